@@ -1,0 +1,24 @@
+/* Forced into every Win32 translation unit: the macros wineg++ itself defines for Winelib code. */
+#define __stdcall __attribute__((ms_abi))
+#define __cdecl __stdcall
+#define __fastcall __stdcall
+#define _stdcall __stdcall
+#define _cdecl __cdecl
+#define _fastcall __fastcall
+#define __declspec(x) __declspec_##x
+#define __declspec_align(x) __attribute__((aligned(x)))
+#define __declspec_allocate(x) __attribute__((section(x)))
+#define __declspec_deprecated __attribute__((deprecated))
+#define __declspec_dllimport __attribute__((dllimport))
+#define __declspec_dllexport __attribute__((dllexport))
+#define __declspec_naked __attribute__((naked))
+#define __declspec_noinline __attribute__((noinline))
+#define __declspec_noreturn __attribute__((noreturn))
+#define __declspec_nothrow __attribute__((nothrow))
+#define __declspec_novtable __attribute__(())
+#define __declspec_selectany __attribute__((weak))
+#define __declspec_thread __thread
+#define __int8 char
+#define __int16 short
+#define __int32 int
+#define __int64 long

@@ -1,0 +1,52 @@
+// The toolchain works end to end: a real window is created on the virtual display, painted by its own
+// window procedure, and a pixel is read back from the screen.
+#include "wine_gtest.h"
+#include <windows.h>
+
+namespace {
+
+const COLORREF kPaint = RGB(0x12, 0x34, 0x56);
+
+LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        HBRUSH brush = CreateSolidBrush(kPaint);
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        FillRect(dc, &rc, brush);
+        DeleteObject(brush);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+TEST(SmokeWindow, PaintsAndReadsPixelBack)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PaintProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OndrixSmoke";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, "OndrixSmoke", "smoke", WS_POPUP | WS_VISIBLE, 10, 10, 120,
+                                80, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    UpdateWindow(hwnd);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    GdiFlush();
+
+    // read through the window's own DC and through the screen
+    HDC dc = GetDC(hwnd);
+    EXPECT_EQ(GetPixel(dc, 30, 30), kPaint);
+    ReleaseDC(hwnd, dc);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, 40, 40), kPaint);
+    ReleaseDC(nullptr, screen);
+    DestroyWindow(hwnd);
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+# Shared by tools/run and tools/test: packages, build, virtual display and Wine prefix.
+# Sourced, not run. Every function stops the script with a plain message when it fails.
+
+ONDRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ONDRIX_BUILD=${ONDRIX_BUILD:-$ONDRIX_ROOT/build}
+export PATH=/usr/lib/wine:$PATH
+
+ONDRIX_PACKAGES="wine64 wine64-tools libwine-dev fonts-wine xvfb xauth x11-utils cmake make g++ pkgconf
+  googletest libgtest-dev libglpk-dev libexpat1-dev libjpeg-dev libgraphviz-dev libgl1-mesa-dev
+  libglu1-mesa-dev fonts-liberation"
+
+die() { echo "ondrix: $*" >&2; exit 1; }
+
+# ondrix_packages [extra...]: install the Debian packages that are missing; no apt-get when none is.
+ondrix_packages() {
+    local missing=() p
+    for p in $ONDRIX_PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "ondrix: installing ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq || die "apt-get update failed"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+        || die "could not install ${missing[*]}"
+}
+
+# ondrix_build [targets...]: configure once, then build in parallel.
+ondrix_build() {
+    local jobs
+    jobs=$(nproc 2>/dev/null || echo 2)
+    if [ ! -f "$ONDRIX_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$ONDRIX_ROOT" -B "$ONDRIX_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
+            || die "configuring the build failed"
+    fi
+    if [ $# -eq 0 ]; then
+        cmake --build "$ONDRIX_BUILD" -j "$jobs" || die "the build failed"
+    else
+        local t
+        for t in "$@"; do cmake --build "$ONDRIX_BUILD" -j "$jobs" --target "$t" || die "the build failed"; done
+    fi
+}
+
+# ondrix_prefix DIR: make a Wine prefix once, with Arial, Times New Roman and Courier New mapped to the
+# Liberation faces so that text metrics are the same on every machine.
+ondrix_prefix() {
+    export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all}
+    [ -f "$WINEPREFIX/.ondrix-fonts" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    wine64 wineboot --init >/dev/null 2>&1 || die "could not create the Wine prefix $WINEPREFIX"
+    local key='HKCU\Software\Wine\Fonts\Replacements' face
+    for face in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
+        wine64 reg add "$key" /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f >/dev/null 2>&1 \
+            || die "could not map the font ${face%%=*}"
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.ondrix-fonts"
+}
+
+# ondrix_xvfb: start a virtual X display on a free display number; sets DISPLAY and XVFB_PID.
+ondrix_xvfb() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local n
+    read -r -t 20 n <"$fifo" || n=""
+    rm -f "$fifo"
+    [ -n "$n" ] || die "the virtual X display did not start"
+    export DISPLAY=":$n"
+}
+
+# ondrix_wineserver: start a persistent wineserver for WINEPREFIX and Wine's background services;
+# sets WINESERVER_PID. The services are started here, with their output sent nowhere: started by a test
+# program instead, they would inherit its output and ctest would wait for them to end.
+ondrix_wineserver() {
+    wineserver -f -p >/dev/null 2>&1 &
+    WINESERVER_PID=$!
+    wine64 wineboot >/dev/null 2>&1 </dev/null || die "Wine does not start in $WINEPREFIX"
+}
+
+# ondrix_stop: stop what ondrix_xvfb and ondrix_wineserver started, by process id.
+ondrix_stop() {
+    if [ -n "${WINESERVER_PID:-}" ]; then
+        # "wineserver -k" ends the server of this prefix with every Wine process attached to it (the
+        # background services outlive a server that is merely killed); then make sure of our process.
+        wineserver -k >/dev/null 2>&1
+        kill "$WINESERVER_PID" 2>/dev/null
+        wait "$WINESERVER_PID" 2>/dev/null
+    fi
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
+    WINESERVER_PID="" XVFB_PID=""
+}
