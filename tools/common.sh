@@ -7,7 +7,7 @@ export PATH=/usr/lib/wine:$PATH
 
 ONDRIX_PACKAGES="wine64 wine64-tools libwine-dev fonts-wine xvfb xauth x11-utils cmake make g++ pkgconf
   googletest libgtest-dev libglpk-dev libexpat1-dev libjpeg-dev libgraphviz-dev libgl1-mesa-dev
-  libglu1-mesa-dev fonts-liberation"
+  libglu1-mesa-dev fonts-liberation locales-all"
 
 die() { echo "ondrix: $*" >&2; exit 1; }
 
@@ -30,10 +30,8 @@ ondrix_packages() {
 ondrix_build() {
     local jobs
     jobs=$(nproc 2>/dev/null || echo 2)
-    if [ ! -f "$ONDRIX_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$ONDRIX_ROOT" -B "$ONDRIX_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
-            || die "configuring the build failed"
-    fi
+    # configure every time: cheap when nothing changed, and it picks up folders that came to exist
+    cmake -S "$ONDRIX_ROOT" -B "$ONDRIX_BUILD" >/dev/null || die "configuring the build failed"
     if [ $# -eq 0 ]; then
         cmake --build "$ONDRIX_BUILD" -j "$jobs" || die "the build failed"
     else
