@@ -38,8 +38,14 @@ CArchive::CArchive(CFile* pFile, uint32_t nMode, int32_t nBufSize, void* lpBuf)
 {
     if (pFile == nullptr)
         AfxThrowInvalidArgException("CArchive: null file");
-    if (nBufSize < kMinBufSize)
+    if (nBufSize < kMinBufSize) {
+        if (lpBuf != nullptr) {
+            CString detail;
+            detail.Format("CArchive: a buffer of %d bytes is below the least size %d", nBufSize, kMinBufSize);
+            AfxThrowInvalidArgException(detail);
+        }
         nBufSize = kMinBufSize;
+    }
     if (lpBuf == nullptr) {
         m_ownBuffer.resize(size_t(nBufSize));
         lpBuf = m_ownBuffer.data();

@@ -56,8 +56,8 @@ public:
 
     // An archive over pFile (open, positioned where the archive starts). nMode: store or load,
     // optionally | bNoFlushOnDelete. nBufSize: the buffer size (at least 128 is used). lpBuf: a
-    // caller's buffer of nBufSize bytes, or null for the archive's own. A null pFile throws
-    // CInvalidArgException*.
+    // caller's buffer of nBufSize bytes (at least 128), or null for the archive's own. A null pFile
+    // or a caller's buffer below 128 bytes throws CInvalidArgException*.
     CArchive(CFile* pFile, uint32_t nMode, int32_t nBufSize = 4096, void* lpBuf = nullptr);
     // Flushes a storing archive that was not closed (errors ignored), unless bNoFlushOnDelete.
     ~CArchive();

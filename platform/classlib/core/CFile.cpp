@@ -9,6 +9,25 @@
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
+namespace {
+
+// The cause of a failed open: a missing file is fileNotFound only when its folder exists, else the
+// path is bad (the host reports both as ENOENT).
+int OpenFailureCause(const char* path, int err)
+{
+    if (err != ENOENT)
+        return CFileException::ErrnoToException(err);
+    const CString text = path;
+    const int slash = text.ReverseFind('/');
+    if (slash < 0)
+        return CFileException::fileNotFound;
+    const CString folder = slash == 0 ? CString("/") : text.Left(slash);
+    struct stat st;
+    return ::stat(folder, &st) == 0 && S_ISDIR(st.st_mode) ? CFileException::fileNotFound : CFileException::badPath;
+}
+
+} // namespace
+
 CFile::CFile() : m_hFile(hFileNull)
 {
 }
@@ -97,7 +116,7 @@ bool CFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileException* 
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int err = errno;
-        return fail(CFileException::ErrnoToException(err), err);
+        return fail(OpenFailureCause(lpszFileName, err), err);
     }
     struct stat st;
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {

@@ -51,7 +51,8 @@ public:
     // Opens lpszFileName. nOpenFlags: one access mode (modeRead, modeWrite, modeReadWrite), optionally
     // modeCreate (create, or truncate an existing file unless modeNoTruncate), share and type flags.
     // Without modeCreate the file must exist. Returns true when the file is open; else false, with
-    // *pError (when given) set to the cause, errno and path. A directory is refused (accessDenied).
+    // *pError (when given) set to the cause, errno and path: fileNotFound for a missing file in an
+    // existing folder, badPath for a missing folder, accessDenied for a folder or missing rights.
     // Throws CInvalidArgException* for contradictory flags or when this file is already open.
     virtual bool Open(const char* lpszFileName, uint32_t nOpenFlags, CFileException* pError = nullptr);
 

@@ -70,7 +70,8 @@ TEST_F(Files, OpenFailuresReportTheirCause)
     };
     const Case cases[] = {
         {Path("missing"), CFile::modeRead, CFileException::fileNotFound},
-        {Path("nofolder/file"), CFile::modeCreate | CFile::modeWrite, CFileException::fileNotFound},
+        {Path("nofolder/file"), CFile::modeCreate | CFile::modeWrite, CFileException::badPath},
+        {Path("nofolder/file"), CFile::modeRead, CFileException::badPath},
         {Path("exists/below"), CFile::modeRead, CFileException::badPath},
         {m_dir, CFile::modeRead, CFileException::accessDenied},
         {"", CFile::modeRead, CFileException::badPath},
