@@ -1,0 +1,17 @@
+#include "core/Arrays.h"
+
+IMPLEMENT_SERIAL(CObArray, CObject, 0)
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
+IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
+IMPLEMENT_DYNAMIC(CUIntArray, CObject)
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)
+
+void CPtrArray::Serialize(CArchive&)
+{
+}
+
+void CUIntArray::Serialize(CArchive&)
+{
+}

@@ -1,0 +1,566 @@
+// Archive stored forms and the safety of loading: the byte layouts other programs' files depend on,
+// object graphs, class and schema checks, truncated and hostile data.
+#include "core/Core.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// The bytes a memory file holds.
+Bytes Contents(CMemFile& file)
+{
+    const uint64_t length = file.GetLength();
+    Bytes out(static_cast<size_t>(length));
+    file.SeekToBegin();
+    if (length != 0)
+        file.Read(out.data(), uint32_t(length));
+    return out;
+}
+
+// Runs write against a storing archive over a memory file and returns the bytes written.
+template <class F>
+Bytes Store(F write)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        write(ar);
+        ar.Close();
+    }
+    return Contents(file);
+}
+
+// Runs read against a loading archive over a copy of bytes.
+template <class F>
+void Load(const Bytes& bytes, F read)
+{
+    CMemFile file;
+    if (!bytes.empty())
+        file.Write(bytes.data(), uint32_t(bytes.size()));
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    read(ar);
+}
+
+// The archive exception cause thrown by f, or -1 when none was thrown.
+template <class F>
+int ArchiveCause(F f)
+{
+    try {
+        f();
+    } catch (CArchiveException* e) {
+        const int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
+}
+
+Bytes Cat(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Bytes Text(const char* s)
+{
+    return Bytes(s, s + std::strlen(s));
+}
+
+} // namespace
+
+// ---- test classes ----
+
+// Counts live instances so that tests can see leaks and double reads directly.
+int g_liveNodes = 0;
+
+// A serialisable node: a value, a reference to another node (not owned, may be null) and a list of
+// child nodes it owns.
+class CTestNode : public CObject {
+    DECLARE_SERIAL(CTestNode)
+public:
+    CTestNode() { ++g_liveNodes; }
+    explicit CTestNode(int32_t value) : m_value(value) { ++g_liveNodes; }
+    ~CTestNode() override
+    {
+        while (!m_children.IsEmpty())
+            delete m_children.RemoveHead();
+        --g_liveNodes;
+    }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring()) {
+            ar << m_value << m_pRef;
+        } else {
+            ar >> m_value >> m_pRef;
+        }
+        m_children.Serialize(ar);
+    }
+
+    int32_t m_value = 0;
+    CTestNode* m_pRef = nullptr;
+    CObList m_children;
+};
+IMPLEMENT_SERIAL(CTestNode, CObject, 1)
+
+// The "CFoo" of the byte example: schema 1, its data one WORD.
+class CFoo : public CObject {
+    DECLARE_SERIAL(CFoo)
+public:
+    CFoo() = default;
+    explicit CFoo(uint16_t w) : m_w(w) {}
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_w;
+        else
+            ar >> m_w;
+    }
+    uint16_t m_w = 0;
+};
+IMPLEMENT_SERIAL(CFoo, CObject, 1)
+
+// A versionable class at schema 3 that remembers which schema it was read with.
+class CVersioned : public CObject {
+    DECLARE_SERIAL(CVersioned)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsLoading())
+            m_loadedSchema = ar.GetObjectSchema();
+    }
+    uint32_t m_loadedSchema = 0;
+};
+IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 3)
+
+// Not creatable: has a run-time class but no way to be made from the archive.
+class CNotSerial : public CObject {
+    DECLARE_DYNAMIC(CNotSerial)
+};
+IMPLEMENT_DYNAMIC(CNotSerial, CObject)
+
+// ---- fixed-width values and strings ----
+
+TEST(ArchiveValues, FixedWidthLittleEndian)
+{
+    const Bytes bytes = Store([](CArchive& ar) {
+        ar << uint8_t(0x81) << uint16_t(0x1234) << int32_t(-2) << uint32_t(0xA1B2C3D4) << int(7) << 1.5f << -2.0;
+    });
+    const Bytes expected = {0x81, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xD4, 0xC3, 0xB2, 0xA1, 0x07, 0x00,
+                            0x00, 0x00, 0x00, 0x00, 0xC0, 0x3F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC0};
+    EXPECT_EQ(bytes, expected);
+
+    Load(bytes, [](CArchive& ar) {
+        uint8_t by;
+        uint16_t w;
+        int32_t l;
+        uint32_t dw;
+        int i;
+        float f;
+        double d;
+        ar >> by >> w >> l >> dw >> i >> f >> d;
+        EXPECT_EQ(by, 0x81);
+        EXPECT_EQ(w, 0x1234);
+        EXPECT_EQ(l, -2);
+        EXPECT_EQ(dw, 0xA1B2C3D4u);
+        EXPECT_EQ(i, 7);
+        EXPECT_EQ(f, 1.5f);
+        EXPECT_EQ(d, -2.0);
+        // nothing is left: one more byte is past the end
+        EXPECT_EQ(ArchiveCause([&] { ar >> by; }), CArchiveException::endOfFile);
+    });
+}
+
+TEST(ArchiveValues, StringLengthPrefixes)
+{
+    struct Case {
+        int length;
+        Bytes prefix;
+    };
+    const Case cases[] = {
+        {0, {0x00}},
+        {1, {0x01}},
+        {254, {0xFE}},
+        {255, {0xFF, 0xFF, 0x00}},
+        {65534, {0xFF, 0xFE, 0xFF}},
+        {65535, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
+        {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        CString text;
+        char* p = text.GetBufferSetLength(c.length);
+        for (int i = 0; i < c.length; ++i)
+            p[i] = char(0x80 + i % 0x80);  // every byte 0x80..0xFF, and never a 0
+        text.ReleaseBuffer(c.length);
+
+        const Bytes bytes = Store([&](CArchive& ar) { ar << text << uint8_t(0x5A); });
+        ASSERT_EQ(bytes.size(), c.prefix.size() + size_t(c.length) + 1);
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + c.prefix.size()), c.prefix);
+        EXPECT_EQ(0, std::memcmp(bytes.data() + c.prefix.size(), text.GetString(), size_t(c.length)));
+
+        Load(bytes, [&](CArchive& ar) {
+            CString back = "previous";
+            uint8_t after = 0;
+            ar >> back >> after;
+            EXPECT_TRUE(back == text);
+            EXPECT_EQ(after, 0x5A);
+        });
+    }
+}
+
+TEST(ArchiveValues, StringsThroughADiskFileAcrossTheBuffer)
+{
+    // a small buffer, strings longer than it, and values that straddle its edge
+    char path[] = "/tmp/ondrix-archive-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    const CString big(char(0xE9), 1000);
+    {
+        CFile file(path, CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store, 128);
+        for (int i = 0; i < 50; ++i)
+            ar << big << uint32_t(i) << double(i) / 4;
+        ar.Close();
+    }
+    {
+        CFile file(path, CFile::modeRead);
+        CArchive ar(&file, CArchive::load, 128);
+        for (int i = 0; i < 50; ++i) {
+            CString s;
+            uint32_t n;
+            double d;
+            ar >> s >> n >> d;
+            ASSERT_TRUE(s == big);
+            ASSERT_EQ(n, uint32_t(i));
+            ASSERT_EQ(d, double(i) / 4);
+        }
+        EXPECT_EQ(ar.GetBytesLeft(), 0u);
+    }
+    unlink(path);
+}
+
+TEST(ArchiveValues, CountsSwitchToADwordAt65535)
+{
+    struct Case {
+        uint32_t count;
+        Bytes prefix;
+    };
+    const Case cases[] = {
+        {0, {0x00, 0x00}},
+        {65534, {0xFE, 0xFF}},
+        {65535, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
+        {70000, {0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        CByteArray array;
+        array.SetSize(int32_t(c.count));
+        for (uint32_t i = 0; i < c.count; ++i)
+            array[int32_t(i)] = uint8_t(i * 7);
+        const Bytes bytes = Store([&](CArchive& ar) { array.Serialize(ar); });
+        ASSERT_EQ(bytes.size(), c.prefix.size() + c.count);
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + c.prefix.size()), c.prefix);
+
+        Load(bytes, [&](CArchive& ar) {
+            CByteArray back;
+            back.Add(99);  // loading replaces the contents
+            back.Serialize(ar);
+            ASSERT_EQ(back.GetSize(), int32_t(c.count));
+            EXPECT_TRUE(c.count == 0 || std::memcmp(back.GetData(), array.GetData(), c.count) == 0);
+        });
+        Load(bytes, [&](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), c.count); });
+    }
+}
+
+TEST(ArchiveValues, ModeMisuseIsRefused)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        uint16_t w;
+        EXPECT_EQ(ArchiveCause([&] { ar >> w; }), CArchiveException::writeOnly);
+        ar.Close();
+        EXPECT_EQ(ArchiveCause([&] { ar << uint16_t(1); }), CArchiveException::generic);
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    EXPECT_EQ(ArchiveCause([&] { ar << uint16_t(1); }), CArchiveException::readOnly);
+}
+
+TEST(ArchiveValues, TextLinesAcceptLfAndCrLf)
+{
+    const Bytes bytes = Text("first\r\nsecond\n\nlast");
+    Load(bytes, [](CArchive& ar) {
+        CString line;
+        std::vector<std::string> lines;
+        while (ar.ReadString(line))
+            lines.push_back(line.GetString());
+        EXPECT_EQ(lines, (std::vector<std::string>{"first", "second", "", "last"}));
+    });
+    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteString("a\nb\n"); }), Text("a\nb\n"));
+}
+
+// ---- objects ----
+
+TEST(ArchiveObjects, ObListOfTwoFooMatchesTheDocumentedBytes)
+{
+    CFoo a(0x1111), b(0x2222);
+    CObList list;
+    list.AddTail(&a);
+    list.AddTail(&b);
+    const Bytes bytes = Store([&](CArchive& ar) { list.Serialize(ar); });
+    const Bytes expected = {0x02, 0x00, 0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00, 'C', 'F', 'o', 'o',
+                            0x11, 0x11, 0x01, 0x80, 0x22, 0x22};
+    EXPECT_EQ(bytes, expected);
+
+    Load(bytes, [](CArchive& ar) {
+        CObList back;
+        back.Serialize(ar);
+        ASSERT_EQ(back.GetCount(), 2);
+        CFoo* first = static_cast<CFoo*>(back.GetHead());
+        CFoo* second = static_cast<CFoo*>(back.GetTail());
+        ASSERT_TRUE(first->IsKindOf(RUNTIME_CLASS(CFoo)));
+        EXPECT_EQ(first->m_w, 0x1111);
+        EXPECT_EQ(second->m_w, 0x2222);
+        EXPECT_NE(first, second);
+        delete first;
+        delete second;
+    });
+}
+
+namespace {
+
+// root(1) refers to itself and owns children a(2) and b(3); b refers back to a (shared), a's
+// reference is null. After the root the archive holds the shared node once more, as a top-level
+// reference, and a null pointer.
+Bytes StoreGraph()
+{
+    CTestNode* root = new CTestNode(1);
+    CTestNode* a = new CTestNode(2);
+    CTestNode* b = new CTestNode(3);
+    root->m_children.AddTail(a);
+    root->m_children.AddTail(b);
+    b->m_pRef = a;
+    root->m_pRef = root;
+    const Bytes bytes = Store([&](CArchive& ar) {
+        ar << root << a << static_cast<CObject*>(nullptr);
+    });
+    delete root;
+    return bytes;
+}
+
+} // namespace
+
+TEST(ArchiveObjects, SharedObjectAndNullRoundTrip)
+{
+    const Bytes bytes = StoreGraph();
+    ASSERT_EQ(g_liveNodes, 0);
+    Load(bytes, [](CArchive& ar) {
+        CTestNode* root = nullptr;
+        CTestNode* shared = nullptr;
+        CObject* null = reinterpret_cast<CObject*>(1);
+        ar >> root >> shared >> null;
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(g_liveNodes, 3);  // the shared node was made once
+        EXPECT_EQ(null, nullptr);
+        ASSERT_EQ(root->m_children.GetCount(), 2);
+        CTestNode* a = static_cast<CTestNode*>(root->m_children.GetHead());
+        CTestNode* b = static_cast<CTestNode*>(root->m_children.GetTail());
+        EXPECT_EQ(root->m_value, 1);
+        EXPECT_EQ(a->m_value, 2);
+        EXPECT_EQ(b->m_value, 3);
+        EXPECT_EQ(a->m_pRef, nullptr);
+        EXPECT_EQ(b->m_pRef, a);
+        EXPECT_EQ(root->m_pRef, root);
+        EXPECT_EQ(shared, a);
+        EXPECT_EQ(ar.GetBytesLeft(), 0u);
+        delete root;
+    });
+    EXPECT_EQ(g_liveNodes, 0);
+}
+
+TEST(ArchiveObjects, EveryTruncationThrowsEndOfFileAndLeaksNothing)
+{
+    const Bytes bytes = StoreGraph();
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        const Bytes part(bytes.begin(), bytes.begin() + cut);
+        CTestNode* root = nullptr;
+        CTestNode* shared = nullptr;
+        CObject* null = nullptr;
+        const int cause = ArchiveCause([&] { Load(part, [&](CArchive& ar) { ar >> root >> shared >> null; }); });
+        EXPECT_EQ(cause, CArchiveException::endOfFile);
+        // objects read completely before the cut belong to the reader; the partly read one is gone
+        delete root;
+        EXPECT_EQ(g_liveNodes, 0);
+    }
+}
+
+TEST(ArchiveObjects, ClassAndSchemaChecks)
+{
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const CRuntimeClass* requested;
+        int cause;
+    };
+    const Case cases[] = {
+        // unknown class name
+        {"unknown class", Cat({{0xFF, 0xFF, 0x01, 0x00, 0x05, 0x00}, Text("CNope"), {0x00, 0x00}}), nullptr,
+         CArchiveException::badClass},
+        // a known class that is not serialisable
+        {"not serialisable", Cat({{0xFF, 0xFF, 0x00, 0x00, 0x0A, 0x00}, Text("CNotSerial")}), nullptr,
+         CArchiveException::badClass},
+        // a class other than the one asked for
+        {"wrong class", Cat({{0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00}, Text("CFoo"), {0x00, 0x00}}),
+         RUNTIME_CLASS(CTestNode), CArchiveException::badClass},
+        // schema larger than the class's
+        {"schema 2 for 1", Cat({{0xFF, 0xFF, 0x02, 0x00, 0x04, 0x00}, Text("CFoo"), {0x00, 0x00}}), nullptr,
+         CArchiveException::badSchema},
+        // and smaller
+        {"schema 0 for 1", Cat({{0xFF, 0xFF, 0x00, 0x00, 0x04, 0x00}, Text("CFoo"), {0x00, 0x00}}), nullptr,
+         CArchiveException::badSchema},
+        // a class index that names nothing
+        {"class index 1 unread", {0x01, 0x80}, nullptr, CArchiveException::badIndex},
+        // an object index that names nothing, or names a class
+        {"object index 5 unread", {0x05, 0x00}, nullptr, CArchiveException::badIndex},
+        {"big object index", {0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, nullptr, CArchiveException::badIndex},
+        // a name longer than the data
+        {"name past the end", {0xFF, 0xFF, 0x01, 0x00, 0x40, 0x00, 'C'}, nullptr, CArchiveException::endOfFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ArchiveCause([&] { Load(c.bytes, [&](CArchive& ar) { delete ar.ReadObject(c.requested); }); }),
+                  c.cause);
+    }
+    // an index that names a class where an object is expected
+    const Bytes classThenIndex = Cat({{0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00}, Text("CFoo"), {0x34, 0x12, 0x01, 0x00}});
+    Load(classThenIndex, [](CArchive& ar) {
+        CObject* first = ar.ReadObject(nullptr);
+        EXPECT_EQ(ArchiveCause([&] { ar.ReadObject(nullptr); }), CArchiveException::badIndex);
+        delete first;
+    });
+    EXPECT_EQ(g_liveNodes, 0);
+}
+
+TEST(ArchiveObjects, VersionableClassReadsAnySchema)
+{
+    for (uint16_t schema : {uint16_t(1), uint16_t(3), uint16_t(9)}) {
+        SCOPED_TRACE(schema);
+        const Bytes bytes = Cat({{0xFF, 0xFF, uint8_t(schema), 0x00, 0x0A, 0x00}, Text("CVersioned")});
+        Load(bytes, [&](CArchive& ar) {
+            CVersioned* p = static_cast<CVersioned*>(ar.ReadObject(RUNTIME_CLASS(CVersioned)));
+            EXPECT_EQ(p->m_loadedSchema, schema);
+            EXPECT_EQ(ar.GetObjectSchema(), 0xFFFFFFFFu);  // given once
+            delete p;
+        });
+    }
+    // written with the schema number, without the versionable flag
+    CVersioned v;
+    EXPECT_EQ(Store([&](CArchive& ar) { ar << &v; }),
+              Cat({{0xFF, 0xFF, 0x03, 0x00, 0x0A, 0x00}, Text("CVersioned")}));
+}
+
+TEST(ArchiveObjects, IndexesFrom0x7FFFUseTheLongForm)
+{
+    // 0x7FFF objects of CFoo take the indexes 2..0x8000 (class CFoo is 1); the first CTestNode makes
+    // its class 0x8001 and itself 0x8002; a second CTestNode then refers to its class by the long
+    // form, and a reference to the first CTestNode object uses the long object form.
+    std::vector<CFoo> foos(0x7FFF);
+    CTestNode n1(5), n2(6);
+    const Bytes bytes = Store([&](CArchive& ar) {
+        for (CFoo& f : foos)
+            ar << &f;
+        ar << &n1 << &n2 << &n1 << &foos[0];
+    });
+    // tail: n2 = FF 7F, 0x80008001 (class), data; then n1 again = FF 7F, 0x8002; then foos[0] = 02 00
+    const Bytes tail = {0xFF, 0x7F, 0x01, 0x80, 0x00, 0x80, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00,
+                        0x00, 0x00, 0xFF, 0x7F, 0x02, 0x80, 0x00, 0x00, 0x02, 0x00};
+    ASSERT_GT(bytes.size(), tail.size());
+    EXPECT_EQ(Bytes(bytes.end() - tail.size(), bytes.end()), tail);
+
+    Load(bytes, [&](CArchive& ar) {
+        std::vector<CObject*> read;
+        for (size_t i = 0; i < foos.size() + 4; ++i)
+            read.push_back(ar.ReadObject(nullptr));
+        EXPECT_EQ(static_cast<CTestNode*>(read[foos.size()])->m_value, 5);
+        EXPECT_EQ(static_cast<CTestNode*>(read[foos.size() + 1])->m_value, 6);
+        EXPECT_EQ(read[foos.size() + 2], read[foos.size()]);
+        EXPECT_EQ(read[foos.size() + 3], read[0]);
+        for (size_t i = 0; i < foos.size() + 2; ++i)
+            delete read[i];
+    });
+    EXPECT_EQ(g_liveNodes, 2);  // n1 and n2
+}
+
+TEST(ArchiveObjects, NotSerialisableObjectIsRefusedOnWrite)
+{
+    CNotSerial object;
+    EXPECT_EQ(ArchiveCause([&] { Store([&](CArchive& ar) { ar << &object; }); }), CArchiveException::badClass);
+}
+
+// ---- hostile lengths and counts ----
+
+TEST(ArchiveSafety, ClaimedLengthsBeyondTheDataThrowBeforeAllocating)
+{
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        int what;  // 0 string, 1 CObArray, 2 CStringArray, 3 CStringList, 4 CMapStringToString, 5 CDWordArray
+    };
+    const Case cases[] = {
+        {"string of 4 GB", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'x'}, 0},
+        {"string of 300 bytes", Cat({{0xFF, 0x2C, 0x01}, Bytes(299, 'a')}), 0},
+        {"object array of 2^32-1", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, 1},
+        {"string array of 10 with 9 bytes", Cat({{0x0A, 0x00}, Bytes(9, 0x00)}), 2},
+        {"string list of 2^31", {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80}, 3},
+        {"string map of 3 with 5 bytes", Cat({{0x03, 0x00}, Bytes(5, 0x00)}), 4},
+        {"dword array of 3 with 11 bytes", Cat({{0x03, 0x00}, Bytes(11, 0x00)}), 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int cause = ArchiveCause([&] {
+            Load(c.bytes, [&](CArchive& ar) {
+                CString s;
+                CObArray obs;
+                CStringArray strings;
+                CStringList list;
+                CMapStringToString map;
+                CDWordArray dwords;
+                switch (c.what) {
+                case 0:
+                    ar >> s;
+                    break;
+                case 1:
+                    obs.Serialize(ar);
+                    break;
+                case 2:
+                    strings.Serialize(ar);
+                    break;
+                case 3:
+                    list.Serialize(ar);
+                    break;
+                case 4:
+                    map.Serialize(ar);
+                    break;
+                default:
+                    dwords.Serialize(ar);
+                    break;
+                }
+            });
+        });
+        EXPECT_EQ(cause, CArchiveException::endOfFile);
+    }
+}
