@@ -1,5 +1,6 @@
 #include "core/NumberText.h"
 
+#include <climits>
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
@@ -32,6 +33,18 @@ double AfxStrToDouble(const char* text, const char** ppEnd)
 double AfxAtof(const char* text)
 {
     return AfxStrToDouble(text, nullptr);
+}
+
+int AfxAtoi(const char* text)
+{
+    if (text == nullptr)
+        return 0;
+    const long long value = strtoll_l(text, nullptr, 10, CLocale());
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return int(value);
 }
 
 CNumericLocaleScope::CNumericLocaleScope() : m_previous(uselocale(CLocale()))

@@ -13,6 +13,11 @@ double AfxStrToDouble(const char* text, const char** ppEnd = nullptr);
 // atof in the C locale: AfxStrToDouble without the end pointer.
 double AfxAtof(const char* text);
 
+// atoi without its undefined cases: white space, an optional sign and decimal digits; the value is
+// held to the int range (so "99999999999" gives INT_MAX). Returns 0 when text (or null) starts with no
+// number.
+int AfxAtoi(const char* text);
+
 // Switches the calling thread to the C locale for its lifetime (and back to what it used before
 // when destroyed), for code that must call locale-sensitive C functions such as sscanf or snprintf
 // directly. Scopes nest.

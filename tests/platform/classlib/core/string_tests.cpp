@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -196,6 +197,19 @@ TEST(CStringFormat, LengthModifiersNameTheWidthNotTheArgumentType)
     EXPECT_EQ(Fmt("%g|%d", 3, 2.9), "3|2");
     EXPECT_EQ(Fmt("%s|%d", 5, "x"), "(?)|(?)");
     EXPECT_EQ(Fmt("%d %d", 1), "1 (?)");
+}
+
+TEST(NumberText, AtoiStopsAtTheFirstNonDigitAndHoldsToTheIntRange)
+{
+    const struct {
+        const char* text;
+        int value;
+    } cases[] = {
+        {"12", 12}, {" -7x", -7}, {"+3", 3}, {"2.9", 2}, {"", 0}, {"abc", 0}, {nullptr, 0},
+        {"2147483647", INT_MAX}, {"99999999999999999999", INT_MAX}, {"-99999999999", INT_MIN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AfxAtoi(c.text), c.value) << (c.text ? c.text : "(null)");
 }
 
 TEST(CStringFormat, IndependentOfTheUserLocale)
