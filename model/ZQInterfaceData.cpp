@@ -1,0 +1,364 @@
+#include "model/ZQInterfaceData.h"
+
+#include "core/CException.h"
+#include "core/NumberText.h"
+#include "model/Solver.h"
+#include "model/ZQShellServices.h"
+
+#include <algorithm>
+
+namespace {
+
+// Cell i of row, or an empty string when the row is shorter: the tables are public and edited by
+// the windows too, so no operation here trusts a row's length.
+const CString& CellOf(const ZQRow& row, size_t i)
+{
+    static const CString empty;
+    return i < row.size() ? row[i] : empty;
+}
+
+// The evaluations table of a new project: one header row holding one empty cell.
+ZQTable NewEvaluationsTable()
+{
+    return ZQTable(1, ZQRow(1, CString()));
+}
+
+} // namespace
+
+CZQInterfaceData::CZQInterfaceData()
+    : EvaluationsTable(NewEvaluationsTable()),
+      DeltaThreshold(0.02),
+      EpsilonThreshold(0.019),
+      CredibilityDefined(0)
+{
+}
+
+CZQInterfaceData::~CZQInterfaceData() = default;
+
+void CZQInterfaceData::SetShell(CZQShellServices* shell)
+{
+    m_shell = shell;
+}
+
+CZQShellServices& CZQInterfaceData::Shell(const char* operation) const
+{
+    if (m_shell == nullptr) {
+        CString detail;
+        detail.Format("%s: no shell services set (shell is null)", operation);
+        AfxThrowInvalidArgException(detail);
+    }
+    return *m_shell;
+}
+
+void CZQInterfaceData::MarkModified(const char* operation)
+{
+    Shell(operation).SetModified(1);
+}
+
+void CZQInterfaceData::AddAlternative(CString name)
+{
+    const char* const op = "CZQInterfaceData::AddAlternative";
+    Shell(op);
+    StoreEvaluationsGrid();
+    if (EvaluationsTable.empty())
+        EvaluationsTable = NewEvaluationsTable();
+    const ZQRow& header = EvaluationsTable[0];
+    ZQRow row;
+    row.reserve(header.size());
+    row.push_back(name);
+    for (size_t c = 1; c < header.size(); ++c)
+        row.push_back(GetCriterionKind(header[c]) == ZQ_KIND_ORDINAL ? CString() : CString("0"));
+    EvaluationsTable.push_back(row);
+    AlternativesTable.push_back(ZQRow{name, CString(), CString()});
+    RefreshEvaluationsGrid();
+    MarkModified(op);
+}
+
+void CZQInterfaceData::RemoveAlternative(CString name)
+{
+    const char* const op = "CZQInterfaceData::RemoveAlternative";
+    Shell(op);
+    StoreEvaluationsGrid();
+    auto alt = std::find_if(AlternativesTable.begin(), AlternativesTable.end(),
+                            [&](const ZQRow& row) { return CellOf(row, 0) == name; });
+    if (alt != AlternativesTable.end())
+        AlternativesTable.erase(alt);
+    if (!EvaluationsTable.empty()) {
+        auto eval = std::find_if(EvaluationsTable.begin() + 1, EvaluationsTable.end(),
+                                 [&](const ZQRow& row) { return CellOf(row, 0) == name; });
+        if (eval != EvaluationsTable.end())
+            EvaluationsTable.erase(eval);
+    }
+    RefreshEvaluationsGrid();
+    MarkModified(op);
+}
+
+void CZQInterfaceData::AddCriterion(CString name, CString description, int kind, int segments)
+{
+    const char* const op = "CZQInterfaceData::AddCriterion";
+    Shell(op);
+    if (EvaluationsTable.empty())
+        EvaluationsTable = NewEvaluationsTable();
+    EvaluationsTable[0].push_back(name);
+    const CString cell = kind == ZQ_KIND_ORDINAL ? CString() : CString("0");
+    for (size_t r = 1; r < EvaluationsTable.size(); ++r)
+        EvaluationsTable[r].push_back(cell);
+
+    const char* word = "";
+    switch (kind) {
+    case ZQ_KIND_GAIN:
+        word = "gain";
+        break;
+    case ZQ_KIND_COST:
+        word = "cost";
+        break;
+    case ZQ_KIND_ORDINAL:
+        word = "rank";
+        break;
+    default:
+        break;
+    }
+    CString segmentsText;
+    segmentsText.Format("%d", segments);
+    CriteriaTable.push_back(ZQRow{name, description, CString(word), segmentsText});
+    MarkModified(op);
+}
+
+void CZQInterfaceData::RemoveCriterion(CString name)
+{
+    const char* const op = "CZQInterfaceData::RemoveCriterion";
+    Shell(op);
+    StoreEvaluationsGrid();
+    auto crit = std::find_if(CriteriaTable.begin(), CriteriaTable.end(),
+                             [&](const ZQRow& row) { return CellOf(row, 0) == name; });
+    if (crit != CriteriaTable.end())
+        CriteriaTable.erase(crit);
+    if (!EvaluationsTable.empty()) {
+        // Column 0 holds the alternatives' names under an empty header cell: the search starts after
+        // it, so that removing a criterion with an empty name can never take the names away.
+        const ZQRow& header = EvaluationsTable[0];
+        size_t column = 1;
+        while (column < header.size() && header[column] != name)
+            ++column;
+        if (column < header.size()) {
+            for (ZQRow& row : EvaluationsTable) {
+                if (column < row.size())
+                    row.erase(row.begin() + std::ptrdiff_t(column));
+            }
+        }
+    }
+    RefreshEvaluationsGrid();
+    MarkModified(op);
+}
+
+void CZQInterfaceData::AddScaleValue(CString criterion, CString value, int position)
+{
+    const char* const op = "CZQInterfaceData::AddScaleValue";
+    Shell(op);
+    CString positionText;
+    positionText.Format("%d", position);
+    ScaleValuesTable.push_back(ZQRow{criterion, value, positionText});
+    MarkModified(op);
+}
+
+void CZQInterfaceData::RemoveScaleValues(CString criterion)
+{
+    const char* const op = "CZQInterfaceData::RemoveScaleValues";
+    Shell(op);
+    ScaleValuesTable.erase(std::remove_if(ScaleValuesTable.begin(), ScaleValuesTable.end(),
+                                          [&](const ZQRow& row) { return CellOf(row, 0) == criterion; }),
+                           ScaleValuesTable.end());
+    MarkModified(op);
+}
+
+int CZQInterfaceData::GetCriterionKind(CString name) const
+{
+    for (const ZQRow& row : CriteriaTable) {
+        if (CellOf(row, 0) != name)
+            continue;
+        const CString& word = CellOf(row, 2);
+        if (word == "rank")
+            return ZQ_KIND_ORDINAL;
+        if (word == "gain")
+            return ZQ_KIND_GAIN;
+        if (word == "cost")
+            return ZQ_KIND_COST;
+        return ZQ_KIND_OTHER;
+    }
+    return ZQ_KIND_OTHER;
+}
+
+void CZQInterfaceData::RefreshEvaluationsGrid()
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::RefreshEvaluationsGrid");
+    if (shell.IsEvaluationsWindowOpen())
+        shell.LoadFromModel();
+}
+
+void CZQInterfaceData::StoreEvaluationsGrid()
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::StoreEvaluationsGrid");
+    if (shell.IsEvaluationsWindowOpen())
+        shell.StoreToModel();
+}
+
+void CZQInterfaceData::RefillPanes()
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::RefillPanes");
+
+    shell.DeleteAllAlternativeItems();
+    for (const ZQRow& row : AlternativesTable)
+        shell.InsertAlternativeItem(CellOf(row, 0));
+
+    shell.DeleteAllCriterionItems();
+    for (const ZQRow& row : CriteriaTable) {
+        const CString& word = CellOf(row, 2);
+        CString kindText;
+        if (word == "gain")
+            kindText = shell.LoadText(ZQText::Gain);
+        else if (word == "cost")
+            kindText = shell.LoadText(ZQText::Cost);
+        else if (word == "rank")
+            kindText = shell.LoadText(ZQText::Ordinal);
+        shell.InsertCriterionItem(CellOf(row, 0), kindText);
+    }
+
+    const int count = shell.GetAlternativeItemCount();
+    for (int item = 0; item < count; ++item)
+        shell.SetAlternativeItemSelected(item, false);
+
+    // AddSelectedToRank rewrites every rank cell from the tree built so far, which still lacks the
+    // alternatives not yet visited: the cells are put back after each call so that every alternative
+    // is placed by its own rank.
+    std::vector<CString> savedRanks;
+    savedRanks.reserve(AlternativesTable.size());
+    for (const ZQRow& row : AlternativesTable)
+        savedRanks.push_back(CellOf(row, 2));
+
+    for (int item = 0; item < count; ++item) {
+        const CString text = shell.GetAlternativeItemText(item);
+        for (size_t r = 0; r < AlternativesTable.size(); ++r) {
+            if (CellOf(AlternativesTable[r], 0) != text)
+                continue;
+            shell.SetAlternativeItemSelected(item, true);
+            const int rank = AfxAtoi(CellOf(AlternativesTable[r], 2));
+            if (rank > 0) {
+                shell.AddSelectedToRank(rank);
+                for (size_t s = 0; s < AlternativesTable.size() && s < savedRanks.size(); ++s) {
+                    if (AlternativesTable[s].size() > 2)
+                        AlternativesTable[s][2] = savedRanks[s];
+                }
+            }
+            shell.SetAlternativeItemSelected(item, false);
+        }
+    }
+}
+
+void CZQInterfaceData::OpenEvaluationsWindow()
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::OpenEvaluationsWindow");
+    shell.OpenNewDocument(ZQDocument::EvaluationsGrid);
+    shell.TileWindowsHorizontally();
+}
+
+void CZQInterfaceData::ClearProject()
+{
+    AlternativesTable.clear();
+    ScaleValuesTable.clear();
+    CriteriaTable.clear();
+    EvaluationsTable = NewEvaluationsTable();
+    ProjectSolver.reset();
+    ValueFunctions.clear();
+    SolvedValueFunctions.clear();
+}
+
+bool CZQInterfaceData::CanSolve() const
+{
+    if (AlternativesTable.size() < 3 || CriteriaTable.size() < 2)
+        return false;
+
+    static const ZQRow noHeader;
+    const ZQRow& header = EvaluationsTable.empty() ? noHeader : EvaluationsTable[0];
+
+    // No empty evaluation; a cell missing from a short row counts as empty.
+    for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
+        const ZQRow& row = EvaluationsTable[r];
+        for (size_t c = 1; c < std::max(row.size(), header.size()); ++c) {
+            if (CellOf(row, c).IsEmpty())
+                return false;
+        }
+    }
+
+    // No constant criterion.
+    for (size_t c = 1; c < header.size(); ++c) {
+        if (GetCriterionKind(header[c]) == ZQ_KIND_ORDINAL) {
+            // The first cell always differs from the empty text before it: a second change means a
+            // second value.
+            int changes = 0;
+            CString previous;
+            for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
+                const CString& cell = CellOf(EvaluationsTable[r], c);
+                if (cell != previous)
+                    ++changes;
+                previous = cell;
+            }
+            if (changes <= 1)
+                return false;
+        } else {
+            if (EvaluationsTable.size() < 2)
+                continue;
+            double low = AfxAtof(CellOf(EvaluationsTable[1], c));
+            double high = low;
+            for (size_t r = 2; r < EvaluationsTable.size(); ++r) {
+                const double value = AfxAtof(CellOf(EvaluationsTable[r], c));
+                if (value > high)
+                    high = value;
+                if (value < low)
+                    low = value;
+            }
+            if (high == low)
+                return false;
+        }
+    }
+
+    // Two reference alternatives of different ranks.
+    int firstRank = 0;
+    for (const ZQRow& row : AlternativesTable) {
+        const int rank = AfxAtoi(CellOf(row, 2));
+        if (rank < 1)
+            continue;
+        if (firstRank == 0)
+            firstRank = rank;
+        else if (rank != firstRank)
+            return true;
+    }
+    return false;
+}
+
+int CZQInterfaceData::OpenProject(CString path, int fileType, char decimalSymbol, char listSeparator)
+{
+    switch (fileType) {
+    case ZQ_FILE_CSV:
+        return ReadCsv(path, decimalSymbol, listSeparator);
+    case ZQ_FILE_XML:
+        return ReadXml(path);
+    case ZQ_FILE_ZEK:
+        return ReadZekFile(path);
+    default:
+        return 0;
+    }
+}
+
+int CZQInterfaceData::SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator)
+{
+    switch (fileType) {
+    case ZQ_FILE_CSV:
+        return WriteCsv(path, decimalSymbol, listSeparator);
+    case ZQ_FILE_XML:
+        return WriteXml(path);
+    case ZQ_FILE_ZEK:
+        return WriteZekFile(path);
+    default:
+        return 0;
+    }
+}

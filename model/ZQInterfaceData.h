@@ -1,0 +1,181 @@
+// CZQInterfaceData: the project, the one store of the decision problem that the user edits.
+//
+// The application object holds exactly one for the whole run; every view, pane and dialog reads and
+// edits it through the application. All values are kept as text (CString) in four tables; numbers are
+// converted where they are used, always in the C numeric locale. The project reaches the windows only
+// through the shell services (CZQShellServices) set with SetShell.
+//
+// Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
+// application's modified flag; loads and saves clear it.
+//
+// Not here yet: the solve driver and the result-window operations, the Solver preparation, the results
+// text and the file readers and writers (declared below, returning 0 until their formats are built in
+// model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ProjectZek.cpp).
+#pragma once
+
+#include "core/CString.h"
+
+#include <memory>
+#include <vector>
+
+class CZQShellServices;
+class Solver;
+
+// One row of a project table, and a table.
+typedef std::vector<CString> ZQRow;
+typedef std::vector<ZQRow> ZQTable;
+
+// A point of a piecewise-linear marginal value function: breakpoint x and value y.
+struct ValuePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// A breakpoint record of the marginal value chart: breakpoint x and the highest and lowest value the
+// function may take there.
+struct ValueBoundPoint {
+    double x = 0.0;
+    double upper = 0.0;
+    double lower = 0.0;
+};
+
+// Criterion kind codes.
+enum : int {
+    ZQ_KIND_OTHER = 0,
+    ZQ_KIND_GAIN = 1,
+    ZQ_KIND_COST = -1,
+    ZQ_KIND_ORDINAL = 2
+};
+
+// Project file types of OpenProject and SaveProject.
+enum : int {
+    ZQ_FILE_CSV = 0,
+    ZQ_FILE_XML = 1,
+    ZQ_FILE_ZEK = 2
+};
+
+class CZQInterfaceData {
+public:
+    // A new project: every table empty except EvaluationsTable, which holds one row of one empty
+    // cell; thresholds 0.02 and 0.019; no credibility choice, no Solver, no value functions.
+    CZQInterfaceData();
+    // Deletes the Solver (if any) and every collection.
+    virtual ~CZQInterfaceData();
+
+    CZQInterfaceData(const CZQInterfaceData&) = delete;
+    CZQInterfaceData& operator=(const CZQInterfaceData&) = delete;
+
+    // Sets the shell services every operation that touches the application goes through (null
+    // detaches them; such operations then throw CInvalidArgException*). The project does not own them.
+    void SetShell(CZQShellServices* shell);
+    // Returns the shell services set with SetShell, or null.
+    CZQShellServices* GetShell() const { return m_shell; }
+
+    // ---- Editing ----
+
+    // Adds the alternative `name`: stores the evaluations grid, appends an evaluations row (the name,
+    // then an empty cell under each ordinal criterion column and "0" under every other) and the
+    // alternatives row [name, "", ""], reloads the grid and sets the modified flag. Duplicates are the
+    // caller's concern.
+    void AddAlternative(CString name);
+    // Removes the alternative `name`: stores the grid, erases the first alternatives row and the first
+    // evaluations row (after the header) of that name, reloads the grid and sets the modified flag. An
+    // absent name changes only the flag.
+    void RemoveAlternative(CString name);
+    // Adds a criterion: appends `name` to the header and one cell to every alternative's evaluations
+    // row (empty when kind is ZQ_KIND_ORDINAL, else "0"), and the criteria row [name, description,
+    // kind word, segments as "%d"], the kind word being "gain" (1), "cost" (-1), "rank" (2) or empty
+    // for any other code. Sets the modified flag; neither stores nor reloads the grid.
+    void AddCriterion(CString name, CString description, int kind, int segments);
+    // Removes the criterion `name`: stores the grid, erases its first criteria row and the evaluations
+    // column under the first header cell of that name (columns from 1 on), header included, reloads
+    // the grid and sets the modified flag. Its scale values stay (see RemoveScaleValues).
+    void RemoveCriterion(CString name);
+    // Appends the scale value [criterion, value, position as "%d"] and sets the modified flag.
+    void AddScaleValue(CString criterion, CString value, int position);
+    // Erases every scale value of `criterion` and sets the modified flag (also when there was none).
+    void RemoveScaleValues(CString criterion);
+    // Returns the kind code of the first criterion called `name`: 2 "rank", 1 "gain", -1 "cost", 0 for
+    // any other kind word or an unknown name.
+    int GetCriterionKind(CString name) const;
+
+    // ---- The evaluations grid and the panes ----
+
+    // When the evaluations grid is open, has its view reload itself from the project; else nothing.
+    void RefreshEvaluationsGrid();
+    // When the evaluations grid is open, has its view copy every cell into EvaluationsTable; else nothing.
+    void StoreEvaluationsGrid();
+    // Rebuilds the alternatives list, the criteria list and the reference tree from the project. The
+    // tree is rebuilt through AddSelectedToRank, one call per ranked alternative in the list's order;
+    // the rank cells are left as they were, the credibility list ends empty and the modified flag set.
+    void RefillPanes();
+    // Opens a new evaluations grid window and tiles the document windows horizontally.
+    void OpenEvaluationsWindow();
+    // The project's part of resetting: empties the four tables to their constructed state, deletes the
+    // Solver and empties both value-function collections. The application's ResetProject calls it.
+    void ClearProject();
+
+    // ---- Solvability ----
+
+    // Returns true when the project can be solved: at least 3 alternatives and 2 criteria, no empty
+    // evaluation, no constant criterion (an ordinal column with a single value, a numeric one whose
+    // numbers are all equal) and two reference alternatives of different ranks. Changes nothing.
+    bool CanSolve() const;
+
+    // ---- Project files ----
+
+    // Reads the project file at path (a host path) by type: ZQ_FILE_CSV with the decimal symbol and
+    // list separator, ZQ_FILE_XML, ZQ_FILE_ZEK. Returns nonzero on success, 0 on failure and for any
+    // other type (the project is then untouched).
+    int OpenProject(CString path, int fileType, char decimalSymbol, char listSeparator);
+    // Writes the project to path by type, as OpenProject reads it. Returns nonzero on success, 0 on
+    // failure and for any other type (nothing is written then).
+    int SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator);
+
+    // The format readers and writers: each returns nonzero on success and 0 on failure.
+    int ReadCsv(CString path, char decimalSymbol, char listSeparator);
+    int WriteCsv(CString path, char decimalSymbol, char listSeparator);
+    int ReadXml(CString path);
+    int WriteXml(CString path);
+    int ReadZekFile(CString path);
+    int WriteZekFile(CString path);
+
+    // ---- The tables, read and written directly by the views, panes and dialogs ----
+
+    // Rows [name, information text, reference rank ("%d", 1 or more) or "" outside the ranking].
+    ZQTable AlternativesTable;
+    // Rows [name, description, kind word "gain", "cost" or "rank", number of segments "%d"].
+    ZQTable CriteriaTable;
+    // Rows [criterion name, scale value, position "%d" from 1]; one criterion's rows in scale order.
+    ZQTable ScaleValuesTable;
+    // Row 0: "" then the criterion names in column order; then per alternative its name and one
+    // evaluation per criterion column (a number as text, or an ordinal scale value).
+    ZQTable EvaluationsTable;
+    // The zero-discrimination thresholds of the Options dialog ("delta", "epsilon").
+    double DeltaThreshold;
+    double EpsilonThreshold;
+    // Reference alternatives chosen as of high credibility, for the next solve only; the flag is 1 once
+    // the credibility dialog defined the list.
+    std::vector<CString> CredibilityList;
+    int CredibilityDefined;
+    // The Solver of the last solve, null when none.
+    std::unique_ptr<Solver> ProjectSolver;
+    // Per criterion of the last solve, the marginal value function: ValueFunctions is the one the
+    // chart editing changes, SolvedValueFunctions the record of the solve (a solve has produced value
+    // functions when it holds at least two criteria).
+    std::vector<std::vector<ValuePoint>> ValueFunctions;
+    std::vector<std::vector<ValuePoint>> SolvedValueFunctions;
+    // Rows [alternative name, utility text] of the results text and of the ranking chart.
+    ZQTable ResultRows;
+    ZQTable RankingRows;
+    // Per criterion, the bounds the marginal value chart draws at each breakpoint.
+    std::vector<std::vector<ValueBoundPoint>> ValueBoundsTable;
+
+private:
+    // The shell services; throws CInvalidArgException* naming `operation` when none are set.
+    CZQShellServices& Shell(const char* operation) const;
+    // Sets the application's modified flag to 1 (for `operation`).
+    void MarkModified(const char* operation);
+
+    CZQShellServices* m_shell = nullptr;
+};

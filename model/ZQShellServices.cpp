@@ -1,0 +1,3 @@
+#include "model/ZQShellServices.h"
+
+CZQShellServices::~CZQShellServices() = default;
