@@ -1,0 +1,33 @@
+// The model's headers in a Win32 translation unit: they compile beside windows.h, the Win32 macros
+// (MessageBox, GetTempPath, LoadString) leave the shell members alone, the message-box values match,
+// and a project edited through the shell behaves as natively.
+#include "wine_gtest.h"
+#include <windows.h>
+
+#include "FakeShell.h"
+#include "model/ZQInterfaceData.h"
+#include "model/ZQShellServices.h"
+
+static_assert(ZQ_MB_OK == MB_OK, "message-box style values are the Win32 ones");
+static_assert(ZQ_MB_ICONWARNING == MB_ICONWARNING, "message-box style values are the Win32 ones");
+static_assert(ZQ_IDOK == IDOK, "button answers are the Win32 ones");
+
+TEST(ModelInWin32Unit, ProjectAndShellWork)
+{
+    CZQInterfaceData project;
+    FakeShell shell(&project);
+    project.AddCriterion("c1", "", ZQ_KIND_GAIN, 2);
+    project.AddCriterion("c2", "", ZQ_KIND_ORDINAL, 3);
+    project.AddAlternative("a");
+    ASSERT_EQ(project.EvaluationsTable.size(), 2u);
+    EXPECT_STREQ(project.EvaluationsTable[1][1], "0");
+    EXPECT_EQ(project.GetCriterionKind("c2"), 2);
+    EXPECT_FALSE(project.CanSolve());
+
+    CZQShellServices& services = shell;
+    EXPECT_EQ(services.ShowMessage("text", "Ondrix", MB_OK | MB_ICONWARNING), IDOK);
+    EXPECT_STREQ(services.GetTempDirectory(), "/tmp");
+    EXPECT_STREQ(services.LoadText(ZQText::Ordinal), "Ordinal");
+    ASSERT_FALSE(shell.calls.empty());
+    EXPECT_EQ(shell.calls.back(), "?LoadText(Ordinal)");
+}
