@@ -50,6 +50,7 @@ public:
     // is not offered becomes hollow.
     LOGBRUSH GetLogBrush() const;
 
+    // Equal when both words are equal.
     bool operator==(const CGXCellBrush& o) const { return m_dwWord0 == o.m_dwWord0 && m_dwWord1 == o.m_dwWord1; }
     bool operator!=(const CGXCellBrush& o) const { return !(*this == o); }
 

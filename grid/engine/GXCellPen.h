@@ -42,6 +42,7 @@ public:
     // Returns FALSE (brush unchanged) for other styles.
     BOOL CreateDashBrush(CGXCellBrush& brush, const CGXCellBrush& interior, BOOL bRow, BOOL bMono) const;
 
+    // Equal when both words are equal.
     bool operator==(const CGXCellPen& o) const { return m_dwWord0 == o.m_dwWord0 && m_dwWord1 == o.m_dwWord1; }
     bool operator!=(const CGXCellPen& o) const { return !(*this == o); }
 

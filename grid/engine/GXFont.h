@@ -74,6 +74,7 @@ public:
     // TRUE when every attribute that other sets is set here with the same value.
     BOOL IsSubSet(const CGXFont& other) const;
 
+    // TRUE when the attribute is set (not left to be inherited).
     BOOL GetIncludeWeight() const;
     BOOL GetIncludeItalic() const;
     BOOL GetIncludeUnderline() const;
@@ -87,6 +88,7 @@ public:
     UINT GetSize() const;
     UINT GetOrientation() const;
     UINT GetFaceNameIndex() const;
+    // The flag values (meaningful when set).
     BOOL GetItalic() const;
     BOOL GetUnderline() const;
     BOOL GetStrikeOut() const;

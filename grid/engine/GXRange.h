@@ -63,6 +63,7 @@ public:
     // rows meet columns; else columns, rows or cells bounds. Always valid; returns TRUE.
     BOOL UnionRange(const CGXCellRange& a, const CGXCellRange& b);
 
+    // The valid flag and kind tests.
     BOOL IsValid() const { return m_bValid; }
     BOOL IsCells() const { return rtType == rtCells; }
     BOOL IsRows() const { return rtType == rtRows; }

@@ -122,7 +122,8 @@ public:
     // TRUE when nothing is included.
     BOOL IsEmpty() const { return GetIncludeMask() == 0; }
 
-    // ---- attributes: setters store the value, include it and return *this ----
+    // ---- attributes: setters store the value, include it and return *this; GetX reads the stored
+    // value (meaningful when included), GetIncludeX tells whether the attribute is included ----
     CGXStyle& SetHorizontalAlignment(UINT nAlign);
     UINT GetHorizontalAlignment() const;
     BOOL GetIncludeHorizontalAlignment() const { return Has(incHorizontalAlignment); }

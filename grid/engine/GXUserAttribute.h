@@ -145,6 +145,7 @@ public:
     // Always TRUE.
     BOOL IsEmpty() const override;
 
+    // The ellipsis type (0 none, 1 dots, 2 pound signs).
     void SetEllipseType(LONG nType) { m_nType = nType; }
     LONG GetEllipseType() const { return m_nType; }
 
