@@ -1,12 +1,136 @@
 // Solver: the record of one solve, created anew by the project for every solve and owned by it.
 //
-// Not here yet: its fields, the copy of the project into it, the linear programs, the relations and
-// the inconsistency search. Until then the project can only hold, replace and delete one.
+// CZQInterfaceData::PrepareSolver copies the project into it and ProblemModel::ComputeCriterionRanges
+// sets the breakpoints; the builders below then write the linear programs of the ordinal regression.
+// Every program shares one column layout, all columns non-negative:
+//   - per reference alternative r = 0 .. B - 1 two error columns: 2r sigma+(r), 2r + 1 sigma-(r);
+//   - per criterion k and segment l (worst to best) the step w(k, l) = u_k(p[l + 1]) - u_k(p[l]) of the
+//     marginal value function, so u_k(worst) = 0 and u_k at breakpoint i is the sum of the first i steps;
+//   - in the Kendall-preserving program only, one more column epsilon.
+// U(a) is the interpolated value of alternative a summed over the criteria, written on the step
+// columns; a reference row for the reference alternatives (p, q) reads U'(p) - U'(q) with
+// U'(r) = U(r) + sigma+(r) - sigma-(r). A criterion on which every alternative has the same evaluation
+// has one breakpoint, no step column and so a zero marginal value.
+//
+// Not here yet: the solve itself (the pairwise optima, the relations, the graphs, the Kendall
+// coefficient) and the inconsistency search.
 #pragma once
+
+#include "core/CString.h"
+#include "model/LpProblem.h"
+#include "model/ProblemModel.h"
+#include "model/SolverRecords.h"
+
+#include <cstdint>
+#include <vector>
+
+// An n x n matrix of relation texts ("P", "P-", "I", "?" or empty).
+typedef std::vector<std::vector<CString>> RelationMatrix;
 
 class Solver {
 public:
-    Solver() = default;
+    // Thresholds 0.01 (delta, threshold1) and 0.02 (threshold2); every other member empty or 0.
+    Solver();
     Solver(const Solver&) = delete;
     Solver& operator=(const Solver&) = delete;
+
+    // Empties kendallValues, kendallUtilities, and the objective, rows, senses and column values of
+    // baseLp and pairLp; their constraint lists stay.
+    void ResetLps();
+
+    // ---- The column layout ----
+
+    // Returns B, the number of reference alternatives (one more than the largest referenceIndex).
+    int32_t ReferenceCount() const;
+    // Returns 2B, the number of error columns (the step columns follow them).
+    int32_t ErrorColumnCount() const;
+    // Returns S, the number of step columns: the sum of the criteria's segments.
+    int32_t StepColumnCount() const;
+    // Returns the column of step w(k, l). Throws CInvalidArgException* naming k or l when criterion k
+    // or its segment l does not exist.
+    int32_t StepColumn(int32_t k, int32_t l) const;
+    // Returns the alternative index behind reference index r (the last alternative in alternatives
+    // order whose referenceIndex is r). Throws CInvalidArgException* naming r when no alternative has it.
+    int32_t ReferenceAlternative(int32_t r) const;
+    // Returns U(a) over the step columns (S entries): per criterion k with s = FindSegment(k, a), 1.0
+    // on every step before s, the interpolation share of a's evaluation on step s, 0.0 after it; all
+    // 0.0 on a criterion where a has no segment. Throws CInvalidArgException* naming a when it is not
+    // an alternative index.
+    std::vector<double> AlternativeCoefficients(int32_t a) const;
+
+    // ---- The linear programs (each replaces its target record's whole content; none solves) ----
+
+    // Fills baseLp (minimise the sum of the errors): one indifference row U'(p) - U'(q) = 0 per entry
+    // 0.5 of the chain matrix C, then one strict row U'(p) - U'(q) >= delta per entry 1.0, each listed
+    // as (p, q, kind) in constraintList, then the normalisation row (the steps add up to 1). Throws
+    // CInvalidArgException* when R or C is not B x B.
+    void BuildBaseLp();
+    // Fills pairLp (maximise U(a) - U(b)) for alternatives a and b (alternative indices) over the
+    // reference rows of R whose two reference alternatives both have credibility 1: an indifference
+    // row per unordered pair of equal rank, a strict row per ordered pair; then the normalisation row
+    // and the error-budget row (errors at most baseErrorSum). No constraint is listed. Throws
+    // CInvalidArgException* naming a or b when it is not an alternative index.
+    void BuildPairLp(int32_t a, int32_t b);
+    // Fills baseLp (maximise U(a) - U(b)) from savedBaseRows and savedBaseSenses, then the
+    // error-budget row. Throws CInvalidArgException* naming a or b when it is not an alternative index,
+    // or when a saved row is not one element per column plus the right-hand side or lacks its sense.
+    void BuildWeakPairLp(int32_t a, int32_t b);
+    // Fills kendallLp (maximise epsilon): baseLp's current rows with a 0.0 for epsilon inserted before
+    // the right-hand side, one row epsilon <= w(k, l) per step, and one row holding every error at 0.
+    // Throws CInvalidArgException* when a row of baseLp is not one element per column plus the
+    // right-hand side or lacks its sense.
+    void BuildKendallLp();
+
+    // The optimum of the base program (the sum of the errors); the error budget of the pairwise programs.
+    double baseErrorSum = 0.0;
+    // n x n: the largest U(a) - U(b) over the base constraints, and over the credibility-filtered ones.
+    SolverMatrix weakOptima;
+    SolverMatrix strongOptima;
+    // n x n relation texts derived from weakOptima and strongOptima, and the third relation.
+    RelationMatrix weakRelation;
+    RelationMatrix strongRelation;
+    RelationMatrix completeRelation;
+    // The Graphviz text of the graph rendered to "graph_part.gif".
+    CString partialGraphText;
+    ProblemModel model;
+    // The base program, also reused for the pairwise programs of the weak relation.
+    LpProblem baseLp;
+    // The Kendall-preserving program.
+    LpProblem kendallLp;
+    // The pairwise programs of the strong relation.
+    LpProblem pairLp;
+    // The Kendall coefficient shown to the user.
+    double shownKendall = 0.0;
+    // The model preference matrix M (first) and the Kendall coefficient (value) of the solve.
+    KendallRecord kendall;
+    // Per criterion the marginal values at the breakpoints from the Kendall-preserving program.
+    std::vector<std::vector<double>> kendallValues;
+    // Per alternative its utility from the Kendall-preserving program.
+    std::vector<double> kendallUtilities;
+    // The right-hand side of every strict row and the tolerance of the model preference matrix;
+    // threshold1 at the start of every solve.
+    double delta;
+    // The project's DeltaThreshold and EpsilonThreshold, copied by PrepareSolver.
+    double threshold1;
+    double threshold2;
+    // The constraint descriptions reported for an inconsistent reference ranking.
+    std::vector<CString> inconsistencyLines;
+    // 1 when the last solve found the reference ranking inconsistent.
+    int32_t inconsistent = 0;
+    // The base program's rows and senses as built.
+    std::vector<std::vector<double>> savedBaseRows;
+    std::vector<int32_t> savedBaseSenses;
+
+private:
+    // The reference row U'(p) - U'(q) of reference indices p and q, without its right-hand side set.
+    // coefficients holds U per reference index.
+    std::vector<double> ReferenceRow(int32_t p, int32_t q, const std::vector<std::vector<double>>& coefficients) const;
+    // Per reference index, the alternative behind it; throws when one has none.
+    std::vector<int32_t> ReferenceAlternatives() const;
+    // The objective U(a) - U(b) on the step columns, 0.0 on the error columns.
+    std::vector<double> PairObjective(int32_t a, int32_t b, const char* operation) const;
+    // The error-budget row: 1.0 on the error columns, right-hand side baseErrorSum.
+    std::vector<double> ErrorBudgetRow() const;
+    // The normalisation row: 1.0 on the step columns, right-hand side 1.0.
+    std::vector<double> NormalisationRow() const;
 };

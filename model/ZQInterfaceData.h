@@ -8,7 +8,7 @@
 // Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
 // application's modified flag; loads and saves clear it.
 //
-// Not here yet: the solve driver and the result-window operations, the Solver preparation, the results
+// Not here yet: the solve driver and the result-window operations, the results
 // text and the file readers and writers (declared below, returning 0 until their formats are built in
 // model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ProjectZek.cpp).
 #pragma once
@@ -121,6 +121,27 @@ public:
     // evaluation, no constant criterion (an ordinal column with a single value, a numeric one whose
     // numbers are all equal) and two reference alternatives of different ranks. Changes nothing.
     bool CanSolve() const;
+
+    // ---- Preparing a solve ----
+
+    // Copies the project into its Solver, which the caller has just created: one alternative record
+    // per alternative (evaluations, reference index, credibility), one criterion record per criterion
+    // (direction, number of segments), the reference preference matrix R from the rank numbers, the
+    // chain matrix C from the reference tree of the shell's reference pane, and both thresholds; then
+    // empties the credibility choice, which applies to one solve. Returns 1 on success, 0 when there
+    // is no Solver, fewer than 3 alternatives or 2 criteria, two alternatives or two criteria of one
+    // name, an alternative or criterion missing from the evaluations table, an evaluation that is not
+    // a finite number, an ordinal evaluation that is not a value of its scale, a criterion with fewer
+    // than 1 segment, or no strictly preferred pair of reference alternatives. The credibility choice
+    // is consumed only when every check but the last passed. Records made before a failure stay in
+    // the Solver. Throws CInvalidArgException* when no shell services are set.
+    int PrepareSolver();
+    // Returns the evaluation of `alternative` on `criterion` as a number: the leading decimal number
+    // of the cell in the alternative's evaluations row under the criterion's header column, for an
+    // ordinal criterion of the position of the cell's scale value (0 when the cell is not a value of
+    // its scale). An unknown alternative selects the header row, an unknown criterion the name column,
+    // as the cell then read says (0 for a text that does not begin with a number).
+    double GetEvaluationValue(CString alternative, CString criterion) const;
 
     // ---- Project files ----
 

@@ -1,10 +1,13 @@
 // The model's headers in a Win32 translation unit: they compile beside windows.h, the Win32 macros
 // (MessageBox, GetTempPath, LoadString) leave the shell members alone, the message-box values match,
-// and a project edited through the shell behaves as natively.
+// a project edited through the shell behaves as natively, and the linear-programming library, a native
+// one, runs inside the Win32 process.
 #include "wine_gtest.h"
 #include <windows.h>
 
 #include "FakeShell.h"
+#include "model/LpProblem.h"
+#include "model/Solver.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
 
@@ -30,4 +33,20 @@ TEST(ModelInWin32Unit, ProjectAndShellWork)
     EXPECT_STREQ(services.LoadText(ZQText::Ordinal), "Ordinal");
     ASSERT_FALSE(shell.calls.empty());
     EXPECT_EQ(shell.calls.back(), "?LoadText(Ordinal)");
+}
+
+TEST(ModelInWin32Unit, LinearProgramSolves)
+{
+    LpProblem lp;
+    lp.sense = 1;
+    lp.objective = {1, 1};
+    lp.rows = {{1, 1, 1}};
+    lp.rowSenses = {-1};
+    EXPECT_DOUBLE_EQ(lp.Solve(), 1.0);
+    EXPECT_EQ(lp.failed, 0);
+
+    Solver solver;
+    EXPECT_EQ(solver.threshold2, 0.02);
+    EXPECT_EQ(solver.baseLp.Solve(), 0.0);  // an empty record is refused, not handed over
+    EXPECT_EQ(solver.baseLp.failed, 1);
 }

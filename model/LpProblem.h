@@ -1,0 +1,75 @@
+// LpProblem: one linear program of the solver, held as dense rows, and its solution.
+//
+// A builder fills the record; Solve hands it to the linear-programming library (the only code of the
+// program that calls it), runs the primal simplex method with the library's default settings and
+// reads back the status, the optimum and the column values. Every column is a non-negative variable.
+// The library writes its progress lines to standard output.
+//
+// The library ends the process on arguments it cannot take, so Solve checks the record first and
+// refuses one the library could not take (no rows, no columns, rows of different lengths, too short
+// an objective, a sense per row missing, a value that is not a finite number): such a record, like
+// a simplex run that ends in no definite status, reads as infeasible with objective 0.0 and sets
+// `failed`, so that a caller can tell it from a program that truly has no feasible point.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// How a simplex run ended.
+enum class LpOutcome {
+    Optimal,
+    Infeasible,
+    Unbounded,
+    Failed  // the run stopped without an optimal, infeasible or unbounded status
+};
+
+// One reference-ranking row of the base program: the two reference indices it compares and its kind.
+struct ConstraintTriple {
+    int32_t first = 0;
+    int32_t second = 0;
+    int32_t kind = 0;  // 0 indifference (first I second), 1 strict preference (first >> second)
+};
+inline bool operator==(const ConstraintTriple& a, const ConstraintTriple& b)
+{
+    return a.first == b.first && a.second == b.second && a.kind == b.kind;
+}
+
+// Classifies one simplex run from the library's return code (0 when the method ended normally) and
+// the solution status it then reports (the library's status codes). Returns the outcome; any code
+// other than a normal end with an optimal, infeasible or unbounded status is Failed.
+LpOutcome ClassifySimplexRun(int simplexReturn, int solutionStatus);
+
+class LpProblem {
+public:
+    // An empty record: every vector empty, sense 0 (minimise), both flags 0.
+    LpProblem() = default;
+
+    // Solves the program held in the record and fills objectiveValue, columnValues, unbounded,
+    // infeasible and failed. Returns objectiveValue: the optimum, the library's value for an
+    // unbounded program, 0.0 for an infeasible, failed or refused one. columnValues ends with one
+    // entry per objective coefficient (0.0 past the columns, and everywhere for a failed or refused
+    // program). Never ends the process and never throws for a bad record: it refuses it.
+    double Solve();
+
+    // 1 maximise, any other value minimise (the builders use 1 and -1).
+    int32_t sense = 0;
+    // One coefficient per column.
+    std::vector<double> objective;
+    // Dense rows: one coefficient per column, then the right-hand side as the last element.
+    std::vector<std::vector<double>> rows;
+    // Per row: 1 at least the right-hand side, -1 at most, any other value (0) equal to it.
+    std::vector<int32_t> rowSenses;
+    // The optimum after Solve (0.0 when infeasible).
+    double objectiveValue = 0.0;
+    // The primal column values after Solve, one per objective coefficient.
+    std::vector<double> columnValues;
+    // 1 when the library reported an unbounded program.
+    int32_t unbounded = 0;
+    // 1 when the library reported no feasible solution, and when the run failed or was refused.
+    int32_t infeasible = 0;
+    // 1 when the record was refused or the simplex run ended without a definite status; infeasible is
+    // then 1 too.
+    int32_t failed = 0;
+    // Per reference-ranking row of the base program, in row order. Filled by the base builder only.
+    std::vector<ConstraintTriple> constraintList;
+};

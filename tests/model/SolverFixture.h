@@ -1,0 +1,89 @@
+// A project written straight into its tables, with the reference tree of a recording shell, for the
+// tests of the solver's preparation and linear programs.
+#pragma once
+
+#include "FakeShell.h"
+
+#include "model/Solver.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SolverProject {
+    CZQInterfaceData project;
+    FakeShell shell{&project};
+
+    // Adds a criterion row [name, "", kind word, segments] and its header cell.
+    void Criterion(const char* name, const char* kindWord, const char* segments = "2")
+    {
+        project.CriteriaTable.push_back(ZQRow{name, "", kindWord, segments});
+        project.EvaluationsTable[0].push_back(name);
+    }
+    // Adds an alternative row [name, "", rank] and its evaluations row.
+    void Alternative(const char* name, std::initializer_list<const char*> cells, const char* rank = "")
+    {
+        project.AlternativesTable.push_back(ZQRow{name, "", rank});
+        ZQRow row{name};
+        for (const char* cell : cells)
+            row.push_back(cell);
+        project.EvaluationsTable.push_back(row);
+    }
+    // Replaces the reference tree: one list of names per rank node.
+    void Tree(std::initializer_list<std::initializer_list<const char*>> nodes)
+    {
+        shell.referenceTree.clear();
+        for (const auto& node : nodes) {
+            CZQRankNode rank;
+            for (const char* name : node)
+                rank.Alternatives.push_back(name);
+            shell.referenceTree.push_back(rank);
+        }
+    }
+    // The worked example: g (gain) and c (cost), x = (3, 5) rank 1, y = (1, 3) rank 2, z = (2, 1)
+    // unranked, tree [x], [y].
+    void WorkedExample()
+    {
+        Criterion("g", "gain");
+        Criterion("c", "cost");
+        Alternative("x", {"3", "5"}, "1");
+        Alternative("y", {"1", "3"}, "2");
+        Alternative("z", {"2", "1"});
+        Tree({{"x"}, {"y"}});
+    }
+    // A new Solver in the project, prepared; returns PrepareSolver's result.
+    int Prepare()
+    {
+        project.ProjectSolver = std::make_unique<Solver>();
+        return project.PrepareSolver();
+    }
+    // Prepares (expecting success), computes the ranges and sets delta as a solve starts; returns the
+    // Solver.
+    Solver& Ready()
+    {
+        EXPECT_EQ(Prepare(), 1);
+        Solver& solver = *project.ProjectSolver;
+        solver.model.ComputeCriterionRanges();
+        solver.delta = solver.threshold1;
+        return solver;
+    }
+    // The index of the alternative called name.
+    int Index(const char* name) const
+    {
+        const auto& alternatives = project.ProjectSolver->model.alternatives;
+        for (size_t a = 0; a < alternatives.size(); ++a) {
+            if (alternatives[a]->name == name)
+                return int(a);
+        }
+        ADD_FAILURE() << "no alternative " << name;
+        return -1;
+    }
+    // The reference index of the alternative called name.
+    int Ref(const char* name) const { return project.ProjectSolver->model.alternatives[size_t(Index(name))]->referenceIndex; }
+};
+
+struct SolverFixture : ::testing::Test, SolverProject {
+};
