@@ -40,10 +40,15 @@ ondrix_build() {
     fi
 }
 
-# ondrix_prefix DIR: make a Wine prefix once, with Arial, Times New Roman and Courier New mapped to the
-# Liberation faces so that text metrics are the same on every machine.
+# ondrix_prefix DIR [test]: make a Wine prefix once, with Arial, Times New Roman and Courier New mapped
+# to the Liberation faces so that text metrics are the same on every machine. A test prefix also makes
+# Wine's windows unmanaged: there is no window manager on the virtual display, and a managed window
+# that is hidden or destroyed waits two seconds for one to answer.
 ondrix_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all}
+    if [ "${2:-}" = test ] && [ ! -f "$WINEPREFIX/.ondrix-unmanaged" ] && [ -f "$WINEPREFIX/.ondrix-fonts" ]; then
+        rm -f "$WINEPREFIX/.ondrix-fonts"
+    fi
     [ -f "$WINEPREFIX/.ondrix-fonts" ] && return 0
     mkdir -p "$WINEPREFIX"
     wine64 wineboot --init >/dev/null 2>&1 || die "could not create the Wine prefix $WINEPREFIX"
@@ -52,6 +57,11 @@ ondrix_prefix() {
         wine64 reg add "$key" /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f >/dev/null 2>&1 \
             || die "could not map the font ${face%%=*}"
     done
+    if [ "${2:-}" = test ]; then
+        wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
+            || die "could not configure the test prefix"
+        touch "$WINEPREFIX/.ondrix-unmanaged"
+    fi
     wineserver -w
     touch "$WINEPREFIX/.ondrix-fonts"
 }
