@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
+IMPLEMENT_DYNCREATE(CMetaFileDC, CDC)
 
 namespace {
 
@@ -1208,10 +1209,9 @@ BOOL CDC::SetMiterLimit(float fMiterLimit)
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
 {
     AfxRequirePointer(lpRect, "CDC::FillSolidRect", "the rectangle");
-    HDC hDC = GetSafeHdc();
-    ::SetBkColor(hDC, clr);
+    SetBkColor(clr);
     // an opaque text output of no characters fills the rectangle with the background colour alone
-    ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
+    ::ExtTextOutA(GetSafeHdc(), 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
@@ -1336,4 +1336,57 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
         ::DeleteObject(hClipSaved);
     ::SetTextColor(hDC, clrOldText);
     ::SetBkColor(hDC, clrOldBk);
+}
+
+// ---- CMetaFileDC -------------------------------------------------------------------------------
+
+CMetaFileDC::CMetaFileDC() : m_bEnhanced(false) {}
+
+CMetaFileDC::~CMetaFileDC()
+{
+    if (m_hDC == nullptr)
+        return;
+    if (m_bEnhanced)
+        ::DeleteEnhMetaFile(CloseEnhanced());
+    else
+        ::DeleteMetaFile(Close());
+}
+
+BOOL CMetaFileDC::Create(LPCSTR lpszFilename)
+{
+    if (m_hDC != nullptr)
+        AfxThrowInvalidArgFormat("CMetaFileDC::Create: the object already records into DC %p", m_hDC);
+    HDC hDC = ::CreateMetaFileA(lpszFilename);
+    if (hDC == nullptr)
+        return FALSE;
+    m_bEnhanced = false;
+    SetOutputDC(hDC);
+    return TRUE;
+}
+
+BOOL CMetaFileDC::CreateEnhanced(CDC* pDCRef, LPCSTR lpszFileName, LPCRECT lpBoundsRect, LPCSTR lpszDescription)
+{
+    if (m_hDC != nullptr)
+        AfxThrowInvalidArgFormat("CMetaFileDC::CreateEnhanced: the object already records into DC %p", m_hDC);
+    HDC hDC = ::CreateEnhMetaFileA(pDCRef != nullptr ? pDCRef->m_hDC : nullptr, lpszFileName, lpBoundsRect,
+                                   lpszDescription);
+    if (hDC == nullptr)
+        return FALSE;
+    m_bEnhanced = true;
+    SetOutputDC(hDC);
+    return TRUE;
+}
+
+HMETAFILE CMetaFileDC::Close()
+{
+    if (m_hDC == nullptr || m_bEnhanced)
+        return nullptr;
+    return ::CloseMetaFile(Detach());
+}
+
+HENHMETAFILE CMetaFileDC::CloseEnhanced()
+{
+    if (m_hDC == nullptr || !m_bEnhanced)
+        return nullptr;
+    return ::CloseEnhMetaFile(Detach());
 }

@@ -30,6 +30,9 @@
 // Calls on a CDC without the DC they need return what Win32 returns for a null handle (0, FALSE,
 // CLR_INVALID, an empty size). Pointer and count arguments are checked and refused with
 // CInvalidArgException* naming the bad value.
+//
+// Not provided (nothing calls them yet): GrayString and DrawState, the HIMETRIC conversions, world
+// transforms, ExcludeUpdateRgn and GetWindow (the window layer's), alpha and gradient blits.
 #pragma once
 
 #include <windows.h>
@@ -57,6 +60,7 @@ public:
 
     // The output DC (the attribute DC when there is no output DC); null when neither.
     HDC GetSafeHdc() const { return m_hDC != nullptr ? m_hDC : m_hAttribDC; }
+    // The output DC (null when none).
     operator HDC() const { return m_hDC; }
 
     // The CDC attached to hDC, else a temporary wrapper with hDC as both DCs. Null for null.
@@ -132,7 +136,10 @@ public:
     UINT RealizePalette();
 
     // ---- colours and modes (set: both DCs; get: attribute DC) --------------------------------
+    // Win32's functions of the same names: the getters return the current value (CLR_INVALID or 0
+    // without a DC), the setters the previous one.
 
+    // The colour the device shows for crColor.
     COLORREF GetNearestColor(COLORREF crColor) const;
     COLORREF GetBkColor() const;
     int GetBkMode() const;
@@ -148,6 +155,9 @@ public:
     virtual COLORREF SetTextColor(COLORREF crColor);
 
     // ---- mapping (set: both DCs; get and conversions: attribute DC) ---------------------------
+    // Win32's mapping functions: mode (MM_*), viewport and window origins and extents in device
+    // and logical units. Getters return the current value; setters, offsets and scalings the
+    // previous one.
 
     int GetMapMode() const;
     virtual int SetMapMode(int nMapMode);
@@ -179,6 +189,7 @@ public:
     // ---- regions and clipping ----------------------------------------------------------------
 
     // Fill / frame / invert / paint the region on the output DC (FrameRgn: nWidth by nHeight thick).
+    // The region and brush must not be null (CInvalidArgException*). FALSE on failure.
     BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
     BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
     BOOL InvertRgn(CRgn* pRgn);
@@ -193,6 +204,8 @@ public:
     // RGN_COPY, RGN_DIFF, RGN_OR, RGN_XOR). Return the region type or ERROR.
     int SelectClipRgn(CRgn* pRgn);
     int SelectClipRgn(CRgn* pRgn, int nMode);
+    // Cut the rectangle out of / down to the rectangle / move the clip region of both DCs (logical
+    // units). Return the region type or ERROR.
     int ExcludeClipRect(int x1, int y1, int x2, int y2);
     int ExcludeClipRect(LPCRECT lpRect);
     int IntersectClipRect(int x1, int y1, int x2, int y2);
@@ -209,6 +222,10 @@ public:
     // A line from the current position to (x, y), which becomes the current position.
     BOOL LineTo(int x, int y);
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+    // Win32's line functions on the output DC: the rectangle bounds the ellipse of an arc, the two
+    // points (or angles) give its ends; the "To" forms start at the current position and move it
+    // (on the attribute DC too). Point arrays must not be null when counted, counts not negative
+    // (CInvalidArgException*). FALSE on failure.
     BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     BOOL Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
     BOOL ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
@@ -229,11 +246,14 @@ public:
     void FrameRect(LPCRECT lpRect, CBrush* pBrush);
     void InvertRect(LPCRECT lpRect);
     void DrawFocusRect(LPCRECT lpRect);
+    // Draws the icon with its top-left corner at (x, y).
     BOOL DrawIcon(int x, int y, HICON hIcon);
     BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
     // DrawEdge (EDGE_*, BF_*) and DrawFrameControl (DFC_*, DFCS_*) of user32 on the output DC.
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
+    // Win32's filled shapes, outlined with the current pen and filled with the current brush, on
+    // the output DC; arguments as in Win32, pointers checked as above. FALSE on failure.
     BOOL Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     BOOL Chord(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
     BOOL Ellipse(int x1, int y1, int x2, int y2);
@@ -249,20 +269,26 @@ public:
 
     // ---- bitmaps and pixels (output DC) ------------------------------------------------------
 
+    // Fills the rectangle with the current brush combined by dwRop (PATCOPY, PATINVERT, DSTINVERT...).
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     BOOL PatBlt(LPCRECT lpRect, DWORD dwRop);
     // pSrcDC's output DC is the source; null for raster operations without a source.
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop);
+    // BitBlt through the monochrome mask bitmap (dwRop holds the foreground and background ROPs).
     BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap,
                  int xMask, int yMask, DWORD dwRop);
+    // The colour of a pixel of the output DC; CLR_INVALID outside the clip region.
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
     // Sets the pixel; returns the colour actually set (CLR_INVALID on failure).
     COLORREF SetPixel(int x, int y, COLORREF crColor);
     COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
+    // Sets the pixel to the nearest colour without returning it.
     BOOL SetPixelV(int x, int y, COLORREF crColor);
+    // Fill with the current brush from (x, y) up to the border colour crColor / over the area of
+    // crColor (nFillType FLOODFILLBORDER or FLOODFILLSURFACE).
     BOOL FloodFill(int x, int y, COLORREF crColor);
     BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType);
 
@@ -315,6 +341,8 @@ public:
     // Widths of the characters nFirstChar..nLastChar (lpBuffer holds one int each).
     BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
     BOOL GetOutputCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
+    // Text alignment (TA_*), extra space per character and the justification of the next output:
+    // the setters reach both DCs and return the previous value.
     UINT GetTextAlign() const;
     UINT SetTextAlign(UINT nFlags);
     int GetTextCharacterExtra() const;
@@ -330,11 +358,14 @@ public:
     int Escape(int nEscape, int nInputSize, LPCSTR lpszInputData, int nOutputSize, LPSTR lpszOutputData);
     int StartDoc(LPDOCINFOA lpDocInfo);
     int StartDoc(LPCSTR lpszDocName);
+    // Page and document calls of the printing loop; Win32's results (a value <= 0 is a failure).
     int StartPage();
     int EndPage();
     int SetAbortProc(ABORTPROC lpfn);
     int AbortDoc();
     int EndDoc();
+    // Win32's path functions on the output DC (BeginPath ... EndPath, then stroke, fill, widen or
+    // make it the clip region with nMode RGN_*). FALSE on failure.
     BOOL AbortPath();
     BOOL BeginPath();
     BOOL CloseFigure();
@@ -345,13 +376,14 @@ public:
     BOOL StrokePath();
     BOOL WidenPath();
     BOOL SelectClipPath(int nMode);
+    // The miter limit of geometric pen joins (set on both DCs).
     float GetMiterLimit() const;
     BOOL SetMiterLimit(float fMiterLimit);
 
     // ---- helpers -----------------------------------------------------------------------------
 
-    // Fills the rectangle with the solid colour (no pen, no brush). The output DC keeps clrColor as
-    // its background colour afterwards, which drawing code relies on.
+    // Fills the rectangle with the solid colour (no pen, no brush). The DC keeps clr as its
+    // background colour afterwards (SetBkColor), which drawing code relies on.
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     // A one-pixel frame on the inside of the rectangle: top and left edges in clrTopLeft, right and
@@ -391,4 +423,30 @@ private:
     // Inverts the pixels of rgn (device units) with the brush's pattern (PATINVERT), within the
     // clip region hClipSaved (null: none).
     void InvertRegion(CRgn& rgn, CBrush* pBrush, HRGN hClipSaved);
+};
+
+// CMetaFileDC: a DC that records drawing into a metafile. It has no attribute DC of its own
+// (m_hAttribDC null, which drawing code checks before clipping): code that must measure gives it one
+// with SetAttribDC; until then the metafile DC itself answers, as far as a recording DC can.
+class CMetaFileDC : public CDC {
+    DECLARE_DYNCREATE(CMetaFileDC)
+public:
+    CMetaFileDC();
+    // Ends and deletes a metafile that is still being recorded.
+    ~CMetaFileDC() override;
+
+    // Starts a Windows metafile in the file lpszFilename (null: in memory). FALSE on failure; an
+    // object that already records refuses with CInvalidArgException*.
+    BOOL Create(LPCSTR lpszFilename = nullptr);
+    // Starts an enhanced metafile for the device of pDCRef's output DC (null: the screen), in the file
+    // lpszFileName (null: in memory), with lpBoundsRect the picture's frame in 0.01 mm (null: GDI
+    // computes it) and lpszDescription (may be null). FALSE on failure.
+    BOOL CreateEnhanced(CDC* pDCRef, LPCSTR lpszFileName, LPCRECT lpBoundsRect, LPCSTR lpszDescription);
+    // Ends the recording of a Create / CreateEnhanced metafile and returns it (the caller deletes it
+    // with DeleteMetaFile / DeleteEnhMetaFile); null when no metafile of that kind is recording.
+    HMETAFILE Close();
+    HENHMETAFILE CloseEnhanced();
+
+private:
+    bool m_bEnhanced;
 };

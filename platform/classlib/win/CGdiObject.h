@@ -38,6 +38,7 @@ public:
     // The handle; null when the object holds none. Public, as drawing code reads it directly.
     HGDIOBJ m_hObject;
 
+    // The handle (null when none).
     operator HGDIOBJ() const { return m_hObject; }
     // The handle; null when the object holds none.
     HGDIOBJ GetSafeHandle() const;
@@ -68,6 +69,7 @@ public:
     // Resets a brush's origin or a palette's realisation (UnrealizeObject). FALSE without a handle.
     BOOL UnrealizeObject();
 
+    // Objects are equal when they hold the same handle.
     bool operator==(const CGdiObject& obj) const { return m_hObject == obj.m_hObject; }
     bool operator!=(const CGdiObject& obj) const { return m_hObject != obj.m_hObject; }
 
@@ -96,6 +98,7 @@ public:
 
     // The holder of hPen, or a temporary CPen (see the file comment).
     static CPen* FromHandle(HPEN hPen);
+    // The handle as its kind\'s type (null when none).
     operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
     // CreatePen: nPenStyle PS_SOLID, PS_DASH, ... (PS_INSIDEFRAME), nWidth in logical units (0: one
@@ -131,10 +134,12 @@ public:
     explicit CBrush(CBitmap* pBitmap);
 
     static CBrush* FromHandle(HBRUSH hBrush);
+    // The handle as its kind\'s type (null when none).
     operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
+    // A solid brush of the colour. FALSE on failure.
     BOOL CreateSolidBrush(COLORREF crColor);
-    // nIndex: HS_HORIZONTAL ... HS_DIAGCROSS.
+    // A hatched brush: nIndex HS_HORIZONTAL ... HS_DIAGCROSS, lines in crColor. FALSE on failure.
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
     // From *lpLogBrush (not null: CInvalidArgException*).
     BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush);
@@ -155,6 +160,7 @@ class CFont : public CGdiObject {
     DECLARE_DYNCREATE(CFont)
 public:
     static CFont* FromHandle(HFONT hFont);
+    // The handle as its kind\'s type (null when none).
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 
     // From *lpLogFont (not null: CInvalidArgException*).
@@ -179,6 +185,7 @@ class CBitmap : public CGdiObject {
     DECLARE_DYNCREATE(CBitmap)
 public:
     static CBitmap* FromHandle(HBITMAP hBitmap);
+    // The handle as its kind\'s type (null when none).
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
     // Loads the bitmap resource from the current resource handle, else from the program
@@ -211,6 +218,7 @@ class CPalette : public CGdiObject {
     DECLARE_DYNCREATE(CPalette)
 public:
     static CPalette* FromHandle(HPALETTE hPalette);
+    // The handle as its kind\'s type (null when none).
     operator HPALETTE() const { return static_cast<HPALETTE>(m_hObject); }
 
     // From *lpLogPalette (not null: CInvalidArgException*).
@@ -234,10 +242,13 @@ class CRgn : public CGdiObject {
     DECLARE_DYNCREATE(CRgn)
 public:
     static CRgn* FromHandle(HRGN hRgn);
+    // The handle as its kind\'s type (null when none).
     operator HRGN() const { return static_cast<HRGN>(m_hObject); }
 
+    // Regions of a rectangle, an ellipse in a rectangle, a polygon or a rounded rectangle (x3, y3
+    // the corner ellipse). FALSE on failure. Rectangle and point arguments must not be null
+    // (CInvalidArgException*).
     BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
-    // lpRect not null (CInvalidArgException*), as for every rectangle and point argument below.
     BOOL CreateRectRgnIndirect(LPCRECT lpRect);
     BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
     BOOL CreateEllipticRgnIndirect(LPCRECT lpRect);
@@ -264,6 +275,7 @@ public:
     int OffsetRgn(POINT point) { return OffsetRgn(point.x, point.y); }
     // The bounding rectangle. Returns the region type or ERROR.
     int GetRgnBox(LPRECT lpRect) const;
+    // Whether the point / some of the rectangle lies in the region.
     BOOL PtInRegion(int x, int y) const;
     BOOL PtInRegion(POINT point) const { return PtInRegion(point.x, point.y); }
     BOOL RectInRegion(LPCRECT lpRect) const;

@@ -34,8 +34,10 @@ public:
 
     HMENU m_hMenu;  // null when the object holds none
 
+    // The menu handle (null when none).
     HMENU GetSafeHmenu() const { return m_hMenu; }
     operator HMENU() const { return m_hMenu; }
+    // Menus are equal when they hold the same handle.
     bool operator==(const CMenu& menu) const { return m_hMenu == menu.m_hMenu; }
     bool operator!=(const CMenu& menu) const { return m_hMenu != menu.m_hMenu; }
 

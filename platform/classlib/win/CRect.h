@@ -28,12 +28,16 @@ public:
     // Low word as cx, high word as cy (signed 16-bit each), as Win32 packs a size in a DWORD.
     explicit CSize(DWORD dwSize) { cx = short(LOWORD(dwSize)); cy = short(HIWORD(dwSize)); }
 
+    // Comparison of both extents.
     bool operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
     bool operator!=(SIZE size) const { return !(*this == size); }
+    // Adds / subtracts the other size's extents in place.
     void operator+=(SIZE size) { cx += size.cx; cy += size.cy; }
     void operator-=(SIZE size) { cx -= size.cx; cy -= size.cy; }
+    // Sets both extents.
     void SetSize(int CX, int CY) { cx = CX; cy = CY; }
 
+    // Sum, difference and negation of sizes.
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
     CSize operator-() const { return CSize(-cx, -cy); }
@@ -62,15 +66,19 @@ public:
     void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
     void Offset(POINT point) { Offset(point.x, point.y); }
     void Offset(SIZE size) { Offset(size.cx, size.cy); }
+    // Sets both coordinates.
     void SetPoint(int X, int Y) { x = X; y = Y; }
 
+    // Comparison of both coordinates.
     bool operator==(POINT point) const { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const { return !(*this == point); }
+    // Moves the point in place by a size or by another point's coordinates.
     void operator+=(SIZE size) { Offset(size); }
     void operator-=(SIZE size) { Offset(-size.cx, -size.cy); }
     void operator+=(POINT point) { Offset(point); }
     void operator-=(POINT point) { Offset(-point.x, -point.y); }
 
+    // The point moved by a size, negated, or moved by another point's coordinates.
     CPoint operator+(SIZE size) const { return CPoint(x + size.cx, y + size.cy); }
     CPoint operator-(SIZE size) const { return CPoint(x - size.cx, y - size.cy); }
     CPoint operator-() const { return CPoint(-x, -y); }
@@ -111,6 +119,7 @@ public:
     // towards 0.
     CPoint CenterPoint() const;
 
+    // The rectangle as a Win32 RECT pointer (for calls that take LPRECT / LPCRECT).
     operator RECT*() { return this; }
     operator const RECT*() const { return this; }
 
@@ -121,8 +130,10 @@ public:
     // True when the point lies inside (left and top inclusive, right and bottom exclusive).
     bool PtInRect(POINT point) const { return ::PtInRect(this, point) != FALSE; }
 
+    // Sets the four coordinates as given / from the two corners (not normalised).
     void SetRect(int x1, int y1, int x2, int y2) { left = x1; top = y1; right = x2; bottom = y2; }
     void SetRect(POINT topLeft, POINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    // Makes the rectangle (0, 0, 0, 0).
     void SetRectEmpty() { left = top = right = bottom = 0; }
     // Copies *lpSrcRect; lpSrcRect must not be null (CInvalidArgException*).
     void CopyRect(const RECT* lpSrcRect);
@@ -163,7 +174,9 @@ public:
     // empty.
     bool SubtractRect(const RECT* lpRect1, const RECT* lpRect2);
 
+    // Copies the four coordinates.
     void operator=(const RECT& srcRect) { CopyRect(&srcRect); }
+    // Comparison of the four coordinates.
     bool operator==(const RECT& rect) const { return EqualRect(&rect); }
     bool operator!=(const RECT& rect) const { return !EqualRect(&rect); }
     // Move by a point or size; inflate / deflate by a rectangle.
@@ -177,6 +190,8 @@ public:
     void operator&=(const RECT& rect) { IntersectRect(this, &rect); }
     void operator|=(const RECT& rect) { UnionRect(this, &rect); }
 
+    // Copies moved by a point or size, inflated or deflated by a rectangle's margins, intersected
+    // or united with another rectangle (the rules of the functions above).
     CRect operator+(POINT point) const { CRect r(*this); r.OffsetRect(point); return r; }
     CRect operator-(POINT point) const { CRect r(*this); r.OffsetRect(-point.x, -point.y); return r; }
     CRect operator+(SIZE size) const { CRect r(*this); r.OffsetRect(size); return r; }

@@ -220,28 +220,36 @@ protected:
         return ::DefWindowProcA(hwnd, msg, wp, lp);
     }
 
-    void SetUp() override
+    // One window for the suite: Wine waits about two seconds for X to confirm that a shown window
+    // went away.
+    static void SetUpTestSuite()
     {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = PaintProc;
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "OndrixDragRectTest";
         ::RegisterClassA(&wc);
-        m_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "drag", WS_POPUP | WS_VISIBLE, kLeft, kTop,
+        s_hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "drag", WS_POPUP | WS_VISIBLE, kLeft, kTop,
                                    kSize, kSize, nullptr, nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(m_hwnd, nullptr);
-        ::UpdateWindow(m_hwnd);
+    }
+    static void TearDownTestSuite()
+    {
+        ::DestroyWindow(s_hwnd);
+        s_hwnd = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_NE(s_hwnd, nullptr);
+        ::InvalidateRect(s_hwnd, nullptr, FALSE);
+        ::UpdateWindow(s_hwnd);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
         ::GdiFlush();
         ASSERT_TRUE(desktop.Attach(::GetDC(nullptr)));
     }
-    void TearDown() override
-    {
-        ::ReleaseDC(nullptr, desktop.Detach());
-        ::DestroyWindow(m_hwnd);
-    }
+    void TearDown() override { ::ReleaseDC(nullptr, desktop.Detach()); }
 
     // The window's pixels as the screen shows them.
     std::vector<COLORREF> Capture()
@@ -276,10 +284,13 @@ protected:
         return nChanged;
     }
 
-    static const int kLeft = 100, kTop = 80, kSize = 64;
-    HWND m_hwnd = nullptr;
+    // far from where other test programs sharing the display put their windows
+    static const int kLeft = 1150, kTop = 900, kSize = 64;
+    static HWND s_hwnd;
     CDC desktop;
 };
+
+HWND ScreenFixture::s_hwnd = nullptr;
 
 TEST_F(ScreenFixture, DrawDragRectTwiceLeavesTheScreenAsBefore)
 {
@@ -364,6 +375,30 @@ TEST(CDC, FromHandleAndOwnership)
     ExpectInvalidArg([&] { canvas.dc.TextOut(0, 0, nullptr, 3); }, "the text is null but its length is 3");
     ExpectInvalidArg([&] { canvas.dc.Polygon(nullptr, -1); }, "point count -1 is below 0");
     EXPECT_EQ(canvas.dc.SelectObject(static_cast<CPen*>(nullptr)), nullptr);
+}
+
+TEST(CMetaFileDC, RecordsWithoutAnAttributeDC)
+{
+    CMetaFileDC meta;
+    ASSERT_TRUE(meta.CreateEnhanced(nullptr, nullptr, nullptr, nullptr));
+    EXPECT_TRUE(meta.IsKindOf(RUNTIME_CLASS(CDC)));
+    EXPECT_EQ(meta.m_hAttribDC, nullptr);
+    EXPECT_EQ(meta.Close(), nullptr);  // not a Windows metafile
+    meta.Rectangle(2, 2, 6, 5);
+    HENHMETAFILE hMeta = meta.CloseEnhanced();
+    ASSERT_NE(hMeta, nullptr);
+    EXPECT_EQ(meta.m_hDC, nullptr);
+
+    // the drawing was recorded where it was made (bounds are inclusive device pixels)
+    ENHMETAHEADER header;
+    ASSERT_NE(::GetEnhMetaFileHeader(hMeta, sizeof(header), &header), 0u);
+    EXPECT_EQ(CRect(header.rclBounds.left, header.rclBounds.top, header.rclBounds.right, header.rclBounds.bottom),
+              CRect(2, 2, 5, 4));
+    ::DeleteEnhMetaFile(hMeta);
+
+    CMetaFileDC abandoned;  // still recording when destroyed: deleted, nothing leaks or crashes
+    ASSERT_TRUE(abandoned.Create());
+    abandoned.Rectangle(0, 0, 5, 5);
 }
 
 } // namespace

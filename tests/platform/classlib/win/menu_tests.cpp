@@ -1,12 +1,8 @@
 // CMenu: item queries and changes on a menu built in code, ownership and temporary wrappers, the
-// system menu, and loading through the resource handle with the fallback to the program.
+// system menu.
 #include "TestSupport.h"
 
 #include "win/CMenu.h"
-#include "win/ResourceSource.h"
-
-#include <cstdlib>
-#include <string>
 
 namespace {
 
@@ -185,56 +181,6 @@ TEST(CMenu, SystemMenuOfAWindow)
     EXPECT_EQ(CMenu::GetSystemMenu(nullptr, FALSE), nullptr);
     ::DestroyWindow(hwnd);
     CMenu::DeleteTempMap();
-}
-
-// The library given by the build, as a Windows path (its Unix path on the Z: drive).
-HINSTANCE g_hLibrary = nullptr;
-HINSTANCE LibrarySource()
-{
-    return g_hLibrary;
-}
-
-TEST(CMenu, LoadMenuFromTheResourceHandleThenTheProgram)
-{
-    const char* pszLibrary = std::getenv("ONDRIX_MENU_LIBRARY");
-    ASSERT_NE(pszLibrary, nullptr);
-    std::string path = std::string("Z:") + pszLibrary;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    g_hLibrary = ::LoadLibraryA(path.c_str());
-    ASSERT_NE(g_hLibrary, nullptr) << path;
-
-    CString title;
-    {
-        CMenu own;
-        ASSERT_TRUE(own.LoadMenu(300));
-        own.GetMenuString(0, title, MF_BYPOSITION);
-        EXPECT_STREQ(title, "&File");
-    }
-    EXPECT_EQ(AfxSetResourceHandleSource(LibrarySource), nullptr);
-    {
-        CMenu translated;
-        ASSERT_TRUE(translated.LoadMenu(300));
-        translated.GetMenuString(0, title, MF_BYPOSITION);
-        EXPECT_STREQ(title, "&Plik");
-        CMenu fallback;  // not in the library: the program's
-        ASSERT_TRUE(fallback.LoadMenu(301));
-        fallback.GetMenuString(0, title, MF_BYPOSITION);
-        EXPECT_STREQ(title, "&Edit");
-        CMenu missing;
-        EXPECT_FALSE(missing.LoadMenu(399));
-        EXPECT_EQ(missing.m_hMenu, nullptr);
-    }
-    EXPECT_EQ(AfxSetResourceHandleSource(nullptr), LibrarySource);
-    {
-        CMenu own;
-        ASSERT_TRUE(own.LoadMenu(300));
-        own.GetMenuString(0, title, MF_BYPOSITION);
-        EXPECT_STREQ(title, "&File");
-    }
-    ::FreeLibrary(g_hLibrary);
-    g_hLibrary = nullptr;
 }
 
 } // namespace
