@@ -8,9 +8,9 @@
 // Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
 // application's modified flag; loads and saves clear it.
 //
-// Not here yet: the solve driver and the result-window operations, the Solver preparation, the results
-// text and the file readers and writers (declared below, returning 0 until their formats are built in
-// model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ProjectZek.cpp).
+// Not here yet: the solve driver and the result-window operations, the Solver preparation and the results
+// text. The file readers and writers declared below live in model/ProjectCsv.cpp, model/ProjectXml.cpp
+// and model/ZQOldZekFile.cpp.
 #pragma once
 
 #include "core/CString.h"
