@@ -21,8 +21,8 @@ namespace {
 
 // ---- Writing ----
 
-// Appends text to out with the markup characters escaped. Returns false when text holds a byte
-// that no XML document can carry (a control byte other than tab, line feed and carriage return).
+// Appends text to out with the markup characters and the line-end and tab bytes escaped. Returns
+// false when text holds a byte that no XML document can carry (any other control byte).
 bool AppendEscaped(std::string& out, const CString& text)
 {
     const char* p = text.GetString();
@@ -42,10 +42,15 @@ bool AppendEscaped(std::string& out, const CString& text)
         case '"':
             out += "&quot;";
             break;
+        // A parser turns these into spaces inside an attribute value: as references they read back.
         case '\t':
+            out += "&#9;";
+            break;
         case '\n':
+            out += "&#10;";
+            break;
         case '\r':
-            out += char(ch);
+            out += "&#13;";
             break;
         default:
             if (ch < 0x20)

@@ -9,8 +9,9 @@
 // Before parsing, every byte of 0x80 or more is folded to 7-bit ASCII (the Polish letters of
 // Windows-1250 to their plain letters, anything else to '_'), so all names read are ASCII.
 //
-// The writer escapes '&', '<', '>' and '"' so that every project it saves reads back; it refuses
-// (returns 0, nothing written) a text holding a control byte that XML cannot carry at all.
+// The writer escapes '&', '<', '>' and '"', and writes tab, line feed and carriage return as character
+// references, so that every project it saves reads back as it was; it refuses (returns 0, nothing
+// written) a text holding any other control byte, which XML cannot carry at all.
 #pragma once
 
 #include "core/CString.h"

@@ -239,7 +239,7 @@ TEST_F(XmlFileTest, MarkupInTextsIsEscapedAndReadsBack)
     project.AddCriterion("a&b<c>", "\"quoted\" & more", ZQ_KIND_ORDINAL, 1);
     project.AddScaleValue("a&b<c>", "<low>", 1);
     project.AddScaleValue("a&b<c>", "high & dry", 2);
-    project.AddCriterion("plain", "", ZQ_KIND_COST, 3);
+    project.AddCriterion("plain", "two\nlines,\ta tab\r", ZQ_KIND_COST, 3);
     project.AddAlternative("x\"y");
     project.AlternativesTable[0] = ZQRow{"x\"y", "1 < 2 & 3 > 2", "2"};
     project.EvaluationsTable[1] = ZQRow{"x\"y", "high & dry", "-1.5"};
