@@ -342,8 +342,7 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
                 current = PendingAttribute();
                 if (row.AttrName(0) == "ATTRID")
                     current.id = row.AttrValue(0);
-            } else if (row.upper.Depth == 3 && row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", row.upper.Cells[3]}) &&
-                       row.AttrName(0) == "VALUE") {
+            } else if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", row.upper.Cells[3]}) && row.AttrName(0) == "VALUE") {
                 const CString& tag = row.upper.Cells[3];
                 if (tag == "DESCRIPTION")
                     current.description = row.AttrValue(0);
