@@ -8,9 +8,9 @@
 // Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
 // application's modified flag; loads and saves clear it.
 //
-// Not here yet: the solve driver and the result-window operations, the results
-// text and the file readers and writers (declared below, returning 0 until their formats are built in
-// model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ProjectZek.cpp).
+// Not here yet: the solve driver and the result-window operations and the results text. The file
+// readers and writers declared below live in model/ProjectCsv.cpp, model/ProjectXml.cpp and
+// model/ZQOldZekFile.cpp.
 #pragma once
 
 #include "core/CString.h"
@@ -153,11 +153,24 @@ public:
     // failure and for any other type (nothing is written then).
     int SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator);
 
-    // The format readers and writers: each returns nonzero on success and 0 on failure.
+    // The format readers and writers (path: a host path). Each returns nonzero on success and 0 on
+    // failure. The readers expect a project the caller has reset; on success they refill the panes,
+    // empty the credibility list and clear the modified flag. Every writer saves safely (temporary
+    // file, then rename), so a failed or refused save leaves an existing file as it was, and clears
+    // the modified flag on success.
+    //
+    // ReadCsv/WriteCsv: the delimited text form (model/ProjectCsv.h); decimalSymbol replaces '.' in
+    // the numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0).
+    // A read fails before any table changes; a save is refused when a name or number holds the
+    // separator or a line end.
     int ReadCsv(CString path, char decimalSymbol, char listSeparator);
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);
+    // ReadXml/WriteXml: the project XML file (model/ProjectXml.h). A file that does not parse leaves
+    // the project as it was; one whose content is refused (a duplicate name) resets it.
     int ReadXml(CString path);
     int WriteXml(CString path);
+    // ReadZekFile/WriteZekFile: the sibling program's binary file (model/ZQOldZekFile.h). A read
+    // that fails after the header leaves an empty project.
     int ReadZekFile(CString path);
     int WriteZekFile(CString path);
 

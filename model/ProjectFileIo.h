@@ -1,0 +1,26 @@
+// Whole-file input and output shared by the project file readers and writers.
+//
+// The project files are small, so each reader takes the file into memory in one go and parses it
+// from there, and each writer builds the whole file in memory before anything touches the disk. The
+// write goes through CSafeFile: a temporary file beside the target, renamed over it only when every
+// byte is written, so a failed save leaves an existing file as it was.
+#pragma once
+
+#include "model/ZQInterfaceData.h"
+
+#include <cstddef>
+#include <string>
+
+// Cell i of a project table row, or an empty string when the row is shorter: the tables are public
+// and edited by the windows too, so no writer trusts a row's length.
+const CString& ProjectCell(const ZQRow& row, size_t i);
+
+// Reads the whole file at path (a host path, opened as binary: no line-end translation) into *bytes.
+// Returns false, with *bytes emptied, when path is null or empty, or when the file cannot be opened
+// or read.
+bool ReadWholeProjectFile(const char* path, std::string* bytes);
+
+// Writes bytes to the file at path safely (temporary file, then rename). Returns false when path is
+// null or empty, or when the file cannot be created, written or put in place; the file at path is
+// then left as it was.
+bool WriteWholeProjectFile(const char* path, const std::string& bytes);
