@@ -34,16 +34,25 @@ TEST(SmokeWindow, PaintsAndReadsPixelBack)
                                 80, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(hwnd, nullptr);
     UpdateWindow(hwnd);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    GdiFlush();
 
     // Read through the window's own DC: the test programs run in parallel on one display, so a pixel
-    // read from the screen could belong to another test's window.
-    HDC dc = GetDC(hwnd);
-    EXPECT_EQ(GetPixel(dc, 30, 30), kPaint);
-    ReleaseDC(hwnd, dc);
+    // read from the screen could belong to another test's window. The first window of a new Wine
+    // prefix may take a moment to get its surface, so the paint is retried for a few seconds.
+    COLORREF seen = CLR_INVALID;
+    for (int attempt = 0; attempt < 50 && seen != kPaint; attempt++) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        GdiFlush();
+        HDC dc = GetDC(hwnd);
+        seen = GetPixel(dc, 30, 30);
+        ReleaseDC(hwnd, dc);
+        if (seen != kPaint) {
+            Sleep(100);
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+    }
+    EXPECT_EQ(seen, kPaint);
     DestroyWindow(hwnd);
 }
 
