@@ -6,6 +6,10 @@
 // a partial translation still finds the resources it leaves out. Until it is set, the handle is the
 // program's module.
 //
+// Under Wine a resource-only library built by winegcc (NAME.dll.so) is found by LoadLibrary("NAME.dll")
+// when it lies beside the program under the name NAME.dll (the build's ondrix_resource_library puts it
+// there); under NAME.dll.so alone it is not found by that name.
+//
 // The library's own messages (data-exchange refusals, the exception fallback) are string resources
 // with AFX_IDP_* ids that the program may define; without them the library's English text is used.
 #pragma once

@@ -57,6 +57,28 @@ public:
     void SetText(LPCSTR) override {}
 };
 
+// A colour message from a control inside a composite control (the edit field of a combo box, a combo
+// box's dropped list) goes to the composite control's object: the list of a combo box is a popup of
+// the desktop that only the combo box knows.
+HWND CompositeColourTarget(HWND hWndParent, HWND hWndControl)
+{
+    if (CWnd::FromHandlePermanent(hWndControl) != nullptr)
+        return hWndControl;
+    const HWND hWndOuter = ::GetParent(hWndControl);
+    if (hWndOuter != nullptr && hWndOuter != hWndParent && ::GetParent(hWndOuter) == hWndParent)
+        return hWndOuter;
+    char name[16] = {};
+    if (::GetClassNameA(hWndControl, name, sizeof name) > 0 && ::lstrcmpiA(name, "ComboLBox") == 0) {
+        for (HWND hWnd = ::GetWindow(hWndParent, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+            COMBOBOXINFO info = {};
+            info.cbSize = sizeof info;
+            if (::GetComboBoxInfo(hWnd, &info) && info.hwndList == hWndControl)
+                return hWnd;
+        }
+    }
+    return hWndControl;
+}
+
 // The child a parent's message is reflected to, or null when the message is not reflected.
 HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -84,6 +106,7 @@ HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
+        return lParam != 0 ? CompositeColourTarget(hWndParent, reinterpret_cast<HWND>(lParam)) : nullptr;
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CHARTOITEM:
@@ -201,7 +224,7 @@ BOOL CWnd::Attach(HWND hWndNew)
     if (m_hWnd != nullptr)
         AfxThrowInvalidArgFormat("CWnd::Attach: the object already has window %p (asked for %p)", m_hWnd, hWndNew);
     AfxWndInternals& st = AfxWndInternals::Get();
-    if (CWnd* pOther = st.map.LookupPermanent(hWndNew))
+    if (st.map.LookupPermanent(hWndNew) != nullptr)
         AfxThrowInvalidArgFormat("CWnd::Attach: window %p already belongs to another object", hWndNew);
     st.map.SetPermanent(hWndNew, this);
     m_hWnd = hWndNew;

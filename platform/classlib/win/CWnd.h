@@ -14,6 +14,11 @@
 // made this way, the system's controls included. Failure (the class is unknown, a handler refused
 // WM_CREATE) returns FALSE and leaves the object without a window.
 //
+// A window class with a procedure of its own that makes the window's object on the first message
+// (a class usable in dialog templates) attaches the object (Attach), sets AfxWndProc as the window's
+// procedure (SetWindowLongPtrA) and hands the message on with AfxCallWndProc; DefWindowProc is then
+// DefWindowProcA. (SubclassWindow would keep the class's procedure as the default one.)
+//
 // Messages: WindowProc → OnWndMsg → (commands: OnCommand/OnNotify; owner-draw, colour and scroll
 // messages from a child: reflected to the child first) → the table → DefWindowProc. Default() calls
 // DefWindowProc with the message being handled. Reflection: the parent offers WM_DRAWITEM,
@@ -23,7 +28,10 @@
 // own table is not asked. The child sees the message in its table as WM_REFLECT_BASE + message
 // (ON_CONTROL_REFLECT, ON_NOTIFY_REFLECT, ON_WM_CTLCOLOR_REFLECT); the owner-draw classes (CButton,
 // CListBox, CComboBox) call their DrawItem/MeasureItem/CompareItem/DeleteItem instead. A reflected
-// colour handler that returns no brush leaves the message to the parent.
+// colour handler that returns no brush leaves the message to the parent. The colour messages of the
+// parts of a composite control go to the composite control's object: the edit field of a combo box,
+// and its dropped list (Wine sends WM_CTLCOLORLISTBOX to the combo box's parent with the handle of the
+// list, a popup of the desktop).
 //
 // Menu and accelerator commands whose update handler disables them are dropped (not executed).
 //
@@ -46,9 +54,11 @@
 // TTN_NEEDTEXT entry answers with the text after '\n' in the string resource of that id (nothing when
 // the string has no '\n').
 //
-// Measured under this Wine (8.0): NMHDR is 24 bytes, TOOLINFOA 72, NMTTDISPINFOA 136; GetVersion
-// reports 6.1; creating the thread's first top-level window also creates an "IME" window of the
-// system, after the window being created (creation hooks skip it).
+// Measured under this Wine (8.0): NMHDR is 24 bytes, TOOLINFOA 72, NMTTDISPINFOA 136, TBBUTTON 32,
+// NMTOOLBARA 96, LOGFONTA 60; GetVersion reports 6.1; creating the thread's first top-level window also
+// creates an "IME" window of the system, after the window being created (creation hooks skip it);
+// RegisterWindowMessageA works in the initialisers of static objects, before main; wrc compiles
+// dialog-initialisation data written as DLGINIT (type 240) into the words it lists.
 //
 // Not done yet: OLE control containers, help mode, dynamic data exchange, window-less timers (a
 // timer without a window is raw Win32: wrap its callback in AfxCallProtected).

@@ -383,6 +383,13 @@ TEST(WaitCursor, NestsAndRestoresTheCursorAfterTheLastEnd)
         ::SetCursor(hArrow);
         outer.Restore();
         EXPECT_EQ(::GetCursor(), hWait);
+        // a window asked for its cursor keeps the wait cursor
+        CWnd wnd;
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "busy", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+        ::SetCursor(hArrow);
+        EXPECT_EQ(wnd.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+                  TRUE);
+        EXPECT_EQ(::GetCursor(), hWait);
     }
     EXPECT_EQ(app.m_nWaitCursorCount, 0);
     EXPECT_EQ(::GetCursor(), hArrow);

@@ -218,6 +218,48 @@ TEST_F(Windows, OwnerDrawnButtonDrawsItselfThroughReflection)
     EXPECT_EQ(ScreenPixel(parent, CPoint(200, 100)), kPaintColour);
 }
 
+class CColourCombo : public CComboBox {
+public:
+    std::vector<UINT> kinds;
+
+protected:
+    HBRUSH CtlColor(CDC*, UINT nCtlColor)
+    {
+        kinds.push_back(nCtlColor);
+        return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColourCombo, CComboBox)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+bool Has(const std::vector<UINT>& kinds, UINT nKind)
+{
+    for (UINT k : kinds)
+        if (k == nKind)
+            return true;
+    return false;
+}
+
+TEST_F(Windows, ColourMessagesOfAComboBoxsPartsReachTheComboBox)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "combos", WS_POPUP | WS_VISIBLE, 300, 300, 300, 200, nullptr, nullptr));
+    CColourCombo dropList, editable;
+    ASSERT_TRUE(dropList.Create(WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(10, 10, 120, 150), &parent, 1));
+    ASSERT_TRUE(editable.Create(WS_VISIBLE | CBS_DROPDOWN, CRect(150, 10, 260, 150), &parent, 2));
+    dropList.AddString("one");
+    editable.AddString("two");
+    dropList.ShowDropDown(TRUE);
+    editable.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    PumpWaitingMessages(100);
+    EXPECT_TRUE(Has(dropList.kinds, CTLCOLOR_LISTBOX)) << "the dropped list";
+    EXPECT_TRUE(Has(editable.kinds, CTLCOLOR_EDIT)) << "the edit field";
+    dropList.ShowDropDown(FALSE);
+}
+
 // ---- exception barrier -------------------------------------------------------------------------------
 
 class CThrowingWnd : public CWnd {
