@@ -286,6 +286,7 @@ public:
 };
 
 // The bitmap that SetRadio shows beside a menu item (made on first use). AfxSetRadioDotBitmap
-// replaces it (the caller keeps ownership of the new one); returns the previous bitmap.
+// replaces it: the caller keeps ownership of the new one; the library's own bitmap is deleted then
+// (null is returned), a bitmap the caller installed before is returned.
 HBITMAP AfxGetRadioDotBitmap();
 HBITMAP AfxSetRadioDotBitmap(HBITMAP hBitmap);

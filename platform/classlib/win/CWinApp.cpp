@@ -1,3 +1,7 @@
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
 #include "win/CWinApp.h"
 
 #include "win/AfxResource.h"
@@ -7,8 +11,6 @@
 #include "win/CImageList.h"
 #include "win/CMenu.h"
 #include "win/CWnd.h"
-
-#include <vector>
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -116,11 +118,14 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
         return FALSE; // thread messages: none handled here
     CWnd* pMainWnd = GetMainWnd();
     const HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+    bool bReachesMain = false;
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr && !bReachesMain; hWnd = ::GetParent(hWnd))
+        bReachesMain = hWnd == hWndMain;
     if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
         return TRUE;
-    // a message for a window outside the main window (a modeless dialog, a floating bar): the main
-    // window still gets to translate it (its accelerators)
-    if (hWndMain != nullptr && pMsg->hwnd != hWndMain && !::IsChild(hWndMain, pMsg->hwnd))
+    // a message for a window the walk does not lead to the main window from (a window of its own):
+    // the main window still gets to translate it (its accelerators)
+    if (hWndMain != nullptr && !bReachesMain)
         return pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
 }
@@ -337,8 +342,18 @@ UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
 {
     RequireName(lpszSection, "CWinApp::GetProfileInt", "lpszSection");
     RequireName(lpszEntry, "CWinApp::GetProfileInt", "lpszEntry");
-    if (m_pszRegistryKey == nullptr)
-        return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+    if (m_pszRegistryKey == nullptr) {
+        // read as text: GetPrivateProfileInt would turn a negative value into 0
+        const CString text = GetProfileString(lpszSection, lpszEntry);
+        const char* p = text.GetString();
+        while (*p == ' ' || *p == '\t')
+            ++p;
+        char* end = nullptr;
+        const long value = strtol(p, &end, 10);
+        if (end == p || value < INT_MIN || value > INT_MAX)
+            return UINT(nDefault);
+        return UINT(int(value));
+    }
     HKEY hKey = GetSectionKey(lpszSection);
     if (hKey == nullptr)
         return UINT(nDefault);

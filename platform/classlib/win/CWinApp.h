@@ -90,7 +90,8 @@ public:
     void SetRegistryKey(LPCSTR lpszRegistryKey);
     // The same with the text of string resource nIDRegistryKey.
     void SetRegistryKey(UINT nIDRegistryKey);
-    // The integer under lpszEntry in lpszSection; nDefault when it is missing or not a number.
+    // The integer under lpszEntry in lpszSection (cast to int for negative values); nDefault when it
+    // is missing or not a number (in the registry: not a REG_DWORD).
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
     // Writes an integer. TRUE on success.
     BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);

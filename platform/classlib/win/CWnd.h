@@ -237,8 +237,8 @@ public:
     CWnd* ChildWindowFromPoint(POINT point, UINT nFlags = CWP_ALL) const;
     BOOL IsChild(const CWnd* pWnd) const;
     // The window to own a modal dialog or message box started for pParentWnd: its top-level
-    // window, or the application's main window when pParentWnd is null. *pWndTop (may be null)
-    // receives the top-level window that must be disabled.
+    // window; when pParentWnd is null, the main window's last active popup (a modal dialog shown over
+    // it), else the main window. *pWndTop (may be null) receives that window, the one to disable.
     static CWnd* GetSafeOwner(CWnd* pParentWnd, HWND* pWndTop = nullptr);
 
     // ---- styles --------------------------------------------------------------------------------
@@ -273,6 +273,9 @@ public:
     static HWND GetThreadToolTip();
 
     // ---- thin wrappers of the Win32 window calls ----------------------------------------------
+    // Each calls the Win32 function of its name (the "A" form) for m_hWnd with the same arguments and
+    // returns its result; a CWnd* result is FromHandle's (maybe a temporary wrapper), a CWnd* argument
+    // stands for its m_hWnd (null for a null pointer). Only the exceptions are described.
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

@@ -202,6 +202,10 @@ CWnd* CWnd::GetSafeOwner(CWnd* pParentWnd, HWND* pWndTop)
     }
     while (hWnd != nullptr && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
+    // without a parent: a dialog or message box already shown over the main window owns the next one,
+    // so that it stays modal to it (its owner would otherwise be enabled again when the box closes)
+    if (hWnd != nullptr && pParentWnd == nullptr)
+        hWnd = ::GetLastActivePopup(hWnd);
     if (pWndTop != nullptr)
         *pWndTop = hWnd;
     return FromHandle(hWnd);

@@ -3,7 +3,8 @@
 //
 // Mouse points are client coordinates (screen for the non-client messages and WM_CONTEXTMENU), from
 // the signed low and high words of lParam. Windows given as CWnd* are FromHandle results (maybe
-// temporary). ON_WM_CTLCOLOR serves all WM_CTLCOLOR* messages (nCtlColor = CTLCOLOR_*); a handler
+// temporary); the CScrollBar* of the scroll messages is the control's wrapper, a real CScrollBar only
+// when the program made the control as one (use it as a CWnd otherwise). ON_WM_CTLCOLOR serves all WM_CTLCOLOR* messages (nCtlColor = CTLCOLOR_*); a handler
 // that returns no brush leaves the message to the default handling.
 #pragma once
 

@@ -121,6 +121,10 @@ TEST(ProfileWithoutRegistryKey, ValuesGoToTheIniFile)
     EXPECT_EQ(std::vector<BYTE>(pData, pData + nBytes), (std::vector<BYTE>{0xAB, 0x01}));
     delete[] pData;
     EXPECT_EQ(int(app.GetProfileInt("Grid", "missing", -3)), -3);
+    app.WriteProfileInt("Grid", "negative", -7);
+    EXPECT_EQ(int(app.GetProfileInt("Grid", "negative", 0)), -7);
+    app.WriteProfileString("Grid", "word", "wide");
+    EXPECT_EQ(int(app.GetProfileInt("Grid", "word", -3)), -3) << "not a number";
     app.WriteProfileString("Grid", nullptr, nullptr);
     EXPECT_EQ(app.GetProfileInt("Grid", "rows", 0), 0u);
 }

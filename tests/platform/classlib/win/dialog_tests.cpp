@@ -199,6 +199,43 @@ TEST_F(Dialogs, ProductionRunIsModalOverItsOwner)
     app.m_pMainWnd = nullptr;
 }
 
+// The production services, with the message boxes noted instead of shown.
+class CNotingServices : public CWinServices {
+public:
+    HWND hWndOwner = nullptr;
+    int MessageBox(HWND hWnd, LPCSTR, LPCSTR, UINT) override
+    {
+        hWndOwner = hWnd;
+        return IDOK;
+    }
+};
+
+class CComplainingDialog : public CSelfClosingDialog {
+public:
+    HWND hWndSelf = nullptr;
+    void OnOK() override
+    {
+        hWndSelf = m_hWnd;
+        AfxMessageBox("complaint");
+        EndDialog(IDOK);
+    }
+};
+
+TEST_F(Dialogs, MessageBoxesOfAModalDialogAreOwnedByIt)
+{
+    CWnd main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    app.m_pMainWnd = &main;
+    CNotingServices services;
+    CWinServices* pPrevious = AfxSetServices(&services);
+    CComplainingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    AfxSetServices(pPrevious);
+    EXPECT_NE(services.hWndOwner, nullptr);
+    EXPECT_EQ(services.hWndOwner, dialog.hWndSelf) << "not the disabled main window";
+    app.m_pMainWnd = nullptr;
+}
+
 TEST_F(Dialogs, QuitEndsTheModalRunAndIsPostedAgain)
 {
     CSelfClosingDialog dialog;
