@@ -1256,14 +1256,15 @@ CBrush* CDC::GetHalftoneBrush()
 void CDC::MakeFrameRegion(CRgn& rgn, LPCRECT lpRect, SIZE size) const
 {
     HDC hDC = GetSafeHdc();
+    // clip regions are in device units; working there also keeps "inside" right for mappings whose
+    // y axis points up
     CRect outer(lpRect);
-    CRect inner(outer);
-    inner.DeflateRect(size.cx, size.cy);
-    // clip regions are in device units
     ::LPtoDP(hDC, reinterpret_cast<LPPOINT>(&outer), 2);
-    ::LPtoDP(hDC, reinterpret_cast<LPPOINT>(&inner), 2);
     outer.NormalizeRect();
-    inner.NormalizeRect();
+    POINT thickness[2] = {{0, 0}, {size.cx, size.cy}};
+    ::LPtoDP(hDC, thickness, 2);
+    CRect inner(outer);
+    inner.DeflateRect(std::abs(int(thickness[1].x - thickness[0].x)), std::abs(int(thickness[1].y - thickness[0].y)));
     rgn.CreateRectRgnIndirect(&outer);
     if (!inner.IsRectEmpty()) {
         CRgn hole;

@@ -18,8 +18,9 @@
 //
 // Ownership: the object owns m_hDC when it created it (CreateDC, CreateIC, CreateCompatibleDC) or
 // attached it; DeleteDC and the destructor delete it. Derived classes for window DCs (client, window,
-// paint DCs) release their handle themselves and detach before this destructor runs. The attribute
-// DC given by SetAttribDC is never deleted here.
+// paint DCs) release their handle themselves and detach before this destructor runs. A DC given by
+// SetOutputDC is owned the same way: call ReleaseOutputDC first when it belongs to someone else. The
+// attribute DC given by SetAttribDC is never deleted here.
 //
 // IsPrinting: m_bPrinting is public and settable, so that code can be made to draw "as printing"
 // into a bitmap; the print loop sets it on the printer DC. CDC itself never changes it.

@@ -194,6 +194,33 @@ TEST(CDC, Draw3dRectEdges)
     }
 }
 
+TEST(CDC, DrawDragRectWithTheYAxisUp)
+{
+    // logical y grows upwards from the canvas's bottom edge
+    DibCanvas canvas(40, 40);
+    canvas.dc.SetMapMode(MM_ANISOTROPIC);
+    canvas.dc.SetWindowExt(1, -1);
+    canvas.dc.SetViewportExt(1, 1);
+    canvas.dc.SetViewportOrg(0, 40);
+    const CRect logical(5, 30, 35, 10);                // top above bottom
+    const CRect outer(5, 10, 35, 30), inner(8, 13, 32, 27);  // in pixels
+    canvas.dc.DrawDragRect(&logical, CSize(3, 3), nullptr, CSize(0, 0));
+    int nInverted = 0;
+    for (int y = 0; y < 40; y++) {
+        for (int x = 0; x < 40; x++) {
+            if (canvas.At(x, y) == kWhite)
+                continue;
+            nInverted++;
+            ASSERT_TRUE(outer.PtInRect(CPoint(x, y)) && !inner.PtInRect(CPoint(x, y))) << "pixel " << x << ", " << y;
+        }
+    }
+    EXPECT_EQ(nInverted, (30 * 20 - 24 * 14) / 2);
+    canvas.dc.DrawDragRect(&logical, CSize(0, 0), &logical, CSize(3, 3));
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 40; x++)
+            ASSERT_EQ(canvas.At(x, y), kWhite) << "pixel " << x << ", " << y;
+}
+
 // A window on the virtual screen painted with a pattern of many colours, so that inverted pixels
 // can be told apart from untouched ones.
 class ScreenFixture : public ::testing::Test {
