@@ -46,3 +46,46 @@ function(ondrix_wine_test name)
   set_tests_properties(${name} PROPERTIES LABELS wine
     ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
 endfunction()
+
+# ondrix_add_resources(TARGET script.rc [DEPENDS file...]): compiles the resource script with wrc and
+# links the result into the Winelib program TARGET. The script may include <windows.h> and the class
+# library's "win/AfxRes.h"; DEPENDS names the files it pulls in (bitmaps, icons, headers).
+function(ondrix_add_resources target rc)
+  cmake_parse_arguments(R "" "" "DEPENDS" ${ARGN})
+  get_filename_component(rc_path ${rc} ABSOLUTE)
+  get_filename_component(rc_name ${rc} NAME_WE)
+  get_filename_component(rc_dir ${rc_path} DIRECTORY)
+  set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}_${rc_name}.res)
+  add_custom_command(OUTPUT ${res}
+    COMMAND ${WRC} -I/usr/include/wine/wine/windows -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
+            -o ${res} ${rc_path}
+    DEPENDS ${rc_path} ${R_DEPENDS}
+    COMMENT "Compiling resources ${rc}")
+  set_source_files_properties(${res} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+  target_sources(${target} PRIVATE ${res})
+endfunction()
+
+# ondrix_resource_library(NAME script.rc [DEPENDS file...] [DESTINATION dir]): a resource-only
+# library NAME.dll made from the script (winegcc -shared with an empty export list and no code),
+# placed in DESTINATION (default: the current binary folder, beside the programs built there), where
+# LoadLibrary("NAME.dll") of a program in that folder finds it. Builds with the target NAME.
+function(ondrix_resource_library name rc)
+  cmake_parse_arguments(R "" "DESTINATION" "DEPENDS" ${ARGN})
+  if(NOT R_DESTINATION)
+    set(R_DESTINATION ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  get_filename_component(rc_path ${rc} ABSOLUTE)
+  get_filename_component(rc_dir ${rc_path} DIRECTORY)
+  set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}_resources)
+  file(MAKE_DIRECTORY ${work})
+  file(WRITE ${work}/${name}.spec "")
+  file(WRITE ${work}/stub.c "/* a resource-only library has no code */\n")
+  add_custom_command(OUTPUT ${R_DESTINATION}/${name}.dll
+    COMMAND ${WRC} -I/usr/include/wine/wine/windows -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
+            -o ${work}/${name}.res ${rc_path}
+    COMMAND ${WINEGCC} -shared -o ${work}/${name}.dll ${work}/${name}.spec ${work}/stub.c ${work}/${name}.res
+    COMMAND ${CMAKE_COMMAND} -E copy ${work}/${name}.dll.so ${R_DESTINATION}/${name}.dll
+    DEPENDS ${rc_path} ${R_DEPENDS}
+    COMMENT "Building the resource library ${name}.dll")
+  add_custom_target(${name} ALL DEPENDS ${R_DESTINATION}/${name}.dll)
+endfunction()

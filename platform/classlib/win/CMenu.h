@@ -14,7 +14,7 @@
 // change.
 //
 // Menus are loaded from the current resource handle, then from the program (win/ResourceSource.h).
-// Popup tracking belongs to the window layer (its test seam), not here.
+// Popup tracking goes through the window layer's test seam (CMenuTrack.cpp).
 #pragma once
 
 #include <windows.h>
@@ -22,6 +22,7 @@
 #include "core/Core.h"
 
 class CBitmap;
+class CWnd;
 
 class CMenu : public CObject {
     DECLARE_DYNCREATE(CMenu)
@@ -116,6 +117,14 @@ public:
     BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked);
     // Makes the item the default (bold) one; uItem 0xFFFFFFFF: no default.
     BOOL SetMenuDefaultItem(UINT uItem, BOOL fByPos = FALSE);
+
+    // ---- popup tracking (through the services seam, see WinServices.h; defined with CWnd) ---------
+
+    // Shows the menu as a popup at (x, y) (screen) for pWnd, which receives its WM_COMMAND (with
+    // TPM_RETURNCMD the command is returned instead, 0 for none). lpRect is not used. Returns what
+    // TrackPopupMenu returns.
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+    BOOL TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm);
 
     // The window's system menu (holder or temporary wrapper). With bRevert the menu is reset to the
     // system's and null returned. Null when the window has none.

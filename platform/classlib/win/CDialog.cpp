@@ -1,0 +1,301 @@
+#include "win/CDialog.h"
+
+#include "win/AfxResource.h"
+#include "win/ArgCheck.h"
+#include "win/CWinApp.h"
+#include "win/DataExchange.h"
+#include "win/WinServices.h"
+#include "win/WndInternal.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+namespace {
+
+// The dialog procedure behind the library's window procedure: the dialog manager's default handling
+// of every message the dialog's table leaves alone.
+INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+} // namespace
+
+CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)
+{
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd)
+{
+}
+
+CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd) : m_lpszTemplateName(nullptr), m_pParentWnd(pParentWnd)
+{
+    if (lpszTemplateName != nullptr && !IS_INTRESOURCE(lpszTemplateName)) {
+        m_dlgState.strTemplateName = lpszTemplateName;
+        m_lpszTemplateName = m_dlgState.strTemplateName;
+    } else {
+        m_lpszTemplateName = lpszTemplateName;
+    }
+}
+
+CDialog::~CDialog() = default;
+
+LPCDLGTEMPLATEA CDialog::LoadTemplate(HINSTANCE* phInst) const
+{
+    if (m_lpszTemplateName == nullptr)
+        return nullptr;
+    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    if (hInst == nullptr)
+        return nullptr;
+    HRSRC hResource = ::FindResourceA(hInst, m_lpszTemplateName, MAKEINTRESOURCEA(5));
+    HGLOBAL hData = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
+    if (hData == nullptr)
+        return nullptr;
+    *phInst = hInst;
+    return static_cast<LPCDLGTEMPLATEA>(::LockResource(hData));
+}
+
+BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATEA lpTemplate, HWND hWndOwner, HINSTANCE hInst)
+{
+    AfxRequirePointer(lpTemplate, "CDialog::CreateDlgIndirect", "lpTemplate");
+    if (m_hWnd != nullptr)
+        AfxThrowInvalidArgFormat("CDialog: the object already has window %p", m_hWnd);
+    AfxInitCommonControls();
+    CWnd* pPrevious = AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, hWndOwner, &AfxDlgProc, reinterpret_cast<LPARAM>(this));
+    const HWND hWndHooked = AfxLastHookedWindow();
+    const BOOL bHookUnused = AfxUnhookWindowCreate(pPrevious);
+    if (hWnd == nullptr) {
+        AfxCreateFailed(this, bHookUnused, hWndHooked);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    if (lpszTemplateName != nullptr && !IS_INTRESOURCE(lpszTemplateName)) {
+        m_dlgState.strTemplateName = lpszTemplateName;
+        m_lpszTemplateName = m_dlgState.strTemplateName;
+    } else {
+        m_lpszTemplateName = lpszTemplateName;
+    }
+    if (pParentWnd != nullptr)
+        m_pParentWnd = pParentWnd;
+    HINSTANCE hInst = nullptr;
+    LPCDLGTEMPLATEA lpTemplate = LoadTemplate(&hInst);
+    if (lpTemplate == nullptr)
+        return FALSE;
+    m_dlgState.bModal = FALSE;
+    m_dlgState.bEnded = FALSE;
+    m_dlgState.nModalResult = -1;
+    CWnd* pOwner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    return CreateDlgIndirect(lpTemplate, pOwner != nullptr ? pOwner->m_hWnd : nullptr, hInst);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd)
+{
+    if (pParentWnd != nullptr)
+        m_pParentWnd = pParentWnd;
+    m_dlgState.bModal = FALSE;
+    m_dlgState.bEnded = FALSE;
+    m_dlgState.nModalResult = -1;
+    CWnd* pOwner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    return CreateDlgIndirect(lpDialogTemplate, pOwner != nullptr ? pOwner->m_hWnd : nullptr, AfxGetInstanceHandle());
+}
+
+INT_PTR CDialog::DoModal()
+{
+    return AfxGetServices()->DoModal(this);
+}
+
+BOOL CDialog::StartModal()
+{
+    HINSTANCE hInst = nullptr;
+    LPCDLGTEMPLATEA lpTemplate = LoadTemplate(&hInst);
+    if (lpTemplate == nullptr)
+        return FALSE;
+    HWND hWndTop = nullptr;
+    GetSafeOwner(m_pParentWnd, &hWndTop);
+    m_dlgState.bModal = TRUE;
+    m_dlgState.bEnded = FALSE;
+    m_dlgState.nModalResult = -1;
+    // the template's WS_VISIBLE would show it before its owner is disabled: shown by the caller
+    return CreateDlgIndirect(lpTemplate, hWndTop, hInst);
+}
+
+BOOL CDialog::IsModalEnded() const
+{
+    return m_dlgState.bEnded;
+}
+
+INT_PTR CDialog::GetModalResult() const
+{
+    return m_dlgState.nModalResult;
+}
+
+void CDialog::FinishModal()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    m_dlgState.bModal = FALSE;
+}
+
+INT_PTR CDialog::RunModalLoop()
+{
+    HWND hWndTop = nullptr;
+    GetSafeOwner(m_pParentWnd, &hWndTop);
+    if (!StartModal())
+        return -1;
+    const bool bDisabledOwner = hWndTop != nullptr && ::IsWindowEnabled(hWndTop);
+    if (bDisabledOwner)
+        ::EnableWindow(hWndTop, FALSE);
+    if (!m_dlgState.bEnded && m_hWnd != nullptr) {
+        ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+        ::UpdateWindow(m_hWnd);
+    }
+
+    bool bIdle = true;
+    while (!m_dlgState.bEnded && m_hWnd != nullptr) {
+        MSG msg;
+        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // the queue is empty: tell the owner, once per burst of messages
+            if (hWndTop != nullptr)
+                ::SendMessageA(hWndTop, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
+            bIdle = false;
+            continue;
+        }
+        const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (bGot == 0 || bGot == -1) {
+            // the program is ending: end the dialog and leave WM_QUIT to the outer loop
+            ::PostQuitMessage(int(msg.wParam));
+            EndDialog(-1);
+            break;
+        }
+        CWinApp* pApp = AfxGetApp();
+        const BOOL bUsed = AfxCallProtected(FALSE, [&] {
+            return pApp != nullptr ? pApp->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg);
+        });
+        if (!bUsed) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        bIdle = true;
+    }
+
+    if (bDisabledOwner)
+        ::EnableWindow(hWndTop, TRUE);
+    if (hWndTop != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndTop);
+    const INT_PTR nResult = m_dlgState.nModalResult;
+    FinishModal();
+    return nResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_dlgState.bEnded = TRUE;
+    m_dlgState.nModalResult = nResult;
+    if (m_hWnd != nullptr)
+        ::ShowWindow(m_hWnd, SW_HIDE);
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
+{
+    return OnInitDialog();
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    if (m_lpszTemplateName != nullptr && !ExecuteDlgInit(m_lpszTemplateName))
+        AfxThrowResourceException();
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return; // the refused value has been shown; the dialog stays open
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+        return TRUE;
+    } catch (CUserException* e) {
+        e->Delete();
+        return FALSE;
+    } catch (CException* e) {
+        AfxReportBarrierException(e);
+        return FALSE;
+    }
+}
+
+void CDialog::DoDataExchange(CDataExchange* pDX)
+{
+    (void)pDX;
+}
+
+void CDialog::MapDialogRect(LPRECT lpRect) const
+{
+    AfxRequirePointer(lpRect, "CDialog::MapDialogRect", "lpRect");
+    ::MapDialogRect(m_hWnd, lpRect);
+}
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    AfxRequirePointer(pWndCtrl, "CDialog::GotoDlgCtrl", "pWndCtrl");
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), TRUE);
+}
+
+void CDialog::NextDlgCtrl() const
+{
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, FALSE);
+}
+
+void CDialog::PrevDlgCtrl() const
+{
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 1, FALSE);
+}
+
+void CDialog::SetDefID(UINT nID)
+{
+    ::SendMessageA(m_hWnd, DM_SETDEFID, nID, 0);
+}
+
+DWORD CDialog::GetDefID() const
+{
+    return DWORD(::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0));
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    if (m_hWnd == nullptr || pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+        return FALSE;
+    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
+        return FALSE;
+    return ::IsDialogMessageA(m_hWnd, pMsg);
+}

@@ -1,0 +1,105 @@
+// CDialog: a dialog box from a template of the current resource handle (then the program), modal or
+// modeless.
+//
+// Modal: DoModal hands the dialog to the services object (WinServices.h), whose production form is
+// RunModalLoop: the dialog window is made (OnInitDialog runs), its owner's top-level window is
+// disabled, the dialog is shown and the library's own loop dispatches messages (through the
+// application's PreTranslateMessage, so the dialog's keyboard handling works) until EndDialog; WM_QUIT
+// ends the dialog with -1 and is posted again for the outer loop. Then the owner is enabled again, the
+// window destroyed, and the EndDialog value returned. A test's services object does the same steps
+// itself without the loop: StartModal, act on the live dialog (click its buttons), IsModalEnded /
+// GetModalResult, FinishModal.
+//
+// Modeless: Create makes the window, shown when the template says WS_VISIBLE; DestroyWindow ends it.
+//
+// OnInitDialog fills the controls (dialog-initialisation data, then UpdateData(FALSE)); OnOK takes the
+// data back (UpdateData(TRUE)) and ends the dialog with IDOK only when all of it was valid; OnCancel
+// ends it with IDCANCEL. UpdateData runs DoDataExchange (see DataExchange.h): a refused value has
+// already been shown to the user and focused, and UpdateData answers FALSE.
+//
+// Not done yet: control containers, help buttons, dialog bars.
+#pragma once
+
+#include "win/CWnd.h"
+
+class CDataExchange;
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+    DECLARE_MESSAGE_MAP()
+public:
+    CDialog();
+    // nIDTemplate / lpszTemplateName: the dialog template; pParentWnd: the owner (null: the
+    // application's main window).
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    explicit CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Modeless: makes the dialog window from the template. FALSE when the template is missing or the
+    // window could not be made.
+    virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    // Modeless from a template in memory.
+    BOOL CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd = nullptr);
+
+    // Runs the dialog modally through the services object. Returns the EndDialog value, or -1 when
+    // the dialog could not be made.
+    virtual INT_PTR DoModal();
+    // The production modal run (see the top of this file).
+    INT_PTR RunModalLoop();
+
+    // The steps of a modal run: StartModal makes the window (hidden; OnInitDialog ran) and returns
+    // FALSE when it could not; FinishModal destroys it. IsModalEnded tells whether EndDialog was called,
+    // GetModalResult gives its value (-1 before).
+    BOOL StartModal();
+    BOOL IsModalEnded() const;
+    INT_PTR GetModalResult() const;
+    void FinishModal();
+
+    // Ends the dialog with nResult: a modal one leaves its loop (hidden at once), a modeless one is
+    // hidden (destroy it with DestroyWindow).
+    void EndDialog(int nResult);
+
+    // Called when the window and its controls exist. Returns TRUE to let the system focus the first
+    // control, FALSE when it set the focus itself.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    // Moves data between the controls and the members: bSaveAndValidate TRUE reads and checks them,
+    // FALSE fills the controls. FALSE when a value was refused (already shown and focused).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // The exchange of this dialog's controls (DDX_/DDV_ calls). Nothing here.
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // Dialog units to pixels for this dialog's font.
+    void MapDialogRect(LPRECT lpRect) const;
+    // Moves the focus to pWndCtrl / the next / the previous control.
+    void GotoDlgCtrl(CWnd* pWndCtrl);
+    void NextDlgCtrl() const;
+    void PrevDlgCtrl() const;
+    // The default push button.
+    void SetDefID(UINT nID);
+    DWORD GetDefID() const;
+
+    // Keyboard messages for the dialog go through the dialog manager (tab, arrows, Enter, Escape).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    LPCSTR m_lpszTemplateName; // MAKEINTRESOURCE(id) or a name
+    CWnd* m_pParentWnd;        // the owner given at construction or Create
+
+protected:
+    afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+
+    // The window from a template (lpTemplate, of module hInst) owned by hWndOwner.
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATEA lpTemplate, HWND hWndOwner, HINSTANCE hInst);
+    // The template of m_lpszTemplateName from the resource handle or the program; null when missing.
+    LPCDLGTEMPLATEA LoadTemplate(HINSTANCE* phInst) const;
+
+    struct CDialogState {
+        CString strTemplateName;      // keeps a named template's name alive
+        BOOL bModal = FALSE;          // made by StartModal
+        BOOL bEnded = FALSE;          // EndDialog was called
+        INT_PTR nModalResult = -1;    // its value
+    } m_dlgState;
+};

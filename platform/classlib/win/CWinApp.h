@@ -1,0 +1,191 @@
+// CWinThread and CWinApp: the message loop with its idle processing, and the application object
+// (its name, settings in the registry, recent files, command line, wait cursor). CWaitCursor shows the
+// wait cursor for the life of a block.
+//
+// One application object exists at a time (the program's global object, or a test's); its constructor
+// makes it the current one (AfxGetApp) and its destructor gives that up.
+//
+// The loop (Run): while the queue is empty, OnIdle(0), OnIdle(1), ... until OnIdle answers FALSE; then
+// messages are taken one by one (PumpMessage: PreTranslateMessage, then TranslateMessage and
+// DispatchMessage) until the queue is empty again and a message other than a repeated mouse move,
+// WM_PAINT or the system timer came. WM_QUIT ends the loop with ExitInstance.
+// PreTranslateMessage offers the message to the permanent windows from its target up through its
+// parents (stopping at the main window), then to the main window; frames translate their accelerators
+// there. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without handler) to the main
+// window and its descendants and to the visible top-level windows it owns (floating bars) and theirs;
+// OnIdle(1) frees the temporary window, GDI and menu wrappers and answers FALSE.
+//
+// Settings: with SetRegistryKey("Havrel") they live under
+// HKEY_CURRENT_USER\Software\Havrel\<m_pszProfileName>\<section>, the profile name being the
+// application's name; integers are REG_DWORD, strings REG_SZ, binary data REG_BINARY. Without a
+// registry key they go to the INI file m_pszProfileName ("<name>.INI", in the Windows folder), all as
+// text. The application's name: the constructor's argument, else string AFX_IDS_APP_TITLE, else the
+// executable's file name without its folder and extension ("Ondrix" for Ondrix.exe).
+//
+// Recent files: LoadStdProfileSettings(n) keeps up to n paths in section "Recent File List", keys
+// "File1".."Filen"; they are written back by ExitInstance.
+//
+// Wait cursor: BeginWaitCursor/EndWaitCursor nest (m_nWaitCursorCount); while the count is positive
+// the windows of the library show the wait cursor; the cursor shown before the first Begin comes
+// back after the last End. An End without Begin does nothing.
+//
+// Not done yet: document templates and the document manager (file new/open through them), printer
+// set-up, help, DDE and automation.
+#pragma once
+
+#include "win/CCmdTarget.h"
+#include "win/CCommandLineInfo.h"
+#include "win/CRecentFileList.h"
+
+class CWnd;
+class CDocument;
+
+class CWinThread : public CCmdTarget {
+    DECLARE_DYNAMIC(CWinThread)
+public:
+    CWinThread();
+    ~CWinThread() override;
+
+    // Sets the thread up. FALSE ends the run at once (Run is not entered).
+    virtual BOOL InitInstance();
+    // Runs the message loop (see the top of this file) until WM_QUIT. Returns ExitInstance's value.
+    virtual int Run();
+    // Offers a message to the windows before it is dispatched. TRUE: used, not dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Takes one message from the queue (waiting for it) and dispatches it. FALSE on WM_QUIT.
+    virtual BOOL PumpMessage();
+    // Idle work while the queue is empty; lCount counts the calls since the last message. Returns
+    // TRUE while it wants to be called again.
+    virtual BOOL OnIdle(LONG lCount);
+    // FALSE for the messages that do not start a new idle round (repeated mouse moves, WM_PAINT,
+    // the system timer).
+    virtual BOOL IsIdleMessage(MSG* pMsg);
+    // Ends the thread's work. Returns the exit code (the WM_QUIT wParam after Run).
+    virtual int ExitInstance();
+    // The main window (m_pMainWnd).
+    virtual CWnd* GetMainWnd();
+
+    CWnd* m_pMainWnd; // the window whose end ends the program
+    MSG m_msgCur;     // the message being handled
+
+protected:
+    struct CWinThreadState {
+        POINT ptLastMouse = {-1, -1}; // where the last mouse move was (repeated moves are not news)
+        UINT nLastMessage = 0;
+        int nExitCode = 0;
+    } m_threadState;
+};
+
+class CWinApp : public CWinThread {
+    DECLARE_DYNAMIC(CWinApp)
+    DECLARE_MESSAGE_MAP()
+public:
+    // lpszAppName: the application's name (null: see the top of this file). Becomes the current
+    // application; a second live application object is refused with CInvalidArgException.
+    explicit CWinApp(LPCSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    // Settings
+    // Settings go to HKCU\Software\<lpszRegistryKey>\<profile name>. Empty or null refused.
+    void SetRegistryKey(LPCSTR lpszRegistryKey);
+    // The same with the text of string resource nIDRegistryKey.
+    void SetRegistryKey(UINT nIDRegistryKey);
+    // The integer under lpszEntry in lpszSection (cast to int for negative values); nDefault when it
+    // is missing or not a number (in the registry: not a REG_DWORD).
+    UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
+    // Writes an integer. TRUE on success.
+    BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
+    // The string under lpszEntry; lpszDefault (null: empty) when missing.
+    CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
+    // Writes a string. lpszValue null deletes the entry; lpszEntry null deletes the whole section.
+    BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+    // The binary value under lpszEntry in a new[] buffer (*ppData, freed by the caller with delete[])
+    // and its size. FALSE (and null, 0) when missing.
+    BOOL GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+    // Writes nBytes at pData (nBytes 0: an empty value). TRUE on success.
+    BOOL WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes);
+    // The key HKCU\Software\<key>\<profile name>, created when missing; null without a registry
+    // key. The caller closes it.
+    HKEY GetAppRegistryKey();
+    // The section's key under it, created when missing; null without a registry key. The caller
+    // closes it.
+    HKEY GetSectionKey(LPCSTR lpszSection);
+    // Deletes the key lpszKeyName under hParentKey with all its sub-keys. TRUE when it is gone.
+    static BOOL DelRegTree(HKEY hParentKey, LPCSTR lpszKeyName);
+
+    // Recent files
+    // Makes the recent-file list with room for nMaxMRU paths and reads it (0: no list).
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    // Writes the recent-file list.
+    void SaveStdProfileSettings();
+    // Puts lpszPathName at the top of the recent-file list (when there is one).
+    virtual void AddToRecentFileList(LPCSTR lpszPathName);
+
+    // Opens a document. Returns it, or null when it could not be opened. Here: nothing is opened
+    // (null); the document manager overrides it.
+    virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+
+    // Command line
+    // Parses m_lpCmdLine (the program's arguments) into rCmdInfo with its ParseParam.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Carries out the command: FileNew sends ID_FILE_NEW through OnCmdMsg (nothing happens when no
+    // one handles it), FileOpen opens the file (FALSE when that fails), FileNothing does nothing.
+    // Returns FALSE when the start must end.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    // Wait cursor: nCode 1 begins (nesting), -1 ends, 0 shows it again when it is on.
+    virtual void DoWaitCursor(int nCode);
+
+    // Does nothing (the system draws its controls itself). Returns TRUE.
+    BOOL Enable3dControls();
+
+    int ExitInstance() override;
+
+    LPCSTR m_pszAppName;      // the application's name (captions of message boxes)
+    LPCSTR m_pszExeName;      // the executable's name without folder and extension
+    LPCSTR m_pszRegistryKey;  // null until SetRegistryKey
+    LPCSTR m_pszProfileName;  // the profile's name: the application's name, or the INI file
+    HINSTANCE m_hInstance;    // the program's module
+    LPSTR m_lpCmdLine;        // the arguments after the program's name
+    int m_nCmdShow;           // how to show the main window first
+    int m_nWaitCursorCount;   // nesting of the wait cursor
+    CRecentFileList* m_pRecentFileList;
+
+protected:
+    afx_msg void OnAppExit();
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
+
+    struct CWinAppState {
+        CString strAppName;
+        CString strExeName;
+        CString strRegistryKey;
+        CString strProfileName;
+        CString strCmdLine;
+        HCURSOR hcurWaitRestore = nullptr;
+    } m_appState;
+
+private:
+    friend int AfxWinMain(HINSTANCE, HINSTANCE, LPSTR, int);
+};
+
+// The application object (null when none lives).
+CWinApp* AfxGetApp();
+// Its name ("" when none).
+LPCSTR AfxGetAppName();
+// Its main window (null when none).
+CWnd* AfxGetMainWnd();
+// The program's entry: sets the application's module, command line and show command, runs
+// InitInstance, then Run (or ExitInstance when InitInstance failed). Returns the exit code.
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+
+// Shows the wait cursor from construction to destruction.
+class CWaitCursor {
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    // Shows the wait cursor again (after something changed the cursor).
+    void Restore();
+};

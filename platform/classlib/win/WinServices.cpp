@@ -1,0 +1,100 @@
+#include "win/WinServices.h"
+
+#include "win/AfxResource.h"
+#include "win/CDialog.h"
+#include "win/CWinApp.h"
+#include "win/CWnd.h"
+
+CWinServices::~CWinServices() = default;
+
+int CWinServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    return ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
+}
+
+BOOL CWinServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm)
+{
+    return ::TrackPopupMenuEx(hMenu, nFlags, x, y, hWnd, lptpm);
+}
+
+INT_PTR CWinServices::DoModal(CDialog* pDialog)
+{
+    return pDialog->RunModalLoop();
+}
+
+SHORT CWinServices::GetKeyState(int nVirtKey)
+{
+    return ::GetKeyState(nVirtKey);
+}
+
+DWORD CWinServices::GetTickCount()
+{
+    return ::GetTickCount();
+}
+
+BOOL CWinServices::MessageBeep(UINT uType)
+{
+    return ::MessageBeep(uType);
+}
+
+BOOL CWinServices::GetCursorPos(LPPOINT lpPoint)
+{
+    return ::GetCursorPos(lpPoint);
+}
+
+HWND CWinServices::WindowFromPoint(POINT point)
+{
+    return ::WindowFromPoint(point);
+}
+
+namespace {
+
+CWinServices g_production;
+CWinServices* g_pServices = &g_production;
+
+// The reporter of the portable core's exceptions: their messages are shown as message boxes.
+int ReportThroughMessageBox(const char* lpszText, uint32_t nType, uint32_t nMessageID)
+{
+    CString text = lpszText != nullptr ? lpszText : "";
+    if (text.IsEmpty() && nMessageID != 0)
+        AfxLoadString(UINT(nMessageID), text);
+    if (text.IsEmpty())
+        text = AfxLoadLibraryString(AFX_IDP_NO_ERROR_AVAILABLE);
+    return AfxMessageBox(text, nType != 0 ? UINT(nType) : UINT(MB_OK | MB_ICONEXCLAMATION));
+}
+
+const struct ReporterInstaller {
+    ReporterInstaller() { CException::SetReporter(&ReportThroughMessageBox); }
+} g_reporterInstaller;
+
+} // namespace
+
+CWinServices* AfxGetServices()
+{
+    return g_pServices;
+}
+
+CWinServices* AfxSetServices(CWinServices* pServices)
+{
+    CWinServices* pOld = g_pServices;
+    g_pServices = pServices != nullptr ? pServices : &g_production;
+    return pOld;
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    (void)nIDHelp; // no help files in this program
+    HWND hWndTop = nullptr;
+    CWnd* pOwner = CWnd::GetSafeOwner(nullptr, &hWndTop);
+    if ((nType & MB_TYPEMASK) == 0)
+        nType |= MB_OK;
+    return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, lpszText != nullptr ? lpszText : "",
+                                         AfxGetAppName(), nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString text;
+    AfxLoadString(nIDPrompt, text);
+    return AfxMessageBox(text, nType, nIDHelp == UINT(-1) ? nIDPrompt : nIDHelp);
+}

@@ -1,0 +1,58 @@
+// CWinServices: the one object through which the class library does everything that would block a
+// test or depend on the user's hands: message boxes, popup menus, modal dialogs, the key state, the
+// tick count, beeps and the cursor position and the window under it.
+//
+// The library calls AfxGetServices()->... for these; the installed object is, in production, the
+// library's own CWinServices, which calls the real Win32 function. A test installs a derived object
+// (AfxSetServices) that records each call and answers from a script, and puts the production object
+// back when it ends. Program code that needs one of these calls goes through the same object
+// (AfxMessageBox does), so that its tests can answer them too.
+//
+// Exceptions that a window procedure catches are shown through AfxMessageBox, so through this
+// object as well (see CWnd.h, "exception barrier").
+#pragma once
+
+#include "core/Core.h"
+
+#include <windows.h>
+
+class CDialog;
+
+class CWinServices {
+public:
+    virtual ~CWinServices();
+
+    // MessageBoxA: hWndOwner may be null; nType the MB_ style. Returns the button (IDOK, IDYES...).
+    virtual int MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
+    // TrackPopupMenuEx: shows hMenu at (x, y) (screen) for hWnd. With TPM_RETURNCMD returns the chosen
+    // command (0 for none); otherwise nonzero on success and the command is posted to hWnd as
+    // WM_COMMAND.
+    virtual BOOL TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm);
+    // Runs pDialog modally and returns its result (what EndDialog was given, or -1 when the dialog
+    // could not be created). Production: CDialog::RunModalLoop.
+    virtual INT_PTR DoModal(CDialog* pDialog);
+    // GetKeyState: high bit set while the key is down, low bit the toggle state.
+    virtual SHORT GetKeyState(int nVirtKey);
+    // GetTickCount: milliseconds since start-up.
+    virtual DWORD GetTickCount();
+    // MessageBeep(uType). Returns TRUE.
+    virtual BOOL MessageBeep(UINT uType);
+    // GetCursorPos: the cursor in screen coordinates. Returns TRUE on success.
+    virtual BOOL GetCursorPos(LPPOINT lpPoint);
+    // WindowFromPoint: the window at the screen point, or null.
+    virtual HWND WindowFromPoint(POINT point);
+};
+
+// The installed services object (the production one unless a test installed its own).
+CWinServices* AfxGetServices();
+// Installs pServices (null: the production object). Returns the previous one. The caller keeps
+// ownership and must restore the previous object before it destroys its own.
+CWinServices* AfxSetServices(CWinServices* pServices);
+
+// A message box through the services object, captioned with the application's name (AfxGetAppName),
+// owned by the active window's top-level window (or the main window). nType: MB_ style (MB_OK when
+// it names no buttons). Returns the button.
+int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same with the text of string resource nIDPrompt (current resource handle, then the program).
+// A missing string shows an empty text.
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
