@@ -12,8 +12,10 @@
 // U'(r) = U(r) + sigma+(r) - sigma-(r). A criterion on which every alternative has the same evaluation
 // has one breakpoint, no step column and so a zero marginal value.
 //
-// Not here yet: the solve itself (the pairwise optima, the relations, the graphs, the Kendall
-// coefficient) and the inconsistency search.
+// Solve then decides whether the reference ranking can be represented exactly; when it can, it fills
+// the pairwise optima, the three relations, the two preference graphs (rendered through the shell
+// services into GIF files in the TEMP directory), the marginal value functions, the utilities and
+// Kendall's coefficient; when it cannot, it fills the inconsistency report (ZQInconsistencies).
 #pragma once
 
 #include "core/CString.h"
@@ -24,8 +26,8 @@
 #include <cstdint>
 #include <vector>
 
-// An n x n matrix of relation texts ("P", "P-", "I", "?" or empty).
-typedef std::vector<std::vector<CString>> RelationMatrix;
+class CZQShellServices;
+class ZQInconsistencies;
 
 class Solver {
 public:
@@ -81,6 +83,43 @@ public:
     // right-hand side or lacks its sense.
     void BuildKendallLp();
 
+    // ---- The solve (on a prepared Solver whose criterion ranges are computed) ----
+
+    // Solves the base program (delta = threshold1 first). When its optimum baseErrorSum is positive
+    // (any positive value) the reference ranking is inconsistent: inconsistent = 1, inconsistencyLines
+    // gets the chosen constraint ("p >> q" or "p I q") and one line per alternative set of constraints
+    // (each text followed by three blanks), or stays empty when no single constraint can be removed;
+    // returns 0. When the base program could not be solved at all (the library failed, or it has no
+    // feasible point, as with no step column) nothing more is done and 0 is returned with inconsistent
+    // = 0. Otherwise fills strongOptima, strongRelation, weakOptima, weakRelation, partialGraphText,
+    // completeRelation and model.excludedNames, renders the two graphs through `shell` to TEMP +
+    // "\graph_part.gif" and TEMP + "\graph_weak.gif" (TEMP from the shell's GetTempDirectory; no
+    // render without a shell or with an empty directory; the render results are ignored), runs
+    // SolveKendallPreserving and returns 1. Throws CInvalidArgException* when the Solver was not
+    // prepared consistently (see the builders).
+    int32_t Solve();
+    // The two halves of Solve, in this order. SolveBaseProgram: ResetLps, delta = threshold1, builds
+    // baseLp, saves its rows and senses into savedBaseRows and savedBaseSenses, solves it into
+    // baseErrorSum and clears inconsistent and inconsistencyLines.
+    void SolveBaseProgram();
+    // SolveFromBase: everything Solve does after that, deciding on baseLp's flags and baseErrorSum as
+    // they stand; returns Solve's result.
+    int32_t SolveFromBase();
+    // Solves the Kendall-preserving program on baseLp's current rows and sets kendallValues (per
+    // criterion the marginal values at its breakpoints, from 0.0), kendallUtilities (-1.0 outside the
+    // reference ranking), the kendall record (the model preference matrix of the reference
+    // alternatives with threshold delta, and its coefficient against R), every criterion's values and
+    // every alternative's utility. Throws CInvalidArgException* as BuildKendallLp.
+    void SolveKendallPreserving();
+    // Checks the criteria's value functions (their `values`): each must hold one value per breakpoint,
+    // start at 0.0, never decrease and stay within [0, 1], and the values at the best breakpoints must
+    // add up to 1 within 1e-6. Then recomputes every reference alternative's recheckedUtility from
+    // them, sets delta = threshold1 and computes Kendall's coefficient of the resulting model
+    // preference matrix against R. With requireNoWorse nonzero a coefficient below kendall.value
+    // fails. Returns 1 and sets shownKendall to the coefficient on success; returns 0 (shownKendall
+    // unchanged) on any failure.
+    int32_t CheckValueFunctions(int32_t requireNoWorse);
+
     // The optimum of the base program (the sum of the errors); the error budget of the pairwise programs.
     double baseErrorSum = 0.0;
     // n x n: the largest U(a) - U(b) over the base constraints, and over the credibility-filtered ones.
@@ -120,8 +159,21 @@ public:
     // The base program's rows and senses as built.
     std::vector<std::vector<double>> savedBaseRows;
     std::vector<int32_t> savedBaseSenses;
+    // The shell services the graphs are rendered through (set by CZQInterfaceData::PrepareSolver; not
+    // owned). Null: the graph texts are built but not rendered.
+    CZQShellServices* shell = nullptr;
 
 private:
+    // The sum over the criteria of alternative a's interpolated marginal value, values[k] holding the
+    // values at criterion k's breakpoints; a criterion where a has no segment adds nothing.
+    double InterpolatedUtility(int32_t a, const std::vector<std::vector<double>>& values) const;
+    // The model preference matrix of per-alternative utilities, over the reference alternatives.
+    SolverMatrix ReferencePreferenceOf(const std::vector<double>& utilities) const;
+    // The inconsistency report of a finished search.
+    std::vector<CString> InconsistencyReport(const ZQInconsistencies& search) const;
+    // Has the shell render text into TEMP + "\" + fileName.
+    void RenderGraph(const CString& text, const char* fileName);
+
     // The reference row U'(p) - U'(q) of reference indices p and q, without its right-hand side set.
     // coefficients holds U per reference index.
     std::vector<double> ReferenceRow(int32_t p, int32_t q, const std::vector<std::vector<double>>& coefficients) const;

@@ -12,6 +12,10 @@
 // A square matrix of doubles, a vector of rows.
 typedef std::vector<std::vector<double>> SolverMatrix;
 
+// An n x n matrix of relation texts, row = first alternative: "P" (the row alternative is preferred),
+// "P-" (the column alternative is), "I" (indifferent), "?" (either may be preferred) or empty.
+typedef std::vector<std::vector<CString>> RelationMatrix;
+
 // One criterion of the solve.
 struct CriterionRecord {
     // Position in the project's criteria table.

@@ -124,8 +124,9 @@ public:
 
     // ---- Preparing a solve ----
 
-    // Copies the project into its Solver, which the caller has just created: one alternative record
-    // per alternative (evaluations, reference index, credibility), one criterion record per criterion
+    // Copies the project into its Solver, which the caller has just created, and hands it the shell
+    // services (the solve renders the preference graphs through them): one alternative record per
+    // alternative (evaluations, reference index, credibility), one criterion record per criterion
     // (direction, number of segments), the reference preference matrix R from the rank numbers, the
     // chain matrix C from the reference tree of the shell's reference pane, and both thresholds; then
     // empties the credibility choice, which applies to one solve. Returns 1 on success, 0 when there

@@ -83,6 +83,7 @@ int CZQInterfaceData::PrepareSolver()
         return 0;
     Solver& solver = *ProjectSolver;
     ProblemModel& model = solver.model;
+    solver.shell = &shell;
     const size_t n = AlternativesTable.size();
     const size_t m = CriteriaTable.size();
     if (n < 3 || m < 2)

@@ -145,7 +145,8 @@ public:
     virtual void BeginWaitCursor() = 0;
     // Restores the cursor shown before the matching BeginWaitCursor.
     virtual void EndWaitCursor() = 0;
-    // Returns the directory named by the environment variable TEMP, as a host path.
+    // Returns the directory named by the environment variable TEMP (the Win32 environment's); when
+    // TEMP is unset, the system's temporary directory; empty only when neither is known.
     virtual CString GetTempDirectory() = 0;
     // Renders the Graphviz text dot into a GIF file at path (host path). Returns 1 on success, -1 when
     // the renderer's library cannot be initialised, -2 when the renderer cannot be created, -3 when

@@ -1,15 +1,21 @@
 // The model's headers in a Win32 translation unit: they compile beside windows.h, the Win32 macros
 // (MessageBox, GetTempPath, LoadString) leave the shell members alone, the message-box values match,
-// a project edited through the shell behaves as natively, and the linear-programming library, a native
-// one, runs inside the Win32 process.
+// a project edited through the shell behaves as natively, and the native libraries (linear
+// programming, the Graphviz renderer) run inside the Win32 process.
 #include "wine_gtest.h"
 #include <windows.h>
 
+#include <cstdio>
+
 #include "FakeShell.h"
+#include "model/KendallTau.h"
 #include "model/LpProblem.h"
+#include "model/PreferenceGraph.h"
 #include "model/Solver.h"
+#include "model/ZQInconsistencies.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
+#include "native/GraphvizRenderer.h"
 
 static_assert(ZQ_MB_OK == MB_OK, "message-box style values are the Win32 ones");
 static_assert(ZQ_MB_ICONWARNING == MB_ICONWARNING, "message-box style values are the Win32 ones");
@@ -49,4 +55,18 @@ TEST(ModelInWin32Unit, LinearProgramSolves)
     EXPECT_EQ(solver.threshold2, 0.02);
     EXPECT_EQ(solver.baseLp.Solve(), 0.0);  // an empty record is refused, not handed over
     EXPECT_EQ(solver.baseLp.failed, 1);
+}
+
+TEST(ModelInWin32Unit, GraphRendererWritesAGif)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/tmp/ondrix_win32_%lu.gif", (unsigned long)GetCurrentProcessId());
+    ASSERT_EQ(RenderDotToGifFile("digraph G { a -> b; }", path), GRAPH_RENDER_OK);
+    FILE* file = fopen(path, "rb");
+    ASSERT_NE(file, nullptr);
+    char magic[4] = {};
+    EXPECT_EQ(fread(magic, 1, 3, file), 3u);
+    fclose(file);
+    remove(path);
+    EXPECT_STREQ(magic, "GIF");
 }

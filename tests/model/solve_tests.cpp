@@ -1,0 +1,257 @@
+// The solve of a consistent reference ranking: relations, graph texts and their rendering through the
+// shell, the Kendall-preserving value functions and utilities, Kendall's coefficient and the check of
+// edited value functions.
+#include "SolverFixture.h"
+
+#include "core/CException.h"
+#include "model/KendallTau.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+std::string S(const CString& text)
+{
+    return std::string(text.GetString(), size_t(text.GetLength()));
+}
+
+// The detail of the CInvalidArgException* that call throws (the exception deleted); empty when it
+// throws none.
+template <class Call>
+std::string RefusalOf(Call call)
+{
+    try {
+        call();
+    } catch (CInvalidArgException* e) {
+        std::string detail = e->m_strDetail.GetString();
+        e->Delete();
+        return detail;
+    }
+    return std::string();
+}
+
+// The relation as rows of plain strings, to compare with a table.
+std::vector<std::vector<std::string>> Texts(const RelationMatrix& relation)
+{
+    std::vector<std::vector<std::string>> texts;
+    for (const auto& row : relation) {
+        texts.emplace_back();
+        for (const CString& text : row)
+            texts.back().push_back(S(text));
+    }
+    return texts;
+}
+
+typedef std::vector<std::vector<std::string>> Table;
+
+void ExpectValues(const std::vector<double>& actual, const std::vector<double>& expected, const char* what)
+{
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-9) << what << " [" << i << "]";
+}
+
+struct SolveTest : SolverFixture {
+    // The first worked example: g1, g2 gain; a = (1, 3) rank 1, b = (2, 2) unranked, c = (2, 1) rank 2.
+    void FirstExample()
+    {
+        Criterion("g1", "gain");
+        Criterion("g2", "gain");
+        Alternative("a", {"1", "3"}, "1");
+        Alternative("b", {"2", "2"});
+        Alternative("c", {"2", "1"}, "2");
+        Tree({{"a"}, {"c"}});
+    }
+    // Prepares, computes the ranges and solves, as the solve driver does; returns the Solver.
+    Solver& Solved(int expected = 1)
+    {
+        EXPECT_EQ(Prepare(), 1);
+        Solver& solver = *project.ProjectSolver;
+        solver.model.ComputeCriterionRanges();
+        EXPECT_EQ(solver.Solve(), expected);
+        return solver;
+    }
+    // The renderer calls the shell recorded: "RenderDotToGif(dot, path)".
+    std::vector<std::string> RenderCalls() const
+    {
+        std::vector<std::string> renders;
+        for (const std::string& call : shell.Actions()) {
+            if (call.rfind("RenderDotToGif(", 0) == 0)
+                renders.push_back(call);
+        }
+        return renders;
+    }
+};
+
+TEST_F(SolveTest, FirstExample)
+{
+    FirstExample();
+    Solver& solver = Solved();
+    EXPECT_EQ(solver.inconsistent, 0);
+    EXPECT_TRUE(solver.inconsistencyLines.empty());
+
+    const Table relation{{"", "?", "P"}, {"?", "", "P"}, {"P-", "P-", ""}};
+    EXPECT_EQ(Texts(solver.strongRelation), relation);
+    EXPECT_EQ(Texts(solver.weakRelation), relation);
+    EXPECT_EQ(Texts(solver.completeRelation), (Table{{"", "I", "P"}, {"I", "", "I"}, {"P-", "I", ""}}));
+    ASSERT_EQ(solver.model.excludedNames.size(), 1u);
+    EXPECT_EQ(S(solver.model.excludedNames[0]), "b");
+
+    const std::string partial =
+        "digraph G { a [label=\"a\", color=forestgreen, fontsize=10]; b [label=\"b\", fontsize=10, color=black]; "
+        "c [label=\"c\", color=forestgreen, fontsize=10]; a -> c [style=dashed,color=blue]; "
+        "b -> c [style=dashed,color=blue]; a -> c [color=forestgreen, style=bold]; "
+        "b -> c [color=forestgreen, style=bold]; }";
+    const std::string weak = "digraph G {a [label=\"a\", fontsize=10]; c [label=\"c\", fontsize=10]; a -> c; } ";
+    EXPECT_EQ(S(solver.partialGraphText), partial);
+    EXPECT_EQ(RenderCalls(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
+                                                       "RenderDotToGif(" + weak + ", /tmp\\graph_weak.gif)"}));
+
+    ExpectValues(solver.model.criteria[0]->values, {0.0, 1.0 / 3}, "g1");
+    ExpectValues(solver.model.criteria[1]->values, {0.0, 1.0 / 3, 2.0 / 3}, "g2");
+    ExpectValues(solver.kendallUtilities, {2.0 / 3, -1.0, 1.0 / 3}, "utilities");
+    EXPECT_NEAR(solver.model.alternatives[0]->utility, 0.666667, 1e-6);
+    EXPECT_EQ(solver.model.alternatives[1]->utility, -1.0);
+    EXPECT_NEAR(solver.model.alternatives[2]->utility, 0.333333, 1e-6);
+    EXPECT_EQ(solver.kendall.first, (SolverMatrix{{0.0, 1.0}, {0.0, 0.0}}));
+    EXPECT_EQ(solver.kendall.value, 1.0);
+}
+
+struct SecondExample : SolveTest {
+    void SetUp() override { WorkedExample(); }
+    const Table relation{{"", "P", "?"}, {"P-", "", "P-"}, {"?", "P", ""}};
+};
+
+TEST_F(SecondExample, AllOfHighCredibility)
+{
+    Solver& solver = Solved();
+    EXPECT_EQ(Texts(solver.strongRelation), relation);
+    EXPECT_EQ(Texts(solver.weakRelation), relation);
+    EXPECT_EQ(Texts(solver.completeRelation), (Table{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
+    ASSERT_EQ(solver.model.excludedNames.size(), 1u);
+    EXPECT_EQ(S(solver.model.excludedNames[0]), "z");
+
+    const std::string partial =
+        "digraph G { x [label=\"x\", color=forestgreen, fontsize=10]; y [label=\"y\", color=forestgreen, fontsize=10]; "
+        "z [label=\"z\", fontsize=10, color=black]; x -> y [style=dashed,color=blue]; z -> y [style=dashed,color=blue]; "
+        "x -> y [color=forestgreen, style=bold]; z -> y [color=forestgreen, style=bold]; }";
+    const std::string weak = "digraph G {x [label=\"x\", fontsize=10]; y [label=\"y\", fontsize=10]; x -> y; } ";
+    EXPECT_EQ(RenderCalls(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
+                                                       "RenderDotToGif(" + weak + ", /tmp\\graph_weak.gif)"}));
+
+    ExpectValues(solver.model.criteria[0]->values, {0.0, 0.25, 0.5}, "g");
+    ExpectValues(solver.model.criteria[1]->values, {0.0, 0.25, 0.5}, "c");
+    ExpectValues(solver.kendallUtilities, {0.5, 0.25, -1.0}, "utilities");
+    EXPECT_EQ(solver.model.alternatives[2]->utility, -1.0);
+    EXPECT_EQ(solver.kendall.value, 1.0);
+}
+
+TEST_F(SecondExample, ALowCredibilityAlternativeForOneSolve)
+{
+    project.CredibilityList = {"x"};
+    project.CredibilityDefined = 1;
+    Solver& solver = Solved();
+    EXPECT_EQ(Texts(solver.strongRelation), (Table{{"", "?", "?"}, {"?", "", "P-"}, {"?", "P", ""}}));
+    EXPECT_EQ(Texts(solver.weakRelation), relation);
+    EXPECT_EQ(Texts(solver.completeRelation), (Table{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
+    EXPECT_EQ(S(solver.partialGraphText),
+              "digraph G { x [label=\"x\", color=forestgreen, fontsize=10]; y [label=\"y\", fontsize=10, color=blue]; "
+              "z [label=\"z\", fontsize=10, color=black]; x -> y [style=solid,color=black]; "
+              "z -> y [style=solid,color=black]; z -> y [color=forestgreen, style=bold]; }");
+
+    // The next solve, without a new choice, holds every reference alternative of high credibility.
+    shell.ClearCalls();
+    Solver& again = Solved();
+    EXPECT_EQ(Texts(again.strongRelation), relation);
+    EXPECT_NE(S(again.partialGraphText).find("y [label=\"y\", color=forestgreen, fontsize=10]; "), std::string::npos);
+}
+
+TEST_F(SecondExample, NoRenderWithoutATemporaryDirectory)
+{
+    shell.tempDirectory = "";
+    Solver& solver = Solved();
+    EXPECT_TRUE(RenderCalls().empty());
+    EXPECT_FALSE(solver.partialGraphText.IsEmpty());
+}
+
+TEST_F(SecondExample, ValueFunctionCheck)
+{
+    Solver& solver = Solved();
+    ASSERT_EQ(solver.CheckValueFunctions(1), 1);
+    EXPECT_EQ(solver.shownKendall, 1.0);
+    EXPECT_NEAR(solver.model.alternatives[0]->recheckedUtility, 0.5, 1e-9);
+
+    struct Case {
+        std::vector<double> g, c;
+        int32_t requireNoWorse;
+        int32_t result;
+    };
+    const Case cases[] = {
+        {{0.0, 0.5, 0.25}, {0.0, 0.25, 0.75}, 0, 0},  // decreasing
+        {{0.1, 0.25, 0.5}, {0.0, 0.25, 0.5}, 0, 0},   // not starting at 0
+        {{0.0, 0.25, 0.51}, {0.0, 0.25, 0.5}, 0, 0},  // best values add up to 1.01
+        {{0.0, 0.5}, {0.0, 0.25, 0.5}, 0, 0},         // a value missing
+        {{0.0, std::nan(""), 0.5}, {0.0, 0.25, 0.5}, 0, 0},  // not a number
+        {{0.0, 0.0, 0.0}, {0.0, 0.5, 1.0}, 1, 0},     // y above x: worse than the solve
+    };
+    for (const Case& c : cases) {
+        solver.model.criteria[0]->values = c.g;
+        solver.model.criteria[1]->values = c.c;
+        solver.shownKendall = 0.25;
+        EXPECT_EQ(solver.CheckValueFunctions(c.requireNoWorse), c.result);
+        EXPECT_EQ(solver.shownKendall, 0.25);
+    }
+    // Without requireNoWorse the reversed functions are admissible and show their coefficient.
+    EXPECT_EQ(solver.CheckValueFunctions(0), 1);
+    EXPECT_EQ(solver.shownKendall, -1.0);
+}
+
+TEST_F(SolveTest, ABaseProgramWithoutAFeasiblePointIsNotConsistent)
+{
+    // Every criterion constant: no step column, so the value functions cannot add up to 1.
+    Criterion("g1", "gain");
+    Criterion("g2", "gain");
+    Alternative("a", {"1", "1"}, "1");
+    Alternative("b", {"1", "1"}, "2");
+    Alternative("c", {"1", "1"});
+    Tree({{"a"}, {"b"}});
+    Solver& solver = Solved(0);
+    EXPECT_EQ(solver.inconsistent, 0);
+    EXPECT_TRUE(solver.inconsistencyLines.empty());
+    EXPECT_TRUE(solver.strongRelation.empty());
+    EXPECT_TRUE(RenderCalls().empty());
+}
+
+TEST(KendallTau, CoefficientOfTwoPreferenceMatrices)
+{
+    const SolverMatrix strict3{{0, 1, 1}, {0, 0, 1}, {0, 0, 0}};
+    struct Case {
+        SolverMatrix model, reference;
+        double tau;
+    };
+    const Case cases[] = {
+        {strict3, strict3, 1.0},
+        {{{0, 0, 1}, {1, 0, 1}, {0, 0, 0}}, strict3, 1.0 / 3},  // one discordant pair
+        {{{0, 0.5}, {0.5, 0}}, {{0, 1}, {0, 0}}, 0.0},          // all tied against strict
+        {{{0, 0}, {1, 0}}, {{0, 1}, {0, 0}}, -1.0},
+    };
+    for (const Case& c : cases) {
+        KendallRecord reference;
+        reference.first = c.reference;
+        EXPECT_NEAR(KendallTau(c.model, reference), c.tau, 1e-12);
+    }
+    KendallRecord small;
+    small.first = {{0, 1}, {0, 0}};
+    EXPECT_NE(RefusalOf([&] { KendallTau(strict3, small); }).find("reference matrix has 2 rows, 3 expected"),
+              std::string::npos);
+}
+
+TEST(KendallTau, ModelMatrixKeepsADifferenceOfExactlyDelta)
+{
+    // 0.35 - 0.33 is a little below 0.02 in binary arithmetic.
+    EXPECT_EQ(ModelPreferenceMatrix({0.35, 0.33, 0.34}, 0.02),
+              (SolverMatrix{{0.0, 1.0, 0.5}, {0.0, 0.0, 0.5}, {0.5, 0.5, 0.0}}));
+}
+
+} // namespace

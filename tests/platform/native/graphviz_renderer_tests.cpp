@@ -1,0 +1,67 @@
+// The graph renderer over Graphviz: a real GIF file from a dot text, and each failure code.
+#include "native/GraphvizRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// A path in the test's temporary directory, unique to this process.
+std::string TempPath(const char* name)
+{
+    return ::testing::TempDir() + "ondrix_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool Exists(const std::string& path)
+{
+    return std::ifstream(path).good();
+}
+
+TEST(GraphvizRenderer, WritesAGifFile)
+{
+    const std::string path = TempPath("graph.gif");
+    std::remove(path.c_str());
+    const std::string dot = "digraph G { a [label=\"a\", color=forestgreen, fontsize=10]; "
+                            "b [label=\"b\", fontsize=10, color=black]; a -> b [style=dashed,color=blue]; }";
+    ASSERT_EQ(RenderDotToGifFile(dot, path), GRAPH_RENDER_OK);
+    const std::string image = ReadAll(path);
+    ASSERT_GE(image.size(), 6u);
+    EXPECT_TRUE(image.compare(0, 6, "GIF89a") == 0 || image.compare(0, 6, "GIF87a") == 0) << image.substr(0, 6);
+    // A second render replaces the file (the context is shared between calls).
+    ASSERT_EQ(RenderDotToGifFile("digraph G {} ", path), GRAPH_RENDER_OK);
+    EXPECT_EQ(ReadAll(path).compare(0, 3, "GIF"), 0);
+    std::remove(path.c_str());
+}
+
+TEST(GraphvizRenderer, RefusesWhatItCannotRender)
+{
+    const std::string path = TempPath("refused.gif");
+    std::remove(path.c_str());
+    for (const std::string& dot : {std::string("digraph G { a -> ; }"), std::string("not a graph"), std::string(),
+                                   std::string("digraph G { a; }\0b", 18)}) {
+        EXPECT_EQ(RenderDotToGifFile(dot, path), GRAPH_RENDER_TEXT_REFUSED) << dot;
+        EXPECT_FALSE(Exists(path));
+    }
+    // A valid text still renders after a refused one.
+    EXPECT_EQ(RenderDotToGifFile("digraph G { a -> b; }", path), GRAPH_RENDER_OK);
+    std::remove(path.c_str());
+}
+
+TEST(GraphvizRenderer, ReportsAFileThatCannotBeWritten)
+{
+    EXPECT_EQ(RenderDotToGifFile("digraph G { a -> b; }", TempPath("no_such_dir/graph.gif")), GRAPH_RENDER_NOT_SAVED);
+    EXPECT_EQ(RenderDotToGifFile("digraph G { a -> b; }", ""), GRAPH_RENDER_NOT_SAVED);
+}
+
+} // namespace
