@@ -18,18 +18,6 @@ const uint32_t kMaxMapIndex = 0x7FFFFFFEu;
 const uint32_t kNoSchema = 0xFFFFFFFFu;
 const int32_t kMinBufSize = 128;
 
-// Runs f, turning the standard library's allocation failures into the class library's.
-template <class F>
-void Allocating(F f)
-{
-    try {
-        f();
-    } catch (const std::bad_alloc&) {
-        AfxThrowMemoryException();
-    } catch (const std::length_error&) {
-        AfxThrowMemoryException();
-    }
-}
 
 } // namespace
 
@@ -471,7 +459,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
         return;
     }
     const uint32_t index = NextMapIndex();
-    Allocating([&] { m_storeMap.emplace(pClassRef, index); });
+    AfxAllocating([&] { m_storeMap.emplace(pClassRef, index); });
     const size_t len = std::strlen(pClassRef->m_lpszClassName);
     *this << kNewClassTag << uint16_t(pClassRef->m_wSchema) << uint16_t(len);
     Write(pClassRef->m_lpszClassName, uint32_t(len));
@@ -491,7 +479,7 @@ void CArchive::WriteObject(const CObject* pOb)
     }
     WriteClass(pOb->GetRuntimeClass());
     const uint32_t index = NextMapIndex();
-    Allocating([&] { m_storeMap.emplace(pOb, index); });
+    AfxAllocating([&] { m_storeMap.emplace(pOb, index); });
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
@@ -520,7 +508,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, uint
         nSchema = wSchema;
         if (!pClass->IsVersionable() && nSchema != pClass->GetSchema())
             ThrowArchive(CArchiveException::badSchema);
-        Allocating([&] { m_loadArray.push_back(LoadEntry{pClass, nullptr, nSchema, true, true}); });
+        AfxAllocating([&] { m_loadArray.push_back(LoadEntry{pClass, nullptr, nSchema, true, true}); });
         NextMapIndex();
     } else if (obTag & kBigClassTag) {
         const uint32_t index = obTag & ~kBigClassTag;
@@ -570,7 +558,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool (*pf
     }
     if (!pClass->IsCreatable())
         ThrowArchive(CArchiveException::badClass);
-    Allocating([&] {
+    AfxAllocating([&] {
         if (m_loadArray.size() == m_loadArray.capacity())  // so that recording the object cannot fail
             m_loadArray.reserve(m_loadArray.size() * 2 + 16);
     });

@@ -42,7 +42,7 @@ public:
             ThrowIndex("SetSize", nNewSize);
         if (nGrowBy >= 0)
             m_nGrowBy = nGrowBy;
-        Allocating([&] {
+        AfxAllocating([&] {
             if (size_t(nNewSize) > m_data.capacity() && m_nGrowBy > 0 &&
                 size_t(nNewSize) < m_data.size() + size_t(m_nGrowBy))
                 m_data.reserve(m_data.size() + size_t(m_nGrowBy));
@@ -85,7 +85,7 @@ public:
     int32_t Add(ARG_TYPE newElement)
     {
         TYPE copy(newElement);
-        Allocating([&] { m_data.push_back(copy); });
+        AfxAllocating([&] { m_data.push_back(copy); });
         return GetSize() - 1;
     }
     // Appends the elements of src. Returns the index of the first one appended.
@@ -94,9 +94,9 @@ public:
         const int32_t first = GetSize();
         if (&src == this) {
             const std::vector<TYPE> copy(m_data);
-            Allocating([&] { m_data.insert(m_data.end(), copy.begin(), copy.end()); });
+            AfxAllocating([&] { m_data.insert(m_data.end(), copy.begin(), copy.end()); });
         } else {
-            Allocating([&] { m_data.insert(m_data.end(), src.m_data.begin(), src.m_data.end()); });
+            AfxAllocating([&] { m_data.insert(m_data.end(), src.m_data.begin(), src.m_data.end()); });
         }
         return first;
     }
@@ -104,7 +104,7 @@ public:
     void Copy(const CArray& src)
     {
         if (&src != this)
-            Allocating([&] { m_data = src.m_data; });
+            AfxAllocating([&] { m_data = src.m_data; });
     }
 
     // Inserts nCount copies of newElement before nIndex (0 <= nIndex; beyond the end the array grows
@@ -118,7 +118,7 @@ public:
         TYPE copy(newElement);
         if (nIndex > GetSize())
             SetSize(nIndex);
-        Allocating([&] { m_data.insert(m_data.begin() + nIndex, size_t(nCount), copy); });
+        AfxAllocating([&] { m_data.insert(m_data.begin() + nIndex, size_t(nCount), copy); });
     }
     // Inserts the elements of pNewArray before nStartIndex (0 <= nStartIndex <= GetSize()).
     void InsertAt(int32_t nStartIndex, const CArray* pNewArray)
@@ -128,7 +128,7 @@ public:
         if (nStartIndex < 0 || nStartIndex > GetSize())
             ThrowIndex("InsertAt", nStartIndex);
         const std::vector<TYPE> copy(pNewArray->m_data);
-        Allocating([&] { m_data.insert(m_data.begin() + nStartIndex, copy.begin(), copy.end()); });
+        AfxAllocating([&] { m_data.insert(m_data.begin() + nStartIndex, copy.begin(), copy.end()); });
     }
     // Removes nCount elements from nIndex; the range must lie inside the array.
     void RemoveAt(int32_t nIndex, int32_t nCount = 1)
@@ -179,17 +179,6 @@ protected:
         CString detail;
         detail.Format("CArray::%s: negative count %d", lpszFunc, nCount);
         AfxThrowInvalidArgException(detail);
-    }
-    template <class F>
-    static void Allocating(F f)
-    {
-        try {
-            f();
-        } catch (const std::bad_alloc&) {
-            AfxThrowMemoryException();
-        } catch (const std::length_error&) {
-            AfxThrowMemoryException();
-        }
     }
 
     std::vector<TYPE> m_data;

@@ -19,6 +19,8 @@
 #include "core/CString.h"
 
 #include <cstdint>
+#include <new>
+#include <stdexcept>
 
 class CException : public CObject {
     DECLARE_DYNAMIC(CException)
@@ -168,6 +170,20 @@ public:
 [[noreturn]] void AfxThrowArchiveException(int cause, const char* lpszArchiveName = nullptr);
 // cause: CFileException cause; lOsError: errno or -1; lpszFileName: path or null.
 [[noreturn]] void AfxThrowFileException(int cause, int32_t lOsError = -1, const char* lpszFileName = nullptr);
+
+// Runs f, an operation of the standard library that may allocate, turning its allocation failures
+// (std::bad_alloc, std::length_error) into the class library's CMemoryException.
+template <class F>
+void AfxAllocating(F f)
+{
+    try {
+        f();
+    } catch (const std::bad_alloc&) {
+        AfxThrowMemoryException();
+    } catch (const std::length_error&) {
+        AfxThrowMemoryException();
+    }
+}
 
 #define TRY try
 #define CATCH(class_name, e) catch (class_name * e)

@@ -34,6 +34,11 @@ CFile::CFile() : m_hFile(hFileNull)
 
 CFile::CFile(const char* lpszFileName, uint32_t nOpenFlags) : m_hFile(hFileNull)
 {
+    OpenOrThrow(lpszFileName, nOpenFlags);
+}
+
+void CFile::OpenOrThrow(const char* lpszFileName, uint32_t nOpenFlags)
+{
     CFileException* e = new CFileException;
     bool ok = false;
     try {
@@ -187,26 +192,25 @@ void CFile::Write(const void* lpBuf, uint32_t nCount)
     }
 }
 
+int CFile::SeekOrigin(const char* lpszClass, uint32_t nFrom)
+{
+    switch (nFrom) {
+    case begin:
+        return SEEK_SET;
+    case current:
+        return SEEK_CUR;
+    case end:
+        return SEEK_END;
+    }
+    CString detail;
+    detail.Format("%s::Seek: origin %u is not begin, current or end", lpszClass, nFrom);
+    AfxThrowInvalidArgException(detail);
+}
+
 uint64_t CFile::Seek(int64_t lOff, uint32_t nFrom)
 {
     CheckOpen("Seek");
-    int whence;
-    switch (nFrom) {
-    case begin:
-        whence = SEEK_SET;
-        break;
-    case current:
-        whence = SEEK_CUR;
-        break;
-    case end:
-        whence = SEEK_END;
-        break;
-    default: {
-        CString detail;
-        detail.Format("CFile::Seek: origin %u is not begin, current or end", nFrom);
-        AfxThrowInvalidArgException(detail);
-    }
-    }
+    const int whence = SeekOrigin("CFile", nFrom);
     const off_t pos = ::lseek(m_hFile, off_t(lOff), whence);
     if (pos < 0)
         AfxThrowFileException(CFileException::badSeek, errno, m_strFileName);

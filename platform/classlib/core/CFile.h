@@ -84,10 +84,16 @@ public:
     virtual bool IsOpen() const;
 
 protected:
+    // Opens through the (virtual) Open of the most derived class constructed so far; throws the
+    // CFileException* that Open filled when it fails. For the path-taking constructors.
+    void OpenOrThrow(const char* lpszFileName, uint32_t nOpenFlags);
     // Throws a CFileException* for errno nErrno and this file's path.
     [[noreturn]] void ThrowErrno(int nErrno) const;
     // Throws CInvalidArgException* naming lpszFunc when the file is not open.
     void CheckOpen(const char* lpszFunc) const;
+    // The lseek/fseek origin of a Seek origin (begin, current, end); throws CInvalidArgException*
+    // naming lpszClass and the bad value for any other.
+    static int SeekOrigin(const char* lpszClass, uint32_t nFrom);
     // Validates nOpenFlags; returns the open(2) flags, or throws CInvalidArgException* naming them.
     static int PosixFlags(uint32_t nOpenFlags);
 

@@ -15,17 +15,7 @@ CStdioFile::CStdioFile() : m_pStream(nullptr)
 
 CStdioFile::CStdioFile(const char* lpszFileName, uint32_t nOpenFlags) : m_pStream(nullptr)
 {
-    CFileException* e = new CFileException;
-    bool ok = false;
-    try {
-        ok = Open(lpszFileName, nOpenFlags, e);
-    } catch (...) {
-        e->Delete();
-        throw;
-    }
-    if (!ok)
-        throw e;
-    e->Delete();
+    OpenOrThrow(lpszFileName, nOpenFlags);
 }
 
 CStdioFile::~CStdioFile()
@@ -172,23 +162,7 @@ void CStdioFile::Write(const void* lpBuf, uint32_t nCount)
 uint64_t CStdioFile::Seek(int64_t lOff, uint32_t nFrom)
 {
     CheckOpen("Seek");
-    int whence;
-    switch (nFrom) {
-    case begin:
-        whence = SEEK_SET;
-        break;
-    case current:
-        whence = SEEK_CUR;
-        break;
-    case end:
-        whence = SEEK_END;
-        break;
-    default: {
-        CString detail;
-        detail.Format("CStdioFile::Seek: origin %u is not begin, current or end", nFrom);
-        AfxThrowInvalidArgException(detail);
-    }
-    }
+    const int whence = SeekOrigin("CStdioFile", nFrom);
     if (::fseeko(m_pStream, off_t(lOff), whence) != 0)
         AfxThrowFileException(CFileException::badSeek, errno, m_strFileName);
     m_nLastOp = 0;

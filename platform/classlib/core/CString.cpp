@@ -46,19 +46,6 @@ int ClampInt(int v, int lo, int hi)
     AfxThrowInvalidArgException(detail);
 }
 
-// Runs an allocating std::string operation, turning the standard library's allocation failures into
-// the class library's memory exception.
-template <class F>
-void Allocating(F f)
-{
-    try {
-        f();
-    } catch (const std::bad_alloc&) {
-        AfxThrowMemoryException();
-    } catch (const std::length_error&) {
-        AfxThrowMemoryException();
-    }
-}
 
 } // namespace
 
@@ -369,7 +356,7 @@ int CString::Delete(int nIndex, int nCount)
 char* CString::GetBuffer(int nMinBufLength)
 {
     if (nMinBufLength > GetLength())
-        Allocating([&] { m_str.resize(size_t(nMinBufLength)); });
+        AfxAllocating([&] { m_str.resize(size_t(nMinBufLength)); });
     return &m_str[0];
 }
 
@@ -391,7 +378,7 @@ char* CString::GetBufferSetLength(int nNewLength)
 {
     if (nNewLength < 0)
         nNewLength = 0;
-    Allocating([&] { m_str.resize(size_t(nNewLength)); });
+    AfxAllocating([&] { m_str.resize(size_t(nNewLength)); });
     return &m_str[0];
 }
 
@@ -710,5 +697,5 @@ void CString::FormatArgs(const char* lpszFormat, const CFormatArg* pArgs, int nA
             break;
         }
     }
-    Allocating([&] { m_str.swap(out); });
+    AfxAllocating([&] { m_str.swap(out); });
 }
