@@ -102,8 +102,10 @@ protected:
         pFrame = new CMDIFrameWnd;
         ASSERT_TRUE(pFrame->LoadFrame(IDR_MAIN));
         hWndFrame = pFrame->m_hWnd;
-        pFrame->MoveWindow(0, 0, 600, 450);
-        pFrame->ShowWindow(SW_SHOWNOACTIVATE); // the system arranges visible children only
+        // shown (the system arranges visible children only), in a corner of the screen that the
+        // tests reading screen pixels do not use
+        pFrame->MoveWindow(680, 560, 560, 440);
+        pFrame->ShowWindow(SW_SHOWNOACTIVATE);
         app.m_pMainWnd = pFrame;
     }
     void TearDown() override
