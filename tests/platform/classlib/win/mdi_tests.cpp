@@ -104,7 +104,7 @@ protected:
         hWndFrame = pFrame->m_hWnd;
         // shown (the system arranges visible children only), in a corner of the screen that the
         // tests reading screen pixels do not use
-        pFrame->MoveWindow(680, 560, 560, 440);
+        pFrame->MoveWindow(600, 40, 520, 400);
         pFrame->ShowWindow(SW_SHOWNOACTIVATE);
         app.m_pMainWnd = pFrame;
     }
