@@ -54,7 +54,9 @@ CControlBar::CControlBar() = default;
 
 CControlBar::~CControlBar()
 {
-    // while this class's table is still the object's: WM_DESTROY leaves the frame's bar list
+    // while this class's table is still the object's: WM_DESTROY leaves the frame's bar list (and
+    // the object, being deleted already, must not delete itself after its window)
+    m_barState.bAutoDelete = FALSE;
     if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this)
         DestroyWindow();
     if (m_barState.pDockSite != nullptr) {

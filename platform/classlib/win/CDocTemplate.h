@@ -87,11 +87,15 @@ public:
     // Destroys the shared menu; documents still open forget the template.
     ~CMultiDocTemplate() override;
 
+    // The documents, in the order they were made.
     POSITION GetFirstDocPosition() const override;
     CDocument* GetNextDoc(POSITION& rPos) const override;
+    // Keeps pDoc (not null) in the list / takes it out (nothing when it is not there).
     void AddDocument(CDocument* pDoc) override;
     void RemoveDocument(CDocument* pDoc) override;
+    // "<document name><n>" (n counting the documents made), or "Untitled" without a name.
     void SetDefaultTitle(CDocument* pDocument) override;
+    // See the top of this file.
     CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
 
     HMENU m_hMenuShared;   // the id's menu (null when none), owned by the template

@@ -56,7 +56,17 @@ CFrameWnd::CFrameWnd()
     m_frameState.nIDTracking = AFX_IDS_IDLEMESSAGE;
 }
 
-CFrameWnd::~CFrameWnd() = default;
+CFrameWnd::~CFrameWnd()
+{
+    // a frame deleted before its window (not the way frames should go): its bars, destroyed with the
+    // window afterwards, must not reach for the bar list that goes now
+    for (POSITION pos = m_frameState.listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_frameState.listControlBars.GetNext(pos));
+        if (pBar->GetDockSite() == this)
+            pBar->SetDockSite(nullptr);
+    }
+    m_frameState.listControlBars.RemoveAll();
+}
 
 BOOL CFrameWnd::IsFrameWnd() const
 {

@@ -93,6 +93,7 @@ public:
     // Shows the frame (nCmdShow -1: normal, or restored when minimised) and brings it to the top.
     virtual void ActivateFrame(int nCmdShow = -1);
 
+    // TRUE: frames answer so (GetParentFrame finds them).
     BOOL IsFrameWnd() const override;
 
     // ---- views and documents -----------------------------------------------------------------------

@@ -50,13 +50,19 @@ public:
     // The shared menu of the child's template (null when none).
     HMENU GetSharedMenu() const;
 
+    // Shows the child (nCmdShow -1: maximised when the active child is, else as its style says) and
+    // makes it the active child.
     void ActivateFrame(int nCmdShow = -1) override;
+    // See the top of this file (title); then the MDI frame's caption.
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     // Shows the child's menu on the MDI frame: activating, hMenuAlt (null: the active document's
     // menu, else the shared menu); the last child going, the frame's own menu; otherwise the window
     // menu is refreshed.
     virtual void OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt);
+    // Tooltips, then the child's accelerators in the MDI frame's name. TRUE when used.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Destroys the child through the MDI client (WM_MDIDESTROY); the object is gone afterwards.
+    // FALSE when there is no window.
     BOOL DestroyWindow() override;
     // DefMDIChildProc.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -60,12 +60,20 @@ public:
     // frame through the MDI client. Returns the previous menu bar (temporary wrapper, or null).
     CMenu* MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu);
 
+    // The active child (a library object), else this frame.
     CFrameWnd* GetActiveFrame() override;
+    // See the top of this file (title).
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+    // The active child shows its menu (hMenuAlt, else its document's or template's); without one the
+    // frame shows hMenuAlt, else its own menu.
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
+    // The active child's accelerators, else the frame's (null when none).
     HACCEL GetDefaultAccelerator() override;
+    // Makes the MDI client with the window menu of the frame's menu. FALSE when it could not.
     BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
+    // The active child's routing, then the frame's (see the top of this file).
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    // Key messages: see the top of this file. TRUE when the message was used.
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // DefFrameProc with the MDI client.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -40,6 +40,7 @@ public:
     // Scrolls so that the logical point pt is at the top left (within the drawing's limits).
     void ScrollToPosition(POINT pt);
 
+    // Sets the mapping mode and the viewport origin (see the top of this file); pDC not null.
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
 
 protected:

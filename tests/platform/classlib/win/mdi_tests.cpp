@@ -243,6 +243,17 @@ TEST_F(MdiTest, TheActiveChildBringsItsTemplatesMenuAndTheFramesMenuReturnsAfter
     EXPECT_EQ(::GetMenu(pFrame->m_hWnd), pTemplate->m_hMenuShared);
     EXPECT_EQ(pFrame->MDIGetActive(), FrameOf(pDoc2));
 
+    // the MDI client lists the children in the shared menu's Window popup; having no handlers, the
+    // entries are not disabled when the popup opens
+    CMenu* pWindowMenu = CMenu::FromHandle(CMDIFrameWnd::GetWindowMenuPopup(pTemplate->m_hMenuShared));
+    ASSERT_NE(pWindowMenu, nullptr);
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pWindowMenu->m_hMenu), 1);
+    for (UINT nID : {UINT(AFX_IDM_FIRST_MDICHILD), UINT(AFX_IDM_FIRST_MDICHILD + 1), UINT(ID_WINDOW_TILE_HORZ)}) {
+        const UINT nState = pWindowMenu->GetMenuState(nID, MF_BYCOMMAND);
+        ASSERT_NE(nState, 0xFFFFFFFFu) << nID;
+        EXPECT_EQ(nState & (MF_GRAYED | MF_DISABLED), 0u) << nID;
+    }
+
     // activating the other child: routing, caption and accelerators follow it
     pFrame->MDIActivate(FrameOf(pDoc1));
     EXPECT_EQ(pFrame->GetActiveFrame(), FrameOf(pDoc1));
@@ -290,6 +301,34 @@ TEST_F(MdiTest, FileNewUsesTheFirstTemplateWithAFileNewNameAndNoneMeansNothing)
     CDocument* pDoc = pPlain->OpenDocumentFile(nullptr);
     ASSERT_NE(pDoc, nullptr);
     EXPECT_STREQ(pDoc->GetTitle(), "Untitled");
+}
+
+TEST_F(MdiTest, ClosingTheMainFrameClosesEveryDocumentFirst)
+{
+    CMultiDocTemplate* pTemplate = AddSheetTemplate();
+    ASSERT_NE(pTemplate->OpenDocumentFile(nullptr), nullptr);
+    ASSERT_NE(pTemplate->OpenDocumentFile(nullptr), nullptr);
+    pFrame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(CSheetDoc::s_nAlive, 0);
+    EXPECT_FALSE(::IsWindow(hWndFrame));
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_TRUE(PumpWaitingMessages()) << "the program is asked to end";
+}
+
+TEST(Document, APathMakesTheTitleAndJoinsTheRecentFiles)
+{
+    CWinApp app{"OndrixDocumentTest"};
+    app.LoadStdProfileSettings(4);
+    CSheetDoc* pDoc = new CSheetDoc;
+    pDoc->SetPathName("C:\\projects\\cars.xml");
+    EXPECT_STREQ(pDoc->GetPathName(), "C:\\projects\\cars.xml");
+    EXPECT_STREQ(pDoc->GetTitle(), "cars.xml");
+    EXPECT_STREQ((*app.m_pRecentFileList)[0], "C:\\projects\\cars.xml");
+    pDoc->SetPathName("C:\\projects\\other.xml", FALSE);
+    EXPECT_STREQ((*app.m_pRecentFileList)[0], "C:\\projects\\cars.xml");
+    EXPECT_FALSE(pDoc->IsModified());
+    pDoc->OnCloseDocument(); // no views: it goes at once
+    EXPECT_EQ(CSheetDoc::s_nAlive, 0);
 }
 
 TEST_F(MdiTest, ADocumentThatRefusesToStartTakesItsFrameAlong)
