@@ -7,6 +7,7 @@
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/CDC.h"
+#include "win/CDocManager.h"
 #include "win/CGdiObject.h"
 #include "win/CImageList.h"
 #include "win/CMenu.h"
@@ -229,6 +230,7 @@ int CWinThread::Run()
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
     ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
@@ -236,7 +238,7 @@ END_MESSAGE_MAP()
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
       m_hInstance(::GetModuleHandleA(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
-      m_nWaitCursorCount(0), m_pRecentFileList(nullptr)
+      m_nWaitCursorCount(0), m_pRecentFileList(nullptr), m_pDocManager(nullptr)
 {
     if (g_pApp != nullptr)
         AfxThrowInvalidArgFormat("CWinApp: an application object (%s) already exists", g_pApp->m_pszAppName);
@@ -259,6 +261,8 @@ CWinApp::~CWinApp()
 {
     delete m_pRecentFileList;
     m_pRecentFileList = nullptr;
+    delete m_pDocManager;
+    m_pDocManager = nullptr;
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -551,8 +555,45 @@ void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)
 
 CDocument* CWinApp::OpenDocumentFile(LPCSTR lpszFileName)
 {
-    (void)lpszFileName;
-    return nullptr;
+    return m_pDocManager != nullptr ? m_pDocManager->OpenDocumentFile(lpszFileName) : nullptr;
+}
+
+// ---- documents ---------------------------------------------------------------------------------------------
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    AfxRequirePointer(pTemplate, "CWinApp::AddDocTemplate", "pTemplate");
+    if (m_pDocManager == nullptr)
+        m_pDocManager = new CDocManager;
+    m_pDocManager->AddDocTemplate(pTemplate);
+}
+
+POSITION CWinApp::GetFirstDocTemplatePosition() const
+{
+    return m_pDocManager != nullptr ? m_pDocManager->GetFirstDocTemplatePosition() : nullptr;
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& rPos) const
+{
+    AfxRequirePointer(m_pDocManager, "CWinApp::GetNextDocTemplate", "the document manager (no template added)");
+    return m_pDocManager->GetNextDocTemplate(rPos);
+}
+
+int CWinApp::GetOpenDocumentCount() const
+{
+    return m_pDocManager != nullptr ? m_pDocManager->GetOpenDocumentCount() : 0;
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession)
+{
+    if (m_pDocManager != nullptr)
+        m_pDocManager->CloseAllDocuments(bEndSession);
+}
+
+void CWinApp::OnFileNew()
+{
+    if (m_pDocManager != nullptr)
+        m_pDocManager->OnFileNew();
 }
 
 void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)

@@ -29,8 +29,13 @@
 // the windows of the library show the wait cursor; the cursor shown before the first Begin comes
 // back after the last End. An End without Begin does nothing.
 //
-// Not done yet: document templates and the document manager (file new/open through them), printer
-// set-up, help, DDE and automation.
+// Documents: AddDocTemplate hands templates to the document manager (made on first use, deleted with
+// the application, templates included). ID_FILE_NEW (57600) runs OnFileNew: a new document of the
+// first template with a file-new name, nothing without one. CloseAllDocuments closes every
+// document, asking nothing; the main frame does it when it closes.
+//
+// Not done yet: opening document files through the templates (OpenDocumentFile answers null),
+// printer set-up, help, DDE and automation.
 #pragma once
 
 #include "win/CCmdTarget.h"
@@ -39,6 +44,8 @@
 
 class CWnd;
 class CDocument;
+class CDocManager;
+class CDocTemplate;
 
 class CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
@@ -121,9 +128,19 @@ public:
     // Puts lpszPathName at the top of the recent-file list (when there is one).
     virtual void AddToRecentFileList(LPCSTR lpszPathName);
 
-    // Opens a document. Returns it, or null when it could not be opened. Here: nothing is opened
-    // (null); the document manager overrides it.
+    // Opens a document. Returns it, or null when it could not be opened (see the top of this file).
     virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+
+    // Documents
+    // Gives pTemplate (not null) to the document manager, which deletes it at the end.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    // The templates in the order they were added (null position: none).
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& rPos) const;
+    // The number of open documents.
+    int GetOpenDocumentCount() const;
+    // Closes every document of every template without asking (bEndSession: the program ends).
+    virtual void CloseAllDocuments(BOOL bEndSession);
 
     // Command line
     // Parses m_lpCmdLine (the program's arguments) into rCmdInfo with its ParseParam.
@@ -150,9 +167,12 @@ public:
     int m_nCmdShow;           // how to show the main window first
     int m_nWaitCursorCount;   // nesting of the wait cursor
     CRecentFileList* m_pRecentFileList;
+    CDocManager* m_pDocManager; // the templates (null before the first AddDocTemplate)
 
 protected:
     afx_msg void OnAppExit();
+    // File New: see the top of this file.
+    afx_msg void OnFileNew();
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnOpenRecentFile(UINT nID);
 

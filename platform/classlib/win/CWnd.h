@@ -78,6 +78,7 @@ class CFont;
 class CMenu;
 class CScrollBar;
 class CCreateContext;
+class CFrameWnd;
 
 // Layout record of WM_SIZEPARENT (lParam): each bar takes its part at its edge of rect, grows
 // sizeTotal, and moves itself with DeferWindowPos into hDWP (null: only compute).
@@ -229,6 +230,15 @@ public:
     CWnd* GetTopLevelParent() const;
     // The window's owner/parent chain up to the first window without either.
     CWnd* GetTopLevelOwner() const;
+    // The nearest ancestor (parent, its parent, ...) that is a frame of the library (IsFrameWnd);
+    // null when there is none. The window itself does not count.
+    CFrameWnd* GetParentFrame() const;
+    // The outermost frame of the window's parent chain: this window when it is a frame without a
+    // parent frame, else the last frame found going up; null when neither is a frame.
+    CFrameWnd* GetTopLevelFrame() const;
+    // The first descendant (children first, then their children, in z-order) with control id nID;
+    // bOnlyPerm: only windows with a permanent object count. Null when none.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
     int SetDlgCtrlID(int nID);

@@ -4,6 +4,7 @@
 
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
+#include "win/CFrameWnd.h"
 #include "win/CWinApp.h"
 
 void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
@@ -156,6 +157,57 @@ CWnd* CWnd::GetTopLevelOwner() const
     for (HWND hWndNext; (hWndNext = ::GetParent(hWnd)) != nullptr;)
         hWnd = hWndNext;
     return FromHandle(hWnd);
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsFrameWnd())
+            return static_cast<CFrameWnd*>(pWnd);
+    }
+    return nullptr;
+}
+
+CFrameWnd* CWnd::GetTopLevelFrame() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    CFrameWnd* pFrame = IsFrameWnd() ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
+    while (pFrame != nullptr) {
+        CFrameWnd* pParent = pFrame->GetParentFrame();
+        if (pParent == nullptr)
+            break;
+        pFrame = pParent;
+    }
+    return pFrame;
+}
+
+namespace {
+
+HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
+{
+    // the direct children first, so that a frame finds its own bar before a child frame's
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hWndChild) == nID && (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != nullptr))
+            return hWndChild;
+    }
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT)) {
+        if (HWND hWndFound = FindDescendant(hWndChild, nID, bOnlyPerm))
+            return hWndFound;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    return FromHandle(FindDescendant(m_hWnd, nID, bOnlyPerm));
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const

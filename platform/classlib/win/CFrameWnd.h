@@ -1,0 +1,204 @@
+// CFrameWnd: a window that holds control bars along its edges and a client window (a view, or the
+// MDI client) in the rest, and that routes commands to its active view.
+//
+// Loading. LoadFrame(nID) takes from the one resource id: the menu (required: without it the frame
+// is not made), the title (the string's text up to the first '\n'), the icon of the window class
+// (when the id has one) and the accelerator table (when there is one). Everything comes from the
+// current resource handle, then the program. Frames live on the heap: the object deletes itself
+// after its window is gone (PostNcDestroy).
+//
+// Client. WM_CREATE calls OnCreateClient with the CCreateContext given to LoadFrame (for an MDI child
+// it arrives inside the MDICREATESTRUCT); with a view class in it CreateView makes the view with
+// control id AFX_IDW_PANE_FIRST (0xE900). Without a context the frame sends WM_INITIALUPDATE to its
+// descendants after creation. InitialUpdateFrame makes the pane view active, sends WM_INITIALUPDATE,
+// shows the frame and updates its title.
+//
+// Layout. RecalcLayout: RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST) over the client area: every
+// bar takes its part through WM_SIZEPARENT, the pane window gets the rest (its CalcWindowRect).
+// WM_SIZE lays out at once; DelayRecalcLayout asks for a layout on the next idle (WM_IDLEUPDATECMDUI),
+// which is how ShowControlBar(bar, show, TRUE) takes effect. Bars made under the frame are in its bar
+// list (GetControlBar by id); the View menu's 59392/59393 (ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR) show
+// or hide the bar of that id and are checked while it is visible.
+//
+// Status text. WM_SETMESSAGESTRING (wParam a string id, or 0 and lParam a text) shows at once, as
+// WM_SETTEXT to the status bar (the descendant with id AFX_IDW_STATUS_BAR; a frame without one passes
+// the message to its parent frame), the text of GetMessageString (the string's text up to '\n'), or
+// the text given. The frame also keeps the id that the status line should show when the program is
+// idle: WM_MENUSELECT sets it to the selected item's id (0 for popups and separators) and, when the
+// menu closes, to the idle prompt AFX_IDS_IDLEMESSAGE (0xE001); WM_ENTERIDLE of a menu and the idle
+// update show it when it differs from what is shown.
+//
+// Menus. WM_INITMENUPOPUP updates every item of the popup (not of the system menu) through a CCmdUI
+// routed like a command: an item whose update handler sets its state gets it; an item with neither an
+// update nor a command handler is disabled, except ids from 0xF000 (system and MDI window entries);
+// an item that opens a popup is updated as its popup's first item but never disabled.
+//
+// Routing (OnCmdMsg): the active view (which asks its document, which asks its template), then the
+// frame's own table, then the application. Accelerators: PreTranslateMessage translates key messages
+// with the active document's accelerators, else the frame's.
+//
+// Title: with FWS_ADDTOTITLE, OnUpdateFrameTitle makes the caption "<title> - <document title>" for
+// the active document (the title alone without one).
+//
+// Top-level frames pass WM_SYSCOLORCHANGE and WM_SETTINGCHANGE on to all their descendants.
+//
+// Not done yet: docking (EnableDocking, DockControlBar, floating frames), help mode, border
+// negotiation with in-place objects, saving documents when the frame closes (modified documents close
+// without a question).
+#pragma once
+
+#include "win/CCreateContext.h"
+#include "win/CWnd.h"
+
+class CControlBar;
+class CDocument;
+class CView;
+
+// Frame style: the frame's caption shows the active document's title (see above).
+#define FWS_ADDTOTITLE 0x00008000
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+    DECLARE_MESSAGE_MAP()
+public:
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    // The rectangle CW_USEDEFAULT, 0, 0, 0 that lets the system place a new frame.
+    static const CRect rectDefault;
+
+    // ---- creation ----------------------------------------------------------------------------------
+
+    // Makes the frame window: lpszClassName null registers a frame class; lpszMenuName (null: no
+    // menu) is loaded from the resource handle and must exist; pParentWnd its parent or owner;
+    // pContext passed to OnCreateClient. FALSE when no window was made (the object has then deleted
+    // itself).
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCSTR lpszMenuName = nullptr,
+                        DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
+    // Loads the frame from resource nIDResource (see the top of this file) with dwDefaultStyle.
+    // FALSE when the frame could not be made (the object has then deleted itself).
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+    // Loads the accelerator table named lpszResourceName as the frame's. FALSE when there is none or
+    // the frame already has one.
+    BOOL LoadAccelTable(LPCSTR lpszResourceName);
+    // Makes the client windows at WM_CREATE. Base: the context's view, if any. FALSE fails creation.
+    virtual BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext);
+    // Makes a window of pContext->m_pNewViewClass (a CWnd class) as a visible child with id nID, in
+    // the context. Returns it, or null when it could not be made.
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    // The first update of a new frame (see the top of this file); bMakeVisible FALSE leaves it hidden.
+    virtual void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    // Shows the frame (nCmdShow -1: normal, or restored when minimised) and brings it to the top.
+    virtual void ActivateFrame(int nCmdShow = -1);
+
+    // TRUE: frames answer so (GetParentFrame finds them).
+    BOOL IsFrameWnd() const override;
+
+    // ---- views and documents -----------------------------------------------------------------------
+
+    // The active view (null when none).
+    CView* GetActiveView() const;
+    // Makes pViewNew the active view; bNotify: both views hear OnActivateView.
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    // The frame whose view is active: this frame (an MDI frame answers its active child).
+    virtual CFrameWnd* GetActiveFrame();
+    // The document of the active view (null when none).
+    virtual CDocument* GetActiveDocument();
+
+    // ---- title and menu ----------------------------------------------------------------------------
+
+    // The frame's own title (from LoadFrame, or SetTitle).
+    CString GetTitle() const;
+    void SetTitle(LPCSTR lpszTitle);
+    // Updates the caption (see the top of this file); bAddToTitle FALSE leaves the document out.
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    // Sets the caption for a document named lpszDocName (null: the title alone).
+    void UpdateFrameTitleForDocument(LPCSTR lpszDocName);
+    // The caption is updated on the next idle.
+    void DelayUpdateFrameTitle();
+    // Puts hMenuAlt (null: the frame's own menu) on the frame.
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+    // The menu the frame was made with (null when none).
+    HMENU GetDefaultMenu() const;
+    // The accelerators in force: the active document's, else the frame's (null when none).
+    virtual HACCEL GetDefaultAccelerator();
+
+    // ---- layout and bars ---------------------------------------------------------------------------
+
+    // Lays the bars and the pane out now (see the top of this file); bNotify is kept for derived
+    // frames.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Lays out on the next idle.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // TRUE while a layout is asked for and not yet done.
+    BOOL IsLayoutPending() const;
+    // The bar list: AddControlBar/RemoveControlBar keep it (the bars do it themselves).
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // The bars in the order they were made.
+    const CPtrList& GetControlBarList() const;
+    // The bar of the list with control id nID; null when none.
+    CControlBar* GetControlBar(UINT nID);
+    // Shows or hides pBar (not null); bDelay: at the next idle layout, else now (with a layout).
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+
+    // ---- status text -------------------------------------------------------------------------------
+
+    // The status bar the frame writes to: its descendant with id AFX_IDW_STATUS_BAR (null when none).
+    virtual CWnd* GetMessageBar();
+    // The prompt of command nID: the string's text before '\n' (empty when there is none).
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    // Shows the text / the prompt of nID now (through WM_SETMESSAGESTRING).
+    void SetMessageText(LPCSTR lpszText);
+    void SetMessageText(UINT nID);
+
+    // ---- messages ----------------------------------------------------------------------------------
+
+    // Routes a command: active view, the frame's table, the application (see the top of this file).
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    // Tooltips, then accelerators for key messages.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    // Deletes the object.
+    void PostNcDestroy() override;
+
+    afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnClose();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+
+    // The context a frame is created with, from WM_CREATE's creation parameter.
+    static CCreateContext* ContextOf(LPCREATESTRUCTA lpcs);
+    // The window class for a frame with icon nIDResource (when there is one).
+    static LPCSTR FrameClassFor(UINT nIDResource);
+
+    enum IdleFlags : UINT { idleLayout = 1, idleTitle = 2 };
+
+    struct CFrameWndState {
+        CString strTitle;               // the frame's own title
+        HMENU hMenuDefault = nullptr;   // the menu it was made with
+        HACCEL hAccelTable = nullptr;   // its accelerators (a loaded resource: never destroyed)
+        CView* pViewActive = nullptr;   // the active view
+        CPtrList listControlBars;       // its bars
+        UINT nIdleFlags = 0;            // idleLayout, idleTitle
+        BOOL bInRecalcLayout = FALSE;   // guards RecalcLayout against re-entry
+        UINT nIDTracking = 0;           // the prompt the status line should show
+        UINT nIDLastMessage = 0;        // the prompt it shows (0: a text, or nothing)
+    } m_frameState;
+};

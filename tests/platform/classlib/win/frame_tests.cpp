@@ -1,0 +1,392 @@
+// Frames and control bars: loading from a resource id, the layout of bars through WM_SIZEPARENT with
+// its LM_ modes, borders, delayed hiding, the idle update of bars, the status text, automatic menu
+// enabling and accelerators.
+#include "FakeServices.h"
+#include "TestSupport.h"
+
+#include "frame_test_resources.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A bar of a fixed thickness that records the modes its layout is asked in and its idle updates.
+class CTestBar : public CControlBar {
+public:
+    explicit CTestBar(int nThickness = 20) : m_nThickness(nThickness) {}
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        const CSize size = CControlBar::CalcFixedLayout(bStretch, bHorz);
+        return bHorz ? CSize(size.cx, m_nThickness) : CSize(m_nThickness, size.cy);
+    }
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override
+    {
+        modes.push_back(dwMode);
+        return CControlBar::CalcDynamicLayout(nLength, dwMode);
+    }
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
+    {
+        updates.push_back({pTarget, bDisableIfNoHndler});
+    }
+
+    struct Update {
+        CFrameWnd* pTarget;
+        BOOL bDisable;
+    };
+    std::vector<DWORD> modes;
+    std::vector<Update> updates;
+    int m_nThickness;
+};
+
+// A frame that records the commands of the tests' menu and draws the update states they ask for.
+class CTestFrame : public CFrameWnd {
+public:
+    std::vector<std::string> log;
+    bool* pbDeleted = nullptr;
+
+    ~CTestFrame() override
+    {
+        if (pbDeleted != nullptr)
+            *pbDeleted = true;
+    }
+
+protected:
+    void OnCommandOnly() { log.push_back("command only"); }
+    void OnChecked() { log.push_back("checked"); }
+    void OnAccel() { log.push_back("accelerator"); }
+    void OnBarButton() { log.push_back("bar button"); }
+    void OnUpdateChecked(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(TRUE);
+        pCmdUI->SetCheck(1);
+    }
+    void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+const UINT ID_BAR_BUTTON = 34001;
+
+BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
+    ON_COMMAND(ID_TEST_COMMAND_ONLY, OnCommandOnly)
+    ON_COMMAND(ID_TEST_CHECKED, OnChecked)
+    ON_COMMAND(ID_TEST_ACCEL, OnAccel)
+    ON_COMMAND(ID_BAR_BUTTON, OnBarButton)
+    ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
+    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
+END_MESSAGE_MAP()
+
+// The window rectangle of hWnd in its parent's client coordinates.
+CRect RectInParent(HWND hWnd)
+{
+    CRect rect;
+    ::GetWindowRect(hWnd, rect);
+    ::MapWindowPoints(nullptr, ::GetParent(hWnd), reinterpret_cast<LPPOINT>(static_cast<RECT*>(rect)), 2);
+    return rect;
+}
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        pFrame = new CTestFrame;
+        ASSERT_TRUE(pFrame->LoadFrame(IDR_MAIN, WS_OVERLAPPEDWINDOW));
+        hWndFrame = pFrame->m_hWnd;
+        pFrame->MoveWindow(0, 0, 500, 400);
+        app.m_pMainWnd = pFrame;
+    }
+    void TearDown() override
+    {
+        app.m_pMainWnd = nullptr;
+        if (::IsWindow(hWndFrame))
+            ::DestroyWindow(hWndFrame);
+        PumpWaitingMessages();
+    }
+
+    CWinApp app{"Ondrix"};
+    CFakeServices fake;
+    CTestFrame* pFrame = nullptr;
+    HWND hWndFrame = nullptr;
+};
+
+// ---- loading ---------------------------------------------------------------------------------------------
+
+TEST_F(FrameTest, LoadFrameTakesMenuTitleAndAcceleratorsFromOneId)
+{
+    CString caption;
+    pFrame->GetWindowText(caption);
+    EXPECT_STREQ(caption, "Ondrix Test"); // the string up to '\n'
+    CMenu* pMenu = pFrame->GetMenu();
+    ASSERT_NE(pMenu, nullptr);
+    EXPECT_EQ(pMenu->m_hMenu, pFrame->GetDefaultMenu());
+    CString text;
+    pMenu->GetMenuString(0, text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&File");
+
+    MSG msg = {hWndFrame, WM_KEYDOWN, VK_F7, 0, 0, {0, 0}};
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->log, std::vector<std::string>{"accelerator"});
+}
+
+TEST(Frame, AFrameWhoseIdHasNoMenuIsNotMadeAndDeletesItself)
+{
+    CWinApp app{"Ondrix"};
+    bool bDeleted = false;
+    CTestFrame* pFrame = new CTestFrame;
+    pFrame->pbDeleted = &bDeleted;
+    EXPECT_FALSE(pFrame->LoadFrame(IDR_NO_MENU));
+    EXPECT_TRUE(bDeleted);
+}
+
+// ---- layout ----------------------------------------------------------------------------------------------
+
+TEST(BarStyle, TheApplicationsStylesDecodeAndEveryBitLiesInsideAll)
+{
+    EXPECT_EQ(0x1414u, DWORD(CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT | CBRS_TOOLTIPS | CBRS_SIZE_DYNAMIC));
+    EXPECT_EQ(0x2800u, DWORD(CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM));
+    EXPECT_EQ(0x8200u, DWORD(CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP));
+    EXPECT_EQ(0x2804u, DWORD(CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM | CBRS_SIZE_DYNAMIC));
+    EXPECT_EQ(0x34u, DWORD(CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC));
+    EXPECT_EQ(0xF000u, DWORD(CBRS_ALIGN_ANY));
+    for (DWORD bit : {CBRS_FLOATING, CBRS_SIZE_FIXED, CBRS_SIZE_DYNAMIC, CBRS_TOOLTIPS, CBRS_FLYBY, CBRS_FLOAT_MULTI,
+                      CBRS_BORDER_3D, CBRS_BORDER_LEFT, CBRS_BORDER_TOP, CBRS_BORDER_RIGHT, CBRS_BORDER_BOTTOM,
+                      CBRS_ALIGN_LEFT, CBRS_ALIGN_TOP, CBRS_ALIGN_RIGHT, CBRS_ALIGN_BOTTOM, CBRS_GRIPPER})
+        EXPECT_EQ(bit & ~DWORD(CBRS_ALL), 0u) << std::hex << bit;
+    EXPECT_EQ(LM_STRETCH | LM_HORZ | LM_MRUWIDTH | LM_HORZDOCK | LM_VERTDOCK | LM_LENGTHY | LM_COMMIT, 0x7F);
+}
+
+TEST_F(FrameTest, CreateKeepsTheBarBitsOutOfTheWindowStyleAndEntersTheFramesBarList)
+{
+    CTestBar status;
+    ASSERT_TRUE(status.Create(nullptr, nullptr, 0x50008200, CRect(), pFrame, AFX_IDW_STATUS_BAR));
+    EXPECT_EQ(status.GetBarStyle(), 0x8200u);
+    EXPECT_EQ(status.GetStyle() & 0xFFFF0000u, DWORD(WS_CHILD | WS_VISIBLE));
+    EXPECT_EQ(status.GetStyle() & (CBRS_ALL & 0xFFFF), 0u);
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &status);
+    EXPECT_EQ(status.GetDockSite(), pFrame);
+    ExpectInvalidArg([&] { status.SetBarStyle(WS_VISIBLE | CBRS_ALIGN_TOP); }, "outside CBRS_ALL");
+
+    status.DestroyWindow();
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_STATUS_BAR), nullptr);
+}
+
+TEST_F(FrameTest, EachBarIsAskedForItsSizeInTheModeOfItsEdge)
+{
+    struct Case {
+        DWORD dwStyle;
+        BOOL bStretch;
+        DWORD dwExpected;
+    };
+    const Case cases[] = {
+        {CBRS_ALIGN_TOP, TRUE, LM_STRETCH | LM_HORZ | LM_HORZDOCK},
+        {CBRS_ALIGN_BOTTOM, FALSE, LM_HORZ | LM_HORZDOCK},
+        {CBRS_ALIGN_LEFT, TRUE, LM_STRETCH | LM_VERTDOCK},
+        {CBRS_ALIGN_RIGHT, FALSE, LM_VERTDOCK},
+        {CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC | CBRS_FLOATING, TRUE, LM_STRETCH | LM_HORZ | LM_MRUWIDTH},
+        {CBRS_ALIGN_LEFT | CBRS_SIZE_DYNAMIC, TRUE, LM_STRETCH | LM_VERTDOCK},
+    };
+    for (const Case& c : cases) {
+        CTestBar bar;
+        ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_VISIBLE | c.dwStyle, CRect(), pFrame, 0xE820));
+        bar.modes.clear();
+        CRect rectLeft;
+        pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, rectLeft, nullptr, c.bStretch);
+        ASSERT_EQ(bar.modes.size(), 1u) << std::hex << c.dwStyle;
+        EXPECT_EQ(bar.modes[0], c.dwExpected) << std::hex << c.dwStyle;
+    }
+}
+
+TEST_F(FrameTest, ThePaneGetsWhatTheBarsLeaveAndABarWithoutAlignmentTakesNothing)
+{
+    CTestBar top(24), left(30), loose(50);
+    ASSERT_TRUE(top.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_TOP, CRect(), pFrame, 0xE820));
+    ASSERT_TRUE(left.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_LEFT, CRect(), pFrame, 0xE821));
+    ASSERT_TRUE(loose.Create(nullptr, nullptr, WS_VISIBLE, CRect(), pFrame, 0xE822));
+    CWnd pane;
+    ASSERT_TRUE(pane.Create(nullptr, nullptr, WS_VISIBLE, CRect(), pFrame, AFX_IDW_PANE_FIRST));
+    pFrame->RecalcLayout();
+
+    CRect client;
+    pFrame->GetClientRect(client);
+    // the bars are laid out in z-order, so which of the two holds the corner is left open
+    const CRect rectTop = RectInParent(top.m_hWnd);
+    const CRect rectLeft = RectInParent(left.m_hWnd);
+    EXPECT_EQ(rectTop.Height(), 24);
+    EXPECT_EQ(rectTop.top, 0);
+    EXPECT_EQ(rectLeft.Width(), 30);
+    EXPECT_EQ(rectLeft.left, 0);
+    EXPECT_EQ(RectInParent(pane.m_hWnd), CRect(30, 24, client.right, client.bottom));
+    EXPECT_TRUE(RectInParent(loose.m_hWnd).IsRectEmpty());
+}
+
+TEST(BarInsets, BordersAndGripperComeOffTheInsideRectangle)
+{
+    class CInsetBar : public CControlBar {
+    public:
+        using CControlBar::m_barState;
+    };
+    struct Case {
+        DWORD dwStyle;
+        BOOL bHorz;
+        CRect expected;
+    };
+    // default border widths: left and right 6, top and bottom 2; a bordered side 2 more; gripper 7
+    const Case cases[] = {
+        {CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM, TRUE, CRect(6, 4, 94, 36)},
+        {CBRS_BORDER_LEFT, FALSE, CRect(4, 6, 98, 34)},
+        {CBRS_GRIPPER, TRUE, CRect(13, 2, 94, 38)},
+        {CBRS_GRIPPER, FALSE, CRect(2, 13, 98, 34)},
+        {CBRS_GRIPPER | CBRS_FLOATING, TRUE, CRect(6, 2, 94, 38)},
+    };
+    for (const Case& c : cases) {
+        CInsetBar bar;
+        bar.m_barState.dwStyle = c.dwStyle;
+        CRect rect(0, 0, 100, 40);
+        bar.CalcInsideRect(rect, c.bHorz);
+        EXPECT_EQ(rect, c.expected) << std::hex << c.dwStyle;
+    }
+}
+
+TEST_F(FrameTest, TheBordersLieInTheNonClientAreaAndAreDrawnAsBands)
+{
+    CTestBar bar(40);
+    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM, CRect(),
+                           pFrame, 0xE820));
+    pFrame->RecalcLayout();
+    CRect rectWindow;
+    bar.GetWindowRect(rectWindow);
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    bar.ClientToScreen(rectClient);
+    EXPECT_EQ(rectClient, CRect(rectWindow.left + 6, rectWindow.top + 4, rectWindow.right - 6, rectWindow.bottom - 4));
+
+    struct Case {
+        DWORD dwBorder3D;
+        COLORREF clrInner;
+    };
+    for (const Case& c : {Case{CBRS_BORDER_3D, ::GetSysColor(COLOR_BTNHIGHLIGHT)}, Case{0, ::GetSysColor(COLOR_BTNFACE)}}) {
+        bar.SetBarStyle(CBRS_ALIGN_TOP | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM | c.dwBorder3D);
+        DibCanvas canvas(20, 10);
+        CRect rect(0, 0, 20, 10);
+        bar.DrawBorders(&canvas.dc, rect);
+        EXPECT_EQ(rect, CRect(0, 2, 20, 8));
+        EXPECT_EQ(canvas.At(5, 0), ::GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_EQ(canvas.At(5, 1), c.clrInner);
+        EXPECT_EQ(canvas.At(5, 9), ::GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_EQ(canvas.At(5, 8), c.clrInner);
+        EXPECT_EQ(canvas.At(5, 5), kWhite); // the inside is left alone
+    }
+}
+
+// ---- showing and hiding ----------------------------------------------------------------------------------
+
+TEST_F(FrameTest, ShowControlBarNowLaysOutAtOnceAndTheViewMenuTogglesTheStatusBar)
+{
+    CTestBar status(22);
+    ASSERT_TRUE(status.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_BOTTOM, CRect(), pFrame, AFX_IDW_STATUS_BAR));
+    CWnd pane;
+    ASSERT_TRUE(pane.Create(nullptr, nullptr, WS_VISIBLE, CRect(), pFrame, AFX_IDW_PANE_FIRST));
+    pFrame->RecalcLayout();
+    CRect client;
+    pFrame->GetClientRect(client);
+    EXPECT_EQ(RectInParent(pane.m_hWnd).bottom, client.bottom - 22);
+
+    pFrame->ShowControlBar(&status, FALSE, FALSE);
+    EXPECT_FALSE(status.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(RectInParent(pane.m_hWnd).bottom, client.bottom);
+
+    // the View menu's item is checked while the bar shows, and its command shows it again
+    CMenu* pView = pFrame->GetMenu()->GetSubMenu(1);
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pView->m_hMenu), 1);
+    EXPECT_EQ(pView->GetMenuState(ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(status.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(RectInParent(pane.m_hWnd).bottom, client.bottom - 22);
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pView->m_hMenu), 1);
+    EXPECT_EQ(pView->GetMenuState(ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
+}
+
+TEST_F(FrameTest, AVisibleBarUpdatesItsItemsOnIdleThroughItsFrame)
+{
+    CTestBar shown, hidden;
+    ASSERT_TRUE(shown.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_TOP, CRect(), pFrame, 0xE820));
+    ASSERT_TRUE(hidden.Create(nullptr, nullptr, CBRS_ALIGN_TOP, CRect(), pFrame, 0xE821));
+    app.OnIdle(0);
+    ASSERT_EQ(shown.updates.size(), 1u);
+    EXPECT_EQ(shown.updates[0].pTarget, pFrame);
+    EXPECT_TRUE(shown.updates[0].bDisable);
+    EXPECT_TRUE(hidden.updates.empty());
+}
+
+TEST_F(FrameTest, ABarPassesCommandsOfItsControlsToItsOwner)
+{
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_TOP, CRect(), pFrame, 0xE820));
+    CButton button;
+    ASSERT_TRUE(button.Create("Go", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 40, 16), &bar, ID_BAR_BUTTON));
+    ClickButton(bar, ID_BAR_BUTTON);
+    EXPECT_EQ(pFrame->log, std::vector<std::string>{"bar button"});
+}
+
+// ---- status text ------------------------------------------------------------------------------------------
+
+TEST_F(FrameTest, StatusTextShowsPromptsAndTextsAndTheIdlePromptWhenTheMenuCloses)
+{
+    CTestBar status;
+    ASSERT_TRUE(status.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_BOTTOM, CRect(), pFrame, AFX_IDW_STATUS_BAR));
+    auto statusText = [&] {
+        CString text;
+        status.GetWindowText(text);
+        return std::string(text.GetString());
+    };
+
+    pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_CHECKED);
+    EXPECT_EQ(statusText(), "Checked item prompt");
+    pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>("Done."));
+    EXPECT_EQ(statusText(), "Done.");
+    app.OnIdle(0);
+    EXPECT_EQ(statusText(), "Done."); // a text stays until something else is asked for
+
+    // a menu item's prompt shows while the menu waits; when the menu closes, idle brings the prompt
+    HMENU hFile = ::GetSubMenu(pFrame->GetDefaultMenu(), 0);
+    pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_CHECKED, MF_HILITE), reinterpret_cast<LPARAM>(hFile));
+    pFrame->SendMessage(WM_ENTERIDLE, MSGF_MENU, 0);
+    EXPECT_EQ(statusText(), "Checked item prompt");
+    pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    app.OnIdle(0);
+    EXPECT_EQ(statusText(), "Ready for tests");
+}
+
+// ---- menus ------------------------------------------------------------------------------------------------
+
+TEST_F(FrameTest, OpeningAPopupUpdatesItsItemsAndDisablesThoseWithoutHandler)
+{
+    CMenu* pFile = pFrame->GetMenu()->GetSubMenu(0);
+    ASSERT_NE(pFile, nullptr);
+    auto reset = [&] {
+        for (UINT nID : {UINT(ID_FILE_NEW), UINT(ID_TEST_CHECKED), UINT(ID_TEST_DISABLED), UINT(ID_TEST_COMMAND_ONLY),
+                         UINT(ID_TEST_NOBODY)}) {
+            pFile->EnableMenuItem(nID, MF_BYCOMMAND | MF_ENABLED);
+            pFile->CheckMenuItem(nID, MF_BYCOMMAND | MF_UNCHECKED);
+        }
+    };
+    auto state = [&](UINT nID) { return pFile->GetMenuState(nID, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED | MF_CHECKED); };
+
+    // the system menu is not the frame's to update
+    reset();
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile->m_hMenu), MAKELPARAM(0, TRUE));
+    EXPECT_EQ(state(ID_TEST_NOBODY), 0u);
+
+    reset();
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile->m_hMenu), MAKELPARAM(0, FALSE));
+    EXPECT_EQ(state(ID_TEST_CHECKED), UINT(MF_CHECKED));
+    EXPECT_EQ(state(ID_TEST_DISABLED), UINT(MF_GRAYED | MF_DISABLED));
+    EXPECT_EQ(state(ID_TEST_COMMAND_ONLY), 0u);
+    EXPECT_EQ(state(ID_TEST_NOBODY), UINT(MF_GRAYED | MF_DISABLED));
+    EXPECT_EQ(state(ID_FILE_NEW), 0u); // the application handles it
+    // the item that opens a popup keeps its state
+    EXPECT_EQ(pFile->GetMenuState(6, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), 0u);
+}
+
+} // namespace
