@@ -190,14 +190,14 @@ BEGIN_MESSAGE_MAP(CPaintingWnd, CWnd)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-// The colour on the screen at the point of the window's client area.
-COLORREF ScreenPixel(CWnd& wnd, POINT point)
+// The colour at the point of the window's client area, read through the window's own DC: the test
+// programs share one display, so the screen at that point may show another program's window.
+COLORREF WindowPixel(CWnd& wnd, POINT point)
 {
-    wnd.ClientToScreen(&point);
     ::GdiFlush();
-    HDC hdc = ::GetDC(nullptr);
+    HDC hdc = ::GetDC(wnd.m_hWnd);
     const COLORREF colour = ::GetPixel(hdc, point.x, point.y);
-    ::ReleaseDC(nullptr, hdc);
+    ::ReleaseDC(wnd.m_hWnd, hdc);
     return colour;
 }
 
@@ -213,9 +213,9 @@ TEST_F(Windows, OwnerDrawnButtonDrawsItselfThroughReflection)
 
     EXPECT_GE(button.draws, 1);
     EXPECT_EQ(parent.parentDrawItems, 0) << "the child took WM_DRAWITEM first";
-    EXPECT_EQ(ScreenPixel(button, CPoint(60, 30)), kButtonColour);
-    EXPECT_EQ(ScreenPixel(parent, CPoint(10, 10)), kPaintColour) << "painted through CPaintDC";
-    EXPECT_EQ(ScreenPixel(parent, CPoint(200, 100)), kPaintColour);
+    EXPECT_EQ(WindowPixel(button, CPoint(60, 30)), kButtonColour);
+    EXPECT_EQ(WindowPixel(parent, CPoint(10, 10)), kPaintColour) << "painted through CPaintDC";
+    EXPECT_EQ(WindowPixel(parent, CPoint(200, 100)), kPaintColour);
 }
 
 class CColourCombo : public CComboBox {
