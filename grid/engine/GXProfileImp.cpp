@@ -196,8 +196,19 @@ void CGXGridProfileImp::WriteStyle(const CGXStyle& style, const char* pszSection
             text(kSideKeys[side], pen.GetInclude(), GXPenToText(pen));
         }
     }
-    if (const CGXUserAttributeMap* pMap = style.GetUserAttributeMap())
+    const CGXUserAttributeMap* pMap = style.GetUserAttributeMap();
+    if (pMap != nullptr)
         pMap->WriteProfile(pszSection);
+    // a registered attribute the style does not hold would otherwise come back from an earlier write
+    if (pStylesMap != nullptr) {
+        for (const auto& attribute : pStylesMap->GetUserAttributes()) {
+            if (pMap != nullptr && pMap->GetAttribute(attribute.first) != nullptr)
+                continue;
+            CString key;
+            key.Format("UA%lu", DWORD(attribute.first));
+            Write(pApp, s, key, nullptr);
+        }
+    }
 }
 
 BOOL CGXGridProfileImp::ReadStyle(CGXStyle& style, const char* pszSection, const CGXStylesMap* pStylesMap)

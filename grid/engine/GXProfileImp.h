@@ -13,7 +13,9 @@
 // "TriState", "Value", "Interior" (brush text), "Format", "Places", "ChoicesList" (escaped), "Font"
 // (font text), "Borders" ("1"), then the border sides left, right, top and bottom under the keys
 // "Top", "Left", "Bottom" and "Right" (in that pairing, kept for the profiles already written), and
-// each user attribute as "UA%lu" (GXTextForms.h has the text forms). Reading frees the style first;
+// each user attribute as "UA%lu" (GXTextForms.h has the text forms); the "UA%lu" keys of attributes
+// the styles map registers but the style lacks are deleted, so that a later read does not bring back
+// an attribute removed since. Reading frees the style first;
 // a "BaseStyle" beginning with "#" names a resource id, any other a style name, both resolved in the
 // styles map (nothing without one); "UA%u" is read for every user attribute the styles map registers.
 //
