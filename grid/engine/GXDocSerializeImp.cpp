@@ -60,28 +60,53 @@ void CheckWordCount(size_t nCount)
 
 // ---- style arrays -------------------------------------------------------------------------------
 
-// Reads an array's size and sizes the array, charging the entries to what the load may make.
-void LoadArraySize(CArchive& ar, CPtrArray& array, uint64_t& rnBudget, DWORD& rnSize)
+// What the loading of one cell data store (or of one array) may allocate for its style arrays: the
+// entries that stored styles need, and the padding that gives an array its stored size when its
+// last entries are empty. Padding has its own allowance, so that a legitimate entry never fails
+// because earlier arrays were padded; an array that would exceed it stays as long as its entries.
+struct LoadBudget {
+    uint64_t nEntries = GX_MAX_LOADED_STYLE_SLOTS;
+    uint64_t nPadding = GX_MAX_LOADED_STYLE_SLOTS;
+};
+
+// Reads an array's size (an array holds at most 0x7FFFFFFE entries).
+DWORD LoadArraySize(CArchive& ar)
 {
-    rnSize = ReadDword(ar);
-    if (rnSize >= 0x7FFFFFFF)
+    const DWORD nSize = ReadDword(ar);
+    if (nSize >= 0x7FFFFFFF)
         AfxThrowArchiveException(CArchiveException::badIndex);
-    if (rnSize > rnBudget)
-        AfxThrowMemoryException();
-    rnBudget -= rnSize;
-    array.SetSize(int32_t(rnSize));
+    return nSize;
 }
 
-// The index of the next entry; FALSE at the end marker.
-BOOL LoadArrayIndex(CArchive& ar, DWORD nSize, int32_t& rnIndex)
+// The index of the next entry; FALSE at the end marker. The array's entries up to the index are
+// charged to the budget before anything is allocated for them.
+BOOL LoadArrayIndex(CArchive& ar, const CPtrArray& array, DWORD nSize, LoadBudget& budget, int32_t& rnIndex)
 {
     const DWORD nIndex = ReadDword(ar);
     if (nIndex == kEndOfArray)
         return FALSE;
     if (nIndex >= nSize)
         AfxThrowArchiveException(CArchiveException::badIndex);
+    if (nIndex >= DWORD(array.GetSize())) {
+        const uint64_t nMore = uint64_t(nIndex) + 1 - uint64_t(array.GetSize());
+        if (nMore > budget.nEntries)
+            AfxThrowMemoryException();
+        budget.nEntries -= nMore;
+    }
     rnIndex = int32_t(nIndex);
     return TRUE;
+}
+
+// Gives a loaded array its stored size when the padding allowance covers it.
+void PadArray(CPtrArray& array, DWORD nSize, LoadBudget& budget)
+{
+    if (nSize <= DWORD(array.GetSize()))
+        return;
+    const uint64_t nMore = uint64_t(nSize) - uint64_t(array.GetSize());
+    if (nMore > budget.nPadding)
+        return;
+    budget.nPadding -= nMore;
+    array.SetSize(int32_t(nSize));
 }
 
 void StoreStyleArray(const CGXStylePtrArray& array, CArchive& ar)
@@ -95,15 +120,18 @@ void StoreStyleArray(const CGXStylePtrArray& array, CArchive& ar)
     ar << kEndOfArray;
 }
 
-void LoadStyleArray(CGXStylePtrArray& array, CArchive& ar, uint64_t& rnBudget)
+void LoadStyleArray(CGXStylePtrArray& array, CArchive& ar, LoadBudget& budget)
 {
     CheckSchema(ReadWord(ar), kStyleArraySchema);
     array.DeleteAll();
-    DWORD nSize;
-    LoadArraySize(ar, array, rnBudget, nSize);
+    const DWORD nSize = LoadArraySize(ar);
     int32_t nIndex;
-    while (LoadArrayIndex(ar, nSize, nIndex))
-        array.SetStyle(nIndex, static_cast<CGXStyle*>(ar.ReadOwnedObject(RUNTIME_CLASS(CGXStyle))));
+    while (LoadArrayIndex(ar, array, nSize, budget, nIndex)) {
+        std::unique_ptr<CObject> pStyle(ar.ReadOwnedObject(RUNTIME_CLASS(CGXStyle)));
+        if (pStyle)
+            array.SetStyle(nIndex, static_cast<CGXStyle*>(pStyle.release()));
+    }
+    PadArray(array, nSize, budget);
 }
 
 void StoreStyleArrays(const CGXStylePtrArrayPtrArray& array, CArchive& ar)
@@ -117,18 +145,18 @@ void StoreStyleArrays(const CGXStylePtrArrayPtrArray& array, CArchive& ar)
     ar << kEndOfArray;
 }
 
-void LoadStyleArrays(CGXStylePtrArrayPtrArray& array, CArchive& ar, uint64_t& rnBudget)
+void LoadStyleArrays(CGXStylePtrArrayPtrArray& array, CArchive& ar, LoadBudget& budget)
 {
     CheckSchema(ReadWord(ar), kStyleArraySchema);
     array.DeleteAll();
-    DWORD nSize;
-    LoadArraySize(ar, array, rnBudget, nSize);
+    const DWORD nSize = LoadArraySize(ar);
     int32_t nIndex;
-    while (LoadArrayIndex(ar, nSize, nIndex)) {
+    while (LoadArrayIndex(ar, array, nSize, budget, nIndex)) {
         std::unique_ptr<CGXStylePtrArray> pRow(new CGXStylePtrArray);
-        LoadStyleArray(*pRow, ar, rnBudget);
+        LoadStyleArray(*pRow, ar, budget);
         array.SetRow(nIndex, pRow.release());
     }
+    PadArray(array, nSize, budget);
 }
 
 // ---- cell data ----------------------------------------------------------------------------------
@@ -155,10 +183,10 @@ void CGXGridDocSerializeImp::SerializeData(CGXData& data, CArchive& ar)
     const DWORD nRows = ReadDword(ar);
     const DWORD nCols = ReadDword(ar);
     data.DeleteAllStyles();
-    uint64_t nBudget = GX_MAX_LOADED_STYLE_SLOTS;
-    LoadStyleArrays(data.m_apapCellStyle, ar, nBudget);
-    LoadStyleArray(data.m_apRowBaseStyle, ar, nBudget);
-    LoadStyleArray(data.m_apColBaseStyle, ar, nBudget);
+    LoadBudget budget;
+    LoadStyleArrays(data.m_apapCellStyle, ar, budget);
+    LoadStyleArray(data.m_apRowBaseStyle, ar, budget);
+    LoadStyleArray(data.m_apColBaseStyle, ar, budget);
     data.m_nRows = nRows;
     data.m_nCols = nCols;
 }
@@ -168,8 +196,8 @@ void CGXGridDocSerializeImp::SerializeStyleArray(CGXStylePtrArray& array, CArchi
     if (ar.IsStoring()) {
         StoreStyleArray(array, ar);
     } else {
-        uint64_t nBudget = GX_MAX_LOADED_STYLE_SLOTS;
-        LoadStyleArray(array, ar, nBudget);
+        LoadBudget budget;
+        LoadStyleArray(array, ar, budget);
     }
 }
 
@@ -178,8 +206,8 @@ void CGXGridDocSerializeImp::SerializeStyleArrays(CGXStylePtrArrayPtrArray& arra
     if (ar.IsStoring()) {
         StoreStyleArrays(array, ar);
     } else {
-        uint64_t nBudget = GX_MAX_LOADED_STYLE_SLOTS;
-        LoadStyleArrays(array, ar, nBudget);
+        LoadBudget budget;
+        LoadStyleArrays(array, ar, budget);
     }
 }
 

@@ -39,10 +39,13 @@
 //   BYTE.
 //
 // Loading: a schema word above the one written (cell data: other than 1) throws CArchiveException
-// badSchema. Counts and sizes are checked before anything is allocated for them: a style array larger
-// than an array can be throws badIndex, and the style arrays of one cell data store (or of one array
-// loaded alone) may hold at most GX_MAX_LOADED_STYLE_SLOTS entries together, beyond which
-// CMemoryException* is thrown; an index at or beyond its array's size throws badIndex. Every object an
+// badSchema. Counts and sizes are checked before anything is allocated for them. A style array is
+// allocated as far as its stored styles reach, never for its stored size alone: a size no array can
+// have, or an index at or beyond its array's size, throws badIndex; the entries the styles of one
+// cell data store (or of one array loaded alone) need may number at most GX_MAX_LOADED_STYLE_SLOTS,
+// beyond which CMemoryException* is thrown. Arrays whose last entries are empty get back their stored
+// size while a second allowance of GX_MAX_LOADED_STYLE_SLOTS entries lasts (beyond it they stay as
+// long as their styles, which reads the same: a missing entry is an empty one). Every object an
 // owner keeps is read with CArchive::ReadOwnedObject, so a reference to an object read before throws
 // badIndex and no object gets two owners. Loading parameters first deletes the owned styles map, data,
 // properties and print device and nulls their pointers, so an archive that says an object is not owned
@@ -52,11 +55,13 @@
 
 #include "grid/engine/GXModules.h"
 
-// The most style-array entries the loading of one cell data store may make (2^24).
+// The most style-array entries that the styles of one cell data store may need when it is loaded
+// (2^24), and the most entries its arrays may be padded with to their stored sizes.
 #define GX_MAX_LOADED_STYLE_SLOTS (uint64_t(1) << 24)
 
 class CGXGridDocSerializeImp : public CGXAbstractGridDocSerializeImp {
 public:
+    // Write (storing archive) or read (loading archive) the forms above; see GXModules.h.
     void SerializeStylesMap(CGXStylesMap& map, CArchive& ar) override;
     void SerializeStyleArray(CGXStylePtrArray& array, CArchive& ar) override;
     void SerializeStyleArrays(CGXStylePtrArrayPtrArray& array, CArchive& ar) override;

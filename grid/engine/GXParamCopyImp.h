@@ -14,6 +14,7 @@
 
 class CGXGridParamCopyOperatorImp : public CGXAbstractGridParamCopyOperatorImp {
 public:
+    // Make dest a copy of src as described above (nothing when they are the same object).
     void CopyParam(CGXGridParam& dest, const CGXGridParam& src) override;
     void CopyStylesMap(CGXStylesMap& dest, const CGXStylesMap& src) override;
     void CopyProperties(CGXProperties& dest, const CGXProperties& src) override;

@@ -170,6 +170,8 @@ CString CGXProperties::GetColorName(int32_t nIndex) const
 
 void CGXProperties::AddUserProperty(WORD nId, const CGXStyle& style)
 {
+    if (nId == 0)  // the stored form ends its list of user properties with id 0
+        AfxThrowInvalidArgException("CGXProperties::AddUserProperty: user property id 0");
     std::unique_ptr<CGXStyle> pClone(style.Clone());
     auto it = m_userProperties.find(nId);
     if (it != m_userProperties.end()) {

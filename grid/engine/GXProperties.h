@@ -80,8 +80,8 @@ public:
     int32_t GetColorCount() const { return m_colorNames.GetSize(); }
 
     // ---- user properties ----
-    // Adds or replaces user property nId: its name from the string table ("USERPROP%u" when none), its
-    // style a Clone of style.
+    // Adds or replaces user property nId (not 0, else CInvalidArgException*): its name from the
+    // string table ("USERPROP%u" when none), its style a Clone of style.
     void AddUserProperty(WORD nId, const CGXStyle& style);
     // The style of user property nId; the default style (empty) when absent.
     const CGXStyle& GetUserProperty(WORD nId) const;

@@ -8,6 +8,7 @@
 
 class CGXSerializeQW5CompatibleImp : public CGXAbstractSerializeQW5CompatibleImp {
 public:
+    // Reads the older map (null: nothing) and gives style its entries as user attributes.
     void ReadOldUserAttributes(CGXStyle& style, CArchive& ar) override;
 };
 

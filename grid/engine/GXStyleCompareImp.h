@@ -10,6 +10,7 @@
 
 class CGXStyleCompareSubsetImp : public CGXAbstractStyleCompareSubsetImp {
 public:
+    // TRUE when style includes everything other includes, with the same values (see above).
     BOOL IsSubSet(const CGXStyle& style, const CGXStyle& other) override;
 };
 

@@ -54,6 +54,7 @@ class CGXCellPen;
 
 class CGXStyleSerializeImp : public CGXAbstractStyleSerializeImp {
 public:
+    // Write (storing archive) or read (loading archive) the forms above; see GXModules.h.
     void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) override;
     void SerializeFont(CGXFont& font, CArchive& ar) override;
 };

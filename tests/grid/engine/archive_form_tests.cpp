@@ -79,6 +79,27 @@ bool SameStyle(const CGXStyle& a, const CGXStyle& b)
 
 }  // namespace
 
+TEST_F(ArchiveForms, ModulesAreInstalledOnceAndOptional)
+{
+    GridLibraryState* pState = GXGetLibraryState();
+    const size_t nModules = pState->GetSingletonCount();
+    CGXAbstractStyleSerializeImp* pStyleModule = pState->m_pStyleSerializeImp;
+    InstallGridModules();  // the second time adds nothing
+    EXPECT_EQ(pState->GetSingletonCount(), nModules);
+    EXPECT_EQ(pState->m_pStyleSerializeImp, pStyleModule);
+
+    // without their modules the objects write nothing (and read nothing)
+    WithoutModule<CGXAbstractStyleSerializeImp> noStyles(pState->m_pStyleSerializeImp);
+    WithoutModule<CGXAbstractGridDocSerializeImp> noDocuments(pState->m_pDocSerializeImp);
+    CGXStyle style;
+    style.SetValue("x");
+    CGXData data;
+    EXPECT_TRUE(StoreBytes([&](CArchive& ar) {
+                    style.Serialize(ar);
+                    data.Serialize(ar);
+                }).empty());
+}
+
 // ---- styles -------------------------------------------------------------------------------------
 
 TEST_F(ArchiveForms, StyleBytes)
@@ -373,9 +394,10 @@ TEST_F(ArchiveForms, HostileStyleArrays)
         int sizeAfter;
     } cases[] = {
         {"size no array can have", {0x01, 0x00, 0xF0, 0xFF, 0xFF, 0xFF}, CArchiveException::badIndex, 0},
-        {"size beyond what one load may make", {0x01, 0x00, 0x01, 0x00, 0x00, 0x01}, -2, 0},
+        {"index beyond what one load may make",
+         {0x01, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01}, -2, 0},
         {"index beyond the size", {0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00},
-         CArchiveException::badIndex, 2},
+         CArchiveException::badIndex, 0},
         {"schema 2", {0x02, 0x00, 0x00, 0x00, 0x00, 0x00}, CArchiveException::badSchema, 0},
     };
     for (const Case& c : cases) {
@@ -389,8 +411,18 @@ TEST_F(ArchiveForms, HostileStyleArrays)
             cause = -2;
         }
         EXPECT_EQ(cause, c.cause);
-        EXPECT_EQ(array.GetSize(), c.sizeAfter);  // nothing was sized for an oversized array
+        EXPECT_EQ(array.GetSize(), c.sizeAfter);  // nothing was allocated for an oversized array
     }
+
+    // a large stored size with few styles allocates only what the styles need
+    Bytes sparse = {0x01, 0x00, 0x00, 0x00, 0x00, 0x7F, 0x01, 0x00, 0x00, 0x00};
+    PutNewClassTag(sparse, "CGXStyle", 0);
+    PutBytes(sparse, EmptyStyleForm());
+    PutDword(sparse, 0xFFFFFFFF);
+    CGXStylePtrArray large;
+    LoadBytes(sparse, [&](CArchive& ar) { large.Serialize(ar); });
+    EXPECT_EQ(large.GetSize(), 2);
+    EXPECT_NE(large.GetStyle(1), nullptr);
 
     // one style object referred to twice would have two owners
     Bytes shared = {0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};

@@ -93,6 +93,7 @@ TEST(Properties, UserPropertiesAreCopiesNamedFromTheStringTable)
     properties.AddUserProperty(60003, style);  // replaces the style
     EXPECT_STREQ(properties.GetUserProperty(60003).GetValueRef(), "2");
     EXPECT_TRUE(properties.GetUserProperty(60004).IsEmpty());  // absent: the default style
+    EXPECT_THROW(properties.AddUserProperty(0, style), CInvalidArgException*);  // 0 ends the stored list
 }
 
 TEST(Properties, HeaderAndFooterTexts)
