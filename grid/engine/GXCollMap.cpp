@@ -5,6 +5,7 @@ IMPLEMENT_SERIAL(CGXCollMapDWordToLong, CObject, 0)
 IMPLEMENT_SERIAL(CGXMapDWordToLong, CGXCollMapDWordToLong, 0)
 IMPLEMENT_SERIAL(CMapNdxToOb, CObject, 0)
 IMPLEMENT_SERIAL(CGXMapCellToOb, CMapNdxToOb, 0)
+IMPLEMENT_SERIAL(CGXCollMapDWordToString, CObject, 0)
 IMPLEMENT_DYNAMIC(CGXMapByte8ToPtr, CObject)
 IMPLEMENT_DYNAMIC(CGXMapFontData, CObject)
 IMPLEMENT_DYNAMIC(CGXPtrArrayPtrArray, CPtrArray)
@@ -126,6 +127,31 @@ void CGXCollMapDWordToLong::Serialize(CArchive& ar)
             LONG value;
             ar >> key >> value;
             SetAt(key) = value;
+        }
+    }
+}
+
+void CGXCollMapDWordToString::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        CheckStoredCount(GetCount());
+        ar << WORD(GetCount());
+        POSITION pos = GetStartPosition();
+        while (pos != nullptr) {
+            DWORD key;
+            CString value;
+            GetNextAssoc(pos, key, value);
+            ar << key << value;
+        }
+    } else {
+        WORD nCount;
+        ar >> nCount;
+        ar.CheckAvailable(uint64_t(nCount) * 5);
+        for (WORD i = 0; i < nCount; ++i) {
+            DWORD key;
+            CString value;
+            ar >> key >> value;
+            SetAt(key, value);
         }
     }
 }

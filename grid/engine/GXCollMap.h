@@ -12,6 +12,7 @@
 // Stored forms (little-endian):
 // - CGXCollMapDWordToLong, CGXMapDWordToLong: WORD entry count, then per entry in bucket order the
 //   key and the value as DWORDs. Loading adds the pairs to what the map holds.
+// - CGXCollMapDWordToString: WORD entry count, then per entry the key as a DWORD and the text.
 // - CMapNdxToOb, CGXMapCellToOb: WORD entry count, then per entry row and column as DWORDs and the
 //   object as a tagged object reference. Loading adds the pairs.
 // The count has 16 bits: storing a map of more than 65535 entries throws CArchiveException generic
@@ -77,6 +78,19 @@ public:
     {
         return operator=(static_cast<const CGXCollMapDWordToLong&>(other));
     }
+};
+
+// A 32-bit id to a text (17 buckets): the user attributes of style archives older than schema 5.
+// Stored form: WORD entry count, then per entry in bucket order the key as a DWORD and the text as a
+// string. Loading adds the pairs to what the map holds.
+class CGXCollMapDWordToString : public CMap<DWORD, DWORD, CString, const char*> {
+    DECLARE_SERIAL(CGXCollMapDWordToString)
+public:
+    // nBlockSize: entries per allocation block (kept for compatibility; changes nothing).
+    explicit CGXCollMapDWordToString(int32_t nBlockSize = 10) : CMap(nBlockSize) {}
+
+    // The stored form (see above).
+    void Serialize(CArchive& ar) override;
 };
 
 // Key of the cell maps: a row and a column.

@@ -1,6 +1,8 @@
 // CGXFont: packed font description and interned font data (see GXFont.h).
 #include "grid/engine/GXFont.h"
 
+#include "grid/engine/GXModules.h"
+
 #include "grid/engine/GXState.h"
 
 #include <cmath>
@@ -106,7 +108,12 @@ CGXFont::~CGXFont()
     ReleaseFontData();
 }
 
-void CGXFont::Serialize(CArchive&) {}
+void CGXFont::Serialize(CArchive& ar)
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState != nullptr && pState->m_pStyleSerializeImp != nullptr)
+        pState->m_pStyleSerializeImp->SerializeFont(*this, ar);
+}
 
 void CGXFont::ReleaseFontData() const
 {

@@ -11,8 +11,8 @@
 // Every setter releases the font's reference first; GetLogFontRef takes one again. The LOGFONT that
 // GetLogFontRef returns is valid until this font is changed or destroyed.
 //
-// Does not do yet: Serialize writes and reads nothing; the stored form of a font comes with the
-// style-serialisation module that it forwards to.
+// The stored form (Serialize) is written and read by the style-serialisation module
+// (GXStyleSerializeImp.h); without it Serialize does nothing.
 #pragma once
 
 #include <windows.h>
@@ -33,7 +33,7 @@ public:
     // Releases the interned reference.
     ~CGXFont() override;
 
-    // The stored form (forwarded to the style-serialisation module; nothing yet).
+    // The stored form (forwarded to the style-serialisation module; nothing without it).
     void Serialize(CArchive& ar) override;
 
     // Setters: each sets the value and its include state and returns *this for chaining.

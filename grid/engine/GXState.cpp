@@ -1,6 +1,10 @@
 // The grid library's process-wide state and system-colour cache (see GXState.h).
 #include "grid/engine/GXState.h"
 
+#include "core/Core.h"
+
+#include <new>
+
 namespace {
 GridLibraryState* g_pAliveState = nullptr;
 }
@@ -36,14 +40,40 @@ COLORREF GridSysColors::GetSysColor(int nIndex) const
     return ::GetSysColor(nIndex);
 }
 
-GridLibraryState::GridLibraryState() : m_bNumberRecognition(FALSE)
+GridLibraryState::GridLibraryState()
+    : m_bNumberRecognition(FALSE), m_wNullHeaderBorders1(0), m_wNullHeaderBorders2(0),
+      m_pfnRangeListLoaded(nullptr), m_pStyleCompareSubsetImp(nullptr), m_pStyleSerializeImp(nullptr),
+      m_pDocSerializeImp(nullptr), m_pProfileImp(nullptr), m_pParamCopyOperatorImp(nullptr),
+      m_pSortMoveDataImp(nullptr), m_pDataCopyMoveCellsImp(nullptr), m_pQW5SerializeImp(nullptr)
 {
     g_pAliveState = this;
 }
 
+void GridLibraryState::RegisterLibrarySingleton(CObject* pModule)
+{
+    if (pModule == nullptr)
+        AfxThrowInvalidArgException("GridLibraryState::RegisterLibrarySingleton: null module");
+    std::unique_ptr<CObject> owned(pModule);
+    try {
+        m_singletons.insert(m_singletons.begin(), std::move(owned));
+    } catch (const std::bad_alloc&) {
+        AfxThrowMemoryException();
+    }
+}
+
 GridLibraryState::~GridLibraryState()
 {
+    // objects destroyed after the state find no modules (GetIfAlive answers null from here on)
     g_pAliveState = nullptr;
+    m_pStyleCompareSubsetImp = nullptr;
+    m_pStyleSerializeImp = nullptr;
+    m_pDocSerializeImp = nullptr;
+    m_pProfileImp = nullptr;
+    m_pParamCopyOperatorImp = nullptr;
+    m_pSortMoveDataImp = nullptr;
+    m_pDataCopyMoveCellsImp = nullptr;
+    m_pQW5SerializeImp = nullptr;
+    m_singletons.clear();
 }
 
 GridLibraryState* GridLibraryState::GetIfAlive()

@@ -2,6 +2,9 @@
 #include "grid/engine/GXStyle.h"
 
 #include "grid/engine/GXColor.h"
+#include "grid/engine/GXModules.h"
+#include "grid/engine/GXState.h"
+#include "grid/engine/GXStylesMap.h"
 
 #include <bitset>
 #include <memory>
@@ -207,31 +210,49 @@ CGXStyle& CGXStyle::SetDefault()
     return *this;
 }
 
-// ---- modules that do not exist yet --------------------------------------------------------------
+// ---- forwarding to the modules and the styles map ------------------------------------------------
 
 void CGXStyle::Serialize(CArchive& ar)
 {
     Serialize(ar, nullptr);
 }
 
-void CGXStyle::Serialize(CArchive&, const CGXStylesMap*) {}
-
-BOOL CGXStyle::IsSubSet(const CGXStyle&) const
+void CGXStyle::Serialize(CArchive& ar, const CGXStylesMap* pStylesMap)
 {
-    return FALSE;
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState != nullptr && pState->m_pStyleSerializeImp != nullptr)
+        pState->m_pStyleSerializeImp->SerializeStyle(*this, ar, pStylesMap);
 }
 
-void CGXStyle::WriteProfile(const char*, const CGXStylesMap*) const {}
-
-BOOL CGXStyle::ReadProfile(const char*, const CGXStylesMap*)
+BOOL CGXStyle::IsSubSet(const CGXStyle& other) const
 {
-    return FALSE;
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState == nullptr || pState->m_pStyleCompareSubsetImp == nullptr)
+        return FALSE;
+    return pState->m_pStyleCompareSubsetImp->IsSubSet(*this, other);
 }
 
-void CGXStyle::LoadBaseStyle(const CGXStylesMap&)
+void CGXStyle::WriteProfile(const char* pszSection, const CGXStylesMap* pStylesMap) const
 {
-    // the styles map's look-up (CGXStylesMap::LookupStyle) comes with the styles map
-    MergeBaseStyles([](WORD) -> const CGXStyle* { return nullptr; });
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState != nullptr && pState->m_pProfileImp != nullptr)
+        pState->m_pProfileImp->WriteStyle(*this, pszSection, pStylesMap);
+}
+
+BOOL CGXStyle::ReadProfile(const char* pszSection, const CGXStylesMap* pStylesMap)
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState == nullptr || pState->m_pProfileImp == nullptr)
+        return FALSE;
+    return pState->m_pProfileImp->ReadStyle(*this, pszSection, pStylesMap);
+}
+
+void CGXStyle::LoadBaseStyle(const CGXStylesMap& stylesMap)
+{
+    MergeBaseStyles([&stylesMap](WORD nId) -> const CGXStyle* {
+        const CGXStyle* pStyle = nullptr;
+        return stylesMap.LookupStyle(nId, pStyle) ? pStyle : nullptr;
+    });
 }
 
 // ---- merging ------------------------------------------------------------------------------------
@@ -673,6 +694,18 @@ const CGXAbstractUserAttribute& CGXStyle::GetUserAttribute(WORD nId) const
 CGXStyle& CGXStyle::SetUserAttribute(WORD nId, const CGXAbstractUserAttribute& attribute)
 {
     EnsureUserAttributes()->SetAttribute(nId, attribute);
+    m_nInclude |= incUserAttributes;
+    return *this;
+}
+
+CGXStyle& CGXStyle::SetUserAttributeMap(CGXUserAttributeMap* pMap)
+{
+    if (pMap == nullptr)
+        AfxThrowInvalidArgException("CGXStyle::SetUserAttributeMap: null map");
+    if (pMap != m_pUserAttributes) {
+        delete m_pUserAttributes;
+        m_pUserAttributes = pMap;
+    }
     m_nInclude |= incUserAttributes;
     return *this;
 }

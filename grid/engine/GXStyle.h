@@ -25,11 +25,10 @@
 // A chain of base styles (LoadBaseStyle) stops at the first id that repeats, so a chain that loops
 // (possible from profile or archive input) ends instead of running forever.
 //
-// Does not do yet: Serialize, WriteProfile and ReadProfile forward to the style-serialisation and
-// profile modules and IsSubSet to the style-compare module; none of them exists yet, so Serialize and
-// WriteProfile do nothing and ReadProfile and IsSubSet answer FALSE. LoadBaseStyle looks base styles up
-// in the styles map (CGXStylesMap::LookupStyle), which does not exist yet: it finds none until then;
-// the walk itself is MergeBaseStyles.
+// Serialize, WriteProfile and ReadProfile forward to the style-serialisation and profile modules and
+// IsSubSet to the style-compare module (GXModules.h); without them Serialize and WriteProfile do
+// nothing and ReadProfile and IsSubSet answer FALSE. LoadBaseStyle looks base styles up in the styles
+// map (CGXStylesMap::LookupStyle); the walk itself is MergeBaseStyles.
 #pragma once
 
 #include <windows.h>
@@ -38,14 +37,13 @@
 #include "grid/engine/GXCellBrush.h"
 #include "grid/engine/GXCellPen.h"
 #include "grid/engine/GXFont.h"
+#include "grid/engine/GXResource.h"
 #include "grid/engine/GXUserAttribute.h"
 
 #include <functional>
 
 class CGXStylesMap;
 
-// The control id of the edit control ("Edit Control"), every style's default control.
-#define GX_IDS_CTRL_EDIT 52512
 
 class CGXStyle : public CObject {
     DECLARE_SERIAL(CGXStyle)
@@ -88,12 +86,14 @@ public:
     // The library's standard style (see the .cpp for the values).
     virtual CGXStyle& SetDefault();
     // TRUE when every attribute of other is included here with the same value (the style-compare
-    // module decides; FALSE while none is installed).
+    // module decides; FALSE without it).
     virtual BOOL IsSubSet(const CGXStyle& other) const;
-    // The stored form with a styles map for base styles (the style-serialisation module; nothing yet).
+    // The stored form with a styles map for base styles (the style-serialisation module; nothing
+    // without it). pStylesMap null: the styles map the archive was given (CGXArchiveStylesMap), if any.
     virtual void Serialize(CArchive& ar, const CGXStylesMap* pStylesMap);
-    // Writes / reads the style to / from a profile section (the profile module; nothing yet, read
-    // answers FALSE).
+    // Writes / reads the style to / from a profile section (the profile module; without it nothing is
+    // written and read answers FALSE). pStylesMap names the base styles and user attributes (may be
+    // null).
     virtual void WriteProfile(const char* pszSection, const CGXStylesMap* pStylesMap) const;
     virtual BOOL ReadProfile(const char* pszSection, const CGXStylesMap* pStylesMap);
     // Merges the chain of base styles registered in the styles map into this style (MergeBaseStyles).
@@ -257,6 +257,9 @@ public:
     CGXStyle& SetUserAttribute(WORD nId, const CGXAbstractUserAttribute& attribute);
     // Stores a CGXUserAttribute built from the text under id.
     CGXStyle& SetUserAttribute(WORD nId, const char* pszValue);
+    // Takes ownership of pMap (not null, else CInvalidArgException*) as the style's user attributes,
+    // deleting the map held before, and includes them. Returns *this.
+    CGXStyle& SetUserAttributeMap(CGXUserAttributeMap* pMap);
     // The attribute map, or null when none is included.
     const CGXUserAttributeMap* GetUserAttributeMap() const;
     BOOL GetIncludeUserAttributes() const { return Has(incUserAttributes); }

@@ -3,12 +3,13 @@
 
 #include "grid/engine/GXState.h"
 
+#include "win/CWinApp.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <unordered_set>
 #include <vector>
 
 IMPLEMENT_SERIAL(CGXAbstractUserAttribute, CObject, 0)
@@ -547,7 +548,20 @@ void CGXUserAttributeMap::ChangeMap(const CGXUserAttributeMap& other, int nMode)
     Sort();
 }
 
-void CGXUserAttributeMap::WriteProfile(const char*) const {}
+void CGXUserAttributeMap::WriteProfile(const char* pszSection) const
+{
+    if (pszSection == nullptr || *pszSection == '\0')
+        AfxThrowInvalidArgException("CGXUserAttributeMap::WriteProfile: empty section name");
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return;
+    for (int32_t i = 0; i < GetSize(); ++i) {
+        const CGXAbstractUserAttribute* pAttribute = GetAttributeAt(i);
+        CString key;
+        key.Format("UA%lu", DWORD(pAttribute->m_nId));
+        pApp->WriteProfileString(pszSection, key, pAttribute->GetValue());
+    }
+}
 
 void CGXUserAttributeMap::Serialize(CArchive& ar)
 {
@@ -567,13 +581,11 @@ void CGXUserAttributeMap::Serialize(CArchive& ar)
     ar.CheckAvailable(uint64_t(nCount) * (2 + 2));
     std::vector<std::unique_ptr<CGXAbstractUserAttribute>> loaded;
     loaded.reserve(nCount);
-    std::unordered_set<const void*> seen;
     for (WORD i = 0; i < nCount; ++i) {
-        CObject* pOb = ar.ReadObject(RUNTIME_CLASS(CGXAbstractUserAttribute));
-        CGXAbstractUserAttribute* pAttribute = static_cast<CGXAbstractUserAttribute*>(pOb);
-        if (pAttribute != nullptr && !seen.insert(pAttribute).second)
-            AfxThrowArchiveException(CArchiveException::badIndex);  // one object cannot be owned twice
-        std::unique_ptr<CGXAbstractUserAttribute> owned(pAttribute);
+        // an attribute has one owner: a reference to an object read before (in this map or any other
+        // part of the archive) is refused
+        CObject* pOb = ar.ReadOwnedObject(RUNTIME_CLASS(CGXAbstractUserAttribute));
+        std::unique_ptr<CGXAbstractUserAttribute> owned(static_cast<CGXAbstractUserAttribute*>(pOb));
         WORD nId;
         ar >> nId;
         if (!owned)

@@ -20,12 +20,12 @@
 // - CGXAbstractUserAttribute: its text as a string, applied through SetValue when loaded.
 // - CGXUserAttributeMap: WORD count, then per attribute the attribute as a tagged object and its id as
 //   a WORD. Loading empties the map first; objects of other classes throw CArchiveException badClass,
-//   and an id met twice keeps the later attribute. Storing more than 65535 attributes throws
-//   CArchiveException generic before anything is written.
+//   a reference to an object read before (here or anywhere else in the archive) throws badIndex, so
+//   no attribute gets two owners, and an id met twice keeps the later attribute. Storing more than
+//   65535 attributes throws CArchiveException generic before anything is written.
 //
 // Does not do yet: the number test goes through CGXDrawingAndFormatting's number parser once that
-// exists; meanwhile the text is read as a number in the C locale. WriteProfile writes nothing until
-// the grid's profile module exists.
+// exists; meanwhile the text is read as a number in the C locale.
 #pragma once
 
 #include <windows.h>
@@ -191,7 +191,8 @@ public:
     void ChangeMap(const CGXUserAttributeMap& other, int nMode);
 
     // Writes one profile string per attribute ("UA%lu" with the id, the attribute's text) to the
-    // section (nothing yet; see the top of this file).
+    // section of the application's profile (nothing without an application object). A null or empty
+    // section throws CInvalidArgException*.
     void WriteProfile(const char* pszSection) const;
 
 private:

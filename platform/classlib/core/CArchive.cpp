@@ -541,6 +541,17 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool (*pfnIsKind)(const CObject* pOb))
 {
+    return ReadObjectImpl(pClassRefRequested, pfnIsKind, false);
+}
+
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
+{
+    return ReadObjectImpl(pClassRefRequested, nullptr, true);
+}
+
+CObject* CArchive::ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool (*pfnIsKind)(const CObject* pOb),
+                                  bool bNewOnly)
+{
     CheckMode(false);
     uint32_t nSchema = kNoSchema;
     uint32_t obTag = 0;
@@ -548,7 +559,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, bool (*pf
     if (pClass == nullptr) {
         if (obTag == 0)
             return nullptr;
-        if (obTag >= m_loadArray.size() || m_loadArray[obTag].bIsClass || !m_loadArray[obTag].bValid)
+        if (bNewOnly || obTag >= m_loadArray.size() || m_loadArray[obTag].bIsClass || !m_loadArray[obTag].bValid)
             ThrowArchive(CArchiveException::badIndex);
         CObject* pOb = m_loadArray[obTag].pObject;
         if ((pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested)) ||

@@ -130,6 +130,10 @@ public:
     // record of their own (template collections): pfnIsKind must accept the object (a new one before
     // it is read, so nothing is made in vain), else badClass.
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested, bool (*pfnIsKind)(const CObject* pOb));
+    // As ReadObject, for a reader that takes ownership of what it reads: only null or a new object is
+    // accepted; a reference to an object read before throws badIndex without touching that object, so
+    // a hostile archive can neither hand one object to two owners nor hand out one freed meanwhile.
+    CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
 
     // Writes a class reference (new class tag with schema and name, or the class's index).
     void WriteClass(const CRuntimeClass* pClassRef);
@@ -172,6 +176,8 @@ private:
         bool bValid;            // false for an object deleted after a failed read
     };
 
+    CObject* ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool (*pfnIsKind)(const CObject* pOb),
+                            bool bNewOnly);
     void CheckMode(bool bStoring) const;
     [[noreturn]] void ThrowArchive(int cause) const;
     void FillBuffer(uint32_t nNeeded);

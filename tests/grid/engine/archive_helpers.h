@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
 typedef std::vector<uint8_t> Bytes;
@@ -60,4 +61,25 @@ inline void PutDword(Bytes& b, uint32_t dw)
 {
     PutWord(b, dw & 0xFFFF);
     PutWord(b, dw >> 16);
+}
+// Appends a short string in the archive's form (a length byte below 255, then the bytes).
+inline void PutString(Bytes& b, const char* psz)
+{
+    const size_t n = std::char_traits<char>::length(psz);
+    b.push_back(uint8_t(n));
+    b.insert(b.end(), psz, psz + n);
+}
+// Appends the tag of the first object of a class: WORD 0xFFFF, WORD schema, WORD name length, name.
+inline void PutNewClassTag(Bytes& b, const char* pszClass, uint32_t nSchema)
+{
+    PutWord(b, 0xFFFF);
+    PutWord(b, nSchema);
+    const size_t n = std::char_traits<char>::length(pszClass);
+    PutWord(b, uint32_t(n));
+    b.insert(b.end(), pszClass, pszClass + n);
+}
+// Appends bytes.
+inline void PutBytes(Bytes& b, const Bytes& more)
+{
+    b.insert(b.end(), more.begin(), more.end());
 }

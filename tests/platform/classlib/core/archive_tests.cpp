@@ -391,6 +391,25 @@ TEST(ArchiveObjects, SharedObjectAndNullRoundTrip)
     EXPECT_EQ(g_liveNodes, 0);
 }
 
+TEST(ArchiveObjects, OwnedReadsRefuseReferencesToEarlierObjects)
+{
+    // two references to one CFoo: an owner may take the first, never the second
+    CFoo foo(7);
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &foo << &foo << static_cast<CObject*>(nullptr); });
+    EXPECT_EQ(ArchiveCause([&] {
+                  Load(bytes, [](CArchive& ar) {
+                      CObject* first = ar.ReadOwnedObject(RUNTIME_CLASS(CFoo));
+                      ASSERT_NE(first, nullptr);
+                      EXPECT_EQ(static_cast<CFoo*>(first)->m_w, 7);
+                      delete first;  // the owner frees it; the second read must not reach it
+                      ar.ReadOwnedObject(RUNTIME_CLASS(CFoo));
+                  });
+              }),
+              CArchiveException::badIndex);
+    Load(Store([](CArchive& ar) { ar << static_cast<CObject*>(nullptr); }),
+         [](CArchive& ar) { EXPECT_EQ(ar.ReadOwnedObject(RUNTIME_CLASS(CFoo)), nullptr); });
+}
+
 TEST(ArchiveObjects, EveryTruncationThrowsEndOfFileAndLeaksNothing)
 {
     const Bytes bytes = StoreGraph();

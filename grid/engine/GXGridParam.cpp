@@ -1,0 +1,136 @@
+// CGXGridParam: what the views of one grid share (see GXGridParam.h).
+#include "grid/engine/GXGridParam.h"
+
+#include "grid/engine/GXData.h"
+#include "grid/engine/GXModules.h"
+#include "grid/engine/GXProperties.h"
+#include "grid/engine/GXState.h"
+#include "grid/engine/GXStylesMap.h"
+
+IMPLEMENT_SERIAL(CGXGridParam, CObject, 1)
+
+namespace {
+
+// Deletes the objects a pointer array holds (CObjects) and empties it.
+void DeleteObjects(CPtrArray& array)
+{
+    for (int32_t i = 0; i < array.GetSize(); ++i)
+        delete static_cast<CObject*>(array.GetAt(i));
+    array.RemoveAll();
+}
+
+}  // namespace
+
+CGXGridParam::CGXGridParam()
+    : m_pAppData(GXGetLibraryState()), m_bOwnProperties(FALSE), m_pProperties(nullptr), m_bOwnStylesMap(FALSE),
+      m_pStylesMap(nullptr), m_bOwnData(FALSE), m_pData(nullptr), m_bOwnPrintDevice(FALSE), m_pPrintDevice(nullptr),
+      m_bUndoEnabled(TRUE), m_wSelectMode(255), m_wRowSizing(178), m_wColSizing(178), m_wAllowSelection(0),
+      m_nDefaultRowHeight(1200), m_nDefaultColWidth(10000), m_nHeaderRows(0), m_nHeaderCols(0),
+      m_bReadOnlyGuard(TRUE), m_bImmediateUpdate(TRUE), m_nCurrentRow(1), m_nCurrentCol(1), m_nFrozenRows(0),
+      m_nFrozenCols(0), m_wFloatCellsMode(0), m_wMergeCellsMode(0), m_apStoredObjects{nullptr, nullptr},
+      m_abOptions{1, 1, 0, 1, 1, 1, 1, 0, 0, 1}, m_awOptions{1, 2, 0, 0, 0}, m_abOptions3{0, 0},
+      m_adwOptions3{0, 0, 0}, m_bOption5(0), m_wOption5(4), m_dwOption5(512), m_abOptions6{0, 0, 0, 0, 0},
+      m_wOption6(0), m_abOptions8{0, 0, 0}, m_wOption9(0), m_bOption10(0)
+{
+    m_rowHeights.InitHashTable(1021);
+    m_colWidths.InitHashTable(257);
+    m_rowHeights.SetAt(0, 1400);
+    m_colWidths.SetAt(0, 6000);
+}
+
+CGXGridParam::~CGXGridParam()
+{
+    DeleteListObjects(m_undoList);
+    DeleteListObjects(m_redoList);
+    DeleteObjects(m_apObjects1);
+    DeleteObjects(m_apObjects2);
+    delete m_apStoredObjects[0];
+    delete m_apStoredObjects[1];
+    DeleteOwnedObjects();
+}
+
+void CGXGridParam::DeleteOwnedObjects()
+{
+    if (m_bOwnProperties) {
+        delete m_pProperties;
+        m_pProperties = nullptr;
+        m_bOwnProperties = FALSE;
+    }
+    if (m_bOwnStylesMap) {
+        delete m_pStylesMap;
+        m_pStylesMap = nullptr;
+        m_bOwnStylesMap = FALSE;
+    }
+    if (m_bOwnData) {
+        delete m_pData;
+        m_pData = nullptr;
+        m_bOwnData = FALSE;
+    }
+    if (m_bOwnPrintDevice) {
+        delete m_pPrintDevice;
+        m_pPrintDevice = nullptr;
+        m_bOwnPrintDevice = FALSE;
+    }
+}
+
+void CGXGridParam::Serialize(CArchive& ar)
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState != nullptr && pState->m_pDocSerializeImp != nullptr)
+        pState->m_pDocSerializeImp->SerializeParam(*this, ar);
+}
+
+CGXGridParam& CGXGridParam::operator=(const CGXGridParam& other)
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (&other != this && pState != nullptr && pState->m_pParamCopyOperatorImp != nullptr)
+        pState->m_pParamCopyOperatorImp->CopyParam(*this, other);
+    return *this;
+}
+
+namespace {
+
+// Replaces an owned-or-borrowed pointer. The previous object is deleted only when it was owned and
+// is not the object given again (deleting it would leave the new pointer dangling).
+template <class T>
+void Replace(T*& rpCurrent, BOOL& rbOwn, T* pNew, BOOL bOwn)
+{
+    if (rbOwn && rpCurrent != pNew)
+        delete rpCurrent;
+    rpCurrent = pNew;
+    rbOwn = bOwn;
+}
+
+}  // namespace
+
+void CGXGridParam::SetProperties(CGXProperties* pProperties, BOOL bOwn)
+{
+    Replace(m_pProperties, m_bOwnProperties, pProperties, bOwn);
+}
+
+void CGXGridParam::SetData(CGXData* pData, BOOL bOwn)
+{
+    Replace(m_pData, m_bOwnData, pData, bOwn);
+}
+
+void CGXGridParam::SetStylesMap(CGXStylesMap* pStylesMap, BOOL bOwn)
+{
+    Replace(m_pStylesMap, m_bOwnStylesMap, pStylesMap, bOwn);
+}
+
+void CGXGridParam::SetPrintDevice(CObject* pPrintDevice, BOOL bOwn)
+{
+    Replace(m_pPrintDevice, m_bOwnPrintDevice, pPrintDevice, bOwn);
+}
+
+void CGXGridParam::EmptyRedoList()
+{
+    DeleteListObjects(m_redoList);
+}
+
+void CGXGridParam::NotifyRangeListsLoaded()
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    if (pState != nullptr && pState->m_pfnRangeListLoaded != nullptr)
+        pState->m_pfnRangeListLoaded(m_rangeList2);
+}

@@ -1,0 +1,203 @@
+// CGXGridParam: what the views of one grid share: the cell data, the base styles (CGXStylesMap), the
+// display and print settings (CGXProperties) and the print device, each owned or borrowed; the undo
+// and redo command lists; the option words the grid core and its operations test; row heights and
+// column widths; the range lists; header and frozen counts.
+//
+// Sizes: the default row height 1200 and column width 10000, and the sizes of row 0 and column 0 (the
+// headers) 1400 and 6000, are in the grid's character height or width times 1000 (the grid core turns
+// them into pixels).
+//
+// Stored form (Serialize, forwarded to the document-serialisation module; nothing without it), schema
+// 10: see GXDocSerializeImp.h. The fields this file names "option" are stored and copied in that form;
+// their roles belong to the grid core and its operations. Copying (operator=) goes through the
+// parameter-copy module (nothing without it).
+//
+// Does not do yet: the shared object made through a creator of the library state, the six owned
+// operation modules, the span and delayed-range pools of floating and merged cells and the print
+// device class come with the grid core and the grid operations; the print device is held as a plain
+// CObject until then.
+#pragma once
+
+#include <windows.h>
+
+#include "core/Core.h"
+#include "grid/engine/GXCollMap.h"
+#include "grid/engine/GXRange.h"
+
+class CGXData;
+class CGXProperties;
+class CGXStylesMap;
+class GridLibraryState;
+
+class CGXGridParam : public CObject {
+    DECLARE_SERIAL(CGXGridParam)
+public:
+    // The defaults (see the top of this file and the fields below); no data, styles map, properties
+    // or print device.
+    CGXGridParam();
+    // Deletes the undo and redo commands, the objects of the two pointer arrays and the owned data,
+    // styles map, properties and print device.
+    ~CGXGridParam() override;
+    CGXGridParam(const CGXGridParam&) = delete;
+
+    // 2: the stored form.
+    void Serialize(CArchive& ar) override;
+    // 3: makes this parameter object a copy of other through the parameter-copy module (nothing
+    // without it, nothing for itself). Returns *this.
+    virtual CGXGridParam& operator=(const CGXGridParam& other);
+
+    // The shared objects: each setter deletes the previous object when it was owned (unless it is the
+    // object given again), then keeps the new pointer (may be null) and ownership flag.
+    void SetProperties(CGXProperties* pProperties, BOOL bOwn = TRUE);
+    void SetData(CGXData* pData, BOOL bOwn = TRUE);
+    void SetStylesMap(CGXStylesMap* pStylesMap, BOOL bOwn = TRUE);
+    void SetPrintDevice(CObject* pPrintDevice, BOOL bOwn = TRUE);
+    CGXProperties* GetProperties() const { return m_pProperties; }
+    CGXData* GetData() const { return m_pData; }
+    CGXStylesMap* GetStylesMap() const { return m_pStylesMap; }
+    CObject* GetPrintDevice() const { return m_pPrintDevice; }
+    BOOL GetOwnProperties() const { return m_bOwnProperties; }
+    BOOL GetOwnData() const { return m_bOwnData; }
+    BOOL GetOwnStylesMap() const { return m_bOwnStylesMap; }
+    BOOL GetOwnPrintDevice() const { return m_bOwnPrintDevice; }
+
+    // The undo and redo command lists (the parameter object owns the commands).
+    CObList& GetUndoList() { return m_undoList; }
+    CObList& GetRedoList() { return m_redoList; }
+    // Deletes every command of the redo list.
+    void EmptyRedoList();
+    // Switches the recording of undo commands.
+    void EnableUndo(BOOL bEnable) { m_bUndoEnabled = bEnable; }
+    BOOL IsEnableUndo() const { return m_bUndoEnabled; }
+
+    // TRUE when any bit of nMask is set in the option word.
+    BOOL TestSelectModeFlags(WORD nMask) const { return (m_wSelectMode & nMask) != 0; }
+    BOOL TestRowSizingFlags(WORD nMask) const { return (m_wRowSizing & nMask) != 0; }
+    BOOL TestColSizingFlags(WORD nMask) const { return (m_wColSizing & nMask) != 0; }
+    BOOL TestSelectionFlags(WORD nMask) const { return (m_wAllowSelection & nMask) != 0; }
+    // The option words: selection behaviour (255), row-height tracking (178), column-width tracking
+    // (178), allowed selections (0).
+    WORD GetSelectModeFlags() const { return m_wSelectMode; }
+    void SetSelectModeFlags(WORD w) { m_wSelectMode = w; }
+    WORD GetRowSizingFlags() const { return m_wRowSizing; }
+    void SetRowSizingFlags(WORD w) { m_wRowSizing = w; }
+    WORD GetColSizingFlags() const { return m_wColSizing; }
+    void SetColSizingFlags(WORD w) { m_wColSizing = w; }
+    WORD GetSelectionFlags() const { return m_wAllowSelection; }
+    void SetSelectionFlags(WORD w) { m_wAllowSelection = w; }
+
+    // The read-only guard (while set, a locked grid refuses changes) and the immediate-update switch.
+    BOOL GetReadOnlyGuard() const { return m_bReadOnlyGuard; }
+    void SetReadOnlyGuard(BOOL b) { m_bReadOnlyGuard = b; }
+    BOOL GetImmediateUpdate() const { return m_bImmediateUpdate; }
+    void SetImmediateUpdate(BOOL b) { m_bImmediateUpdate = b; }
+
+    // Sizes (see the top of this file).
+    LONG GetDefaultRowHeight() const { return m_nDefaultRowHeight; }
+    void SetDefaultRowHeight(LONG n) { m_nDefaultRowHeight = n; }
+    LONG GetDefaultColWidth() const { return m_nDefaultColWidth; }
+    void SetDefaultColWidth(LONG n) { m_nDefaultColWidth = n; }
+    // Row to height and column to width; row 0 and column 0 start at 1400 and 6000.
+    CGXMapDWordToLong& GetRowHeights() { return m_rowHeights; }
+    const CGXMapDWordToLong& GetRowHeights() const { return m_rowHeights; }
+    CGXMapDWordToLong& GetColWidths() { return m_colWidths; }
+    const CGXMapDWordToLong& GetColWidths() const { return m_colWidths; }
+
+    // Header and frozen counts.
+    ROWCOL GetHeaderRows() const { return m_nHeaderRows; }
+    ROWCOL GetHeaderCols() const { return m_nHeaderCols; }
+    void SetHeaderRows(ROWCOL n) { m_nHeaderRows = n; }
+    void SetHeaderCols(ROWCOL n) { m_nHeaderCols = n; }
+    ROWCOL GetFrozenRows() const { return m_nFrozenRows; }
+    ROWCOL GetFrozenCols() const { return m_nFrozenCols; }
+    void SetFrozenRows(ROWCOL n) { m_nFrozenRows = n; }
+    void SetFrozenCols(ROWCOL n) { m_nFrozenCols = n; }
+
+    // The remembered current cell (1, 1) and the title (empty).
+    ROWCOL GetCurrentRow() const { return m_nCurrentRow; }
+    ROWCOL GetCurrentCol() const { return m_nCurrentCol; }
+    void SetCurrentCell(ROWCOL nRow, ROWCOL nCol)
+    {
+        m_nCurrentRow = nRow;
+        m_nCurrentCol = nCol;
+    }
+    const CString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const char* pszTitle) { m_strTitle = pszTitle; }
+
+    // The two range lists (the first and the second of the stored form).
+    CGXRangeList& GetRangeList1() { return m_rangeList1; }
+    CGXRangeList& GetRangeList2() { return m_rangeList2; }
+    const CGXRangeList& GetRangeList1() const { return m_rangeList1; }
+    const CGXRangeList& GetRangeList2() const { return m_rangeList2; }
+    // After loading: hands the second range list to the library state's hook (nothing without one).
+    void NotifyRangeListsLoaded();
+
+    // The float-cells and merge-cells modes (0).
+    WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
+    void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
+    WORD GetMergeCellsMode() const { return m_wMergeCellsMode; }
+    void SetMergeCellsMode(WORD w) { m_wMergeCellsMode = w; }
+
+    // The library state the object was made in.
+    GridLibraryState* GetAppData() const { return m_pAppData; }
+
+private:
+    friend class CGXGridDocSerializeImp;
+    friend class CGXGridParamCopyOperatorImp;
+
+    // Deletes the owned data, styles map, properties and print device and nulls their pointers and
+    // ownership flags (borrowed objects stay).
+    void DeleteOwnedObjects();
+
+    GridLibraryState* m_pAppData;
+    BOOL m_bOwnProperties;
+    CGXProperties* m_pProperties;
+    BOOL m_bOwnStylesMap;
+    CGXStylesMap* m_pStylesMap;
+    BOOL m_bOwnData;
+    CGXData* m_pData;
+    BOOL m_bOwnPrintDevice;
+    CObject* m_pPrintDevice;
+    CObList m_undoList;
+    CObList m_redoList;
+    BOOL m_bUndoEnabled;
+    WORD m_wSelectMode;
+    WORD m_wRowSizing;
+    WORD m_wColSizing;
+    WORD m_wAllowSelection;
+    LONG m_nDefaultRowHeight;
+    LONG m_nDefaultColWidth;
+    CGXMapDWordToLong m_rowHeights;
+    CGXMapDWordToLong m_colWidths;
+    ROWCOL m_nHeaderRows;
+    ROWCOL m_nHeaderCols;
+    BOOL m_bReadOnlyGuard;
+    BOOL m_bImmediateUpdate;
+    ROWCOL m_nCurrentRow;
+    ROWCOL m_nCurrentCol;
+    CString m_strTitle;
+    CGXRangeList m_rangeList1;
+    CGXRangeList m_rangeList2;
+    CPtrArray m_apObjects1;  // two arrays of owned objects (of the grid core)
+    CPtrArray m_apObjects2;
+    ROWCOL m_nFrozenRows;
+    ROWCOL m_nFrozenCols;
+    WORD m_wFloatCellsMode;
+    WORD m_wMergeCellsMode;
+    CObject* m_apStoredObjects[2];  // the two further owned objects of the stored form (null)
+
+    // Option fields of the stored form, in its order; their roles belong to the grid core.
+    BYTE m_abOptions[10];    // the option bytes 1, 2, 3, 5, 6, 9, 10, 15 and 16 of the form, and
+                             // the byte of schema 2 (defaults 1, 1, 0, 1, 1, 1, 1, 0, 0, 1)
+    WORD m_awOptions[5];     // the words after the title (1, 2, 0, 0, 0)
+    BYTE m_abOptions3[2];    // schema 3: two bytes (0, 0)
+    DWORD m_adwOptions3[3];  // schema 3: three dwords (0, 0, 0)
+    BYTE m_bOption5;         // schema 5: a byte (0),
+    WORD m_wOption5;         // a word (4)
+    DWORD m_dwOption5;       // and a dword (512)
+    BYTE m_abOptions6[5];    // schema 6: five bytes (0)
+    WORD m_wOption6;         // schema 6: the word after the pools (0)
+    BYTE m_abOptions8[3];    // schema 8: three bytes (0)
+    WORD m_wOption9;         // schema 9: a word (0)
+    BYTE m_bOption10;        // schema 10: a byte (0)
+};

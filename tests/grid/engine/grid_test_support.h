@@ -1,0 +1,47 @@
+// Support of the grid engine tests that use the library's modules: installing them, and reading
+// what the cell data holds.
+#pragma once
+
+#include "grid/engine/GXData.h"
+#include "grid/engine/GXDocSerializeImp.h"
+#include "grid/engine/GXParamCopyImp.h"
+#include "grid/engine/GXProfileImp.h"
+#include "grid/engine/GXSerializeQW5Imp.h"
+#include "grid/engine/GXState.h"
+#include "grid/engine/GXStyle.h"
+#include "grid/engine/GXStyleCompareImp.h"
+#include "grid/engine/GXStyleSerializeImp.h"
+
+// Installs every module of the engine (as the library's start-up does; a second call adds nothing).
+inline void InstallGridModules()
+{
+    InstallGlobalStyleCompareSubsetImp();
+    InstallGlobalStyleSerializeImp();
+    InstallGlobalSerializeQW5CompatibleImp();
+    InstallGlobalGridProfileImp();
+    InstallGlobalGridDocSerializeImp();
+    InstallGlobalGridParamCopyOperatorImp();
+}
+
+// The Value stored at a cell (kind 0) or base style (kind -1); "-" when nothing is stored there.
+inline CString StoredValue(const CGXData& data, ROWCOL nRow, ROWCOL nCol, int nKind = CGXData::gxCellStyle)
+{
+    CGXStyle style;
+    if (!data.GetCellStyle(nRow, nCol, style, CGXStyle::gxCopy, nKind))
+        return "-";
+    return style.GetValueRef();
+}
+
+// Sets a module pointer of the library state to null for as long as this object lives.
+template <class T>
+class WithoutModule {
+public:
+    explicit WithoutModule(T*& rpModule) : m_rpModule(rpModule), m_pSaved(rpModule) { rpModule = nullptr; }
+    ~WithoutModule() { m_rpModule = m_pSaved; }
+    WithoutModule(const WithoutModule&) = delete;
+    WithoutModule& operator=(const WithoutModule&) = delete;
+
+private:
+    T*& m_rpModule;
+    T* m_pSaved;
+};
