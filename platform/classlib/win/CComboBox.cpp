@@ -1,6 +1,6 @@
 #include "win/CComboBox.h"
 
-#include <vector>
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
@@ -40,14 +40,7 @@ int CComboBox::GetCount() const
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    rString.Empty();
-    const int nLength = GetLBTextLen(nIndex);
-    if (nLength == CB_ERR)
-        return;
-    std::vector<char> buffer(size_t(nLength) + 1, '\0');
-    const int n = int(::SendMessageA(m_hWnd, CB_GETLBTEXT, WPARAM(nIndex), reinterpret_cast<LPARAM>(buffer.data())));
-    if (n > 0)
-        rString = CString(buffer.data(), n < nLength ? n : nLength);
+    AfxGetListItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
 
 int CComboBox::GetLBTextLen(int nIndex) const
@@ -158,27 +151,7 @@ void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    LRESULT lResult = TRUE;
-    m_comboState.bBaseItemCall = FALSE;
-    switch (message) {
-    case WM_DRAWITEM:
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        break;
-    case WM_DELETEITEM:
-        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    if (m_comboState.bBaseItemCall)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    if (pResult != nullptr)
-        *pResult = lResult;
-    return TRUE;
+    if (AfxReflectOwnerDrawItem(*this, m_comboState.bBaseItemCall, message, lParam, pResult))
+        return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

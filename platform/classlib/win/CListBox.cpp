@@ -1,8 +1,22 @@
 #include "win/CListBox.h"
 
+#include "win/WndInternal.h"
+
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
+void AfxGetListItemText(HWND hWnd, UINT msgTextLen, UINT msgText, int nIndex, CString& rString)
+{
+    rString.Empty();
+    const int nLength = int(::SendMessageA(hWnd, msgTextLen, WPARAM(nIndex), 0));
+    if (nLength == LB_ERR)
+        return;
+    std::vector<char> buffer(size_t(nLength) + 1, '\0');
+    const int n = int(::SendMessageA(hWnd, msgText, WPARAM(nIndex), reinterpret_cast<LPARAM>(buffer.data())));
+    if (n > 0)
+        rString = CString(buffer.data(), n < nLength ? n : nLength);
+}
 
 CListBox::CListBox() = default;
 
@@ -40,14 +54,7 @@ int CListBox::GetCount() const
 
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    rString.Empty();
-    const int nLength = GetTextLen(nIndex);
-    if (nLength == LB_ERR)
-        return;
-    std::vector<char> buffer(size_t(nLength) + 1, '\0');
-    const int n = int(::SendMessageA(m_hWnd, LB_GETTEXT, WPARAM(nIndex), reinterpret_cast<LPARAM>(buffer.data())));
-    if (n > 0)
-        rString = CString(buffer.data(), n < nLength ? n : nLength);
+    AfxGetListItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
 }
 
 int CListBox::GetTextLen(int nIndex) const
@@ -175,27 +182,7 @@ void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    LRESULT lResult = TRUE;
-    m_listState.bBaseItemCall = FALSE;
-    switch (message) {
-    case WM_DRAWITEM:
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-        break;
-    case WM_DELETEITEM:
-        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    if (m_listState.bBaseItemCall)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    if (pResult != nullptr)
-        *pResult = lResult;
-    return TRUE;
+    if (AfxReflectOwnerDrawItem(*this, m_listState.bBaseItemCall, message, lParam, pResult))
+        return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 class CWnd;
+class CString;
 
 // Arms the creation hook: the next window this thread creates (other than the system's IME window)
 // is attached to pWnd and gets the library's window procedure before its first message. Returns
@@ -25,3 +26,42 @@ void AfxInitCommonControls();
 BOOL AfxDefaultToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 // The window is going: the tooltip relay forgets the tools it added for it.
 void AfxForgetToolTipsOf(HWND hWnd);
+
+// The owner-draw item messages a list box or combo box takes from its parent: WM_DRAWITEM,
+// WM_MEASUREITEM, WM_COMPAREITEM and WM_DELETEITEM go to ctl's DrawItem, MeasureItem, CompareItem and
+// DeleteItem. The base operations of those classes set bBaseItemCall (nothing overrides them): the
+// message then stays with the parent. Returns TRUE when the control took the message (*pResult, if
+// given, is its answer); FALSE for any other message or when the base operation ran.
+template <class TOwnerDrawList>
+BOOL AfxReflectOwnerDrawItem(TOwnerDrawList& ctl, BOOL& bBaseItemCall, UINT message, LPARAM lParam,
+                             LRESULT* pResult)
+{
+    LRESULT lResult = TRUE;
+    bBaseItemCall = FALSE;
+    switch (message) {
+    case WM_DRAWITEM:
+        ctl.DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        break;
+    case WM_MEASUREITEM:
+        ctl.MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        break;
+    case WM_COMPAREITEM:
+        lResult = ctl.CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        break;
+    case WM_DELETEITEM:
+        ctl.DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        break;
+    default:
+        return FALSE;
+    }
+    if (bBaseItemCall)
+        return FALSE;
+    if (pResult != nullptr)
+        *pResult = lResult;
+    return TRUE;
+}
+
+// The text of item nIndex of a list box or combo box in rString (empty for a bad index, for which
+// both controls answer -1): msgTextLen and msgText are LB_GETTEXTLEN / LB_GETTEXT or CB_GETLBTEXTLEN /
+// CB_GETLBTEXT.
+void AfxGetListItemText(HWND hWnd, UINT msgTextLen, UINT msgText, int nIndex, CString& rString);

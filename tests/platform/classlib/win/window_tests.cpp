@@ -218,6 +218,76 @@ TEST_F(Windows, OwnerDrawnButtonDrawsItselfThroughReflection)
     EXPECT_EQ(WindowPixel(parent, CPoint(200, 100)), kPaintColour);
 }
 
+// Owner-drawn sorted lists without strings ask their parent to compare and delete items: an override
+// of CompareItem/DeleteItem takes those messages, the base operations leave them to the parent.
+template <class TList>
+class CReversedList : public TList {
+public:
+    std::vector<ULONG_PTR> deleted;
+    int CompareItem(LPCOMPAREITEMSTRUCT p) override
+    {
+        return p->itemData1 > p->itemData2 ? -1 : p->itemData1 < p->itemData2 ? 1 : 0;
+    }
+    void DeleteItem(LPDELETEITEMSTRUCT p) override { deleted.push_back(p->itemData); }
+};
+
+class CItemParent : public CWnd {
+public:
+    int compares = 0;
+    int deletes = 0;
+
+protected:
+    int OnCompareItem(int, LPCOMPAREITEMSTRUCT p)
+    {
+        ++compares;
+        return p->itemData1 < p->itemData2 ? -1 : p->itemData1 > p->itemData2 ? 1 : 0;
+    }
+    void OnDeleteItem(int, LPDELETEITEMSTRUCT) { ++deletes; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CItemParent, CWnd)
+    ON_WM_COMPAREITEM()
+    ON_WM_DELETEITEM()
+END_MESSAGE_MAP()
+
+template <class TList>
+void CheckOwnerDrawItemReflection(const char* lpszKind, DWORD dwStyle)
+{
+    SCOPED_TRACE(lpszKind);
+    CItemParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "items", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr));
+    CReversedList<TList> reversed;
+    TList plain;
+    ASSERT_TRUE(reversed.Create(WS_VISIBLE | WS_VSCROLL | dwStyle, CRect(10, 10, 120, 150), &parent, 1));
+    ASSERT_TRUE(plain.Create(WS_VISIBLE | WS_VSCROLL | dwStyle, CRect(150, 10, 260, 150), &parent, 2));
+    for (ULONG_PTR n : {2, 3, 1}) {
+        reversed.AddString(reinterpret_cast<LPCSTR>(n));
+        plain.AddString(reinterpret_cast<LPCSTR>(n));
+    }
+    EXPECT_EQ(reversed.GetItemData(0), 3u) << "sorted by the override";
+    EXPECT_EQ(reversed.GetItemData(2), 1u);
+    EXPECT_EQ(plain.GetItemData(0), 1u) << "sorted by the parent";
+    EXPECT_EQ(plain.GetItemData(2), 3u);
+    EXPECT_GT(parent.compares, 0);
+    const int comparesOfPlain = parent.compares;
+
+    reversed.DeleteString(0);
+    EXPECT_EQ(reversed.deleted, std::vector<ULONG_PTR>{3});
+    EXPECT_EQ(parent.deletes, 0) << "the override took WM_DELETEITEM";
+    plain.DeleteString(0);
+    EXPECT_EQ(parent.deletes, 1);
+    EXPECT_EQ(parent.compares, comparesOfPlain);
+    reversed.DestroyWindow();
+    plain.DestroyWindow();
+}
+
+TEST_F(Windows, OwnerDrawnListsCompareAndDeleteTheirItemsThroughReflection)
+{
+    CheckOwnerDrawItemReflection<CListBox>("list box", LBS_OWNERDRAWFIXED | LBS_SORT);
+    CheckOwnerDrawItemReflection<CComboBox>("combo box", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_SORT);
+}
+
 class CColourCombo : public CComboBox {
 public:
     std::vector<UINT> kinds;
