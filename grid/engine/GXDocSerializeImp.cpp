@@ -1,6 +1,7 @@
 // The document-serialisation module (see GXDocSerializeImp.h).
 #include "grid/engine/GXDocSerializeImp.h"
 
+#include "grid/engine/GXArchiveRead.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXProperties.h"
@@ -23,27 +24,6 @@ const WORD kDataSchema = 1;
 const WORD kPropertiesSchema = 4;
 const WORD kParamSchema = 10;
 const DWORD kEndOfArray = 0xFFFFFFFF;
-
-BYTE ReadByte(CArchive& ar)
-{
-    BYTE b;
-    ar >> b;
-    return b;
-}
-
-WORD ReadWord(CArchive& ar)
-{
-    WORD w;
-    ar >> w;
-    return w;
-}
-
-DWORD ReadDword(CArchive& ar)
-{
-    DWORD dw;
-    ar >> dw;
-    return dw;
-}
 
 void CheckSchema(WORD nSchema, WORD nWritten)
 {
@@ -72,7 +52,7 @@ struct LoadBudget {
 // Reads an array's size (an array holds at most 0x7FFFFFFE entries).
 DWORD LoadArraySize(CArchive& ar)
 {
-    const DWORD nSize = ReadDword(ar);
+    const DWORD nSize = GXReadDword(ar);
     if (nSize >= 0x7FFFFFFF)
         AfxThrowArchiveException(CArchiveException::badIndex);
     return nSize;
@@ -82,7 +62,7 @@ DWORD LoadArraySize(CArchive& ar)
 // charged to the budget before anything is allocated for them.
 BOOL LoadArrayIndex(CArchive& ar, const CPtrArray& array, DWORD nSize, LoadBudget& budget, int32_t& rnIndex)
 {
-    const DWORD nIndex = ReadDword(ar);
+    const DWORD nIndex = GXReadDword(ar);
     if (nIndex == kEndOfArray)
         return FALSE;
     if (nIndex >= nSize)
@@ -122,7 +102,7 @@ void StoreStyleArray(const CGXStylePtrArray& array, CArchive& ar)
 
 void LoadStyleArray(CGXStylePtrArray& array, CArchive& ar, LoadBudget& budget)
 {
-    CheckSchema(ReadWord(ar), kStyleArraySchema);
+    CheckSchema(GXReadWord(ar), kStyleArraySchema);
     array.DeleteAll();
     const DWORD nSize = LoadArraySize(ar);
     int32_t nIndex;
@@ -147,7 +127,7 @@ void StoreStyleArrays(const CGXStylePtrArrayPtrArray& array, CArchive& ar)
 
 void LoadStyleArrays(CGXStylePtrArrayPtrArray& array, CArchive& ar, LoadBudget& budget)
 {
-    CheckSchema(ReadWord(ar), kStyleArraySchema);
+    CheckSchema(GXReadWord(ar), kStyleArraySchema);
     array.DeleteAll();
     const DWORD nSize = LoadArraySize(ar);
     int32_t nIndex;
@@ -178,10 +158,10 @@ void CGXGridDocSerializeImp::SerializeData(CGXData& data, CArchive& ar)
         StoreData(data, ar);
         return;
     }
-    if (ReadWord(ar) != kDataSchema)
+    if (GXReadWord(ar) != kDataSchema)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    const DWORD nRows = ReadDword(ar);
-    const DWORD nCols = ReadDword(ar);
+    const DWORD nRows = GXReadDword(ar);
+    const DWORD nCols = GXReadDword(ar);
     data.DeleteAllStyles();
     LoadBudget budget;
     LoadStyleArrays(data.m_apapCellStyle, ar, budget);
@@ -242,7 +222,7 @@ void CGXGridDocSerializeImp::SerializeStylesMap(CGXStylesMap& map, CArchive& ar)
         return;
     }
 
-    const WORD nSchema = ReadWord(ar);
+    const WORD nSchema = GXReadWord(ar);
     CheckSchema(nSchema, kStylesMapSchema);
     CString strSection;
     ar >> strSection;
@@ -253,32 +233,32 @@ void CGXGridDocSerializeImp::SerializeStylesMap(CGXStylesMap& map, CArchive& ar)
     map.m_controlNames.clear();
     map.m_userAttributes.clear();
 
-    const WORD nControls = ReadWord(ar);
+    const WORD nControls = GXReadWord(ar);
     ar.CheckAvailable(uint64_t(nControls) * 5);
     for (WORD i = 0; i < nControls; ++i) {
-        const DWORD nId = ReadDword(ar);
+        const DWORD nId = GXReadDword(ar);
         CString strName;
         ar >> strName;
         map.m_controlNames[WORD(nId)] = strName;
     }
 
-    const WORD nNames = ReadWord(ar);
+    const WORD nNames = GXReadWord(ar);
     ar.CheckAvailable(uint64_t(nNames) * 3);
     for (WORD i = 0; i < nNames; ++i) {
-        ReadWord(ar);
+        GXReadWord(ar);
         CString strName;
         ar >> strName;
     }
 
-    const WORD nStyles = ReadWord(ar);
+    const WORD nStyles = GXReadWord(ar);
     ar.CheckAvailable(uint64_t(nStyles) * 8);
     DWORD nNextFree = 0;
     for (WORD i = 0; i < nStyles; ++i) {
-        const WORD nStyleId = ReadWord(ar);
-        const DWORD nResourceId = ReadDword(ar);
+        const WORD nStyleId = GXReadWord(ar);
+        const DWORD nResourceId = GXReadDword(ar);
         CString strName;
         ar >> strName;
-        const BYTE bSystem = ReadByte(ar);
+        const BYTE bSystem = GXReadByte(ar);
         std::unique_ptr<CGXStyle> pStyle(map.CreateStyle());
         pStyle->Serialize(ar, &map);
         if (nResourceId != 0) {
@@ -292,15 +272,15 @@ void CGXGridDocSerializeImp::SerializeStylesMap(CGXStylesMap& map, CArchive& ar)
         map.m_baseStyles[nStyleId] = std::move(pEntry);
         nNextFree = std::max<DWORD>(nNextFree, DWORD(nStyleId) + 1);
     }
-    const WORD nNextId = ReadWord(ar);
+    const WORD nNextId = GXReadWord(ar);
     // a next id at or below a loaded style's id would hand that id out again
     map.m_nNextId = WORD(std::max<DWORD>(nNextId, std::min<DWORD>(nNextFree, 0xFFFF)));
 
     if (nSchema > 1) {
-        const WORD nAttributes = ReadWord(ar);
+        const WORD nAttributes = GXReadWord(ar);
         ar.CheckAvailable(uint64_t(nAttributes) * 14);
         for (WORD i = 0; i < nAttributes; ++i) {
-            const WORD nId = WORD(ReadDword(ar));
+            const WORD nId = WORD(GXReadDword(ar));
             std::unique_ptr<CGXStyle> pStyle(map.CreateStyle());
             pStyle->Serialize(ar, &map);
             CString strName;
@@ -342,24 +322,24 @@ void CGXGridDocSerializeImp::SerializeProperties(CGXProperties& p, CArchive& ar)
         return;
     }
 
-    const WORD nSchema = ReadWord(ar);
+    const WORD nSchema = GXReadWord(ar);
     CheckSchema(nSchema, kPropertiesSchema);
     p.m_colorValues.Serialize(ar);
     CStringArray unused;
     unused.Serialize(ar);
     p.m_colorValues.SetSize(p.m_colorNames.GetSize());
-    p.m_bDisplayVertLines = ReadByte(ar);
-    p.m_bDisplayHorzLines = ReadByte(ar);
-    p.m_b3dHeader = ReadByte(ar);
-    p.m_bMarkRowHeader = ReadByte(ar);
-    p.m_bMarkColHeader = ReadByte(ar);
+    p.m_bDisplayVertLines = GXReadByte(ar);
+    p.m_bDisplayHorzLines = GXReadByte(ar);
+    p.m_b3dHeader = GXReadByte(ar);
+    p.m_bMarkRowHeader = GXReadByte(ar);
+    p.m_bMarkColHeader = GXReadByte(ar);
     CString strSection;
     ar >> strSection;
     if (!strSection.IsEmpty())
         p.m_strSection = strSection;
-    p.m_nZoom = LONG(ReadDword(ar));
+    p.m_nZoom = LONG(GXReadDword(ar));
     for (;;) {
-        const DWORD nId = ReadDword(ar);
+        const DWORD nId = GXReadDword(ar);
         if (nId == 0)
             break;
         CString strName;
@@ -372,23 +352,23 @@ void CGXGridDocSerializeImp::SerializeProperties(CGXProperties& p, CArchive& ar)
         else
             p.m_userProperties[WORD(nId)].reset(new CGXProperties::UserPropertyEntry{WORD(nId), strName, std::move(pStyle)});
     }
-    p.m_bPrintVertLines = LONG(ReadDword(ar));
-    p.m_bPrintHorzLines = LONG(ReadDword(ar));
-    p.m_nPageOrder = LONG(ReadDword(ar));
-    p.m_bBlackWhite = LONG(ReadDword(ar));
-    p.m_bPrintRowHeaders = LONG(ReadDword(ar));
-    p.m_bCenterVertical = LONG(ReadDword(ar));
-    p.m_bCenterHorizontal = LONG(ReadDword(ar));
-    p.m_nTopMargin = LONG(ReadDword(ar));
-    p.m_nLeftMargin = LONG(ReadDword(ar));
-    p.m_nRightMargin = LONG(ReadDword(ar));
-    p.m_nBottomMargin = LONG(ReadDword(ar));
-    p.m_bPrintFrame = LONG(ReadDword(ar));
-    p.m_nDistHeader = LONG(ReadDword(ar));
-    p.m_nDistFooter = LONG(ReadDword(ar));
-    p.m_nFirstPage = LONG(ReadDword(ar));
-    p.m_awOptions[0] = ReadWord(ar);
-    p.m_awOptions[1] = ReadWord(ar);
+    p.m_bPrintVertLines = LONG(GXReadDword(ar));
+    p.m_bPrintHorzLines = LONG(GXReadDword(ar));
+    p.m_nPageOrder = LONG(GXReadDword(ar));
+    p.m_bBlackWhite = LONG(GXReadDword(ar));
+    p.m_bPrintRowHeaders = LONG(GXReadDword(ar));
+    p.m_bCenterVertical = LONG(GXReadDword(ar));
+    p.m_bCenterHorizontal = LONG(GXReadDword(ar));
+    p.m_nTopMargin = LONG(GXReadDword(ar));
+    p.m_nLeftMargin = LONG(GXReadDword(ar));
+    p.m_nRightMargin = LONG(GXReadDword(ar));
+    p.m_nBottomMargin = LONG(GXReadDword(ar));
+    p.m_bPrintFrame = LONG(GXReadDword(ar));
+    p.m_nDistHeader = LONG(GXReadDword(ar));
+    p.m_nDistFooter = LONG(GXReadDword(ar));
+    p.m_nFirstPage = LONG(GXReadDword(ar));
+    p.m_awOptions[0] = GXReadWord(ar);
+    p.m_awOptions[1] = GXReadWord(ar);
     if (nSchema >= 3) {
         p.m_adwValues1.Serialize(ar);
         p.m_adwValues2.Serialize(ar);
@@ -396,7 +376,7 @@ void CGXGridDocSerializeImp::SerializeProperties(CGXProperties& p, CArchive& ar)
     SerializeData(p.m_dataFooter, ar);
     SerializeData(p.m_dataHeader, ar);
     if (nSchema == 2 || nSchema > 3)
-        p.m_bPrintColHeaders = LONG(ReadDword(ar));
+        p.m_bPrintColHeaders = LONG(GXReadDword(ar));
 }
 
 // ---- parameters ---------------------------------------------------------------------------------
@@ -473,14 +453,14 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
         return;
     }
 
-    const WORD nSchema = ReadWord(ar);
+    const WORD nSchema = GXReadWord(ar);
     CheckSchema(nSchema, kParamSchema);
     // nothing keeps a pointer to an object deleted here: what the archive does not own stays null
     q.DeleteOwnedObjects();
 
     BYTE b[18];
     for (BYTE& by : b)
-        by = ReadByte(ar);
+        by = GXReadByte(ar);
     q.m_abOptions[0] = b[0];
     q.m_abOptions[1] = b[1];
     q.m_abOptions[2] = b[2];
@@ -497,18 +477,18 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
     q.m_abOptions[8] = b[15];
     q.m_bReadOnlyGuard = b[16];
     q.m_bImmediateUpdate = b[17];
-    q.m_wSelectMode = ReadWord(ar);
-    q.m_wRowSizing = ReadWord(ar);
-    q.m_wColSizing = ReadWord(ar);
-    q.m_nFrozenRows = ReadDword(ar);
-    q.m_nFrozenCols = ReadDword(ar);
-    q.m_nDefaultColWidth = LONG(ReadDword(ar));
-    q.m_nDefaultRowHeight = LONG(ReadDword(ar));
+    q.m_wSelectMode = GXReadWord(ar);
+    q.m_wRowSizing = GXReadWord(ar);
+    q.m_wColSizing = GXReadWord(ar);
+    q.m_nFrozenRows = GXReadDword(ar);
+    q.m_nFrozenCols = GXReadDword(ar);
+    q.m_nDefaultColWidth = LONG(GXReadDword(ar));
+    q.m_nDefaultRowHeight = LONG(GXReadDword(ar));
     ar >> q.m_strTitle;
     for (WORD& w : q.m_awOptions)
-        w = ReadWord(ar);
-    q.m_nHeaderRows = ReadDword(ar);
-    q.m_nHeaderCols = ReadDword(ar);
+        w = GXReadWord(ar);
+    q.m_nHeaderRows = GXReadDword(ar);
+    q.m_nHeaderCols = GXReadDword(ar);
 
     if (bOwnStylesMap)
         q.SetStylesMap(static_cast<CGXStylesMap*>(ar.ReadOwnedObject(RUNTIME_CLASS(CGXStylesMap))), TRUE);
@@ -540,39 +520,39 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
     }
 
     if (nSchema > 1)
-        q.m_abOptions[9] = ReadByte(ar);
+        q.m_abOptions[9] = GXReadByte(ar);
     if (nSchema > 2) {
-        q.m_abOptions3[0] = ReadByte(ar);
-        q.m_abOptions3[1] = ReadByte(ar);
+        q.m_abOptions3[0] = GXReadByte(ar);
+        q.m_abOptions3[1] = GXReadByte(ar);
         for (DWORD& dw : q.m_adwOptions3)
-            dw = ReadDword(ar);
+            dw = GXReadDword(ar);
     }
     if (nSchema > 3)
-        q.m_wAllowSelection = ReadWord(ar);
+        q.m_wAllowSelection = GXReadWord(ar);
     if (nSchema > 4) {
-        q.m_bOption5 = ReadByte(ar);
-        q.m_wOption5 = ReadWord(ar);
-        q.m_dwOption5 = ReadDword(ar);
+        q.m_bOption5 = GXReadByte(ar);
+        q.m_wOption5 = GXReadWord(ar);
+        q.m_dwOption5 = GXReadDword(ar);
     }
     if (nSchema > 5) {
         for (BYTE& by : q.m_abOptions6)
-            by = ReadByte(ar);
-        q.m_wFloatCellsMode = ReadWord(ar);
+            by = GXReadByte(ar);
+        q.m_wFloatCellsMode = GXReadWord(ar);
         SkipObject(ar);
         SkipObject(ar);
-        q.m_wMergeCellsMode = ReadWord(ar);
+        q.m_wMergeCellsMode = GXReadWord(ar);
         SkipObject(ar);
         SkipObject(ar);
         SkipObject(ar);
-        q.m_wOption6 = ReadWord(ar);
+        q.m_wOption6 = GXReadWord(ar);
     }
     if (nSchema > 7)
         for (BYTE& by : q.m_abOptions8)
-            by = ReadByte(ar);
+            by = GXReadByte(ar);
     if (nSchema > 8)
-        q.m_wOption9 = ReadWord(ar);
+        q.m_wOption9 = GXReadWord(ar);
     if (nSchema > 9)
-        q.m_bOption10 = ReadByte(ar);
+        q.m_bOption10 = GXReadByte(ar);
 }
 
 void InstallGlobalGridDocSerializeImp()

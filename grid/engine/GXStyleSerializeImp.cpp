@@ -1,6 +1,7 @@
 // The style-serialisation module (see GXStyleSerializeImp.h).
 #include "grid/engine/GXStyleSerializeImp.h"
 
+#include "grid/engine/GXArchiveRead.h"
 #include "grid/engine/GXCellBrush.h"
 #include "grid/engine/GXCellPen.h"
 #include "grid/engine/GXColor.h"
@@ -28,27 +29,6 @@ std::vector<std::pair<const CArchive*, const CGXStylesMap*>>& ArchiveMaps()
     return maps;
 }
 
-BYTE ReadByte(CArchive& ar)
-{
-    BYTE b;
-    ar >> b;
-    return b;
-}
-
-WORD ReadWord(CArchive& ar)
-{
-    WORD w;
-    ar >> w;
-    return w;
-}
-
-DWORD ReadDword(CArchive& ar)
-{
-    DWORD dw;
-    ar >> dw;
-    return dw;
-}
-
 // The base style's resource id, or its name after a 0 (see the top of the header).
 void StoreBaseStyle(const CGXStyle& style, CArchive& ar, const CGXStylesMap* pMap)
 {
@@ -63,7 +43,7 @@ void StoreBaseStyle(const CGXStyle& style, CArchive& ar, const CGXStylesMap* pMa
 
 void LoadBaseStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pMap)
 {
-    const DWORD nResourceId = ReadDword(ar);
+    const DWORD nResourceId = GXReadDword(ar);
     CString strName;
     if (nResourceId == 0)
         ar >> strName;
@@ -158,32 +138,32 @@ void StoreStyle(const CGXStyle& style, CArchive& ar, const CGXStylesMap* pMap)
 
 void LoadStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pMap)
 {
-    const WORD nSchema = ReadWord(ar);
+    const WORD nSchema = GXReadWord(ar);
     if (nSchema > kStyleSchema)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    const DWORD nMask = ReadDword(ar);
+    const DWORD nMask = GXReadDword(ar);
     auto has = [&](DWORD nBit) { return (nMask & nBit) != 0; };
     const UINT nOldValueType = style.GetValueType();
 
     if (has(CGXStyle::incHorizontalAlignment))
-        style.SetHorizontalAlignment(ReadDword(ar));
+        style.SetHorizontalAlignment(GXReadDword(ar));
     if (has(CGXStyle::incVerticalAlignment))
-        style.SetVerticalAlignment(ReadDword(ar));
+        style.SetVerticalAlignment(GXReadDword(ar));
     if (has(CGXStyle::incReadOnly))
-        style.SetReadOnly(ReadByte(ar) != 0);
+        style.SetReadOnly(GXReadByte(ar) != 0);
     if (has(CGXStyle::incControl))
-        style.SetControl(WORD(ReadDword(ar)));
+        style.SetControl(WORD(GXReadDword(ar)));
     if (has(CGXStyle::incInterior)) {
         CGXCellBrush brush;
         GXSerializeBrush(brush, ar);
         style.SetInterior(brush);
     }
     if (has(CGXStyle::incTextColor))
-        style.SetTextColor(ReadDword(ar));
+        style.SetTextColor(GXReadDword(ar));
     if (has(CGXStyle::incWrapText))
-        style.SetWrapText(ReadByte(ar) != 0);
+        style.SetWrapText(GXReadByte(ar) != 0);
     if (has(CGXStyle::incAllowEnter))
-        style.SetAllowEnter(ReadByte(ar) != 0);
+        style.SetAllowEnter(GXReadByte(ar) != 0);
     if (has(CGXStyle::incFont)) {
         std::unique_ptr<CObject> pFont(ar.ReadOwnedObject(RUNTIME_CLASS(CGXFont)));
         if (pFont)
@@ -201,21 +181,21 @@ void LoadStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pMap)
         style.SetChoiceList(strChoices);
     }
     if (has(CGXStyle::incVerticalScrollbar))
-        style.SetVerticalScrollbar(ReadByte(ar) != 0);
+        style.SetVerticalScrollbar(GXReadByte(ar) != 0);
     if (has(CGXStyle::incMaxLength))
-        style.SetMaxLength(ReadWord(ar));
+        style.SetMaxLength(GXReadWord(ar));
     if (has(CGXStyle::incEnabled))
-        style.SetEnabled(ReadByte(ar) != 0);
+        style.SetEnabled(GXReadByte(ar) != 0);
     if (has(CGXStyle::incTriState))
-        style.SetTriState(ReadByte(ar) != 0);
+        style.SetTriState(GXReadByte(ar) != 0);
     if (has(CGXStyle::incDraw3dFrame))
-        style.SetDraw3dFrame(ReadByte(ar) & 3);
+        style.SetDraw3dFrame(GXReadByte(ar) & 3);
     if (has(CGXStyle::incAutoSize))
-        style.SetAutoSize(ReadByte(ar) != 0);
+        style.SetAutoSize(GXReadByte(ar) != 0);
 
-    if (ReadWord(ar) != 0) {
+    if (GXReadWord(ar) != 0) {
         for (int side = 0; side < 4; ++side) {
-            if (ReadWord(ar) == 0)
+            if (GXReadWord(ar) == 0)
                 continue;
             CString text;
             ar >> text;
@@ -243,24 +223,24 @@ void LoadStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pMap)
 
     if (nSchema > 1) {
         if (has(CGXStyle::incFloatCell))
-            style.SetFloatCell(ReadByte(ar) != 0);
+            style.SetFloatCell(GXReadByte(ar) != 0);
         if (has(CGXStyle::incFloodCell))
-            style.SetFloodCell(ReadByte(ar) != 0);
+            style.SetFloodCell(GXReadByte(ar) != 0);
         if (has(CGXStyle::incMergeCell))
-            style.SetMergeCell(ReadByte(ar) & 7);
+            style.SetMergeCell(GXReadByte(ar) & 7);
     }
     if (nSchema > 2 && has(CGXStyle::incItemData))
-        style.SetItemDataPtr(reinterpret_cast<void*>(uintptr_t(ReadDword(ar))));
+        style.SetItemDataPtr(reinterpret_cast<void*>(uintptr_t(GXReadDword(ar))));
     if (nSchema == kStyleSchema) {
         if (has(CGXStyle::incFormat))
-            style.SetFormat(ReadByte(ar) & 0x1F);
+            style.SetFormat(GXReadByte(ar) & 0x1F);
         if (has(CGXStyle::incPlaces))
-            style.SetPlaces(ReadByte(ar) & 0xF);
+            style.SetPlaces(GXReadByte(ar) & 0xF);
         if (has(CGXStyle::incValue))
-            style.SetValueType(ReadByte(ar) & 7);
+            style.SetValueType(GXReadByte(ar) & 7);
     } else if (nSchema >= 4 && has(CGXStyle::incFormat)) {
-        const BYTE nFormat = ReadByte(ar);
-        const BYTE nPlaces = ReadByte(ar);
+        const BYTE nFormat = GXReadByte(ar);
+        const BYTE nPlaces = GXReadByte(ar);
         style.SetFormat(nFormat & 0x1F);
         style.SetPlaces(nPlaces & 0xF);
     }
@@ -306,9 +286,9 @@ void StoreFont(const CGXFont& font, CArchive& ar)
 
 void LoadFont(CGXFont& font, CArchive& ar)
 {
-    const WORD nSchema = ReadWord(ar);
+    const WORD nSchema = GXReadWord(ar);
     if (nSchema == 2) {
-        const DWORD nMask = ReadDword(ar);
+        const DWORD nMask = GXReadDword(ar);
         if (nMask & fontItalicSet)
             font.SetItalic((nMask & fontItalic) != 0);
         if (nMask & fontUnderlineSet)
@@ -316,18 +296,18 @@ void LoadFont(CGXFont& font, CArchive& ar)
         if (nMask & fontStrikeOutSet)
             font.SetStrikeOut((nMask & fontStrikeOut) != 0);
         if (nMask & fontWeightSet) {
-            const WORD nWeight = ReadWord(ar);
+            const WORD nWeight = GXReadWord(ar);
             font.SetWeight(nWeight <= 1499 ? nWeight : 1499);
         }
         if (nMask & fontSizeSet)
-            font.SetSize(ReadWord(ar) / 10.0);
+            font.SetSize(GXReadWord(ar) / 10.0);
         if (nMask & fontOrientationSet)
-            font.SetOrientation(ReadWord(ar));
+            font.SetOrientation(GXReadWord(ar));
         if (nMask & fontFaceSet) {
             CString strFace;
             ar >> strFace;
-            const BYTE nPitchAndFamily = ReadByte(ar);
-            const BYTE nCharSet = ReadByte(ar);
+            const BYTE nPitchAndFamily = GXReadByte(ar);
+            const BYTE nCharSet = GXReadByte(ar);
             font.SetFaceNameIndex(
                 GXGetLibraryState()->m_fontState.FindFaceNameIndex(strFace, nPitchAndFamily, nCharSet));
         }
@@ -338,11 +318,11 @@ void LoadFont(CGXFont& font, CArchive& ar)
 
     LOGFONTA lf;
     std::memset(&lf, 0, sizeof lf);
-    lf.lfHeight = LONG(ReadDword(ar));
-    lf.lfWeight = LONG(ReadDword(ar));
-    lf.lfItalic = ReadByte(ar);
-    lf.lfUnderline = ReadByte(ar);
-    lf.lfPitchAndFamily = ReadByte(ar);
+    lf.lfHeight = LONG(GXReadDword(ar));
+    lf.lfWeight = LONG(GXReadDword(ar));
+    lf.lfItalic = GXReadByte(ar);
+    lf.lfUnderline = GXReadByte(ar);
+    lf.lfPitchAndFamily = GXReadByte(ar);
     CString strFace;
     ar >> strFace;
     std::strncpy(lf.lfFaceName, strFace, LF_FACESIZE - 1);
@@ -350,7 +330,7 @@ void LoadFont(CGXFont& font, CArchive& ar)
         lf.lfWeight = 0;
     font.SetLogFont(lf);
 
-    const DWORD nMask = ReadDword(ar);
+    const DWORD nMask = GXReadDword(ar);
     CGXFont unset;  // the attributes to unset
     if (!(nMask & 0x01))
         unset.SetWeight(FW_NORMAL);
@@ -365,7 +345,7 @@ void LoadFont(CGXFont& font, CArchive& ar)
     if (!(nMask & 0x20))
         unset.SetFaceNameIndex(0);
     if (nMask & 0x40)
-        font.SetOrientation(LONG(ReadDword(ar)));
+        font.SetOrientation(LONG(GXReadDword(ar)));
     else
         unset.SetOrientation(0);
     font.ChangeFont(unset, 3);
@@ -411,11 +391,11 @@ void GXSerializeBrush(CGXCellBrush& brush, CArchive& ar)
            << DWORD(brush.GetPattern()) << DWORD(brush.GetBkColor());
         return;
     }
-    const DWORD nStyle = ReadDword(ar) & 3;
-    const COLORREF fore = ReadDword(ar);
-    const DWORD nHatch = ReadDword(ar) & 7;
-    const DWORD nPattern = ReadDword(ar) & 0x3F;
-    const COLORREF back = ReadDword(ar);
+    const DWORD nStyle = GXReadDword(ar) & 3;
+    const COLORREF fore = GXReadDword(ar);
+    const DWORD nHatch = GXReadDword(ar) & 7;
+    const DWORD nPattern = GXReadDword(ar) & 0x3F;
+    const COLORREF back = GXReadDword(ar);
     CGXCellBrush loaded;
     loaded.SetColor(fore);
     loaded.SetBkColor(back);
@@ -434,10 +414,10 @@ void GXSerializePen(CGXCellPen& pen, CArchive& ar)
            << DWORD(pen.GetColor());
         return;
     }
-    const DWORD nStyle = ReadDword(ar) & 7;
-    const WORD nWidth = ReadWord(ar);
-    const WORD nInclude = ReadWord(ar);
-    const COLORREF color = ReadDword(ar);
+    const DWORD nStyle = GXReadDword(ar) & 7;
+    const WORD nWidth = GXReadWord(ar);
+    const WORD nInclude = GXReadWord(ar);
+    const COLORREF color = GXReadDword(ar);
     CGXCellPen loaded;
     loaded.SetWidth(nWidth);
     loaded.SetColor(color);
