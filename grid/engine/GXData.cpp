@@ -43,6 +43,71 @@ int32_t LastIndex(ROWCOL n)
     return n < kNoIndex ? int32_t(n) : int32_t(kNoIndex - 1);
 }
 
+// One direction of the store, rows or columns: its count and the arrays its numbers index.
+struct Axis {
+    ROWCOL& nCount;
+    CGXStylePtrArray& baseStyles;
+    CGXStylePtrArrayPtrArray& cells;
+    bool bRows;  // row numbers index the array of rows, column numbers each row array
+
+    // Calls op on each array this direction's numbers index: the base styles first, then the cells.
+    template <class Op>
+    void ForEachArray(Op op) const
+    {
+        op(baseStyles);
+        if (bRows) {
+            op(cells);
+            return;
+        }
+        for (int32_t r = 0; r < cells.GetSize(); ++r)
+            if (CGXStylePtrArray* pRow = cells.GetRow(r))
+                op(*pRow);
+    }
+};
+
+// Inserts nCount empty entries before number nAt; the count grows by nCount.
+void InsertAlong(const Axis& axis, ROWCOL nAt, ROWCOL nCount)
+{
+    if (nCount == 0)
+        return;
+    const int32_t nIndex = ReadIndex(nAt);
+    if (nIndex >= 0) {
+        bool bAny = false;
+        axis.ForEachArray([&](auto& array) { bAny = bAny || nIndex < array.GetSize(); });
+        if (bAny) {
+            const int32_t n = CountOf(nCount);
+            axis.ForEachArray([&](auto& array) { array.InsertEmpty(nIndex, n); });
+        }
+    }
+    axis.nCount += nCount;
+}
+
+// Deletes numbers nFrom..nTo; the count shrinks by those of them that lay within it.
+void RemoveAlong(const Axis& axis, ROWCOL nFrom, ROWCOL nTo)
+{
+    if (nFrom > axis.nCount || nFrom > nTo)
+        return;
+    const int32_t nIndex = ReadIndex(nFrom);
+    if (nIndex >= 0)
+        axis.ForEachArray([&](auto& array) { array.RemoveEntries(nIndex, LastIndex(nTo)); });
+    // only the numbers that lay within the count leave it (numbers up to nFrom - 1 stay)
+    const ROWCOL nLast = nTo < axis.nCount ? nTo : axis.nCount;
+    axis.nCount -= nFrom == 0 ? nLast : nLast - nFrom + 1;
+}
+
+// Moves numbers nFrom..nTo so that nFrom ends up at nDest.
+void MoveAlong(const Axis& axis, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest)
+{
+    if (nFrom > nTo || nFrom == nDest)
+        return;
+    const int32_t nFromIndex = ReadIndex(nFrom);
+    const int32_t nToIndex = ReadIndex(nTo);
+    const int32_t nDestIndex = ReadIndex(nDest);
+    if (nFromIndex < 0 || nToIndex < 0 || nDestIndex < 0)
+        AfxThrowMemoryException();
+    axis.ForEachArray([&](auto& array) { array.MoveEntries(nFromIndex, nToIndex, nDestIndex); });
+}
+
 void CheckMode(const char* lpszFunc, int nMode)
 {
     if (nMode < 0 || nMode > 3) {
@@ -142,97 +207,37 @@ BOOL CGXData::SetColCount(ROWCOL nCount)
 
 BOOL CGXData::InsertRows(ROWCOL nRow, ROWCOL nCount)
 {
-    if (nCount == 0)
-        return TRUE;
-    const int32_t nIndex = ReadIndex(nRow);
-    if (nIndex >= 0 && (nIndex < m_apRowBaseStyle.GetSize() || nIndex < m_apapCellStyle.GetSize())) {
-        const int32_t n = CountOf(nCount);
-        m_apRowBaseStyle.InsertEmpty(nIndex, n);
-        m_apapCellStyle.InsertEmpty(nIndex, n);
-    }
-    m_nRows += nCount;
+    InsertAlong(Axis{m_nRows, m_apRowBaseStyle, m_apapCellStyle, true}, nRow, nCount);
     return TRUE;
 }
 
 BOOL CGXData::InsertCols(ROWCOL nCol, ROWCOL nCount)
 {
-    if (nCount == 0)
-        return TRUE;
-    const int32_t nIndex = ReadIndex(nCol);
-    if (nIndex >= 0) {
-        bool bAny = nIndex < m_apColBaseStyle.GetSize();
-        for (int32_t r = 0; r < m_apapCellStyle.GetSize() && !bAny; ++r)
-            bAny = m_apapCellStyle.GetRow(r) != nullptr && nIndex < m_apapCellStyle.GetRow(r)->GetSize();
-        if (bAny) {
-            const int32_t n = CountOf(nCount);
-            m_apColBaseStyle.InsertEmpty(nIndex, n);
-            for (int32_t r = 0; r < m_apapCellStyle.GetSize(); ++r)
-                if (CGXStylePtrArray* pRow = m_apapCellStyle.GetRow(r))
-                    pRow->InsertEmpty(nIndex, n);
-        }
-    }
-    m_nCols += nCount;
+    InsertAlong(Axis{m_nCols, m_apColBaseStyle, m_apapCellStyle, false}, nCol, nCount);
     return TRUE;
 }
 
 BOOL CGXData::RemoveRows(ROWCOL nFrom, ROWCOL nTo)
 {
-    if (nFrom > m_nRows || nFrom > nTo)
-        return TRUE;
-    const int32_t nIndex = ReadIndex(nFrom);
-    if (nIndex >= 0) {
-        m_apRowBaseStyle.RemoveEntries(nIndex, LastIndex(nTo));
-        m_apapCellStyle.RemoveEntries(nIndex, LastIndex(nTo));
-    }
-    // only the rows that lay within the count leave it (rows up to nFrom - 1 stay)
-    const ROWCOL nLast = nTo < m_nRows ? nTo : m_nRows;
-    m_nRows -= nFrom == 0 ? nLast : nLast - nFrom + 1;
+    RemoveAlong(Axis{m_nRows, m_apRowBaseStyle, m_apapCellStyle, true}, nFrom, nTo);
     return TRUE;
 }
 
 BOOL CGXData::RemoveCols(ROWCOL nFrom, ROWCOL nTo)
 {
-    if (nFrom > m_nCols || nFrom > nTo)
-        return TRUE;
-    const int32_t nIndex = ReadIndex(nFrom);
-    if (nIndex >= 0) {
-        m_apColBaseStyle.RemoveEntries(nIndex, LastIndex(nTo));
-        for (int32_t r = 0; r < m_apapCellStyle.GetSize(); ++r)
-            if (CGXStylePtrArray* pRow = m_apapCellStyle.GetRow(r))
-                pRow->RemoveEntries(nIndex, LastIndex(nTo));
-    }
-    const ROWCOL nLast = nTo < m_nCols ? nTo : m_nCols;
-    m_nCols -= nFrom == 0 ? nLast : nLast - nFrom + 1;
+    RemoveAlong(Axis{m_nCols, m_apColBaseStyle, m_apapCellStyle, false}, nFrom, nTo);
     return TRUE;
 }
 
 BOOL CGXData::MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest)
 {
-    if (nFrom > nTo || nFrom == nDest)
-        return TRUE;
-    const int32_t nFromIndex = ReadIndex(nFrom);
-    const int32_t nToIndex = ReadIndex(nTo);
-    const int32_t nDestIndex = ReadIndex(nDest);
-    if (nFromIndex < 0 || nToIndex < 0 || nDestIndex < 0)
-        AfxThrowMemoryException();
-    m_apRowBaseStyle.MoveEntries(nFromIndex, nToIndex, nDestIndex);
-    m_apapCellStyle.MoveEntries(nFromIndex, nToIndex, nDestIndex);
+    MoveAlong(Axis{m_nRows, m_apRowBaseStyle, m_apapCellStyle, true}, nFrom, nTo, nDest);
     return TRUE;
 }
 
 BOOL CGXData::MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest)
 {
-    if (nFrom > nTo || nFrom == nDest)
-        return TRUE;
-    const int32_t nFromIndex = ReadIndex(nFrom);
-    const int32_t nToIndex = ReadIndex(nTo);
-    const int32_t nDestIndex = ReadIndex(nDest);
-    if (nFromIndex < 0 || nToIndex < 0 || nDestIndex < 0)
-        AfxThrowMemoryException();
-    m_apColBaseStyle.MoveEntries(nFromIndex, nToIndex, nDestIndex);
-    for (int32_t r = 0; r < m_apapCellStyle.GetSize(); ++r)
-        if (CGXStylePtrArray* pRow = m_apapCellStyle.GetRow(r))
-            pRow->MoveEntries(nFromIndex, nToIndex, nDestIndex);
+    MoveAlong(Axis{m_nCols, m_apColBaseStyle, m_apapCellStyle, false}, nFrom, nTo, nDest);
     return TRUE;
 }
 
