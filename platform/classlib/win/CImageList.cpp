@@ -79,6 +79,21 @@ BOOL CImageList::DeleteImageList()
     return bOwned ? ::ImageList_Destroy(hImageList) : TRUE;
 }
 
+CImageList* AfxControlImageList(HWND hWnd, UINT message, int nImageList, const CImageList* pImageList)
+{
+    const LPARAM lParam = reinterpret_cast<LPARAM>(pImageList != nullptr ? pImageList->m_hImageList : nullptr);
+    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(hWnd, message, WPARAM(nImageList), lParam)));
+}
+
+CImageList* AfxNewImageList(HIMAGELIST hImageList)
+{
+    if (hImageList == nullptr)
+        return nullptr;
+    CImageList* pImageList = new CImageList;
+    pImageList->Attach(hImageList);
+    return pImageList;
+}
+
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
 {
     if (hImageList == nullptr)

@@ -258,14 +258,12 @@ DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 
 CImageList* CListCtrl::GetImageList(int nImageList) const
 {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, LVM_GETIMAGELIST, WPARAM(nImageList), 0)));
+    return AfxControlImageList(m_hWnd, LVM_GETIMAGELIST, nImageList);
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageList)
 {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(
-        m_hWnd, LVM_SETIMAGELIST, WPARAM(nImageList),
-        reinterpret_cast<LPARAM>(pImageList != nullptr ? pImageList->m_hImageList : nullptr))));
+    return AfxControlImageList(m_hWnd, LVM_SETIMAGELIST, nImageList, pImageList);
 }
 
 CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)
@@ -275,9 +273,5 @@ CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)
         ::SendMessageA(m_hWnd, LVM_CREATEDRAGIMAGE, WPARAM(nItem), reinterpret_cast<LPARAM>(&point)));
     if (lpPoint != nullptr)
         *lpPoint = point;
-    if (hImageList == nullptr)
-        return nullptr;
-    CImageList* pImageList = new CImageList;
-    pImageList->Attach(hImageList);
-    return pImageList;
+    return AfxNewImageList(hImageList);
 }

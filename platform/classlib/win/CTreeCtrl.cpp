@@ -266,23 +266,17 @@ BOOL CTreeCtrl::SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask)
 
 CImageList* CTreeCtrl::GetImageList(int nImageList) const
 {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, TVM_GETIMAGELIST, WPARAM(nImageList), 0)));
+    return AfxControlImageList(m_hWnd, TVM_GETIMAGELIST, nImageList);
 }
 
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageList)
 {
-    return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(::SendMessageA(
-        m_hWnd, TVM_SETIMAGELIST, WPARAM(nImageList),
-        reinterpret_cast<LPARAM>(pImageList != nullptr ? pImageList->m_hImageList : nullptr))));
+    return AfxControlImageList(m_hWnd, TVM_SETIMAGELIST, nImageList, pImageList);
 }
 
 CImageList* CTreeCtrl::CreateDragImage(HTREEITEM hItem)
 {
     HIMAGELIST hImageList =
         reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(hItem)));
-    if (hImageList == nullptr)
-        return nullptr;
-    CImageList* pImageList = new CImageList;
-    pImageList->Attach(hImageList);
-    return pImageList;
+    return AfxNewImageList(hImageList);
 }

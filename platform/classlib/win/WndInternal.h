@@ -6,6 +6,7 @@
 
 class CWnd;
 class CString;
+class CImageList;
 
 // Arms the creation hook: the next window this thread creates (other than the system's IME window)
 // is attached to pWnd and gets the library's window procedure before its first message. Returns
@@ -65,3 +66,11 @@ BOOL AfxReflectOwnerDrawItem(TOwnerDrawList& ctl, BOOL& bBaseItemCall, UINT mess
 // both controls answer -1): msgTextLen and msgText are LB_GETTEXTLEN / LB_GETTEXT or CB_GETLBTEXTLEN /
 // CB_GETLBTEXT.
 void AfxGetListItemText(HWND hWnd, UINT msgTextLen, UINT msgText, int nIndex, CString& rString);
+
+// The image list a list or tree control answers message with (LVM_GETIMAGELIST, TVM_SETIMAGELIST,
+// ...; wParam nImageList, lParam the handle of pImageList, null allowed), as CImageList::FromHandle
+// gives it: null when the control has none.
+CImageList* AfxControlImageList(HWND hWnd, UINT message, int nImageList, const CImageList* pImageList = nullptr);
+// A new CImageList that owns hImageList (a drag image a control made; the caller deletes it). Null for
+// a null handle.
+CImageList* AfxNewImageList(HIMAGELIST hImageList);
