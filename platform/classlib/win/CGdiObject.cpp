@@ -102,9 +102,8 @@ void CGdiObject::RequireEmpty(const char* lpszWhere) const
                                  m_hObject);
 }
 
-BOOL CGdiObject::AttachCreated(HGDIOBJ hObject, const char* lpszWhere)
+BOOL CGdiObject::AttachCreated(HGDIOBJ hObject)
 {
-    RequireEmpty(lpszWhere);
     if (hObject == nullptr)
         return FALSE;
     m_hObject = hObject;
@@ -121,7 +120,7 @@ void CGdiObject::ThrowIfFailed(BOOL bCreated)
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
     RequireEmpty("CGdiObject::Attach");
-    return AttachCreated(hObject, "CGdiObject::Attach");
+    return AttachCreated(hObject);
 }
 
 HGDIOBJ CGdiObject::Detach()
@@ -161,7 +160,7 @@ UINT CGdiObject::GetObjectType() const
 BOOL CGdiObject::CreateStockObject(int nIndex)
 {
     RequireEmpty("CGdiObject::CreateStockObject");
-    return AttachCreated(::GetStockObject(nIndex), "CGdiObject::CreateStockObject");
+    return AttachCreated(::GetStockObject(nIndex));
 }
 
 BOOL CGdiObject::UnrealizeObject()
@@ -189,7 +188,7 @@ CPen* CPen::FromHandle(HPEN hPen)
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
     RequireEmpty("CPen::CreatePen");
-    return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor), "CPen::CreatePen");
+    return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor));
 }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount, const DWORD* lpStyle)
@@ -200,15 +199,14 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int n
         AfxThrowInvalidArgFormat("CPen::CreatePen: dash count %d is negative", nStyleCount);
     if (nStyleCount > 0 && lpStyle == nullptr)
         AfxThrowInvalidArgFormat("CPen::CreatePen: %d dashes given without a dash array", nStyleCount);
-    return AttachCreated(::ExtCreatePen(DWORD(nPenStyle), DWORD(nWidth), pLogBrush, DWORD(nStyleCount), lpStyle),
-                         "CPen::CreatePen");
+    return AttachCreated(::ExtCreatePen(DWORD(nPenStyle), DWORD(nWidth), pLogBrush, DWORD(nStyleCount), lpStyle));
 }
 
 BOOL CPen::CreatePenIndirect(const LOGPEN* lpLogPen)
 {
     RequireEmpty("CPen::CreatePenIndirect");
     AfxRequirePointer(lpLogPen, "CPen::CreatePenIndirect", "the pen description");
-    return AttachCreated(::CreatePenIndirect(lpLogPen), "CPen::CreatePenIndirect");
+    return AttachCreated(::CreatePenIndirect(lpLogPen));
 }
 
 int CPen::GetLogPen(LOGPEN* pLogPen) const
@@ -248,28 +246,27 @@ CBrush* CBrush::FromHandle(HBRUSH hBrush)
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
 {
     RequireEmpty("CBrush::CreateSolidBrush");
-    return AttachCreated(::CreateSolidBrush(crColor), "CBrush::CreateSolidBrush");
+    return AttachCreated(::CreateSolidBrush(crColor));
 }
 
 BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor)
 {
     RequireEmpty("CBrush::CreateHatchBrush");
-    return AttachCreated(::CreateHatchBrush(nIndex, crColor), "CBrush::CreateHatchBrush");
+    return AttachCreated(::CreateHatchBrush(nIndex, crColor));
 }
 
 BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
 {
     RequireEmpty("CBrush::CreateBrushIndirect");
     AfxRequirePointer(lpLogBrush, "CBrush::CreateBrushIndirect", "the brush description");
-    return AttachCreated(::CreateBrushIndirect(lpLogBrush), "CBrush::CreateBrushIndirect");
+    return AttachCreated(::CreateBrushIndirect(lpLogBrush));
 }
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
     RequireEmpty("CBrush::CreatePatternBrush");
     AfxRequirePointer(pBitmap, "CBrush::CreatePatternBrush", "the bitmap");
-    return AttachCreated(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)),
-                         "CBrush::CreatePatternBrush");
+    return AttachCreated(::CreatePatternBrush(static_cast<HBITMAP>(pBitmap->m_hObject)));
 }
 
 BOOL CBrush::CreateDIBPatternBrush(HGLOBAL hPackedDIB, UINT nUsage)
@@ -281,20 +278,20 @@ BOOL CBrush::CreateDIBPatternBrush(HGLOBAL hPackedDIB, UINT nUsage)
         return FALSE;
     HBRUSH hBrush = ::CreateDIBPatternBrushPt(pBits, nUsage);
     ::GlobalUnlock(hPackedDIB);
-    return AttachCreated(hBrush, "CBrush::CreateDIBPatternBrush");
+    return AttachCreated(hBrush);
 }
 
 BOOL CBrush::CreateDIBPatternBrush(const void* lpPackedDIB, UINT nUsage)
 {
     RequireEmpty("CBrush::CreateDIBPatternBrush");
     AfxRequirePointer(lpPackedDIB, "CBrush::CreateDIBPatternBrush", "the packed DIB");
-    return AttachCreated(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage), "CBrush::CreateDIBPatternBrush");
+    return AttachCreated(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage));
 }
 
 BOOL CBrush::CreateSysColorBrush(int nIndex)
 {
     RequireEmpty("CBrush::CreateSysColorBrush");
-    return AttachCreated(::GetSysColorBrush(nIndex), "CBrush::CreateSysColorBrush");
+    return AttachCreated(::GetSysColorBrush(nIndex));
 }
 
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const
@@ -314,7 +311,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 {
     RequireEmpty("CFont::CreateFontIndirect");
     AfxRequirePointer(lpLogFont, "CFont::CreateFontIndirect", "the font description");
-    return AttachCreated(::CreateFontIndirectA(lpLogFont), "CFont::CreateFontIndirect");
+    return AttachCreated(::CreateFontIndirectA(lpLogFont));
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
@@ -324,8 +321,7 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
     RequireEmpty("CFont::CreateFont");
     return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
                                        cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                       nPitchAndFamily, lpszFacename),
-                         "CFont::CreateFont");
+                                       nPitchAndFamily, lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC)
@@ -384,7 +380,7 @@ BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
     HBITMAP hBitmap = ::LoadBitmapA(hInst, lpszResourceName);
     if (hBitmap == nullptr && hInst != AfxGetProgramModule())
         hBitmap = ::LoadBitmapA(AfxGetProgramModule(), lpszResourceName);
-    return AttachCreated(hBitmap, "CBitmap::LoadBitmap");
+    return AttachCreated(hBitmap);
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
@@ -395,35 +391,34 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
 BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)
 {
     RequireEmpty("CBitmap::LoadOEMBitmap");
-    return AttachCreated(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap)), "CBitmap::LoadOEMBitmap");
+    return AttachCreated(::LoadBitmapA(nullptr, MAKEINTRESOURCEA(nIDBitmap)));
 }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
     RequireEmpty("CBitmap::CreateBitmap");
-    return AttachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits), "CBitmap::CreateBitmap");
+    return AttachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }
 
 BOOL CBitmap::CreateBitmapIndirect(const BITMAP* lpBitmap)
 {
     RequireEmpty("CBitmap::CreateBitmapIndirect");
     AfxRequirePointer(lpBitmap, "CBitmap::CreateBitmapIndirect", "the bitmap description");
-    return AttachCreated(::CreateBitmapIndirect(lpBitmap), "CBitmap::CreateBitmapIndirect");
+    return AttachCreated(::CreateBitmapIndirect(lpBitmap));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
     RequireEmpty("CBitmap::CreateCompatibleBitmap");
     AfxRequirePointer(pDC, "CBitmap::CreateCompatibleBitmap", "the device context");
-    return AttachCreated(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight), "CBitmap::CreateCompatibleBitmap");
+    return AttachCreated(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
 }
 
 BOOL CBitmap::CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight)
 {
     RequireEmpty("CBitmap::CreateDiscardableBitmap");
     AfxRequirePointer(pDC, "CBitmap::CreateDiscardableBitmap", "the device context");
-    return AttachCreated(::CreateDiscardableBitmap(pDC->m_hDC, nWidth, nHeight),
-                         "CBitmap::CreateDiscardableBitmap");
+    return AttachCreated(::CreateDiscardableBitmap(pDC->m_hDC, nWidth, nHeight));
 }
 
 int CBitmap::GetBitmap(BITMAP* pBitMap) const
@@ -469,7 +464,7 @@ BOOL CPalette::CreatePalette(const LOGPALETTE* lpLogPalette)
 {
     RequireEmpty("CPalette::CreatePalette");
     AfxRequirePointer(lpLogPalette, "CPalette::CreatePalette", "the palette description");
-    return AttachCreated(::CreatePalette(lpLogPalette), "CPalette::CreatePalette");
+    return AttachCreated(::CreatePalette(lpLogPalette));
 }
 
 BOOL CPalette::CreateHalftonePalette(CDC* pDC)
@@ -482,7 +477,7 @@ BOOL CPalette::CreateHalftonePalette(CDC* pDC)
     HPALETTE hPalette = ::CreateHalftonePalette(hDC);
     if (hScreen != nullptr)
         ::ReleaseDC(nullptr, hScreen);
-    return AttachCreated(hPalette, "CPalette::CreateHalftonePalette");
+    return AttachCreated(hPalette);
 }
 
 void CPalette::AnimatePalette(UINT nStartIndex, UINT nNumEntries, const PALETTEENTRY* lpPaletteColors)
@@ -533,27 +528,27 @@ CRgn* CRgn::FromHandle(HRGN hRgn)
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2)
 {
     RequireEmpty("CRgn::CreateRectRgn");
-    return AttachCreated(::CreateRectRgn(x1, y1, x2, y2), "CRgn::CreateRectRgn");
+    return AttachCreated(::CreateRectRgn(x1, y1, x2, y2));
 }
 
 BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect)
 {
     RequireEmpty("CRgn::CreateRectRgnIndirect");
     AfxRequirePointer(lpRect, "CRgn::CreateRectRgnIndirect", "the rectangle");
-    return AttachCreated(::CreateRectRgnIndirect(lpRect), "CRgn::CreateRectRgnIndirect");
+    return AttachCreated(::CreateRectRgnIndirect(lpRect));
 }
 
 BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2)
 {
     RequireEmpty("CRgn::CreateEllipticRgn");
-    return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2), "CRgn::CreateEllipticRgn");
+    return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2));
 }
 
 BOOL CRgn::CreateEllipticRgnIndirect(LPCRECT lpRect)
 {
     RequireEmpty("CRgn::CreateEllipticRgnIndirect");
     AfxRequirePointer(lpRect, "CRgn::CreateEllipticRgnIndirect", "the rectangle");
-    return AttachCreated(::CreateEllipticRgnIndirect(lpRect), "CRgn::CreateEllipticRgnIndirect");
+    return AttachCreated(::CreateEllipticRgnIndirect(lpRect));
 }
 
 BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
@@ -562,7 +557,7 @@ BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
     AfxRequirePointer(lpPoints, "CRgn::CreatePolygonRgn", "the points");
     if (nCount < 1)
         AfxThrowInvalidArgFormat("CRgn::CreatePolygonRgn: point count %d is below 1", nCount);
-    return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode), "CRgn::CreatePolygonRgn");
+    return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode));
 }
 
 BOOL CRgn::CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount, int nPolyFillMode)
@@ -572,21 +567,20 @@ BOOL CRgn::CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, 
     AfxRequirePointer(lpPolyCounts, "CRgn::CreatePolyPolygonRgn", "the point counts");
     if (nCount < 1)
         AfxThrowInvalidArgFormat("CRgn::CreatePolyPolygonRgn: polygon count %d is below 1", nCount);
-    return AttachCreated(::CreatePolyPolygonRgn(lpPoints, lpPolyCounts, nCount, nPolyFillMode),
-                         "CRgn::CreatePolyPolygonRgn");
+    return AttachCreated(::CreatePolyPolygonRgn(lpPoints, lpPolyCounts, nCount, nPolyFillMode));
 }
 
 BOOL CRgn::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
 {
     RequireEmpty("CRgn::CreateRoundRectRgn");
-    return AttachCreated(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3), "CRgn::CreateRoundRectRgn");
+    return AttachCreated(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
 }
 
 BOOL CRgn::CreateFromPath(CDC* pDC)
 {
     RequireEmpty("CRgn::CreateFromPath");
     AfxRequirePointer(pDC, "CRgn::CreateFromPath", "the device context");
-    return AttachCreated(::PathToRegion(pDC->m_hDC), "CRgn::CreateFromPath");
+    return AttachCreated(::PathToRegion(pDC->m_hDC));
 }
 
 BOOL CRgn::CreateFromData(const XFORM* lpXForm, int nCount, const RGNDATA* pRgnData)
@@ -595,7 +589,7 @@ BOOL CRgn::CreateFromData(const XFORM* lpXForm, int nCount, const RGNDATA* pRgnD
     AfxRequirePointer(pRgnData, "CRgn::CreateFromData", "the region data");
     if (nCount < int(sizeof(RGNDATAHEADER)))
         AfxThrowInvalidArgFormat("CRgn::CreateFromData: byte count %d is smaller than the data header", nCount);
-    return AttachCreated(::ExtCreateRegion(lpXForm, DWORD(nCount), pRgnData), "CRgn::CreateFromData");
+    return AttachCreated(::ExtCreateRegion(lpXForm, DWORD(nCount), pRgnData));
 }
 
 int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)

@@ -74,9 +74,10 @@ public:
     bool operator!=(const CGdiObject& obj) const { return m_hObject != obj.m_hObject; }
 
 protected:
-    // Makes the object the owner of a handle a Create function of lpszWhere just made (every Create
-    // calls RequireEmpty before it creates, so nothing leaks). Returns FALSE when hObject is null.
-    BOOL AttachCreated(HGDIOBJ hObject, const char* lpszWhere);
+    // Makes the object the owner of a handle a Create function just made. Every Create calls
+    // RequireEmpty before it creates, so nothing leaks and no handle is overwritten. Returns FALSE
+    // when hObject is null.
+    BOOL AttachCreated(HGDIOBJ hObject);
     // Throws CInvalidArgException* when the object already holds a handle (before a Create).
     void RequireEmpty(const char* lpszWhere) const;
     // FromHandle for a given kind: the holder of hObject when it is of that kind, else a temporary
