@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 #include "win/CWinApp.h"
@@ -85,6 +87,36 @@ bool DecodeBinary(const CString& text, std::vector<BYTE>& data)
 void RequireName(LPCSTR lpsz, const char* lpszWhere, const char* lpszWhat)
 {
     AfxRequirePointer(lpsz, lpszWhere, lpszWhat);
+}
+
+// Sets value lpszEntry of hKey to nBytes of pData, of type dwType, and closes the key. FALSE for a
+// null key or when the registry refuses.
+BOOL SetValueAndClose(HKEY hKey, LPCSTR lpszEntry, DWORD dwType, const void* pData, DWORD nBytes)
+{
+    if (hKey == nullptr)
+        return FALSE;
+    const LONG lResult = ::RegSetValueExA(hKey, lpszEntry, 0, dwType, static_cast<const BYTE*>(pData), nBytes);
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+
+// Reads value lpszEntry of hKey into data when its type is one of types, and closes the key. FALSE
+// for a null key, a missing value, another type or a failed read.
+bool QueryValueAndClose(HKEY hKey, LPCSTR lpszEntry, std::initializer_list<DWORD> types, std::vector<BYTE>& data)
+{
+    if (hKey == nullptr)
+        return false;
+    DWORD dwType = 0;
+    DWORD dwSize = 0;
+    LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwSize);
+    const bool bTypeWanted = std::find(types.begin(), types.end(), dwType) != types.end();
+    if (lResult == ERROR_SUCCESS && bTypeWanted) {
+        data.assign(dwSize, 0);
+        lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, data.data(), &dwSize);
+        data.resize(dwSize);
+    }
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS && bTypeWanted;
 }
 
 } // namespace
@@ -381,14 +413,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
         text.Format("%d", nValue);
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_pszProfileName);
     }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return FALSE;
     const DWORD dwValue = DWORD(nValue);
-    const LONG lResult =
-        ::RegSetValueExA(hKey, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof dwValue);
-    ::RegCloseKey(hKey);
-    return lResult == ERROR_SUCCESS;
+    return SetValueAndClose(GetSectionKey(lpszSection), lpszEntry, REG_DWORD, &dwValue, sizeof dwValue);
 }
 
 CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault)
@@ -406,21 +432,11 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
             buffer.resize(buffer.size() * 2);
         }
     }
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
+    std::vector<BYTE> data;
+    if (!QueryValueAndClose(GetSectionKey(lpszSection), lpszEntry, {REG_SZ, REG_EXPAND_SZ}, data))
         return strDefault;
-    DWORD dwType = 0;
-    DWORD dwSize = 0;
-    LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwSize);
-    CString value = strDefault;
-    if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ)) {
-        std::vector<char> buffer(dwSize + 1, '\0');
-        lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(buffer.data()), &dwSize);
-        if (lResult == ERROR_SUCCESS)
-            value = CString(buffer.data()); // up to the terminating 0
-    }
-    ::RegCloseKey(hKey);
-    return value;
+    data.push_back(0);
+    return CString(reinterpret_cast<const char*>(data.data())); // up to the terminating 0
 }
 
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue)
@@ -436,20 +452,14 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
         ::RegCloseKey(hAppKey);
         return bDeleted;
     }
+    if (lpszValue != nullptr)
+        return SetValueAndClose(GetSectionKey(lpszSection), lpszEntry, REG_SZ, lpszValue, DWORD(strlen(lpszValue) + 1));
     HKEY hKey = GetSectionKey(lpszSection);
     if (hKey == nullptr)
         return FALSE;
-    LONG lResult;
-    if (lpszValue == nullptr) {
-        lResult = ::RegDeleteValueA(hKey, lpszEntry);
-        if (lResult == ERROR_FILE_NOT_FOUND)
-            lResult = ERROR_SUCCESS;
-    } else {
-        lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
-                                   DWORD(strlen(lpszValue) + 1));
-    }
+    const LONG lResult = ::RegDeleteValueA(hKey, lpszEntry);
     ::RegCloseKey(hKey);
-    return lResult == ERROR_SUCCESS;
+    return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
 }
 
 BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
@@ -465,21 +475,8 @@ BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppD
         const CString text = GetProfileString(lpszSection, lpszEntry);
         if (text.IsEmpty() || !DecodeBinary(text, data))
             return FALSE;
-    } else {
-        HKEY hKey = GetSectionKey(lpszSection);
-        if (hKey == nullptr)
-            return FALSE;
-        DWORD dwType = 0;
-        DWORD dwSize = 0;
-        LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwSize);
-        if (lResult == ERROR_SUCCESS && dwType == REG_BINARY) {
-            data.resize(dwSize);
-            lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, data.data(), &dwSize);
-            data.resize(dwSize);
-        }
-        ::RegCloseKey(hKey);
-        if (lResult != ERROR_SUCCESS || dwType != REG_BINARY)
-            return FALSE;
+    } else if (!QueryValueAndClose(GetSectionKey(lpszSection), lpszEntry, {REG_BINARY}, data)) {
+        return FALSE;
     }
     *ppData = new BYTE[data.empty() ? 1 : data.size()];
     if (!data.empty())
@@ -496,13 +493,8 @@ BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pD
         AfxRequirePointer(pData, "CWinApp::WriteProfileBinary", "pData");
     if (m_pszRegistryKey == nullptr)
         return WriteProfileString(lpszSection, lpszEntry, EncodeBinary(pData, nBytes));
-    HKEY hKey = GetSectionKey(lpszSection);
-    if (hKey == nullptr)
-        return FALSE;
     const BYTE empty = 0;
-    const LONG lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_BINARY, nBytes > 0 ? pData : &empty, nBytes);
-    ::RegCloseKey(hKey);
-    return lResult == ERROR_SUCCESS;
+    return SetValueAndClose(GetSectionKey(lpszSection), lpszEntry, REG_BINARY, nBytes > 0 ? pData : &empty, nBytes);
 }
 
 BOOL CWinApp::DelRegTree(HKEY hParentKey, LPCSTR lpszKeyName)
