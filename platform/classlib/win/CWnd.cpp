@@ -79,26 +79,28 @@ HWND CompositeColourTarget(HWND hWndParent, HWND hWndControl)
     return hWndControl;
 }
 
+// The control an owner-draw message's structure (TItemStruct at lParam) names; null for a menu item.
+template <class TItemStruct>
+HWND OwnerDrawControl(LPARAM lParam)
+{
+    const TItemStruct* p = reinterpret_cast<const TItemStruct*>(lParam);
+    return p != nullptr && p->CtlType != ODT_MENU ? p->hwndItem : nullptr;
+}
+
 // The child a parent's message is reflected to, or null when the message is not reflected.
 HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* p = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        return p != nullptr && p->CtlType != ODT_MENU ? p->hwndItem : nullptr;
-    }
+    case WM_DRAWITEM:
+        return OwnerDrawControl<DRAWITEMSTRUCT>(lParam);
     case WM_MEASUREITEM: {
         const MEASUREITEMSTRUCT* p = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
         return p != nullptr && p->CtlType != ODT_MENU ? ::GetDlgItem(hWndParent, int(p->CtlID)) : nullptr;
     }
-    case WM_COMPAREITEM: {
-        const COMPAREITEMSTRUCT* p = reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam);
-        return p != nullptr && p->CtlType != ODT_MENU ? p->hwndItem : nullptr;
-    }
-    case WM_DELETEITEM: {
-        const DELETEITEMSTRUCT* p = reinterpret_cast<const DELETEITEMSTRUCT*>(lParam);
-        return p != nullptr && p->CtlType != ODT_MENU ? p->hwndItem : nullptr;
-    }
+    case WM_COMPAREITEM:
+        return OwnerDrawControl<COMPAREITEMSTRUCT>(lParam);
+    case WM_DELETEITEM:
+        return OwnerDrawControl<DELETEITEMSTRUCT>(lParam);
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
