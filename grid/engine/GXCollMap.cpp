@@ -15,10 +15,22 @@ namespace {
 // The largest count the 16-bit stored count can carry.
 const int32_t kMaxStoredCount = 0xFFFF;
 
-void CheckStoredCount(int32_t nCount)
+// Writes the WORD count of a map's stored form.
+void StoreCount(CArchive& ar, int32_t nCount)
 {
     if (nCount > kMaxStoredCount)
         AfxThrowArchiveException(CArchiveException::generic);
+    ar << WORD(nCount);
+}
+
+// Reads the WORD count of a map's stored form, checked against the data left: each entry takes at
+// least nEntryBytes.
+WORD LoadCount(CArchive& ar, uint64_t nEntryBytes)
+{
+    WORD nCount;
+    ar >> nCount;
+    ar.CheckAvailable(nCount * nEntryBytes);
+    return nCount;
 }
 
 }  // namespace
@@ -114,14 +126,11 @@ void CGXCollMapDWordToLong::MoveKeys(DWORD nFrom, DWORD nTo, DWORD nDest)
 void CGXCollMapDWordToLong::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        CheckStoredCount(GetCount());
-        ar << WORD(GetCount());
+        StoreCount(ar, GetCount());
         for (const auto& pair : Pairs())
             ar << DWORD(pair.first) << LONG(pair.second);
     } else {
-        WORD nCount;
-        ar >> nCount;
-        ar.CheckAvailable(uint64_t(nCount) * 8);
+        const WORD nCount = LoadCount(ar, 8);
         for (WORD i = 0; i < nCount; ++i) {
             DWORD key;
             LONG value;
@@ -134,8 +143,7 @@ void CGXCollMapDWordToLong::Serialize(CArchive& ar)
 void CGXCollMapDWordToString::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        CheckStoredCount(GetCount());
-        ar << WORD(GetCount());
+        StoreCount(ar, GetCount());
         POSITION pos = GetStartPosition();
         while (pos != nullptr) {
             DWORD key;
@@ -144,9 +152,7 @@ void CGXCollMapDWordToString::Serialize(CArchive& ar)
             ar << key << value;
         }
     } else {
-        WORD nCount;
-        ar >> nCount;
-        ar.CheckAvailable(uint64_t(nCount) * 5);
+        const WORD nCount = LoadCount(ar, 5);
         for (WORD i = 0; i < nCount; ++i) {
             DWORD key;
             CString value;
@@ -198,8 +204,7 @@ void CMapNdxToOb::GetNextAssoc(POSITION& rPos, DWORD& rRow, DWORD& rCol, CObject
 void CMapNdxToOb::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        CheckStoredCount(GetCount());
-        ar << WORD(GetCount());
+        StoreCount(ar, GetCount());
         for (POSITION pos = GetStartPosition(); pos != nullptr;) {
             DWORD nRow, nCol;
             CObject* pOb;
@@ -208,9 +213,7 @@ void CMapNdxToOb::Serialize(CArchive& ar)
             ar.WriteObject(pOb);
         }
     } else {
-        WORD nCount;
-        ar >> nCount;
-        ar.CheckAvailable(uint64_t(nCount) * (4 + 4 + 2));
+        const WORD nCount = LoadCount(ar, 4 + 4 + 2);
         for (WORD i = 0; i < nCount; ++i) {
             DWORD nRow, nCol;
             ar >> nRow >> nCol;
