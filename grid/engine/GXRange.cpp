@@ -204,6 +204,17 @@ bool HasBounds(const CGXCellRange& r, const Axis& axis)
     return r.rtType != CGXCellRange::rtTable && r.rtType != axis.wholeKind;
 }
 
+// TRUE when a valid range of list covers number n of the axis.
+BOOL IsInList(const CGXRangeList& list, const Axis& axis, ROWCOL n)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        const CGXCellRange* r = static_cast<const CGXCellRange*>(list.GetNext(pos));
+        if (r->m_bValid && (!HasBounds(*r, axis) || (n >= r->*axis.first && n <= r->*axis.last)))
+            return TRUE;
+    }
+    return FALSE;
+}
+
 void CheckOrder(const char* lpszFunc, ROWCOL nFrom, ROWCOL nTo)
 {
     if (nFrom > nTo) {
@@ -288,24 +299,12 @@ POSITION CGXRangeList::FindRange(ROWCOL nRow, ROWCOL nCol) const
 
 BOOL CGXRangeList::IsRowInList(ROWCOL nRow) const
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
-        const CGXCellRange* r = static_cast<const CGXCellRange*>(GetNext(pos));
-        if (r->m_bValid && (r->rtType == CGXCellRange::rtCols || r->rtType == CGXCellRange::rtTable ||
-                            (nRow >= r->top && nRow <= r->bottom)))
-            return TRUE;
-    }
-    return FALSE;
+    return IsInList(*this, kRowAxis, nRow);
 }
 
 BOOL CGXRangeList::IsColInList(ROWCOL nCol) const
 {
-    for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
-        const CGXCellRange* r = static_cast<const CGXCellRange*>(GetNext(pos));
-        if (r->m_bValid && (r->rtType == CGXCellRange::rtRows || r->rtType == CGXCellRange::rtTable ||
-                            (nCol >= r->left && nCol <= r->right)))
-            return TRUE;
-    }
-    return FALSE;
+    return IsInList(*this, kColAxis, nCol);
 }
 
 namespace {

@@ -248,6 +248,11 @@ TEST(RangeList, QueriesSkipAndFindTheFirst)
     list.AddRange(Cols(9, 9));
     EXPECT_TRUE(list.IsRowInList(600));
     EXPECT_FALSE(list.IsColInList(600));
+    EXPECT_TRUE(list.IsColInList(9));
+    EXPECT_TRUE(list.IsColInList(5));
+    EXPECT_FALSE(list.IsColInList(7));
+    list.AddRange(Rows(2, 2));
+    EXPECT_TRUE(list.IsColInList(600));
 }
 
 TEST(RangeList, CopyKeepsValidRangesInReverseOrder)
