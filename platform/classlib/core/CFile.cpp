@@ -95,6 +95,16 @@ int CFile::PosixFlags(uint32_t nOpenFlags)
     return flags;
 }
 
+bool CFile::OpenFailed(CFileException* pError, int nCause, int nErrno, const char* lpszFileName)
+{
+    if (pError != nullptr) {
+        pError->m_cause = nCause;
+        pError->m_lOsError = nErrno;
+        pError->m_strFileName = lpszFileName;
+    }
+    return false;
+}
+
 bool CFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileException* pError)
 {
     if (m_hFile != hFileNull) {
@@ -104,14 +114,7 @@ bool CFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileException* 
         AfxThrowInvalidArgException(detail);
     }
     const int flags = PosixFlags(nOpenFlags);
-    auto fail = [&](int cause, int err) {
-        if (pError != nullptr) {
-            pError->m_cause = cause;
-            pError->m_lOsError = err;
-            pError->m_strFileName = lpszFileName;
-        }
-        return false;
-    };
+    auto fail = [&](int cause, int err) { return OpenFailed(pError, cause, err, lpszFileName); };
     if (lpszFileName == nullptr || *lpszFileName == '\0')
         return fail(CFileException::badPath, -1);
 

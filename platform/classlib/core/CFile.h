@@ -96,6 +96,9 @@ protected:
     static int SeekOrigin(const char* lpszClass, uint32_t nFrom);
     // Validates nOpenFlags; returns the open(2) flags, or throws CInvalidArgException* naming them.
     static int PosixFlags(uint32_t nOpenFlags);
+    // An Open that failed: fills pError (when not null) with the cause, errno nErrno (-1: none) and
+    // the file name. Returns false, for Open to return.
+    static bool OpenFailed(CFileException* pError, int nCause, int nErrno, const char* lpszFileName);
 
     int m_hFile;           // the descriptor, hFileNull when closed
     CString m_strFileName; // the path as given

@@ -67,14 +67,7 @@ bool CSafeFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileExcepti
                       nOpenFlags);
         AfxThrowInvalidArgException(detail);
     }
-    auto fail = [&](int cause, int err) {
-        if (pError != nullptr) {
-            pError->m_cause = cause;
-            pError->m_lOsError = err;
-            pError->m_strFileName = lpszFileName;
-        }
-        return false;
-    };
+    auto fail = [&](int cause, int err) { return OpenFailed(pError, cause, err, lpszFileName); };
     if (lpszFileName == nullptr || *lpszFileName == '\0')
         return fail(CFileException::badPath, -1);
 

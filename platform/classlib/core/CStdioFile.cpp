@@ -60,14 +60,8 @@ bool CStdioFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileExcept
     const int fd = m_hFile;
     m_hFile = hFileNull;
     const int err = AttachDescriptor(fd, nOpenFlags, lpszFileName);
-    if (err != 0) {
-        if (pError != nullptr) {
-            pError->m_cause = CFileException::ErrnoToException(err);
-            pError->m_lOsError = err;
-            pError->m_strFileName = lpszFileName;
-        }
-        return false;
-    }
+    if (err != 0)
+        return OpenFailed(pError, CFileException::ErrnoToException(err), err, lpszFileName);
     return true;
 }
 
