@@ -1,6 +1,6 @@
 // Archive stored forms and the safety of loading: the byte layouts other programs' files depend on,
 // object graphs, class and schema checks, truncated and hostile data.
-#include "core/Core.h"
+#include "ArchiveTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,58 +11,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-// The bytes a memory file holds.
-Bytes Contents(CMemFile& file)
-{
-    const uint64_t length = file.GetLength();
-    Bytes out(static_cast<size_t>(length));
-    file.SeekToBegin();
-    if (length != 0)
-        file.Read(out.data(), uint32_t(length));
-    return out;
-}
-
-// Runs write against a storing archive over a memory file and returns the bytes written.
-template <class F>
-Bytes Store(F write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    return Contents(file);
-}
-
-// Runs read against a loading archive over a copy of bytes.
-template <class F>
-void Load(const Bytes& bytes, F read)
-{
-    CMemFile file;
-    if (!bytes.empty())
-        file.Write(bytes.data(), uint32_t(bytes.size()));
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-}
-
-// The archive exception cause thrown by f, or -1 when none was thrown.
-template <class F>
-int ArchiveCause(F f)
-{
-    try {
-        f();
-    } catch (CArchiveException* e) {
-        const int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
-}
 
 Bytes Cat(std::initializer_list<Bytes> parts)
 {
@@ -153,14 +101,14 @@ IMPLEMENT_DYNAMIC(CNotSerial, CObject)
 
 TEST(ArchiveValues, FixedWidthLittleEndian)
 {
-    const Bytes bytes = Store([](CArchive& ar) {
+    const Bytes bytes = StoreBytes([](CArchive& ar) {
         ar << uint8_t(0x81) << uint16_t(0x1234) << int32_t(-2) << uint32_t(0xA1B2C3D4) << int(7) << 1.5f << -2.0;
     });
     const Bytes expected = {0x81, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xD4, 0xC3, 0xB2, 0xA1, 0x07, 0x00,
                             0x00, 0x00, 0x00, 0x00, 0xC0, 0x3F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC0};
     EXPECT_EQ(bytes, expected);
 
-    Load(bytes, [](CArchive& ar) {
+    LoadBytes(bytes, [](CArchive& ar) {
         uint8_t by;
         uint16_t w;
         int32_t l;
@@ -204,12 +152,12 @@ TEST(ArchiveValues, StringLengthPrefixes)
             p[i] = char(0x80 + i % 0x80);  // every byte 0x80..0xFF, and never a 0
         text.ReleaseBuffer(c.length);
 
-        const Bytes bytes = Store([&](CArchive& ar) { ar << text << uint8_t(0x5A); });
+        const Bytes bytes = StoreBytes([&](CArchive& ar) { ar << text << uint8_t(0x5A); });
         ASSERT_EQ(bytes.size(), c.prefix.size() + size_t(c.length) + 1);
         EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + c.prefix.size()), c.prefix);
         EXPECT_EQ(0, std::memcmp(bytes.data() + c.prefix.size(), text.GetString(), size_t(c.length)));
 
-        Load(bytes, [&](CArchive& ar) {
+        LoadBytes(bytes, [&](CArchive& ar) {
             CString back = "previous";
             uint8_t after = 0;
             ar >> back >> after;
@@ -269,18 +217,18 @@ TEST(ArchiveValues, CountsSwitchToADwordAt65535)
         array.SetSize(int32_t(c.count));
         for (uint32_t i = 0; i < c.count; ++i)
             array[int32_t(i)] = uint8_t(i * 7);
-        const Bytes bytes = Store([&](CArchive& ar) { array.Serialize(ar); });
+        const Bytes bytes = StoreBytes([&](CArchive& ar) { array.Serialize(ar); });
         ASSERT_EQ(bytes.size(), c.prefix.size() + c.count);
         EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + c.prefix.size()), c.prefix);
 
-        Load(bytes, [&](CArchive& ar) {
+        LoadBytes(bytes, [&](CArchive& ar) {
             CByteArray back;
             back.Add(99);  // loading replaces the contents
             back.Serialize(ar);
             ASSERT_EQ(back.GetSize(), int32_t(c.count));
             EXPECT_TRUE(c.count == 0 || std::memcmp(back.GetData(), array.GetData(), c.count) == 0);
         });
-        Load(bytes, [&](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), c.count); });
+        LoadBytes(bytes, [&](CArchive& ar) { EXPECT_EQ(ar.ReadCount(), c.count); });
     }
 }
 
@@ -302,14 +250,14 @@ TEST(ArchiveValues, ModeMisuseIsRefused)
 TEST(ArchiveValues, TextLinesAcceptLfAndCrLf)
 {
     const Bytes bytes = Text("first\r\nsecond\n\nlast");
-    Load(bytes, [](CArchive& ar) {
+    LoadBytes(bytes, [](CArchive& ar) {
         CString line;
         std::vector<std::string> lines;
         while (ar.ReadString(line))
             lines.push_back(line.GetString());
         EXPECT_EQ(lines, (std::vector<std::string>{"first", "second", "", "last"}));
     });
-    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteString("a\nb\n"); }), Text("a\nb\n"));
+    EXPECT_EQ(StoreBytes([](CArchive& ar) { ar.WriteString("a\nb\n"); }), Text("a\nb\n"));
 }
 
 // ---- objects ----
@@ -320,12 +268,12 @@ TEST(ArchiveObjects, ObListOfTwoFooMatchesTheDocumentedBytes)
     CObList list;
     list.AddTail(&a);
     list.AddTail(&b);
-    const Bytes bytes = Store([&](CArchive& ar) { list.Serialize(ar); });
+    const Bytes bytes = StoreBytes([&](CArchive& ar) { list.Serialize(ar); });
     const Bytes expected = {0x02, 0x00, 0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00, 'C', 'F', 'o', 'o',
                             0x11, 0x11, 0x01, 0x80, 0x22, 0x22};
     EXPECT_EQ(bytes, expected);
 
-    Load(bytes, [](CArchive& ar) {
+    LoadBytes(bytes, [](CArchive& ar) {
         CObList back;
         back.Serialize(ar);
         ASSERT_EQ(back.GetCount(), 2);
@@ -354,7 +302,7 @@ Bytes StoreGraph()
     root->m_children.AddTail(b);
     b->m_pRef = a;
     root->m_pRef = root;
-    const Bytes bytes = Store([&](CArchive& ar) {
+    const Bytes bytes = StoreBytes([&](CArchive& ar) {
         ar << root << a << static_cast<CObject*>(nullptr);
     });
     delete root;
@@ -367,7 +315,7 @@ TEST(ArchiveObjects, SharedObjectAndNullRoundTrip)
 {
     const Bytes bytes = StoreGraph();
     ASSERT_EQ(g_liveNodes, 0);
-    Load(bytes, [](CArchive& ar) {
+    LoadBytes(bytes, [](CArchive& ar) {
         CTestNode* root = nullptr;
         CTestNode* shared = nullptr;
         CObject* null = reinterpret_cast<CObject*>(1);
@@ -395,9 +343,9 @@ TEST(ArchiveObjects, OwnedReadsRefuseReferencesToEarlierObjects)
 {
     // two references to one CFoo: an owner may take the first, never the second
     CFoo foo(7);
-    const Bytes bytes = Store([&](CArchive& ar) { ar << &foo << &foo << static_cast<CObject*>(nullptr); });
+    const Bytes bytes = StoreBytes([&](CArchive& ar) { ar << &foo << &foo << static_cast<CObject*>(nullptr); });
     EXPECT_EQ(ArchiveCause([&] {
-                  Load(bytes, [](CArchive& ar) {
+                  LoadBytes(bytes, [](CArchive& ar) {
                       CObject* first = ar.ReadOwnedObject(RUNTIME_CLASS(CFoo));
                       ASSERT_NE(first, nullptr);
                       EXPECT_EQ(static_cast<CFoo*>(first)->m_w, 7);
@@ -406,7 +354,7 @@ TEST(ArchiveObjects, OwnedReadsRefuseReferencesToEarlierObjects)
                   });
               }),
               CArchiveException::badIndex);
-    Load(Store([](CArchive& ar) { ar << static_cast<CObject*>(nullptr); }),
+    LoadBytes(StoreBytes([](CArchive& ar) { ar << static_cast<CObject*>(nullptr); }),
          [](CArchive& ar) { EXPECT_EQ(ar.ReadOwnedObject(RUNTIME_CLASS(CFoo)), nullptr); });
 }
 
@@ -419,7 +367,7 @@ TEST(ArchiveObjects, EveryTruncationThrowsEndOfFileAndLeaksNothing)
         CTestNode* root = nullptr;
         CTestNode* shared = nullptr;
         CObject* null = nullptr;
-        const int cause = ArchiveCause([&] { Load(part, [&](CArchive& ar) { ar >> root >> shared >> null; }); });
+        const int cause = ArchiveCause([&] { LoadBytes(part, [&](CArchive& ar) { ar >> root >> shared >> null; }); });
         EXPECT_EQ(cause, CArchiveException::endOfFile);
         // objects read completely before the cut belong to the reader; the partly read one is gone
         delete root;
@@ -461,12 +409,12 @@ TEST(ArchiveObjects, ClassAndSchemaChecks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ArchiveCause([&] { Load(c.bytes, [&](CArchive& ar) { delete ar.ReadObject(c.requested); }); }),
+        EXPECT_EQ(ArchiveCause([&] { LoadBytes(c.bytes, [&](CArchive& ar) { delete ar.ReadObject(c.requested); }); }),
                   c.cause);
     }
     // an index that names a class where an object is expected
     const Bytes classThenIndex = Cat({{0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00}, Text("CFoo"), {0x34, 0x12, 0x01, 0x00}});
-    Load(classThenIndex, [](CArchive& ar) {
+    LoadBytes(classThenIndex, [](CArchive& ar) {
         CObject* first = ar.ReadObject(nullptr);
         EXPECT_EQ(ArchiveCause([&] { ar.ReadObject(nullptr); }), CArchiveException::badIndex);
         delete first;
@@ -479,7 +427,7 @@ TEST(ArchiveObjects, VersionableClassReadsAnySchema)
     for (uint16_t schema : {uint16_t(1), uint16_t(3), uint16_t(9)}) {
         SCOPED_TRACE(schema);
         const Bytes bytes = Cat({{0xFF, 0xFF, uint8_t(schema), 0x00, 0x0A, 0x00}, Text("CVersioned")});
-        Load(bytes, [&](CArchive& ar) {
+        LoadBytes(bytes, [&](CArchive& ar) {
             CVersioned* p = static_cast<CVersioned*>(ar.ReadObject(RUNTIME_CLASS(CVersioned)));
             EXPECT_EQ(p->m_loadedSchema, schema);
             EXPECT_EQ(ar.GetObjectSchema(), 0xFFFFFFFFu);  // given once
@@ -488,7 +436,7 @@ TEST(ArchiveObjects, VersionableClassReadsAnySchema)
     }
     // written with the schema number, without the versionable flag
     CVersioned v;
-    EXPECT_EQ(Store([&](CArchive& ar) { ar << &v; }),
+    EXPECT_EQ(StoreBytes([&](CArchive& ar) { ar << &v; }),
               Cat({{0xFF, 0xFF, 0x03, 0x00, 0x0A, 0x00}, Text("CVersioned")}));
 }
 
@@ -499,7 +447,7 @@ TEST(ArchiveObjects, IndexesFrom0x7FFFUseTheLongForm)
     // form, and a reference to the first CTestNode object uses the long object form.
     std::vector<CFoo> foos(0x7FFF);
     CTestNode n1(5), n2(6);
-    const Bytes bytes = Store([&](CArchive& ar) {
+    const Bytes bytes = StoreBytes([&](CArchive& ar) {
         for (CFoo& f : foos)
             ar << &f;
         ar << &n1 << &n2 << &n1 << &foos[0];
@@ -510,7 +458,7 @@ TEST(ArchiveObjects, IndexesFrom0x7FFFUseTheLongForm)
     ASSERT_GT(bytes.size(), tail.size());
     EXPECT_EQ(Bytes(bytes.end() - tail.size(), bytes.end()), tail);
 
-    Load(bytes, [&](CArchive& ar) {
+    LoadBytes(bytes, [&](CArchive& ar) {
         std::vector<CObject*> read;
         for (size_t i = 0; i < foos.size() + 4; ++i)
             read.push_back(ar.ReadObject(nullptr));
@@ -527,7 +475,7 @@ TEST(ArchiveObjects, IndexesFrom0x7FFFUseTheLongForm)
 TEST(ArchiveObjects, NotSerialisableObjectIsRefusedOnWrite)
 {
     CNotSerial object;
-    EXPECT_EQ(ArchiveCause([&] { Store([&](CArchive& ar) { ar << &object; }); }), CArchiveException::badClass);
+    EXPECT_EQ(ArchiveCause([&] { StoreBytes([&](CArchive& ar) { ar << &object; }); }), CArchiveException::badClass);
 }
 
 // ---- hostile lengths and counts ----
@@ -551,7 +499,7 @@ TEST(ArchiveSafety, ClaimedLengthsBeyondTheDataThrowBeforeAllocating)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int cause = ArchiveCause([&] {
-            Load(c.bytes, [&](CArchive& ar) {
+            LoadBytes(c.bytes, [&](CArchive& ar) {
                 CString s;
                 CObArray obs;
                 CStringArray strings;
