@@ -27,19 +27,26 @@ inline std::ostream& operator<<(std::ostream& os, const CSize& s)
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
+// The description of a top-down 32-bit DIB of nWidth by nHeight pixels (0x00RRGGBB each).
+inline BITMAPINFO TopDown32BitInfo(int nWidth, int nHeight)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = -nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // A memory DC (held by a CDC) with a top-down 32-bit DIB section selected, filled white.
 class DibCanvas {
 public:
     DibCanvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight)
     {
         dc.CreateCompatibleDC(nullptr);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = nWidth;
-        info.bmiHeader.biHeight = -nHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDown32BitInfo(nWidth, nHeight);
         void* pBits = nullptr;
         bitmap.Attach(::CreateDIBSection(dc.m_hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
         m_pBits = static_cast<uint32_t*>(pBits);

@@ -234,12 +234,7 @@ protected:
             for (int y = 0; y < kSize; y++)
                 for (int x = 0; x < kSize; x++)
                     pixels[y * kSize + x] = uint32_t((x * 2) << 16 | (y * 2) << 8 | ((x * y) & 0xFF));
-            BITMAPINFO info = {};
-            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-            info.bmiHeader.biWidth = kSize;
-            info.bmiHeader.biHeight = -kSize;
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 32;
+            const BITMAPINFO info = TopDown32BitInfo(kSize, kSize);
             ::SetDIBitsToDevice(hDC, 0, 0, kSize, kSize, 0, 0, 0, kSize, pixels, &info, DIB_RGB_COLORS);
             ::EndPaint(hwnd, &ps);
             return 0;
