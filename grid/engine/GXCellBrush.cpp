@@ -9,11 +9,8 @@ namespace {
 
 void CheckRange(const char* lpszFunc, const char* lpszWhat, UINT nValue, UINT nMax)
 {
-    if (nValue > nMax) {
-        CString detail;
-        detail.Format("CGXCellBrush::%s: %s %u outside 0..%u", lpszFunc, lpszWhat, nValue, nMax);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nValue > nMax)
+        AfxThrowInvalidArgFormat("CGXCellBrush::%s: %s %u outside 0..%u", lpszFunc, lpszWhat, nValue, nMax);
 }
 
 }  // namespace

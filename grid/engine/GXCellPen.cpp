@@ -17,11 +17,8 @@ const UINT kDashPatterns[2][5] = {
 
 void CheckRange(const char* lpszFunc, const char* lpszWhat, UINT nValue, UINT nMax)
 {
-    if (nValue > nMax) {
-        CString detail;
-        detail.Format("CGXCellPen::%s: %s %u outside 0..%u", lpszFunc, lpszWhat, nValue, nMax);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nValue > nMax)
+        AfxThrowInvalidArgFormat("CGXCellPen::%s: %s %u outside 0..%u", lpszFunc, lpszWhat, nValue, nMax);
 }
 
 }  // namespace

@@ -85,11 +85,8 @@ void CGXCollMapDWordToLong::InsertKeys(DWORD nFirst, DWORD nCount)
 
 void CGXCollMapDWordToLong::RemoveKeys(DWORD nFirst, DWORD nLast)
 {
-    if (nFirst > nLast) {
-        CString detail;
-        detail.Format("CGXCollMapDWordToLong::RemoveKeys: first %lu after last %lu", nFirst, nLast);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nFirst > nLast)
+        AfxThrowInvalidArgFormat("CGXCollMapDWordToLong::RemoveKeys: first %lu after last %lu", nFirst, nLast);
     const DWORD n = nLast - nFirst + 1;
     std::vector<std::pair<DWORD, LONG>> kept;
     for (auto pair : Pairs()) {
@@ -104,11 +101,8 @@ void CGXCollMapDWordToLong::RemoveKeys(DWORD nFirst, DWORD nLast)
 
 void CGXCollMapDWordToLong::MoveKeys(DWORD nFrom, DWORD nTo, DWORD nDest)
 {
-    if (nFrom > nTo) {
-        CString detail;
-        detail.Format("CGXCollMapDWordToLong::MoveKeys: first %lu after last %lu", nFrom, nTo);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nFrom > nTo)
+        AfxThrowInvalidArgFormat("CGXCollMapDWordToLong::MoveKeys: first %lu after last %lu", nFrom, nTo);
     const DWORD n = nTo - nFrom + 1;
     std::vector<std::pair<DWORD, LONG>> pairs = Pairs();
     for (auto& pair : pairs) {

@@ -7,11 +7,8 @@
 
 COLORREF GXSysColor(int nIndex)
 {
-    if (nIndex < 0 || nIndex > 254 - 0x41) {
-        CString detail;
-        detail.Format("GXSysColor: system colour index %d outside 0..189", nIndex);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nIndex < 0 || nIndex > 254 - 0x41)
+        AfxThrowInvalidArgFormat("GXSysColor: system colour index %d outside 0..189", nIndex);
     return COLORREF(254 - nIndex) << 24;
 }
 

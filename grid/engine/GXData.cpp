@@ -110,11 +110,8 @@ void MoveAlong(const Axis& axis, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest)
 
 void CheckMode(const char* lpszFunc, int nMode)
 {
-    if (nMode < 0 || nMode > 3) {
-        CString detail;
-        detail.Format("CGXData::%s: mode %d outside 0..3", lpszFunc, nMode);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nMode < 0 || nMode > 3)
+        AfxThrowInvalidArgFormat("CGXData::%s: mode %d outside 0..3", lpszFunc, nMode);
 }
 
 // TRUE when the text reads as a number (C locale), with nothing but spaces around it.

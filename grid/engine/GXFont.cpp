@@ -136,11 +136,8 @@ void CGXFont::SetDesc(uint64_t nDesc)
 
 CGXFont& CGXFont::SetWeight(LONG nWeight)
 {
-    if (nWeight < 0 || nWeight > 1499) {
-        CString detail;
-        detail.Format("CGXFont::SetWeight: weight %ld outside 0..1499", nWeight);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nWeight < 0 || nWeight > 1499)
+        AfxThrowInvalidArgFormat("CGXFont::SetWeight: weight %ld outside 0..1499", nWeight);
     SetDesc(WithField(m_nDesc, kWeightMask, kWeightShift, uint64_t(nWeight / 100)));
     return *this;
 }
@@ -165,11 +162,8 @@ CGXFont& CGXFont::SetStrikeOut(BOOL b)
 
 CGXFont& CGXFont::SetSize(double dPoints)
 {
-    if (!(dPoints >= 0)) {
-        CString detail;
-        detail.Format("CGXFont::SetSize: size %g is not a size in points", dPoints);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (!(dPoints >= 0))
+        AfxThrowInvalidArgFormat("CGXFont::SetSize: size %g is not a size in points", dPoints);
     const double dQuarters = dPoints * 4 + 0.5;
     const uint64_t nQuarters = dQuarters >= 1023 ? 1023 : uint64_t(dQuarters);
     SetDesc(WithField(m_nDesc, kSizeMask, kSizeShift, nQuarters));
@@ -184,11 +178,8 @@ CGXFont& CGXFont::SetOrientation(LONG nTenths)
 
 CGXFont& CGXFont::SetFaceNameIndex(UINT nIndex)
 {
-    if (nIndex > GX_NO_FACE) {
-        CString detail;
-        detail.Format("CGXFont::SetFaceNameIndex: face index %u outside 0..1023", nIndex);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nIndex > GX_NO_FACE)
+        AfxThrowInvalidArgFormat("CGXFont::SetFaceNameIndex: face index %u outside 0..1023", nIndex);
     SetDesc(WithField(m_nDesc, kFaceMask, kFaceShift, nIndex));
     return *this;
 }
@@ -306,11 +297,8 @@ void CGXFont::GetZoomedLogFont(LOGFONTA& lf, int nZoom) const
 
 CGXFont& CGXFont::ChangeFont(const CGXFont& other, int nMode)
 {
-    if (nMode < 0 || nMode > 3) {
-        CString detail;
-        detail.Format("CGXFont::ChangeFont: mode %d outside 0..3", nMode);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nMode < 0 || nMode > 3)
+        AfxThrowInvalidArgFormat("CGXFont::ChangeFont: mode %d outside 0..3", nMode);
     if (&other == this)
         return *this;
     if (nMode == 2) {

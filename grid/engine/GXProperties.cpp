@@ -155,11 +155,9 @@ COLORREF CGXProperties::GetColor(int32_t nIndex) const
 
 void CGXProperties::SetColor(int32_t nIndex, COLORREF color)
 {
-    if (nIndex < 0 || nIndex >= m_colorValues.GetSize()) {
-        CString detail;
-        detail.Format("CGXProperties::SetColor: colour index %d outside 0..%d", nIndex, m_colorValues.GetSize() - 1);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nIndex < 0 || nIndex >= m_colorValues.GetSize())
+        AfxThrowInvalidArgFormat("CGXProperties::SetColor: colour index %d outside 0..%d", nIndex,
+                                 m_colorValues.GetSize() - 1);
     m_colorValues[nIndex] = color;
 }
 

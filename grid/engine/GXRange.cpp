@@ -217,11 +217,8 @@ BOOL IsInList(const CGXRangeList& list, const Axis& axis, ROWCOL n)
 
 void CheckOrder(const char* lpszFunc, ROWCOL nFrom, ROWCOL nTo)
 {
-    if (nFrom > nTo) {
-        CString detail;
-        detail.Format("CGXRangeList::%s: first %lu after last %lu", lpszFunc, nFrom, nTo);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nFrom > nTo)
+        AfxThrowInvalidArgFormat("CGXRangeList::%s: first %lu after last %lu", lpszFunc, nFrom, nTo);
 }
 
 }  // namespace

@@ -19,29 +19,20 @@ const DWORD kMemberwise = CGXStyle::incBorders | CGXStyle::incFont | CGXStyle::i
 
 void CheckRange(const char* lpszFunc, UINT nValue, UINT nMax)
 {
-    if (nValue > nMax) {
-        CString detail;
-        detail.Format("CGXStyle::%s: %u outside 0..%u", lpszFunc, nValue, nMax);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nValue > nMax)
+        AfxThrowInvalidArgFormat("CGXStyle::%s: %u outside 0..%u", lpszFunc, nValue, nMax);
 }
 
 void CheckSide(const char* lpszFunc, int nSide)
 {
-    if (nSide < -1 || nSide > 3) {
-        CString detail;
-        detail.Format("CGXStyle::%s: border side %d outside -1..3", lpszFunc, nSide);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nSide < -1 || nSide > 3)
+        AfxThrowInvalidArgFormat("CGXStyle::%s: border side %d outside -1..3", lpszFunc, nSide);
 }
 
 void CheckMode(const char* lpszFunc, int nMode)
 {
-    if (nMode < 0 || nMode > 3) {
-        CString detail;
-        detail.Format("CGXStyle::%s: mode %d outside 0..3", lpszFunc, nMode);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nMode < 0 || nMode > 3)
+        AfxThrowInvalidArgFormat("CGXStyle::%s: mode %d outside 0..3", lpszFunc, nMode);
 }
 
 const CGXCellPen& ExcludedPen()
@@ -542,11 +533,8 @@ BOOL CGXStyle::GetIncludeBorders(int nSide) const
 
 CGXStyle& CGXStyle::ChangeFont(const CGXFont& font, int nMode)
 {
-    if (nMode < 0 || nMode > 3) {
-        CString detail;
-        detail.Format("CGXStyle::ChangeFont: mode %d outside 0..3", nMode);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nMode < 0 || nMode > 3)
+        AfxThrowInvalidArgFormat("CGXStyle::ChangeFont: mode %d outside 0..3", nMode);
     if (Has(incFont) && m_pFont != nullptr) {
         m_pFont->ChangeFont(font, nMode);
     } else if (nMode != gxExclude) {

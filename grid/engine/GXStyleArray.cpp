@@ -28,11 +28,8 @@ struct OwnedEntries {
     static void Set(CPtrArray& a, const char* lpszFunc, int32_t nIndex, T* p)
     {
         std::unique_ptr<T> owned(p);
-        if (nIndex < 0) {
-            CString detail;
-            detail.Format("%s: index %d is negative", lpszFunc, nIndex);
-            AfxThrowInvalidArgException(detail);
-        }
+        if (nIndex < 0)
+            AfxThrowInvalidArgFormat("%s: index %d is negative", lpszFunc, nIndex);
         if (nIndex >= a.GetSize()) {
             if (!owned)
                 return;  // a missing entry is already empty

@@ -35,11 +35,9 @@ CGXStylesMap::CGXStylesMap(CRuntimeClass* pStyleClass)
       m_pStyleClass(pStyleClass != nullptr ? pStyleClass : RUNTIME_CLASS(CGXStyle)), m_nNextId(0),
       m_strSection("Styles")
 {
-    if (!m_pStyleClass->IsDerivedFrom(RUNTIME_CLASS(CGXStyle)) || !m_pStyleClass->IsCreatable()) {
-        CString detail;
-        detail.Format("CGXStylesMap: style class %s is not a creatable CGXStyle", m_pStyleClass->m_lpszClassName);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (!m_pStyleClass->IsDerivedFrom(RUNTIME_CLASS(CGXStyle)) || !m_pStyleClass->IsCreatable())
+        AfxThrowInvalidArgFormat("CGXStylesMap: style class %s is not a creatable CGXStyle",
+                                 m_pStyleClass->m_lpszClassName);
 }
 
 CGXStylesMap::CGXStylesMap(const CGXStylesMap& other) : CGXStylesMap(other.m_pStyleClass)
@@ -210,11 +208,8 @@ void CGXStylesMap::GetNextStyle(POSITION& rPos, CString& strName, WORD& nStyleId
     if (rPos == nullptr)
         AfxThrowInvalidArgException("CGXStylesMap::GetNextStyle: null position");
     auto it = m_baseStyles.find(StyleIdOf(rPos));
-    if (it == m_baseStyles.end()) {
-        CString detail;
-        detail.Format("CGXStylesMap::GetNextStyle: no style %u at the position", unsigned(StyleIdOf(rPos)));
-        AfxThrowInvalidArgException(detail);
-    }
+    if (it == m_baseStyles.end())
+        AfxThrowInvalidArgFormat("CGXStylesMap::GetNextStyle: no style %u at the position", unsigned(StyleIdOf(rPos)));
     strName = it->second->strName;
     nStyleId = it->second->nStyleId;
     nResourceId = it->second->nResourceId;

@@ -464,11 +464,8 @@ const CGXAbstractUserAttribute* CGXUserAttributeMap::GetAttribute(WORD nId) cons
 
 void CGXUserAttributeMap::SetAttribute(WORD nId, CGXAbstractUserAttribute* pAttribute)
 {
-    if (pAttribute == nullptr) {
-        CString detail;
-        detail.Format("CGXUserAttributeMap::SetAttribute: null attribute for id %u", nId);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (pAttribute == nullptr)
+        AfxThrowInvalidArgFormat("CGXUserAttributeMap::SetAttribute: null attribute for id %u", nId);
     pAttribute->m_nId = nId;
     const int32_t i = FindIndex(nId);
     if (i >= 0) {
@@ -505,11 +502,8 @@ int32_t CGXUserAttributeMap::RemoveAttribute(WORD nId)
 
 void CGXUserAttributeMap::ChangeMap(const CGXUserAttributeMap& other, int nMode)
 {
-    if (nMode < 0 || nMode > 3) {
-        CString detail;
-        detail.Format("CGXUserAttributeMap::ChangeMap: mode %d outside 0..3", nMode);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nMode < 0 || nMode > 3)
+        AfxThrowInvalidArgFormat("CGXUserAttributeMap::ChangeMap: mode %d outside 0..3", nMode);
     if (&other == this) {
         if (nMode == 3)
             DeleteAll();

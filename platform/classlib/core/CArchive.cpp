@@ -27,11 +27,9 @@ CArchive::CArchive(CFile* pFile, uint32_t nMode, int32_t nBufSize, void* lpBuf)
     if (pFile == nullptr)
         AfxThrowInvalidArgException("CArchive: null file");
     if (nBufSize < kMinBufSize) {
-        if (lpBuf != nullptr) {
-            CString detail;
-            detail.Format("CArchive: a buffer of %d bytes is below the least size %d", nBufSize, kMinBufSize);
-            AfxThrowInvalidArgException(detail);
-        }
+        if (lpBuf != nullptr)
+            AfxThrowInvalidArgFormat("CArchive: a buffer of %d bytes is below the least size %d", nBufSize,
+                                     kMinBufSize);
         nBufSize = kMinBufSize;
     }
     if (lpBuf == nullptr) {

@@ -176,9 +176,7 @@ protected:
     }
     [[noreturn]] void ThrowCount(const char* lpszFunc, int32_t nCount) const
     {
-        CString detail;
-        detail.Format("CArray::%s: negative count %d", lpszFunc, nCount);
-        AfxThrowInvalidArgException(detail);
+        AfxThrowInvalidArgFormat("CArray::%s: negative count %d", lpszFunc, nCount);
     }
 
     std::vector<TYPE> m_data;

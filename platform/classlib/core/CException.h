@@ -166,6 +166,14 @@ public:
 [[noreturn]] void AfxThrowUserException();
 // lpszDetail: names the function and the bad value, e.g. "CArray::GetAt: index 7 outside 0..4".
 [[noreturn]] void AfxThrowInvalidArgException(const char* lpszDetail);
+// The same with the detail formatted by CString::Format's rules from lpszFormat and args.
+template <class... Args>
+[[noreturn]] void AfxThrowInvalidArgFormat(const char* lpszFormat, const Args&... args)
+{
+    CString text;
+    text.Format(lpszFormat, args...);
+    AfxThrowInvalidArgException(text);
+}
 // cause: CArchiveException cause; lpszArchiveName: path or null.
 [[noreturn]] void AfxThrowArchiveException(int cause, const char* lpszArchiveName = nullptr);
 // cause: CFileException cause; lOsError: errno or -1; lpszFileName: path or null.

@@ -71,23 +71,14 @@ int CFile::PosixFlags(uint32_t nOpenFlags)
     case modeReadWrite:
         flags |= O_RDWR;
         break;
-    default: {
-        CString detail;
-        detail.Format("CFile::Open: flags 0x%x name no single access mode", nOpenFlags);
-        AfxThrowInvalidArgException(detail);
+    default:
+        AfxThrowInvalidArgFormat("CFile::Open: flags 0x%x name no single access mode", nOpenFlags);
     }
-    }
-    if ((nOpenFlags & modeNoTruncate) && !(nOpenFlags & modeCreate)) {
-        CString detail;
-        detail.Format("CFile::Open: flags 0x%x have modeNoTruncate without modeCreate", nOpenFlags);
-        AfxThrowInvalidArgException(detail);
-    }
+    if ((nOpenFlags & modeNoTruncate) && !(nOpenFlags & modeCreate))
+        AfxThrowInvalidArgFormat("CFile::Open: flags 0x%x have modeNoTruncate without modeCreate", nOpenFlags);
     if (nOpenFlags & modeCreate) {
-        if ((nOpenFlags & 3u) == modeRead) {
-            CString detail;
-            detail.Format("CFile::Open: flags 0x%x create a file opened for reading only", nOpenFlags);
-            AfxThrowInvalidArgException(detail);
-        }
+        if ((nOpenFlags & 3u) == modeRead)
+            AfxThrowInvalidArgFormat("CFile::Open: flags 0x%x create a file opened for reading only", nOpenFlags);
         flags |= O_CREAT;
         if (!(nOpenFlags & modeNoTruncate))
             flags |= O_TRUNC;
@@ -107,12 +98,9 @@ bool CFile::OpenFailed(CFileException* pError, int nCause, int nErrno, const cha
 
 bool CFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileException* pError)
 {
-    if (m_hFile != hFileNull) {
-        CString detail;
-        detail.Format("CFile::Open: %s is still open when opening %s", m_strFileName,
-                      lpszFileName != nullptr ? lpszFileName : "(null)");
-        AfxThrowInvalidArgException(detail);
-    }
+    if (m_hFile != hFileNull)
+        AfxThrowInvalidArgFormat("CFile::Open: %s is still open when opening %s", m_strFileName,
+                                 lpszFileName != nullptr ? lpszFileName : "(null)");
     const int flags = PosixFlags(nOpenFlags);
     auto fail = [&](int cause, int err) { return OpenFailed(pError, cause, err, lpszFileName); };
     if (lpszFileName == nullptr || *lpszFileName == '\0')
@@ -143,11 +131,8 @@ void CFile::ThrowErrno(int nErrno) const
 
 void CFile::CheckOpen(const char* lpszFunc) const
 {
-    if (!IsOpen()) {
-        CString detail;
-        detail.Format("CFile::%s: the file %s is not open", lpszFunc, m_strFileName);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (!IsOpen())
+        AfxThrowInvalidArgFormat("CFile::%s: the file %s is not open", lpszFunc, m_strFileName);
 }
 
 uint32_t CFile::Read(void* lpBuf, uint32_t nCount)
@@ -205,9 +190,7 @@ int CFile::SeekOrigin(const char* lpszClass, uint32_t nFrom)
     case end:
         return SEEK_END;
     }
-    CString detail;
-    detail.Format("%s::Seek: origin %u is not begin, current or end", lpszClass, nFrom);
-    AfxThrowInvalidArgException(detail);
+    AfxThrowInvalidArgFormat("%s::Seek: origin %u is not begin, current or end", lpszClass, nFrom);
 }
 
 uint64_t CFile::Seek(int64_t lOff, uint32_t nFrom)

@@ -173,11 +173,8 @@ protected:
 
     CNode* Node(const char* lpszFunc, POSITION pos) const
     {
-        if (pos == nullptr) {
-            CString detail;
-            detail.Format("CList::%s: null position", lpszFunc);
-            AfxThrowInvalidArgException(detail);
-        }
+        if (pos == nullptr)
+            AfxThrowInvalidArgFormat("CList::%s: null position", lpszFunc);
         return reinterpret_cast<CNode*>(pos);
     }
     CNode* NonEmpty(const char* lpszFunc) const
@@ -194,9 +191,7 @@ protected:
     }
     [[noreturn]] static void ThrowEmpty(const char* lpszFunc)
     {
-        CString detail;
-        detail.Format("CList::%s: the list is empty", lpszFunc);
-        AfxThrowInvalidArgException(detail);
+        AfxThrowInvalidArgFormat("CList::%s: the list is empty", lpszFunc);
     }
     CNode* NewNode(CNode* pPrev, CNode* pNext, ARG_TYPE value)
     {

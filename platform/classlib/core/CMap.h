@@ -149,11 +149,8 @@ public:
     // and sizes of 0, throw CInvalidArgException*. bAllocNow: make the table at once.
     void InitHashTable(uint32_t hashSize, bool bAllocNow = true)
     {
-        if (m_nCount != 0 || hashSize == 0) {
-            CString detail;
-            detail.Format("CMap::InitHashTable: size %u with %d entries", hashSize, m_nCount);
-            AfxThrowInvalidArgException(detail);
-        }
+        if (m_nCount != 0 || hashSize == 0)
+            AfxThrowInvalidArgFormat("CMap::InitHashTable: size %u with %d entries", hashSize, m_nCount);
         delete[] m_pHashTable;
         m_pHashTable = nullptr;
         m_nHashTableSize = hashSize;

@@ -34,11 +34,8 @@ void CMemFile::FreeOwned()
 
 void CMemFile::Attach(uint8_t* lpBuffer, uint32_t nBufferSize, uint32_t nGrowBytes)
 {
-    if (lpBuffer == nullptr && nBufferSize != 0) {
-        CString detail;
-        detail.Format("CMemFile::Attach: null buffer of size %u", nBufferSize);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (lpBuffer == nullptr && nBufferSize != 0)
+        AfxThrowInvalidArgFormat("CMemFile::Attach: null buffer of size %u", nBufferSize);
     FreeOwned();
     m_lpBuffer = lpBuffer;
     m_nBufferSize = nBufferSize;
@@ -118,11 +115,8 @@ uint64_t CMemFile::Seek(int64_t lOff, uint32_t nFrom)
     case end:
         base = int64_t(m_nFileSize);
         break;
-    default: {
-        CString detail;
-        detail.Format("CMemFile::Seek: origin %u is not begin, current or end", nFrom);
-        AfxThrowInvalidArgException(detail);
-    }
+    default:
+        AfxThrowInvalidArgFormat("CMemFile::Seek: origin %u is not begin, current or end", nFrom);
     }
     int64_t pos = 0;
     if (__builtin_add_overflow(base, lOff, &pos) || pos < 0)

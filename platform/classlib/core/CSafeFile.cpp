@@ -53,19 +53,14 @@ void CSafeFile::Discard()
 
 bool CSafeFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileException* pError)
 {
-    if (IsOpen()) {
-        CString detail;
-        detail.Format("CSafeFile::Open: a save of %s is still open when opening %s", m_strTarget,
-                      lpszFileName != nullptr ? lpszFileName : "(null)");
-        AfxThrowInvalidArgException(detail);
-    }
+    if (IsOpen())
+        AfxThrowInvalidArgFormat("CSafeFile::Open: a save of %s is still open when opening %s", m_strTarget,
+                                 lpszFileName != nullptr ? lpszFileName : "(null)");
     const uint32_t access = nOpenFlags & 3u;
     if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) ||
         (access != modeWrite && access != modeReadWrite)) {
-        CString detail;
-        detail.Format("CSafeFile::Open: flags 0x%x must create a file for writing, without modeNoTruncate",
-                      nOpenFlags);
-        AfxThrowInvalidArgException(detail);
+        AfxThrowInvalidArgFormat("CSafeFile::Open: flags 0x%x must create a file for writing, without modeNoTruncate",
+                                 nOpenFlags);
     }
     auto fail = [&](int cause, int err) { return OpenFailed(pError, cause, err, lpszFileName); };
     if (lpszFileName == nullptr || *lpszFileName == '\0')

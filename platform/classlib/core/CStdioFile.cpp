@@ -97,11 +97,8 @@ bool CStdioFile::ReadString(CString& rString)
 char* CStdioFile::ReadString(char* lpsz, uint32_t nMax)
 {
     CheckOpen("ReadString");
-    if (lpsz == nullptr || nMax < 2) {
-        CString detail;
-        detail.Format("CStdioFile::ReadString: buffer %p of %u bytes", lpsz, nMax);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (lpsz == nullptr || nMax < 2)
+        AfxThrowInvalidArgFormat("CStdioFile::ReadString: buffer %p of %u bytes", lpsz, nMax);
     PrepareFor(false);
     uint32_t n = 0;
     int c = EOF;

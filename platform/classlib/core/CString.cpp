@@ -41,9 +41,7 @@ int ClampInt(int v, int lo, int hi)
 
 [[noreturn]] void ThrowIndex(const char* func, int index, int length)
 {
-    CString detail;
-    detail.Format("CString::%s: index %d outside 0..%d", func, index, length - 1);
-    AfxThrowInvalidArgException(detail);
+    AfxThrowInvalidArgFormat("CString::%s: index %d outside 0..%d", func, index, length - 1);
 }
 
 
@@ -366,11 +364,8 @@ void CString::ReleaseBuffer(int nNewLength)
         m_str.resize(std::strlen(m_str.c_str()));
         return;
     }
-    if (nNewLength > GetLength()) {
-        CString detail;
-        detail.Format("CString::ReleaseBuffer: length %d beyond the buffer of %d", nNewLength, GetLength());
-        AfxThrowInvalidArgException(detail);
-    }
+    if (nNewLength > GetLength())
+        AfxThrowInvalidArgFormat("CString::ReleaseBuffer: length %d beyond the buffer of %d", nNewLength, GetLength());
     m_str.resize(size_t(nNewLength));
 }
 

@@ -1,17 +1,9 @@
 // Argument checks shared by the Win32 classes: each refusal throws CInvalidArgException* with a
-// message that names the function and the bad value.
+// message that names the function and the bad value (AfxThrowInvalidArgFormat, core/CException.h,
+// formats such messages).
 #pragma once
 
 #include "core/Core.h"
-
-// Throws CInvalidArgException* with the formatted message (CString::Format rules).
-template <class... Args>
-[[noreturn]] void AfxThrowInvalidArgFormat(const char* lpszFormat, const Args&... args)
-{
-    CString text;
-    text.Format(lpszFormat, args...);
-    AfxThrowInvalidArgException(text);
-}
 
 // Refuses a null pointer argument: "<where>: <what> is null".
 inline void AfxRequirePointer(const void* p, const char* lpszWhere, const char* lpszWhat)
