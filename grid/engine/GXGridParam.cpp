@@ -19,6 +19,17 @@ void DeleteObjects(CPtrArray& array)
     array.RemoveAll();
 }
 
+// Deletes an owned object and forgets it (rpObject null, rbOwn FALSE); leaves an object not owned.
+template <class T>
+void DeleteIfOwned(T*& rpObject, BOOL& rbOwn)
+{
+    if (!rbOwn)
+        return;
+    delete rpObject;
+    rpObject = nullptr;
+    rbOwn = FALSE;
+}
+
 }  // namespace
 
 CGXGridParam::CGXGridParam()
@@ -51,26 +62,10 @@ CGXGridParam::~CGXGridParam()
 
 void CGXGridParam::DeleteOwnedObjects()
 {
-    if (m_bOwnProperties) {
-        delete m_pProperties;
-        m_pProperties = nullptr;
-        m_bOwnProperties = FALSE;
-    }
-    if (m_bOwnStylesMap) {
-        delete m_pStylesMap;
-        m_pStylesMap = nullptr;
-        m_bOwnStylesMap = FALSE;
-    }
-    if (m_bOwnData) {
-        delete m_pData;
-        m_pData = nullptr;
-        m_bOwnData = FALSE;
-    }
-    if (m_bOwnPrintDevice) {
-        delete m_pPrintDevice;
-        m_pPrintDevice = nullptr;
-        m_bOwnPrintDevice = FALSE;
-    }
+    DeleteIfOwned(m_pProperties, m_bOwnProperties);
+    DeleteIfOwned(m_pStylesMap, m_bOwnStylesMap);
+    DeleteIfOwned(m_pData, m_bOwnData);
+    DeleteIfOwned(m_pPrintDevice, m_bOwnPrintDevice);
 }
 
 void CGXGridParam::Serialize(CArchive& ar)
