@@ -110,6 +110,18 @@ CString FormatDouble(double value)
     return text;
 }
 
+// The selected item of list or combo box nIDC to or from index (msgGet / msgSet: its GETCURSEL and
+// SETCURSEL messages); lpszWhere names the exchange in the message for a null pDX.
+void ExchangeSelection(CDataExchange* pDX, const char* lpszWhere, int nIDC, int& index, UINT msgGet, UINT msgSet)
+{
+    AfxRequirePointer(pDX, lpszWhere, "pDX");
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        index = int(::SendMessageA(hWndCtrl, msgGet, 0, 0));
+    else
+        ::SendMessageA(hWndCtrl, msgSet, WPARAM(index), 0);
+}
+
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
@@ -204,22 +216,12 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    AfxRequirePointer(pDX, "DDX_CBIndex", "pDX");
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = int(::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageA(hWndCtrl, CB_SETCURSEL, WPARAM(index), 0);
+    ExchangeSelection(pDX, "DDX_CBIndex", nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    AfxRequirePointer(pDX, "DDX_LBIndex", "pDX");
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = int(::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0));
-    else
-        ::SendMessageA(hWndCtrl, LB_SETCURSEL, WPARAM(index), 0);
+    ExchangeSelection(pDX, "DDX_LBIndex", nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
