@@ -54,5 +54,6 @@ CString GXUnescapeChoiceList(const char* pszText);
 // text that is no number) into anValues. Returns how many were read. Values wider than 32 bits keep
 // their low 32 bits.
 int GXReadNumbers(const char* pszText, LONG* anValues, int nMax);
-// The C library's integer conversion of a profile value, low 32 bits ("%lu" and "%ld" texts alike).
+// The C library's integer conversion of a profile value or attribute text, low 32 bits ("%lu" and
+// "%ld" texts alike); 0 for null or a text that starts with no number.
 LONG GXTextToLong(const char* pszText);

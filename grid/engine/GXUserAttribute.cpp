@@ -2,6 +2,7 @@
 #include "grid/engine/GXUserAttribute.h"
 
 #include "grid/engine/GXState.h"
+#include "grid/engine/GXTextForms.h"
 
 #include "win/CWinApp.h"
 
@@ -18,12 +19,6 @@ IMPLEMENT_SERIAL(CGXEllipseUserAttribute, CGXAbstractUserAttribute, 0)
 IMPLEMENT_SERIAL(CGXUserAttributeMap, CObArray, 0)
 
 namespace {
-
-// The C library's integer conversion of a text, as 64 bits (0 when it starts with no number).
-int64_t TextToInteger(const char* psz)
-{
-    return psz != nullptr ? int64_t(std::strtoll(psz, nullptr, 10)) : 0;
-}
 
 // A double truncated into [lo, hi] (NaN gives 0).
 double Clamp(double d, double lo, double hi)
@@ -84,12 +79,12 @@ CString CGXAbstractUserAttribute::GetValue() const
 
 LONG CGXAbstractUserAttribute::GetLongValue() const
 {
-    return LONG(TextToInteger(GetValue()));
+    return GXTextToLong(GetValue());
 }
 
 DWORD CGXAbstractUserAttribute::GetDWordValue() const
 {
-    return DWORD(TextToInteger(GetValue()));
+    return DWORD(GXTextToLong(GetValue()));
 }
 
 double CGXAbstractUserAttribute::GetDoubleValue() const
@@ -256,7 +251,7 @@ LONG CGXUserAttribute::GetLongValue() const
         return m_value.l;
     case vtShortString:
     case vtString:
-        return LONG(TextToInteger(GetValue()));
+        return GXTextToLong(GetValue());
     case vtDouble:
         return LONG(Clamp(m_value.d, -2147483648.0, 2147483647.0));
     default:
@@ -273,7 +268,7 @@ DWORD CGXUserAttribute::GetDWordValue() const
         return DWORD(m_value.l);
     case vtShortString:
     case vtString:
-        return DWORD(TextToInteger(GetValue()));
+        return DWORD(GXTextToLong(GetValue()));
     case vtDouble:
         return DWORD(Clamp(m_value.d, 0.0, 4294967295.0));
     default:
