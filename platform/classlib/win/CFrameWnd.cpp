@@ -11,6 +11,7 @@
 #include "win/CMenu.h"
 #include "win/CView.h"
 #include "win/CWinApp.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -341,11 +342,7 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     (void)bNotify;
     if (m_frameState.bInRecalcLayout || m_hWnd == nullptr)
         return;
-    struct Guard {
-        BOOL& b;
-        explicit Guard(BOOL& flag) : b(flag) { b = TRUE; }
-        ~Guard() { b = FALSE; }
-    } guard(m_frameState.bInRecalcLayout);
+    const CAfxFlagScope guard(m_frameState.bInRecalcLayout);
     m_frameState.nIdleFlags &= ~UINT(idleLayout);
     RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
 }

@@ -6,6 +6,7 @@
 
 #include "win/ArgCheck.h"
 #include "win/CDC.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
@@ -146,11 +147,7 @@ void CScrollView::UpdateBars()
 {
     if (m_scrollState.bInUpdateBars || m_hWnd == nullptr || m_scrollState.nMapMode == 0)
         return;
-    struct Guard {
-        BOOL& b;
-        explicit Guard(BOOL& flag) : b(flag) { b = TRUE; }
-        ~Guard() { b = FALSE; }
-    } guard(m_scrollState.bInUpdateBars);
+    const CAfxFlagScope guard(m_scrollState.bInUpdateBars);
 
     // the client area as it would be without scroll bars
     CRect rectClient;

@@ -19,6 +19,19 @@ HWND AfxLastHookedWindow();
 // After a creation that made no window: gives pWnd its PostNcDestroy exactly once (a self-deleting
 // object is gone afterwards). bHookUnused and hWndHooked: what the hook did.
 void AfxCreateFailed(CWnd* pWnd, BOOL bHookUnused, HWND hWndHooked);
+// Holds a BOOL flag TRUE while the object lives, FALSE afterwards: the re-entry guard of layout code
+// that may be called again by what it does.
+class CAfxFlagScope {
+public:
+    explicit CAfxFlagScope(BOOL& rbFlag) : m_rbFlag(rbFlag) { m_rbFlag = TRUE; }
+    ~CAfxFlagScope() { m_rbFlag = FALSE; }
+    CAfxFlagScope(const CAfxFlagScope&) = delete;
+    CAfxFlagScope& operator=(const CAfxFlagScope&) = delete;
+
+private:
+    BOOL& m_rbFlag;
+};
+
 // Makes sure the common controls' window classes are registered.
 void AfxInitCommonControls();
 
