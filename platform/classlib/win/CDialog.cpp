@@ -68,15 +68,9 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATEA lpTemplate, HWND hWndOwner, HINS
     if (m_hWnd != nullptr)
         AfxThrowInvalidArgFormat("CDialog: the object already has window %p", m_hWnd);
     AfxInitCommonControls();
-    CWnd* pPrevious = AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, hWndOwner, &AfxDlgProc, reinterpret_cast<LPARAM>(this));
-    const HWND hWndHooked = AfxLastHookedWindow();
-    const BOOL bHookUnused = AfxUnhookWindowCreate(pPrevious);
-    if (hWnd == nullptr) {
-        AfxCreateFailed(this, bHookUnused, hWndHooked);
-        return FALSE;
-    }
-    return TRUE;
+    return AfxCreateHooked(this, [&] {
+        return ::CreateDialogIndirectParamA(hInst, lpTemplate, hWndOwner, &AfxDlgProc, reinterpret_cast<LPARAM>(this));
+    }) != nullptr;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)

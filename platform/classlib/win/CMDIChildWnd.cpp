@@ -71,14 +71,11 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
     mcs.lParam = reinterpret_cast<LPARAM>(cs.lpCreateParams);
 
     const HWND hWndClient = pParentWnd->m_hWndMDIClient;
-    CWnd* pPrevious = AfxHookWindowCreate(this);
-    const HWND hWnd = reinterpret_cast<HWND>(::SendMessageA(hWndClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-    const HWND hWndHooked = AfxLastHookedWindow();
-    const BOOL bHookUnused = AfxUnhookWindowCreate(pPrevious);
-    if (hWnd == nullptr) {
-        AfxCreateFailed(this, bHookUnused, hWndHooked);
+    const HWND hWnd = AfxCreateHooked(this, [&] {
+        return reinterpret_cast<HWND>(::SendMessageA(hWndClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    });
+    if (hWnd == nullptr)
         return FALSE;
-    }
     if (cs.style & WS_VISIBLE) {
         ::BringWindowToTop(hWnd);
         if (cs.style & WS_MINIMIZE)

@@ -367,17 +367,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
 
-    AfxWndInternals& st = AfxWndInternals::Get();
-    CWnd* pPrevious = AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, DWORD(cs.style), cs.x, cs.y, cs.cx, cs.cy,
-                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    const HWND hWndHooked = st.hWndLastHooked;
-    const BOOL bHookUnused = AfxUnhookWindowCreate(pPrevious);
-    if (hWnd != nullptr)
-        return TRUE;
-
-    AfxCreateFailed(this, bHookUnused, hWndHooked);
-    return FALSE;
+    return AfxCreateHooked(this, [&] {
+        return ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, DWORD(cs.style), cs.x, cs.y, cs.cx, cs.cy,
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    }) != nullptr;
 }
 
 void AfxCreateFailed(CWnd* pWnd, BOOL bHookUnused, HWND hWndHooked)

@@ -32,6 +32,22 @@ private:
     BOOL& m_rbFlag;
 };
 
+// Makes pWnd's window through create() (a Win32 call that returns the new window or null) with the
+// creation hook armed for pWnd, so the window is attached to pWnd before its first message. Returns
+// the window; null when none was made, after pWnd got what a failed creation gives it
+// (AfxCreateFailed).
+template <class TCreate>
+HWND AfxCreateHooked(CWnd* pWnd, TCreate create)
+{
+    CWnd* pPrevious = AfxHookWindowCreate(pWnd);
+    const HWND hWnd = create();
+    const HWND hWndHooked = AfxLastHookedWindow();
+    const BOOL bHookUnused = AfxUnhookWindowCreate(pPrevious);
+    if (hWnd == nullptr)
+        AfxCreateFailed(pWnd, bHookUnused, hWndHooked);
+    return hWnd;
+}
+
 // Makes sure the common controls' window classes are registered.
 void AfxInitCommonControls();
 
