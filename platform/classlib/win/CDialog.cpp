@@ -37,6 +37,13 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd) : m_lpszTemplateName(nullptr), m_pParentWnd(pParentWnd)
 {
+    SetTemplateName(lpszTemplateName);
+}
+
+CDialog::~CDialog() = default;
+
+void CDialog::SetTemplateName(LPCSTR lpszTemplateName)
+{
     if (lpszTemplateName != nullptr && !IS_INTRESOURCE(lpszTemplateName)) {
         m_dlgState.strTemplateName = lpszTemplateName;
         m_lpszTemplateName = m_dlgState.strTemplateName;
@@ -44,8 +51,6 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd) : m_lpszTemplateName
         m_lpszTemplateName = lpszTemplateName;
     }
 }
-
-CDialog::~CDialog() = default;
 
 LPCDLGTEMPLATEA CDialog::LoadTemplate(HINSTANCE* phInst) const
 {
@@ -80,12 +85,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
 {
-    if (lpszTemplateName != nullptr && !IS_INTRESOURCE(lpszTemplateName)) {
-        m_dlgState.strTemplateName = lpszTemplateName;
-        m_lpszTemplateName = m_dlgState.strTemplateName;
-    } else {
-        m_lpszTemplateName = lpszTemplateName;
-    }
+    SetTemplateName(lpszTemplateName);
     if (pParentWnd != nullptr)
         m_pParentWnd = pParentWnd;
     HINSTANCE hInst = nullptr;

@@ -96,6 +96,11 @@ protected:
     // The template of m_lpszTemplateName from the resource handle or the program; null when missing.
     LPCDLGTEMPLATEA LoadTemplate(HINSTANCE* phInst) const;
 
+private:
+    // Makes lpszTemplateName the template: a resource id as it stands, a name copied into the state.
+    void SetTemplateName(LPCSTR lpszTemplateName);
+
+protected:
     struct CDialogState {
         CString strTemplateName;      // keeps a named template's name alive
         BOOL bModal = FALSE;          // made by StartModal
