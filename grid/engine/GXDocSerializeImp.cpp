@@ -89,54 +89,59 @@ void PadArray(CPtrArray& array, DWORD nSize, LoadBudget& budget)
     array.SetSize(int32_t(nSize));
 }
 
-void StoreStyleArray(const CGXStylePtrArray& array, CArchive& ar)
+// The frame both array forms share: schema, size, per non-empty entry its index and its form
+// (storeEntry(i) writes entry i), the end marker.
+template <class TStoreEntry>
+void StoreArrayFrame(const CPtrArray& array, CArchive& ar, TStoreEntry storeEntry)
 {
     ar << kStyleArraySchema << DWORD(array.GetSize());
     for (int32_t i = 0; i < array.GetSize(); ++i)
-        if (const CGXStyle* pStyle = array.GetStyle(i)) {
+        if (array.GetAt(i) != nullptr) {
             ar << DWORD(i);
-            ar.WriteObject(pStyle);
+            storeEntry(i);
         }
     ar << kEndOfArray;
+}
+
+// Reads that frame into the emptied array: loadEntry(i) reads the form of entry i and stores it.
+template <class TArray, class TLoadEntry>
+void LoadArrayFrame(TArray& array, CArchive& ar, LoadBudget& budget, TLoadEntry loadEntry)
+{
+    CheckSchema(GXReadWord(ar), kStyleArraySchema);
+    array.DeleteAll();
+    const DWORD nSize = LoadArraySize(ar);
+    int32_t nIndex;
+    while (LoadArrayIndex(ar, array, nSize, budget, nIndex))
+        loadEntry(nIndex);
+    PadArray(array, nSize, budget);
+}
+
+void StoreStyleArray(const CGXStylePtrArray& array, CArchive& ar)
+{
+    StoreArrayFrame(array, ar, [&](int32_t i) { ar.WriteObject(array.GetStyle(i)); });
 }
 
 void LoadStyleArray(CGXStylePtrArray& array, CArchive& ar, LoadBudget& budget)
 {
-    CheckSchema(GXReadWord(ar), kStyleArraySchema);
-    array.DeleteAll();
-    const DWORD nSize = LoadArraySize(ar);
-    int32_t nIndex;
-    while (LoadArrayIndex(ar, array, nSize, budget, nIndex)) {
+    LoadArrayFrame(array, ar, budget, [&](int32_t nIndex) {
         std::unique_ptr<CObject> pStyle(ar.ReadOwnedObject(RUNTIME_CLASS(CGXStyle)));
         if (pStyle)
             array.SetStyle(nIndex, static_cast<CGXStyle*>(pStyle.release()));
-    }
-    PadArray(array, nSize, budget);
+    });
 }
 
 void StoreStyleArrays(const CGXStylePtrArrayPtrArray& array, CArchive& ar)
 {
-    ar << kStyleArraySchema << DWORD(array.GetSize());
-    for (int32_t i = 0; i < array.GetSize(); ++i)
-        if (const CGXStylePtrArray* pRow = array.GetRow(i)) {
-            ar << DWORD(i);
-            StoreStyleArray(*pRow, ar);
-        }
-    ar << kEndOfArray;
+    StoreArrayFrame(array, ar, [&](int32_t i) { StoreStyleArray(*array.GetRow(i), ar); });
 }
 
 void LoadStyleArrays(CGXStylePtrArrayPtrArray& array, CArchive& ar, LoadBudget& budget)
 {
-    CheckSchema(GXReadWord(ar), kStyleArraySchema);
-    array.DeleteAll();
-    const DWORD nSize = LoadArraySize(ar);
-    int32_t nIndex;
-    while (LoadArrayIndex(ar, array, nSize, budget, nIndex)) {
+    LoadArrayFrame(array, ar, budget, [&](int32_t nIndex) {
         std::unique_ptr<CGXStylePtrArray> pRow(new CGXStylePtrArray);
         LoadStyleArray(*pRow, ar, budget);
         array.SetRow(nIndex, pRow.release());
-    }
-    PadArray(array, nSize, budget);
+    });
 }
 
 // ---- cell data ----------------------------------------------------------------------------------
