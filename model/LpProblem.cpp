@@ -228,9 +228,10 @@ double LpFamily::Solve(LpProblem& lp)
     glp_prob* problem = m_problem->object.lp;
     SetObjective(problem, lp, int(columns));
     int simplexReturn = RunSimplex(problem);
-    if (simplexReturn != 0) {
-        // The basis the last run left could not be used: start from the first basis, as a program
-        // built anew does.
+    // Run again from the first basis, as a program built anew starts, when the basis the last run
+    // left could not be used, and when the program is unbounded: the objective then reported is the
+    // one of the vertex where the method stopped, which depends on where it started.
+    if (simplexReturn != 0 || glp_get_status(problem) == GLP_UNBND) {
         glp_std_basis(problem);
         simplexReturn = RunSimplex(problem);
     }

@@ -85,8 +85,9 @@ public:
 // Load hands the rows over once. Each Solve then changes only the objective and re-runs the primal
 // simplex method (presolver off) from the basis the previous run ended in: the rows are unchanged,
 // so that basis is still feasible and a neighbouring objective is reached in a few pivots instead of
-// a whole solve from the first basis. A run that cannot use the basis it starts from is repeated
-// from the first basis, as LpProblem::Solve would run it. The results are read exactly as
+// a whole solve from the first basis. A run that cannot use the basis it starts from, and a run that
+// finds the program unbounded (whose reported objective depends on where the method started), are
+// repeated from the first basis, as LpProblem::Solve runs them. The results are read exactly as
 // LpProblem::Solve reads them; only the optimal vertex may differ where a program has several.
 class LpFamily {
 public:
