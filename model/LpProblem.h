@@ -10,9 +10,14 @@
 // an objective, a sense per row missing, a value that is not a finite number): such a record, like
 // a simplex run that ends in no definite status, reads as infeasible with objective 0.0 and sets
 // `failed`, so that a caller can tell it from a program that truly has no feasible point.
+//
+// LpFamily solves many programs that share their rows and differ only in the objective (the pairwise
+// programs of a solve) on one problem object of the library, each run starting from the basis the
+// previous one ended in.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // How a simplex run ended.
@@ -72,4 +77,41 @@ public:
     int32_t failed = 0;
     // Per reference-ranking row of the base program, in row order. Filled by the base builder only.
     std::vector<ConstraintTriple> constraintList;
+};
+
+// LpFamily: a family of linear programs that share their rows and row senses and differ only in their
+// objective (and its direction), solved on one problem object of the library.
+//
+// Load hands the rows over once. Each Solve then changes only the objective and re-runs the primal
+// simplex method (presolver off) from the basis the previous run ended in: the rows are unchanged,
+// so that basis is still feasible and a neighbouring objective is reached in a few pivots instead of
+// a whole solve from the first basis. A run that cannot use the basis it starts from, and a run that
+// finds the program unbounded (whose reported objective depends on where the method started), are
+// repeated from the first basis, as LpProblem::Solve runs them. The results are read exactly as
+// LpProblem::Solve reads them; only the optimal vertex may differ where a program has several.
+class LpFamily {
+public:
+    // No rows loaded: every Solve refuses its record until Load succeeds.
+    LpFamily();
+    // Deletes the problem object.
+    ~LpFamily();
+    LpFamily(const LpFamily&) = delete;
+    LpFamily& operator=(const LpFamily&) = delete;
+
+    // Loads the rows and row senses of `program` (its objective and sense are not read; the objective
+    // only has to be long enough, as for LpProblem::Solve), replacing any rows loaded before. Returns
+    // false, leaving the family without rows, when LpProblem::Solve would refuse the record.
+    bool Load(const LpProblem& program);
+
+    // Solves `lp` on the loaded rows: lp.sense and lp.objective give the objective; lp.rows and
+    // lp.rowSenses are not read again, the caller keeps them equal to the loaded ones (only their
+    // counts are checked). Fills objectiveValue, columnValues, unbounded, infeasible and failed as
+    // LpProblem::Solve does and returns objectiveValue. Refuses (infeasible and failed, 0.0) when no
+    // rows are loaded, when lp's row count or width differs from the loaded rows, and when the
+    // objective is too short or holds a value that is not a finite number.
+    double Solve(LpProblem& lp);
+
+private:
+    struct Problem;
+    std::unique_ptr<Problem> m_problem;
 };

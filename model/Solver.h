@@ -29,6 +29,16 @@
 class CZQShellServices;
 class ZQInconsistencies;
 
+// How a solve computes the pairwise optima. Within one family of pairwise programs (the strong pairs,
+// the weak pairs) the rows never change from one pair to the next, only the objective does.
+enum class PairwiseMethod : int32_t {
+    // Each family on one problem object of the library, each pair re-run from the previous pair's
+    // optimal basis (LpFamily): the fast path.
+    Family = 0,
+    // Every pairwise program built and solved anew (BuildPairLp, BuildWeakPairLp, LpProblem::Solve).
+    BuildAnew = 1
+};
+
 class Solver {
 public:
     // Thresholds 0.01 (delta, threshold1) and 0.02 (threshold2); every other member empty or 0.
@@ -39,6 +49,12 @@ public:
     // Empties kendallValues, kendallUtilities, and the objective, rows, senses and column values of
     // baseLp and pairLp; their constraint lists stay.
     void ResetLps();
+
+    // Returns true when the last Solve found the reference ranking consistent and filled every result
+    // (relations, graph texts, value functions, utilities, Kendall's coefficient). A Solver whose
+    // preparation was refused, whose solve found an inconsistency or could not solve its base
+    // program, or that was never solved has no results, and every reader of results treats it so.
+    bool HasResults() const { return resultsReady != 0; }
 
     // ---- The column layout ----
 
@@ -91,7 +107,7 @@ public:
     // (each text followed by three blanks), or stays empty when no single constraint can be removed;
     // returns 0. When the base program could not be solved at all (the library failed, or it has no
     // feasible point, as with no step column) nothing more is done and 0 is returned with inconsistent
-    // = 0. Otherwise fills strongOptima, strongRelation, weakOptima, weakRelation, partialGraphText,
+    // = 0. Otherwise fills strongOptima (each pairwise family solved as pairwiseMethod says), strongRelation, weakOptima, weakRelation, partialGraphText,
     // completeRelation and model.excludedNames, renders the two graphs through `shell` to TEMP +
     // "\graph_part.gif" and TEMP + "\graph_weak.gif" (TEMP from the shell's GetTempDirectory; no
     // render without a shell or with an empty directory; the render results are ignored), runs
@@ -100,10 +116,10 @@ public:
     int32_t Solve();
     // The two halves of Solve, in this order. SolveBaseProgram: ResetLps, delta = threshold1, builds
     // baseLp, saves its rows and senses into savedBaseRows and savedBaseSenses, solves it into
-    // baseErrorSum and clears inconsistent and inconsistencyLines.
+    // baseErrorSum and clears inconsistent, inconsistencyLines and resultsReady.
     void SolveBaseProgram();
     // SolveFromBase: everything Solve does after that, deciding on baseLp's flags and baseErrorSum as
-    // they stand; returns Solve's result.
+    // they stand; returns Solve's result and sets resultsReady when it returns 1.
     int32_t SolveFromBase();
     // Solves the Kendall-preserving program on baseLp's current rows and sets kendallValues (per
     // criterion the marginal values at its breakpoints, from 0.0), kendallUtilities (-1.0 outside the
@@ -117,7 +133,7 @@ public:
     // them, sets delta = threshold1 and computes Kendall's coefficient of the resulting model
     // preference matrix against R. With requireNoWorse nonzero a coefficient below kendall.value
     // fails. Returns 1 and sets shownKendall to the coefficient on success; returns 0 (shownKendall
-    // unchanged) on any failure.
+    // unchanged) on any failure, and at once on a Solver without results (HasResults).
     int32_t CheckValueFunctions(int32_t requireNoWorse);
 
     // The optimum of the base program (the sum of the errors); the error budget of the pairwise programs.
@@ -162,6 +178,11 @@ public:
     // The shell services the graphs are rendered through (set by CZQInterfaceData::PrepareSolver; not
     // owned). Null: the graph texts are built but not rendered.
     CZQShellServices* shell = nullptr;
+    // How the pairwise optima are computed; both ways give the same optima (within the library's
+    // tolerances), relations and graph texts.
+    PairwiseMethod pairwiseMethod = PairwiseMethod::Family;
+    // 1 once a solve found the reference ranking consistent and filled its results (see HasResults).
+    int32_t resultsReady = 0;
 
 private:
     // The sum over the criteria of alternative a's interpolated marginal value, values[k] holding the
@@ -173,6 +194,10 @@ private:
     std::vector<CString> InconsistencyReport(const ZQInconsistencies& search) const;
     // Has the shell render text into TEMP + "\" + fileName.
     void RenderGraph(const CString& text, const char* fileName);
+    // Returns the n x n optima of one family of pairwise programs, weak (BuildWeakPairLp into baseLp)
+    // or strong (BuildPairLp into pairLp), 0.0 on the diagonal, solved as pairwiseMethod says. Either
+    // way the family's record ends holding the last pair's program, as a solve leaves it.
+    SolverMatrix SolvePairFamily(bool weak);
 
     // The reference row U'(p) - U'(q) of reference indices p and q, without its right-hand side set.
     // coefficients holds U per reference index.

@@ -20,6 +20,7 @@ int32_t Solver::Solve()
 void Solver::SolveBaseProgram()
 {
     // 1-3. The base program measures how far the reference ranking is from being representable.
+    resultsReady = 0;
     ResetLps();
     delta = threshold1;
     BuildBaseLp();
@@ -52,22 +53,12 @@ int32_t Solver::SolveFromBase()
         return 0;
     }
 
-    const size_t n = model.alternatives.size();
     std::vector<CString> names;
     for (const auto& alternative : model.alternatives)
         names.push_back(alternative->name);
 
     // 5-6. The strong relation, over the credibility-filtered constraints.
-    strongOptima = SolverMatrix(n, std::vector<double>(n, 0.0));
-    for (size_t l = 0; l < n; ++l) {
-        for (size_t m = 0; m < n; ++m) {
-            if (m == l)
-                continue;
-            ResetLps();
-            BuildPairLp(int32_t(l), int32_t(m));
-            strongOptima[l][m] = pairLp.Solve();
-        }
-    }
+    strongOptima = SolvePairFamily(false);
     strongRelation = RelationFromOptima(strongOptima, threshold2);
 
     // 7. The strong edges.
@@ -75,16 +66,7 @@ int32_t Solver::SolveFromBase()
     AddLayerEdges(MergeIndifferenceClasses(strongRelation, names), " [color=forestgreen, style=bold]; ", strongEdges);
 
     // 8. The weak relation, over the base constraints.
-    weakOptima = SolverMatrix(n, std::vector<double>(n, 0.0));
-    for (size_t l = 0; l < n; ++l) {
-        for (size_t m = 0; m < n; ++m) {
-            if (m == l)
-                continue;
-            ResetLps();
-            BuildWeakPairLp(int32_t(l), int32_t(m));
-            weakOptima[l][m] = baseLp.Solve();
-        }
-    }
+    weakOptima = SolvePairFamily(true);
     weakRelation = RelationFromOptima(weakOptima, threshold2);
 
     // 9-10. The weak nodes and edges.
@@ -112,7 +94,58 @@ int32_t Solver::SolveFromBase()
 
     // 14.
     SolveKendallPreserving();
+    resultsReady = 1;
     return 1;
+}
+
+SolverMatrix Solver::SolvePairFamily(bool weak)
+{
+    const size_t n = model.alternatives.size();
+    SolverMatrix optima(n, std::vector<double>(n, 0.0));
+    LpProblem& lp = weak ? baseLp : pairLp;
+    auto build = [this, weak](size_t l, size_t m) {
+        ResetLps();
+        if (weak)
+            BuildWeakPairLp(int32_t(l), int32_t(m));
+        else
+            BuildPairLp(int32_t(l), int32_t(m));
+    };
+
+    if (pairwiseMethod == PairwiseMethod::BuildAnew) {
+        for (size_t l = 0; l < n; ++l) {
+            for (size_t m = 0; m < n; ++m) {
+                if (m == l)
+                    continue;
+                build(l, m);
+                optima[l][m] = lp.Solve();
+            }
+        }
+        return optima;
+    }
+
+    if (n < 2)
+        return optima;
+    // The rows of every program of the family are those of the first pair's; only the objective
+    // U(l) - U(m) changes from pair to pair.
+    build(0, 1);
+    LpFamily family;
+    family.Load(lp);
+    std::vector<std::vector<double>> coefficients;
+    coefficients.reserve(n);
+    for (size_t a = 0; a < n; ++a)
+        coefficients.push_back(AlternativeCoefficients(int32_t(a)));
+    const size_t errors = size_t(ErrorColumnCount());
+    for (size_t l = 0; l < n; ++l) {
+        for (size_t m = 0; m < n; ++m) {
+            if (m == l)
+                continue;
+            lp.objective.assign(errors, 0.0);
+            for (size_t i = 0; i < coefficients[l].size(); ++i)
+                lp.objective.push_back(coefficients[l][i] - coefficients[m][i]);
+            optima[l][m] = family.Solve(lp);
+        }
+    }
+    return optima;
 }
 
 void Solver::SolveKendallPreserving()
@@ -147,6 +180,8 @@ void Solver::SolveKendallPreserving()
 
 int32_t Solver::CheckValueFunctions(int32_t requireNoWorse)
 {
+    if (!HasResults())
+        return 0;
     double topSum = 0.0;
     std::vector<std::vector<double>> values;
     for (const auto& criterion : model.criteria) {

@@ -8,9 +8,14 @@
 // Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
 // application's modified flag; loads and saves clear it.
 //
-// Not here yet: the solve driver and the result-window operations and the results text. The file
-// readers and writers declared below live in model/ProjectCsv.cpp, model/ProjectXml.cpp and
-// model/ZQOldZekFile.cpp.
+// The members live in several files: the editing in model/ZQInterfaceData.cpp, the preparation of a
+// solve in model/ZQPrepareSolver.cpp, the solve driver and the result windows in
+// model/ZQSolveDriver.cpp, the final ranking and the results text in model/ZQFinalRanking.cpp, the
+// file readers and writers in model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ZQOldZekFile.cpp.
+//
+// A Solver without results (a refused preparation, an inconsistent reference ranking, a base program
+// that could not be solved) stays the project's Solver until the next solve, but nothing here reads
+// results from it: no value functions, no ranking rows, no results text.
 #pragma once
 
 #include "core/CString.h"
@@ -144,6 +149,69 @@ public:
     // as the cell then read says (0 for a text that does not begin with a number).
     double GetEvaluationValue(CString alternative, CString criterion) const;
 
+    // ---- The solve driver and the result windows ----
+
+    // Solves the project (the Solve Problem command): shows the wait cursor, replaces the Solver by a
+    // new one, prepares it (PrepareSolver), computes the criterion ranges and solves it, then empties
+    // the credibility list. A refused preparation, or a base program that could not be solved, shows
+    // "Error! Incorrect input data!" (caption "Ondrix", warning icon); an inconsistent reference
+    // ranking shows "Your reference set is inconsistent\nFollowing constraint(s) cause inconstency:\n"
+    // and each line of the Solver's report followed by a line feed (caption "Inconsistencies"); in
+    // both cases the new Solver stays and the value functions and windows are left as they were. On
+    // success: takes the value functions, sets the results-available flag, shows Kendall's
+    // coefficient ("%.3f") as status text and opens and refreshes, in this order, the comparison
+    // matrix, the ranking chart and the preference graphs. Never touches the modified flag. Returns 1
+    // on success, 0 otherwise. Throws CInvalidArgException* when no shell services are set.
+    int SolveProblem();
+    // Solves again after an edit of the reference ranking: does nothing unless an earlier solve
+    // produced value functions (SolvedValueFunctions holds at least two criteria) and CanSolve holds.
+    // Then as SolveProblem, with the inconsistency text "Your reference ranking is inconsistent\nOne
+    // of the following constraints should be removed to make the problem consistent:\n" and, on
+    // success, only the refreshes of the open comparison matrix, ranking chart and graphs (no window
+    // is opened, the results-available flag is not touched). Throws CInvalidArgException* when no
+    // shell services are set.
+    void AutoSolve();
+    // Copies the Solver's marginal value functions into ValueFunctions and SolvedValueFunctions: per
+    // criterion one point (breakpoint, value) per breakpoint. Returns 1; returns 0 and changes nothing
+    // when there is no Solver or it has no results.
+    int TakeValueFunctions();
+    // Rebuilds the ranking chart: without a Solver nothing. Otherwise shows Kendall's coefficient as
+    // status text and, when a ranking chart is open, fills RankingRows with [name, utility] per
+    // alternative, sorts them (BuildFinalRanking) and redraws the chart. A Solver without results
+    // shows no coefficient and leaves RankingRows empty (an open chart is redrawn empty); value
+    // functions whose breakpoint or value count is not the criterion's segments plus one leave
+    // RankingRows empty without a sort or a redraw. Returns 0. Throws CInvalidArgException* when no
+    // shell services are set.
+    int RefreshRankingChart();
+    // With a Solver and no comparison matrix open: opens one and tiles the windows horizontally.
+    void OpenComparisonMatrixWindow();
+    // With a Solver and a comparison matrix open: has its view reload the matrix from the Solver.
+    void RefreshComparisonMatrixWindow();
+    // With a Solver and no ranking chart open: opens one and tiles the windows horizontally.
+    void OpenRankingChartWindow();
+    // With a Solver and no preference-graphs window open: opens one and tiles the windows horizontally.
+    void OpenGraphsWindow();
+    // With a Solver and a preference-graphs window open: has its view rewrite and show the graph page.
+    void RefreshGraphsWindow();
+
+    // ---- The final ranking and the results text ----
+
+    // Sorts RankingRows by ascending utility (equal utilities keep their order) and rewrites each
+    // utility with "%f".
+    void BuildFinalRanking();
+    // Sorts ResultRows as BuildFinalRanking does and rewrites each utility with the precision setting
+    // "results utility precision": 1 to 5 decimals as set, 6 for any other value.
+    void FormatUtilities();
+    // Writes the results text to path (a host path), safely (a temporary file renamed over it): per
+    // alternative from the highest utility to the lowest, its name as it stands, a tab, the utility
+    // rounded to the precision setting and written with 7 significant digits ('.' replaced by
+    // decimalSymbol), a line feed. Rebuilds ResultRows on the way. Returns 1 when the file was
+    // written; 0, writing nothing, without a Solver, for a Solver without results, for value
+    // functions whose counts do not match their criterion's segments, for an empty path and when the
+    // file cannot be written (an existing file is then left as it was). Throws CInvalidArgException*
+    // when decimalSymbol is 0, a tab or a line end, or when no shell services are set.
+    int WriteResultsText(CString path, char decimalSymbol);
+
     // ---- Project files ----
 
     // Reads the project file at path (a host path) by type: ZQ_FILE_CSV with the decimal symbol and
@@ -211,6 +279,11 @@ private:
     CZQShellServices& Shell(const char* operation) const;
     // Sets the application's modified flag to 1 (for `operation`).
     void MarkModified(const char* operation);
+    // The common part of SolveProblem and AutoSolve: a new Solver, prepared, ranged and solved; the
+    // failures reported with inconsistencyHeading for an inconsistent ranking. Returns Solve's result.
+    int RunSolve(CZQShellServices& shell, const char* inconsistencyHeading);
+    // Shows the Solver's Kendall coefficient as status text.
+    void ShowKendall(CZQShellServices& shell);
 
     CZQShellServices* m_shell = nullptr;
 };

@@ -171,4 +171,85 @@ TEST(LpProblemTest, RunsWithoutADefiniteStatusFail)
     }
 }
 
+TEST(LpFamilyTest, EachObjectiveSolvesAsTheSameProgramBuiltAnew)
+{
+    // x - y <= 1 and x + 2y >= 1 over x, y >= 0; the objectives in turn, each from the last basis.
+    const std::vector<std::vector<double>> rows{{1, -1, 1}, {1, 2, 1}};
+    const std::vector<int32_t> senses{-1, 1};
+    const struct {
+        int sense;
+        std::vector<double> objective;
+    } objectives[] = {
+        {-1, {1, 1}},   // minimum 0.5
+        {1, {1, -1}},   // maximum 1
+        {1, {1, 1}},    // unbounded
+        {1, {-1, -1}},  // maximum -0.5, after the unbounded run
+        {0, {0, 1}},    // minimum 0 at x = 1
+        {1, {2, -3}},
+    };
+    LpFamily family;
+    ASSERT_TRUE(family.Load(Program(1, {0, 0}, rows, senses)));
+    for (const auto& o : objectives) {
+        SCOPED_TRACE(testing::Message() << o.sense << ": " << o.objective[0] << ", " << o.objective[1]);
+        LpProblem anew = Program(o.sense, o.objective, rows, senses);
+        anew.Solve();
+        LpProblem warm = Program(o.sense, o.objective, rows, senses);
+        EXPECT_NEAR(family.Solve(warm), anew.objectiveValue, 1e-12);
+        EXPECT_NEAR(warm.objectiveValue, anew.objectiveValue, 1e-12);
+        EXPECT_EQ(warm.unbounded, anew.unbounded);
+        EXPECT_EQ(warm.infeasible, anew.infeasible);
+        EXPECT_EQ(warm.failed, 0);
+        ASSERT_EQ(warm.columnValues.size(), 2u);
+        if (!anew.unbounded) {
+            EXPECT_NEAR(o.objective[0] * warm.columnValues[0] + o.objective[1] * warm.columnValues[1],
+                        anew.objectiveValue, 1e-12);
+        }
+    }
+
+    // Rows without a feasible point stay infeasible, run after run.
+    ASSERT_TRUE(family.Load(Program(1, {0, 0}, {{1, 1, -1}}, {-1})));
+    for (int run = 0; run < 2; ++run) {
+        LpProblem lp = Program(1, {1, 0}, {{1, 1, -1}}, {-1});
+        lp.objectiveValue = 3.0;
+        EXPECT_EQ(family.Solve(lp), 0.0);
+        EXPECT_EQ(lp.infeasible, 1);
+        EXPECT_EQ(lp.failed, 0);
+    }
+}
+
+TEST(LpFamilyTest, RefusesWhatItWasNotLoadedFor)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    LpFamily family;
+    LpProblem before = Program(1, {1, 1}, {{1, 1, 1}}, {-1});
+    EXPECT_EQ(family.Solve(before), 0.0);
+    EXPECT_EQ(before.failed, 1);
+
+    EXPECT_FALSE(family.Load(Program(1, {1, 1}, {}, {})));
+    ASSERT_TRUE(family.Load(Program(1, {0, 0}, {{1, 1, 1}}, {-1})));
+    const struct {
+        const char* what;
+        LpProblem lp;
+    } cases[] = {
+        {"another row count", Program(1, {1, 1}, {{1, 1, 1}, {1, 0, 1}}, {-1, -1})},
+        {"another width", Program(1, {1, 1, 1}, {{1, 1, 1, 1}}, {-1})},
+        {"objective too short", Program(1, {1}, {{1, 1, 1}}, {-1})},
+        {"NaN objective", Program(1, {nan, 1}, {{1, 1, 1}}, {-1})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LpProblem lp = c.lp;
+        lp.objectiveValue = 5.0;
+        EXPECT_EQ(family.Solve(lp), 0.0);
+        EXPECT_EQ(lp.failed, 1);
+        EXPECT_EQ(lp.infeasible, 1);
+        EXPECT_EQ(lp.columnValues, std::vector<double>(lp.objective.size(), 0.0));
+    }
+    // A refused load leaves no rows behind.
+    EXPECT_FALSE(family.Load(Program(1, {1, 1}, {{1, nan, 1}}, {-1})));
+    LpProblem after = Program(1, {1, 1}, {{1, 1, 1}}, {-1});
+    family.Solve(after);
+    EXPECT_EQ(after.failed, 1);
+}
+
 } // namespace

@@ -13,8 +13,10 @@
 #include "model/PreferenceGraph.h"
 #include "model/Solver.h"
 #include "model/ZQInconsistencies.h"
+#include "model/ZQFinalRanking.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
+#include "model/ZQUtility.h"
 #include "native/GraphvizRenderer.h"
 
 static_assert(ZQ_MB_OK == MB_OK, "message-box style values are the Win32 ones");

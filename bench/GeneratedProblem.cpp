@@ -1,0 +1,105 @@
+#include "GeneratedProblem.h"
+
+#include "core/CException.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// splitmix64: small, fast and the same everywhere (the standard distributions are not).
+class Random {
+public:
+    explicit Random(uint64_t seed) : m_state(seed) {}
+    uint64_t Next()
+    {
+        uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // A whole number in 0 .. bound - 1 (bound small: the bias does not matter here).
+    int Below(int bound) { return int(Next() % uint64_t(bound)); }
+    // A number in [low, high).
+    double Between(double low, double high) { return low + (high - low) * double(Next() >> 11) / 9007199254740992.0; }
+
+private:
+    uint64_t m_state;
+};
+
+struct CriterionSpec {
+    const char* name;
+    const char* kind;
+    bool gain;
+};
+
+const CriterionSpec kCriteria[] = {
+    {"g1", "gain", true}, {"g2", "gain", true}, {"g3", "gain", true}, {"c1", "cost", false}, {"c2", "cost", false}};
+
+} // namespace
+
+std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, int n, uint64_t seed)
+{
+    if (n < 10 || n > 100000) {
+        CString detail;
+        detail.Format("GenerateConsistentProblem: n = %d outside 10..100000", n);
+        AfxThrowInvalidArgException(detail);
+    }
+    if (!project.CriteriaTable.empty() || !project.AlternativesTable.empty() || project.EvaluationsTable.size() != 1) {
+        CString detail;
+        detail.Format("GenerateConsistentProblem: the project already holds %d criteria and %d alternatives",
+                      int(project.CriteriaTable.size()), int(project.AlternativesTable.size()));
+        AfxThrowInvalidArgException(detail);
+    }
+
+    Random random(seed);
+    const size_t m = sizeof kCriteria / sizeof kCriteria[0];
+
+    // The hidden value function: per criterion a weight and the power its normalised evaluation is
+    // raised to (concave, linear or convex).
+    std::vector<double> weight(m), power(m);
+    static const double powers[] = {0.5, 1.0, 2.0};
+    for (size_t k = 0; k < m; ++k) {
+        weight[k] = random.Between(0.5, 1.5);
+        power[k] = powers[random.Below(3)];
+        project.CriteriaTable.push_back(ZQRow{kCriteria[k].name, "", kCriteria[k].kind, "3"});
+        project.EvaluationsTable[0].push_back(kCriteria[k].name);
+    }
+
+    std::vector<double> hidden(size_t(n), 0.0);
+    for (int i = 0; i < n; ++i) {
+        CString name;
+        name.Format("a%d", i + 1);
+        ZQRow row{name};
+        for (size_t k = 0; k < m; ++k) {
+            const int value = random.Below(100);
+            CString cell;
+            cell.Format("%d", value);
+            row.push_back(cell);
+            const double share = kCriteria[k].gain ? value / 99.0 : 1.0 - value / 99.0;
+            hidden[size_t(i)] += weight[k] * std::pow(share, power[k]);
+        }
+        project.EvaluationsTable.push_back(row);
+        project.AlternativesTable.push_back(ZQRow{name, "", ""});
+    }
+
+    // n / 5 reference alternatives drawn at random, best first by the hidden value, two to a rank.
+    std::vector<int> order(static_cast<size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    const int references = n / 5;
+    for (int i = 0; i < references; ++i)
+        std::swap(order[size_t(i)], order[size_t(i + random.Below(n - i))]);
+    order.resize(size_t(references));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return hidden[size_t(a)] > hidden[size_t(b)]; });
+
+    const int ranks = n / 10;
+    std::vector<CZQRankNode> tree(static_cast<size_t>(ranks));
+    for (int i = 0; i < references; ++i) {
+        const int rank = std::min(i / 2, ranks - 1);
+        ZQRow& alternative = project.AlternativesTable[size_t(order[size_t(i)])];
+        alternative[2].Format("%d", rank + 1);
+        tree[size_t(rank)].Alternatives.push_back(alternative[0]);
+    }
+    return tree;
+}

@@ -1,0 +1,177 @@
+// The solve benchmark: solves generated consistent problems of growing size both ways the pairwise
+// programs can be solved (each family warm-started on one problem object, or every program built
+// anew) and prints, per size, the number of linear programs, the total solve time and the time per
+// program of each way, and their ratio.
+//
+//   ondrix_solve_bench [n ...]      (default: 20 50 100 150 alternatives)
+//
+// Every problem has 5 criteria and n / 5 reference alternatives in n / 10 ranks, drawn from a fixed
+// seed. The library's progress lines are sent to /dev/null while solving; the report goes to
+// standard output. The graphs are not rendered (the shell names no TEMP directory).
+#include "GeneratedProblem.h"
+
+#include "core/CException.h"
+#include "model/Solver.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const uint64_t kSeed = 20240607;
+
+// Only what a solve asks of the shell: the reference tree. Everything else does nothing.
+class BenchShell : public CZQShellServices {
+public:
+    explicit BenchShell(std::vector<CZQRankNode> tree) : m_tree(std::move(tree)) {}
+    bool IsEvaluationsWindowOpen() override { return false; }
+    void SetResultsAvailable(int) override {}
+    void SetModified(int) override {}
+    CString GetInfoAttributeId() override { return "INFO"; }
+    CString GetInfoAttributeDescription() override { return CString(); }
+    void SetInfoAttribute(const CString&, const CString&) override {}
+    int GetAddSegmentsInfoToXml() override { return 1; }
+    int GetAddReferenceInfoToXml() override { return 1; }
+    int GetResultsUtilityPrecision() override { return 6; }
+    void ResetProject() override {}
+    void DeleteAllAlternativeItems() override {}
+    void InsertAlternativeItem(const CString&) override {}
+    int GetAlternativeItemCount() override { return 0; }
+    CString GetAlternativeItemText(int) override { return CString(); }
+    void SetAlternativeItemSelected(int, bool) override {}
+    void DeleteAllCriterionItems() override {}
+    void InsertCriterionItem(const CString&, const CString&) override {}
+    void AddSelectedToRank(int) override {}
+    std::vector<CZQRankNode> GetReferenceTree() override { return m_tree; }
+    bool HasOpenDocument(ZQDocument) override { return false; }
+    void OpenNewDocument(ZQDocument) override {}
+    void TileWindowsHorizontally() override {}
+    void LoadFromModel() override {}
+    void StoreToModel() override {}
+    void LoadMatrix() override {}
+    void RefreshGraphPage() override {}
+    void RedrawRankingChart() override {}
+    void SetStatusText(const CString&) override {}
+    int ShowMessage(const CString&, const CString&, unsigned) override { return ZQ_IDOK; }
+    CString LoadText(ZQText) override { return CString(); }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    CString GetTempDirectory() override { return CString(); }
+    int RenderDotToGif(const CString&, const CString&) override { return 1; }
+
+private:
+    std::vector<CZQRankNode> m_tree;
+};
+
+// Sends standard output to /dev/null for its lifetime.
+class QuietStdout {
+public:
+    QuietStdout()
+    {
+        std::fflush(stdout);
+        m_saved = dup(1);
+        const int null = open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            dup2(null, 1);
+            close(null);
+        }
+    }
+    ~QuietStdout()
+    {
+        std::fflush(stdout);
+        if (m_saved >= 0) {
+            dup2(m_saved, 1);
+            close(m_saved);
+        }
+    }
+    QuietStdout(const QuietStdout&) = delete;
+    QuietStdout& operator=(const QuietStdout&) = delete;
+
+private:
+    int m_saved = -1;
+};
+
+struct Run {
+    int result = 0;
+    double seconds = 0.0;
+    RelationMatrix strong, weak, complete;
+    CString partialGraph;
+};
+
+// Generates the problem of size n and solves it with `method`; the solve alone is timed.
+Run SolveOnce(int n, PairwiseMethod method)
+{
+    CZQInterfaceData project;
+    BenchShell shell(GenerateConsistentProblem(project, n, kSeed + uint64_t(n)));
+    project.SetShell(&shell);
+    project.ProjectSolver = std::make_unique<Solver>();
+    Run run;
+    if (project.PrepareSolver() != 1)
+        return run;
+    Solver& solver = *project.ProjectSolver;
+    solver.model.ComputeCriterionRanges();
+    solver.pairwiseMethod = method;
+    {
+        QuietStdout quiet;
+        const auto start = std::chrono::steady_clock::now();
+        run.result = solver.Solve();
+        run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    run.strong = solver.strongRelation;
+    run.weak = solver.weakRelation;
+    run.complete = solver.completeRelation;
+    run.partialGraph = solver.partialGraphText;
+    project.SetShell(nullptr);
+    return run;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) {
+        const int n = std::atoi(argv[i]);
+        if (n < 10) {
+            std::fprintf(stderr, "ondrix_solve_bench: size '%s' is not a number of at least 10 alternatives\n", argv[i]);
+            return 2;
+        }
+        sizes.push_back(n);
+    }
+    if (sizes.empty())
+        sizes = {20, 50, 100, 150};
+
+    std::printf("Solve benchmark: 5 criteria, n/5 reference alternatives in n/10 ranks, seed %llu + n\n",
+                static_cast<unsigned long long>(kSeed));
+    std::printf("%6s %9s | %12s %12s | %12s %12s | %7s %s\n", "n", "programs", "family s", "family ms/LP",
+                "anew s", "anew ms/LP", "ratio", "results");
+    int status = 0;
+    for (int n : sizes) {
+        try {
+            const Run family = SolveOnce(n, PairwiseMethod::Family);
+            const Run anew = SolveOnce(n, PairwiseMethod::BuildAnew);
+            // Base, the strong and the weak pairs, and the Kendall-preserving program.
+            const double programs = 2.0 + 2.0 * n * (n - 1.0);
+            const bool same = family.result == 1 && anew.result == 1 && family.strong == anew.strong &&
+                              family.weak == anew.weak && family.complete == anew.complete &&
+                              family.partialGraph == anew.partialGraph;
+            std::printf("%6d %9.0f | %12.3f %12.4f | %12.3f %12.4f | %6.2fx %s\n", n, programs, family.seconds,
+                        1000.0 * family.seconds / programs, anew.seconds, 1000.0 * anew.seconds / programs,
+                        anew.seconds / family.seconds,
+                        family.result != 1 || anew.result != 1 ? "NOT CONSISTENT" : same ? "equal" : "DIFFERENT");
+            std::fflush(stdout);
+            if (!same)
+                status = 1;
+        } catch (CException* e) {
+            char message[512] = "";
+            e->GetErrorMessage(message, sizeof message);
+            e->Delete();
+            std::fprintf(stderr, "ondrix_solve_bench: n = %d: %s\n", n, message);
+            status = 1;
+        }
+    }
+    return status;
+}
