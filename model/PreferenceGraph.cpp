@@ -4,22 +4,16 @@
 
 namespace {
 
-template <class... Args>
-[[noreturn]] void Refuse(const char* format, const Args&... args)
-{
-    CString detail;
-    detail.Format(format, args...);
-    AfxThrowInvalidArgException(detail);
-}
-
 template <class Matrix>
 void CheckSquare(const Matrix& matrix, size_t size, const char* operation)
 {
     if (matrix.size() != size)
-        Refuse("%s: the matrix has %d rows, %d expected", operation, int(matrix.size()), int(size));
+        AfxThrowInvalidArgFormat("%s: the matrix has %d rows, %d expected", operation, int(matrix.size()),
+                                 int(size));
     for (size_t i = 0; i < matrix.size(); ++i) {
         if (matrix[i].size() != size)
-            Refuse("%s: row %d has %d entries, %d expected", operation, int(i), int(matrix[i].size()), int(size));
+            AfxThrowInvalidArgFormat("%s: row %d has %d entries, %d expected", operation, int(i),
+                                     int(matrix[i].size()), int(size));
     }
 }
 
@@ -295,7 +289,8 @@ void AddLayerEdges(const PreferenceClasses& classes, const CString& attribute, s
 CString WeakNodeDeclaration(const PreferenceClasses& classes, int32_t node, const ProblemModel& model)
 {
     if (node < 0 || size_t(node) >= classes.names.size() || size_t(node) >= classes.members.size())
-        Refuse("WeakNodeDeclaration: node %d outside 0..%d", node, int(classes.names.size()) - 1);
+        AfxThrowInvalidArgFormat("WeakNodeDeclaration: node %d outside 0..%d", node,
+                                 int(classes.names.size()) - 1);
     const CString& name = classes.names[size_t(node)];
     const std::vector<int32_t>& members = classes.members[size_t(node)];
     const CString label = NodeLabel(name);

@@ -5,14 +5,6 @@
 
 namespace {
 
-template <class... Args>
-[[noreturn]] void Refuse(const char* format, const Args&... args)
-{
-    CString detail;
-    detail.Format(format, args...);
-    AfxThrowInvalidArgException(detail);
-}
-
 // Throws unless matrix is size x size.
 void CheckSquare(const SolverMatrix& matrix, int32_t size, const char* what, const char* operation)
 {
@@ -20,8 +12,8 @@ void CheckSquare(const SolverMatrix& matrix, int32_t size, const char* what, con
     for (const std::vector<double>& row : matrix)
         square = square && row.size() == size_t(size);
     if (!square)
-        Refuse("%s: the matrix %s has %d rows, %d x %d expected", operation, what, int(matrix.size()), size,
-               size);
+        AfxThrowInvalidArgFormat("%s: the matrix %s has %d rows, %d x %d expected", operation, what,
+                                 int(matrix.size()), size, size);
 }
 
 // Throws unless every row has width elements and there is one sense per row.
@@ -29,11 +21,12 @@ void CheckRows(const std::vector<std::vector<double>>& rows, const std::vector<i
                const char* what, const char* operation)
 {
     if (senses.size() != rows.size())
-        Refuse("%s: %s has %d rows and %d senses", operation, what, int(rows.size()), int(senses.size()));
+        AfxThrowInvalidArgFormat("%s: %s has %d rows and %d senses", operation, what, int(rows.size()),
+                                 int(senses.size()));
     for (size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].size() != width)
-            Refuse("%s: row %d of %s has %d elements, %d expected", operation, int(i), what,
-                   int(rows[i].size()), int(width));
+            AfxThrowInvalidArgFormat("%s: row %d of %s has %d elements, %d expected", operation, int(i), what,
+                                     int(rows[i].size()), int(width));
     }
 }
 
@@ -73,10 +66,10 @@ int32_t Solver::StepColumn(int32_t k, int32_t l) const
 {
     const char* const op = "Solver::StepColumn";
     if (k < 0 || size_t(k) >= model.criteria.size())
-        Refuse("%s: criterion index %d outside 0..%d", op, k, int(model.criteria.size()) - 1);
+        AfxThrowInvalidArgFormat("%s: criterion index %d outside 0..%d", op, k, int(model.criteria.size()) - 1);
     const int32_t steps = StepsOf(*model.criteria[size_t(k)]);
     if (l < 0 || l >= steps)
-        Refuse("%s: segment %d outside 0..%d of criterion %d", op, l, steps - 1, k);
+        AfxThrowInvalidArgFormat("%s: segment %d outside 0..%d of criterion %d", op, l, steps - 1, k);
     int32_t column = ErrorColumnCount();
     for (int32_t i = 0; i < k; ++i)
         column += StepsOf(*model.criteria[size_t(i)]);
@@ -93,7 +86,8 @@ std::vector<int32_t> Solver::ReferenceAlternatives() const
     }
     for (size_t r = 0; r < behind.size(); ++r) {
         if (behind[r] < 0)
-            Refuse("Solver::ReferenceAlternatives: no alternative has the reference index %d", int(r));
+            AfxThrowInvalidArgFormat("Solver::ReferenceAlternatives: no alternative has the reference index %d",
+                                     int(r));
     }
     return behind;
 }
@@ -102,15 +96,16 @@ int32_t Solver::ReferenceAlternative(int32_t r) const
 {
     const std::vector<int32_t> behind = ReferenceAlternatives();
     if (r < 0 || size_t(r) >= behind.size())
-        Refuse("Solver::ReferenceAlternative: reference index %d outside 0..%d", r, int(behind.size()) - 1);
+        AfxThrowInvalidArgFormat("Solver::ReferenceAlternative: reference index %d outside 0..%d", r,
+                                 int(behind.size()) - 1);
     return behind[size_t(r)];
 }
 
 std::vector<double> Solver::AlternativeCoefficients(int32_t a) const
 {
     if (a < 0 || size_t(a) >= model.alternatives.size())
-        Refuse("Solver::AlternativeCoefficients: alternative index %d outside 0..%d", a,
-               int(model.alternatives.size()) - 1);
+        AfxThrowInvalidArgFormat("Solver::AlternativeCoefficients: alternative index %d outside 0..%d", a,
+                                 int(model.alternatives.size()) - 1);
     std::vector<double> coefficients(size_t(StepColumnCount()), 0.0);
     size_t offset = 0;
     for (size_t k = 0; k < model.criteria.size(); ++k) {
@@ -150,9 +145,9 @@ std::vector<double> Solver::PairObjective(int32_t a, int32_t b, const char* oper
 {
     const int32_t n = int32_t(model.alternatives.size());
     if (a < 0 || a >= n)
-        Refuse("%s: alternative index a = %d outside 0..%d", operation, a, n - 1);
+        AfxThrowInvalidArgFormat("%s: alternative index a = %d outside 0..%d", operation, a, n - 1);
     if (b < 0 || b >= n)
-        Refuse("%s: alternative index b = %d outside 0..%d", operation, b, n - 1);
+        AfxThrowInvalidArgFormat("%s: alternative index b = %d outside 0..%d", operation, b, n - 1);
     const std::vector<double> ua = AlternativeCoefficients(a);
     const std::vector<double> ub = AlternativeCoefficients(b);
     std::vector<double> objective(size_t(ErrorColumnCount()), 0.0);

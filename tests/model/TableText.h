@@ -1,6 +1,8 @@
-// Project tables as plain strings, so that a failed comparison prints the cells.
+// Project tables and texts as plain strings, so that a failed comparison prints them, and the detail
+// of a refused call.
 #pragma once
 
+#include "core/CException.h"
 #include "model/ZQInterfaceData.h"
 
 #include <string>
@@ -18,4 +20,24 @@ inline TextTable Text(const ZQTable& table)
         text.push_back(cells);
     }
     return text;
+}
+
+inline std::string S(const CString& text)
+{
+    return std::string(text.GetString(), size_t(text.GetLength()));
+}
+
+// The detail of the CInvalidArgException* that call throws (the exception deleted); empty when it
+// throws none.
+template <class Call>
+std::string RefusalOf(Call call)
+{
+    try {
+        call();
+    } catch (CInvalidArgException* e) {
+        std::string detail = e->m_strDetail.GetString();
+        e->Delete();
+        return detail;
+    }
+    return std::string();
 }

@@ -1,6 +1,7 @@
 // The relation rules, the class merge, the layering and the dot texts of the preference graphs.
 #include "model/PreferenceGraph.h"
 
+#include "TableText.h"
 #include "core/CException.h"
 
 #include <gtest/gtest.h>
@@ -10,26 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::string S(const CString& text)
-{
-    return std::string(text.GetString(), size_t(text.GetLength()));
-}
-
-// The detail of the CInvalidArgException* that call throws (the exception deleted); empty when it
-// throws none.
-template <class Call>
-std::string RefusalOf(Call call)
-{
-    try {
-        call();
-    } catch (CInvalidArgException* e) {
-        std::string detail = e->m_strDetail.GetString();
-        e->Delete();
-        return detail;
-    }
-    return std::string();
-}
 
 // The texts [0][1] and [1][0] that two alternatives get from the optima a = [0][1], b = [1][0].
 std::pair<std::string, std::string> PairTexts(RelationMatrix (*rule)(const SolverMatrix&, double), double a, double b)

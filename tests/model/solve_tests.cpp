@@ -3,6 +3,7 @@
 // edited value functions.
 #include "SolverFixture.h"
 
+#include "TableText.h"
 #include "core/CException.h"
 #include "model/KendallTau.h"
 
@@ -10,26 +11,6 @@
 #include <string>
 
 namespace {
-
-std::string S(const CString& text)
-{
-    return std::string(text.GetString(), size_t(text.GetLength()));
-}
-
-// The detail of the CInvalidArgException* that call throws (the exception deleted); empty when it
-// throws none.
-template <class Call>
-std::string RefusalOf(Call call)
-{
-    try {
-        call();
-    } catch (CInvalidArgException* e) {
-        std::string detail = e->m_strDetail.GetString();
-        e->Delete();
-        return detail;
-    }
-    return std::string();
-}
 
 // The relation as rows of plain strings, to compare with a table.
 std::vector<std::vector<std::string>> Texts(const RelationMatrix& relation)
