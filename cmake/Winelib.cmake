@@ -47,6 +47,14 @@ function(ondrix_wine_test name)
     ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
 endfunction()
 
+# The wrc command that compiles the resource script rc_path into res; scripts may include <windows.h>,
+# the class library's "win/AfxRes.h" and files beside them.
+function(ondrix_wrc_command out rc_path res)
+  get_filename_component(rc_dir ${rc_path} DIRECTORY)
+  set(${out} ${WRC} -I/usr/include/wine/wine/windows -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
+      -o ${res} ${rc_path} PARENT_SCOPE)
+endfunction()
+
 # ondrix_add_resources(TARGET script.rc [DEPENDS file...]): compiles the resource script with wrc and
 # links the result into the Winelib program TARGET. The script may include <windows.h> and the class
 # library's "win/AfxRes.h"; DEPENDS names the files it pulls in (bitmaps, icons, headers).
@@ -54,11 +62,10 @@ function(ondrix_add_resources target rc)
   cmake_parse_arguments(R "" "" "DEPENDS" ${ARGN})
   get_filename_component(rc_path ${rc} ABSOLUTE)
   get_filename_component(rc_name ${rc} NAME_WE)
-  get_filename_component(rc_dir ${rc_path} DIRECTORY)
   set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}_${rc_name}.res)
+  ondrix_wrc_command(wrc_command ${rc_path} ${res})
   add_custom_command(OUTPUT ${res}
-    COMMAND ${WRC} -I/usr/include/wine/wine/windows -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
-            -o ${res} ${rc_path}
+    COMMAND ${wrc_command}
     DEPENDS ${rc_path} ${R_DEPENDS}
     COMMENT "Compiling resources ${rc}")
   set_source_files_properties(${res} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
@@ -75,14 +82,13 @@ function(ondrix_resource_library name rc)
     set(R_DESTINATION ${CMAKE_CURRENT_BINARY_DIR})
   endif()
   get_filename_component(rc_path ${rc} ABSOLUTE)
-  get_filename_component(rc_dir ${rc_path} DIRECTORY)
   set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}_resources)
+  ondrix_wrc_command(wrc_command ${rc_path} ${work}/${name}.res)
   file(MAKE_DIRECTORY ${work})
   file(WRITE ${work}/${name}.spec "")
   file(WRITE ${work}/stub.c "/* a resource-only library has no code */\n")
   add_custom_command(OUTPUT ${R_DESTINATION}/${name}.dll
-    COMMAND ${WRC} -I/usr/include/wine/wine/windows -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
-            -o ${work}/${name}.res ${rc_path}
+    COMMAND ${wrc_command}
     COMMAND ${WINEGCC} -shared -o ${work}/${name}.dll ${work}/${name}.spec ${work}/stub.c ${work}/${name}.res
     COMMAND ${CMAKE_COMMAND} -E copy ${work}/${name}.dll.so ${R_DESTINATION}/${name}.dll
     DEPENDS ${rc_path} ${R_DEPENDS}

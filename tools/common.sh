@@ -46,10 +46,8 @@ ondrix_build() {
 # that is hidden or destroyed waits two seconds for one to answer.
 ondrix_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all}
-    if [ "${2:-}" = test ] && [ ! -f "$WINEPREFIX/.ondrix-unmanaged" ] && [ -f "$WINEPREFIX/.ondrix-fonts" ]; then
-        rm -f "$WINEPREFIX/.ondrix-fonts"
-    fi
-    [ -f "$WINEPREFIX/.ondrix-fonts" ] && return 0
+    local kind=${2:-run}
+    [ -f "$WINEPREFIX/.ondrix-$kind-prefix" ] && return 0
     mkdir -p "$WINEPREFIX"
     wine64 wineboot --init >/dev/null 2>&1 || die "could not create the Wine prefix $WINEPREFIX"
     local key='HKCU\Software\Wine\Fonts\Replacements' face
@@ -57,13 +55,12 @@ ondrix_prefix() {
         wine64 reg add "$key" /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f >/dev/null 2>&1 \
             || die "could not map the font ${face%%=*}"
     done
-    if [ "${2:-}" = test ]; then
+    if [ "$kind" = test ]; then
         wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
             || die "could not configure the test prefix"
-        touch "$WINEPREFIX/.ondrix-unmanaged"
     fi
     wineserver -w
-    touch "$WINEPREFIX/.ondrix-fonts"
+    touch "$WINEPREFIX/.ondrix-$kind-prefix"
 }
 
 # ondrix_xvfb: start a virtual X display on a free display number; sets DISPLAY and XVFB_PID.
