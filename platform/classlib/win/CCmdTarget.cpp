@@ -4,6 +4,7 @@
 #include "win/CMenu.h"
 #include "win/CWinApp.h"
 #include "win/CWnd.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -177,10 +178,7 @@ void CCmdUI::SetText(LPCSTR lpszText)
             ::SetMenuItemInfoA(m_pMenu->m_hMenu, m_nIndex, TRUE, &info);
         }
     } else if (m_pOther != nullptr && m_pOther->m_hWnd != nullptr) {
-        CString current;
-        m_pOther->GetWindowText(current);
-        if (current != lpszText)
-            m_pOther->SetWindowText(lpszText);
+        AfxSetWindowTextIfChanged(m_pOther, lpszText);
     }
 }
 

@@ -38,19 +38,6 @@ END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-namespace {
-
-// Sets the window text only when it changes (no flicker, no needless caption repaint).
-void SetWindowTextIfChanged(CWnd* pWnd, LPCSTR lpszText)
-{
-    CString current;
-    pWnd->GetWindowText(current);
-    if (current != lpszText)
-        pWnd->SetWindowText(lpszText);
-}
-
-} // namespace
-
 CFrameWnd::CFrameWnd()
 {
     // the first idle shows the idle prompt
@@ -302,7 +289,7 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCSTR lpszDocName)
             text += " - ";
         text += lpszDocName;
     }
-    SetWindowTextIfChanged(this, text);
+    AfxSetWindowTextIfChanged(this, text);
 }
 
 void CFrameWnd::DelayUpdateFrameTitle()

@@ -234,11 +234,8 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     if (GetStyle() & FWS_ADDTOTITLE) {
         CDocument* pDocument = GetActiveDocument();
-        const CString text = bAddToTitle && pDocument != nullptr ? pDocument->GetTitle() : m_frameState.strTitle;
-        CString current;
-        GetWindowText(current);
-        if (current != text)
-            SetWindowText(text);
+        AfxSetWindowTextIfChanged(this, bAddToTitle && pDocument != nullptr ? pDocument->GetTitle()
+                                                                           : m_frameState.strTitle);
     }
     if (CMDIFrameWnd* pFrame = GetMDIFrame())
         pFrame->OnUpdateFrameTitle(bAddToTitle);

@@ -9,6 +9,7 @@
 #include "win/CScrollBar.h"
 #include "win/CWinApp.h"
 #include "win/WinServices.h"
+#include "win/WndInternal.h"
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
@@ -246,6 +247,14 @@ void CWnd::GetWindowText(CString& rString) const
 int CWnd::GetWindowTextLength() const
 {
     return ::GetWindowTextLengthA(m_hWnd);
+}
+
+void AfxSetWindowTextIfChanged(CWnd* pWnd, LPCSTR lpszText)
+{
+    CString current;
+    pWnd->GetWindowText(current);
+    if (current != lpszText)
+        pWnd->SetWindowText(lpszText);
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)

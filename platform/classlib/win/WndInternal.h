@@ -48,6 +48,10 @@ HWND AfxCreateHooked(CWnd* pWnd, TCreate create)
     return hWnd;
 }
 
+// Sets pWnd's window text to lpszText only when it differs from what it shows (no flicker, no needless
+// repaint of a caption that stays).
+void AfxSetWindowTextIfChanged(CWnd* pWnd, LPCSTR lpszText);
+
 // Makes sure the common controls' window classes are registered.
 void AfxInitCommonControls();
 
