@@ -217,17 +217,12 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU h
     }
     if (hMenuAlt == nullptr)
         hMenuAlt = m_childState.hMenuShared;
-    if (hMenuAlt != nullptr && bActivate) {
-        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenuAlt),
-                       reinterpret_cast<LPARAM>(CMDIFrameWnd::GetWindowMenuPopup(hMenuAlt)));
-    } else if (hMenuAlt != nullptr && !bActivate && pActivateWnd == nullptr) {
-        // the last child goes: the frame's own menu comes back
-        const HMENU hMenuDefault = pFrame->GetDefaultMenu();
-        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenuDefault),
-                       reinterpret_cast<LPARAM>(CMDIFrameWnd::GetWindowMenuPopup(hMenuDefault)));
-    } else {
+    if (hMenuAlt != nullptr && bActivate)
+        AfxMDISetMenuBar(pFrame->m_hWndMDIClient, hMenuAlt);
+    else if (hMenuAlt != nullptr && !bActivate && pActivateWnd == nullptr)
+        AfxMDISetMenuBar(pFrame->m_hWndMDIClient, pFrame->GetDefaultMenu()); // the last child goes
+    else
         ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
-    }
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)

@@ -7,6 +7,7 @@
 #include "win/CDocument.h"
 #include "win/CMDIChildWnd.h"
 #include "win/CMenu.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
@@ -42,6 +43,12 @@ HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
         }
     }
     return nullptr;
+}
+
+void AfxMDISetMenuBar(HWND hWndMDIClient, HMENU hMenuBar)
+{
+    ::SendMessageA(hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenuBar),
+                   reinterpret_cast<LPARAM>(CMDIFrameWnd::GetWindowMenuPopup(hMenuBar)));
 }
 
 BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext)
@@ -214,8 +221,7 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
     if (hMenuAlt == nullptr)
         hMenuAlt = GetDefaultMenu();
     if (m_hWndMDIClient != nullptr) {
-        ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenuAlt),
-                       reinterpret_cast<LPARAM>(GetWindowMenuPopup(hMenuAlt)));
+        AfxMDISetMenuBar(m_hWndMDIClient, hMenuAlt);
         DrawMenuBar();
     }
 }

@@ -52,6 +52,10 @@ HWND AfxCreateHooked(CWnd* pWnd, TCreate create)
 // repaint of a caption that stays).
 void AfxSetWindowTextIfChanged(CWnd* pWnd, LPCSTR lpszText);
 
+// Puts hMenuBar (null: none) on the MDI frame whose client is hWndMDIClient, with its popup that
+// holds the Window commands as the client's window menu (WM_MDISETMENU).
+void AfxMDISetMenuBar(HWND hWndMDIClient, HMENU hMenuBar);
+
 // Makes sure the common controls' window classes are registered.
 void AfxInitCommonControls();
 
