@@ -75,6 +75,15 @@ LPCSTR CFrameWnd::FrameClassFor(UINT nIDResource)
                                reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
 }
 
+CString CFrameWnd::TitleFor(UINT nIDResource)
+{
+    CString strFull;
+    AfxLoadString(nIDResource, strFull);
+    CString strTitle;
+    AfxExtractSubString(strTitle, strFull, 0);
+    return strTitle;
+}
+
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (cs.lpszClass == nullptr)
@@ -112,11 +121,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    CString strFull;
-    AfxLoadString(nIDResource, strFull);
-    CString strTitle;
-    AfxExtractSubString(strTitle, strFull, 0);
-    if (!Create(FrameClassFor(nIDResource), strTitle, dwDefaultStyle, rectDefault, pParentWnd,
+    if (!Create(FrameClassFor(nIDResource), TitleFor(nIDResource), dwDefaultStyle, rectDefault, pParentWnd,
                 MAKEINTRESOURCEA(nIDResource), 0, pContext))
         return FALSE;
     if (m_frameState.hAccelTable == nullptr)

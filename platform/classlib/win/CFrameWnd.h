@@ -187,6 +187,9 @@ protected:
     static CCreateContext* ContextOf(LPCREATESTRUCTA lpcs);
     // The window class for a frame with icon nIDResource (when there is one).
     static LPCSTR FrameClassFor(UINT nIDResource);
+    // The title of a frame loaded from nIDResource: the string's text up to the first '\n' (empty
+    // when there is no string).
+    static CString TitleFor(UINT nIDResource);
 
     enum IdleFlags : UINT { idleLayout = 1, idleTitle = 2 };
 

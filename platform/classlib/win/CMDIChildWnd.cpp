@@ -3,7 +3,6 @@
 #include "win/CMDIChildWnd.h"
 
 #include "win/AfxResource.h"
-#include "win/AfxStrings.h"
 #include "win/ArgCheck.h"
 #include "win/CDocTemplate.h"
 #include "win/CDocument.h"
@@ -104,11 +103,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         m_childState.hMenuShared = pTemplate->m_hMenuShared;
         m_frameState.hAccelTable = pTemplate->m_hAccelTable;
     }
-    CString strFull;
-    AfxLoadString(nIDResource, strFull);
-    CString strTitle;
-    AfxExtractSubString(strTitle, strFull, 0);
-    if (!Create(FrameClassFor(nIDResource), strTitle, dwDefaultStyle, rectDefault, pMDIFrame, pContext))
+    if (!Create(FrameClassFor(nIDResource), TitleFor(nIDResource), dwDefaultStyle, rectDefault, pMDIFrame, pContext))
         return FALSE;
     if (pContext == nullptr)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
