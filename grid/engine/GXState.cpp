@@ -54,11 +54,7 @@ void GridLibraryState::RegisterLibrarySingleton(CObject* pModule)
     if (pModule == nullptr)
         AfxThrowInvalidArgException("GridLibraryState::RegisterLibrarySingleton: null module");
     std::unique_ptr<CObject> owned(pModule);
-    try {
-        m_singletons.insert(m_singletons.begin(), std::move(owned));
-    } catch (const std::bad_alloc&) {
-        AfxThrowMemoryException();
-    }
+    AfxAllocating([&] { m_singletons.insert(m_singletons.begin(), std::move(owned)); });
 }
 
 GridLibraryState::~GridLibraryState()

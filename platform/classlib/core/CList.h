@@ -195,12 +195,8 @@ protected:
     }
     CNode* NewNode(CNode* pPrev, CNode* pNext, ARG_TYPE value)
     {
-        CNode* p;
-        try {
-            p = new CNode{pNext, pPrev, TYPE(value)};
-        } catch (const std::bad_alloc&) {
-            AfxThrowMemoryException();
-        }
+        CNode* p = nullptr;
+        AfxAllocating([&] { p = new CNode{pNext, pPrev, TYPE(value)}; });
         (pPrev != nullptr ? pPrev->pNext : m_pHead) = p;
         (pNext != nullptr ? pNext->pPrev : m_pTail) = p;
         ++m_nCount;

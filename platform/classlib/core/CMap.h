@@ -188,11 +188,7 @@ protected:
 
     void AllocTable()
     {
-        try {
-            m_pHashTable = new CAssoc*[m_nHashTableSize]();
-        } catch (const std::bad_alloc&) {
-            AfxThrowMemoryException();
-        }
+        AfxAllocating([&] { m_pHashTable = new CAssoc*[m_nHashTableSize](); });
     }
     // The first entry in buckets nBucket and above (null when none).
     const CAssoc* FirstFrom(uint32_t nBucket) const
@@ -219,12 +215,8 @@ protected:
         if (m_pHashTable == nullptr)
             AllocTable();
         CAssoc*& head = m_pHashTable[nHash % m_nHashTableSize];
-        CAssoc* p;
-        try {
-            p = new CAssoc{head, nHash, KEY(key), VALUE()};
-        } catch (const std::bad_alloc&) {
-            AfxThrowMemoryException();
-        }
+        CAssoc* p = nullptr;
+        AfxAllocating([&] { p = new CAssoc{head, nHash, KEY(key), VALUE()}; });
         head = p;
         ++m_nCount;
         return p;

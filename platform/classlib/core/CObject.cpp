@@ -27,11 +27,9 @@ CObject* CRuntimeClass::CreateObject() const
 {
     if (m_pfnCreateObject == nullptr)
         return nullptr;
-    try {
-        return m_pfnCreateObject();
-    } catch (const std::bad_alloc&) {
-        AfxThrowMemoryException();
-    }
+    CObject* pObject = nullptr;
+    AfxAllocating([&] { pObject = m_pfnCreateObject(); });
+    return pObject;
 }
 
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const

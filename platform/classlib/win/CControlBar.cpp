@@ -484,11 +484,7 @@ BOOL CControlBar::AllocElements(int nElements, int cbElement)
 {
     if (nElements < 0 || cbElement < 0)
         AfxThrowInvalidArgFormat("CControlBar::AllocElements: %d elements of %d bytes", nElements, cbElement);
-    try {
-        m_barState.elements.assign(size_t(nElements) * size_t(cbElement), 0);
-    } catch (const std::bad_alloc&) {
-        AfxThrowMemoryException();
-    }
+    AfxAllocating([&] { m_barState.elements.assign(size_t(nElements) * size_t(cbElement), 0); });
     m_barState.nCount = nElements;
     return TRUE;
 }
