@@ -84,11 +84,6 @@ bool DecodeBinary(const CString& text, std::vector<BYTE>& data)
     return true;
 }
 
-void RequireName(LPCSTR lpsz, const char* lpszWhere, const char* lpszWhat)
-{
-    AfxRequirePointer(lpsz, lpszWhere, lpszWhat);
-}
-
 // Sets value lpszEntry of hKey to nBytes of pData, of type dwType, and closes the key. FALSE for a
 // null key or when the registry refuses.
 BOOL SetValueAndClose(HKEY hKey, LPCSTR lpszEntry, DWORD dwType, const void* pData, DWORD nBytes)
@@ -361,7 +356,7 @@ HKEY CWinApp::GetAppRegistryKey()
 
 HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
 {
-    RequireName(lpszSection, "CWinApp::GetSectionKey", "lpszSection");
+    AfxRequirePointer(lpszSection, "CWinApp::GetSectionKey", "lpszSection");
     HKEY hAppKey = GetAppRegistryKey();
     if (hAppKey == nullptr)
         return nullptr;
@@ -376,8 +371,8 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
 
 UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
 {
-    RequireName(lpszSection, "CWinApp::GetProfileInt", "lpszSection");
-    RequireName(lpszEntry, "CWinApp::GetProfileInt", "lpszEntry");
+    AfxRequirePointer(lpszSection, "CWinApp::GetProfileInt", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::GetProfileInt", "lpszEntry");
     if (m_pszRegistryKey == nullptr) {
         // read as text: GetPrivateProfileInt would turn a negative value into 0
         const CString text = GetProfileString(lpszSection, lpszEntry);
@@ -406,8 +401,8 @@ UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
 
 BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
 {
-    RequireName(lpszSection, "CWinApp::WriteProfileInt", "lpszSection");
-    RequireName(lpszEntry, "CWinApp::WriteProfileInt", "lpszEntry");
+    AfxRequirePointer(lpszSection, "CWinApp::WriteProfileInt", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::WriteProfileInt", "lpszEntry");
     if (m_pszRegistryKey == nullptr) {
         CString text;
         text.Format("%d", nValue);
@@ -419,8 +414,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
 
 CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault)
 {
-    RequireName(lpszSection, "CWinApp::GetProfileString", "lpszSection");
-    RequireName(lpszEntry, "CWinApp::GetProfileString", "lpszEntry");
+    AfxRequirePointer(lpszSection, "CWinApp::GetProfileString", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::GetProfileString", "lpszEntry");
     const CString strDefault = lpszDefault != nullptr ? lpszDefault : "";
     if (m_pszRegistryKey == nullptr) {
         std::vector<char> buffer(4096);
@@ -441,7 +436,7 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
 
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue)
 {
-    RequireName(lpszSection, "CWinApp::WriteProfileString", "lpszSection");
+    AfxRequirePointer(lpszSection, "CWinApp::WriteProfileString", "lpszSection");
     if (m_pszRegistryKey == nullptr)
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
     if (lpszEntry == nullptr) {
@@ -464,8 +459,8 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
 
 BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
 {
-    RequireName(lpszSection, "CWinApp::GetProfileBinary", "lpszSection");
-    RequireName(lpszEntry, "CWinApp::GetProfileBinary", "lpszEntry");
+    AfxRequirePointer(lpszSection, "CWinApp::GetProfileBinary", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::GetProfileBinary", "lpszEntry");
     AfxRequirePointer(ppData, "CWinApp::GetProfileBinary", "ppData");
     AfxRequirePointer(pBytes, "CWinApp::GetProfileBinary", "pBytes");
     *ppData = nullptr;
@@ -487,8 +482,8 @@ BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppD
 
 BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes)
 {
-    RequireName(lpszSection, "CWinApp::WriteProfileBinary", "lpszSection");
-    RequireName(lpszEntry, "CWinApp::WriteProfileBinary", "lpszEntry");
+    AfxRequirePointer(lpszSection, "CWinApp::WriteProfileBinary", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::WriteProfileBinary", "lpszEntry");
     if (nBytes > 0)
         AfxRequirePointer(pData, "CWinApp::WriteProfileBinary", "pData");
     if (m_pszRegistryKey == nullptr)
@@ -499,7 +494,7 @@ BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pD
 
 BOOL CWinApp::DelRegTree(HKEY hParentKey, LPCSTR lpszKeyName)
 {
-    RequireName(lpszKeyName, "CWinApp::DelRegTree", "lpszKeyName");
+    AfxRequirePointer(lpszKeyName, "CWinApp::DelRegTree", "lpszKeyName");
     HKEY hKey = nullptr;
     LONG lResult = ::RegOpenKeyExA(hParentKey, lpszKeyName, 0, KEY_READ | KEY_WRITE, &hKey);
     if (lResult == ERROR_FILE_NOT_FOUND)
