@@ -303,6 +303,37 @@ TEST_F(MdiTest, FileNewUsesTheFirstTemplateWithAFileNewNameAndNoneMeansNothing)
     EXPECT_STREQ(pDoc->GetTitle(), "Untitled");
 }
 
+TEST_F(MdiTest, TheApplicationKeepsItsTemplatesInOrderAndEachOnce)
+{
+    EXPECT_EQ(app.GetFirstDocTemplatePosition(), nullptr);
+    CMultiDocTemplate* pSheet = AddSheetTemplate();
+    CMultiDocTemplate* pPlain = new CMultiDocTemplate(IDR_PLAIN, RUNTIME_CLASS(CSheetDoc),
+                                                      RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CSheetView));
+    app.AddDocTemplate(pPlain);
+    POSITION pos = app.GetFirstDocTemplatePosition();
+    EXPECT_EQ(app.GetNextDocTemplate(pos), pSheet);
+    EXPECT_EQ(app.GetNextDocTemplate(pos), pPlain);
+    EXPECT_EQ(pos, nullptr);
+    ExpectInvalidArg([&] { app.AddDocTemplate(pSheet); }, "in the list already");
+}
+
+TEST(DocTemplate, ClassesThatCannotMakeADocumentFrameOrViewAreRefused)
+{
+    struct Case {
+        CRuntimeClass* pDocClass;
+        CRuntimeClass* pFrameClass;
+        CRuntimeClass* pViewClass;
+        const char* pszRefusal;
+    };
+    const Case cases[] = {
+        {RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CMDIChildWnd), nullptr, "not a creatable CDocument class"},
+        {RUNTIME_CLASS(CSheetDoc), RUNTIME_CLASS(CSheetView), nullptr, "not a creatable CFrameWnd class"},
+        {RUNTIME_CLASS(CSheetDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CSheetDoc), "not a creatable CWnd class"},
+    };
+    for (const Case& c : cases)
+        ExpectInvalidArg([&] { CMultiDocTemplate t(IDR_PLAIN, c.pDocClass, c.pFrameClass, c.pViewClass); }, c.pszRefusal);
+}
+
 TEST_F(MdiTest, ClosingTheMainFrameClosesEveryDocumentFirst)
 {
     CMultiDocTemplate* pTemplate = AddSheetTemplate();
