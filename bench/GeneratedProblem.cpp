@@ -41,17 +41,11 @@ const CriterionSpec kCriteria[] = {
 
 std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, int n, uint64_t seed)
 {
-    if (n < 10 || n > 100000) {
-        CString detail;
-        detail.Format("GenerateConsistentProblem: n = %d outside 10..100000", n);
-        AfxThrowInvalidArgException(detail);
-    }
-    if (!project.CriteriaTable.empty() || !project.AlternativesTable.empty() || project.EvaluationsTable.size() != 1) {
-        CString detail;
-        detail.Format("GenerateConsistentProblem: the project already holds %d criteria and %d alternatives",
-                      int(project.CriteriaTable.size()), int(project.AlternativesTable.size()));
-        AfxThrowInvalidArgException(detail);
-    }
+    if (n < 10 || n > 100000)
+        AfxThrowInvalidArgFormat("GenerateConsistentProblem: n = %d outside 10..100000", n);
+    if (!project.CriteriaTable.empty() || !project.AlternativesTable.empty() || project.EvaluationsTable.size() != 1)
+        AfxThrowInvalidArgFormat("GenerateConsistentProblem: the project already holds %d criteria and %d alternatives",
+                                 int(project.CriteriaTable.size()), int(project.AlternativesTable.size()));
 
     Random random(seed);
     const size_t m = sizeof kCriteria / sizeof kCriteria[0];

@@ -9,18 +9,17 @@ double KendallTau(const SolverMatrix& A, KendallRecord B)
 {
     const size_t m = A.size();
     const SolverMatrix& reference = B.first;
-    CString detail;
     if (reference.size() != m)
-        detail.Format("KendallTau: the reference matrix has %d rows, %d expected", int(reference.size()), int(m));
-    for (size_t i = 0; i < m && detail.IsEmpty(); ++i) {
+        AfxThrowInvalidArgFormat("KendallTau: the reference matrix has %d rows, %d expected", int(reference.size()),
+                                 int(m));
+    for (size_t i = 0; i < m; ++i) {
         if (A[i].size() != m)
-            detail.Format("KendallTau: row %d of the model matrix has %d entries, %d expected", int(i), int(A[i].size()), int(m));
-        else if (reference[i].size() != m)
-            detail.Format("KendallTau: row %d of the reference matrix has %d entries, %d expected", int(i),
-                          int(reference[i].size()), int(m));
+            AfxThrowInvalidArgFormat("KendallTau: row %d of the model matrix has %d entries, %d expected", int(i),
+                                     int(A[i].size()), int(m));
+        if (reference[i].size() != m)
+            AfxThrowInvalidArgFormat("KendallTau: row %d of the reference matrix has %d entries, %d expected", int(i),
+                                     int(reference[i].size()), int(m));
     }
-    if (!detail.IsEmpty())
-        AfxThrowInvalidArgException(detail);
     if (m < 2)
         return 1.0;
 

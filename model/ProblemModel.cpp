@@ -10,12 +10,9 @@ namespace {
 // Evaluation of alternative a on criterion k; throws naming the short alternative.
 double EvaluationOf(const AlternativeRecord& a, size_t k, const char* operation)
 {
-    if (k >= a.evaluations.size()) {
-        CString detail;
-        detail.Format("%s: alternative %d (\"%s\") has %d evaluations, criterion %d asked", operation,
-                      a.index, a.name, int(a.evaluations.size()), int(k));
-        AfxThrowInvalidArgException(detail);
-    }
+    if (k >= a.evaluations.size())
+        AfxThrowInvalidArgFormat("%s: alternative %d (\"%s\") has %d evaluations, criterion %d asked", operation,
+                                 a.index, a.name, int(a.evaluations.size()), int(k));
     return a.evaluations[k];
 }
 
@@ -31,12 +28,9 @@ void ProblemModel::ComputeCriterionRanges()
         for (const auto& alternative : alternatives) {
             const double value = EvaluationOf(*alternative, k, op);
             // Sorting is undefined on a NaN: refuse it rather than read past the vector.
-            if (!std::isfinite(value)) {
-                CString detail;
-                detail.Format("%s: alternative \"%s\" has the evaluation %g on criterion \"%s\"", op,
-                              alternative->name, value, criterion.name);
-                AfxThrowInvalidArgException(detail);
-            }
+            if (!std::isfinite(value))
+                AfxThrowInvalidArgFormat("%s: alternative \"%s\" has the evaluation %g on criterion \"%s\"", op,
+                                         alternative->name, value, criterion.name);
             values.push_back(value);
         }
 
@@ -83,16 +77,10 @@ void ProblemModel::ComputeCriterionRanges()
 int32_t ProblemModel::FindSegment(int32_t k, int32_t a) const
 {
     const char* const op = "ProblemModel::FindSegment";
-    if (k < 0 || size_t(k) >= criteria.size()) {
-        CString detail;
-        detail.Format("%s: criterion index %d outside 0..%d", op, k, int(criteria.size()) - 1);
-        AfxThrowInvalidArgException(detail);
-    }
-    if (a < 0 || size_t(a) >= alternatives.size()) {
-        CString detail;
-        detail.Format("%s: alternative index %d outside 0..%d", op, a, int(alternatives.size()) - 1);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (k < 0 || size_t(k) >= criteria.size())
+        AfxThrowInvalidArgFormat("%s: criterion index %d outside 0..%d", op, k, int(criteria.size()) - 1);
+    if (a < 0 || size_t(a) >= alternatives.size())
+        AfxThrowInvalidArgFormat("%s: alternative index %d outside 0..%d", op, a, int(alternatives.size()) - 1);
     const CriterionRecord& criterion = *criteria[size_t(k)];
     const double x = EvaluationOf(*alternatives[size_t(a)], size_t(k), op);
     const std::vector<double>& p = criterion.breakpoints;

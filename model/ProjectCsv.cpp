@@ -14,12 +14,9 @@ namespace {
 // Throws CInvalidArgException* when the list separator cannot separate cells on a line.
 void CheckSeparator(const char* operation, char listSeparator)
 {
-    if (listSeparator == '\n' || listSeparator == '\r' || listSeparator == '\0') {
-        CString detail;
-        detail.Format("%s: list separator 0x%02x cannot stand between cells", operation,
-                      unsigned(static_cast<unsigned char>(listSeparator)));
-        AfxThrowInvalidArgException(detail);
-    }
+    if (listSeparator == '\n' || listSeparator == '\r' || listSeparator == '\0')
+        AfxThrowInvalidArgFormat("%s: list separator 0x%02x cannot stand between cells", operation,
+                                 unsigned(static_cast<unsigned char>(listSeparator)));
 }
 
 // True when text can stand as one cell: it holds neither the separator nor a line end.

@@ -73,12 +73,9 @@ void CZQInterfaceData::FormatUtilities()
 int CZQInterfaceData::WriteResultsText(CString path, char decimalSymbol)
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::WriteResultsText");
-    if (decimalSymbol == '\0' || decimalSymbol == '\t' || decimalSymbol == '\n' || decimalSymbol == '\r') {
-        CString detail;
-        detail.Format("CZQInterfaceData::WriteResultsText: decimal symbol %d cannot stand in a results line",
-                      int(static_cast<unsigned char>(decimalSymbol)));
-        AfxThrowInvalidArgException(detail);
-    }
+    if (decimalSymbol == '\0' || decimalSymbol == '\t' || decimalSymbol == '\n' || decimalSymbol == '\r')
+        AfxThrowInvalidArgFormat("CZQInterfaceData::WriteResultsText: decimal symbol %d cannot stand in a results line",
+                                 int(static_cast<unsigned char>(decimalSymbol)));
     if (!ProjectSolver || !ProjectSolver->HasResults() || path.IsEmpty())
         return 0;
 

@@ -52,18 +52,13 @@ ZQInconsistencies::~ZQInconsistencies() = default;
 int ZQInconsistencies::ChooseConstraint()
 {
     const char* const op = "ZQInconsistencies::ChooseConstraint";
-    if (base.rows.size() != base.rowSenses.size()) {
-        CString detail;
-        detail.Format("%s: the base program has %d rows and %d senses", op, int(base.rows.size()), int(base.rowSenses.size()));
-        AfxThrowInvalidArgException(detail);
-    }
+    if (base.rows.size() != base.rowSenses.size())
+        AfxThrowInvalidArgFormat("%s: the base program has %d rows and %d senses", op, int(base.rows.size()),
+                                 int(base.rowSenses.size()));
     for (size_t i = 0; i < base.rows.size(); ++i) {
-        if (base.rows[i].size() != base.objective.size() + 1) {
-            CString detail;
-            detail.Format("%s: row %d of the base program has %d elements, %d expected", op, int(i),
-                          int(base.rows[i].size()), int(base.objective.size()) + 1);
-            AfxThrowInvalidArgException(detail);
-        }
+        if (base.rows[i].size() != base.objective.size() + 1)
+            AfxThrowInvalidArgFormat("%s: row %d of the base program has %d elements, %d expected", op, int(i),
+                                     int(base.rows[i].size()), int(base.objective.size()) + 1);
     }
     working = LpProblem();
     inequalityRows.clear();

@@ -42,11 +42,8 @@ void CZQInterfaceData::SetShell(CZQShellServices* shell)
 
 CZQShellServices& CZQInterfaceData::Shell(const char* operation) const
 {
-    if (m_shell == nullptr) {
-        CString detail;
-        detail.Format("%s: no shell services set (shell is null)", operation);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (m_shell == nullptr)
+        AfxThrowInvalidArgFormat("%s: no shell services set (shell is null)", operation);
     return *m_shell;
 }
 

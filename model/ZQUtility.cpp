@@ -30,13 +30,10 @@ double MarginalValue(const CriterionRecord& criterion, double g, bool* degenerat
 {
     if (degenerate != nullptr)
         *degenerate = false;
-    if (!HasReadableValueFunction(criterion)) {
-        CString detail;
-        detail.Format("MarginalValue: criterion %s has %d breakpoints and %d values for %d segments",
-                      criterion.name, int(criterion.breakpoints.size()), int(criterion.values.size()),
-                      criterion.segments);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (!HasReadableValueFunction(criterion))
+        AfxThrowInvalidArgFormat("MarginalValue: criterion %s has %d breakpoints and %d values for %d segments",
+                                 criterion.name, int(criterion.breakpoints.size()), int(criterion.values.size()),
+                                 criterion.segments);
     const std::vector<double>& x = criterion.breakpoints;
     const std::vector<double>& y = criterion.values;
     const bool gain = criterion.direction == 1;
@@ -63,21 +60,15 @@ double MarginalValue(const CriterionRecord& criterion, double g, bool* degenerat
 double AlternativeUtility(const Solver& solver, size_t a, CZQShellServices& shell)
 {
     const ProblemModel& model = solver.model;
-    if (a >= model.alternatives.size() || !model.alternatives[a]) {
-        CString detail;
-        detail.Format("AlternativeUtility: alternative index %d outside 0..%d", int(a),
-                      int(model.alternatives.size()) - 1);
-        AfxThrowInvalidArgException(detail);
-    }
+    if (a >= model.alternatives.size() || !model.alternatives[a])
+        AfxThrowInvalidArgFormat("AlternativeUtility: alternative index %d outside 0..%d", int(a),
+                                 int(model.alternatives.size()) - 1);
     const AlternativeRecord& alternative = *model.alternatives[a];
     double utility = 0.0;
     for (size_t k = 0; k < model.criteria.size(); ++k) {
-        if (!model.criteria[k] || k >= alternative.evaluations.size()) {
-            CString detail;
-            detail.Format("AlternativeUtility: alternative %s has no evaluation on criterion %d",
-                          alternative.name, int(k));
-            AfxThrowInvalidArgException(detail);
-        }
+        if (!model.criteria[k] || k >= alternative.evaluations.size())
+            AfxThrowInvalidArgFormat("AlternativeUtility: alternative %s has no evaluation on criterion %d",
+                                     alternative.name, int(k));
         bool degenerate = false;
         const double u = MarginalValue(*model.criteria[k], alternative.evaluations[k], &degenerate);
         if (degenerate)
