@@ -258,9 +258,10 @@ LRESULT CControlBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
     }
 
     if (!bVisible || (dwStyle & CBRS_ALIGN_ANY) == 0) {
-        if (nShowFlag == SWP_HIDEWINDOW)
+        // a bar that takes no room still carries out its delayed show or hide
+        if (nShowFlag != 0)
             lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0,
-                                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+                                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | nShowFlag);
         return 0;
     }
 

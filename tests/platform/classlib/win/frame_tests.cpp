@@ -307,6 +307,22 @@ TEST_F(FrameTest, ShowControlBarNowLaysOutAtOnceAndTheViewMenuTogglesTheStatusBa
     EXPECT_EQ(pView->GetMenuState(ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
 }
 
+TEST_F(FrameTest, ADelayedShowOrHideTakesEffectOnIdleAlsoForABarWithoutAlignment)
+{
+    CTestBar loose;
+    ASSERT_TRUE(loose.Create(nullptr, nullptr, 0, CRect(), pFrame, 0xE820));
+    pFrame->ShowControlBar(&loose, TRUE, TRUE);
+    EXPECT_TRUE(loose.IsVisible());
+    app.OnIdle(0);
+    EXPECT_TRUE(loose.GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(loose.IsVisible());
+
+    pFrame->ShowControlBar(&loose, FALSE, TRUE);
+    app.OnIdle(0);
+    EXPECT_FALSE(loose.GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(loose.IsVisible());
+}
+
 TEST_F(FrameTest, AVisibleBarUpdatesItsItemsOnIdleThroughItsFrame)
 {
     CTestBar shown, hidden;
