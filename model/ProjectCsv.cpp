@@ -64,8 +64,7 @@ int CZQInterfaceData::WriteCsv(CString path, char decimalSymbol, char listSepara
     }
     out += '\n';
 
-    static const ZQRow noHeader;
-    const ZQRow& header = EvaluationsTable.empty() ? noHeader : EvaluationsTable[0];
+    const ZQRow& header = ProjectRow(EvaluationsTable, 0);
     for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
         const ZQRow& row = EvaluationsTable[r];
         const CString& name = ProjectCell(row, 0);

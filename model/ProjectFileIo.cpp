@@ -6,12 +6,6 @@
 
 #include <algorithm>
 
-const CString& ProjectCell(const ZQRow& row, size_t i)
-{
-    static const CString empty;
-    return i < row.size() ? row[i] : empty;
-}
-
 bool ReadWholeProjectFile(const char* path, std::string* bytes)
 {
     if (bytes == nullptr)

@@ -11,10 +11,6 @@
 #include <cstddef>
 #include <string>
 
-// Cell i of a project table row, or an empty string when the row is shorter: the tables are public
-// and edited by the windows too, so no writer trusts a row's length.
-const CString& ProjectCell(const ZQRow& row, size_t i);
-
 // Reads the whole file at path (a host path, opened as binary: no line-end translation) into *bytes.
 // Returns false, with *bytes emptied, when path is null or empty, or when the file cannot be opened
 // or read.

@@ -448,8 +448,7 @@ int CZQInterfaceData::WriteXml(CString path)
     xml.Line(2, {"</ATTRIBUTES>"});
 
     xml.Line(2, {"<OBJECTS>"});
-    static const ZQRow noHeader;
-    const ZQRow& header = EvaluationsTable.empty() ? noHeader : EvaluationsTable[0];
+    const ZQRow& header = ProjectRow(EvaluationsTable, 0);
     for (const ZQRow& alternative : AlternativesTable) {
         const CString& name = ProjectCell(alternative, 0);
         xml.Line(4, {"<OBJECT ObjID=\"", "\">"}, {name});

@@ -7,15 +7,19 @@
 
 #include <algorithm>
 
-namespace {
-
-// Cell i of row, or an empty string when the row is shorter: the tables are public and edited by
-// the windows too, so no operation here trusts a row's length.
-const CString& CellOf(const ZQRow& row, size_t i)
+const CString& ProjectCell(const ZQRow& row, size_t i)
 {
     static const CString empty;
     return i < row.size() ? row[i] : empty;
 }
+
+const ZQRow& ProjectRow(const ZQTable& table, size_t i)
+{
+    static const ZQRow empty;
+    return i < table.size() ? table[i] : empty;
+}
+
+namespace {
 
 // The evaluations table of a new project: one header row holding one empty cell.
 ZQTable NewEvaluationsTable()
@@ -77,12 +81,12 @@ void CZQInterfaceData::RemoveAlternative(CString name)
     Shell(op);
     StoreEvaluationsGrid();
     auto alt = std::find_if(AlternativesTable.begin(), AlternativesTable.end(),
-                            [&](const ZQRow& row) { return CellOf(row, 0) == name; });
+                            [&](const ZQRow& row) { return ProjectCell(row, 0) == name; });
     if (alt != AlternativesTable.end())
         AlternativesTable.erase(alt);
     if (!EvaluationsTable.empty()) {
         auto eval = std::find_if(EvaluationsTable.begin() + 1, EvaluationsTable.end(),
-                                 [&](const ZQRow& row) { return CellOf(row, 0) == name; });
+                                 [&](const ZQRow& row) { return ProjectCell(row, 0) == name; });
         if (eval != EvaluationsTable.end())
             EvaluationsTable.erase(eval);
     }
@@ -127,7 +131,7 @@ void CZQInterfaceData::RemoveCriterion(CString name)
     Shell(op);
     StoreEvaluationsGrid();
     auto crit = std::find_if(CriteriaTable.begin(), CriteriaTable.end(),
-                             [&](const ZQRow& row) { return CellOf(row, 0) == name; });
+                             [&](const ZQRow& row) { return ProjectCell(row, 0) == name; });
     if (crit != CriteriaTable.end())
         CriteriaTable.erase(crit);
     if (!EvaluationsTable.empty()) {
@@ -163,7 +167,7 @@ void CZQInterfaceData::RemoveScaleValues(CString criterion)
     const char* const op = "CZQInterfaceData::RemoveScaleValues";
     Shell(op);
     ScaleValuesTable.erase(std::remove_if(ScaleValuesTable.begin(), ScaleValuesTable.end(),
-                                          [&](const ZQRow& row) { return CellOf(row, 0) == criterion; }),
+                                          [&](const ZQRow& row) { return ProjectCell(row, 0) == criterion; }),
                            ScaleValuesTable.end());
     MarkModified(op);
 }
@@ -171,9 +175,9 @@ void CZQInterfaceData::RemoveScaleValues(CString criterion)
 int CZQInterfaceData::GetCriterionKind(CString name) const
 {
     for (const ZQRow& row : CriteriaTable) {
-        if (CellOf(row, 0) != name)
+        if (ProjectCell(row, 0) != name)
             continue;
-        const CString& word = CellOf(row, 2);
+        const CString& word = ProjectCell(row, 2);
         if (word == "rank")
             return ZQ_KIND_ORDINAL;
         if (word == "gain")
@@ -205,11 +209,11 @@ void CZQInterfaceData::RefillPanes()
 
     shell.DeleteAllAlternativeItems();
     for (const ZQRow& row : AlternativesTable)
-        shell.InsertAlternativeItem(CellOf(row, 0));
+        shell.InsertAlternativeItem(ProjectCell(row, 0));
 
     shell.DeleteAllCriterionItems();
     for (const ZQRow& row : CriteriaTable) {
-        const CString& word = CellOf(row, 2);
+        const CString& word = ProjectCell(row, 2);
         CString kindText;
         if (word == "gain")
             kindText = shell.LoadText(ZQText::Gain);
@@ -217,7 +221,7 @@ void CZQInterfaceData::RefillPanes()
             kindText = shell.LoadText(ZQText::Cost);
         else if (word == "rank")
             kindText = shell.LoadText(ZQText::Ordinal);
-        shell.InsertCriterionItem(CellOf(row, 0), kindText);
+        shell.InsertCriterionItem(ProjectCell(row, 0), kindText);
     }
 
     const int count = shell.GetAlternativeItemCount();
@@ -230,15 +234,15 @@ void CZQInterfaceData::RefillPanes()
     std::vector<CString> savedRanks;
     savedRanks.reserve(AlternativesTable.size());
     for (const ZQRow& row : AlternativesTable)
-        savedRanks.push_back(CellOf(row, 2));
+        savedRanks.push_back(ProjectCell(row, 2));
 
     for (int item = 0; item < count; ++item) {
         const CString text = shell.GetAlternativeItemText(item);
         for (size_t r = 0; r < AlternativesTable.size(); ++r) {
-            if (CellOf(AlternativesTable[r], 0) != text)
+            if (ProjectCell(AlternativesTable[r], 0) != text)
                 continue;
             shell.SetAlternativeItemSelected(item, true);
-            const int rank = AfxAtoi(CellOf(AlternativesTable[r], 2));
+            const int rank = AfxAtoi(ProjectCell(AlternativesTable[r], 2));
             if (rank > 0) {
                 shell.AddSelectedToRank(rank);
                 for (size_t s = 0; s < AlternativesTable.size() && s < savedRanks.size(); ++s) {
@@ -274,14 +278,13 @@ bool CZQInterfaceData::CanSolve() const
     if (AlternativesTable.size() < 3 || CriteriaTable.size() < 2)
         return false;
 
-    static const ZQRow noHeader;
-    const ZQRow& header = EvaluationsTable.empty() ? noHeader : EvaluationsTable[0];
+    const ZQRow& header = ProjectRow(EvaluationsTable, 0);
 
     // No empty evaluation; a cell missing from a short row counts as empty.
     for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
         const ZQRow& row = EvaluationsTable[r];
         for (size_t c = 1; c < std::max(row.size(), header.size()); ++c) {
-            if (CellOf(row, c).IsEmpty())
+            if (ProjectCell(row, c).IsEmpty())
                 return false;
         }
     }
@@ -294,7 +297,7 @@ bool CZQInterfaceData::CanSolve() const
             int changes = 0;
             CString previous;
             for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
-                const CString& cell = CellOf(EvaluationsTable[r], c);
+                const CString& cell = ProjectCell(EvaluationsTable[r], c);
                 if (cell != previous)
                     ++changes;
                 previous = cell;
@@ -304,10 +307,10 @@ bool CZQInterfaceData::CanSolve() const
         } else {
             if (EvaluationsTable.size() < 2)
                 continue;
-            double low = AfxAtof(CellOf(EvaluationsTable[1], c));
+            double low = AfxAtof(ProjectCell(EvaluationsTable[1], c));
             double high = low;
             for (size_t r = 2; r < EvaluationsTable.size(); ++r) {
-                const double value = AfxAtof(CellOf(EvaluationsTable[r], c));
+                const double value = AfxAtof(ProjectCell(EvaluationsTable[r], c));
                 if (value > high)
                     high = value;
                 if (value < low)
@@ -321,7 +324,7 @@ bool CZQInterfaceData::CanSolve() const
     // Two reference alternatives of different ranks.
     int firstRank = 0;
     for (const ZQRow& row : AlternativesTable) {
-        const int rank = AfxAtoi(CellOf(row, 2));
+        const int rank = AfxAtoi(ProjectCell(row, 2));
         if (rank < 1)
             continue;
         if (firstRank == 0)

@@ -20,6 +20,7 @@
 
 #include "core/CString.h"
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -29,6 +30,12 @@ class Solver;
 // One row of a project table, and a table.
 typedef std::vector<CString> ZQRow;
 typedef std::vector<ZQRow> ZQTable;
+
+// Cell i of a project table row, or an empty string when the row is shorter: the tables are public
+// and edited by the windows too, so no operation trusts a row's length.
+const CString& ProjectCell(const ZQRow& row, size_t i);
+// Row i of a project table, or an empty row when the table is shorter.
+const ZQRow& ProjectRow(const ZQTable& table, size_t i);
 
 // A point of a piecewise-linear marginal value function: breakpoint x and value y.
 struct ValuePoint {

@@ -173,8 +173,7 @@ int CZQOldZekFile::Write(CString path)
 
     out.String(kAlternativesTag);
     out.Int16(m_alternativesCount);
-    static const ZQRow noHeader;
-    const ZQRow& header = p.EvaluationsTable.empty() ? noHeader : p.EvaluationsTable[0];
+    const ZQRow& header = ProjectRow(p.EvaluationsTable, 0);
     // The header column of each criterion, in criteria order (0: none, the value is then 0).
     std::vector<size_t> columns;
     for (const ZQRow& criterion : p.CriteriaTable) {

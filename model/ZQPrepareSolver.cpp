@@ -12,17 +12,11 @@
 
 namespace {
 
-const CString& CellOf(const ZQRow& row, size_t i)
-{
-    static const CString empty;
-    return i < row.size() ? row[i] : empty;
-}
-
 // The evaluations row (from 1) whose first cell is name; 0 when there is none.
 size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name)
 {
     for (size_t r = 1; r < evaluations.size(); ++r) {
-        if (CellOf(evaluations[r], 0) == name)
+        if (ProjectCell(evaluations[r], 0) == name)
             return r;
     }
     return 0;
@@ -47,7 +41,7 @@ bool HasDuplicateName(const ZQTable& table)
 {
     std::set<CString> names;
     for (const ZQRow& row : table) {
-        if (!names.insert(CellOf(row, 0)).second)
+        if (!names.insert(ProjectCell(row, 0)).second)
             return true;
     }
     return false;
@@ -57,15 +51,14 @@ bool HasDuplicateName(const ZQTable& table)
 
 double CZQInterfaceData::GetEvaluationValue(CString alternative, CString criterion) const
 {
-    static const ZQRow noRow;
     const size_t r = EvaluationRowOf(EvaluationsTable, alternative);
     const size_t c = EvaluationColumnOf(EvaluationsTable, criterion);
-    CString text = CellOf(r < EvaluationsTable.size() ? EvaluationsTable[r] : noRow, c);
+    CString text = ProjectCell(ProjectRow(EvaluationsTable, r), c);
     if (GetCriterionKind(criterion) == ZQ_KIND_ORDINAL) {
         CString position;
         for (const ZQRow& row : ScaleValuesTable) {
-            if (CellOf(row, 0) == criterion && CellOf(row, 1) == text) {
-                position = CellOf(row, 2);
+            if (ProjectCell(row, 0) == criterion && ProjectCell(row, 1) == text) {
+                position = ProjectCell(row, 2);
                 break;
             }
         }
@@ -99,7 +92,7 @@ int CZQInterfaceData::PrepareSolver()
     model.criteria.reserve(m);
     std::vector<size_t> ranked;  // alternatives-table rows in reference-index order
     for (size_t i = 0; i < n; ++i) {
-        const CString& name = CellOf(AlternativesTable[i], 0);
+        const CString& name = ProjectCell(AlternativesTable[i], 0);
         if (EvaluationRowOf(EvaluationsTable, name) == 0)
             return 0;
         model.alternatives.push_back(std::make_unique<AlternativeRecord>());
@@ -108,7 +101,7 @@ int CZQInterfaceData::PrepareSolver()
         record.name = name;
         record.evaluations.assign(m, 0.0);
         for (size_t j = 0; j < m; ++j) {
-            const CString& criterion = CellOf(CriteriaTable[j], 0);
+            const CString& criterion = ProjectCell(CriteriaTable[j], 0);
             if (EvaluationColumnOf(EvaluationsTable, criterion) == 0)
                 return 0;
             const double value = GetEvaluationValue(name, criterion);
@@ -118,7 +111,7 @@ int CZQInterfaceData::PrepareSolver()
                 return 0;
             record.evaluations[j] = value;
         }
-        if (!CellOf(AlternativesTable[i], 2).IsEmpty()) {
+        if (!ProjectCell(AlternativesTable[i], 2).IsEmpty()) {
             record.referenceIndex = int32_t(ranked.size());
             ranked.push_back(i);
         } else {
@@ -129,22 +122,22 @@ int CZQInterfaceData::PrepareSolver()
     // 4. The criteria.
     for (size_t j = 0; j < m; ++j) {
         const ZQRow& row = CriteriaTable[j];
-        const int segments = AfxAtoi(CellOf(row, 3));
+        const int segments = AfxAtoi(ProjectCell(row, 3));
         if (segments < 1)
             return 0;
         model.criteria.push_back(std::make_unique<CriterionRecord>());
         CriterionRecord& record = *model.criteria.back();
         record.index = int32_t(j);
-        record.name = CellOf(row, 0);
+        record.name = ProjectCell(row, 0);
         record.segments = segments;
-        record.direction = CellOf(row, 2) == "gain" ? 1 : -1;
+        record.direction = ProjectCell(row, 2) == "gain" ? 1 : -1;
     }
 
     // 5. R from the rank numbers.
     const size_t count = ranked.size();
     std::vector<double> ranks;
     for (size_t i : ranked)
-        ranks.push_back(AfxAtof(CellOf(AlternativesTable[i], 2)));
+        ranks.push_back(AfxAtof(ProjectCell(AlternativesTable[i], 2)));
     SolverMatrix& preference = model.reference.first;
     preference.assign(count, std::vector<double>(count, 0.0));
     int strictPairs = 0;
