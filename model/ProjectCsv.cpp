@@ -72,19 +72,7 @@ int CZQInterfaceData::WriteCsv(CString path, char decimalSymbol, char listSepara
             return 0;
         out.append(name.GetString(), size_t(name.GetLength()));
         for (size_t c = 1; c < row.size(); ++c) {
-            const CString& criterion = ProjectCell(header, c);
-            double value = 0.0;
-            if (GetCriterionKind(criterion) == ZQ_KIND_ORDINAL) {
-                for (const ZQRow& scale : ScaleValuesTable) {
-                    if (ProjectCell(scale, 0) == criterion && ProjectCell(scale, 1) == row[c]) {
-                        value = AfxAtof(ProjectCell(scale, 2));
-                        break;
-                    }
-                }
-            } else {
-                value = AfxAtof(row[c]);
-            }
-            const CString number = FormatCsvNumber(value, decimalSymbol);
+            const CString number = FormatCsvNumber(EvaluationNumber(ProjectCell(header, c), row[c]), decimalSymbol);
             // A decimal symbol, an exponent sign or a minus equal to the separator would split the cell.
             if (!FitsInCell(number, listSeparator))
                 return 0;

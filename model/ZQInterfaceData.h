@@ -155,6 +155,10 @@ public:
     // its scale). An unknown alternative selects the header row, an unknown criterion the name column,
     // as the cell then read says (0 for a text that does not begin with a number).
     double GetEvaluationValue(CString alternative, CString criterion) const;
+    // Returns the number the evaluation cell `cell` of `criterion` stands for: under an ordinal
+    // criterion the position of that value in the criterion's scale (0 when it is not a value of the
+    // scale), under any other the cell's leading decimal number (0 when it does not begin with one).
+    double EvaluationNumber(CString criterion, const CString& cell) const;
 
     // ---- The solve driver and the result windows ----
 

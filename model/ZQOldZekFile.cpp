@@ -192,20 +192,8 @@ int CZQOldZekFile::Write(CString path)
         m_valueCount = m_criteriaCount;
         out.Int16(m_valueCount);
         for (size_t k = 0; k < columns.size(); ++k) {
-            const CString& name = ProjectCell(p.CriteriaTable[k], 0);
             const CString& cell = columns[k] != 0 ? ProjectCell(row, columns[k]) : CString();
-            double value = 0.0;
-            if (p.GetCriterionKind(name) == ZQ_KIND_ORDINAL) {
-                for (const ZQRow& scale : p.ScaleValuesTable) {
-                    if (ProjectCell(scale, 0) == name && ProjectCell(scale, 1) == cell) {
-                        value = AfxAtof(ProjectCell(scale, 2));
-                        break;
-                    }
-                }
-            } else {
-                value = AfxAtof(cell);
-            }
-            out.Float(value);
+            out.Float(p.EvaluationNumber(ProjectCell(p.CriteriaTable[k], 0), cell));
         }
     }
     out.String(kEndTag);

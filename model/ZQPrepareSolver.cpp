@@ -53,18 +53,18 @@ double CZQInterfaceData::GetEvaluationValue(CString alternative, CString criteri
 {
     const size_t r = EvaluationRowOf(EvaluationsTable, alternative);
     const size_t c = EvaluationColumnOf(EvaluationsTable, criterion);
-    CString text = ProjectCell(ProjectRow(EvaluationsTable, r), c);
-    if (GetCriterionKind(criterion) == ZQ_KIND_ORDINAL) {
-        CString position;
-        for (const ZQRow& row : ScaleValuesTable) {
-            if (ProjectCell(row, 0) == criterion && ProjectCell(row, 1) == text) {
-                position = ProjectCell(row, 2);
-                break;
-            }
-        }
-        text = position;
+    return EvaluationNumber(criterion, ProjectCell(ProjectRow(EvaluationsTable, r), c));
+}
+
+double CZQInterfaceData::EvaluationNumber(CString criterion, const CString& cell) const
+{
+    if (GetCriterionKind(criterion) != ZQ_KIND_ORDINAL)
+        return AfxAtof(cell);
+    for (const ZQRow& row : ScaleValuesTable) {
+        if (ProjectCell(row, 0) == criterion && ProjectCell(row, 1) == cell)
+            return AfxAtof(ProjectCell(row, 2));
     }
-    return AfxAtof(text);
+    return 0.0;
 }
 
 int CZQInterfaceData::PrepareSolver()
