@@ -27,6 +27,33 @@ ZQTable NewEvaluationsTable()
     return ZQTable(1, ZQRow(1, CString()));
 }
 
+// The kind words of the criteria table and the kind codes they stand for.
+struct KindWord {
+    int kind;
+    const char* word;
+};
+const KindWord kKindWords[] = {{ZQ_KIND_GAIN, "gain"}, {ZQ_KIND_COST, "cost"}, {ZQ_KIND_ORDINAL, "rank"}};
+
+// The kind code of a kind word; ZQ_KIND_OTHER for any other word.
+int KindOfWord(const CString& word)
+{
+    for (const KindWord& entry : kKindWords) {
+        if (word == entry.word)
+            return entry.kind;
+    }
+    return ZQ_KIND_OTHER;
+}
+
+// The kind word of a kind code; empty for any code without one.
+const char* WordOfKind(int kind)
+{
+    for (const KindWord& entry : kKindWords) {
+        if (kind == entry.kind)
+            return entry.word;
+    }
+    return "";
+}
+
 } // namespace
 
 CZQInterfaceData::CZQInterfaceData()
@@ -105,23 +132,9 @@ void CZQInterfaceData::AddCriterion(CString name, CString description, int kind,
     for (size_t r = 1; r < EvaluationsTable.size(); ++r)
         EvaluationsTable[r].push_back(cell);
 
-    const char* word = "";
-    switch (kind) {
-    case ZQ_KIND_GAIN:
-        word = "gain";
-        break;
-    case ZQ_KIND_COST:
-        word = "cost";
-        break;
-    case ZQ_KIND_ORDINAL:
-        word = "rank";
-        break;
-    default:
-        break;
-    }
     CString segmentsText;
     segmentsText.Format("%d", segments);
-    CriteriaTable.push_back(ZQRow{name, description, CString(word), segmentsText});
+    CriteriaTable.push_back(ZQRow{name, description, CString(WordOfKind(kind)), segmentsText});
     MarkModified(op);
 }
 
@@ -175,16 +188,8 @@ void CZQInterfaceData::RemoveScaleValues(CString criterion)
 int CZQInterfaceData::GetCriterionKind(CString name) const
 {
     for (const ZQRow& row : CriteriaTable) {
-        if (ProjectCell(row, 0) != name)
-            continue;
-        const CString& word = ProjectCell(row, 2);
-        if (word == "rank")
-            return ZQ_KIND_ORDINAL;
-        if (word == "gain")
-            return ZQ_KIND_GAIN;
-        if (word == "cost")
-            return ZQ_KIND_COST;
-        return ZQ_KIND_OTHER;
+        if (ProjectCell(row, 0) == name)
+            return KindOfWord(ProjectCell(row, 2));
     }
     return ZQ_KIND_OTHER;
 }
@@ -213,14 +218,20 @@ void CZQInterfaceData::RefillPanes()
 
     shell.DeleteAllCriterionItems();
     for (const ZQRow& row : CriteriaTable) {
-        const CString& word = ProjectCell(row, 2);
         CString kindText;
-        if (word == "gain")
+        switch (KindOfWord(ProjectCell(row, 2))) {
+        case ZQ_KIND_GAIN:
             kindText = shell.LoadText(ZQText::Gain);
-        else if (word == "cost")
+            break;
+        case ZQ_KIND_COST:
             kindText = shell.LoadText(ZQText::Cost);
-        else if (word == "rank")
+            break;
+        case ZQ_KIND_ORDINAL:
             kindText = shell.LoadText(ZQText::Ordinal);
+            break;
+        default:
+            break;
+        }
         shell.InsertCriterionItem(ProjectCell(row, 0), kindText);
     }
 
