@@ -54,6 +54,39 @@ struct SolverProject {
         Alternative("z", {"2", "1"});
         Tree({{"x"}, {"y"}});
     }
+    // The first worked example: g1, g2 gain; a = (1, 3) rank 1, b = (2, 2) unranked, c = (2, 1) rank 2.
+    void FirstExample()
+    {
+        Criterion("g1", "gain");
+        Criterion("g2", "gain");
+        Alternative("a", {"1", "3"}, "1");
+        Alternative("b", {"2", "2"});
+        Alternative("c", {"2", "1"}, "2");
+        Tree({{"a"}, {"c"}});
+    }
+    // Every criterion constant (g1, g2 gain, a = b = c = (1, 1)), a ranked above b, c unranked: no
+    // step column, so the value functions cannot add up to 1.
+    void ConstantCriteria()
+    {
+        Criterion("g1", "gain");
+        Criterion("g2", "gain");
+        Alternative("a", {"1", "1"}, "1");
+        Alternative("b", {"1", "1"}, "2");
+        Alternative("c", {"1", "1"});
+        Tree({{"a"}, {"b"}});
+    }
+    // a >> b >> c between alternatives of equal evaluations (1, 1), d = (2, 2) unranked: inconsistent,
+    // and removing either constraint leaves the other, so no single one is to blame.
+    void ChainOfEqualAlternatives()
+    {
+        Criterion("g1", "gain");
+        Criterion("g2", "gain");
+        Alternative("a", {"1", "1"}, "1");
+        Alternative("b", {"1", "1"}, "2");
+        Alternative("c", {"1", "1"}, "3");
+        Alternative("d", {"2", "2"});
+        Tree({{"a"}, {"b"}, {"c"}});
+    }
     // A new Solver in the project, prepared; returns PrepareSolver's result.
     int Prepare()
     {

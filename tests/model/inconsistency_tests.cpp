@@ -89,13 +89,7 @@ TEST_F(InconsistencyTest, TheSmallestErrorCounts)
 TEST_F(InconsistencyTest, NoSingleConstraintToRemove)
 {
     // a >> b and b >> c between alternatives of equal evaluations: removing either leaves the other.
-    Criterion("g1", "gain");
-    Criterion("g2", "gain");
-    Alternative("a", {"1", "1"}, "1");
-    Alternative("b", {"1", "1"}, "2");
-    Alternative("c", {"1", "1"}, "3");
-    Alternative("d", {"2", "2"});
-    Tree({{"a"}, {"b"}, {"c"}});
+    ChainOfEqualAlternatives();
     Solver& solver = Inconsistent();
     EXPECT_TRUE(solver.inconsistencyLines.empty());
 }

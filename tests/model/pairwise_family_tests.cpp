@@ -68,15 +68,7 @@ TEST(PairwiseFamilies, GiveWhatProgramsBuiltAnewGive)
         const char* name;
         std::function<void(SolverProject&)> fill;
     } problems[] = {
-        {"first example",
-         [](SolverProject& p) {
-             p.Criterion("g1", "gain");
-             p.Criterion("g2", "gain");
-             p.Alternative("a", {"1", "3"}, "1");
-             p.Alternative("b", {"2", "2"});
-             p.Alternative("c", {"2", "1"}, "2");
-             p.Tree({{"a"}, {"c"}});
-         }},
+        {"first example", [](SolverProject& p) { p.FirstExample(); }},
         {"worked example", [](SolverProject& p) { p.WorkedExample(); }},
         {"worked example, y of low credibility",
          [](SolverProject& p) {

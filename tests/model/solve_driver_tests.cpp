@@ -177,12 +177,7 @@ TEST_F(SolveDriverTest, RefusedPreparationLeavesAnUnsolvedSolverThatReadsAsNoRes
 TEST_F(SolveDriverTest, AFailedBaseProgramIsAnIncorrectInput)
 {
     // Every criterion constant: the value functions cannot add up to 1.
-    Criterion("g1", "gain");
-    Criterion("g2", "gain");
-    Alternative("a", {"1", "1"}, "1");
-    Alternative("b", {"1", "1"}, "2");
-    Alternative("c", {"1", "1"});
-    Tree({{"a"}, {"b"}});
+    ConstantCriteria();
     EXPECT_EQ(project.SolveProblem(), 0);
     EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
     EXPECT_EQ(shell.resultsAvailable, 0);
@@ -247,13 +242,7 @@ TEST_F(SolveDriverTest, InconsistentReferenceRankingThroughBothCallers)
 TEST_F(SolveDriverTest, AnEmptyInconsistencyReportShowsTheHeadingAlone)
 {
     // a >> b >> c between alternatives of equal evaluations: no single constraint is to blame.
-    Criterion("g1", "gain");
-    Criterion("g2", "gain");
-    Alternative("a", {"1", "1"}, "1");
-    Alternative("b", {"1", "1"}, "2");
-    Alternative("c", {"1", "1"}, "3");
-    Alternative("d", {"2", "2"});
-    Tree({{"a"}, {"b"}, {"c"}});
+    ChainOfEqualAlternatives();
     EXPECT_EQ(project.SolveProblem(), 0);
     EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()",
                                 "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "

@@ -34,16 +34,6 @@ void ExpectValues(const std::vector<double>& actual, const std::vector<double>& 
 }
 
 struct SolveTest : SolverFixture {
-    // The first worked example: g1, g2 gain; a = (1, 3) rank 1, b = (2, 2) unranked, c = (2, 1) rank 2.
-    void FirstExample()
-    {
-        Criterion("g1", "gain");
-        Criterion("g2", "gain");
-        Alternative("a", {"1", "3"}, "1");
-        Alternative("b", {"2", "2"});
-        Alternative("c", {"2", "1"}, "2");
-        Tree({{"a"}, {"c"}});
-    }
     // Prepares, computes the ranges and solves, as the solve driver does; returns the Solver.
     Solver& Solved(int expected = 1)
     {
@@ -191,12 +181,7 @@ TEST_F(SecondExample, ValueFunctionCheck)
 TEST_F(SolveTest, ABaseProgramWithoutAFeasiblePointIsNotConsistent)
 {
     // Every criterion constant: no step column, so the value functions cannot add up to 1.
-    Criterion("g1", "gain");
-    Criterion("g2", "gain");
-    Alternative("a", {"1", "1"}, "1");
-    Alternative("b", {"1", "1"}, "2");
-    Alternative("c", {"1", "1"});
-    Tree({{"a"}, {"b"}});
+    ConstantCriteria();
     Solver& solver = Solved(0);
     EXPECT_EQ(solver.inconsistent, 0);
     EXPECT_TRUE(solver.inconsistencyLines.empty());
