@@ -7,6 +7,18 @@
 
 namespace {
 
+// True when lp's objective holds a finite coefficient for each of the first `columns` columns.
+bool HasUsableObjective(const LpProblem& lp, size_t columns)
+{
+    if (lp.objective.size() < columns)
+        return false;
+    for (size_t j = 0; j < columns; ++j) {
+        if (!std::isfinite(lp.objective[j]))
+            return false;
+    }
+    return true;
+}
+
 // True when the library can take the record as it stands: at least one row and one column, every row
 // of the same length, a sense per row, an objective coefficient per column and only finite numbers.
 bool CanHandOver(const LpProblem& lp)
@@ -18,7 +30,7 @@ bool CanHandOver(const LpProblem& lp)
     // The library numbers rows and columns with int.
     if (lp.rows.size() > 100000000u || columns > 100000000u)
         return false;
-    if (lp.rowSenses.size() < lp.rows.size() || lp.objective.size() < columns)
+    if (lp.rowSenses.size() < lp.rows.size() || !HasUsableObjective(lp, columns))
         return false;
     for (const std::vector<double>& row : lp.rows) {
         if (row.size() != width)
@@ -27,10 +39,6 @@ bool CanHandOver(const LpProblem& lp)
             if (!std::isfinite(value))
                 return false;
         }
-    }
-    for (size_t j = 0; j < columns; ++j) {
-        if (!std::isfinite(lp.objective[j]))
-            return false;
     }
     return true;
 }
@@ -218,12 +226,8 @@ double LpFamily::Solve(LpProblem& lp)
     if (!m_problem || lp.rows.size() != m_problem->rowCount || lp.rowSenses.size() < m_problem->rowCount)
         return Refuse(lp);
     const size_t columns = m_problem->width - 1;
-    if (lp.rows[0].size() != m_problem->width || lp.objective.size() < columns)
+    if (lp.rows[0].size() != m_problem->width || !HasUsableObjective(lp, columns))
         return Refuse(lp);
-    for (size_t j = 0; j < columns; ++j) {
-        if (!std::isfinite(lp.objective[j]))
-            return Refuse(lp);
-    }
 
     glp_prob* problem = m_problem->object.lp;
     SetObjective(problem, lp, int(columns));
