@@ -12,20 +12,6 @@
 
 namespace {
 
-// The relation as rows of plain strings, to compare with a table.
-std::vector<std::vector<std::string>> Texts(const RelationMatrix& relation)
-{
-    std::vector<std::vector<std::string>> texts;
-    for (const auto& row : relation) {
-        texts.emplace_back();
-        for (const CString& text : row)
-            texts.back().push_back(S(text));
-    }
-    return texts;
-}
-
-typedef std::vector<std::vector<std::string>> Table;
-
 void ExpectValues(const std::vector<double>& actual, const std::vector<double>& expected, const char* what)
 {
     ASSERT_EQ(actual.size(), expected.size()) << what;
@@ -62,10 +48,10 @@ TEST_F(SolveTest, FirstExample)
     EXPECT_EQ(solver.inconsistent, 0);
     EXPECT_TRUE(solver.inconsistencyLines.empty());
 
-    const Table relation{{"", "?", "P"}, {"?", "", "P"}, {"P-", "P-", ""}};
-    EXPECT_EQ(Texts(solver.strongRelation), relation);
-    EXPECT_EQ(Texts(solver.weakRelation), relation);
-    EXPECT_EQ(Texts(solver.completeRelation), (Table{{"", "I", "P"}, {"I", "", "I"}, {"P-", "I", ""}}));
+    const TextTable relation{{"", "?", "P"}, {"?", "", "P"}, {"P-", "P-", ""}};
+    EXPECT_EQ(Text(solver.strongRelation), relation);
+    EXPECT_EQ(Text(solver.weakRelation), relation);
+    EXPECT_EQ(Text(solver.completeRelation), (TextTable{{"", "I", "P"}, {"I", "", "I"}, {"P-", "I", ""}}));
     ASSERT_EQ(solver.model.excludedNames.size(), 1u);
     EXPECT_EQ(S(solver.model.excludedNames[0]), "b");
 
@@ -91,15 +77,15 @@ TEST_F(SolveTest, FirstExample)
 
 struct SecondExample : SolveTest {
     void SetUp() override { WorkedExample(); }
-    const Table relation{{"", "P", "?"}, {"P-", "", "P-"}, {"?", "P", ""}};
+    const TextTable relation{{"", "P", "?"}, {"P-", "", "P-"}, {"?", "P", ""}};
 };
 
 TEST_F(SecondExample, AllOfHighCredibility)
 {
     Solver& solver = Solved();
-    EXPECT_EQ(Texts(solver.strongRelation), relation);
-    EXPECT_EQ(Texts(solver.weakRelation), relation);
-    EXPECT_EQ(Texts(solver.completeRelation), (Table{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
+    EXPECT_EQ(Text(solver.strongRelation), relation);
+    EXPECT_EQ(Text(solver.weakRelation), relation);
+    EXPECT_EQ(Text(solver.completeRelation), (TextTable{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
     ASSERT_EQ(solver.model.excludedNames.size(), 1u);
     EXPECT_EQ(S(solver.model.excludedNames[0]), "z");
 
@@ -123,9 +109,9 @@ TEST_F(SecondExample, ALowCredibilityAlternativeForOneSolve)
     project.CredibilityList = {"x"};
     project.CredibilityDefined = 1;
     Solver& solver = Solved();
-    EXPECT_EQ(Texts(solver.strongRelation), (Table{{"", "?", "?"}, {"?", "", "P-"}, {"?", "P", ""}}));
-    EXPECT_EQ(Texts(solver.weakRelation), relation);
-    EXPECT_EQ(Texts(solver.completeRelation), (Table{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
+    EXPECT_EQ(Text(solver.strongRelation), (TextTable{{"", "?", "?"}, {"?", "", "P-"}, {"?", "P", ""}}));
+    EXPECT_EQ(Text(solver.weakRelation), relation);
+    EXPECT_EQ(Text(solver.completeRelation), (TextTable{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
     EXPECT_EQ(S(solver.partialGraphText),
               "digraph G { x [label=\"x\", color=forestgreen, fontsize=10]; y [label=\"y\", fontsize=10, color=blue]; "
               "z [label=\"z\", fontsize=10, color=black]; x -> y [style=solid,color=black]; "
@@ -134,7 +120,7 @@ TEST_F(SecondExample, ALowCredibilityAlternativeForOneSolve)
     // The next solve, without a new choice, holds every reference alternative of high credibility.
     shell.ClearCalls();
     Solver& again = Solved();
-    EXPECT_EQ(Texts(again.strongRelation), relation);
+    EXPECT_EQ(Text(again.strongRelation), relation);
     EXPECT_NE(S(again.partialGraphText).find("y [label=\"y\", color=forestgreen, fontsize=10]; "), std::string::npos);
 }
 
