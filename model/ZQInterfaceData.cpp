@@ -19,6 +19,25 @@ const ZQRow& ProjectRow(const ZQTable& table, size_t i)
     return i < table.size() ? table[i] : empty;
 }
 
+size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name)
+{
+    for (size_t r = 1; r < evaluations.size(); ++r) {
+        if (ProjectCell(evaluations[r], 0) == name)
+            return r;
+    }
+    return 0;
+}
+
+size_t EvaluationColumnOf(const ZQTable& evaluations, const CString& name)
+{
+    const ZQRow& header = ProjectRow(evaluations, 0);
+    for (size_t c = 1; c < header.size(); ++c) {
+        if (header[c] == name)
+            return c;
+    }
+    return 0;
+}
+
 namespace {
 
 // The evaluations table of a new project: one header row holding one empty cell.
@@ -111,12 +130,9 @@ void CZQInterfaceData::RemoveAlternative(CString name)
                             [&](const ZQRow& row) { return ProjectCell(row, 0) == name; });
     if (alt != AlternativesTable.end())
         AlternativesTable.erase(alt);
-    if (!EvaluationsTable.empty()) {
-        auto eval = std::find_if(EvaluationsTable.begin() + 1, EvaluationsTable.end(),
-                                 [&](const ZQRow& row) { return ProjectCell(row, 0) == name; });
-        if (eval != EvaluationsTable.end())
-            EvaluationsTable.erase(eval);
-    }
+    const size_t row = EvaluationRowOf(EvaluationsTable, name);
+    if (row != 0)
+        EvaluationsTable.erase(EvaluationsTable.begin() + std::ptrdiff_t(row));
     RefreshEvaluationsGrid();
     MarkModified(op);
 }
@@ -147,18 +163,13 @@ void CZQInterfaceData::RemoveCriterion(CString name)
                              [&](const ZQRow& row) { return ProjectCell(row, 0) == name; });
     if (crit != CriteriaTable.end())
         CriteriaTable.erase(crit);
-    if (!EvaluationsTable.empty()) {
-        // Column 0 holds the alternatives' names under an empty header cell: the search starts after
-        // it, so that removing a criterion with an empty name can never take the names away.
-        const ZQRow& header = EvaluationsTable[0];
-        size_t column = 1;
-        while (column < header.size() && header[column] != name)
-            ++column;
-        if (column < header.size()) {
-            for (ZQRow& row : EvaluationsTable) {
-                if (column < row.size())
-                    row.erase(row.begin() + std::ptrdiff_t(column));
-            }
+    // Column 0 holds the alternatives' names under an empty header cell, never found by name: removing
+    // a criterion with an empty name can never take the names away.
+    const size_t column = EvaluationColumnOf(EvaluationsTable, name);
+    if (column != 0) {
+        for (ZQRow& row : EvaluationsTable) {
+            if (column < row.size())
+                row.erase(row.begin() + std::ptrdiff_t(column));
         }
     }
     RefreshEvaluationsGrid();

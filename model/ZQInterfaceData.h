@@ -36,6 +36,13 @@ typedef std::vector<ZQRow> ZQTable;
 const CString& ProjectCell(const ZQRow& row, size_t i);
 // Row i of a project table, or an empty row when the table is shorter.
 const ZQRow& ProjectRow(const ZQTable& table, size_t i);
+// Returns the first row (from 1, after the header) of the evaluations table `evaluations` whose name
+// cell is `name`; 0 when there is none.
+size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name);
+// Returns the first column (from 1, after the names) of the evaluations table `evaluations` whose
+// header cell is `name`; 0 when there is none. Column 0 is never found, so an empty name never
+// selects the alternatives' names.
+size_t EvaluationColumnOf(const ZQTable& evaluations, const CString& name);
 
 // A point of a piecewise-linear marginal value function: breakpoint x and value y.
 struct ValuePoint {

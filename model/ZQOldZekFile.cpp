@@ -173,17 +173,10 @@ int CZQOldZekFile::Write(CString path)
 
     out.String(kAlternativesTag);
     out.Int16(m_alternativesCount);
-    const ZQRow& header = ProjectRow(p.EvaluationsTable, 0);
     // The header column of each criterion, in criteria order (0: none, the value is then 0).
     std::vector<size_t> columns;
-    for (const ZQRow& criterion : p.CriteriaTable) {
-        size_t column = 0;
-        for (size_t c = 1; c < header.size() && column == 0; ++c) {
-            if (header[c] == ProjectCell(criterion, 0))
-                column = c;
-        }
-        columns.push_back(column);
-    }
+    for (const ZQRow& criterion : p.CriteriaTable)
+        columns.push_back(EvaluationColumnOf(p.EvaluationsTable, ProjectCell(criterion, 0)));
     for (size_t r = 1; r <= alternatives; ++r) {
         const ZQRow& row = p.EvaluationsTable[r];
         m_name = ProjectCell(row, 0);

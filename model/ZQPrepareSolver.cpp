@@ -12,29 +12,6 @@
 
 namespace {
 
-// The evaluations row (from 1) whose first cell is name; 0 when there is none.
-size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name)
-{
-    for (size_t r = 1; r < evaluations.size(); ++r) {
-        if (ProjectCell(evaluations[r], 0) == name)
-            return r;
-    }
-    return 0;
-}
-
-// The evaluations column (from 1) whose header cell is name; 0 when there is none.
-size_t EvaluationColumnOf(const ZQTable& evaluations, const CString& name)
-{
-    if (evaluations.empty())
-        return 0;
-    const ZQRow& header = evaluations[0];
-    for (size_t c = 1; c < header.size(); ++c) {
-        if (header[c] == name)
-            return c;
-    }
-    return 0;
-}
-
 // True when two rows of table have the same first cell. CSV and sibling-format files can carry such
 // a table; the solve would read the first one's evaluations for both.
 bool HasDuplicateName(const ZQTable& table)
