@@ -11,6 +11,10 @@ ONDRIX_PACKAGES="wine64 wine64-tools libwine-dev fonts-wine xvfb xauth x11-utils
 
 die() { echo "ondrix: $*" >&2; exit 1; }
 
+# ondrix_jobs: how many compile or test jobs to run at once; ONDRIX_JOBS overrides the processor count
+# (several builds sharing one machine).
+ondrix_jobs() { echo "${ONDRIX_JOBS:-$(nproc 2>/dev/null || echo 2)}"; }
+
 # ondrix_packages [extra...]: install the Debian packages that are missing; no apt-get when none is.
 ondrix_packages() {
     local missing=() p
@@ -29,7 +33,7 @@ ondrix_packages() {
 # ondrix_build [targets...]: configure once, then build in parallel.
 ondrix_build() {
     local jobs
-    jobs=$(nproc 2>/dev/null || echo 2)
+    jobs=$(ondrix_jobs)
     # configure every time: cheap when nothing changed, and it picks up folders that came to exist
     cmake -S "$ONDRIX_ROOT" -B "$ONDRIX_BUILD" >/dev/null || die "configuring the build failed"
     if [ $# -eq 0 ]; then
