@@ -1,5 +1,6 @@
 #include "frames/SECBmpMgr.h"
 
+#include "frames/SECResourceData.h"
 #include "frames/SECSysColorBitmap.h"
 #include "win/AfxResource.h"
 
@@ -21,13 +22,8 @@ struct ToolBarResource {
 // Reads tool-bar resource lpszName. FALSE when it is missing or malformed.
 BOOL ReadToolBarResource(LPCSTR lpszName, ToolBarResource& toolBar)
 {
-    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_TOOLBAR_RESOURCE);
-    if (hInst == nullptr)
-        return FALSE;
-    HRSRC hRsrc = ::FindResourceA(hInst, lpszName, RT_TOOLBAR_RESOURCE);
-    HGLOBAL hGlobal = hRsrc != nullptr ? ::LoadResource(hInst, hRsrc) : nullptr;
-    const BYTE* pData = hGlobal != nullptr ? static_cast<const BYTE*>(::LockResource(hGlobal)) : nullptr;
-    const size_t nSize = hRsrc != nullptr ? ::SizeofResource(hInst, hRsrc) : 0;
+    size_t nSize = 0;
+    const BYTE* pData = SECLockResourceData(lpszName, RT_TOOLBAR_RESOURCE, &nSize);
     const size_t nHead = 4 * sizeof(WORD); // version, width, height, count
     if (pData == nullptr || nSize < nHead)
         return FALSE;
@@ -124,7 +120,8 @@ BOOL SECBmpMgr::LoadToolBarResource(LPCSTR lpszResource, LPCSTR lpszLargeResourc
         return FALSE;
     }
 
-    const int nList = int(m_lists.size());
+    m_lists.push_back(std::move(pList));
+    const int nList = int(m_lists.size()) - 1;
     int nImage = 0;
     for (UINT nID : toolBar.ids) {
         if (nID == 0)
@@ -134,7 +131,6 @@ BOOL SECBmpMgr::LoadToolBarResource(LPCSTR lpszResource, LPCSTR lpszLargeResourc
             m_mapImages.SetAt(nID, ImageEntry{nList, nImage});
         nImage++;
     }
-    m_lists.push_back(std::move(pList));
     return TRUE;
 }
 
@@ -163,19 +159,20 @@ BOOL SECBmpMgr::ReloadAll(BOOL bReload)
 
 void SECBmpMgr::SetKeepBoth(BOOL bKeepBoth)
 {
-    bKeepBoth = bKeepBoth != FALSE;
-    if (bKeepBoth == m_bKeepBoth)
-        return;
-    m_bKeepBoth = bKeepBoth;
-    ReloadAll(FALSE);
+    SwitchForms(m_bKeepBoth, bKeepBoth);
 }
 
 void SECBmpMgr::SetSmallImages(BOOL bSmall)
 {
-    bSmall = bSmall != FALSE;
-    if (bSmall == m_bSmall)
+    SwitchForms(m_bSmall, bSmall);
+}
+
+void SECBmpMgr::SwitchForms(BOOL& bFlag, BOOL bValue)
+{
+    bValue = bValue != FALSE;
+    if (bValue == bFlag)
         return;
-    m_bSmall = bSmall;
+    bFlag = bValue;
     ReloadAll(FALSE);
 }
 

@@ -56,7 +56,7 @@ public:
     // Loads the bitmaps of every image list again; bReload: delete and rebuild the forms that are
     // loaded (after a change of the system colours), else only load the missing ones. FALSE when any
     // bitmap could not be loaded.
-    virtual BOOL ReloadAll(BOOL bReload);
+    BOOL ReloadAll(BOOL bReload);
 
     // Keep both forms (TRUE) or only the one in use. A change reloads the missing forms.
     void SetKeepBoth(BOOL bKeepBoth);
@@ -104,6 +104,8 @@ protected:
         int nImage = 0;
     };
 
+    // Sets bFlag (m_bSmall or m_bKeepBoth) to bValue; a change loads the missing forms.
+    void SwitchForms(BOOL& bFlag, BOOL bValue);
     // Brings the forms of pList in line with the small/keep-both flags: loads the missing form in use
     // (bReload: after deleting the loaded ones), deletes a form no longer kept. FALSE on failure.
     virtual BOOL LoadBitmaps(ImageList* pList, BOOL bReload);

@@ -1,6 +1,6 @@
 #include "frames/SECSysColorBitmap.h"
 
-#include "win/AfxResource.h"
+#include "frames/SECResourceData.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -51,13 +51,8 @@ size_t BitsSize(const BITMAPINFOHEADER& header)
 
 HBITMAP SECLoadSysColorBitmap(LPCSTR lpszResourceName)
 {
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_BITMAP);
-    if (hInst == nullptr)
-        return nullptr;
-    HRSRC hRsrc = ::FindResourceA(hInst, lpszResourceName, RT_BITMAP);
-    HGLOBAL hGlobal = hRsrc != nullptr ? ::LoadResource(hInst, hRsrc) : nullptr;
-    const BYTE* pData = hGlobal != nullptr ? static_cast<const BYTE*>(::LockResource(hGlobal)) : nullptr;
-    const size_t nSize = hRsrc != nullptr ? ::SizeofResource(hInst, hRsrc) : 0;
+    size_t nSize = 0;
+    const BYTE* pData = SECLockResourceData(lpszResourceName, RT_BITMAP, &nSize);
     if (pData == nullptr || nSize < sizeof(BITMAPINFOHEADER))
         return nullptr;
 

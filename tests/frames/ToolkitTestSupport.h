@@ -108,6 +108,15 @@ public:
     std::vector<DropDown> dropDowns;
 };
 
+// Draws pBtn (joined to a bar) on canvas through a drawing context prepared as a bar prepares it.
+inline void DrawButton(SECStdBtn* pBtn, DibCanvas& canvas)
+{
+    SECBtnDrawContext ctx;
+    ctx.PrepareBitmaps(pBtn->m_cx, pBtn->m_cy);
+    pBtn->Draw(&canvas.dc, ctx);
+    ctx.ReleaseBitmaps();
+}
+
 // A hidden window that keeps a copy of every SECTBNOTIFY record it is sent; onNotify (may be empty)
 // runs while the message is being handled.
 class CNotifyRecorder : public CWnd {
@@ -127,27 +136,31 @@ public:
     std::function<void()> onNotify;
 };
 
-// A frame with a test bar along its top, the toolkit started and a drawing context for the bar.
+// An MDI frame (the application's kind of main frame) with a test bar along its top, the toolkit
+// started and the test bar's images loaded from IDR_TB_FIRST.
 class BarTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         SECStartToolkit();
-        pFrame = new CFrameWnd;
-        ASSERT_TRUE(pFrame->Create(nullptr, "Toolkit test", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 200)));
+        pFrame = new CMDIFrameWnd;
+        ASSERT_TRUE(pFrame->Create(nullptr, "Toolkit test", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
         hWndFrame = pFrame->m_hWnd;
+        app.m_pMainWnd = pFrame;
         ASSERT_TRUE(bar.CreateBar(pFrame));
         ASSERT_TRUE(bar.m_pBmpMgr->LoadToolBarResource(IDR_TB_FIRST));
     }
     void TearDown() override
     {
+        app.m_pMainWnd = nullptr;
         if (::IsWindow(hWndFrame))
             ::DestroyWindow(hWndFrame);
         PumpWaitingMessages();
     }
 
+    CWinApp app{"Ondrix"};
     CFakeServices fake;
-    CFrameWnd* pFrame = nullptr;
+    CMDIFrameWnd* pFrame = nullptr;
     HWND hWndFrame = nullptr;
     CTestBtnBar bar;
 };

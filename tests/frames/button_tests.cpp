@@ -23,17 +23,10 @@ protected:
             bar.m_pBmpMgr->GetImage(nID, hBitmap, pBtn->m_nImage);
         return bar.Add(pBtn, x, y);
     }
-    // Draws pBtn on the canvas through a drawing context prepared as the bar prepares it.
-    void Draw(SECStdBtn* pBtn)
-    {
-        ctx.PrepareBitmaps(pBtn->m_cx, pBtn->m_cy);
-        pBtn->Draw(&canvas.dc, ctx);
-        ctx.ReleaseBitmaps();
-    }
+    void Draw(SECStdBtn* pBtn) { DrawButton(pBtn, canvas); }
     // The canvas pixel at (dx, dy) from the button's top-left.
     COLORREF At(int dx, int dy) const { return canvas.At(kLeft + dx, kTop + dy); }
 
-    SECBtnDrawContext ctx;
     DibCanvas canvas{60, 40};
 };
 
@@ -67,6 +60,7 @@ TEST_F(ButtonTest, ButtonOutsideThePaintAreaDrawsNothing)
 {
     SECStdBtn* pBtn = AddButton(ID_TB_SQUARE, 0, 30, 0);
     canvas.dc.IntersectClipRect(0, 0, 20, 20);
+    SECBtnDrawContext ctx;
     ctx.PrepareBitmaps(pBtn->m_cx, pBtn->m_cy);
     const COLORREF clrMark = RGB(1, 2, 3);
     ctx.m_dcColor.FillSolidRect(0, 0, pBtn->m_cx, pBtn->m_cy, clrMark);

@@ -100,15 +100,12 @@ TEST_F(MenuButtonTest, TitleIsDrawnInMenuTextFromItsCornerAndMovesWhenPressed)
 {
     const COLORREF clrText = ::GetSysColor(COLOR_MENUTEXT);
     ASSERT_NE(clrText, Face());
-    SECBtnDrawContext ctx;
     CRect bounds[2];
     for (int i = 0; i < 2; i++) {
         DibCanvas canvas(120, 40);
         SECTBMenuBtn* pBtn = AddMenu("&Window", 0, i == 0 ? 0 : TBBS_PRESSED);
         pBtn->SetPos(10, 5);
-        ctx.PrepareBitmaps(pBtn->m_cx, pBtn->m_cy);
-        pBtn->Draw(&canvas.dc, ctx);
-        ctx.ReleaseBitmaps();
+        DrawButton(pBtn, canvas);
         bounds[i] = BoundsOf(canvas, clrText);
         ASSERT_FALSE(bounds[i].IsRectEmpty());
         EXPECT_GE(bounds[i].left, 10 + 4 + i);
@@ -121,28 +118,16 @@ TEST_F(MenuButtonTest, TitleIsDrawnInMenuTextFromItsCornerAndMovesWhenPressed)
 
 // ---- buttons of a maximised MDI child ---------------------------------------------------------------------
 
-// An MDI frame with one child and the test bar at its top.
-class ChildButtonTest : public ::testing::Test {
+// The test bar's frame with one active child.
+class ChildButtonTest : public BarTest {
 protected:
     void SetUp() override
     {
-        SECStartToolkit();
-        pFrame = new CMDIFrameWnd;
-        ASSERT_TRUE(pFrame->Create(nullptr, "Toolkit MDI test", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
-        hWndFrame = pFrame->m_hWnd;
-        app.m_pMainWnd = pFrame;
-        ASSERT_TRUE(bar.CreateBar(pFrame, 0xE8FF));
+        BarTest::SetUp();
         pChild = new CMDIChildWnd;
         ASSERT_TRUE(pChild->Create(nullptr, "Sheet", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150),
                                    pFrame));
         pChild->MDIActivate();
-    }
-    void TearDown() override
-    {
-        app.m_pMainWnd = nullptr;
-        if (::IsWindow(hWndFrame))
-            ::DestroyWindow(hWndFrame);
-        PumpWaitingMessages();
     }
     // Takes the WM_SYSCOMMAND posted to the child, if any. Returns its command (0 when none).
     WPARAM PostedSysCommand()
@@ -151,12 +136,7 @@ protected:
         return ::PeekMessageA(&msg, pChild->m_hWnd, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE) ? msg.wParam : 0;
     }
 
-    CWinApp app{"Ondrix"};
-    CFakeServices fake;
-    CMDIFrameWnd* pFrame = nullptr;
-    HWND hWndFrame = nullptr;
     CMDIChildWnd* pChild = nullptr;
-    CTestBtnBar bar;
 };
 
 TEST_F(ChildButtonTest, IconButtonDrawsItsIconOnTheFaceAndDropsTheSystemMenu)
@@ -187,10 +167,7 @@ TEST_F(ChildButtonTest, IconButtonDrawsItsIconOnTheFaceAndDropsTheSystemMenu)
     EXPECT_EQ(CSize(pBtn->m_cx, pBtn->m_cy), CSize(16, 16));
     EXPECT_FALSE(pBtn->CanDrag());
     DibCanvas canvas(40, 30);
-    SECBtnDrawContext ctx;
-    ctx.PrepareBitmaps(pBtn->m_cx, pBtn->m_cy);
-    pBtn->Draw(&canvas.dc, ctx);
-    ctx.ReleaseBitmaps();
+    DrawButton(pBtn, canvas);
     EXPECT_EQ(canvas.At(10 + 8, 5 + 8), RGB(255, 0, 0));
     EXPECT_EQ(canvas.At(10 + 1, 5 + 1), Face());
     EXPECT_EQ(canvas.At(10 + 15, 5 + 15), Face());
@@ -215,10 +192,7 @@ TEST_F(ChildButtonTest, CaptionGroupWithoutSystemMenuIsBlankAndIgnoresClicks)
     pBtn->SetCaptionStyle(WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
 
     DibCanvas canvas(3 * cxPart + 30, cyPart + 20);
-    SECBtnDrawContext ctx;
-    ctx.PrepareBitmaps(pBtn->m_cx, pBtn->m_cy);
-    pBtn->Draw(&canvas.dc, ctx);
-    ctx.ReleaseBitmaps();
+    DrawButton(pBtn, canvas);
     int nDrawn = 0;
     for (int y = 0; y < canvas.Height(); y++)
         for (int x = 0; x < canvas.Width(); x++)

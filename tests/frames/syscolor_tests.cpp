@@ -24,6 +24,7 @@ protected:
 
 TEST_F(SysColorTest, ReloadedImagesAndTheDrawingValuesFollowNewColours)
 {
+    SECBtnDrawContext ctx; // its dither made from the colours before the change
     SECBmpMgr* pMgr = new SECBmpMgr;
     ASSERT_TRUE(pMgr->LoadToolBarResource(IDR_TB_FIRST));
     HBITMAP hBitmap = nullptr;
@@ -47,7 +48,7 @@ TEST_F(SysColorTest, ReloadedImagesAndTheDrawingValuesFollowNewColours)
 
     SECRefreshSysColors();
     EXPECT_EQ(SECGetDrawValues().clrBtnFace, changed[0]);
-    SECBtnDrawContext ctx;
+    ctx.RebuildDitherBrush();
     ctx.PrepareBitmaps(8, 8);
     ctx.m_dcColor.FillRect(CRect(0, 0, 8, 8), &ctx.m_brDither);
     const COLORREF a = ctx.m_dcColor.GetPixel(0, 0);
