@@ -9,12 +9,22 @@ void AfxDeleteOwnedObjects(CObList& list)
         delete list.RemoveHead();
 }
 
+POSITION AfxAddOwnedTail(CObList& list, CObject* pOb)
+{
+    try {
+        return list.AddTail(pOb);
+    } catch (...) {  // no memory for the node: the object has no owner yet
+        delete pOb;
+        throw;
+    }
+}
+
 void AfxSerializeOwnedObList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
 {
     if (pClass == nullptr)
         AfxThrowInvalidArgException("AfxSerializeOwnedObList: null class");
     if (ar.IsStoring()) {
-        list.Serialize(ar);
+        list.CObList::Serialize(ar);  // not the virtual one: a derived list calls this from its own
         return;
     }
     uint32_t n = ar.ReadCount();
@@ -23,11 +33,6 @@ void AfxSerializeOwnedObList(CArchive& ar, CObList& list, const CRuntimeClass* p
         CObject* pOb = ar.ReadOwnedObject(pClass);
         if (pOb == nullptr)
             AfxThrowArchiveException(CArchiveException::badClass);
-        try {
-            list.AddTail(pOb);
-        } catch (...) {  // no memory for the node: the object has no owner yet
-            delete pOb;
-            throw;
-        }
+        AfxAddOwnedTail(list, pOb);
     }
 }

@@ -10,6 +10,10 @@
 // Deletes every object of the list (null entries are skipped) and empties it.
 void AfxDeleteOwnedObjects(CObList& list);
 
+// Appends pOb, which the list then owns; when no node can be made, deletes pOb and throws
+// CMemoryException (so that a new object never loses its owner). Returns its position.
+POSITION AfxAddOwnedTail(CObList& list, CObject* pOb);
+
 // Storing: writes what CObList::Serialize writes (the count, then every object with its class tag).
 // Loading: reads that form and appends each object to the list as soon as it is read, so that the
 // list owns what was read even when a later object fails. Every entry must be a new object of pClass
