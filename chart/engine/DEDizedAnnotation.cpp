@@ -59,8 +59,10 @@ const CString& DEDizedAnnotationList::GetAnnotation(int nIndex) const
     return pAnnotation != nullptr ? pAnnotation->m_strText : m_strMissing;
 }
 
-void DEDizedAnnotationList::SetAnnotation(int nIndex, const char* lpszText)
+void DEDizedAnnotationList::SetAnnotation(int nIndex, const char* lpszText, int bClearFirst)
 {
+    if (bClearFirst != 0)
+        RemoveAll();
     if (DEDizedAnnotation* pAnnotation = Find(nIndex)) {
         pAnnotation->m_strText = lpszText;
         return;

@@ -38,8 +38,9 @@ public:
     // valid until the list changes.
     virtual const CString& GetAnnotation(int nIndex) const;
 
-    // Replaces the text of the annotation nIndex, or appends a new annotation when there is none.
-    void SetAnnotation(int nIndex, const char* lpszText);
+    // Replaces the text of the annotation nIndex, or appends a new annotation when there is none;
+    // with bClearFirst every other annotation is deleted first.
+    void SetAnnotation(int nIndex, const char* lpszText, int bClearFirst = 0);
     // Deletes every annotation.
     void RemoveAll();
 

@@ -81,9 +81,7 @@ void DEDizedData::SetValue(double dValue)
 
 void DEDizedData::SetAnnotation(const char* lpszText, int bClearFirst, int nIndex)
 {
-    if (bClearFirst != 0)
-        m_annotations.RemoveAll();
-    m_annotations.SetAnnotation(nIndex, lpszText);
+    m_annotations.SetAnnotation(nIndex, lpszText, bClearFirst);
 }
 
 void DEDizedData::AddAnnotation(int nIndex, const char* lpszText)

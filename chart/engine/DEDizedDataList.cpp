@@ -157,9 +157,7 @@ int DEDizedDataList::IsDynamic() const
 
 void DEDizedDataList::SetAnnotation(const char* lpszText, int bClearFirst, int nIndex)
 {
-    if (bClearFirst != 0)
-        m_annotations.RemoveAll();
-    m_annotations.SetAnnotation(nIndex, lpszText);
+    m_annotations.SetAnnotation(nIndex, lpszText, bClearFirst);
 }
 
 void DEDizedDataList::SetAnnotation(int nIndex, const char* lpszText)

@@ -121,6 +121,12 @@ DEDizedDataList* SRGDataManager::FindGroup(int nGroup)
     return pGroup;
 }
 
+void SRGDataManager::IncludeBounds(CScale& range, const CScale& values)
+{
+    range.Include(values.m_dMaximum);
+    range.Include(values.m_dMinimum);
+}
+
 void SRGDataManager::GetDataRange(CScale& range, int bUseItemRanges)
 {
     range = CScale();
@@ -130,13 +136,10 @@ void SRGDataManager::GetDataRange(CScale& range, int bUseItemRanges)
             continue;
         for (int i = 0; i < pGroup->GetCount(); ++i) {
             DEDizedData* pItem = pGroup->GetItem(i, 0);
-            if (bUseItemRanges != 0) {
-                const CScale itemRange = pItem->GetRange();
-                range.Include(itemRange.m_dMaximum);
-                range.Include(itemRange.m_dMinimum);
-            } else {
+            if (bUseItemRanges != 0)
+                IncludeBounds(range, pItem->GetRange());
+            else
                 range.Include(pItem->GetValue(0));
-            }
         }
     }
 }

@@ -116,6 +116,8 @@ protected:
     // Adds the sum and the number of the non-null items nFirstItem..nLastItem (clamped to the items
     // there are) of group nGroup to dSum and nValues; nothing for a missing or excluded group.
     void SumGroupItems(int nGroup, int nFirstItem, int nLastItem, double& dSum, int& nValues);
+    // Widens range to take both bounds of values.
+    static void IncludeBounds(CScale& range, const CScale& values);
     // Appends pGroup, which the manager then owns (deleted when no node can be made).
     void AddGroup(DEDizedDataList* pGroup);
     // Deletes every group.

@@ -31,13 +31,10 @@ void SRGDynamicDataManager::GetDataRange(CScale& range, int bUseItemRanges)
             ThrowChartException(1);
         pSeries->RewindRead();
         for (int i = 0; i < pSeries->GetSize(); ++i) {
-            if (bUseItemRanges != 0) {
-                const CScale valueRange = pSeries->GetRange();
-                range.Include(valueRange.m_dMaximum);
-                range.Include(valueRange.m_dMinimum);
-            } else {
+            if (bUseItemRanges != 0)
+                IncludeBounds(range, pSeries->GetRange());
+            else
                 range.Include(pSeries->GetValue(0));
-            }
         }
     }
 }

@@ -30,12 +30,7 @@ void FillManager(SRGDataManager& manager)
     pStyle->m_dGradientAngle = 45;
     pStyle->m_nFlags = 0x10;
 
-    DEDizedDataList* pGroup = manager.GetGroup(1, 1);
-    pGroup->SetDynamic(1);
-    DEDizedDynamicData* pSeries = new DEDizedDynamicData;
-    pGroup->SetItem(pSeries, -1);
-    pSeries->EnableValueRanges(1);
-    pSeries->Allocate(3);
+    DEDizedDynamicData* pSeries = MakeDynamic(*manager.GetGroup(1, 1), 3, true);
     pSeries->SetWrap(1);
     pSeries->SetValue(4);
     pSeries->SetValue(-8);

@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "chart/engine/ChartResource.h"
+#include "chart/engine/DEDizedDataList.h"
+#include "chart/engine/DEDizedDynamicData.h"
 #include "chart/engine/DEDizedException.h"
 #include "win/AfxResource.h"
 
@@ -28,6 +30,18 @@ inline CString ResourceText(UINT nID)
     CString text;
     AfxLoadString(nID, text);
     return text;
+}
+
+// Makes group dynamic with a new series of nSize cells (per-value ranges when bRanges), and returns
+// the series (which the group owns).
+inline DEDizedDynamicData* MakeDynamic(DEDizedDataList& group, int nSize, bool bRanges = false)
+{
+    group.SetDynamic(1);
+    DEDizedDynamicData* pSeries = new DEDizedDynamicData;
+    group.SetItem(pSeries, -1);
+    pSeries->EnableValueRanges(bRanges ? 1 : 0);
+    pSeries->Allocate(nSize);
+    return pSeries;
 }
 
 // A chart exception that counts the instances alive, to show that catchers delete what they catch,

@@ -144,9 +144,7 @@ TEST(Group, ADynamicGroupAddressesTheValuesOfItsSeries)
     EXPECT_EQ(ChartCode([&] { group.ShiftValues(1, 0); }), 6);
     EXPECT_EQ(group.GetCount(), 0);
 
-    DEDizedDynamicData* pSeries = new DEDizedDynamicData;
-    group.SetItem(pSeries, -1);
-    pSeries->Allocate(3);
+    DEDizedDynamicData* pSeries = MakeDynamic(group, 3);
     pSeries->SetGrowBy(0);
     for (double d : {1.0, 2.0, 3.0})
         pSeries->SetValue(d);

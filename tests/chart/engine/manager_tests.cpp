@@ -243,12 +243,7 @@ TEST(DynamicDataManager, SeriesOfTheGroups)
     EXPECT_EQ(ChartCode([&] { manager.AppendSeriesInt(0, 3, 1); }), 2);
 
     manager.ClearData();
-    DEDizedDataList* pGroup = manager.GetGroup(0, 1);
-    pGroup->SetDynamic(1);
-    DEDizedDynamicData* pSeries = new DEDizedDynamicData;
-    pGroup->SetItem(pSeries, -1);
-    pSeries->EnableValueRanges(1);
-    pSeries->Allocate(4);
+    DEDizedDynamicData* pSeries = MakeDynamic(*manager.GetGroup(0, 1), 4, true);
     pSeries->SetGrowBy(0);
     manager.AppendSeriesValue(99, 0, 2.5);  // the item index is ignored
     manager.AppendSeriesValue(-7, 0, -1);
@@ -275,11 +270,7 @@ TEST(DynamicDataManager, SeriesOfTheGroups)
     EXPECT_EQ(range.m_dMaximum, 0.0);
 
     SRGDynamicDataManager bytes;
-    DEDizedDataList* pByteGroup = bytes.GetGroup(0, 1);
-    pByteGroup->SetDynamic(1);
-    DEDizedDynamicData* pByteSeries = new DEDizedDynamicData;
-    pByteGroup->SetItem(pByteSeries, -1);
-    pByteSeries->Allocate(2);
+    DEDizedDynamicData* pByteSeries = MakeDynamic(*bytes.GetGroup(0, 1), 2);
     bytes.AppendSeriesByte(3, 0, 200);
     EXPECT_EQ(pByteSeries->GetStorageType(), int(DEDizedDynamicData::storageByte));
     EXPECT_EQ(bytes.GetSeriesSum(0), 200.0);
