@@ -38,8 +38,6 @@ public:
         m_pos = pos;
         m_nIndex = nIndex;
     }
-    POSITION GetPosition() const { return m_pos; }
-    int GetIndex() const { return m_nIndex; }
 
     // Walks to the nIndex-th node of list (0 <= nIndex < count) and stands there. Returns its
     // position.

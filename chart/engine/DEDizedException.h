@@ -46,7 +46,6 @@ public:
 // Throws a new DEDizedException with the code nCode.
 [[noreturn]] void ThrowChartException(int nCode);
 
-
 // Runs f, a read of chart data, absorbing the codes of missing data (2, a group; 3, an item): the
 // exception is deleted and false returned. True when f ran through; other exceptions pass.
 template <class F>
