@@ -150,6 +150,14 @@ TEST(ChartArchive, DamagedArchivesAreRefused)
     // a truncated archive
     EXPECT_EQ(ArchiveCause([&] { LoadObject(Bytes(good.begin(), good.end() - 5)); }), CArchiveException::endOfFile);
 
+    // a negative number of groups
+    const Bytes negative = StoreBytes([](CArchive& ar) {
+        ar.WriteCount(0);  // no chart annotations
+        ar << -1;
+    });
+    EXPECT_EQ(ArchiveCause([&] { LoadBytes(negative, [](CArchive& ar) { SRGDataManager loaded; loaded.Serialize(ar); }); }),
+              CArchiveException::generic);
+
     // a series that claims storage of no size, and one that claims more cells than the data holds
     DEDizedDynamicData series;
     const Bytes header = StoreBytes([&](CArchive& ar) { series.DEDizedData::Serialize(ar); });

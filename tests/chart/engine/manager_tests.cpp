@@ -271,6 +271,10 @@ TEST(DynamicDataManager, SeriesOfTheGroups)
 
     SRGDynamicDataManager bytes;
     DEDizedDynamicData* pByteSeries = MakeDynamic(*bytes.GetGroup(0, 1), 2);
+    // past the series the write goes to the shared placeholder, whose style stays as it was
+    bytes.GetDefaultStyle()->m_dSize = 3;
+    bytes.SetValue(5, 0, 1, 1);
+    EXPECT_EQ(DEDizedDummyData::GetShared()->GetStyle()->m_dSize, 30.0);
     bytes.AppendSeriesByte(3, 0, 200);
     EXPECT_EQ(pByteSeries->GetStorageType(), int(DEDizedDynamicData::storageByte));
     EXPECT_EQ(bytes.GetSeriesSum(0), 200.0);
