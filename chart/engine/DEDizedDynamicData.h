@@ -1,7 +1,7 @@
 // DEDizedDynamicData: an item that holds a whole series of values, for data that grows while it is
 // shown. The values live in one buffer of 8-byte cells (doubles); the storage type decides what a
-// cell may hold: any double, an int, or a byte (0..255), kept as the double of that int or byte. Optionally every cell keeps the range of
-// the values stored in it (per-value ranges).
+// cell may hold: any double, an int, or a byte (0..255), kept as the double of that int or byte.
+// Optionally every cell keeps the range of the values stored in it (per-value ranges).
 //
 // Appends (SetValue, AppendInt, AppendByte) write at the write position, which then advances; at the
 // end of the buffer it wraps to 0 when the wrap flag is set, else the buffer grows by the grow-by

@@ -155,7 +155,12 @@ TEST(ChartArchive, DamagedArchivesAreRefused)
         ar.WriteCount(0);  // no chart annotations
         ar << -1;
     });
-    EXPECT_EQ(ArchiveCause([&] { LoadBytes(negative, [](CArchive& ar) { SRGDataManager loaded; loaded.Serialize(ar); }); }),
+    EXPECT_EQ(ArchiveCause([&] {
+                  LoadBytes(negative, [](CArchive& ar) {
+                      SRGDataManager loaded;
+                      loaded.Serialize(ar);
+                  });
+              }),
               CArchiveException::generic);
 
     // a series that claims storage of no size, and one that claims more cells than the data holds
@@ -165,7 +170,12 @@ TEST(ChartArchive, DamagedArchivesAreRefused)
         Bytes bytes = header;
         const Bytes tail = StoreBytes([&](CArchive& ar) { ar << 0 << 0 << 1 << nSize << 1 << 10; });
         bytes.insert(bytes.end(), tail.begin(), tail.end());
-        const int nCause = ArchiveCause([&] { LoadBytes(bytes, [](CArchive& ar) { DEDizedDynamicData loaded; loaded.Serialize(ar); }); });
+        const int nCause = ArchiveCause([&] {
+            LoadBytes(bytes, [](CArchive& ar) {
+                DEDizedDynamicData loaded;
+                loaded.Serialize(ar);
+            });
+        });
         EXPECT_EQ(nCause, nSize > 0 ? CArchiveException::endOfFile : CArchiveException::generic) << nSize;
     }
 }

@@ -44,16 +44,16 @@ TEST(Series, AppendsAreCheckedAgainstTheStorage)
         std::function<void(DEDizedDynamicData&)> act;
         int nCode;
     } cases[] = {
-        {"double into an int series, too large", [](DEDizedDynamicData& s) { s.AppendInt(1); s.SetValue(3e9); }, 5},
-        {"double into an int series, too small", [](DEDizedDynamicData& s) { s.AppendInt(1); s.SetValue(-2147483649.0); }, 5},
-        {"not a number into an int series", [](DEDizedDynamicData& s) { s.AppendInt(1); s.SetValue(NAN); }, 5},
-        {"256 into a byte series", [](DEDizedDynamicData& s) { s.AppendByte(1); s.SetValue(256); }, 5},
-        {"-1 into a byte series", [](DEDizedDynamicData& s) { s.AppendByte(1); s.SetValue(-1); }, 5},
-        {"int into a double series", [](DEDizedDynamicData& s) { s.SetValue(0.5); s.AppendInt(1); }, 15},
-        {"byte into an int series", [](DEDizedDynamicData& s) { s.AppendInt(1); s.AppendByte(1); }, 15},
-        {"int into a byte series", [](DEDizedDynamicData& s) { s.AppendByte(1); s.AppendInt(1); }, 15},
-        {"shift of a double too large for an int series", [](DEDizedDynamicData& s) { s.AppendInt(1); s.ShiftValue(1e10, 1); }, 5},
-        {"in range", [](DEDizedDynamicData& s) { s.AppendInt(1); s.SetValue(-2147483648.0); s.SetValue(2147483647.0); }, -1},
+        {"double into an int series, too large", [](auto& s) { s.AppendInt(1); s.SetValue(3e9); }, 5},
+        {"double into an int series, too small", [](auto& s) { s.AppendInt(1); s.SetValue(-2.2e9); }, 5},
+        {"not a number into an int series", [](auto& s) { s.AppendInt(1); s.SetValue(NAN); }, 5},
+        {"256 into a byte series", [](auto& s) { s.AppendByte(1); s.SetValue(256); }, 5},
+        {"-1 into a byte series", [](auto& s) { s.AppendByte(1); s.SetValue(-1); }, 5},
+        {"int into a double series", [](auto& s) { s.SetValue(0.5); s.AppendInt(1); }, 15},
+        {"byte into an int series", [](auto& s) { s.AppendInt(1); s.AppendByte(1); }, 15},
+        {"int into a byte series", [](auto& s) { s.AppendByte(1); s.AppendInt(1); }, 15},
+        {"shift of a too large double in an int series", [](auto& s) { s.AppendInt(1); s.ShiftValue(1e10, 1); }, 5},
+        {"int bounds", [](auto& s) { s.AppendInt(1); s.SetValue(-2147483648.0); s.SetValue(2147483647.0); }, -1},
     };
     for (const Case& c : cases) {
         DEDizedDynamicData series;
@@ -74,11 +74,11 @@ TEST(Series, AppendsAreCheckedAgainstTheStorage)
 TEST(Series, WithoutStorageEveryAccessRaisesSix)
 {
     const std::function<void(DEDizedDynamicData&)> acts[] = {
-        [](DEDizedDynamicData& s) { s.SetValue(1); },
-        [](DEDizedDynamicData& s) { s.AppendInt(1); },
-        [](DEDizedDynamicData& s) { s.AppendByte(1); },
-        [](DEDizedDynamicData& s) { s.ShiftValue(1, 0); },
-        [](DEDizedDynamicData& s) { s.GetValue(); },
+        [](auto& s) { s.SetValue(1); },
+        [](auto& s) { s.AppendInt(1); },
+        [](auto& s) { s.AppendByte(1); },
+        [](auto& s) { s.ShiftValue(1, 0); },
+        [](auto& s) { s.GetValue(); },
     };
     for (const auto& act : acts) {
         DEDizedDynamicData series;

@@ -46,7 +46,8 @@ TEST(OwnedObList, StoresCObListsFormAndReadsItBack)
     OwningList stored;
     stored.list.AddTail(new COwnedItem(7));
     stored.list.AddTail(new COwnedItem(-3));
-    const Bytes bytes = StoreBytes([&](CArchive& ar) { AfxSerializeOwnedObList(ar, stored.list, RUNTIME_CLASS(COwnedItem)); });
+    const Bytes bytes =
+        StoreBytes([&](CArchive& ar) { AfxSerializeOwnedObList(ar, stored.list, RUNTIME_CLASS(COwnedItem)); });
     EXPECT_EQ(bytes, StoreBytes([&](CArchive& ar) { stored.list.Serialize(ar); }));
 
     OwningList loaded;
