@@ -202,6 +202,17 @@ void SECImage::SyncHeader()
     header.biSizeImage = GetImageSize();
 }
 
+void SECImage::TakePixels(HGLOBAL hBits, LPBYTE lpBits, DWORD dwWidth, DWORD dwHeight)
+{
+    FreeBlock(m_hSrcBits, m_lpSrcBits);
+    m_hSrcBits = hBits;
+    m_lpSrcBits = lpBits;
+    m_dwWidth = dwWidth;
+    m_dwHeight = dwHeight;
+    m_bIsPadded = TRUE;
+    SyncHeader();
+}
+
 void SECImage::FreeImage()
 {
     FreeBlock(m_hBMI, m_lpBMI);
@@ -690,12 +701,7 @@ BOOL SECImage::Rotate90(BOOL bClockwise)
             SetPixelValue(pDst, x, GetPixelValue(m_lpSrcBits + srcRow * nSrcRowBytes, srcX));
         }
     }
-    FreeBlock(m_hSrcBits, m_lpSrcBits);
-    m_hSrcBits = hTurned;
-    m_lpSrcBits = lpTurned;
-    m_dwWidth = h;
-    m_dwHeight = w;
-    SyncHeader();
+    TakePixels(hTurned, lpTurned, h, w);
     return TRUE;
 }
 
@@ -725,12 +731,7 @@ BOOL SECImage::Crop(int nLeft, int nTop, int nWidth, int nHeight)
                 SetPixelValue(pDst, x, GetPixelValue(pSrc, DWORD(nLeft) + x));
         }
     }
-    FreeBlock(m_hSrcBits, m_lpSrcBits);
-    m_hSrcBits = hKept;
-    m_lpSrcBits = lpKept;
-    m_dwWidth = w;
-    m_dwHeight = h;
-    SyncHeader();
+    TakePixels(hKept, lpKept, w, h);
     return TRUE;
 }
 

@@ -197,6 +197,9 @@ private:
     struct BmpStream;
     BOOL ReadBmp(BmpStream& stream);
     BOOL WriteBmp(BmpStream& stream);
+    // Puts the padded rows of a dwWidth × dwHeight image of the same depth (a locked block) in place of
+    // the image's own, which are freed.
+    void TakePixels(HGLOBAL hBits, LPBYTE lpBits, DWORD dwWidth, DWORD dwHeight);
     // Swaps the images (header, pixels, palette, sizes, flags) of this and other.
     void SwapImage(SECImage& other);
     // Runs fnLoad on the emptied image and FinishLoad; when either fails or throws a CException*,

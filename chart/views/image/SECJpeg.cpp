@@ -6,25 +6,36 @@
 
 IMPLEMENT_SERIAL(SECJpeg, SECImage, 1)
 
+namespace {
+
+// Runs a file call from inside the codec's callbacks, through which nothing may throw: a CException*
+// becomes false.
+template <class F>
+bool CallFile(F fnCall) noexcept
+{
+    try {
+        fnCall();
+        return true;
+    } catch (CException* e) {
+        e->Delete();
+        return false;
+    }
+}
+
+} // namespace
+
 SECJpeg::SECJpeg() : m_bQuantize(m_wDstColors != 0), m_nQuality(75) {}
 
 SECJpeg::~SECJpeg() = default;
 
 BOOL SECJpeg::DoLoadImage(CFile* pFile)
 {
-    // The codec calls back from inside libjpeg: nothing may throw through it.
     class FileInput : public JpegInput {
     public:
         explicit FileInput(CFile* pFile) : m_pFile(pFile) {}
         bool Read(uint8_t* buffer, size_t size, size_t* got) noexcept override
         {
-            try {
-                *got = m_pFile->Read(buffer, UINT(size));
-                return true;
-            } catch (CException* e) {
-                e->Delete();
-                return false;
-            }
+            return CallFile([&] { *got = m_pFile->Read(buffer, UINT(size)); });
         }
 
     private:
@@ -83,23 +94,11 @@ BOOL SECJpeg::DoSaveImage(CFile* pFile)
         explicit FileOutput(CFile* pFile) : m_pFile(pFile) {}
         bool Write(const uint8_t* bytes, size_t size) noexcept override
         {
-            try {
-                m_pFile->Write(bytes, UINT(size));
-                return true;
-            } catch (CException* e) {
-                e->Delete();
-                return false;
-            }
+            return CallFile([&] { m_pFile->Write(bytes, UINT(size)); });
         }
         bool Flush() noexcept override
         {
-            try {
-                m_pFile->Flush();
-                return true;
-            } catch (CException* e) {
-                e->Delete();
-                return false;
-            }
+            return CallFile([&] { m_pFile->Flush(); });
         }
 
     private:
