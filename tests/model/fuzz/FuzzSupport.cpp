@@ -54,14 +54,6 @@ const std::string& WriteFuzzInput(int n, const uint8_t* data, size_t size)
     return path;
 }
 
-void FuzzCheck(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "ondrix fuzz: property broken: %s\n", what);
-        std::abort();
-    }
-}
-
 std::string FuzzTableText(const ZQTable& table, int skip)
 {
     std::string text;

@@ -2,6 +2,7 @@
 // scratch file first. The file lives as long as the process and is removed at exit.
 #pragma once
 
+#include "FuzzCheck.h"
 #include "model/ZQInterfaceData.h"
 
 #include <cstddef>
@@ -13,9 +14,6 @@ const std::string& FuzzScratchPath(int n);
 
 // Replaces scratch file n with the input bytes and returns its path.
 const std::string& WriteFuzzInput(int n, const uint8_t* data, size_t size);
-
-// Stops the run with a message when a property of the readers or writers does not hold.
-void FuzzCheck(bool condition, const char* what);
 
 // Rows of a table as one text, for comparing two projects; column `skip` of every row is left out
 // (-1: none).
