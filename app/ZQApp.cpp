@@ -15,6 +15,24 @@ const char* const kDefaultInfoText = "Information about an alternative";
 const char* const kPolishLibrary = "InternationalPL.dll";
 const UINT kRecentFiles = 5;
 
+// Until the workbook main frame with its bars and panes exists, the class library's MDI frame
+// carries the main menu, accelerators and icon; like the workbook frame it writes the window's
+// placement when it goes.
+class CStandInMainFrame : public CMDIFrameWnd {
+    DECLARE_MESSAGE_MAP()
+protected:
+    afx_msg void OnDestroy()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            ZQSaveWindowPlacement(*pApp, *this);
+        CMDIFrameWnd::OnDestroy();
+    }
+};
+
+BEGIN_MESSAGE_MAP(CStandInMainFrame, CMDIFrameWnd)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
 } // namespace
 
 char ZQLocaleSymbol(LCID locale, LCTYPE lcType, char cFallback)
@@ -111,11 +129,10 @@ BOOL CZQApp::InitInstance()
 
 CFrameWnd* CZQApp::LoadMainFrame()
 {
-    // Until the workbook main frame with its bars and panes exists, the class library's MDI frame
-    // carries the main menu, accelerators and icon. The workbook frame takes the style with
-    // FWS_ADDTOTITLE and drops that flag itself; this frame is given the style without it, so the
-    // framework never writes document titles into the main title.
-    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    // The workbook frame takes the style with FWS_ADDTOTITLE and drops that flag itself; the stand-in
+    // is given the style without it, so the framework never writes document titles into the main
+    // title.
+    CMDIFrameWnd* pFrame = new CStandInMainFrame;
     if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))
         return nullptr;
     return pFrame;

@@ -81,6 +81,22 @@ TEST_F(Startup, AStoredMaximisedWindowOpensMaximised)
     EXPECT_EQ(WindowRect(hWnd), CRect(20, 30, 520, 430));
 }
 
+TEST_F(Startup, ClosingTheMainWindowWhileMaximisedStoresItsRestoredRectangle)
+{
+    SetCommandLine("");
+    ASSERT_TRUE(app.InitInstance());
+    CWnd* pFrame = app.m_pMainWnd;
+    pFrame->SetWindowPos(nullptr, 30, 40, 600, 450, SWP_NOZORDER);
+    pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    pFrame->DestroyWindow();
+    PumpWaitingMessages();
+    EXPECT_EQ(SettingInt("window maximized"), 1);
+    EXPECT_EQ(SettingInt("horizontal position"), 30);
+    EXPECT_EQ(SettingInt("vertical position"), 40);
+    EXPECT_EQ(SettingInt("width"), 600);
+    EXPECT_EQ(SettingInt("height"), 450);
+}
+
 TEST_F(Startup, AFileOnTheCommandLineDoesNotEndTheStart)
 {
     SetCommandLine("\"C:\\projects\\cars.zex\"");
@@ -111,6 +127,10 @@ TEST_F(Startup, LanguageOneTakesMenusAndTextsFromThePolishLibrary)
     EXPECT_EQ(MenuText(hMenu, 0), "&Plik");
     EXPECT_EQ(MenuText(hMenu, 3), "&Obliczenia");
     EXPECT_EQ(MenuText(::GetSubMenu(hMenu, 0), 0), "&Nowy\tCtrl+N");
+    // the library's texts are Windows-1250: its Polish letters reach the menu as such
+    WCHAR wide[64] = {};
+    ::GetMenuStringW(::GetSubMenu(hMenu, 2), 4, wide, 64, MF_BYPOSITION);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(wide)), u"&Zbi\u00F3r referencyjny\tAlt+2");
     EXPECT_STREQ(app.LoadText(ZQText::Gain), "Zysk");
     EXPECT_STREQ(app.LoadText(ZQText::Cost), "Koszt");
     // what the library leaves out comes from the program
