@@ -26,6 +26,54 @@
 #define IDB_ZQ_UP                    261 /* move a scale value up */
 #define IDB_ZQ_DOWN                  262 /* move a scale value down */
 
+/* Dialog templates */
+#define IDD_ZQ_ABOUT                 100 /* the animated about window */
+#define IDD_ZQ_ALTERNATIVE_GENERAL   101 /* page of the alternative's property sheet */
+#define IDD_ZQ_CRITERION_GENERAL     102 /* pages of the criterion's property sheet */
+#define IDD_ZQ_CRITERION_VALUES      103
+#define IDD_ZQ_OPTIONS_GENERAL       104 /* the two option pages */
+#define IDD_ZQ_OPTIONS_FILES         105
+#define IDD_ZQ_ABOUT_PLAIN           106 /* the plain about window */
+#define IDD_ZQ_ADD_TO_RANK           263
+#define IDD_ZQ_OPTIONS               270
+#define IDD_ZQ_CREDIBILITY           271
+
+/* Controls of the dialogs */
+#define IDC_ZQ_ALTERNATIVE_NAME      1000
+#define IDC_ZQ_CRITERION_NAME        1001
+#define IDC_ZQ_INPUT_LIST_SEPARATOR  1002
+#define IDC_ZQ_ALTERNATIVE_TEXT      1003
+#define IDC_ZQ_CRITERION_TEXT        1004
+#define IDC_ZQ_OUTPUT_LIST_SEPARATOR 1005
+#define IDC_ZQ_FILES_DEFAULTS        1006
+#define IDC_ZQ_ANIMATION             1007
+#define IDC_ZQ_GAIN                  1008
+#define IDC_ZQ_COST                  1009
+#define IDC_ZQ_ORDINAL               1010
+#define IDC_ZQ_SCALE_VALUES          1011
+#define IDC_ZQ_SEGMENTS              1012
+#define IDC_ZQ_RANK_NUMBER           1013
+#define IDC_ZQ_VALUE_COUNT           1014
+#define IDC_ZQ_ADD_REFERENCE_INFO    1015
+#define IDC_ZQ_ADD_SEGMENTS_INFO     1016
+#define IDC_ZQ_INPUT_DECIMAL         1017
+#define IDC_ZQ_OUTPUT_DECIMAL        1018
+#define IDC_ZQ_UTILITY_PRECISION     1020
+#define IDC_ZQ_EVALUATIONS_PRECISION 1021
+#define IDC_ZQ_BACKGROUND_COLOR      1023
+#define IDC_ZQ_AXIS_COLOR            1026
+#define IDC_ZQ_LINE_COLOR            1029
+#define IDC_ZQ_POINTS_COLOR          1030
+#define IDC_ZQ_BARS_COLOR            1031
+#define IDC_ZQ_GENERAL_DEFAULTS      1032
+#define IDC_ZQ_DELTA                 1036 /* in the Options dialog */
+#define IDC_ZQ_RESTORING_CONFIRMATION 1036 /* in the General option page */
+#define IDC_ZQ_HIGH_CREDIBILITY      1037
+#define IDC_ZQ_LOW_CREDIBILITY       1038
+#define IDC_ZQ_TO_LOW                1039
+#define IDC_ZQ_TO_HIGH               1040
+#define IDC_ZQ_EPSILON               1041
+
 /* Context menus of the panes */
 #define IDR_ZQ_ALTERNATIVES_MENU     253
 #define IDR_ZQ_CRITERIA_MENU         254

@@ -16,6 +16,27 @@ std::string MenuText(HMENU hMenu, UINT nPos)
     return text;
 }
 
+// A dialog made from template nID over the main window: its caption and the entries of its combo box
+// nCombo, joined by '|'.
+std::string DialogTexts(UINT nID, int nCombo)
+{
+    CDialog dialog;
+    if (!dialog.Create(nID, AfxGetMainWnd()))
+        return "<no dialog>";
+    char caption[64] = {};
+    ::GetWindowTextA(dialog.m_hWnd, caption, sizeof caption);
+    std::string texts = caption;
+    const HWND hCombo = ::GetDlgItem(dialog.m_hWnd, nCombo);
+    const int count = int(::SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char item[64] = {};
+        ::SendMessageA(hCombo, CB_GETLBTEXT, i, LPARAM(item));
+        texts += std::string("|") + item;
+    }
+    dialog.DestroyWindow();
+    return texts;
+}
+
 class Startup : public AppFixture {
 protected:
     CMDIFrameWnd* MainFrame() { return dynamic_cast<CMDIFrameWnd*>(app.m_pMainWnd); }
@@ -50,6 +71,9 @@ TEST_F(Startup, AFirstRunOpensTheEmptyMainWindowCentredAndStoresItsPlacement)
 
     const HMENU hMenu = ::GetMenu(hWnd);
     ASSERT_NE(hMenu, nullptr);
+    EXPECT_EQ(DialogTexts(IDD_ZQ_OPTIONS, 0), "Options");
+    EXPECT_EQ(DialogTexts(IDD_ZQ_OPTIONS_FILES, IDC_ZQ_OUTPUT_DECIMAL), "Files|.  (dot)|,  (comma)");
+    EXPECT_EQ(DialogTexts(IDD_ZQ_CRITERION_GENERAL, IDC_ZQ_SEGMENTS), "General|1|2|3|4|5|6|7|8|9|10");
     const char* const popups[] = {"&File", "&Edit", "&View", "&Calculate", "&Window"};
     ASSERT_EQ(::GetMenuItemCount(hMenu), 5);
     for (UINT i = 0; i < 5; ++i)
@@ -131,6 +155,8 @@ TEST_F(Startup, LanguageOneTakesMenusAndTextsFromThePolishLibrary)
     WCHAR wide[64] = {};
     ::GetMenuStringW(::GetSubMenu(hMenu, 2), 4, wide, 64, MF_BYPOSITION);
     EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(wide)), u"&Zbi\u00F3r referencyjny\tAlt+2");
+    EXPECT_EQ(DialogTexts(IDD_ZQ_OPTIONS, 0), "Opcje");
+    EXPECT_EQ(DialogTexts(IDD_ZQ_OPTIONS_FILES, IDC_ZQ_OUTPUT_DECIMAL), "Pliki|.  (kropka)|,  (przecinek)");
     EXPECT_STREQ(app.LoadText(ZQText::Gain), "Zysk");
     EXPECT_STREQ(app.LoadText(ZQText::Cost), "Koszt");
     // what the library leaves out comes from the program
