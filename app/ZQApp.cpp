@@ -43,11 +43,6 @@ char ZQLocaleSymbol(LCID locale, LCTYPE lcType, char cFallback)
     return cFallback;
 }
 
-CZQApp* ZQGetApp()
-{
-    return dynamic_cast<CZQApp*>(AfxGetApp());
-}
-
 CZQApp::CZQApp()
     : m_nEvaluationsGridOpen(0), m_nGraphsOpen(0), m_nMatrixOpen(0), m_nRankingListOpen(0), m_nChartsOpen(0),
       m_nRankingChartOpen(0), m_nFunctionsEdited(0), m_nModified(0), m_nPreserveKendall(1), m_nUtilityPrecision(6),

@@ -166,6 +166,3 @@ private:
 // The first character of the value lcType (LOCALE_SDECIMAL, LOCALE_SLIST) of locale, or cFallback
 // when the locale cannot give one: a NUL symbol would make every CSV and results writer refuse.
 char ZQLocaleSymbol(LCID locale, LCTYPE lcType, char cFallback);
-
-// The application object of the run (null when none, or when it is not a CZQApp).
-CZQApp* ZQGetApp();

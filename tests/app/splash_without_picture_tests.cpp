@@ -1,5 +1,5 @@
-// A program without the splash picture: asking for the splash shows nothing, reports nothing, and
-// a later request (once a picture could be there) is not blocked by a half-made window.
+// A program without the splash picture: asking for the splash shows nothing, reports nothing and
+// leaves no half-made splash window behind.
 #include "FakeServices.h"
 
 #include "app/ZQSplashWnd.h"
