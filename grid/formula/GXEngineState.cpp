@@ -3,6 +3,7 @@
 
 #include "grid/formula/GXEngineCells.h"
 #include "grid/formula/GXEngineMemory.h"
+#include "grid/formula/GXFormulaScanner.h"
 #include "grid/formula/GXRangeNames.h"
 
 #include "core/CException.h"
@@ -82,6 +83,7 @@ void EngineResetProcessState()
         g_pEngineState = nullptr;
     }
     EngineFreeTrackedBlocks();
+    ScanResetState();
 }
 
 void EngineInstallFunctionTable(GXFunctionTable* pTable)

@@ -10,8 +10,8 @@
 // no function table of its own: until a host installs one, every function call is undefined.
 //
 // EngineResetProcessState puts the whole engine back as it was before first use: every sheet is
-// released, the state and what was installed into it are destroyed, and the tracked blocks still
-// listed are freed. Tests call it between cases.
+// released, the state and what was installed into it are destroyed, the tracked blocks still listed
+// are freed and the scanner's state is dropped. Tests call it between cases.
 #pragma once
 
 #include "grid/formula/GXEngineSheet.h"
@@ -68,7 +68,7 @@ public:
 GX_ENGINE_STATE& EngineState();
 
 // Puts the engine back as before first use (see the top of this file). Nothing that points into the
-// engine (sheets, cells, formulas) may be used afterwards.
+// engine (sheets, cells, formulas, tokens) may be used afterwards.
 void EngineResetProcessState();
 
 // Installs the worksheet-function table, which the state then owns (the previous one is deleted);

@@ -2,6 +2,7 @@
 // and resetting the engine free.
 #include "EngineFixture.h"
 
+#include "grid/formula/GXFormulaScanner.h"
 #include "grid/formula/GXRangeNames.h"
 
 #include <string>
@@ -135,12 +136,15 @@ TEST(EngineState, ResetFreesAbandonedWorkAndWhatWasInstalled)
     EngineInstallFunctionTable(new CountingTable(&nDestroyed));
     EXPECT_EQ(nDestroyed, 1) << "installing a table deletes the one before";
     EngineState().m_bAltSyntax = true;
+    ScanSetInput("A1+B2");
+    ScanNextToken();
 
     EngineResetProcessState();
     EXPECT_EQ(EngineTrackedBlockCount(), 0);
     EXPECT_EQ(nDestroyed, 2);
     EXPECT_EQ(EngineGetSheet(h), nullptr);
     EXPECT_FALSE(EngineState().m_bAltSyntax);
+    EXPECT_EQ(ScanState().m_nReadPos, 0);
     EXPECT_EQ(EngineCreateSheet(), 1);
     EngineResetProcessState();
 }

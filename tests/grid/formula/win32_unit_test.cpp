@@ -11,10 +11,11 @@
 #include "grid/formula/GXEngineSheet.h"
 #include "grid/formula/GXEngineState.h"
 #include "grid/formula/GXFormulaErrors.h"
+#include "grid/formula/GXFormulaScanner.h"
 #include "grid/formula/GXRangeNames.h"
 #include "grid/formula/GXTextEscapes.h"
 
-TEST(FormulaEngineInWin32Unit, CellsAndNames)
+TEST(FormulaEngineInWin32Unit, CellsNamesAndTokens)
 {
     const SheetHandle h = EngineCreateSheet();
     EngineCell* pCell = EngineStoreText(h, 2, 1, "a\\tb and more");
@@ -26,6 +27,11 @@ TEST(FormulaEngineInWin32Unit, CellsAndNames)
     EXPECT_TRUE(EngineDefineName(h, "Sales", ref));
     EXPECT_TRUE(EngineSetOption(h, kOptionIterationLimit, 100));
     EXPECT_STREQ(EngineErrorText(227), "undefined function");
+
+    ScanSetInput("A1..B2+@f");
+    EXPECT_EQ(ScanNextToken().nType, kTokCellName);
+    EXPECT_EQ(ScanNextToken().nType, kTokRange);
+    EXPECT_EQ(ScanNextToken().nPosition, 4);
 
     EngineResetProcessState();
     EXPECT_EQ(EngineTrackedBlockCount(), 0);
