@@ -13,10 +13,9 @@
 #include "grid/formula/GXEngineMemory.h"
 #include "grid/formula/GXEngineState.h"
 
-#include "core/CException.h"
+#include "RefusalOf.h"
 
 #include <initializer_list>
-#include <string>
 
 // A cell style stand-in: the engine only deletes and clones it.
 class TestStyle : public CObject {
@@ -97,18 +96,3 @@ protected:
 
     SheetHandle m_h = 0;
 };
-
-// The detail of the CInvalidArgException* that call throws (the exception deleted); empty when it
-// throws none.
-template <class Call>
-std::string RefusalOf(Call call)
-{
-    try {
-        call();
-    } catch (CInvalidArgException* e) {
-        std::string detail = e->m_strDetail.GetString();
-        e->Delete();
-        return detail;
-    }
-    return std::string();
-}
