@@ -8,16 +8,6 @@
 
 namespace {
 
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Writes the letters of column nCol (0 to 4095) and a terminator into szOut; at most 3 letters.
 void WriteLetters(int32_t nCol, char (&szOut)[4])
 {
@@ -38,27 +28,27 @@ struct Corner {
     bool bAbsCol;
 };
 
-// Reads a corner at *pp; on success moves *pp past it.
+// Reads a corner at p; on success moves p past it.
 bool ReadCorner(const char*& p, Corner& corner)
 {
     const char* q = p;
     corner.bAbsCol = *q == '$';
     if (corner.bAbsCol)
         q++;
-    if (!IsLetter(*q))
+    if (!EngineIsLetter(*q))
         return false;
     corner.nCol = EngineColumnFromLetters(q);
     if (corner.nCol < 0)
         return false;
-    while (IsLetter(*q))
+    while (EngineIsLetter(*q))
         q++;
     corner.bAbsRow = *q == '$';
     if (corner.bAbsRow)
         q++;
-    if (!IsDigit(*q))
+    if (!EngineIsDigit(*q))
         return false;
     int64_t nRow = 0;
-    while (IsDigit(*q)) {
+    while (EngineIsDigit(*q)) {
         nRow = nRow * 10 + (*q++ - '0');
         if (nRow > kEngineMaxRow)
             return false;
@@ -104,10 +94,10 @@ const char* EngineColumnLetters(int32_t nCol)
 
 int32_t EngineColumnFromLetters(const char* psz)
 {
-    if (psz == nullptr || !IsLetter(*psz))
+    if (psz == nullptr || !EngineIsLetter(*psz))
         return -1;
     int32_t nValue = 0;  // the column + 1
-    for (; IsLetter(*psz); psz++) {
+    for (; EngineIsLetter(*psz); psz++) {
         const char c = *psz >= 'a' ? char(*psz - 'a' + 'A') : *psz;
         nValue = nValue * 26 + (c - 'A' + 1);
         if (nValue > kEngineMaxCol + 1)

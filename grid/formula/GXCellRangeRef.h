@@ -24,6 +24,16 @@
 constexpr int32_t kEngineMaxRow = 8388607;
 constexpr int32_t kEngineMaxCol = 4095;
 
+// The character classes of formula texts, cell words and names: ASCII only, whatever the locale.
+inline bool EngineIsLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+inline bool EngineIsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // True when (nRow, nCol) lies on the sheet: rows 1 to 8388607, columns 0 to 4095.
 inline bool EngineIsValidPosition(int32_t nRow, int32_t nCol)
 {

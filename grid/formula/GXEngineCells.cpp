@@ -31,7 +31,7 @@ int32_t GrownCapacity(int32_t nCapacity, int32_t nNeeded)
     return nCapacity + nStep > nNeeded ? nCapacity + nStep : nNeeded;
 }
 
-// Makes *ppCounts hold at least nNeeded entries (new ones 0).
+// Makes pCounts hold at least nNeeded entries (new ones 0).
 void ReserveCounts(uint32_t*& pCounts, int32_t& nCapacity, int32_t nNeeded)
 {
     if (nNeeded <= nCapacity)
@@ -94,12 +94,12 @@ EngineCell* StoreConstant(SheetHandle h, const char* pszFunction, int32_t nRow, 
         pCell->nCol = nCol;
         pCell->SetType(nType);
         setValue(pCell);
+        pCell->pStyle = RemoveKeepingStyle(h, nRow, nCol);
+        EngineLinkCell(h, pCell);
     } catch (CException*) {
         EngineFreeCell(pCell);
         throw;
     }
-    pCell->pStyle = RemoveKeepingStyle(h, nRow, nCol);
-    EngineLinkCell(h, pCell);
     return pCell;
 }
 
@@ -354,7 +354,7 @@ const char* EngineCellText(const EngineCell* pCell)
 EngineRangeCells::EngineRangeCells(SheetHandle h, const CellRangeRef& ref, uint32_t nPoolMask)
     : m_pSheet(&EngineSheetOf(h, "EngineRangeCells")), m_nPoolMask(nPoolMask & kAllPoolBits),
       m_nTop(ref.Top()), m_nLeft(ref.Left()), m_nBottom(ref.Bottom()), m_nRight(ref.Right()),
-      m_bByPositions(false), m_bDone(!ref.IsValid()), m_nRow(0), m_nCol(0), m_nPool(0),
+      m_bByPositions(false), m_bDone(!ref.IsValid()), m_nRow(0), m_nCol(0), m_nPool(-1),
       m_poolWalk(m_pSheet->pools[0])
 {
     if (m_nTop > m_nBottom)
@@ -370,7 +370,6 @@ EngineRangeCells::EngineRangeCells(SheetHandle h, const CellRangeRef& ref, uint3
     m_bByPositions = nPositions < nPoolCells;
     m_nRow = m_nTop;
     m_nCol = m_nLeft;
-    m_nPool = -1;
 }
 
 bool EngineRangeCells::Selected(const EngineCell* pCell) const

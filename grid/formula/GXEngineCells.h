@@ -107,7 +107,7 @@ private:
     bool m_bDone;
     // by positions: the next position to look at
     int32_t m_nRow, m_nCol;
-    // by pools: the pool walked now and the walk in it
+    // by pools: the pool walked now (-1 before the first) and the walk in it
     int32_t m_nPool;
     EnginePoolCells m_poolWalk;
 };

@@ -4,6 +4,7 @@
 
 #include "grid/formula/GXCellRangeRef.h"
 #include "grid/formula/GXFormulaErrors.h"
+#include "grid/formula/GXRangeNames.h"
 
 #include "core/CException.h"
 
@@ -13,24 +14,9 @@ namespace {
 
 GX_PARSE_STATE* g_pParseState = nullptr;
 
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool IsHexDigit(char c)
 {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool IsNameChar(char c)
-{
-    return IsLetter(c) || IsDigit(c) || c == '_' || c == '.' || c == '$';
+    return EngineIsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // The patterns, in tie-breaking order.
@@ -45,7 +31,7 @@ int32_t MatchCellWord(const char* p)
     if (p[n] == '$')
         n++;
     int32_t nLetters = 0;
-    while (IsLetter(p[n + nLetters]))
+    while (EngineIsLetter(p[n + nLetters]))
         nLetters++;
     if (nLetters < 1 || nLetters > 3)
         return 0;
@@ -53,7 +39,7 @@ int32_t MatchCellWord(const char* p)
     if (p[n] == '$')
         n++;
     int32_t nDigits = 0;
-    while (IsDigit(p[n + nDigits]))
+    while (EngineIsDigit(p[n + nDigits]))
         nDigits++;
     if (nDigits < 1)
         return 0;
@@ -62,10 +48,10 @@ int32_t MatchCellWord(const char* p)
 
 int32_t MatchNameWord(const char* p)
 {
-    if (!IsLetter(p[0]) && p[0] != '_' && p[0] != '$')
+    if (!EngineIsNameStart(p[0]))
         return 0;
     int32_t n = 1;
-    while (IsNameChar(p[n]))
+    while (EngineIsNameChar(p[n]))
         n++;
     return n;
 }
@@ -75,7 +61,7 @@ int32_t MatchFunctionWord(const char* p)
     if (p[0] != '@')
         return 0;
     int32_t n = 1;
-    while (IsLetter(p[n]) || IsDigit(p[n]) || p[n] == '_')
+    while (EngineIsLetter(p[n]) || EngineIsDigit(p[n]) || p[n] == '_')
         n++;
     return n;
 }
@@ -114,9 +100,9 @@ int32_t MatchExponent(const char* p)
     int32_t n = 1;
     if (p[n] == '+' || p[n] == '-')
         n++;
-    if (!IsDigit(p[n]))
+    if (!EngineIsDigit(p[n]))
         return 0;
-    while (IsDigit(p[n]))
+    while (EngineIsDigit(p[n]))
         n++;
     return n;
 }
@@ -126,11 +112,11 @@ int32_t MatchExponent(const char* p)
 int32_t MatchNumber(const char* p)
 {
     int32_t n = 0;
-    while (IsDigit(p[n]))
+    while (EngineIsDigit(p[n]))
         n++;
-    if (p[n] == '.' && (n > 0 || IsDigit(p[n + 1]))) {
+    if (p[n] == '.' && (n > 0 || EngineIsDigit(p[n + 1]))) {
         n++;
-        while (IsDigit(p[n]))
+        while (EngineIsDigit(p[n]))
             n++;
     }
     if (n == 0)
@@ -197,26 +183,26 @@ ScanToken MakeToken(int32_t nType, int32_t nPosition, int32_t nValue = 0)
     return token;
 }
 
-// Builds the token of a match of nLength characters of pattern at position nPos, and moves the read
-// position past what the token takes.
+// Builds the token of a match of nLength characters of pattern at the read position, and moves the
+// read position past what the token takes.
 ScanToken TokenFor(GX_PARSE_STATE& state, Pattern pattern, int32_t nLength, int32_t nOperator)
 {
     const int32_t nPos = state.m_nReadPos;
     const char* p = static_cast<const char*>(state.m_strInput) + nPos;
     const CString word(p, nLength);
     state.m_nReadPos += nLength;
+    ScanToken token = MakeToken(nOperator, nPos);
     switch (pattern) {
-    case kCellWord: {
-        const char* pszLetters = p[0] == '$' ? p + 1 : p;
-        ScanToken token = MakeToken(EngineColumnFromLetters(pszLetters) >= 0 ? kTokCellName : kTokName, nPos);
+    case kCellWord:
+        token.nType = EngineColumnFromLetters(p[0] == '$' ? p + 1 : p) >= 0 ? kTokCellName : kTokName;
         token.strText = word;
-        return token;
-    }
+        break;
     case kNameWord: {
-        CellRangeRef ref;
-        ScanToken token = MakeToken(kTokName, nPos);
+        token.nType = kTokName;
         token.strText = word;
+        CellRangeRef ref;
         if (EngineParseReference(word, &ref)) {
+            // only the first corner: the range operator and the second corner follow as tokens of their own
             const int32_t nDot = word.Find('.');
             if (nDot >= 0) {
                 token.strText = word.Left(nDot);
@@ -224,37 +210,32 @@ ScanToken TokenFor(GX_PARSE_STATE& state, Pattern pattern, int32_t nLength, int3
             }
             token.nType = kTokCellName;
         }
-        return token;
+        break;
     }
-    case kFunctionWord: {
-        ScanToken token = MakeToken(kTokFunction, nPos);
+    case kFunctionWord:
+        token.nType = kTokFunction;
         token.strText = word.Mid(1);
-        return token;
-    }
-    case kString: {
-        ScanToken token = MakeToken(kTokString, nPos);
+        break;
+    case kString:
+        token.nType = kTokString;
         token.strText = word.Mid(1, nLength - 2);
-        return token;
-    }
-    case kHex: {
-        ScanToken token = MakeToken(kTokHexNumber, nPos);
+        break;
+    case kHex:
+        token.nType = kTokHexNumber;
         token.strText = word.Mid(2);
-        return token;
-    }
-    case kNumber: {
-        ScanToken token = MakeToken(kTokNumber, nPos);
+        break;
+    case kNumber:
+        token.nType = kTokNumber;
         token.strText = word;
-        return token;
-    }
-    case kComment: {
-        ScanToken token = MakeToken(kTokComment, nPos);
+        break;
+    case kComment:
+        token.nType = kTokComment;
         token.strText = word.Mid(2);
-        return token;
-    }
+        break;
     case kOperator:
     case kNoPattern: break;
     }
-    return MakeToken(nOperator, nPos);
+    return token;
 }
 
 ScanToken NextToken(GX_PARSE_STATE& state)
@@ -304,11 +285,8 @@ IMPLEMENT_DYNAMIC(GX_PARSE_STATE, CObject)
 
 GX_PARSE_STATE& ScanState()
 {
-    if (g_pParseState == nullptr) {
+    if (g_pParseState == nullptr)
         AfxAllocating([] { g_pParseState = new GX_PARSE_STATE; });
-        g_pParseState->m_nLength = 0;
-        g_pParseState->m_nReadPos = 0;
-    }
     return *g_pParseState;
 }
 
@@ -330,11 +308,14 @@ ScanToken ScanNextToken()
 {
     GX_PARSE_STATE& state = ScanState();
     const int32_t nPos = state.m_nReadPos;
+    ScanToken token;
     try {
-        return NextToken(state);
+        AfxAllocating([&] { token = NextToken(state); });
     } catch (CMemoryException* e) {
+        // the formula is refused with this error; the next call goes on after the character
         e->Delete();
         state.m_nReadPos = nPos + 1;
         return MakeToken(kTokError, nPos, GX_ERR_OUT_OF_MEMORY);
     }
+    return token;
 }

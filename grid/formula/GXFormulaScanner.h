@@ -1,25 +1,25 @@
 // The formula scanner: cuts a formula text into tokens for the parser, one token per call.
 //
 // Its state (GX_PARSE_STATE, made on first use) holds the input and the read position. Tokens are
-// found by longest match over the patterns below, a tie going to the earlier pattern:
-//   1. cell word: an optional '$', 1 to 3 letters, an optional '$', 1 to 7 digits; a cell name when
-//      the letters name a column up to 4095 ("FAN"), else a name;
-//   2. name word: a letter, '_' or '$', then letters, digits, '_', '.' and '$'. A word that reads as a
-//      reference ("A1.B2", "A1..B2") gives only its part before the first '.' as a cell name and the
-//      rest is scanned again; any other word is a name;
-//   3. function word: '@' and letters, digits and '_': a function name, its text after the '@';
-//   4. string: '"', characters other than '"' and '\' or a '\' and any character, '"' (line breaks
-//      may stand inside): the text between the quotes, escapes still in it;
-//   5. hex number: "0x" or "0X" and hex digits: the text is the digits;
-//   6.-8. numbers: digits, or digits '.' digits, or '.' digits, each with an optional exponent of a
-//      lower-case 'e', a sign and digits: the text as written;
-//   9. comment: "//" up to the end of the line: the text after "//";
-//   10. operators and punctuation, "<>" and "??" (the error literal), and "#AND#", "#OR#", "#NOT#" in
-//      any case;
-//   11. blanks and tabs are skipped; 12. any other character but a line break (a carriage return, an
-//   apostrophe, a grave accent, an unterminated '"', a byte outside ASCII) is an error token with
-//   code 223; 13. a line break is skipped and echoed to standard output.
-// Letters are ASCII letters. A token's position is the number of characters before it.
+// found by longest match over these patterns, a tie going to the one listed first:
+// - cell word: an optional '$', 1 to 3 letters, an optional '$', 1 to 7 digits; a cell name when the
+//   letters name a column up to 4095 ("FAN"), else a name;
+// - name word: a letter, '_' or '$', then letters, digits, '_', '.' and '$'. A word that reads as a
+//   reference ("A1.B2", "A1..B2") gives only its part before the first '.' as a cell name and the rest
+//   is scanned again; any other word is a name;
+// - function word: '@' and letters, digits and '_': a function name, its text after the '@';
+// - string: '"', characters other than '"' and '\' or a '\' and any character, '"' (line breaks may
+//   stand inside): the text between the quotes, escapes still in it;
+// - hex number: "0x" or "0X" and hex digits: the text is the digits;
+// - number: digits, or digits '.' digits, or '.' digits, each with an optional exponent of a
+//   lower-case 'e', a sign and digits: the text as written;
+// - comment: "//" up to the end of the line: the text after "//";
+// - operators and punctuation, "<>" and "??" (the error literal), and "#AND#", "#OR#", "#NOT#" in any
+//   case.
+// Blanks and tabs are skipped; a line break is skipped and echoed to standard output; any other
+// character that starts no token (a carriage return, an apostrophe, a grave accent, an unterminated
+// '"', a byte outside ASCII) is an error token with code 223. Letters are ASCII letters. A token's
+// position is the number of characters before it.
 //
 // A token longer than the 16384-byte scan buffer gives an error token with code 280, and a token text
 // that cannot be allocated one with code 5; the parser then refuses the formula and nothing else
@@ -93,8 +93,8 @@ public:
     enum { kBufferSize = 16384 };
 
     CString m_strInput;
-    int32_t m_nLength;
-    int32_t m_nReadPos;  // the position of the next character to scan
+    int32_t m_nLength = 0;
+    int32_t m_nReadPos = 0;  // the position of the next character to scan; tokens are counted from 0 too
 };
 
 // Returns the scanner state, making it on first use.

@@ -11,21 +11,14 @@
 
 namespace {
 
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 bool IsValidName(const CString& name)
 {
     if (name.IsEmpty())
         return false;
-    const char c0 = name[0];
-    if (!IsLetter(c0) && c0 != '_' && c0 != '$')
+    if (!EngineIsNameStart(name[0]))
         return false;
     for (int i = 1; i < name.GetLength(); i++) {
-        const char c = name[i];
-        if (!IsLetter(c) && !(c >= '0' && c <= '9') && c != '$' && c != '.' && c != '_')
+        if (!EngineIsNameChar(name[i]))
             return false;
     }
     return true;

@@ -7,6 +7,16 @@
 
 #include "grid/formula/GXEngineSheet.h"
 
+// The characters a name starts with and goes on with (the scanner's name words use them too).
+inline bool EngineIsNameStart(char c)
+{
+    return EngineIsLetter(c) || c == '_' || c == '$';
+}
+inline bool EngineIsNameChar(char c)
+{
+    return EngineIsLetter(c) || EngineIsDigit(c) || c == '$' || c == '.' || c == '_';
+}
+
 // The longest name kept.
 constexpr int32_t kEngineMaxName = 31;
 
