@@ -85,6 +85,7 @@ TEST_F(Scanner, TextsAndTheirTokens)
         // strings and comments
         {"\"say \\\"hi\\\"\nnow\"", "36'say \\\"hi\\\"\nnow'@0 40@16"},
         {"\"\"", "36''@0 40@2"},
+        {"// note", "39' note'@0 40@7"},
         {"=1// note", "22@0 37'1'@1 39' note'@2 40@9"},
         {"1//a\n2", "37'1'@0 39'a'@1 37'2'@5 40@6"},
         // blanks count in positions; a line break is skipped
