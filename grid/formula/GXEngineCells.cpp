@@ -244,11 +244,7 @@ EngineCell* EngineStoreText(SheetHandle h, int32_t nRow, int32_t nCol, const cha
 {
     const bool bRaw = EngineSheetOf(h, "EngineStoreText").bRawText;
     return StoreConstant(h, "EngineStoreText", nRow, nCol, kCellText, [&](EngineCell* pCell) {
-        const CString text = bRaw ? CString(pszText) : EngineDecodeEscapes(pszText);
-        if (text.IsEmpty())
-            EngineSetCellKind(pCell, kValueEmpty);
-        else
-            EngineSetCellText(pCell, text);
+        EngineSetCellText(pCell, bRaw ? CString(pszText) : EngineDecodeEscapes(pszText));
     });
 }
 

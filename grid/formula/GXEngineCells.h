@@ -52,7 +52,7 @@ EngineCell* EngineStoreNumber(SheetHandle h, int32_t nRow, int32_t nCol, double 
 // Stores the text pszText (null: "") at (nRow, nCol) of sheet h as a text constant (type 2) of the
 // general pool, replacing the cell there but keeping its own style. Escape sequences are decoded first
 // (EngineDecodeEscapes) unless the sheet's raw-text switch is on; the value is then set as by
-// EngineSetCellText, and an empty text gives an empty value. Returns the new cell, or null when the
+// EngineSetCellText. Returns the new cell, or null when the
 // position is off the sheet.
 EngineCell* EngineStoreText(SheetHandle h, int32_t nRow, int32_t nCol, const char* pszText);
 

@@ -76,7 +76,7 @@ TEST_F(CellStore, TextsInlineOrOnTheHeap)
         {"12345678", kValueShortText, 8},
         {"123456789", kValueLongText, 9},
         {s600, kValueLongText, 511},
-        {"", kValueEmpty, 0},
+        {"", kValueShortText, 0},
     };
     for (const auto& c : cases) {
         EngineCell* pCell = EngineStoreText(m_h, 1, 1, c.text.c_str());
