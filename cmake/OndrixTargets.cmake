@@ -13,6 +13,8 @@ function(ondrix_native_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  # the portable test helpers shared by every folder
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS portable
     ENVIRONMENT "ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
