@@ -2,7 +2,7 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 #include "model/ZQShellServices.h"
 
 #include <algorithm>

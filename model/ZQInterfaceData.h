@@ -8,10 +8,11 @@
 // Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
 // application's modified flag; loads and saves clear it.
 //
-// The members live in several files: the editing in model/ZQInterfaceData.cpp, the preparation of a
-// solve in model/ZQPrepareSolver.cpp, the solve driver and the result windows in
-// model/ZQSolveDriver.cpp, the final ranking and the results text in model/ZQFinalRanking.cpp, the
-// file readers and writers in model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ZQOldZekFile.cpp.
+// The members live beside the part of the model they serve, in the files named Project*.cpp: the
+// tables and the editing here in model/ZQInterfaceData.cpp; the file readers and writers in
+// model/files/ (ProjectCsv.cpp, ProjectXml.cpp, ProjectZek.cpp); the preparation of a solve, the
+// solve driver with the result windows, and the final ranking with the results text in model/solve/
+// (ProjectPrepareSolver.cpp, ProjectSolveDriver.cpp, ProjectFinalRanking.cpp).
 //
 // A Solver without results (a refused preparation, an inconsistent reference ranking, a base program
 // that could not be solved) stays the project's Solver until the next solve, but nothing here reads
@@ -246,17 +247,17 @@ public:
     // file, then rename), so a failed or refused save leaves an existing file as it was, and clears
     // the modified flag on success.
     //
-    // ReadCsv/WriteCsv: the delimited text form (model/ProjectCsv.h); decimalSymbol replaces '.' in
+    // ReadCsv/WriteCsv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in
     // the numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0).
     // A read fails before any table changes; a save is refused when a name or number holds the
     // separator or a line end.
     int ReadCsv(CString path, char decimalSymbol, char listSeparator);
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);
-    // ReadXml/WriteXml: the project XML file (model/ProjectXml.h). A file that does not parse leaves
+    // ReadXml/WriteXml: the project XML file (model/files/ProjectXml.h). A file that does not parse leaves
     // the project as it was; one whose content is refused (a duplicate name) resets it.
     int ReadXml(CString path);
     int WriteXml(CString path);
-    // ReadZekFile/WriteZekFile: the sibling program's binary file (model/ZQOldZekFile.h). A read
+    // ReadZekFile/WriteZekFile: the sibling program's binary file (model/files/ProjectZek.h). A read
     // that fails after the header leaves an empty project.
     int ReadZekFile(CString path);
     int WriteZekFile(CString path);

@@ -4,7 +4,7 @@
 
 #include "FakeShell.h"
 
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
 #include <gtest/gtest.h>
 

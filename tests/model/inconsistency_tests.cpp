@@ -1,7 +1,7 @@
 // The inconsistency search and the report a solve makes of it.
 #include "SolverFixture.h"
 
-#include "model/ZQInconsistencies.h"
+#include "model/solve/ZQInconsistencies.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,5 +1,5 @@
 // The linear program wrapper: senses, statuses, sparse storage and the records it refuses.
-#include "model/LpProblem.h"
+#include "model/solve/LpProblem.h"
 
 #include <glpk.h>
 #include <gtest/gtest.h>

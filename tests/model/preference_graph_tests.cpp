@@ -1,5 +1,5 @@
 // The relation rules, the class merge, the layering and the dot texts of the preference graphs.
-#include "model/PreferenceGraph.h"
+#include "model/solve/PreferenceGraph.h"
 
 #include "TableText.h"
 #include "core/CException.h"

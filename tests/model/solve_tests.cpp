@@ -5,7 +5,7 @@
 
 #include "TableText.h"
 #include "core/CException.h"
-#include "model/KendallTau.h"
+#include "model/solve/KendallTau.h"
 
 #include <cmath>
 #include <string>

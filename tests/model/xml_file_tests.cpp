@@ -4,7 +4,7 @@
 #include "FileTestSupport.h"
 #include "TableText.h"
 
-#include "model/ProjectXml.h"
+#include "model/files/ProjectXml.h"
 
 #include <gtest/gtest.h>
 

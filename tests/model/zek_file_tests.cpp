@@ -4,7 +4,7 @@
 #include "FileTestSupport.h"
 #include "TableText.h"
 
-#include "model/ZQOldZekFile.h"
+#include "model/files/ProjectZek.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // two are indifferent, 0.0 when j is preferred and on the diagonal.
 #pragma once
 
-#include "model/SolverRecords.h"
+#include "model/solve/SolverRecords.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 // criterion's breakpoints, the grid every linear program of the solve is written on.
 #pragma once
 
-#include "model/SolverRecords.h"
+#include "model/solve/SolverRecords.h"
 
 #include <cstdint>
 #include <memory>

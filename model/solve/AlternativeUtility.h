@@ -7,7 +7,7 @@
 #pragma once
 
 #include "core/CString.h"
-#include "model/SolverRecords.h"
+#include "model/solve/SolverRecords.h"
 
 #include <cstddef>
 

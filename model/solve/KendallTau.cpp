@@ -1,4 +1,4 @@
-#include "model/KendallTau.h"
+#include "model/solve/KendallTau.h"
 
 #include "core/CException.h"
 

@@ -1,4 +1,4 @@
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
 Solver::Solver() : delta(0.01), threshold1(0.01), threshold2(0.02)
 {

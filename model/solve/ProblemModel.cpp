@@ -1,4 +1,4 @@
-#include "model/ProblemModel.h"
+#include "model/solve/ProblemModel.h"
 
 #include "core/CException.h"
 

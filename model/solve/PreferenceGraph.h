@@ -12,8 +12,8 @@
 #pragma once
 
 #include "core/CString.h"
-#include "model/ProblemModel.h"
-#include "model/SolverRecords.h"
+#include "model/solve/ProblemModel.h"
+#include "model/solve/SolverRecords.h"
 
 #include <cstdint>
 #include <set>

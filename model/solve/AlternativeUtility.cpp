@@ -1,7 +1,7 @@
-#include "model/ZQUtility.h"
+#include "model/solve/AlternativeUtility.h"
 
 #include "core/CException.h"
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 #include "model/ZQShellServices.h"
 
 #include <cmath>

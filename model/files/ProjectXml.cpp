@@ -1,8 +1,8 @@
-#include "model/ProjectXml.h"
+#include "model/files/ProjectXml.h"
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/ProjectFileIo.h"
+#include "model/files/WholeFile.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
 

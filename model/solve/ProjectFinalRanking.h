@@ -6,7 +6,7 @@
 // order), so a ranking never changes between two sorts of the same utilities.
 //
 // The members that sort and write (CZQInterfaceData::BuildFinalRanking, FormatUtilities and
-// WriteResultsText) are declared in model/ZQInterfaceData.h and defined in ZQFinalRanking.cpp.
+// WriteResultsText) are declared in model/ZQInterfaceData.h and defined in ProjectFinalRanking.cpp.
 #pragma once
 
 #include "core/CString.h"

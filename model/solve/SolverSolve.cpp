@@ -1,11 +1,11 @@
 // The solve: the base program, then either the inconsistency report or the pairwise optima, the
 // relations, the two preference graphs and the Kendall-preserving value functions; and the check of
 // value functions edited after a solve.
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
-#include "model/KendallTau.h"
-#include "model/PreferenceGraph.h"
-#include "model/ZQInconsistencies.h"
+#include "model/solve/KendallTau.h"
+#include "model/solve/PreferenceGraph.h"
+#include "model/solve/ZQInconsistencies.h"
 #include "model/ZQShellServices.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "model/LpProblem.h"
+#include "model/solve/LpProblem.h"
 
 #include <glpk.h>
 

@@ -1,12 +1,12 @@
-#include "model/ZQFinalRanking.h"
+#include "model/solve/ProjectFinalRanking.h"
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/ProjectFileIo.h"
-#include "model/Solver.h"
+#include "model/files/WholeFile.h"
+#include "model/solve/Solver.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
-#include "model/ZQUtility.h"
+#include "model/solve/AlternativeUtility.h"
 
 #include <algorithm>
 #include <cmath>

@@ -19,9 +19,9 @@
 #pragma once
 
 #include "core/CString.h"
-#include "model/LpProblem.h"
-#include "model/ProblemModel.h"
-#include "model/SolverRecords.h"
+#include "model/solve/LpProblem.h"
+#include "model/solve/ProblemModel.h"
+#include "model/solve/SolverRecords.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,5 +1,5 @@
 // The column layout and the builders of the ordinal regression linear programs.
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
 #include "core/CException.h"
 

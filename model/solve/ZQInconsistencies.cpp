@@ -1,4 +1,4 @@
-#include "model/ZQInconsistencies.h"
+#include "model/solve/ZQInconsistencies.h"
 
 #include "core/CException.h"
 

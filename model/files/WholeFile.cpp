@@ -1,4 +1,4 @@
-#include "model/ProjectFileIo.h"
+#include "model/files/WholeFile.h"
 
 #include "core/CException.h"
 #include "core/CFile.h"

@@ -1,4 +1,4 @@
-#include "model/PreferenceGraph.h"
+#include "model/solve/PreferenceGraph.h"
 
 #include "core/CException.h"
 

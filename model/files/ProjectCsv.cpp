@@ -1,8 +1,8 @@
-#include "model/ProjectCsv.h"
+#include "model/files/ProjectCsv.h"
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/ProjectFileIo.h"
+#include "model/files/WholeFile.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
 

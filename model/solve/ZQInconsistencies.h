@@ -13,7 +13,7 @@
 // every set is tried once and no superset of a solution is tried.
 #pragma once
 
-#include "model/LpProblem.h"
+#include "model/solve/LpProblem.h"
 
 #include <cstdint>
 #include <memory>
