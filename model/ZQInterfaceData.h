@@ -37,6 +37,11 @@ typedef std::vector<ZQRow> ZQTable;
 const CString& ProjectCell(const ZQRow& row, size_t i);
 // Row i of a project table, or an empty row when the table is shorter.
 const ZQRow& ProjectRow(const ZQTable& table, size_t i);
+// Returns true when two rows of `table` begin with the same `keyColumns` cells: the same name, or for
+// scale values (keyColumns 2) the same criterion and value. A cell missing from a short row reads as
+// empty. Nothing but the XML reader refuses such tables when they are read, and a solve would take
+// the first row of a name for both.
+bool HasDuplicateKey(const ZQTable& table, size_t keyColumns = 1);
 // Returns the first row (from 1, after the header) of the evaluations table `evaluations` whose name
 // cell is `name`; 0 when there is none.
 size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name);

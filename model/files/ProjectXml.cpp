@@ -13,7 +13,6 @@
 #include <map>
 #include <memory>
 #include <new>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -257,20 +256,6 @@ bool CompleteObject(CZQInterfaceData& project, const CString& infoId, const Pend
     return true;
 }
 
-// True when two rows of table hold the same texts in the given columns.
-bool HasDuplicate(const ZQTable& table, size_t first, size_t count)
-{
-    std::set<std::vector<CString>> seen;
-    for (const ZQRow& row : table) {
-        std::vector<CString> key;
-        for (size_t i = first; i < first + count; ++i)
-            key.push_back(ProjectCell(row, i));
-        if (!seen.insert(std::move(key)).second)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 // ---- The element table ----
@@ -386,8 +371,8 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
         rankTooHigh = !CompleteObject(project, infoId, current) || rankTooHigh;
     }
 
-    if (duplicate || rankTooHigh || HasDuplicate(project.AlternativesTable, 0, 1) ||
-        HasDuplicate(project.CriteriaTable, 0, 1) || HasDuplicate(project.ScaleValuesTable, 0, 2))
+    if (duplicate || rankTooHigh || HasDuplicateKey(project.AlternativesTable) ||
+        HasDuplicateKey(project.CriteriaTable) || HasDuplicateKey(project.ScaleValuesTable, 2))
         return 0;
     project.CredibilityList.clear();
     project.CredibilityDefined = 0;

@@ -10,22 +10,6 @@
 #include <memory>
 #include <set>
 
-namespace {
-
-// True when two rows of table have the same first cell. CSV and sibling-format files can carry such
-// a table; the solve would read the first one's evaluations for both.
-bool HasDuplicateName(const ZQTable& table)
-{
-    std::set<CString> names;
-    for (const ZQRow& row : table) {
-        if (!names.insert(ProjectCell(row, 0)).second)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 double CZQInterfaceData::GetEvaluationValue(CString alternative, CString criterion) const
 {
     const size_t r = EvaluationRowOf(EvaluationsTable, alternative);
@@ -58,7 +42,7 @@ int CZQInterfaceData::PrepareSolver()
     const size_t m = CriteriaTable.size();
     if (n < 3 || m < 2)
         return 0;
-    if (HasDuplicateName(AlternativesTable) || HasDuplicateName(CriteriaTable))
+    if (HasDuplicateKey(AlternativesTable) || HasDuplicateKey(CriteriaTable))
         return 0;
 
     // 2-3. The alternatives, in table order; reference indices count the ranked ones from 0. A record
