@@ -32,7 +32,7 @@ int CZQInterfaceData::PrepareSolver()
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::PrepareSolver");
 
-    // 1. A Solver, at least 3 alternatives and 2 criteria, every name once.
+    // A Solver, at least 3 alternatives and 2 criteria, every name once.
     if (!ProjectSolver)
         return 0;
     Solver& solver = *ProjectSolver;
@@ -45,7 +45,7 @@ int CZQInterfaceData::PrepareSolver()
     if (HasDuplicateKey(AlternativesTable) || HasDuplicateKey(CriteriaTable))
         return 0;
 
-    // 2-3. The alternatives, in table order; reference indices count the ranked ones from 0. A record
+    // The alternatives, in table order; reference indices count the ranked ones from 0. A record
     // joins the model as soon as it exists, so the model never holds an empty slot.
     model.alternatives.clear();
     model.criteria.clear();
@@ -80,7 +80,7 @@ int CZQInterfaceData::PrepareSolver()
         }
     }
 
-    // 4. The criteria.
+    // The criteria.
     for (size_t j = 0; j < m; ++j) {
         const ZQRow& row = CriteriaTable[j];
         const int segments = AfxAtoi(ProjectCell(row, 3));
@@ -94,7 +94,7 @@ int CZQInterfaceData::PrepareSolver()
         record.direction = ProjectCell(row, 2) == "gain" ? 1 : -1;
     }
 
-    // 5. R from the rank numbers.
+    // The reference preference matrix R from the rank numbers.
     const size_t count = ranked.size();
     std::vector<double> ranks;
     for (size_t i : ranked)
@@ -113,7 +113,7 @@ int CZQInterfaceData::PrepareSolver()
         }
     }
 
-    // 6. C from the reference tree in display order: 0.5 between neighbours inside a rank node, 1.0
+    // The chain matrix C from the reference tree in display order: 0.5 between neighbours inside a rank node, 1.0
     // from the last of a rank node to the first of the next one that holds any. Tree entries that
     // name no reference alternative are passed over as if absent.
     std::map<CString, int32_t> referenceByName;
@@ -140,11 +140,11 @@ int CZQInterfaceData::PrepareSolver()
         last = members.back();
     }
 
-    // 7. The thresholds.
+    // The thresholds.
     solver.threshold1 = DeltaThreshold;
     solver.threshold2 = EpsilonThreshold;
 
-    // 8. Credibility, for this solve only.
+    // Credibility, for this solve only.
     const std::set<CString> credible(CredibilityList.begin(), CredibilityList.end());
     for (const auto& record : model.alternatives) {
         if (record->referenceIndex < 0)
@@ -157,6 +157,6 @@ int CZQInterfaceData::PrepareSolver()
     CredibilityList.clear();
     CredibilityDefined = 0;
 
-    // 9. A reference ranking needs at least one strictly preferred pair.
+    // A reference ranking needs at least one strictly preferred pair.
     return strictPairs > 0 ? 1 : 0;
 }

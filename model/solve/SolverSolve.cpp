@@ -19,7 +19,7 @@ int32_t Solver::Solve()
 
 void Solver::SolveBaseProgram()
 {
-    // 1-3. The base program measures how far the reference ranking is from being representable.
+    // The base program measures how far the reference ranking is from being representable.
     resultsReady = 0;
     ResetLps();
     delta = threshold1;
@@ -37,7 +37,7 @@ int32_t Solver::SolveFromBase()
     if (baseLp.failed || baseLp.infeasible)
         return 0;
 
-    // 4. Any error at all: find the constraints to blame.
+    // Any error at all: find the constraints to blame.
     if (baseErrorSum > 0.0) {
         inconsistent = 1;
         ZQInconsistencies search;
@@ -57,19 +57,19 @@ int32_t Solver::SolveFromBase()
     for (const auto& alternative : model.alternatives)
         names.push_back(alternative->name);
 
-    // 5-6. The strong relation, over the credibility-filtered constraints.
+    // The strong relation, over the credibility-filtered constraints.
     strongOptima = SolvePairFamily(false);
     strongRelation = RelationFromOptima(strongOptima, threshold2);
 
-    // 7. The strong edges.
+    // The edges of the strong relation's layers.
     std::set<CString> strongEdges;
     AddLayerEdges(MergeIndifferenceClasses(strongRelation, names), " [color=forestgreen, style=bold]; ", strongEdges);
 
-    // 8. The weak relation, over the base constraints.
+    // The weak relation, over the base constraints.
     weakOptima = SolvePairFamily(true);
     weakRelation = RelationFromOptima(weakOptima, threshold2);
 
-    // 9-10. The weak nodes and edges.
+    // The weak relation's classes and the edges of their layers.
     const PreferenceClasses weakClasses = MergeIndifferenceClasses(weakRelation, names);
     bool anyLow = false;
     for (const auto& alternative : model.alternatives)
@@ -77,7 +77,7 @@ int32_t Solver::SolveFromBase()
     std::set<CString> weakEdges;
     AddLayerEdges(weakClasses, anyLow ? " [style=solid,color=black]; " : " [style=dashed,color=blue]; ", weakEdges);
 
-    // 11. The graph of the partial preorder.
+    // The graph of the partial preorder: the weak nodes, then the weak and the strong edges.
     partialGraphText = "digraph G { ";
     for (size_t node = 0; node < weakClasses.names.size(); ++node)
         partialGraphText += WeakNodeDeclaration(weakClasses, int32_t(node), model) + "; ";
@@ -88,11 +88,11 @@ int32_t Solver::SolveFromBase()
     partialGraphText += "}";
     RenderGraph(partialGraphText, "graph_part.gif");
 
-    // 12-13. The complete relation and its graph.
+    // The complete relation and its graph.
     completeRelation = CompleteRelationFromOptima(weakOptima, threshold2);
     RenderGraph(WeakGraphText(completeRelation, model, model.excludedNames), "graph_weak.gif");
 
-    // 14.
+    // The value functions that preserve Kendall's coefficient, which the charts and the ranking show.
     SolveKendallPreserving();
     resultsReady = 1;
     return 1;

@@ -67,13 +67,13 @@ int ZQInconsistencies::ChooseConstraint()
     if (base.rows.size() < 2)
         return 0;
 
-    // 1. The normalisation row and every error at 0.
+    // Fixed in every trial: the normalisation row, and every error at 0.
     fixedRows.push_back(base.rows.back());
     std::vector<double> errors = base.objective;
     errors.push_back(0.0);
     fixedRows.push_back(errors);
 
-    // 2. Every reference row in "at least" form.
+    // Every reference row in "at least" form; an equality becomes two such rows.
     const size_t referenceRows = base.rows.size() - 1;
     for (size_t i = 0; i < referenceRows; ++i) {
         const ConstraintTriple triple = i < base.constraintList.size() ? base.constraintList[i] : ConstraintTriple();
@@ -96,7 +96,7 @@ int ZQInconsistencies::ChooseConstraint()
         }
     }
 
-    // 3. The first row whose left-hand side can be maximised while all the others hold exactly.
+    // The chosen constraint: the first row whose left-hand side can be maximised while all the others hold exactly.
     for (size_t h = 0; h < inequalityRows.size(); ++h) {
         LpProblem u;
         u.sense = 1;

@@ -170,7 +170,7 @@ TEST_F(SolveDriverTest, RefusedPreparationLeavesAnUnsolvedSolverThatReadsAsNoRes
     project.AutoSolve();
     EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
 
-    // A refused preparation before step 8 keeps the credibility choice for the next solve.
+    // A preparation refused before it reached the credibility choice keeps that choice for the next solve.
     EXPECT_EQ(project.CredibilityList.size(), 1u);
 }
 
