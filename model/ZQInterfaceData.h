@@ -23,6 +23,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class CZQShellServices;
@@ -246,26 +248,35 @@ public:
     // failure and for any other type (nothing is written then).
     int SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator);
 
-    // The format readers and writers (path: a host path). Each returns nonzero on success and 0 on
-    // failure. The readers expect a project the caller has reset; on success they refill the panes,
-    // empty the credibility list and clear the modified flag. Every writer saves safely (temporary
-    // file, then rename), so a failed or refused save leaves an existing file as it was, and clears
-    // the modified flag on success.
+    // The format readers and writers. Each returns nonzero on success and 0 on failure. Each comes in
+    // two forms: over the file at path (a host path), and over the file's bytes in memory, which the
+    // path form reads or writes in one go. The readers expect a project the caller has reset; on
+    // success they refill the panes, empty the credibility list and clear the modified flag; a file
+    // that cannot be read fails as its bytes would. A writer's bytes form fills *bytes with the whole
+    // file (CInvalidArgException* when bytes is null) and touches neither the disk nor the modified
+    // flag; the path form saves those bytes safely (temporary file, then rename), so a failed or
+    // refused save leaves an existing file as it was, and clears the modified flag on success.
     //
-    // ReadCsv/WriteCsv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in
-    // the numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0).
-    // A read fails before any table changes; a save is refused when a name or number holds the
-    // separator or a line end.
+    // Csv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in the
+    // numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0). A read
+    // fails before any table changes; a save is refused when a name or number holds the separator or
+    // a line end.
     int ReadCsv(CString path, char decimalSymbol, char listSeparator);
+    int ReadCsvBytes(std::string_view bytes, char decimalSymbol, char listSeparator);
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);
-    // ReadXml/WriteXml: the project XML file (model/files/ProjectXml.h). A file that does not parse leaves
-    // the project as it was; one whose content is refused (a duplicate name) resets it.
+    int WriteCsvBytes(std::string* bytes, char decimalSymbol, char listSeparator);
+    // Xml: the project XML file (model/files/ProjectXml.h). A file that does not parse leaves the
+    // project as it was; one whose content is refused (a duplicate name) resets it.
     int ReadXml(CString path);
+    int ReadXmlBytes(std::string_view bytes);
     int WriteXml(CString path);
-    // ReadZekFile/WriteZekFile: the sibling program's binary file (model/files/ProjectZek.h). A read
-    // that fails after the header leaves an empty project.
+    int WriteXmlBytes(std::string* bytes);
+    // Zek: the sibling program's binary file (model/files/ProjectZek.h). A read that fails after the
+    // header leaves an empty project.
     int ReadZekFile(CString path);
+    int ReadZekBytes(std::string_view bytes);
     int WriteZekFile(CString path);
+    int WriteZekBytes(std::string* bytes);
 
     // ---- The tables, read and written directly by the views, panes and dialogs ----
 

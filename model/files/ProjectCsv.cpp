@@ -2,11 +2,12 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/files/WholeFile.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
+#include "model/files/WholeFile.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,9 +46,18 @@ double ParseCsvNumber(const CString& text, char decimalSymbol)
 
 int CZQInterfaceData::WriteCsv(CString path, char decimalSymbol, char listSeparator)
 {
-    const char* const op = "CZQInterfaceData::WriteCsv";
-    CZQShellServices& shell = Shell(op);
+    CZQShellServices& shell = Shell("CZQInterfaceData::WriteCsv");
+    std::string bytes;
+    return WriteCsvBytes(&bytes, decimalSymbol, listSeparator) ? SaveProjectFile(shell, path, bytes) : 0;
+}
+
+int CZQInterfaceData::WriteCsvBytes(std::string* bytes, char decimalSymbol, char listSeparator)
+{
+    const char* const op = "CZQInterfaceData::WriteCsvBytes";
+    Shell(op);
     CheckSeparator(op, listSeparator);
+    if (bytes == nullptr)
+        AfxThrowInvalidArgFormat("%s: bytes is null", op);
 
     std::string out;
     for (const ZQRow& criterion : CriteriaTable) {
@@ -82,21 +92,25 @@ int CZQInterfaceData::WriteCsv(CString path, char decimalSymbol, char listSepara
         out += '\n';
     }
 
-    if (!WriteWholeProjectFile(path, out))
-        return 0;
-    shell.SetModified(0);
+    *bytes = std::move(out);
     return 1;
 }
 
 int CZQInterfaceData::ReadCsv(CString path, char decimalSymbol, char listSeparator)
 {
     const char* const op = "CZQInterfaceData::ReadCsv";
+    Shell(op);
+    CheckSeparator(op, listSeparator);
+    std::string bytes;
+    return ReadWholeProjectFile(path, &bytes) ? ReadCsvBytes(bytes, decimalSymbol, listSeparator) : 0;
+}
+
+int CZQInterfaceData::ReadCsvBytes(std::string_view bytes, char decimalSymbol, char listSeparator)
+{
+    const char* const op = "CZQInterfaceData::ReadCsvBytes";
     CZQShellServices& shell = Shell(op);
     CheckSeparator(op, listSeparator);
 
-    std::string bytes;
-    if (!ReadWholeProjectFile(path, &bytes))
-        return 0;
     // CR LF line ends read as LF; a lone CR is an ordinary byte.
     std::string text;
     text.reserve(bytes.size());

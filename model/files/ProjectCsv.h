@@ -1,5 +1,5 @@
-// The project as delimited text (".csv"): CZQInterfaceData::WriteCsv and ReadCsv (defined in
-// ProjectCsv.cpp), and the number form they share.
+// The project as delimited text (".csv"): CZQInterfaceData::WriteCsv, ReadCsv and their byte forms
+// (defined in ProjectCsv.cpp), and the number form they share.
 //
 // The file, each line closed by a line feed (readers also take CR LF):
 //   kind line   the list separator and 'g' (gain) or 'c' (any other kind) per criterion: ";g;c"

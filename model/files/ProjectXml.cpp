@@ -2,9 +2,9 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/files/WholeFile.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
+#include "model/files/WholeFile.h"
 
 #include <expat.h>
 
@@ -384,6 +384,15 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
 int CZQInterfaceData::WriteXml(CString path)
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::WriteXml");
+    std::string bytes;
+    return WriteXmlBytes(&bytes) ? SaveProjectFile(shell, path, bytes) : 0;
+}
+
+int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::WriteXmlBytes");
+    if (bytes == nullptr)
+        AfxThrowInvalidArgException("CZQInterfaceData::WriteXmlBytes: bytes is null");
     const CString infoId = shell.GetInfoAttributeId();
     const int addSegments = shell.GetAddSegmentsInfoToXml();
     const int addReference = shell.GetAddReferenceInfoToXml();
@@ -458,21 +467,27 @@ int CZQInterfaceData::WriteXml(CString path)
     xml.Line(2, {"</OBJECTS>"});
     xml.Line(0, {"</DATA>"});
 
-    if (!xml.Ok() || !WriteWholeProjectFile(path, xml.Text()))
+    if (!xml.Ok())
         return 0;
-    shell.SetModified(0);
+    *bytes = xml.Text();
     return 1;
 }
 
 int CZQInterfaceData::ReadXml(CString path)
 {
-    CZQShellServices& shell = Shell("CZQInterfaceData::ReadXml");
-
+    Shell("CZQInterfaceData::ReadXml");
     std::string bytes;
-    if (!ReadWholeProjectFile(path, &bytes))
-        return 0;
-    for (char& ch : bytes)
-        ch = FoldByte(static_cast<unsigned char>(ch));
+    return ReadWholeProjectFile(path, &bytes) ? ReadXmlBytes(bytes) : 0;
+}
+
+int CZQInterfaceData::ReadXmlBytes(std::string_view bytes)
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::ReadXmlBytes");
+
+    std::string folded;
+    folded.reserve(bytes.size());
+    for (const char ch : bytes)
+        folded += FoldByte(static_cast<unsigned char>(ch));
 
     XmlElementTable table;
     {
@@ -484,14 +499,14 @@ int CZQInterfaceData::ReadXml(CString path)
         const size_t chunk = 8192;
         size_t done = 0;
         do {
-            const size_t n = std::min(chunk, bytes.size() - done);
-            const bool last = done + n == bytes.size();
-            if (XML_Parse(parser.get(), bytes.data() + done, int(n), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
+            const size_t n = std::min(chunk, folded.size() - done);
+            const bool last = done + n == folded.size();
+            if (XML_Parse(parser.get(), folded.data() + done, int(n), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
                 return 0;
             if (table.Failed)
                 return 0;
             done += n;
-        } while (done < bytes.size());
+        } while (done < folded.size());
     }
     if (table.Overflow || table.Failed)
         return 0;

@@ -1,5 +1,5 @@
-// The project XML file (".zex"): CZQInterfaceData::WriteXml and ReadXml (defined in ProjectXml.cpp),
-// and the pieces of the reader, which are public so that tests can drive them.
+// The project XML file (".zex"): CZQInterfaceData::WriteXml, ReadXml and their byte forms (defined in
+// ProjectXml.cpp), and the pieces of the reader, which are public so that tests can drive them.
 //
 // Reading goes in two steps. The expat parser feeds XmlStartElement and XmlEndElement, which record
 // every start tag as one row of an XmlElementTable: the names of the element's ancestors from the

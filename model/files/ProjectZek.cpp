@@ -2,9 +2,9 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/files/WholeFile.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
+#include "model/files/WholeFile.h"
 
 #include <cfloat>
 #include <cmath>
@@ -70,7 +70,7 @@ private:
 
 class ByteReader {
 public:
-    ByteReader(const std::string& bytes, size_t& pos) : m_bytes(bytes), m_pos(pos) {}
+    ByteReader(std::string_view bytes, size_t& pos) : m_bytes(bytes), m_pos(pos) {}
 
     bool Byte(int16_t& value)
     {
@@ -124,7 +124,7 @@ public:
     }
 
 private:
-    const std::string& m_bytes;
+    std::string_view m_bytes;
     size_t& m_pos;
 };
 
@@ -145,6 +145,14 @@ CZQOldZekFile::~CZQOldZekFile() = default;
 
 int CZQOldZekFile::Write(CString path)
 {
+    std::string bytes;
+    return WriteBytes(&bytes) && WriteWholeProjectFile(path, bytes) ? 1 : 0;
+}
+
+int CZQOldZekFile::WriteBytes(std::string* bytes)
+{
+    if (bytes == nullptr)
+        AfxThrowInvalidArgException("CZQOldZekFile::WriteBytes: bytes is null");
     const CZQInterfaceData& p = m_project;
     const size_t alternatives = p.EvaluationsTable.empty() ? 0 : p.EvaluationsTable.size() - 1;
     if (p.CriteriaTable.empty() || p.CriteriaTable.size() > 32767 || alternatives > 32767)
@@ -191,19 +199,24 @@ int CZQOldZekFile::Write(CString path)
     }
     out.String(kEndTag);
 
-    return WriteWholeProjectFile(path, out.Bytes()) ? 1 : 0;
+    *bytes = out.Bytes();
+    return 1;
 }
 
 int CZQOldZekFile::Read(CString path)
 {
+    m_projectReset = false;
+    std::string bytes;
+    return ReadWholeProjectFile(path, &bytes) ? ReadBytes(bytes) : 0;
+}
+
+int CZQOldZekFile::ReadBytes(std::string_view bytes)
+{
     CZQShellServices* shell = m_project.GetShell();
     if (shell == nullptr)
-        AfxThrowInvalidArgException("CZQOldZekFile::Read: the project has no shell services (shell is null)");
+        AfxThrowInvalidArgException("CZQOldZekFile::ReadBytes: the project has no shell services (shell is null)");
     m_projectReset = false;
 
-    std::string bytes;
-    if (!ReadWholeProjectFile(path, &bytes))
-        return 0;
     size_t pos = 0;
     ByteReader in(bytes, pos);
     if (!in.Tag(kMagic) || !in.Tag(kCriteriaTag) || !in.Int16(m_criteriaCount) || m_criteriaCount < 1)
@@ -219,7 +232,7 @@ int CZQOldZekFile::Read(CString path)
     return 1;
 }
 
-bool CZQOldZekFile::ReadRecords(const std::string& bytes, size_t& pos)
+bool CZQOldZekFile::ReadRecords(std::string_view bytes, size_t& pos)
 {
     ByteReader in(bytes, pos);
     for (int i = 0; i < m_criteriaCount; ++i) {
@@ -266,6 +279,25 @@ bool CZQOldZekFile::ReadRecords(const std::string& bytes, size_t& pos)
 
 // ---- CZQInterfaceData ----
 
+namespace {
+
+// What a read of the project does after the file's reader ran: nothing when the reader refused the
+// file before the project was touched; otherwise the credibility choice goes, the panes are refilled
+// and, on success, the modified flag is cleared. Returns the reader's result.
+int FinishZekRead(CZQInterfaceData& project, CZQShellServices& shell, const CZQOldZekFile& file, int result)
+{
+    if (!file.ProjectWasReset())
+        return 0;
+    if (result)
+        shell.SetModified(0);
+    project.CredibilityList.clear();
+    project.CredibilityDefined = 0;
+    project.RefillPanes();
+    return result;
+}
+
+} // namespace
+
 int CZQInterfaceData::WriteZekFile(CString path)
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::WriteZekFile");
@@ -276,17 +308,25 @@ int CZQInterfaceData::WriteZekFile(CString path)
     return result;
 }
 
+int CZQInterfaceData::WriteZekBytes(std::string* bytes)
+{
+    Shell("CZQInterfaceData::WriteZekBytes");
+    CZQOldZekFile file(*this);
+    return file.WriteBytes(bytes);
+}
+
 int CZQInterfaceData::ReadZekFile(CString path)
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::ReadZekFile");
     CZQOldZekFile file(*this);
     const int result = file.Read(path);
-    if (!file.ProjectWasReset())
-        return 0;  // refused before the project was touched
-    if (result)
-        shell.SetModified(0);
-    CredibilityList.clear();
-    CredibilityDefined = 0;
-    RefillPanes();
-    return result;
+    return FinishZekRead(*this, shell, file, result);
+}
+
+int CZQInterfaceData::ReadZekBytes(std::string_view bytes)
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::ReadZekBytes");
+    CZQOldZekFile file(*this);
+    const int result = file.ReadBytes(bytes);
+    return FinishZekRead(*this, shell, file, result);
 }

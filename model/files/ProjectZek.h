@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CZQInterfaceData;
@@ -37,20 +38,26 @@ public:
     // criteria or alternatives, or a name or description longer than 255 bytes, or when the file
     // cannot be written.
     int Write(CString path);
+    // Builds the whole file as Write does into *bytes (CInvalidArgException* when bytes is null),
+    // without touching the disk. Returns nonzero on success; 0, leaving *bytes as it was, for the
+    // projects Write refuses.
+    int WriteBytes(std::string* bytes);
 
     // Reads the file at path into the project. The magic, the criteria tag and a criteria count of 1
     // or more are checked first: a failure there returns 0 with the project untouched. Then the
     // project is reset (the shell's ResetProject) and filled; a failure after that resets it again, so
     // it is left empty. A file with an alternatives count of 0 or less ends after that count. Returns
-    // nonzero on success, 0 on failure.
+    // nonzero on success, 0 on failure. A file that cannot be read fails before the project is touched.
     int Read(CString path);
+    // Reads a file's bytes into the project as Read does.
+    int ReadBytes(std::string_view bytes);
 
     // True once Read has reset the project (whatever its result).
     bool ProjectWasReset() const { return m_projectReset; }
 
 private:
     // Reads the criteria and alternatives after the checked header; false on the first bad record.
-    bool ReadRecords(const std::string& bytes, size_t& pos);
+    bool ReadRecords(std::string_view bytes, size_t& pos);
 
     CZQInterfaceData& m_project;
     bool m_projectReset = false;

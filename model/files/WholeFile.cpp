@@ -3,6 +3,7 @@
 #include "core/CException.h"
 #include "core/CFile.h"
 #include "core/CSafeFile.h"
+#include "model/ZQShellServices.h"
 
 #include <algorithm>
 
@@ -53,4 +54,12 @@ bool WriteWholeProjectFile(const char* path, const std::string& bytes)
         return false;
     }
     return true;
+}
+
+int SaveProjectFile(CZQShellServices& shell, const char* path, const std::string& bytes)
+{
+    if (!WriteWholeProjectFile(path, bytes))
+        return 0;
+    shell.SetModified(0);
+    return 1;
 }

@@ -6,10 +6,9 @@
 // byte is written, so a failed save leaves an existing file as it was.
 #pragma once
 
-#include "model/ZQInterfaceData.h"
-
-#include <cstddef>
 #include <string>
+
+class CZQShellServices;
 
 // Reads the whole file at path (a host path, opened as binary: no line-end translation) into *bytes.
 // Returns false, with *bytes emptied, when path is null or empty, or when the file cannot be opened
@@ -20,3 +19,8 @@ bool ReadWholeProjectFile(const char* path, std::string* bytes);
 // null or empty, or when the file cannot be created, written or put in place; the file at path is
 // then left as it was.
 bool WriteWholeProjectFile(const char* path, const std::string& bytes);
+
+// Saves a project file: writes bytes to path as WriteWholeProjectFile does and, when the file was
+// written, clears the application's modified flag through shell. Returns 1 when the file was
+// written, 0 otherwise.
+int SaveProjectFile(CZQShellServices& shell, const char* path, const std::string& bytes);

@@ -1,5 +1,5 @@
-// Shared by the file-reader fuzz targets: the readers take a path, so each input is put into a
-// scratch file first. The file lives as long as the process and is removed at exit.
+// Shared by the file-reader fuzz targets: the input as the bytes of a file, a property check, and a
+// project's tables as one text for comparing two projects.
 #pragma once
 
 #include "model/ZQInterfaceData.h"
@@ -7,12 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-// The path of the process's scratch file number n (0 or 1), created on first use.
-const std::string& FuzzScratchPath(int n);
-
-// Replaces scratch file n with the input bytes and returns its path.
-const std::string& WriteFuzzInput(int n, const uint8_t* data, size_t size);
+// The fuzzer's input as the bytes of a project file.
+inline std::string_view FuzzInput(const uint8_t* data, size_t size)
+{
+    return std::string_view(reinterpret_cast<const char*>(data), size);
+}
 
 // Stops the run with a message when a property of the readers or writers does not hold.
 void FuzzCheck(bool condition, const char* what);

@@ -8,16 +8,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     CZQInterfaceData project;
     FakeShell shell(&project);
-    if (!project.ReadCsv(WriteFuzzInput(0, data, size).c_str(), ',', ';'))
+    if (!project.ReadCsvBytes(FuzzInput(data, size), ',', ';'))
         return 0;
     FuzzCheck(project.AlternativesTable.size() + 1 == project.EvaluationsTable.size(), "one row per alternative");
 
-    const std::string& saved = FuzzScratchPath(1);
-    if (!project.WriteCsv(saved.c_str(), ',', ';'))
+    std::string saved;
+    if (!project.WriteCsvBytes(&saved, ',', ';'))
         return 0;  // refused: a name holds a carriage return
     CZQInterfaceData copy;
     FakeShell copyShell(&copy);
-    FuzzCheck(copy.ReadCsv(saved.c_str(), ',', ';') == 1, "a saved CSV file reads back");
+    FuzzCheck(copy.ReadCsvBytes(saved, ',', ';') == 1, "a saved CSV file reads back");
     FuzzCheck(FuzzTableText(copy.CriteriaTable) == FuzzTableText(project.CriteriaTable), "criteria read back");
     ZQTable expected = project.EvaluationsTable;
     for (size_t r = 1; r < expected.size(); ++r) {

@@ -9,15 +9,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     CZQInterfaceData project;
     FakeShell shell(&project);
-    if (!project.ReadXml(WriteFuzzInput(0, data, size).c_str()))
+    if (!project.ReadXmlBytes(FuzzInput(data, size)))
         return 0;
     FuzzCheck(shell.modified == 0, "a read clears the modified flag");
 
-    const std::string& saved = FuzzScratchPath(1);
-    FuzzCheck(project.WriteXml(saved.c_str()) == 1, "a project read from XML saves as XML");
+    std::string saved;
+    FuzzCheck(project.WriteXmlBytes(&saved) == 1, "a project read from XML saves as XML");
     CZQInterfaceData copy;
     FakeShell copyShell(&copy);
-    FuzzCheck(copy.ReadXml(saved.c_str()) == 1, "a saved XML file reads back");
+    FuzzCheck(copy.ReadXmlBytes(saved) == 1, "a saved XML file reads back");
     FuzzCheck(FuzzTableText(copy.CriteriaTable, 3) == FuzzTableText(project.CriteriaTable, 3), "criteria read back");
     FuzzCheck(FuzzTableText(copy.ScaleValuesTable) == FuzzTableText(project.ScaleValuesTable), "scales read back");
     const bool infoIsCriterion = project.GetCriterionKind(shell.infoAttributeId) != ZQ_KIND_OTHER;

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CZQInterfaceData project;
     FakeShell shell(&project);
     project.AddCriterion("before", "", ZQ_KIND_GAIN, 2);
-    if (!project.ReadZekFile(WriteFuzzInput(0, data, size).c_str())) {
+    if (!project.ReadZekBytes(FuzzInput(data, size))) {
         FuzzCheck(project.CriteriaTable.size() <= 1 && project.AlternativesTable.empty() &&
                       project.EvaluationsTable.size() == 1,
                   "a failed read leaves the project as it was or empty");
@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FuzzCheck(project.AlternativesTable.size() + 1 == project.EvaluationsTable.size(), "one row per alternative");
 
-    const std::string& saved = FuzzScratchPath(1);
-    FuzzCheck(project.WriteZekFile(saved.c_str()) != 0, "a project read from a ZEK file saves as one");
+    std::string saved;
+    FuzzCheck(project.WriteZekBytes(&saved) != 0, "a project read from a ZEK file saves as one");
     CZQInterfaceData copy;
     FakeShell copyShell(&copy);
-    FuzzCheck(copy.ReadZekFile(saved.c_str()) != 0, "a saved ZEK file reads back");
+    FuzzCheck(copy.ReadZekBytes(saved) != 0, "a saved ZEK file reads back");
     FuzzCheck(copy.CriteriaTable.size() == project.CriteriaTable.size() &&
                   copy.AlternativesTable.size() == project.AlternativesTable.size(),
               "the saved file has the same criteria and alternatives");
