@@ -1,5 +1,7 @@
 #include "FileTestSupport.h"
 
+#include "TableText.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,8 +10,29 @@
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+const char kExpectedSuffix[] = ".expected";
+const char kLeftAsItWas[] = "left as it was";
+const char kEmptied[] = "emptied";
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The name without its last extension.
+std::string Stem(const std::string& name)
+{
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+} // namespace
 
 std::string ModelDataPath(const std::string& relative)
 {
@@ -38,6 +61,21 @@ bool PathExists(const std::string& path)
     return ::lstat(path.c_str(), &st) == 0;
 }
 
+std::vector<std::string> FolderEntries(const std::string& path)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(path.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 ScratchDir::ScratchDir()
 {
     const char* tmp = std::getenv("TMPDIR");
@@ -54,22 +92,7 @@ ScratchDir::~ScratchDir()
     ::rmdir(m_path.c_str());
 }
 
-std::vector<std::string> ScratchDir::Entries() const
-{
-    std::vector<std::string> names;
-    if (DIR* dir = ::opendir(m_path.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        ::closedir(dir);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void BuildExampleProject(CZQInterfaceData& project)
+void BuildSizeAndWeightProject(CZQInterfaceData& project)
 {
     project.AddCriterion("size", "", ZQ_KIND_ORDINAL, 1);
     project.AddScaleValue("size", "big", 1);
@@ -80,4 +103,94 @@ void BuildExampleProject(CZQInterfaceData& project)
     project.AlternativesTable[0] = ZQRow{"A1", "note", "1"};
     project.EvaluationsTable[1] = ZQRow{"A1", "big", "2.5"};
     project.EvaluationsTable[2] = ZQRow{"A2", "small", "10"};
+}
+
+std::vector<std::string> GoodFiles(const std::string& format)
+{
+    const std::string folder = ModelDataPath(format + "/good");
+    std::vector<std::string> paths;
+    for (const std::string& name : FolderEntries(folder))
+        paths.push_back(folder + "/" + name);
+    EXPECT_FALSE(paths.empty()) << "no good files in " << folder;
+    return paths;
+}
+
+std::vector<BadFile> BadFiles(const std::string& format)
+{
+    const std::string folder = ModelDataPath(format + "/bad");
+    const std::vector<std::string> names = FolderEntries(folder);
+    std::set<std::string> expectations;
+    for (const std::string& name : names) {
+        if (EndsWith(name, kExpectedSuffix))
+            expectations.insert(name);
+    }
+
+    std::vector<BadFile> files;
+    for (const std::string& name : names) {
+        if (EndsWith(name, kExpectedSuffix))
+            continue;
+        const std::string expectedName = Stem(name) + kExpectedSuffix;
+        if (expectations.erase(expectedName) == 0) {
+            ADD_FAILURE() << folder << "/" << name << " has no " << expectedName << " saying what it must leave: \""
+                          << kLeftAsItWas << "\" or \"" << kEmptied << "\"";
+            continue;
+        }
+        std::ifstream in(folder + "/" + expectedName);
+        std::string outcome, line, why;
+        std::getline(in, outcome);
+        while (std::getline(in, line))
+            why += (why.empty() ? "" : " ") + line;
+        BadFile file;
+        file.path = folder + "/" + name;
+        file.trace = name + ": " + why;
+        if (outcome == kEmptied) {
+            file.outcome = BadFileOutcome::Emptied;
+        } else if (outcome != kLeftAsItWas) {
+            ADD_FAILURE() << folder << "/" << expectedName << " starts with \"" << outcome << "\", not \""
+                          << kLeftAsItWas << "\" or \"" << kEmptied << "\"";
+            continue;
+        }
+        files.push_back(file);
+    }
+    EXPECT_FALSE(files.empty()) << "no bad files in " << folder;
+    for (const std::string& orphan : expectations)
+        ADD_FAILURE() << folder << "/" << orphan << " belongs to no bad file";
+
+    BadFile missing;
+    missing.path = folder + "/no such file";
+    missing.trace = "a file that does not exist";
+    files.push_back(missing);
+    return files;
+}
+
+BadFileTarget::BadFileTarget()
+{
+    BuildSizeAndWeightProject(project);
+    project.CredibilityList = {"A1"};
+    project.CredibilityDefined = 1;
+    shell.modified = 1;
+    shell.ClearCalls();
+}
+
+void BadFileTarget::ExpectLeft(BadFileOutcome outcome) const
+{
+    if (outcome == BadFileOutcome::LeftAsItWas) {
+        CZQInterfaceData original;
+        FakeShell originalShell(&original);
+        BuildSizeAndWeightProject(original);
+        EXPECT_EQ(shell.Actions(), std::vector<std::string>{});
+        EXPECT_EQ(Text(project.CriteriaTable), Text(original.CriteriaTable));
+        EXPECT_EQ(Text(project.ScaleValuesTable), Text(original.ScaleValuesTable));
+        EXPECT_EQ(Text(project.AlternativesTable), Text(original.AlternativesTable));
+        EXPECT_EQ(Text(project.EvaluationsTable), Text(original.EvaluationsTable));
+        EXPECT_EQ(project.CredibilityList.size(), 1u);
+        EXPECT_EQ(project.CredibilityDefined, 1);
+        EXPECT_EQ(shell.modified, 1);
+    } else {
+        EXPECT_NE(std::find(shell.calls.begin(), shell.calls.end(), "ResetProject()"), shell.calls.end());
+        EXPECT_TRUE(project.CriteriaTable.empty());
+        EXPECT_TRUE(project.ScaleValuesTable.empty());
+        EXPECT_TRUE(project.AlternativesTable.empty());
+        EXPECT_EQ(Text(project.EvaluationsTable), (TextTable{{""}}));
+    }
 }

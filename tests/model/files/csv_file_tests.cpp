@@ -1,5 +1,5 @@
-// The project CSV file: the worked example, the reader's line rules and number forms, and the saves
-// the writer refuses.
+// The project CSV file: a project of an ordinal and a gain criterion, the reader's line rules and
+// number forms, the bad files, and the saves the writer refuses.
 #include "FakeShell.h"
 #include "FileTestSupport.h"
 #include "TableText.h"
@@ -15,24 +15,22 @@ struct CsvFileTest : ::testing::Test {
     FakeShell shell{&project};
     ScratchDir dir;
 
-    int Read(const std::string& name, char decimalSymbol = ',', char listSeparator = ';')
-    {
-        return project.ReadCsv(ModelDataPath("csv/" + name).c_str(), decimalSymbol, listSeparator);
-    }
 };
 
-const TextTable kExampleCriteria{{"size", "", "cost", "2"}, {"w", "", "gain", "2"}};
-const TextTable kExampleAlternatives{{"A1", "", ""}, {"A2", "", ""}};
-const TextTable kExampleEvaluations{{"", "size", "w"}, {"A1", "1", "2.5"}, {"A2", "2", "10"}};
+// The size-and-weight project as a CSV file reads it back: the ordinal criterion as a cost one of
+// scale positions, without scales, information or ranks.
+const TextTable kSizeAndWeightCriteria{{"size", "", "cost", "2"}, {"w", "", "gain", "2"}};
+const TextTable kSizeAndWeightAlternatives{{"A1", "", ""}, {"A2", "", ""}};
+const TextTable kSizeAndWeightEvaluations{{"", "size", "w"}, {"A1", "1", "2.5"}, {"A2", "2", "10"}};
 
-TEST_F(CsvFileTest, ExampleIsWrittenAsExpectedAndReadsBackWithoutScalesOrRanks)
+TEST_F(CsvFileTest, SizeAndWeightIsWrittenAsExpectedAndReadsBackWithoutScalesOrRanks)
 {
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     const std::string path = dir.File("e.csv");
     shell.modified = 1;
     ASSERT_EQ(project.WriteCsv(path.c_str(), ',', ';'), 1);
     EXPECT_EQ(ReadFileBytes(path), ";c;g\n;size;w\nA1;1;2,5\nA2;2;10\n");
-    EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(ModelDataPath("csv/example_e.csv")));
+    EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(ModelDataPath("csv/good/size_and_weight.csv")));
     EXPECT_EQ(shell.modified, 0);
 
     CZQInterfaceData copy;
@@ -41,9 +39,9 @@ TEST_F(CsvFileTest, ExampleIsWrittenAsExpectedAndReadsBackWithoutScalesOrRanks)
     copy.CredibilityDefined = 1;
     copyShell.modified = 1;
     ASSERT_EQ(copy.ReadCsv(path.c_str(), ',', ';'), 1);
-    EXPECT_EQ(Text(copy.CriteriaTable), kExampleCriteria);
-    EXPECT_EQ(Text(copy.AlternativesTable), kExampleAlternatives);
-    EXPECT_EQ(Text(copy.EvaluationsTable), kExampleEvaluations);
+    EXPECT_EQ(Text(copy.CriteriaTable), kSizeAndWeightCriteria);
+    EXPECT_EQ(Text(copy.AlternativesTable), kSizeAndWeightAlternatives);
+    EXPECT_EQ(Text(copy.EvaluationsTable), kSizeAndWeightEvaluations);
     EXPECT_TRUE(copy.ScaleValuesTable.empty());
     EXPECT_EQ(copyShell.alternativeItems.size(), 2u);
     EXPECT_EQ(copyShell.criterionItems.size(), 2u);
@@ -58,8 +56,8 @@ TEST_F(CsvFileTest, GoodFilesRead)
         const char* file;
         TextTable evaluations;
     } cases[] = {
-        {"example_e_crlf.csv", kExampleEvaluations},
-        {"blank_lines.csv", kExampleEvaluations},
+        {"size_and_weight_crlf.csv", kSizeAndWeightEvaluations},
+        {"blank_lines.csv", kSizeAndWeightEvaluations},
         // not a number, the "3." and "5.e-002" forms of older files, and six significant digits
         {"number_forms.csv", {{"", "p", "q", "r", "s"}, {"N", "0", "3", "0.05", "3.14159"}}},
         // a last line cut short by the end of the file keeps empty cells
@@ -70,30 +68,30 @@ TEST_F(CsvFileTest, GoodFilesRead)
         SCOPED_TRACE(c.file);
         CZQInterfaceData p;
         FakeShell s(&p);
-        ASSERT_EQ(p.ReadCsv(ModelDataPath(std::string("csv/") + c.file).c_str(), ',', ';'), 1);
+        ASSERT_EQ(p.ReadCsv(ModelDataPath(std::string("csv/good/") + c.file).c_str(), ',', ';'), 1);
         EXPECT_EQ(Text(p.EvaluationsTable), c.evaluations);
         EXPECT_EQ(p.AlternativesTable.size() + 1, c.evaluations.size());
     }
 }
 
-TEST_F(CsvFileTest, BadFilesFailAndLeaveTheTablesAsTheyWere)
+TEST(CsvFileFolders, EveryGoodFileReads)
 {
-    BuildExampleProject(project);
-    const TextTable criteria = Text(project.CriteriaTable), alternatives = Text(project.AlternativesTable),
-                    evaluations = Text(project.EvaluationsTable);
-    for (const char* file : {"bad_kind_upper_g.csv", "bad_kind_missing.csv", "bad_no_criterion.csv",
-                             "bad_empty_cell.csv", "bad_empty_last_cell.csv", "bad_too_few_cells.csv",
-                             "bad_too_many_cells.csv", "bad_last_line_long.csv", "bad_last_line_name_only.csv",
-                             "bad_no_alternative.csv", "bad_name_count.csv", "bad_empty_name.csv",
-                             "bad_name_line_start.csv", "bad_alternative_without_name.csv",
-                             "bad_blank_then_separator.csv", "bad_empty.csv", "no_such_file.csv"}) {
-        SCOPED_TRACE(file);
-        shell.ClearCalls();
-        EXPECT_EQ(Read(file), 0);
-        EXPECT_EQ(Text(project.CriteriaTable), criteria);
-        EXPECT_EQ(Text(project.AlternativesTable), alternatives);
-        EXPECT_EQ(Text(project.EvaluationsTable), evaluations);
-        EXPECT_EQ(shell.Actions(), std::vector<std::string>{});
+    for (const std::string& path : GoodFiles("csv")) {
+        SCOPED_TRACE(path);
+        CZQInterfaceData p;
+        FakeShell s(&p);
+        EXPECT_EQ(p.ReadCsv(path.c_str(), ',', ';'), 1);
+    }
+}
+
+// A CSV file is checked whole before any table changes.
+TEST(CsvFileFolders, EveryBadFileFailsWithItsOutcome)
+{
+    for (const BadFile& file : BadFiles("csv")) {
+        SCOPED_TRACE(file.trace);
+        BadFileTarget target;
+        EXPECT_EQ(target.project.ReadCsv(file.path.c_str(), ',', ';'), 0);
+        target.ExpectLeft(file.outcome);
     }
 }
 
@@ -118,13 +116,13 @@ TEST_F(CsvFileTest, NumbersKeepSevenDigitsOnWriteAndSixOnRead)
         project.AlternativesTable.clear();
         project.AddAlternative("a");
         project.EvaluationsTable[1][1] = c.cell;
-        const std::string path = dir.File("n.csv");
-        ASSERT_EQ(project.WriteCsv(path.c_str(), ',', ';'), 1);
-        EXPECT_EQ(ReadFileBytes(path), std::string(";g\n;g\na;") + c.written + "\n");
+        std::string bytes;
+        ASSERT_EQ(project.WriteCsvBytes(&bytes, ',', ';'), 1);
+        EXPECT_EQ(bytes, std::string(";g\n;g\na;") + c.written + "\n");
 
         CZQInterfaceData copy;
         FakeShell copyShell(&copy);
-        ASSERT_EQ(copy.ReadCsv(path.c_str(), ',', ';'), 1);
+        ASSERT_EQ(copy.ReadCsvBytes(bytes, ',', ';'), 1);
         EXPECT_EQ(Text(copy.EvaluationsTable), (TextTable{{"", "g"}, {"a", c.read}}));
     }
 }
@@ -165,23 +163,23 @@ TEST_F(CsvFileTest, SavesThatCouldNotBeReadBackAreRefused)
 
 TEST_F(CsvFileTest, OtherSeparatorsAndTheEmptyProject)
 {
-    BuildExampleProject(project);
-    const std::string path = dir.File("tab.csv");
-    ASSERT_EQ(project.WriteCsv(path.c_str(), '.', '\t'), 1);
-    EXPECT_EQ(ReadFileBytes(path), "\tc\tg\n\tsize\tw\nA1\t1\t2.5\nA2\t2\t10\n");
+    BuildSizeAndWeightProject(project);
+    std::string tabs;
+    ASSERT_EQ(project.WriteCsvBytes(&tabs, '.', '\t'), 1);
+    EXPECT_EQ(tabs, "\tc\tg\n\tsize\tw\nA1\t1\t2.5\nA2\t2\t10\n");
     CZQInterfaceData copy;
     FakeShell copyShell(&copy);
-    ASSERT_EQ(copy.ReadCsv(path.c_str(), '.', '\t'), 1);
-    EXPECT_EQ(Text(copy.EvaluationsTable), kExampleEvaluations);
+    ASSERT_EQ(copy.ReadCsvBytes(tabs, '.', '\t'), 1);
+    EXPECT_EQ(Text(copy.EvaluationsTable), kSizeAndWeightEvaluations);
 
     // a project without alternatives is written, but such a file does not read back
     CZQInterfaceData empty;
     FakeShell emptyShell(&empty);
     empty.AddCriterion("c", "", ZQ_KIND_COST, 2);
-    const std::string emptyPath = dir.File("empty.csv");
-    ASSERT_EQ(empty.WriteCsv(emptyPath.c_str(), ',', ';'), 1);
-    EXPECT_EQ(ReadFileBytes(emptyPath), ";c\n;c\n");
-    EXPECT_EQ(copy.ReadCsv(emptyPath.c_str(), ',', ';'), 0);
+    std::string noAlternatives;
+    ASSERT_EQ(empty.WriteCsvBytes(&noAlternatives, ',', ';'), 1);
+    EXPECT_EQ(noAlternatives, ";c\n;c\n");
+    EXPECT_EQ(copy.ReadCsvBytes(noAlternatives, ',', ';'), 0);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ TEST(ProjectFileDispatchTest, EachTypeRoundTripsAndOtherTypesDoNothing)
     ScratchDir dir;
     CZQInterfaceData project;
     FakeShell shell(&project);
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     for (const auto& format : kFormats) {
         SCOPED_TRACE(format.name);
         const std::string path = dir.File(format.name);
@@ -47,7 +47,7 @@ TEST(ProjectFileDispatchTest, ASaveThatFailsWhileWritingLeavesTheOldFile)
     ScratchDir dir;
     CZQInterfaceData project;
     FakeShell shell(&project);
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     for (int i = 0; i < 200; ++i) {
         CString name;
         name.Format("alternative number %d", i);

@@ -1,5 +1,5 @@
-// The project XML file: the worked example byte for byte, what the reader makes of small files, and
-// the writer's escaping and settings.
+// The project XML file: a project of an ordinal and a gain criterion byte for byte, what the reader
+// makes of small files, the bad files, and the writer's escaping and settings.
 #include "FakeShell.h"
 #include "FileTestSupport.h"
 #include "TableText.h"
@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -18,22 +17,18 @@ struct XmlFileTest : ::testing::Test {
     FakeShell shell{&project};
     ScratchDir dir;
 
-    // Reads a file of the test data into the project, as a caller does after its reset.
-    int Read(const std::string& name)
-    {
-        shell.ClearCalls();
-        return project.ReadXml(ModelDataPath("xml/" + name).c_str());
-    }
-    bool Called(const std::string& call) const
-    {
-        return std::find(shell.calls.begin(), shell.calls.end(), call) != shell.calls.end();
-    }
 };
 
-// The example as the writer must produce it, with the named lines left out.
-std::string ExampleWithout(const std::string& lineStart)
+// The path of a good file of the test data.
+std::string Good(const std::string& name)
 {
-    const std::string full = ReadFileBytes(ModelDataPath("xml/example_e.zex"));
+    return ModelDataPath("xml/good/" + name);
+}
+
+// The size-and-weight file as the writer must produce it, with the named lines left out.
+std::string SizeAndWeightWithout(const std::string& lineStart)
+{
+    const std::string full = ReadFileBytes(Good("size_and_weight.zex"));
     std::string out;
     size_t pos = 0;
     while (pos < full.size()) {
@@ -46,13 +41,13 @@ std::string ExampleWithout(const std::string& lineStart)
     return out;
 }
 
-TEST_F(XmlFileTest, ExampleIsWrittenByteForByteAndReadsBackToTheSameFile)
+TEST_F(XmlFileTest, SizeAndWeightIsWrittenByteForByteAndReadsBackToTheSameFile)
 {
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     const std::string path = dir.File("e.zex");
     shell.modified = 1;
     ASSERT_EQ(project.WriteXml(path.c_str()), 1);
-    EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(ModelDataPath("xml/example_e.zex")));
+    EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(Good("size_and_weight.zex")));
     EXPECT_EQ(shell.modified, 0);
 
     CZQInterfaceData copy;
@@ -70,46 +65,46 @@ TEST_F(XmlFileTest, ExampleIsWrittenByteForByteAndReadsBackToTheSameFile)
     EXPECT_EQ(copy.CredibilityDefined, 0);
     EXPECT_EQ(copyShell.modified, 0);
 
-    const std::string again = dir.File("again.zex");
-    ASSERT_EQ(copy.WriteXml(again.c_str()), 1);
-    EXPECT_EQ(ReadFileBytes(again), ReadFileBytes(path));
+    std::string again;
+    ASSERT_EQ(copy.WriteXmlBytes(&again), 1);
+    EXPECT_EQ(again, ReadFileBytes(path));
 }
 
 TEST_F(XmlFileTest, SettingsDropSegmentsAndReferenceLines)
 {
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
 
     shell.addSegmentsInfoToXml = 0;
-    const std::string noSegments = dir.File("segments.zex");
-    ASSERT_EQ(project.WriteXml(noSegments.c_str()), 1);
-    EXPECT_EQ(ReadFileBytes(noSegments), ExampleWithout("      <SEGMENTS "));
+    std::string noSegments;
+    ASSERT_EQ(project.WriteXmlBytes(&noSegments), 1);
+    EXPECT_EQ(noSegments, SizeAndWeightWithout("      <SEGMENTS "));
     {
         CZQInterfaceData copy;
         FakeShell copyShell(&copy);
-        ASSERT_EQ(copy.ReadXml(noSegments.c_str()), 1);
+        ASSERT_EQ(copy.ReadXmlBytes(noSegments), 1);
         // w falls back on the default, size counts its scale values
         EXPECT_EQ(Text(copy.CriteriaTable), (TextTable{{"size", "", "rank", "1"}, {"w", "weight", "gain", "2"}}));
     }
 
     shell.addSegmentsInfoToXml = 1;
     shell.addReferenceInfoToXml = 0;
-    const std::string noReference = dir.File("reference.zex");
-    ASSERT_EQ(project.WriteXml(noReference.c_str()), 1);
+    std::string noReference;
+    ASSERT_EQ(project.WriteXmlBytes(&noReference), 1);
     // only the object's rank goes; the scale's RANK lines stand deeper
-    EXPECT_EQ(ReadFileBytes(noReference), ExampleWithout("      <RANK "));
+    EXPECT_EQ(noReference, SizeAndWeightWithout("      <RANK "));
 }
 
-TEST_F(XmlFileTest, LowerCaseNamesAndCrLfReadLikeTheExample)
+TEST_F(XmlFileTest, LowerCaseNamesAndCrLfReadLikeTheSizeAndWeightFile)
 {
-    ASSERT_EQ(Read("example_e.zex"), 1);
+    ASSERT_EQ(project.ReadXml(Good("size_and_weight.zex").c_str()), 1);
     const TextTable criteria = Text(project.CriteriaTable), scale = Text(project.ScaleValuesTable),
                     alternatives = Text(project.AlternativesTable), evaluations = Text(project.EvaluationsTable);
-    for (const char* file : {"lower_case_names.zex", "example_e_crlf.zex"}) {
+    for (const char* file : {"lower_case_names.zex", "size_and_weight_crlf.zex"}) {
         SCOPED_TRACE(file);
         CZQInterfaceData other;
         FakeShell otherShell(&other);
         otherShell.infoAttributeDescription = "changed";
-        ASSERT_EQ(other.ReadXml(ModelDataPath(std::string("xml/") + file).c_str()), 1);
+        ASSERT_EQ(other.ReadXml(Good(file).c_str()), 1);
         EXPECT_EQ(Text(other.CriteriaTable), criteria);
         EXPECT_EQ(Text(other.ScaleValuesTable), scale);
         EXPECT_EQ(Text(other.AlternativesTable), alternatives);
@@ -179,7 +174,7 @@ TEST_F(XmlFileTest, SmallFilesReadAsExpected)
         p.CredibilityList = {"x"};
         p.CredibilityDefined = 1;
         s.modified = 1;
-        ASSERT_NE(p.ReadXml(ModelDataPath(std::string("xml/") + c.file).c_str()), 0);
+        ASSERT_NE(p.ReadXml(Good(c.file).c_str()), 0);
         EXPECT_EQ(Text(p.CriteriaTable), c.criteria);
         EXPECT_EQ(Text(p.ScaleValuesTable), c.scale);
         EXPECT_EQ(Text(p.AlternativesTable), c.alternatives);
@@ -191,44 +186,25 @@ TEST_F(XmlFileTest, SmallFilesReadAsExpected)
     }
 }
 
-TEST_F(XmlFileTest, BadFilesFailAndAFailedInterpretationResetsTheProject)
+TEST(XmlFileFolders, EveryGoodFileReads)
 {
-    const struct {
-        const char* file;
-        bool interpreted;  // the file parsed, its content was refused: the project is reset
-    } cases[] = {
-        {"duplicate_object.zex", true},
-        {"duplicate_criterion.zex", true},
-        {"duplicate_scale_value.zex", true},
-        {"rank_too_high.zex", true},
-        {"nesting_12_deep.zex", false},
-        {"overflowing_subtrees.zex", false},
-        {"bad_unclosed.zex", false},
-        {"bad_raw_ampersand.zex", false},
-        {"bad_two_roots.zex", false},
-        {"bad_empty.zex", false},
-        {"bad_text.zex", false},
-        {"no_such_file.zex", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const std::string& path : GoodFiles("xml")) {
+        SCOPED_TRACE(path);
         CZQInterfaceData p;
         FakeShell s(&p);
-        // what the caller left: stays as it is unless the content was refused
-        p.AddCriterion("kept", "", ZQ_KIND_GAIN, 2);
-        s.ClearCalls();
-        EXPECT_EQ(p.ReadXml(ModelDataPath(std::string("xml/") + c.file).c_str()), 0);
-        const bool reset = std::find(s.calls.begin(), s.calls.end(), "ResetProject()") != s.calls.end();
-        EXPECT_EQ(reset, c.interpreted);
-        if (c.interpreted) {
-            EXPECT_TRUE(p.CriteriaTable.empty());
-            EXPECT_TRUE(p.AlternativesTable.empty());
-            EXPECT_TRUE(p.ScaleValuesTable.empty());
-            EXPECT_EQ(Text(p.EvaluationsTable), (TextTable{{""}}));
-        } else {
-            EXPECT_EQ(s.Actions(), std::vector<std::string>{});
-            EXPECT_EQ(Text(p.CriteriaTable), (TextTable{{"kept", "", "gain", "2"}}));
-        }
+        EXPECT_EQ(p.ReadXml(path.c_str()), 1);
+    }
+}
+
+// A file that does not parse leaves the project as it was; one whose content is refused was read
+// into the project after its reset, which is then reset again.
+TEST(XmlFileFolders, EveryBadFileFailsWithItsOutcome)
+{
+    for (const BadFile& file : BadFiles("xml")) {
+        SCOPED_TRACE(file.trace);
+        BadFileTarget target;
+        EXPECT_EQ(target.project.ReadXml(file.path.c_str()), 0);
+        target.ExpectLeft(file.outcome);
     }
 }
 
@@ -244,15 +220,14 @@ TEST_F(XmlFileTest, MarkupInTextsIsEscapedAndReadsBack)
     project.AlternativesTable[0] = ZQRow{"x\"y", "1 < 2 & 3 > 2", "2"};
     project.EvaluationsTable[1] = ZQRow{"x\"y", "high & dry", "-1.5"};
 
-    const std::string path = dir.File("markup.zex");
-    ASSERT_EQ(project.WriteXml(path.c_str()), 1);
-    const std::string text = ReadFileBytes(path);
+    std::string text;
+    ASSERT_EQ(project.WriteXmlBytes(&text), 1);
     EXPECT_NE(text.find("<ATTRIBUTE AttrID=\"a&amp;b&lt;c&gt;\">"), std::string::npos) << text;
     EXPECT_NE(text.find("<OBJECT ObjID=\"x&quot;y\">"), std::string::npos) << text;
 
     CZQInterfaceData copy;
     FakeShell copyShell(&copy);
-    ASSERT_EQ(copy.ReadXml(path.c_str()), 1);
+    ASSERT_EQ(copy.ReadXmlBytes(text), 1);
     EXPECT_EQ(Text(copy.CriteriaTable), Text(project.CriteriaTable));
     EXPECT_EQ(Text(copy.ScaleValuesTable), Text(project.ScaleValuesTable));
     EXPECT_EQ(Text(copy.AlternativesTable), Text(project.AlternativesTable));
@@ -263,7 +238,7 @@ TEST_F(XmlFileTest, MarkupInTextsIsEscapedAndReadsBack)
 
 TEST_F(XmlFileTest, TextThatXmlCannotCarryRefusesTheSave)
 {
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     project.AlternativesTable[1][1] = CString("bell\x07");
     const std::string path = dir.File("old.zex");
     WriteFileBytes(path, "previous");

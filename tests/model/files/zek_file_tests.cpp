@@ -1,5 +1,5 @@
-// The sibling program's binary file: the worked example byte for byte, segment codes, the texts the
-// reader drops, and what a bad file leaves behind.
+// The sibling program's binary file: a project of an ordinal and a gain criterion byte for byte,
+// segment codes, the texts the reader drops, and what a bad file leaves behind.
 #include "FakeShell.h"
 #include "FileTestSupport.h"
 #include "TableText.h"
@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -17,19 +16,17 @@ struct ZekFileTest : ::testing::Test {
     CZQInterfaceData project;
     FakeShell shell{&project};
     ScratchDir dir;
-
-    int Read(const std::string& name) { return project.ReadZekFile(ModelDataPath("zek/" + name).c_str()); }
 };
 
-TEST_F(ZekFileTest, ExampleIsWrittenByteForByteAndReadsBackInItsOwnTerms)
+TEST_F(ZekFileTest, SizeAndWeightIsWrittenByteForByteAndReadsBackInItsOwnTerms)
 {
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     const std::string path = dir.File("e.zek");
     shell.modified = 1;
     ASSERT_NE(project.WriteZekFile(path.c_str()), 0);
     const std::string bytes = ReadFileBytes(path);
     EXPECT_EQ(bytes.size(), 81u);
-    EXPECT_EQ(bytes, ReadFileBytes(ModelDataPath("zek/example_e.zek")));
+    EXPECT_EQ(bytes, ReadFileBytes(ModelDataPath("zek/good/size_and_weight.zek")));
     EXPECT_EQ(shell.modified, 0);
 
     CZQInterfaceData copy;
@@ -65,17 +62,16 @@ TEST_F(ZekFileTest, SegmentsAreWrittenAsCodesWithinOneToNine)
         FakeShell s(&p);
         p.AddCriterion("c", "", ZQ_KIND_GAIN, 0);
         p.CriteriaTable[0][3] = c.segments;
-        const std::string path = dir.File("s.zek");
-        ASSERT_NE(p.WriteZekFile(path.c_str()), 0);
+        std::string bytes;
+        ASSERT_NE(p.WriteZekBytes(&bytes), 0);
         // magic 9 bytes, "CrTab" 7, count 2, name "C" 3, empty description 1: the code is byte 22
-        const std::string bytes = ReadFileBytes(path);
         ASSERT_GT(bytes.size(), 23u);
         EXPECT_EQ(int(static_cast<unsigned char>(bytes[22])), c.code);
         EXPECT_EQ(bytes[23], 1);
 
         CZQInterfaceData copy;
         FakeShell copyShell(&copy);
-        ASSERT_NE(copy.ReadZekFile(path.c_str()), 0);
+        ASSERT_NE(copy.ReadZekBytes(bytes), 0);
         EXPECT_EQ(Text(copy.CriteriaTable), (TextTable{{"C", "", "gain", c.readBack}}));
     }
 }
@@ -107,53 +103,34 @@ TEST_F(ZekFileTest, GoodFilesRead)
         SCOPED_TRACE(c.file);
         CZQInterfaceData p;
         FakeShell s(&p);
-        ASSERT_NE(p.ReadZekFile(ModelDataPath(std::string("zek/") + c.file).c_str()), 0);
+        ASSERT_NE(p.ReadZekFile(ModelDataPath(std::string("zek/good/") + c.file).c_str()), 0);
         EXPECT_EQ(Text(p.CriteriaTable), c.criteria);
         EXPECT_EQ(Text(p.EvaluationsTable), c.evaluations);
         EXPECT_EQ(p.AlternativesTable.size() + 1, c.evaluations.size());
     }
 }
 
-TEST_F(ZekFileTest, BadFilesFail)
+TEST(ZekFileFolders, EveryGoodFileReads)
 {
-    const struct {
-        const char* file;
-        bool touched;  // refused after the header: the project is left empty, not partial
-    } cases[] = {
-        {"bad_magic.zek", false},
-        {"bad_criteria_tag.zek", false},
-        {"bad_no_criterion.zek", false},
-        {"bad_empty.zek", false},
-        {"no_such_file.zek", false},
-        {"bad_gain_flag_2.zek", true},
-        {"bad_segment_code_10.zek", true},
-        {"bad_alternatives_tag.zek", true},
-        {"bad_value_count.zek", true},
-        {"bad_value_count_zero.zek", true},
-        {"bad_end_tag.zek", true},
-        {"bad_truncated_in_alternatives.zek", true},
-        {"bad_truncated_in_criteria.zek", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const std::string& path : GoodFiles("zek")) {
+        SCOPED_TRACE(path);
         CZQInterfaceData p;
         FakeShell s(&p);
-        BuildExampleProject(p);
-        p.CredibilityList = {"A1"};
-        s.modified = 1;
-        s.ClearCalls();
-        EXPECT_EQ(p.ReadZekFile(ModelDataPath(std::string("zek/") + c.file).c_str()), 0);
-        if (c.touched) {
-            EXPECT_TRUE(p.CriteriaTable.empty());
-            EXPECT_TRUE(p.AlternativesTable.empty());
-            EXPECT_EQ(Text(p.EvaluationsTable), (TextTable{{""}}));
-            EXPECT_TRUE(p.CredibilityList.empty());
-        } else {
-            EXPECT_EQ(s.Actions(), std::vector<std::string>{});
-            EXPECT_EQ(p.CriteriaTable.size(), 2u);
-            EXPECT_EQ(p.AlternativesTable.size(), 2u);
-            EXPECT_EQ(p.CredibilityList.size(), 1u);
-            EXPECT_EQ(s.modified, 1);
+        EXPECT_NE(p.ReadZekFile(path.c_str()), 0);
+    }
+}
+
+// A file refused in its header leaves the project as it was; one refused after it leaves an empty
+// project, not a partial one, and no credibility choice.
+TEST(ZekFileFolders, EveryBadFileFailsWithItsOutcome)
+{
+    for (const BadFile& file : BadFiles("zek")) {
+        SCOPED_TRACE(file.trace);
+        BadFileTarget target;
+        EXPECT_EQ(target.project.ReadZekFile(file.path.c_str()), 0);
+        target.ExpectLeft(file.outcome);
+        if (file.outcome == BadFileOutcome::Emptied) {
+            EXPECT_TRUE(target.project.CredibilityList.empty());
         }
     }
 }
@@ -172,7 +149,7 @@ TEST_F(ZekFileTest, SavesTheFormatCannotHoldAreRefused)
         for (int where = 0; where < 3; ++where) {
             CZQInterfaceData p;
             FakeShell s(&p);
-            BuildExampleProject(p);
+            BuildSizeAndWeightProject(p);
             const CString text(std::string(length, 'x').c_str());
             if (where == 0)
                 p.CriteriaTable[1][0] = p.EvaluationsTable[0][2] = text;
@@ -187,7 +164,7 @@ TEST_F(ZekFileTest, SavesTheFormatCannotHoldAreRefused)
     }
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"kept.zek"});
 
-    BuildExampleProject(project);
+    BuildSizeAndWeightProject(project);
     project.CriteriaTable[1][1] = CString(std::string(255, 'd').c_str());
     EXPECT_NE(project.WriteZekFile(path.c_str()), 0);
 }
