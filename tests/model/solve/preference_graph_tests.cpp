@@ -34,8 +34,8 @@ TEST(RelationRules, StrongAndWeakTextsFromTheOptima)
         {0.019, 0.019, "?", "?"},     {-0.019, 0.0, "", ""},      {-0.5, -0.5, "", ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PairTexts(RelationFromOptima, c.a, c.b), std::make_pair(std::string(c.lm), std::string(c.ml)))
-            << "optima " << c.a << ", " << c.b;
+        SCOPED_TRACE(testing::Message() << "optima " << c.a << ", " << c.b);
+        EXPECT_EQ(PairTexts(RelationFromOptima, c.a, c.b), std::make_pair(std::string(c.lm), std::string(c.ml)));
     }
 }
 
@@ -51,8 +51,8 @@ TEST(RelationRules, CompleteRelationFromTheWeakOptima)
         {0.5, 0.3, "I", "I"},     {-0.02, -0.02, "", ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PairTexts(CompleteRelationFromOptima, c.x, c.y), std::make_pair(std::string(c.ab), std::string(c.ba)))
-            << "optima " << c.x << ", " << c.y;
+        SCOPED_TRACE(testing::Message() << "optima " << c.x << ", " << c.y);
+        EXPECT_EQ(PairTexts(CompleteRelationFromOptima, c.x, c.y), std::make_pair(std::string(c.ab), std::string(c.ba)));
     }
 }
 
@@ -116,6 +116,7 @@ TEST(ClassMerge, NodeColoursFollowCredibility)
         {-2, -1, "a [label=\"a\", fontsize=10, color=black]"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "credibilities of b " << c.first << " and a " << c.second);
         NamedModel m;
         m.Add("a", c.second);
         if (c.first != -2)
@@ -160,8 +161,10 @@ TEST(DotText, IdentifiersAreQuotedUnlessPlain)
         {"say_\"hi\"\\", "\"say_\\\"hi\\\"\\\\\""},
         {"\xb3\xf3\x64\xbc", "\"\xb3\xf3\x64\xbc\""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(S(DotId(c.identifier)), c.written) << c.identifier;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.identifier);
+        EXPECT_EQ(S(DotId(c.identifier)), c.written);
+    }
 }
 
 TEST(Layering, ACycleOfPreferencesEndsTheLayering)
