@@ -35,7 +35,7 @@ struct RenderingShell : FakeShell {
 
 TEST(GraphRender, NamesThatAreNotPlainWords)
 {
-    // The first worked example with unusual names: a blank, a '-', quotes and a Windows-1250 letter;
+    // The ranked pair on two gains with unusual names: a blank, a '-', quotes and a Windows-1250 letter;
     // a keyword of dot; a backslash at the end.
     CZQInterfaceData project;
     RenderingShell shell(&project);

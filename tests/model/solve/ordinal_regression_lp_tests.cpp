@@ -1,4 +1,4 @@
-// The linear programs of the ordinal regression: the worked example's base program, the pairwise
+// The linear programs of the ordinal regression: the base program of a ranked pair, the pairwise
 // programs, the Kendall-preserving program and the coefficients of the alternatives.
 #include "SolverFixture.h"
 
@@ -26,9 +26,9 @@ Pair PairOf(const std::vector<double>& row, int references)
     return pair;
 }
 
-TEST_F(SolverFixture, WorkedExampleBaseProgram)
+TEST_F(SolverFixture, BaseProgramOfARankedPairOnGainAndCost)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Solver& solver = Ready();
     ASSERT_EQ(solver.model.criteria[0]->breakpoints, (std::vector<double>{1, 2, 3}));
     ASSERT_EQ(solver.model.criteria[1]->breakpoints, (std::vector<double>{5, 3, 1}));
@@ -49,7 +49,7 @@ TEST_F(SolverFixture, WorkedExampleBaseProgram)
 
 TEST_F(SolverFixture, BestAndWorstValuesOnTheSteps)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Solver& solver = Ready();
     // steps w(g, 0), w(g, 1), w(c, 0), w(c, 1)
     EXPECT_EQ(solver.AlternativeCoefficients(Index("x")), (std::vector<double>{1, 1, 0, 0}));  // g best, c worst
@@ -156,7 +156,7 @@ TEST_F(PairProgramTest, LowCredibilityAlternativeTakesPartInNoRow)
 
 TEST_F(SolverFixture, WeakPairProgramIsTheSavedBasePlusTheErrorBudget)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Solver& solver = Ready();
     solver.BuildBaseLp();
     solver.savedBaseRows = solver.baseLp.rows;
@@ -182,7 +182,7 @@ TEST_F(SolverFixture, WeakPairProgramIsTheSavedBasePlusTheErrorBudget)
 
 TEST_F(SolverFixture, KendallProgramMaximisesTheSmallestStep)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Solver& solver = Ready();
     solver.BuildBaseLp();
     solver.BuildKendallLp();
@@ -204,7 +204,7 @@ TEST_F(SolverFixture, KendallProgramMaximisesTheSmallestStep)
 
 TEST_F(SolverFixture, ConstantCriterionHasNoStepAndStaysInItsVectors)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Criterion("k", "gain");
     for (size_t r = 1; r < project.EvaluationsTable.size(); ++r)
         project.EvaluationsTable[r].push_back("5");
@@ -239,7 +239,7 @@ TEST_F(SolverFixture, ConstantCriterionHasNoStepAndStaysInItsVectors)
 
 TEST_F(SolverFixture, BuildersNameWhatTheyCannotTake)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Solver& solver = Ready();
     const struct {
         const char* what;

@@ -2,6 +2,7 @@
 // give the same optima, relations and graph texts.
 #include "GeneratedProblem.h"
 #include "SolverFixture.h"
+#include "StandardOutputCapture.h"
 
 #include <cmath>
 #include <functional>
@@ -33,18 +34,16 @@ Outcome SolveWith(const std::function<void(SolverProject&)>& fill, PairwiseMetho
     Solver& solver = *p.project.ProjectSolver;
     solver.model.ComputeCriterionRanges();
     solver.pairwiseMethod = method;
-    ::testing::internal::CaptureStdout();  // the library's progress lines
-    outcome.result = solver.Solve();
-    ::testing::internal::GetCapturedStdout();
+    {
+        StandardOutputCapture progressLines;  // the library's, kept out of the test log
+        outcome.result = solver.Solve();
+    }
     outcome.strongOptima = solver.strongOptima;
     outcome.weakOptima = solver.weakOptima;
     outcome.strong = solver.strongRelation;
     outcome.weak = solver.weakRelation;
     outcome.complete = solver.completeRelation;
-    for (const std::string& call : p.shell.Actions()) {
-        if (call.rfind("RenderDotToGif(", 0) == 0)
-            outcome.renders.push_back(call);
-    }
+    outcome.renders = p.shell.Renders();
     outcome.excluded = solver.model.excludedNames;
     for (const auto& criterion : solver.model.criteria)
         outcome.values.push_back(criterion->values);
@@ -68,11 +67,11 @@ TEST(PairwiseFamilies, GiveWhatProgramsBuiltAnewGive)
         const char* name;
         std::function<void(SolverProject&)> fill;
     } problems[] = {
-        {"first example", [](SolverProject& p) { p.FirstExample(); }},
-        {"worked example", [](SolverProject& p) { p.WorkedExample(); }},
-        {"worked example, y of low credibility",
+        {"ranked pair on two gains", [](SolverProject& p) { p.RankedPairOnTwoGains(); }},
+        {"ranked pair on a gain and a cost", [](SolverProject& p) { p.RankedPairOnGainAndCost(); }},
+        {"ranked pair on a gain and a cost, y of low credibility",
          [](SolverProject& p) {
-             p.WorkedExample();
+             p.RankedPairOnGainAndCost();
              p.project.CredibilityList = {"x"};
              p.project.CredibilityDefined = 1;
          }},

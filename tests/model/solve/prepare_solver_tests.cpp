@@ -5,9 +5,9 @@
 
 namespace {
 
-TEST_F(SolverFixture, WorkedExampleRecords)
+TEST_F(SolverFixture, RecordsOfARankedPairOnGainAndCost)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     project.DeltaThreshold = 0.03;
     project.EpsilonThreshold = 0.025;
     ASSERT_EQ(Prepare(), 1);
@@ -107,7 +107,7 @@ TEST(PrepareSolverTest, RefusesWhatItCannotSolve)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SolverProject s;
-        s.WorkedExample();
+        s.RankedPairOnGainAndCost();
         c.change(s);
         s.project.CredibilityList = {"x"};
         s.project.CredibilityDefined = 1;
@@ -127,7 +127,7 @@ TEST(PrepareSolverTest, RefusesWhatItCannotSolve)
 
 TEST_F(SolverFixture, CredibilityChoiceAppliesToOneSolve)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Alternative("w", {"4", "2"}, "3");
     Tree({{"x"}, {"y"}, {"w"}});
     project.CredibilityList = {"x", "w", "z"};
@@ -188,7 +188,7 @@ TEST(PrepareSolverTest, ReferenceAndChainMatrices)
 
 TEST_F(SolverFixture, EvaluationLookUp)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     Criterion("o", "rank");
     project.AddScaleValue("o", "good", 1);
     project.AddScaleValue("o", "fair", 2);

@@ -28,42 +28,14 @@ std::vector<std::vector<std::pair<double, double>>> Points(const std::vector<std
 }
 
 struct SolveDriverTest : SolverFixture {
-    // The recorded actions without the two renders of the graphs (their texts are the solve's).
-    Calls Actions() const
-    {
-        Calls actions;
-        for (const std::string& call : shell.Actions()) {
-            if (call.rfind("RenderDotToGif(", 0) != 0)
-                actions.push_back(call);
-        }
-        return actions;
-    }
-    // Inconsistent through an indifference: a I b, then c >> d.
-    void IndifferenceRanking()
-    {
-        for (ZQRow& row : project.AlternativesTable)
-            row[2] = row[0] == "a" || row[0] == "b" ? "1" : row[0] == "c" ? "2" : "3";
-        Tree({{"a", "b"}, {"c"}, {"d"}});
-    }
-    // The same four alternatives ranked b, a, c, d: consistent.
-    void FourAlternatives()
-    {
-        Criterion("g1", "gain");
-        Criterion("g2", "gain");
-        Alternative("a", {"1", "1"}, "2");
-        Alternative("b", {"2", "1"}, "1");
-        Alternative("c", {"2", "0"}, "3");
-        Alternative("d", {"1", "0"}, "4");
-        Tree({{"b"}, {"a"}, {"c"}, {"d"}});
-    }
     ScratchDir dir;
 };
 
-// P4 solved through the driver: the flag, the status text, the windows in order, the value functions,
-// the ranking rows and the results text.
-void ExpectWorkedExampleSolved(CZQInterfaceData& project, FakeShell& shell, const Calls& actions, const ScratchDir& dir)
+// The ranked pair on a gain and a cost solved through the driver: the flag, the status text, the
+// windows in order, the value functions, the ranking rows and the results text.
+void ExpectGainAndCostSolved(CZQInterfaceData& project, FakeShell& shell, const ScratchDir& dir)
 {
-    EXPECT_EQ(actions, (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)",
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)",
                               "OpenNewDocument(ComparisonMatrix)", "TileWindowsHorizontally()", "LoadMatrix()",
                               "OpenNewDocument(RankingChart)", "TileWindowsHorizontally()", "SetStatusText(1.000)",
                               "RedrawRankingChart()", "OpenNewDocument(PreferenceGraphs)",
@@ -88,54 +60,49 @@ void ExpectWorkedExampleSolved(CZQInterfaceData& project, FakeShell& shell, cons
     EXPECT_EQ(ReadFileBytes(path), "z\t0,75\nx\t0,5\ny\t0,25\n");
 }
 
-TEST_F(SolveDriverTest, WorkedExampleEndToEnd)
+TEST_F(SolveDriverTest, RankedPairOnGainAndCostEndToEnd)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     project.CredibilityList = {"x", "y"};
     project.CredibilityDefined = 1;
     shell.modified = 1;
     ASSERT_EQ(project.SolveProblem(), 1);
     EXPECT_EQ(shell.modified, 1);
-    ExpectWorkedExampleSolved(project, shell, Actions(), dir);
+    ExpectGainAndCostSolved(project, shell, dir);
     EXPECT_EQ(shell.modified, 1);
 }
 
-TEST_F(SolveDriverTest, WorkedExampleFromItsXmlFile)
+TEST_F(SolveDriverTest, RankedPairOnGainAndCostFromItsXmlFile)
 {
-    WorkedExample();
-    const std::string path = dir.File("p4.zex");
-    ASSERT_EQ(project.WriteXml(path.c_str()), 1);
+    RankedPairOnGainAndCost();
+    std::string file;
+    ASSERT_EQ(project.WriteXmlBytes(&file), 1);
 
     CZQInterfaceData copy;
     FakeShell copyShell(&copy);
-    ASSERT_EQ(copy.ReadXml(path.c_str()), 1);
+    ASSERT_EQ(copy.ReadXmlBytes(file), 1);
     ASSERT_EQ(copyShell.RankNames(1), Calls{"x"});
     ASSERT_EQ(copyShell.RankNames(2), Calls{"y"});
     copyShell.ClearCalls();
     ASSERT_EQ(copy.SolveProblem(), 1);
-    Calls actions;
-    for (const std::string& call : copyShell.Actions()) {
-        if (call.rfind("RenderDotToGif(", 0) != 0)
-            actions.push_back(call);
-    }
-    ExpectWorkedExampleSolved(copy, copyShell, actions, dir);
+    ExpectGainAndCostSolved(copy, copyShell, dir);
     EXPECT_EQ(copyShell.modified, 0);
 }
 
 TEST_F(SolveDriverTest, ASecondSolveRefreshesTheOpenWindowsWithoutOpeningMore)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     ASSERT_EQ(project.SolveProblem(), 1);
     shell.ClearCalls();
     ASSERT_EQ(project.SolveProblem(), 1);
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)", "LoadMatrix()",
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)", "LoadMatrix()",
                                 "SetStatusText(1.000)", "RedrawRankingChart()", "RefreshGraphPage()",
                                 "EndWaitCursor()"}));
 }
 
 TEST_F(SolveDriverTest, RefusedPreparationLeavesAnUnsolvedSolverThatReadsAsNoResults)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     ASSERT_EQ(project.SolveProblem(), 1);
     const auto functions = Points(project.ValueFunctions);
     const std::string path = dir.File("results.txt");
@@ -146,7 +113,7 @@ TEST_F(SolveDriverTest, RefusedPreparationLeavesAnUnsolvedSolverThatReadsAsNoRes
     project.CredibilityDefined = 1;
     shell.ClearCalls();
     EXPECT_EQ(project.SolveProblem(), 0);
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
 
     // The new, unsolved Solver stays; nothing reads results from it.
     ASSERT_TRUE(project.ProjectSolver);
@@ -163,12 +130,12 @@ TEST_F(SolveDriverTest, RefusedPreparationLeavesAnUnsolvedSolverThatReadsAsNoRes
     shell.ClearCalls();
     project.RefreshRankingChart();
     EXPECT_TRUE(project.RankingRows.empty());
-    EXPECT_EQ(Actions(), Calls{"RedrawRankingChart()"});
+    EXPECT_EQ(shell.ActionsBesideRenders(), Calls{"RedrawRankingChart()"});
 
     // The value functions of the earlier solve are still there, so an edit of the ranking solves again.
     shell.ClearCalls();
     project.AutoSolve();
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
 
     // A preparation refused before it reached the credibility choice keeps that choice for the next solve.
     EXPECT_EQ(project.CredibilityList.size(), 1u);
@@ -179,7 +146,7 @@ TEST_F(SolveDriverTest, AFailedBaseProgramIsAnIncorrectInput)
     // Every criterion constant: the value functions cannot add up to 1.
     ConstantCriteria();
     EXPECT_EQ(project.SolveProblem(), 0);
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
     EXPECT_EQ(shell.resultsAvailable, 0);
     EXPECT_FALSE(project.ProjectSolver->HasResults());
     EXPECT_TRUE(project.ValueFunctions.empty());
@@ -187,10 +154,10 @@ TEST_F(SolveDriverTest, AFailedBaseProgramIsAnIncorrectInput)
 
 TEST_F(SolveDriverTest, AutoSolveNeedsAnEarlierSolve)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     ASSERT_TRUE(project.CanSolve());
     project.AutoSolve();
-    EXPECT_TRUE(Actions().empty());
+    EXPECT_TRUE(shell.ActionsBesideRenders().empty());
     EXPECT_FALSE(project.ProjectSolver);
 
     ASSERT_EQ(project.SolveProblem(), 1);
@@ -198,14 +165,14 @@ TEST_F(SolveDriverTest, AutoSolveNeedsAnEarlierSolve)
     shell.ClearCalls();
     project.AutoSolve();
     // The coefficient is shown, and shown again by the ranking chart's refresh; nothing is opened.
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()", "SetStatusText(1.000)", "SetStatusText(1.000)", "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", "SetStatusText(1.000)", "SetStatusText(1.000)", "EndWaitCursor()"}));
     EXPECT_TRUE(project.ProjectSolver->HasResults());
 
     // Nor does it run while the project cannot be solved.
     project.EvaluationsTable[3][1] = "";
     shell.ClearCalls();
     project.AutoSolve();
-    EXPECT_TRUE(Actions().empty());
+    EXPECT_TRUE(shell.ActionsBesideRenders().empty());
 }
 
 TEST_F(SolveDriverTest, InconsistentReferenceRankingThroughBothCallers)
@@ -214,19 +181,19 @@ TEST_F(SolveDriverTest, InconsistentReferenceRankingThroughBothCallers)
     ASSERT_EQ(project.SolveProblem(), 1);
     const auto functions = Points(project.ValueFunctions);
     const TextTable rows = Text(project.RankingRows);
-    IndifferenceRanking();
+    RankWithAnInconsistentIndifference();
 
     const std::string lines = "a I b\nc >> d   \n";
     shell.ClearCalls();
     EXPECT_EQ(project.SolveProblem(), 0);
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()",
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()",
                                 "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "
                                 "inconstency:\n" + lines + ", Inconsistencies, 0)",
                                 "EndWaitCursor()"}));
 
     shell.ClearCalls();
     project.AutoSolve();
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()",
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()",
                                 "ShowMessage(Your reference ranking is inconsistent\nOne of the following "
                                 "constraints should be removed to make the problem consistent:\n" + lines +
                                     ", Inconsistencies, 0)",
@@ -244,7 +211,7 @@ TEST_F(SolveDriverTest, AnEmptyInconsistencyReportShowsTheHeadingAlone)
     // a >> b >> c between alternatives of equal evaluations: no single constraint is to blame.
     ChainOfEqualAlternatives();
     EXPECT_EQ(project.SolveProblem(), 0);
-    EXPECT_EQ(Actions(), (Calls{"BeginWaitCursor()",
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()",
                                 "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "
                                 "inconstency:\n, Inconsistencies, 0)",
                                 "EndWaitCursor()"}));
@@ -259,7 +226,7 @@ TEST_F(SolveDriverTest, ResultWindowsNeedASolver)
     project.RefreshGraphsWindow();
     EXPECT_EQ(project.RefreshRankingChart(), 0);
     EXPECT_EQ(project.TakeValueFunctions(), 0);
-    EXPECT_TRUE(Actions().empty());
+    EXPECT_TRUE(shell.ActionsBesideRenders().empty());
 
     // An open window is not opened twice; one closed is not refreshed.
     project.ProjectSolver = std::make_unique<Solver>();
@@ -267,12 +234,12 @@ TEST_F(SolveDriverTest, ResultWindowsNeedASolver)
     project.OpenRankingChartWindow();
     project.OpenGraphsWindow();
     project.RefreshComparisonMatrixWindow();
-    EXPECT_EQ(Actions(), (Calls{"OpenNewDocument(PreferenceGraphs)", "TileWindowsHorizontally()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"OpenNewDocument(PreferenceGraphs)", "TileWindowsHorizontally()"}));
 }
 
 TEST_F(SolveDriverTest, WithoutShellServicesTheDriverRefuses)
 {
-    WorkedExample();
+    RankedPairOnGainAndCost();
     project.SetShell(nullptr);
     for (auto call : {&CZQInterfaceData::SolveProblem, &CZQInterfaceData::RefreshRankingChart}) {
         try {

@@ -19,31 +19,11 @@ void ExpectValues(const std::vector<double>& actual, const std::vector<double>& 
         EXPECT_NEAR(actual[i], expected[i], 1e-9) << what << " [" << i << "]";
 }
 
-struct SolveTest : SolverFixture {
-    // Prepares, computes the ranges and solves, as the solve driver does; returns the Solver.
-    Solver& Solved(int expected = 1)
-    {
-        EXPECT_EQ(Prepare(), 1);
-        Solver& solver = *project.ProjectSolver;
-        solver.model.ComputeCriterionRanges();
-        EXPECT_EQ(solver.Solve(), expected);
-        return solver;
-    }
-    // The renderer calls the shell recorded: "RenderDotToGif(dot, path)".
-    std::vector<std::string> RenderCalls() const
-    {
-        std::vector<std::string> renders;
-        for (const std::string& call : shell.Actions()) {
-            if (call.rfind("RenderDotToGif(", 0) == 0)
-                renders.push_back(call);
-        }
-        return renders;
-    }
-};
+typedef SolverFixture SolveTest;
 
-TEST_F(SolveTest, FirstExample)
+TEST_F(SolveTest, RankedPairOnTwoGains)
 {
-    FirstExample();
+    RankedPairOnTwoGains();
     Solver& solver = Solved();
     EXPECT_EQ(solver.inconsistent, 0);
     EXPECT_TRUE(solver.inconsistencyLines.empty());
@@ -62,7 +42,7 @@ TEST_F(SolveTest, FirstExample)
         "b -> c [color=forestgreen, style=bold]; }";
     const std::string weak = "digraph G {a [label=\"a\", fontsize=10]; c [label=\"c\", fontsize=10]; a -> c; } ";
     EXPECT_EQ(S(solver.partialGraphText), partial);
-    EXPECT_EQ(RenderCalls(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
+    EXPECT_EQ(shell.Renders(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
                                                        "RenderDotToGif(" + weak + ", /tmp\\graph_weak.gif)"}));
 
     ExpectValues(solver.model.criteria[0]->values, {0.0, 1.0 / 3}, "g1");
@@ -75,12 +55,12 @@ TEST_F(SolveTest, FirstExample)
     EXPECT_EQ(solver.kendall.value, 1.0);
 }
 
-struct SecondExample : SolveTest {
-    void SetUp() override { WorkedExample(); }
+struct GainAndCostSolve : SolveTest {
+    void SetUp() override { RankedPairOnGainAndCost(); }
     const TextTable relation{{"", "P", "?"}, {"P-", "", "P-"}, {"?", "P", ""}};
 };
 
-TEST_F(SecondExample, AllOfHighCredibility)
+TEST_F(GainAndCostSolve, AllOfHighCredibility)
 {
     Solver& solver = Solved();
     EXPECT_EQ(Text(solver.strongRelation), relation);
@@ -94,7 +74,7 @@ TEST_F(SecondExample, AllOfHighCredibility)
         "z [label=\"z\", fontsize=10, color=black]; x -> y [style=dashed,color=blue]; z -> y [style=dashed,color=blue]; "
         "x -> y [color=forestgreen, style=bold]; z -> y [color=forestgreen, style=bold]; }";
     const std::string weak = "digraph G {x [label=\"x\", fontsize=10]; y [label=\"y\", fontsize=10]; x -> y; } ";
-    EXPECT_EQ(RenderCalls(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
+    EXPECT_EQ(shell.Renders(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
                                                        "RenderDotToGif(" + weak + ", /tmp\\graph_weak.gif)"}));
 
     ExpectValues(solver.model.criteria[0]->values, {0.0, 0.25, 0.5}, "g");
@@ -104,7 +84,7 @@ TEST_F(SecondExample, AllOfHighCredibility)
     EXPECT_EQ(solver.kendall.value, 1.0);
 }
 
-TEST_F(SecondExample, ALowCredibilityAlternativeForOneSolve)
+TEST_F(GainAndCostSolve, ALowCredibilityAlternativeForOneSolve)
 {
     project.CredibilityList = {"x"};
     project.CredibilityDefined = 1;
@@ -124,15 +104,15 @@ TEST_F(SecondExample, ALowCredibilityAlternativeForOneSolve)
     EXPECT_NE(S(again.partialGraphText).find("y [label=\"y\", color=forestgreen, fontsize=10]; "), std::string::npos);
 }
 
-TEST_F(SecondExample, NoRenderWithoutATemporaryDirectory)
+TEST_F(GainAndCostSolve, NoRenderWithoutATemporaryDirectory)
 {
     shell.tempDirectory = "";
     Solver& solver = Solved();
-    EXPECT_TRUE(RenderCalls().empty());
+    EXPECT_TRUE(shell.Renders().empty());
     EXPECT_FALSE(solver.partialGraphText.IsEmpty());
 }
 
-TEST_F(SecondExample, ValueFunctionCheck)
+TEST_F(GainAndCostSolve, ValueFunctionCheck)
 {
     Solver& solver = Solved();
     ASSERT_EQ(solver.CheckValueFunctions(1), 1);
@@ -140,19 +120,21 @@ TEST_F(SecondExample, ValueFunctionCheck)
     EXPECT_NEAR(solver.model.alternatives[0]->recheckedUtility, 0.5, 1e-9);
 
     struct Case {
+        const char* what;
         std::vector<double> g, c;
         int32_t requireNoWorse;
         int32_t result;
     };
     const Case cases[] = {
-        {{0.0, 0.5, 0.25}, {0.0, 0.25, 0.75}, 0, 0},  // decreasing
-        {{0.1, 0.25, 0.5}, {0.0, 0.25, 0.5}, 0, 0},   // not starting at 0
-        {{0.0, 0.25, 0.51}, {0.0, 0.25, 0.5}, 0, 0},  // best values add up to 1.01
-        {{0.0, 0.5}, {0.0, 0.25, 0.5}, 0, 0},         // a value missing
-        {{0.0, std::nan(""), 0.5}, {0.0, 0.25, 0.5}, 0, 0},  // not a number
-        {{0.0, 0.0, 0.0}, {0.0, 0.5, 1.0}, 1, 0},     // y above x: worse than the solve
+        {"decreasing", {0.0, 0.5, 0.25}, {0.0, 0.25, 0.75}, 0, 0},
+        {"not starting at 0", {0.1, 0.25, 0.5}, {0.0, 0.25, 0.5}, 0, 0},
+        {"best values adding up to 1.01", {0.0, 0.25, 0.51}, {0.0, 0.25, 0.5}, 0, 0},
+        {"a value missing", {0.0, 0.5}, {0.0, 0.25, 0.5}, 0, 0},
+        {"not a number", {0.0, std::nan(""), 0.5}, {0.0, 0.25, 0.5}, 0, 0},
+        {"y above x, worse than the solve", {0.0, 0.0, 0.0}, {0.0, 0.5, 1.0}, 1, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         solver.model.criteria[0]->values = c.g;
         solver.model.criteria[1]->values = c.c;
         solver.shownKendall = 0.25;
@@ -172,23 +154,25 @@ TEST_F(SolveTest, ABaseProgramWithoutAFeasiblePointIsNotConsistent)
     EXPECT_EQ(solver.inconsistent, 0);
     EXPECT_TRUE(solver.inconsistencyLines.empty());
     EXPECT_TRUE(solver.strongRelation.empty());
-    EXPECT_TRUE(RenderCalls().empty());
+    EXPECT_TRUE(shell.Renders().empty());
 }
 
 TEST(KendallTau, CoefficientOfTwoPreferenceMatrices)
 {
     const SolverMatrix strict3{{0, 1, 1}, {0, 0, 1}, {0, 0, 0}};
     struct Case {
+        const char* what;
         SolverMatrix model, reference;
         double tau;
     };
     const Case cases[] = {
-        {strict3, strict3, 1.0},
-        {{{0, 0, 1}, {1, 0, 1}, {0, 0, 0}}, strict3, 1.0 / 3},  // one discordant pair
-        {{{0, 0.5}, {0.5, 0}}, {{0, 1}, {0, 0}}, 0.0},          // all tied against strict
-        {{{0, 0}, {1, 0}}, {{0, 1}, {0, 0}}, -1.0},
+        {"identical", strict3, strict3, 1.0},
+        {"one discordant pair", {{0, 0, 1}, {1, 0, 1}, {0, 0, 0}}, strict3, 1.0 / 3},
+        {"all tied against strict", {{0, 0.5}, {0.5, 0}}, {{0, 1}, {0, 0}}, 0.0},
+        {"every pair reversed", {{0, 0}, {1, 0}}, {{0, 1}, {0, 0}}, -1.0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         KendallRecord reference;
         reference.first = c.reference;
         EXPECT_NEAR(KendallTau(c.model, reference), c.tau, 1e-12);
