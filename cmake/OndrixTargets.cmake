@@ -1,9 +1,13 @@
 # Helpers shared by every folder.
 
-# ondrix_subdirectory(dir): add a folder once it holds a CMakeLists.txt.
+# ondrix_subdirectory(dir): add a folder once it holds a CMakeLists.txt; until then say at configure
+# time that it is skipped (a notice, shown on the error stream like the warnings).
 function(ondrix_subdirectory dir)
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
+  else()
+    file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${dir})
+    message(NOTICE "Ondrix: skipping ${folder}/: it has no CMakeLists.txt yet")
   endif()
 endfunction()
 
