@@ -2,8 +2,8 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/solve/Solver.h"
 #include "model/ZQShellServices.h"
+#include "model/solve/Solver.h"
 
 #include <algorithm>
 #include <set>

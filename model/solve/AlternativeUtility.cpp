@@ -1,8 +1,8 @@
 #include "model/solve/AlternativeUtility.h"
 
 #include "core/CException.h"
-#include "model/solve/Solver.h"
 #include "model/ZQShellServices.h"
+#include "model/solve/Solver.h"
 
 #include <cmath>
 

@@ -2,11 +2,11 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/files/WholeFile.h"
-#include "model/solve/Solver.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
+#include "model/files/WholeFile.h"
 #include "model/solve/AlternativeUtility.h"
+#include "model/solve/Solver.h"
 
 #include <algorithm>
 #include <cmath>

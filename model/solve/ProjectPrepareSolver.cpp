@@ -2,8 +2,8 @@
 #include "model/ZQInterfaceData.h"
 
 #include "core/NumberText.h"
-#include "model/solve/Solver.h"
 #include "model/ZQShellServices.h"
+#include "model/solve/Solver.h"
 
 #include <cmath>
 #include <map>

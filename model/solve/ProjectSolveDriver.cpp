@@ -3,9 +3,9 @@
 #include "model/ZQInterfaceData.h"
 
 #include "core/CException.h"
-#include "model/solve/Solver.h"
 #include "model/ZQShellServices.h"
 #include "model/solve/AlternativeUtility.h"
+#include "model/solve/Solver.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // value functions edited after a solve.
 #include "model/solve/Solver.h"
 
+#include "model/ZQShellServices.h"
 #include "model/solve/KendallTau.h"
 #include "model/solve/PreferenceGraph.h"
 #include "model/solve/ZQInconsistencies.h"
-#include "model/ZQShellServices.h"
 
 #include <cmath>
 #include <set>

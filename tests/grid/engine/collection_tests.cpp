@@ -5,8 +5,8 @@
 #include "grid/engine/GXCollMap.h"
 #include "grid/engine/GXUserAttribute.h"
 
-#include "archive_helpers.h"
 #include "Throws.h"
+#include "archive_helpers.h"
 
 #include <map>
 

@@ -4,8 +4,8 @@
 
 #include "grid/engine/GXData.h"
 
-#include "grid_test_support.h"
 #include "Throws.h"
+#include "grid_test_support.h"
 
 #include <functional>
 #include <string>

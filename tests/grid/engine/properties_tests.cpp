@@ -6,8 +6,8 @@
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXResource.h"
 
-#include "grid_test_support.h"
 #include "Throws.h"
+#include "grid_test_support.h"
 
 TEST(Properties, DefaultColours)
 {

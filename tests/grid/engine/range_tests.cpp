@@ -4,8 +4,8 @@
 
 #include "grid/engine/GXRange.h"
 
-#include "archive_helpers.h"
 #include "Throws.h"
+#include "archive_helpers.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXStylesMap.h"
 
-#include "grid_test_support.h"
 #include "Throws.h"
+#include "grid_test_support.h"
 
 #include <memory>
 #include <string>

@@ -6,9 +6,9 @@
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXUserAttribute.h"
 
+#include "Throws.h"
 #include "archive_helpers.h"
 #include "grid_test_support.h"
-#include "Throws.h"
 
 #include <map>
 #include <string>

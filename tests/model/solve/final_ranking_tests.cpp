@@ -5,9 +5,9 @@
 #include "TableText.h"
 
 #include "core/CException.h"
-#include "model/solve/Solver.h"
-#include "model/solve/ProjectFinalRanking.h"
 #include "model/solve/AlternativeUtility.h"
+#include "model/solve/ProjectFinalRanking.h"
+#include "model/solve/Solver.h"
 
 #include <gtest/gtest.h>
 
