@@ -52,7 +52,8 @@ TEST(RelationRules, CompleteRelationFromTheWeakOptima)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "optima " << c.x << ", " << c.y);
-        EXPECT_EQ(PairTexts(CompleteRelationFromOptima, c.x, c.y), std::make_pair(std::string(c.ab), std::string(c.ba)));
+        EXPECT_EQ(PairTexts(CompleteRelationFromOptima, c.x, c.y),
+                  std::make_pair(std::string(c.ab), std::string(c.ba)));
     }
 }
 

@@ -35,11 +35,12 @@ struct SolveDriverTest : SolverFixture {
 // windows in order, the value functions, the ranking rows and the results text.
 void ExpectGainAndCostSolved(CZQInterfaceData& project, FakeShell& shell, const ScratchDir& dir)
 {
-    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)",
-                              "OpenNewDocument(ComparisonMatrix)", "TileWindowsHorizontally()", "LoadMatrix()",
-                              "OpenNewDocument(RankingChart)", "TileWindowsHorizontally()", "SetStatusText(1.000)",
-                              "RedrawRankingChart()", "OpenNewDocument(PreferenceGraphs)",
-                              "TileWindowsHorizontally()", "RefreshGraphPage()", "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(),
+              (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)",
+                     "OpenNewDocument(ComparisonMatrix)", "TileWindowsHorizontally()", "LoadMatrix()",
+                     "OpenNewDocument(RankingChart)", "TileWindowsHorizontally()", "SetStatusText(1.000)",
+                     "RedrawRankingChart()", "OpenNewDocument(PreferenceGraphs)", "TileWindowsHorizontally()",
+                     "RefreshGraphPage()", "EndWaitCursor()"}));
     EXPECT_EQ(shell.resultsAvailable, 1);
     EXPECT_EQ(shell.waitCursorDepth, 0);
     ASSERT_TRUE(project.ProjectSolver);
@@ -95,9 +96,9 @@ TEST_F(SolveDriverTest, ASecondSolveRefreshesTheOpenWindowsWithoutOpeningMore)
     ASSERT_EQ(project.SolveProblem(), 1);
     shell.ClearCalls();
     ASSERT_EQ(project.SolveProblem(), 1);
-    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)", "LoadMatrix()",
-                                "SetStatusText(1.000)", "RedrawRankingChart()", "RefreshGraphPage()",
-                                "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(),
+              (Calls{"BeginWaitCursor()", "SetResultsAvailable(1)", "SetStatusText(1.000)", "LoadMatrix()",
+                     "SetStatusText(1.000)", "RedrawRankingChart()", "RefreshGraphPage()", "EndWaitCursor()"}));
 }
 
 TEST_F(SolveDriverTest, RefusedPreparationLeavesAnUnsolvedSolverThatReadsAsNoResults)
@@ -165,7 +166,8 @@ TEST_F(SolveDriverTest, AutoSolveNeedsAnEarlierSolve)
     shell.ClearCalls();
     project.AutoSolve();
     // The coefficient is shown, and shown again by the ranking chart's refresh; nothing is opened.
-    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", "SetStatusText(1.000)", "SetStatusText(1.000)", "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(),
+              (Calls{"BeginWaitCursor()", "SetStatusText(1.000)", "SetStatusText(1.000)", "EndWaitCursor()"}));
     EXPECT_TRUE(project.ProjectSolver->HasResults());
 
     // Nor does it run while the project cannot be solved.
@@ -186,18 +188,20 @@ TEST_F(SolveDriverTest, InconsistentReferenceRankingThroughBothCallers)
     const std::string lines = "a I b\nc >> d   \n";
     shell.ClearCalls();
     EXPECT_EQ(project.SolveProblem(), 0);
-    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()",
-                                "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "
-                                "inconstency:\n" + lines + ", Inconsistencies, 0)",
-                                "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(),
+              (Calls{"BeginWaitCursor()",
+                     "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "
+                     "inconstency:\n" + lines + ", Inconsistencies, 0)",
+                     "EndWaitCursor()"}));
 
     shell.ClearCalls();
     project.AutoSolve();
-    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()",
-                                "ShowMessage(Your reference ranking is inconsistent\nOne of the following "
-                                "constraints should be removed to make the problem consistent:\n" + lines +
-                                    ", Inconsistencies, 0)",
-                                "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(),
+              (Calls{"BeginWaitCursor()",
+                     "ShowMessage(Your reference ranking is inconsistent\nOne of the following "
+                     "constraints should be removed to make the problem consistent:\n" + lines +
+                         ", Inconsistencies, 0)",
+                     "EndWaitCursor()"}));
 
     EXPECT_EQ(Points(project.ValueFunctions), functions);
     EXPECT_EQ(Points(project.SolvedValueFunctions), functions);
@@ -211,10 +215,11 @@ TEST_F(SolveDriverTest, AnEmptyInconsistencyReportShowsTheHeadingAlone)
     // a >> b >> c between alternatives of equal evaluations: no single constraint is to blame.
     ChainOfEqualAlternatives();
     EXPECT_EQ(project.SolveProblem(), 0);
-    EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"BeginWaitCursor()",
-                                "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "
-                                "inconstency:\n, Inconsistencies, 0)",
-                                "EndWaitCursor()"}));
+    EXPECT_EQ(shell.ActionsBesideRenders(),
+              (Calls{"BeginWaitCursor()",
+                     "ShowMessage(Your reference set is inconsistent\nFollowing constraint(s) cause "
+                     "inconstency:\n, Inconsistencies, 0)",
+                     "EndWaitCursor()"}));
 }
 
 TEST_F(SolveDriverTest, ResultWindowsNeedASolver)
