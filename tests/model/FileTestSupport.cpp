@@ -16,7 +16,8 @@
 
 namespace {
 
-const char kExpectedSuffix[] = ".expected";
+// The note beside a bad file: NAME.expected for NAME.EXT.
+const char kNoteSuffix[] = ".expected";
 const char kLeftAsItWas[] = "left as it was";
 const char kEmptied[] = "emptied";
 
@@ -105,37 +106,52 @@ void BuildSizeAndWeightProject(CZQInterfaceData& project)
     project.EvaluationsTable[2] = ZQRow{"A2", "small", "10"};
 }
 
-std::vector<std::string> GoodFiles(const std::string& format)
+void ExpectGoodFilesRead(const std::string& format, const ProjectFileRead& read)
 {
     const std::string folder = ModelDataPath(format + "/good");
-    std::vector<std::string> paths;
-    for (const std::string& name : FolderEntries(folder))
-        paths.push_back(folder + "/" + name);
-    EXPECT_FALSE(paths.empty()) << "no good files in " << folder;
-    return paths;
+    const std::vector<std::string> names = FolderEntries(folder);
+    EXPECT_FALSE(names.empty()) << "no good files in " << folder;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        CZQInterfaceData project;
+        FakeShell shell(&project);
+        EXPECT_NE(read(project, (folder + "/" + name).c_str()), 0);
+    }
 }
 
-std::vector<BadFile> BadFiles(const std::string& format)
+namespace {
+
+// What a bad project file must leave behind when its read fails.
+enum class Outcome { LeftAsItWas, Emptied };
+
+struct BadFile {
+    std::string path;
+    Outcome outcome = Outcome::LeftAsItWas;
+    // The file's name and why it is bad.
+    std::string trace;
+};
+
+// The bad files of the folder with the outcomes their notes give, then a path where no file is.
+std::vector<BadFile> BadFiles(const std::string& folder)
 {
-    const std::string folder = ModelDataPath(format + "/bad");
     const std::vector<std::string> names = FolderEntries(folder);
-    std::set<std::string> expectations;
+    std::set<std::string> notes;
     for (const std::string& name : names) {
-        if (EndsWith(name, kExpectedSuffix))
-            expectations.insert(name);
+        if (EndsWith(name, kNoteSuffix))
+            notes.insert(name);
     }
 
     std::vector<BadFile> files;
     for (const std::string& name : names) {
-        if (EndsWith(name, kExpectedSuffix))
+        if (EndsWith(name, kNoteSuffix))
             continue;
-        const std::string expectedName = Stem(name) + kExpectedSuffix;
-        if (expectations.erase(expectedName) == 0) {
-            ADD_FAILURE() << folder << "/" << name << " has no " << expectedName << " saying what it must leave: \""
+        const std::string note = Stem(name) + kNoteSuffix;
+        if (notes.erase(note) == 0) {
+            ADD_FAILURE() << folder << "/" << name << " has no " << note << " saying what it must leave: \""
                           << kLeftAsItWas << "\" or \"" << kEmptied << "\"";
             continue;
         }
-        std::ifstream in(folder + "/" + expectedName);
+        std::ifstream in(folder + "/" + note);
         std::string outcome, line, why;
         std::getline(in, outcome);
         while (std::getline(in, line))
@@ -144,16 +160,16 @@ std::vector<BadFile> BadFiles(const std::string& format)
         file.path = folder + "/" + name;
         file.trace = name + ": " + why;
         if (outcome == kEmptied) {
-            file.outcome = BadFileOutcome::Emptied;
+            file.outcome = Outcome::Emptied;
         } else if (outcome != kLeftAsItWas) {
-            ADD_FAILURE() << folder << "/" << expectedName << " starts with \"" << outcome << "\", not \""
-                          << kLeftAsItWas << "\" or \"" << kEmptied << "\"";
+            ADD_FAILURE() << folder << "/" << note << " starts with \"" << outcome << "\", not \"" << kLeftAsItWas
+                          << "\" or \"" << kEmptied << "\"";
             continue;
         }
         files.push_back(file);
     }
     EXPECT_FALSE(files.empty()) << "no bad files in " << folder;
-    for (const std::string& orphan : expectations)
+    for (const std::string& orphan : notes)
         ADD_FAILURE() << folder << "/" << orphan << " belongs to no bad file";
 
     BadFile missing;
@@ -163,34 +179,43 @@ std::vector<BadFile> BadFiles(const std::string& format)
     return files;
 }
 
-BadFileTarget::BadFileTarget()
-{
-    BuildSizeAndWeightProject(project);
-    project.CredibilityList = {"A1"};
-    project.CredibilityDefined = 1;
-    shell.modified = 1;
-    shell.ClearCalls();
-}
+} // namespace
 
-void BadFileTarget::ExpectLeft(BadFileOutcome outcome) const
+void ExpectBadFilesFail(const std::string& format, const ProjectFileRead& read,
+                        const std::function<void(const CZQInterfaceData&)>& checkEmptied)
 {
-    if (outcome == BadFileOutcome::LeftAsItWas) {
-        CZQInterfaceData original;
-        FakeShell originalShell(&original);
-        BuildSizeAndWeightProject(original);
-        EXPECT_EQ(shell.Actions(), std::vector<std::string>{});
-        EXPECT_EQ(Text(project.CriteriaTable), Text(original.CriteriaTable));
-        EXPECT_EQ(Text(project.ScaleValuesTable), Text(original.ScaleValuesTable));
-        EXPECT_EQ(Text(project.AlternativesTable), Text(original.AlternativesTable));
-        EXPECT_EQ(Text(project.EvaluationsTable), Text(original.EvaluationsTable));
-        EXPECT_EQ(project.CredibilityList.size(), 1u);
-        EXPECT_EQ(project.CredibilityDefined, 1);
-        EXPECT_EQ(shell.modified, 1);
-    } else {
-        EXPECT_NE(std::find(shell.calls.begin(), shell.calls.end(), "ResetProject()"), shell.calls.end());
-        EXPECT_TRUE(project.CriteriaTable.empty());
-        EXPECT_TRUE(project.ScaleValuesTable.empty());
-        EXPECT_TRUE(project.AlternativesTable.empty());
-        EXPECT_EQ(Text(project.EvaluationsTable), (TextTable{{""}}));
+    for (const BadFile& file : BadFiles(ModelDataPath(format + "/bad"))) {
+        SCOPED_TRACE(file.trace);
+        // What the read must leave as it was: a project, a credibility choice and the modified flag.
+        CZQInterfaceData project;
+        FakeShell shell(&project);
+        BuildSizeAndWeightProject(project);
+        project.CredibilityList = {"A1"};
+        project.CredibilityDefined = 1;
+        shell.modified = 1;
+        shell.ClearCalls();
+
+        EXPECT_EQ(read(project, file.path.c_str()), 0);
+        if (file.outcome == Outcome::LeftAsItWas) {
+            CZQInterfaceData original;
+            FakeShell originalShell(&original);
+            BuildSizeAndWeightProject(original);
+            EXPECT_EQ(shell.Actions(), std::vector<std::string>{});
+            EXPECT_EQ(Text(project.CriteriaTable), Text(original.CriteriaTable));
+            EXPECT_EQ(Text(project.ScaleValuesTable), Text(original.ScaleValuesTable));
+            EXPECT_EQ(Text(project.AlternativesTable), Text(original.AlternativesTable));
+            EXPECT_EQ(Text(project.EvaluationsTable), Text(original.EvaluationsTable));
+            EXPECT_EQ(project.CredibilityList.size(), 1u);
+            EXPECT_EQ(project.CredibilityDefined, 1);
+            EXPECT_EQ(shell.modified, 1);
+        } else {
+            EXPECT_NE(std::find(shell.calls.begin(), shell.calls.end(), "ResetProject()"), shell.calls.end());
+            EXPECT_TRUE(project.CriteriaTable.empty());
+            EXPECT_TRUE(project.ScaleValuesTable.empty());
+            EXPECT_TRUE(project.AlternativesTable.empty());
+            EXPECT_EQ(Text(project.EvaluationsTable), (TextTable{{""}}));
+            if (checkEmptied)
+                checkEmptied(project);
+        }
     }
 }

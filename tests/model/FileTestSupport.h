@@ -6,6 +6,7 @@
 
 #include "model/ZQInterfaceData.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,37 +44,22 @@ private:
 // 10). The project needs its shell.
 void BuildSizeAndWeightProject(CZQInterfaceData& project);
 
-// The paths of the files of tests/data/model/FORMAT/good, sorted by name. Each must read.
-std::vector<std::string> GoodFiles(const std::string& format);
+// How a test reads a project file at path into a project, with the settings its format needs;
+// returns the reader's result.
+typedef std::function<int(CZQInterfaceData& project, const char* path)> ProjectFileRead;
 
-// What a bad project file must leave behind when its read fails, as the first line of the file
-// NAME.expected beside it says: "left as it was" (refused before the project was touched) or
-// "emptied" (refused after the project was reset: a new project is left). The lines after it say
-// why the file is bad.
-enum class BadFileOutcome { LeftAsItWas, Emptied };
+// Reads every file of tests/data/model/FORMAT/good with `read` into a new project and expects
+// success (a nonzero result).
+void ExpectGoodFilesRead(const std::string& format, const ProjectFileRead& read);
 
-struct BadFile {
-    std::string path;
-    BadFileOutcome outcome = BadFileOutcome::LeftAsItWas;
-    // The file's name and why it is bad, for failure messages.
-    std::string trace;
-};
-
-// Every bad file of tests/data/model/FORMAT/bad (any file there but the .expected ones), sorted by
-// name, with the outcome its NAME.expected file gives; then a path where no file is, which must leave
-// the project as it was. Fails the calling test for a bad file whose .expected file is missing or
-// does not start with one of the two outcomes, and for an .expected file that no bad file has.
-std::vector<BadFile> BadFiles(const std::string& format);
-
-// A project for a bad file to be read into: the size-and-weight project, a credibility choice
-// and the modified flag set, the shell's calls forgotten.
-struct BadFileTarget {
-    CZQInterfaceData project;
-    FakeShell shell{&project};
-
-    BadFileTarget();
-    // Checks what the failed read left: with LeftAsItWas no action of the shell and the project,
-    // the credibility choice and the modified flag as they were; with Emptied the project reset and
-    // its tables those of a new project.
-    void ExpectLeft(BadFileOutcome outcome) const;
-};
+// Reads every bad file of tests/data/model/FORMAT/bad with `read` and expects 0 and what the note
+// beside it says the read must leave. A bad file is any file there but the notes; its note
+// NAME.expected starts with the line "left as it was" (refused before the project was touched: no
+// action of the shell, the project, its credibility choice and its modified flag as they were) or
+// "emptied" (refused after the project was reset: the tables of a new project); the lines after it
+// say why the file is bad and name the case in failures. A path where no file is must leave the
+// project as it was too. `checkEmptied`, when given, checks more of a project a bad file emptied.
+// A bad file without its note, a note without its file, or a note of another first line fails the
+// test: a file dropped into the folder is tested without a change of code once it has its note.
+void ExpectBadFilesFail(const std::string& format, const ProjectFileRead& read,
+                        const std::function<void(const CZQInterfaceData&)>& checkEmptied = nullptr);

@@ -114,16 +114,6 @@ struct SolverProject {
         project.ProjectSolver = std::make_unique<Solver>();
         return project.PrepareSolver();
     }
-    // Prepares (expecting success), computes the ranges and solves as the solve driver does,
-    // expecting Solve to return `expected`; returns the Solver.
-    Solver& Solved(int expected = 1)
-    {
-        EXPECT_EQ(Prepare(), 1);
-        Solver& solver = *project.ProjectSolver;
-        solver.model.ComputeCriterionRanges();
-        EXPECT_EQ(solver.Solve(), expected);
-        return solver;
-    }
     // Prepares (expecting success), computes the ranges and sets delta as a solve starts; returns the
     // Solver.
     Solver& Ready()
@@ -132,6 +122,14 @@ struct SolverProject {
         Solver& solver = *project.ProjectSolver;
         solver.model.ComputeCriterionRanges();
         solver.delta = solver.threshold1;
+        return solver;
+    }
+    // Ready, then solved as the solve driver does, expecting Solve to return `expected`; returns the
+    // Solver.
+    Solver& Solved(int expected = 1)
+    {
+        Solver& solver = Ready();
+        EXPECT_EQ(solver.Solve(), expected);
         return solver;
     }
     // The index of the alternative called name.

@@ -74,25 +74,12 @@ TEST_F(CsvFileTest, GoodFilesRead)
     }
 }
 
-TEST(CsvFileFolders, EveryGoodFileReads)
-{
-    for (const std::string& path : GoodFiles("csv")) {
-        SCOPED_TRACE(path);
-        CZQInterfaceData p;
-        FakeShell s(&p);
-        EXPECT_EQ(p.ReadCsv(path.c_str(), ',', ';'), 1);
-    }
-}
-
 // A CSV file is checked whole before any table changes.
-TEST(CsvFileFolders, EveryBadFileFailsWithItsOutcome)
+TEST(CsvFileFolders, EveryGoodFileReadsAndEveryBadFileFailsAsItsNoteSays)
 {
-    for (const BadFile& file : BadFiles("csv")) {
-        SCOPED_TRACE(file.trace);
-        BadFileTarget target;
-        EXPECT_EQ(target.project.ReadCsv(file.path.c_str(), ',', ';'), 0);
-        target.ExpectLeft(file.outcome);
-    }
+    const ProjectFileRead read = [](CZQInterfaceData& p, const char* path) { return p.ReadCsv(path, ',', ';'); };
+    ExpectGoodFilesRead("csv", read);
+    ExpectBadFilesFail("csv", read);
 }
 
 TEST_F(CsvFileTest, NumbersKeepSevenDigitsOnWriteAndSixOnRead)

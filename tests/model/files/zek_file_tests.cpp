@@ -110,29 +110,13 @@ TEST_F(ZekFileTest, GoodFilesRead)
     }
 }
 
-TEST(ZekFileFolders, EveryGoodFileReads)
-{
-    for (const std::string& path : GoodFiles("zek")) {
-        SCOPED_TRACE(path);
-        CZQInterfaceData p;
-        FakeShell s(&p);
-        EXPECT_NE(p.ReadZekFile(path.c_str()), 0);
-    }
-}
-
 // A file refused in its header leaves the project as it was; one refused after it leaves an empty
 // project, not a partial one, and no credibility choice.
-TEST(ZekFileFolders, EveryBadFileFailsWithItsOutcome)
+TEST(ZekFileFolders, EveryGoodFileReadsAndEveryBadFileFailsAsItsNoteSays)
 {
-    for (const BadFile& file : BadFiles("zek")) {
-        SCOPED_TRACE(file.trace);
-        BadFileTarget target;
-        EXPECT_EQ(target.project.ReadZekFile(file.path.c_str()), 0);
-        target.ExpectLeft(file.outcome);
-        if (file.outcome == BadFileOutcome::Emptied) {
-            EXPECT_TRUE(target.project.CredibilityList.empty());
-        }
-    }
+    const ProjectFileRead read = [](CZQInterfaceData& p, const char* path) { return p.ReadZekFile(path); };
+    ExpectGoodFilesRead("zek", read);
+    ExpectBadFilesFail("zek", read, [](const CZQInterfaceData& p) { EXPECT_TRUE(p.CredibilityList.empty()); });
 }
 
 TEST_F(ZekFileTest, SavesTheFormatCannotHoldAreRefused)

@@ -60,9 +60,7 @@ TEST_F(InconsistencyTest, TheSmallestErrorCounts)
     // The library's feasibility tolerance hides so small an error in any program built here: the
     // optimum is given to the second half of the solve instead.
     RankedPairOnGainAndCost();
-    ASSERT_EQ(Prepare(), 1);
-    Solver& solver = *project.ProjectSolver;
-    solver.model.ComputeCriterionRanges();
+    Solver& solver = Ready();
     solver.SolveBaseProgram();
     ASSERT_EQ(solver.baseErrorSum, 0.0);
     solver.baseErrorSum = 1e-12;
@@ -90,10 +88,7 @@ TEST_F(InconsistencyTest, NoSetOfFourIsTried)
     Alternative("f", {"0", "-1"}, "5");
     Alternative("g", {"-1", "-1"}, "6");
     Tree({{"a", "b"}, {"c"}, {"d"}, {"e"}, {"f"}, {"g"}});
-    ASSERT_EQ(Prepare(), 1);
-    Solver& solver = *project.ProjectSolver;
-    solver.model.ComputeCriterionRanges();
-    solver.delta = solver.threshold1;
+    Solver& solver = Ready();
     solver.BuildBaseLp();
     solver.baseLp.Solve();
     ASSERT_GT(solver.baseLp.objectiveValue, 0.0);
