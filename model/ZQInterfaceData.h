@@ -41,8 +41,8 @@ const CString& ProjectCell(const ZQRow& row, size_t i);
 const ZQRow& ProjectRow(const ZQTable& table, size_t i);
 // Returns true when two rows of `table` begin with the same `keyColumns` cells: the same name, or for
 // scale values (keyColumns 2) the same criterion and value. A cell missing from a short row reads as
-// empty. Nothing but the XML reader refuses such tables when they are read, and a solve would take
-// the first row of a name for both.
+// empty. The CSV and sibling-format files can hold such tables; the XML reader refuses them, and so
+// does the preparation of a solve, which would take the first row of a name for both.
 bool HasDuplicateKey(const ZQTable& table, size_t keyColumns = 1);
 // Returns the first row (from 1, after the header) of the evaluations table `evaluations` whose name
 // cell is `name`; 0 when there is none.
@@ -252,10 +252,11 @@ public:
     // two forms: over the file at path (a host path), and over the file's bytes in memory, which the
     // path form reads or writes in one go. The readers expect a project the caller has reset; on
     // success they refill the panes, empty the credibility list and clear the modified flag; a file
-    // that cannot be read fails as its bytes would. A writer's bytes form fills *bytes with the whole
-    // file (CInvalidArgException* when bytes is null) and touches neither the disk nor the modified
-    // flag; the path form saves those bytes safely (temporary file, then rename), so a failed or
-    // refused save leaves an existing file as it was, and clears the modified flag on success.
+    // that cannot be read fails with the project untouched. A writer's bytes form fills *bytes with
+    // the whole file (CInvalidArgException* when bytes is null) and touches neither the disk nor the
+    // modified flag; the path form saves those bytes safely (temporary file, then rename), so a
+    // failed or refused save leaves an existing file as it was, and clears the modified flag on
+    // success.
     //
     // Csv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in the
     // numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0). A read
