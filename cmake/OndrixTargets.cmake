@@ -13,13 +13,15 @@ endfunction()
 
 # ondrix_native_test(NAME SOURCES src... [LIBS lib...]): a plain Linux GoogleTest program for portable
 # code, run directly by ctest (label "portable", also run under the sanitizers by CI).
+# The portable test helpers shared by every folder (tests/support), for test programs and the
+# libraries that tests share.
+add_library(ondrix_test_support INTERFACE)
+target_include_directories(ondrix_test_support INTERFACE ${CMAKE_SOURCE_DIR}/tests/support)
+
 function(ondrix_native_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  # the portable test helpers shared by every folder
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ondrix_test_support GTest::gtest GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS portable
     ENVIRONMENT "ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
@@ -35,8 +37,7 @@ function(ondrix_fuzz_target target source)
   add_executable(${target} ${source})
   target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer)
-  target_link_libraries(${target} PRIVATE ${F_LIBS})
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+  target_link_libraries(${target} PRIVATE ${F_LIBS} ondrix_test_support)
   set(seeds "")
   foreach(folder ${F_SEEDS})
     list(APPEND seeds ${CMAKE_SOURCE_DIR}/tests/data/${folder})
