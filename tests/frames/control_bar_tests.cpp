@@ -1,8 +1,10 @@
 // The sizable bar: its inside rectangle, gripper and borders (pixels), the child layout of WM_SIZE, the
-// gripper's buttons and tooltips, the context menu, the remembered sizes and free bar ids.
+// gripper's buttons and tooltips, the context menu, the remembered sizes and free bar ids; and the
+// dialog bar made from a template.
 #include "ToolkitTestSupport.h"
 
 #include "frames/SECControlBar.h"
+#include "frames/SECDialogBar.h"
 
 #include <string>
 #include <vector>
@@ -602,6 +604,54 @@ TEST_F(ControlBarTest, NextFreeBarIdSkipsTheIdsOfTheFramesBars)
         ASSERT_NE(MakeBar(WS_CHILD, 0, CSize(1, 1), nID), nullptr);
     EXPECT_EQ(NextFreeBarId(pFrame, 100), 0u);
     EXPECT_EQ(NextFreeBarId(pFrame, 101), 1100u);
+}
+
+// ---- dialog bar -----------------------------------------------------------------------------------------
+
+TEST_F(ControlBarTest, DialogBarTakesTheTemplatesSizeLosesItsCaptionAndFillsItsCombo)
+{
+    // the size the dialog manager gives the template, caption included
+    const HWND hWndPlain = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDD_TEST_BAR), hWndFrame,
+                                                nullptr, 0);
+    ASSERT_NE(hWndPlain, nullptr);
+    CRect rectPlain;
+    ::GetWindowRect(hWndPlain, rectPlain);
+    ::DestroyWindow(hWndPlain);
+
+    SECDialogBar* pBar = new SECDialogBar;
+    pBar->SetAutoDelete(TRUE);
+    ASSERT_TRUE(pBar->Create(pFrame, IDD_TEST_BAR, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0, 0xE805));
+    EXPECT_EQ(pBar->m_sizeDefault, rectPlain.Size());
+    EXPECT_EQ(pBar->m_szDockHorz, rectPlain.Size());
+    EXPECT_EQ(pBar->m_szDockVert, rectPlain.Size());
+    EXPECT_EQ(pBar->m_szFloat, rectPlain.Size());
+    EXPECT_EQ(pBar->m_nResourceID, UINT(IDD_TEST_BAR));
+    EXPECT_EQ(pBar->GetStyle() & (WS_CAPTION | WS_CLIPSIBLINGS | WS_VISIBLE), DWORD(WS_CLIPSIBLINGS | WS_VISIBLE));
+    EXPECT_EQ(pBar->GetDlgCtrlID(), 0xE805);
+    EXPECT_EQ(pBar->GetBarStyle(), DWORD(CBRS_ALIGN_TOP));
+    EXPECT_EQ(pFrame->GetControlBar(0xE805), pBar);
+
+    const HWND hWndCombo = ::GetDlgItem(pBar->m_hWnd, IDC_BAR_COMBO);
+    ASSERT_NE(hWndCombo, nullptr);
+    ASSERT_EQ(::SendMessageA(hWndCombo, CB_GETCOUNT, 0, 0), 2);
+    char szItem[16] = {};
+    ::SendMessageA(hWndCombo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(szItem));
+    EXPECT_STREQ(szItem, "Two");
+
+    // docked: the template's size, stretched along the edge
+    EXPECT_EQ(pBar->CalcFixedLayout(FALSE, TRUE), rectPlain.Size());
+    EXPECT_EQ(pBar->CalcFixedLayout(TRUE, TRUE), CSize(32767, rectPlain.Height()));
+    EXPECT_EQ(pBar->CalcFixedLayout(TRUE, FALSE), CSize(rectPlain.Width(), 32767));
+}
+
+TEST_F(ControlBarTest, DialogBarRefusesAMissingTemplateAndAPopupOne)
+{
+    for (UINT nTemplate : {UINT(IDD_POPUP_BAR), 999u}) {
+        SECDialogBar bar;
+        EXPECT_FALSE(bar.Create(pFrame, nTemplate, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0, 0xE805)) << nTemplate;
+        EXPECT_EQ(bar.m_hWnd, nullptr);
+        EXPECT_EQ(pFrame->GetControlBar(0xE805), nullptr);
+    }
 }
 
 } // namespace

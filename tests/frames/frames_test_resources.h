@@ -15,4 +15,8 @@
 #define ID_TB_YELLOW 30004
 #define ID_TB_UNKNOWN 30099
 
+#define IDD_TEST_BAR   110   /* a child dialog with a caption and a combo box */
+#define IDC_BAR_COMBO  1001  /* ... whose entries come from the initialisation data */
+#define IDD_POPUP_BAR  111   /* a popup dialog, which cannot be a bar */
+
 #endif
