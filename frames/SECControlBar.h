@@ -49,7 +49,8 @@
 // the row fraction when LM_STRETCH is given) as the width, or with LM_LENGTHY the height, of the
 // horizontal-dock (LM_HORZDOCK), vertical-dock (LM_VERTDOCK) or floating size; a floating width also
 // becomes the class library's most recently used width. It answers CalcFixedLayout for the docked
-// modes and the floating size otherwise. The three sizes start at the toolkit's default (300 by 180).
+// modes and the floating size otherwise. The three sizes are set to the toolkit's default (300 by
+// 180) when the window is made.
 //
 // Mouse: a press inside the hide box of a docked bar (MayHide) or inside the expand arrow of a docked
 // bar that can expand (MayExpand) shows it pushed and captures the mouse; releasing inside the pushed
@@ -72,7 +73,8 @@
 // expanded state and the expand click, dragging and double-click docking from the bar, the floating
 // frame's sizing border, the process-wide no-redraw switch of layout moves), floating in the main
 // window, the notification hooks around docking and floating and the bar records of saved layouts;
-// they come with the dock bar, the dock context, the docking frame and layout persistence.
+// they come with the dock bar, the dock context, the docking frame and layout persistence. Nothing
+// asks for a window to be repainted after the bar's borders.
 #pragma once
 
 #include "frames/SECToolkitRes.h"
@@ -172,12 +174,11 @@ public:
 
     // ---- state the dock bar and the dock context keep --------------------------------------------
 
-    CSize m_szDockHorz;         // most recently used size docked at the top or bottom
+    CSize m_szDockHorz;         // most recently used size docked at the top or bottom (set when made)
     CSize m_szDockVert;         // ... docked at the left or right
     CSize m_szFloat;            // ... floating
     DWORD m_dwMRUDockingState;  // the alignments "Allow Docking" last switched off (0 at start)
     float m_fPctWidth;          // the bar's share of its dock-bar row (1.0 at start)
-    float m_fSavedPctWidth;     // the share kept while the bar floats (1.0 at start)
     CRect m_rcMargins;          // the inner margins (10 on every side)
     SECGripperInfo m_gripperInfo;
     BOOL m_bCanExpand;          // FALSE while the bar is alone in its row (TRUE at start)
