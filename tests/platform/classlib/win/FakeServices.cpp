@@ -10,8 +10,8 @@ CFakeServices::~CFakeServices()
     for (const MessageBoxAnswer& answer : m_messageBoxes)
         ADD_FAILURE() << "a scripted message box (answer " << answer.nAnswer << ", text with \"" << answer.textPart
                       << "\") was never shown";
-    for (UINT nCommand : m_popupCommands)
-        ADD_FAILURE() << "a scripted popup menu (command " << nCommand << ") was never shown";
+    for (const PopupAnswer& answer : m_popupCommands)
+        ADD_FAILURE() << "a scripted popup menu (command " << answer.nCommand << ") was never shown";
     if (!m_modalScripts.empty())
         ADD_FAILURE() << m_modalScripts.size() << " scripted modal dialog(s) never ran";
     if (m_nBeeps > 0)
@@ -23,9 +23,9 @@ void CFakeServices::ExpectMessageBox(int nAnswer, const char* pszTextPart)
     m_messageBoxes.push_back({nAnswer, pszTextPart != nullptr ? pszTextPart : ""});
 }
 
-void CFakeServices::ExpectPopupMenu(UINT nCommand)
+void CFakeServices::ExpectPopupMenu(UINT nCommand, std::function<void(HMENU)> whileOpen)
 {
-    m_popupCommands.push_back(nCommand);
+    m_popupCommands.push_back({nCommand, std::move(whileOpen)});
 }
 
 void CFakeServices::ExpectModal(std::function<void(CDialog&)> script)
@@ -87,21 +87,24 @@ int CFakeServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaptio
 
 BOOL CFakeServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm)
 {
-    (void)hMenu;
-    (void)x;
-    (void)y;
-    (void)lptpm;
     Call call;
     call.kind = "TrackPopupMenu";
     call.nType = nFlags;
     call.hWnd = hWnd;
+    call.hMenu = hMenu;
+    call.pt = {x, y};
+    if (lptpm != nullptr)
+        call.rcExclude = lptpm->rcExclude;
     m_calls.push_back(call);
     if (m_popupCommands.empty()) {
         ADD_FAILURE() << "unscripted popup menu";
         return FALSE;
     }
-    const UINT nCommand = m_popupCommands.front();
+    PopupAnswer answer = std::move(m_popupCommands.front());
     m_popupCommands.pop_front();
+    if (answer.whileOpen)
+        answer.whileOpen(hMenu);
+    const UINT nCommand = answer.nCommand;
     if (nFlags & TPM_RETURNCMD)
         return BOOL(nCommand);
     if (nCommand != 0)

@@ -10,6 +10,9 @@
 //       ClickButton(dlg, IDOK);
 //   });
 //   fake.SetKeyState(VK_CONTROL, SHORT(0x8000)); // answers GetKeyState(VK_CONTROL) from now on
+//   fake.ExpectPopupMenu(ID_CHOICE, [](HMENU hMenu) { // the next popup chooses ID_CHOICE; the script
+//       EXPECT_EQ(::GetMenuItemCount(hMenu), 2);       // looks at it while it is "open"
+//   });
 //
 // Link the library classlib_win_fake_services; include "wine_gtest.h" first in the test source.
 #pragma once
@@ -37,6 +40,9 @@ public:
         std::string caption; // message box caption
         UINT nType = 0;      // message box style, beep type, popup flags, key
         HWND hWnd = nullptr; // message box owner, popup window
+        HMENU hMenu = nullptr; // popup menu
+        POINT pt = {};         // popup position (screen)
+        RECT rcExclude = {};   // popup's excluded rectangle (empty when none was given)
     };
 
     // Installs itself as the library's services object; the destructor puts the previous one back and
@@ -49,8 +55,8 @@ public:
     // The next message box answers nAnswer; with pszTextPart, its text must contain that part.
     void ExpectMessageBox(int nAnswer, const char* pszTextPart = nullptr);
     // The next popup menu chooses nCommand (0: none): returned with TPM_RETURNCMD, else posted to
-    // the window as WM_COMMAND.
-    void ExpectPopupMenu(UINT nCommand);
+    // the window as WM_COMMAND. whileOpen (may be empty) runs with the menu before the choice.
+    void ExpectPopupMenu(UINT nCommand, std::function<void(HMENU)> whileOpen = {});
     // The next modal dialog: the window is made (OnInitDialog runs), the script acts on it; the
     // dialog must have ended when the script returns.
     void ExpectModal(std::function<void(CDialog&)> script);
@@ -80,10 +86,14 @@ private:
         int nAnswer;
         std::string textPart;
     };
+    struct PopupAnswer {
+        UINT nCommand;
+        std::function<void(HMENU)> whileOpen;
+    };
     CWinServices* m_pPrevious;
     std::vector<Call> m_calls;
     std::deque<MessageBoxAnswer> m_messageBoxes;
-    std::deque<UINT> m_popupCommands;
+    std::deque<PopupAnswer> m_popupCommands;
     std::deque<std::function<void(CDialog&)>> m_modalScripts;
     int m_nBeeps = 0;
     std::map<int, SHORT> m_keyStates;
