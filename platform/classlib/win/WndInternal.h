@@ -111,3 +111,15 @@ CImageList* AfxControlImageList(HWND hWnd, UINT message, int nImageList, const C
 // A new CImageList that owns hImageList (a drag image a control made; the caller deletes it). Null for
 // a null handle.
 CImageList* AfxNewImageList(HIMAGELIST hImageList);
+
+// The dialog procedure behind the library's window procedure for dialogs and property pages: the
+// dialog manager's default handling of every message their tables leave alone.
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The library's modal loop of dialogs and property sheets: disables hWndTop (when it is enabled), shows
+// pWnd's window, and dispatches the thread's messages (through the application's PreTranslateMessage)
+// until pfnIsEnded(pWnd) answers TRUE or the window is gone; the owner is told WM_ENTERIDLE whenever the
+// queue runs empty. WM_QUIT calls pfnOnQuit(pWnd) (which must end the modal state) and is posted again
+// for the outer loop. Afterwards hWndTop is enabled again and activated when the modal window was
+// active.
+void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (*pfnOnQuit)(CWnd*));
