@@ -1,5 +1,5 @@
 // The Win32 part of the class library: drawing, menus, windows, messages and commands, the
-// application object, dialogs, controls and the test seams. Include this in Win32 units.
+// application object, dialogs, property sheets, common dialogs, controls and the test seams. Include this in Win32 units.
 #pragma once
 
 #include "core/Core.h"
@@ -21,6 +21,14 @@
 #include "win/CWinApp.h"
 #include "win/CDialog.h"
 #include "win/DataExchange.h"
+#include "win/CPropertySheet.h"
+#include "win/CCommonDialog.h"
+#include "win/CFileDialog.h"
+#include "win/CColorDialog.h"
+#include "win/CFontDialog.h"
+#include "win/CPrintDialog.h"
+#include "win/CFindReplaceDialog.h"
+#include "win/HostPath.h"
 #include "win/CButton.h"
 #include "win/CEdit.h"
 #include "win/CStatic.h"
