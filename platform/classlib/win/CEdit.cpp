@@ -1,5 +1,7 @@
 #include "win/CEdit.h"
 
+#include "win/ArgCheck.h"
+
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
@@ -141,4 +143,25 @@ void CEdit::Paste()
 void CEdit::Clear()
 {
     ::SendMessageA(m_hWnd, WM_CLEAR, 0, 0);
+}
+
+int CEdit::GetFirstVisibleLine() const
+{
+    return int(::SendMessageA(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+void CEdit::GetRect(LPRECT lpRect) const
+{
+    AfxRequirePointer(lpRect, "CEdit::GetRect", "lpRect");
+    ::SendMessageA(m_hWnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
+}
+
+void CEdit::SetRect(LPCRECT lpRect)
+{
+    ::SendMessageA(m_hWnd, EM_SETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
+}
+
+void CEdit::SetRectNP(LPCRECT lpRect)
+{
+    ::SendMessageA(m_hWnd, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(lpRect));
 }

@@ -58,6 +58,9 @@ void AfxMDISetMenuBar(HWND hWndMDIClient, HMENU hMenuBar);
 
 // Makes sure the common controls' window classes are registered.
 void AfxInitCommonControls();
+// The registered message of drag lists (DRAGLISTMSGSTRING): a list box made a drag list reports to its
+// parent with it; the parent reflects it to the list (CDragListBox).
+UINT AfxDragListMessage();
 
 // The default answer to a tooltip's text request for tool nID: the text after '\n' in string nID.
 // Returns FALSE when there is none.
