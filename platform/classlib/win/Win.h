@@ -16,6 +16,8 @@
 #include "win/CCmdTarget.h"
 #include "win/CWnd.h"
 #include "win/CWindowDC.h"
+#include "win/MouseLoop.h"
+#include "win/CRectTracker.h"
 #include "win/CCommandLineInfo.h"
 #include "win/CRecentFileList.h"
 #include "win/CWinApp.h"
