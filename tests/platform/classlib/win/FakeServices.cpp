@@ -152,13 +152,11 @@ std::vector<CFakeServices::Call> CFakeServices::CallsOf(const std::string& kind)
 
 int CFakeServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
-    Call call;
-    call.kind = "MessageBox";
+    Call& call = Record("MessageBox");
     call.text = lpszText != nullptr ? lpszText : "";
     call.caption = lpszCaption != nullptr ? lpszCaption : "";
     call.nType = nType;
     call.hWnd = hWndOwner;
-    m_calls.push_back(call);
     if (m_messageBoxes.empty()) {
         ADD_FAILURE() << "unscripted message box: \"" << call.text << "\"";
         return IDCANCEL;
@@ -176,11 +174,9 @@ BOOL CFakeServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND 
     (void)x;
     (void)y;
     (void)lptpm;
-    Call call;
-    call.kind = "TrackPopupMenu";
+    Call& call = Record("TrackPopupMenu");
     call.nType = nFlags;
     call.hWnd = hWnd;
-    m_calls.push_back(call);
     if (m_popupCommands.empty()) {
         ADD_FAILURE() << "unscripted popup menu";
         return FALSE;
@@ -451,10 +447,7 @@ HDC CFakeServices::CreatePrinterDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName,
 
 SHORT CFakeServices::GetKeyState(int nVirtKey)
 {
-    Call call;
-    call.kind = "GetKeyState";
-    call.nType = UINT(nVirtKey);
-    m_calls.push_back(call);
+    Record("GetKeyState").nType = UINT(nVirtKey);
     auto it = m_keyStates.find(nVirtKey);
     if (it == m_keyStates.end()) {
         ADD_FAILURE() << "unscripted GetKeyState(" << nVirtKey << ")";
@@ -465,9 +458,7 @@ SHORT CFakeServices::GetKeyState(int nVirtKey)
 
 DWORD CFakeServices::GetTickCount()
 {
-    Call call;
-    call.kind = "GetTickCount";
-    m_calls.push_back(call);
+    Record("GetTickCount");
     if (!m_bTickSet)
         ADD_FAILURE() << "unscripted GetTickCount";
     return m_dwTicks;
@@ -475,10 +466,7 @@ DWORD CFakeServices::GetTickCount()
 
 BOOL CFakeServices::MessageBeep(UINT uType)
 {
-    Call call;
-    call.kind = "MessageBeep";
-    call.nType = uType;
-    m_calls.push_back(call);
+    Record("MessageBeep").nType = uType;
     if (m_nBeeps == 0)
         ADD_FAILURE() << "unexpected beep (" << uType << ")";
     else
@@ -488,9 +476,7 @@ BOOL CFakeServices::MessageBeep(UINT uType)
 
 BOOL CFakeServices::GetCursorPos(LPPOINT lpPoint)
 {
-    Call call;
-    call.kind = "GetCursorPos";
-    m_calls.push_back(call);
+    Record("GetCursorPos");
     if (!m_bCursorSet) {
         ADD_FAILURE() << "unscripted GetCursorPos";
         return FALSE;
@@ -502,9 +488,7 @@ BOOL CFakeServices::GetCursorPos(LPPOINT lpPoint)
 HWND CFakeServices::WindowFromPoint(POINT point)
 {
     (void)point;
-    Call call;
-    call.kind = "WindowFromPoint";
-    m_calls.push_back(call);
+    Record("WindowFromPoint");
     if (!m_bCursorSet)
         ADD_FAILURE() << "unscripted WindowFromPoint";
     return m_hWndUnderCursor;

@@ -165,6 +165,14 @@ TEST_F(CommonDialogs, PrintSetupReplacesTheApplicationsPrinter)
     screen.SetAttribDC(hDC);
     EXPECT_EQ(screen.GetDeviceCaps(LOGPIXELSY), 300) << "the screen DC measures on the printer";
     screen.SetAttribDC(screen.m_hDC);
+    // the printing loop's calls reach the printer-like DC through any CDC pointer to it
+    EXPECT_GT(pPrinter->StartDoc("Ranking"), 0);
+    pPrinter->StartPage();
+    pPrinter->FillSolidRect(CRect(10, 10, 20, 20), RGB(0, 0, 255));
+    pPrinter->EndPage();
+    pPrinter->EndDoc();
+    EXPECT_EQ(fake.PrinterDCs()[0]->DocCalls(), (std::vector<std::string>{"StartDoc Ranking", "StartPage", "EndPage", "EndDoc"}));
+    EXPECT_EQ(fake.PrinterDCs()[0]->PixelAt(15, 15), RGB(0, 0, 255)) << "drawn on the page";
 
     // cancelling the set-up keeps the printer
     const HGLOBAL hDevNamesBefore = app.m_hDevNames;
