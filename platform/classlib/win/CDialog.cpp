@@ -187,16 +187,7 @@ void CDialog::FinishModal()
 
 INT_PTR CDialog::RunModalLoop()
 {
-    HWND hWndTop = nullptr;
-    GetSafeOwner(m_pParentWnd, &hWndTop);
-    if (!StartModal())
-        return -1;
-    AfxRunModalLoop(
-        this, hWndTop, [](CWnd* pWnd) { return static_cast<CDialog*>(pWnd)->IsModalEnded(); },
-        [](CWnd* pWnd) { static_cast<CDialog*>(pWnd)->EndDialog(-1); });
-    const INT_PTR nResult = m_dlgState.nModalResult;
-    FinishModal();
-    return nResult;
+    return AfxRunModal(*this, m_pParentWnd);
 }
 
 void CDialog::EndDialog(int nResult)

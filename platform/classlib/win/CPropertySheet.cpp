@@ -350,16 +350,7 @@ void CPropertySheet::FinishModal()
 
 INT_PTR CPropertySheet::RunModalLoop()
 {
-    HWND hWndTop = nullptr;
-    GetSafeOwner(m_pParentWnd, &hWndTop);
-    if (!StartModal())
-        return -1;
-    AfxRunModalLoop(
-        this, hWndTop, [](CWnd* pWnd) { return static_cast<CPropertySheet*>(pWnd)->IsModalEnded(); },
-        [](CWnd* pWnd) { static_cast<CPropertySheet*>(pWnd)->EndDialog(IDCANCEL); });
-    const INT_PTR nResult = m_sheetState.nResult;
-    FinishModal();
-    return nResult;
+    return AfxRunModal(*this, m_pParentWnd);
 }
 
 void CPropertySheet::EndDialog(int nEndID)

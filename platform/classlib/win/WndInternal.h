@@ -126,3 +126,22 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // for the outer loop. Afterwards hWndTop is enabled again and activated when the modal window was
 // active.
 void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (*pfnOnQuit)(CWnd*));
+
+// The production modal run of a dialog or property sheet (TModal has StartModal, IsModalEnded,
+// EndDialog, GetModalResult and FinishModal): the window is made, the modal loop runs over the top-level
+// window that owns it for pParentWnd (WM_QUIT ends it with -1), and the window is destroyed. Returns the
+// result; -1 when the window could not be made.
+template <class TModal>
+INT_PTR AfxRunModal(TModal& modal, CWnd* pParentWnd)
+{
+    HWND hWndTop = nullptr;
+    TModal::GetSafeOwner(pParentWnd, &hWndTop);
+    if (!modal.StartModal())
+        return -1;
+    AfxRunModalLoop(
+        &modal, hWndTop, [](CWnd* pWnd) { return static_cast<TModal*>(pWnd)->IsModalEnded(); },
+        [](CWnd* pWnd) { static_cast<TModal*>(pWnd)->EndDialog(-1); });
+    const INT_PTR nResult = modal.GetModalResult();
+    modal.FinishModal();
+    return nResult;
+}

@@ -1,16 +1,12 @@
 #include "FakePrinterDC.h"
 
+#include "TestSupport.h"
+
 CFakePrinterDC::CFakePrinterDC(int nPageWidth, int nPageHeight, int nDpiX, int nDpiY)
     : m_nPageWidth(nPageWidth), m_nPageHeight(nPageHeight), m_nDpiX(nDpiX), m_nDpiY(nDpiY)
 {
     Attach(::CreateCompatibleDC(nullptr));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nPageWidth;
-    info.bmiHeader.biHeight = -nPageHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitInfo(nPageWidth, nPageHeight);
     void* pBits = nullptr;
     m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
     m_pBits = static_cast<DWORD*>(pBits);

@@ -192,22 +192,6 @@ BOOL CFakeServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND 
 
 namespace {
 
-// The steps of a modal run of a dialog or sheet with the script acting on the live window.
-template <class TModal>
-INT_PTR RunScripted(TModal& modal, const std::function<void(TModal&)>& script)
-{
-    if (!modal.StartModal())
-        return -1;
-    script(modal);
-    if (!modal.IsModalEnded()) {
-        ADD_FAILURE() << "the script left the modal window open";
-        modal.EndDialog(IDCANCEL);
-    }
-    const INT_PTR nResult = modal.GetModalResult();
-    modal.FinishModal();
-    return nResult;
-}
-
 // The texts of a double-NUL-terminated filter list.
 std::vector<std::string> FilterTexts(LPCSTR lpstrFilter)
 {
@@ -226,8 +210,9 @@ HGLOBAL GlobalCopy(const void* pData, size_t nSize)
     return hBlock;
 }
 
-// The device name in a DEVNAMES block (empty without one).
-std::string DeviceOf(HGLOBAL hDevNames)
+} // namespace
+
+std::string DeviceNameOf(HGLOBAL hDevNames)
 {
     if (hDevNames == nullptr)
         return "";
@@ -236,8 +221,6 @@ std::string DeviceOf(HGLOBAL hDevNames)
     ::GlobalUnlock(hDevNames);
     return name;
 }
-
-} // namespace
 
 CFakeServices::Call& CFakeServices::Record(const char* pszKind)
 {
@@ -259,28 +242,37 @@ bool CFakeServices::NextAnswer(const char* pszKind, DialogAnswer& rAnswer)
     return true;
 }
 
-INT_PTR CFakeServices::DoModal(CDialog* pDialog)
+template <class TModal>
+INT_PTR CFakeServices::RunModalScript(TModal& modal, const char* pszKind,
+                                      std::function<void(TModal&)> ModalScript::*pScript)
 {
-    Record("DoModal");
-    if (m_modalScripts.empty() || !m_modalScripts.front().dialog) {
-        ADD_FAILURE() << "unscripted modal dialog";
+    Record(pszKind);
+    if (m_modalScripts.empty() || !(m_modalScripts.front().*pScript)) {
+        ADD_FAILURE() << "unscripted " << pszKind;
         return IDCANCEL;
     }
-    const std::function<void(CDialog&)> script = std::move(m_modalScripts.front().dialog);
+    const std::function<void(TModal&)> script = std::move(m_modalScripts.front().*pScript);
     m_modalScripts.pop_front();
-    return RunScripted(*pDialog, script);
+    if (!modal.StartModal())
+        return -1;
+    script(modal);
+    if (!modal.IsModalEnded()) {
+        ADD_FAILURE() << "the script left the modal window open (" << pszKind << ")";
+        modal.EndDialog(IDCANCEL);
+    }
+    const INT_PTR nResult = modal.GetModalResult();
+    modal.FinishModal();
+    return nResult;
+}
+
+INT_PTR CFakeServices::DoModal(CDialog* pDialog)
+{
+    return RunModalScript(*pDialog, "DoModal", &ModalScript::dialog);
 }
 
 INT_PTR CFakeServices::DoModal(CPropertySheet* pSheet)
 {
-    Record("DoModalSheet");
-    if (m_modalScripts.empty() || !m_modalScripts.front().sheet) {
-        ADD_FAILURE() << "unscripted modal property sheet";
-        return IDCANCEL;
-    }
-    const std::function<void(CPropertySheet&)> script = std::move(m_modalScripts.front().sheet);
-    m_modalScripts.pop_front();
-    return RunScripted(*pSheet, script);
+    return RunModalScript(*pSheet, "DoModalSheet", &ModalScript::sheet);
 }
 
 BOOL CFakeServices::GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog)
@@ -384,7 +376,7 @@ BOOL CFakeServices::PrintDlg(PRINTDLGA* ppd)
     Call& call = Record("PrintDlg");
     call.hWnd = ppd->hwndOwner;
     call.dwFlags = ppd->Flags;
-    call.text = DeviceOf(ppd->hDevNames);
+    call.text = DeviceNameOf(ppd->hDevNames);
     m_dwCommDlgError = 0;
     if (ppd->Flags & PD_RETURNDEFAULT) {
         if (ppd->hDevMode != nullptr || ppd->hDevNames != nullptr) {

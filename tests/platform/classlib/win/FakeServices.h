@@ -154,6 +154,10 @@ private:
         FakePrinter printer;
     };
     Call& Record(const char* pszKind);
+    // A modal run of a dialog or sheet (a call of kind pszKind) with the next script, the one in
+    // *pScript of the script queue's front, acting on the live window.
+    template <class TModal>
+    INT_PTR RunModalScript(TModal& modal, const char* pszKind, std::function<void(TModal&)> ModalScript::*pScript);
     // The next scripted answer of kind pszKind; false (and a failure) when the script has none.
     bool NextAnswer(const char* pszKind, DialogAnswer& rAnswer);
     // The printer named pszName among those the fake knows; null when unknown.
@@ -183,6 +187,8 @@ private:
     HWND m_hWndUnderCursor = nullptr;
 };
 
+// The device (printer) name in a DEVNAMES block; empty without one.
+std::string DeviceNameOf(HGLOBAL hDevNames);
 // Clicks button nID of the dialog as the user would (WM_COMMAND with BN_CLICKED from the button).
 void ClickButton(CWnd& dialog, int nID);
 // Dispatches the messages waiting in the thread's queue (WM_QUIT is left out and reported as

@@ -19,16 +19,6 @@ protected:
     const CFakeServices::Call& LastCall() const { return fake.Calls().back(); }
 };
 
-std::string DeviceName(HGLOBAL hDevNames)
-{
-    if (hDevNames == nullptr)
-        return "";
-    const DEVNAMES* pNames = static_cast<const DEVNAMES*>(::GlobalLock(hDevNames));
-    std::string name = reinterpret_cast<const char*>(pNames) + pNames->wDeviceOffset;
-    ::GlobalUnlock(hDevNames);
-    return name;
-}
-
 TEST_F(CommonDialogs, FileDialogGivesItsSettingsAndReadsTheChosenPath)
 {
     CFileDialog save(FALSE, "TXT", "Results.txt", 0, "Text file (*.txt)|*.txt||");
@@ -147,7 +137,7 @@ TEST_F(CommonDialogs, PrintSetupReplacesTheApplicationsPrinter)
     EXPECT_TRUE(dialogs[0].dwFlags & PD_RETURNDEFAULT) << "the default printer was asked first (there is none)";
     const DWORD setupFlags = PD_PRINTSETUP | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
     EXPECT_EQ(dialogs[1].dwFlags & setupFlags, setupFlags);
-    EXPECT_EQ(DeviceName(app.m_hDevNames), "Office Laser");
+    EXPECT_EQ(DeviceNameOf(app.m_hDevNames), "Office Laser");
     EXPECT_NE(app.m_hDevMode, nullptr);
 
     // the printer's DC is the printer-like DC, also when a screen DC measures on it
