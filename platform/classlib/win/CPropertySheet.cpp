@@ -62,13 +62,18 @@ UINT CALLBACK CPropertyPage::PageCallback(HWND, UINT uMsg, LPPROPSHEETPAGEA ppsp
     return 1;
 }
 
-LRESULT CPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+void CPropertyPage::DisarmHook()
 {
     if (m_pageState.bHookArmed) {
-        // the first message of the page's window: the hook has done its work
         m_pageState.bHookArmed = FALSE;
         AfxUnhookWindowCreate(m_pageState.pPreviousHook);
     }
+}
+
+LRESULT CPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // the first message of the page's window: the hook has done its work
+    DisarmHook();
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -377,6 +382,14 @@ LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)
 BOOL CPropertySheet::OnInitDialog()
 {
     return BOOL(Default());
+}
+
+LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+    for (CPropertyPage* pPage : m_sheetState.pages)
+        pPage->DisarmHook();
+    return lResult;
 }
 
 BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -86,6 +86,8 @@ private:
     friend class CPropertySheet;
 
     void CommonConstruct(UINT nIDCaption);
+    // Disarms the creation hook the page armed for its window, if it still waits.
+    void DisarmHook();
     // The record the system's sheet makes the page from: m_psp with the loaded template. FALSE when the
     // template is missing.
     BOOL PreparePage(PROPSHEETPAGEA& psp);
@@ -155,6 +157,10 @@ public:
     CWnd* m_pParentWnd; // the owner given at construction
 
 protected:
+    // A page whose window the system was to make while this message was handled and did not (its
+    // template names an unknown control, say) has its creation hook disarmed, so that the next window
+    // made elsewhere is not taken for it.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Commands the derived table leaves go to the system's sheet; OK and Cancel that end it end the
     // modal run.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -9,6 +9,7 @@
 /* pages */
 #define IDD_PAGE_GENERAL 110
 #define IDD_PAGE_VALUES  111
+#define IDD_PAGE_BROKEN  112 /* names a window class nobody registered */
 #define IDD_PAGE_MISSING 119 /* no such template */
 #define IDC_NAME         1101
 #define IDC_GAIN         1102

@@ -266,6 +266,27 @@ TEST_F(Sheets, SheetsOwnTableAndInitialisationComeFirst)
     EXPECT_EQ(sheet.DoModal(), IDOK);
 }
 
+TEST_F(Sheets, PageWhoseWindowCannotBeMadeLeavesOtherWindowsAlone)
+{
+    CPropertySheet sheet("Broken");
+    CPropertyPage broken(IDD_PAGE_BROKEN);
+    sheet.AddPage(&general);
+    sheet.AddPage(&broken);
+    fake.ExpectModalSheet([&](CPropertySheet& shown) {
+        ClickTab(shown, 1);
+        EXPECT_EQ(broken.m_hWnd, nullptr) << "the system could not make the page";
+        // a window the program makes without an object (the system's message boxes, say)
+        const HWND hWndNext = ::CreateWindowExA(0, "Static", "next", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                                nullptr, nullptr);
+        ASSERT_NE(hWndNext, nullptr);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWndNext), nullptr) << "not taken for the page";
+        EXPECT_EQ(broken.m_hWnd, nullptr);
+        ::DestroyWindow(hWndNext);
+        ClickButton(shown, IDCANCEL);
+    });
+    sheet.DoModal();
+}
+
 TEST_F(Sheets, MissingPageTemplateFailsTheRun)
 {
     CPropertySheet sheet("Broken");
