@@ -106,7 +106,10 @@ void CFakeServices::DeliverFindReplace(DWORD dwFlags, const char* pszFind, const
         ::lstrcpynA(pfr->lpstrFindWhat, pszFind, pfr->wFindWhatLen);
     if (pszReplace != nullptr && pfr->lpstrReplaceWith != nullptr)
         ::lstrcpynA(pfr->lpstrReplaceWith, pszReplace, pfr->wReplaceWithLen);
-    pfr->Flags = dwFlags;
+    // the options the dialog was made with stay; the user's choices and the report are new
+    const DWORD dwReported = FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD | FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL |
+                             FR_DIALOGTERM;
+    pfr->Flags = (pfr->Flags & ~dwReported) | dwFlags;
     const HWND hWndStandIn = m_hWndFindStandIn;
     if (dwFlags & FR_DIALOGTERM) {
         m_pFindReplace = nullptr;
