@@ -164,7 +164,8 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
         CString text;
         GetText(nIndex, text);
-        const COLORREF crOldText = ::SetTextColor(hDC, ::GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const COLORREF crOldText =
+            ::SetTextColor(hDC, ::GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         const COLORREF crOldBk = ::SetBkColor(hDC, ::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         ::ExtTextOutA(hDC, rcText.left + 1, rcText.top, ETO_OPAQUE | ETO_CLIPPED, &rcText, text, UINT(text.GetLength()),
                       nullptr);

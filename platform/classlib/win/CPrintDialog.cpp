@@ -42,8 +42,9 @@ INT_PTR CPrintDialog::DoModal()
 BOOL CPrintDialog::GetDefaults()
 {
     if (m_pd.hDevMode != nullptr || m_pd.hDevNames != nullptr)
-        AfxThrowInvalidArgFormat("CPrintDialog::GetDefaults: the dialog already holds a printer (DEVMODE %p, DEVNAMES %p)",
-                                 m_pd.hDevMode, m_pd.hDevNames);
+        AfxThrowInvalidArgFormat(
+            "CPrintDialog::GetDefaults: the dialog already holds a printer (DEVMODE %p, DEVNAMES %p)", m_pd.hDevMode,
+            m_pd.hDevNames);
     PRINTDLGA pd = m_pd;
     pd.Flags |= PD_RETURNDEFAULT;
     pd.Flags &= ~DWORD(PD_RETURNDC);

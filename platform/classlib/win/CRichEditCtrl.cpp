@@ -52,7 +52,8 @@ void CRichEditCtrl::SetSel(long nStartChar, long nEndChar)
 
 void CRichEditCtrl::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo)
 {
-    ::SendMessageA(m_hWnd, EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText != nullptr ? lpszNewText : ""));
+    ::SendMessageA(m_hWnd, EM_REPLACESEL, bCanUndo,
+                   reinterpret_cast<LPARAM>(lpszNewText != nullptr ? lpszNewText : ""));
 }
 
 long CRichEditCtrl::LineFromChar(long nIndex) const

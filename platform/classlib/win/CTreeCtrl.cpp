@@ -290,7 +290,8 @@ HIMAGELIST DrawTreeDragImage(HWND hWndTree, HTREEITEM hItem)
     item.cchTextMax = sizeof text;
     if (!::SendMessageA(hWndTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return nullptr;
-    const HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(::SendMessageA(hWndTree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    const HIMAGELIST hImages =
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(hWndTree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
     int cxImage = 0, cyImage = 0;
     if (hImages != nullptr)
         ::ImageList_GetIconSize(hImages, &cxImage, &cyImage);
@@ -298,7 +299,8 @@ HIMAGELIST DrawTreeDragImage(HWND hWndTree, HTREEITEM hItem)
     const HDC hScreen = ::GetDC(nullptr);
     const HDC hDC = ::CreateCompatibleDC(hScreen);
     const HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(hWndTree, WM_GETFONT, 0, 0));
-    const HGDIOBJ hOldFont = ::SelectObject(hDC, hFont != nullptr ? HGDIOBJ(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+    const HGDIOBJ hOldFont =
+        ::SelectObject(hDC, hFont != nullptr ? HGDIOBJ(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE sizeText = {};
     ::GetTextExtentPoint32A(hDC, text, int(strlen(text)), &sizeText);
     const int nGap = cxImage > 0 ? 2 : 0;

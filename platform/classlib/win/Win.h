@@ -1,5 +1,6 @@
 // The Win32 part of the class library: drawing, menus, windows, messages and commands, the
-// application object, dialogs, property sheets, common dialogs, controls and the test seams. Include this in Win32 units.
+// application object, dialogs, property sheets, common dialogs, controls and the test seams. Include
+// this in Win32 units.
 #pragma once
 
 #include "core/Core.h"
