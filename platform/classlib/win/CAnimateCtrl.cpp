@@ -24,27 +24,7 @@ BOOL CAnimateCtrl::Open(UINT nID)
                                reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(nID))));
 }
 
-BOOL CAnimateCtrl::Open(LPCSTR lpszFileName)
-{
-    return BOOL(::SendMessageA(m_hWnd, ACM_OPENA, 0, reinterpret_cast<LPARAM>(lpszFileName)));
-}
-
 BOOL CAnimateCtrl::Play(UINT nFrom, UINT nTo, UINT nRep)
 {
     return BOOL(::SendMessageA(m_hWnd, ACM_PLAY, WPARAM(nRep), MAKELPARAM(nFrom, nTo)));
-}
-
-BOOL CAnimateCtrl::Seek(UINT nTo)
-{
-    return Play(nTo, nTo, 1);
-}
-
-BOOL CAnimateCtrl::Stop()
-{
-    return BOOL(::SendMessageA(m_hWnd, ACM_STOP, 0, 0));
-}
-
-BOOL CAnimateCtrl::Close()
-{
-    return BOOL(::SendMessageA(m_hWnd, ACM_OPENA, 0, 0));
 }

@@ -1,7 +1,8 @@
 // CAnimateCtrl: an animation control ("SysAnimate32") that plays a silent AVI clip, uncompressed or
 // RLE-compressed; thin wrappers of the ACM_ messages.
 //
-// Not done yet: notifications of the clip starting and stopping.
+// Not done yet: clips from files, stopping and closing a clip, notifications of the clip starting and
+// stopping.
 #pragma once
 
 #include "win/CWnd.h"
@@ -16,15 +17,9 @@ public:
     // the parent's client coordinates, control id nID. FALSE when no window was made.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    // Opens the clip: an "AVI" resource (current resource handle, then the program) or a file. FALSE
-    // when it is missing or no clip the control can play. With ACS_AUTOPLAY it starts at once.
+    // Opens the clip of "AVI" resource nID (current resource handle, then the program). FALSE when it is
+    // missing or no clip the control can play. With ACS_AUTOPLAY it starts at once.
     BOOL Open(UINT nID);
-    BOOL Open(LPCSTR lpszFileName);
-    // Plays frames nFrom to nTo (-1: the last) nRep times (-1: without end).
+    // Plays frames nFrom to nTo (-1: the last) nRep times (-1: without end); Play(n, n, 1) shows frame n.
     BOOL Play(UINT nFrom, UINT nTo, UINT nRep);
-    // Shows frame nTo.
-    BOOL Seek(UINT nTo);
-    BOOL Stop();
-    // Closes the clip (the control goes blank).
-    BOOL Close();
 };

@@ -22,7 +22,7 @@ const int kBoxSize = 13; // the check box's side in pixels
 
 } // namespace
 
-CCheckListBox::CCheckListBox() : m_nCheckStyle(BS_AUTOCHECKBOX) {}
+CCheckListBox::CCheckListBox() = default;
 
 CCheckListBox::~CCheckListBox() = default;
 
@@ -35,13 +35,6 @@ BOOL CCheckListBox::PreCreateWindow(CREATESTRUCTA& cs)
 {
     cs.style = LONG((DWORD(cs.style) & ~DWORD(LBS_OWNERDRAWVARIABLE)) | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
     return CListBox::PreCreateWindow(cs);
-}
-
-void CCheckListBox::SetCheckStyle(UINT nStyle)
-{
-    if (nStyle != BS_CHECKBOX && nStyle != BS_AUTOCHECKBOX && nStyle != BS_3STATE && nStyle != BS_AUTO3STATE)
-        AfxThrowInvalidArgFormat("CCheckListBox::SetCheckStyle: %u is no check-box style", nStyle);
-    m_nCheckStyle = nStyle;
 }
 
 int CCheckListBox::GetCheck(int nIndex) const
@@ -73,10 +66,7 @@ void CCheckListBox::ToggleByUser(int nIndex)
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return;
-    if (m_nCheckStyle == BS_AUTOCHECKBOX)
-        SetCheck(nIndex, GetCheck(nIndex) == 1 ? 0 : 1);
-    else if (m_nCheckStyle == BS_AUTO3STATE)
-        SetCheck(nIndex, (GetCheck(nIndex) + 1) % 3);
+    SetCheck(nIndex, GetCheck(nIndex) == 1 ? 0 : 1);
     const HWND hWndParent = ::GetParent(m_hWnd);
     if (hWndParent != nullptr)
         ::SendMessageA(hWndParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE),

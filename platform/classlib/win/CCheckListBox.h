@@ -4,11 +4,9 @@
 // it is created with (a list in a dialog template must have them). Each item holds a check state, 0
 // clear, 1 checked or 2 indeterminate; new items start clear, also items added by LB_ADDSTRING or
 // LB_INSERTSTRING sent directly, and the item's data stays the program's own. The user changes the
-// state with Space (the item with the focus rectangle) or a click or double click on its box: with the
-// check style BS_AUTOCHECKBOX (the default) it turns between 0 and 1, with BS_AUTO3STATE it goes
-// 0, 1, 2, 0. Then the parent gets WM_COMMAND with CLBN_CHKCHANGE (and the list's id and window). With
-// BS_CHECKBOX or BS_3STATE the user's action only notifies the parent, which sets the state. SetCheck
-// never notifies.
+// state with Space (the item with the focus rectangle) or a click or double click on its box: a checked
+// item becomes clear, any other checked. Then the parent gets WM_COMMAND with CLBN_CHKCHANGE (and the
+// list's id and window). SetCheck never notifies.
 //
 // The parent draws, measures and deletes owner-drawn items through the list (reflection), so the parent
 // must be a window of the library; items are as high as the list's font and at least as the box.
@@ -33,10 +31,6 @@ public:
     // Creates the list (see the top of this file for the styles added).
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    // BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE or BS_AUTO3STATE; others are refused with
-    // CInvalidArgException.
-    void SetCheckStyle(UINT nStyle);
-    UINT GetCheckStyle() const { return m_nCheckStyle; }
     // The check state of item nIndex (0 for an index outside the items) / sets it (0, 1 or 2; other
     // values and bad indexes are refused with CInvalidArgException).
     int GetCheck(int nIndex) const;
@@ -62,13 +56,12 @@ protected:
     afx_msg LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
 
 private:
-    // The user toggled item nIndex: the next state by the check style, then the parent is told.
+    // The user toggled item nIndex: its new state, then the parent is told.
     void ToggleByUser(int nIndex);
     // A new item at nIndex (the list answered the insertion with it; negative: it failed).
     LRESULT NoteInserted(LRESULT nIndex);
     // The height an item needs for the list's font and the box.
     int CalcItemHeight() const;
 
-    UINT m_nCheckStyle;
     std::vector<int> m_checks; // one state per item (items added before the object took the window: 0)
 };

@@ -22,8 +22,6 @@ public:
     INT_PTR DoModal() override;
     // The chosen colour (the initial one until a colour is chosen).
     COLORREF GetColor() const { return m_cc.rgbResult; }
-    // The program's shared set of sixteen custom colours.
-    static COLORREF* GetSavedCustomColors();
 
     CHOOSECOLORA m_cc;
 };

@@ -1,7 +1,5 @@
 #include "win/CEdit.h"
 
-#include "win/ArgCheck.h"
-
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
@@ -148,12 +146,6 @@ void CEdit::Clear()
 int CEdit::GetFirstVisibleLine() const
 {
     return int(::SendMessageA(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0));
-}
-
-void CEdit::GetRect(LPRECT lpRect) const
-{
-    AfxRequirePointer(lpRect, "CEdit::GetRect", "lpRect");
-    ::SendMessageA(m_hWnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
 }
 
 void CEdit::SetRect(LPCRECT lpRect)

@@ -34,9 +34,8 @@ public:
     void LineScroll(int nLines, int nChars = 0);
     // The first line shown (a single-line control: the first character shown).
     int GetFirstVisibleLine() const;
-    // The formatting rectangle (client coordinates) of a multi-line control; SetRectNP sets it without
+    // Sets the formatting rectangle (client coordinates) of a multi-line control; SetRectNP without
     // repainting.
-    void GetRect(LPRECT lpRect) const;
     void SetRect(LPCRECT lpRect);
     void SetRectNP(LPCRECT lpRect);
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);

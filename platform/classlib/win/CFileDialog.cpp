@@ -62,18 +62,13 @@ CString CFileDialog::GetPathName() const
     return m_szFileName;
 }
 
-CString CFileDialog::GetFileName() const
+CString CFileDialog::GetFileExt() const
 {
+    // the extension of the last part of the path only: a folder's dot is no extension
     const char* pszName = m_szFileName;
     for (const char* p = m_szFileName; *p != '\0'; ++p)
         if (*p == '\\' || *p == '/' || *p == ':')
             pszName = p + 1;
-    return pszName;
-}
-
-CString CFileDialog::GetFileExt() const
-{
-    const CString name = GetFileName();
-    const int nDot = name.ReverseFind('.');
-    return nDot >= 0 ? name.Mid(nDot + 1) : CString();
+    const char* pszDot = strrchr(pszName, '.');
+    return pszDot != nullptr ? CString(pszDot + 1) : CString();
 }

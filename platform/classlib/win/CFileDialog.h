@@ -33,10 +33,9 @@ public:
     // Shows the dialog. IDOK when a file was chosen (GetPathName gives it), else IDCANCEL.
     INT_PTR DoModal() override;
 
-    // The chosen path, its last part (the file name) and the file name's extension without the dot
-    // (empty when it has none).
+    // The chosen path, and the extension of its last part (the file name) without the dot (empty when
+    // it has none).
     CString GetPathName() const;
-    CString GetFileName() const;
     CString GetFileExt() const;
 
     OPENFILENAMEA m_ofn;

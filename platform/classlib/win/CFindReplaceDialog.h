@@ -35,7 +35,6 @@ public:
     CString GetReplaceString() const { return m_fr.lpstrReplaceWith; }
     BOOL SearchDown() const { return (m_fr.Flags & FR_DOWN) != 0; }
     BOOL MatchCase() const { return (m_fr.Flags & FR_MATCHCASE) != 0; }
-    BOOL MatchWholeWord() const { return (m_fr.Flags & FR_WHOLEWORD) != 0; }
     BOOL FindNext() const { return (m_fr.Flags & FR_FINDNEXT) != 0; }
     BOOL ReplaceCurrent() const { return (m_fr.Flags & FR_REPLACE) != 0; }
     BOOL ReplaceAll() const { return (m_fr.Flags & FR_REPLACEALL) != 0; }

@@ -64,19 +64,9 @@ HDC CPrintDialog::CreatePrinterDC()
     return m_pd.hDC;
 }
 
-CString CPrintDialog::GetDriverName() const
-{
-    return DevNamesText(m_pd.hDevNames, &DEVNAMES::wDriverOffset);
-}
-
 CString CPrintDialog::GetDeviceName() const
 {
     return DevNamesText(m_pd.hDevNames, &DEVNAMES::wDeviceOffset);
-}
-
-CString CPrintDialog::GetPortName() const
-{
-    return DevNamesText(m_pd.hDevNames, &DEVNAMES::wOutputOffset);
 }
 
 HDC AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode)

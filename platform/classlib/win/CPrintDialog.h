@@ -37,10 +37,8 @@ public:
     // A device context for the printer of m_pd (replacing an earlier one), kept in m_pd.hDC. Null when
     // m_pd names no printer or the DC cannot be made.
     HDC CreatePrinterDC();
-    // The printer's names from m_pd.hDevNames (empty without one).
-    CString GetDriverName() const;
+    // The printer's name from m_pd.hDevNames (empty without one).
     CString GetDeviceName() const;
-    CString GetPortName() const;
 
     PRINTDLGA m_pd;
 };

@@ -336,7 +336,7 @@ BOOL CPropertySheet::SystemSheetEnded() const
 
 BOOL CPropertySheet::IsModalEnded()
 {
-    // an end that came another way than the buttons (closing the window, PressButton)
+    // an end that came another way than the buttons (closing the window, a page pressing a button)
     if (!m_sheetState.bEnded && SystemSheetEnded())
         EndDialog(::SendMessageA(m_hWnd, PSM_GETRESULT, 0, 0) > 0 ? IDOK : IDCANCEL);
     return m_sheetState.bEnded || m_hWnd == nullptr;
@@ -364,14 +364,6 @@ void CPropertySheet::EndDialog(int nEndID)
     m_sheetState.nResult = nEndID;
     if (m_hWnd != nullptr)
         ::ShowWindow(m_hWnd, SW_HIDE);
-}
-
-BOOL CPropertySheet::PressButton(int nButton)
-{
-    if (m_hWnd == nullptr)
-        return FALSE;
-    ::SendMessageA(m_hWnd, PSM_PRESSBUTTON, WPARAM(nButton), 0);
-    return TRUE;
 }
 
 LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)

@@ -146,8 +146,6 @@ public:
     void FinishModal();
     // Ends the sheet with nEndID (hidden at once).
     void EndDialog(int nEndID);
-    // Presses one of the sheet's buttons (PSBTN_*) as the user would.
-    BOOL PressButton(int nButton);
 
     // The window and its first page exist. Base: the system sheet's initialisation; its answer.
     virtual BOOL OnInitDialog();

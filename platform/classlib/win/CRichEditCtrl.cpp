@@ -81,11 +81,6 @@ void CRichEditCtrl::SetModify(BOOL bModified)
     ::SendMessageA(m_hWnd, EM_SETMODIFY, bModified, 0);
 }
 
-DWORD CRichEditCtrl::GetEventMask() const
-{
-    return DWORD(::SendMessageA(m_hWnd, EM_GETEVENTMASK, 0, 0));
-}
-
 DWORD CRichEditCtrl::SetEventMask(DWORD dwEventMask)
 {
     return DWORD(::SendMessageA(m_hWnd, EM_SETEVENTMASK, 0, LPARAM(dwEventMask)));
@@ -94,11 +89,6 @@ DWORD CRichEditCtrl::SetEventMask(DWORD dwEventMask)
 UINT CRichEditCtrl::SetOptions(WORD wOp, DWORD dwFlags)
 {
     return UINT(::SendMessageA(m_hWnd, EM_SETOPTIONS, wOp, LPARAM(dwFlags)));
-}
-
-UINT CRichEditCtrl::GetOptions() const
-{
-    return UINT(::SendMessageA(m_hWnd, EM_GETOPTIONS, 0, 0));
 }
 
 COLORREF CRichEditCtrl::SetBackgroundColor(BOOL bSysColor, COLORREF cr)
@@ -153,11 +143,6 @@ BOOL CRichEditCtrl::SetParaFormat(PARAFORMAT& pf)
 void CRichEditCtrl::Copy()
 {
     ::SendMessageA(m_hWnd, WM_COPY, 0, 0);
-}
-
-void CRichEditCtrl::Cut()
-{
-    ::SendMessageA(m_hWnd, WM_CUT, 0, 0);
 }
 
 void CRichEditCtrl::Paste()

@@ -43,12 +43,10 @@ public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);
     BOOL GetModify() const;
     void SetModify(BOOL bModified = TRUE);
-    // The notifications the control sends (ENM_*); Set returns the previous mask.
-    DWORD GetEventMask() const;
+    // The notifications the control sends (ENM_*). Returns the previous mask.
     DWORD SetEventMask(DWORD dwEventMask);
     // ECO_* options: wOp ECOOP_SET, ECOOP_OR, ECOOP_AND or ECOOP_XOR. Returns the options now in force.
     UINT SetOptions(WORD wOp, DWORD dwFlags);
-    UINT GetOptions() const;
     // The background: the system's window colour (bSysColor) or cr. Returns the previous colour.
     COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr);
     // The device and line width (twips) the text is laid out for (null, 0: the window's width).
@@ -67,8 +65,7 @@ public:
     BOOL SetSelectionCharFormat(CHARFORMATA& cf);
     DWORD GetParaFormat(PARAFORMAT& pf) const;
     BOOL SetParaFormat(PARAFORMAT& pf);
-    // The clipboard.
+    // The clipboard: the selection to it, its text into the selection.
     void Copy();
-    void Cut();
     void Paste();
 };

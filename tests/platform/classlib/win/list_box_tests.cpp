@@ -120,43 +120,21 @@ TEST_F(ListBoxes, SpaceAndAClickOnTheBoxToggleAnItemAndTellTheParent)
     list.SetCheck(0, 2);
     list.DeleteString(1);
     EXPECT_EQ(Checks(list), (std::vector<int>{2, 1, 1}));
+    ClickBox(list, 0);
+    EXPECT_EQ(list.GetCheck(0), 1) << "the user ticks an indeterminate item";
     list.ResetContent();
     list.AddString("White");
     EXPECT_EQ(Checks(list), (std::vector<int>{0}));
 }
 
-TEST_F(ListBoxes, CheckStylesSayWhatTheUsersToggleDoes)
+TEST_F(ListBoxes, CheckStatesRefuseBadItemsAndValues)
 {
-    struct Case {
-        UINT nStyle;
-        std::vector<int> states; // after each of three toggles from 0
-    };
-    const Case cases[] = {{BS_AUTOCHECKBOX, {1, 0, 1}},
-                          {BS_AUTO3STATE, {1, 2, 0}},
-                          {BS_CHECKBOX, {0, 0, 0}},
-                          {BS_3STATE, {0, 0, 0}}};
-    for (const Case& c : cases) {
-        CCheckListBox list;
-        ASSERT_TRUE(list.Create(WS_VISIBLE, CRect(10, 10, 200, 150), &parent, 8));
-        list.AddString("only");
-        list.SetCheckStyle(c.nStyle);
-        parent.commands.clear();
-        std::vector<int> states;
-        for (int i = 0; i < 3; ++i) {
-            list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
-            states.push_back(list.GetCheck(0));
-        }
-        EXPECT_EQ(states, c.states) << "style " << c.nStyle;
-        EXPECT_EQ(parent.CommandsWithCode(CLBN_CHKCHANGE).size(), 3u) << "each toggle is told, style " << c.nStyle;
-        list.DestroyWindow();
-    }
-
     CCheckListBox list;
     ASSERT_TRUE(list.Create(WS_VISIBLE, CRect(10, 10, 200, 150), &parent, 9));
     list.AddString("only");
     ExpectInvalidArg([&] { list.SetCheck(3, 1); }, "item 3");
     ExpectInvalidArg([&] { list.SetCheck(0, 3); }, "check state 3");
-    ExpectInvalidArg([&] { list.SetCheckStyle(BS_PUSHBUTTON); }, "no check-box style");
+    EXPECT_EQ(list.GetCheck(3), 0) << "no such item";
 }
 
 // ---- drag lists ---------------------------------------------------------------------------------------

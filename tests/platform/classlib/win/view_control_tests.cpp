@@ -273,13 +273,11 @@ TEST_F(Controls, AnimationOpensTheProgramsClipAndShowsItsFrames)
     ASSERT_TRUE(animate.Create(WS_VISIBLE, CRect(10, 10, 60, 60), &parent, 1007));
     EXPECT_FALSE(animate.Open(IDR_MISSING_CLIP));
     ASSERT_TRUE(animate.Open(IDR_BLACK_WHITE_CLIP));
-    EXPECT_TRUE(animate.Seek(1));
+    EXPECT_TRUE(animate.Play(1, 1, 1));
     EXPECT_EQ(WaitForPixel(animate, RGB(255, 255, 255)), RGB(255, 255, 255)) << "the second frame";
-    EXPECT_TRUE(animate.Seek(0));
+    EXPECT_TRUE(animate.Play(0, 0, 1));
     EXPECT_EQ(WaitForPixel(animate, RGB(0, 0, 0)), RGB(0, 0, 0)) << "the first frame";
-    EXPECT_TRUE(animate.Play(0, UINT(-1), UINT(-1)));
-    EXPECT_TRUE(animate.Stop());
-    EXPECT_TRUE(animate.Close());
+    EXPECT_TRUE(animate.Play(0, UINT(-1), UINT(-1))) << "the whole clip without end";
 }
 
 // ---- edit control -------------------------------------------------------------------------------------
@@ -291,7 +289,7 @@ TEST_F(Controls, EditFormattingRectangleAndFirstVisibleLine)
     const CRect rect(4, 2, 150, 40);
     edit.SetRectNP(&rect);
     CRect got;
-    edit.GetRect(&got);
+    edit.SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&got));
     EXPECT_EQ(got.TopLeft(), rect.TopLeft());
     EXPECT_EQ(got.right, rect.right);
     EXPECT_LE(got.bottom, rect.bottom) << "the system keeps whole lines";
