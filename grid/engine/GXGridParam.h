@@ -40,9 +40,9 @@ public:
     ~CGXGridParam() override;
     CGXGridParam(const CGXGridParam&) = delete;
 
-    // 2: the stored form.
+    // The stored form.
     void Serialize(CArchive& ar) override;
-    // 3: makes this parameter object a copy of other through the parameter-copy module (nothing
+    // Makes this parameter object a copy of other through the parameter-copy module (nothing
     // without it, nothing for itself). Returns *this.
     virtual CGXGridParam& operator=(const CGXGridParam& other);
 

@@ -67,42 +67,42 @@ public:
 // The grid's settings in the application's profile.
 class CGXAbstractGridProfileImp : public CObject {
 public:
-    // 0: writes the base styles of map to its section.
+    // Writes the base styles of map to its section.
     virtual void WriteStylesMap(const CGXStylesMap& map) = 0;
-    // 1: writes font as its text under key in section.
+    // Writes font as its text under key in section.
     virtual void WriteFont(const CGXFont& font, const char* pszSection, const char* pszKey) = 0;
-    // 2: writes style to section, key by key.
+    // Writes style to section, key by key.
     virtual void WriteStyle(const CGXStyle& style, const char* pszSection, const CGXStylesMap* pStylesMap) = 0;
-    // 3: writes properties to their section.
+    // Writes properties to their section.
     virtual void WriteProperties(const CGXProperties& properties) = 0;
-    // 4: reads the base styles of map from its section. TRUE when anything was read.
+    // Reads the base styles of map from its section. TRUE when anything was read.
     virtual BOOL ReadStylesMap(CGXStylesMap& map) = 0;
-    // 5: reads font from key in section. TRUE when the value was not empty.
+    // Reads font from key in section. TRUE when the value was not empty.
     virtual BOOL ReadFont(CGXFont& font, const char* pszSection, const char* pszKey) = 0;
-    // 6: reads style from section. FALSE when no section is given.
+    // Reads style from section. FALSE when no section is given.
     virtual BOOL ReadStyle(CGXStyle& style, const char* pszSection, const CGXStylesMap* pStylesMap) = 0;
-    // 7: reads properties from their section. FALSE when the section does not exist.
+    // Reads properties from their section. FALSE when the section does not exist.
     virtual BOOL ReadProperties(CGXProperties& properties) = 0;
 };
 
 // Deep copies of parameter objects, styles maps and properties.
 class CGXAbstractGridParamCopyOperatorImp : public CObject {
 public:
-    // 0: makes dest a copy of src (nothing when they are the same object).
+    // Makes dest a copy of src (nothing when they are the same object).
     virtual void CopyParam(CGXGridParam& dest, const CGXGridParam& src) = 0;
-    // 1: makes dest a copy of src: every entry, styles cloned.
+    // Makes dest a copy of src: every entry, styles cloned.
     virtual void CopyStylesMap(CGXStylesMap& dest, const CGXStylesMap& src) = 0;
-    // 2: makes dest a copy of src: every setting, user properties cloned, header and footer copied.
+    // Makes dest a copy of src: every setting, user properties cloned, header and footer copied.
     virtual void CopyProperties(CGXProperties& dest, const CGXProperties& src) = 0;
 };
 
 // Copies and moves blocks of cells of a cell data store (grid operations).
 class CGXAbstractDataCopyMoveCellsImp : public CObject {
 public:
-    // 0: copies the cells of range to the block starting at (nDestRow, nDestCol). Returns success.
+    // Copies the cells of range to the block starting at (nDestRow, nDestCol). Returns success.
     virtual BOOL CopyCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
                            UINT nFlags) = 0;
-    // 1: moves them, with undo information for the formula engine. Returns success.
+    // Moves them, with undo information for the formula engine. Returns success.
     virtual BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
                            CGXUndoEngineCellsInfo*& pUndoInfo, UINT nFlags) = 0;
 };
@@ -110,7 +110,7 @@ public:
 // Reorders the rows or columns of a cell data store after sorting (grid operations).
 class CGXAbstractGridSortMoveDataImp : public CObject {
 public:
-    // 0 and 1: rows and columns. Return success.
+    // Rows, then columns. Return success.
     virtual BOOL ReorderRowsAfterSort(CGXData& data, CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap) = 0;
     virtual BOOL ReorderColsAfterSort(CGXData& data, CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap) = 0;
 };

@@ -55,14 +55,14 @@ public:
     ~CGXProperties() override;
     CGXProperties& operator=(const CGXProperties&) = delete;
 
-    // 2: the stored form.
+    // The stored form.
     void Serialize(CArchive& ar) override;
-    // 3: adds user property 51005 "Current Cell.": ControlId 52529 (drop-down list), ChoicesList the
+    // Adds user property 51005 "Current Cell.": ControlId 52529 (drop-down list), ChoicesList the
     // five marking names one per line, Value the first.
     virtual void AddDefaultUserProperties();
-    // 4: writes the settings to the profile section.
+    // Writes the settings to the profile section.
     virtual void WriteProfile() const;
-    // 5: reads them from the profile section. FALSE (nothing changed) when the section does not exist.
+    // Reads them from the profile section. FALSE (nothing changed) when the section does not exist.
     virtual BOOL ReadProfile();
     // The header (bHeader) or footer text for printing page nPage of nPages (empty: no module yet).
     virtual CString GetHeaderFooterText(BOOL bHeader, int nPage, int nPages) const;
