@@ -104,3 +104,15 @@ private:
 GridLibraryState* GXGetLibraryState();
 // The process-wide system-colour cache, made on first use.
 GridSysColors* GXGetSysColors();
+
+// The installer of a process-wide module of class TModule: when rpSlot is null, makes the module,
+// hands it to the singleton list and stores it in rpSlot; otherwise nothing.
+template <class TModule, class TBase>
+void GXInstallLibraryModule(TBase*& rpSlot)
+{
+    if (rpSlot != nullptr)
+        return;
+    TBase* pModule = new TModule;
+    GXGetLibraryState()->RegisterLibrarySingleton(pModule);
+    rpSlot = pModule;
+}
