@@ -32,6 +32,7 @@
 #include <map>
 #include <memory>
 
+class CDC;
 class CGXStyle;
 
 class CGXProperties : public CObject {
@@ -127,6 +128,9 @@ public:
     void SetBlackWhite(BOOL b) { m_bBlackWhite = b; }
     BOOL GetPrintFrame() const { return m_bPrintFrame; }
     void SetPrintFrame(BOOL b) { m_bPrintFrame = b; }
+    // The printer DC while a grid prints (null otherwise; not owned).
+    CDC* GetPrinterDC() const { return m_pPrinterDC; }
+    void SetPrinterDC(CDC* pDC) { m_pPrinterDC = pDC; }
     // Margins in display pixels.
     void GetMargins(int& nTop, int& nLeft, int& nBottom, int& nRight) const;
     void SetMargins(int nTop, int nLeft, int nBottom, int nRight);
@@ -186,4 +190,5 @@ private:
     CDWordArray m_adwValues2;
     CGXData m_dataHeader;
     CGXData m_dataFooter;
+    CDC* m_pPrinterDC = nullptr;
 };
