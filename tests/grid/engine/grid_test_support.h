@@ -2,6 +2,7 @@
 // what the cell data holds.
 #pragma once
 
+#include "grid/engine/GXControlFactory.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXDocSerializeImp.h"
 #include "grid/engine/GXParamCopyImp.h"
@@ -12,15 +13,10 @@
 #include "grid/engine/GXStyleCompareImp.h"
 #include "grid/engine/GXStyleSerializeImp.h"
 
-// Installs every module of the engine (as the library's start-up does; a second call adds nothing).
+// Installs every module of the engine, as the library's start-up does (a second call adds nothing).
 inline void InstallGridModules()
 {
-    InstallGlobalStyleCompareSubsetImp();
-    InstallGlobalStyleSerializeImp();
-    InstallGlobalSerializeQW5CompatibleImp();
-    InstallGlobalGridProfileImp();
-    InstallGlobalGridDocSerializeImp();
-    InstallGlobalGridParamCopyOperatorImp();
+    CGXControlFactory().InitializeApplicationComponents();
 }
 
 // The Value stored at a cell (kind 0) or base style (kind -1); "-" when nothing is stored there.

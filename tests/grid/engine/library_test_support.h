@@ -1,0 +1,115 @@
+// Support of the tests of the grid library's start-up, core, plug-ins, drawing and control base: a
+// grid core held by a small window that hands its messages to the core's plug-ins first, a cell
+// control that can be active and modified, and guards that put the library state back.
+#pragma once
+
+#include "FakeServices.h"
+#include "TestSupport.h"
+
+#include "grid/engine/GXControl.h"
+#include "grid/engine/GXControlFactory.h"
+#include "grid/engine/GXCore.h"
+#include "grid/engine/GXData.h"
+#include "grid/engine/GXGridParam.h"
+#include "grid/engine/GXProperties.h"
+#include "grid/engine/GXState.h"
+#include "grid/engine/GXStyle.h"
+#include "grid/engine/GXStylesMap.h"
+
+#include <string>
+#include <vector>
+
+// A grid core in a top-level window of its own (not shown). Messages of the window reach the core's
+// plug-ins first; the ones no plug-in consumes go to the window's table.
+class CTestGridWnd : public CWnd, public CGXGridCore {
+public:
+    CTestGridWnd() { SetGridWnd(this); }
+    ~CTestGridWnd() override { DestroyWindow(); }
+
+    // Makes the window (200 by 100 client pixels).
+    void CreateWindowOnly()
+    {
+        ASSERT_TRUE(CreateEx(0, AfxRegisterWndClass(0), "grid", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                             nullptr));
+    }
+    // Makes the window and initialises the grid with nRows by nCols cells.
+    void CreateGrid(ROWCOL nRows = 0, ROWCOL nCols = 0)
+    {
+        CreateWindowOnly();
+        Initialize();
+        GetParam()->GetData()->SetRowCount(nRows);
+        GetParam()->GetData()->SetColCount(nCols);
+    }
+
+    LRESULT WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam) override
+    {
+        LRESULT lResult = 0;
+        if (OnGridWindowProc(nMessage, wParam, lParam, lResult))
+            return lResult;
+        if (nMessage >= WM_APP)
+            m_received.push_back({nMessage, wParam, lParam});
+        return CWnd::WindowProc(nMessage, wParam, lParam);
+    }
+
+    struct Received {
+        UINT nMessage;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    // The messages from WM_APP on that reached the grid.
+    std::vector<Received> m_received;
+};
+
+// A cell control that can be active and modified, and counts its stores.
+class CTestControl : public CGXControl {
+    GX_DECLARE_CONTROL(CTestControl)
+public:
+    explicit CTestControl(CGXGridCore* pGrid) : CGXControl(pGrid) {}
+
+    void SetActive(BOOL bActive) override { m_bActive = bActive; }
+    BOOL IsActive() override { return m_bActive; }
+    void SetModify(BOOL bModified) override { m_bModified = bModified; }
+    BOOL GetModify() override { return m_bModified; }
+    BOOL Store() override
+    {
+        ++m_nStores;
+        m_bModified = FALSE;
+        return TRUE;
+    }
+    // The text being edited is the cached style's Value (SetCurrentText).
+
+    BOOL m_bActive = FALSE;
+    BOOL m_bModified = FALSE;
+    int m_nStores = 0;
+};
+
+// Puts the library state's module creators back when it goes.
+class CreatorsGuard {
+public:
+    CreatorsGuard() : m_library(GXGetLibraryState()->m_moduleCreators), m_grid(GXGetLibraryState()->m_gridModuleCreators) {}
+    ~CreatorsGuard()
+    {
+        GXGetLibraryState()->m_moduleCreators = m_library;
+        GXGetLibraryState()->m_gridModuleCreators = m_grid;
+    }
+    CreatorsGuard(const CreatorsGuard&) = delete;
+    CreatorsGuard& operator=(const CreatorsGuard&) = delete;
+
+private:
+    GXLibraryModuleCreators m_library;
+    GXGridModuleCreators m_grid;
+};
+
+// Sets a module pointer of the library state for as long as this object lives.
+template <class T>
+class ModuleGuard {
+public:
+    ModuleGuard(T*& rpModule, T* pModule) : m_rpModule(rpModule), m_pSaved(rpModule) { rpModule = pModule; }
+    ~ModuleGuard() { m_rpModule = m_pSaved; }
+    ModuleGuard(const ModuleGuard&) = delete;
+    ModuleGuard& operator=(const ModuleGuard&) = delete;
+
+private:
+    T*& m_rpModule;
+    T* m_pSaved;
+};
