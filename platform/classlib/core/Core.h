@@ -17,4 +17,5 @@
 #include "core/CMap.h"
 #include "core/Arrays.h"
 #include "core/Lists.h"
+#include "core/OwnedObList.h"
 #include "core/Maps.h"

@@ -1,0 +1,40 @@
+// String-resource ids of the chart engine: the messages of its exceptions and of its own failures.
+// The texts are in chart.rc, which the program (and every test program of the chart) links. Plain
+// #defines, so that the resource compiler reads this file too.
+#pragma once
+
+// Messages of the chart exception codes (DEDizedException.h maps codes to these).
+#define IDS_CHART_ERR_TEXT_IMPORT_DYNAMIC 53512
+#define IDS_CHART_ERR_NO_SERIES_STORAGE 53513
+#define IDS_CHART_ERR_SERIES_TYPE 53514
+#define IDS_CHART_ERR_CODE_16 53515
+#define IDS_CHART_ERR_LABEL_PLACEMENT 53516
+#define IDS_CHART_ERR_UNKNOWN 53517
+#define IDS_CHART_ERR_CODE_20 53518
+#define IDS_CHART_ERR_PRECONDITION 53519
+#define IDS_CHART_ERR_POLYGON 53520
+#define IDS_CHART_ERR_DRAW 53521
+#define IDS_CHART_ERR_SCALE_LABELS 53522
+#define IDS_CHART_ERR_ODD_COUNT 53523
+#define IDS_CHART_ERR_RANGE_SCAN 53524
+#define IDS_CHART_ERR_NOT_DYNAMIC 53560
+#define IDS_CHART_ERR_NO_GROUP 53561
+#define IDS_CHART_ERR_NO_ITEM 53562
+#define IDS_CHART_ERR_CODE_4 53563
+#define IDS_CHART_ERR_VALUE_TYPE 53564
+#define IDS_CHART_ERR_TEMPLATE_COMMON 53565
+#define IDS_CHART_ERR_TEMPLATE_FILL 53566
+#define IDS_CHART_ERR_TEMPLATE_TEXT 53567
+#define IDS_CHART_ERR_TEMPLATE_LEGEND 53511
+#define IDS_CHART_ERR_TEMPLATE_DISPLAY 53568
+#define IDS_CHART_ERR_TEMPLATE_KEYWORD 53569
+#define IDS_CHART_ERR_CODE_14 53570
+
+// The chart's own messages.
+#define IDS_CHART_TEMPLATE_LINE_ERROR 21601
+#define IDS_CHART_TEMPLATE_UNREADABLE 21602
+#define IDS_CHART_TEMPLATE_LOCK 21603
+#define IDS_CHART_SERIES_NO_MEMORY 21604
+#define IDS_CHART_SERIES_NO_MEMORY_GROW 21605
+#define IDS_CHART_SERIES_NO_MEMORY_RANGES 21606
+#define IDS_CHART_UNNAMED_ITEM 21608

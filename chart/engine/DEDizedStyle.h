@@ -1,0 +1,64 @@
+// DEDizedStyle: the drawing style shared by charts, groups, items and components. It only holds the
+// fields; what most of them mean lies with the components and displays that read them.
+//
+// The low nibble of the kind word says whose style it is (kindComponent, kindData for groups, items
+// and a data manager's default item style, kindChart). Bit 22 of the flags word excludes a group
+// from data access (SRGDataManager). Bit 24 of the option word records that the image of an image
+// fill is loaded; a new image file name clears it.
+//
+// Stored form (schema 1, versionable), in this order: line kind, flags word, option word, style word,
+// fill colour 1, fill colour 2, extra int (ints); gradient angle, second limit, first limit, third
+// limit (doubles); style-set flag (int); image file, first text (CStrings); kind word, colour (ints);
+// size, fifth value, sixth value (doubles). The second text is not stored.
+#pragma once
+
+#include "core/Core.h"
+
+#include <windows.h>
+
+class DEDizedStyle : public CObject {
+    DECLARE_SERIAL(DEDizedStyle)
+public:
+    // Whose style it is: the low nibble of the kind word.
+    enum { kindComponent = 1, kindData = 2, kindChart = 3 };
+    // Flags word: the group is excluded from data access.
+    enum { flagExcludedGroup = 0x400000 };
+    // Option word: the image of an image fill is loaded.
+    enum { optionImageLoaded = 0x1000000 };
+
+    // The defaults (kind word 0x1010).
+    DEDizedStyle();
+    // The defaults with nKindNibble (0..15) as the low nibble of the kind word.
+    explicit DEDizedStyle(int nKindNibble);
+    DEDizedStyle(const DEDizedStyle& other);
+    DEDizedStyle& operator=(const DEDizedStyle& other);
+
+    void Serialize(CArchive& ar) override;
+
+    // Copies every field of other, the three texts included.
+    void CopyFrom(const DEDizedStyle& other);
+    // Sets the image file of an image fill; a name unlike the present one clears the image-loaded
+    // flag.
+    void SetImageFile(const char* lpszName);
+
+    int m_nKind;              // kind word (see the top of this file)
+    COLORREF m_crColor;       // colour
+    int m_nOptions;           // option word
+    double m_dLimit1;         // first limit
+    double m_dLimit2;         // second limit
+    double m_dLimit3;         // third limit
+    CString m_strText1;       // first text
+    int m_nLineKind;          // line kind
+    int m_nFlags;             // flags word
+    int m_nStyle;             // style word: border kind bits 0-3, shadow 4-7, fill 8-11, image placement bit 31
+    int m_nExtra;             // extra int
+    CString m_strText2;       // second text (not stored)
+    int m_nStyleSet;          // style-set flag
+    COLORREF m_crFill1;       // fill colour 1
+    COLORREF m_crFill2;       // fill colour 2
+    double m_dGradientAngle;  // gradient angle in degrees
+    CString m_strImageFile;   // image file of an image fill
+    double m_dSize;           // size
+    double m_dValue5;         // fifth value
+    double m_dValue6;         // sixth value
+};
