@@ -3,6 +3,8 @@
 // table lacks raises the resource exception.
 #include "wine_gtest.h"
 
+#include "Throws.h"
+
 #include "grid/engine/GXControlFactory.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXStylesMap.h"
@@ -10,12 +12,7 @@
 TEST(BareLibrary, InitializeWithoutTheGridWindowClassIsNotSupported)
 {
     CGXGridCore grid;
-    try {
-        grid.Initialize();
-        ADD_FAILURE() << "no exception";
-    } catch (CNotSupportedException* e) {
-        e->Delete();
-    }
+    EXPECT_TRUE(Throws<CNotSupportedException>([&] { grid.Initialize(); }));
     EXPECT_FALSE(grid.IsInitialized());
     EXPECT_EQ(grid.GetParam(), nullptr) << "nothing was made";
 }
@@ -24,16 +21,7 @@ TEST(BareLibrary, MissingNamesRaiseTheResourceException)
 {
     CGXControlFactory factory;
     CGXStylesMap stylesMap;
-    for (int i = 0; i < 2; ++i) {
-        try {
-            if (i == 0)
-                factory.RegisterAllControls(stylesMap);
-            else
-                factory.RegisterAllUserAttributes(stylesMap);
-            ADD_FAILURE() << "no exception, registration " << i;
-        } catch (CResourceException* e) {
-            e->Delete();
-        }
-    }
+    EXPECT_TRUE(Throws<CResourceException>([&] { factory.RegisterAllControls(stylesMap); }));
+    EXPECT_TRUE(Throws<CResourceException>([&] { factory.RegisterAllUserAttributes(stylesMap); }));
     EXPECT_TRUE(stylesMap.GetControlNames().empty());
 }

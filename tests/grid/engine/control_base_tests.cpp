@@ -5,7 +5,6 @@
 #include "grid/engine/GXChild.h"
 #include "grid/engine/GXResource.h"
 
-#include "grid_test_support.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 // rectangle, printing, the control registry, the absent-module rule and the long-operation front end.
 #include "library_test_support.h"
 
-#include "grid_test_support.h"
 
 #include "grid/engine/GXLongOperation.h"
 #include "grid/engine/GXResource.h"
@@ -303,7 +302,7 @@ TEST(GridCore, ModulesAreCalledWhenPresentAndSkippedWhenAbsent)
 
 TEST(LongOperation, WithoutTheModuleOnlyTheLevelCounts)
 {
-    ModuleGuard<CGXAbstractLongOperationImp> none(GXGetLibraryState()->m_pLongOperationImp, nullptr);
+    WithModule<CGXAbstractLongOperationImp> none(GXGetLibraryState()->m_pLongOperationImp, nullptr);
     const int nLevel = GXGetLongOperationSettings().m_nLevel;
     {
         CGXLongOperation outer;
@@ -327,7 +326,7 @@ TEST(LongOperation, WithoutTheModuleOnlyTheLevelCounts)
 TEST(LongOperation, EveryCallReachesTheModule)
 {
     RecordingLongOperation module;
-    ModuleGuard<CGXAbstractLongOperationImp> installed(GXGetLibraryState()->m_pLongOperationImp, &module);
+    WithModule<CGXAbstractLongOperationImp> installed(GXGetLibraryState()->m_pLongOperationImp, &module);
     const int nLevel = GXGetLongOperationSettings().m_nLevel;
     {
         CGXLongOperation operation;

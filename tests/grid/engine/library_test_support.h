@@ -5,6 +5,8 @@
 
 #include "FakeServices.h"
 #include "TestSupport.h"
+#include "Throws.h"
+#include "grid_test_support.h"
 
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXControlFactory.h"
@@ -98,18 +100,4 @@ public:
 private:
     GXLibraryModuleCreators m_library;
     GXGridModuleCreators m_grid;
-};
-
-// Sets a module pointer of the library state for as long as this object lives.
-template <class T>
-class ModuleGuard {
-public:
-    ModuleGuard(T*& rpModule, T* pModule) : m_rpModule(rpModule), m_pSaved(rpModule) { rpModule = pModule; }
-    ~ModuleGuard() { m_rpModule = m_pSaved; }
-    ModuleGuard(const ModuleGuard&) = delete;
-    ModuleGuard& operator=(const ModuleGuard&) = delete;
-
-private:
-    T*& m_rpModule;
-    T* m_pSaved;
 };

@@ -309,8 +309,8 @@ TEST(ControlFactory, InstallersMakeEachModuleOnce)
 {
     CreatorsGuard creators;
     GridLibraryState* pState = GXGetLibraryState();
-    ModuleGuard<CGXAbstractLongOperationImp> longOp(pState->m_pLongOperationImp, nullptr);
-    ModuleGuard<CGXAbstractDateTimeImp> dateTime(pState->m_pDateTimeImp, nullptr);
+    WithModule<CGXAbstractLongOperationImp> longOp(pState->m_pLongOperationImp, nullptr);
+    WithModule<CGXAbstractDateTimeImp> dateTime(pState->m_pDateTimeImp, nullptr);
 
     // without creators the steps of the grid operations' modules make nothing
     const size_t nBefore = pState->GetSingletonCount();

@@ -1,5 +1,6 @@
 // CSharedFile: a memory file over movable global memory, the form clipboard data takes.
 #include "TestSupport.h"
+#include "Throws.h"
 
 #include "win/CSharedFile.h"
 
@@ -49,12 +50,7 @@ TEST(CSharedFile, TakesABlockOverAndRefusesToGrowAFixedOne)
     char buf[4];
     ASSERT_EQ(file.Read(buf, 4), 4u);
     EXPECT_EQ(std::string(buf, 4), "wxyz");
-    try {
-        file.Write("!", 1);
-        ADD_FAILURE() << "a block that may not grow was written beyond its end";
-    } catch (CMemoryException* e) {
-        e->Delete();
-    }
+    EXPECT_TRUE(Throws<CMemoryException>([&] { file.Write("!", 1); })) << "a fixed block written beyond its end";
 
     // a growing one may move; the file frees it when it closes
     CSharedFile growing;
