@@ -421,10 +421,13 @@ void CGXDrawingAndFormatting::DrawCellText(CGXControl* pControl, CDC* pDC, const
     pControl->DrawBackground(pDC, rect, style);
     CString strText;
     pControl->GetControlText(strText, nRow, nCol, nullptr, style);
-    if (strText.IsEmpty() || rect.Width() <= 1 || rect.Height() <= 1) {
+    if (strText.IsEmpty()) {
         pControl->CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }
+    // a text in a cell too small to show it: the background only, not even the children
+    if (rect.Width() <= 1 || rect.Height() <= 1)
+        return;
     CFont* pOldFont = pControl->SelectStyleFont(pDC, style, pStandardStyle);
     const BOOL bBlackWhite = pControl->Grid()->IsPrintingBlackWhite();
     const COLORREF clrOldText =
@@ -439,7 +442,8 @@ void CGXDrawingAndFormatting::DrawCellText(CGXControl* pControl, CDC* pDC, const
     const UINT nOldAlign = pDC->GetTextAlign();
     if (style.HasUserAttribute(GX_IDS_UA_RTLREADING) && style.GetUserAttribute(GX_IDS_UA_RTLREADING).GetLongValue() != 0)
         pDC->SetTextAlign(nOldAlign | TA_RTLREADING);
-    const CRect rectText = pControl->GetCellRect(nRow, nCol, &rect, &style);
+    // the cell's own style decides the text's margins
+    const CRect rectText = pControl->GetCellRect(nRow, nCol, &rect);
     const CGXFont& font = style.GetFontRef();
     if (style.GetIncludeFont() && font.GetIncludeOrientation() && font.GetOrientation() != 0)
         DrawRotatedText(pDC, strText, strText.GetLength(), rectText, nFormat, font.OrientationToTenths(), &rect);

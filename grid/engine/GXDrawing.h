@@ -98,8 +98,9 @@ public:
     // transparent; "--" stands for an empty text; with bFocus a dotted frame of COLOR_BTNSHADOW lines
     // around it, each side starting 2 pixels in from the corner.
     virtual void DrawCaptionText(CDC* pDC, const CRect& rect, BOOL bFocus, const char* pszText, UINT nFormat);
-    // Draws a static text cell: the control's background; the control's text (GetControlText); nothing
-    // more for an empty text or a rectangle one pixel wide or high. Otherwise the style's font, text
+    // Draws a static text cell: the control's background; the control's text (GetControlText); for an
+    // empty text only the control's children, for a rectangle one pixel wide or high nothing more.
+    // Otherwise, in the control's cell rectangle, the style's font, text
     // colour (black on white when printing in black and white), transparent background, the style's
     // alignment, DT_WORDBREAK with WrapText else DT_SINGLELINE (always DT_NOPREFIX), TA_RTLREADING when
     // user attribute 52570 is a nonzero number; a turned font draws through DrawRotatedText, user

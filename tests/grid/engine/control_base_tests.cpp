@@ -393,3 +393,46 @@ TEST_F(ControlBase, BaseAnswers)
     EXPECT_FALSE(base.IsInit());
     EXPECT_FALSE(base.CanCopy());
 }
+
+TEST(PlainTextControl, DrawsTheCellsTextInItsStyle)
+{
+    CTestGridWnd grid;
+    grid.CreateGrid(3, 3);
+    CGXControl* pStatic = grid.GetRegisteredControl(GX_IDS_CTRL_STATIC);
+    ASSERT_NE(dynamic_cast<CGXPlainTextControl*>(pStatic), nullptr);
+    CGXStyle style;
+    grid.ComposeStyleRowCol(1, 1, &style);
+    style.SetValue("abc").SetHorizontalAlignment(DT_RIGHT).SetWrapText(FALSE).SetTextColor(RGB(200, 0, 0));
+    grid.StoreStyleRowCol(1, 1, &style, CGXStyle::gxOverride);
+    const CRect rect(10, 10, 110, 40);
+
+    CRecordingDC dc;
+    CFont* pOld = grid.SelectStyleFont(&dc, style);
+    const int cxText = dc.Width("abc");
+    dc.SelectObject(pOld);
+    pStatic->Draw(&dc, rect, 1, 1, style, nullptr);
+    ASSERT_EQ(dc.m_texts.size(), 1u);
+    EXPECT_EQ(dc.m_texts[0].text, "abc");
+    EXPECT_EQ(dc.m_texts[0].x, pStatic->GetCellRect(1, 1, &rect).right - cxText) << "right-aligned in the cell";
+    EXPECT_EQ(dc.m_texts[0].color, RGB(200, 0, 0));
+
+    // printing in black and white: black text
+    CDC printer;
+    printer.CreateCompatibleDC(nullptr);
+    grid.GetParam()->GetProperties()->SetBlackWhite(TRUE);
+    grid.SetPrinting(&printer, FALSE);
+    pStatic->Draw(&dc, rect, 1, 1, style, nullptr);
+    grid.SetPrinting(nullptr);
+    ASSERT_EQ(dc.m_texts.size(), 2u);
+    EXPECT_EQ(dc.m_texts[1].color, RGB(0, 0, 0));
+
+    // an empty cell draws its children; a cell one pixel wide with a text draws nothing at all
+    std::vector<std::string> log;
+    auto* pChild = new CRecordingChild(pStatic, CRect(0, 0, 5, 5), log);
+    pStatic->AddChild(pChild);
+    pStatic->Draw(&dc, CRect(10, 10, 11, 40), 1, 1, style, nullptr);
+    style.SetValue("");
+    pStatic->Draw(&dc, rect, 1, 1, style, nullptr);
+    EXPECT_EQ(dc.m_texts.size(), 2u);
+    EXPECT_EQ(log, std::vector<std::string>{"draw"});
+}

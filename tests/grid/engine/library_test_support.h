@@ -18,6 +18,7 @@
 #include "grid/engine/GXStyle.h"
 #include "grid/engine/GXStylesMap.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -100,4 +101,52 @@ public:
 private:
     GXLibraryModuleCreators m_library;
     GXGridModuleCreators m_grid;
+};
+
+// A memory DC (a white canvas) with an Arial font selected that notes every text it draws.
+class CRecordingDC : public CDC {
+public:
+    struct Text {
+        int x;
+        int y;
+        std::string text;
+        COLORREF color;  // the text colour it was drawn in
+    };
+
+    CRecordingDC() : m_canvas(400, 400)
+    {
+        Attach(m_canvas.dc.Detach());
+        LOGFONTA lf = {};
+        lf.lfHeight = -16;
+        std::strcpy(lf.lfFaceName, "Arial");
+        m_font.CreateFontIndirect(&lf);
+        m_pOldFont = SelectObject(&m_font);
+    }
+    ~CRecordingDC() override
+    {
+        SelectObject(m_pOldFont);
+        m_canvas.dc.Attach(Detach());
+    }
+
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
+                    LPINT lpDxWidths) override
+    {
+        m_texts.push_back({x, y, std::string(lpszString, nCount), GetTextColor()});
+        return CDC::ExtTextOut(x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+    }
+
+    int Width(const char* psz) { return GetTextExtent(psz, int(std::strlen(psz))).cx; }
+    int LineHeight()
+    {
+        TEXTMETRICA tm = {};
+        GetTextMetrics(&tm);
+        return tm.tmHeight + tm.tmExternalLeading;
+    }
+
+    std::vector<Text> m_texts;
+
+private:
+    DibCanvas m_canvas;
+    CFont m_font;
+    CFont* m_pOldFont = nullptr;
 };
