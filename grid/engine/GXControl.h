@@ -17,16 +17,14 @@
 // GX_IMPLEMENT_CONTROL) names its class and its base's record, so that IsKindOf works across the
 // control classes.
 //
-// Sound behaviour beyond the design: an active control's Copy empties the clipboard before it sets
-// CF_TEXT (an older block of the grid's own format would otherwise win the next paste) and frees the
-// block when the clipboard refuses it; MaxLength cuts a text at a character boundary, never inside a
-// double-byte pair.
+// An active control's Copy empties the clipboard before it sets CF_TEXT (an older block of the grid's
+// own format would otherwise win the next paste) and frees the block when the clipboard refuses it;
+// MaxLength cuts a text at a character boundary, never inside a double-byte pair.
 //
 // Does not do yet: cell tips (no control has a tip object yet, so the three tip operations give FALSE,
 // 2147483647 and nothing); searching and replacing in a cell and marking the edited cell's headers
-// (with the find and mark-edit-header modules); the four operations the design leaves unnamed (the
-// command and mouse-activation hooks, the covered-unit test and the invalid-input notice) come with
-// the grid operations' plumbing; floating cells are not re-evaluated when a control resets or cancels.
+// (with the find and mark-edit-header modules); the command and mouse-activation hooks, the
+// covered-unit test and the invalid-input notice come with the grid operations' plumbing; floating cells are not re-evaluated when a control resets or cancels.
 #pragma once
 
 #include <windows.h>
@@ -68,7 +66,7 @@ public:
 
     // A control of pGrid (not null, else CInvalidArgException*), not attached to any cell.
     explicit CGXControl(CGXGridCore* pGrid);
-    // Deletes the cached style, the children and the cell-tip object.
+    // Deletes the cached style and the children.
     virtual ~CGXControl();
     CGXControl(const CGXControl&) = delete;
     CGXControl& operator=(const CGXControl&) = delete;

@@ -21,13 +21,13 @@
 //
 // Does not do yet (each comes with the engine's later parts): composition beyond the stored style,
 // the base-style chain and "Standard" (no header styles, generated header texts, row, column and table
-// base styles, highlight or negative colour), undo and long operations in the style-range setter, the
-// style, brush and pen caches (only fonts are cached), coordinates (the
-// cell rectangle is empty and a redraw invalidates the whole window), scroll bars, painting, the
-// current cell's moves, keys and mouse (SetCurrentCell and TransferCurrentCell do the least: store or
-// discard an edit, attach and detach the control), the selection and its forwarders, zoom changes
-// after start-up, the naming callback and the focus hooks of the library state, the cell-tip handler
-// and the page breaks.
+// base styles, highlight or negative colour); undo and long operations in the style-range setter; the
+// style, brush and pen caches (only fonts are cached); coordinates (the cell rectangle is empty and a
+// redraw invalidates the whole window); scroll bars and painting; the current cell's moves, keys and
+// mouse (SetCurrentCell and TransferCurrentCell do the least: store or discard an edit, attach and
+// detach the control); the forwarders of the selection, find and replace, user resizing and the
+// Excel-like frame and fill (only the frame's hiding is here); zoom changes after start-up; the
+// naming callback and the focus hooks of the library state; the cell-tip handler and the page breaks.
 #pragma once
 
 #include <windows.h>

@@ -347,7 +347,7 @@ TEST_F(ControlBase, KeyMessagesReachTheirHandlers)
 
 TEST_F(ControlBase, BaseAnswers)
 {
-    // the operations with a fixed answer in the base, by their numbers in the design (from 0)
+    // the operations with a fixed answer in the base, each with its number (from 0) and name
     CGXControl& base = *grid.GetRegisteredControl(GX_IDS_CTRL_HEADER);
     base.Init(2, 2);
     CString strText;
