@@ -398,3 +398,73 @@ TEST(ControlFactory, AttachStepsMakeEachModuleOnceAndTheGridDeletesIt)
     EXPECT_EQ(Counted<CGXAbstractGridExcelLikeFillImp>::s_nDeleted, 1);
     EXPECT_EQ(CountedPlugin::s_nDeleted, CountedPlugin::s_nMade) << "the grid frees the plug-in it made";
 }
+
+namespace {
+// A window class whose windows may hold grid views.
+class CHolderWnd : public CWnd {
+    DECLARE_DYNAMIC(CHolderWnd)
+};
+IMPLEMENT_DYNAMIC(CHolderWnd, CWnd)
+}  // namespace
+
+TEST(LibraryStartup, FindsTheRegisteredParentOfAView)
+{
+    CHolderWnd holder;
+    ASSERT_TRUE(holder.CreateEx(0, AfxRegisterWndClass(0), "holder", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr));
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "view", WS_CHILD, CRect(0, 0, 50, 50), &holder, 1));
+    GridLibraryState* pState = GXGetLibraryState();
+    EXPECT_EQ(pState->FindRegisteredParent(&child), nullptr) << "not listed yet";
+    pState->AddParentClass(RUNTIME_CLASS(CHolderWnd));
+    pState->AddParentClass(RUNTIME_CLASS(CHolderWnd));
+    EXPECT_EQ(pState->FindRegisteredParent(&child), static_cast<CWnd*>(&holder));
+    EXPECT_EQ(FindParentOfClass(&holder, RUNTIME_CLASS(CHolderWnd), TRUE), nullptr) << "no parent";
+
+    holder.ShowWindow(SW_SHOWMINIMIZED);
+    ASSERT_TRUE(holder.IsIconic());
+    EXPECT_EQ(FindParentOfClass(&child, RUNTIME_CLASS(CHolderWnd), FALSE), nullptr) << "minimised";
+    EXPECT_EQ(FindParentOfClass(&child, RUNTIME_CLASS(CHolderWnd), TRUE), static_cast<CWnd*>(&holder));
+}
+
+namespace {
+const UINT WM_TEMPLATE_PING = WM_APP + 20;
+
+// A window class that a dialog template may name: its window gets its object on its first message.
+class CTemplateWnd : public CWnd {
+    DECLARE_DYNCREATE(CTemplateWnd)
+public:
+    static int s_nCreated;
+    CTemplateWnd() { ++s_nCreated; }
+    void PostNcDestroy() override { delete this; }
+
+protected:
+    LRESULT OnPing(WPARAM wParam, LPARAM) { return LRESULT(wParam) + 1; }
+    DECLARE_MESSAGE_MAP()
+};
+int CTemplateWnd::s_nCreated = 0;
+IMPLEMENT_DYNCREATE(CTemplateWnd, CWnd)
+BEGIN_MESSAGE_MAP(CTemplateWnd, CWnd)
+ON_MESSAGE(WM_TEMPLATE_PING, OnPing)
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST(ControlFactory, WindowClassesMakeTheObjectOfTheirName)
+{
+    const HINSTANCE hInstance = AfxGetInstanceHandle();
+    ASSERT_TRUE(GXRegisterObjectWndClass(hInstance, "CTemplateWnd"));
+    HWND hWnd = ::CreateWindowExA(0, "CTemplateWnd", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInstance, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    EXPECT_EQ(CTemplateWnd::s_nCreated, 1);
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    ASSERT_NE(pWnd, nullptr);
+    EXPECT_TRUE(pWnd->IsKindOf(RUNTIME_CLASS(CTemplateWnd)));
+    EXPECT_EQ(::SendMessageA(hWnd, WM_TEMPLATE_PING, 41, 0), 42) << "its messages reach the object's table";
+    ::DestroyWindow(hWnd);
+
+    // the grid window's class has no object yet: the window works without one
+    HWND hGrid = ::CreateWindowExA(0, "CGXGridWnd", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInstance, nullptr);
+    ASSERT_NE(hGrid, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hGrid), nullptr);
+    ::DestroyWindow(hGrid);
+}
