@@ -421,7 +421,7 @@ TEST(LibraryStartup, FindsTheRegisteredParentOfAView)
     EXPECT_EQ(pState->FindRegisteredParent(&child), static_cast<CWnd*>(&holder));
     EXPECT_EQ(FindParentOfClass(&holder, RUNTIME_CLASS(CHolderWnd), TRUE), nullptr) << "no parent";
 
-    holder.ShowWindow(SW_SHOWMINIMIZED);
+    holder.ShowWindow(SW_SHOWMINNOACTIVE);  // other test programs share the display: take no focus
     ASSERT_TRUE(holder.IsIconic());
     EXPECT_EQ(FindParentOfClass(&child, RUNTIME_CLASS(CHolderWnd), FALSE), nullptr) << "minimised";
     EXPECT_EQ(FindParentOfClass(&child, RUNTIME_CLASS(CHolderWnd), TRUE), static_cast<CWnd*>(&holder));
