@@ -52,6 +52,34 @@ TEST_F(ChartTest, TagObjectsAreDroppedUnlessTheChartStyleKeepsThem)
     }
 }
 
+TEST_F(ChartTest, ComponentsAddedWhileDrawingAreDrawnInThatPass)
+{
+    // as value labels are: a temporary tag object handed to the chart by a display
+    DEDized chart;
+    chart.SetBuffered(0);
+    ProbeComponent* pDisplay = AddProbe(chart, CRect(0, 0, 20, 20));
+    AddProbe(chart, CRect(0, 0, 20, 20));
+    std::vector<ProbeComponent*> log;
+    bool bCurrent = false;
+    pDisplay->m_onDraw = [&](ProbeComponent& probe, CDC&) {
+        bCurrent = chart.GetComponentList()->GetAt(chart.GetCurrentComponent()) == &probe;
+        ProbeComponent* pLabel = new ProbeComponent(kRed, chartTypeLabel, &log);
+        pLabel->SetRectFromRECT(CRect(5, 5, 10, 10));
+        pLabel->SetName(DEDized::kTemporaryTagName);
+        chart.AddComponent(pLabel);
+    };
+    DibCanvas canvas(20, 20);
+    chart.Draw(&canvas.dc, nullptr);
+    EXPECT_TRUE(bCurrent);
+    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(canvas.At(7, 7), kRed);
+    EXPECT_EQ(chart.GetComponentList()->GetCount(), 3);
+    // the next pass drops the label before it draws (and the display adds a new one)
+    chart.Draw(&canvas.dc, nullptr);
+    EXPECT_EQ(chart.GetComponentList()->GetCount(), 3);
+    EXPECT_EQ(log.size(), 2u);
+}
+
 TEST_F(ChartTest, ADrawFromInsideADrawReturnsAtOnce)
 {
     DEDized other;

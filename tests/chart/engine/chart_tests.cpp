@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArchiveTestSupport.h"
+#include "FakeServices.h"
 #include "chart/engine/SRDynamicGraph.h"
 #include "chart/engine/SRGDynamicDataManager.h"
 #include "chart/engine/components/DEDizedBackground.h"
@@ -161,6 +162,8 @@ TEST_F(ChartTest, TableLayoutsAsACaseTable)
         {"\n5,6", 2, "", {"0", "1"}, {"A", "B"}, {kNull}},
         // a row end closing the text starts no further group
         {"x,A\ng,1\n", 1, "x", {"g"}, {"A"}, {1}},
+        // a cell that is no number but a date counts as the date's value; a leading number wins
+        {"Jan 5 2020\tx|5 Jan 2020", 2, "", {"0", "1"}, {"A"}, {43835}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszText);
@@ -205,6 +208,16 @@ TEST_F(ChartTest, ImportIntoAChartWithDataResetsItAndADynamicChartRefuses)
     EXPECT_EQ(dynamic.IsDynamic(), 1);
     EXPECT_EQ(ChartCode([&] { dynamic.SetDataFromText("1,2"); }), 0);
     EXPECT_EQ(dynamic.GetGroupCount(), 0);
+}
+
+TEST_F(ChartTest, ATemplateErrorShowsTheLine)
+{
+    CFakeServices fake;
+    fake.ExpectMessageBox(IDOK, ResourceText(IDS_CHART_TEMPLATE_LINE_ERROR) + "title 1 2");
+    DEDized chart;
+    chart.ReportTemplateError("title 1 2");
+    ASSERT_EQ(fake.CallsOf("MessageBox").size(), 1u);
+    EXPECT_EQ(fake.CallsOf("MessageBox")[0].nType & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
 }
 
 TEST_F(ChartTest, ResetEmptiesDataComponentsAndHitRegions)
