@@ -11,7 +11,7 @@
 #include "GeneratedProblem.h"
 
 #include "core/CException.h"
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
 #include <chrono>
 #include <cstdio>

@@ -6,6 +6,9 @@ find_program(WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
 find_program(WRC wrc PATHS /usr/lib/wine REQUIRED)
 find_program(WINEGCC winegcc PATHS /usr/lib/wine REQUIRED)
 get_filename_component(WINE_TOOLS_DIR ${WINEGXX} DIRECTORY)
+# The Wine headers: windows.h and the Win32 headers in WINE_INCLUDE_DIR/wine/windows, Wine's own below.
+find_path(WINE_INCLUDE_DIR wine/windows/windows.h PATHS /usr/include/wine REQUIRED)
+set(WINE_WINDOWS_INCLUDE_DIR ${WINE_INCLUDE_DIR}/wine/windows)
 
 add_library(winelib INTERFACE)
 target_compile_definitions(winelib INTERFACE
@@ -15,17 +18,17 @@ target_compile_definitions(winelib INTERFACE
 # not pass on a command line: they come from a forced include.
 target_compile_options(winelib INTERFACE -fPIC -fshort-wchar -fasynchronous-unwind-tables
   "SHELL:-include ${CMAKE_SOURCE_DIR}/cmake/winelib_predef.h"
-  "SHELL:-isystem /usr/include/wine/wine/windows" "SHELL:-idirafter /usr/include/wine")
+  "SHELL:-isystem ${WINE_WINDOWS_INCLUDE_DIR}" "SHELL:-idirafter ${WINE_INCLUDE_DIR}")
 
 set(ONDRIX_WIN32_LIBS user32 gdi32 comctl32 comdlg32 advapi32 shell32 ole32 oleaut32 uuid winspool
     CACHE INTERNAL "Win32 import libraries every Winelib program links")
 
-# ondrix_win_executable(NAME src... [GUI]): a Winelib program, linked by wineg++.
+# ondrix_win_executable(NAME src... [GUI]): a Winelib program, linked by the wineg++ found above.
 function(ondrix_win_executable name)
   cmake_parse_arguments(W "GUI" "" "" ${ARGN})
   add_executable(${name} ${W_UNPARSED_ARGUMENTS})
   set_target_properties(${name} PROPERTIES SUFFIX ".exe"
-    CXX_LINKER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/winelink)
+    CXX_LINKER_LAUNCHER "${CMAKE_SOURCE_DIR}/cmake/winelink;${WINEGXX}")
   target_link_libraries(${name} PRIVATE winelib)
   if(W_GUI)
     target_link_options(${name} PRIVATE -mwindows)
@@ -51,7 +54,7 @@ endfunction()
 # the class library's "win/AfxRes.h" and files beside them.
 function(ondrix_wrc_command out rc_path res)
   get_filename_component(rc_dir ${rc_path} DIRECTORY)
-  set(${out} ${WRC} -I/usr/include/wine/wine/windows -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
+  set(${out} ${WRC} -I${WINE_WINDOWS_INCLUDE_DIR} -I${CMAKE_SOURCE_DIR}/platform/classlib -I${rc_dir}
       -o ${res} ${rc_path} PARENT_SCOPE)
 endfunction()
 

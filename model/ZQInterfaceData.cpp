@@ -2,10 +2,11 @@
 
 #include "core/CException.h"
 #include "core/NumberText.h"
-#include "model/Solver.h"
 #include "model/ZQShellServices.h"
+#include "model/solve/Solver.h"
 
 #include <algorithm>
+#include <set>
 
 const CString& ProjectCell(const ZQRow& row, size_t i)
 {
@@ -17,6 +18,20 @@ const ZQRow& ProjectRow(const ZQTable& table, size_t i)
 {
     static const ZQRow empty;
     return i < table.size() ? table[i] : empty;
+}
+
+bool HasDuplicateKey(const ZQTable& table, size_t keyColumns)
+{
+    std::set<std::vector<CString>> seen;
+    for (const ZQRow& row : table) {
+        std::vector<CString> key;
+        key.reserve(keyColumns);
+        for (size_t i = 0; i < keyColumns; ++i)
+            key.push_back(ProjectCell(row, i));
+        if (!seen.insert(std::move(key)).second)
+            return true;
+    }
+    return false;
 }
 
 size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name)

@@ -8,10 +8,11 @@
 // Names are compared exactly, byte for byte and case-sensitively. Every editing operation sets the
 // application's modified flag; loads and saves clear it.
 //
-// The members live in several files: the editing in model/ZQInterfaceData.cpp, the preparation of a
-// solve in model/ZQPrepareSolver.cpp, the solve driver and the result windows in
-// model/ZQSolveDriver.cpp, the final ranking and the results text in model/ZQFinalRanking.cpp, the
-// file readers and writers in model/ProjectCsv.cpp, model/ProjectXml.cpp and model/ZQOldZekFile.cpp.
+// The members live beside the part of the model they serve, in the files named Project*.cpp: the
+// tables and the editing here in model/ZQInterfaceData.cpp; the file readers and writers in
+// model/files/ (ProjectCsv.cpp, ProjectXml.cpp, ProjectZek.cpp); the preparation of a solve, the
+// solve driver with the result windows, and the final ranking with the results text in model/solve/
+// (ProjectPrepareSolver.cpp, ProjectSolveDriver.cpp, ProjectFinalRanking.cpp).
 //
 // A Solver without results (a refused preparation, an inconsistent reference ranking, a base program
 // that could not be solved) stays the project's Solver until the next solve, but nothing here reads
@@ -22,6 +23,8 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class CZQShellServices;
@@ -36,6 +39,11 @@ typedef std::vector<ZQRow> ZQTable;
 const CString& ProjectCell(const ZQRow& row, size_t i);
 // Row i of a project table, or an empty row when the table is shorter.
 const ZQRow& ProjectRow(const ZQTable& table, size_t i);
+// Returns true when two rows of `table` begin with the same `keyColumns` cells: the same name, or for
+// scale values (keyColumns 2) the same criterion and value. A cell missing from a short row reads as
+// empty. The CSV and sibling-format files can hold such tables; the XML reader refuses them, and so
+// does the preparation of a solve, which would take the first row of a name for both.
+bool HasDuplicateKey(const ZQTable& table, size_t keyColumns = 1);
 // Returns the first row (from 1, after the header) of the evaluations table `evaluations` whose name
 // cell is `name`; 0 when there is none.
 size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name);
@@ -240,26 +248,36 @@ public:
     // failure and for any other type (nothing is written then).
     int SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator);
 
-    // The format readers and writers (path: a host path). Each returns nonzero on success and 0 on
-    // failure. The readers expect a project the caller has reset; on success they refill the panes,
-    // empty the credibility list and clear the modified flag. Every writer saves safely (temporary
-    // file, then rename), so a failed or refused save leaves an existing file as it was, and clears
-    // the modified flag on success.
+    // The format readers and writers. Each returns nonzero on success and 0 on failure. Each comes in
+    // two forms: over the file at path (a host path), and over the file's bytes in memory, which the
+    // path form reads or writes in one go. The readers expect a project the caller has reset; on
+    // success they refill the panes, empty the credibility list and clear the modified flag; a file
+    // that cannot be read fails with the project untouched. A writer's bytes form fills *bytes with
+    // the whole file (CInvalidArgException* when bytes is null) and touches neither the disk nor the
+    // modified flag; the path form saves those bytes safely (temporary file, then rename), so a
+    // failed or refused save leaves an existing file as it was, and clears the modified flag on
+    // success.
     //
-    // ReadCsv/WriteCsv: the delimited text form (model/ProjectCsv.h); decimalSymbol replaces '.' in
-    // the numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0).
-    // A read fails before any table changes; a save is refused when a name or number holds the
-    // separator or a line end.
+    // Csv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in the
+    // numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0). A read
+    // fails before any table changes; a save is refused when a name or number holds the separator or
+    // a line end.
     int ReadCsv(CString path, char decimalSymbol, char listSeparator);
+    int ReadCsvBytes(std::string_view bytes, char decimalSymbol, char listSeparator);
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);
-    // ReadXml/WriteXml: the project XML file (model/ProjectXml.h). A file that does not parse leaves
-    // the project as it was; one whose content is refused (a duplicate name) resets it.
+    int WriteCsvBytes(std::string* bytes, char decimalSymbol, char listSeparator);
+    // Xml: the project XML file (model/files/ProjectXml.h). A file that does not parse leaves the
+    // project as it was; one whose content is refused (a duplicate name) resets it.
     int ReadXml(CString path);
+    int ReadXmlBytes(std::string_view bytes);
     int WriteXml(CString path);
-    // ReadZekFile/WriteZekFile: the sibling program's binary file (model/ZQOldZekFile.h). A read
-    // that fails after the header leaves an empty project.
+    int WriteXmlBytes(std::string* bytes);
+    // Zek: the sibling program's binary file (model/files/ProjectZek.h). A read that fails after the
+    // header leaves an empty project.
     int ReadZekFile(CString path);
+    int ReadZekBytes(std::string_view bytes);
     int WriteZekFile(CString path);
+    int WriteZekBytes(std::string* bytes);
 
     // ---- The tables, read and written directly by the views, panes and dialogs ----
 

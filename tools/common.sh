@@ -34,7 +34,9 @@ ondrix_packages() {
 ondrix_build() {
     local jobs
     jobs=$(ondrix_jobs)
-    # configure every time: cheap when nothing changed, and it picks up folders that came to exist
+    # configure every time: cheap when nothing changed, and it picks up folders that came to exist.
+    # Only its status lines are dropped: warnings and notices (a folder skipped) come on the error
+    # stream and are shown.
     cmake -S "$ONDRIX_ROOT" -B "$ONDRIX_BUILD" >/dev/null || die "configuring the build failed"
     if [ $# -eq 0 ]; then
         cmake --build "$ONDRIX_BUILD" -j "$jobs" || die "the build failed"

@@ -36,6 +36,12 @@ size_t SortedPosition(const Items& items, const CString& text)
     return pos;
 }
 
+// True when a recorded call is a render of a dot text.
+bool IsRender(const std::string& call)
+{
+    return call.rfind("RenderDotToGif(", 0) == 0;
+}
+
 } // namespace
 
 FakeShell::FakeShell(CZQInterfaceData* project_) : project(project_)
@@ -55,6 +61,26 @@ std::vector<std::string> FakeShell::Actions() const
     std::vector<std::string> actions;
     for (const std::string& call : calls) {
         if (call.empty() || call[0] != '?')
+            actions.push_back(call);
+    }
+    return actions;
+}
+
+std::vector<std::string> FakeShell::Renders() const
+{
+    std::vector<std::string> renders;
+    for (const std::string& call : calls) {
+        if (IsRender(call))
+            renders.push_back(call);
+    }
+    return renders;
+}
+
+std::vector<std::string> FakeShell::ActionsBesideRenders() const
+{
+    std::vector<std::string> actions;
+    for (const std::string& call : Actions()) {
+        if (!IsRender(call))
             actions.push_back(call);
     }
     return actions;

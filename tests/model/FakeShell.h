@@ -36,6 +36,11 @@ public:
 
     // The recorded calls without the queries (those starting with '?').
     std::vector<std::string> Actions() const;
+    // What was rendered: the recorded RenderDotToGif calls, "RenderDotToGif(dot, path)", in order.
+    std::vector<std::string> Renders() const;
+    // The recorded calls without the queries and without the renders (whose dot texts are the
+    // solve's, tested on their own).
+    std::vector<std::string> ActionsBesideRenders() const;
     // Forgets every recorded call.
     void ClearCalls() { calls.clear(); }
     // The names of the alternatives in rank node `rank` (from 1) of the tree, empty when there is none.

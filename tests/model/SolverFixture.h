@@ -4,7 +4,7 @@
 
 #include "FakeShell.h"
 
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +43,9 @@ struct SolverProject {
             shell.referenceTree.push_back(rank);
         }
     }
-    // The worked example: g (gain) and c (cost), x = (3, 5) rank 1, y = (1, 3) rank 2, z = (2, 1)
-    // unranked, tree [x], [y].
-    void WorkedExample()
+    // A ranked pair on a gain and a cost criterion: g (gain) and c (cost), x = (3, 5) rank 1,
+    // y = (1, 3) rank 2, z = (2, 1) unranked, tree [x], [y].
+    void RankedPairOnGainAndCost()
     {
         Criterion("g", "gain");
         Criterion("c", "cost");
@@ -54,8 +54,9 @@ struct SolverProject {
         Alternative("z", {"2", "1"});
         Tree({{"x"}, {"y"}});
     }
-    // The first worked example: g1, g2 gain; a = (1, 3) rank 1, b = (2, 2) unranked, c = (2, 1) rank 2.
-    void FirstExample()
+    // A ranked pair on two gain criteria: g1, g2 gain; a = (1, 3) rank 1, b = (2, 2) unranked,
+    // c = (2, 1) rank 2, tree [a], [c].
+    void RankedPairOnTwoGains()
     {
         Criterion("g1", "gain");
         Criterion("g2", "gain");
@@ -87,6 +88,26 @@ struct SolverProject {
         Alternative("d", {"2", "2"});
         Tree({{"a"}, {"b"}, {"c"}});
     }
+    // Four alternatives on two gain criteria, g1 and g2: a = (1, 1), b = (2, 1), c = (2, 0),
+    // d = (1, 0), ranked consistently b, a, c, d, each in a rank of its own.
+    void FourAlternatives()
+    {
+        Criterion("g1", "gain");
+        Criterion("g2", "gain");
+        Alternative("a", {"1", "1"}, "2");
+        Alternative("b", {"2", "1"}, "1");
+        Alternative("c", {"2", "0"}, "3");
+        Alternative("d", {"1", "0"}, "4");
+        Tree({{"b"}, {"a"}, {"c"}, {"d"}});
+    }
+    // Ranks the four alternatives a I b, then c, then d: inconsistent, since a I b needs g1 to count
+    // for nothing between 1 and 2 and c >> d needs it to count.
+    void RankWithAnInconsistentIndifference()
+    {
+        for (ZQRow& row : project.AlternativesTable)
+            row[2] = row[0] == "a" || row[0] == "b" ? "1" : row[0] == "c" ? "2" : "3";
+        Tree({{"a", "b"}, {"c"}, {"d"}});
+    }
     // A new Solver in the project, prepared; returns PrepareSolver's result.
     int Prepare()
     {
@@ -101,6 +122,14 @@ struct SolverProject {
         Solver& solver = *project.ProjectSolver;
         solver.model.ComputeCriterionRanges();
         solver.delta = solver.threshold1;
+        return solver;
+    }
+    // Ready, then solved as the solve driver does, expecting Solve to return `expected`; returns the
+    // Solver.
+    Solver& Solved(int expected = 1)
+    {
+        Solver& solver = Ready();
+        EXPECT_EQ(solver.Solve(), expected);
         return solver;
     }
     // The index of the alternative called name.

@@ -1,8 +1,8 @@
 // Project tables and texts as plain strings, so that a failed comparison prints them, and the detail
-// of a refused call.
+// of a refused call (RefusalOf).
 #pragma once
 
-#include "core/CException.h"
+#include "RefusalOf.h"
 #include "model/ZQInterfaceData.h"
 
 #include <string>
@@ -25,19 +25,4 @@ inline TextTable Text(const ZQTable& table)
 inline std::string S(const CString& text)
 {
     return std::string(text.GetString(), size_t(text.GetLength()));
-}
-
-// The detail of the CInvalidArgException* that call throws (the exception deleted); empty when it
-// throws none.
-template <class Call>
-std::string RefusalOf(Call call)
-{
-    try {
-        call();
-    } catch (CInvalidArgException* e) {
-        std::string detail = e->m_strDetail.GetString();
-        e->Delete();
-        return detail;
-    }
-    return std::string();
 }

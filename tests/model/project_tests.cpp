@@ -3,7 +3,7 @@
 #include "TableText.h"
 
 #include "core/CException.h"
-#include "model/Solver.h"
+#include "model/solve/Solver.h"
 
 #include <gtest/gtest.h>
 

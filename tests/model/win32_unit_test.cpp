@@ -8,15 +8,15 @@
 #include <cstdio>
 
 #include "FakeShell.h"
-#include "model/KendallTau.h"
-#include "model/LpProblem.h"
-#include "model/PreferenceGraph.h"
-#include "model/Solver.h"
-#include "model/ZQInconsistencies.h"
-#include "model/ZQFinalRanking.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
-#include "model/ZQUtility.h"
+#include "model/solve/AlternativeUtility.h"
+#include "model/solve/KendallTau.h"
+#include "model/solve/LpProblem.h"
+#include "model/solve/PreferenceGraph.h"
+#include "model/solve/ProjectFinalRanking.h"
+#include "model/solve/Solver.h"
+#include "model/solve/ZQInconsistencies.h"
 #include "native/GraphvizRenderer.h"
 
 static_assert(ZQ_MB_OK == MB_OK, "message-box style values are the Win32 ones");

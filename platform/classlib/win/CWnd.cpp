@@ -87,9 +87,18 @@ HWND OwnerDrawControl(LPARAM lParam)
     return p != nullptr && p->CtlType != ODT_MENU ? p->hwndItem : nullptr;
 }
 
+// True for the control-colour messages, WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC: one handler entry,
+// one reflection rule and one table key serve them all.
+bool IsColourMessage(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 // The child a parent's message is reflected to, or null when the message is not reflected.
 HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (IsColourMessage(message))
+        return lParam != 0 ? CompositeColourTarget(hWndParent, reinterpret_cast<HWND>(lParam)) : nullptr;
     switch (message) {
     case WM_DRAWITEM:
         return OwnerDrawControl<DRAWITEMSTRUCT>(lParam);
@@ -101,14 +110,6 @@ HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
         return OwnerDrawControl<COMPAREITEMSTRUCT>(lParam);
     case WM_DELETEITEM:
         return OwnerDrawControl<DELETEITEMSTRUCT>(lParam);
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        return lParam != 0 ? CompositeColourTarget(hWndParent, reinterpret_cast<HWND>(lParam)) : nullptr;
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CHARTOITEM:
@@ -116,6 +117,8 @@ HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
         return reinterpret_cast<HWND>(lParam);
     default:
         (void)wParam;
+        if (message == AfxDragListMessage() && lParam != 0)
+            return reinterpret_cast<const DRAGLISTINFO*>(lParam)->hWnd;
         return nullptr;
     }
 }
@@ -123,9 +126,9 @@ HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
 // The lookup key of a message in the tables: the colour messages share WM_CTLCOLOR.
 UINT TableKey(UINT message)
 {
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+    if (IsColourMessage(message))
         return WM_CTLCOLOR;
-    if (message >= WM_REFLECT_BASE + WM_CTLCOLORMSGBOX && message <= WM_REFLECT_BASE + WM_CTLCOLORSTATIC)
+    if (message >= WM_REFLECT_BASE && IsColourMessage(message - WM_REFLECT_BASE))
         return WM_REFLECT_BASE + WM_CTLCOLOR;
     return message;
 }
@@ -628,19 +631,14 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_MEASUREITEM:
     case WM_COMPAREITEM:
     case WM_DELETEITEM:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CHARTOITEM:
     case WM_VKEYTOITEM:
         return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     default:
+        if (IsColourMessage(message))
+            return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
         return FALSE;
     }
 }

@@ -5,6 +5,7 @@
 #include "grid/engine/GXCollMap.h"
 #include "grid/engine/GXUserAttribute.h"
 
+#include "Throws.h"
 #include "archive_helpers.h"
 
 #include <map>
@@ -60,8 +61,8 @@ TEST(CollMap, RenumberingKeys)
         EXPECT_EQ(Contents(map), c.expected);
     }
     CGXCollMapDWordToLong map;
-    EXPECT_THROW(map.RemoveKeys(6, 5), CInvalidArgException*);
-    EXPECT_THROW(map.MoveKeys(6, 5, 1), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { map.RemoveKeys(6, 5); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { map.MoveKeys(6, 5, 1); }));
 }
 
 TEST(CollMap, LookupInAnEmptyMapAllocatesNothing)

@@ -6,12 +6,15 @@
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXState.h"
 
+#include "Throws.h"
+
 namespace {
 
-// What a system colour reads back as: its current RGB under the marker byte.
-COLORREF SysRead(int nIndex)
+// The RGB of a system colour in the current colour scheme: what a packed system colour reads back as
+// below its marker byte.
+COLORREF SysRgb(int nIndex)
 {
-    return (::GetSysColor(nIndex) & 0xFFFFFF) | (COLORREF(254 - nIndex) << 24);
+    return ::GetSysColor(nIndex) & 0xFFFFFF;
 }
 
 }  // namespace
@@ -43,7 +46,7 @@ TEST(PackedColor, SystemAndOrdinaryColours)
     }
     EXPECT_EQ(GXResolveColor(0xF9000000), ::GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(GXResolveColor(0x00123456), 0x00123456u);
-    EXPECT_THROW(GXSysColor(190), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { GXSysColor(190); }));
 }
 
 TEST(PackedColor, RecordsReadSystemColoursWithTheirMarker)
@@ -52,8 +55,8 @@ TEST(PackedColor, RecordsReadSystemColoursWithTheirMarker)
         COLORREF stored;
         COLORREF read;
     } cases[] = {
-        {0xF9000000, SysRead(COLOR_WINDOW)},
-        {0xED000000, SysRead(COLOR_GRAYTEXT)},
+        {0xF9000000, 0xF9000000 | SysRgb(COLOR_WINDOW)},
+        {0xED000000, 0xED000000 | SysRgb(COLOR_GRAYTEXT)},
         {0x00123456, 0x00123456},
         {0x01000007, 0x01000007},  // palette index keeps its flag
         {0x02ABCDEF, 0x02ABCDEF},
@@ -94,8 +97,8 @@ TEST(CellBrush, LayoutAndSetters)
     b.SetPattern(GX_NO_PATTERN);
     EXPECT_EQ(b.GetStyle(), UINT(CGXCellBrush::gxSolid));
     EXPECT_EQ(b.m_dwWord0 & 8, 8u);
-    EXPECT_THROW(b.SetPattern(64), CInvalidArgException*);
-    EXPECT_THROW(b.Set(4, 0, 0), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { b.SetPattern(64); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { b.Set(4, 0, 0); }));
 
     const LOGBRUSH lb = CGXCellBrush(CGXCellBrush::gxHatched, 0xF9000000, HS_CROSS).GetLogBrush();
     EXPECT_EQ(lb.lbStyle, UINT(BS_HATCHED));
@@ -121,7 +124,7 @@ TEST(CellPen, InclusionAndConversions)
     const LOGPEN lp = pen.GetLogPen();
     EXPECT_EQ(lp.lopnWidth.x, 3);
     EXPECT_EQ(lp.lopnColor, ::GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_THROW(pen.SetWidth(0x10000), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { pen.SetWidth(0x10000); }));
 }
 
 TEST(CellPen, DashBrushes)

@@ -4,6 +4,7 @@
 
 #include "grid/engine/GXData.h"
 
+#include "Throws.h"
 #include "grid_test_support.h"
 
 #include <functional>
@@ -91,8 +92,8 @@ TEST(Data, ReadsFindOnlyWhatWasStored)
     EXPECT_EQ(StoredValue(data, 4, 4, CGXData::gxBaseStyle), "row");
 
     // nothing can be stored where no array reaches; reading there finds nothing
-    EXPECT_THROW(data.StoreCellStyle(0x80000000u, 1, &value, CGXStyle::gxOverride, CGXData::gxCellStyle),
-                 CMemoryException*);
+    EXPECT_TRUE(Throws<CMemoryException>(
+        [&] { data.StoreCellStyle(0x80000000u, 1, &value, CGXStyle::gxOverride, CGXData::gxCellStyle); }));
     EXPECT_FALSE(data.GetCellStyle(0x80000000u, 1, out, CGXStyle::gxCopy, CGXData::gxCellStyle));
 }
 
@@ -135,7 +136,7 @@ TEST(Data, MergeModesOfStoringAndReading)
     // a null style deletes what is stored
     data.StoreCellStyle(1, 1, nullptr, CGXStyle::gxOverride, CGXData::gxCellStyle);
     EXPECT_EQ(StoredValue(data, 1, 1), "-");
-    EXPECT_THROW(data.StoreCellStyle(1, 1, &first, 4, CGXData::gxCellStyle), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { data.StoreCellStyle(1, 1, &first, 4, CGXData::gxCellStyle); }));
 }
 
 TEST(Data, CuttingTheRowCountDeletesTheRowsBeyond)
@@ -241,8 +242,6 @@ TEST(Data, CopiesAreDeep)
 
 TEST(Data, NumberRecognitionMarksStoredNumbers)
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    const BOOL bSaved = pState->m_bNumberRecognition;
     struct Case {
         BOOL bOption;
         int nKind;
@@ -257,7 +256,7 @@ TEST(Data, NumberRecognitionMarksStoredNumbers)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " kind " << c.nKind << " option " << c.bOption);
-        pState->m_bNumberRecognition = c.bOption;
+        NumberRecognition option(c.bOption);
         CGXData data;
         const CGXStyle value = ValueStyle(c.value);
         data.StoreCellStyle(1, 1, &value, CGXStyle::gxOverride, c.nKind);
@@ -265,7 +264,6 @@ TEST(Data, NumberRecognitionMarksStoredNumbers)
         ASSERT_TRUE(data.GetCellStyle(1, 1, stored, CGXStyle::gxCopy, CGXData::gxCellStyle));
         EXPECT_EQ(stored.GetValueType(), c.expectedType);
     }
-    pState->m_bNumberRecognition = bSaved;
 }
 
 TEST(Data, OperationsOfOtherModulesAnswerFalseWithoutThem)

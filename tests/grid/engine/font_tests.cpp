@@ -5,6 +5,8 @@
 #include "grid/engine/GXFont.h"
 #include "grid/engine/GXState.h"
 
+#include "Throws.h"
+
 #include <cstring>
 
 namespace {
@@ -42,7 +44,7 @@ TEST(Font, SizesAndOrientationsArePacked)
         SCOPED_TRACE(c.points);
         EXPECT_EQ(CGXFont().SetSize(c.points).GetSize(), c.quarters);
     }
-    EXPECT_THROW(CGXFont().SetSize(-1), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { CGXFont().SetSize(-1); }));
 
     struct OrientCase {
         LONG tenths;
@@ -52,8 +54,8 @@ TEST(Font, SizesAndOrientationsArePacked)
         SCOPED_TRACE(c.tenths);
         EXPECT_EQ(CGXFont().SetOrientation(c.tenths).GetOrientation(), c.degrees);
     }
-    EXPECT_THROW(CGXFont().SetWeight(1500), CInvalidArgException*);
-    EXPECT_THROW(CGXFont().SetFaceNameIndex(1024), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { CGXFont().SetWeight(1500); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { CGXFont().SetFaceNameIndex(1024); }));
 }
 
 TEST(Font, LogFontFromTheDescription)
@@ -168,7 +170,7 @@ TEST(Font, MergeModesAndSubsets)
     EXPECT_TRUE(f0.IsSubSet(other));
     EXPECT_FALSE(f1.IsSubSet(other));
     EXPECT_TRUE(f1.IsSubSet(CGXFont()));
-    EXPECT_THROW(f1.ChangeFont(other, 4), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { f1.ChangeFont(other, 4); }));
 }
 
 TEST(Font, InternedDataIsSharedAndFreedWithItsLastReference)

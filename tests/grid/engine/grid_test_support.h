@@ -1,5 +1,5 @@
-// Support of the grid engine tests that use the library's modules: installing them, and reading
-// what the cell data holds.
+// Support of the grid engine tests: installing the library's modules, reading what the cell data
+// holds, and switching a library setting for the life of an object.
 #pragma once
 
 #include "grid/engine/GXData.h"
@@ -44,4 +44,20 @@ public:
 private:
     T*& m_rpModule;
     T* m_pSaved;
+};
+
+// Switches the library's number recognition for as long as this object lives, so that a failed
+// assertion cannot leave it switched for the tests that follow.
+class NumberRecognition {
+public:
+    explicit NumberRecognition(BOOL bOn) : m_bWas(GXGetLibraryState()->m_bNumberRecognition)
+    {
+        GXGetLibraryState()->m_bNumberRecognition = bOn;
+    }
+    ~NumberRecognition() { GXGetLibraryState()->m_bNumberRecognition = m_bWas; }
+    NumberRecognition(const NumberRecognition&) = delete;
+    NumberRecognition& operator=(const NumberRecognition&) = delete;
+
+private:
+    BOOL m_bWas;
 };

@@ -6,6 +6,7 @@
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXResource.h"
 
+#include "Throws.h"
 #include "grid_test_support.h"
 
 TEST(Properties, DefaultColours)
@@ -37,7 +38,7 @@ TEST(Properties, DefaultColours)
     EXPECT_EQ(properties.AddColorProperty(60002, RGB(1, 2, 3)), 5);
     EXPECT_STREQ(properties.GetColorName(5), "COLOR60002");
     EXPECT_EQ(properties.GetColor(5), RGB(1, 2, 3));
-    EXPECT_THROW(properties.SetColor(6, 0), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { properties.SetColor(6, 0); }));
 }
 
 TEST(Properties, DefaultSettings)
@@ -93,7 +94,8 @@ TEST(Properties, UserPropertiesAreCopiesNamedFromTheStringTable)
     properties.AddUserProperty(60003, style);  // replaces the style
     EXPECT_STREQ(properties.GetUserProperty(60003).GetValueRef(), "2");
     EXPECT_TRUE(properties.GetUserProperty(60004).IsEmpty());  // absent: the default style
-    EXPECT_THROW(properties.AddUserProperty(0, style), CInvalidArgException*);  // 0 ends the stored list
+    // 0 ends the stored list
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { properties.AddUserProperty(0, style); }));
 }
 
 TEST(Properties, HeaderAndFooterTexts)

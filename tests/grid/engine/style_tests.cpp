@@ -6,6 +6,8 @@
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
 
+#include "Throws.h"
+
 #include <functional>
 #include <map>
 
@@ -86,11 +88,11 @@ TEST(Style, SettersStoreWhatGettersRead)
     EXPECT_EQ(s.GetMergeCell(), 7u);
     EXPECT_EQ(s.GetFormat(), 31u);
     EXPECT_EQ(s.GetPlaces(), 15u);
-    EXPECT_THROW(s.SetFormat(32), CInvalidArgException*);
-    EXPECT_THROW(s.SetPlaces(16), CInvalidArgException*);
-    EXPECT_THROW(s.SetDraw3dFrame(4), CInvalidArgException*);
-    EXPECT_THROW(s.SetBorders(4, CGXCellPen()), CInvalidArgException*);
-    EXPECT_THROW(s.ChangeStyle(CGXStyle(), 4), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { s.SetFormat(32); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { s.SetPlaces(16); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { s.SetDraw3dFrame(4); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { s.SetBorders(4, CGXCellPen()); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { s.ChangeStyle(CGXStyle(), 4); }));
 }
 
 TEST(Style, ValueAndItsType)

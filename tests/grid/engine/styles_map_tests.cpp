@@ -6,6 +6,7 @@
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXStylesMap.h"
 
+#include "Throws.h"
 #include "grid_test_support.h"
 
 #include <memory>
@@ -111,8 +112,8 @@ TEST(StylesMap, RegisteringAgainKeepsTheIdAndReplacesTheStyle)
     EXPECT_EQ(map.LookupBaseStyle(77, nResourceId), nullptr);
     EXPECT_EQ(nResourceId, 0u);
     EXPECT_FALSE(map.LookupStyle(77, pStyle));
-    EXPECT_THROW(map.RegisterStyle(0u, a, FALSE), CInvalidArgException*);
-    EXPECT_THROW(map.RegisterStyle("", a, FALSE), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { map.RegisterStyle(0u, a, FALSE); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { map.RegisterStyle("", a, FALSE); }));
 }
 
 TEST(StylesMap, UserAttributesAndControlsNeedTheirTexts)
@@ -136,8 +137,8 @@ TEST(StylesMap, UserAttributesAndControlsNeedTheirTexts)
     EXPECT_STREQ(map.GetControlName(GX_IDS_CTRL_CBS_DROPDOWNLIST), "MFC DropDownList");
     EXPECT_EQ(map.GetControlName(GX_IDS_CTRL_EDIT), nullptr);
 
-    EXPECT_THROW(map.AddUserAttribute(WORD(kNoText)), CResourceException*);
-    EXPECT_THROW(map.AddControl(WORD(kNoText)), CResourceException*);
+    EXPECT_TRUE(Throws<CResourceException>([&] { map.AddUserAttribute(WORD(kNoText)); }));
+    EXPECT_TRUE(Throws<CResourceException>([&] { map.AddControl(WORD(kNoText)); }));
     EXPECT_EQ(map.GetUserAttributes().count(WORD(kNoText)), 0u);
 }
 
@@ -186,7 +187,7 @@ TEST(StylesMap, BaseStylesMergeThroughTheMap)
 
 TEST(StylesMap, StyleClassMustBeACreatableStyle)
 {
-    EXPECT_THROW(CGXStylesMap map(RUNTIME_CLASS(CGXFont)), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { CGXStylesMap map(RUNTIME_CLASS(CGXFont)); }));
     CGXStylesMap map(RUNTIME_CLASS(CGXStyle));
     std::unique_ptr<CGXStyle> pStyle(map.CreateStyle());
     EXPECT_TRUE(pStyle->IsEmpty());

@@ -6,25 +6,14 @@
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXUserAttribute.h"
 
+#include "Throws.h"
 #include "archive_helpers.h"
+#include "grid_test_support.h"
 
 #include <map>
 #include <string>
 
 namespace {
-
-// Switches the library's number recognition for one test and back afterwards.
-class NumberRecognition {
-public:
-    explicit NumberRecognition(BOOL bOn) : m_bWas(GXGetLibraryState()->m_bNumberRecognition)
-    {
-        GXGetLibraryState()->m_bNumberRecognition = bOn;
-    }
-    ~NumberRecognition() { GXGetLibraryState()->m_bNumberRecognition = m_bWas; }
-
-private:
-    BOOL m_bWas;
-};
 
 std::map<WORD, std::string> Contents(const CGXUserAttributeMap& map)
 {
@@ -145,7 +134,8 @@ TEST(UserAttributeMap, KeepsIdsSortedAndUnique)
     EXPECT_EQ(map.RemoveAttribute(51011), 0);
     EXPECT_EQ(map.RemoveAttribute(51011), -1);
     EXPECT_EQ(map.GetAttribute(51011), nullptr);
-    EXPECT_THROW(map.SetAttribute(1, static_cast<CGXAbstractUserAttribute*>(nullptr)), CInvalidArgException*);
+    EXPECT_TRUE(Throws<CInvalidArgException>(
+        [&] { map.SetAttribute(1, static_cast<CGXAbstractUserAttribute*>(nullptr)); }));
 }
 
 TEST(UserAttributeMap, MergeModes)

@@ -2,10 +2,11 @@
 // order, and the archive forms of the serialisable collections.
 #include "core/Core.h"
 
+#include "Throws.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,17 +34,6 @@ void RoundTrip(F body)
     CArchive ar(&file, CArchive::load);
     body(ar);
     EXPECT_EQ(ar.GetBytesLeft(), 0u);
-}
-
-bool ThrowsInvalidArg(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (CInvalidArgException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -79,12 +69,12 @@ TEST(Arrays, IndexesOutsideTheArrayAreRefused)
 {
     CStringArray a;
     a.Add("x");
-    EXPECT_TRUE(ThrowsInvalidArg([&] { a.GetAt(1); }));
-    EXPECT_TRUE(ThrowsInvalidArg([&] { a[-1]; }));
-    EXPECT_TRUE(ThrowsInvalidArg([&] { a.SetAt(1, "y"); }));
-    EXPECT_TRUE(ThrowsInvalidArg([&] { a.RemoveAt(0, 2); }));
-    EXPECT_TRUE(ThrowsInvalidArg([&] { a.SetSize(-1); }));
-    EXPECT_TRUE(ThrowsInvalidArg([&] { a.InsertAt(0, "y", -1); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { a.GetAt(1); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { a[-1]; }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { a.SetAt(1, "y"); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { a.RemoveAt(0, 2); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { a.SetSize(-1); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { a.InsertAt(0, "y", -1); }));
     EXPECT_EQ(a.GetSize(), 1);
 }
 
@@ -115,10 +105,10 @@ TEST(Lists, CursorsAndEdits)
     EXPECT_EQ(list.GetCount(), 1);
 
     list.RemoveAll();
-    EXPECT_TRUE(ThrowsInvalidArg([&] { list.GetHead(); }));
-    EXPECT_TRUE(ThrowsInvalidArg([&] { list.RemoveTail(); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { list.GetHead(); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { list.RemoveTail(); }));
     POSITION none = nullptr;
-    EXPECT_TRUE(ThrowsInvalidArg([&] { list.GetNext(none); }));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { list.GetNext(none); }));
 }
 
 TEST(Maps, LookupSetRemove)
@@ -145,7 +135,7 @@ TEST(Maps, LookupSetRemove)
     EXPECT_TRUE(pw.Lookup(&x, w));
     EXPECT_EQ(w, 3);
     EXPECT_EQ(pw.GetHashTableSize(), 17u);
-    EXPECT_TRUE(ThrowsInvalidArg([&] { pw.InitHashTable(31); }));  // only while empty
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { pw.InitHashTable(31); }));  // only while empty
 }
 
 TEST(Maps, EnumerationFollowsBucketOrder)

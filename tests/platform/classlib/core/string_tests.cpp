@@ -24,6 +24,18 @@ std::string Fmt(const char* format, const Args&... args)
     return S(s);
 }
 
+// A row of a table of formats: the format, which names the row, and what it gave.
+struct FormatRow {
+    std::string format;
+    std::string text;
+};
+
+template <class... Args>
+FormatRow Row(const char* format, const Args&... args)
+{
+    return FormatRow{format, Fmt(format, args...)};
+}
+
 } // namespace
 
 TEST(CStringEdit, SubstringsClampToTheString)
@@ -151,33 +163,36 @@ TEST(CStringFormat, ConversionsOfTheProgram)
 {
     const CString name = "crit";
     struct Case {
-        std::string got, want;
+        FormatRow got;
+        std::string want;
     };
     const Case cases[] = {
-        {Fmt("%.13g", 0.1 + 0.2), "0.3"},
-        {Fmt("%.13g", 1.0 / 3), "0.3333333333333"},
-        {Fmt("%g", 2.5), "2.5"},
-        {Fmt("%g", 3.14159265), "3.14159"},
-        {Fmt("%g", 1e-7), "1e-07"},
-        {Fmt("%f", 0.5), "0.500000"},
-        {Fmt("%0.2f", 0.8123), "0.81"},
-        {Fmt("%0.1f", 2.25), "2.2"},
-        {Fmt("%e", 12345.678), "1.234568e+04"},
-        {Fmt("%le|%lf", 2.0, 2.0), "2.000000e+00|2.000000"},
-        {Fmt("%d|%u|%i", -5, 7u, 8), "-5|7|8"},
-        {Fmt("%08x|%X", 0xBEEFu, 0xABCu), "0000beef|ABC"},
-        {Fmt("%s=%s", name, "v"), "crit=v"},
-        {Fmt(" %3d%%. ", 42), "  42%. "},
-        {Fmt("%c%c", 'o', 'k'), "ok"},
-        {Fmt("%-4s|%4s|%.2s", "ab", "cd", "xyz"), "ab  |  cd|xy"},
-        {Fmt("%*d|%-*d|%.*f", 4, 1, 3, 2, 2, 3.14159), "   1|2  |3.14"},
-        {Fmt("%5.1f%%", 99.44), " 99.4%"},
-        {Fmt("%s", static_cast<const char*>(nullptr)), "(null)"},
-        {Fmt("100%"), "100%"},
-        {Fmt("%y", 1), "%y"},
+        {Row("%.13g", 0.1 + 0.2), "0.3"},
+        {Row("%.13g", 1.0 / 3), "0.3333333333333"},
+        {Row("%g", 2.5), "2.5"},
+        {Row("%g", 3.14159265), "3.14159"},
+        {Row("%g", 1e-7), "1e-07"},
+        {Row("%f", 0.5), "0.500000"},
+        {Row("%0.2f", 0.8123), "0.81"},
+        {Row("%0.1f", 2.25), "2.2"},
+        {Row("%e", 12345.678), "1.234568e+04"},
+        {Row("%le|%lf", 2.0, 2.0), "2.000000e+00|2.000000"},
+        {Row("%d|%u|%i", -5, 7u, 8), "-5|7|8"},
+        {Row("%08x|%X", 0xBEEFu, 0xABCu), "0000beef|ABC"},
+        {Row("%s=%s", name, "v"), "crit=v"},
+        {Row(" %3d%%. ", 42), "  42%. "},
+        {Row("%c%c", 'o', 'k'), "ok"},
+        {Row("%-4s|%4s|%.2s", "ab", "cd", "xyz"), "ab  |  cd|xy"},
+        {Row("%*d|%-*d|%.*f", 4, 1, 3, 2, 2, 3.14159), "   1|2  |3.14"},
+        {Row("%5.1f%%", 99.44), " 99.4%"},
+        {Row("%s", static_cast<const char*>(nullptr)), "(null)"},
+        {Row("100%"), "100%"},
+        {Row("%y", 1), "%y"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.got, c.want);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.got.format);
+        EXPECT_EQ(c.got.text, c.want);
+    }
 }
 
 TEST(CStringFormat, LengthModifiersNameTheWidthNotTheArgumentType)

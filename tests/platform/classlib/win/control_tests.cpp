@@ -66,6 +66,8 @@ TEST_F(Controls, SelectedListViewItemsAreWalkedFromTheFirstPosition)
     };
     const Case cases[] = {{{}}, {{0}}, {{0, 2}}, {{3}}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.selected.size() << " items selected, the first "
+                                        << (c.selected.empty() ? -1 : c.selected.front()));
         for (int i = 0; i < 4; ++i)
             view.SetItemState(i, 0, LVIS_SELECTED);
         for (int i : c.selected)
@@ -141,8 +143,10 @@ TEST_F(Controls, DialogInitialisationDataFillsListsAndRefusesCutRecords)
         const char* what;
     };
     const Case cuts[] = {{6, "header cut"}, {9, "bytes cut"}};
-    for (const Case& c : cuts)
-        EXPECT_FALSE(parent.ExecuteDlgInit(data, DWORD(c.nSize))) << c.what;
+    for (const Case& c : cuts) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(parent.ExecuteDlgInit(data, DWORD(c.nSize)));
+    }
     EXPECT_EQ(combo.GetCount(), 2) << "a cut record adds nothing";
 }
 

@@ -330,8 +330,10 @@ TEST(DocTemplate, ClassesThatCannotMakeADocumentFrameOrViewAreRefused)
         {RUNTIME_CLASS(CSheetDoc), RUNTIME_CLASS(CSheetView), nullptr, "not a creatable CFrameWnd class"},
         {RUNTIME_CLASS(CSheetDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CSheetDoc), "not a creatable CWnd class"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszRefusal);
         ExpectInvalidArg([&] { CMultiDocTemplate t(IDR_PLAIN, c.pDocClass, c.pFrameClass, c.pViewClass); }, c.pszRefusal);
+    }
 }
 
 TEST_F(MdiTest, ClosingTheMainFrameClosesEveryDocumentFirst)
@@ -470,9 +472,10 @@ TEST(Routing, ACommandReachesTheActiveViewItsDocumentTheChildFrameAndTheApplicat
         {ID_ROUTE_MAIN, "main frame"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszExpected);
         g_route.clear();
         pFrame->SendMessage(WM_COMMAND, c.nID);
-        EXPECT_EQ(g_route, std::vector<std::string>{c.pszExpected}) << c.nID;
+        EXPECT_EQ(g_route, std::vector<std::string>{c.pszExpected});
     }
 
     // the update of an item asks the same way: handled by the application only, it stays enabled

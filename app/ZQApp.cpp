@@ -1,0 +1,353 @@
+// CZQApp: the application object, its start-up and its shell services (see ZQApp.h). The settings
+// are read and written in ZQAppSettings.cpp.
+#include "app/ZQApp.h"
+
+#include "app/ZQSplashWnd.h"
+#include "res/resource.h"
+
+namespace {
+
+const char* const kAppTitle = "Ondrix";
+const char* const kRegistryKey = "Havrel";
+const char* const kUntitled = "untitled";
+const char* const kDefaultInfoName = "INFO";
+const char* const kDefaultInfoText = "Information about an alternative";
+const char* const kPolishLibrary = "InternationalPL.dll";
+const UINT kRecentFiles = 5;
+
+// Until the workbook main frame with its bars and panes exists, the class library's MDI frame
+// carries the main menu, accelerators and icon; like the workbook frame it writes the window's
+// placement when it goes.
+class CStandInMainFrame : public CMDIFrameWnd {
+    DECLARE_MESSAGE_MAP()
+protected:
+    afx_msg void OnDestroy()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            ZQSaveWindowPlacement(*pApp, *this);
+        CMDIFrameWnd::OnDestroy();
+    }
+};
+
+BEGIN_MESSAGE_MAP(CStandInMainFrame, CMDIFrameWnd)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+} // namespace
+
+char ZQLocaleSymbol(LCID locale, LCTYPE lcType, char cFallback)
+{
+    char buffer[255] = {};
+    if (::GetLocaleInfoA(locale, lcType, buffer, sizeof buffer) > 0 && buffer[0] != '\0')
+        return buffer[0];
+    return cFallback;
+}
+
+CZQApp::CZQApp()
+    : m_nEvaluationsGridOpen(0), m_nGraphsOpen(0), m_nMatrixOpen(0), m_nRankingListOpen(0), m_nChartsOpen(0),
+      m_nRankingChartOpen(0), m_nFunctionsEdited(0), m_nModified(0), m_nPreserveKendall(1), m_nUtilityPrecision(6),
+      m_nEvaluationsPrecision(3), m_nLanguage(0), m_crChartBackground(RGB(255, 255, 255)),
+      m_crChartAxis(RGB(0, 0, 0)), m_crChartLine(RGB(0, 0, 255)), m_crChartPoints(RGB(255, 0, 0)),
+      m_crChartBars(RGB(0, 192, 0)), m_bRestoringConfirmation(1), m_bAddSegmentsInfo(1), m_bAddReferenceInfo(1),
+      m_nResultsAvailable(0), m_pEvaluationsTemplate(nullptr), m_pGraphsTemplate(nullptr),
+      m_pMatrixTemplate(nullptr), m_pChartsTemplate(nullptr), m_pRankingListTemplate(nullptr),
+      m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
+      m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(kUntitled),
+      m_hLanguageLibrary(nullptr)
+{
+    m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
+    m_cInputListSeparator = m_cOutputListSeparator = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SLIST, ',');
+    m_Project.SetShell(this);
+}
+
+CZQApp::~CZQApp()
+{
+    m_Project.SetShell(nullptr);
+    // the graphs' template is not the document manager's
+    delete m_pGraphsTemplate;
+    m_pGraphsTemplate = nullptr;
+    if (m_hLanguageLibrary != nullptr) {
+        if (AfxGetResourceHandle() == m_hLanguageLibrary)
+            AfxSetResourceHandle(nullptr);
+        ::FreeLibrary(m_hLanguageLibrary);
+    }
+}
+
+CString CZQApp::ProjectTitle(LPCSTR lpszPath)
+{
+    CString title = kAppTitle;
+    title += " - [";
+    title += lpszPath != nullptr ? lpszPath : "";
+    title += "]";
+    return title;
+}
+
+BOOL CZQApp::InitInstance()
+{
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    CZQSplashWnd::EnableSplashScreen(cmdInfo.m_bShowSplash);
+    Enable3dControls();
+    SetRegistryKey(kRegistryKey);
+    LoadStdProfileSettings(kRecentFiles);
+    LoadSettings();
+    if (m_nLanguage == 1)
+        LoadLanguageLibrary(kPolishLibrary);
+
+    // Still to come here, in this order: the grid library's start-up (InitGridLibrary with 1536,
+    // before any template), then the six templates with CZQChildFrm: 269 graphs (kept by the
+    // application only), 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking
+    // chart, each of the last five added to the document manager as it is made. Each comes with its
+    // document and view.
+
+    CFrameWnd* pMainFrame = LoadMainFrame();
+    if (pMainFrame == nullptr)
+        return FALSE;
+    m_pMainWnd = pMainFrame;
+
+    const BOOL bMaximized = ZQRestoreWindowPlacement(*this, *pMainFrame);
+    pMainFrame->ShowWindow(bMaximized ? ZQMaximizedShowCommand(m_nCmdShow) : m_nCmdShow);
+
+    // A project file named on the command line is for the File commands to open: the framework's
+    // document opening knows no project files and would end the start-up.
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen) {
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
+        cmdInfo.m_strFileName.Empty();
+    }
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+
+    pMainFrame->UpdateWindow();
+    pMainFrame->SetWindowText(ProjectTitle(kUntitled));
+    return TRUE;
+}
+
+CFrameWnd* CZQApp::LoadMainFrame()
+{
+    // The workbook frame takes the style with FWS_ADDTOTITLE and drops that flag itself; the stand-in
+    // is given the style without it, so the framework never writes document titles into the main
+    // title.
+    CMDIFrameWnd* pFrame = new CStandInMainFrame;
+    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))
+        return nullptr;
+    return pFrame;
+}
+
+int CZQApp::ExitInstance()
+{
+    SaveSettings();
+    return CWinApp::ExitInstance();
+}
+
+BOOL CZQApp::LoadLanguageLibrary(LPCSTR lpszLibrary)
+{
+    HINSTANCE hLibrary = ::LoadLibraryA(lpszLibrary);
+    if (hLibrary == nullptr)
+        return FALSE;
+    if (m_hLanguageLibrary != nullptr)
+        ::FreeLibrary(m_hLanguageLibrary);
+    m_hLanguageLibrary = hLibrary;
+    AfxSetResourceHandle(hLibrary);
+    return TRUE;
+}
+
+// ---- flags, settings and the information attribute -------------------------------------------------
+
+bool CZQApp::IsEvaluationsWindowOpen()
+{
+    return m_nEvaluationsGridOpen != 0;
+}
+
+void CZQApp::SetResultsAvailable(int flag)
+{
+    m_nResultsAvailable = flag;
+}
+
+void CZQApp::SetModified(int flag)
+{
+    m_nModified = flag;
+}
+
+CString CZQApp::GetInfoAttributeId()
+{
+    return m_strInfoAttributeName;
+}
+
+CString CZQApp::GetInfoAttributeDescription()
+{
+    return m_strInfoAttributeText;
+}
+
+void CZQApp::SetInfoAttribute(const CString& id, const CString& description)
+{
+    m_strInfoAttributeName = id;
+    m_strInfoAttributeText = description;
+}
+
+int CZQApp::GetAddSegmentsInfoToXml()
+{
+    return m_bAddSegmentsInfo;
+}
+
+int CZQApp::GetAddReferenceInfoToXml()
+{
+    return m_bAddReferenceInfo;
+}
+
+int CZQApp::GetResultsUtilityPrecision()
+{
+    return m_nUtilityPrecision;
+}
+
+void CZQApp::ResetProject()
+{
+    m_Project.ClearProject();
+    DeleteAllAlternativeItems();
+    DeleteAllCriterionItems();
+    SetStatusText(CString());
+    // the documents of every template, in the order the result windows expect, asking nothing
+    CMultiDocTemplate* const templates[] = {m_pChartsTemplate, m_pEvaluationsTemplate, m_pGraphsTemplate,
+                                            m_pMatrixTemplate, m_pRankingListTemplate, m_pRankingChartTemplate};
+    for (CMultiDocTemplate* pTemplate : templates) {
+        if (pTemplate != nullptr)
+            pTemplate->CloseAllDocuments(FALSE);
+    }
+    m_nChartsOpen = m_nEvaluationsGridOpen = m_nGraphsOpen = m_nMatrixOpen = 0;
+    m_nRankingListOpen = m_nRankingChartOpen = 0;
+    m_nModified = 0;
+    m_nPreserveKendall = 1;
+    m_strFilePath = kUntitled;
+    m_nFileType = -1;
+    m_strInfoAttributeName = kDefaultInfoName;
+    m_strInfoAttributeText = kDefaultInfoText;
+    m_nFunctionsEdited = 0;
+}
+
+// ---- the panes: nothing until the panes exist -------------------------------------------------------
+
+void CZQApp::DeleteAllAlternativeItems() {}
+
+void CZQApp::InsertAlternativeItem(const CString&) {}
+
+int CZQApp::GetAlternativeItemCount()
+{
+    return 0;
+}
+
+CString CZQApp::GetAlternativeItemText(int)
+{
+    return CString();
+}
+
+void CZQApp::SetAlternativeItemSelected(int, bool) {}
+
+void CZQApp::DeleteAllCriterionItems() {}
+
+void CZQApp::InsertCriterionItem(const CString&, const CString&) {}
+
+void CZQApp::AddSelectedToRank(int) {}
+
+std::vector<CZQRankNode> CZQApp::GetReferenceTree()
+{
+    return {};
+}
+
+// ---- document windows ----------------------------------------------------------------------------------
+
+CMultiDocTemplate* CZQApp::TemplateOf(ZQDocument which) const
+{
+    switch (which) {
+    case ZQDocument::EvaluationsGrid:
+        return m_pEvaluationsTemplate;
+    case ZQDocument::ComparisonMatrix:
+        return m_pMatrixTemplate;
+    case ZQDocument::RankingChart:
+        return m_pRankingChartTemplate;
+    case ZQDocument::PreferenceGraphs:
+        return m_pGraphsTemplate;
+    }
+    return nullptr;
+}
+
+bool CZQApp::HasOpenDocument(ZQDocument which)
+{
+    CMultiDocTemplate* pTemplate = TemplateOf(which);
+    return pTemplate != nullptr && pTemplate->GetFirstDocPosition() != nullptr;
+}
+
+void CZQApp::OpenNewDocument(ZQDocument which)
+{
+    if (CMultiDocTemplate* pTemplate = TemplateOf(which))
+        pTemplate->OpenDocumentFile(nullptr);
+}
+
+void CZQApp::TileWindowsHorizontally()
+{
+    if (CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd))
+        pFrame->MDITile(MDITILE_HORIZONTAL);
+}
+
+// The result windows' views come with their windows; until then no window is open to reload.
+void CZQApp::LoadFromModel() {}
+
+void CZQApp::StoreToModel() {}
+
+void CZQApp::LoadMatrix() {}
+
+void CZQApp::RefreshGraphPage() {}
+
+void CZQApp::RedrawRankingChart() {}
+
+// ---- main frame, messages, cursor, environment ---------------------------------------------------------
+
+void CZQApp::SetStatusText(const CString&) {}
+
+int CZQApp::ShowMessage(const CString& text, const CString& caption, unsigned style)
+{
+    CWnd* pOwner = CWnd::GetSafeOwner(nullptr);
+    return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, caption, style);
+}
+
+CString CZQApp::LoadText(ZQText which)
+{
+    UINT nID = 0;
+    switch (which) {
+    case ZQText::Gain:
+        nID = IDS_ZQ_GAIN;
+        break;
+    case ZQText::Cost:
+        nID = IDS_ZQ_COST;
+        break;
+    case ZQText::Ordinal:
+        nID = IDS_ZQ_ORDINAL;
+        break;
+    case ZQText::IncorrectInputData:
+        nID = IDS_ZQ_INCORRECT_INPUT_DATA;
+        break;
+    }
+    CString text;
+    AfxLoadString(nID, text);
+    return text;
+}
+
+void CZQApp::BeginWaitCursor()
+{
+    DoWaitCursor(1);
+}
+
+void CZQApp::EndWaitCursor()
+{
+    DoWaitCursor(-1);
+}
+
+// The preference-graph page brings the TEMP directory and the renderer; with no directory the
+// solve renders nothing.
+CString CZQApp::GetTempDirectory()
+{
+    return CString();
+}
+
+int CZQApp::RenderDotToGif(const CString&, const CString&)
+{
+    return -2; // no renderer yet
+}

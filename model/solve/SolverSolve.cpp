@@ -1,0 +1,279 @@
+// The solve: the base program, then either the inconsistency report or the pairwise optima, the
+// relations, the two preference graphs and the Kendall-preserving value functions; and the check of
+// value functions edited after a solve.
+#include "model/solve/Solver.h"
+
+#include "model/ZQShellServices.h"
+#include "model/solve/KendallTau.h"
+#include "model/solve/PreferenceGraph.h"
+#include "model/solve/ZQInconsistencies.h"
+
+#include <cmath>
+#include <set>
+
+int32_t Solver::Solve()
+{
+    SolveBaseProgram();
+    return SolveFromBase();
+}
+
+void Solver::SolveBaseProgram()
+{
+    // The base program measures how far the reference ranking is from being representable.
+    resultsReady = 0;
+    ResetLps();
+    delta = threshold1;
+    BuildBaseLp();
+    savedBaseRows = baseLp.rows;
+    savedBaseSenses = baseLp.rowSenses;
+    baseErrorSum = baseLp.Solve();
+    inconsistent = 0;
+    inconsistencyLines.clear();
+}
+
+int32_t Solver::SolveFromBase()
+{
+    // A run without a definite optimum reads 0.0: it must not pass for a consistent ranking.
+    if (baseLp.failed || baseLp.infeasible)
+        return 0;
+
+    // Any error at all: find the constraints to blame.
+    if (baseErrorSum > 0.0) {
+        inconsistent = 1;
+        ZQInconsistencies search;
+        search.base.sense = baseLp.sense;
+        search.base.objective = baseLp.objective;
+        search.base.rows = baseLp.rows;
+        search.base.rowSenses = baseLp.rowSenses;
+        search.base.constraintList = baseLp.constraintList;
+        if (search.ChooseConstraint()) {
+            search.EnumerateAlternatives();
+            inconsistencyLines = InconsistencyReport(search);
+        }
+        return 0;
+    }
+
+    std::vector<CString> names;
+    for (const auto& alternative : model.alternatives)
+        names.push_back(alternative->name);
+
+    // The strong relation, over the credibility-filtered constraints.
+    strongOptima = SolvePairFamily(false);
+    strongRelation = RelationFromOptima(strongOptima, threshold2);
+
+    // The edges of the strong relation's layers.
+    std::set<CString> strongEdges;
+    AddLayerEdges(MergeIndifferenceClasses(strongRelation, names), " [color=forestgreen, style=bold]; ", strongEdges);
+
+    // The weak relation, over the base constraints.
+    weakOptima = SolvePairFamily(true);
+    weakRelation = RelationFromOptima(weakOptima, threshold2);
+
+    // The weak relation's classes and the edges of their layers.
+    const PreferenceClasses weakClasses = MergeIndifferenceClasses(weakRelation, names);
+    bool anyLow = false;
+    for (const auto& alternative : model.alternatives)
+        anyLow = anyLow || alternative->credibility == 0;
+    std::set<CString> weakEdges;
+    AddLayerEdges(weakClasses, anyLow ? " [style=solid,color=black]; " : " [style=dashed,color=blue]; ", weakEdges);
+
+    // The graph of the partial preorder: the weak nodes, then the weak and the strong edges.
+    partialGraphText = "digraph G { ";
+    for (size_t node = 0; node < weakClasses.names.size(); ++node)
+        partialGraphText += WeakNodeDeclaration(weakClasses, int32_t(node), model) + "; ";
+    for (const CString& edge : weakEdges)
+        partialGraphText += edge;
+    for (const CString& edge : strongEdges)
+        partialGraphText += edge;
+    partialGraphText += "}";
+    RenderGraph(partialGraphText, "graph_part.gif");
+
+    // The complete relation and its graph.
+    completeRelation = CompleteRelationFromOptima(weakOptima, threshold2);
+    RenderGraph(WeakGraphText(completeRelation, model, model.excludedNames), "graph_weak.gif");
+
+    // The value functions that preserve Kendall's coefficient, which the charts and the ranking show.
+    SolveKendallPreserving();
+    resultsReady = 1;
+    return 1;
+}
+
+SolverMatrix Solver::SolvePairFamily(bool weak)
+{
+    const size_t n = model.alternatives.size();
+    SolverMatrix optima(n, std::vector<double>(n, 0.0));
+    LpProblem& lp = weak ? baseLp : pairLp;
+    auto build = [this, weak](size_t l, size_t m) {
+        ResetLps();
+        if (weak)
+            BuildWeakPairLp(int32_t(l), int32_t(m));
+        else
+            BuildPairLp(int32_t(l), int32_t(m));
+    };
+
+    if (pairwiseMethod == PairwiseMethod::BuildAnew) {
+        for (size_t l = 0; l < n; ++l) {
+            for (size_t m = 0; m < n; ++m) {
+                if (m == l)
+                    continue;
+                build(l, m);
+                optima[l][m] = lp.Solve();
+            }
+        }
+        return optima;
+    }
+
+    if (n < 2)
+        return optima;
+    // The rows of every program of the family are those of the first pair's; only the objective
+    // U(l) - U(m) changes from pair to pair.
+    build(0, 1);
+    LpFamily family;
+    family.Load(lp);
+    std::vector<std::vector<double>> coefficients;
+    coefficients.reserve(n);
+    for (size_t a = 0; a < n; ++a)
+        coefficients.push_back(AlternativeCoefficients(int32_t(a)));
+    const size_t errors = size_t(ErrorColumnCount());
+    for (size_t l = 0; l < n; ++l) {
+        for (size_t m = 0; m < n; ++m) {
+            if (m == l)
+                continue;
+            lp.objective.assign(errors, 0.0);
+            for (size_t i = 0; i < coefficients[l].size(); ++i)
+                lp.objective.push_back(coefficients[l][i] - coefficients[m][i]);
+            optima[l][m] = family.Solve(lp);
+        }
+    }
+    return optima;
+}
+
+void Solver::SolveKendallPreserving()
+{
+    BuildKendallLp();
+    kendallLp.Solve();
+
+    kendallValues.assign(model.criteria.size(), std::vector<double>());
+    for (size_t k = 0; k < model.criteria.size(); ++k) {
+        std::vector<double>& values = kendallValues[k];
+        values.push_back(0.0);
+        const size_t points = model.criteria[k]->breakpoints.size();
+        for (size_t i = 1; i < points; ++i) {
+            const size_t column = size_t(StepColumn(int32_t(k), int32_t(i - 1)));
+            values.push_back(values.back() + kendallLp.columnValues[column]);
+        }
+    }
+
+    kendallUtilities.assign(model.alternatives.size(), -1.0);
+    for (size_t a = 0; a < model.alternatives.size(); ++a) {
+        if (model.alternatives[a]->referenceIndex >= 0)
+            kendallUtilities[a] = InterpolatedUtility(int32_t(a), kendallValues);
+    }
+
+    kendall.first = ReferencePreferenceOf(kendallUtilities);
+    kendall.value = KendallTau(kendall.first, model.reference);
+    for (size_t k = 0; k < model.criteria.size(); ++k)
+        model.criteria[k]->values = kendallValues[k];
+    for (size_t a = 0; a < model.alternatives.size(); ++a)
+        model.alternatives[a]->utility = kendallUtilities[a];
+}
+
+int32_t Solver::CheckValueFunctions(int32_t requireNoWorse)
+{
+    if (!HasResults())
+        return 0;
+    double topSum = 0.0;
+    std::vector<std::vector<double>> values;
+    for (const auto& criterion : model.criteria) {
+        const std::vector<double>& v = criterion->values;
+        if (v.empty() || v.size() != criterion->breakpoints.size() || v[0] != 0.0)
+            return 0;
+        for (size_t i = 0; i < v.size(); ++i) {
+            if (!(v[i] >= 0.0 && v[i] <= 1.0))
+                return 0;
+            if (i > 0 && v[i] < v[i - 1])
+                return 0;
+        }
+        topSum += v.back();
+        values.push_back(v);
+    }
+    if (std::fabs(topSum - 1.0) > 1e-6)
+        return 0;
+
+    std::vector<double> utilities(model.alternatives.size(), -1.0);
+    for (size_t a = 0; a < model.alternatives.size(); ++a) {
+        AlternativeRecord& alternative = *model.alternatives[a];
+        if (alternative.referenceIndex < 0)
+            continue;
+        alternative.recheckedUtility = InterpolatedUtility(int32_t(a), values);
+        utilities[a] = alternative.recheckedUtility;
+    }
+    delta = threshold1;
+    const double coefficient = KendallTau(ReferencePreferenceOf(utilities), model.reference);
+    if (requireNoWorse && coefficient < kendall.value)
+        return 0;
+    shownKendall = coefficient;
+    return 1;
+}
+
+double Solver::InterpolatedUtility(int32_t a, const std::vector<std::vector<double>>& values) const
+{
+    double utility = 0.0;
+    for (size_t k = 0; k < model.criteria.size() && k < values.size(); ++k) {
+        const int32_t s = model.FindSegment(int32_t(k), a);
+        const std::vector<double>& p = model.criteria[k]->breakpoints;
+        const std::vector<double>& v = values[k];
+        // A constant criterion (no segment) adds nothing.
+        if (s < 0 || size_t(s) + 1 >= p.size() || size_t(s) + 1 >= v.size())
+            continue;
+        const double x = model.alternatives[size_t(a)]->evaluations[k];
+        const double slope = (v[size_t(s)] - v[size_t(s) + 1]) / (p[size_t(s)] - p[size_t(s) + 1]);
+        utility += slope * x + (v[size_t(s) + 1] - slope * p[size_t(s) + 1]);
+    }
+    return utility;
+}
+
+SolverMatrix Solver::ReferencePreferenceOf(const std::vector<double>& utilities) const
+{
+    std::vector<double> byReference;
+    for (int32_t alternative : ReferenceAlternatives())
+        byReference.push_back(utilities[size_t(alternative)]);
+    return ModelPreferenceMatrix(byReference, delta);
+}
+
+std::vector<CString> Solver::InconsistencyReport(const ZQInconsistencies& search) const
+{
+    auto nameOf = [this](int32_t reference) {
+        CString name;
+        for (const auto& alternative : model.alternatives) {
+            if (alternative->referenceIndex == reference)
+                name += alternative->name;
+        }
+        return name;
+    };
+    auto textOf = [&nameOf](const ConstraintTriple& triple) {
+        return nameOf(triple.first) + (triple.kind == 1 ? " >> " : " I ") + nameOf(triple.second);
+    };
+
+    std::vector<CString> lines;
+    lines.push_back(textOf(search.chosen));
+    for (const std::vector<int32_t>& solution : search.solutions) {
+        CString line;
+        for (int32_t member : solution) {
+            if (member >= 0 && size_t(member) < search.working.constraintList.size())
+                line += textOf(search.working.constraintList[size_t(member)]) + "   ";
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void Solver::RenderGraph(const CString& text, const char* fileName)
+{
+    if (shell == nullptr)
+        return;
+    const CString directory = shell->GetTempDirectory();
+    if (directory.IsEmpty())
+        return;
+    shell->RenderDotToGif(text, directory + "\\" + fileName);
+}

@@ -1,0 +1,39 @@
+// Helpers of the application's tests: the settings key of the program the tests run under
+// (HKCU\Software\Havrel\<executable name>), read and cleared directly in the registry.
+#pragma once
+
+#include "FakeServices.h"
+
+#include <string>
+#include <vector>
+
+#include "app/ZQApp.h"
+
+// Deletes the application's whole key (settings and recent files), so that a test starts as a
+// first run.
+void RemoveAppSettings();
+// Writes the integer or string value `name` into the key's "Settings" section.
+void WriteSettingInt(const char* name, int value);
+void WriteSettingString(const char* name, const char* value);
+// The names of the values of the "Settings" section (in the registry's order).
+std::vector<std::string> SettingNames();
+// The integer value `name` of "Settings"; nMissing when it is absent or not an integer.
+int SettingInt(const char* name, int nMissing = -12345);
+// The string value `name` of "Settings"; "<missing>" when absent or not a string.
+std::string SettingString(const char* name);
+
+// A first-run application for a test: the settings key removed before and after, the splash switched
+// off unless a test switches it on, the main window destroyed and the resource source restored at
+// the end.
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CZQApp app;
+};
+
+// The window's rectangle on the screen.
+CRect WindowRect(HWND hWnd);
+// The work area's rectangle (the screen less task bars).
+CRect WorkArea();

@@ -1,0 +1,193 @@
+// The solve of a consistent reference ranking: relations, graph texts and their rendering through the
+// shell, the Kendall-preserving value functions and utilities, Kendall's coefficient and the check of
+// edited value functions.
+#include "SolverFixture.h"
+
+#include "TableText.h"
+#include "core/CException.h"
+#include "model/solve/KendallTau.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+void ExpectValues(const std::vector<double>& actual, const std::vector<double>& expected, const char* what)
+{
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-9) << what << " [" << i << "]";
+}
+
+typedef SolverFixture SolveTest;
+
+TEST_F(SolveTest, RankedPairOnTwoGains)
+{
+    RankedPairOnTwoGains();
+    Solver& solver = Solved();
+    EXPECT_EQ(solver.inconsistent, 0);
+    EXPECT_TRUE(solver.inconsistencyLines.empty());
+
+    const TextTable relation{{"", "?", "P"}, {"?", "", "P"}, {"P-", "P-", ""}};
+    EXPECT_EQ(Text(solver.strongRelation), relation);
+    EXPECT_EQ(Text(solver.weakRelation), relation);
+    EXPECT_EQ(Text(solver.completeRelation), (TextTable{{"", "I", "P"}, {"I", "", "I"}, {"P-", "I", ""}}));
+    ASSERT_EQ(solver.model.excludedNames.size(), 1u);
+    EXPECT_EQ(S(solver.model.excludedNames[0]), "b");
+
+    const std::string partial =
+        "digraph G { a [label=\"a\", color=forestgreen, fontsize=10]; b [label=\"b\", fontsize=10, color=black]; "
+        "c [label=\"c\", color=forestgreen, fontsize=10]; a -> c [style=dashed,color=blue]; "
+        "b -> c [style=dashed,color=blue]; a -> c [color=forestgreen, style=bold]; "
+        "b -> c [color=forestgreen, style=bold]; }";
+    const std::string weak = "digraph G {a [label=\"a\", fontsize=10]; c [label=\"c\", fontsize=10]; a -> c; } ";
+    EXPECT_EQ(S(solver.partialGraphText), partial);
+    EXPECT_EQ(shell.Renders(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
+                                                       "RenderDotToGif(" + weak + ", /tmp\\graph_weak.gif)"}));
+
+    ExpectValues(solver.model.criteria[0]->values, {0.0, 1.0 / 3}, "g1");
+    ExpectValues(solver.model.criteria[1]->values, {0.0, 1.0 / 3, 2.0 / 3}, "g2");
+    ExpectValues(solver.kendallUtilities, {2.0 / 3, -1.0, 1.0 / 3}, "utilities");
+    EXPECT_NEAR(solver.model.alternatives[0]->utility, 0.666667, 1e-6);
+    EXPECT_EQ(solver.model.alternatives[1]->utility, -1.0);
+    EXPECT_NEAR(solver.model.alternatives[2]->utility, 0.333333, 1e-6);
+    EXPECT_EQ(solver.kendall.first, (SolverMatrix{{0.0, 1.0}, {0.0, 0.0}}));
+    EXPECT_EQ(solver.kendall.value, 1.0);
+}
+
+struct GainAndCostSolve : SolveTest {
+    void SetUp() override { RankedPairOnGainAndCost(); }
+    const TextTable relation{{"", "P", "?"}, {"P-", "", "P-"}, {"?", "P", ""}};
+};
+
+TEST_F(GainAndCostSolve, AllOfHighCredibility)
+{
+    Solver& solver = Solved();
+    EXPECT_EQ(Text(solver.strongRelation), relation);
+    EXPECT_EQ(Text(solver.weakRelation), relation);
+    EXPECT_EQ(Text(solver.completeRelation), (TextTable{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
+    ASSERT_EQ(solver.model.excludedNames.size(), 1u);
+    EXPECT_EQ(S(solver.model.excludedNames[0]), "z");
+
+    const std::string partial =
+        "digraph G { x [label=\"x\", color=forestgreen, fontsize=10]; y [label=\"y\", color=forestgreen, fontsize=10]; "
+        "z [label=\"z\", fontsize=10, color=black]; x -> y [style=dashed,color=blue]; z -> y [style=dashed,color=blue]; "
+        "x -> y [color=forestgreen, style=bold]; z -> y [color=forestgreen, style=bold]; }";
+    const std::string weak = "digraph G {x [label=\"x\", fontsize=10]; y [label=\"y\", fontsize=10]; x -> y; } ";
+    EXPECT_EQ(shell.Renders(), (std::vector<std::string>{"RenderDotToGif(" + partial + ", /tmp\\graph_part.gif)",
+                                                       "RenderDotToGif(" + weak + ", /tmp\\graph_weak.gif)"}));
+
+    ExpectValues(solver.model.criteria[0]->values, {0.0, 0.25, 0.5}, "g");
+    ExpectValues(solver.model.criteria[1]->values, {0.0, 0.25, 0.5}, "c");
+    ExpectValues(solver.kendallUtilities, {0.5, 0.25, -1.0}, "utilities");
+    EXPECT_EQ(solver.model.alternatives[2]->utility, -1.0);
+    EXPECT_EQ(solver.kendall.value, 1.0);
+}
+
+TEST_F(GainAndCostSolve, ALowCredibilityAlternativeForOneSolve)
+{
+    project.CredibilityList = {"x"};
+    project.CredibilityDefined = 1;
+    Solver& solver = Solved();
+    EXPECT_EQ(Text(solver.strongRelation), (TextTable{{"", "?", "?"}, {"?", "", "P-"}, {"?", "P", ""}}));
+    EXPECT_EQ(Text(solver.weakRelation), relation);
+    EXPECT_EQ(Text(solver.completeRelation), (TextTable{{"", "P", "I"}, {"P-", "", "I"}, {"I", "I", ""}}));
+    EXPECT_EQ(S(solver.partialGraphText),
+              "digraph G { x [label=\"x\", color=forestgreen, fontsize=10]; y [label=\"y\", fontsize=10, color=blue]; "
+              "z [label=\"z\", fontsize=10, color=black]; x -> y [style=solid,color=black]; "
+              "z -> y [style=solid,color=black]; z -> y [color=forestgreen, style=bold]; }");
+
+    // The next solve, without a new choice, holds every reference alternative of high credibility.
+    shell.ClearCalls();
+    Solver& again = Solved();
+    EXPECT_EQ(Text(again.strongRelation), relation);
+    EXPECT_NE(S(again.partialGraphText).find("y [label=\"y\", color=forestgreen, fontsize=10]; "), std::string::npos);
+}
+
+TEST_F(GainAndCostSolve, NoRenderWithoutATemporaryDirectory)
+{
+    shell.tempDirectory = "";
+    Solver& solver = Solved();
+    EXPECT_TRUE(shell.Renders().empty());
+    EXPECT_FALSE(solver.partialGraphText.IsEmpty());
+}
+
+TEST_F(GainAndCostSolve, ValueFunctionCheck)
+{
+    Solver& solver = Solved();
+    ASSERT_EQ(solver.CheckValueFunctions(1), 1);
+    EXPECT_EQ(solver.shownKendall, 1.0);
+    EXPECT_NEAR(solver.model.alternatives[0]->recheckedUtility, 0.5, 1e-9);
+
+    struct Case {
+        const char* what;
+        std::vector<double> g, c;
+        int32_t requireNoWorse;
+        int32_t result;
+    };
+    const Case cases[] = {
+        {"decreasing", {0.0, 0.5, 0.25}, {0.0, 0.25, 0.75}, 0, 0},
+        {"not starting at 0", {0.1, 0.25, 0.5}, {0.0, 0.25, 0.5}, 0, 0},
+        {"best values adding up to 1.01", {0.0, 0.25, 0.51}, {0.0, 0.25, 0.5}, 0, 0},
+        {"a value missing", {0.0, 0.5}, {0.0, 0.25, 0.5}, 0, 0},
+        {"not a number", {0.0, std::nan(""), 0.5}, {0.0, 0.25, 0.5}, 0, 0},
+        {"y above x, worse than the solve", {0.0, 0.0, 0.0}, {0.0, 0.5, 1.0}, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        solver.model.criteria[0]->values = c.g;
+        solver.model.criteria[1]->values = c.c;
+        solver.shownKendall = 0.25;
+        EXPECT_EQ(solver.CheckValueFunctions(c.requireNoWorse), c.result);
+        EXPECT_EQ(solver.shownKendall, 0.25);
+    }
+    // Without requireNoWorse the reversed functions are admissible and show their coefficient.
+    EXPECT_EQ(solver.CheckValueFunctions(0), 1);
+    EXPECT_EQ(solver.shownKendall, -1.0);
+}
+
+TEST_F(SolveTest, ABaseProgramWithoutAFeasiblePointIsNotConsistent)
+{
+    // Every criterion constant: no step column, so the value functions cannot add up to 1.
+    ConstantCriteria();
+    Solver& solver = Solved(0);
+    EXPECT_EQ(solver.inconsistent, 0);
+    EXPECT_TRUE(solver.inconsistencyLines.empty());
+    EXPECT_TRUE(solver.strongRelation.empty());
+    EXPECT_TRUE(shell.Renders().empty());
+}
+
+TEST(KendallTau, CoefficientOfTwoPreferenceMatrices)
+{
+    const SolverMatrix strict3{{0, 1, 1}, {0, 0, 1}, {0, 0, 0}};
+    struct Case {
+        const char* what;
+        SolverMatrix model, reference;
+        double tau;
+    };
+    const Case cases[] = {
+        {"identical", strict3, strict3, 1.0},
+        {"one discordant pair", {{0, 0, 1}, {1, 0, 1}, {0, 0, 0}}, strict3, 1.0 / 3},
+        {"all tied against strict", {{0, 0.5}, {0.5, 0}}, {{0, 1}, {0, 0}}, 0.0},
+        {"every pair reversed", {{0, 0}, {1, 0}}, {{0, 1}, {0, 0}}, -1.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        KendallRecord reference;
+        reference.first = c.reference;
+        EXPECT_NEAR(KendallTau(c.model, reference), c.tau, 1e-12);
+    }
+    KendallRecord small;
+    small.first = {{0, 1}, {0, 0}};
+    EXPECT_NE(RefusalOf([&] { KendallTau(strict3, small); }).find("reference matrix has 2 rows, 3 expected"),
+              std::string::npos);
+}
+
+TEST(KendallTau, ModelMatrixKeepsADifferenceOfExactlyDelta)
+{
+    // 0.35 - 0.33 is a little below 0.02 in binary arithmetic.
+    EXPECT_EQ(ModelPreferenceMatrix({0.35, 0.33, 0.34}, 0.02),
+              (SolverMatrix{{0.0, 1.0, 0.5}, {0.0, 0.0, 0.5}, {0.5, 0.5, 0.0}}));
+}
+
+} // namespace

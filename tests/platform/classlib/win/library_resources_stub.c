@@ -1,1 +1,0 @@
-/* A resource-only library has no code of its own. */
