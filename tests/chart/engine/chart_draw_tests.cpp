@@ -3,7 +3,8 @@
 // regions.
 #include "wine_gtest.h"
 
-#include "FakeServices.h"
+#include "FakeServices.h"  // before windows.h: it includes <deque>
+#include "FakePrinterDC.h"
 #include "chart/engine/DEDizedException.h"
 #include "chart/engine/DEDizedFeedback.h"
 #include "win/CWnd.h"
@@ -186,10 +187,9 @@ TEST_F(ChartTest, TheDrawingSizeByTarget)
     chart.Draw(&canvas.dc, &wnd);
     EXPECT_EQ(size, client.Size());
 
-    canvas.dc.m_bPrinting = TRUE;
-    chart.Draw(&canvas.dc, &wnd);
-    EXPECT_EQ(size, CSize(canvas.dc.GetDeviceCaps(HORZRES), canvas.dc.GetDeviceCaps(VERTRES)));
-    canvas.dc.m_bPrinting = FALSE;
+    CFakePrinterDC printer(330, 250, 300, 300);
+    chart.Draw(&printer, &wnd);
+    EXPECT_EQ(size, CSize(330, 250));  // the page
 
     chart.SetFixedRect(CRect(5, 5, 45, 25));
     chart.SetFixedRectFlag(1);
@@ -241,25 +241,16 @@ TEST_F(ChartTest, AFixedRectangleMovesTheDrawing)
     EXPECT_EQ(canvas.At(40, 29), kWhite);
 
     // printing, the fixed rectangle is placed on the page
-    canvas.dc.m_bPrinting = TRUE;
-    chart.Draw(&canvas.dc, nullptr);
-    const int nPageRight = canvas.dc.GetDeviceCaps(HORZRES);
-    const int nPageBottom = canvas.dc.GetDeviceCaps(VERTRES);
-    EXPECT_EQ(chart.GetDrawingRect(), CRect(nPageRight - 40, nPageBottom - 30, nPageRight, nPageBottom));
+    CFakePrinterDC printer(300, 200, 300, 300);
+    chart.Draw(&printer, nullptr);
+    EXPECT_EQ(chart.GetDrawingRect(), CRect(260, 170, 300, 200));
+    EXPECT_EQ(printer.PixelAt(260, 170), kBlue);
+    EXPECT_EQ(printer.PixelAt(259, 170), kWhite);
 }
 
 TEST_F(ChartTest, PrintingInBandsGivesThePageOfADirectDraw)
 {
-    // a memory DC that reports printing stands for the printer: its page is the screen's size
-    DibCanvas probeDC(1, 1);
-    const int nPageWidth = probeDC.dc.GetDeviceCaps(HORZRES);
-    const int nPageHeight = probeDC.dc.GetDeviceCaps(VERTRES);
-    ASSERT_GE(nPageHeight, 384);
-
     DEDized chart;
-    chart.SetFixedRect(CRect(0, 0, 200, 300));
-    chart.SetFixedRectFlag(1);
-    chart.SetFixedRectAlignment(0x11);
     AddProbe(chart, CRect(-1, -1, -1, -1), RGB(255, 255, 0));
     ProbeComponent* pBox = AddProbe(chart, CRect(20, 100, 180, 200), kBlue);  // across the first band's end
     pBox->GetStyle()->m_nStyle = 0x24;
@@ -270,34 +261,36 @@ TEST_F(ChartTest, PrintingInBandsGivesThePageOfADirectDraw)
         buffered.push_back(chart.IsBuffered());
         chart.AddMarkerFeedback(50, 150, 0, 0);
     };
-    DibCanvas page(nPageWidth, nPageHeight);
-    page.dc.m_bPrinting = TRUE;
+    // a page of 300 rows: bands of 128, 128 and the 44 rows left
+    CFakePrinterDC page(260, 300, 96, 96);
     chart.SetBandMode(1);
-    chart.Draw(&page.dc, nullptr);
-
-    // only the bands that meet the drawing: rows 0, 128 and 256
+    chart.Draw(&page, nullptr);
     EXPECT_EQ(bandTops, (std::vector<int>{0, 128, 256}));
     EXPECT_EQ(buffered, (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(chart.GetBandMode(), 0);
     EXPECT_EQ(chart.IsBuffered(), 1);
     EXPECT_EQ(chart.AreHitRegionsEnabled(), 1);
+    EXPECT_EQ(chart.GetFixedRectFlag(), 0);       // the page stood in as the fixed rectangle
     EXPECT_TRUE(chart.GetFeedbackList()->IsEmpty());  // no hit regions while printing in bands
 
-    chart.SetBuffered(0);
-    DibCanvas direct(nPageWidth, nPageHeight);
+    DibCanvas direct(260, 300);  // drawn whole: the target is the canvas's bitmap
     chart.Draw(&direct.dc, nullptr);
-    EXPECT_EQ(CountDifferentPixels(page, direct, 0, 0, 260, 400), 0);
-    EXPECT_EQ(page.At(100, 150), kBlue);
-    EXPECT_EQ(page.At(100, 299), RGB(255, 255, 0));
-    EXPECT_EQ(page.At(100, 300), kWhite);
+    int nDifferent = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 260; ++x)
+            nDifferent += page.PixelAt(x, y) != direct.At(x, y);
+    EXPECT_EQ(nDifferent, 0);
+    EXPECT_EQ(page.PixelAt(100, 150), kBlue);
+    EXPECT_EQ(page.PixelAt(100, 299), RGB(255, 255, 0));
 
-    // without a fixed rectangle the page is the fixed rectangle for the run, and then forgotten
-    chart.SetFixedRectFlag(0);
-    chart.SetBuffered(1);
+    // with a fixed rectangle only the bands that meet it are drawn
+    chart.SetFixedRect(CRect(0, 0, 100, 120));
+    chart.SetFixedRectFlag(1);
+    chart.SetFixedRectAlignment(0x33);  // at the page's bottom: rows 180 to 300
     bandTops.clear();
-    chart.PrintBanded(&page.dc, nullptr);
-    EXPECT_EQ(int(bandTops.size()), (nPageHeight + 127) / 128);
-    EXPECT_EQ(chart.GetFixedRectFlag(), 0);
+    chart.PrintBanded(&page, nullptr);
+    EXPECT_EQ(bandTops, (std::vector<int>{128, 256}));
+    EXPECT_EQ(page.PixelAt(200, 250), RGB(255, 255, 0));
 }
 
 TEST_F(ChartTest, ComponentsDrawWithoutTheClipRegionAndGetItBack)

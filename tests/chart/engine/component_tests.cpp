@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ArchiveTestSupport.h"
+#include "FakePrinterDC.h"
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
 #include "win/CWindowDC.h"
@@ -127,6 +128,16 @@ TEST_F(AreaTest, MarginsByMeasurementKind)
     pProbe->SetMeasurement(DEDizedRect::measurePixels);
     chart.Draw(&canvas.dc, nullptr);
     EXPECT_EQ(pixels, (std::vector<double>{5, 10, 10}));
+    // printing, pixels grow by the larger of the two device scales
+    const int nScreenDpiX = CClientDC(nullptr).GetDeviceCaps(LOGPIXELSX);
+    const int nScreenDpiY = CClientDC(nullptr).GetDeviceCaps(LOGPIXELSY);
+    CFakePrinterDC printer(200, 100, 2 * nScreenDpiX, 3 * nScreenDpiY);
+    chart.Draw(&printer, nullptr);
+    EXPECT_EQ(pixels, (std::vector<double>{15, 30, 30}));
+    pProbe->SetMeasurement(DEDizedRect::measureInches);
+    chart.Draw(&printer, nullptr);
+    EXPECT_EQ(pixels, (std::vector<double>{2 * nScreenDpiX * 0.1, 3 * nScreenDpiY * 0.2, 2 * nScreenDpiX * 0.2}));
+    pProbe->SetMeasurement(DEDizedRect::measurePixels);
 
     // the inner rectangle: border (etched: 2) and margins in from every side
     pProbe->GetStyle()->m_nStyle = 3;
@@ -229,6 +240,21 @@ TEST_F(ChartTest, ShadowsDarkenTwoStrips)
         EXPECT_EQ(canvas.At(r.right + d, 25), kWhite);
         EXPECT_EQ(canvas.At(r.right - 1, r.bottom - 1), kWhite);  // the component itself is untouched
     }
+
+    // printing, the depth follows the device scales: on a printer of twice the screen's resolution
+    // across and three times down, a large shadow is 32 pixels wide and 48 deep
+    const int nScreenDpiX = CClientDC(nullptr).GetDeviceCaps(LOGPIXELSX);
+    const int nScreenDpiY = CClientDC(nullptr).GetDeviceCaps(LOGPIXELSY);
+    CFakePrinterDC printer(150, 120, 2 * nScreenDpiX, 3 * nScreenDpiY);
+    DEDized chart;
+    AddProbe(chart, r)->GetStyle()->m_nStyle = 0x30;
+    chart.Draw(&printer, nullptr);
+    EXPECT_TRUE(isShadow(printer.PixelAt(r.left + 32, r.bottom)));
+    EXPECT_EQ(printer.PixelAt(r.left + 31, r.bottom), kWhite);
+    EXPECT_TRUE(isShadow(printer.PixelAt(r.right - 1, r.bottom + 47)));
+    EXPECT_EQ(printer.PixelAt(r.right - 1, r.bottom + 48), kWhite);
+    EXPECT_TRUE(isShadow(printer.PixelAt(r.right + 31, r.top + 32)));
+    EXPECT_EQ(printer.PixelAt(r.right + 32, r.top + 32), kWhite);
 }
 
 TEST_F(ChartTest, InvalidationByMode)
