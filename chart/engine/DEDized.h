@@ -44,8 +44,9 @@
 // group's own form (DEDizedDataList::Serialize), the mode value. Loading appends the components and
 // replaces the groups.
 //
-// Not here yet: reading a chart template (ReadTemplate) and the compound display that CreateComponent
-// makes for its type id; both come with the components they need.
+// Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds only, the
+// other kinds (displays, titles, legends, labels, label blocks, text panels, the compound display)
+// join as their classes come.
 #pragma once
 
 #include "chart/engine/ChartTypeIds.h"
@@ -263,7 +264,6 @@ public:
     int GetInvalidationMode() const { return m_nInvalidationMode; }
     void* GetInvalidationHint() const { return m_pInvalidationHint; }
     int IsInvalidating() const { return m_bInvalidating; }
-    int GetRedrawFlag() const { return m_bRedraw; }
     int IsDataEmpty() const { return m_bDataEmpty; }
     SRGDataManager* GetDataManager() const { return m_pManager; }
 

@@ -106,8 +106,8 @@ public:
 
     // ---- margins (rectangle units; pixels while drawing) --------------------------------------
     // While drawing: millimetres x dpi / 25.4, inches x dpi (dpiY for the vertical margin), per cent
-    // of the chart's drawing area's height (vertical) or width, pixels as stored, or times the larger device
-    // scale on a printing DC. Outside drawing: the stored value.
+    // of the height (vertical) or width of the chart's drawing area, pixels as stored, or times the
+    // larger device scale on a printing DC. Outside drawing: the stored value.
     virtual double GetVerticalMarginPixels();
     virtual double GetHorizontalMarginPixels();
     virtual double GetMarginPixels();
