@@ -1,4 +1,5 @@
 // DEDized: loading a table of values from text (SetDataFromText).
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -32,7 +33,9 @@ CellEnd ReadCell(const char*& rp, CString& rCell)
 }
 
 // The value of a cell that reads as a number, or else as a date (the system's date parsing, without
-// the user's overrides); false for text and empty cells.
+// the user's overrides); false for text and empty cells. The C library here also reads the words
+// "inf" and "nan" as numbers, so that a name like "Nancy" would pass for one: a number that is not
+// finite counts as text.
 bool ReadCellValue(const CString& cell, double& rValue)
 {
     if (cell.IsEmpty())
@@ -40,7 +43,7 @@ bool ReadCellValue(const CString& cell, double& rValue)
     {
         CNumericLocaleScope cLocale;
         if (std::sscanf(cell, "%lg", &rValue) == 1)
-            return true;
+            return std::isfinite(rValue);
     }
     std::vector<WCHAR> wide(size_t(cell.GetLength()) + 1);
     if (::MultiByteToWideChar(CP_ACP, 0, cell, -1, wide.data(), int(wide.size())) == 0)

@@ -162,6 +162,8 @@ TEST_F(ChartTest, TableLayoutsAsACaseTable)
         {"\n5,6", 2, "", {"0", "1"}, {"A", "B"}, {kNull}},
         // a row end closing the text starts no further group
         {"x,A\ng,1\n", 1, "x", {"g"}, {"A"}, {1}},
+        // words that the C library would take for infinity or "not a number" are text
+        {"Nancy,Info\nx,1", 1, "Nancy", {"x"}, {"Info"}, {1}},
         // a cell that is no number but a date counts as the date's value; a leading number wins
         {"Jan 5 2020\tx|5 Jan 2020", 2, "", {"0", "1"}, {"A"}, {43835}},
     };
