@@ -195,6 +195,14 @@ TEST_F(ChartTest, TheDrawingSizeByTarget)
     chart.SetFixedRectFlag(1);
     EXPECT_EQ(chart.GetDrawingSize(), CSize(40, 20));  // outside a pass too
     wnd.DestroyWindow();
+
+    // a target of no size has no off-screen bitmap: the pass draws straight into the DC
+    chart.SetBuffered(1);
+    chart.SetFixedRect(CRect(0, 0, 0, 0));
+    pProbe->m_nDraws = 0;
+    chart.Draw(&canvas.dc, nullptr);
+    EXPECT_EQ(pProbe->m_nDraws, 1);
+    EXPECT_EQ(chart.IsBuffered(), 1);
 }
 
 TEST_F(ChartTest, AlignFixedRectPlacesByBothNibbles)

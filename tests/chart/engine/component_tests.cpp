@@ -95,6 +95,17 @@ TEST_F(AreaTest, PlacementBackFromPixels)
     EXPECT_DOUBLE_EQ(rect.m_dRight, 2.0);
 }
 
+TEST(ChartComponent, PerCentOfAnAreaOfNoSizeIsZero)
+{
+    DEDized chart;  // never drawn: its drawing area is empty
+    DEDizedRect rect;
+    rect.SetChart(&chart);
+    rect.SetMeasurement(DEDizedRect::measurePerCent);
+    rect.SetFromDeviceRect(CRect(20, 10, 180, 90), nullptr, nullptr);
+    EXPECT_EQ(rect.m_dLeft, 0.0);
+    EXPECT_EQ(rect.m_dBottom, 0.0);
+}
+
 TEST_F(AreaTest, MarginsByMeasurementKind)
 {
     struct Case {
