@@ -271,7 +271,9 @@ TEST_F(ChartTest, ShadowsDarkenTwoStrips)
 TEST_F(ChartTest, InvalidationByMode)
 {
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "chart", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "chart", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr));
+    // shown (a hidden window keeps no update region) without taking the focus from other programs
+    wnd.ShowWindow(SW_SHOWNOACTIVATE);
     DEDized chart;
     AddProbe(chart, CRect(20, 20, 120, 70))->GetStyle()->m_nStyle = 0x20;  // shadow of 8
     AddProbe(chart, CRect(130, 10, 150, 30));
