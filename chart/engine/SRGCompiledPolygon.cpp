@@ -254,6 +254,13 @@ void SRGCompiledPolygon::AddCoordinate(const SRGCoordinate& coordinate)
     m_bDirty = 1;
 }
 
+const SRGCoordinate& SRGCompiledPolygon::GetCoordinate(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        AfxThrowInvalidArgFormat("SRGCompiledPolygon::GetCoordinate: index %d outside 0..%d", nIndex, GetCount() - 1);
+    return m_coordinates[size_t(nIndex)];
+}
+
 const POINT* SRGCompiledPolygon::GetPoints() const
 {
     return m_points.data();

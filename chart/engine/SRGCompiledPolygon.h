@@ -97,7 +97,8 @@ public:
     static bool IsStockName(const char* lpszName);
     // The number of points of the outline.
     int GetCount() const { return int(m_coordinates.size()); }
-    const SRGCoordinate& GetCoordinate(int nIndex) const { return m_coordinates.at(size_t(nIndex)); }
+    // The point nIndex (0 to GetCount() - 1, else CInvalidArgException*).
+    const SRGCoordinate& GetCoordinate(int nIndex) const;
     // Appends the points of a polygon text of nLength bytes (need not be terminated); code 19 when the
     // count is missing or negative, or more points are promised than the text holds.
     void ReadText(const char* pText, int nLength);
