@@ -8,6 +8,7 @@
 // Every problem has 5 criteria and n / 5 reference alternatives in n / 10 ranks, drawn from a fixed
 // seed. The library's progress lines are sent to /dev/null while solving; the report goes to
 // standard output. The graphs are not rendered (the shell names no TEMP directory).
+#include "BenchShell.h"
 #include "GeneratedProblem.h"
 
 #include "core/CException.h"
@@ -22,49 +23,6 @@
 namespace {
 
 const uint64_t kSeed = 20240607;
-
-// Only what a solve asks of the shell: the reference tree. Everything else does nothing.
-class BenchShell : public CZQShellServices {
-public:
-    explicit BenchShell(std::vector<CZQRankNode> tree) : m_tree(std::move(tree)) {}
-    bool IsEvaluationsWindowOpen() override { return false; }
-    void SetResultsAvailable(int) override {}
-    void SetModified(int) override {}
-    CString GetInfoAttributeId() override { return "INFO"; }
-    CString GetInfoAttributeDescription() override { return CString(); }
-    void SetInfoAttribute(const CString&, const CString&) override {}
-    int GetAddSegmentsInfoToXml() override { return 1; }
-    int GetAddReferenceInfoToXml() override { return 1; }
-    int GetResultsUtilityPrecision() override { return 6; }
-    void ResetProject() override {}
-    void DeleteAllAlternativeItems() override {}
-    void InsertAlternativeItem(const CString&) override {}
-    int GetAlternativeItemCount() override { return 0; }
-    CString GetAlternativeItemText(int) override { return CString(); }
-    void SetAlternativeItemSelected(int, bool) override {}
-    void DeleteAllCriterionItems() override {}
-    void InsertCriterionItem(const CString&, const CString&) override {}
-    void AddSelectedToRank(int) override {}
-    std::vector<CZQRankNode> GetReferenceTree() override { return m_tree; }
-    bool HasOpenDocument(ZQDocument) override { return false; }
-    void OpenNewDocument(ZQDocument) override {}
-    void TileWindowsHorizontally() override {}
-    void LoadFromModel() override {}
-    void StoreToModel() override {}
-    void LoadMatrix() override {}
-    void RefreshGraphPage() override {}
-    void RedrawRankingChart() override {}
-    void SetStatusText(const CString&) override {}
-    int ShowMessage(const CString&, const CString&, unsigned) override { return ZQ_IDOK; }
-    CString LoadText(ZQText) override { return CString(); }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    CString GetTempDirectory() override { return CString(); }
-    int RenderDotToGif(const CString&, const CString&) override { return 1; }
-
-private:
-    std::vector<CZQRankNode> m_tree;
-};
 
 // Sends standard output to /dev/null for its lifetime.
 class QuietStdout {
@@ -105,8 +63,7 @@ struct Run {
 Run SolveOnce(int n, PairwiseMethod method)
 {
     CZQInterfaceData project;
-    BenchShell shell(GenerateConsistentProblem(project, n, kSeed + uint64_t(n)));
-    project.SetShell(&shell);
+    BenchShell shell(&project, GenerateConsistentProblem(project, n, kSeed + uint64_t(n)));
     project.ProjectSolver = std::make_unique<Solver>();
     Run run;
     if (project.PrepareSolver() != 1)
@@ -124,7 +81,6 @@ Run SolveOnce(int n, PairwiseMethod method)
     run.weak = solver.weakRelation;
     run.complete = solver.completeRelation;
     run.partialGraph = solver.partialGraphText;
-    project.SetShell(nullptr);
     return run;
 }
 
