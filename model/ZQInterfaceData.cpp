@@ -45,12 +45,27 @@ bool HasDuplicateKey(const ZQTable& table, size_t keyColumns, CString (*keyForm)
     return false;
 }
 
+namespace {
+
+std::string_view ViewOf(const CString& text)
+{
+    return std::string_view(text.GetString(), size_t(text.GetLength()));
+}
+
+} // namespace
+
 ZQNameIndex::ZQNameIndex(const ZQTable& table, size_t firstRow) : m_next(table.size(), npos)
 {
+    size_t length = 0;
+    for (size_t r = firstRow; r < table.size(); ++r)
+        length += size_t(ProjectCell(table[r], 0).GetLength());
+    m_names.reserve(length);  // never grows below, so the views into it stay valid
     m_rows.reserve(table.size() > firstRow ? table.size() - firstRow : 0);
     for (size_t r = firstRow; r < table.size(); ++r) {
-        const CString& name = ProjectCell(table[r], 0);
-        auto entry = m_rows.try_emplace(std::string(name.GetString(), size_t(name.GetLength())), Rows{r, r});
+        const std::string_view name = ViewOf(ProjectCell(table[r], 0));
+        const size_t at = m_names.size();
+        m_names.append(name);
+        auto entry = m_rows.try_emplace(std::string_view(m_names.data() + at, name.size()), Rows{r, r});
         if (!entry.second) {
             m_next[entry.first->second.last] = r;
             entry.first->second.last = r;
@@ -60,7 +75,7 @@ ZQNameIndex::ZQNameIndex(const ZQTable& table, size_t firstRow) : m_next(table.s
 
 size_t ZQNameIndex::First(const CString& name) const
 {
-    auto found = m_rows.find(std::string(name.GetString(), size_t(name.GetLength())));
+    auto found = m_rows.find(ViewOf(name));
     return found != m_rows.end() ? found->second.first : npos;
 }
 
@@ -71,7 +86,7 @@ size_t ZQNameIndex::Next(size_t row) const
 
 size_t ZQNameIndex::Last(const CString& name) const
 {
-    auto found = m_rows.find(std::string(name.GetString(), size_t(name.GetLength())));
+    auto found = m_rows.find(ViewOf(name));
     return found != m_rows.end() ? found->second.last : npos;
 }
 
@@ -85,7 +100,7 @@ ZQCriterionNumbers::ZQCriterionNumbers(const CZQInterfaceData& project, const CS
             continue;
         const CString& value = ProjectCell(row, 1);
         // the first row of a value holds its position
-        m_positions.emplace(std::string(value.GetString(), size_t(value.GetLength())), AfxAtof(ProjectCell(row, 2)));
+        m_positions.emplace(ViewOf(value), AfxAtof(ProjectCell(row, 2)));
     }
 }
 
@@ -93,7 +108,7 @@ double ZQCriterionNumbers::Number(const CString& cell) const
 {
     if (!m_ordinal)
         return AfxAtof(cell);
-    auto found = m_positions.find(std::string(cell.GetString(), size_t(cell.GetLength())));
+    auto found = m_positions.find(std::string(ViewOf(cell)));
     return found != m_positions.end() ? found->second : 0.0;
 }
 

@@ -51,7 +51,7 @@ bool HasDuplicateKey(const ZQTable& table, size_t keyColumns = 1, CString (*keyF
 
 // The rows of a project table by name (the first cell, empty for an empty row), found without
 // scanning the table: for the operations that pair every row of one table with the rows of the same
-// name in another. Building it takes one pass over the table; it keeps its own copies of the names,
+// name in another. Building it takes one pass over the table; it keeps its own copy of the names,
 // so it stays valid when the table's cells change, but not when rows are added or removed.
 class ZQNameIndex {
 public:
@@ -60,6 +60,9 @@ public:
     // Indexes the rows firstRow .. table.size() - 1 of table (firstRow 1 leaves out the header row of
     // the evaluations table).
     explicit ZQNameIndex(const ZQTable& table, size_t firstRow = 0);
+    // (the keys are views of m_names, which a copy or a move would not carry along)
+    ZQNameIndex(const ZQNameIndex&) = delete;
+    ZQNameIndex& operator=(const ZQNameIndex&) = delete;
     // Returns the first indexed row named `name`, in table order; npos when there is none.
     size_t First(const CString& name) const;
     // Returns the indexed row after `row` (a row First or Next returned) with the same name; npos
@@ -73,7 +76,8 @@ private:
         size_t first;
         size_t last;
     };
-    std::unordered_map<std::string, Rows> m_rows;
+    std::string m_names;  // every indexed name, one after the other
+    std::unordered_map<std::string_view, Rows> m_rows;
     std::vector<size_t> m_next;  // per table row: the next row of the same name
 };
 
