@@ -12,6 +12,7 @@
 // numbers of alternatives and criteria for the formats that keep less. The files go to a scratch
 // folder under TMPDIR (or /tmp), removed at the end.
 #include "BenchShell.h"
+#include "BenchMain.h"
 #include "GeneratedProblem.h"
 
 #include "core/CException.h"
@@ -82,17 +83,8 @@ bool SaveAndOpen(CZQInterfaceData& project, int n, const Format& format, const s
 int main(int argc, char** argv)
 {
     std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        const int n = std::atoi(argv[i]);
-        if (n < kRanked) {
-            std::fprintf(stderr, "ondrix_files_bench: size '%s' is not a number of at least %d alternatives\n",
-                         argv[i], kRanked);
-            return 2;
-        }
-        sizes.push_back(n);
-    }
-    if (sizes.empty())
-        sizes = {10000, 32767, 75000, 300000};
+    if (!BenchSizes(argc, argv, "ondrix_files_bench", kRanked, {10000, 32767, 75000, 300000}, &sizes))
+        return 2;
 
     const char* tmp = std::getenv("TMPDIR");
     std::string folder = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/ondrix-files-bench-XXXXXX";
@@ -118,10 +110,7 @@ int main(int argc, char** argv)
                 std::fflush(stdout);
             }
         } catch (CException* e) {
-            char message[512] = "";
-            e->GetErrorMessage(message, sizeof message);
-            e->Delete();
-            std::fprintf(stderr, "ondrix_files_bench: n = %d: %s\n", n, message);
+            BenchReportFailure("ondrix_files_bench", n, e);
             status = 1;
         }
     }

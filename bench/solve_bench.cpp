@@ -9,6 +9,7 @@
 // seed. The library's progress lines are sent to /dev/null while solving; the report goes to
 // standard output. The graphs are not rendered (the shell names no TEMP directory).
 #include "BenchShell.h"
+#include "BenchMain.h"
 #include "GeneratedProblem.h"
 
 #include "core/CException.h"
@@ -89,16 +90,8 @@ Run SolveOnce(int n, PairwiseMethod method)
 int main(int argc, char** argv)
 {
     std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        const int n = std::atoi(argv[i]);
-        if (n < 10) {
-            std::fprintf(stderr, "ondrix_solve_bench: size '%s' is not a number of at least 10 alternatives\n", argv[i]);
-            return 2;
-        }
-        sizes.push_back(n);
-    }
-    if (sizes.empty())
-        sizes = {20, 50, 100, 150};
+    if (!BenchSizes(argc, argv, "ondrix_solve_bench", 10, {20, 50, 100, 150}, &sizes))
+        return 2;
 
     std::printf("Solve benchmark: 5 criteria, n/5 reference alternatives in n/10 ranks, seed %llu + n\n",
                 static_cast<unsigned long long>(kSeed));
@@ -122,10 +115,7 @@ int main(int argc, char** argv)
             if (!same)
                 status = 1;
         } catch (CException* e) {
-            char message[512] = "";
-            e->GetErrorMessage(message, sizeof message);
-            e->Delete();
-            std::fprintf(stderr, "ondrix_solve_bench: n = %d: %s\n", n, message);
+            BenchReportFailure("ondrix_solve_bench", n, e);
             status = 1;
         }
     }
