@@ -8,7 +8,8 @@
 // Every project has 12 criteria (every fourth ordinal), an information text on one alternative in
 // ten and 20 alternatives in the reference ranking, drawn from a fixed seed (GenerateLargeProject).
 // The sibling format holds at most 32767 alternatives: a larger project is refused, which the report
-// says. Each reopened project is checked against the saved one: the same tables for XML, the same
+// says. A last XML line shows a project of 10 alternatives, one of them with an information text of
+// 16 MB: a single attribute far longer than any piece a reader might take at a time. Each reopened project is checked against the saved one: the same tables for XML, the same
 // numbers of alternatives and criteria for the formats that keep less. The files go to a scratch
 // folder under TMPDIR (or /tmp), removed at the end.
 #include "BenchShell.h"
@@ -113,6 +114,20 @@ int main(int argc, char** argv)
             BenchReportFailure("ondrix_files_bench", n, e);
             status = 1;
         }
+    }
+    try {
+        CZQInterfaceData project;
+        BenchShell shell(&project);
+        GenerateLargeProject(project, 10, kCriteria, 2, kSeed);
+        project.AlternativesTable[0][1] = CString(std::string(size_t(16) << 20, 'x').c_str());
+        std::printf("One information text of 16 MB:\n");
+        const std::string path = folder + "/project.zex";
+        if (!SaveAndOpen(project, 10, kFormats[0], path))
+            status = 1;
+        ::unlink(path.c_str());
+    } catch (CException* e) {
+        BenchReportFailure("ondrix_files_bench", 10, e);
+        status = 1;
     }
     ::rmdir(folder.c_str());
     return status;
