@@ -324,6 +324,9 @@ CString CZQApp::LoadText(ZQText which)
     case ZQText::IncorrectInputData:
         nID = IDS_ZQ_INCORRECT_INPUT_DATA;
         break;
+    case ZQText::CantWriteFile:
+        nID = IDS_ZQ_CANT_WRITE_FILE;
+        break;
     }
     CString text;
     AfxLoadString(nID, text);

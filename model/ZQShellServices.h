@@ -31,7 +31,8 @@ enum class ZQText {
     Gain,               // kind column text of a gain criterion in the criteria list
     Cost,               // ... of a cost criterion
     Ordinal,            // ... of an ordinal ("rank") criterion
-    IncorrectInputData  // "Error! Incorrect input data!"
+    IncorrectInputData, // "Error! Incorrect input data!"
+    CantWriteFile       // "Can't write file!"
 };
 
 // Message-box styles (the Win32 values) and the button answers the model uses.
