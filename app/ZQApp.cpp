@@ -40,26 +40,6 @@ BEGIN_MESSAGE_MAP(CStandInMainFrame, CMDIFrameWnd)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-// The host path of the Windows path lpszPath, through Wine's conversion; FALSE when it has none.
-// To be replaced by the class library's dialog-path helper once it is there.
-BOOL HostPathOf(LPCSTR lpszPath, CString& rHostPath)
-{
-    rHostPath.Empty();
-    if (lpszPath == nullptr || *lpszPath == '\0')
-        return FALSE;
-    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, lpszPath, -1, nullptr, 0);
-    if (nWide <= 0)
-        return FALSE;
-    std::vector<WCHAR> wide(static_cast<size_t>(nWide));
-    ::MultiByteToWideChar(CP_ACP, 0, lpszPath, -1, wide.data(), nWide);
-    char* pszHost = wine_get_unix_file_name(wide.data());
-    if (pszHost == nullptr)
-        return FALSE;
-    rHostPath = pszHost;
-    ::HeapFree(::GetProcessHeap(), 0, pszHost);
-    return TRUE;
-}
-
 // The bytes of text (the program's 8-bit code page) in UTF-8, NUL bytes included.
 std::string Utf8Of(const CString& text)
 {
@@ -436,7 +416,7 @@ CString CZQApp::GetTempDirectory()
 int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
 {
     CString hostPath;
-    if (!HostPathOf(path, hostPath))
+    if (!AfxGetHostPath(path, hostPath))
         return GRAPH_RENDER_NOT_SAVED;
     return RenderDotToGifFile(Utf8Of(dot), std::string(hostPath.GetString(), size_t(hostPath.GetLength())));
 }

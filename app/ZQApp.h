@@ -120,7 +120,7 @@ public:
     // Renders dot, text in the program's 8-bit code page, into the GIF file path, a Windows path as
     // the model builds it from GetTempDirectory: the text goes to Graphviz in UTF-8 and the path as
     // its host path (native/GraphvizRenderer.h). Returns the renderer's code unchanged; -4 (the file
-    // cannot be written) when the path has no host path.
+    // cannot be written) when the path has no host path or its folder does not exist.
     int RenderDotToGif(const CString& dot, const CString& path) override;
 
     // ---- fields ----

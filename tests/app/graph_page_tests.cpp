@@ -70,17 +70,6 @@ public:
     std::vector<CZQRankNode> tree;
 };
 
-// The host path of a Windows path.
-std::string HostPath(const std::string& path)
-{
-    WCHAR wide[MAX_PATH] = {};
-    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    char* host = wine_get_unix_file_name(wide);
-    const std::string result = host != nullptr ? host : "";
-    ::HeapFree(::GetProcessHeap(), 0, host);
-    return result;
-}
-
 // The whole file at a host path; "<none>" when there is none.
 std::string ReadHost(const std::string& path)
 {
@@ -118,7 +107,11 @@ protected:
         ::RemoveDirectoryA(folder.c_str());
     }
 
-    std::string File(const char* name) const { return ReadHost(HostPath(folder + "\\" + name)); }
+    std::string File(const char* name) const
+    {
+        CString host;
+        return AfxGetHostPath((folder + "\\" + name).c_str(), host) ? ReadHost(host.GetString()) : "<none>";
+    }
     CZQGraphView* View() { return dynamic_cast<CZQGraphView*>(app.FirstViewOf(ZQDocument::PreferenceGraphs)); }
     // Sets the project's tables: criteria [name, kind], alternatives [name, evaluations..., rank].
     void Project(const std::vector<std::pair<const char*, const char*>>& criteria,
