@@ -352,7 +352,6 @@ void CZQApp::StoreToModel() {}
 
 void CZQApp::LoadMatrix() {}
 
-
 void CZQApp::RedrawRankingChart() {}
 
 // ---- main frame, messages, cursor, environment ---------------------------------------------------------

@@ -11,8 +11,8 @@ const char* const kPageName = "graph.htm";
 
 const char* const kPageStart = "<HTML>\n<head>\n<title>Results graphs</title>\n</head>\n<BODY>\n";
 const char* const kPageEnd = "</BODY>\n</HTML>\n";
-const char* const kPartialGraph =
-    "<H2> Partial preorder graph (strong outranking) </H2>\n<IMG SRC=\"graph_part.gif\" ALT=\"partial preorder graph\">\n";
+const char* const kPartialGraph = "<H2> Partial preorder graph (strong outranking) </H2>\n"
+                                  "<IMG SRC=\"graph_part.gif\" ALT=\"partial preorder graph\">\n";
 
 CZQApp* App()
 {

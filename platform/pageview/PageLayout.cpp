@@ -70,6 +70,12 @@ public:
         m_lineWidth = std::max(1, nWidth - 2 * m_left);
         m_right = m_left;
         m_space = ScaleY(kMargin);
+        for (int n = 0; n < 3; ++n) {
+            const HGDIOBJ hOld = ::SelectObject(m_hdc, m_fonts[n]);
+            ::GetTextMetricsA(m_hdc, &m_metrics[n]);
+            ::SelectObject(m_hdc, hOld);
+            m_blankWidth[n] = Width(n, " ");
+        }
     }
 
     int ScaleX(int n) const { return ::MulDiv(n, m_dpiX, 96); }
@@ -130,51 +136,43 @@ private:
         int descent = 0;
     };
 
-    SIZE Extent(int nFont, const std::string& text) const
+    // The width of text in font nFont.
+    int Width(int nFont, const std::string& text) const
     {
         const HGDIOBJ hOld = ::SelectObject(m_hdc, m_fonts[nFont]);
         SIZE size = {};
         ::GetTextExtentPoint32A(m_hdc, text.c_str(), int(text.size()), &size);
         ::SelectObject(m_hdc, hOld);
-        return size;
-    }
-
-    TEXTMETRICA Metrics(int nFont) const
-    {
-        const HGDIOBJ hOld = ::SelectObject(m_hdc, m_fonts[nFont]);
-        TEXTMETRICA tm = {};
-        ::GetTextMetricsA(m_hdc, &tm);
-        ::SelectObject(m_hdc, hOld);
-        return tm;
+        return size.cx;
     }
 
     // The width of the blank owed before the next part (none at the start of a line).
     int OwedBlank() const
     {
-        return m_blank && !m_line.empty() ? Extent(m_font, " ").cx : 0;
+        return m_blank && !m_line.empty() ? m_blankWidth[m_font] : 0;
     }
 
     void AddWord(const std::string& word)
     {
-        // a word after a word of the same font on the line joins its box
+        // a word after a word of the same font on the line joins its box (text widths add up: the
+        // device's text has no kerning)
         const int blank = OwedBlank();
-        const int width = Extent(m_font, word).cx;
+        const int width = Width(m_font, word);
         if (!m_line.empty() && m_line.back().box.kind == PageBox::Text && m_line.back().box.font == m_font &&
             m_x + blank + width <= m_lineWidth) {
             Part& last = m_line.back();
             last.box.text += (blank > 0 ? " " : "") + word;
-            last.width = Extent(m_font, last.box.text).cx;
+            last.width += blank + width;
             m_x = last.x + last.width;
             m_blank = false;
             return;
         }
-        const TEXTMETRICA tm = Metrics(m_font);
         Part part;
         part.box.font = m_font;
         part.box.text = word;
         part.width = width;
-        part.ascent = tm.tmAscent;
-        part.descent = tm.tmDescent;
+        part.ascent = m_metrics[m_font].tmAscent;
+        part.descent = m_metrics[m_font].tmDescent;
         Place(part, blank);
     }
 
@@ -198,9 +196,8 @@ private:
         m_blank = false;
         if (m_line.empty() && !bEmptyLine)
             return;
-        const TEXTMETRICA tm = Metrics(m_font);
-        int ascent = tm.tmAscent;
-        int descent = tm.tmDescent;
+        int ascent = m_metrics[m_font].tmAscent;
+        int descent = m_metrics[m_font].tmDescent;
         for (const Part& part : m_line) {
             ascent = std::max(ascent, part.ascent);
             descent = std::max(descent, part.descent);
@@ -221,6 +218,8 @@ private:
 
     HDC m_hdc;
     HFONT const* m_fonts;
+    TEXTMETRICA m_metrics[3] = {};
+    int m_blankWidth[3] = {};
     int m_dpiX, m_dpiY;
     std::vector<PageBox>& m_boxes;
     int m_left = 0;      // the margin, and where lines start
@@ -242,9 +241,10 @@ BOOL PageContent::Load(LPCSTR lpszPath)
     std::vector<uint8_t> bytes;
     if (lpszPath == nullptr || *lpszPath == '\0' || !ReadWholeFile(lpszPath, kMaxPageBytes, bytes))
         return FALSE;
-    std::string path = lpszPath;
+    const std::string path = lpszPath;
     const size_t slash = path.find_last_of("\\/");
-    SetText(std::string(bytes.begin(), bytes.end()), slash == std::string::npos ? "" : path.substr(0, slash + 1).c_str());
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    SetText(std::string(bytes.begin(), bytes.end()), folder.c_str());
     return TRUE;
 }
 

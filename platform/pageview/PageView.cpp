@@ -32,7 +32,6 @@ void LayOut(HWND hWnd, PageViewState& state)
     if (state.layout != nullptr && state.nLayoutWidth == client.right)
         return;
     const HDC hdc = ::GetDC(hWnd);
-    state.layout.reset();
     state.layout = std::make_unique<PageLayout>(state.content, hdc, client.right, ::GetDeviceCaps(hdc, LOGPIXELSX),
                                                 ::GetDeviceCaps(hdc, LOGPIXELSY));
     ::ReleaseDC(hWnd, hdc);
@@ -118,36 +117,21 @@ void OnScroll(HWND hWnd, PageViewState& state, int nBar, int nCode)
     }
 }
 
+// A key scrolls as a scroll-bar request would.
 void OnKey(HWND hWnd, PageViewState& state, WPARAM nKey)
 {
-    switch (nKey) {
-    case VK_UP:
-        OnScroll(hWnd, state, SB_VERT, SB_LINEUP);
-        break;
-    case VK_DOWN:
-        OnScroll(hWnd, state, SB_VERT, SB_LINEDOWN);
-        break;
-    case VK_PRIOR:
-        OnScroll(hWnd, state, SB_VERT, SB_PAGEUP);
-        break;
-    case VK_NEXT:
-        OnScroll(hWnd, state, SB_VERT, SB_PAGEDOWN);
-        break;
-    case VK_HOME:
-        OnScroll(hWnd, state, SB_VERT, SB_TOP);
-        break;
-    case VK_END:
-        OnScroll(hWnd, state, SB_VERT, SB_BOTTOM);
-        break;
-    case VK_LEFT:
-        OnScroll(hWnd, state, SB_HORZ, SB_LINEUP);
-        break;
-    case VK_RIGHT:
-        OnScroll(hWnd, state, SB_HORZ, SB_LINEDOWN);
-        break;
-    default:
-        break;
-    }
+    static const struct {
+        WPARAM nKey;
+        int nBar;
+        int nCode;
+    } keys[] = {
+        {VK_UP, SB_VERT, SB_LINEUP},     {VK_DOWN, SB_VERT, SB_LINEDOWN}, {VK_PRIOR, SB_VERT, SB_PAGEUP},
+        {VK_NEXT, SB_VERT, SB_PAGEDOWN}, {VK_HOME, SB_VERT, SB_TOP},      {VK_END, SB_VERT, SB_BOTTOM},
+        {VK_LEFT, SB_HORZ, SB_LINEUP},   {VK_RIGHT, SB_HORZ, SB_LINEDOWN},
+    };
+    for (const auto& key : keys)
+        if (key.nKey == nKey)
+            OnScroll(hWnd, state, key.nBar, key.nCode);
 }
 
 void OnPaint(HWND hWnd, PageViewState& state)
@@ -185,8 +169,9 @@ LRESULT Dispatch(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
         delete state;
         break;
     case PVM_NAVIGATE: {
-        const BOOL bRead = state->content.Load(reinterpret_cast<LPCSTR>(lParam));
+        // the layout points into the content: it goes first
         state->layout.reset();
+        const BOOL bRead = state->content.Load(reinterpret_cast<LPCSTR>(lParam));
         state->ptScroll = POINT{0, 0};
         UpdateBars(hWnd, *state);
         return bRead;

@@ -173,9 +173,13 @@ TEST_F(GraphsWindow, ASolveShowsBothGraphsFromTheTempDirectory)
         const char* others;
     } cases[] = {
         {"a ranked pair on a gain and a cost", {{"g", "gain"}, {"c", "cost"}},
-         {{"x", "3", "5", "1"}, {"y", "1", "3", "2"}, {"z", "2", "1", ""}}, {CZQRankNode{{"x"}}, CZQRankNode{{"y"}}}, "z"},
+         {{"x", "3", "5", "1"}, {"y", "1", "3", "2"}, {"z", "2", "1", ""}},
+         {CZQRankNode{{"x"}}, CZQRankNode{{"y"}}},
+         "z"},
         {"a ranked pair on two gains", {{"g1", "gain"}, {"g2", "gain"}},
-         {{"a", "1", "3", "1"}, {"b", "2", "2", ""}, {"c", "2", "1", "2"}}, {CZQRankNode{{"a"}}, CZQRankNode{{"c"}}}, "b"},
+         {{"a", "1", "3", "1"}, {"b", "2", "2", ""}, {"c", "2", "1", "2"}},
+         {CZQRankNode{{"a"}}, CZQRankNode{{"c"}}},
+         "b"},
     };
     for (const Case& c : cases) {
         Project(c.criteria, c.alternatives);

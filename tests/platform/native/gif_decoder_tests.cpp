@@ -196,11 +196,13 @@ TEST(GifDecoder, ImagesPlacedInterlacedAndWithTheirOwnColours)
         std::vector<uint8_t> file;
         std::vector<uint32_t> pixels;
     } cases[] = {
-        {"rows top-down from the global table", GifFile(3, 2, rgb).Image(0, 0, 3, 2, {0, 1, 2, 2, 1, 0}).Trailer().bytes,
+        {"rows top-down from the global table",
+         GifFile(3, 2, rgb).Image(0, 0, 3, 2, {0, 1, 2, 2, 1, 0}).Trailer().bytes,
          {kOpaque | kRed, kOpaque | kGreen, kOpaque | kBlue, kOpaque | kBlue, kOpaque | kGreen, kOpaque | kRed}},
         {"interlaced", GifFile(1, 10, ten).Image(0, 0, 1, 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true).bytes, interlaced},
         {"a local table before the global one",
-         GifFile(2, 1, rgb).Image(0, 0, 2, 1, {0, 1}, false, {kWhite, kBlue}).bytes, {kOpaque | kWhite, kOpaque | kBlue}},
+         GifFile(2, 1, rgb).Image(0, 0, 2, 1, {0, 1}, false, {kWhite, kBlue}).bytes,
+         {kOpaque | kWhite, kOpaque | kBlue}},
         {"a local table without a global one", GifFile(2, 1).Image(0, 0, 2, 1, {1, 0}, false, rgb).bytes,
          {kOpaque | kGreen, kOpaque | kRed}},
         {"an image placed on the screen, clipped at its edge",

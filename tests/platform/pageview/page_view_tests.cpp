@@ -1,9 +1,7 @@
 // The page viewer on fixed pages: the page of the two graphs laid out and drawn on a memory DC (text
 // positions from measured text, images at their own size, one of them written by Graphviz), a table
 // of what pages hold, and the window's scrolling.
-#include "wine_gtest.h"
-
-#include <algorithm>
+// the standard headers before windows.h, which defines min and max as macros
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,7 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include <windows.h>
+#include "TestSupport.h"
 
 #include "native/GraphvizRenderer.h"
 #include "pageview/PageLayout.h"
@@ -90,54 +88,15 @@ SIZE GifSize(const std::vector<char>& bytes)
     return bytes.size() >= 10 ? SIZE{word(6), word(8)} : SIZE{0, 0};
 }
 
-// A memory DC with a white 32-bit top-down DIB section selected.
-class Canvas {
-public:
-    Canvas(int width, int height) : m_width(width)
-    {
-        hdc = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_bitmap = ::CreateDIBSection(hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_bits = static_cast<uint32_t*>(bits);
-        m_old = ::SelectObject(hdc, m_bitmap);
-        std::fill(m_bits, m_bits + width * height, 0x00FFFFFFu);
-    }
-    ~Canvas()
-    {
-        ::SelectObject(hdc, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(hdc);
-    }
-    // The pixel (x, y) as 0xRRGGBB.
-    uint32_t At(int x, int y) const
-    {
-        ::GdiFlush();
-        return m_bits[y * m_width + x] & 0xFFFFFF;
-    }
-    // Whether some pixel of rect is not white.
-    bool Inked(const RECT& rect) const
-    {
-        for (int y = rect.top; y < rect.bottom; ++y)
-            for (int x = rect.left; x < rect.right; ++x)
-                if (At(x, y) != 0xFFFFFF)
-                    return true;
-        return false;
-    }
-
-    HDC hdc;
-
-private:
-    int m_width;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-    uint32_t* m_bits;
-};
+// Whether some pixel of rect on canvas is not white.
+bool Inked(const DibCanvas& canvas, const RECT& rect)
+{
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (canvas.At(x, y) != kWhite)
+                return true;
+    return false;
+}
 
 // The text and heading fonts as a browser makes them, for measuring.
 class MeasuredFont {
@@ -195,15 +154,16 @@ TEST(PageView, ThePageOfTheTwoGraphs)
 {
     PageFolder folder;
     folder.CopyImage("noise_interlaced.gif", "graph_part.gif");
-    folder.Render("graph_weak.gif", "digraph G {x [label=\"x\", fontsize=10]; y [label=\"y\", fontsize=10]; x -> y; } ");
+    folder.Render("graph_weak.gif",
+                  "digraph G {x [label=\"x\", fontsize=10]; y [label=\"y\", fontsize=10]; x -> y; } ");
     folder.Write("graph.htm", kGraphsPage);
     const SIZE graphviz = GifSize(ReadHostFile(folder.Host("graph_weak.gif")));
     ASSERT_GT(graphviz.cx, 0);
 
     PageContent content;
     ASSERT_TRUE(content.Load(folder.Path("graph.htm").c_str()));
-    Canvas canvas(1000, 900);
-    const PageLayout layout(content, canvas.hdc, 1000, 96, 96);
+    DibCanvas canvas(1000, 900);
+    const PageLayout layout(content, canvas.dc.m_hDC, 1000, 96, 96);
     const std::vector<PageBox>& boxes = layout.GetBoxes();
 
     struct Expected {
@@ -214,11 +174,13 @@ TEST(PageView, ThePageOfTheTwoGraphs)
         {PageBox::Text, kH2, "Partial preorder graph (strong outranking)"},
         {PageBox::Picture, 0, ""},
         {PageBox::Text, kText, "Reference alternatives with high credibility are represented by green nodes"},
-        {PageBox::Text, kText, "Preference arches related to the high credibility reference ranking are printed in green"},
+        {PageBox::Text, kText,
+         "Preference arches related to the high credibility reference ranking are printed in green"},
         {PageBox::Text, kH2, "Complete preorder graph (weak outranking)"},
         {PageBox::Picture, 0, ""},
         {PageBox::Text, kText, "No arc between alternatives means indifference."},
-        {PageBox::Text, kText, "Other alternatives mutually indifferent and indifferent with each alternative from the graph:"},
+        {PageBox::Text, kText,
+         "Other alternatives mutually indifferent and indifferent with each alternative from the graph:"},
         {PageBox::Text, kText, "z"},
     };
     ASSERT_EQ(boxes.size(), std::size(expected));
@@ -233,11 +195,11 @@ TEST(PageView, ThePageOfTheTwoGraphs)
     // Positions from measured text: a heading 20 below the top (the page's margin of 8 counts in it),
     // each picture 20 below its heading at its own size, a text line below a picture's line (which
     // keeps the text's descent under the picture), and lines one text line apart.
-    const MeasuredFont heading(canvas.hdc, 24, true);
+    const MeasuredFont heading(canvas.dc.m_hDC, 24, true);
     const LONG headingWidth = heading.Width(expected[0].text);
     const LONG headingHeight = heading.tm.tmHeight;
     const LONG secondHeadingWidth = heading.Width(expected[4].text);
-    const MeasuredFont text(canvas.hdc, 16, false);
+    const MeasuredFont text(canvas.dc.m_hDC, 16, false);
     const RECT& first = boxes[0].rect;
     EXPECT_EQ(first.left, 8);
     EXPECT_EQ(first.top, 20);
@@ -265,17 +227,17 @@ TEST(PageView, ThePageOfTheTwoGraphs)
 
     // Drawn: ink in the headings and lines, the pictures' own pixels, white in the margin.
     ASSERT_LT(layout.GetSize().cy, 900);
-    layout.Draw(canvas.hdc, POINT{0, 0}, RECT{0, 0, 1000, 900});
+    layout.Draw(canvas.dc.m_hDC, POINT{0, 0}, RECT{0, 0, 1000, 900});
     for (size_t i : {0, 2, 4, 6, 8})
-        EXPECT_TRUE(canvas.Inked(boxes[i].rect)) << i;
+        EXPECT_TRUE(Inked(canvas, boxes[i].rect)) << i;
     const std::vector<uint8_t>& noise = content.pictures[0].bgrx;
     for (int y : {0, 40, 79})
         for (int x : {0, 57, 111}) {
             const uint8_t* p = &noise[size_t(y * 112 + x) * 4];
-            EXPECT_EQ(canvas.At(partial.left + x, partial.top + y), uint32_t(p[2] << 16 | p[1] << 8 | p[0]));
+            EXPECT_EQ(canvas.At(partial.left + x, partial.top + y), RGB(p[2], p[1], p[0]));
         }
-    EXPECT_TRUE(canvas.Inked(weak));
-    EXPECT_FALSE(canvas.Inked(RECT{0, 0, 8, layout.GetSize().cy}));
+    EXPECT_TRUE(Inked(canvas, weak));
+    EXPECT_FALSE(Inked(canvas, RECT{0, 0, 8, layout.GetSize().cy}));
 }
 
 // Lays out page (read as if from the folder) at width and resolution; returns the boxes as
@@ -285,8 +247,8 @@ std::vector<std::string> Laid(const PageFolder& folder, const char* page, int wi
 {
     PageContent content;
     content.SetText(page, folder.Path("").c_str());
-    Canvas canvas(1, 1);
-    const PageLayout layout(content, canvas.hdc, width, dpi, dpi);
+    DibCanvas canvas(1, 1);
+    const PageLayout layout(content, canvas.dc.m_hDC, width, dpi, dpi);
     std::vector<std::string> laid;
     for (const PageBox& box : layout.GetBoxes())
         laid.push_back(box.kind == PageBox::Text ? std::to_string(box.font) + ":" + box.text
@@ -310,7 +272,8 @@ TEST(PageView, WhatPagesHold)
     } cases[] = {
         {"a missing image shows its ALT text", "Before <IMG SRC=\"missing.gif\" ALT=\"lost picture\"> after",
          {"0:Before lost picture after"}, 96},
-        {"so does one that cannot be read", "<IMG SRC=\"not_a_picture.gif\" ALT=\"bad picture\">", {"0:bad picture"}, 96},
+        {"so does one that cannot be read", "<IMG SRC=\"not_a_picture.gif\" ALT=\"bad picture\">",
+         {"0:bad picture"}, 96},
         {"an image from the page's folder", "<img alt=x src=noise_interlaced.gif>", {"picture:112 x 80"}, 96},
         {"scaled for the device", "<IMG SRC='noise_interlaced.gif'>", {"picture:224 x 160"}, 192},
         {"an unknown tag is skipped, the text after it kept", "a<FONT color=\"red\">b</FONT> c<BLINK>d",
@@ -329,8 +292,8 @@ TEST(PageView, WhatPagesHold)
     // A line break on an empty line is an empty line of text.
     std::vector<PageBox> boxes;
     Laid(folder, "a<BR><BR>b", 800, 96, &boxes);
-    Canvas canvas(1, 1);
-    const MeasuredFont text(canvas.hdc, 16, false);
+    DibCanvas canvas(1, 1);
+    const MeasuredFont text(canvas.dc.m_hDC, 16, false);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].rect.top - boxes[0].rect.top, 2 * text.tm.tmHeight);
 
@@ -382,8 +345,8 @@ TEST_F(PageWindow, APageTallerThanTheWindowScrollsDown)
 
     EXPECT_TRUE(::GetWindowLongA(hView, GWL_STYLE) & WS_VSCROLL);
     EXPECT_FALSE(::GetWindowLongA(hView, GWL_STYLE) & WS_HSCROLL);
-    Canvas canvas(1, 1);
-    const MeasuredFont text(canvas.hdc, 16, false);
+    DibCanvas canvas(1, 1);
+    const MeasuredFont text(canvas.dc.m_hDC, 16, false);
     const SCROLLINFO vertical = Bar(SB_VERT);
     EXPECT_EQ(vertical.nMax + 1, 8 + 40 * text.tm.tmHeight + 8);
     EXPECT_EQ(vertical.nPage, UINT(Client().bottom));
@@ -402,10 +365,10 @@ TEST_F(PageWindow, APageTallerThanTheWindowScrollsDown)
     EXPECT_EQ(Bar(SB_VERT).nPos, 0);
     EXPECT_FALSE(PageView_Navigate(hView, folder.Path("missing.htm").c_str()));
     EXPECT_FALSE(::GetWindowLongA(hView, GWL_STYLE) & WS_VSCROLL);
-    Canvas drawn(300, 200);
-    PAGEVIEWDRAW draw = {drawn.hdc, RECT{0, 0, 300, 200}, 0, 96, 96};
+    DibCanvas drawn(300, 200);
+    PAGEVIEWDRAW draw = {drawn.dc.m_hDC, RECT{0, 0, 300, 200}, 0, 96, 96};
     EXPECT_EQ(PageView_DrawPage(hView, &draw), 0);
-    EXPECT_FALSE(drawn.Inked(RECT{0, 0, 300, 200}));
+    EXPECT_FALSE(Inked(drawn, RECT{0, 0, 300, 200}));
 }
 
 TEST_F(PageWindow, AnImageWiderThanTheWindowScrollsAcross)
@@ -420,16 +383,16 @@ TEST_F(PageWindow, AnImageWiderThanTheWindowScrollsAcross)
 
     // The same page drawn on another DC, from its line 4 at the area's top (y 10): the picture (a
     // black pixel, then blue) stands on the first line's baseline.
-    Canvas drawn(400, 60);
-    PAGEVIEWDRAW draw = {drawn.hdc, RECT{0, 10, 400, 60}, 4, 96, 96};
+    DibCanvas drawn(400, 60);
+    PAGEVIEWDRAW draw = {drawn.dc.m_hDC, RECT{0, 10, 400, 60}, 4, 96, 96};
     EXPECT_GT(PageView_DrawPage(hView, &draw), 0);
-    const MeasuredFont text(drawn.hdc, 16, false);
+    const MeasuredFont text(drawn.dc.m_hDC, 16, false);
     const int top = 10 - 4 + 8 + text.tm.tmAscent - 2;
-    EXPECT_EQ(drawn.At(8, top), 0u);
-    EXPECT_EQ(drawn.At(9, top), 0x3366CCu);
-    EXPECT_EQ(drawn.At(200, top + 1), 0x3366CCu);
-    EXPECT_EQ(drawn.At(200, top + 2), 0xFFFFFFu);
-    EXPECT_FALSE(drawn.Inked(RECT{0, 0, 400, 10})); // above the area
+    EXPECT_EQ(drawn.At(8, top), RGB(0, 0, 0));
+    EXPECT_EQ(drawn.At(9, top), RGB(0x33, 0x66, 0xCC));
+    EXPECT_EQ(drawn.At(200, top + 1), RGB(0x33, 0x66, 0xCC));
+    EXPECT_EQ(drawn.At(200, top + 2), kWhite);
+    EXPECT_FALSE(Inked(drawn, RECT{0, 0, 400, 10})); // above the area
 }
 
 } // namespace
