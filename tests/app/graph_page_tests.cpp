@@ -93,6 +93,7 @@ protected:
         savedTemp = n > 0 && n < MAX_PATH ? temp : "";
         ::SetEnvironmentVariableA("TEMP", folder.c_str());
         app.m_lpCmdLine = commandLine;
+        app.m_nCmdShow = SW_SHOWNOACTIVATE; // other test programs share the display: take no focus
         ASSERT_TRUE(app.InitInstance());
     }
     void TearDown() override

@@ -309,8 +309,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(PageView_Register(::GetModuleHandleA(nullptr)));
-        hParent = ::CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
-                                    nullptr, nullptr, nullptr);
+        hParent = ::CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                    nullptr, nullptr);
+        // other test programs share the display: take no focus
+        ::ShowWindow(hParent, SW_SHOWNOACTIVATE);
         hView = ::CreateWindowExA(0, PAGEVIEW_CLASS, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, hParent, nullptr,
                                   nullptr, nullptr);
         ASSERT_NE(hView, nullptr);
