@@ -1,9 +1,11 @@
-// Shared by the tests of the parser and printer: a formula as a compact tree text (independent of the
-// printer), the outcome of a parse as one text, and the round trip of parse, print and parse again.
+// Shared by the tests of the parser, evaluator, recalculation and printer: a formula as a compact
+// tree text (independent of the printer), the outcome of a parse or of a stored formula as one text,
+// and the round trip of parse, print and parse again.
 #pragma once
 
 #include "EngineFixture.h"
 
+#include "grid/formula/GXFormulaEvaluator.h"
 #include "grid/formula/GXFormulaFunctions.h"
 #include "grid/formula/GXFormulaParser.h"
 #include "grid/formula/GXFormulaPrinter.h"
@@ -160,6 +162,35 @@ protected:
         }
         EngineFreeFormula(pFirst);
     }
+
+    // The value of pCell: "n:<%.15g>", "s:<text>", "e:<code>", "na" or "empty".
+    static std::string ValueOf(const EngineCell* pCell)
+    {
+        char szNumber[40];
+        switch (pCell->ValueKind()) {
+        case kValueNumber:
+            std::snprintf(szNumber, sizeof szNumber, "%.15g", pCell->value.dNumber);
+            return std::string("n:") + szNumber;
+        case kValueLongText:
+        case kValueShortText: return std::string("s:") + EngineCellText(pCell);
+        case kValueError: return "e:" + std::to_string(pCell->value.error.nCode);
+        case kValueNotAvailable: return "na";
+        default: return "empty";
+        }
+    }
+
+    // Stores pszText at (nRow, nCol), computes it and gives its value (see ValueOf), or "parse error
+    // <code>" when it does not parse.
+    std::string Compute(int32_t nRow, int32_t nCol, const char* pszText)
+    {
+        EngineCell* pCell = EngineStoreFormula(m_h, nRow, nCol, pszText);
+        if (pCell == nullptr)
+            return "parse error " + std::to_string(EngineState().m_nLastError);
+        EngineComputeCell(m_h, pCell);
+        return ValueOf(pCell);
+    }
+
+    EngineCell* Cell(int32_t nRow, int32_t nCol) { return EngineFindCell(m_h, nRow, nCol); }
 
     static CellRangeRef Ref(const char* psz)
     {
