@@ -43,6 +43,8 @@ void SECStartToolkit()
     v.cxBorder2 = v.cyBorder2 = v.bWin4 ? 2 : 1;
     SECRefreshSysColors();
     v.hcurArrow = ::LoadCursorA(nullptr, IDC_ARROW);
+    v.cxDefaultBar = 300;
+    v.cyDefaultBar = 180;
 
     g_nMsgNoDelayHide = ::RegisterWindowMessageA("WM_NODELAYHIDE");
     g_nMsgSecGetMenu = ::RegisterWindowMessageA("WM_SECGETMENU");

@@ -3,8 +3,9 @@
 // SECStartToolkit is called once by the program (and by each test program) before any toolkit window
 // is made. It records whether the system is version 4 or later (then both toolkit border widths are 2,
 // else 1; GetVersion answers 6.1 under this Wine), reads the system colours the toolkit draws with,
-// loads the arrow cursor and registers the toolkit's window messages by name, so that message tables
-// can name them with ON_REGISTERED_MESSAGE. Calling it again does no harm.
+// loads the arrow cursor, sets the size that new sizable bars start with and registers the toolkit's
+// window messages by name, so that message tables can name them with ON_REGISTERED_MESSAGE. Calling
+// it again does no harm.
 //
 // The colours are copies: toolkit windows call SECRefreshSysColors from their WM_SYSCOLORCHANGE
 // handlers (top-level frames pass that message on to every descendant), so that what they draw follows
@@ -30,6 +31,8 @@ struct SECDrawValues {
     COLORREF clrHighlight = 0;    // COLOR_HIGHLIGHT
     COLORREF clrHighlightText = 0; // COLOR_HIGHLIGHTTEXT
     HCURSOR hcurArrow = nullptr;  // the system's arrow cursor
+    int cxDefaultBar = 0;         // the most recently used sizes a sizable bar starts with: 300
+    int cyDefaultBar = 0;         // by 180
 };
 
 // The process-wide drawing values (see the top of this file).

@@ -136,31 +136,58 @@ public:
     std::function<void()> onNotify;
 };
 
-// An MDI frame (the application's kind of main frame) with a test bar along its top, the toolkit
-// started and the test bar's images loaded from IDR_TB_FIRST.
-class BarTest : public ::testing::Test {
+// The toolkit started and a shown MDI frame (the application's kind of main frame) as the main window.
+// Further frames made with MakeFrame go at the end of the test as well.
+class ToolkitFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         SECStartToolkit();
-        pFrame = new CMDIFrameWnd;
-        ASSERT_TRUE(pFrame->Create(nullptr, "Toolkit test", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
+        pFrame = MakeFrame();
+        ASSERT_NE(pFrame, nullptr);
         hWndFrame = pFrame->m_hWnd;
-        app.m_pMainWnd = pFrame;
-        ASSERT_TRUE(bar.CreateBar(pFrame));
-        ASSERT_TRUE(bar.m_pBmpMgr->LoadToolBarResource(IDR_TB_FIRST));
     }
     void TearDown() override
     {
         app.m_pMainWnd = nullptr;
-        if (::IsWindow(hWndFrame))
-            ::DestroyWindow(hWndFrame);
+        for (HWND hWnd : m_frames)
+            if (::IsWindow(hWnd))
+                ::DestroyWindow(hWnd);
         PumpWaitingMessages();
+    }
+
+    // A shown frame of class FRAME and style dwStyle, 640 by 480, made the main window.
+    template <class FRAME = CMDIFrameWnd>
+    FRAME* MakeFrame(DWORD dwStyle = WS_OVERLAPPEDWINDOW)
+    {
+        FRAME* pNewFrame = new FRAME;
+        if (!pNewFrame->Create(nullptr, "Toolkit test", dwStyle | WS_VISIBLE, CRect(0, 0, 640, 480))) {
+            ADD_FAILURE() << "the frame was not made";
+            return nullptr;
+        }
+        m_frames.push_back(pNewFrame->m_hWnd);
+        app.m_pMainWnd = pNewFrame;
+        return pNewFrame;
     }
 
     CWinApp app{"Ondrix"};
     CFakeServices fake;
     CMDIFrameWnd* pFrame = nullptr;
     HWND hWndFrame = nullptr;
+
+private:
+    std::vector<HWND> m_frames;
+};
+
+// A frame with a test bar along its top, whose images come from IDR_TB_FIRST.
+class BarTest : public ToolkitFrameTest {
+protected:
+    void SetUp() override
+    {
+        ToolkitFrameTest::SetUp();
+        ASSERT_TRUE(bar.CreateBar(pFrame));
+        ASSERT_TRUE(bar.m_pBmpMgr->LoadToolBarResource(IDR_TB_FIRST));
+    }
+
     CTestBtnBar bar;
 };

@@ -15,4 +15,13 @@
 #define ID_TB_YELLOW 30004
 #define ID_TB_UNKNOWN 30099
 
+#define IDD_TEST_BAR   110   /* a child dialog with a caption and a combo box */
+#define IDC_BAR_COMBO  1001  /* ... whose entries come from the initialisation data */
+#define IDD_POPUP_BAR  111   /* a popup dialog, which cannot be a bar */
+
+#define ID_APP_PANE     57665 /* the application's only status pane: "_" */
+#define ID_PANE_CAPS    30101 /* "CAP" */
+#define ID_PANE_NUMBER  30102 /* "NUM LOCK" */
+#define ID_PANE_MISSING 30103 /* has no string */
+
 #endif

@@ -98,6 +98,8 @@
 #define IDOK     1
 #define IDCANCEL 2
 #endif
+/* The Apply button of property sheets */
+#define ID_APPLY_NOW           0x3021
 
 /* Strings: the program may define them; the library falls back on its own English texts. */
 #define AFX_IDS_APP_TITLE         0xE000
@@ -112,6 +114,7 @@
 #define AFX_IDP_PARSE_STRING_SIZE 0xF114
 #define AFX_IDP_PARSE_RADIO_BUTTON 0xF115
 #define AFX_IDP_PARSE_UINT        0xF116
+#define AFX_IDP_PATH_TOO_LONG     0xF117 /* %1: the most characters a path may have */
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
 #define AFX_IDP_INTERNAL_FAILURE  0xF108
 #define AFX_IDP_COMMAND_FAILURE   0xF109

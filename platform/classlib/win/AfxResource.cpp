@@ -113,6 +113,7 @@ CString AfxLoadLibraryString(UINT nID)
     case AFX_IDP_PARSE_REAL_RANGE: return "Please enter a number between %1 and %2.";
     case AFX_IDP_PARSE_STRING_SIZE: return "Please enter no more than %1 characters.";
     case AFX_IDP_PARSE_RADIO_BUTTON: return "Please select a button.";
+    case AFX_IDP_PATH_TOO_LONG: return "The path chosen is longer than %1 characters. Please choose a shorter one.";
     default: return CString();
     }
 }

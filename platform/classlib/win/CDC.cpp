@@ -212,7 +212,11 @@ BOOL CDC::RestoreDC(int nSavedDC)
 
 int CDC::GetDeviceCaps(int nIndex) const
 {
-    return ::GetDeviceCaps(AttribOrOutput(), nIndex);
+    const HDC hDC = AttribOrOutput();
+    const CDC* pHolder = hDC != nullptr ? DCMap().LookupPermanent(hDC) : nullptr;
+    if (pHolder != nullptr && pHolder != this && pHolder->AttribOrOutput() == hDC)
+        return pHolder->GetDeviceCaps(nIndex);
+    return ::GetDeviceCaps(hDC, nIndex);
 }
 
 BOOL CDC::ResetDC(const DEVMODEA* lpDevMode)

@@ -101,8 +101,11 @@ public:
     // matching level), or, for a negative value, that many saves back. FALSE on failure.
     virtual BOOL RestoreDC(int nSavedDC);
 
-    // GetDeviceCaps of the attribute DC.
-    int GetDeviceCaps(int nIndex) const;
+    // GetDeviceCaps of the attribute DC. When that DC belongs to another CDC object (a printer-like DC
+    // given as the attribute DC of a screen DC, as print preview does), that object answers, so that a
+    // device which answers for itself is asked through whichever CDC uses it. Printing code asks its
+    // device here, never ::GetDeviceCaps on a raw handle.
+    virtual int GetDeviceCaps(int nIndex) const;
     // ResetDC of both DCs with the new device mode. FALSE on failure.
     BOOL ResetDC(const DEVMODEA* lpDevMode);
     // The brush origin of the output DC; Set returns the previous one.
@@ -357,14 +360,16 @@ public:
     // Printer escapes and the document calls, on the output DC.
     int Escape(int nEscape, int nCount, LPCSTR lpszInData, LPVOID lpOutData);
     int Escape(int nEscape, int nInputSize, LPCSTR lpszInputData, int nOutputSize, LPSTR lpszOutputData);
-    int StartDoc(LPDOCINFOA lpDocInfo);
+    // The document and page calls of the printing loop; Win32's results (a value <= 0 is a failure).
+    // Overridable, so that a DC standing for a printer can record them. StartDoc(lpszDocName) calls
+    // StartDoc(LPDOCINFOA).
+    virtual int StartDoc(LPDOCINFOA lpDocInfo);
     int StartDoc(LPCSTR lpszDocName);
-    // Page and document calls of the printing loop; Win32's results (a value <= 0 is a failure).
-    int StartPage();
-    int EndPage();
+    virtual int StartPage();
+    virtual int EndPage();
     int SetAbortProc(ABORTPROC lpfn);
-    int AbortDoc();
-    int EndDoc();
+    virtual int AbortDoc();
+    virtual int EndDoc();
     // Win32's path functions on the output DC (BeginPath ... EndPath, then stroke, fill, widen or
     // make it the clip region with nMode RGN_*). FALSE on failure.
     BOOL AbortPath();

@@ -15,16 +15,54 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
-namespace {
-
-// The dialog procedure behind the library's window procedure: the dialog manager's default handling
-// of every message the dialog's table leaves alone.
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM)
 {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-} // namespace
+void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (*pfnOnQuit)(CWnd*))
+{
+    const bool bDisabledOwner = hWndTop != nullptr && ::IsWindowEnabled(hWndTop);
+    if (bDisabledOwner)
+        ::EnableWindow(hWndTop, FALSE);
+    if (!pfnIsEnded(pWnd) && pWnd->m_hWnd != nullptr) {
+        ::ShowWindow(pWnd->m_hWnd, SW_SHOWNORMAL);
+        ::UpdateWindow(pWnd->m_hWnd);
+    }
+
+    bool bIdle = true;
+    while (!pfnIsEnded(pWnd) && pWnd->m_hWnd != nullptr) {
+        MSG msg;
+        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            // the queue is empty: tell the owner, once per burst of messages
+            if (hWndTop != nullptr)
+                ::SendMessageA(hWndTop, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(pWnd->m_hWnd));
+            bIdle = false;
+            continue;
+        }
+        const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (bGot == 0 || bGot == -1) {
+            // the program is ending: end the modal window and leave WM_QUIT to the outer loop
+            ::PostQuitMessage(int(msg.wParam));
+            pfnOnQuit(pWnd);
+            break;
+        }
+        CWinApp* pApp = AfxGetApp();
+        const BOOL bUsed = AfxCallProtected(FALSE, [&] {
+            return pApp != nullptr ? pApp->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg);
+        });
+        if (!bUsed) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        bIdle = true;
+    }
+
+    if (bDisabledOwner)
+        ::EnableWindow(hWndTop, TRUE);
+    if (hWndTop != nullptr && pWnd->m_hWnd != nullptr && ::GetActiveWindow() == pWnd->m_hWnd)
+        ::SetActiveWindow(hWndTop);
+}
 
 CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)
 {
@@ -149,53 +187,7 @@ void CDialog::FinishModal()
 
 INT_PTR CDialog::RunModalLoop()
 {
-    HWND hWndTop = nullptr;
-    GetSafeOwner(m_pParentWnd, &hWndTop);
-    if (!StartModal())
-        return -1;
-    const bool bDisabledOwner = hWndTop != nullptr && ::IsWindowEnabled(hWndTop);
-    if (bDisabledOwner)
-        ::EnableWindow(hWndTop, FALSE);
-    if (!m_dlgState.bEnded && m_hWnd != nullptr) {
-        ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        ::UpdateWindow(m_hWnd);
-    }
-
-    bool bIdle = true;
-    while (!m_dlgState.bEnded && m_hWnd != nullptr) {
-        MSG msg;
-        if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            // the queue is empty: tell the owner, once per burst of messages
-            if (hWndTop != nullptr)
-                ::SendMessageA(hWndTop, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
-            bIdle = false;
-            continue;
-        }
-        const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (bGot == 0 || bGot == -1) {
-            // the program is ending: end the dialog and leave WM_QUIT to the outer loop
-            ::PostQuitMessage(int(msg.wParam));
-            EndDialog(-1);
-            break;
-        }
-        CWinApp* pApp = AfxGetApp();
-        const BOOL bUsed = AfxCallProtected(FALSE, [&] {
-            return pApp != nullptr ? pApp->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg);
-        });
-        if (!bUsed) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        bIdle = true;
-    }
-
-    if (bDisabledOwner)
-        ::EnableWindow(hWndTop, TRUE);
-    if (hWndTop != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndTop);
-    const INT_PTR nResult = m_dlgState.nModalResult;
-    FinishModal();
-    return nResult;
+    return AfxRunModal(*this, m_pParentWnd);
 }
 
 void CDialog::EndDialog(int nResult)

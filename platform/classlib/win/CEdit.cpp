@@ -142,3 +142,18 @@ void CEdit::Clear()
 {
     ::SendMessageA(m_hWnd, WM_CLEAR, 0, 0);
 }
+
+int CEdit::GetFirstVisibleLine() const
+{
+    return int(::SendMessageA(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+void CEdit::SetRect(LPCRECT lpRect)
+{
+    ::SendMessageA(m_hWnd, EM_SETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
+}
+
+void CEdit::SetRectNP(LPCRECT lpRect)
+{
+    ::SendMessageA(m_hWnd, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(lpRect));
+}

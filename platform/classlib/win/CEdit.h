@@ -32,6 +32,12 @@ public:
     int LineFromChar(int nIndex = -1) const;
     int LineLength(int nLine = -1) const;
     void LineScroll(int nLines, int nChars = 0);
+    // The first line shown (a single-line control: the first character shown).
+    int GetFirstVisibleLine() const;
+    // Sets the formatting rectangle (client coordinates) of a multi-line control; SetRectNP without
+    // repainting.
+    void SetRect(LPCRECT lpRect);
+    void SetRectNP(LPCRECT lpRect);
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);
     void SetPasswordChar(char ch);
     // The modified flag (EM_GETMODIFY, EM_SETMODIFY).

@@ -137,6 +137,11 @@ int CListBox::SetTopIndex(int nIndex)
     return int(::SendMessageA(m_hWnd, LB_SETTOPINDEX, WPARAM(nIndex), 0));
 }
 
+int CListBox::GetCaretIndex() const
+{
+    return int(::SendMessageA(m_hWnd, LB_GETCARETINDEX, 0, 0));
+}
+
 int CListBox::GetItemRect(int nIndex, LPRECT lpRect) const
 {
     return int(::SendMessageA(m_hWnd, LB_GETITEMRECT, WPARAM(nIndex), reinterpret_cast<LPARAM>(lpRect)));

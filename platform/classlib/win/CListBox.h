@@ -6,7 +6,7 @@
 // message stays with the parent. (WM_MEASUREITEM for a list created from a dialog template comes
 // before the object can be attached and stays with the parent.)
 //
-// Not done yet: check list boxes, drag list boxes.
+// Check list boxes and drag list boxes: CCheckListBox.h, CDragListBox.h.
 #pragma once
 
 #include "win/CWnd.h"
@@ -48,6 +48,8 @@ public:
     int GetSelItems(int nMaxItems, LPINT rgIndex) const;
     int GetTopIndex() const;
     int SetTopIndex(int nIndex);
+    // The item with the focus rectangle (the one the keyboard acts on).
+    int GetCaretIndex() const;
     int GetItemRect(int nIndex, LPRECT lpRect) const;
     int GetItemHeight(int nIndex) const;
     int SetItemHeight(int nIndex, UINT cyItemHeight);

@@ -4,6 +4,8 @@
 #include "win/CImageList.h"
 #include "win/WndInternal.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
 CTreeCtrl::CTreeCtrl() = default;
@@ -274,9 +276,69 @@ CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageList)
     return AfxControlImageList(m_hWnd, TVM_SETIMAGELIST, nImageList, pImageList);
 }
 
+namespace {
+
+// The drag image of item hItem of tree hWndTree: its image (when the tree has a normal image list), then
+// its label in the tree's font, on the window colour. Null when the item has no label to measure.
+HIMAGELIST DrawTreeDragImage(HWND hWndTree, HTREEITEM hItem)
+{
+    char text[260] = {};
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT | TVIF_IMAGE;
+    item.hItem = hItem;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    if (!::SendMessageA(hWndTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return nullptr;
+    const HIMAGELIST hImages =
+        reinterpret_cast<HIMAGELIST>(::SendMessageA(hWndTree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    int cxImage = 0, cyImage = 0;
+    if (hImages != nullptr)
+        ::ImageList_GetIconSize(hImages, &cxImage, &cyImage);
+
+    const HDC hScreen = ::GetDC(nullptr);
+    const HDC hDC = ::CreateCompatibleDC(hScreen);
+    const HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(hWndTree, WM_GETFONT, 0, 0));
+    const HGDIOBJ hOldFont =
+        ::SelectObject(hDC, hFont != nullptr ? HGDIOBJ(hFont) : ::GetStockObject(DEFAULT_GUI_FONT));
+    SIZE sizeText = {};
+    ::GetTextExtentPoint32A(hDC, text, int(strlen(text)), &sizeText);
+    const int nGap = cxImage > 0 ? 2 : 0;
+    const int cx = cxImage + nGap + sizeText.cx + 2;
+    const int cy = cyImage > sizeText.cy ? cyImage : sizeText.cy;
+    const HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    const HGDIOBJ hOldBitmap = ::SelectObject(hDC, hBitmap);
+    const RECT rect = {0, 0, cx, cy};
+    ::FillRect(hDC, &rect, ::GetSysColorBrush(COLOR_WINDOW));
+    if (hImages != nullptr)
+        ::ImageList_Draw(hImages, item.iImage, hDC, 0, (cy - cyImage) / 2, ILD_NORMAL);
+    ::SetBkMode(hDC, TRANSPARENT);
+    ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::TextOutA(hDC, cxImage + nGap + 1, (cy - sizeText.cy) / 2, text, int(strlen(text)));
+    ::SelectObject(hDC, hOldBitmap);
+    ::SelectObject(hDC, hOldFont);
+    ::DeleteDC(hDC);
+    ::ReleaseDC(nullptr, hScreen);
+
+    const HIMAGELIST hDrag = ::ImageList_Create(cx, cy, ILC_COLOR32, 1, 1);
+    if (hDrag != nullptr && ::ImageList_Add(hDrag, hBitmap, nullptr) < 0) {
+        ::ImageList_Destroy(hDrag);
+        ::DeleteObject(hBitmap);
+        return nullptr;
+    }
+    ::DeleteObject(hBitmap);
+    return hDrag;
+}
+
+} // namespace
+
 CImageList* CTreeCtrl::CreateDragImage(HTREEITEM hItem)
 {
     HIMAGELIST hImageList =
         reinterpret_cast<HIMAGELIST>(::SendMessageA(m_hWnd, TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(hItem)));
+    if (hImageList != nullptr && ::ImageList_GetImageCount(hImageList) == 0) {
+        ::ImageList_Destroy(hImageList);
+        hImageList = DrawTreeDragImage(m_hWnd, hItem);
+    }
     return AfxNewImageList(hImageList);
 }

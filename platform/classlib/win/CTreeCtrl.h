@@ -71,5 +71,8 @@ public:
     CImageList* GetImageList(int nImageList) const;
     CImageList* SetImageList(CImageList* pImageList, int nImageList);
     // A new image list holding the drag image of the item (the caller deletes it); null on failure.
+    // The image is the item's image (from the normal image list, when there is one) with its label
+    // beside it. Under Wine the control answers an empty list; the image is then drawn here, as the
+    // control would draw it.
     CImageList* CreateDragImage(HTREEITEM hItem);
 };

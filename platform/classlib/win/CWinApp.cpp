@@ -260,12 +260,14 @@ BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
     ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
       m_hInstance(::GetModuleHandleA(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
-      m_nWaitCursorCount(0), m_pRecentFileList(nullptr), m_pDocManager(nullptr)
+      m_nWaitCursorCount(0), m_pRecentFileList(nullptr), m_pDocManager(nullptr), m_hDevMode(nullptr),
+      m_hDevNames(nullptr)
 {
     if (g_pApp != nullptr)
         AfxThrowInvalidArgFormat("CWinApp: an application object (%s) already exists", g_pApp->m_pszAppName);
@@ -290,6 +292,10 @@ CWinApp::~CWinApp()
     m_pRecentFileList = nullptr;
     delete m_pDocManager;
     m_pDocManager = nullptr;
+    if (m_hDevMode != nullptr)
+        ::GlobalFree(m_hDevMode);
+    if (m_hDevNames != nullptr)
+        ::GlobalFree(m_hDevNames);
     if (g_pApp == this)
         g_pApp = nullptr;
 }

@@ -34,8 +34,15 @@
 // first template with a file-new name, nothing without one. CloseAllDocuments closes every
 // document, asking nothing; the main frame does it when it closes.
 //
-// Not done yet: opening document files through the templates (OpenDocumentFile answers null),
-// printer set-up, help, DDE and automation.
+// The application's printer: m_hDevMode and m_hDevNames (movable global memory, DEVMODE and DEVNAMES;
+// see CPrintDialog.h) belong to the application, which frees them at its end; both are null until a
+// printer is known. Code that keeps a printer of its own may replace them (free the old blocks first).
+// ID_FILE_PRINT_SETUP (57606) runs the printer set-up dialog on them (OnFilePrintSetup, through
+// DoPrintDialog): the printer chosen replaces them. Under Wine there is no printer: the default
+// printer is unknown and the handles stay null until a dialog answers one.
+//
+// Not done yet: opening document files through the templates (OpenDocumentFile answers null), help,
+// DDE and automation.
 #pragma once
 
 #include "win/CCmdTarget.h"
@@ -43,6 +50,7 @@
 #include "win/CRecentFileList.h"
 
 class CWnd;
+class CPrintDialog;
 class CDocument;
 class CDocManager;
 class CDocTemplate;
@@ -156,6 +164,16 @@ public:
     // Does nothing (the system draws its controls itself). Returns TRUE.
     BOOL Enable3dControls();
 
+    // Printer
+    // The application's printer into pPrintDlg->hDevMode and hDevNames (the application keeps owning
+    // them), asking the system's default printer first when the application has none. FALSE when there
+    // is no printer (both null).
+    BOOL GetPrinterDeviceDefaults(PRINTDLGA* pPrintDlg);
+    // Runs pPD (not null) on the application's printer: the dialog starts with it and, whatever the
+    // answer, the blocks the dialog holds afterwards become the application's. Returns the dialog's
+    // answer.
+    virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+
     int ExitInstance() override;
 
     LPCSTR m_pszAppName;      // the application's name (captions of message boxes)
@@ -168,6 +186,8 @@ public:
     int m_nWaitCursorCount;   // nesting of the wait cursor
     CRecentFileList* m_pRecentFileList;
     CDocManager* m_pDocManager; // the templates (null before the first AddDocTemplate)
+    HGLOBAL m_hDevMode;         // the application's printer: DEVMODE, or null
+    HGLOBAL m_hDevNames;        // and DEVNAMES, or null
 
 protected:
     afx_msg void OnAppExit();
@@ -175,6 +195,8 @@ protected:
     afx_msg void OnFileNew();
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnOpenRecentFile(UINT nID);
+    // Printer set-up: the set-up dialog on the application's printer (see the top of this file).
+    afx_msg void OnFilePrintSetup();
 
     struct CWinAppState {
         CString strAppName;

@@ -117,6 +117,8 @@ HWND ReflectionTarget(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lPara
         return reinterpret_cast<HWND>(lParam);
     default:
         (void)wParam;
+        if (message == AfxDragListMessage() && lParam != 0)
+            return reinterpret_cast<const DRAGLISTINFO*>(lParam)->hWnd;
         return nullptr;
     }
 }

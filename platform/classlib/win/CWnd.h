@@ -23,15 +23,15 @@
 // messages from a child: reflected to the child first) → the table → DefWindowProc. Default() calls
 // DefWindowProc with the message being handled. Reflection: the parent offers WM_DRAWITEM,
 // WM_MEASUREITEM, WM_COMPAREITEM, WM_DELETEITEM, WM_CTLCOLOR*, WM_HSCROLL/WM_VSCROLL from a scroll
-// control, WM_CHARTOITEM/WM_VKEYTOITEM, control notifications (WM_COMMAND) and WM_NOTIFY to the
-// permanent CWnd of the child control first (OnChildNotify); when it takes the message the parent's
-// own table is not asked. The child sees the message in its table as WM_REFLECT_BASE + message
-// (ON_CONTROL_REFLECT, ON_NOTIFY_REFLECT, ON_WM_CTLCOLOR_REFLECT); the owner-draw classes (CButton,
-// CListBox, CComboBox) call their DrawItem/MeasureItem/CompareItem/DeleteItem instead. A reflected
-// colour handler that returns no brush leaves the message to the parent. The colour messages of the
-// parts of a composite control go to the composite control's object: the edit field of a combo box,
-// and its dropped list (Wine sends WM_CTLCOLORLISTBOX to the combo box's parent with the handle of the
-// list, a popup of the desktop).
+// control, WM_CHARTOITEM/WM_VKEYTOITEM, a drag list's registered message, control notifications
+// (WM_COMMAND) and WM_NOTIFY to the permanent CWnd of the child control first (OnChildNotify); when it
+// takes the message the parent's own table is not asked. The child sees the message in its table as
+// WM_REFLECT_BASE + message (ON_CONTROL_REFLECT, ON_NOTIFY_REFLECT, ON_WM_CTLCOLOR_REFLECT); the
+// owner-draw classes (CButton, CListBox, CComboBox) call their DrawItem/MeasureItem/CompareItem/
+// DeleteItem instead. A reflected colour handler that returns no brush leaves the message to the
+// parent. The colour messages of the parts of a composite control go to the composite control's object:
+// the edit field of a combo box, and its dropped list (Wine sends WM_CTLCOLORLISTBOX to the combo box's
+// parent with the handle of the list, a popup of the desktop).
 //
 // Menu and accelerator commands whose update handler disables them are dropped (not executed).
 //

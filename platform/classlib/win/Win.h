@@ -1,5 +1,6 @@
 // The Win32 part of the class library: drawing, menus, windows, messages and commands, the
-// application object, dialogs, controls and the test seams. Include this in Win32 units.
+// application object, dialogs, property sheets, common dialogs, controls and the test seams. Include
+// this in Win32 units.
 #pragma once
 
 #include "core/Core.h"
@@ -9,6 +10,7 @@
 #include "win/AfxStrings.h"
 #include "win/ArgCheck.h"
 #include "win/CRect.h"
+#include "win/CSharedFile.h"
 #include "win/CGdiObject.h"
 #include "win/CDC.h"
 #include "win/CMenu.h"
@@ -16,11 +18,21 @@
 #include "win/CCmdTarget.h"
 #include "win/CWnd.h"
 #include "win/CWindowDC.h"
+#include "win/MouseLoop.h"
+#include "win/CRectTracker.h"
 #include "win/CCommandLineInfo.h"
 #include "win/CRecentFileList.h"
 #include "win/CWinApp.h"
 #include "win/CDialog.h"
 #include "win/DataExchange.h"
+#include "win/CPropertySheet.h"
+#include "win/CCommonDialog.h"
+#include "win/CFileDialog.h"
+#include "win/CColorDialog.h"
+#include "win/CFontDialog.h"
+#include "win/CPrintDialog.h"
+#include "win/CFindReplaceDialog.h"
+#include "win/HostPath.h"
 #include "win/CButton.h"
 #include "win/CEdit.h"
 #include "win/CStatic.h"
@@ -32,6 +44,10 @@
 #include "win/CImageList.h"
 #include "win/CTreeCtrl.h"
 #include "win/CListCtrl.h"
+#include "win/CCheckListBox.h"
+#include "win/CDragListBox.h"
+#include "win/CRichEditCtrl.h"
+#include "win/CAnimateCtrl.h"
 #include "win/CCreateContext.h"
 #include "win/CControlBar.h"
 #include "win/CFrameWnd.h"
@@ -40,5 +56,6 @@
 #include "win/CDocument.h"
 #include "win/CView.h"
 #include "win/CScrollView.h"
+#include "win/CListView.h"
 #include "win/CDocTemplate.h"
 #include "win/CDocManager.h"

@@ -2,6 +2,7 @@
 
 #include "win/AfxResource.h"
 #include "win/CDialog.h"
+#include "win/CPropertySheet.h"
 #include "win/CWinApp.h"
 #include "win/CWnd.h"
 
@@ -20,6 +21,47 @@ BOOL CWinServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND h
 INT_PTR CWinServices::DoModal(CDialog* pDialog)
 {
     return pDialog->RunModalLoop();
+}
+
+INT_PTR CWinServices::DoModal(CPropertySheet* pSheet)
+{
+    return pSheet->RunModalLoop();
+}
+
+BOOL CWinServices::GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog)
+{
+    return bOpenFileDialog ? ::GetOpenFileNameA(pofn) : ::GetSaveFileNameA(pofn);
+}
+
+BOOL CWinServices::ChooseColor(CHOOSECOLORA* pcc)
+{
+    return ::ChooseColorA(pcc);
+}
+
+BOOL CWinServices::ChooseFont(CHOOSEFONTA* pcf)
+{
+    return ::ChooseFontA(pcf);
+}
+
+BOOL CWinServices::PrintDlg(PRINTDLGA* ppd)
+{
+    return ::PrintDlgA(ppd);
+}
+
+HWND CWinServices::FindReplace(FINDREPLACEA* pfr, BOOL bFindDialogOnly)
+{
+    return bFindDialogOnly ? ::FindTextA(pfr) : ::ReplaceTextA(pfr);
+}
+
+DWORD CWinServices::CommDlgExtendedError()
+{
+    return ::CommDlgExtendedError();
+}
+
+HDC CWinServices::CreatePrinterDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                                  const DEVMODEA* lpInitData)
+{
+    return ::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData);
 }
 
 SHORT CWinServices::GetKeyState(int nVirtKey)

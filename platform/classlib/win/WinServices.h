@@ -1,6 +1,7 @@
 // CWinServices: the one object through which the class library does everything that would block a
-// test or depend on the user's hands: message boxes, popup menus, modal dialogs, the key state, the
-// tick count, beeps and the cursor position and the window under it.
+// test or depend on the user's hands: message boxes, popup menus, modal dialogs and property sheets,
+// the system's common dialogs (files, colours, fonts, printers, find and replace), printer device
+// contexts, the key state, the tick count, beeps and the cursor position and the window under it.
 //
 // The library calls AfxGetServices()->... for these; the installed object is, in production, the
 // library's own CWinServices, which calls the real Win32 function. A test installs a derived object
@@ -17,6 +18,7 @@
 #include <windows.h>
 
 class CDialog;
+class CPropertySheet;
 
 class CWinServices {
 public:
@@ -31,6 +33,28 @@ public:
     // Runs pDialog modally and returns its result (what EndDialog was given, or -1 when the dialog
     // could not be created). Production: CDialog::RunModalLoop.
     virtual INT_PTR DoModal(CDialog* pDialog);
+    // Runs pSheet modally and returns its result (IDOK, IDCANCEL or what EndDialog was given; -1 when
+    // the sheet could not be made). Production: CPropertySheet::RunModalLoop.
+    virtual INT_PTR DoModal(CPropertySheet* pSheet);
+
+    // The system's common dialogs: each behaves as the Win32 call it stands for (comdlg32, the "A"
+    // form) and returns its result; CommDlgExtendedError tells why the last of them answered FALSE
+    // (0: the user cancelled).
+    // GetOpenFileNameA (bOpenFileDialog TRUE) or GetSaveFileNameA.
+    virtual BOOL GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog);
+    virtual BOOL ChooseColor(CHOOSECOLORA* pcc);
+    virtual BOOL ChooseFont(CHOOSEFONTA* pcf);
+    // PrintDlgA: the print or printer set-up dialog, or with PD_RETURNDEFAULT the default printer
+    // without showing anything (FALSE when there is none: Wine has no printer).
+    virtual BOOL PrintDlg(PRINTDLGA* ppd);
+    // FindTextA (bFindDialogOnly TRUE) or ReplaceTextA: the modeless dialog's window, null on failure.
+    // The dialog reports to pfr->hwndOwner with the registered message FINDMSGSTRINGA.
+    virtual HWND FindReplace(FINDREPLACEA* pfr, BOOL bFindDialogOnly);
+    virtual DWORD CommDlgExtendedError();
+    // CreateDCA for a printer: a device context the caller deletes, or null.
+    virtual HDC CreatePrinterDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                                const DEVMODEA* lpInitData);
+
     // GetKeyState: high bit set while the key is down, low bit the toggle state.
     virtual SHORT GetKeyState(int nVirtKey);
     // GetTickCount: milliseconds since start-up.

@@ -58,6 +58,9 @@ void AfxMDISetMenuBar(HWND hWndMDIClient, HMENU hMenuBar);
 
 // Makes sure the common controls' window classes are registered.
 void AfxInitCommonControls();
+// The registered message of drag lists (DRAGLISTMSGSTRING): a list box made a drag list reports to its
+// parent with it; the parent reflects it to the list (CDragListBox).
+UINT AfxDragListMessage();
 
 // The default answer to a tooltip's text request for tool nID: the text after '\n' in string nID.
 // Returns FALSE when there is none.
@@ -111,3 +114,34 @@ CImageList* AfxControlImageList(HWND hWnd, UINT message, int nImageList, const C
 // A new CImageList that owns hImageList (a drag image a control made; the caller deletes it). Null for
 // a null handle.
 CImageList* AfxNewImageList(HIMAGELIST hImageList);
+
+// The dialog procedure behind the library's window procedure for dialogs and property pages: the
+// dialog manager's default handling of every message their tables leave alone.
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The library's modal loop of dialogs and property sheets: disables hWndTop (when it is enabled), shows
+// pWnd's window, and dispatches the thread's messages (through the application's PreTranslateMessage)
+// until pfnIsEnded(pWnd) answers TRUE or the window is gone; the owner is told WM_ENTERIDLE whenever the
+// queue runs empty. WM_QUIT calls pfnOnQuit(pWnd) (which must end the modal state) and is posted again
+// for the outer loop. Afterwards hWndTop is enabled again and activated when the modal window was
+// active.
+void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (*pfnOnQuit)(CWnd*));
+
+// The production modal run of a dialog or property sheet (TModal has StartModal, IsModalEnded,
+// EndDialog, GetModalResult and FinishModal): the window is made, the modal loop runs over the top-level
+// window that owns it for pParentWnd (WM_QUIT ends it with -1), and the window is destroyed. Returns the
+// result; -1 when the window could not be made.
+template <class TModal>
+INT_PTR AfxRunModal(TModal& modal, CWnd* pParentWnd)
+{
+    HWND hWndTop = nullptr;
+    TModal::GetSafeOwner(pParentWnd, &hWndTop);
+    if (!modal.StartModal())
+        return -1;
+    AfxRunModalLoop(
+        &modal, hWndTop, [](CWnd* pWnd) { return static_cast<TModal*>(pWnd)->IsModalEnded(); },
+        [](CWnd* pWnd) { static_cast<TModal*>(pWnd)->EndDialog(-1); });
+    const INT_PTR nResult = modal.GetModalResult();
+    modal.FinishModal();
+    return nResult;
+}

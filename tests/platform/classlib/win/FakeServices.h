@@ -1,7 +1,8 @@
 // The services object of the tests: it records every call of the class library's seams (message
-// boxes, popup menus, modal dialogs, key state, tick count, beeps, cursor position and the window
-// under it) and answers from a script. A call that the script does not answer fails the test (and gets
-// a harmless answer: IDCANCEL, 0, FALSE), and so does a scripted answer that is never used.
+// boxes, popup menus, modal dialogs and property sheets, common dialogs, printer DCs, key state, tick
+// count, beeps, cursor position and the window under it) and answers from a script. A call that the
+// script does not answer fails the test (and gets a harmless answer: IDCANCEL, 0, FALSE), and so does a
+// scripted answer that is never used.
 //
 //   CFakeServices fake;                       // installed for its lifetime
 //   fake.ExpectMessageBox(IDOK, "between");   // the next message box must contain "between"
@@ -9,7 +10,18 @@
 //       dlg.SetDlgItemText(IDC_VALUE, "0.25");
 //       ClickButton(dlg, IDOK);
 //   });
+//   fake.ExpectFileDialog(IDOK, "C:\\r\\a.txt"); // the next file dialog chooses that path
 //   fake.SetKeyState(VK_CONTROL, SHORT(0x8000)); // answers GetKeyState(VK_CONTROL) from now on
+//   fake.ExpectPopupMenu(ID_CHOICE, [](HMENU hMenu) { // the next popup chooses ID_CHOICE; the script
+//       EXPECT_EQ(::GetMenuItemCount(hMenu), 2);       // looks at it while it is "open"
+//   });
+//
+// Common dialogs answer as the system's would, writing the answer into the Win32 record they were
+// given. Printers: the fake knows the printers it was told about (SetDefaultPrinter, ExpectPrintDialog);
+// like Wine it has no default printer until told. A printer DC asked for one of them is a new
+// CFakePrinterDC that the fake keeps (PrinterDCs). The find and replace dialog has no real window: a
+// hidden stand-in window takes its place, and the test delivers the dialog's reports
+// (DeliverFindReplace).
 //
 // Link the library classlib_win_fake_services; include "wine_gtest.h" first in the test source.
 #pragma once
@@ -20,23 +32,44 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
 #include "win/Win.h"
+#include "FakePrinterDC.h"
+
+// A printer the fake knows: its name and its page in pixels at its resolution.
+struct FakePrinter {
+    std::string name = "Fake Printer";
+    int nPageWidth = 850;
+    int nPageHeight = 1100;
+    int nDpiX = 100;
+    int nDpiY = 100;
+};
 
 class CFakeServices : public CWinServices {
 public:
-    // One recorded call: its kind ("MessageBox", "TrackPopupMenu", "DoModal", "GetKeyState",
-    // "GetTickCount", "MessageBeep", "GetCursorPos", "WindowFromPoint") and what it was given.
+    // One recorded call: its kind ("MessageBox", "TrackPopupMenu", "DoModal", "DoModalSheet",
+    // "GetOpenFileName", "GetSaveFileName", "ChooseColor", "ChooseFont", "PrintDlg", "FindText",
+    // "ReplaceText", "CreatePrinterDC", "GetKeyState", "GetTickCount", "MessageBeep", "GetCursorPos",
+    // "WindowFromPoint") and what it was given.
     struct Call {
         std::string kind;
-        std::string text;    // message box text
-        std::string caption; // message box caption
+        std::string text;    // message box text; file dialog: initial name; find text; print dialog and
+                             // printer DC: the printer's name (empty: none)
+        std::string caption; // message box caption; replace text
         UINT nType = 0;      // message box style, beep type, popup flags, key
-        HWND hWnd = nullptr; // message box owner, popup window
+        HWND hWnd = nullptr; // message box and common dialog owner, popup window
+        HMENU hMenu = nullptr; // popup menu
+        POINT pt = {};         // popup position (screen)
+        RECT rcExclude = {};   // popup's excluded rectangle (empty when none was given)
+        DWORD dwFlags = 0;   // common dialogs: the flags given (OFN_*, CC_*, CF_*, PD_*, FR_*)
+        COLORREF color = 0;  // colour and font dialogs: the colour given
+        std::string defExt;  // file dialog: the default extension
+        std::vector<std::string> filter; // file dialog: the filter's texts in order (name, patterns, ...)
     };
 
     // Installs itself as the library's services object; the destructor puts the previous one back and
@@ -49,11 +82,32 @@ public:
     // The next message box answers nAnswer; with pszTextPart, its text must contain that part.
     void ExpectMessageBox(int nAnswer, const char* pszTextPart = nullptr);
     // The next popup menu chooses nCommand (0: none): returned with TPM_RETURNCMD, else posted to
-    // the window as WM_COMMAND.
-    void ExpectPopupMenu(UINT nCommand);
+    // the window as WM_COMMAND. whileOpen (may be empty) runs with the menu before the choice.
+    void ExpectPopupMenu(UINT nCommand, std::function<void(HMENU)> whileOpen = {});
     // The next modal dialog: the window is made (OnInitDialog runs), the script acts on it; the
     // dialog must have ended when the script returns.
     void ExpectModal(std::function<void(CDialog&)> script);
+    // The next modal property sheet, as ExpectModal does for dialogs.
+    void ExpectModalSheet(std::function<void(CPropertySheet&)> script);
+    // The next file dialog answers nAnswer: IDOK choosing pszPath, or IDCANCEL. A path longer than the
+    // dialog's buffer is refused as the system does (FNERR_BUFFERTOOSMALL).
+    void ExpectFileDialog(int nAnswer, const char* pszPath = nullptr);
+    // The next colour dialog: IDOK choosing color, or IDCANCEL.
+    void ExpectColorDialog(int nAnswer, COLORREF color = 0);
+    // The next font dialog: IDOK choosing the font lf, nPointSize (tenths of a point) and color, or
+    // IDCANCEL.
+    void ExpectFontDialog(int nAnswer, const LOGFONTA& lf = LOGFONTA(), int nPointSize = 0, COLORREF color = 0);
+    // The next print or printer set-up dialog: IDOK choosing printer (null: keeping the printer it was
+    // given), or IDCANCEL.
+    void ExpectPrintDialog(int nAnswer, const FakePrinter* pPrinter = nullptr);
+    // The system's default printer from now on (null: none).
+    void SetDefaultPrinter(const FakePrinter* pPrinter);
+    // Reports of the open find and replace dialog to its owner, as the system's dialog sends them:
+    // dwFlags (FR_FINDNEXT, FR_REPLACE, FR_REPLACEALL or FR_DIALOGTERM, with FR_DOWN and FR_MATCHCASE as
+    // the user left them) and, when given, the texts the user typed. FR_DIALOGTERM then closes it.
+    void DeliverFindReplace(DWORD dwFlags, const char* pszFind = nullptr, const char* pszReplace = nullptr);
+    // The printer DCs made so far, oldest first (the fake owns them).
+    const std::vector<std::unique_ptr<CFakePrinterDC>>& PrinterDCs() const { return m_printerDCs; }
     // The next beep.
     void ExpectBeep();
     // Standing answers for the queries.
@@ -69,6 +123,15 @@ public:
     int MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) override;
     BOOL TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm) override;
     INT_PTR DoModal(CDialog* pDialog) override;
+    INT_PTR DoModal(CPropertySheet* pSheet) override;
+    BOOL GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog) override;
+    BOOL ChooseColor(CHOOSECOLORA* pcc) override;
+    BOOL ChooseFont(CHOOSEFONTA* pcf) override;
+    BOOL PrintDlg(PRINTDLGA* ppd) override;
+    HWND FindReplace(FINDREPLACEA* pfr, BOOL bFindDialogOnly) override;
+    DWORD CommDlgExtendedError() override;
+    HDC CreatePrinterDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                        const DEVMODEA* lpInitData) override;
     SHORT GetKeyState(int nVirtKey) override;
     DWORD GetTickCount() override;
     BOOL MessageBeep(UINT uType) override;
@@ -80,11 +143,51 @@ private:
         int nAnswer;
         std::string textPart;
     };
+    struct PopupAnswer {
+        UINT nCommand;
+        std::function<void(HMENU)> whileOpen;
+    };
+    // A modal dialog's or sheet's script (one of the two is set).
+    struct ModalScript {
+        std::function<void(CDialog&)> dialog;
+        std::function<void(CPropertySheet&)> sheet;
+    };
+    // A common dialog's answer (the fields its kind uses).
+    struct DialogAnswer {
+        std::string kind;
+        int nAnswer;
+        std::string path;
+        COLORREF color;
+        LOGFONTA lf;
+        int nPointSize;
+        bool bPrinter;
+        FakePrinter printer;
+    };
+    Call& Record(const char* pszKind);
+    // A modal run of a dialog or sheet (a call of kind pszKind) with the next script, the one in
+    // *pScript of the script queue's front, acting on the live window.
+    template <class TModal>
+    INT_PTR RunModalScript(TModal& modal, const char* pszKind, std::function<void(TModal&)> ModalScript::*pScript);
+    // The next scripted answer of kind pszKind; false (and a failure) when the script has none.
+    bool NextAnswer(const char* pszKind, DialogAnswer& rAnswer);
+    // The printer named pszName among those the fake knows; null when unknown.
+    const FakePrinter* FindPrinter(const char* pszName) const;
+    // Gives ppd new DEVNAMES and DEVMODE blocks for printer, freeing those it held.
+    void SetPrinterBlocks(PRINTDLGA* ppd, const FakePrinter& printer);
+
     CWinServices* m_pPrevious;
     std::vector<Call> m_calls;
     std::deque<MessageBoxAnswer> m_messageBoxes;
-    std::deque<UINT> m_popupCommands;
-    std::deque<std::function<void(CDialog&)>> m_modalScripts;
+    std::deque<PopupAnswer> m_popupCommands;
+    std::deque<ModalScript> m_modalScripts;
+    std::deque<DialogAnswer> m_dialogAnswers;
+    DWORD m_dwCommDlgError = 0;
+    std::vector<FakePrinter> m_printers; // every printer the fake was told about
+    bool m_bDefaultPrinter = false;
+    FakePrinter m_defaultPrinter;
+    std::vector<std::unique_ptr<CFakePrinterDC>> m_printerDCs;
+    FINDREPLACEA* m_pFindReplace = nullptr; // the open find dialog's record
+    HWND m_hWndFindStandIn = nullptr;      // and its stand-in window
     int m_nBeeps = 0;
     std::map<int, SHORT> m_keyStates;
     bool m_bTickSet = false;
@@ -94,6 +197,8 @@ private:
     HWND m_hWndUnderCursor = nullptr;
 };
 
+// The device (printer) name in a DEVNAMES block; empty without one.
+std::string DeviceNameOf(HGLOBAL hDevNames);
 // Clicks button nID of the dialog as the user would (WM_COMMAND with BN_CLICKED from the button).
 void ClickButton(CWnd& dialog, int nID);
 // Dispatches the messages waiting in the thread's queue (WM_QUIT is left out and reported as

@@ -1,0 +1,19 @@
+/* Ids of the toolkit's own resources (toolkit.rc) and of the commands and messages its bars use.
+ * Plain #defines: the resource compiler reads this file too. */
+#ifndef ONDRIX_FRAMES_SECTOOLKITRES_H
+#define ONDRIX_FRAMES_SECTOOLKITRES_H
+
+/* Commands of a sizable bar's context menu; their strings are the menu texts. */
+#define ID_SEC_ALLOWDOCKING 43040 /* "Allow Docking": switch the bar's docking off or back on */
+#define ID_SEC_HIDE         43041 /* "Hide": hide the bar through its frame */
+
+/* Tooltips of the buttons on a sizable bar's gripper. */
+#define IDS_SEC_GRIPPER_HIDE     20540 /* "Hide docked window" */
+#define IDS_SEC_GRIPPER_EXPAND   20541 /* "Expand docked window" */
+#define IDS_SEC_GRIPPER_CONTRACT 20542 /* "Contract docked window" */
+
+/* Sent by a sizable bar to its dock site before its context menu opens, so that the frame can add
+ * items: wParam the bar (SECControlBar*), lParam the menu (CMenu*). */
+#define SEC_WM_BARCONTEXTMENU 0x38FF
+
+#endif

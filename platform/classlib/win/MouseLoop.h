@@ -1,0 +1,33 @@
+// AfxRunMouseLoop: the library's modal mouse loop, the one pattern of every drag the user makes with
+// a mouse button held down (tracker rectangles, and the drags of bars, splitters and values that build
+// on it).
+//
+// The loop takes the mouse capture for pWnd and takes the thread's messages one by one, waiting for
+// them, and hands each to the step function, which answers what to do with it:
+// - afxLoopContinue: the step used the message;
+// - afxLoopDispatch: not the loop's message; it is dispatched as usual (painting, timers...);
+// - afxLoopDone or afxLoopCancel: the loop ends, accepted or given up.
+// The loop also ends, given up, when pWnd no longer holds the capture (another window took it, the
+// window went) and on WM_QUIT, which it posts again for the outer loop. The step runs inside the
+// exception barrier of window procedures: an exception is reported (through the services object) and
+// gives the loop up. The capture is released when the loop ends, whatever ended it.
+//
+// Because the loop reads the queue, it also runs from messages posted before it starts: a test posts
+// the mouse moves and the button's release, then starts the drag.
+#pragma once
+
+#include "win/CWnd.h"
+
+enum AfxLoopStep { afxLoopContinue, afxLoopDispatch, afxLoopDone, afxLoopCancel };
+
+// Runs the loop on pWnd (not null, with a window) with pfnStep(pContext, message) as the step. Returns
+// TRUE when a step answered afxLoopDone, FALSE when the loop was given up.
+BOOL AfxRunMouseLoop(CWnd* pWnd, AfxLoopStep (*pfnStep)(void* pContext, const MSG& msg), void* pContext);
+
+// The same with any callable step(const MSG&) -> AfxLoopStep (a lambda).
+template <class TStep>
+BOOL AfxRunMouseLoop(CWnd* pWnd, TStep step)
+{
+    return AfxRunMouseLoop(
+        pWnd, [](void* pContext, const MSG& msg) { return (*static_cast<TStep*>(pContext))(msg); }, &step);
+}
