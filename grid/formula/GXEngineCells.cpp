@@ -265,7 +265,7 @@ void EngineFreeCellList(EngineCell* pFirst)
 EngineCell* EngineStoreNumber(SheetHandle h, int32_t nRow, int32_t nCol, double dValue)
 {
     return StoreCell(h, "EngineStoreNumber", nRow, nCol, kGeneralPool, kCellNumber,
-                         [&](EngineCell* pCell) { EngineSetCellNumber(pCell, dValue); });
+                     [&](EngineCell* pCell) { EngineSetCellNumber(pCell, dValue); });
 }
 
 EngineCell* EngineStoreText(SheetHandle h, int32_t nRow, int32_t nCol, const char* pszText)

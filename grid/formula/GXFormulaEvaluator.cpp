@@ -91,10 +91,10 @@ public:
         value.m_v.u.error.nCode = nCode;
         return value;
     }
-    static Value Kind(int32_t nKind)
+    static Value NotAvailable()
     {
         Value value;
-        value.m_v.nKind = nKind;
+        value.m_v.nKind = kEvalNotAvailable;
         return value;
     }
 
@@ -103,6 +103,8 @@ public:
     double Number() const { return m_v.u.dNumber; }
     const char* Text() const { return m_v.u.pszText; }
     const CellRangeRef& Ref() const { return m_v.u.ref; }
+    // Raises the error this error value holds.
+    [[noreturn]] void RaiseError() const { Raise(m_v.u.error.nCode, m_v.u.error.nValue); }
     // Hands the value and its text to the caller.
     EvalValue Release()
     {
@@ -194,7 +196,8 @@ Value Evaluator::Eval(int16_t nItem)
     const FormulaItem& item = m_items[nItem];
     switch (item.nKind) {
     case kItemOperator: return Operator(item);
-    case kItemNumber: return std::isfinite(item.u.dNumber) ? Value::Number(item.u.dNumber) : Value::Error(GX_ERR_NOT_FINITE);
+    case kItemNumber:
+        return std::isfinite(item.u.dNumber) ? Value::Number(item.u.dNumber) : Value::Error(GX_ERR_NOT_FINITE);
     case kItemString: return Value::Text(item.u.pszText, std::strlen(item.u.pszText));
     case kItemCell:
     case kItemRange:
@@ -235,7 +238,7 @@ bool Evaluator::Dereference(Value& v)
         }
         switch (pCell->ValueKind()) {
         case kValueNumber: v = Value::Number(pCell->value.dNumber); break;
-        case kValueNotAvailable: v = Value::Kind(kEvalNotAvailable); break;
+        case kValueNotAvailable: v = Value::NotAvailable(); break;
         case kValueError: Raise(GX_ERR_OPERAND_HOLDS_ERROR);
         default: {
             const char* pszText = EngineCellText(pCell);
@@ -245,7 +248,7 @@ bool Evaluator::Dereference(Value& v)
         }
         return true;
     }
-    case kEvalError: Raise(v.Get().u.error.nCode, v.Get().u.error.nValue);
+    case kEvalError: v.RaiseError();
     case kEvalRange:
     case kEvalByReference: return false;
     default: return true;
@@ -259,7 +262,7 @@ Value Evaluator::Operand(Value v, int32_t nUnreadable)
     if (!Dereference(v))
         Raise(nUnreadable);
     if (v.Kind() == kEvalError)
-        Raise(v.Get().u.error.nCode, v.Get().u.error.nValue);
+        v.RaiseError();
     return v;
 }
 
@@ -281,7 +284,7 @@ double Evaluator::Number(const Value& v)
         Dereference(cell);
         return Number(cell);
     }
-    case kEvalError: Raise(v.Get().u.error.nCode, v.Get().u.error.nValue);
+    case kEvalError: v.RaiseError();
     default: Raise(GX_ERR_NON_NUMERIC);
     }
 }
@@ -444,7 +447,7 @@ Value Evaluator::Call(const FormulaItem& item)
             if (v.Kind() == kEvalString)
                 v = Value::Number(AfxStrToDouble(v.Text()));
             else if (v.Kind() == kEvalError)
-                Raise(v.Get().u.error.nCode, v.Get().u.error.nValue);
+                v.RaiseError();
             else if (v.Kind() != kEvalNumber)
                 Raise(GX_ERR_NON_NUMERIC);
         }

@@ -200,10 +200,12 @@ CString EnginePrintFormula(const CompiledFormula* pFormula)
         if (printer.Valid(pFormula->nDependencies)) {
             printer.Put("\\");
             int16_t nItem = pFormula->nDependencies;
-            for (int32_t n = 0; printer.Valid(nItem) && n < pFormula->nItems; n++, nItem = pFormula->pItems[nItem].nLink2) {
+            // counted, so that a list whose links loop ends
+            for (int32_t n = 0; printer.Valid(nItem) && n < pFormula->nItems; n++) {
                 if (n > 0)
                     printer.Put(",");
                 printer.Item(nItem);
+                nItem = pFormula->pItems[nItem].nLink2;
             }
         }
         if (pFormula->pszComment != nullptr) {

@@ -64,7 +64,8 @@ inline std::string Tree(const CompiledFormula& formula, int16_t i)
         else if (item.nLink1 < 0)
             text = std::string("(") + kNames[nOp] + " " + Tree(formula, item.nLink2) + ")";
         else
-            text = std::string("(") + kNames[nOp] + " " + Tree(formula, item.nLink1) + " " + Tree(formula, item.nLink2) + ")";
+            text = std::string("(") + kNames[nOp] + " " + Tree(formula, item.nLink1) + " " +
+                   Tree(formula, item.nLink2) + ")";
         break;
     }
     case kItemNumber:
@@ -146,9 +147,12 @@ protected:
         return printed;
     }
 
-    // When pszText parses: its printed text parses to the same items and prints the same again.
+    // When pszText parses: its printed text parses to the same items and prints the same again. The
+    // alternative syntax is written for other programs: only the engine's own goes round.
     void ExpectRoundTrip(const char* pszText)
     {
+        if (EngineState().m_bAltSyntax)
+            return;
         CompiledFormula* pFirst = EngineParseFormula(m_h, pszText);
         if (pFirst == nullptr)
             return;
@@ -161,6 +165,20 @@ protected:
             EngineFreeFormula(pSecond);
         }
         EngineFreeFormula(pFirst);
+    }
+
+    struct Case {
+        const char* pszText;
+        const char* pszExpected;
+    };
+    // Expects outcome(text) to give each case's expected text, and each text to go round.
+    template <class Outcome>
+    void CheckCases(std::initializer_list<Case> cases, Outcome outcome)
+    {
+        for (const Case& c : cases) {
+            EXPECT_EQ(outcome(c.pszText), c.pszExpected) << c.pszText;
+            ExpectRoundTrip(c.pszText);
+        }
     }
 
     // The value of pCell: "n:<%.15g>", "s:<text>", "e:<code>", "na" or "empty".

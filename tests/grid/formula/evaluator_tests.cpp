@@ -77,16 +77,9 @@ protected:
         EngineDefineName(m_h, "Sales", Ref("B5..C6"));
     }
 
-    struct Case {
-        const char* pszText;
-        const char* pszValue;
-    };
     void Check(std::initializer_list<Case> cases)
     {
-        for (const Case& c : cases) {
-            EXPECT_EQ(Compute(2, 1, c.pszText), c.pszValue) << c.pszText;
-            ExpectRoundTrip(c.pszText);
-        }
+        CheckCases(cases, [this](const char* psz) { return Compute(2, 1, psz); });
     }
 };
 

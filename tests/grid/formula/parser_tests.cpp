@@ -29,16 +29,9 @@ protected:
         EngineDefineName(m_h, "Sales", Ref("B2..C3"));
     }
 
-    struct Case {
-        const char* pszText;
-        const char* pszResult;
-    };
     void Check(std::initializer_list<Case> cases)
     {
-        for (const Case& c : cases) {
-            EXPECT_EQ(Parse(c.pszText), c.pszResult) << c.pszText;
-            ExpectRoundTrip(c.pszText);
-        }
+        CheckCases(cases, [this](const char* psz) { return Parse(psz); });
     }
 };
 
