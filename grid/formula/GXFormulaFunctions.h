@@ -8,7 +8,8 @@
 //
 // The evaluator evaluates every argument in order, except by-reference ones, which the entry point
 // receives unevaluated (kEvalByReference). An argument of type code 0, 1 or 2 arrives as a number:
-// it is dereferenced and a string read as a number in the C locale; any other value is error 128.
+// it is dereferenced and a string read as a number in the C locale; an error value raises its own
+// code, and any other value is error 128.
 // Arguments of other type codes arrive as they were evaluated (a string, a cell or a range, ...).
 // The engine itself never installs a table, so without a host every function call is error 227.
 #pragma once
