@@ -263,19 +263,20 @@ private:
     // Save As: the save dialog (default extension "zex", the initial name "untitled" for an untitled
     // project, no overwrite prompt: the writers save safely). A name of another extension than csv,
     // zex or zek shows "Can't write file!" and changes nothing. Otherwise the project is saved with
-    // that type and, saved or not, takes the new path and type, its title and a recent-file entry.
-    // TRUE when the project was saved.
+    // that type and, saved or not, takes the file (TakeProjectFile). TRUE when the project was saved.
     BOOL SaveProjectUnderNewName();
     // Saves the project into path (a Windows path) as nType with the output symbols; "Can't write
     // file!" when it fails. TRUE when saved.
     BOOL SaveProjectTo(const CString& path, int nType);
     // Reads path (a Windows path) into the project, which the caller has reset, by its extension ext
     // (csv, zex or zek in any case: CSV with the input symbols, XML, the sibling binary file). On
-    // success: the evaluations grid reloaded, the file type and path set, the title "Ondrix -
-    // [<path>]" and a recent-file entry. Another extension, a path without a host path or a read that
-    // fails: "Can't read file!" and the title "Ondrix - [untitled]" over the empty project. TRUE when
-    // read.
+    // success: the evaluations grid reloaded and TakeProjectFile. Another extension, a path without a
+    // host path or a read that fails: "Can't read file!" and the title "Ondrix - [untitled]" over the
+    // empty project. TRUE when read.
     BOOL ReadProjectFile(const CString& path, const CString& ext);
+    // Makes path (a Windows path) of type nType the project's file: the file type and path, the title
+    // "Ondrix - [<path>]" and the top entry of the recent-file list.
+    void TakeProjectFile(const CString& path, int nType);
     // The main window's title for the project file lpszPath (see ProjectTitle); nothing without one.
     void SetProjectTitle(LPCSTR lpszPath);
     // The warning box (caption "Ondrix") with string nIDText.

@@ -106,10 +106,7 @@ BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
         return FALSE;
     }
     m_Project.RefreshEvaluationsGrid();
-    m_nFileType = nType;
-    m_strFilePath = path;
-    SetProjectTitle(path);
-    AddToRecentFileList(path);
+    TakeProjectFile(path, nType);
     return TRUE;
 }
 
@@ -156,11 +153,16 @@ BOOL CZQApp::SaveProjectUnderNewName()
     }
     const BOOL bSaved = SaveProjectTo(path, nType);
     // saved or not, the project is now that file's
+    TakeProjectFile(path, nType);
+    return bSaved;
+}
+
+void CZQApp::TakeProjectFile(const CString& path, int nType)
+{
     m_nFileType = nType;
     m_strFilePath = path;
     SetProjectTitle(path);
     AddToRecentFileList(path);
-    return bSaved;
 }
 
 void CZQApp::SetProjectTitle(LPCSTR lpszPath)
