@@ -187,8 +187,9 @@ TEST(MainMenu, EveryItemOfTheMenuAndEveryShortcutInBothLanguages)
             EXPECT_EQ(::GetMenuItemID(hPolishPopup, int(i)), items[i].nID) << items[i].text;
             ::GetMenuStringA(hPolishPopup, UINT(i), text, sizeof text, MF_BYPOSITION);
             const char* tab = strchr(items[i].text, '\t');
-            if (tab != nullptr)
+            if (tab != nullptr) {
                 EXPECT_STREQ(strchr(text, '\t'), tab) << text;
+            }
         }
     }
     ::DestroyMenu(hMenu);
