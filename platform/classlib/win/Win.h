@@ -58,3 +58,6 @@
 #include "win/CListView.h"
 #include "win/CDocTemplate.h"
 #include "win/CDocManager.h"
+#include "win/COleDateTime.h"
+#include "win/CTime.h"
+#include "win/COleVariant.h"
