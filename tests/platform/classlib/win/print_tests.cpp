@@ -95,7 +95,9 @@ protected:
         CFont font;
         font.CreateFont(-60, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
         CFont* pOld = pDC->SelectObject(&font);
+        pDC->SetBkMode(TRANSPARENT);
         pDC->TextOut(page.Width() / 2, page.Height() / 2, "Preview");
+        pDC->TextOut(page.Width() / 10, page.Height() * 3 / 4, ("Page " + std::to_string(pInfo->m_nCurPage)).c_str());
         extent = pDC->GetTextExtent("Preview");
         extentOutput = pDC->GetOutputTextExtent("Preview");
         CDC* pPrinter = CDC::FromHandle(pDC->m_hAttribDC);
