@@ -115,6 +115,7 @@ TEST(OleDateTime, FormatsWithTheLibrarysOwnConversionsAndTheLocale)
     EXPECT_EQ(evening.Format("%c"), "29.2.2004 19:05:09");
     EXPECT_EQ(evening.Format(), "29.2.2004 19:05:09");
     EXPECT_EQ(evening.Format(VAR_DATEVALUEONLY), "29.2.2004");
+    EXPECT_EQ(evening.Format("%#c|%d-%b-%y"), "Sonntag, 29. Februar 2004 19:05:09|29-Feb-04");
     // conversions the library does not know give nothing at all
     EXPECT_EQ(evening.Format("%Y %q"), "");
     EXPECT_EQ(evening.Format("100%"), "");

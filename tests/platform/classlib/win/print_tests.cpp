@@ -32,6 +32,7 @@ public:
     UINT m_nStopAt = 0;           // OnPrepareDC clears m_bContinuePrinting on this page
     UINT m_nThrowAt = 0;          // OnPrint throws on this page
     bool m_bGridPreparation = false; // the grid view's preparation of the print dialog
+    bool m_bPrintToFile = false;     // "print to file" chosen in the dialog
     std::vector<std::string> log;
     // what the last page drawn saw
     BOOL bPrinting = FALSE;
@@ -61,6 +62,8 @@ protected:
             pInfo->m_pPD->m_pd.Flags &= ~DWORD(PD_NOSELECTION);
             pInfo->m_pPD->m_pd.hInstance = AfxGetResourceHandle();
         }
+        if (m_bPrintToFile)
+            pInfo->m_pPD->m_pd.Flags |= PD_PRINTTOFILE; // the dialog leaves the user's choice
         return DoPreparePrinting(pInfo);
     }
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override
@@ -255,6 +258,20 @@ TEST_F(PrintTest, DirectPrintingUsesTheStoredPrinterAndRefusesWithoutOne)
     EXPECT_EQ(PrinterDC().DocCalls().back(), "EndDoc");
 }
 
+TEST_F(PrintTest, PrintingToAFileAsksForItsNameAndCancellingThatPrintsNothing)
+{
+    pView->m_bPrintToFile = true;
+    fake.ExpectPrintDialog(IDOK, &printer);
+    fake.ExpectFileDialog(IDCANCEL);
+    Command(ID_FILE_PRINT);
+    const auto files = fake.CallsOf("GetSaveFileName");
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].defExt, "prn");
+    ASSERT_EQ(fake.PrinterDCs().size(), 1u);
+    EXPECT_TRUE(PrinterDC().DocCalls().empty());
+    EXPECT_EQ(pView->log, Log{"OnPreparePrinting"});
+}
+
 TEST_F(PrintTest, TheGridsPreparationReachesThePrintDialogAndCancelPrintsNothing)
 {
     pView->m_bGridPreparation = true;
@@ -372,6 +389,45 @@ TEST_F(PreviewTest, WithoutAPrinterThePreviewDoesNotOpen)
     Command(ID_FILE_PRINT_PREVIEW);
     EXPECT_EQ(pFrame->GetActiveView(), pView);
     EXPECT_TRUE(toolBar.IsWindowVisible());
+}
+
+TEST(MdiPreview, TheMainFramesClientGivesWayAndComesBack)
+{
+    CWinApp app{"Ondrix"};
+    CFakeServices fake;
+    FakePrinter printer;
+    fake.SetDefaultPrinter(&printer);
+    auto* pMain = new CMDIFrameWnd;
+    ASSERT_TRUE(pMain->Create(nullptr, "Ondrix", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 600, 480)));
+    app.m_pMainWnd = pMain;
+    CReportDoc document;
+    document.m_bAutoDelete = FALSE;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CPagesView);
+    context.m_pCurrentDoc = &document;
+    auto* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(nullptr, "report", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               pMain, &context));
+    pChild->InitialUpdateFrame(&document, TRUE);
+    auto* pView = static_cast<CPagesView*>(pChild->GetActiveView());
+    ASSERT_NE(pView, nullptr);
+
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
+    auto* pPreview = dynamic_cast<CPreviewView*>(pMain->GetActiveView());
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(pMain->m_hWndMDIClient));
+    EXPECT_EQ(::GetDlgCtrlID(pMain->m_hWndMDIClient), AFX_IDW_PANE_SAVE);
+    // the preview's commands reach it through the main frame, past the active child's view
+    pMain->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_NEXT, 0);
+    EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
+    pMain->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE, 0);
+    EXPECT_EQ(pMain->GetActiveView(), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(pMain->m_hWndMDIClient));
+    EXPECT_EQ(::GetDlgCtrlID(pMain->m_hWndMDIClient), AFX_IDW_PANE_FIRST);
+    EXPECT_EQ(pView->log.back(), "OnEndPrinting");
+
+    app.m_pMainWnd = nullptr;
+    pMain->DestroyWindow();
 }
 
 } // namespace
