@@ -222,40 +222,23 @@ int COleDateTime::SetTime(int nHour, int nMin, int nSec)
     return SetDateTime(1899, 12, 30, nHour, nMin, nSec);
 }
 
-int COleDateTime::GetYear() const
+namespace {
+
+// One part of a date, or AFX_OLE_DATETIME_ERROR when it is not valid.
+int PartOf(const COleDateTime& date, int DateParts::*pPart)
 {
-    return m_status == valid ? Decode(m_dt).nYear : AFX_OLE_DATETIME_ERROR;
+    return date.GetStatus() == COleDateTime::valid ? Decode(date.m_dt).*pPart : AFX_OLE_DATETIME_ERROR;
 }
 
-int COleDateTime::GetMonth() const
-{
-    return m_status == valid ? Decode(m_dt).nMonth : AFX_OLE_DATETIME_ERROR;
-}
+} // namespace
 
-int COleDateTime::GetDay() const
-{
-    return m_status == valid ? Decode(m_dt).nDay : AFX_OLE_DATETIME_ERROR;
-}
-
-int COleDateTime::GetHour() const
-{
-    return m_status == valid ? Decode(m_dt).nHour : AFX_OLE_DATETIME_ERROR;
-}
-
-int COleDateTime::GetMinute() const
-{
-    return m_status == valid ? Decode(m_dt).nMinute : AFX_OLE_DATETIME_ERROR;
-}
-
-int COleDateTime::GetSecond() const
-{
-    return m_status == valid ? Decode(m_dt).nSecond : AFX_OLE_DATETIME_ERROR;
-}
-
-int COleDateTime::GetDayOfWeek() const
-{
-    return m_status == valid ? Decode(m_dt).nDayOfWeek : AFX_OLE_DATETIME_ERROR;
-}
+int COleDateTime::GetYear() const { return PartOf(*this, &DateParts::nYear); }
+int COleDateTime::GetMonth() const { return PartOf(*this, &DateParts::nMonth); }
+int COleDateTime::GetDay() const { return PartOf(*this, &DateParts::nDay); }
+int COleDateTime::GetHour() const { return PartOf(*this, &DateParts::nHour); }
+int COleDateTime::GetMinute() const { return PartOf(*this, &DateParts::nMinute); }
+int COleDateTime::GetSecond() const { return PartOf(*this, &DateParts::nSecond); }
+int COleDateTime::GetDayOfWeek() const { return PartOf(*this, &DateParts::nDayOfWeek); }
 
 BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME& sysTime) const
 {

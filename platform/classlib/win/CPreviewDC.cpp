@@ -73,59 +73,48 @@ void CPreviewDC::MirrorMapping()
                        m_rectPage.top + ::MulDiv(ptViewportOrg.y, m_rectPage.Height(), m_sizePrinter.cy), nullptr);
 }
 
+template <class TResult, class TCall>
+TResult CPreviewDC::OnAttribute(TCall call)
+{
+    TResult result = {};
+    call(m_hAttribDC, &result);
+    MirrorMapping();
+    return result;
+}
+
 int CPreviewDC::SetMapMode(int nMapMode)
 {
-    const int nOld = ::SetMapMode(m_hAttribDC, nMapMode);
-    MirrorMapping();
-    return nOld;
+    return OnAttribute<int>([&](HDC h, int* p) { *p = ::SetMapMode(h, nMapMode); });
 }
 
 CPoint CPreviewDC::SetViewportOrg(int x, int y)
 {
-    POINT pt = {};
-    ::SetViewportOrgEx(m_hAttribDC, x, y, &pt);
-    MirrorMapping();
-    return pt;
+    return OnAttribute<POINT>([&](HDC h, POINT* p) { ::SetViewportOrgEx(h, x, y, p); });
 }
 
 CPoint CPreviewDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
-    POINT pt = {};
-    ::OffsetViewportOrgEx(m_hAttribDC, nWidth, nHeight, &pt);
-    MirrorMapping();
-    return pt;
+    return OnAttribute<POINT>([&](HDC h, POINT* p) { ::OffsetViewportOrgEx(h, nWidth, nHeight, p); });
 }
 
 CSize CPreviewDC::SetViewportExt(int cx, int cy)
 {
-    SIZE size = {};
-    ::SetViewportExtEx(m_hAttribDC, cx, cy, &size);
-    MirrorMapping();
-    return size;
+    return OnAttribute<SIZE>([&](HDC h, SIZE* p) { ::SetViewportExtEx(h, cx, cy, p); });
 }
 
 CSize CPreviewDC::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom)
 {
-    SIZE size = {};
-    ::ScaleViewportExtEx(m_hAttribDC, xNum, xDenom, yNum, yDenom, &size);
-    MirrorMapping();
-    return size;
+    return OnAttribute<SIZE>([&](HDC h, SIZE* p) { ::ScaleViewportExtEx(h, xNum, xDenom, yNum, yDenom, p); });
 }
 
 CSize CPreviewDC::SetWindowExt(int cx, int cy)
 {
-    SIZE size = {};
-    ::SetWindowExtEx(m_hAttribDC, cx, cy, &size);
-    MirrorMapping();
-    return size;
+    return OnAttribute<SIZE>([&](HDC h, SIZE* p) { ::SetWindowExtEx(h, cx, cy, p); });
 }
 
 CSize CPreviewDC::ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom)
 {
-    SIZE size = {};
-    ::ScaleWindowExtEx(m_hAttribDC, xNum, xDenom, yNum, yDenom, &size);
-    MirrorMapping();
-    return size;
+    return OnAttribute<SIZE>([&](HDC h, SIZE* p) { ::ScaleWindowExtEx(h, xNum, xDenom, yNum, yDenom, p); });
 }
 
 BOOL CPreviewDC::RestoreDC(int nSavedDC)

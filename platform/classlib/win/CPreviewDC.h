@@ -34,6 +34,9 @@ public:
 private:
     // Gives the output DC the attribute DC's mapping scaled onto the page rectangle.
     void MirrorMapping();
+    // Runs call(attribute DC, &result) (a change of the mapping), then MirrorMapping. Returns result.
+    template <class TResult, class TCall>
+    TResult OnAttribute(TCall call);
 
     CRect m_rectPage;  // the page on the screen, screen device units
     CSize m_sizePrinter; // the printer's page, printer device units

@@ -14,7 +14,7 @@
 // printer attribute DC: IsPrinting, measures and GetDeviceCaps from the printer, the page scaled into
 // the sheet) with m_nCurPage and m_rectDraw (first the page in printer pixels, then in the DC's
 // logical units, as the print loop gives them). A view that clears m_bContinuePrinting for a page has
-// no such page: it is not drawn. Zoomed out (at first) the pages fit the window; zoomed in one page
+// no such page: its sheet stays blank. Zoomed out (at first) the pages fit the window; zoomed in one page
 // shows at its size on paper, with scroll bars. The status bar shows m_strPageDesc with the first
 // page's number (a view that appended " / %u"-style text shows "Page 4 / 6").
 //
