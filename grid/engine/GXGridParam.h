@@ -40,9 +40,9 @@ public:
     ~CGXGridParam() override;
     CGXGridParam(const CGXGridParam&) = delete;
 
-    // 2: the stored form.
+    // The stored form.
     void Serialize(CArchive& ar) override;
-    // 3: makes this parameter object a copy of other through the parameter-copy module (nothing
+    // Makes this parameter object a copy of other through the parameter-copy module (nothing
     // without it, nothing for itself). Returns *this.
     virtual CGXGridParam& operator=(const CGXGridParam& other);
 
@@ -132,6 +132,23 @@ public:
     // After loading: hands the second range list to the library state's hook (nothing without one).
     void NotifyRangeListsLoaded();
 
+    // Options of the grid core that the stored form does not hold (each 0 / FALSE at construction):
+    // the lock switch (while set, with the read-only guard, the grid refuses changes); the cell
+    // activation flags (4: a control is activated when its cell becomes current); the line-offset
+    // option (grid lines lie on a cell's last pixel, so the last frozen column and row keep their
+    // full width); whether paste prefers the grid's private clipboard format to text; whether a grid
+    // initialised the object.
+    BOOL IsLockReadOnly() const { return m_bLockReadOnly; }
+    void SetLockReadOnly(BOOL b) { m_bLockReadOnly = b; }
+    WORD GetActivateCellFlags() const { return m_wActivateCell; }
+    void SetActivateCellFlags(WORD w) { m_wActivateCell = w; }
+    BOOL GetLineOffset() const { return m_bLineOffset; }
+    void SetLineOffset(BOOL b) { m_bLineOffset = b; }
+    BOOL GetPreferPrivateClipboardFormat() const { return m_bPreferPrivateFormat; }
+    void SetPreferPrivateClipboardFormat(BOOL b) { m_bPreferPrivateFormat = b; }
+    BOOL IsInit() const { return m_bIsInit; }
+    void SetInit(BOOL b) { m_bIsInit = b; }
+
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
     void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
@@ -200,4 +217,10 @@ private:
     BYTE m_abOptions8[3];    // schema 8: three bytes (0)
     WORD m_wOption9;         // schema 9: a word (0)
     BYTE m_bOption10;        // schema 10: a byte (0)
+
+    BOOL m_bLockReadOnly = FALSE;
+    WORD m_wActivateCell = 0;
+    BOOL m_bLineOffset = FALSE;
+    BOOL m_bPreferPrivateFormat = FALSE;
+    BOOL m_bIsInit = FALSE;
 };

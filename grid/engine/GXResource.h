@@ -153,3 +153,9 @@
 #define GX_IDS_DONE 20076
 #define GX_IDS_PRESSESC 20077
 #define GX_IDS_ABORTOPERATION 20081
+
+// Bitmaps: the drop-down arrow of combo cells (a black triangle of 7 by 4 pixels on button face) and
+// its disabled form (shadow grey with a white highlight); the library rebuilds both in the current
+// button colours.
+#define GX_IDB_DROPARROW 20028
+#define GX_IDB_DROPARROW_DISABLED 20211

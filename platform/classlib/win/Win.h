@@ -10,6 +10,7 @@
 #include "win/AfxStrings.h"
 #include "win/ArgCheck.h"
 #include "win/CRect.h"
+#include "win/CSharedFile.h"
 #include "win/CGdiObject.h"
 #include "win/CDC.h"
 #include "win/CMenu.h"
