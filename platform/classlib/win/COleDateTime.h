@@ -114,7 +114,7 @@ public:
     COleDateTimeSpan();
     // dblSpanSrc days; invalid for NaN or infinity.
     COleDateTimeSpan(double dblSpanSrc);
-    // nDays days and the given time (each part may be negative or beyond its usual range).
+    // lDays days and the given time (each part may be negative or beyond its usual range).
     COleDateTimeSpan(LONG lDays, int nHours, int nMins, int nSecs);
 
     DateTimeSpanStatus GetStatus() const { return m_status; }

@@ -336,6 +336,12 @@ TEST_F(PreviewTest, OpensAtThePageBeginPrintingLeftAndDrawsItScaledAsItPrints)
     EXPECT_LT(pView->extentOutput.cx, pView->extent.cx); // the screen's sheet is smaller than the paper
     // the sheet has the paper's proportions
     EXPECT_NEAR(double(sheet.Height()) / sheet.Width(), 1100.0 / 850.0, 0.02);
+
+    // Print... closes the preview and prints from the view (here cancelled in the print dialog)
+    fake.ExpectPrintDialog(IDCANCEL);
+    Command(AFX_ID_PREVIEW_PRINT);
+    EXPECT_EQ(pFrame->GetActiveView(), pView);
+    EXPECT_EQ(ShownPrintDialogs().size(), 1u);
 }
 
 TEST_F(PreviewTest, PagesTurnWithinTheDocumentAndCloseGivesTheFrameBack)
