@@ -125,7 +125,6 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
         if (pApp != nullptr)
             pApp->GetPrinterDeviceDefaults(&pd);
     } else {
-        pd.hwndOwner = m_hWnd;
         if (pApp == nullptr || pApp->DoPrintDialog(pInfo->m_pPD) != IDOK)
             return FALSE;
     }
