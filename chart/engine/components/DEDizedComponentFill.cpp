@@ -81,7 +81,10 @@ void FillSolid(CDC* pDC, const CRect& rect, COLORREF crColour)
 
 // A colour taken apart into red, green and blue, stepped along a gradient.
 struct Channels {
-    explicit Channels(COLORREF crColour) : value{double(GetRValue(crColour)), double(GetGValue(crColour)), double(GetBValue(crColour))} {}
+    explicit Channels(COLORREF crColour)
+        : value{double(GetRValue(crColour)), double(GetGValue(crColour)), double(GetBValue(crColour))}
+    {
+    }
 
     // The colour, each channel truncated.
     COLORREF Colour() const
