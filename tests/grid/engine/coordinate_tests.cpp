@@ -6,6 +6,7 @@
 
 #include "grid/engine/GXResource.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -91,6 +92,33 @@ TEST(Coordinates, SizesAreStoredInCharacterUnits)
     ASSERT_GT(huge.GetFontHeight(), 1000);
     huge.StoreRowHeight(1, 30);
     EXPECT_EQ(huge.GetRowHeight(1), 30);
+}
+
+TEST(Coordinates, SettingSizesReportsAndRecordsTheOldOnes)
+{
+    CTestGridWnd grid;
+    MakeRegularGrid(grid);
+    FakeCommandFactory factory;
+    FakeOptimizedUpdateImp update;
+    WithModule<CGXAbstractCommandFactory> withFactory(grid.m_pCommandFactory, &factory);
+    WithModule<CGXAbstractGridOptimizedUpdateImp> withUpdate(grid.m_pOptimizedUpdateImp, &update);
+    CGXGridCore* pCore = &grid;
+    EXPECT_FALSE(grid.SetRowHeight(2, 4, 20)) << "nothing changes";
+    EXPECT_TRUE(factory.calls.empty());
+    const int anHeights[] = {30, 20, 40};
+    EXPECT_TRUE(grid.SetRowHeight(2, 4, 0, anHeights));
+    EXPECT_EQ(grid.GetRowHeight(2), 30);
+    EXPECT_EQ(grid.GetRowHeight(4), 40);
+    ASSERT_EQ(update.calls.size(), 1u);
+    EXPECT_EQ(update.calls[0].rfind("UpdateRowHeightsChanged(" + ArgText(pCore) + ",2,4,", 0), 0u);
+    EXPECT_EQ(factory.calls, std::vector<std::string>({Call("CreateSetRowHeightCmd", 2, 4, 0), Call("AddCommand", pCore, 0)}));
+    EXPECT_TRUE(grid.SetColWidth(3, 0, 70, nullptr, 2, CGXGridCore::gxRollback));
+    EXPECT_EQ(grid.GetColWidth(3), 70);
+    EXPECT_EQ(factory.calls.size(), 2u) << "a rollback records nothing";
+    EXPECT_FALSE(grid.SetDefaultRowHeight(0));
+    EXPECT_TRUE(grid.SetDefaultColWidth(60));
+    EXPECT_EQ(grid.GetColWidth(5), 60);
+    EXPECT_EQ(factory.calls[2], Call("CreateSetDefaultColWidthCmd", 50, 0));
 }
 
 TEST(Coordinates, SumsStopOnceTheyPassTheLimit)

@@ -87,6 +87,7 @@ TEST_F(PaintedGrid, LinesHeadersAndTheAreaBeyondTheCells)
     EXPECT_EQ(canvas->At(190, 50), clrLines);
     EXPECT_EQ(canvas->At(250, 50), RGB(1, 2, 3));
     EXPECT_EQ(canvas->At(100, 150), RGB(1, 2, 3));
+    EXPECT_EQ(canvas->At(300, 200), RGB(1, 2, 3)) << "beyond both the last row and the last column";
 }
 
 TEST_F(PaintedGrid, LineAfterModeDrawsLinesOnTheLastPixel)
