@@ -78,6 +78,9 @@ class GridLibraryState;
 struct CellPaintMatrix;
 
 class CGXGridCore {
+    // the row and column twins of the geometry, written once (GXCoreCoords.cpp)
+    friend class GXLineAxis;
+
 public:
     // Hit codes of HitTest.
     enum {
@@ -807,12 +810,7 @@ protected:
     void DrawRowBackground(CellPaintMatrix& m, int i);
     void DrawMatrixLines(CellPaintMatrix& m, BOOL bVertical, int nIndex);
     void FillBeyondMatrix(CellPaintMatrix& m);
-    // The size a stored size means in pixels and back, for rows (bRow) or columns.
-    int StoredToPixels(LONG nStored, BOOL bRow);
-    LONG PixelsToStored(int nPixels, BOOL bRow);
-    // The undo command of a changed size (SetRowHeight and its twins) when one is to be recorded;
-    // otherwise the old sizes are freed.
-    void RecordSizeCommand(CObject* pCommand, int nCommandType, ROWCOL nFirst, BOOL bRow);
+    // An undo command is recorded for nCommandType: a command factory, undo on, not a rollback.
     BOOL IsUndoRecorded(int nCommandType) const;
     // The composed current cell's style dropped; the reuse state cleared.
     void OnStoredCell(ROWCOL nRow, ROWCOL nCol);

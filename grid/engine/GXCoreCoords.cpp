@@ -1,5 +1,5 @@
 // CGXGridCore: row heights and column widths, display indexes, pixel rectangles, the hit test and the
-// cursor (see GXCore.h).
+// cursor (see GXCore.h). Every row operation and its column twin is written once, in GXLineAxis.
 #include "grid/engine/GXCore.h"
 
 #include "grid/engine/GXData.h"
@@ -53,259 +53,416 @@ BOOL IsWholeLineSelected(const CGXRangeList& selection, ROWCOL nIndex, BOOL bRow
 
 }  // namespace
 
-// ---- stored sizes -----------------------------------------------------------------------------------
+// The rows (bRow) or the columns of a grid: what a row operation and its column twin read and call,
+// and the operations themselves, written once for both.
+class GXLineAxis {
+public:
+    GXLineAxis(CGXGridCore& grid, BOOL bRow) : g(grid), m_bRow(bRow) {}
 
-int CGXGridCore::StoredToPixels(LONG nStored, BOOL bRow)
-{
-    return int(nStored / SizeQuotient(bRow ? GetFontHeight() : GetFontWidth()));
-}
+    // ---- what the twins differ in ----
+    int Size(ROWCOL n) const { return m_bRow ? g.GetRowHeight(n) : g.GetColWidth(n); }
+    int DefaultSize() const { return m_bRow ? g.GetDefaultRowHeight() : g.GetDefaultColWidth(); }
+    ROWCOL Count() const { return m_bRow ? g.GetRowCount() : g.GetColCount(); }
+    ROWCOL Frozen() const { return m_bRow ? g.GetFrozenRows() : g.GetFrozenCols(); }
+    ROWCOL Headers() const { return m_bRow ? g.GetHeaderRows() : g.GetHeaderCols(); }
+    ROWCOL FirstScrolled() const { return m_bRow ? g.GetTopRow() : g.GetLeftCol(); }
+    BOOL Hidden(ROWCOL n) const { return m_bRow ? g.IsRowHidden(n) : g.IsColHidden(n); }
+    BOOL TestSizing(WORD nMask) const
+    {
+        return m_bRow ? g.m_pParam->TestRowSizingFlags(nMask) : g.m_pParam->TestColSizingFlags(nMask);
+    }
+    CGXMapDWordToLong& StoredSizes() const
+    {
+        return m_bRow ? g.m_pParam->GetRowHeights() : g.m_pParam->GetColWidths();
+    }
+    int CharSize() const { return m_bRow ? g.GetFontHeight() : g.GetFontWidth(); }
+    BOOL Limited() const { return m_bRow ? g.m_bLimitRowHeight : g.m_bLimitColWidth; }
+    ROWCOL& LastVisibleCache() const { return m_bRow ? g.m_nLastVisibleRow : g.m_nLastVisibleCol; }
+    // The rectangle's extent, start and end along the axis.
+    int Extent(const CRect& r) const { return m_bRow ? r.Height() : r.Width(); }
+    LONG Start(const CRect& r) const { return m_bRow ? r.top : r.left; }
+    LONG End(const CRect& r) const { return m_bRow ? r.bottom : r.right; }
+    LONG Coord(CPoint pt) const { return m_bRow ? pt.y : pt.x; }
 
-LONG CGXGridCore::PixelsToStored(int nPixels, BOOL bRow)
-{
-    return LONG(nPixels) * SizeQuotient(bRow ? GetFontHeight() : GetFontWidth());
-}
+    // ---- sizes ----
+    int StoredToPixels(LONG nStored) const { return int(nStored / SizeQuotient(CharSize())); }
+    LONG PixelsToStored(int nPixels) const { return LONG(nPixels) * SizeQuotient(CharSize()); }
+
+    // The base of GetRowHeight / GetColWidth.
+    int BaseSize(ROWCOL n) const
+    {
+        if (g.m_pParam == nullptr || Hidden(n))
+            return 0;
+        LONG nStored = 0;
+        int nSize = StoredSizes().Lookup(n, nStored) ? StoredToPixels(nStored) : DefaultSize();
+        const ROWCOL nFrozen = Frozen();
+        CWnd* pWnd = g.m_pGridWnd;
+        if (Limited() && n > nFrozen && pWnd != nullptr && pWnd->m_hWnd != nullptr && pWnd->IsWindowVisible()) {
+            // no line is larger than what the window shows beyond the frozen ones (but none vanishes)
+            const int nMax = Extent(g.GetGridRect()) - Sum(0, nFrozen, 0);
+            nSize = std::min(nSize, std::max(nMax, 1));
+        }
+        return nSize;
+    }
+    int BaseDefaultSize() const
+    {
+        return g.m_pParam != nullptr ? StoredToPixels(m_bRow ? g.m_pParam->GetDefaultRowHeight()
+                                                             : g.m_pParam->GetDefaultColWidth())
+                                     : 0;
+    }
+    BOOL StoreDefault(int nSize) const
+    {
+        if (nSize <= 0 || g.m_pParam == nullptr)
+            return FALSE;
+        if (m_bRow)
+            g.m_pParam->SetDefaultRowHeight(PixelsToStored(nSize));
+        else
+            g.m_pParam->SetDefaultColWidth(PixelsToStored(nSize));
+        g.SetModifiedFlag(TRUE);
+        return TRUE;
+    }
+    BOOL StoreSize(ROWCOL n, int nSize) const
+    {
+        if (g.m_pParam == nullptr)
+            return FALSE;
+        if (nSize < 0)
+            StoredSizes().RemoveKey(n);
+        else
+            StoredSizes().SetAt(n, PixelsToStored(nSize));
+        g.SetModifiedFlag(TRUE);
+        return TRUE;
+    }
+    void GetSizes(ROWCOL nFirst, ROWCOL nLast, int* an) const
+    {
+        for (ROWCOL n = nFirst; n <= nLast; ++n) {
+            an[n - nFirst] = Size(n);
+            if (n == nLast)
+                break;
+        }
+    }
+    int Sum(ROWCOL nFirst, ROWCOL nLast, int nLimit) const
+    {
+        int nSum = 0;
+        for (ROWCOL n = nFirst; n <= nLast && !(nLimit > 0 && nSum > nLimit); ++n) {
+            nSum += Size(n);
+            if (n == nLast)
+                break;
+        }
+        return nSum;
+    }
+    int SumDisplay(int nFirst, int nLast, int nLimit) const
+    {
+        int nSum = 0;
+        for (int i = std::max(nFirst, 0); i <= nLast && !(nLimit > 0 && nSum > nLimit); ++i)
+            nSum += Size(FromDisplay(i));
+        return nSum;
+    }
+
+    // ---- setting sizes with undo ----
+    BOOL SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags, int nCommandType) const
+    {
+        if (nLast == 0)
+            nLast = nFirst;
+        if (nLast < nFirst)
+            AfxThrowInvalidArgFormat("CGXGridCore::Set%s: the last %lu is before the first %lu",
+                                     m_bRow ? "RowHeight" : "ColWidth", static_cast<unsigned long>(nLast),
+                                     static_cast<unsigned long>(nFirst));
+        const uint64_t nCount = uint64_t(nLast - nFirst) + 1;
+        std::unique_ptr<int[]> anOld;
+        AfxAllocating([&] { anOld.reset(new int[nCount]); });
+        GetSizes(nFirst, nLast, anOld.get());
+        BOOL bChanged = FALSE;
+        {
+            CGXLongOperation operation;
+            for (uint64_t i = 0; i < nCount; ++i) {
+                const ROWCOL n = nFirst + ROWCOL(i);
+                m_bRow ? g.StoreRowHeight(n, anSizes != nullptr ? anSizes[i] : nSize)
+                       : g.StoreColWidth(n, anSizes != nullptr ? anSizes[i] : nSize);
+                bChanged |= Size(n) != anOld[i];
+                operation.StepProgress(i, nCount);
+            }
+        }
+        if (!bChanged)
+            return FALSE;
+        g.DelayFloatCells(m_bRow ? CGXCellRange().SetRows(nFirst, nLast) : CGXCellRange().SetCols(nFirst, nLast));
+        if (m_bRow)
+            g.OnRowHeightChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
+        else
+            g.OnColWidthChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
+        if (g.IsUndoRecorded(nCommandType)) {
+            CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
+            CObject* pCommand = m_bRow ? pFactory->CreateSetRowHeightCmd(nFirst, nLast, anOld.get(), nCommandType)
+                                       : pFactory->CreateSetColWidthCmd(nFirst, nLast, anOld.get(), nCommandType);
+            anOld.release();
+            Record(pCommand, nCommandType, nFirst);
+        }
+        return TRUE;
+    }
+    BOOL SetDefault(int nSize, UINT nFlags, int nCommandType) const
+    {
+        const int nOld = DefaultSize();
+        if (!(m_bRow ? g.StoreDefaultRowHeight(nSize) : g.StoreDefaultColWidth(nSize)))
+            return FALSE;
+        const CGXCellRange table = CGXCellRange().SetTable();
+        g.DelayFloatCells(table);
+        g.DelayMergeCells(table);
+        if (m_bRow)
+            g.OnRowHeightChanged(0, Count(), nullptr, nFlags, TRUE);
+        else
+            g.OnColWidthChanged(0, Count(), nullptr, nFlags, TRUE);
+        if (g.IsUndoRecorded(nCommandType)) {
+            CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
+            Record(m_bRow ? pFactory->CreateSetDefaultRowHeightCmd(nOld, nCommandType)
+                          : pFactory->CreateSetDefaultColWidthCmd(nOld, nCommandType),
+                   nCommandType, 0);
+        }
+        return TRUE;
+    }
+    // Records an undo command of changed sizes; an undo or redo shows the changed lines.
+    void Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) const
+    {
+        g.AddCommand(pCommand, nCommandType);
+        if (nCommandType == CGXGridCore::gxUndo || nCommandType == CGXGridCore::gxRedo)
+            g.MoveCurrentCellAfterUndo(m_bRow ? nFirst : g.GetTopRow(), m_bRow ? g.GetLeftCol() : nFirst, 0);
+    }
+    // The base of OnRowHeightChanged / OnColWidthChanged.
+    void OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags, BOOL bCreateHint) const
+    {
+        g.ResetLastVisible();
+        ROWCOL nRow, nCol;
+        // a replayed hint leaves the current cell alone: the sending view stored it
+        if (bCreateHint && g.GetCurrentCell(nRow, nCol) && (m_bRow ? nRow : nCol) >= nFirst &&
+            (m_bRow ? nRow : nCol) <= nLast)
+            g.TransferCurrentCell(TRUE);
+        if (g.m_pParam != nullptr && !g.m_pParam->IsLockRedraw()) {
+            if (CGXAbstractGridOptimizedUpdateImp* pUpdate = g.m_pOptimizedUpdateImp) {
+                if (m_bRow)
+                    pUpdate->UpdateRowHeightsChanged(&g, nFirst, nLast, anOld, nFlags);
+                else
+                    pUpdate->UpdateColWidthsChanged(&g, nFirst, nLast, anOld, nFlags);
+            } else {
+                g.Redraw(nFlags, FALSE);
+            }
+        }
+        if (bCreateHint && g.m_pUpdateHintImp != nullptr && g.m_pGridDoc != nullptr) {
+            if (m_bRow)
+                g.m_pUpdateHintImp->OnRowHeightChanged(&g, nFirst, nLast, anOld, nFlags);
+            else
+                g.m_pUpdateHintImp->OnColWidthChanged(&g, nFirst, nLast, anOld, nFlags);
+        }
+    }
+
+    // ---- display indexes ----
+    // Header and frozen lines keep their number; a line scrolled out before the first scrolled one
+    // has index 0; -1 maps to -1.
+    int ToDisplay(ROWCOL n) const
+    {
+        if (n == ROWCOL(-1))
+            return -1;
+        const ROWCOL nFrozen = Frozen(), nFirst = FirstScrolled();
+        if (n <= nFrozen)
+            return int(n);
+        if (n < nFirst)
+            return 0;
+        return int(n - nFirst + nFrozen + 1);
+    }
+    ROWCOL FromDisplay(int nIndex) const
+    {
+        if (nIndex < 0)
+            return ROWCOL(-1);
+        const ROWCOL nFrozen = Frozen();
+        if (ROWCOL(nIndex) <= nFrozen)
+            return ROWCOL(nIndex);
+        return FirstScrolled() + (ROWCOL(nIndex) - nFrozen - 1);
+    }
+    // The display index under a client position, with the start of that line in *pStart; -1 beyond
+    // the last line.
+    int IndexAt(int nPos, int* pStart) const
+    {
+        const ROWCOL nCount = Count();
+        int nStart = Start(g.GetGridRect());
+        for (int i = 0;; ++i) {
+            const ROWCOL n = FromDisplay(i);
+            if (n > nCount)
+                return -1;
+            const int nSize = Size(n);
+            if (nPos < nStart + nSize) {
+                if (pStart != nullptr)
+                    *pStart = nStart;
+                return i;
+            }
+            nStart += nSize;
+        }
+    }
+    // The line under the far edge of rect, or the count when it lies beyond the last line.
+    ROWCOL LineAtEnd(const CRect& rect, BOOL& bBeyond) const
+    {
+        const int nIndex = IndexAt(End(rect) - 1, nullptr);
+        bBeyond = nIndex < 0;
+        return bBeyond ? Count() : FromDisplay(nIndex);
+    }
+    ROWCOL LastVisible() const
+    {
+        ROWCOL& rnCache = LastVisibleCache();
+        if (rnCache != ROWCOL(-1) && !g.IsPrinting())
+            return rnCache;
+        const CRect rect = g.GetGridRect();
+        const ROWCOL nCount = Count();
+        ROWCOL nLast = 0;
+        int nPos = Start(rect);
+        for (int i = 0; nPos < End(rect); ++i) {
+            const ROWCOL n = FromDisplay(i);
+            if (n > nCount)
+                break;
+            nLast = n;
+            nPos += Size(n);
+        }
+        if (!g.IsPrinting())
+            rnCache = nLast;
+        return nLast;
+    }
+    // The pixels of lines nFrom..nTo of a range rectangle (CalcRangeRect): FALSE when they lie wholly
+    // in the scrolled-out part or after the last visible line.
+    BOOL Span(ROWCOL nFrom, ROWCOL nTo, int nLimit, LONG& nStart, LONG& nEnd) const
+    {
+        const ROWCOL nFrozen = Frozen(), nFirst = FirstScrolled();
+        if (nFrom > nFrozen && nTo < nFirst)
+            return FALSE;
+        const ROWCOL nCache = LastVisibleCache();
+        if (!g.IsPrinting() && nCache != ROWCOL(-1) && nFrom > nCache)
+            return FALSE;
+        // a corner scrolled out counts as the first scrolled line, a far one as the last frozen line
+        const int nFromIndex = nFrom > nFrozen && nFrom < nFirst ? int(nFrozen) + 1 : ToDisplay(nFrom);
+        const int nToIndex = nTo > nFrozen && nTo < nFirst ? int(nFrozen) : ToDisplay(nTo);
+        nStart = Start(g.GetGridRect()) + SumDisplay(0, nFromIndex - 1, nLimit);
+        nEnd = nStart + SumDisplay(nFromIndex, nToIndex, nLimit);
+        return TRUE;
+    }
+
+    // ---- hit test ----
+    // The boundary at nPos of the line at display index nIndex starting at nStart: the boundary code
+    // (column 1 and hidden 7, or row 2 and hidden 8) with the line in rnLine, else 0 (rnLine kept).
+    // bOtherIsHeader: the point lies in a header of the other axis.
+    int BoundaryHit(int nPos, int nIndex, int nStart, BOOL bOtherIsHeader, ROWCOL& rnLine) const
+    {
+        if (nIndex < 0 || !TestSizing(3) || !(bOtherIsHeader || TestSizing(4)))
+            return CGXGridCore::gxHitNothing;
+        const int nHalf = g.m_nHitTolerance / 2, nQuarter = g.m_nHitTolerance / 4;
+        const int nBoundary = m_bRow ? CGXGridCore::gxHitRowBoundary : CGXGridCore::gxHitColBoundary;
+        const int nHidden = m_bRow ? CGXGridCore::gxHitHiddenRow : CGXGridCore::gxHitHiddenCol;
+        const ROWCOL nLine = FromDisplay(nIndex);
+        if (nStart + Size(nLine) - nPos <= nHalf) {
+            if (nLine <= Headers() && TestSizing(8))
+                return CGXGridCore::gxHitNothing;
+            rnLine = nLine;
+            return nBoundary;
+        }
+        if (nPos - nStart >= nHalf || nIndex == 0)
+            return CGXGridCore::gxHitNothing;
+        // the boundary before the line: the nearest visible line before it, or the hidden one there
+        const ROWCOL nBefore = FromDisplay(nIndex - 1);
+        if (nBefore <= Headers() && TestSizing(8))
+            return CGXGridCore::gxHitNothing;
+        if (nPos - nStart > nQuarter && Size(nBefore) == 0) {
+            rnLine = nBefore;
+            return nHidden;
+        }
+        int i = nIndex - 1;
+        while (i > 0 && Size(FromDisplay(i)) == 0)
+            --i;
+        rnLine = FromDisplay(i);
+        return nBoundary;
+    }
+
+private:
+    CGXGridCore& g;
+    BOOL m_bRow;
+};
+
+// ---- sizes ------------------------------------------------------------------------------------------
 
 int CGXGridCore::GetRowHeight(ROWCOL nRow)
 {
-    if (m_pParam == nullptr || IsRowHidden(nRow))
-        return 0;
-    LONG nStored = 0;
-    int nHeight = m_pParam->GetRowHeights().Lookup(nRow, nStored) ? StoredToPixels(nStored, TRUE)
-                                                                   : GetDefaultRowHeight();
-    const ROWCOL nFrozen = GetFrozenRows();
-    if (m_bLimitRowHeight && nRow > nFrozen && m_pGridWnd != nullptr && m_pGridWnd->m_hWnd != nullptr &&
-        m_pGridWnd->IsWindowVisible()) {
-        // no row is taller than what the window shows below the frozen rows (but never vanishes)
-        const int nMax = GetGridRect().Height() - SumRowHeights(0, nFrozen);
-        nHeight = std::min(nHeight, std::max(nMax, 1));
-    }
-    return nHeight;
+    return GXLineAxis(*this, TRUE).BaseSize(nRow);
 }
 
 int CGXGridCore::GetColWidth(ROWCOL nCol)
 {
-    if (m_pParam == nullptr || IsColHidden(nCol))
-        return 0;
-    LONG nStored = 0;
-    int nWidth = m_pParam->GetColWidths().Lookup(nCol, nStored) ? StoredToPixels(nStored, FALSE)
-                                                                 : GetDefaultColWidth();
-    const ROWCOL nFrozen = GetFrozenCols();
-    if (m_bLimitColWidth && nCol > nFrozen && m_pGridWnd != nullptr && m_pGridWnd->m_hWnd != nullptr &&
-        m_pGridWnd->IsWindowVisible()) {
-        const int nMax = GetGridRect().Width() - SumColWidths(0, nFrozen);
-        nWidth = std::min(nWidth, std::max(nMax, 1));
-    }
-    return nWidth;
+    return GXLineAxis(*this, FALSE).BaseSize(nCol);
 }
 
 int CGXGridCore::GetDefaultRowHeight()
 {
-    return m_pParam != nullptr ? StoredToPixels(m_pParam->GetDefaultRowHeight(), TRUE) : 0;
+    return GXLineAxis(*this, TRUE).BaseDefaultSize();
 }
 
 int CGXGridCore::GetDefaultColWidth()
 {
-    return m_pParam != nullptr ? StoredToPixels(m_pParam->GetDefaultColWidth(), FALSE) : 0;
+    return GXLineAxis(*this, FALSE).BaseDefaultSize();
 }
 
 BOOL CGXGridCore::StoreDefaultRowHeight(int nHeight)
 {
-    if (nHeight <= 0 || m_pParam == nullptr)
-        return FALSE;
-    m_pParam->SetDefaultRowHeight(PixelsToStored(nHeight, TRUE));
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return GXLineAxis(*this, TRUE).StoreDefault(nHeight);
 }
 
 BOOL CGXGridCore::StoreDefaultColWidth(int nWidth)
 {
-    if (nWidth <= 0 || m_pParam == nullptr)
-        return FALSE;
-    m_pParam->SetDefaultColWidth(PixelsToStored(nWidth, FALSE));
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return GXLineAxis(*this, FALSE).StoreDefault(nWidth);
 }
 
 BOOL CGXGridCore::StoreColWidth(ROWCOL nCol, int nWidth)
 {
-    if (m_pParam == nullptr)
-        return FALSE;
-    if (nWidth < 0)
-        m_pParam->GetColWidths().RemoveKey(nCol);
-    else
-        m_pParam->GetColWidths().SetAt(nCol, PixelsToStored(nWidth, FALSE));
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return GXLineAxis(*this, FALSE).StoreSize(nCol, nWidth);
 }
 
 BOOL CGXGridCore::StoreRowHeight(ROWCOL nRow, int nHeight)
 {
-    if (m_pParam == nullptr)
-        return FALSE;
-    if (nHeight < 0)
-        m_pParam->GetRowHeights().RemoveKey(nRow);
-    else
-        m_pParam->GetRowHeights().SetAt(nRow, PixelsToStored(nHeight, TRUE));
-    SetModifiedFlag(TRUE);
-    return TRUE;
+    return GXLineAxis(*this, TRUE).StoreSize(nRow, nHeight);
 }
 
 void CGXGridCore::GetRowHeights(ROWCOL nFirst, ROWCOL nLast, int* an)
 {
-    for (ROWCOL n = nFirst; n <= nLast; ++n) {
-        an[n - nFirst] = GetRowHeight(n);
-        if (n == nLast)
-            break;
-    }
+    GXLineAxis(*this, TRUE).GetSizes(nFirst, nLast, an);
 }
 
 void CGXGridCore::GetColWidths(ROWCOL nFirst, ROWCOL nLast, int* an)
 {
-    for (ROWCOL n = nFirst; n <= nLast; ++n) {
-        an[n - nFirst] = GetColWidth(n);
-        if (n == nLast)
-            break;
-    }
-}
-
-// ---- setting sizes with undo ---------------------------------------------------------------------------
-
-void CGXGridCore::RecordSizeCommand(CObject* pCommand, int nCommandType, ROWCOL nFirst, BOOL bRow)
-{
-    AddCommand(pCommand, nCommandType);
-    if (nCommandType == gxUndo || nCommandType == gxRedo)
-        MoveCurrentCellAfterUndo(bRow ? nFirst : GetTopRow(), bRow ? GetLeftCol() : nFirst, 0);
+    GXLineAxis(*this, FALSE).GetSizes(nFirst, nLast, an);
 }
 
 BOOL CGXGridCore::SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, const int* anHeights, UINT nFlags,
                                int nCommandType)
 {
-    if (nLast == 0)
-        nLast = nFirst;
-    if (nLast < nFirst)
-        AfxThrowInvalidArgFormat("CGXGridCore::SetRowHeight: last row %lu is before the first %lu",
-                                 static_cast<unsigned long>(nLast), static_cast<unsigned long>(nFirst));
-    const uint64_t nCount = uint64_t(nLast - nFirst) + 1;
-    std::unique_ptr<int[]> anOld;
-    AfxAllocating([&] { anOld.reset(new int[nCount]); });
-    GetRowHeights(nFirst, nLast, anOld.get());
-    BOOL bChanged = FALSE;
-    {
-        CGXLongOperation operation;
-        for (uint64_t i = 0; i < nCount; ++i) {
-            const int nNew = anHeights != nullptr ? anHeights[i] : nHeight;
-            StoreRowHeight(nFirst + ROWCOL(i), nNew);
-            bChanged |= GetRowHeight(nFirst + ROWCOL(i)) != anOld[i];
-            operation.StepProgress(i, nCount);
-        }
-    }
-    if (!bChanged)
-        return FALSE;
-    DelayFloatCells(CGXCellRange().SetRows(nFirst, nLast));
-    OnRowHeightChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
-    if (IsUndoRecorded(nCommandType)) {
-        CObject* pCommand = m_pCommandFactory->CreateSetRowHeightCmd(nFirst, nLast, anOld.get(), nCommandType);
-        anOld.release();
-        RecordSizeCommand(pCommand, nCommandType, nFirst, TRUE);
-    }
-    return TRUE;
+    return GXLineAxis(*this, TRUE).SetSizes(nFirst, nLast, nHeight, anHeights, nFlags, nCommandType);
 }
 
 BOOL CGXGridCore::SetColWidth(ROWCOL nFirst, ROWCOL nLast, int nWidth, const int* anWidths, UINT nFlags,
                               int nCommandType)
 {
-    if (nLast == 0)
-        nLast = nFirst;
-    if (nLast < nFirst)
-        AfxThrowInvalidArgFormat("CGXGridCore::SetColWidth: last column %lu is before the first %lu",
-                                 static_cast<unsigned long>(nLast), static_cast<unsigned long>(nFirst));
-    const uint64_t nCount = uint64_t(nLast - nFirst) + 1;
-    std::unique_ptr<int[]> anOld;
-    AfxAllocating([&] { anOld.reset(new int[nCount]); });
-    GetColWidths(nFirst, nLast, anOld.get());
-    BOOL bChanged = FALSE;
-    {
-        CGXLongOperation operation;
-        for (uint64_t i = 0; i < nCount; ++i) {
-            const int nNew = anWidths != nullptr ? anWidths[i] : nWidth;
-            StoreColWidth(nFirst + ROWCOL(i), nNew);
-            bChanged |= GetColWidth(nFirst + ROWCOL(i)) != anOld[i];
-            operation.StepProgress(i, nCount);
-        }
-    }
-    if (!bChanged)
-        return FALSE;
-    DelayFloatCells(CGXCellRange().SetCols(nFirst, nLast));
-    OnColWidthChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
-    if (IsUndoRecorded(nCommandType)) {
-        CObject* pCommand = m_pCommandFactory->CreateSetColWidthCmd(nFirst, nLast, anOld.get(), nCommandType);
-        anOld.release();
-        RecordSizeCommand(pCommand, nCommandType, nFirst, FALSE);
-    }
-    return TRUE;
+    return GXLineAxis(*this, FALSE).SetSizes(nFirst, nLast, nWidth, anWidths, nFlags, nCommandType);
 }
 
 BOOL CGXGridCore::SetDefaultRowHeight(int nHeight, UINT nFlags, int nCommandType)
 {
-    const int nOld = GetDefaultRowHeight();
-    if (!StoreDefaultRowHeight(nHeight))
-        return FALSE;
-    const CGXCellRange table = CGXCellRange().SetTable();
-    DelayFloatCells(table);
-    DelayMergeCells(table);
-    OnRowHeightChanged(0, GetRowCount(), nullptr, nFlags, TRUE);
-    if (IsUndoRecorded(nCommandType))
-        RecordSizeCommand(m_pCommandFactory->CreateSetDefaultRowHeightCmd(nOld, nCommandType), nCommandType, 0, TRUE);
-    return TRUE;
+    return GXLineAxis(*this, TRUE).SetDefault(nHeight, nFlags, nCommandType);
 }
 
 BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT nFlags, int nCommandType)
 {
-    const int nOld = GetDefaultColWidth();
-    if (!StoreDefaultColWidth(nWidth))
-        return FALSE;
-    const CGXCellRange table = CGXCellRange().SetTable();
-    DelayFloatCells(table);
-    DelayMergeCells(table);
-    OnColWidthChanged(0, GetColCount(), nullptr, nFlags, TRUE);
-    if (IsUndoRecorded(nCommandType))
-        RecordSizeCommand(m_pCommandFactory->CreateSetDefaultColWidthCmd(nOld, nCommandType), nCommandType, 0, FALSE);
-    return TRUE;
+    return GXLineAxis(*this, FALSE).SetDefault(nWidth, nFlags, nCommandType);
 }
 
 void CGXGridCore::OnRowHeightChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes, UINT nFlags,
                                      BOOL bCreateHint)
 {
-    ResetLastVisible();
-    ROWCOL nRow, nCol;
-    // a replayed hint leaves the current cell alone: the sending view stored it
-    if (bCreateHint && GetCurrentCell(nRow, nCol) && nRow >= nFirst && nRow <= nLast)
-        TransferCurrentCell(TRUE);
-    if (m_pParam != nullptr && !m_pParam->IsLockRedraw()) {
-        if (m_pOptimizedUpdateImp != nullptr)
-            m_pOptimizedUpdateImp->UpdateRowHeightsChanged(this, nFirst, nLast, anOldSizes, nFlags);
-        else
-            Redraw(nFlags, FALSE);
-    }
-    if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->OnRowHeightChanged(this, nFirst, nLast, anOldSizes, nFlags);
+    GXLineAxis(*this, TRUE).OnSizesChanged(nFirst, nLast, anOldSizes, nFlags, bCreateHint);
 }
 
 void CGXGridCore::OnColWidthChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes, UINT nFlags,
                                     BOOL bCreateHint)
 {
-    ResetLastVisible();
-    ROWCOL nRow, nCol;
-    if (bCreateHint && GetCurrentCell(nRow, nCol) && nCol >= nFirst && nCol <= nLast)
-        TransferCurrentCell(TRUE);
-    if (m_pParam != nullptr && !m_pParam->IsLockRedraw()) {
-        if (m_pOptimizedUpdateImp != nullptr)
-            m_pOptimizedUpdateImp->UpdateColWidthsChanged(this, nFirst, nLast, anOldSizes, nFlags);
-        else
-            Redraw(nFlags, FALSE);
-    }
-    if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->OnColWidthChanged(this, nFirst, nLast, anOldSizes, nFlags);
+    GXLineAxis(*this, FALSE).OnSizesChanged(nFirst, nLast, anOldSizes, nFlags, bCreateHint);
 }
 
 BOOL CGXGridCore::CanResizeRow(ROWCOL)
@@ -318,144 +475,66 @@ BOOL CGXGridCore::CanResizeCol(ROWCOL)
     return m_pUserResizeCellsImp != nullptr;
 }
 
-// ---- sums ---------------------------------------------------------------------------------------------
-
 int CGXGridCore::SumRowHeights(ROWCOL nFirst, ROWCOL nLast, int nLimit)
 {
-    int nSum = 0;
-    for (ROWCOL n = nFirst; n <= nLast && !(nLimit > 0 && nSum > nLimit); ++n) {
-        nSum += GetRowHeight(n);
-        if (n == nLast)
-            break;
-    }
-    return nSum;
+    return GXLineAxis(*this, TRUE).Sum(nFirst, nLast, nLimit);
 }
 
 int CGXGridCore::SumColWidths(ROWCOL nFirst, ROWCOL nLast, int nLimit)
 {
-    int nSum = 0;
-    for (ROWCOL n = nFirst; n <= nLast && !(nLimit > 0 && nSum > nLimit); ++n) {
-        nSum += GetColWidth(n);
-        if (n == nLast)
-            break;
-    }
-    return nSum;
+    return GXLineAxis(*this, FALSE).Sum(nFirst, nLast, nLimit);
 }
 
 int CGXGridCore::SumDisplayRowHeights(int nFirst, int nLast, int nLimit)
 {
-    int nSum = 0;
-    for (int i = std::max(nFirst, 0); i <= nLast && !(nLimit > 0 && nSum > nLimit); ++i)
-        nSum += GetRowHeight(DisplayIndexToRow(i));
-    return nSum;
+    return GXLineAxis(*this, TRUE).SumDisplay(nFirst, nLast, nLimit);
 }
 
 int CGXGridCore::SumDisplayColWidths(int nFirst, int nLast, int nLimit)
 {
-    int nSum = 0;
-    for (int i = std::max(nFirst, 0); i <= nLast && !(nLimit > 0 && nSum > nLimit); ++i)
-        nSum += GetColWidth(DisplayIndexToCol(i));
-    return nSum;
+    return GXLineAxis(*this, FALSE).SumDisplay(nFirst, nLast, nLimit);
 }
 
-// ---- display indexes ----------------------------------------------------------------------------------
+// ---- display indexes and pixels ---------------------------------------------------------------------
 
 int CGXGridCore::RowToDisplayIndex(ROWCOL nRow)
 {
-    if (nRow == ROWCOL(-1))
-        return -1;
-    const ROWCOL nFrozen = GetFrozenRows();
-    const ROWCOL nTop = GetTopRow();
-    if (nRow <= nFrozen)
-        return int(nRow);
-    if (nRow < nTop)
-        return 0;
-    return int(nRow - nTop + nFrozen + 1);
+    return GXLineAxis(*this, TRUE).ToDisplay(nRow);
 }
 
 int CGXGridCore::ColToDisplayIndex(ROWCOL nCol)
 {
-    if (nCol == ROWCOL(-1))
-        return -1;
-    const ROWCOL nFrozen = GetFrozenCols();
-    const ROWCOL nLeft = GetLeftCol();
-    if (nCol <= nFrozen)
-        return int(nCol);
-    if (nCol < nLeft)
-        return 0;
-    return int(nCol - nLeft + nFrozen + 1);
+    return GXLineAxis(*this, FALSE).ToDisplay(nCol);
 }
 
 ROWCOL CGXGridCore::DisplayIndexToRow(int nIndex)
 {
-    if (nIndex < 0)
-        return ROWCOL(-1);
-    const ROWCOL nFrozen = GetFrozenRows();
-    if (ROWCOL(nIndex) <= nFrozen)
-        return ROWCOL(nIndex);
-    return GetTopRow() + (ROWCOL(nIndex) - nFrozen - 1);
+    return GXLineAxis(*this, TRUE).FromDisplay(nIndex);
 }
 
 ROWCOL CGXGridCore::DisplayIndexToCol(int nIndex)
 {
-    if (nIndex < 0)
-        return ROWCOL(-1);
-    const ROWCOL nFrozen = GetFrozenCols();
-    if (ROWCOL(nIndex) <= nFrozen)
-        return ROWCOL(nIndex);
-    return GetLeftCol() + (ROWCOL(nIndex) - nFrozen - 1);
+    return GXLineAxis(*this, FALSE).FromDisplay(nIndex);
 }
-
-// ---- pixels and indexes -------------------------------------------------------------------------------
 
 int CGXGridCore::CalcClientRowFromY(int y, int* pTop)
 {
-    const ROWCOL nCount = GetRowCount();
-    int yTop = GetGridRect().top;
-    for (int i = 0;; ++i) {
-        const ROWCOL nRow = DisplayIndexToRow(i);
-        if (nRow > nCount)
-            return -1;
-        const int nHeight = GetRowHeight(nRow);
-        if (y < yTop + nHeight) {
-            if (pTop != nullptr)
-                *pTop = yTop;
-            return i;
-        }
-        yTop += nHeight;
-    }
+    return GXLineAxis(*this, TRUE).IndexAt(y, pTop);
 }
 
 int CGXGridCore::CalcClientColFromX(int x, int* pLeft)
 {
-    const ROWCOL nCount = GetColCount();
-    int xLeft = GetGridRect().left;
-    for (int i = 0;; ++i) {
-        const ROWCOL nCol = DisplayIndexToCol(i);
-        if (nCol > nCount)
-            return -1;
-        const int nWidth = GetColWidth(nCol);
-        if (x < xLeft + nWidth) {
-            if (pLeft != nullptr)
-                *pLeft = xLeft;
-            return i;
-        }
-        xLeft += nWidth;
-    }
+    return GXLineAxis(*this, FALSE).IndexAt(x, pLeft);
 }
 
 ROWCOL CGXGridCore::CalcBottomRowFromRectEx(const CRect& rect, BOOL& bBeyond)
 {
-    const int nIndex = CalcClientRowFromY(rect.bottom - 1);
-    bBeyond = nIndex < 0;
-    return bBeyond ? GetRowCount() : DisplayIndexToRow(nIndex);
+    return GXLineAxis(*this, TRUE).LineAtEnd(rect, bBeyond);
 }
 
 ROWCOL CGXGridCore::CalcRightColFromRectEx(const CRect& rect, BOOL& bBeyond)
 {
-    const int nIndex = CalcClientColFromX(rect.right - 1);
-    bBeyond = nIndex < 0;
-    return bBeyond ? GetColCount() : DisplayIndexToCol(nIndex);
+    return GXLineAxis(*this, FALSE).LineAtEnd(rect, bBeyond);
 }
 
 ROWCOL CGXGridCore::CalcBottomRowFromRect(const CRect& rect)
@@ -478,44 +557,12 @@ void CGXGridCore::CalcBottomRightRowColFromRect(const CRect& rect, ROWCOL& nRow,
 
 ROWCOL CGXGridCore::GetLastVisibleRow()
 {
-    if (m_nLastVisibleRow == ROWCOL(-1) || IsPrinting()) {
-        const CRect rect = GetGridRect();
-        const ROWCOL nCount = GetRowCount();
-        ROWCOL nLast = 0;
-        int y = rect.top;
-        for (int i = 0; y < rect.bottom; ++i) {
-            const ROWCOL nRow = DisplayIndexToRow(i);
-            if (nRow > nCount)
-                break;
-            nLast = nRow;
-            y += GetRowHeight(nRow);
-        }
-        if (IsPrinting())
-            return nLast;
-        m_nLastVisibleRow = nLast;
-    }
-    return m_nLastVisibleRow;
+    return GXLineAxis(*this, TRUE).LastVisible();
 }
 
 ROWCOL CGXGridCore::GetLastVisibleCol()
 {
-    if (m_nLastVisibleCol == ROWCOL(-1) || IsPrinting()) {
-        const CRect rect = GetGridRect();
-        const ROWCOL nCount = GetColCount();
-        ROWCOL nLast = 0;
-        int x = rect.left;
-        for (int i = 0; x < rect.right; ++i) {
-            const ROWCOL nCol = DisplayIndexToCol(i);
-            if (nCol > nCount)
-                break;
-            nLast = nCol;
-            x += GetColWidth(nCol);
-        }
-        if (IsPrinting())
-            return nLast;
-        m_nLastVisibleCol = nLast;
-    }
-    return m_nLastVisibleCol;
+    return GXLineAxis(*this, FALSE).LastVisible();
 }
 
 void CGXGridCore::ResetLastVisible()
@@ -539,31 +586,14 @@ CRect CGXGridCore::CalcRectBelowRow(int nRow)
 
 CRect CGXGridCore::CalcRangeRect(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bNoClip)
 {
-    if (nTop > nBottom)
-        std::swap(nTop, nBottom);
-    if (nLeft > nRight)
-        std::swap(nLeft, nRight);
     const CRect rectGrid = GetGridRect();
-    const int nLimitX = bNoClip ? 0 : rectGrid.Width() * 2;
-    const int nLimitY = bNoClip ? 0 : rectGrid.Height() * 2;
-    const ROWCOL nFrozenRows = GetFrozenRows(), nFrozenCols = GetFrozenCols();
-    const ROWCOL nTopRow = GetTopRow(), nLeftCol = GetLeftCol();
-    const CRect empty(0, 0, 0, 0);
-    // a range lying wholly in the scrolled-out part shows nowhere
-    if ((nLeft > nFrozenCols && nRight < nLeftCol) || (nTop > nFrozenRows && nBottom < nTopRow))
-        return empty;
-    const int nFirstCol = nLeft > nFrozenCols && nLeft < nLeftCol ? int(nFrozenCols) + 1 : ColToDisplayIndex(nLeft);
-    const int nFirstRow = nTop > nFrozenRows && nTop < nTopRow ? int(nFrozenRows) + 1 : RowToDisplayIndex(nTop);
-    if (!IsPrinting() && ((m_nLastVisibleRow != ROWCOL(-1) && nTop > m_nLastVisibleRow) ||
-                          (m_nLastVisibleCol != ROWCOL(-1) && nLeft > m_nLastVisibleCol)))
-        return empty;
-    const int nLastCol = nRight > nFrozenCols && nRight < nLeftCol ? int(nFrozenCols) : ColToDisplayIndex(nRight);
-    const int nLastRow = nBottom > nFrozenRows && nBottom < nTopRow ? int(nFrozenRows) : RowToDisplayIndex(nBottom);
+    // unless bNoClip, the sums stop beyond twice the grid rectangle
     CRect rect;
-    rect.left = rectGrid.left + SumDisplayColWidths(0, nFirstCol - 1, nLimitX);
-    rect.top = rectGrid.top + SumDisplayRowHeights(0, nFirstRow - 1, nLimitY);
-    rect.right = rect.left + SumDisplayColWidths(nFirstCol, nLastCol, nLimitX);
-    rect.bottom = rect.top + SumDisplayRowHeights(nFirstRow, nLastRow, nLimitY);
+    if (!GXLineAxis(*this, TRUE).Span(std::min(nTop, nBottom), std::max(nTop, nBottom),
+                                      bNoClip ? 0 : rectGrid.Height() * 2, rect.top, rect.bottom) ||
+        !GXLineAxis(*this, FALSE).Span(std::min(nLeft, nRight), std::max(nLeft, nRight),
+                                       bNoClip ? 0 : rectGrid.Width() * 2, rect.left, rect.right))
+        return CRect(0, 0, 0, 0);
     return rect;
 }
 
@@ -617,76 +647,30 @@ int CGXGridCore::HitTest(CPoint point, ROWCOL& nRow, ROWCOL& nCol, CRect& rectCe
 {
     point.x = std::max(point.x, LONG(0));
     point.y = std::max(point.y, LONG(0));
-    const CRect rectGrid = GetGridRect();
-    if (m_pParam == nullptr || !rectGrid.PtInRect(point))
+    if (m_pParam == nullptr || !GetGridRect().PtInRect(point))
         return gxHitNothing;
+    const GXLineAxis rows(*this, TRUE), cols(*this, FALSE);
     int yTop = 0, xLeft = 0;
-    const int nRowIndex = CalcClientRowFromY(point.y, &yTop);
-    const int nColIndex = CalcClientColFromX(point.x, &xLeft);
-    ROWCOL nHitRow = DisplayIndexToRow(nRowIndex);
-    ROWCOL nHitCol = DisplayIndexToCol(nColIndex);
+    const int nRowIndex = rows.IndexAt(point.y, &yTop);
+    const int nColIndex = cols.IndexAt(point.x, &xLeft);
+    ROWCOL nHitRow = rows.FromDisplay(nRowIndex);
+    ROWCOL nHitCol = cols.FromDisplay(nColIndex);
     const BOOL bCell = nRowIndex >= 0 && nColIndex >= 0;
     CRect rect(0, 0, 0, 0);
     if (bCell)
         rect.SetRect(xLeft, yTop, xLeft + GetColWidth(nHitCol), yTop + GetRowHeight(nHitRow));
-    const int nHalf = m_nHitTolerance / 2;
-    const int nQuarter = m_nHitTolerance / 4;
     const ROWCOL nHeaderRows = GetHeaderRows(), nHeaderCols = GetHeaderCols();
-    int nHit = gxHitNothing;
-
-    // the boundary after the column under the point, or before it (then the nearest visible column
-    // to the left, or the hidden one right there)
-    const BOOL bRowIsHeader = nRowIndex >= 0 && nHitRow <= nHeaderRows;
-    if (nColIndex >= 0 && m_pParam->TestColSizingFlags(3) && (bRowIsHeader || m_pParam->TestColSizingFlags(4))) {
-        const int nRight = xLeft + GetColWidth(nHitCol);
-        if (nRight - point.x <= nHalf) {
-            if (!(nHitCol <= nHeaderCols && m_pParam->TestColSizingFlags(8)))
-                nHit = gxHitColBoundary;
-        } else if (point.x - xLeft < nHalf && nColIndex > 0) {
-            const ROWCOL nLeftCol = DisplayIndexToCol(nColIndex - 1);
-            if (nLeftCol > nHeaderCols || !m_pParam->TestColSizingFlags(8)) {
-                if (point.x - xLeft <= nQuarter || GetColWidth(nLeftCol) > 0) {
-                    int i = nColIndex - 1;
-                    while (i > 0 && GetColWidth(DisplayIndexToCol(i)) == 0)
-                        --i;
-                    nHitCol = DisplayIndexToCol(i);
-                    nHit = gxHitColBoundary;
-                } else {
-                    nHitCol = nLeftCol;
-                    nHit = gxHitHiddenCol;
-                }
-            }
-        }
-    }
-    const BOOL bColIsHeader = nColIndex >= 0 && nHitCol <= nHeaderCols;
-    if (nHit == gxHitNothing && nRowIndex >= 0 && m_pParam->TestRowSizingFlags(3) &&
-        (bColIsHeader || m_pParam->TestRowSizingFlags(4))) {
-        const int nBottom = yTop + GetRowHeight(nHitRow);
-        if (nBottom - point.y <= nHalf) {
-            if (!(nHitRow <= nHeaderRows && m_pParam->TestRowSizingFlags(8)))
-                nHit = gxHitRowBoundary;
-        } else if (point.y - yTop < nHalf && nRowIndex > 0) {
-            const ROWCOL nAbove = DisplayIndexToRow(nRowIndex - 1);
-            if (nAbove > nHeaderRows || !m_pParam->TestRowSizingFlags(8)) {
-                if (point.y - yTop <= nQuarter || GetRowHeight(nAbove) > 0) {
-                    int i = nRowIndex - 1;
-                    while (i > 0 && GetRowHeight(DisplayIndexToRow(i)) == 0)
-                        --i;
-                    nHitRow = DisplayIndexToRow(i);
-                    nHit = gxHitRowBoundary;
-                } else {
-                    nHitRow = nAbove;
-                    nHit = gxHitHiddenRow;
-                }
-            }
-        }
-    }
+    // the boundaries of the column under the point, else of its row
+    int nHit = cols.BoundaryHit(point.x, nColIndex, xLeft, nRowIndex >= 0 && nHitRow <= nHeaderRows, nHitCol);
+    if (nHit == gxHitNothing)
+        nHit = rows.BoundaryHit(point.y, nRowIndex, yTop, nColIndex >= 0 && nHitCol <= nHeaderCols, nHitRow);
     if (nHit == gxHitNothing && bCell) {
         nHit = HitTestSelectionFrame(nHitRow, nHitCol, point, rect);
         if (nHit == gxHitNothing)
             nHit = nHitRow > nHeaderRows && nHitCol > nHeaderCols ? gxHitCell : gxHitHeader;
     }
     // below the last row (right of the last column) the out-value is one beyond the count
+    const int nHalf = m_nHitTolerance / 2;
     if (nRowIndex < 0)
         nHitRow = point.y > nHalf + 1 ? GetRowCount() + 1 : 0;
     if (nColIndex < 0)
@@ -743,7 +727,8 @@ void CGXGridCore::OnGridSetCursor(CPoint point)
     }
     if (m_pParam == nullptr)
         return;
-    if (m_pParam->GetDisplayOptions().bOnlyInActiveView) {
+    const CGXGridParam::DisplayOptions& options = m_pParam->GetDisplayOptions();
+    if (options.bOnlyInActiveView) {
         if (CView* pView = dynamic_cast<CView*>(m_pGridWnd)) {
             CFrameWnd* pFrame = pView->GetParentFrame();
             CWnd* pFocus = CWnd::GetFocus();
@@ -757,7 +742,6 @@ void CGXGridCore::OnGridSetCursor(CPoint point)
     }
     ROWCOL nRow = 0, nCol = 0;
     CRect rect;
-    const CGXGridParam::DisplayOptions& options = m_pParam->GetDisplayOptions();
     switch (HitTest(point, nRow, nCol, rect)) {
     case gxHitColBoundary:
         if (m_pParam->TestColSizingFlags(3) && CanResizeCol(nCol)) {
@@ -783,23 +767,22 @@ void CGXGridCore::OnGridSetCursor(CPoint point)
     case gxHitHiddenRow:
         SetGridCursor(GX_IDC_ROWHIDDEN, nullptr);
         return;
-    case gxHitHeader:
-        if (nCol == 0 && nRow > 0) {
-            if (options.bDragSelectedRows && IsWholeLineSelected(m_pParam->GetRangeList1(), nRow, TRUE))
-                break;
-            if (m_pParam->TestSelectModeFlags(1)) {
-                SetGridCursor(GX_IDC_SELROW, nullptr);
-                return;
-            }
-        } else if (nRow == 0 && nCol > 0) {
-            if (options.bDragSelectedCols && IsWholeLineSelected(m_pParam->GetRangeList1(), nCol, FALSE))
-                break;
-            if (m_pParam->TestSelectModeFlags(2)) {
-                SetGridCursor(GX_IDC_SELCOL, nullptr);
-                return;
-            }
+    case gxHitHeader: {
+        // a selected whole row or column under the mouse may be dragged: the standard cursor
+        const BOOL bRowHeader = nCol == 0 && nRow > 0;
+        const BOOL bColHeader = nRow == 0 && nCol > 0;
+        if (bRowHeader && !(options.bDragSelectedRows && IsWholeLineSelected(m_pParam->GetRangeList1(), nRow, TRUE)) &&
+            m_pParam->TestSelectModeFlags(1)) {
+            SetGridCursor(GX_IDC_SELROW, nullptr);
+            return;
+        }
+        if (bColHeader && !(options.bDragSelectedCols && IsWholeLineSelected(m_pParam->GetRangeList1(), nCol, FALSE)) &&
+            m_pParam->TestSelectModeFlags(2)) {
+            SetGridCursor(GX_IDC_SELCOL, nullptr);
+            return;
         }
         break;
+    }
     default:
         break;
     }
@@ -815,7 +798,7 @@ void CGXGridCore::SetGridCursor(UINT nID, LPCSTR lpszSystem)
     LoadedCursor& cached = GetLoadedCursor();
     if (nID != cached.nID || cached.hCursor == nullptr) {
         HCURSOR hCursor = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nID));
-        BOOL bOwned = hCursor != nullptr;
+        const BOOL bOwned = hCursor != nullptr;
         if (hCursor == nullptr)
             hCursor = ::LoadCursorA(nullptr, lpszSystem != nullptr ? lpszSystem : reinterpret_cast<LPCSTR>(IDC_ARROW));
         const LoadedCursor previous = cached;
