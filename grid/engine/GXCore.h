@@ -798,6 +798,9 @@ protected:
     void ComputeCharSize(CDC* pDC, int& nWidth, int& nHeight);
     // The three base styles looked up in the styles map again (null when missing).
     void LookupBaseStyles();
+    // After a change of the styles map, the properties or a base style: the caches flushed, the base
+    // styles looked up again, the grid redrawn with nFlags.
+    void RedrawWithNewBaseStyles(UINT nFlags);
     // The cached GDI font of a LOGFONT.
     CFont* LookupLogFont(const LOGFONTA& lf);
     // The paints of OnGridDraw (GXCoreDraw.cpp).

@@ -23,6 +23,20 @@ namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
+// The cached GDI object of key, made by create on a miss or when its handle is gone; a failed creation
+// throws CResourceException*.
+template <class T, class K, class F>
+T* LookupCached(std::map<K, std::unique_ptr<T>>& cache, const K& key, F create)
+{
+    std::unique_ptr<T>& rpObject = cache[key];
+    if (rpObject == nullptr || rpObject->m_hObject == nullptr) {
+        rpObject = std::make_unique<T>();
+        if (!create(*rpObject))
+            AfxThrowResourceException();
+    }
+    return rpObject.get();
+}
+
 // A brush record as printing in black and white shows it: a solid one white, any other black on white.
 CGXCellBrush BlackWhiteBrush(const CGXCellBrush& brush)
 {
@@ -798,43 +812,30 @@ CFont* CGXGridCore::LookupFont(const CGXFont& font)
 CFont* CGXGridCore::LookupLogFont(const LOGFONTA& lf)
 {
     const BYTE* p = reinterpret_cast<const BYTE*>(&lf);
-    std::vector<BYTE> key(p, p + sizeof(LOGFONTA));
-    std::unique_ptr<CFont>& rpFont = m_fontCache[key];
-    if (rpFont == nullptr || rpFont->m_hObject == nullptr) {
-        rpFont = std::make_unique<CFont>();
-        if (!rpFont->CreateFontIndirect(&lf))
-            AfxThrowResourceException();
-    }
-    return rpFont.get();
+    return LookupCached(m_fontCache, std::vector<BYTE>(p, p + sizeof(LOGFONTA)),
+                        [&](CFont& font) { return font.CreateFontIndirect(&lf); });
 }
 
 CBrush* CGXGridCore::LookupBrush(const CGXCellBrush& brush)
 {
-    std::unique_ptr<CBrush>& rpBrush = m_brushCache[{brush.m_dwWord0, brush.m_dwWord1}];
-    if (rpBrush == nullptr || rpBrush->m_hObject == nullptr) {
-        rpBrush = std::make_unique<CBrush>();
+    return LookupCached(m_brushCache, std::make_pair(brush.m_dwWord0, brush.m_dwWord1), [&](CBrush& gdiBrush) {
         const LOGBRUSH lb = brush.GetLogBrush();
-        if (!rpBrush->CreateBrushIndirect(&lb))
-            AfxThrowResourceException();
-    }
-    return rpBrush.get();
+        return gdiBrush.CreateBrushIndirect(&lb);
+    });
 }
 
 CPen* CGXGridCore::LookupPen(const CGXCellPen& pen)
 {
-    std::unique_ptr<CPen>& rpPen = m_penCache[{pen.m_dwWord0, pen.m_dwWord1}];
-    if (rpPen == nullptr || rpPen->m_hObject == nullptr) {
-        rpPen = std::make_unique<CPen>();
+    return LookupCached(m_penCache, std::make_pair(pen.m_dwWord0, pen.m_dwWord1), [&](CPen& gdiPen) {
         const LOGPEN lp = pen.GetLogPen();
-        BOOL bMade = FALSE;
+        // a geometric pen with square ends, unless the platform is too old for one
         if (!m_pAppData->m_bWin32s) {
             LOGBRUSH lb = {BS_SOLID, lp.lopnColor, 0};
-            bMade = rpPen->CreatePen(int(lp.lopnStyle) | PS_GEOMETRIC | PS_ENDCAP_SQUARE, int(lp.lopnWidth.x), &lb);
+            if (gdiPen.CreatePen(int(lp.lopnStyle) | PS_GEOMETRIC | PS_ENDCAP_SQUARE, int(lp.lopnWidth.x), &lb))
+                return TRUE;
         }
-        if (!bMade && !rpPen->CreatePenIndirect(&lp))
-            AfxThrowResourceException();
-    }
-    return rpPen.get();
+        return gdiPen.CreatePenIndirect(&lp);
+    });
 }
 
 CDC* CGXGridCore::GetClientDC()

@@ -465,6 +465,13 @@ void CGXGridCore::OnChangedStyleRange(const CGXCellRange& range, const CGXStyle*
 
 // ---- styles map, properties and base styles ---------------------------------------------------------
 
+void CGXGridCore::RedrawWithNewBaseStyles(UINT nFlags)
+{
+    FreeObjectCache();
+    LookupBaseStyles();
+    Redraw(nFlags, FALSE);
+}
+
 BOOL CGXGridCore::ChangeStylesMap(const CGXStylesMap& stylesMap, UINT nFlags, int nCommandType)
 {
     CGXStylesMap* pStylesMap = m_pParam != nullptr ? m_pParam->GetStylesMap() : nullptr;
@@ -487,9 +494,7 @@ BOOL CGXGridCore::ChangeStylesMap(const CGXStylesMap& stylesMap, UINT nFlags, in
 
 void CGXGridCore::OnChangedStylesMap(UINT nFlags, BOOL bCreateHint)
 {
-    FreeObjectCache();
-    LookupBaseStyles();
-    Redraw(nFlags, FALSE);
+    RedrawWithNewBaseStyles(nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
         m_pUpdateHintImp->OnChangedStylesMap(this, nFlags);
 }
@@ -513,9 +518,7 @@ BOOL CGXGridCore::ChangeProperties(const CGXProperties& properties, UINT nFlags,
 
 void CGXGridCore::OnChangedProperties(UINT nFlags, BOOL bCreateHint)
 {
-    FreeObjectCache();
-    LookupBaseStyles();
-    Redraw(nFlags, FALSE);
+    RedrawWithNewBaseStyles(nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
         m_pUpdateHintImp->OnChangedProperties(this, nFlags);
 }
@@ -545,10 +548,9 @@ BOOL CGXGridCore::ChangeBaseStyle(WORD nId, const CGXStyle& style, int nMode, UI
 
 void CGXGridCore::OnChangedBaseStyle(WORD nId, UINT nFlags, BOOL bCreateHint)
 {
-    FreeObjectCache();
-    LookupBaseStyles();
+    // the shared client DC holds the old standard font
     ReleaseClientDC();
-    Redraw(nFlags, FALSE);
+    RedrawWithNewBaseStyles(nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
         m_pUpdateHintImp->OnChangedBaseStyle(this, nId, nFlags);
 }

@@ -11,10 +11,11 @@
 // The spanned-cell drawing, content-size and row-moving modules are attached by other modules' steps,
 // not by the factory.
 //
-// Each class lists the operations the engine calls, in the order the grid operations define them
-// (the grid operations add the others). Every operation takes the grid first. The core reaches most
-// of them through a virtual operation of its own of the same name (GXCore.h), so that a derived grid
-// can change one without touching the module; the arguments pass through unchanged.
+// Each class lists the operations the engine reaches, now or from its row, column, mouse and key
+// handling, in the order the grid operations define them (the grid operations add the others). Every
+// operation but the command creators takes the grid first. The core reaches most of them through a
+// virtual operation of its own of the same name (GXCore.h), so that a derived grid can change one
+// without touching the module; the arguments pass through unchanged.
 //
 // Command types (nCommandType) of undoable operations: 0 a normal operation (records an undo command),
 // 1 a rollback (records nothing), 2 undo, 3 redo. Commands and formula undo information are the grid
