@@ -11,10 +11,11 @@
 // whose symbols cannot be read gives '.' and ',' instead of NUL characters, which the project's
 // writers would refuse.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and the six document
-// templates, the workbook main frame with its bars and panes (an MDI frame of the class library
-// stands in for it, see LoadMainFrame), the panes' and result windows' services (they answer "none"
-// and do nothing), the graph renderer and the TEMP directory, and the menu commands.
+// Not done yet (each comes with its own window): the grid library's start-up and five of the six
+// document templates (the preference graphs' is made), the workbook main frame with its bars and panes
+// (an MDI frame of the class library stands in for it, see LoadMainFrame), the panes' services and
+// those of the result windows other than the graphs' (they answer "none" and do nothing), and the
+// menu commands.
 #pragma once
 
 #include <windows.h>
@@ -45,6 +46,11 @@ public:
     BOOL InitInstance() override;
     // Writes the settings (SaveSettings), then the framework's end of run.
     int ExitInstance() override;
+    // Closes the preference-graphs documents too, which the document manager does not hold, then every
+    // document of the manager; asks nothing. The main window closes them so before it goes: its MDI
+    // children must go before its MDI client, whose child list the system's MDI code reads while a
+    // child is destroyed.
+    void CloseAllDocuments(BOOL bEndSession) override;
 
     // Reads the "Settings" values into the fields (see the table in ZQAppSettings.cpp).
     void LoadSettings();
@@ -60,6 +66,9 @@ public:
     // The main window's title for the project file lpszPath: "Ondrix - [<path>]", so
     // "Ondrix - [untitled]" for a new project.
     static CString ProjectTitle(LPCSTR lpszPath);
+
+    // The first view of the first document of the template of `which` (null when there is none).
+    CView* FirstViewOf(ZQDocument which) const;
 
     // ---- CZQShellServices ----
     bool IsEvaluationsWindowOpen() override;
@@ -94,6 +103,7 @@ public:
     void LoadFromModel() override;
     void StoreToModel() override;
     void LoadMatrix() override;
+    // CZQGraphView::RefreshGraphPage on the first view of the first graphs document (none: nothing).
     void RefreshGraphPage() override;
     void RedrawRankingChart() override;
     // The main frame shows no status text: the text is discarded.
@@ -104,7 +114,13 @@ public:
     CString LoadText(ZQText which) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // The Win32 environment's TEMP; when it is unset or empty, the system's temporary directory
+    // (GetTempPath, without its last backslash); empty when neither is known.
     CString GetTempDirectory() override;
+    // Renders dot, text in the program's 8-bit code page, into the GIF file path, a Windows path as
+    // the model builds it from GetTempDirectory: the text goes to Graphviz in UTF-8 and the path as
+    // its host path (native/GraphvizRenderer.h). Returns the renderer's code unchanged; -4 (the file
+    // cannot be written) when the path has no host path or its folder does not exist.
     int RenderDotToGif(const CString& dot, const CString& path) override;
 
     // ---- fields ----

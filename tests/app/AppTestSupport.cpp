@@ -91,13 +91,13 @@ std::string SettingString(const char* name)
     return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(value) : "<missing>";
 }
 
-void AppFixture::SetUp()
+void BeginAppTest()
 {
     RemoveAppSettings();
     CZQSplashWnd::EnableSplashScreen(FALSE);
 }
 
-void AppFixture::TearDown()
+void EndAppTest(CWinApp& app)
 {
     if (app.m_pMainWnd != nullptr && app.m_pMainWnd->m_hWnd != nullptr)
         app.m_pMainWnd->DestroyWindow();

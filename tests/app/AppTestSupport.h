@@ -22,16 +22,21 @@ int SettingInt(const char* name, int nMissing = -12345);
 // The string value `name` of "Settings"; "<missing>" when absent or not a string.
 std::string SettingString(const char* name);
 
-// A first-run application for a test: the settings key removed before and after, the splash switched
-// off unless a test switches it on, the main window destroyed and the resource source restored at
-// the end.
-class AppFixture : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
+// The start and the end of an application test: the settings key removed before and after, the
+// splash switched off unless a test switches it on; at the end the main window of app destroyed.
+void BeginAppTest();
+void EndAppTest(CWinApp& app);
 
-    CZQApp app;
+// A first-run application of class App (CZQApp or a test's own) for a test.
+template <class App>
+class AppFixtureOf : public ::testing::Test {
+protected:
+    void SetUp() override { BeginAppTest(); }
+    void TearDown() override { EndAppTest(app); }
+
+    App app;
 };
+typedef AppFixtureOf<CZQApp> AppFixture;
 
 // The window's rectangle on the screen.
 CRect WindowRect(HWND hWnd);

@@ -172,6 +172,7 @@ TEST_F(Startup, WithoutThePolishLibraryTheProgramsResourcesStayAndNothingIsRepor
     EXPECT_EQ(AfxGetResourceHandle(), hBefore);
     EXPECT_STREQ(app.LoadText(ZQText::Gain), "Gain");
     EXPECT_STREQ(app.LoadText(ZQText::IncorrectInputData), "Error! Incorrect input data!");
+    EXPECT_STREQ(app.LoadText(ZQText::CantWriteFile), "Can't write file!");
 }
 
 // An application whose main frame cannot be loaded.

@@ -382,6 +382,8 @@ BOOL CFakeServices::PrintDlg(PRINTDLGA* ppd)
     Call& call = Record("PrintDlg");
     call.hWnd = ppd->hwndOwner;
     call.dwFlags = ppd->Flags;
+    call.nMinPage = ppd->nMinPage;
+    call.nMaxPage = ppd->nMaxPage;
     call.text = DeviceNameOf(ppd->hDevNames);
     m_dwCommDlgError = 0;
     if (ppd->Flags & PD_RETURNDEFAULT) {

@@ -67,6 +67,8 @@ public:
         POINT pt = {};         // popup position (screen)
         RECT rcExclude = {};   // popup's excluded rectangle (empty when none was given)
         DWORD dwFlags = 0;   // common dialogs: the flags given (OFN_*, CC_*, CF_*, PD_*, FR_*)
+        UINT nMinPage = 0;   // print dialog: the document's first and last page given
+        UINT nMaxPage = 0;
         COLORREF color = 0;  // colour and font dialogs: the colour given
         std::string defExt;  // file dialog: the default extension
         std::vector<std::string> filter; // file dialog: the filter's texts in order (name, patterns, ...)
