@@ -478,8 +478,9 @@ public:
     // control must let it go: a modified control passes its validation and stores its value, and may
     // end editing; a refusal keeps the old cell with its edit, shows the warning text once and
     // answers FALSE. The new cell must lie within the counts and be enabled (else FALSE, the old cell
-    // stays current). Its control is initialised there; see the flags above. TRUE when (nRow, nCol)
-    // is now the current cell.
+    // stays current); (-1, -1) gives the current cell up (its edit stored) and answers FALSE. The new
+    // cell's control is initialised there; see the flags above. TRUE when (nRow, nCol) is now the
+    // current cell.
     virtual BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags = 6);
     // bSave with an active control stores the edit by entering the same cell again; without bSave the
     // control, when it agrees to cancel, is initialised again at the cell, refreshed and told. With
@@ -1212,6 +1213,9 @@ protected:
     ROWCOL m_nLastCol = 1;
     BOOL m_bLeftDownCell = FALSE;
 
+    // The registered control attached to (nRow, nCol), null when none is (the current cell's cached
+    // control may have been dropped while its control stays attached).
+    CGXControl* FindAttachedControl(ROWCOL nRow, ROWCOL nCol) const;
     // Stores are refused: no parameter object, or the read-only guard is on and the grid is locked.
     BOOL IsStoreRefused();
     // The update-hint module when bCreateHint asks for a hint and the grid belongs to a document.

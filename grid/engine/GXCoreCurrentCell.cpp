@@ -66,6 +66,16 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol)
     return GetRegisteredControl(style.Get().GetIncludeControl() ? style.Get().GetControl() : 0);
 }
 
+CGXControl* CGXGridCore::FindAttachedControl(ROWCOL nRow, ROWCOL nCol) const
+{
+    if (m_pCurrentControl != nullptr && m_pCurrentControl->IsAttachedTo(nRow, nCol))
+        return m_pCurrentControl;
+    for (const auto& entry : m_controls)
+        if (entry.second->IsAttachedTo(nRow, nCol))
+            return entry.second;
+    return nullptr;
+}
+
 BOOL CGXGridCore::IsCellInSelection(ROWCOL nRow, ROWCOL nCol)
 {
     return m_pParam != nullptr && m_pParam->GetRangeList1().IsCellInList(nRow, nCol);
@@ -91,8 +101,13 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
 {
     if (m_bBusy || m_pParam == nullptr)
         return FALSE;
+    // a cell beyond the counts keeps the old one, except (-1, -1): the old cell is stored and left, and
+    // no cell is current afterwards
+    const BOOL bGiveUp = nRow == ROWCOL(-1) && nCol == ROWCOL(-1);
+    if (!bGiveUp && (nRow > GetRowCount() || nCol > GetColCount()))
+        return FALSE;
     CGXCellRange covered;
-    if (nRow != ROWCOL(-1) && nCol != ROWCOL(-1) && GetCoveredCellsRowCol(nRow, nCol, covered) && covered.IsValid()) {
+    if (!bGiveUp && GetCoveredCellsRowCol(nRow, nCol, covered) && covered.IsValid()) {
         nRow = covered.top;
         nCol = covered.left;
     }
@@ -172,7 +187,7 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
         }
     }
 
-    if (nRow > GetRowCount() || nCol > GetColCount())
+    if (bGiveUp)
         return FALSE;
     if (bSameCell && pOld != nullptr && pOld->IsActive()) {
         // the same cell while editing: only brought into view
@@ -287,7 +302,7 @@ void CGXGridCore::ResetCurrentCell(BOOL bStore)
     if (bStore)
         TransferCurrentCell(TRUE);
     m_bCurrentValid = FALSE;
-    if (CGXControl* pControl = m_pCurrentControl)
+    if (CGXControl* pControl = FindAttachedControl(nRow, nCol))
         pControl->Reset();
     m_pCurrentControl = nullptr;
     RedrawRowCol(nRow, nCol, nRow, nCol, 2, FALSE);

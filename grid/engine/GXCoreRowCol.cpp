@@ -314,7 +314,7 @@ void GXLineAxis::UpdateRemove(ROWCOL nFrom, ROWCOL nTo, const int* anSizes, UINT
         if (CurrentLine() <= nTo) {
             // the current cell went with its line: given up without storing
             g.m_bCurrentValid = FALSE;
-            if (CGXControl* pControl = g.m_pCurrentControl)
+            if (CGXControl* pControl = g.FindAttachedControl(g.m_nCurrentRow, g.m_nCurrentCol))
                 pControl->Reset();
             g.m_pCurrentControl = nullptr;
         } else {
@@ -351,9 +351,9 @@ ROWCOL GXLineAxis::MovedLine(ROWCOL n, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) c
 
 void GXLineAxis::MoveCurrentLine(ROWCOL nNew) const
 {
+    CGXControl* pControl = g.FindAttachedControl(g.m_nCurrentRow, g.m_nCurrentCol);
     CurrentLine() = nNew;
-    CGXControl* pControl = g.m_pCurrentControl;
-    if (pControl != nullptr && pControl->IsInit())
+    if (pControl != nullptr)
         pControl->Init(g.m_nCurrentRow, g.m_nCurrentCol);
 }
 

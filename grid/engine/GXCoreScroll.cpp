@@ -128,9 +128,9 @@ BOOL GXLineAxis::Scroll(BOOL bBack, ROWCOL nCount) const
         }
         if (!m_bRow) {
             // an editing control that left the scroll area is hidden
-            CGXControl* pControl = g.m_pCurrentControl;
+            CGXControl* pControl = g.GetCurrentCellControl();
             const ROWCOL nCol = g.m_nCurrentCol;
-            if (g.m_bCurrentValid && pControl != nullptr && pControl->IsActive() && !g.IsFrozenCol(nCol) &&
+            if (pControl != nullptr && pControl->IsActive() && !g.IsFrozenCol(nCol) &&
                 (nCol < nNew || nCol > LastVisible()))
                 pControl->Hide();
         }
@@ -315,6 +315,8 @@ void CGXGridCore::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedra
         si.nPage = UINT(std::max(0, nCount - nMaxPos + 1) / rnScale);
         nMaxPos = nCount;
     }
+    // both ends in bar units, so that the first line is the bar's start
+    nMinPos /= rnScale;
     nMaxPos /= rnScale;
     if (nMaxPos < nMinPos) {
         nMinPos = nMaxPos;
