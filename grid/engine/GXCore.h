@@ -37,12 +37,20 @@
 // control, grid lines joined into runs and borders, the marked cells inverted. GDI fonts, brushes and
 // pens are cached per record until the next flush; a flush never happens inside a paint.
 //
-// Does not do yet (each comes with the engine's later parts): scroll bars (UpdateScrollbars answers
-// TRUE), the current cell's moves, keys and mouse (SetCurrentCell and TransferCurrentCell do the least:
-// store or discard an edit, attach and detach the control); the forwarders of the selection, find and
-// replace, user resizing and the Excel-like fill; zoom changes after start-up; the naming callback and
-// the focus hooks of the library state; the cell-tip handler and the page breaks; the DC preparation of
-// the window forms (OnGridPrepareDC does nothing here).
+// Rows and columns (GXCoreRowCol.cpp, GXMoveRowsColsImp.h): counts, inserting, removing, moving,
+// frozen and header lines and the first scrolled line, each row operation and its column twin written
+// once (GXLineAxis.h). Scrolling (GXCoreScroll.cpp): the scroll bars' modes and scale, scrolling the
+// window's pixels by lines, bringing a cell into view, starting automatic scrolling. The current cell
+// (GXCoreCurrentCell.cpp): it moves only with the consent of its control (a modified edit must pass
+// and be stored); moves by direction skip disabled, hidden and covered cells. Keys, mouse and focus
+// (GXCoreInput.cpp): the window forms hand their messages to ProcessKeys and the OnGrid... handlers.
+//
+// Does not do yet (each comes with the engine's later parts): the shifting and marking of the float,
+// merge and covered span pools when rows or columns change (the pools come with the span modules), and
+// uncovering the covered cells a move cuts through; the forwarders of find and replace; zoom changes
+// after start-up; the naming callback, the two focus hooks and the active grid of the library state
+// (with the window forms), the mouse-activation answer and the cell-tip handler; the page breaks; the
+// DC preparation of the window forms (OnGridPrepareDC does nothing here).
 #pragma once
 
 #include <windows.h>
@@ -216,7 +224,7 @@ public:
     // Inserts nCount rows before nFirst. anSizes (nCount heights), pCellStyles (nCount times
     // nOtherCount styles from column 0, rows outer; null entries store nothing; an entry beyond them
     // is formula undo information) and pBaseStyles (nCount row base styles) may be null. Records a
-    // command that removes the rows again. TRUE when inserted.
+    // command that removes the rows again. TRUE when inserted (FALSE for nCount 0).
     virtual BOOL InsertRows(ROWCOL nFirst, ROWCOL nCount, const int* anSizes = nullptr,
                             const CObArray* pCellStyles = nullptr, const CObArray* pBaseStyles = nullptr,
                             ROWCOL nOtherCount = 0, UINT nFlags = 2, int nCommandType = gxDo);
@@ -1213,6 +1221,8 @@ protected:
     ROWCOL m_nLastCol = 1;
     BOOL m_bLeftDownCell = FALSE;
 
+    // pWnd is the grid window or one of its children.
+    BOOL HoldsWindow(const CWnd* pWnd) const;
     // The registered control attached to (nRow, nCol), null when none is (the current cell's cached
     // control may have been dropped while its control stays attached).
     CGXControl* FindAttachedControl(ROWCOL nRow, ROWCOL nCol) const;

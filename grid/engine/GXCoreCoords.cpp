@@ -53,7 +53,7 @@ BOOL IsWholeLineSelected(const CGXRangeList& selection, ROWCOL nIndex, BOOL bRow
 
 }  // namespace
 
-// ---- sizes ------------------------------------------------------------------------------------------
+// ---- GXLineAxis: sizes, display indexes and the hit test ----------------------------------------------
 
 int GXLineAxis::StoredToPixels(LONG nStored) const
 {
@@ -140,7 +140,8 @@ int GXLineAxis::SumDisplay(int nFirst, int nLast, int nLimit) const
     return nSum;
 }
 
-BOOL GXLineAxis::SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags, int nCommandType) const
+BOOL GXLineAxis::SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags,
+                          int nCommandType) const
 {
     if (nLast == 0)
         nLast = nFirst;
@@ -208,7 +209,8 @@ void GXLineAxis::Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) cons
         g.MoveCurrentCellAfterUndo(m_bRow ? nFirst : g.GetTopRow(), m_bRow ? g.GetLeftCol() : nFirst, 0);
 }
 
-void GXLineAxis::OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags, BOOL bCreateHint) const
+void GXLineAxis::OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags,
+                                BOOL bCreateHint) const
 {
     g.ResetLastVisible();
     ROWCOL nRow, nCol;

@@ -66,6 +66,11 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol)
     return GetRegisteredControl(style.Get().GetIncludeControl() ? style.Get().GetControl() : 0);
 }
 
+BOOL CGXGridCore::HoldsWindow(const CWnd* pWnd) const
+{
+    return pWnd != nullptr && GridHwndWnd() != nullptr && (pWnd == m_pGridWnd || m_pGridWnd->IsChild(pWnd));
+}
+
 CGXControl* CGXGridCore::FindAttachedControl(ROWCOL nRow, ROWCOL nCol) const
 {
     if (m_pCurrentControl != nullptr && m_pCurrentControl->IsAttachedTo(nRow, nCol))
@@ -136,7 +141,7 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
         BOOL bLeave, bStored = FALSE;
         {
             const FlagScope busy(m_bBusy, TRUE);
-            if (bWasActive && pFocus != nullptr && GridHwndWnd() != nullptr && m_pGridWnd->IsChild(pFocus))
+            if (bWasActive && pFocus != m_pGridWnd && HoldsWindow(pFocus))
                 RemoveWaitingKeys();
             m_bFocusLost = FALSE;
             bLeave = CanSelectCurrentCell(FALSE, nRow, nCol, nOldRow, nOldCol);
@@ -154,7 +159,7 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
             // the old cell stays current with its edit
             if (pFocus != nullptr && pFocus->m_hWnd != nullptr && pFocus->IsWindowVisible()) {
                 pFocus->SetFocus();
-                m_bHasFocus = pFocus == m_pGridWnd || (GridHwndWnd() != nullptr && m_pGridWnd->IsChild(pFocus));
+                m_bHasFocus = HoldsWindow(pFocus);
             }
             ShowWarningText();
             m_bCurrentValid = TRUE;
@@ -519,7 +524,7 @@ void CGXGridCore::ShowWarningText()
         m_bWarningShown = TRUE;
         if (pFocus != nullptr && pFocus->m_hWnd != nullptr && ::IsWindow(pFocus->m_hWnd))
             pFocus->SetFocus();
-        m_bHasFocus = pFocus != nullptr && (pFocus == m_pGridWnd || (GridHwndWnd() != nullptr && m_pGridWnd->IsChild(pFocus)));
+        m_bHasFocus = HoldsWindow(pFocus);
     }
     m_strWarningText.Empty();
 }

@@ -115,7 +115,7 @@ BOOL CGXGridCore::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     const BOOL bCtrl = IsKeyDown(VK_CONTROL), bShift = IsKeyDown(VK_SHIFT), bAlt = IsKeyDown(VK_MENU);
     const UINT nRepeat = std::max(nRepCnt, 1u);
-    const CGXGridParam::CurrentCellOptions* pOptions = m_pParam != nullptr ? &m_pParam->GetCurrentCellOptions() : nullptr;
+    CGXGridParam::CurrentCellOptions* pOptions = m_pParam != nullptr ? &m_pParam->GetCurrentCellOptions() : nullptr;
     ROWCOL nRow, nCol;
     const BOOL bCurrent = GetCurrentCell(nRow, nCol);
     CGXControl* pControl = bCurrent ? GetCurrentCellControl() : nullptr;
@@ -131,7 +131,7 @@ BOOL CGXGridCore::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_ESCAPE:
         if (pOptions != nullptr && pOptions->bCopyMarquee) {
-            m_pParam->GetCurrentCellOptions().bCopyMarquee = FALSE;
+            pOptions->bCopyMarquee = FALSE;
             Redraw();
         }
         DiscardCurrentCellEdit();
@@ -653,7 +653,8 @@ void CGXGridCore::OnGridSetFocus(CWnd* pOldWnd)
 {
     if (m_bFocusChange)
         return;
-    if (pOldWnd == nullptr || GridHwndWnd() == nullptr || !m_pGridWnd->IsChild(pOldWnd))
+    // a focus coming from inside the grid window does not activate the grid again
+    if (pOldWnd == m_pGridWnd || !HoldsWindow(pOldWnd))
         OnActivateGrid(TRUE);
     m_hWndPrevFocus = pOldWnd != nullptr ? pOldWnd->m_hWnd : nullptr;
 }
@@ -663,7 +664,7 @@ void CGXGridCore::OnGridKillFocus(CWnd* pNewWnd)
     m_bFocusLost = TRUE;
     if (m_bFocusChange || GridHwndWnd() == nullptr)
         return;
-    if (pNewWnd != m_pGridWnd && (pNewWnd == nullptr || !m_pGridWnd->IsChild(pNewWnd)))
+    if (!HoldsWindow(pNewWnd))
         OnActivateGrid(FALSE);
 }
 

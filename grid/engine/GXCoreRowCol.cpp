@@ -15,20 +15,6 @@
 
 namespace {
 
-// The engine's undo option set for the life of the object (formula undo information is made only
-// when the operation records an undo command), then put back.
-class EngineUndoScope {
-public:
-    EngineUndoScope(CGXGridCore& grid, BOOL bGenerate) : m_grid(grid), m_bOld(grid.SetEngineUndoOption(bGenerate)) {}
-    ~EngineUndoScope() { m_grid.SetEngineUndoOption(m_bOld); }
-    EngineUndoScope(const EngineUndoScope&) = delete;
-    EngineUndoScope& operator=(const EngineUndoScope&) = delete;
-
-private:
-    CGXGridCore& m_grid;
-    BOOL m_bOld;
-};
-
 // The saved state of a removal for its undo command, freed unless a command took it.
 struct RemovedLines {
     std::unique_ptr<int[]> anSizes;
@@ -49,6 +35,37 @@ void CheckOrder(const char* pszOperation, ROWCOL nFrom, ROWCOL nTo)
 }
 
 }  // namespace
+
+// ---- the steps the operations share --------------------------------------------------------------------
+
+template <class F>
+BOOL GXLineAxis::StoreWithEngineUndo(int nCommandType, F store) const
+{
+    // formula undo information is made only when the operation records an undo command
+    const BOOL bOld = g.SetEngineUndoOption(g.m_pParam != nullptr && g.m_pParam->IsEnableUndo() &&
+                                            nCommandType != CGXGridCore::gxRollback);
+    BOOL bStored;
+    try {
+        bStored = store();
+    } catch (...) {
+        g.SetEngineUndoOption(bOld);
+        throw;
+    }
+    g.SetEngineUndoOption(bOld);
+    if (!bStored)
+        g.DiscardFormulaUndoInfo();
+    return bStored;
+}
+
+void GXLineAxis::DelaySpans(ROWCOL nFrom, ROWCOL nTo) const
+{
+    // the spans' pools come with the span modules; the modules evaluate the lines again
+    const CGXCellRange lines = Lines(nFrom, nTo);
+    if (g.m_pParam->GetMergeCellsMode() & 3)
+        g.DelayMergeCells(lines);
+    if (!m_bRow && g.m_pParam->GetFloatCellsMode() != 0)
+        g.DelayFloatCells(lines);
+}
 
 // ---- counts ------------------------------------------------------------------------------------------
 
@@ -101,7 +118,7 @@ void GXLineAxis::UpdateChangedCount(ROWCOL nOldCount, UINT nFlags, BOOL bCreateH
 BOOL GXLineAxis::Insert(ROWCOL nFirst, ROWCOL nCount, const int* anSizes, const CObArray* pCellStyles,
                         const CObArray* pBaseStyles, ROWCOL nOtherCount, UINT nFlags, int nCommandType) const
 {
-    if (!g.TransferCurrentCell(TRUE))
+    if (nCount == 0 || !g.TransferCurrentCell(TRUE))
         return FALSE;
     CGXLongOperation operation;
     const uint64_t nCells = uint64_t(nCount) * nOtherCount;
@@ -111,16 +128,10 @@ BOOL GXLineAxis::Insert(ROWCOL nFirst, ROWCOL nCount, const int* anSizes, const 
         pFormulaInfo = pCellStyles->GetAt(int32_t(nCells));
         g.ApplyFormulaUndoInfo(pFormulaInfo, nCommandType == CGXGridCore::gxUndo, 1);
     }
-    BOOL bStored;
-    {
-        const EngineUndoScope engine(g, g.m_pParam != nullptr && g.m_pParam->IsEnableUndo() &&
-                                            nCommandType != CGXGridCore::gxRollback);
-        bStored = m_bRow ? g.StoreInsertRows(nFirst, nCount) : g.StoreInsertCols(nFirst, nCount);
-    }
-    if (!bStored) {
-        g.DiscardFormulaUndoInfo();
+    if (!StoreWithEngineUndo(nCommandType, [&] {
+            return m_bRow ? g.StoreInsertRows(nFirst, nCount) : g.StoreInsertCols(nFirst, nCount);
+        }))
         return FALSE;
-    }
     if (pFormulaInfo != nullptr)
         g.ApplyFormulaUndoInfo(pFormulaInfo, nCommandType == CGXGridCore::gxUndo, 2);
     for (ROWCOL i = 0; anSizes != nullptr && i < nCount; ++i)
@@ -164,7 +175,8 @@ BOOL GXLineAxis::StoreInsert(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed) cons
     if (g.IsStoreRefused())
         return FALSE;
     CGXData* pData = g.m_pParam->GetData();
-    const BOOL bInserted = pData != nullptr && (m_bRow ? pData->InsertRows(nFirst, nCount) : pData->InsertCols(nFirst, nCount));
+    const BOOL bInserted =
+        pData != nullptr && (m_bRow ? pData->InsertRows(nFirst, nCount) : pData->InsertCols(nFirst, nCount));
     if (!bInserted && !bProcessed)
         return FALSE;
     g.SetModifiedFlag(TRUE);
@@ -173,12 +185,7 @@ BOOL GXLineAxis::StoreInsert(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed) cons
     StoredSizes().InsertKeys(nFirst, nCount);
     for (CGXRangeList* pList : {&g.m_pParam->GetRangeList1(), &g.m_pParam->GetRangeList2()})
         m_bRow ? pList->InsertRows(nFirst, nCount) : pList->InsertCols(nFirst, nCount);
-    // the spans from the first line on are evaluated again (their pools come with the span modules)
-    const CGXCellRange lines = Lines(nFirst, std::max(Count(), nFirst));
-    if (g.m_pParam->GetMergeCellsMode() & 3)
-        g.DelayMergeCells(lines);
-    if (!m_bRow && g.m_pParam->GetFloatCellsMode() != 0)
-        g.DelayFloatCells(lines);
+    DelaySpans(nFirst, std::max(Count(), nFirst));
     return TRUE;
 }
 
@@ -208,7 +215,7 @@ void GXLineAxis::UpdateInsert(ROWCOL nFirst, ROWCOL nCount, UINT nFlags, BOOL bC
 BOOL GXLineAxis::Remove(ROWCOL nFrom, ROWCOL nTo, UINT nFlags, int nCommandType) const
 {
     CheckOrder(m_bRow ? "RemoveRows" : "RemoveCols", nFrom, nTo);
-    if (!g.TransferCurrentCell(TRUE))
+    if (g.m_pParam == nullptr || !g.TransferCurrentCell(TRUE))
         return FALSE;
     const CString* astrTexts = g.m_pAppData->m_astrTexts;
     CGXLongOperation operation;
@@ -241,13 +248,9 @@ BOOL GXLineAxis::Remove(ROWCOL nFrom, ROWCOL nTo, UINT nFlags, int nCommandType)
         AfxAllocating([&] { saved.anSizes.reset(new int[nCount]); });
         GetSizes(nFrom, nTo, saved.anSizes.get());
     }
-    BOOL bStored;
-    {
-        const EngineUndoScope engine(g, g.m_pParam->IsEnableUndo() && nCommandType != CGXGridCore::gxRollback);
-        bStored = m_bRow ? g.StoreRemoveRows(nFrom, nTo) : g.StoreRemoveCols(nFrom, nTo);
-    }
-    if (!bStored) {
-        g.DiscardFormulaUndoInfo();
+    if (!StoreWithEngineUndo(nCommandType, [&] {
+            return m_bRow ? g.StoreRemoveRows(nFrom, nTo) : g.StoreRemoveCols(nFrom, nTo);
+        })) {
         if (bTransaction)
             g.Rollback();
         return FALSE;
@@ -259,8 +262,9 @@ BOOL GXLineAxis::Remove(ROWCOL nFrom, ROWCOL nTo, UINT nFlags, int nCommandType)
     if (bRecord) {
         // pending formula undo information rides behind the saved cells
         if (CObject* pInfo = g.DetachFormulaUndoInfo()) {
+            const int32_t nBehind = int32_t(uint64_t(nSavedLines) * nSavedOther);
             if (saved.pCellStyles != nullptr)
-                AfxAllocating([&] { saved.pCellStyles->SetAtGrow(int32_t(uint64_t(nSavedLines) * nSavedOther), pInfo); });
+                AfxAllocating([&] { saved.pCellStyles->SetAtGrow(nBehind, pInfo); });
             else
                 delete pInfo;
         }
@@ -290,7 +294,8 @@ BOOL GXLineAxis::StoreRemove(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed) const
     if (g.IsStoreRefused())
         return FALSE;
     CGXData* pData = g.m_pParam->GetData();
-    const BOOL bRemoved = pData != nullptr && (m_bRow ? pData->RemoveRows(nFrom, nTo) : pData->RemoveCols(nFrom, nTo));
+    const BOOL bRemoved =
+        pData != nullptr && (m_bRow ? pData->RemoveRows(nFrom, nTo) : pData->RemoveCols(nFrom, nTo));
     if (!bRemoved && !bProcessed)
         return FALSE;
     g.SetModifiedFlag(TRUE);
@@ -299,11 +304,7 @@ BOOL GXLineAxis::StoreRemove(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed) const
     StoredSizes().RemoveKeys(nFrom, nTo);
     for (CGXRangeList* pList : {&g.m_pParam->GetRangeList1(), &g.m_pParam->GetRangeList2()})
         m_bRow ? pList->RemoveRows(nFrom, nTo, Count()) : pList->RemoveCols(nFrom, nTo, Count());
-    const CGXCellRange lines = Lines(nFrom, std::max(Count(), nFrom));
-    if (g.m_pParam->GetMergeCellsMode() & 3)
-        g.DelayMergeCells(lines);
-    if (!m_bRow && g.m_pParam->GetFloatCellsMode() != 0)
-        g.DelayFloatCells(lines);
+    DelaySpans(nFrom, std::max(Count(), nFrom));
     return TRUE;
 }
 
@@ -365,14 +366,9 @@ BOOL GXLineAxis::Move(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, int n
     const BOOL bTransaction = nCommandType == CGXGridCore::gxDo;
     if (bTransaction)
         g.BeginTrans(g.m_pAppData->m_astrTexts[m_bRow ? GridLibraryState::gxMoveRows : GridLibraryState::gxMoveCols]);
-    BOOL bStored;
-    {
-        const EngineUndoScope engine(g, g.m_pParam != nullptr && g.m_pParam->IsEnableUndo() &&
-                                            nCommandType != CGXGridCore::gxRollback);
-        bStored = m_bRow ? g.StoreMoveRows(nFrom, nTo, nDest) : g.StoreMoveCols(nFrom, nTo, nDest);
-    }
-    if (!bStored) {
-        g.DiscardFormulaUndoInfo();
+    if (!StoreWithEngineUndo(nCommandType, [&] {
+            return m_bRow ? g.StoreMoveRows(nFrom, nTo, nDest) : g.StoreMoveCols(nFrom, nTo, nDest);
+        })) {
         if (bTransaction)
             g.Rollback();
         return FALSE;
@@ -400,7 +396,8 @@ BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcess
     if (nDest == nFrom || g.IsStoreRefused())
         return FALSE;
     CGXData* pData = g.m_pParam->GetData();
-    const BOOL bMoved = pData != nullptr && (m_bRow ? pData->MoveRows(nFrom, nTo, nDest) : pData->MoveCols(nFrom, nTo, nDest));
+    const BOOL bMoved =
+        pData != nullptr && (m_bRow ? pData->MoveRows(nFrom, nTo, nDest) : pData->MoveCols(nFrom, nTo, nDest));
     if (!bMoved && !bProcessed)
         return FALSE;
     g.SetModifiedFlag(TRUE);
@@ -410,11 +407,7 @@ BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcess
     for (CGXRangeList* pList : {&g.m_pParam->GetRangeList1(), &g.m_pParam->GetRangeList2()})
         m_bRow ? pList->MoveRows(nFrom, nTo, nDest, Count()) : pList->MoveCols(nFrom, nTo, nDest, Count());
     const ROWCOL nLower = std::min(nFrom, nDest);
-    const CGXCellRange lines = Lines(nLower, std::max(Count(), nLower));
-    if (g.m_pParam->GetMergeCellsMode() & 3)
-        g.DelayMergeCells(lines);
-    if (!m_bRow && g.m_pParam->GetFloatCellsMode() != 0)
-        g.DelayFloatCells(lines);
+    DelaySpans(nLower, std::max(Count(), nLower));
     return TRUE;
 }
 
@@ -511,11 +504,7 @@ void GXLineAxis::UpdateFrozen(ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags
     ScreenFirst() = std::max(ScreenFirst(), StoredFrozen() + 1);
     g.ResetLastVisible();
     g.RefreshCurrentCellControl();
-    const CGXCellRange lines = Lines(std::min(nOldFrozen, StoredFrozen()), std::max(nOldFrozen, StoredFrozen()));
-    if (g.m_pParam->GetMergeCellsMode() & 3)
-        g.DelayMergeCells(lines);
-    if (!m_bRow && g.m_pParam->GetFloatCellsMode() != 0)
-        g.DelayFloatCells(lines);
+    DelaySpans(std::min(nOldFrozen, StoredFrozen()), std::max(nOldFrozen, StoredFrozen()));
     if (!g.m_pParam->IsLockRedraw())
         g.Redraw(nFlags, FALSE);
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint))

@@ -159,7 +159,8 @@ BOOL GXLineAxis::ScrollInView(ROWCOL nFirst, ROWCOL nLast, UINT nFlags) const
     }
     const CRect rectGrid = g.GetGridRect();
     const int nAvailable = Extent(rectGrid);
-    const BOOL bCut = nLast > LastVisible() || Start(rectGrid) + SumDisplay(0, ToDisplay(nLast), nAvailable) > End(rectGrid);
+    const BOOL bCut =
+        nLast > LastVisible() || Start(rectGrid) + SumDisplay(0, ToDisplay(nLast), nAvailable) > End(rectGrid);
     if (!bCut)
         return FALSE;
     // the smallest first line that shows nLast whole beside the header and frozen lines

@@ -149,6 +149,13 @@ public:
     BOOL ScrollInView(ROWCOL nFirst, ROWCOL nLast, UINT nFlags) const;
 
 private:
+    // The store step of a set operation, run with the formula engine's undo option on exactly when the
+    // operation records an undo command; a refused store discards what the engine prepared. Returns
+    // the store's answer.
+    template <class F>
+    BOOL StoreWithEngineUndo(int nCommandType, F store) const;
+    // Merged spans (and, for columns, floated spans) of lines nFrom..nTo are evaluated again.
+    void DelaySpans(ROWCOL nFrom, ROWCOL nTo) const;
     // The line n follows lines nFrom..nTo moved so that nFrom ends at nDest.
     ROWCOL MovedLine(ROWCOL n, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) const;
     // The current cell's control initialised again when the current line moved to nNew.

@@ -15,8 +15,7 @@ struct KeyFixture {
     CInputGridWnd grid;
     KeyFixture()
     {
-        for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
-            services.SetKeyState(nKey, 0);
+        ReleaseModifierKeys(services);
         services.SetTickCount(0);
         grid.CreateInputGrid(10, 5);
         grid.SetCurrentCell(5, 3);

@@ -140,6 +140,13 @@ inline void Mouse(CWnd& wnd, UINT nMessage, int x, int y, UINT nFlags)
     PostAndPump(wnd, nMessage, nFlags, MAKELPARAM(x, y));
 }
 
+// Ctrl, Shift and Alt are up (the key-state seam answers every key it is asked).
+inline void ReleaseModifierKeys(CFakeServices& services)
+{
+    for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
+        services.SetKeyState(nKey, 0);
+}
+
 // Holds Ctrl, Shift or Alt through the key-state seam while it lives.
 class HeldKey {
 public:

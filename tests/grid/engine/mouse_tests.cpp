@@ -14,8 +14,7 @@ struct MouseFixture {
     CInputGridWnd grid;
     MouseFixture()
     {
-        for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
-            services.SetKeyState(nKey, 0);
+        ReleaseModifierKeys(services);
         grid.CreateInputGrid(10, 6);
         grid.SetCurrentCell(2, 2);
         grid.m_currentCellFlags.clear();
