@@ -277,7 +277,7 @@ public:
     // component's own first, then "POLYGON" resources and files) and 17 a circle fitted into the box,
     // 19 a vertical and 20 a horizontal line through its centre, others the box. A marked style (its
     // selection nibble set) is drawn as SelectStyle makes it. The value label sits at the box's point
-    // of the label position. nIndex and nGroup name the value.
+    // of the label position. nIndex and nGroup name the value (the chart moves no symbol by them).
     virtual void DrawSymbol(int x1, int y1, int x2, int y2, int nIndex, int nGroup, DEDizedStyle* pStyle, int nKind,
                             DEDizedData* pItem);
     // The line end nEnd (1 the start, 2 the end) at (x, y) turned by dAngle degrees: the "LINE_ENDS"

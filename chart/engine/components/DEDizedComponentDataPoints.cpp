@@ -242,20 +242,17 @@ void DEDizedComponent::DrawWidget(int x, int y, DEDizedStyle* pStyle, DEDizedDat
     AfxRequirePointer(pStyle, "DEDizedComponent::DrawWidget", "the style");
     if (!IsDrawing() || m_pDC == nullptr || m_pChart == nullptr)
         return;
-    CString stock;
-    AfxLoadString(IDS_CHART_WIDGET_FIRST + (m_nPaletteIndex & 7), stock);
     CString name;
     switch (const int nMarker = pStyle->GetMarkerKind()) {
     case 0:
         return;
     case 1:
-        name = stock;
-        break;
     case 2:
     case 3:
-        name = NamePart(pStyle->GetWidgetName(), 0);
+        if (nMarker != 1)
+            name = NamePart(pStyle->GetWidgetName(), 0);
         if (name.IsEmpty())
-            name = stock;
+            AfxLoadString(IDS_CHART_WIDGET_FIRST + (m_nPaletteIndex & 7), name);
         break;
     default:
         if (nMarker >= 12 && nMarker <= 14) {

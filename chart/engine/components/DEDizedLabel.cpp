@@ -405,40 +405,18 @@ BOOL DEDizedLabel::GetOutlineRegion(CRgn& rRegion)
 void DEDizedLabel::Draw(CDC* pDC, CWnd* pWnd)
 {
     AfxRequirePointer(pDC, "DEDizedLabel::Draw", "pDC");
-    const bool bOutside = m_pBlock == nullptr;
-    if (bOutside && m_pChart != nullptr)
-        m_pChart->PushClip();
-    if (bOutside)
-        pDC->SelectClipRgn(nullptr);
-    BeginDrawing(pDC, pWnd);
-    auto finish = [&] {
-        EndDrawing();
-        m_bLayoutDirty = 0;
-        m_bFullRedraw = 0;
-        if (bOutside && m_pChart != nullptr)
-            m_pChart->PopClip();
-    };
-    try {
-        if (bOutside && (pDC->IsPrinting() || m_bLayoutDirty || (m_nFontFlags & fontAutoSize)))
-            m_bFontDirty = 1;
-        if (GetText(GetMode()).IsEmpty()) {
-            ClearOutline();
-        } else {
-            BuildOutline();
-            DrawBackground();
-            DrawBorder();
-        }
-        DrawContent();
-        DrawShadow();
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+    if (m_pBlock == nullptr && (pDC->IsPrinting() || m_bLayoutDirty || (m_nFontFlags & fontAutoSize)))
+        m_bFontDirty = 1;
+    DEDizedTitle::Draw(pDC, pWnd);
 }
 
 void DEDizedLabel::DrawBackground()
 {
+    // the first step of each drawing: the outline for the present anchor, text and font
+    if (GetText(GetMode()).IsEmpty())
+        ClearOutline();
+    else
+        BuildOutline();
     if (!m_outline.empty())
         FillPolygon(m_outline.data(), int(m_outline.size()), GetStyle(), 0);
 }

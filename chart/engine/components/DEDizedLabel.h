@@ -50,14 +50,15 @@ public:
     double GetVerticalMarginPixels() override;
     double GetHorizontalMarginPixels() override;
     double GetMarginPixels() override;
-    // Outline, fill, frame and text at the anchor (see the top of this file). A label outside a block
-    // saves and removes the chart's clip like every component.
+    // The component's drawing (see the top of this file); a label outside a block builds its font
+    // anew when printing, after a layout change or with automatic size.
     void Draw(CDC* pDC, CWnd* pWnd) override;
     const char* ReadTemplateClassPart(const char* lpszText) override;
     void WriteTemplateKeyword(CStdioFile& writer) override;
     void WriteTemplateExtra(CStdioFile& writer) override;
     // The block's drawing flag for a label in a block.
     int IsDrawing() const override;
+    // Builds the outline (none without text) and fills it.
     void DrawBackground() override;
     void DrawBorder() override;
     void DrawContent() override;
@@ -134,7 +135,6 @@ public:
     int IsInBlock() const { return m_bInBlock; }
     int HasOwnStyle() const { return m_bOwnStyle; }
     const std::vector<POINT>& GetOutline() const { return m_outline; }
-    DEDizedAnnotationList& GetTexts() { return m_texts; }
 
 protected:
     // In a block without a style of its own.

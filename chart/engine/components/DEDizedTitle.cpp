@@ -2,6 +2,8 @@
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "chart/engine/components/DEDizedTitle.h"
 

@@ -92,15 +92,12 @@ public:
     int GetFontSize();
     const CString& GetText() const { return m_strText; }
     int GetAlignment() const { return m_nAlignment; }
-    void SetAlignment(int nAlignment) { m_nAlignment = nAlignment; }
     int GetFontFlags() const { return m_nFontFlags; }
     void SetFontFlags(int nFlags);
     int GetStoredFontSize() const { return m_nFontSize; }
     int GetOwnText() const { return m_bOwnText; }
     void SetOwnText(int bOwnText) { m_bOwnText = bOwnText; }
     int IsFontDirty() const { return m_bFontDirty; }
-    // The font last built (owned by the chart's cache; null before).
-    HFONT GetFontHandle() const { return m_hFont; }
 
     // Splits lpszText into its lines.
     static std::vector<CString> SplitLines(const char* lpszText);
@@ -163,8 +160,6 @@ public:
     // chart's present drawing area without a window): the fitted one with automatic resize, else the
     // placement. The chart and the title are left as they were.
     virtual void GetFittedRect(DEDizedRect& result, CDC* pDC, CWnd* pWnd);
-
-    const DEDizedRect& GetLastFittedRect() const { return m_fittedRect; }
 
 protected:
     DEDizedRect m_savedRect;

@@ -451,6 +451,16 @@ TEST_F(ChartTest, ValueLabelsShowValueTextOrBoth)
             EXPECT_EQ(dc.lines[0].text, c.lpszText);
         }
     }
+
+    // a text of any length is shown whole
+    PointScene scene;
+    LabelledItem labelled(0x60);
+    const std::string longText(5000, 'x');
+    labelled.item.SetAnnotation(longText.c_str(), 1, 1);
+    TextRecorder dc(scene.canvas);
+    scene.Draw(dc, [&](PointComponent& component) { component.DrawValueLabel(100, 70, &labelled.item); });
+    ASSERT_EQ(dc.lines.size(), 1u);
+    EXPECT_EQ(dc.lines[0].text, longText + " (2.5)");
 }
 
 TEST_F(ChartTest, ValueLabelsStandBesideTheirPoint)

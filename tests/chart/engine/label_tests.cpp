@@ -238,6 +238,9 @@ TEST_F(ChartTest, LabelsWithoutAStyleOfTheirOwnLookLikeTheirBlock)
     EXPECT_STREQ(lines[1].font.lfFaceName, "Courier New");
     EXPECT_EQ(lines[1].font.lfWeight, FW_BOLD);
     EXPECT_NE(pOwn->GetStyle(), pBlock->GetStyle());
+    // a hidden block draws none of its labels
+    pBlock->SetVisible(0);
+    EXPECT_TRUE(scene.Draw().empty());
 }
 
 TEST_F(ChartTest, DistributedLabelsLieEvenlyAlongTheLine)
@@ -432,6 +435,7 @@ TEST(ChartLabelBlock, StoredBlockBringsItsLabelsBack)
     EXPECT_EQ(pSecond->GetAnchorPosition(), 6);
     EXPECT_EQ(pSecond->GetDirectionSine(), 1.0);
     EXPECT_EQ(pSecond->GetDirectionCosine(), 0.0);
+    EXPECT_EQ(pSecond->IsAxisDirection(), 1);
     EXPECT_EQ(StoreBytes([&](CArchive& ar) { ar << pLoaded; }), bytes);
 }
 
