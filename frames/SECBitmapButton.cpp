@@ -28,7 +28,7 @@ void SECBitmapButton::CheckAlignment(int nAlign, const char* lpszWhere)
         AfxThrowInvalidArgFormat("%s: alignment %d is not 0 to 4", lpszWhere, nAlign);
 }
 
-BOOL SECBitmapButton::LoadBitmap(LPCSTR lpszBitmap)
+BOOL SECBitmapButton::LoadBitmapResource(LPCSTR lpszBitmap)
 {
     HBITMAP hBitmap = SECLoadSysColorBitmap(lpszBitmap);
     if (hBitmap == nullptr)
@@ -39,7 +39,7 @@ BOOL SECBitmapButton::LoadBitmap(LPCSTR lpszBitmap)
     if (IS_INTRESOURCE(lpszBitmap)) {
         m_bmpState.nIDBitmap = UINT(reinterpret_cast<UINT_PTR>(lpszBitmap));
         m_bmpState.strBitmap.Empty();
-    } else if (lpszBitmap != m_bmpState.strBitmap.GetString()) {
+    } else {
         m_bmpState.nIDBitmap = 0;
         m_bmpState.strBitmap = lpszBitmap;
     }
@@ -50,7 +50,7 @@ BOOL SECBitmapButton::AttachButton(int nID, int nAlign, LPCSTR lpszBitmap, CWnd*
 {
     AfxRequirePointer(pParent, "SECBitmapButton::AttachButton", "pParent");
     CheckAlignment(nAlign, "SECBitmapButton::AttachButton");
-    if (pParent->GetDlgItem(nID) == nullptr || !LoadBitmap(lpszBitmap))
+    if (pParent->GetDlgItem(nID) == nullptr || !LoadBitmapResource(lpszBitmap))
         return FALSE;
     if (!SubclassDlgItem(UINT(nID), pParent))
         return FALSE;
@@ -65,7 +65,7 @@ BOOL SECBitmapButton::Create(LPCSTR lpszCaption, DWORD dwStyle, LPCSTR lpszBitma
                              CWnd* pParentWnd, UINT nID, int nAlign, DWORD dwBtnFlags)
 {
     CheckAlignment(nAlign, "SECBitmapButton::Create");
-    if (!LoadBitmap(lpszBitmap))
+    if (!LoadBitmapResource(lpszBitmap))
         return FALSE;
     m_bmpState.nAlign = nAlign;
     if (!SECOwnerDrawButton::Create(lpszCaption, dwStyle, rect, pParentWnd, nID, dwBtnFlags))
@@ -76,7 +76,7 @@ BOOL SECBitmapButton::Create(LPCSTR lpszCaption, DWORD dwStyle, LPCSTR lpszBitma
 
 BOOL SECBitmapButton::SetBitmap(LPCSTR lpszBitmap)
 {
-    if (!LoadBitmap(lpszBitmap))
+    if (!LoadBitmapResource(lpszBitmap))
         return FALSE;
     if (m_hWnd != nullptr) {
         Layout();
@@ -243,7 +243,8 @@ void SECBitmapButton::OnSysColorChange()
 {
     SECOwnerDrawButton::OnSysColorChange();
     // the colours are mapped while loading
-    LoadBitmap(m_bmpState.strBitmap.IsEmpty() ? MAKEINTRESOURCEA(m_bmpState.nIDBitmap) : m_bmpState.strBitmap.GetString());
+    const CString strName = m_bmpState.strBitmap;
+    LoadBitmapResource(strName.IsEmpty() ? MAKEINTRESOURCEA(m_bmpState.nIDBitmap) : strName.GetString());
 }
 
 void SECBitmapButton::OnDestroy()

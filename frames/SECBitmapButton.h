@@ -91,7 +91,7 @@ protected:
     CSize GetTextExtent() const;
     // Loads the bitmap resource lpszBitmap; on success it replaces the bitmap held and the name is
     // remembered. FALSE when it cannot be loaded.
-    BOOL LoadBitmap(LPCSTR lpszBitmap);
+    BOOL LoadBitmapResource(LPCSTR lpszBitmap);
     // Refuses an alignment outside Align (lpszWhere names the caller).
     static void CheckAlignment(int nAlign, const char* lpszWhere);
 

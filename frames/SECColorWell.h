@@ -60,8 +60,6 @@
 
 #include <memory>
 
-class CDataExchange;
-
 // Messages between a well and the window it reports to.
 #define SEC_WM_COLORSELECTED 0x0465 // a colour was selected: wParam the sender's id (0 from a popup), lParam the colour
 #define SEC_WM_OTHERCOLOR    0x0466 // a popup asks its well button to run the colour dialog

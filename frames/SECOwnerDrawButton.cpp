@@ -143,16 +143,23 @@ CRect SECOwnerDrawButton::DrawFrame(CDC* pDC, const CRect& rcItem, UINT nItemSta
     const BOOL bPressed = (nItemState & ODS_SELECTED) != 0;
     CRect rect = rcItem;
     if (m_odState.bNewLook) {
-        if (bPressed || !m_odState.bFlat) {
-            pDC->Draw3dRect(rect, bPressed ? v.clrWindowFrame : v.clrBtnHilite, bPressed ? v.clrBtnHilite : v.clrWindowFrame);
+        if (bPressed) {
+            pDC->Draw3dRect(rect, v.clrWindowFrame, v.clrBtnHilite);
             rect.DeflateRect(1, 1);
-            pDC->Draw3dRect(rect, bPressed ? v.clrBtnShadow : v.clrBtnFace, bPressed ? v.clrBtnFace : v.clrBtnShadow);
+            pDC->Draw3dRect(rect, v.clrBtnShadow, v.clrBtnFace);
+        } else if (!m_odState.bFlat) {
+            pDC->Draw3dRect(rect, v.clrBtnHilite, v.clrWindowFrame);
+            rect.DeflateRect(1, 1);
+            pDC->Draw3dRect(rect, v.clrBtnFace, v.clrBtnShadow);
         }
     } else {
+        // a window-frame rectangle, then two frames sunk while pressed, raised otherwise
+        const COLORREF clrTopLeft = bPressed ? v.clrBtnShadow : v.clrBtnHilite;
+        const COLORREF clrBottomRight = bPressed ? v.clrBtnHilite : v.clrBtnShadow;
         pDC->Draw3dRect(rect, v.clrWindowFrame, v.clrWindowFrame);
         for (int i = 0; i < 2; i++) {
             rect.DeflateRect(1, 1);
-            pDC->Draw3dRect(rect, bPressed ? v.clrBtnShadow : v.clrBtnHilite, bPressed ? v.clrBtnHilite : v.clrBtnShadow);
+            pDC->Draw3dRect(rect, clrTopLeft, clrBottomRight);
         }
     }
     // the content loses a pixel at right and bottom, and moves by (1, 1) while pressed

@@ -15,11 +15,11 @@
 // focus-only change draws only the focus rectangle, which is an XOR, so drawing it again takes it off.
 // - Frame: the face colour all over. Pressed, in the new look (the system is version 4 or later): an
 //   outer frame window-frame top-left and highlight bottom-right, an inner frame shadow top-left and
-//   face bottom-right; in the old look a window-frame rectangle, then two shadow/highlight frames. Not pressed, in the new look and not flat: an
-//   outer frame highlight top-left and window-frame bottom-right, an inner frame face top-left and
-//   shadow bottom-right; flat, no frame; in the old look a window-frame rectangle, then two
-//   highlight/shadow frames. The content rectangle is the item less a pixel at right and bottom,
-//   moved by (1, 1) while pressed.
+//   face bottom-right; in the old look a window-frame rectangle, then two shadow/highlight frames.
+//   Not pressed, in the new look and not flat: an outer frame highlight top-left and window-frame
+//   bottom-right, an inner frame face top-left and shadow bottom-right; flat, no frame; in the old
+//   look a window-frame rectangle, then two highlight/shadow frames. The content rectangle is the
+//   item less a pixel at right and bottom, moved by (1, 1) while pressed.
 // - Focus: the item inflated by -1 (new look) or -2, moved by (1, 1) while pressed (else shrunk by one
 //   pixel at right and bottom), inflated by another -1, gets a dotted focus rectangle.
 // - Disabled: a mask of the content (white where it shows the face or highlight colour) is painted

@@ -21,6 +21,8 @@
 #include "frames/SECColorWell.h"
 #include "frames/SECOwnerDrawButton.h"
 
+class CDataExchange;
+
 class SECWellButton : public SECOwnerDrawButton {
     DECLARE_DYNAMIC(SECWellButton)
     DECLARE_MESSAGE_MAP()

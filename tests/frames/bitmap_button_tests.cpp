@@ -37,7 +37,8 @@ TEST_F(BitmapButtonTest, AlignmentsPlaceTheBitmapAndTheText)
     };
     for (const auto& c : cases) {
         SECBitmapButton button;
-        ASSERT_TRUE(button.Create("Go", WS_CHILD, IDB_TEST_BANDS, CRect(CPoint(0, 0), kButton), &parent, 200, c.nAlign));
+        const CRect rect(CPoint(0, 0), kButton);
+        ASSERT_TRUE(button.Create("Go", WS_CHILD, IDB_TEST_BANDS, rect, &parent, 200, c.nAlign));
         EXPECT_EQ(button.GetBitmapRect(), c.bitmap) << c.nAlign;
         EXPECT_EQ(button.GetTextRect(), c.text) << c.nAlign;
 
