@@ -11,11 +11,11 @@
 // whose symbols cannot be read gives '.' and ',' instead of NUL characters, which the project's
 // writers would refuse.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and five of the six
-// document templates (the preference graphs' is made), the workbook main frame with its bars and panes
-// (an MDI frame of the class library stands in for it, see LoadMainFrame), the panes' services and
-// those of the result windows other than the graphs' (they answer "none" and do nothing), and the
-// menu commands.
+// Not done yet (each comes with its own window): the grid library's start-up and four of the six
+// document templates (the preference graphs' and the final-ranking list's are made), the workbook
+// main frame with its bars and panes (an MDI frame of the class library stands in for it, see
+// LoadMainFrame), the panes' services and those of the result windows other than the graphs' (they
+// answer "none" and do nothing), and the menu commands.
 #pragma once
 
 #include <windows.h>

@@ -38,6 +38,16 @@ protected:
 };
 typedef AppFixtureOf<CZQApp> AppFixture;
 
+// A started first-run application (empty command line, main window shown without taking the focus
+// from the other test programs on the display), closed at the end as the user closes it.
+class StartedAppFixture : public AppFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    char commandLine[1] = "";
+};
+
 // The window's rectangle on the screen.
 CRect WindowRect(HWND hWnd);
 // The work area's rectangle (the screen less task bars).
