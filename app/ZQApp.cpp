@@ -4,6 +4,7 @@
 
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
+#include "app/ZQAnimatedAboutDlg.h"
 #include "app/ZQGraphView.h"
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
@@ -186,6 +187,12 @@ void CZQApp::CloseAllDocuments(BOOL bEndSession)
     if (m_pGraphsTemplate != nullptr)
         m_pGraphsTemplate->CloseAllDocuments(bEndSession);
     CWinApp::CloseAllDocuments(bEndSession);
+}
+
+void CZQApp::OnAppAbout()
+{
+    CZQAnimatedAboutDlg dlg;
+    dlg.DoModal();
 }
 
 BOOL CZQApp::LoadLanguageLibrary(LPCSTR lpszLibrary)

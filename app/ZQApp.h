@@ -58,6 +58,9 @@ public:
     // strings, the two XML flags as 0 or 1, the five colours, the two precisions, "restoring
     // confirmation" as 0 or 1 and "language" as 1 for Polish, else 0.
     void SaveSettings();
+    // Opens the about window modally over the main window: the animated one, or the plain one when
+    // OpenGL cannot be set up (the handler of the about command, 57664).
+    void OnAppAbout();
     // Loads the resource library lpszLibrary (a file name beside the program) and makes it the
     // resource source, so that menus, dialogs and strings come from it and what it lacks from the
     // program. Returns FALSE, changing nothing and reporting nothing, when it cannot be loaded.
