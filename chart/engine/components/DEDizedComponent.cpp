@@ -51,6 +51,7 @@ DEDizedComponent::DEDizedComponent()
       m_pChart(nullptr),
       m_nTypeId(chartTypeComponent),
       m_bCompoundChild(0),
+      m_bImageLoaded(0),
       m_nScreenDpiX(0),
       m_nScreenDpiY(0)
 {
@@ -404,8 +405,13 @@ void DEDizedComponent::OffsetPoints(POINT* pPoints, int nCount, int dx, int dy)
 
 CSize DEDizedComponent::GetPointsExtent(const POINT* pPoints, int nCount) const
 {
+    return GetPointsBox(pPoints, nCount).Size();
+}
+
+CRect DEDizedComponent::GetPointsBox(const POINT* pPoints, int nCount)
+{
     if (nCount <= 0)
-        return CSize(0, 0);
+        return CRect(0, 0, 0, 0);
     CRect box(pPoints[0], pPoints[0]);
     for (int i = 1; i < nCount; ++i) {
         box.left = (std::min)(box.left, pPoints[i].x);
@@ -413,7 +419,7 @@ CSize DEDizedComponent::GetPointsExtent(const POINT* pPoints, int nCount) const
         box.top = (std::min)(box.top, pPoints[i].y);
         box.bottom = (std::max)(box.bottom, pPoints[i].y);
     }
-    return box.Size();
+    return box;
 }
 
 CRect DEDizedComponent::GetDeviceRect() const

@@ -36,8 +36,32 @@
 // range is not inverted reads as version -1. Subclasses store this part first, then their own, and
 // read their later fields by GetArchiveVersion.
 //
-// Not here yet: the fills of areas, outlines and regions (FillPolygon draws nothing until the fill
-// routines come), and the drawing of data points, lines, markers and value labels.
+// Fills (FillPolygon, FillRegion). A fill code (0: the style's own, DEDizedStyle::GetFillCode) picks
+// the fill, in component form (fill kind x 256) or data form (fill kind x 16): 0 none; 16 (and 1 in
+// polygon fills) the palette brush of the palette index; 256/32 solid fill colour 1; 512/48 a
+// vertical gradient from colour 1 (top) to colour 2, 768/64 a horizontal one (left to right),
+// 1024/80 one at the style's angle; 1280/96 the bitmap resource named by the style's image file and
+// 1536/112 the image file itself (a BMP or JPEG file at a host path), stretched over the area when
+// bit 31 of the style word is set, else tiled from its top-left corner; 3072/192 and any other code
+// CustomFill. Gradients are laid in bands of one colour, at least 3 pixels thick (2 for angled ones),
+// as many as the steepest channel needs. Solid and palette fills paint a polygon itself, the others
+// fill its bounding box clipped to it. Fills clip through the chart (its clip stack and
+// ClipToPolygon), as the drawing sequence does.
+//
+// Images are kept on the component: the last bitmap resource by name, and the bitmap of the last
+// image file until the style's image-loaded flag is cleared (a new image file name clears it) or
+// another file is asked for. A file that no loader reads shows bitmap IDB_CHART_MISSING_IMAGE; a
+// bitmap resource that does not load leaves the area unfilled. Nothing is reported.
+//
+// Edges (FramePolygon, FrameRegion), by edge kind (0: the style's own, DEDizedStyle::GetEdgeKind):
+// 0 none; 1 the palette pen, 2 a black pen, 4 a pen of the edge colour, each of the edge width, along
+// the points as an open line; other kinds frame the polygon's region: 3 with the pattern of the
+// bitmap resource named by the edge bitmap name and 4 in the edge colour, each as wide as the edge
+// width, any other kind in black one pixel wide.
+//
+// Regions handed to and by these operations are in the logical coordinates of the DC drawn into.
+//
+// Not here yet: the drawing of data points, lines, markers and value labels.
 #pragma once
 
 #include "chart/engine/CScale.h"
@@ -154,9 +178,30 @@ public:
     // ---- drawing -------------------------------------------------------------------------------
     // The drawing sequence (see the top of this file) into pDC; pWnd may be null.
     virtual void Draw(CDC* pDC, CWnd* pWnd);
-    // Fills the polygon under the style with the fill code (0: the style's own). The fill routines
-    // are not built yet: nothing is drawn.
+
+    // ---- fills and edges (see the top of this file); they draw only while drawing --------------
+    // Fills pPoints (nCount of them; none when below 1) under pStyle (not null) with nCode (0: the
+    // style's own): solid and palette fills paint the polygon with the null pen; codes 192 and 3072
+    // clip to it and hand the clip region to CustomFill; the others fill its bounding box clipped to
+    // it.
     virtual void FillPolygon(const POINT* pPoints, int nCount, DEDizedStyle* pStyle, int nCode);
+    // Fills the region pRegion (not null) under pStyle (not null) with nCode (0: the style's own),
+    // clipped to the region; crColour goes to CustomFill.
+    virtual void FillRegion(CRgn* pRegion, DEDizedStyle* pStyle, COLORREF crColour, int nCode);
+    // The hook of fill codes without a fill of their own: pRegion is the area to fill (null when the
+    // fill has a rectangle only: the DC is clipped to the area then). Nothing here.
+    virtual void CustomFill(CRgn* pRegion, DEDizedStyle* pStyle, COLORREF crColour, int nCode);
+    // Outlines pPoints under pStyle (not null) by nKind (0: the style's edge kind).
+    virtual void FramePolygon(const POINT* pPoints, int nCount, DEDizedStyle* pStyle, int nKind);
+    // Frames the region pRegion under pStyle (not null) by nKind, inside the region; nothing for a
+    // null or empty region. crColour is not used.
+    virtual void FrameRegion(CRgn* pRegion, DEDizedStyle* pStyle, COLORREF crColour, int nKind);
+    // Puts bitmap IDB_CHART_MISSING_IMAGE into the image cache. FALSE when it does not load.
+    virtual BOOL LoadMissingImageBitmap();
+    // The last resort of an image fill whose file no loader reads, when even the missing-image bitmap
+    // does not load: may put a bitmap of lpszFileName into the image cache (m_imageBitmap) and return
+    // TRUE. FALSE here.
+    virtual BOOL ConvertImage(const char* lpszFileName);
     // Invalidates (with erasing) what the component covers in pWnd, by the chart's invalidation mode:
     // 1 and 256 the device rectangle, 16 the shadow strips (when a shadow is set), others nothing.
     virtual void Invalidate(CWnd* pWnd);
@@ -251,6 +296,25 @@ protected:
     // Ends a drawing pass: drawing and redraw flags cleared, the chart's clip restored.
     void FinishDraw();
 
+    // The points' bounding box (right and bottom the largest x and y; empty for no points).
+    static CRect GetPointsBox(const POINT* pPoints, int nCount);
+    // The area routine of the fills: fills rect (the region's box when empty; nothing when still
+    // empty) with nCode (0: the style's own), clipped to pRegion when one is given.
+    void FillArea(CRect rect, CRgn* pRegion, DEDizedStyle* pStyle, COLORREF crColour, int nCode);
+    // The gradients from crFrom to crTo across rect: top to bottom (bVertical) or left to right, and
+    // at dAngle degrees.
+    void FillStraightGradient(const CRect& rect, COLORREF crFrom, COLORREF crTo, bool bVertical);
+    void FillAngledGradient(const CRect& rect, COLORREF crFrom, COLORREF crTo, double dAngle);
+    // The bitmap resource and image file fills of rect under pStyle.
+    void FillResourceBitmap(const CRect& rect, DEDizedStyle* pStyle);
+    void FillImageFile(const CRect& rect, DEDizedStyle* pStyle);
+    // Loads the image file lpszFileName into the image cache: a BMP file as a section bitmap, else
+    // through SECDib and SECJpeg made into a bitmap for the DC drawn into. FALSE when none reads it.
+    BOOL LoadImageFile(const char* lpszFileName);
+    // Draws bitmap over rect: stretched, or tiled from the top-left corner at its size times the
+    // device scales.
+    void DrawBitmapFill(CBitmap& bitmap, const CRect& rect, bool bStretched);
+
     int m_nBrushCode;           // code of the palette brush (-1: none yet)
     int m_nPenCode;             // code of the palette pen (-1: none yet)
     int m_nPenWidth;            // width of the palette pen (-1: none yet)
@@ -281,6 +345,11 @@ protected:
     DEDized* m_pChart;          // not owned
     int m_nTypeId;
     BYTE m_bCompoundChild;
+    CBitmap m_imageBitmap;      // image cache: the bitmap of an image file (or the missing image)
+    int m_bImageLoaded;         // m_imageBitmap holds the image file m_strImageName
+    CString m_strImageName;
+    CString m_strBitmapName;    // the last bitmap resource loaded by name, and its bitmap
+    CBitmap m_resourceBitmap;
     int m_nScreenDpiX;          // the screen's pixels per inch, read once (0 until then)
     int m_nScreenDpiY;
 };

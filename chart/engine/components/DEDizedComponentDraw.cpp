@@ -45,10 +45,6 @@ void DEDizedComponent::FinishDraw()
         m_pChart->PopClip();
 }
 
-void DEDizedComponent::FillPolygon(const POINT* /*pPoints*/, int /*nCount*/, DEDizedStyle* /*pStyle*/, int /*nCode*/)
-{
-}
-
 void DEDizedComponent::DrawBackground()
 {
     const CRect rect = GetDeviceRect();

@@ -109,6 +109,7 @@ TEST_F(ChartTest, AChartExceptionIsShownOnceAndEndsThePass)
     chart.SetBuffered(0);
     ProbeComponent* pFirst = AddProbe(chart, CRect(0, 0, 20, 20), kBlue);
     ProbeComponent* pFailing = AddProbe(chart, CRect(0, 0, 20, 20));
+    pFailing->GetStyle()->m_nStyle = 0;  // no background fill over what the first one painted
     pFailing->m_onDraw = [](ProbeComponent&, CDC& dc) {
         dc.SetTextColor(kRed);
         dc.SetBkMode(OPAQUE);
