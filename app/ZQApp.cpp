@@ -2,9 +2,9 @@
 // are read and written in ZQAppSettings.cpp.
 #include "app/ZQApp.h"
 
+#include "app/ZQAnimatedAboutDlg.h"
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
-#include "app/ZQAnimatedAboutDlg.h"
 #include "app/ZQGraphView.h"
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
