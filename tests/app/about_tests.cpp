@@ -198,6 +198,12 @@ protected:
         }
     }
 
+    // Chooses the about command (Help > About) as the menu and tool bar send it.
+    void ChooseAboutCommand()
+    {
+        app.m_pMainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP_ABOUT, 0), 0);
+    }
+
     CFakeServices fake;
 };
 
@@ -278,6 +284,17 @@ TEST_F(AboutWindow, TheAnimatedWindowDrawsItsFramesAndReleasesEverythingWhenClos
     EXPECT_FALSE(::wglDeleteContext(hRC)) << "the rendering context was not deleted";
     EXPECT_FALSE(::IsWindow(hWndScene));
     EXPECT_TRUE(::IsWindowEnabled(app.m_pMainWnd->m_hWnd));
+}
+
+TEST_F(AboutWindow, TheAboutCommandOpensTheWindow)
+{
+    bool bShown = false;
+    fake.ExpectModal([&](CDialog& dlg) {
+        bShown = dynamic_cast<CZQAnimatedAboutDlg*>(&dlg) != nullptr;
+        ClickButton(dlg, IDOK);
+    });
+    ChooseAboutCommand();
+    EXPECT_TRUE(bShown);
 }
 
 TEST_F(AboutWindow, OpeningAndClosingItTwentyTimesLeavesNothingBehind)
