@@ -2,9 +2,12 @@
 // are read and written in ZQAppSettings.cpp.
 #include "app/ZQApp.h"
 
+#include "app/ZQAnimatedAboutDlg.h"
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
+#include "app/ZQResultsDoc.h"
+#include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
 #include "native/GraphvizRenderer.h"
 #include "res/resource.h"
@@ -12,11 +15,12 @@
 #include <string>
 #include <vector>
 
+const char* const ZQ_APP_TITLE = "Ondrix";
+const char* const ZQ_UNTITLED = "untitled";
+
 namespace {
 
-const char* const kAppTitle = "Ondrix";
 const char* const kRegistryKey = "Havrel";
-const char* const kUntitled = "untitled";
 const char* const kDefaultInfoName = "INFO";
 const char* const kDefaultInfoText = "Information about an alternative";
 const char* const kPolishLibrary = "InternationalPL.dll";
@@ -86,7 +90,7 @@ CZQApp::CZQApp()
       m_nResultsAvailable(0), m_pEvaluationsTemplate(nullptr), m_pGraphsTemplate(nullptr),
       m_pMatrixTemplate(nullptr), m_pChartsTemplate(nullptr), m_pRankingListTemplate(nullptr),
       m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
-      m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(kUntitled),
+      m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(ZQ_UNTITLED),
       m_hLanguageLibrary(nullptr)
 {
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
@@ -109,7 +113,7 @@ CZQApp::~CZQApp()
 
 CString CZQApp::ProjectTitle(LPCSTR lpszPath)
 {
-    CString title = kAppTitle;
+    CString title = ZQ_APP_TITLE;
     title += " - [";
     title += lpszPath != nullptr ? lpszPath : "";
     title += "]";
@@ -131,10 +135,14 @@ BOOL CZQApp::InitInstance()
     // Still to come before the templates: the grid library's start-up (InitGridLibrary with 1536).
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
-    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (still
-    // to come with their documents and views).
+    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
+    // matrix, grid, charts and ranking chart still to come with their documents and views).
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: nothing in the program opens a ranking list
+    m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
+                                                   RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));
+    AddDocTemplate(m_pRankingListTemplate);
 
     CFrameWnd* pMainFrame = LoadMainFrame();
     if (pMainFrame == nullptr)
@@ -144,9 +152,11 @@ BOOL CZQApp::InitInstance()
     const BOOL bMaximized = ZQRestoreWindowPlacement(*this, *pMainFrame);
     pMainFrame->ShowWindow(bMaximized ? ZQMaximizedShowCommand(m_nCmdShow) : m_nCmdShow);
 
-    // A project file named on the command line is for the File commands to open: the framework's
-    // document opening knows no project files and would end the start-up.
+    // A project file named on the command line is opened as a recent file is, once the window shows:
+    // the framework's document opening knows no project files and would end the start-up.
+    CString strProjectFile;
     if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen) {
+        strProjectFile = cmdInfo.m_strFileName;
         cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
         cmdInfo.m_strFileName.Empty();
     }
@@ -154,7 +164,9 @@ BOOL CZQApp::InitInstance()
         return FALSE;
 
     pMainFrame->UpdateWindow();
-    pMainFrame->SetWindowText(ProjectTitle(kUntitled));
+    SetProjectTitle(ZQ_UNTITLED);
+    if (!strProjectFile.IsEmpty())
+        OpenProjectFile(strProjectFile);
     return TRUE;
 }
 
@@ -180,6 +192,12 @@ void CZQApp::CloseAllDocuments(BOOL bEndSession)
     if (m_pGraphsTemplate != nullptr)
         m_pGraphsTemplate->CloseAllDocuments(bEndSession);
     CWinApp::CloseAllDocuments(bEndSession);
+}
+
+void CZQApp::OnAppAbout()
+{
+    CZQAnimatedAboutDlg dlg;
+    dlg.DoModal();
 }
 
 BOOL CZQApp::LoadLanguageLibrary(LPCSTR lpszLibrary)
@@ -259,7 +277,7 @@ void CZQApp::ResetProject()
     m_nRankingListOpen = m_nRankingChartOpen = 0;
     m_nModified = 0;
     m_nPreserveKendall = 1;
-    m_strFilePath = kUntitled;
+    m_strFilePath = ZQ_UNTITLED;
     m_nFileType = -1;
     m_strInfoAttributeName = kDefaultInfoName;
     m_strInfoAttributeText = kDefaultInfoText;

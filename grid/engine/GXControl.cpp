@@ -19,23 +19,6 @@
 
 namespace {
 
-// A style the grid lends for one call (composed for a cell) and takes back afterwards.
-class BorrowedStyle {
-public:
-    BorrowedStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) : m_pGrid(pGrid), m_pStyle(pGrid->CreateStyle())
-    {
-        pGrid->ComposeStyleRowCol(nRow, nCol, m_pStyle);
-    }
-    ~BorrowedStyle() { m_pGrid->RecycleStyle(m_pStyle); }
-    BorrowedStyle(const BorrowedStyle&) = delete;
-    BorrowedStyle& operator=(const BorrowedStyle&) = delete;
-    const CGXStyle& Get() const { return *m_pStyle; }
-
-private:
-    CGXGridCore* m_pGrid;
-    CGXStyle* m_pStyle;
-};
-
 BOOL IncludesReadOnly(const CGXStyle* pStyle)
 {
     return pStyle != nullptr && pStyle->GetIncludeReadOnly() && pStyle->GetReadOnly();
@@ -187,12 +170,12 @@ BOOL CGXControl::OnEndEditing()
 
 CRect CGXControl::GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect, const CGXStyle* pStyle)
 {
-    std::unique_ptr<BorrowedStyle> pBorrowed;
+    std::unique_ptr<CGXComposedStyle> pBorrowed;
     if (pStyle == nullptr) {
         if (IsAttachedTo(nRow, nCol)) {
             pStyle = &GetStyle();
         } else {
-            pBorrowed = std::make_unique<BorrowedStyle>(m_pGrid, nRow, nCol);
+            pBorrowed = std::make_unique<CGXComposedStyle>(m_pGrid, nRow, nCol);
             pStyle = &pBorrowed->Get();
         }
     }
@@ -366,9 +349,9 @@ BOOL CGXControl::GetControlText(CString& strResult, ROWCOL, ROWCOL, const char* 
 
 BOOL CGXControl::SetControlText(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags, const CGXStyle* pOldStyle)
 {
-    std::unique_ptr<BorrowedStyle> pBorrowed;
+    std::unique_ptr<CGXComposedStyle> pBorrowed;
     if (pOldStyle == nullptr) {
-        pBorrowed = std::make_unique<BorrowedStyle>(m_pGrid, nRow, nCol);
+        pBorrowed = std::make_unique<CGXComposedStyle>(m_pGrid, nRow, nCol);
         pOldStyle = &pBorrowed->Get();
     }
     CString strText(pszText != nullptr ? pszText : "");

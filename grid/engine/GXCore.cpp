@@ -1,5 +1,7 @@
-// CGXGridCore: construction, initialisation, printing, styles, current cell, controls, plug-ins and
-// drawing helpers (see GXCore.h); the attach steps are in GXCoreModules.cpp.
+// CGXGridCore: construction, initialisation, printing, counts, zoom and lock switch, current cell,
+// hooks, controls and plug-ins (see GXCore.h). Styles are in GXCoreStyles.cpp, the modules and their
+// forwarding operations in GXCoreModules.cpp, the geometry in GXCoreCoords.cpp and painting in
+// GXCoreDraw.cpp.
 #include "grid/engine/GXCore.h"
 
 #include "grid/engine/GXColor.h"
@@ -19,23 +21,6 @@
 
 namespace {
 
-// A style composed for one cell, lent by the grid for the length of a call.
-class ComposedStyle {
-public:
-    ComposedStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) : m_pGrid(pGrid), m_pStyle(pGrid->CreateStyle())
-    {
-        pGrid->ComposeStyleRowCol(nRow, nCol, m_pStyle);
-    }
-    ~ComposedStyle() { m_pGrid->RecycleStyle(m_pStyle); }
-    ComposedStyle(const ComposedStyle&) = delete;
-    ComposedStyle& operator=(const ComposedStyle&) = delete;
-    const CGXStyle& Get() const { return *m_pStyle; }
-
-private:
-    CGXGridCore* m_pGrid;
-    CGXStyle* m_pStyle;
-};
-
 // The objects of a list of CObjects deleted from the head, and the list emptied.
 void DeleteObjectList(CPtrList& list)
 {
@@ -43,27 +28,28 @@ void DeleteObjectList(CPtrList& list)
         delete static_cast<CObject*>(list.RemoveHead());
 }
 
-// The most recycled styles kept for reuse.
-const size_t kMaxRecycledStyles = 500;
+}  // namespace
 
-// Calls fn for each index from nFirst to nLast (none when nLast < nFirst), without running past the
-// largest index.
-template <class F>
-void ForEachIndex(ROWCOL nFirst, ROWCOL nLast, F fn)
+CGXComposedStyle::CGXComposedStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, BOOL bApplyStandard)
+    : m_pGrid(pGrid), m_pStyle(pGrid->CreateStyle())
 {
-    for (ROWCOL n = nFirst; n <= nLast; ++n) {
-        fn(n);
-        if (n == nLast)
-            break;
+    try {
+        pGrid->ComposeStyleRowCol(nRow, nCol, m_pStyle, bApplyStandard);
+    } catch (...) {
+        pGrid->RecycleStyle(m_pStyle);
+        throw;
     }
 }
 
-}  // namespace
+CGXComposedStyle::~CGXComposedStyle()
+{
+    m_pGrid->RecycleStyle(m_pStyle);
+}
 
 // ---- construction and destruction ---------------------------------------------------------------------
 
 CGXGridCore::CGXGridCore(CWnd* pGridWnd, CDocument* pGridDoc, BOOL bIsViewContext)
-    : m_bHideCurrentCell(FALSE), m_nMarkCurrentCell(0), m_nHitTolerance(8), m_bFocusChange(FALSE),
+    : m_bHideCurrentCell(FALSE), m_nMarkCurrentCell(0), m_bFocusChange(FALSE),
       m_pPrintImp(nullptr), m_pSortImp(nullptr), m_pOldDrawingImp(nullptr), m_pCoveredCellsImp(nullptr),
       m_pDrawSpannedCellsImp(nullptr), m_pFloatCellsImp(nullptr), m_pMergeCellsImp(nullptr),
       m_pCommandFactory(nullptr), m_pCalcSizeImp(nullptr), m_pUpdateHintImp(nullptr), m_pResizeToFitImp(nullptr),
@@ -105,6 +91,11 @@ CGXGridCore::~CGXGridCore()
         delete entry.second;
     m_controls.clear();
     m_pDefaultControl = m_pLastControl = m_pCurrentControl = nullptr;
+    // nothing may keep a cached style or GDI object from here on
+    m_nLockUpdate = m_nDrawDepth = 0;
+    m_bKeepGdiObjects = m_bLockCurrentCell = FALSE;
+    std::fill(std::begin(m_anKeepRows), std::end(m_anKeepRows), 0);
+    std::fill(std::begin(m_anKeepCols), std::end(m_anKeepCols), 0);
     FreeObjectCache();
     if (m_bOwnParam)
         delete m_pParam;
@@ -112,6 +103,7 @@ CGXGridCore::~CGXGridCore()
     delete m_pStyleEdit;
     delete m_pStyleValue;
     delete m_pStyleScratch;
+    delete m_pStyleCurrentCell;
     for (CGXStyle* pStyle : m_recycledStyles)
         delete pStyle;
     DeleteObjectList(m_autoDeleteList);
@@ -224,159 +216,6 @@ BOOL CGXGridCore::Initialize()
     m_pCurrentControl = nullptr;
     ComputeCharSize(nullptr, m_dxChar, m_dyChar);
     return UpdateScrollbars(TRUE, FALSE);
-}
-
-// ---- styles -------------------------------------------------------------------------------------
-
-BOOL CGXGridCore::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int nMode, int nKind)
-{
-    CGXData* pData = m_pParam != nullptr ? m_pParam->GetData() : nullptr;
-    return pData != nullptr && pData->GetCellStyle(nRow, nCol, style, nMode, nKind);
-}
-
-void CGXGridCore::ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, BOOL bApplyStandard)
-{
-    pStyle->Free();
-    GetStyleRowCol(nRow, nCol, *pStyle, CGXStyle::gxCopy, 0);
-    const CGXStylesMap* pStylesMap = m_pParam != nullptr ? m_pParam->GetStylesMap() : nullptr;
-    if (pStylesMap == nullptr)
-        return;
-    pStyle->LoadBaseStyle(*pStylesMap);
-    if (bApplyStandard) {
-        if (m_pStyleStandard == nullptr)
-            LookupBaseStyles();
-        if (m_pStyleStandard != nullptr)
-            pStyle->ChangeStyle(*m_pStyleStandard, CGXStyle::gxApplyNew);
-    }
-}
-
-BOOL CGXGridCore::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int nMode, int nKind)
-{
-    if (m_pParam == nullptr || (m_pParam->GetReadOnlyGuard() && IsReadOnly()))
-        return FALSE;
-    CGXData* pData = m_pParam->GetData();
-    if (pData == nullptr)
-        return FALSE;
-    if (nMode == 4) {
-        // mode 4 removes the stored style
-        pStyle = nullptr;
-        nMode = CGXStyle::gxOverride;
-    }
-    pData->StoreCellStyle(nRow, nCol, pStyle, nMode, nKind);
-    return TRUE;
-}
-
-BOOL CGXGridCore::SetStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind,
-                                UINT nFlags)
-{
-    if (!range.IsValid())
-        return FALSE;
-    if (!range.IsCells() && nKind == 0)
-        nKind = -1;
-    BOOL bResult = FALSE;
-    if (nKind == -1 && !range.IsCells()) {
-        // base styles: a row's at (row, 0), a column's at (0, column), the table's at (0, 0)
-        if (range.IsRows())
-            ForEachIndex(range.top, range.bottom,
-                         [&](ROWCOL nRow) { bResult |= StoreStyleRowCol(nRow, 0, pStyle, nMode, -1); });
-        else if (range.IsCols())
-            ForEachIndex(range.left, range.right,
-                         [&](ROWCOL nCol) { bResult |= StoreStyleRowCol(0, nCol, pStyle, nMode, -1); });
-        else
-            bResult = StoreStyleRowCol(0, 0, pStyle, nMode, -1);
-    } else {
-        ForEachIndex(range.top, range.bottom, [&](ROWCOL nRow) {
-            ForEachIndex(range.left, range.right, [&](ROWCOL nCol) {
-                if (nKind == -1) {
-                    bResult |= StoreStyleRowCol(nRow, nCol, pStyle, nMode, -1);
-                    return;
-                }
-                // a cell's control stores its style, given the cell's composed style
-                const ComposedStyle composed(this, nRow, nCol);
-                const WORD nId = pStyle != nullptr && pStyle->GetIncludeControl() ? pStyle->GetControl()
-                                                                                  : composed.Get().GetControl();
-                CGXControl* pControl = GetRegisteredControl(nId);
-                bResult |= pControl != nullptr
-                               ? pControl->StoreStyleRowCol(nRow, nCol, pStyle, nMode, nKind, &composed.Get())
-                               : StoreStyleRowCol(nRow, nCol, pStyle, nMode, nKind);
-            });
-        });
-    }
-    if (bResult) {
-        SetModifiedFlag(TRUE);
-        RedrawRowCol(range.top, range.left, range.bottom, range.right, nFlags, TRUE);
-    }
-    return bResult;
-}
-
-CGXStyle* CGXGridCore::CreateStyle()
-{
-    if (!m_recycledStyles.empty()) {
-        CGXStyle* pStyle = m_recycledStyles.back();
-        m_recycledStyles.pop_back();
-        return pStyle;
-    }
-    if (m_pStyleClass != nullptr && m_pStyleClass->IsCreatable())
-        return static_cast<CGXStyle*>(m_pStyleClass->CreateObject());
-    return new CGXStyle;
-}
-
-void CGXGridCore::RecycleStyle(CGXStyle* pStyle)
-{
-    if (pStyle == nullptr)
-        return;
-    pStyle->Free();
-    if (m_recycledStyles.size() < kMaxRecycledStyles + 1) {
-        try {
-            AfxAllocating([&] { m_recycledStyles.push_back(pStyle); });
-            return;
-        } catch (CMemoryException* e) {
-            e->Delete();
-        }
-    }
-    delete pStyle;
-}
-
-BOOL CGXGridCore::SetControlTextRowCol(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags,
-                                       const CGXStyle* pStyle)
-{
-    std::unique_ptr<ComposedStyle> pComposed;
-    if (pStyle == nullptr) {
-        pComposed = std::make_unique<ComposedStyle>(this, nRow, nCol);
-        pStyle = &pComposed->Get();
-    }
-    CGXControl* pControl = GetRegisteredControl(pStyle->GetControl());
-    return pControl != nullptr && pControl->SetControlText(nRow, nCol, pszText, nFlags, pStyle);
-}
-
-BOOL CGXGridCore::ApplyValueToRange(const CGXCellRange& range, const char* pszValue, int nMode, int nKind,
-                                    UINT nFlags)
-{
-    if (m_pStyleValue == nullptr)
-        m_pStyleValue = CreateStyle();
-    m_pStyleValue->Free();
-    m_pStyleValue->SetValue(pszValue);
-    return SetStyleRange(range, m_pStyleValue, nMode, nKind, nFlags);
-}
-
-const CGXStyle& CGXGridCore::GetStandardStyle()
-{
-    if (m_pStyleStandard == nullptr)
-        LookupBaseStyles();
-    if (m_pStyleStandard == nullptr)
-        AfxThrowNotSupportedException();
-    return *m_pStyleStandard;
-}
-
-void CGXGridCore::LookupBaseStyles()
-{
-    m_pStyleStandard = m_pStyleRowHeader = m_pStyleColHeader = nullptr;
-    const CGXStylesMap* pStylesMap = m_pParam != nullptr ? m_pParam->GetStylesMap() : nullptr;
-    if (pStylesMap == nullptr)
-        return;
-    pStylesMap->LookupStyle(pStylesMap->GetStandardStyle(), m_pStyleStandard);
-    pStylesMap->LookupStyle(pStylesMap->GetRowHeaderStyle(), m_pStyleRowHeader);
-    pStylesMap->LookupStyle(pStylesMap->GetColHeaderStyle(), m_pStyleColHeader);
 }
 
 // ---- counts ---------------------------------------------------------------------------------------
@@ -517,7 +356,7 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol)
 {
     if (m_pCurrentControl != nullptr && IsCurrentCell(nRow, nCol, TRUE))
         return m_pCurrentControl;
-    const ComposedStyle style(this, nRow, nCol);
+    const CGXComposedStyle style(this, nRow, nCol);
     return GetRegisteredControl(style.Get().GetIncludeControl() ? style.Get().GetControl() : 0);
 }
 
@@ -557,7 +396,7 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
     if (nRow == ROWCOL(-1) || nCol == ROWCOL(-1) || nRow > GetRowCount() || nCol > GetColCount())
         return FALSE;
     {
-        const ComposedStyle style(this, nRow, nCol);
+        const CGXComposedStyle style(this, nRow, nCol);
         if (style.Get().GetIncludeEnabled() && !style.Get().GetEnabled())
             return FALSE;
     }
@@ -747,43 +586,6 @@ CGXControl* CGXGridCore::GetRegisteredControl(WORD nID)
 
 // ---- modules -------------------------------------------------------------------------------------
 
-BOOL CGXGridCore::GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range)
-{
-    return m_pCoveredCellsImp != nullptr && m_pCoveredCellsImp->GetCoveredCellsRowCol(this, nRow, nCol, range);
-}
-
-BOOL CGXGridCore::CopyRange(const CGXRangeList& selList)
-{
-    return m_pCutPasteImp != nullptr && m_pCutPasteImp->CopyRange(this, selList);
-}
-
-BOOL CGXGridCore::CopyRange(const CGXCellRange& range)
-{
-    CGXRangeList list;
-    list.AddRange(range);
-    return CopyRange(list);
-}
-
-BOOL CGXGridCore::ClearCells(const CGXRangeList& selList, BOOL bStyleOnly)
-{
-    return m_pClearCellsImp != nullptr && m_pClearCellsImp->ClearCells(this, selList, bStyleOnly);
-}
-
-BOOL CGXGridCore::HideExcelLikeFrame(BOOL bHide, BOOL bFlag)
-{
-    return m_pExcelLikeFrameImp != nullptr && m_pExcelLikeFrameImp->HideFrame(this, bHide, bFlag);
-}
-
-CGXGridCore::ExcelLikeFrameHider::ExcelLikeFrameHider(CGXGridCore* pGrid)
-    : m_pGrid(pGrid), m_bWasHidden(pGrid->HideExcelLikeFrame(TRUE))
-{
-}
-
-CGXGridCore::ExcelLikeFrameHider::~ExcelLikeFrameHider()
-{
-    m_pGrid->HideExcelLikeFrame(m_bWasHidden);
-}
-
 void CGXGridCore::AddAutoDeleteObject(CObject* pObject)
 {
     if (pObject == nullptr)
@@ -848,135 +650,19 @@ void CGXGridCore::SetGridRect(BOOL bSet, const RECT* pRect)
     m_rectGrid = m_bGridRectSet ? CRect(*pRect) : CRect(0, 0, 0, 0);
 }
 
-CRect CGXGridCore::CalcCellRect(ROWCOL, ROWCOL)
-{
-    return CRect(0, 0, 0, 0);
-}
-
-CRect CGXGridCore::SubtractBorders(const CRect& rect, const CGXStyle& style, BOOL bFrame)
-{
-    CRect r = rect;
-    if (bFrame && style.GetIncludeDraw3dFrame() && style.GetDraw3dFrame() != 0)
-        r.DeflateRect(1, 1, 1, 1);
-    const CGXProperties* pProp = m_pParam != nullptr ? m_pParam->GetProperties() : nullptr;
-    const BOOL bLineAfter = m_pParam != nullptr && m_pParam->GetLineOffset();
-    const BOOL bPrint = IsPrinting();
-    const BOOL bVert = pProp != nullptr && (bPrint ? pProp->GetPrintVertLines() : pProp->GetDisplayVertLines());
-    const BOOL bHorz = pProp != nullptr && (bPrint ? pProp->GetPrintHorzLines() : pProp->GetDisplayHorzLines());
-    // per side: the border's width, else the grid line where one lies on that side
-    const struct {
-        int nSide;
-        BOOL bLine;
-        LONG CRect::*pEdge;
-        int nDir;
-    } sides[] = {{CGXStyle::gxBorderLeft, bVert && !bLineAfter, &CRect::left, 1},
-                 {CGXStyle::gxBorderRight, bVert && bLineAfter, &CRect::right, -1},
-                 {CGXStyle::gxBorderTop, bHorz && !bLineAfter, &CRect::top, 1},
-                 {CGXStyle::gxBorderBottom, bHorz && bLineAfter, &CRect::bottom, -1}};
-    for (const auto& s : sides) {
-        int nWidth = s.bLine ? 1 : 0;
-        if (style.GetIncludeBorders(s.nSide)) {
-            const CGXCellPen& pen = style.GetBorders(s.nSide);
-            nWidth = pen.GetStyle() == CGXCellPen::gxNull ? 0 : int(pen.GetWidth());
-        }
-        r.*s.pEdge += s.nDir * nWidth;
-    }
-    return r;
-}
-
-CSize CGXGridCore::AddBorders(CSize size, const CGXStyle& style)
-{
-    // what SubtractBorders takes from a cell, given back, and 2 each way for a 3D frame
-    const CRect inner = SubtractBorders(CRect(0, 0, 0, 0), style, FALSE);
-    size.cx += inner.left - inner.right;
-    size.cy += inner.top - inner.bottom;
-    if (style.GetIncludeDraw3dFrame() && style.GetDraw3dFrame() != 0) {
-        size.cx += 2;
-        size.cy += 2;
-    }
-    return size;
-}
-
-void CGXGridCore::DrawBorderSide(CDC* pDC, const CRect& rect, const CGXCellPen& pen, int nSide)
-{
-    const int w = int(pen.GetWidth());
-    if (w <= 0 || !pen.GetInclude() || pen.GetStyle() == CGXCellPen::gxNull)
-        return;
-    CRect strip = rect;
-    switch (nSide) {
-    case CGXStyle::gxBorderLeft:
-        strip.right = rect.left + w;
-        break;
-    case CGXStyle::gxBorderRight:
-        strip.left = rect.right - w;
-        break;
-    case CGXStyle::gxBorderTop:
-        strip.bottom = rect.top + w;
-        break;
-    case CGXStyle::gxBorderBottom:
-        strip.top = rect.bottom - w;
-        break;
-    default:
-        AfxThrowInvalidArgFormat("CGXGridCore::DrawBorderSide: side %d is not 0..3", nSide);
-    }
-    const COLORREF clrOld = pDC->GetBkColor();
-    pDC->FillSolidRect(&strip, GXResolveColor(pen.GetColor()));
-    pDC->SetBkColor(clrOld);
-}
-
-void CGXGridCore::RedrawRowCol(ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT nFlags, BOOL)
-{
-    if (nFlags == 0 || m_pGridWnd == nullptr || m_pGridWnd->m_hWnd == nullptr || !m_pGridWnd->IsWindowVisible())
-        return;
-    m_pGridWnd->Invalidate(TRUE);
-    if (nFlags & 2)
-        m_pGridWnd->UpdateWindow();
-}
-
-CFont* CGXGridCore::SelectStyleFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPreviousStyle)
-{
-    if (!style.GetIncludeFont())
-        return nullptr;
-    if (pPreviousStyle != nullptr && pPreviousStyle->GetIncludeFont() &&
-        std::memcmp(&style.GetFontRef().GetLogFontRef(), &pPreviousStyle->GetFontRef().GetLogFontRef(),
-                    sizeof(LOGFONTA)) == 0)
-        return nullptr;
-    LOGFONTA lf;
-    style.GetFontRef().GetZoomedLogFont(lf, m_nZoom);
-    return pDC->SelectObject(LookupLogFont(lf));
-}
-
-CFont* CGXGridCore::LookupFont(const CGXFont& font)
-{
-    return LookupLogFont(font.GetLogFontRef());
-}
-
-CFont* CGXGridCore::LookupLogFont(const LOGFONTA& lf)
-{
-    const BYTE* p = reinterpret_cast<const BYTE*>(&lf);
-    std::vector<BYTE> key(p, p + sizeof(LOGFONTA));
-    std::unique_ptr<CFont>& rpFont = m_fontCache[key];
-    if (rpFont == nullptr || rpFont->m_hObject == nullptr) {
-        rpFont = std::make_unique<CFont>();
-        if (!rpFont->CreateFontIndirect(&lf))
-            AfxThrowResourceException();
-    }
-    return rpFont.get();
-}
-
-void CGXGridCore::FreeObjectCache()
-{
-    if (m_nLockUpdate > 0)
-        return;
-    m_fontCache.clear();
-}
-
-BOOL CGXGridCore::UpdateScrollbars(BOOL, BOOL)
-{
-    return TRUE;
-}
-
 // ---- plain state ---------------------------------------------------------------------------------
+
+void CGXGridCore::SetTopRowValue(ROWCOL nRow)
+{
+    m_nTopRow = nRow;
+    ResetLastVisible();
+}
+
+void CGXGridCore::SetLeftColValue(ROWCOL nCol)
+{
+    m_nLeftCol = nCol;
+    ResetLastVisible();
+}
 
 void CGXGridCore::SetParam(CGXGridParam* pParam, BOOL bOwn)
 {

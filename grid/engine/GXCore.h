@@ -17,22 +17,39 @@
 //
 // Modules: every operation that needs a module calls it only when its pointer is set and otherwise
 // does nothing and answers 0 (FALSE). Tests and the grid operations plug modules into the public
-// pointers below.
+// pointers below. The forwarding operations pass the grid and their arguments unchanged.
 //
-// Does not do yet (each comes with the engine's later parts): composition beyond the stored style,
-// the base-style chain and "Standard" (no header styles, generated header texts, row, column and table
-// base styles, highlight or negative colour); undo and long operations in the style-range setter; the
-// style, brush and pen caches (only fonts are cached); coordinates (the cell rectangle is empty and a
-// redraw invalidates the whole window); scroll bars and painting; the current cell's moves, keys and
-// mouse (SetCurrentCell and TransferCurrentCell do the least: store or discard an edit, attach and
-// detach the control); the forwarders of the selection, find and replace, user resizing and the
-// Excel-like frame and fill (only the frame's hiding is here); zoom changes after start-up; the
-// naming callback and the focus hooks of the library state; the cell-tip handler and the page breaks.
+// Styles (GXCoreStyles.cpp): a cell shows its stored style merged with the base styles of its row,
+// its column and the table, its base-style chain, the header styles, a generated header text
+// (column letters, row numbers), "Standard", the highlight and the negative-number colour
+// (ComposeStyleRowCol). Composed styles are cached per cell until the next flush (LookupStyleRowCol).
+// SetStyleRange saves the range's old styles for undo when a command factory is attached, inside a
+// long operation that the user may abort.
+//
+// Geometry (GXCoreCoords.cpp): sizes are stored in the parameter object as pixels times (1000 / the
+// character size), the quotient taken in integers and at least 1, so that a character size above
+// 1000 pixels or of 0 still gives sizes. Display indexes: header and frozen rows keep their row
+// number, the rows from the top row on follow the frozen ones; columns likewise. While printing the
+// print top row and left column stand for the screen ones.
+//
+// Painting (GXCoreDraw.cpp): OnGridDraw paints directly or into a memory bitmap (SetBufferedPaint 1)
+// through a CellPaintMatrix (GXPaintMatrix.h): row backgrounds filled in runs, each cell through its
+// control, grid lines joined into runs and borders, the marked cells inverted. GDI fonts, brushes and
+// pens are cached per record until the next flush; a flush never happens inside a paint.
+//
+// Does not do yet (each comes with the engine's later parts): scroll bars (UpdateScrollbars answers
+// TRUE), the current cell's moves, keys and mouse (SetCurrentCell and TransferCurrentCell do the least:
+// store or discard an edit, attach and detach the control); the forwarders of the selection, find and
+// replace, user resizing and the Excel-like fill; zoom changes after start-up; the naming callback and
+// the focus hooks of the library state; the cell-tip handler and the page breaks; the DC preparation of
+// the window forms (OnGridPrepareDC does nothing here).
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXCellBrush.h"
+#include "grid/engine/GXCellPen.h"
 #include "grid/engine/GXGridModules.h"
 #include "grid/engine/GXRange.h"
 #include "win/CRect.h"
@@ -41,8 +58,10 @@
 #include <memory>
 #include <vector>
 
+class CBrush;
 class CDC;
 class CFont;
+class CPen;
 class CWnd;
 class CDocument;
 class CGXChild;
@@ -50,23 +69,39 @@ class CGXControl;
 class CGXData;
 class CGXFont;
 class CGXGridParam;
+class CGXLongOperation;
 class CGXProperties;
 class CGXStyle;
 class CGXStylesMap;
-class CGXCellPen;
 class CGXPluginComponent;
 class GridLibraryState;
+struct CellPaintMatrix;
 
 class CGXGridCore {
+    // the row and column twins of the geometry, written once (GXCoreCoords.cpp)
+    friend class GXLineAxis;
+
 public:
+    // Hit codes of HitTest.
+    enum {
+        gxHitNothing = 0, gxHitColBoundary = 1, gxHitRowBoundary = 2, gxHitCell = 3, gxHitHeader = 4,
+        gxHitSelectionFrame = 5, gxHitFillHandle = 6, gxHitHiddenCol = 7, gxHitHiddenRow = 8
+    };
+    // Kinds and flags of DrawLineRect and the tracking lines: a column (1) or row (other) line; flag 8
+    // and 4 invert, 2 draws the dragging line, 1 the tracking line.
+    enum { gxColLine = 1, gxRowLine = 2 };
+    enum { gxLineTracking = 1, gxLineDragging = 2, gxLineInvert = 4, gxLineInvertFirst = 8 };
+    // Command types of undoable operations (GXGridModules.h).
+    enum { gxDo = 0, gxRollback = 1, gxUndo = 2, gxRedo = 3 };
+
     // Defaults only: pGridWnd (the window forms pass null and store themselves afterwards), pGridDoc
     // (null for a window grid), bIsViewContext (0 for both window forms). Reads the frame and border
     // metrics and loads the arrow cursor; then, when the library has a control factory, lets it attach
     // the grid's operation modules.
     CGXGridCore(CWnd* pGridWnd = nullptr, CDocument* pGridDoc = nullptr, BOOL bIsViewContext = FALSE);
-    // Deletes the registered controls, the owned parameter object, the scratch styles, the attached
-    // modules and the owned objects, lets the plug-ins go (not deleting them) and leaves the library
-    // state's registry.
+    // Deletes the registered controls, the owned parameter object, the scratch and cached styles, the
+    // attached modules and the owned objects, lets the plug-ins go (not deleting them) and leaves the
+    // library state's registry.
     virtual ~CGXGridCore();
     CGXGridCore(const CGXGridCore&) = delete;
     CGXGridCore& operator=(const CGXGridCore&) = delete;
@@ -80,40 +115,79 @@ public:
     virtual void SetPrinting(CDC* pDC, BOOL bUpdatePrintRect = TRUE);
     // Marks the document modified, only when the document link is on and a document exists.
     virtual void SetModifiedFlag(BOOL bModified = TRUE);
+    // Prepares pDC for drawing the grid (mapping mode and extents of the window forms); nothing here.
+    virtual void OnGridPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
     // Initialises the grid (see the top of this file). Without the window class "GXWND" raises
     // CNotSupportedException* and the grid stays uninitialised. Returns UpdateScrollbars' answer.
     virtual BOOL Initialize();
+    // Passes a hint to the document's views (nothing without a document).
+    virtual void UpdateAllViews(CWnd* pSender, LPARAM lHint, CObject* pHint);
+    // A hint another view sent: the update-hint module replays it. Its answer, FALSE without it.
+    virtual BOOL OnGridUpdate(CObject* pHint);
 
     // ---- styles --------------------------------------------------------------------------------------
     // The stored style of a cell (nKind 0) or base style (nKind -1) merged into style with nMode (the
     // data object's GetCellStyle). FALSE when there is no data object or nothing is stored.
     virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int nMode = 2, int nKind = 0);
-    // The composed style of a cell: its stored style, its base-style chain and, with bApplyStandard,
-    // "Standard" (see the top of this file for what is left out).
+    // The composed style of a cell into pStyle (emptied first): see the top of this file; with
+    // bApplyStandard "Standard" fills what nothing else set.
     virtual void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, BOOL bApplyStandard = TRUE);
-    // Stores pStyle (null: removes) at a cell or base style through the data object. FALSE while the
-    // read-only guard is on and the grid is locked, or without a data object. A change of the current
-    // cell drops the cached style.
+    // The composed style of a cell from the style cache, composed on a miss (read-only while the grid
+    // is locked). The grid keeps it until the next flush.
+    virtual const CGXStyle* LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
+    // Stores pStyle (null or nMode 4: removes) at a cell or base style through the data object. FALSE
+    // while the read-only guard is on and the grid is locked, or without a data object. Spans are
+    // evaluated again (outside SetStyleRange); a change of the current cell drops its cached style.
     virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int nMode, int nKind = 0);
-    // Applies style to every cell of range: base styles (kind -1; a range of rows, columns or the table
-    // always addresses base styles) directly, cells through their control's StoreStyleRowCol. When
-    // anything was stored the document is marked modified and the range redrawn with nFlags. TRUE when
-    // any cell was stored.
+    // Applies pStyle, or each cell's entry of pStyleArray (rows outer, null entries remove; an entry
+    // beyond the cells is formula undo information), to range: a range of rows, columns or the table
+    // addresses base styles (kind -1), cells go through their control. With a command factory, undo on
+    // and a command type other than 1, the old styles are saved first and recorded; a range too large
+    // for that asks string 20082 (Cancel: FALSE, nothing changed; OK: no undo). A user abort ends with
+    // FALSE after the done area is rolled back (the long operation's rollback flag) or recorded. TRUE
+    // when any cell changed.
     virtual BOOL SetStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind = 0,
-                               UINT nFlags = 2);
+                               const CObArray* pStyleArray = nullptr, UINT nFlags = 2, int nCommandType = gxDo);
+    // A copy of the stored style of each cell of range (rows outer, null where nothing is stored); the
+    // caller owns the array and its styles (DeleteStyleArray). Progress and abort through pOperation
+    // (may be null): an abort throws CUserException* after freeing the partial array.
+    virtual CObArray* CreateStyleArray(const CGXCellRange& range, int nKind, CGXLongOperation* pOperation);
+    // Redraws the range and hands a hint on.
+    virtual void OnChangedStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind,
+                                     UINT nFlags, BOOL bCreateHint);
     // A new empty style of the style class (from the recycled ones when there are any); the caller
     // gives it back with RecycleStyle (emptied and kept while 500 or fewer wait, else deleted).
     virtual CGXStyle* CreateStyle();
     virtual void RecycleStyle(CGXStyle* pStyle);
+    // The styles map, the properties or base style nId become copies of the ones given (a base style
+    // changed with nMode), recorded for undo as for SetStyleRange. FALSE while the read-only guard is on
+    // and the grid is locked. The notifications look the base styles up again and redraw.
+    virtual BOOL ChangeStylesMap(const CGXStylesMap& stylesMap, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual void OnChangedStylesMap(UINT nFlags, BOOL bCreateHint);
+    virtual BOOL ChangeProperties(const CGXProperties& properties, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual void OnChangedProperties(UINT nFlags, BOOL bCreateHint);
+    virtual BOOL ChangeBaseStyle(WORD nId, const CGXStyle& style, int nMode = 0, UINT nFlags = 2,
+                                 int nCommandType = gxDo);
+    virtual void OnChangedBaseStyle(WORD nId, UINT nFlags, BOOL bCreateHint);
+    // ChangeBaseStyle of "Row Header" / "Column Header".
+    BOOL ChangeRowHeaderStyle(const CGXStyle& style, int nMode = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    BOOL ChangeColHeaderStyle(const CGXStyle& style, int nMode = 0, UINT nFlags = 2, int nCommandType = gxDo);
     // Lets the cell's control store pszText as the cell's value (pStyle null: the composed style).
     virtual BOOL SetControlTextRowCol(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags = 2,
                                       const CGXStyle* pStyle = nullptr);
     // Empties the scratch style, sets its Value to pszValue and applies it to range with nMode.
     BOOL ApplyValueToRange(const CGXCellRange& range, const char* pszValue, int nMode = 0, int nKind = 0,
                            UINT nFlags = 2);
-    // The "Standard" style of the styles map. CNotSupportedException* without a parameter object,
-    // styles map or such a style.
+    // The Value of the composed (GetValueRowCol) or the stored style (GetStoredValueRowCol) of a cell;
+    // valid until the next call.
+    const CString& GetValueRowCol(ROWCOL nRow, ROWCOL nCol);
+    const CString& GetStoredValueRowCol(ROWCOL nRow, ROWCOL nCol);
+    // The "Standard" style, and base style nId, of the styles map. CNotSupportedException* without a
+    // parameter object, styles map or such a style.
     const CGXStyle& GetStandardStyle();
+    const CGXStyle& LookupBaseStyle(WORD nId);
+    // The kind SetStyleRange uses for a cell range given kind 0 (0).
+    int m_nStyleKind = 0;
 
     // ---- counts --------------------------------------------------------------------------------------
     // The data object's counts (0 without one).
@@ -124,9 +198,112 @@ public:
     virtual ROWCOL GetFrozenCols();
     virtual ROWCOL GetHeaderRows();
     virtual ROWCOL GetHeaderCols();
-    // The standard font's line height and character width in pixels: the printer's while printing.
+
+    // ---- sizes ---------------------------------------------------------------------------------------
+    // The height of a row (width of a column) in pixels: 0 when hidden, else the stored size or the
+    // default; while the limit-to-window switch is on and the window visible, a row below the frozen
+    // rows is cut to the grid rectangle less the heights of rows 0 to the frozen count.
+    virtual int GetRowHeight(ROWCOL nRow);
+    virtual int GetColWidth(ROWCOL nCol);
+    virtual int GetDefaultRowHeight();
+    virtual int GetDefaultColWidth();
+    // The default size in pixels: 0 or less refused (FALSE); else stored and the document modified.
+    virtual BOOL StoreDefaultRowHeight(int nHeight);
+    virtual BOOL StoreDefaultColWidth(int nWidth);
+    // A size in pixels for one row (column); a negative one removes it, so the default applies. TRUE.
+    virtual BOOL StoreColWidth(ROWCOL nCol, int nWidth);
+    virtual BOOL StoreRowHeight(ROWCOL nRow, int nHeight);
+    // Sets rows nFirst..nLast (nLast 0: nFirst) to anHeights[i] or nHeight, inside a long operation;
+    // when any changed, the floated cells are marked, OnRowHeightChanged reports the old sizes and an
+    // undo command keeps them (command factory, undo on, type not 1). TRUE when any size changed.
+    virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, const int* anHeights = nullptr,
+                              UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL SetColWidth(ROWCOL nFirst, ROWCOL nLast, int nWidth, const int* anWidths = nullptr,
+                             UINT nFlags = 2, int nCommandType = gxDo);
+    // The default size, undoable as above. FALSE when the size is refused.
+    virtual BOOL SetDefaultRowHeight(int nHeight, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL SetDefaultColWidth(int nWidth, UINT nFlags = 2, int nCommandType = gxDo);
+    // Sizes nFirst..nLast changed from anOldSizes (may be null): the current cell in the range is
+    // stored and reset, the optimised-update module or a full redraw shows it, a hint goes on.
+    virtual void OnRowHeightChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes, UINT nFlags,
+                                    BOOL bCreateHint = TRUE);
+    virtual void OnColWidthChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes, UINT nFlags,
+                                   BOOL bCreateHint = TRUE);
+    // The sizes of nFirst..nLast into an (room for nLast - nFirst + 1).
+    void GetRowHeights(ROWCOL nFirst, ROWCOL nLast, int* an);
+    void GetColWidths(ROWCOL nFirst, ROWCOL nLast, int* an);
+    // The sum of the sizes of nFirst..nLast; with a limit (0: none) the sum stops once it exceeds it,
+    // so it may exceed it by the last size added. The display forms run over display indexes.
+    int SumRowHeights(ROWCOL nFirst, ROWCOL nLast, int nLimit = 0);
+    int SumColWidths(ROWCOL nFirst, ROWCOL nLast, int nLimit = 0);
+    int SumDisplayRowHeights(int nFirst, int nLast, int nLimit = 0);
+    int SumDisplayColWidths(int nFirst, int nLast, int nLimit = 0);
+    // The standard font's line height and character width in pixels (the printer's while printing).
     virtual int GetFontHeight();
     virtual int GetFontWidth();
+    // TRUE when the user-resize module lets rows or columns be resized.
+    virtual BOOL CanResizeRow(ROWCOL nRow);
+    virtual BOOL CanResizeCol(ROWCOL nCol);
+    // Row heights (column widths) are cut to the window while on (both on at construction).
+    BOOL m_bLimitRowHeight = TRUE;
+    BOOL m_bLimitColWidth = TRUE;
+
+    // ---- coordinates ---------------------------------------------------------------------------------
+    // Row (column) number <-> display index: header and frozen rows keep their number; a row scrolled
+    // out above the top row has index 0; -1 maps to -1.
+    int RowToDisplayIndex(ROWCOL nRow);
+    int ColToDisplayIndex(ROWCOL nCol);
+    ROWCOL DisplayIndexToRow(int nIndex);
+    ROWCOL DisplayIndexToCol(int nIndex);
+    // The display row (column) under a client y (x), with the top (left) edge of that row in *pTop
+    // (may be null); -1 below (right of) the last one.
+    int CalcClientRowFromY(int y, int* pTop = nullptr);
+    int CalcClientColFromX(int x, int* pLeft = nullptr);
+    // The row (column) under the bottom-right corner of rect, or the count when it lies beyond the
+    // last one (bBeyond TRUE).
+    ROWCOL CalcBottomRowFromRect(const CRect& rect);
+    ROWCOL CalcRightColFromRect(const CRect& rect);
+    ROWCOL CalcBottomRowFromRectEx(const CRect& rect, BOOL& bBeyond);
+    ROWCOL CalcRightColFromRectEx(const CRect& rect, BOOL& bBeyond);
+    void CalcBottomRightRowColFromRect(const CRect& rect, ROWCOL& nRow, ROWCOL& nCol);
+    // The last visible row (column) of the grid rectangle; cached until the top row, the left column
+    // or the shape changes.
+    ROWCOL GetLastVisibleRow();
+    ROWCOL GetLastVisibleCol();
+    // Forgets the last visible row and column.
+    void ResetLastVisible();
+    // The grid rectangle with its left (top) edge at the right (bottom) edge of display column (row) n.
+    CRect CalcRectRightOfCol(int nCol);
+    CRect CalcRectBelowRow(int nRow);
+    // The client rectangle of a range of cells: empty when it is scrolled out; unless bNoClip the sums
+    // stop beyond twice the grid rectangle.
+    CRect CalcRangeRect(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bNoClip = FALSE);
+    // The client rectangle of a cell, widened to its covered range.
+    virtual CRect CalcCellRect(ROWCOL nRow, ROWCOL nCol);
+    // The client rectangle of range widened by merged, floated and covered cells.
+    CRect CalcSpannedRangeRect(const CGXCellRange& range);
+    // The rectangle of the cell at display indexes (nRowIndex, nColIndex): Start begins summing from
+    // the grid rectangle's top-left corner, Next continues from the last place while the indexes grow.
+    CRect StartCellRectScan(int nRowIndex, int nColIndex);
+    CRect NextCellRectScan(int nRowIndex, int nColIndex);
+
+    // ---- hit test and cursor -------------------------------------------------------------------------
+    // What lies under point (a hit code), with the row, column and cell rectangle there; outside the
+    // grid rectangle 0 and the out-values untouched.
+    virtual int HitTest(CPoint point, ROWCOL& nRow, ROWCOL& nCol, CRect& rectCell);
+    // 5 on the frame of the selection, 6 on its fill handle, else 0.
+    virtual int HitTestSelectionFrame(ROWCOL nRow, ROWCOL nCol, CPoint point, const CRect& rectCell);
+    // Shows the cursor the hit code under point asks for (resources 20190 to 20196 and 20209).
+    virtual void OnGridSetCursor(CPoint point);
+    // Shows cursor resource nID (0: the grid's arrow), falling back to system cursor lpszSystem (null:
+    // the arrow).
+    virtual void SetGridCursor(UINT nID, LPCSTR lpszSystem = nullptr);
+    // A cursor resource shown in place of the hit test's (0: none), shown at once.
+    virtual void SetCursorOverride(UINT nID);
+    // The hit-test tolerance in pixels (8).
+    int m_nHitTolerance = 8;
+    // The selection's frame is hit-tested (off).
+    BOOL m_bHitTestSelEdge = FALSE;
 
     // ---- zoom and lock switch ------------------------------------------------------------------------
     virtual int GetZoom();
@@ -159,6 +336,8 @@ public:
     // control, when it agrees to cancel, is initialised again at the cell and told. TRUE unless the
     // store was refused.
     virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT nFlags = 6, BOOL bCreateHint = TRUE);
+    // The text the current cell's control shows (its selected text); empty without a current cell.
+    virtual void GetCurrentCellText(CString& strText);
     // The warning text a refusal left, and showing it: a non-empty text goes to a message box (the
     // services seam) and is emptied; the warning-shown flag is set.
     virtual void SetWarningText(const char* pszWarning);
@@ -171,6 +350,8 @@ public:
     // Forgets the current cell's cached control (its cell's control id changed); the next
     // GetControl fetches it again.
     void FreeCurrentCellControl() { m_pCurrentControl = nullptr; }
+    // Drops the current cell's cached style (its stored style changed).
+    void FreeCurrentCellStyle();
 
     // ---- hooks the cell controls call (with their cell) ----------------------------------------------
     // TRUE in the base: editing may start, editing may be cancelled, the current cell may be left, the
@@ -211,16 +392,162 @@ public:
     // The default control.
     CGXControl* GetDefaultControl() const { return m_pDefaultControl; }
 
-    // ---- modules -------------------------------------------------------------------------------------
-    // The covered range that holds (nRow, nCol), through the covered-cells module. FALSE without it.
+    // ---- forwarding operations (see the top of this file) --------------------------------------------
+    // Moving rows and columns.
+    virtual BOOL MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL StoreMoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcessed = FALSE);
+    virtual BOOL StoreMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcessed = FALSE);
+    virtual void UpdateMoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void UpdateMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Sorting.
+    virtual void QuickSortKeys(CGXSortInfoArray& keys, CPtrArray& rows);
+    virtual BOOL SortRows(CGXCellRange range, CGXSortInfoArray& keys, UINT nFlags = 2);
+    virtual BOOL SortCols(CGXCellRange range, CGXSortInfoArray& keys, UINT nFlags = 2);
+    virtual BOOL MoveDataRows(const CGXCellRange& range, CDWordArray& awOrder, UINT nFlags = 2,
+                              int nCommandType = gxDo);
+    virtual BOOL StoreMoveDataRows(const CGXCellRange& range, CDWordArray& awOrder);
+    virtual void UpdateMoveDataRows(const CGXCellRange& range, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void GetSortKeysRow(ROWCOL nRow, CGXSortInfoArray& keys, CStringArray& texts);
+    virtual BOOL MoveDataCols(const CGXCellRange& range, CDWordArray& awOrder, UINT nFlags = 2,
+                              int nCommandType = gxDo);
+    virtual BOOL StoreMoveDataCols(const CGXCellRange& range, CDWordArray& awOrder);
+    virtual void UpdateMoveDataCols(const CGXCellRange& range, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void GetSortKeysCol(ROWCOL nCol, CGXSortInfoArray& keys, CStringArray& texts);
+    // Hidden rows and columns.
+    virtual BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+                          UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+                          UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL IsRowHidden(ROWCOL nRow);
+    virtual BOOL IsColHidden(ROWCOL nCol);
+    virtual BOOL StoreHideRow(ROWCOL nRow, BOOL bHide);
+    virtual BOOL StoreHideCol(ROWCOL nCol, BOOL bHide);
+    // Resizing to the contents.
+    virtual BOOL ResizeColWidthsToFit(CGXCellRange range, BOOL bIncludeCovered = TRUE, UINT nFlags = 2);
+    virtual BOOL ResizeRowHeightsToFit(CGXCellRange range, BOOL bIncludeCovered = TRUE, UINT nFlags = 2);
+    // Covered cells.
+    virtual BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags = 2,
+                                       int nCommandType = gxDo);
     virtual BOOL GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
-    // Copies the ranges to the clipboard, through the cut-and-paste module (the one-range form builds
-    // the list). FALSE without it.
+    virtual BOOL StoreCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bSet);
+    virtual void UpdateCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags,
+                                          BOOL bCreateHint);
+    virtual CGXCellRange GetCoveredCellsInRange(const CGXCellRange& range);
+    // Floating cells.
+    virtual void DelayFloatCells(const CGXCellRange& range, ROWCOL nMaxCol = ROWCOL(-1));
+    virtual BOOL EvalFloatCells(const CGXCellRange& range, BOOL bAlreadyLocked = FALSE,
+                                CGXCellRange* pChanged = nullptr, BOOL bUseGridStyles = TRUE);
+    virtual BOOL GetFloatedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual BOOL CanFloatCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloat);
+    virtual BOOL SetFloatedCellsRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2);
+    virtual void RedrawFloatedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2,
+                                    BOOL bCreateHint = TRUE);
+    // Merged cells.
+    virtual void DelayMergeCells(const CGXCellRange& range, ROWCOL nMaxRow = ROWCOL(-1), ROWCOL nMaxCol = ROWCOL(-1));
+    virtual BOOL EvalMergeCells(const CGXCellRange& range, BOOL bAlreadyLocked = FALSE,
+                                CGXCellRange* pChanged = nullptr, BOOL bUseGridStyles = TRUE);
+    virtual BOOL GetMergedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection = -1);
+    virtual BOOL CanMergeCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, int nDirection);
+    virtual BOOL CanMergeStyles(const CGXStyle& style1, const CGXStyle& style2);
+    virtual BOOL SetMergedCellsRowCol(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
+                                      UINT nFlags = 2);
+    virtual void RedrawMergedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2,
+                                   BOOL bCreateHint = TRUE);
+    // The covered span that holds the cell, else its merged span (either way), else its floated span.
+    // FALSE when none does.
+    virtual BOOL GetSpannedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    // Evaluates the spans of range in the visible areas (the spanned-cell module).
+    virtual BOOL EvalVisibleSpans(const CGXCellRange& range, ROWCOL nFrozenRows, ROWCOL nFrozenCols, ROWCOL nTopRow,
+                                  ROWCOL nLeftCol, ROWCOL nLastRow, ROWCOL nLastCol, BOOL bAlreadyLocked,
+                                  CGXCellRange* pChanged, BOOL bUseGridStyles);
+    // EvalVisibleSpans with the grid's own frozen counts, top row, left column and last visible cell.
+    BOOL DrawVisibleSpannedCells(const CGXCellRange& range, BOOL bAlreadyLocked = TRUE,
+                                 CGXCellRange* pChanged = nullptr, BOOL bUseGridStyles = FALSE);
+    // The freeze commands.
+    virtual BOOL CanFreezeCols();
+    virtual BOOL CanUnfreezeCols();
+    virtual void FreezeCols();
+    virtual void UnfreezeCols();
+    virtual BOOL CanFreezeRows();
+    virtual BOOL CanUnfreezeRows();
+    virtual void FreezeRows();
+    virtual void UnfreezeRows();
+    // Undo and redo, through the command factory.
+    virtual BOOL Undo();
+    virtual BOOL Redo();
+    virtual void BeginTrans(const char* pszName);
+    virtual void CommitTrans();
+    virtual void Rollback();
+    virtual void AddCommand(CObject* pCommand, int nCommandType);
+    virtual void RemoveLastCommand(int nCommandType);
+    virtual BOOL GetUndoMenuText(CCmdUI* pCmdUI);
+    virtual BOOL GetRedoMenuText(CCmdUI* pCmdUI);
+    virtual BOOL SetEngineUndoOption(BOOL bGenerate);
+    virtual CObject* DetachFormulaUndoInfo();
+    virtual BOOL ApplyFormulaUndoInfo(CObject* pInfo, BOOL bUndo, int nPhase);
+    virtual void DiscardFormulaUndoInfo();
+    virtual BOOL ExecuteCommand(CObject* pCommand, int nCommandType);
+    virtual void MoveCurrentCellAfterUndo(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
+    // Cut, copy and paste (the one-range forms build a list holding a copy of the range).
+    virtual BOOL CanCopy();
+    virtual BOOL Copy();
     virtual BOOL CopyRange(const CGXRangeList& selList);
     BOOL CopyRange(const CGXCellRange& range);
-    // Clears the cells of the ranges (bStyleOnly as the clear-cells module reads it), through that
-    // module. FALSE without it.
+    virtual BOOL CopyTextToClipboard(const CGXRangeList& selList);
+    virtual BOOL CopyCellsToClipboard(const CGXRangeList& selList, BOOL bFull);
+    virtual BOOL CanCut();
+    virtual BOOL Cut();
+    virtual BOOL CutRange(const CGXRangeList& selList, BOOL bStyles);
+    BOOL CutRange(const CGXCellRange& range, BOOL bStyles);
+    virtual BOOL CanPaste();
+    virtual BOOL IsPasteFormatAvailable();
+    virtual BOOL Paste();
+    virtual BOOL PasteCellsFromClipboard(const CGXCellRange& range);
+    virtual BOOL PasteFromClipboard(const CGXCellRange& range);
+    virtual BOOL AskContinue();
+    // Clearing cells (bStyleOnly as the clear-cells module reads it).
+    virtual BOOL CanClear();
+    virtual BOOL Clear(BOOL bStyleOnly);
     virtual BOOL ClearCells(const CGXRangeList& selList, BOOL bStyleOnly);
+    // Cells as text and as styles.
+    virtual BOOL CopyTextToFile(CFile& file, const CGXRangeList& selList);
+    virtual void GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol, CString& strText);
+    virtual BOOL PasteTextFromBuffer(const char* pszBuffer, DWORD nSize, const CGXCellRange& range);
+    virtual BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags, const CGXStyle* pStyle);
+    virtual BOOL CalcBufferDimension(const char* pszBuffer, DWORD nSize, ROWCOL& nRows, ROWCOL& nCols);
+    virtual BOOL CopyCellsToArchive(CArchive& ar, const CGXRangeList& selList, BOOL bFull);
+    virtual BOOL GetClipboardStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL bFull);
+    virtual BOOL PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck);
+    // Copying and moving blocks of cells.
+    virtual BOOL CopyCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags = 2);
+    virtual BOOL StoreCopyCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol);
+    virtual BOOL MoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
+                           UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL StoreMoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
+                                BOOL bCreateUndoInfo, int nCommandType);
+    // Dragging the selected rows or columns.
+    virtual BOOL StartSelDrag(ROWCOL nRow, ROWCOL nCol);
+    virtual void DragSelectionTo(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL DropSelection(ROWCOL nRow, ROWCOL nCol);
+    virtual void EndSelDrag();
+    // The drag module asks these before rows or columns are dragged: FALSE while Ctrl or Shift is held
+    // (the key-state seam).
+    virtual BOOL ApproveDragRows(ROWCOL nFrom, ROWCOL nTo);
+    virtual BOOL ApproveDragCols(ROWCOL nFrom, ROWCOL nTo);
+    // Printing.
+    virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The edited cell's header marks.
+    virtual void RedrawHeaderMarks(ROWCOL nRow, ROWCOL nCol, int nWhich, UINT nFlags);
+    // Named ranges of the formula engine.
+    virtual BOOL SetRangeName(const char* pszName, const CGXCellRange& range, CObject* pUndoInfo = nullptr,
+                              UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL GetRangeName(const char* pszName, CGXCellRange& range);
+    virtual BOOL DeleteRangeName(const char* pszName, UINT nFlags = 2, int nCommandType = gxDo);
+    // A click into the selected text of an editing cell.
+    virtual void OnEditSelectionClick(ROWCOL nRow, ROWCOL nCol);
     // Hides (bHide) or shows the Excel-like frame, through its module; returns whether it was hidden
     // (FALSE without the module).
     virtual BOOL HideExcelLikeFrame(BOOL bHide, BOOL bFlag = FALSE);
@@ -237,6 +564,21 @@ public:
         BOOL m_bWasHidden;
     };
 
+    // ---- formula hooks of the cell data (nothing, FALSE without a data object) -----------------------
+    // The cell, widened by its covered span, holds a formula at its top-left cell.
+    virtual BOOL IsFormulaCellRowCol(ROWCOL nRow, ROWCOL nCol);
+    virtual void SetCellEngineFlag(ROWCOL nRow, ROWCOL nCol, BOOL bFlag);
+    // Skipped while the grid is inside SetStyleRange.
+    virtual void AddRecalcRange(const CGXCellRange& range);
+    virtual void Recalc(BOOL bForce);
+    virtual void ResetEngineError();
+    virtual BOOL GetEngineMessageText(CString& strText);
+    // Recalculates and redraws the formula cells: FALSE for a grid without rows or columns, or when the
+    // evaluation failed; with bResetFirst a message of the engine goes to pstrText (null: a message box)
+    // and the answer is FALSE. A hint goes on with bCreateHint.
+    virtual BOOL RecalcAndShowErrors(BOOL bResetFirst, CString* pstrText = nullptr, BOOL bCreateHint = TRUE);
+
+    // ---- modules -------------------------------------------------------------------------------------
     // The attach steps of the operation modules (see GXGridModules.h), in the factory's order.
     void AttachFindReplaceImp();
     void AttachHideCellsImp();
@@ -273,39 +615,99 @@ public:
     // handles the message itself.
     virtual BOOL OnGridWindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& rResult);
 
-    // ---- drawing -------------------------------------------------------------------------------------
+    // ---- painting ------------------------------------------------------------------------------------
+    // The paint entry: nothing while redraw is locked, for an empty clip box, or while printing (the
+    // request is only noted); else a direct or buffered paint of the clip box.
+    virtual void OnGridDraw(CDC* pDC);
+    // The paint mode: 1 buffered, anything else direct. Returns the previous one.
+    int SetBufferedPaint(int nMode);
+    // Draws the cells of the display rows nFirstRow..nLastRow and columns nFirstCol..nLastCol.
+    virtual void DrawCellMatrix(int nFirstRow, int nFirstCol, int nLastRow, int nLastCol, CDC* pDC);
+    // Draws one cell through its control (the current cell's control is initialised there first).
+    virtual void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
+    // Inverts a marked cell (the current cell: its frame strips when the parameter asks for them).
+    virtual void MarkCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect);
+    // One grid line, tracking line or inverted strip of nWidth by nHeight at (x, y) (see the kinds and
+    // flags above).
+    virtual void DrawLineRect(CDC* pDC, int x, int y, int nWidth, int nHeight, int nKind, int nIndex, UINT nFlags);
+    // The sides of style's borders into rect (top, bottom, left, right).
+    void DrawCellBorders(CDC* pDC, const CRect& rect, const CGXStyle& style);
+    // Draws side nSide (0 left, 1 right, 2 top, 3 bottom) of rect with pen's width: a solid pen in its
+    // colour, a dashed or dotted one as a pattern of the pen's colour on interior's, a null pen as
+    // interior.
+    virtual void DrawBorderSide(CDC* pDC, const CRect& rect, const CGXCellPen& pen, int nSide,
+                                const CGXCellBrush* pInterior = nullptr);
+    // Fills rect with the brush of a brush record (system colours resolved).
+    void FillRectWithBrush(CDC* pDC, const CRect& rect, const CGXCellBrush& brush);
+    // The one-pixel line at the boundary after display column (nKind 1) or row nIndex, and inverting it.
+    void CalcTrackingLineRect(CRect& rect, int nKind, int nIndex);
+    void InvertTrackingLine(CDC* pDC, int nKind, int nIndex, UINT nFlags);
+    // rect reduced by what the grid draws around a cell of style: one pixel each side for a 3D frame
+    // (with bFrame), each border's width (a pen of style 5 counts 0), or one pixel for the grid line on
+    // the top and left (bottom and right in line-after mode) where no border is set.
+    virtual CRect SubtractBorders(const CRect& rect, const CGXStyle& style, BOOL bFrame = TRUE);
+    // size grown by the same amounts, and by 2 each way for a 3D frame.
+    virtual CSize AddBorders(CSize size, const CGXStyle& style);
+    // Redraws a range of cells (widened by spans): nothing for nFlags 0, an invisible window or a
+    // locked redraw; flag 2 updates the window at once; a hint goes on with bCreateHint.
+    virtual void RedrawRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags = 2,
+                              BOOL bCreateHint = TRUE);
+    // Redraws the rows, columns, table or cells of range.
+    void RedrawRange(const CGXCellRange& range, UINT nFlags = 2);
+    // Redraws the whole grid (the top row and left column brought back within the counts, the caches
+    // flushed).
+    virtual void Redraw(UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Selects style's zoomed font into pDC; null (nothing selected) when style has no font or its
+    // LOGFONT equals pPreviousStyle's. Returns the font selected before.
+    virtual CFont* SelectStyleFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPreviousStyle = nullptr);
+    // Selects font zoomed. Returns the font selected before.
+    CFont* SelectFont(CDC* pDC, const CGXFont& font);
+    // The cached GDI object of a record, made on a miss and kept until the next flush.
+    CFont* LookupFont(const CGXFont& font);
+    CBrush* LookupBrush(const CGXCellBrush& brush);
+    CPen* LookupPen(const CGXCellPen& pen);
+    // A client DC of the grid window shared until ReleaseClientDC (kept while a paint runs).
+    CDC* GetClientDC();
+    void ReleaseClientDC();
+    // Flushes the caches: nothing inside a paint or while an update lock is held; the GDI objects
+    // (unless m_bKeepGdiObjects), the cached styles (but those of the keep rows and columns and the
+    // current cell's), then the styles waiting for deletion.
+    virtual void FreeObjectCache();
+    // Brings the scroll bars up to date. TRUE (nothing to do until the grid scrolls).
+    virtual BOOL UpdateScrollbars(BOOL bRedraw = TRUE, BOOL bOnlyIfDimensionChanged = FALSE);
+    // Called by a paint with the last row and column it is about to show, so a derived grid can load
+    // them; nothing here.
+    virtual void PreloadCells(ROWCOL nBottomRow, ROWCOL nRightCol);
+    // The areas the next paint leaves alone (ExcludeRectFromPaint of the controls and the cells a
+    // formula-recalculation redraw does not touch).
+    std::vector<CRect>& GetExcludedRects() { return m_excludedRects; }
+    // The cells of a formula-recalculation redraw whose engine flag is to be cleared.
+    std::vector<CGXCellRange>& GetRecalcDrawnCells() { return m_recalcDrawnCells; }
+    // The number of cached fonts, brushes, pens and composed styles, and of styles waiting for reuse.
+    size_t GetCachedObjectCount() const;
+    size_t GetRecycledStyleCount() const { return m_recycledStyles.size(); }
+    // The matrix of the paint in progress (null outside a paint).
+    CellPaintMatrix* GetPaintMatrix() const { return m_pPaintMatrix; }
+    // A paint was asked for while printing.
+    BOOL m_bPrintPaintRequested = FALSE;
+    // Draw a one-pixel black frame around the grid rectangle (off).
+    BOOL m_bGridFrame = FALSE;
+    // The GDI objects survive flushes while set (off).
+    BOOL m_bKeepGdiObjects = FALSE;
+    // A formula-recalculation redraw is in progress: only rows from their first formula cell are drawn.
+    BOOL m_bRecalcRedraw = FALSE;
+    // The current cell is drawn inverted whole by MarkCell (cleared after each MarkCell).
+    BOOL m_bInvertCurrentCell = FALSE;
+    // Up to four rows and columns whose cached styles survive a flush (0: none).
+    ROWCOL m_anKeepRows[4] = {0, 0, 0, 0};
+    ROWCOL m_anKeepCols[4] = {0, 0, 0, 0};
+
+    // ---- plain state ---------------------------------------------------------------------------------
     // The print rectangle while printing, the explicit rectangle when one is set, else the client
     // rectangle; an inverted rectangle gives 0, 0, 0, 0.
     CRect GetGridRect();
     // Sets (bSet) or drops the explicit grid rectangle.
     void SetGridRect(BOOL bSet, const RECT* pRect = nullptr);
-    // The client rectangle of a cell: empty until the grid has coordinates.
-    virtual CRect CalcCellRect(ROWCOL nRow, ROWCOL nCol);
-    // rect reduced by what the grid draws around a cell of style: one pixel each side for a 3D frame
-    // (with bFrame), each border's width (a pen of style 5 counts 0), or one pixel for the grid line on
-    // the top and left where no border is set and the properties draw lines.
-    virtual CRect SubtractBorders(const CRect& rect, const CGXStyle& style, BOOL bFrame = TRUE);
-    // size grown by the same amounts, and by 2 each way for a 3D frame.
-    virtual CSize AddBorders(CSize size, const CGXStyle& style);
-    // Fills side nSide (0 left, 1 right, 2 top, 3 bottom) of rect with pen's width in its colour.
-    virtual void DrawBorderSide(CDC* pDC, const CRect& rect, const CGXCellPen& pen, int nSide);
-    // Redraws the cells; nothing for nFlags 0 or an invisible window (the whole window is invalidated
-    // until the grid has coordinates; flag 2 updates it at once).
-    virtual void RedrawRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags = 2,
-                              BOOL bCreateHint = TRUE);
-    // Selects style's zoomed font into pDC; null (nothing selected) when style has no font or its
-    // LOGFONT equals pPreviousStyle's. Returns the font selected before.
-    virtual CFont* SelectStyleFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPreviousStyle = nullptr);
-    // The cached GDI font of font (made on a miss, kept until the next flush).
-    CFont* LookupFont(const CGXFont& font);
-    // Deletes the cached fonts unless an update lock is held.
-    virtual void FreeObjectCache();
-    // Brings the scroll bars up to date. TRUE (nothing to do until the grid scrolls).
-    virtual BOOL UpdateScrollbars(BOOL bRedraw = TRUE, BOOL bOnlyIfDimensionChanged = FALSE);
-    // The areas the next paint leaves alone (ExcludeRectFromPaint of the controls).
-    std::vector<CRect>& GetExcludedRects() { return m_excludedRects; }
-
-    // ---- plain state ---------------------------------------------------------------------------------
     CWnd* GridWnd() const { return m_pGridWnd; }
     void SetGridWnd(CWnd* pGridWnd) { m_pGridWnd = pGridWnd; }
     CDocument* GetGridDoc() const { return m_pGridDoc; }
@@ -318,8 +720,8 @@ public:
     CDC* GetPrinterDC() const { return m_pPrinterDC; }
     ROWCOL GetTopRow() const { return IsPrinting() ? m_nPrintTopRow : m_nTopRow; }
     ROWCOL GetLeftCol() const { return IsPrinting() ? m_nPrintLeftCol : m_nLeftCol; }
-    void SetTopRowValue(ROWCOL nRow) { m_nTopRow = nRow; }
-    void SetLeftColValue(ROWCOL nCol) { m_nLeftCol = nCol; }
+    void SetTopRowValue(ROWCOL nRow);
+    void SetLeftColValue(ROWCOL nCol);
     // The parameter object: pParam null makes a new CGXGridParam (owned); a previous one is deleted
     // when owned. bOwn: the core deletes pParam.
     void SetParam(CGXGridParam* pParam, BOOL bOwn = TRUE);
@@ -333,12 +735,21 @@ public:
     // The controls fill their cell's background (set while such a cell is drawn).
     BOOL GetDrawCellBackground() const { return m_bDrawCellBackground; }
     void SetDrawCellBackground(BOOL b) { m_bDrawCellBackground = b; }
+    // Composition stops once the stored style holds a value (set by the value shortcuts).
+    BOOL m_bValueOnly = FALSE;
+    // Set while SetStyleRange stores: single stores leave the spans to the range's end.
+    BOOL m_bInsideStyleSetter = FALSE;
+    // SetStyleRange shows no progress and checks no abort.
+    BOOL m_bNoProgress = FALSE;
+    // LookupStyleRowCol gives the current cell's cached style back unchanged while set; each store
+    // clears it.
+    BOOL m_bReuseCurrentCellStyle = FALSE;
+    // The current cell's cached style survives flushes and is not composed again while set.
+    BOOL m_bLockCurrentCell = FALSE;
     // The current cell's frame is hidden; the current-cell marking (0 always, 2 only with the focus,
     // anything else never).
     BOOL m_bHideCurrentCell;
     int m_nMarkCurrentCell;
-    // The hit-test tolerance in pixels (8).
-    int m_nHitTolerance;
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
 
@@ -370,6 +781,8 @@ public:
     CGXAbstractGridStyleDataExchangeImp* m_pStyleDataExchangeImp;
     CGXAbstractGridCutPasteImp* m_pCutPasteImp;
     CGXAbstractGridClearCellsImp* m_pClearCellsImp;
+    CGXAbstractGridRangeNameImp* m_pRangeNameImp = nullptr;  // never attached in this program
+    CGXAbstractGridOptionalImp* m_pOptionalImp = nullptr;    // never attached in this program
     CGXPluginComponent* m_pAutoScrollPlugin;
 
 protected:
@@ -385,8 +798,30 @@ protected:
     void ComputeCharSize(CDC* pDC, int& nWidth, int& nHeight);
     // The three base styles looked up in the styles map again (null when missing).
     void LookupBaseStyles();
+    // After a change of the styles map, the properties or a base style: the caches flushed, the base
+    // styles looked up again, the grid redrawn with nFlags.
+    void RedrawWithNewBaseStyles(UINT nFlags);
     // The cached GDI font of a LOGFONT.
     CFont* LookupLogFont(const LOGFONTA& lf);
+    // The paints of OnGridDraw (GXCoreDraw.cpp).
+    void PaintDirect(CDC* pDC, const CRect& rectGrid);
+    void PaintBuffered(CDC* pDC, const CRect& rectGrid);
+    // The display rows and columns under the clip box rectClip (within the grid rectangle) drawn into pDC.
+    void DrawClipArea(CDC* pDC, const CRect& rectClip, BOOL bFrameInside, const CRect& rectGrid);
+    // The steps of DrawCellMatrix.
+    void PrepareMatrixCell(CellPaintMatrix& m, int i, int j);
+    void DrawRowBackground(CellPaintMatrix& m, int i);
+    void DrawMatrixLines(CellPaintMatrix& m, BOOL bVertical, int nIndex);
+    void FillBeyondMatrix(CellPaintMatrix& m);
+    // An undo command is recorded for nCommandType: a command factory, undo on, not a rollback.
+    BOOL IsUndoRecorded(int nCommandType) const;
+    // The composed current cell's style dropped; the reuse state cleared.
+    void OnStoredCell(ROWCOL nRow, ROWCOL nCol);
+    // Applies pStyle or the array entries to the cells of range, rows outer (step of SetStyleRange).
+    // Stops at a user abort with the last row and column done.
+    BOOL StoreRangeCells(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind,
+                         const CObArray* pStyleArray, CGXLongOperation* pOperation, BOOL bCancelAllowed,
+                         BOOL& bAborted, ROWCOL& nDoneRow, ROWCOL& nDoneCol);
 
     GridLibraryState* m_pAppData;
     CPtrList m_autoDeleteList;  // CObject*, deleted with the grid
@@ -409,7 +844,14 @@ protected:
     CPtrList m_pluginList;  // CGXPluginComponent*, not owned
     CRuntimeClass* m_pDataClass;
     int m_nLockUpdate;
+    // The GDI caches, keyed by the records' bytes.
     std::map<std::vector<BYTE>, std::unique_ptr<CFont>> m_fontCache;
+    std::map<std::pair<DWORD, DWORD>, std::unique_ptr<CBrush>> m_brushCache;
+    std::map<std::pair<DWORD, DWORD>, std::unique_ptr<CPen>> m_penCache;
+    // Composed styles by cell (owned), the current cell's, and the styles waiting for deletion.
+    std::map<std::pair<ROWCOL, ROWCOL>, CGXStyle*> m_styleCache;
+    CGXStyle* m_pStyleCurrentCell = nullptr;
+    std::vector<CGXStyle*> m_pendingStyles;
     const CGXStyle* m_pStyleStandard;
     const CGXStyle* m_pStyleRowHeader;
     const CGXStyle* m_pStyleColHeader;
@@ -443,11 +885,41 @@ protected:
     int m_nBorderWidth;
     int m_nBorderHeight;
     HCURSOR m_hcurArrow;
+    UINT m_nCursorOverride = 0;
+    ROWCOL m_nLastVisibleRow = ROWCOL(-1);  // -1: not known
+    ROWCOL m_nLastVisibleCol = ROWCOL(-1);
     BOOL m_bUserResizing;
     int m_nResizeKind;
     ROWCOL m_nResizeIndex;
     BOOL m_bDrawCellBackground;
     std::vector<CRect> m_excludedRects;
+    std::vector<CGXCellRange> m_recalcDrawnCells;
+    // Painting.
+    int m_nPaintMode = 0;
+    int m_nDrawDepth = 0;
+    CellPaintMatrix* m_pPaintMatrix = nullptr;
+    BOOL m_bLayoutChanged = FALSE;
+    CDC* m_pClientDC = nullptr;
+    CFont* m_pOldClientFont = nullptr;
+    // The running place of StartCellRectScan / NextCellRectScan.
+    int m_nScanRow = 0;
+    int m_nScanCol = 0;
+    int m_yScan = 0;
+    int m_xScan = 0;
+};
+
+// A style the grid composes for one cell and takes back when the object goes.
+class CGXComposedStyle {
+public:
+    CGXComposedStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, BOOL bApplyStandard = TRUE);
+    ~CGXComposedStyle();
+    CGXComposedStyle(const CGXComposedStyle&) = delete;
+    CGXComposedStyle& operator=(const CGXComposedStyle&) = delete;
+    const CGXStyle& Get() const { return *m_pStyle; }
+
+private:
+    CGXGridCore* m_pGrid;
+    CGXStyle* m_pStyle;
 };
 
 template <class T>
@@ -459,3 +931,6 @@ void CGXGridCore::AttachModule(T*& rpModule, T* (*pfnCreate)())
     AddAutoDeleteObject(pModule);
     rpModule = pModule;
 }
+
+// Deletes the styles of an array CreateStyleArray made (and any object after them), then the array.
+void DeleteStyleArray(CObArray* pArray);

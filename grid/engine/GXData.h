@@ -115,6 +115,20 @@ public:
     virtual BOOL GetRangeName(const char* pszName, CGXCellRange& range);
     virtual BOOL DeleteRangeName(const char* pszName, CGXUndoEngineCellsInfo* pUndoInfo, BOOL bWantUndo);
 
+    // Clears the engine's error (nothing here).
+    virtual void ResetEngineError();
+    // The error state a formula sheet sets while it evaluates: bit 2 of the flag byte (the evaluation
+    // failed) and the message. The grid reads and clears them before it asks for an evaluation.
+    enum { gxEngineError = 0x04 };
+    BYTE m_nEngineFlags = 0;
+    CString m_strEngineError;
+    BOOL HasEngineError() const { return (m_nEngineFlags & gxEngineError) != 0; }
+    void ClearEngineError()
+    {
+        m_nEngineFlags &= BYTE(~gxEngineError);
+        m_strEngineError.Empty();
+    }
+
     // The arrays, for the modules of the grid operations: cells by row then column, row base styles
     // by row, column base styles by column.
     CGXStylePtrArrayPtrArray& GetCellStyles() { return m_apapCellStyle; }

@@ -4,6 +4,7 @@
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXCore.h"
+#include "grid/engine/GXDIB.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
@@ -428,6 +429,15 @@ void CGXDrawingAndFormatting::DrawCellText(CGXControl* pControl, CDC* pDC, const
     // a text in a cell too small to show it: the background only, not even the children
     if (rect.Width() <= 1 || rect.Height() <= 1)
         return;
+    // a value that names a bitmap of the pool shows the bitmap, placed as the text would be
+    if (std::strncmp(strText, GX_BITMAP_PREFIX, sizeof(GX_BITMAP_PREFIX) - 1) == 0) {
+        if (HGLOBAL hDIB = GetDIBPool()->LookupDIB(strText)) {
+            DrawDIBInRect(pDC, hDIB, pControl->GetCellRect(nRow, nCol, &rect), 0,
+                          style.GetHorizontalAlignment() | style.GetVerticalAlignment());
+            pControl->CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+            return;
+        }
+    }
     CFont* pOldFont = pControl->SelectStyleFont(pDC, style, pStandardStyle);
     const BOOL bBlackWhite = pControl->Grid()->IsPrintingBlackWhite();
     const COLORREF clrOldText =

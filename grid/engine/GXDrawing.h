@@ -22,8 +22,7 @@
 // Packed colours given to the fill functions are read as GXColor.h says (system colours through the
 // cached system colours).
 //
-// Does not do yet: a cell text naming a bitmap of the grid's bitmap pool is drawn as text (the pool
-// comes with bitmap cells), and the grid's display of formula expressions is not asked for.
+// Does not do yet: the grid's display of formula expressions is not asked for.
 #pragma once
 
 #include <windows.h>
@@ -99,7 +98,9 @@ public:
     // around it, each side starting 2 pixels in from the corner.
     virtual void DrawCaptionText(CDC* pDC, const CRect& rect, BOOL bFocus, const char* pszText, UINT nFormat);
     // Draws a static text cell: the control's background; the control's text (GetControlText); for an
-    // empty text only the control's children, for a rectangle one pixel wide or high nothing more.
+    // empty text only the control's children, for a rectangle one pixel wide or high nothing more. A
+    // text naming a bitmap of the pool (GXDIB.h) draws the bitmap at its natural size in the control's
+    // cell rectangle, placed by the style's alignment, then the children.
     // Otherwise, in the control's cell rectangle, the style's font, text
     // colour (black on white when printing in black and white), transparent background, the style's
     // alignment, DT_WORDBREAK with WrapText else DT_SINGLELINE (always DT_NOPREFIX), TA_RTLREADING when

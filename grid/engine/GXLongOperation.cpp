@@ -2,6 +2,9 @@
 #include "grid/engine/GXLongOperation.h"
 
 #include "grid/engine/GXState.h"
+#include "win/Win.h"
+
+#include <algorithm>
 
 namespace {
 // The installed module; null without one (or after the library state is gone).
@@ -63,4 +66,17 @@ void CGXLongOperation::PumpMessages()
 {
     if (CGXAbstractLongOperationImp* pImp = Module())
         pImp->PumpMessages(*this);
+}
+
+BOOL CGXLongOperation::StepProgress(uint64_t nDone, uint64_t nTotal)
+{
+    GXLongOperationSettings& settings = GXGetLongOperationSettings();
+    if (AfxGetServices()->GetTickCount() - m_dwStartTicks <= settings.m_nFirstWait)
+        return FALSE;
+    // a nested operation shows its percentage only where the percentage level lets it
+    if (settings.m_nPercentLevel == -1 || settings.m_nPercentLevel >= settings.m_nLevel - 1)
+        settings.m_nPercent = int(std::min<uint64_t>(nTotal > 0 ? nDone * 100 / nTotal : 100, 100));
+    BOOL bAborted = FALSE;
+    DoMessages(bAborted);
+    return bAborted;
 }

@@ -60,6 +60,10 @@ public:
     BOOL UpdateProgress();
     // The module's PumpMessages; nothing without it.
     void PumpMessages();
+    // One step of a loop over nTotal items, nDone of them done: once the wait time has passed since
+    // the operation started, the percentage (nDone * 100 / nTotal, at most 100) is published when the
+    // nesting level allows it, then DoMessages runs. TRUE when the user aborted.
+    BOOL StepProgress(uint64_t nDone, uint64_t nTotal);
 
     // What the module keeps per operation: the ticks of its start and of its last update, its status
     // text, and whether it shows "Done." at the end and its status text.

@@ -1,4 +1,5 @@
-// The installers of the grid operations' process-wide modules (see GXModules.h).
+// The installers of the grid operations' process-wide modules and the date and time shortcuts (see
+// GXModules.h).
 #include "grid/engine/GXModules.h"
 
 #include "grid/engine/GXState.h"
@@ -67,4 +68,18 @@ void InstallGlobalDelayedRangePoolImp()
 {
     GridLibraryState* pState = GXGetLibraryState();
     GXInstallLibraryModule(pState->m_pDelayedRangePoolImp, pState->m_moduleCreators.pfnDelayedRangePool);
+}
+
+int GetLocaleDateOrder(DWORD nFlags, CString* pstrFormat)
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    CGXAbstractDateTimeImp* pImp = pState != nullptr ? pState->m_pDateTimeImp : nullptr;
+    return pImp != nullptr ? pImp->GetDateOrder(nFlags, pstrFormat) : 3;
+}
+
+char GetLocaleTimeSeparator(int nKind)
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    CGXAbstractDateTimeImp* pImp = pState != nullptr ? pState->m_pDateTimeImp : nullptr;
+    return pImp != nullptr ? pImp->GetTimeSeparator(nKind) : ':';
 }

@@ -166,6 +166,10 @@ class CGXAbstractDateTimeImp : public CObject {
 public:
     // Reads the locale's date and time settings again.
     virtual void RefreshLocaleInfo() = 0;
+    // The locale's order of day, month and year; pstrFormat (may be null) receives its date format.
+    virtual int GetDateOrder(DWORD nFlags, CString* pstrFormat) = 0;
+    // The locale's time separator (nKind as the module reads it).
+    virtual char GetTimeSeparator(int nKind) = 0;
 };
 
 // The printer settings of grids (CGXPrintDevice).
@@ -205,3 +209,7 @@ void InstallGlobalLongOperationImp();
 void InstallGlobalCoveredCellPoolImp();
 void InstallGlobalSpanCellPoolImp();
 void InstallGlobalDelayedRangePoolImp();
+
+// The date/time module's date order (3 without the module) and time separator (':' without it).
+int GetLocaleDateOrder(DWORD nFlags = 0, CString* pstrFormat = nullptr);
+char GetLocaleTimeSeparator(int nKind = 0);

@@ -4,6 +4,7 @@
 
 #include "core/Core.h"
 #include "grid/engine/GXControlFactory.h"
+#include "grid/engine/GXDIB.h"
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXResource.h"
 #include "win/Win.h"
@@ -74,7 +75,7 @@ const UINT GridLibraryState::s_anSharedTextIds[gxSaveBitsClass] = {
 GridLibraryState::GridLibraryState()
     : m_bInitialized(FALSE), m_nClipboardFormat(0), m_wWinVersion(0), m_bWinNotNT(FALSE), m_bWin4(FALSE),
       m_bWinOldShell(FALSE), m_bWin32s(FALSE), m_bReadProfile(FALSE), m_pControlFactory(nullptr),
-      m_apOwnedObjects(), m_pDrawingAndFormatting(nullptr), m_apEngineObjects(), m_bNumberRecognition(FALSE),
+      m_apOwnedObjects(), m_pDrawingAndFormatting(nullptr), m_pDIBPool(nullptr), m_apEngineObjects(), m_bNumberRecognition(FALSE),
       m_wNullHeaderBorders1(0), m_wNullHeaderBorders2(0), m_pfnRangeListLoaded(nullptr),
       m_pCoveredCellPoolImp(nullptr), m_pSpanCellPoolImp(nullptr), m_pDelayedRangePoolImp(nullptr),
       m_pPrintDeviceImp(nullptr), m_pStyleCompareSubsetImp(nullptr), m_pStyleSerializeImp(nullptr),
@@ -95,6 +96,8 @@ GridLibraryState::~GridLibraryState()
     FreeOwnedObjects();
     delete m_pDrawingAndFormatting;
     m_pDrawingAndFormatting = nullptr;
+    delete m_pDIBPool;
+    m_pDIBPool = nullptr;
     for (CObject*& pObject : m_apEngineObjects) {
         delete pObject;
         pObject = nullptr;

@@ -5,8 +5,8 @@
 // installed; GXModules.h) and the list of installed modules freed at exit, the creators the grid
 // operations give for their modules, the shared texts, the private clipboard format, the Windows
 // version flags, the registry of which grids share a parameter object, properties, styles map or cell
-// data, the drawing-and-formatting singleton, the formula engine's process-wide objects, the font state
-// that CGXFont interns into, and a few switches.
+// data, the drawing-and-formatting singleton, the pool of bitmap cells, the formula engine's
+// process-wide objects, the font state that CGXFont interns into, and a few switches.
 //
 // Start-up (InitGridLibrary, once, before any grid window exists): SetControlFactory registers the
 // clipboard format "Grid Styles %08x" of the module's instance handle, takes the factory, reads the
@@ -41,6 +41,7 @@ class CView;
 class CGXGridCore;
 class CGXAbstractControlFactory;
 class CGXDrawingAndFormatting;
+class CGXDIBPool;
 class CGXRangeList;
 
 class GridSysColors {
@@ -157,6 +158,8 @@ public:
     CObject* m_apOwnedObjects[3];
     // The drawing-and-formatting singleton (GetDrawingAndFormatting makes it; deleted at exit).
     CGXDrawingAndFormatting* m_pDrawingAndFormatting;
+    // The pool of bitmap cells (GetDIBPool makes it; deleted at exit).
+    CGXDIBPool* m_pDIBPool;
     // The formula engine's process-wide objects (engine, parse, evaluation and memory states and two
     // more), made by the engine when it needs them; deleted at exit.
     CObject* m_apEngineObjects[6];

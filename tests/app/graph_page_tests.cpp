@@ -63,13 +63,6 @@ TEST(GraphPageText, TheFirstPageAndTheRefreshedOnes)
         EXPECT_EQ(Str(CZQGraphView::RefreshedPageText(c.others)), RefreshedPage(c.line)) << c.line;
 }
 
-// The application with a reference tree of the test's own, since the panes do not exist yet.
-class CRankedApp : public CZQApp {
-public:
-    std::vector<CZQRankNode> GetReferenceTree() override { return tree; }
-    std::vector<CZQRankNode> tree;
-};
-
 // The whole file at a host path; "<none>" when there is none.
 std::string ReadHost(const std::string& path)
 {
@@ -80,11 +73,11 @@ std::string ReadHost(const std::string& path)
 }
 
 // The started application with TEMP naming a folder of the test's own.
-class GraphsWindow : public AppFixtureOf<CRankedApp> {
+class GraphsWindow : public AppFixtureOf<CPanesApp> {
 protected:
     void SetUp() override
     {
-        AppFixtureOf<CRankedApp>::SetUp();
+        AppFixtureOf<CPanesApp>::SetUp();
         char temp[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, temp);
         folder = std::string(temp) + "ondrix_graphs_" + std::to_string(getpid());
@@ -101,7 +94,7 @@ protected:
         // as the user closes the program: the documents, then the main window
         if (app.m_pMainWnd != nullptr)
             app.m_pMainWnd->SendMessage(WM_CLOSE);
-        AppFixtureOf<CRankedApp>::TearDown();
+        AppFixtureOf<CPanesApp>::TearDown();
         ::SetEnvironmentVariableA("TEMP", savedTemp.empty() ? nullptr : savedTemp.c_str());
         for (const char* name : {"graph.htm", "graph_part.gif", "graph_weak.gif", "polish.gif"})
             ::DeleteFileA((folder + "\\" + name).c_str());

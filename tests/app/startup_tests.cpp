@@ -121,12 +121,17 @@ TEST_F(Startup, ClosingTheMainWindowWhileMaximisedStoresItsRestoredRectangle)
     EXPECT_EQ(SettingInt("height"), 450);
 }
 
-TEST_F(Startup, AFileOnTheCommandLineDoesNotEndTheStart)
+TEST_F(Startup, AFileOnTheCommandLineThatCannotBeReadDoesNotEndTheStart)
 {
+    CFakeServices fake;
+    fake.ExpectMessageBox(IDOK, "Can't read file!");
     SetCommandLine("\"C:\\projects\\cars.zex\"");
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.GetOpenDocumentCount(), 0);
     EXPECT_STREQ(app.m_strFilePath, "untitled");
+    char title[64] = {};
+    ::GetWindowTextA(app.m_pMainWnd->m_hWnd, title, sizeof title);
+    EXPECT_STREQ(title, "Ondrix - [untitled]");
 }
 
 TEST_F(Startup, AnAutomationStartShowsNoSplash)

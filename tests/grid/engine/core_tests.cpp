@@ -1,5 +1,5 @@
 // The grid core: initialisation with its parameter object, shared objects and their owners, the grid
-// rectangle, printing, the control registry, the absent-module rule and the long-operation front end.
+// rectangle, printing, the control registry and the long-operation front end.
 #include "library_test_support.h"
 
 
@@ -35,46 +35,6 @@ CTestControl* UseTestControl(CTestGridWnd& grid)
 struct CallLog {
     std::vector<std::string> calls;
     void Add(const std::string& call) { calls.push_back(call); }
-};
-
-struct FakeCovered : CGXAbstractGridCoveredCellsImp {
-    CallLog* pLog;
-    explicit FakeCovered(CallLog* p) : pLog(p) {}
-    BOOL GetCoveredCellsRowCol(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
-    {
-        pLog->Add("covered " + std::to_string(nRow) + "," + std::to_string(nCol));
-        range.SetCells(1, 1, 2, 3);
-        return TRUE;
-    }
-};
-struct FakeCutPaste : CGXAbstractGridCutPasteImp {
-    CallLog* pLog;
-    explicit FakeCutPaste(CallLog* p) : pLog(p) {}
-    BOOL CopyRange(CGXGridCore*, const CGXRangeList& list) override
-    {
-        const CGXCellRange* r = list.GetRangeAt(list.GetHeadPosition());
-        pLog->Add("copy " + std::to_string(list.GetCount()) + " " + std::to_string(r->top) + "," +
-                  std::to_string(r->right));
-        return TRUE;
-    }
-};
-struct FakeClear : CGXAbstractGridClearCellsImp {
-    CallLog* pLog;
-    explicit FakeClear(CallLog* p) : pLog(p) {}
-    BOOL ClearCells(CGXGridCore*, const CGXRangeList& list, BOOL bStyleOnly) override
-    {
-        pLog->Add("clear " + std::to_string(list.GetCount()) + (bStyleOnly ? " styles" : " values"));
-        return TRUE;
-    }
-};
-struct FakeFrame : CGXAbstractGridExcelLikeFrameImp {
-    BOOL bHidden = FALSE;
-    BOOL HideFrame(CGXGridCore*, BOOL bHide, BOOL) override
-    {
-        const BOOL bWas = bHidden;
-        bHidden = bHide;
-        return bWas;
-    }
 };
 
 struct RecordingLongOperation : CGXAbstractLongOperationImp {
@@ -260,44 +220,6 @@ TEST(GridCore, ALockedGridWithTheGuardRefusesStores)
     grid.GetParam()->SetReadOnlyGuard(FALSE);
     EXPECT_TRUE(grid.StoreStyleRowCol(1, 1, &style, CGXStyle::gxOverride));
     EXPECT_STREQ(StoredValue(*grid.GetParam()->GetData(), 1, 1), "x");
-}
-
-TEST(GridCore, ModulesAreCalledWhenPresentAndSkippedWhenAbsent)
-{
-    CTestGridWnd grid;
-    grid.CreateGrid(4, 4);
-    CGXCellRange range;
-    CGXRangeList list;
-    list.AddRange(CGXCellRange(1, 1, 1, 1));
-    EXPECT_FALSE(grid.GetCoveredCellsRowCol(2, 2, range));
-    EXPECT_FALSE(grid.CopyRange(CGXCellRange(1, 1, 2, 2)));
-    EXPECT_FALSE(grid.ClearCells(list, TRUE));
-    EXPECT_FALSE(grid.HideExcelLikeFrame(TRUE));
-    { CGXGridCore::ExcelLikeFrameHider hider(&grid); }
-
-    CallLog log;
-    FakeCovered covered(&log);
-    FakeCutPaste cutPaste(&log);
-    FakeClear clear(&log);
-    FakeFrame frame;
-    grid.m_pCoveredCellsImp = &covered;
-    grid.m_pCutPasteImp = &cutPaste;
-    grid.m_pClearCellsImp = &clear;
-    grid.m_pExcelLikeFrameImp = &frame;
-    EXPECT_TRUE(grid.GetCoveredCellsRowCol(2, 3, range));
-    EXPECT_EQ(range.right, 3u);
-    EXPECT_TRUE(grid.CopyRange(CGXCellRange(1, 1, 2, 2)));
-    EXPECT_TRUE(grid.ClearCells(list, FALSE));
-    EXPECT_EQ(log.calls, (std::vector<std::string>{"covered 2,3", "copy 1 1,2", "clear 1 values"}));
-    {
-        CGXGridCore::ExcelLikeFrameHider hider(&grid);
-        EXPECT_TRUE(frame.bHidden);
-    }
-    EXPECT_FALSE(frame.bHidden) << "shown again as before";
-    grid.m_pCoveredCellsImp = nullptr;
-    grid.m_pCutPasteImp = nullptr;
-    grid.m_pClearCellsImp = nullptr;
-    grid.m_pExcelLikeFrameImp = nullptr;
 }
 
 TEST(LongOperation, WithoutTheModuleOnlyTheLevelCounts)

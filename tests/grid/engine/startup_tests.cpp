@@ -3,6 +3,8 @@
 // styles map, and the install and attach steps.
 #include "library_test_support.h"
 
+#include "fake_modules.h"
+
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXPlugin.h"
@@ -64,19 +66,6 @@ int Counted<Base, Interface>::s_nMade = 0;
 template <class Base, class Interface>
 int Counted<Base, Interface>::s_nDeleted = 0;
 
-struct FakeFrame : CGXAbstractGridExcelLikeFrameImp {
-    BOOL HideFrame(CGXGridCore*, BOOL, BOOL) override { return FALSE; }
-};
-struct FakeCovered : CGXAbstractGridCoveredCellsImp {
-    BOOL GetCoveredCellsRowCol(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&) override { return FALSE; }
-};
-struct FakeCutPaste : CGXAbstractGridCutPasteImp {
-    BOOL CopyRange(CGXGridCore*, const CGXRangeList&) override { return FALSE; }
-};
-struct FakeClear : CGXAbstractGridClearCellsImp {
-    BOOL ClearCells(CGXGridCore*, const CGXRangeList&, BOOL) override { return FALSE; }
-};
-
 struct CountedPlugin : CGXPluginComponent {
     static int s_nMade;
     static int s_nDeleted;
@@ -95,11 +84,10 @@ struct FakeLongOperation : CGXAbstractLongOperationImp {
     BOOL UpdateProgress(CGXLongOperation&) override { return FALSE; }
     void PumpMessages(CGXLongOperation&) override {}
 };
-struct FakeDateTime : CGXAbstractDateTimeImp {
-    explicit FakeDateTime(int nKind = 0) : m_nKind(nKind) {}
-    void RefreshLocaleInfo() override { ++m_nRefreshes; }
+// A date/time module that tells which installer made it.
+struct KindedDateTime : FakeDateTimeImp {
+    explicit KindedDateTime(int nKind) : m_nKind(nKind) {}
     int m_nKind;
-    int m_nRefreshes = 0;
 };
 
 }  // namespace
@@ -319,8 +307,8 @@ TEST(ControlFactory, InstallersMakeEachModuleOnce)
     EXPECT_EQ(pState->m_pLongOperationImp, nullptr);
 
     pState->m_moduleCreators.pfnLongOperation = [] { return static_cast<CGXAbstractLongOperationImp*>(new FakeLongOperation); };
-    pState->m_moduleCreators.pfnOleDateTime = [] { return static_cast<CGXAbstractDateTimeImp*>(new FakeDateTime(1)); };
-    pState->m_moduleCreators.pfnNoOleDateTime = [] { return static_cast<CGXAbstractDateTimeImp*>(new FakeDateTime(2)); };
+    pState->m_moduleCreators.pfnOleDateTime = [] { return static_cast<CGXAbstractDateTimeImp*>(new KindedDateTime(1)); };
+    pState->m_moduleCreators.pfnNoOleDateTime = [] { return static_cast<CGXAbstractDateTimeImp*>(new KindedDateTime(2)); };
     InstallGlobalLongOperationImp();
     CGXAbstractLongOperationImp* pFirst = pState->m_pLongOperationImp;
     ASSERT_NE(pFirst, nullptr);
@@ -331,40 +319,40 @@ TEST(ControlFactory, InstallersMakeEachModuleOnce)
     // the OLE date/time module is installed first and stays
     pState->m_pControlFactory->InitializeApplicationComponents();
     ASSERT_NE(pState->m_pDateTimeImp, nullptr);
-    EXPECT_EQ(static_cast<FakeDateTime*>(pState->m_pDateTimeImp)->m_nKind, 1);
+    EXPECT_EQ(static_cast<KindedDateTime*>(pState->m_pDateTimeImp)->m_nKind, 1);
     EXPECT_EQ(pState->GetSingletonCount(), nBefore + 2);
     RefreshLocaleSettings();
-    EXPECT_EQ(static_cast<FakeDateTime*>(pState->m_pDateTimeImp)->m_nRefreshes, 1);
+    EXPECT_EQ(static_cast<KindedDateTime*>(pState->m_pDateTimeImp)->calls, std::vector<std::string>{"RefreshLocaleInfo()"});
 }
 
 TEST(ControlFactory, AttachStepsMakeEachModuleOnceAndTheGridDeletesIt)
 {
     CreatorsGuard creators;
     GXGridModuleCreators& c = GXGetLibraryState()->m_gridModuleCreators;
-    c.pfnFindReplace = &Counted<CGXAbstractGridFindReplaceImp>::Create;
-    c.pfnHideCells = &Counted<CGXAbstractGridHideCellsImp>::Create;
-    c.pfnResizeToFit = &Counted<CGXAbstractGridResizeToFitImp>::Create;
-    c.pfnUpdateHint = &Counted<CGXAbstractGridUpdateHintImp>::Create;
-    c.pfnCommandFactory = &Counted<CGXAbstractCommandFactory>::Create;
-    c.pfnSort = &Counted<CGXAbstractGridSortImp>::Create;
-    c.pfnOldDrawing = &Counted<CGXAbstractGridOldDrawingImp>::Create;
-    c.pfnCoveredCells = &Counted<FakeCovered, CGXAbstractGridCoveredCellsImp>::Create;
-    c.pfnMergeCells = &Counted<CGXAbstractGridMergeCellsImp>::Create;
-    c.pfnFloatCells = &Counted<CGXAbstractGridFloatCellsImp>::Create;
-    c.pfnPrint = &Counted<CGXAbstractGridPrintImp>::Create;
-    c.pfnUserSelectRange = &Counted<CGXAbstractGridUserSelectRangeImp>::Create;
-    c.pfnExcelLikeFrame = &Counted<FakeFrame, CGXAbstractGridExcelLikeFrameImp>::Create;
-    c.pfnUserDragSelectRange = &Counted<CGXAbstractGridUserDragSelectRangeImp>::Create;
-    c.pfnUserResizeCells = &Counted<CGXAbstractGridUserResizeCellsImp>::Create;
-    c.pfnOptimizedUpdate = &Counted<CGXAbstractGridOptimizedUpdateImp>::Create;
-    c.pfnMarkEditHeader = &Counted<CGXAbstractGridMarkEditHeaderImp>::Create;
-    c.pfnFreezeMenuHelper = &Counted<CGXAbstractGridFreezeMenuHelperImp>::Create;
-    c.pfnDirectCopyMoveCells = &Counted<CGXAbstractGridDirectCopyMoveCellsImp>::Create;
-    c.pfnTextDataExchange = &Counted<CGXAbstractGridTextDataExchangeImp>::Create;
-    c.pfnStyleDataExchange = &Counted<CGXAbstractGridStyleDataExchangeImp>::Create;
-    c.pfnCutPaste = &Counted<FakeCutPaste, CGXAbstractGridCutPasteImp>::Create;
-    c.pfnClearCells = &Counted<FakeClear, CGXAbstractGridClearCellsImp>::Create;
-    c.pfnExcelLikeFill = &Counted<CGXAbstractGridExcelLikeFillImp>::Create;
+    c.pfnFindReplace = &Counted<FakeFindReplaceImp, CGXAbstractGridFindReplaceImp>::Create;
+    c.pfnHideCells = &Counted<FakeHideCellsImp, CGXAbstractGridHideCellsImp>::Create;
+    c.pfnResizeToFit = &Counted<FakeResizeToFitImp, CGXAbstractGridResizeToFitImp>::Create;
+    c.pfnUpdateHint = &Counted<FakeUpdateHintImp, CGXAbstractGridUpdateHintImp>::Create;
+    c.pfnCommandFactory = &Counted<FakeCommandFactory, CGXAbstractCommandFactory>::Create;
+    c.pfnSort = &Counted<FakeSortImp, CGXAbstractGridSortImp>::Create;
+    c.pfnOldDrawing = &Counted<FakeOldDrawingImp, CGXAbstractGridOldDrawingImp>::Create;
+    c.pfnCoveredCells = &Counted<FakeCoveredCellsImp, CGXAbstractGridCoveredCellsImp>::Create;
+    c.pfnMergeCells = &Counted<FakeMergeCellsImp, CGXAbstractGridMergeCellsImp>::Create;
+    c.pfnFloatCells = &Counted<FakeFloatCellsImp, CGXAbstractGridFloatCellsImp>::Create;
+    c.pfnPrint = &Counted<FakePrintImp, CGXAbstractGridPrintImp>::Create;
+    c.pfnUserSelectRange = &Counted<FakeUserSelectRangeImp, CGXAbstractGridUserSelectRangeImp>::Create;
+    c.pfnExcelLikeFrame = &Counted<FakeExcelLikeFrameImp, CGXAbstractGridExcelLikeFrameImp>::Create;
+    c.pfnUserDragSelectRange = &Counted<FakeUserDragSelectRangeImp, CGXAbstractGridUserDragSelectRangeImp>::Create;
+    c.pfnUserResizeCells = &Counted<FakeUserResizeCellsImp, CGXAbstractGridUserResizeCellsImp>::Create;
+    c.pfnOptimizedUpdate = &Counted<FakeOptimizedUpdateImp, CGXAbstractGridOptimizedUpdateImp>::Create;
+    c.pfnMarkEditHeader = &Counted<FakeMarkEditHeaderImp, CGXAbstractGridMarkEditHeaderImp>::Create;
+    c.pfnFreezeMenuHelper = &Counted<FakeFreezeMenuHelperImp, CGXAbstractGridFreezeMenuHelperImp>::Create;
+    c.pfnDirectCopyMoveCells = &Counted<FakeDirectCopyMoveCellsImp, CGXAbstractGridDirectCopyMoveCellsImp>::Create;
+    c.pfnTextDataExchange = &Counted<FakeTextDataExchangeImp, CGXAbstractGridTextDataExchangeImp>::Create;
+    c.pfnStyleDataExchange = &Counted<FakeStyleDataExchangeImp, CGXAbstractGridStyleDataExchangeImp>::Create;
+    c.pfnCutPaste = &Counted<FakeCutPasteImp, CGXAbstractGridCutPasteImp>::Create;
+    c.pfnClearCells = &Counted<FakeClearCellsImp, CGXAbstractGridClearCellsImp>::Create;
+    c.pfnExcelLikeFill = &Counted<FakeExcelLikeFillImp, CGXAbstractGridExcelLikeFillImp>::Create;
     c.pfnAutoScrollPlugin = [](CGXGridCore*) -> CGXPluginComponent* { return new CountedPlugin; };
 
     const int nPluginsBefore = CountedPlugin::s_nMade;
@@ -390,12 +378,12 @@ TEST(ControlFactory, AttachStepsMakeEachModuleOnceAndTheGridDeletesIt)
         grid.AttachFindReplaceImp();
         grid.AttachAutoScrollPlugin();
         EXPECT_EQ(grid.m_pFindReplaceImp, pFind);
-        EXPECT_EQ(Counted<CGXAbstractGridFindReplaceImp>::s_nMade, 1);
+        EXPECT_EQ((Counted<FakeFindReplaceImp, CGXAbstractGridFindReplaceImp>::s_nMade), 1);
         EXPECT_EQ(CountedPlugin::s_nMade, nPluginsBefore + 1);
     }
-    EXPECT_EQ(Counted<CGXAbstractGridFindReplaceImp>::s_nDeleted, 1);
-    EXPECT_EQ((Counted<FakeFrame, CGXAbstractGridExcelLikeFrameImp>::s_nDeleted), 1);
-    EXPECT_EQ(Counted<CGXAbstractGridExcelLikeFillImp>::s_nDeleted, 1);
+    EXPECT_EQ((Counted<FakeFindReplaceImp, CGXAbstractGridFindReplaceImp>::s_nDeleted), 1);
+    EXPECT_EQ((Counted<FakeExcelLikeFrameImp, CGXAbstractGridExcelLikeFrameImp>::s_nDeleted), 1);
+    EXPECT_EQ((Counted<FakeExcelLikeFillImp, CGXAbstractGridExcelLikeFillImp>::s_nDeleted), 1);
     EXPECT_EQ(CountedPlugin::s_nDeleted, CountedPlugin::s_nMade) << "the grid frees the plug-in it made";
 }
 

@@ -91,8 +91,9 @@ public:
     void ExpectModal(std::function<void(CDialog&)> script);
     // The next modal property sheet, as ExpectModal does for dialogs.
     void ExpectModalSheet(std::function<void(CPropertySheet&)> script);
-    // The next file dialog answers nAnswer: IDOK choosing pszPath, or IDCANCEL. A path longer than the
-    // dialog's buffer is refused as the system does (FNERR_BUFFERTOOSMALL).
+    // The next file dialog answers nAnswer: IDOK choosing pszPath, or IDCANCEL. As the system's dialog
+    // does with a typed name, a path whose file name has no extension gets the dialog's default
+    // extension; a path longer than the dialog's buffer is refused (FNERR_BUFFERTOOSMALL).
     void ExpectFileDialog(int nAnswer, const char* pszPath = nullptr);
     // The next colour dialog: IDOK choosing color, or IDCANCEL.
     void ExpectColorDialog(int nAnswer, COLORREF color = 0);
