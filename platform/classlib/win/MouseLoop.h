@@ -14,9 +14,14 @@
 //
 // Because the loop reads the queue, it also runs from messages posted before it starts: a test posts
 // the mouse moves and the button's release, then starts the drag.
+//
+// CAfxDesktopDC is the DC on which a drag shows its feedback across windows (the frame drawn by
+// CDC::DrawDragRect in screen coordinates): the desktop's window DC, with window updates locked on the
+// desktop while it lives (Wine locks them only in part).
 #pragma once
 
 #include "win/CWnd.h"
+#include "win/CDC.h"
 
 enum AfxLoopStep { afxLoopContinue, afxLoopDispatch, afxLoopDone, afxLoopCancel };
 
@@ -31,3 +36,16 @@ BOOL AfxRunMouseLoop(CWnd* pWnd, TStep step)
     return AfxRunMouseLoop(
         pWnd, [](void* pContext, const MSG& msg) { return (*static_cast<TStep*>(pContext))(msg); }, &step);
 }
+
+class CAfxDesktopDC : public CDC {
+public:
+    // Locks window updates on the desktop and takes its DC (m_hDC null when the system gave none).
+    CAfxDesktopDC();
+    // Gives the DC back and unlocks window updates.
+    ~CAfxDesktopDC() override;
+    CAfxDesktopDC(const CAfxDesktopDC&) = delete;
+    CAfxDesktopDC& operator=(const CAfxDesktopDC&) = delete;
+
+private:
+    BOOL m_bLocked;
+};
