@@ -14,11 +14,8 @@ IMPLEMENT_DYNCREATE(SECDockBar, CDockBar)
 
 namespace {
 
-// The thickness of splitters and client edges.
-const int kSplitter = 6;
-const int kClientEdge = 2;
-// The shortest a bar is left by the row's fractions, in pixels.
-const int kMinBarLength = 18;
+const int kSplitter = SECDockBar::splitterSize;
+const int kClientEdge = SECDockBar::clientEdgeSize;
 // Fractions above this are never a just-placed bar's request.
 const float kMaxPlacedFraction = 0.95f;
 // The minimum fraction while the dock bar has no length.
@@ -102,7 +99,7 @@ void SECDockBar::InvalidateOldPlace(CControlBar* pBar)
 void SECDockBar::RecalcMinFraction()
 {
     const int nLength = m_hWnd != nullptr ? GetClientLength() : 0;
-    m_fMinFraction = nLength > 0 ? (std::min)(float(kMinBarLength) / float(nLength), 1.0f) : kDefaultMinFraction;
+    m_fMinFraction = nLength > 0 ? (std::min)(float(minBarLength) / float(nLength), 1.0f) : kDefaultMinFraction;
 }
 
 void SECDockBar::NormalizeRow(int nRowStart, SECControlBar* pJustPlaced)
@@ -372,62 +369,47 @@ BOOL SECDockBar::RemoveControlBar(CControlBar* pBar, int nPosExclude, BOOL bAddP
 
 // ---- layout ---------------------------------------------------------------------------------------------
 
-SECDockBar::Splitter* SECDockBar::AddSplitter(const CRect& rect, BOOL bInRow, BOOL bVertical, int nIndex)
+template <class T, class TSame>
+T* SECDockBar::Reuse(std::vector<std::unique_ptr<T>>& items, TSame isSame)
 {
-    for (const auto& pSplitter : m_splitters) {
-        if (!pSplitter->m_bInUse && pSplitter->m_rect == rect && pSplitter->m_bInRow == bInRow &&
-            pSplitter->m_bVertical == bVertical) {
-            pSplitter->m_bInUse = TRUE;
-            pSplitter->m_nIndex = nIndex;
-            return pSplitter.get();
+    for (const auto& pItem : items) {
+        if (!pItem->m_bInUse && isSame(*pItem)) {
+            pItem->m_bInUse = TRUE;
+            return pItem.get();
         }
     }
-    std::unique_ptr<Splitter> pNew(new Splitter);
-    pNew->m_rect = rect;
-    pNew->m_bInRow = bInRow;
-    pNew->m_bVertical = bVertical;
-    pNew->m_nIndex = nIndex;
-    pNew->m_bInUse = TRUE;
-    m_splitters.push_back(std::move(pNew));
-    return m_splitters.back().get();
+    items.emplace_back(new T);
+    items.back()->m_bInUse = TRUE;
+    return items.back().get();
+}
+
+SECDockBar::Splitter* SECDockBar::AddSplitter(const CRect& rect, BOOL bInRow, BOOL bVertical, int nIndex)
+{
+    Splitter* pSplitter = Reuse(m_splitters, [&](const Splitter& s) {
+        return s.m_rect == rect && s.m_bInRow == bInRow && s.m_bVertical == bVertical;
+    });
+    pSplitter->m_rect = rect;
+    pSplitter->m_bInRow = bInRow;
+    pSplitter->m_bVertical = bVertical;
+    pSplitter->m_nIndex = nIndex;
+    return pSplitter;
 }
 
 SECDockBar::ClientEdge* SECDockBar::AddClientEdge(const CRect& rect, BOOL bVertical)
 {
-    for (const auto& pEdge : m_edges) {
-        if (!pEdge->m_bInUse && pEdge->m_rect == rect && pEdge->m_bVertical == bVertical) {
-            pEdge->m_bInUse = TRUE;
-            return pEdge.get();
-        }
-    }
-    std::unique_ptr<ClientEdge> pNew(new ClientEdge);
-    pNew->m_rect = rect;
-    pNew->m_bVertical = bVertical;
-    pNew->m_bInUse = TRUE;
-    m_edges.push_back(std::move(pNew));
-    return m_edges.back().get();
+    ClientEdge* pEdge = Reuse(m_edges, [&](const ClientEdge& e) { return e.m_rect == rect && e.m_bVertical == bVertical; });
+    pEdge->m_rect = rect;
+    pEdge->m_bVertical = bVertical;
+    return pEdge;
 }
 
 int SECDockBar::LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength, BOOL bHorz,
                                  std::vector<BarMove>& moves)
 {
-    const BOOL bReal = IsRealLayout();
+    const std::vector<RowBar> rowBars = TakeRowBars(nStart, nEnd, moves);
     std::vector<CControlBar*> bars;
-    std::vector<UINT> showFlags;
-    for (int i = nStart; i < nEnd; i++) {
-        if (!m_arrBars[i].IsBar())
-            continue;
-        CControlBar* pBar = m_arrBars[i].pBar;
-        const BOOL bVisible = pBar->IsVisible();
-        const UINT nShowFlag = bReal ? pBar->TakeDelayedShow() : 0;
-        if (!bVisible) {
-            if (nShowFlag != 0)
-                moves.push_back({pBar, CRect(), nShowFlag});
-            continue;
-        }
-        bars.push_back(pBar);
-        showFlags.push_back(nShowFlag);
-    }
+    for (const RowBar& rowBar : rowBars)
+        bars.push_back(rowBar.pBar);
     const int nBars = int(bars.size());
     const DWORD dwDock = bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK;
 
@@ -469,7 +451,7 @@ int SECDockBar::LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength,
             nBarLength = nLength - nAlong; // the last bar ends at the row's end
         const CRect rect = bHorz ? CRect(nAlong, nRowTop, nAlong + nBarLength, nRowTop + nThickness)
                                  : CRect(nRowTop, nAlong, nRowTop + nThickness, nAlong + nBarLength);
-        moves.push_back({bars[k], rect, showFlags[k]});
+        moves.push_back({bars[k], rect, rowBars[k].nShowFlag});
         nAlong += nBarLength;
         if (k < nBars - 1) {
             const CRect rectSplitter = bHorz ? CRect(nAlong, nRowTop, nAlong + kSplitter, nRowTop + nThickness)

@@ -119,6 +119,9 @@ class SECDockBar : public CDockBar {
     DECLARE_DYNCREATE(SECDockBar)
     DECLARE_MESSAGE_MAP()
 public:
+    // Splitters and client edges across, and the shortest length fractions and splitters leave a bar.
+    enum Measures { splitterSize = 6, clientEdgeSize = 2, minBarLength = 18 };
+
     // bFloating: the content of a floating frame or of a bar host; bMDIChild: a bar host's.
     explicit SECDockBar(BOOL bFloating = FALSE, BOOL bMDIChild = FALSE);
     ~SECDockBar() override;
@@ -256,6 +259,9 @@ protected:
     // A splitter / client edge at rect, reused when the last layout made the same one.
     virtual Splitter* AddSplitter(const CRect& rect, BOOL bInRow, BOOL bVertical, int nIndex);
     virtual ClientEdge* AddClientEdge(const CRect& rect, BOOL bVertical);
+    // The item of items the last layout made that isSame accepts, else a new one; marked in use.
+    template <class T, class TSame>
+    static T* Reuse(std::vector<std::unique_ptr<T>>& items, TSame isSame);
     // Lays out the row [nStart, nEnd) of sizable bars at nAcross in a room nLength long; returns what
     // it takes across (edges and splitters included).
     int LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength, BOOL bHorz, std::vector<BarMove>& moves);

@@ -24,13 +24,11 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const int kSplitter = 6;
+const int kSplitter = SECDockBar::splitterSize;
 // Tracking keeps this much of each bar of a row on either side of an in-row splitter ...
 const int kInRowMargin = 24;
 // ... and this much of a row, and of the frame's free area, around a row splitter.
 const int kRowMargin = 19;
-// The shortest a bar is made by an in-row splitter.
-const int kMinBarLength = 18;
 // The bar-list menu's entry for the menu bar, which the menu leaves out.
 const UINT kMenuBarID = 0xE8FF;
 
@@ -237,23 +235,10 @@ void SECDockBar::SplitterTracker::End()
 
 AfxLoopStep SECDockBar::SplitterTracker::Step(const MSG& msg)
 {
-    switch (msg.message) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP: {
-        POINT pt = {short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))};
-        ::MapWindowPoints(msg.hwnd, m_pDockBar->m_hWnd, &pt, 1);
-        MoveTo(CPoint(pt));
-        return msg.message == WM_LBUTTONUP ? afxLoopDone : afxLoopContinue;
-    }
-    case WM_KEYDOWN:
-        return msg.wParam == VK_ESCAPE ? afxLoopCancel : afxLoopContinue;
-    case WM_KEYUP:
-        return afxLoopContinue;
-    case WM_RBUTTONDOWN:
-        return afxLoopCancel;
-    default:
-        return afxLoopDispatch;
-    }
+    return AfxFollowMouseStep(msg, [this](CPoint pt) {
+        m_pDockBar->ScreenToClient(&pt);
+        MoveTo(pt);
+    });
 }
 
 BOOL SECDockBar::TrackSplitter(Splitter* pSplitter, CPoint ptGrab)
@@ -328,7 +313,7 @@ void SECDockBar::ApplySplitterMove(Splitter* pSplitter, int nDelta)
         const int nStep = bBack ? -1 : 1;
         for (int k = bBack ? nBefore : nBefore + 1; nRest > 0 && k >= 0 && k < int(bars.size()); k += nStep) {
             const int nLength = lengthOf(bars[k]);
-            const int nNew = (std::max)(nLength - nRest, kMinBarLength);
+            const int nNew = (std::max)(nLength - nRest, int(minBarLength));
             bars[k]->m_fPctWidth = (std::max)(float(nNew) / fRowLength, m_fMinFraction);
             nRest -= nLength - int(bars[k]->m_fPctWidth * fRowLength + 0.5f);
         }

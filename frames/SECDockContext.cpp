@@ -45,14 +45,13 @@ SECDockContext::~SECDockContext() = default;
 
 void SECDockContext::StartDrag(CPoint pt)
 {
-    CFrameWnd* pSite = m_pBar->GetDockSite();
-    if (!CanStartLoop() || pSite == nullptr || m_pBar->m_hWnd == nullptr)
+    if (!CanStartLoop())
         return;
     m_nInsertHint = -1;
     m_ptDragStart = pt;
     m_rectDockCalc.SetRectEmpty();
     m_ptDockCalc = pt;
-    pSite->SendMessage(WM_SETMESSAGESTRING, IDS_SEC_PRESSCTRL);
+    m_pBar->GetDockSite()->SendMessage(WM_SETMESSAGESTRING, IDS_SEC_PRESSCTRL);
     CDockContext::StartDrag(pt);
 }
 
@@ -128,18 +127,9 @@ void SECDockContext::EndDrag()
 
 void SECDockContext::StartResize(int nHitTest, CPoint pt)
 {
-    m_pDockSite = m_pBar->GetDockSite();
-    if (!CanStartLoop() || m_pDockSite == nullptr || m_pBar->m_hWnd == nullptr)
+    if (!BeginLoop(FALSE))
         return;
-    m_dwStyle = m_pBar->GetBarStyle();
-    m_dwDockStyle = m_pBar->GetEnabledAlignment();
-    m_bDragging = FALSE;
-    m_bForceFrame = FALSE;
-    m_bFlip = FALSE;
     m_nHitTest = nHitTest;
-    m_dwOverDockStyle = 0;
-    m_pOverDockBar = nullptr;
-    InitLoop();
 
     CRect rectBar;
     m_pBar->GetWindowRect(rectBar);
@@ -150,12 +140,7 @@ void SECDockContext::StartResize(int nHitTest, CPoint pt)
 
     // the frame: the bar inside a caption and a sizing border, trimmed by where the press lies
     CRect rectFrame = m_rectDragHorz;
-    CRect rectBorders(0, 0, 0, 0);
-    ::AdjustWindowRectEx(rectBorders, WS_POPUP | WS_CAPTION | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
-    rectFrame.left += rectBorders.left;
-    rectFrame.top += rectBorders.top;
-    rectFrame.right += rectBorders.right;
-    rectFrame.bottom += rectBorders.bottom;
+    AddFloatingFrameBorders(rectFrame);
     const BOOL bBeyond = pt.x > rectBar.left + m_sizeDragBorder.cx && pt.y > rectBar.top + m_sizeDragBorder.cy;
     CFrameWnd* pFrame = m_pBar->GetParentFrame();
     if (pFrame != nullptr && pFrame->GetExStyle() != 0) {
@@ -205,51 +190,41 @@ void SECDockContext::Stretch(CPoint pt)
         }
         m_ptLast = pt;
     } else {
-        CPoint ptNow = pt;
-        if (bLeft || bRight) {
-            LONG& nEdge = bLeft ? rect.left : rect.right;
+        // an edge follows the mouse unless the size would leave its limits; then the mouse is held too
+        auto follow = [&rect](LONG& nEdge, LONG& nMouse, LONG nMouseNow, BOOL bWidth, int nMin, int nMax) {
             const LONG nOld = nEdge;
-            nEdge += pt.x - m_ptLast.x;
-            if (rect.Width() < m_sizeMinFloat.cx || rect.Width() > m_sizeMaxFloat.cx) {
+            nEdge += nMouseNow - nMouse;
+            const int nSize = bWidth ? rect.Width() : rect.Height();
+            if (nSize < nMin || nSize > nMax)
                 nEdge = nOld;
-                ptNow.x = m_ptLast.x;
-            }
+            else
+                nMouse = nMouseNow;
+        };
+        if (bLeft || bRight) {
+            follow(bLeft ? rect.left : rect.right, m_ptLast.x, pt.x, TRUE, m_sizeMinFloat.cx, m_sizeMaxFloat.cx);
             m_pBar->CalcDynamicLayout(rect.Width(), LM_HORZ | LM_COMMIT);
         }
         if (bTop || bBottom) {
-            LONG& nEdge = bTop ? rect.top : rect.bottom;
-            const LONG nOld = nEdge;
-            nEdge += pt.y - m_ptLast.y;
-            if (rect.Height() < m_sizeMinFloat.cy || rect.Height() > m_sizeMaxFloat.cy) {
-                nEdge = nOld;
-                ptNow.y = m_ptLast.y;
-            }
+            follow(bTop ? rect.top : rect.bottom, m_ptLast.y, pt.y, FALSE, m_sizeMinFloat.cy, m_sizeMaxFloat.cy);
             m_pBar->CalcDynamicLayout(rect.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
         }
-        m_ptLast = ptNow;
         size = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
     }
     // the bar and its frame take the size against the sides that stay
-    if (bLeft)
-        rect.left = rect.right - size.cx;
-    else
-        rect.right = rect.left + size.cx;
-    if (bTop)
-        rect.top = rect.bottom - size.cy;
-    else
-        rect.bottom = rect.top + size.cy;
-    const CSize sizeFrame = size + m_sizeFrameExtra;
-    CRect& rectFrame = m_rectFrameDragHorz;
-    if (bLeft)
-        rectFrame.left = rectFrame.right - sizeFrame.cx;
-    else
-        rectFrame.right = rectFrame.left + sizeFrame.cx;
-    if (bTop)
-        rectFrame.top = rectFrame.bottom - sizeFrame.cy;
-    else
-        rectFrame.bottom = rectFrame.top + sizeFrame.cy;
+    auto anchor = [bLeft, bTop](CRect& r, CSize sizeNew) {
+        if (bLeft)
+            r.left = r.right - sizeNew.cx;
+        else
+            r.right = r.left + sizeNew.cx;
+        if (bTop)
+            r.top = r.bottom - sizeNew.cy;
+        else
+            r.bottom = r.top + sizeNew.cy;
+    };
+    anchor(rect, size);
+    anchor(m_rectFrameDragHorz, size + m_sizeFrameExtra);
     m_rectDragVert = rect;
-    m_rectFrameDragVert = rectFrame;
+    m_rectFrameDragVert = m_rectFrameDragHorz;
     DrawFocusRect();
 }
 

@@ -1,8 +1,9 @@
-// Helpers of the docking tests: a frame docking through the toolkit's dock bars as the docking frame
-// will, the application's panes docked at a row and position with a fraction and a thickness, and
-// window rectangles.
+// Helpers of the toolkit's docking tests: a frame docking through the toolkit's dock bars as the
+// docking frame will, and the application's panes docked at a row and position with a fraction and a
+// thickness.
 #pragma once
 
+#include "DockBarTestSupport.h"
 #include "ToolkitTestSupport.h"
 
 #include "frames/SECControlBar.h"
@@ -10,7 +11,6 @@
 #include "frames/SECDockContext.h"
 #include "frames/SECMiniDockFrameWnd.h"
 
-#include <sstream>
 #include <string>
 
 // The application's panes: child, visible, aligned left, right border, tooltips, dynamic size; own
@@ -19,42 +19,6 @@ const DWORD kPaneStyle = 0x50001414;
 const DWORD kPaneExStyle = 0x0F10;
 // The thickness the application gives its panes.
 const int kPaneThickness = 200;
-
-// The window rectangle of pWnd in screen coordinates / in its parent's client coordinates.
-inline CRect ScreenRect(const CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    return rect;
-}
-inline CRect ParentRect(const CWnd* pWnd)
-{
-    CRect rect = ScreenRect(pWnd);
-    pWnd->GetParent()->ScreenToClient(rect);
-    return rect;
-}
-
-// The entries of a dock bar as text: '|' for a row end, a bar's id, a placeholder's id in brackets,
-// bars of a row apart by a space: "|1 2|(3)|" is [end, 1, 2, end, placeholder 3, end].
-inline std::string Entries(const CDockBar* pDockBar)
-{
-    std::ostringstream text;
-    bool bFirstInRow = true;
-    for (const CDockBar::Entry& e : pDockBar->m_arrBars) {
-        if (e.IsRowEnd()) {
-            text << '|';
-            bFirstInRow = true;
-            continue;
-        }
-        text << (bFirstInRow ? "" : " ");
-        bFirstInRow = false;
-        if (e.IsBar())
-            text << e.pBar->GetDlgCtrlID();
-        else
-            text << '(' << e.nID << ')';
-    }
-    return text.str();
-}
 
 // A shown frame with the toolkit's four dock bars (as the docking frame makes them: visible, aligned,
 // with the border of their inner side) and the toolkit's floating frames; Ctrl and Shift are up.

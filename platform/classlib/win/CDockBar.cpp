@@ -345,6 +345,24 @@ CSize CDockBar::FixedBarSize(CControlBar* pBar, BOOL bHorz, BOOL bFloating)
     return pBar->CalcDynamicLayout(-1, bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);
 }
 
+std::vector<CDockBar::RowBar> CDockBar::TakeRowBars(int nStart, int nEnd, std::vector<BarMove>& moves)
+{
+    std::vector<RowBar> bars;
+    const BOOL bReal = IsRealLayout();
+    for (int i = nStart; i < nEnd; i++) {
+        if (!m_arrBars[i].IsBar())
+            continue;
+        CControlBar* pBar = m_arrBars[i].pBar;
+        const BOOL bVisible = pBar->IsVisible();
+        const UINT nShowFlag = bReal ? pBar->TakeDelayedShow() : 0;
+        if (bVisible)
+            bars.push_back({pBar, nShowFlag});
+        else if (nShowFlag != 0)
+            moves.push_back({pBar, CRect(), nShowFlag});
+    }
+    return bars;
+}
+
 int CDockBar::LayoutFixedRow(int nStart, int nEnd, int nAcross, int nLength, BOOL bHorz, std::vector<BarMove>& moves)
 {
     struct Placed {
@@ -354,25 +372,15 @@ int CDockBar::LayoutFixedRow(int nStart, int nEnd, int nAcross, int nLength, BOO
         UINT nShowFlag;
     };
     std::vector<Placed> row;
-    const BOOL bReal = IsRealLayout();
     int nThickness = 0;
     int nNext = 0;
-    for (int i = nStart; i < nEnd; i++) {
-        if (!m_arrBars[i].IsBar())
-            continue;
-        CControlBar* pBar = m_arrBars[i].pBar;
-        const BOOL bVisible = pBar->IsVisible();
-        const UINT nShowFlag = bReal ? pBar->TakeDelayedShow() : 0;
-        if (!bVisible) {
-            if (nShowFlag != 0)
-                moves.push_back({pBar, CRect(), nShowFlag});
-            continue;
-        }
+    for (const RowBar& rowBar : TakeRowBars(nStart, nEnd, moves)) {
+        CControlBar* pBar = rowBar.pBar;
         const CSize size = FixedBarSize(pBar, bHorz, m_bFloating);
         const CRect rectNow = GetBarRect(pBar);
         // a docked bar stays where it stands when that is past the bar before it
         const int nPos = m_bFloating ? nNext : (std::max)(nNext, int(bHorz ? rectNow.left : rectNow.top));
-        row.push_back({pBar, nPos, size, nShowFlag});
+        row.push_back({pBar, nPos, size, rowBar.nShowFlag});
         nNext = nPos + (bHorz ? size.cx : size.cy);
         nThickness = (std::max)(nThickness, int(bHorz ? size.cy : size.cx));
     }

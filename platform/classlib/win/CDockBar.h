@@ -151,6 +151,13 @@ protected:
     BOOL IsRealLayout() const;
     // pBar's window rectangle in the dock bar's client coordinates.
     CRect GetBarRect(const CControlBar* pBar) const;
+    // The visible bars of the row [nStart, nEnd), in order, with the show flag a real layout carries
+    // out for each; the delayed hides (and shows of bars that stay hidden) go into moves.
+    struct RowBar {
+        CControlBar* pBar;
+        UINT nShowFlag;
+    };
+    std::vector<RowBar> TakeRowBars(int nStart, int nEnd, std::vector<BarMove>& moves);
     // The size a bar takes in a row of fixed-size bars (bFloating: of a floating dock bar).
     static CSize FixedBarSize(CControlBar* pBar, BOOL bHorz, BOOL bFloating);
     // Lays the row [nStart, nEnd) out as fixed-size bars at nAcross from the dock bar's edge, in a room

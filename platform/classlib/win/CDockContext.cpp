@@ -13,14 +13,6 @@
 
 namespace {
 
-// The mouse position of a mouse message, in screen coordinates.
-CPoint ScreenPointOf(const MSG& msg)
-{
-    POINT pt = {short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))};
-    ::ClientToScreen(msg.hwnd, &pt);
-    return CPoint(pt);
-}
-
 // TRUE for the ids of a frame's four edge dock bars.
 BOOL IsEdgeDockBarID(UINT nID)
 {
@@ -42,9 +34,25 @@ CDockContext::~CDockContext() = default;
 
 // ---- the loop -----------------------------------------------------------------------------------------------
 
-BOOL CDockContext::CanStartLoop()
+BOOL CDockContext::CanStartLoop() const
 {
-    return ::GetCapture() == nullptr;
+    return ::GetCapture() == nullptr && m_pBar->m_hWnd != nullptr && m_pBar->GetDockSite() != nullptr;
+}
+
+BOOL CDockContext::BeginLoop(BOOL bDragging)
+{
+    if (!CanStartLoop())
+        return FALSE;
+    m_pDockSite = m_pBar->GetDockSite();
+    m_dwStyle = m_pBar->GetBarStyle();
+    m_dwDockStyle = m_pBar->GetEnabledAlignment();
+    m_bDragging = bDragging;
+    m_bForceFrame = bDragging && AfxGetServices()->GetKeyState(VK_CONTROL) < 0;
+    m_bFlip = bDragging && AfxGetServices()->GetKeyState(VK_SHIFT) < 0;
+    m_dwOverDockStyle = 0;
+    m_pOverDockBar = nullptr;
+    InitLoop();
+    return TRUE;
 }
 
 void CDockContext::InitLoop()
@@ -73,32 +81,17 @@ BOOL CDockContext::Track()
 
 AfxLoopStep CDockContext::TrackStep(const MSG& msg)
 {
-    switch (msg.message) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP: {
-        const CPoint pt = ScreenPointOf(msg);
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && m_bDragging &&
+        (msg.wParam == VK_CONTROL || msg.wParam == VK_SHIFT)) {
+        UpdateState(msg.wParam == VK_CONTROL ? &m_bForceFrame : &m_bFlip, msg.message == WM_KEYDOWN);
+        return afxLoopContinue;
+    }
+    return AfxFollowMouseStep(msg, [this](CPoint pt) {
         if (m_bDragging)
             Move(pt);
         else
             Stretch(pt);
-        return msg.message == WM_LBUTTONUP ? afxLoopDone : afxLoopContinue;
-    }
-    case WM_KEYDOWN:
-    case WM_KEYUP: {
-        const BOOL bDown = msg.message == WM_KEYDOWN;
-        if (m_bDragging && msg.wParam == VK_CONTROL)
-            UpdateState(&m_bForceFrame, bDown);
-        else if (m_bDragging && msg.wParam == VK_SHIFT)
-            UpdateState(&m_bFlip, bDown);
-        else if (bDown && msg.wParam == VK_ESCAPE)
-            return afxLoopCancel;
-        return afxLoopContinue;
-    }
-    case WM_RBUTTONDOWN:
-        return afxLoopCancel;
-    default:
-        return afxLoopDispatch;
-    }
+    });
 }
 
 void CDockContext::UpdateState(BOOL* pFlag, BOOL bNewValue)
@@ -141,14 +134,8 @@ void CDockContext::CalcDragRects(CPoint pt)
         m_rectFrameDragVert = m_rectDragVert;
     }
 
-    // a floating frame holds the bar inside its caption and sizing border
-    CRect rectBorders(0, 0, 0, 0);
-    ::AdjustWindowRectEx(rectBorders, WS_POPUP | WS_CAPTION | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
     for (CRect* pRect : {&m_rectFrameDragHorz, &m_rectFrameDragVert}) {
-        pRect->left += rectBorders.left;
-        pRect->top += rectBorders.top;
-        pRect->right += rectBorders.right;
-        pRect->bottom += rectBorders.bottom;
+        AddFloatingFrameBorders(*pRect);
         pRect->DeflateRect(m_sizeDragBorder.cx, m_sizeDragBorder.cy);
     }
 
@@ -165,17 +152,20 @@ void CDockContext::CalcDragRects(CPoint pt)
     }
 }
 
+void CDockContext::AddFloatingFrameBorders(CRect& rect)
+{
+    CRect rectBorders(0, 0, 0, 0);
+    ::AdjustWindowRectEx(rectBorders, WS_POPUP | WS_CAPTION | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
+    rect.left += rectBorders.left;
+    rect.top += rectBorders.top;
+    rect.right += rectBorders.right;
+    rect.bottom += rectBorders.bottom;
+}
+
 void CDockContext::StartDrag(CPoint pt)
 {
-    m_pDockSite = m_pBar->GetDockSite();
-    if (!CanStartLoop() || m_pDockSite == nullptr || m_pBar->m_hWnd == nullptr)
+    if (!BeginLoop(TRUE))
         return;
-    m_dwStyle = m_pBar->GetBarStyle();
-    m_dwDockStyle = m_pBar->GetEnabledAlignment();
-    m_bDragging = TRUE;
-    m_bForceFrame = AfxGetServices()->GetKeyState(VK_CONTROL) < 0;
-    m_bFlip = AfxGetServices()->GetKeyState(VK_SHIFT) < 0;
-    InitLoop();
     CalcDragRects(pt);
     m_ptLast = pt;
     m_dwOverDockStyle = CanDock();

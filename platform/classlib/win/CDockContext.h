@@ -27,10 +27,10 @@
 // sizing border less one. The window updates are locked on the desktop meanwhile (Wine does this only
 // in part). When the drag ends the rectangle is erased.
 //
-// The loop (Track) is the library's modal mouse loop with TrackStep as step: a mouse move moves the
-// rectangles (Move; Stretch while resizing), releasing the left button ends the drag there, Ctrl and
-// Shift presses and releases change the state, Escape or the right button cancel; other messages are
-// dispatched. Ending a drag (EndDrag) with a candidate docks the bar at that dock bar through the frame
+// The loop (Track) is the library's modal mouse loop with TrackStep as step: Ctrl and Shift presses and
+// releases change the state; otherwise it follows the mouse (AfxFollowMouseStep): a mouse move moves
+// the rectangles (Move; Stretch while resizing), releasing the left button ends the drag there, Escape
+// or the right button cancel. Ending a drag (EndDrag) with a candidate docks the bar at that dock bar through the frame
 // (CFrameWnd::DockControlBar with the rectangle of the candidate's orientation), noting an edge dock
 // bar's id and the rectangle in its client coordinates as the most recently used docking place, and
 // lays the frame out; without one the bar floats through the frame at the top-left of the floating
@@ -103,8 +103,12 @@ public:
     AfxLoopStep TrackStep(const MSG& msg);
 
 protected:
-    // FALSE while a window holds the mouse capture (no loop starts then).
-    static BOOL CanStartLoop();
+    // FALSE while a window holds the mouse capture (no loop starts then), or while the bar has no
+    // window or no frame.
+    BOOL CanStartLoop() const;
+    // Starts a drag (bDragging) or a resize when a loop can start: the frame, the bar's styles, the key
+    // state (Ctrl and Shift through the services, for a drag), no candidate, InitLoop. FALSE otherwise.
+    BOOL BeginLoop(BOOL bDragging);
     // Locks window updates on the desktop and takes its DC.
     virtual void InitLoop();
     // Erases the focus rectangle, releases the capture, the DC and the lock.
@@ -113,6 +117,8 @@ protected:
     BOOL Track();
     // Sets the four rectangles for a drag from pt (see the top of this file).
     void CalcDragRects(CPoint pt);
+    // Grows rect (a bar's) by the borders of a floating frame with caption and sizing border.
+    static void AddFloatingFrameBorders(CRect& rect);
     // The mouse moved to pt while dragging / resizing.
     virtual void Move(CPoint pt);
     virtual void Stretch(CPoint pt);

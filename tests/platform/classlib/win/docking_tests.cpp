@@ -2,10 +2,10 @@
 // the id list), the layout of fixed-size rows, floating frames (their style, system menu, title, size,
 // closing, synchronised caption) and the dock context's drag and double click, run from posted mouse
 // messages through the modal mouse loop.
+#include "DockBarTestSupport.h"
 #include "FakeServices.h"
 #include "TestSupport.h"
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,43 +23,6 @@ public:
     CSize m_sizeHorz;
     CSize m_sizeVert;
 };
-
-// The window rectangle of pWnd in screen coordinates / in its parent's client coordinates.
-CRect ScreenRect(const CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    return rect;
-}
-CRect ParentRect(const CWnd* pWnd)
-{
-    CRect rect = ScreenRect(pWnd);
-    pWnd->GetParent()->ScreenToClient(rect);
-    return rect;
-}
-
-// The entries of a dock bar as text: '|' for a row end, a bar's id, a placeholder's id in brackets,
-// bars of a row apart by a space: "|1 2|(3)|" is [end, 1, 2, end, placeholder 3, end].
-std::string Entries(const CDockBar* pDockBar)
-{
-    std::ostringstream text;
-    bool bFirstInRow = true;
-    for (const CDockBar::Entry& e : pDockBar->m_arrBars) {
-        if (e.IsRowEnd()) {
-            text << '|';
-            bFirstInRow = true;
-            continue;
-        }
-        if (!bFirstInRow)
-            text << ' ';
-        bFirstInRow = false;
-        if (e.IsBar())
-            text << e.pBar->GetDlgCtrlID();
-        else
-            text << '(' << e.nID << ')';
-    }
-    return text.str();
-}
 
 class DockingTest : public ::testing::Test {
 protected:
@@ -253,6 +216,13 @@ TEST_F(DockingTest, AFloatedBarLiesInAMiniDockFrameAndDocksBackIntoTheFrameKeptF
     EXPECT_EQ(Entries(pTop), "|201|");
     EXPECT_FALSE(a.IsFloating());
     EXPECT_FALSE(::IsWindow(hWndMini)) << "a floating frame without bars goes";
+
+    // a bar that may share its floating frame: the frame's dock bar takes CBRS_FLOAT_MULTI and no title
+    b.EnableDocking(CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    pFrame->FloatControlBar(&b, CPoint(300, 200), CBRS_ALIGN_TOP | CBRS_FLOAT_MULTI);
+    EXPECT_TRUE(b.GetDockBar()->GetBarStyle() & CBRS_FLOAT_MULTI);
+    FloatingFrameOf(b)->GetWindowText(strTitle);
+    EXPECT_STREQ(strTitle, "");
 }
 
 TEST_F(DockingTest, AFloatingFrameHidesWithItsBarsClosesByHidingThemAndGoesWithTheLast)
@@ -423,6 +393,14 @@ TEST_F(DockingTest, ADoubleClickFloatsADockedBarAndDocksItBackIntoItsPlace)
 
     a.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
     EXPECT_FALSE(a.IsFloating());
+    EXPECT_EQ(Entries(DockBar(AFX_IDW_DOCKBAR_TOP)), "|201|202|");
+
+    // the caption of the floating frame of one bar toggles as well
+    pFrame->FloatControlBar(&b, CPoint(300, 200));
+    CMiniDockFrameWnd* pMini = FloatingFrameOf(b);
+    const CRect rectFrame = ScreenRect(pMini);
+    pMini->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rectFrame.left + 20, rectFrame.top + 4));
+    EXPECT_FALSE(b.IsFloating());
     EXPECT_EQ(Entries(DockBar(AFX_IDW_DOCKBAR_TOP)), "|201|202|");
 }
 
