@@ -2,14 +2,22 @@
 // are read and written in ZQAppSettings.cpp.
 #include "app/ZQApp.h"
 
+#include "app/ZQChildFrm.h"
+#include "app/ZQGraphDoc.h"
+#include "app/ZQGraphView.h"
 #include "app/ZQSplashWnd.h"
+#include "native/GraphvizRenderer.h"
 #include "res/resource.h"
+
+#include <string>
+#include <vector>
+
+const char* const ZQ_APP_TITLE = "Ondrix";
+const char* const ZQ_UNTITLED = "untitled";
 
 namespace {
 
-const char* const kAppTitle = "Ondrix";
 const char* const kRegistryKey = "Havrel";
-const char* const kUntitled = "untitled";
 const char* const kDefaultInfoName = "INFO";
 const char* const kDefaultInfoText = "Information about an alternative";
 const char* const kPolishLibrary = "InternationalPL.dll";
@@ -33,6 +41,33 @@ BEGIN_MESSAGE_MAP(CStandInMainFrame, CMDIFrameWnd)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
+// The bytes of text (the program's 8-bit code page) in UTF-8, NUL bytes included.
+std::string Utf8Of(const CString& text)
+{
+    const int nLength = text.GetLength();
+    if (nLength == 0)
+        return std::string();
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), nLength, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(nWide));
+    ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), nLength, wide.data(), nWide);
+    const int nUtf8 = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(nUtf8), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, &utf8[0], nUtf8, nullptr, nullptr);
+    return utf8;
+}
+
+// The value of the Win32 environment variable lpszName; empty when it is unset or empty.
+CString EnvironmentValue(LPCSTR lpszName)
+{
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD n = ::GetEnvironmentVariableA(lpszName, buffer.data(), DWORD(buffer.size()));
+        if (n < buffer.size())
+            return CString(buffer.data(), int(n));
+        buffer.resize(n);
+    }
+}
+
 } // namespace
 
 char ZQLocaleSymbol(LCID locale, LCTYPE lcType, char cFallback)
@@ -52,7 +87,7 @@ CZQApp::CZQApp()
       m_nResultsAvailable(0), m_pEvaluationsTemplate(nullptr), m_pGraphsTemplate(nullptr),
       m_pMatrixTemplate(nullptr), m_pChartsTemplate(nullptr), m_pRankingListTemplate(nullptr),
       m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
-      m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(kUntitled),
+      m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(ZQ_UNTITLED),
       m_hLanguageLibrary(nullptr)
 {
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
@@ -75,7 +110,7 @@ CZQApp::~CZQApp()
 
 CString CZQApp::ProjectTitle(LPCSTR lpszPath)
 {
-    CString title = kAppTitle;
+    CString title = ZQ_APP_TITLE;
     title += " - [";
     title += lpszPath != nullptr ? lpszPath : "";
     title += "]";
@@ -94,11 +129,13 @@ BOOL CZQApp::InitInstance()
     if (m_nLanguage == 1)
         LoadLanguageLibrary(kPolishLibrary);
 
-    // Still to come here, in this order: the grid library's start-up (InitGridLibrary with 1536,
-    // before any template), then the six templates with CZQChildFrm: 269 graphs (kept by the
-    // application only), 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking
-    // chart, each of the last five added to the document manager as it is made. Each comes with its
-    // document and view.
+    // Still to come before the templates: the grid library's start-up (InitGridLibrary with 1536).
+    // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
+    // only: the project alone opens its window), then, each added to the document manager as it is
+    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (still
+    // to come with their documents and views).
+    m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
+                                              RUNTIME_CLASS(CZQGraphView));
 
     CFrameWnd* pMainFrame = LoadMainFrame();
     if (pMainFrame == nullptr)
@@ -108,9 +145,11 @@ BOOL CZQApp::InitInstance()
     const BOOL bMaximized = ZQRestoreWindowPlacement(*this, *pMainFrame);
     pMainFrame->ShowWindow(bMaximized ? ZQMaximizedShowCommand(m_nCmdShow) : m_nCmdShow);
 
-    // A project file named on the command line is for the File commands to open: the framework's
-    // document opening knows no project files and would end the start-up.
+    // A project file named on the command line is opened as a recent file is, once the window shows:
+    // the framework's document opening knows no project files and would end the start-up.
+    CString strProjectFile;
     if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen) {
+        strProjectFile = cmdInfo.m_strFileName;
         cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
         cmdInfo.m_strFileName.Empty();
     }
@@ -118,7 +157,9 @@ BOOL CZQApp::InitInstance()
         return FALSE;
 
     pMainFrame->UpdateWindow();
-    pMainFrame->SetWindowText(ProjectTitle(kUntitled));
+    SetProjectTitle(ZQ_UNTITLED);
+    if (!strProjectFile.IsEmpty())
+        OpenProjectFile(strProjectFile);
     return TRUE;
 }
 
@@ -137,6 +178,13 @@ int CZQApp::ExitInstance()
 {
     SaveSettings();
     return CWinApp::ExitInstance();
+}
+
+void CZQApp::CloseAllDocuments(BOOL bEndSession)
+{
+    if (m_pGraphsTemplate != nullptr)
+        m_pGraphsTemplate->CloseAllDocuments(bEndSession);
+    CWinApp::CloseAllDocuments(bEndSession);
 }
 
 BOOL CZQApp::LoadLanguageLibrary(LPCSTR lpszLibrary)
@@ -216,7 +264,7 @@ void CZQApp::ResetProject()
     m_nRankingListOpen = m_nRankingChartOpen = 0;
     m_nModified = 0;
     m_nPreserveKendall = 1;
-    m_strFilePath = kUntitled;
+    m_strFilePath = ZQ_UNTITLED;
     m_nFileType = -1;
     m_strInfoAttributeName = kDefaultInfoName;
     m_strInfoAttributeText = kDefaultInfoText;
@@ -269,6 +317,15 @@ CMultiDocTemplate* CZQApp::TemplateOf(ZQDocument which) const
     return nullptr;
 }
 
+CView* CZQApp::FirstViewOf(ZQDocument which) const
+{
+    CMultiDocTemplate* pTemplate = TemplateOf(which);
+    POSITION pos = pTemplate != nullptr ? pTemplate->GetFirstDocPosition() : nullptr;
+    CDocument* pDocument = pos != nullptr ? pTemplate->GetNextDoc(pos) : nullptr;
+    POSITION posView = pDocument != nullptr ? pDocument->GetFirstViewPosition() : nullptr;
+    return posView != nullptr ? pDocument->GetNextView(posView) : nullptr;
+}
+
 bool CZQApp::HasOpenDocument(ZQDocument which)
 {
     CMultiDocTemplate* pTemplate = TemplateOf(which);
@@ -287,14 +344,18 @@ void CZQApp::TileWindowsHorizontally()
         pFrame->MDITile(MDITILE_HORIZONTAL);
 }
 
-// The result windows' views come with their windows; until then no window is open to reload.
+void CZQApp::RefreshGraphPage()
+{
+    if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs)))
+        pView->RefreshGraphPage();
+}
+
+// The other result windows' views come with their windows; until then no window is open to reload.
 void CZQApp::LoadFromModel() {}
 
 void CZQApp::StoreToModel() {}
 
 void CZQApp::LoadMatrix() {}
-
-void CZQApp::RefreshGraphPage() {}
 
 void CZQApp::RedrawRankingChart() {}
 
@@ -324,6 +385,9 @@ CString CZQApp::LoadText(ZQText which)
     case ZQText::IncorrectInputData:
         nID = IDS_ZQ_INCORRECT_INPUT_DATA;
         break;
+    case ZQText::CantWriteFile:
+        nID = IDS_ZQ_CANT_WRITE_FILE;
+        break;
     }
     CString text;
     AfxLoadString(nID, text);
@@ -340,14 +404,26 @@ void CZQApp::EndWaitCursor()
     DoWaitCursor(-1);
 }
 
-// The preference-graph page brings the TEMP directory and the renderer; with no directory the
-// solve renders nothing.
 CString CZQApp::GetTempDirectory()
 {
-    return CString();
+    const CString temp = EnvironmentValue("TEMP");
+    if (!temp.IsEmpty())
+        return temp;
+    char buffer[MAX_PATH + 1] = {};
+    const DWORD n = ::GetTempPathA(sizeof buffer, buffer);
+    if (n == 0 || n >= sizeof buffer)
+        return CString();
+    CString directory(buffer, int(n));
+    // the model adds the backslash before a file name
+    if (directory.GetLength() > 1 && directory[directory.GetLength() - 1] == '\\')
+        directory = directory.Left(directory.GetLength() - 1);
+    return directory;
 }
 
-int CZQApp::RenderDotToGif(const CString&, const CString&)
+int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
 {
-    return -2; // no renderer yet
+    CString hostPath;
+    if (!AfxGetHostPath(path, hostPath))
+        return GRAPH_RENDER_NOT_SAVED;
+    return RenderDotToGifFile(Utf8Of(dot), std::string(hostPath.GetString(), size_t(hostPath.GetLength())));
 }

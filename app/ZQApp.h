@@ -11,10 +11,18 @@
 // whose symbols cannot be read gives '.' and ',' instead of NUL characters, which the project's
 // writers would refuse.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and the six document
-// templates, the workbook main frame with its bars and panes (an MDI frame of the class library
-// stands in for it, see LoadMainFrame), the panes' and result windows' services (they answer "none"
-// and do nothing), the graph renderer and the TEMP directory, and the menu commands.
+// The commands of the File, View and Calculate menus that concern the whole project are the
+// application's (ZQAppCommands.cpp): New, Open, Save, Save As, the recent files, Save Results As,
+// Solve, Options, the show-or-hide commands of the result windows and the Tab key's focus cycle over
+// the panes. Project files are named by Windows paths (what the file dialogs answer), which the title,
+// the recent-file list and the save question show; the project's readers and writers get their host
+// paths, and a path without one fails as a file that cannot be read or written.
+//
+// Not done yet (each comes with its own window): the grid library's start-up and five of the six
+// document templates (the preference graphs' is made), the workbook main frame with its bars and panes
+// (an MDI frame of the class library stands in for it, see LoadMainFrame), the panes' services and
+// those of the result windows other than the graphs' (they answer "none" and do nothing), so that the
+// save question finds the panes' lists empty and the focus cycle has no pane control to focus.
 #pragma once
 
 #include <windows.h>
@@ -27,7 +35,13 @@
 
 class CMultiDocTemplate;
 
+// The application's title (of the main window, and the caption of its messages) and the file path of
+// a project that has no file.
+extern const char* const ZQ_APP_TITLE;
+extern const char* const ZQ_UNTITLED;
+
 class CZQApp : public CWinApp, public CZQShellServices {
+    DECLARE_MESSAGE_MAP()
 public:
     // Sets every field to its default (the CSV symbols from the user's locale, see the top of this
     // file). The application's name follows the executable.
@@ -39,12 +53,18 @@ public:
 
     // The start-up: command line, splash switch, registry key "Havrel", recent files (5),
     // LoadSettings, the Polish resources when the language is 1, the main frame loaded from
-    // resource 128 and placed as the settings say, the command line carried out (a file named on it
-    // is left to the File commands), the title "Ondrix - [untitled]". Returns FALSE, without a
-    // message, when the main frame cannot be loaded or the command line cannot be carried out.
+    // resource 128 and placed as the settings say, the command line carried out, the title
+    // "Ondrix - [untitled]"; then a project file named on the command line is opened as a recent file
+    // is (OpenProjectFile). Returns FALSE, without a message, when the main frame cannot be loaded or
+    // the command line cannot be carried out.
     BOOL InitInstance() override;
     // Writes the settings (SaveSettings), then the framework's end of run.
     int ExitInstance() override;
+    // Closes the preference-graphs documents too, which the document manager does not hold, then every
+    // document of the manager; asks nothing. The main window closes them so before it goes: its MDI
+    // children must go before its MDI client, whose child list the system's MDI code reads while a
+    // child is destroyed.
+    void CloseAllDocuments(BOOL bEndSession) override;
 
     // Reads the "Settings" values into the fields (see the table in ZQAppSettings.cpp).
     void LoadSettings();
@@ -60,6 +80,31 @@ public:
     // The main window's title for the project file lpszPath: "Ondrix - [<path>]", so
     // "Ondrix - [untitled]" for a new project.
     static CString ProjectTitle(LPCSTR lpszPath);
+
+    // ---- project files and the save question (ZQAppCommands.cpp) ----
+
+    // Opens the project file lpszPath (a Windows path), as the recent-file list and the command line
+    // do: the save question (Cancel, or a save that does not succeed, ends here: 1, nothing changed),
+    // ResetProject, then the file read by the extension after the last '.' of the path (see
+    // ReadProjectFile). Returns 0 when the file could not be read (the message was shown), else 1.
+    int OpenProjectFile(LPCSTR lpszPath);
+    // The save question of New, Open, a recent file and Exit. Asks only while the project is modified
+    // and the alternatives or the criteria list holds an item: "Do you want to save file '<path>'?"
+    // (caption "Ondrix", Yes, No, Cancel). Yes saves as Save does. Returns TRUE to go on: No, or Yes
+    // and a save that succeeded; FALSE after Cancel or a save that was cancelled or failed, so that
+    // the project is never discarded unsaved.
+    BOOL AskToSaveProject();
+    // Closing the main window (and File Exit) asks the save question first; FALSE keeps it open.
+    BOOL SaveAllModified() override;
+    // The number of items of the criteria pane's list (0 until the pane exists).
+    virtual int GetCriterionItemCount();
+    // The control that the focus cycle focuses at nPosition: 0 the alternatives pane's name box, 1
+    // the alternatives list, 2 the reference tree, 3 the criteria list (none of them until the panes
+    // exist), 4 the first view of the first evaluations-grid document. Null when there is none.
+    virtual CWnd* GetFocusCycleControl(int nPosition);
+
+    // The first view of the first document of the template of `which` (null when there is none).
+    CView* FirstViewOf(ZQDocument which) const;
 
     // ---- CZQShellServices ----
     bool IsEvaluationsWindowOpen() override;
@@ -94,6 +139,7 @@ public:
     void LoadFromModel() override;
     void StoreToModel() override;
     void LoadMatrix() override;
+    // CZQGraphView::RefreshGraphPage on the first view of the first graphs document (none: nothing).
     void RefreshGraphPage() override;
     void RedrawRankingChart() override;
     // The main frame shows no status text: the text is discarded.
@@ -104,7 +150,13 @@ public:
     CString LoadText(ZQText which) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    // The Win32 environment's TEMP; when it is unset or empty, the system's temporary directory
+    // (GetTempPath, without its last backslash); empty when neither is known.
     CString GetTempDirectory() override;
+    // Renders dot, text in the program's 8-bit code page, into the GIF file path, a Windows path as
+    // the model builds it from GetTempDirectory: the text goes to Graphviz in UTF-8 and the path as
+    // its host path (native/GraphvizRenderer.h). Returns the renderer's code unchanged; -4 (the file
+    // cannot be written) when the path has no host path or its folder does not exist.
     int RenderDotToGif(const CString& dot, const CString& path) override;
 
     // ---- fields ----
@@ -156,9 +208,81 @@ protected:
     // has then deleted itself). Tests replace it to see a failure.
     virtual CFrameWnd* LoadMainFrame();
 
+    // ---- commands (ZQAppCommands.cpp) ----
+
+    // File New: the save question, ResetProject, the title "Ondrix - [untitled]".
+    afx_msg void OnNew();
+    // File Open: the open dialog (the project filter, in Polish for language 1); on OK the save
+    // question, ResetProject and ReadProjectFile with the dialog's extension.
+    afx_msg void OnOpen();
+    // File Save: SaveProjectFile.
+    afx_msg void OnSave();
+    // File Save As: SaveProjectUnderNewName.
+    afx_msg void OnSaveAs();
+    // An entry of the recent-file list: OpenProjectFile with its path; an entry that could not be
+    // read is removed from the list.
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
+    // File Save Results As: the save dialog ("TXT", "Results.txt", the text-file filter); the project
+    // writes the results text there with the output decimal symbol; "Can't write file!" on failure.
+    afx_msg void OnSaveResultsAs();
+    // Calculate Solve Problem: the project's solve, which shows its own messages and opens the result
+    // windows.
+    afx_msg void OnSolve();
+    // Calculate Options: the Options dialog on the project's delta and epsilon, stored back on OK.
+    afx_msg void OnOptions();
+    // The View commands of the result windows: a window open (by its flag) closes with every document
+    // of its template, asking nothing; else the project opens it (and refreshes the matrix and the
+    // graphs). The matrix's flag follows the command; the other windows' views keep their own.
+    afx_msg void OnToggleEvaluations();
+    afx_msg void OnToggleMatrix();
+    afx_msg void OnToggleGraphs();
+    // The Tab key: focuses the control at the focus position (GetFocusCycleControl) and moves the
+    // position on; after the criteria list it goes back to the name box unless an evaluations grid is
+    // open, and after the grid always.
+    afx_msg void OnFocusNext();
+
+    // Update rules: Save while modified; Save Results As, the matrix and the graphs while the project
+    // holds value functions; Solve while the project can be solved; Preserve Kendall's Coefficient
+    // always enabled and checked by its flag (its command does nothing); the window commands checked by
+    // their windows' flags.
+    afx_msg void OnUpdateSave(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateSaveResultsAs(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateSolve(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePreserveKendall(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToggleEvaluations(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToggleMatrix(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToggleGraphs(CCmdUI* pCmdUI);
+
 private:
     // The template of a document kind (null when it does not exist yet).
     CMultiDocTemplate* TemplateOf(ZQDocument which) const;
+
+    // Save: to the current file with its type when the project has one (a path other than empty or
+    // "untitled", or a type), else SaveProjectUnderNewName. TRUE when the project was saved.
+    BOOL SaveProjectFile();
+    // Save As: the save dialog (default extension "zex", the initial name "untitled" for an untitled
+    // project, no overwrite prompt: the writers save safely). A name of another extension than csv,
+    // zex or zek shows "Can't write file!" and changes nothing. Otherwise the project is saved with
+    // that type and, saved or not, takes the file (TakeProjectFile). TRUE when the project was saved.
+    BOOL SaveProjectUnderNewName();
+    // Saves the project into path (a Windows path) as nType with the output symbols; "Can't write
+    // file!" when it fails. TRUE when saved.
+    BOOL SaveProjectTo(const CString& path, int nType);
+    // Reads path (a Windows path) into the project, which the caller has reset, by its extension ext
+    // (csv, zex or zek in any case: CSV with the input symbols, XML, the sibling binary file). On
+    // success: the evaluations grid reloaded and TakeProjectFile. Another extension, a path without a
+    // host path or a read that fails: "Can't read file!" and the title "Ondrix - [untitled]" over the
+    // empty project. TRUE when read.
+    BOOL ReadProjectFile(const CString& path, const CString& ext);
+    // Makes path (a Windows path) of type nType the project's file: the file type and path, the title
+    // "Ondrix - [<path>]" and the top entry of the recent-file list.
+    void TakeProjectFile(const CString& path, int nType);
+    // The main window's title for the project file lpszPath (see ProjectTitle); nothing without one.
+    void SetProjectTitle(LPCSTR lpszPath);
+    // The warning box (caption "Ondrix") with string nIDText.
+    void WarnAboutFile(UINT nIDText);
+    // True when the project holds value functions (a solve has given them).
+    bool HoldsValueFunctions() const;
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
 };

@@ -97,3 +97,63 @@ std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, in
     }
     return tree;
 }
+
+void GenerateLargeProject(CZQInterfaceData& project, int alternatives, int criteria, int ranked, uint64_t seed)
+{
+    const int most = 10000000;
+    if (alternatives < 1 || alternatives > most || criteria < 1 || criteria > most || ranked < 0 ||
+        ranked > alternatives)
+        AfxThrowInvalidArgFormat("GenerateLargeProject: %d alternatives, %d criteria and %d ranked, not 1..%d, "
+                                 "1..%d and 0..alternatives",
+                                 alternatives, criteria, ranked, most, most);
+    if (!project.CriteriaTable.empty() || !project.AlternativesTable.empty() || project.EvaluationsTable.size() != 1)
+        AfxThrowInvalidArgFormat("GenerateLargeProject: the project already holds %d criteria and %d alternatives",
+                                 int(project.CriteriaTable.size()), int(project.AlternativesTable.size()));
+
+    static const char* const scale[] = {"very low", "low", "medium", "high", "very high"};
+    const int scaleSize = int(sizeof scale / sizeof scale[0]);
+    std::vector<bool> ordinal(size_t(criteria), false);
+    for (int k = 0; k < criteria; ++k) {
+        CString name;
+        name.Format("criterion %d", k + 1);
+        ordinal[size_t(k)] = k % 4 == 3;
+        if (ordinal[size_t(k)]) {
+            for (int v = 0; v < scaleSize; ++v) {
+                CString position;
+                position.Format("%d", v + 1);
+                project.ScaleValuesTable.push_back(ZQRow{name, scale[v], position});
+            }
+            project.CriteriaTable.push_back(ZQRow{name, "", "rank", "4"});
+        } else {
+            project.CriteriaTable.push_back(ZQRow{name, "", k % 2 == 0 ? "gain" : "cost", "3"});
+        }
+        project.EvaluationsTable[0].push_back(name);
+    }
+
+    Random random(seed);
+    project.AlternativesTable.reserve(size_t(alternatives));
+    project.EvaluationsTable.reserve(size_t(alternatives) + 1);
+    for (int i = 0; i < alternatives; ++i) {
+        CString name, information;
+        name.Format("alternative %07d", i + 1);
+        if (i % 10 == 0)
+            information.Format("note on alternative %d", i + 1);
+        project.AlternativesTable.push_back(ZQRow{name, information, ""});
+        ZQRow row;
+        row.reserve(size_t(criteria) + 1);
+        row.push_back(name);
+        for (int k = 0; k < criteria; ++k) {
+            CString cell;
+            if (ordinal[size_t(k)])
+                cell = scale[random.Below(scaleSize)];
+            else
+                cell.Format("%g", random.Below(100000) / 100.0);
+            row.push_back(cell);
+        }
+        project.EvaluationsTable.push_back(std::move(row));
+    }
+    for (int j = 0; j < ranked; ++j) {
+        const size_t i = size_t((long long)j * alternatives / ranked);
+        project.AlternativesTable[i][2].Format("%d", j / 2 + 1);
+    }
+}

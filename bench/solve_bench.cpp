@@ -8,6 +8,8 @@
 // Every problem has 5 criteria and n / 5 reference alternatives in n / 10 ranks, drawn from a fixed
 // seed. The library's progress lines are sent to /dev/null while solving; the report goes to
 // standard output. The graphs are not rendered (the shell names no TEMP directory).
+#include "BenchShell.h"
+#include "BenchMain.h"
 #include "GeneratedProblem.h"
 
 #include "core/CException.h"
@@ -22,49 +24,6 @@
 namespace {
 
 const uint64_t kSeed = 20240607;
-
-// Only what a solve asks of the shell: the reference tree. Everything else does nothing.
-class BenchShell : public CZQShellServices {
-public:
-    explicit BenchShell(std::vector<CZQRankNode> tree) : m_tree(std::move(tree)) {}
-    bool IsEvaluationsWindowOpen() override { return false; }
-    void SetResultsAvailable(int) override {}
-    void SetModified(int) override {}
-    CString GetInfoAttributeId() override { return "INFO"; }
-    CString GetInfoAttributeDescription() override { return CString(); }
-    void SetInfoAttribute(const CString&, const CString&) override {}
-    int GetAddSegmentsInfoToXml() override { return 1; }
-    int GetAddReferenceInfoToXml() override { return 1; }
-    int GetResultsUtilityPrecision() override { return 6; }
-    void ResetProject() override {}
-    void DeleteAllAlternativeItems() override {}
-    void InsertAlternativeItem(const CString&) override {}
-    int GetAlternativeItemCount() override { return 0; }
-    CString GetAlternativeItemText(int) override { return CString(); }
-    void SetAlternativeItemSelected(int, bool) override {}
-    void DeleteAllCriterionItems() override {}
-    void InsertCriterionItem(const CString&, const CString&) override {}
-    void AddSelectedToRank(int) override {}
-    std::vector<CZQRankNode> GetReferenceTree() override { return m_tree; }
-    bool HasOpenDocument(ZQDocument) override { return false; }
-    void OpenNewDocument(ZQDocument) override {}
-    void TileWindowsHorizontally() override {}
-    void LoadFromModel() override {}
-    void StoreToModel() override {}
-    void LoadMatrix() override {}
-    void RefreshGraphPage() override {}
-    void RedrawRankingChart() override {}
-    void SetStatusText(const CString&) override {}
-    int ShowMessage(const CString&, const CString&, unsigned) override { return ZQ_IDOK; }
-    CString LoadText(ZQText) override { return CString(); }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    CString GetTempDirectory() override { return CString(); }
-    int RenderDotToGif(const CString&, const CString&) override { return 1; }
-
-private:
-    std::vector<CZQRankNode> m_tree;
-};
 
 // Sends standard output to /dev/null for its lifetime.
 class QuietStdout {
@@ -105,8 +64,7 @@ struct Run {
 Run SolveOnce(int n, PairwiseMethod method)
 {
     CZQInterfaceData project;
-    BenchShell shell(GenerateConsistentProblem(project, n, kSeed + uint64_t(n)));
-    project.SetShell(&shell);
+    BenchShell shell(&project, GenerateConsistentProblem(project, n, kSeed + uint64_t(n)));
     project.ProjectSolver = std::make_unique<Solver>();
     Run run;
     if (project.PrepareSolver() != 1)
@@ -124,7 +82,6 @@ Run SolveOnce(int n, PairwiseMethod method)
     run.weak = solver.weakRelation;
     run.complete = solver.completeRelation;
     run.partialGraph = solver.partialGraphText;
-    project.SetShell(nullptr);
     return run;
 }
 
@@ -133,16 +90,8 @@ Run SolveOnce(int n, PairwiseMethod method)
 int main(int argc, char** argv)
 {
     std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        const int n = std::atoi(argv[i]);
-        if (n < 10) {
-            std::fprintf(stderr, "ondrix_solve_bench: size '%s' is not a number of at least 10 alternatives\n", argv[i]);
-            return 2;
-        }
-        sizes.push_back(n);
-    }
-    if (sizes.empty())
-        sizes = {20, 50, 100, 150};
+    if (!BenchSizes(argc, argv, "ondrix_solve_bench", 10, {20, 50, 100, 150}, &sizes))
+        return 2;
 
     std::printf("Solve benchmark: 5 criteria, n/5 reference alternatives in n/10 ranks, seed %llu + n\n",
                 static_cast<unsigned long long>(kSeed));
@@ -166,10 +115,7 @@ int main(int argc, char** argv)
             if (!same)
                 status = 1;
         } catch (CException* e) {
-            char message[512] = "";
-            e->GetErrorMessage(message, sizeof message);
-            e->Delete();
-            std::fprintf(stderr, "ondrix_solve_bench: n = %d: %s\n", n, message);
+            BenchReportFailure("ondrix_solve_bench", n, e);
             status = 1;
         }
     }

@@ -29,8 +29,9 @@ endfunction()
 
 # ondrix_fuzz_target(NAME SOURCE SEEDS folder... LIBS lib...): a libFuzzer program (ONDRIX_FUZZ builds
 # only) and its ctest test (label "fuzz"), which runs ONDRIX_FUZZ_RUNS inputs starting from the files of
-# the named folders under tests/data. New inputs it finds go to a corpus folder in the build tree, never
-# to the sources. The target joins `ondrix_fuzzers`, which CI builds alone.
+# the named folders under tests/data. Inputs are at most 4096 bytes long, or as long as the largest seed
+# so that no seed is cut. New inputs it finds go to a corpus folder in the build tree, never to the
+# sources. The target joins `ondrix_fuzzers`, which CI builds alone.
 set(ONDRIX_FUZZ_RUNS 20000 CACHE STRING "Inputs each fuzz test runs")
 function(ondrix_fuzz_target target source)
   cmake_parse_arguments(F "" "" "SEEDS;LIBS" ${ARGN})
@@ -39,13 +40,21 @@ function(ondrix_fuzz_target target source)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${target} PRIVATE ${F_LIBS} ondrix_test_support)
   set(seeds "")
+  set(max_len 4096)
   foreach(folder ${F_SEEDS})
     list(APPEND seeds ${CMAKE_SOURCE_DIR}/tests/data/${folder})
+    file(GLOB seed_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/data/${folder}/*)
+    foreach(seed ${seed_files})
+      file(SIZE ${seed} size)
+      if(size GREATER max_len)
+        set(max_len ${size})
+      endif()
+    endforeach()
   endforeach()
   set(corpus ${CMAKE_CURRENT_BINARY_DIR}/corpus-${target})
   file(MAKE_DIRECTORY ${corpus})
   add_test(NAME ${target}
-    COMMAND ${target} -runs=${ONDRIX_FUZZ_RUNS} -seed=1 -max_len=4096 -timeout=10 -rss_limit_mb=2048
+    COMMAND ${target} -runs=${ONDRIX_FUZZ_RUNS} -seed=1 -max_len=${max_len} -timeout=10 -rss_limit_mb=2048
       -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${target}- ${corpus} ${seeds})
   set_tests_properties(${target} PROPERTIES LABELS fuzz
     ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")

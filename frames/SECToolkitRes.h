@@ -29,4 +29,10 @@
  * items: wParam the bar (SECControlBar*), lParam the menu (CMenu*). */
 #define SEC_WM_BARCONTEXTMENU 0x38FF
 
+/* The owner-drawn buttons and colour wells. */
+#define IDB_SEC_ARROWDOWN  23000  /* a menu button's arrow when its menu drops below */
+#define IDB_SEC_ARROWRIGHT 23001  /* and when it drops to the right */
+#define IDS_SEC_OTHERCOLOR 23100  /* "&Other...": the colour well's button to the colour dialog */
+#define ID_SEC_OTHERCOLOR  0xEA31 /* that button's control id and command */
+
 #endif

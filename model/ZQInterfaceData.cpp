@@ -6,7 +6,8 @@
 #include "model/solve/Solver.h"
 
 #include <algorithm>
-#include <set>
+#include <cstdint>
+#include <unordered_set>
 
 const CString& ProjectCell(const ZQRow& row, size_t i)
 {
@@ -20,18 +21,95 @@ const ZQRow& ProjectRow(const ZQTable& table, size_t i)
     return i < table.size() ? table[i] : empty;
 }
 
-bool HasDuplicateKey(const ZQTable& table, size_t keyColumns)
+bool HasDuplicateKey(const ZQTable& table, size_t keyColumns, CString (*keyForm)(const CString&))
 {
-    std::set<std::vector<CString>> seen;
+    std::unordered_set<std::string> seen;
+    seen.reserve(table.size());
+    std::string key;
+    CString formed;
     for (const ZQRow& row : table) {
-        std::vector<CString> key;
-        key.reserve(keyColumns);
-        for (size_t i = 0; i < keyColumns; ++i)
-            key.push_back(ProjectCell(row, i));
-        if (!seen.insert(std::move(key)).second)
+        key.clear();
+        for (size_t i = 0; i < keyColumns; ++i) {
+            const CString& raw = ProjectCell(row, i);
+            if (keyForm != nullptr)
+                formed = keyForm(raw);
+            const CString& cell = keyForm != nullptr ? formed : raw;
+            // each cell after its length, so that the cells of one key cannot run into each other
+            const uint32_t length = uint32_t(cell.GetLength());
+            key.append(reinterpret_cast<const char*>(&length), sizeof length);
+            key.append(cell.GetString(), size_t(cell.GetLength()));
+        }
+        if (!seen.insert(key).second)
             return true;
     }
     return false;
+}
+
+namespace {
+
+std::string_view ViewOf(const CString& text)
+{
+    return std::string_view(text.GetString(), size_t(text.GetLength()));
+}
+
+} // namespace
+
+ZQNameIndex::ZQNameIndex(const ZQTable& table, size_t firstRow) : m_next(table.size(), npos)
+{
+    size_t length = 0;
+    for (size_t r = firstRow; r < table.size(); ++r)
+        length += size_t(ProjectCell(table[r], 0).GetLength());
+    m_names.reserve(length);  // never grows below, so the views into it stay valid
+    m_rows.reserve(table.size() > firstRow ? table.size() - firstRow : 0);
+    for (size_t r = firstRow; r < table.size(); ++r) {
+        const std::string_view name = ViewOf(ProjectCell(table[r], 0));
+        const size_t at = m_names.size();
+        m_names.append(name);
+        auto entry = m_rows.try_emplace(std::string_view(m_names.data() + at, name.size()), Rows{r, r});
+        if (!entry.second) {
+            m_next[entry.first->second.last] = r;
+            entry.first->second.last = r;
+        }
+    }
+}
+
+size_t ZQNameIndex::First(const CString& name) const
+{
+    auto found = m_rows.find(ViewOf(name));
+    return found != m_rows.end() ? found->second.first : npos;
+}
+
+size_t ZQNameIndex::Next(size_t row) const
+{
+    return row < m_next.size() ? m_next[row] : npos;
+}
+
+size_t ZQNameIndex::Last(const CString& name) const
+{
+    auto found = m_rows.find(ViewOf(name));
+    return found != m_rows.end() ? found->second.last : npos;
+}
+
+ZQCriterionNumbers::ZQCriterionNumbers(const CZQInterfaceData& project, const CString& criterion)
+    : m_ordinal(project.GetCriterionKind(criterion) == ZQ_KIND_ORDINAL)
+{
+    if (!m_ordinal)
+        return;
+    for (const ZQRow& row : project.ScaleValuesTable) {
+        if (ProjectCell(row, 0) != criterion)
+            continue;
+        const CString& value = ProjectCell(row, 1);
+        // the first row of a value holds its position
+        m_positions.emplace(ViewOf(value), AfxAtof(ProjectCell(row, 2)));
+    }
+}
+
+double ZQCriterionNumbers::Number(const CString& cell) const
+{
+    if (!m_ordinal)
+        return AfxAtof(cell);
+    auto found = m_positions.find(std::string(ViewOf(cell)));
+    return found != m_positions.end() ? found->second : 0.0;
 }
 
 size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name)
@@ -266,28 +344,33 @@ void CZQInterfaceData::RefillPanes()
         shell.SetAlternativeItemSelected(item, false);
 
     // AddSelectedToRank rewrites every rank cell from the tree built so far, which still lacks the
-    // alternatives not yet visited: the cells are put back after each call so that every alternative
-    // is placed by its own rank.
+    // alternatives not yet visited: every alternative is placed by its rank as it stood before the
+    // first call, and the cells are put back when the tree is complete.
     std::vector<CString> savedRanks;
     savedRanks.reserve(AlternativesTable.size());
     for (const ZQRow& row : AlternativesTable)
         savedRanks.push_back(ProjectCell(row, 2));
 
+    // Each list item meets the alternatives rows of its name through the index, not by a scan of the
+    // table, so a refill takes time in proportion to the alternatives.
+    const ZQNameIndex rowsByName(AlternativesTable);
+    bool ranked = false;
     for (int item = 0; item < count; ++item) {
         const CString text = shell.GetAlternativeItemText(item);
-        for (size_t r = 0; r < AlternativesTable.size(); ++r) {
-            if (ProjectCell(AlternativesTable[r], 0) != text)
-                continue;
+        for (size_t r = rowsByName.First(text); r != ZQNameIndex::npos; r = rowsByName.Next(r)) {
             shell.SetAlternativeItemSelected(item, true);
-            const int rank = AfxAtoi(ProjectCell(AlternativesTable[r], 2));
+            const int rank = r < savedRanks.size() ? AfxAtoi(savedRanks[r]) : 0;
             if (rank > 0) {
                 shell.AddSelectedToRank(rank);
-                for (size_t s = 0; s < AlternativesTable.size() && s < savedRanks.size(); ++s) {
-                    if (AlternativesTable[s].size() > 2)
-                        AlternativesTable[s][2] = savedRanks[s];
-                }
+                ranked = true;
             }
             shell.SetAlternativeItemSelected(item, false);
+        }
+    }
+    if (ranked) {
+        for (size_t s = 0; s < AlternativesTable.size() && s < savedRanks.size(); ++s) {
+            if (AlternativesTable[s].size() > 2)
+                AlternativesTable[s][2] = savedRanks[s];
         }
     }
 }
@@ -398,4 +481,13 @@ int CZQInterfaceData::SaveProject(CString path, int fileType, char decimalSymbol
     default:
         return 0;
     }
+}
+
+int CZQInterfaceData::SaveProjectOrWarn(CString path, int fileType, char decimalSymbol, char listSeparator)
+{
+    CZQShellServices& shell = Shell("CZQInterfaceData::SaveProjectOrWarn");
+    const int result = SaveProject(path, fileType, decimalSymbol, listSeparator);
+    if (result == 0)
+        shell.ShowMessage(shell.LoadText(ZQText::CantWriteFile), "Ondrix", ZQ_MB_OK | ZQ_MB_ICONWARNING);
+    return result;
 }

@@ -25,8 +25,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+class CZQInterfaceData;
 class CZQShellServices;
 class Solver;
 
@@ -41,9 +43,61 @@ const CString& ProjectCell(const ZQRow& row, size_t i);
 const ZQRow& ProjectRow(const ZQTable& table, size_t i);
 // Returns true when two rows of `table` begin with the same `keyColumns` cells: the same name, or for
 // scale values (keyColumns 2) the same criterion and value. A cell missing from a short row reads as
-// empty. The CSV and sibling-format files can hold such tables; the XML reader refuses them, and so
-// does the preparation of a solve, which would take the first row of a name for both.
-bool HasDuplicateKey(const ZQTable& table, size_t keyColumns = 1);
+// empty. keyForm, when given, turns every key cell into the form in which a file keeps it (folded,
+// upper-cased) before the keys are compared. The CSV file can hold such tables; the XML reader and
+// writer and the sibling-format writer refuse them, and so does the preparation of a solve, which
+// would take the first row of a name for both.
+bool HasDuplicateKey(const ZQTable& table, size_t keyColumns = 1, CString (*keyForm)(const CString&) = nullptr);
+
+// The rows of a project table by name (the first cell, empty for an empty row), found without
+// scanning the table: for the operations that pair every row of one table with the rows of the same
+// name in another. Building it takes one pass over the table; it keeps its own copy of the names,
+// so it stays valid when the table's cells change, but not when rows are added or removed.
+class ZQNameIndex {
+public:
+    enum : size_t { npos = size_t(-1) };
+
+    // Indexes the rows firstRow .. table.size() - 1 of table (firstRow 1 leaves out the header row of
+    // the evaluations table).
+    explicit ZQNameIndex(const ZQTable& table, size_t firstRow = 0);
+    // (the keys are views of m_names, which a copy or a move would not carry along)
+    ZQNameIndex(const ZQNameIndex&) = delete;
+    ZQNameIndex& operator=(const ZQNameIndex&) = delete;
+    // Returns the first indexed row named `name`, in table order; npos when there is none.
+    size_t First(const CString& name) const;
+    // Returns the indexed row after `row` (a row First or Next returned) with the same name; npos
+    // when there is none.
+    size_t Next(size_t row) const;
+    // Returns the last indexed row named `name`; npos when there is none.
+    size_t Last(const CString& name) const;
+
+private:
+    struct Rows {
+        size_t first;
+        size_t last;
+    };
+    std::string m_names;  // every indexed name, one after the other
+    std::unordered_map<std::string_view, Rows> m_rows;
+    std::vector<size_t> m_next;  // per table row: the next row of the same name
+};
+
+// The numbers that the evaluation cells of one criterion stand for (see
+// CZQInterfaceData::EvaluationNumber), with the criterion's kind and scale looked up once: for the
+// writers, which convert every cell of a column.
+class ZQCriterionNumbers {
+public:
+    // Reads the kind and, for an ordinal criterion, the scale of `criterion` in project as they
+    // stand now.
+    ZQCriterionNumbers(const CZQInterfaceData& project, const CString& criterion);
+    // Returns the number `cell` stands for: under an ordinal criterion the position of the first
+    // scale row of that value (0 when there is none), otherwise the cell's leading decimal number (0
+    // when it does not begin with one).
+    double Number(const CString& cell) const;
+
+private:
+    bool m_ordinal = false;
+    std::unordered_map<std::string, double> m_positions;
+};
 // Returns the first row (from 1, after the header) of the evaluations table `evaluations` whose name
 // cell is `name`; 0 when there is none.
 size_t EvaluationRowOf(const ZQTable& evaluations, const CString& name);
@@ -173,6 +227,7 @@ public:
     // Returns the number the evaluation cell `cell` of `criterion` stands for: under an ordinal
     // criterion the position of that value in the criterion's scale (0 when it is not a value of the
     // scale), under any other the cell's leading decimal number (0 when it does not begin with one).
+    // ZQCriterionNumbers does the same for many cells of one criterion.
     double EvaluationNumber(CString criterion, const CString& cell) const;
 
     // ---- The solve driver and the result windows ----
@@ -247,6 +302,11 @@ public:
     // Writes the project to path by type, as OpenProject reads it. Returns nonzero on success, 0 on
     // failure and for any other type (nothing is written then).
     int SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator);
+    // The save of the Save and Save As commands: SaveProject, and when it fails (the file cannot be
+    // written, or the format cannot hold the project) the message "Can't write file!" (caption
+    // "Ondrix", warning icon) through the shell. Returns SaveProject's result. Throws
+    // CInvalidArgException* when no shell services are set.
+    int SaveProjectOrWarn(CString path, int fileType, char decimalSymbol, char listSeparator);
 
     // The format readers and writers. Each returns nonzero on success and 0 on failure. Each comes in
     // two forms: over the file at path (a host path), and over the file's bytes in memory, which the
@@ -260,20 +320,25 @@ public:
     //
     // Csv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in the
     // numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0). A read
-    // fails before any table changes; a save is refused when a name or number holds the separator or
-    // a line end.
+    // fails before any table changes; a save is refused when a name is empty or a name or number holds
+    // the separator or a line end.
     int ReadCsv(CString path, char decimalSymbol, char listSeparator);
     int ReadCsvBytes(std::string_view bytes, char decimalSymbol, char listSeparator);
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);
     int WriteCsvBytes(std::string* bytes, char decimalSymbol, char listSeparator);
     // Xml: the project XML file (model/files/ProjectXml.h). A file that does not parse leaves the
-    // project as it was; one whose content is refused (a duplicate name) resets it.
+    // project as it was; one whose content is refused (a duplicate name) resets it. A save is refused
+    // when the file could not be read back to the project: an empty alternative or criterion name,
+    // two alternatives, two criteria or two values of one ordinal scale whose names are equal once
+    // the reader has folded their bytes of 0x80 or more, or a text holding a control byte that XML
+    // cannot carry.
     int ReadXml(CString path);
     int ReadXmlBytes(std::string_view bytes);
     int WriteXml(CString path);
     int WriteXmlBytes(std::string* bytes);
     // Zek: the sibling program's binary file (model/files/ProjectZek.h). A read that fails after the
-    // header leaves an empty project.
+    // header leaves an empty project. A save is refused for the projects CZQOldZekFile::Write refuses
+    // (among them two alternatives of one name and two criteria whose names differ only in case).
     int ReadZekFile(CString path);
     int ReadZekBytes(std::string_view bytes);
     int WriteZekFile(CString path);

@@ -7,10 +7,11 @@
 // the model calls them in the order its operations describe, so that a recording of the calls is a
 // faithful picture of what the real windows would see.
 //
-// Strings are 8-bit CStrings and paths are host paths. Nothing here includes windows.h; message-box
-// styles use the Win32 numeric values so the shell can pass them on unchanged. Member names avoid
-// the Win32 A/W macros (MessageBox, GetTempPath, LoadString), which would rename them in a Win32
-// translation unit.
+// Strings are 8-bit CStrings and paths are host paths, save the TEMP directory and the render paths
+// built on it, which the shell gives and takes in its own form. Nothing here includes windows.h;
+// message-box styles use the Win32 numeric values so the shell can pass them on unchanged. Member
+// names avoid the Win32 A/W macros (MessageBox, GetTempPath, LoadString), which would rename them in a
+// Win32 translation unit.
 #pragma once
 
 #include "core/CString.h"
@@ -31,7 +32,8 @@ enum class ZQText {
     Gain,               // kind column text of a gain criterion in the criteria list
     Cost,               // ... of a cost criterion
     Ordinal,            // ... of an ordinal ("rank") criterion
-    IncorrectInputData  // "Error! Incorrect input data!"
+    IncorrectInputData, // "Error! Incorrect input data!"
+    CantWriteFile       // "Can't write file!"
 };
 
 // Message-box styles (the Win32 values) and the button answers the model uses.
@@ -148,8 +150,9 @@ public:
     // Returns the directory named by the environment variable TEMP (the Win32 environment's); when
     // TEMP is unset, the system's temporary directory; empty only when neither is known.
     virtual CString GetTempDirectory() = 0;
-    // Renders the Graphviz text dot into a GIF file at path (host path). Returns 1 on success, -1 when
-    // the renderer's library cannot be initialised, -2 when the renderer cannot be created, -3 when
-    // the text is refused, -4 when the image cannot be saved.
+    // Renders the Graphviz text dot into a GIF file at path (GetTempDirectory's directory, a backslash
+    // and the file name; the shell turns it into a host path). Returns 1 on success, -1 when the
+    // renderer's library cannot be initialised, -2 when the renderer cannot be created, -3 when the
+    // text is refused, -4 when the image cannot be saved.
     virtual int RenderDotToGif(const CString& dot, const CString& path) = 0;
 };

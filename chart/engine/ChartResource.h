@@ -1,5 +1,6 @@
-// String-resource ids of the chart engine: the messages of its exceptions and of its own failures.
-// The texts are in chart.rc, which the program (and every test program of the chart) links. Plain
+// Resource ids of the chart engine: the messages of its exceptions and of its own failures, and its
+// bitmaps.
+// The resources are in chart.rc, which the program (and every test program of the chart) links. Plain
 // #defines, so that the resource compiler reads this file too.
 #pragma once
 
@@ -29,6 +30,11 @@
 #define IDS_CHART_ERR_TEMPLATE_DISPLAY 53568
 #define IDS_CHART_ERR_TEMPLATE_KEYWORD 53569
 #define IDS_CHART_ERR_CODE_14 53570
+
+// The pattern that darkens the shadow of a component: an 8 by 8 bitmap, ANDed onto what lies below.
+#define IDB_CHART_SHADOW 21561
+// Shown by an image fill whose file cannot be read.
+#define IDB_CHART_MISSING_IMAGE 21609
 
 // The chart's own messages.
 #define IDS_CHART_TEMPLATE_LINE_ERROR 21601

@@ -63,3 +63,13 @@ void DEDizedStyle::SetImageFile(const char* lpszName)
         m_nOptions &= ~optionImageLoaded;
     m_strImageFile = name;
 }
+
+int DEDizedStyle::GetFillCode() const
+{
+    return (m_nKind & 0xF) == kindComponent ? m_nStyle & 0xF00 : m_nLineKind & 0xF0;
+}
+
+int DEDizedStyle::GetEdgeKind() const
+{
+    return ((m_nKind & 0xF) == kindComponent ? m_nStyle : m_nLineKind) & 0xF;
+}

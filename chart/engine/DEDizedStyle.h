@@ -6,6 +6,14 @@
 // from data access (SRGDataManager). Bit 24 of the option word records that the image of an image
 // fill is loaded; a new image file name clears it.
 //
+// Fills and edges (DEDizedComponent::FillPolygon, FramePolygon). A component style (kind nibble 1)
+// takes its fill kind and edge kind from the style word (bits 8-11 and 0-3); every other style from
+// the data style word (the "line kind" field: line kind bits 0-3, which is the edge kind, fill kind
+// bits 4-7, marker kind bits 8-15). Both fill with fill colours 1 and 2, the gradient angle and the
+// image file; bit 31 of the style word stretches an image (else it is tiled). Lines and edges are
+// drawn in the colour field, as wide as the extra int (0: one pixel) and, for patterned edges, with
+// the bitmap resource named by the second text.
+//
 // Stored form (schema 1, versionable), in this order: line kind, flags word, option word, style word,
 // fill colour 1, fill colour 2, extra int (ints); gradient angle, second limit, first limit, third
 // limit (doubles); style-set flag (int); image file, first text (CStrings); kind word, colour (ints);
@@ -41,6 +49,17 @@ public:
     // flag.
     void SetImageFile(const char* lpszName);
 
+    // The fill code: style word & 0xF00 (fill kind x 256) for a component style, data style word &
+    // 0xF0 (fill kind x 16) for any other.
+    int GetFillCode() const;
+    // The edge kind: the low nibble of the style word for a component style, of the data style word
+    // for any other.
+    int GetEdgeKind() const;
+    // The colour, width and pattern bitmap name of lines and edges.
+    COLORREF GetEdgeColour() const { return m_crColor; }
+    int GetEdgeWidth() const { return m_nExtra; }
+    const CString& GetEdgeBitmapName() const { return m_strText2; }
+
     int m_nKind;              // kind word (see the top of this file)
     COLORREF m_crColor;       // colour
     int m_nOptions;           // option word
@@ -48,11 +67,11 @@ public:
     double m_dLimit2;         // second limit
     double m_dLimit3;         // third limit
     CString m_strText1;       // first text
-    int m_nLineKind;          // line kind
+    int m_nLineKind;          // line kind: the data style word (line kind 0-3, fill 4-7, marker 8-15)
     int m_nFlags;             // flags word
     int m_nStyle;             // style word: border kind bits 0-3, shadow 4-7, fill 8-11, image placement bit 31
-    int m_nExtra;             // extra int
-    CString m_strText2;       // second text (not stored)
+    int m_nExtra;             // extra int: the width of lines and edges
+    CString m_strText2;       // second text (not stored): the pattern bitmap of edges
     int m_nStyleSet;          // style-set flag
     COLORREF m_crFill1;       // fill colour 1
     COLORREF m_crFill2;       // fill colour 2

@@ -45,6 +45,11 @@ void SRGDataManager::AddGroup(DEDizedDataList* pGroup)
 void SRGDataManager::Serialize(CArchive& ar)
 {
     m_annotations.Serialize(ar);
+    SerializeGroups(ar);
+}
+
+void SRGDataManager::SerializeGroups(CArchive& ar)
+{
     if (ar.IsStoring()) {
         ar << GetGroupCount();
         for (POSITION pos = m_groups.GetHeadPosition(); pos != nullptr;)

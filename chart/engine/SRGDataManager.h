@@ -107,6 +107,9 @@ public:
     // The current group (GetGroupSum's -1); the chart stores it in its archive.
     int GetCurrentGroup() const { return m_nCurrentGroup; }
     void SetCurrentGroup(int nGroup) { m_nCurrentGroup = nGroup; }
+    // Storing: the number of groups (int) and each group's own form; loading replaces the groups with
+    // the ones read (each made by CreateGroup). The chart stores its groups with this.
+    void SerializeGroups(CArchive& ar);
     // The default item style (SetValue's bUseDefaultStyle).
     DEDizedStyle* GetDefaultStyle() { return &m_defaultStyle; }
 

@@ -2,6 +2,8 @@
 #include "grid/engine/GXCellBrush.h"
 
 #include "grid/engine/GXColor.h"
+#include "grid/engine/GXDrawing.h"
+#include "win/Win.h"
 
 #include "core/Core.h"
 
@@ -90,9 +92,9 @@ LOGBRUSH CGXCellBrush::GetLogBrush() const
     lb.lbColor = GXResolveColor(GetColor());
     lb.lbHatch = GetHatch();
     if (lb.lbStyle == gxPattern) {
-        // the pattern bitmaps come with the drawing service; until then no pattern is offered here
-        lb.lbStyle = BS_HOLLOW;
-        lb.lbHatch = 0;
+        CBitmap* pPattern = GetDrawingAndFormatting()->GetPatternBitmap(int(GetPattern()));
+        lb.lbStyle = pPattern != nullptr ? BS_PATTERN : BS_HOLLOW;
+        lb.lbHatch = pPattern != nullptr ? reinterpret_cast<ULONG_PTR>(pPattern->m_hObject) : 0;
     }
     return lb;
 }

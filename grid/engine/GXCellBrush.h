@@ -6,9 +6,7 @@
 // style (0 solid, 1 hollow, 2 hatched, 3 pattern).
 // Colours are packed colours (GXColor.h): a system colour is kept as its index and read back as its
 // current RGB with the marker byte on top.
-//
-// Does not do yet: the pattern bitmaps belong to the drawing service (CGXDrawingAndFormatting), which
-// does not exist yet, so GetLogBrush turns a pattern brush into a hollow one for now.
+// The pattern bitmaps come from the drawing service (CGXDrawingAndFormatting::GetPatternBitmap).
 #pragma once
 
 #include <windows.h>
@@ -46,8 +44,9 @@ public:
     CGXCellBrush& SetPattern(UINT nPattern);
     UINT GetPattern() const { return (m_dwWord1 >> 24) & 0x3F; }
 
-    // The brush for GDI: style, hatch, the foreground colour resolved. A pattern brush whose pattern
-    // is not offered becomes hollow.
+    // The brush for GDI: style, hatch, the foreground colour resolved; a pattern brush carries the
+    // drawing service's pattern bitmap (valid while that service lives), or becomes hollow when the
+    // pattern is not offered.
     LOGBRUSH GetLogBrush() const;
 
     // Equal when both words are equal.

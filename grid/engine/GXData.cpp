@@ -368,6 +368,8 @@ void CGXData::AddRecalcRange(const CGXCellRange&) {}
 
 void CGXData::Recalc(BOOL) {}
 
+void CGXData::ResetEngineError() {}
+
 void* CGXData::GetEngineContext()
 {
     return nullptr;

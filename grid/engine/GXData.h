@@ -46,62 +46,62 @@ public:
     CGXData(const CGXData&) = delete;
     CGXData& operator=(const CGXData&) = delete;
 
-    // 2: the stored form (see the top of this file).
+    // The stored form (see the top of this file).
     void Serialize(CArchive& ar) override;
-    // 3: deletes every stored style; the counts stay.
+    // Deletes every stored style; the counts stay.
     virtual void DeleteAllStyles();
-    // 4: makes this store a copy of other (every style cloned, both counts). Nothing for itself.
+    // Makes this store a copy of other (every style cloned, both counts). Nothing for itself.
     virtual void CopyFrom(const CGXData& other);
-    // 5: lets the store adjust the parameter object's options (nothing here).
+    // Lets the store adjust the parameter object's options (nothing here).
     virtual void AdjustParamOptions(CGXGridParam& param);
 
-    // 6, 7: the counts.
+    // The counts.
     virtual ROWCOL GetRowCount() const;
     virtual ROWCOL GetColCount() const;
-    // 8: a smaller count removes rows nCount + 1 .. count (RemoveRows), a larger one inserts the new
+    // A smaller count removes rows nCount + 1 .. count (RemoveRows), a larger one inserts the new
     // rows after the last (InsertRows). TRUE.
     virtual BOOL SetRowCount(ROWCOL nCount);
-    // 9: the same for columns.
+    // The same for columns.
     virtual BOOL SetColCount(ROWCOL nCount);
-    // 10: inserts nCount empty rows before nRow (their cells and base styles empty); the row count
+    // Inserts nCount empty rows before nRow (their cells and base styles empty); the row count
     // grows by nCount. TRUE.
     virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount);
-    // 11: the same for columns, in the column base styles and every row.
+    // The same for columns, in the column base styles and every row.
     virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount);
-    // 12: deletes rows nFrom..nTo with their styles; the rows behind move up. The row count shrinks by
+    // Deletes rows nFrom..nTo with their styles; the rows behind move up. The row count shrinks by
     // the number of those rows that lay within it. Nothing when nFrom > the row count or nFrom > nTo.
     // TRUE.
     virtual BOOL RemoveRows(ROWCOL nFrom, ROWCOL nTo);
-    // 13: the same for columns.
+    // The same for columns.
     virtual BOOL RemoveCols(ROWCOL nFrom, ROWCOL nTo);
-    // 14: moves rows nFrom..nTo so that nFrom ends up at nDest (the rows between close up). TRUE.
+    // Moves rows nFrom..nTo so that nFrom ends up at nDest (the rows between close up). TRUE.
     virtual BOOL MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
-    // 15: the same for columns.
+    // The same for columns.
     virtual BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
-    // 16: copies the cells of range to (nDestRow, nDestCol) through the data copy/move module. Returns
+    // Copies the cells of range to (nDestRow, nDestCol) through the data copy/move module. Returns
     // its answer, FALSE without the module.
     virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags = 0);
-    // 17: moves them through the module (with undo information of the formula engine). FALSE without it.
+    // Moves them through the module (with undo information of the formula engine). FALSE without it.
     virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
                            CGXUndoEngineCellsInfo*& pUndoInfo, UINT nFlags = 0);
-    // 18: stores pStyle (not owned; null deletes what is stored) at the place nKind and nRow, nCol
+    // Stores pStyle (not owned; null deletes what is stored) at the place nKind and nRow, nCol
     // address (see the top of this file). The counts grow to nRow and nCol first, also when deleting.
     // A stored style is merged with ChangeStyle(*pStyle, nMode); without one, mode 3 stores nothing
     // and other modes store a Clone. With the library's number recognition on, kind 1, a mode other
     // than 3 and a Value of value type other than 1 that reads as a number, the stored style's value
     // type becomes 1. A mode outside 0..3 throws CInvalidArgException*. Returns TRUE.
     virtual BOOL StoreCellStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int nMode, int nKind);
-    // 19: the style stored at the place addressed: mode 2 assigns it to style, other modes merge it
+    // The style stored at the place addressed: mode 2 assigns it to style, other modes merge it
     // into style with ChangeStyle(stored, nMode). FALSE (style unchanged) when nRow or nCol lies beyond
     // the counts or nothing is stored there.
     virtual BOOL GetCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int nMode, int nKind) const;
-    // 20, 21: reorder rows or columns after sorting through the sort-move module. FALSE without it.
+    // Reorder rows or columns after sorting through the sort-move module. FALSE without it.
     virtual BOOL ReorderRowsAfterSort(CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap);
     virtual BOOL ReorderColsAfterSort(CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap);
-    // 22: TRUE when the cell holds a formula: never here (the first scratch style's Value is emptied).
+    // TRUE when the cell holds a formula: never here (the first scratch style's Value is emptied).
     virtual BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol);
 
-    // 23-33: formula-engine hooks; a formula sheet overrides them. Here they do nothing and answer
+    // The formula-engine hooks; a formula sheet overrides them. Here they do nothing and answer
     // FALSE, null or 0.
     virtual void SetCellEngineFlag(ROWCOL nRow, ROWCOL nCol, BOOL bFlag);
     virtual void AddRecalcRange(const CGXCellRange& range);
@@ -114,6 +114,20 @@ public:
     virtual BOOL SetRangeName(const char* pszName, const CGXCellRange& range, CGXUndoEngineCellsInfo* pUndoInfo);
     virtual BOOL GetRangeName(const char* pszName, CGXCellRange& range);
     virtual BOOL DeleteRangeName(const char* pszName, CGXUndoEngineCellsInfo* pUndoInfo, BOOL bWantUndo);
+
+    // Clears the engine's error (nothing here).
+    virtual void ResetEngineError();
+    // The error state a formula sheet sets while it evaluates: bit 2 of the flag byte (the evaluation
+    // failed) and the message. The grid reads and clears them before it asks for an evaluation.
+    enum { gxEngineError = 0x04 };
+    BYTE m_nEngineFlags = 0;
+    CString m_strEngineError;
+    BOOL HasEngineError() const { return (m_nEngineFlags & gxEngineError) != 0; }
+    void ClearEngineError()
+    {
+        m_nEngineFlags &= BYTE(~gxEngineError);
+        m_strEngineError.Empty();
+    }
 
     // The arrays, for the modules of the grid operations: cells by row then column, row base styles
     // by row, column base styles by column.

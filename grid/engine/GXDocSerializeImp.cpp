@@ -562,10 +562,5 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
 
 void InstallGlobalGridDocSerializeImp()
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    if (pState->m_pDocSerializeImp != nullptr)
-        return;
-    CGXGridDocSerializeImp* pModule = new CGXGridDocSerializeImp;
-    pState->RegisterLibrarySingleton(pModule);
-    pState->m_pDocSerializeImp = pModule;
+    GXInstallLibraryModule<CGXGridDocSerializeImp>(GXGetLibraryState()->m_pDocSerializeImp);
 }

@@ -40,9 +40,9 @@ public:
     ~CGXGridParam() override;
     CGXGridParam(const CGXGridParam&) = delete;
 
-    // 2: the stored form.
+    // The stored form.
     void Serialize(CArchive& ar) override;
-    // 3: makes this parameter object a copy of other through the parameter-copy module (nothing
+    // Makes this parameter object a copy of other through the parameter-copy module (nothing
     // without it, nothing for itself). Returns *this.
     virtual CGXGridParam& operator=(const CGXGridParam& other);
 
@@ -124,13 +124,75 @@ public:
     const CString& GetTitle() const { return m_strTitle; }
     void SetTitle(const char* pszTitle) { m_strTitle = pszTitle; }
 
-    // The two range lists (the first and the second of the stored form).
+    // The two range lists (the first and the second of the stored form): the selection and the
+    // highlighted ranges.
     CGXRangeList& GetRangeList1() { return m_rangeList1; }
     CGXRangeList& GetRangeList2() { return m_rangeList2; }
     const CGXRangeList& GetRangeList1() const { return m_rangeList1; }
     const CGXRangeList& GetRangeList2() const { return m_rangeList2; }
     // After loading: hands the second range list to the library state's hook (nothing without one).
     void NotifyRangeListsLoaded();
+
+    // Options of the grid core that the stored form does not hold (each 0 / FALSE at construction):
+    // the lock switch (while set, with the read-only guard, the grid refuses changes); the cell
+    // activation flags (4: a control is activated when its cell becomes current); the line-offset
+    // option (grid lines lie on a cell's last pixel, so the last frozen column and row keep their
+    // full width); whether paste prefers the grid's private clipboard format to text; whether a grid
+    // initialised the object.
+    BOOL IsLockReadOnly() const { return m_bLockReadOnly; }
+    void SetLockReadOnly(BOOL b) { m_bLockReadOnly = b; }
+    WORD GetActivateCellFlags() const { return m_wActivateCell; }
+    void SetActivateCellFlags(WORD w) { m_wActivateCell = w; }
+    BOOL GetLineOffset() const { return m_bLineOffset; }
+    void SetLineOffset(BOOL b) { m_bLineOffset = b; }
+    BOOL GetPreferPrivateClipboardFormat() const { return m_bPreferPrivateFormat; }
+    void SetPreferPrivateClipboardFormat(BOOL b) { m_bPreferPrivateFormat = b; }
+    BOOL IsInit() const { return m_bIsInit; }
+    void SetInit(BOOL b) { m_bIsInit = b; }
+
+    // Options of the stored form: the row headers show row numbers and the column headers column
+    // letters (both on); selected cells are marked (on); the highlighted ranges (the second range
+    // list) are drawn patterned while both highlight switches are on (both off).
+    BOOL GetNumberedRowHeaders() const { return m_abOptions[0] != 0; }
+    void SetNumberedRowHeaders(BOOL b) { m_abOptions[0] = BYTE(b ? 1 : 0); }
+    BOOL GetLetteredColHeaders() const { return m_abOptions[1] != 0; }
+    void SetLetteredColHeaders(BOOL b) { m_abOptions[1] = BYTE(b ? 1 : 0); }
+    BOOL GetMarkSelection() const { return m_abOptions[3] != 0; }
+    void SetMarkSelection(BOOL b) { m_abOptions[3] = BYTE(b ? 1 : 0); }
+    BOOL GetHighlight() const { return m_abOptions3[0] != 0 && m_abOptions3[1] != 0; }
+    void SetHighlight(BOOL bFirst, BOOL bSecond)
+    {
+        m_abOptions3[0] = BYTE(bFirst ? 1 : 0);
+        m_abOptions3[1] = BYTE(bSecond ? 1 : 0);
+    }
+
+    // Display options of the grid core that the stored form does not hold:
+    // - lock redraw (off): nothing paints and redraw requests are ignored;
+    // - grid-line style (0): the pen style (0..7, CGXCellPen) of the grid lines;
+    // - no background (off): the paint leaves cell and outside backgrounds undrawn;
+    // - compose all first (0): 1 composes every cell of a paint before drawing;
+    // - current-cell frame (on): a marked current cell gets inverted frame strips instead of being
+    //   inverted whole; marking mode (0): 1 inverts it whole anyway;
+    // - Excel-like frame and fill (off): the selection shows a frame, and its fill handle;
+    // - only in the active view (off): views other than the active one show the arrow cursor;
+    // - dragging selected rows and columns allowed (on).
+    struct DisplayOptions {
+        BOOL bLockRedraw = FALSE;
+        UINT nGridLineStyle = 0;
+        BOOL bNoBackground = FALSE;
+        int nComposeAllFirst = 0;
+        BOOL bCurrentCellFrame = TRUE;
+        int nMarkingMode = 0;
+        BOOL bExcelLikeFrame = FALSE;
+        BOOL bExcelLikeFill = FALSE;
+        BOOL bOnlyInActiveView = FALSE;
+        BOOL bDragSelectedRows = TRUE;
+        BOOL bDragSelectedCols = TRUE;
+    };
+    DisplayOptions& GetDisplayOptions() { return m_display; }
+    const DisplayOptions& GetDisplayOptions() const { return m_display; }
+    BOOL IsLockRedraw() const { return m_display.bLockRedraw; }
+    void SetLockRedraw(BOOL b) { m_display.bLockRedraw = b; }
 
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
@@ -200,4 +262,11 @@ private:
     BYTE m_abOptions8[3];    // schema 8: three bytes (0)
     WORD m_wOption9;         // schema 9: a word (0)
     BYTE m_bOption10;        // schema 10: a byte (0)
+
+    DisplayOptions m_display;
+    BOOL m_bLockReadOnly = FALSE;
+    WORD m_wActivateCell = 0;
+    BOOL m_bLineOffset = FALSE;
+    BOOL m_bPreferPrivateFormat = FALSE;
+    BOOL m_bIsInit = FALSE;
 };

@@ -150,10 +150,5 @@ void CGXGridParamCopyOperatorImp::CopyProperties(CGXProperties& dest, const CGXP
 
 void InstallGlobalGridParamCopyOperatorImp()
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    if (pState->m_pParamCopyOperatorImp != nullptr)
-        return;
-    CGXGridParamCopyOperatorImp* pModule = new CGXGridParamCopyOperatorImp;
-    pState->RegisterLibrarySingleton(pModule);
-    pState->m_pParamCopyOperatorImp = pModule;
+    GXInstallLibraryModule<CGXGridParamCopyOperatorImp>(GXGetLibraryState()->m_pParamCopyOperatorImp);
 }

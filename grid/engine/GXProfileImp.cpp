@@ -509,10 +509,5 @@ BOOL CGXGridProfileImp::ReadProperties(CGXProperties& p)
 
 void InstallGlobalGridProfileImp()
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    if (pState->m_pProfileImp != nullptr)
-        return;
-    CGXGridProfileImp* pModule = new CGXGridProfileImp;
-    pState->RegisterLibrarySingleton(pModule);
-    pState->m_pProfileImp = pModule;
+    GXInstallLibraryModule<CGXGridProfileImp>(GXGetLibraryState()->m_pProfileImp);
 }

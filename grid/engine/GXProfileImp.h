@@ -41,7 +41,7 @@
 
 class CGXGridProfileImp : public CGXAbstractGridProfileImp {
 public:
-    // The profile operations 0-7 of GXModules.h, as described above.
+    // The profile operations of GXModules.h, as described above.
     void WriteStylesMap(const CGXStylesMap& map) override;
     void WriteFont(const CGXFont& font, const char* pszSection, const char* pszKey) override;
     void WriteStyle(const CGXStyle& style, const char* pszSection, const CGXStylesMap* pStylesMap) override;

@@ -32,6 +32,7 @@
 #include <map>
 #include <memory>
 
+class CDC;
 class CGXStyle;
 
 class CGXProperties : public CObject {
@@ -55,14 +56,14 @@ public:
     ~CGXProperties() override;
     CGXProperties& operator=(const CGXProperties&) = delete;
 
-    // 2: the stored form.
+    // The stored form.
     void Serialize(CArchive& ar) override;
-    // 3: adds user property 51005 "Current Cell.": ControlId 52529 (drop-down list), ChoicesList the
+    // Adds user property 51005 "Current Cell.": ControlId 52529 (drop-down list), ChoicesList the
     // five marking names one per line, Value the first.
     virtual void AddDefaultUserProperties();
-    // 4: writes the settings to the profile section.
+    // Writes the settings to the profile section.
     virtual void WriteProfile() const;
-    // 5: reads them from the profile section. FALSE (nothing changed) when the section does not exist.
+    // Reads them from the profile section. FALSE (nothing changed) when the section does not exist.
     virtual BOOL ReadProfile();
     // The header (bHeader) or footer text for printing page nPage of nPages (empty: no module yet).
     virtual CString GetHeaderFooterText(BOOL bHeader, int nPage, int nPages) const;
@@ -127,6 +128,9 @@ public:
     void SetBlackWhite(BOOL b) { m_bBlackWhite = b; }
     BOOL GetPrintFrame() const { return m_bPrintFrame; }
     void SetPrintFrame(BOOL b) { m_bPrintFrame = b; }
+    // The printer DC while a grid prints (null otherwise; not owned).
+    CDC* GetPrinterDC() const { return m_pPrinterDC; }
+    void SetPrinterDC(CDC* pDC) { m_pPrinterDC = pDC; }
     // Margins in display pixels.
     void GetMargins(int& nTop, int& nLeft, int& nBottom, int& nRight) const;
     void SetMargins(int nTop, int nLeft, int nBottom, int nRight);
@@ -186,4 +190,5 @@ private:
     CDWordArray m_adwValues2;
     CGXData m_dataHeader;
     CGXData m_dataFooter;
+    CDC* m_pPrinterDC = nullptr;
 };

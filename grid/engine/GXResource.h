@@ -153,3 +153,22 @@
 #define GX_IDS_DONE 20076
 #define GX_IDS_PRESSESC 20077
 #define GX_IDS_ABORTOPERATION 20081
+// The question when a range is too large to save its old styles for undo (OK goes on without undo).
+#define GX_IDS_UNDOTOOLARGE 20082
+
+// Bitmaps: the drop-down arrow of combo cells (a black triangle of 7 by 4 pixels on button face) and
+// its disabled form (shadow grey with a white highlight); the library rebuilds both in the current
+// button colours.
+#define GX_IDB_DROPARROW 20028
+#define GX_IDB_DROPARROW_DISABLED 20211
+// Cursors the grid shows over what lies under the mouse: a column's or a row's boundary, the
+// boundary that opens a hidden column or row, the selection's frame, a column or row header (whole
+// columns or rows may be selected) and the selection's fill handle.
+#define GX_IDC_COLSIZE 20190
+#define GX_IDC_ROWSIZE 20191
+#define GX_IDC_COLHIDDEN 20192
+#define GX_IDC_ROWHIDDEN 20193
+#define GX_IDC_SELMOVE 20194
+#define GX_IDC_SELCOL 20195
+#define GX_IDC_SELROW 20196
+#define GX_IDC_FILLHANDLE 20209

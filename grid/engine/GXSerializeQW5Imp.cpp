@@ -24,10 +24,5 @@ void CGXSerializeQW5CompatibleImp::ReadOldUserAttributes(CGXStyle& style, CArchi
 
 void InstallGlobalSerializeQW5CompatibleImp()
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    if (pState->m_pQW5SerializeImp != nullptr)
-        return;
-    CGXSerializeQW5CompatibleImp* pModule = new CGXSerializeQW5CompatibleImp;
-    pState->RegisterLibrarySingleton(pModule);
-    pState->m_pQW5SerializeImp = pModule;
+    GXInstallLibraryModule<CGXSerializeQW5CompatibleImp>(GXGetLibraryState()->m_pQW5SerializeImp);
 }

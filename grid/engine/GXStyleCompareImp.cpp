@@ -72,10 +72,5 @@ BOOL CGXStyleCompareSubsetImp::IsSubSet(const CGXStyle& style, const CGXStyle& o
 
 void InstallGlobalStyleCompareSubsetImp()
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    if (pState->m_pStyleCompareSubsetImp != nullptr)
-        return;
-    CGXStyleCompareSubsetImp* pModule = new CGXStyleCompareSubsetImp;
-    pState->RegisterLibrarySingleton(pModule);
-    pState->m_pStyleCompareSubsetImp = pModule;
+    GXInstallLibraryModule<CGXStyleCompareSubsetImp>(GXGetLibraryState()->m_pStyleCompareSubsetImp);
 }

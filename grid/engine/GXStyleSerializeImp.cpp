@@ -374,12 +374,7 @@ void CGXStyleSerializeImp::SerializeFont(CGXFont& font, CArchive& ar)
 
 void InstallGlobalStyleSerializeImp()
 {
-    GridLibraryState* pState = GXGetLibraryState();
-    if (pState->m_pStyleSerializeImp != nullptr)
-        return;
-    CGXStyleSerializeImp* pModule = new CGXStyleSerializeImp;
-    pState->RegisterLibrarySingleton(pModule);
-    pState->m_pStyleSerializeImp = pModule;
+    GXInstallLibraryModule<CGXStyleSerializeImp>(GXGetLibraryState()->m_pStyleSerializeImp);
 }
 
 // ---- brush and pen ------------------------------------------------------------------------------

@@ -1,28 +1,30 @@
 // The style-serialisation module: the stored forms of styles, fonts, brushes and pens (little-endian;
 // strings and tagged objects as CArchive writes them).
 //
-// Style (schema 6):
-//   1. WORD schema 6.  2. DWORD include mask (GXStyle.h numbering).
-//   3. Each included attribute in this order: HorizontalAlignment DWORD (0, 1, 2); VerticalAlignment
-//      DWORD (0, 4, 8); ReadOnly BYTE; ControlId DWORD; Interior (brush form); TextColor DWORD (a
-//      system colour as its current RGB, so it loads as a plain colour); WrapText BYTE; AllowEnter
-//      BYTE; Font (a tagged CGXFont); Value string; ChoicesList string; VerticalScrollbar BYTE;
-//      MaxLength WORD; Enabled BYTE; TriState BYTE; Draw3dFrame BYTE; AutoSize BYTE.
-//   4. Borders: WORD 1 when included, else WORD 0; after a 1, per side (left, right, top, bottom)
-//      WORD 0 for a side not set, or WORD 1 and the pen's text form (GXTextForms.h) as a string.
-//   5. BaseStyle, when included: DWORD resource id of the base style in the styles map (0 when it
-//      was registered by name or is not registered), and only after a 0 its name as a string (empty
-//      without a map).
-//   6. The user-attribute map as a tagged object (null when none).
-//   7. FloatCell, FloodCell, MergeCell BYTEs, each when included.
-//   8. Item data, when included, as a DWORD (the low 32 bits of the pointer; meaningful only within
-//      one process).
-//   9. Format BYTE, Places BYTE, each when included; the value type BYTE when Value is included.
-// Loading accepts schemas 0 to 6 (a larger one throws CArchiveException badSchema): items 7 and 8 are
-// read only above schemas 1 and 2; up to schema 4 item 6 is the older map of ids to texts, read by the
-// version-5-compatible module (badSchema without it); schemas 4 and 5 carry Format and Places as a
-// pair after item 8 when Format is included; schemas below 4 carry no item 9, and loading them leaves
-// Format, Places and the value type as they were. Loading sets what the archive holds and leaves the
+// Style (schema 6), in this order:
+//   - the schema: WORD 6; the include mask: DWORD (bits as GXStyle.h numbers them);
+//   - the attributes, each when included: HorizontalAlignment DWORD (0, 1, 2); VerticalAlignment
+//     DWORD (0, 4, 8); ReadOnly BYTE; ControlId DWORD; Interior (brush form); TextColor DWORD (a
+//     system colour as its current RGB, so it loads as a plain colour); WrapText BYTE; AllowEnter
+//     BYTE; Font (a tagged CGXFont); Value string; ChoicesList string; VerticalScrollbar BYTE;
+//     MaxLength WORD; Enabled BYTE; TriState BYTE; Draw3dFrame BYTE; AutoSize BYTE;
+//   - the borders: WORD 1 when included, else WORD 0; after a 1, per side (left, right, top, bottom)
+//     WORD 0 for a side not set, or WORD 1 and the pen's text form (GXTextForms.h) as a string;
+//   - the base style, when included: DWORD resource id of the base style in the styles map (0 when it
+//     was registered by name or is not registered), and only after a 0 its name as a string (empty
+//     without a map);
+//   - the user attributes: the attribute map as a tagged object (null when none);
+//   - the span flags: FloatCell, FloodCell, MergeCell BYTEs, each when included;
+//   - the item data, when included, as a DWORD (the low 32 bits of the pointer; meaningful only
+//     within one process);
+//   - the number format: Format BYTE, Places BYTE, each when included; the value type BYTE when Value
+//     is included.
+// Loading accepts schemas 0 to 6 (a larger one throws CArchiveException badSchema): the span flags
+// are read only above schema 1 and the item data only above schema 2; up to schema 4 the user
+// attributes are the older map of ids to texts, read by the version-5-compatible module (badSchema
+// without it); schemas 4 and 5 carry Format and Places as a pair after the item data when Format is
+// included; schemas below 4 carry no number format, and loading them leaves Format, Places and the
+// value type as they were. Loading sets what the archive holds and leaves the
 // style's other attributes as they are (a style read as a tagged object starts empty). Numbers wider
 // than their attribute keep their low bits. A loaded item-data value is only carried, never followed.
 // Base styles are resolved through the styles map given, else the one the archive was given with

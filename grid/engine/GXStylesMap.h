@@ -54,11 +54,11 @@ public:
     ~CGXStylesMap() override;
     CGXStylesMap& operator=(const CGXStylesMap&) = delete;
 
-    // 2: the stored form.
+    // The stored form.
     void Serialize(CArchive& ar) override;
-    // 3: writes the base styles to the profile section (see the top of this file).
+    // Writes the base styles to the profile section (see the top of this file).
     virtual void WriteProfile() const;
-    // 4: reads the base styles from the profile section. TRUE when any was read.
+    // Reads the base styles from the profile section. TRUE when any was read.
     virtual BOOL ReadProfile();
 
     // Registers the library's three standard styles: "Standard" (the library defaults with an 8-point

@@ -191,6 +191,18 @@ void EngineNormalizeReference(CellRangeRef* pRef)
     ref.nColumns = nLeft | (nRight << CellRangeRef::kRightShift) | nFlags;
 }
 
+CellRangeRef EngineRangeBetween(const CellRangeRef& a, const CellRangeRef& b)
+{
+    const uint32_t nFirstCorner = CellRangeRef::kAbsRow1 | CellRangeRef::kAbsCol1;
+    static_assert(CellRangeRef::kAbsRow1 << 15 == CellRangeRef::kAbsRow2 &&
+                      CellRangeRef::kAbsCol1 << 15 == CellRangeRef::kAbsCol2,
+                  "the second corner's flags sit 15 bits above the first corner's");
+    const uint32_t nFlags = (a.nColumns & nFirstCorner) | ((b.nColumns & nFirstCorner) << 15);
+    CellRangeRef range = EngineMakeReference(a.Top(), a.Left(), b.Top(), b.Left(), nFlags);
+    EngineNormalizeReference(&range);
+    return range;
+}
+
 CellRangeRef EngineMakeReference(int32_t nTop, int32_t nLeft, int32_t nBottom, int32_t nRight, uint32_t nFlags)
 {
     const auto row = [](int32_t n) { return n >= 1 && n <= kEngineMaxRow ? n : 0; };

@@ -75,6 +75,8 @@ struct CellRangeRef {
     }
 
     bool IsSingleCell() const { return (nColumns & kSingleCell) != 0; }
+    // True when the block is one cell, whether or not it was written as one.
+    bool IsOneCell() const { return Top() == Bottom() && Left() == Right(); }
     bool IsBroken() const { return (nColumns & kBroken) != 0; }
     // True when both rows are 1 to 8388607, both columns 0 to 4095 and the broken flag is clear.
     bool IsValid() const;
@@ -109,6 +111,10 @@ const char* EngineReferenceText(const CellRangeRef& ref);
 // Normalises *pRef: a single cell gets its second corner (and that corner's flags) from the first;
 // a range gets its rows and its columns in order, each absolute flag moving with its coordinate.
 void EngineNormalizeReference(CellRangeRef* pRef);
+
+// Returns the range from the first corner of a to the first corner of b, each corner keeping its
+// absolute flags, normalised.
+CellRangeRef EngineRangeBetween(const CellRangeRef& a, const CellRangeRef& b);
 
 // Returns the reference with the given corners and flags (only the absolute and single-cell bits of
 // nFlags are taken). A row outside 1 to 8388607 or a column outside 0 to 4095 becomes 0. The result

@@ -7,15 +7,6 @@
 
 #include <cstring>
 
-namespace {
-
-bool OwnsText(const FormulaItem& item)
-{
-    return item.nKind == kItemString || item.nKind == kItemNameText;
-}
-
-}  // namespace
-
 CompiledFormula* EngineCopyFormula(const CompiledFormula* pFormula)
 {
     if (pFormula == nullptr)
@@ -32,12 +23,12 @@ CompiledFormula* EngineCopyFormula(const CompiledFormula* pFormula)
             std::memcpy(pCopy->pItems, pFormula->pItems, nBytes);
             // the copy owns no text until each one is duplicated, so a failure halfway frees only its own
             for (int16_t i = 0; i < pFormula->nItems; i++) {
-                if (OwnsText(pCopy->pItems[i]))
+                if (EngineItemOwnsText(pCopy->pItems[i]))
                     pCopy->pItems[i].u.pszText = nullptr;
             }
             pCopy->nItems = pFormula->nItems;
             for (int16_t i = 0; i < pFormula->nItems; i++) {
-                if (OwnsText(pFormula->pItems[i]) && pFormula->pItems[i].u.pszText != nullptr)
+                if (EngineItemOwnsText(pFormula->pItems[i]) && pFormula->pItems[i].u.pszText != nullptr)
                     pCopy->pItems[i].u.pszText = EngineStrDup(pFormula->pItems[i].u.pszText);
             }
         }
@@ -55,7 +46,7 @@ void EngineFreeFormula(CompiledFormula* pFormula)
     if (pFormula == nullptr)
         return;
     for (int16_t i = 0; i < pFormula->nItems; i++) {
-        if (OwnsText(pFormula->pItems[i]))
+        if (EngineItemOwnsText(pFormula->pItems[i]))
             EngineFree(pFormula->pItems[i].u.pszText);
     }
     EngineFree(pFormula->pItems);

@@ -25,9 +25,44 @@ enum : uint8_t {
     kItemNamedCell = 6,   // payload: the RangeName (a single cell)
     kItemNamedRange = 7,  // payload: the RangeName, null when the name is undefined
     kItemFunction = 8,    // second link: the first argument link; payload: the function descriptor
-    kItemArgument = 9,    // first link: the argument's expression; second link: the next argument link
+    kItemArgument = 9,    // first link: the argument's expression; second link: the next argument link;
+                          // payload: the type code of the argument's parameter
     kItemOffset = 10,     // payload: item indexes of the column and row offset expressions (-1: none)
     kItemBranches = 11    // first link: the "then" expression; second link: the "else" expression
+};
+
+// Operator codes of operator items. A unary operator (plus, negate, not, bitwise not, percent) holds
+// its operand in the second link; the conditional holds the condition in the first and a branches
+// item in the second; the broken reference (a reference moved off the sheet) has no operand.
+enum : int32_t {
+    kOpAdd = 0,
+    kOpSubtract = 1,
+    kOpPlus = 2,
+    kOpNegate = 3,
+    kOpMultiply = 4,
+    kOpDivide = 5,
+    kOpPower = 6,
+    kOpModulo = 7,
+    kOpAnd = 8,
+    kOpOr = 9,
+    kOpNot = 10,
+    kOpJoin = 11,  // joins two strings, or the bitwise and of two numbers
+    kOpBitOr = 12,
+    kOpBitXor = 13,
+    kOpBitNot = 14,
+    kOpShiftLeft = 15,
+    kOpShiftRight = 16,
+    kOpEqual = 17,
+    kOpNotEqual = 18,
+    kOpLess = 19,
+    kOpGreater = 20,
+    kOpLessEqual = 21,
+    kOpGreaterEqual = 22,
+    kOpConditional = 23,
+    kOpRange = 24,  // a range from two cells known only when evaluated
+    kOpPercent = 25,
+    kOpBrokenRef = 26,
+    kOperatorCount = 27
 };
 
 // Item flags.
@@ -50,6 +85,7 @@ struct FormulaItem {
         CellRangeRef ref;
         RangeName* pName;
         const GXFunctionDesc* pFunction;
+        int32_t nParamType;
         struct {
             int16_t nColumn;
             int16_t nRow;
@@ -66,6 +102,12 @@ struct CompiledFormula {
     FormulaItem* pItems;      // nItems items (tracked)
     char* pszComment;         // tracked text, or null
 };
+
+// True for the items whose text the formula owns (strings and name texts).
+inline bool EngineItemOwnsText(const FormulaItem& item)
+{
+    return item.nKind == kItemString || item.nKind == kItemNameText;
+}
 
 // Returns a tracked copy of *pFormula with its own item array, item texts and comment (references
 // to names and function descriptors are shared). Null gives null. Throws CMemoryException* when the

@@ -5,6 +5,8 @@
 #include "grid/formula/GXCompiledFormula.h"
 #include "grid/formula/GXEngineMemory.h"
 #include "grid/formula/GXEngineState.h"
+#include "grid/formula/GXFormulaEvaluator.h"
+#include "grid/formula/GXFormulaParser.h"
 #include "grid/formula/GXTextEscapes.h"
 
 #include "core/CException.h"
@@ -79,16 +81,16 @@ CObject* RemoveKeepingStyle(SheetHandle h, int32_t nRow, int32_t nCol)
     return pStyle;
 }
 
-// Makes a general-pool cell of type nType at (nRow, nCol) in place of the cell there, with that cell's
-// style, lets setValue give it its value, and links it.
+// Makes a cell of pool nPool and type nType at (nRow, nCol) in place of the cell there, with that
+// cell's style, lets setValue give it its contents, and links it.
 template <class SetValue>
-EngineCell* StoreConstant(SheetHandle h, const char* pszFunction, int32_t nRow, int32_t nCol, uint32_t nType,
-                          SetValue setValue)
+EngineCell* StoreCell(SheetHandle h, const char* pszFunction, int32_t nRow, int32_t nCol, int32_t nPool, uint32_t nType,
+                      SetValue setValue)
 {
     EngineSheet& sheet = EngineSheetOf(h, pszFunction);
     if (!EngineIsValidPosition(nRow, nCol))
         return nullptr;
-    EngineCell* pCell = EngineAllocCell(&sheet.pools[kGeneralPool]);
+    EngineCell* pCell = EngineAllocCell(&sheet.pools[nPool]);
     try {
         pCell->nRow = nRow;
         pCell->nCol = nCol;
@@ -101,6 +103,32 @@ EngineCell* StoreConstant(SheetHandle h, const char* pszFunction, int32_t nRow, 
         throw;
     }
     return pCell;
+}
+
+// True when formula refers to cells (directly, through a name or by an offset) or calls a function:
+// its value then changes with the sheet.
+bool DependsOnSheet(const CompiledFormula& formula)
+{
+    for (int16_t i = 0; i < formula.nItems; i++) {
+        switch (formula.pItems[i].nKind) {
+        case kItemCell:
+        case kItemRange:
+        case kItemNamedCell:
+        case kItemNamedRange:
+        case kItemFunction:
+        case kItemOffset: return true;
+        default: break;
+        }
+    }
+    return false;
+}
+
+// True when formula is one number written in decimal and nothing else.
+bool IsNumberConstant(const CompiledFormula& formula)
+{
+    return formula.nItems == 1 && formula.nValueRoot == 0 && formula.pItems[0].nKind == kItemNumber &&
+           (formula.pItems[0].nFlags & kItemHex) == 0 && formula.nConstraintRoot < 0 && formula.nDependencies < 0 &&
+           formula.pszComment == nullptr;
 }
 
 }  // namespace
@@ -236,16 +264,54 @@ void EngineFreeCellList(EngineCell* pFirst)
 
 EngineCell* EngineStoreNumber(SheetHandle h, int32_t nRow, int32_t nCol, double dValue)
 {
-    return StoreConstant(h, "EngineStoreNumber", nRow, nCol, kCellNumber,
-                         [&](EngineCell* pCell) { EngineSetCellNumber(pCell, dValue); });
+    return StoreCell(h, "EngineStoreNumber", nRow, nCol, kGeneralPool, kCellNumber,
+                     [&](EngineCell* pCell) { EngineSetCellNumber(pCell, dValue); });
 }
 
 EngineCell* EngineStoreText(SheetHandle h, int32_t nRow, int32_t nCol, const char* pszText)
 {
     const bool bRaw = EngineSheetOf(h, "EngineStoreText").bRawText;
-    return StoreConstant(h, "EngineStoreText", nRow, nCol, kCellText, [&](EngineCell* pCell) {
+    return StoreCell(h, "EngineStoreText", nRow, nCol, kGeneralPool, kCellText, [&](EngineCell* pCell) {
         EngineSetCellText(pCell, bRaw ? CString(pszText) : EngineDecodeEscapes(pszText));
     });
+}
+
+EngineCell* EngineStoreFormula(SheetHandle h, int32_t nRow, int32_t nCol, const char* pszText,
+                               const EngineTypedValue* pValue)
+{
+    const EngineSheet& sheet = EngineSheetOf(h, "EngineStoreFormula");
+    if (!EngineIsValidPosition(nRow, nCol))
+        return nullptr;
+    CompiledFormula* pFormula = EngineParseFormula(h, pszText);
+    if (pFormula == nullptr)
+        return nullptr;
+    if (IsNumberConstant(*pFormula)) {
+        const double dValue = pFormula->pItems[0].u.dNumber;
+        EngineFreeFormula(pFormula);
+        return EngineStoreNumber(h, nRow, nCol, dValue);
+    }
+    const bool bFormulaCell = DependsOnSheet(*pFormula);
+    bool bHeld = false;  // whether the cell holds the formula, which then goes with it
+    EngineCell* pCell = nullptr;
+    try {
+        pCell = StoreCell(h, "EngineStoreFormula", nRow, nCol, bFormulaCell ? kFormulaPool : kGeneralPool,
+                          bFormulaCell ? kCellFormula : kCellConstFormula, [&](EngineCell* pNew) {
+                              pNew->pFormula = pFormula;
+                              bHeld = true;
+                              pNew->nGeneration = sheet.nGeneration;
+                              if (pValue != nullptr) {
+                                  EngineSetCellValue(pNew, *pValue);
+                                  pNew->nFlags |= kCellEvaluated | kCellChanged;
+                              }
+                          });
+    } catch (CException*) {
+        if (!bHeld)
+            EngineFreeFormula(pFormula);
+        throw;
+    }
+    if (!bFormulaCell && pValue == nullptr)
+        EngineComputeCell(h, pCell);
+    return pCell;
 }
 
 EngineCell* EnginePlaceholder(SheetHandle h, int32_t nRow, int32_t nCol)
@@ -336,6 +402,17 @@ void EngineSetCellKind(EngineCell* pCell, uint32_t nKind)
         AfxThrowInvalidArgFormat("EngineSetCellKind: value kind %u carries contents", nKind);
     FreeValueText(*pCell);
     pCell->SetValueKind(nKind);
+}
+
+void EngineSetCellValue(EngineCell* pCell, const EngineTypedValue& value)
+{
+    switch (value.nKind) {
+    case kValueNumber: EngineSetCellNumber(pCell, value.dNumber); break;
+    case kValueLongText:
+    case kValueShortText: EngineSetCellText(pCell, value.pszText); break;
+    case kValueError: EngineSetCellError(pCell, value.nErrorCode, value.pszText); break;
+    default: EngineSetCellKind(pCell, value.nKind); break;
+    }
 }
 
 const char* EngineCellText(const EngineCell* pCell)

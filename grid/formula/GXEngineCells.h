@@ -10,8 +10,6 @@
 //
 // Storing over a position removes the cell there but keeps its own style for the new cell. Every
 // store refuses a position off the sheet with null before anything changes.
-//
-// Does not do yet: storing a formula text, which comes with the parser.
 #pragma once
 
 #include "grid/formula/GXCellPool.h"
@@ -56,6 +54,26 @@ EngineCell* EngineStoreNumber(SheetHandle h, int32_t nRow, int32_t nCol, double 
 // position is off the sheet.
 EngineCell* EngineStoreText(SheetHandle h, int32_t nRow, int32_t nCol, const char* pszText);
 
+// A cell value as a caller gives it (the value an archived formula cell had).
+struct EngineTypedValue {
+    uint32_t nKind;        // a value kind, kValueEmpty to kValueShortText
+    double dNumber;        // kValueNumber
+    const char* pszText;   // kValueLongText and kValueShortText; kValueError: the error's own text or null
+    int32_t nErrorCode;    // kValueError
+};
+
+// Parses the formula text pszText and stores it at (nRow, nCol) of sheet h, replacing the cell there
+// but keeping its own style. A formula that is one number written in decimal, with no constraint,
+// dependency list or comment, becomes a number constant. A formula that refers to cells (directly,
+// through a name or by an offset) or calls a function becomes a formula cell (type 3) of the formula
+// pool; any other a constant formula (type 4) of the general pool, which is computed at once. The
+// cell takes the compiled formula and the sheet's generation as its stamp; with pValue it takes that
+// value instead of being computed and is flagged as evaluated and changed. Returns the new cell, or
+// null, leaving the cell there alone, when the position is off the sheet or the text does not parse
+// (the engine state then holds the parse error).
+EngineCell* EngineStoreFormula(SheetHandle h, int32_t nRow, int32_t nCol, const char* pszText,
+                               const EngineTypedValue* pValue = nullptr);
+
 // Links a placeholder (type 0, empty value) of the placeholder pool at (nRow, nCol) of sheet h and
 // returns it. Returns null, changing nothing, when the position is off the sheet or holds a cell.
 EngineCell* EnginePlaceholder(SheetHandle h, int32_t nRow, int32_t nCol);
@@ -77,6 +95,9 @@ void EngineSetCellError(EngineCell* pCell, int32_t nCode, const char* pszText);
 // Sets a value without contents: nKind kValueEmpty or kValueNotAvailable (others throw
 // CInvalidArgException*).
 void EngineSetCellKind(EngineCell* pCell, uint32_t nKind);
+// Sets the value given as value (a kind outside kValueEmpty to kValueShortText throws
+// CInvalidArgException*).
+void EngineSetCellValue(EngineCell* pCell, const EngineTypedValue& value);
 // Returns the text of a long or short text value, or "" for a value of another kind.
 const char* EngineCellText(const EngineCell* pCell);
 

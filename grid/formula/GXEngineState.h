@@ -22,7 +22,7 @@
 
 struct GXFunctionDesc;
 
-// The worksheet-function table a host may install.
+// The worksheet-function table a host may install (its descriptors: GXFormulaFunctions.h).
 class GXFunctionTable {
 public:
     virtual ~GXFunctionTable();

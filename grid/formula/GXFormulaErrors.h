@@ -12,8 +12,36 @@
 enum EngineErrorCode : int32_t {
     GX_ERR_UNKNOWN = 0,
     GX_ERR_OUT_OF_MEMORY = 5,
+    // evaluator
+    GX_ERR_NOT_FINITE = 40,             // a number constant that is not finite
+    GX_ERR_BLANK_CELL = 60,             // an empty cell read while blank cells do not count as zero
+    GX_ERR_DIVIDE_BY_ZERO = 70,         // also the failures of the power operator
+    GX_ERR_BROKEN_REFERENCE = 89,
+    GX_ERR_JOIN_OPERAND = 91,           // 90 to 96 name the operator whose operand cannot be read
+    GX_ERR_OFFSET_OUTSIDE = 110,
+    GX_ERR_MODULO_BY_ZERO = 122,
+    GX_ERR_NON_NUMERIC = 128,
+    GX_ERR_OPERAND_HOLDS_ERROR = 133,
+    GX_ERR_LARGER_THAN_32_BITS = 136,
+    GX_ERR_JOIN_TYPES = 140,
+    GX_ERR_RANGE_OPERANDS = 141,
+    GX_ERR_RESULT_IS_RANGE = 149,
+    GX_ERR_STRING_TOO_LONG = 150,
+    // scanner and parser
     GX_ERR_INVALID_CHARACTER = 223,
-    GX_ERR_TOKEN_OVERFLOW = 280
+    GX_ERR_UNEXPECTED = 225,
+    GX_ERR_CELL_OUT_OF_RANGE = 226,
+    GX_ERR_UNDEFINED_FUNCTION = 227,
+    GX_ERR_TOO_MANY_ARGUMENTS = 229,
+    GX_ERR_TOO_FEW_ARGUMENTS = 230,
+    GX_ERR_EXPECTED_TOKEN = 231,        // plus the type of the token expected
+    GX_ERR_EXPECTED_OPERAND = 274,
+    GX_ERR_EXPECTED_RANGE_END = 275,
+    GX_ERR_INVALID_OPERATOR = 278,
+    GX_ERR_TOKEN_OVERFLOW = 280,        // also too many items, or expressions nested too deep
+    GX_ERR_UNDEFINED_NAME = 281,        // also a number constant that is not finite
+    GX_ERR_UNRESOLVED_NAME = 283,
+    GX_ERR_UNCONSUMED = 284             // an item that cannot be evaluated
 };
 
 // The number of rows of the text table (codes 0 to 381).

@@ -27,6 +27,12 @@ bool FitsInCell(const CString& text, char listSeparator)
     return text.FindOneOf(breakers) < 0;
 }
 
+// True when name can stand as a name cell: the reader refuses an empty one.
+bool FitsAsName(const CString& name, char listSeparator)
+{
+    return !name.IsEmpty() && FitsInCell(name, listSeparator);
+}
+
 } // namespace
 
 CString FormatCsvNumber(double value, char decimalSymbol)
@@ -67,22 +73,27 @@ int CZQInterfaceData::WriteCsvBytes(std::string* bytes, char decimalSymbol, char
     out += '\n';
     for (const ZQRow& criterion : CriteriaTable) {
         const CString& name = ProjectCell(criterion, 0);
-        if (!FitsInCell(name, listSeparator))
+        if (!FitsAsName(name, listSeparator))
             return 0;
         out += listSeparator;
         out.append(name.GetString(), size_t(name.GetLength()));
     }
     out += '\n';
 
-    const ZQRow& header = ProjectRow(EvaluationsTable, 0);
+    // The reading of each header column's cells, looked up once for the whole column.
+    std::vector<ZQCriterionNumbers> columns;
+    for (const CString& criterion : ProjectRow(EvaluationsTable, 0))
+        columns.emplace_back(*this, criterion);
+    const ZQCriterionNumbers otherColumn(*this, CString());  // a cell beyond the header
     for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
         const ZQRow& row = EvaluationsTable[r];
         const CString& name = ProjectCell(row, 0);
-        if (!FitsInCell(name, listSeparator))
+        if (!FitsAsName(name, listSeparator))
             return 0;
         out.append(name.GetString(), size_t(name.GetLength()));
         for (size_t c = 1; c < row.size(); ++c) {
-            const CString number = FormatCsvNumber(EvaluationNumber(ProjectCell(header, c), row[c]), decimalSymbol);
+            const ZQCriterionNumbers& numbers = c < columns.size() ? columns[c] : otherColumn;
+            const CString number = FormatCsvNumber(numbers.Number(row[c]), decimalSymbol);
             // A decimal symbol, an exponent sign or a minus equal to the separator would split the cell.
             if (!FitsInCell(number, listSeparator))
                 return 0;

@@ -9,8 +9,9 @@
 // Descriptions, segments, ordinal scales (an ordinal criterion is written as a cost criterion whose
 // numbers are the scale positions), information texts and reference ranks are not part of it.
 //
-// The writer refuses (returns 0, nothing written) a project whose names or numbers hold the list
-// separator, a line feed or a carriage return: such a file could not be read back.
+// The writer refuses (returns 0, nothing written) a project with an empty name, or whose names or
+// numbers hold the list separator, a line feed or a carriage return: such a file could not be read
+// back. Two alternatives or two criteria of one name are written as they are: the reader takes them.
 #pragma once
 
 #include "core/CString.h"

@@ -14,6 +14,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -81,7 +82,8 @@ public:
         m_out += '\n';
     }
     bool Ok() const { return m_ok; }
-    const std::string& Text() const { return m_out; }
+    // Hands over the text built so far, leaving none.
+    std::string TakeText() { return std::move(m_out); }
 
 private:
     std::string m_out;
@@ -117,38 +119,60 @@ char FoldByte(unsigned char ch)
     }
 }
 
+// Bytes as the reader sees them: every one folded.
+std::string FoldBytes(std::string_view bytes)
+{
+    std::string folded(bytes);
+    for (char& ch : folded)
+        ch = FoldByte(static_cast<unsigned char>(ch));
+    return folded;
+}
+
+// A text as the reader sees it.
+CString FoldText(const CString& text)
+{
+    const std::string folded = FoldBytes(std::string_view(text.GetString(), size_t(text.GetLength())));
+    return CString(folded.data(), int(folded.size()));
+}
+
 struct ParserDeleter {
     void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
 };
 typedef std::unique_ptr<XML_ParserStruct, ParserDeleter> ParserHandle;
 
-// The row of an element table seen through an upper-cased copy, for matching names whatever their
-// letter case, beside the row as written, for taking values.
-struct RowPair {
-    const XmlElementRow& raw;
-    const XmlElementRow& upper;
+// A row of an element table whose names (element and attribute names, and the words of TYPE, ROLE
+// and CRITERION) are matched whatever their letter case, and whose other values are taken as written.
+struct RowView {
+    const XmlElementRow& row;
 
     // True when the row is the element at the end of path (root first), at that depth.
     bool Is(std::initializer_list<const char*> path) const
     {
-        if (upper.Depth != int(path.size()) - 1)
+        if (row.Depth != int(path.size()) - 1)
             return false;
         int i = 0;
         for (const char* name : path) {
-            if (upper.Cells[i++] != name)
+            if (row.Cells[i++].CompareNoCase(name) != 0)
                 return false;
         }
         return true;
     }
-    // The name of the element's attribute n (0 first), upper-cased; empty past the row.
-    const CString& AttrName(int n) const { return Cell(upper, upper.Depth + 1 + 2 * n); }
-    // The value of the element's attribute n, as written.
-    const CString& AttrValue(int n) const { return Cell(raw, raw.Depth + 2 + 2 * n); }
+    // The element's own name.
+    const CString& Name() const { return row.Cells[row.Depth]; }
+    // True when the element's attribute n (0 first) is called `name`; false past the row.
+    bool AttrNameIs(int n, const char* name) const { return Cell(row.Depth + 1 + 2 * n).CompareNoCase(name) == 0; }
+    // The value of the element's attribute n, as written; empty past the row.
+    const CString& AttrValue(int n) const { return Cell(row.Depth + 2 + 2 * n); }
     // The value of attribute n, upper-cased (for the words of TYPE, ROLE and CRITERION).
-    const CString& AttrValueUpper(int n) const { return Cell(upper, upper.Depth + 2 + 2 * n); }
+    CString AttrValueUpper(int n) const
+    {
+        CString value = AttrValue(n);
+        value.MakeUpper();
+        return value;
+    }
 
 private:
-    static const CString& Cell(const XmlElementRow& row, int i)
+    const CString& Cell(int i) const
     {
         static const CString empty;
         return i >= 0 && i < XML_ROW_CELLS ? row.Cells[i] : empty;
@@ -224,8 +248,10 @@ void CompleteAttribute(CZQInterfaceData& project, CZQShellServices& shell, const
     }
 }
 
-// Pass 2: appends the alternative that `o` describes. Returns false for a rank that is too high.
-bool CompleteObject(CZQInterfaceData& project, const CString& infoId, const PendingObject& o)
+// Pass 2: appends the alternative that `o` describes, with missingCells[c] under each header column
+// c that the object gives no value. Returns false for a rank that is too high.
+bool CompleteObject(CZQInterfaceData& project, const CString& infoId, const ZQRow& missingCells,
+                    const PendingObject& o)
 {
     if (o.id.IsEmpty())
         return true;
@@ -247,10 +273,7 @@ bool CompleteObject(CZQInterfaceData& project, const CString& infoId, const Pend
     row.push_back(o.id);
     for (size_t c = 1; c < header.size(); ++c) {
         auto found = lastValue.find(header[c]);
-        if (found != lastValue.end())
-            row.push_back(found->second);
-        else
-            row.push_back(project.GetCriterionKind(header[c]) == ZQ_KIND_ORDINAL ? CString() : CString("0"));
+        row.push_back(found != lastValue.end() ? found->second : ProjectCell(missingCells, c));
     }
     project.EvaluationsTable.push_back(std::move(row));
     return true;
@@ -307,12 +330,6 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
     if (shell == nullptr)
         AfxThrowInvalidArgException("InterpretXmlElements: the project has no shell services (shell is null)");
 
-    std::vector<XmlElementRow> upper(table.Rows);
-    for (XmlElementRow& row : upper) {
-        for (CString& cell : row.Cells)
-            cell.MakeUpper();
-    }
-
     bool duplicate = false;
 
     // Pass 1: the attributes. Every ATTRIBUTE element closes the one before it; one without AttrID as
@@ -320,26 +337,26 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
     {
         bool infoTaken = false;
         PendingAttribute current;
-        for (size_t i = 0; i < table.Rows.size(); ++i) {
-            const RowPair row{table.Rows[i], upper[i]};
+        for (const XmlElementRow& element : table.Rows) {
+            const RowView row{element};
             if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE"})) {
                 CompleteAttribute(project, *shell, current, infoTaken, duplicate);
                 current = PendingAttribute();
-                if (row.AttrName(0) == "ATTRID")
+                if (row.AttrNameIs(0, "ATTRID"))
                     current.id = row.AttrValue(0);
-            } else if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", row.upper.Cells[3]}) && row.AttrName(0) == "VALUE") {
-                const CString& tag = row.upper.Cells[3];
-                if (tag == "DESCRIPTION")
+            } else if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", row.Name()}) && row.AttrNameIs(0, "VALUE")) {
+                const CString& tag = row.Name();
+                if (tag.CompareNoCase("DESCRIPTION") == 0)
                     current.description = row.AttrValue(0);
-                else if (tag == "SEGMENTS")
+                else if (tag.CompareNoCase("SEGMENTS") == 0)
                     current.segments = AfxAtoi(row.AttrValue(0));
-                else if (tag == "TYPE")
+                else if (tag.CompareNoCase("TYPE") == 0)
                     current.type = row.AttrValueUpper(0);
-                else if (tag == "ROLE")
+                else if (tag.CompareNoCase("ROLE") == 0)
                     current.role = row.AttrValueUpper(0);
-                else if (tag == "CRITERION")
+                else if (tag.CompareNoCase("CRITERION") == 0)
                     current.criterion = row.AttrValueUpper(0);
-            } else if (row.AttrName(0) == "ENUMID" && row.AttrName(1) == "VALUE") {
+            } else if (row.AttrNameIs(0, "ENUMID") && row.AttrNameIs(1, "VALUE")) {
                 if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", "TYPE", "ENUM"}))
                     current.enums.emplace_back(row.AttrValue(0), row.AttrValue(1));
                 else if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", "CRITERION", "RANK"}))
@@ -353,22 +370,27 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
     bool rankTooHigh = false;
     {
         const CString infoId = shell->GetInfoAttributeId();
+        // What stands in a cell the object gives no value: empty under an ordinal criterion, "0" under
+        // any other; the header is complete after pass 1.
+        ZQRow missingCells = ProjectRow(project.EvaluationsTable, 0);
+        for (size_t c = 1; c < missingCells.size(); ++c)
+            missingCells[c] = project.GetCriterionKind(missingCells[c]) == ZQ_KIND_ORDINAL ? CString() : CString("0");
         PendingObject current;
-        for (size_t i = 0; i < table.Rows.size(); ++i) {
-            const RowPair row{table.Rows[i], upper[i]};
+        for (const XmlElementRow& element : table.Rows) {
+            const RowView row{element};
             if (row.Is({"DATA", "OBJECTS", "OBJECT"})) {
-                rankTooHigh = !CompleteObject(project, infoId, current) || rankTooHigh;
+                rankTooHigh = !CompleteObject(project, infoId, missingCells, current) || rankTooHigh;
                 current = PendingObject();
-                if (row.AttrName(0) == "OBJID")
+                if (row.AttrNameIs(0, "OBJID"))
                     current.id = row.AttrValue(0);
-            } else if (row.Is({"DATA", "OBJECTS", "OBJECT", "RANK"}) && row.AttrName(0) == "VALUE") {
+            } else if (row.Is({"DATA", "OBJECTS", "OBJECT", "RANK"}) && row.AttrNameIs(0, "VALUE")) {
                 current.rank = AfxAtoi(row.AttrValue(0));
-            } else if (row.Is({"DATA", "OBJECTS", "OBJECT", "VALUE"}) && row.AttrName(0) == "ATTRID" &&
-                       row.AttrName(1) == "VALUE") {
+            } else if (row.Is({"DATA", "OBJECTS", "OBJECT", "VALUE"}) && row.AttrNameIs(0, "ATTRID") &&
+                       row.AttrNameIs(1, "VALUE")) {
                 current.values.emplace_back(row.AttrValue(0), row.AttrValue(1));
             }
         }
-        rankTooHigh = !CompleteObject(project, infoId, current) || rankTooHigh;
+        rankTooHigh = !CompleteObject(project, infoId, missingCells, current) || rankTooHigh;
     }
 
     if (duplicate || rankTooHigh || HasDuplicateKey(project.AlternativesTable) ||
@@ -397,6 +419,22 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
     const int addSegments = shell.GetAddSegmentsInfoToXml();
     const int addReference = shell.GetAddReferenceInfoToXml();
 
+    // The reader folds every byte of 0x80 or more and skips an element without its identifier: two
+    // alternatives, two criteria or two values of one scale that meet once folded would fail the
+    // read, and an empty name would be dropped. Such a project is refused before anything is built.
+    if (HasDuplicateKey(AlternativesTable, 1, FoldText) || HasDuplicateKey(CriteriaTable, 1, FoldText))
+        return 0;
+    for (const ZQTable* table : {&AlternativesTable, &CriteriaTable}) {
+        for (const ZQRow& row : *table) {
+            if (ProjectCell(row, 0).IsEmpty())
+                return 0;
+        }
+    }
+    // Each alternative's evaluations and each criterion's scale, found without a scan per row.
+    const ZQNameIndex evaluationRows(EvaluationsTable, 1);
+    const ZQNameIndex scaleRows(ScaleValuesTable);
+    ZQTable writtenScale;
+
     XmlLines xml;
     xml.Line(0, {"<DATA>"});
     xml.Line(2, {"<ATTRIBUTES>"});
@@ -417,18 +455,18 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
             xml.Line(6, {"<SEGMENTS Value=\"", "\"/>"}, {segments});
         if (GetCriterionKind(name) == ZQ_KIND_ORDINAL) {
             xml.Line(6, {"<TYPE Value=\"Enum\">"});
-            for (const ZQRow& scale : ScaleValuesTable) {
-                if (ProjectCell(scale, 0) == name)
-                    xml.Line(8, {"<ENUM EnumID=\"", "_", "\" Value=\"", "\"/>"},
-                             {name, ProjectCell(scale, 1), ProjectCell(scale, 1)});
+            for (size_t r = scaleRows.First(name); r != ZQNameIndex::npos; r = scaleRows.Next(r)) {
+                const CString& value = ProjectCell(ScaleValuesTable[r], 1);
+                xml.Line(8, {"<ENUM EnumID=\"", "_", "\" Value=\"", "\"/>"}, {name, value, value});
+                writtenScale.push_back(ZQRow{name, value});
             }
             xml.Line(6, {"</TYPE>"});
             xml.Line(6, {"<ROLE Value=\"Condition\"/>"});
             xml.Line(6, {"<CRITERION Value=\"Rank\">"});
-            for (const ZQRow& scale : ScaleValuesTable) {
-                if (ProjectCell(scale, 0) == name)
-                    xml.Line(8, {"<RANK EnumID=\"", "_", "\" Value=\"", "\"/>"},
-                             {name, ProjectCell(scale, 1), ProjectCell(scale, 2)});
+            for (size_t r = scaleRows.First(name); r != ZQNameIndex::npos; r = scaleRows.Next(r)) {
+                const ZQRow& scale = ScaleValuesTable[r];
+                xml.Line(8, {"<RANK EnumID=\"", "_", "\" Value=\"", "\"/>"},
+                         {name, ProjectCell(scale, 1), ProjectCell(scale, 2)});
             }
             xml.Line(6, {"</CRITERION>"});
         } else {
@@ -440,6 +478,8 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
         xml.Line(4, {"</ATTRIBUTE>"});
     }
     xml.Line(2, {"</ATTRIBUTES>"});
+    if (HasDuplicateKey(writtenScale, 2, FoldText))
+        return 0;
 
     xml.Line(2, {"<OBJECTS>"});
     const ZQRow& header = ProjectRow(EvaluationsTable, 0);
@@ -449,18 +489,15 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
         const CString& rank = ProjectCell(alternative, 2);
         if (!rank.IsEmpty() && addReference != 0)
             xml.Line(6, {"<RANK Value=\"", "\"/>"}, {rank});
-        for (const ZQRow& other : AlternativesTable) {
-            if (ProjectCell(other, 0) == name && !ProjectCell(other, 1).IsEmpty())
-                xml.Line(6, {"<VALUE AttrID=\"", "\" Value=\"", "\"/>"}, {infoId, ProjectCell(other, 1)});
-        }
-        const ZQRow* evaluations = nullptr;
-        for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
-            if (ProjectCell(EvaluationsTable[r], 0) == name)
-                evaluations = &EvaluationsTable[r];
-        }
-        if (evaluations != nullptr) {
-            for (size_t c = 1; c < evaluations->size() && c <= CriteriaTable.size(); ++c)
-                xml.Line(6, {"<VALUE AttrID=\"", "\" Value=\"", "\"/>"}, {ProjectCell(header, c), (*evaluations)[c]});
+        // (no other alternatives row has this name: duplicates were refused above)
+        const CString& information = ProjectCell(alternative, 1);
+        if (!information.IsEmpty())
+            xml.Line(6, {"<VALUE AttrID=\"", "\" Value=\"", "\"/>"}, {infoId, information});
+        const size_t r = evaluationRows.Last(name);
+        if (r != ZQNameIndex::npos) {
+            const ZQRow& evaluations = EvaluationsTable[r];
+            for (size_t c = 1; c < evaluations.size() && c <= CriteriaTable.size(); ++c)
+                xml.Line(6, {"<VALUE AttrID=\"", "\" Value=\"", "\"/>"}, {ProjectCell(header, c), evaluations[c]});
         }
         xml.Line(4, {"</OBJECT>"});
     }
@@ -469,7 +506,7 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
 
     if (!xml.Ok())
         return 0;
-    *bytes = xml.Text();
+    *bytes = xml.TakeText();
     return 1;
 }
 
@@ -484,10 +521,7 @@ int CZQInterfaceData::ReadXmlBytes(std::string_view bytes)
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::ReadXmlBytes");
 
-    std::string folded;
-    folded.reserve(bytes.size());
-    for (const char ch : bytes)
-        folded += FoldByte(static_cast<unsigned char>(ch));
+    const std::string folded = FoldBytes(bytes);
 
     XmlElementTable table;
     {
@@ -496,10 +530,13 @@ int CZQInterfaceData::ReadXmlBytes(std::string_view bytes)
             return 0;
         XML_SetUserData(parser.get(), &table);
         XML_SetElementHandler(parser.get(), XmlStartElement, XmlEndElement);
-        const size_t chunk = 8192;
+        // The whole file in one call: expat scans a token again from its start whenever more input
+        // arrives, so feeding it in pieces would take time in the square of the longest token. Only
+        // a file beyond the int range of a call goes in pieces.
+        const size_t piece = size_t(1) << 30;
         size_t done = 0;
         do {
-            const size_t n = std::min(chunk, folded.size() - done);
+            const size_t n = std::min(piece, folded.size() - done);
             const bool last = done + n == folded.size();
             if (XML_Parse(parser.get(), folded.data() + done, int(n), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
                 return 0;

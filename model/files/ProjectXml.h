@@ -10,12 +10,16 @@
 // Windows-1250 to their plain letters, anything else to '_'), so all names read are ASCII.
 //
 // The writer escapes '&', '<', '>' and '"', and writes tab, line feed and carriage return as character
-// references, so that every project it saves reads back as it was; it refuses (returns 0, nothing
-// written) a text holding any other control byte, which XML cannot carry at all.
+// references, so that every project it saves reads back as it was (up to the folding). It refuses
+// (returns 0, nothing written) what the reader could not take back: a text holding any other control
+// byte, which XML cannot carry at all; an empty alternative or criterion name, which the reader
+// skips; two alternatives, two criteria or two values of one scale whose names are equal once folded,
+// which fail the read.
 #pragma once
 
 #include "core/CString.h"
 
+#include <deque>
 #include <vector>
 
 class CZQInterfaceData;
@@ -35,7 +39,8 @@ struct XmlElementRow {
 
 // The parser's record of one document: the rows in document order and the state of the callbacks.
 struct XmlElementTable {
-    std::vector<XmlElementRow> Rows;
+    // (a deque: a long file adds rows without ever moving the ones it holds)
+    std::deque<XmlElementRow> Rows;
     // The true nesting depth at the parser's position (never out of step, whatever the nesting).
     int Depth = 0;
     // Set when a start tag stood deeper than a row can hold: the read fails.

@@ -9,7 +9,6 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -32,20 +31,19 @@ public:
         Byte(unsigned(value) & 0xFF);
         Byte((unsigned(value) >> 8) & 0xFF);
     }
-    void Float(double value)
+    // Returns false, writing nothing, for a finite value beyond the float range: it would come back
+    // as an infinity, which no solve takes. Infinities and NaN are stored as they are; other values
+    // only lose precision.
+    bool Float(double value)
     {
-        // A double beyond the float range is stored as the infinity of its sign.
-        float f;
-        if (value > double(FLT_MAX))
-            f = std::numeric_limits<float>::infinity();
-        else if (value < -double(FLT_MAX))
-            f = -std::numeric_limits<float>::infinity();
-        else
-            f = float(value);
+        if (std::isfinite(value) && std::fabs(value) > double(FLT_MAX))
+            return false;
+        const float f = float(value);
         uint32_t bits;
         std::memcpy(&bits, &f, sizeof bits);
         for (int i = 0; i < 4; ++i)
             Byte((bits >> (8 * i)) & 0xFF);
+        return true;
     }
     // Returns false, writing nothing, for a text longer than its length byte can count.
     bool String(const CString& text)
@@ -60,7 +58,8 @@ public:
         }
         return true;
     }
-    const std::string& Bytes() const { return m_out; }
+    // Hands over the bytes written so far, leaving none.
+    std::string TakeBytes() { return std::move(m_out); }
 
 private:
     std::string m_out;
@@ -128,6 +127,14 @@ private:
     size_t& m_pos;
 };
 
+// A criterion name as the file keeps it.
+CString UpperText(const CString& text)
+{
+    CString upper = text;
+    upper.MakeUpper();
+    return upper;
+}
+
 CString FormatSegments(int16_t code)
 {
     CString text;
@@ -157,6 +164,10 @@ int CZQOldZekFile::WriteBytes(std::string* bytes)
     const size_t alternatives = p.EvaluationsTable.empty() ? 0 : p.EvaluationsTable.size() - 1;
     if (p.CriteriaTable.empty() || p.CriteriaTable.size() > 32767 || alternatives > 32767)
         return 0;
+    // The file keeps criterion names in upper case: two criteria that differ only in case, like two
+    // of one name, would read back as one name twice, and two alternatives of one name would too.
+    if (HasDuplicateKey(p.CriteriaTable, 1, UpperText) || HasDuplicateKey(p.AlternativesTable))
+        return 0;
     m_criteriaCount = int16_t(p.CriteriaTable.size());
     m_alternativesCount = int16_t(alternatives);
 
@@ -181,10 +192,14 @@ int CZQOldZekFile::WriteBytes(std::string* bytes)
 
     out.String(kAlternativesTag);
     out.Int16(m_alternativesCount);
-    // The header column of each criterion, in criteria order (0: none, the value is then 0).
+    // The header column of each criterion, in criteria order (0: none, the value is then 0), and the
+    // reading of its cells.
     std::vector<size_t> columns;
-    for (const ZQRow& criterion : p.CriteriaTable)
+    std::vector<ZQCriterionNumbers> numbers;
+    for (const ZQRow& criterion : p.CriteriaTable) {
         columns.push_back(EvaluationColumnOf(p.EvaluationsTable, ProjectCell(criterion, 0)));
+        numbers.emplace_back(p, ProjectCell(criterion, 0));
+    }
     for (size_t r = 1; r <= alternatives; ++r) {
         const ZQRow& row = p.EvaluationsTable[r];
         m_name = ProjectCell(row, 0);
@@ -194,12 +209,13 @@ int CZQOldZekFile::WriteBytes(std::string* bytes)
         out.Int16(m_valueCount);
         for (size_t k = 0; k < columns.size(); ++k) {
             const CString& cell = columns[k] != 0 ? ProjectCell(row, columns[k]) : CString();
-            out.Float(p.EvaluationNumber(ProjectCell(p.CriteriaTable[k], 0), cell));
+            if (!out.Float(numbers[k].Number(cell)))
+                return 0;
         }
     }
     out.String(kEndTag);
 
-    *bytes = out.Bytes();
+    *bytes = out.TakeBytes();
     return 1;
 }
 

@@ -19,13 +19,7 @@ double CZQInterfaceData::GetEvaluationValue(CString alternative, CString criteri
 
 double CZQInterfaceData::EvaluationNumber(CString criterion, const CString& cell) const
 {
-    if (GetCriterionKind(criterion) != ZQ_KIND_ORDINAL)
-        return AfxAtof(cell);
-    for (const ZQRow& row : ScaleValuesTable) {
-        if (ProjectCell(row, 0) == criterion && ProjectCell(row, 1) == cell)
-            return AfxAtof(ProjectCell(row, 2));
-    }
-    return 0.0;
+    return ZQCriterionNumbers(*this, criterion).Number(cell);
 }
 
 int CZQInterfaceData::PrepareSolver()

@@ -1,3 +1,8 @@
+// the standard headers before windows.h, which defines min and max as macros
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
 #include "AppTestSupport.h"
 
 #include "app/ZQSplashWnd.h"
@@ -91,13 +96,13 @@ std::string SettingString(const char* name)
     return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(value) : "<missing>";
 }
 
-void AppFixture::SetUp()
+void BeginAppTest()
 {
     RemoveAppSettings();
     CZQSplashWnd::EnableSplashScreen(FALSE);
 }
 
-void AppFixture::TearDown()
+void EndAppTest(CWinApp& app)
 {
     if (app.m_pMainWnd != nullptr && app.m_pMainWnd->m_hWnd != nullptr)
         app.m_pMainWnd->DestroyWindow();
@@ -105,6 +110,69 @@ void AppFixture::TearDown()
     PumpWaitingMessages();
     RemoveAppSettings();
     CZQSplashWnd::EnableSplashScreen(TRUE);
+}
+
+void CPanesApp::ResetProject()
+{
+    CZQApp::ResetProject();
+    tree.clear();
+}
+
+void CPanesApp::AddSelectedToRank(int rank)
+{
+    if (tree.size() < size_t(rank))
+        tree.resize(size_t(rank));
+    for (const Item& item : alternatives) {
+        if (item.selected)
+            tree[size_t(rank) - 1].Alternatives.push_back(item.name);
+    }
+    m_Project.CredibilityList.clear();
+    m_Project.CredibilityDefined = 0;
+    SetModified(1);
+}
+
+AppFolder::AppFolder()
+{
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    m_path = std::string(temp) + "ondrix_app_" + std::to_string(::GetCurrentProcessId());
+    ::CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+AppFolder::~AppFolder()
+{
+    WIN32_FIND_DATAA found;
+    const HANDLE hFind = ::FindFirstFileA(Path("*").c_str(), &found);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                ::DeleteFileA(Path(found.cFileName).c_str());
+        } while (::FindNextFileA(hFind, &found));
+        ::FindClose(hFind);
+    }
+    ::RemoveDirectoryA(m_path.c_str());
+}
+
+void AppFolder::Copy(const std::string& relative, const std::string& name) const
+{
+    const char* root = std::getenv("ONDRIX_TEST_DATA");
+    ASSERT_NE(root, nullptr) << "ONDRIX_TEST_DATA is not set";
+    std::ifstream in(std::string(root) + "/" + relative, std::ios::binary);
+    ASSERT_TRUE(in.good()) << relative;
+    CString host;
+    ASSERT_TRUE(AfxGetHostPath(Path(name).c_str(), host));
+    std::ofstream(host.GetString(), std::ios::binary) << in.rdbuf();
+}
+
+std::string AppFolder::Read(const std::string& name) const
+{
+    CString host;
+    if (!AfxGetHostPath(Path(name).c_str(), host))
+        return "<none>";
+    std::ifstream in(host.GetString(), std::ios::binary);
+    if (!in.good())
+        return "<none>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 CRect WindowRect(HWND hWnd)

@@ -121,12 +121,17 @@ TEST_F(Startup, ClosingTheMainWindowWhileMaximisedStoresItsRestoredRectangle)
     EXPECT_EQ(SettingInt("height"), 450);
 }
 
-TEST_F(Startup, AFileOnTheCommandLineDoesNotEndTheStart)
+TEST_F(Startup, AFileOnTheCommandLineThatCannotBeReadDoesNotEndTheStart)
 {
+    CFakeServices fake;
+    fake.ExpectMessageBox(IDOK, "Can't read file!");
     SetCommandLine("\"C:\\projects\\cars.zex\"");
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.GetOpenDocumentCount(), 0);
     EXPECT_STREQ(app.m_strFilePath, "untitled");
+    char title[64] = {};
+    ::GetWindowTextA(app.m_pMainWnd->m_hWnd, title, sizeof title);
+    EXPECT_STREQ(title, "Ondrix - [untitled]");
 }
 
 TEST_F(Startup, AnAutomationStartShowsNoSplash)
@@ -172,6 +177,7 @@ TEST_F(Startup, WithoutThePolishLibraryTheProgramsResourcesStayAndNothingIsRepor
     EXPECT_EQ(AfxGetResourceHandle(), hBefore);
     EXPECT_STREQ(app.LoadText(ZQText::Gain), "Gain");
     EXPECT_STREQ(app.LoadText(ZQText::IncorrectInputData), "Error! Incorrect input data!");
+    EXPECT_STREQ(app.LoadText(ZQText::CantWriteFile), "Can't write file!");
 }
 
 // An application whose main frame cannot be loaded.

@@ -3,6 +3,7 @@
 #include "core/CException.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -30,10 +31,10 @@ const char* DocumentName(ZQDocument which)
 template <class Items>
 size_t SortedPosition(const Items& items, const CString& text)
 {
-    size_t pos = 0;
-    while (pos < items.size() && items[pos].text.CompareNoCase(text) <= 0)
-        ++pos;
-    return pos;
+    const auto after = std::upper_bound(items.begin(), items.end(), text, [](const CString& t, const auto& item) {
+        return t.CompareNoCase(item.text) < 0;
+    });
+    return size_t(after - items.begin());
 }
 
 // True when a recorded call is a render of a dot text.
@@ -257,11 +258,9 @@ void FakeShell::AddSelectedToRank(int rank)
             names.erase(std::remove(names.begin(), names.end(), name), names.end());
         }
     }
-    StoreReferenceRanking();
-    for (const CString& name : selected) {
+    for (const CString& name : selected)
         referenceTree[size_t(rank) - 1].Alternatives.push_back(name);
-        StoreReferenceRanking();
-    }
+    StoreReferenceRanking();
 }
 
 std::vector<CZQRankNode> FakeShell::GetReferenceTree()
@@ -347,6 +346,9 @@ CString FakeShell::LoadText(ZQText which)
     case ZQText::IncorrectInputData:
         Record("?LoadText(IncorrectInputData)");
         return "Error! Incorrect input data!";
+    case ZQText::CantWriteFile:
+        Record("?LoadText(CantWriteFile)");
+        return "Can't write file!";
     }
     return CString();
 }
@@ -377,27 +379,24 @@ int FakeShell::RenderDotToGif(const CString& dot, const CString& path)
 
 void FakeShell::StoreReferenceRanking()
 {
+    // The rank of each name in the tree (the last node that holds it), so that one pass over the
+    // table and the list sets them all.
+    std::map<std::string, int> ranks;
+    for (size_t m = 0; m < referenceTree.size(); ++m) {
+        for (const CString& name : referenceTree[m].Alternatives)
+            ranks[Str(name)] = int(m + 1);
+    }
     if (project != nullptr) {
         for (ZQRow& row : project->AlternativesTable) {
-            if (row.size() > 2)
+            if (row.size() <= 2)
+                continue;
+            auto found = ranks.find(Str(row[0]));
+            if (found != ranks.end())
+                row[2].Format("%d", found->second);
+            else
                 row[2].Empty();
         }
-        for (size_t m = 0; m < referenceTree.size(); ++m) {
-            CString rankText;
-            rankText.Format("%d", int(m + 1));
-            for (const CString& name : referenceTree[m].Alternatives) {
-                for (ZQRow& row : project->AlternativesTable) {
-                    if (row.size() > 2 && row[0] == name)
-                        row[2] = rankText;
-                }
-            }
-        }
     }
-    for (ListItem& item : alternativeItems) {
-        bool ranked = false;
-        for (const CZQRankNode& node : referenceTree)
-            ranked = ranked || std::find(node.Alternatives.begin(), node.Alternatives.end(), item.text) !=
-                                   node.Alternatives.end();
-        item.image = ranked ? 3 : 0;
-    }
+    for (ListItem& item : alternativeItems)
+        item.image = ranks.count(Str(item.text)) != 0 ? 3 : 0;
 }

@@ -112,4 +112,34 @@ TEST_F(RefillPanesTest, RefillReplacesTheListItemsAndCreatesEmptyRanksOnTheWay)
     EXPECT_EQ(Text(project.AlternativesTable), (TextTable{{"zulu", "", "2"}}));
 }
 
+// Every list item meets every alternatives row of its name, so two alternatives of one name (which
+// the CSV file can hold) are both placed, each by its own rank.
+TEST(RefillPanes, EachItemMeetsEveryRowOfItsName)
+{
+    CZQInterfaceData project;
+    FakeShell shell(&project);
+    project.AddCriterion("g", "", ZQ_KIND_GAIN, 2);
+    for (const char* rank : {"2", "", "1"}) {
+        project.AddAlternative("twin");
+        project.AlternativesTable.back()[2] = rank;
+    }
+    shell.ClearCalls();
+
+    project.RefillPanes();
+
+    Names expected;
+    for (const char* item : {"0", "1", "2"}) {
+        for (const char* rank : {"2", "", "1"}) {
+            expected.push_back(std::string("SetAlternativeItemSelected(") + item + ", 1)");
+            if (*rank != '\0')
+                expected.push_back(std::string("AddSelectedToRank(") + rank + ")");
+            expected.push_back(std::string("SetAlternativeItemSelected(") + item + ", 0)");
+        }
+    }
+    const Names actions = shell.Actions();
+    ASSERT_GE(actions.size(), expected.size());
+    EXPECT_EQ(Names(actions.end() - std::ptrdiff_t(expected.size()), actions.end()), expected);
+    EXPECT_EQ(Text(project.AlternativesTable), (TextTable{{"twin", "", "2"}, {"twin", "", ""}, {"twin", "", "1"}}));
+}
+
 } // namespace

@@ -21,10 +21,20 @@ CMemFile::~CMemFile()
     FreeOwned();
 }
 
+uint8_t* CMemFile::Realloc(uint8_t* lpMem, size_t nBytes)
+{
+    return static_cast<uint8_t*>(std::realloc(lpMem, nBytes));
+}
+
+void CMemFile::Free(uint8_t* lpMem)
+{
+    std::free(lpMem);
+}
+
 void CMemFile::FreeOwned()
 {
-    if (m_bAutoDelete)
-        std::free(m_lpBuffer);
+    if (m_bAutoDelete && m_lpBuffer != nullptr)
+        Free(m_lpBuffer);
     m_lpBuffer = nullptr;
     m_nBufferSize = m_nFileSize = m_nPosition = 0;
     m_bAutoDelete = true;
@@ -45,13 +55,29 @@ void CMemFile::Attach(uint8_t* lpBuffer, uint32_t nBufferSize, uint32_t nGrowByt
     m_bAutoDelete = false;
 }
 
-uint8_t* CMemFile::Detach()
+void CMemFile::AttachOwned(uint8_t* lpBlock, size_t nBlockSize, size_t nFileSize, size_t nGrowBytes)
+{
+    FreeOwned();
+    m_lpBuffer = lpBlock;
+    m_nBufferSize = nBlockSize;
+    m_nFileSize = nFileSize;
+    m_nPosition = 0;
+    m_nGrowBytes = nGrowBytes;
+    m_bAutoDelete = true;
+}
+
+uint8_t* CMemFile::DetachBlock()
 {
     uint8_t* p = m_lpBuffer;
     m_lpBuffer = nullptr;
     m_bAutoDelete = false;
     FreeOwned();
     return p;
+}
+
+uint8_t* CMemFile::Detach()
+{
+    return DetachBlock();
 }
 
 void CMemFile::GrowFile(size_t nNewSize)
@@ -65,10 +91,10 @@ void CMemFile::GrowFile(size_t nNewSize)
         size = m_nBufferSize + m_nBufferSize / 2;
     if (size < nNewSize)
         size = (nNewSize + m_nGrowBytes - 1) / m_nGrowBytes * m_nGrowBytes;
-    void* p = std::realloc(m_lpBuffer, size);
+    uint8_t* p = Realloc(m_lpBuffer, size);
     if (p == nullptr)
         AfxThrowMemoryException();
-    m_lpBuffer = static_cast<uint8_t*>(p);
+    m_lpBuffer = p;
     m_nBufferSize = size;
 }
 

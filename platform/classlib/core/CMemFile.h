@@ -9,6 +9,9 @@
 //   stays the caller's: it is never freed by the file; when the grow size is not 0 the file may
 //   reallocate it (so it must come from malloc), and Detach tells where it went.
 // - The handle and path are empty; Flush does nothing.
+// - A derived file keeps its block elsewhere by overriding Realloc and Free (CSharedFile uses a movable
+//   global block); it frees its block in its own destructor, since the base's destructor no longer
+//   reaches the override.
 #pragma once
 
 #include "core/CFile.h"
@@ -47,10 +50,23 @@ public:
     CString GetFilePath() const override;
     bool IsOpen() const override;
 
+protected:
+    // Resizes lpMem (null: a new block) to nBytes, keeping its contents; null when memory runs out.
+    virtual uint8_t* Realloc(uint8_t* lpMem, size_t nBytes);
+    // Frees a block that Realloc made.
+    virtual void Free(uint8_t* lpMem);
+    // Makes lpBlock (from Realloc, owned by the file from now on) the file's memory: nBlockSize bytes
+    // of which the first nFileSize are the contents; the file grows in steps of nGrowBytes (0: it
+    // cannot grow). The previous contents are dropped first.
+    void AttachOwned(uint8_t* lpBlock, size_t nBlockSize, size_t nFileSize, size_t nGrowBytes);
+    // Gives the block up without freeing it (the file is left empty). Returns it.
+    uint8_t* DetachBlock();
+    // Frees memory the file owns and leaves it empty.
+    void FreeOwned();
+
 private:
     // Makes the block at least nNewSize bytes (CMemoryException* when it cannot).
     void GrowFile(size_t nNewSize);
-    void FreeOwned();
 
     uint8_t* m_lpBuffer = nullptr;
     size_t m_nBufferSize = 0;

@@ -78,6 +78,11 @@ bool CSafeFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileExcepti
     }
     if (exists && S_ISDIR(st.st_mode))
         return fail(CFileException::accessDenied, EISDIR);
+    // Renaming over a file needs only a writable folder: a file the user may not write, or one that
+    // nobody may write (a read-only file, which not even the administrator overwrites on Windows),
+    // is refused here, before anything is created.
+    if (exists && ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target, W_OK, AT_EACCESS) != 0))
+        return fail(CFileException::accessDenied, EACCES);
 
     const CString folder = FolderOf(target);
     CString base = target.Mid(target.ReverseFind('/') + 1);

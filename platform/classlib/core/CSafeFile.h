@@ -11,7 +11,9 @@
 //   file.Commit();                   // throws CFileException* when the save cannot be completed
 //
 // The new file gets the old file's permission bits (or the usual ones for a new file); when the
-// target is a symbolic link the file it points to is replaced.
+// target is a symbolic link the file it points to is replaced. An existing target that may not be
+// written is not replaced: one without any write permission bit (read-only, whoever saves) or one
+// the saving user may not write fails Open with accessDenied, as a read-only file does on Windows.
 #pragma once
 
 #include "core/CStdioFile.h"
@@ -28,7 +30,8 @@ public:
     // Starts a save of lpszFileName: creates the temporary file beside it. nOpenFlags must hold
     // modeCreate and modeWrite or modeReadWrite, and not modeNoTruncate (CInvalidArgException*
     // otherwise). Returns false with *pError (when given) filled when the temporary file cannot be
-    // made (for example badPath when the folder does not exist, accessDenied when it is read-only).
+    // made (for example badPath when the folder does not exist, accessDenied when it is read-only)
+    // or when the existing target may not be written (accessDenied); nothing is created then.
     bool Open(const char* lpszFileName, uint32_t nOpenFlags = modeCreate | modeWrite,
               CFileException* pError = nullptr) override;
 

@@ -92,6 +92,17 @@
 #define AFX_IDW_HSCROLL_FIRST    0xEA00
 #define AFX_IDW_VSCROLL_FIRST    0xEA10
 #define AFX_IDW_SIZE_BOX         0xEA20
+#define AFX_IDW_PANE_SAVE        0xEA21 /* the frame's pane while a print preview takes its place */
+#define AFX_IDW_PREVIEW_BAR      0xE805 /* the print preview's bar */
+
+/* The print preview's bar */
+#define AFX_ID_PREVIEW_CLOSE   0xE300
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301 /* one page / two pages */
+#define AFX_ID_PREVIEW_NEXT    0xE302
+#define AFX_ID_PREVIEW_PREV    0xE303
+#define AFX_ID_PREVIEW_PRINT   0xE304
+#define AFX_ID_PREVIEW_ZOOMIN  0xE305
+#define AFX_ID_PREVIEW_ZOOMOUT 0xE306
 
 /* Standard buttons of dialogs */
 #ifndef IDOK
@@ -117,6 +128,8 @@
 #define AFX_IDP_PARSE_UINT        0xF116
 #define AFX_IDP_PATH_TOO_LONG     0xF117 /* %1: the most characters a path may have */
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
+#define AFX_IDP_FAILED_TO_CREATE_DC 0xF106 /* no device context for the printer */
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF107
 #define AFX_IDP_INTERNAL_FAILURE  0xF108
 #define AFX_IDP_COMMAND_FAILURE   0xF109
 

@@ -104,6 +104,8 @@ CString AfxLoadLibraryString(UINT nID)
     case AFX_IDS_UNTITLED: return "Untitled";
     case AFX_IDS_HIDE: return "&Hide";
     case AFX_IDP_FAILED_TO_CREATE_DOC: return "Failed to create empty document.";
+    case AFX_IDP_FAILED_TO_CREATE_DC: return "The printer could not be opened. Choose a printer with Print Setup.";
+    case AFX_IDP_FAILED_TO_START_PRINT: return "The printer could not start the document.";
     case AFX_IDP_NO_ERROR_AVAILABLE: return "No error message is available.";
     case AFX_IDP_INTERNAL_FAILURE: return "An unexpected error occurred.";
     case AFX_IDP_COMMAND_FAILURE: return "Command failed.";

@@ -566,6 +566,8 @@ void CFrameWnd::OnClose()
         return;
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == this) {
+        if (!pApp->SaveAllModified())
+            return;
         pApp->CloseAllDocuments(FALSE);
         // closing the documents may have destroyed this frame (it showed one of them)
         if (pApp->m_pMainWnd != this)

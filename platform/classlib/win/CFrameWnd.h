@@ -40,6 +40,9 @@
 // Title: with FWS_ADDTOTITLE, OnUpdateFrameTitle makes the caption "<title> - <document title>" for
 // the active document (the title alone without one).
 //
+// Closing (WM_CLOSE): the main window first asks the application (CWinApp::SaveAllModified; FALSE
+// keeps it open), then closes every document and goes.
+//
 // Top-level frames pass WM_SYSCOLORCHANGE and WM_SETTINGCHANGE on to all their descendants.
 //
 // Docking (win/CDockBar.h, win/CMiniFrameWnd.h, win/CDockContext.h). EnableDocking gives the frame

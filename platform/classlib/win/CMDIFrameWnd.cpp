@@ -92,6 +92,17 @@ void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
 
 void CMDIFrameWnd::OnDestroy()
 {
+    // MDI children still open go first, through their client: Wine's MDI client frees its list of
+    // children when it is destroyed, and a child destroyed after it would read that freed list.
+    if (m_hWndMDIClient != nullptr) {
+        std::vector<HWND> children;
+        for (HWND hWnd = ::GetWindow(m_hWndMDIClient, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+            children.push_back(hWnd);
+        for (HWND hWnd : children) {
+            if (::IsWindow(hWnd) && ::GetParent(hWnd) == m_hWndMDIClient)
+                ::SendMessageA(m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hWnd), 0);
+        }
+    }
     CFrameWnd::OnDestroy();
     // the children go after this; they must not put menus on a frame that is going
     m_hWndMDIClient = nullptr;

@@ -39,6 +39,15 @@ public:
     HDC CreatePrinterDC();
     // The printer's name from m_pd.hDevNames (empty without one).
     CString GetDeviceName() const;
+    // What the user chose: the page range (nFromPage, nToPage), all pages (neither a range nor the
+    // selection), the selection (PD_SELECTION), a page range (PD_PAGENUMS), printing to a file
+    // (PD_PRINTTOFILE).
+    UINT GetFromPage() const { return m_pd.nFromPage; }
+    UINT GetToPage() const { return m_pd.nToPage; }
+    BOOL PrintAll() const { return (m_pd.Flags & (PD_SELECTION | PD_PAGENUMS)) == 0; }
+    BOOL PrintSelection() const { return (m_pd.Flags & PD_SELECTION) != 0; }
+    BOOL PrintRange() const { return (m_pd.Flags & PD_PAGENUMS) != 0; }
+    BOOL PrintToFile() const { return (m_pd.Flags & PD_PRINTTOFILE) != 0; }
 
     PRINTDLGA m_pd;
 };

@@ -583,6 +583,11 @@ void CWinApp::CloseAllDocuments(BOOL bEndSession)
         m_pDocManager->CloseAllDocuments(bEndSession);
 }
 
+BOOL CWinApp::SaveAllModified()
+{
+    return TRUE;
+}
+
 void CWinApp::OnFileNew()
 {
     if (m_pDocManager != nullptr)

@@ -32,7 +32,7 @@
 // Documents: AddDocTemplate hands templates to the document manager (made on first use, deleted with
 // the application, templates included). ID_FILE_NEW (57600) runs OnFileNew: a new document of the
 // first template with a file-new name, nothing without one. CloseAllDocuments closes every
-// document, asking nothing; the main frame does it when it closes.
+// document, asking nothing; the main frame does it when it closes, once SaveAllModified let it.
 //
 // The application's printer: m_hDevMode and m_hDevNames (movable global memory, DEVMODE and DEVNAMES;
 // see CPrintDialog.h) belong to the application, which frees them at its end; both are null until a
@@ -149,6 +149,10 @@ public:
     int GetOpenDocumentCount() const;
     // Closes every document of every template without asking (bEndSession: the program ends).
     virtual void CloseAllDocuments(BOOL bEndSession);
+    // Asked before the main window closes (its WM_CLOSE, so File Exit too): TRUE lets it close, FALSE
+    // keeps the program running with nothing changed. The base asks nothing and answers TRUE; a program
+    // whose data lives outside the documents asks its own save question here.
+    virtual BOOL SaveAllModified();
 
     // Command line
     // Parses m_lpCmdLine (the program's arguments) into rCmdInfo with its ParseParam.

@@ -514,6 +514,11 @@ LRESULT CWnd::Default()
     return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
+const MSG* CWnd::GetCurrentMessage()
+{
+    return &AfxWndInternals::Get().current;
+}
+
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = 0;

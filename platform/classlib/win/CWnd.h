@@ -170,6 +170,9 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // DefWindowProc with the message now being handled by this window.
     LRESULT Default();
+    // The message the innermost window procedure of the library is handling (all zero outside one):
+    // handlers shared by several commands read the command's id from it.
+    static const MSG* GetCurrentMessage();
     // WM_COMMAND: reflects a control notification to the control, then OnCmdMsg. TRUE when handled.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     // WM_NOTIFY: reflects to the control, then OnCmdMsg, then the tooltip text default. TRUE when

@@ -245,6 +245,32 @@ BOOL CWnd::IsChild(const CWnd* pWnd) const
     return pWnd != nullptr && ::IsChild(m_hWnd, pWnd->m_hWnd);
 }
 
+namespace {
+
+struct OwnedPopupSearch {
+    HWND hWndOwner;
+    HWND hWndFound;
+};
+
+BOOL CALLBACK FindOwnedPopupProc(HWND hWnd, LPARAM lParam)
+{
+    OwnedPopupSearch* pSearch = reinterpret_cast<OwnedPopupSearch*>(lParam);
+    if (::GetWindow(hWnd, GW_OWNER) != pSearch->hWndOwner || !::IsWindowVisible(hWnd) || !::IsWindowEnabled(hWnd))
+        return TRUE;
+    pSearch->hWndFound = hWnd;
+    return FALSE;
+}
+
+// The first visible, enabled top-level window owned by hWndOwner (in Z order), null when there is none.
+HWND FindEnabledOwnedPopup(HWND hWndOwner)
+{
+    OwnedPopupSearch search = {hWndOwner, nullptr};
+    ::EnumWindows(&FindOwnedPopupProc, reinterpret_cast<LPARAM>(&search));
+    return search.hWndFound;
+}
+
+} // namespace
+
 CWnd* CWnd::GetSafeOwner(CWnd* pParentWnd, HWND* pWndTop)
 {
     HWND hWnd = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
@@ -256,8 +282,18 @@ CWnd* CWnd::GetSafeOwner(CWnd* pParentWnd, HWND* pWndTop)
         hWnd = ::GetParent(hWnd);
     // without a parent: a dialog or message box already shown over the main window owns the next one,
     // so that it stays modal to it (its owner would otherwise be enabled again when the box closes)
-    if (hWnd != nullptr && pParentWnd == nullptr)
+    if (hWnd != nullptr && pParentWnd == nullptr) {
         hWnd = ::GetLastActivePopup(hWnd);
+        // The last active popup follows activation, which another program on the same display can
+        // take away before the dialog was ever active: a disabled window is not the one the user works
+        // in, so go on to the enabled window it owns (the modal dialog that disabled it).
+        while (hWnd != nullptr && !::IsWindowEnabled(hWnd)) {
+            const HWND hWndOwned = FindEnabledOwnedPopup(hWnd);
+            if (hWndOwned == nullptr)
+                break;
+            hWnd = hWndOwned;
+        }
+    }
     if (pWndTop != nullptr)
         *pWndTop = hWnd;
     return FromHandle(hWnd);

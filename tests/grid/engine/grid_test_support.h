@@ -2,6 +2,7 @@
 // holds, and switching a library setting for the life of an object.
 #pragma once
 
+#include "grid/engine/GXControlFactory.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXDocSerializeImp.h"
 #include "grid/engine/GXParamCopyImp.h"
@@ -12,15 +13,10 @@
 #include "grid/engine/GXStyleCompareImp.h"
 #include "grid/engine/GXStyleSerializeImp.h"
 
-// Installs every module of the engine (as the library's start-up does; a second call adds nothing).
+// Installs every module of the engine, as the library's start-up does (a second call adds nothing).
 inline void InstallGridModules()
 {
-    InstallGlobalStyleCompareSubsetImp();
-    InstallGlobalStyleSerializeImp();
-    InstallGlobalSerializeQW5CompatibleImp();
-    InstallGlobalGridProfileImp();
-    InstallGlobalGridDocSerializeImp();
-    InstallGlobalGridParamCopyOperatorImp();
+    CGXControlFactory().InitializeApplicationComponents();
 }
 
 // The Value stored at a cell (kind 0) or base style (kind -1); "-" when nothing is stored there.
@@ -32,18 +28,26 @@ inline CString StoredValue(const CGXData& data, ROWCOL nRow, ROWCOL nCol, int nK
     return style.GetValueRef();
 }
 
-// Sets a module pointer of the library state to null for as long as this object lives.
+// Sets a module pointer of the library state (or of a grid) to pModule for as long as this object
+// lives.
 template <class T>
-class WithoutModule {
+class WithModule {
 public:
-    explicit WithoutModule(T*& rpModule) : m_rpModule(rpModule), m_pSaved(rpModule) { rpModule = nullptr; }
-    ~WithoutModule() { m_rpModule = m_pSaved; }
-    WithoutModule(const WithoutModule&) = delete;
-    WithoutModule& operator=(const WithoutModule&) = delete;
+    WithModule(T*& rpModule, T* pModule) : m_rpModule(rpModule), m_pSaved(rpModule) { rpModule = pModule; }
+    ~WithModule() { m_rpModule = m_pSaved; }
+    WithModule(const WithModule&) = delete;
+    WithModule& operator=(const WithModule&) = delete;
 
 private:
     T*& m_rpModule;
     T* m_pSaved;
+};
+
+// Sets a module pointer to null for as long as this object lives.
+template <class T>
+class WithoutModule : public WithModule<T> {
+public:
+    explicit WithoutModule(T*& rpModule) : WithModule<T>(rpModule, nullptr) {}
 };
 
 // Switches the library's number recognition for as long as this object lives, so that a failed

@@ -1,7 +1,8 @@
-// The cell store: hashing, stored constants and their values, escape sequences, placeholders, copies,
-// refused positions, the used area and the occupancy arrays.
+// The cell store: hashing, stored constants, formulas and their values, escape sequences,
+// placeholders, copies, refused positions, the used area and the occupancy arrays.
 #include "EngineFixture.h"
 
+#include "grid/formula/GXRangeNames.h"
 #include "grid/formula/GXTextEscapes.h"
 
 #include <string>
@@ -63,6 +64,59 @@ TEST_F(CellStore, StoringOverACellKeepsItsStyle)
 
     EngineRemoveCell(m_h, pNumber);
     EXPECT_EQ(TestStyle::s_nLive, 0) << "removing a cell deletes its style";
+}
+
+TEST_F(CellStore, StoringFormulas)
+{
+    EngineStoreText(m_h, 1, 1, "old")->pStyle = new TestStyle(3);
+    EngineDefineName(m_h, "Total", EngineMakeReference(5, 2, 5, 2, CellRangeRef::kSingleCell));
+    Sheet().nGeneration = 4;
+    const struct {
+        const char* pszText;
+        uint32_t nType;
+        int32_t nPool;
+        uint32_t nValueKind;  // a constant formula is computed at once, a formula cell is not
+    } cases[] = {
+        {"=5", kCellNumber, kGeneralPool, kValueNumber},
+        {"=0x5", kCellConstFormula, kGeneralPool, kValueNumber},
+        {"=5;1", kCellConstFormula, kGeneralPool, kValueNumber},
+        {"=5//note", kCellConstFormula, kGeneralPool, kValueNumber},
+        {"=1+2", kCellConstFormula, kGeneralPool, kValueNumber},
+        {"=1/0", kCellConstFormula, kGeneralPool, kValueError},
+        {"=A1", kCellFormula, kFormulaPool, kValueEmpty},
+        {"=A1:B2", kCellFormula, kFormulaPool, kValueEmpty},
+        {"=Total", kCellFormula, kFormulaPool, kValueEmpty},
+        {"=#{1}", kCellFormula, kFormulaPool, kValueEmpty},
+        {"=5\\A1", kCellFormula, kFormulaPool, kValueEmpty},
+    };
+    for (const auto& c : cases) {
+        EngineCell* pCell = EngineStoreFormula(m_h, 1, 1, c.pszText);
+        ASSERT_NE(pCell, nullptr) << c.pszText;
+        EXPECT_EQ(EngineFindCell(m_h, 1, 1), pCell);
+        EXPECT_EQ(pCell->Type(), c.nType) << c.pszText;
+        EXPECT_EQ(EngineCellPool(pCell), &Sheet().pools[c.nPool]) << c.pszText;
+        EXPECT_EQ(pCell->ValueKind(), c.nValueKind) << c.pszText;
+        EXPECT_EQ(pCell->pFormula != nullptr, c.nType != kCellNumber) << c.pszText;
+        ASSERT_NE(pCell->pStyle, nullptr);
+        EXPECT_EQ(static_cast<TestStyle*>(pCell->pStyle)->m_nId, 3);
+    }
+    EXPECT_EQ(EngineFindCell(m_h, 1, 1)->nGeneration, 4u);
+    EXPECT_EQ(EngineStoreFormula(m_h, 1, 1, "=1+2")->value.dNumber, 3);
+
+    // a text that does not parse, or a position off the sheet, leaves everything as it was
+    EngineCell* pKept = EngineFindCell(m_h, 1, 1);
+    EXPECT_EQ(EngineStoreFormula(m_h, 1, 1, "=1+"), nullptr);
+    EXPECT_TRUE(EngineState().m_bParseFailed);
+    EXPECT_EQ(EngineFindCell(m_h, 1, 1), pKept);
+    EXPECT_EQ(EngineStoreFormula(m_h, 0, 1, "=1"), nullptr);
+
+    // with a value given the cell takes it instead of being computed
+    const EngineTypedValue archived = {kValueLongText, 0, "kept from the archive", 0};
+    EngineCell* pGiven = EngineStoreFormula(m_h, 2, 1, "=1+2", &archived);
+    EXPECT_STREQ(EngineCellText(pGiven), "kept from the archive");
+    EXPECT_EQ(pGiven->nFlags & (kCellEvaluated | kCellChanged), kCellEvaluated | kCellChanged);
+    const EngineTypedValue error = {kValueError, 0, nullptr, 70};
+    EXPECT_EQ(EngineStoreFormula(m_h, 3, 1, "=A1", &error)->value.error.nCode, 70);
 }
 
 TEST_F(CellStore, TextsInlineOrOnTheHeap)

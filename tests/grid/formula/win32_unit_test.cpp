@@ -10,9 +10,15 @@
 #include "grid/formula/GXEngineMemory.h"
 #include "grid/formula/GXEngineSheet.h"
 #include "grid/formula/GXEngineState.h"
+#include "grid/formula/GXEvalValue.h"
 #include "grid/formula/GXFormulaErrors.h"
+#include "grid/formula/GXFormulaEvaluator.h"
+#include "grid/formula/GXFormulaFunctions.h"
+#include "grid/formula/GXFormulaParser.h"
+#include "grid/formula/GXFormulaPrinter.h"
 #include "grid/formula/GXFormulaScanner.h"
 #include "grid/formula/GXRangeNames.h"
+#include "grid/formula/GXRecalculation.h"
 #include "grid/formula/GXTextEscapes.h"
 
 TEST(FormulaEngineInWin32Unit, CellsNamesAndTokens)
@@ -32,6 +38,14 @@ TEST(FormulaEngineInWin32Unit, CellsNamesAndTokens)
     EXPECT_EQ(ScanNextToken().nType, kTokCellName);
     EXPECT_EQ(ScanNextToken().nType, kTokRange);
     EXPECT_EQ(ScanNextToken().nPosition, 4);
+
+    EngineStoreNumber(h, 1, 0, 20);
+    EngineCell* pSum = EngineStoreFormula(h, 1, 1, "=(A1*2)&0xFF;A1>1//note");
+    ASSERT_NE(pSum, nullptr);
+    EXPECT_STREQ(EnginePrintFormula(pSum->pFormula), "=(A1*2)&0xFF;A1>1//note");
+    EngineSetOption(h, kOptionRecalcMethod, 1);
+    EngineRecalculate(h);
+    EXPECT_EQ(pSum->value.dNumber, 40);
 
     EngineResetProcessState();
     EXPECT_EQ(EngineTrackedBlockCount(), 0);

@@ -2,6 +2,7 @@
 // makes of small files, the bad files, and the writer's escaping and settings.
 #include "FakeShell.h"
 #include "FileTestSupport.h"
+#include "GeneratedProblem.h"
 #include "TableText.h"
 
 #include "model/files/ProjectXml.h"
@@ -234,6 +235,77 @@ TEST_F(XmlFileTest, TextThatXmlCannotCarryRefusesTheSave)
     EXPECT_EQ(ReadFileBytes(path), "previous");
     EXPECT_EQ(shell.modified, 1);
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"old.zex"});
+}
+
+// A scale value that the reader would meet twice (the same text, or texts equal once folded) refuses
+// the save; scale rows of no ordinal criterion are not written and refuse nothing.
+TEST_F(XmlFileTest, ScaleValuesTheReaderWouldMeetTwiceRefuseTheSave)
+{
+    const struct {
+        const char* what;
+        const char* criterion;
+        const char* value;
+        int expected;
+    } cases[] = {
+        {"the same value twice", "size", "big", 0},
+        {"values equal once folded (0xB9 reads 'a')", "size", "sm\xB9ll", 0},
+        {"a value of a criterion that is gone", "gone", "x", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CZQInterfaceData p;
+        FakeShell s(&p);
+        BuildSizeAndWeightProject(p);
+        p.AddScaleValue(c.criterion, c.value, 3);
+        p.AddScaleValue("gone", "x", 1);
+        std::string bytes = "untouched";
+        EXPECT_EQ(p.WriteXmlBytes(&bytes), c.expected);
+        if (c.expected == 0) {
+            EXPECT_EQ(bytes, "untouched");
+        }
+    }
+}
+
+// Files far beyond what the reader once took in one piece read back to the project that was written
+// (how long they take is the file benchmark's to show).
+TEST(XmlLargeFiles, OneAttributeOf16MegabytesReadsBack)
+{
+    CZQInterfaceData project;
+    FakeShell shell(&project);
+    BuildSizeAndWeightProject(project);
+    std::string huge(size_t(16) << 20, 'x');
+    for (size_t i = 0; i < huge.size(); i += 4096)
+        huge[i] = '&';  // escaped, so the token holds references too
+    project.AlternativesTable[1][1] = CString(huge.data(), int(huge.size()));
+    std::string bytes;
+    ASSERT_EQ(project.WriteXmlBytes(&bytes), 1);
+
+    CZQInterfaceData copy;
+    FakeShell copyShell(&copy);
+    ASSERT_EQ(copy.ReadXmlBytes(bytes), 1);
+    ASSERT_EQ(copy.AlternativesTable.size(), 2u);
+    EXPECT_TRUE(copy.AlternativesTable[1][1] == project.AlternativesTable[1][1]);
+    EXPECT_EQ(Text(copy.EvaluationsTable), Text(project.EvaluationsTable));
+}
+
+TEST(XmlLargeFiles, SeventyFiveThousandAlternativesReadBack)
+{
+    CZQInterfaceData project;
+    FakeShell shell(&project);
+    GenerateLargeProject(project, 75000, 1, 4, 75);
+    std::string bytes;
+    ASSERT_EQ(project.WriteXmlBytes(&bytes), 1);
+
+    CZQInterfaceData copy;
+    FakeShell copyShell(&copy);
+    ASSERT_EQ(copy.ReadXmlBytes(bytes), 1);
+    // (compared whole: a difference among 75,000 rows would be too long to print)
+    EXPECT_EQ(Text(copy.CriteriaTable), Text(project.CriteriaTable));
+    EXPECT_TRUE(copy.AlternativesTable == project.AlternativesTable);
+    EXPECT_TRUE(copy.EvaluationsTable == project.EvaluationsTable);
+    EXPECT_EQ(copyShell.alternativeItems.size(), 75000u);
+    EXPECT_EQ(copyShell.RankNames(1), (std::vector<std::string>{"alternative 0000001", "alternative 0018751"}));
+    EXPECT_EQ(copyShell.RankNames(2), (std::vector<std::string>{"alternative 0037501", "alternative 0056251"}));
 }
 
 // The element table itself: the depth stays true through overflowing subtrees, and rows keep their

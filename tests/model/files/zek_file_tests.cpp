@@ -119,6 +119,30 @@ TEST(ZekFileFolders, EveryGoodFileReadsAndEveryBadFileFailsAsItsNoteSays)
     ExpectBadFilesFail("zek", read, [](const CZQInterfaceData& p) { EXPECT_TRUE(p.CredibilityList.empty()); });
 }
 
+// A float keeps about seven digits and nothing beyond its range: values that only lose precision (or
+// are infinite already) are stored; one that would turn into an infinity refuses the save (see the
+// table of refused projects).
+TEST_F(ZekFileTest, ValuesThatOnlyLosePrecisionAreKept)
+{
+    project.AddCriterion("g", "", ZQ_KIND_GAIN, 2);
+    const char* const values[][2] = {
+        {"3.40282e+38", "3.40282e+38"}, {"-3.40282e+38", "-3.40282e+38"}, {"3.14159265", "3.14159"},
+        {"1e-50", "0"},                 {"inf", "inf"},                   {"-inf", "-inf"},
+    };
+    for (const auto& value : values) {
+        project.AddAlternative(value[0]);
+        project.EvaluationsTable.back()[1] = value[0];
+    }
+    std::string bytes;
+    ASSERT_NE(project.WriteZekBytes(&bytes), 0);
+    CZQInterfaceData copy;
+    FakeShell copyShell(&copy);
+    ASSERT_NE(copy.ReadZekBytes(bytes), 0);
+    ASSERT_EQ(copy.EvaluationsTable.size(), 1 + sizeof values / sizeof values[0]);
+    for (size_t i = 0; i < sizeof values / sizeof values[0]; ++i)
+        EXPECT_EQ(S(copy.EvaluationsTable[i + 1][1]), values[i][1]) << values[i][0];
+}
+
 TEST_F(ZekFileTest, SavesTheFormatCannotHoldAreRefused)
 {
     const std::string path = dir.File("kept.zek");

@@ -260,3 +260,46 @@ TEST_F(Files, SafeSaveReplacesOnlyOnCommit)
     EXPECT_FALSE(file.Open(Path("nofolder/x").c_str(), CFile::modeCreate | CFile::modeWrite, &error));
     EXPECT_EQ(error.m_cause, CFileException::badPath);
 }
+
+// A file that may not be written is not replaced, although renaming over it would succeed (the
+// folder is writable, and the tests may run as root); a symbolic link leads to the file it points to,
+// which is replaced or refused as that file is, and the link stays.
+TEST_F(Files, SafeSaveRefusesATargetThatMayNotBeWrittenAndFollowsLinks)
+{
+    const std::string locked = Path("locked.zex");
+    const std::string open = Path("open.zex");
+    Put(locked, "locked contents");
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    Put(open, "old contents");
+    ASSERT_EQ(chmod(open.c_str(), 0640), 0);
+    ASSERT_EQ(symlink("locked.zex", Path("to-locked.zex").c_str()), 0);
+    ASSERT_EQ(symlink("open.zex", Path("to-open.zex").c_str()), 0);
+
+    for (const std::string& path : {locked, Path("to-locked.zex")}) {
+        SCOPED_TRACE(path);
+        CSafeFile file;
+        CFileException error;
+        EXPECT_FALSE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite, &error));
+        EXPECT_EQ(error.m_cause, CFileException::accessDenied);
+        EXPECT_EQ(std::string(error.m_strFileName), path);
+        EXPECT_FALSE(file.IsOpen());
+    }
+    struct stat st;
+    ASSERT_EQ(stat(locked.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    EXPECT_EQ(Get(locked), "locked contents");
+    EXPECT_EQ(Names().size(), 4u);
+
+    {
+        CSafeFile file;
+        ASSERT_TRUE(file.Open(Path("to-open.zex").c_str()));
+        file.WriteString("new contents");
+        file.Commit();
+    }
+    EXPECT_EQ(Get(open), "new contents");
+    ASSERT_EQ(lstat(Path("to-open.zex").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(stat(open.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(Names().size(), 4u);
+}

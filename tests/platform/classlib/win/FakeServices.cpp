@@ -293,6 +293,11 @@ BOOL CFakeServices::GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog)
     DialogAnswer answer;
     if (!NextAnswer("file dialog", answer) || answer.nAnswer != IDOK)
         return FALSE;
+    // as the system's dialog: a name typed without an extension gets the default one
+    const size_t nameStart = answer.path.find_last_of("\\/:") + 1;
+    if (pofn->lpstrDefExt != nullptr && *pofn->lpstrDefExt != '\0' &&
+        answer.path.find('.', nameStart) == std::string::npos)
+        answer.path += std::string(".") + pofn->lpstrDefExt;
     if (answer.path.size() >= pofn->nMaxFile) {
         // as the system: the buffer's first two bytes tell the size the path needs
         m_dwCommDlgError = FNERR_BUFFERTOOSMALL;
@@ -382,6 +387,8 @@ BOOL CFakeServices::PrintDlg(PRINTDLGA* ppd)
     Call& call = Record("PrintDlg");
     call.hWnd = ppd->hwndOwner;
     call.dwFlags = ppd->Flags;
+    call.nMinPage = ppd->nMinPage;
+    call.nMaxPage = ppd->nMaxPage;
     call.text = DeviceNameOf(ppd->hDevNames);
     m_dwCommDlgError = 0;
     if (ppd->Flags & PD_RETURNDEFAULT) {

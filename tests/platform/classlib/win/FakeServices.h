@@ -68,6 +68,8 @@ public:
         POINT pt = {};         // popup position (screen)
         RECT rcExclude = {};   // popup's excluded rectangle (empty when none was given)
         DWORD dwFlags = 0;   // common dialogs: the flags given (OFN_*, CC_*, CF_*, PD_*, FR_*)
+        UINT nMinPage = 0;   // print dialog: the document's first and last page given
+        UINT nMaxPage = 0;
         COLORREF color = 0;  // colour and font dialogs: the colour given
         std::string defExt;  // file dialog: the default extension
         std::vector<std::string> filter; // file dialog: the filter's texts in order (name, patterns, ...)
@@ -90,8 +92,9 @@ public:
     void ExpectModal(std::function<void(CDialog&)> script);
     // The next modal property sheet, as ExpectModal does for dialogs.
     void ExpectModalSheet(std::function<void(CPropertySheet&)> script);
-    // The next file dialog answers nAnswer: IDOK choosing pszPath, or IDCANCEL. A path longer than the
-    // dialog's buffer is refused as the system does (FNERR_BUFFERTOOSMALL).
+    // The next file dialog answers nAnswer: IDOK choosing pszPath, or IDCANCEL. As the system's dialog
+    // does with a typed name, a path whose file name has no extension gets the dialog's default
+    // extension; a path longer than the dialog's buffer is refused (FNERR_BUFFERTOOSMALL).
     void ExpectFileDialog(int nAnswer, const char* pszPath = nullptr);
     // The next colour dialog: IDOK choosing color, or IDCANCEL.
     void ExpectColorDialog(int nAnswer, COLORREF color = 0);

@@ -34,6 +34,16 @@ TEST_F(CommonDialogs, FileDialogGivesItsSettingsAndReadsTheChosenPath)
 
     fake.ExpectFileDialog(IDCANCEL);
     EXPECT_EQ(save.DoModal(), IDCANCEL);
+    // a name typed without an extension gets the default one, a name with one keeps its own
+    const struct {
+        const char* typed;
+        const char* chosen;
+    } names[] = {{"C:\\r.d\\results", "C:\\r.d\\results.TXT"}, {"C:\\r\\results.csv", "C:\\r\\results.csv"}};
+    for (const auto& c : names) {
+        fake.ExpectFileDialog(IDOK, c.typed);
+        save.DoModal();
+        EXPECT_STREQ(save.GetPathName(), c.chosen);
+    }
 
     CFileDialog open(TRUE, nullptr, nullptr, OFN_HIDEREADONLY,
                      "All supported files|*.zex;*.csv;*.zek|Ondrix XML files (*.zex)|*.zex||");

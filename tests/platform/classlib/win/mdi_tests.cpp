@@ -348,6 +348,51 @@ TEST_F(MdiTest, ClosingTheMainFrameClosesEveryDocumentFirst)
     EXPECT_TRUE(PumpWaitingMessages()) << "the program is asked to end";
 }
 
+// An application that keeps the main window open while it says so.
+class CAskingApp : public CWinApp {
+public:
+    CAskingApp() : CWinApp("Ondrix") {}
+    BOOL SaveAllModified() override
+    {
+        ++nQuestions;
+        return bLetClose;
+    }
+    int nQuestions = 0;
+    BOOL bLetClose = FALSE;
+};
+
+TEST(MainFrameClose, TheApplicationIsAskedFirstAndMayKeepEverythingOpen)
+{
+    CFakeServices fake;
+    CAskingApp app;
+    CSheetDoc::s_bRefuseNew = false;
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAIN));
+    const HWND hWndFrame = pFrame->m_hWnd;
+    pFrame->MoveWindow(600, 40, 520, 400);
+    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    app.m_pMainWnd = pFrame;
+    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_SHEET, RUNTIME_CLASS(CSheetDoc),
+                                                         RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CSheetView));
+    app.AddDocTemplate(pTemplate);
+    ASSERT_NE(pTemplate->OpenDocumentFile(nullptr), nullptr);
+
+    // File Exit and closing the window ask alike
+    for (UINT nMessage : {UINT(WM_CLOSE), UINT(WM_COMMAND)}) {
+        pFrame->SendMessage(nMessage, nMessage == WM_COMMAND ? ID_APP_EXIT : 0);
+        EXPECT_TRUE(::IsWindow(hWndFrame));
+        EXPECT_EQ(app.GetOpenDocumentCount(), 1);
+    }
+    EXPECT_EQ(app.nQuestions, 2);
+
+    app.bLetClose = TRUE;
+    pFrame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.nQuestions, 3);
+    EXPECT_FALSE(::IsWindow(hWndFrame));
+    EXPECT_EQ(CSheetDoc::s_nAlive, 0);
+    PumpWaitingMessages();
+}
+
 TEST(Document, APathMakesTheTitleAndJoinsTheRecentFiles)
 {
     CWinApp app{"OndrixDocumentTest"};

@@ -1,0 +1,63 @@
+// CZQGraphView: the view of the preference-graphs window. It writes the page "graph.htm" into the
+// TEMP directory, beside the two graph images the solve renders there ("graph_part.gif" and
+// "graph_weak.gif"), and shows it in the page viewer (platform/pageview/PageView.h), a child window
+// that fills the view where a web browser control would stand.
+//
+// The first page (OnInitialUpdate) holds the two headings, the two images and the first legend; each
+// refresh (RefreshGraphPage, after a solve or a change of the value functions) writes the whole page
+// with the legends of both graphs and the Solver's list of other alternatives. Both pages are written
+// byte for byte as FirstPageText and RefreshedPageText give them, with LF line ends. A page that cannot
+// be written (no TEMP directory, or one that cannot be written) is skipped without a message, and the
+// view then shows an empty page.
+//
+// The view keeps the application's graphs-open flag: set when it is first shown, cleared when its
+// window goes.
+//
+// Not done yet: printing the page (the print command), which comes with the print loop.
+#pragma once
+
+#include <windows.h>
+
+#include "win/Win.h"
+
+#include <vector>
+
+class CZQGraphView : public CView {
+    DECLARE_DYNCREATE(CZQGraphView)
+    DECLARE_MESSAGE_MAP()
+public:
+    CZQGraphView();
+    ~CZQGraphView() override;
+
+    // The base's initial update; sets the graphs-open flag, writes the first page and shows it.
+    void OnInitialUpdate() override;
+    // Nothing: the page viewer paints the page.
+    void OnDraw(CDC* pDC) override;
+
+    // Writes the refreshed page with the project's Solver's other alternatives (none without a Solver)
+    // and shows it. Returns TRUE when the page was written and read back for showing; FALSE when it
+    // could not be (the view is empty then).
+    BOOL RefreshGraphPage();
+    // Shows the page file lpszPath (a Windows path; null: an empty page). Returns TRUE when it was read.
+    BOOL Navigate(LPCSTR lpszPath);
+
+    // The first page.
+    static CString FirstPageText();
+    // The refreshed page, naming otherAlternatives (the Solver's list, in its order) after the legend
+    // of the second graph, separated by ", ".
+    static CString RefreshedPageText(const std::vector<CString>& otherAlternatives);
+    // The page's path: the application's TEMP directory, "\" and "graph.htm"; empty when there is no
+    // TEMP directory.
+    static CString PagePath();
+
+protected:
+    // Writes text into the page file and shows it; an empty page when it cannot be written.
+    BOOL ShowPage(const CString& text);
+
+    afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+
+    HWND m_hWndPage; // the page viewer
+};

@@ -1,0 +1,114 @@
+// The control factory: the one object through which the grid library makes the cell controls of the
+// grids, registers their names and user attributes in a styles map, attaches each new grid's operation
+// modules, installs the process-wide modules and registers the window classes that dialog templates
+// may name.
+//
+// Controls by id (GXControlTable, in the order of the control names): every id is the string-table id
+// whose text names the control; an id outside the table, and "Arrow Header" (52530), "Row Header"
+// (52533) and "Colorwell" (52538), get the edit control's entry. The entry names the control class and
+// the arguments it is built with after the grid, the style its window is created with (or given to its
+// style step) and whether it receives a cell tip. After construction the factory still sets, per class:
+// the two option flags of CGXComboBoxWnd (1, 0) after its window exists; one window operation of
+// CGXMaskControl with two zeros; the drop-down-list flag of the tabbed combo box window for 52540; two
+// option words of CGXDateTimeCtrl (0, 0) after its child windows exist. On Win32s, 52539 and 52540 make
+// the entry of 52541. 20132 makes a control only for a browser grid, which this program has none of.
+//
+// Does not do yet: the control classes of the table are built with the cell controls; until then
+// every entry makes a CGXPlainTextControl that draws the cell's text and edits nothing (it knows its
+// entry), and no control receives a cell tip. RegisterAllUserAttributes registers the library's own
+// attributes only: the controls' own registrations come with them.
+#pragma once
+
+#include <windows.h>
+
+#include "core/Core.h"
+#include "grid/engine/GXControl.h"
+
+class CGXGridCore;
+class CGXStylesMap;
+
+// One control id of the factory's table.
+struct GXControlEntry {
+    UINT nId;              // the control id (the string-table id of its name)
+    const char* pszClass;  // the control class it makes
+    UINT nArgCount;        // how many of adwArgs the class is built with, after the grid
+    DWORD adwArgs[3];
+    DWORD dwWndStyle;      // the style of the window the factory creates (id nId) or gives the style step; 0: none
+    BOOL bCellTip;         // the control receives a cell tip
+};
+
+// The table, in the order of the control names, and its size.
+extern const GXControlEntry GXControlTable[];
+extern const size_t GXControlTableSize;
+// The entry that CreateControl uses for nId: its own, or the edit control's for an id outside the
+// table. bWin32s: 52539 and 52540 give the entry of 52541.
+const GXControlEntry& GXFindControlEntry(UINT nId, BOOL bWin32s = FALSE);
+
+// The ids RegisterAllControls registers, in its order, and their number (37).
+extern const UINT GXRegisteredControlIds[];
+extern const size_t GXRegisteredControlIdCount;
+
+class CGXAbstractControlFactory {
+public:
+    virtual ~CGXAbstractControlFactory();
+    // A new control for the grid (the grid owns it), or null when there is none for the id.
+    virtual CGXControl* CreateControl(UINT nID, CGXGridCore* pGrid) = 0;
+    // Registers the control names in the styles map.
+    virtual void RegisterAllControls(CGXStylesMap& stylesMap) = 0;
+    // Registers the user attributes of the library and its controls in the styles map.
+    virtual void RegisterAllUserAttributes(CGXStylesMap& stylesMap) = 0;
+    // Attaches a new grid's operation modules.
+    virtual void InitializeGridComponents(CGXGridCore* pGrid) = 0;
+    // Installs the process-wide modules.
+    virtual void InitializeApplicationComponents() = 0;
+    // Registers and unregisters the factory's window classes for hInstance.
+    virtual void RegisterWndClasses(HINSTANCE hInstance) = 0;
+    virtual void UnregisterWndClasses(HINSTANCE hInstance) = 0;
+};
+
+class CGXControlFactory : public CGXAbstractControlFactory {
+public:
+    // The control of nID's entry (GXFindControlEntry) for pGrid (not null, else
+    // CInvalidArgException*); null for 20132 (no browser grid).
+    CGXControl* CreateControl(UINT nID, CGXGridCore* pGrid) override;
+    // AddControl of each id of GXRegisteredControlIds in order; a missing name raises
+    // CResourceException*.
+    void RegisterAllControls(CGXStylesMap& stylesMap) override;
+    // CGXControl::RegisterUserAttributes twice (the second finds everything registered), then 51022
+    // "Tooltip-Text" (WrapText and AutoSize) and 52792 "Type of ellipses that will be drawn" (a
+    // drop-down list, 52529, of the choices 20126). A registered id keeps its first registration.
+    void RegisterAllUserAttributes(CGXStylesMap& stylesMap) override;
+    // The grid's attach steps, in the order of GXGridModules.h's creators.
+    void InitializeGridComponents(CGXGridCore* pGrid) override;
+    // The process-wide installers: print device, style compare, style serialise, the older style
+    // form, profile, document serialise, parameter copy, rotated text, number formatting, OLE and
+    // no-OLE date/time, sort-move, data copy/move, long operation, covered, span and delayed-range pools.
+    void InitializeApplicationComponents() override;
+    // "CGXGridWnd", "CGXTabBeam" and "CGXTabWnd", in that order (GXRegisterObjectWndClass).
+    void RegisterWndClasses(HINSTANCE hInstance) override;
+    void UnregisterWndClasses(HINSTANCE hInstance) override;
+};
+
+// Registers (unless it exists) the window class lpszClassName for hInstance with CS_GLOBALCLASS |
+// CS_DBLCLKS and a window procedure that, on the window's first message, makes the window's object from
+// the run-time class of the same name (a creatable CWnd), attaches it and hands it the window's
+// messages; without such a class no object is made and the window runs DefWindowProc. TRUE when the
+// class exists afterwards.
+BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName);
+
+// The stand-in control of every table entry until the cell controls exist: it draws the cell's text
+// (CGXDrawingAndFormatting::DrawCellText) and edits nothing.
+class CGXPlainTextControl : public CGXControl {
+    GX_DECLARE_CONTROL(CGXPlainTextControl)
+public:
+    CGXPlainTextControl(CGXGridCore* pGrid, const GXControlEntry& entry);
+
+    // The factory entry the control stands in for.
+    const GXControlEntry& GetEntry() const { return m_entry; }
+
+    void Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+              const CGXStyle* pStandardStyle) override;
+
+private:
+    const GXControlEntry& m_entry;
+};

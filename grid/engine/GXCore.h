@@ -1,0 +1,936 @@
+// CGXGridCore: the engine of every grid. It holds the grid's state (current cell, scroll position,
+// printing, the parameter object with the cell data, styles and properties, the drawing caches, the
+// operation modules and plug-ins) and offers the grid's behaviour as virtual operations. It is not a
+// window: a window form holds it beside its window part, stores itself as the grid window and
+// forwards the window's messages (OnGridWindowProc lets the plug-ins see each one first).
+//
+// Life: constructed (defaults only; the library's control factory then attaches the operation
+// modules, GXGridModules.h) -> given its window -> Initialize (makes what the parameter object lacks:
+// properties, styles map, cell data, each owned by the parameter object, and registers the grid with
+// each shared object in the library state) -> initialised -> printing on and off (SetPrinting) ->
+// destroyed with its window form.
+//
+// Ownership: the core deletes its registered controls, its scratch styles, the objects of its
+// auto-delete list (the attached modules) and of its owned-object list, and its parameter object only
+// when it made it or was told so (SetParam). Plug-ins in its plug-in list are attached, not owned; the
+// auto-scroll plug-in its attach step makes is owned, though (otherwise nothing would free it).
+//
+// Modules: every operation that needs a module calls it only when its pointer is set and otherwise
+// does nothing and answers 0 (FALSE). Tests and the grid operations plug modules into the public
+// pointers below. The forwarding operations pass the grid and their arguments unchanged.
+//
+// Styles (GXCoreStyles.cpp): a cell shows its stored style merged with the base styles of its row,
+// its column and the table, its base-style chain, the header styles, a generated header text
+// (column letters, row numbers), "Standard", the highlight and the negative-number colour
+// (ComposeStyleRowCol). Composed styles are cached per cell until the next flush (LookupStyleRowCol).
+// SetStyleRange saves the range's old styles for undo when a command factory is attached, inside a
+// long operation that the user may abort.
+//
+// Geometry (GXCoreCoords.cpp): sizes are stored in the parameter object as pixels times (1000 / the
+// character size), the quotient taken in integers and at least 1, so that a character size above
+// 1000 pixels or of 0 still gives sizes. Display indexes: header and frozen rows keep their row
+// number, the rows from the top row on follow the frozen ones; columns likewise. While printing the
+// print top row and left column stand for the screen ones.
+//
+// Painting (GXCoreDraw.cpp): OnGridDraw paints directly or into a memory bitmap (SetBufferedPaint 1)
+// through a CellPaintMatrix (GXPaintMatrix.h): row backgrounds filled in runs, each cell through its
+// control, grid lines joined into runs and borders, the marked cells inverted. GDI fonts, brushes and
+// pens are cached per record until the next flush; a flush never happens inside a paint.
+//
+// Does not do yet (each comes with the engine's later parts): scroll bars (UpdateScrollbars answers
+// TRUE), the current cell's moves, keys and mouse (SetCurrentCell and TransferCurrentCell do the least:
+// store or discard an edit, attach and detach the control); the forwarders of the selection, find and
+// replace, user resizing and the Excel-like fill; zoom changes after start-up; the naming callback and
+// the focus hooks of the library state; the cell-tip handler and the page breaks; the DC preparation of
+// the window forms (OnGridPrepareDC does nothing here).
+#pragma once
+
+#include <windows.h>
+
+#include "core/Core.h"
+#include "grid/engine/GXCellBrush.h"
+#include "grid/engine/GXCellPen.h"
+#include "grid/engine/GXGridModules.h"
+#include "grid/engine/GXRange.h"
+#include "win/CRect.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class CBrush;
+class CDC;
+class CFont;
+class CPen;
+class CWnd;
+class CDocument;
+class CGXChild;
+class CGXControl;
+class CGXData;
+class CGXFont;
+class CGXGridParam;
+class CGXLongOperation;
+class CGXProperties;
+class CGXStyle;
+class CGXStylesMap;
+class CGXPluginComponent;
+class GridLibraryState;
+struct CellPaintMatrix;
+
+class CGXGridCore {
+    // the row and column twins of the geometry, written once (GXCoreCoords.cpp)
+    friend class GXLineAxis;
+
+public:
+    // Hit codes of HitTest.
+    enum {
+        gxHitNothing = 0, gxHitColBoundary = 1, gxHitRowBoundary = 2, gxHitCell = 3, gxHitHeader = 4,
+        gxHitSelectionFrame = 5, gxHitFillHandle = 6, gxHitHiddenCol = 7, gxHitHiddenRow = 8
+    };
+    // Kinds and flags of DrawLineRect and the tracking lines: a column (1) or row (other) line; flag 8
+    // and 4 invert, 2 draws the dragging line, 1 the tracking line.
+    enum { gxColLine = 1, gxRowLine = 2 };
+    enum { gxLineTracking = 1, gxLineDragging = 2, gxLineInvert = 4, gxLineInvertFirst = 8 };
+    // Command types of undoable operations (GXGridModules.h).
+    enum { gxDo = 0, gxRollback = 1, gxUndo = 2, gxRedo = 3 };
+
+    // Defaults only: pGridWnd (the window forms pass null and store themselves afterwards), pGridDoc
+    // (null for a window grid), bIsViewContext (0 for both window forms). Reads the frame and border
+    // metrics and loads the arrow cursor; then, when the library has a control factory, lets it attach
+    // the grid's operation modules.
+    CGXGridCore(CWnd* pGridWnd = nullptr, CDocument* pGridDoc = nullptr, BOOL bIsViewContext = FALSE);
+    // Deletes the registered controls, the owned parameter object, the scratch and cached styles, the
+    // attached modules and the owned objects, lets the plug-ins go (not deleting them) and leaves the
+    // library state's registry.
+    virtual ~CGXGridCore();
+    CGXGridCore(const CGXGridCore&) = delete;
+    CGXGridCore& operator=(const CGXGridCore&) = delete;
+
+    // ---- printing, document, initialisation ----------------------------------------------------------
+    // pDC null ends printing. Otherwise an active edit of the current cell is stored first
+    // (TransferCurrentCell(TRUE, 2, TRUE)) and the control deactivated. The printer DC is kept; with
+    // bUpdatePrintRect the print rectangle becomes the client rectangle, the printer's character size
+    // is measured and the print top row and left column become the frozen counts plus 1. The properties
+    // keep the printer DC (null when printing ends).
+    virtual void SetPrinting(CDC* pDC, BOOL bUpdatePrintRect = TRUE);
+    // Marks the document modified, only when the document link is on and a document exists.
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
+    // Prepares pDC for drawing the grid (mapping mode and extents of the window forms); nothing here.
+    virtual void OnGridPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    // Initialises the grid (see the top of this file). Without the window class "GXWND" raises
+    // CNotSupportedException* and the grid stays uninitialised. Returns UpdateScrollbars' answer.
+    virtual BOOL Initialize();
+    // Passes a hint to the document's views (nothing without a document).
+    virtual void UpdateAllViews(CWnd* pSender, LPARAM lHint, CObject* pHint);
+    // A hint another view sent: the update-hint module replays it. Its answer, FALSE without it.
+    virtual BOOL OnGridUpdate(CObject* pHint);
+
+    // ---- styles --------------------------------------------------------------------------------------
+    // The stored style of a cell (nKind 0) or base style (nKind -1) merged into style with nMode (the
+    // data object's GetCellStyle). FALSE when there is no data object or nothing is stored.
+    virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int nMode = 2, int nKind = 0);
+    // The composed style of a cell into pStyle (emptied first): see the top of this file; with
+    // bApplyStandard "Standard" fills what nothing else set.
+    virtual void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, BOOL bApplyStandard = TRUE);
+    // The composed style of a cell from the style cache, composed on a miss (read-only while the grid
+    // is locked). The grid keeps it until the next flush.
+    virtual const CGXStyle* LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
+    // Stores pStyle (null or nMode 4: removes) at a cell or base style through the data object. FALSE
+    // while the read-only guard is on and the grid is locked, or without a data object. Spans are
+    // evaluated again (outside SetStyleRange); a change of the current cell drops its cached style.
+    virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int nMode, int nKind = 0);
+    // Applies pStyle, or each cell's entry of pStyleArray (rows outer, null entries remove; an entry
+    // beyond the cells is formula undo information), to range: a range of rows, columns or the table
+    // addresses base styles (kind -1), cells go through their control. With a command factory, undo on
+    // and a command type other than 1, the old styles are saved first and recorded; a range too large
+    // for that asks string 20082 (Cancel: FALSE, nothing changed; OK: no undo). A user abort ends with
+    // FALSE after the done area is rolled back (the long operation's rollback flag) or recorded. TRUE
+    // when any cell changed.
+    virtual BOOL SetStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind = 0,
+                               const CObArray* pStyleArray = nullptr, UINT nFlags = 2, int nCommandType = gxDo);
+    // A copy of the stored style of each cell of range (rows outer, null where nothing is stored); the
+    // caller owns the array and its styles (DeleteStyleArray). Progress and abort through pOperation
+    // (may be null): an abort throws CUserException* after freeing the partial array.
+    virtual CObArray* CreateStyleArray(const CGXCellRange& range, int nKind, CGXLongOperation* pOperation);
+    // Redraws the range and hands a hint on.
+    virtual void OnChangedStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind,
+                                     UINT nFlags, BOOL bCreateHint);
+    // A new empty style of the style class (from the recycled ones when there are any); the caller
+    // gives it back with RecycleStyle (emptied and kept while 500 or fewer wait, else deleted).
+    virtual CGXStyle* CreateStyle();
+    virtual void RecycleStyle(CGXStyle* pStyle);
+    // The styles map, the properties or base style nId become copies of the ones given (a base style
+    // changed with nMode), recorded for undo as for SetStyleRange. FALSE while the read-only guard is on
+    // and the grid is locked. The notifications look the base styles up again and redraw.
+    virtual BOOL ChangeStylesMap(const CGXStylesMap& stylesMap, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual void OnChangedStylesMap(UINT nFlags, BOOL bCreateHint);
+    virtual BOOL ChangeProperties(const CGXProperties& properties, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual void OnChangedProperties(UINT nFlags, BOOL bCreateHint);
+    virtual BOOL ChangeBaseStyle(WORD nId, const CGXStyle& style, int nMode = 0, UINT nFlags = 2,
+                                 int nCommandType = gxDo);
+    virtual void OnChangedBaseStyle(WORD nId, UINT nFlags, BOOL bCreateHint);
+    // ChangeBaseStyle of "Row Header" / "Column Header".
+    BOOL ChangeRowHeaderStyle(const CGXStyle& style, int nMode = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    BOOL ChangeColHeaderStyle(const CGXStyle& style, int nMode = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    // Lets the cell's control store pszText as the cell's value (pStyle null: the composed style).
+    virtual BOOL SetControlTextRowCol(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags = 2,
+                                      const CGXStyle* pStyle = nullptr);
+    // Empties the scratch style, sets its Value to pszValue and applies it to range with nMode.
+    BOOL ApplyValueToRange(const CGXCellRange& range, const char* pszValue, int nMode = 0, int nKind = 0,
+                           UINT nFlags = 2);
+    // The Value of the composed (GetValueRowCol) or the stored style (GetStoredValueRowCol) of a cell;
+    // valid until the next call.
+    const CString& GetValueRowCol(ROWCOL nRow, ROWCOL nCol);
+    const CString& GetStoredValueRowCol(ROWCOL nRow, ROWCOL nCol);
+    // The "Standard" style, and base style nId, of the styles map. CNotSupportedException* without a
+    // parameter object, styles map or such a style.
+    const CGXStyle& GetStandardStyle();
+    const CGXStyle& LookupBaseStyle(WORD nId);
+    // The kind SetStyleRange uses for a cell range given kind 0 (0).
+    int m_nStyleKind = 0;
+
+    // ---- counts --------------------------------------------------------------------------------------
+    // The data object's counts (0 without one).
+    virtual ROWCOL GetRowCount();
+    virtual ROWCOL GetColCount();
+    // The parameter object's frozen and header counts (0 without one).
+    virtual ROWCOL GetFrozenRows();
+    virtual ROWCOL GetFrozenCols();
+    virtual ROWCOL GetHeaderRows();
+    virtual ROWCOL GetHeaderCols();
+
+    // ---- sizes ---------------------------------------------------------------------------------------
+    // The height of a row (width of a column) in pixels: 0 when hidden, else the stored size or the
+    // default; while the limit-to-window switch is on and the window visible, a row below the frozen
+    // rows is cut to the grid rectangle less the heights of rows 0 to the frozen count.
+    virtual int GetRowHeight(ROWCOL nRow);
+    virtual int GetColWidth(ROWCOL nCol);
+    virtual int GetDefaultRowHeight();
+    virtual int GetDefaultColWidth();
+    // The default size in pixels: 0 or less refused (FALSE); else stored and the document modified.
+    virtual BOOL StoreDefaultRowHeight(int nHeight);
+    virtual BOOL StoreDefaultColWidth(int nWidth);
+    // A size in pixels for one row (column); a negative one removes it, so the default applies. TRUE.
+    virtual BOOL StoreColWidth(ROWCOL nCol, int nWidth);
+    virtual BOOL StoreRowHeight(ROWCOL nRow, int nHeight);
+    // Sets rows nFirst..nLast (nLast 0: nFirst) to anHeights[i] or nHeight, inside a long operation;
+    // when any changed, the floated cells are marked, OnRowHeightChanged reports the old sizes and an
+    // undo command keeps them (command factory, undo on, type not 1). TRUE when any size changed.
+    virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, const int* anHeights = nullptr,
+                              UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL SetColWidth(ROWCOL nFirst, ROWCOL nLast, int nWidth, const int* anWidths = nullptr,
+                             UINT nFlags = 2, int nCommandType = gxDo);
+    // The default size, undoable as above. FALSE when the size is refused.
+    virtual BOOL SetDefaultRowHeight(int nHeight, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL SetDefaultColWidth(int nWidth, UINT nFlags = 2, int nCommandType = gxDo);
+    // Sizes nFirst..nLast changed from anOldSizes (may be null): the current cell in the range is
+    // stored and reset, the optimised-update module or a full redraw shows it, a hint goes on.
+    virtual void OnRowHeightChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes, UINT nFlags,
+                                    BOOL bCreateHint = TRUE);
+    virtual void OnColWidthChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes, UINT nFlags,
+                                   BOOL bCreateHint = TRUE);
+    // The sizes of nFirst..nLast into an (room for nLast - nFirst + 1).
+    void GetRowHeights(ROWCOL nFirst, ROWCOL nLast, int* an);
+    void GetColWidths(ROWCOL nFirst, ROWCOL nLast, int* an);
+    // The sum of the sizes of nFirst..nLast; with a limit (0: none) the sum stops once it exceeds it,
+    // so it may exceed it by the last size added. The display forms run over display indexes.
+    int SumRowHeights(ROWCOL nFirst, ROWCOL nLast, int nLimit = 0);
+    int SumColWidths(ROWCOL nFirst, ROWCOL nLast, int nLimit = 0);
+    int SumDisplayRowHeights(int nFirst, int nLast, int nLimit = 0);
+    int SumDisplayColWidths(int nFirst, int nLast, int nLimit = 0);
+    // The standard font's line height and character width in pixels (the printer's while printing).
+    virtual int GetFontHeight();
+    virtual int GetFontWidth();
+    // TRUE when the user-resize module lets rows or columns be resized.
+    virtual BOOL CanResizeRow(ROWCOL nRow);
+    virtual BOOL CanResizeCol(ROWCOL nCol);
+    // Row heights (column widths) are cut to the window while on (both on at construction).
+    BOOL m_bLimitRowHeight = TRUE;
+    BOOL m_bLimitColWidth = TRUE;
+
+    // ---- coordinates ---------------------------------------------------------------------------------
+    // Row (column) number <-> display index: header and frozen rows keep their number; a row scrolled
+    // out above the top row has index 0; -1 maps to -1.
+    int RowToDisplayIndex(ROWCOL nRow);
+    int ColToDisplayIndex(ROWCOL nCol);
+    ROWCOL DisplayIndexToRow(int nIndex);
+    ROWCOL DisplayIndexToCol(int nIndex);
+    // The display row (column) under a client y (x), with the top (left) edge of that row in *pTop
+    // (may be null); -1 below (right of) the last one.
+    int CalcClientRowFromY(int y, int* pTop = nullptr);
+    int CalcClientColFromX(int x, int* pLeft = nullptr);
+    // The row (column) under the bottom-right corner of rect, or the count when it lies beyond the
+    // last one (bBeyond TRUE).
+    ROWCOL CalcBottomRowFromRect(const CRect& rect);
+    ROWCOL CalcRightColFromRect(const CRect& rect);
+    ROWCOL CalcBottomRowFromRectEx(const CRect& rect, BOOL& bBeyond);
+    ROWCOL CalcRightColFromRectEx(const CRect& rect, BOOL& bBeyond);
+    void CalcBottomRightRowColFromRect(const CRect& rect, ROWCOL& nRow, ROWCOL& nCol);
+    // The last visible row (column) of the grid rectangle; cached until the top row, the left column
+    // or the shape changes.
+    ROWCOL GetLastVisibleRow();
+    ROWCOL GetLastVisibleCol();
+    // Forgets the last visible row and column.
+    void ResetLastVisible();
+    // The grid rectangle with its left (top) edge at the right (bottom) edge of display column (row) n.
+    CRect CalcRectRightOfCol(int nCol);
+    CRect CalcRectBelowRow(int nRow);
+    // The client rectangle of a range of cells: empty when it is scrolled out; unless bNoClip the sums
+    // stop beyond twice the grid rectangle.
+    CRect CalcRangeRect(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bNoClip = FALSE);
+    // The client rectangle of a cell, widened to its covered range.
+    virtual CRect CalcCellRect(ROWCOL nRow, ROWCOL nCol);
+    // The client rectangle of range widened by merged, floated and covered cells.
+    CRect CalcSpannedRangeRect(const CGXCellRange& range);
+    // The rectangle of the cell at display indexes (nRowIndex, nColIndex): Start begins summing from
+    // the grid rectangle's top-left corner, Next continues from the last place while the indexes grow.
+    CRect StartCellRectScan(int nRowIndex, int nColIndex);
+    CRect NextCellRectScan(int nRowIndex, int nColIndex);
+
+    // ---- hit test and cursor -------------------------------------------------------------------------
+    // What lies under point (a hit code), with the row, column and cell rectangle there; outside the
+    // grid rectangle 0 and the out-values untouched.
+    virtual int HitTest(CPoint point, ROWCOL& nRow, ROWCOL& nCol, CRect& rectCell);
+    // 5 on the frame of the selection, 6 on its fill handle, else 0.
+    virtual int HitTestSelectionFrame(ROWCOL nRow, ROWCOL nCol, CPoint point, const CRect& rectCell);
+    // Shows the cursor the hit code under point asks for (resources 20190 to 20196 and 20209).
+    virtual void OnGridSetCursor(CPoint point);
+    // Shows cursor resource nID (0: the grid's arrow), falling back to system cursor lpszSystem (null:
+    // the arrow).
+    virtual void SetGridCursor(UINT nID, LPCSTR lpszSystem = nullptr);
+    // A cursor resource shown in place of the hit test's (0: none), shown at once.
+    virtual void SetCursorOverride(UINT nID);
+    // The hit-test tolerance in pixels (8).
+    int m_nHitTolerance = 8;
+    // The selection's frame is hit-tested (off).
+    BOOL m_bHitTestSelEdge = FALSE;
+
+    // ---- zoom and lock switch ------------------------------------------------------------------------
+    virtual int GetZoom();
+    // Keeps nZoom (percent) in the grid and the properties.
+    virtual void StoreZoom(int nZoom);
+    // The parameter object's lock switch: set stores it and then updates; an active current-cell
+    // control is reset and initialised again after a change.
+    virtual void SetReadOnly(BOOL bReadOnly);
+    virtual BOOL IsReadOnly();
+    virtual void StoreReadOnly(BOOL bReadOnly);
+    virtual void UpdateReadOnly();
+    // The user-resize state: TRUE while the user resizes, with the kind and the row or column.
+    BOOL IsUserResizing(int& nKind, ROWCOL& nIndex) const;
+
+    // ---- current cell --------------------------------------------------------------------------------
+    // FALSE when there is no current cell, when it lies beyond the counts (it is then forgotten) or,
+    // unless bIgnorePrinting, while printing.
+    virtual BOOL GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol, BOOL bIgnorePrinting = FALSE);
+    // TRUE when (nRow, nCol) is the current cell; -1 matches any row or column.
+    virtual BOOL IsCurrentCell(ROWCOL nRow = ROWCOL(-1), ROWCOL nCol = ROWCOL(-1), BOOL bIgnorePrinting = FALSE);
+    // Not printing and the current cell's control is active.
+    virtual BOOL IsActiveCurrentCell();
+    // The current cell's control; null without a current cell.
+    virtual CGXControl* GetCurrentCellControl();
+    // Makes (nRow, nCol) the current cell: a modified control of the old cell stores its value
+    // (refusing keeps the old cell), the old control is reset; the new cell must lie within the counts;
+    // its control is initialised there and, with flag 0x10, activated. TRUE when the cell is current.
+    virtual BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags = 6);
+    // bSave with an active control stores the edit by entering the same cell again; without bSave the
+    // control, when it agrees to cancel, is initialised again at the cell and told. TRUE unless the
+    // store was refused.
+    virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT nFlags = 6, BOOL bCreateHint = TRUE);
+    // The text the current cell's control shows (its selected text); empty without a current cell.
+    virtual void GetCurrentCellText(CString& strText);
+    // The warning text a refusal left, and showing it: a non-empty text goes to a message box (the
+    // services seam) and is emptied; the warning-shown flag is set.
+    virtual void SetWarningText(const char* pszWarning);
+    virtual void ShowWarningText();
+    const CString& GetWarningText() const { return m_strWarningText; }
+    BOOL IsWarningShown() const { return m_bWarningShown; }
+    // The control of a cell: the current cell's cached control, else the registered control of the
+    // composed style's control id.
+    virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
+    // Forgets the current cell's cached control (its cell's control id changed); the next
+    // GetControl fetches it again.
+    void FreeCurrentCellControl() { m_pCurrentControl = nullptr; }
+    // Drops the current cell's cached style (its stored style changed).
+    void FreeCurrentCellStyle();
+
+    // ---- hooks the cell controls call (with their cell) ----------------------------------------------
+    // TRUE in the base: editing may start, editing may be cancelled, the current cell may be left, the
+    // control's text passes, Delete may empty the cell, the cell was left.
+    virtual BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnCancelEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnValidateInput(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnDeleteCell(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnLeftCell(ROWCOL nRow, ROWCOL nCol, ROWCOL nNewRow, ROWCOL nNewCol);
+    // The cell was modified: marks the document modified.
+    virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
+    // Nothing in the base: editing was cancelled, a gadget was clicked.
+    virtual void OnCanceledEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnClickedButton(ROWCOL nRow, ROWCOL nCol, CGXChild* pChild);
+    // A control was initialised on the cell (the base remembers it: GetInitCell).
+    virtual void OnInitCurrentCell(ROWCOL nRow, ROWCOL nCol);
+    // A button was released, or double-clicked, inside the cell; the mouse is over the cell. FALSE in
+    // the base.
+    virtual BOOL OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    virtual BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    virtual BOOL OnMButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    virtual BOOL OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    virtual BOOL OnRButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    virtual BOOL OnMButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    virtual BOOL OnMouseOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+    // The cell the last OnInitCurrentCell named (0, 0 before any).
+    void GetInitCell(ROWCOL& nRow, ROWCOL& nCol) const;
+
+    // ---- controls ------------------------------------------------------------------------------------
+    // Registers pControl (owned from now on) under nID, deleting a control registered before under it;
+    // with bAddName its name joins the styles map's control names; with bDefault, or when there is no
+    // default control yet, it becomes the default control.
+    void RegisterControl(WORD nID, CGXControl* pControl, BOOL bDefault = FALSE, BOOL bAddName = FALSE);
+    // The control of nID: 0 gives the default control; a registered one; else the factory's new
+    // control, registered; else the default control (null when there is none).
+    virtual CGXControl* GetRegisteredControl(WORD nID);
+    // The default control.
+    CGXControl* GetDefaultControl() const { return m_pDefaultControl; }
+
+    // ---- forwarding operations (see the top of this file) --------------------------------------------
+    // Moving rows and columns.
+    virtual BOOL MoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL StoreMoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcessed = FALSE);
+    virtual BOOL StoreMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcessed = FALSE);
+    virtual void UpdateMoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void UpdateMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Sorting.
+    virtual void QuickSortKeys(CGXSortInfoArray& keys, CPtrArray& rows);
+    virtual BOOL SortRows(CGXCellRange range, CGXSortInfoArray& keys, UINT nFlags = 2);
+    virtual BOOL SortCols(CGXCellRange range, CGXSortInfoArray& keys, UINT nFlags = 2);
+    virtual BOOL MoveDataRows(const CGXCellRange& range, CDWordArray& awOrder, UINT nFlags = 2,
+                              int nCommandType = gxDo);
+    virtual BOOL StoreMoveDataRows(const CGXCellRange& range, CDWordArray& awOrder);
+    virtual void UpdateMoveDataRows(const CGXCellRange& range, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void GetSortKeysRow(ROWCOL nRow, CGXSortInfoArray& keys, CStringArray& texts);
+    virtual BOOL MoveDataCols(const CGXCellRange& range, CDWordArray& awOrder, UINT nFlags = 2,
+                              int nCommandType = gxDo);
+    virtual BOOL StoreMoveDataCols(const CGXCellRange& range, CDWordArray& awOrder);
+    virtual void UpdateMoveDataCols(const CGXCellRange& range, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void GetSortKeysCol(ROWCOL nCol, CGXSortInfoArray& keys, CStringArray& texts);
+    // Hidden rows and columns.
+    virtual BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+                          UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+                          UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL IsRowHidden(ROWCOL nRow);
+    virtual BOOL IsColHidden(ROWCOL nCol);
+    virtual BOOL StoreHideRow(ROWCOL nRow, BOOL bHide);
+    virtual BOOL StoreHideCol(ROWCOL nCol, BOOL bHide);
+    // Resizing to the contents.
+    virtual BOOL ResizeColWidthsToFit(CGXCellRange range, BOOL bIncludeCovered = TRUE, UINT nFlags = 2);
+    virtual BOOL ResizeRowHeightsToFit(CGXCellRange range, BOOL bIncludeCovered = TRUE, UINT nFlags = 2);
+    // Covered cells.
+    virtual BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags = 2,
+                                       int nCommandType = gxDo);
+    virtual BOOL GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual BOOL StoreCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bSet);
+    virtual void UpdateCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags,
+                                          BOOL bCreateHint);
+    virtual CGXCellRange GetCoveredCellsInRange(const CGXCellRange& range);
+    // Floating cells.
+    virtual void DelayFloatCells(const CGXCellRange& range, ROWCOL nMaxCol = ROWCOL(-1));
+    virtual BOOL EvalFloatCells(const CGXCellRange& range, BOOL bAlreadyLocked = FALSE,
+                                CGXCellRange* pChanged = nullptr, BOOL bUseGridStyles = TRUE);
+    virtual BOOL GetFloatedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual BOOL CanFloatCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloat);
+    virtual BOOL SetFloatedCellsRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2);
+    virtual void RedrawFloatedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2,
+                                    BOOL bCreateHint = TRUE);
+    // Merged cells.
+    virtual void DelayMergeCells(const CGXCellRange& range, ROWCOL nMaxRow = ROWCOL(-1), ROWCOL nMaxCol = ROWCOL(-1));
+    virtual BOOL EvalMergeCells(const CGXCellRange& range, BOOL bAlreadyLocked = FALSE,
+                                CGXCellRange* pChanged = nullptr, BOOL bUseGridStyles = TRUE);
+    virtual BOOL GetMergedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection = -1);
+    virtual BOOL CanMergeCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, int nDirection);
+    virtual BOOL CanMergeStyles(const CGXStyle& style1, const CGXStyle& style2);
+    virtual BOOL SetMergedCellsRowCol(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
+                                      UINT nFlags = 2);
+    virtual void RedrawMergedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2,
+                                   BOOL bCreateHint = TRUE);
+    // The covered span that holds the cell, else its merged span (either way), else its floated span.
+    // FALSE when none does.
+    virtual BOOL GetSpannedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    // Evaluates the spans of range in the visible areas (the spanned-cell module).
+    virtual BOOL EvalVisibleSpans(const CGXCellRange& range, ROWCOL nFrozenRows, ROWCOL nFrozenCols, ROWCOL nTopRow,
+                                  ROWCOL nLeftCol, ROWCOL nLastRow, ROWCOL nLastCol, BOOL bAlreadyLocked,
+                                  CGXCellRange* pChanged, BOOL bUseGridStyles);
+    // EvalVisibleSpans with the grid's own frozen counts, top row, left column and last visible cell.
+    BOOL DrawVisibleSpannedCells(const CGXCellRange& range, BOOL bAlreadyLocked = TRUE,
+                                 CGXCellRange* pChanged = nullptr, BOOL bUseGridStyles = FALSE);
+    // The freeze commands.
+    virtual BOOL CanFreezeCols();
+    virtual BOOL CanUnfreezeCols();
+    virtual void FreezeCols();
+    virtual void UnfreezeCols();
+    virtual BOOL CanFreezeRows();
+    virtual BOOL CanUnfreezeRows();
+    virtual void FreezeRows();
+    virtual void UnfreezeRows();
+    // Undo and redo, through the command factory.
+    virtual BOOL Undo();
+    virtual BOOL Redo();
+    virtual void BeginTrans(const char* pszName);
+    virtual void CommitTrans();
+    virtual void Rollback();
+    virtual void AddCommand(CObject* pCommand, int nCommandType);
+    virtual void RemoveLastCommand(int nCommandType);
+    virtual BOOL GetUndoMenuText(CCmdUI* pCmdUI);
+    virtual BOOL GetRedoMenuText(CCmdUI* pCmdUI);
+    virtual BOOL SetEngineUndoOption(BOOL bGenerate);
+    virtual CObject* DetachFormulaUndoInfo();
+    virtual BOOL ApplyFormulaUndoInfo(CObject* pInfo, BOOL bUndo, int nPhase);
+    virtual void DiscardFormulaUndoInfo();
+    virtual BOOL ExecuteCommand(CObject* pCommand, int nCommandType);
+    virtual void MoveCurrentCellAfterUndo(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
+    // Cut, copy and paste (the one-range forms build a list holding a copy of the range).
+    virtual BOOL CanCopy();
+    virtual BOOL Copy();
+    virtual BOOL CopyRange(const CGXRangeList& selList);
+    BOOL CopyRange(const CGXCellRange& range);
+    virtual BOOL CopyTextToClipboard(const CGXRangeList& selList);
+    virtual BOOL CopyCellsToClipboard(const CGXRangeList& selList, BOOL bFull);
+    virtual BOOL CanCut();
+    virtual BOOL Cut();
+    virtual BOOL CutRange(const CGXRangeList& selList, BOOL bStyles);
+    BOOL CutRange(const CGXCellRange& range, BOOL bStyles);
+    virtual BOOL CanPaste();
+    virtual BOOL IsPasteFormatAvailable();
+    virtual BOOL Paste();
+    virtual BOOL PasteCellsFromClipboard(const CGXCellRange& range);
+    virtual BOOL PasteFromClipboard(const CGXCellRange& range);
+    virtual BOOL AskContinue();
+    // Clearing cells (bStyleOnly as the clear-cells module reads it).
+    virtual BOOL CanClear();
+    virtual BOOL Clear(BOOL bStyleOnly);
+    virtual BOOL ClearCells(const CGXRangeList& selList, BOOL bStyleOnly);
+    // Cells as text and as styles.
+    virtual BOOL CopyTextToFile(CFile& file, const CGXRangeList& selList);
+    virtual void GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol, CString& strText);
+    virtual BOOL PasteTextFromBuffer(const char* pszBuffer, DWORD nSize, const CGXCellRange& range);
+    virtual BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags, const CGXStyle* pStyle);
+    virtual BOOL CalcBufferDimension(const char* pszBuffer, DWORD nSize, ROWCOL& nRows, ROWCOL& nCols);
+    virtual BOOL CopyCellsToArchive(CArchive& ar, const CGXRangeList& selList, BOOL bFull);
+    virtual BOOL GetClipboardStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL bFull);
+    virtual BOOL PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck);
+    // Copying and moving blocks of cells.
+    virtual BOOL CopyCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags = 2);
+    virtual BOOL StoreCopyCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol);
+    virtual BOOL MoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
+                           UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL StoreMoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
+                                BOOL bCreateUndoInfo, int nCommandType);
+    // Dragging the selected rows or columns.
+    virtual BOOL StartSelDrag(ROWCOL nRow, ROWCOL nCol);
+    virtual void DragSelectionTo(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL DropSelection(ROWCOL nRow, ROWCOL nCol);
+    virtual void EndSelDrag();
+    // The drag module asks these before rows or columns are dragged: FALSE while Ctrl or Shift is held
+    // (the key-state seam).
+    virtual BOOL ApproveDragRows(ROWCOL nFrom, ROWCOL nTo);
+    virtual BOOL ApproveDragCols(ROWCOL nFrom, ROWCOL nTo);
+    // Printing.
+    virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The edited cell's header marks.
+    virtual void RedrawHeaderMarks(ROWCOL nRow, ROWCOL nCol, int nWhich, UINT nFlags);
+    // Named ranges of the formula engine.
+    virtual BOOL SetRangeName(const char* pszName, const CGXCellRange& range, CObject* pUndoInfo = nullptr,
+                              UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL GetRangeName(const char* pszName, CGXCellRange& range);
+    virtual BOOL DeleteRangeName(const char* pszName, UINT nFlags = 2, int nCommandType = gxDo);
+    // A click into the selected text of an editing cell.
+    virtual void OnEditSelectionClick(ROWCOL nRow, ROWCOL nCol);
+    // Hides (bHide) or shows the Excel-like frame, through its module; returns whether it was hidden
+    // (FALSE without the module).
+    virtual BOOL HideExcelLikeFrame(BOOL bHide, BOOL bFlag = FALSE);
+    // Hides the Excel-like frame while it lives, then puts its previous state back.
+    class ExcelLikeFrameHider {
+    public:
+        explicit ExcelLikeFrameHider(CGXGridCore* pGrid);
+        ~ExcelLikeFrameHider();
+        ExcelLikeFrameHider(const ExcelLikeFrameHider&) = delete;
+        ExcelLikeFrameHider& operator=(const ExcelLikeFrameHider&) = delete;
+
+    private:
+        CGXGridCore* m_pGrid;
+        BOOL m_bWasHidden;
+    };
+
+    // ---- formula hooks of the cell data (nothing, FALSE without a data object) -----------------------
+    // The cell, widened by its covered span, holds a formula at its top-left cell.
+    virtual BOOL IsFormulaCellRowCol(ROWCOL nRow, ROWCOL nCol);
+    virtual void SetCellEngineFlag(ROWCOL nRow, ROWCOL nCol, BOOL bFlag);
+    // Skipped while the grid is inside SetStyleRange.
+    virtual void AddRecalcRange(const CGXCellRange& range);
+    virtual void Recalc(BOOL bForce);
+    virtual void ResetEngineError();
+    virtual BOOL GetEngineMessageText(CString& strText);
+    // Recalculates and redraws the formula cells: FALSE for a grid without rows or columns, or when the
+    // evaluation failed; with bResetFirst a message of the engine goes to pstrText (null: a message box)
+    // and the answer is FALSE. A hint goes on with bCreateHint.
+    virtual BOOL RecalcAndShowErrors(BOOL bResetFirst, CString* pstrText = nullptr, BOOL bCreateHint = TRUE);
+
+    // ---- modules -------------------------------------------------------------------------------------
+    // The attach steps of the operation modules (see GXGridModules.h), in the factory's order.
+    void AttachFindReplaceImp();
+    void AttachHideCellsImp();
+    void AttachAutoScrollPlugin();
+    void AttachResizeToFitImp();
+    void AttachUpdateHintImp();
+    void AttachCommandFactory();
+    void AttachSortImp();
+    void AttachOldDrawingImp();
+    void AttachCoveredCellsImp();
+    void AttachMergeCellsImp();
+    void AttachFloatCellsImp();
+    void AttachPrintImp();
+    void AttachUserSelectRangeImp();
+    void AttachExcelLikeFrameImp();
+    void AttachUserDragSelectRangeImp();
+    void AttachUserResizeCellsImp();
+    void AttachOptimizedUpdateImp();
+    void AttachMarkEditHeaderImp();
+    void AttachFreezeMenuHelperImp();
+    void AttachDirectCopyMoveCellsImp();
+    void AttachTextDataExchangeImp();
+    void AttachStyleDataExchangeImp();
+    void AttachCutPasteImp();
+    void AttachClearCellsImp();
+    void AttachExcelLikeFillImp();
+
+    // Adds pObject (owned from now on) to the head of the objects deleted with the grid.
+    void AddAutoDeleteObject(CObject* pObject);
+    // Appends pPlugin (not owned) to the plug-in list and plugs it into the grid window at once.
+    void AddPlugin(CGXPluginComponent* pPlugin);
+    // Offers a message of the grid window to the plug-ins in list order: TRUE (with rResult) when one
+    // of them marked it fully handled; a plug-in that sets its skip flag ends the round, and the grid
+    // handles the message itself.
+    virtual BOOL OnGridWindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& rResult);
+
+    // ---- painting ------------------------------------------------------------------------------------
+    // The paint entry: nothing while redraw is locked, for an empty clip box, or while printing (the
+    // request is only noted); else a direct or buffered paint of the clip box.
+    virtual void OnGridDraw(CDC* pDC);
+    // The paint mode: 1 buffered, anything else direct. Returns the previous one.
+    int SetBufferedPaint(int nMode);
+    // Draws the cells of the display rows nFirstRow..nLastRow and columns nFirstCol..nLastCol.
+    virtual void DrawCellMatrix(int nFirstRow, int nFirstCol, int nLastRow, int nLastCol, CDC* pDC);
+    // Draws one cell through its control (the current cell's control is initialised there first).
+    virtual void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
+    // Inverts a marked cell (the current cell: its frame strips when the parameter asks for them).
+    virtual void MarkCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect);
+    // One grid line, tracking line or inverted strip of nWidth by nHeight at (x, y) (see the kinds and
+    // flags above).
+    virtual void DrawLineRect(CDC* pDC, int x, int y, int nWidth, int nHeight, int nKind, int nIndex, UINT nFlags);
+    // The sides of style's borders into rect (top, bottom, left, right).
+    void DrawCellBorders(CDC* pDC, const CRect& rect, const CGXStyle& style);
+    // Draws side nSide (0 left, 1 right, 2 top, 3 bottom) of rect with pen's width: a solid pen in its
+    // colour, a dashed or dotted one as a pattern of the pen's colour on interior's, a null pen as
+    // interior.
+    virtual void DrawBorderSide(CDC* pDC, const CRect& rect, const CGXCellPen& pen, int nSide,
+                                const CGXCellBrush* pInterior = nullptr);
+    // Fills rect with the brush of a brush record (system colours resolved).
+    void FillRectWithBrush(CDC* pDC, const CRect& rect, const CGXCellBrush& brush);
+    // The one-pixel line at the boundary after display column (nKind 1) or row nIndex, and inverting it.
+    void CalcTrackingLineRect(CRect& rect, int nKind, int nIndex);
+    void InvertTrackingLine(CDC* pDC, int nKind, int nIndex, UINT nFlags);
+    // rect reduced by what the grid draws around a cell of style: one pixel each side for a 3D frame
+    // (with bFrame), each border's width (a pen of style 5 counts 0), or one pixel for the grid line on
+    // the top and left (bottom and right in line-after mode) where no border is set.
+    virtual CRect SubtractBorders(const CRect& rect, const CGXStyle& style, BOOL bFrame = TRUE);
+    // size grown by the same amounts, and by 2 each way for a 3D frame.
+    virtual CSize AddBorders(CSize size, const CGXStyle& style);
+    // Redraws a range of cells (widened by spans): nothing for nFlags 0, an invisible window or a
+    // locked redraw; flag 2 updates the window at once; a hint goes on with bCreateHint.
+    virtual void RedrawRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT nFlags = 2,
+                              BOOL bCreateHint = TRUE);
+    // Redraws the rows, columns, table or cells of range.
+    void RedrawRange(const CGXCellRange& range, UINT nFlags = 2);
+    // Redraws the whole grid (the top row and left column brought back within the counts, the caches
+    // flushed).
+    virtual void Redraw(UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Selects style's zoomed font into pDC; null (nothing selected) when style has no font or its
+    // LOGFONT equals pPreviousStyle's. Returns the font selected before.
+    virtual CFont* SelectStyleFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPreviousStyle = nullptr);
+    // Selects font zoomed. Returns the font selected before.
+    CFont* SelectFont(CDC* pDC, const CGXFont& font);
+    // The cached GDI object of a record, made on a miss and kept until the next flush.
+    CFont* LookupFont(const CGXFont& font);
+    CBrush* LookupBrush(const CGXCellBrush& brush);
+    CPen* LookupPen(const CGXCellPen& pen);
+    // A client DC of the grid window shared until ReleaseClientDC (kept while a paint runs).
+    CDC* GetClientDC();
+    void ReleaseClientDC();
+    // Flushes the caches: nothing inside a paint or while an update lock is held; the GDI objects
+    // (unless m_bKeepGdiObjects), the cached styles (but those of the keep rows and columns and the
+    // current cell's), then the styles waiting for deletion.
+    virtual void FreeObjectCache();
+    // Brings the scroll bars up to date. TRUE (nothing to do until the grid scrolls).
+    virtual BOOL UpdateScrollbars(BOOL bRedraw = TRUE, BOOL bOnlyIfDimensionChanged = FALSE);
+    // Called by a paint with the last row and column it is about to show, so a derived grid can load
+    // them; nothing here.
+    virtual void PreloadCells(ROWCOL nBottomRow, ROWCOL nRightCol);
+    // The areas the next paint leaves alone (ExcludeRectFromPaint of the controls and the cells a
+    // formula-recalculation redraw does not touch).
+    std::vector<CRect>& GetExcludedRects() { return m_excludedRects; }
+    // The cells of a formula-recalculation redraw whose engine flag is to be cleared.
+    std::vector<CGXCellRange>& GetRecalcDrawnCells() { return m_recalcDrawnCells; }
+    // The number of cached fonts, brushes, pens and composed styles, and of styles waiting for reuse.
+    size_t GetCachedObjectCount() const;
+    size_t GetRecycledStyleCount() const { return m_recycledStyles.size(); }
+    // The matrix of the paint in progress (null outside a paint).
+    CellPaintMatrix* GetPaintMatrix() const { return m_pPaintMatrix; }
+    // A paint was asked for while printing.
+    BOOL m_bPrintPaintRequested = FALSE;
+    // Draw a one-pixel black frame around the grid rectangle (off).
+    BOOL m_bGridFrame = FALSE;
+    // The GDI objects survive flushes while set (off).
+    BOOL m_bKeepGdiObjects = FALSE;
+    // A formula-recalculation redraw is in progress: only rows from their first formula cell are drawn.
+    BOOL m_bRecalcRedraw = FALSE;
+    // The current cell is drawn inverted whole by MarkCell (cleared after each MarkCell).
+    BOOL m_bInvertCurrentCell = FALSE;
+    // Up to four rows and columns whose cached styles survive a flush (0: none).
+    ROWCOL m_anKeepRows[4] = {0, 0, 0, 0};
+    ROWCOL m_anKeepCols[4] = {0, 0, 0, 0};
+
+    // ---- plain state ---------------------------------------------------------------------------------
+    // The print rectangle while printing, the explicit rectangle when one is set, else the client
+    // rectangle; an inverted rectangle gives 0, 0, 0, 0.
+    CRect GetGridRect();
+    // Sets (bSet) or drops the explicit grid rectangle.
+    void SetGridRect(BOOL bSet, const RECT* pRect = nullptr);
+    CWnd* GridWnd() const { return m_pGridWnd; }
+    void SetGridWnd(CWnd* pGridWnd) { m_pGridWnd = pGridWnd; }
+    CDocument* GetGridDoc() const { return m_pGridDoc; }
+    // The document link: edits mark the document modified while it is on.
+    void SetDocumentLink(BOOL bLink) { m_bDocLink = bLink; }
+    BOOL IsInitialized() const { return m_bInitDone; }
+    BOOL IsPrinting() const { return m_pPrinterDC != nullptr; }
+    // Printing while the properties ask for black and white output.
+    BOOL IsPrintingBlackWhite() const;
+    CDC* GetPrinterDC() const { return m_pPrinterDC; }
+    ROWCOL GetTopRow() const { return IsPrinting() ? m_nPrintTopRow : m_nTopRow; }
+    ROWCOL GetLeftCol() const { return IsPrinting() ? m_nPrintLeftCol : m_nLeftCol; }
+    void SetTopRowValue(ROWCOL nRow);
+    void SetLeftColValue(ROWCOL nCol);
+    // The parameter object: pParam null makes a new CGXGridParam (owned); a previous one is deleted
+    // when owned. bOwn: the core deletes pParam.
+    void SetParam(CGXGridParam* pParam, BOOL bOwn = TRUE);
+    CGXGridParam* GetParam() const { return m_pParam; }
+    BOOL GetOwnParam() const { return m_bOwnParam; }
+    // The run-time class of the cell data Initialize makes (CGXData).
+    void SetDataClass(CRuntimeClass* pClass) { m_pDataClass = pClass; }
+    // The grid has the focus.
+    BOOL HasFocus() const { return m_bHasFocus; }
+    void SetFocusFlag(BOOL b) { m_bHasFocus = b; }
+    // The controls fill their cell's background (set while such a cell is drawn).
+    BOOL GetDrawCellBackground() const { return m_bDrawCellBackground; }
+    void SetDrawCellBackground(BOOL b) { m_bDrawCellBackground = b; }
+    // Composition stops once the stored style holds a value (set by the value shortcuts).
+    BOOL m_bValueOnly = FALSE;
+    // Set while SetStyleRange stores: single stores leave the spans to the range's end.
+    BOOL m_bInsideStyleSetter = FALSE;
+    // SetStyleRange shows no progress and checks no abort.
+    BOOL m_bNoProgress = FALSE;
+    // LookupStyleRowCol gives the current cell's cached style back unchanged while set; each store
+    // clears it.
+    BOOL m_bReuseCurrentCellStyle = FALSE;
+    // The current cell's cached style survives flushes and is not composed again while set.
+    BOOL m_bLockCurrentCell = FALSE;
+    // The current cell's frame is hidden; the current-cell marking (0 always, 2 only with the focus,
+    // anything else never).
+    BOOL m_bHideCurrentCell;
+    int m_nMarkCurrentCell;
+    // Set while the grid itself moves the focus (a control then does not forward its focus loss).
+    BOOL m_bFocusChange;
+
+    // ---- operation modules (null: absent) --------------------------------------------------------------
+    CGXAbstractGridPrintImp* m_pPrintImp;
+    CGXAbstractGridSortImp* m_pSortImp;
+    CGXAbstractGridOldDrawingImp* m_pOldDrawingImp;
+    CGXAbstractGridCoveredCellsImp* m_pCoveredCellsImp;
+    CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp;
+    CGXAbstractGridFloatCellsImp* m_pFloatCellsImp;
+    CGXAbstractGridMergeCellsImp* m_pMergeCellsImp;
+    CGXAbstractCommandFactory* m_pCommandFactory;
+    CGXAbstractCalcSizeImp* m_pCalcSizeImp;
+    CGXAbstractGridUpdateHintImp* m_pUpdateHintImp;
+    CGXAbstractGridResizeToFitImp* m_pResizeToFitImp;
+    CGXAbstractGridHideCellsImp* m_pHideCellsImp;
+    CGXAbstractGridFindReplaceImp* m_pFindReplaceImp;
+    CGXAbstractGridUserSelectRangeImp* m_pUserSelectRangeImp;
+    CGXAbstractGridExcelLikeFrameImp* m_pExcelLikeFrameImp;
+    CGXAbstractGridExcelLikeFillImp* m_pExcelLikeFillImp;
+    CGXAbstractGridUserDragSelectRangeImp* m_pUserDragSelectRangeImp;
+    CGXAbstractGridMoveRowsColsImp* m_pMoveRowsColsImp;
+    CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp;
+    CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp;
+    CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp;
+    CGXAbstractGridFreezeMenuHelperImp* m_pFreezeMenuHelperImp;
+    CGXAbstractGridDirectCopyMoveCellsImp* m_pDirectCopyMoveCellsImp;
+    CGXAbstractGridTextDataExchangeImp* m_pTextDataExchangeImp;
+    CGXAbstractGridStyleDataExchangeImp* m_pStyleDataExchangeImp;
+    CGXAbstractGridCutPasteImp* m_pCutPasteImp;
+    CGXAbstractGridClearCellsImp* m_pClearCellsImp;
+    CGXAbstractGridRangeNameImp* m_pRangeNameImp = nullptr;  // never attached in this program
+    CGXAbstractGridOptionalImp* m_pOptionalImp = nullptr;    // never attached in this program
+    CGXPluginComponent* m_pAutoScrollPlugin;
+
+protected:
+    // Attaches the module pfnCreate makes into rpModule unless the grid holds one (see
+    // GXGridModules.h).
+    template <class T>
+    void AttachModule(T*& rpModule, T* (*pfnCreate)());
+    // Measures pDC's font: the line height (height plus external leading) and the average character
+    // width (times 3/2 for a variable-pitch font).
+    static void CalcFontMetrics(CDC* pDC, int& nWidth, int& nHeight);
+    // The character size of the standard style's font (10 by 15 without a font), on pDC (null: a
+    // client DC of the grid window, or the screen).
+    void ComputeCharSize(CDC* pDC, int& nWidth, int& nHeight);
+    // The three base styles looked up in the styles map again (null when missing).
+    void LookupBaseStyles();
+    // After a change of the styles map, the properties or a base style: the caches flushed, the base
+    // styles looked up again, the grid redrawn with nFlags.
+    void RedrawWithNewBaseStyles(UINT nFlags);
+    // The cached GDI font of a LOGFONT.
+    CFont* LookupLogFont(const LOGFONTA& lf);
+    // The paints of OnGridDraw (GXCoreDraw.cpp).
+    void PaintDirect(CDC* pDC, const CRect& rectGrid);
+    void PaintBuffered(CDC* pDC, const CRect& rectGrid);
+    // The display rows and columns under the clip box rectClip (within the grid rectangle) drawn into pDC.
+    void DrawClipArea(CDC* pDC, const CRect& rectClip, BOOL bFrameInside, const CRect& rectGrid);
+    // The steps of DrawCellMatrix.
+    void PrepareMatrixCell(CellPaintMatrix& m, int i, int j);
+    void DrawRowBackground(CellPaintMatrix& m, int i);
+    void DrawMatrixLines(CellPaintMatrix& m, BOOL bVertical, int nIndex);
+    void FillBeyondMatrix(CellPaintMatrix& m);
+    // An undo command is recorded for nCommandType: a command factory, undo on, not a rollback.
+    BOOL IsUndoRecorded(int nCommandType) const;
+    // The composed current cell's style dropped; the reuse state cleared.
+    void OnStoredCell(ROWCOL nRow, ROWCOL nCol);
+    // Applies pStyle or the array entries to the cells of range, rows outer (step of SetStyleRange).
+    // Stops at a user abort with the last row and column done.
+    BOOL StoreRangeCells(const CGXCellRange& range, const CGXStyle* pStyle, int nMode, int nKind,
+                         const CObArray* pStyleArray, CGXLongOperation* pOperation, BOOL bCancelAllowed,
+                         BOOL& bAborted, ROWCOL& nDoneRow, ROWCOL& nDoneCol);
+
+    GridLibraryState* m_pAppData;
+    CPtrList m_autoDeleteList;  // CObject*, deleted with the grid
+    CWnd* m_pGridWnd;
+    CDocument* m_pGridDoc;
+    BOOL m_bIsViewContext;
+    BOOL m_bDocLink;
+    CPtrList m_ownedList;  // CObject*, deleted from the head with the grid
+    CGXStyle* m_pStyleEdit;      // scratch styles of composing, storing and editing
+    CGXStyle* m_pStyleValue;
+    CGXStyle* m_pStyleScratch;
+    CRuntimeClass* m_pStyleClass;
+    CString m_strWarningText;
+    BOOL m_bWarningBoxShowing;
+    BOOL m_bWarningShown;
+    std::map<WORD, CGXControl*> m_controls;  // owned
+    CGXControl* m_pDefaultControl;
+    WORD m_nLastControlId;
+    CGXControl* m_pLastControl;
+    CPtrList m_pluginList;  // CGXPluginComponent*, not owned
+    CRuntimeClass* m_pDataClass;
+    int m_nLockUpdate;
+    // The GDI caches, keyed by the records' bytes.
+    std::map<std::vector<BYTE>, std::unique_ptr<CFont>> m_fontCache;
+    std::map<std::pair<DWORD, DWORD>, std::unique_ptr<CBrush>> m_brushCache;
+    std::map<std::pair<DWORD, DWORD>, std::unique_ptr<CPen>> m_penCache;
+    // Composed styles by cell (owned), the current cell's, and the styles waiting for deletion.
+    std::map<std::pair<ROWCOL, ROWCOL>, CGXStyle*> m_styleCache;
+    CGXStyle* m_pStyleCurrentCell = nullptr;
+    std::vector<CGXStyle*> m_pendingStyles;
+    const CGXStyle* m_pStyleStandard;
+    const CGXStyle* m_pStyleRowHeader;
+    const CGXStyle* m_pStyleColHeader;
+    std::vector<CGXStyle*> m_recycledStyles;
+    int m_nZoom;
+    int m_dxChar;
+    int m_dyChar;
+    int m_dxCharPrint;
+    int m_dyCharPrint;
+    ROWCOL m_nCurrentRow;
+    ROWCOL m_nCurrentCol;
+    BOOL m_bCurrentValid;
+    CGXControl* m_pCurrentControl;
+    BOOL m_bHasFocus;
+    BOOL m_bBusy;  // a current-cell change is in progress
+    ROWCOL m_nInitRow;
+    ROWCOL m_nInitCol;
+    ROWCOL m_nTopRow;
+    ROWCOL m_nLeftCol;
+    CGXGridParam* m_pParam;
+    BOOL m_bOwnParam;
+    BOOL m_bInitDone;
+    CDC* m_pPrinterDC;
+    CRect m_rectPrint;
+    ROWCOL m_nPrintTopRow;
+    ROWCOL m_nPrintLeftCol;
+    CRect m_rectGrid;
+    BOOL m_bGridRectSet;
+    int m_nFrameWidth;
+    int m_nFrameHeight;
+    int m_nBorderWidth;
+    int m_nBorderHeight;
+    HCURSOR m_hcurArrow;
+    UINT m_nCursorOverride = 0;
+    ROWCOL m_nLastVisibleRow = ROWCOL(-1);  // -1: not known
+    ROWCOL m_nLastVisibleCol = ROWCOL(-1);
+    BOOL m_bUserResizing;
+    int m_nResizeKind;
+    ROWCOL m_nResizeIndex;
+    BOOL m_bDrawCellBackground;
+    std::vector<CRect> m_excludedRects;
+    std::vector<CGXCellRange> m_recalcDrawnCells;
+    // Painting.
+    int m_nPaintMode = 0;
+    int m_nDrawDepth = 0;
+    CellPaintMatrix* m_pPaintMatrix = nullptr;
+    BOOL m_bLayoutChanged = FALSE;
+    CDC* m_pClientDC = nullptr;
+    CFont* m_pOldClientFont = nullptr;
+    // The running place of StartCellRectScan / NextCellRectScan.
+    int m_nScanRow = 0;
+    int m_nScanCol = 0;
+    int m_yScan = 0;
+    int m_xScan = 0;
+};
+
+// A style the grid composes for one cell and takes back when the object goes.
+class CGXComposedStyle {
+public:
+    CGXComposedStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, BOOL bApplyStandard = TRUE);
+    ~CGXComposedStyle();
+    CGXComposedStyle(const CGXComposedStyle&) = delete;
+    CGXComposedStyle& operator=(const CGXComposedStyle&) = delete;
+    const CGXStyle& Get() const { return *m_pStyle; }
+
+private:
+    CGXGridCore* m_pGrid;
+    CGXStyle* m_pStyle;
+};
+
+template <class T>
+void CGXGridCore::AttachModule(T*& rpModule, T* (*pfnCreate)())
+{
+    if (rpModule != nullptr || pfnCreate == nullptr)
+        return;
+    T* pModule = pfnCreate();
+    AddAutoDeleteObject(pModule);
+    rpModule = pModule;
+}
+
+// Deletes the styles of an array CreateStyleArray made (and any object after them), then the array.
+void DeleteStyleArray(CObArray* pArray);

@@ -1,0 +1,32 @@
+// GridFindReplaceState: the find and replace state every grid shares with the find and replace
+// module: the open dialog and the grid that owns it, the texts and the options. One object exists for
+// the process, built before the program's main function runs.
+#pragma once
+
+#include <windows.h>
+
+#include "core/Core.h"
+
+class CWnd;
+
+struct GridFindReplaceState {
+    // The open find or replace dialog (null when none) and the grid window it searches.
+    CWnd* m_pFindReplaceDlg = nullptr;
+    CWnd* m_pActiveWnd = nullptr;
+    // The text to find, the same prepared for comparing (PrepareSearchText) and the replacement.
+    CString m_strFind;
+    CString m_strSearch;
+    CString m_strReplace;
+    // Match case (off); the direction and the search going on (both on); three words the find and
+    // replace module keeps (0).
+    BOOL m_bCase = FALSE;
+    BOOL m_bDown = TRUE;
+    BOOL m_bNext = TRUE;
+    DWORD m_adwModuleState[3] = {0, 0, 0};
+
+    // Copies the find text into the search text, upper-cased unless match case is on.
+    void PrepareSearchText();
+};
+
+// The process-wide state.
+GridFindReplaceState& GXGetFindReplaceState();

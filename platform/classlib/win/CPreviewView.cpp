@@ -1,0 +1,460 @@
+// CPreviewView: the print preview in the main frame, its bar, and the view's steps that open and end
+// it.
+#include <memory>
+
+#include "win/CPreviewView.h"
+
+#include "win/AfxRes.h"
+#include "win/AfxResource.h"
+#include "win/ArgCheck.h"
+#include "win/CButton.h"
+#include "win/CControlBar.h"
+#include "win/CFrameWnd.h"
+#include "win/CPreviewDC.h"
+#include "win/CPrintInfo.h"
+#include "win/CWindowDC.h"
+#include "win/CWinApp.h"
+#include "win/WinServices.h"
+
+namespace {
+
+// The gap around and between the sheets, and the depth of their shadow, in pixels.
+const int kGap = 8;
+const int kShadow = 3;
+
+// ---- the preview's bar ------------------------------------------------------------------------------
+
+struct PreviewButton {
+    UINT nID;
+    const char* pszCaption;
+};
+const PreviewButton kButtons[] = {
+    {AFX_ID_PREVIEW_PRINT, "&Print..."},  {AFX_ID_PREVIEW_NEXT, "&Next Page"}, {AFX_ID_PREVIEW_PREV, "Pre&v Page"},
+    {AFX_ID_PREVIEW_NUMPAGE, "&Two Page"}, {AFX_ID_PREVIEW_ZOOMIN, "Zoom &In"}, {AFX_ID_PREVIEW_ZOOMOUT, "Zoom &Out"},
+    {AFX_ID_PREVIEW_CLOSE, "&Close"},
+};
+const int kButtonCount = int(sizeof kButtons / sizeof kButtons[0]);
+
+// A row of push buttons along the frame's top; their commands go to the frame (the bar's owner), which
+// routes them to its active view, the preview. Each button is as wide as its widest caption.
+class CPreviewBar : public CControlBar {
+public:
+    BOOL Create(CFrameWnd* pFrame)
+    {
+        SetAutoDelete(TRUE);
+        return CControlBar::Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM,
+                                   CRect(0, 0, 0, 0), pFrame, AFX_IDW_PREVIEW_BAR);
+    }
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        (void)bHorz;
+        CRect rect(0, 0, 0, 0);
+        CalcInsideRect(rect, TRUE);
+        return CSize(bStretch ? 32767 : 0, m_sizeButton.cy + kGap - rect.Height());
+    }
+
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
+    {
+        for (int i = 0; i < kButtonCount; ++i) {
+            CCmdUI state;
+            state.m_nID = kButtons[i].nID;
+            state.m_nIndex = UINT(i);
+            state.m_nIndexMax = UINT(kButtonCount);
+            state.m_pOther = &m_buttons[i];
+            state.DoUpdate(pTarget, bDisableIfNoHndler);
+        }
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CREATE) {
+            const LRESULT lResult = CControlBar::WindowProc(message, wParam, lParam);
+            if (lResult != -1)
+                MakeButtons();
+            return lResult;
+        }
+        if (message == WM_SIZE) {
+            PlaceButtons();
+            return 0;
+        }
+        return CControlBar::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    void MakeButtons()
+    {
+        const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        CClientDC dc(this);
+        const HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont);
+        for (const PreviewButton& button : kButtons) {
+            const CSize size = dc.GetTextExtent(button.pszCaption, int(strlen(button.pszCaption)));
+            m_sizeButton.cx = size.cx > m_sizeButton.cx ? size.cx : m_sizeButton.cx;
+            m_sizeButton.cy = size.cy > m_sizeButton.cy ? size.cy : m_sizeButton.cy;
+        }
+        // "One Page" takes the place of "Two Page": room for both
+        const CSize sizeOne = dc.GetTextExtent("&One Page", 9);
+        m_sizeButton.cx = sizeOne.cx > m_sizeButton.cx ? sizeOne.cx : m_sizeButton.cx;
+        ::SelectObject(dc.m_hDC, hOld);
+        m_sizeButton += CSize(16, 10);
+        for (int i = 0; i < kButtonCount; ++i) {
+            m_buttons[i].Create(kButtons[i].pszCaption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 0, 0), this,
+                                kButtons[i].nID);
+            m_buttons[i].SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+        }
+        PlaceButtons();
+    }
+
+    void PlaceButtons()
+    {
+        CRect rect;
+        GetClientRect(&rect);
+        int x = kGap / 2;
+        for (CButton& button : m_buttons) {
+            if (button.m_hWnd != nullptr)
+                button.MoveWindow(x, (rect.Height() - m_sizeButton.cy) / 2, m_sizeButton.cx, m_sizeButton.cy);
+            x += m_sizeButton.cx + kGap / 2;
+        }
+    }
+
+    CButton m_buttons[kButtonCount];
+    CSize m_sizeButton;
+};
+
+// Runs step with a preview DC that measures on pPrinterDC and draws into a memory DC nobody sees (for
+// the view's steps before and after the pages).
+template <class F>
+void RunWithMeasuringDC(CDC* pPrinterDC, F&& step)
+{
+    const HDC hMemory = ::CreateCompatibleDC(nullptr);
+    {
+        CPreviewDC dc;
+        dc.SetPage(hMemory, pPrinterDC,
+                   CRect(0, 0, pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES)));
+        step(&dc);
+    }
+    ::DeleteDC(hMemory);
+}
+
+} // namespace
+
+// ---- the view's steps ----------------------------------------------------------------------------------
+
+void CView::OnFilePrintPreview()
+{
+    CPreviewView::Open(this);
+}
+
+void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView)
+{
+    (void)point;
+    AfxRequirePointer(pView, "CView::OnEndPrintPreview", "pView");
+    OnEndPrinting(pDC, pInfo);
+    pView->Close();
+}
+
+// ---- CPreviewView --------------------------------------------------------------------------------------
+
+IMPLEMENT_DYNCREATE(CPreviewView, CScrollView)
+
+BEGIN_MESSAGE_MAP(CPreviewView, CScrollView)
+    ON_WM_SIZE()
+    ON_WM_ERASEBKGND()
+    ON_COMMAND(AFX_ID_PREVIEW_CLOSE, OnPreviewClose)
+    ON_COMMAND(AFX_ID_PREVIEW_PRINT, OnPreviewPrint)
+    ON_COMMAND(AFX_ID_PREVIEW_NEXT, OnNextPage)
+    ON_COMMAND(AFX_ID_PREVIEW_PREV, OnPrevPage)
+    ON_COMMAND(AFX_ID_PREVIEW_NUMPAGE, OnNumPageChange)
+    ON_COMMAND(AFX_ID_PREVIEW_ZOOMIN, OnZoomIn)
+    ON_COMMAND(AFX_ID_PREVIEW_ZOOMOUT, OnZoomOut)
+    ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_NEXT, OnUpdateNextPage)
+    ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_PREV, OnUpdatePrevPage)
+    ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_NUMPAGE, OnUpdateNumPageChange)
+    ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_ZOOMIN, OnUpdateZoomIn)
+    ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_ZOOMOUT, OnUpdateZoomOut)
+END_MESSAGE_MAP()
+
+CPreviewView::CPreviewView() = default;
+
+CPreviewView::~CPreviewView()
+{
+    delete m_previewState.pInfo;
+}
+
+BOOL CPreviewView::Open(CView* pPrintView)
+{
+    AfxRequirePointer(pPrintView, "CPreviewView::Open", "pPrintView");
+    CWnd* pMainWnd = AfxGetMainWnd();
+    if (pMainWnd == nullptr || !pMainWnd->IsFrameWnd())
+        return FALSE;
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(pMainWnd);
+
+    std::unique_ptr<CPrintInfo> pInfo(new CPrintInfo);
+    pInfo->m_bPreview = TRUE;
+    if (!pPrintView->OnPreparePrinting(pInfo.get()))
+        return FALSE;
+    CDC* pPrinterDC = CDC::FromHandle(pInfo->m_pPD->m_pd.hDC);
+    if (pPrinterDC == nullptr) {
+        AfxMessageBox(AfxLoadLibraryString(AFX_IDP_FAILED_TO_CREATE_DC));
+        return FALSE;
+    }
+    pPrinterDC->m_bPrinting = TRUE;
+    RunWithMeasuringDC(pPrinterDC, [&](CDC* pDC) { pPrintView->OnBeginPrinting(pDC, pInfo.get()); });
+
+    // the preview's window first (hidden, no pane id yet): failing, it leaves the frame as it was
+    CPreviewView* pView = new CPreviewView;
+    CPreviewViewState& st = pView->m_previewState;
+    st.pPrintView = pPrintView;
+    st.pInfo = pInfo.release();
+    st.pFrame = pFrame;
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_BORDER, CRect(0, 0, 0, 0), pFrame, 0, nullptr))
+        return FALSE; // the object deleted itself, and the job with it
+
+    st.pViewActiveSaved = pFrame->GetActiveView();
+    const CPtrList& bars = pFrame->GetControlBarList();
+    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(bars.GetNext(pos));
+        if (pBar->IsWindowVisible() && pBar->GetDlgCtrlID() != AFX_IDW_STATUS_BAR)
+            st.barsHidden.AddTail(pBar);
+    }
+    for (POSITION pos = st.barsHidden.GetHeadPosition(); pos != nullptr;)
+        pFrame->ShowControlBar(static_cast<CControlBar*>(st.barsHidden.GetNext(pos)), FALSE, FALSE);
+    if (const HWND hWndPane = ::GetDlgItem(pFrame->m_hWnd, AFX_IDW_PANE_FIRST)) {
+        st.hWndPaneSaved = hWndPane;
+        ::SetWindowLongPtrA(hWndPane, GWLP_ID, AFX_IDW_PANE_SAVE);
+        ::ShowWindow(hWndPane, SW_HIDE);
+    }
+    CPreviewBar* pBar = new CPreviewBar;
+    if (pBar->Create(pFrame))
+        st.pBar = pBar;
+    pView->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
+    pView->ShowWindow(SW_SHOW);
+    pFrame->SetActiveView(pView);
+    pFrame->RecalcLayout();
+    pView->SetCurrentPage(st.pInfo->m_nCurPage);
+    return TRUE;
+}
+
+void CPreviewView::Close()
+{
+    CPreviewViewState& st = m_previewState;
+    CFrameWnd* pFrame = st.pFrame;
+    if (st.pBar != nullptr)
+        st.pBar->DestroyWindow();
+    SetDlgCtrlID(0);
+    ShowWindow(SW_HIDE);
+    if (st.hWndPaneSaved != nullptr && ::IsWindow(st.hWndPaneSaved)) {
+        ::SetWindowLongPtrA(st.hWndPaneSaved, GWLP_ID, AFX_IDW_PANE_FIRST);
+        ::ShowWindow(st.hWndPaneSaved, SW_SHOW);
+    }
+    for (POSITION pos = st.barsHidden.GetHeadPosition(); pos != nullptr;)
+        pFrame->ShowControlBar(static_cast<CControlBar*>(st.barsHidden.GetNext(pos)), TRUE, FALSE);
+    pFrame->SetActiveView(st.pViewActiveSaved);
+    DestroyWindow(); // the object is gone from here on
+    pFrame->RecalcLayout();
+    pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+}
+
+CDC* CPreviewView::PrinterDC() const
+{
+    return CDC::FromHandle(m_previewState.pInfo->m_pPD->m_pd.hDC);
+}
+
+UINT CPreviewView::LastPage() const
+{
+    return m_previewState.pInfo->GetMaxPage();
+}
+
+CRect CPreviewView::GetPageRect(int nIndex) const
+{
+    CRect rect = m_previewState.rectPages[nIndex == 1 ? 1 : 0];
+    rect.OffsetRect(-GetDeviceScrollPosition());
+    return rect;
+}
+
+void CPreviewView::SetCurrentPage(UINT nPage)
+{
+    const CPrintInfo* pInfo = m_previewState.pInfo;
+    if (nPage > pInfo->GetMaxPage())
+        nPage = pInfo->GetMaxPage();
+    if (nPage < pInfo->GetMinPage())
+        nPage = pInfo->GetMinPage();
+    m_previewState.nCurrentPage = nPage;
+    LayOutPages();
+    Invalidate(TRUE);
+    ShowPageDescription();
+}
+
+void CPreviewView::ShowPageDescription()
+{
+    CString text;
+    text.Format(m_previewState.pInfo->m_strPageDesc, m_previewState.nCurrentPage);
+    m_previewState.pFrame->SetMessageText(text);
+}
+
+void CPreviewView::LayOutPages()
+{
+    CPreviewViewState& st = m_previewState;
+    CDC* pPrinterDC = PrinterDC();
+    if (m_hWnd == nullptr || pPrinterDC == nullptr)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    // the sheet's size in inches, from the printer's page and resolution
+    const double dWidth = double(pPrinterDC->GetDeviceCaps(HORZRES)) / pPrinterDC->GetDeviceCaps(LOGPIXELSX);
+    const double dHeight = double(pPrinterDC->GetDeviceCaps(VERTRES)) / pPrinterDC->GetDeviceCaps(LOGPIXELSY);
+    st.rectPages[0].SetRectEmpty();
+    st.rectPages[1].SetRectEmpty();
+    if (st.bZoomedIn) {
+        // the page at its size on paper, scrolled within the window
+        CClientDC dcScreen(this);
+        const CSize sizeSheet(int(dWidth * dcScreen.GetDeviceCaps(LOGPIXELSX)),
+                              int(dHeight * dcScreen.GetDeviceCaps(LOGPIXELSY)));
+        const CSize sizeTotal(sizeSheet.cx + 2 * kGap, sizeSheet.cy + 2 * kGap);
+        const int x = sizeTotal.cx < client.Width() ? (client.Width() - sizeSheet.cx) / 2 : kGap;
+        st.rectPages[0] = CRect(CPoint(x, kGap), sizeSheet);
+        SetScrollSizes(MM_TEXT, sizeTotal);
+        return;
+    }
+    const int n = st.nPages;
+    const double dRoomX = double(client.Width() - (n + 1) * kGap - kShadow) / (n * dWidth);
+    const double dRoomY = double(client.Height() - 2 * kGap - kShadow) / dHeight;
+    const double dScale = dRoomX < dRoomY ? dRoomX : dRoomY;
+    const CSize sizeSheet(int(dWidth * dScale) > 1 ? int(dWidth * dScale) : 1,
+                          int(dHeight * dScale) > 1 ? int(dHeight * dScale) : 1);
+    int x = (client.Width() - (n * sizeSheet.cx + (n - 1) * kGap)) / 2;
+    const int y = (client.Height() - sizeSheet.cy) / 2;
+    for (int i = 0; i < n; ++i, x += sizeSheet.cx + kGap)
+        st.rectPages[i] = CRect(CPoint(x, y), sizeSheet);
+    SetScrollSizes(MM_TEXT, CSize(1, 1)); // no scrolling while the pages fit
+}
+
+void CPreviewView::OnDraw(CDC* pDC)
+{
+    CPreviewViewState& st = m_previewState;
+    CRect rectClip;
+    pDC->GetClipBox(&rectClip);
+    pDC->FillSolidRect(&rectClip, ::GetSysColor(COLOR_APPWORKSPACE));
+    CDC* pPrinterDC = PrinterDC();
+    const CRect rectPrinterPage(0, 0, pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES));
+    const int nShown = st.bZoomedIn ? 1 : st.nPages;
+    for (int i = 0; i < nShown; ++i) {
+        const UINT nPage = st.nCurrentPage + UINT(i);
+        if (nPage > LastPage())
+            break;
+        const CRect rectSheet = st.rectPages[i];
+        pDC->FillSolidRect(rectSheet + CPoint(kShadow, kShadow), ::GetSysColor(COLOR_3DDKSHADOW));
+        pDC->FillSolidRect(&rectSheet, RGB(255, 255, 255));
+        CRect rectDevice = rectSheet;
+        pDC->LPtoDP(&rectDevice);
+
+        const int nSavedScreen = ::SaveDC(pDC->m_hDC);
+        const int nSavedPrinter = ::SaveDC(pPrinterDC->m_hDC);
+        {
+            CPreviewDC dc;
+            dc.SetPage(pDC->m_hDC, pPrinterDC, rectDevice);
+            CPrintInfo* pInfo = st.pInfo;
+            pInfo->m_nCurPage = nPage;
+            pInfo->m_bContinuePrinting = TRUE;
+            pInfo->m_rectDraw = rectPrinterPage;
+            st.pPrintView->OnPrepareDC(&dc, pInfo);
+            if (pInfo->m_bContinuePrinting) {
+                pInfo->m_rectDraw = rectPrinterPage;
+                dc.DPtoLP(&pInfo->m_rectDraw);
+                st.pPrintView->OnPrint(&dc, pInfo);
+            }
+        }
+        ::RestoreDC(pPrinterDC->m_hDC, nSavedPrinter);
+        ::RestoreDC(pDC->m_hDC, nSavedScreen);
+    }
+}
+
+void CPreviewView::OnSize(UINT nType, int cx, int cy)
+{
+    CScrollView::OnSize(nType, cx, cy);
+    if (m_previewState.pInfo != nullptr && !m_previewState.bInLayout) {
+        m_previewState.bInLayout = TRUE;
+        LayOutPages();
+        m_previewState.bInLayout = FALSE;
+    }
+}
+
+BOOL CPreviewView::OnEraseBkgnd(CDC* pDC)
+{
+    (void)pDC;
+    return TRUE; // OnDraw paints every pixel
+}
+
+void CPreviewView::OnPreviewClose()
+{
+    CView* pPrintView = m_previewState.pPrintView;
+    CPrintInfo* pInfo = m_previewState.pInfo;
+    // the view's end step closes the preview: nothing of this object is used afterwards
+    RunWithMeasuringDC(PrinterDC(), [&](CDC* pDC) { pPrintView->OnEndPrintPreview(pDC, pInfo, CPoint(0, 0), this); });
+}
+
+void CPreviewView::OnPreviewPrint()
+{
+    const HWND hWndPrintView = m_previewState.pPrintView->m_hWnd;
+    OnPreviewClose();
+    ::SendMessageA(hWndPrintView, WM_COMMAND, ID_FILE_PRINT, 0);
+}
+
+void CPreviewView::OnNextPage()
+{
+    SetCurrentPage(m_previewState.nCurrentPage + UINT(m_previewState.bZoomedIn ? 1 : m_previewState.nPages));
+}
+
+void CPreviewView::OnPrevPage()
+{
+    const UINT nStep = UINT(m_previewState.bZoomedIn ? 1 : m_previewState.nPages);
+    const UINT nPage = m_previewState.nCurrentPage;
+    SetCurrentPage(nPage > nStep ? nPage - nStep : 1);
+}
+
+void CPreviewView::OnNumPageChange()
+{
+    m_previewState.nPages = m_previewState.nPages == 1 ? 2 : 1;
+    m_previewState.pInfo->m_nNumPreviewPages = UINT(m_previewState.nPages);
+    SetCurrentPage(m_previewState.nCurrentPage);
+}
+
+void CPreviewView::OnZoomIn()
+{
+    m_previewState.bZoomedIn = TRUE;
+    SetCurrentPage(m_previewState.nCurrentPage);
+}
+
+void CPreviewView::OnZoomOut()
+{
+    m_previewState.bZoomedIn = FALSE;
+    SetCurrentPage(m_previewState.nCurrentPage);
+}
+
+void CPreviewView::OnUpdateNextPage(CCmdUI* pCmdUI)
+{
+    const UINT nShown = UINT(m_previewState.bZoomedIn ? 1 : m_previewState.nPages);
+    pCmdUI->Enable(m_previewState.nCurrentPage + nShown <= LastPage());
+}
+
+void CPreviewView::OnUpdatePrevPage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_previewState.nCurrentPage > m_previewState.pInfo->GetMinPage());
+}
+
+void CPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetText(m_previewState.nPages == 1 ? "&Two Page" : "&One Page");
+    pCmdUI->Enable(!m_previewState.bZoomedIn);
+}
+
+void CPreviewView::OnUpdateZoomIn(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!m_previewState.bZoomedIn);
+}
+
+void CPreviewView::OnUpdateZoomOut(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_previewState.bZoomedIn);
+}

@@ -1,0 +1,107 @@
+// CPreviewView: the print preview. It takes the main frame's place for its pane and shows one or two
+// pages of a view as they will print, with a bar of its own above them.
+//
+// Opening (CView::OnFilePrintPreview, through Open): the view prepares the job (OnPreparePrinting with
+// m_bPreview set; the printer is the application's, see CView::DoPreparePrinting) and OnBeginPrinting
+// runs with a CPreviewDC; then the main frame hides its control bars (the status bar stays), its pane
+// window (the view, or the MDI client) is hidden and renamed AFX_IDW_PANE_SAVE, the preview bar
+// (AFX_IDW_PREVIEW_BAR: Print..., Next Page, Prev Page, Two Page / One Page, Zoom In, Zoom Out,
+// Close) and the preview view (AFX_IDW_PANE_FIRST, the frame's active view) take their places. The
+// preview opens at the m_nCurPage that OnBeginPrinting left (kept within GetMinPage..GetMaxPage).
+//
+// Drawing: on a grey ground each page is a white sheet (with a shadow) with the printer's page
+// proportions; for each page the view's OnPrepareDC and OnPrint run on a CPreviewDC (screen output,
+// printer attribute DC: IsPrinting, measures and GetDeviceCaps from the printer, the page scaled into
+// the sheet) with m_nCurPage and m_rectDraw (first the page in printer pixels, then in the DC's
+// logical units, as the print loop gives them). A view that clears m_bContinuePrinting for a page has
+// no such page: its sheet stays blank. Zoomed out (at first) the pages fit the window; zoomed in one page
+// shows at its size on paper, with scroll bars. The status bar shows m_strPageDesc with the first
+// page's number (a view that appended " / %u"-style text shows "Page 4 / 6").
+//
+// Commands: AFX_ID_PREVIEW_NEXT / PREV move by the pages shown (disabled at the ends),
+// AFX_ID_PREVIEW_NUMPAGE switches between one and two pages, AFX_ID_PREVIEW_ZOOMIN / ZOOMOUT, and
+// AFX_ID_PREVIEW_PRINT closes the preview and sends ID_FILE_PRINT to the view, AFX_ID_PREVIEW_CLOSE
+// closes it: the view's OnEndPrintPreview (base: OnEndPrinting, then Close), which gives the frame its
+// pane, its bars and its active view back and destroys the preview and its bar.
+//
+// Not done yet: a middle zoom step, zooming at a clicked point, captions from string resources.
+#pragma once
+
+#include "win/CScrollView.h"
+
+class CPreviewDC;
+class CPrintInfo;
+class CControlBar;
+
+class CPreviewView : public CScrollView {
+    DECLARE_DYNCREATE(CPreviewView)
+    DECLARE_MESSAGE_MAP()
+public:
+    CPreviewView();
+    // Deletes the job (and with it the printer DC).
+    ~CPreviewView() override;
+
+    // Opens the preview of pPrintView (not null) in the main frame (see the top of this file). FALSE
+    // when it was not opened (the preparation failed or was refused; the frame is unchanged).
+    static BOOL Open(CView* pPrintView);
+
+    // The view previewed, its job, the preview's bar and the main frame.
+    CView* GetPrintView() const { return m_previewState.pPrintView; }
+    CPrintInfo* GetPrintInfo() const { return m_previewState.pInfo; }
+    CControlBar* GetPreviewBar() const { return m_previewState.pBar; }
+    // The first page shown and how many are shown (1 or 2).
+    UINT GetCurrentPage() const { return m_previewState.nCurrentPage; }
+    int GetPagesShown() const { return m_previewState.nPages; }
+    BOOL IsZoomedIn() const { return m_previewState.bZoomedIn; }
+    // The sheet of the nIndex-th page shown (0 or 1), in client coordinates.
+    CRect GetPageRect(int nIndex) const;
+    // Shows nPage first (kept within the job's pages) and updates the status text.
+    void SetCurrentPage(UINT nPage);
+
+    // Gives the frame its pane, bars and active view back and destroys the preview (the object is gone
+    // afterwards). Called by CView::OnEndPrintPreview.
+    void Close();
+
+    void OnDraw(CDC* pDC) override;
+
+protected:
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPreviewClose();
+    afx_msg void OnPreviewPrint();
+    afx_msg void OnNextPage();
+    afx_msg void OnPrevPage();
+    afx_msg void OnNumPageChange();
+    afx_msg void OnZoomIn();
+    afx_msg void OnZoomOut();
+    afx_msg void OnUpdateNextPage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePrevPage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNumPageChange(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoomIn(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoomOut(CCmdUI* pCmdUI);
+
+private:
+    // The printer's DC of the job.
+    CDC* PrinterDC() const;
+    // The last page to show (the job's last page).
+    UINT LastPage() const;
+    // Lays the sheets out for the window's size and zoom (scroll sizes included).
+    void LayOutPages();
+    // Shows the first page's description in the frame's status bar.
+    void ShowPageDescription();
+
+    struct CPreviewViewState {
+        CView* pPrintView = nullptr;      // the view previewed
+        CPrintInfo* pInfo = nullptr;      // its job (owned)
+        CFrameWnd* pFrame = nullptr;      // the main frame the preview took over
+        CControlBar* pBar = nullptr;      // the preview's bar
+        HWND hWndPaneSaved = nullptr;     // the frame's pane window, hidden
+        CView* pViewActiveSaved = nullptr; // the frame's active view before
+        CPtrList barsHidden;              // the frame's bars the preview hid
+        UINT nCurrentPage = 1;
+        int nPages = 1;
+        BOOL bZoomedIn = FALSE;
+        CRect rectPages[2];               // the sheets, in scroll (document) coordinates
+        BOOL bInLayout = FALSE;           // guards the layout against the WM_SIZE it causes
+    } m_previewState;
+};

@@ -1,0 +1,277 @@
+#include "native/GifDecoder.h"
+
+#include <cstring>
+
+namespace {
+
+const size_t kScreenBytes = 13;     // signature, width, height, flags, background, aspect
+const size_t kDescriptorBytes = 9;  // left, top, width, height, flags
+const int kMaxCodes = 4096;         // LZW codes are at most 12 bits wide
+
+uint16_t Word(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+
+// The bytes of the file, read front to back.
+class Reader {
+public:
+    Reader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+    size_t Left() const { return m_size - m_pos; }
+    const uint8_t* Take(size_t n)
+    {
+        if (Left() < n)
+            return nullptr;
+        const uint8_t* p = m_data + m_pos;
+        m_pos += n;
+        return p;
+    }
+    // The next byte, or -1 at the end.
+    int Byte() { return m_pos < m_size ? m_data[m_pos++] : -1; }
+
+private:
+    const uint8_t* m_data;
+    size_t m_size;
+    size_t m_pos = 0;
+};
+
+// The LZW codes of an image's sub-blocks, least significant bit first; ends quietly where the data
+// end.
+class CodeReader {
+public:
+    explicit CodeReader(Reader& in) : m_in(in) {}
+    // The next code of `width` bits, or -1 when the data end first.
+    int Next(int width)
+    {
+        while (m_bits < width) {
+            if (m_blockLeft == 0) {
+                const int length = m_ended ? -1 : m_in.Byte();
+                if (length <= 0) {
+                    m_ended = true;
+                    return -1;
+                }
+                m_blockLeft = length;
+            }
+            const int byte = m_in.Byte();
+            if (byte < 0) {
+                m_ended = true;
+                return -1;
+            }
+            --m_blockLeft;
+            m_buffer |= uint32_t(byte) << m_bits;
+            m_bits += 8;
+        }
+        const int code = int(m_buffer & ((1u << width) - 1));
+        m_buffer >>= width;
+        m_bits -= width;
+        return code;
+    }
+
+private:
+    Reader& m_in;
+    uint32_t m_buffer = 0;
+    int m_bits = 0;
+    int m_blockLeft = 0;
+    bool m_ended = false;
+};
+
+// Where the decoded indices of one image go: its rectangle on the screen, in the interlaced row
+// order when the image is interlaced, clipped to the screen.
+class ImageWriter {
+public:
+    ImageWriter(GifPicture& picture, int left, int top, int width, int height, bool interlaced,
+                const uint8_t* table, int tableSize, int transparent)
+        : m_picture(picture), m_left(left), m_top(top), m_width(width), m_height(height),
+          m_interlaced(interlaced), m_table(table), m_tableSize(tableSize), m_transparent(transparent)
+    {
+    }
+    bool Full() const { return m_width == 0 || m_row >= m_height; }
+    void Put(uint8_t index)
+    {
+        const int x = m_left + m_column;
+        const int y = m_top + RowOnImage();
+        if (x < m_picture.width && y < m_picture.height && int(index) != m_transparent) {
+            uint8_t* pixel = &m_picture.rgba[(size_t(y) * size_t(m_picture.width) + size_t(x)) * 4];
+            if (index < m_tableSize)
+                std::memcpy(pixel, m_table + 3 * index, 3);
+            else
+                pixel[0] = pixel[1] = pixel[2] = 0;
+            pixel[3] = 255;
+        }
+        if (++m_column == m_width) {
+            m_column = 0;
+            ++m_row;
+        }
+    }
+
+private:
+    // The image row of the m_row-th row delivered: interlaced images come in four passes, every
+    // eighth row from 0, every eighth from 4, every fourth from 2, every second from 1.
+    int RowOnImage() const
+    {
+        if (!m_interlaced)
+            return m_row;
+        static const int start[4] = {0, 4, 2, 1};
+        static const int step[4] = {8, 8, 4, 2};
+        int n = m_row;
+        for (int pass = 0; pass < 4; ++pass) {
+            const int rows = m_height > start[pass] ? (m_height - start[pass] + step[pass] - 1) / step[pass] : 0;
+            if (n < rows)
+                return start[pass] + n * step[pass];
+            n -= rows;
+        }
+        return m_height; // not reached: Full() stops the writer first
+    }
+
+    GifPicture& m_picture;
+    int m_left, m_top, m_width, m_height;
+    bool m_interlaced;
+    const uint8_t* m_table;
+    int m_tableSize;
+    int m_transparent;
+    int m_column = 0;
+    int m_row = 0;
+};
+
+// Decodes the LZW indices of one image into out. Returns GIF_OK, also when the data end early, or
+// GIF_BAD_CODE.
+int DecodeIndices(Reader& in, int minCodeSize, ImageWriter& out)
+{
+    const int clear = 1 << minCodeSize;
+    const int end = clear + 1;
+    uint16_t prefix[kMaxCodes];
+    uint8_t suffix[kMaxCodes];
+    uint8_t first[kMaxCodes]; // the first index of each code's string
+    uint8_t stack[kMaxCodes];
+    for (int code = 0; code < clear; ++code) {
+        suffix[code] = first[code] = uint8_t(code);
+        prefix[code] = 0;
+    }
+
+    CodeReader codes(in);
+    int width = minCodeSize + 1;
+    int next = end + 1;
+    int previous = -1;
+    while (!out.Full()) {
+        const int code = codes.Next(width);
+        if (code < 0 || code == end)
+            break;
+        if (code == clear) {
+            width = minCodeSize + 1;
+            next = end + 1;
+            previous = -1;
+            continue;
+        }
+        if (previous < 0) {
+            if (code >= clear)
+                return GIF_BAD_CODE;
+            out.Put(uint8_t(code));
+            previous = code;
+            continue;
+        }
+        if (code > next || (code == next && next >= kMaxCodes))
+            return GIF_BAD_CODE;
+        // the string of a code not in the table yet is the previous string and its own first index
+        const uint8_t head = code == next ? first[previous] : first[code];
+        if (next < kMaxCodes) {
+            prefix[next] = uint16_t(previous);
+            suffix[next] = head;
+            first[next] = first[previous];
+            ++next;
+            if (next == (1 << width) && width < 12)
+                ++width;
+        }
+        int depth = 0;
+        for (int c = code; ; c = prefix[c]) {
+            stack[depth++] = suffix[c];
+            if (c < clear)
+                break;
+        }
+        while (depth > 0 && !out.Full())
+            out.Put(stack[--depth]);
+        previous = code;
+    }
+    return GIF_OK;
+}
+
+} // namespace
+
+int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture)
+{
+    if (data == nullptr || size < kScreenBytes ||
+        (std::memcmp(data, "GIF87a", 6) != 0 && std::memcmp(data, "GIF89a", 6) != 0))
+        return GIF_NOT_GIF;
+    Reader in(data, size);
+    const uint8_t* screen = in.Take(kScreenBytes);
+    const int width = Word(screen + 6);
+    const int height = Word(screen + 8);
+    if (width == 0 || height == 0 || width > GIF_MAX_SIDE || height > GIF_MAX_SIDE ||
+        int64_t(width) * height > GIF_MAX_PIXELS)
+        return GIF_BAD_SIZE;
+    const uint8_t* globalTable = nullptr;
+    int globalSize = 0;
+    if (screen[10] & 0x80) {
+        globalSize = 2 << (screen[10] & 7);
+        if ((globalTable = in.Take(size_t(3 * globalSize))) == nullptr)
+            return GIF_TRUNCATED;
+    }
+
+    int transparent = -1; // from the last graphic control extension
+    for (;;) {
+        const int kind = in.Byte();
+        if (kind < 0)
+            return GIF_TRUNCATED;
+        if (kind == 0x21) {
+            const int label = in.Byte();
+            if (label < 0)
+                return GIF_TRUNCATED;
+            // a chain of sub-blocks (a length byte, that many bytes, ... up to a length of 0); the
+            // first of a graphic control extension holds the flags and the transparent index
+            for (bool firstBlock = true;; firstBlock = false) {
+                const int length = in.Byte();
+                if (length < 0)
+                    return GIF_TRUNCATED;
+                if (length == 0)
+                    break;
+                const uint8_t* block = in.Take(size_t(length));
+                if (block == nullptr)
+                    return GIF_TRUNCATED;
+                if (label == 0xF9 && firstBlock && length >= 4)
+                    transparent = (block[0] & 1) ? block[3] : -1;
+            }
+            continue;
+        }
+        if (kind != 0x2C)
+            return GIF_NO_IMAGE;
+
+        const uint8_t* descriptor = in.Take(kDescriptorBytes);
+        if (descriptor == nullptr)
+            return GIF_TRUNCATED;
+        const uint8_t flags = descriptor[8];
+        const uint8_t* table = globalTable;
+        int tableSize = globalSize;
+        if (flags & 0x80) {
+            tableSize = 2 << (flags & 7);
+            if ((table = in.Take(size_t(3 * tableSize))) == nullptr)
+                return GIF_TRUNCATED;
+        }
+        if (table == nullptr)
+            return GIF_NO_COLOURS;
+        const int minCodeSize = in.Byte();
+        if (minCodeSize < 0)
+            return GIF_TRUNCATED;
+        if (minCodeSize < 2 || minCodeSize > 11)
+            return GIF_BAD_CODE;
+
+        GifPicture decoded;
+        decoded.width = width;
+        decoded.height = height;
+        decoded.rgba.assign(size_t(width) * size_t(height) * 4, 0);
+        ImageWriter writer(decoded, Word(descriptor), Word(descriptor + 2), Word(descriptor + 4),
+                           Word(descriptor + 6), (flags & 0x40) != 0, table, tableSize, transparent);
+        const int result = DecodeIndices(in, minCodeSize, writer);
+        if (result == GIF_OK && picture != nullptr)
+            *picture = std::move(decoded);
+        return result;
+    }
+}

@@ -1,0 +1,348 @@
+#include "pageview/PageLayout.h"
+
+#include "native/GifDecoder.h"
+
+#include <algorithm>
+
+namespace {
+
+const DWORD kMaxPageBytes = 16u << 20;
+const DWORD kMaxImageBytes = 64u << 20;
+
+// The browser's measures, in pixels of 1/96 inch.
+const int kMargin = 8;
+const int kFontHeight[3] = {16, 32, 24};
+const int kHeadingSpace[3] = {0, 21, 20};
+const char* const kFace = "Times New Roman";
+
+// The whole file lpszPath (a Windows path), or false when it cannot be read or is larger than nMax.
+bool ReadWholeFile(LPCSTR lpszPath, DWORD nMax, std::vector<uint8_t>& bytes)
+{
+    const HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size = {};
+    bool ok = ::GetFileSizeEx(hFile, &size) && size.QuadPart <= LONGLONG(nMax);
+    if (ok) {
+        bytes.resize(size_t(size.QuadPart));
+        DWORD read = 0;
+        ok = bytes.empty() || (::ReadFile(hFile, bytes.data(), DWORD(bytes.size()), &read, nullptr) &&
+                               read == bytes.size());
+    }
+    ::CloseHandle(hFile);
+    return ok;
+}
+
+// The GIF file lpszPath as a picture over white, or false.
+bool ReadPicture(LPCSTR lpszPath, PagePicture& picture)
+{
+    std::vector<uint8_t> bytes;
+    GifPicture gif;
+    if (!ReadWholeFile(lpszPath, kMaxImageBytes, bytes) || DecodeGif(bytes.data(), bytes.size(), &gif) != GIF_OK)
+        return false;
+    picture.width = gif.width;
+    picture.height = gif.height;
+    picture.bgrx.resize(gif.rgba.size());
+    for (size_t i = 0; i < gif.rgba.size(); i += 4) {
+        const bool opaque = gif.rgba[i + 3] != 0;
+        picture.bgrx[i] = opaque ? gif.rgba[i + 2] : 255;
+        picture.bgrx[i + 1] = opaque ? gif.rgba[i + 1] : 255;
+        picture.bgrx[i + 2] = opaque ? gif.rgba[i] : 255;
+        picture.bgrx[i + 3] = 0;
+    }
+    return true;
+}
+
+bool IsAbsolute(const std::string& source)
+{
+    return source.find(':') != std::string::npos ||
+           (!source.empty() && (source[0] == '\\' || source[0] == '/'));
+}
+
+// The flow of one layout: the line being filled and the boxes made so far.
+class Flow {
+public:
+    Flow(HDC hdc, HFONT const* fonts, int nWidth, int nDpiX, int nDpiY, std::vector<PageBox>& boxes)
+        : m_hdc(hdc), m_fonts(fonts), m_dpiX(nDpiX), m_dpiY(nDpiY), m_boxes(boxes)
+    {
+        m_left = ScaleX(kMargin);
+        m_lineWidth = std::max(1, nWidth - 2 * m_left);
+        m_right = m_left;
+        m_space = ScaleY(kMargin);
+        for (int n = 0; n < 3; ++n) {
+            const HGDIOBJ hOld = ::SelectObject(m_hdc, m_fonts[n]);
+            ::GetTextMetricsA(m_hdc, &m_metrics[n]);
+            ::SelectObject(m_hdc, hOld);
+            m_blankWidth[n] = Width(n, " ");
+        }
+    }
+
+    int ScaleX(int n) const { return ::MulDiv(n, m_dpiX, 96); }
+    int ScaleY(int n) const { return ::MulDiv(n, m_dpiY, 96); }
+
+    // Text: words in the current font, a blank between words (and before the first, after a blank).
+    void AddText(const std::string& text)
+    {
+        size_t i = 0;
+        while (i < text.size()) {
+            if (text[i] == ' ') {
+                m_blank = true;
+                ++i;
+                continue;
+            }
+            const size_t end = std::min(text.find(' ', i), text.size());
+            AddWord(text.substr(i, end - i));
+            i = end;
+        }
+    }
+
+    void AddPicture(int nPicture, const PagePicture& picture)
+    {
+        Part part;
+        part.box.kind = PageBox::Picture;
+        part.box.picture = nPicture;
+        part.width = ScaleX(picture.width);
+        part.ascent = ScaleY(picture.height);
+        Place(part, OwedBlank());
+    }
+
+    void LineBreak()
+    {
+        EndLine(true);
+    }
+
+    void Heading(int nLevel, bool bStart)
+    {
+        EndLine(false);
+        m_space = std::max(m_space, ScaleY(kHeadingSpace[nLevel]));
+        m_font = bStart ? nLevel : 0;
+        m_blank = false;
+    }
+
+    // Ends the last line; returns the page's size.
+    SIZE Finish()
+    {
+        EndLine(false);
+        return SIZE{m_right + m_left, m_y + std::max(m_space, ScaleY(kMargin))};
+    }
+
+private:
+    struct Part {
+        PageBox box;
+        int x = 0;      // from the line's start
+        int width = 0;
+        int ascent = 0; // above and below the baseline
+        int descent = 0;
+    };
+
+    // The width of text in font nFont.
+    int Width(int nFont, const std::string& text) const
+    {
+        const HGDIOBJ hOld = ::SelectObject(m_hdc, m_fonts[nFont]);
+        SIZE size = {};
+        ::GetTextExtentPoint32A(m_hdc, text.c_str(), int(text.size()), &size);
+        ::SelectObject(m_hdc, hOld);
+        return size.cx;
+    }
+
+    // The width of the blank owed before the next part (none at the start of a line).
+    int OwedBlank() const
+    {
+        return m_blank && !m_line.empty() ? m_blankWidth[m_font] : 0;
+    }
+
+    void AddWord(const std::string& word)
+    {
+        // a word after a word of the same font on the line joins its box (text widths add up: the
+        // device's text has no kerning)
+        const int blank = OwedBlank();
+        const int width = Width(m_font, word);
+        if (!m_line.empty() && m_line.back().box.kind == PageBox::Text && m_line.back().box.font == m_font &&
+            m_x + blank + width <= m_lineWidth) {
+            Part& last = m_line.back();
+            last.box.text += (blank > 0 ? " " : "") + word;
+            last.width += blank + width;
+            m_x = last.x + last.width;
+            m_blank = false;
+            return;
+        }
+        Part part;
+        part.box.font = m_font;
+        part.box.text = word;
+        part.width = width;
+        part.ascent = m_metrics[m_font].tmAscent;
+        part.descent = m_metrics[m_font].tmDescent;
+        Place(part, blank);
+    }
+
+    // Puts part on the line after a blank of nBlank pixels, or first on the next line when it does not
+    // fit.
+    void Place(Part& part, int nBlank)
+    {
+        if (!m_line.empty() && m_x + nBlank + part.width > m_lineWidth) {
+            EndLine(false);
+            nBlank = 0;
+        }
+        part.x = m_line.empty() ? 0 : m_x + nBlank;
+        m_x = part.x + part.width;
+        m_line.push_back(part);
+        m_blank = false;
+    }
+
+    // Ends the line being filled; with bEmptyLine, an empty line still takes a line's height.
+    void EndLine(bool bEmptyLine)
+    {
+        m_blank = false;
+        if (m_line.empty() && !bEmptyLine)
+            return;
+        int ascent = m_metrics[m_font].tmAscent;
+        int descent = m_metrics[m_font].tmDescent;
+        for (const Part& part : m_line) {
+            ascent = std::max(ascent, part.ascent);
+            descent = std::max(descent, part.descent);
+        }
+        m_y += m_space;
+        m_space = 0;
+        for (Part& part : m_line) {
+            const int left = m_left + part.x;
+            const int top = m_y + ascent - part.ascent;
+            part.box.rect = RECT{left, top, left + part.width, top + part.ascent + part.descent};
+            m_boxes.push_back(part.box);
+            m_right = std::max(m_right, int(part.box.rect.right));
+        }
+        m_y += ascent + descent;
+        m_line.clear();
+        m_x = 0;
+    }
+
+    HDC m_hdc;
+    HFONT const* m_fonts;
+    TEXTMETRICA m_metrics[3] = {};
+    int m_blankWidth[3] = {};
+    int m_dpiX, m_dpiY;
+    std::vector<PageBox>& m_boxes;
+    int m_left = 0;      // the margin, and where lines start
+    int m_lineWidth = 0; // the width lines wrap at
+    int m_right = 0;     // the right end of the widest line
+    int m_y = 0;         // the top of the line being filled
+    int m_space = 0;     // space owed above the next line
+    int m_font = 0;      // the font of text now
+    bool m_blank = false; // a blank is owed before the next word or image
+    std::vector<Part> m_line;
+    int m_x = 0;         // the end of the line's last part
+};
+
+} // namespace
+
+BOOL PageContent::Load(LPCSTR lpszPath)
+{
+    Clear();
+    std::vector<uint8_t> bytes;
+    if (lpszPath == nullptr || *lpszPath == '\0' || !ReadWholeFile(lpszPath, kMaxPageBytes, bytes))
+        return FALSE;
+    const std::string path = lpszPath;
+    const size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    SetText(std::string(bytes.begin(), bytes.end()), folder.c_str());
+    return TRUE;
+}
+
+void PageContent::SetText(const std::string& page, LPCSTR lpszFolder)
+{
+    Clear();
+    items = ParsePage(page);
+    pictureOf.assign(items.size(), -1);
+    for (size_t i = 0; i < items.size(); ++i) {
+        const std::string& source = items[i].source;
+        if (items[i].kind != PageItem::Image || source.empty())
+            continue;
+        const std::string file = IsAbsolute(source) ? source : std::string(lpszFolder ? lpszFolder : "") + source;
+        PagePicture picture;
+        if (ReadPicture(file.c_str(), picture)) {
+            pictureOf[i] = int(pictures.size());
+            pictures.push_back(std::move(picture));
+        }
+    }
+}
+
+void PageContent::Clear()
+{
+    items.clear();
+    pictureOf.clear();
+    pictures.clear();
+}
+
+PageLayout::PageLayout(const PageContent& content, HDC hdcMeasure, int nWidth, int nDpiX, int nDpiY)
+    : m_content(content)
+{
+    for (int n = 0; n < 3; ++n)
+        m_fonts[n] = ::CreateFontA(-::MulDiv(kFontHeight[n], nDpiY, 96), 0, 0, 0, n == 0 ? FW_NORMAL : FW_BOLD,
+                                   FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, kFace);
+    Flow flow(hdcMeasure, m_fonts, nWidth, nDpiX, nDpiY, m_boxes);
+    for (size_t i = 0; i < content.items.size(); ++i) {
+        const PageItem& item = content.items[i];
+        switch (item.kind) {
+        case PageItem::Text:
+            flow.AddText(item.text);
+            break;
+        case PageItem::LineBreak:
+            flow.LineBreak();
+            break;
+        case PageItem::HeadingStart:
+        case PageItem::HeadingEnd:
+            flow.Heading(item.level, item.kind == PageItem::HeadingStart);
+            break;
+        case PageItem::Image:
+            if (content.pictureOf[i] >= 0)
+                flow.AddPicture(content.pictureOf[i], content.pictures[size_t(content.pictureOf[i])]);
+            else
+                flow.AddText(item.alt);
+            break;
+        }
+    }
+    m_size = flow.Finish();
+}
+
+PageLayout::~PageLayout()
+{
+    for (HFONT hFont : m_fonts)
+        if (hFont != nullptr)
+            ::DeleteObject(hFont);
+}
+
+void PageLayout::Draw(HDC hdc, POINT ptOrigin, const RECT& rcClip) const
+{
+    const int nSaved = ::SaveDC(hdc);
+    ::IntersectClipRect(hdc, rcClip.left, rcClip.top, rcClip.right, rcClip.bottom);
+    const HBRUSH hWhite = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    ::FillRect(hdc, &rcClip, hWhite);
+    ::SetBkMode(hdc, TRANSPARENT);
+    ::SetTextColor(hdc, RGB(0, 0, 0));
+    ::SetTextAlign(hdc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::SetStretchBltMode(hdc, COLORONCOLOR);
+    for (const PageBox& box : m_boxes) {
+        RECT rect = box.rect;
+        ::OffsetRect(&rect, ptOrigin.x, ptOrigin.y);
+        RECT visible;
+        if (!::IntersectRect(&visible, &rect, &rcClip))
+            continue;
+        if (box.kind == PageBox::Text) {
+            ::SelectObject(hdc, m_fonts[box.font]);
+            ::TextOutA(hdc, rect.left, rect.top, box.text.c_str(), int(box.text.size()));
+        } else {
+            const PagePicture& picture = m_content.pictures[size_t(box.picture)];
+            BITMAPINFO info = {};
+            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+            info.bmiHeader.biWidth = picture.width;
+            info.bmiHeader.biHeight = -picture.height;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            ::StretchDIBits(hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, 0,
+                            picture.width, picture.height, picture.bgrx.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        }
+    }
+    ::RestoreDC(hdc, nSaved);
+}

@@ -1,0 +1,248 @@
+// The preference-graphs window: its two pages byte for byte, the window the project opens, refreshes
+// and finds closed, the graphs of a real solve in the TEMP directory, a TEMP directory that cannot be
+// written, and the render and TEMP services on the model's own calls.
+// the standard headers before windows.h, which defines min and max as macros
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+
+#include "AppTestSupport.h"
+
+#include "app/ZQGraphView.h"
+#include "model/solve/Solver.h"
+#include "native/GraphvizRenderer.h"
+#include "pageview/PageLayout.h"
+#include "pageview/PageView.h"
+
+namespace {
+
+// The page texts as the program must write them.
+const std::string kFirstPage =
+    "<HTML>\n<head>\n<title>Results graphs</title>\n</head>\n<BODY>\n"
+    "<H2> Partial preorder graph (strong outranking) </H2>\n"
+    "<IMG SRC=\"graph_part.gif\" ALT=\"partial preorder graph\">\n"
+    "Reference alternatives with high credibility are represented by nodes in green\n"
+    "Preference arches related to high credibility reference ranking are printed in green.\n"
+    "<H1> Complete preorder graph (weak outranking) </H1>\n"
+    "<IMG SRC=\"graph_weak.gif\" ALT=\"complete preorder graph\">\n"
+    "</BODY>\n</HTML>\n";
+
+// The refreshed page, whose other-alternatives line (part 6) is `others`.
+std::string RefreshedPage(const std::string& others)
+{
+    return "<HTML>\n<head>\n<title>Results graphs</title>\n</head>\n<BODY>\n"
+           "<H2> Partial preorder graph (strong outranking) </H2>\n"
+           "<IMG SRC=\"graph_part.gif\" ALT=\"partial preorder graph\">\n"
+           "<BR>Reference alternatives with high credibility are represented by green nodes<BR>\n"
+           "Preference arches related to the high credibility reference ranking are printed in green<BR>\n"
+           "<H2> Complete preorder graph (weak outranking) </H2>\n"
+           "<IMG SRC=\"graph_weak.gif\" ALT=\"complete preorder graph\">\n"
+           "<BR> No arc between alternatives means indifference. <BR>Other alternatives mutually indifferent and "
+           "indifferent with each alternative from the graph: <BR>\n" +
+           others + "<BR>\n</BODY>\n</HTML>\n";
+}
+
+std::string Str(const CString& text)
+{
+    return std::string(text.GetString(), size_t(text.GetLength()));
+}
+
+TEST(GraphPageText, TheFirstPageAndTheRefreshedOnes)
+{
+    EXPECT_EQ(Str(CZQGraphView::FirstPageText()), kFirstPage);
+    struct Case {
+        std::vector<CString> others;
+        const char* line;
+    } cases[] = {
+        {{}, ""},
+        {{"a"}, "a"},
+        {{"a", "b", "c"}, "a, b, c"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Str(CZQGraphView::RefreshedPageText(c.others)), RefreshedPage(c.line)) << c.line;
+}
+
+// The whole file at a host path; "<none>" when there is none.
+std::string ReadHost(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in.good())
+        return "<none>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The started application with TEMP naming a folder of the test's own.
+class GraphsWindow : public AppFixtureOf<CPanesApp> {
+protected:
+    void SetUp() override
+    {
+        AppFixtureOf<CPanesApp>::SetUp();
+        char temp[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "ondrix_graphs_" + std::to_string(getpid());
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        const DWORD n = ::GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
+        savedTemp = n > 0 && n < MAX_PATH ? temp : "";
+        ::SetEnvironmentVariableA("TEMP", folder.c_str());
+        app.m_lpCmdLine = commandLine;
+        app.m_nCmdShow = SW_SHOWNOACTIVATE; // other test programs share the display: take no focus
+        ASSERT_TRUE(app.InitInstance());
+    }
+    void TearDown() override
+    {
+        // as the user closes the program: the documents, then the main window
+        if (app.m_pMainWnd != nullptr)
+            app.m_pMainWnd->SendMessage(WM_CLOSE);
+        AppFixtureOf<CPanesApp>::TearDown();
+        ::SetEnvironmentVariableA("TEMP", savedTemp.empty() ? nullptr : savedTemp.c_str());
+        for (const char* name : {"graph.htm", "graph_part.gif", "graph_weak.gif", "polish.gif"})
+            ::DeleteFileA((folder + "\\" + name).c_str());
+        ::RemoveDirectoryA(folder.c_str());
+    }
+
+    std::string File(const char* name) const
+    {
+        CString host;
+        return AfxGetHostPath((folder + "\\" + name).c_str(), host) ? ReadHost(host.GetString()) : "<none>";
+    }
+    CZQGraphView* View() { return dynamic_cast<CZQGraphView*>(app.FirstViewOf(ZQDocument::PreferenceGraphs)); }
+    // Sets the project's tables: criteria [name, kind], alternatives [name, evaluations..., rank].
+    void Project(const std::vector<std::pair<const char*, const char*>>& criteria,
+                 const std::vector<std::vector<const char*>>& alternatives)
+    {
+        CZQInterfaceData& project = app.m_Project;
+        project.CriteriaTable.clear();
+        project.EvaluationsTable = {{""}};
+        project.AlternativesTable.clear();
+        for (const auto& criterion : criteria) {
+            project.CriteriaTable.push_back({criterion.first, "", criterion.second, "2"});
+            project.EvaluationsTable[0].push_back(criterion.first);
+        }
+        for (const auto& alternative : alternatives) {
+            project.AlternativesTable.push_back({alternative.front(), "", alternative.back()});
+            project.EvaluationsTable.push_back(ZQRow(alternative.begin(), alternative.end() - 1));
+        }
+    }
+
+    CFakeServices fake;
+    char commandLine[1] = "";
+    std::string folder;
+    std::string savedTemp;
+};
+
+TEST_F(GraphsWindow, TheProjectOpensRefreshesAndFindsTheWindowClosed)
+{
+    app.m_Project.ProjectSolver = std::make_unique<Solver>();
+    app.m_Project.ProjectSolver->model.excludedNames = {"a", "b", "c"};
+    app.m_Project.OpenGraphsWindow();
+    CZQGraphView* pView = View();
+    ASSERT_NE(pView, nullptr);
+    EXPECT_EQ(Str(pView->GetDocument()->GetTitle()), "Resulting preference graphs worked out with ZEK KTR");
+    EXPECT_EQ(app.m_nGraphsOpen, 1);
+    EXPECT_EQ(File("graph.htm"), kFirstPage);
+    for (POSITION pos = app.GetFirstDocTemplatePosition(); pos != nullptr;)
+        EXPECT_NE(app.GetNextDocTemplate(pos), app.m_pGraphsTemplate);
+
+    app.m_Project.RefreshGraphsWindow();
+    EXPECT_EQ(File("graph.htm"), RefreshedPage("a, b, c"));
+
+    // The user closes the window: the flag goes, and a refresh writes nothing.
+    pView->GetParentFrame()->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_EQ(app.m_nGraphsOpen, 0);
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::PreferenceGraphs));
+    ::DeleteFileA((folder + "\\graph.htm").c_str());
+    app.m_Project.RefreshGraphsWindow();
+    EXPECT_EQ(File("graph.htm"), "<none>");
+}
+
+TEST_F(GraphsWindow, ASolveShowsBothGraphsFromTheTempDirectory)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, const char*>> criteria;
+        std::vector<std::vector<const char*>> alternatives;
+        std::vector<CZQRankNode> tree;
+        const char* others;
+    } cases[] = {
+        {"a ranked pair on a gain and a cost", {{"g", "gain"}, {"c", "cost"}},
+         {{"x", "3", "5", "1"}, {"y", "1", "3", "2"}, {"z", "2", "1", ""}},
+         {CZQRankNode{{"x"}}, CZQRankNode{{"y"}}},
+         "z"},
+        {"a ranked pair on two gains", {{"g1", "gain"}, {"g2", "gain"}},
+         {{"a", "1", "3", "1"}, {"b", "2", "2", ""}, {"c", "2", "1", "2"}},
+         {CZQRankNode{{"a"}}, CZQRankNode{{"c"}}},
+         "b"},
+    };
+    for (const Case& c : cases) {
+        Project(c.criteria, c.alternatives);
+        app.tree = c.tree;
+        ASSERT_EQ(app.m_Project.SolveProblem(), 1) << c.what;
+        for (const char* image : {"graph_part.gif", "graph_weak.gif"})
+            EXPECT_EQ(File(image).substr(0, 4), "GIF8") << c.what << ": " << image;
+        EXPECT_EQ(File("graph.htm"), RefreshedPage(c.others)) << c.what;
+
+        // The page the window shows holds both images.
+        ASSERT_NE(View(), nullptr);
+        EXPECT_TRUE(View()->RefreshGraphPage());
+        PageContent shown;
+        ASSERT_TRUE(shown.Load((folder + "\\graph.htm").c_str()));
+        EXPECT_EQ(shown.pictures.size(), 2u) << c.what;
+    }
+
+    // Closing the main window closes the graphs window first.
+    app.m_pMainWnd->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(app.m_nGraphsOpen, 0);
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::PreferenceGraphs));
+}
+
+TEST_F(GraphsWindow, ATempDirectoryThatCannotBeWrittenLeavesTheViewEmpty)
+{
+    ::SetEnvironmentVariableA("TEMP", (folder + "\\missing").c_str());
+    app.m_Project.ProjectSolver = std::make_unique<Solver>();
+    app.m_Project.OpenGraphsWindow();
+    app.m_Project.RefreshGraphsWindow();
+    ASSERT_NE(View(), nullptr);
+    EXPECT_EQ(app.m_nGraphsOpen, 1);
+    EXPECT_FALSE(View()->RefreshGraphPage());
+
+    const HWND hPage = ::GetWindow(View()->m_hWnd, GW_CHILD);
+    const HDC hdc = ::CreateCompatibleDC(nullptr);
+    PAGEVIEWDRAW draw = {hdc, RECT{0, 0, 100, 100}, 0, 96, 96};
+    EXPECT_EQ(PageView_DrawPage(hPage, &draw), 0);
+    ::DeleteDC(hdc);
+}
+
+TEST_F(GraphsWindow, TheRenderAndTempServices)
+{
+    // A name in the program's code page with letters above 127 (Windows-1250 "łódź").
+    const std::string polish = folder + "\\polish.gif";
+    EXPECT_EQ(app.RenderDotToGif("digraph G { \"\xb3\xf3\x64\xbc\" -> b; }", polish.c_str()), GRAPH_RENDER_OK);
+    EXPECT_EQ(File("polish.gif").substr(0, 4), "GIF8");
+
+    // The renderer's codes come back unchanged.
+    struct Case {
+        const char* dot;
+        std::string path;
+        int result;
+    } cases[] = {
+        {"", polish, GRAPH_RENDER_TEXT_REFUSED},
+        {"not a graph", polish, GRAPH_RENDER_TEXT_REFUSED},
+        {"digraph G { a -> b; }", folder + "\\missing\\graph.gif", GRAPH_RENDER_NOT_SAVED},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(app.RenderDotToGif(c.dot, c.path.c_str()), c.result) << c.dot << " " << c.path;
+
+    EXPECT_EQ(Str(app.GetTempDirectory()), folder);
+    ::SetEnvironmentVariableA("TEMP", nullptr);
+    char system[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, system);
+    std::string expected = system;
+    expected.pop_back(); // the backslash
+    EXPECT_EQ(Str(app.GetTempDirectory()), expected);
+    EXPECT_TRUE(::GetFileAttributesA(expected.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
