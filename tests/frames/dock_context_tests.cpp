@@ -125,8 +125,9 @@ TEST_F(DockContextTest, TheStatusLineAsksForCtrlDuringADragAndShowsTheIdlePrompt
         EXPECT_EQ(reader.texts, (std::vector<std::string>{"Press the Ctrl key to prevent docking.", "Ready"}))
             << ending.nEnd;
         EXPECT_EQ(panes[2]->IsFloating(), ending.bFloats) << ending.nEnd;
-        if (!ending.bFloats)
+        if (!ending.bFloats) {
             EXPECT_EQ(ScreenRect(panes[2]), rectBefore) << "a cancelled drag moves nothing";
+        }
     }
     EXPECT_EQ(::GetCapture(), nullptr);
 
