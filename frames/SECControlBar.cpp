@@ -67,8 +67,9 @@ int SECGripperInfo::GetHorzGripperHeight() const
 // ---- creation -----------------------------------------------------------------------------------------
 
 SECControlBar::SECControlBar()
-    : m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_fSavedPctWidth(1.0f), m_rcMargins(10, 10, 10, 10), m_bCanExpand(TRUE),
-      m_bExpandable(TRUE), m_bRowHorz(TRUE), m_dwExStyle(0), m_bHidePressed(FALSE), m_bExpandPressed(FALSE)
+    : m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_fSavedPctWidth(1.0f), m_rcMargins(10, 10, 10, 10),
+      m_bCanExpand(TRUE), m_bExpandable(TRUE), m_bRowHorz(TRUE), m_dwExStyle(0), m_bHidePressed(FALSE),
+      m_bExpandPressed(FALSE)
 {
 }
 

@@ -397,7 +397,8 @@ SECDockBar::Splitter* SECDockBar::AddSplitter(const CRect& rect, BOOL bInRow, BO
 
 SECDockBar::ClientEdge* SECDockBar::AddClientEdge(const CRect& rect, BOOL bVertical)
 {
-    ClientEdge* pEdge = Reuse(m_edges, [&](const ClientEdge& e) { return e.m_rect == rect && e.m_bVertical == bVertical; });
+    ClientEdge* pEdge =
+        Reuse(m_edges, [&](const ClientEdge& e) { return e.m_rect == rect && e.m_bVertical == bVertical; });
     pEdge->m_rect = rect;
     pEdge->m_bVertical = bVertical;
     return pEdge;
@@ -420,7 +421,8 @@ int SECDockBar::LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength,
     for (CControlBar* pBar : bars) {
         if (SECControlBar* pSEC = dynamic_cast<SECControlBar*>(pBar))
             pSEC->ModifyExBarStyle(SEC_CBRS_EX_INFIXEDROW, 0, FALSE);
-        const CSize size = pBar->CalcDynamicLayout(nRowLength, LM_STRETCH | LM_COMMIT | dwDock | (bHorz ? 0 : LM_LENGTHY));
+        const CSize size =
+            pBar->CalcDynamicLayout(nRowLength, LM_STRETCH | LM_COMMIT | dwDock | (bHorz ? 0 : LM_LENGTHY));
         sizes.push_back(size);
         nThickness = (std::max)(nThickness, int(bHorz ? size.cy : size.cx));
     }
@@ -498,15 +500,18 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             nAcross += LayoutSizableRow(nStart, nEnd, nAcross, nLength, bHorz, moves);
         } else {
             nAcross += LayoutFixedRow(nStart, nEnd, nAcross, nLength, bHorz, moves);
-            for (int i = nStart; i < nEnd; i++)
-                if (SECControlBar* pSEC = m_arrBars[i].IsBar() ? dynamic_cast<SECControlBar*>(m_arrBars[i].pBar) : nullptr)
+            for (int i = nStart; i < nEnd; i++) {
+                SECControlBar* pSEC = m_arrBars[i].IsBar() ? dynamic_cast<SECControlBar*>(m_arrBars[i].pBar) : nullptr;
+                if (pSEC != nullptr)
                     pSEC->ModifyExBarStyle(0, SEC_CBRS_EX_INFIXEDROW, FALSE);
+            }
         }
         nStart = nEnd + 1;
     }
     m_pJustPlaced = nullptr;
-    m_splitters.erase(std::remove_if(m_splitters.begin(), m_splitters.end(), [](const auto& p) { return !p->m_bInUse; }),
-                      m_splitters.end());
+    m_splitters.erase(
+        std::remove_if(m_splitters.begin(), m_splitters.end(), [](const auto& p) { return !p->m_bInUse; }),
+        m_splitters.end());
     m_edges.erase(std::remove_if(m_edges.begin(), m_edges.end(), [](const auto& p) { return !p->m_bInUse; }),
                   m_edges.end());
     if (IsRealLayout())
@@ -548,7 +553,8 @@ void SECDockBar::MoveBars(const std::vector<BarMove>& moves)
                 nFlags |= SWP_NOSIZE;
             } else {
                 const BOOL bHorz = IsHorzDockBar();
-                const BOOL bThicker = bHorz ? rectOld.Height() != move.rect.Height() : rectOld.Width() != move.rect.Width();
+                const BOOL bThicker =
+                    bHorz ? rectOld.Height() != move.rect.Height() : rectOld.Width() != move.rect.Width();
                 const int nPos = FindBar(move.pBar);
                 if (bThicker)
                     AddToRedraw(nPos);

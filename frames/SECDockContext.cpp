@@ -107,7 +107,8 @@ void SECDockContext::CalcFocusRect(CRect& rect, CSize& size, BOOL& bDither)
         return;
     }
     m_nInsertHint = -1;
-    const BOOL bHorz = (m_dwOverDockStyle & CBRS_ALIGN_ANY) != 0 ? (m_dwOverDockStyle & CBRS_ORIENT_HORZ) != 0 : IsHorzNow();
+    const BOOL bHorz =
+        (m_dwOverDockStyle & CBRS_ALIGN_ANY) != 0 ? (m_dwOverDockStyle & CBRS_ORIENT_HORZ) != 0 : IsHorzNow();
     rect = bHorz ? m_rectFrameDragHorz : m_rectFrameDragVert;
     size = CSize(::GetSystemMetrics(SM_CXFRAME) - 1, ::GetSystemMetrics(SM_CYFRAME) - 1);
     bDither = TRUE;

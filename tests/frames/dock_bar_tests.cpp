@@ -445,7 +445,8 @@ TEST_F(DockBarTest, TheCursorShowsWhichWayASplitterMoves)
         pLeft->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.point.x, c.point.y));
         EXPECT_EQ(::GetCursor(), c.hCursor) << c.point;
     }
-    EXPECT_TRUE(pLeft->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pLeft->m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_TRUE(
+        pLeft->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pLeft->m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
 }
 
 // ---- placeholders, floating and the bar list -------------------------------------------------------------------

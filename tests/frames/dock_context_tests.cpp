@@ -40,11 +40,15 @@ protected:
         DockThreePanes();
     }
 
-    static SECDockContext* ContextOf(SECControlBar* pBar) { return static_cast<SECDockContext*>(pBar->GetDockContext()); }
+    static SECDockContext* ContextOf(SECControlBar* pBar)
+    {
+        return static_cast<SECDockContext*>(pBar->GetDockContext());
+    }
     // Where a drag grabs pBar: 5 pixels inside its window's top-left corner (screen).
     static CPoint Grab(CWnd* pBar) { return ScreenRect(pBar).TopLeft() + CSize(5, 5); }
     // A drag of pBar from Grab through the points, ended by nEnd.
-    static void Drag(SECControlBar* pBar, std::initializer_list<POINT> points, UINT nEnd = WM_LBUTTONUP, WPARAM wEnd = 0)
+    static void Drag(SECControlBar* pBar, std::initializer_list<POINT> points, UINT nEnd = WM_LBUTTONUP,
+                     WPARAM wEnd = 0)
     {
         const CPoint ptGrab = Grab(pBar);
         PostDrag(*pBar, points, nEnd, wEnd);
@@ -199,8 +203,9 @@ TEST_F(DockContextTest, ResizingAFloatingBarKeepsItsMinimumWidthCommitsItsHeight
     SECControlBar* pPane = panes[1];
     pFrame->FloatControlBar(pPane, CPoint(300, 150));
     SECDockContext* pContext = ContextOf(pPane);
-    const CSize sizeMin(::GetSystemMetrics(SM_CXMENUSIZE) + 2 * (::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXBORDER)),
-                        ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)));
+    const CSize sizeMin(
+        ::GetSystemMetrics(SM_CXMENUSIZE) + 2 * (::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXBORDER)),
+        ::GetSystemMetrics(SM_CYSMCAPTION) + 2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)));
     EXPECT_EQ(pContext->m_sizeMinFloat, sizeMin);
     const CSize sizeStart = pPane->m_szFloat;
 

@@ -30,7 +30,9 @@
 // The loop (Track) is the library's modal mouse loop with TrackStep as step: Ctrl and Shift presses and
 // releases change the state; otherwise it follows the mouse (AfxFollowMouseStep): a mouse move moves
 // the rectangles (Move; Stretch while resizing), releasing the left button ends the drag there, Escape
-// or the right button cancel. Ending a drag (EndDrag) with a candidate docks the bar at that dock bar through the frame
+// or the right button cancel.
+//
+// Ending a drag (EndDrag) with a candidate docks the bar at that dock bar through the frame
 // (CFrameWnd::DockControlBar with the rectangle of the candidate's orientation), noting an edge dock
 // bar's id and the rectangle in its client coordinates as the most recently used docking place, and
 // lays the frame out; without one the bar floats through the frame at the top-left of the floating

@@ -49,8 +49,8 @@
 // its dock bars; DockControlBar, ReDockControlBar and FloatControlBar move bars between them and
 // floating frames (the dock context ends its drags with them; toolkit frames override them). CanDock
 // names the dock bar a dragged rectangle would dock at: the first of the frame's docked dock bars
-// (in the order they were made) whose alignment is asked and whose window rectangle meets the
-// rectangle (an empty dock bar counts as one pixel thick along its edge). A top-level frame tells the
+// (top, bottom, left, right) whose alignment is asked and whose window rectangle meets the rectangle
+// (an empty dock bar counts as one pixel thick along its edge). A top-level frame tells the
 // windows it owns when its caption turns active or inactive (WM_FLOATSTATUS), so that floating frames
 // look active with it.
 //

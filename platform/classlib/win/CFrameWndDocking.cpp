@@ -61,7 +61,8 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle)
         if ((dwDockStyle & side.dwAlign) == 0 || GetControlBar(side.nID) != nullptr)
             continue;
         CDockBar* pDockBar = new CDockBar;
-        if (!pDockBar->Create(this, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwAlign | side.dwBorder,
+        if (!pDockBar->Create(this,
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwAlign | side.dwBorder,
                               side.nID)) {
             delete pDockBar;
             AfxThrowResourceException();
@@ -100,8 +101,8 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
         }
     }
     if (pDockBar == nullptr)
-        AfxThrowInvalidArgFormat("CFrameWnd::DockControlBar: no dock bar 0x%04X for a bar allowed at 0x%04X", nDockBarID,
-                                 pBar->GetEnabledAlignment());
+        AfxThrowInvalidArgFormat("CFrameWnd::DockControlBar: no dock bar 0x%04X for a bar allowed at 0x%04X",
+                                 nDockBarID, pBar->GetEnabledAlignment());
     pDockBar->DockControlBar(pBar, lpRect);
 }
 

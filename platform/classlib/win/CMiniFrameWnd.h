@@ -16,8 +16,8 @@
 // activation, thin frame, blocked system-menu box, and the move frame for bars without
 // CBRS_SIZE_DYNAMIC) owned by the frame, with the floating dock bar (id AFX_IDW_DOCKBAR_FLOAT) as its
 // client: aligned left when the float style names a left or right alignment, else top, with
-// CBRS_FLOAT_MULTI when the style has it. The system menu keeps "Move" and "Close", which reads "&Hide" (AFX_IDS_HIDE), and loses
-// size, minimise, maximise and restore.
+// CBRS_FLOAT_MULTI when the style has it. The system menu keeps "Move" and "Close", which reads "&Hide"
+// (AFX_IDS_HIDE), and loses size, minimise, maximise and restore.
 //
 // RecalcLayout sizes the frame around its dock bar's layout, takes the dock bar's window text as title,
 // and shows the frame (without activating it) while the dock bar holds a visible bar, hiding it

@@ -135,7 +135,8 @@ TEST_F(DockingTest, DroppedBarsGoIntoRowsByTheirCentreAndTheIdListMarksHiddenBar
     rectA = ScreenRect(&a);
     pFrame->DockControlBar(&d, AFX_IDW_DOCKBAR_TOP, CRect(CPoint(rectA.left - 30, rectA.top), d.m_sizeHorz));
     EXPECT_EQ(Entries(pTop), "|204 201 203|202|");
-    pFrame->DockControlBar(&d, AFX_IDW_DOCKBAR_TOP, CRect(CPoint(rectA.left, ScreenRect(pTop).bottom + 5), d.m_sizeHorz));
+    pFrame->DockControlBar(&d, AFX_IDW_DOCKBAR_TOP,
+                           CRect(CPoint(rectA.left, ScreenRect(pTop).bottom + 5), d.m_sizeHorz));
     EXPECT_EQ(Entries(pTop), "|201 203|202|204|");
 
     b.ShowWindow(SW_HIDE);
