@@ -534,6 +534,7 @@ void SECDockBar::MoveBars(const std::vector<BarMove>& moves)
         return;
     const UINT nID = UINT(GetDlgCtrlID());
     const BOOL bEdgeDockBar = !m_bFloating && nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_BOTTOM;
+    BOOL bMoved = FALSE;
     HDWP hDWP = ::BeginDeferWindowPos(int(moves.size()));
     for (const BarMove& move : moves) {
         UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | move.nShowFlag | (g_bSECNoRedraw ? SWP_NOREDRAW : 0);
@@ -564,17 +565,18 @@ void SECDockBar::MoveBars(const std::vector<BarMove>& moves)
         }
         if ((nFlags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE) && move.nShowFlag == 0)
             continue;
+        bMoved = TRUE;
         if (hDWP != nullptr)
             hDWP = ::DeferWindowPos(hDWP, move.pBar->m_hWnd, nullptr, move.rect.left, move.rect.top, move.rect.Width(),
                                     move.rect.Height(), nFlags);
     }
     if (hDWP != nullptr)
         ::EndDeferWindowPos(hDWP);
-    if (!m_arrRedraw.empty()) {
-        // the dock bar's paint redraws them
-        m_bRedrawPending = TRUE;
+    if (!m_arrRedraw.empty())
+        m_bRedrawPending = TRUE; // the dock bar's paint redraws them
+    // moves without redrawing leave the dock bar's own area to repaint (its splitters and edges too)
+    if (m_bRedrawPending || (g_bSECNoRedraw && bMoved))
         Invalidate();
-    }
 }
 
 void SECDockBar::RedrawPending()
