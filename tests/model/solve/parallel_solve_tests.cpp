@@ -1,13 +1,11 @@
 // A solve whose pairwise families run on several threads gives, to the last bit, what it gives on one
 // thread, prints the same lines, and ends as it does on one thread when a piece of its work fails.
-#include "FileTestSupport.h"
 #include "GeneratedProblem.h"
-#include "SolverFixture.h"
+#include "SolveOutcome.h"
 #include "StandardOutputCapture.h"
 
 #include "core/CException.h"
 
-#include <functional>
 #include <new>
 #include <string>
 
@@ -15,17 +13,6 @@ namespace {
 
 const uint64_t kSeed = 20240607;
 const int32_t kThreadCounts[] = {2, 3, 4, 8};
-
-typedef std::function<void(bool weak, int32_t a, int32_t b, LpProblem& program)> PairwiseSeam;
-
-// A problem to solve: how to fill the project, what to change in the Solver between its base program
-// and the rest of the solve, and the test seam of its pairwise programs (each optional).
-struct Problem {
-    const char* name;
-    std::function<void(SolverProject&)> fill;
-    std::function<void(Solver&)> afterBase;
-    PairwiseSeam seam;
-};
 
 // n generated alternatives, and copies of the first two under names of their own outside the
 // reference ranking, so that some alternatives tie on every criterion.
@@ -40,55 +27,14 @@ void GeneratedWithTies(SolverProject& p, int n)
     }
 }
 
-// Everything a solve leaves that a window, a file or the terminal shows.
-struct Outcome {
-    int32_t result = 0;
-    SolverMatrix strongOptima, weakOptima;
-    RelationMatrix strong, weak, complete;
-    std::vector<std::string> renders;  // the dot texts and paths handed to the renderer
-    std::vector<CString> excluded;
-    std::vector<std::vector<double>> values;
-    std::vector<double> utilities;
-    KendallRecord kendall;
-    std::string resultsText;
-    std::string output;  // what the solve printed
-};
-
-// Solves `problem` with its pairwise families on `threads` threads.
-Outcome SolveOn(const Problem& problem, int32_t threads)
+// The solve of `problem` with its pairwise families on `threads` threads.
+SolveOutcome SolveOn(const SolveCase& problem, int32_t threads)
 {
-    SolverProject p;
-    problem.fill(p);
-    Solver& solver = p.Ready();
-    solver.threadCount = threads;
-    solver.beforePairwiseSolve = problem.seam;
-    Outcome o;
-    StandardOutputCapture output;
-    solver.SolveBaseProgram();
-    if (problem.afterBase)
-        problem.afterBase(solver);
-    o.result = solver.SolveFromBase();
-    o.output = output.Finish();
-    o.strongOptima = solver.strongOptima;
-    o.weakOptima = solver.weakOptima;
-    o.strong = solver.strongRelation;
-    o.weak = solver.weakRelation;
-    o.complete = solver.completeRelation;
-    o.renders = p.shell.Renders();
-    o.excluded = solver.model.excludedNames;
-    for (const auto& criterion : solver.model.criteria)
-        o.values.push_back(criterion->values);
-    for (const auto& alternative : solver.model.alternatives)
-        o.utilities.push_back(alternative->utility);
-    o.kendall = solver.kendall;
-    ScratchDir scratch;
-    if (p.project.WriteResultsText(scratch.File("results.txt").c_str(), '.') == 1)
-        o.resultsText = ReadFileBytes(scratch.File("results.txt"));
-    return o;
+    return SolveCaseWith(problem, PairwiseMethod::Family, threads);
 }
 
 // Exactly equal, doubles included.
-void ExpectSame(const Outcome& a, const Outcome& b)
+void ExpectSame(const SolveOutcome& a, const SolveOutcome& b)
 {
     EXPECT_EQ(a.result, b.result);
     EXPECT_EQ(a.strongOptima, b.strongOptima);
@@ -108,7 +54,7 @@ void ExpectSame(const Outcome& a, const Outcome& b)
 
 TEST(ParallelSolve, GivesWhatOneThreadGivesToTheLastBit)
 {
-    const Problem problems[] = {
+    const SolveCase problems[] = {
         {"ranked pair on a gain and a cost, y of low credibility",
          [](SolverProject& p) {
              p.RankedPairOnGainAndCost();
@@ -134,9 +80,9 @@ TEST(ParallelSolve, GivesWhatOneThreadGivesToTheLastBit)
                  program.objective.back() = std::numeric_limits<double>::quiet_NaN();
          }},
     };
-    for (const Problem& problem : problems) {
+    for (const SolveCase& problem : problems) {
         SCOPED_TRACE(problem.name);
-        const Outcome one = SolveOn(problem, 1);
+        const SolveOutcome one = SolveOn(problem, 1);
         ASSERT_EQ(one.result, 1);
         EXPECT_FALSE(one.resultsText.empty());
         for (int32_t threads : kThreadCounts) {
@@ -150,7 +96,7 @@ TEST(ParallelSolve, PrintsTheLibrarysLinesOfEveryProgramInOrder)
 {
     // Every program's lines, whole: the one-thread solve prints the base program, the 2 x 22 x 21
     // pairwise programs and the Kendall-preserving one.
-    const Outcome one = SolveOn({"", [](SolverProject& p) { GeneratedWithTies(p, 20); }}, 1);
+    const SolveOutcome one = SolveOn({"", [](SolverProject& p) { GeneratedWithTies(p, 20); }}, 1);
     size_t programs = 0;
     for (size_t at = 0; (at = one.output.find("GLPK Simplex Optimizer", at)) != std::string::npos; ++at)
         ++programs;
