@@ -1,8 +1,8 @@
 // RunPiecesInOrder: independent pieces of work of a solve spread over threads, with what the caller
 // sees kept as if one thread had run them one after another.
 //
-// Does not yet: stop a piece that is running when an earlier piece fails (it runs to its end and
-// its work is dropped), or share out the work of one piece.
+// Does not yet: stop the pieces already running when one fails (they run to their end, and the work
+// of those after the failed one is dropped), or share out the work of one piece.
 #pragma once
 
 #include <cstddef>
