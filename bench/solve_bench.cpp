@@ -13,8 +13,9 @@
 // the shell keeps the dot texts it is asked to render, to compare them.
 //
 // A solve on more threads says "equal" when everything it produced is identical to the one-thread
-// solve, to the last bit: the result, both families' optima, the three relations, both graph texts,
-// the excluded names, the value functions, the utilities and the Kendall record. Building anew takes
+// solve, to the last bit: the result, both families' optima, the three relations (and so the
+// comparison matrix), both graph texts, the excluded names, the value functions, the utilities (and
+// so the final ranking and the results text) and the Kendall record. Building anew takes
 // other pivots, so it says "same relations" when its relations and graph texts are identical and its
 // optima within 1e-9. The program ends with status 1 when any solve says neither.
 #include "GeneratedProblem.h"
