@@ -6,6 +6,7 @@
 
 #include "core/CException.h"
 
+#include <limits>
 #include <new>
 #include <string>
 
@@ -92,7 +93,7 @@ TEST(ParallelSolve, GivesWhatOneThreadGivesToTheLastBit)
     }
 }
 
-TEST(ParallelSolve, PrintsTheLibrarysLinesOfEveryProgramInOrder)
+TEST(ParallelSolve, PrintsTheLibrarysLinesOfEveryProgramWhole)
 {
     // Every program's lines, whole: the one-thread solve prints the base program, the 2 x 22 x 21
     // pairwise programs and the Kendall-preserving one.
