@@ -2,9 +2,12 @@
 // are read and written in ZQAppSettings.cpp.
 #include "app/ZQApp.h"
 
+#include "app/ZQAnimatedAboutDlg.h"
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
+#include "app/ZQResultsDoc.h"
+#include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
 #include "native/GraphvizRenderer.h"
 #include "res/resource.h"
@@ -132,10 +135,14 @@ BOOL CZQApp::InitInstance()
     // Still to come before the templates: the grid library's start-up (InitGridLibrary with 1536).
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
-    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (still
-    // to come with their documents and views).
+    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
+    // matrix, grid, charts and ranking chart still to come with their documents and views).
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: nothing in the program opens a ranking list
+    m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
+                                                   RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));
+    AddDocTemplate(m_pRankingListTemplate);
 
     CFrameWnd* pMainFrame = LoadMainFrame();
     if (pMainFrame == nullptr)
@@ -185,6 +192,12 @@ void CZQApp::CloseAllDocuments(BOOL bEndSession)
     if (m_pGraphsTemplate != nullptr)
         m_pGraphsTemplate->CloseAllDocuments(bEndSession);
     CWinApp::CloseAllDocuments(bEndSession);
+}
+
+void CZQApp::OnAppAbout()
+{
+    CZQAnimatedAboutDlg dlg;
+    dlg.DoModal();
 }
 
 BOOL CZQApp::LoadLanguageLibrary(LPCSTR lpszLibrary)

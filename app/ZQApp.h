@@ -18,11 +18,12 @@
 // the recent-file list and the save question show; the project's readers and writers get their host
 // paths, and a path without one fails as a file that cannot be read or written.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and five of the six
-// document templates (the preference graphs' is made), the workbook main frame with its bars and panes
-// (an MDI frame of the class library stands in for it, see LoadMainFrame), the panes' services and
-// those of the result windows other than the graphs' (they answer "none" and do nothing), so that the
-// save question finds the panes' lists empty and the focus cycle has no pane control to focus.
+// Not done yet (each comes with its own window): the grid library's start-up and four of the six
+// document templates (the preference graphs' and the final-ranking list's are made), the workbook
+// main frame with its bars and panes (an MDI frame of the class library stands in for it, see
+// LoadMainFrame), the panes' services and those of the result windows other than the graphs' (they
+// answer "none" and do nothing), so that the save question finds the panes' lists empty and the focus
+// cycle has no pane control to focus.
 #pragma once
 
 #include <windows.h>
@@ -72,6 +73,9 @@ public:
     // strings, the two XML flags as 0 or 1, the five colours, the two precisions, "restoring
     // confirmation" as 0 or 1 and "language" as 1 for Polish, else 0.
     void SaveSettings();
+    // Opens the about window modally over the main window: the animated one, or the plain one when
+    // OpenGL cannot be set up (the handler of the about command, 57664).
+    void OnAppAbout();
     // Loads the resource library lpszLibrary (a file name beside the program) and makes it the
     // resource source, so that menus, dialogs and strings come from it and what it lacks from the
     // program. Returns FALSE, changing nothing and reporting nothing, when it cannot be loaded.

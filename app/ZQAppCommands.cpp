@@ -64,6 +64,7 @@ BEGIN_MESSAGE_MAP(CZQApp, CWinApp)
     ON_COMMAND(ID_ZQ_VIEW_GRAPHS, OnToggleGraphs)
     ON_UPDATE_COMMAND_UI(ID_ZQ_VIEW_GRAPHS, OnUpdateToggleGraphs)
     ON_COMMAND(ID_ZQ_FOCUS_NEXT, OnFocusNext)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
 
 // ---- the save question and project files ------------------------------------------------------------

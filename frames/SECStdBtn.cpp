@@ -2,6 +2,7 @@
 
 #include "frames/SECBmpMgr.h"
 #include "frames/SECBtnDrawContext.h"
+#include "frames/SECMaskBlt.h"
 #include "frames/SECToolkit.h"
 #include "win/ArgCheck.h"
 #include "win/CMDIFrameWnd.h"
@@ -10,15 +11,6 @@
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(SECStdBtn, CObject)
-
-namespace {
-
-// Raster operations through a monochrome mask (white 1, black 0):
-const DWORD ROP_PSDPxax = 0x00B8074A; // keeps the destination where the mask is white, else the brush
-const DWORD ROP_DSPDxax = 0x00E20746; // the brush where the mask is white, else keeps the destination
-const DWORD ROP_DSna = 0x00220326;    // clears the destination where the mask is white
-
-} // namespace
 
 SECStdBtn::SECStdBtn()
     : m_nID(0), m_nImage(0), m_nStyle(0), m_x(-1), m_y(-1), m_cx(23), m_cy(22), m_nType(BtnImage),
@@ -182,30 +174,14 @@ void SECStdBtn::BlitImage(SECBtnDrawContext& ctx, int x, int y)
 
 void SECStdBtn::MakeMask(SECBtnDrawContext& ctx, const CRect& rect, BOOL bHilite) const
 {
-    // a colour-to-monochrome copy turns the source's background colour white and the rest black
-    const SECDrawValues& v = SECGetDrawValues();
-    CDC& dc = ctx.m_dcColor;
-    const COLORREF clrOldBk = dc.SetBkColor(v.clrBtnFace);
-    ctx.m_dcMask.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dc, rect.left, rect.top, SRCCOPY);
-    if (bHilite) {
-        dc.SetBkColor(v.clrBtnHilite);
-        ctx.m_dcMask.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dc, rect.left, rect.top, SRCPAINT);
-    }
-    dc.SetBkColor(clrOldBk);
+    SECMakeFaceMask(ctx.m_dcColor, ctx.m_dcMask, rect, bHilite);
 }
 
 void SECStdBtn::PaintThroughMask(SECBtnDrawContext& ctx, const CRect& rect, HBRUSH hBrush, DWORD rop, int dx,
                                  int dy) const
 {
-    // the mask's white must arrive as all ones and its black as zeros
-    CDC& dc = ctx.m_dcColor;
-    const COLORREF clrOldText = dc.SetTextColor(RGB(0, 0, 0));
-    const COLORREF clrOldBk = dc.SetBkColor(RGB(255, 255, 255));
-    HGDIOBJ hOldBrush = ::SelectObject(dc.m_hDC, hBrush);
-    dc.BitBlt(rect.left + dx, rect.top + dy, rect.Width(), rect.Height(), &ctx.m_dcMask, rect.left, rect.top, rop);
-    ::SelectObject(dc.m_hDC, hOldBrush);
-    dc.SetTextColor(clrOldText);
-    dc.SetBkColor(clrOldBk);
+    SECPaintThroughMask(ctx.m_dcColor, rect.left + dx, rect.top + dy, rect.Width(), rect.Height(), ctx.m_dcMask,
+                        rect.left, rect.top, hBrush, rop);
 }
 
 void SECStdBtn::DrawDisabled(SECBtnDrawContext& ctx)
@@ -215,17 +191,17 @@ void SECStdBtn::DrawDisabled(SECBtnDrawContext& ctx)
     MakeMask(ctx, area, TRUE);
     CBrush brHilite(v.clrBtnHilite);
     CBrush brShadow(v.clrBtnShadow);
-    PaintThroughMask(ctx, area, brHilite, ROP_PSDPxax, 1, 1);
-    PaintThroughMask(ctx, area, brShadow, ROP_PSDPxax);
+    PaintThroughMask(ctx, area, brHilite, SEC_ROP_PSDPxax, 1, 1);
+    PaintThroughMask(ctx, area, brShadow, SEC_ROP_PSDPxax);
     if (m_nStyle & TBBS_CHECKED)
-        PaintThroughMask(ctx, area, ctx.m_brDither, ROP_DSPDxax);
+        PaintThroughMask(ctx, area, ctx.m_brDither, SEC_ROP_DSPDxax);
 }
 
 void SECStdBtn::DrawChecked(SECBtnDrawContext& ctx)
 {
     const CRect area = ImageArea();
     MakeMask(ctx, area, TRUE);
-    PaintThroughMask(ctx, area, ctx.m_brDither, ROP_DSPDxax);
+    PaintThroughMask(ctx, area, ctx.m_brDither, SEC_ROP_DSPDxax);
 }
 
 void SECStdBtn::DrawIndeterminate(SECBtnDrawContext& ctx)
@@ -233,8 +209,8 @@ void SECStdBtn::DrawIndeterminate(SECBtnDrawContext& ctx)
     const CRect area = ImageArea();
     MakeMask(ctx, area, TRUE);
     CBrush brShadow(SECGetDrawValues().clrBtnShadow);
-    PaintThroughMask(ctx, area, brShadow, ROP_PSDPxax);
-    PaintThroughMask(ctx, area, ctx.m_brDither, ROP_DSPDxax);
+    PaintThroughMask(ctx, area, brShadow, SEC_ROP_PSDPxax);
+    PaintThroughMask(ctx, area, ctx.m_brDither, SEC_ROP_DSPDxax);
 }
 
 void SECStdBtn::DrawCustomizeFrame(SECBtnDrawContext& ctx)
@@ -263,7 +239,7 @@ void SECStdBtn::DrawTransparent(CDC* pDC, SECBtnDrawContext& ctx)
     MakeMask(ctx, rect, FALSE);
     CDC& dc = ctx.m_dcColor;
     dc.BitBlt(0, 0, m_cx, m_cy, pDC, m_x, m_y, SRCINVERT);
-    PaintThroughMask(ctx, rect, nullptr, ROP_DSna);
+    PaintThroughMask(ctx, rect, nullptr, SEC_ROP_DSna);
     dc.BitBlt(0, 0, m_cx, m_cy, pDC, m_x, m_y, SRCINVERT);
 }
 

@@ -74,6 +74,23 @@
 #define IDC_ZQ_TO_HIGH               1040
 #define IDC_ZQ_EPSILON               1041
 
+/* The about windows: the animated window's two textures, the plain window's clip and the credits
+ * lines the animated window shows under its title (IDS_ZQ_ABOUT_TITLE); the labels of the second
+ * credits page are IDS_ZQ_AUTHORS, IDS_ZQ_SUPERVISOR and IDS_ZQ_CONSULTANT. */
+#define IDB_ZQ_ABOUT_GLOW            255
+#define IDB_ZQ_ABOUT_LOGO            258
+#define IDR_ZQ_ABOUT_CLIP            259 /* an "AVI" resource */
+#define IDS_ZQ_CREDITS_LINE1         57696 /* the first credits page, five lines */
+#define IDS_ZQ_CREDITS_LINE2         57697
+#define IDS_ZQ_CREDITS_LINE3         57698
+#define IDS_ZQ_CREDITS_LINE4         57699
+#define IDS_ZQ_CREDITS_LINE5         57700
+#define IDS_ZQ_AUTHOR1               57702
+#define IDS_ZQ_AUTHOR2               57703
+#define IDS_ZQ_AUTHOR3               57704
+#define IDS_ZQ_SUPERVISOR_NAME       57706
+#define IDS_ZQ_CONSULTANT_NAME       57707
+
 /* Context menus of the panes */
 #define IDR_ZQ_ALTERNATIVES_MENU     253
 #define IDR_ZQ_CRITERIA_MENU         254

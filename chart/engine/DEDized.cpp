@@ -5,6 +5,7 @@
 #include "chart/engine/DEDizedFeedback.h"
 #include "chart/engine/SRGCompiledPolygon.h"
 #include "chart/engine/components/DEDizedBackground.h"
+#include "chart/engine/components/DEDizedLabelBlock.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
@@ -100,6 +101,15 @@ DEDizedComponent* DEDized::NewComponent(int nTypeId)
         switch (nTypeId) {
         case chartTypeBackground:
             pComponent = new DEDizedBackground;
+            break;
+        case chartTypeTitle:
+            pComponent = new DEDizedTitle;
+            break;
+        case chartTypeLabel:
+            pComponent = new DEDizedLabel;
+            break;
+        case chartTypeLabelBlock:
+            pComponent = new DEDizedLabelBlock;
             break;
         default:
             break;

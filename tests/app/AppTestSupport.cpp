@@ -112,6 +112,21 @@ void EndAppTest(CWinApp& app)
     CZQSplashWnd::EnableSplashScreen(TRUE);
 }
 
+void StartedAppFixture::SetUp()
+{
+    AppFixture::SetUp();
+    app.m_lpCmdLine = commandLine;
+    app.m_nCmdShow = SW_SHOWNOACTIVATE;
+    ASSERT_TRUE(app.InitInstance());
+}
+
+void StartedAppFixture::TearDown()
+{
+    if (app.m_pMainWnd != nullptr)
+        app.m_pMainWnd->SendMessage(WM_CLOSE);
+    AppFixture::TearDown();
+}
+
 void CPanesApp::ResetProject()
 {
     CZQApp::ResetProject();

@@ -39,6 +39,16 @@ protected:
 };
 typedef AppFixtureOf<CZQApp> AppFixture;
 
+// A started first-run application (empty command line, main window shown without taking the focus
+// from the other test programs on the display), closed at the end as the user closes it.
+class StartedAppFixture : public AppFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    char commandLine[1] = "";
+};
+
 // The application with stand-ins for its three panes, which do not exist yet: the alternatives and
 // criteria lists and the reference tree as the project fills them (the tree also as a test sets it);
 // the focus cycle's requests are recorded.

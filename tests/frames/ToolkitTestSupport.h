@@ -1,6 +1,6 @@
 // Helpers of the toolkit tests: a control bar that holds buttons as the customisable tool bar does and
-// records what they ask of it, a window that records the notifications it is sent, and the pixels of
-// bitmaps.
+// records what they ask of it, a window that records the notifications it is sent, the pixels of
+// bitmaps and canvases, and measured text.
 #pragma once
 
 #include "FakeServices.h"
@@ -10,6 +10,7 @@
 #include "frames/SECBtnDrawContext.h"
 #include "frames/SECStdBtn.h"
 #include "frames/SECToolkit.h"
+#include "win/CWindowDC.h"
 
 #include "frames_test_resources.h"
 
@@ -191,3 +192,33 @@ protected:
 
     CTestBtnBar bar;
 };
+
+// The size DrawText gives the single-line text in hFont (null: the default GUI font).
+inline CSize MeasuredText(const char* pszText, HFONT hFont = nullptr)
+{
+    CClientDC dc(nullptr);
+    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont != nullptr ? hFont : ::GetStockObject(DEFAULT_GUI_FONT));
+    CRect rect(0, 0, 0, 0);
+    dc.DrawText(pszText, -1, rect, DT_SINGLELINE | DT_CALCRECT);
+    ::SelectObject(dc.m_hDC, hOld);
+    return rect.Size();
+}
+
+// The smallest rectangle holding the pixels of rect whose colour satisfies is(colour) (empty when
+// none).
+template <class F>
+CRect BoundsWhere(const DibCanvas& canvas, const CRect& rect, F is)
+{
+    CRect bounds(0, 0, 0, 0);
+    for (int y = rect.top; y < rect.bottom; y++)
+        for (int x = rect.left; x < rect.right; x++)
+            if (is(canvas.At(x, y)))
+                bounds = bounds.IsRectEmpty() ? CRect(x, y, x + 1, y + 1) : bounds | CRect(x, y, x + 1, y + 1);
+    return bounds;
+}
+
+// The smallest rectangle holding the canvas pixels of colour clr (empty when none).
+inline CRect BoundsOf(const DibCanvas& canvas, COLORREF clr)
+{
+    return BoundsWhere(canvas, CRect(0, 0, canvas.Width(), canvas.Height()), [clr](COLORREF c) { return c == clr; });
+}

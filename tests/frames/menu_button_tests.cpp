@@ -20,28 +20,6 @@ struct MenuData {
     UINT_PTR words[5];
 };
 
-// The size DrawText gives the single-line text in hFont (null: the default GUI font).
-CSize MeasuredText(const char* pszText, HFONT hFont)
-{
-    CClientDC dc(nullptr);
-    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont != nullptr ? hFont : ::GetStockObject(DEFAULT_GUI_FONT));
-    CRect rect(0, 0, 0, 0);
-    dc.DrawText(pszText, -1, rect, DT_SINGLELINE | DT_CALCRECT);
-    ::SelectObject(dc.m_hDC, hOld);
-    return rect.Size();
-}
-
-// The smallest rectangle holding the canvas pixels of colour clr (empty when none).
-CRect BoundsOf(const DibCanvas& canvas, COLORREF clr)
-{
-    CRect bounds(0, 0, 0, 0);
-    for (int y = 0; y < canvas.Height(); y++)
-        for (int x = 0; x < canvas.Width(); x++)
-            if (canvas.At(x, y) == clr)
-                bounds = bounds.IsRectEmpty() ? CRect(x, y, x + 1, y + 1) : bounds | CRect(x, y, x + 1, y + 1);
-    return bounds;
-}
-
 class MenuButtonTest : public BarTest {
 protected:
     SECTBMenuBtn* AddMenu(const char* pszTitle, int nPos = 0, UINT nStyle = 0)
