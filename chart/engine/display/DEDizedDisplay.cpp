@@ -48,7 +48,7 @@ void DEDizedDisplay::DrawLineChart()
         const int nGroup = m_nWindowFirstGroup + g;
         m_nPaletteIndex = nGroup;
         bool bNewLine = true;
-        int n = m_pChart->GetItemCount(nGroup, 0) - m_nWindowFirstIndex;
+        int n = GetGroupItemCount(nGroup) - m_nWindowFirstIndex;
         n = (std::min)(n, m_nWindowLastIndex - m_nWindowFirstIndex + 1);
         int nStride = 1;
         if (HasOption(optionThinOut) && nPlotWidth > 0)

@@ -665,6 +665,19 @@ CSize SRGDisplayBase::GetDepthPixels()
     return CSize(int(GetDeviceScaleX() * nDepth + 0.5), int(GetDeviceScaleY() * nDepth + 0.5));
 }
 
+int SRGDisplayBase::GetGroupItemCount(int nGroup)
+{
+    if (m_pChart == nullptr || nGroup < 0 || nGroup >= m_pChart->GetGroupCount())
+        return 0;
+    try {
+        return m_pChart->GetItemCount(nGroup, 0);
+    } catch (DEDizedException* e) {
+        // an excluded group reads as missing
+        e->Delete();
+        return 0;
+    }
+}
+
 int SRGDisplayBase::GetFrameWidth() const
 {
     return m_style.GetEdgeWidth() > 0 ? m_style.GetEdgeWidth() : 1;

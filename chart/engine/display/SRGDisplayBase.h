@@ -304,6 +304,8 @@ public:
     CSize GetDepthPixels();
     // The width of the frame's pen (the extra int; at least 1).
     int GetFrameWidth() const;
+    // The number of items of group nGroup; 0 for a group the chart does not have (or excludes).
+    int GetGroupItemCount(int nGroup);
 
 protected:
     // The value of rRange's side with the margin of RoundDecimal (both ends; only grows).

@@ -175,7 +175,7 @@ void SRGDisplayBase::DefaultScan()
     }
     if (m_pChart != nullptr) {
         for (int g = m_nWindowFirstGroup; g < m_nWindowFirstGroup + m_nGroupCount; ++g) {
-            const int nLast = (std::min)(m_pChart->GetItemCount(g, 0) - 1, m_nWindowLastIndex);
+            const int nLast = (std::min)(GetGroupItemCount(g) - 1, m_nWindowLastIndex);
             for (int i = m_nWindowFirstIndex; i <= nLast; ++i) {
                 DEDizedData* pItem = m_pChart->GetDataItem(i, g);
                 if (pItem == nullptr || pItem->IsNull())
