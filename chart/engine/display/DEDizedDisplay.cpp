@@ -21,7 +21,8 @@ void DEDizedDisplay::DrawLineChart()
         return;
     }
     const bool bLog = HasFlag(flagLogarithmic);
-    if (bLog && !(m_yData.m_dMinimum > 0.0)) {
+    const bool bFixedInUse = HasFlag(flagFixedRange) && !HasFlag(flagCombineFixed) && m_dFixedYMax > m_dFixedYMin;
+    if (bLog && (!(m_yData.m_dMinimum > 0.0) || (bFixedInUse && !(m_dFixedYMin > 0.0)))) {
         // no logarithm of the range's start: nothing to map the values onto
         DrawPlaceholder();
         return;

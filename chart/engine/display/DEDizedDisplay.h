@@ -14,8 +14,8 @@
 // lines of the group's palette colour (a solid line kind 2 becomes the palette kind 1) and writes each
 // value's label. A missing value is joined over, unless flagBreakLines, when the line starts anew after
 // it. With optionThinOut a group of n values on a plot w pixels wide draws every (n / w)-th value.
-// Logarithmic displays map log10 of the values; a logarithmic display whose range does not lie above 0
-// draws the placeholder.
+// Logarithmic displays map log10 of the values; a logarithmic display whose range, or whose fixed range,
+// does not lie above 0 draws the placeholder.
 //
 // Standard axes (BuildScales, DrawFrame; DrawFrameTransposed is DrawFrame): an index scale along the
 // bottom edge (labels on the points for the line-like types, in the middle of each category for the
@@ -69,6 +69,7 @@ protected:
     CRect LayOutScale(SRGDecimalScale* pScale, bool bMeasure);
     // The two passes over the x and y scales with the axis lines the plot gives (see BuildScales).
     void BuildScalePasses(bool bXValues);
-    // Draws nLength-pixel ticks at the points of rList in the direction bDirection.
+    // Tick marks of the margin's length in the frame pen at the points of rList (nDirection as
+    // SRGTickMarks::SetDirection).
     void DrawTicks(CPtrList& rList, int nDirection);
 };

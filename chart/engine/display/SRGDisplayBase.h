@@ -308,7 +308,7 @@ public:
     int GetGroupItemCount(int nGroup);
 
 protected:
-    // The value of rRange's side with the margin of RoundDecimal (both ends; only grows).
+    // Grows rRange by the margin of dExpand (half of (dExpand - 1) x width on each side, never across 0).
     static void ExpandRange(CScale& rRange, double dExpand);
     // The scale class tests of RoundRanges.
     bool IsDateYAxis() const;

@@ -383,6 +383,7 @@ TEST_F(ChartTest, PlaceholderStandsForMissingData)
         {"a range not wider than 2^-52", GT_LINE, {1e-300}, 1e-300, 2e-300, true},
         {"data to draw", GT_LINE, {1, 2}, 0, 0, false},
         {"graph type 0x00", GT_NONE, {1, 2}, 0, 0, true},
+        {"a logarithmic fixed range from 0", -1, {1, 2}, 0, 10, true},
         {"graph type 0x05 draws nothing", 0x05, {}, 0, 0, false},
     };
     for (const auto& c : cases) {
@@ -392,7 +393,9 @@ TEST_F(ChartTest, PlaceholderStandsForMissingData)
             scene.UsePlot(plot);
             if (c.dFixedMax > c.dFixedMin)
                 scene.FixRange(c.dFixedMin, c.dFixedMax);
-            scene.pDisplay->SetGraphType(c.nGraphType);
+            scene.pDisplay->SetGraphType(c.nGraphType >= 0 ? c.nGraphType : GT_LINE);
+            if (c.nGraphType < 0)
+                scene.pDisplay->SetLogarithmic(1);
             if (bPicture)
                 scene.pDisplay->SetFlags(scene.pDisplay->GetFlags() | SRGDisplayBase::flagPlaceholderPicture);
             scene.chart.GetDefaultStyle()->m_nLineKind = 0;  // data points draw nothing
