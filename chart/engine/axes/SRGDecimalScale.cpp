@@ -202,6 +202,11 @@ int SRGDecimalScale::GetLabelSide() const
     return m_nLabelSide;
 }
 
+SRGDisplayBase* SRGDecimalScale::GetChartDisplay() const
+{
+    return m_pChart != nullptr ? dynamic_cast<SRGDisplayBase*>(m_pChart->GetComponent(0, chartTypeDisplay)) : nullptr;
+}
+
 int SRGDecimalScale::GetAxisLength() const
 {
     return int(std::hypot(double(m_ptEnd.x - m_ptStart.x), double(m_ptEnd.y - m_ptStart.y)));
@@ -321,8 +326,7 @@ void SRGDecimalScale::BuildLabels()
     if (L < 1)
         return;
     ChartFontScope font(m_pDC, GetFont());
-    SRGDisplayBase* pDisplay =
-        m_pChart != nullptr ? dynamic_cast<SRGDisplayBase*>(m_pChart->GetComponent(0, chartTypeDisplay)) : nullptr;
+    const SRGDisplayBase* pDisplay = GetChartDisplay();
     const CString format =
         GetEffectiveFormat(pDisplay != nullptr && IsPercentStacked(pDisplay->GetGraphType()) ? " %.0f%% " : " %g ");
     const bool bPercent = format.Find("%%") >= 0;

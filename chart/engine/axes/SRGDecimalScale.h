@@ -36,6 +36,8 @@
 
 #include <vector>
 
+class SRGDisplayBase;
+
 class SRGDecimalScale : public DEDizedLabelBlock {
     DECLARE_SERIAL(SRGDecimalScale)
 public:
@@ -89,6 +91,8 @@ public:
     enum : int { flagThousands = 0x40000, flagOwnOrientation = int(0x80000000u) };
 
 protected:
+    // The chart's display, whose graph type and strides the scales follow (null when it has none).
+    SRGDisplayBase* GetChartDisplay() const;
     // The length of the axis line in pixels (truncated).
     int GetAxisLength() const;
     // The format in force: the set one, else the default of the chart's display.

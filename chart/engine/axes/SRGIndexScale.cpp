@@ -15,12 +15,6 @@ IMPLEMENT_SERIAL(SRGGroupScale, SRGIndexScale, VERSIONABLE_SCHEMA | 1)
 
 namespace {
 
-// The chart's display, whose strides make the categories (null when it has none).
-SRGDisplayBase* ChartDisplay(DEDized* pChart)
-{
-    return pChart != nullptr ? dynamic_cast<SRGDisplayBase*>(pChart->GetComponent(0, chartTypeDisplay)) : nullptr;
-}
-
 // The window bound: the requested one, or the whole range for -1.
 int Bound(int nRequested, int nWhole)
 {
@@ -74,7 +68,7 @@ void SRGIndexScale::GetCategories(int& rnCount, int& rnFirst, int& rnStride)
     rnFirst = Bound(m_nFirstIndex, 0);
     const int nLast = Bound(m_nLastIndex, nItems - 1);
     m_nTextGroup = Bound(m_nFirstGroup, 0);
-    const SRGDisplayBase* pDisplay = ChartDisplay(m_pChart);
+    const SRGDisplayBase* pDisplay = GetChartDisplay();
     rnStride = pDisplay != nullptr ? (std::max)(1, pDisplay->GetIndexStep()) : 1;
     rnCount = (std::max)(1, (nLast - rnFirst + 1) / rnStride);
 }
@@ -126,7 +120,7 @@ void SRGGroupScale::GetCategories(int& rnCount, int& rnFirst, int& rnStride)
     const int nGroups = m_pChart != nullptr ? m_pChart->GetGroupCount() : 0;
     rnFirst = Bound(m_nFirstGroup, 0);
     const int nLast = Bound(m_nLastGroup, nGroups - 1);
-    const SRGDisplayBase* pDisplay = ChartDisplay(m_pChart);
+    const SRGDisplayBase* pDisplay = GetChartDisplay();
     rnStride = pDisplay != nullptr ? (std::max)(1, pDisplay->GetGroupStep()) : 1;
     rnCount = (std::max)(1, (nLast - rnFirst + 1) / rnStride);
 }
