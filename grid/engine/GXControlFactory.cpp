@@ -15,6 +15,8 @@
 #include "grid/engine/GXStylesMap.h"
 #include "win/Win.h"
 
+#include <memory>
+
 
 // The arguments after the grid: ids, 3D flags and the two zero words of the check boxes, the combo
 // boxes' option bits (1 fit the text, 2 no fit, 4 zero-based index, 8 one-based index, 16 display the
@@ -97,6 +99,11 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
         return nullptr;
     CGXControl* pControl = nullptr;
     AfxAllocating([&] { pControl = new CGXPlainTextControl(pGrid, entry); });
+    if (entry.bCellTip) {
+        std::unique_ptr<CGXControl> pOwned(pControl);
+        pControl->AttachCellTip();
+        pOwned.release();
+    }
     return pControl;
 }
 

@@ -49,7 +49,7 @@
 // merge and covered span pools when rows or columns change (the pools come with the span modules), and
 // uncovering the covered cells a move cuts through; the forwarders of find and replace; zoom changes
 // after start-up; the naming callback, the two focus hooks and the active grid of the library state
-// (with the window forms), the mouse-activation answer and the cell-tip handler; the page breaks; the
+// (with the window forms), the mouse-activation answer; the page breaks; the
 // DC preparation of the window forms (OnGridPrepareDC does nothing here).
 #pragma once
 
@@ -72,6 +72,7 @@ class CFont;
 class CPen;
 class CWnd;
 class CDocument;
+class CGXCellTipHandler;
 class CGXChild;
 class CGXControl;
 class CGXData;
@@ -1023,6 +1024,16 @@ public:
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
 
+    // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
+    // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
+    // off (a tip shown or waiting goes).
+    void EnableCellTips(BOOL bEnable = TRUE);
+    BOOL GetCellTipsEnabled() const { return m_bCellTips; }
+    // The handler, null until the tips were first switched on.
+    CGXCellTipHandler* GetCellTipHandler() const { return m_pCellTipHandler; }
+    // Hides the tip shown or waiting: what lies under the mouse changed (rows, columns, scrolling).
+    void HideCellTip();
+
     // ---- operation modules (null: absent) --------------------------------------------------------------
     CGXAbstractGridPrintImp* m_pPrintImp;
     CGXAbstractGridSortImp* m_pSortImp;
@@ -1220,6 +1231,9 @@ protected:
     ROWCOL m_nLastRow = 1;
     ROWCOL m_nLastCol = 1;
     BOOL m_bLeftDownCell = FALSE;
+    // The cell-tip handler (owned) and whether it sees the grid's mouse moves and messages.
+    CGXCellTipHandler* m_pCellTipHandler = nullptr;
+    BOOL m_bCellTips = FALSE;
 
     // pWnd is the grid window or one of its children.
     BOOL HoldsWindow(const CWnd* pWnd) const;

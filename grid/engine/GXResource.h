@@ -172,3 +172,5 @@
 #define GX_IDC_SELCOL 20195
 #define GX_IDC_SELROW 20196
 #define GX_IDC_FILLHANDLE 20209
+// The cursor over the splitter box between a tab window's beam and its horizontal scroll bar.
+#define GX_IDC_SPLITH 30980
