@@ -98,7 +98,7 @@ CGXTabWnd::CGXTabWnd()
       m_pActiveView(nullptr), m_nBeamWidth(0), m_cxBeamClient(0), m_nSplitterWidth(6),
       m_cxVScroll(::GetSystemMetrics(SM_CXVSCROLL)), m_cyHScroll(::GetSystemMetrics(SM_CYHSCROLL)), m_nBeamHeight(0),
       m_bDragging(FALSE), m_nDragOffset(0), m_hcurArrow(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW))),
-      m_pEditLabel(nullptr), m_nRenameTab(-1), m_bBorder(FALSE), m_nBeamShare(0), m_bMadeByProgram(FALSE)
+      m_pEditLabel(nullptr), m_nRenameTab(-1), m_nBeamShare(0), m_bMadeByProgram(FALSE)
 {
     m_nBeamHeight = m_cyHScroll + (GXGetLibraryState()->m_bWin4 ? 2 : 0);
     m_brFace.CreateSysColorBrush(COLOR_BTNFACE);
@@ -451,7 +451,7 @@ BOOL CGXTabWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 void CGXTabWnd::OnNcPaint()
 {
     Default();
-    if (!m_bBorder && !(GetExStyle() & WS_EX_CLIENTEDGE))
+    if (!(GetExStyle() & WS_EX_CLIENTEDGE))
         return;
     CWnd* pParent = GetParent();
     if (pParent == nullptr)

@@ -32,6 +32,11 @@
 // the bars (a bar without range is disabled), and the layout is made again. Scroll messages of the
 // bars end a rename and go on to the active sheet unchanged.
 //
+// Painting: the splitter box as five lines (black, highlight, face, shadow, black); the erased
+// background is only the corner beside the strip; with the client-edge style a button edge is drawn
+// around the tab window in its parent, 2 pixels outside it on the left and top, 3 on the right and
+// bottom.
+//
 // Renaming (gxTabMsgRename): refused while an edit is open or when the sheet answers 0 to
 // gxTabMsgCanRename. The edit (id 23001, the beam's normal font, the label) is 15 times the width of
 // "W" wide, starts at the tab's left (moved left to stay inside, never left of 0), stands above the
@@ -173,7 +178,6 @@ protected:
     CGXEditLabelPopup* m_pEditLabel;
     int m_nRenameTab;
     CBrush m_brFace;
-    BOOL m_bBorder;
     LONGLONG m_nBeamShare;  // the beam's width x 100
     BOOL m_bMadeByProgram;  // Create made it: the program deletes it
     CScrollBar m_wndHScroll;
