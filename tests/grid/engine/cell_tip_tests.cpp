@@ -16,17 +16,6 @@ GX_IMPLEMENT_CONTROL(CTestControl, CGXControl)
 
 namespace {
 
-// Starts the library once for the program, as the application's initialisation does.
-class LibraryEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        AfxSetResourceHandle(AfxGetInstanceHandle());
-        InitGridLibrary(1536, 0, 0);
-    }
-};
-::testing::Environment* const g_pLibraryEnvironment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
-
 const char kLongText[] = "a text far too long for its cell";
 
 // The bitmap control of the grid controls: its "#BMP" text is a picture reference, not a bitmap name.
@@ -103,6 +92,24 @@ struct TipFixture {
         pControl->ShowCellTip(nRow, nCol, style.Get());
         return pWnd;
     }
+    // The mouse comes to rest on the cell (the cursor there too) at tick dwTicks. Returns the point.
+    CPoint Hover(ROWCOL nRow, ROWCOL nCol, DWORD dwTicks)
+    {
+        const CPoint point = grid.CalcCellRect(nRow, nCol).CenterPoint();
+        CPoint screen = point;
+        grid.ClientToScreen(&screen);
+        services.SetCursorPos(screen, grid.m_hWnd);
+        services.SetTickCount(dwTicks);
+        Mouse(grid, WM_MOUSEMOVE, point.x, point.y, 0);
+        return point;
+    }
+    // The handler's timer runs a few periods at tick dwTicks.
+    void Wait(DWORD dwTicks)
+    {
+        services.SetTickCount(dwTicks);
+        PumpWaitingMessages(3 * CGXCellTipHandler::gxPollPeriod);
+    }
+    BOOL TipShown() { return grid.GetCellTipHandler()->GetTextTip().IsWindowVisible(); }
     static CRect WindowRect(CWnd* pWnd)
     {
         CRect rect;
@@ -412,36 +419,26 @@ TEST(CellTipHandler, ATipShowsAfterTheDelayAndGoesWhenTheMouseLeavesTheCell)
     f.SetText(2, 3, "ab");
     f.grid.EnableCellTips();
     CGXCellTipHandler* pHandler = f.grid.GetCellTipHandler();
-    const CPoint point = f.grid.CalcCellRect(2, 2).CenterPoint();
-    CPoint screen = point;
-    f.grid.ClientToScreen(&screen);
-    f.services.SetCursorPos(screen, f.grid.m_hWnd);
-    f.services.SetTickCount(1000);
-
-    Mouse(f.grid, WM_MOUSEMOVE, point.x, point.y, 0);
+    f.Hover(2, 2, 1000);
     EXPECT_TRUE(pHandler->IsTipPending());
-    PumpWaitingMessages(3 * CGXCellTipHandler::gxPollPeriod);
-    EXPECT_FALSE(pHandler->GetTextTip().IsWindowVisible()) << "the delay has not passed";
-    f.services.SetTickCount(1000 + GX_CELLTIP_DELAY);
-    PumpWaitingMessages(3 * CGXCellTipHandler::gxPollPeriod);
-    ASSERT_TRUE(pHandler->GetTextTip().IsWindowVisible());
+    f.Wait(1000 + GX_CELLTIP_DELAY - 1);
+    EXPECT_FALSE(f.TipShown()) << "the delay has not passed";
+    f.Wait(1000 + GX_CELLTIP_DELAY);
+    ASSERT_TRUE(f.TipShown());
     EXPECT_EQ(pHandler->GetTextTip().GetTipText(), kLongText);
 
     // to a cell whose text fits
-    const CPoint fits = f.grid.CalcCellRect(2, 3).CenterPoint();
-    Mouse(f.grid, WM_MOUSEMOVE, fits.x, fits.y, 0);
-    EXPECT_FALSE(pHandler->GetTextTip().IsWindowVisible());
+    f.Hover(2, 3, 2000);
+    EXPECT_FALSE(f.TipShown());
     EXPECT_FALSE(pHandler->IsTipPending());
 
     // back, shown, then the cursor leaves the grid window
-    f.services.SetTickCount(2000);
-    Mouse(f.grid, WM_MOUSEMOVE, point.x, point.y, 0);
-    f.services.SetTickCount(3000);
-    PumpWaitingMessages(3 * CGXCellTipHandler::gxPollPeriod);
-    ASSERT_TRUE(pHandler->GetTextTip().IsWindowVisible());
-    f.services.SetCursorPos(CPoint(screen.x, screen.y + 500), nullptr);
-    PumpWaitingMessages(3 * CGXCellTipHandler::gxPollPeriod);
-    EXPECT_FALSE(pHandler->GetTextTip().IsWindowVisible());
+    f.Hover(2, 2, 3000);
+    f.Wait(4000);
+    ASSERT_TRUE(f.TipShown());
+    f.services.SetCursorPos(CPoint(-100, -100), nullptr);
+    f.Wait(4000);
+    EXPECT_FALSE(f.TipShown());
 }
 
 TEST(CellTipHandler, AButtonAKeyAndAScrollHideTheTip)
@@ -460,18 +457,11 @@ TEST(CellTipHandler, AButtonAKeyAndAScrollHideTheTip)
         TipFixture f;
         f.SetText(2, 2, kLongText);
         f.grid.EnableCellTips();
-        CGXCellTipHandler* pHandler = f.grid.GetCellTipHandler();
-        const CPoint point = f.grid.CalcCellRect(2, 2).CenterPoint();
-        CPoint screen = point;
-        f.grid.ClientToScreen(&screen);
-        f.services.SetCursorPos(screen, f.grid.m_hWnd);
-        f.services.SetTickCount(1000);
-        Mouse(f.grid, WM_MOUSEMOVE, point.x, point.y, 0);
-        f.services.SetTickCount(2000);
-        PumpWaitingMessages(3 * CGXCellTipHandler::gxPollPeriod);
-        ASSERT_TRUE(pHandler->GetTextTip().IsWindowVisible());
+        const CPoint point = f.Hover(2, 2, 1000);
+        f.Wait(2000);
+        ASSERT_TRUE(f.TipShown());
         PostAndPump(f.grid, c.nMessage, c.wParam, MAKELPARAM(point.x, point.y));
-        EXPECT_FALSE(pHandler->GetTextTip().IsWindowVisible());
+        EXPECT_FALSE(f.TipShown());
         if (c.nMessage == WM_RBUTTONDOWN)
             Mouse(f.grid, WM_RBUTTONUP, point.x, point.y, 0);
     }
@@ -481,23 +471,21 @@ TEST(CellTipHandler, NoTipWhileTheGridHoldsTheCaptureOrTheTipsAreOff)
 {
     TipFixture f;
     f.SetText(2, 2, kLongText);
-    const CPoint point = f.grid.CalcCellRect(2, 2).CenterPoint();
     f.grid.EnableCellTips();
     CGXCellTipHandler* pHandler = f.grid.GetCellTipHandler();
     f.grid.SetCapture();
-    Mouse(f.grid, WM_MOUSEMOVE, point.x, point.y, 0);
+    f.Hover(2, 2, 1000);
     EXPECT_FALSE(pHandler->IsTipPending());
     ::ReleaseCapture();
 
     f.grid.EnableCellTips(FALSE);
-    Mouse(f.grid, WM_MOUSEMOVE, point.x, point.y, 0);
+    f.Hover(2, 2, 1000);
     EXPECT_FALSE(pHandler->IsTipPending());
 
     // the edited current cell shows its own text
     f.grid.EnableCellTips();
-    f.services.SetTickCount(1000);
     f.grid.SetCurrentCell(2, 2);
     f.grid.m_pControl->m_bActive = TRUE;
-    Mouse(f.grid, WM_MOUSEMOVE, point.x, point.y, 0);
+    f.Hover(2, 2, 1000);
     EXPECT_FALSE(pHandler->IsTipPending());
 }
