@@ -9,6 +9,7 @@
 #include "grid/engine/GXTipWnd.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -441,16 +442,21 @@ TEST(CellTipHandler, ATipShowsAfterTheDelayAndGoesWhenTheMouseLeavesTheCell)
     EXPECT_FALSE(f.TipShown());
 }
 
-TEST(CellTipHandler, AButtonAKeyAndAScrollHideTheTip)
+TEST(CellTipHandler, AButtonAKeyAScrollOrNewRowsHideTheTip)
 {
     const struct {
         const char* name;
-        UINT nMessage;
-        WPARAM wParam;
+        std::function<void(TipFixture&, CPoint)> act;
     } cases[] = {
-        {"button", WM_RBUTTONDOWN, MK_RBUTTON},
-        {"key", WM_KEYDOWN, VK_F12},
-        {"scroll", WM_VSCROLL, SB_LINEDOWN},
+        {"button",
+         [](TipFixture& f, CPoint p) {
+             Mouse(f.grid, WM_RBUTTONDOWN, p.x, p.y, MK_RBUTTON);
+             Mouse(f.grid, WM_RBUTTONUP, p.x, p.y, 0);
+         }},
+        {"key", [](TipFixture& f, CPoint) { PostAndPump(f.grid, WM_KEYDOWN, VK_F12); }},
+        {"scroll bar", [](TipFixture& f, CPoint) { PostAndPump(f.grid, WM_VSCROLL, SB_LINEDOWN); }},
+        {"rows inserted", [](TipFixture& f, CPoint) { f.grid.InsertRows(1, 1); }},
+        {"top row", [](TipFixture& f, CPoint) { f.grid.SetTopRow(3, 1); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -460,10 +466,8 @@ TEST(CellTipHandler, AButtonAKeyAndAScrollHideTheTip)
         const CPoint point = f.Hover(2, 2, 1000);
         f.Wait(2000);
         ASSERT_TRUE(f.TipShown());
-        PostAndPump(f.grid, c.nMessage, c.wParam, MAKELPARAM(point.x, point.y));
+        c.act(f, point);
         EXPECT_FALSE(f.TipShown());
-        if (c.nMessage == WM_RBUTTONDOWN)
-            Mouse(f.grid, WM_RBUTTONUP, point.x, point.y, 0);
     }
 }
 
