@@ -40,7 +40,7 @@ CGXTabBeam::CGXTabBeam()
     : m_clrActiveText(0), m_clrText(0), m_clrBack(0), m_clrActiveBack(0), m_clrBeamBack(0), m_nActive(-1),
       m_nFirst(0), m_nMargin(7), m_nButtonAreaWidth(0), m_nHeight(0), m_nButtonWidth(0), m_bShowButtons(TRUE),
       m_nButtons(2), m_hcurArrow(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW))), m_nPressedButton(-1),
-      m_bPressed(FALSE), m_bCaptured(FALSE), m_pNotifyWnd(nullptr), m_bMadeByProgram(FALSE)
+      m_bPressed(FALSE), m_pNotifyWnd(nullptr), m_bMadeByProgram(FALSE)
 {
     RefreshSettings();
 }
@@ -132,7 +132,6 @@ int CGXTabBeam::InsertTab(BOOL bBeforeActive, const char* pszLabel, CWnd* pView,
     pTab->m_clrBack = m_clrBack;
     pTab->m_clrText = m_clrText;
     pTab->m_brBack.CreateSolidBrush(m_clrBack);
-    pTab->m_brText.CreateSolidBrush(m_clrText);
     int nIndex = GetTabCount();
     if (bBeforeActive && m_nActive >= 0) {
         nIndex = m_nActive;
@@ -542,7 +541,7 @@ void CGXTabBeam::TrackButton(int nButton)
     const int nKind = ButtonKind(nButton);
     CWinServices* pServices = AfxGetServices();
     m_nPressedButton = nButton;
-    m_bPressed = m_bCaptured = TRUE;
+    m_bPressed = TRUE;
     SetCapture();
     DWORD dwNext = pServices->GetTickCount();
     ScrollTabs(nKind);
@@ -583,7 +582,7 @@ void CGXTabBeam::TrackButton(int nButton)
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(std::clamp(nLeft, LONG(0), LONG(10))), QS_ALLINPUT);
     }
     m_nPressedButton = -1;
-    m_bPressed = m_bCaptured = FALSE;
+    m_bPressed = FALSE;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
     RepaintNow();

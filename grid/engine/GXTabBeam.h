@@ -78,7 +78,6 @@ public:
     COLORREF m_clrBack;
     COLORREF m_clrText;
     CBrush m_brBack;
-    CBrush m_brText;
     UINT m_nFlags;
 };
 
@@ -199,8 +198,7 @@ protected:
     int m_nButtons;
     HCURSOR m_hcurArrow;
     int m_nPressedButton;  // -1: none
-    BOOL m_bPressed;
-    BOOL m_bCaptured;
+    BOOL m_bPressed;       // the held button shows pressed (the mouse is over it)
     CWnd* m_pNotifyWnd;
     BOOL m_bMadeByProgram;  // Create made it: the program deletes it
 };

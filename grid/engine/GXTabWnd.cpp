@@ -97,8 +97,7 @@ CGXTabWnd::CGXTabWnd()
     : m_pBeamClass(RUNTIME_CLASS(CGXTabBeam)), m_bShowHScroll(TRUE), m_bShowVScroll(TRUE), m_pBeam(nullptr),
       m_pActiveView(nullptr), m_nBeamWidth(0), m_cxBeamClient(0), m_nSplitterWidth(6),
       m_cxVScroll(::GetSystemMetrics(SM_CXVSCROLL)), m_cyHScroll(::GetSystemMetrics(SM_CYHSCROLL)), m_nBeamHeight(0),
-      m_bDragging(FALSE), m_nDragOffset(0), m_hcurArrow(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW))),
-      m_pEditLabel(nullptr), m_nRenameTab(-1), m_nBeamShare(0), m_bMadeByProgram(FALSE)
+      m_bDragging(FALSE), m_nDragOffset(0), m_pEditLabel(nullptr), m_nRenameTab(-1), m_nBeamShare(0), m_bMadeByProgram(FALSE)
 {
     m_nBeamHeight = m_cyHScroll + (GXGetLibraryState()->m_bWin4 ? 2 : 0);
     m_brFace.CreateSysColorBrush(COLOR_BTNFACE);
@@ -108,8 +107,7 @@ CGXTabWnd::CGXTabWnd()
 
 CGXTabWnd::~CGXTabWnd()
 {
-    if (m_pEditLabel != nullptr && m_pEditLabel->m_hWnd != nullptr)
-        m_pEditLabel->DestroyWindow();
+    // the window goes while the object is still a tab window (its WM_DESTROY releases the sheets)
     DestroyWindow();
     delete m_pBeam;
 }
@@ -193,11 +191,8 @@ void CGXTabWnd::AttachWnd(CWnd* pView, const char* pszLabel)
         (nBar == SB_VERT ? tab.m_nVertPos : tab.m_nHorzPos) = si.nPos;
     }
     pView->ShowScrollBar(SB_BOTH, FALSE);
-    const CRect rectView = [&] {
-        CRect rect = GetViewArea();
-        rect.DeflateRect(1, 1);
-        return rect;
-    }();
+    CRect rectView = GetViewArea();
+    rectView.DeflateRect(1, 1);
     pView->SetWindowPos(nullptr, rectView.left, rectView.top, rectView.Width(), rectView.Height(),
                         SWP_NOZORDER | SWP_NOACTIVATE | (m_pActiveView == nullptr ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     if (m_pActiveView == nullptr) {

@@ -92,7 +92,7 @@ class CGXTabWnd : public CWnd {
 public:
     // No window yet; registers the class with the library state and makes the tab-label interface.
     CGXTabWnd();
-    // Deletes the beam (and its tabs) and an open rename edit.
+    // Destroys the window (its children with it) and deletes the beam with its tabs.
     ~CGXTabWnd() override;
 
     // Makes the tab window (class "GxMdiFrame") as a child of pParent: WS_HSCROLL and WS_VSCROLL in
@@ -174,7 +174,6 @@ protected:
     int m_nBeamHeight;
     BOOL m_bDragging;
     int m_nDragOffset;    // where in the splitter box the drag took it
-    HCURSOR m_hcurArrow;
     CGXEditLabelPopup* m_pEditLabel;
     int m_nRenameTab;
     CBrush m_brFace;

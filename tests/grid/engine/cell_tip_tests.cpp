@@ -345,9 +345,11 @@ TEST(CellTipWindow, ATextTipNearTheScreensEdgeStaysOnTheScreen)
     f.MoveClientTo(cxScreen - f.grid.CalcCellRect(1, 3).right - 5, 100);
     f.SetText(1, 3, kLongText);
     ASSERT_EQ(f.Need(1, 3), UINT(gxTipWider));
-    const CRect rectTip = TipFixture::WindowRect(f.ShowTip(1, 3));
+    auto* pTip = static_cast<CGXTextTipWnd*>(f.ShowTip(1, 3));
+    const CRect rectTip = TipFixture::WindowRect(pTip);
     EXPECT_EQ(rectTip.right, cxScreen) << "moved left onto the screen";
     EXPECT_LT(rectTip.left, f.Visible(1, 3).left);
+    EXPECT_EQ(pTip->GetTipTextRect().left, 2) << "the whole text in the tip";
 }
 
 TEST(CellTipWindow, ATextTipPaintsItsTextOnTheTipBackgroundInABlackFrame)
