@@ -198,6 +198,28 @@ TEST_F(ToolBarTest, HiddenButtonsTakeNoPlaceAndAFloatingBarIsTwoSmaller)
     EXPECT_EQ(pBar->GetItemRect(0).TopLeft(), kFloatOrigin);
 }
 
+TEST_F(ToolBarTest, ADraggedToolBarFloatsAtTheTopLeftOfItsFeedbackFrame)
+{
+    SECCustomToolBar* pBar = MakeAppBar();
+    ASSERT_NE(pBar, nullptr);
+    const CPoint ptBar = ScreenRect(pBar).TopLeft();
+    const CPoint ptGrab = ptBar + CSize(5, 5);
+    const CSize delta(150, 200);
+    fake.SetKeyState(VK_CONTROL, SHORT(0x8000)); // no docking
+    PostDrag(*pBar, {ptGrab + delta});
+    pBar->GetDockContext()->StartDrag(ptGrab);
+    ASSERT_TRUE(pBar->IsFloating());
+
+    // the feedback: the floating size in a tool window's frame, less the toolkit border on every side,
+    // moved with the mouse; other bars float a toolkit border further up and left
+    CRect rectBorders(0, 0, 0, 0);
+    ::AdjustWindowRectEx(rectBorders, WS_POPUP | WS_CAPTION | WS_THICKFRAME, FALSE, WS_EX_TOOLWINDOW);
+    const SECDrawValues& v = SECGetDrawValues();
+    const CPoint ptFeedback = ptBar + CSize(rectBorders.left + v.cxBorder2, rectBorders.top + v.cyBorder2) + delta;
+    EXPECT_EQ(pBar->GetDockContext()->m_ptMRUFloatPos, ptFeedback);
+    EXPECT_EQ(ScreenRect(pBar->GetParentFrame()).TopLeft(), ptFeedback);
+}
+
 // ---- inserting and removing ----------------------------------------------------------------------
 
 TEST_F(ToolBarTest, RemovingLeavesNoSeparatorFirstLastOrBesideAnother)
