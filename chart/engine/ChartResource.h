@@ -33,6 +33,8 @@
 
 // The pattern that darkens the shadow of a component: an 8 by 8 bitmap, ANDed onto what lies below.
 #define IDB_CHART_SHADOW 21561
+// Drawn centred in the plot of a display that has nothing to draw (when its style asks for it).
+#define IDB_CHART_PLACEHOLDER 21560
 // Shown by an image fill whose file cannot be read.
 #define IDB_CHART_MISSING_IMAGE 21609
 

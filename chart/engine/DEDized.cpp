@@ -7,6 +7,7 @@
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
+#include "chart/engine/display/DEDizedDisplay.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/WinServices.h"
@@ -110,6 +111,9 @@ DEDizedComponent* DEDized::NewComponent(int nTypeId)
             break;
         case chartTypeLabelBlock:
             pComponent = new DEDizedLabelBlock;
+            break;
+        case chartTypeDisplay:
+            pComponent = new DEDizedDisplay;
             break;
         default:
             break;

@@ -44,9 +44,9 @@
 // group's own form (DEDizedDataList::Serialize), the mode value. Loading appends the components and
 // replaces the groups.
 //
-// Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds, titles,
-// labels and label blocks, the other kinds (displays, legends, text panels, the compound display) join
-// as their classes come.
+// Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds, displays,
+// titles, labels and label blocks, the other kinds (legends, text panels, the compound display) join as
+// their classes come.
 #pragma once
 
 #include "chart/engine/ChartTypeIds.h"

@@ -315,13 +315,24 @@ void DEDizedLabelBlock::DrawLeader(const CPoint& ptFrom, const CPoint& ptTo)
 
 void DEDizedLabelBlock::DrawContent()
 {
-    if (!m_bVisible || m_labels.IsEmpty())
+    PlaceLabels(true);
+}
+
+CRect DEDizedLabelBlock::MeasureLabels()
+{
+    PlaceLabels(false);
+    return m_rcBounds;
+}
+
+void DEDizedLabelBlock::PlaceLabels(bool bDraw)
+{
+    m_rcBounds.SetRectEmpty();
+    if (!m_bVisible || m_labels.IsEmpty() || m_pDC == nullptr)
         return;
     PrepareFont();
     CRgn working;
     if (!working.CreateRectRgn(0, 0, 0, 0))
         AfxThrowResourceException();
-    m_rcBounds.SetRectEmpty();
     bool bFirstBox = true;
     const bool bRepeated = ((m_style.m_nKind >> 4) & 0xF) == avoidRepeated;
     const int nMode = GetMode();
@@ -343,6 +354,10 @@ void DEDizedLabelBlock::DrawContent()
             else
                 m_rcBounds.UnionRect(m_rcBounds, box);
             bFirstBox = false;
+        }
+        if (!bDraw) {
+            pLabel->EndDrawing();
+            continue;
         }
         if (bMoved && (m_style.m_nFlags & DEDizedStyle::flagLeaderLines))
             DrawLeader(first, pLabel->GetPixelAnchor());

@@ -41,6 +41,9 @@ public:
     // The labels, placed clear of each other (see the top of this file); nothing without labels or
     // when the block is hidden.
     void DrawContent() override;
+    // Places the labels as DrawContent does, without drawing them, and returns the box of their
+    // outlines (empty without labels). Only while drawing.
+    virtual CRect MeasureLabels();
     // The title's, with automatic size cleared from the flags.
     void SetFont(int nSize, int nFlags, const char* lpszFace) override;
     // For every label.
@@ -85,6 +88,8 @@ public:
     int GetAvoidOverlap() const { return m_bAvoidOverlap; }
 
 private:
+    // The placement of DrawContent and MeasureLabels; bDraw draws the labels and their leader lines.
+    void PlaceLabels(bool bDraw);
     // Moves pLabel (its outline built) clear of rWorking by the rules above; true when it moved.
     bool AvoidOverlap(DEDizedLabel* pLabel, CRgn& rWorking, bool bRepeated);
     // The leader line of a label moved from ptFrom to ptTo.

@@ -13,6 +13,7 @@
 #include "chart/engine/SRGDynamicDataManager.h"
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/display/DEDizedDisplay.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
 
 #include "chart_draw_support.h"
@@ -123,7 +124,7 @@ TEST_F(ChartTest, CreateComponentByTypeId)
     EXPECT_EQ(chart.CreateComponent(4711, 0, CRect(), 0, 0, 0, 0, 0), nullptr);
     EXPECT_EQ(chart.GetComponentList()->GetCount(), 5);
     DEDized plain;
-    EXPECT_EQ(plain.CreateComponent(chartTypeDisplay, 0, CRect(), 0, 0, 0, 0, 0), nullptr);
+    EXPECT_TRUE(plain.CreateComponent(chartTypeDisplay, 0, CRect(), 0, 0, 0, 0, 0)->IsKindOf(RUNTIME_CLASS(DEDizedDisplay)));
 }
 
 TEST_F(ChartTest, ATableWithoutHeaderNamesGroupsByNumberAndItemsByLetters)
