@@ -3,6 +3,8 @@
 // prompts, the tracking mode, native button records, tooltips and the flat borders.
 #include "ToolBarTestSupport.h"
 
+#include "frames/SECBtnCaption.h"
+
 #include <cstring>
 #include <string>
 
@@ -218,6 +220,34 @@ TEST_F(ToolBarTest, ADraggedToolBarFloatsAtTheTopLeftOfItsFeedbackFrame)
     const CPoint ptFeedback = ptBar + CSize(rectBorders.left + v.cxBorder2, rectBorders.top + v.cyBorder2) + delta;
     EXPECT_EQ(pBar->GetDockContext()->m_ptMRUFloatPos, ptFeedback);
     EXPECT_EQ(ScreenRect(pBar->GetParentFrame()).TopLeft(), ptFeedback);
+}
+
+TEST_F(ToolBarTest, AFullRowBarTakesTheFramesWidthWithItsCaptionGroupAtTheEnd)
+{
+    const SECBtnClassEntry table[] = {
+        {RUNTIME_CLASS(SECBtnCaption), ID_C, 0, {}},
+        {nullptr, 0, 0, {}},
+    };
+    SECCustomToolBar* pBar = new SECCustomToolBar;
+    pBar->SetAutoDelete(TRUE);
+    ASSERT_TRUE(pBar->CreateEx(kAppToolBarStyle | SEC_TBSTYLE_FULLROW, pFrame, kAppBarStyle, 0xE8FF));
+    pBar->SetBtnClassTables(table, nullptr);
+    const UINT ids[] = {ID_A, ID_B, ID_C};
+    pBar->SetButtons(ids, 3);
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(pBar);
+    pFrame->RecalcLayout();
+
+    CRect rectClient;
+    pFrame->GetClientRect(rectClient);
+    EXPECT_EQ(ParentRect(pBar).Width(), rectClient.Width());
+    EXPECT_EQ(pBar->GetItemRect(2).right, rectClient.Width() - 2);
+    EXPECT_EQ(pBar->GetItemRect(1).left, kDockedOrigin.x + kBtn.cx) << "the others in their place";
+
+    pFrame->MoveWindow(0, 0, 500, 400);
+    pFrame->GetClientRect(rectClient);
+    EXPECT_EQ(ParentRect(pBar).Width(), rectClient.Width());
+    EXPECT_EQ(pBar->GetItemRect(2).right, rectClient.Width() - 2);
 }
 
 // ---- inserting and removing ----------------------------------------------------------------------
