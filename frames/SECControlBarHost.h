@@ -52,6 +52,27 @@ private:
     CMDIChildWnd* m_pHost;
 };
 
+// The members both hosts have (their definitions: SEC_IMPLEMENT_BAR_HOST in the source).
+#define SEC_DECLARE_BAR_HOST()                                                                                \
+public:                                                                                                       \
+    BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;                             \
+    void RecalcLayout(BOOL bNotify = TRUE) override;                                                          \
+    void OnUpdateFrameTitle(BOOL bAddToTitle) override;                                                       \
+    SECDockBar* GetHostDockBar() { return &m_host.m_wndDockBar; }                                             \
+                                                                                                              \
+protected:                                                                                                    \
+    afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);                                                     \
+    afx_msg void OnSize(UINT nType, int cx, int cy);                                                          \
+    afx_msg void OnClose();                                                                                   \
+    afx_msg void OnDestroy();                                                                                 \
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);                                                     \
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);                                                      \
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);                              \
+    afx_msg void OnChildActivate();                                                                           \
+    afx_msg void OnSetFocus(CWnd* pOldWnd);                                                                   \
+                                                                                                              \
+    SECBarHostSupport m_host;
+
 class SECControlBarMDIChildWnd : public SECMDIChildWnd {
     DECLARE_DYNCREATE(SECControlBarMDIChildWnd)
     DECLARE_MESSAGE_MAP()
@@ -59,23 +80,7 @@ public:
     SECControlBarMDIChildWnd();
     ~SECControlBarMDIChildWnd() override;
 
-    BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
-    void RecalcLayout(BOOL bNotify = TRUE) override;
-    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
-    SECDockBar* GetHostDockBar() { return &m_host.m_wndDockBar; }
-
-protected:
-    afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnClose();
-    afx_msg void OnDestroy();
-    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
-    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
-    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-    afx_msg void OnChildActivate();
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-
-    SECBarHostSupport m_host;
+    SEC_DECLARE_BAR_HOST()
 };
 
 class SECControlBarWorksheet : public SECWorksheet {
@@ -88,21 +93,6 @@ public:
     // The worksheet's loading without its tab icon.
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
-    BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext) override;
-    void RecalcLayout(BOOL bNotify = TRUE) override;
-    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
-    SECDockBar* GetHostDockBar() { return &m_host.m_wndDockBar; }
 
-protected:
-    afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnClose();
-    afx_msg void OnDestroy();
-    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
-    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
-    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-    afx_msg void OnChildActivate();
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-
-    SECBarHostSupport m_host;
+    SEC_DECLARE_BAR_HOST()
 };

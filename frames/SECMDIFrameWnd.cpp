@@ -52,19 +52,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The frame's dock bars in the order they are made and looked through: alignment, id and the border
-// of the inner side.
-const struct {
-    DWORD dwAlign;
-    UINT nID;
-    DWORD dwBorder;
-} kSides[4] = {
-    {CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP, CBRS_BORDER_BOTTOM},
-    {CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM, CBRS_BORDER_TOP},
-    {CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT, CBRS_BORDER_RIGHT},
-    {CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT, CBRS_BORDER_LEFT},
-};
-
 // How far inside the work area a floated bar stays, and the cascade of bars floated in the main window.
 const int kWorkAreaInset = 10;
 const int kCascadeStart = 30;
@@ -83,6 +70,15 @@ SECControlBar* SizableBar(CControlBar* pBar)
     return pSEC != nullptr && (pSEC->GetExBarStyle() & SEC_CBRS_EX_FIXEDSIZE) == 0 ? pSEC : nullptr;
 }
 
+// Refuses (CInvalidArgException) a class that is null, not creatable or not derived from pBase.
+void RequireCreatable(CRuntimeClass* pClass, CRuntimeClass* pBase, const char* lpszWhere)
+{
+    AfxRequirePointer(pClass, lpszWhere, "pClass");
+    if (!pClass->IsDerivedFrom(pBase) || !pClass->IsCreatable())
+        AfxThrowInvalidArgFormat("%s: class %s is not a creatable %s", lpszWhere, pClass->m_lpszClassName,
+                                 pBase->m_lpszClassName);
+}
+
 // The dock bar of a bar host.
 SECDockBar* HostDockBarOf(CFrameWnd* pHost)
 {
@@ -98,7 +94,7 @@ SECDockBar* HostDockBarOf(CFrameWnd* pHost)
 
 SECMDIFrameWnd::SECMDIFrameWnd()
     : m_pDockBarClass(RUNTIME_CLASS(SECDockBar)), m_pBarHostClass(nullptr), m_pActiveBarHost(nullptr),
-      m_ptCascade(kCascadeStart, kCascadeStart), m_bInActivate(FALSE), m_bSwitching(FALSE),
+      m_ptCascade(kCascadeStart, kCascadeStart), m_dwDockExtra(0), m_bInActivate(FALSE), m_bSwitching(FALSE),
       m_rectLastClient(0, 0, 0, 0), m_pMenuBar(nullptr), m_pPlugIn(nullptr), m_pExtraPlugIn(nullptr),
       m_bBitmapMenus(FALSE), m_bBitmapMenusSecond(FALSE), m_hMenuOwn(nullptr), m_nIDMenu(0), m_nIDMenuOwn(0)
 {
@@ -184,50 +180,30 @@ void SECMDIFrameWnd::OnDestroy()
 
 void SECMDIFrameWnd::SetDockBarClass(CRuntimeClass* pClass)
 {
-    AfxRequirePointer(pClass, "SECMDIFrameWnd::SetDockBarClass", "pClass");
-    if (!pClass->IsDerivedFrom(RUNTIME_CLASS(SECDockBar)) || !pClass->IsCreatable())
-        AfxThrowInvalidArgFormat("SECMDIFrameWnd::SetDockBarClass: class %s is not a creatable SECDockBar",
-                                 pClass->m_lpszClassName);
+    RequireCreatable(pClass, RUNTIME_CLASS(SECDockBar), "SECMDIFrameWnd::SetDockBarClass");
     m_pDockBarClass = pClass;
 }
 
 void SECMDIFrameWnd::SetBarHostClass(CRuntimeClass* pClass)
 {
-    AfxRequirePointer(pClass, "SECMDIFrameWnd::SetBarHostClass", "pClass");
-    if (!pClass->IsDerivedFrom(RUNTIME_CLASS(CMDIChildWnd)) || !pClass->IsCreatable())
-        AfxThrowInvalidArgFormat("SECMDIFrameWnd::SetBarHostClass: class %s is not a creatable CMDIChildWnd",
-                                 pClass->m_lpszClassName);
+    RequireCreatable(pClass, RUNTIME_CLASS(CMDIChildWnd), "SECMDIFrameWnd::SetBarHostClass");
     m_pBarHostClass = pClass;
 }
 
-SECDockBar* SECMDIFrameWnd::CreateDockBarObject()
+CDockBar* SECMDIFrameWnd::CreateDockBarObject()
 {
-    return static_cast<SECDockBar*>(m_pDockBarClass->CreateObject());
+    SECDockBar* pDockBar = static_cast<SECDockBar*>(m_pDockBarClass->CreateObject());
+    if (pDockBar != nullptr)
+        pDockBar->m_dwExtra = m_dwDockExtra;
+    return pDockBar;
 }
 
 void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwExtra)
 {
-    if (dwDockStyle & ~DWORD(CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI))
-        AfxThrowInvalidArgFormat(
-            "SECMDIFrameWnd::EnableDocking: dock style 0x%08X has bits other than CBRS_ALIGN_ANY and CBRS_FLOAT_MULTI",
-            dwDockStyle);
     if (GetFloatingFrameClass() == nullptr)
         SetFloatingFrameClass(RUNTIME_CLASS(SECMiniDockFrameWnd));
-    for (const auto& side : kSides) {
-        if ((dwDockStyle & side.dwAlign) == 0 || GetControlBar(side.nID) != nullptr)
-            continue;
-        SECDockBar* pDockBar = CreateDockBarObject();
-        if (pDockBar == nullptr)
-            AfxThrowResourceException();
-        if (!pDockBar->Create(this,
-                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwAlign | side.dwBorder,
-                              dwExtra, side.nID)) {
-            delete pDockBar;
-            AfxThrowResourceException();
-        }
-        pDockBar->SetAutoDelete(TRUE);
-    }
-    DelayRecalcLayout();
+    m_dwDockExtra = dwExtra;
+    CMDIFrameWnd::EnableDocking(dwDockStyle);
 }
 
 void SECMDIFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
@@ -246,9 +222,10 @@ void SECMDIFrameWnd::DockControlBarWithLayout(CControlBar* pBar, const SECDockPo
 {
     AfxRequirePointer(pBar, "SECMDIFrameWnd::DockControlBarWithLayout", "pBar");
     UINT nID = nDockBarID;
-    for (const auto& side : kSides) {
-        if (nID == 0 && (pBar->GetEnabledAlignment() & side.dwAlign) != 0 && GetControlBar(side.nID) != nullptr)
-            nID = side.nID;
+    for (UINT nSide : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT}) {
+        const CControlBar* pSide = GetControlBar(nSide);
+        if (nID == 0 && pSide != nullptr && (pBar->GetEnabledAlignment() & pSide->GetBarStyle() & CBRS_ALIGN_ANY) != 0)
+            nID = nSide;
     }
     CControlBar* pDock = nID != 0 ? GetControlBar(nID) : nullptr;
     CDockBar* pDockBar = pDock != nullptr && pDock->IsKindOf(RUNTIME_CLASS(CDockBar)) ? static_cast<CDockBar*>(pDock) : nullptr;

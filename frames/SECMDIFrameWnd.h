@@ -193,8 +193,8 @@ protected:
     virtual SECWndPlugIn* CreateFramePlugIn();
     // The extra command plug-in WM_CREATE attaches. None here.
     virtual SECWndPlugIn* CreateExtraPlugIn();
-    // A new dock bar of the dock bar class.
-    virtual SECDockBar* CreateDockBarObject();
+    // A new dock bar of the dock bar class, keeping EnableDocking's extra value.
+    CDockBar* CreateDockBarObject() override;
     // Makes the MDI client's active child look and act active (bActive) or inactive, naming
     // hWndOther as the window losing or gaining activation; bPost: posted, not sent.
     void SetClientChildActive(BOOL bActive, HWND hWndOther, BOOL bPost = FALSE);
@@ -216,6 +216,7 @@ protected:
     CRuntimeClass* m_pBarHostClass;
     CMDIChildWnd* m_pActiveBarHost;
     CPoint m_ptCascade;
+    DWORD m_dwDockExtra;       // EnableDocking's extra value for the dock bars
     BOOL m_bInActivate;        // guards frame activation against re-entry
     BOOL m_bSwitching;         // a bar moves into or out of the main window
     CRect m_rectLastClient;    // the client rectangle of the last layout
