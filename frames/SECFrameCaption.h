@@ -1,7 +1,8 @@
 // SECFrameCaption: the caption a toolkit frame can draw in place of the system's (off unless switched on;
-// nothing in the program switches it on). The frame keeps one and calls it from its WM_NCPAINT,
-// WM_NCACTIVATE and WM_SETTEXT handlers, which let the default handling run with the window marked
-// invisible (so that the system draws no caption of its own) and then draw this one.
+// nothing in the program switches it on). The frame keeps one and calls it from its WM_NCPAINT handler,
+// after the system drew the borders and its caption, and from its WM_NCACTIVATE and WM_SETTEXT
+// handlers, which let the default handling run with the window marked invisible (HiddenScope, so that
+// the system draws no caption of its own) and then draw this one.
 //
 // Place: inside the window's sizing (or fixed) border, one caption button (SM_CYSIZE) high, leaving room
 // at the right for the close box (when the system menu's close item is enabled) and for the minimise and

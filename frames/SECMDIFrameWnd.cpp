@@ -93,7 +93,8 @@ SECDockBar* HostDockBarOf(CFrameWnd* pHost)
 } // namespace
 
 SECMDIFrameWnd::SECMDIFrameWnd()
-    : m_pDockBarClass(RUNTIME_CLASS(SECDockBar)), m_pBarHostClass(nullptr), m_pActiveBarHost(nullptr),
+    : m_pDockBarClass(RUNTIME_CLASS(SECDockBar)), m_pBarHostClass(RUNTIME_CLASS(SECControlBarMDIChildWnd)),
+      m_pActiveBarHost(nullptr),
       m_ptCascade(kCascadeStart, kCascadeStart), m_dwDockExtra(0), m_bInActivate(FALSE), m_bSwitching(FALSE),
       m_rectLastClient(0, 0, 0, 0), m_pMenuBar(nullptr), m_pPlugIn(nullptr), m_pExtraPlugIn(nullptr),
       m_bBitmapMenus(FALSE), m_bBitmapMenusSecond(FALSE), m_hMenuOwn(nullptr), m_nIDMenu(0), m_nIDMenuOwn(0)
@@ -310,8 +311,6 @@ void SECMDIFrameWnd::SetSwitching(BOOL bSwitching)
 
 CMDIChildWnd* SECMDIFrameWnd::CreateBarHost()
 {
-    if (m_pBarHostClass == nullptr)
-        m_pBarHostClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
     CMDIChildWnd* pHost = static_cast<CMDIChildWnd*>(m_pBarHostClass->CreateObject());
     if (pHost == nullptr)
         AfxThrowResourceException();
@@ -363,9 +362,7 @@ void SECMDIFrameWnd::FloatControlBarInMainWindow(CControlBar* pBar, int x, int y
                        (std::max)(0, int(sizeBar.cy) - 2 * v.cyBorder2));
         ::AdjustWindowRectEx(&rectHost, pHost->GetStyle(), FALSE, pHost->GetExStyle());
         pHost->SetWindowPos(&wndTop, pt.x, pt.y, rectHost.Width(), rectHost.Height(), SWP_NOACTIVATE);
-        pHost->RecalcLayout();
-        if (pBar->IsVisible())
-            pHost->ShowWindow(SW_SHOWNOACTIVATE);
+        pHost->RecalcLayout(); // shows the host without activation while the bar is visible
     }
     // the bar left its place in this frame's layout
     DelayRecalcLayout();
@@ -398,12 +395,15 @@ void SECMDIFrameWnd::SetClientChildActive(BOOL bActive, HWND hWndOther, BOOL bPo
 void SECMDIFrameWnd::ActivateBarHost(CMDIChildWnd* pHost)
 {
     AfxRequirePointer(pHost, "SECMDIFrameWnd::ActivateBarHost", "pHost");
+    // moving the focus into the host comes back here through the host
+    if (m_bInActivate)
+        return;
+    const CAfxFlagScope guard(m_bInActivate);
     CMDIChildWnd* pPrevious = m_pActiveBarHost;
     if (pPrevious != nullptr && pPrevious != pHost)
         pPrevious->SendMessage(WM_NCACTIVATE, FALSE);
-    if (pPrevious == nullptr)
-        SetClientChildActive(FALSE, pHost->m_hWnd);
     m_pActiveBarHost = pHost;
+    SetClientChildActive(FALSE, pHost->m_hWnd);
     pHost->SendMessage(WM_NCACTIVATE, TRUE);
     const HWND hWndFocus = ::GetFocus();
     if (hWndFocus != pHost->m_hWnd && !::IsChild(pHost->m_hWnd, hWndFocus)) {
@@ -440,11 +440,12 @@ void SECMDIFrameWnd::ForgetBarHost(CMDIChildWnd* pHost)
 void SECMDIFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState == WA_INACTIVE || m_pActiveBarHost == nullptr || m_bInActivate)
+    CMDIChildWnd* pHost = m_pActiveBarHost;
+    if (nState == WA_INACTIVE || pHost == nullptr || m_bInActivate)
         return;
+    ActivateBarHost(pHost);
     const CAfxFlagScope guard(m_bInActivate);
-    ActivateBarHost(m_pActiveBarHost);
-    m_pActiveBarHost->BringWindowToTop();
+    pHost->BringWindowToTop();
 }
 
 void SECMDIFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)

@@ -60,10 +60,14 @@
 // menu and boxes show nowhere (a menu-bar frame's menu bar has to show them); the system appends
 // " - [<child text>]" to the frame's caption.
 //
+// WM_SYSCOLORCHANGE refreshes the toolkit's drawing values before the class library passes it on. The
+// drawn caption (frames/SECFrameCaption.h) is off unless EnableCustomCaption switches it on.
+//
 // Not done yet: the tool-bar manager and what depends on its customising (swallowed close commands,
 // hit tests, the idle layout of a customise dialog), the image reload of custom tool bars on a colour
-// change, loading and saving layouts and context help, border negotiation; the frame's plug-ins are made
-// by CreateFramePlugIn, which makes none until the toolkit's bitmap-menu and menu-bar plug-ins exist.
+// change, loading and saving layouts and context help, border negotiation; the frame plug-in is made by
+// CreateFramePlugIn, which makes none until the toolkit's bitmap-menu and menu-bar plug-ins exist, and
+// the popup initialisation those plug-ins do after WM_INITMENUPOPUP comes with them.
 #pragma once
 
 #include "frames/SECControlBar.h"

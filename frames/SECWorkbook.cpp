@@ -119,6 +119,7 @@ BOOL SECWorkbook::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext)
         m_pClient = nullptr;
         return FALSE;
     }
+    ApplyMargins();
     m_hTabFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     if (m_hTabFont == nullptr)
         m_hTabFont = static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
@@ -143,15 +144,20 @@ void SECWorkbook::OnDestroy()
         g_bSECWorkbookTabs = FALSE;
 }
 
+void SECWorkbook::ApplyMargins()
+{
+    if (m_pClient == nullptr)
+        return;
+    if (m_bTabStrip)
+        m_pClient->SetMargins(marginSide, marginSide, marginSide, marginBottom);
+    else
+        m_pClient->SetMargins(0, 0, 0, 0);
+}
+
 void SECWorkbook::SetWorkbookMode(BOOL bOn)
 {
     m_bTabStrip = bOn;
-    if (m_pClient != nullptr) {
-        if (bOn)
-            m_pClient->SetMargins(marginSide, marginSide, marginSide, marginBottom);
-        else
-            m_pClient->SetMargins(0, 0, 0, 0);
-    }
+    ApplyMargins();
     g_bSECWorkbookTabs = bOn;
     if (m_hWnd != nullptr) {
         RecalcLayout();

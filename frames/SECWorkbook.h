@@ -145,6 +145,8 @@ protected:
     virtual void DrawClientOutline(CDC* pDC);
     // The label text shortened to fit nWidth pixels in pDC's font (see the top of this file).
     static CString FitLabel(CDC* pDC, CString strLabel, int nWidth);
+    // Gives the client the margins of the mode.
+    void ApplyMargins();
     // The MDI client's window rectangle in frame client coordinates.
     CRect GetClientArea() const;
     // The strip below the client where the tabs lie.

@@ -277,6 +277,12 @@ TEST_F(MdiFrameTest, ActivatingABarHostDeactivatesTheActiveChildAndTakesTheFocus
     EXPECT_TRUE(hWndFocus == pHost->m_hWnd || ::IsChild(pHost->m_hWnd, hWndFocus));
     EXPECT_EQ(TextOf(pFrame), "Docking frame - Pane 100");
 
+    // the frame's activation activates the host again
+    pSheet->heard.clear();
+    pFrame->SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(pSheet->heard, (std::vector<std::string>{"caption inactive", "deactivated"}));
+    EXPECT_EQ(pFrame->GetActiveBarHost(), pHost);
+
     // the application's activation: the child's deactivation again, after the system's changes
     pSheet->heard.clear();
     pFrame->SendMessage(WM_ACTIVATEAPP, TRUE, 0);
