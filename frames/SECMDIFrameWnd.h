@@ -141,8 +141,6 @@ public:
     CMDIChildWnd* GetActiveBarHost() const { return m_pActiveBarHost; }
     // pHost is going: it is no longer the active one.
     void ForgetBarHost(CMDIChildWnd* pHost);
-    // The next cascade position (MDI client coordinates).
-    CPoint GetCascadePos() const { return m_ptCascade; }
 
     // ---- menus and plug-ins --------------------------------------------------------------------------
 

@@ -126,7 +126,6 @@ BOOL SECWorkbook::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext)
     m_penHilite.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
     m_penBlack.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     m_penShadow.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-    m_penFace.CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNFACE));
     return TRUE;
 }
 

@@ -105,8 +105,6 @@ public:
     // The client's subclass (null until the client exists).
     SECWorkbookClient* GetWorkbookClient() const { return m_pClient; }
     int GetTabWidth() const { return m_nTabWidth; }
-    BOOL GetShowIcons() const { return m_bShowIcons; }
-    void SetShowIcons(BOOL bShow) { m_bShowIcons = bShow; }
 
     // ---- tabs ---------------------------------------------------------------------------------------
 
@@ -178,7 +176,6 @@ protected:
     CPen m_penHilite;
     CPen m_penBlack;
     CPen m_penShadow;
-    CPen m_penFace;
     int m_nTabWidth;
     CRect m_rectLastClientArea;
     int m_nActiveTab;

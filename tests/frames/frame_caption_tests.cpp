@@ -129,6 +129,22 @@ TEST_F(CaptionTest, TheCaptionLiesInsideTheBorderBesideTheBoxesItShows)
     pFrame->DestroyWindow();
 }
 
+TEST_F(MdiFrameTest, AFrameWithTheDrawnCaptionStillTakesItsTextAndStaysVisible)
+{
+    SECMDIFrameWnd* pFrame = LoadMainFrame();
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_FALSE(pFrame->IsCustomCaption());
+    pFrame->EnableCustomCaption(TRUE, 1);
+    EXPECT_TRUE(pFrame->IsCustomCaption());
+    pFrame->SetWindowText("Ondrix - a project");
+    pFrame->SendMessage(WM_NCACTIVATE, FALSE);
+    pFrame->SendMessage(WM_NCPAINT, 1);
+    EXPECT_EQ(TextOf(pFrame), "Ondrix - a project");
+    EXPECT_TRUE(pFrame->GetStyle() & WS_VISIBLE);
+    pFrame->EnableCustomCaption(FALSE);
+    EXPECT_FALSE(pFrame->IsCustomCaption());
+}
+
 // ---- document templates -----------------------------------------------------------------------------
 
 class CMdiOtherDoc : public CDocument {
