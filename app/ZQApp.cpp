@@ -9,6 +9,7 @@
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
+#include "frames/SECToolkit.h"
 #include "native/GraphvizRenderer.h"
 #include "res/resource.h"
 
@@ -122,6 +123,7 @@ CString CZQApp::ProjectTitle(LPCSTR lpszPath)
 
 BOOL CZQApp::InitInstance()
 {
+    SECStartToolkit();
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     CZQSplashWnd::EnableSplashScreen(cmdInfo.m_bShowSplash);
