@@ -126,7 +126,8 @@ TEST_F(Options, TheOptionPagesDefaults)
         std::vector<COLORREF> shownColors;
         for (int nID : {IDC_ZQ_BACKGROUND_COLOR, IDC_ZQ_AXIS_COLOR, IDC_ZQ_LINE_COLOR, IDC_ZQ_POINTS_COLOR,
                         IDC_ZQ_BARS_COLOR}) {
-            SECWellButton* pWell = dynamic_cast<SECWellButton*>(CWnd::FromHandlePermanent(general.GetDlgItem(nID)->m_hWnd));
+            CWnd* pButton = CWnd::FromHandlePermanent(general.GetDlgItem(nID)->m_hWnd);
+            SECWellButton* pWell = dynamic_cast<SECWellButton*>(pButton);
             ASSERT_NE(pWell, nullptr) << nID;
             shownColors.push_back(pWell->GetColor());
         }
