@@ -1,0 +1,79 @@
+// CZQStandInMainFrm: the main window standing in for the workbook frame (see ZQStandInMainFrm.h).
+#include "app/ZQStandInMainFrm.h"
+
+#include "app/ZQWindowPlacement.h"
+#include "res/resource.h"
+
+namespace {
+
+const UINT kFirstPaneId = 100;
+const DWORD kPaneStyle = 0x50001414;
+const DWORD kPaneToolkitStyle = 0x0F10;
+const int kColumnWidth = 200;
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CZQStandInMainFrm, CMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_ZQ_ADD_RANK_END_KEY, OnAddRankAtEnd)
+END_MESSAGE_MAP()
+
+CZQStandInMainFrm::CZQStandInMainFrm() = default;
+
+CZQStandInMainFrm::~CZQStandInMainFrm() = default;
+
+BOOL CZQStandInMainFrm::CreatePane(SECControlBar& pane, UINT nIDTitle)
+{
+    CString title;
+    AfxLoadString(nIDTitle, title);
+    if (!pane.Create(this, title, kPaneStyle, kPaneToolkitStyle, NextFreeBarId(this, kFirstPaneId)))
+        return FALSE;
+    pane.EnableDocking(CBRS_ALIGN_ANY);
+    return TRUE;
+}
+
+int CZQStandInMainFrm::OnCreate(LPCREATESTRUCTA lpCreateStruct)
+{
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!CreatePane(m_wndReference, IDS_ZQ_REFERENCE_WINDOW) ||
+        !CreatePane(m_wndAlternatives, IDS_ZQ_ALTERNATIVES_WINDOW))
+        return -1;
+    RecalcLayout();
+    return 0;
+}
+
+void CZQStandInMainFrm::RecalcLayout(BOOL)
+{
+    if (m_hWnd == nullptr)
+        return;
+    m_frameState.nIdleFlags &= ~UINT(idleLayout);
+    CRect rect;
+    GetClientRect(rect);
+    SECControlBar* const column[] = {&m_wndAlternatives, &m_wndReference};
+    const int nPanes = int(sizeof column / sizeof column[0]);
+    int nTop = rect.top;
+    for (int i = 0; i < nPanes; ++i) {
+        if (column[i]->m_hWnd == nullptr)
+            continue;
+        const int nBottom = rect.top + rect.Height() * (i + 1) / nPanes;
+        column[i]->SetWindowPos(nullptr, rect.left, nTop, kColumnWidth, nBottom - nTop, SWP_NOZORDER | SWP_NOACTIVATE);
+        nTop = nBottom;
+    }
+    rect.left += kColumnWidth;
+    // the bars of the frame's own (none yet) and the MDI client share what the panes leave
+    RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST, reposDefault, nullptr, rect);
+}
+
+void CZQStandInMainFrm::OnDestroy()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        ZQSaveWindowPlacement(*pApp, *this);
+    CMDIFrameWnd::OnDestroy();
+}
+
+void CZQStandInMainFrm::OnAddRankAtEnd()
+{
+    m_wndReference.OnAddRankAtEnd();
+}
