@@ -24,8 +24,9 @@
 // Not done yet (each comes with its own window): the grid library's start-up and four of the six
 // document templates (the preference graphs' and the final-ranking list's are made), the workbook
 // main frame with its bars (a frame of the application's own stands in for it, holding the three
-// panes in a column: see CZQStandInMainFrm and LoadMainFrame), the criteria pane's services, and the
-// services of the result windows other than the graphs' (they answer "none" and do nothing).
+// panes in a column: see CZQStandInMainFrm and LoadMainFrame), and the services of the result windows
+// other than the graphs' (they answer "none" and do nothing): among them the evaluations grid's, so
+// that the grid's place in the focus cycle is empty and its storing and reloading do nothing.
 #pragma once
 
 #include <windows.h>

@@ -3,6 +3,7 @@
 #include "app/ZQApp.h"
 
 #include "app/ZQDockingWndAlt.h"
+#include "app/ZQDockingWndCrit.h"
 #include "app/ZQDockingWndRef.h"
 
 CZQDockingWndAlt* CZQApp::GetAlternativesPane() const
@@ -17,7 +18,7 @@ CZQDockingWndRef* CZQApp::GetReferencePane() const
 
 CZQDockingWndCrit* CZQApp::GetCriteriaPane() const
 {
-    return nullptr;
+    return ZQFindPane<CZQDockingWndCrit>(dynamic_cast<CFrameWnd*>(m_pMainWnd));
 }
 
 void CZQApp::ClearCredibilityChoice()
@@ -78,13 +79,22 @@ void CZQApp::DeleteReferenceTree()
 
 // ---- the criteria list -------------------------------------------------------------------------------------
 
-void CZQApp::DeleteAllCriterionItems() {}
+void CZQApp::DeleteAllCriterionItems()
+{
+    if (CZQDockingWndCrit* pPane = GetCriteriaPane())
+        pPane->m_wndList.DeleteAllItems();
+}
 
-void CZQApp::InsertCriterionItem(const CString&, const CString&) {}
+void CZQApp::InsertCriterionItem(const CString& name, const CString& kindText)
+{
+    if (CZQDockingWndCrit* pPane = GetCriteriaPane())
+        pPane->InsertCriterion(name, kindText);
+}
 
 int CZQApp::GetCriterionItemCount()
 {
-    return 0;
+    CZQDockingWndCrit* pPane = GetCriteriaPane();
+    return pPane != nullptr ? pPane->m_wndList.GetItemCount() : 0;
 }
 
 // ---- the focus cycle ---------------------------------------------------------------------------------------
@@ -93,6 +103,7 @@ CWnd* CZQApp::GetFocusCycleControl(int nPosition)
 {
     CZQDockingWndAlt* pAlternatives = GetAlternativesPane();
     CZQDockingWndRef* pReference = GetReferencePane();
+    CZQDockingWndCrit* pCriteria = GetCriteriaPane();
     switch (nPosition) {
     case 0:
         return pAlternatives != nullptr ? &pAlternatives->m_wndName : nullptr;
@@ -100,6 +111,8 @@ CWnd* CZQApp::GetFocusCycleControl(int nPosition)
         return pAlternatives != nullptr ? &pAlternatives->m_wndList : nullptr;
     case 2:
         return pReference != nullptr ? &pReference->m_wndTree : nullptr;
+    case 3:
+        return pCriteria != nullptr ? &pCriteria->m_wndList : nullptr;
     case 4:
         return FirstViewOf(ZQDocument::EvaluationsGrid);
     default:

@@ -19,8 +19,6 @@ const UINT kRemoveId = 204;
 const int kOutsideImage = 0;
 const int kRankedImage = 3;
 const int kListColumnWidth = 174;
-// The longest name the box gives.
-const int kMaxName = 1024;
 // The rank items of the context menu's "Add to Reference Ranking" popup, and its "Add to Other...".
 const int kRankItems = 5;
 const int kRankPopupItems = 7;
@@ -32,7 +30,6 @@ IMPLEMENT_DYNAMIC(CZQDockingWndAlt, CZQPane)
 
 BEGIN_MESSAGE_MAP(CZQDockingWndAlt, CZQPane)
     ON_WM_CREATE()
-    ON_WM_SIZE()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
@@ -84,22 +81,16 @@ int CZQDockingWndAlt::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     return 0;
 }
 
-void CZQDockingWndAlt::OnSize(UINT nType, int cx, int cy)
-{
-    CZQPane::OnSize(nType, cx, cy);
-    LayoutChildren();
-}
-
 void CZQDockingWndAlt::LayoutChildren()
 {
     CRect rect;
     GetInsideRect(rect);
     const int cx = rect.right - rect.left;
-    PlaceChild(m_wndLabel, CRect(CPoint(rect.left, rect.top), CSize(cx - 54, 15)));
-    PlaceChild(m_wndName, CRect(CPoint(rect.left, rect.top + 15), CSize(cx - 55, 20)));
-    PlaceChild(m_wndList, CRect(CPoint(rect.left, rect.top + 35), CSize(cx, rect.bottom - rect.top - 35)));
-    PlaceChild(m_btnAdd, CRect(CPoint(cx - 39, rect.top + 15), CSize(20, 20)));
-    PlaceChild(m_btnRemove, CRect(CPoint(cx - 17, rect.top + 15), CSize(20, 20)));
+    ZQPlaceChild(m_wndLabel, CRect(CPoint(rect.left, rect.top), CSize(cx - 54, 15)));
+    ZQPlaceChild(m_wndName, CRect(CPoint(rect.left, rect.top + 15), CSize(cx - 55, 20)));
+    ZQPlaceChild(m_wndList, CRect(CPoint(rect.left, rect.top + 35), CSize(cx, rect.bottom - rect.top - 35)));
+    ZQPlaceChild(m_btnAdd, CRect(CPoint(cx - 39, rect.top + 15), CSize(20, 20)));
+    ZQPlaceChild(m_btnRemove, CRect(CPoint(cx - 17, rect.top + 15), CSize(20, 20)));
 }
 
 // ---- the list --------------------------------------------------------------------------------------------
@@ -111,12 +102,7 @@ int CZQDockingWndAlt::InsertAlternative(const CString& name)
 
 BOOL CZQDockingWndAlt::HasAlternative(const CString& name) const
 {
-    const int nCount = m_wndList.GetItemCount();
-    for (int i = 0; i < nCount; ++i) {
-        if (m_wndList.GetItemText(i, 0) == name)
-            return TRUE;
-    }
-    return FALSE;
+    return ZQListHasText(m_wndList, name);
 }
 
 void CZQDockingWndAlt::DeselectAll()
@@ -126,16 +112,9 @@ void CZQDockingWndAlt::DeselectAll()
         m_wndList.SetItemState(i, 0, UINT(-1));
 }
 
-CString CZQDockingWndAlt::NameBoxText() const
-{
-    char buffer[kMaxName + 1] = {};
-    m_wndName.GetWindowText(buffer, sizeof buffer);
-    return buffer;
-}
-
 void CZQDockingWndAlt::OnNameBoxChange()
 {
-    const CString name = NameBoxText();
+    const CString name = m_wndName.GetName();
     m_btnAdd.EnableWindow(!name.IsEmpty() && !HasAlternative(name));
 }
 
@@ -147,7 +126,7 @@ void CZQDockingWndAlt::OnNameBoxKey(UINT nChar)
 
 void CZQDockingWndAlt::OnAddAlternative()
 {
-    const CString name = NameBoxText();
+    const CString name = m_wndName.GetName();
     if (name.IsEmpty() || HasAlternative(name))
         return;
     const int nItem = InsertAlternative(name);
@@ -158,15 +137,9 @@ void CZQDockingWndAlt::OnAddAlternative()
         pApp->m_Project.AddAlternative(name);
 }
 
-void CZQDockingWndAlt::UpdateRemoveButton()
-{
-    if (m_btnRemove.m_hWnd != nullptr)
-        m_btnRemove.EnableWindow(m_wndList.GetItemCount() > 0 && m_wndList.GetSelectedCount() > 0);
-}
-
 void CZQDockingWndAlt::OnListFocusOrState(NMHDR*, LRESULT* pResult)
 {
-    UpdateRemoveButton();
+    UpdateRemoveButtonFor(m_wndList);
     *pResult = 0;
 }
 
@@ -183,19 +156,8 @@ void CZQDockingWndAlt::RemoveAlternative(int nItem, const CString& name)
 
 void CZQDockingWndAlt::OnRemoveAlternatives()
 {
-    const UINT nSelected = m_wndList.GetSelectedCount();
-    if (m_wndList.GetItemCount() == 0 || nSelected == 0)
-        return;
-    const int nFirst = m_wndList.GetNextItem(-1, LVNI_SELECTED);
-    CString question;
-    if (nSelected == 1)
-        question = "Do you want to remove selected alternative: " + m_wndList.GetItemText(nFirst, 0) + " ?";
-    else
-        question.Format("Do you want to remove %u selected alternatives?", nSelected);
-    if (ZQMessageBox(this, question, MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
-    for (int nItem = nFirst; nItem >= 0; nItem = m_wndList.GetNextItem(-1, LVNI_SELECTED))
-        RemoveAlternative(nItem, m_wndList.GetItemText(nItem, 0));
+    RemoveSelected(m_wndList, "alternative", "alternatives",
+                   [this](int nItem, const CString& name) { RemoveAlternative(nItem, name); });
 }
 
 void CZQDockingWndAlt::OnProperties()
@@ -231,8 +193,11 @@ void CZQDockingWndAlt::OnProperties()
         (*row)[1] = sheet.m_page1.m_strDescription;
     }
     m_wndList.SetItemText(nItem, 0, newName);
-    if (const size_t nRow = EvaluationRowOf(project.EvaluationsTable, oldName))
-        project.EvaluationsTable[nRow][0] = newName;
+    if (const size_t nRow = EvaluationRowOf(project.EvaluationsTable, oldName)) {
+        ZQRow& evaluations = project.EvaluationsTable[nRow];
+        evaluations.resize(std::max<size_t>(evaluations.size(), 1));
+        evaluations[0] = newName;
+    }
     project.RefreshEvaluationsGrid();
 }
 
@@ -371,8 +336,7 @@ void CZQDockingWndAlt::OnContextMenu(CWnd*, CPoint pos)
         if (nRanks > kRankItems - 1)
             pRanks->EnableMenuItem(UINT(kOtherRankPosition), MF_BYPOSITION | MF_ENABLED);
     }
-    pPopup->EnableMenuItem(ID_ZQ_ALTERNATIVE_PROPERTIES, MF_BYCOMMAND | (nSelected == 1 ? MF_ENABLED : MF_GRAYED));
-    pPopup->EnableMenuItem(ID_ZQ_REMOVE_ALTERNATIVES, MF_BYCOMMAND | (nSelected >= 1 ? MF_ENABLED : MF_GRAYED));
+    EnableSelectionCommands(*pPopup, m_wndList, ID_ZQ_ALTERNATIVE_PROPERTIES, ID_ZQ_REMOVE_ALTERNATIVES);
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pos.x, pos.y, this);
 }
 

@@ -86,14 +86,10 @@ protected:
     // The reference-ranking pane beside this one; null when there is none.
     CZQDockingWndRef* ReferencePane() const;
     // Lays the children out in the inside rectangle (see the top of this file).
-    void LayoutChildren();
+    void LayoutChildren() override;
     // The name box "Alternative name", the list "List of alternatives", the add button the string
     // 57670 ("Help\nHelp"), the remove button "Remove alternative".
     UINT ToolTipTextId(UINT nID) const override;
-    // Enables the remove button while the list has a selected item.
-    void UpdateRemoveButton();
-    // The name box's text (at most 1024 characters).
-    CString NameBoxText() const;
     // Removes list item nItem named name from the project, the tree and the list.
     void RemoveAlternative(int nItem, const CString& name);
     // The rank command of the context menu: rank nRank, then the project solves again.
@@ -103,7 +99,6 @@ protected:
     void DropOnTree(HTREEITEM hTarget);
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnListFocusOrState(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnListDoubleClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);

@@ -30,7 +30,6 @@ IMPLEMENT_DYNAMIC(CZQDockingWndRef, CZQPane)
 
 BEGIN_MESSAGE_MAP(CZQDockingWndRef, CZQPane)
     ON_WM_CREATE()
-    ON_WM_SIZE()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
@@ -75,21 +74,15 @@ int CZQDockingWndRef::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     return 0;
 }
 
-void CZQDockingWndRef::OnSize(UINT nType, int cx, int cy)
-{
-    CZQPane::OnSize(nType, cx, cy);
-    LayoutChildren();
-}
-
 void CZQDockingWndRef::LayoutChildren()
 {
     CRect rect;
     GetInsideRect(rect);
     const int cx = rect.right - rect.left;
-    PlaceChild(m_wndTree, CRect(CPoint(rect.left, rect.top + 20), CSize(cx, rect.bottom - rect.top - 20)));
-    PlaceChild(m_btnAdd, CRect(CPoint(cx - 39, rect.top), CSize(20, 20)));
-    PlaceChild(m_btnRemove, CRect(CPoint(cx - 17, rect.top), CSize(20, 20)));
-    PlaceChild(m_wndLabel, CRect(CPoint(rect.left, rect.top), CSize(cx - 60, 15)));
+    ZQPlaceChild(m_wndTree, CRect(CPoint(rect.left, rect.top + 20), CSize(cx, rect.bottom - rect.top - 20)));
+    ZQPlaceChild(m_btnAdd, CRect(CPoint(cx - 39, rect.top), CSize(20, 20)));
+    ZQPlaceChild(m_btnRemove, CRect(CPoint(cx - 17, rect.top), CSize(20, 20)));
+    ZQPlaceChild(m_wndLabel, CRect(CPoint(rect.left, rect.top), CSize(cx - 60, 15)));
 }
 
 // ---- the tree --------------------------------------------------------------------------------------------

@@ -79,7 +79,7 @@ public:
 
 protected:
     // Lays the children out in the inside rectangle (see the top of this file).
-    void LayoutChildren();
+    void LayoutChildren() override;
     // The add button "Add rank", the remove button "Remove rank", the tree "Reference set".
     UINT ToolTipTextId(UINT nID) const override;
     // Enables the remove button while a tree item is selected.
@@ -92,7 +92,6 @@ protected:
     void RankingChanged();
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTreeFocusOrSelection(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

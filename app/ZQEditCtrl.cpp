@@ -3,6 +3,13 @@
 
 #include "win/ArgCheck.h"
 
+namespace {
+
+// The longest name the box gives.
+const int kMaxName = 1024;
+
+} // namespace
+
 CZQEditCtrlOwner::~CZQEditCtrlOwner() = default;
 
 IMPLEMENT_DYNAMIC(CZQEditCtrl, CEdit)
@@ -22,6 +29,13 @@ BOOL CZQEditCtrl::CreateNameBox(DWORD dwStyle, const RECT& rect, CWnd* pParentWn
     AfxRequirePointer(pOwner, "CZQEditCtrl::CreateNameBox", "pOwner");
     m_pOwner = pOwner;
     return CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+CString CZQEditCtrl::GetName() const
+{
+    char buffer[kMaxName + 1] = {};
+    GetWindowText(buffer, sizeof buffer);
+    return buffer;
 }
 
 void CZQEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)

@@ -30,6 +30,8 @@ public:
     // (not null). FALSE when no window was made.
     BOOL CreateNameBox(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CZQEditCtrlOwner* pOwner);
 
+    // The box's text, at most its first 1024 characters.
+    CString GetName() const;
     // The owner the box reports to (null before CreateNameBox).
     CZQEditCtrlOwner* GetOwner() const { return m_pOwner; }
 

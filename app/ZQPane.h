@@ -15,6 +15,8 @@
 #include "frames/SECControlBar.h"
 #include "win/Win.h"
 
+#include <functional>
+
 class CZQPane : public SECControlBar {
     DECLARE_DYNAMIC(CZQPane)
     DECLARE_MESSAGE_MAP()
@@ -34,20 +36,46 @@ protected:
     BOOL CreateButtons(UINT nAddId, UINT nRemoveId);
     // Fills m_imageList from bitmap 252. FALSE when it cannot be loaded.
     BOOL CreateItemImages();
-    // Makes m_font a copy of pControl's font and gives it to every window of pTargets (nTargets of
+    // Makes m_font a copy of control's font and gives it to every window of pTargets (nTargets of
     // them).
     void ShareFont(CWnd& control, CWnd* const* pTargets, int nTargets);
-    // Moves the child wnd to rect (client coordinates) without activating it or changing the z-order;
-    // a child not made yet is skipped.
-    static void PlaceChild(CWnd& wnd, const CRect& rect);
     // The string id of the tool tip of the child with control id nID; 0 for none (an empty tip).
     virtual UINT ToolTipTextId(UINT nID) const = 0;
+    // Lays the children out in the inside rectangle (WM_SIZE, after the bar's own handling).
+    virtual void LayoutChildren() = 0;
 
+    // ---- a pane of a list (alternatives, criteria) ----------------------------------------------
+
+    // Enables the remove button while list has a selected item.
+    void UpdateRemoveButtonFor(const CListCtrl& list);
+    // Removes the selected items of list after one question owned by the pane (Yes, No): "Do you
+    // want to remove selected <lpszOne>: <text> ?" for one, "Do you want to remove <n> selected
+    // <lpszMany>?" for more. On Yes, remove(item, text) takes the first selected item out (of the
+    // project and the list) until none is selected. Nothing selected: nothing asked.
+    void RemoveSelected(CListCtrl& list, LPCSTR lpszOne, LPCSTR lpszMany,
+                        const std::function<void(int, const CString&)>& remove);
+    // Enables the context menu's command nIDProperties only for one selected item of list and
+    // nIDRemove for one or more.
+    static void EnableSelectionCommands(CMenu& popup, const CListCtrl& list, UINT nIDProperties, UINT nIDRemove);
+
+    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 
     CString m_strToolTip; // the text handed out for the last tool tip
 };
+
+// Makes button a flat bitmap button showing bitmap nIDBitmap, child nID of pParent, not placed yet
+// (the panes and the criterion sheet's scale page place theirs 20 by 20). FALSE when it could not be
+// made.
+BOOL ZQCreateItemButton(SECBitmapButton& button, UINT nIDBitmap, CWnd* pParent, UINT nID);
+// Makes font a copy of wnd's font. FALSE when wnd has none.
+BOOL ZQCopyFont(CWnd& wnd, CFont& font);
+// TRUE when an item of list has exactly the text text in its first column.
+BOOL ZQListHasText(const CListCtrl& list, const CString& text);
+// Moves the child wnd to rect (its parent's client coordinates) without activating it or changing the
+// z-order; a child not made yet is skipped.
+void ZQPlaceChild(CWnd& wnd, const CRect& rect);
 
 // The first control bar of pFrame's bar list that is a TPane; null when pFrame is null or holds none.
 template <class TPane>

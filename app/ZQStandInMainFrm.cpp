@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CZQStandInMainFrm, CMDIFrameWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_COMMAND(ID_ZQ_ADD_RANK_END_KEY, OnAddRankAtEnd)
+    ON_COMMAND(ID_ZQ_ADD_CRITERION, OnAddCriterion)
 END_MESSAGE_MAP()
 
 CZQStandInMainFrm::CZQStandInMainFrm() = default;
@@ -37,7 +38,7 @@ int CZQStandInMainFrm::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
     if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (!CreatePane(m_wndReference, IDS_ZQ_REFERENCE_WINDOW) ||
+    if (!CreatePane(m_wndCriteria, IDS_ZQ_CRITERIA_WINDOW) || !CreatePane(m_wndReference, IDS_ZQ_REFERENCE_WINDOW) ||
         !CreatePane(m_wndAlternatives, IDS_ZQ_ALTERNATIVES_WINDOW))
         return -1;
     RecalcLayout();
@@ -51,7 +52,7 @@ void CZQStandInMainFrm::RecalcLayout(BOOL)
     m_frameState.nIdleFlags &= ~UINT(idleLayout);
     CRect rect;
     GetClientRect(rect);
-    SECControlBar* const column[] = {&m_wndAlternatives, &m_wndReference};
+    SECControlBar* const column[] = {&m_wndAlternatives, &m_wndReference, &m_wndCriteria};
     const int nPanes = int(sizeof column / sizeof column[0]);
     int nTop = rect.top;
     for (int i = 0; i < nPanes; ++i) {
@@ -76,4 +77,9 @@ void CZQStandInMainFrm::OnDestroy()
 void CZQStandInMainFrm::OnAddRankAtEnd()
 {
     m_wndReference.OnAddRankAtEnd();
+}
+
+void CZQStandInMainFrm::OnAddCriterion()
+{
+    m_wndCriteria.OnAddCriterion();
 }

@@ -1,19 +1,19 @@
 // CZQStandInMainFrm: the main window until the workbook frame, with its tool bar, menu bar, status bar
 // and docking, comes. It is an MDI frame of the class library loaded from resource 128 (menu,
-// accelerators, icon) that holds the panes as the workbook frame will: made in its WM_CREATE in the
-// order reference ranking, alternatives, each with the first free bar id from 100, its title
-// ("Reference Set Window", "Alternatives Window"), window style 0x50001414 and toolkit style 0xF10.
-// Without dock bars it stands them in a column 200 pixels wide at its left, alternatives above the
-// reference ranking, each taking an equal part of the height; the MDI client takes the rest. It
-// passes Ctrl+Alt+A (32794) to the reference pane, whether or not the pane shows, and writes the
-// window's placement when it goes.
-//
-// Not done yet: the criteria pane, which comes with its own window.
+// accelerators, icon) that holds the three panes as the workbook frame will: made in its WM_CREATE
+// in the order criteria, reference ranking, alternatives, each with the first free bar id from 100,
+// its title ("Criteria Window", "Reference Set Window", "Alternatives Window"), window style
+// 0x50001414 and toolkit style 0xF10. Without dock bars it stands them in a column 200 pixels wide at
+// its left, alternatives, reference ranking and criteria from top to bottom, a third of the height
+// each; the MDI client takes the rest. It passes Ctrl+A (32787) to the criteria pane and Ctrl+Alt+A
+// (32794) to the reference pane, whether or not the pane shows, and writes the window's placement
+// when it goes.
 #pragma once
 
 #include <windows.h>
 
 #include "app/ZQDockingWndAlt.h"
+#include "app/ZQDockingWndCrit.h"
 #include "app/ZQDockingWndRef.h"
 #include "win/Win.h"
 
@@ -28,6 +28,7 @@ public:
 
     CZQDockingWndAlt m_wndAlternatives;
     CZQDockingWndRef m_wndReference;
+    CZQDockingWndCrit m_wndCriteria;
 
 protected:
     // Makes pPane a pane of this frame titled with string nIDTitle. FALSE when it could not be made.
@@ -36,4 +37,5 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnAddRankAtEnd();
+    afx_msg void OnAddCriterion();
 };

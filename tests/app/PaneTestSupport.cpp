@@ -1,5 +1,7 @@
 // the standard headers before windows.h, which defines min and max as macros
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PaneTestSupport.h"
@@ -13,6 +15,42 @@ const char* const kSolverMarker = "<the solve of the test>";
 
 } // namespace
 
+CRect ChildRect(CWnd& parent, CWnd& child)
+{
+    CRect rect = WindowRect(child.m_hWnd);
+    parent.ScreenToClient(rect);
+    return rect;
+}
+
+std::string WindowText(HWND hWnd)
+{
+    char text[256] = {};
+    ::GetWindowTextA(hWnd, text, sizeof text);
+    return text;
+}
+
+std::string Entries(CWnd& dialog, int nID, UINT nCount, UINT nGetText)
+{
+    std::string texts;
+    const int count = int(dialog.SendDlgItemMessage(nID, nCount));
+    for (int i = 0; i < count; ++i) {
+        char item[64] = {};
+        dialog.SendDlgItemMessage(nID, nGetText, WPARAM(i), reinterpret_cast<LPARAM>(item));
+        texts += (i > 0 ? "|" : "") + std::string(item);
+    }
+    return texts;
+}
+
+std::string ToolTip(CWnd& pane, HWND hWndChild)
+{
+    NMTTDISPINFOA info = {};
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(hWndChild);
+    info.hdr.code = TTN_NEEDTEXTA;
+    info.uFlags = TTF_IDISHWND;
+    pane.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText != nullptr ? info.lpszText : "<none>";
+}
+
 void PanesFixture::SetUp()
 {
     char temp[MAX_PATH] = {};
@@ -22,6 +60,7 @@ void PanesFixture::SetUp()
     StartedAppFixture::SetUp();
     ASSERT_NE(app.GetAlternativesPane(), nullptr);
     ASSERT_NE(app.GetReferencePane(), nullptr);
+    ASSERT_NE(app.GetCriteriaPane(), nullptr);
 }
 
 void PanesFixture::TearDown()
@@ -29,6 +68,23 @@ void PanesFixture::TearDown()
     app.m_nModified = 0;
     StartedAppFixture::TearDown();
     ::SetEnvironmentVariableA("TEMP", savedTemp.empty() ? nullptr : savedTemp.c_str());
+}
+
+void PanesFixture::ContextMenu(CWnd& pane, UINT nCommand, std::function<void(HMENU)> whileOpen)
+{
+    fake.ExpectPopupMenu(nCommand, std::move(whileOpen));
+    pane.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.m_hWnd), MAKELPARAM(40, 40));
+    PumpWaitingMessages();
+}
+
+std::string PanesFixture::Question(CWnd& owner)
+{
+    const auto boxes = fake.CallsOf("MessageBox");
+    if (boxes.empty())
+        return "<none>";
+    EXPECT_EQ(boxes.back().hWnd, owner.m_hWnd);
+    EXPECT_EQ(boxes.back().caption, "Ondrix");
+    return boxes.back().text;
 }
 
 void PanesFixture::AddAlternatives(const std::vector<const char*>& names)

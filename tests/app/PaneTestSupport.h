@@ -8,7 +8,17 @@
 #include <vector>
 
 #include "app/ZQDockingWndAlt.h"
+#include "app/ZQDockingWndCrit.h"
 #include "app/ZQDockingWndRef.h"
+
+// The child's rectangle in its parent's client coordinates.
+CRect ChildRect(CWnd& parent, CWnd& child);
+std::string WindowText(HWND hWnd);
+// The entries of a list box or combo box nID of the dialog (count and text messages nCount,
+// nGetText), joined by '|'.
+std::string Entries(CWnd& dialog, int nID, UINT nCount, UINT nGetText);
+// The tool tip text the pane gives its child window hWndChild.
+std::string ToolTip(CWnd& pane, HWND hWndChild);
 
 // The started first-run application with the services fake, TEMP naming a folder of the test's own
 // (a solve writes its graphs there); its project is left unmodified at the end, so that closing asks
@@ -20,6 +30,15 @@ protected:
 
     CZQDockingWndAlt& Alternatives() { return *app.GetAlternativesPane(); }
     CZQDockingWndRef& Reference() { return *app.GetReferencePane(); }
+    CZQDockingWndCrit& Criteria() { return *app.GetCriteriaPane(); }
+
+    // A command sent to the window.
+    void Command(CWnd& wnd, UINT nID) { wnd.SendMessage(WM_COMMAND, nID); }
+    // The context menu of the pane, opened and looked at by whileOpen, then closed with nCommand
+    // (0: none).
+    void ContextMenu(CWnd& pane, UINT nCommand, std::function<void(HMENU)> whileOpen = {});
+    // The last message box's text; it must have been owned by owner and captioned "Ondrix".
+    std::string Question(CWnd& owner);
 
     // Types each name into the alternatives pane's box and presses its add button.
     void AddAlternatives(const std::vector<const char*>& names);

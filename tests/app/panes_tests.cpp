@@ -17,65 +17,8 @@ const int kRemoveAlternative = 204;
 const int kAddRank = 211;
 const int kRemoveRank = 212;
 
-CRect ChildRect(CWnd& parent, CWnd& child)
-{
-    CRect rect = WindowRect(child.m_hWnd);
-    parent.ScreenToClient(rect);
-    return rect;
-}
-
-std::string WindowText(HWND hWnd)
-{
-    char text[256] = {};
-    ::GetWindowTextA(hWnd, text, sizeof text);
-    return text;
-}
-
-// The entries of a list box or combo box of the dialog, joined by '|'.
-std::string Entries(CWnd& dialog, int nID, UINT nCount, UINT nGetText)
-{
-    std::string texts;
-    const int count = int(dialog.SendDlgItemMessage(nID, nCount));
-    for (int i = 0; i < count; ++i) {
-        char item[64] = {};
-        dialog.SendDlgItemMessage(nID, nGetText, WPARAM(i), reinterpret_cast<LPARAM>(item));
-        texts += (i > 0 ? "|" : "") + std::string(item);
-    }
-    return texts;
-}
-
-// The tool tip the pane gives the child window hWndChild.
-std::string ToolTip(CWnd& pane, HWND hWndChild)
-{
-    NMTTDISPINFOA info = {};
-    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(hWndChild);
-    info.hdr.code = TTN_NEEDTEXTA;
-    info.uFlags = TTF_IDISHWND;
-    pane.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    return info.lpszText != nullptr ? info.lpszText : "<none>";
-}
-
 class Panes : public PanesFixture {
 protected:
-    void Command(CWnd& pane, UINT nID) { pane.SendMessage(WM_COMMAND, nID); }
-    // The context menu of the pane, opened and looked at by whileOpen, then closed with nCommand
-    // (0: none).
-    void ContextMenu(CWnd& pane, UINT nCommand, std::function<void(HMENU)> whileOpen = {})
-    {
-        fake.ExpectPopupMenu(nCommand, std::move(whileOpen));
-        pane.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.m_hWnd), MAKELPARAM(40, 40));
-        PumpWaitingMessages();
-    }
-    // The last message box's text, and that it was the pane's question.
-    std::string Question(CWnd& owner)
-    {
-        const auto boxes = fake.CallsOf("MessageBox");
-        if (boxes.empty())
-            return "<none>";
-        EXPECT_EQ(boxes.back().hWnd, owner.m_hWnd);
-        EXPECT_EQ(boxes.back().caption, "Ondrix");
-        return boxes.back().text;
-    }
     // Sends the tree's begin-drag notification for hItem to the reference pane.
     void BeginTreeDrag(HTREEITEM hItem)
     {
