@@ -4,6 +4,8 @@
 #include "app/ZQWindowPlacement.h"
 #include "res/resource.h"
 
+#include <vector>
+
 namespace {
 
 const UINT kFirstPaneId = 100;
@@ -18,6 +20,8 @@ BEGIN_MESSAGE_MAP(CZQStandInMainFrm, CMDIFrameWnd)
     ON_WM_DESTROY()
     ON_COMMAND(ID_ZQ_ADD_RANK_END_KEY, OnAddRankAtEnd)
     ON_COMMAND(ID_ZQ_ADD_CRITERION, OnAddCriterion)
+    ON_COMMAND_RANGE(ID_ZQ_VIEW_ALTERNATIVES, ID_ZQ_VIEW_CRITERIA, OnTogglePane)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_ZQ_VIEW_ALTERNATIVES, ID_ZQ_VIEW_CRITERIA, OnUpdateTogglePane)
 END_MESSAGE_MAP()
 
 CZQStandInMainFrm::CZQStandInMainFrm() = default;
@@ -52,17 +56,31 @@ void CZQStandInMainFrm::RecalcLayout(BOOL)
     m_frameState.nIdleFlags &= ~UINT(idleLayout);
     CRect rect;
     GetClientRect(rect);
-    SECControlBar* const column[] = {&m_wndAlternatives, &m_wndReference, &m_wndCriteria};
-    const int nPanes = int(sizeof column / sizeof column[0]);
+    std::vector<SECControlBar*> shown;
+    for (SECControlBar* pPane : {static_cast<SECControlBar*>(&m_wndAlternatives),
+                                 static_cast<SECControlBar*>(&m_wndReference),
+                                 static_cast<SECControlBar*>(&m_wndCriteria)}) {
+        if (pPane->m_hWnd == nullptr)
+            continue;
+        // a show or hide asked for with delay is carried out here, as the bars' own layout would
+        const BOOL bShow = pPane->IsVisible();
+        pPane->SetWindowPos(nullptr, 0, 0, 0, 0,
+                            SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                                (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        pPane->DelayShow(bShow);
+        if (bShow)
+            shown.push_back(pPane);
+    }
+    const int nPanes = int(shown.size());
     int nTop = rect.top;
     for (int i = 0; i < nPanes; ++i) {
-        if (column[i]->m_hWnd == nullptr)
-            continue;
         const int nBottom = rect.top + rect.Height() * (i + 1) / nPanes;
-        column[i]->SetWindowPos(nullptr, rect.left, nTop, kColumnWidth, nBottom - nTop, SWP_NOZORDER | SWP_NOACTIVATE);
+        shown[size_t(i)]->SetWindowPos(nullptr, rect.left, nTop, kColumnWidth, nBottom - nTop,
+                                       SWP_NOZORDER | SWP_NOACTIVATE);
         nTop = nBottom;
     }
-    rect.left += kColumnWidth;
+    if (nPanes > 0)
+        rect.left += kColumnWidth;
     // the bars of the frame's own (none yet) and the MDI client share what the panes leave
     RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST, reposDefault, nullptr, rect);
 }
@@ -82,4 +100,27 @@ void CZQStandInMainFrm::OnAddRankAtEnd()
 void CZQStandInMainFrm::OnAddCriterion()
 {
     m_wndCriteria.OnAddCriterion();
+}
+
+SECControlBar* CZQStandInMainFrm::PaneOf(UINT nID)
+{
+    switch (nID) {
+    case ID_ZQ_VIEW_ALTERNATIVES:
+        return &m_wndAlternatives;
+    case ID_ZQ_VIEW_REFERENCE:
+        return &m_wndReference;
+    default:
+        return &m_wndCriteria;
+    }
+}
+
+void CZQStandInMainFrm::OnTogglePane(UINT nID)
+{
+    SECControlBar* pPane = PaneOf(nID);
+    ShowControlBar(pPane, !pPane->IsVisible(), TRUE);
+}
+
+void CZQStandInMainFrm::OnUpdateTogglePane(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(PaneOf(pCmdUI->m_nID)->IsVisible() ? 1 : 0);
 }

@@ -4,10 +4,11 @@
 // in the order criteria, reference ranking, alternatives, each with the first free bar id from 100,
 // its title ("Criteria Window", "Reference Set Window", "Alternatives Window"), window style
 // 0x50001414 and toolkit style 0xF10. Without dock bars it stands them in a column 200 pixels wide at
-// its left, alternatives, reference ranking and criteria from top to bottom, a third of the height
-// each; the MDI client takes the rest. It passes Ctrl+A (32787) to the criteria pane and Ctrl+Alt+A
-// (32794) to the reference pane, whether or not the pane shows, and writes the window's placement
-// when it goes.
+// its left, alternatives, reference ranking and criteria from top to bottom, the panes that show
+// sharing its height equally; the MDI client takes the rest. The View commands 32775, 32776 and 32777
+// show or hide their pane at the next layout, checked while it shows (a pane hidden by its gripper's
+// hide box comes back so). It passes Ctrl+A (32787) to the criteria pane and Ctrl+Alt+A (32794) to
+// the reference pane, whether or not the pane shows, and writes the window's placement when it goes.
 #pragma once
 
 #include <windows.h>
@@ -33,9 +34,13 @@ public:
 protected:
     // Makes pPane a pane of this frame titled with string nIDTitle. FALSE when it could not be made.
     BOOL CreatePane(SECControlBar& pane, UINT nIDTitle);
+    // The pane of View command nID (32775 to 32777).
+    SECControlBar* PaneOf(UINT nID);
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnAddRankAtEnd();
     afx_msg void OnAddCriterion();
+    afx_msg void OnTogglePane(UINT nID);
+    afx_msg void OnUpdateTogglePane(CCmdUI* pCmdUI);
 };

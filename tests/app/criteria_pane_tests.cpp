@@ -139,6 +139,31 @@ TEST_F(CriteriaPane, TheMainWindowHoldsTheThreePanesInAColumn)
     EXPECT_EQ(reference.top, alternatives.bottom);
     EXPECT_EQ(criteria.top, reference.bottom);
     EXPECT_EQ(alternatives.Width(), 200);
+
+    // View > Reference Set hides the pane at the next layout, and shows it again in its place; the
+    // gripper's hide box hides at once
+    const auto checked = [&](UINT nID) {
+        const HMENU hView = ::GetSubMenu(::GetMenu(pFrame->m_hWnd), 2);
+        pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hView), MAKELPARAM(2, FALSE));
+        return (::GetMenuState(hView, nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(checked(ID_ZQ_VIEW_REFERENCE));
+    Command(*pFrame, ID_ZQ_VIEW_REFERENCE);
+    EXPECT_FALSE(checked(ID_ZQ_VIEW_REFERENCE));
+    pFrame->RecalcLayout();
+    EXPECT_FALSE(Reference().IsWindowVisible());
+    EXPECT_EQ(ChildRect(*pFrame, Criteria()).top, ChildRect(*pFrame, Alternatives()).bottom);
+    Command(*pFrame, ID_ZQ_VIEW_REFERENCE);
+    pFrame->RecalcLayout();
+    EXPECT_TRUE(Reference().IsWindowVisible());
+    EXPECT_EQ(ChildRect(*pFrame, Reference()), reference);
+    EXPECT_TRUE(checked(ID_ZQ_VIEW_REFERENCE));
+    Command(Criteria(), ID_SEC_HIDE);
+    EXPECT_FALSE(Criteria().IsWindowVisible());
+    EXPECT_FALSE(checked(ID_ZQ_VIEW_CRITERIA));
+    CRect client;
+    pFrame->GetClientRect(client);
+    EXPECT_EQ(ChildRect(*pFrame, Reference()).bottom, client.bottom);
 }
 
 TEST_F(CriteriaPane, ChildrenLayOutInTheInsideRectangleWithTheirColumnsAndTips)
