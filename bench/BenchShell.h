@@ -7,8 +7,10 @@
 //   to n; it neither moves an alternative out of another rank nor rewrites the project's rank cells
 //   (the model puts those back itself), which the benchmarks never need.
 // - ResetProject empties the project (ClearProject), the lists and the tree.
-// - Everything else answers as a new application would (no window open, default settings, no TEMP
-//   directory) and does nothing.
+// - The TEMP directory has a name, so that a solve hands its two graph texts to RenderDotToGif, which
+//   keeps them (renders) and renders nothing.
+// - Everything else answers as a new application would (no window open, default settings) and does
+//   nothing.
 #pragma once
 
 #include "model/ZQInterfaceData.h"
@@ -62,8 +64,15 @@ public:
     CString LoadText(ZQText) override { return CString(); }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    CString GetTempDirectory() override { return CString(); }
-    int RenderDotToGif(const CString&, const CString&) override { return 1; }
+    CString GetTempDirectory() override { return "bench"; }
+    int RenderDotToGif(const CString& dot, const CString&) override
+    {
+        renders.push_back(dot);
+        return 1;
+    }
+
+    // The dot texts a solve asked to render, in order.
+    std::vector<CString> renders;
 
 private:
     // Sorts the alternatives list when items were inserted since it was last sorted.

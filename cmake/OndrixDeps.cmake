@@ -2,6 +2,7 @@
 # without the Win32 flags.
 find_package(PkgConfig REQUIRED)
 find_package(GTest REQUIRED)
+find_package(Threads REQUIRED)
 
 find_path(GLPK_INCLUDE_DIR glpk.h REQUIRED)
 find_library(GLPK_LIBRARY glpk REQUIRED)

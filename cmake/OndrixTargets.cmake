@@ -27,6 +27,15 @@ function(ondrix_native_test name)
     ENVIRONMENT "ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
 endfunction()
 
+# ondrix_graphviz_test(NAME): a test that loads Graphviz. Graphviz keeps its fonts and plugins for the
+# life of the process, and the text libraries under it run threads that hand data over in code built
+# without the sanitizers: the leak and thread sanitizers are told so (.ci/*-graphviz.supp).
+function(ondrix_graphviz_test name)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/.ci/lsan-graphviz.supp"
+    "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/.ci/tsan-graphviz.supp")
+endfunction()
+
 # ondrix_fuzz_target(NAME SOURCE SEEDS folder... LIBS lib...): a libFuzzer program (ONDRIX_FUZZ builds
 # only) and its ctest test (label "fuzz"), which runs ONDRIX_FUZZ_RUNS inputs starting from the files of
 # the named folders under tests/data. Inputs are at most 4096 bytes long, or as long as the largest seed

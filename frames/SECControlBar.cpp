@@ -6,12 +6,15 @@
 
 #include "frames/SECControlBar.h"
 
+#include "frames/SECDockBar.h"
+#include "frames/SECDockContext.h"
 #include "frames/SECToolkit.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/CDC.h"
 #include "win/CFrameWnd.h"
 #include "win/CMenu.h"
+#include "win/CMiniFrameWnd.h"
 
 IMPLEMENT_DYNAMIC(SECGripperInfo, CObject)
 IMPLEMENT_DYNCREATE(SECControlBar, CControlBar)
@@ -28,6 +31,7 @@ BEGIN_MESSAGE_MAP(SECControlBar, CControlBar)
     ON_WM_SYSCOLORCHANGE()
     ON_COMMAND(ID_SEC_HIDE, OnHide)
     ON_COMMAND(ID_SEC_ALLOWDOCKING, OnAllowDocking)
+    ON_COMMAND(ID_SEC_FLOATINMAINWINDOW, OnFloatInMainWindow)
 END_MESSAGE_MAP()
 
 namespace {
@@ -63,8 +67,9 @@ int SECGripperInfo::GetHorzGripperHeight() const
 // ---- creation -----------------------------------------------------------------------------------------
 
 SECControlBar::SECControlBar()
-    : m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_rcMargins(10, 10, 10, 10), m_bCanExpand(TRUE),
-      m_bExpandable(TRUE), m_bRowHorz(TRUE), m_dwExStyle(0), m_bHidePressed(FALSE), m_bExpandPressed(FALSE)
+    : m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_fSavedPctWidth(1.0f), m_rcMargins(10, 10, 10, 10),
+      m_bCanExpand(TRUE), m_bExpandable(TRUE), m_bRowHorz(TRUE), m_dwExStyle(0), m_bHidePressed(FALSE),
+      m_bExpandPressed(FALSE)
 {
 }
 
@@ -91,15 +96,9 @@ BOOL SECControlBar::CreateEx(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD 
     return TRUE;
 }
 
-void SECControlBar::EnableDocking(DWORD dwDockStyle)
+CDockContext* SECControlBar::CreateDockContext()
 {
-    if (dwDockStyle & ~DWORD(CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI))
-        AfxThrowInvalidArgFormat(
-            "SECControlBar::EnableDocking: dock style 0x%08X has bits other than CBRS_ALIGN_ANY and CBRS_FLOAT_MULTI",
-            dwDockStyle);
-    SetEnabledAlignment(dwDockStyle);
-    if (m_wndState.hWndOwner == nullptr && m_hWnd != nullptr)
-        SetOwner(GetParent());
+    return new SECDockContext(this);
 }
 
 // ---- toolkit bar style ---------------------------------------------------------------------------------
@@ -289,6 +288,10 @@ CRect SECControlBar::LayoutGripper()
 void SECControlBar::UpdateExpandState()
 {
     m_bRowHorz = (GetBarStyle() & CBRS_ORIENT_HORZ) != 0;
+    if (const SECDockBar* pDockBar = dynamic_cast<const SECDockBar*>(GetDockBar())) {
+        m_bExpandable = !pDockBar->IsExpanded(this);
+        m_bCanExpand = !pDockBar->IsAloneInRow(this);
+    }
 }
 
 BOOL SECControlBar::MayHide() const
@@ -312,7 +315,8 @@ CSize SECControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 CSize SECControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
     if (dwMode & LM_COMMIT) {
-        const int nValue = (dwMode & LM_STRETCH) ? int(float(nLength) * m_fPctWidth) : nLength;
+        // to the nearest pixel, so that a fraction taken from a length gives that length back
+        const int nValue = (dwMode & LM_STRETCH) ? int(float(nLength) * m_fPctWidth + 0.5f) : nLength;
         CSize& size = (dwMode & LM_HORZDOCK) ? m_szDockHorz : (dwMode & LM_VERTDOCK) ? m_szDockVert : m_szFloat;
         if (dwMode & LM_LENGTHY) {
             size.cy = nValue;
@@ -382,7 +386,7 @@ void SECControlBar::OnSize(UINT nType, int cx, int cy)
             const CRect rect(scaleX(entry.rect.left), scaleY(entry.rect.top), scaleX(entry.rect.right),
                              scaleY(entry.rect.bottom));
             hDWP = ::DeferWindowPos(hDWP, entry.hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
-                                    SWP_NOZORDER | SWP_NOACTIVATE);
+                                    SWP_NOZORDER | SWP_NOACTIVATE | (g_bSECNoRedraw ? SWP_NOREDRAW : 0));
         }
         if (hDWP != nullptr)
             ::EndDeferWindowPos(hDWP);
@@ -391,7 +395,7 @@ void SECControlBar::OnSize(UINT nType, int cx, int cy)
     } else if (m_dwExStyle & SEC_CBRS_EX_STRETCHCHILD) {
         if (HWND hWndFirst = ::GetWindow(m_hWnd, GW_CHILD))
             ::SetWindowPos(hWndFirst, nullptr, rectArea.left, rectArea.top, rectArea.Width(), rectArea.Height(),
-                           SWP_NOZORDER | SWP_NOACTIVATE);
+                           SWP_NOZORDER | SWP_NOACTIVATE | (g_bSECNoRedraw ? SWP_NOREDRAW : 0));
     }
 }
 
@@ -571,7 +575,18 @@ void SECControlBar::OnLButtonDown(UINT nFlags, CPoint point)
         }
     }
     ReleasePressedButtons();
-    CControlBar::OnLButtonDown(nFlags, point);
+    if (IsDraggable())
+        CControlBar::OnLButtonDown(nFlags, point); // the dock context's drag
+    else
+        CWnd::OnLButtonDown(nFlags, point);
+}
+
+BOOL SECControlBar::IsDraggable() const
+{
+    if (IsDocked())
+        return TRUE;
+    CFrameWnd* pFrame = GetParentFrame();
+    return pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd));
 }
 
 void SECControlBar::OnLButtonUp(UINT nFlags, CPoint point)
@@ -586,9 +601,10 @@ void SECControlBar::OnLButtonUp(UINT nFlags, CPoint point)
         return;
     }
     if (m_bExpandPressed && m_rectExpandBtn.PtInRect(point)) {
-        // expanding or contracting the bar in its row is the dock bar's work
         m_bExpandPressed = FALSE;
         RedrawButton(m_rectExpandBtn);
+        if (SECDockBar* pDockBar = dynamic_cast<SECDockBar*>(GetDockBar()))
+            pDockBar->ExpandContract(this, m_bExpandable ? 1 : 0);
         return;
     }
     ReleasePressedButtons();
@@ -600,7 +616,10 @@ void SECControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
     LayoutGripper();
     if (m_rectHideBtn.PtInRect(point) || m_rectExpandBtn.PtInRect(point))
         return;
-    CControlBar::OnLButtonDblClk(nFlags, point);
+    if (IsDraggable())
+        CControlBar::OnLButtonDblClk(nFlags, point); // toggles docking
+    else
+        CWnd::OnLButtonDblClk(nFlags, point);
 }
 
 INT_PTR SECControlBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
@@ -695,10 +714,18 @@ void SECControlBar::OnAllowDocking()
     const DWORD dwDockStyle = GetEnabledAlignment();
     if (dwDockStyle & CBRS_ALIGN_ANY) {
         m_dwMRUDockingState = dwDockStyle & CBRS_ALIGN_ANY;
+        if (IsDocked() && GetDockContext() != nullptr)
+            GetDockContext()->ToggleDocking();
         EnableDocking(dwDockStyle & ~DWORD(CBRS_ALIGN_ANY));
     } else {
         EnableDocking(dwDockStyle | m_dwMRUDockingState);
     }
+}
+
+void SECControlBar::OnFloatInMainWindow()
+{
+    if (SECDockContext* pContext = dynamic_cast<SECDockContext*>(GetDockContext()))
+        pContext->ToggleFloatingInMainWindow();
 }
 
 void SECControlBar::OnDestroy()

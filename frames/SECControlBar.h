@@ -26,7 +26,8 @@
 //   SEC_CBRS_EX_MARGINS, the client less the margins. With SEC_CBRS_EX_PROPLAYOUT every child recorded
 //   (see below) moves to its recorded rectangle scaled by the child area's size over the client size
 //   recorded, placed at the child area's top-left; with SEC_CBRS_EX_STRETCHCHILD instead, the first
-//   child takes the child area. Moves keep the z-order and activate nothing.
+//   child takes the child area. Moves keep the z-order, activate nothing and skip redrawing while the
+//   toolkit's no-redraw switch is on (g_bSECNoRedraw).
 // - Proportional-layout record: the client rectangle and every child's rectangle, taken when the bar
 //   is made with SEC_CBRS_EX_PROPLAYOUT and whenever that bit is switched on; a record taken while the
 //   client was empty (a bar made with an empty rectangle) is taken again at the first WM_SIZE with a
@@ -46,7 +47,7 @@
 //
 // Layout: CalcFixedLayout answers the most recently used horizontal-dock size for a horizontal bar,
 // the vertical-dock size otherwise. CalcDynamicLayout with LM_COMMIT first stores the length (times
-// the row fraction when LM_STRETCH is given) as the width, or with LM_LENGTHY the height, of the
+// the row fraction, to the nearest pixel, when LM_STRETCH is given) as the width, or with LM_LENGTHY the height, of the
 // horizontal-dock (LM_HORZDOCK), vertical-dock (LM_VERTDOCK) or floating size; a floating width also
 // becomes the class library's most recently used width. It answers CalcFixedLayout for the docked
 // modes and the floating size otherwise. The three sizes are set to the toolkit's default (300 by
@@ -55,8 +56,16 @@
 // Mouse: a press inside the hide box of a docked bar (MayHide) or inside the expand arrow of a docked
 // bar that can expand (MayExpand) shows it pushed and captures the mouse; releasing inside the pushed
 // hide box sends ID_SEC_HIDE to the bar, which hides it through its frame's ShowControlBar without
-// delay and gives the focus to the frame's active frame; releasing elsewhere draws the box normal again.
-// A double click on a box is ignored.
+// delay and gives the focus to the frame's active frame; releasing inside the pushed arrow asks the
+// SECDockBar to expand the bar in its row (while m_bExpandable) or contract the row; releasing
+// elsewhere draws the box normal again. A press elsewhere in a docked bar, or in one floating in a
+// CMiniDockFrameWnd, starts the dock context's drag; a double click there toggles docking; a double
+// click on a box is ignored. The arrow's state follows the dock bar: m_bExpandable while the bar is not
+// expanded, m_bCanExpand while it is not alone in its row.
+//
+// Docking: EnableDocking makes an SECDockContext. The bar's row fraction is kept in m_fSavedPctWidth
+// while it floats after a double click or in the main window (ID_SEC_FLOATINMAINWINDOW toggles that
+// through the dock context).
 //
 // Tooltips (CBRS_TOOLTIPS): the class library's tools of child windows first; else, on a docked bar,
 // tool 1024 over the hide box ("Hide docked window") and tool 2048 over the arrow ("Expand docked
@@ -67,14 +76,12 @@
 // goes to the dock site with the bar and the menu; tracked with the right button at the mouse, or,
 // opened from the keyboard, at a quarter of the client width and 10 pixels down. "Allow Docking" with
 // some alignment allowed remembers the alignments and allows none; without, it allows the remembered
-// ones again.
+// ones again; a docked bar first floats through its dock context.
 //
-// Not done yet: everything that needs a dock bar or a dock context (the row fraction in a row, the
-// expanded state and the expand click, dragging and double-click docking from the bar, the floating
-// frame's sizing border, the process-wide no-redraw switch of layout moves), floating in the main
-// window, the notification hooks around docking and floating and the bar records of saved layouts;
-// they come with the dock bar, the dock context, the docking frame and layout persistence. Nothing
-// asks for a window to be repainted after the bar's borders.
+// Not done yet: the floating frame's sizing border that follows the toolkit bar style, the
+// notification hooks around docking and floating and the bar records of saved layouts; they come with
+// the docking frame and layout persistence. Nothing asks for a window to be repainted after the bar's
+// borders.
 #pragma once
 
 #include "frames/SECToolkitRes.h"
@@ -138,9 +145,6 @@ public:
     // switches tooltips on. FALSE when no window was made.
     virtual BOOL CreateEx(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, DWORD dwExStyle, UINT nID,
                           const RECT& rect, CWnd* pParentWnd, CCreateContext* pContext = nullptr);
-    // Allows docking at the alignments dwDockStyle (CBRS_ALIGN_* and CBRS_FLOAT_MULTI; other bits are
-    // refused with CInvalidArgException) and makes the parent the owner when the bar has none.
-    void EnableDocking(DWORD dwDockStyle);
 
     // ---- toolkit bar style -------------------------------------------------------------------------
 
@@ -179,6 +183,7 @@ public:
     CSize m_szFloat;            // ... floating
     DWORD m_dwMRUDockingState;  // the alignments "Allow Docking" last switched off (0 at start)
     float m_fPctWidth;          // the bar's share of its dock-bar row (1.0 at start)
+    float m_fSavedPctWidth;     // the share kept while the bar floats (1.0 at start)
     CRect m_rcMargins;          // the inner margins (10 on every side)
     SECGripperInfo m_gripperInfo;
     BOOL m_bCanExpand;          // FALSE while the bar is alone in its row (TRUE at start)
@@ -191,6 +196,10 @@ protected:
     virtual BOOL MayExpand() const;
     // Lets a derived bar add items to its context menu. Nothing here.
     virtual void OnExtendContextMenu(CMenu* pMenu);
+    // An SECDockContext.
+    CDockContext* CreateDockContext() override;
+    // TRUE while the bar is docked or floats in a floating frame (where presses drag it).
+    BOOL IsDraggable() const;
 
     // The gripper's rectangle for the client rectangle rect, before the buttons take their part.
     CRect CalcGripperRect(const CRect& rect) const;
@@ -228,6 +237,7 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg void OnHide();
     afx_msg void OnAllowDocking();
+    afx_msg void OnFloatInMainWindow();
 
     DWORD m_dwExStyle;       // the toolkit bar style
     CRect m_rectHideBtn;     // the hide box, empty while not shown (client coordinates)

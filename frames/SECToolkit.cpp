@@ -6,6 +6,10 @@ UINT g_nMsgSecMenuProd = 0;
 UINT g_nMsgBarNotify = 0;
 UINT g_nMsgToolBarStyleChanging = 0;
 
+BOOL g_bSECNoRedraw = TRUE;
+BOOL g_bSECWorkbookTabs = FALSE;
+BOOL g_bSECBarListMenu = FALSE;
+
 namespace {
 
 SECDrawValues& Values()

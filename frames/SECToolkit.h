@@ -50,3 +50,15 @@ extern UINT g_nMsgSecGetMenu;          // "WM_SECGETMENU": the frame answers a p
 extern UINT g_nMsgSecMenuProd;         // "WM_SEC_MENUPROD": the menu bar moves to the next menu
 extern UINT g_nMsgBarNotify;           // "WM_BARNOTIFY": a tool bar was shown, hidden, made or destroyed
 extern UINT g_nMsgToolBarStyleChanging; // "WM_TOOLBARSTYLECHANGING": a customise page changed a style
+
+// Process-wide switches of the docking layout:
+// - g_bSECNoRedraw (TRUE at start): the toolkit's deferred moves of bars and their children skip
+//   redrawing (the dock bars repaint what changed afterwards). A dock bar's layout sets it to whether
+//   its rows changed while it runs.
+// - g_bSECWorkbookTabs (FALSE at start): the workbook frame shows its tab strip; its top dock bar is then
+//   a toolkit border thicker and its left dock bar a toolkit border wider.
+// - g_bSECBarListMenu (FALSE; nothing in the program turns it on): a dock bar's context menu lists the
+//   frame's bars to show and hide.
+extern BOOL g_bSECNoRedraw;
+extern BOOL g_bSECWorkbookTabs;
+extern BOOL g_bSECBarListMenu;

@@ -6,6 +6,19 @@
 /* Commands of a sizable bar's context menu; their strings are the menu texts. */
 #define ID_SEC_ALLOWDOCKING 43040 /* "Allow Docking": switch the bar's docking off or back on */
 #define ID_SEC_HIDE         43041 /* "Hide": hide the bar through its frame */
+#define ID_SEC_FLOATINMAINWINDOW 43042 /* "Float In Main Window": float the bar as a window of the main
+                                        * window, or back */
+
+/* The status text while a bar is dragged. */
+#define IDS_SEC_PRESSCTRL 20535 /* "Press the Ctrl key to prevent docking." */
+
+/* The dock bars' cursors over a splitter: one moved across (a vertical line) and one moved up and down. */
+#define SEC_IDC_HSPLITBAR 0x7904
+#define SEC_IDC_VSPLITBAR 0x7905
+
+/* The commands of the entries of a dock bar's bar-list menu. */
+#define ID_SEC_BARLIST_FIRST 57345
+#define ID_SEC_BARLIST_LAST  57599
 
 /* Tooltips of the buttons on a sizable bar's gripper. */
 #define IDS_SEC_GRIPPER_HIDE     20540 /* "Hide docked window" */

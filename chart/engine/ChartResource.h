@@ -33,8 +33,19 @@
 
 // The pattern that darkens the shadow of a component: an 8 by 8 bitmap, ANDed onto what lies below.
 #define IDB_CHART_SHADOW 21561
+// Drawn centred in the plot of a display that has nothing to draw (when its style asks for it).
+#define IDB_CHART_PLACEHOLDER 21560
 // Shown by an image fill whose file cannot be read.
 #define IDB_CHART_MISSING_IMAGE 21609
+
+// The patterns that shade the top face (ORed on) and the side face (ANDed on) of three-dimensional
+// bars: 8 by 8 bitmaps.
+#define IDB_CHART_BAR_TOP 21558
+#define IDB_CHART_BAR_SIDE 21559
+
+// The names of the eight stock widgets of data points, for palette indexes 0 to 7: stock shapes or
+// polygons of the resource type "WIGETS".
+#define IDS_CHART_WIDGET_FIRST 53546
 
 // The chart's own messages.
 #define IDS_CHART_TEMPLATE_LINE_ERROR 21601

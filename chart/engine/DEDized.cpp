@@ -5,7 +5,9 @@
 #include "chart/engine/DEDizedFeedback.h"
 #include "chart/engine/SRGCompiledPolygon.h"
 #include "chart/engine/components/DEDizedBackground.h"
+#include "chart/engine/components/DEDizedLabelBlock.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
+#include "chart/engine/display/DEDizedDisplay.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/WinServices.h"
@@ -100,6 +102,18 @@ DEDizedComponent* DEDized::NewComponent(int nTypeId)
         switch (nTypeId) {
         case chartTypeBackground:
             pComponent = new DEDizedBackground;
+            break;
+        case chartTypeTitle:
+            pComponent = new DEDizedTitle;
+            break;
+        case chartTypeLabel:
+            pComponent = new DEDizedLabel;
+            break;
+        case chartTypeLabelBlock:
+            pComponent = new DEDizedLabelBlock;
+            break;
+        case chartTypeDisplay:
+            pComponent = new DEDizedDisplay;
             break;
         default:
             break;

@@ -44,9 +44,9 @@
 // group's own form (DEDizedDataList::Serialize), the mode value. Loading appends the components and
 // replaces the groups.
 //
-// Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds only, the
-// other kinds (displays, titles, legends, labels, label blocks, text panels, the compound display)
-// join as their classes come.
+// Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds, displays,
+// titles, labels and label blocks, the other kinds (legends, text panels, the compound display) join as
+// their classes come.
 #pragma once
 
 #include "chart/engine/ChartTypeIds.h"
@@ -258,6 +258,9 @@ public:
     // State of the pass (for the components): the drawing area, the DC and window drawn into (null
     // outside drawing), the invalidation mode and hint of the last Invalidate.
     CRect GetDrawingRect() const { return m_rcDrawing; }
+    // Sets the drawing area outside a pass, for a component that lays itself out for a window the
+    // chart is not drawing into (DEDizedTitleResizeable::GetFittedRect), and then puts it back.
+    void SetDrawingRect(const RECT& rect) { m_rcDrawing = rect; }
     int IsDrawing() const { return m_bDrawing; }
     CDC* GetTargetDC() const { return m_pTargetDC; }
     CWnd* GetTargetWindow() const { return m_pTargetWnd; }

@@ -14,6 +14,17 @@
 // drawn in the colour field, as wide as the extra int (0: one pixel) and, for patterned edges, with
 // the bitmap resource named by the second text.
 //
+// Data points (DEDizedComponent::DrawDataPoint and the operations it calls) read the marker kind from
+// bits 8-15 of the data style word, and from the kind word: the value-label kind (bits 4-7: 0x20 the
+// value, 0x50 the text, 0x60 both), the selection nibble (bits 8-11: set on a marked item), and the
+// shape (bits 16-19), position (20-23), angle (24-27) and font size (30-31) of its value label. Bit 30
+// of the flags word says that the style brings its own sizes: the symbol width and height (first and
+// second limits) and the depth of bars and bands (third limit); without it markers, widgets and line
+// ends take their standard sizes and depths are 10. Bit 28 of the flags word shades the top and side
+// faces of bars, bit 20 draws leader lines from value labels that had to move to their points. The
+// first text names the widget of a data style (for line ends two names, "start|end"); labels turn
+// their text by the sixth value (degrees).
+//
 // Stored form (schema 1, versionable), in this order: line kind, flags word, option word, style word,
 // fill colour 1, fill colour 2, extra int (ints); gradient angle, second limit, first limit, third
 // limit (doubles); style-set flag (int); image file, first text (CStrings); kind word, colour (ints);
@@ -55,6 +66,33 @@ public:
     // The edge kind: the low nibble of the style word for a component style, of the data style word
     // for any other.
     int GetEdgeKind() const;
+    // Flags word: the style's own symbol sizes and depth; shaded bar faces; leader lines of value
+    // labels.
+    enum { flagOwnSizes = 0x40000000, flagShadedFaces = 0x10000000, flagLeaderLines = 0x100000 };
+
+    // The parts of the data style word: line kind (bits 0-3), fill kind (bits 4-7), marker kind
+    // (bits 8-15).
+    int GetLineKind() const { return m_nLineKind & 0xF; }
+    int GetDataFillKind() const { return (m_nLineKind >> 4) & 0xF; }
+    int GetMarkerKind() const { return (m_nLineKind >> 8) & 0xFF; }
+    // The parts of the kind word that data points and their value labels read.
+    int GetValueLabelKind() const { return m_nKind & 0xF0; }
+    int GetSelection() const { return (m_nKind >> 8) & 0xF; }
+    int GetLabelShape() const { return (m_nKind >> 16) & 0xF; }
+    int GetLabelPosition() const { return (m_nKind >> 20) & 0xF; }
+    int GetLabelAngleCode() const { return (m_nKind >> 24) & 0xF; }
+    int GetLabelFontSizeCode() const { return (m_nKind >> 30) & 3; }
+    // The own sizes (see the top of this file) and whether the style brings them.
+    bool HasOwnSizes() const { return (m_nFlags & flagOwnSizes) != 0; }
+    double GetSymbolWidth() const { return m_dLimit1; }
+    double GetSymbolHeight() const { return m_dLimit2; }
+    double GetDepth() const { return m_dLimit3; }
+    // The widget (or "start|end" line ends) of a data style.
+    const CString& GetWidgetName() const { return m_strText1; }
+    // The angle of a label's text in degrees.
+    double GetTextAngle() const { return m_dValue6; }
+    void SetTextAngle(double dDegrees) { m_dValue6 = dDegrees; }
+
     // The colour, width and pattern bitmap name of lines and edges.
     COLORREF GetEdgeColour() const { return m_crColor; }
     int GetEdgeWidth() const { return m_nExtra; }

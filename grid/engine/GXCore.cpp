@@ -232,26 +232,6 @@ ROWCOL CGXGridCore::GetColCount()
     return pData != nullptr ? pData->GetColCount() : 0;
 }
 
-ROWCOL CGXGridCore::GetFrozenRows()
-{
-    return m_pParam != nullptr ? m_pParam->GetFrozenRows() : 0;
-}
-
-ROWCOL CGXGridCore::GetFrozenCols()
-{
-    return m_pParam != nullptr ? m_pParam->GetFrozenCols() : 0;
-}
-
-ROWCOL CGXGridCore::GetHeaderRows()
-{
-    return m_pParam != nullptr ? m_pParam->GetHeaderRows() : 0;
-}
-
-ROWCOL CGXGridCore::GetHeaderCols()
-{
-    return m_pParam != nullptr ? m_pParam->GetHeaderCols() : 0;
-}
-
 int CGXGridCore::GetFontHeight()
 {
     return IsPrinting() ? m_dyCharPrint : m_dyChar;
@@ -310,138 +290,6 @@ BOOL CGXGridCore::IsUserResizing(int& nKind, ROWCOL& nIndex) const
     nKind = m_nResizeKind;
     nIndex = m_nResizeIndex;
     return m_bUserResizing;
-}
-
-// ---- current cell -------------------------------------------------------------------------------
-
-BOOL CGXGridCore::GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol, BOOL bIgnorePrinting)
-{
-    if (!m_bCurrentValid)
-        return FALSE;
-    if (m_nCurrentRow > GetRowCount() || m_nCurrentCol > GetColCount()) {
-        m_bCurrentValid = FALSE;
-        return FALSE;
-    }
-    if (!bIgnorePrinting && IsPrinting())
-        return FALSE;
-    nRow = m_nCurrentRow;
-    nCol = m_nCurrentCol;
-    return TRUE;
-}
-
-BOOL CGXGridCore::IsCurrentCell(ROWCOL nRow, ROWCOL nCol, BOOL bIgnorePrinting)
-{
-    ROWCOL nCurRow, nCurCol;
-    return GetCurrentCell(nCurRow, nCurCol, bIgnorePrinting) && (nRow == ROWCOL(-1) || nRow == nCurRow) &&
-           (nCol == ROWCOL(-1) || nCol == nCurCol);
-}
-
-BOOL CGXGridCore::IsActiveCurrentCell()
-{
-    CGXControl* pControl = IsPrinting() ? nullptr : GetCurrentCellControl();
-    return pControl != nullptr && pControl->IsActive();
-}
-
-CGXControl* CGXGridCore::GetCurrentCellControl()
-{
-    ROWCOL nRow, nCol;
-    if (!GetCurrentCell(nRow, nCol, TRUE))
-        return nullptr;
-    if (m_pCurrentControl == nullptr)
-        m_pCurrentControl = GetControl(nRow, nCol);
-    return m_pCurrentControl;
-}
-
-CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol)
-{
-    if (m_pCurrentControl != nullptr && IsCurrentCell(nRow, nCol, TRUE))
-        return m_pCurrentControl;
-    const CGXComposedStyle style(this, nRow, nCol);
-    return GetRegisteredControl(style.Get().GetIncludeControl() ? style.Get().GetControl() : 0);
-}
-
-BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
-{
-    if (m_bBusy)
-        return FALSE;
-    ROWCOL nOldRow = 0, nOldCol = 0;
-    const BOOL bOld = GetCurrentCell(nOldRow, nOldCol, TRUE);
-    CGXControl* pOld = bOld ? GetCurrentCellControl() : nullptr;
-    const BOOL bSameCell = bOld && nOldRow == nRow && nOldCol == nCol;
-    if (pOld != nullptr) {
-        // the old cell's edit must pass, be stored and be allowed to end
-        m_bBusy = TRUE;
-        SetWarningText(nullptr);
-        BOOL bLeave = !pOld->GetModify() || (pOld->ValidateInput() && pOld->Store());
-        if (bLeave && pOld->IsInit())
-            bLeave = pOld->OnValidateCell();
-        m_bBusy = FALSE;
-        if (!bLeave) {
-            ShowWarningText();
-            return FALSE;
-        }
-        if (bSameCell) {
-            if (pOld->IsActive())
-                pOld->Refresh();
-            return TRUE;
-        }
-        m_bCurrentValid = FALSE;
-        pOld->Hide();
-        pOld->SetActive(FALSE);
-        pOld->OnLeftCell(nRow, nCol);
-        ShowWarningText();
-        pOld->Reset();
-        m_pCurrentControl = nullptr;
-    }
-    if (nRow == ROWCOL(-1) || nCol == ROWCOL(-1) || nRow > GetRowCount() || nCol > GetColCount())
-        return FALSE;
-    {
-        const CGXComposedStyle style(this, nRow, nCol);
-        if (style.Get().GetIncludeEnabled() && !style.Get().GetEnabled())
-            return FALSE;
-    }
-    m_nCurrentRow = nRow;
-    m_nCurrentCol = nCol;
-    m_bCurrentValid = TRUE;
-    m_pCurrentControl = GetControl(nRow, nCol);
-    if (m_pCurrentControl != nullptr) {
-        m_pCurrentControl->Init(nRow, nCol);
-        if (nFlags & 0x10)
-            m_pCurrentControl->SetActive(TRUE);
-    }
-    return TRUE;
-}
-
-BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT nFlags, BOOL)
-{
-    ROWCOL nRow, nCol;
-    CGXControl* pControl = GetCurrentCellControl();
-    if (pControl == nullptr || !GetCurrentCell(nRow, nCol, TRUE))
-        return TRUE;
-    if (bSave)
-        return !pControl->IsActive() || SetCurrentCell(nRow, nCol, nFlags);
-    if (pControl->OnCancelEditing() && pControl->IsActive()) {
-        pControl->Init(nRow, nCol);
-        pControl->Refresh();
-        pControl->OnCanceledEditing();
-    }
-    return TRUE;
-}
-
-void CGXGridCore::SetWarningText(const char* pszWarning)
-{
-    m_strWarningText = pszWarning != nullptr ? pszWarning : "";
-}
-
-void CGXGridCore::ShowWarningText()
-{
-    if (!m_strWarningText.IsEmpty()) {
-        m_bWarningBoxShowing = TRUE;
-        AfxMessageBox(m_strWarningText, MB_OK);
-        m_bWarningBoxShowing = FALSE;
-        m_bWarningShown = TRUE;
-    }
-    m_strWarningText.Empty();
 }
 
 // ---- hooks --------------------------------------------------------------------------------------
@@ -651,6 +499,21 @@ void CGXGridCore::SetGridRect(BOOL bSet, const RECT* pRect)
 }
 
 // ---- plain state ---------------------------------------------------------------------------------
+
+BOOL CGXGridCore::IsStoreRefused()
+{
+    return m_pParam == nullptr || (m_pParam->GetReadOnlyGuard() && IsReadOnly());
+}
+
+CGXAbstractGridUpdateHintImp* CGXGridCore::HintModule(BOOL bCreateHint) const
+{
+    return bCreateHint && m_pGridDoc != nullptr ? m_pUpdateHintImp : nullptr;
+}
+
+CWnd* CGXGridCore::GridHwndWnd() const
+{
+    return m_pGridWnd != nullptr && m_pGridWnd->m_hWnd != nullptr ? m_pGridWnd : nullptr;
+}
 
 void CGXGridCore::SetTopRowValue(ROWCOL nRow)
 {

@@ -37,12 +37,20 @@
 // control, grid lines joined into runs and borders, the marked cells inverted. GDI fonts, brushes and
 // pens are cached per record until the next flush; a flush never happens inside a paint.
 //
-// Does not do yet (each comes with the engine's later parts): scroll bars (UpdateScrollbars answers
-// TRUE), the current cell's moves, keys and mouse (SetCurrentCell and TransferCurrentCell do the least:
-// store or discard an edit, attach and detach the control); the forwarders of the selection, find and
-// replace, user resizing and the Excel-like fill; zoom changes after start-up; the naming callback and
-// the focus hooks of the library state; the cell-tip handler and the page breaks; the DC preparation of
-// the window forms (OnGridPrepareDC does nothing here).
+// Rows and columns (GXCoreRowCol.cpp, GXMoveRowsColsImp.h): counts, inserting, removing, moving,
+// frozen and header lines and the first scrolled line, each row operation and its column twin written
+// once (GXLineAxis.h). Scrolling (GXCoreScroll.cpp): the scroll bars' modes and scale, scrolling the
+// window's pixels by lines, bringing a cell into view, starting automatic scrolling. The current cell
+// (GXCoreCurrentCell.cpp): it moves only with the consent of its control (a modified edit must pass
+// and be stored); moves by direction skip disabled, hidden and covered cells. Keys, mouse and focus
+// (GXCoreInput.cpp): the window forms hand their messages to ProcessKeys and the OnGrid... handlers.
+//
+// Does not do yet (each comes with the engine's later parts): the shifting and marking of the float,
+// merge and covered span pools when rows or columns change (the pools come with the span modules), and
+// uncovering the covered cells a move cuts through; the forwarders of find and replace; zoom changes
+// after start-up; the naming callback, the two focus hooks and the active grid of the library state
+// (with the window forms), the mouse-activation answer and the cell-tip handler; the page breaks; the
+// DC preparation of the window forms (OnGridPrepareDC does nothing here).
 #pragma once
 
 #include <windows.h>
@@ -189,15 +197,155 @@ public:
     // The kind SetStyleRange uses for a cell range given kind 0 (0).
     int m_nStyleKind = 0;
 
-    // ---- counts --------------------------------------------------------------------------------------
+    // ---- rows and columns (GXCoreRowCol.cpp) ----------------------------------------------------------
+    // Each row operation has a column twin with the same arguments. A shape change comes in three
+    // layers a derived grid may override one by one: the set operation (stores or discards the current
+    // cell's edit first, FALSE when that fails; records the undo command; runs inside a long
+    // operation), the store operation (changes the data, the row heights, the hidden rows, the range
+    // lists and the spans; refused, FALSE, while the read-only guard is on and the grid is locked) and
+    // the update operation (repairs the current cell and the screen, hands a hint on with
+    // bCreateHint). nFlags are redraw flags (1 invalidate, 2 also update the window at once, 4 a
+    // further redraw mode); nCommandType that of an undoable operation.
+    //
     // The data object's counts (0 without one).
     virtual ROWCOL GetRowCount();
     virtual ROWCOL GetColCount();
-    // The parameter object's frozen and header counts (0 without one).
+    // A larger count inserts rows after the last (InsertRows, no arrays), a smaller one removes the
+    // tail (RemoveRows, command type 0). TRUE when the count is unchanged; else the operation's answer.
+    virtual BOOL SetRowCount(ROWCOL nCount, UINT nFlags = 2);
+    virtual BOOL SetColCount(ROWCOL nCount, UINT nFlags = 2);
+    // The data object takes the count; the document is marked modified.
+    virtual BOOL StoreRowCount(ROWCOL nCount);
+    virtual BOOL StoreColCount(ROWCOL nCount);
+    // After StoreRowCount: a current cell beyond the count is reset; unless redraw is locked and with
+    // nFlags, the scroll bars are updated and what lay after the old count is redrawn.
+    virtual void UpdateChangedRowCount(ROWCOL nOldCount, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void UpdateChangedColCount(ROWCOL nOldCount, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Inserts nCount rows before nFirst. anSizes (nCount heights), pCellStyles (nCount times
+    // nOtherCount styles from column 0, rows outer; null entries store nothing; an entry beyond them
+    // is formula undo information) and pBaseStyles (nCount row base styles) may be null. Records a
+    // command that removes the rows again. TRUE when inserted (FALSE for nCount 0).
+    virtual BOOL InsertRows(ROWCOL nFirst, ROWCOL nCount, const int* anSizes = nullptr,
+                            const CObArray* pCellStyles = nullptr, const CObArray* pBaseStyles = nullptr,
+                            ROWCOL nOtherCount = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL InsertCols(ROWCOL nFirst, ROWCOL nCount, const int* anSizes = nullptr,
+                            const CObArray* pCellStyles = nullptr, const CObArray* pBaseStyles = nullptr,
+                            ROWCOL nOtherCount = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    // The store layer: FALSE when neither the data object inserted nor bProcessed is set.
+    virtual BOOL StoreInsertRows(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed = FALSE);
+    virtual BOOL StoreInsertCols(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed = FALSE);
+    // The update layer: a current cell at or after nFirst moves down by nCount.
+    virtual void UpdateInsertRows(ROWCOL nFirst, ROWCOL nCount, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void UpdateInsertCols(ROWCOL nFirst, ROWCOL nCount, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Removes rows nFrom..nTo (nFrom <= nTo, else CInvalidArgException*). With undo the rows' styles
+    // are saved first (the command factory asks whether to go on without undo when they are too many;
+    // Cancel: FALSE, nothing changed) and a command that inserts them again is recorded, inside an
+    // undo transaction. Then the selection is emptied. TRUE when removed.
+    virtual BOOL RemoveRows(ROWCOL nFrom, ROWCOL nTo, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL StoreRemoveRows(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed = FALSE);
+    virtual BOOL StoreRemoveCols(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed = FALSE);
+    // A current cell inside nFrom..nTo is given up without storing; one after them moves up.
+    // anSizes: the removed rows' old heights (may be null).
+    virtual void UpdateRemoveRows(ROWCOL nFrom, ROWCOL nTo, const int* anSizes = nullptr, UINT nFlags = 2,
+                                  BOOL bCreateHint = TRUE);
+    virtual void UpdateRemoveCols(ROWCOL nFrom, ROWCOL nTo, const int* anSizes = nullptr, UINT nFlags = 2,
+                                  BOOL bCreateHint = TRUE);
+    // Frozen rows 1..nFrozen and header rows 1..nHeaders (row 0 is always a header). SetFrozenRows
+    // stores both, brings the top row below the frozen rows and records the old counts for undo.
+    virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeaders = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeaders = 0, UINT nFlags = 2, int nCommandType = gxDo);
+    // The parameter object's frozen count (0 without one), or 0 while the frozen-rows-off switch is on
+    // (ignored while printing unless the print-frozen switch is on).
     virtual ROWCOL GetFrozenRows();
     virtual ROWCOL GetFrozenCols();
+    // The parameter object's header counts (0 without one).
     virtual ROWCOL GetHeaderRows();
     virtual ROWCOL GetHeaderCols();
+    virtual BOOL StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeaders);
+    virtual BOOL StoreFrozenCols(ROWCOL nFrozen, ROWCOL nHeaders);
+    virtual void UpdateFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual void UpdateFrozenCols(ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // A row other than 0 not beyond the frozen rows.
+    virtual BOOL IsFrozenRow(ROWCOL nRow);
+    virtual BOOL IsFrozenCol(ROWCOL nCol);
+    // The first scrolled row: brought within 1..row count (1 for row 0 or no rows) and below the
+    // frozen rows. While printing only the print top row changes. With nFlags 2 or 4 the window
+    // scrolls (DoScroll); else OnTopRowChange may refuse (FALSE), the row is stored, the scroll bars
+    // follow and, with flag 1, the grid is invalidated. TRUE when set.
+    virtual BOOL SetTopRow(ROWCOL nRow, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    virtual BOOL SetLeftCol(ROWCOL nCol, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Asked before the top row (left column) changes: FALSE keeps it. TRUE in the base.
+    virtual BOOL OnTopRowChange(ROWCOL nNewTopRow);
+    virtual BOOL OnLeftColChange(ROWCOL nNewLeftCol);
+    // Told after it changed; nothing in the base.
+    virtual void OnTopRowChanged();
+    virtual void OnLeftColChanged();
+    // The frozen rows (columns) count 0 while set (off); the print-frozen switch lets printing ignore
+    // them (off).
+    BOOL m_bFrozenRowsOff = FALSE;
+    BOOL m_bFrozenColsOff = FALSE;
+    BOOL m_bPrintFrozen = FALSE;
+
+    // ---- scroll bars and scrolling (GXCoreScroll.cpp) ------------------------------------------------
+    // Scroll directions of DoScroll, and the move directions of MoveCurrentCell (1 to 12).
+    enum {
+        gxUp = 1, gxLeft = 2, gxDown = 3, gxRight = 4, gxPageDown = 5, gxPageUp = 6, gxFirstRow = 7,
+        gxLastRow = 8, gxFirstCol = 9, gxLastCol = 10, gxFirstCell = 11, gxLastCell = 12
+    };
+    // Scroll-bar modes: no bar, always shown, shown only when not everything fits, range and position
+    // kept without showing or hiding; plus keep the end in view (no empty space after the last row or
+    // column, and a proportional thumb).
+    enum { gxScrollNone = 0, gxScrollAlways = 1, gxScrollAuto = 2, gxScrollKeep = 4, gxScrollKeepEnd = 8 };
+    // The timer of automatic scrolling.
+    enum { gxAutoScrollTimer = 992 };
+    // Scrolls so that the cell (widened by its covered span, with bSpans also by its merged span) is
+    // fully visible. TRUE when the grid scrolled.
+    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT nFlags = 2, BOOL bSpans = FALSE);
+    // Scrolls by nCount rows or columns in nDirection (gxUp .. gxRight), moving the window's pixels and
+    // repainting the exposed band (the whole scroll area when the distance reaches its size). FALSE
+    // when nothing scrolled (already at the edge, or OnTopRowChange / OnLeftColChange refused).
+    virtual BOOL DoScroll(int nDirection, ROWCOL nCount);
+    // DoScroll, then a hint to the document's other views when it scrolled.
+    virtual BOOL OnScrollBySteps(int nDirection, ROWCOL nCount);
+    // Brings the bars up to date with the counts, the top row and left column and the modes (see the
+    // modes above). bQuiet: no window update and no repaint of the strip a bar left or took;
+    // bOnlyWhenCountsChanged: nothing when the counts are those last shown. Nothing while the bars are
+    // locked, redraw is locked or the window is hidden; while printing the bars are hidden. TRUE.
+    virtual BOOL UpdateScrollbars(BOOL bQuiet = TRUE, BOOL bOnlyWhenCountsChanged = FALSE);
+    // Sets the mode of bar SB_VERT, SB_HORZ or SB_BOTH; with bApply shows or hides the bars at once.
+    virtual void SetScrollBarMode(int nBar, DWORD dwMode, BOOL bApply = TRUE);
+    DWORD GetScrollBarMode(int nBar) const { return nBar == SB_HORZ ? m_dwHScrollMode : m_dwVScrollMode; }
+    // The bars' positions and ranges in rows or columns: a range sets the bar's scale (each bar unit
+    // stands for maximum / 32767 + 1 lines); positions are divided and the getters multiply by it.
+    // Nothing (0) for a bar whose mode is 0. SetScrollPos returns the previous position.
+    virtual int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    virtual void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    virtual int GetScrollPos(int nBar);
+    virtual void GetScrollRange(int nBar, int& nMinPos, int& nMaxPos);
+    // Lines per bar unit.
+    int GetScrollScale(int nBar) const { return nBar == SB_HORZ ? m_nHScrollScale : m_nVScrollScale; }
+    // Shows or hides a bar of the grid window.
+    virtual void ShowScrollBar(int nBar, BOOL bShow = TRUE);
+    // While locked UpdateScrollbars does nothing; unlocking brings the bars up to date when the counts
+    // changed. Returns the previous state.
+    BOOL LockScrollbars(BOOL bLock);
+    // Scrolls the window's pixels (ScrollWindowEx scrolling the children, invalidating and erasing),
+    // after the fill handle was taken off the screen.
+    void ScrollGridWindow(int dx, int dy, const CRect& rectScroll, const CRect& rectClip);
+    // Starts automatic scrolling: the scroll permissions kept for the timer's handler, the mouse
+    // captured when asked, timer 992 set at 10 ms and one WM_TIMER 992 posted at once. When no timer
+    // can be made, automatic scrolling stays off.
+    void StartAutoScroll(BOOL bCapture, BOOL bVertical, BOOL bHorizontal);
+    // Kills the timer of automatic scrolling; auto scrolling is off afterwards.
+    void EndAutoScroll();
+    BOOL IsAutoScrolling() const { return m_bAutoScrollRunning; }
+    // Automatic scrolling may start from the mouse (off; the auto-scroll plug-in turns it on) and from
+    // held keys (off).
+    BOOL m_bAutoScroll = FALSE;
+    BOOL m_bKeyRepeatAutoScroll = FALSE;
+    // Set when a button is released: the auto-scroll plug-in stops at its next tick.
+    BOOL m_bAutoScrollStop = FALSE;
 
     // ---- sizes ---------------------------------------------------------------------------------------
     // The height of a row (width of a column) in pixels: 0 when hidden, else the stored size or the
@@ -318,7 +466,7 @@ public:
     // The user-resize state: TRUE while the user resizes, with the kind and the row or column.
     BOOL IsUserResizing(int& nKind, ROWCOL& nIndex) const;
 
-    // ---- current cell --------------------------------------------------------------------------------
+    // ---- current cell (GXCoreCurrentCell.cpp) ----------------------------------------------------------
     // FALSE when there is no current cell, when it lies beyond the counts (it is then forgotten) or,
     // unless bIgnorePrinting, while printing.
     virtual BOOL GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol, BOOL bIgnorePrinting = FALSE);
@@ -328,22 +476,56 @@ public:
     virtual BOOL IsActiveCurrentCell();
     // The current cell's control; null without a current cell.
     virtual CGXControl* GetCurrentCellControl();
-    // Makes (nRow, nCol) the current cell: a modified control of the old cell stores its value
-    // (refusing keeps the old cell), the old control is reset; the new cell must lie within the counts;
-    // its control is initialised there and, with flag 0x10, activated. TRUE when the cell is current.
+    // Flags of SetCurrentCell: update the window at once (2 or 4), scroll the cell into view, activate
+    // its control, leave the focus alone, send no hint, leave the selection alone.
+    enum {
+        gxUpdateNow = 0x02, gxUpdateNow2 = 0x04, gxScrollInView = 0x08, gxActivate = 0x10, gxKeepFocus = 0x20,
+        gxNoHint = 0x40, gxKeepSelection = 0x80
+    };
+    // Makes (nRow, nCol) the current cell (a covered cell's span by its top-left cell). The old cell's
+    // control must let it go: a modified control passes its validation and stores its value, and may
+    // end editing; a refusal keeps the old cell with its edit, shows the warning text once and
+    // answers FALSE. The new cell must lie within the counts and be enabled (else FALSE, the old cell
+    // stays current); (-1, -1) gives the current cell up (its edit stored) and answers FALSE. The new
+    // cell's control is initialised there; see the flags above. TRUE when (nRow, nCol) is now the
+    // current cell.
     virtual BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags = 6);
     // bSave with an active control stores the edit by entering the same cell again; without bSave the
-    // control, when it agrees to cancel, is initialised again at the cell and told. TRUE unless the
-    // store was refused.
+    // control, when it agrees to cancel, is initialised again at the cell, refreshed and told. With
+    // bCreateHint the other views are told. FALSE when the store was refused.
     virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT nFlags = 6, BOOL bCreateHint = TRUE);
+    // From (nRow, nCol) (inclusive) towards gxUp .. gxRight, the first cell that has a size, is the
+    // top-left cell of its covered span and is enabled; rows stop at 1 and the row count, columns
+    // likewise. TRUE with that cell in nRow, nCol.
+    virtual BOOL FindNextEnabledCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol);
+    // Moves the current cell nCount times (below 2: once) in nDirection (gxUp .. gxLastCell), skipping
+    // cells FindNextEnabledCell skips and leaving a covered span whole; a cell found in a header row
+    // or column is not taken. nFlags 1: the selection may follow the current cell. TRUE when it moved.
+    virtual BOOL MoveCurrentCell(int nDirection, UINT nCount = 1, UINT nFlags = 1);
+    // The key moves: the select-range module's move (which extends the selection while Shift is
+    // held), else MoveCurrentCell with flags 1.
+    virtual BOOL MoveCurrentCellEx(int nDirection, UINT nCount = 1);
+    // Gives the current cell up (bStore: its edit stored first); no cell is current afterwards.
+    virtual void ResetCurrentCell(BOOL bStore = TRUE);
+    // The current cell's control refreshed.
+    virtual void RefreshCurrentCellControl();
     // The text the current cell's control shows (its selected text); empty without a current cell.
     virtual void GetCurrentCellText(CString& strText);
     // The warning text a refusal left, and showing it: a non-empty text goes to a message box (the
-    // services seam) and is emptied; the warning-shown flag is set.
+    // services seam), the current cell scrolled into view first and the focus given back afterwards;
+    // the warning-shown flag is set. The text is emptied in every case.
     virtual void SetWarningText(const char* pszWarning);
     virtual void ShowWarningText();
     const CString& GetWarningText() const { return m_strWarningText; }
     BOOL IsWarningShown() const { return m_bWarningShown; }
+    // Whether the current cell may be left for (nRow, nCol) (bNew FALSE: a modified control of the old
+    // cell must pass its validation) or (nRow, nCol) may become current (bNew TRUE: within the counts
+    // and enabled).
+    virtual BOOL CanSelectCurrentCell(BOOL bNew, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol);
+    // A new current cell: OnMovedCurrentCell when it differs from the last one told.
+    virtual void OnCurrentCellChanged(ROWCOL nRow, ROWCOL nCol);
+    // Nothing in the base.
+    virtual void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol);
     // The control of a cell: the current cell's cached control, else the registered control of the
     // composed style's control id.
     virtual CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
@@ -352,6 +534,94 @@ public:
     void FreeCurrentCellControl() { m_pCurrentControl = nullptr; }
     // Drops the current cell's cached style (its stored style changed).
     void FreeCurrentCellStyle();
+    // The selection (the parameter object's first range list) holds the cell.
+    BOOL IsCellInSelection(ROWCOL nRow, ROWCOL nCol);
+    // The selection forwarders of the select-range module: the range given, or made from the corners at
+    // a position of the selection (pos null: the selection emptied); a cell clicked that is not the
+    // current cell's.
+    virtual void SelectRange(const CGXCellRange& range, BOOL bSelect = TRUE, BOOL bUpdate = TRUE);
+    virtual void SetRangeAtPosition(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight);
+    virtual BOOL OnClickedHeaderCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
+
+    // ---- keyboard (GXCoreInput.cpp) --------------------------------------------------------------------
+    // The key messages of the grid window (pSender the window they come from): while the grid window
+    // holds the capture every key is eaten (Escape cancels the mouse action); the current cell's
+    // control gets a key of the grid window first; then the key handlers below. TRUE when the key was
+    // taken.
+    virtual BOOL ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Backspace with Ctrl redoes; Tab stores the cell and moves right (left with Shift); Escape
+    // discards the edit; the arrows, Page Up and Down and Ctrl+Home and End move the current cell
+    // (Ctrl+arrows to the first or last row or column); Ctrl+Insert copies, Shift+Insert pastes,
+    // Delete clears (Shift+Delete cuts); F2 starts or stores an edit; Enter (without Ctrl, Shift and
+    // Alt) stores the cell and moves in the parameter's Enter direction. Ctrl, Shift and Alt are read
+    // from the key state. TRUE when the key was taken.
+    virtual BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Ctrl+C, Ctrl+V and Ctrl+X copy, paste and cut; Ctrl+R redoes, Ctrl+Z undoes; Tab, Enter and
+    // Delete are eaten. TRUE for those.
+    virtual BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Alt+Backspace undoes (TRUE).
+    virtual BOOL OnGridSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // FALSE in the base.
+    virtual BOOL OnGridKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridDoubleByteChar(const CString& strChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+
+    // ---- mouse and focus (GXCoreInput.cpp) -------------------------------------------------------------
+    // The mouse messages of the grid window (nFlags the message's key flags, point in client
+    // coordinates). A press while the grid already holds the capture, or while another button is held,
+    // cancels the mouse action (WM_CANCELMODE). A left press on a cell or header makes it current
+    // (flags 4, 0x84 with Ctrl) through OnLButtonHitRowCol, starts the select-range module and captures
+    // the mouse; on a boundary the user-resize module takes it; on the fill handle the fill module.
+    // Moves with the button held report the cell under the mouse; the release ends the action. A double
+    // click makes the cell current with flags 10 and offers it to its control. Nothing before the grid
+    // is initialised. TRUE when handled.
+    virtual BOOL OnGridMouseMove(UINT nFlags, CPoint point);
+    virtual BOOL OnGridLButtonDown(UINT nFlags, CPoint point);
+    virtual BOOL OnGridLButtonUp(UINT nFlags, CPoint point);
+    virtual BOOL OnGridLButtonDblClk(UINT nFlags, CPoint point);
+    virtual BOOL OnGridRButtonDown(UINT nFlags, CPoint point);
+    virtual BOOL OnGridRButtonUp(UINT nFlags, CPoint point);
+    virtual BOOL OnGridRButtonDblClk(UINT nFlags, CPoint point);
+    virtual BOOL OnGridMButtonDown(UINT nFlags, CPoint point);
+    virtual BOOL OnGridMButtonUp(UINT nFlags, CPoint point);
+    virtual BOOL OnGridMButtonDblClk(UINT nFlags, CPoint point);
+    // Hit states of the button hooks: the button went down, the mouse moved with it held, it went up;
+    // over the cell last reported, over the cell where it went down. The modifier bits travel with
+    // them: Ctrl at the press, the press was on the current cell with an initialised control.
+    enum {
+        gxHitStateDown = 0x04, gxHitStateMove = 0x08, gxHitStateUp = 0x10, gxHitStateOverLast = 0x20,
+        gxHitStateOverDown = 0x40, gxHitStateCtrl = 0x80, gxHitStateOnCurrent = 0x100
+    };
+    // The button hooks (down cell, the cell under the mouse, point, message flags, hit state). At the
+    // press the down cell (its covered span's top-left) becomes current (flags 4, 0x84 with Ctrl;
+    // FALSE when that showed a warning or the cell lies beyond the counts, and the caller cancels the
+    // mouse action); the current cell's control gets the press, moves and release. At the left
+    // release of a click that never left its cell the cell is scrolled into view. TRUE.
+    virtual BOOL OnLButtonHitRowCol(ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol, CPoint point,
+                                    UINT nFlags, UINT nHitState);
+    virtual BOOL OnRButtonHitRowCol(ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol, CPoint point,
+                                    UINT nFlags, UINT nHitState);
+    virtual BOOL OnMButtonHitRowCol(ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol, CPoint point,
+                                    UINT nFlags, UINT nHitState);
+    // Ends the mouse action: a user resize is cancelled, a selection being made is emptied (and, in
+    // the row-list modes of the selection flags, the current cell given up), a drag ends, the capture
+    // is released and the current cell's control told. TRUE.
+    virtual BOOL OnGridCancelMode();
+    // The focus came from pOldWnd: a grid that did not give it away itself is activated.
+    virtual void OnGridSetFocus(CWnd* pOldWnd);
+    // The focus went to pNewWnd: outside the grid window the grid is deactivated.
+    virtual void OnGridKillFocus(CWnd* pNewWnd);
+    // Activating refreshes the current cell's control (activating it first when the activation flags
+    // ask for it) and brings the scroll bars up to date; deactivating lets the control store its
+    // value. Nothing while a current-cell change runs or before initialisation.
+    virtual void OnActivateGrid(BOOL bActive);
+    // Cancels the user-resize module's resize in progress.
+    virtual void CancelResizeTracking();
+    // Mouse moves over a cell go to its control (off: only the cursor follows the mouse).
+    BOOL m_bControlMouse = FALSE;
 
     // ---- hooks the cell controls call (with their cell) ----------------------------------------------
     // TRUE in the base: editing may start, editing may be cancelled, the current cell may be left, the
@@ -605,6 +875,8 @@ public:
     void AttachCutPasteImp();
     void AttachClearCellsImp();
     void AttachExcelLikeFillImp();
+    // Makes the engine's row-and-column move module (CGXGridMoveRowsColsImp) when the grid has none.
+    void AttachMoveRowsColsImp();
 
     // Adds pObject (owned from now on) to the head of the objects deleted with the grid.
     void AddAutoDeleteObject(CObject* pObject);
@@ -673,8 +945,6 @@ public:
     // (unless m_bKeepGdiObjects), the cached styles (but those of the keep rows and columns and the
     // current cell's), then the styles waiting for deletion.
     virtual void FreeObjectCache();
-    // Brings the scroll bars up to date. TRUE (nothing to do until the grid scrolls).
-    virtual BOOL UpdateScrollbars(BOOL bRedraw = TRUE, BOOL bOnlyIfDimensionChanged = FALSE);
     // Called by a paint with the last row and column it is about to show, so a derived grid can load
     // them; nothing here.
     virtual void PreloadCells(ROWCOL nBottomRow, ROWCOL nRightCol);
@@ -906,6 +1176,87 @@ protected:
     int m_nScanCol = 0;
     int m_yScan = 0;
     int m_xScan = 0;
+    // Scroll bars: the modes, the lines per bar unit, the counts last shown, the lock, and the
+    // re-entry guards of a bar update (showing a bar resizes the window) and of a scroll.
+    DWORD m_dwVScrollMode = gxScrollNone;
+    DWORD m_dwHScrollMode = gxScrollNone;
+    int m_nVScrollScale = 2;
+    int m_nHScrollScale = 2;
+    ROWCOL m_nVScrollCount = 0;
+    ROWCOL m_nHScrollCount = 0;
+    BOOL m_bLockScrollbars = FALSE;
+    BOOL m_bUpdatingScrollbars = FALSE;
+    BOOL m_bScrolling = FALSE;
+    // Automatic scrolling: running, its scroll permissions, its step counter, its timer (0: none) and
+    // the key it repeats.
+    BOOL m_bAutoScrollRunning = FALSE;
+    BOOL m_bAutoScrollVert = FALSE;
+    BOOL m_bAutoScrollHorz = FALSE;
+    int m_nAutoScrollStep = 0;
+    UINT_PTR m_nAutoScrollTimer = 0;
+    UINT m_nAutoScrollKey = 0;
+    UINT m_nAutoScrollKeyFlags = 0;
+    // Current cell: a move is in progress; moves are tracked (on) unless suppressed (off); the cell
+    // last told to OnMovedCurrentCell.
+    BOOL m_bInMove = FALSE;
+    BOOL m_bTrackMoves = TRUE;
+    BOOL m_bSuppressTracking = FALSE;
+    ROWCOL m_nNotifiedRow = ROWCOL(-1);
+    ROWCOL m_nNotifiedCol = ROWCOL(-1);
+    // The focus left the grid while a current-cell change ran; the window that had the focus before
+    // the grid; the key messages' double-byte collector.
+    BOOL m_bFocusLost = FALSE;
+    HWND m_hWndPrevFocus = nullptr;
+    BOOL m_bPendingLeadByte = FALSE;
+    BYTE m_chLeadByte = 0;
+    // Mouse: the flags of the last button press, the mouse action's modifier bits (gxHitStateCtrl,
+    // gxHitStateOnCurrent), a button is down, where it went down, the cell last reported to the
+    // hooks, the mouse left the down cell.
+    UINT m_nMouseFlags = 0;
+    UINT m_nMouseAction = 0;
+    BOOL m_bButtonDown = FALSE;
+    ROWCOL m_nDownRow = 0;
+    ROWCOL m_nDownCol = 0;
+    ROWCOL m_nLastRow = 1;
+    ROWCOL m_nLastCol = 1;
+    BOOL m_bLeftDownCell = FALSE;
+
+    // pWnd is the grid window or one of its children.
+    BOOL HoldsWindow(const CWnd* pWnd) const;
+    // The registered control attached to (nRow, nCol), null when none is (the current cell's cached
+    // control may have been dropped while its control stays attached).
+    CGXControl* FindAttachedControl(ROWCOL nRow, ROWCOL nCol) const;
+    // Stores are refused: no parameter object, or the read-only guard is on and the grid is locked.
+    BOOL IsStoreRefused();
+    // The update-hint module when bCreateHint asks for a hint and the grid belongs to a document.
+    CGXAbstractGridUpdateHintImp* HintModule(BOOL bCreateHint) const;
+    // The grid window, null when it has no window yet.
+    CWnd* GridHwndWnd() const;
+    // The start of every button press: FALSE when the press cancelled the mouse action (the grid held
+    // the capture, or one of nOtherButtons is down in nFlags); else the hit code, cell and rectangle.
+    BOOL BeginButtonPress(UINT nFlags, UINT nOtherButtons, CPoint point, int& nHit, ROWCOL& nRow, ROWCOL& nCol);
+    // The down cell and modifier bits of a press on a cell (nRow, nCol); the hit state of the press.
+    UINT NoteButtonPress(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
+    // Captures the mouse for the grid window, starting automatic scrolling first when it is on (rows
+    // unless nRow is 0 or frozen, columns likewise).
+    void CaptureMouse(ROWCOL nRow, ROWCOL nCol);
+    // The cell under point clamped into the grid rectangle less the frame and to the counts, with
+    // the hit state's over-down / over-last bit.
+    UINT CellUnderMouse(CPoint& point, ROWCOL& nRow, ROWCOL& nCol);
+    // The button hooks, written once: button 0 left, 1 right, 2 middle.
+    BOOL ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol, CPoint point,
+                         UINT nFlags, UINT nHitState);
+    // Release and double click of the right and middle buttons.
+    BOOL OtherButtonUp(int nButton, UINT nFlags, CPoint point);
+    BOOL OtherButtonDblClk(int nButton, UINT nFlags, CPoint point);
+    BOOL OtherButtonDown(int nButton, UINT nFlags, CPoint point);
+    // Discards the current cell's edit (Escape): a control that agrees is initialised again,
+    // refreshed and told; else refreshed.
+    void DiscardCurrentCellEdit();
+    // Removes the key messages waiting for the focus window.
+    static void RemoveWaitingKeys();
+    // TRUE while the key is down (the key-state seam).
+    static BOOL IsKeyDown(int nVirtKey);
 };
 
 // A style the grid composes for one cell and takes back when the object goes.

@@ -1,6 +1,6 @@
 // CGXGridCore: row heights and column widths, display indexes, pixel rectangles, the hit test and the
 // cursor (see GXCore.h). Every row operation and its column twin is written once, in GXLineAxis.
-#include "grid/engine/GXCore.h"
+#include "grid/engine/GXLineAxis.h"
 
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXGridParam.h"
@@ -53,331 +53,312 @@ BOOL IsWholeLineSelected(const CGXRangeList& selection, ROWCOL nIndex, BOOL bRow
 
 }  // namespace
 
-// The rows (bRow) or the columns of a grid: what a row operation and its column twin read and call,
-// and the operations themselves, written once for both.
-class GXLineAxis {
-public:
-    GXLineAxis(CGXGridCore& grid, BOOL bRow) : g(grid), m_bRow(bRow) {}
+// ---- GXLineAxis: sizes, display indexes and the hit test ----------------------------------------------
 
-    // ---- what the twins differ in ----
-    int Size(ROWCOL n) const { return m_bRow ? g.GetRowHeight(n) : g.GetColWidth(n); }
-    int DefaultSize() const { return m_bRow ? g.GetDefaultRowHeight() : g.GetDefaultColWidth(); }
-    ROWCOL Count() const { return m_bRow ? g.GetRowCount() : g.GetColCount(); }
-    ROWCOL Frozen() const { return m_bRow ? g.GetFrozenRows() : g.GetFrozenCols(); }
-    ROWCOL Headers() const { return m_bRow ? g.GetHeaderRows() : g.GetHeaderCols(); }
-    ROWCOL FirstScrolled() const { return m_bRow ? g.GetTopRow() : g.GetLeftCol(); }
-    BOOL Hidden(ROWCOL n) const { return m_bRow ? g.IsRowHidden(n) : g.IsColHidden(n); }
-    BOOL TestSizing(WORD nMask) const
-    {
-        return m_bRow ? g.m_pParam->TestRowSizingFlags(nMask) : g.m_pParam->TestColSizingFlags(nMask);
-    }
-    CGXMapDWordToLong& StoredSizes() const
-    {
-        return m_bRow ? g.m_pParam->GetRowHeights() : g.m_pParam->GetColWidths();
-    }
-    int CharSize() const { return m_bRow ? g.GetFontHeight() : g.GetFontWidth(); }
-    BOOL Limited() const { return m_bRow ? g.m_bLimitRowHeight : g.m_bLimitColWidth; }
-    ROWCOL& LastVisibleCache() const { return m_bRow ? g.m_nLastVisibleRow : g.m_nLastVisibleCol; }
-    // The rectangle's extent, start and end along the axis.
-    int Extent(const CRect& r) const { return m_bRow ? r.Height() : r.Width(); }
-    LONG Start(const CRect& r) const { return m_bRow ? r.top : r.left; }
-    LONG End(const CRect& r) const { return m_bRow ? r.bottom : r.right; }
-    LONG Coord(CPoint pt) const { return m_bRow ? pt.y : pt.x; }
+int GXLineAxis::StoredToPixels(LONG nStored) const
+{
+    return int(nStored / SizeQuotient(CharSize()));
+}
 
-    // ---- sizes ----
-    int StoredToPixels(LONG nStored) const { return int(nStored / SizeQuotient(CharSize())); }
-    LONG PixelsToStored(int nPixels) const { return LONG(nPixels) * SizeQuotient(CharSize()); }
+LONG GXLineAxis::PixelsToStored(int nPixels) const
+{
+    return LONG(nPixels) * SizeQuotient(CharSize());
+}
 
-    // The base of GetRowHeight / GetColWidth.
-    int BaseSize(ROWCOL n) const
-    {
-        if (g.m_pParam == nullptr || Hidden(n))
-            return 0;
-        LONG nStored = 0;
-        int nSize = StoredSizes().Lookup(n, nStored) ? StoredToPixels(nStored) : DefaultSize();
-        const ROWCOL nFrozen = Frozen();
-        CWnd* pWnd = g.m_pGridWnd;
-        if (Limited() && n > nFrozen && pWnd != nullptr && pWnd->m_hWnd != nullptr && pWnd->IsWindowVisible()) {
-            // no line is larger than what the window shows beyond the frozen ones (but none vanishes)
-            const int nMax = Extent(g.GetGridRect()) - Sum(0, nFrozen, 0);
-            nSize = std::min(nSize, std::max(nMax, 1));
-        }
-        return nSize;
+int GXLineAxis::BaseSize(ROWCOL n) const
+{
+    if (g.m_pParam == nullptr || Hidden(n))
+        return 0;
+    LONG nStored = 0;
+    int nSize = StoredSizes().Lookup(n, nStored) ? StoredToPixels(nStored) : DefaultSize();
+    const ROWCOL nFrozen = Frozen();
+    CWnd* pWnd = g.m_pGridWnd;
+    if (Limited() && n > nFrozen && pWnd != nullptr && pWnd->m_hWnd != nullptr && pWnd->IsWindowVisible()) {
+        // no line is larger than what the window shows beyond the frozen ones (but none vanishes)
+        const int nMax = Extent(g.GetGridRect()) - Sum(0, nFrozen, 0);
+        nSize = std::min(nSize, std::max(nMax, 1));
     }
-    int BaseDefaultSize() const
-    {
-        return g.m_pParam != nullptr ? StoredToPixels(m_bRow ? g.m_pParam->GetDefaultRowHeight()
-                                                             : g.m_pParam->GetDefaultColWidth())
-                                     : 0;
-    }
-    BOOL StoreDefault(int nSize) const
-    {
-        if (nSize <= 0 || g.m_pParam == nullptr)
-            return FALSE;
-        if (m_bRow)
-            g.m_pParam->SetDefaultRowHeight(PixelsToStored(nSize));
-        else
-            g.m_pParam->SetDefaultColWidth(PixelsToStored(nSize));
-        g.SetModifiedFlag(TRUE);
-        return TRUE;
-    }
-    BOOL StoreSize(ROWCOL n, int nSize) const
-    {
-        if (g.m_pParam == nullptr)
-            return FALSE;
-        if (nSize < 0)
-            StoredSizes().RemoveKey(n);
-        else
-            StoredSizes().SetAt(n, PixelsToStored(nSize));
-        g.SetModifiedFlag(TRUE);
-        return TRUE;
-    }
-    void GetSizes(ROWCOL nFirst, ROWCOL nLast, int* an) const
-    {
-        for (ROWCOL n = nFirst; n <= nLast; ++n) {
-            an[n - nFirst] = Size(n);
-            if (n == nLast)
-                break;
-        }
-    }
-    int Sum(ROWCOL nFirst, ROWCOL nLast, int nLimit) const
-    {
-        int nSum = 0;
-        for (ROWCOL n = nFirst; n <= nLast && !(nLimit > 0 && nSum > nLimit); ++n) {
-            nSum += Size(n);
-            if (n == nLast)
-                break;
-        }
-        return nSum;
-    }
-    int SumDisplay(int nFirst, int nLast, int nLimit) const
-    {
-        int nSum = 0;
-        for (int i = std::max(nFirst, 0); i <= nLast && !(nLimit > 0 && nSum > nLimit); ++i)
-            nSum += Size(FromDisplay(i));
-        return nSum;
-    }
+    return nSize;
+}
 
-    // ---- setting sizes with undo ----
-    BOOL SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags, int nCommandType) const
-    {
-        if (nLast == 0)
-            nLast = nFirst;
-        if (nLast < nFirst)
-            AfxThrowInvalidArgFormat("CGXGridCore::Set%s: the last %lu is before the first %lu",
-                                     m_bRow ? "RowHeight" : "ColWidth", static_cast<unsigned long>(nLast),
-                                     static_cast<unsigned long>(nFirst));
-        const uint64_t nCount = uint64_t(nLast - nFirst) + 1;
-        std::unique_ptr<int[]> anOld;
-        AfxAllocating([&] { anOld.reset(new int[nCount]); });
-        GetSizes(nFirst, nLast, anOld.get());
-        BOOL bChanged = FALSE;
-        {
-            CGXLongOperation operation;
-            for (uint64_t i = 0; i < nCount; ++i) {
-                const ROWCOL n = nFirst + ROWCOL(i);
-                m_bRow ? g.StoreRowHeight(n, anSizes != nullptr ? anSizes[i] : nSize)
-                       : g.StoreColWidth(n, anSizes != nullptr ? anSizes[i] : nSize);
-                bChanged |= Size(n) != anOld[i];
-                operation.StepProgress(i, nCount);
-            }
-        }
-        if (!bChanged)
-            return FALSE;
-        g.DelayFloatCells(m_bRow ? CGXCellRange().SetRows(nFirst, nLast) : CGXCellRange().SetCols(nFirst, nLast));
-        if (m_bRow)
-            g.OnRowHeightChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
-        else
-            g.OnColWidthChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
-        if (g.IsUndoRecorded(nCommandType)) {
-            CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
-            CObject* pCommand = m_bRow ? pFactory->CreateSetRowHeightCmd(nFirst, nLast, anOld.get(), nCommandType)
-                                       : pFactory->CreateSetColWidthCmd(nFirst, nLast, anOld.get(), nCommandType);
-            anOld.release();
-            Record(pCommand, nCommandType, nFirst);
-        }
-        return TRUE;
+int GXLineAxis::BaseDefaultSize() const
+{
+    return g.m_pParam != nullptr ? StoredToPixels(m_bRow ? g.m_pParam->GetDefaultRowHeight()
+                                                         : g.m_pParam->GetDefaultColWidth())
+                                 : 0;
+}
+
+BOOL GXLineAxis::StoreDefault(int nSize) const
+{
+    if (nSize <= 0 || g.m_pParam == nullptr)
+        return FALSE;
+    if (m_bRow)
+        g.m_pParam->SetDefaultRowHeight(PixelsToStored(nSize));
+    else
+        g.m_pParam->SetDefaultColWidth(PixelsToStored(nSize));
+    g.SetModifiedFlag(TRUE);
+    return TRUE;
+}
+
+BOOL GXLineAxis::StoreSize(ROWCOL n, int nSize) const
+{
+    if (g.m_pParam == nullptr)
+        return FALSE;
+    if (nSize < 0)
+        StoredSizes().RemoveKey(n);
+    else
+        StoredSizes().SetAt(n, PixelsToStored(nSize));
+    g.SetModifiedFlag(TRUE);
+    return TRUE;
+}
+
+void GXLineAxis::GetSizes(ROWCOL nFirst, ROWCOL nLast, int* an) const
+{
+    for (ROWCOL n = nFirst; n <= nLast; ++n) {
+        an[n - nFirst] = Size(n);
+        if (n == nLast)
+            break;
     }
-    BOOL SetDefault(int nSize, UINT nFlags, int nCommandType) const
-    {
-        const int nOld = DefaultSize();
-        if (!(m_bRow ? g.StoreDefaultRowHeight(nSize) : g.StoreDefaultColWidth(nSize)))
-            return FALSE;
-        const CGXCellRange table = CGXCellRange().SetTable();
-        g.DelayFloatCells(table);
-        g.DelayMergeCells(table);
-        if (m_bRow)
-            g.OnRowHeightChanged(0, Count(), nullptr, nFlags, TRUE);
-        else
-            g.OnColWidthChanged(0, Count(), nullptr, nFlags, TRUE);
-        if (g.IsUndoRecorded(nCommandType)) {
-            CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
-            Record(m_bRow ? pFactory->CreateSetDefaultRowHeightCmd(nOld, nCommandType)
-                          : pFactory->CreateSetDefaultColWidthCmd(nOld, nCommandType),
-                   nCommandType, 0);
-        }
-        return TRUE;
+}
+
+int GXLineAxis::Sum(ROWCOL nFirst, ROWCOL nLast, int nLimit) const
+{
+    int nSum = 0;
+    for (ROWCOL n = nFirst; n <= nLast && !(nLimit > 0 && nSum > nLimit); ++n) {
+        nSum += Size(n);
+        if (n == nLast)
+            break;
     }
-    // Records an undo command of changed sizes; an undo or redo shows the changed lines.
-    void Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) const
+    return nSum;
+}
+
+int GXLineAxis::SumDisplay(int nFirst, int nLast, int nLimit) const
+{
+    int nSum = 0;
+    for (int i = std::max(nFirst, 0); i <= nLast && !(nLimit > 0 && nSum > nLimit); ++i)
+        nSum += Size(FromDisplay(i));
+    return nSum;
+}
+
+BOOL GXLineAxis::SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags,
+                          int nCommandType) const
+{
+    if (nLast == 0)
+        nLast = nFirst;
+    if (nLast < nFirst)
+        AfxThrowInvalidArgFormat("CGXGridCore::Set%s: the last %lu is before the first %lu",
+                                 m_bRow ? "RowHeight" : "ColWidth", static_cast<unsigned long>(nLast),
+                                 static_cast<unsigned long>(nFirst));
+    const uint64_t nCount = uint64_t(nLast - nFirst) + 1;
+    std::unique_ptr<int[]> anOld;
+    AfxAllocating([&] { anOld.reset(new int[nCount]); });
+    GetSizes(nFirst, nLast, anOld.get());
+    BOOL bChanged = FALSE;
     {
-        g.AddCommand(pCommand, nCommandType);
-        if (nCommandType == CGXGridCore::gxUndo || nCommandType == CGXGridCore::gxRedo)
-            g.MoveCurrentCellAfterUndo(m_bRow ? nFirst : g.GetTopRow(), m_bRow ? g.GetLeftCol() : nFirst, 0);
-    }
-    // The base of OnRowHeightChanged / OnColWidthChanged.
-    void OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags, BOOL bCreateHint) const
-    {
-        g.ResetLastVisible();
-        ROWCOL nRow, nCol;
-        // a replayed hint leaves the current cell alone: the sending view stored it
-        if (bCreateHint && g.GetCurrentCell(nRow, nCol) && (m_bRow ? nRow : nCol) >= nFirst &&
-            (m_bRow ? nRow : nCol) <= nLast)
-            g.TransferCurrentCell(TRUE);
-        if (g.m_pParam != nullptr && !g.m_pParam->IsLockRedraw()) {
-            if (CGXAbstractGridOptimizedUpdateImp* pUpdate = g.m_pOptimizedUpdateImp) {
-                if (m_bRow)
-                    pUpdate->UpdateRowHeightsChanged(&g, nFirst, nLast, anOld, nFlags);
-                else
-                    pUpdate->UpdateColWidthsChanged(&g, nFirst, nLast, anOld, nFlags);
-            } else {
-                g.Redraw(nFlags, FALSE);
-            }
+        CGXLongOperation operation;
+        for (uint64_t i = 0; i < nCount; ++i) {
+            const ROWCOL n = nFirst + ROWCOL(i);
+            m_bRow ? g.StoreRowHeight(n, anSizes != nullptr ? anSizes[i] : nSize)
+                   : g.StoreColWidth(n, anSizes != nullptr ? anSizes[i] : nSize);
+            bChanged |= Size(n) != anOld[i];
+            operation.StepProgress(i, nCount);
         }
-        if (bCreateHint && g.m_pUpdateHintImp != nullptr && g.m_pGridDoc != nullptr) {
+    }
+    if (!bChanged)
+        return FALSE;
+    g.DelayFloatCells(m_bRow ? CGXCellRange().SetRows(nFirst, nLast) : CGXCellRange().SetCols(nFirst, nLast));
+    if (m_bRow)
+        g.OnRowHeightChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
+    else
+        g.OnColWidthChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
+    if (g.IsUndoRecorded(nCommandType)) {
+        CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
+        CObject* pCommand = m_bRow ? pFactory->CreateSetRowHeightCmd(nFirst, nLast, anOld.get(), nCommandType)
+                                   : pFactory->CreateSetColWidthCmd(nFirst, nLast, anOld.get(), nCommandType);
+        anOld.release();
+        Record(pCommand, nCommandType, nFirst);
+    }
+    return TRUE;
+}
+
+BOOL GXLineAxis::SetDefault(int nSize, UINT nFlags, int nCommandType) const
+{
+    const int nOld = DefaultSize();
+    if (!(m_bRow ? g.StoreDefaultRowHeight(nSize) : g.StoreDefaultColWidth(nSize)))
+        return FALSE;
+    const CGXCellRange table = CGXCellRange().SetTable();
+    g.DelayFloatCells(table);
+    g.DelayMergeCells(table);
+    if (m_bRow)
+        g.OnRowHeightChanged(0, Count(), nullptr, nFlags, TRUE);
+    else
+        g.OnColWidthChanged(0, Count(), nullptr, nFlags, TRUE);
+    if (g.IsUndoRecorded(nCommandType)) {
+        CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
+        Record(m_bRow ? pFactory->CreateSetDefaultRowHeightCmd(nOld, nCommandType)
+                      : pFactory->CreateSetDefaultColWidthCmd(nOld, nCommandType),
+               nCommandType, 0);
+    }
+    return TRUE;
+}
+
+void GXLineAxis::Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) const
+{
+    g.AddCommand(pCommand, nCommandType);
+    if (nCommandType == CGXGridCore::gxUndo || nCommandType == CGXGridCore::gxRedo)
+        g.MoveCurrentCellAfterUndo(m_bRow ? nFirst : g.GetTopRow(), m_bRow ? g.GetLeftCol() : nFirst, 0);
+}
+
+void GXLineAxis::OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags,
+                                BOOL bCreateHint) const
+{
+    g.ResetLastVisible();
+    ROWCOL nRow, nCol;
+    // a replayed hint leaves the current cell alone: the sending view stored it
+    if (bCreateHint && g.GetCurrentCell(nRow, nCol) && (m_bRow ? nRow : nCol) >= nFirst &&
+        (m_bRow ? nRow : nCol) <= nLast)
+        g.TransferCurrentCell(TRUE);
+    if (g.m_pParam != nullptr && !g.m_pParam->IsLockRedraw()) {
+        if (CGXAbstractGridOptimizedUpdateImp* pUpdate = g.m_pOptimizedUpdateImp) {
             if (m_bRow)
-                g.m_pUpdateHintImp->OnRowHeightChanged(&g, nFirst, nLast, anOld, nFlags);
+                pUpdate->UpdateRowHeightsChanged(&g, nFirst, nLast, anOld, nFlags);
             else
-                g.m_pUpdateHintImp->OnColWidthChanged(&g, nFirst, nLast, anOld, nFlags);
+                pUpdate->UpdateColWidthsChanged(&g, nFirst, nLast, anOld, nFlags);
+        } else {
+            g.Redraw(nFlags, FALSE);
         }
     }
+    if (bCreateHint && g.m_pUpdateHintImp != nullptr && g.m_pGridDoc != nullptr) {
+        if (m_bRow)
+            g.m_pUpdateHintImp->OnRowHeightChanged(&g, nFirst, nLast, anOld, nFlags);
+        else
+            g.m_pUpdateHintImp->OnColWidthChanged(&g, nFirst, nLast, anOld, nFlags);
+    }
+}
 
-    // ---- display indexes ----
-    // Header and frozen lines keep their number; a line scrolled out before the first scrolled one
-    // has index 0; -1 maps to -1.
-    int ToDisplay(ROWCOL n) const
-    {
-        if (n == ROWCOL(-1))
+int GXLineAxis::ToDisplay(ROWCOL n) const
+{
+    if (n == ROWCOL(-1))
+        return -1;
+    const ROWCOL nFrozen = Frozen(), nFirst = FirstScrolled();
+    if (n <= nFrozen)
+        return int(n);
+    if (n < nFirst)
+        return 0;
+    return int(n - nFirst + nFrozen + 1);
+}
+
+ROWCOL GXLineAxis::FromDisplay(int nIndex) const
+{
+    if (nIndex < 0)
+        return ROWCOL(-1);
+    const ROWCOL nFrozen = Frozen();
+    if (ROWCOL(nIndex) <= nFrozen)
+        return ROWCOL(nIndex);
+    return FirstScrolled() + (ROWCOL(nIndex) - nFrozen - 1);
+}
+
+int GXLineAxis::IndexAt(int nPos, int* pStart) const
+{
+    const ROWCOL nCount = Count();
+    int nStart = Start(g.GetGridRect());
+    for (int i = 0;; ++i) {
+        const ROWCOL n = FromDisplay(i);
+        if (n > nCount)
             return -1;
-        const ROWCOL nFrozen = Frozen(), nFirst = FirstScrolled();
-        if (n <= nFrozen)
-            return int(n);
-        if (n < nFirst)
-            return 0;
-        return int(n - nFirst + nFrozen + 1);
-    }
-    ROWCOL FromDisplay(int nIndex) const
-    {
-        if (nIndex < 0)
-            return ROWCOL(-1);
-        const ROWCOL nFrozen = Frozen();
-        if (ROWCOL(nIndex) <= nFrozen)
-            return ROWCOL(nIndex);
-        return FirstScrolled() + (ROWCOL(nIndex) - nFrozen - 1);
-    }
-    // The display index under a client position, with the start of that line in *pStart; -1 beyond
-    // the last line.
-    int IndexAt(int nPos, int* pStart) const
-    {
-        const ROWCOL nCount = Count();
-        int nStart = Start(g.GetGridRect());
-        for (int i = 0;; ++i) {
-            const ROWCOL n = FromDisplay(i);
-            if (n > nCount)
-                return -1;
-            const int nSize = Size(n);
-            if (nPos < nStart + nSize) {
-                if (pStart != nullptr)
-                    *pStart = nStart;
-                return i;
-            }
-            nStart += nSize;
+        const int nSize = Size(n);
+        if (nPos < nStart + nSize) {
+            if (pStart != nullptr)
+                *pStart = nStart;
+            return i;
         }
+        nStart += nSize;
     }
-    // The line under the far edge of rect, or the count when it lies beyond the last line.
-    ROWCOL LineAtEnd(const CRect& rect, BOOL& bBeyond) const
-    {
-        const int nIndex = IndexAt(End(rect) - 1, nullptr);
-        bBeyond = nIndex < 0;
-        return bBeyond ? Count() : FromDisplay(nIndex);
-    }
-    ROWCOL LastVisible() const
-    {
-        ROWCOL& rnCache = LastVisibleCache();
-        if (rnCache != ROWCOL(-1) && !g.IsPrinting())
-            return rnCache;
-        const CRect rect = g.GetGridRect();
-        const ROWCOL nCount = Count();
-        ROWCOL nLast = 0;
-        int nPos = Start(rect);
-        for (int i = 0; nPos < End(rect); ++i) {
-            const ROWCOL n = FromDisplay(i);
-            if (n > nCount)
-                break;
-            nLast = n;
-            nPos += Size(n);
-        }
-        if (!g.IsPrinting())
-            rnCache = nLast;
-        return nLast;
-    }
-    // The pixels of lines nFrom..nTo of a range rectangle (CalcRangeRect): FALSE when they lie wholly
-    // in the scrolled-out part or after the last visible line.
-    BOOL Span(ROWCOL nFrom, ROWCOL nTo, int nLimit, LONG& nStart, LONG& nEnd) const
-    {
-        const ROWCOL nFrozen = Frozen(), nFirst = FirstScrolled();
-        if (nFrom > nFrozen && nTo < nFirst)
-            return FALSE;
-        const ROWCOL nCache = LastVisibleCache();
-        if (!g.IsPrinting() && nCache != ROWCOL(-1) && nFrom > nCache)
-            return FALSE;
-        // a corner scrolled out counts as the first scrolled line, a far one as the last frozen line
-        const int nFromIndex = nFrom > nFrozen && nFrom < nFirst ? int(nFrozen) + 1 : ToDisplay(nFrom);
-        const int nToIndex = nTo > nFrozen && nTo < nFirst ? int(nFrozen) : ToDisplay(nTo);
-        nStart = Start(g.GetGridRect()) + SumDisplay(0, nFromIndex - 1, nLimit);
-        nEnd = nStart + SumDisplay(nFromIndex, nToIndex, nLimit);
-        return TRUE;
-    }
+}
 
-    // ---- hit test ----
-    // The boundary at nPos of the line at display index nIndex starting at nStart: the boundary code
-    // (column 1 and hidden 7, or row 2 and hidden 8) with the line in rnLine, else 0 (rnLine kept).
-    // bOtherIsHeader: the point lies in a header of the other axis.
-    int BoundaryHit(int nPos, int nIndex, int nStart, BOOL bOtherIsHeader, ROWCOL& rnLine) const
-    {
-        if (nIndex < 0 || !TestSizing(3) || !(bOtherIsHeader || TestSizing(4)))
+ROWCOL GXLineAxis::LineAtEnd(const CRect& rect, BOOL& bBeyond) const
+{
+    const int nIndex = IndexAt(End(rect) - 1, nullptr);
+    bBeyond = nIndex < 0;
+    return bBeyond ? Count() : FromDisplay(nIndex);
+}
+
+ROWCOL GXLineAxis::LastVisible() const
+{
+    ROWCOL& rnCache = LastVisibleCache();
+    if (rnCache != ROWCOL(-1) && !g.IsPrinting())
+        return rnCache;
+    const CRect rect = g.GetGridRect();
+    const ROWCOL nCount = Count();
+    ROWCOL nLast = 0;
+    int nPos = Start(rect);
+    for (int i = 0; nPos < End(rect); ++i) {
+        const ROWCOL n = FromDisplay(i);
+        if (n > nCount)
+            break;
+        nLast = n;
+        nPos += Size(n);
+    }
+    if (!g.IsPrinting())
+        rnCache = nLast;
+    return nLast;
+}
+
+ROWCOL GXLineAxis::LastFullyVisible() const
+{
+    const ROWCOL nLast = LastVisible();
+    const CRect rect = g.GetGridRect();
+    if (nLast <= FirstScrolled() || Start(rect) + SumDisplay(0, ToDisplay(nLast), 0) <= End(rect))
+        return nLast;
+    return nLast - 1;
+}
+
+BOOL GXLineAxis::Span(ROWCOL nFrom, ROWCOL nTo, int nLimit, LONG& nStart, LONG& nEnd) const
+{
+    const ROWCOL nFrozen = Frozen(), nFirst = FirstScrolled();
+    if (nFrom > nFrozen && nTo < nFirst)
+        return FALSE;
+    const ROWCOL nCache = LastVisibleCache();
+    if (!g.IsPrinting() && nCache != ROWCOL(-1) && nFrom > nCache)
+        return FALSE;
+    // a corner scrolled out counts as the first scrolled line, a far one as the last frozen line
+    const int nFromIndex = nFrom > nFrozen && nFrom < nFirst ? int(nFrozen) + 1 : ToDisplay(nFrom);
+    const int nToIndex = nTo > nFrozen && nTo < nFirst ? int(nFrozen) : ToDisplay(nTo);
+    nStart = Start(g.GetGridRect()) + SumDisplay(0, nFromIndex - 1, nLimit);
+    nEnd = nStart + SumDisplay(nFromIndex, nToIndex, nLimit);
+    return TRUE;
+}
+
+int GXLineAxis::BoundaryHit(int nPos, int nIndex, int nStart, BOOL bOtherIsHeader, ROWCOL& rnLine) const
+{
+    if (nIndex < 0 || !TestSizing(3) || !(bOtherIsHeader || TestSizing(4)))
+        return CGXGridCore::gxHitNothing;
+    const int nHalf = g.m_nHitTolerance / 2, nQuarter = g.m_nHitTolerance / 4;
+    const int nBoundary = m_bRow ? CGXGridCore::gxHitRowBoundary : CGXGridCore::gxHitColBoundary;
+    const int nHidden = m_bRow ? CGXGridCore::gxHitHiddenRow : CGXGridCore::gxHitHiddenCol;
+    const ROWCOL nLine = FromDisplay(nIndex);
+    if (nStart + Size(nLine) - nPos <= nHalf) {
+        if (nLine <= Headers() && TestSizing(8))
             return CGXGridCore::gxHitNothing;
-        const int nHalf = g.m_nHitTolerance / 2, nQuarter = g.m_nHitTolerance / 4;
-        const int nBoundary = m_bRow ? CGXGridCore::gxHitRowBoundary : CGXGridCore::gxHitColBoundary;
-        const int nHidden = m_bRow ? CGXGridCore::gxHitHiddenRow : CGXGridCore::gxHitHiddenCol;
-        const ROWCOL nLine = FromDisplay(nIndex);
-        if (nStart + Size(nLine) - nPos <= nHalf) {
-            if (nLine <= Headers() && TestSizing(8))
-                return CGXGridCore::gxHitNothing;
-            rnLine = nLine;
-            return nBoundary;
-        }
-        if (nPos - nStart >= nHalf || nIndex == 0)
-            return CGXGridCore::gxHitNothing;
-        // the boundary before the line: the nearest visible line before it, or the hidden one there
-        const ROWCOL nBefore = FromDisplay(nIndex - 1);
-        if (nBefore <= Headers() && TestSizing(8))
-            return CGXGridCore::gxHitNothing;
-        if (nPos - nStart > nQuarter && Size(nBefore) == 0) {
-            rnLine = nBefore;
-            return nHidden;
-        }
-        int i = nIndex - 1;
-        while (i > 0 && Size(FromDisplay(i)) == 0)
-            --i;
-        rnLine = FromDisplay(i);
+        rnLine = nLine;
         return nBoundary;
     }
-
-private:
-    CGXGridCore& g;
-    BOOL m_bRow;
-};
+    if (nPos - nStart >= nHalf || nIndex == 0)
+        return CGXGridCore::gxHitNothing;
+    // the boundary before the line: the nearest visible line before it, or the hidden one there
+    const ROWCOL nBefore = FromDisplay(nIndex - 1);
+    if (nBefore <= Headers() && TestSizing(8))
+        return CGXGridCore::gxHitNothing;
+    if (nPos - nStart > nQuarter && Size(nBefore) == 0) {
+        rnLine = nBefore;
+        return nHidden;
+    }
+    int i = nIndex - 1;
+    while (i > 0 && Size(FromDisplay(i)) == 0)
+        --i;
+    rnLine = FromDisplay(i);
+    return nBoundary;
+}
 
 // ---- sizes ------------------------------------------------------------------------------------------
 

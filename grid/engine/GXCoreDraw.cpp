@@ -779,11 +779,6 @@ void CGXGridCore::Redraw(UINT nFlags, BOOL bCreateHint)
         m_pUpdateHintImp->Redraw(this, nFlags);
 }
 
-BOOL CGXGridCore::UpdateScrollbars(BOOL, BOOL)
-{
-    return TRUE;
-}
-
 // ---- the caches -------------------------------------------------------------------------------------
 
 CFont* CGXGridCore::SelectStyleFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPreviousStyle)

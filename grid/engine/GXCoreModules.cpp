@@ -6,6 +6,7 @@
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXGridParam.h"
+#include "grid/engine/GXMoveRowsColsImp.h"
 #include "grid/engine/GXPlugin.h"
 #include "grid/engine/GXState.h"
 #include "win/Win.h"
@@ -22,12 +23,6 @@ R Forward(M* pModule, R (M::*pfn)(CGXGridCore*, P...), CGXGridCore* pGrid, A&&..
     if (pModule == nullptr)
         return R();
     return (pModule->*pfn)(pGrid, std::forward<A>(args)...);
-}
-
-// TRUE while the key is down (the key-state seam).
-BOOL IsKeyDown(int nVirtKey)
-{
-    return (AfxGetServices()->GetKeyState(nVirtKey) & 0x8000) != 0;
 }
 
 }  // namespace
@@ -167,6 +162,11 @@ void CGXGridCore::AttachClearCellsImp()
 void CGXGridCore::AttachExcelLikeFillImp()
 {
     AttachModule(m_pExcelLikeFillImp, m_pAppData->m_gridModuleCreators.pfnExcelLikeFill);
+}
+
+void CGXGridCore::AttachMoveRowsColsImp()
+{
+    AttachModule(m_pMoveRowsColsImp, +[]() -> CGXAbstractGridMoveRowsColsImp* { return new CGXGridMoveRowsColsImp; });
 }
 
 // ---- moving rows and columns ---------------------------------------------------------------------------
@@ -744,6 +744,35 @@ BOOL CGXGridCore::StoreMoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDe
 {
     return Forward(m_pDirectCopyMoveCellsImp, &CGXAbstractGridDirectCopyMoveCellsImp::StoreMoveCells, this, range,
                    nDestRow, nDestCol, rpUndoInfo, bCreateUndoInfo, nCommandType);
+}
+
+// ---- the selection and user resizing --------------------------------------------------------------------
+
+void CGXGridCore::SelectRange(const CGXCellRange& range, BOOL bSelect, BOOL bUpdate)
+{
+    Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::SelectRange, this, range, bSelect, bUpdate);
+}
+
+void CGXGridCore::SetRangeAtPosition(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight)
+{
+    Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::SetRangeAtPosition, this, pos, nTop, nLeft,
+            nBottom, nRight);
+}
+
+BOOL CGXGridCore::OnClickedHeaderCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point)
+{
+    return Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::ToggleHeaderSelection, this, nRow, nCol,
+                   nFlags, int(point.x), int(point.y));
+}
+
+void CGXGridCore::CancelResizeTracking()
+{
+    Forward(m_pUserResizeCellsImp, &CGXAbstractGridUserResizeCellsImp::CancelResizeTracking, this);
+}
+
+BOOL CGXGridCore::IsKeyDown(int nVirtKey)
+{
+    return (AfxGetServices()->GetKeyState(nVirtKey) & 0x8000) != 0;
 }
 
 // ---- dragging, printing, header marks, range names ---------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXData.h"
+#include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXLongOperation.h"
 #include "grid/engine/GXProperties.h"
@@ -72,19 +73,6 @@ CString ColumnLetters(ROWCOL nCol)
         str += sz[--n];
     return str;
 }
-
-// A flag set for as long as the object lives, then put back.
-class FlagScope {
-public:
-    FlagScope(BOOL& rbFlag, BOOL bValue) : m_rbFlag(rbFlag), m_bSaved(rbFlag) { rbFlag = bValue; }
-    ~FlagScope() { m_rbFlag = m_bSaved; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    BOOL& m_rbFlag;
-    BOOL m_bSaved;
-};
 
 }  // namespace
 

@@ -189,21 +189,27 @@ public:
     virtual CObject* CreateSetDefaultRowHeightCmd(int nOldSize, int nCommandType) = 0;
     virtual CObject* CreateSetColWidthCmd(ROWCOL nFrom, ROWCOL nTo, int* anOldSizes, int nCommandType) = 0;
     virtual CObject* CreateSetDefaultColWidthCmd(int nOldSize, int nCommandType) = 0;
-    // Moves rows nFrom..nTo back to nDest.
+    // Moves rows (columns) nFrom..nTo back to nDest.
     virtual CObject* CreateMoveRowsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, int nCommandType) = 0;
-    // Removes the inserted rows nFrom..nTo.
+    virtual CObject* CreateMoveColsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, int nCommandType) = 0;
+    // Removes the inserted rows (columns) nFrom..nTo.
     virtual CObject* CreateRemoveRowsCmd(ROWCOL nFrom, ROWCOL nTo, int nCommandType) = 0;
+    virtual CObject* CreateRemoveColsCmd(ROWCOL nFrom, ROWCOL nTo, int nCommandType) = 0;
     // Inserts nCount rows at nRow again with their heights, base styles and cell styles (nColCount
-    // columns each).
+    // columns each, from column 0); the arrays (each may be null) become the command's. The column
+    // twin: widths, column base styles, cell styles of nRowCount rows each.
     virtual CObject* CreateInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArray* pBaseStyles,
                                          CObArray* pCellStyles, ROWCOL nColCount, int nCommandType) = 0;
+    virtual CObject* CreateInsertColsCmd(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray* pBaseStyles,
+                                         CObArray* pCellStyles, ROWCOL nRowCount, int nCommandType) = 0;
     // Gives range its old covering back.
     virtual CObject* CreateSetCoveredCellsCmd(const CGXCellRange& range, const CGXCellRange& oldCovered) = 0;
     // Gives the cells (nKind 0) or base styles (-1) of range their saved styles (one per cell, rows outer;
     // null where nothing was stored).
     virtual CObject* CreateSetStyleRangeCmd(const CGXCellRange& range, int nKind, CObArray* pOldStyles) = 0;
-    // Gives the frozen and header rows their old counts.
+    // Gives the frozen and header rows (columns) their old counts.
     virtual CObject* CreateSetFrozenRowsCmd(ROWCOL nOldFrozen, ROWCOL nOldHeader) = 0;
+    virtual CObject* CreateSetFrozenColsCmd(ROWCOL nOldFrozen, ROWCOL nOldHeader) = 0;
     // Puts the old styles map, properties or base style (nId, saved with its name) back.
     virtual CObject* CreateChangeStylesMapCmd(CGXStylesMap* pOldStylesMap) = 0;
     virtual CObject* CreateChangePropertiesCmd(CGXProperties* pOldProperties) = 0;
@@ -269,6 +275,29 @@ public:
                                     UINT nFlags) = 0;
     virtual void OnColWidthChanged(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOldSizes,
                                    UINT nFlags) = 0;
+    // The row (column) count changed from nFirst on.
+    virtual void UpdateChangedRowCount(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags) = 0;
+    virtual void UpdateChangedColCount(CGXGridCore* pGrid, ROWCOL nFirst, UINT nFlags) = 0;
+    // Rows (columns) were inserted, removed (with their old sizes) or moved.
+    virtual void UpdateInsertRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount, UINT nFlags) = 0;
+    virtual void UpdateInsertCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount, UINT nFlags) = 0;
+    virtual void UpdateRemoveRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOldSizes,
+                                  UINT nFlags) = 0;
+    virtual void UpdateRemoveCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOldSizes,
+                                  UINT nFlags) = 0;
+    virtual void UpdateMoveRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags) = 0;
+    virtual void UpdateMoveCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags) = 0;
+    // The frozen and header rows (columns) changed from the old counts.
+    virtual void UpdateFrozenRows(CGXGridCore* pGrid, ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags) = 0;
+    virtual void UpdateFrozenCols(CGXGridCore* pGrid, ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags) = 0;
+    // The top row (left column) became nRow (nCol); the grid scrolled by nCount in nDirection.
+    virtual void SetTopRow(CGXGridCore* pGrid, ROWCOL nRow, UINT nFlags) = 0;
+    virtual void SetLeftCol(CGXGridCore* pGrid, ROWCOL nCol, UINT nFlags) = 0;
+    virtual void OnScrollBySteps(CGXGridCore* pGrid, int nDirection, ROWCOL nCount) = 0;
+    // The current cell moved; its edit was stored (bSave) or discarded. TransferCurrentCell answers
+    // FALSE when another view could not store.
+    virtual void SetCurrentCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags) = 0;
+    virtual BOOL TransferCurrentCell(CGXGridCore* pGrid, BOOL bSave, UINT nFlags) = 0;
 };
 
 // Resizing rows and columns to the size of their contents.
@@ -282,6 +311,14 @@ public:
 // Hidden rows and columns.
 class CGXAbstractGridHideCellsImp : public CObject {
 public:
+    // The hidden marks follow rows (columns) removed, inserted (nCount at nFirst) and moved (nFrom..nTo
+    // so that nFrom ends at nDest).
+    virtual void RemoveHiddenRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual void RemoveHiddenCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo) = 0;
+    virtual void InsertHiddenRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount) = 0;
+    virtual void InsertHiddenCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount) = 0;
+    virtual void MoveHiddenRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    virtual void MoveHiddenCols(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
     // Hides (bHide) or shows rows nFrom..nTo (each its entry of pHide when given), undoable. TRUE when
     // something changed.
     virtual BOOL HideRows(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const CByteArray* pHide,
@@ -296,7 +333,27 @@ public:
 };
 
 class CGXAbstractGridFindReplaceImp : public CObject {};
-class CGXAbstractGridUserSelectRangeImp : public CObject {};
+
+// The user's selection of cells, rows and columns with the mouse and the keys.
+class CGXAbstractGridUserSelectRangeImp : public CObject {
+public:
+    // A key move of the current cell (gxUp .. gxLastCell, nCount times), extending the selection while
+    // Shift is held. TRUE when the current cell moved.
+    virtual BOOL MoveCurrentCellSelecting(CGXGridCore* pGrid, int nDirection, UINT nCount) = 0;
+    // A selection starts at a left press on (nRow, nCol), follows the mouse while the button is held
+    // (TRUE when it did; nRow and nCol may be changed) and ends at the release.
+    virtual void StartSelection(CGXGridCore* pGrid, CPoint& point, UINT& nFlags, int& nHit, ROWCOL& nRow,
+                                ROWCOL& nCol) = 0;
+    virtual BOOL TrackSelection(CGXGridCore* pGrid, CPoint& point, UINT& nFlags, ROWCOL& nRow, ROWCOL& nCol) = 0;
+    virtual void EndSelection(CGXGridCore* pGrid, CPoint& point, UINT& nFlags) = 0;
+    // Adds range to (bSelect) or takes it out of the selection, redrawing what changed with bUpdate.
+    virtual void SelectRange(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bSelect, BOOL bUpdate) = 0;
+    // Sets the range at pos of the selection to the corners; pos null empties the selection.
+    virtual void SetRangeAtPosition(CGXGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                    ROWCOL nRight) = 0;
+    // A click released on (nRow, nCol), a cell other than the current one. TRUE when taken.
+    virtual BOOL ToggleHeaderSelection(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags, int x, int y) = 0;
+};
 
 // The Excel-like frame around the selected range.
 class CGXAbstractGridExcelLikeFrameImp : public CObject {
@@ -307,11 +364,28 @@ public:
     virtual BOOL HideFrame(CGXGridCore* pGrid, BOOL bHide, BOOL bFlag) = 0;
 };
 
-class CGXAbstractGridExcelLikeFillImp : public CObject {};
+// Filling cells by dragging the fill handle of the selection.
+class CGXAbstractGridExcelLikeFillImp : public CObject {
+public:
+    // Starts at a left press on the fill handle of (nRow, nCol).
+    virtual void StartFill(CGXGridCore* pGrid, UINT nFlags, CPoint point, int nHit, ROWCOL& nRow, ROWCOL& nCol) = 0;
+    // May take a move with the button held (TRUE when taken).
+    virtual BOOL TrackFill(CGXGridCore* pGrid, CPoint point, int nSpare, ROWCOL& nRow, ROWCOL& nCol) = 0;
+    // Ends at the release.
+    virtual void EndFill(CGXGridCore* pGrid) = 0;
+    // Takes the fill frame off the screen (before the window scrolls).
+    virtual void HideFillFrame(CGXGridCore* pGrid) = 0;
+};
 
 // Dragging the selected rows or columns to another place.
 class CGXAbstractGridUserDragSelectRangeImp : public CObject {
 public:
+    // May take a left press (before the selection does; TRUE when a drag begins), the moves while
+    // dragging and the release (TRUE while dragging).
+    virtual BOOL OnDragButtonDown(CGXGridCore* pGrid, CPoint& point, UINT& nFlags, int& nHit, ROWCOL& nRow,
+                                  ROWCOL& nCol) = 0;
+    virtual BOOL OnDragMouseMove(CGXGridCore* pGrid, CPoint point) = 0;
+    virtual BOOL OnDragButtonUp(CGXGridCore* pGrid, CPoint point) = 0;
     // Starts dragging the selected range that holds (nRow, nCol). TRUE when started.
     virtual BOOL StartSelDrag(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
     // Shows the drag at a target cell; drops there (TRUE when moved).
@@ -339,11 +413,32 @@ public:
                           int nCommandType) = 0;
 };
 
-class CGXAbstractGridUserResizeCellsImp : public CObject {};
+// Resizing rows and columns by dragging their boundaries.
+class CGXAbstractGridUserResizeCellsImp : public CObject {
+public:
+    // May take a move without a button (TRUE while tracking), a press or a double click on a boundary
+    // (hit code nHit; TRUE when handled), the release (TRUE while tracking).
+    virtual BOOL OnResizeMouseMove(CGXGridCore* pGrid, CPoint point) = 0;
+    virtual BOOL OnResizeButtonDown(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHit, ROWCOL nRow,
+                                    ROWCOL nCol) = 0;
+    virtual BOOL OnResizeButtonUp(CGXGridCore* pGrid, CPoint point) = 0;
+    virtual BOOL OnResizeDoubleClick(CGXGridCore* pGrid, CPoint point, UINT nFlags, int nHit, ROWCOL nRow,
+                                     ROWCOL nCol) = 0;
+    // Cancels a resize in progress.
+    virtual void CancelResizeTracking(CGXGridCore* pGrid) = 0;
+};
 
 // Redrawing only what moved after rows or columns were inserted, removed or resized.
 class CGXAbstractGridOptimizedUpdateImp : public CObject {
 public:
+    // Rows (columns) were inserted at nFirst, or nFrom..nTo removed (anOldSizes their sizes, may be
+    // null).
+    virtual void UpdateRowsInserted(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount, UINT nFlags) = 0;
+    virtual void UpdateColsInserted(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nCount, UINT nFlags) = 0;
+    virtual void UpdateRowsRemoved(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOldSizes,
+                                   UINT nFlags) = 0;
+    virtual void UpdateColsRemoved(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOldSizes,
+                                   UINT nFlags) = 0;
     // Row heights (column widths) nFrom..nTo changed from anOldSizes.
     virtual void UpdateRowHeightsChanged(CGXGridCore* pGrid, ROWCOL nFrom, ROWCOL nTo, const int* anOldSizes,
                                          UINT nFlags) = 0;

@@ -194,6 +194,29 @@ public:
     BOOL IsLockRedraw() const { return m_display.bLockRedraw; }
     void SetLockRedraw(BOOL b) { m_display.bLockRedraw = b; }
 
+    // Options of the current cell and its keys that the stored form does not hold:
+    // - Enter direction (0): where Enter moves the current cell after storing it (1 up, 2 left, 3 down,
+    //   4 right; 0 stays);
+    // - scroll at the edge (off): Up and Left from the top row or left column take the line before it
+    //   and scroll, instead of going on at the last frozen row or column;
+    // - lock activation (off): a new current cell is only made current and its control initialised;
+    // - no highlight (0): 1 leaves a new current cell undrawn until the next paint;
+    // - selection follows the current cell (off): a cell that becomes current outside the selection
+    //   becomes the selection, and Escape keeps the selection;
+    // - current-cell hints (off): the other views are told when the current cell moves;
+    // - copy marquee (off): a copied range is marked; Escape clears the mark.
+    struct CurrentCellOptions {
+        int nEnterDirection = 0;
+        BOOL bScrollAtEdge = FALSE;
+        BOOL bLockActivation = FALSE;
+        int nNoHighlight = 0;
+        BOOL bSelectionFollowsCell = FALSE;
+        BOOL bCurrentCellHints = FALSE;
+        BOOL bCopyMarquee = FALSE;
+    };
+    CurrentCellOptions& GetCurrentCellOptions() { return m_currentCell; }
+    const CurrentCellOptions& GetCurrentCellOptions() const { return m_currentCell; }
+
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
     void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
@@ -264,6 +287,7 @@ private:
     BYTE m_bOption10;        // schema 10: a byte (0)
 
     DisplayOptions m_display;
+    CurrentCellOptions m_currentCell;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;
     BOOL m_bLineOffset = FALSE;

@@ -14,10 +14,16 @@
 // LpFamily solves many programs that share their rows and differ only in the objective (the pairwise
 // programs of a solve) on one problem object of the library, each run starting from the basis the
 // previous one ended in.
+//
+// Threads: where the library keeps one environment per thread (LpLibraryAllowsThreads), each thread
+// may solve programs of its own at the same time, each on problem objects it made itself. A worker
+// thread ends its use of the library with LpEndThread; LpOutputCapture collects one thread's
+// progress lines so that they can be printed later in an order of the caller's choosing.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 // How a simplex run ended.
@@ -114,4 +120,37 @@ public:
 private:
     struct Problem;
     std::unique_ptr<Problem> m_problem;
+};
+
+// Returns true when the library keeps its environment per thread, so that several threads may each
+// solve programs of their own at the same time; false when it keeps one for the whole process (only
+// one thread may then call it).
+bool LpLibraryAllowsThreads();
+
+// Ends the calling thread's use of the library, freeing the environment the library made for it. For
+// the last step of a worker thread that solved programs, once every problem object it made (every
+// LpFamily it used) is gone; never for a thread that goes on using the library.
+void LpEndThread();
+
+// LpOutputCapture: for its lifetime, the progress lines the library writes on the calling thread are
+// appended to a text instead of going to standard output. One capture per thread at a time; when it
+// ends the library writes to standard output again.
+class LpOutputCapture {
+public:
+    // Starts capturing the calling thread's output into text (which must outlive the capture).
+    explicit LpOutputCapture(std::string& text);
+    // Ends the capture.
+    ~LpOutputCapture();
+    LpOutputCapture(const LpOutputCapture&) = delete;
+    LpOutputCapture& operator=(const LpOutputCapture&) = delete;
+
+    // Returns true when some output could not be kept (the text could not grow): the text then lacks
+    // lines the library wrote.
+    bool LostOutput() const { return m_lost; }
+
+private:
+    static int Append(void* capture, const char* output);
+
+    std::string& m_text;
+    bool m_lost = false;
 };

@@ -24,6 +24,7 @@
 #include "model/solve/SolverRecords.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CZQShellServices;
@@ -32,10 +33,16 @@ class ZQInconsistencies;
 // How a solve computes the pairwise optima. Within one family of pairwise programs (the strong pairs,
 // the weak pairs) the rows never change from one pair to the next, only the objective does.
 enum class PairwiseMethod : int32_t {
-    // Each family on one problem object of the library, each pair re-run from the previous pair's
-    // optimal basis (LpFamily): the fast path.
+    // The fast path. Each family is cut into pieces by rows of pairs: the piece of alternative l
+    // solves the programs (l, m) for every other m on one problem object of its own (LpFamily), each
+    // re-run from the optimal basis of the one before it, taking m in the order of a walk from
+    // neighbour to neighbour through the alternatives (the next program's objective is then close to
+    // the last one's, and few pivots lead from one optimum to the next). The pieces run on
+    // threadCount threads; they do not depend on one another, so the results are the same, to the
+    // last bit, whatever the number of threads.
     Family = 0,
-    // Every pairwise program built and solved anew (BuildPairLp, BuildWeakPairLp, LpProblem::Solve).
+    // Every pairwise program built and solved anew, one after another (BuildPairLp, BuildWeakPairLp,
+    // LpProblem::Solve).
     BuildAnew = 1
 };
 
@@ -107,12 +114,13 @@ public:
     // (each text followed by three blanks), or stays empty when no single constraint can be removed;
     // returns 0. When the base program could not be solved at all (the library failed, or it has no
     // feasible point, as with no step column) nothing more is done and 0 is returned with inconsistent
-    // = 0. Otherwise fills strongOptima (each pairwise family solved as pairwiseMethod says), strongRelation, weakOptima, weakRelation, partialGraphText,
-    // completeRelation and model.excludedNames, renders the two graphs through `shell` to TEMP +
-    // "\graph_part.gif" and TEMP + "\graph_weak.gif" (TEMP from the shell's GetTempDirectory; no
-    // render without a shell or with an empty directory; the render results are ignored), runs
-    // SolveKendallPreserving and returns 1. Throws CInvalidArgException* when the Solver was not
-    // prepared consistently (see the builders).
+    // = 0. Otherwise solves both families of pairwise programs as pairwiseMethod says (an exception
+    // thrown while solving them leaves every result as it was), fills strongOptima, strongRelation,
+    // weakOptima, weakRelation, partialGraphText, completeRelation and model.excludedNames, renders
+    // the two graphs through `shell` to TEMP + "\graph_part.gif" and TEMP + "\graph_weak.gif" (TEMP
+    // from the shell's GetTempDirectory; no render without a shell or with an empty directory; the
+    // render results are ignored), runs SolveKendallPreserving and returns 1. Throws
+    // CInvalidArgException* when the Solver was not prepared consistently (see the builders).
     int32_t Solve();
     // The two halves of Solve, in this order. SolveBaseProgram: ResetLps, delta = threshold1, builds
     // baseLp, saves its rows and senses into savedBaseRows and savedBaseSenses, solves it into
@@ -181,6 +189,15 @@ public:
     // How the pairwise optima are computed; both ways give the same optima (within the library's
     // tolerances), relations and graph texts.
     PairwiseMethod pairwiseMethod = PairwiseMethod::Family;
+    // The number of threads the pieces of the pairwise families run on (PairwiseMethod::Family): 0 the
+    // machine's hardware concurrency. Never more than there are pieces, and one where the
+    // linear-programming library cannot be used from several threads (RunPiecesInOrder).
+    int32_t threadCount = 0;
+    // Test seam: when set, called just before each pairwise program is solved, with the family (weak
+    // true for the base constraints, false for the credibility-filtered ones), the pair (a, b) and the
+    // program as it will be solved, on whichever thread solves it. It may change the program's
+    // objective or throw, to stand for a program or a piece of work that fails.
+    std::function<void(bool weak, int32_t a, int32_t b, LpProblem& program)> beforePairwiseSolve;
     // 1 once a solve found the reference ranking consistent and filled its results (see HasResults).
     int32_t resultsReady = 0;
 
@@ -194,10 +211,12 @@ private:
     std::vector<CString> InconsistencyReport(const ZQInconsistencies& search) const;
     // Has the shell render text into TEMP + "\" + fileName.
     void RenderGraph(const CString& text, const char* fileName);
-    // Returns the n x n optima of one family of pairwise programs, weak (BuildWeakPairLp into baseLp)
-    // or strong (BuildPairLp into pairLp), 0.0 on the diagonal, solved as pairwiseMethod says. Either
-    // way the family's record ends holding the last pair's program, as a solve leaves it.
-    SolverMatrix SolvePairFamily(bool weak);
+    // Fills strong and weak with the n x n optima of the two families of pairwise programs (BuildPairLp
+    // into pairLp and BuildWeakPairLp into baseLp), 0.0 on the diagonal, solved as pairwiseMethod
+    // says. Either way each family's record ends holding the program of the last pair (n - 1, n - 2)
+    // as solved, as a solve leaves it. Throws what solving a program threw, leaving strong and weak
+    // as they were.
+    void SolvePairFamilies(SolverMatrix& strong, SolverMatrix& weak);
 
     // The reference row U'(p) - U'(q) of reference indices p and q, without its right-hand side set.
     // coefficients holds U per reference index.

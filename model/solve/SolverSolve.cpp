@@ -57,16 +57,22 @@ int32_t Solver::SolveFromBase()
     for (const auto& alternative : model.alternatives)
         names.push_back(alternative->name);
 
-    // The strong relation, over the credibility-filtered constraints.
-    strongOptima = SolvePairFamily(false);
+    // The largest advantage of every alternative over every other, over the credibility-filtered
+    // constraints (strong) and over the base constraints (weak): nothing of it is kept unless every
+    // program was solved.
+    SolverMatrix strong, weak;
+    SolvePairFamilies(strong, weak);
+    strongOptima = std::move(strong);
+    weakOptima = std::move(weak);
+
+    // The strong relation.
     strongRelation = RelationFromOptima(strongOptima, threshold2);
 
     // The edges of the strong relation's layers.
     std::set<CString> strongEdges;
     AddLayerEdges(MergeIndifferenceClasses(strongRelation, names), " [color=forestgreen, style=bold]; ", strongEdges);
 
-    // The weak relation, over the base constraints.
-    weakOptima = SolvePairFamily(true);
+    // The weak relation.
     weakRelation = RelationFromOptima(weakOptima, threshold2);
 
     // The weak relation's classes and the edges of their layers.
@@ -96,56 +102,6 @@ int32_t Solver::SolveFromBase()
     SolveKendallPreserving();
     resultsReady = 1;
     return 1;
-}
-
-SolverMatrix Solver::SolvePairFamily(bool weak)
-{
-    const size_t n = model.alternatives.size();
-    SolverMatrix optima(n, std::vector<double>(n, 0.0));
-    LpProblem& lp = weak ? baseLp : pairLp;
-    auto build = [this, weak](size_t l, size_t m) {
-        ResetLps();
-        if (weak)
-            BuildWeakPairLp(int32_t(l), int32_t(m));
-        else
-            BuildPairLp(int32_t(l), int32_t(m));
-    };
-
-    if (pairwiseMethod == PairwiseMethod::BuildAnew) {
-        for (size_t l = 0; l < n; ++l) {
-            for (size_t m = 0; m < n; ++m) {
-                if (m == l)
-                    continue;
-                build(l, m);
-                optima[l][m] = lp.Solve();
-            }
-        }
-        return optima;
-    }
-
-    if (n < 2)
-        return optima;
-    // The rows of every program of the family are those of the first pair's; only the objective
-    // U(l) - U(m) changes from pair to pair.
-    build(0, 1);
-    LpFamily family;
-    family.Load(lp);
-    std::vector<std::vector<double>> coefficients;
-    coefficients.reserve(n);
-    for (size_t a = 0; a < n; ++a)
-        coefficients.push_back(AlternativeCoefficients(int32_t(a)));
-    const size_t errors = size_t(ErrorColumnCount());
-    for (size_t l = 0; l < n; ++l) {
-        for (size_t m = 0; m < n; ++m) {
-            if (m == l)
-                continue;
-            lp.objective.assign(errors, 0.0);
-            for (size_t i = 0; i < coefficients[l].size(); ++i)
-                lp.objective.push_back(coefficients[l][i] - coefficients[m][i]);
-            optima[l][m] = family.Solve(lp);
-        }
-    }
-    return optima;
 }
 
 void Solver::SolveKendallPreserving()

@@ -1,11 +1,14 @@
 // The model's headers in a Win32 translation unit: they compile beside windows.h, the Win32 macros
 // (MessageBox, GetTempPath, LoadString) leave the shell members alone, the message-box values match,
 // a project edited through the shell behaves as natively, and the native libraries (linear
-// programming, the Graphviz renderer) run inside the Win32 process.
+// programming, the Graphviz renderer) run inside the Win32 process, the linear programs of a solve
+// on threads of their own too.
 #include "wine_gtest.h"
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
+#include <string>
 
 #include "FakeShell.h"
 #include "model/ZQInterfaceData.h"
@@ -57,6 +60,35 @@ TEST(ModelInWin32Unit, LinearProgramSolves)
     EXPECT_EQ(solver.threshold2, 0.02);
     EXPECT_EQ(solver.baseLp.Solve(), 0.0);  // an empty record is refused, not handed over
     EXPECT_EQ(solver.baseLp.failed, 1);
+}
+
+TEST(ModelInWin32Unit, PairwiseProgramsSolveOnThreads)
+{
+    // A gain and a cost criterion, x = (3, 5) ranked above y = (1, 3), z = (2, 1) unranked.
+    auto solve = [](int32_t threads, Solver& solved) {
+        CZQInterfaceData project;
+        FakeShell shell(&project);
+        project.CriteriaTable = {ZQRow{"g", "", "gain", "2"}, ZQRow{"c", "", "cost", "2"}};
+        project.EvaluationsTable = {ZQRow{"", "g", "c"}, ZQRow{"x", "3", "5"}, ZQRow{"y", "1", "3"}, ZQRow{"z", "2", "1"}};
+        project.AlternativesTable = {ZQRow{"x", "", "1"}, ZQRow{"y", "", "2"}, ZQRow{"z", "", ""}};
+        shell.referenceTree = {CZQRankNode{{"x"}}, CZQRankNode{{"y"}}};
+        project.ProjectSolver = std::make_unique<Solver>();
+        ASSERT_EQ(project.PrepareSolver(), 1);
+        Solver& solver = *project.ProjectSolver;
+        solver.model.ComputeCriterionRanges();
+        solver.threadCount = threads;
+        ASSERT_EQ(solver.Solve(), 1);
+        solved.strongOptima = solver.strongOptima;
+        solved.weakOptima = solver.weakOptima;
+        solved.partialGraphText = solver.partialGraphText;
+    };
+    Solver one, four;
+    solve(1, one);
+    solve(4, four);
+    EXPECT_EQ(four.strongOptima, one.strongOptima);
+    EXPECT_EQ(four.weakOptima, one.weakOptima);
+    EXPECT_STREQ(four.partialGraphText, one.partialGraphText);
+    EXPECT_NE(std::string(one.partialGraphText).find("x -> y"), std::string::npos);
 }
 
 TEST(ModelInWin32Unit, GraphRendererWritesAGif)

@@ -4,6 +4,7 @@
 #include "chart/engine/components/DEDizedComponent.h"
 
 #include "chart/engine/DEDized.h"
+#include "chart/engine/components/DEDizedLabel.h"
 
 IMPLEMENT_SERIAL(DEDizedComponent, CObject, VERSIONABLE_SCHEMA | 1)
 
@@ -53,13 +54,15 @@ DEDizedComponent::DEDizedComponent()
       m_bCompoundChild(0),
       m_bImageLoaded(0),
       m_nScreenDpiX(0),
-      m_nScreenDpiY(0)
+      m_nScreenDpiY(0),
+      m_pLabel(nullptr)
 {
 }
 
 DEDizedComponent::~DEDizedComponent()
 {
     AfxDeleteOwnedObjects(m_ownPolygons);
+    delete m_pLabel;
 }
 
 void DEDizedComponent::Serialize(CArchive& ar)

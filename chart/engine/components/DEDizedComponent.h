@@ -61,7 +61,20 @@
 //
 // Regions handed to and by these operations are in the logical coordinates of the DC drawn into.
 //
-// Not here yet: the drawing of data points, lines, markers and value labels.
+// Data points (DrawDataPoint and the operations it calls; the displays and legends draw with them)
+// follow the parts of a data style (DEDizedStyle.h): the marker kind picks what a point is made of
+// (line, widget, marker, line ends, value label), the line kind the pen (0 none, 1 the palette pen,
+// 2 and 4 solid, 3 patterned with the edge bitmap, 5 dash, 6 dot, 7 dash-dot, 8 dash-dot-dot, above 8
+// a black pen of width 1), in the style's colour and width. Widgets are named polygons (stock shapes
+// or "WIGETS" resources; for marker kind 1 the stock widget of the palette index), line ends
+// "LINE_ENDS" polygons turned with the line, bar symbols "POLYGON" polygons; each is filled and
+// framed under the style. A value label shows the value (value-label kind 0x20), the item's text
+// (0x50) or both (0x60) beside its point, by the label position of the item's style: 0 west, 1
+// north-west, 2 north, 3 north-east, 4 east, 5 south-east, 6 south, 7 south-west, any other on the
+// point. Bits 28-29 of the chart style's kind word decide what becomes of it: 2 it joins the chart as
+// a component for this pass (named DEDized::kTemporaryTagName), 3 it joins the chart's shared label
+// block (DEDized::kTagBlockName), which keeps the labels of the pass from overlapping; otherwise it is
+// drawn at once.
 #pragma once
 
 #include "chart/engine/CScale.h"
@@ -76,6 +89,8 @@ class CDC;
 class CStdioFile;
 class CWnd;
 class DEDized;
+class DEDizedData;
+class DEDizedLabel;
 class SRGCompiledPolygon;
 
 class DEDizedComponent : public CObject {
@@ -93,7 +108,7 @@ public:
     // Detached (no chart), rectangle -1.0 all round in pixels, margins 5.0, data window unrestricted,
     // steps 1, visible, type id chartTypeComponent.
     DEDizedComponent();
-    // Deletes its own polygons.
+    // Deletes its own polygons and its value label.
     ~DEDizedComponent() override;
     DEDizedComponent(const DEDizedComponent&) = delete;
     DEDizedComponent& operator=(const DEDizedComponent&) = delete;
@@ -230,6 +245,58 @@ public:
     // The device rectangle of the placement for the DC being drawn into (the screen outside drawing).
     CRect GetDeviceRect() const;
 
+    // ---- data points, lines, markers and value labels (see the top of this file) ----------------
+    // They draw only while drawing; pItem (may be null: no value label) is the item shown.
+    // One data point from (x1, y1) to (x2, y2) under pStyle (not null), by the marker kind: 0 nothing;
+    // 1, 3 and 18 the line, the widget at the first point (nDrawMode 0), the second (1) or both (2),
+    // then the line ends turned by the segment's angle; 2 the widget at the second point; 4 and 11 the
+    // line and the value label at the second point; 12 to 14 the line and a marker at the second point;
+    // others the line and CustomMarker there.
+    virtual void DrawDataPoint(int x1, int y1, int x2, int y2, DEDizedStyle* pStyle, int nDrawMode,
+                               DEDizedData* pItem);
+    // A line by nLineKind (0: the style's) with the background mode transparent; nPaletteCode picks
+    // the palette pen of kind 1. A style of marker kind 11 gets a band instead: the segment moved up
+    // and right by the component's depth (its style's own, else 10, times the device scales), filled
+    // in the palette colour of nPaletteCode.
+    virtual void DrawLine(int x1, int y1, int x2, int y2, DEDizedStyle* pStyle, int nPaletteCode, int nLineKind);
+    // A marker at (x, y) for marker kinds other than 0: 13 a square, 14 a diamond, others a circle, of
+    // half size 5 (the style's symbol width when it brings its own sizes, at least 2; times the device
+    // scale when printing), in the palette brush and pen for the palette fill kind, else in fill
+    // colour 1; then the value label.
+    virtual void DrawMarker(int x, int y, DEDizedStyle* pStyle, DEDizedData* pItem);
+    // The marker of a marker kind without one of its own. Nothing here.
+    virtual void CustomMarker(int x, int y, DEDizedStyle* pStyle, DEDizedData* pItem);
+    // The widget at (x, y): for marker kind 1 the stock widget of the palette index (& 7), for 2 and 3
+    // the style's widget name up to its '|' (the stock one when empty), 12 to 14 DrawMarker, 0
+    // nothing, others the whole widget name. The polygon is fitted into a box of 10 times the symbol
+    // sizes (the style's own, else the device scales) centred on the point; then the value label.
+    virtual void DrawWidget(int x, int y, DEDizedStyle* pStyle, DEDizedData* pItem);
+    // The symbol of a value in the box between two corners, by nKind (0: the style's marker kind;
+    // nothing when that is 0): 6 a bar with depth (top, side and front faces; the component style's
+    // shading bit shades top and side), 7 nothing, 10 the polygon named by the widget name (the
+    // component's own first, then "POLYGON" resources and files) and 17 a circle fitted into the box,
+    // 19 a vertical and 20 a horizontal line through its centre, others the box. A marked style (its
+    // selection nibble set) is drawn as SelectStyle makes it. The value label sits at the box's point
+    // of the label position. nIndex and nGroup name the value (the chart moves no symbol by them).
+    virtual void DrawSymbol(int x1, int y1, int x2, int y2, int nIndex, int nGroup, DEDizedStyle* pStyle, int nKind,
+                            DEDizedData* pItem);
+    // The line end nEnd (1 the start, 2 the end) at (x, y) turned by dAngle degrees: the "LINE_ENDS"
+    // polygon named before (1) or after (2) the '|' of the widget name, ten pixels a unit (the style's
+    // symbol width when it brings its own sizes) times the device scale. Nothing for nEnd 0 or a name
+    // without '|'.
+    virtual void DrawLineEnd(int x, int y, DEDizedStyle* pStyle, int nEnd, double dAngle);
+    // The value label of pItem for the point (x, y) (see the top of this file).
+    virtual void DrawValueLabel(int x, int y, DEDizedData* pItem);
+    // A new label for value labels.
+    virtual DEDizedLabel* CreateLabel();
+    // Turns (x, y) about the origin by dAngle (degrees, or radians with bRadians), rounding.
+    virtual void RotatePoint(int& x, int& y, double dAngle, int bRadians);
+    // Style changes of a highlighted, marked or selected point: the line colour inverted, width 3 and
+    // a solid line; own sizes with symbol sizes 3.0; width 3, red and a solid line.
+    virtual void HighlightStyle(DEDizedStyle* pStyle);
+    virtual void MarkStyle(DEDizedStyle* pStyle);
+    virtual void SelectStyle(DEDizedStyle* pStyle);
+
     // ---- redraw state --------------------------------------------------------------------------
     virtual void MarkForRedraw();
     int NeedsRedraw() const { return m_bLayoutDirty; }
@@ -274,7 +341,8 @@ public:
     BYTE IsCompoundChild() const { return m_bCompoundChild; }
 
     int GetTypeId() const { return m_nTypeId; }
-    DEDizedStyle* GetStyle() { return &m_style; }
+    // The style (a label in a label block may answer its block's).
+    virtual DEDizedStyle* GetStyle() { return &m_style; }
     DEDized* GetChart() const { return m_pChart; }
     // The component's name (kept in its style's first text, so that it is stored with it).
     const CString& GetName() const { return m_style.m_strText1; }
@@ -314,6 +382,9 @@ protected:
     // Draws bitmap over rect: stretched, or tiled from the top-left corner at its size times the
     // device scales.
     void DrawBitmapFill(CBitmap& bitmap, const CRect& rect, bool bStretched);
+    // Paints the polygon (with the null pen) in the pattern of bitmap resource nBitmap under the raster
+    // operation nRop; nothing when the bitmap does not load.
+    void ShadePolygon(const POINT* pPoints, int nCount, UINT nBitmap, int nRop);
 
     int m_nBrushCode;           // code of the palette brush (-1: none yet)
     int m_nPenCode;             // code of the palette pen (-1: none yet)
@@ -352,4 +423,5 @@ protected:
     CBitmap m_resourceBitmap;
     int m_nScreenDpiX;          // the screen's pixels per inch, read once (0 until then)
     int m_nScreenDpiY;
+    DEDizedLabel* m_pLabel;     // the value label (owned; made on first use)
 };

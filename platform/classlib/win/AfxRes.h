@@ -117,6 +117,7 @@
 #define AFX_IDS_IDLEMESSAGE       0xE001
 #define AFX_IDS_HELPMODEMESSAGE   0xE002
 #define AFX_IDS_UNTITLED          0xF000
+#define AFX_IDS_HIDE              0xF011 /* the close item of a floating frame's system menu */
 #define AFX_IDP_NO_ERROR_AVAILABLE 0xF020
 #define AFX_IDP_PARSE_INT         0xF110
 #define AFX_IDP_PARSE_REAL        0xF111

@@ -8,6 +8,8 @@
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/CDC.h"
+#include "win/CDockBar.h"
+#include "win/CDockContext.h"
 #include "win/CFrameWnd.h"
 #include "win/CWindowDC.h"
 
@@ -21,6 +23,9 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_PAINT()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
 namespace {
@@ -63,6 +68,7 @@ CControlBar::~CControlBar()
         m_barState.pDockSite->RemoveControlBar(this);
         m_barState.pDockSite = nullptr;
     }
+    delete m_barState.pDockContext;
 }
 
 BOOL CControlBar::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -194,6 +200,72 @@ void CControlBar::DelayShow(BOOL bShow)
         m_barState.nStateFlags |= delayHide;
 }
 
+UINT CControlBar::TakeDelayedShow()
+{
+    const BOOL bVisibleNow = m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0;
+    const BOOL bVisible = IsVisible();
+    m_barState.nStateFlags &= ~UINT(delayHide | delayShow);
+    if (bVisible && !bVisibleNow)
+        return SWP_SHOWWINDOW;
+    if (!bVisible && bVisibleNow)
+        return SWP_HIDEWINDOW;
+    return 0;
+}
+
+// ---- docking ----------------------------------------------------------------------------------------
+
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    if (dwDockStyle & ~DWORD(CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI))
+        AfxThrowInvalidArgFormat(
+            "CControlBar::EnableDocking: dock style 0x%08X has bits other than CBRS_ALIGN_ANY and CBRS_FLOAT_MULTI",
+            dwDockStyle);
+    m_barState.dwDockStyle = dwDockStyle;
+    if (m_barState.pDockContext == nullptr)
+        m_barState.pDockContext = CreateDockContext();
+    if (m_wndState.hWndOwner == nullptr && m_hWnd != nullptr)
+        SetOwner(GetParent());
+}
+
+CDockContext* CControlBar::CreateDockContext()
+{
+    return new CDockContext(this);
+}
+
+CDockBar* CControlBar::GetDockBar() const
+{
+    return m_barState.pDockBar;
+}
+
+void CControlBar::SetDockBar(CDockBar* pDockBar)
+{
+    m_barState.pDockBar = pDockBar;
+}
+
+CDockContext* CControlBar::GetDockContext() const
+{
+    return m_barState.pDockContext;
+}
+
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_barState.pDockBar != nullptr && m_barState.pDockContext != nullptr) {
+        ClientToScreen(&point);
+        m_barState.pDockContext->StartDrag(point);
+        return;
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_barState.pDockBar != nullptr && m_barState.pDockContext != nullptr) {
+        m_barState.pDockContext->ToggleDocking();
+        return;
+    }
+    CWnd::OnLButtonDblClk(nFlags, point);
+}
+
 // ---- layout -----------------------------------------------------------------------------------------
 
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -244,18 +316,9 @@ LRESULT CControlBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
     if (lpLayout == nullptr)
         return 0;
     const DWORD dwStyle = m_barState.dwStyle;
-    const BOOL bVisibleNow = (GetStyle() & WS_VISIBLE) != 0;
     const BOOL bVisible = IsVisible();
-
     // a real layout carries out a delayed show or hide; a query only counts with it
-    UINT nShowFlag = 0;
-    if (lpLayout->hDWP != nullptr) {
-        if (bVisible && !bVisibleNow)
-            nShowFlag = SWP_SHOWWINDOW;
-        else if (!bVisible && bVisibleNow)
-            nShowFlag = SWP_HIDEWINDOW;
-        m_barState.nStateFlags &= ~UINT(delayHide | delayShow);
-    }
+    const UINT nShowFlag = lpLayout->hDWP != nullptr ? TakeDelayedShow() : 0;
 
     if (!bVisible || (dwStyle & CBRS_ALIGN_ANY) == 0) {
         // a bar that takes no room still carries out its delayed show or hide
@@ -415,6 +478,10 @@ int CControlBar::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 void CControlBar::OnDestroy()
 {
+    // the bar goes for good: its dock bar keeps no place for it
+    if (m_barState.pDockBar != nullptr)
+        m_barState.pDockBar->RemoveControlBar(this, -1, FALSE);
+    m_barState.pDockBar = nullptr;
     if (m_barState.pDockSite != nullptr) {
         m_barState.pDockSite->RemoveControlBar(this);
         m_barState.pDockSite = nullptr;

@@ -39,12 +39,27 @@
 // becomes its dock site) and leaves it when the window goes. With SetAutoDelete(TRUE) the object
 // deletes itself after its window is gone (for bars made with new).
 //
-// Not done yet: docking (dock bars, dock contexts, floating frames, dragging), flyby prompts.
+// Docking (win/CDockBar.h, win/CDockContext.h, CFrameWnd's docking members). EnableDocking names the
+// alignments the bar may dock at and gives it a dock context. Once a dock bar holds the bar
+// (GetDockBar), a press of the left button in the bar starts the dock context's drag and a double
+// click toggles between docked and floating. A bar whose window goes leaves its dock bar (no place is
+// kept for it); the dock context goes with the object.
+//
+// Tooltips and prompts of items. A bar's items (its child windows, or what a derived bar's
+// OnToolHitTest names under the mouse) show tooltips only while CBRS_TOOLTIPS is set. With CBRS_FLYBY,
+// a mouse move over the bar that reaches PreTranslateMessage names the item under the mouse, and when
+// it is a command other than the one shown, the bar sends its owner WM_SETMESSAGESTRING with it, so
+// that the frame's status line shows the command's prompt; when the mouse is over no item, or leaves
+// the bar (WM_MOUSELEAVE, asked for with TrackMouseEvent), the owner gets the idle prompt
+// AFX_IDS_IDLEMESSAGE instead. Without CBRS_FLYBY nothing is sent.
 #pragma once
 
 #include "win/CWnd.h"
 
 #include <vector>
+
+class CDockBar;
+class CDockContext;
 
 // Bar style bits (kept in the bar's style word, see above).
 #define CBRS_FLOATING      0x00000001 // the bar floats (in a floating frame)
@@ -133,6 +148,21 @@ public:
     // Shows or hides the bar at the next layout (see the top of this file). A wish that matches the
     // present state cancels any earlier one.
     void DelayShow(BOOL bShow);
+    // Takes the pending delayed show or hide for a layout that carries it out: returns SWP_SHOWWINDOW
+    // or SWP_HIDEWINDOW (0 when the window already is as wished) and forgets the wish.
+    UINT TakeDelayedShow();
+
+    // ---- docking -----------------------------------------------------------------------------------
+
+    // Allows docking at the alignments dwDockStyle (CBRS_ALIGN_* and CBRS_FLOAT_MULTI; other bits are
+    // refused with CInvalidArgException), makes the dock context (CreateDockContext) on first use and
+    // makes the parent the owner when the bar has none.
+    void EnableDocking(DWORD dwDockStyle);
+    // The dock bar that holds the bar; null while none does. Dock bars keep it.
+    CDockBar* GetDockBar() const;
+    void SetDockBar(CDockBar* pDockBar);
+    // The dock context; null before EnableDocking.
+    CDockContext* GetDockContext() const;
 
     // ---- layout ------------------------------------------------------------------------------------
 
@@ -168,6 +198,9 @@ public:
 
     // Owner messages: see the top of this file.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Flyby prompts, then the tooltips of the items while CBRS_TOOLTIPS is set (see the top of this
+    // file).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     CControlBar();
@@ -181,6 +214,8 @@ protected:
 
     // Called by SetBarStyle after the style changed. Base: nothing.
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
+    // Makes the dock context EnableDocking gives the bar (the bar deletes it). Base: a CDockContext.
+    virtual CDockContext* CreateDockContext();
 
     void PostNcDestroy() override;
 
@@ -191,6 +226,11 @@ protected:
     afx_msg void OnPaint();
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // Start the dock context's drag / toggle docking while a dock bar holds the bar.
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // The mouse left the bar: the idle prompt replaces a flyby prompt.
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
 
     enum StateFlags : UINT { delayHide = 1, delayShow = 2 };
 
@@ -198,6 +238,8 @@ protected:
         DWORD dwStyle = 0;             // bar style (CBRS_*)
         DWORD dwDockStyle = 0;         // alignments allowed for docking
         CFrameWnd* pDockSite = nullptr; // the frame whose bar list holds the bar
+        CDockBar* pDockBar = nullptr;   // the dock bar holding the bar
+        CDockContext* pDockContext = nullptr; // owned
         int cxLeftBorder = 6;
         int cxRightBorder = 6;
         int cyTopBorder = 2;
@@ -207,5 +249,6 @@ protected:
         UINT nStateFlags = 0;          // delayHide, delayShow
         std::vector<BYTE> elements;    // the element array
         int nCount = 0;                // its number of elements
+        UINT nFlybyID = 0;             // the command whose flyby prompt shows (0: none)
     } m_barState;
 };

@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
+    ON_WM_NCACTIVATE()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_WM_ENTERIDLE()
@@ -393,8 +394,7 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
     pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
                        SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     pBar->DelayShow(bShow); // cancels an earlier delayed wish
-    if (bShow || !pBar->IsFloating())
-        pLayoutFrame->RecalcLayout(FALSE);
+    pLayoutFrame->RecalcLayout(FALSE);
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)

@@ -45,15 +45,25 @@
 //
 // Top-level frames pass WM_SYSCOLORCHANGE and WM_SETTINGCHANGE on to all their descendants.
 //
-// Not done yet: docking (EnableDocking, DockControlBar, floating frames), help mode, border
-// negotiation with in-place objects, saving documents when the frame closes (modified documents close
-// without a question).
+// Docking (win/CDockBar.h, win/CMiniFrameWnd.h, win/CDockContext.h). EnableDocking gives the frame
+// its dock bars; DockControlBar, ReDockControlBar and FloatControlBar move bars between them and
+// floating frames (the dock context ends its drags with them; toolkit frames override them). CanDock
+// names the dock bar a dragged rectangle would dock at: the first of the frame's docked dock bars
+// (top, bottom, left, right) whose alignment is asked and whose window rectangle meets the rectangle
+// (an empty dock bar counts as one pixel thick along its edge). A top-level frame tells the
+// windows it owns when its caption turns active or inactive (WM_FLOATSTATUS), so that floating frames
+// look active with it.
+//
+// Not done yet: help mode, border negotiation with in-place objects, saving documents when the frame
+// closes (modified documents close without a question).
 #pragma once
 
+#include "win/CControlBar.h"
 #include "win/CCreateContext.h"
 #include "win/CWnd.h"
 
-class CControlBar;
+class CDockBar;
+class CMiniDockFrameWnd;
 class CDocument;
 class CView;
 
@@ -144,8 +154,43 @@ public:
     const CPtrList& GetControlBarList() const;
     // The bar of the list with control id nID; null when none.
     CControlBar* GetControlBar(UINT nID);
-    // Shows or hides pBar (not null); bDelay: at the next idle layout, else now (with a layout).
+    // Shows or hides pBar (not null); bDelay: at the next idle layout, else now, with a layout of the
+    // frame that lays the bar out (a floating bar's frame then shows or hides with its bars).
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+
+    // ---- docking -----------------------------------------------------------------------------------
+
+    // Makes a dock bar (a CDockBar, deleting itself with its window) along each edge that dwDockStyle
+    // names (CBRS_ALIGN_* and CBRS_FLOAT_MULTI; other bits are refused with CInvalidArgException) and
+    // the frame lacks, in the order top, bottom, left, right, with the ids AFX_IDW_DOCKBAR_TOP...,
+    // visible, with the border bit of its inner side, laid out on the next idle. Floating frames are
+    // CMiniDockFrameWnd unless a class was set. Throws CResourceException when a dock bar cannot be made.
+    void EnableDocking(DWORD dwDockStyle);
+    // The class of the floating frames CreateFloatingFrame makes (CMiniDockFrameWnd or derived); null
+    // until set or EnableDocking.
+    CRuntimeClass* GetFloatingFrameClass() const;
+    void SetFloatingFrameClass(CRuntimeClass* pClass);
+    // Docks pBar (not null) at the frame's dock bar nDockBarID (0: the first one, in the order top,
+    // bottom, left, right, at whose alignment pBar may dock); lpRect: where it was dropped (screen), or
+    // null. A dock bar that is missing or not the frame's is refused with CInvalidArgException.
+    virtual void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    // Docks pBar back into pDockBar (null: the frame's dock bar that keeps its place, else as
+    // DockControlBar) through its ReDockControlBar.
+    virtual void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar = nullptr, LPCRECT lpRect = nullptr);
+    // Floats pBar in a floating frame whose top-left corner goes to point (screen), its dock bar aligned
+    // by dwStyle (CBRS_ALIGN_* with CBRS_FLOAT_MULTI). A CBRS_SIZE_DYNAMIC bar floats with
+    // CBRS_SIZE_DYNAMIC and the top alignment. A bar that already floats alone in a frame of that
+    // alignment only has its frame moved. The frame shows (without activation) while the bar is
+    // visible.
+    virtual void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Makes a floating frame of the floating-frame class for bars floating with dwStyle, owned by this
+    // frame. Throws CResourceException when it cannot be made.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The alignment (CBRS_ALIGN_*) of the dock bar rect (screen) would dock at among those dwDockStyle
+    // names (see the top of this file), with the dock bar in *ppDockBar (may be null); 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
+    // The frame's docked dock bar that keeps a placeholder of nID; null when none.
+    CDockBar* FindPlaceholderDockBar(UINT nID);
 
     // ---- status text -------------------------------------------------------------------------------
 
@@ -176,6 +221,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
@@ -206,5 +252,6 @@ protected:
         BOOL bInRecalcLayout = FALSE;   // guards RecalcLayout against re-entry
         UINT nIDTracking = 0;           // the prompt the status line should show
         UINT nIDLastMessage = 0;        // the prompt it shows (0: a text, or nothing)
+        CRuntimeClass* pFloatingFrameClass = nullptr; // the floating frames' class
     } m_frameState;
 };

@@ -192,12 +192,8 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
     m_bFinalErase = FALSE;
 
     const BOOL bAccepted = AfxRunMouseLoop(pWnd, [&](const MSG& msg) {
-        switch (msg.message) {
-        case WM_MOUSEMOVE:
-        case WM_LBUTTONUP: {
-            CPoint ptMouse(int(short(LOWORD(msg.lParam))), int(short(HIWORD(msg.lParam))));
-            if (msg.hwnd != pWnd->m_hWnd)
-                ::MapWindowPoints(msg.hwnd, pWnd->m_hWnd, &ptMouse, 1);
+        return AfxFollowMouseStep(msg, [&](CPoint ptMouse) {
+            pWnd->ScreenToClient(&ptMouse);
             const CRect rectOld = m_rect;
             if (px != nullptr)
                 *px = ptMouse.x - xDiff;
@@ -221,15 +217,7 @@ BOOL CRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, CWnd* pWnd
                 DrawTrackerRect(&m_rect, pWndClipTo, pDC, pWnd);
                 OnChangedRect(rectOld);
             }
-            return msg.message == WM_LBUTTONUP ? afxLoopDone : afxLoopContinue;
-        }
-        case WM_KEYDOWN:
-            return msg.wParam == VK_ESCAPE ? afxLoopCancel : afxLoopContinue;
-        case WM_RBUTTONDOWN:
-            return afxLoopCancel;
-        default:
-            return afxLoopDispatch;
-        }
+        });
     });
 
     m_bFinalErase = TRUE;

@@ -34,3 +34,19 @@ BOOL AfxRunMouseLoop(CWnd* pWnd, AfxLoopStep (*pfnStep)(void* pContext, const MS
         ::ReleaseCapture();
     return result == afxLoopDone;
 }
+
+CAfxDesktopDC::CAfxDesktopDC()
+{
+    const HWND hWndDesktop = ::GetDesktopWindow();
+    m_bLocked = ::LockWindowUpdate(hWndDesktop);
+    if (HDC hDC = ::GetDCEx(hWndDesktop, nullptr, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0)))
+        Attach(hDC);
+}
+
+CAfxDesktopDC::~CAfxDesktopDC()
+{
+    if (m_hDC != nullptr)
+        ::ReleaseDC(::GetDesktopWindow(), Detach());
+    if (m_bLocked)
+        ::LockWindowUpdate(nullptr);
+}

@@ -14,9 +14,14 @@
 //
 // Because the loop reads the queue, it also runs from messages posted before it starts: a test posts
 // the mouse moves and the button's release, then starts the drag.
+//
+// CAfxDesktopDC is the DC on which a drag shows its feedback across windows (the frame drawn by
+// CDC::DrawDragRect in screen coordinates): the desktop's window DC, with window updates locked on the
+// desktop while it lives (Wine locks them only in part).
 #pragma once
 
 #include "win/CWnd.h"
+#include "win/CDC.h"
 
 enum AfxLoopStep { afxLoopContinue, afxLoopDispatch, afxLoopDone, afxLoopCancel };
 
@@ -31,3 +36,41 @@ BOOL AfxRunMouseLoop(CWnd* pWnd, TStep step)
     return AfxRunMouseLoop(
         pWnd, [](void* pContext, const MSG& msg) { return (*static_cast<TStep*>(pContext))(msg); }, &step);
 }
+
+// The step of a drag that follows the mouse: a mouse move calls onMove(the mouse in screen coordinates)
+// and goes on; the left button's release calls it and ends the drag; Escape and the right button give
+// it up; other keys are taken; every other message is dispatched.
+template <class TMove>
+AfxLoopStep AfxFollowMouseStep(const MSG& msg, TMove onMove)
+{
+    switch (msg.message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP: {
+        POINT pt = {short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))};
+        ::ClientToScreen(msg.hwnd, &pt);
+        onMove(CPoint(pt));
+        return msg.message == WM_LBUTTONUP ? afxLoopDone : afxLoopContinue;
+    }
+    case WM_KEYDOWN:
+        return msg.wParam == VK_ESCAPE ? afxLoopCancel : afxLoopContinue;
+    case WM_KEYUP:
+        return afxLoopContinue;
+    case WM_RBUTTONDOWN:
+        return afxLoopCancel;
+    default:
+        return afxLoopDispatch;
+    }
+}
+
+class CAfxDesktopDC : public CDC {
+public:
+    // Locks window updates on the desktop and takes its DC (m_hDC null when the system gave none).
+    CAfxDesktopDC();
+    // Gives the DC back and unlocks window updates.
+    ~CAfxDesktopDC() override;
+    CAfxDesktopDC(const CAfxDesktopDC&) = delete;
+    CAfxDesktopDC& operator=(const CAfxDesktopDC&) = delete;
+
+private:
+    BOOL m_bLocked;
+};

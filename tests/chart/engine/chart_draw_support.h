@@ -5,6 +5,7 @@
 
 // the standard headers before windows.h, which defines min and max as macros
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -52,6 +53,42 @@ inline ProbeComponent* AddProbe(DEDized& chart, const RECT& rect, COLORREF crPai
     pProbe->SetRectFromRECT(rect);
     chart.AddComponent(pProbe);
     return pProbe;
+}
+
+// A DC over a canvas that records each line of text written through it (position, text, text
+// alignment, colour and font) and writes it as usual.
+class TextRecorder : public CDC {
+public:
+    struct Line {
+        int x;
+        int y;
+        std::string text;
+        UINT nAlign;
+        COLORREF crColour;
+        LOGFONT font;
+    };
+
+    explicit TextRecorder(DibCanvas& canvas) { Attach(canvas.dc.m_hDC); }
+    ~TextRecorder() override { Detach(); }
+
+    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount) override
+    {
+        Line line{x, y, std::string(lpszString, size_t(nCount)), GetTextAlign(), GetTextColor(), {}};
+        ::GetObjectA(::GetCurrentObject(m_hDC, OBJ_FONT), sizeof line.font, &line.font);
+        lines.push_back(line);
+        return CDC::TextOut(x, y, lpszString, nCount);
+    }
+
+    std::vector<Line> lines;
+};
+
+// The extent of lpszText in the chart's cached font of that face, size and flags (at orientation 0).
+inline CSize ChartTextExtent(DEDized& chart, CDC& dc, const char* lpszFace, int nSize, int nFlags, const char* lpszText)
+{
+    CFont* pOld = dc.SelectObject(CFont::FromHandle(chart.GetFont(lpszFace, nSize, nFlags, 0, &dc)));
+    const CSize extent = dc.GetTextExtent(lpszText, int(std::strlen(lpszText)));
+    dc.SelectObject(pOld);
+    return extent;
 }
 
 // Every chart test starts and ends with the drawing guard clear.

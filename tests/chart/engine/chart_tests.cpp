@@ -12,6 +12,8 @@
 #include "chart/engine/SRDynamicGraph.h"
 #include "chart/engine/SRGDynamicDataManager.h"
 #include "chart/engine/components/DEDizedBackground.h"
+#include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/display/DEDizedDisplay.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
 
 #include "chart_draw_support.h"
@@ -106,10 +108,23 @@ TEST_F(ChartTest, CreateComponentByTypeId)
     EXPECT_EQ(pDisplay->GetStyle()->m_nStyle, 0x34120321);
     EXPECT_EQ(pDisplay->GetStyle()->m_nStyleSet, 1);
 
+    const struct {
+        int nTypeId;
+        CRuntimeClass* pClass;
+    } texts[] = {{chartTypeTitle, RUNTIME_CLASS(DEDizedTitle)},
+                 {chartTypeLabel, RUNTIME_CLASS(DEDizedLabel)},
+                 {chartTypeLabelBlock, RUNTIME_CLASS(DEDizedLabelBlock)}};
+    for (const auto& t : texts) {
+        DEDizedComponent* pText = chart.CreateComponent(t.nTypeId, 0, CRect(0, 0, 10, 10), 0, 0, 0, 0, 0);
+        ASSERT_NE(pText, nullptr);
+        EXPECT_EQ(pText->GetRuntimeClass(), t.pClass);
+        EXPECT_EQ(pText->GetTypeId(), t.nTypeId);
+    }
+
     EXPECT_EQ(chart.CreateComponent(4711, 0, CRect(), 0, 0, 0, 0, 0), nullptr);
-    EXPECT_EQ(chart.GetComponentList()->GetCount(), 2);
+    EXPECT_EQ(chart.GetComponentList()->GetCount(), 5);
     DEDized plain;
-    EXPECT_EQ(plain.CreateComponent(chartTypeDisplay, 0, CRect(), 0, 0, 0, 0, 0), nullptr);
+    EXPECT_TRUE(plain.CreateComponent(chartTypeDisplay, 0, CRect(), 0, 0, 0, 0, 0)->IsKindOf(RUNTIME_CLASS(DEDizedDisplay)));
 }
 
 TEST_F(ChartTest, ATableWithoutHeaderNamesGroupsByNumberAndItemsByLetters)

@@ -156,7 +156,7 @@ TEST(GridCore, SetPrintingStoresTheActiveEditFirst)
     grid.CreateGrid(5, 5);
     grid.GetParam()->SetFrozenRows(2);
     CTestControl* pControl = UseTestControl(grid);
-    ASSERT_TRUE(grid.SetCurrentCell(4, 2, 0x10));
+    ASSERT_TRUE(grid.SetCurrentCell(2, 2, 0x10));
     ASSERT_EQ(grid.GetCurrentCellControl(), pControl);
     ASSERT_TRUE(pControl->IsActive());
     pControl->SetModify(TRUE);

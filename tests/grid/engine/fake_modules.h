@@ -289,13 +289,32 @@ struct FakeCommandFactory : CGXAbstractCommandFactory, ModuleLog {
     {
         return Made(Call("CreateMoveRowsCmd", a, b, d, t));
     }
+    CObject* CreateMoveColsCmd(ROWCOL a, ROWCOL b, ROWCOL d, int t) override
+    {
+        return Made(Call("CreateMoveColsCmd", a, b, d, t));
+    }
     CObject* CreateRemoveRowsCmd(ROWCOL a, ROWCOL b, int t) override { return Made(Call("CreateRemoveRowsCmd", a, b, t)); }
+    CObject* CreateRemoveColsCmd(ROWCOL a, ROWCOL b, int t) override { return Made(Call("CreateRemoveColsCmd", a, b, t)); }
+    // The inserting commands note the sizes and the counts of the styles they were given.
     CObject* CreateInsertRowsCmd(ROWCOL r, ROWCOL n, int* an, CObArray* pb, CObArray* pc, ROWCOL c, int t) override
     {
+        return Made(Call("CreateInsertRowsCmd", r, n, c, t) + Saved(n, an, pb, pc));
+    }
+    CObject* CreateInsertColsCmd(ROWCOL r, ROWCOL n, int* an, CObArray* pb, CObArray* pc, ROWCOL c, int t) override
+    {
+        return Made(Call("CreateInsertColsCmd", r, n, c, t) + Saved(n, an, pb, pc));
+    }
+    static std::string Saved(ROWCOL n, int* an, CObArray* pb, CObArray* pc)
+    {
+        std::string text = " sizes";
+        for (ROWCOL i = 0; an != nullptr && i < n; ++i)
+            text += " " + std::to_string(an[i]);
+        auto count = [](const CObArray* p) { return p != nullptr ? std::to_string(p->GetSize()) : std::string("-"); };
+        text += " base " + count(pb) + " cells " + count(pc);
         delete[] an;
         DeleteStyleArray(pb);
         DeleteStyleArray(pc);
-        return Made(Call("CreateInsertRowsCmd", r, n, c, t));
+        return text;
     }
     CObject* CreateSetCoveredCellsCmd(const CGXCellRange& r, const CGXCellRange& o) override
     {
@@ -306,6 +325,7 @@ struct FakeCommandFactory : CGXAbstractCommandFactory, ModuleLog {
         return Made(Call("CreateSetStyleRangeCmd", r, k), p);
     }
     CObject* CreateSetFrozenRowsCmd(ROWCOL f, ROWCOL h) override { return Made(Call("CreateSetFrozenRowsCmd", f, h)); }
+    CObject* CreateSetFrozenColsCmd(ROWCOL f, ROWCOL h) override { return Made(Call("CreateSetFrozenColsCmd", f, h)); }
     CObject* CreateChangeStylesMapCmd(CGXStylesMap* p) override
     {
         delete p;
@@ -390,6 +410,33 @@ struct FakeUpdateHintImp : CGXAbstractGridUpdateHintImp, ModuleLog {
     {
         Rec<void>("OnColWidthChanged", g, a, b, p, f);
     }
+    void UpdateChangedRowCount(CGXGridCore* g, ROWCOL a, UINT f) override { Rec<void>("UpdateChangedRowCount", g, a, f); }
+    void UpdateChangedColCount(CGXGridCore* g, ROWCOL a, UINT f) override { Rec<void>("UpdateChangedColCount", g, a, f); }
+    void UpdateInsertRows(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateInsertRows", g, a, n, f); }
+    void UpdateInsertCols(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateInsertCols", g, a, n, f); }
+    void UpdateRemoveRows(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
+    {
+        Rec<void>("UpdateRemoveRows", g, a, b, p, f);
+    }
+    void UpdateRemoveCols(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
+    {
+        Rec<void>("UpdateRemoveCols", g, a, b, p, f);
+    }
+    void UpdateMoveRows(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d, UINT f) override
+    {
+        Rec<void>("UpdateMoveRows", g, a, b, d, f);
+    }
+    void UpdateMoveCols(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d, UINT f) override
+    {
+        Rec<void>("UpdateMoveCols", g, a, b, d, f);
+    }
+    void UpdateFrozenRows(CGXGridCore* g, ROWCOL a, ROWCOL b, UINT f) override { Rec<void>("UpdateFrozenRows", g, a, b, f); }
+    void UpdateFrozenCols(CGXGridCore* g, ROWCOL a, ROWCOL b, UINT f) override { Rec<void>("UpdateFrozenCols", g, a, b, f); }
+    void SetTopRow(CGXGridCore* g, ROWCOL r, UINT f) override { Rec<void>("SetTopRow", g, r, f); }
+    void SetLeftCol(CGXGridCore* g, ROWCOL c, UINT f) override { Rec<void>("SetLeftCol", g, c, f); }
+    void OnScrollBySteps(CGXGridCore* g, int d, ROWCOL n) override { Rec<void>("OnScrollBySteps", g, d, n); }
+    void SetCurrentCell(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override { Rec<void>("SetCurrentCell", g, r, c, f); }
+    BOOL TransferCurrentCell(CGXGridCore* g, BOOL b, UINT f) override { return Rec<BOOL>("TransferCurrentCell", g, b, f); }
 };
 
 struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
@@ -404,6 +451,12 @@ struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
 };
 
 struct FakeHideCellsImp : CGXAbstractGridHideCellsImp, ModuleLog {
+    void RemoveHiddenRows(CGXGridCore* g, ROWCOL a, ROWCOL b) override { Rec<void>("RemoveHiddenRows", g, a, b); }
+    void RemoveHiddenCols(CGXGridCore* g, ROWCOL a, ROWCOL b) override { Rec<void>("RemoveHiddenCols", g, a, b); }
+    void InsertHiddenRows(CGXGridCore* g, ROWCOL a, ROWCOL n) override { Rec<void>("InsertHiddenRows", g, a, n); }
+    void InsertHiddenCols(CGXGridCore* g, ROWCOL a, ROWCOL n) override { Rec<void>("InsertHiddenCols", g, a, n); }
+    void MoveHiddenRows(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d) override { Rec<void>("MoveHiddenRows", g, a, b, d); }
+    void MoveHiddenCols(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d) override { Rec<void>("MoveHiddenCols", g, a, b, d); }
     BOOL HideRows(CGXGridCore* g, ROWCOL a, ROWCOL b, BOOL h, const CByteArray* p, UINT f, int t) override
     {
         return Rec<BOOL>("HideRows", g, a, b, h, p, f, t);
@@ -419,7 +472,36 @@ struct FakeHideCellsImp : CGXAbstractGridHideCellsImp, ModuleLog {
 };
 
 struct FakeFindReplaceImp : CGXAbstractGridFindReplaceImp {};
-struct FakeUserSelectRangeImp : CGXAbstractGridUserSelectRangeImp {};
+
+// The select-range module: moves of the current cell by key answer FALSE (nothing moved).
+struct FakeUserSelectRangeImp : CGXAbstractGridUserSelectRangeImp, ModuleLog {
+    BOOL MoveCurrentCellSelecting(CGXGridCore* g, int d, UINT n) override
+    {
+        calls.push_back(Call("MoveCurrentCellSelecting", g, d, n));
+        return FALSE;
+    }
+    void StartSelection(CGXGridCore* g, CPoint& p, UINT& f, int& h, ROWCOL& r, ROWCOL& c) override
+    {
+        Rec<void>("StartSelection", g, p, f, h, r, c);
+    }
+    BOOL TrackSelection(CGXGridCore* g, CPoint& p, UINT& f, ROWCOL& r, ROWCOL& c) override
+    {
+        return Rec<BOOL>("TrackSelection", g, p, f, r, c);
+    }
+    void EndSelection(CGXGridCore* g, CPoint& p, UINT& f) override { Rec<void>("EndSelection", g, p, f); }
+    void SelectRange(CGXGridCore* g, const CGXCellRange& r, BOOL s, BOOL u) override
+    {
+        Rec<void>("SelectRange", g, r, s, u);
+    }
+    void SetRangeAtPosition(CGXGridCore* g, POSITION pos, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r) override
+    {
+        Rec<void>("SetRangeAtPosition", g, pos, t, l, b, r);
+    }
+    BOOL ToggleHeaderSelection(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f, int x, int y) override
+    {
+        return Rec<BOOL>("ToggleHeaderSelection", g, r, c, f, x, y);
+    }
+};
 
 struct FakeExcelLikeFrameImp : CGXAbstractGridExcelLikeFrameImp, ModuleLog {
     void UpdateFrame(CGXGridCore* g, CDC* d, BOOL e, const CGXRangeList* p) override { Rec<void>("UpdateFrame", g, d, e, p); }
@@ -433,9 +515,37 @@ struct FakeExcelLikeFrameImp : CGXAbstractGridExcelLikeFrameImp, ModuleLog {
     BOOL bHidden = FALSE;
 };
 
-struct FakeExcelLikeFillImp : CGXAbstractGridExcelLikeFillImp {};
+struct FakeExcelLikeFillImp : CGXAbstractGridExcelLikeFillImp, ModuleLog {
+    void StartFill(CGXGridCore* g, UINT f, CPoint p, int h, ROWCOL& r, ROWCOL& c) override
+    {
+        Rec<void>("StartFill", g, f, p, h, r, c);
+    }
+    BOOL TrackFill(CGXGridCore* g, CPoint p, int s, ROWCOL& r, ROWCOL& c) override
+    {
+        calls.push_back(Call("TrackFill", g, p, s, r, c));
+        return FALSE;
+    }
+    void EndFill(CGXGridCore* g) override { Rec<void>("EndFill", g); }
+    void HideFillFrame(CGXGridCore* g) override { Rec<void>("HideFillFrame", g); }
+};
 
+// The drag module takes no press, move or release (the selection gets them).
 struct FakeUserDragSelectRangeImp : CGXAbstractGridUserDragSelectRangeImp, ModuleLog {
+    BOOL OnDragButtonDown(CGXGridCore* g, CPoint& p, UINT& f, int& h, ROWCOL& r, ROWCOL& c) override
+    {
+        calls.push_back(Call("OnDragButtonDown", g, p, f, h, r, c));
+        return FALSE;
+    }
+    BOOL OnDragMouseMove(CGXGridCore* g, CPoint p) override
+    {
+        calls.push_back(Call("OnDragMouseMove", g, p));
+        return FALSE;
+    }
+    BOOL OnDragButtonUp(CGXGridCore* g, CPoint p) override
+    {
+        calls.push_back(Call("OnDragButtonUp", g, p));
+        return FALSE;
+    }
     BOOL StartSelDrag(CGXGridCore* g, ROWCOL r, ROWCOL c) override { return Rec<BOOL>("StartSelDrag", g, r, c); }
     void DragSelectionTo(CGXGridCore* g, ROWCOL r, ROWCOL c) override { Rec<void>("DragSelectionTo", g, r, c); }
     BOOL DropSelection(CGXGridCore* g, ROWCOL r, ROWCOL c) override { return Rec<BOOL>("DropSelection", g, r, c); }
@@ -469,9 +579,35 @@ struct FakeMoveRowsColsImp : CGXAbstractGridMoveRowsColsImp, ModuleLog {
     }
 };
 
-struct FakeUserResizeCellsImp : CGXAbstractGridUserResizeCellsImp {};
+struct FakeUserResizeCellsImp : CGXAbstractGridUserResizeCellsImp, ModuleLog {
+    BOOL OnResizeMouseMove(CGXGridCore* g, CPoint p) override
+    {
+        calls.push_back(Call("OnResizeMouseMove", g, p));
+        return FALSE;
+    }
+    BOOL OnResizeButtonDown(CGXGridCore* g, CPoint p, UINT f, int h, ROWCOL r, ROWCOL c) override
+    {
+        return Rec<BOOL>("OnResizeButtonDown", g, p, f, h, r, c);
+    }
+    BOOL OnResizeButtonUp(CGXGridCore* g, CPoint p) override { return Rec<BOOL>("OnResizeButtonUp", g, p); }
+    BOOL OnResizeDoubleClick(CGXGridCore* g, CPoint p, UINT f, int h, ROWCOL r, ROWCOL c) override
+    {
+        return Rec<BOOL>("OnResizeDoubleClick", g, p, f, h, r, c);
+    }
+    void CancelResizeTracking(CGXGridCore* g) override { Rec<void>("CancelResizeTracking", g); }
+};
 
 struct FakeOptimizedUpdateImp : CGXAbstractGridOptimizedUpdateImp, ModuleLog {
+    void UpdateRowsInserted(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateRowsInserted", g, a, n, f); }
+    void UpdateColsInserted(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateColsInserted", g, a, n, f); }
+    void UpdateRowsRemoved(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
+    {
+        Rec<void>("UpdateRowsRemoved", g, a, b, p, f);
+    }
+    void UpdateColsRemoved(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
+    {
+        Rec<void>("UpdateColsRemoved", g, a, b, p, f);
+    }
     void UpdateRowHeightsChanged(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
     {
         Rec<void>("UpdateRowHeightsChanged", g, a, b, p, f);

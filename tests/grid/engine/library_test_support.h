@@ -80,10 +80,20 @@ public:
         return TRUE;
     }
     // The text being edited is the cached style's Value (SetCurrentText).
+    // While m_bRefuseValidation is set the control's text fails, leaving m_strWarning with the grid.
+    BOOL ValidateInput() override
+    {
+        if (!m_bRefuseValidation)
+            return CGXControl::ValidateInput();
+        Grid()->SetWarningText(m_strWarning);
+        return FALSE;
+    }
 
     BOOL m_bActive = FALSE;
     BOOL m_bModified = FALSE;
     int m_nStores = 0;
+    BOOL m_bRefuseValidation = FALSE;
+    CString m_strWarning = "Not a valid value";
 };
 
 // Puts the library state's module creators back when it goes.

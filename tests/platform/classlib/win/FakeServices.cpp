@@ -505,6 +505,18 @@ void ClickButton(CWnd& dialog, int nID)
     ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(hWndButton));
 }
 
+void PostDrag(CWnd& wnd, std::initializer_list<POINT> points, UINT nEndMessage, WPARAM wEndParam)
+{
+    POINT ptClient = {0, 0};
+    for (POINT pt : points) {
+        ptClient = pt;
+        ::ScreenToClient(wnd.m_hWnd, &ptClient);
+        wnd.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+    }
+    const BOOL bKey = nEndMessage == WM_KEYDOWN || nEndMessage == WM_KEYUP;
+    wnd.PostMessage(nEndMessage, bKey ? wEndParam : 0, bKey ? 0 : MAKELPARAM(ptClient.x, ptClient.y));
+}
+
 BOOL PumpWaitingMessages(DWORD nMilliseconds)
 {
     BOOL bQuit = FALSE;

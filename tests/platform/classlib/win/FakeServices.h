@@ -31,6 +31,7 @@
 // the standard headers before windows.h, which defines min and max as macros
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -204,6 +205,10 @@ private:
 std::string DeviceNameOf(HGLOBAL hDevNames);
 // Clicks button nID of the dialog as the user would (WM_COMMAND with BN_CLICKED from the button).
 void ClickButton(CWnd& dialog, int nID);
+// Posts to wnd, as the user's mouse would while it holds the capture, a mouse move to each of the
+// screen points, then nEndMessage (WM_LBUTTONUP or WM_RBUTTONDOWN at the last point, or a key message
+// with wEndParam the key), so that a modal mouse loop started afterwards runs through them.
+void PostDrag(CWnd& wnd, std::initializer_list<POINT> points, UINT nEndMessage = WM_LBUTTONUP, WPARAM wEndParam = 0);
 // Dispatches the messages waiting in the thread's queue (WM_QUIT is left out and reported as
 // returned TRUE). Runs for at least nMilliseconds.
 BOOL PumpWaitingMessages(DWORD nMilliseconds = 0);

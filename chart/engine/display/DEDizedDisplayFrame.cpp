@@ -1,0 +1,477 @@
+// DEDizedDisplay: the standard axes (scales and frame), the depth frame, the XY axes and the pie labels.
+// the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
+#include <cmath>
+
+#include "chart/engine/display/DEDizedDisplay.h"
+
+#include "chart/engine/DEDized.h"
+#include "chart/engine/DEDizedData.h"
+#include "chart/engine/axes/SRGDateScale.h"
+#include "chart/engine/axes/SRGGridLines.h"
+#include "chart/engine/axes/SRGIndexScale.h"
+
+namespace {
+
+const double kTwoPi = 6.2831852;
+// Bits 4-7 of a label block's kind word: single or repeated overlap avoidance.
+const int kPlacementSingle = 0x90;
+const int kPlacementRepeated = 0xa0;
+
+bool IsRightValueAxis(int nAxisType)
+{
+    return nAxisType == 0x0c || nAxisType == 0x0d || nAxisType == 0x13 || nAxisType == 0x15;
+}
+
+// Selects pen and brush into a DC for the scope's lifetime.
+class PenBrushScope {
+public:
+    PenBrushScope(CDC* pDC, CPen* pPen, CGdiObject* pBrush) : m_pDC(pDC)
+    {
+        m_pOldPen = pPen != nullptr ? pDC->SelectObject(pPen) : nullptr;
+        m_pOldBrush = pBrush != nullptr ? pDC->SelectObject(pBrush) : nullptr;
+    }
+    ~PenBrushScope()
+    {
+        if (m_pOldBrush != nullptr)
+            m_pDC->SelectObject(m_pOldBrush);
+        if (m_pOldPen != nullptr)
+            m_pDC->SelectObject(m_pOldPen);
+    }
+    PenBrushScope(const PenBrushScope&) = delete;
+    PenBrushScope& operator=(const PenBrushScope&) = delete;
+
+private:
+    CDC* m_pDC;
+    CPen* m_pOldPen;
+    CGdiObject* m_pOldBrush;
+};
+
+const CPoint& NextPoint(CPtrList& list, POSITION& pos)
+{
+    return *static_cast<CPoint*>(list.GetNext(pos));
+}
+
+} // namespace
+
+// ---- scales -----------------------------------------------------------------------------------------------------
+
+void DEDizedDisplay::PrepareScales(bool bXValues)
+{
+    const int nAxisType = GetAxisType();
+    const bool bYLog = HasFlag(flagLogarithmic);
+    AfxAllocating([&] {
+        if (m_pXScale == nullptr) {
+            const int nGraphType = GetGraphType();
+            const bool bDual = nGraphType >= GT_XY_ITEM_PAIRS_DUAL && nGraphType <= GT_XY_GROUP_PAIRS_DUAL;
+            if (!bXValues)
+                m_pXScale = new SRGIndexScale;
+            else if (bDual ? HasOption(optionLogX) : bYLog)
+                m_pXScale = new SRGLogScale;
+            else if (nAxisType == 0x1a)
+                m_pXScale = new SRGDateScale;
+            else
+                m_pXScale = new SRGDecimalScale;
+        }
+        if (m_pYScale == nullptr) {
+            const bool bDate = bXValues ? nAxisType == 0x1b : nAxisType >= 0x12 && nAxisType <= 0x15;
+            if (bYLog)
+                m_pYScale = new SRGLogScale;
+            else if (bDate)
+                m_pYScale = new SRGDateScale;
+            else
+                m_pYScale = new SRGDecimalScale;
+        }
+    });
+    const bool bWindow = HasOption(optionWindowScales);
+    auto attach = [&](DEDizedLabelBlock* pScale, CPtrList* pTicks) {
+        pScale->SetChart(m_pChart);
+        if (bWindow)
+            pScale->SetDataWindow(m_nFirstIndex, m_nFirstGroup, m_nLastIndex, m_nLastGroup);
+        else
+            pScale->SetDataWindow(-1, -1, -1, -1);
+        pScale->SetRecordedAnchors(pTicks);
+        pScale->SetAnchorRecording(1);
+        pScale->SetFont(m_nFontSize, m_nFontFlags, m_strFace);
+        pScale->SetTextColour(GetTextColour());
+    };
+    attach(m_pXScale, &m_xTicks);
+    attach(m_pYScale, &m_yTicks);
+}
+
+CRect DEDizedDisplay::LayOutScale(SRGDecimalScale* pScale, bool bMeasure)
+{
+    pScale->BeginDrawing(m_pDC, m_pWnd);
+    CRect box;
+    try {
+        pScale->BuildLabels();
+        if (bMeasure)
+            box = pScale->MeasureLabels();
+    } catch (...) {
+        pScale->EndDrawing();
+        throw;
+    }
+    pScale->EndDrawing();
+    if (!bMeasure) {
+        pScale->Draw(m_pDC, m_pWnd);
+        box = pScale->GetBoundingRect();
+    }
+    return box;
+}
+
+void DEDizedDisplay::BuildScalePasses(bool bXValues)
+{
+    SRGDecimalScale* pX = HasFlag(flagNoXScale) ? nullptr : dynamic_cast<SRGDecimalScale*>(m_pXScale);
+    SRGDecimalScale* pY = HasFlag(flagNoYScale) ? nullptr : dynamic_cast<SRGDecimalScale*>(m_pYScale);
+    const int nAxisType = GetAxisType();
+    const int nGraphType = GetGraphType();
+    const CSize depth =
+        !bXValues && (nGraphType == GT_VBAR_3D || ChartAxisShrinksForDepth(nAxisType)) ? GetDepthPixels() : CSize(0, 0);
+    const int nGap = int(GetMarginPixels() * 1.25);
+    const bool bRight = !bXValues && IsRightValueAxis(nAxisType);
+    const bool bFixed = HasFlag(flagPlotFixed);
+    auto placement = [](SRGDecimalScale* pScale, bool bRepeated) {
+        int& nKind = pScale->GetStyle()->m_nKind;
+        nKind = (nKind & ~0xF0) | (bRepeated ? kPlacementRepeated : kPlacementSingle);
+    };
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        const bool bMeasure = nPass == 0;
+        if (pX != nullptr) {
+            placement(pX, HasFlag(flagXLabelPlacement));
+            pX->SetStep(m_extraValues[0]);
+            pX->SetStart(m_rcPlot.left, m_rcPlot.bottom);
+            pX->SetEnd(m_rcPlot.right - depth.cx, m_rcPlot.bottom);
+            pX->SetLabelGap(nGap);
+            pX->SetLabelSide(0);
+            if (!HasOption(optionXLabelAngle)) {
+                pX->GetStyle()->m_nFlags |= SRGDecimalScale::flagOwnOrientation;
+                pX->GetStyle()->SetTextAngle(0.0);
+                pX->SetLabelAlignment(2);
+            }
+            if (bXValues) {
+                pX->SetMinimum(m_xView.m_dMinimum);
+                pX->SetMaximum(m_xView.m_dMaximum);
+            }
+            const CRect box = LayOutScale(pX, bMeasure);
+            if (bMeasure && !bFixed && !box.IsRectEmpty()) {
+                const int nRise = box.Height() + int(GetHorizontalMarginPixels());
+                if (nRise < m_rcPlot.Height())
+                    m_rcPlot.bottom -= nRise;
+                if (box.right > m_rcPlot.right)
+                    m_rcPlot.right -= box.right - m_rcPlot.right;
+                if (box.left < m_rcPlot.left)
+                    m_rcPlot.left += m_rcPlot.left - box.left;
+            }
+        }
+        if (pY != nullptr) {
+            placement(pY, HasFlag(flagYLabelPlacement));
+            double dStep = m_extraValues[1];
+            if (!m_extraTexts[1].IsEmpty())
+                pY->SetFormat(m_extraTexts[1]);
+            if (bXValues) {
+                pY->SetMinimum(m_yView.m_dMinimum);
+                pY->SetMaximum(m_yView.m_dMaximum);
+            } else if (nGraphType == GT_STACKED_VBAR_100) {
+                pY->SetMinimum(0.0);
+                pY->SetMaximum(100.0);
+                if (dStep == 0.0)
+                    dStep = 5.0;
+            } else {
+                pY->SetMinimum(m_yData.m_dMinimum);
+                pY->SetMaximum(m_yData.m_dMaximum);
+            }
+            pY->SetStep(dStep);
+            if (bRight) {
+                pY->SetStart(m_rcPlot.right, m_rcPlot.bottom - depth.cy);
+                pY->SetEnd(m_rcPlot.right, m_rcPlot.top);
+                pY->SetLabelSide(1);
+            } else {
+                pY->SetStart(m_rcPlot.left, m_rcPlot.bottom);
+                pY->SetEnd(m_rcPlot.left, m_rcPlot.top + depth.cy);
+                pY->SetLabelSide(0);
+            }
+            pY->SetAscending();
+            pY->SetLabelGap(nGap);
+            const CRect box = LayOutScale(pY, bMeasure);
+            if (bMeasure && !bFixed && !box.IsRectEmpty()) {
+                if (bRight && box.right > m_rcPlot.right)
+                    m_rcPlot.right -= box.right - m_rcPlot.right;
+                else if (!bRight && box.left < m_rcPlot.left)
+                    m_rcPlot.left += m_rcPlot.left - box.left;
+                if (box.top < m_rcPlot.top)
+                    m_rcPlot.top += m_rcPlot.top - box.top;
+            }
+        }
+    }
+}
+
+void DEDizedDisplay::BuildScales()
+{
+    if (!(m_yData.GetRange() > kTinyRange) || m_style.GetValueLabelKind() == 0)
+        return;
+    PrepareScales(false);
+    if (SRGIndexScale* pIndex = dynamic_cast<SRGIndexScale*>(m_pXScale))
+        pIndex->SetOnPoints(ChartIsLineLikeType(GetGraphType()) ? 1 : 0);
+    BuildScalePasses(false);
+}
+
+void DEDizedDisplay::BuildXYScales()
+{
+    if (!(m_yData.GetRange() > kTinyRange) || m_style.GetValueLabelKind() == 0)
+        return;
+    PrepareScales(true);
+    BuildScalePasses(true);
+}
+
+// ---- frames -----------------------------------------------------------------------------------------------------
+
+void DEDizedDisplay::DrawTicks(CPtrList& rList, int nDirection)
+{
+    SRGTickMarks ticks;
+    ticks.SetChart(m_pChart);
+    ticks.SetPositions(&rList);
+    ticks.SetMajorLength(int(GetMarginPixels()));
+    ticks.SetMinorCount(0);
+    ticks.SetColour(m_style.m_crFill2);
+    ticks.SetPenValues(GetFrameWidth(), GetFrameWidth());
+    ticks.SetDirection(nDirection);
+    ticks.Draw(m_pDC, m_pWnd);
+}
+
+void DEDizedDisplay::DrawFrame()
+{
+    const CRect& plot = m_rcPlot;
+    if (HasFlag(flagFillPlot)) {
+        CBrush brush;
+        if (brush.CreateSolidBrush(m_style.m_crFill1)) {
+            PenBrushScope scope(m_pDC, CPen::FromHandle(static_cast<HPEN>(::GetStockObject(NULL_PEN))), &brush);
+            m_pDC->Rectangle(plot.left, plot.top, plot.right + 1, plot.bottom + 1);
+        }
+    }
+    // value ticks point away from the plot on either side, category ticks down
+    if (!HasFlag(flagNoYTicks) && !m_yTicks.IsEmpty())
+        DrawTicks(m_yTicks, IsRightValueAxis(GetAxisType()) ? 1 : 0);
+    if (!HasFlag(flagNoXTicks) && !m_xTicks.IsEmpty())
+        DrawTicks(m_xTicks, 1);
+    if (CPen* pGrid = GetPen(PS_SOLID, 1, m_style.m_crColor)) {
+        PenBrushScope scope(m_pDC, pGrid, nullptr);
+        if (!HasFlag(flagNoHorizontalGrid)) {
+            for (POSITION pos = m_yTicks.GetHeadPosition(); pos != nullptr;) {
+                const CPoint& p = NextPoint(m_yTicks, pos);
+                m_pDC->MoveTo(plot.left, p.y);
+                m_pDC->LineTo(plot.right, p.y);
+            }
+        }
+        if (!HasFlag(flagNoVerticalGrid)) {
+            for (POSITION pos = m_xTicks.GetHeadPosition(); pos != nullptr;) {
+                const CPoint& p = NextPoint(m_xTicks, pos);
+                m_pDC->MoveTo(p.x, plot.bottom);
+                m_pDC->LineTo(p.x, plot.top);
+            }
+        }
+    }
+    if (CPen* pFrame = GetPen(PS_SOLID, GetFrameWidth(), m_style.m_crFill2)) {
+        PenBrushScope scope(m_pDC, pFrame, nullptr);
+        m_pDC->MoveTo(plot.left, plot.top);
+        m_pDC->LineTo(plot.right, plot.top);
+        m_pDC->LineTo(plot.right, plot.bottom);
+        m_pDC->LineTo(plot.left, plot.bottom);
+        m_pDC->LineTo(plot.left, plot.top);
+    }
+}
+
+void DEDizedDisplay::DrawFrameTransposed()
+{
+    DrawFrame();
+}
+
+void DEDizedDisplay::DrawXYFrame()
+{
+    if (m_yData.GetRange() > kTinyRange && m_xData.GetRange() > kTinyRange)
+        DrawFrame();
+}
+
+void DEDizedDisplay::DrawDepthFrame()
+{
+    if (m_pChart == nullptr)
+        return;
+    const CSize depth = GetDepthPixels();
+    const int dx = depth.cx;
+    const int dy = depth.cy;
+    const int left = m_rcPlot.left;
+    const int top = m_rcPlot.top;
+    const int bottom = m_rcPlot.bottom;
+    const int r = m_rcPlot.right - dx;
+    const int m = int(GetMarginPixels());
+    const bool bMirrored = GetAxisType() == 0x0d || GetAxisType() == 0x15;
+    m_pChart->PushClip();
+    try {
+        m_pChart->ClipToRect(left - m - 1, top - 1, r + m + 1 + dx, bottom + m + 1, RGN_COPY);
+        if (HasFlag(flagFillPlot)) {
+            const POINT box[7] = {{left, bottom}, {left, top + dy}, {left + dx, top}, {r + dx, top},
+                                  {r + dx, bottom - dy}, {r, bottom}, {left, bottom}};
+            CBrush brush;
+            if (brush.CreateSolidBrush(m_style.m_crFill1)) {
+                PenBrushScope scope(m_pDC, CPen::FromHandle(static_cast<HPEN>(::GetStockObject(NULL_PEN))), &brush);
+                m_pDC->Polygon(box, 7);
+            }
+        }
+        CPen* pFrame = GetPen(PS_SOLID, GetFrameWidth(), m_style.m_crFill2);
+        CPen* pGrid = GetPen(PS_SOLID, 1, m_style.m_crColor);
+        if (pFrame != nullptr) {
+            PenBrushScope scope(m_pDC, pFrame, nullptr);
+            if (!HasFlag(flagNoYTicks)) {
+                for (POSITION pos = m_yTicks.GetHeadPosition(); pos != nullptr;) {
+                    const CPoint& p = NextPoint(m_yTicks, pos);
+                    m_pDC->MoveTo(p.x, p.y);
+                    m_pDC->LineTo(bMirrored ? p.x + m : p.x - m, p.y);
+                }
+            }
+            if (!HasFlag(flagNoXTicks)) {
+                for (POSITION pos = m_xTicks.GetHeadPosition(); pos != nullptr;) {
+                    const CPoint& p = NextPoint(m_xTicks, pos);
+                    m_pDC->MoveTo(p.x, bottom);
+                    m_pDC->LineTo(p.x, bottom + m);
+                }
+            }
+        }
+        if (pGrid != nullptr) {
+            PenBrushScope scope(m_pDC, pGrid, nullptr);
+            if (!HasFlag(flagNoHorizontalGrid)) {
+                for (POSITION pos = m_yTicks.GetHeadPosition(); pos != nullptr;) {
+                    const CPoint& p = NextPoint(m_yTicks, pos);
+                    if (bMirrored) {
+                        // the ticks stand on the back right edge: forward to the front, across the back
+                        const POINT line[3] = {{r, p.y + dy}, {r + dx, p.y}, {left + dx, p.y}};
+                        m_pDC->Polyline(line, 3);
+                    } else {
+                        const POINT line[3] = {{left, p.y}, {left + dx, p.y - dy}, {r + dx, p.y - dy}};
+                        m_pDC->Polyline(line, 3);
+                    }
+                }
+            }
+            if (!HasFlag(flagNoVerticalGrid)) {
+                for (POSITION pos = m_xTicks.GetHeadPosition(); pos != nullptr;) {
+                    const CPoint& p = NextPoint(m_xTicks, pos);
+                    const POINT line[3] = {{p.x, bottom}, {p.x + dx, bottom - dy}, {p.x + dx, top}};
+                    m_pDC->Polyline(line, 3);
+                }
+            }
+        }
+        if (pFrame != nullptr) {
+            PenBrushScope scope(m_pDC, pFrame, CBrush::FromHandle(static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH))));
+            m_pDC->Rectangle(left + dx, top, r + dx + 1, bottom - dy + 1);
+            const POINT side[5] = {{left, top + dy}, {left + dx, top}, {left + dx, bottom - dy}, {left, bottom}, {left, top + dy}};
+            const POINT floor[5] = {{left, bottom}, {left + dx, bottom - dy}, {r + dx, bottom - dy}, {r, bottom}, {left, bottom}};
+            m_pDC->Polyline(side, 5);
+            m_pDC->Polyline(floor, 5);
+        }
+    } catch (...) {
+        m_pChart->PopClip();
+        throw;
+    }
+    m_pChart->PopClip();
+}
+
+// ---- pie labels -------------------------------------------------------------------------------------------------
+
+CString DEDizedDisplay::PieLabelText(int nKind, double dValue, double dPercent, const char* lpszAnnotation)
+{
+    CString text;
+    switch (nKind) {
+    case 0x00:
+        break;
+    case 0x20:
+        text.Format("%f", dValue);
+        break;
+    case 0x30:
+        text.Format("%.2f%%", dPercent);
+        break;
+    case 0x50:
+        text = lpszAnnotation;
+        break;
+    case 0x60:
+        text.Format("%s (%f)", lpszAnnotation, dValue);
+        break;
+    case 0x70:
+        text.Format("%s=%f (%.2f%%)", lpszAnnotation, dValue, dPercent);
+        break;
+    case 0x80:
+        text.Format("%s (%.2f%%)", lpszAnnotation, dPercent);
+        break;
+    default:
+        text.Format("%g (%.2f%%)", dValue, dPercent);
+        break;
+    }
+    return text;
+}
+
+double DEDizedDisplay::PiePullOut(int nKindWord)
+{
+    switch (nKindWord & 0xF00) {
+    case 0x100:
+    case 0x300:
+        return 1.1;
+    case 0x200:
+        return 1.05;
+    case 0x400:
+        return 1.2;
+    default:
+        return 1.0;
+    }
+}
+
+int DEDizedDisplay::PieLabelOctant(double dDegrees)
+{
+    double d = std::fmod(dDegrees + 22.5, 360.0);
+    if (d < 0.0)
+        d += 360.0;
+    return int(d / 45.0) & 7;
+}
+
+void DEDizedDisplay::BuildPieLabels()
+{
+    if (m_pChart == nullptr || m_style.GetValueLabelKind() == 0)
+        return;
+    if (m_pLabelBlock != nullptr)
+        m_pLabelBlock->RemoveAllLabels();
+    const double dTotal =
+        m_pChart->GetRangeSum(m_nWindowFirstGroup, m_nWindowFirstIndex, m_nWindowLastGroup, m_nWindowLastIndex);
+    if (!(std::fabs(dTotal) > kTinyRange))
+        return;
+    if (m_pLabelBlock == nullptr) {
+        AfxAllocating([&] { m_pLabelBlock = new DEDizedLabelBlock; });
+        m_pLabelBlock->SetAvoidOverlap(0);
+    }
+    m_pLabelBlock->SetChart(m_pChart);
+    m_pLabelBlock->SetFont(m_nFontSize, m_nFontFlags, m_strFace);
+    m_pLabelBlock->SetTextColour(GetTextColour());
+    // around the flat pie: the tilt of a three-dimensional pie comes with the pie display
+    const double dRadius = 0.3 * (std::min)(m_rcPlot.Width(), m_rcPlot.Height());
+    const double dRadiusY = dRadius;
+    const double dGap = GetMarginPixels() * 1.25 + 3.0;
+    const double cx = m_rcPlot.left + m_rcPlot.Width() / 2;
+    const double cy = m_rcPlot.top + m_rcPlot.Height() / 2;
+    const int nMode = GetChartMode();
+    double dAngle = 0.0;
+    for (int g = m_nWindowFirstGroup; g <= m_nWindowLastGroup; ++g) {
+        for (int i = m_nWindowFirstIndex; i <= m_nWindowLastIndex; ++i) {
+            DEDizedData* pItem = m_pChart->GetDataItem(i, g);
+            if (pItem == nullptr || pItem->IsNull())
+                continue;
+            const double dValue = pItem->GetValue(0);
+            const double dSlice = dValue * kTwoPi / dTotal;
+            const double dMiddle = dAngle + dSlice / 2.0;
+            dAngle += dSlice;
+            const int nKindWord = pItem->GetStyle()->m_nKind;
+            const CString text =
+                PieLabelText(nKindWord & 0xF0, dValue, 100.0 / dTotal * dValue, pItem->GetAnnotation(nMode));
+            const double dPull = PiePullOut(nKindWord);
+            DEDizedLabel* pLabel = m_pLabelBlock->AddLabel(text);
+            pLabel->PlaceAt(int(cx + std::cos(dMiddle) * (dRadius * dPull + dGap) + 0.5),
+                            int(cy + std::sin(dMiddle) * (dRadiusY * dPull + dGap) + 0.5));
+            pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * 57.295780490442965));
+        }
+    }
+    m_pLabelBlock->Draw(m_pDC, m_pWnd);
+}

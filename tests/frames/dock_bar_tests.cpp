@@ -1,0 +1,515 @@
+// The toolkit's dock bar: the application's panes in a row by fractions, normalising, expanding and
+// contracting, the layout with splitters and client edges along each edge, tool-bar-like rows, floating
+// dock bars, the tab strip, drawing (pixels), splitter limits, tracking, moves and cursors, rows of their
+// own, and the bar-list menu.
+#include "DockingTestSupport.h"
+
+#include "frames/SECStatusBar.h"
+
+#include <vector>
+
+namespace {
+
+const int kSplitter = 6;
+const int kEdge = 2;
+
+// A bar's share of a row length, as the layout takes it (to the nearest pixel).
+int Share(int nLength, float fPct)
+{
+    return int(float(nLength) * fPct + 0.5f);
+}
+
+// The splitters of pDockBar in the order the layout placed them, those of a row first.
+std::vector<const SECDockBar::Splitter*> Splitters(const SECDockBar* pDockBar, BOOL bInRow)
+{
+    std::vector<const SECDockBar::Splitter*> found;
+    for (const auto& pSplitter : pDockBar->GetSplitters())
+        if (pSplitter->m_bInRow == bInRow)
+            found.push_back(pSplitter.get());
+    return found;
+}
+
+class DockBarTest : public DockingTest {
+protected:
+    // Repaints pPane now, so that its gripper buttons follow the dock bar.
+    static void Repaint(CWnd* pPane) { pPane->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+    // The client length of the left dock bar.
+    int LeftLength()
+    {
+        CRect rect;
+        DockBar(AFX_IDW_DOCKBAR_LEFT)->GetClientRect(rect);
+        return rect.Height();
+    }
+};
+
+// ---- fractions ---------------------------------------------------------------------------------------------
+
+TEST_F(DockBarTest, TheApplicationsPanesShareTheLeftRowByTheirFractionsLastDockedFirst)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(Entries(pLeft), "|102 101 100|");
+    EXPECT_NEAR(panes[2]->m_fPctWidth, 0.4f, 1e-5f);
+    EXPECT_NEAR(panes[1]->m_fPctWidth, 0.3f, 1e-5f);
+    EXPECT_NEAR(panes[0]->m_fPctWidth, 0.3f, 1e-5f);
+
+    // a client edge, the panes 200 wide, a row splitter; 6-pixel splitters between the panes
+    const int nLength = LeftLength();
+    EXPECT_EQ(ScreenRect(pLeft).Width(), kEdge + kPaneThickness + kSplitter);
+    const int nRowLength = nLength - 2 * kSplitter;
+    int y = 0;
+    for (SECControlBar* pPane : {panes[2], panes[1], panes[0]}) {
+        const CRect rect = ParentRect(pPane);
+        EXPECT_EQ(rect.left, kEdge);
+        EXPECT_EQ(rect.Width(), kPaneThickness);
+        EXPECT_EQ(rect.top, y);
+        if (pPane == panes[0])
+            EXPECT_EQ(rect.bottom, nLength) << "the last ends at the row's end";
+        else
+            EXPECT_EQ(rect.Height(), Share(nRowLength, pPane->m_fPctWidth));
+        y = rect.bottom + kSplitter;
+    }
+    const auto inRow = Splitters(pLeft, TRUE);
+    ASSERT_EQ(inRow.size(), 2u);
+    EXPECT_EQ(inRow[0]->m_rect, CRect(kEdge, ParentRect(panes[2]).bottom, kEdge + kPaneThickness,
+                                      ParentRect(panes[1]).top));
+    EXPECT_FALSE(inRow[0]->m_bVertical);
+    const auto rows = Splitters(pLeft, FALSE);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]->m_rect, CRect(kEdge + kPaneThickness, 0, kEdge + kPaneThickness + kSplitter, nLength));
+    EXPECT_TRUE(rows[0]->m_bVertical);
+    ASSERT_EQ(pLeft->GetClientEdges().size(), 1u);
+    EXPECT_EQ(pLeft->GetClientEdges()[0]->m_rect, CRect(0, 0, kEdge, nLength));
+}
+
+TEST_F(DockBarTest, NormalisingGivesAJustPlacedBarItsShareUnlessItAsksForTheWholeRow)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const int nStart = pLeft->RowStartOf(pLeft->FindBar(panes[0]));
+    const float fMin = pLeft->GetMinFraction();
+    const struct {
+        float fPct[3];      // panes 2, 1, 0 before (pane 0 is the one placed)
+        float fExpected[3]; // after
+    } cases[] = {
+        // the old fractions sum to 1: the placed bar gets its share, the others keep their proportions
+        {{0.6f, 0.4f, 0.5f}, {0.3f, 0.2f, 0.5f}},
+        // above 0.95: the row is only normalised
+        {{0.5f, 0.5f, 0.96f}, {0.5f / 1.96f, 0.5f / 1.96f, 0.96f / 1.96f}},
+        // the others sum to less than the placed share: the placed bar falls to the minimum before the
+        // row is divided by its sum
+        {{0.1f, 0.1f, 0.5f}, {0.1f / (0.2f + fMin), 0.1f / (0.2f + fMin), fMin / (0.2f + fMin)}},
+    };
+    for (const auto& c : cases) {
+        panes[2]->m_fPctWidth = c.fPct[0];
+        panes[1]->m_fPctWidth = c.fPct[1];
+        panes[0]->m_fPctWidth = c.fPct[2];
+        pLeft->NormalizeRow(nStart, panes[0]);
+        EXPECT_NEAR(panes[2]->m_fPctWidth, c.fExpected[0], 1e-5f) << c.fPct[2];
+        EXPECT_NEAR(panes[1]->m_fPctWidth, c.fExpected[1], 1e-5f) << c.fPct[2];
+        EXPECT_NEAR(panes[0]->m_fPctWidth, c.fExpected[2], 1e-5f) << c.fPct[2];
+    }
+    EXPECT_FLOAT_EQ(fMin, 18.0f / float(LeftLength()));
+
+    // a dock bar that has no length yet: 0.05
+    SECDockBar unsized;
+    ASSERT_TRUE(unsized.Create(pFrame, WS_CHILD | CBRS_ALIGN_LEFT, 0, 0));
+    unsized.RecalcMinFraction();
+    EXPECT_FLOAT_EQ(unsized.GetMinFraction(), 0.05f);
+    unsized.DestroyWindow();
+}
+
+TEST_F(DockBarTest, TheArrowExpandsABarOverItsRowAndContractsTheRowAndIsInactiveForALoneBar)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const float fMin = pLeft->GetMinFraction();
+    // the arrow sits left of the hide box at the right end of the gripper along the top
+    CRect rectClient;
+    panes[1]->GetClientRect(rectClient);
+    const CPoint ptArrow(rectClient.right - 3 - 2 - 11 - 13 + 5, 2 + 5);
+    panes[1]->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptArrow.x, ptArrow.y));
+    panes[1]->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptArrow.x, ptArrow.y));
+    EXPECT_FLOAT_EQ(panes[1]->m_fPctWidth, 1.0f);
+    EXPECT_FLOAT_EQ(panes[0]->m_fPctWidth, fMin);
+    EXPECT_FLOAT_EQ(panes[2]->m_fPctWidth, fMin);
+    pFrame->RecalcLayout();
+    Repaint(panes[1]);
+    EXPECT_TRUE(pLeft->IsExpanded(panes[1]));
+    EXPECT_FALSE(panes[1]->m_bExpandable) << "the arrow contracts now";
+    EXPECT_TRUE(panes[1]->m_bCanExpand);
+
+    pLeft->ExpandContract(panes[1], 0);
+    EXPECT_FLOAT_EQ(panes[1]->m_fPctWidth, 0.5f);
+    EXPECT_FLOAT_EQ(panes[0]->m_fPctWidth, 0.25f);
+    EXPECT_FLOAT_EQ(panes[2]->m_fPctWidth, 0.25f);
+
+    // two bars: both get half
+    pFrame->FloatControlBar(panes[2], CPoint(400, 300));
+    pLeft->ExpandContract(panes[1], 0);
+    EXPECT_FLOAT_EQ(panes[1]->m_fPctWidth, 0.5f);
+    EXPECT_FLOAT_EQ(panes[0]->m_fPctWidth, 0.5f);
+
+    // alone in its row: the arrow is inactive and a click on it is a click on the bar (a drag that
+    // ends where it began)
+    pFrame->FloatControlBar(panes[1], CPoint(400, 100));
+    pFrame->RecalcLayout();
+    Repaint(panes[0]);
+    EXPECT_FALSE(panes[0]->m_bCanExpand);
+    const CRect rectAlone = ScreenRect(panes[0]);
+    CPoint ptScreen = ptArrow;
+    panes[0]->ClientToScreen(&ptScreen);
+    PostDrag(*panes[0], {ptScreen});
+    panes[0]->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptArrow.x, ptArrow.y));
+    EXPECT_EQ(Entries(pLeft), "|(102) (101) 100|");
+    EXPECT_EQ(ScreenRect(panes[0]), rectAlone);
+}
+
+// ---- layout ------------------------------------------------------------------------------------------------
+
+TEST_F(DockBarTest, ARowOfSizableBarsLiesBetweenAnEdgeAndASplitterOnTopAndTheOtherWayAtTheBottom)
+{
+    SECControlBar* pTop1 = MakePane(110);
+    SECControlBar* pTop2 = MakePane(111);
+    SECControlBar* pBottom1 = MakePane(112);
+    SECControlBar* pBottom2 = MakePane(113);
+    ASSERT_TRUE(pTop1 && pTop2 && pBottom1 && pBottom2);
+    pTop1->ModifyExBarStyle(0, SEC_CBRS_EX_INFIXEDROW, FALSE);
+    DockPaneAt(pTop1, AFX_IDW_DOCKBAR_TOP, 0, 0, 0.5f, 100);
+    DockPaneAt(pTop2, AFX_IDW_DOCKBAR_TOP, 0, 1, 0.5f, 100);
+    DockPaneAt(pBottom1, AFX_IDW_DOCKBAR_BOTTOM, 0, 0, 0.5f, 100);
+    DockPaneAt(pBottom2, AFX_IDW_DOCKBAR_BOTTOM, 0, 1, 0.5f, 100);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(Entries(DockBar(AFX_IDW_DOCKBAR_TOP)), "|110 111|");
+    EXPECT_FALSE(pTop1->GetExBarStyle() & SEC_CBRS_EX_INFIXEDROW) << "a row of sizable bars";
+
+    const struct {
+        UINT nID;
+        SECControlBar* pFirst;
+        SECControlBar* pSecond;
+        int yBars;     // where the bars start across
+        int yEdge;     // where the client edge lies
+        int ySplitter; // where the row splitter lies
+    } sides[] = {
+        {AFX_IDW_DOCKBAR_TOP, pTop1, pTop2, kEdge, 0, kEdge + 100},
+        {AFX_IDW_DOCKBAR_BOTTOM, pBottom1, pBottom2, kSplitter, kSplitter + 100, 0},
+    };
+    for (const auto& side : sides) {
+        SECDockBar* pDockBar = DockBar(side.nID);
+        CRect rectClient;
+        pDockBar->GetClientRect(rectClient);
+        const int nWidth = rectClient.Width();
+        EXPECT_EQ(rectClient.Height(), kEdge + 100 + kSplitter) << std::hex << side.nID;
+        const int nFirst = Share(nWidth - kSplitter, side.pFirst->m_fPctWidth);
+        EXPECT_EQ(ParentRect(side.pFirst), CRect(0, side.yBars, nFirst, side.yBars + 100));
+        EXPECT_EQ(ParentRect(side.pSecond), CRect(nFirst + kSplitter, side.yBars, nWidth, side.yBars + 100))
+            << "the last bar ends at the row's end";
+        const auto inRow = Splitters(pDockBar, TRUE);
+        ASSERT_EQ(inRow.size(), 1u);
+        EXPECT_EQ(inRow[0]->m_rect, CRect(nFirst, side.yBars, nFirst + kSplitter, side.yBars + 100));
+        EXPECT_TRUE(inRow[0]->m_bVertical);
+        const auto rows = Splitters(pDockBar, FALSE);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0]->m_rect, CRect(0, side.ySplitter, nWidth, side.ySplitter + kSplitter));
+        ASSERT_EQ(pDockBar->GetClientEdges().size(), 1u);
+        EXPECT_EQ(pDockBar->GetClientEdges()[0]->m_rect, CRect(0, side.yEdge, nWidth, side.yEdge + kEdge));
+    }
+}
+
+TEST_F(DockBarTest, ToolBarLikeRowsKeepFixedSizesFloatingDockBarsPlaceNoSplittersAndTheTabStripWidensTopAndLeft)
+{
+    // a tool-bar-like bar laid out by its size in a row of its own
+    SECControlBar* pTool = MakePane(120, SEC_CBRS_EX_FIXEDSIZE, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP);
+    ASSERT_NE(pTool, nullptr);
+    pTool->CalcDynamicLayout(150, LM_COMMIT | LM_HORZDOCK);
+    pTool->CalcDynamicLayout(28, LM_COMMIT | LM_HORZDOCK | LM_LENGTHY);
+    DockBar(AFX_IDW_DOCKBAR_TOP)->DockControlBarAt(pTool, 0, 0);
+    pFrame->RecalcLayout();
+    SECDockBar* pTop = DockBar(AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(ParentRect(pTool), CRect(0, 0, 150, 28));
+    EXPECT_TRUE(pTool->GetExBarStyle() & SEC_CBRS_EX_INFIXEDROW);
+    EXPECT_TRUE(pTop->GetSplitters().empty());
+    EXPECT_TRUE(pTop->GetClientEdges().empty());
+    EXPECT_EQ(ScreenRect(pTop).Height(), 28);
+    EXPECT_EQ(ScreenRect(DockBar(AFX_IDW_DOCKBAR_RIGHT)).Width(), 0) << "an empty dock bar";
+
+    // a floating dock bar keeps the pane's committed floating size and places nothing around it
+    SECControlBar* pPane = MakePane(121);
+    ASSERT_NE(pPane, nullptr);
+    pFrame->FloatControlBar(pPane, CPoint(300, 300));
+    SECDockBar* pFloating = dynamic_cast<SECDockBar*>(pPane->GetDockBar());
+    ASSERT_NE(pFloating, nullptr);
+    EXPECT_TRUE(pFloating->m_bFloating);
+    EXPECT_EQ(pFloating->GetDlgCtrlID(), AFX_IDW_DOCKBAR_FLOAT);
+    EXPECT_TRUE(pPane->GetParentFrame()->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)));
+    EXPECT_EQ(ParentRect(pPane), CRect(CPoint(0, 0), pPane->m_szFloat));
+    EXPECT_TRUE(pFloating->GetSplitters().empty());
+    EXPECT_TRUE(pFloating->GetClientEdges().empty());
+
+    // the workbook's tab strip: the top dock bar a border thicker, the left one a border wider
+    g_bSECWorkbookTabs = TRUE;
+    pFrame->RecalcLayout();
+    const int nTopTabs = ScreenRect(pTop).Height();
+    const int nLeftTabs = ScreenRect(DockBar(AFX_IDW_DOCKBAR_LEFT)).Width();
+    const int nBottomTabs = ScreenRect(DockBar(AFX_IDW_DOCKBAR_BOTTOM)).Height();
+    g_bSECWorkbookTabs = FALSE;
+    EXPECT_EQ(nTopTabs, 28 + 2);
+    EXPECT_EQ(nLeftTabs, 2);
+    EXPECT_EQ(nBottomTabs, 0);
+}
+
+TEST_F(DockBarTest, ABarOfAFullRowTakesARowOfItsOwnWhereverItIsPut)
+{
+    SECControlBar* pPlain1 = MakePane(130);
+    SECControlBar* pFull = MakePane(131, kPaneExStyle | SEC_CBRS_EX_FULLROW);
+    SECControlBar* pPlain2 = MakePane(132);
+    SECControlBar* pPlain3 = MakePane(133);
+    ASSERT_TRUE(pPlain1 && pFull && pPlain2 && pPlain3);
+    SECDockBar* pTop = DockBar(AFX_IDW_DOCKBAR_TOP);
+    pTop->DockControlBarAt(pPlain1, 0, 0);
+    pTop->DockControlBarAt(pFull, 0, 1);
+    EXPECT_EQ(Entries(pTop), "|130|131|");
+    pTop->DockControlBarAt(pPlain2, 0, 0);
+    EXPECT_EQ(Entries(pTop), "|132 130|131|");
+    pTop->DockControlBarAt(pPlain3, 1, 0);
+    EXPECT_EQ(Entries(pTop), "|132 130|133|131|");
+}
+
+// ---- drawing ------------------------------------------------------------------------------------------
+
+TEST_F(DockBarTest, SplittersAndClientEdgesAreDrawnInTheToolkitsColours)
+{
+    const COLORREF clrFrame = ::GetSysColor(COLOR_WINDOWFRAME);
+    SECDockBar::Splitter vertical;
+    vertical.m_bVertical = TRUE;
+    vertical.m_rect = CRect(2, 1, 8, 9);
+    SECDockBar::Splitter horizontal;
+    horizontal.m_rect = CRect(1, 2, 9, 8);
+    SECDockBar::ClientEdge edgeVertical;
+    edgeVertical.m_bVertical = TRUE;
+    edgeVertical.m_rect = CRect(2, 1, 4, 9);
+    SECDockBar::ClientEdge edgeHorizontal;
+    edgeHorizontal.m_rect = CRect(1, 2, 9, 4);
+
+    const struct {
+        const CObject* pShape;
+        BOOL bAcrossX;                     // the lines follow one another along x
+        std::vector<COLORREF> lines;       // from the left (top) edge of the shape
+    } cases[] = {
+        {&vertical, TRUE, {Hilite(), Face(), Face(), Face(), Shadow(), clrFrame}},
+        {&horizontal, FALSE, {Hilite(), Face(), Face(), Face(), Shadow(), clrFrame}},
+        {&edgeVertical, TRUE, {Shadow(), Hilite()}},
+        {&edgeHorizontal, FALSE, {Shadow(), Hilite()}},
+    };
+    for (const auto& c : cases) {
+        DibCanvas canvas(10, 10);
+        if (auto pSplitter = dynamic_cast<const SECDockBar::Splitter*>(c.pShape))
+            pSplitter->Draw(&canvas.dc);
+        else
+            static_cast<const SECDockBar::ClientEdge*>(c.pShape)->Draw(&canvas.dc);
+        for (size_t i = 0; i < c.lines.size(); i++) {
+            const int nLine = 2 + int(i);
+            const COLORREF clr = c.bAcrossX ? canvas.At(nLine, 5) : canvas.At(5, nLine);
+            EXPECT_EQ(clr, c.lines[i]) << "shape " << (&c - cases) << " line " << i;
+        }
+        const int nPast = 2 + int(c.lines.size());
+        EXPECT_EQ(c.bAcrossX ? canvas.At(nPast, 5) : canvas.At(5, nPast), kWhite) << "shape " << (&c - cases);
+    }
+}
+
+// ---- splitters ----------------------------------------------------------------------------------------------
+
+TEST_F(DockBarTest, SplitterLimitsKeep24PixelsPerBarInARowAnd19OfARow)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const int nLength = LeftLength();
+    auto inRow = Splitters(pLeft, TRUE);
+    ASSERT_EQ(inRow.size(), 2u);
+    const struct {
+        size_t nSplitter;
+        int nMin;
+        int nMax;
+    } cases[] = {{0, 24, nLength - 48}, {1, 48, nLength - 24}};
+    for (const auto& c : cases) {
+        SECDockBar::Splitter* pSplitter = const_cast<SECDockBar::Splitter*>(inRow[c.nSplitter]);
+        pLeft->CalcSplitterLimits(pSplitter);
+        EXPECT_EQ(pSplitter->m_nTrackMin, c.nMin) << c.nSplitter;
+        EXPECT_EQ(pSplitter->m_nTrackMax, c.nMax) << c.nSplitter;
+    }
+    SECDockBar::Splitter* pRow = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, FALSE)[0]);
+    pLeft->CalcSplitterLimits(pRow);
+    EXPECT_EQ(pRow->m_nTrackMin, kEdge + kPaneThickness - kPaneThickness + 19);
+    EXPECT_GE(pRow->m_nTrackMax, pRow->m_rect.right);
+
+    // the step function: the splitter follows the mouse less the grab offset, within its limits
+    SECDockBar::Splitter* pFirst = const_cast<SECDockBar::Splitter*>(inRow[0]);
+    const CPoint ptGrab = pFirst->m_rect.CenterPoint();
+    SECDockBar::SplitterTracker tracker(pLeft, pFirst, ptGrab, nullptr);
+    auto step = [&](UINT message, WPARAM wParam, int y) {
+        MSG msg = {pLeft->m_hWnd, message, wParam, MAKELPARAM(ptGrab.x, y), 0, {0, 0}};
+        return tracker.Step(msg);
+    };
+    EXPECT_EQ(step(WM_MOUSEMOVE, MK_LBUTTON, ptGrab.y + 10), afxLoopContinue);
+    EXPECT_EQ(tracker.GetDelta(), 10);
+    EXPECT_EQ(step(WM_MOUSEMOVE, MK_LBUTTON, -300), afxLoopContinue);
+    EXPECT_EQ(tracker.GetDelta(), 24 - pFirst->m_rect.top);
+    EXPECT_EQ(step(WM_PAINT, 0, 0), afxLoopDispatch);
+    EXPECT_EQ(step(WM_KEYDOWN, VK_ESCAPE, 0), afxLoopCancel);
+    EXPECT_EQ(step(WM_RBUTTONDOWN, 0, 0), afxLoopCancel);
+    EXPECT_EQ(step(WM_LBUTTONUP, 0, nLength + 300), afxLoopDone);
+    EXPECT_EQ(tracker.GetDelta(), nLength - 48 - kSplitter - pFirst->m_rect.top);
+}
+
+TEST_F(DockBarTest, DraggingSplittersResizesBarsInTheRowAndTheRowButNeverBelowTheirLimits)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const int nLength = LeftLength();
+    // the splitter below the top pane, dragged as far down as it goes: the middle pane keeps 18
+    // pixels, the bottom one gives the rest
+    SECDockBar::Splitter* pFirst = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, TRUE)[0]);
+    CPoint ptGrab = pFirst->m_rect.CenterPoint();
+    CPoint ptScreen(ptGrab.x, nLength + 100);
+    pLeft->ClientToScreen(&ptScreen);
+    PostDrag(*pLeft, {ptScreen});
+    EXPECT_TRUE(pLeft->TrackSplitter(pFirst, ptGrab));
+    pFrame->RecalcLayout();
+    EXPECT_EQ(ParentRect(panes[2]).Height(), nLength - 48 - kSplitter);
+    EXPECT_EQ(ParentRect(panes[1]).Height(), 18);
+    EXPECT_EQ(ParentRect(panes[0]).Height(), 48 - 18 - kSplitter) << "what the limit left";
+
+    // the row splitter: 50 to the right widens every pane by 50; far to the left leaves 19
+    SECDockBar::Splitter* pRow = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, FALSE)[0]);
+    ptGrab = pRow->m_rect.CenterPoint();
+    CPoint ptRight = ptGrab + CSize(50, 0);
+    pLeft->ClientToScreen(&ptRight);
+    PostDrag(*pLeft, {ptRight});
+    EXPECT_TRUE(pLeft->TrackSplitter(pRow, ptGrab));
+    pFrame->RecalcLayout();
+    for (SECControlBar* pPane : panes)
+        EXPECT_EQ(ParentRect(pPane).Width(), kPaneThickness + 50);
+    pRow = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, FALSE)[0]);
+    ptGrab = pRow->m_rect.CenterPoint();
+    CPoint ptFarLeft(-500, ptGrab.y);
+    pLeft->ClientToScreen(&ptFarLeft);
+    PostDrag(*pLeft, {ptFarLeft});
+    EXPECT_TRUE(pLeft->TrackSplitter(pRow, ptGrab));
+    pFrame->RecalcLayout();
+    EXPECT_EQ(ParentRect(panes[0]).Width(), 19);
+
+    // given up, or ending where it began: nothing changes
+    pRow = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, FALSE)[0]);
+    ptGrab = pRow->m_rect.CenterPoint();
+    CPoint ptAway = ptGrab + CSize(80, 0);
+    pLeft->ClientToScreen(&ptAway);
+    CPoint ptBack = ptGrab;
+    pLeft->ClientToScreen(&ptBack);
+    const struct {
+        POINT ptLast;
+        UINT nEnd;
+        WPARAM wEnd;
+    } endings[] = {{ptAway, WM_KEYDOWN, VK_ESCAPE}, {ptAway, WM_RBUTTONDOWN, 0}, {ptBack, WM_LBUTTONUP, 0}};
+    for (const auto& ending : endings) {
+        PostDrag(*pLeft, {ptAway, ending.ptLast}, ending.nEnd, ending.wEnd);
+        EXPECT_FALSE(pLeft->TrackSplitter(pRow, ptGrab)) << ending.nEnd;
+        pFrame->RecalcLayout();
+        EXPECT_EQ(ParentRect(panes[0]).Width(), 19) << ending.nEnd;
+    }
+
+    // not while another window holds the capture
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "other", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    other.SetCapture();
+    EXPECT_FALSE(pLeft->TrackSplitter(pRow, ptGrab));
+    EXPECT_EQ(::GetCapture(), other.m_hWnd);
+    ::ReleaseCapture();
+    other.DestroyWindow();
+}
+
+TEST_F(DockBarTest, TheCursorShowsWhichWayASplitterMoves)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    const struct {
+        CPoint point;
+        HCURSOR hCursor;
+    } cases[] = {
+        {Splitters(pLeft, FALSE)[0]->m_rect.CenterPoint(), ::LoadCursorA(hInst, MAKEINTRESOURCEA(SEC_IDC_HSPLITBAR))},
+        {Splitters(pLeft, TRUE)[0]->m_rect.CenterPoint(), ::LoadCursorA(hInst, MAKEINTRESOURCEA(SEC_IDC_VSPLITBAR))},
+        {CPoint(1, 5), SECGetDrawValues().hcurArrow},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.hCursor, nullptr);
+        pLeft->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.point.x, c.point.y));
+        EXPECT_EQ(::GetCursor(), c.hCursor) << c.point;
+    }
+    EXPECT_TRUE(
+        pLeft->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pLeft->m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+}
+
+// ---- placeholders, floating and the bar list -------------------------------------------------------------------
+
+TEST_F(DockBarTest, AFloatedPaneLeavesItsPlaceAndDocksBackIntoIt)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    pFrame->FloatControlBar(panes[1], CPoint(400, 200));
+    EXPECT_EQ(Entries(pLeft), "|102 (101) 100|");
+    pFrame->ReDockControlBar(panes[1]);
+    EXPECT_EQ(Entries(pLeft), "|102 101 100|");
+    EXPECT_FALSE(panes[1]->IsFloating());
+    EXPECT_EQ(panes[1]->GetBarStyle() & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY), DWORD(CBRS_ALIGN_LEFT | CBRS_BORDER_ANY));
+}
+
+TEST_F(DockBarTest, AltWithAKeyInAFloatingBarReachesTheMenuOfTheFrame)
+{
+    SECControlBar* pPane = MakePane(140);
+    ASSERT_NE(pPane, nullptr);
+    pFrame->FloatControlBar(pPane, CPoint(300, 300));
+    PumpWaitingMessages();
+    MSG msg = {pPane->m_hWnd, WM_SYSCHAR, 'f', 0, 0, {0, 0}};
+    EXPECT_FALSE(pPane->GetDockBar()->PreTranslateMessage(&msg));
+    MSG posted = {};
+    ASSERT_TRUE(::PeekMessageA(&posted, hWndFrame, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, WPARAM(SC_KEYMENU));
+    EXPECT_EQ(posted.lParam, LPARAM('f'));
+}
+
+TEST_F(DockBarTest, TheBarListMenuShowsAndHidesTheFramesTitledBarsWhileItsSwitchIsOn)
+{
+    DockThreePanes();
+    SECControlBar* pTool = MakePane(150, SEC_CBRS_EX_FIXEDSIZE, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP);
+    ASSERT_NE(pTool, nullptr);
+    DockBar(AFX_IDW_DOCKBAR_TOP)->DockControlBarAt(pTool, 0, 0);
+    SECStatusBar* pStatus = new SECStatusBar;
+    pStatus->SetAutoDelete(TRUE);
+    ASSERT_TRUE(pStatus->Create(pFrame, 0x50008200, AFX_IDW_STATUS_BAR));
+    pFrame->ShowControlBar(panes[1], FALSE, FALSE);
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+
+    // off: no menu
+    pLeft->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pLeft->m_hWnd), MAKELPARAM(100, 100));
+    EXPECT_TRUE(fake.CallsOf("TrackPopupMenu").empty());
+
+    g_bSECBarListMenu = TRUE;
+    std::vector<std::string> items;
+    std::vector<BOOL> checks;
+    fake.ExpectPopupMenu(ID_SEC_BARLIST_FIRST + 1, [&](HMENU hMenu) {
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); i++) {
+            char szText[64] = {};
+            ::GetMenuStringA(hMenu, UINT(i), szText, sizeof(szText), MF_BYPOSITION);
+            items.push_back(szText);
+            checks.push_back((::GetMenuState(hMenu, UINT(i), MF_BYPOSITION) & MF_CHECKED) != 0);
+        }
+    });
+    pLeft->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pLeft->m_hWnd), MAKELPARAM(100, 100));
+    g_bSECBarListMenu = FALSE;
+    PumpWaitingMessages();
+    EXPECT_EQ(items, (std::vector<std::string>{"Pane 100", "Pane 101", "Pane 102", "", "Pane 150"}));
+    EXPECT_EQ(checks, (std::vector<BOOL>{TRUE, FALSE, TRUE, FALSE, TRUE}));
+    EXPECT_TRUE(panes[1]->IsVisible()) << "the chosen bar is shown again";
+}
+
+} // namespace
