@@ -122,6 +122,9 @@ public:
     // Empties the project's credibility choice and marks it undefined: every change of the reference
     // ranking does, since the choice named reference alternatives of the ranking it was made for.
     void ClearCredibilityChoice();
+    // After a change of the reference ranking made in the panes: the project marked modified, its
+    // credibility choice cleared, and asked to solve again (AutoSolve).
+    void ReferenceRankingChanged();
 
     // The first view of the first document of the template of `which` (null when there is none).
     CView* FirstViewOf(ZQDocument which) const;

@@ -27,6 +27,13 @@ void CZQApp::ClearCredibilityChoice()
     m_Project.CredibilityDefined = 0;
 }
 
+void CZQApp::ReferenceRankingChanged()
+{
+    SetModified(1);
+    ClearCredibilityChoice();
+    m_Project.AutoSolve();
+}
+
 // ---- the alternatives list and the reference tree ----------------------------------------------------------
 
 void CZQApp::DeleteAllAlternativeItems()

@@ -410,11 +410,8 @@ void CZQDockingWndAlt::DropOnTree(HTREEITEM hTarget)
     StoreReferenceRanking();
     tree.SelectItem(nullptr);
     DeselectAll();
-    if (pApp != nullptr) {
-        pApp->SetModified(1);
-        pApp->ClearCredibilityChoice();
-        pApp->m_Project.AutoSolve();
-    }
+    if (pApp != nullptr)
+        pApp->ReferenceRankingChanged();
 }
 
 // ---- tool tips -------------------------------------------------------------------------------------------

@@ -208,15 +208,6 @@ void CZQDockingWndRef::OnDefineCredibility()
     pApp->m_Project.CredibilityDefined = 1;
 }
 
-void CZQDockingWndRef::RankingChanged()
-{
-    if (CZQApp* pApp = ZQGetApp()) {
-        pApp->SetModified(1);
-        pApp->ClearCredibilityChoice();
-        pApp->m_Project.AutoSolve();
-    }
-}
-
 // ---- notifications ---------------------------------------------------------------------------------------
 
 void CZQDockingWndRef::UpdateRemoveButton()
@@ -290,7 +281,8 @@ void CZQDockingWndRef::OnLButtonUp(UINT nFlags, CPoint point)
                 DropAlternative(m_drag.GetDropTarget());
             else
                 DropRank(m_drag.GetDropTarget());
-            RankingChanged();
+            if (CZQApp* pApp = ZQGetApp())
+                pApp->ReferenceRankingChanged();
         }
         m_hDragged = nullptr;
     }

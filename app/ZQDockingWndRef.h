@@ -87,9 +87,6 @@ protected:
     // Drops the dragged item onto hTarget (null: below the nodes).
     void DropAlternative(HTREEITEM hTarget);
     void DropRank(HTREEITEM hTarget);
-    // After a change of the ranking made here: the project marked modified, its credibility choice
-    // cleared, and asked to solve again.
-    void RankingChanged();
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     afx_msg void OnTreeFocusOrSelection(NMHDR* pNMHDR, LRESULT* pResult);
