@@ -102,6 +102,9 @@
 
 #include "chart/engine/display/SRGDisplayBase.h"
 
+#include <vector>
+
+class DEDizedData;
 class SRGDecimalScale;
 
 class DEDizedDisplay : public SRGDisplayBase {
@@ -117,6 +120,19 @@ public:
     void DrawXYFrame() override;
     void BuildXYScales() override;
     void BuildPieLabels() override;
+
+    // A slice of the pie: a present value of the window and its angles (radians, clockwise from 3
+    // o'clock; a full turn is 6.2831852).
+    struct PieSlice {
+        int nItem;
+        int nGroup;
+        DEDizedData* pItem;
+        double dStart;
+        double dAngle;
+    };
+    // The slices of the window's values, which add up to dTotal (not 0), in window order (group by
+    // group). Storage that cannot be had leaves rSlices empty.
+    void ListPieSlices(double dTotal, std::vector<PieSlice>& rSlices);
 
     // The text of a pie label of label kind nKind (bits 4-7 of the value style's kind word) for a value,
     // its share of the total in per cent and its annotation.

@@ -2,6 +2,7 @@
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "chart/engine/display/DEDizedDisplay.h"
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-const double kTwoPi = 6.2831852;
 // Bits 4-7 of a label block's kind word: single or repeated overlap avoidance.
 const int kPlacementSingle = 0x90;
 const int kPlacementRepeated = 0xa0;
@@ -156,7 +156,8 @@ void DEDizedDisplay::BuildScalePasses(bool bXValues, int nNoXScale)
         }
     }
     if (pY != nullptr) {
-        SetValueScaleLimits(pY, !bXValues && (nGraphType == GT_STACKED_VBAR_100 || nGraphType == GT_GROUP_STACKED_VBAR_100));
+        const bool bPercent = nGraphType == GT_STACKED_VBAR_100 || nGraphType == GT_GROUP_STACKED_VBAR_100;
+        SetValueScaleLimits(pY, !bXValues && bPercent);
         if (bXValues) {
             pY->SetMinimum(m_yView.m_dMinimum);
             pY->SetMaximum(m_yView.m_dMaximum);
@@ -474,25 +475,19 @@ void DEDizedDisplay::BuildPieLabels()
     const double cx = m_rcPlot.left + m_rcPlot.Width() / 2;
     const double cy = m_rcPlot.top + m_rcPlot.Height() / 2;
     const int nMode = GetChartMode();
-    double dAngle = 0.0;
-    for (int g = m_nWindowFirstGroup; g <= m_nWindowLastGroup; ++g) {
-        for (int i = m_nWindowFirstIndex; i <= m_nWindowLastIndex; ++i) {
-            DEDizedData* pItem = m_pChart->GetDataItem(i, g);
-            if (pItem == nullptr || pItem->IsNull())
-                continue;
-            const double dValue = pItem->GetValue(0);
-            const double dSlice = dValue * kTwoPi / dTotal;
-            const double dMiddle = dAngle + dSlice / 2.0;
-            dAngle += dSlice;
-            const int nKindWord = pItem->GetStyle()->m_nKind;
-            const CString text =
-                PieLabelText(nKindWord & 0xF0, dValue, 100.0 / dTotal * dValue, pItem->GetAnnotation(nMode));
-            const double dPull = PiePullOut(nKindWord);
-            DEDizedLabel* pLabel = m_pLabelBlock->AddLabel(text);
-            pLabel->PlaceAt(int(cx + std::cos(dMiddle) * (dRadius * dPull + dGap) + 0.5),
-                            int(cy + std::sin(dMiddle) * (dRadiusY * dPull + dGap) + 0.5));
-            pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * 57.295780490442965));
-        }
+    std::vector<PieSlice> slices;
+    ListPieSlices(dTotal, slices);
+    for (const PieSlice& slice : slices) {
+        const double dValue = slice.pItem->GetValue(0);
+        const double dMiddle = slice.dStart + slice.dAngle / 2.0;
+        const int nKindWord = slice.pItem->GetStyle()->m_nKind;
+        const CString text =
+            PieLabelText(nKindWord & 0xF0, dValue, 100.0 / dTotal * dValue, slice.pItem->GetAnnotation(nMode));
+        const double dPull = PiePullOut(nKindWord);
+        DEDizedLabel* pLabel = m_pLabelBlock->AddLabel(text);
+        pLabel->PlaceAt(int(cx + std::cos(dMiddle) * (dRadius * dPull + dGap) + 0.5),
+                        int(cy + std::sin(dMiddle) * (dRadiusY * dPull + dGap) + 0.5));
+        pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * 57.295780490442965));
     }
     m_pLabelBlock->Draw(m_pDC, m_pWnd);
 }

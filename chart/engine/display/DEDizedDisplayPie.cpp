@@ -21,14 +21,10 @@ const double kHalfTurn = kPieTurn / 2;
 // Walls show only when the pie is seen at a tilt.
 const double kNoWalls = 0.0001;
 
-struct Slice {
-    int nItem;
-    int nGroup;
-    DEDizedData* pItem;
-    double dStart;   // radians, clockwise from 3 o'clock
-    double dAngle;
-    CPoint offset;   // the pull-out
-    int nColour;     // the slice's place in the pie: its palette index
+// A slice as the pie draws it: its pull-out and its place in the pie (its palette index).
+struct DrawnSlice : DEDizedDisplay::PieSlice {
+    CPoint offset;
+    int nColour;
 };
 
 // Drawing state of one pie: centre, radii and wall height in pixels.
@@ -65,6 +61,26 @@ std::vector<POINT> RadialWall(const PieShape& pie, double dAngle)
 
 } // namespace
 
+void DEDizedDisplay::ListPieSlices(double dTotal, std::vector<PieSlice>& rSlices)
+{
+    rSlices.clear();
+    try {
+        double dAngle = 0.0;
+        for (int g = m_nWindowFirstGroup; g <= m_nWindowLastGroup; ++g) {
+            for (int i = m_nWindowFirstIndex; i <= m_nWindowLastIndex; ++i) {
+                DEDizedData* pItem = m_pChart->GetDataItem(i, g);
+                if (pItem == nullptr || pItem->IsNull())
+                    continue;
+                const double dSlice = pItem->GetValue(0) * kPieTurn / dTotal;
+                rSlices.push_back({i, g, pItem, dAngle, dSlice});
+                dAngle += dSlice;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        std::vector<PieSlice>().swap(rSlices);
+    }
+}
+
 void DEDizedDisplay::DrawPieChart()
 {
     if (!CanDrawData())
@@ -94,28 +110,20 @@ void DEDizedDisplay::DrawPieChart()
     pie.cx = r.left + r.Width() / 2;
     pie.cy = int(r.top + r.Height() / 2 - pie.H * 0.5);
 
-    // the slices in window order, group by group
-    std::vector<Slice> slices;
-    try {
-        double dAngle = 0.0;
-        for (int g = m_nWindowFirstGroup; g <= m_nWindowLastGroup; ++g) {
-            for (int i = m_nWindowFirstIndex; i <= m_nWindowLastIndex; ++i) {
-                DEDizedData* pItem = m_pChart->GetDataItem(i, g);
-                if (pItem == nullptr || pItem->IsNull())
-                    continue;
-                const double dSlice = pItem->GetValue(0) * kPieTurn / dTotal;
-                const double dMiddle = dAngle + dSlice / 2.0;
-                const double k = PiePullOut(pItem->GetStyle()->m_nKind) - 1.0;
-                const CPoint offset(ToPixel(std::cos(dMiddle) * k * pie.R + 0.5), ToPixel(std::sin(dMiddle) * k * pie.Ry + 0.5));
-                slices.push_back({i, g, pItem, dAngle, dSlice, offset, int(slices.size())});
-                dAngle += dSlice;
-            }
-        }
-    } catch (const std::bad_alloc&) {
-        // no room for the slices: nothing to draw
-        std::vector<Slice>().swap(slices);
+    std::vector<PieSlice> listed;
+    ListPieSlices(dTotal, listed);
+    std::vector<DrawnSlice> slices;
+    if (!SizeWorkArray(slices, listed.size()))
+        listed.clear();
+    for (size_t s = 0; s < listed.size(); ++s) {
+        const PieSlice& slice = listed[s];
+        const double dMiddle = slice.dStart + slice.dAngle / 2.0;
+        const double k = PiePullOut(slice.pItem->GetStyle()->m_nKind) - 1.0;
+        const CPoint offset(ToPixel(std::cos(dMiddle) * k * pie.R + 0.5),
+                            ToPixel(std::sin(dMiddle) * k * pie.Ry + 0.5));
+        slices[s] = {slice, offset, int(s)};
     }
-    auto drawPolygon = [&](std::vector<POINT>& points, const Slice& slice, bool bRegister) {
+    auto drawPolygon = [&](std::vector<POINT>& points, const DrawnSlice& slice, bool bRegister) {
         OffsetPoints(points.data(), int(points.size()), slice.offset.x, slice.offset.y);
         m_nPaletteIndex = slice.nColour;
         DEDizedStyle* pStyle = slice.pItem->GetStyle();
@@ -138,16 +146,16 @@ void DEDizedDisplay::DrawPieChart()
             for (size_t s : order) {
                 const double dEdge = slices[s].dStart;
                 const bool bRightOfCentre = pie.At(dEdge).x > pie.Centre().x;
-                const Slice& owner = bRightOfCentre ? slices[s == 0 ? slices.size() - 1 : s - 1] : slices[s];
+                const DrawnSlice& owner = bRightOfCentre ? slices[s == 0 ? slices.size() - 1 : s - 1] : slices[s];
                 std::vector<POINT> wall = RadialWall(pie, dEdge);
                 drawPolygon(wall, owner, false);
             }
             // the front of the rim: the part of each slice in the lower half of the ellipse
-            std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-                return byRimY(slices[a].dStart + slices[a].dAngle / 2) < byRimY(slices[b].dStart + slices[b].dAngle / 2);
-            });
+            auto middle = [&](size_t s) { return slices[s].dStart + slices[s].dAngle / 2; };
+            std::sort(order.begin(), order.end(),
+                      [&](size_t a, size_t b) { return byRimY(middle(a)) < byRimY(middle(b)); });
             for (size_t s : order) {
-                const Slice& slice = slices[s];
+                const DrawnSlice& slice = slices[s];
                 const double dEnd = (std::min)(slice.dStart + slice.dAngle, kHalfTurn);
                 if (!(slice.dStart <= kHalfTurn) || !(dEnd > slice.dStart))
                     continue;
@@ -170,7 +178,7 @@ void DEDizedDisplay::DrawPieChart()
 
     // the faces, in window order
     const bool bSingleCell = m_nGroupCount == 1 && m_nIndexCount == 1;
-    for (const Slice& slice : slices) {
+    for (const DrawnSlice& slice : slices) {
         std::vector<POINT> face;
         if (!bSingleCell)
             face.push_back(pie.Centre());

@@ -47,8 +47,9 @@ void DEDizedDisplay::BuildScalesTransposed()
 void DEDizedDisplay::BuildScalesTransposedByGroup()
 {
     const int nAxisType = GetAxisType();
-    BuildSideCategoryScales(RUNTIME_CLASS(SRGGroupScale), flagNoGroupLabels, GetGraphType() == GT_GROUP_STACKED_HBAR_100,
-                            nAxisType == 0x10 || nAxisType == 0x16, nAxisType == 0x16 || nAxisType == 0x17);
+    BuildSideCategoryScales(RUNTIME_CLASS(SRGGroupScale), flagNoGroupLabels,
+                            GetGraphType() == GT_GROUP_STACKED_HBAR_100, nAxisType == 0x10 || nAxisType == 0x16,
+                            nAxisType == 0x16 || nAxisType == 0x17);
 }
 
 void DEDizedDisplay::BuildFloatScales()

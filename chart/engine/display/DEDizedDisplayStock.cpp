@@ -224,8 +224,8 @@ void DEDizedDisplay::DrawFloatingBars()
             const int nRightGroup = dStart <= dEnd ? nEndGroup : nStartGroup;
             m_pChart->AddRectFeedbackEx(CRect(nLeft, nTop, nMiddle, nBottom), nItem, nLeftGroup);
             m_pChart->AddRectFeedbackEx(CRect(nMiddle, nTop, nRight, nBottom), nItem, nRightGroup);
-            DrawSymbol(nLeft, nTop, nRight, nBottom, nItem, nStartGroup, GetValueStyle(pStart, nStartGroup, kLineKindByte), 0,
-                       pStart);
+            DEDizedStyle* pStyle = GetValueStyle(pStart, nStartGroup, kLineKindByte);
+            DrawSymbol(nLeft, nTop, nRight, nBottom, nItem, nStartGroup, pStyle, 0, pStart);
         }
     }
 }

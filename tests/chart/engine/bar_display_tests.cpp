@@ -192,9 +192,9 @@ TEST_F(ChartTest, BarLineJoinsItsLinePointsAndStandsItsColumnsOnTheBase)
         // the columns of group 1, 10/11 of their category wide, stand on the base
         ASSERT_EQ(scene.pDisplay->symbols.size(), 3u);
         const double w = 400 / 3.0 * 10 / 11;
+        const int nLeft = int(10 + 200 / 3.0 - w / 2);
         EXPECT_EQ(scene.pDisplay->symbols[0].box,
-                  CRect(int(10 + 200 / 3.0 - w / 2), (std::min)(c.yColumn, c.nBase), int(int(10 + 200 / 3.0 - w / 2) + w),
-                        (std::max)(c.yColumn, c.nBase)));
+                  CRect(nLeft, (std::min)(c.yColumn, c.nBase), int(nLeft + w), (std::max)(c.yColumn, c.nBase)));
         EXPECT_EQ(scene.pDisplay->symbols[0].nGroup, 1);
         // the line points and the columns are the hit regions of their values
         EXPECT_EQ(scene.HitAt(343, 40), std::make_pair(2, 0));
@@ -279,7 +279,8 @@ TEST_F(ChartTest, PercentStackedBarsFillTheirColumnsAndSkipEmptyOnes)
 
 TEST_F(ChartTest, StackedDisplaysWithANegativeValueBecomeColumns)
 {
-    for (const int nGraphType : {GT_STACKED_VBAR, GT_STACKED_HBAR_100, GT_GROUP_STACKED_VBAR, GT_GROUP_STACKED_HBAR_100}) {
+    const int types[] = {GT_STACKED_VBAR, GT_STACKED_HBAR_100, GT_GROUP_STACKED_VBAR, GT_GROUP_STACKED_HBAR_100};
+    for (const int nGraphType : types) {
         RoutineScene scene(nGraphType, 0, 0, AXIS_BY_GRAPH_TYPE);
         scene.pDisplay->SetFlags(scene.pDisplay->GetFlags() & ~SRGDisplayBase::flagFixedRange);
         scene.SetGroup(0, {2, -3});
@@ -362,8 +363,10 @@ TEST_F(ChartTest, StackedAreaFillsTheBandsBetweenRunningSums)
     const auto& polygons = scene.pDisplay->polygons;
     ASSERT_EQ(polygons.size(), 2u);
     // points at x = 10, 210, 410; 20 pixels a unit; the upper edge forward, the lower back, closed
-    const std::vector<CPoint> first = {{10, 180}, {210, 140}, {410, 200}, {410, 220}, {210, 220}, {10, 220}, {10, 180}};
-    const std::vector<CPoint> second = {{10, 120}, {210, 140}, {410, 100}, {410, 200}, {210, 140}, {10, 180}, {10, 120}};
+    const std::vector<CPoint> first = {{10, 180}, {210, 140}, {410, 200}, {410, 220},
+                                       {210, 220}, {10, 220},  {10, 180}};
+    const std::vector<CPoint> second = {{10, 120}, {210, 140}, {410, 100}, {410, 200},
+                                        {210, 140}, {10, 180},  {10, 120}};
     EXPECT_EQ(polygons[0].points, first);
     EXPECT_EQ(polygons[1].points, second);  // a missing value adds nothing
     EXPECT_EQ(polygons[1].nSeries, 1);

@@ -138,8 +138,9 @@ TEST_F(ChartTest, HorizontalLayoutOptions)
         LayoutScene groups(GT_GROUP_STACKED_HBAR, AXIS_TRANSPOSED, nFlags);
         ASSERT_NE(groups.Categories(), nullptr);
         EXPECT_EQ(groups.Categories()->GetRuntimeClass(), RUNTIME_CLASS(SRGGroupScale));
-        const std::vector<CString> expected =
-            nFlags == SRGDisplayBase::flagNoGroupLabels ? std::vector<CString>{} : std::vector<CString>{"G0", "G1", "G2", "G3"};
+        std::vector<CString> expected = {"G0", "G1", "G2", "G3"};
+        if (nFlags == SRGDisplayBase::flagNoGroupLabels)
+            expected.clear();
         EXPECT_EQ(Texts(groups.Categories()), expected) << nFlags;
     }
 }

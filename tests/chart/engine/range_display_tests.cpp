@@ -270,3 +270,36 @@ TEST_F(ChartTest, StockCandlesOfTwoSetsPerItem)
     EXPECT_EQ(ticks.pDisplay->lines[2].from, CPoint(x, 160));
     EXPECT_EQ(ticks.pDisplay->lines[2].to, CPoint(nRight, 160));
 }
+
+// ---- nothing to draw --------------------------------------------------------------------------------------------
+
+TEST_F(ChartTest, EveryRoutineDrawsThePlaceholderWithNothingToDraw)
+{
+    const int types[] = {GT_VBAR, GT_HBAR_3D, GT_VBAR_OVERLAP, GT_HBAR_OVERLAP, GT_BAR_LINE, GT_STACKED_VBAR,
+                         GT_GROUP_STACKED_HBAR_100, GT_STACKED_AREA, GT_PIE, GT_AREA, GT_STEP, GT_HILO, GT_HILO_BAND,
+                         GT_BAR_FLOAT, GT_CANDLESTICK};
+    for (const int nGraphType : types) {
+        // an empty window: no item between the first and the last
+        RoutineScene window(nGraphType, 0, 10);
+        for (int g = 0; g < 4; ++g)
+            window.SetGroup(g, {1, 2, 3});
+        window.pDisplay->SetDataWindow(2, 0, 1, 3);
+        window.Draw();
+        EXPECT_EQ(window.pDisplay->nPlaceholders, 1) << nGraphType;
+        // a value range of no width
+        RoutineScene flat(nGraphType, 0, 10);
+        for (int g = 0; g < 4; ++g)
+            flat.SetGroup(g, {1, 2, 3});
+        flat.pDisplay->RecomputeWindow();
+        flat.pDisplay->SetYDataRange(5, 5, 0);
+        flat.pDisplay->DrawData();
+        EXPECT_EQ(flat.pDisplay->nPlaceholders, 1) << nGraphType;
+        for (RecordingDisplay* pDisplay : {window.pDisplay, flat.pDisplay})
+            EXPECT_TRUE(pDisplay->symbols.empty() && pDisplay->polygons.empty()) << nGraphType;
+    }
+    // floating bars need a pair of groups
+    RoutineScene single(GT_BAR_FLOAT, 0, 10);
+    single.SetGroup(0, {1, 2});
+    single.Draw();
+    EXPECT_EQ(single.pDisplay->nPlaceholders, 1);
+}
