@@ -39,16 +39,18 @@
 // the bottom (left for the horizontal layouts) to the minimum plus the range width at the top (right);
 // on a logarithmic display values and minimum are taken as log10 (a minimum not above 0 as -3, a value
 // not above 0 as -99). Every routine draws the placeholder when the window has no group or no item or
-// the value range is not wider than kTinyRange. The axis types drawn with depth shrink the data area by
-// the depth on the right and the top (0x0b, 0x0d, 0x14 and 0x15 for vertical layouts, 0x10 and 0x16 for
-// horizontal ones, and the graph types GT_VBAR_3D and GT_HBAR_3D), and their bars are drawn with depth
-// (symbol kind symbolWithDepth). A value whose data style word is 0 (for bars; its low byte for the
-// stacked, area and stock types) is drawn in its group's style. Bars are drawn with DrawSymbol and
-// their box becomes the hit region of the value's item and group; points become point hit regions of
-// half-width 5; pie slices polygon regions. Under flagOwnDepth the style's sizes replace the standard
-// ones: its first limit is the bar width (times the device scale, never wider than the bar's room),
-// its second limit the bar thickness of stacked horizontal bars (pixels), its third limit the depth
-// and the thickness of a pie's walls. Without it a bar takes 10/11 of its room.
+// the value range is not wider than kTinyRange. On the axis types drawn with depth (0x0b, 0x0d, 0x14
+// and 0x15 for vertical layouts, 0x10 and 0x16 for horizontal ones) and for the graph types GT_VBAR_3D
+// and GT_HBAR_3D the bars, overlapped bars and stacked bars shrink their data area by the depth on the
+// right and the top and are drawn with depth (symbol kind symbolWithDepth). A value whose data style
+// word is 0 (for the bars, overlapped bars and bar-line; its low byte for the stacked, step, floating-bar
+// and stock types) is drawn in its group's style; areas and bands take their group's. Bars and bar
+// segments are drawn with DrawSymbol, their box the hit region of the value's item and group (the
+// high-low columns and floating bars register their own, below); points become point hit regions of
+// half-width 5; pie slices polygon regions. Under flagOwnDepth the style's sizes
+// replace the standard ones: its first limit is the bar width (times the device scale, never wider
+// than the bar's room), its second limit the bar thickness of stacked horizontal bars (pixels), its
+// third limit the depth and the thickness of a pie's walls. Without it a bar takes 10/11 of its room.
 //
 // Bars (GT_VBAR, GT_VBAR_3D; GT_HBAR, GT_HBAR_3D): the groups of an item stand side by side, centred in
 // the item's room, from the pixel of 0 (the bottom or left edge when the range lies above 0, the top or

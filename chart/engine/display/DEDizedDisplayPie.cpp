@@ -13,8 +13,9 @@
 
 namespace {
 
-// The full turn and the step of the arcs (5 degrees) as the pies were always drawn; the front half of
-// the rim ends half a turn round, on the same measure.
+// The full turn as the pie measures it (a hair under 2 pi) and the step of its arcs (5 degrees); the
+// front half of the rim ends half a turn round on the same measure, so that a slice ending there shows
+// no sliver of rim.
 const double kPieTurn = 6.2831852;
 const double kArcStep = 0.08726646111111111;
 const double kHalfTurn = kPieTurn / 2;
