@@ -69,8 +69,13 @@ int CGraphDoc::DataCommand(int nType, LPARAM lArg)
     case dataUnmark: {
         const int nIndex = LowHalf(lArg);
         const int nGroup = HighHalf(lArg);
-        if (nGroup < m_chart.GetGroupCount() && nIndex < m_chart.GetMaxItemCount()) {
-            DEDizedStyle* pStyle = m_chart.GetDataItem(nIndex, nGroup)->GetStyle();
+        // an index within the longest group may still be past this group's end: the placeholder item
+        // read there stands for every missing item and keeps its style
+        DEDizedData* pItem = nGroup < m_chart.GetGroupCount() && nIndex < m_chart.GetMaxItemCount()
+                                 ? m_chart.GetDataItem(nIndex, nGroup)
+                                 : nullptr;
+        if (pItem != nullptr && !pItem->IsKindOf(RUNTIME_CLASS(DEDizedDummyData))) {
+            DEDizedStyle* pStyle = pItem->GetStyle();
             pStyle->m_nStyle = (pStyle->m_nStyle & ~0xF00) | (nType == dataMark ? 0x100 : 0);
         }
         break;

@@ -8,8 +8,8 @@
 //      item is only marked as having no value (its stored value kept)
 //   4  the record's text becomes annotation 1 of the group, replacing its texts       views updated, 1
 //   6  the item (low 16 bits, high 16 bits of the argument as index and group) gets    views updated, 1
-//      bits 8-11 of its style word set to 1; nothing for an index or group the chart
-//      does not have
+//      bits 8-11 of its style word set to 1; nothing for an item the chart does not
+//      have
 //   7  the same with the bits set to 0                                                 views updated, 1
 //   8-11 the first group, last group, first index or last index of the display       1
 //      numbered by the high 16 bits becomes the low 16 bits (signed)

@@ -165,11 +165,6 @@ CSize DEDizedView::PaperSize(int nPaperIndex, int nDpiX, int nDpiY)
     }
 }
 
-BOOL DEDizedView::OnPreparePrinting(CPrintInfo* pInfo)
-{
-    return DoPreparePrinting(pInfo);
-}
-
 void DEDizedView::OnBeginPrinting(CDC* pDC, CPrintInfo* /*pInfo*/)
 {
     DEDized* pChart = GetGraph();

@@ -46,7 +46,6 @@
 class DEDized;
 class DEDizedPosition;
 class SECImage;
-class SRGDisplayBase;
 
 class DEDizedView : public CView {
     DECLARE_DYNCREATE(DEDizedView)
@@ -122,7 +121,6 @@ public:
     static CSize PaperSize(int nPaperIndex, int nDpiX, int nDpiY);
 
 protected:
-    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     // With the use-page-size flag: the chart's fixed rectangle becomes the paper's size on pDC, placed
     // by the placement choices.
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
@@ -165,17 +163,14 @@ protected:
     void RealizeOwnPalette(BOOL bBackground);
 
     DEDizedTip m_tip;
-    UINT_PTR m_nTipTimer;
     CPoint m_ptLast;              // the mouse at the last move
     CPoint m_ptBandStart;         // where the band started
     CPoint m_ptBandCorner;        // the corner of the band drawn last
     int m_bBandShown;             // the band is drawn (inverted) on the window
     int m_bBandActive;
-    int m_nDragMode;              // 0 band, 1 value
     int m_bValueDragActive;
     int m_nPickedIndex;
     int m_nPickedGroup;
-    SRGDisplayBase* m_pUndoDisplay;  // the display an undo is restoring (null outside the undo)
     int m_bTipTimerRunning;
     int m_bZoomEnabled;
     int m_bValueDragEnabled;

@@ -296,7 +296,7 @@ CString DEDizedView::TipText(DEDizedPosition* pPosition)
                     value(i, g + 1), value(i, g + 2));
         break;
     case 0x2b: case 0x2c: case 0x2d:
-        if ((i - (std::max)(nFirstIndex, 0)) % 4 == 2)
+        if ((i - FirstIndexOf(*pDisplay)) % 4 == 2)
             text = "Drag to change direction";
         else
             text.Format(nGraphType == 0x2d ? " (%.2f, %.2f), (%.2f, %.2f) "

@@ -273,13 +273,22 @@ TEST(ChartDocument, DataCommandsChangeTheChartAndUpdateTheViewsAsTheirTableSays)
     EXPECT_EQ(doc.DataCommand(CGraphDoc::dataMark, MAKELONG(1, 1)), 1);
     EXPECT_EQ(pStyle->m_nStyle, 0x0A5);
     EXPECT_EQ(chart.GetGroupCount(), 1);
-    EXPECT_EQ(viewed.view.nUpdates, 10);
+    // an item past the end of a shorter group: the placeholder that stands for it keeps its style
+    chart.SetValue(0, 1, 0.5, 0);
+    ASSERT_TRUE(chart.GetDataItem(1, 1)->IsKindOf(RUNTIME_CLASS(DEDizedDummyData)));
+    DEDizedStyle* pMissing = chart.GetDataItem(1, 1)->GetStyle();
+    const int nMissingStyle = pMissing->m_nStyle;
+    for (int nType : {CGraphDoc::dataMark, CGraphDoc::dataUnmark}) {
+        EXPECT_EQ(doc.DataCommand(nType, MAKELONG(1, 1)), 1);
+        EXPECT_EQ(pMissing->m_nStyle, nMissingStyle) << nType;
+    }
+    EXPECT_EQ(viewed.view.nUpdates, 12);
 
     // null records and unknown types change nothing
     EXPECT_EQ(doc.DataCommand(CGraphDoc::dataValue, 0), 0);
     EXPECT_EQ(doc.DataCommand(5, LPARAM(&record)), 0);
     EXPECT_EQ(doc.DataCommand(256, LPARAM(&record)), 0);
-    EXPECT_EQ(viewed.view.nUpdates, 10);
+    EXPECT_EQ(viewed.view.nUpdates, 12);
 }
 
 TEST(ChartDocument, WindowCommandsSetTheDisplaysWindowWithoutUpdatingTheViews)
