@@ -31,10 +31,9 @@ public:
 class SRGZoom : public CObject {
     DECLARE_DYNAMIC(SRGZoom)
 public:
-    // Every number 0; the three ranges empty (reset flag 1).
+    // Every number 0; both ranges empty (reset flag 1).
     SRGZoom();
 
-    CScale m_unused;       // kept for the record's layout; the views do not read it
     CScale m_yRange;       // the display's y view range before the zoom
     CScale m_xRange;       // its x view range
     int m_nDisplay;        // the display's number among the chart's displays; ~number continues a step

@@ -148,7 +148,7 @@ TEST(ZoomStack, TheStackPopsInReverseOrderGivesNullWhenEmptyAndDeletesWhatIsLeft
     EXPECT_EQ(Counted::s_nAlive, 0);
 
     const SRGZoom record;
-    EXPECT_TRUE(record.m_yRange.IsReset() && record.m_xRange.IsReset() && record.m_unused.IsReset());
+    EXPECT_TRUE(record.m_yRange.IsReset() && record.m_xRange.IsReset());
     EXPECT_EQ(record.m_nDisplay, 0);
     EXPECT_EQ(record.m_nLastGroup, 0);
 }
