@@ -9,6 +9,7 @@
 
 #include "chart/engine/DEDized.h"
 #include "chart/engine/DEDizedException.h"
+#include "chart/engine/template/ChartTemplateScanner.h"
 #include "core/CStdioFile.h"
 #include "win/ArgCheck.h"
 #include "win/CWnd.h"
@@ -289,21 +290,14 @@ void DEDizedTitle::SetTextColour(COLORREF crColour)
 const char* DEDizedTitle::ReadTemplateClassPart(const char* lpszText)
 {
     AfxRequirePointer(lpszText, "DEDizedTitle::ReadTemplateClassPart", "the text");
-    CNumericLocaleScope cLocale;
-    int rgb[3] = {};
-    char szFace[64] = "";
-    int nSize = 0;
-    int nFlags = 0;
-    int nAlignment = 0;
-    int nUsed = 0;
-    // the face is bounded by the buffer; a longer one finds no closing quote and is refused
-    if (std::sscanf(lpszText, " %d %d %d \"%63[0-9a-zA-Z_. -]\" %d %d %d%n", &rgb[0], &rgb[1], &rgb[2], szFace, &nSize,
-                    &nFlags, &nAlignment, &nUsed) < 7)
-        ThrowChartException(10);
-    SetText(" ", nAlignment);
-    SetTextColour(RGB(rgb[0] & 0xFF, rgb[1] & 0xFF, rgb[2] & 0xFF));
-    SetFont(nSize, nFlags, szFace);
-    return lpszText + nUsed;
+    ChartTemplateText part;
+    const char* p = lpszText;
+    if (const int nCode = ChartTemplateScanText(lpszText, part, &p))
+        ThrowChartException(nCode);
+    SetText(" ", part.alignment);
+    SetTextColour(RGB(part.colour[0] & 0xFF, part.colour[1] & 0xFF, part.colour[2] & 0xFF));
+    SetFont(part.size, part.flags, part.face.c_str());
+    return p;
 }
 
 void DEDizedTitle::WriteTemplateKeyword(CStdioFile& writer)
