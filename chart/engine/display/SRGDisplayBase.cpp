@@ -322,6 +322,8 @@ void SRGDisplayBase::DrawAxisFrame()
     default:
         break;
     }
+    if (nAxisType != 0x00 && nAxisType != 0x09)
+        DrawDataWatchers();
 }
 
 void SRGDisplayBase::BuildAxisScales()
