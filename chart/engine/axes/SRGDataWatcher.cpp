@@ -20,8 +20,7 @@ const int kSelectionMask = 0xF00;
 } // namespace
 
 SRGDataWatcher::SRGDataWatcher()
-    : m_bFlag(1),
-      m_bUseDisplayRange(0),
+    : m_bUseDisplayRange(0),
       m_dHighLimit(kNoLimit),
       m_dLowLimit(-kNoLimit),
       m_nMode(0),

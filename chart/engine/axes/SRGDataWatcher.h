@@ -105,7 +105,6 @@ protected:
     void BuildLimitLines();
     void EmptyLimitLines();
 
-    int m_bFlag;
     int m_bUseDisplayRange;
     double m_dHighLimit;
     double m_dLowLimit;

@@ -51,8 +51,7 @@ int Ceil(double dValue)
 } // namespace
 
 DEDizedLegend::DEDizedLegend()
-    : m_bComputing(0),
-      m_pDisplay(nullptr),
+    : m_pDisplay(nullptr),
       m_rcGrid(0, 0, 0, 0),
       m_bFitWidth(0),
       m_bFitHeight(0),
@@ -380,16 +379,13 @@ void DEDizedLegend::Draw(CDC* pDC, CWnd* pWnd)
     try {
         if (m_bResize && m_bVisible && GetSourceKind() != 0) {
             BeginDrawing(pDC, pWnd);
-            m_bComputing = 1;
             CRect fitted;
             if (LayOut(fitted))
                 m_rect.SetFromPixels(fitted, pDC);
-            m_bComputing = 0;
             EndDrawing();
         }
         DEDizedTitle::Draw(pDC, pWnd);
     } catch (...) {
-        m_bComputing = 0;
         EndDrawing();
         m_rect = m_savedRect;
         throw;
@@ -399,7 +395,7 @@ void DEDizedLegend::Draw(CDC* pDC, CWnd* pWnd)
 
 void DEDizedLegend::DrawContent()
 {
-    if (!m_bVisible || GetSourceKind() == 0 || m_bComputing)
+    if (!m_bVisible || GetSourceKind() == 0)
         return;
     CRect fitted;
     if (LayOut(fitted))

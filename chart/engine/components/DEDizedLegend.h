@@ -145,7 +145,6 @@ protected:
     void DrawEntries();
 
     DEDizedRect m_savedRect;
-    int m_bComputing;
     DEDizedLabelBlock m_entries;
     SRGDisplayBase* m_pDisplay;  // not owned
     CRect m_rcGrid;

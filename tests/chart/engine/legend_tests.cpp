@@ -100,6 +100,15 @@ TEST_F(LegendTest, SevenEntriesInThreeColumnsTakeThreeRows)
     EXPECT_EQ(first.x, 10 + 20 + 2);
     EXPECT_EQ(first.y, 10 + rowHeight / 2);
 
+    // the style's symbol sizes give the columns and rows when its option word asks for them
+    pLegend->GetStyle()->m_nOptions |= DEDizedLegend::optionFixedGrid;
+    pLegend->GetStyle()->m_dLimit1 = 2.0;
+    pLegend->GetStyle()->m_dLimit2 = 4.0;
+    Draw();
+    EXPECT_EQ(pLegend->GetColumnCount(), 2);
+    EXPECT_EQ(pLegend->GetRowCount(), 4);
+    EXPECT_EQ(entries.GetLabel(6)->GetPixelAnchor().y - first.y, 3 * (190 / 4));
+
     // fewer entries than fit in one row: one column each, the row centred vertically
     DEDized two;
     two.SetBuffered(0);
