@@ -228,7 +228,8 @@ public:
     // ---- template ------------------------------------------------------------------------------
     // Shows string IDS_CHART_TEMPLATE_LINE_ERROR followed by the line in a message box (exclamation).
     virtual void ReportTemplateError(const char* lpszLine);
-    // Called for a template line with an unknown keyword; nothing here.
+    // Called for a template line that fails with code 13 (no word, an unknown or unhandled keyword, an
+    // annotation without a label); nothing here.
     virtual void OnTemplateLineError(const char* lpszLine);
     // Appends the components of the chart template lpszName: the resource of type "DEDIZED_TEMPLATE" of
     // that name (or id, made with MAKEINTRESOURCE) when a module of the program holds one, else the

@@ -49,8 +49,8 @@ public:
     // The text block in the inner rectangle (nothing when the visible flag is clear).
     void DrawContent() override;
     // Parses "red green blue "face" size flags alignment" (face: letters, digits, '-', '_', '.' and
-    // blanks, at most 30 characters); fewer than seven values raise DEDizedException code 10. Sets the text to a blank with
-    // that alignment, the colour and the font. Returns the text after the part.
+    // blanks, at most 30 characters); fewer than seven values raise DEDizedException code 10. Sets the
+    // text to a blank with that alignment, the colour and the font. Returns the text after the part.
     const char* ReadTemplateClassPart(const char* lpszText) override;
     void WriteTemplateKeyword(CStdioFile& writer) override;
     void WriteTemplateClassPart(CStdioFile& writer) override;
