@@ -100,6 +100,11 @@ TEST_F(LegendTest, SevenEntriesInThreeColumnsTakeThreeRows)
     EXPECT_EQ(first.x, 10 + 20 + 2);
     EXPECT_EQ(first.y, 10 + rowHeight / 2);
 
+    // a source kind whose bit 1 is set lays out as any other
+    pLegend->SetSourceKind(DEDizedLegend::entriesGroups);
+    Draw();
+    EXPECT_EQ(pLegend->GetColumnCount(), 3);
+    EXPECT_EQ(pLegend->GetRowCount(), 3);
     // the style's symbol sizes give the columns and rows when its option word asks for them
     pLegend->GetStyle()->m_nOptions |= DEDizedLegend::optionFixedGrid;
     pLegend->GetStyle()->m_dLimit1 = 2.0;
