@@ -6,7 +6,9 @@
 #include "chart/engine/SRGCompiledPolygon.h"
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/components/DEDizedLegend.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
+#include "chart/engine/components/SRGTextPanel.h"
 #include "chart/engine/display/DEDizedDisplay.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
@@ -114,6 +116,12 @@ DEDizedComponent* DEDized::NewComponent(int nTypeId)
             break;
         case chartTypeDisplay:
             pComponent = new DEDizedDisplay;
+            break;
+        case chartTypeLegend:
+            pComponent = new DEDizedLegend;
+            break;
+        case chartTypeTextPanel:
+            pComponent = new SRGTextPanel;
             break;
         default:
             break;
