@@ -174,6 +174,9 @@ public:
     WORD m_wNullHeaderBorders2;
     // Told with the second range list of a parameter object that was just loaded (null: nobody).
     void (*m_pfnRangeListLoaded)(CGXRangeList& list);
+    // The naming callback: given a grid window and its parameter object's title, turns the title into
+    // the one that belongs to nIndex (a tab window's label). Null: titles stay as they are.
+    void (*m_pfnGridTitle)(CWnd* pGridWnd, CString& strTitle, WPARAM nIndex) = nullptr;
 
     // The process-wide modules (null until their installer runs; see GXModules.h).
     CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp;
