@@ -349,13 +349,12 @@ void CGXGridCore::PrepareGridDC(CDC* pDC, BOOL bPrinting)
 {
     if (pDC == nullptr)
         return;
-    if (bPrinting && pDC->m_hAttribDC != nullptr) {
+    if (bPrinting) {
         // screen pixels scale to the printer's
         GXFontState& fonts = m_pAppData->m_fontState;
         pDC->SetMapMode(MM_ANISOTROPIC);
         pDC->SetWindowExt(fonts.GetDpiX(), fonts.GetDpiY());
-        pDC->SetViewportExt(::GetDeviceCaps(pDC->m_hAttribDC, LOGPIXELSX),
-                            ::GetDeviceCaps(pDC->m_hAttribDC, LOGPIXELSY));
+        pDC->SetViewportExt(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
     }
     OnGridPrepareDC(pDC);
 }
