@@ -247,11 +247,16 @@ BOOL CGXGridCore::UpdateScrollbars(BOOL bQuiet, BOOL bOnlyWhenCountsChanged)
         const FlagScope updating(m_bUpdatingScrollbars, TRUE);
         bVChanged = rows.ApplyScrollBar(m_dwVScrollMode, nLargestRow);
         bHChanged = cols.ApplyScrollBar(m_dwHScrollMode, nLargestCol);
-        if (bVChanged || bHChanged) {
-            // the other bar's range was measured on the window before the change
+        // a bar that came or went changed the window under the ranges measured before: measure again
+        // until neither bar comes or goes (a second bar may follow the first)
+        BOOL bChanged = bVChanged || bHChanged;
+        for (int nPass = 0; bChanged && nPass < 2; ++nPass) {
             ResetLastVisible();
-            rows.ApplyScrollBar(m_dwVScrollMode, rows.LargestFirstScrolled());
-            cols.ApplyScrollBar(m_dwHScrollMode, cols.LargestFirstScrolled());
+            const BOOL bV = rows.ApplyScrollBar(m_dwVScrollMode, rows.LargestFirstScrolled());
+            const BOOL bH = cols.ApplyScrollBar(m_dwHScrollMode, cols.LargestFirstScrolled());
+            bVChanged |= bV;
+            bHChanged |= bH;
+            bChanged = bV || bH;
         }
     }
     if (!bQuiet) {

@@ -31,8 +31,7 @@ public:
     CGXGridParam m_param;
 };
 
-// A grid view of the document's grid, whose cells use a CTestControl. It notes the arguments of
-// every UpdateScrollbars.
+// A grid view of the document's grid. It notes the arguments of every UpdateScrollbars.
 class CTestGridView : public CGXGridView {
     DECLARE_DYNCREATE(CTestGridView)
 public:
@@ -43,12 +42,14 @@ public:
         m_scrollbarUpdates.clear();
         CGXGridView::OnInitialUpdate();
         m_firstUpdateScrollbars = m_scrollbarUpdates;
-        // after the initialisation, which registers the factory's control for the standard style
-        if (m_pControl == nullptr) {
-            m_pControl = new CTestControl(this);
-            RegisterControl(GX_IDS_CTRL_EDIT, m_pControl, TRUE);
-            FreeCurrentCellControl();
-        }
+    }
+    // The cells use a CTestControl (m_pControl) from now on; the current cell is entered again with it.
+    void UseTestControl()
+    {
+        ResetCurrentCell(FALSE);
+        m_pControl = new CTestControl(this);
+        RegisterControl(GX_IDS_CTRL_EDIT, m_pControl, TRUE);
+        SetCurrentCell(1, 1);
     }
     BOOL UpdateScrollbars(BOOL bQuiet = TRUE, BOOL bOnlyWhenCountsChanged = FALSE) override
     {

@@ -334,6 +334,7 @@ TEST_F(GridViewTest, PrivateMessagesMoveAndValidateTheCurrentCellAndSuspendResiz
         EXPECT_EQ(pView->Current(), c.pszExpected) << "type " << c.nType << " count " << c.nCount;
     }
 
+    pView->UseTestControl();
     ASSERT_TRUE(pView->SetCurrentCell(3, 3));
     EXPECT_EQ(Send(0x792), 0) << "an unmodified cell may be left";
     CTestControl& control = *pView->m_pControl;
@@ -449,7 +450,7 @@ TEST(GridViewMainRoad, AGridOfTwentyRowsByFiveColumnsIsMovedThroughWithTheKeys)
     CFakeServices fake;
     ReleaseModifierKeys(fake);
     CGridDocument document{20, 5};
-    CGridFrame* pFrame = MakeGridFrame(&document, 420, 300);
+    CGridFrame* pFrame = MakeGridFrame(&document, 520, 300);
     ASSERT_NE(pFrame, nullptr);
     app.m_pMainWnd = pFrame;
     CTestGridView* pView = GridViewOf(pFrame);
@@ -465,6 +466,17 @@ TEST(GridViewMainRoad, AGridOfTwentyRowsByFiveColumnsIsMovedThroughWithTheKeys)
 
     PressKey(*pView, VK_DOWN);
     EXPECT_EQ(pView->Current(), "2,1");
+    {
+        // the frame left the old cell for the new one
+        Pump();
+        CClientDC dc(pView);
+        auto innerTop = [&](ROWCOL nRow) {
+            const CRect rect = pView->CalcCellRect(nRow, 1);
+            return dc.GetPixel(rect.CenterPoint().x, rect.top + 1);
+        };
+        EXPECT_EQ(innerTop(1), innerTop(3));
+        EXPECT_NE(innerTop(2), innerTop(3));
+    }
     PressKey(*pView, VK_RIGHT);
     PressKey(*pView, VK_TAB);
     EXPECT_EQ(pView->Current(), "2,3");
