@@ -70,11 +70,13 @@ public:
     std::vector<std::pair<BOOL, BOOL>> m_firstUpdateScrollbars;  // those of the last first update
 };
 
-// A frame whose client is one CTestGridView, or a splitter of nRows by nCols of them (with the
+// A frame whose client is one grid view, or a splitter of nRows by nCols of them (with the
 // dynamic-split style and the shared scroll bars), with an Edit menu of the view's commands.
 class CGridFrame : public CFrameWnd {
 public:
-    CGridFrame(int nRows = 0, int nCols = 0) : m_nRows(nRows), m_nCols(nCols) {}
+    CGridFrame(int nRows, int nCols, CRuntimeClass* pViewClass) : m_nRows(nRows), m_nCols(nCols), m_pViewClass(pViewClass)
+    {
+    }
 
     // The Edit menu: Undo, Redo, Copy, Cut, Paste.
     HMENU m_hEditMenu = nullptr;
@@ -90,7 +92,7 @@ protected:
             return FALSE;
         for (int r = 0; r < m_nRows; r++)
             for (int c = 0; c < m_nCols; c++)
-                if (!m_splitter.CreateView(r, c, RUNTIME_CLASS(CTestGridView), CSize(200, 120), pContext))
+                if (!m_splitter.CreateView(r, c, m_pViewClass, CSize(200, 120), pContext))
                     return FALSE;
         return TRUE;
     }
@@ -98,16 +100,19 @@ protected:
 private:
     int m_nRows;
     int m_nCols;
+    CRuntimeClass* m_pViewClass;
 };
 
-// Makes a frame of pDoc's views (see CGridFrame) at 0, 0 of nWidth by nHeight with an Edit menu, shows
-// it and runs its first update. The frame belongs to the window: DestroyWindow deletes it.
-inline CGridFrame* MakeGridFrame(CDocument* pDoc, int nWidth, int nHeight, int nRows = 0, int nCols = 0)
+// Makes a frame of pDoc's views of pViewClass (see CGridFrame) at 0, 0 of nWidth by nHeight with an
+// Edit menu, shows it and runs its first update. The frame belongs to the window: DestroyWindow deletes
+// it.
+inline CGridFrame* MakeGridFrame(CDocument* pDoc, int nWidth, int nHeight, int nRows = 0, int nCols = 0,
+                                 CRuntimeClass* pViewClass = RUNTIME_CLASS(CTestGridView))
 {
-    auto* pFrame = new CGridFrame(nRows, nCols);
+    auto* pFrame = new CGridFrame(nRows, nCols, pViewClass);
     CCreateContext context;
     context.m_pCurrentDoc = pDoc;
-    context.m_pNewViewClass = RUNTIME_CLASS(CTestGridView);
+    context.m_pNewViewClass = pViewClass;
     if (!pFrame->Create(nullptr, "Grid", WS_OVERLAPPEDWINDOW, CRect(0, 0, nWidth, nHeight), nullptr, nullptr, 0,
                         &context))
         return nullptr;
@@ -126,7 +131,7 @@ inline CGridFrame* MakeGridFrame(CDocument* pDoc, int nWidth, int nHeight, int n
     return pFrame;
 }
 
-// The frame's (first) grid view.
+// The frame's grid view (the first pane of a splitter).
 inline CTestGridView* GridViewOf(CFrameWnd* pFrame)
 {
     return dynamic_cast<CTestGridView*>(pFrame->GetActiveView());
