@@ -878,6 +878,10 @@ public:
     void AttachExcelLikeFillImp();
     // Makes the engine's row-and-column move module (CGXGridMoveRowsColsImp) when the grid has none.
     void AttachMoveRowsColsImp();
+    // Make the engine's spanned-cell drawing module (CGXDrawSpannedCellsImp) and content-size module
+    // (CGXCalcSizeImp) when the grid has none; the covered, merged and floating cells attach them.
+    void AttachDrawSpannedCellsImp();
+    void AttachCalcSizeImp();
 
     // Adds pObject (owned from now on) to the head of the objects deleted with the grid.
     void AddAutoDeleteObject(CObject* pObject);

@@ -190,10 +190,12 @@ public:
         BOOL bDragSelectedCols = TRUE;
         // - the thumb scrolls while it is dragged (off), not only where it is let go;
         // - a restored window that grew repaints only the uncovered strips (off);
-        // - a tab window may rename the grid (on).
+        // - a tab window may rename the grid (on);
+        // - a cell's content is measured by its stored value instead of the text its control shows (off).
         BOOL bThumbTrack = FALSE;
         BOOL bSmartResize = FALSE;
         BOOL bAllowRename = TRUE;
+        BOOL bSizeStoredValues = FALSE;
     };
     DisplayOptions& GetDisplayOptions() { return m_display; }
     const DisplayOptions& GetDisplayOptions() const { return m_display; }
