@@ -1161,6 +1161,13 @@ protected:
     void ComputeCharSize(CDC* pDC, int& nWidth, int& nHeight);
     // The three base styles looked up in the styles map again (null when missing).
     void LookupBaseStyles();
+public:
+    // The parameter object's styles map, properties and data were replaced by new objects (a parameter
+    // copy into it): the grid registers with the new objects only, forgets its cached styles and GDI
+    // objects, looks its base styles up again and redraws.
+    void OnParamObjectsReplaced();
+
+protected:
     // After a change of the styles map, the properties or a base style: the caches flushed, the base
     // styles looked up again, the grid redrawn with nFlags.
     void RedrawWithNewBaseStyles(UINT nFlags);
