@@ -45,12 +45,17 @@
 // and be stored); moves by direction skip disabled, hidden and covered cells. Keys, mouse and focus
 // (GXCoreInput.cpp): the window forms hand their messages to ProcessKeys and the OnGrid... handlers.
 //
+// Window messages (GXCoreWindow.cpp): the window forms (CGXGridView, CGXGridWnd) hand the scroll bars,
+// size, colours, settings, dialog codes, translation, child commands, the private messages of the
+// grid's controls and tab windows and find and replace to the OnGrid... handlers, and prepare their DCs
+// with PrepareGridDC.
+//
 // Does not do yet (each comes with the engine's later parts): the shifting and marking of the float,
 // merge and covered span pools when rows or columns change (the pools come with the span modules), and
-// uncovering the covered cells a move cuts through; the forwarders of find and replace; zoom changes
-// after start-up; the naming callback, the two focus hooks and the active grid of the library state
-// (with the window forms), the mouse-activation answer and the cell-tip handler; the page breaks; the
-// DC preparation of the window forms (OnGridPrepareDC does nothing here).
+// uncovering the covered cells a move cuts through; the find-and-replace forwarders other than opening
+// the dialog, its notification and finding the next text; zoom changes after start-up; the two focus
+// hooks and the active grid of the library state, the mouse-activation answer and the cell-tip handler;
+// the page breaks; the printed look of the screen (it needs the grid's print device).
 #pragma once
 
 #include <windows.h>
@@ -1099,8 +1104,8 @@ public:
     virtual BOOL ValidateCurrentCell();
     // 0x790: the parameter's rename-allowed option.
     virtual BOOL CanRenameGrid();
-    // 0x791: the library's naming callback turns nIndex into the parameter's title; the other views
-    // are told. 0.
+    // 0x791: the library's naming callback (GXState.h) turns nIndex into the parameter's title; the
+    // other views are told. 0.
     virtual LRESULT OnGridRenamed(WPARAM nIndex);
     // The window form's first update or creation places it in a splitter (null: none) at pane (nRow,
     // nCol); bFirstRow / bFirstCol: the pane lies in the splitter's first row / column.

@@ -326,9 +326,9 @@ LRESULT CGXGridCore::OnGridRenamed(WPARAM nIndex)
 {
     if (m_pParam == nullptr)
         return 0;
-    if (m_pAppData->m_pfnGridTitle != nullptr) {
+    if (CGXGridNamingCallback* pNaming = m_pAppData->m_pNamingCallback) {
         CString strTitle = m_pParam->GetTitle();
-        m_pAppData->m_pfnGridTitle(m_pGridWnd, strTitle, nIndex);
+        pNaming->GetTitle(m_pGridWnd, strTitle, nIndex);
         m_pParam->SetTitle(strTitle);
     }
     if (CGXAbstractGridUpdateHintImp* pHint = HintModule(TRUE))

@@ -62,10 +62,19 @@ public:
         ROWCOL nRow, nCol;
         return GetCurrentCell(nRow, nCol) ? std::to_string(nRow) + "," + std::to_string(nCol) : "none";
     }
+    // Notes the clip box of every paint.
+    void OnGridDraw(CDC* pDC) override
+    {
+        CRect rect;
+        if (pDC->GetClipBox(&rect) != ERROR)
+            m_painted.push_back(rect);
+        CGXGridView::OnGridDraw(pDC);
+    }
     BOOL IsViewContextSet() const { return m_bIsViewContext; }
     int& UpdateLock() { return m_nLockUpdate; }
 
     CTestControl* m_pControl = nullptr;
+    std::vector<CRect> m_painted;  // the clip boxes of the paints
     std::vector<std::pair<BOOL, BOOL>> m_scrollbarUpdates;
     std::vector<std::pair<BOOL, BOOL>> m_firstUpdateScrollbars;  // those of the last first update
 };

@@ -11,6 +11,7 @@
 #include "win/CPrintDialog.h"
 #include "win/CPrintInfo.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,7 @@ protected:
     void SetUp() override
     {
         ReleaseModifierKeys(fake);
+        fake.SetTickCount(0);  // the long operations of the style setters
         pFrame = MakeGridFrame(&document, 420, 300);
         ASSERT_NE(pFrame, nullptr);
         app.m_pMainWnd = pFrame;
@@ -355,6 +357,83 @@ TEST_F(GridViewTest, PrivateMessagesMoveAndValidateTheCurrentCellAndSuspendResiz
     ::GetUpdateRect(pView->m_hWnd, &rectUpdate, FALSE);
     pView->GetClientRect(&rectClient);
     EXPECT_EQ(rectUpdate, rectClient) << "the whole window is drawn again";
+}
+
+TEST_F(GridViewTest, RenamingAsksTheNamingCallbackAndTellsTheOtherViews)
+{
+    struct Naming : CGXGridNamingCallback {
+        void OnGridTitle(CWnd* pWnd, const CString& strTitle, BOOL bHasTitle) override
+        {
+            initialised.push_back(std::string(strTitle) + (bHasTitle ? " (titled)" : " (untitled)"));
+            pGridWnd = pWnd;
+        }
+        void GetTitle(CWnd* pWnd, CString& strTitle, WPARAM nIndex) override
+        {
+            strTitle.Format("%s %d", LPCSTR(strTitle), int(nIndex));
+            pGridWnd = pWnd;
+        }
+        std::vector<std::string> initialised;
+        CWnd* pGridWnd = nullptr;
+    } naming;
+    WithModule<CGXGridNamingCallback> withNaming(GXGetLibraryState()->m_pNamingCallback, &naming);
+    FakeUpdateHintImp hints;
+    WithModule<CGXAbstractGridUpdateHintImp> withHints(pView->m_pUpdateHintImp, &hints);
+    pView->GetParam()->SetTitle("Sheet");
+    EXPECT_EQ(Send(0x791, 3), 0);
+    EXPECT_EQ(pView->GetParam()->GetTitle(), "Sheet 3");
+    EXPECT_EQ(naming.pGridWnd, pView);
+    EXPECT_EQ(hints.calls, std::vector<std::string>{"OnGridRenamed(" + ArgText(static_cast<CGXGridCore*>(pView)) + ")"});
+
+    CTestGridWnd grid;
+    grid.CreateWindowOnly();
+    grid.Initialize();
+    EXPECT_EQ(naming.initialised, std::vector<std::string>{" (untitled)"}) << "told when a grid initialises";
+    EXPECT_EQ(naming.pGridWnd, &grid);
+}
+
+TEST_F(GridViewTest, TheCurrentCellsEditWindowTakesTheCellsColours)
+{
+    CClientDC dc(pView);
+    const HBRUSH hDefault = HBRUSH(Send(WM_CTLCOLOREDIT, WPARAM(dc.m_hDC), 0));
+    pView->SetStyleRange(CGXCellRange(2, 2, 2, 2),
+                         &CGXStyle().SetTextColor(RGB(200, 0, 0)).SetInterior(CGXCellBrush().SetColor(RGB(0, 0, 90))),
+                         CGXStyle::gxOverride);
+    ASSERT_TRUE(pView->SetCurrentCell(2, 2));
+    const HBRUSH hBrush = HBRUSH(Send(WM_CTLCOLOREDIT, WPARAM(dc.m_hDC), 0));
+    EXPECT_NE(hBrush, hDefault);
+    EXPECT_EQ(hBrush, HBRUSH(pView->LookupBrush(pView->LookupStyleRowCol(2, 2)->GetInterior())->m_hObject));
+    EXPECT_EQ(dc.GetTextColor(), RGB(200, 0, 0));
+    EXPECT_EQ(dc.GetBkColor(), RGB(0, 0, 90));
+}
+
+TEST_F(GridViewTest, AWindowThatGrewRepaintsOnlyWhatItUncoveredWithSmartResize)
+{
+    pView->GetParam()->GetDisplayOptions().bSmartResize = TRUE;
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    // the first resize while shown remembers the size
+    pFrame->SetWindowPos(nullptr, 0, 0, rect.Width() + 10, rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->UpdateWindow();
+    pView->m_painted.clear();
+    pFrame->SetWindowPos(nullptr, 0, 0, rect.Width() + 80, rect.Height() + 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->UpdateWindow();
+    ASSERT_FALSE(pView->m_painted.empty());
+    const CPoint inside = pView->CalcCellRect(1, 1).CenterPoint();
+    CRect rectClient;
+    pView->GetClientRect(&rectClient);
+    const CPoint uncovered(rectClient.right - 30, rectClient.top + 30);
+    auto painted = [&](CPoint point) {
+        return std::any_of(pView->m_painted.begin(), pView->m_painted.end(),
+                           [&](const CRect& r) { return r.PtInRect(point) != FALSE; });
+    };
+    EXPECT_FALSE(painted(inside)) << "the cells that stayed are not drawn again";
+    EXPECT_TRUE(painted(uncovered));
+
+    pView->GetParam()->GetDisplayOptions().bSmartResize = FALSE;
+    pView->m_painted.clear();
+    pFrame->SetWindowPos(nullptr, 0, 0, rect.Width() + 120, rect.Height() + 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->UpdateWindow();
+    EXPECT_TRUE(painted(inside)) << "without the option the whole window is drawn";
 }
 
 TEST_F(GridViewTest, TheViewErasesNothing)
