@@ -17,18 +17,20 @@
 
 #include <algorithm>
 
-namespace {
+// ---- GXLineAxis: a scroll bar's message -----------------------------------------------------------------
 
-// A scroll bar's message for the rows or the columns (the twins of OnGridVScroll / OnGridHScroll).
-void ScrollByMessage(CGXGridCore& g, const GXLineAxis& axis, UINT nSBCode, UINT nPos)
+BOOL GXLineAxis::ScrollByMessage(UINT nSBCode, UINT nPos) const
 {
-    const ROWCOL nCount = axis.Count(), nFirst = axis.Frozen() + 1, nTop = axis.FirstScrolled();
+    if (!g.m_bInitDone || g.m_nLockUpdate > 0)
+        return FALSE;
+    if (CGXControl* pControl = g.GetCurrentCellControl())
+        pControl->OnGridScroll(m_bRow ? WM_VSCROLL : WM_HSCROLL);
+    const ROWCOL nCount = Count(), nFirst = Frozen() + 1, nTop = FirstScrolled();
     if (nCount == 0 || nFirst >= nCount)
-        return;
-    const int nBack = axis.BackDirection(), nForward = axis.ForwardDirection();
+        return TRUE;
+    const int nBack = BackDirection(), nForward = ForwardDirection();
     // a bar unit stands for several lines of a large grid
-    const ROWCOL nMapped =
-        nFirst + ROWCOL(std::max<LONG>(0, LONG(nPos) - LONG(nFirst))) * ROWCOL(axis.ScrollScale());
+    const ROWCOL nMapped = nFirst + ROWCOL(std::max<LONG>(0, LONG(nPos) - LONG(nFirst))) * ROWCOL(ScrollScale());
     switch (nSBCode) {
     case SB_LINEUP:
         g.DoScroll(nBack, 1);
@@ -38,11 +40,11 @@ void ScrollByMessage(CGXGridCore& g, const GXLineAxis& axis, UINT nSBCode, UINT 
         break;
     case SB_PAGEUP: {
         // the lines above the first scrolled one that fill the area below the frozen lines
-        const int nArea = axis.Extent(g.GetGridRect()) - axis.Sum(0, axis.Frozen(), 0);
+        const int nArea = Extent(g.GetGridRect()) - Sum(0, Frozen(), 0);
         ROWCOL nLines = 0;
         int nSum = 0;
         for (ROWCOL n = nTop; n > nFirst; --n) {
-            nSum += axis.Size(n - 1);
+            nSum += Size(n - 1);
             if (nSum > nArea)
                 break;
             ++nLines;
@@ -53,18 +55,18 @@ void ScrollByMessage(CGXGridCore& g, const GXLineAxis& axis, UINT nSBCode, UINT 
     case SB_PAGEDOWN: {
         if (nTop >= nCount)
             break;
-        const ROWCOL nLast = axis.LastVisible();
+        const ROWCOL nLast = LastVisible();
         g.DoScroll(nForward, nLast > nTop ? nLast - nTop : 1);
         break;
     }
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-        if (nSBCode == SB_THUMBTRACK && !g.GetParam()->GetDisplayOptions().bThumbTrack)
+        if (nSBCode == SB_THUMBTRACK && !g.m_pParam->GetDisplayOptions().bThumbTrack)
             break;
         // lines without a height in between are not worth a scroll
-        if (nMapped < nTop && axis.Sum(nMapped, nTop - 1, 0) > 0)
+        if (nMapped < nTop && Sum(nMapped, nTop - 1, 0) > 0)
             g.DoScroll(nBack, nTop - nMapped);
-        else if (nMapped > nTop && axis.Sum(nTop, nMapped - 1, 0) > 0)
+        else if (nMapped > nTop && Sum(nTop, nMapped - 1, 0) > 0)
             g.DoScroll(nForward, nMapped - nTop);
         break;
     case SB_TOP:
@@ -82,28 +84,19 @@ void ScrollByMessage(CGXGridCore& g, const GXLineAxis& axis, UINT nSBCode, UINT 
     default:
         break;
     }
+    return TRUE;
 }
 
-}  // namespace
+// ---- the core's handlers ---------------------------------------------------------------------------------
 
 BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos)
 {
-    if (!m_bInitDone || m_nLockUpdate > 0)
-        return FALSE;
-    if (CGXControl* pControl = GetCurrentCellControl())
-        pControl->OnGridScroll(WM_VSCROLL);
-    ScrollByMessage(*this, GXLineAxis(*this, TRUE), nSBCode, nPos);
-    return TRUE;
+    return GXLineAxis(*this, TRUE).ScrollByMessage(nSBCode, nPos);
 }
 
 BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos)
 {
-    if (!m_bInitDone || m_nLockUpdate > 0)
-        return FALSE;
-    if (CGXControl* pControl = GetCurrentCellControl())
-        pControl->OnGridScroll(WM_HSCROLL);
-    ScrollByMessage(*this, GXLineAxis(*this, FALSE), nSBCode, nPos);
-    return TRUE;
+    return GXLineAxis(*this, FALSE).ScrollByMessage(nSBCode, nPos);
 }
 
 BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)
