@@ -18,6 +18,10 @@
 //
 // Painting a view whose grid is not initialised raises CNotSupportedException* (the window's exception
 // barrier validates it, so it is not asked again).
+//
+// Derived views: the grid's messages go to the core's OnGrid... handlers before the message map, which
+// sees a message only when the core leaves it to the default processing (WM_DESTROY always, after the
+// find dialog was closed; the commands always). Override the core's handlers to change the grid's.
 #pragma once
 
 #include "grid/engine/GXCore.h"

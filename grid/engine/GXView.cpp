@@ -58,6 +58,11 @@ void CGXView::OnInitialUpdate()
 
 BOOL CGXView::OnPreparePrinting(CPrintInfo* pInfo)
 {
+    return DoPrintDevicePreparePrinting(pInfo);
+}
+
+BOOL CGXView::DoPrintDevicePreparePrinting(CPrintInfo* pInfo)
+{
     CWaitCursor wait;
     return DoPreparePrinting(pInfo);
 }

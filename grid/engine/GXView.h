@@ -43,8 +43,11 @@ public:
 protected:
     CGXView();
 
-    // A wait cursor, then the class library's standard preparation.
+    // DoPrintDevicePreparePrinting.
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    // The grid's preparation of a print job: a wait cursor, then the class library's standard
+    // preparation (DoPreparePrinting). FALSE cancels the job.
+    BOOL DoPrintDevicePreparePrinting(CPrintInfo* pInfo);
     // Runs after the print device prepared printing; nothing here.
     virtual void OnPrintDevicePrepared(CPrintInfo* pInfo);
 
