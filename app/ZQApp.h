@@ -18,12 +18,15 @@
 // the recent-file list and the save question show; the project's readers and writers get their host
 // paths, and a path without one fails as a file that cannot be read or written.
 //
+// The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
+// reference tree and the criteria list.
+//
 // Not done yet (each comes with its own window): the grid library's start-up and four of the six
 // document templates (the preference graphs' and the final-ranking list's are made), the workbook
-// main frame with its bars and panes (an MDI frame of the class library stands in for it, see
-// LoadMainFrame), the panes' services and those of the result windows other than the graphs' (they
-// answer "none" and do nothing), so that the save question finds the panes' lists empty and the focus
-// cycle has no pane control to focus.
+// main frame with its bars (a frame of the application's own stands in for it, holding the three
+// panes in a column: see CZQStandInMainFrm and LoadMainFrame), and the services of the result windows
+// other than the graphs' (they answer "none" and do nothing): among them the evaluations grid's, so
+// that the grid's place in the focus cycle is empty and its storing and reloading do nothing.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +38,9 @@
 #include "model/ZQShellServices.h"
 
 class CMultiDocTemplate;
+class CZQDockingWndAlt;
+class CZQDockingWndCrit;
+class CZQDockingWndRef;
 
 // The application's title (of the main window, and the caption of its messages) and the file path of
 // a project that has no file.
@@ -94,18 +100,31 @@ public:
     int OpenProjectFile(LPCSTR lpszPath);
     // The save question of New, Open, a recent file and Exit. Asks only while the project is modified
     // and the alternatives or the criteria list holds an item: "Do you want to save file '<path>'?"
-    // (caption "Ondrix", Yes, No, Cancel). Yes saves as Save does. Returns TRUE to go on: No, or Yes
-    // and a save that succeeded; FALSE after Cancel or a save that was cancelled or failed, so that
-    // the project is never discarded unsaved.
+    // (no owner, caption "Ondrix", Yes, No, Cancel). Yes saves as Save does. Returns TRUE to go on:
+    // No, or Yes and a save that succeeded; FALSE after Cancel or a save that was cancelled or
+    // failed, so that the project is never discarded unsaved.
     BOOL AskToSaveProject();
     // Closing the main window (and File Exit) asks the save question first; FALSE keeps it open.
     BOOL SaveAllModified() override;
-    // The number of items of the criteria pane's list (0 until the pane exists).
+
+    // ---- the panes of the main frame (ZQAppPanes.cpp) ----
+
+    // The panes of the main window; null while it has none.
+    CZQDockingWndAlt* GetAlternativesPane() const;
+    CZQDockingWndRef* GetReferencePane() const;
+    CZQDockingWndCrit* GetCriteriaPane() const;
+    // The number of items of the criteria pane's list (0 without the pane).
     virtual int GetCriterionItemCount();
     // The control that the focus cycle focuses at nPosition: 0 the alternatives pane's name box, 1
-    // the alternatives list, 2 the reference tree, 3 the criteria list (none of them until the panes
-    // exist), 4 the first view of the first evaluations-grid document. Null when there is none.
+    // the alternatives list, 2 the reference tree, 3 the criteria list, 4 the first view of the first
+    // evaluations-grid document. Null when there is none.
     virtual CWnd* GetFocusCycleControl(int nPosition);
+    // Empties the project's credibility choice and marks it undefined: every change of the reference
+    // ranking does, since the choice named reference alternatives of the ranking it was made for.
+    void ClearCredibilityChoice();
+    // After a change of the reference ranking made in the panes: the project marked modified, its
+    // credibility choice cleared, and asked to solve again (AutoSolve).
+    void ReferenceRankingChanged();
 
     // The first view of the first document of the template of `which` (null when there is none).
     CView* FirstViewOf(ZQDocument which) const;
@@ -124,6 +143,9 @@ public:
     // defaults of the application (path "untitled", no file type, modified 0, Kendall option on,
     // the information attribute "INFO", functions-edited 0).
     void ResetProject() override;
+    // The panes' lists and reference tree (ZQAppPanes.cpp); without the panes they are empty and
+    // nothing is done. AddSelectedToRank is the alternatives pane's, dropping no empty rank: ranks are
+    // added up to rank `rank` (a file may leave ranks out).
     void DeleteAllAlternativeItems() override;
     void InsertAlternativeItem(const CString& name) override;
     int GetAlternativeItemCount() override;
@@ -258,6 +280,8 @@ protected:
     afx_msg void OnUpdateToggleGraphs(CCmdUI* pCmdUI);
 
 private:
+    // Deletes every node of the reference tree (ZQAppPanes.cpp; nothing without the pane).
+    void DeleteReferenceTree();
     // The template of a document kind (null when it does not exist yet).
     CMultiDocTemplate* TemplateOf(ZQDocument which) const;
 
@@ -283,13 +307,19 @@ private:
     void TakeProjectFile(const CString& path, int nType);
     // The main window's title for the project file lpszPath (see ProjectTitle); nothing without one.
     void SetProjectTitle(LPCSTR lpszPath);
-    // The warning box (caption "Ondrix") with string nIDText.
+    // The warning box without owner (caption "Ondrix") with string nIDText.
     void WarnAboutFile(UINT nIDText);
     // True when the project holds value functions (a solve has given them).
     bool HoldsValueFunctions() const;
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
 };
+
+// The running application object; null when the program's application is not a CZQApp.
+CZQApp* ZQGetApp();
+// A message box through the class library's seam, owned by pOwner (null: none), captioned "Ondrix",
+// of MB_ style nType. Returns the button.
+int ZQMessageBox(CWnd* pOwner, const CString& text, UINT nType);
 
 // The first character of the value lcType (LOCALE_SDECIMAL, LOCALE_SLIST) of locale, or cFallback
 // when the locale cannot give one: a NUL symbol would make every CSV and results writer refuse.

@@ -74,7 +74,7 @@ BOOL CZQApp::AskToSaveProject()
     if (m_nModified == 0 || (GetAlternativeItemCount() == 0 && GetCriterionItemCount() == 0))
         return TRUE;
     const CString text = "Do you want to save file '" + m_strFilePath + "'?";
-    switch (ShowMessage(text, ZQ_APP_TITLE, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (ZQMessageBox(nullptr, text, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         // a save that did not happen must not let the project go
         return SaveProjectFile();
@@ -88,11 +88,6 @@ BOOL CZQApp::AskToSaveProject()
 BOOL CZQApp::SaveAllModified()
 {
     return AskToSaveProject();
-}
-
-int CZQApp::GetCriterionItemCount()
-{
-    return 0;
 }
 
 BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
@@ -176,7 +171,7 @@ void CZQApp::WarnAboutFile(UINT nIDText)
 {
     CString text;
     AfxLoadString(nIDText, text);
-    ShowMessage(text, ZQ_APP_TITLE, MB_OK | MB_ICONWARNING);
+    ZQMessageBox(nullptr, text, MB_OK | MB_ICONWARNING);
 }
 
 bool CZQApp::HoldsValueFunctions() const
@@ -283,11 +278,6 @@ void CZQApp::OnToggleGraphs()
         m_Project.OpenGraphsWindow();
         m_Project.RefreshGraphsWindow();
     }
-}
-
-CWnd* CZQApp::GetFocusCycleControl(int nPosition)
-{
-    return nPosition == 4 ? FirstViewOf(ZQDocument::EvaluationsGrid) : nullptr;
 }
 
 void CZQApp::OnFocusNext()

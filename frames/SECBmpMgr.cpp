@@ -4,45 +4,9 @@
 #include "frames/SECSysColorBitmap.h"
 #include "win/AfxResource.h"
 
-#include <cstring>
-
 IMPLEMENT_DYNAMIC(SECBmpMgr, CObject)
 
 namespace {
-
-const LPCSTR RT_TOOLBAR_RESOURCE = MAKEINTRESOURCEA(241);
-
-// The head and the command ids of a tool-bar resource.
-struct ToolBarResource {
-    int cxImage = 0;
-    int cyImage = 0;
-    std::vector<UINT> ids; // 0 for a separator
-};
-
-// Reads tool-bar resource lpszName. FALSE when it is missing or malformed.
-BOOL ReadToolBarResource(LPCSTR lpszName, ToolBarResource& toolBar)
-{
-    size_t nSize = 0;
-    const BYTE* pData = SECLockResourceData(lpszName, RT_TOOLBAR_RESOURCE, &nSize);
-    const size_t nHead = 4 * sizeof(WORD); // version, width, height, count
-    if (pData == nullptr || nSize < nHead)
-        return FALSE;
-    WORD head[4];
-    std::memcpy(head, pData, nHead);
-    const size_t nCount = head[3];
-    // a count that claims more ids than the resource holds would read past its end
-    if (head[1] == 0 || head[2] == 0 || nCount > (nSize - nHead) / sizeof(WORD))
-        return FALSE;
-    toolBar.cxImage = head[1];
-    toolBar.cyImage = head[2];
-    toolBar.ids.resize(nCount);
-    for (size_t i = 0; i < nCount; i++) {
-        WORD nID;
-        std::memcpy(&nID, pData + nHead + i * sizeof(WORD), sizeof(WORD));
-        toolBar.ids[i] = nID;
-    }
-    return TRUE;
-}
 
 void DeleteBitmap(HBITMAP& hBitmap)
 {
@@ -90,11 +54,11 @@ BOOL SECBmpMgr::LoadToolBarResource(UINT nIDResource, UINT nIDLargeResource, BOO
 
 BOOL SECBmpMgr::LoadToolBarResource(LPCSTR lpszResource, LPCSTR lpszLargeResource, BOOL bSysColor)
 {
-    ToolBarResource toolBar;
-    ToolBarResource largeToolBar;
-    if (lpszResource == nullptr || !ReadToolBarResource(lpszResource, toolBar))
+    SECToolBarResource toolBar;
+    SECToolBarResource largeToolBar;
+    if (lpszResource == nullptr || !SECReadToolBarResource(lpszResource, toolBar))
         return FALSE;
-    if (lpszLargeResource != nullptr && !ReadToolBarResource(lpszLargeResource, largeToolBar))
+    if (lpszLargeResource != nullptr && !SECReadToolBarResource(lpszLargeResource, largeToolBar))
         return FALSE;
 
     // the first image list fixes the sizes; they are put back when this load fails

@@ -658,6 +658,35 @@ INT_PTR SECControlBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
     return INT_PTR(nTool);
 }
 
+// ---- notification hooks ----------------------------------------------------------------------------
+
+void SECControlBar::OnBarBeginDock()
+{
+    OnBarDock();
+}
+
+void SECControlBar::OnBarDock() {}
+
+void SECControlBar::OnBarEndDock() {}
+
+void SECControlBar::OnBarBeginFloat()
+{
+    OnBarFloat();
+}
+
+void SECControlBar::OnBarFloat() {}
+
+void SECControlBar::OnBarEndFloat() {}
+
+void SECControlBar::OnBarBeginMDIFloat()
+{
+    OnBarMDIFloat();
+}
+
+void SECControlBar::OnBarMDIFloat() {}
+
+void SECControlBar::OnBarEndMDIFloat() {}
+
 // ---- context menu and commands ----------------------------------------------------------------------
 
 void SECControlBar::OnExtendContextMenu(CMenu* pMenu)

@@ -78,10 +78,13 @@
 // some alignment allowed remembers the alignments and allows none; without, it allows the remembered
 // ones again; a docked bar first floats through its dock context.
 //
-// Not done yet: the floating frame's sizing border that follows the toolkit bar style, the
-// notification hooks around docking and floating and the bar records of saved layouts; they come with
-// the docking frame and layout persistence. Nothing asks for a window to be repainted after the bar's
-// borders.
+// Notification hooks: the docking frame calls the Begin and End hooks around docking the bar, floating
+// it in a floating frame and floating it in the main window; each Begin hook calls its middle hook
+// (OnBarDock, OnBarFloat, OnBarMDIFloat). All do nothing here; derived bars override them.
+//
+// Not done yet: the floating frame's sizing border that follows a change of the toolkit bar style and
+// the bar records of saved layouts; they come with layout persistence. Nothing asks for a window to be
+// repainted after the bar's borders.
 #pragma once
 
 #include "frames/SECToolkitRes.h"
@@ -175,6 +178,18 @@ public:
     void DoPaint(CDC* pDC) override;
 
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+
+    // ---- notification hooks (see the top of this file) -------------------------------------------
+
+    virtual void OnBarBeginDock();
+    virtual void OnBarDock();
+    virtual void OnBarEndDock();
+    virtual void OnBarBeginFloat();
+    virtual void OnBarFloat();
+    virtual void OnBarEndFloat();
+    virtual void OnBarBeginMDIFloat();
+    virtual void OnBarMDIFloat();
+    virtual void OnBarEndMDIFloat();
 
     // ---- state the dock bar and the dock context keep --------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "frames/SECDockContext.h"
 
 #include "frames/SECControlBar.h"
+#include "frames/SECCustomToolBar.h"
 #include "frames/SECDockBar.h"
 #include "frames/SECToolkit.h"
 #include "win/CFrameWnd.h"
@@ -114,6 +115,11 @@ void SECDockContext::CalcFocusRect(CRect& rect, CSize& size, BOOL& bDither)
     bDither = TRUE;
 }
 
+CSize SECDockContext::FloatCorrection() const
+{
+    return m_pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)) ? CSize(0, 0) : m_sizeDragBorder;
+}
+
 void SECDockContext::EndDrag()
 {
     if (!MovedEnough())
@@ -121,6 +127,10 @@ void SECDockContext::EndDrag()
     if (m_dwOverDockStyle != 0 && (m_dwStyle & CBRS_FLOATING) != 0)
         if (SECDockBar* pDockBar = dynamic_cast<SECDockBar*>(m_pOverDockBar))
             pDockBar->m_pTrackedBar = m_pBar;
+    // the class library floats the bar at its floating rectangle less the drag border
+    const CSize sizeUncorrected = m_sizeDragBorder - FloatCorrection();
+    m_rectFrameDragHorz.OffsetRect(sizeUncorrected);
+    m_rectFrameDragVert.OffsetRect(sizeUncorrected);
     CDockContext::EndDrag();
 }
 
@@ -235,7 +245,7 @@ void SECDockContext::EndResize()
     m_pBar->CalcDynamicLayout(m_rectDragHorz.Width(), LM_HORZ | LM_COMMIT);
     if (SizableBar(m_pBar) != nullptr)
         m_pBar->CalcDynamicLayout(m_rectDragHorz.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
-    m_pDockSite->FloatControlBar(m_pBar, m_rectFrameDragHorz.TopLeft() - m_sizeDragBorder,
+    m_pDockSite->FloatControlBar(m_pBar, m_rectFrameDragHorz.TopLeft() - FloatCorrection(),
                                  CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC | (m_dwDockStyle & CBRS_FLOAT_MULTI));
 }
 

@@ -16,7 +16,7 @@
 // SECDockBar's drag rectangle (SECDockBar::CalcDragRect, with the insertion hint and the last
 // rectangle and point kept here), one pixel smaller on every side on version 4 and later. A floating
 // bar dropped on a dock bar becomes that dock bar's tracked bar. A bar floats at its floating
-// rectangle's top-left less the toolkit border.
+// rectangle's top-left less the toolkit border (a tool bar, SECCustomToolBar, at the top-left itself).
 //
 // Resize (StartResize, a press on a floating frame's sizing border, hit codes HTLEFT to
 // HTBOTTOMRIGHT): the bar's rectangle starts at its window with its floating size, the frame's around
@@ -29,8 +29,9 @@
 // border likewise with the height. The minimum floating size is SM_CXMENUSIZE + 2 * (SM_CXFRAME +
 // SM_CXBORDER) by SM_CYSMCAPTION + 2 * (SM_CYFRAME + SM_CYBORDER), the maximum SM_CXFULLSCREEN by
 // SM_CYFULLSCREEN, read when the context is made. The release commits the size and floats the bar at
-// the frame rectangle's top-left less the toolkit border with CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC and the
-// CBRS_FLOAT_MULTI the bar allows; a cancel puts the committed sizes back.
+// the frame rectangle's top-left less the toolkit border (a tool bar: at the top-left) with
+// CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC and the CBRS_FLOAT_MULTI the bar allows; a cancel puts the
+// committed sizes back.
 //
 // ToggleDocking: a docked sizable bar keeps its row fraction as saved fraction before it floats; a
 // floating one that may dock gets it back and is docked again (the docking rectangle one pixel wider
@@ -42,9 +43,6 @@
 // floating position and style; a bar in the main window that had floated floats again in a floating
 // frame there; one that was docked (and may dock) gets its fraction back and docks again at its most
 // recently used docking place, and the frame lays out.
-//
-// Not done yet: custom tool bars, which float and resize without the toolkit border correction, do
-// not exist yet.
 #pragma once
 
 #include "win/CDockContext.h"
@@ -99,6 +97,8 @@ protected:
 
     // TRUE when a candidate may count: the bar was docked at the start or moved far enough.
     BOOL MovedEnough() const;
+    // What a floating position is moved back by: the toolkit border, nothing for a tool bar.
+    CSize FloatCorrection() const;
     // Gives a sizable bar its saved fraction back and docks it again at its most recently used place.
     void ReDockAtMRU();
 

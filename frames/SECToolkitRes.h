@@ -35,4 +35,7 @@
 #define IDS_SEC_OTHERCOLOR 23100  /* "&Other...": the colour well's button to the colour dialog */
 #define ID_SEC_OTHERCOLOR  0xEA31 /* that button's control id and command */
 
+/* The icon of a window of the main window that hosts a bar floating there. */
+#define IDR_SEC_BARHOST 20514
+
 #endif

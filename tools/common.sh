@@ -46,6 +46,15 @@ ondrix_build() {
     fi
 }
 
+# ondrix_prefix_fonts: Wine's symbol font Marlett (caption boxes, scroll arrows, check marks drawn by
+# the system) is shipped with Wine but not registered in a new prefix, so those glyphs came out as
+# letters; a copy in the prefix's Fonts folder is found. Cheap when it is there already.
+ondrix_prefix_fonts() {
+    local font=/usr/share/wine/fonts/marlett.ttf dir="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f "$font" ] && [ -d "$dir" ] && [ ! -f "$dir/marlett.ttf" ] && cp "$font" "$dir/"
+    return 0
+}
+
 # ondrix_prefix DIR [test]: make a Wine prefix once, with Arial, Times New Roman and Courier New mapped
 # to the Liberation faces so that text metrics are the same on every machine. A test prefix also makes
 # Wine's windows unmanaged: there is no window manager on the virtual display, and a managed window
@@ -53,7 +62,10 @@ ondrix_build() {
 ondrix_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all}
     local kind=${2:-run}
-    [ -f "$WINEPREFIX/.ondrix-$kind-prefix" ] && return 0
+    if [ -f "$WINEPREFIX/.ondrix-$kind-prefix" ]; then
+        ondrix_prefix_fonts
+        return 0
+    fi
     mkdir -p "$WINEPREFIX"
     wine64 wineboot --init >/dev/null 2>&1 || die "could not create the Wine prefix $WINEPREFIX"
     local key='HKCU\Software\Wine\Fonts\Replacements' face
@@ -66,6 +78,7 @@ ondrix_prefix() {
             || die "could not configure the test prefix"
     fi
     wineserver -w
+    ondrix_prefix_fonts
     touch "$WINEPREFIX/.ondrix-$kind-prefix"
 }
 

@@ -15,6 +15,7 @@
 #include "grid/engine/GXStylesMap.h"
 #include "win/Win.h"
 
+#include <memory>
 #include <set>
 
 
@@ -99,6 +100,11 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
         return nullptr;
     CGXControl* pControl = nullptr;
     AfxAllocating([&] { pControl = new CGXPlainTextControl(pGrid, entry); });
+    if (entry.bCellTip) {
+        std::unique_ptr<CGXControl> pOwned(pControl);
+        pControl->AttachCellTip();
+        pOwned.release();
+    }
     return pControl;
 }
 

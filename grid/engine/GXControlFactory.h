@@ -15,8 +15,8 @@
 //
 // Does not do yet: the control classes of the table are built with the cell controls; until then
 // every entry makes a CGXPlainTextControl that draws the cell's text and edits nothing (it knows its
-// entry), and no control receives a cell tip. RegisterAllUserAttributes registers the library's own
-// attributes only: the controls' own registrations come with them.
+// entry); the entries marked for it receive their cell tip. RegisterAllUserAttributes registers the
+// library's own attributes only: the controls' own registrations come with them.
 #pragma once
 
 #include <windows.h>

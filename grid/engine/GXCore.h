@@ -54,8 +54,8 @@
 // merge and covered span pools when rows or columns change (the pools come with the span modules), and
 // uncovering the covered cells a move cuts through; the find-and-replace forwarders other than opening
 // the dialog, its notification and finding the next text; zoom changes after start-up; the two focus
-// hooks and the active grid of the library state, the mouse-activation answer and the cell-tip handler;
-// the page breaks; the printed look of the screen (it needs the grid's print device).
+// hooks and the active grid of the library state, the mouse-activation answer; the page breaks; the
+// printed look of the screen (it needs the grid's print device).
 #pragma once
 
 #include <windows.h>
@@ -78,6 +78,7 @@ class CPen;
 class CScrollBar;
 class CWnd;
 class CDocument;
+class CGXCellTipHandler;
 class CGXChild;
 class CGXControl;
 class CGXData;
@@ -1033,6 +1034,16 @@ public:
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
 
+    // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
+    // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
+    // off (a tip shown or waiting goes).
+    void EnableCellTips(BOOL bEnable = TRUE);
+    BOOL GetCellTipsEnabled() const { return m_bCellTips; }
+    // The handler, null until the tips were first switched on.
+    CGXCellTipHandler* GetCellTipHandler() const { return m_pCellTipHandler; }
+    // Hides the tip shown or waiting: what lies under the mouse changed (rows, columns, scrolling).
+    void HideCellTip();
+
     // ---- the window forms' messages (GXCoreWindow.cpp) -------------------------------------------------
     // CGXGridView and CGXGridWnd hand these messages of the grid window to the core; an answer of 0
     // (FALSE, null) lets the window form do its default processing.
@@ -1325,6 +1336,9 @@ protected:
     ROWCOL m_nLastRow = 1;
     ROWCOL m_nLastCol = 1;
     BOOL m_bLeftDownCell = FALSE;
+    // The cell-tip handler (owned) and whether it sees the grid's mouse moves and messages.
+    CGXCellTipHandler* m_pCellTipHandler = nullptr;
+    BOOL m_bCellTips = FALSE;
     // The splitter holding the view pane, the pane's place, and the size at the last resize (the
     // client size less the scroll-bar metrics), the window rectangle then and whether the parent
     // frame was maximised.

@@ -92,6 +92,7 @@ BOOL GXLineAxis::Scroll(BOOL bBack, ROWCOL nCount) const
         return FALSE;
 
     const FlagScope scrolling(g.m_bScrolling, TRUE);
+    g.HideCellTip();
     // a covered span across the frozen edge is torn by the scroll: its parts are drawn again
     std::vector<CRect> torn;
     auto collectTorn = [&] {

@@ -127,25 +127,6 @@ void StartedAppFixture::TearDown()
     AppFixture::TearDown();
 }
 
-void CPanesApp::ResetProject()
-{
-    CZQApp::ResetProject();
-    tree.clear();
-}
-
-void CPanesApp::AddSelectedToRank(int rank)
-{
-    if (tree.size() < size_t(rank))
-        tree.resize(size_t(rank));
-    for (const Item& item : alternatives) {
-        if (item.selected)
-            tree[size_t(rank) - 1].Alternatives.push_back(item.name);
-    }
-    m_Project.CredibilityList.clear();
-    m_Project.CredibilityDefined = 0;
-    SetModified(1);
-}
-
 AppFolder::AppFolder()
 {
     char temp[MAX_PATH] = {};
@@ -188,6 +169,11 @@ std::string AppFolder::Read(const std::string& name) const
     if (!in.good())
         return "<none>";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Str(const CString& text)
+{
+    return std::string(text.GetString(), size_t(text.GetLength()));
 }
 
 CRect WindowRect(HWND hWnd)

@@ -308,6 +308,10 @@ public:
     int GetGroupItemCount(int nGroup);
 
 protected:
+    // The fixed range applied to the scanned value range: under flagFixedRange alone the fixed range
+    // replaces it; with flagCombineFixed it is grown to cover the fixed range (flagFixedRange too) or
+    // clipped to it. Nothing for a fixed range of no width.
+    void ApplyFixedRange();
     // Grows rRange by the margin of dExpand (half of (dExpand - 1) x width on each side, never across 0).
     static void ExpandRange(CScale& rRange, double dExpand);
     // The scale class tests of RoundRanges.

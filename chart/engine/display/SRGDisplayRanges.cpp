@@ -164,13 +164,9 @@ void SRGDisplayBase::ScanRanges()
 
 void SRGDisplayBase::DefaultScan()
 {
-    const bool bFixed = HasFlag(flagFixedRange);
-    const bool bCombine = HasFlag(flagCombineFixed);
-    const bool bFixedWide = m_dFixedYMax > m_dFixedYMin;
-    if (bFixed && !bCombine && bFixedWide) {
-        m_yData = CScale();
-        m_yData.Include(m_dFixedYMax);
-        m_yData.Include(m_dFixedYMin);
+    if (HasFlag(flagFixedRange) && !HasFlag(flagCombineFixed) && m_dFixedYMax > m_dFixedYMin) {
+        // the fixed range alone: nothing to scan
+        ApplyFixedRange();
         return;
     }
     if (m_pChart != nullptr) {
@@ -191,8 +187,19 @@ void SRGDisplayBase::DefaultScan()
             }
         }
     }
-    if (!bCombine || !bFixedWide)
+    ApplyFixedRange();
+}
+
+void SRGDisplayBase::ApplyFixedRange()
+{
+    if (!(m_dFixedYMax > m_dFixedYMin))
         return;
+    const bool bFixed = HasFlag(flagFixedRange);
+    if (!HasFlag(flagCombineFixed)) {
+        if (bFixed)
+            ResetTo(m_yData, m_dFixedYMin, m_dFixedYMax);
+        return;
+    }
     if (bFixed) {
         m_yData.Include(m_dFixedYMax);
         m_yData.Include(m_dFixedYMin);

@@ -45,7 +45,13 @@
 // click toggles between docked and floating. A bar whose window goes leaves its dock bar (no place is
 // kept for it); the dock context goes with the object.
 //
-// Not done yet: flyby prompts.
+// Tooltips and prompts of items. A bar's items (its child windows, or what a derived bar's
+// OnToolHitTest names under the mouse) show tooltips only while CBRS_TOOLTIPS is set. With CBRS_FLYBY,
+// a mouse move over the bar that reaches PreTranslateMessage names the item under the mouse, and when
+// it is a command other than the one shown, the bar sends its owner WM_SETMESSAGESTRING with it, so
+// that the frame's status line shows the command's prompt; when the mouse is over no item, or leaves
+// the bar (WM_MOUSELEAVE, asked for with TrackMouseEvent), the owner gets the idle prompt
+// AFX_IDS_IDLEMESSAGE instead. Without CBRS_FLYBY nothing is sent.
 #pragma once
 
 #include "win/CWnd.h"
@@ -192,6 +198,9 @@ public:
 
     // Owner messages: see the top of this file.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Flyby prompts, then the tooltips of the items while CBRS_TOOLTIPS is set (see the top of this
+    // file).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     CControlBar();
@@ -220,6 +229,8 @@ protected:
     // Start the dock context's drag / toggle docking while a dock bar holds the bar.
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // The mouse left the bar: the idle prompt replaces a flyby prompt.
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
 
     enum StateFlags : UINT { delayHide = 1, delayShow = 2 };
 
@@ -238,5 +249,6 @@ protected:
         UINT nStateFlags = 0;          // delayHide, delayShow
         std::vector<BYTE> elements;    // the element array
         int nCount = 0;                // its number of elements
+        UINT nFlybyID = 0;             // the command whose flyby prompt shows (0: none)
     } m_barState;
 };

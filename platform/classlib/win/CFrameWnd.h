@@ -160,7 +160,7 @@ public:
 
     // ---- docking -----------------------------------------------------------------------------------
 
-    // Makes a dock bar (a CDockBar, deleting itself with its window) along each edge that dwDockStyle
+    // Makes a dock bar (CreateDockBarObject's, deleting itself with its window) along each edge that dwDockStyle
     // names (CBRS_ALIGN_* and CBRS_FLOAT_MULTI; other bits are refused with CInvalidArgException) and
     // the frame lacks, in the order top, bottom, left, right, with the ids AFX_IDW_DOCKBAR_TOP...,
     // visible, with the border bit of its inner side, laid out on the next idle. Floating frames are
@@ -186,6 +186,9 @@ public:
     // Makes a floating frame of the floating-frame class for bars floating with dwStyle, owned by this
     // frame. Throws CResourceException when it cannot be made.
     virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The object of a dock bar EnableDocking makes (its window is made afterwards): a CDockBar here;
+    // docking frames make their own kind. Null when none could be made.
+    virtual CDockBar* CreateDockBarObject();
     // The alignment (CBRS_ALIGN_*) of the dock bar rect (screen) would dock at among those dwDockStyle
     // names (see the top of this file), with the dock bar in *ppDockBar (may be null); 0 when none.
     DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);

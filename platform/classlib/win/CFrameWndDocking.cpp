@@ -60,7 +60,9 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle)
     for (const auto& side : kDockBars) {
         if ((dwDockStyle & side.dwAlign) == 0 || GetControlBar(side.nID) != nullptr)
             continue;
-        CDockBar* pDockBar = new CDockBar;
+        CDockBar* pDockBar = CreateDockBarObject();
+        if (pDockBar == nullptr)
+            AfxThrowResourceException();
         if (!pDockBar->Create(this,
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | side.dwAlign | side.dwBorder,
                               side.nID)) {
@@ -70,6 +72,11 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle)
         pDockBar->SetAutoDelete(TRUE);
     }
     DelayRecalcLayout();
+}
+
+CDockBar* CFrameWnd::CreateDockBarObject()
+{
+    return new CDockBar;
 }
 
 CRuntimeClass* CFrameWnd::GetFloatingFrameClass() const

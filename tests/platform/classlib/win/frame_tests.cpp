@@ -345,6 +345,50 @@ TEST_F(FrameTest, ABarPassesCommandsOfItsControlsToItsOwner)
     EXPECT_EQ(pFrame->log, std::vector<std::string>{"bar button"});
 }
 
+TEST_F(FrameTest, AFlybyBarShowsThePromptOfTheItemUnderTheMouseAndTooltipsNeedTheirBit)
+{
+    CTestBar status;
+    ASSERT_TRUE(status.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_BOTTOM, CRect(), pFrame, AFX_IDW_STATUS_BAR));
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_FLYBY, CRect(), pFrame, 0xE820));
+    bar.EnableToolTips();
+    CButton button;
+    ASSERT_TRUE(button.Create("Go", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 40, 16), &bar, ID_TEST_CHECKED));
+    pFrame->RecalcLayout();
+    auto statusText = [&] {
+        CString text;
+        status.GetWindowText(text);
+        return std::string(text.GetString());
+    };
+    // a mouse move seen before dispatching, over the button or beside it
+    auto moveTo = [&](HWND hWnd, CPoint ptClient) {
+        MSG msg = {hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y), 0, ptClient};
+        ::ClientToScreen(hWnd, &msg.pt);
+        bar.PreTranslateMessage(&msg);
+    };
+    auto toolCount = [] {
+        HWND hWndTip = CWnd::GetThreadToolTip();
+        return hWndTip != nullptr ? ::SendMessageA(hWndTip, TTM_GETTOOLCOUNT, 0, 0) : 0;
+    };
+
+    moveTo(button.m_hWnd, CPoint(5, 5));
+    EXPECT_EQ(statusText(), "Checked item prompt");
+    EXPECT_EQ(toolCount(), 0) << "no tooltips without CBRS_TOOLTIPS";
+    moveTo(bar.m_hWnd, CPoint(100, 5));
+    EXPECT_EQ(statusText(), "Ready for tests");
+    moveTo(button.m_hWnd, CPoint(5, 5));
+    status.SetWindowText("");
+    bar.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(statusText(), "Ready for tests");
+
+    bar.SetBarStyle(CBRS_ALIGN_TOP | CBRS_TOOLTIPS);
+    status.SetWindowText("");
+    moveTo(button.m_hWnd, CPoint(5, 5));
+    bar.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(statusText(), "") << "no prompts without CBRS_FLYBY";
+    EXPECT_EQ(toolCount(), 1);
+}
+
 // ---- status text ------------------------------------------------------------------------------------------
 
 TEST_F(FrameTest, StatusTextShowsPromptsAndTextsAndTheIdlePromptWhenTheMenuCloses)
