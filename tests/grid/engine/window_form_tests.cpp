@@ -20,17 +20,6 @@ IMPLEMENT_DYNCREATE(CTestGridView, CGXGridView)
 
 namespace {
 
-class LibraryEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        AfxSetResourceHandle(AfxGetInstanceHandle());
-        InitGridLibrary(1536, 0, 0);
-        GXRegisterObjectWndClass(AfxGetInstanceHandle(), "CCountedGridWnd");
-    }
-};
-::testing::Environment* const g_pLibraryEnvironment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
-
 // A grid window that counts its paints and the deletions of its class.
 class CCountedGridWnd : public CGXGridWnd {
     DECLARE_DYNCREATE(CCountedGridWnd)
@@ -447,6 +436,7 @@ TEST_F(GridViewTest, TheViewErasesNothing)
 TEST(GridWindow, AWindowOfADialogTemplateIsDeletedWithItAndOneOfTheProgramIsNot)
 {
     CCountedGridWnd::s_nDeleted = 0;
+    GXRegisterObjectWndClass(AfxGetInstanceHandle(), "CCountedGridWnd");
     HWND hDlg = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDD_GRID_DIALOG), nullptr,
                                      &PlainDialogProc, 0);
     ASSERT_NE(hDlg, nullptr);
