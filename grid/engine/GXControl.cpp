@@ -778,6 +778,16 @@ BOOL CGXControl::OnGridCtlColor(CDC*, CWnd*, UINT, HBRUSH&)
     return FALSE;
 }
 
+BOOL CGXControl::OnCommand(WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
 void CGXControl::OnGridWinIniChange(LPCSTR lpszSection)
 {
     for (int i = 0; i < GetCount(); ++i)

@@ -265,6 +265,10 @@ public:
     virtual UINT OnGridScroll(UINT nMessage);
     // Lets the control colour a child window; FALSE (not done) here.
     virtual BOOL OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH& hbr);
+    // A WM_COMMAND of a child of the grid window, and a message before it is dispatched: TRUE when the
+    // control took it; FALSE here.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Passed on to every child.
     virtual void OnGridWinIniChange(LPCSTR lpszSection);
     virtual void OnGridSysColorChange();

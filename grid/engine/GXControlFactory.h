@@ -95,6 +95,9 @@ public:
 // messages; without such a class no object is made and the window runs DefWindowProc. TRUE when the
 // class exists afterwards.
 BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName);
+// Whether the procedure of those classes made pWnd's object (a window of a dialog template); the
+// object is forgotten there. Such an object deletes itself when its window is gone.
+BOOL GXTakeAutoCreatedWindow(CWnd* pWnd);
 
 // The stand-in control of every table entry until the cell controls exist: it draws the cell's text
 // (CGXDrawingAndFormatting::DrawCellText) and edits nothing.

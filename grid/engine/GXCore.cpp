@@ -212,6 +212,8 @@ BOOL CGXGridCore::Initialize()
     m_bInitDone = TRUE;
     m_nTopRow = std::max(m_nTopRow, GetFrozenRows() + 1);
     m_nLeftCol = std::max(m_nLeftCol, GetFrozenCols() + 1);
+    if (CGXGridNamingCallback* pNaming = m_pAppData->m_pNamingCallback)
+        pNaming->OnGridTitle(m_pGridWnd, m_pParam->GetTitle(), !m_pParam->GetTitle().IsEmpty());
 
     const ROWCOL nRow = m_pParam->GetCurrentRow();
     const ROWCOL nCol = m_pParam->GetCurrentCol();
