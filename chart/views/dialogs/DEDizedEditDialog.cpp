@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chart/engine/ChartResource.h"
 #include "chart/engine/ChartTextSource.h"
 #include "chart/engine/DEDized.h"
 #include "chart/engine/DEDizedDynamicData.h"
@@ -10,7 +11,6 @@
 #include "chart/engine/components/DEDizedLabelBlock.h"
 #include "chart/engine/components/DEDizedLegend.h"
 #include "chart/engine/display/DEDizedDisplay.h"
-#include "chart/engine/ChartResource.h"
 #include "chart/views/dialogs/ChartDialogResource.h"
 #include "chart/views/dialogs/ChartSmallDialogs.h"
 #include "chart/views/dialogs/DEDizedComponentProperties.h"
@@ -37,19 +37,17 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The name of a component's kind: the string of its type id.
-CString TypeName(const DEDizedComponent* pComponent)
-{
-    CString name;
-    AfxLoadString(UINT(pComponent->GetTypeId()), name);
-    return name;
-}
-
 CString LoadText(UINT nID)
 {
     CString text;
     AfxLoadString(nID, text);
     return text;
+}
+
+// The name of a component's kind: the string of its type id.
+CString TypeName(const DEDizedComponent* pComponent)
+{
+    return LoadText(UINT(pComponent->GetTypeId()));
 }
 
 // The value nIndex of a series (its read position moves there).

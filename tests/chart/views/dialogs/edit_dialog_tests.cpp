@@ -9,12 +9,11 @@
 #include "DialogTestSupport.h"
 
 #include "chart/engine/DEDizedDynamicData.h"
+#include "chart/engine/DEDizedTemplate.h"
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
 #include "chart/engine/components/DEDizedLegend.h"
 #include "chart/engine/display/DEDizedDisplay.h"
-#include "chart/engine/ChartResource.h"
-#include "chart/engine/DEDizedTemplate.h"
 #include "core/CStdioFile.h"
 
 namespace {
@@ -104,10 +103,12 @@ void FillChart(DEDized& chart)
     chart.SetGroupAnnotation(1, "costs", 0);
     DEDizedDataList* pGroup = chart.GetGroup(2, 1);
     DEDizedDynamicData* pSeries = new DEDizedDynamicData;
+    // three values that fill the series without growing it; it grows by 10 from then on
     pSeries->Allocate(3);
-    pSeries->SetWrap(1);
+    pSeries->SetGrowBy(0);
     for (double dValue : {4.0, 5.0, 6.0})
         pSeries->SetValue(dValue);
+    pSeries->SetGrowBy(10);
     pGroup->SetDynamic(1);
     pGroup->SetItem(pSeries, -1);
 }
