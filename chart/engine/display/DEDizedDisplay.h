@@ -262,4 +262,110 @@ protected:
     // values along the bottom.
     void BuildSideCategoryScales(CRuntimeClass* pCategoryClass, int nNoCategory, bool bPercent, bool bDepth,
                                  bool bDateValues);
+
+public:
+    // ---- XY, bubble, vector, radar, polar and perspective displays (see the top of this file) ---------------
+    void XYScan() override;
+    void DrawXYGraph() override;
+    // Code 21 for fewer than 3 (bubbles) or 4 (vectors) groups, 22 on a logarithmic display.
+    void BubbleScan() override;
+    void VectorScan() override;
+    void DrawBubbles() override;
+    void DrawVectors() override;
+    // The magnitudes (every second group) of the polar types.
+    void PolarScan() override;
+    // Code 21 for fewer than 3 items.
+    void DrawRadarChart() override;
+    // Code 21 for an odd number of groups.
+    void DrawPolarChart() override;
+    void DrawRadarFrame() override;
+    void DrawPolarFrame() override;
+    void BuildRadarScales() override;
+    void BuildPolarScales() override;
+    void DrawPerspectiveBars() override;
+    void DrawPerspectiveAreas() override;
+    void DrawBoxFrame() override;
+    void BuildBoxScales() override;
+
+    // One point of an XY display: the items and groups of its x and y values and the series (polyline)
+    // it belongs to.
+    struct XYPair {
+        int nSeries;
+        int nXItem;
+        int nXGroup;
+        int nYItem;
+        int nYGroup;
+    };
+    // The pairs of the window in drawing order, series after series; pairs whose partner lies past its
+    // group's end are left out. DEDizedException code 23 when the count the graph type pairs is odd.
+    void ListXYPairs(std::vector<XYPair>& rPairs);
+    // True when the x axis is logarithmic: the second word's optionLogX for the dual types, else
+    // flagLogarithmic.
+    bool IsLogXAxis() const;
+
+    // The circle of the radar and polar types: its centre, the radius of the data (0.4 x the plot's
+    // smaller side) and of the labels (0.425 x).
+    struct Circle {
+        int cx;
+        int cy;
+        double dRadius;
+        double dLabelRadius;
+    };
+    Circle GetCircle() const;
+
+    // The oblique box of the perspective types: the front face, the offset of the back wall from it
+    // (dx to the right, negative for the mirrored box; dy upwards), the width of a column and the depth
+    // (along the receding edges, in pixels) of each group.
+    struct Box {
+        CRect front;
+        int dx;
+        int dy;
+        double dColumn;
+        double dStep;
+    };
+    Box GetBoxGeometry();
+    // The groups of the window in the order the perspective types draw them: by their totals, the
+    // largest first (furthest back), or in window order under flagKeepGroupOrder. Storage that cannot be
+    // had leaves it empty.
+    void ListBoxGroups(std::vector<int>& rGroups);
+
+protected:
+    // The view ranges of the XY, bubble and vector types laid onto the plot: each axis's start (log10
+    // on a logarithmic axis, a start of 0 taken as 0.001) and its pixels per unit.
+    struct ViewMapping {
+        double dXMin;
+        double dXScale;
+        double dYMin;
+        double dYScale;
+        bool bXLog;
+        bool bYLog;
+    };
+    ViewMapping GetViewMapping() const;
+    // The coordinates a drawing surface takes: LOGPIXELSX / 2 - 32768 to 32767 - LOGPIXELSX / 2 of the
+    // DC drawn into.
+    void GetPixelLimits(int& rnLow, int& rnHigh);
+    // dValue clamped to [nLow, nHigh] (a value that is no number to nLow), then truncated.
+    static int ClampPixel(double dValue, int nLow, int nHigh);
+    // The scan of the bubble (nSetSize 3) and vector (4) types.
+    void ScanSets(int nSetSize);
+    // The cross of a point too small to draw: two diagonals of 4 device units each way, drawn (and the
+    // point registered as the hit region of nItem, nGroup) when an end lies in the plot.
+    void DrawCross(int x, int y, int nItem, int nGroup);
+    // The radar and polar ring of points (the last closing it) in the style of each point's value:
+    // filled, or markers and lines by the styles' point modes; bMarker says which points get one.
+    void DrawRing(const std::vector<POINT>& points, const std::vector<DEDizedData*>& items,
+                  const std::vector<char>& markers, DEDizedStyle* pFillStyle, bool bFilled);
+    // Rings through the value ticks and nSpokes spokes dStep radians apart from the top (the radar and
+    // polar frames).
+    void DrawCircleFrame(int nSpokes, double dStep);
+    // The circle's labels (nLabels of them at angles dStep apart from the top, at dLabelRadius, with
+    // texts from textOf) and the value scale up from the centre (the radar and polar scales).
+    void BuildCircleScales(int nLabels, double dStep, double dLabelRadius, const CScale& range,
+                           CString (*textOf)(DEDizedDisplay* pDisplay, int k));
+    // One face of a perspective column or band: a polygon hit region of (nItem, nGroup), filled and
+    // outlined in pStyle; with nRop (not 0) painted once more in the pattern of the faces under it.
+    void DrawFace(const POINT* pPoints, int nCount, int nItem, int nGroup, DEDizedStyle* pStyle, int nRop);
+    // Turns the display into columns with standard axes from the next draw on (the perspective types
+    // meeting a negative value).
+    void FallBackToColumns();
 };
