@@ -45,8 +45,8 @@
 // replaces the groups.
 //
 // Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds, displays,
-// titles, labels and label blocks, the other kinds (legends, text panels, the compound display) join as
-// their classes come.
+// titles, labels, label blocks and compound displays (SRGCompoundDisplay::BuildDefaultParts), the other
+// kinds (legends, text panels) join as their classes come.
 #pragma once
 
 #include "chart/engine/ChartTypeIds.h"
