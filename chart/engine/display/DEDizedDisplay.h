@@ -3,8 +3,8 @@
 // line chart of the graph types GT_LINE and GT_LINE_LABELLED; the bar, stacked, pie, area, step,
 // range and stock displays; the standard axes: the scales along the left (or right) and bottom edges
 // with their frame, the depth frame, the XY frame and scales, and the labels of pies; the transposed,
-// by-group and floating-bar scales. The XY, perspective, radar, polar, bubble and vector types draw
-// nothing yet, nor do the box, radar and polar axes.
+// by-group and floating-bar scales; the XY, bubble, vector, radar, polar and perspective displays with
+// the box, radar and polar axes.
 //
 // Line chart (DrawLineChart): one polyline per group of the window, the window's items spread evenly
 // from the plot's left edge to its right (a single item stands at the left edge), values mapped
@@ -18,6 +18,47 @@
 // it. With optionThinOut a group of n values on a plot w pixels wide draws every (n / w)-th value.
 // Logarithmic displays map log10 of the values; a logarithmic display whose range, or whose fixed range,
 // does not lie above 0 draws the placeholder.
+//
+// XY (GT_XY_*): value pairs, items k and k + 1 of a group (one polyline per group; by index: one per
+// index pair across the groups) or item k of groups g and g + 1 (one per group pair); DEDizedException
+// code 23 when the values paired are odd in number, 7 for a pair with one value missing (a pair with
+// both missing is skipped, and breaks the line under flagBreakLines); a pair past its group's end is
+// left out. Both axes are scanned unless fixed; against a fixed axis only the points inside its window
+// count for the other. Points map from the view ranges (log10 on a logarithmic axis, the x axis of the
+// dual types by optionLogX; a start of 0 counts as 0.001) and are clamped to the drawing surface,
+// LOGPIXELSX / 2 - 32768 to 32767 - LOGPIXELSX / 2 of the DC, so that lines towards them keep their
+// direction. Each point is a point hit region of its x value, with its value label; the first point of
+// a line draws the widget of the x value's style, the others a data point from the one before.
+//
+// Bubbles (GT_BUBBLE, GT_BUBBLE_AREA) read triples of groups (x, y, size), vectors (GT_VECTOR,
+// GT_VECTOR_B, GT_VECTOR_SEGMENT) quadruples (x, y, angle and magnitude, or the end's x and y); groups
+// past the last whole set are not read, a set with an empty value is left out, sizes and magnitudes
+// count by their absolute values. Code 21 for too few groups, 22 on a logarithmic display. With second
+// word bit 25 (and no flagOwnDepth) the ranges take in the markers' extent. Bubbles are drawn largest
+// first as circles (squares for the point mode 0x500) of radius size in data units (GT_BUBBLE_AREA: the
+// root of size / pi), or under flagOwnDepth scaled to the bar width (20 when unset) for the largest;
+// a bubble under a device unit is a cross. Vector angles run clockwise from the top; a vector is drawn
+// as a line with its style's line ends, a marker at its anchor, both ends hit regions.
+//
+// Radar (GT_RADAR, GT_RADAR_FILLED): each group a ring over the items on spokes clockwise from the
+// top, radius 0.4 x the plot's smaller side, code 21 for fewer than 3 items. Polar (GT_POLAR,
+// GT_POLAR_FILLED): group pairs (angle in degrees clockwise from the top, magnitude), code 21 for an
+// odd number of groups; a magnitude below the axis stands at the centre without marker or hit region.
+// Markers and lines follow each value's point mode (0 nothing, 0x200 markers, 0x400 lines, others
+// both); the filled types fill the ring in the group's style. Their frames draw rings through the
+// value ticks (not under flagNoHorizontalGrid) and spokes (not under flagNoVerticalGrid): one per item,
+// sixteen for polar; their scales the labels round the circle (item annotations, or degrees; not under
+// flagNoXScale) and the value scale up from the centre (not under flagNoYScale).
+//
+// Perspective (GT_3D_BAR, GT_3D_AREA, GT_3D_AREA_FLAT): the groups one behind the other in an oblique
+// box (receding edges at 45 degrees, half length), the largest total furthest back unless
+// flagKeepGroupOrder; columns of three faces (side, front, top; under flagPatternFaces the side is
+// darkened and the top lightened by the faces' pattern), bands of a front and a top (a flat band has
+// its front alone). A negative value (for the bands also a single item) turns the display into GT_VBAR
+// with standard axes from the next draw on; the columns draw nothing in that pass. The box frame draws
+// the back wall, side wall and floor with grid lines along them; the box scales put the values up the
+// front face's left edge (right for axis types 0x04 and 0x06, whose box is mirrored), the items under
+// it and the group names along the floor's open edge.
 //
 // Standard axes (BuildScales, DrawFrame; DrawFrameTransposed is DrawFrame): an index scale along the
 // bottom edge (labels on the points for the line-like types, in the middle of each category for the

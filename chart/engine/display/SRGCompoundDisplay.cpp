@@ -107,6 +107,8 @@ void SRGCompoundDisplay::BuildDefaultParts(int nGraphType, int nAxisType)
         });
         axis.pManager->SetTickMarks(pTicks);
         pGrid->SetVertical(axis.bVertical);
+        // the lines take the geometry the display's graph type implies
+        pGrid->GetStyle()->m_nStyle = (pGrid->GetStyle()->m_nStyle & 0xFFFFFF) | (AXIS_BY_GRAPH_TYPE << 24);
         axis.pManager->SetGridLines(pGrid);
         axis.pManager->SetDisplay(pDisplay);
         axis.pManager->SetAxisIndex(axis.nIndex);
@@ -292,6 +294,17 @@ void SRGCompoundDisplay::BuildAxes()
             pManager->SetFirstPoint(plot.right, plot.bottom - (b3D ? dy : 0));
             pManager->SetSecondPoint(plot.right, plot.top);
             break;
+        }
+        if (m_pDC != nullptr) {
+            // the axis measures its labels now, so that the plot can be fitted to them
+            pManager->BeginDrawing(m_pDC, m_pWnd);
+            try {
+                pManager->Layout();
+            } catch (...) {
+                pManager->EndDrawing();
+                throw;
+            }
+            pManager->EndDrawing();
         }
         const int nTypes = pDisplay->GetStyle()->m_nStyle;
         if (DEDizedComponent* pGrid = pManager->GetGridLines()) {

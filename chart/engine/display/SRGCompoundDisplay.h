@@ -25,7 +25,8 @@
 //   display's value range, or for the bottom and top axes under bit 29 of the compound's second word its
 //   x range (the view ranges of the XY types); the display's font and text colour; the axis line along
 //   its side of the plot, shortened by the depth (flag word bit 30: the compound's third limit, else
-//   10, times the device scales) for displays whose axis type is drawn with depth. The grid lines take
+//   10, times the device scales) for displays whose axis type is drawn with depth; while drawing, the
+//   axis is laid out at once, so that its extent is known to FitPlotRect. The grid lines take
 //   the display's graph type, the third part its graph and axis types. Each manager learns its side as
 //   its axis index (bottom 0, left 1, top 2, right 3).
 // - Mirrors: with the vertical mirror on, the right axis (vertical mirror side 1) or the left one (side
