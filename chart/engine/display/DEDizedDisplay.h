@@ -387,6 +387,10 @@ protected:
     void GetPixelLimits(int& rnLow, int& rnHigh);
     // dValue clamped to [nLow, nHigh] (a value that is no number to nLow), then truncated.
     static int ClampPixel(double dValue, int nLow, int nHigh);
+    // The start of the scans with two value axes: both ranges reset, and an axis whose fixed range
+    // stands alone (flagFixedRange without flagCombineFixed, wider than nothing) set to it and reported
+    // as fixed (not to be scanned).
+    void StartTwoAxisScan(bool& rbYFixed, bool& rbXFixed);
     // The scan of the bubble (nSetSize 3) and vector (4) types.
     void ScanSets(int nSetSize);
     // The cross of a point too small to draw: two diagonals of 4 device units each way, drawn (and the

@@ -68,15 +68,9 @@ void DEDizedDisplay::ScanSets(int nSetSize)
         ThrowChartException(21);
     if (HasFlag(flagLogarithmic))
         ThrowChartException(22);
-    m_yData = CScale();
-    m_xData = CScale();
-    const bool bFixedOnly = HasFlag(flagFixedRange) && !HasFlag(flagCombineFixed);
-    const bool bYFixed = bFixedOnly && m_dFixedYMax > m_dFixedYMin;
-    const bool bXFixed = bFixedOnly && m_dFixedXMax > m_dFixedXMin;
-    if (bYFixed)
-        ApplyFixedRange(m_yData, m_dFixedYMin, m_dFixedYMax);
-    if (bXFixed)
-        ApplyFixedRange(m_xData, m_dFixedXMin, m_dFixedXMax);
+    bool bYFixed = false;
+    bool bXFixed = false;
+    StartTwoAxisScan(bYFixed, bXFixed);
     if ((bYFixed && bXFixed) || m_pChart == nullptr)
         return;
     const int nType = GetGraphType();

@@ -72,17 +72,24 @@ void DEDizedDisplay::ListXYPairs(std::vector<XYPair>& rPairs)
     }
 }
 
-void DEDizedDisplay::XYScan()
+void DEDizedDisplay::StartTwoAxisScan(bool& rbYFixed, bool& rbXFixed)
 {
     m_yData = CScale();
     m_xData = CScale();
     const bool bFixedOnly = HasFlag(flagFixedRange) && !HasFlag(flagCombineFixed);
-    const bool bYFixed = bFixedOnly && m_dFixedYMax > m_dFixedYMin;
-    const bool bXFixed = bFixedOnly && m_dFixedXMax > m_dFixedXMin;
-    if (bYFixed)
+    rbYFixed = bFixedOnly && m_dFixedYMax > m_dFixedYMin;
+    rbXFixed = bFixedOnly && m_dFixedXMax > m_dFixedXMin;
+    if (rbYFixed)
         ApplyFixedRange(m_yData, m_dFixedYMin, m_dFixedYMax);
-    if (bXFixed)
+    if (rbXFixed)
         ApplyFixedRange(m_xData, m_dFixedXMin, m_dFixedXMax);
+}
+
+void DEDizedDisplay::XYScan()
+{
+    bool bYFixed = false;
+    bool bXFixed = false;
+    StartTwoAxisScan(bYFixed, bXFixed);
     if (bYFixed && bXFixed)
         return;
     std::vector<XYPair> pairs;
