@@ -132,7 +132,7 @@ TEST(MainMenu, EveryItemOfTheMenuAndEveryShortcutInBothLanguages)
          {{"&Toolbar", 59392}, {"&Status Bar", 59393}, {"", 0}, {"&Alternatives\tAlt+1", 32775},
           {"&Reference Set\tAlt+2", 32776}, {"&Criteria\tAlt+3", 32777}, {"&Evaluations of Alternatives\tAlt+4", 32772},
           {"", 0}, {"Alternatives C&omparison Matrix\tAlt+5", 32773}, {"Final Ranking (&list)\tAlt+6", 32774},
-          {"Final Results (&graph)\tAlt+7", 32802}}},
+          {"Final Results (&graph)\tAlt+7", 32802}, {"&Marginal Value Functions", 32812}}},
         {"&Calculate", {{"&Solve Problem\tF5", 32771}, {"", 0}, {"&Preserve Kendall's Coefficient", 32798},
                         {"&Options", 32810}}},
         {"&Window", {{"&Cascade", 57650}, {"&Tile", 57651}, {"&Arrange Icons", 57649}}},
