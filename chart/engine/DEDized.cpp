@@ -10,6 +10,7 @@
 #include "chart/engine/components/SRGCompoundComponent.h"
 #include "chart/engine/components/SRGTextPanel.h"
 #include "chart/engine/display/DEDizedDisplay.h"
+#include "chart/engine/display/SRGCompoundDisplay.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/WinServices.h"
@@ -123,6 +124,9 @@ DEDizedComponent* DEDized::NewComponent(int nTypeId)
         case chartTypeTextPanel:
             pComponent = new SRGTextPanel;
             break;
+        case chartTypeCompoundDisplay:
+            pComponent = new SRGCompoundDisplay;
+            break;
         default:
             break;
         }
@@ -145,6 +149,8 @@ DEDizedComponent* DEDized::CreateComponent(int nTypeId, int nMeasurement, const 
             pStyle->m_nStyle = (pStyle->m_nStyle & 0xFFFF) | (nGraphType & 0xFF0000) | int(nAxisType & 0xFF000000u);
             pStyle->m_nStyleSet = 1;
         }
+        if (nTypeId == chartTypeCompoundDisplay)
+            static_cast<SRGCompoundDisplay*>(pComponent)->BuildDefaultParts(nGraphType, nAxisType);
     } catch (...) {
         delete pComponent;
         throw;

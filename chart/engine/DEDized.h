@@ -46,8 +46,8 @@
 //
 // Templates: ReadTemplate appends the components a chart template describes (DEDizedTemplate.h).
 //
-// Not here yet: CreateComponent makes backgrounds, displays, titles, legends, labels, label blocks and
-// text panels; the compound display joins when its class comes.
+// CreateComponent makes backgrounds, displays, titles, legends, labels, label blocks, text panels and
+// compound displays (SRGCompoundDisplay::BuildDefaultParts).
 #pragma once
 
 #include "chart/engine/ChartTypeIds.h"

@@ -3,8 +3,8 @@
 // line chart of the graph types GT_LINE and GT_LINE_LABELLED; the bar, stacked, pie, area, step,
 // range and stock displays; the standard axes: the scales along the left (or right) and bottom edges
 // with their frame, the depth frame, the XY frame and scales, and the labels of pies; the transposed,
-// by-group and floating-bar scales. The XY, perspective, radar, polar, bubble and vector types draw
-// nothing yet, nor do the box, radar and polar axes.
+// by-group and floating-bar scales; the XY, bubble, vector, radar, polar and perspective displays with
+// the box, radar and polar axes.
 //
 // Line chart (DrawLineChart): one polyline per group of the window, the window's items spread evenly
 // from the plot's left edge to its right (a single item stands at the left edge), values mapped
@@ -18,6 +18,47 @@
 // it. With optionThinOut a group of n values on a plot w pixels wide draws every (n / w)-th value.
 // Logarithmic displays map log10 of the values; a logarithmic display whose range, or whose fixed range,
 // does not lie above 0 draws the placeholder.
+//
+// XY (GT_XY_*): value pairs, items k and k + 1 of a group (one polyline per group; by index: one per
+// index pair across the groups) or item k of groups g and g + 1 (one per group pair); DEDizedException
+// code 23 when the values paired are odd in number, 7 for a pair with one value missing (a pair with
+// both missing is skipped, and breaks the line under flagBreakLines); a pair past its group's end is
+// left out. Both axes are scanned unless fixed; against a fixed axis only the points inside its window
+// count for the other. Points map from the view ranges (log10 on a logarithmic axis, the x axis of the
+// dual types by optionLogX; a start of 0 counts as 0.001) and are clamped to the drawing surface,
+// LOGPIXELSX / 2 - 32768 to 32767 - LOGPIXELSX / 2 of the DC, so that lines towards them keep their
+// direction. Each point is a point hit region of its x value, with its value label; the first point of
+// a line draws the widget of the x value's style, the others a data point from the one before.
+//
+// Bubbles (GT_BUBBLE, GT_BUBBLE_AREA) read triples of groups (x, y, size), vectors (GT_VECTOR,
+// GT_VECTOR_B, GT_VECTOR_SEGMENT) quadruples (x, y, angle and magnitude, or the end's x and y); groups
+// past the last whole set are not read, a set with an empty value is left out, sizes and magnitudes
+// count by their absolute values. Code 21 for too few groups, 22 on a logarithmic display. With second
+// word bit 25 (and no flagOwnDepth) the ranges take in the markers' extent. Bubbles are drawn largest
+// first as circles (squares for the point mode 0x500) of radius size in data units (GT_BUBBLE_AREA: the
+// root of size / pi), or under flagOwnDepth scaled to the bar width (20 when unset) for the largest;
+// a bubble under a device unit is a cross. Vector angles run clockwise from the top; a vector is drawn
+// as a line with its style's line ends, a marker at its anchor, both ends hit regions.
+//
+// Radar (GT_RADAR, GT_RADAR_FILLED): each group a ring over the items on spokes clockwise from the
+// top, radius 0.4 x the plot's smaller side, code 21 for fewer than 3 items. Polar (GT_POLAR,
+// GT_POLAR_FILLED): group pairs (angle in degrees clockwise from the top, magnitude), code 21 for an
+// odd number of groups; a magnitude below the axis stands at the centre without marker or hit region.
+// Markers and lines follow each value's point mode (0 nothing, 0x200 markers, 0x400 lines, others
+// both); the filled types fill the ring in the group's style. Their frames draw rings through the
+// value ticks (not under flagNoHorizontalGrid) and spokes (not under flagNoVerticalGrid): one per item,
+// sixteen for polar; their scales the labels round the circle (item annotations, or degrees; not under
+// flagNoXScale) and the value scale up from the centre (not under flagNoYScale).
+//
+// Perspective (GT_3D_BAR, GT_3D_AREA, GT_3D_AREA_FLAT): the groups one behind the other in an oblique
+// box (receding edges at 45 degrees, half length), the largest total furthest back unless
+// flagKeepGroupOrder; columns of three faces (side, front, top; under flagPatternFaces the side is
+// darkened and the top lightened by the faces' pattern), bands of a front and a top (a flat band has
+// its front alone). A negative value (for the bands also a single item) turns the display into GT_VBAR
+// with standard axes from the next draw on; the columns draw nothing in that pass. The box frame draws
+// the back wall, side wall and floor with grid lines along them; the box scales put the values up the
+// front face's left edge (right for axis types 0x04 and 0x06, whose box is mirrored), the items under
+// it and the group names along the floor's open edge.
 //
 // Standard axes (BuildScales, DrawFrame; DrawFrameTransposed is DrawFrame): an index scale along the
 // bottom edge (labels on the points for the line-like types, in the middle of each category for the
@@ -262,4 +303,114 @@ protected:
     // values along the bottom.
     void BuildSideCategoryScales(CRuntimeClass* pCategoryClass, int nNoCategory, bool bPercent, bool bDepth,
                                  bool bDateValues);
+
+public:
+    // ---- XY, bubble, vector, radar, polar and perspective displays (see the top of this file) ---------------
+    void XYScan() override;
+    void DrawXYGraph() override;
+    // Code 21 for fewer than 3 (bubbles) or 4 (vectors) groups, 22 on a logarithmic display.
+    void BubbleScan() override;
+    void VectorScan() override;
+    void DrawBubbles() override;
+    void DrawVectors() override;
+    // The magnitudes (every second group) of the polar types.
+    void PolarScan() override;
+    // Code 21 for fewer than 3 items.
+    void DrawRadarChart() override;
+    // Code 21 for an odd number of groups.
+    void DrawPolarChart() override;
+    void DrawRadarFrame() override;
+    void DrawPolarFrame() override;
+    void BuildRadarScales() override;
+    void BuildPolarScales() override;
+    void DrawPerspectiveBars() override;
+    void DrawPerspectiveAreas() override;
+    void DrawBoxFrame() override;
+    void BuildBoxScales() override;
+
+    // One point of an XY display: the items and groups of its x and y values and the series (polyline)
+    // it belongs to.
+    struct XYPair {
+        int nSeries;
+        int nXItem;
+        int nXGroup;
+        int nYItem;
+        int nYGroup;
+    };
+    // The pairs of the window in drawing order, series after series; pairs whose partner lies past its
+    // group's end are left out. DEDizedException code 23 when the count the graph type pairs is odd.
+    void ListXYPairs(std::vector<XYPair>& rPairs);
+    // True when the x axis is logarithmic: the second word's optionLogX for the dual types, else
+    // flagLogarithmic.
+    bool IsLogXAxis() const;
+
+    // The circle of the radar and polar types: its centre, the radius of the data (0.4 x the plot's
+    // smaller side) and of the labels (0.425 x).
+    struct Circle {
+        int cx;
+        int cy;
+        double dRadius;
+        double dLabelRadius;
+    };
+    Circle GetCircle() const;
+
+    // The oblique box of the perspective types: the front face, the offset of the back wall from it
+    // (dx to the right, negative for the mirrored box; dy upwards), the width of a column and the depth
+    // (along the receding edges, in pixels) of each group.
+    struct Box {
+        CRect front;
+        int dx;
+        int dy;
+        double dColumn;
+        double dStep;
+    };
+    Box GetBoxGeometry();
+    // The groups of the window in the order the perspective types draw them: by their totals, the
+    // largest first (furthest back), or in window order under flagKeepGroupOrder. Storage that cannot be
+    // had leaves it empty.
+    void ListBoxGroups(std::vector<int>& rGroups);
+
+protected:
+    // The view ranges of the XY, bubble and vector types laid onto the plot: each axis's start (log10
+    // on a logarithmic axis, a start of 0 taken as 0.001) and its pixels per unit.
+    struct ViewMapping {
+        double dXMin;
+        double dXScale;
+        double dYMin;
+        double dYScale;
+        bool bXLog;
+        bool bYLog;
+    };
+    ViewMapping GetViewMapping() const;
+    // The coordinates a drawing surface takes: LOGPIXELSX / 2 - 32768 to 32767 - LOGPIXELSX / 2 of the
+    // DC drawn into.
+    void GetPixelLimits(int& rnLow, int& rnHigh);
+    // dValue clamped to [nLow, nHigh] (a value that is no number to nLow), then truncated.
+    static int ClampPixel(double dValue, int nLow, int nHigh);
+    // The start of the scans with two value axes: both ranges reset, and an axis whose fixed range
+    // stands alone (flagFixedRange without flagCombineFixed, wider than nothing) set to it and reported
+    // as fixed (not to be scanned).
+    void StartTwoAxisScan(bool& rbYFixed, bool& rbXFixed);
+    // The scan of the bubble (nSetSize 3) and vector (4) types.
+    void ScanSets(int nSetSize);
+    // The cross of a point too small to draw: two diagonals of 4 device units each way, drawn (and the
+    // point registered as the hit region of nItem, nGroup) when an end lies in the plot.
+    void DrawCross(int x, int y, int nItem, int nGroup);
+    // The radar and polar ring of points (the last closing it) in the style of each point's value:
+    // filled, or markers and lines by the styles' point modes; bMarker says which points get one.
+    void DrawRing(const std::vector<POINT>& points, const std::vector<DEDizedData*>& items,
+                  const std::vector<char>& markers, DEDizedStyle* pFillStyle, bool bFilled);
+    // Rings through the value ticks and nSpokes spokes dStep radians apart from the top (the radar and
+    // polar frames).
+    void DrawCircleFrame(int nSpokes, double dStep);
+    // The circle's labels (nLabels of them at angles dStep apart from the top, at dLabelRadius, with
+    // texts from textOf) and the value scale up from the centre (the radar and polar scales).
+    void BuildCircleScales(int nLabels, double dStep, double dLabelRadius, const CScale& range,
+                           CString (*textOf)(DEDizedDisplay* pDisplay, int k));
+    // One face of a perspective column or band: a polygon hit region of (nItem, nGroup), filled and
+    // outlined in pStyle; with nRop (not 0) painted once more in the pattern of the faces under it.
+    void DrawFace(const POINT* pPoints, int nCount, int nItem, int nGroup, DEDizedStyle* pStyle, int nRop);
+    // Turns the display into columns with standard axes from the next draw on (the perspective types
+    // meeting a negative value).
+    void FallBackToColumns();
 };

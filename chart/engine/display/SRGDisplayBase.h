@@ -314,6 +314,8 @@ protected:
     // replaces it; with flagCombineFixed it is grown to cover the fixed range (flagFixedRange too) or
     // clipped to it. Nothing for a fixed range of no width.
     void ApplyFixedRange();
+    // The same rules for rRange and the fixed range [dMinimum, dMaximum] of either axis.
+    void ApplyFixedRange(CScale& rRange, double dMinimum, double dMaximum);
     // Grows rRange by the margin of dExpand (half of (dExpand - 1) x width on each side, never across 0).
     static void ExpandRange(CScale& rRange, double dExpand);
     // Draws the data watchers that follow the display in the chart's list, clipped to the plot: each

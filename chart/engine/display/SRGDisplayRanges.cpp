@@ -192,19 +192,24 @@ void SRGDisplayBase::DefaultScan()
 
 void SRGDisplayBase::ApplyFixedRange()
 {
-    if (!(m_dFixedYMax > m_dFixedYMin))
+    ApplyFixedRange(m_yData, m_dFixedYMin, m_dFixedYMax);
+}
+
+void SRGDisplayBase::ApplyFixedRange(CScale& rRange, double dMinimum, double dMaximum)
+{
+    if (!(dMaximum > dMinimum))
         return;
     const bool bFixed = HasFlag(flagFixedRange);
     if (!HasFlag(flagCombineFixed)) {
         if (bFixed)
-            ResetTo(m_yData, m_dFixedYMin, m_dFixedYMax);
+            ResetTo(rRange, dMinimum, dMaximum);
         return;
     }
     if (bFixed) {
-        m_yData.Include(m_dFixedYMax);
-        m_yData.Include(m_dFixedYMin);
-    } else if (!m_yData.IsReset()) {
-        ResetTo(m_yData, (std::max)(m_yData.m_dMinimum, m_dFixedYMin), (std::min)(m_yData.m_dMaximum, m_dFixedYMax));
+        rRange.Include(dMaximum);
+        rRange.Include(dMinimum);
+    } else if (!rRange.IsReset()) {
+        ResetTo(rRange, (std::max)(rRange.m_dMinimum, dMinimum), (std::min)(rRange.m_dMaximum, dMaximum));
     }
 }
 
