@@ -86,13 +86,21 @@ const BOOL kAxes[] = {TRUE, FALSE};
 // A command factory that refuses to save the styles of removed lines, or saves an array of n styles
 // (rows first) per removed line.
 struct SavingFactory : FakeCommandFactory {
-    BOOL SaveRangeStylesForUndo(CGXGridCore*, const CGXCellRange& range, ROWCOL& nRows, ROWCOL& nCols,
-                                CObArray*& pBase, CObArray*& pCells, BOOL) override
+    BOOL SaveRowStylesForUndo(CGXGridCore*, ROWCOL&, ROWCOL& nRows, ROWCOL& nCols, CObArray*& pCells,
+                              CObArray*& pBase, BOOL) override
     {
-        calls.push_back("SaveRangeStylesForUndo");
+        return Save(nRows, nRows, nCols, pCells, pBase);
+    }
+    BOOL SaveColStylesForUndo(CGXGridCore*, ROWCOL&, ROWCOL& nCols, ROWCOL& nRows, CObArray*& pCells,
+                              CObArray*& pBase, BOOL) override
+    {
+        return Save(nCols, nRows, nCols, pCells, pBase);
+    }
+    BOOL Save(ROWCOL nLines, ROWCOL nRows, ROWCOL nCols, CObArray*& pCells, CObArray*& pBase)
+    {
+        calls.push_back("SaveStylesForUndo");
         if (bRefuse)
             return FALSE;
-        const ROWCOL nLines = range.IsRows() ? nRows : nCols;
         pBase = new CObArray;
         pBase->SetSize(int32_t(nLines));
         pCells = new CObArray;
@@ -259,7 +267,7 @@ TEST(RowsAndColumns, RemoveRecordsTheInsertionAndGivesUpTheCurrentCellWithoutSto
         factory.calls.clear();
         EXPECT_FALSE(t.Remove(1, 1));
         EXPECT_EQ(t.Count(), 2u);
-        EXPECT_EQ(factory.calls, std::vector<std::string>({"SaveRangeStylesForUndo"}));
+        EXPECT_EQ(factory.calls, std::vector<std::string>({"SaveStylesForUndo"}));
     }
 }
 

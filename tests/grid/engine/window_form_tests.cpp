@@ -72,22 +72,22 @@ struct AnsweringCutPaste : FakeCutPasteImp {
 // A print module that prints as the grid's printing does: the grid prints between begin and end, and
 // each page notes whether the current cell is seen.
 struct PrintingPrintImp : FakePrintImp {
-    void OnGridBeginPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
+    void OnBeginPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
     {
-        FakePrintImp::OnGridBeginPrinting(g, pDC, pInfo);
+        FakePrintImp::OnBeginPrinting(g, pDC, pInfo);
         g->SetPrinting(pDC);
     }
-    void OnGridPrint(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
+    void OnPrintPage(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
     {
-        FakePrintImp::OnGridPrint(g, pDC, pInfo);
+        FakePrintImp::OnPrintPage(g, pDC, pInfo);
         ROWCOL nRow, nCol;
         bSeen = g->GetCurrentCell(nRow, nCol);
         bSeenIgnoringPrinting = g->GetCurrentCell(nRow, nCol, TRUE);
         pInfo->m_bContinuePrinting = FALSE;
     }
-    void OnGridEndPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
+    void OnEndPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
     {
-        FakePrintImp::OnGridEndPrinting(g, pDC, pInfo);
+        FakePrintImp::OnEndPrinting(g, pDC, pInfo);
         g->SetPrinting(nullptr);
     }
     BOOL bSeen = TRUE, bSeenIgnoringPrinting = FALSE;
@@ -223,9 +223,9 @@ TEST_F(GridViewTest, FindAndRepeatGoToTheFindModuleAndRepeatBeepsWhenNothingIsFo
     Command(ID_EDIT_FIND);
     Command(ID_EDIT_REPLACE);
     Command(ID_EDIT_REPEAT);
-    EXPECT_EQ(find.calls, (std::vector<std::string>{"OnShowFindReplaceDialog(" + grid + ",1)",
-                                                    "OnShowFindReplaceDialog(" + grid + ",0)",
-                                                    "FindNextText(" + grid + ",1)"}));
+    EXPECT_EQ(find.calls, (std::vector<std::string>{"ShowFindReplaceDialog(" + grid + ",1)",
+                                                    "ShowFindReplaceDialog(" + grid + ",0)",
+                                                    "FindNext(" + grid + ",1)"}));
     EXPECT_EQ(fake.CallsOf("MessageBeep").size(), 1u) << "found: no beep";
     find.bFound = FALSE;
     fake.ExpectBeep();
