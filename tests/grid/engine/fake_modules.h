@@ -58,6 +58,8 @@ std::string ArgText(const T& value)
         return AddressText(static_cast<const void*>(value));
     else if constexpr (std::is_same_v<T, CPoint>)
         return "pt(" + std::to_string(value.x) + "," + std::to_string(value.y) + ")";
+    else if constexpr (std::is_same_v<T, CSize>)
+        return "pt(" + std::to_string(value.cx) + "," + std::to_string(value.cy) + ")";
     else
         return AddressText(&value);
 }
@@ -112,28 +114,36 @@ struct FakeClearCellsImp : CGXAbstractGridClearCellsImp, ModuleLog {
 
 struct FakeCoveredCellsImp : CGXAbstractGridCoveredCellsImp, ModuleLog {
     BOOL SetCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, int a6) override { return Rec<BOOL>("SetCoveredCellsRowCol", a0, a1, a2, a3, a4, a5, a6); }
-    CGXCellRange* GetCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3) override { return Rec<CGXCellRange*>("GetCoveredCellsRowCol", a0, a1, a2, a3); }
+    CGXCellRange* GetCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3) override { return Rec<CGXCellRange*>("GetCoveredCellsRowCol", a0, a1, a2, AddressText(&a3)); }
     BOOL StoreCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, BOOL a5) override { return Rec<BOOL>("StoreCoveredCellsRowCol", a0, a1, a2, a3, a4, a5); }
     void UpdateCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, BOOL a6) override { Rec<void>("UpdateCoveredCellsRowCol", a0, a1, a2, a3, a4, a5, a6); }
-    void ExpandCoveredRange(CGXGridCore* a0, CGXCellRange& a1) override { Rec<void>("ExpandCoveredRange", a0, a1); }
+    void ExpandCoveredRange(CGXGridCore* a0, CGXCellRange& a1) override { Rec<void>("ExpandCoveredRange", a0, AddressText(&a1)); }
     BOOL OnRemoveRows(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT& a3, BOOL a4) override { return Rec<BOOL>("OnRemoveRows", a0, a1, a2, a3, a4); }
     BOOL OnRemoveCols(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT& a3, BOOL a4) override { return Rec<BOOL>("OnRemoveCols", a0, a1, a2, a3, a4); }
 };
 
 struct FakeCoveredCellPoolImp : CGXAbstractCoveredCellPoolImp, ModuleLog {
     CGXCoveredCellPool* CreatePool() override { return Rec<CGXCoveredCellPool*>("CreatePool"); }
-    void RebuildPool(CGXCoveredCellPool* a0, CPtrList& a1) override { Rec<void>("RebuildPool", a0, a1); }
+    void RebuildPool(CGXCoveredCellPool* a0, CPtrList& a1) override { Rec<void>("RebuildPool", a0, AddressText(&a1)); }
 };
 
 struct FakeCutPasteImp : CGXAbstractGridCutPasteImp, ModuleLog {
+    // a range list by its ranges ("[r(1,1,4,2)]")
+    static std::string ListText(const CGXRangeList& list)
+    {
+        std::string text = "[";
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+            text += ArgText(*static_cast<const CGXCellRange*>(list.GetNext(pos)));
+        return text + "]";
+    }
     BOOL CanCopy(CGXGridCore* a0) override { return Rec<BOOL>("CanCopy", a0); }
     BOOL Copy(CGXGridCore* a0) override { return Rec<BOOL>("Copy", a0); }
-    BOOL CopyRange(CGXGridCore* a0, const CGXRangeList& a1) override { return Rec<BOOL>("CopyRange", a0, a1); }
+    BOOL CopyRange(CGXGridCore* a0, const CGXRangeList& a1) override { return Rec<BOOL>("CopyRange", a0, ListText(a1)); }
     BOOL CopyTextToClipboard(CGXGridCore* a0, const CGXRangeList& a1) override { return Rec<BOOL>("CopyTextToClipboard", a0, a1); }
     BOOL CopyCellsToClipboard(CGXGridCore* a0, const CGXRangeList& a1, BOOL a2) override { return Rec<BOOL>("CopyCellsToClipboard", a0, a1, a2); }
     BOOL CanCut(CGXGridCore* a0) override { return Rec<BOOL>("CanCut", a0); }
     BOOL Cut(CGXGridCore* a0) override { return Rec<BOOL>("Cut", a0); }
-    BOOL CutRange(CGXGridCore* a0, const CGXRangeList& a1, BOOL a2) override { return Rec<BOOL>("CutRange", a0, a1, a2); }
+    BOOL CutRange(CGXGridCore* a0, const CGXRangeList& a1, BOOL a2) override { return Rec<BOOL>("CutRange", a0, ListText(a1), a2); }
     BOOL CanPaste(CGXGridCore* a0) override { return Rec<BOOL>("CanPaste", a0); }
     BOOL IsClipboardDataAvailable(CGXGridCore* a0) override { return Rec<BOOL>("IsClipboardDataAvailable", a0); }
     BOOL Paste(CGXGridCore* a0) override { return Rec<BOOL>("Paste", a0); }
@@ -143,8 +153,8 @@ struct FakeCutPasteImp : CGXAbstractGridCutPasteImp, ModuleLog {
 };
 
 struct FakeDataCopyMoveCellsImp : CGXAbstractDataCopyMoveCellsImp, ModuleLog {
-    BOOL CopyCells(CGXData& a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3) override { return Rec<BOOL>("CopyCells", a0, a1, a2, a3); }
-    BOOL MoveCells(CGXData& a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3, CObject*& a4, BOOL a5) override { return Rec<BOOL>("MoveCells", a0, a1, a2, a3, a4, a5); }
+    BOOL CopyCells(CGXData& a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3) override { return Rec<BOOL>("CopyCells", AddressText(&a0), a1, a2, a3); }
+    BOOL MoveCells(CGXData& a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3, CObject*& a4, BOOL a5) override { return Rec<BOOL>("MoveCells", AddressText(&a0), a1, a2, a3, AddressText(&a4), a5); }
 };
 
 struct FakeDateTimeImp : CGXAbstractDateTimeImp, ModuleLog {
@@ -153,15 +163,15 @@ struct FakeDateTimeImp : CGXAbstractDateTimeImp, ModuleLog {
     char GetTimeSeparator(BOOL a0) override { return Rec<char>("GetTimeSeparator", a0); }
     BOOL ParseDateTimeFields(GridDateTimeFields* a0, const char* a1, int a2) override { return Rec<BOOL>("ParseDateTimeFields", a0, a1, a2); }
     BOOL ParseDateTimeTm(struct tm* a0, const char* a1, int a2) override { return Rec<BOOL>("ParseDateTimeTm", a0, a1, a2); }
-    void FormatDateTimeFields(CString& a0, const GridDateTimeFields* a1) override { Rec<void>("FormatDateTimeFields", a0, a1); }
-    void FormatCTime(CString& a0, const CTime* a1) override { Rec<void>("FormatCTime", a0, a1); }
+    void FormatDateTimeFields(CString& a0, const GridDateTimeFields* a1) override { Rec<void>("FormatDateTimeFields", AddressText(&a0), a1); }
+    void FormatCTime(CString& a0, const CTime* a1) override { Rec<void>("FormatCTime", AddressText(&a0), a1); }
 };
 
 struct FakeDirectCopyMoveCellsImp : CGXAbstractGridDirectCopyMoveCellsImp, ModuleLog {
     BOOL CopyCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, UINT a4) override { return Rec<BOOL>("CopyCells", a0, a1, a2, a3, a4); }
     BOOL StoreCopyCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3) override { return Rec<BOOL>("StoreCopyCells", a0, a1, a2, a3); }
-    BOOL MoveCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, CObject*& a4, UINT a5, int a6) override { return Rec<BOOL>("MoveCells", a0, a1, a2, a3, a4, a5, a6); }
-    BOOL StoreMoveCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, CObject*& a4, BOOL a5, int a6) override { return Rec<BOOL>("StoreMoveCells", a0, a1, a2, a3, a4, a5, a6); }
+    BOOL MoveCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, CObject*& a4, UINT a5, int a6) override { return Rec<BOOL>("MoveCells", a0, a1, a2, a3, AddressText(&a4), a5, a6); }
+    BOOL StoreMoveCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, CObject*& a4, BOOL a5, int a6) override { return Rec<BOOL>("StoreMoveCells", a0, a1, a2, a3, AddressText(&a4), a5, a6); }
 };
 
 struct FakeDrawRotatedTextImp : CGXAbstractDrawRotatedTextImp, ModuleLog {
@@ -197,26 +207,26 @@ struct FakeExcelLikeFrameImp : CGXAbstractGridExcelLikeFrameImp, ModuleLog {
 struct FakeFindReplaceImp : CGXAbstractGridFindReplaceImp, ModuleLog {
     void ShowFindReplaceDialog(CGXGridCore* a0, BOOL a1) override { Rec<void>("ShowFindReplaceDialog", a0, a1); }
     BOOL FindText(CGXGridCore* a0, const char* a1, BOOL a2, BOOL a3) override { return Rec<BOOL>("FindText", a0, a1, a2, a3); }
-    BOOL FindTextInCell(CGXControl* a0, GridFindReplaceState& a1, ROWCOL a2, ROWCOL a3, BOOL a4, BOOL a5) override { return Rec<BOOL>("FindTextInCell", a0, a1, a2, a3, a4, a5); }
+    BOOL FindTextInCell(CGXControl* a0, GridFindReplaceState& a1, ROWCOL a2, ROWCOL a3, BOOL a4, BOOL a5) override { return Rec<BOOL>("FindTextInCell", a0, AddressText(&a1), a2, a3, a4, a5); }
     BOOL FindTextInCells(CGXGridCore* a0, ROWCOL& a1, ROWCOL& a2, BOOL a3) override { return Rec<BOOL>("FindTextInCells", a0, a1, a2, a3); }
     BOOL FindNext(CGXGridCore* a0, BOOL a1) override { return Rec<BOOL>("FindNext", a0, a1) && bFound; }
     BOOL bFound = TRUE;  // FindNext's answer
     void ReplaceSelection(CGXGridCore* a0, const char* a1, BOOL a2, BOOL a3, const char* a4) override { Rec<void>("ReplaceSelection", a0, a1, a2, a3, a4); }
     void ReplaceAll(CGXGridCore* a0, const char* a1, const char* a2, BOOL a3) override { Rec<void>("ReplaceAll", a0, a1, a2, a3); }
     void OnFindReplaceMessage(CGXGridCore* a0, FINDREPLACEA* a1) override { Rec<void>("OnFindReplaceMessage", a0, a1); }
-    BOOL ReplaceInCell(CGXControl* a0, GridFindReplaceState& a1, ROWCOL a2, ROWCOL a3) override { return Rec<BOOL>("ReplaceInCell", a0, a1, a2, a3); }
+    BOOL ReplaceInCell(CGXControl* a0, GridFindReplaceState& a1, ROWCOL a2, ROWCOL a3) override { return Rec<BOOL>("ReplaceInCell", a0, AddressText(&a1), a2, a3); }
 };
 
 struct FakeFloatCellsImp : CGXAbstractGridFloatCellsImp, ModuleLog {
     void SetFloatCellsMode(CGXGridCore* a0, int a1, BOOL a2) override { Rec<void>("SetFloatCellsMode", a0, a1, a2); }
     void DelayFloatCells(CGXGridCore* a0, const CGXCellRange& a1, ROWCOL a2) override { Rec<void>("DelayFloatCells", a0, a1, a2); }
     BOOL EvalFloatCells(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override { return Rec<BOOL>("EvalFloatCells", a0, a1, a2, a3, a4); }
-    CGXCellRange* GetFloatedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3) override { return Rec<CGXCellRange*>("GetFloatedCellsRowCol", a0, a1, a2, a3); }
+    CGXCellRange* GetFloatedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3) override { return Rec<CGXCellRange*>("GetFloatedCellsRowCol", a0, a1, a2, AddressText(&a3)); }
     BOOL CanFloatStaticCell(CGXControl* a0, ROWCOL a1, ROWCOL a2, const CGXStyle& a3, BOOL a4) override { return Rec<BOOL>("CanFloatStaticCell", a0, a1, a2, a3, a4); }
     BOOL CanFloatCell(CGXGridCore* a0, CGXControl* a1, ROWCOL a2, ROWCOL a3, const CGXStyle& a4, BOOL a5) override { return Rec<BOOL>("CanFloatCell", a0, a1, a2, a3, a4, a5); }
     BOOL SetFloatedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5) override { return Rec<BOOL>("SetFloatedCellsRowCol", a0, a1, a2, a3, a4, a5); }
     void RedrawFloatedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, BOOL a6) override { Rec<void>("RedrawFloatedCells", a0, a1, a2, a3, a4, a5, a6); }
-    void ExpandFloatedRange(CGXGridCore* a0, CGXCellRange& a1) override { Rec<void>("ExpandFloatedRange", a0, a1); }
+    void ExpandFloatedRange(CGXGridCore* a0, CGXCellRange& a1) override { Rec<void>("ExpandFloatedRange", a0, AddressText(&a1)); }
     BOOL EvalFloatCellsDirect(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override { return Rec<BOOL>("EvalFloatCellsDirect", a0, a1, a2, a3, a4); }
     BOOL EvalFloatCellsDelayed(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override { return Rec<BOOL>("EvalFloatCellsDelayed", a0, a1, a2, a3, a4); }
     BOOL EvalFloatCell(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange* a3, BOOL a4) override { return Rec<BOOL>("EvalFloatCell", a0, a1, a2, a3, a4); }
@@ -240,13 +250,13 @@ struct FakeHideCellsImp : CGXAbstractGridHideCellsImp, ModuleLog {
 };
 
 struct FakeLongOperationImp : CGXAbstractLongOperationImp, ModuleLog {
-    void Start(CGXLongOperation& a0) override { Rec<void>("Start", a0); }
-    void End(CGXLongOperation& a0) override { Rec<void>("End", a0); }
-    void FreeStatusText(CGXLongOperation& a0) override { Rec<void>("FreeStatusText", a0); }
-    BOOL SetStatusText(CGXLongOperation& a0, const char* a1, BOOL a2) override { return Rec<BOOL>("SetStatusText", a0, a1, a2); }
-    BOOL DoMessages(CGXLongOperation& a0, BOOL& a1) override { return Rec<BOOL>("DoMessages", a0, a1); }
-    BOOL UpdateProgress(CGXLongOperation& a0) override { return Rec<BOOL>("UpdateProgress", a0); }
-    void PumpMessages(CGXLongOperation& a0) override { Rec<void>("PumpMessages", a0); }
+    void Start(CGXLongOperation& a0) override { Rec<void>("Start", AddressText(&a0)); }
+    void End(CGXLongOperation& a0) override { Rec<void>("End", AddressText(&a0)); }
+    void FreeStatusText(CGXLongOperation& a0) override { Rec<void>("FreeStatusText", AddressText(&a0)); }
+    BOOL SetStatusText(CGXLongOperation& a0, const char* a1, BOOL a2) override { return Rec<BOOL>("SetStatusText", AddressText(&a0), a1, a2); }
+    BOOL DoMessages(CGXLongOperation& a0, BOOL& a1) override { return Rec<BOOL>("DoMessages", AddressText(&a0), a1); }
+    BOOL UpdateProgress(CGXLongOperation& a0) override { return Rec<BOOL>("UpdateProgress", AddressText(&a0)); }
+    void PumpMessages(CGXLongOperation& a0) override { Rec<void>("PumpMessages", AddressText(&a0)); }
 };
 
 struct FakeMarkEditHeaderImp : CGXAbstractGridMarkEditHeaderImp, ModuleLog {
@@ -269,22 +279,22 @@ struct FakeMergeCellsImp : CGXAbstractGridMergeCellsImp, ModuleLog {
     void SetMergeCellsMode(CGXGridCore* a0, int a1, BOOL a2) override { Rec<void>("SetMergeCellsMode", a0, a1, a2); }
     void DelayMergeCells(CGXGridCore* a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3) override { Rec<void>("DelayMergeCells", a0, a1, a2, a3); }
     BOOL EvalMergeCells(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override { return Rec<BOOL>("EvalMergeCells", a0, a1, a2, a3, a4); }
-    CGXCellRange* GetMergedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3, int a4) override { return Rec<CGXCellRange*>("GetMergedCellsRowCol", a0, a1, a2, a3, a4); }
+    CGXCellRange* GetMergedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3, int a4) override { return Rec<CGXCellRange*>("GetMergedCellsRowCol", a0, a1, a2, AddressText(&a3), a4); }
     BOOL CanMergeCell(CGXGridCore* a0, CGXControl* a1, ROWCOL a2, ROWCOL a3, const CGXStyle& a4, int a5) override { return Rec<BOOL>("CanMergeCell", a0, a1, a2, a3, a4, a5); }
     BOOL CanMergeStyles(CGXGridCore* a0, const CGXStyle& a1, const CGXStyle& a2) override { return Rec<BOOL>("CanMergeStyles", a0, a1, a2); }
     BOOL SetMergedCellsRowCol(CGXGridCore* a0, int a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, ROWCOL a5, UINT a6) override { return Rec<BOOL>("SetMergedCellsRowCol", a0, a1, a2, a3, a4, a5, a6); }
     void RedrawMergedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, BOOL a6) override { Rec<void>("RedrawMergedCells", a0, a1, a2, a3, a4, a5, a6); }
-    void ExpandMergedRange(CGXGridCore* a0, CGXCellRange& a1) override { Rec<void>("ExpandMergedRange", a0, a1); }
+    void ExpandMergedRange(CGXGridCore* a0, CGXCellRange& a1) override { Rec<void>("ExpandMergedRange", a0, AddressText(&a1)); }
 };
 
 struct FakeNumberFormattingImp : CGXAbstractNumberFormattingImp, ModuleLog {
     CString FormatValue(const CGXStyle& a0, const char* a1, UINT a2) override { return Rec<CString>("FormatValue", a0, a1, a2); }
-    BOOL ParseNumber(const char* a0, double& a1, UINT* a2, UINT* a3) override { return Rec<BOOL>("ParseNumber", a0, a1, a2, a3); }
+    BOOL ParseNumber(const char* a0, double& a1, UINT* a2, UINT* a3) override { return Rec<BOOL>("ParseNumber", a0, AddressText(&a1), a2, a3); }
 };
 
 struct FakeOldDrawingImp : CGXAbstractGridOldDrawingImp, ModuleLog {
-    BOOL DrawMatrixCells(CGXGridCore* a0, CDC* a1, CellPaintMatrix& a2) override { return Rec<BOOL>("DrawMatrixCells", a0, a1, a2); }
-    void DrawMatrixBackground(CGXGridCore* a0, CellPaintMatrix& a1) override { Rec<void>("DrawMatrixBackground", a0, a1); }
+    BOOL DrawMatrixCells(CGXGridCore* a0, CDC* a1, CellPaintMatrix& a2) override { return Rec<BOOL>("DrawMatrixCells", a0, a1, AddressText(&a2)); }
+    void DrawMatrixBackground(CGXGridCore* a0, CellPaintMatrix& a1) override { Rec<void>("DrawMatrixBackground", a0, AddressText(&a1)); }
 };
 
 struct FakeOptimizedUpdateImp : CGXAbstractGridOptimizedUpdateImp, ModuleLog {
@@ -303,11 +313,11 @@ struct FakePrintDeviceImp : CGXAbstractPrintDeviceImp, ModuleLog {
     void SetDeviceHandles(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2) override { Rec<void>("SetDeviceHandles", a0, a1, a2); }
     void SetDeviceData(CGXPrintDevice* a0, const void* a1, DWORD a2, const void* a3, DWORD a4) override { Rec<void>("SetDeviceData", a0, a1, a2, a3, a4); }
     void FreeDevice(CGXPrintDevice* a0) override { Rec<void>("FreeDevice", a0); }
-    void GetDeviceData(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2, BYTE*& a3, DWORD& a4, BYTE*& a5, DWORD& a6) override { Rec<void>("GetDeviceData", a0, a1, a2, a3, a4, a5, a6); }
+    void GetDeviceData(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2, BYTE*& a3, DWORD& a4, BYTE*& a5, DWORD& a6) override { Rec<void>("GetDeviceData", a0, a1, a2, AddressText(&a3), a4, AddressText(&a5), a6); }
     void CreateDefaultDevice(CGXPrintDevice* a0) override { Rec<void>("CreateDefaultDevice", a0); }
     CDC* GetPrinterDC(CGXPrintDevice* a0) override { return Rec<CDC*>("GetPrinterDC", a0); }
     void DeletePrinterDC(CGXPrintDevice* a0) override { Rec<void>("DeletePrinterDC", a0); }
-    void CreateDeviceHandles(CGXPrintDevice* a0, HGLOBAL& a1, HGLOBAL& a2) override { Rec<void>("CreateDeviceHandles", a0, a1, a2); }
+    void CreateDeviceHandles(CGXPrintDevice* a0, HGLOBAL& a1, HGLOBAL& a2) override { Rec<void>("CreateDeviceHandles", a0, AddressText(&a1), AddressText(&a2)); }
     BOOL IsSameDevice(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2) override { return Rec<BOOL>("IsSameDevice", a0, a1, a2); }
     BOOL CompareDeviceData(CGXPrintDevice* a0, const void* a1, DWORD a2, const void* a3, DWORD a4) override { return Rec<BOOL>("CompareDeviceData", a0, a1, a2, a3, a4); }
 };
@@ -316,12 +326,12 @@ struct FakePrintImp : CGXAbstractGridPrintImp, ModuleLog {
     void OnBeginPrinting(CGXGridCore* a0, CDC* a1, CPrintInfo* a2) override { Rec<void>("OnBeginPrinting", a0, a1, a2); }
     void OnPrintPage(CGXGridCore* a0, CDC* a1, CPrintInfo* a2) override { Rec<void>("OnPrintPage", a0, a1, a2); }
     void OnEndPrinting(CGXGridCore* a0, CDC* a1, CPrintInfo* a2) override { Rec<void>("OnEndPrinting", a0, a1, a2); }
-    void PrintHeaderAndFooter(CGXProperties& a0, CDC* a1, CPrintInfo* a2, CDocument* a3, CGXGridParam* a4) override { Rec<void>("PrintHeaderAndFooter", a0, a1, a2, a3, a4); }
-    int CalcHeaderFooterHeight(CGXProperties& a0, CDC* a1, CGXData& a2, CGXStylesMap* a3) override { return Rec<int>("CalcHeaderFooterHeight", a0, a1, a2, a3); }
-    void DrawHeaderFooter(CGXProperties& a0, CDC* a1, CPrintInfo* a2, const CRect& a3, CGXData& a4, CGXStylesMap* a5) override { Rec<void>("DrawHeaderFooter", a0, a1, a2, a3, a4, a5); }
-    CString SubstituteTokens(CGXProperties& a0, const char* a1) override { return Rec<CString>("SubstituteTokens", a0, a1); }
-    CString GetTokenValue(CGXProperties& a0, int a1, CString& a2) override { return Rec<CString>("GetTokenValue", a0, a1, a2); }
-    CString GetTokenArgument(CGXProperties& a0, CString& a1) override { return Rec<CString>("GetTokenArgument", a0, a1); }
+    void PrintHeaderAndFooter(CGXProperties& a0, CDC* a1, CPrintInfo* a2, CDocument* a3, CGXGridParam* a4) override { Rec<void>("PrintHeaderAndFooter", AddressText(&a0), a1, a2, a3, a4); }
+    int CalcHeaderFooterHeight(CGXProperties& a0, CDC* a1, CGXData& a2, CGXStylesMap* a3) override { return Rec<int>("CalcHeaderFooterHeight", AddressText(&a0), a1, AddressText(&a2), a3); }
+    void DrawHeaderFooter(CGXProperties& a0, CDC* a1, CPrintInfo* a2, const CRect& a3, CGXData& a4, CGXStylesMap* a5) override { Rec<void>("DrawHeaderFooter", AddressText(&a0), a1, a2, a3, AddressText(&a4), a5); }
+    CString SubstituteTokens(CGXProperties& a0, const char* a1) override { return Rec<CString>("SubstituteTokens", AddressText(&a0), a1); }
+    CString GetTokenValue(CGXProperties& a0, int a1, CString& a2) override { return Rec<CString>("GetTokenValue", AddressText(&a0), a1, AddressText(&a2)); }
+    CString GetTokenArgument(CGXProperties& a0, CString& a1) override { return Rec<CString>("GetTokenArgument", AddressText(&a0), AddressText(&a1)); }
 };
 
 struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
@@ -330,29 +340,29 @@ struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
 };
 
 struct FakeSortImp : CGXAbstractGridSortImp, ModuleLog {
-    void SortRowRecords(CGXGridCore* a0, CGXSortInfoArray& a1, CPtrArray& a2) override { Rec<void>("SortRowRecords", a0, a1, a2); }
-    BOOL SortRows(CGXGridCore* a0, CGXCellRange a1, CGXSortInfoArray& a2, UINT a3) override { return Rec<BOOL>("SortRows", a0, a1, a2, a3); }
-    BOOL MoveRowsAfterSort(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2, UINT a3, int a4) override { return Rec<BOOL>("MoveRowsAfterSort", a0, a1, a2, a3, a4); }
-    BOOL StoreSortRows(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("StoreSortRows", a0, a1, a2); }
+    void SortRowRecords(CGXGridCore* a0, CGXSortInfoArray& a1, CPtrArray& a2) override { Rec<void>("SortRowRecords", a0, AddressText(&a1), AddressText(&a2)); }
+    BOOL SortRows(CGXGridCore* a0, CGXCellRange a1, CGXSortInfoArray& a2, UINT a3) override { return Rec<BOOL>("SortRows", a0, a1, AddressText(&a2), a3); }
+    BOOL MoveRowsAfterSort(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2, UINT a3, int a4) override { return Rec<BOOL>("MoveRowsAfterSort", a0, a1, AddressText(&a2), a3, a4); }
+    BOOL StoreSortRows(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("StoreSortRows", a0, a1, AddressText(&a2)); }
     void UpdateSortRows(CGXGridCore* a0, const CGXCellRange& a1, UINT a2, BOOL a3) override { Rec<void>("UpdateSortRows", a0, a1, a2, a3); }
-    void GetSortRowKeyTexts(CGXGridCore* a0, ROWCOL a1, CGXSortInfoArray& a2, CStringArray& a3) override { Rec<void>("GetSortRowKeyTexts", a0, a1, a2, a3); }
-    BOOL SortCols(CGXGridCore* a0, CGXCellRange a1, CGXSortInfoArray& a2, UINT a3) override { return Rec<BOOL>("SortCols", a0, a1, a2, a3); }
-    BOOL MoveColsAfterSort(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2, UINT a3, int a4) override { return Rec<BOOL>("MoveColsAfterSort", a0, a1, a2, a3, a4); }
-    BOOL StoreSortCols(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("StoreSortCols", a0, a1, a2); }
+    void GetSortRowKeyTexts(CGXGridCore* a0, ROWCOL a1, CGXSortInfoArray& a2, CStringArray& a3) override { Rec<void>("GetSortRowKeyTexts", a0, a1, AddressText(&a2), AddressText(&a3)); }
+    BOOL SortCols(CGXGridCore* a0, CGXCellRange a1, CGXSortInfoArray& a2, UINT a3) override { return Rec<BOOL>("SortCols", a0, a1, AddressText(&a2), a3); }
+    BOOL MoveColsAfterSort(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2, UINT a3, int a4) override { return Rec<BOOL>("MoveColsAfterSort", a0, a1, AddressText(&a2), a3, a4); }
+    BOOL StoreSortCols(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("StoreSortCols", a0, a1, AddressText(&a2)); }
     void UpdateSortCols(CGXGridCore* a0, const CGXCellRange& a1, UINT a2, BOOL a3) override { Rec<void>("UpdateSortCols", a0, a1, a2, a3); }
-    void GetSortColKeyTexts(CGXGridCore* a0, ROWCOL a1, CGXSortInfoArray& a2, CStringArray& a3) override { Rec<void>("GetSortColKeyTexts", a0, a1, a2, a3); }
+    void GetSortColKeyTexts(CGXGridCore* a0, ROWCOL a1, CGXSortInfoArray& a2, CStringArray& a3) override { Rec<void>("GetSortColKeyTexts", a0, a1, AddressText(&a2), AddressText(&a3)); }
     BOOL OnClickedHeaderSort(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3, CPoint a4) override { return Rec<BOOL>("OnClickedHeaderSort", a0, a1, a2, a3, a4); }
 };
 
 struct FakeSortMoveDataImp : CGXAbstractGridSortMoveDataImp, ModuleLog {
-    BOOL ReorderRowsAfterSort(CGXData& a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("ReorderRowsAfterSort", a0, a1, a2); }
-    BOOL ReorderColsAfterSort(CGXData& a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("ReorderColsAfterSort", a0, a1, a2); }
+    BOOL ReorderRowsAfterSort(CGXData& a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("ReorderRowsAfterSort", AddressText(&a0), a1, AddressText(&a2)); }
+    BOOL ReorderColsAfterSort(CGXData& a0, const CGXCellRange& a1, CDWordArray& a2) override { return Rec<BOOL>("ReorderColsAfterSort", AddressText(&a0), a1, AddressText(&a2)); }
 };
 
 struct FakeSpanCellPoolImp : CGXAbstractSpanCellPoolImp, ModuleLog {
     CGXSpanCellPool* CreateCopy(const CGXSpanCellPool& a0) override { return Rec<CGXSpanCellPool*>("CreateCopy", a0); }
     CGXSpanCellPool* CreatePool() override { return Rec<CGXSpanCellPool*>("CreatePool"); }
-    void CopyPool(CGXSpanCellPool& a0, const CGXSpanCellPool& a1) override { Rec<void>("CopyPool", a0, a1); }
+    void CopyPool(CGXSpanCellPool& a0, const CGXSpanCellPool& a1) override { Rec<void>("CopyPool", AddressText(&a0), a1); }
     BOOL InsertRows(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("InsertRows", a0, a1, a2); }
     BOOL RemoveRows(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("RemoveRows", a0, a1, a2); }
     BOOL MoveRows(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3) override { return Rec<BOOL>("MoveRows", a0, a1, a2, a3); }
@@ -364,18 +374,18 @@ struct FakeSpanCellPoolImp : CGXAbstractSpanCellPoolImp, ModuleLog {
 struct FakeDelayedRangePoolImp : CGXAbstractDelayedRangePoolImp, ModuleLog {
     CGXDelayedRangePool* CreateCopy(const CGXDelayedRangePool& a0) override { return Rec<CGXDelayedRangePool*>("CreateCopy", a0); }
     CGXDelayedRangePool* CreatePool() override { return Rec<CGXDelayedRangePool*>("CreatePool"); }
-    void CopyPool(CGXDelayedRangePool& a0, const CGXDelayedRangePool& a1) override { Rec<void>("CopyPool", a0, a1); }
+    void CopyPool(CGXDelayedRangePool& a0, const CGXDelayedRangePool& a1) override { Rec<void>("CopyPool", AddressText(&a0), a1); }
 };
 
 struct FakeStyleDataExchangeImp : CGXAbstractGridStyleDataExchangeImp, ModuleLog {
-    BOOL CopyCellsToArchive(CGXGridCore* a0, CArchive& a1, const CGXRangeList& a2, BOOL a3) override { return Rec<BOOL>("CopyCellsToArchive", a0, a1, a2, a3); }
-    BOOL GetStyleForCopy(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXStyle& a3, BOOL a4) override { return Rec<BOOL>("GetStyleForCopy", a0, a1, a2, a3, a4); }
-    BOOL PasteCellsFromArchive(CGXGridCore* a0, CArchive& a1, const CGXCellRange& a2, BOOL a3) override { return Rec<BOOL>("PasteCellsFromArchive", a0, a1, a2, a3); }
+    BOOL CopyCellsToArchive(CGXGridCore* a0, CArchive& a1, const CGXRangeList& a2, BOOL a3) override { return Rec<BOOL>("CopyCellsToArchive", a0, AddressText(&a1), a2, a3); }
+    BOOL GetStyleForCopy(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXStyle& a3, BOOL a4) override { return Rec<BOOL>("GetStyleForCopy", a0, a1, a2, AddressText(&a3), a4); }
+    BOOL PasteCellsFromArchive(CGXGridCore* a0, CArchive& a1, const CGXCellRange& a2, BOOL a3) override { return Rec<BOOL>("PasteCellsFromArchive", a0, AddressText(&a1), a2, a3); }
 };
 
 struct FakeTextDataExchangeImp : CGXAbstractGridTextDataExchangeImp, ModuleLog {
-    BOOL CopyTextToFile(CGXGridCore* a0, CFile& a1, const CGXRangeList& a2) override { return Rec<BOOL>("CopyTextToFile", a0, a1, a2); }
-    void GetCellText(CString& a0, CGXGridCore* a1, ROWCOL a2, ROWCOL a3) override { Rec<void>("GetCellText", a0, a1, a2, a3); }
+    BOOL CopyTextToFile(CGXGridCore* a0, CFile& a1, const CGXRangeList& a2) override { return Rec<BOOL>("CopyTextToFile", a0, AddressText(&a1), a2); }
+    void GetCellText(CString& a0, CGXGridCore* a1, ROWCOL a2, ROWCOL a3) override { Rec<void>("GetCellText", AddressText(&a0), a1, a2, a3); }
     BOOL PasteTextFromBuffer(CGXGridCore* a0, const char* a1, DWORD a2, const CGXCellRange& a3) override { return Rec<BOOL>("PasteTextFromBuffer", a0, a1, a2, a3); }
     BOOL SetCellText(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const char* a3, UINT a4, const CGXStyle* a5) override { return Rec<BOOL>("SetCellText", a0, a1, a2, a3, a4, a5); }
     BOOL CalcBufferDimension(CGXGridCore* a0, const char* a1, DWORD a2, ROWCOL& a3, ROWCOL& a4) override { return Rec<BOOL>("CalcBufferDimension", a0, a1, a2, a3, a4); }
@@ -423,7 +433,7 @@ struct FakeUpdateHintImp : CGXAbstractGridUpdateHintImp, ModuleLog {
 };
 
 struct FakeUserDragSelectRangeImp : CGXAbstractGridUserDragSelectRangeImp, ModuleLog {
-    BOOL OnDragButtonDown(CGXGridCore* a0, CPoint& a1, UINT& a2, int& a3, ROWCOL& a4, ROWCOL& a5) override { return Rec<BOOL>("OnDragButtonDown", a0, a1, a2, a3, a4, a5); }
+    BOOL OnDragButtonDown(CGXGridCore* a0, CPoint& a1, UINT& a2, int& a3, ROWCOL& a4, ROWCOL& a5) override { return Rec<BOOL>("OnDragButtonDown", a0, AddressText(&a1), a2, a3, a4, a5); }
     BOOL OnDragMouseMove(CGXGridCore* a0, CPoint a1) override { return Rec<BOOL>("OnDragMouseMove", a0, a1); }
     BOOL OnDragButtonUp(CGXGridCore* a0, CPoint a1) override { return Rec<BOOL>("OnDragButtonUp", a0, a1); }
     BOOL StartDragSelection(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("StartDragSelection", a0, a1, a2); }
@@ -445,9 +455,9 @@ struct FakeUserResizeCellsImp : CGXAbstractGridUserResizeCellsImp, ModuleLog {
 
 struct FakeUserSelectRangeImp : CGXAbstractGridUserSelectRangeImp, ModuleLog {
     BOOL MoveCurrentCellSelecting(CGXGridCore* a0, int a1, UINT a2) override { return Rec<BOOL>("MoveCurrentCellSelecting", a0, a1, a2); }
-    void StartSelection(CGXGridCore* a0, CPoint& a1, UINT& a2, int& a3, ROWCOL& a4, ROWCOL& a5) override { Rec<void>("StartSelection", a0, a1, a2, a3, a4, a5); }
-    BOOL TrackSelection(CGXGridCore* a0, CPoint& a1, UINT& a2, ROWCOL& a3, ROWCOL& a4) override { return Rec<BOOL>("TrackSelection", a0, a1, a2, a3, a4); }
-    void EndSelection(CGXGridCore* a0, CPoint& a1, UINT& a2) override { Rec<void>("EndSelection", a0, a1, a2); }
+    void StartSelection(CGXGridCore* a0, CPoint& a1, UINT& a2, int& a3, ROWCOL& a4, ROWCOL& a5) override { Rec<void>("StartSelection", a0, AddressText(&a1), a2, a3, a4, a5); }
+    BOOL TrackSelection(CGXGridCore* a0, CPoint& a1, UINT& a2, ROWCOL& a3, ROWCOL& a4) override { return Rec<BOOL>("TrackSelection", a0, AddressText(&a1), a2, a3, a4); }
+    void EndSelection(CGXGridCore* a0, CPoint& a1, UINT& a2) override { Rec<void>("EndSelection", a0, AddressText(&a1), a2); }
     void SelectRange(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, BOOL a3) override { Rec<void>("SelectRange", a0, a1, a2, a3); }
     BOOL AddOrExcludeRange(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2) override { return Rec<BOOL>("AddOrExcludeRange", a0, a1, a2); }
     void RedrawSelectionDifference(CGXGridCore* a0, const CGXCellRange& a1, const CGXRangeList* a2, BOOL a3) override { Rec<void>("RedrawSelectionDifference", a0, a1, a2, a3); }

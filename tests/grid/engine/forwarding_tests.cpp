@@ -42,12 +42,17 @@ struct AllModules {
     FakeClearCellsImp clear;
     FakeRangeNameImp rangeNames;
     FakeOptionalImp optional;
+    FakeUserSelectRangeImp select;
+    FakeExcelLikeFillImp fill;
+    FakeUserResizeCellsImp resize;
+    FakeFindReplaceImp find;
 
     std::vector<ModuleLog*> Logs()
     {
         return {&print,        &sort,       &covered,   &spanned,  &floated,   &merged,    &factory,   &hints,
                 &resizeToFit,  &hide,       &frame,     &drag,     &moveRowsCols, &markHeader, &freeze, &copyMove,
-                &text,         &styleData,  &cutPaste,  &clear,    &rangeNames, &optional};
+                &text,         &styleData,  &cutPaste,  &clear,    &rangeNames, &optional, &select, &fill, &resize,
+                &find};
     }
     // Every call noted since the last time, in module order; the logs are emptied.
     std::vector<std::string> TakeCalls()
@@ -83,6 +88,10 @@ struct AllModules {
         g.m_pClearCellsImp = &clear;
         g.m_pRangeNameImp = &rangeNames;
         g.m_pOptionalImp = &optional;
+        g.m_pUserSelectRangeImp = &select;
+        g.m_pExcelLikeFillImp = &fill;
+        g.m_pUserResizeCellsImp = &resize;
+        g.m_pFindReplaceImp = &find;
     }
     static void UnplugFrom(CGXGridCore& g)
     {
@@ -108,6 +117,10 @@ struct AllModules {
         g.m_pClearCellsImp = nullptr;
         g.m_pRangeNameImp = nullptr;
         g.m_pOptionalImp = nullptr;
+        g.m_pUserSelectRangeImp = nullptr;
+        g.m_pExcelLikeFillImp = nullptr;
+        g.m_pUserResizeCellsImp = nullptr;
+        g.m_pFindReplaceImp = nullptr;
     }
 };
 
@@ -298,8 +311,8 @@ TEST(Forwarding, EachOperationReachesItsModuleUnchangedOrAnswersZeroWithout)
         // the operations the grid operations' plumbing added
         FORWARDER(FillRange(range, source), "FillRange", &g, source, range),
         FORWARDER(StartResizeTracking(2, 3, 1), "StartResizeTracking", &g, 2, 3, 1),
-        FORWARDER(MoveResizeTracking(2, 3, 2, CSize(5, 6)), "MoveResizeTracking", &g, 2, 3, 2, size),
-        FORWARDER(EndResizeTracking(2, 3, 2, CSize(5, 6)), "EndResizeTracking", &g, 2, 3, 2, size),
+        FORWARDER(MoveResizeTracking(2, 3, 2, CSize(5, 6)), "MoveResizeTracking", &g, 2, 3, 2, std::string("pt(5,6)")),
+        FORWARDER(EndResizeTracking(2, 3, 2, CSize(5, 6)), "EndResizeTracking", &g, 2, 3, 2, std::string("pt(5,6)")),
         FORWARDER(AddOrExcludeRange(range, TRUE), "AddOrExcludeRange", &g, range, 1),
         FORWARDER(RedrawSelectionDifference(range, &list, FALSE), "RedrawSelectionDifference", &g, range, &list, 0),
         FORWARDER(RedrawRangeChange(nullptr, 1, 2, 3, 4, TRUE), "RedrawRangeChange", &g, nullptr, 1, 2, 3, 4, 1),

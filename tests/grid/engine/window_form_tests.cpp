@@ -56,7 +56,7 @@ std::vector<std::string> Actions(const ModuleLog& module)
 {
     std::vector<std::string> actions;
     for (const std::string& call : module.calls)
-        if (call.rfind("Can", 0) != 0 && call.find("MenuText") == std::string::npos)
+        if (call.rfind("Can", 0) != 0 && call.rfind("OnUpdateEdit", 0) != 0)
             actions.push_back(call);
     return actions;
 }
@@ -245,9 +245,9 @@ TEST_F(GridViewTest, PrintingAsksForEveryPageAndTheGridPrintsBetweenBeginAndEnd)
     EXPECT_EQ(dialogs.back().nMaxPage, 0xFFFFu);
     EXPECT_FALSE(dialogs.back().dwFlags & PD_NOSELECTION);
     ASSERT_EQ(print.calls.size(), 3u) << "begin, one page, end";
-    EXPECT_EQ(print.calls[0].rfind("OnGridBeginPrinting", 0), 0u);
-    EXPECT_EQ(print.calls[1].rfind("OnGridPrint", 0), 0u);
-    EXPECT_EQ(print.calls[2].rfind("OnGridEndPrinting", 0), 0u);
+    EXPECT_EQ(print.calls[0].rfind("OnBeginPrinting", 0), 0u);
+    EXPECT_EQ(print.calls[1].rfind("OnPrintPage", 0), 0u);
+    EXPECT_EQ(print.calls[2].rfind("OnEndPrinting", 0), 0u);
     EXPECT_FALSE(print.bSeen) << "no current cell while printing";
     EXPECT_TRUE(print.bSeenIgnoringPrinting);
     EXPECT_EQ(pView->Current(), "1,1") << "and back after printing";
@@ -371,7 +371,7 @@ TEST_F(GridViewTest, RenamingAsksTheNamingCallbackAndTellsTheOtherViews)
     EXPECT_EQ(Send(0x791, 3), 0);
     EXPECT_EQ(pView->GetParam()->GetTitle(), "Sheet 3");
     EXPECT_EQ(naming.pGridWnd, pView);
-    EXPECT_EQ(hints.calls, std::vector<std::string>{"OnGridRenamed(" + ArgText(static_cast<CGXGridCore*>(pView)) + ")"});
+    EXPECT_EQ(hints.calls, std::vector<std::string>{"UpdateNameText(" + ArgText(static_cast<CGXGridCore*>(pView)) + ")"});
 
     CTestGridWnd grid;
     grid.CreateWindowOnly();
