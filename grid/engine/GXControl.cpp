@@ -128,8 +128,10 @@ BOOL CGXControl::ValidateInput()
             return FALSE;
         }
     }
-    if (!ValidateString(strText))
+    if (!ValidateString(strText)) {
+        OnInvalidInput(strText);
         return FALSE;
+    }
     return m_pGrid->OnValidateInput(m_nRow, m_nCol);
 }
 
@@ -782,6 +784,29 @@ BOOL CGXControl::OnCommand(WPARAM, LPARAM)
 {
     return FALSE;
 }
+
+BOOL CGXControl::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::IsCoveredCellUnit()
+{
+    return FALSE;
+}
+
+void CGXControl::OnClickedButton(CGXChild* pChild)
+{
+    m_pGrid->OnClickedButton(m_nRow, m_nCol, pChild);
+}
+
+BOOL CGXControl::MarkEditHeader(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
+{
+    CGXAbstractGridMarkEditHeaderImp* pImp = m_pGrid->m_pMarkEditHeaderImp;
+    return pImp != nullptr && pImp->IsHeaderMarked(this, nRow, nCol, nFlags);
+}
+
+void CGXControl::OnInvalidInput(const CString&) {}
 
 BOOL CGXControl::PreTranslateMessage(MSG*)
 {

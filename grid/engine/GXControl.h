@@ -24,9 +24,8 @@
 // Cell tips: a control the factory gives a tip object (AttachCellTip; it owns it) forwards its three
 // tip operations to it (GXCellTip.h); without one they give FALSE, 2147483647 and nothing.
 //
-// Does not do yet: searching and replacing in a cell and marking the edited cell's headers
-// (with the find and mark-edit-header modules); the command and mouse-activation hooks, the
-// covered-unit test and the invalid-input notice come with the grid operations' plumbing; floating cells are not re-evaluated when a control resets or cancels.
+// Does not do yet: searching and replacing in a cell (with the find module); floating cells are not
+// re-evaluated when a control resets or cancels.
 #pragma once
 
 #include <windows.h>
@@ -269,6 +268,17 @@ public:
     // control took it; FALSE here.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // The grid window's WM_MOUSEACTIVATE (pDesktopWnd, nHitTest, nMessage) while the control's cell is
+    // current: TRUE with nResult when the control answers it itself. FALSE here.
+    virtual BOOL OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage, int& nResult);
+    // TRUE: a release or move anywhere in the cell's covered block reaches the control as on the
+    // block's top-left cell. FALSE here.
+    virtual BOOL IsCoveredCellUnit();
+    // A gadget of the control was clicked: tells the grid's OnClickedButton with the control's cell.
+    virtual void OnClickedButton(CGXChild* pChild);
+    // The header cell (nRow, nCol) the control draws is marked as the edited cell's header: the
+    // mark-edit-header module's answer, FALSE without it.
+    virtual BOOL MarkEditHeader(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
     // Passed on to every child.
     virtual void OnGridWinIniChange(LPCSTR lpszSection);
     virtual void OnGridSysColorChange();
@@ -302,6 +312,8 @@ public:
     // Whether a text may be the control's content / may be pasted. TRUE here.
     virtual BOOL ValidateString(const CString& strText);
     virtual BOOL ValidatePasteText(const CString& strText);
+    // Told the text that ValidateString refused in ValidateInput; nothing here.
+    virtual void OnInvalidInput(const CString& strText);
 
     // ---- non-virtual -------------------------------------------------------------------------------
     BOOL IsInit() const { return m_bInit; }

@@ -692,9 +692,9 @@ public:
     virtual void UpdateMoveDataCols(const CGXCellRange& range, UINT nFlags = 2, BOOL bCreateHint = TRUE);
     virtual void GetSortKeysCol(ROWCOL nCol, CGXSortInfoArray& keys, CStringArray& texts);
     // Hidden rows and columns.
-    virtual BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+    virtual BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const int* anHide = nullptr,
                           UINT nFlags = 2, int nCommandType = gxDo);
-    virtual BOOL HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+    virtual BOOL HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const int* anHide = nullptr,
                           UINT nFlags = 2, int nCommandType = gxDo);
     virtual BOOL IsRowHidden(ROWCOL nRow);
     virtual BOOL IsColHidden(ROWCOL nCol);
@@ -756,7 +756,7 @@ public:
     virtual void BeginTrans(const char* pszName);
     virtual void CommitTrans();
     virtual void Rollback();
-    virtual void AddCommand(CObject* pCommand, int nCommandType);
+    virtual void AddCommand(CGXCommand* pCommand, int nCommandType);
     virtual void RemoveLastCommand(int nCommandType);
     virtual BOOL GetUndoMenuText(CCmdUI* pCmdUI);
     virtual BOOL GetRedoMenuText(CCmdUI* pCmdUI);
@@ -764,8 +764,10 @@ public:
     virtual CObject* DetachFormulaUndoInfo();
     virtual BOOL ApplyFormulaUndoInfo(CObject* pInfo, BOOL bUndo, int nPhase);
     virtual void DiscardFormulaUndoInfo();
-    virtual BOOL ExecuteCommand(CObject* pCommand, int nCommandType);
+    virtual BOOL ExecuteCommand(CGXCommand* pCommand, int nCommandType);
     virtual void MoveCurrentCellAfterUndo(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
+    // Fills target from source through the fill module (which takes them as source, target).
+    virtual BOOL FillRange(const CGXCellRange& target, const CGXCellRange& source);
     // Cut, copy and paste (the one-range forms build a list holding a copy of the range).
     virtual BOOL CanCopy();
     virtual BOOL Copy();
@@ -803,15 +805,62 @@ public:
                            UINT nFlags = 2, int nCommandType = gxDo);
     virtual BOOL StoreMoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
                                 BOOL bCreateUndoInfo, int nCommandType);
+    // The selection frame: a part of it, the frame of a range, erasing or drawing the selection's.
+    virtual void DrawFramePart(CDC* pDC, const CRect& rectClip, const CRect& rectFrame, BOOL bTopVisible,
+                               BOOL bLeftVisible, int nKnob, BOOL bKnobOnly);
+    virtual void DrawExcelLikeFrame(CDC* pDC, const CGXCellRange& range, int nKnob, BOOL bKnobOnly);
+    virtual void UpdateExcelLikeFrame(CDC* pDC, BOOL bErase, const CGXCellRange* pRange = nullptr);
+    // The selection: adding or excluding a range, redrawing a change of it.
+    virtual BOOL AddOrExcludeRange(const CGXCellRange& range, BOOL bAdd);
+    virtual void RedrawSelectionDifference(const CGXCellRange& range, const CGXRangeList* pOldList,
+                                           BOOL bCreateHint = TRUE);
+    virtual void RedrawRangeChange(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                   BOOL bCreateHint = TRUE);
+    virtual void RedrawSelection(BOOL bCreateHint = TRUE);
+    // Tracking a boundary of row nRow or column nCol (nType: bit 1 rows, bit 2 columns), through the
+    // user-resize module.
+    virtual BOOL StartResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType);
+    virtual void MoveResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType, CSize size);
+    virtual void EndResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType, CSize size);
+    // Find and replace, through the find module.
+    virtual void ShowFindReplaceDialog(BOOL bFindOnly);
+    virtual BOOL FindText(const char* pszText, BOOL bDown, BOOL bMatchCase);
+    virtual BOOL FindTextInCells(ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect);
+    virtual void ReplaceSelection(const char* pszFind, BOOL bDown, BOOL bMatchCase, const char* pszReplace);
+    virtual void ReplaceAll(const char* pszFind, const char* pszReplace, BOOL bMatchCase);
+    virtual void OnFindReplaceMessage(FINDREPLACEA* pFindReplace);
     // Dragging the selected rows or columns.
     virtual BOOL StartSelDrag(ROWCOL nRow, ROWCOL nCol);
     virtual void DragSelectionTo(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL DropSelection(ROWCOL nRow, ROWCOL nCol);
     virtual void EndSelDrag();
-    // The drag module asks these before rows or columns are dragged: FALSE while Ctrl or Shift is held
-    // (the key-state seam).
+    // ---- approval hooks the operation modules ask (a derived grid may refuse) -------------------------
+    // Before rows or columns are dragged: FALSE while Ctrl or Shift is held (the key-state seam).
     virtual BOOL ApproveDragRows(ROWCOL nFrom, ROWCOL nTo);
     virtual BOOL ApproveDragCols(ROWCOL nFrom, ROWCOL nTo);
+    // TRUE here: a drop of rows (columns) nFrom..nTo at nDest, the move that follows.
+    virtual BOOL ApproveDropRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    virtual BOOL ApproveDropCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    virtual BOOL ApproveMoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    virtual BOOL ApproveMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    // TRUE here: a user resize of a row (column) starts, follows nSize, ends at nSize.
+    virtual BOOL ApproveRowResizeStart(ROWCOL nRow);
+    virtual BOOL ApproveColResizeStart(ROWCOL nCol);
+    virtual BOOL ApproveRowHeightTracking(ROWCOL nRow, int nSize);
+    virtual BOOL ApproveColWidthTracking(ROWCOL nCol, int nSize);
+    virtual BOOL ApproveRowHeightEnd(ROWCOL nRow, int nSize);
+    virtual BOOL ApproveColWidthEnd(ROWCOL nCol, int nSize);
+    // TRUE here: filling may start from range at the press (nFlags, point); target may be filled from
+    // source.
+    virtual BOOL CanStartFill(const CGXCellRange& range, UINT nFlags, CPoint point);
+    virtual BOOL CanFillRange(const CGXCellRange& target, const CGXCellRange& source);
+    // The selection module asks before a change of the selection on the user's behalf (pRange null:
+    // the selection is emptied; TRUE here) and tells after it: the headers of pRange are redrawn when
+    // the properties mark the current row's or column's header.
+    virtual BOOL ApproveSelectionChange(const CGXCellRange* pRange, BOOL bFlagA, BOOL bFlagB);
+    virtual void AfterSelectionChange(const CGXCellRange* pRange, BOOL bFlagA, BOOL bFlagB);
+    // Before a selection starts at (nRow, nCol) (TRUE here).
+    virtual BOOL ApproveCellSelection(ROWCOL nRow, ROWCOL nCol, UINT nFlags, int x, int y);
     // Printing.
     virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
@@ -1080,7 +1129,8 @@ public:
     virtual BOOL OnGridPreTranslateMessage(MSG* pMsg);
     // WM_COMMAND of a child: the current cell's control's answer, FALSE without a current cell.
     virtual BOOL OnGridCommand(WPARAM wParam, LPARAM lParam);
-    // WM_MOUSEACTIVATE: 0 (the window form's own handling).
+    // WM_MOUSEACTIVATE: the current cell's control's answer when it gives one, else 0 (the window
+    // form's own handling).
     virtual int OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage);
     // WM_TIMER: nothing here (the auto-scroll plug-in sees its timer first).
     virtual void OnGridTimer(UINT_PTR nIDEvent);
@@ -1166,7 +1216,7 @@ public:
 
 protected:
     // Attaches the module pfnCreate makes into rpModule unless the grid holds one (see
-    // GXGridModules.h).
+    // GXGridModules.h); a creator that makes none leaves the pointer null.
     template <class T>
     void AttachModule(T*& rpModule, T* (*pfnCreate)());
     // Measures pDC's font: the line height (height plus external leading) and the average character
@@ -1373,6 +1423,9 @@ protected:
     // The cell under point clamped into the grid rectangle less the frame and to the counts, with
     // the hit state's over-down / over-last bit.
     UINT CellUnderMouse(CPoint& point, ROWCOL& nRow, ROWCOL& nCol);
+    // A release or move over a cell of a covered block whose current control takes the block as one
+    // unit (CGXControl::IsCoveredCellUnit) counts on the block's top-left cell.
+    void MapToCoveredUnit(ROWCOL& nRow, ROWCOL& nCol);
     // The button hooks, written once: button 0 left, 1 right, 2 middle.
     BOOL ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol, CPoint point,
                          UINT nFlags, UINT nHitState);
@@ -1409,6 +1462,8 @@ void CGXGridCore::AttachModule(T*& rpModule, T* (*pfnCreate)())
     if (rpModule != nullptr || pfnCreate == nullptr)
         return;
     T* pModule = pfnCreate();
+    if (pModule == nullptr)
+        return;
     AddAutoDeleteObject(pModule);
     rpModule = pModule;
 }

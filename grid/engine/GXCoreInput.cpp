@@ -578,6 +578,18 @@ BOOL CGXGridCore::OnMButtonHitRowCol(ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nR
     return ButtonHitRowCol(kMiddle, nDownRow, nDownCol, nRow, nCol, point, nFlags, nHitState);
 }
 
+void CGXGridCore::MapToCoveredUnit(ROWCOL& nRow, ROWCOL& nCol)
+{
+    CGXCellRange covered;
+    if (!GetCoveredCellsRowCol(nRow, nCol, covered) || !covered.IsValid())
+        return;
+    CGXControl* pControl = IsCurrentCell(covered.top, covered.left) ? GetCurrentCellControl() : nullptr;
+    if (pControl != nullptr && pControl->IsCoveredCellUnit()) {
+        nRow = covered.top;
+        nCol = covered.left;
+    }
+}
+
 BOOL CGXGridCore::ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol,
                                   CPoint point, UINT nFlags, UINT nHitState)
 {
@@ -605,6 +617,7 @@ BOOL CGXGridCore::ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol,
             (pControl->*routes.pfnDown)(nFlags, point);
         m_bLeftDownCell = FALSE;
     } else if (nHitState & gxHitStateUp) {
+        MapToCoveredUnit(nRow, nCol);
         if (CGXControl* pControl = initialisedControl(nRow, nCol))
             (pControl->*routes.pfnUp)(nFlags, point);
         else if (nButton == kLeft)
@@ -616,6 +629,7 @@ BOOL CGXGridCore::ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol,
             return FALSE;
         }
     } else if (nHitState & gxHitStateMove) {
+        MapToCoveredUnit(nRow, nCol);
         if (CGXControl* pControl = initialisedControl(nRow, nCol))
             pControl->OnMouseMove(nFlags, point);
         if (nRow != nDownRow || nCol != nDownCol)
@@ -665,7 +679,8 @@ void CGXGridCore::OnGridSetFocus(CWnd* pOldWnd)
 void CGXGridCore::OnGridKillFocus(CWnd* pNewWnd)
 {
     m_bFocusLost = TRUE;
-    if (m_bFocusChange || GridHwndWnd() == nullptr)
+    // a cell opening its pop-up keeps its control active
+    if (m_bFocusChange || GridHwndWnd() == nullptr || m_pAppData->GetGlobalWord() != 0)
         return;
     if (!HoldsWindow(pNewWnd))
         OnActivateGrid(FALSE);

@@ -208,7 +208,7 @@ BOOL CGXGridCore::OnScrollBySteps(int nDirection, ROWCOL nCount)
     if (!DoScroll(nDirection, nCount))
         return FALSE;
     if (CGXAbstractGridUpdateHintImp* pHint = HintModule(TRUE))
-        pHint->OnScrollBySteps(this, nDirection, nCount);
+        pHint->ScrollCells(this, nDirection, nCount);
     return TRUE;
 }
 

@@ -235,8 +235,14 @@ BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)
     return pControl != nullptr && pControl->OnCommand(wParam, lParam);
 }
 
-int CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT)
+int CGXGridCore::OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage)
 {
+    // the current cell's control may answer for its own windows (a pop-up that closes, say)
+    ROWCOL nRow, nCol;
+    CGXControl* pControl = GetCurrentCell(nRow, nCol) ? GetCurrentCellControl() : nullptr;
+    int nResult = 0;
+    if (pControl != nullptr && pControl->OnGridMouseActivate(pDesktopWnd, nHitTest, nMessage, nResult))
+        return nResult;
     return 0;
 }
 
@@ -265,19 +271,12 @@ LRESULT CGXGridCore::CloseFindReplaceDialog()
 
 void CGXGridCore::OnShowFindReplaceDialog(BOOL bFind)
 {
-    if (m_pFindReplaceImp != nullptr)
-        m_pFindReplaceImp->OnShowFindReplaceDialog(this, bFind);
-}
-
-BOOL CGXGridCore::FindNextText(BOOL bNext)
-{
-    return m_pFindReplaceImp != nullptr && m_pFindReplaceImp->FindNextText(this, bNext);
+    ShowFindReplaceDialog(bFind);
 }
 
 LRESULT CGXGridCore::OnFindReplace(FINDREPLACEA* pFindReplace)
 {
-    if (m_pFindReplaceImp != nullptr)
-        m_pFindReplaceImp->OnFindReplace(this, pFindReplace);
+    OnFindReplaceMessage(pFindReplace);
     return 0;
 }
 
@@ -325,7 +324,7 @@ LRESULT CGXGridCore::OnGridRenamed(WPARAM nIndex)
         m_pParam->SetTitle(strTitle);
     }
     if (CGXAbstractGridUpdateHintImp* pHint = HintModule(TRUE))
-        pHint->OnGridRenamed(this);
+        pHint->UpdateNameText(this);
     return 0;
 }
 

@@ -126,7 +126,8 @@ void CGXGridView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 
 void CGXGridView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
 {
-    if (bActivate != HasFocus() && !s_bActivating) {
+    // a cell opening its pop-up moves the activation away for a moment: the grid keeps its state
+    if (bActivate != HasFocus() && !s_bActivating && GXGetLibraryState()->GetGlobalWord() == 0) {
         const BOOL bWas = s_bActivating;
         s_bActivating = TRUE;
         try {

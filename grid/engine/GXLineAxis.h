@@ -87,7 +87,7 @@ public:
     BOOL SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags, int nCommandType) const;
     BOOL SetDefault(int nSize, UINT nFlags, int nCommandType) const;
     // Records an undo command; an undo or redo moves the current cell to line nFirst.
-    void Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) const;
+    void Record(CGXCommand* pCommand, int nCommandType, ROWCOL nFirst) const;
     // The base of OnRowHeightChanged / OnColWidthChanged.
     void OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags, BOOL bCreateHint) const;
 

@@ -141,8 +141,10 @@ public:
     void UnregisterGrid(CGXGridCore* pGrid);
     const std::map<const void*, std::vector<CGXGridCore*>>& GetGridRegistry() const { return m_gridRegistry; }
 
-    // The process-wide activity word: a control sets it while it runs an activity of its own (a
-    // pop-up); each grid's initialisation resets it to 0.
+    // The process-wide activity word, the pop-up-opening flag: a cell window sets it while it creates
+    // or shows a drop-down pop-up (list, calculator, calendar); while it is set the grid view ignores
+    // view activation and a grid that loses the focus keeps its current cell's control active. Each
+    // grid's initialisation resets it to 0.
     WORD GetGlobalWord() const { return m_wActivity; }
     void SetGlobalWord(WORD w) { m_wActivity = w; }
 
@@ -254,6 +256,8 @@ void GXInstallLibraryModule(TBase*& rpSlot, TBase* (*pfnCreate)())
     if (rpSlot != nullptr || pfnCreate == nullptr)
         return;
     TBase* pModule = pfnCreate();
+    if (pModule == nullptr)
+        return;
     GXGetLibraryState()->RegisterLibrarySingleton(pModule);
     rpSlot = pModule;
 }

@@ -92,7 +92,7 @@ IMPLEMENT_DYNCREATE(CHintView, CTestGridView)
 // into a CGXGridHint of the sending grid's identity and hands it to the document's other views; the
 // receiving side replays it.
 struct HintSender : FakeUpdateHintImp {
-    BOOL OnGridUpdate(CGXGridCore* g, CObject* p) override { return GXApplyGridHint(g, p); }
+    BOOL ApplyHint(CGXGridCore* g, CObject* p) override { return GXApplyGridHint(g, p); }
 
     // Builds hint nId of g, lets fill set its fields and sends it; returns its count afterwards.
     int Send(CGXGridCore* g, int nId, const std::function<void(CGXGridHint&)>& fill)
@@ -102,88 +102,88 @@ struct HintSender : FakeUpdateHintImp {
         g->UpdateAllViews(g->GridWnd(), 0, &hint);
         return hint.m_nCount;
     }
-    void Redraw(CGXGridCore* g, UINT f) override { Send(g, 1, [&](CGXGridHint& h) { h.m_nFlags = f; }); }
-    void RedrawRowCol(CGXGridCore* g, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r, UINT f) override
+    BOOL RedrawAll(CGXGridCore* g, UINT f) override { return Send(g, 1, [&](CGXGridHint& h) { h.m_nFlags = f; }); }
+    BOOL RedrawRange(CGXGridCore* g, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r, UINT f) override
     {
-        Send(g, 2, [&](CGXGridHint& h) {
+        return Send(g, 2, [&](CGXGridHint& h) {
             h.m_nRow1 = t, h.m_nCol1 = l, h.m_nRow2 = b, h.m_nCol2 = r, h.m_nFlags = f;
         });
     }
-    void UpdateChangedRowCount(CGXGridCore* g, ROWCOL a, UINT f) override
+    BOOL OnRowCountChanged(CGXGridCore* g, ROWCOL a, UINT f) override
     {
-        Send(g, 3, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nFlags = f; });
+        return Send(g, 3, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nFlags = f; });
     }
-    void UpdateChangedColCount(CGXGridCore* g, ROWCOL a, UINT f) override
+    BOOL OnColCountChanged(CGXGridCore* g, ROWCOL a, UINT f) override
     {
-        Send(g, 4, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nFlags = f; });
+        return Send(g, 4, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nFlags = f; });
     }
-    void OnRowHeightChanged(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
+    BOOL OnRowHeightsChanged(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
     {
-        Send(g, 5, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_pData = p, h.m_nFlags = f; });
+        return Send(g, 5, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_pData = p, h.m_nFlags = f; });
     }
-    void OnColWidthChanged(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
+    BOOL OnColWidthsChanged(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
     {
-        Send(g, 6, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_pData = p, h.m_nFlags = f; });
+        return Send(g, 6, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_pData = p, h.m_nFlags = f; });
     }
-    void UpdateInsertCols(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override
+    BOOL OnColsInserted(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override
     {
-        Send(g, 7, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCount = int(n), h.m_nFlags = f; });
+        return Send(g, 7, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCount = int(n), h.m_nFlags = f; });
     }
-    void UpdateInsertRows(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override
+    BOOL OnRowsInserted(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override
     {
-        Send(g, 8, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nCount = int(n), h.m_nFlags = f; });
+        return Send(g, 8, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nCount = int(n), h.m_nFlags = f; });
     }
-    void UpdateRemoveCols(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
+    BOOL OnColsRemoved(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
     {
-        Send(g, 9, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_pData = p, h.m_nFlags = f; });
+        return Send(g, 9, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_pData = p, h.m_nFlags = f; });
     }
-    void UpdateRemoveRows(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
+    BOOL OnRowsRemoved(CGXGridCore* g, ROWCOL a, ROWCOL z, const int* p, UINT f) override
     {
-        Send(g, 10, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_pData = p, h.m_nFlags = f; });
+        return Send(g, 10, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_pData = p, h.m_nFlags = f; });
     }
-    void UpdateMoveCols(CGXGridCore* g, ROWCOL a, ROWCOL z, ROWCOL d, UINT f) override
+    BOOL OnColsMoved(CGXGridCore* g, ROWCOL a, ROWCOL z, ROWCOL d, UINT f) override
     {
-        Send(g, 11, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_nCol3 = d, h.m_nFlags = f; });
+        return Send(g, 11, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_nCol3 = d, h.m_nFlags = f; });
     }
-    void UpdateMoveRows(CGXGridCore* g, ROWCOL a, ROWCOL z, ROWCOL d, UINT f) override
+    BOOL OnRowsMoved(CGXGridCore* g, ROWCOL a, ROWCOL z, ROWCOL d, UINT f) override
     {
-        Send(g, 12, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_nRow3 = d, h.m_nFlags = f; });
+        return Send(g, 12, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_nRow3 = d, h.m_nFlags = f; });
     }
-    void UpdateFrozenRows(CGXGridCore* g, ROWCOL a, ROWCOL z, UINT f) override
+    BOOL OnFrozenRowsChanged(CGXGridCore* g, ROWCOL a, ROWCOL z, UINT f) override
     {
-        Send(g, 15, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_nFlags = f; });
+        return Send(g, 15, [&](CGXGridHint& h) { h.m_nRow1 = a, h.m_nRow2 = z, h.m_nFlags = f; });
     }
-    void UpdateFrozenCols(CGXGridCore* g, ROWCOL a, ROWCOL z, UINT f) override
+    BOOL OnFrozenColsChanged(CGXGridCore* g, ROWCOL a, ROWCOL z, UINT f) override
     {
-        Send(g, 16, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_nFlags = f; });
+        return Send(g, 16, [&](CGXGridHint& h) { h.m_nCol1 = a, h.m_nCol2 = z, h.m_nFlags = f; });
     }
-    void OnChangedStyleRange(CGXGridCore* g, const CGXCellRange& r, const CGXStyle* s, int m, int k, UINT f) override
+    BOOL OnStyleRangeChanged(CGXGridCore* g, const CGXCellRange& r, const CGXStyle* s, int m, int k, UINT f) override
     {
-        Send(g, 17, [&](CGXGridHint& h) { h.m_range = r, h.m_pStyle = s, h.m_nMode = m, h.m_nValue = k, h.m_nFlags = f; });
+        return Send(g, 17, [&](CGXGridHint& h) { h.m_range = r, h.m_pStyle = s, h.m_nMode = m, h.m_nValue = k, h.m_nFlags = f; });
     }
-    BOOL TransferCurrentCell(CGXGridCore* g, BOOL b, UINT f) override
+    BOOL EndCurrentCellEdit(CGXGridCore* g, BOOL b, UINT f) override
     {
         return Send(g, 24, [&](CGXGridHint& h) { h.m_nValue = b, h.m_nFlags = f, h.m_nCount = 1; });
     }
-    void SetTopRow(CGXGridCore* g, ROWCOL n, UINT f) override
+    BOOL SetTopRow(CGXGridCore* g, ROWCOL n, UINT f) override
     {
-        Send(g, 25, [&](CGXGridHint& h) { h.m_nRow1 = n, h.m_nFlags = f, h.m_pData = g->GridWnd(); });
+        return Send(g, 25, [&](CGXGridHint& h) { h.m_nRow1 = n, h.m_nFlags = f, h.m_pData = g->GridWnd(); });
     }
-    void SetLeftCol(CGXGridCore* g, ROWCOL n, UINT f) override
+    BOOL SetLeftCol(CGXGridCore* g, ROWCOL n, UINT f) override
     {
-        Send(g, 26, [&](CGXGridHint& h) { h.m_nCol1 = n, h.m_nFlags = f, h.m_pData = g->GridWnd(); });
+        return Send(g, 26, [&](CGXGridHint& h) { h.m_nCol1 = n, h.m_nFlags = f, h.m_pData = g->GridWnd(); });
     }
-    void SetCurrentCell(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override
+    BOOL SetCurrentCell(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override
     {
-        Send(g, 27, [&](CGXGridHint& h) { h.m_nRow1 = r, h.m_nCol1 = c, h.m_nFlags = f; });
+        return Send(g, 27, [&](CGXGridHint& h) { h.m_nRow1 = r, h.m_nCol1 = c, h.m_nFlags = f; });
     }
-    void OnChangedProperties(CGXGridCore* g, UINT f) override { Send(g, 33, [&](CGXGridHint& h) { h.m_nFlags = f; }); }
-    void OnChangedStylesMap(CGXGridCore* g, UINT f) override { Send(g, 34, [&](CGXGridHint& h) { h.m_nFlags = f; }); }
-    void OnChangedBaseStyle(CGXGridCore* g, WORD n, UINT f) override
+    BOOL OnPropertiesChanged(CGXGridCore* g, UINT f) override { return Send(g, 33, [&](CGXGridHint& h) { h.m_nFlags = f; }); }
+    BOOL OnStylesMapChanged(CGXGridCore* g, UINT f) override { return Send(g, 34, [&](CGXGridHint& h) { h.m_nFlags = f; }); }
+    BOOL OnBaseStyleChanged(CGXGridCore* g, WORD n, UINT f) override
     {
-        Send(g, 35, [&](CGXGridHint& h) { h.m_nCount = 0x10000 | n, h.m_nFlags = f; });
+        return Send(g, 35, [&](CGXGridHint& h) { h.m_nCount = 0x10000 | n, h.m_nFlags = f; });
     }
-    void RecalcAndShowErrors(CGXGridCore* g, const char* p) override { Send(g, 36, [&](CGXGridHint& h) { h.m_pData = p; }); }
+    BOOL RecalcAndRedraw(CGXGridCore* g, const char* p) override { return Send(g, 36, [&](CGXGridHint& h) { h.m_pData = p; }); }
 };
 
 // A frame of two by two grid views of one document, each with the sending module; the first pane
@@ -241,28 +241,28 @@ TEST_F(GridHintTest, EachSendersHintMakesTheOtherViewsReplayItsOperation)
     };
     const std::string style = ArgText(pStyle);
     const std::vector<Case> cases = {
-        {[&](CGXGridCore* g) { sender.Redraw(g, 1); }, "Redraw(1,0)"},
-        {[&](CGXGridCore* g) { sender.RedrawRowCol(g, 1, 2, 3, 4, 1); }, "RedrawRowCol(1,2,3,4,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateChangedRowCount(g, 5, 2); }, "UpdateChangedRowCount(5,2,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateChangedColCount(g, 6, 2); }, "UpdateChangedColCount(6,2,0)"},
-        {[&](CGXGridCore* g) { sender.OnRowHeightChanged(g, 2, 2, anSizes, 1); }, "OnRowHeightChanged(2,2,33,1,0)"},
-        {[&](CGXGridCore* g) { sender.OnColWidthChanged(g, 3, 3, anSizes, 1); }, "OnColWidthChanged(3,3,33,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateInsertCols(g, 4, 2, 1); }, "UpdateInsertCols(4,2,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateInsertRows(g, 5, 3, 1); }, "UpdateInsertRows(5,3,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateRemoveCols(g, 2, 3, anSizes, 1); }, "UpdateRemoveCols(2,3,33,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateRemoveRows(g, 6, 7, nullptr, 1); }, "UpdateRemoveRows(6,7,-1,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateMoveCols(g, 1, 2, 5, 1); }, "UpdateMoveCols(1,2,5,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateMoveRows(g, 3, 4, 9, 1); }, "UpdateMoveRows(3,4,9,1,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateFrozenRows(g, 1, 0, 2); }, "UpdateFrozenRows(1,0,2,0)"},
-        {[&](CGXGridCore* g) { sender.UpdateFrozenCols(g, 2, 1, 2); }, "UpdateFrozenCols(2,1,2,0)"},
-        {[&](CGXGridCore* g) { sender.OnChangedStyleRange(g, CGXCellRange(1, 2, 3, 4), pStyle, 1, -1, 2); },
+        {[&](CGXGridCore* g) { sender.RedrawAll(g, 1); }, "Redraw(1,0)"},
+        {[&](CGXGridCore* g) { sender.RedrawRange(g, 1, 2, 3, 4, 1); }, "RedrawRowCol(1,2,3,4,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnRowCountChanged(g, 5, 2); }, "UpdateChangedRowCount(5,2,0)"},
+        {[&](CGXGridCore* g) { sender.OnColCountChanged(g, 6, 2); }, "UpdateChangedColCount(6,2,0)"},
+        {[&](CGXGridCore* g) { sender.OnRowHeightsChanged(g, 2, 2, anSizes, 1); }, "OnRowHeightChanged(2,2,33,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnColWidthsChanged(g, 3, 3, anSizes, 1); }, "OnColWidthChanged(3,3,33,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnColsInserted(g, 4, 2, 1); }, "UpdateInsertCols(4,2,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnRowsInserted(g, 5, 3, 1); }, "UpdateInsertRows(5,3,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnColsRemoved(g, 2, 3, anSizes, 1); }, "UpdateRemoveCols(2,3,33,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnRowsRemoved(g, 6, 7, nullptr, 1); }, "UpdateRemoveRows(6,7,-1,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnColsMoved(g, 1, 2, 5, 1); }, "UpdateMoveCols(1,2,5,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnRowsMoved(g, 3, 4, 9, 1); }, "UpdateMoveRows(3,4,9,1,0)"},
+        {[&](CGXGridCore* g) { sender.OnFrozenRowsChanged(g, 1, 0, 2); }, "UpdateFrozenRows(1,0,2,0)"},
+        {[&](CGXGridCore* g) { sender.OnFrozenColsChanged(g, 2, 1, 2); }, "UpdateFrozenCols(2,1,2,0)"},
+        {[&](CGXGridCore* g) { sender.OnStyleRangeChanged(g, CGXCellRange(1, 2, 3, 4), pStyle, 1, -1, 2); },
          "OnChangedStyleRange(1,2,3,4," + style + ",1,-1,2,0)"},
-        {[&](CGXGridCore* g) { sender.TransferCurrentCell(g, TRUE, 6); }, "TransferCurrentCell(1,6,0)"},
+        {[&](CGXGridCore* g) { sender.EndCurrentCellEdit(g, TRUE, 6); }, "TransferCurrentCell(1,6,0)"},
         {[&](CGXGridCore* g) { sender.SetCurrentCell(g, 3, 4, 2); }, "SetCurrentCell(3,4,66)"},
-        {[&](CGXGridCore* g) { sender.OnChangedProperties(g, 2); }, "OnChangedProperties(2,0)"},
-        {[&](CGXGridCore* g) { sender.OnChangedStylesMap(g, 2); }, "OnChangedStylesMap(2,0)"},
-        {[&](CGXGridCore* g) { sender.OnChangedBaseStyle(g, 2, 1); }, "OnChangedBaseStyle(2,1,0)"},
-        {[&](CGXGridCore* g) { sender.RecalcAndShowErrors(g, "Circular reference"); }, "RecalcAndShowErrors(0,null,0)"},
+        {[&](CGXGridCore* g) { sender.OnPropertiesChanged(g, 2); }, "OnChangedProperties(2,0)"},
+        {[&](CGXGridCore* g) { sender.OnStylesMapChanged(g, 2); }, "OnChangedStylesMap(2,0)"},
+        {[&](CGXGridCore* g) { sender.OnBaseStyleChanged(g, 2, 1); }, "OnChangedBaseStyle(2,1,0)"},
+        {[&](CGXGridCore* g) { sender.RecalcAndRedraw(g, "Circular reference"); }, "RecalcAndShowErrors(0,null,0)"},
     };
     for (const Case& c : cases) {
         ClearLogs();
@@ -286,11 +286,11 @@ TEST_F(GridHintTest, TheSendingGridsOwnOperationsSendTheirHints)
 TEST_F(GridHintTest, AHintOfAnotherGridsIdentityIsIgnored)
 {
     pSender->m_nGridId = 7;
-    sender.Redraw(pSender, 1);
+    sender.RedrawAll(pSender, 1);
     for (CHintView* pReceiver : Receivers())
         EXPECT_TRUE(pReceiver->m_log.empty());
     panes[1][1]->m_nGridId = 7;
-    sender.Redraw(pSender, 1);
+    sender.RedrawAll(pSender, 1);
     EXPECT_EQ(panes[1][1]->m_log, std::vector<std::string>{"Redraw(1,0)"}) << "the same identity";
     EXPECT_TRUE(panes[0][1]->m_log.empty());
 
@@ -317,7 +317,7 @@ TEST_F(GridHintTest, ScrollHintsReachOnlyTheNeighbouringPaneOfTheSplitterRowOrCo
 
 TEST_F(GridHintTest, AReceiverThatCannotStoreClearsTheTransferAnswer)
 {
-    EXPECT_TRUE(sender.TransferCurrentCell(pSender, TRUE, 6));
+    EXPECT_TRUE(sender.EndCurrentCellEdit(pSender, TRUE, 6));
     panes[1][0]->m_bTransferAnswer = FALSE;
-    EXPECT_FALSE(sender.TransferCurrentCell(pSender, TRUE, 6)) << "one view's refusal is the answer";
+    EXPECT_FALSE(sender.EndCurrentCellEdit(pSender, TRUE, 6)) << "one view's refusal is the answer";
 }

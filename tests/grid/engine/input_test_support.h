@@ -178,13 +178,19 @@ private:
 // A covered-cells module whose one span covers span (every cell of it answers the span).
 struct OneSpanCoveredCells : FakeCoveredCellsImp {
     explicit OneSpanCoveredCells(const CGXCellRange& range) : span(range) {}
-    BOOL GetCoveredCellsRowCol(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
+    CGXCellRange* GetCoveredCellsRowCol(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
     {
         if (!span.IsCellInRange(nRow, nCol))
-            return FALSE;
+            return nullptr;
         range = span;
-        return TRUE;
+        return &range;
     }
-    CGXCellRange GetCoveredCellsInRange(CGXGridCore*, const CGXCellRange&) override { return CGXCellRange(); }
+    // a range that cuts the span is widened to it
+    void ExpandCoveredRange(CGXGridCore*, CGXCellRange& range) override
+    {
+        CGXCellRange cut;
+        if (cut.IntersectRange(range, span))
+            range.UnionRange(CGXCellRange(range), span);
+    }
     CGXCellRange span;
 };

@@ -56,7 +56,7 @@ std::vector<std::string> Actions(const ModuleLog& module)
 {
     std::vector<std::string> actions;
     for (const std::string& call : module.calls)
-        if (call.rfind("Can", 0) != 0 && call.find("MenuText") == std::string::npos)
+        if (call.rfind("Can", 0) != 0 && call.rfind("OnUpdateEdit", 0) != 0)
             actions.push_back(call);
     return actions;
 }
@@ -72,22 +72,22 @@ struct AnsweringCutPaste : FakeCutPasteImp {
 // A print module that prints as the grid's printing does: the grid prints between begin and end, and
 // each page notes whether the current cell is seen.
 struct PrintingPrintImp : FakePrintImp {
-    void OnGridBeginPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
+    void OnBeginPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
     {
-        FakePrintImp::OnGridBeginPrinting(g, pDC, pInfo);
+        FakePrintImp::OnBeginPrinting(g, pDC, pInfo);
         g->SetPrinting(pDC);
     }
-    void OnGridPrint(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
+    void OnPrintPage(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
     {
-        FakePrintImp::OnGridPrint(g, pDC, pInfo);
+        FakePrintImp::OnPrintPage(g, pDC, pInfo);
         ROWCOL nRow, nCol;
         bSeen = g->GetCurrentCell(nRow, nCol);
         bSeenIgnoringPrinting = g->GetCurrentCell(nRow, nCol, TRUE);
         pInfo->m_bContinuePrinting = FALSE;
     }
-    void OnGridEndPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
+    void OnEndPrinting(CGXGridCore* g, CDC* pDC, CPrintInfo* pInfo) override
     {
-        FakePrintImp::OnGridEndPrinting(g, pDC, pInfo);
+        FakePrintImp::OnEndPrinting(g, pDC, pInfo);
         g->SetPrinting(nullptr);
     }
     BOOL bSeen = TRUE, bSeenIgnoringPrinting = FALSE;
@@ -223,9 +223,9 @@ TEST_F(GridViewTest, FindAndRepeatGoToTheFindModuleAndRepeatBeepsWhenNothingIsFo
     Command(ID_EDIT_FIND);
     Command(ID_EDIT_REPLACE);
     Command(ID_EDIT_REPEAT);
-    EXPECT_EQ(find.calls, (std::vector<std::string>{"OnShowFindReplaceDialog(" + grid + ",1)",
-                                                    "OnShowFindReplaceDialog(" + grid + ",0)",
-                                                    "FindNextText(" + grid + ",1)"}));
+    EXPECT_EQ(find.calls, (std::vector<std::string>{"ShowFindReplaceDialog(" + grid + ",1)",
+                                                    "ShowFindReplaceDialog(" + grid + ",0)",
+                                                    "FindNext(" + grid + ",1)"}));
     EXPECT_EQ(fake.CallsOf("MessageBeep").size(), 1u) << "found: no beep";
     find.bFound = FALSE;
     fake.ExpectBeep();
@@ -245,9 +245,9 @@ TEST_F(GridViewTest, PrintingAsksForEveryPageAndTheGridPrintsBetweenBeginAndEnd)
     EXPECT_EQ(dialogs.back().nMaxPage, 0xFFFFu);
     EXPECT_FALSE(dialogs.back().dwFlags & PD_NOSELECTION);
     ASSERT_EQ(print.calls.size(), 3u) << "begin, one page, end";
-    EXPECT_EQ(print.calls[0].rfind("OnGridBeginPrinting", 0), 0u);
-    EXPECT_EQ(print.calls[1].rfind("OnGridPrint", 0), 0u);
-    EXPECT_EQ(print.calls[2].rfind("OnGridEndPrinting", 0), 0u);
+    EXPECT_EQ(print.calls[0].rfind("OnBeginPrinting", 0), 0u);
+    EXPECT_EQ(print.calls[1].rfind("OnPrintPage", 0), 0u);
+    EXPECT_EQ(print.calls[2].rfind("OnEndPrinting", 0), 0u);
     EXPECT_FALSE(print.bSeen) << "no current cell while printing";
     EXPECT_TRUE(print.bSeenIgnoringPrinting);
     EXPECT_EQ(pView->Current(), "1,1") << "and back after printing";
@@ -371,7 +371,7 @@ TEST_F(GridViewTest, RenamingAsksTheNamingCallbackAndTellsTheOtherViews)
     EXPECT_EQ(Send(0x791, 3), 0);
     EXPECT_EQ(pView->GetParam()->GetTitle(), "Sheet 3");
     EXPECT_EQ(naming.pGridWnd, pView);
-    EXPECT_EQ(hints.calls, std::vector<std::string>{"OnGridRenamed(" + ArgText(static_cast<CGXGridCore*>(pView)) + ")"});
+    EXPECT_EQ(hints.calls, std::vector<std::string>{"UpdateNameText(" + ArgText(static_cast<CGXGridCore*>(pView)) + ")"});
 
     CTestGridWnd grid;
     grid.CreateWindowOnly();
