@@ -185,3 +185,43 @@ TEST_F(ChartTest, CompoundDisplayFromCreateComponentAndFromAnArchive)
     EXPECT_EQ(loaded.GetVerticalMirrorFactor(), 1.5);
     EXPECT_EQ(StoreBytes([&](CArchive& ar) { loaded.Serialize(ar); }), bytes);
 }
+
+TEST_F(ChartTest, CompoundDisplayGridLinesStayUnderTheData)
+{
+    // low bars on a fixed range leave the upper plot to the grid lines of both axes
+    DEDized chart;
+    chart.SetBuffered(0);
+    for (int i = 0; i < 4; ++i)
+        chart.SetValue(i, 0, 1, 1);
+    auto* pCompound = static_cast<SRGCompoundDisplay*>(
+        chart.CreateComponent(chartTypeCompoundDisplay, 0, CRect(0, 0, 400, 300), 0, 0, 0, GT_VBAR << 16, AXIS_STANDARD << 24));
+    auto* pDisplay = static_cast<DEDizedDisplay*>(chart.GetComponent(0, chartTypeDisplay));
+    pDisplay->SetFlags(pDisplay->GetFlags() | SRGDisplayBase::flagFixedRange);
+    pDisplay->SetFixedMin(0);
+    pDisplay->SetFixedMax(10);
+    DibCanvas canvas(400, 300);
+    chart.Draw(&canvas.dc, nullptr);
+
+    const CRect plot = pCompound->GetPlotRect();
+    const COLORREF crGrid = 0x808000;
+    auto positions = [](SRGAxisManager* pAxis) {
+        std::vector<CPoint> points;
+        CPtrList* pList = static_cast<DEDizedLabelBlock*>(pAxis->GetScale())->GetRecordedAnchors();
+        for (POSITION pos = pList != nullptr ? pList->GetHeadPosition() : nullptr; pos != nullptr;)
+            points.push_back(*static_cast<CPoint*>(pList->GetNext(pos)));
+        return points;
+    };
+    const std::vector<CPoint> columns = positions(pCompound->GetBottomAxis());
+    const std::vector<CPoint> rows = positions(pCompound->GetLeftAxis());
+    ASSERT_GE(columns.size(), 2u);
+    ASSERT_GE(rows.size(), 3u);
+    // the vertical lines of the bottom axis, drawn first, are not covered by the axes drawn after them
+    for (const CPoint& column : columns)
+        EXPECT_EQ(canvas.At(column.x, plot.top + plot.Height() / 4), crGrid) << column.x;
+    // the horizontal lines of the left axis above the bars, between two columns
+    const int x = (columns[0].x + columns[1].x) / 2;
+    for (const CPoint& row : rows) {
+        if (row.y < plot.top + plot.Height() / 2)
+            EXPECT_EQ(canvas.At(x, row.y), crGrid) << row.y;
+    }
+}
