@@ -8,6 +8,7 @@
 
 #include "ArchiveTestSupport.h"
 #include "chart/engine/axes/SRGAxisManager.h"
+#include "chart/engine/axes/SRGDataWatcher.h"
 #include "chart/engine/axes/SRGGridLines.h"
 #include "chart/engine/axes/SRGIndexScale.h"
 #include "chart/engine/display/SRGCompoundDisplay.h"
@@ -221,7 +222,53 @@ TEST_F(ChartTest, CompoundDisplayGridLinesStayUnderTheData)
     // the horizontal lines of the left axis above the bars, between two columns
     const int x = (columns[0].x + columns[1].x) / 2;
     for (const CPoint& row : rows) {
-        if (row.y < plot.top + plot.Height() / 2)
+        if (row.y < plot.top + plot.Height() / 2) {
             EXPECT_EQ(canvas.At(x, row.y), crGrid) << row.y;
+        }
     }
+}
+
+TEST_F(ChartTest, CompoundDisplayWatchersTakeTheRangesTheirAxesShow)
+{
+    // a line over [0, 10] on the left axis, mirrored twice as wide on the right; a watcher at 5 beside each
+    DEDized chart;
+    chart.SetBuffered(0);
+    chart.SetValue(0, 0, 3, 1);
+    chart.SetValue(1, 0, 7, 1);
+    auto* pCompound = static_cast<SRGCompoundDisplay*>(
+        chart.CreateComponent(chartTypeCompoundDisplay, 0, CRect(0, 0, 400, 300), 0, 0, 0, GT_LINE << 16, AXIS_STANDARD << 24));
+    auto* pDisplay = static_cast<DEDizedDisplay*>(chart.GetComponent(0, chartTypeDisplay));
+    pDisplay->SetFlags(pDisplay->GetFlags() | SRGDisplayBase::flagFixedRange);
+    pDisplay->SetFixedMin(0);
+    pDisplay->SetFixedMax(10);
+    pCompound->SetVerticalMirror(1);
+    pCompound->SetVerticalMirrorFactor(2);
+    const COLORREF crLeft = RGB(255, 0, 0);
+    const COLORREF crRight = RGB(0, 0, 255);
+    SRGDataWatcher* watchers[2] = {new SRGDataWatcher, new SRGDataWatcher};
+    for (int n = 0; n < 2; ++n) {
+        watchers[n]->SetHighLimit(5);
+        watchers[n]->SetColours(n == 0 ? crLeft : crRight, n == 0 ? crLeft : crRight);
+    }
+    pCompound->SetLeftPart3(watchers[0]);
+    pCompound->SetRightPart3(watchers[1]);
+    DibCanvas canvas(400, 300);
+    chart.Draw(&canvas.dc, nullptr);
+
+    const CRect plot = pCompound->GetPlotRect();
+    const int yLeft = plot.bottom - int(plot.Height() / 10.0 * 5 + 0.5);
+    const int yRight = plot.bottom - int(plot.Height() / 20.0 * 5 + 0.5);
+    const struct {
+        SRGDataWatcher* pWatcher;
+        int y;
+        COLORREF crLine;
+    } cases[] = {{watchers[0], yLeft, crLeft}, {watchers[1], yRight, crRight}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.pWatcher->GetLimitLines().GetCount(), 1);
+        EXPECT_EQ(*static_cast<CPoint*>(c.pWatcher->GetLimitLines().GetHead()), CPoint(plot.left, c.y));
+        EXPECT_EQ(canvas.At(plot.left + 2, c.y), c.crLine) << c.y;
+    }
+    // the value at or above the limit is marked for the display drawn after the axes
+    EXPECT_NE(chart.GetDataItem(0, 0)->GetStyle()->GetSelection(), SRGDataWatcher::markedSelection);
+    EXPECT_EQ(chart.GetDataItem(1, 0)->GetStyle()->GetSelection(), SRGDataWatcher::markedSelection);
 }
