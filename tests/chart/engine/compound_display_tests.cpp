@@ -29,6 +29,20 @@ public:
     int nLast = -1;
 };
 
+// The compound display that CreateComponent makes on a 400 x 300 chart, its display of nGraphType fixed
+// to the range [0, 10].
+SRGCompoundDisplay* AddFixedCompound(DEDized& chart, int nGraphType)
+{
+    chart.SetBuffered(0);
+    auto* pCompound = static_cast<SRGCompoundDisplay*>(
+        chart.CreateComponent(chartTypeCompoundDisplay, 0, CRect(0, 0, 400, 300), 0, 0, 0, nGraphType << 16, AXIS_STANDARD << 24));
+    auto* pDisplay = static_cast<DEDizedDisplay*>(chart.GetComponent(0, chartTypeDisplay));
+    pDisplay->SetFlags(pDisplay->GetFlags() | SRGDisplayBase::flagFixedRange);
+    pDisplay->SetFixedMin(0);
+    pDisplay->SetFixedMax(10);
+    return pCompound;
+}
+
 } // namespace
 
 // ---- axis manager -------------------------------------------------------------------------------------------------
@@ -191,15 +205,9 @@ TEST_F(ChartTest, CompoundDisplayGridLinesStayUnderTheData)
 {
     // low bars on a fixed range leave the upper plot to the grid lines of both axes
     DEDized chart;
-    chart.SetBuffered(0);
     for (int i = 0; i < 4; ++i)
         chart.SetValue(i, 0, 1, 1);
-    auto* pCompound = static_cast<SRGCompoundDisplay*>(
-        chart.CreateComponent(chartTypeCompoundDisplay, 0, CRect(0, 0, 400, 300), 0, 0, 0, GT_VBAR << 16, AXIS_STANDARD << 24));
-    auto* pDisplay = static_cast<DEDizedDisplay*>(chart.GetComponent(0, chartTypeDisplay));
-    pDisplay->SetFlags(pDisplay->GetFlags() | SRGDisplayBase::flagFixedRange);
-    pDisplay->SetFixedMin(0);
-    pDisplay->SetFixedMax(10);
+    SRGCompoundDisplay* pCompound = AddFixedCompound(chart, GT_VBAR);
     DibCanvas canvas(400, 300);
     chart.Draw(&canvas.dc, nullptr);
 
@@ -232,15 +240,9 @@ TEST_F(ChartTest, CompoundDisplayWatchersTakeTheRangesTheirAxesShow)
 {
     // a line over [0, 10] on the left axis, mirrored twice as wide on the right; a watcher at 5 beside each
     DEDized chart;
-    chart.SetBuffered(0);
     chart.SetValue(0, 0, 3, 1);
     chart.SetValue(1, 0, 7, 1);
-    auto* pCompound = static_cast<SRGCompoundDisplay*>(
-        chart.CreateComponent(chartTypeCompoundDisplay, 0, CRect(0, 0, 400, 300), 0, 0, 0, GT_LINE << 16, AXIS_STANDARD << 24));
-    auto* pDisplay = static_cast<DEDizedDisplay*>(chart.GetComponent(0, chartTypeDisplay));
-    pDisplay->SetFlags(pDisplay->GetFlags() | SRGDisplayBase::flagFixedRange);
-    pDisplay->SetFixedMin(0);
-    pDisplay->SetFixedMax(10);
+    SRGCompoundDisplay* pCompound = AddFixedCompound(chart, GT_LINE);
     pCompound->SetVerticalMirror(1);
     pCompound->SetVerticalMirrorFactor(2);
     const COLORREF crLeft = RGB(255, 0, 0);
