@@ -3,6 +3,8 @@
 #include "app/ZQApp.h"
 
 #include "app/ZQAnimatedAboutDlg.h"
+#include "app/ZQChartDoc.h"
+#include "app/ZQChartView.h"
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
@@ -131,9 +133,13 @@ BOOL CZQApp::InitInstance()
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
     // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
-    // matrix, grid, charts and ranking chart still to come with their documents and views).
+    // matrix, grid and ranking chart still to come with their documents and views).
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: the View command opens the charts, one per criterion
+    m_pChartsTemplate = new CZQChartTemplate(IDR_ZQ_CHARTS, RUNTIME_CLASS(CZQChartDoc), RUNTIME_CLASS(CZQChildFrm),
+                                             RUNTIME_CLASS(CZQChartView));
+    AddDocTemplate(m_pChartsTemplate);
     // no file-new name: nothing in the program opens a ranking list
     m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));

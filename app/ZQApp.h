@@ -21,12 +21,13 @@
 // The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
 // reference tree and the criteria list.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and four of the six
-// document templates (the preference graphs' and the final-ranking list's are made), the workbook
-// main frame with its bars (a frame of the application's own stands in for it, holding the three
-// panes in a column: see CZQStandInMainFrm and LoadMainFrame), and the services of the result windows
-// other than the graphs' (they answer "none" and do nothing): among them the evaluations grid's, so
-// that the grid's place in the focus cycle is empty and its storing and reloading do nothing.
+// Not done yet (each comes with its own window): the grid library's start-up and three of the six
+// document templates (the preference graphs', the marginal value charts' and the final-ranking list's
+// are made), the workbook main frame with its bars (a frame of the application's own stands in for it,
+// holding the three panes in a column: see CZQStandInMainFrm and LoadMainFrame), and the services of
+// the result windows other than the graphs' (they answer "none" and do nothing): among them the
+// evaluations grid's, so that the grid's place in the focus cycle is empty and its storing and
+// reloading do nothing.
 #pragma once
 
 #include <windows.h>
@@ -38,6 +39,7 @@
 #include "model/ZQShellServices.h"
 
 class CMultiDocTemplate;
+class CZQChartTemplate;
 class CZQDockingWndAlt;
 class CZQDockingWndCrit;
 class CZQDockingWndRef;
@@ -129,6 +131,17 @@ public:
     // The first view of the first document of the template of `which` (null when there is none).
     CView* FirstViewOf(ZQDocument which) const;
 
+    // ---- the marginal value charts (ZQAppCommands.cpp) ----
+
+    // The project's automatic re-solve (after a change of the reference ranking), then the open
+    // charts refilled: they always show the functions of the last solve.
+    void AutoSolve();
+    // Every open chart shows the project's value functions again (CZQChartDoc::ShowValueFunction).
+    void RefillValueCharts();
+    // The charts-open flag: 1 while a chart document other than pLeaving (which is going; may be
+    // null) is left, else 0.
+    void UpdateChartsOpen(CDocument* pLeaving);
+
     // ---- CZQShellServices ----
     bool IsEvaluationsWindowOpen() override;
     void SetResultsAvailable(int flag) override;
@@ -190,7 +203,7 @@ public:
     int m_nGraphsOpen;          // ... the preference-graph window
     int m_nMatrixOpen;          // ... the comparison-matrix window
     int m_nRankingListOpen;     // ... the final-ranking list window
-    int m_nChartsOpen;          // ... the marginal value charts window
+    int m_nChartsOpen;          // ... a marginal value chart window
     int m_nRankingChartOpen;    // ... the ranking chart window
     int m_nFunctionsEdited;     // 1 after a marginal value function was changed by dragging
     int m_nModified;            // 1 while the project has unsaved changes
@@ -215,7 +228,7 @@ public:
     CMultiDocTemplate* m_pEvaluationsTemplate;
     CMultiDocTemplate* m_pGraphsTemplate;
     CMultiDocTemplate* m_pMatrixTemplate;
-    CMultiDocTemplate* m_pChartsTemplate;
+    CZQChartTemplate* m_pChartsTemplate;
     CMultiDocTemplate* m_pRankingListTemplate;
     CMultiDocTemplate* m_pRankingChartTemplate;
 
@@ -252,7 +265,7 @@ protected:
     // writes the results text there with the output decimal symbol; "Can't write file!" on failure.
     afx_msg void OnSaveResultsAs();
     // Calculate Solve Problem: the project's solve, which shows its own messages and opens the result
-    // windows.
+    // windows; then the open charts are refilled.
     afx_msg void OnSolve();
     // Calculate Options: the Options dialog on the project's delta and epsilon, stored back on OK.
     afx_msg void OnOptions();
@@ -262,15 +275,20 @@ protected:
     afx_msg void OnToggleEvaluations();
     afx_msg void OnToggleMatrix();
     afx_msg void OnToggleGraphs();
+    // View Marginal Value Functions: with a chart open (by its flag), every chart document closes,
+    // asking nothing; otherwise one chart window opens per criterion of the Solver, in criterion
+    // order, titled with the project's criterion at that position and showing its value function,
+    // and the document windows are tiled.
+    afx_msg void OnToggleCharts();
     // The Tab key: focuses the control at the focus position (GetFocusCycleControl) and moves the
     // position on; after the criteria list it goes back to the name box unless an evaluations grid is
     // open, and after the grid always.
     afx_msg void OnFocusNext();
 
-    // Update rules: Save while modified; Save Results As, the matrix and the graphs while the project
-    // holds value functions; Solve while the project can be solved; Preserve Kendall's Coefficient
-    // always enabled and checked by its flag (its command does nothing); the window commands checked by
-    // their windows' flags.
+    // Update rules: Save while modified; Save Results As, the matrix, the graphs and the charts while
+    // the project holds value functions; Solve while the project can be solved; Preserve Kendall's
+    // Coefficient always enabled and checked by its flag (its command does nothing); the window
+    // commands checked by their windows' flags.
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI);
     afx_msg void OnUpdateSaveResultsAs(CCmdUI* pCmdUI);
     afx_msg void OnUpdateSolve(CCmdUI* pCmdUI);
@@ -278,6 +296,7 @@ protected:
     afx_msg void OnUpdateToggleEvaluations(CCmdUI* pCmdUI);
     afx_msg void OnUpdateToggleMatrix(CCmdUI* pCmdUI);
     afx_msg void OnUpdateToggleGraphs(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToggleCharts(CCmdUI* pCmdUI);
 
 private:
     // Deletes every node of the reference tree (ZQAppPanes.cpp; nothing without the pane).

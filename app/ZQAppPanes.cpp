@@ -31,7 +31,7 @@ void CZQApp::ReferenceRankingChanged()
 {
     SetModified(1);
     ClearCredibilityChoice();
-    m_Project.AutoSolve();
+    AutoSolve();
 }
 
 // ---- the alternatives list and the reference tree ----------------------------------------------------------

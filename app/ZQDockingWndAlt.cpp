@@ -299,7 +299,7 @@ void CZQDockingWndAlt::AddToRankAndSolve(int nRank)
 {
     AddSelectedToRank(nRank, TRUE);
     if (CZQApp* pApp = ZQGetApp())
-        pApp->m_Project.AutoSolve();
+        pApp->AutoSolve();
 }
 
 void CZQDockingWndAlt::OnAddToRank(UINT nID)

@@ -190,7 +190,7 @@ void CZQDockingWndRef::OnRemove()
     UpdateRemoveButton();
     if (pApp != nullptr) {
         pApp->SetModified(1);
-        pApp->m_Project.AutoSolve();
+        pApp->AutoSolve();
     }
 }
 

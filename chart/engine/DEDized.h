@@ -237,6 +237,9 @@ public:
     // IDS_CHART_TEMPLATE_UNREADABLE (stop icon), a resource that cannot be loaded
     // IDS_CHART_TEMPLATE_LOCK; nothing is added then.
     virtual void ReadTemplate(const char* lpszName);
+    // Appends the components of the template text (nSize bytes at pText, no terminating zero needed),
+    // as ReadTemplate does with the text it read.
+    void ReadTemplateText(const char* pText, size_t nSize);
 
     // ---- settings ------------------------------------------------------------------------------
     virtual void SetSmallSize(int nSize);
@@ -297,8 +300,6 @@ protected:
     void DrawComponents(CDC* pTarget, CWnd* pWnd);
     // The font cache key of a request.
     static CString FontKey(const char* lpszFace, int nHeight, int nFlags, int nOrientation);
-    // Appends the components of the template text (nSize bytes at pText, no terminating zero needed).
-    void ReadTemplateText(const char* pText, size_t nSize);
 
     int m_bRedraw;
     int m_nMode;

@@ -103,8 +103,10 @@ int CGraphDoc::DataCommand(int nType, LPARAM lArg)
     return 1;
 }
 
-int CGraphDoc::HandOverTemplate(int /*nTemplateId*/, HGLOBAL hBlock)
+int CGraphDoc::HandOverTemplate(int nTemplateId, HGLOBAL hBlock)
 {
+    if (nTemplateId != 0)
+        m_chart.ReadTemplate(MAKEINTRESOURCEA(nTemplateId));
     if (hBlock == nullptr)
         return 1;
     CString text;

@@ -16,11 +16,10 @@
 //   any other type: nothing, 0.
 // Commands 1, 2 and 4 take the address of an SECDataRecord; a null address does nothing (0).
 //
-// Templates (HandOverTemplate): a global memory block holding a table of values is loaded into the
-// chart (DEDized::SetDataFromText) and freed; the text is read no further than the block's size.
-//
-// Not here yet: the template id of a hand-over is passed to the chart's template reader, which comes
-// with the chart's template text.
+// Templates (HandOverTemplate): a non-zero template id is passed to the chart's template reader
+// (DEDized::ReadTemplate, the resource of that id); a global memory block holding a table of values is
+// then loaded into the chart (DEDized::SetDataFromText) and freed; the text is read no further than the
+// block's size.
 #pragma once
 
 #include "chart/engine/DEDized.h"

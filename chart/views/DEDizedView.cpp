@@ -6,6 +6,7 @@
 #include "chart/views/CGraphDoc.h"
 #include "chart/views/ChartViewDialogs.h"
 #include "chart/views/ChartViewResource.h"
+#include "chart/views/dialogs/DEDizedEditDialog.h"
 #include "chart/views/image/SECDib.h"
 #include "chart/views/image/SECJpeg.h"
 
@@ -276,7 +277,15 @@ void DEDizedView::OnPageSetup()
 
 void DEDizedView::OnEditChart()
 {
-    // the chart's edit dialog comes with its class
+    DEDized* pChart = GetGraph();
+    if (pChart == nullptr)
+        return;
+    DEDizedEditDialog dialog(this);
+    dialog.SetChart(pChart);
+    dialog.DoModal();
+    // whatever the dialog changed is drawn anew
+    pChart->MarkForRedraw();
+    Invalidate();
 }
 
 void DEDizedView::OnChartWizard()

@@ -33,8 +33,10 @@
 // of the paper's size in device pixels, placed by the two placement choices; OnEndPrinting drops the
 // fixed rectangle again and repaints.
 //
-// Not here yet: the edit dialog (ID_CHART_EDIT) and the wizard (ID_CHART_WIZARD) are bound but do
-// nothing until their classes come.
+// Edit (ID_CHART_EDIT) opens the chart's edit dialog (DEDizedEditDialog) on the document's chart; when
+// it closes, whatever its result, the chart is marked for redraw and the view repainted.
+//
+// Not here yet: the wizard (ID_CHART_WIZARD) is bound but does nothing until its class comes.
 #pragma once
 
 #include "chart/views/DEDizedTip.h"

@@ -176,6 +176,26 @@ std::string Str(const CString& text)
     return std::string(text.GetString(), size_t(text.GetLength()));
 }
 
+std::ostream& operator<<(std::ostream& out, const ItemState& state)
+{
+    return out << (state.enabled ? "enabled" : "grey") << (state.checked ? ", checked" : "");
+}
+
+ItemState MainMenuState(CWnd* pMainWnd, UINT nID)
+{
+    const HMENU hMenu = ::GetMenu(pMainWnd->m_hWnd);
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
+        const HMENU hPopup = ::GetSubMenu(hMenu, i);
+        if (::GetMenuState(hPopup, nID, MF_BYCOMMAND) == UINT(-1))
+            continue;
+        pMainWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(i, FALSE));
+        const UINT state = ::GetMenuState(hPopup, nID, MF_BYCOMMAND);
+        return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
+    }
+    ADD_FAILURE() << "no menu item " << nID;
+    return {false, false};
+}
+
 CRect WindowRect(HWND hWnd)
 {
     CRect rect;

@@ -72,6 +72,17 @@ private:
 // The bytes of text.
 std::string Str(const CString& text);
 
+// A menu item's state: enabled and checked.
+struct ItemState {
+    bool enabled;
+    bool checked;
+    bool operator==(const ItemState& other) const { return enabled == other.enabled && checked == other.checked; }
+};
+std::ostream& operator<<(std::ostream& out, const ItemState& state);
+// The state of item nID of the main menu of pMainWnd once its popup opened (the frame updates it
+// then); a failure of the test when no popup holds the item.
+ItemState MainMenuState(CWnd* pMainWnd, UINT nID);
+
 // The window's rectangle on the screen.
 CRect WindowRect(HWND hWnd);
 // The work area's rectangle (the screen less task bars).

@@ -43,18 +43,6 @@ const char* const kInconsistent = "app/inconsistent_indifference.zex";
 const char* const kSizeAndWeightCsv = "model/csv/good/size_and_weight.csv";
 const char* const kSizeAndWeightZek = "model/zek/good/size_and_weight.zek";
 
-// A menu item's state: enabled and checked.
-struct ItemState {
-    bool enabled;
-    bool checked;
-    bool operator==(const ItemState& other) const { return enabled == other.enabled && checked == other.checked; }
-};
-
-std::ostream& operator<<(std::ostream& out, const ItemState& state)
-{
-    return out << (state.enabled ? "enabled" : "grey") << (state.checked ? ", checked" : "");
-}
-
 // The started application over a folder of project files; TEMP names the folder, so that a solve's
 // graphs land there.
 class Commands : public AppFixture {
@@ -96,20 +84,7 @@ protected:
         return title;
     }
     // The state of item nID of the main menu once its popup opened (the frame updates it then).
-    ItemState State(UINT nID)
-    {
-        const HMENU hMenu = ::GetMenu(app.m_pMainWnd->m_hWnd);
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
-            const HMENU hPopup = ::GetSubMenu(hMenu, i);
-            if (::GetMenuState(hPopup, nID, MF_BYCOMMAND) == UINT(-1))
-                continue;
-            app.m_pMainWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(i, FALSE));
-            const UINT state = ::GetMenuState(hPopup, nID, MF_BYCOMMAND);
-            return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
-        }
-        ADD_FAILURE() << "no menu item " << nID;
-        return {false, false};
-    }
+    ItemState State(UINT nID) { return MainMenuState(app.m_pMainWnd, nID); }
     // File Open choosing the file `name` of the folder (copied there from tests/data/relative first
     // when given).
     void Open(const std::string& name, const char* relative = nullptr)
@@ -157,7 +132,7 @@ TEST(MainMenu, EveryItemOfTheMenuAndEveryShortcutInBothLanguages)
          {{"&Toolbar", 59392}, {"&Status Bar", 59393}, {"", 0}, {"&Alternatives\tAlt+1", 32775},
           {"&Reference Set\tAlt+2", 32776}, {"&Criteria\tAlt+3", 32777}, {"&Evaluations of Alternatives\tAlt+4", 32772},
           {"", 0}, {"Alternatives C&omparison Matrix\tAlt+5", 32773}, {"Final Ranking (&list)\tAlt+6", 32774},
-          {"Final Results (&graph)\tAlt+7", 32802}}},
+          {"Final Results (&graph)\tAlt+7", 32802}, {"&Marginal Value Functions", 32812}}},
         {"&Calculate", {{"&Solve Problem\tF5", 32771}, {"", 0}, {"&Preserve Kendall's Coefficient", 32798},
                         {"&Options", 32810}}},
         {"&Window", {{"&Cascade", 57650}, {"&Tile", 57651}, {"&Arrange Icons", 57649}}},

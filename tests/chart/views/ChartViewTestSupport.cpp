@@ -2,7 +2,6 @@
 #include "wine_gtest.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "ChartViewTestSupport.h"
 
@@ -153,22 +152,4 @@ int LargestChannelDifference(const std::vector<uint32_t>& a, const std::vector<u
             nLargest = (std::max)(nLargest, d < 0 ? -d : d);
         }
     return nLargest;
-}
-
-ScratchFile::ScratchFile(const char* pszName)
-{
-    char szHost[160];
-    std::snprintf(szHost, sizeof szHost, "/tmp/ondrix_chart_view_%lu_%s", (unsigned long)::GetCurrentProcessId(),
-                  pszName);
-    host = szHost;
-    windows = "Z:" + host;
-    for (char& c : windows)
-        if (c == '/')
-            c = '\\';
-    std::remove(host.c_str());
-}
-
-ScratchFile::~ScratchFile()
-{
-    std::remove(host.c_str());
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FakeServices.h"
+#include "ScratchFile.h"
 #include "TestSupport.h"
 
 #include <windows.h>
@@ -106,16 +107,3 @@ std::vector<uint32_t> CanvasPixels(const DibCanvas& canvas);
 // The largest difference of a colour channel between two pictures of equal size (256 for unequal
 // sizes).
 int LargestChannelDifference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b);
-
-// A scratch file in /tmp: its host path and the Windows path a file dialog answers for it. Removed at
-// the end.
-class ScratchFile {
-public:
-    explicit ScratchFile(const char* pszName);
-    ~ScratchFile();
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    std::string host;
-    std::string windows;
-};

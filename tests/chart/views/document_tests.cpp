@@ -338,6 +338,15 @@ TEST(ChartDocument, TemplateHandOverLoadsTheBlockAndAlwaysFreesIt)
     EXPECT_DOUBLE_EQ(doc.GetChart()->GetValue(1, 0), 8.0);
 
     EXPECT_EQ(doc.HandOverTemplate(0, nullptr), 1);
+    EXPECT_EQ(doc.GetChart()->GetComponentList()->GetCount(), 0) << "no template id, no template";
+    // a template id is read from the program's resources, then the block is loaded
+    CGraphDoc templated;
+    templated.m_bAutoDelete = FALSE;
+    hBlock = TextBlock("9", true);
+    EXPECT_EQ(templated.Dispatch(SECComDoc::cmdTemplate, 902, LPARAM(hBlock)), 1);
+    EXPECT_TRUE(IsFreed(hBlock));
+    EXPECT_EQ(templated.GetChart()->GetComponentList()->GetCount(), 1);
+    EXPECT_DOUBLE_EQ(templated.GetChart()->GetValue(0, 0), 9.0);
     // the command document frees what it is handed
     SECComDoc plain;
     plain.m_bAutoDelete = FALSE;

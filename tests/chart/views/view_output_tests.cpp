@@ -1,5 +1,5 @@
 // The chart view's output: Copy, the BMP and JPEG exports, printing at a page size, the page set-up
-// dialog, the palette and the background.
+// dialog, the edit dialog, the palette and the background.
 #include "wine_gtest.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 
 #include "ChartViewTestSupport.h"
 
+#include "chart/views/dialogs/DEDizedEditDialog.h"
 #include "chart/views/image/SECDib.h"
 #include "chart/views/image/SECJpeg.h"
 
@@ -258,6 +259,30 @@ TEST_F(ChartViewOutput, ThePageSetupDialogShowsAndReturnsTheFourValues)
     });
     Command(ID_CHART_PAGE_SETUP);
     EXPECT_EQ(pView->m_nPaperIndex, 8);
+}
+
+TEST_F(ChartViewOutput, EditOpensTheEditDialogOnTheChartAndRepaintsAfterIt)
+{
+    MakeValueChart();
+    for (int nResult : {IDOK, IDCANCEL}) {
+        SCOPED_TRACE(nResult);
+        pView->ValidateRect(nullptr);
+        // nothing is marked yet, so that the marks below are the view's
+        Chart().MarkForRedraw();
+        DibCanvas canvas(10, 10);
+        Chart().Draw(&canvas.dc, nullptr);
+        fake.ExpectModal([&](CDialog& dialog) {
+            DEDizedEditDialog* pEdit = dynamic_cast<DEDizedEditDialog*>(&dialog);
+            ASSERT_NE(pEdit, nullptr);
+            EXPECT_EQ(pEdit->GetChart(), &Chart());
+            ClickButton(dialog, nResult);
+        });
+        pView->SendMessage(WM_COMMAND, ID_CHART_EDIT, 0);
+        CRect update;
+        EXPECT_TRUE(pView->GetUpdateRect(&update));
+        CObList* pComponents = Chart().GetComponentList();
+        EXPECT_NE(static_cast<DEDizedComponent*>(pComponents->GetHead())->NeedsRedraw(), 0);
+    }
 }
 
 TEST_F(ChartViewOutput, ATrueColourScreenGetsNoPaletteAndTheBackgroundIsNotErased)
