@@ -21,6 +21,9 @@ const int kFrameKinds = 0xFFF;
 SRGAxisManager::SRGAxisManager() : m_present(), m_ptSecond(0, 0), m_ptFirst(0, 0), m_nAxisIndex(0), m_pDisplay(nullptr)
 {
     m_nTypeId = chartTypeAxisManager;
+    // the compound display gives every manager the whole plot as its area: a background of its own
+    // would paint over the grid lines that the managers drawn before it left there
+    m_style.m_nStyle &= ~kFrameKinds;
     for (int n = 0; n < slotCount; ++n)
         AddChild(NewPlaceholder());
 }

@@ -17,6 +17,8 @@
 // and the tick marks and grid lines are given those positions. The scale is then laid out and its
 // labels measured for the DC drawn into.
 //
+// The manager itself draws no background, shadow or border: its area is the plot that the axes share.
+//
 // Axis index (SetAxisIndex): the side of the plot the axis stands on, 0 bottom, 1 left, 2 top, 3 right:
 // the scale's labels and the ticks go outwards (labels below or left for 0 and 1, above or right for 2
 // and 3).
@@ -43,7 +45,7 @@ class SRGAxisManager : public SRGCompoundComponent {
 public:
     enum { slotScale, slotTickMarks, slotGridLines, slotThirdPart, slotTitle, slotShape, slotCount };
 
-    // Six placeholders, no parts, both points (0, 0), type id chartTypeAxisManager.
+    // Six placeholders, no parts, both points (0, 0), no frame or fill, type id chartTypeAxisManager.
     SRGAxisManager();
 
     void Serialize(CArchive& ar) override;

@@ -101,10 +101,9 @@ double SRGDataWatcher::GetLowLimit() const
     return m_dLowLimit;
 }
 
-void SRGDataWatcher::SetDataRanges(const CScale& xRange, const CScale& yRange)
+void SRGDataWatcher::SetValueRange(const CScale& range)
 {
-    m_xRange = xRange;
-    m_yRange = yRange;
+    m_valueRange = range;
 }
 
 // ---- range ---------------------------------------------------------------------------------------------
@@ -331,14 +330,14 @@ void SRGDataWatcher::EmptyLimitLines()
 void SRGDataWatcher::BuildLimitLines()
 {
     EmptyLimitLines();
-    const double dRange = m_yRange.GetRange();
-    if (m_yRange.IsReset() || !(dRange > 0.0))
+    const double dRange = m_valueRange.GetRange();
+    if (m_valueRange.IsReset() || !(dRange > 0.0))
         return;
     const CRect& area = m_rcLines;
     const int nSpan = m_bVertical ? area.Width() : area.Height();
     auto add = [&](double dLimit) {
         // the offset truncates toward zero: it lies in the area while below its span + 1 and above -1
-        const double dOffset = nSpan / dRange * (dLimit - m_yRange.m_dMinimum) + 0.5;
+        const double dOffset = nSpan / dRange * (dLimit - m_valueRange.m_dMinimum) + 0.5;
         if (!(dOffset > -1.0 && dOffset < nSpan + 1.0))
             return;
         const int nOffset = int(dOffset);

@@ -16,8 +16,9 @@
 // Values read as the chart reads them (a missing item as 0).
 //
 // Drawing: a display draws the watchers that follow it in the chart's list after its frame, giving
-// them its plot rectangle (the line rectangle), its data ranges and its graph and axis types; the
-// value range is the display's y data range. A watcher being redrawn in full runs Check first. For
+// them its plot rectangle (the line rectangle), its y data range as the value range and its graph and
+// axis types. A watcher that is the further part of a compound display's axis takes the range that axis
+// shows and the plot, its lines across the axis. A watcher being redrawn in full runs Check first. For
 // modes 0 to 7 the lines are a line at the high limit, and for 4 to 7 one at the low limit as well:
 // horizontal lines at y = bottom - trunc(height / range x (limit - minimum) + 0.5) from the left edge,
 // or vertical ones (SetVertical) at x = left + trunc(width / range x (limit - minimum) + 0.5) from the
@@ -80,8 +81,8 @@ public:
     virtual int TestMeanOutside();
     virtual int TestMeanBetween();
 
-    // What a display hands over before drawing the watcher: its x and y data ranges.
-    void SetDataRanges(const CScale& xRange, const CScale& yRange);
+    // The range of values that the line rectangle spans, from the bottom (or left) edge up (or right).
+    void SetValueRange(const CScale& range);
     // The limit lines' start points of the last draw (CPoint*, owned by the watcher).
     CPtrList& GetLimitLines() { return m_limitLines; }
     // The range of the last SetupRange: first group and item, number of groups and items, steps.
@@ -111,8 +112,7 @@ protected:
     int m_nMode;
     CPtrList m_limitLines;          // CPoint*, owned
     CPtrList* m_pGridPositions;     // the grid lines' own positions (not owned)
-    CScale m_xRange;
-    CScale m_yRange;
+    CScale m_valueRange;
 
     // The range of the last SetupRange.
     int m_nFirstGroup;

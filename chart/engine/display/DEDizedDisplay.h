@@ -48,7 +48,8 @@
 // both); the filled types fill the ring in the group's style. Their frames draw rings through the
 // value ticks (not under flagNoHorizontalGrid) and spokes (not under flagNoVerticalGrid): one per item,
 // sixteen for polar; their scales the labels round the circle (item annotations, or degrees; not under
-// flagNoXScale) and the value scale up from the centre (not under flagNoYScale).
+// flagNoXScale) and the value scale up from the centre (not under flagNoYScale), its font 1.25 times as
+// tall as the display's.
 //
 // Perspective (GT_3D_BAR, GT_3D_AREA, GT_3D_AREA_FLAT): the groups one behind the other in an oblique
 // box (receding edges at 45 degrees, half length), the largest total furthest back unless

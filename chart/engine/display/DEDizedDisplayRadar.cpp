@@ -356,6 +356,10 @@ void DEDizedDisplay::BuildCircleScales(int nLabels, double dStep, double dLabelR
         pScale->SetStep(m_extraValues[1]);
         pScale->SetMinimum(range.m_dMinimum);
         pScale->SetMaximum(range.m_dMaximum);
+        // the figures up the radius stand a quarter taller than the display's text round the circle
+        const int nTextHeight =
+            m_nFontSize >= 0 ? ::MulDiv(m_nFontSize, ChartDeviceDpi(m_pDC).cy, 72) : -m_nFontSize;
+        pScale->SetFont(-int(1.25 * nTextHeight), m_nFontFlags, m_strFace);
         LayOutScale(pScale, false);
     }
 }

@@ -4,6 +4,7 @@
 #include "chart/engine/display/SRGCompoundDisplay.h"
 
 #include "chart/engine/axes/SRGAxisManager.h"
+#include "chart/engine/axes/SRGDataWatcher.h"
 #include "chart/engine/axes/SRGDecimalScale.h"
 #include "chart/engine/axes/SRGGridLines.h"
 #include "chart/engine/axes/SRGIndexScale.h"
@@ -271,8 +272,7 @@ void SRGCompoundDisplay::BuildAxes()
             shown[nAxis] = bX ? pDisplay->GetXViewRange() : pDisplay->GetYViewRange();
         else
             shown[nAxis] = bX ? pDisplay->GetXDataRange() : pDisplay->GetYDataRange();
-        pManager->SetScaleValueB(shown[nAxis].m_dMaximum);
-        pManager->SetScaleValueA(shown[nAxis].m_dMinimum);
+        ShowRange(pManager, shown[nAxis]);
         if (DEDizedTitle* pScale = dynamic_cast<DEDizedTitle*>(pManager->GetScale())) {
             pScale->SetFont(pDisplay->GetStoredFontSize(), pDisplay->GetFontFlags(), pDisplay->GetFace());
             pScale->SetTextColour(pDisplay->GetTextColour());
@@ -331,8 +331,10 @@ void SRGCompoundDisplay::BuildAxes()
                 return v * dFactor;
             return bVertical ? ConvertVerticalMirrorValue(v) : ConvertHorizontalMirrorValue(v);
         };
-        pTarget->SetScaleValueB(convert(shown[nFrom].m_dMaximum));
-        pTarget->SetScaleValueA(convert(shown[nFrom].m_dMinimum));
+        CScale mirrored = shown[nFrom];
+        mirrored.m_dMaximum = convert(shown[nFrom].m_dMaximum);
+        mirrored.m_dMinimum = convert(shown[nFrom].m_dMinimum);
+        ShowRange(pTarget, mirrored);
     };
     mirror(m_bVerticalMirror, m_nVerticalMirrorSide, m_dVerticalMirrorFactor, axisLeft, axisRight, true);
     mirror(m_bHorizontalMirror, m_nHorizontalMirrorSide, m_dHorizontalMirrorFactor, axisBottom, axisTop, false);
@@ -345,11 +347,25 @@ void SRGCompoundDisplay::BuildAxes()
             pDisplay->SetPlotRect(plot.left, plot.top, plot.right, plot.bottom, 1);
         }
         SRGAxisManager* pManager = GetAxis(nAxis);
-        if (SRGGridLines* pGrid = pManager != nullptr ? dynamic_cast<SRGGridLines*>(pManager->GetGridLines()) : nullptr) {
-            pGrid->SetLineRect(plot);
-            pGrid->SetVertical(nAxis == axisBottom || nAxis == axisTop ? 1 : 0);
+        if (pManager == nullptr)
+            continue;
+        // the grid lines, and a data watcher's limit lines, run across the plot at right angles to the axis
+        for (DEDizedComponent* pPart : {pManager->GetGridLines(), pManager->GetThirdPart()}) {
+            if (SRGGridLines* pLines = dynamic_cast<SRGGridLines*>(pPart)) {
+                pLines->SetLineRect(plot);
+                pLines->SetVertical(nAxis == axisBottom || nAxis == axisTop ? 1 : 0);
+            }
         }
     }
+}
+
+void SRGCompoundDisplay::ShowRange(SRGAxisManager* pManager, const CScale& range)
+{
+    pManager->SetScaleValueB(range.m_dMaximum);
+    pManager->SetScaleValueA(range.m_dMinimum);
+    // a watcher beside the axis puts its limits on the values the axis shows
+    if (SRGDataWatcher* pWatcher = dynamic_cast<SRGDataWatcher*>(pManager->GetThirdPart()))
+        pWatcher->SetValueRange(range);
 }
 
 double SRGCompoundDisplay::ConvertVerticalMirrorValue(double dValue)

@@ -27,15 +27,16 @@
 //   its side of the plot, shortened by the depth (flag word bit 30: the compound's third limit, else
 //   10, times the device scales) for displays whose axis type is drawn with depth; while drawing, the
 //   axis is laid out at once, so that its extent is known to FitPlotRect. The grid lines take
-//   the display's graph type, the third part its graph and axis types. Each manager learns its side as
-//   its axis index (bottom 0, left 1, top 2, right 3).
+//   the display's graph type, the third part its graph and axis types and, when it is a data watcher,
+//   the axis's range as its value range. Each manager learns its side as its axis index (bottom 0,
+//   left 1, top 2, right 3).
 // - Mirrors: with the vertical mirror on, the right axis (vertical mirror side 1) or the left one (side
 //   0) repeats the other's range, times the mirror factor when that is not 0, else through
-//   ConvertVerticalMirrorValue (which returns its argument here); the horizontal mirror likewise for top
-//   and bottom.
+//   ConvertVerticalMirrorValue (which returns its argument here), its scale and its data watcher alike;
+//   the horizontal mirror likewise for top and bottom.
 // - Last, every display of the lists is given the plot rectangle, fixed, and draws there (its own
-//   placement no longer counts: flagOutsideLayout); the grid lines of each manager cover the plot,
-//   vertical for the bottom and top axes.
+//   placement no longer counts: flagOutsideLayout); the grid lines of each manager, and a data watcher
+//   in its third part, cover the plot, vertical for the bottom and top axes.
 //
 // FitPlotRect (not with the pending-layout setting, nor with a fixed plot): the left and right edges
 // move in by the larger of the axis's width and the overhang of the bottom and top scales' labels past
@@ -47,6 +48,7 @@
 // the horizontal and vertical mirror factors (doubles).
 #pragma once
 
+#include "chart/engine/CScale.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
 
 class SRGAxisManager;
@@ -148,6 +150,9 @@ protected:
     void FillList(CPtrList& rList);
     // The display an axis shows: its manager's, else the first of its list.
     SRGDisplayBase* GetReferenceDisplay(int nAxis);
+    // Gives the axis of pManager (not null) the range it shows: the scale's limits, and the value range
+    // of a data watcher in its further part.
+    void ShowRange(SRGAxisManager* pManager, const CScale& range);
 
     int m_nVerticalMirrorSide;
     int m_nHorizontalMirrorSide;

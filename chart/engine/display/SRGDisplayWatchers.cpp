@@ -19,7 +19,7 @@ void SRGDisplayBase::DrawDataWatchers()
             break;
         SRGDataWatcher* pWatcher = static_cast<SRGDataWatcher*>(pComponent);
         pWatcher->SetLineRect(m_rcPlot);
-        pWatcher->SetDataRanges(m_xData, m_yData);
+        pWatcher->SetValueRange(m_yData);
         int& nStyle = pWatcher->GetStyle()->m_nStyle;
         nStyle = (nStyle & 0xFFFF) | (m_style.m_nStyle & int(0xFFFF0000u));
         pWatcher->MarkForRedraw();

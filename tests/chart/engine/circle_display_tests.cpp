@@ -158,6 +158,27 @@ TEST_F(ChartTest, CircleFramesAndScalesFollowTheirFlags)
     EXPECT_EQ(CString(polar.pDisplay->GetLabelBlock()->GetLabel(1)->GetText(1)), CString("22.5"));
 }
 
+TEST_F(ChartTest, CircleValueScaleWritesAQuarterTallerThanTheCircleLabels)
+{
+    for (int nSize : {10, -20}) {
+        AxesScene polar(GT_POLAR, AXIS_POLAR);
+        polar.SetGroup(0, {0, 90});
+        polar.SetGroup(1, {4, 8});
+        polar.pDisplay->SetFont(nSize, 0, "Arial");
+        TextRecorder recorder(polar.canvas);
+        polar.chart.Draw(&recorder, nullptr);
+        // the angles round the circle ("22.5") in the display's font; the whole values up the radius
+        LONG nAngleHeight = 0;
+        LONG nValueHeight = 0;
+        for (const TextRecorder::Line& line : recorder.lines) {
+            LONG& rHeight = line.text.find('.') != std::string::npos ? nAngleHeight : nValueHeight;
+            rHeight = line.font.lfHeight;
+        }
+        ASSERT_LT(nAngleHeight, 0) << nSize;
+        EXPECT_EQ(nValueHeight, -LONG(1.25 * -nAngleHeight)) << nSize;
+    }
+}
+
 // ---- perspective --------------------------------------------------------------------------------------------------
 
 TEST_F(ChartTest, PerspectiveTypesFallBackToColumnsOnNegativeValues)
@@ -216,7 +237,8 @@ TEST_F(ChartTest, PerspectivePatternFacesShadeTheColumns)
                     nDiffer += cr != plain[size_t(y - 20) * 400 + size_t(x - 10)];
             }
         }
-        if (bShade)
+        if (bShade) {
             EXPECT_GT(nDiffer, 0);
+        }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "ArchiveTestSupport.h"
 #include "chart/engine/axes/SRGAxisManager.h"
+#include "chart/engine/axes/SRGDataWatcher.h"
 #include "chart/engine/axes/SRGGridLines.h"
 #include "chart/engine/axes/SRGIndexScale.h"
 #include "chart/engine/display/SRGCompoundDisplay.h"
@@ -27,6 +28,20 @@ public:
     }
     int nLast = -1;
 };
+
+// The compound display that CreateComponent makes on a 400 x 300 chart, its display of nGraphType fixed
+// to the range [0, 10].
+SRGCompoundDisplay* AddFixedCompound(DEDized& chart, int nGraphType)
+{
+    chart.SetBuffered(0);
+    auto* pCompound = static_cast<SRGCompoundDisplay*>(
+        chart.CreateComponent(chartTypeCompoundDisplay, 0, CRect(0, 0, 400, 300), 0, 0, 0, nGraphType << 16, AXIS_STANDARD << 24));
+    auto* pDisplay = static_cast<DEDizedDisplay*>(chart.GetComponent(0, chartTypeDisplay));
+    pDisplay->SetFlags(pDisplay->GetFlags() | SRGDisplayBase::flagFixedRange);
+    pDisplay->SetFixedMin(0);
+    pDisplay->SetFixedMax(10);
+    return pCompound;
+}
 
 } // namespace
 
@@ -184,4 +199,78 @@ TEST_F(ChartTest, CompoundDisplayFromCreateComponentAndFromAnArchive)
     EXPECT_TRUE(loaded.GetBottomAxis()->GetScale()->IsKindOf(RUNTIME_CLASS(SRGIndexScale)));
     EXPECT_EQ(loaded.GetVerticalMirrorFactor(), 1.5);
     EXPECT_EQ(StoreBytes([&](CArchive& ar) { loaded.Serialize(ar); }), bytes);
+}
+
+TEST_F(ChartTest, CompoundDisplayGridLinesStayUnderTheData)
+{
+    // low bars on a fixed range leave the upper plot to the grid lines of both axes
+    DEDized chart;
+    for (int i = 0; i < 4; ++i)
+        chart.SetValue(i, 0, 1, 1);
+    SRGCompoundDisplay* pCompound = AddFixedCompound(chart, GT_VBAR);
+    DibCanvas canvas(400, 300);
+    chart.Draw(&canvas.dc, nullptr);
+
+    const CRect plot = pCompound->GetPlotRect();
+    const COLORREF crGrid = 0x808000;
+    auto positions = [](SRGAxisManager* pAxis) {
+        std::vector<CPoint> points;
+        CPtrList* pList = static_cast<DEDizedLabelBlock*>(pAxis->GetScale())->GetRecordedAnchors();
+        for (POSITION pos = pList != nullptr ? pList->GetHeadPosition() : nullptr; pos != nullptr;)
+            points.push_back(*static_cast<CPoint*>(pList->GetNext(pos)));
+        return points;
+    };
+    const std::vector<CPoint> columns = positions(pCompound->GetBottomAxis());
+    const std::vector<CPoint> rows = positions(pCompound->GetLeftAxis());
+    ASSERT_GE(columns.size(), 2u);
+    ASSERT_GE(rows.size(), 3u);
+    // the vertical lines of the bottom axis, drawn first, are not covered by the axes drawn after them
+    for (const CPoint& column : columns)
+        EXPECT_EQ(canvas.At(column.x, plot.top + plot.Height() / 4), crGrid) << column.x;
+    // the horizontal lines of the left axis above the bars, between two columns
+    const int x = (columns[0].x + columns[1].x) / 2;
+    for (const CPoint& row : rows) {
+        if (row.y < plot.top + plot.Height() / 2) {
+            EXPECT_EQ(canvas.At(x, row.y), crGrid) << row.y;
+        }
+    }
+}
+
+TEST_F(ChartTest, CompoundDisplayWatchersTakeTheRangesTheirAxesShow)
+{
+    // a line over [0, 10] on the left axis, mirrored twice as wide on the right; a watcher at 5 beside each
+    DEDized chart;
+    chart.SetValue(0, 0, 3, 1);
+    chart.SetValue(1, 0, 7, 1);
+    SRGCompoundDisplay* pCompound = AddFixedCompound(chart, GT_LINE);
+    pCompound->SetVerticalMirror(1);
+    pCompound->SetVerticalMirrorFactor(2);
+    const COLORREF crLeft = RGB(255, 0, 0);
+    const COLORREF crRight = RGB(0, 0, 255);
+    SRGDataWatcher* watchers[2] = {new SRGDataWatcher, new SRGDataWatcher};
+    for (int n = 0; n < 2; ++n) {
+        watchers[n]->SetHighLimit(5);
+        watchers[n]->SetColours(n == 0 ? crLeft : crRight, n == 0 ? crLeft : crRight);
+    }
+    pCompound->SetLeftPart3(watchers[0]);
+    pCompound->SetRightPart3(watchers[1]);
+    DibCanvas canvas(400, 300);
+    chart.Draw(&canvas.dc, nullptr);
+
+    const CRect plot = pCompound->GetPlotRect();
+    const int yLeft = plot.bottom - int(plot.Height() / 10.0 * 5 + 0.5);
+    const int yRight = plot.bottom - int(plot.Height() / 20.0 * 5 + 0.5);
+    const struct {
+        SRGDataWatcher* pWatcher;
+        int y;
+        COLORREF crLine;
+    } cases[] = {{watchers[0], yLeft, crLeft}, {watchers[1], yRight, crRight}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.pWatcher->GetLimitLines().GetCount(), 1);
+        EXPECT_EQ(*static_cast<CPoint*>(c.pWatcher->GetLimitLines().GetHead()), CPoint(plot.left, c.y));
+        EXPECT_EQ(canvas.At(plot.left + 2, c.y), c.crLine) << c.y;
+    }
+    // the value at or above the limit is marked for the display drawn after the axes
+    EXPECT_NE(chart.GetDataItem(0, 0)->GetStyle()->GetSelection(), SRGDataWatcher::markedSelection);
+    EXPECT_EQ(chart.GetDataItem(1, 0)->GetStyle()->GetSelection(), SRGDataWatcher::markedSelection);
 }
