@@ -1,12 +1,14 @@
-// DEDizedView: drawing, printing, the palette, Copy, the page set-up and the exports (see
-// DEDizedView.h). The mouse, the tips, the value drag and the zoom are in DEDizedViewMouse.cpp.
-#include "chart/views/DEDizedView.h"
+// ChartViewCore: drawing, printing, the palette, Copy, the page set-up, the dialogs and the exports
+// (see ChartViewCore.h). The mouse, the tips, the value drag and the zoom are in ChartViewCoreMouse.cpp.
+#include "chart/views/ChartViewCore.h"
 
+#include "chart/engine/ChartResource.h"
 #include "chart/engine/DEDized.h"
 #include "chart/views/CGraphDoc.h"
 #include "chart/views/ChartViewDialogs.h"
 #include "chart/views/ChartViewResource.h"
 #include "chart/views/dialogs/DEDizedEditDialog.h"
+#include "chart/views/dialogs/SRGWizSheet.h"
 #include "chart/views/image/SECDib.h"
 #include "chart/views/image/SECJpeg.h"
 
@@ -39,35 +41,21 @@ private:
     int m_bBuffered;
 };
 
+// The scroll position a view's chart coordinates are moved by: none on a plain view.
+CPoint ScrollOffsetOf(const CView& /*view*/)
+{
+    return CPoint(0, 0);
+}
+
+CPoint ScrollOffsetOf(const CScrollView& view)
+{
+    return view.GetDeviceScrollPosition();
+}
+
 } // namespace
 
-IMPLEMENT_DYNCREATE(DEDizedView, CView)
-
-BEGIN_MESSAGE_MAP(DEDizedView, CView)
-    ON_WM_ERASEBKGND()
-    ON_WM_CREATE()
-    ON_WM_QUERYNEWPALETTE()
-    ON_WM_PALETTECHANGED()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_TIMER()
-    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
-    ON_COMMAND(ID_CHART_UNDO_ZOOM, OnUndoZoom)
-    ON_UPDATE_COMMAND_UI(ID_CHART_UNDO_ZOOM, OnUpdateUndoZoom)
-    ON_COMMAND(ID_CHART_UNDO_ZOOM_ALL, OnUndoZoomAll)
-    ON_UPDATE_COMMAND_UI(ID_CHART_UNDO_ZOOM_ALL, OnUpdateUndoZoom)
-    ON_COMMAND(ID_CHART_PAGE_SETUP, OnPageSetup)
-    ON_COMMAND(ID_CHART_EDIT, OnEditChart)
-    ON_COMMAND(ID_CHART_WIZARD, OnChartWizard)
-    ON_COMMAND(ID_CHART_EXPORT_BMP, OnExportBmp)
-    ON_COMMAND(ID_CHART_EXPORT_JPEG, OnExportJpeg)
-END_MESSAGE_MAP()
-
-DEDizedView::DEDizedView()
+template <class TBase>
+ChartViewCore<TBase>::ChartViewCore()
     : m_bUsePageSize(0),
       m_nPaperIndex(0),
       m_nVertical(1),
@@ -87,11 +75,13 @@ DEDizedView::DEDizedView()
 {
 }
 
-DEDizedView::~DEDizedView() = default;
+template <class TBase>
+ChartViewCore<TBase>::~ChartViewCore() = default;
 
 // ---- drawing -------------------------------------------------------------------------------------------
 
-void DEDizedView::OnDraw(CDC* pDC)
+template <class TBase>
+void ChartViewCore<TBase>::OnDraw(CDC* pDC)
 {
     if (DEDized* pChart = GetGraph()) {
         pChart->Draw(pDC, this);
@@ -99,22 +89,25 @@ void DEDizedView::OnDraw(CDC* pDC)
     }
 }
 
-BOOL DEDizedView::OnEraseBkgnd(CDC* /*pDC*/)
+template <class TBase>
+BOOL ChartViewCore<TBase>::OnEraseBkgnd(CDC* /*pDC*/)
 {
     // the chart paints its own background: erasing would only flicker
     return TRUE;
 }
 
-DEDized* DEDizedView::GetGraph()
+template <class TBase>
+DEDized* ChartViewCore<TBase>::GetGraph()
 {
-    CGraphDoc* pDocument = dynamic_cast<CGraphDoc*>(GetDocument());
+    CGraphDoc* pDocument = dynamic_cast<CGraphDoc*>(this->GetDocument());
     return pDocument != nullptr ? pDocument->GetChart() : nullptr;
 }
 
-void DEDizedView::RenderToBitmap(CDC* pDC, CBitmap* pBitmap)
+template <class TBase>
+void ChartViewCore<TBase>::RenderToBitmap(CDC* pDC, CBitmap* pBitmap)
 {
-    AfxRequirePointer(pDC, "DEDizedView::RenderToBitmap", "pDC");
-    AfxRequirePointer(pBitmap, "DEDizedView::RenderToBitmap", "pBitmap");
+    AfxRequirePointer(pDC, "ChartViewCore::RenderToBitmap", "pDC");
+    AfxRequirePointer(pBitmap, "ChartViewCore::RenderToBitmap", "pBitmap");
     if (m_tip.IsVisible())
         m_tip.Hide();
     DEDized* pChart = GetGraph();
@@ -133,19 +126,37 @@ void DEDizedView::RenderToBitmap(CDC* pDC, CBitmap* pBitmap)
     memDC.SelectObject(pOldBitmap);
 }
 
-BOOL DEDizedView::RenderClientBitmap(CDC& rDC, CBitmap& rBitmap)
+template <class TBase>
+BOOL ChartViewCore<TBase>::RenderClientBitmap(CDC& rDC, CBitmap& rBitmap)
 {
     CRect client;
-    GetClientRect(&client);
+    this->GetClientRect(&client);
     if (!rBitmap.CreateCompatibleBitmap(&rDC, client.Width(), client.Height()))
         return FALSE;
     RenderToBitmap(&rDC, &rBitmap);
     return TRUE;
 }
 
+template <class TBase>
+CPoint ChartViewCore<TBase>::ToChart(CPoint client) const
+{
+    const CPoint offset = ScrollOffsetOf(*this);
+    return CPoint(client.x + offset.x, client.y + offset.y);
+}
+
+template <class TBase>
+CPoint ChartViewCore<TBase>::ChartToScreen(CPoint chart) const
+{
+    const CPoint offset = ScrollOffsetOf(*this);
+    CPoint point(chart.x - offset.x, chart.y - offset.y);
+    this->ClientToScreen(&point);
+    return point;
+}
+
 // ---- printing ------------------------------------------------------------------------------------------
 
-CSize DEDizedView::PaperSize(int nPaperIndex, int nDpiX, int nDpiY)
+template <class TBase>
+CSize ChartViewCore<TBase>::PaperSize(int nPaperIndex, int nDpiX, int nDpiY)
 {
     // inches of A4, A5 and Letter, portrait
     const double kA4Short = 8.267, kA4Long = 11.692, kA5Short = 5.874;
@@ -166,32 +177,25 @@ CSize DEDizedView::PaperSize(int nPaperIndex, int nDpiX, int nDpiY)
     }
 }
 
-void DEDizedView::OnBeginPrinting(CDC* pDC, CPrintInfo* /*pInfo*/)
+template <class TBase>
+BOOL ChartViewCore<TBase>::ApplyPageSize(CDC* pDC)
 {
     DEDized* pChart = GetGraph();
     if (!m_bUsePageSize || pChart == nullptr)
-        return;
+        return FALSE;
     const CSize size = PaperSize(m_nPaperIndex, pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
     pChart->SetFixedRect(CRect(0, 0, size.cx, size.cy));
     pChart->SetFixedRectFlag(1);
     pChart->SetFixedRectAlignment(((m_nHorizontal + 1) << 4) | (m_nVertical + 1));
-}
-
-void DEDizedView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
-{
-    if (DEDized* pChart = GetGraph()) {
-        pChart->SetFixedRectFlag(0);
-        pChart->MarkForRedraw();
-        pChart->SetFixedRectAlignment(0);
-    }
-    Invalidate(TRUE);
+    return TRUE;
 }
 
 // ---- palette -------------------------------------------------------------------------------------------
 
-int DEDizedView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
+template <class TBase>
+int ChartViewCore<TBase>::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
-    if (CView::OnCreate(lpCreateStruct) == -1)
+    if (TBase::OnCreate(lpCreateStruct) == -1)
         return -1;
     CClientDC dc(this);
     DEDized* pChart = GetGraph();
@@ -202,26 +206,31 @@ int DEDizedView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     return 0;
 }
 
-void DEDizedView::RealizeOwnPalette(BOOL bBackground)
+template <class TBase>
+BOOL ChartViewCore<TBase>::RealizeOwnPalette(BOOL bBackground)
 {
+    if (m_palette.m_hObject == nullptr)
+        return FALSE;
     CClientDC dc(this);
     CPalette* pOld = dc.SelectPalette(&m_palette, bBackground);
     dc.RealizePalette();
     dc.SelectPalette(pOld, TRUE);
-}
-
-BOOL DEDizedView::OnQueryNewPalette()
-{
-    if (m_palette.m_hObject == nullptr)
-        return CView::OnQueryNewPalette();
-    RealizeOwnPalette(FALSE);
     return TRUE;
 }
 
-void DEDizedView::OnPaletteChanged(CWnd* pFocusWnd)
+template <class TBase>
+BOOL ChartViewCore<TBase>::OnQueryNewPalette()
+{
+    if (!RealizeOwnPalette(FALSE))
+        return TBase::OnQueryNewPalette();
+    return TRUE;
+}
+
+template <class TBase>
+void ChartViewCore<TBase>::OnPaletteChanged(CWnd* pFocusWnd)
 {
     if (m_palette.m_hObject == nullptr) {
-        CView::OnPaletteChanged(pFocusWnd);
+        TBase::OnPaletteChanged(pFocusWnd);
         return;
     }
     if (pFocusWnd != this)
@@ -230,14 +239,31 @@ void DEDizedView::OnPaletteChanged(CWnd* pFocusWnd)
 
 // ---- commands ------------------------------------------------------------------------------------------
 
-void DEDizedView::OnEditCopy()
+template <class TBase>
+CSize ChartViewCore<TBase>::GetCopySize()
+{
+    CRect client;
+    this->GetClientRect(&client);
+    return client.Size();
+}
+
+template <class TBase>
+BOOL ChartViewCore<TBase>::BandStartsAt(DEDized* /*pChart*/, CPoint /*point*/)
+{
+    return TRUE;
+}
+
+template <class TBase>
+void ChartViewCore<TBase>::OnEditCopy()
 {
     CClientDC dc(this);
     CBitmap bitmap;
-    if (!RenderClientBitmap(dc, bitmap))
+    const CSize size = GetCopySize();
+    if (!bitmap.CreateCompatibleBitmap(&dc, size.cx, size.cy))
         return;
+    RenderToBitmap(&dc, &bitmap);
     // a clipboard held by another window stays as it is; the bitmap then goes with its object
-    if (!::OpenClipboard(m_hWnd))
+    if (!::OpenClipboard(this->m_hWnd))
         return;
     ::EmptyClipboard();
     if (::SetClipboardData(CF_BITMAP, static_cast<HBITMAP>(bitmap.m_hObject)) != nullptr)
@@ -245,37 +271,53 @@ void DEDizedView::OnEditCopy()
     ::CloseClipboard();
 }
 
-void DEDizedView::OnUndoZoom()
+template <class TBase>
+void ChartViewCore<TBase>::OnUndoZoom()
 {
     UndoZoom(0);
 }
 
-void DEDizedView::OnUndoZoomAll()
+template <class TBase>
+void ChartViewCore<TBase>::OnUndoZoomAll()
 {
     UndoZoom(1);
 }
 
-void DEDizedView::OnUpdateUndoZoom(CCmdUI* pCmdUI)
+template <class TBase>
+void ChartViewCore<TBase>::OnUpdateUndoZoom(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_zoomStack.Count() > 0);
 }
 
-void DEDizedView::OnPageSetup()
+template <class TBase>
+BOOL ChartViewCore<TBase>::RunPageSetup(PageSetup& rDialog)
 {
-    PageSetup dialog(this);
-    dialog.m_nPaperIndex = m_nPaperIndex;
-    dialog.m_bUsePageSize = m_bUsePageSize;
-    dialog.m_nVertical = m_nVertical;
-    dialog.m_nHorizontal = m_nHorizontal;
-    if (dialog.DoModal() != IDOK)
-        return;
-    m_nPaperIndex = dialog.m_nPaperIndex;
-    m_bUsePageSize = dialog.m_bUsePageSize;
-    m_nVertical = dialog.m_nVertical;
-    m_nHorizontal = dialog.m_nHorizontal;
+    rDialog.m_nPaperIndex = m_nPaperIndex;
+    rDialog.m_bUsePageSize = m_bUsePageSize;
+    rDialog.m_nVertical = m_nVertical;
+    rDialog.m_nHorizontal = m_nHorizontal;
+    return rDialog.DoModal() == IDOK;
 }
 
-void DEDizedView::OnEditChart()
+template <class TBase>
+void ChartViewCore<TBase>::TakePageSetup(const PageSetup& rDialog)
+{
+    m_nPaperIndex = rDialog.m_nPaperIndex;
+    m_bUsePageSize = rDialog.m_bUsePageSize;
+    m_nVertical = rDialog.m_nVertical;
+    m_nHorizontal = rDialog.m_nHorizontal;
+}
+
+template <class TBase>
+void ChartViewCore<TBase>::OnPageSetup()
+{
+    PageSetup dialog(this);
+    if (RunPageSetup(dialog))
+        TakePageSetup(dialog);
+}
+
+template <class TBase>
+void ChartViewCore<TBase>::OnEditChart()
 {
     DEDized* pChart = GetGraph();
     if (pChart == nullptr)
@@ -285,25 +327,45 @@ void DEDizedView::OnEditChart()
     dialog.DoModal();
     // whatever the dialog changed is drawn anew
     pChart->MarkForRedraw();
-    Invalidate();
+    this->Invalidate();
 }
 
-void DEDizedView::OnChartWizard()
+template <class TBase>
+void ChartViewCore<TBase>::OnChartWizard()
 {
-    // the chart wizard comes with its class
+    RunWizard();
 }
 
-void DEDizedView::OnExportBmp()
+template <class TBase>
+void ChartViewCore<TBase>::RunWizard()
+{
+    DEDized* pChart = GetGraph();
+    if (pChart == nullptr)
+        return;
+    CString caption;
+    AfxLoadString(IDS_CHART_WIZARD_CAPTION, caption);
+    SRGWizSheet sheet(pChart, caption, nullptr, 0, 0, 0, TRUE);
+    if (sheet.DoModal() != IDOK)
+        return;
+    sheet.CopyBack();
+    pChart->MarkForRedraw();
+    this->Invalidate();
+}
+
+template <class TBase>
+void ChartViewCore<TBase>::OnExportBmp()
 {
     Export("bmp", kBmpFilter, false);
 }
 
-void DEDizedView::OnExportJpeg()
+template <class TBase>
+void ChartViewCore<TBase>::OnExportJpeg()
 {
     Export("jpg", kJpegFilter, true);
 }
 
-void DEDizedView::Export(LPCSTR lpszDefExt, LPCSTR lpszFilter, bool bJpeg)
+template <class TBase>
+void ChartViewCore<TBase>::Export(LPCSTR lpszDefExt, LPCSTR lpszFilter, bool bJpeg)
 {
     // a save dialog: the file need not exist yet, only its folder
     CFileDialog dialog(FALSE, lpszDefExt, nullptr,
@@ -317,19 +379,22 @@ void DEDizedView::Export(LPCSTR lpszDefExt, LPCSTR lpszFilter, bool bJpeg)
         SaveAsBmp(dialog.GetPathName());
 }
 
-BOOL DEDizedView::SaveAsBmp(LPCSTR lpszPath)
+template <class TBase>
+BOOL ChartViewCore<TBase>::SaveAsBmp(LPCSTR lpszPath)
 {
     SECDib image;
     return SaveImageAs(&image, lpszPath, IDS_CHART_BMP_FAILED);
 }
 
-BOOL DEDizedView::SaveAsJpeg(LPCSTR lpszPath)
+template <class TBase>
+BOOL ChartViewCore<TBase>::SaveAsJpeg(LPCSTR lpszPath)
 {
     SECJpeg image;
     return SaveImageAs(&image, lpszPath, IDS_CHART_JPEG_FAILED);
 }
 
-BOOL DEDizedView::SaveImageAs(SECImage* pImage, LPCSTR lpszPath, UINT nIDFailed)
+template <class TBase>
+BOOL ChartViewCore<TBase>::SaveImageAs(SECImage* pImage, LPCSTR lpszPath, UINT nIDFailed)
 {
     CClientDC dc(this);
     CBitmap bitmap;
@@ -354,3 +419,6 @@ BOOL DEDizedView::SaveImageAs(SECImage* pImage, LPCSTR lpszPath, UINT nIDFailed)
     }
     return bSaved;
 }
+
+template class ChartViewCore<CView>;
+template class ChartViewCore<CScrollView>;
