@@ -83,7 +83,7 @@ GXLibraryModuleCreators LibraryCreators()
     // copying and moving stored cells (GXDataCopyMoveCellsImp.h)
     c.pfnDataCopyMoveCells = nullptr;
     // long operations (GXLongOperationImp.h)
-    c.pfnLongOperation = nullptr;
+    c.pfnLongOperation = GXCreateLongOperationImp;
     // covered-cell pools (GXCoveredCellsImp.h)
     c.pfnCoveredCellPool = nullptr;
     // span-cell pools (GXSpanCellPoolImp.h)
