@@ -79,9 +79,9 @@ GXLibraryModuleCreators LibraryCreators()
     // date and time from the locale (GXDateTimeImp.h)
     c.pfnNoOleDateTime = nullptr;
     // reordering after a sort (GXSortMoveDataImp.h)
-    c.pfnSortMoveData = nullptr;
+    c.pfnSortMoveData = GXCreateSortMoveDataImp;
     // copying and moving stored cells (GXDataCopyMoveCellsImp.h)
-    c.pfnDataCopyMoveCells = nullptr;
+    c.pfnDataCopyMoveCells = GXCreateDataCopyMoveCellsImp;
     // long operations (GXLongOperationImp.h)
     c.pfnLongOperation = GXCreateLongOperationImp;
     // covered-cell pools (GXCoveredCellsImp.h)
