@@ -22,7 +22,7 @@ GXGridModuleCreators GridCreators()
     // update hints between views (GXUpdateHintImp.h)
     c.pfnUpdateHint = nullptr;
     // undo and redo (GXCommandFactory.h)
-    c.pfnCommandFactory = nullptr;
+    c.pfnCommandFactory = GXCreateCommandFactory;
     // sorting (GXSortImp.h)
     c.pfnSort = nullptr;
     // old-style drawing (GXOldDrawingImp.h)

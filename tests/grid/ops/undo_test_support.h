@@ -7,6 +7,7 @@
 
 #include "grid/engine/GXLongOperation.h"
 #include "grid/ops/GXCommandFactory.h"
+#include "grid/ops/GXCommands.h"
 #include "grid/ops/GXOperations.h"
 #include "win/CFrameWnd.h"
 #include "win/CStatic.h"
