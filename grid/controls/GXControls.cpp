@@ -6,7 +6,7 @@ namespace {
 
 const GXControlMaker kMakers[] = {
     // edit cell
-    {"CGXEditControl", nullptr, nullptr},
+    {"CGXEditControl", GXCreateEditControl, nullptr},
     // static text cell
     {"CGXStatic", GXCreateStatic, nullptr},
     // push-button cell
