@@ -14,6 +14,7 @@
 #include "frames/SECDialogBar.h"
 #include "frames/SECDockBar.h"
 #include "frames/SECDockContext.h"
+#include "frames/SECFrameDocking.h"
 #include "frames/SECMDIFrameWnd.h"
 #include "win/CMDIChildWnd.h"
 
@@ -509,6 +510,21 @@ void SECDockState::FinishPlacement(CFrameWnd* pFrame)
         SECControlBar* pBar = dynamic_cast<SECControlBar*>(pInfo->m_pBar);
         if (pSECInfo != nullptr && pBar != nullptr)
             pBar->SetExBarStyle(pSECInfo->m_dwExStyle);
+    }
+    // a host is sized around its bar where it stands (its placement, when kept, follows)
+    for (CControlBarInfo* pInfo : m_arrBarInfo) {
+        CDockBar* pDockBar = pInfo->m_bDockBar ? static_cast<CDockBar*>(pInfo->m_pBar) : nullptr;
+        CMDIChildWnd* pHost = pDockBar != nullptr ? HostOf(pDockBar) : nullptr;
+        if (pHost == nullptr || pDockBar->GetDockedCount() != 1)
+            continue;
+        CControlBar* pBar = nullptr;
+        for (const CDockBar::Entry& e : pDockBar->m_arrBars)
+            if (e.IsBar())
+                pBar = e.pBar;
+        CRect rectHost;
+        pHost->GetWindowRect(rectHost);
+        pHost->GetParent()->ScreenToClient(rectHost);
+        SECPlaceBarHost(pHost, pBar, rectHost.TopLeft());
     }
     CDockState::FinishPlacement(pFrame);
     if (pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) {

@@ -9,6 +9,7 @@
 #include "frames/SECCustomToolBar.h"
 #include "frames/SECDockState.h"
 #include "frames/SECTBMenuBtn.h"
+#include "frames/SECToolkit.h"
 #include "win/ArgCheck.h"
 #include "win/CMiniFrameWnd.h"
 
@@ -109,6 +110,18 @@ void SECFloatControlBar(CFrameWnd* pFrame, CControlBar* pBar, CPoint point, DWOR
     pFloating->RecalcLayout(); // shows the frame while the bar is visible
     if (pSEC != nullptr)
         pSEC->OnBarEndFloat();
+}
+
+void SECPlaceBarHost(CFrameWnd* pHost, CControlBar* pBar, CPoint pt)
+{
+    pHost->SetIcon(reinterpret_cast<HICON>(pBar->SendMessage(WM_GETICON, ICON_BIG)), TRUE);
+    // the host's client holds the bar without its toolkit borders
+    const SECDrawValues& v = SECGetDrawValues();
+    const CSize sizeBar = pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
+    CRect rectHost(0, 0, (std::max)(0, int(sizeBar.cx) - 2 * v.cxBorder2), (std::max)(0, int(sizeBar.cy) - 2 * v.cyBorder2));
+    ::AdjustWindowRectEx(&rectHost, pHost->GetStyle(), FALSE, pHost->GetExStyle());
+    pHost->SetWindowPos(&CWnd::wndTop, pt.x, pt.y, rectHost.Width(), rectHost.Height(), SWP_NOACTIVATE);
+    pHost->RecalcLayout();
 }
 
 BOOL SECPlugInTakesMessage(SECWndPlugIn* pPlugIn, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)

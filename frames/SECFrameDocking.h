@@ -68,6 +68,11 @@ void SECRecalcDockingLayout(CFrameWnd* pFrame, CRect& rectLastClient, TLayout ba
         pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+// Gives the bar host pHost (an MDI child) pBar's large icon and a client of pBar's floating size less
+// twice the toolkit border, places it at pt (MDI client coordinates) on top and lays it out (it shows
+// without activation while the bar is visible).
+void SECPlaceBarHost(CFrameWnd* pHost, CControlBar* pBar, CPoint pt);
+
 // TRUE when the frame plug-in pPlugIn (may be null) took message so that the frame must not handle it
 // (its exit-default flag, or a WM_HELP it handled); lResult is its answer.
 BOOL SECPlugInTakesMessage(SECWndPlugIn* pPlugIn, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);

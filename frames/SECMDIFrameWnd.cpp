@@ -275,15 +275,7 @@ void SECMDIFrameWnd::FloatControlBarInMainWindow(CControlBar* pBar, int x, int y
     } else {
         CMDIChildWnd* pHost = CreateBarHost();
         HostDockBarOf(pHost)->DockControlBar(pBar);
-        pHost->SetIcon(reinterpret_cast<HICON>(pBar->SendMessage(WM_GETICON, ICON_BIG)), TRUE);
-        // the host's client holds the bar without its toolkit borders
-        const SECDrawValues& v = SECGetDrawValues();
-        const CSize sizeBar = pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
-        CRect rectHost(0, 0, (std::max)(0, int(sizeBar.cx) - 2 * v.cxBorder2),
-                       (std::max)(0, int(sizeBar.cy) - 2 * v.cyBorder2));
-        ::AdjustWindowRectEx(&rectHost, pHost->GetStyle(), FALSE, pHost->GetExStyle());
-        pHost->SetWindowPos(&wndTop, pt.x, pt.y, rectHost.Width(), rectHost.Height(), SWP_NOACTIVATE);
-        pHost->RecalcLayout(); // shows the host without activation while the bar is visible
+        SECPlaceBarHost(pHost, pBar, pt);
     }
     // the bar left its place in this frame's layout
     DelayRecalcLayout();

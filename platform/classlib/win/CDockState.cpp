@@ -22,14 +22,6 @@ namespace {
 const UINT kHiddenMark = 0x10000;
 const int kDefaultMRUWidth = 32767;
 
-// The profile section of record nIndex of layout lpszProfileName.
-CString BarSection(LPCSTR lpszProfileName, int nIndex)
-{
-    CString strSection;
-    strSection.Format("%s-Bar%d", lpszProfileName, nIndex);
-    return strSection;
-}
-
 CString SummarySection(LPCSTR lpszProfileName)
 {
     CString strSection;
@@ -151,6 +143,13 @@ BOOL CControlBarInfo::IsDockBarID(UINT nID)
     return nID >= AFX_IDW_DOCKBAR_TOP && nID <= AFX_IDW_DOCKBAR_FLOAT;
 }
 
+CString CControlBarInfo::ProfileSection(LPCSTR lpszProfileName, int nIndex)
+{
+    CString strSection;
+    strSection.Format("%s-Bar%d", lpszProfileName, nIndex);
+    return strSection;
+}
+
 BOOL CControlBarInfo::SaveKeys(CDockStateKeys& keys)
 {
     if (m_bDockBar && !m_bFloating && !NamesABar(m_arrBarID))
@@ -222,7 +221,7 @@ void CControlBarInfo::LoadKeys(CDockStateKeys& keys, CDockState* pDockState)
 BOOL CControlBarInfo::SaveState(LPCSTR lpszProfileName, int nIndex)
 {
     AfxRequirePointer(lpszProfileName, "CControlBarInfo::SaveState", "lpszProfileName");
-    CProfileKeys keys(BarSection(lpszProfileName, nIndex));
+    CProfileKeys keys(ProfileSection(lpszProfileName, nIndex));
     keys.Clear();
     return SaveKeys(keys);
 }
@@ -230,7 +229,7 @@ BOOL CControlBarInfo::SaveState(LPCSTR lpszProfileName, int nIndex)
 BOOL CControlBarInfo::LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* pDockState)
 {
     AfxRequirePointer(lpszProfileName, "CControlBarInfo::LoadState", "lpszProfileName");
-    CProfileKeys keys(BarSection(lpszProfileName, nIndex));
+    CProfileKeys keys(ProfileSection(lpszProfileName, nIndex));
     if (!keys.HasInt("BarID"))
         return FALSE;
     LoadKeys(keys, pDockState);
@@ -483,9 +482,14 @@ void CDockState::CreateBarsAndFrames(CFrameWnd* pFrame)
         if (pInfo->m_bDockBar && pInfo->m_bFloating)
             pInfo->m_pBar = CreateFloatingDockBar(pInfo, pFrame);
         else
-            pInfo->m_pBar = pFrame->GetControlBar(pInfo->m_nBarID);
+            pInfo->m_pBar = BarOfRecord(pInfo, pFrame);
     }
     DropRecordsWithoutBar();
+}
+
+CControlBar* CDockState::BarOfRecord(CControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    return pFrame->GetControlBar(pInfo->m_nBarID);
 }
 
 void CDockState::DropRecordsWithoutBar()
@@ -694,16 +698,21 @@ void CFrameWnd::SetDockState(CDockState& state)
     state.SetState(this);
 }
 
+CDockState* CFrameWnd::CreateDockState()
+{
+    return new CDockState;
+}
+
 void CFrameWnd::SaveBarState(LPCSTR lpszProfileName)
 {
-    CDockState state;
-    GetDockState(state);
-    state.SaveState(lpszProfileName);
+    std::unique_ptr<CDockState> pState(CreateDockState());
+    GetDockState(*pState);
+    pState->SaveState(lpszProfileName);
 }
 
 void CFrameWnd::LoadBarState(LPCSTR lpszProfileName)
 {
-    CDockState state;
-    state.LoadState(lpszProfileName);
-    SetDockState(state);
+    std::unique_ptr<CDockState> pState(CreateDockState());
+    pState->LoadState(lpszProfileName);
+    SetDockState(*pState);
 }

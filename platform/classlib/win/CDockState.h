@@ -135,6 +135,8 @@ public:
 
     // TRUE for the control ids of dock bars.
     static BOOL IsDockBarID(UINT nID);
+    // The profile section of record nIndex of the layout lpszProfileName.
+    static CString ProfileSection(LPCSTR lpszProfileName, int nIndex);
 
 protected:
     // The part of the archive form a derived record adds before the id list. Nothing here.
@@ -181,9 +183,12 @@ public:
 protected:
     // TRUE for a bar GetState makes a record of: every bar here.
     virtual BOOL IsStateBar(CControlBar* pBar) const;
-    // The first part of SetState: floating frames for the floating dock bars' records, the frame's bars
-    // for the others; records without a bar are deleted.
+    // The first part of SetState: floating frames for the floating dock bars' records, BarOfRecord for
+    // the others; records without a bar are deleted.
     virtual void CreateBarsAndFrames(CFrameWnd* pFrame);
+    // The bar a record (not a floating dock bar's) is applied to: pFrame's bar of its id here (null:
+    // none).
+    virtual CControlBar* BarOfRecord(CControlBarInfo* pInfo, CFrameWnd* pFrame);
     // The dock bar of a new floating frame for a floating dock bar's record (null when none could be
     // made): a floating frame of pFrame's here.
     virtual CDockBar* CreateFloatingDockBar(CControlBarInfo* pInfo, CFrameWnd* pFrame);

@@ -223,9 +223,11 @@ public:
     virtual void GetDockState(CDockState& state);
     virtual void SetDockState(CDockState& state);
     // The layout in the profile under lpszProfileName: GetDockState then its profile form; the profile
-    // form then SetDockState.
+    // form then SetDockState, with a state of CreateDockState's kind.
     virtual void SaveBarState(LPCSTR lpszProfileName);
     virtual void LoadBarState(LPCSTR lpszProfileName);
+    // A new dock state for SaveBarState and LoadBarState (the caller owns it): a CDockState here.
+    virtual CDockState* CreateDockState();
 
     // ---- status text -------------------------------------------------------------------------------
 
