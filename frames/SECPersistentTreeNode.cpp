@@ -2,8 +2,8 @@
 // store; SECPTNFactory.
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
+#include <limits>
 
 #include "frames/SECPersistentTreeNode.h"
 
@@ -40,16 +40,6 @@ BOOL ParseNumber(const CString& strText, BOOL bSigned, long long& rValue)
         return FALSE;
     // strtoull takes "-1" as its largest value: an unsigned value has no sign
     return bSigned || strText.Find('-') < 0;
-}
-
-template <class T>
-UINT ParseInto(const CString& strText, BOOL bSigned, long long nMin, long long nMax, T& rValue)
-{
-    long long n = 0;
-    if (!ParseNumber(strText, bSigned, n) || n < nMin || n > nMax)
-        return SEC_PTN_FAILED;
-    rValue = T(n);
-    return 0;
 }
 
 } // namespace
@@ -273,36 +263,39 @@ UINT SECPersistentTreeNode::GetValueToParse(LPCSTR lpszKey, CString& rValue)
     return rValue.IsEmpty() ? SEC_PTN_NODATA : 0;
 }
 
-UINT SECPersistentTreeNode::GetInteger(LPCSTR lpszKey, int& rValue)
+template <class T>
+UINT SECPersistentTreeNode::GetNumber(LPCSTR lpszKey, T& rValue)
 {
     CString strValue;
     if (UINT nError = GetValueToParse(lpszKey, strValue))
         return nError;
-    return ParseInto(strValue, TRUE, INT_MIN, INT_MAX, rValue);
+    const BOOL bSigned = std::numeric_limits<T>::is_signed;
+    long long n = 0;
+    if (!ParseNumber(strValue, bSigned, n) || n < (long long)((std::numeric_limits<T>::min)()) ||
+        n > (long long)((std::numeric_limits<T>::max)()))
+        return SEC_PTN_FAILED;
+    rValue = T(n);
+    return 0;
+}
+
+UINT SECPersistentTreeNode::GetInteger(LPCSTR lpszKey, int& rValue)
+{
+    return GetNumber(lpszKey, rValue);
 }
 
 UINT SECPersistentTreeNode::GetUnsigned(LPCSTR lpszKey, UINT& rValue)
 {
-    CString strValue;
-    if (UINT nError = GetValueToParse(lpszKey, strValue))
-        return nError;
-    return ParseInto(strValue, FALSE, 0, UINT_MAX, rValue);
+    return GetNumber(lpszKey, rValue);
 }
 
 UINT SECPersistentTreeNode::GetLong(LPCSTR lpszKey, LONG& rValue)
 {
-    CString strValue;
-    if (UINT nError = GetValueToParse(lpszKey, strValue))
-        return nError;
-    return ParseInto(strValue, TRUE, INT_MIN, INT_MAX, rValue);
+    return GetNumber(lpszKey, rValue);
 }
 
 UINT SECPersistentTreeNode::GetDWord(LPCSTR lpszKey, DWORD& rValue)
 {
-    CString strValue;
-    if (UINT nError = GetValueToParse(lpszKey, strValue))
-        return nError;
-    return ParseInto(strValue, FALSE, 0, UINT_MAX, rValue);
+    return GetNumber(lpszKey, rValue);
 }
 
 UINT SECPersistentTreeNode::GetBoolean(LPCSTR lpszKey, BOOL& rValue)

@@ -134,6 +134,9 @@ protected:
     void PutPair(LPCSTR lpszKey, LPCSTR lpszValue);
     // The value of lpszKey for a typed read: 0, or the error.
     UINT GetValueToParse(LPCSTR lpszKey, CString& rValue);
+    // The value read as a decimal number of T's range (see GetInteger).
+    template <class T>
+    UINT GetNumber(LPCSTR lpszKey, T& rValue);
 
     CString m_strName;
     SECPersistentTreeNode* m_pParent;

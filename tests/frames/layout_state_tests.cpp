@@ -2,6 +2,7 @@
 // of millionths, the host's placement), the toolkit part of the archive form, the tree form's root, the
 // cleaning of the dock bars' id lists, and the application's layout saved and loaded again in each form
 // (bars made from their class names, records of bars that cannot be had left out).
+#include "LayoutTestSupport.h"
 #include "MdiTestSupport.h"
 #include "MemoryStrategy.h"
 
@@ -40,73 +41,18 @@ class CFixedKindPane : public SECControlBar {
 };
 IMPLEMENT_DYNAMIC(CFixedKindPane, SECControlBar)
 
-// The registry values of a section of the application's profile by name, with their types.
-std::map<std::string, DWORD> ValueTypes(const std::string& section)
-{
-    std::map<std::string, DWORD> values;
-    const std::string path = std::string("Software\\Havrel\\Ondrix\\") + section;
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return values;
-    char name[256];
-    for (DWORD i = 0;; i++) {
-        DWORD cchName = sizeof name;
-        DWORD dwType = 0;
-        if (::RegEnumValueA(hKey, i, name, &cchName, nullptr, &dwType, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        values[name] = dwType;
-    }
-    ::RegCloseKey(hKey);
-    return values;
-}
-
-std::vector<uint8_t> Store(CDockState& state)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        state.Serialize(ar);
-        ar.Close();
-    }
-    std::vector<uint8_t> data(size_t(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(data.data(), uint32_t(data.size()));
-    return data;
-}
-
-void Load(CDockState& state, std::vector<uint8_t> data)
-{
-    CMemFile file(data.data(), uint32_t(data.size()));
-    CArchive ar(&file, CArchive::load);
-    state.Serialize(ar);
-}
-
 class LayoutTest : public MdiFrameTest {
 protected:
     void SetUp() override
     {
         MdiFrameTest::SetUp();
         app.SetRegistryKey("Havrel");
-        RemoveSections();
+        DeleteProfileSections("Ondrix", kLayout);
     }
     void TearDown() override
     {
         MdiFrameTest::TearDown();
-        RemoveSections();
-    }
-    static void RemoveSections()
-    {
-        HKEY hKey = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Havrel\\Ondrix", 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS)
-            return;
-        std::vector<std::string> sections;
-        char name[256];
-        for (DWORD i = 0; ::RegEnumKeyA(hKey, i, name, sizeof name) == ERROR_SUCCESS; i++)
-            if (std::strncmp(name, kLayout, std::strlen(kLayout)) == 0)
-                sections.push_back(name);
-        for (const std::string& section : sections)
-            CWinApp::DelRegTree(hKey, section.c_str());
-        ::RegCloseKey(hKey);
+        DeleteProfileSections("Ondrix", kLayout);
     }
 
     // A tool bar of pFrame made as the application makes its own, allowed to dock anywhere.
@@ -158,7 +104,7 @@ TEST_F(LayoutTest, TheToolkitsKeysAreAlwaysWrittenAndTheFractionIsATextOfMillion
                                                "MRUFloatCX", "MRUFloatCY", "MRUHorzDockCX", "MRUHorzDockCY",
                                                "MRUVertDockCX", "MRUVertDockCY", "MRUDockingState", "DockingStyle",
                                                "TypeID", "ClassName", "WindowName", "ResourceID"};
-    std::map<std::string, DWORD> values = ValueTypes(std::string(kLayout) + "-Bar0");
+    std::map<std::string, DWORD> values = ProfileValueTypes("Ondrix", std::string(kLayout) + "-Bar0");
     std::set<std::string> names;
     for (const auto& v : values)
         names.insert(v.first);
@@ -173,7 +119,7 @@ TEST_F(LayoutTest, TheToolkitsKeysAreAlwaysWrittenAndTheFractionIsATextOfMillion
     host.m_wpHost.length = sizeof(WINDOWPLACEMENT);
     host.m_wpHost.rcNormalPosition = {30, 30, 330, 210};
     ASSERT_TRUE(host.SaveState(kLayout, 1));
-    values = ValueTypes(std::string(kLayout) + "-Bar1");
+    values = ProfileValueTypes("Ondrix", std::string(kLayout) + "-Bar1");
     ASSERT_EQ(values.count("MDIChildWindowPlacement"), 1u);
     EXPECT_EQ(values["MDIChildWindowPlacement"], DWORD(REG_BINARY));
     SECControlBarInfo back;
@@ -228,7 +174,7 @@ TEST_F(LayoutTest, TheArchiveFormCarriesTheToolkitPartBeforeTheIdList)
     pInfo->m_nTypeID = 9;
     pInfo->m_strClassName = "SECControlBar";
     state.m_arrBarInfo = {pInfo};
-    const std::vector<uint8_t> data = Store(state);
+    const std::vector<uint8_t> data = StoreToBytes(state);
 
     // after the version, the screen size, the count and the class library's record of 8 words
     const size_t nToolkit = 4 + 8 + 2 + 8 * 4;
@@ -243,7 +189,7 @@ TEST_F(LayoutTest, TheArchiveFormCarriesTheToolkitPartBeforeTheIdList)
               std::vector<uint8_t>(expected, expected + sizeof expected));
 
     SECDockState back;
-    Load(back, data);
+    LoadFromBytes(back, data);
     ASSERT_EQ(back.m_arrBarInfo.size(), 1u);
     const SECControlBarInfo* pBack = static_cast<const SECControlBarInfo*>(back.m_arrBarInfo[0]);
     EXPECT_FLOAT_EQ(pBack->m_fPctWidth, 0.3f);
@@ -371,11 +317,11 @@ TEST_F(LayoutTest, TheApplicationsLayoutComesBackInEachForm)
          [&](SECMDIFrameWnd* pFrame) {
              SECDockState state;
              pFrame->GetDockState(state);
-             archive = Store(state);
+             archive = StoreToBytes(state);
          },
          [&](SECMDIFrameWnd* pFrame) {
              SECDockState state;
-             Load(state, archive);
+             LoadFromBytes(state, archive);
              pFrame->SetDockState(state);
          }},
         {"tree", TRUE,

@@ -3,6 +3,7 @@
 // a frame's layout read into a state and applied again.
 #include "DockBarTestSupport.h"
 #include "FakeServices.h"
+#include "LayoutTestSupport.h"
 #include "TestSupport.h"
 
 #include <cstring>
@@ -14,23 +15,12 @@ namespace {
 
 const char* const kTestApp = "OndrixDockStateTest";
 
-// The values of the test application's profile section pszSection by name (integers as decimal text;
-// a missing section has none).
+// The names of the values of the test application's profile section.
 std::set<std::string> ValueNames(const std::string& section)
 {
     std::set<std::string> names;
-    const std::string path = std::string("Software\\Havrel\\") + kTestApp + "\\" + section;
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return names;
-    char name[256];
-    for (DWORD i = 0;; i++) {
-        DWORD cchName = sizeof name;
-        if (::RegEnumValueA(hKey, i, name, &cchName, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        names.insert(name);
-    }
-    ::RegCloseKey(hKey);
+    for (const auto& value : ProfileValueTypes(kTestApp, section))
+        names.insert(value.first);
     return names;
 }
 
@@ -50,28 +40,6 @@ struct Bytes {
         return *this;
     }
 };
-
-std::vector<uint8_t> Store(CDockState& state)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        state.Serialize(ar);
-        ar.Close();
-    }
-    std::vector<uint8_t> data(size_t(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(data.data(), uint32_t(data.size()));
-    return data;
-}
-
-void Load(CDockState& state, const std::vector<uint8_t>& data)
-{
-    std::vector<uint8_t> copy(data);
-    CMemFile file(copy.data(), uint32_t(copy.size()));
-    CArchive ar(&file, CArchive::load);
-    state.Serialize(ar);
-}
 
 // A record of a floating, hidden, horizontal bar with every field set.
 void FillRecord(CControlBarInfo& info)
@@ -110,18 +78,10 @@ class DockStateProfile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RemoveTestKey();
+        DeleteProfileSections(kTestApp, "");
         app.SetRegistryKey("Havrel");
     }
-    void TearDown() override { RemoveTestKey(); }
-    static void RemoveTestKey()
-    {
-        HKEY hKey = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Havrel", 0, KEY_ALL_ACCESS, &hKey) == ERROR_SUCCESS) {
-            CWinApp::DelRegTree(hKey, kTestApp);
-            ::RegCloseKey(hKey);
-        }
-    }
+    void TearDown() override { DeleteProfileSections(kTestApp, ""); }
 
     CWinApp app{kTestApp};
 };
@@ -222,10 +182,10 @@ TEST(DockStateArchive, RecordsAreStoredInTheirFixedLayoutAndReadBackAsVersion2)
     expected.u32(CBRS_ALIGN_TOP | CBRS_FLOAT_MULTI).u32(400).u32(300).u16(0);
     expected.u32(AFX_IDW_DOCKBAR_TOP).u32(1).u32(0).u32(0).u32(0).u32(0).u32(32767).u32(0);
     expected.u16(3).u32(0xE800).u32(0x10000 + 0xE801).u32(0);
-    EXPECT_EQ(Store(state), expected.data);
+    EXPECT_EQ(StoreToBytes(state), expected.data);
 
     CDockState back;
-    Load(back, expected.data);
+    LoadFromBytes(back, expected.data);
     ASSERT_EQ(back.m_arrBarInfo.size(), 2u);
     ExpectSameRecord(*back.m_arrBarInfo[0], *pBar);
     ExpectSameRecord(*back.m_arrBarInfo[1], *pDock);
@@ -233,7 +193,7 @@ TEST(DockStateArchive, RecordsAreStoredInTheirFixedLayoutAndReadBackAsVersion2)
     // version 1: no screen size, no width and no docking places
     Bytes v1;
     v1.u32(1).u16(1).u32(0xE800).u32(1).u32(0).u32(1).u32(5).u32(6).u16(0);
-    Load(back, v1.data);
+    LoadFromBytes(back, v1.data);
     ASSERT_EQ(back.m_arrBarInfo.size(), 1u);
     EXPECT_EQ(back.m_arrBarInfo[0]->m_pointPos, CPoint(5, 6)) << "no saved screen size: not scaled";
     EXPECT_EQ(back.m_arrBarInfo[0]->m_nMRUWidth, 32767);
@@ -260,7 +220,7 @@ TEST(DockStateArchive, PositionsScaleByTheScreenSizeUnlessTheSavedSizeIsZero)
         data.u32(0xE800).u32(1).u32(1).u32(1).u32(100).u32(50).u32(32767).u32(1);
         data.u32(AFX_IDW_DOCKBAR_TOP).u32(10).u32(20).u32(30).u32(40).u32(CBRS_ALIGN_TOP).u32(-1).u32(50).u16(0);
         CDockState state;
-        Load(state, data.data);
+        LoadFromBytes(state, data.data);
         ASSERT_EQ(state.m_arrBarInfo.size(), 1u);
         const CControlBarInfo& info = *state.m_arrBarInfo[0];
         EXPECT_EQ(info.m_pointPos, c.ptExpected) << c.nSavedX;
@@ -276,7 +236,7 @@ TEST(DockStateArchive, ATruncatedArchiveThrowsAndLeavesTheRecordsAsTheyWere)
     FillRecord(*pBar);
     pBar->m_arrBarID = {1, 2, 3};
     state.m_arrBarInfo = {pBar};
-    const std::vector<uint8_t> full = Store(state);
+    const std::vector<uint8_t> full = StoreToBytes(state);
 
     Bytes hugeIDs;
     hugeIDs.u32(1).u16(1).u32(0xE800).u32(1).u32(0).u32(1).u32(5).u32(6).u16(0xFFFF).u32(7);
@@ -287,7 +247,7 @@ TEST(DockStateArchive, ATruncatedArchiveThrowsAndLeavesTheRecordsAsTheyWere)
         back.m_arrBarInfo = {new CControlBarInfo};
         back.m_arrBarInfo[0]->m_nBarID = 77;
         try {
-            Load(back, data);
+            LoadFromBytes(back, data);
             ADD_FAILURE() << "a truncated archive was read";
         } catch (CArchiveException* e) {
             EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
