@@ -1,15 +1,17 @@
 // Saved docking layouts of the toolkit: a record's toolkit keys in the profile (the fraction as a text
 // of millionths, the host's placement), the toolkit part of the archive form, the tree form's root, the
 // cleaning of the dock bars' id lists, and the application's layout saved and loaded again in each form
-// (bars made from their class names, records of bars that cannot be had left out).
+// (bars and a dialog bar made from their class names, records of bars that cannot be had left out).
 #include "LayoutTestSupport.h"
 #include "MdiTestSupport.h"
 #include "MemoryStrategy.h"
 
 #include "frames/SECCustomToolBar.h"
+#include "frames/SECDialogBar.h"
 #include "frames/SECDockState.h"
 #include "frames/SECTBMenuBtn.h"
 
+#include "frames_test_resources.h"
 #include "toolbar_test_resources.h"
 
 #include <cstring>
@@ -62,6 +64,18 @@ protected:
         pBar->SetAutoDelete(TRUE);
         if (!pBar->CreateEx(0x0300, pFrame, 0x50002800, nID) || !pBar->LoadToolBar(IDR_APP_TOOLBAR)) {
             ADD_FAILURE() << "the tool bar was not made";
+            return nullptr;
+        }
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        return pBar;
+    }
+    // A dialog bar of pFrame (0xE821, deleting itself with its window), allowed to dock anywhere.
+    static SECDialogBar* MakeDialogBar(CFrameWnd* pFrame)
+    {
+        SECDialogBar* pBar = new SECDialogBar;
+        pBar->SetAutoDelete(TRUE);
+        if (!pBar->Create(pFrame, IDD_TEST_BAR, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0, 0xE821)) {
+            ADD_FAILURE() << "the dialog bar was not made";
             return nullptr;
         }
         pBar->EnableDocking(CBRS_ALIGN_ANY);
@@ -358,6 +372,7 @@ TEST_F(LayoutTest, TheApplicationsLayoutComesBackInEachForm)
         pFrame->FloatControlBar(MakePane(pFrame, 103), CPoint(700, 500));
         pFrame->FloatControlBarInMainWindow(MakePane(pFrame, 104), -1, -1, CBRS_ALIGN_TOP);
         pFrame->DockControlBar(MakePane(pFrame, 105, kMdiPaneExStyle, new CFixedKindPane), AFX_IDW_DOCKBAR_RIGHT);
+        pFrame->DockControlBar(MakeDialogBar(pFrame), AFX_IDW_DOCKBAR_BOTTOM);
         pFrame->RecalcLayout();
         PumpWaitingMessages();
         const LayoutSnapshot saved = TakeSnapshot(pFrame);
@@ -367,10 +382,13 @@ TEST_F(LayoutTest, TheApplicationsLayoutComesBackInEachForm)
         pFrame->DestroyWindow();
         PumpWaitingMessages();
 
-        // a new frame with the bars elsewhere; pane 102 only where the form keeps class names can make it
+        // a new frame with the bars elsewhere; pane 102 and the dialog bar only where the form keeps class
+        // names to make them from
         pFrame = LoadMainFrame();
         ASSERT_NE(pFrame, nullptr);
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        if (!form.bKeepsClassNames)
+            pFrame->DockControlBar(MakeDialogBar(pFrame), AFX_IDW_DOCKBAR_LEFT);
         pFrame->DockControlBar(MakeToolBar(pFrame, AFX_IDW_TOOLBAR), AFX_IDW_DOCKBAR_LEFT);
         pFrame->DockControlBar(MakeToolBar(pFrame, 0xE8FF), AFX_IDW_DOCKBAR_BOTTOM);
         for (UINT nID : {100, 101, 102, 103, 104}) {
@@ -383,7 +401,7 @@ TEST_F(LayoutTest, TheApplicationsLayoutComesBackInEachForm)
         PumpWaitingMessages();
 
         ExpectSameLayout(TakeSnapshot(pFrame), saved);
-        EXPECT_EQ(Entries(DockBar(pFrame, AFX_IDW_DOCKBAR_BOTTOM)), "|");
+        EXPECT_EQ(Entries(DockBar(pFrame, AFX_IDW_DOCKBAR_BOTTOM)), "|59425|");
         EXPECT_EQ(pFrame->GetControlBar(105), nullptr) << "neither found nor made: left out";
         EXPECT_EQ(Entries(DockBar(pFrame, AFX_IDW_DOCKBAR_RIGHT)), "|(105)|");
         const int nDeletedBefore = CCountedPane::s_nDeleted;
@@ -391,7 +409,11 @@ TEST_F(LayoutTest, TheApplicationsLayoutComesBackInEachForm)
             CControlBar* pMade = pFrame->GetControlBar(102);
             ASSERT_TRUE(pMade != nullptr && pMade->IsKindOf(RUNTIME_CLASS(CCountedPane)));
             EXPECT_EQ(TextOf(pMade), "Pane 102");
-            EXPECT_EQ(pFrame->GetOwnedWindows(), std::vector<CWnd*>{pMade});
+            SECDialogBar* pDialogBar = dynamic_cast<SECDialogBar*>(pFrame->GetControlBar(0xE821));
+            ASSERT_NE(pDialogBar, nullptr);
+            EXPECT_EQ(pDialogBar->m_nResourceID, UINT(IDD_TEST_BAR));
+            EXPECT_NE(pDialogBar->GetDlgItem(IDC_BAR_COMBO), nullptr) << "made from its template";
+            EXPECT_EQ(pFrame->GetOwnedWindows(), (std::vector<CWnd*>{pMade, pDialogBar}));
         }
         pFrame->DestroyWindow();
         PumpWaitingMessages();
