@@ -581,12 +581,16 @@ void SECControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrame)
         m_szDockVert = pSECInfo->m_szMRUVertDock;
         m_szFloat = pSECInfo->m_szMRUFloat;
         m_dwMRUDockingState = pSECInfo->m_dwMRUDockingState;
-        if (GetDockContext() == nullptr && pSECInfo->m_dwDockStyle != 0)
-            EnableDocking(pSECInfo->m_dwDockStyle);
+        // values of a damaged layout are cut to what a bar may have
+        const DWORD dwDockStyle = pSECInfo->m_dwDockStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+        if (GetDockContext() == nullptr && dwDockStyle != 0)
+            EnableDocking(dwDockStyle);
         else
-            SetEnabledAlignment(pSECInfo->m_dwDockStyle);
+            SetEnabledAlignment(dwDockStyle);
         m_fPctWidth = pSECInfo->m_fPctWidth;
-        SetBarStyle(pSECInfo->m_dwStyle & CBRS_ALL);
+        // where the bar lies is its dock bar's to say
+        const DWORD dwPlace = CBRS_ALIGN_ANY | CBRS_FLOATING;
+        SetBarStyle((pSECInfo->m_dwStyle & CBRS_ALL & ~dwPlace) | (GetBarStyle() & dwPlace));
         if (SECDockContext* pContext = dynamic_cast<SECDockContext*>(GetDockContext()))
             pContext->m_bPrevFloating = pSECInfo->m_bPrevFloating;
         if (pSECInfo->m_pInfoEx != nullptr)

@@ -171,6 +171,29 @@ TEST_F(LayoutTest, ValuesReadBackAreKeptInRangeAndMissingOnesTakeTheirDefaults)
     EXPECT_EQ(info.m_wpHost.length, 0u) << "a placement that is not 44 bytes is ignored";
 }
 
+TEST_F(LayoutTest, ADamagedRecordLeavesTheBarWhereItsDockBarPutsIt)
+{
+    SECMDIFrameWnd* pFrame = LoadMainFrame();
+    ASSERT_NE(pFrame, nullptr);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    SECControlBar* pPane = MakePane(pFrame, 100);
+    pFrame->DockControlBarAt(pPane, AFX_IDW_DOCKBAR_LEFT, 0, 0, 1.0f, 200);
+    pFrame->RecalcLayout();
+    pFrame->SaveBarState(kLayout);
+    // the pane's record: styles with bits no bar may have, or none
+    for (int i = 0; i < int(app.GetProfileInt(CString(kLayout) + "-Summary", "Bars", 0)); i++) {
+        const CString section = SECControlBarInfo::ProfileSection(kLayout, i);
+        if (app.GetProfileInt(section, "BarID", 0) == 100) {
+            app.WriteProfileInt(section, "DockingStyle", 0x0011F010);
+            app.WriteProfileInt(section, "Style", 0);
+        }
+    }
+    pFrame->LoadBarState(kLayout);
+    EXPECT_EQ(pPane->GetEnabledAlignment(), DWORD(CBRS_ALIGN_ANY));
+    EXPECT_EQ(pPane->GetBarStyle() & CBRS_ALIGN_ANY, DWORD(CBRS_ALIGN_LEFT));
+    EXPECT_EQ(Entries(DockBar(pFrame, AFX_IDW_DOCKBAR_LEFT)), "|100|");
+}
+
 TEST_F(LayoutTest, TheArchiveFormCarriesTheToolkitPartBeforeTheIdList)
 {
     SECDockState state;

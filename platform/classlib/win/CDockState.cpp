@@ -647,8 +647,10 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrame)
         }
         const UINT nID = dw & 0xFFFF;
         CControlBar* pBar = (dw & kHiddenMark) == 0 ? pFrame->GetControlBar(nID) : nullptr;
-        if (pBar != nullptr && !pBar->IsKindOf(RUNTIME_CLASS(CDockBar)) &&
-            std::find(placed.begin(), placed.end(), pBar) == placed.end()) {
+        // only a bar that docks (not a dock bar, nor a status bar a damaged layout names) is placed
+        const BOOL bDocks = pBar != nullptr && !pBar->IsKindOf(RUNTIME_CLASS(CDockBar)) &&
+                            (pBar->GetDockBar() != nullptr || pBar->GetDockContext() != nullptr);
+        if (bDocks && std::find(placed.begin(), placed.end(), pBar) == placed.end()) {
             entries.push_back(Entry::Bar(pBar));
             placed.push_back(pBar);
             continue;

@@ -54,6 +54,9 @@
 // windows it owns when its caption turns active or inactive (WM_FLOATSTATUS), so that floating frames
 // look active with it.
 //
+// Saved layouts (win/CDockState.h): GetDockState and SetDockState read the frame's bars into a dock
+// state and apply one to them; SaveBarState and LoadBarState keep it in the profile.
+//
 // Help mode (OnContextHelp, which a frame maps to ID_CONTEXT_HELP when it offers context help): the
 // mouse is captured with the help cursor in the library's modal mouse loop until a press: the window
 // under it (the services' WindowFromPoint) names the help context (HelpHitTest), help mode ends and the
