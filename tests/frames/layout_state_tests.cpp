@@ -37,6 +37,62 @@ public:
 IMPLEMENT_DYNCREATE(CCountedPane, SECControlBar)
 int CCountedPane::s_nDeleted = 0;
 
+// The extension record of titled panes: their title, in each form.
+class CTitleInfoEx : public SECControlBarInfoEx {
+public:
+    void Serialize(CArchive& ar, SECDockState*) override
+    {
+        if (ar.IsStoring())
+            ar << strTitle;
+        else
+            ar >> strTitle;
+    }
+    BOOL LoadFromTree(SECPersistentTreeNode* pNode) override { return pNode->GetText("Title", strTitle) == 0; }
+    void LoadFromProfile(LPCSTR lpszSection, SECDockState*) override
+    {
+        strTitle = AfxGetApp()->GetProfileString(lpszSection, "Title");
+    }
+    BOOL SaveToTree(SECPTNFactory*, SECPersistentTreeNode* pNode) override { return pNode->SetText("Title", strTitle) == 0; }
+    void SaveToProfile(LPCSTR lpszSection) override { AfxGetApp()->WriteProfileString(lpszSection, "Title", strTitle); }
+    CString strTitle;
+};
+
+// A pane that keeps its title in an extension record, and notes the title a layout gave it back.
+class CTitledPane : public SECControlBar {
+public:
+    void GetBarInfoEx(SECControlBarInfo* pInfo) override
+    {
+        CTitleInfoEx* pInfoEx = new CTitleInfoEx;
+        GetWindowText(pInfoEx->strTitle);
+        pInfo->m_pInfoEx = pInfoEx;
+    }
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd*) override
+    {
+        strRestored = static_cast<CTitleInfoEx*>(pInfo->m_pInfoEx)->strTitle;
+    }
+    CString strRestored;
+};
+
+// The type provider: titled panes are of type 7; it makes the bars a frame lacks as titled panes.
+class CTitleManager : public SECControlBarManager {
+public:
+    UINT GetBarTypeID(CControlBar*) override { return 7; }
+    SECControlBarInfoEx* CreateInfoEx(SECControlBarInfo* pInfo) override
+    {
+        return pInfo->m_nTypeID == 7 ? new CTitleInfoEx : nullptr;
+    }
+    CControlBar* CreateBar(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override
+    {
+        made.push_back(pInfo->m_nBarID);
+        CTitledPane* pPane = new CTitledPane;
+        pPane->SetAutoDelete(TRUE);
+        pPane->Create(pFrame, "made", 0x50001414, 0x0F10, pInfo->m_nBarID);
+        pPane->EnableDocking(CBRS_ALIGN_ANY);
+        return pPane;
+    }
+    std::vector<UINT> made;
+};
+
 // A pane that cannot be made from its class name.
 class CFixedKindPane : public SECControlBar {
     DECLARE_DYNAMIC(CFixedKindPane)
@@ -443,4 +499,62 @@ TEST_F(LayoutTest, TheApplicationsLayoutComesBackInEachForm)
         EXPECT_EQ(CCountedPane::s_nDeleted, nDeletedBefore + (form.bKeepsClassNames ? 1 : 0))
             << "a bar made while loading goes with the frame";
     }
+}
+
+TEST_F(LayoutTest, TheTypeProviderMakesMissingBarsAndTheExtensionRecordsOfEachForm)
+{
+    CTitleManager manager;
+    // a frame with a titled pane of type 7 at the left, whose layout is saved, and a frame without it
+    auto makeFrame = [&](BOOL bWithPane) {
+        SECMDIFrameWnd* pFrame = LoadMainFrame();
+        pFrame->SetControlBarManager(&manager);
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        if (bWithPane) {
+            SECControlBar* pPane = MakePane(pFrame, 100, kMdiPaneExStyle, new CTitledPane);
+            pPane->m_pTypeIDProvider = &manager;
+            pFrame->DockControlBarAt(pPane, AFX_IDW_DOCKBAR_LEFT, 0, 0, 1.0f, 200);
+            pFrame->RecalcLayout();
+        }
+        return pFrame;
+    };
+    auto expectRestored = [&](SECMDIFrameWnd* pFrame, const char* pszForm) {
+        CTitledPane* pPane = dynamic_cast<CTitledPane*>(pFrame->GetControlBar(100));
+        ASSERT_NE(pPane, nullptr) << pszForm;
+        EXPECT_EQ(pPane->strRestored, "Pane 100") << pszForm;
+        EXPECT_EQ(Entries(DockBar(pFrame, AFX_IDW_DOCKBAR_LEFT)), "|100|") << pszForm;
+        pFrame->DestroyWindow();
+    };
+
+    SECMDIFrameWnd* pSource = makeFrame(TRUE);
+    pSource->SaveBarState(kLayout);
+    pSource->DestroyWindow();
+    const CString section = SECControlBarInfo::ProfileSection(kLayout, 1); // after the left dock bar's
+    EXPECT_EQ(app.GetProfileInt(section, "TypeID", 0), 7u);
+    EXPECT_EQ(app.GetProfileString(section, "Title"), "Pane 100");
+    SECMDIFrameWnd* pTarget = makeFrame(FALSE);
+    pTarget->LoadBarState(kLayout);
+    expectRestored(pTarget, "profile");
+
+    pSource = makeFrame(TRUE);
+    SECDockState saved;
+    pSource->GetDockState(saved);
+    const std::vector<uint8_t> archive = StoreToBytes(saved);
+    SECPTNFactory factory;
+    SECPersistentTreeNode* pRoot = factory.CreateNode("Ondrix");
+    ASSERT_TRUE(saved.SaveToTree(&factory, pRoot));
+    pSource->DestroyWindow();
+
+    SECDockState fromArchive(&manager);
+    LoadFromBytes(fromArchive, archive);
+    pTarget = makeFrame(FALSE);
+    pTarget->SetDockState(fromArchive);
+    expectRestored(pTarget, "archive");
+
+    SECDockState fromTree(&manager);
+    ASSERT_TRUE(fromTree.LoadFromTree(pRoot));
+    pTarget = makeFrame(FALSE);
+    pTarget->SetDockState(fromTree);
+    expectRestored(pTarget, "tree");
+    EXPECT_EQ(manager.made, (std::vector<UINT>{100, 100, 100})) << "asked before any class name";
+    PumpWaitingMessages();
 }
