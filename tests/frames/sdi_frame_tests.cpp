@@ -1,6 +1,6 @@
 // The toolkit's single-document frame (loading with and without a menu, docking and floating as the MDI
 // frame does, its own menu through "WM_SECGETMENU", the extra command plug-in) and context help in both
-// docking frames, where the menu bar answers presses.
+// docking frames, where the menu bar answers presses and a document window gives its own help.
 #include "MdiTestSupport.h"
 
 #include "frames/SECBtnCaption.h"
@@ -225,7 +225,15 @@ TEST_F(SdiFrameTest, InHelpModeTheMenuBarOpensItsMenusAndItsCaptionBoxesGiveThei
     EXPECT_EQ(helpMenuBar.GetTrackedButton(), 0) << "the menu button was dropped down";
     helpMenuBar.CancelTracking();
 
-    // elsewhere the class library's answers: the frame's caption
+    // elsewhere the class library's answers: a sheet's view gives the sheet's help, the frame's caption
+    // its non-client part's
+    AddSheetTemplate();
+    CMDIChildWnd* pSheet = OpenSheet();
+    ASSERT_NE(pSheet, nullptr);
+    CView* pView = pSheet->GetActiveView();
+    ASSERT_NE(pView, nullptr);
+    fake.ExpectWinHelp(HELP_CONTEXT, HID_BASE_RESOURCE + IDR_MDI_SHEET);
+    PressInHelpMode(pFrame, ScreenRect(pView).CenterPoint(), pView->m_hWnd);
     CRect rectFrame = ScreenRect(pFrame);
     const CPoint ptCaption(rectFrame.left + 60, rectFrame.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2);
     fake.ExpectWinHelp(HELP_CONTEXT, HID_BASE_NCAREAS + HTCAPTION);
