@@ -21,8 +21,10 @@
 // own format would otherwise win the next paste) and frees the block when the clipboard refuses it;
 // MaxLength cuts a text at a character boundary, never inside a double-byte pair.
 //
-// Does not do yet: cell tips (no control has a tip object yet, so the three tip operations give FALSE,
-// 2147483647 and nothing); searching and replacing in a cell and marking the edited cell's headers
+// Cell tips: a control the factory gives a tip object (AttachCellTip; it owns it) forwards its three
+// tip operations to it (GXCellTip.h); without one they give FALSE, 2147483647 and nothing.
+//
+// Does not do yet: searching and replacing in a cell and marking the edited cell's headers
 // (with the find and mark-edit-header modules); the command and mouse-activation hooks, the
 // covered-unit test and the invalid-input notice come with the grid operations' plumbing; floating cells are not re-evaluated when a control resets or cancels.
 #pragma once
@@ -36,6 +38,7 @@
 class CDC;
 class CFont;
 class CWnd;
+class CGXCellTipBase;
 class CGXChild;
 class CGXGridCore;
 class CGXStyle;
@@ -262,16 +265,24 @@ public:
     virtual UINT OnGridScroll(UINT nMessage);
     // Lets the control colour a child window; FALSE (not done) here.
     virtual BOOL OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH& hbr);
+    // A WM_COMMAND of a child of the grid window, and a message before it is dispatched: TRUE when the
+    // control took it; FALSE here.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Passed on to every child.
     virtual void OnGridWinIniChange(LPCSTR lpszSection);
     virtual void OnGridSysColorChange();
     virtual void OnGridCancelMode();
     // The grid's read-only guard is on and the grid is locked, or the cached style sets ReadOnly.
     virtual BOOL IsReadOnlyCell();
-    // The cell tip (see the top of this file).
+    // The cell tip (see the top of this file): the tip object's need bits (0: none), GX_CELLTIP_DELAY,
+    // and the tip object filling and placing the grid's tip window of its kind.
     virtual BOOL NeedShowCellTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
     virtual DWORD GetCellTipDelay();
     virtual void ShowCellTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // Gives the control a CGXCellTipStatic bound to it, unless it has a tip object.
+    void AttachCellTip();
+    CGXCellTipBase* GetCellTip() const { return m_pCellTip; }
 
     // ---- children ----------------------------------------------------------------------------------
     // Appends pChild (owned from now on; not null, else CInvalidArgException*).
@@ -345,6 +356,7 @@ protected:
     CGXChild* m_pFocusChild;
     BOOL m_bPendingLeadByte;
     BYTE m_chLeadByte;
+    CGXCellTipBase* m_pCellTip = nullptr;  // owned
 
 private:
     // The routes of the mouse buttons: a press to the child under the point (made the focus child), a

@@ -15,6 +15,9 @@
 #include "grid/engine/GXStylesMap.h"
 #include "win/Win.h"
 
+#include <memory>
+#include <set>
+
 
 // The arguments after the grid: ids, 3D flags and the two zero words of the check boxes, the combo
 // boxes' option bits (1 fit the text, 2 no fit, 4 zero-based index, 8 one-based index, 16 display the
@@ -97,6 +100,11 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
         return nullptr;
     CGXControl* pControl = nullptr;
     AfxAllocating([&] { pControl = new CGXPlainTextControl(pGrid, entry); });
+    if (entry.bCellTip) {
+        std::unique_ptr<CGXControl> pOwned(pControl);
+        pControl->AttachCellTip();
+        pOwned.release();
+    }
     return pControl;
 }
 
@@ -177,6 +185,13 @@ namespace {
 
 const char* const kFactoryClasses[] = {"CGXGridWnd", "CGXTabBeam", "CGXTabWnd"};
 
+// The objects the procedure below made for their windows.
+std::set<CWnd*>& AutoCreatedWindows()
+{
+    static std::set<CWnd*> s_windows;
+    return s_windows;
+}
+
 // The procedure of a window class named after a run-time class: the window's first message makes its
 // object, which takes the window's messages from then on.
 LRESULT CALLBACK ObjectWndProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
@@ -196,10 +211,16 @@ LRESULT CALLBACK ObjectWndProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM l
     if (pWnd == nullptr)
         return nMessage == WM_NCCREATE ? FALSE : ::DefWindowProcA(hWnd, nMessage, wParam, lParam);
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc));
+    AutoCreatedWindows().insert(pWnd);
     return AfxCallWndProc(pWnd, hWnd, nMessage, wParam, lParam);
 }
 
 }  // namespace
+
+BOOL GXTakeAutoCreatedWindow(CWnd* pWnd)
+{
+    return AutoCreatedWindows().erase(pWnd) != 0;
+}
 
 void CGXControlFactory::RegisterWndClasses(HINSTANCE hInstance)
 {

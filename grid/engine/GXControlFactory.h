@@ -15,8 +15,8 @@
 //
 // Does not do yet: the control classes of the table are built with the cell controls; until then
 // every entry makes a CGXPlainTextControl that draws the cell's text and edits nothing (it knows its
-// entry), and no control receives a cell tip. RegisterAllUserAttributes registers the library's own
-// attributes only: the controls' own registrations come with them.
+// entry); the entries marked for it receive their cell tip. RegisterAllUserAttributes registers the
+// library's own attributes only: the controls' own registrations come with them.
 #pragma once
 
 #include <windows.h>
@@ -95,6 +95,9 @@ public:
 // messages; without such a class no object is made and the window runs DefWindowProc. TRUE when the
 // class exists afterwards.
 BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName);
+// Whether the procedure of those classes made pWnd's object (a window of a dialog template); the
+// object is forgotten there. Such an object deletes itself when its window is gone.
+BOOL GXTakeAutoCreatedWindow(CWnd* pWnd);
 
 // The stand-in control of every table entry until the cell controls exist: it draws the cell's text
 // (CGXDrawingAndFormatting::DrawCellText) and edits nothing.

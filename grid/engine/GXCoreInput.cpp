@@ -2,6 +2,7 @@
 // forms hand their messages to these operations.
 #include "grid/engine/GXCore.h"
 
+#include "grid/engine/GXCellTipHandler.h"
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXState.h"
@@ -520,6 +521,8 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
     CWnd* pWnd = GridHwndWnd();
     if (!m_bInitDone || pWnd == nullptr)
         return FALSE;
+    if (m_bCellTips && m_pCellTipHandler != nullptr && ::GetCapture() != pWnd->m_hWnd)
+        m_pCellTipHandler->OnMouseMove(nFlags, point);
     const CPoint pointGiven = point;
     ROWCOL nRow, nCol;
     const UINT nOver = CellUnderMouse(point, nRow, nCol);

@@ -92,6 +92,7 @@ BOOL GXLineAxis::StoreCount(ROWCOL nCount) const
 void GXLineAxis::UpdateChangedCount(ROWCOL nOldCount, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid && CurrentLine() > Count())
         g.ResetCurrentCell(FALSE);
     if (g.m_pParam != nullptr && !g.m_pParam->IsLockRedraw() && (nFlags & 7) != 0) {
@@ -192,6 +193,7 @@ BOOL GXLineAxis::StoreInsert(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed) cons
 void GXLineAxis::UpdateInsert(ROWCOL nFirst, ROWCOL nCount, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid && CurrentLine() >= nFirst)
         MoveCurrentLine(CurrentLine() + nCount);
     if (ScreenFirst() == Frozen())
@@ -311,6 +313,7 @@ BOOL GXLineAxis::StoreRemove(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed) const
 void GXLineAxis::UpdateRemove(ROWCOL nFrom, ROWCOL nTo, const int* anSizes, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid && CurrentLine() >= nFrom) {
         if (CurrentLine() <= nTo) {
             // the current cell went with its line: given up without storing
@@ -414,6 +417,7 @@ BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcess
 void GXLineAxis::UpdateMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid) {
         const ROWCOL nNew = MovedLine(CurrentLine(), nFrom, nTo, nDest);
         if (nNew != CurrentLine())
@@ -538,6 +542,7 @@ BOOL GXLineAxis::SetFirstScrolled(ROWCOL n, UINT nFlags, BOOL bCreateHint) const
         if (!(m_bRow ? g.OnTopRowChange(n) : g.OnLeftColChange(n)))
             return FALSE;
         ScreenFirst() = n;
+        g.HideCellTip();
         if (!bLocked) {
             g.UpdateScrollbars();
             if ((nFlags & 1) && g.GridHwndWnd() != nullptr) {

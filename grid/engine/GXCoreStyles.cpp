@@ -453,6 +453,21 @@ void CGXGridCore::OnChangedStyleRange(const CGXCellRange& range, const CGXStyle*
 
 // ---- styles map, properties and base styles ---------------------------------------------------------
 
+void CGXGridCore::OnParamObjectsReplaced()
+{
+    if (m_pParam == nullptr)
+        return;
+    m_pAppData->UnregisterGrid(this);
+    m_pAppData->RegisterGridWith(m_pParam, this);
+    for (const void* pObject : {static_cast<const void*>(m_pParam->GetProperties()),
+                                static_cast<const void*>(m_pParam->GetStylesMap()),
+                                static_cast<const void*>(m_pParam->GetData())})
+        if (pObject != nullptr)
+            m_pAppData->RegisterGridWith(pObject, this);
+    FreeCurrentCellStyle();
+    RedrawWithNewBaseStyles(2);
+}
+
 void CGXGridCore::RedrawWithNewBaseStyles(UINT nFlags)
 {
     FreeObjectCache();

@@ -298,6 +298,8 @@ public:
     // FALSE when another view could not store.
     virtual void SetCurrentCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags) = 0;
     virtual BOOL TransferCurrentCell(CGXGridCore* pGrid, BOOL bSave, UINT nFlags) = 0;
+    // The parameter object's title changed.
+    virtual void OnGridRenamed(CGXGridCore* pGrid) = 0;
 };
 
 // Resizing rows and columns to the size of their contents.
@@ -332,7 +334,16 @@ public:
     virtual BOOL StoreHideCol(CGXGridCore* pGrid, ROWCOL nCol, BOOL bHide) = 0;
 };
 
-class CGXAbstractGridFindReplaceImp : public CObject {};
+// Finding and replacing cell texts through the shared find and replace dialog (GXFindReplace.h).
+class CGXAbstractGridFindReplaceImp : public CObject {
+public:
+    // Opens the find (bFind) or the replace dialog for the grid.
+    virtual void OnShowFindReplaceDialog(CGXGridCore* pGrid, BOOL bFind) = 0;
+    // Finds the next occurrence of the find text (bNext: onwards). TRUE when found.
+    virtual BOOL FindNextText(CGXGridCore* pGrid, BOOL bNext) = 0;
+    // The dialog's notification (the registered "commdlg_FindReplace" message).
+    virtual void OnFindReplace(CGXGridCore* pGrid, FINDREPLACEA* pFindReplace) = 0;
+};
 
 // The user's selection of cells, rows and columns with the mouse and the keys.
 class CGXAbstractGridUserSelectRangeImp : public CObject {

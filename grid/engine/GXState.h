@@ -21,8 +21,7 @@
 // until its first Refresh: until then GetSysColor asks the system for every index, and the two
 // drop-down arrow bitmaps are empty.
 //
-// Does not do yet: the naming callback and the two focus hooks that grids call (they come with the
-// grid's window forms).
+// Does not do yet: the two focus hooks that grids call.
 #pragma once
 
 #include <windows.h>
@@ -75,6 +74,17 @@ public:
     BOOL m_bWin4;  // the major Windows version is above 3
     CBitmap m_bmpDropArrow;          // bitmap 20028: a black triangle of 7 by 4 pixels
     CBitmap m_bmpDropArrowDisabled;  // bitmap 20211: the same in shadow grey with a white highlight
+};
+
+// The naming callback of the grids' titles (the parameter object's title, shown by tab windows).
+class CGXGridNamingCallback {
+public:
+    virtual ~CGXGridNamingCallback() = default;
+    // A grid initialised: its window and its parameter object's title (bHasTitle: not empty).
+    virtual void OnGridTitle(CWnd* pGridWnd, const CString& strTitle, BOOL bHasTitle) = 0;
+    // Turns strTitle, the title of pGridWnd's parameter object, into the title that belongs to nIndex
+    // (a tab window's label).
+    virtual void GetTitle(CWnd* pGridWnd, CString& strTitle, WPARAM nIndex) = 0;
 };
 
 class GridLibraryState {
@@ -174,6 +184,8 @@ public:
     WORD m_wNullHeaderBorders2;
     // Told with the second range list of a parameter object that was just loaded (null: nobody).
     void (*m_pfnRangeListLoaded)(CGXRangeList& list);
+    // The naming callback of the grids' titles (not owned; null: none).
+    CGXGridNamingCallback* m_pNamingCallback = nullptr;
 
     // The process-wide modules (null until their installer runs; see GXModules.h).
     CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp;

@@ -437,6 +437,7 @@ struct FakeUpdateHintImp : CGXAbstractGridUpdateHintImp, ModuleLog {
     void OnScrollBySteps(CGXGridCore* g, int d, ROWCOL n) override { Rec<void>("OnScrollBySteps", g, d, n); }
     void SetCurrentCell(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override { Rec<void>("SetCurrentCell", g, r, c, f); }
     BOOL TransferCurrentCell(CGXGridCore* g, BOOL b, UINT f) override { return Rec<BOOL>("TransferCurrentCell", g, b, f); }
+    void OnGridRenamed(CGXGridCore* g) override { Rec<void>("OnGridRenamed", g); }
 };
 
 struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
@@ -471,7 +472,12 @@ struct FakeHideCellsImp : CGXAbstractGridHideCellsImp, ModuleLog {
     BOOL StoreHideCol(CGXGridCore* g, ROWCOL c, BOOL h) override { return Rec<BOOL>("StoreHideCol", g, c, h); }
 };
 
-struct FakeFindReplaceImp : CGXAbstractGridFindReplaceImp {};
+struct FakeFindReplaceImp : CGXAbstractGridFindReplaceImp, ModuleLog {
+    void OnShowFindReplaceDialog(CGXGridCore* g, BOOL b) override { Rec<void>("OnShowFindReplaceDialog", g, b); }
+    BOOL FindNextText(CGXGridCore* g, BOOL b) override { return Rec<BOOL>("FindNextText", g, b) && bFound; }
+    void OnFindReplace(CGXGridCore* g, FINDREPLACEA* p) override { Rec<void>("OnFindReplace", g, p); }
+    BOOL bFound = TRUE;  // FindNextText's answer
+};
 
 // The select-range module: moves of the current cell by key answer FALSE (nothing moved).
 struct FakeUserSelectRangeImp : CGXAbstractGridUserSelectRangeImp, ModuleLog {

@@ -13,17 +13,6 @@ GX_IMPLEMENT_CONTROL(CTestControl, CGXControl)
 
 namespace {
 
-// Starts the library once for the program, as the application's initialisation does.
-class LibraryEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        AfxSetResourceHandle(AfxGetInstanceHandle());
-        InitGridLibrary(1536, 0, 0);
-    }
-};
-::testing::Environment* const g_pLibraryEnvironment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
-
 // What a factory recorded: the commands made, the commands added and the current-cell moves after undo.
 std::vector<std::string> Recorded(const FakeCommandFactory& factory)
 {
