@@ -63,9 +63,19 @@
 // WM_SYSCOLORCHANGE refreshes the toolkit's drawing values before the class library passes it on. The
 // drawn caption (frames/SECFrameCaption.h) is off unless EnableCustomCaption switches it on.
 //
+// Context help (ID_CONTEXT_HELP): the class library's help mode (win/CFrameWnd.h) in which the menu bar
+// answers presses on it: a menu button drops its menu down (help mode goes on in it), the maximised
+// child's caption boxes give the help of minimise (0x1EF02), restore (0x1EF12) and close (0x1EF06).
+//
+// Saved layouts: SaveBarState and LoadBarState keep the layout in the profile through an SECDockState
+// (frames/SECDockState.h) with the frame's control-bar manager as type provider; GetDockState and
+// SetDockState read and apply one in any form. Bars made while loading go into the owned-window list and
+// are deleted with the frame; bars that floated in the main window get bar hosts again with their
+// window placements.
+//
 // Not done yet: the tool-bar manager and what depends on its customising (swallowed close commands,
 // hit tests, the idle layout of a customise dialog), the image reload of custom tool bars on a colour
-// change, loading and saving layouts and context help, border negotiation; the frame plug-in is made by
+// change, border negotiation; the frame plug-in is made by
 // CreateFramePlugIn, which makes none until the toolkit's bitmap-menu and menu-bar plug-ins exist, and
 // the popup initialisation those plug-ins do after WM_INITMENUPOPUP comes with them.
 #pragma once
@@ -79,8 +89,10 @@
 #include "win/CMDIFrameWnd.h"
 
 #include <map>
+#include <vector>
 
 class CMDIChildWnd;
+class SECControlBarManager;
 
 class SECMDIFrameWnd : public CMDIFrameWnd, public SECMainWindowDocking {
     DECLARE_DYNCREATE(SECMDIFrameWnd)
@@ -183,6 +195,20 @@ public:
     // The class library's layout; the whole window is redrawn after the first one, otherwise the dock
     // bars first redraw what their last layout left pending.
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The menu bar's answer in help mode (see the top of this file), else the class library's.
+    DWORD HelpHitTest(CPoint ptScreen) override;
+
+    // ---- saved layouts (see the top of this file) ------------------------------------------------------
+
+    // The control-bar manager, the saved layouts' type provider (null: none; not owned).
+    SECControlBarManager* GetControlBarManager() const { return m_pControlBarManager; }
+    void SetControlBarManager(SECControlBarManager* pManager) { m_pControlBarManager = pManager; }
+    // The windows made while a layout was loaded (deleted with the frame).
+    const std::vector<CWnd*>& GetOwnedWindows() const { return m_ownedWindows; }
+    // An SECDockState with the frame's manager and owned-window list.
+    CDockState* CreateDockState() override;
+    void GetDockState(CDockState& state) override;
+    void SetDockState(CDockState& state) override;
 
     // ---- custom caption (frames/SECFrameCaption.h) ---------------------------------------------------
 
@@ -232,4 +258,6 @@ protected:
     UINT m_nIDMenuOwn;         // the frame's own menu resource
     std::map<UINT, HMENU> m_menus; // menus loaded by id (owned)
     SECFrameCaption m_caption;
+    SECControlBarManager* m_pControlBarManager;
+    std::vector<CWnd*> m_ownedWindows; // made while a layout was loaded (owned)
 };

@@ -58,6 +58,7 @@
 
 #include <vector>
 
+class CControlBarInfo;
 class CDockBar;
 class CDockContext;
 
@@ -184,6 +185,15 @@ public:
     virtual void DrawGripper(CDC* pDC, const CRect& rect);
     // Paints the client area (WM_PAINT). Base: nothing.
     virtual void DoPaint(CDC* pDC);
+
+    // ---- saved layouts (win/CDockState.h) ---------------------------------------------------------
+
+    // Fills the record pInfo (not null) from the bar: id, visibility, floating, orientation, position
+    // in its parent, most recently used width and its dock context's most recently used places.
+    virtual void GetBarInfo(CControlBarInfo* pInfo);
+    // Applies pInfo (not null) to the bar in pFrame: the most recently used width and places, the
+    // position (unless (-1, -1)), and the visibility at the next layout (DelayShow).
+    virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrame);
 
     // ---- command update ----------------------------------------------------------------------------
 
