@@ -5,6 +5,7 @@
 
 #include "frames/SECMDIFrameWnd.h"
 
+#include "frames/SECBmpMenuPlugIn.h"
 #include "frames/SECControlBarHost.h"
 #include "frames/SECDocTemplateUtils.h"
 #include "frames/SECMDIChildWnd.h"
@@ -158,7 +159,7 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 SECWndPlugIn* SECMDIFrameWnd::CreateFramePlugIn()
 {
-    return nullptr;
+    return m_bBitmapMenus ? new SECBmpMenuPlugIn : nullptr;
 }
 
 SECWndPlugIn* SECMDIFrameWnd::CreateExtraPlugIn()
@@ -464,6 +465,12 @@ void SECMDIFrameWnd::EnableBitmapMenus(BOOL bEnable, BOOL bSecond)
     m_bBitmapMenusSecond = bSecond;
 }
 
+BOOL SECMDIFrameWnd::SetMenuBitmapsFromToolBar(UINT nIDToolBar)
+{
+    SECBmpMenuPlugIn* pBmpMenus = dynamic_cast<SECBmpMenuPlugIn*>(m_pPlugIn);
+    return pBmpMenus != nullptr && pBmpMenus->LoadToolBarImages(nIDToolBar);
+}
+
 HMENU SECMDIFrameWnd::GetOwnMenu() const
 {
     return m_pMenuBar != nullptr ? m_hMenuOwn : GetDefaultMenu();
@@ -598,6 +605,15 @@ LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         const BOOL bHandled = pPlugIn->OnWndMsg(message, wParam, lParam, &lResult);
         if (pPlugIn->m_bExitDefault || (message == WM_HELP && bHandled))
             return lResult;
+    }
+    SECBmpMenuPlugIn* pBmpMenus = m_bBitmapMenus ? dynamic_cast<SECBmpMenuPlugIn*>(pPlugIn) : nullptr;
+    if (message == WM_INITMENUPOPUP && pBmpMenus != nullptr && pBmpMenus->IsEnabled()) {
+        // a system menu the plug-in tracks as a popup is initialised as the system menu it is; the
+        // plug-in takes the items after the frame's command update has set their texts and states
+        const BOOL bSysMenu = HIWORD(lParam) != 0 || pBmpMenus->IsSysMenuPopup();
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, MAKELPARAM(LOWORD(lParam), bSysMenu));
+        pBmpMenus->InitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), bSysMenu);
+        return lResult;
     }
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }
