@@ -9,6 +9,8 @@
 #include "frames/SECControlBarHost.h"
 #include "frames/SECDocTemplateUtils.h"
 #include "frames/SECMDIChildWnd.h"
+#include "frames/SECMenuBar.h"
+#include "frames/SECMenuBarFeature.h"
 #include "frames/SECMiniDockFrameWnd.h"
 #include "frames/SECToolkit.h"
 #include "frames/SECToolkitRes.h"
@@ -159,6 +161,11 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 SECWndPlugIn* SECMDIFrameWnd::CreateFramePlugIn()
 {
+    if (SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar)) {
+        SECMenuBarFeature* pFeature = new SECMenuBarFeature;
+        pFeature->SetMenuBar(pMenuBar);
+        return pFeature;
+    }
     return m_bBitmapMenus ? new SECBmpMenuPlugIn : nullptr;
 }
 
@@ -527,6 +534,14 @@ void SECMDIFrameWnd::SyncMDIWindowMenu()
     const HMENU hWindowMenu = GetWindowMenuPopup(FindMenu(m_nIDMenu));
     if (hWindowMenu != nullptr)
         ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(hWindowMenu));
+}
+
+BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar);
+    if (nBorderCmd != borderGet && pMenuBar != nullptr && lpRectBorder != nullptr && ::IsRectEmpty(lpRectBorder))
+        pMenuBar->KeepVisibleOnce();
+    return FALSE;
 }
 
 void SECMDIFrameWnd::UpdateMenuBarButtons()

@@ -67,7 +67,8 @@
 //
 // Not done yet: the tool-bar manager and what depends on its customising (swallowed close commands,
 // hit tests, the idle layout of a customise dialog), the image reload of custom tool bars on a colour
-// change, loading and saving layouts and context help, border negotiation; the menu bar's plug-in.
+// change, loading and saving layouts and context help, the border negotiation itself (only the menu
+// bar's part of it is here).
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -172,6 +173,12 @@ public:
     // Brings the menu bar's maximised-child buttons up to date; repaints the bar and lays its frame out
     // when they changed.
     virtual void UpdateMenuBarButtons();
+    // The border-space negotiation of an in-place object (nBorderCmd borderGet, borderRequest or
+    // borderSet): a request or setting of no border space keeps the menu bar shown through its next
+    // delayed hide (SECMenuBar::KeepVisibleOnce). Nothing in the program embeds in-place objects, so
+    // no negotiation follows: FALSE.
+    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
     // The frame plug-in (null when none) and the extra command plug-in (null when none).
     SECWndPlugIn* GetFramePlugIn() const { return m_pPlugIn; }
     SECWndPlugIn* GetExtraPlugIn() const { return m_pExtraPlugIn; }
@@ -195,8 +202,9 @@ public:
     BOOL IsCustomCaption() const { return m_caption.IsOn(); }
 
 protected:
-    // The frame plug-in WM_CREATE attaches: the bitmap-menu plug-in (frames/SECBmpMenuPlugIn.h) when
-    // bitmap menus are on, else none.
+    // The frame plug-in WM_CREATE attaches: with an SECMenuBar as menu bar the menu bar's plug-in
+    // (frames/SECMenuBarFeature.h), else the bitmap-menu plug-in (frames/SECBmpMenuPlugIn.h) when bitmap
+    // menus are on, else none.
     virtual SECWndPlugIn* CreateFramePlugIn();
     // The extra command plug-in WM_CREATE attaches. None here.
     virtual SECWndPlugIn* CreateExtraPlugIn();
