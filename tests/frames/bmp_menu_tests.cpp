@@ -304,6 +304,14 @@ TEST_F(BmpMenuTest, IdleForgetsDeadMenusAndRecordsNoItemCarries)
     const SECBmpMenuItemInfo* pInfo = pPlugIn->FindInfo(ReadMenuItem(hMenu, 0).dwItemData);
     ASSERT_NE(pInfo, nullptr);
     EXPECT_STREQ(pInfo->m_strText, "&New again");
+
+    // new metrics: the items are measured again, and stay the plug-in's
+    pFrame->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
+    for (UINT nPos : {0u, 1u}) {
+        const MenuItem item = ReadMenuItem(hMenu, nPos);
+        EXPECT_TRUE(item.fType & MFT_OWNERDRAW) << nPos;
+        EXPECT_NE(pPlugIn->FindInfo(item.dwItemData), nullptr) << nPos;
+    }
 }
 
 TEST_F(BmpMenuTest, WithThePlugInGoneTheMenusShowTheirTextsAndTheRadioDotIsTheLibrarys)
