@@ -1,9 +1,9 @@
-// Helpers of the bitmap-menu and menu-bar tests: a workbook frame with bitmap menus loaded from the menu
-// tests' resources, which records the menu messages that reach its own handling.
+// Helpers of the bitmap-menu and menu-bar tests: a workbook frame with bitmap menus, loaded from the menu
+// tests' resources (IDR_MENU_MAIN) by the docking frame tests' fixture, which records the menu messages
+// that reach its own handling.
 #pragma once
 
-#include "FakeServices.h"
-#include "TestSupport.h"
+#include "MdiTestSupport.h"
 #include "ToolkitTestSupport.h"
 
 #include "frames/SECBmpMenuPlugIn.h"
@@ -33,44 +33,6 @@ protected:
         reached.push_back(WM_MENUCHAR);
         return 0;
     }
-};
-
-// The toolkit started, an application and a frame of class FRAME loaded from IDR_MENU_MAIN at (40, 40),
-// 640 by 480, shown, as the main window; the frames go at the end of the test.
-class MenuFrameTest : public ::testing::Test {
-protected:
-    void SetUp() override { SECStartToolkit(); }
-    void TearDown() override
-    {
-        app.CloseAllDocuments(FALSE);
-        app.m_pMainWnd = nullptr;
-        for (HWND hWnd : m_frames)
-            if (::IsWindow(hWnd))
-                ::DestroyWindow(hWnd);
-        PumpWaitingMessages();
-    }
-
-    template <class FRAME = CMenuTestFrame>
-    FRAME* LoadMainFrame(FRAME* pNew = nullptr)
-    {
-        if (pNew == nullptr)
-            pNew = new FRAME;
-        if (!pNew->LoadFrame(IDR_MENU_MAIN)) {
-            ADD_FAILURE() << "the frame was not loaded";
-            return nullptr;
-        }
-        m_frames.push_back(pNew->m_hWnd);
-        pNew->MoveWindow(40, 40, 640, 480);
-        pNew->ShowWindow(SW_SHOW);
-        app.m_pMainWnd = pNew;
-        return pNew;
-    }
-
-    CWinApp app{"Ondrix"};
-    CFakeServices fake;
-
-private:
-    std::vector<HWND> m_frames;
 };
 
 // The item of hMenu at nPos as GetMenuItemInfo reads it (type, id, data and text).

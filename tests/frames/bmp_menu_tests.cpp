@@ -20,12 +20,12 @@ namespace {
 const UINT ID_FOREIGN = 30410;  // an item another component draws
 const UINT ID_NO_IMAGE = 30411; // a command the tool bar has no image for
 
-class BmpMenuTest : public MenuFrameTest {
+class BmpMenuTest : public MdiFrameTest {
 protected:
     void SetUp() override
     {
-        MenuFrameTest::SetUp();
-        pFrame = LoadMainFrame();
+        MdiFrameTest::SetUp();
+        pFrame = LoadMainFrame<CMenuTestFrame>(nullptr, IDR_MENU_MAIN);
         ASSERT_NE(pFrame, nullptr);
         ASSERT_NE(pFrame->BmpMenus(), nullptr);
         ASSERT_TRUE(pFrame->SetMenuBitmapsFromToolBar(IDR_APP_TOOLBAR));
@@ -34,7 +34,7 @@ protected:
     {
         for (HMENU hMenu : menus)
             ::DestroyMenu(hMenu);
-        MenuFrameTest::TearDown();
+        MdiFrameTest::TearDown();
     }
 
     // A popup of plain string items (texts and ids; id 0: a separator), destroyed after the test.
@@ -345,7 +345,7 @@ TEST_F(BmpMenuTest, MenuBitmapsNeedThePlugInAndTheToolBar)
 {
     EXPECT_FALSE(pFrame->SetMenuBitmapsFromToolBar(IDR_NO_SUCH_TOOLBAR));
     // without bitmap menus the frame has no plug-in to give images to
-    SECWorkbook* pPlain = LoadMainFrame<SECWorkbook>();
+    SECWorkbook* pPlain = LoadMainFrame<SECWorkbook>(nullptr, IDR_MENU_MAIN);
     ASSERT_NE(pPlain, nullptr);
     EXPECT_EQ(pPlain->GetFramePlugIn(), nullptr);
     EXPECT_FALSE(pPlain->SetMenuBitmapsFromToolBar(IDR_APP_TOOLBAR));

@@ -93,18 +93,18 @@ BEGIN_MESSAGE_MAP(CMenuBarFrame, CMenuTestFrame)
     ON_WM_NCACTIVATE()
 END_MESSAGE_MAP()
 
-class MenuBarTest : public MenuFrameTest {
+class MenuBarTest : public MdiFrameTest {
 protected:
     void SetUp() override
     {
-        MenuFrameTest::SetUp();
+        MdiFrameTest::SetUp();
         for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
             fake.SetKeyState(nKey, 0);
         fake.SetTickCount(1000);
         pTemplate = new CMultiDocTemplate(IDR_MENU_SHEET, RUNTIME_CLASS(CSheetDoc), RUNTIME_CLASS(SECWorksheet),
                                           RUNTIME_CLASS(CSheetView));
         app.AddDocTemplate(pTemplate);
-        pFrame = LoadMainFrame<CMenuBarFrame>();
+        pFrame = LoadMainFrame<CMenuBarFrame>(nullptr, IDR_MENU_MAIN);
         ASSERT_NE(pFrame, nullptr);
         pBar = pFrame->pMenuBar;
         pFrame->RecalcLayout();
@@ -181,7 +181,6 @@ protected:
     // The popup calls so far.
     std::vector<CFakeServices::Call> Popups() const { return fake.CallsOf("TrackPopupMenu"); }
 
-    CMultiDocTemplate* pTemplate = nullptr;
     CMenuBarFrame* pFrame = nullptr;
     SECMDIMenuBar* pBar = nullptr;
 };
