@@ -3,12 +3,16 @@
 #include "app/ZQApp.h"
 
 #include "app/ZQAnimatedAboutDlg.h"
+#include "app/ZQChartDoc.h"
+#include "app/ZQChartView.h"
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
+#include "app/ZQStandInMainFrm.h"
+#include "frames/SECToolkit.h"
 #include "native/GraphvizRenderer.h"
 #include "res/resource.h"
 
@@ -25,24 +29,6 @@ const char* const kDefaultInfoName = "INFO";
 const char* const kDefaultInfoText = "Information about an alternative";
 const char* const kPolishLibrary = "InternationalPL.dll";
 const UINT kRecentFiles = 5;
-
-// Until the workbook main frame with its bars and panes exists, the class library's MDI frame
-// carries the main menu, accelerators and icon; like the workbook frame it writes the window's
-// placement when it goes.
-class CStandInMainFrame : public CMDIFrameWnd {
-    DECLARE_MESSAGE_MAP()
-protected:
-    afx_msg void OnDestroy()
-    {
-        if (CWinApp* pApp = AfxGetApp())
-            ZQSaveWindowPlacement(*pApp, *this);
-        CMDIFrameWnd::OnDestroy();
-    }
-};
-
-BEGIN_MESSAGE_MAP(CStandInMainFrame, CMDIFrameWnd)
-    ON_WM_DESTROY()
-END_MESSAGE_MAP()
 
 // The bytes of text (the program's 8-bit code page) in UTF-8, NUL bytes included.
 std::string Utf8Of(const CString& text)
@@ -72,6 +58,16 @@ CString EnvironmentValue(LPCSTR lpszName)
 }
 
 } // namespace
+
+CZQApp* ZQGetApp()
+{
+    return dynamic_cast<CZQApp*>(AfxGetApp());
+}
+
+int ZQMessageBox(CWnd* pOwner, const CString& text, UINT nType)
+{
+    return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, ZQ_APP_TITLE, nType);
+}
 
 char ZQLocaleSymbol(LCID locale, LCTYPE lcType, char cFallback)
 {
@@ -122,6 +118,7 @@ CString CZQApp::ProjectTitle(LPCSTR lpszPath)
 
 BOOL CZQApp::InitInstance()
 {
+    SECStartToolkit();
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     CZQSplashWnd::EnableSplashScreen(cmdInfo.m_bShowSplash);
@@ -136,9 +133,13 @@ BOOL CZQApp::InitInstance()
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
     // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
-    // matrix, grid, charts and ranking chart still to come with their documents and views).
+    // matrix, grid and ranking chart still to come with their documents and views).
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: the View command opens the charts, one per criterion
+    m_pChartsTemplate = new CZQChartTemplate(IDR_ZQ_CHARTS, RUNTIME_CLASS(CZQChartDoc), RUNTIME_CLASS(CZQChildFrm),
+                                             RUNTIME_CLASS(CZQChartView));
+    AddDocTemplate(m_pChartsTemplate);
     // no file-new name: nothing in the program opens a ranking list
     m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));
@@ -175,7 +176,7 @@ CFrameWnd* CZQApp::LoadMainFrame()
     // The workbook frame takes the style with FWS_ADDTOTITLE and drops that flag itself; the stand-in
     // is given the style without it, so the framework never writes document titles into the main
     // title.
-    CMDIFrameWnd* pFrame = new CStandInMainFrame;
+    CMDIFrameWnd* pFrame = new CZQStandInMainFrm;
     if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))
         return nullptr;
     return pFrame;
@@ -265,6 +266,7 @@ void CZQApp::ResetProject()
     m_Project.ClearProject();
     DeleteAllAlternativeItems();
     DeleteAllCriterionItems();
+    DeleteReferenceTree();
     SetStatusText(CString());
     // the documents of every template, in the order the result windows expect, asking nothing
     CMultiDocTemplate* const templates[] = {m_pChartsTemplate, m_pEvaluationsTemplate, m_pGraphsTemplate,
@@ -282,35 +284,6 @@ void CZQApp::ResetProject()
     m_strInfoAttributeName = kDefaultInfoName;
     m_strInfoAttributeText = kDefaultInfoText;
     m_nFunctionsEdited = 0;
-}
-
-// ---- the panes: nothing until the panes exist -------------------------------------------------------
-
-void CZQApp::DeleteAllAlternativeItems() {}
-
-void CZQApp::InsertAlternativeItem(const CString&) {}
-
-int CZQApp::GetAlternativeItemCount()
-{
-    return 0;
-}
-
-CString CZQApp::GetAlternativeItemText(int)
-{
-    return CString();
-}
-
-void CZQApp::SetAlternativeItemSelected(int, bool) {}
-
-void CZQApp::DeleteAllCriterionItems() {}
-
-void CZQApp::InsertCriterionItem(const CString&, const CString&) {}
-
-void CZQApp::AddSelectedToRank(int) {}
-
-std::vector<CZQRankNode> CZQApp::GetReferenceTree()
-{
-    return {};
 }
 
 // ---- document windows ----------------------------------------------------------------------------------

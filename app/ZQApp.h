@@ -18,12 +18,16 @@
 // the recent-file list and the save question show; the project's readers and writers get their host
 // paths, and a path without one fails as a file that cannot be read or written.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and four of the six
-// document templates (the preference graphs' and the final-ranking list's are made), the workbook
-// main frame with its bars and panes (an MDI frame of the class library stands in for it, see
-// LoadMainFrame), the panes' services and those of the result windows other than the graphs' (they
-// answer "none" and do nothing), so that the save question finds the panes' lists empty and the focus
-// cycle has no pane control to focus.
+// The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
+// reference tree and the criteria list.
+//
+// Not done yet (each comes with its own window): the grid library's start-up and three of the six
+// document templates (the preference graphs', the marginal value charts' and the final-ranking list's
+// are made), the workbook main frame with its bars (a frame of the application's own stands in for it,
+// holding the three panes in a column: see CZQStandInMainFrm and LoadMainFrame), and the services of
+// the result windows other than the graphs' (they answer "none" and do nothing): among them the
+// evaluations grid's, so that the grid's place in the focus cycle is empty and its storing and
+// reloading do nothing.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +39,10 @@
 #include "model/ZQShellServices.h"
 
 class CMultiDocTemplate;
+class CZQChartTemplate;
+class CZQDockingWndAlt;
+class CZQDockingWndCrit;
+class CZQDockingWndRef;
 
 // The application's title (of the main window, and the caption of its messages) and the file path of
 // a project that has no file.
@@ -94,21 +102,45 @@ public:
     int OpenProjectFile(LPCSTR lpszPath);
     // The save question of New, Open, a recent file and Exit. Asks only while the project is modified
     // and the alternatives or the criteria list holds an item: "Do you want to save file '<path>'?"
-    // (caption "Ondrix", Yes, No, Cancel). Yes saves as Save does. Returns TRUE to go on: No, or Yes
-    // and a save that succeeded; FALSE after Cancel or a save that was cancelled or failed, so that
-    // the project is never discarded unsaved.
+    // (no owner, caption "Ondrix", Yes, No, Cancel). Yes saves as Save does. Returns TRUE to go on:
+    // No, or Yes and a save that succeeded; FALSE after Cancel or a save that was cancelled or
+    // failed, so that the project is never discarded unsaved.
     BOOL AskToSaveProject();
     // Closing the main window (and File Exit) asks the save question first; FALSE keeps it open.
     BOOL SaveAllModified() override;
-    // The number of items of the criteria pane's list (0 until the pane exists).
+
+    // ---- the panes of the main frame (ZQAppPanes.cpp) ----
+
+    // The panes of the main window; null while it has none.
+    CZQDockingWndAlt* GetAlternativesPane() const;
+    CZQDockingWndRef* GetReferencePane() const;
+    CZQDockingWndCrit* GetCriteriaPane() const;
+    // The number of items of the criteria pane's list (0 without the pane).
     virtual int GetCriterionItemCount();
     // The control that the focus cycle focuses at nPosition: 0 the alternatives pane's name box, 1
-    // the alternatives list, 2 the reference tree, 3 the criteria list (none of them until the panes
-    // exist), 4 the first view of the first evaluations-grid document. Null when there is none.
+    // the alternatives list, 2 the reference tree, 3 the criteria list, 4 the first view of the first
+    // evaluations-grid document. Null when there is none.
     virtual CWnd* GetFocusCycleControl(int nPosition);
+    // Empties the project's credibility choice and marks it undefined: every change of the reference
+    // ranking does, since the choice named reference alternatives of the ranking it was made for.
+    void ClearCredibilityChoice();
+    // After a change of the reference ranking made in the panes: the project marked modified, its
+    // credibility choice cleared, and asked to solve again (AutoSolve).
+    void ReferenceRankingChanged();
 
     // The first view of the first document of the template of `which` (null when there is none).
     CView* FirstViewOf(ZQDocument which) const;
+
+    // ---- the marginal value charts (ZQAppCommands.cpp) ----
+
+    // The project's automatic re-solve (after a change of the reference ranking), then the open
+    // charts refilled: they always show the functions of the last solve.
+    void AutoSolve();
+    // Every open chart shows the project's value functions again (CZQChartDoc::ShowValueFunction).
+    void RefillValueCharts();
+    // The charts-open flag: 1 while a chart document other than pLeaving (which is going; may be
+    // null) is left, else 0.
+    void UpdateChartsOpen(CDocument* pLeaving);
 
     // ---- CZQShellServices ----
     bool IsEvaluationsWindowOpen() override;
@@ -124,6 +156,9 @@ public:
     // defaults of the application (path "untitled", no file type, modified 0, Kendall option on,
     // the information attribute "INFO", functions-edited 0).
     void ResetProject() override;
+    // The panes' lists and reference tree (ZQAppPanes.cpp); without the panes they are empty and
+    // nothing is done. AddSelectedToRank is the alternatives pane's, dropping no empty rank: ranks are
+    // added up to rank `rank` (a file may leave ranks out).
     void DeleteAllAlternativeItems() override;
     void InsertAlternativeItem(const CString& name) override;
     int GetAlternativeItemCount() override;
@@ -168,7 +203,7 @@ public:
     int m_nGraphsOpen;          // ... the preference-graph window
     int m_nMatrixOpen;          // ... the comparison-matrix window
     int m_nRankingListOpen;     // ... the final-ranking list window
-    int m_nChartsOpen;          // ... the marginal value charts window
+    int m_nChartsOpen;          // ... a marginal value chart window
     int m_nRankingChartOpen;    // ... the ranking chart window
     int m_nFunctionsEdited;     // 1 after a marginal value function was changed by dragging
     int m_nModified;            // 1 while the project has unsaved changes
@@ -193,7 +228,7 @@ public:
     CMultiDocTemplate* m_pEvaluationsTemplate;
     CMultiDocTemplate* m_pGraphsTemplate;
     CMultiDocTemplate* m_pMatrixTemplate;
-    CMultiDocTemplate* m_pChartsTemplate;
+    CZQChartTemplate* m_pChartsTemplate;
     CMultiDocTemplate* m_pRankingListTemplate;
     CMultiDocTemplate* m_pRankingChartTemplate;
 
@@ -230,7 +265,7 @@ protected:
     // writes the results text there with the output decimal symbol; "Can't write file!" on failure.
     afx_msg void OnSaveResultsAs();
     // Calculate Solve Problem: the project's solve, which shows its own messages and opens the result
-    // windows.
+    // windows; then the open charts are refilled.
     afx_msg void OnSolve();
     // Calculate Options: the Options dialog on the project's delta and epsilon, stored back on OK.
     afx_msg void OnOptions();
@@ -240,15 +275,20 @@ protected:
     afx_msg void OnToggleEvaluations();
     afx_msg void OnToggleMatrix();
     afx_msg void OnToggleGraphs();
+    // View Marginal Value Functions: with a chart open (by its flag), every chart document closes,
+    // asking nothing; otherwise one chart window opens per criterion of the Solver, in criterion
+    // order, titled with the project's criterion at that position and showing its value function,
+    // and the document windows are tiled.
+    afx_msg void OnToggleCharts();
     // The Tab key: focuses the control at the focus position (GetFocusCycleControl) and moves the
     // position on; after the criteria list it goes back to the name box unless an evaluations grid is
     // open, and after the grid always.
     afx_msg void OnFocusNext();
 
-    // Update rules: Save while modified; Save Results As, the matrix and the graphs while the project
-    // holds value functions; Solve while the project can be solved; Preserve Kendall's Coefficient
-    // always enabled and checked by its flag (its command does nothing); the window commands checked by
-    // their windows' flags.
+    // Update rules: Save while modified; Save Results As, the matrix, the graphs and the charts while
+    // the project holds value functions; Solve while the project can be solved; Preserve Kendall's
+    // Coefficient always enabled and checked by its flag (its command does nothing); the window
+    // commands checked by their windows' flags.
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI);
     afx_msg void OnUpdateSaveResultsAs(CCmdUI* pCmdUI);
     afx_msg void OnUpdateSolve(CCmdUI* pCmdUI);
@@ -256,8 +296,11 @@ protected:
     afx_msg void OnUpdateToggleEvaluations(CCmdUI* pCmdUI);
     afx_msg void OnUpdateToggleMatrix(CCmdUI* pCmdUI);
     afx_msg void OnUpdateToggleGraphs(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToggleCharts(CCmdUI* pCmdUI);
 
 private:
+    // Deletes every node of the reference tree (ZQAppPanes.cpp; nothing without the pane).
+    void DeleteReferenceTree();
     // The template of a document kind (null when it does not exist yet).
     CMultiDocTemplate* TemplateOf(ZQDocument which) const;
 
@@ -283,13 +326,19 @@ private:
     void TakeProjectFile(const CString& path, int nType);
     // The main window's title for the project file lpszPath (see ProjectTitle); nothing without one.
     void SetProjectTitle(LPCSTR lpszPath);
-    // The warning box (caption "Ondrix") with string nIDText.
+    // The warning box without owner (caption "Ondrix") with string nIDText.
     void WarnAboutFile(UINT nIDText);
     // True when the project holds value functions (a solve has given them).
     bool HoldsValueFunctions() const;
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
 };
+
+// The running application object; null when the program's application is not a CZQApp.
+CZQApp* ZQGetApp();
+// A message box through the class library's seam, owned by pOwner (null: none), captioned "Ondrix",
+// of MB_ style nType. Returns the button.
+int ZQMessageBox(CWnd* pOwner, const CString& text, UINT nType);
 
 // The first character of the value lcType (LOCALE_SDECIMAL, LOCALE_SLIST) of locale, or cFallback
 // when the locale cannot give one: a NUL symbol would make every CSV and results writer refuse.

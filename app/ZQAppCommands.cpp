@@ -2,7 +2,9 @@
 // View commands and the focus cycle (see ZQApp.h).
 #include "app/ZQApp.h"
 
+#include "app/ZQChartDoc.h"
 #include "app/ZQOptDlg.h"
+#include "model/solve/Solver.h"
 #include "res/resource.h"
 
 namespace {
@@ -63,6 +65,8 @@ BEGIN_MESSAGE_MAP(CZQApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_ZQ_VIEW_MATRIX, OnUpdateToggleMatrix)
     ON_COMMAND(ID_ZQ_VIEW_GRAPHS, OnToggleGraphs)
     ON_UPDATE_COMMAND_UI(ID_ZQ_VIEW_GRAPHS, OnUpdateToggleGraphs)
+    ON_COMMAND(ID_ZQ_VIEW_CHARTS, OnToggleCharts)
+    ON_UPDATE_COMMAND_UI(ID_ZQ_VIEW_CHARTS, OnUpdateToggleCharts)
     ON_COMMAND(ID_ZQ_FOCUS_NEXT, OnFocusNext)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
@@ -74,7 +78,7 @@ BOOL CZQApp::AskToSaveProject()
     if (m_nModified == 0 || (GetAlternativeItemCount() == 0 && GetCriterionItemCount() == 0))
         return TRUE;
     const CString text = "Do you want to save file '" + m_strFilePath + "'?";
-    switch (ShowMessage(text, ZQ_APP_TITLE, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (ZQMessageBox(nullptr, text, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         // a save that did not happen must not let the project go
         return SaveProjectFile();
@@ -88,11 +92,6 @@ BOOL CZQApp::AskToSaveProject()
 BOOL CZQApp::SaveAllModified()
 {
     return AskToSaveProject();
-}
-
-int CZQApp::GetCriterionItemCount()
-{
-    return 0;
 }
 
 BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
@@ -176,7 +175,7 @@ void CZQApp::WarnAboutFile(UINT nIDText)
 {
     CString text;
     AfxLoadString(nIDText, text);
-    ShowMessage(text, ZQ_APP_TITLE, MB_OK | MB_ICONWARNING);
+    ZQMessageBox(nullptr, text, MB_OK | MB_ICONWARNING);
 }
 
 bool CZQApp::HoldsValueFunctions() const
@@ -240,6 +239,13 @@ void CZQApp::OnSaveResultsAs()
 void CZQApp::OnSolve()
 {
     m_Project.SolveProblem();
+    RefillValueCharts();
+}
+
+void CZQApp::AutoSolve()
+{
+    m_Project.AutoSolve();
+    RefillValueCharts();
 }
 
 void CZQApp::OnOptions()
@@ -285,9 +291,42 @@ void CZQApp::OnToggleGraphs()
     }
 }
 
-CWnd* CZQApp::GetFocusCycleControl(int nPosition)
+void CZQApp::OnToggleCharts()
 {
-    return nPosition == 4 ? FirstViewOf(ZQDocument::EvaluationsGrid) : nullptr;
+    if (m_nChartsOpen != 0) {
+        CloseDocumentsOf(m_pChartsTemplate);
+        return;
+    }
+    const Solver* pSolver = m_Project.ProjectSolver.get();
+    if (m_pChartsTemplate == nullptr || pSolver == nullptr)
+        return;
+    for (size_t k = 0; k < pSolver->model.criteria.size(); ++k) {
+        const CString title = ProjectCell(ProjectRow(m_Project.CriteriaTable, k), 0);
+        if (CZQChartDoc* pChart = m_pChartsTemplate->OpenChart(int(k), title))
+            pChart->ShowValueFunction();
+    }
+    TileWindowsHorizontally();
+}
+
+void CZQApp::RefillValueCharts()
+{
+    if (m_pChartsTemplate == nullptr)
+        return;
+    for (POSITION pos = m_pChartsTemplate->GetFirstDocPosition(); pos != nullptr;) {
+        if (CZQChartDoc* pChart = dynamic_cast<CZQChartDoc*>(m_pChartsTemplate->GetNextDoc(pos)))
+            pChart->ShowValueFunction();
+    }
+}
+
+void CZQApp::UpdateChartsOpen(CDocument* pLeaving)
+{
+    m_nChartsOpen = 0;
+    if (m_pChartsTemplate == nullptr)
+        return;
+    for (POSITION pos = m_pChartsTemplate->GetFirstDocPosition(); pos != nullptr;) {
+        if (m_pChartsTemplate->GetNextDoc(pos) != pLeaving)
+            m_nChartsOpen = 1;
+    }
 }
 
 void CZQApp::OnFocusNext()
@@ -337,4 +376,10 @@ void CZQApp::OnUpdateToggleGraphs(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(HoldsValueFunctions());
     pCmdUI->SetCheck(m_nGraphsOpen != 0 ? 1 : 0);
+}
+
+void CZQApp::OnUpdateToggleCharts(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HoldsValueFunctions());
+    pCmdUI->SetCheck(m_nChartsOpen != 0 ? 1 : 0);
 }

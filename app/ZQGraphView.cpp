@@ -14,11 +14,6 @@ const char* const kPageEnd = "</BODY>\n</HTML>\n";
 const char* const kPartialGraph = "<H2> Partial preorder graph (strong outranking) </H2>\n"
                                   "<IMG SRC=\"graph_part.gif\" ALT=\"partial preorder graph\">\n";
 
-CZQApp* App()
-{
-    return dynamic_cast<CZQApp*>(AfxGetApp());
-}
-
 // Writes the bytes of text into the file lpszPath (a Windows path), replacing it. A file that cannot
 // be written whole is removed, so that no torn page is shown.
 bool WriteWholeFile(LPCSTR lpszPath, const CString& text)
@@ -85,7 +80,7 @@ CString CZQGraphView::RefreshedPageText(const std::vector<CString>& otherAlterna
 
 CString CZQGraphView::PagePath()
 {
-    CZQApp* pApp = App();
+    CZQApp* pApp = ZQGetApp();
     const CString directory = pApp != nullptr ? pApp->GetTempDirectory() : CString();
     if (directory.IsEmpty())
         return CString();
@@ -106,7 +101,7 @@ int CZQGraphView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 void CZQGraphView::OnDestroy()
 {
-    if (CZQApp* pApp = App())
+    if (CZQApp* pApp = ZQGetApp())
         pApp->m_nGraphsOpen = 0;
     CView::OnDestroy();
 }
@@ -129,7 +124,7 @@ void CZQGraphView::OnSetFocus(CWnd* pOldWnd)
 void CZQGraphView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
-    if (CZQApp* pApp = App())
+    if (CZQApp* pApp = ZQGetApp())
         pApp->m_nGraphsOpen = 1;
     ShowPage(FirstPageText());
 }
@@ -138,7 +133,7 @@ void CZQGraphView::OnDraw(CDC*) {}
 
 BOOL CZQGraphView::RefreshGraphPage()
 {
-    CZQApp* pApp = App();
+    CZQApp* pApp = ZQGetApp();
     const Solver* pSolver = pApp != nullptr ? pApp->m_Project.ProjectSolver.get() : nullptr;
     return ShowPage(RefreshedPageText(pSolver != nullptr ? pSolver->model.excludedNames : std::vector<CString>()));
 }

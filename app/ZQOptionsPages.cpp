@@ -36,6 +36,29 @@ void CZQOptionsPropPage1::DoDataExchange(CDataExchange* pDX)
     DDX_CBIndex(pDX, IDC_ZQ_UTILITY_PRECISION, m_nUtilityPrecision);
     DDX_CBIndex(pDX, IDC_ZQ_EVALUATIONS_PRECISION, m_nEvaluationsPrecision);
     DDX_Check(pDX, IDC_ZQ_RESTORING_CONFIRMATION, m_bRestoringConfirmation);
+    DDX_WellColor(pDX, IDC_ZQ_BACKGROUND_COLOR, m_crBackground);
+    DDX_WellColor(pDX, IDC_ZQ_AXIS_COLOR, m_crAxis);
+    DDX_WellColor(pDX, IDC_ZQ_LINE_COLOR, m_crLine);
+    DDX_WellColor(pDX, IDC_ZQ_POINTS_COLOR, m_crPoints);
+    DDX_WellColor(pDX, IDC_ZQ_BARS_COLOR, m_crBars);
+}
+
+BOOL CZQOptionsPropPage1::OnInitDialog()
+{
+    // before the base fills the controls: the colours go into the wells
+    const struct {
+        SECWellButton& well;
+        int nID;
+    } wells[] = {{m_wellBackground, IDC_ZQ_BACKGROUND_COLOR},
+                 {m_wellAxis, IDC_ZQ_AXIS_COLOR},
+                 {m_wellLine, IDC_ZQ_LINE_COLOR},
+                 {m_wellPoints, IDC_ZQ_POINTS_COLOR},
+                 {m_wellBars, IDC_ZQ_BARS_COLOR}};
+    for (const auto& w : wells) {
+        if (w.well.m_hWnd == nullptr)
+            w.well.SubclassDlgItem(w.nID, this);
+    }
+    return CPropertyPage::OnInitDialog();
 }
 
 void CZQOptionsPropPage1::OnDefaults()

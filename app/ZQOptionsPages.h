@@ -5,14 +5,14 @@
 // to or from the application's settings: whoever builds the sheet fills the members and reads them
 // after OK.
 //
-// Not done yet: the five colour wells of the General page (buttons 1023 background, 1026 axis, 1029
-// line, 1030 points and 1031 bars), which come with the toolkit's well buttons. Until then the buttons
-// are plain push buttons, the colours live in the members only, "Defaults" sets the members, and
-// leaving the page reads nothing back.
+// The General page shows the five chart colours in colour-well buttons on its buttons 1023
+// (background), 1026 (axis), 1029 (line), 1030 (points) and 1031 (bars): the wells take the members'
+// colours when the page is made, and the members take the wells' colours when the page is left.
 #pragma once
 
 #include <windows.h>
 
+#include "frames/SECWellButton.h"
 #include "win/Win.h"
 
 class CZQOptionsPropPage1 : public CPropertyPage {
@@ -23,8 +23,11 @@ public:
     CZQOptionsPropPage1();
     ~CZQOptionsPropPage1() override;
 
-    // The precision lists 1020 and 1021 (indices: 0 is "1", 5 is "6") and check box 1036.
+    // The precision lists 1020 and 1021 (indices: 0 is "1", 5 is "6"), check box 1036 and the five
+    // colour wells.
     void DoDataExchange(CDataExchange* pDX) override;
+    // Attaches the colour wells to their buttons, then the base fills every control from the members.
+    BOOL OnInitDialog() override;
 
     COLORREF m_crBars;
     COLORREF m_crPoints;
@@ -34,10 +37,16 @@ public:
     int m_nUtilityPrecision;     // index into list 1020 ("Final ranking")
     int m_nEvaluationsPrecision; // index into list 1021 ("Marginal utility charts")
     int m_bRestoringConfirmation; // "Confirm before restoring marginal utilities"
+    SECWellButton m_wellBackground;
+    SECWellButton m_wellAxis;
+    SECWellButton m_wellLine;
+    SECWellButton m_wellPoints;
+    SECWellButton m_wellBars;
 
 protected:
-    // "Defaults" (1032): white background, black axis, blue line, red points, green bars and "6" in
-    // both precision lists; what else the page shows (the confirmation check) stays as the user left it.
+    // "Defaults" (1032): white background, black axis, blue line, red points, green bars into the
+    // wells and "6" in both precision lists; what else the page shows (the confirmation check) stays
+    // as the user left it.
     afx_msg void OnDefaults();
 };
 

@@ -75,6 +75,39 @@ function(ondrix_add_resources target rc)
   target_sources(${target} PRIVATE ${res})
 endfunction()
 
+# ondrix_add_combined_resources(TARGET NAME script.rc... [DEPENDS file...]): compiles the resource
+# scripts as one (a generated script NAME.rc that includes them in the order given, with each
+# script's folder on the include path, where the files they name are looked for) and links the result
+# into the Winelib program TARGET. Use it for a program that links the scripts of several parts:
+# scripts compiled apart each number their cursor and icon images from 1, which the link refuses as
+# duplicates once two of them hold cursors or icons. The scripts' own names must differ, and they must
+# not name two different files by one name (the first folder on the path that holds it wins). DEPENDS
+# names the files they pull in.
+function(ondrix_add_combined_resources target name)
+  cmake_parse_arguments(R "" "" "DEPENDS" ${ARGN})
+  set(content "/* generated: the resource scripts of ${target}, compiled as one */\n")
+  set(dirs "")
+  set(scripts "")
+  foreach(rc ${R_UNPARSED_ARGUMENTS})
+    get_filename_component(rc_path ${rc} ABSOLUTE)
+    get_filename_component(rc_dir ${rc_path} DIRECTORY)
+    get_filename_component(rc_file ${rc_path} NAME)
+    string(APPEND content "#include \"${rc_file}\"\n")
+    list(APPEND dirs -I${rc_dir})
+    list(APPEND scripts ${rc_path})
+  endforeach()
+  set(combined ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.rc)
+  file(WRITE ${combined}.in "${content}")
+  configure_file(${combined}.in ${combined} COPYONLY)
+  set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.res)
+  add_custom_command(OUTPUT ${res}
+    COMMAND ${WRC} -I${WINE_WINDOWS_INCLUDE_DIR} -I${CMAKE_SOURCE_DIR}/platform/classlib ${dirs} -o ${res} ${combined}
+    DEPENDS ${combined} ${scripts} ${R_DEPENDS}
+    COMMENT "Compiling the resources of ${target}")
+  set_source_files_properties(${res} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+  target_sources(${target} PRIVATE ${res})
+endfunction()
+
 # ondrix_resource_library(NAME script.rc [DEPENDS file...] [DESTINATION dir]): a resource-only
 # library NAME.dll made from the script (winegcc -shared with an empty export list and no code),
 # placed in DESTINATION (default: the current binary folder, beside the programs built there), where

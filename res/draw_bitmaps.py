@@ -85,6 +85,27 @@ class Canvas:
         with open(os.path.join(HERE, name), 'wb') as f:
             f.write(header + info + data)
 
+    def save_bmp8(self, name):
+        """Writes an 8-bit bottom-up BMP file with a colour table, which the program can map to the
+        system's button colours when it loads the picture (the face, shadow, highlight and text
+        entries)."""
+        colours = sorted({c for row in self.pixels for c in row})
+        assert len(colours) <= 256, name
+        index = {c: i for i, c in enumerate(colours)}
+        table = b''.join(bytes((b, g, r, 0)) for (r, g, b) in colours)
+        stride = (self.width + 3) & ~3
+        rows = []
+        for y in range(self.height - 1, -1, -1):
+            row = bytes(index[c] for c in self.pixels[y])
+            rows.append(row + bytes(stride - len(row)))
+        data = b''.join(rows)
+        offset = 14 + 40 + len(table)
+        header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
+        info = struct.pack('<IiiHHIIiiII', 40, self.width, self.height, 1, 8, 0, len(data), 2835, 2835,
+                           len(colours), 0)
+        with open(os.path.join(HERE, name), 'wb') as f:
+            f.write(header + info + table + data)
+
 
 def text_width(text, scale=1):
     return sum((len(FONT.get(ch, FONT[' '])[0]) + 1) * scale for ch in text) - scale
@@ -232,7 +253,8 @@ def toolbar():
 def small(name, rows):
     canvas = Canvas(16, 16)
     canvas.art(0, 0, rows, PAL)
-    canvas.save_bmp(name)
+    # the buttons show these on any colour scheme: a colour table maps their face
+    canvas.save_bmp8(name)
 
 
 def buttons():

@@ -128,6 +128,7 @@
 #define ID_ZQ_SAVE_RESULTS_AS        32809
 #define ID_ZQ_OPTIONS                32810
 #define ID_ZQ_DEFINE_CREDIBILITY     32811
+#define ID_ZQ_VIEW_CHARTS            32812
 
 /* Strings under fixed ids (several share an id with a command, whose prompt they then are). */
 #define IDS_ZQ_STATUS_INDICATOR      57665 /* "_": the status bar's one indicator */

@@ -47,6 +47,16 @@
 // polygons of the resource type "WIGETS".
 #define IDS_CHART_WIDGET_FIRST 53546
 
+// The names of the component kinds: the string of a component's type id (ChartTypeIds.h), 53526 to
+// 53545, which the editing dialogs show.
+#define IDS_CHART_TYPE_NAME_FIRST 53526
+// The edit dialog's tree: the components folder, a group, an item, a value ("%s [%g]"). They stand
+// here, in the engine's script, because their ids share its string blocks.
+#define IDS_CHART_TREE_COMPONENTS 53554
+#define IDS_CHART_TREE_GROUP 53555
+#define IDS_CHART_TREE_ITEM 53556
+#define IDS_CHART_TREE_VALUE 53557
+
 // The chart's own messages.
 #define IDS_CHART_TEMPLATE_LINE_ERROR 21601
 #define IDS_CHART_TEMPLATE_UNREADABLE 21602

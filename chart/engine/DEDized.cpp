@@ -6,8 +6,11 @@
 #include "chart/engine/SRGCompiledPolygon.h"
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/components/DEDizedLegend.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
+#include "chart/engine/components/SRGTextPanel.h"
 #include "chart/engine/display/DEDizedDisplay.h"
+#include "chart/engine/display/SRGCompoundDisplay.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
 #include "win/WinServices.h"
@@ -115,6 +118,15 @@ DEDizedComponent* DEDized::NewComponent(int nTypeId)
         case chartTypeDisplay:
             pComponent = new DEDizedDisplay;
             break;
+        case chartTypeLegend:
+            pComponent = new DEDizedLegend;
+            break;
+        case chartTypeTextPanel:
+            pComponent = new SRGTextPanel;
+            break;
+        case chartTypeCompoundDisplay:
+            pComponent = new SRGCompoundDisplay;
+            break;
         default:
             break;
         }
@@ -137,6 +149,8 @@ DEDizedComponent* DEDized::CreateComponent(int nTypeId, int nMeasurement, const 
             pStyle->m_nStyle = (pStyle->m_nStyle & 0xFFFF) | (nGraphType & 0xFF0000) | int(nAxisType & 0xFF000000u);
             pStyle->m_nStyleSet = 1;
         }
+        if (nTypeId == chartTypeCompoundDisplay)
+            static_cast<SRGCompoundDisplay*>(pComponent)->BuildDefaultParts(nGraphType, nAxisType);
     } catch (...) {
         delete pComponent;
         throw;

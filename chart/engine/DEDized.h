@@ -44,9 +44,10 @@
 // group's own form (DEDizedDataList::Serialize), the mode value. Loading appends the components and
 // replaces the groups.
 //
-// Not here yet: reading a chart template (ReadTemplate); CreateComponent makes backgrounds, displays,
-// titles, labels and label blocks, the other kinds (legends, text panels, the compound display) join as
-// their classes come.
+// Templates: ReadTemplate appends the components a chart template describes (DEDizedTemplate.h).
+//
+// CreateComponent makes backgrounds, displays, titles, legends, labels, label blocks, text panels and
+// compound displays (SRGCompoundDisplay::BuildDefaultParts).
 #pragma once
 
 #include "chart/engine/ChartTypeIds.h"
@@ -227,8 +228,18 @@ public:
     // ---- template ------------------------------------------------------------------------------
     // Shows string IDS_CHART_TEMPLATE_LINE_ERROR followed by the line in a message box (exclamation).
     virtual void ReportTemplateError(const char* lpszLine);
-    // Called for a template line with an unknown keyword; nothing here.
+    // Called for a template line that fails with code 13 (no word, an unknown or unhandled keyword, an
+    // annotation without a label); nothing here.
     virtual void OnTemplateLineError(const char* lpszLine);
+    // Appends the components of the chart template lpszName: the resource of type "DEDIZED_TEMPLATE" of
+    // that name (or id, made with MAKEINTRESOURCE) when a module of the program holds one, else the
+    // file at that host path, read whole (see DEDizedTemplate.h). A file that cannot be read shows
+    // IDS_CHART_TEMPLATE_UNREADABLE (stop icon), a resource that cannot be loaded
+    // IDS_CHART_TEMPLATE_LOCK; nothing is added then.
+    virtual void ReadTemplate(const char* lpszName);
+    // Appends the components of the template text (nSize bytes at pText, no terminating zero needed),
+    // as ReadTemplate does with the text it read.
+    void ReadTemplateText(const char* pText, size_t nSize);
 
     // ---- settings ------------------------------------------------------------------------------
     virtual void SetSmallSize(int nSize);

@@ -3,58 +3,19 @@
 
 #include "chart/engine/DEDized.h"
 
+#include "chart/engine/ChartTextSource.h"
 #include "chart/engine/DEDizedException.h"
 #include "chart/engine/SRGCompiledPolygon.h"
-#include "core/CFile.h"
-#include "win/AfxResource.h"
 #include "win/ArgCheck.h"
-
-namespace {
-
-// The text of the resource lpszName of type lpszType into rText; false when no module holds it.
-bool ReadResourceText(const char* lpszName, const char* lpszType, std::string& rText)
-{
-    if (lpszType == nullptr)
-        return false;
-    HINSTANCE hModule = AfxFindResourceHandle(lpszName, lpszType);
-    HRSRC hResource = hModule != nullptr ? ::FindResourceA(hModule, lpszName, lpszType) : nullptr;
-    if (hResource == nullptr)
-        return false;
-    HGLOBAL hData = ::LoadResource(hModule, hResource);
-    const void* pData = hData != nullptr ? ::LockResource(hData) : nullptr;
-    if (pData == nullptr)
-        ThrowChartException(19);
-    AfxAllocating([&] { rText.assign(static_cast<const char*>(pData), ::SizeofResource(hModule, hResource)); });
-    return true;
-}
-
-// The whole file lpszPath into rText; code 19 when it cannot be opened or read to its end.
-void ReadFileText(const char* lpszPath, std::string& rText)
-{
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeRead))
-        ThrowChartException(19);
-    try {
-        const uint64_t nLength = file.GetLength();
-        if (nLength > 0x7FFFFFFF)
-            ThrowChartException(19);
-        AfxAllocating([&] { rText.resize(size_t(nLength)); });
-        if (file.Read(&rText[0], uint32_t(nLength)) != nLength)
-            ThrowChartException(19);
-    } catch (CFileException* e) {
-        e->Delete();
-        ThrowChartException(19);
-    }
-}
-
-} // namespace
 
 SRGCompiledPolygon* DEDized::LoadPolygonFile(const char* lpszName, const char* lpszResourceType)
 {
     AfxRequirePointer(lpszName, "DEDized::LoadPolygonFile", "the name");
+    // a text that is there but cannot be read is refused like a malformed one
     std::string text;
-    if (!ReadResourceText(lpszName, lpszResourceType, text))
-        ReadFileText(lpszName, text);
+    const ChartResourceTextResult found = ReadChartResourceText(lpszName, lpszResourceType, text);
+    if (found == chartResourceUnlocked || (found == chartResourceMissing && !ReadChartFileText(lpszName, text)))
+        ThrowChartException(19);
     SRGCompiledPolygon* pPolygon = nullptr;
     AfxAllocating([&] { pPolygon = new SRGCompiledPolygon; });
     try {

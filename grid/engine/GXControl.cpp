@@ -1,6 +1,8 @@
 // CGXControl: the base of the cell controls (see GXControl.h).
 #include "grid/engine/GXControl.h"
 
+#include "grid/engine/GXCellTip.h"
+#include "grid/engine/GXCellTipHandler.h"
 #include "grid/engine/GXChild.h"
 #include "grid/engine/GXChoiceList.h"
 #include "grid/engine/GXColor.h"
@@ -38,6 +40,7 @@ CGXControl::CGXControl(CGXGridCore* pGrid)
 
 CGXControl::~CGXControl()
 {
+    delete m_pCellTip;
     delete m_pStyle;
     if (m_pChildList != nullptr) {
         for (POSITION pos = m_pChildList->GetHeadPosition(); pos != nullptr;)
@@ -125,8 +128,10 @@ BOOL CGXControl::ValidateInput()
             return FALSE;
         }
     }
-    if (!ValidateString(strText))
+    if (!ValidateString(strText)) {
+        OnInvalidInput(strText);
         return FALSE;
+    }
     return m_pGrid->OnValidateInput(m_nRow, m_nCol);
 }
 
@@ -775,6 +780,39 @@ BOOL CGXControl::OnGridCtlColor(CDC*, CWnd*, UINT, HBRUSH&)
     return FALSE;
 }
 
+BOOL CGXControl::OnCommand(WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::IsCoveredCellUnit()
+{
+    return FALSE;
+}
+
+void CGXControl::OnClickedButton(CGXChild* pChild)
+{
+    m_pGrid->OnClickedButton(m_nRow, m_nCol, pChild);
+}
+
+BOOL CGXControl::MarkEditHeader(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
+{
+    CGXAbstractGridMarkEditHeaderImp* pImp = m_pGrid->m_pMarkEditHeaderImp;
+    return pImp != nullptr && pImp->IsHeaderMarked(this, nRow, nCol, nFlags);
+}
+
+void CGXControl::OnInvalidInput(const CString&) {}
+
+BOOL CGXControl::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
 void CGXControl::OnGridWinIniChange(LPCSTR lpszSection)
 {
     for (int i = 0; i < GetCount(); ++i)
@@ -801,17 +839,29 @@ BOOL CGXControl::IsReadOnlyCell()
     return m_bInit && IncludesReadOnly(&GetStyle());
 }
 
-BOOL CGXControl::NeedShowCellTip(ROWCOL, ROWCOL, const CGXStyle&)
+BOOL CGXControl::NeedShowCellTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
 {
-    return FALSE;
+    return m_pCellTip != nullptr ? BOOL(m_pCellTip->NeedShowTip(nRow, nCol, style)) : FALSE;
 }
 
 DWORD CGXControl::GetCellTipDelay()
 {
-    return 2147483647;
+    return m_pCellTip != nullptr ? GX_CELLTIP_DELAY : GX_CELLTIP_NEVER;
 }
 
-void CGXControl::ShowCellTip(ROWCOL, ROWCOL, const CGXStyle&) {}
+void CGXControl::ShowCellTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+{
+    CGXCellTipHandler* pHandler = m_pGrid->GetCellTipHandler();
+    if (m_pCellTip == nullptr || pHandler == nullptr)
+        return;
+    m_pCellTip->ShowTip(nRow, nCol, style, pHandler->GetTipWnd(m_pCellTip->GetTipKind(nRow, nCol, style)));
+}
+
+void CGXControl::AttachCellTip()
+{
+    if (m_pCellTip == nullptr)
+        AfxAllocating([&] { m_pCellTip = new CGXCellTipStatic(this); });
+}
 
 // ---- children ------------------------------------------------------------------------------------
 

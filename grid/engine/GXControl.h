@@ -21,10 +21,11 @@
 // own format would otherwise win the next paste) and frees the block when the clipboard refuses it;
 // MaxLength cuts a text at a character boundary, never inside a double-byte pair.
 //
-// Does not do yet: cell tips (no control has a tip object yet, so the three tip operations give FALSE,
-// 2147483647 and nothing); searching and replacing in a cell and marking the edited cell's headers
-// (with the find and mark-edit-header modules); the command and mouse-activation hooks, the
-// covered-unit test and the invalid-input notice come with the grid operations' plumbing; floating cells are not re-evaluated when a control resets or cancels.
+// Cell tips: a control the factory gives a tip object (AttachCellTip; it owns it) forwards its three
+// tip operations to it (GXCellTip.h); without one they give FALSE, 2147483647 and nothing.
+//
+// Does not do yet: searching and replacing in a cell (with the find module); floating cells are not
+// re-evaluated when a control resets or cancels.
 #pragma once
 
 #include <windows.h>
@@ -36,6 +37,7 @@
 class CDC;
 class CFont;
 class CWnd;
+class CGXCellTipBase;
 class CGXChild;
 class CGXGridCore;
 class CGXStyle;
@@ -262,16 +264,35 @@ public:
     virtual UINT OnGridScroll(UINT nMessage);
     // Lets the control colour a child window; FALSE (not done) here.
     virtual BOOL OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH& hbr);
+    // A WM_COMMAND of a child of the grid window, and a message before it is dispatched: TRUE when the
+    // control took it; FALSE here.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // The grid window's WM_MOUSEACTIVATE (pDesktopWnd, nHitTest, nMessage) while the control's cell is
+    // current: TRUE with nResult when the control answers it itself. FALSE here.
+    virtual BOOL OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage, int& nResult);
+    // TRUE: a release or move anywhere in the cell's covered block reaches the control as on the
+    // block's top-left cell. FALSE here.
+    virtual BOOL IsCoveredCellUnit();
+    // A gadget of the control was clicked: tells the grid's OnClickedButton with the control's cell.
+    virtual void OnClickedButton(CGXChild* pChild);
+    // The header cell (nRow, nCol) the control draws is marked as the edited cell's header: the
+    // mark-edit-header module's answer, FALSE without it.
+    virtual BOOL MarkEditHeader(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
     // Passed on to every child.
     virtual void OnGridWinIniChange(LPCSTR lpszSection);
     virtual void OnGridSysColorChange();
     virtual void OnGridCancelMode();
     // The grid's read-only guard is on and the grid is locked, or the cached style sets ReadOnly.
     virtual BOOL IsReadOnlyCell();
-    // The cell tip (see the top of this file).
+    // The cell tip (see the top of this file): the tip object's need bits (0: none), GX_CELLTIP_DELAY,
+    // and the tip object filling and placing the grid's tip window of its kind.
     virtual BOOL NeedShowCellTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
     virtual DWORD GetCellTipDelay();
     virtual void ShowCellTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // Gives the control a CGXCellTipStatic bound to it, unless it has a tip object.
+    void AttachCellTip();
+    CGXCellTipBase* GetCellTip() const { return m_pCellTip; }
 
     // ---- children ----------------------------------------------------------------------------------
     // Appends pChild (owned from now on; not null, else CInvalidArgException*).
@@ -291,6 +312,8 @@ public:
     // Whether a text may be the control's content / may be pasted. TRUE here.
     virtual BOOL ValidateString(const CString& strText);
     virtual BOOL ValidatePasteText(const CString& strText);
+    // Told the text that ValidateString refused in ValidateInput; nothing here.
+    virtual void OnInvalidInput(const CString& strText);
 
     // ---- non-virtual -------------------------------------------------------------------------------
     BOOL IsInit() const { return m_bInit; }
@@ -345,6 +368,7 @@ protected:
     CGXChild* m_pFocusChild;
     BOOL m_bPendingLeadByte;
     BYTE m_chLeadByte;
+    CGXCellTipBase* m_pCellTip = nullptr;  // owned
 
 private:
     // The routes of the mouse buttons: a press to the child under the point (made the focus child), a

@@ -15,6 +15,11 @@
 #include "grid/engine/GXStylesMap.h"
 #include "win/Win.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <set>
+
 
 // The arguments after the grid: ids, 3D flags and the two zero words of the check boxes, the combo
 // boxes' option bits (1 fit the text, 2 no fit, 4 zero-based index, 8 one-based index, 16 display the
@@ -73,6 +78,21 @@ const UINT GXRegisteredControlIds[] = {
     GX_IDS_CTRL_DAOBITMAP, GX_IDS_CTRL_OLE_PREVIEW};
 const size_t GXRegisteredControlIdCount = sizeof(GXRegisteredControlIds) / sizeof(GXRegisteredControlIds[0]);
 
+const UINT GXLibraryUserAttributeIds[] = {
+    51011, 51012, 51013, 51014, 51015, 51016, 51018, 51019, 51020, 51021, 51022, 51023, 51024, 51025, 51026,
+    51027, 51028, 51029, 51030, 51031, 51032, 51033, 51034, 51035, 51036, 51037, 51038, 51039, 51044, 51045,
+    51046, 51047, 51048, 51049, 51050, 51051, 51054, 51055, 51057, 52568, 52571};
+const size_t GXLibraryUserAttributeIdCount = sizeof(GXLibraryUserAttributeIds) / sizeof(GXLibraryUserAttributeIds[0]);
+
+namespace {
+
+// The classes whose user-attribute steps run first, in this order.
+const char* const kUserAttributeClasses[] = {
+    "CGXSpinEdit",       "CGXCheckBox",          "CGXRadioButtonEx", "CGXMaskControl",  "CGXProgressCtrl",
+    "CGXTabbedComboBox", "CGXTabbedComboBoxWnd", "CGXDateTimeCtrl",  "CGXCurrencyEdit"};
+
+}  // namespace
+
 const GXControlEntry& GXFindControlEntry(UINT nId, BOOL bWin32s)
 {
     if (bWin32s && (nId == GX_IDS_CTRL_CBS_TABBED_DROPDOWN || nId == GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST))
@@ -96,7 +116,18 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
     if (entry.nId == GX_IDS_CTRL_OLE_PREVIEW)
         return nullptr;
     CGXControl* pControl = nullptr;
-    AfxAllocating([&] { pControl = new CGXPlainTextControl(pGrid, entry); });
+    const GXControlMaker* pMaker = FindControlMaker(entry.pszClass);
+    if (pMaker != nullptr && pMaker->pfnCreate != nullptr)
+        pControl = pMaker->pfnCreate(pGrid, entry);
+    else
+        AfxAllocating([&] { pControl = new CGXPlainTextControl(pGrid, entry); });
+    if (pControl == nullptr)
+        return nullptr;
+    if (entry.bCellTip) {
+        std::unique_ptr<CGXControl> pOwned(pControl);
+        pControl->AttachCellTip();
+        pOwned.release();
+    }
     return pControl;
 }
 
@@ -119,6 +150,47 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap& stylesMap)
     CGXStyle ellipsis;
     ellipsis.SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(strChoices);
     stylesMap.AddUserAttribute(GX_IDS_UA_ELLIPSISTYPE, &ellipsis);
+
+    // the controls' own registrations, each once: those the library knows in its order, then the rest
+    std::vector<const GXControlMaker*> steps;
+    for (const char* pszClass : kUserAttributeClasses)
+        if (const GXControlMaker* pMaker = FindControlMaker(pszClass))
+            steps.push_back(pMaker);
+    for (const GXControlMaker& maker : m_makers)
+        if (std::find(steps.begin(), steps.end(), &maker) == steps.end())
+            steps.push_back(&maker);
+    for (const GXControlMaker* pMaker : steps)
+        if (pMaker->pfnRegisterUserAttributes != nullptr)
+            pMaker->pfnRegisterUserAttributes(stylesMap);
+
+    for (UINT nId : GXLibraryUserAttributeIds)
+        stylesMap.AddUserAttribute(WORD(nId), nullptr);
+}
+
+void CGXControlFactory::RegisterControlMaker(const GXControlMaker& maker)
+{
+    if (maker.pszClass == nullptr)
+        AfxThrowInvalidArgException("CGXControlFactory::RegisterControlMaker: null class name");
+    for (GXControlMaker& known : m_makers)
+        if (std::strcmp(known.pszClass, maker.pszClass) == 0) {
+            known = maker;
+            return;
+        }
+    AfxAllocating([&] { m_makers.push_back(maker); });
+}
+
+const GXControlMaker* CGXControlFactory::FindControlMaker(const char* pszClass) const
+{
+    for (const GXControlMaker& maker : m_makers)
+        if (pszClass != nullptr && std::strcmp(maker.pszClass, pszClass) == 0)
+            return &maker;
+    return nullptr;
+}
+
+CGXControlFactory* GXGetControlFactory()
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    return pState != nullptr ? dynamic_cast<CGXControlFactory*>(pState->m_pControlFactory) : nullptr;
 }
 
 void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
@@ -177,6 +249,13 @@ namespace {
 
 const char* const kFactoryClasses[] = {"CGXGridWnd", "CGXTabBeam", "CGXTabWnd"};
 
+// The objects the procedure below made for their windows.
+std::set<CWnd*>& AutoCreatedWindows()
+{
+    static std::set<CWnd*> s_windows;
+    return s_windows;
+}
+
 // The procedure of a window class named after a run-time class: the window's first message makes its
 // object, which takes the window's messages from then on.
 LRESULT CALLBACK ObjectWndProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
@@ -196,10 +275,16 @@ LRESULT CALLBACK ObjectWndProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM l
     if (pWnd == nullptr)
         return nMessage == WM_NCCREATE ? FALSE : ::DefWindowProcA(hWnd, nMessage, wParam, lParam);
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc));
+    AutoCreatedWindows().insert(pWnd);
     return AfxCallWndProc(pWnd, hWnd, nMessage, wParam, lParam);
 }
 
 }  // namespace
+
+BOOL GXTakeAutoCreatedWindow(CWnd* pWnd)
+{
+    return AutoCreatedWindows().erase(pWnd) != 0;
+}
 
 void CGXControlFactory::RegisterWndClasses(HINSTANCE hInstance)
 {

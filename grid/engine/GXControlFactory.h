@@ -13,16 +13,20 @@
 // option words of CGXDateTimeCtrl (0, 0) after its child windows exist. On Win32s, 52539 and 52540 make
 // the entry of 52541. 20132 makes a control only for a browser grid, which this program has none of.
 //
-// Does not do yet: the control classes of the table are built with the cell controls; until then
-// every entry makes a CGXPlainTextControl that draws the cell's text and edits nothing (it knows its
-// entry), and no control receives a cell tip. RegisterAllUserAttributes registers the library's own
-// attributes only: the controls' own registrations come with them.
+// Control classes: the cell controls register a maker per class (RegisterControlMaker; the grid's
+// controls do it in grid/controls/GXControls.cpp). An entry whose class has no maker yet makes a
+// CGXPlainTextControl that draws the cell's text and edits nothing (it knows its entry); the entries
+// marked for it receive their cell tip either way. User attributes: the library's own first, then the
+// step of each registered class that has one, then every library id still unregistered without a style
+// (see RegisterAllUserAttributes).
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
 #include "grid/engine/GXControl.h"
+
+#include <vector>
 
 class CGXGridCore;
 class CGXStylesMap;
@@ -48,6 +52,20 @@ const GXControlEntry& GXFindControlEntry(UINT nId, BOOL bWin32s = FALSE);
 extern const UINT GXRegisteredControlIds[];
 extern const size_t GXRegisteredControlIdCount;
 
+// The maker of one cell-control class: the class it makes for the table entries that name it, the
+// making (the control for pGrid built with the entry's arguments; null when there is none) and the
+// class's user-attribute registration (null: the class has none).
+struct GXControlMaker {
+    const char* pszClass;
+    CGXControl* (*pfnCreate)(CGXGridCore* pGrid, const GXControlEntry& entry);
+    void (*pfnRegisterUserAttributes)(CGXStylesMap& stylesMap);
+};
+
+// The user attributes of the library that RegisterAllUserAttributes makes sure of: 51011 to 51057 (the
+// ids that have a name), 52568 and 52571; and their number.
+extern const UINT GXLibraryUserAttributeIds[];
+extern const size_t GXLibraryUserAttributeIdCount;
+
 class CGXAbstractControlFactory {
 public:
     virtual ~CGXAbstractControlFactory();
@@ -69,14 +87,20 @@ public:
 class CGXControlFactory : public CGXAbstractControlFactory {
 public:
     // The control of nID's entry (GXFindControlEntry) for pGrid (not null, else
-    // CInvalidArgException*); null for 20132 (no browser grid).
+    // CInvalidArgException*): the maker of the entry's class, else the stand-in; then its cell tip
+    // when the entry has one. Null for 20132 (no browser grid).
     CGXControl* CreateControl(UINT nID, CGXGridCore* pGrid) override;
     // AddControl of each id of GXRegisteredControlIds in order; a missing name raises
     // CResourceException*.
     void RegisterAllControls(CGXStylesMap& stylesMap) override;
-    // CGXControl::RegisterUserAttributes twice (the second finds everything registered), then 51022
-    // "Tooltip-Text" (WrapText and AutoSize) and 52792 "Type of ellipses that will be drawn" (a
-    // drop-down list, 52529, of the choices 20126). A registered id keeps its first registration.
+    // The library's own first: CGXControl::RegisterUserAttributes twice (the second finds everything
+    // registered), 51022 "Tooltip-Text" (WrapText and AutoSize) and 52792 "Type of ellipses that will be
+    // drawn" (a drop-down list, 52529, of the choices 20126). Then the step of each registered class
+    // once: CGXSpinEdit, CGXCheckBox, CGXRadioButtonEx, CGXMaskControl, CGXProgressCtrl,
+    // CGXTabbedComboBox, CGXTabbedComboBoxWnd, CGXDateTimeCtrl, CGXCurrencyEdit in that order, then any
+    // other class in the order it was registered. Last every id of GXLibraryUserAttributeIds still
+    // unregistered, without a style, so the style dialog lists them before their classes exist. A
+    // registered id keeps its first registration.
     void RegisterAllUserAttributes(CGXStylesMap& stylesMap) override;
     // The grid's attach steps, in the order of GXGridModules.h's creators.
     void InitializeGridComponents(CGXGridCore* pGrid) override;
@@ -87,7 +111,19 @@ public:
     // "CGXGridWnd", "CGXTabBeam" and "CGXTabWnd", in that order (GXRegisterObjectWndClass).
     void RegisterWndClasses(HINSTANCE hInstance) override;
     void UnregisterWndClasses(HINSTANCE hInstance) override;
+
+    // Registers the maker of a control class (its class name not null, else CInvalidArgException*);
+    // a maker registered before for the class is replaced.
+    void RegisterControlMaker(const GXControlMaker& maker);
+    // The maker of pszClass, null when none is registered.
+    const GXControlMaker* FindControlMaker(const char* pszClass) const;
+
+private:
+    std::vector<GXControlMaker> m_makers;
 };
+
+// The library's control factory when it is a CGXControlFactory (null before start-up).
+CGXControlFactory* GXGetControlFactory();
 
 // Registers (unless it exists) the window class lpszClassName for hInstance with CS_GLOBALCLASS |
 // CS_DBLCLKS and a window procedure that, on the window's first message, makes the window's object from
@@ -95,6 +131,9 @@ public:
 // messages; without such a class no object is made and the window runs DefWindowProc. TRUE when the
 // class exists afterwards.
 BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName);
+// Whether the procedure of those classes made pWnd's object (a window of a dialog template); the
+// object is forgotten there. Such an object deletes itself when its window is gone.
+BOOL GXTakeAutoCreatedWindow(CWnd* pWnd);
 
 // The stand-in control of every table entry until the cell controls exist: it draws the cell's text
 // (CGXDrawingAndFormatting::DrawCellText) and edits nothing.

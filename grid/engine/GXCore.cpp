@@ -4,6 +4,7 @@
 // GXCoreDraw.cpp.
 #include "grid/engine/GXCore.h"
 
+#include "grid/engine/GXCellTipHandler.h"
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXControlFactory.h"
@@ -100,6 +101,8 @@ CGXGridCore::~CGXGridCore()
     if (m_bOwnParam)
         delete m_pParam;
     m_pParam = nullptr;
+    delete m_pCellTipHandler;
+    m_pCellTipHandler = nullptr;
     delete m_pStyleEdit;
     delete m_pStyleValue;
     delete m_pStyleScratch;
@@ -150,6 +153,8 @@ BOOL CGXGridCore::Initialize()
     m_pAppData->SetGlobalWord(0);
     for (POSITION pos = m_pluginList.GetHeadPosition(); pos != nullptr;)
         static_cast<CGXPluginComponent*>(m_pluginList.GetNext(pos))->PlugIn(m_pGridWnd);
+    if (m_pCellTipHandler != nullptr)
+        m_pCellTipHandler->Initialize();
 
     if (m_pStyleEdit == nullptr) {
         m_pStyleEdit = CreateStyle();
@@ -207,6 +212,8 @@ BOOL CGXGridCore::Initialize()
     m_bInitDone = TRUE;
     m_nTopRow = std::max(m_nTopRow, GetFrozenRows() + 1);
     m_nLeftCol = std::max(m_nLeftCol, GetFrozenCols() + 1);
+    if (CGXGridNamingCallback* pNaming = m_pAppData->m_pNamingCallback)
+        pNaming->OnGridTitle(m_pGridWnd, m_pParam->GetTitle(), !m_pParam->GetTitle().IsEmpty());
 
     const ROWCOL nRow = m_pParam->GetCurrentRow();
     const ROWCOL nCol = m_pParam->GetCurrentCol();
@@ -456,6 +463,8 @@ void CGXGridCore::AddPlugin(CGXPluginComponent* pPlugin)
 
 BOOL CGXGridCore::OnGridWindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT& rResult)
 {
+    if (m_bCellTips && m_pCellTipHandler != nullptr)
+        m_pCellTipHandler->OnGridMessage(nMessage, wParam, lParam);
     for (POSITION pos = m_pluginList.GetHeadPosition(); pos != nullptr;) {
         auto* pPlugin = static_cast<CGXPluginComponent*>(m_pluginList.GetNext(pos));
         LRESULT lResult = 0;

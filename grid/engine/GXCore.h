@@ -45,12 +45,17 @@
 // and be stored); moves by direction skip disabled, hidden and covered cells. Keys, mouse and focus
 // (GXCoreInput.cpp): the window forms hand their messages to ProcessKeys and the OnGrid... handlers.
 //
+// Window messages (GXCoreWindow.cpp): the window forms (CGXGridView, CGXGridWnd) hand the scroll bars,
+// size, colours, settings, dialog codes, translation, child commands, the private messages of the
+// grid's controls and tab windows and find and replace to the OnGrid... handlers, and prepare their DCs
+// with PrepareGridDC.
+//
 // Does not do yet (each comes with the engine's later parts): the shifting and marking of the float,
 // merge and covered span pools when rows or columns change (the pools come with the span modules), and
-// uncovering the covered cells a move cuts through; the forwarders of find and replace; zoom changes
-// after start-up; the naming callback, the two focus hooks and the active grid of the library state
-// (with the window forms), the mouse-activation answer and the cell-tip handler; the page breaks; the
-// DC preparation of the window forms (OnGridPrepareDC does nothing here).
+// uncovering the covered cells a move cuts through; the find-and-replace forwarders other than opening
+// the dialog, its notification and finding the next text; zoom changes after start-up; the two focus
+// hooks and the active grid of the library state, the mouse-activation answer; the page breaks; the
+// printed look of the screen (it needs the grid's print device).
 #pragma once
 
 #include <windows.h>
@@ -70,8 +75,10 @@ class CBrush;
 class CDC;
 class CFont;
 class CPen;
+class CScrollBar;
 class CWnd;
 class CDocument;
+class CGXCellTipHandler;
 class CGXChild;
 class CGXControl;
 class CGXData;
@@ -685,9 +692,9 @@ public:
     virtual void UpdateMoveDataCols(const CGXCellRange& range, UINT nFlags = 2, BOOL bCreateHint = TRUE);
     virtual void GetSortKeysCol(ROWCOL nCol, CGXSortInfoArray& keys, CStringArray& texts);
     // Hidden rows and columns.
-    virtual BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+    virtual BOOL HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const int* anHide = nullptr,
                           UINT nFlags = 2, int nCommandType = gxDo);
-    virtual BOOL HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const CByteArray* pHide = nullptr,
+    virtual BOOL HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide = TRUE, const int* anHide = nullptr,
                           UINT nFlags = 2, int nCommandType = gxDo);
     virtual BOOL IsRowHidden(ROWCOL nRow);
     virtual BOOL IsColHidden(ROWCOL nCol);
@@ -749,7 +756,7 @@ public:
     virtual void BeginTrans(const char* pszName);
     virtual void CommitTrans();
     virtual void Rollback();
-    virtual void AddCommand(CObject* pCommand, int nCommandType);
+    virtual void AddCommand(CGXCommand* pCommand, int nCommandType);
     virtual void RemoveLastCommand(int nCommandType);
     virtual BOOL GetUndoMenuText(CCmdUI* pCmdUI);
     virtual BOOL GetRedoMenuText(CCmdUI* pCmdUI);
@@ -757,8 +764,10 @@ public:
     virtual CObject* DetachFormulaUndoInfo();
     virtual BOOL ApplyFormulaUndoInfo(CObject* pInfo, BOOL bUndo, int nPhase);
     virtual void DiscardFormulaUndoInfo();
-    virtual BOOL ExecuteCommand(CObject* pCommand, int nCommandType);
+    virtual BOOL ExecuteCommand(CGXCommand* pCommand, int nCommandType);
     virtual void MoveCurrentCellAfterUndo(ROWCOL nRow, ROWCOL nCol, UINT nFlags);
+    // Fills target from source through the fill module (which takes them as source, target).
+    virtual BOOL FillRange(const CGXCellRange& target, const CGXCellRange& source);
     // Cut, copy and paste (the one-range forms build a list holding a copy of the range).
     virtual BOOL CanCopy();
     virtual BOOL Copy();
@@ -796,15 +805,62 @@ public:
                            UINT nFlags = 2, int nCommandType = gxDo);
     virtual BOOL StoreMoveCells(CGXCellRange range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
                                 BOOL bCreateUndoInfo, int nCommandType);
+    // The selection frame: a part of it, the frame of a range, erasing or drawing the selection's.
+    virtual void DrawFramePart(CDC* pDC, const CRect& rectClip, const CRect& rectFrame, BOOL bTopVisible,
+                               BOOL bLeftVisible, int nKnob, BOOL bKnobOnly);
+    virtual void DrawExcelLikeFrame(CDC* pDC, const CGXCellRange& range, int nKnob, BOOL bKnobOnly);
+    virtual void UpdateExcelLikeFrame(CDC* pDC, BOOL bErase, const CGXCellRange* pRange = nullptr);
+    // The selection: adding or excluding a range, redrawing a change of it.
+    virtual BOOL AddOrExcludeRange(const CGXCellRange& range, BOOL bAdd);
+    virtual void RedrawSelectionDifference(const CGXCellRange& range, const CGXRangeList* pOldList,
+                                           BOOL bCreateHint = TRUE);
+    virtual void RedrawRangeChange(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                   BOOL bCreateHint = TRUE);
+    virtual void RedrawSelection(BOOL bCreateHint = TRUE);
+    // Tracking a boundary of row nRow or column nCol (nType: bit 1 rows, bit 2 columns), through the
+    // user-resize module.
+    virtual BOOL StartResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType);
+    virtual void MoveResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType, CSize size);
+    virtual void EndResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType, CSize size);
+    // Find and replace, through the find module.
+    virtual void ShowFindReplaceDialog(BOOL bFindOnly);
+    virtual BOOL FindText(const char* pszText, BOOL bDown, BOOL bMatchCase);
+    virtual BOOL FindTextInCells(ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect);
+    virtual void ReplaceSelection(const char* pszFind, BOOL bDown, BOOL bMatchCase, const char* pszReplace);
+    virtual void ReplaceAll(const char* pszFind, const char* pszReplace, BOOL bMatchCase);
+    virtual void OnFindReplaceMessage(FINDREPLACEA* pFindReplace);
     // Dragging the selected rows or columns.
     virtual BOOL StartSelDrag(ROWCOL nRow, ROWCOL nCol);
     virtual void DragSelectionTo(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL DropSelection(ROWCOL nRow, ROWCOL nCol);
     virtual void EndSelDrag();
-    // The drag module asks these before rows or columns are dragged: FALSE while Ctrl or Shift is held
-    // (the key-state seam).
+    // ---- approval hooks the operation modules ask (a derived grid may refuse) -------------------------
+    // Before rows or columns are dragged: FALSE while Ctrl or Shift is held (the key-state seam).
     virtual BOOL ApproveDragRows(ROWCOL nFrom, ROWCOL nTo);
     virtual BOOL ApproveDragCols(ROWCOL nFrom, ROWCOL nTo);
+    // TRUE here: a drop of rows (columns) nFrom..nTo at nDest, the move that follows.
+    virtual BOOL ApproveDropRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    virtual BOOL ApproveDropCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    virtual BOOL ApproveMoveRows(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    virtual BOOL ApproveMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
+    // TRUE here: a user resize of a row (column) starts, follows nSize, ends at nSize.
+    virtual BOOL ApproveRowResizeStart(ROWCOL nRow);
+    virtual BOOL ApproveColResizeStart(ROWCOL nCol);
+    virtual BOOL ApproveRowHeightTracking(ROWCOL nRow, int nSize);
+    virtual BOOL ApproveColWidthTracking(ROWCOL nCol, int nSize);
+    virtual BOOL ApproveRowHeightEnd(ROWCOL nRow, int nSize);
+    virtual BOOL ApproveColWidthEnd(ROWCOL nCol, int nSize);
+    // TRUE here: filling may start from range at the press (nFlags, point); target may be filled from
+    // source.
+    virtual BOOL CanStartFill(const CGXCellRange& range, UINT nFlags, CPoint point);
+    virtual BOOL CanFillRange(const CGXCellRange& target, const CGXCellRange& source);
+    // The selection module asks before a change of the selection on the user's behalf (pRange null:
+    // the selection is emptied; TRUE here) and tells after it: the headers of pRange are redrawn when
+    // the properties mark the current row's or column's header.
+    virtual BOOL ApproveSelectionChange(const CGXCellRange* pRange, BOOL bFlagA, BOOL bFlagB);
+    virtual void AfterSelectionChange(const CGXCellRange* pRange, BOOL bFlagA, BOOL bFlagB);
+    // Before a selection starts at (nRow, nCol) (TRUE here).
+    virtual BOOL ApproveCellSelection(ROWCOL nRow, ROWCOL nCol, UINT nFlags, int x, int y);
     // Printing.
     virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
@@ -877,6 +933,10 @@ public:
     void AttachExcelLikeFillImp();
     // Makes the engine's row-and-column move module (CGXGridMoveRowsColsImp) when the grid has none.
     void AttachMoveRowsColsImp();
+    // Make the engine's spanned-cell drawing module (CGXDrawSpannedCellsImp) and content-size module
+    // (CGXCalcSizeImp) when the grid has none; the covered, merged and floating cells attach them.
+    void AttachDrawSpannedCellsImp();
+    void AttachCalcSizeImp();
 
     // Adds pObject (owned from now on) to the head of the objects deleted with the grid.
     void AddAutoDeleteObject(CObject* pObject);
@@ -1023,6 +1083,105 @@ public:
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
 
+    // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
+    // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
+    // off (a tip shown or waiting goes).
+    void EnableCellTips(BOOL bEnable = TRUE);
+    BOOL GetCellTipsEnabled() const { return m_bCellTips; }
+    // The handler, null until the tips were first switched on.
+    CGXCellTipHandler* GetCellTipHandler() const { return m_pCellTipHandler; }
+    // Hides the tip shown or waiting: what lies under the mouse changed (rows, columns, scrolling).
+    void HideCellTip();
+
+    // ---- the window forms' messages (GXCoreWindow.cpp) -------------------------------------------------
+    // CGXGridView and CGXGridWnd hand these messages of the grid window to the core; an answer of 0
+    // (FALSE, null) lets the window form do its default processing.
+    //
+    // A scroll bar's message (nSBCode SB_..., nPos the thumb position in bar units): nothing before
+    // initialisation or while the update lock is held; the current cell's control sees the message
+    // first; then the grid scrolls through DoScroll: by one line, by a page (up: the lines above the
+    // first scrolled one that fill the area below the frozen lines; down: the lines from the first
+    // scrolled one to the last visible one), to the mapped thumb position (SB_THUMBTRACK only with the
+    // parameter's thumb-track option), to the first or the last line. SB_ENDSCROLL asks automatic
+    // scrolling to stop. TRUE when initialised and not locked.
+    virtual BOOL OnGridVScroll(UINT nSBCode, UINT nPos);
+    virtual BOOL OnGridHScroll(UINT nSBCode, UINT nPos);
+    // WM_SIZE: the last-visible caches are reset; SIZE_MAXIMIZED updates the scroll bars, other types
+    // but SIZE_RESTORED only note the parent frame's state (0). A restore repaints what the new size
+    // uncovered (the whole window unless the parameter's smart-resize option says otherwise) and
+    // updates the scroll bars; while the suspend-resize switch is on a restore that keeps the
+    // maximised state only validates the window. TRUE.
+    virtual BOOL OnGridSize(UINT nType, int cx, int cy);
+    // WM_SHOWWINDOW: hiding forgets the last visible lines and the remembered size.
+    virtual void OnGridShowWindow(BOOL bShow, UINT nStatus);
+    // WM_CTLCOLOR... of the current cell's edit window: the control may answer itself; otherwise pDC
+    // gets the cell's text and interior colours and the interior's cached brush is returned. Null
+    // without a current cell.
+    virtual HBRUSH OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    // The system colours or settings changed: the library's colour cache is refreshed and every
+    // registered control told; a settings change also invalidates the window.
+    virtual void OnGridWinIniChange(LPCSTR lpszSection);
+    virtual void OnGridSysColorChange();
+    // nDefault plus DLGC_WANTARROWS, DLGC_WANTTAB and DLGC_WANTCHARS.
+    virtual UINT OnGridGetDlgCode(UINT nDefault);
+    // A message before it is dispatched: the current cell's control may translate it. FALSE before
+    // initialisation, while the window is hidden and when nothing took it.
+    virtual BOOL OnGridPreTranslateMessage(MSG* pMsg);
+    // WM_COMMAND of a child: the current cell's control's answer, FALSE without a current cell.
+    virtual BOOL OnGridCommand(WPARAM wParam, LPARAM lParam);
+    // WM_MOUSEACTIVATE: the current cell's control's answer when it gives one, else 0 (the window
+    // form's own handling).
+    virtual int OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage);
+    // WM_TIMER: nothing here (the auto-scroll plug-in sees its timer first).
+    virtual void OnGridTimer(UINT_PTR nIDEvent);
+    // WM_SETCURSOR: TRUE when the grid shows its own cursors (initialised, the message is the grid
+    // window's own and over its client area).
+    virtual BOOL OnGridSetCursorMessage(CWnd* pWnd, UINT nHitTest, UINT nMessage);
+    // The scroll bar of the grid window: the shared bar (59920 vertical, 59904 horizontal) of a
+    // parent of the registered splitter classes when the window has no bar of its own; else null.
+    virtual CScrollBar* GetGridScrollBarCtrl(int nBar);
+    // WM_DESTROY: closes the shared find and replace dialog when this grid window owns it. 0.
+    virtual LRESULT CloseFindReplaceDialog();
+    // Find and replace through the find-replace module: opens the find (bFind) or replace dialog;
+    // finds the next occurrence (TRUE when found); takes the dialog's notification. Nothing (FALSE)
+    // without the module.
+    virtual void OnShowFindReplaceDialog(BOOL bFind);
+    virtual BOOL FindNextText(BOOL bNext);
+    virtual LRESULT OnFindReplace(FINDREPLACEA* pFindReplace);
+    // A search found nothing: beeps (the services seam).
+    virtual void OnTextNotFound(LPCSTR lpszFind);
+    // Prepares a DC of the window forms: a printer DC (bPrinting) gets MM_ANISOTROPIC mapping with
+    // the screen's dots per inch as window extent and the printer's as viewport extent, so that
+    // screen pixels scale to printer pixels; then OnGridPrepareDC.
+    virtual void PrepareGridDC(CDC* pDC, BOOL bPrinting);
+
+    // The private messages of the grid's controls and tab windows:
+    // 0x7A3 (nType, nCount): 0 to 3 move the current cell to the first row, up, down, to the last row
+    // (MoveCurrentCellEx with count 1); 4 makes the cell at row nCount plus the header rows (the last
+    // row beyond) and the first column after the header columns (the last column when there is none)
+    // current with flags 10 and gives the grid window the focus. 0.
+    virtual LRESULT OnMoveCurrentCellMessage(int nType, ROWCOL nCount);
+    // 0x792: TRUE when the current cell may be left (a modified control's text passes).
+    virtual BOOL ValidateCurrentCell();
+    // 0x790: the parameter's rename-allowed option.
+    virtual BOOL CanRenameGrid();
+    // 0x791: the library's naming callback (GXState.h) turns nIndex into the parameter's title; the
+    // other views are told. 0.
+    virtual LRESULT OnGridRenamed(WPARAM nIndex);
+    // The window form's first update or creation places it in a splitter (null: none) at pane (nRow,
+    // nCol); bFirstRow / bFirstCol: the pane lies in the splitter's first row / column.
+    void SetSplitterPane(CWnd* pSplitter, int nRow, int nCol, BOOL bFirstRow, BOOL bFirstCol);
+    CWnd* GetSplitterWnd() const { return m_pSplitterWnd; }
+    int GetSplitterRow() const { return m_nSplitterRow; }
+    int GetSplitterCol() const { return m_nSplitterCol; }
+    // Forgets the remembered size, so that the next resize repaints the whole window.
+    void ForgetLastSize();
+    // While set (0x7CB 1) resizing repaints nothing; 0 invalidates the whole window.
+    BOOL m_bSuspendResize = FALSE;
+    // The identity of the grid among the views of its document: hints (CGXGridHint) carry the
+    // sender's and are acted on by the grids of the same identity (or by all for -1). 0.
+    int m_nGridId = 0;
+
     // ---- operation modules (null: absent) --------------------------------------------------------------
     CGXAbstractGridPrintImp* m_pPrintImp;
     CGXAbstractGridSortImp* m_pSortImp;
@@ -1057,7 +1216,7 @@ public:
 
 protected:
     // Attaches the module pfnCreate makes into rpModule unless the grid holds one (see
-    // GXGridModules.h).
+    // GXGridModules.h); a creator that makes none leaves the pointer null.
     template <class T>
     void AttachModule(T*& rpModule, T* (*pfnCreate)());
     // Measures pDC's font: the line height (height plus external leading) and the average character
@@ -1068,6 +1227,13 @@ protected:
     void ComputeCharSize(CDC* pDC, int& nWidth, int& nHeight);
     // The three base styles looked up in the styles map again (null when missing).
     void LookupBaseStyles();
+public:
+    // The parameter object's styles map, properties and data were replaced by new objects (a parameter
+    // copy into it): the grid registers with the new objects only, forgets its cached styles and GDI
+    // objects, looks its base styles up again and redraws.
+    void OnParamObjectsReplaced();
+
+protected:
     // After a change of the styles map, the properties or a base style: the caches flushed, the base
     // styles looked up again, the grid redrawn with nFlags.
     void RedrawWithNewBaseStyles(UINT nFlags);
@@ -1220,6 +1386,20 @@ protected:
     ROWCOL m_nLastRow = 1;
     ROWCOL m_nLastCol = 1;
     BOOL m_bLeftDownCell = FALSE;
+    // The cell-tip handler (owned) and whether it sees the grid's mouse moves and messages.
+    CGXCellTipHandler* m_pCellTipHandler = nullptr;
+    BOOL m_bCellTips = FALSE;
+    // The splitter holding the view pane, the pane's place, and the size at the last resize (the
+    // client size less the scroll-bar metrics), the window rectangle then and whether the parent
+    // frame was maximised.
+    CWnd* m_pSplitterWnd = nullptr;
+    int m_nSplitterRow = 0;
+    int m_nSplitterCol = 0;
+    BOOL m_bFirstRowPane = TRUE;
+    BOOL m_bFirstColPane = TRUE;
+    CSize m_sizeLast = CSize(0, 0);
+    CRect m_rectWndLast = CRect(0, 0, 0, 0);
+    BOOL m_bParentMaximized = FALSE;
 
     // pWnd is the grid window or one of its children.
     BOOL HoldsWindow(const CWnd* pWnd) const;
@@ -1243,6 +1423,9 @@ protected:
     // The cell under point clamped into the grid rectangle less the frame and to the counts, with
     // the hit state's over-down / over-last bit.
     UINT CellUnderMouse(CPoint& point, ROWCOL& nRow, ROWCOL& nCol);
+    // A release or move over a cell of a covered block whose current control takes the block as one
+    // unit (CGXControl::IsCoveredCellUnit) counts on the block's top-left cell.
+    void MapToCoveredUnit(ROWCOL& nRow, ROWCOL& nCol);
     // The button hooks, written once: button 0 left, 1 right, 2 middle.
     BOOL ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol, CPoint point,
                          UINT nFlags, UINT nHitState);
@@ -1279,6 +1462,8 @@ void CGXGridCore::AttachModule(T*& rpModule, T* (*pfnCreate)())
     if (rpModule != nullptr || pfnCreate == nullptr)
         return;
     T* pModule = pfnCreate();
+    if (pModule == nullptr)
+        return;
     AddAutoDeleteObject(pModule);
     rpModule = pModule;
 }

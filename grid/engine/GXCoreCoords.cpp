@@ -173,8 +173,8 @@ BOOL GXLineAxis::SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anS
         g.OnColWidthChanged(nFirst, nLast, anOld.get(), nFlags, TRUE);
     if (g.IsUndoRecorded(nCommandType)) {
         CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
-        CObject* pCommand = m_bRow ? pFactory->CreateSetRowHeightCmd(nFirst, nLast, anOld.get(), nCommandType)
-                                   : pFactory->CreateSetColWidthCmd(nFirst, nLast, anOld.get(), nCommandType);
+        CGXCommand* pCommand = m_bRow ? pFactory->CreateSetRowHeightCmd(nFirst, nLast, anOld.get())
+                                   : pFactory->CreateSetColWidthCmd(nFirst, nLast, anOld.get());
         anOld.release();
         Record(pCommand, nCommandType, nFirst);
     }
@@ -195,14 +195,14 @@ BOOL GXLineAxis::SetDefault(int nSize, UINT nFlags, int nCommandType) const
         g.OnColWidthChanged(0, Count(), nullptr, nFlags, TRUE);
     if (g.IsUndoRecorded(nCommandType)) {
         CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
-        Record(m_bRow ? pFactory->CreateSetDefaultRowHeightCmd(nOld, nCommandType)
-                      : pFactory->CreateSetDefaultColWidthCmd(nOld, nCommandType),
+        Record(m_bRow ? pFactory->CreateSetDefaultRowHeightCmd(nOld)
+                      : pFactory->CreateSetDefaultColWidthCmd(nOld),
                nCommandType, 0);
     }
     return TRUE;
 }
 
-void GXLineAxis::Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) const
+void GXLineAxis::Record(CGXCommand* pCommand, int nCommandType, ROWCOL nFirst) const
 {
     g.AddCommand(pCommand, nCommandType);
     if (nCommandType == CGXGridCore::gxUndo || nCommandType == CGXGridCore::gxRedo)
@@ -230,9 +230,9 @@ void GXLineAxis::OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, U
     }
     if (bCreateHint && g.m_pUpdateHintImp != nullptr && g.m_pGridDoc != nullptr) {
         if (m_bRow)
-            g.m_pUpdateHintImp->OnRowHeightChanged(&g, nFirst, nLast, anOld, nFlags);
+            g.m_pUpdateHintImp->OnRowHeightsChanged(&g, nFirst, nLast, anOld, nFlags);
         else
-            g.m_pUpdateHintImp->OnColWidthChanged(&g, nFirst, nLast, anOld, nFlags);
+            g.m_pUpdateHintImp->OnColWidthsChanged(&g, nFirst, nLast, anOld, nFlags);
     }
 }
 

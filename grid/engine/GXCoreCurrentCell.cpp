@@ -294,7 +294,7 @@ BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT nFlags, BOOL bCreateHint)
         m_pCurrentControl = nullptr;
     if (m_bDocLink) {
         if (CGXAbstractGridUpdateHintImp* pHint = HintModule(bCreateHint))
-            pHint->TransferCurrentCell(this, bSave, nFlags);
+            pHint->EndCurrentCellEdit(this, bSave, nFlags);
     }
     return bResult;
 }

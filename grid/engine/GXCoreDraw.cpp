@@ -744,7 +744,7 @@ void CGXGridCore::RedrawRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL
     if (nFlags & 2)
         m_pGridWnd->UpdateWindow();
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->RedrawRowCol(this, nTop, nLeft, nBottom, nRight, nFlags);
+        m_pUpdateHintImp->RedrawRange(this, nTop, nLeft, nBottom, nRight, nFlags);
 }
 
 void CGXGridCore::RedrawRange(const CGXCellRange& range, UINT nFlags)
@@ -776,7 +776,7 @@ void CGXGridCore::Redraw(UINT nFlags, BOOL bCreateHint)
     if ((nFlags & 2) && m_pGridWnd != nullptr && m_pGridWnd->m_hWnd != nullptr)
         m_pGridWnd->UpdateWindow();
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->Redraw(this, nFlags);
+        m_pUpdateHintImp->RedrawAll(this, nFlags);
 }
 
 // ---- the caches -------------------------------------------------------------------------------------

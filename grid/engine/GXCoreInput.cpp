@@ -2,6 +2,7 @@
 // forms hand their messages to these operations.
 #include "grid/engine/GXCore.h"
 
+#include "grid/engine/GXCellTipHandler.h"
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXState.h"
@@ -520,6 +521,8 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
     CWnd* pWnd = GridHwndWnd();
     if (!m_bInitDone || pWnd == nullptr)
         return FALSE;
+    if (m_bCellTips && m_pCellTipHandler != nullptr && ::GetCapture() != pWnd->m_hWnd)
+        m_pCellTipHandler->OnMouseMove(nFlags, point);
     const CPoint pointGiven = point;
     ROWCOL nRow, nCol;
     const UINT nOver = CellUnderMouse(point, nRow, nCol);
@@ -575,6 +578,18 @@ BOOL CGXGridCore::OnMButtonHitRowCol(ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nR
     return ButtonHitRowCol(kMiddle, nDownRow, nDownCol, nRow, nCol, point, nFlags, nHitState);
 }
 
+void CGXGridCore::MapToCoveredUnit(ROWCOL& nRow, ROWCOL& nCol)
+{
+    CGXCellRange covered;
+    if (!GetCoveredCellsRowCol(nRow, nCol, covered) || !covered.IsValid())
+        return;
+    CGXControl* pControl = IsCurrentCell(covered.top, covered.left) ? GetCurrentCellControl() : nullptr;
+    if (pControl != nullptr && pControl->IsCoveredCellUnit()) {
+        nRow = covered.top;
+        nCol = covered.left;
+    }
+}
+
 BOOL CGXGridCore::ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol, ROWCOL nRow, ROWCOL nCol,
                                   CPoint point, UINT nFlags, UINT nHitState)
 {
@@ -602,6 +617,7 @@ BOOL CGXGridCore::ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol,
             (pControl->*routes.pfnDown)(nFlags, point);
         m_bLeftDownCell = FALSE;
     } else if (nHitState & gxHitStateUp) {
+        MapToCoveredUnit(nRow, nCol);
         if (CGXControl* pControl = initialisedControl(nRow, nCol))
             (pControl->*routes.pfnUp)(nFlags, point);
         else if (nButton == kLeft)
@@ -613,6 +629,7 @@ BOOL CGXGridCore::ButtonHitRowCol(int nButton, ROWCOL nDownRow, ROWCOL nDownCol,
             return FALSE;
         }
     } else if (nHitState & gxHitStateMove) {
+        MapToCoveredUnit(nRow, nCol);
         if (CGXControl* pControl = initialisedControl(nRow, nCol))
             pControl->OnMouseMove(nFlags, point);
         if (nRow != nDownRow || nCol != nDownCol)
@@ -662,7 +679,8 @@ void CGXGridCore::OnGridSetFocus(CWnd* pOldWnd)
 void CGXGridCore::OnGridKillFocus(CWnd* pNewWnd)
 {
     m_bFocusLost = TRUE;
-    if (m_bFocusChange || GridHwndWnd() == nullptr)
+    // a cell opening its pop-up keeps its control active
+    if (m_bFocusChange || GridHwndWnd() == nullptr || m_pAppData->GetGlobalWord() != 0)
         return;
     if (!HoldsWindow(pNewWnd))
         OnActivateGrid(FALSE);

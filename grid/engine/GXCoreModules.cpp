@@ -8,7 +8,9 @@
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXMoveRowsColsImp.h"
 #include "grid/engine/GXPlugin.h"
+#include "grid/engine/GXProperties.h"
 #include "grid/engine/GXState.h"
+#include "grid/engine/GXStyleCompareImp.h"
 #include "win/Win.h"
 
 #include <utility>
@@ -43,6 +45,8 @@ void CGXGridCore::AttachAutoScrollPlugin()
     if (m_pAutoScrollPlugin != nullptr || pfnCreate == nullptr)
         return;
     CGXPluginComponent* pPlugin = pfnCreate(this);
+    if (pPlugin == nullptr)
+        return;
     // the plug-in list does not own its plug-ins: the grid frees the one it made itself
     try {
         m_ownedList.AddTail(pPlugin);
@@ -57,6 +61,9 @@ void CGXGridCore::AttachAutoScrollPlugin()
 void CGXGridCore::AttachResizeToFitImp()
 {
     AttachModule(m_pResizeToFitImp, m_pAppData->m_gridModuleCreators.pfnResizeToFit);
+    // it measures the cells' contents
+    if (m_pResizeToFitImp != nullptr)
+        AttachCalcSizeImp();
 }
 
 void CGXGridCore::AttachUpdateHintImp()
@@ -72,6 +79,9 @@ void CGXGridCore::AttachCommandFactory()
 void CGXGridCore::AttachSortImp()
 {
     AttachModule(m_pSortImp, m_pAppData->m_gridModuleCreators.pfnSort);
+    // the data object reorders its cells through the sort-move module
+    if (m_pSortImp != nullptr)
+        InstallGlobalSortMoveDataImp();
 }
 
 void CGXGridCore::AttachOldDrawingImp()
@@ -82,16 +92,34 @@ void CGXGridCore::AttachOldDrawingImp()
 void CGXGridCore::AttachCoveredCellsImp()
 {
     AttachModule(m_pCoveredCellsImp, m_pAppData->m_gridModuleCreators.pfnCoveredCells);
+    if (m_pCoveredCellsImp != nullptr) {
+        InstallGlobalCoveredCellPoolImp();
+        AttachDrawSpannedCellsImp();
+    }
 }
 
 void CGXGridCore::AttachMergeCellsImp()
 {
     AttachModule(m_pMergeCellsImp, m_pAppData->m_gridModuleCreators.pfnMergeCells);
+    if (m_pMergeCellsImp != nullptr) {
+        // the spans live in pools; equal neighbours are found by the style subset comparison
+        InstallGlobalSpanCellPoolImp();
+        InstallGlobalDelayedRangePoolImp();
+        InstallGlobalStyleCompareSubsetImp();
+        AttachDrawSpannedCellsImp();
+    }
 }
 
 void CGXGridCore::AttachFloatCellsImp()
 {
     AttachModule(m_pFloatCellsImp, m_pAppData->m_gridModuleCreators.pfnFloatCells);
+    if (m_pFloatCellsImp != nullptr) {
+        // a floating text is measured to find how far it spills
+        InstallGlobalSpanCellPoolImp();
+        InstallGlobalDelayedRangePoolImp();
+        AttachDrawSpannedCellsImp();
+        AttachCalcSizeImp();
+    }
 }
 
 void CGXGridCore::AttachPrintImp()
@@ -107,11 +135,19 @@ void CGXGridCore::AttachUserSelectRangeImp()
 void CGXGridCore::AttachExcelLikeFrameImp()
 {
     AttachModule(m_pExcelLikeFrameImp, m_pAppData->m_gridModuleCreators.pfnExcelLikeFrame);
+    // the frame surrounds the user's selection
+    if (m_pExcelLikeFrameImp != nullptr)
+        AttachUserSelectRangeImp();
 }
 
 void CGXGridCore::AttachUserDragSelectRangeImp()
 {
     AttachModule(m_pUserDragSelectRangeImp, m_pAppData->m_gridModuleCreators.pfnUserDragSelectRange);
+    // what is dragged is the user's selection, and the drop moves rows or columns
+    if (m_pUserDragSelectRangeImp != nullptr) {
+        AttachUserSelectRangeImp();
+        AttachMoveRowsColsImp();
+    }
 }
 
 void CGXGridCore::AttachUserResizeCellsImp()
@@ -137,6 +173,9 @@ void CGXGridCore::AttachFreezeMenuHelperImp()
 void CGXGridCore::AttachDirectCopyMoveCellsImp()
 {
     AttachModule(m_pDirectCopyMoveCellsImp, m_pAppData->m_gridModuleCreators.pfnDirectCopyMoveCells);
+    // the data object copies and moves its cells through the data copy/move module
+    if (m_pDirectCopyMoveCellsImp != nullptr)
+        InstallGlobalDataCopyMoveCellsImp();
 }
 
 void CGXGridCore::AttachTextDataExchangeImp()
@@ -162,6 +201,9 @@ void CGXGridCore::AttachClearCellsImp()
 void CGXGridCore::AttachExcelLikeFillImp()
 {
     AttachModule(m_pExcelLikeFillImp, m_pAppData->m_gridModuleCreators.pfnExcelLikeFill);
+    // the fill handle sits on the selection frame
+    if (m_pExcelLikeFillImp != nullptr)
+        AttachExcelLikeFrameImp();
 }
 
 void CGXGridCore::AttachMoveRowsColsImp()
@@ -211,7 +253,7 @@ void CGXGridCore::UpdateMoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nF
 
 void CGXGridCore::QuickSortKeys(CGXSortInfoArray& keys, CPtrArray& rows)
 {
-    Forward(m_pSortImp, &CGXAbstractGridSortImp::QuickSortKeys, this, keys, rows);
+    Forward(m_pSortImp, &CGXAbstractGridSortImp::SortRowRecords, this, keys, rows);
 }
 
 BOOL CGXGridCore::SortRows(CGXCellRange range, CGXSortInfoArray& keys, UINT nFlags)
@@ -226,57 +268,57 @@ BOOL CGXGridCore::SortCols(CGXCellRange range, CGXSortInfoArray& keys, UINT nFla
 
 BOOL CGXGridCore::MoveDataRows(const CGXCellRange& range, CDWordArray& awOrder, UINT nFlags, int nCommandType)
 {
-    return Forward(m_pSortImp, &CGXAbstractGridSortImp::MoveDataRows, this, range, awOrder, nFlags, nCommandType);
+    return Forward(m_pSortImp, &CGXAbstractGridSortImp::MoveRowsAfterSort, this, range, awOrder, nFlags, nCommandType);
 }
 
 BOOL CGXGridCore::StoreMoveDataRows(const CGXCellRange& range, CDWordArray& awOrder)
 {
-    return Forward(m_pSortImp, &CGXAbstractGridSortImp::StoreMoveDataRows, this, range, awOrder);
+    return Forward(m_pSortImp, &CGXAbstractGridSortImp::StoreSortRows, this, range, awOrder);
 }
 
 void CGXGridCore::UpdateMoveDataRows(const CGXCellRange& range, UINT nFlags, BOOL bCreateHint)
 {
-    Forward(m_pSortImp, &CGXAbstractGridSortImp::UpdateMoveDataRows, this, range, nFlags, bCreateHint);
+    Forward(m_pSortImp, &CGXAbstractGridSortImp::UpdateSortRows, this, range, nFlags, bCreateHint);
 }
 
 void CGXGridCore::GetSortKeysRow(ROWCOL nRow, CGXSortInfoArray& keys, CStringArray& texts)
 {
-    Forward(m_pSortImp, &CGXAbstractGridSortImp::GetSortKeysRow, this, nRow, keys, texts);
+    Forward(m_pSortImp, &CGXAbstractGridSortImp::GetSortRowKeyTexts, this, nRow, keys, texts);
 }
 
 BOOL CGXGridCore::MoveDataCols(const CGXCellRange& range, CDWordArray& awOrder, UINT nFlags, int nCommandType)
 {
-    return Forward(m_pSortImp, &CGXAbstractGridSortImp::MoveDataCols, this, range, awOrder, nFlags, nCommandType);
+    return Forward(m_pSortImp, &CGXAbstractGridSortImp::MoveColsAfterSort, this, range, awOrder, nFlags, nCommandType);
 }
 
 BOOL CGXGridCore::StoreMoveDataCols(const CGXCellRange& range, CDWordArray& awOrder)
 {
-    return Forward(m_pSortImp, &CGXAbstractGridSortImp::StoreMoveDataCols, this, range, awOrder);
+    return Forward(m_pSortImp, &CGXAbstractGridSortImp::StoreSortCols, this, range, awOrder);
 }
 
 void CGXGridCore::UpdateMoveDataCols(const CGXCellRange& range, UINT nFlags, BOOL bCreateHint)
 {
-    Forward(m_pSortImp, &CGXAbstractGridSortImp::UpdateMoveDataCols, this, range, nFlags, bCreateHint);
+    Forward(m_pSortImp, &CGXAbstractGridSortImp::UpdateSortCols, this, range, nFlags, bCreateHint);
 }
 
 void CGXGridCore::GetSortKeysCol(ROWCOL nCol, CGXSortInfoArray& keys, CStringArray& texts)
 {
-    Forward(m_pSortImp, &CGXAbstractGridSortImp::GetSortKeysCol, this, nCol, keys, texts);
+    Forward(m_pSortImp, &CGXAbstractGridSortImp::GetSortColKeyTexts, this, nCol, keys, texts);
 }
 
 // ---- hidden rows and columns, resizing to fit ------------------------------------------------------------
 
-BOOL CGXGridCore::HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const CByteArray* pHide, UINT nFlags,
+BOOL CGXGridCore::HideRows(ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const int* anHide, UINT nFlags,
                            int nCommandType)
 {
-    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::HideRows, this, nFrom, nTo, bHide, pHide, nFlags,
+    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::HideRows, this, nFrom, nTo, bHide, anHide, nFlags,
                    nCommandType);
 }
 
-BOOL CGXGridCore::HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const CByteArray* pHide, UINT nFlags,
+BOOL CGXGridCore::HideCols(ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const int* anHide, UINT nFlags,
                            int nCommandType)
 {
-    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::HideCols, this, nFrom, nTo, bHide, pHide, nFlags,
+    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::HideCols, this, nFrom, nTo, bHide, anHide, nFlags,
                    nCommandType);
 }
 
@@ -292,12 +334,12 @@ BOOL CGXGridCore::IsColHidden(ROWCOL nCol)
 
 BOOL CGXGridCore::StoreHideRow(ROWCOL nRow, BOOL bHide)
 {
-    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::StoreHideRow, this, nRow, bHide);
+    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::StoreRowHidden, this, nRow, bHide);
 }
 
 BOOL CGXGridCore::StoreHideCol(ROWCOL nCol, BOOL bHide)
 {
-    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::StoreHideCol, this, nCol, bHide);
+    return Forward(m_pHideCellsImp, &CGXAbstractGridHideCellsImp::StoreColHidden, this, nCol, bHide);
 }
 
 BOOL CGXGridCore::ResizeColWidthsToFit(CGXCellRange range, BOOL bIncludeCovered, UINT nFlags)
@@ -324,7 +366,7 @@ BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBotto
 BOOL CGXGridCore::GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range)
 {
     return Forward(m_pCoveredCellsImp, &CGXAbstractGridCoveredCellsImp::GetCoveredCellsRowCol, this, nRow, nCol,
-                   range);
+                   range) != nullptr;
 }
 
 BOOL CGXGridCore::StoreCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL bSet)
@@ -342,7 +384,12 @@ void CGXGridCore::UpdateCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBo
 
 CGXCellRange CGXGridCore::GetCoveredCellsInRange(const CGXCellRange& range)
 {
-    return Forward(m_pCoveredCellsImp, &CGXAbstractGridCoveredCellsImp::GetCoveredCellsInRange, this, range);
+    // the range widened until it cuts no covering; without the module no range
+    if (m_pCoveredCellsImp == nullptr)
+        return CGXCellRange();
+    CGXCellRange widened(range);
+    m_pCoveredCellsImp->ExpandCoveredRange(this, widened);
+    return widened;
 }
 
 void CGXGridCore::DelayFloatCells(const CGXCellRange& range, ROWCOL nMaxCol)
@@ -359,7 +406,8 @@ BOOL CGXGridCore::EvalFloatCells(const CGXCellRange& range, BOOL bAlreadyLocked,
 
 BOOL CGXGridCore::GetFloatedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range)
 {
-    return Forward(m_pFloatCellsImp, &CGXAbstractGridFloatCellsImp::GetFloatedCellsRowCol, this, nRow, nCol, range);
+    return Forward(m_pFloatCellsImp, &CGXAbstractGridFloatCellsImp::GetFloatedCellsRowCol, this, nRow, nCol,
+                   range) != nullptr;
 }
 
 BOOL CGXGridCore::CanFloatCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloat)
@@ -396,7 +444,7 @@ BOOL CGXGridCore::EvalMergeCells(const CGXCellRange& range, BOOL bAlreadyLocked,
 BOOL CGXGridCore::GetMergedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection)
 {
     return Forward(m_pMergeCellsImp, &CGXAbstractGridMergeCellsImp::GetMergedCellsRowCol, this, nRow, nCol, range,
-                   nDirection);
+                   nDirection) != nullptr;
 }
 
 BOOL CGXGridCore::CanMergeCell(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, int nDirection)
@@ -515,7 +563,7 @@ void CGXGridCore::Rollback()
     Forward(m_pCommandFactory, &CGXAbstractCommandFactory::Rollback, this);
 }
 
-void CGXGridCore::AddCommand(CObject* pCommand, int nCommandType)
+void CGXGridCore::AddCommand(CGXCommand* pCommand, int nCommandType)
 {
     if (m_pCommandFactory == nullptr) {
         // nobody takes the command: it must not be lost
@@ -527,47 +575,57 @@ void CGXGridCore::AddCommand(CObject* pCommand, int nCommandType)
 
 void CGXGridCore::RemoveLastCommand(int nCommandType)
 {
-    Forward(m_pCommandFactory, &CGXAbstractCommandFactory::RemoveLastCommand, this, nCommandType);
+    Forward(m_pCommandFactory, &CGXAbstractCommandFactory::RemoveCommand, this, nCommandType);
 }
 
 BOOL CGXGridCore::GetUndoMenuText(CCmdUI* pCmdUI)
 {
-    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::GetUndoMenuText, this, pCmdUI);
+    if (m_pCommandFactory != nullptr)
+        return m_pCommandFactory->OnUpdateEditUndo(this, pCmdUI);
+    // without a factory there is nothing to undo
+    if (pCmdUI != nullptr)
+        pCmdUI->Enable(FALSE);
+    return FALSE;
 }
 
 BOOL CGXGridCore::GetRedoMenuText(CCmdUI* pCmdUI)
 {
-    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::GetRedoMenuText, this, pCmdUI);
+    if (m_pCommandFactory != nullptr)
+        return m_pCommandFactory->OnUpdateEditRedo(this, pCmdUI);
+    if (pCmdUI != nullptr)
+        pCmdUI->Enable(FALSE);
+    return FALSE;
 }
 
 BOOL CGXGridCore::SetEngineUndoOption(BOOL bGenerate)
 {
-    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::SetEngineUndoOption, this, bGenerate);
+    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::SetEngineUndoMode, this, bGenerate);
 }
 
 CObject* CGXGridCore::DetachFormulaUndoInfo()
 {
-    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::DetachFormulaUndoInfo, this);
+    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::DetachEngineUndoInfo, this);
 }
 
 BOOL CGXGridCore::ApplyFormulaUndoInfo(CObject* pInfo, BOOL bUndo, int nPhase)
 {
-    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::ApplyFormulaUndoInfo, this, pInfo, bUndo, nPhase);
+    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::ApplyEngineUndoInfo, this, pInfo, bUndo, nPhase);
 }
 
 void CGXGridCore::DiscardFormulaUndoInfo()
 {
-    Forward(m_pCommandFactory, &CGXAbstractCommandFactory::DiscardFormulaUndoInfo, this);
+    Forward(m_pCommandFactory, &CGXAbstractCommandFactory::DeleteEngineUndoInfo, this);
 }
 
-BOOL CGXGridCore::ExecuteCommand(CObject* pCommand, int nCommandType)
+BOOL CGXGridCore::ExecuteCommand(CGXCommand* pCommand, int nCommandType)
 {
-    return Forward(m_pCommandFactory, &CGXAbstractCommandFactory::ExecuteCommand, this, pCommand, nCommandType);
+    // the factory takes the command before the grid
+    return m_pCommandFactory != nullptr && m_pCommandFactory->ExecuteCommand(pCommand, this, nCommandType);
 }
 
 void CGXGridCore::MoveCurrentCellAfterUndo(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
 {
-    Forward(m_pCommandFactory, &CGXAbstractCommandFactory::MoveCurrentCellAfterUndo, this, nRow, nCol, nFlags);
+    Forward(m_pCommandFactory, &CGXAbstractCommandFactory::SetCurrentCellAfterUndo, this, nRow, nCol, nFlags);
 }
 
 // ---- cut, copy, paste and clear ---------------------------------------------------------------------
@@ -633,7 +691,7 @@ BOOL CGXGridCore::CanPaste()
 
 BOOL CGXGridCore::IsPasteFormatAvailable()
 {
-    return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::IsPasteFormatAvailable, this);
+    return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::IsClipboardDataAvailable, this);
 }
 
 BOOL CGXGridCore::Paste()
@@ -643,7 +701,7 @@ BOOL CGXGridCore::Paste()
 
 BOOL CGXGridCore::PasteCellsFromClipboard(const CGXCellRange& range)
 {
-    return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::PasteCellsFromClipboard, this, range);
+    return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::PasteFromDirectSource, this, range);
 }
 
 BOOL CGXGridCore::PasteFromClipboard(const CGXCellRange& range)
@@ -653,7 +711,7 @@ BOOL CGXGridCore::PasteFromClipboard(const CGXCellRange& range)
 
 BOOL CGXGridCore::AskContinue()
 {
-    return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::AskContinue, this);
+    return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::ConfirmPasteSize, this);
 }
 
 BOOL CGXGridCore::CanClear()
@@ -671,6 +729,11 @@ BOOL CGXGridCore::ClearCells(const CGXRangeList& selList, BOOL bStyleOnly)
     return Forward(m_pClearCellsImp, &CGXAbstractGridClearCellsImp::ClearCells, this, selList, bStyleOnly);
 }
 
+BOOL CGXGridCore::FillRange(const CGXCellRange& target, const CGXCellRange& source)
+{
+    return Forward(m_pExcelLikeFillImp, &CGXAbstractGridExcelLikeFillImp::FillRange, this, source, target);
+}
+
 // ---- cells as text and as styles, copying and moving blocks ----------------------------------------
 
 BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRangeList& selList)
@@ -680,8 +743,11 @@ BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRangeList& selList)
 
 void CGXGridCore::GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol, CString& strText)
 {
-    Forward(m_pTextDataExchangeImp, &CGXAbstractGridTextDataExchangeImp::GetCopyTextRowCol, this, nRow, nCol,
-            strText);
+    // the module takes the out text first; an empty text without it
+    if (m_pTextDataExchangeImp == nullptr)
+        strText.Empty();
+    else
+        m_pTextDataExchangeImp->GetCellText(strText, this, nRow, nCol);
 }
 
 BOOL CGXGridCore::PasteTextFromBuffer(const char* pszBuffer, DWORD nSize, const CGXCellRange& range)
@@ -692,7 +758,7 @@ BOOL CGXGridCore::PasteTextFromBuffer(const char* pszBuffer, DWORD nSize, const 
 
 BOOL CGXGridCore::PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const char* pszText, UINT nFlags, const CGXStyle* pStyle)
 {
-    return Forward(m_pTextDataExchangeImp, &CGXAbstractGridTextDataExchangeImp::PasteTextRowCol, this, nRow, nCol,
+    return Forward(m_pTextDataExchangeImp, &CGXAbstractGridTextDataExchangeImp::SetCellText, this, nRow, nCol,
                    pszText, nFlags, pStyle);
 }
 
@@ -710,7 +776,7 @@ BOOL CGXGridCore::CopyCellsToArchive(CArchive& ar, const CGXRangeList& selList, 
 
 BOOL CGXGridCore::GetClipboardStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL bFull)
 {
-    return Forward(m_pStyleDataExchangeImp, &CGXAbstractGridStyleDataExchangeImp::GetClipboardStyleRowCol, this, nRow,
+    return Forward(m_pStyleDataExchangeImp, &CGXAbstractGridStyleDataExchangeImp::GetStyleForCopy, this, nRow,
                    nCol, style, bFull);
 }
 
@@ -759,10 +825,52 @@ void CGXGridCore::SetRangeAtPosition(POSITION pos, ROWCOL nTop, ROWCOL nLeft, RO
             nBottom, nRight);
 }
 
+BOOL CGXGridCore::AddOrExcludeRange(const CGXCellRange& range, BOOL bAdd)
+{
+    return Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::AddOrExcludeRange, this, range, bAdd);
+}
+
+void CGXGridCore::RedrawSelectionDifference(const CGXCellRange& range, const CGXRangeList* pOldList,
+                                            BOOL bCreateHint)
+{
+    Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::RedrawSelectionDifference, this, range,
+            pOldList, bCreateHint);
+}
+
+void CGXGridCore::RedrawRangeChange(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                    BOOL bCreateHint)
+{
+    Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::RedrawRangeChange, this, pos, nTop, nLeft,
+            nBottom, nRight, bCreateHint);
+}
+
+void CGXGridCore::RedrawSelection(BOOL bCreateHint)
+{
+    Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::RedrawSelection, this, bCreateHint);
+}
+
 BOOL CGXGridCore::OnClickedHeaderCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point)
 {
     return Forward(m_pUserSelectRangeImp, &CGXAbstractGridUserSelectRangeImp::ToggleHeaderSelection, this, nRow, nCol,
                    nFlags, int(point.x), int(point.y));
+}
+
+BOOL CGXGridCore::StartResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType)
+{
+    return Forward(m_pUserResizeCellsImp, &CGXAbstractGridUserResizeCellsImp::StartResizeTracking, this, nRow, nCol,
+                   nType);
+}
+
+void CGXGridCore::MoveResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType, CSize size)
+{
+    Forward(m_pUserResizeCellsImp, &CGXAbstractGridUserResizeCellsImp::MoveResizeTracking, this, nRow, nCol, nType,
+            size);
+}
+
+void CGXGridCore::EndResizeTracking(ROWCOL nRow, ROWCOL nCol, int nType, CSize size)
+{
+    Forward(m_pUserResizeCellsImp, &CGXAbstractGridUserResizeCellsImp::EndResizeTracking, this, nRow, nCol, nType,
+            size);
 }
 
 void CGXGridCore::CancelResizeTracking()
@@ -779,7 +887,7 @@ BOOL CGXGridCore::IsKeyDown(int nVirtKey)
 
 BOOL CGXGridCore::StartSelDrag(ROWCOL nRow, ROWCOL nCol)
 {
-    return Forward(m_pUserDragSelectRangeImp, &CGXAbstractGridUserDragSelectRangeImp::StartSelDrag, this, nRow, nCol);
+    return Forward(m_pUserDragSelectRangeImp, &CGXAbstractGridUserDragSelectRangeImp::StartDragSelection, this, nRow, nCol);
 }
 
 void CGXGridCore::DragSelectionTo(ROWCOL nRow, ROWCOL nCol)
@@ -794,8 +902,63 @@ BOOL CGXGridCore::DropSelection(ROWCOL nRow, ROWCOL nCol)
 
 void CGXGridCore::EndSelDrag()
 {
-    Forward(m_pUserDragSelectRangeImp, &CGXAbstractGridUserDragSelectRangeImp::EndSelDrag, this);
+    Forward(m_pUserDragSelectRangeImp, &CGXAbstractGridUserDragSelectRangeImp::CancelDragSelection, this);
 }
+
+void CGXGridCore::DrawFramePart(CDC* pDC, const CRect& rectClip, const CRect& rectFrame, BOOL bTopVisible,
+                                BOOL bLeftVisible, int nKnob, BOOL bKnobOnly)
+{
+    Forward(m_pExcelLikeFrameImp, &CGXAbstractGridExcelLikeFrameImp::DrawFramePart, this, pDC, rectClip, rectFrame,
+            bTopVisible, bLeftVisible, nKnob, bKnobOnly);
+}
+
+void CGXGridCore::DrawExcelLikeFrame(CDC* pDC, const CGXCellRange& range, int nKnob, BOOL bKnobOnly)
+{
+    Forward(m_pExcelLikeFrameImp, &CGXAbstractGridExcelLikeFrameImp::DrawFrame, this, pDC, range, nKnob, bKnobOnly);
+}
+
+void CGXGridCore::UpdateExcelLikeFrame(CDC* pDC, BOOL bErase, const CGXCellRange* pRange)
+{
+    Forward(m_pExcelLikeFrameImp, &CGXAbstractGridExcelLikeFrameImp::UpdateFrame, this, pDC, bErase, pRange);
+}
+
+void CGXGridCore::ShowFindReplaceDialog(BOOL bFindOnly)
+{
+    Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::ShowFindReplaceDialog, this, bFindOnly);
+}
+
+BOOL CGXGridCore::FindText(const char* pszText, BOOL bDown, BOOL bMatchCase)
+{
+    return Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::FindText, this, pszText, bDown, bMatchCase);
+}
+
+BOOL CGXGridCore::FindTextInCells(ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect)
+{
+    return Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::FindTextInCells, this, nRow, nCol, bSelect);
+}
+
+BOOL CGXGridCore::FindNextText(BOOL bNext)
+{
+    return Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::FindNext, this, bNext);
+}
+
+void CGXGridCore::ReplaceSelection(const char* pszFind, BOOL bDown, BOOL bMatchCase, const char* pszReplace)
+{
+    Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::ReplaceSelection, this, pszFind, bDown, bMatchCase,
+            pszReplace);
+}
+
+void CGXGridCore::ReplaceAll(const char* pszFind, const char* pszReplace, BOOL bMatchCase)
+{
+    Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::ReplaceAll, this, pszFind, pszReplace, bMatchCase);
+}
+
+void CGXGridCore::OnFindReplaceMessage(FINDREPLACEA* pFindReplace)
+{
+    Forward(m_pFindReplaceImp, &CGXAbstractGridFindReplaceImp::OnFindReplaceMessage, this, pFindReplace);
+}
+
+// ---- approval hooks ------------------------------------------------------------------------------------
 
 BOOL CGXGridCore::ApproveDragRows(ROWCOL, ROWCOL)
 {
@@ -807,19 +970,101 @@ BOOL CGXGridCore::ApproveDragCols(ROWCOL, ROWCOL)
     return !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
 }
 
+BOOL CGXGridCore::ApproveDropRows(ROWCOL, ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveDropCols(ROWCOL, ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveMoveRows(ROWCOL, ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveMoveCols(ROWCOL, ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveRowResizeStart(ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveColResizeStart(ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveRowHeightTracking(ROWCOL, int)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveColWidthTracking(ROWCOL, int)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveRowHeightEnd(ROWCOL, int)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveColWidthEnd(ROWCOL, int)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::CanStartFill(const CGXCellRange&, UINT, CPoint)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::CanFillRange(const CGXCellRange&, const CGXCellRange&)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApproveSelectionChange(const CGXCellRange*, BOOL, BOOL)
+{
+    return TRUE;
+}
+
+void CGXGridCore::AfterSelectionChange(const CGXCellRange* pRange, BOOL, BOOL)
+{
+    const CGXProperties* pProperties = m_pParam != nullptr ? m_pParam->GetProperties() : nullptr;
+    if (pRange == nullptr || !pRange->IsValid() || pProperties == nullptr)
+        return;
+    // the marked headers follow the selection
+    if (pProperties->GetMarkRowHeader())
+        RedrawRowCol(pRange->top, 0, pRange->bottom, GetHeaderCols(), 2, FALSE);
+    if (pProperties->GetMarkColHeader())
+        RedrawRowCol(0, pRange->left, GetHeaderRows(), pRange->right, 2, FALSE);
+}
+
+BOOL CGXGridCore::ApproveCellSelection(ROWCOL, ROWCOL, UINT, int, int)
+{
+    return TRUE;
+}
+
 void CGXGridCore::OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
-    Forward(m_pPrintImp, &CGXAbstractGridPrintImp::OnGridBeginPrinting, this, pDC, pInfo);
+    Forward(m_pPrintImp, &CGXAbstractGridPrintImp::OnBeginPrinting, this, pDC, pInfo);
 }
 
 void CGXGridCore::OnGridPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    Forward(m_pPrintImp, &CGXAbstractGridPrintImp::OnGridPrint, this, pDC, pInfo);
+    Forward(m_pPrintImp, &CGXAbstractGridPrintImp::OnPrintPage, this, pDC, pInfo);
 }
 
 void CGXGridCore::OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
-    Forward(m_pPrintImp, &CGXAbstractGridPrintImp::OnGridEndPrinting, this, pDC, pInfo);
+    Forward(m_pPrintImp, &CGXAbstractGridPrintImp::OnEndPrinting, this, pDC, pInfo);
 }
 
 void CGXGridCore::RedrawHeaderMarks(ROWCOL nRow, ROWCOL nCol, int nWhich, UINT nFlags)
@@ -876,7 +1121,7 @@ void CGXGridCore::UpdateAllViews(CWnd* pSender, LPARAM lHint, CObject* pHint)
 
 BOOL CGXGridCore::OnGridUpdate(CObject* pHint)
 {
-    return Forward(m_pUpdateHintImp, &CGXAbstractGridUpdateHintImp::OnGridUpdate, this, pHint);
+    return Forward(m_pUpdateHintImp, &CGXAbstractGridUpdateHintImp::ApplyHint, this, pHint);
 }
 
 // ---- formula hooks of the cell data ------------------------------------------------------------------
@@ -958,7 +1203,7 @@ BOOL CGXGridCore::RecalcAndShowErrors(BOOL bResetFirst, CString* pstrText, BOOL 
     BOOL bResult = TRUE;
     CString strMessage;
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->RecalcAndShowErrors(this, nullptr);
+        m_pUpdateHintImp->RecalcAndRedraw(this, nullptr);
     if (bResetFirst && GetEngineMessageText(strMessage) && !strMessage.IsEmpty()) {
         if (pstrText != nullptr)
             *pstrText = strMessage;

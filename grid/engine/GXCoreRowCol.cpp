@@ -92,6 +92,7 @@ BOOL GXLineAxis::StoreCount(ROWCOL nCount) const
 void GXLineAxis::UpdateChangedCount(ROWCOL nOldCount, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid && CurrentLine() > Count())
         g.ResetCurrentCell(FALSE);
     if (g.m_pParam != nullptr && !g.m_pParam->IsLockRedraw() && (nFlags & 7) != 0) {
@@ -107,9 +108,9 @@ void GXLineAxis::UpdateChangedCount(ROWCOL nOldCount, UINT nFlags, BOOL bCreateH
     }
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint)) {
         if (m_bRow)
-            pHint->UpdateChangedRowCount(&g, nOldCount, nFlags & 7);
+            pHint->OnRowCountChanged(&g, nOldCount, nFlags & 7);
         else
-            pHint->UpdateChangedColCount(&g, nOldCount, nFlags & 7);
+            pHint->OnColCountChanged(&g, nOldCount, nFlags & 7);
     }
 }
 
@@ -161,8 +162,8 @@ BOOL GXLineAxis::Insert(ROWCOL nFirst, ROWCOL nCount, const int* anSizes, const 
     if (g.IsUndoRecorded(nCommandType)) {
         CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
         const ROWCOL nLast = nFirst + nCount - 1;
-        Record(m_bRow ? pFactory->CreateRemoveRowsCmd(nFirst, nLast, nCommandType)
-                      : pFactory->CreateRemoveColsCmd(nFirst, nLast, nCommandType),
+        Record(m_bRow ? pFactory->CreateRemoveRowsCmd(nFirst, nLast)
+                      : pFactory->CreateRemoveColsCmd(nFirst, nLast),
                nCommandType, nFirst);
     }
     if (pFormulaInfo != nullptr)
@@ -192,6 +193,7 @@ BOOL GXLineAxis::StoreInsert(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed) cons
 void GXLineAxis::UpdateInsert(ROWCOL nFirst, ROWCOL nCount, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid && CurrentLine() >= nFirst)
         MoveCurrentLine(CurrentLine() + nCount);
     if (ScreenFirst() == Frozen())
@@ -206,8 +208,8 @@ void GXLineAxis::UpdateInsert(ROWCOL nFirst, ROWCOL nCount, UINT nFlags, BOOL bC
             g.UpdateScrollbars(FALSE);
     }
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint))
-        m_bRow ? pHint->UpdateInsertRows(&g, nFirst, nCount, nFlags & 7)
-               : pHint->UpdateInsertCols(&g, nFirst, nCount, nFlags & 7);
+        m_bRow ? pHint->OnRowsInserted(&g, nFirst, nCount, nFlags & 7)
+               : pHint->OnColsInserted(&g, nFirst, nCount, nFlags & 7);
 }
 
 // ---- removing ------------------------------------------------------------------------------------------
@@ -229,16 +231,19 @@ BOOL GXLineAxis::Remove(ROWCOL nFrom, ROWCOL nTo, UINT nFlags, int nCommandType)
     if (bRecord) {
         ROWCOL& rnRows = m_bRow ? nSavedLines : nSavedOther;
         ROWCOL& rnCols = m_bRow ? nSavedOther : nSavedLines;
-        if (!g.m_pCommandFactory->SaveRangeStylesForUndo(&g, Lines(nFrom, nTo), rnRows, rnCols, saved.pBaseStyles,
-                                                         saved.pCellStyles, TRUE))
+        ROWCOL nFirst = nFrom;
+        CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
+        if (!(m_bRow ? pFactory->SaveRowStylesForUndo(&g, nFirst, rnRows, rnCols, saved.pCellStyles, saved.pBaseStyles, TRUE)
+                     : pFactory->SaveColStylesForUndo(&g, nFirst, rnCols, rnRows, saved.pCellStyles, saved.pBaseStyles,
+                                                      TRUE)))
             return FALSE;
     }
     const BOOL bTransaction = nCommandType == CGXGridCore::gxDo;
     if (bTransaction) {
         g.BeginTrans(astrTexts[m_bRow ? GridLibraryState::gxRemovingRows : GridLibraryState::gxRemovingCols]);
         if (CGXAbstractGridCoveredCellsImp* pCovered = g.m_pCoveredCellsImp)
-            m_bRow ? pCovered->OnRemoveRows(&g, nFrom, nTo, nFlags, nCommandType)
-                   : pCovered->OnRemoveCols(&g, nFrom, nTo, nFlags, nCommandType);
+            m_bRow ? pCovered->OnRemoveRows(&g, nFrom, nTo, nFlags, FALSE)
+                   : pCovered->OnRemoveCols(&g, nFrom, nTo, nFlags, FALSE);
     }
     operation.SetStatusText(astrTexts[m_bRow ? GridLibraryState::gxRemovingRows : GridLibraryState::gxRemovingCols],
                             FALSE);
@@ -269,11 +274,11 @@ BOOL GXLineAxis::Remove(ROWCOL nFrom, ROWCOL nTo, UINT nFlags, int nCommandType)
                 delete pInfo;
         }
         CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
-        CObject* pCommand =
-            m_bRow ? pFactory->CreateInsertRowsCmd(nFrom, nCount, saved.anSizes.get(), saved.pBaseStyles,
-                                                   saved.pCellStyles, nSavedOther, nCommandType)
-                   : pFactory->CreateInsertColsCmd(nFrom, nCount, saved.anSizes.get(), saved.pBaseStyles,
-                                                   saved.pCellStyles, nSavedOther, nCommandType);
+        CGXCommand* pCommand =
+            m_bRow ? pFactory->CreateInsertRowsCmd(nFrom, nCount, saved.anSizes.get(), saved.pCellStyles,
+                                                   saved.pBaseStyles, nSavedOther)
+                   : pFactory->CreateInsertColsCmd(nFrom, nCount, saved.anSizes.get(), saved.pCellStyles,
+                                                   saved.pBaseStyles, nSavedOther);
         // the command owns them now
         saved.anSizes.release();
         saved.pBaseStyles = saved.pCellStyles = nullptr;
@@ -311,6 +316,7 @@ BOOL GXLineAxis::StoreRemove(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed) const
 void GXLineAxis::UpdateRemove(ROWCOL nFrom, ROWCOL nTo, const int* anSizes, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid && CurrentLine() >= nFrom) {
         if (CurrentLine() <= nTo) {
             // the current cell went with its line: given up without storing
@@ -332,8 +338,8 @@ void GXLineAxis::UpdateRemove(ROWCOL nFrom, ROWCOL nTo, const int* anSizes, UINT
             g.UpdateScrollbars((nFlags & 2) == 0);
     }
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint))
-        m_bRow ? pHint->UpdateRemoveRows(&g, nFrom, nTo, anSizes, nFlags & 7)
-               : pHint->UpdateRemoveCols(&g, nFrom, nTo, anSizes, nFlags & 7);
+        m_bRow ? pHint->OnRowsRemoved(&g, nFrom, nTo, anSizes, nFlags & 7)
+               : pHint->OnColsRemoved(&g, nFrom, nTo, anSizes, nFlags & 7);
 }
 
 // ---- moving ------------------------------------------------------------------------------------------
@@ -381,8 +387,8 @@ BOOL GXLineAxis::Move(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, int n
         // the command moves the block back from where it went
         CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
         const ROWCOL nDestLast = nDest + (nTo - nFrom);
-        Record(m_bRow ? pFactory->CreateMoveRowsCmd(nDest, nDestLast, nFrom, nCommandType)
-                      : pFactory->CreateMoveColsCmd(nDest, nDestLast, nFrom, nCommandType),
+        Record(m_bRow ? pFactory->CreateMoveRowsCmd(nDest, nDestLast, nFrom)
+                      : pFactory->CreateMoveColsCmd(nDest, nDestLast, nFrom),
                nCommandType, nDest);
     }
     if (bTransaction)
@@ -414,6 +420,7 @@ BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcess
 void GXLineAxis::UpdateMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, BOOL bCreateHint) const
 {
     g.ResetLastVisible();
+    g.HideCellTip();
     if (g.m_bCurrentValid) {
         const ROWCOL nNew = MovedLine(CurrentLine(), nFrom, nTo, nDest);
         if (nNew != CurrentLine())
@@ -448,8 +455,8 @@ void GXLineAxis::UpdateMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags,
         }
     }
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint))
-        m_bRow ? pHint->UpdateMoveRows(&g, nFrom, nTo, nDest, nFlags & 7)
-               : pHint->UpdateMoveCols(&g, nFrom, nTo, nDest, nFlags & 7);
+        m_bRow ? pHint->OnRowsMoved(&g, nFrom, nTo, nDest, nFlags & 7)
+               : pHint->OnColsMoved(&g, nFrom, nTo, nDest, nFlags & 7);
 }
 
 // ---- frozen and header lines ----------------------------------------------------------------------------
@@ -508,8 +515,8 @@ void GXLineAxis::UpdateFrozen(ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags
     if (!g.m_pParam->IsLockRedraw())
         g.Redraw(nFlags, FALSE);
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint))
-        m_bRow ? pHint->UpdateFrozenRows(&g, nOldFrozen, nOldHeaders, nFlags & 7)
-               : pHint->UpdateFrozenCols(&g, nOldFrozen, nOldHeaders, nFlags & 7);
+        m_bRow ? pHint->OnFrozenRowsChanged(&g, nOldFrozen, nOldHeaders, nFlags & 7)
+               : pHint->OnFrozenColsChanged(&g, nOldFrozen, nOldHeaders, nFlags & 7);
 }
 
 // ---- the first scrolled line ---------------------------------------------------------------------------
@@ -538,6 +545,7 @@ BOOL GXLineAxis::SetFirstScrolled(ROWCOL n, UINT nFlags, BOOL bCreateHint) const
         if (!(m_bRow ? g.OnTopRowChange(n) : g.OnLeftColChange(n)))
             return FALSE;
         ScreenFirst() = n;
+        g.HideCellTip();
         if (!bLocked) {
             g.UpdateScrollbars();
             if ((nFlags & 1) && g.GridHwndWnd() != nullptr) {

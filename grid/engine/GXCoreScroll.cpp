@@ -5,6 +5,7 @@
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXProperties.h"
+#include "win/CScrollBar.h"
 #include "win/Win.h"
 
 #include <algorithm>
@@ -91,6 +92,7 @@ BOOL GXLineAxis::Scroll(BOOL bBack, ROWCOL nCount) const
         return FALSE;
 
     const FlagScope scrolling(g.m_bScrolling, TRUE);
+    g.HideCellTip();
     // a covered span across the frozen edge is torn by the scroll: its parts are drawn again
     std::vector<CRect> torn;
     auto collectTorn = [&] {
@@ -206,7 +208,7 @@ BOOL CGXGridCore::OnScrollBySteps(int nDirection, ROWCOL nCount)
     if (!DoScroll(nDirection, nCount))
         return FALSE;
     if (CGXAbstractGridUpdateHintImp* pHint = HintModule(TRUE))
-        pHint->OnScrollBySteps(this, nDirection, nCount);
+        pHint->ScrollCells(this, nDirection, nCount);
     return TRUE;
 }
 
@@ -246,6 +248,17 @@ BOOL CGXGridCore::UpdateScrollbars(BOOL bQuiet, BOOL bOnlyWhenCountsChanged)
         const FlagScope updating(m_bUpdatingScrollbars, TRUE);
         bVChanged = rows.ApplyScrollBar(m_dwVScrollMode, nLargestRow);
         bHChanged = cols.ApplyScrollBar(m_dwHScrollMode, nLargestCol);
+        // a bar that came or went changed the window under the ranges measured before: measure again
+        // until neither bar comes or goes (a second bar may follow the first)
+        BOOL bChanged = bVChanged || bHChanged;
+        for (int nPass = 0; bChanged && nPass < 2; ++nPass) {
+            ResetLastVisible();
+            const BOOL bV = rows.ApplyScrollBar(m_dwVScrollMode, rows.LargestFirstScrolled());
+            const BOOL bH = cols.ApplyScrollBar(m_dwHScrollMode, cols.LargestFirstScrolled());
+            bVChanged |= bV;
+            bHChanged |= bH;
+            bChanged = bV || bH;
+        }
     }
     if (!bQuiet) {
         pWnd->UpdateWindow();
@@ -295,7 +308,10 @@ int CGXGridCore::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
     if (pWnd == nullptr || GetScrollBarMode(nBar) == gxScrollNone)
         return 0;
     const int nScale = GetScrollScale(nBar);
-    return pWnd->SetScrollPos(nBar, nPos < nScale ? 0 : nPos / nScale, bRedraw) * nScale;
+    const int nUnits = nPos < nScale ? 0 : nPos / nScale;
+    if (CScrollBar* pBar = pWnd->GetScrollBarCtrl(nBar))
+        return pBar->SetScrollPos(nUnits, bRedraw) * nScale;
+    return pWnd->SetScrollPos(nBar, nUnits, bRedraw) * nScale;
 }
 
 void CGXGridCore::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
@@ -325,7 +341,10 @@ void CGXGridCore::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedra
     }
     si.nMin = nMinPos;
     si.nMax = nMaxPos;
-    if (!pWnd->SetScrollInfo(nBar, &si, bRedraw))
+    // a splitter pane uses the splitter's shared bar
+    if (CScrollBar* pBar = pWnd->GetScrollBarCtrl(nBar))
+        pBar->SetScrollInfo(&si, bRedraw);
+    else if (!pWnd->SetScrollInfo(nBar, &si, bRedraw))
         pWnd->SetScrollRange(nBar, nMinPos, nMaxPos, bRedraw);
     m_bLayoutChanged = TRUE;
 }
@@ -335,7 +354,8 @@ int CGXGridCore::GetScrollPos(int nBar)
     CWnd* pWnd = GridHwndWnd();
     if (pWnd == nullptr || GetScrollBarMode(nBar) == gxScrollNone)
         return 0;
-    return pWnd->GetScrollPos(nBar) * GetScrollScale(nBar);
+    CScrollBar* pBar = pWnd->GetScrollBarCtrl(nBar);
+    return (pBar != nullptr ? pBar->GetScrollPos() : pWnd->GetScrollPos(nBar)) * GetScrollScale(nBar);
 }
 
 void CGXGridCore::GetScrollRange(int nBar, int& nMinPos, int& nMaxPos)
@@ -344,7 +364,10 @@ void CGXGridCore::GetScrollRange(int nBar, int& nMinPos, int& nMaxPos)
     CWnd* pWnd = GridHwndWnd();
     if (pWnd == nullptr || GetScrollBarMode(nBar) == gxScrollNone)
         return;
-    pWnd->GetScrollRange(nBar, &nMinPos, &nMaxPos);
+    if (CScrollBar* pBar = pWnd->GetScrollBarCtrl(nBar))
+        pBar->GetScrollRange(&nMinPos, &nMaxPos);
+    else
+        pWnd->GetScrollRange(nBar, &nMinPos, &nMaxPos);
     nMinPos *= GetScrollScale(nBar);
     nMaxPos *= GetScrollScale(nBar);
 }

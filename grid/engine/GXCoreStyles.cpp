@@ -448,10 +448,25 @@ void CGXGridCore::OnChangedStyleRange(const CGXCellRange& range, const CGXStyle*
 {
     RedrawRange(range, nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->OnChangedStyleRange(this, range, pStyle, nMode, nKind, nFlags);
+        m_pUpdateHintImp->OnStyleRangeChanged(this, range, pStyle, nMode, nKind, nFlags);
 }
 
 // ---- styles map, properties and base styles ---------------------------------------------------------
+
+void CGXGridCore::OnParamObjectsReplaced()
+{
+    if (m_pParam == nullptr)
+        return;
+    m_pAppData->UnregisterGrid(this);
+    m_pAppData->RegisterGridWith(m_pParam, this);
+    for (const void* pObject : {static_cast<const void*>(m_pParam->GetProperties()),
+                                static_cast<const void*>(m_pParam->GetStylesMap()),
+                                static_cast<const void*>(m_pParam->GetData())})
+        if (pObject != nullptr)
+            m_pAppData->RegisterGridWith(pObject, this);
+    FreeCurrentCellStyle();
+    RedrawWithNewBaseStyles(2);
+}
 
 void CGXGridCore::RedrawWithNewBaseStyles(UINT nFlags)
 {
@@ -467,9 +482,8 @@ BOOL CGXGridCore::ChangeStylesMap(const CGXStylesMap& stylesMap, UINT nFlags, in
     if (pStylesMap == nullptr || pCopy == nullptr || (m_pParam->GetReadOnlyGuard() && IsReadOnly()))
         return FALSE;
     if (IsUndoRecorded(nCommandType)) {
-        std::unique_ptr<CGXStylesMap> pOld;
-        AfxAllocating([&] { pOld = std::make_unique<CGXStylesMap>(*pStylesMap); });
-        AddCommand(m_pCommandFactory->CreateChangeStylesMapCmd(pOld.release()), nCommandType);
+        // the command keeps its own copy of the map it restores
+        AddCommand(m_pCommandFactory->CreateChangeStylesMapCmd(*pStylesMap), nCommandType);
     }
     pCopy->CopyStylesMap(*pStylesMap, stylesMap);
     SetModifiedFlag(TRUE);
@@ -484,7 +498,7 @@ void CGXGridCore::OnChangedStylesMap(UINT nFlags, BOOL bCreateHint)
 {
     RedrawWithNewBaseStyles(nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->OnChangedStylesMap(this, nFlags);
+        m_pUpdateHintImp->OnStylesMapChanged(this, nFlags);
 }
 
 BOOL CGXGridCore::ChangeProperties(const CGXProperties& properties, UINT nFlags, int nCommandType)
@@ -494,9 +508,7 @@ BOOL CGXGridCore::ChangeProperties(const CGXProperties& properties, UINT nFlags,
     if (pProperties == nullptr || pCopy == nullptr || (m_pParam->GetReadOnlyGuard() && IsReadOnly()))
         return FALSE;
     if (IsUndoRecorded(nCommandType)) {
-        std::unique_ptr<CGXProperties> pOld;
-        AfxAllocating([&] { pOld = std::make_unique<CGXProperties>(*pProperties); });
-        AddCommand(m_pCommandFactory->CreateChangePropertiesCmd(pOld.release()), nCommandType);
+        AddCommand(m_pCommandFactory->CreateChangePropertiesCmd(*pProperties), nCommandType);
     }
     pCopy->CopyProperties(*pProperties, properties);
     SetModifiedFlag(TRUE);
@@ -508,7 +520,7 @@ void CGXGridCore::OnChangedProperties(UINT nFlags, BOOL bCreateHint)
 {
     RedrawWithNewBaseStyles(nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->OnChangedProperties(this, nFlags);
+        m_pUpdateHintImp->OnPropertiesChanged(this, nFlags);
 }
 
 BOOL CGXGridCore::ChangeBaseStyle(WORD nId, const CGXStyle& style, int nMode, UINT nFlags, int nCommandType)
@@ -521,8 +533,7 @@ BOOL CGXGridCore::ChangeBaseStyle(WORD nId, const CGXStyle& style, int nMode, UI
     if (IsUndoRecorded(nCommandType)) {
         UINT nResourceId = 0;
         const char* pszName = pStylesMap->LookupBaseStyle(nId, nResourceId);
-        std::unique_ptr<CGXStyle> pOld(pBase->Clone());
-        AddCommand(m_pCommandFactory->CreateChangeBaseStyleCmd(nId, pOld.release(), pszName), nCommandType);
+        AddCommand(m_pCommandFactory->CreateChangeBaseStyleCmd(nId, *pBase, pszName), nCommandType);
     }
     // the map hands its styles out read-only; the grid changes them in place, as registering would
     const_cast<CGXStyle*>(pBase)->ChangeStyle(style, nMode);
@@ -540,7 +551,7 @@ void CGXGridCore::OnChangedBaseStyle(WORD nId, UINT nFlags, BOOL bCreateHint)
     ReleaseClientDC();
     RedrawWithNewBaseStyles(nFlags);
     if (bCreateHint && m_pUpdateHintImp != nullptr && m_pGridDoc != nullptr)
-        m_pUpdateHintImp->OnChangedBaseStyle(this, nId, nFlags);
+        m_pUpdateHintImp->OnBaseStyleChanged(this, nId, nFlags);
 }
 
 BOOL CGXGridCore::ChangeRowHeaderStyle(const CGXStyle& style, int nMode, UINT nFlags, int nCommandType)

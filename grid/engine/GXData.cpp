@@ -238,21 +238,21 @@ BOOL CGXData::MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest)
     return TRUE;
 }
 
-BOOL CGXData::CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags)
+BOOL CGXData::CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol)
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     if (pState == nullptr || pState->m_pDataCopyMoveCellsImp == nullptr)
         return FALSE;
-    return pState->m_pDataCopyMoveCellsImp->CopyCells(*this, range, nDestRow, nDestCol, nFlags);
+    return pState->m_pDataCopyMoveCellsImp->CopyCells(*this, range, nDestRow, nDestCol);
 }
 
-BOOL CGXData::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
-                        CGXUndoEngineCellsInfo*& pUndoInfo, UINT nFlags)
+BOOL CGXData::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
+                        BOOL bCreateUndoInfo)
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     if (pState == nullptr || pState->m_pDataCopyMoveCellsImp == nullptr)
         return FALSE;
-    return pState->m_pDataCopyMoveCellsImp->MoveCells(*this, range, nDestRow, nDestCol, pUndoInfo, nFlags);
+    return pState->m_pDataCopyMoveCellsImp->MoveCells(*this, range, nDestRow, nDestCol, rpUndoInfo, bCreateUndoInfo);
 }
 
 CGXStyle* CGXData::StoredStyle(ROWCOL nRow, ROWCOL nCol, int nKind) const
@@ -338,20 +338,20 @@ BOOL CGXData::GetCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int nMode,
     return TRUE;
 }
 
-BOOL CGXData::ReorderRowsAfterSort(CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap)
+BOOL CGXData::ReorderRowsAfterSort(const CGXCellRange& range, CDWordArray& awMoveMap)
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     if (pState == nullptr || pState->m_pSortMoveDataImp == nullptr)
         return FALSE;
-    return pState->m_pSortMoveDataImp->ReorderRowsAfterSort(*this, sortInfo, awMoveMap);
+    return pState->m_pSortMoveDataImp->ReorderRowsAfterSort(*this, range, awMoveMap);
 }
 
-BOOL CGXData::ReorderColsAfterSort(CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap)
+BOOL CGXData::ReorderColsAfterSort(const CGXCellRange& range, CDWordArray& awMoveMap)
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     if (pState == nullptr || pState->m_pSortMoveDataImp == nullptr)
         return FALSE;
-    return pState->m_pSortMoveDataImp->ReorderColsAfterSort(*this, sortInfo, awMoveMap);
+    return pState->m_pSortMoveDataImp->ReorderColsAfterSort(*this, range, awMoveMap);
 }
 
 BOOL CGXData::IsFormulaCell(ROWCOL, ROWCOL)

@@ -80,10 +80,11 @@ public:
     virtual BOOL MoveCols(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest);
     // Copies the cells of range to (nDestRow, nDestCol) through the data copy/move module. Returns
     // its answer, FALSE without the module.
-    virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, UINT nFlags = 0);
-    // Moves them through the module (with undo information of the formula engine). FALSE without it.
-    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
-                           CGXUndoEngineCellsInfo*& pUndoInfo, UINT nFlags = 0);
+    virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol);
+    // Moves them through the module. With bCreateUndoInfo rpUndoInfo receives the module's record of
+    // what the move overwrote (a given record, from an undo, is put back). FALSE without the module.
+    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& rpUndoInfo,
+                           BOOL bCreateUndoInfo = FALSE);
     // Stores pStyle (not owned; null deletes what is stored) at the place nKind and nRow, nCol
     // address (see the top of this file). The counts grow to nRow and nCol first, also when deleting.
     // A stored style is merged with ChangeStyle(*pStyle, nMode); without one, mode 3 stores nothing
@@ -95,9 +96,10 @@ public:
     // into style with ChangeStyle(stored, nMode). FALSE (style unchanged) when nRow or nCol lies beyond
     // the counts or nothing is stored there.
     virtual BOOL GetCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int nMode, int nKind) const;
-    // Reorder rows or columns after sorting through the sort-move module. FALSE without it.
-    virtual BOOL ReorderRowsAfterSort(CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap);
-    virtual BOOL ReorderColsAfterSort(CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap);
+    // Reorder the rows (columns) of a sorted block from range's first row (column) on by the move map,
+    // through the sort-move module. FALSE without it.
+    virtual BOOL ReorderRowsAfterSort(const CGXCellRange& range, CDWordArray& awMoveMap);
+    virtual BOOL ReorderColsAfterSort(const CGXCellRange& range, CDWordArray& awMoveMap);
     // TRUE when the cell holds a formula: never here (the first scratch style's Value is emptied).
     virtual BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol);
 

@@ -175,7 +175,7 @@ public:
     //   inverted whole; marking mode (0): 1 inverts it whole anyway;
     // - Excel-like frame and fill (off): the selection shows a frame, and its fill handle;
     // - only in the active view (off): views other than the active one show the arrow cursor;
-    // - dragging selected rows and columns allowed (on).
+    // - dragging selected rows and columns allowed (on);
     struct DisplayOptions {
         BOOL bLockRedraw = FALSE;
         UINT nGridLineStyle = 0;
@@ -188,6 +188,14 @@ public:
         BOOL bOnlyInActiveView = FALSE;
         BOOL bDragSelectedRows = TRUE;
         BOOL bDragSelectedCols = TRUE;
+        // - the thumb scrolls while it is dragged (off), not only where it is let go;
+        // - a restored window that grew repaints only the uncovered strips (off);
+        // - a tab window may rename the grid (on);
+        // - a cell's content is measured by its stored value instead of the text its control shows (off).
+        BOOL bThumbTrack = FALSE;
+        BOOL bSmartResize = FALSE;
+        BOOL bAllowRename = TRUE;
+        BOOL bSizeStoredValues = FALSE;
     };
     DisplayOptions& GetDisplayOptions() { return m_display; }
     const DisplayOptions& GetDisplayOptions() const { return m_display; }

@@ -2,7 +2,8 @@
 // column twin is written once: what the twins read and call, and the operations themselves. Internal
 // to the engine; a friend of CGXGridCore. The operations are defined by area: sizes, coordinates and
 // the hit test in GXCoreCoords.cpp; counts, inserting, removing, moving, freezing and the first
-// scrolled line in GXCoreRowCol.cpp; scroll bars and scrolling in GXCoreScroll.cpp.
+// scrolled line in GXCoreRowCol.cpp; scroll bars and scrolling in GXCoreScroll.cpp; the scroll bars'
+// messages in GXCoreWindow.cpp.
 #pragma once
 
 #include "grid/engine/GXCore.h"
@@ -86,7 +87,7 @@ public:
     BOOL SetSizes(ROWCOL nFirst, ROWCOL nLast, int nSize, const int* anSizes, UINT nFlags, int nCommandType) const;
     BOOL SetDefault(int nSize, UINT nFlags, int nCommandType) const;
     // Records an undo command; an undo or redo moves the current cell to line nFirst.
-    void Record(CObject* pCommand, int nCommandType, ROWCOL nFirst) const;
+    void Record(CGXCommand* pCommand, int nCommandType, ROWCOL nFirst) const;
     // The base of OnRowHeightChanged / OnColWidthChanged.
     void OnSizesChanged(ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT nFlags, BOOL bCreateHint) const;
 
@@ -147,6 +148,8 @@ public:
     BOOL Scroll(BOOL bBack, ROWCOL nCount) const;
     // Brings lines nFirst..nLast into view. TRUE when it scrolled.
     BOOL ScrollInView(ROWCOL nFirst, ROWCOL nLast, UINT nFlags) const;
+    // A scroll bar's message (GXCoreWindow.cpp): the base of OnGridVScroll / OnGridHScroll.
+    BOOL ScrollByMessage(UINT nSBCode, UINT nPos) const;
 
 private:
     // The store step of a set operation, run with the formula engine's undo option on exactly when the

@@ -70,16 +70,25 @@ void InstallGlobalDelayedRangePoolImp()
     GXInstallLibraryModule(pState->m_pDelayedRangePoolImp, pState->m_moduleCreators.pfnDelayedRangePool);
 }
 
-int GetLocaleDateOrder(DWORD nFlags, CString* pstrFormat)
+int GetLocaleDateOrder(BOOL bRefresh, BOOL* pbFourDigitYear, char* pchDateSeparator)
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     CGXAbstractDateTimeImp* pImp = pState != nullptr ? pState->m_pDateTimeImp : nullptr;
-    return pImp != nullptr ? pImp->GetDateOrder(nFlags, pstrFormat) : 3;
+    if (pImp == nullptr)
+        return 3;
+    BOOL bFourDigitYear = pbFourDigitYear != nullptr ? *pbFourDigitYear : FALSE;
+    char chSeparator = pchDateSeparator != nullptr ? *pchDateSeparator : '/';
+    const int nOrder = pImp->GetDateOrder(bRefresh, bFourDigitYear, chSeparator);
+    if (pbFourDigitYear != nullptr)
+        *pbFourDigitYear = bFourDigitYear;
+    if (pchDateSeparator != nullptr)
+        *pchDateSeparator = chSeparator;
+    return nOrder;
 }
 
-char GetLocaleTimeSeparator(int nKind)
+char GetLocaleTimeSeparator(BOOL bRefresh)
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     CGXAbstractDateTimeImp* pImp = pState != nullptr ? pState->m_pDateTimeImp : nullptr;
-    return pImp != nullptr ? pImp->GetTimeSeparator(nKind) : ':';
+    return pImp != nullptr ? pImp->GetTimeSeparator(bRefresh) : ':';
 }

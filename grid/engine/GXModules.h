@@ -11,14 +11,24 @@
 // otherwise it makes the module, stores it and hands it to GridLibraryState::RegisterLibrarySingleton,
 // which frees it at exit (GXInstallLibraryModule, GXState.h).
 //
-// Each class lists the operations the engine calls so far, in the order the grid operations define
-// them; the grid operations complete them.
+// The interfaces of the grid operations' process-wide modules live with the grid operations (grid/ops,
+// one header per module); this header includes them, so that the engine reaches each module through
+// the operation of its own interface.
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
 #include "grid/engine/GXRange.h"
+#include "grid/ops/GXDataCopyMoveCellsImp.h"
+#include "grid/ops/GXDateTimeImp.h"
+#include "grid/ops/GXDrawRotatedTextImp.h"
+#include "grid/ops/GXLongOperationImp.h"
+#include "grid/ops/GXNumberFormattingImp.h"
+#include "grid/ops/GXPrintDeviceImp.h"
+#include "grid/ops/GXSortMoveDataImp.h"
+#include "grid/ops/GXCoveredCellsImp.h"
+#include "grid/ops/GXSpanCellPoolImp.h"
 
 class CDC;
 class CGXStyle;
@@ -102,86 +112,9 @@ public:
     virtual void CopyProperties(CGXProperties& dest, const CGXProperties& src) = 0;
 };
 
-// Copies and moves blocks of cells of a cell data store (grid operations).
-class CGXAbstractDataCopyMoveCellsImp : public CObject {
-public:
-    // Copies the cells of range to the block starting at (nDestRow, nDestCol). Returns success.
-    virtual BOOL CopyCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
-                           UINT nFlags) = 0;
-    // Moves them, with undo information for the formula engine. Returns success.
-    virtual BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
-                           CGXUndoEngineCellsInfo*& pUndoInfo, UINT nFlags) = 0;
-};
-
-// Reorders the rows or columns of a cell data store after sorting (grid operations).
-class CGXAbstractGridSortMoveDataImp : public CObject {
-public:
-    // Rows, then columns. Return success.
-    virtual BOOL ReorderRowsAfterSort(CGXData& data, CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap) = 0;
-    virtual BOOL ReorderColsAfterSort(CGXData& data, CGXSortInfoArray& sortInfo, CDWordArray& awMoveMap) = 0;
-};
-
-// The status text, progress and abort of long operations (CGXLongOperation forwards to it). Each
-// operation is given the long-operation object it serves.
-class CGXAbstractLongOperationImp : public CObject {
-public:
-    // A long operation starts: raises the nesting level.
-    virtual void Start(CGXLongOperation& operation) = 0;
-    // It ends: lowers the nesting level.
-    virtual void End(CGXLongOperation& operation) = 0;
-    // Frees the status text owned at the operation's level.
-    virtual void FreeStatusText(CGXLongOperation& operation) = 0;
-    // Sets the status text (with bCopy a private copy). Returns the module's answer.
-    virtual BOOL SetStatusText(CGXLongOperation& operation, const char* pszText, BOOL bCopy) = 0;
-    // Shows the progress, processes messages and sets bAborted when the user chose to stop. Returns
-    // whether anything was done.
-    virtual BOOL DoMessages(CGXLongOperation& operation, BOOL& bAborted) = 0;
-    // Shows the progress after the wait time. Returns whether it did.
-    virtual BOOL UpdateProgress(CGXLongOperation& operation) = 0;
-    // Processes pending messages.
-    virtual void PumpMessages(CGXLongOperation& operation) = 0;
-};
-
-// Number formats of cell values (the styles' Format and Places).
-class CGXAbstractNumberFormattingImp : public CObject {
-public:
-    // The text shown for pszValue (null: the style's Value and value type) of nValueType.
-    virtual CString FormatValue(const CGXStyle& style, const char* pszValue, UINT nValueType) = 0;
-    // Reads pszText as a number into dValue; pnFormat and pnPlaces (written only when both are given)
-    // receive the format and places it shows. TRUE when the text is a number.
-    virtual BOOL ParseNumber(const char* pszText, double& dValue, UINT* pnFormat, UINT* pnPlaces) = 0;
-};
-
-// Rotated cell text.
-class CGXAbstractDrawRotatedTextImp : public CObject {
-public:
-    // Draws a text of nLength bytes (-1: up to its 0) in rect with the alignment flags nFormat, the
-    // selected font turned by nOrientation tenths of a degree; clipped to pClipRect (null: rect).
-    virtual int DrawRotatedText(CDC* pDC, const char* pszText, int nLength, const RECT& rect, UINT nFormat,
-                                LONG nOrientation, const RECT* pClipRect) = 0;
-};
-
-// Date and time in the user's locale (the OLE and the no-OLE module share one pointer).
-class CGXAbstractDateTimeImp : public CObject {
-public:
-    // Reads the locale's date and time settings again.
-    virtual void RefreshLocaleInfo() = 0;
-    // The locale's order of day, month and year; pstrFormat (may be null) receives its date format.
-    virtual int GetDateOrder(DWORD nFlags, CString* pstrFormat) = 0;
-    // The locale's time separator (nKind as the module reads it).
-    virtual char GetTimeSeparator(int nKind) = 0;
-};
-
-// The printer settings of grids (CGXPrintDevice).
-class CGXAbstractPrintDeviceImp : public CObject {};
-
-// Make and copy the span and delayed-range pools of covered, merged and floating cells.
-class CGXAbstractCoveredCellPoolImp : public CObject {};
-class CGXAbstractSpanCellPoolImp : public CObject {};
-class CGXAbstractDelayedRangePoolImp : public CObject {};
-
 // The creators of the process-wide modules of the grid operations, one per installer; null until the
-// grid operations provide them (the installer then makes nothing).
+// grid operations register theirs (GXRegisterGridOperations, grid/ops/GXOperations.h). A creator that
+// answers null leaves the pointer null too.
 struct GXLibraryModuleCreators {
     CGXAbstractPrintDeviceImp* (*pfnPrintDevice)() = nullptr;
     CGXAbstractDrawRotatedTextImp* (*pfnDrawRotatedText)() = nullptr;
@@ -210,6 +143,7 @@ void InstallGlobalCoveredCellPoolImp();
 void InstallGlobalSpanCellPoolImp();
 void InstallGlobalDelayedRangePoolImp();
 
-// The date/time module's date order (3 without the module) and time separator (':' without it).
-int GetLocaleDateOrder(DWORD nFlags = 0, CString* pstrFormat = nullptr);
-char GetLocaleTimeSeparator(int nKind = 0);
+// The date/time module's date order (3 without the module) with its year width and date separator
+// (untouched without it), and time separator (':' without the module).
+int GetLocaleDateOrder(BOOL bRefresh = FALSE, BOOL* pbFourDigitYear = nullptr, char* pchDateSeparator = nullptr);
+char GetLocaleTimeSeparator(BOOL bRefresh = FALSE);

@@ -25,6 +25,8 @@ struct CellPaintMatrix {
         gxMarked = 0x10,          // the cell is selected and marking is on
         gxOwnBackground = 0x20,   // the cell's control fills its background itself
         gxSpanned = 0x40,         // a span covers the cell; the spanned-cell module draws it
+        gxCoveredSpan = 0x80,     // the span is a covered one
+        gxSpanFollower = 0x100,   // a cell of a span but its first visible one, which draws the span
         gxHorzLine = 0x200,       // draw the cell's horizontal grid line
         gxVertLine = 0x400,       // draw the cell's vertical grid line
         gxLastFrozenCol = 0x800,  // the cell lies in the last frozen column

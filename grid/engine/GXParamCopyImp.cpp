@@ -1,6 +1,7 @@
 // The parameter-copy module (see GXParamCopyImp.h).
 #include "grid/engine/GXParamCopyImp.h"
 
+#include "grid/engine/GXCore.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXProperties.h"
@@ -9,6 +10,7 @@
 #include "grid/engine/GXStylesMap.h"
 
 #include <memory>
+#include <vector>
 
 void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridParam& src)
 {
@@ -69,10 +71,28 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     dest.m_wOption9 = src.m_wOption9;
     dest.m_bOption10 = src.m_bOption10;
 
+    dest.m_display = src.m_display;
+    dest.m_currentCell = src.m_currentCell;
+    dest.m_bLockReadOnly = src.m_bLockReadOnly;
+    dest.m_wActivateCell = src.m_wActivateCell;
+    dest.m_bLineOffset = src.m_bLineOffset;
+    dest.m_bPreferPrivateFormat = src.m_bPreferPrivateFormat;
+
     dest.m_rangeList1 = src.m_rangeList1;
     dest.m_rangeList2 = src.m_rangeList2;
     dest.m_rowHeights = src.m_rowHeights;
     dest.m_colWidths = src.m_colWidths;
+
+    // the grids that show the target still point into the objects deleted above
+    if (GridLibraryState* pState = GridLibraryState::GetIfAlive()) {
+        const auto& registry = pState->GetGridRegistry();
+        const auto it = registry.find(&dest);
+        if (it != registry.end()) {
+            const std::vector<CGXGridCore*> grids = it->second;
+            for (CGXGridCore* pGrid : grids)
+                pGrid->OnParamObjectsReplaced();
+        }
+    }
 }
 
 void CGXGridParamCopyOperatorImp::CopyStylesMap(CGXStylesMap& dest, const CGXStylesMap& src)

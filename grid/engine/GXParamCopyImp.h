@@ -7,7 +7,8 @@
 // this way, whatever the source's ownership flags say, so nothing is leaked. The range lists (in the
 // reversed order CGXRangeList's assignment gives), row heights and column widths are copied. Not
 // copied: the undo and redo lists, the arrays of the grid core's objects and the print device (its
-// class comes with the grid operations).
+// class comes with the grid operations). The grids that show the target then take its new objects
+// (CGXGridCore::OnParamObjectsReplaced), so none keeps a pointer into a deleted one.
 #pragma once
 
 #include "grid/engine/GXModules.h"

@@ -172,3 +172,6 @@
 #define GX_IDC_SELCOL 20195
 #define GX_IDC_SELROW 20196
 #define GX_IDC_FILLHANDLE 20209
+// The cursor over the splitter box between a tab window's beam and its horizontal scroll bar (the id
+// of the window toolkit's horizontal split-bar cursor too: see grid.rc).
+#define GX_IDC_SPLITH 30980

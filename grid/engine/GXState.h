@@ -21,8 +21,7 @@
 // until its first Refresh: until then GetSysColor asks the system for every index, and the two
 // drop-down arrow bitmaps are empty.
 //
-// Does not do yet: the naming callback and the two focus hooks that grids call (they come with the
-// grid's window forms).
+// Does not do yet: the two focus hooks that grids call.
 #pragma once
 
 #include <windows.h>
@@ -75,6 +74,17 @@ public:
     BOOL m_bWin4;  // the major Windows version is above 3
     CBitmap m_bmpDropArrow;          // bitmap 20028: a black triangle of 7 by 4 pixels
     CBitmap m_bmpDropArrowDisabled;  // bitmap 20211: the same in shadow grey with a white highlight
+};
+
+// The naming callback of the grids' titles (the parameter object's title, shown by tab windows).
+class CGXGridNamingCallback {
+public:
+    virtual ~CGXGridNamingCallback() = default;
+    // A grid initialised: its window and its parameter object's title (bHasTitle: not empty).
+    virtual void OnGridTitle(CWnd* pGridWnd, const CString& strTitle, BOOL bHasTitle) = 0;
+    // Turns strTitle, the title of pGridWnd's parameter object, into the title that belongs to nIndex
+    // (a tab window's label).
+    virtual void GetTitle(CWnd* pGridWnd, CString& strTitle, WPARAM nIndex) = 0;
 };
 
 class GridLibraryState {
@@ -131,8 +141,10 @@ public:
     void UnregisterGrid(CGXGridCore* pGrid);
     const std::map<const void*, std::vector<CGXGridCore*>>& GetGridRegistry() const { return m_gridRegistry; }
 
-    // The process-wide activity word: a control sets it while it runs an activity of its own (a
-    // pop-up); each grid's initialisation resets it to 0.
+    // The process-wide activity word, the pop-up-opening flag: a cell window sets it while it creates
+    // or shows a drop-down pop-up (list, calculator, calendar); while it is set the grid view ignores
+    // view activation and a grid that loses the focus keeps its current cell's control active. Each
+    // grid's initialisation resets it to 0.
     WORD GetGlobalWord() const { return m_wActivity; }
     void SetGlobalWord(WORD w) { m_wActivity = w; }
 
@@ -174,6 +186,8 @@ public:
     WORD m_wNullHeaderBorders2;
     // Told with the second range list of a parameter object that was just loaded (null: nobody).
     void (*m_pfnRangeListLoaded)(CGXRangeList& list);
+    // The naming callback of the grids' titles (not owned; null: none).
+    CGXGridNamingCallback* m_pNamingCallback = nullptr;
 
     // The process-wide modules (null until their installer runs; see GXModules.h).
     CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp;
@@ -242,6 +256,8 @@ void GXInstallLibraryModule(TBase*& rpSlot, TBase* (*pfnCreate)())
     if (rpSlot != nullptr || pfnCreate == nullptr)
         return;
     TBase* pModule = pfnCreate();
+    if (pModule == nullptr)
+        return;
     GXGetLibraryState()->RegisterLibrarySingleton(pModule);
     rpSlot = pModule;
 }

@@ -127,25 +127,6 @@ void StartedAppFixture::TearDown()
     AppFixture::TearDown();
 }
 
-void CPanesApp::ResetProject()
-{
-    CZQApp::ResetProject();
-    tree.clear();
-}
-
-void CPanesApp::AddSelectedToRank(int rank)
-{
-    if (tree.size() < size_t(rank))
-        tree.resize(size_t(rank));
-    for (const Item& item : alternatives) {
-        if (item.selected)
-            tree[size_t(rank) - 1].Alternatives.push_back(item.name);
-    }
-    m_Project.CredibilityList.clear();
-    m_Project.CredibilityDefined = 0;
-    SetModified(1);
-}
-
 AppFolder::AppFolder()
 {
     char temp[MAX_PATH] = {};
@@ -188,6 +169,31 @@ std::string AppFolder::Read(const std::string& name) const
     if (!in.good())
         return "<none>";
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Str(const CString& text)
+{
+    return std::string(text.GetString(), size_t(text.GetLength()));
+}
+
+std::ostream& operator<<(std::ostream& out, const ItemState& state)
+{
+    return out << (state.enabled ? "enabled" : "grey") << (state.checked ? ", checked" : "");
+}
+
+ItemState MainMenuState(CWnd* pMainWnd, UINT nID)
+{
+    const HMENU hMenu = ::GetMenu(pMainWnd->m_hWnd);
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
+        const HMENU hPopup = ::GetSubMenu(hMenu, i);
+        if (::GetMenuState(hPopup, nID, MF_BYCOMMAND) == UINT(-1))
+            continue;
+        pMainWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(i, FALSE));
+        const UINT state = ::GetMenuState(hPopup, nID, MF_BYCOMMAND);
+        return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
+    }
+    ADD_FAILURE() << "no menu item " << nID;
+    return {false, false};
 }
 
 CRect WindowRect(HWND hWnd)

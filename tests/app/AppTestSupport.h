@@ -1,6 +1,6 @@
 // Helpers of the application's tests: the settings key of the program the tests run under
-// (HKCU\Software\Havrel\<executable name>), read and cleared directly in the registry; the
-// application with stand-ins for its panes; a folder of project files.
+// (HKCU\Software\Havrel\<executable name>), read and cleared directly in the registry; the started
+// application; a folder of project files.
 #pragma once
 
 #include "FakeServices.h"
@@ -49,41 +49,6 @@ protected:
     char commandLine[1] = "";
 };
 
-// The application with stand-ins for its three panes, which do not exist yet: the alternatives and
-// criteria lists and the reference tree as the project fills them (the tree also as a test sets it);
-// the focus cycle's requests are recorded.
-class CPanesApp : public CZQApp {
-public:
-    struct Item {
-        CString name;
-        bool selected;
-    };
-
-    void ResetProject() override;
-    void DeleteAllAlternativeItems() override { alternatives.clear(); }
-    void InsertAlternativeItem(const CString& name) override { alternatives.push_back({name, false}); }
-    int GetAlternativeItemCount() override { return int(alternatives.size()); }
-    CString GetAlternativeItemText(int item) override { return alternatives.at(size_t(item)).name; }
-    void SetAlternativeItemSelected(int item, bool selected) override { alternatives.at(size_t(item)).selected = selected; }
-    void DeleteAllCriterionItems() override { criteria.clear(); }
-    void InsertCriterionItem(const CString& name, const CString&) override { criteria.push_back(name); }
-    int GetCriterionItemCount() override { return int(criteria.size()); }
-    // The selected alternatives join rank node `rank`, made with the nodes before it when missing;
-    // the credibility choice goes and the project is modified, as the reference pane does.
-    void AddSelectedToRank(int rank) override;
-    std::vector<CZQRankNode> GetReferenceTree() override { return tree; }
-    CWnd* GetFocusCycleControl(int nPosition) override
-    {
-        focusRequests.push_back(nPosition);
-        return CZQApp::GetFocusCycleControl(nPosition);
-    }
-
-    std::vector<Item> alternatives;
-    std::vector<CString> criteria;
-    std::vector<CZQRankNode> tree;
-    std::vector<int> focusRequests; // the places of the focus cycle asked for, in order
-};
-
 // A folder of the test's own under the Windows temporary folder, removed with its files at the end.
 class AppFolder {
 public:
@@ -103,6 +68,20 @@ public:
 private:
     std::string m_path;
 };
+
+// The bytes of text.
+std::string Str(const CString& text);
+
+// A menu item's state: enabled and checked.
+struct ItemState {
+    bool enabled;
+    bool checked;
+    bool operator==(const ItemState& other) const { return enabled == other.enabled && checked == other.checked; }
+};
+std::ostream& operator<<(std::ostream& out, const ItemState& state);
+// The state of item nID of the main menu of pMainWnd once its popup opened (the frame updates it
+// then); a failure of the test when no popup holds the item.
+ItemState MainMenuState(CWnd* pMainWnd, UINT nID);
 
 // The window's rectangle on the screen.
 CRect WindowRect(HWND hWnd);

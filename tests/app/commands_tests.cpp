@@ -8,15 +8,13 @@
 
 #include "AppTestSupport.h"
 
+#include "app/ZQDockingWndAlt.h"
+#include "app/ZQDockingWndCrit.h"
+#include "app/ZQDockingWndRef.h"
 #include "app/ZQGraphView.h"
 #include "res/resource.h"
 
 namespace {
-
-std::string Str(const CString& text)
-{
-    return std::string(text.GetString(), size_t(text.GetLength()));
-}
 
 // The texts of a file dialog's filter "name|pattern|...||", as the fake records them.
 std::vector<std::string> FilterTexts(const std::string& filter)
@@ -45,25 +43,13 @@ const char* const kInconsistent = "app/inconsistent_indifference.zex";
 const char* const kSizeAndWeightCsv = "model/csv/good/size_and_weight.csv";
 const char* const kSizeAndWeightZek = "model/zek/good/size_and_weight.zek";
 
-// A menu item's state: enabled and checked.
-struct ItemState {
-    bool enabled;
-    bool checked;
-    bool operator==(const ItemState& other) const { return enabled == other.enabled && checked == other.checked; }
-};
-
-std::ostream& operator<<(std::ostream& out, const ItemState& state)
-{
-    return out << (state.enabled ? "enabled" : "grey") << (state.checked ? ", checked" : "");
-}
-
 // The started application over a folder of project files; TEMP names the folder, so that a solve's
 // graphs land there.
-class Commands : public AppFixtureOf<CPanesApp> {
+class Commands : public AppFixture {
 protected:
     void SetUp() override
     {
-        AppFixtureOf<CPanesApp>::SetUp();
+        AppFixture::SetUp();
         char temp[MAX_PATH] = {};
         const DWORD n = ::GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
         savedTemp = n > 0 && n < MAX_PATH ? temp : "";
@@ -77,7 +63,7 @@ protected:
             app.m_nModified = 0;
             app.m_pMainWnd->SendMessage(WM_CLOSE);
         }
-        AppFixtureOf<CPanesApp>::TearDown();
+        AppFixture::TearDown();
         ::SetEnvironmentVariableA("TEMP", savedTemp.empty() ? nullptr : savedTemp.c_str());
     }
 
@@ -98,20 +84,7 @@ protected:
         return title;
     }
     // The state of item nID of the main menu once its popup opened (the frame updates it then).
-    ItemState State(UINT nID)
-    {
-        const HMENU hMenu = ::GetMenu(app.m_pMainWnd->m_hWnd);
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
-            const HMENU hPopup = ::GetSubMenu(hMenu, i);
-            if (::GetMenuState(hPopup, nID, MF_BYCOMMAND) == UINT(-1))
-                continue;
-            app.m_pMainWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(i, FALSE));
-            const UINT state = ::GetMenuState(hPopup, nID, MF_BYCOMMAND);
-            return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
-        }
-        ADD_FAILURE() << "no menu item " << nID;
-        return {false, false};
-    }
+    ItemState State(UINT nID) { return MainMenuState(app.m_pMainWnd, nID); }
     // File Open choosing the file `name` of the folder (copied there from tests/data/relative first
     // when given).
     void Open(const std::string& name, const char* relative = nullptr)
@@ -159,7 +132,7 @@ TEST(MainMenu, EveryItemOfTheMenuAndEveryShortcutInBothLanguages)
          {{"&Toolbar", 59392}, {"&Status Bar", 59393}, {"", 0}, {"&Alternatives\tAlt+1", 32775},
           {"&Reference Set\tAlt+2", 32776}, {"&Criteria\tAlt+3", 32777}, {"&Evaluations of Alternatives\tAlt+4", 32772},
           {"", 0}, {"Alternatives C&omparison Matrix\tAlt+5", 32773}, {"Final Ranking (&list)\tAlt+6", 32774},
-          {"Final Results (&graph)\tAlt+7", 32802}}},
+          {"Final Results (&graph)\tAlt+7", 32802}, {"&Marginal Value Functions", 32812}}},
         {"&Calculate", {{"&Solve Problem\tF5", 32771}, {"", 0}, {"&Preserve Kendall's Coefficient", 32798},
                         {"&Options", 32810}}},
         {"&Window", {{"&Cascade", 57650}, {"&Tile", 57651}, {"&Arrange Icons", 57649}}},
@@ -286,7 +259,9 @@ TEST_F(Commands, OpenSolveShowTheGraphsAndStartANewProject)
     EXPECT_EQ(Title(), TitleOf("pair.zex"));
     EXPECT_EQ(Recent(0), folder.Path("pair.zex"));
     EXPECT_EQ(app.m_nFileType, ZQ_FILE_XML);
-    EXPECT_EQ(app.alternatives.size(), 3u);
+    // the panes show the project read
+    EXPECT_EQ(app.GetAlternativeItemCount(), 3);
+    EXPECT_EQ(app.GetReferenceTree().size(), 2u);
     EXPECT_EQ(State(ID_ZQ_SOLVE), (ItemState{true, false}));
 
     // F5: the solve opens the graphs window, whose command is then enabled and checked
@@ -567,6 +542,7 @@ TEST_F(Commands, TheSaveQuestionComesOnlyWithChangesAndAnUnsavedProjectIsNeverLo
             const CFakeServices::Call question = fake.CallsOf("MessageBox").at(nBoxes);
             EXPECT_EQ(question.text, "Do you want to save file '" + pathShown + "'?");
             EXPECT_EQ(question.caption, "Ondrix");
+            EXPECT_EQ(question.hWnd, nullptr) << "no owner";
             EXPECT_EQ(question.nType, UINT(MB_YESNOCANCEL | MB_ICONQUESTION));
             EXPECT_EQ(folder.Read("saved.zex") != "<none>", c.answer == IDYES && c.savable);
             if (c.goesOn) {
@@ -622,8 +598,9 @@ TEST_F(Commands, NewResetsTheProjectTheWindowsAndTheApplicationsProjectFields)
     EXPECT_EQ(project.ProjectSolver, nullptr);
     EXPECT_TRUE(project.ValueFunctions.empty());
     EXPECT_TRUE(project.SolvedValueFunctions.empty());
-    EXPECT_TRUE(app.alternatives.empty());
-    EXPECT_TRUE(app.criteria.empty());
+    EXPECT_EQ(app.GetAlternativeItemCount(), 0);
+    EXPECT_EQ(app.GetCriterionItemCount(), 0);
+    EXPECT_TRUE(app.GetReferenceTree().empty());
     EXPECT_EQ(app.GetOpenDocumentCount(), 0);
     EXPECT_FALSE(app.HasOpenDocument(ZQDocument::PreferenceGraphs));
     EXPECT_EQ(app.m_nGraphsOpen + app.m_nMatrixOpen + app.m_nEvaluationsGridOpen + app.m_nChartsOpen +
@@ -640,9 +617,17 @@ TEST_F(Commands, NewResetsTheProjectTheWindowsAndTheApplicationsProjectFields)
 
 TEST_F(Commands, TabMovesAlongThePanesAndBackToTheNameBoxWhileNoGridIsOpen)
 {
-    for (int i = 0; i < 5; ++i)
+    const std::vector<HWND> cycle = {app.GetAlternativesPane()->m_wndName.m_hWnd,
+                                     app.GetAlternativesPane()->m_wndList.m_hWnd,
+                                     app.GetReferencePane()->m_wndTree.m_hWnd,
+                                     app.GetCriteriaPane()->m_wndList.m_hWnd,
+                                     app.GetAlternativesPane()->m_wndName.m_hWnd};
+    std::vector<HWND> focused;
+    for (size_t i = 0; i < cycle.size(); ++i) {
         Shortcut(ID_ZQ_FOCUS_NEXT);
-    EXPECT_EQ(app.focusRequests, (std::vector<int>{0, 1, 2, 3, 0}));
+        focused.push_back(::GetFocus());
+    }
+    EXPECT_EQ(focused, cycle);
     EXPECT_EQ(app.m_nFocusPosition, 1);
 }
 

@@ -107,9 +107,31 @@ TEST_F(Options, TheOptionPagesDefaults)
     CZQOptionsPropPage1& general = sheet.m_pageGeneral;
     CZQOptionsPropPage2& files = sheet.m_pageFiles;
     general.m_bRestoringConfirmation = 1;
+    // the colours the page is given, in the order of its wells: background, axis, line, points, bars
+    const std::vector<COLORREF> given = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0};
+    COLORREF* const members[] = {&general.m_crBackground, &general.m_crAxis, &general.m_crLine, &general.m_crPoints,
+                                 &general.m_crBars};
+    for (size_t i = 0; i < given.size(); ++i)
+        *members[i] = given[i];
     ASSERT_EQ(sheet.GetPageCount(), 2);
+    const auto memberColors = [&] {
+        std::vector<COLORREF> colors;
+        for (COLORREF* pColor : members)
+            colors.push_back(*pColor);
+        return colors;
+    };
 
     fake.ExpectModalSheet([&](CPropertySheet& shown) {
+        // each colour button is a well of its member's colour
+        std::vector<COLORREF> shownColors;
+        for (int nID : {IDC_ZQ_BACKGROUND_COLOR, IDC_ZQ_AXIS_COLOR, IDC_ZQ_LINE_COLOR, IDC_ZQ_POINTS_COLOR,
+                        IDC_ZQ_BARS_COLOR}) {
+            CWnd* pButton = CWnd::FromHandlePermanent(general.GetDlgItem(nID)->m_hWnd);
+            SECWellButton* pWell = dynamic_cast<SECWellButton*>(pButton);
+            ASSERT_NE(pWell, nullptr) << nID;
+            shownColors.push_back(pWell->GetColor());
+        }
+        EXPECT_EQ(shownColors, given);
         EXPECT_EQ(ComboTexts(general, IDC_ZQ_UTILITY_PRECISION), "1|2|3|4|5|6");
         EXPECT_EQ(ComboTexts(general, IDC_ZQ_EVALUATIONS_PRECISION), "1|2|3|4|5|6");
         EXPECT_EQ(Selection(general, IDC_ZQ_UTILITY_PRECISION), -1);
@@ -119,12 +141,16 @@ TEST_F(Options, TheOptionPagesDefaults)
         EXPECT_EQ(Selection(general, IDC_ZQ_UTILITY_PRECISION), 5);
         EXPECT_EQ(Selection(general, IDC_ZQ_EVALUATIONS_PRECISION), 5);
         EXPECT_EQ(general.IsDlgButtonChecked(IDC_ZQ_RESTORING_CONFIRMATION), UINT(BST_UNCHECKED));
-        const COLORREF colors[] = {general.m_crBackground, general.m_crAxis, general.m_crLine, general.m_crPoints,
-                                   general.m_crBars};
-        EXPECT_EQ(std::vector<COLORREF>(colors, colors + 5),
+        const COLORREF wells[] = {general.m_wellBackground.GetColor(), general.m_wellAxis.GetColor(),
+                                  general.m_wellLine.GetColor(), general.m_wellPoints.GetColor(),
+                                  general.m_wellBars.GetColor()};
+        EXPECT_EQ(std::vector<COLORREF>(wells, wells + 5),
                   (std::vector<COLORREF>{0xFFFFFF, 0x000000, 0xFF0000, 0x0000FF, 0x00C000}));
+        // a colour the user picks reaches its member when the page is left
+        general.m_wellPoints.SetColor(0x123456);
 
         ASSERT_TRUE(shown.SetActivePage(1));
+        EXPECT_EQ(memberColors(), (std::vector<COLORREF>{0xFFFFFF, 0x000000, 0xFF0000, 0x123456, 0x00C000}));
         for (int nID : {IDC_ZQ_INPUT_DECIMAL, IDC_ZQ_OUTPUT_DECIMAL})
             EXPECT_EQ(ComboTexts(files, nID), ".  (dot)|,  (comma)");
         const struct {

@@ -272,7 +272,8 @@ public:
     // sizes (the style's own, else the device scales) centred on the point; then the value label.
     virtual void DrawWidget(int x, int y, DEDizedStyle* pStyle, DEDizedData* pItem);
     // The symbol of a value in the box between two corners, by nKind (0: the style's marker kind;
-    // nothing when that is 0): 6 a bar with depth (top, side and front faces; the component style's
+    // nothing when that is 0; a kind above 255 is read in its place of a data style word, bits 8-15,
+    // as the displays pass it): 6 a bar with depth (top, side and front faces; the component style's
     // shading bit shades top and side), 7 nothing, 10 the polygon named by the widget name (the
     // component's own first, then "POLYGON" resources and files) and 17 a circle fitted into the box,
     // 19 a vertical and 20 a horizontal line through its centre, others the box. A marked style (its

@@ -297,6 +297,9 @@ void DEDizedComponent::DrawSymbol(int x1, int y1, int x2, int y2, int /*nIndex*/
                                   DEDizedStyle* pStyle, int nKind, DEDizedData* pItem)
 {
     AfxRequirePointer(pStyle, "DEDizedComponent::DrawSymbol", "the style");
+    // the displays pass kinds in their place of a data style word (0x600 is kind 6)
+    if (nKind > 0xFF)
+        nKind = (nKind >> 8) & 0xFF;
     if (nKind == 0)
         nKind = pStyle->GetMarkerKind();
     if (nKind == 0 || !IsDrawing() || m_pDC == nullptr)

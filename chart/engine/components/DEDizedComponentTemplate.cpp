@@ -1,9 +1,8 @@
 // DEDizedComponent: the common part of a component's template line.
-#include <cstdio>
-
 #include "chart/engine/components/DEDizedComponent.h"
 
 #include "chart/engine/DEDizedException.h"
+#include "chart/engine/template/ChartTemplateScanner.h"
 
 namespace {
 
@@ -23,65 +22,22 @@ const char* DEDizedComponent::ReadTemplateCommon(const char* lpszText)
 {
     if (lpszText == nullptr)
         AfxThrowInvalidArgException("DEDizedComponent::ReadTemplateCommon: the text is null");
-    CNumericLocaleScope cLocale;
-    float coordinates[4] = {};
-    int nMeasurement = 0;
-    int nBorder = 0;
-    int nFill = 0;
-    int nShadow = 0;
-    int nUsed = 0;
-    if (std::sscanf(lpszText, "%g %g %g %g %d %d %d %d %n", &coordinates[0], &coordinates[1], &coordinates[2],
-                    &coordinates[3], &nMeasurement, &nBorder, &nFill, &nShadow, &nUsed) < 8)
-        ThrowChartException(8);
-    const char* p = lpszText + nUsed;
+    ChartTemplateCommon part;
+    const char* p = lpszText;
+    if (const int nCode = ChartTemplateScanCommon(lpszText, part, &p))
+        ThrowChartException(nCode);
 
-    int values[7] = {};  // colour 1, colour 2 (red, green, blue each), gradient angle
-    char szImage[260] = "";
-    int nPlacement = 0;
-    int nWanted = 0;
-    int nRead = 0;
-    nUsed = 0;
-    switch (nFill) {
-    case 0:
-        break;
-    case 1:
-        nWanted = 3;
-        nRead = std::sscanf(p, "%d %d %d %n", &values[0], &values[1], &values[2], &nUsed);
-        break;
-    case 2:
-    case 3:
-        nWanted = 6;
-        nRead = std::sscanf(p, "%d %d %d %d %d %d %n", &values[0], &values[1], &values[2], &values[3], &values[4],
-                            &values[5], &nUsed);
-        break;
-    case 4:
-        nWanted = 7;
-        nRead = std::sscanf(p, "%d %d %d %d %d %d %d %n", &values[0], &values[1], &values[2], &values[3],
-                            &values[4], &values[5], &values[6], &nUsed);
-        break;
-    case 5:
-        // the name is bounded by the buffer; a longer one finds no closing quote and is refused
-        nWanted = 2;
-        nRead = std::sscanf(p, " \"%259[0-9a-zA-Z_. -]\" %d %n", szImage, &nPlacement, &nUsed);
-        break;
-    default:
-        ThrowChartException(9);
-    }
-    if (nRead < nWanted)
-        ThrowChartException(9);
-    p += nUsed;
-
-    SetRectValues(coordinates[0], coordinates[1], coordinates[2], coordinates[3]);
-    SetMeasurement(nMeasurement);
-    m_style.m_nStyle = (nFill << 8) | ((nShadow & 0xF) << 4) | (nBorder & 0xF);
-    m_style.m_crFill1 = nFill == 0 ? 0 : PackColour(&values[0]);
-    m_style.m_crFill2 = nFill >= 2 ? PackColour(&values[3]) : 0;
+    SetRectValues(part.rect[0], part.rect[1], part.rect[2], part.rect[3]);
+    SetMeasurement(part.measurement);
+    const int nFill = part.fill;
+    m_style.m_nStyle = (nFill << 8) | ((part.shadow & 0xF) << 4) | (part.border & 0xF);
+    m_style.m_crFill1 = nFill == 0 || nFill == 5 ? 0 : PackColour(part.colour1);
+    m_style.m_crFill2 = nFill >= 2 && nFill <= 4 ? PackColour(part.colour2) : 0;
     if (nFill == 4)
-        m_style.m_dGradientAngle = values[6];
+        m_style.m_dGradientAngle = part.angle;
     if (nFill == 5) {
-        m_style.m_crFill1 = 0;
-        SetImageName(szImage);
-        if (nPlacement != 0)
+        SetImageName(part.image.c_str());
+        if (part.placement != 0)
             m_style.m_nStyle |= styleImageStretched;
     }
     return p;

@@ -10,6 +10,7 @@
 #include "chart/engine/DEDized.h"
 #include "chart/engine/SRGCompiledPolygon.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/template/ChartTemplateScanner.h"
 #include "core/CStdioFile.h"
 #include "win/ArgCheck.h"
 
@@ -471,21 +472,16 @@ void DEDizedLabel::DrawContent()
 const char* DEDizedLabel::ReadTemplateClassPart(const char* lpszText)
 {
     const char* p = DEDizedTitle::ReadTemplateClassPart(lpszText);
-    CNumericLocaleScope cLocale;
-    float values[5] = {};
-    int nPosition = 0;
-    int bInBlock = 0;
-    int nUsed = 0;
-    if (std::sscanf(p, " %f %f %f %f %f %d %d%n", &values[0], &values[1], &values[2], &values[3], &values[4],
-                    &nPosition, &bInBlock, &nUsed) < 7)
+    ChartTemplateLabel part;
+    if (!ChartTemplateScanLabel(p, part, &p))
         return p;
-    SetAnchor(values[0], values[1]);
-    m_dCosine = values[2];
-    m_dSine = values[3];
-    GetStyle()->SetTextAngle(values[4]);
-    m_nAnchorPosition = nPosition;
-    m_bInBlock = bInBlock;
-    return p + nUsed;
+    SetAnchor(part.anchorX, part.anchorY);
+    m_dCosine = part.cosine;
+    m_dSine = part.sine;
+    GetStyle()->SetTextAngle(part.angle);
+    m_nAnchorPosition = part.position;
+    m_bInBlock = part.inBlock;
+    return p;
 }
 
 void DEDizedLabel::WriteTemplateKeyword(CStdioFile& writer)

@@ -135,6 +135,8 @@ public:
     int IsInBlock() const { return m_bInBlock; }
     int HasOwnStyle() const { return m_bOwnStyle; }
     const std::vector<POINT>& GetOutline() const { return m_outline; }
+    // The texts by mode value (the editing dialogs list and change them).
+    DEDizedAnnotationList* GetTexts() { return &m_texts; }
 
 protected:
     // In a block without a style of its own.

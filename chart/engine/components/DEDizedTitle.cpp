@@ -9,6 +9,7 @@
 
 #include "chart/engine/DEDized.h"
 #include "chart/engine/DEDizedException.h"
+#include "chart/engine/template/ChartTemplateScanner.h"
 #include "core/CStdioFile.h"
 #include "win/ArgCheck.h"
 #include "win/CWnd.h"
@@ -112,6 +113,29 @@ void DEDizedTitle::BuildFont()
     m_hFont = m_pChart->GetFont(m_strFace, GetFontSize(), m_nFontFlags, 0, m_pDC);
 }
 
+CRect DEDizedTitle::MoveIntoDrawingArea(CRect rect) const
+{
+    const CRect area = m_pChart != nullptr ? m_pChart->GetDrawingRect() : CRect();
+    if (rect.right > area.right) {
+        rect.OffsetRect(area.right - rect.right, 0);
+        rect.left = (std::max)(int(rect.left), 0);
+    }
+    if (rect.left < 0) {
+        rect.OffsetRect(-rect.left, 0);
+        rect.right = (std::min)(rect.right, area.right);
+    }
+    if (rect.bottom > area.bottom) {
+        rect.OffsetRect(0, area.bottom - rect.bottom);
+        rect.top = (std::max)(int(rect.top), 0);
+    }
+    if (rect.top < 0) {
+        rect.OffsetRect(0, -rect.top);
+        rect.bottom = (std::min)(rect.bottom, area.bottom);
+    }
+    rect.OffsetRect(-area.left, -area.top);
+    return rect;
+}
+
 CRect DEDizedTitle::GetInnerDeviceRect()
 {
     CRect rect = GetDeviceRect();
@@ -197,16 +221,24 @@ int DEDizedTitle::FitFontSize()
 {
     if (m_pDC == nullptr || m_pChart == nullptr)
         return m_nFontSize;
+    const CRect inner = GetInnerDeviceRect();
+    const int nHeight = FitTextToBox(m_strText, m_strFace, m_nFontFlags, inner.Width(), inner.Height());
+    return nHeight != 0 ? nHeight : -20;
+}
+
+int DEDizedTitle::FitTextToBox(const char* lpszText, const char* lpszFace, int nFlags, int nWidth, int nHeight)
+{
+    if (m_pDC == nullptr || m_pChart == nullptr)
+        return 0;
     const int nBase = ::MulDiv(10, ChartDeviceDpi(m_pDC).cy, 72);
     CSize text;
     {
-        ChartFontScope font(m_pDC, m_pChart->GetFont(m_strFace, -nBase, m_nFontFlags, 0, m_pDC));
-        text = MeasureText(m_strText);
+        ChartFontScope font(m_pDC, m_pChart->GetFont(lpszFace, -nBase, nFlags, 0, m_pDC));
+        text = MeasureText(lpszText);
     }
     if (text.cx <= 0 || text.cy <= 0)
-        return -20;
-    const CRect inner = GetInnerDeviceRect();
-    const double g = (std::min)(double(inner.Height()) / text.cy, double(inner.Width()) / text.cx);
+        return 0;
+    const double g = (std::min)(double(nHeight) / text.cy, double(nWidth) / text.cx);
     const double dFloor = 3.0 * GetDeviceScaleY();
     return nBase * g >= dFloor ? -int(nBase * g) : -int(dFloor);
 }
@@ -289,21 +321,14 @@ void DEDizedTitle::SetTextColour(COLORREF crColour)
 const char* DEDizedTitle::ReadTemplateClassPart(const char* lpszText)
 {
     AfxRequirePointer(lpszText, "DEDizedTitle::ReadTemplateClassPart", "the text");
-    CNumericLocaleScope cLocale;
-    int rgb[3] = {};
-    char szFace[64] = "";
-    int nSize = 0;
-    int nFlags = 0;
-    int nAlignment = 0;
-    int nUsed = 0;
-    // the face is bounded by the buffer; a longer one finds no closing quote and is refused
-    if (std::sscanf(lpszText, " %d %d %d \"%63[0-9a-zA-Z_. -]\" %d %d %d%n", &rgb[0], &rgb[1], &rgb[2], szFace, &nSize,
-                    &nFlags, &nAlignment, &nUsed) < 7)
-        ThrowChartException(10);
-    SetText(" ", nAlignment);
-    SetTextColour(RGB(rgb[0] & 0xFF, rgb[1] & 0xFF, rgb[2] & 0xFF));
-    SetFont(nSize, nFlags, szFace);
-    return lpszText + nUsed;
+    ChartTemplateText part;
+    const char* p = lpszText;
+    if (const int nCode = ChartTemplateScanText(lpszText, part, &p))
+        ThrowChartException(nCode);
+    SetText(" ", part.alignment);
+    SetTextColour(RGB(part.colour[0] & 0xFF, part.colour[1] & 0xFF, part.colour[2] & 0xFF));
+    SetFont(part.size, part.flags, part.face.c_str());
+    return p;
 }
 
 void DEDizedTitle::WriteTemplateKeyword(CStdioFile& writer)
@@ -313,10 +338,15 @@ void DEDizedTitle::WriteTemplateKeyword(CStdioFile& writer)
 
 void DEDizedTitle::WriteTemplateClassPart(CStdioFile& writer)
 {
+    writer.WriteString(TemplateTextPart(m_crText, m_strFace, m_nFontSize, m_nFontFlags, m_nAlignment));
+}
+
+CString DEDizedTitle::TemplateTextPart(COLORREF crColour, const CString& face, int nSize, int nFlags, int nAlignment)
+{
     CString text;
-    text.Format("%d %d %d \"%s\" %d %d %d ", GetRValue(m_crText), GetGValue(m_crText), GetBValue(m_crText),
-                m_strFace.GetString(), m_nFontSize, m_nFontFlags, m_nAlignment);
-    writer.WriteString(text);
+    text.Format("%d %d %d \"%s\" %d %d %d ", GetRValue(crColour), GetGValue(crColour), GetBValue(crColour),
+                face.GetString(), nSize, nFlags, nAlignment);
+    return text;
 }
 
 // ---- DEDizedTitleResizeable ------------------------------------------------------------------------------
@@ -393,28 +423,8 @@ void DEDizedTitleResizeable::DrawContent()
     const int nBorder = GetBorderWidth();
     fitted.InflateRect(nBorder + int(GetHorizontalMarginPixels()), nBorder + int(GetVerticalMarginPixels()));
 
-    // back inside the chart's drawing area
-    const CRect area = m_pChart != nullptr ? m_pChart->GetDrawingRect() : CRect();
-    if (fitted.right > area.right) {
-        fitted.OffsetRect(area.right - fitted.right, 0);
-        fitted.left = (std::max)(int(fitted.left), 0);
-    }
-    if (fitted.left < 0) {
-        fitted.OffsetRect(-fitted.left, 0);
-        fitted.right = (std::min)(fitted.right, area.right);
-    }
-    if (fitted.bottom > area.bottom) {
-        fitted.OffsetRect(0, area.bottom - fitted.bottom);
-        fitted.top = (std::max)(int(fitted.top), 0);
-    }
-    if (fitted.top < 0) {
-        fitted.OffsetRect(0, -fitted.top);
-        fitted.bottom = (std::min)(fitted.bottom, area.bottom);
-    }
-    fitted.OffsetRect(-area.left, -area.top);
-
     m_fittedRect = m_rect;
-    m_fittedRect.SetFromPixels(fitted, m_pDC);
+    m_fittedRect.SetFromPixels(MoveIntoDrawingArea(fitted), m_pDC);
     const DEDizedRect& stored = m_savedRect;
     if (stored.m_dLeft == -1.0) {
         m_fittedRect.m_dRight -= m_fittedRect.m_dLeft;

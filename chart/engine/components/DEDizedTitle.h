@@ -49,8 +49,8 @@ public:
     // The text block in the inner rectangle (nothing when the visible flag is clear).
     void DrawContent() override;
     // Parses "red green blue "face" size flags alignment" (face: letters, digits, '-', '_', '.' and
-    // blanks); fewer than seven values raise DEDizedException code 10. Sets the text to a blank with
-    // that alignment, the colour and the font. Returns the text after the part.
+    // blanks, at most 30 characters); fewer than seven values raise DEDizedException code 10. Sets the
+    // text to a blank with that alignment, the colour and the font. Returns the text after the part.
     const char* ReadTemplateClassPart(const char* lpszText) override;
     void WriteTemplateKeyword(CStdioFile& writer) override;
     void WriteTemplateClassPart(CStdioFile& writer) override;
@@ -111,6 +111,17 @@ protected:
     void DrawLine3D(int x, int y, const CString& line, COLORREF crColour);
     // The inner rectangle of the placement in device pixels.
     CRect GetInnerDeviceRect();
+    // rect (device pixels) moved back inside the chart's drawing area (shifted left, then right, up,
+    // then down, cut at the area's far edge where it is larger), then taken relative to the area's
+    // origin: what a frame fitted to its content stores as its placement.
+    CRect MoveIntoDrawingArea(CRect rect) const;
+    // The pixel height (negative) at which lpszText, in the face and flags, fills a box of nWidth by
+    // nHeight pixels: the 10-point height times the smaller of the height and width ratios of box and
+    // text, at least three pixels (times the device scale when printing). 0 for an empty text or
+    // outside drawing.
+    int FitTextToBox(const char* lpszText, const char* lpszFace, int nFlags, int nWidth, int nHeight);
+    // The text part of a template line: "red green blue "face" size flags alignment ".
+    static CString TemplateTextPart(COLORREF crColour, const CString& face, int nSize, int nFlags, int nAlignment);
 
     int m_nAlignment;
     CString m_strText;

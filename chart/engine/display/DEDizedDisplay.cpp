@@ -12,6 +12,9 @@ IMPLEMENT_SERIAL(DEDizedDisplay, SRGDisplayBase, VERSIONABLE_SCHEMA | 1)
 
 DEDizedDisplay::DEDizedDisplay()
 {
+    // a pie of fixed size, and tilted pies seen from half-way up, unless the style says otherwise
+    SetPieRadius(100.0);
+    SetPieTilt(45.0);
 }
 
 void DEDizedDisplay::DrawLineChart()

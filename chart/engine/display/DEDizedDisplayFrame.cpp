@@ -2,9 +2,11 @@
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "chart/engine/display/DEDizedDisplay.h"
 
+#include "chart/engine/ChartGeometry.h"
 #include "chart/engine/DEDized.h"
 #include "chart/engine/DEDizedData.h"
 #include "chart/engine/axes/SRGDateScale.h"
@@ -13,7 +15,6 @@
 
 namespace {
 
-const double kTwoPi = 6.2831852;
 // Bits 4-7 of a label block's kind word: single or repeated overlap avoidance.
 const int kPlacementSingle = 0x90;
 const int kPlacementRepeated = 0xa0;
@@ -83,6 +84,11 @@ void DEDizedDisplay::PrepareScales(bool bXValues)
                 m_pYScale = new SRGDecimalScale;
         }
     });
+    AttachScales(m_xTicks, m_yTicks);
+}
+
+void DEDizedDisplay::AttachScales(CPtrList& rXScaleTicks, CPtrList& rYScaleTicks)
+{
     const bool bWindow = HasOption(optionWindowScales);
     auto attach = [&](DEDizedLabelBlock* pScale, CPtrList* pTicks) {
         pScale->SetChart(m_pChart);
@@ -95,8 +101,8 @@ void DEDizedDisplay::PrepareScales(bool bXValues)
         pScale->SetFont(m_nFontSize, m_nFontFlags, m_strFace);
         pScale->SetTextColour(GetTextColour());
     };
-    attach(m_pXScale, &m_xTicks);
-    attach(m_pYScale, &m_yTicks);
+    attach(m_pXScale, &rXScaleTicks);
+    attach(m_pYScale, &rYScaleTicks);
 }
 
 CRect DEDizedDisplay::LayOutScale(SRGDecimalScale* pScale, bool bMeasure)
@@ -119,16 +125,52 @@ CRect DEDizedDisplay::LayOutScale(SRGDecimalScale* pScale, bool bMeasure)
     return box;
 }
 
-void DEDizedDisplay::BuildScalePasses(bool bXValues)
+void DEDizedDisplay::SetValueScaleLimits(SRGDecimalScale* pScale, bool bPercent)
 {
-    SRGDecimalScale* pX = HasFlag(flagNoXScale) ? nullptr : dynamic_cast<SRGDecimalScale*>(m_pXScale);
+    double dStep = m_extraValues[1];
+    if (!m_extraTexts[1].IsEmpty())
+        pScale->SetFormat(m_extraTexts[1]);
+    if (bPercent) {
+        pScale->SetMinimum(0.0);
+        pScale->SetMaximum(100.0);
+        if (dStep == 0.0)
+            dStep = 5.0;
+    } else {
+        pScale->SetMinimum(m_yData.m_dMinimum);
+        pScale->SetMaximum(m_yData.m_dMaximum);
+    }
+    pScale->SetStep(dStep);
+}
+
+void DEDizedDisplay::BuildScalePasses(bool bXValues, int nNoXScale)
+{
+    SRGDecimalScale* pX = HasFlag(nNoXScale) ? nullptr : dynamic_cast<SRGDecimalScale*>(m_pXScale);
     SRGDecimalScale* pY = HasFlag(flagNoYScale) ? nullptr : dynamic_cast<SRGDecimalScale*>(m_pYScale);
     const int nAxisType = GetAxisType();
     const int nGraphType = GetGraphType();
+    if (pX != nullptr) {
+        pX->SetStep(m_extraValues[0]);
+        if (bXValues) {
+            pX->SetMinimum(m_xView.m_dMinimum);
+            pX->SetMaximum(m_xView.m_dMaximum);
+        }
+    }
+    if (pY != nullptr) {
+        const bool bPercent = nGraphType == GT_STACKED_VBAR_100 || nGraphType == GT_GROUP_STACKED_VBAR_100;
+        SetValueScaleLimits(pY, !bXValues && bPercent);
+        if (bXValues) {
+            pY->SetMinimum(m_yView.m_dMinimum);
+            pY->SetMaximum(m_yView.m_dMaximum);
+        }
+    }
     const CSize depth =
         !bXValues && (nGraphType == GT_VBAR_3D || ChartAxisShrinksForDepth(nAxisType)) ? GetDepthPixels() : CSize(0, 0);
+    LayOutAxes(pX, pY, !bXValues && IsRightValueAxis(nAxisType), depth);
+}
+
+void DEDizedDisplay::LayOutAxes(SRGDecimalScale* pBottom, SRGDecimalScale* pSide, bool bRight, CSize depth)
+{
     const int nGap = int(GetMarginPixels() * 1.25);
-    const bool bRight = !bXValues && IsRightValueAxis(nAxisType);
     const bool bFixed = HasFlag(flagPlotFixed);
     auto placement = [](SRGDecimalScale* pScale, bool bRepeated) {
         int& nKind = pScale->GetStyle()->m_nKind;
@@ -136,23 +178,18 @@ void DEDizedDisplay::BuildScalePasses(bool bXValues)
     };
     for (int nPass = 0; nPass < 2; ++nPass) {
         const bool bMeasure = nPass == 0;
-        if (pX != nullptr) {
-            placement(pX, HasFlag(flagXLabelPlacement));
-            pX->SetStep(m_extraValues[0]);
-            pX->SetStart(m_rcPlot.left, m_rcPlot.bottom);
-            pX->SetEnd(m_rcPlot.right - depth.cx, m_rcPlot.bottom);
-            pX->SetLabelGap(nGap);
-            pX->SetLabelSide(0);
+        if (pBottom != nullptr) {
+            placement(pBottom, HasFlag(flagXLabelPlacement));
+            pBottom->SetStart(m_rcPlot.left, m_rcPlot.bottom);
+            pBottom->SetEnd(m_rcPlot.right - depth.cx, m_rcPlot.bottom);
+            pBottom->SetLabelGap(nGap);
+            pBottom->SetLabelSide(0);
             if (!HasOption(optionXLabelAngle)) {
-                pX->GetStyle()->m_nFlags |= SRGDecimalScale::flagOwnOrientation;
-                pX->GetStyle()->SetTextAngle(0.0);
-                pX->SetLabelAlignment(2);
+                pBottom->GetStyle()->m_nFlags |= SRGDecimalScale::flagOwnOrientation;
+                pBottom->GetStyle()->SetTextAngle(0.0);
+                pBottom->SetLabelAlignment(2);
             }
-            if (bXValues) {
-                pX->SetMinimum(m_xView.m_dMinimum);
-                pX->SetMaximum(m_xView.m_dMaximum);
-            }
-            const CRect box = LayOutScale(pX, bMeasure);
+            const CRect box = LayOutScale(pBottom, bMeasure);
             if (bMeasure && !bFixed && !box.IsRectEmpty()) {
                 const int nRise = box.Height() + int(GetHorizontalMarginPixels());
                 if (nRise < m_rcPlot.Height())
@@ -163,36 +200,20 @@ void DEDizedDisplay::BuildScalePasses(bool bXValues)
                     m_rcPlot.left += m_rcPlot.left - box.left;
             }
         }
-        if (pY != nullptr) {
-            placement(pY, HasFlag(flagYLabelPlacement));
-            double dStep = m_extraValues[1];
-            if (!m_extraTexts[1].IsEmpty())
-                pY->SetFormat(m_extraTexts[1]);
-            if (bXValues) {
-                pY->SetMinimum(m_yView.m_dMinimum);
-                pY->SetMaximum(m_yView.m_dMaximum);
-            } else if (nGraphType == GT_STACKED_VBAR_100) {
-                pY->SetMinimum(0.0);
-                pY->SetMaximum(100.0);
-                if (dStep == 0.0)
-                    dStep = 5.0;
-            } else {
-                pY->SetMinimum(m_yData.m_dMinimum);
-                pY->SetMaximum(m_yData.m_dMaximum);
-            }
-            pY->SetStep(dStep);
+        if (pSide != nullptr) {
+            placement(pSide, HasFlag(flagYLabelPlacement));
             if (bRight) {
-                pY->SetStart(m_rcPlot.right, m_rcPlot.bottom - depth.cy);
-                pY->SetEnd(m_rcPlot.right, m_rcPlot.top);
-                pY->SetLabelSide(1);
+                pSide->SetStart(m_rcPlot.right, m_rcPlot.bottom - depth.cy);
+                pSide->SetEnd(m_rcPlot.right, m_rcPlot.top);
+                pSide->SetLabelSide(1);
             } else {
-                pY->SetStart(m_rcPlot.left, m_rcPlot.bottom);
-                pY->SetEnd(m_rcPlot.left, m_rcPlot.top + depth.cy);
-                pY->SetLabelSide(0);
+                pSide->SetStart(m_rcPlot.left, m_rcPlot.bottom);
+                pSide->SetEnd(m_rcPlot.left, m_rcPlot.top + depth.cy);
+                pSide->SetLabelSide(0);
             }
-            pY->SetAscending();
-            pY->SetLabelGap(nGap);
-            const CRect box = LayOutScale(pY, bMeasure);
+            pSide->SetAscending();
+            pSide->SetLabelGap(nGap);
+            const CRect box = LayOutScale(pSide, bMeasure);
             if (bMeasure && !bFixed && !box.IsRectEmpty()) {
                 if (bRight && box.right > m_rcPlot.right)
                     m_rcPlot.right -= box.right - m_rcPlot.right;
@@ -446,32 +467,27 @@ void DEDizedDisplay::BuildPieLabels()
     m_pLabelBlock->SetChart(m_pChart);
     m_pLabelBlock->SetFont(m_nFontSize, m_nFontFlags, m_strFace);
     m_pLabelBlock->SetTextColour(GetTextColour());
-    // around the flat pie: the tilt of a three-dimensional pie comes with the pie display
     const double dRadius = 0.3 * (std::min)(m_rcPlot.Width(), m_rcPlot.Height());
-    const double dRadiusY = dRadius;
+    // a tilted pie is an ellipse: its labels follow it
+    const double dRadiusY =
+        GetGraphType() == GT_PIE_3D ? dRadius * std::sin(GetPieTilt() * kChartRadiansPerDegree) : dRadius;
     const double dGap = GetMarginPixels() * 1.25 + 3.0;
     const double cx = m_rcPlot.left + m_rcPlot.Width() / 2;
     const double cy = m_rcPlot.top + m_rcPlot.Height() / 2;
     const int nMode = GetChartMode();
-    double dAngle = 0.0;
-    for (int g = m_nWindowFirstGroup; g <= m_nWindowLastGroup; ++g) {
-        for (int i = m_nWindowFirstIndex; i <= m_nWindowLastIndex; ++i) {
-            DEDizedData* pItem = m_pChart->GetDataItem(i, g);
-            if (pItem == nullptr || pItem->IsNull())
-                continue;
-            const double dValue = pItem->GetValue(0);
-            const double dSlice = dValue * kTwoPi / dTotal;
-            const double dMiddle = dAngle + dSlice / 2.0;
-            dAngle += dSlice;
-            const int nKindWord = pItem->GetStyle()->m_nKind;
-            const CString text =
-                PieLabelText(nKindWord & 0xF0, dValue, 100.0 / dTotal * dValue, pItem->GetAnnotation(nMode));
-            const double dPull = PiePullOut(nKindWord);
-            DEDizedLabel* pLabel = m_pLabelBlock->AddLabel(text);
-            pLabel->PlaceAt(int(cx + std::cos(dMiddle) * (dRadius * dPull + dGap) + 0.5),
-                            int(cy + std::sin(dMiddle) * (dRadiusY * dPull + dGap) + 0.5));
-            pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * 57.295780490442965));
-        }
+    std::vector<PieSlice> slices;
+    ListPieSlices(dTotal, slices);
+    for (const PieSlice& slice : slices) {
+        const double dValue = slice.pItem->GetValue(0);
+        const double dMiddle = slice.dStart + slice.dAngle / 2.0;
+        const int nKindWord = slice.pItem->GetStyle()->m_nKind;
+        const CString text =
+            PieLabelText(nKindWord & 0xF0, dValue, 100.0 / dTotal * dValue, slice.pItem->GetAnnotation(nMode));
+        const double dPull = PiePullOut(nKindWord);
+        DEDizedLabel* pLabel = m_pLabelBlock->AddLabel(text);
+        pLabel->PlaceAt(int(cx + std::cos(dMiddle) * (dRadius * dPull + dGap) + 0.5),
+                        int(cy + std::sin(dMiddle) * (dRadiusY * dPull + dGap) + 0.5));
+        pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * 57.295780490442965));
     }
     m_pLabelBlock->Draw(m_pDC, m_pWnd);
 }

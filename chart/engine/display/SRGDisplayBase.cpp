@@ -8,6 +8,7 @@
 #include "chart/engine/DEDized.h"
 #include "chart/engine/DEDizedException.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/template/ChartTemplateScanner.h"
 #include "core/CStdioFile.h"
 #include "win/ArgCheck.h"
 
@@ -78,24 +79,20 @@ void SRGDisplayBase::Serialize(CArchive& ar)
 const char* SRGDisplayBase::ReadTemplateClassPart(const char* lpszText)
 {
     const char* p = DEDizedTitle::ReadTemplateClassPart(lpszText);
-    CNumericLocaleScope cLocale;
-    int nAxisType = 0;
-    int nGraphType = 0;
-    int nOptions = 0;
-    int bLogarithmic = 0;
-    int nUsed = 0;
-    if (std::sscanf(p, " %d %d %d %d %n", &nAxisType, &nGraphType, &nOptions, &bLogarithmic, &nUsed) < 4)
-        ThrowChartException(12);
-    SetAxisType(nAxisType);
-    SetGraphType(nGraphType);
+    ChartTemplateDisplay part;
+    if (const int nCode = ChartTemplateScanDisplay(p, part, &p))
+        ThrowChartException(nCode);
+    SetAxisType(part.axisType);
+    SetGraphType(part.graphType);
+    const int nOptions = part.options;
     int& nFlags = m_style.m_nFlags;
     nFlags = (nOptions & 1) ? nFlags | flagXLabelPlacement : nFlags & ~flagXLabelPlacement;
     nFlags = (nOptions & 2) ? nFlags | flagYLabelPlacement : nFlags & ~flagYLabelPlacement;
     int& nSecond = m_style.m_nOptions;
     nSecond = (nOptions & 4) ? nSecond & ~optionXLabelAngle : nSecond | optionXLabelAngle;
-    SetLogarithmic(bLogarithmic);
+    SetLogarithmic(part.logarithmic);
     m_bStyleChanged = 1;
-    return p + nUsed;
+    return p;
 }
 
 void SRGDisplayBase::WriteTemplateKeyword(CStdioFile& writer)
@@ -325,6 +322,8 @@ void SRGDisplayBase::DrawAxisFrame()
     default:
         break;
     }
+    if (nAxisType != 0x00 && nAxisType != 0x09)
+        DrawDataWatchers();
 }
 
 void SRGDisplayBase::BuildAxisScales()

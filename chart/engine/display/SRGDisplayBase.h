@@ -54,7 +54,8 @@
 // fewer than four numbers raise DEDizedException code 12. Stored form: the title's, then the fixed y
 // maximum and minimum, the fixed x maximum and minimum (doubles) and the plot rectangle (four ints).
 //
-// Not here: the data watchers that the frame would draw after it (they come with their component).
+// Data watchers (SRGDataWatcher) that follow the display in the chart's list are drawn after the
+// frame, on the display's plot and value range.
 #pragma once
 
 #include "chart/engine/CScale.h"
@@ -154,7 +155,8 @@ public:
     // ---- dispatch ----------------------------------------------------------------------------------------
     // The drawing routine of the graph type (nothing for 0x05, 0x08, 0x16 and codes above 0x32).
     virtual void DrawData();
-    // The frame routine of the axis type (by the graph type for axis type 0x01).
+    // The frame routine of the axis type (by the graph type for axis type 0x01), then the data
+    // watchers (none for axis types 0x00 and 0x09).
     virtual void DrawAxisFrame();
     // The scale routine of the axis type (by the graph type for axis type 0x01).
     virtual void BuildAxisScales();
@@ -308,8 +310,17 @@ public:
     int GetGroupItemCount(int nGroup);
 
 protected:
+    // The fixed range applied to the scanned value range: under flagFixedRange alone the fixed range
+    // replaces it; with flagCombineFixed it is grown to cover the fixed range (flagFixedRange too) or
+    // clipped to it. Nothing for a fixed range of no width.
+    void ApplyFixedRange();
+    // The same rules for rRange and the fixed range [dMinimum, dMaximum] of either axis.
+    void ApplyFixedRange(CScale& rRange, double dMinimum, double dMaximum);
     // Grows rRange by the margin of dExpand (half of (dExpand - 1) x width on each side, never across 0).
     static void ExpandRange(CScale& rRange, double dExpand);
+    // Draws the data watchers that follow the display in the chart's list, clipped to the plot: each
+    // gets the plot rectangle as its line rectangle, the data ranges and the graph and axis types.
+    void DrawDataWatchers();
     // The scale class tests of RoundRanges.
     bool IsDateYAxis() const;
     bool IsDateXAxis() const;

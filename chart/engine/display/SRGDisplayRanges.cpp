@@ -164,13 +164,9 @@ void SRGDisplayBase::ScanRanges()
 
 void SRGDisplayBase::DefaultScan()
 {
-    const bool bFixed = HasFlag(flagFixedRange);
-    const bool bCombine = HasFlag(flagCombineFixed);
-    const bool bFixedWide = m_dFixedYMax > m_dFixedYMin;
-    if (bFixed && !bCombine && bFixedWide) {
-        m_yData = CScale();
-        m_yData.Include(m_dFixedYMax);
-        m_yData.Include(m_dFixedYMin);
+    if (HasFlag(flagFixedRange) && !HasFlag(flagCombineFixed) && m_dFixedYMax > m_dFixedYMin) {
+        // the fixed range alone: nothing to scan
+        ApplyFixedRange();
         return;
     }
     if (m_pChart != nullptr) {
@@ -191,13 +187,29 @@ void SRGDisplayBase::DefaultScan()
             }
         }
     }
-    if (!bCombine || !bFixedWide)
+    ApplyFixedRange();
+}
+
+void SRGDisplayBase::ApplyFixedRange()
+{
+    ApplyFixedRange(m_yData, m_dFixedYMin, m_dFixedYMax);
+}
+
+void SRGDisplayBase::ApplyFixedRange(CScale& rRange, double dMinimum, double dMaximum)
+{
+    if (!(dMaximum > dMinimum))
         return;
+    const bool bFixed = HasFlag(flagFixedRange);
+    if (!HasFlag(flagCombineFixed)) {
+        if (bFixed)
+            ResetTo(rRange, dMinimum, dMaximum);
+        return;
+    }
     if (bFixed) {
-        m_yData.Include(m_dFixedYMax);
-        m_yData.Include(m_dFixedYMin);
-    } else if (!m_yData.IsReset()) {
-        ResetTo(m_yData, (std::max)(m_yData.m_dMinimum, m_dFixedYMin), (std::min)(m_yData.m_dMaximum, m_dFixedYMax));
+        rRange.Include(dMaximum);
+        rRange.Include(dMinimum);
+    } else if (!rRange.IsReset()) {
+        ResetTo(rRange, (std::max)(rRange.m_dMinimum, dMinimum), (std::min)(rRange.m_dMaximum, dMaximum));
     }
 }
 

@@ -103,6 +103,7 @@ CString AfxLoadLibraryString(UINT nID)
     case AFX_IDS_IDLEMESSAGE: return "Ready";
     case AFX_IDS_UNTITLED: return "Untitled";
     case AFX_IDS_HIDE: return "&Hide";
+    case AFX_IDP_FAILED_TO_OPEN_DOC: return "Failed to open document.";
     case AFX_IDP_FAILED_TO_CREATE_DOC: return "Failed to create empty document.";
     case AFX_IDP_FAILED_TO_CREATE_DC: return "The printer could not be opened. Choose a printer with Print Setup.";
     case AFX_IDP_FAILED_TO_START_PRINT: return "The printer could not start the document.";

@@ -9,8 +9,10 @@
 // (DeleteContents) and deletes it when it is auto-deleting (the default: documents live on the heap).
 // The document also closes itself when its last view goes. The template forgets a deleted document.
 //
-// Not done yet: reading and writing documents (OnOpenDocument, OnSaveDocument, the save question
-// when a modified document closes).
+// Reading a file (OnOpenDocument, CDocumentFile.cpp): the document is emptied and its Serialize reads
+// the whole file through a loading archive.
+//
+// Not done yet: writing documents (OnSaveDocument, the save question when a modified document closes).
 #pragma once
 
 #include "win/CCmdTarget.h"
@@ -61,6 +63,12 @@ public:
     // A new, empty document: DeleteContents, no path, not modified. Returns TRUE (derived classes
     // answer FALSE to refuse).
     virtual BOOL OnNewDocument();
+    // Reads the document from the file lpszPathName (a Windows path): DeleteContents, then Serialize
+    // through a loading archive whose m_pDocument is this document; the document is then not modified.
+    // A path that maps to no host file, a file that cannot be opened or one that Serialize refuses (it
+    // throws) shows AFX_IDP_FAILED_TO_OPEN_DOC, empties the document again (DeleteContents) and
+    // returns FALSE. The path and title are left to the caller (SetPathName).
+    virtual BOOL OnOpenDocument(LPCSTR lpszPathName);
     // Closes the document (see the top of this file). The object may be gone afterwards.
     virtual void OnCloseDocument();
     // Empties the document's data. Base: nothing.

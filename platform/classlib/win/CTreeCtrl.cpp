@@ -119,7 +119,9 @@ HTREEITEM CTreeCtrl::GetSelectedItem() const
 
 HTREEITEM CTreeCtrl::GetDropHilightItem() const
 {
-    return GetNextItem(nullptr, TVGN_DROPHILITE);
+    // the control's drop item counts only while it shows the highlight (see SelectDropTarget)
+    const HTREEITEM hItem = GetNextItem(nullptr, TVGN_DROPHILITE);
+    return hItem != nullptr && (GetItemState(hItem, TVIS_DROPHILITED) & TVIS_DROPHILITED) ? hItem : nullptr;
 }
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const
@@ -138,6 +140,12 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM hItem)
 
 BOOL CTreeCtrl::SelectDropTarget(HTREEITEM hItem)
 {
+    if (hItem == nullptr) {
+        // Wine's control ignores a null target while no item is selected: take the highlight off
+        // the item that shows it
+        if (const HTREEITEM hDrop = GetNextItem(nullptr, TVGN_DROPHILITE))
+            SetItemState(hDrop, 0, TVIS_DROPHILITED);
+    }
     return BOOL(::SendMessageA(m_hWnd, TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(hItem)));
 }
 

@@ -40,11 +40,15 @@ public:
     HTREEITEM GetFirstVisibleItem() const;
     HTREEITEM GetNextVisibleItem(HTREEITEM hItem) const;
     HTREEITEM GetSelectedItem() const;
+    // The item that shows the drop highlight (null when none).
     HTREEITEM GetDropHilightItem() const;
     BOOL ItemHasChildren(HTREEITEM hItem) const;
 
     // Selection and display.
     BOOL SelectItem(HTREEITEM hItem);
+    // Gives hItem the drop highlight; null takes it off. (Measured under Wine 8: the control ignores
+    // a null target while no item is selected, keeping the highlight; the library then takes the
+    // highlighted state off the item itself.)
     BOOL SelectDropTarget(HTREEITEM hItem);
     BOOL Expand(HTREEITEM hItem, UINT nCode);
     BOOL EnsureVisible(HTREEITEM hItem);

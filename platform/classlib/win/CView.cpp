@@ -2,6 +2,8 @@
 // and command routing to the document.
 #include "win/CView.h"
 
+#include "win/CPrintInfo.h"
+
 #include "win/ArgCheck.h"
 #include "win/CCreateContext.h"
 #include "win/CDocument.h"
@@ -97,7 +99,9 @@ void CView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 void CView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     AfxRequirePointer(pDC, "CView::OnPrepareDC", "pDC");
-    (void)pInfo;
+    // a document that never said how long it is has one page
+    if (pInfo != nullptr && pInfo->GetMaxPage() == 0xFFFF && pInfo->m_nCurPage > 1)
+        pInfo->m_bContinuePrinting = FALSE;
 }
 
 void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)

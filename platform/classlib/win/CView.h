@@ -70,7 +70,8 @@ public:
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     // Draws the document into pDC (prepared by OnPrepareDC).
     virtual void OnDraw(CDC* pDC) = 0;
-    // Prepares pDC before OnDraw (pInfo: the printing state, null on the screen). Base: nothing.
+    // Prepares pDC before OnDraw (pInfo: the printing state, null on the screen). Base: a job whose
+    // document never set its last page (GetMaxPage still 0xFFFF) ends after the first page.
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
     // The view becomes active (bActivate, pActivateView == this) or stops being so. Base: an
     // activated view takes the focus when its top-level window is active.

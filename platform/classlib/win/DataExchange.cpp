@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "win/DataExchange.h"
 
@@ -217,6 +218,33 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
     ExchangeSelection(pDX, "DDX_CBIndex", nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
+}
+
+void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
+{
+    AfxRequirePointer(pDX, "DDX_CBString", "pDX");
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    const bool bDropList = (::GetWindowLongA(hWndCtrl, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST;
+    if (pDX->m_bSaveAndValidate) {
+        if (!bDropList) {
+            value = ControlText(hWndCtrl);
+            return;
+        }
+        value.Empty();
+        const LRESULT nSelected = ::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0);
+        const LRESULT nLength = nSelected >= 0 ? ::SendMessageA(hWndCtrl, CB_GETLBTEXTLEN, WPARAM(nSelected), 0) : CB_ERR;
+        if (nLength == CB_ERR)
+            return;
+        std::vector<char> text(size_t(nLength) + 1);
+        ::SendMessageA(hWndCtrl, CB_GETLBTEXT, WPARAM(nSelected), reinterpret_cast<LPARAM>(text.data()));
+        value = text.data();
+    } else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(value.GetString())) ==
+               CB_ERR) {
+        if (bDropList)
+            ::SendMessageA(hWndCtrl, CB_SETCURSEL, WPARAM(-1), 0);
+        else
+            ::SetWindowTextA(hWndCtrl, value);
+    }
 }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)

@@ -47,6 +47,11 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 // Selected index of a combo box / list box, -1 for none.
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+// Text of a combo box: reading gives the selected entry's text of a drop-down list (empty with none
+// selected), the edit field's text of the other kinds. Filling selects the first entry that begins
+// with value (case-insensitive); when none does, a drop-down list selects nothing and the others show
+// value in their edit field.
+void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 // Subclasses control nIDC with rControl the first time (rControl then receives its messages).
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);

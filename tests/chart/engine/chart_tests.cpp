@@ -13,6 +13,8 @@
 #include "chart/engine/SRGDynamicDataManager.h"
 #include "chart/engine/components/DEDizedBackground.h"
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/components/DEDizedLegend.h"
+#include "chart/engine/components/SRGTextPanel.h"
 #include "chart/engine/display/DEDizedDisplay.h"
 #include "chart/engine/components/SRGCompoundComponent.h"
 
@@ -113,7 +115,9 @@ TEST_F(ChartTest, CreateComponentByTypeId)
         CRuntimeClass* pClass;
     } texts[] = {{chartTypeTitle, RUNTIME_CLASS(DEDizedTitle)},
                  {chartTypeLabel, RUNTIME_CLASS(DEDizedLabel)},
-                 {chartTypeLabelBlock, RUNTIME_CLASS(DEDizedLabelBlock)}};
+                 {chartTypeLabelBlock, RUNTIME_CLASS(DEDizedLabelBlock)},
+                 {chartTypeLegend, RUNTIME_CLASS(DEDizedLegend)},
+                 {chartTypeTextPanel, RUNTIME_CLASS(SRGTextPanel)}};
     for (const auto& t : texts) {
         DEDizedComponent* pText = chart.CreateComponent(t.nTypeId, 0, CRect(0, 0, 10, 10), 0, 0, 0, 0, 0);
         ASSERT_NE(pText, nullptr);
@@ -122,7 +126,7 @@ TEST_F(ChartTest, CreateComponentByTypeId)
     }
 
     EXPECT_EQ(chart.CreateComponent(4711, 0, CRect(), 0, 0, 0, 0, 0), nullptr);
-    EXPECT_EQ(chart.GetComponentList()->GetCount(), 5);
+    EXPECT_EQ(chart.GetComponentList()->GetCount(), 7);
     DEDized plain;
     EXPECT_TRUE(plain.CreateComponent(chartTypeDisplay, 0, CRect(), 0, 0, 0, 0, 0)->IsKindOf(RUNTIME_CLASS(DEDizedDisplay)));
 }

@@ -13,13 +13,14 @@
 // A value that SetGroup leaves missing.
 const double kMissing = NAN;
 
-// A display of graph type 0x01 and axis type 0x02 covering a chart of nWidth by nHeight pixels, drawn
-// straight into a white canvas.
-struct DisplayScene {
-    explicit DisplayScene(int nWidth = 420, int nHeight = 260) : canvas(nWidth, nHeight)
+// A display (of class Display) of graph type 0x01 and axis type 0x02 covering a chart of nWidth by
+// nHeight pixels, drawn straight into a white canvas.
+template <class Display>
+struct BasicDisplayScene {
+    explicit BasicDisplayScene(int nWidth = 420, int nHeight = 260) : canvas(nWidth, nHeight)
     {
         chart.SetBuffered(0);
-        pDisplay = new DEDizedDisplay;
+        pDisplay = new Display;
         pDisplay->SetRectFromRECT(CRect(0, 0, nWidth, nHeight));
         pDisplay->SetGraphType(GT_LINE);
         pDisplay->SetAxisType(AXIS_STANDARD);
@@ -52,5 +53,7 @@ struct DisplayScene {
 
     DibCanvas canvas;
     DEDized chart;
-    DEDizedDisplay* pDisplay;
+    Display* pDisplay;
 };
+
+using DisplayScene = BasicDisplayScene<DEDizedDisplay>;

@@ -99,7 +99,8 @@ TEST_F(ChartTest, WindowTakesTheWholeDataForUnsetBoundsAndStridesFollowTheGraphT
         DisplayScene strided;
         strided.pDisplay->SetGraphType(c.nGraphType);
         strided.pDisplay->SetDataWindow(1, 0, 2, 1);
-        strided.pDisplay->RecomputeWindow();
+        // the bubble scan refuses two groups; the window and strides are set before the scan
+        ChartCode([&] { strided.pDisplay->RecomputeWindow(); });
         EXPECT_EQ(strided.pDisplay->GetIndexStep(), c.nIndexStride) << c.nGraphType;
         EXPECT_EQ(strided.pDisplay->GetGroupStep(), c.nGroupStride) << c.nGraphType;
         EXPECT_EQ(strided.pDisplay->GetIndexCount(), 2);

@@ -2,6 +2,7 @@
 // frame and the current-cell frame, the clipboard, key routing and the base answers of its hooks.
 #include "library_test_support.h"
 
+#include "grid/engine/GXCellTip.h"
 #include "grid/engine/GXChild.h"
 #include "grid/engine/GXResource.h"
 
@@ -376,7 +377,8 @@ TEST_F(ControlBase, BaseAnswers)
                    {73, "GetSelectedText", base.GetSelectedText(strText), FALSE},
                    {77, "OnGridCtlColor", base.OnGridCtlColor(nullptr, nullptr, CTLCOLOR_EDIT, hbr), FALSE},
                    {82, "NeedShowCellTip", base.NeedShowCellTip(2, 2, CGXStyle()), FALSE},
-                   {83, "GetCellTipDelay", base.GetCellTipDelay(), 2147483647},
+                   // the factory gives the header its tip object
+                   {83, "GetCellTipDelay", base.GetCellTipDelay(), GX_CELLTIP_DELAY},
                    {89, "GetCount", base.GetCount(), 0},
                    {95, "ValidateString", base.ValidateString("x"), TRUE},
                    {96, "ValidatePasteText", base.ValidatePasteText("x"), TRUE}};

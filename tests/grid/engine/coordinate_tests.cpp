@@ -111,14 +111,14 @@ TEST(Coordinates, SettingSizesReportsAndRecordsTheOldOnes)
     EXPECT_EQ(grid.GetRowHeight(4), 40);
     ASSERT_EQ(update.calls.size(), 1u);
     EXPECT_EQ(update.calls[0].rfind("UpdateRowHeightsChanged(" + ArgText(pCore) + ",2,4,", 0), 0u);
-    EXPECT_EQ(factory.calls, std::vector<std::string>({Call("CreateSetRowHeightCmd", 2, 4, 0), Call("AddCommand", pCore, 0)}));
+    EXPECT_EQ(factory.calls, std::vector<std::string>({Call("CreateSetRowHeightCmd", 2, 4), Call("AddCommand", pCore, 0)}));
     EXPECT_TRUE(grid.SetColWidth(3, 0, 70, nullptr, 2, CGXGridCore::gxRollback));
     EXPECT_EQ(grid.GetColWidth(3), 70);
     EXPECT_EQ(factory.calls.size(), 2u) << "a rollback records nothing";
     EXPECT_FALSE(grid.SetDefaultRowHeight(0));
     EXPECT_TRUE(grid.SetDefaultColWidth(60));
     EXPECT_EQ(grid.GetColWidth(5), 60);
-    EXPECT_EQ(factory.calls[2], Call("CreateSetDefaultColWidthCmd", 50, 0));
+    EXPECT_EQ(factory.calls[2], Call("CreateSetDefaultColWidthCmd", 50));
 }
 
 TEST(Coordinates, SumsStopOnceTheyPassTheLimit)

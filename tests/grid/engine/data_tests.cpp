@@ -269,7 +269,7 @@ TEST(Data, NumberRecognitionMarksStoredNumbers)
 TEST(Data, OperationsOfOtherModulesAnswerFalseWithoutThem)
 {
     CGXData data;
-    CGXUndoEngineCellsInfo* pUndo = nullptr;
+    CObject* pUndo = nullptr;
     EXPECT_FALSE(data.CopyCells(CGXCellRange(1, 1, 2, 2), 5, 5));
     EXPECT_FALSE(data.MoveCells(CGXCellRange(1, 1, 2, 2), 5, 5, pUndo));
     EXPECT_FALSE(data.IsFormulaCell(1, 1));

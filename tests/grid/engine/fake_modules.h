@@ -1,4 +1,5 @@
-// Recording stand-ins of the grid's operation modules: every operation notes its name and arguments
+// Recording stand-ins of the grid's operation modules (one per module interface of grid/ops and of
+// the engine's own modules): every operation notes its name and arguments
 // as one line of text ("SortRows(<grid>,r(1,1,4,2),@0x...,5)") in the module's log and answers a
 // fixed value that differs from the absent module's (TRUE, 7, a valid range, a non-null object).
 // Call() builds the same text from the arguments a test passed, so that a test can see that a
@@ -57,6 +58,8 @@ std::string ArgText(const T& value)
         return AddressText(static_cast<const void*>(value));
     else if constexpr (std::is_same_v<T, CPoint>)
         return "pt(" + std::to_string(value.x) + "," + std::to_string(value.y) + ")";
+    else if constexpr (std::is_same_v<T, CSize>)
+        return "pt(" + std::to_string(value.cx) + "," + std::to_string(value.cy) + ")";
     else
         return AddressText(&value);
 }
@@ -86,6 +89,8 @@ R FakeAnswer()
         return reinterpret_cast<R>(uintptr_t(0x7777));
     else if constexpr (std::is_same_v<R, char>)
         return '#';
+    else if constexpr (std::is_same_v<R, CString>)
+        return CString("7");
     else
         return R(1);
 }
@@ -101,171 +106,870 @@ struct ModuleLog {
     }
 };
 
-struct FakePrintImp : CGXAbstractGridPrintImp, ModuleLog {
-    void OnGridBeginPrinting(CGXGridCore* g, CDC* a, CPrintInfo* b) override { Rec<void>("OnGridBeginPrinting", g, a, b); }
-    void OnGridPrint(CGXGridCore* g, CDC* a, CPrintInfo* b) override { Rec<void>("OnGridPrint", g, a, b); }
-    void OnGridEndPrinting(CGXGridCore* g, CDC* a, CPrintInfo* b) override { Rec<void>("OnGridEndPrinting", g, a, b); }
-};
-
-struct FakeSortImp : CGXAbstractGridSortImp, ModuleLog {
-    void QuickSortKeys(CGXGridCore* g, CGXSortInfoArray& k, CPtrArray& r) override { Rec<void>("QuickSortKeys", g, k, r); }
-    BOOL SortRows(CGXGridCore* g, CGXCellRange r, CGXSortInfoArray& k, UINT f) override
+struct FakeClearCellsImp : CGXAbstractGridClearCellsImp, ModuleLog {
+    BOOL CanClear(CGXGridCore* a0) override { return Rec<BOOL>("CanClear", a0); }
+    BOOL Clear(CGXGridCore* a0, BOOL a1) override { return Rec<BOOL>("Clear", a0, a1); }
+    BOOL ClearCells(CGXGridCore* a0, const CGXRangeList& a1, BOOL a2) override
     {
-        return Rec<BOOL>("SortRows", g, r, k, f);
+        return Rec<BOOL>("ClearCells", a0, a1, a2);
     }
-    BOOL MoveDataRows(CGXGridCore* g, const CGXCellRange& r, CDWordArray& o, UINT f, int t) override
-    {
-        return Rec<BOOL>("MoveDataRows", g, r, o, f, t);
-    }
-    BOOL StoreMoveDataRows(CGXGridCore* g, const CGXCellRange& r, CDWordArray& o) override
-    {
-        return Rec<BOOL>("StoreMoveDataRows", g, r, o);
-    }
-    void UpdateMoveDataRows(CGXGridCore* g, const CGXCellRange& r, UINT f, BOOL h) override
-    {
-        Rec<void>("UpdateMoveDataRows", g, r, f, h);
-    }
-    void GetSortKeysRow(CGXGridCore* g, ROWCOL n, CGXSortInfoArray& k, CStringArray& t) override
-    {
-        Rec<void>("GetSortKeysRow", g, n, k, t);
-    }
-    BOOL SortCols(CGXGridCore* g, CGXCellRange r, CGXSortInfoArray& k, UINT f) override
-    {
-        return Rec<BOOL>("SortCols", g, r, k, f);
-    }
-    BOOL MoveDataCols(CGXGridCore* g, const CGXCellRange& r, CDWordArray& o, UINT f, int t) override
-    {
-        return Rec<BOOL>("MoveDataCols", g, r, o, f, t);
-    }
-    BOOL StoreMoveDataCols(CGXGridCore* g, const CGXCellRange& r, CDWordArray& o) override
-    {
-        return Rec<BOOL>("StoreMoveDataCols", g, r, o);
-    }
-    void UpdateMoveDataCols(CGXGridCore* g, const CGXCellRange& r, UINT f, BOOL h) override
-    {
-        Rec<void>("UpdateMoveDataCols", g, r, f, h);
-    }
-    void GetSortKeysCol(CGXGridCore* g, ROWCOL n, CGXSortInfoArray& k, CStringArray& t) override
-    {
-        Rec<void>("GetSortKeysCol", g, n, k, t);
-    }
-    BOOL OnClickedHeaderSort(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f, CPoint p) override
-    {
-        return Rec<BOOL>("OnClickedHeaderSort", g, r, c, f, p);
-    }
-};
-
-struct FakeOldDrawingImp : CGXAbstractGridOldDrawingImp, ModuleLog {
-    BOOL DrawMatrixCells(CGXGridCore* g, CDC* d, CellPaintMatrix& m) override { return Rec<BOOL>("DrawMatrixCells", g, d, m); }
-    void DrawMatrixBackground(CGXGridCore* g, CellPaintMatrix& m) override { Rec<void>("DrawMatrixBackground", g, m); }
 };
 
 struct FakeCoveredCellsImp : CGXAbstractGridCoveredCellsImp, ModuleLog {
-    BOOL SetCoveredCellsRowCol(CGXGridCore* g, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r, UINT f, int c) override
+    BOOL SetCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, int a6) override
     {
-        return Rec<BOOL>("SetCoveredCellsRowCol", g, t, l, b, r, f, c);
+        return Rec<BOOL>("SetCoveredCellsRowCol", a0, a1, a2, a3, a4, a5, a6);
     }
-    BOOL GetCoveredCellsRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, CGXCellRange& range) override
+    CGXCellRange* GetCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3) override
     {
-        return Rec<BOOL>("GetCoveredCellsRowCol", g, r, c, AddressText(&range));
+        return Rec<CGXCellRange*>("GetCoveredCellsRowCol", a0, a1, a2, AddressText(&a3));
     }
-    BOOL StoreCoveredCellsRowCol(CGXGridCore* g, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r, BOOL s) override
+    BOOL StoreCoveredCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, BOOL a5) override
     {
-        return Rec<BOOL>("StoreCoveredCellsRowCol", g, t, l, b, r, s);
+        return Rec<BOOL>("StoreCoveredCellsRowCol", a0, a1, a2, a3, a4, a5);
     }
-    void UpdateCoveredCellsRowCol(CGXGridCore* g, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r, UINT f, BOOL h) override
+    void UpdateCoveredCellsRowCol(
+        CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, BOOL a6) override
     {
-        Rec<void>("UpdateCoveredCellsRowCol", g, t, l, b, r, f, h);
+        Rec<void>("UpdateCoveredCellsRowCol", a0, a1, a2, a3, a4, a5, a6);
     }
-    CGXCellRange GetCoveredCellsInRange(CGXGridCore* g, const CGXCellRange& r) override
+    void ExpandCoveredRange(CGXGridCore* a0, CGXCellRange& a1) override
     {
-        return Rec<CGXCellRange>("GetCoveredCellsInRange", g, r);
+        Rec<void>("ExpandCoveredRange", a0, AddressText(&a1));
     }
-    BOOL OnRemoveRows(CGXGridCore* g, ROWCOL a, ROWCOL b, UINT& f, int t) override
+    BOOL OnRemoveRows(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT& a3, BOOL a4) override
     {
-        return Rec<BOOL>("OnRemoveRows", g, a, b, f, t);
+        return Rec<BOOL>("OnRemoveRows", a0, a1, a2, a3, a4);
     }
-    BOOL OnRemoveCols(CGXGridCore* g, ROWCOL a, ROWCOL b, UINT& f, int t) override
+    BOOL OnRemoveCols(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT& a3, BOOL a4) override
     {
-        return Rec<BOOL>("OnRemoveCols", g, a, b, f, t);
+        return Rec<BOOL>("OnRemoveCols", a0, a1, a2, a3, a4);
     }
 };
 
-struct FakeDrawSpannedCellsImp : CGXAbstractDrawSpannedCellsImp, ModuleLog {
-    BOOL PrepareSpannedCell(CGXGridCore*, CellPaintMatrix&, int, int) override { return FALSE; }
-    BOOL DrawSpannedCell(CGXGridCore*, CellPaintMatrix&, int, int) override { return FALSE; }
-    BOOL EvalVisibleSpans(CGXGridCore* g, const CGXCellRange& r, ROWCOL fr, ROWCOL fc, ROWCOL t, ROWCOL l, ROWCOL lr,
-                          ROWCOL lc, BOOL a, CGXCellRange* p, BOOL u) override
+struct FakeCoveredCellPoolImp : CGXAbstractCoveredCellPoolImp, ModuleLog {
+    CGXCoveredCellPool* CreatePool() override { return Rec<CGXCoveredCellPool*>("CreatePool"); }
+    void RebuildPool(CGXCoveredCellPool* a0, CPtrList& a1) override { Rec<void>("RebuildPool", a0, AddressText(&a1)); }
+};
+
+struct FakeCutPasteImp : CGXAbstractGridCutPasteImp, ModuleLog {
+    // a range list by its ranges ("[r(1,1,4,2)]")
+    static std::string ListText(const CGXRangeList& list)
     {
-        return Rec<BOOL>("EvalVisibleSpans", g, r, fr, fc, t, l, lr, lc, a, p, u);
+        std::string text = "[";
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+            text += ArgText(*static_cast<const CGXCellRange*>(list.GetNext(pos)));
+        return text + "]";
+    }
+    BOOL CanCopy(CGXGridCore* a0) override { return Rec<BOOL>("CanCopy", a0); }
+    BOOL Copy(CGXGridCore* a0) override { return Rec<BOOL>("Copy", a0); }
+    BOOL CopyRange(CGXGridCore* a0, const CGXRangeList& a1) override
+    {
+        return Rec<BOOL>("CopyRange", a0, ListText(a1));
+    }
+    BOOL CopyTextToClipboard(CGXGridCore* a0, const CGXRangeList& a1) override
+    {
+        return Rec<BOOL>("CopyTextToClipboard", a0, a1);
+    }
+    BOOL CopyCellsToClipboard(CGXGridCore* a0, const CGXRangeList& a1, BOOL a2) override
+    {
+        return Rec<BOOL>("CopyCellsToClipboard", a0, a1, a2);
+    }
+    BOOL CanCut(CGXGridCore* a0) override { return Rec<BOOL>("CanCut", a0); }
+    BOOL Cut(CGXGridCore* a0) override { return Rec<BOOL>("Cut", a0); }
+    BOOL CutRange(CGXGridCore* a0, const CGXRangeList& a1, BOOL a2) override
+    {
+        return Rec<BOOL>("CutRange", a0, ListText(a1), a2);
+    }
+    BOOL CanPaste(CGXGridCore* a0) override { return Rec<BOOL>("CanPaste", a0); }
+    BOOL IsClipboardDataAvailable(CGXGridCore* a0) override { return Rec<BOOL>("IsClipboardDataAvailable", a0); }
+    BOOL Paste(CGXGridCore* a0) override { return Rec<BOOL>("Paste", a0); }
+    BOOL PasteFromDirectSource(CGXGridCore* a0, const CGXCellRange& a1) override
+    {
+        return Rec<BOOL>("PasteFromDirectSource", a0, a1);
+    }
+    BOOL PasteFromClipboard(CGXGridCore* a0, const CGXCellRange& a1) override
+    {
+        return Rec<BOOL>("PasteFromClipboard", a0, a1);
+    }
+    BOOL ConfirmPasteSize(CGXGridCore* a0) override { return Rec<BOOL>("ConfirmPasteSize", a0); }
+};
+
+struct FakeDataCopyMoveCellsImp : CGXAbstractDataCopyMoveCellsImp, ModuleLog {
+    BOOL CopyCells(CGXData& a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3) override
+    {
+        return Rec<BOOL>("CopyCells", AddressText(&a0), a1, a2, a3);
+    }
+    BOOL MoveCells(CGXData& a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3, CObject*& a4, BOOL a5) override
+    {
+        return Rec<BOOL>("MoveCells", AddressText(&a0), a1, a2, a3, AddressText(&a4), a5);
+    }
+};
+
+struct FakeDateTimeImp : CGXAbstractDateTimeImp, ModuleLog {
+    void RefreshLocaleInfo() override { Rec<void>("RefreshLocaleInfo"); }
+    int GetDateOrder(BOOL a0, BOOL& a1, char& a2) override { return Rec<int>("GetDateOrder", a0, a1, a2); }
+    char GetTimeSeparator(BOOL a0) override { return Rec<char>("GetTimeSeparator", a0); }
+    BOOL ParseDateTimeFields(GridDateTimeFields* a0, const char* a1, int a2) override
+    {
+        return Rec<BOOL>("ParseDateTimeFields", a0, a1, a2);
+    }
+    BOOL ParseDateTimeTm(struct tm* a0, const char* a1, int a2) override
+    {
+        return Rec<BOOL>("ParseDateTimeTm", a0, a1, a2);
+    }
+    void FormatDateTimeFields(CString& a0, const GridDateTimeFields* a1) override
+    {
+        Rec<void>("FormatDateTimeFields", AddressText(&a0), a1);
+    }
+    void FormatCTime(CString& a0, const CTime* a1) override { Rec<void>("FormatCTime", AddressText(&a0), a1); }
+};
+
+struct FakeDirectCopyMoveCellsImp : CGXAbstractGridDirectCopyMoveCellsImp, ModuleLog {
+    BOOL CopyCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, UINT a4) override
+    {
+        return Rec<BOOL>("CopyCells", a0, a1, a2, a3, a4);
+    }
+    BOOL StoreCopyCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3) override
+    {
+        return Rec<BOOL>("StoreCopyCells", a0, a1, a2, a3);
+    }
+    BOOL MoveCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, CObject*& a4, UINT a5, int a6) override
+    {
+        return Rec<BOOL>("MoveCells", a0, a1, a2, a3, AddressText(&a4), a5, a6);
+    }
+    BOOL StoreMoveCells(CGXGridCore* a0, CGXCellRange a1, ROWCOL a2, ROWCOL a3, CObject*& a4, BOOL a5, int a6) override
+    {
+        return Rec<BOOL>("StoreMoveCells", a0, a1, a2, a3, AddressText(&a4), a5, a6);
+    }
+};
+
+struct FakeDrawRotatedTextImp : CGXAbstractDrawRotatedTextImp, ModuleLog {
+    int DrawRotatedText(CDC* a0, const char* a1, int a2, const RECT& a3, UINT a4, LONG a5, const RECT* a6) override
+    {
+        return Rec<int>("DrawRotatedText", a0, a1, a2, a3, a4, a5, a6);
+    }
+};
+
+struct FakeExcelLikeFillImp : CGXAbstractGridExcelLikeFillImp, ModuleLog {
+    void StartFill(CGXGridCore* a0, UINT a1, CPoint a2, int a3, ROWCOL& a4, ROWCOL& a5) override
+    {
+        Rec<void>("StartFill", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL TrackFill(CGXGridCore* a0, CPoint a1, int a2, ROWCOL& a3, ROWCOL& a4) override
+    {
+        return Rec<BOOL>("TrackFill", a0, a1, a2, a3, a4);
+    }
+    void EndFill(CGXGridCore* a0) override { Rec<void>("EndFill", a0); }
+    void HideFillFrame(CGXGridCore* a0) override { Rec<void>("HideFillFrame", a0); }
+    void DrawFillFrame(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, BOOL a3) override
+    {
+        Rec<void>("DrawFillFrame", a0, a1, a2, a3);
+    }
+    BOOL FillRange(CGXGridCore* a0, const CGXCellRange& a1, const CGXCellRange& a2) override
+    {
+        return Rec<BOOL>("FillRange", a0, a1, a2);
+    }
+    BOOL SelectFillRange(CGXGridCore* a0, const CGXCellRange& a1) override
+    {
+        return Rec<BOOL>("SelectFillRange", a0, a1);
+    }
+};
+
+struct FakeExcelLikeFrameImp : CGXAbstractGridExcelLikeFrameImp, ModuleLog {
+    void DrawFramePart(
+        CGXGridCore* a0, CDC* a1, const CRect& a2, const CRect& a3, BOOL a4, BOOL a5, int a6, BOOL a7) override
+    {
+        Rec<void>("DrawFramePart", a0, a1, a2, a3, a4, a5, a6, a7);
+    }
+    void DrawFrame(CGXGridCore* a0, CDC* a1, const CGXCellRange& a2, int a3, BOOL a4) override
+    {
+        Rec<void>("DrawFrame", a0, a1, a2, a3, a4);
+    }
+    void UpdateFrame(CGXGridCore* a0, CDC* a1, BOOL a2, const CGXCellRange* a3) override
+    {
+        Rec<void>("UpdateFrame", a0, a1, a2, a3);
+    }
+    void RedrawFrameKnob(CGXGridCore* a0) override { Rec<void>("RedrawFrameKnob", a0); }
+    // hiding answers whether the frame was hidden
+    BOOL HideFrame(CGXGridCore* a0, BOOL a1, BOOL a2) override
+    {
+        calls.push_back(Call("HideFrame", a0, a1, a2));
+        const BOOL bWas = bHidden;
+        bHidden = a1;
+        return bWas;
+    }
+    BOOL bHidden = FALSE;
+};
+
+struct FakeFindReplaceImp : CGXAbstractGridFindReplaceImp, ModuleLog {
+    void ShowFindReplaceDialog(CGXGridCore* a0, BOOL a1) override { Rec<void>("ShowFindReplaceDialog", a0, a1); }
+    BOOL FindText(CGXGridCore* a0, const char* a1, BOOL a2, BOOL a3) override
+    {
+        return Rec<BOOL>("FindText", a0, a1, a2, a3);
+    }
+    BOOL FindTextInCell(CGXControl* a0, GridFindReplaceState& a1, ROWCOL a2, ROWCOL a3, BOOL a4, BOOL a5) override
+    {
+        return Rec<BOOL>("FindTextInCell", a0, AddressText(&a1), a2, a3, a4, a5);
+    }
+    BOOL FindTextInCells(CGXGridCore* a0, ROWCOL& a1, ROWCOL& a2, BOOL a3) override
+    {
+        return Rec<BOOL>("FindTextInCells", a0, a1, a2, a3);
+    }
+    BOOL FindNext(CGXGridCore* a0, BOOL a1) override { return Rec<BOOL>("FindNext", a0, a1) && bFound; }
+    BOOL bFound = TRUE; // FindNext's answer
+    void ReplaceSelection(CGXGridCore* a0, const char* a1, BOOL a2, BOOL a3, const char* a4) override
+    {
+        Rec<void>("ReplaceSelection", a0, a1, a2, a3, a4);
+    }
+    void ReplaceAll(CGXGridCore* a0, const char* a1, const char* a2, BOOL a3) override
+    {
+        Rec<void>("ReplaceAll", a0, a1, a2, a3);
+    }
+    void OnFindReplaceMessage(CGXGridCore* a0, FINDREPLACEA* a1) override { Rec<void>("OnFindReplaceMessage", a0, a1); }
+    BOOL ReplaceInCell(CGXControl* a0, GridFindReplaceState& a1, ROWCOL a2, ROWCOL a3) override
+    {
+        return Rec<BOOL>("ReplaceInCell", a0, AddressText(&a1), a2, a3);
     }
 };
 
 struct FakeFloatCellsImp : CGXAbstractGridFloatCellsImp, ModuleLog {
-    void DelayFloatCells(CGXGridCore* g, const CGXCellRange& r, ROWCOL m) override { Rec<void>("DelayFloatCells", g, r, m); }
-    BOOL EvalFloatCells(CGXGridCore* g, const CGXCellRange& r, BOOL a, CGXCellRange* p, BOOL u) override
+    void SetFloatCellsMode(CGXGridCore* a0, int a1, BOOL a2) override { Rec<void>("SetFloatCellsMode", a0, a1, a2); }
+    void DelayFloatCells(CGXGridCore* a0, const CGXCellRange& a1, ROWCOL a2) override
     {
-        return Rec<BOOL>("EvalFloatCells", g, r, a, p, u);
+        Rec<void>("DelayFloatCells", a0, a1, a2);
     }
-    BOOL GetFloatedCellsRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, CGXCellRange& range) override
+    BOOL EvalFloatCells(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override
     {
-        return Rec<BOOL>("GetFloatedCellsRowCol", g, r, c, AddressText(&range));
+        return Rec<BOOL>("EvalFloatCells", a0, a1, a2, a3, a4);
     }
-    BOOL CanFloatCell(CGXGridCore* g, CGXControl* p, ROWCOL r, ROWCOL c, const CGXStyle& s, BOOL f) override
+    CGXCellRange* GetFloatedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3) override
     {
-        return Rec<BOOL>("CanFloatCell", g, p, r, c, s, f);
+        return Rec<CGXCellRange*>("GetFloatedCellsRowCol", a0, a1, a2, AddressText(&a3));
     }
-    BOOL SetFloatedCellsRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, ROWCOL tr, ROWCOL tc, UINT f) override
+    BOOL CanFloatStaticCell(CGXControl* a0, ROWCOL a1, ROWCOL a2, const CGXStyle& a3, BOOL a4) override
     {
-        return Rec<BOOL>("SetFloatedCellsRowCol", g, r, c, tr, tc, f);
+        return Rec<BOOL>("CanFloatStaticCell", a0, a1, a2, a3, a4);
     }
-    void RedrawFloatedCells(CGXGridCore* g, ROWCOL r, ROWCOL c, ROWCOL tr, ROWCOL tc, UINT f, BOOL h) override
+    BOOL CanFloatCell(CGXGridCore* a0, CGXControl* a1, ROWCOL a2, ROWCOL a3, const CGXStyle& a4, BOOL a5) override
     {
-        Rec<void>("RedrawFloatedCells", g, r, c, tr, tc, f, h);
+        return Rec<BOOL>("CanFloatCell", a0, a1, a2, a3, a4, a5);
     }
-    void ExpandFloatedRange(CGXGridCore* g, CGXCellRange& r) override { Rec<void>("ExpandFloatedRange", g, AddressText(&r)); }
+    BOOL SetFloatedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5) override
+    {
+        return Rec<BOOL>("SetFloatedCellsRowCol", a0, a1, a2, a3, a4, a5);
+    }
+    void RedrawFloatedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, BOOL a6) override
+    {
+        Rec<void>("RedrawFloatedCells", a0, a1, a2, a3, a4, a5, a6);
+    }
+    void ExpandFloatedRange(CGXGridCore* a0, CGXCellRange& a1) override
+    {
+        Rec<void>("ExpandFloatedRange", a0, AddressText(&a1));
+    }
+    BOOL EvalFloatCellsDirect(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override
+    {
+        return Rec<BOOL>("EvalFloatCellsDirect", a0, a1, a2, a3, a4);
+    }
+    BOOL EvalFloatCellsDelayed(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override
+    {
+        return Rec<BOOL>("EvalFloatCellsDelayed", a0, a1, a2, a3, a4);
+    }
+    BOOL EvalFloatCell(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange* a3, BOOL a4) override
+    {
+        return Rec<BOOL>("EvalFloatCell", a0, a1, a2, a3, a4);
+    }
+    BOOL FloatCell(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange* a3, BOOL a4) override
+    {
+        return Rec<BOOL>("FloatCell", a0, a1, a2, a3, a4);
+    }
+    BOOL StoreFloatedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, BOOL a5) override
+    {
+        return Rec<BOOL>("StoreFloatedCells", a0, a1, a2, a3, a4, a5);
+    }
+};
+
+struct FakeHideCellsImp : CGXAbstractGridHideCellsImp, ModuleLog {
+    void RemoveHiddenRows(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override { Rec<void>("RemoveHiddenRows", a0, a1, a2); }
+    void RemoveHiddenCols(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override { Rec<void>("RemoveHiddenCols", a0, a1, a2); }
+    void InsertHiddenRows(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override { Rec<void>("InsertHiddenRows", a0, a1, a2); }
+    void InsertHiddenCols(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override { Rec<void>("InsertHiddenCols", a0, a1, a2); }
+    void MoveHiddenRows(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3) override
+    {
+        Rec<void>("MoveHiddenRows", a0, a1, a2, a3);
+    }
+    void MoveHiddenCols(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3) override
+    {
+        Rec<void>("MoveHiddenCols", a0, a1, a2, a3);
+    }
+    BOOL HideRows(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, BOOL a3, const int* a4, UINT a5, int a6) override
+    {
+        return Rec<BOOL>("HideRows", a0, a1, a2, a3, a4, a5, a6);
+    }
+    BOOL IsRowHidden(CGXGridCore* a0, ROWCOL a1) override { return Rec<BOOL>("IsRowHidden", a0, a1); }
+    BOOL StoreRowHidden(CGXGridCore* a0, ROWCOL a1, BOOL a2) override
+    {
+        return Rec<BOOL>("StoreRowHidden", a0, a1, a2);
+    }
+    BOOL HideCols(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, BOOL a3, const int* a4, UINT a5, int a6) override
+    {
+        return Rec<BOOL>("HideCols", a0, a1, a2, a3, a4, a5, a6);
+    }
+    BOOL IsColHidden(CGXGridCore* a0, ROWCOL a1) override { return Rec<BOOL>("IsColHidden", a0, a1); }
+    BOOL StoreColHidden(CGXGridCore* a0, ROWCOL a1, BOOL a2) override
+    {
+        return Rec<BOOL>("StoreColHidden", a0, a1, a2);
+    }
+};
+
+struct FakeLongOperationImp : CGXAbstractLongOperationImp, ModuleLog {
+    void Start(CGXLongOperation& a0) override { Rec<void>("Start", AddressText(&a0)); }
+    void End(CGXLongOperation& a0) override { Rec<void>("End", AddressText(&a0)); }
+    void FreeStatusText(CGXLongOperation& a0) override { Rec<void>("FreeStatusText", AddressText(&a0)); }
+    BOOL SetStatusText(CGXLongOperation& a0, const char* a1, BOOL a2) override
+    {
+        return Rec<BOOL>("SetStatusText", AddressText(&a0), a1, a2);
+    }
+    BOOL DoMessages(CGXLongOperation& a0, BOOL& a1) override { return Rec<BOOL>("DoMessages", AddressText(&a0), a1); }
+    BOOL UpdateProgress(CGXLongOperation& a0) override { return Rec<BOOL>("UpdateProgress", AddressText(&a0)); }
+    void PumpMessages(CGXLongOperation& a0) override { Rec<void>("PumpMessages", AddressText(&a0)); }
+};
+
+struct FakeMarkEditHeaderImp : CGXAbstractGridMarkEditHeaderImp, ModuleLog {
+    void RedrawHeaderMarks(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, int a3, UINT a4) override
+    {
+        Rec<void>("RedrawHeaderMarks", a0, a1, a2, a3, a4);
+    }
+    BOOL IsHeaderMarked(CGXControl* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("IsHeaderMarked", a0, a1, a2, a3);
+    }
+};
+
+struct FakeFreezeMenuHelperImp : CGXAbstractGridFreezeMenuHelperImp, ModuleLog {
+    BOOL CanFreezeCols(CGXGridCore* a0) override { return Rec<BOOL>("CanFreezeCols", a0); }
+    BOOL CanUnfreezeCols(CGXGridCore* a0) override { return Rec<BOOL>("CanUnfreezeCols", a0); }
+    void FreezeCols(CGXGridCore* a0) override { Rec<void>("FreezeCols", a0); }
+    void UnfreezeCols(CGXGridCore* a0) override { Rec<void>("UnfreezeCols", a0); }
+    BOOL CanFreezeRows(CGXGridCore* a0) override { return Rec<BOOL>("CanFreezeRows", a0); }
+    BOOL CanUnfreezeRows(CGXGridCore* a0) override { return Rec<BOOL>("CanUnfreezeRows", a0); }
+    void FreezeRows(CGXGridCore* a0) override { Rec<void>("FreezeRows", a0); }
+    void UnfreezeRows(CGXGridCore* a0) override { Rec<void>("UnfreezeRows", a0); }
 };
 
 struct FakeMergeCellsImp : CGXAbstractGridMergeCellsImp, ModuleLog {
-    void DelayMergeCells(CGXGridCore* g, const CGXCellRange& r, ROWCOL mr, ROWCOL mc) override
+    void SetMergeCellsMode(CGXGridCore* a0, int a1, BOOL a2) override { Rec<void>("SetMergeCellsMode", a0, a1, a2); }
+    void DelayMergeCells(CGXGridCore* a0, const CGXCellRange& a1, ROWCOL a2, ROWCOL a3) override
     {
-        Rec<void>("DelayMergeCells", g, r, mr, mc);
+        Rec<void>("DelayMergeCells", a0, a1, a2, a3);
     }
-    BOOL EvalMergeCells(CGXGridCore* g, const CGXCellRange& r, BOOL a, CGXCellRange* p, BOOL u) override
+    BOOL EvalMergeCells(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, CGXCellRange* a3, BOOL a4) override
     {
-        return Rec<BOOL>("EvalMergeCells", g, r, a, p, u);
+        return Rec<BOOL>("EvalMergeCells", a0, a1, a2, a3, a4);
     }
-    BOOL GetMergedCellsRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, CGXCellRange& range, int d) override
+    CGXCellRange* GetMergedCellsRowCol(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXCellRange& a3, int a4) override
     {
-        return Rec<BOOL>("GetMergedCellsRowCol", g, r, c, AddressText(&range), d);
+        return Rec<CGXCellRange*>("GetMergedCellsRowCol", a0, a1, a2, AddressText(&a3), a4);
     }
-    BOOL CanMergeCell(CGXGridCore* g, CGXControl* p, ROWCOL r, ROWCOL c, const CGXStyle& s, int d) override
+    BOOL CanMergeCell(CGXGridCore* a0, CGXControl* a1, ROWCOL a2, ROWCOL a3, const CGXStyle& a4, int a5) override
     {
-        return Rec<BOOL>("CanMergeCell", g, p, r, c, s, d);
+        return Rec<BOOL>("CanMergeCell", a0, a1, a2, a3, a4, a5);
     }
-    BOOL CanMergeStyles(CGXGridCore* g, const CGXStyle& a, const CGXStyle& b) override
+    BOOL CanMergeStyles(CGXGridCore* a0, const CGXStyle& a1, const CGXStyle& a2) override
     {
-        return Rec<BOOL>("CanMergeStyles", g, a, b);
+        return Rec<BOOL>("CanMergeStyles", a0, a1, a2);
     }
-    BOOL SetMergedCellsRowCol(CGXGridCore* g, int d, ROWCOL r, ROWCOL c, ROWCOL tr, ROWCOL tc, UINT f) override
+    BOOL SetMergedCellsRowCol(CGXGridCore* a0, int a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, ROWCOL a5, UINT a6) override
     {
-        return Rec<BOOL>("SetMergedCellsRowCol", g, d, r, c, tr, tc, f);
+        return Rec<BOOL>("SetMergedCellsRowCol", a0, a1, a2, a3, a4, a5, a6);
     }
-    void RedrawMergedCells(CGXGridCore* g, ROWCOL r, ROWCOL c, ROWCOL tr, ROWCOL tc, UINT f, BOOL h) override
+    void RedrawMergedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5, BOOL a6) override
     {
-        Rec<void>("RedrawMergedCells", g, r, c, tr, tc, f, h);
+        Rec<void>("RedrawMergedCells", a0, a1, a2, a3, a4, a5, a6);
     }
-    void ExpandMergedRange(CGXGridCore* g, CGXCellRange& r) override { Rec<void>("ExpandMergedRange", g, AddressText(&r)); }
+    void ExpandMergedRange(CGXGridCore* a0, CGXCellRange& a1) override
+    {
+        Rec<void>("ExpandMergedRange", a0, AddressText(&a1));
+    }
+};
+
+struct FakeNumberFormattingImp : CGXAbstractNumberFormattingImp, ModuleLog {
+    CString FormatValue(const CGXStyle& a0, const char* a1, UINT a2) override
+    {
+        return Rec<CString>("FormatValue", a0, a1, a2);
+    }
+    BOOL ParseNumber(const char* a0, double& a1, UINT* a2, UINT* a3) override
+    {
+        return Rec<BOOL>("ParseNumber", a0, AddressText(&a1), a2, a3);
+    }
+};
+
+struct FakeOldDrawingImp : CGXAbstractGridOldDrawingImp, ModuleLog {
+    BOOL DrawMatrixCells(CGXGridCore* a0, CDC* a1, CellPaintMatrix& a2) override
+    {
+        return Rec<BOOL>("DrawMatrixCells", a0, a1, AddressText(&a2));
+    }
+    void DrawMatrixBackground(CGXGridCore* a0, CellPaintMatrix& a1) override
+    {
+        Rec<void>("DrawMatrixBackground", a0, AddressText(&a1));
+    }
+};
+
+struct FakeOptimizedUpdateImp : CGXAbstractGridOptimizedUpdateImp, ModuleLog {
+    void UpdateRowsInserted(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        Rec<void>("UpdateRowsInserted", a0, a1, a2, a3);
+    }
+    void UpdateColsInserted(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        Rec<void>("UpdateColsInserted", a0, a1, a2, a3);
+    }
+    void UpdateRowsRemoved(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        Rec<void>("UpdateRowsRemoved", a0, a1, a2, a3, a4);
+    }
+    void UpdateColsRemoved(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        Rec<void>("UpdateColsRemoved", a0, a1, a2, a3, a4);
+    }
+    void UpdateRowHeightsChanged(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        Rec<void>("UpdateRowHeightsChanged", a0, a1, a2, a3, a4);
+    }
+    void UpdateColWidthsChanged(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        Rec<void>("UpdateColWidthsChanged", a0, a1, a2, a3, a4);
+    }
+};
+
+struct FakePrintDeviceImp : CGXAbstractPrintDeviceImp, ModuleLog {
+    void ApplyToApp(CGXPrintDevice* a0) override { Rec<void>("ApplyToApp", a0); }
+    INT_PTR DoPrintSetup(CGXPrintDevice* a0, CPrintDialog* a1) override { return Rec<INT_PTR>("DoPrintSetup", a0, a1); }
+    BOOL DoPreparePrinting(CView* a0, CGXPrintDevice* a1, CPrintInfo* a2) override
+    {
+        return Rec<BOOL>("DoPreparePrinting", a0, a1, a2);
+    }
+    void SetDeviceHandles(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2) override
+    {
+        Rec<void>("SetDeviceHandles", a0, a1, a2);
+    }
+    void SetDeviceData(CGXPrintDevice* a0, const void* a1, DWORD a2, const void* a3, DWORD a4) override
+    {
+        Rec<void>("SetDeviceData", a0, a1, a2, a3, a4);
+    }
+    void FreeDevice(CGXPrintDevice* a0) override { Rec<void>("FreeDevice", a0); }
+    void GetDeviceData(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2, BYTE*& a3, DWORD& a4, BYTE*& a5, DWORD& a6) override
+    {
+        Rec<void>("GetDeviceData", a0, a1, a2, AddressText(&a3), a4, AddressText(&a5), a6);
+    }
+    void CreateDefaultDevice(CGXPrintDevice* a0) override { Rec<void>("CreateDefaultDevice", a0); }
+    CDC* GetPrinterDC(CGXPrintDevice* a0) override { return Rec<CDC*>("GetPrinterDC", a0); }
+    void DeletePrinterDC(CGXPrintDevice* a0) override { Rec<void>("DeletePrinterDC", a0); }
+    void CreateDeviceHandles(CGXPrintDevice* a0, HGLOBAL& a1, HGLOBAL& a2) override
+    {
+        Rec<void>("CreateDeviceHandles", a0, AddressText(&a1), AddressText(&a2));
+    }
+    BOOL IsSameDevice(CGXPrintDevice* a0, HGLOBAL a1, HGLOBAL a2) override
+    {
+        return Rec<BOOL>("IsSameDevice", a0, a1, a2);
+    }
+    BOOL CompareDeviceData(CGXPrintDevice* a0, const void* a1, DWORD a2, const void* a3, DWORD a4) override
+    {
+        return Rec<BOOL>("CompareDeviceData", a0, a1, a2, a3, a4);
+    }
+};
+
+struct FakePrintImp : CGXAbstractGridPrintImp, ModuleLog {
+    void OnBeginPrinting(CGXGridCore* a0, CDC* a1, CPrintInfo* a2) override
+    {
+        Rec<void>("OnBeginPrinting", a0, a1, a2);
+    }
+    void OnPrintPage(CGXGridCore* a0, CDC* a1, CPrintInfo* a2) override { Rec<void>("OnPrintPage", a0, a1, a2); }
+    void OnEndPrinting(CGXGridCore* a0, CDC* a1, CPrintInfo* a2) override { Rec<void>("OnEndPrinting", a0, a1, a2); }
+    void PrintHeaderAndFooter(CGXProperties& a0, CDC* a1, CPrintInfo* a2, CDocument* a3, CGXGridParam* a4) override
+    {
+        Rec<void>("PrintHeaderAndFooter", AddressText(&a0), a1, a2, a3, a4);
+    }
+    int CalcHeaderFooterHeight(CGXProperties& a0, CDC* a1, CGXData& a2, CGXStylesMap* a3) override
+    {
+        return Rec<int>("CalcHeaderFooterHeight", AddressText(&a0), a1, AddressText(&a2), a3);
+    }
+    void DrawHeaderFooter(
+        CGXProperties& a0, CDC* a1, CPrintInfo* a2, const CRect& a3, CGXData& a4, CGXStylesMap* a5) override
+    {
+        Rec<void>("DrawHeaderFooter", AddressText(&a0), a1, a2, a3, AddressText(&a4), a5);
+    }
+    CString SubstituteTokens(CGXProperties& a0, const char* a1) override
+    {
+        return Rec<CString>("SubstituteTokens", AddressText(&a0), a1);
+    }
+    CString GetTokenValue(CGXProperties& a0, int a1, CString& a2) override
+    {
+        return Rec<CString>("GetTokenValue", AddressText(&a0), a1, AddressText(&a2));
+    }
+    CString GetTokenArgument(CGXProperties& a0, CString& a1) override
+    {
+        return Rec<CString>("GetTokenArgument", AddressText(&a0), AddressText(&a1));
+    }
+};
+
+struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
+    BOOL ResizeRowHeightsToFit(CGXGridCore* a0, CGXCellRange a1, BOOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("ResizeRowHeightsToFit", a0, a1, a2, a3);
+    }
+    BOOL ResizeColWidthsToFit(CGXGridCore* a0, CGXCellRange a1, BOOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("ResizeColWidthsToFit", a0, a1, a2, a3);
+    }
+};
+
+struct FakeSortImp : CGXAbstractGridSortImp, ModuleLog {
+    void SortRowRecords(CGXGridCore* a0, CGXSortInfoArray& a1, CPtrArray& a2) override
+    {
+        Rec<void>("SortRowRecords", a0, AddressText(&a1), AddressText(&a2));
+    }
+    BOOL SortRows(CGXGridCore* a0, CGXCellRange a1, CGXSortInfoArray& a2, UINT a3) override
+    {
+        return Rec<BOOL>("SortRows", a0, a1, AddressText(&a2), a3);
+    }
+    BOOL MoveRowsAfterSort(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2, UINT a3, int a4) override
+    {
+        return Rec<BOOL>("MoveRowsAfterSort", a0, a1, AddressText(&a2), a3, a4);
+    }
+    BOOL StoreSortRows(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2) override
+    {
+        return Rec<BOOL>("StoreSortRows", a0, a1, AddressText(&a2));
+    }
+    void UpdateSortRows(CGXGridCore* a0, const CGXCellRange& a1, UINT a2, BOOL a3) override
+    {
+        Rec<void>("UpdateSortRows", a0, a1, a2, a3);
+    }
+    void GetSortRowKeyTexts(CGXGridCore* a0, ROWCOL a1, CGXSortInfoArray& a2, CStringArray& a3) override
+    {
+        Rec<void>("GetSortRowKeyTexts", a0, a1, AddressText(&a2), AddressText(&a3));
+    }
+    BOOL SortCols(CGXGridCore* a0, CGXCellRange a1, CGXSortInfoArray& a2, UINT a3) override
+    {
+        return Rec<BOOL>("SortCols", a0, a1, AddressText(&a2), a3);
+    }
+    BOOL MoveColsAfterSort(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2, UINT a3, int a4) override
+    {
+        return Rec<BOOL>("MoveColsAfterSort", a0, a1, AddressText(&a2), a3, a4);
+    }
+    BOOL StoreSortCols(CGXGridCore* a0, const CGXCellRange& a1, CDWordArray& a2) override
+    {
+        return Rec<BOOL>("StoreSortCols", a0, a1, AddressText(&a2));
+    }
+    void UpdateSortCols(CGXGridCore* a0, const CGXCellRange& a1, UINT a2, BOOL a3) override
+    {
+        Rec<void>("UpdateSortCols", a0, a1, a2, a3);
+    }
+    void GetSortColKeyTexts(CGXGridCore* a0, ROWCOL a1, CGXSortInfoArray& a2, CStringArray& a3) override
+    {
+        Rec<void>("GetSortColKeyTexts", a0, a1, AddressText(&a2), AddressText(&a3));
+    }
+    BOOL OnClickedHeaderSort(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3, CPoint a4) override
+    {
+        return Rec<BOOL>("OnClickedHeaderSort", a0, a1, a2, a3, a4);
+    }
+};
+
+struct FakeSortMoveDataImp : CGXAbstractGridSortMoveDataImp, ModuleLog {
+    BOOL ReorderRowsAfterSort(CGXData& a0, const CGXCellRange& a1, CDWordArray& a2) override
+    {
+        return Rec<BOOL>("ReorderRowsAfterSort", AddressText(&a0), a1, AddressText(&a2));
+    }
+    BOOL ReorderColsAfterSort(CGXData& a0, const CGXCellRange& a1, CDWordArray& a2) override
+    {
+        return Rec<BOOL>("ReorderColsAfterSort", AddressText(&a0), a1, AddressText(&a2));
+    }
+};
+
+struct FakeSpanCellPoolImp : CGXAbstractSpanCellPoolImp, ModuleLog {
+    CGXSpanCellPool* CreateCopy(const CGXSpanCellPool& a0) override { return Rec<CGXSpanCellPool*>("CreateCopy", a0); }
+    CGXSpanCellPool* CreatePool() override { return Rec<CGXSpanCellPool*>("CreatePool"); }
+    void CopyPool(CGXSpanCellPool& a0, const CGXSpanCellPool& a1) override
+    {
+        Rec<void>("CopyPool", AddressText(&a0), a1);
+    }
+    BOOL InsertRows(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("InsertRows", a0, a1, a2); }
+    BOOL RemoveRows(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("RemoveRows", a0, a1, a2); }
+    BOOL MoveRows(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3) override
+    {
+        return Rec<BOOL>("MoveRows", a0, a1, a2, a3);
+    }
+    BOOL InsertCols(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("InsertCols", a0, a1, a2); }
+    BOOL RemoveCols(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2) override { return Rec<BOOL>("RemoveCols", a0, a1, a2); }
+    BOOL MoveCols(CGXSpanCellPool* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3) override
+    {
+        return Rec<BOOL>("MoveCols", a0, a1, a2, a3);
+    }
+};
+
+struct FakeDelayedRangePoolImp : CGXAbstractDelayedRangePoolImp, ModuleLog {
+    CGXDelayedRangePool* CreateCopy(const CGXDelayedRangePool& a0) override
+    {
+        return Rec<CGXDelayedRangePool*>("CreateCopy", a0);
+    }
+    CGXDelayedRangePool* CreatePool() override { return Rec<CGXDelayedRangePool*>("CreatePool"); }
+    void CopyPool(CGXDelayedRangePool& a0, const CGXDelayedRangePool& a1) override
+    {
+        Rec<void>("CopyPool", AddressText(&a0), a1);
+    }
+};
+
+struct FakeStyleDataExchangeImp : CGXAbstractGridStyleDataExchangeImp, ModuleLog {
+    BOOL CopyCellsToArchive(CGXGridCore* a0, CArchive& a1, const CGXRangeList& a2, BOOL a3) override
+    {
+        return Rec<BOOL>("CopyCellsToArchive", a0, AddressText(&a1), a2, a3);
+    }
+    BOOL GetStyleForCopy(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, CGXStyle& a3, BOOL a4) override
+    {
+        return Rec<BOOL>("GetStyleForCopy", a0, a1, a2, AddressText(&a3), a4);
+    }
+    BOOL PasteCellsFromArchive(CGXGridCore* a0, CArchive& a1, const CGXCellRange& a2, BOOL a3) override
+    {
+        return Rec<BOOL>("PasteCellsFromArchive", a0, AddressText(&a1), a2, a3);
+    }
+};
+
+struct FakeTextDataExchangeImp : CGXAbstractGridTextDataExchangeImp, ModuleLog {
+    BOOL CopyTextToFile(CGXGridCore* a0, CFile& a1, const CGXRangeList& a2) override
+    {
+        return Rec<BOOL>("CopyTextToFile", a0, AddressText(&a1), a2);
+    }
+    void GetCellText(CString& a0, CGXGridCore* a1, ROWCOL a2, ROWCOL a3) override
+    {
+        Rec<void>("GetCellText", AddressText(&a0), a1, a2, a3);
+    }
+    BOOL PasteTextFromBuffer(CGXGridCore* a0, const char* a1, DWORD a2, const CGXCellRange& a3) override
+    {
+        return Rec<BOOL>("PasteTextFromBuffer", a0, a1, a2, a3);
+    }
+    BOOL SetCellText(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const char* a3, UINT a4, const CGXStyle* a5) override
+    {
+        return Rec<BOOL>("SetCellText", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL CalcBufferDimension(CGXGridCore* a0, const char* a1, DWORD a2, ROWCOL& a3, ROWCOL& a4) override
+    {
+        return Rec<BOOL>("CalcBufferDimension", a0, a1, a2, a3, a4);
+    }
+};
+
+struct FakeUpdateHintImp : CGXAbstractGridUpdateHintImp, ModuleLog {
+    BOOL ApplyHint(CGXGridCore* a0, CObject* a1) override { return Rec<BOOL>("ApplyHint", a0, a1); }
+    BOOL RedrawAll(CGXGridCore* a0, UINT a1) override { return Rec<BOOL>("RedrawAll", a0, a1); }
+    BOOL RedrawRange(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5) override
+    {
+        return Rec<BOOL>("RedrawRange", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL OnRowCountChanged(CGXGridCore* a0, ROWCOL a1, UINT a2) override
+    {
+        return Rec<BOOL>("OnRowCountChanged", a0, a1, a2);
+    }
+    BOOL OnColCountChanged(CGXGridCore* a0, ROWCOL a1, UINT a2) override
+    {
+        return Rec<BOOL>("OnColCountChanged", a0, a1, a2);
+    }
+    BOOL OnRowHeightsChanged(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        return Rec<BOOL>("OnRowHeightsChanged", a0, a1, a2, a3, a4);
+    }
+    BOOL OnColWidthsChanged(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        return Rec<BOOL>("OnColWidthsChanged", a0, a1, a2, a3, a4);
+    }
+    BOOL OnColsInserted(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("OnColsInserted", a0, a1, a2, a3);
+    }
+    BOOL OnRowsInserted(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("OnRowsInserted", a0, a1, a2, a3);
+    }
+    BOOL OnColsRemoved(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        return Rec<BOOL>("OnColsRemoved", a0, a1, a2, a3, a4);
+    }
+    BOOL OnRowsRemoved(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, const int* a3, UINT a4) override
+    {
+        return Rec<BOOL>("OnRowsRemoved", a0, a1, a2, a3, a4);
+    }
+    BOOL OnColsMoved(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, UINT a4) override
+    {
+        return Rec<BOOL>("OnColsMoved", a0, a1, a2, a3, a4);
+    }
+    BOOL OnRowsMoved(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, UINT a4) override
+    {
+        return Rec<BOOL>("OnRowsMoved", a0, a1, a2, a3, a4);
+    }
+    BOOL RedrawRangeChange(CGXGridCore* a0, POSITION a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, ROWCOL a5) override
+    {
+        return Rec<BOOL>("RedrawRangeChange", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL RedrawSelection(CGXGridCore* a0) override { return Rec<BOOL>("RedrawSelection", a0); }
+    BOOL OnFrozenRowsChanged(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("OnFrozenRowsChanged", a0, a1, a2, a3);
+    }
+    BOOL OnFrozenColsChanged(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("OnFrozenColsChanged", a0, a1, a2, a3);
+    }
+    BOOL OnStyleRangeChanged(
+        CGXGridCore* a0, const CGXCellRange& a1, const CGXStyle* a2, int a3, int a4, UINT a5) override
+    {
+        return Rec<BOOL>("OnStyleRangeChanged", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL SetCoveredCellsRange(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5) override
+    {
+        return Rec<BOOL>("SetCoveredCellsRange", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL OnZoomChanged(CGXGridCore* a0, int a1, UINT a2) override { return Rec<BOOL>("OnZoomChanged", a0, a1, a2); }
+    BOOL SetZoomValue(CGXGridCore* a0, int a1) override { return Rec<BOOL>("SetZoomValue", a0, a1); }
+    BOOL RefreshCurrentCell(CGXGridCore* a0, BOOL a1) override { return Rec<BOOL>("RefreshCurrentCell", a0, a1); }
+    BOOL UpdateNameText(CGXGridCore* a0) override { return Rec<BOOL>("UpdateNameText", a0); }
+    BOOL RedrawSelectionDifference(CGXGridCore* a0, const CGXCellRange& a1, const CGXRangeList* a2) override
+    {
+        return Rec<BOOL>("RedrawSelectionDifference", a0, a1, a2);
+    }
+    BOOL EndCurrentCellEdit(CGXGridCore* a0, BOOL a1, UINT a2) override
+    {
+        return Rec<BOOL>("EndCurrentCellEdit", a0, a1, a2);
+    }
+    BOOL SetTopRow(CGXGridCore* a0, ROWCOL a1, UINT a2) override { return Rec<BOOL>("SetTopRow", a0, a1, a2); }
+    BOOL SetLeftCol(CGXGridCore* a0, ROWCOL a1, UINT a2) override { return Rec<BOOL>("SetLeftCol", a0, a1, a2); }
+    BOOL ScrollCells(CGXGridCore* a0, int a1, ROWCOL a2) override { return Rec<BOOL>("ScrollCells", a0, a1, a2); }
+    BOOL SetCurrentCell(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3) override
+    {
+        return Rec<BOOL>("SetCurrentCell", a0, a1, a2, a3);
+    }
+    BOOL RedrawFloatedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5) override
+    {
+        return Rec<BOOL>("RedrawFloatedCells", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL RedrawMergedCells(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, UINT a5) override
+    {
+        return Rec<BOOL>("RedrawMergedCells", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL HideExcelLikeFrame(CGXGridCore* a0, BOOL a1) override { return Rec<BOOL>("HideExcelLikeFrame", a0, a1); }
+    BOOL UpdateSortRows(CGXGridCore* a0, const CGXCellRange& a1, UINT a2) override
+    {
+        return Rec<BOOL>("UpdateSortRows", a0, a1, a2);
+    }
+    BOOL UpdateSortCols(CGXGridCore* a0, const CGXCellRange& a1, UINT a2) override
+    {
+        return Rec<BOOL>("UpdateSortCols", a0, a1, a2);
+    }
+    BOOL OnPropertiesChanged(CGXGridCore* a0, UINT a1) override { return Rec<BOOL>("OnPropertiesChanged", a0, a1); }
+    BOOL OnStylesMapChanged(CGXGridCore* a0, UINT a1) override { return Rec<BOOL>("OnStylesMapChanged", a0, a1); }
+    BOOL OnBaseStyleChanged(CGXGridCore* a0, WORD a1, UINT a2) override
+    {
+        return Rec<BOOL>("OnBaseStyleChanged", a0, a1, a2);
+    }
+    BOOL RecalcAndRedraw(CGXGridCore* a0, const char* a1) override { return Rec<BOOL>("RecalcAndRedraw", a0, a1); }
+};
+
+struct FakeUserDragSelectRangeImp : CGXAbstractGridUserDragSelectRangeImp, ModuleLog {
+    BOOL OnDragButtonDown(CGXGridCore* a0, CPoint& a1, UINT& a2, int& a3, ROWCOL& a4, ROWCOL& a5) override
+    {
+        return Rec<BOOL>("OnDragButtonDown", a0, AddressText(&a1), a2, a3, a4, a5);
+    }
+    BOOL OnDragMouseMove(CGXGridCore* a0, CPoint a1) override { return Rec<BOOL>("OnDragMouseMove", a0, a1); }
+    BOOL OnDragButtonUp(CGXGridCore* a0, CPoint a1) override { return Rec<BOOL>("OnDragButtonUp", a0, a1); }
+    BOOL StartDragSelection(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override
+    {
+        return Rec<BOOL>("StartDragSelection", a0, a1, a2);
+    }
+    void DragSelectionTo(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override { Rec<void>("DragSelectionTo", a0, a1, a2); }
+    BOOL DropSelection(CGXGridCore* a0, ROWCOL a1, ROWCOL a2) override
+    {
+        return Rec<BOOL>("DropSelection", a0, a1, a2);
+    }
+    void CancelDragSelection(CGXGridCore* a0) override { Rec<void>("CancelDragSelection", a0); }
+};
+
+struct FakeUserResizeCellsImp : CGXAbstractGridUserResizeCellsImp, ModuleLog {
+    BOOL OnResizeMouseMove(CGXGridCore* a0, CPoint a1) override { return Rec<BOOL>("OnResizeMouseMove", a0, a1); }
+    BOOL OnResizeButtonDown(CGXGridCore* a0, CPoint a1, UINT a2, int a3, ROWCOL a4, ROWCOL a5) override
+    {
+        return Rec<BOOL>("OnResizeButtonDown", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL OnResizeButtonUp(CGXGridCore* a0, CPoint a1) override { return Rec<BOOL>("OnResizeButtonUp", a0, a1); }
+    BOOL OnResizeDoubleClick(CGXGridCore* a0, CPoint a1, UINT a2, int a3, ROWCOL a4, ROWCOL a5) override
+    {
+        return Rec<BOOL>("OnResizeDoubleClick", a0, a1, a2, a3, a4, a5);
+    }
+    BOOL StartResizeTracking(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, int a3) override
+    {
+        return Rec<BOOL>("StartResizeTracking", a0, a1, a2, a3);
+    }
+    void MoveResizeTracking(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, int a3, CSize a4) override
+    {
+        Rec<void>("MoveResizeTracking", a0, a1, a2, a3, a4);
+    }
+    void CancelResizeTracking(CGXGridCore* a0) override { Rec<void>("CancelResizeTracking", a0); }
+    void EndResizeTracking(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, int a3, CSize a4) override
+    {
+        Rec<void>("EndResizeTracking", a0, a1, a2, a3, a4);
+    }
+};
+
+struct FakeUserSelectRangeImp : CGXAbstractGridUserSelectRangeImp, ModuleLog {
+    BOOL MoveCurrentCellSelecting(CGXGridCore* a0, int a1, UINT a2) override
+    {
+        return Rec<BOOL>("MoveCurrentCellSelecting", a0, a1, a2);
+    }
+    void StartSelection(CGXGridCore* a0, CPoint& a1, UINT& a2, int& a3, ROWCOL& a4, ROWCOL& a5) override
+    {
+        Rec<void>("StartSelection", a0, AddressText(&a1), a2, a3, a4, a5);
+    }
+    BOOL TrackSelection(CGXGridCore* a0, CPoint& a1, UINT& a2, ROWCOL& a3, ROWCOL& a4) override
+    {
+        return Rec<BOOL>("TrackSelection", a0, AddressText(&a1), a2, a3, a4);
+    }
+    void EndSelection(CGXGridCore* a0, CPoint& a1, UINT& a2) override
+    {
+        Rec<void>("EndSelection", a0, AddressText(&a1), a2);
+    }
+    void SelectRange(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2, BOOL a3) override
+    {
+        Rec<void>("SelectRange", a0, a1, a2, a3);
+    }
+    BOOL AddOrExcludeRange(CGXGridCore* a0, const CGXCellRange& a1, BOOL a2) override
+    {
+        return Rec<BOOL>("AddOrExcludeRange", a0, a1, a2);
+    }
+    void RedrawSelectionDifference(CGXGridCore* a0, const CGXCellRange& a1, const CGXRangeList* a2, BOOL a3) override
+    {
+        Rec<void>("RedrawSelectionDifference", a0, a1, a2, a3);
+    }
+    void SetRangeAtPosition(CGXGridCore* a0, POSITION a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, ROWCOL a5) override
+    {
+        Rec<void>("SetRangeAtPosition", a0, a1, a2, a3, a4, a5);
+    }
+    void RedrawRangeChange(CGXGridCore* a0, POSITION a1, ROWCOL a2, ROWCOL a3, ROWCOL a4, ROWCOL a5, BOOL a6) override
+    {
+        Rec<void>("RedrawRangeChange", a0, a1, a2, a3, a4, a5, a6);
+    }
+    void RedrawSelection(CGXGridCore* a0, BOOL a1) override { Rec<void>("RedrawSelection", a0, a1); }
+    BOOL ToggleHeaderSelection(CGXGridCore* a0, ROWCOL a1, ROWCOL a2, UINT a3, int a4, int a5) override
+    {
+        return Rec<BOOL>("ToggleHeaderSelection", a0, a1, a2, a3, a4, a5);
+    }
 };
 
 struct FakeCommandFactory : CGXAbstractCommandFactory, ModuleLog {
-    // The commands the creators made (plain CObjects that record what they were given).
-    struct Command : CObject {
+    // The commands the creators made: they record what they were given.
+    struct Command : CGXCommand {
         std::string text;
         CObArray* pStyles = nullptr;
         ~Command() override { DeleteStyleArray(pStyles); }
+        BOOL Execute(CGXGridCore*, int) override { return TRUE; }
+        const char* GetName() override { return text.c_str(); }
     };
-    CObject* Made(const std::string& text, CObArray* pStyles = nullptr)
+    CGXCommand* Made(const std::string& text, CObArray* pStyles = nullptr)
     {
         auto* p = new Command;
         p->text = text;
@@ -273,36 +977,47 @@ struct FakeCommandFactory : CGXAbstractCommandFactory, ModuleLog {
         calls.push_back(text);
         return p;
     }
-    CObject* CreateSetRowHeightCmd(ROWCOL a, ROWCOL b, int* an, int t) override
+    CGXCommand* CreateBlockCmd(const char* n) override { return Made(Call("CreateBlockCmd", n)); }
+    CGXCommand* CreateSetRowHeightCmd(ROWCOL a, ROWCOL b, int* an) override
     {
         delete[] an;
-        return Made(Call("CreateSetRowHeightCmd", a, b, t));
+        return Made(Call("CreateSetRowHeightCmd", a, b));
     }
-    CObject* CreateSetDefaultRowHeightCmd(int n, int t) override { return Made(Call("CreateSetDefaultRowHeightCmd", n, t)); }
-    CObject* CreateSetColWidthCmd(ROWCOL a, ROWCOL b, int* an, int t) override
+    CGXCommand* CreateHideRowsCmd(ROWCOL a, ROWCOL b, int* an) override
     {
         delete[] an;
-        return Made(Call("CreateSetColWidthCmd", a, b, t));
+        return Made(Call("CreateHideRowsCmd", a, b));
     }
-    CObject* CreateSetDefaultColWidthCmd(int n, int t) override { return Made(Call("CreateSetDefaultColWidthCmd", n, t)); }
-    CObject* CreateMoveRowsCmd(ROWCOL a, ROWCOL b, ROWCOL d, int t) override
+    CGXCommand* CreateSetDefaultRowHeightCmd(int n) override { return Made(Call("CreateSetDefaultRowHeightCmd", n)); }
+    CGXCommand* CreateSetColWidthCmd(ROWCOL a, ROWCOL b, int* an) override
     {
-        return Made(Call("CreateMoveRowsCmd", a, b, d, t));
+        delete[] an;
+        return Made(Call("CreateSetColWidthCmd", a, b));
     }
-    CObject* CreateMoveColsCmd(ROWCOL a, ROWCOL b, ROWCOL d, int t) override
+    CGXCommand* CreateHideColsCmd(ROWCOL a, ROWCOL b, int* an) override
     {
-        return Made(Call("CreateMoveColsCmd", a, b, d, t));
+        delete[] an;
+        return Made(Call("CreateHideColsCmd", a, b));
     }
-    CObject* CreateRemoveRowsCmd(ROWCOL a, ROWCOL b, int t) override { return Made(Call("CreateRemoveRowsCmd", a, b, t)); }
-    CObject* CreateRemoveColsCmd(ROWCOL a, ROWCOL b, int t) override { return Made(Call("CreateRemoveColsCmd", a, b, t)); }
+    CGXCommand* CreateSetDefaultColWidthCmd(int n) override { return Made(Call("CreateSetDefaultColWidthCmd", n)); }
+    CGXCommand* CreateMoveRowsCmd(ROWCOL a, ROWCOL b, ROWCOL d) override
+    {
+        return Made(Call("CreateMoveRowsCmd", a, b, d));
+    }
+    CGXCommand* CreateMoveColsCmd(ROWCOL a, ROWCOL b, ROWCOL d) override
+    {
+        return Made(Call("CreateMoveColsCmd", a, b, d));
+    }
+    CGXCommand* CreateRemoveRowsCmd(ROWCOL a, ROWCOL b) override { return Made(Call("CreateRemoveRowsCmd", a, b)); }
+    CGXCommand* CreateRemoveColsCmd(ROWCOL a, ROWCOL b) override { return Made(Call("CreateRemoveColsCmd", a, b)); }
     // The inserting commands note the sizes and the counts of the styles they were given.
-    CObject* CreateInsertRowsCmd(ROWCOL r, ROWCOL n, int* an, CObArray* pb, CObArray* pc, ROWCOL c, int t) override
+    CGXCommand* CreateInsertRowsCmd(ROWCOL r, ROWCOL n, int* an, CObArray* pc, CObArray* pb, ROWCOL c) override
     {
-        return Made(Call("CreateInsertRowsCmd", r, n, c, t) + Saved(n, an, pb, pc));
+        return Made(Call("CreateInsertRowsCmd", r, n, c) + Saved(n, an, pb, pc));
     }
-    CObject* CreateInsertColsCmd(ROWCOL r, ROWCOL n, int* an, CObArray* pb, CObArray* pc, ROWCOL c, int t) override
+    CGXCommand* CreateInsertColsCmd(ROWCOL r, ROWCOL n, int* an, CObArray* pc, CObArray* pb, ROWCOL c) override
     {
-        return Made(Call("CreateInsertColsCmd", r, n, c, t) + Saved(n, an, pb, pc));
+        return Made(Call("CreateInsertColsCmd", r, n, c) + Saved(n, an, pb, pc));
     }
     static std::string Saved(ROWCOL n, int* an, CObArray* pb, CObArray* pc)
     {
@@ -316,240 +1031,109 @@ struct FakeCommandFactory : CGXAbstractCommandFactory, ModuleLog {
         DeleteStyleArray(pc);
         return text;
     }
-    CObject* CreateSetCoveredCellsCmd(const CGXCellRange& r, const CGXCellRange& o) override
+    CGXCommand* CreateSetCoveredCellsCmd(ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r) override
     {
-        return Made(Call("CreateSetCoveredCellsCmd", r, o));
+        return Made(Call("CreateSetCoveredCellsCmd", t, l, b, r));
     }
-    CObject* CreateSetStyleRangeCmd(const CGXCellRange& r, int k, CObArray* p) override
+    CGXCommand* CreateSetStyleRangeCmd(const CGXCellRange& r, int k, CObArray* p) override
     {
         return Made(Call("CreateSetStyleRangeCmd", r, k), p);
     }
-    CObject* CreateSetFrozenRowsCmd(ROWCOL f, ROWCOL h) override { return Made(Call("CreateSetFrozenRowsCmd", f, h)); }
-    CObject* CreateSetFrozenColsCmd(ROWCOL f, ROWCOL h) override { return Made(Call("CreateSetFrozenColsCmd", f, h)); }
-    CObject* CreateChangeStylesMapCmd(CGXStylesMap* p) override
+    CGXCommand* CreateSetFrozenRowsCmd(ROWCOL f, ROWCOL h) override
     {
-        delete p;
-        return Made("CreateChangeStylesMapCmd()");
+        return Made(Call("CreateSetFrozenRowsCmd", f, h));
     }
-    CObject* CreateChangePropertiesCmd(CGXProperties* p) override
+    CGXCommand* CreateSetFrozenColsCmd(ROWCOL f, ROWCOL h) override
     {
-        delete p;
-        return Made("CreateChangePropertiesCmd()");
+        return Made(Call("CreateSetFrozenColsCmd", f, h));
     }
-    CObject* CreateChangeBaseStyleCmd(WORD n, CGXStyle* p, const char* psz) override
+    CGXCommand* CreateMoveDataRowsCmd(const CGXCellRange& r, CDWordArray* p) override
     {
         delete p;
+        return Made(Call("CreateMoveDataRowsCmd", r));
+    }
+    CGXCommand* CreateMoveDataColsCmd(const CGXCellRange& r, CDWordArray* p) override
+    {
+        delete p;
+        return Made(Call("CreateMoveDataColsCmd", r));
+    }
+    CGXCommand* CreateChangeStylesMapCmd(const CGXStylesMap&) override { return Made("CreateChangeStylesMapCmd()"); }
+    CGXCommand* CreateChangePropertiesCmd(const CGXProperties&) override { return Made("CreateChangePropertiesCmd()"); }
+    CGXCommand* CreateChangeBaseStyleCmd(WORD n, const CGXStyle&, const char* psz) override
+    {
         return Made(Call("CreateChangeBaseStyleCmd", n, psz));
     }
-    BOOL SetEngineUndoOption(CGXGridCore* g, BOOL b) override { return Rec<BOOL>("SetEngineUndoOption", g, b); }
-    CObject* DetachFormulaUndoInfo(CGXGridCore* g) override
+    CGXCommand* CreateMoveCellsCmd(const CGXCellRange& r, ROWCOL a, ROWCOL b, CObject* p) override
     {
-        calls.push_back(Call("DetachFormulaUndoInfo", g));
+        delete p;
+        return Made(Call("CreateMoveCellsCmd", r, a, b));
+    }
+    CGXCommand* CreateSetRangeNameCmd(const char* n, BOOL b, const CGXCellRange& r) override
+    {
+        return Made(Call("CreateSetRangeNameCmd", n, b, r));
+    }
+    CGXCommand* CreateDeleteRangeNameCmd(const char* n, const CGXCellRange& r, CObject* p) override
+    {
+        delete p;
+        return Made(Call("CreateDeleteRangeNameCmd", n, r));
+    }
+    BOOL SetEngineUndoMode(CGXGridCore* g, BOOL b) override { return Rec<BOOL>("SetEngineUndoMode", g, b); }
+    CObject* DetachEngineUndoInfo(CGXGridCore* g) override
+    {
+        calls.push_back(Call("DetachEngineUndoInfo", g));
         return nullptr;
     }
-    BOOL ApplyFormulaUndoInfo(CGXGridCore* g, CObject* p, BOOL b, int n) override
+    BOOL ApplyEngineUndoInfo(CGXGridCore* g, CObject* p, BOOL b, int n) override
     {
-        return Rec<BOOL>("ApplyFormulaUndoInfo", g, p, b, n);
+        return Rec<BOOL>("ApplyEngineUndoInfo", g, p, b, n);
     }
-    void DiscardFormulaUndoInfo(CGXGridCore* g) override { Rec<void>("DiscardFormulaUndoInfo", g); }
-    BOOL ExecuteCommand(CGXGridCore* g, CObject* p, int t) override { return Rec<BOOL>("ExecuteCommand", g, p, t); }
-    void AddCommand(CGXGridCore* g, CObject* p, int t) override
+    void DeleteEngineUndoInfo(CGXGridCore* g) override { Rec<void>("DeleteEngineUndoInfo", g); }
+    BOOL ExecuteCommand(CGXCommand* p, CGXGridCore* g, int t) override { return Rec<BOOL>("ExecuteCommand", p, g, t); }
+    void AddCommand(CGXGridCore* g, CGXCommand* p, int t) override
     {
         calls.push_back(Call("AddCommand", g, t));
         commands.emplace_back(p);
     }
-    void RemoveLastCommand(CGXGridCore* g, int t) override { Rec<void>("RemoveLastCommand", g, t); }
+    void RemoveCommand(CGXGridCore* g, int t) override { Rec<void>("RemoveCommand", g, t); }
     BOOL Undo(CGXGridCore* g) override { return Rec<BOOL>("Undo", g); }
     BOOL Redo(CGXGridCore* g) override { return Rec<BOOL>("Redo", g); }
     void BeginTrans(CGXGridCore* g, const char* p) override { Rec<void>("BeginTrans", g, p); }
     void CommitTrans(CGXGridCore* g) override { Rec<void>("CommitTrans", g); }
     void Rollback(CGXGridCore* g) override { Rec<void>("Rollback", g); }
-    void MoveCurrentCellAfterUndo(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override
+    void SetCurrentCellAfterUndo(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override
     {
-        Rec<void>("MoveCurrentCellAfterUndo", g, r, c, f);
+        Rec<void>("SetCurrentCellAfterUndo", g, r, c, f);
     }
-    BOOL GetUndoMenuText(CGXGridCore* g, CCmdUI* p) override { return Rec<BOOL>("GetUndoMenuText", g, p); }
-    BOOL GetRedoMenuText(CGXGridCore* g, CCmdUI* p) override { return Rec<BOOL>("GetRedoMenuText", g, p); }
-    BOOL SaveRangeStylesForUndo(CGXGridCore* g, const CGXCellRange& r, ROWCOL&, ROWCOL&, CObArray*&, CObArray*&,
-                                BOOL b) override
+    BOOL OnUpdateEditUndo(CGXGridCore* g, CCmdUI* p) override { return Rec<BOOL>("OnUpdateEditUndo", g, p); }
+    BOOL OnUpdateEditRedo(CGXGridCore* g, CCmdUI* p) override { return Rec<BOOL>("OnUpdateEditRedo", g, p); }
+    BOOL SaveRowStylesForUndo(CGXGridCore* g, ROWCOL& f, ROWCOL& r, ROWCOL& c, CObArray*&, CObArray*&, BOOL b) override
     {
-        return Rec<BOOL>("SaveRangeStylesForUndo", g, r, b);
+        return Rec<BOOL>("SaveRowStylesForUndo", g, f, r, c, b);
+    }
+    BOOL SaveColStylesForUndo(CGXGridCore* g, ROWCOL& f, ROWCOL& c, ROWCOL& r, CObArray*&, CObArray*&, BOOL b) override
+    {
+        return Rec<BOOL>("SaveColStylesForUndo", g, f, c, r, b);
     }
     // The recorded commands, owned.
-    std::vector<std::unique_ptr<CObject>> commands;
+    std::vector<std::unique_ptr<CGXCommand>> commands;
+};
+
+struct FakeDrawSpannedCellsImp : CGXAbstractDrawSpannedCellsImp, ModuleLog {
+    BOOL PrepareSpannedCell(CGXGridCore*, CellPaintMatrix&, int, int) override { return FALSE; }
+    BOOL DrawSpannedCell(CGXGridCore*, CellPaintMatrix&, int, int) override { return FALSE; }
+    BOOL EvalVisibleSpans(CGXGridCore* g, const CGXCellRange& r, ROWCOL fr, ROWCOL fc, ROWCOL t, ROWCOL l, ROWCOL lr,
+        ROWCOL lc, BOOL a, CGXCellRange* p, BOOL u) override
+    {
+        return Rec<BOOL>("EvalVisibleSpans", g, r, fr, fc, t, l, lr, lc, a, p, u);
+    }
 };
 
 struct FakeCalcSizeImp : CGXAbstractCalcSizeImp, ModuleLog {
     CSize CalcSize(CGXGridCore* g, CDC* d, CGXControl* c, ROWCOL r, ROWCOL col, const CGXStyle& s, const CGXStyle* p,
-                   BOOL h) override
+        BOOL h) override
     {
         return Rec<CSize>("CalcSize", g, d, c, r, col, s, p, h);
     }
-};
-
-struct FakeUpdateHintImp : CGXAbstractGridUpdateHintImp, ModuleLog {
-    BOOL OnGridUpdate(CGXGridCore* g, CObject* p) override { return Rec<BOOL>("OnGridUpdate", g, p); }
-    void RedrawRowCol(CGXGridCore* g, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r, UINT f) override
-    {
-        Rec<void>("RedrawRowCol", g, t, l, b, r, f);
-    }
-    void Redraw(CGXGridCore* g, UINT f) override { Rec<void>("Redraw", g, f); }
-    void RecalcAndShowErrors(CGXGridCore* g, const char* p) override { Rec<void>("RecalcAndShowErrors", g, p); }
-    void OnChangedStyleRange(CGXGridCore* g, const CGXCellRange& r, const CGXStyle* s, int m, int k, UINT f) override
-    {
-        Rec<void>("OnChangedStyleRange", g, r, s, m, k, f);
-    }
-    void OnChangedProperties(CGXGridCore* g, UINT f) override { Rec<void>("OnChangedProperties", g, f); }
-    void OnChangedStylesMap(CGXGridCore* g, UINT f) override { Rec<void>("OnChangedStylesMap", g, f); }
-    void OnChangedBaseStyle(CGXGridCore* g, WORD n, UINT f) override { Rec<void>("OnChangedBaseStyle", g, n, f); }
-    void OnRowHeightChanged(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("OnRowHeightChanged", g, a, b, p, f);
-    }
-    void OnColWidthChanged(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("OnColWidthChanged", g, a, b, p, f);
-    }
-    void UpdateChangedRowCount(CGXGridCore* g, ROWCOL a, UINT f) override { Rec<void>("UpdateChangedRowCount", g, a, f); }
-    void UpdateChangedColCount(CGXGridCore* g, ROWCOL a, UINT f) override { Rec<void>("UpdateChangedColCount", g, a, f); }
-    void UpdateInsertRows(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateInsertRows", g, a, n, f); }
-    void UpdateInsertCols(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateInsertCols", g, a, n, f); }
-    void UpdateRemoveRows(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("UpdateRemoveRows", g, a, b, p, f);
-    }
-    void UpdateRemoveCols(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("UpdateRemoveCols", g, a, b, p, f);
-    }
-    void UpdateMoveRows(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d, UINT f) override
-    {
-        Rec<void>("UpdateMoveRows", g, a, b, d, f);
-    }
-    void UpdateMoveCols(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d, UINT f) override
-    {
-        Rec<void>("UpdateMoveCols", g, a, b, d, f);
-    }
-    void UpdateFrozenRows(CGXGridCore* g, ROWCOL a, ROWCOL b, UINT f) override { Rec<void>("UpdateFrozenRows", g, a, b, f); }
-    void UpdateFrozenCols(CGXGridCore* g, ROWCOL a, ROWCOL b, UINT f) override { Rec<void>("UpdateFrozenCols", g, a, b, f); }
-    void SetTopRow(CGXGridCore* g, ROWCOL r, UINT f) override { Rec<void>("SetTopRow", g, r, f); }
-    void SetLeftCol(CGXGridCore* g, ROWCOL c, UINT f) override { Rec<void>("SetLeftCol", g, c, f); }
-    void OnScrollBySteps(CGXGridCore* g, int d, ROWCOL n) override { Rec<void>("OnScrollBySteps", g, d, n); }
-    void SetCurrentCell(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f) override { Rec<void>("SetCurrentCell", g, r, c, f); }
-    BOOL TransferCurrentCell(CGXGridCore* g, BOOL b, UINT f) override { return Rec<BOOL>("TransferCurrentCell", g, b, f); }
-};
-
-struct FakeResizeToFitImp : CGXAbstractGridResizeToFitImp, ModuleLog {
-    BOOL ResizeColWidthsToFit(CGXGridCore* g, CGXCellRange r, BOOL c, UINT f) override
-    {
-        return Rec<BOOL>("ResizeColWidthsToFit", g, r, c, f);
-    }
-    BOOL ResizeRowHeightsToFit(CGXGridCore* g, CGXCellRange r, BOOL c, UINT f) override
-    {
-        return Rec<BOOL>("ResizeRowHeightsToFit", g, r, c, f);
-    }
-};
-
-struct FakeHideCellsImp : CGXAbstractGridHideCellsImp, ModuleLog {
-    void RemoveHiddenRows(CGXGridCore* g, ROWCOL a, ROWCOL b) override { Rec<void>("RemoveHiddenRows", g, a, b); }
-    void RemoveHiddenCols(CGXGridCore* g, ROWCOL a, ROWCOL b) override { Rec<void>("RemoveHiddenCols", g, a, b); }
-    void InsertHiddenRows(CGXGridCore* g, ROWCOL a, ROWCOL n) override { Rec<void>("InsertHiddenRows", g, a, n); }
-    void InsertHiddenCols(CGXGridCore* g, ROWCOL a, ROWCOL n) override { Rec<void>("InsertHiddenCols", g, a, n); }
-    void MoveHiddenRows(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d) override { Rec<void>("MoveHiddenRows", g, a, b, d); }
-    void MoveHiddenCols(CGXGridCore* g, ROWCOL a, ROWCOL b, ROWCOL d) override { Rec<void>("MoveHiddenCols", g, a, b, d); }
-    BOOL HideRows(CGXGridCore* g, ROWCOL a, ROWCOL b, BOOL h, const CByteArray* p, UINT f, int t) override
-    {
-        return Rec<BOOL>("HideRows", g, a, b, h, p, f, t);
-    }
-    BOOL IsRowHidden(CGXGridCore* g, ROWCOL r) override { return Rec<BOOL>("IsRowHidden", g, r); }
-    BOOL StoreHideRow(CGXGridCore* g, ROWCOL r, BOOL h) override { return Rec<BOOL>("StoreHideRow", g, r, h); }
-    BOOL HideCols(CGXGridCore* g, ROWCOL a, ROWCOL b, BOOL h, const CByteArray* p, UINT f, int t) override
-    {
-        return Rec<BOOL>("HideCols", g, a, b, h, p, f, t);
-    }
-    BOOL IsColHidden(CGXGridCore* g, ROWCOL c) override { return Rec<BOOL>("IsColHidden", g, c); }
-    BOOL StoreHideCol(CGXGridCore* g, ROWCOL c, BOOL h) override { return Rec<BOOL>("StoreHideCol", g, c, h); }
-};
-
-struct FakeFindReplaceImp : CGXAbstractGridFindReplaceImp {};
-
-// The select-range module: moves of the current cell by key answer FALSE (nothing moved).
-struct FakeUserSelectRangeImp : CGXAbstractGridUserSelectRangeImp, ModuleLog {
-    BOOL MoveCurrentCellSelecting(CGXGridCore* g, int d, UINT n) override
-    {
-        calls.push_back(Call("MoveCurrentCellSelecting", g, d, n));
-        return FALSE;
-    }
-    void StartSelection(CGXGridCore* g, CPoint& p, UINT& f, int& h, ROWCOL& r, ROWCOL& c) override
-    {
-        Rec<void>("StartSelection", g, p, f, h, r, c);
-    }
-    BOOL TrackSelection(CGXGridCore* g, CPoint& p, UINT& f, ROWCOL& r, ROWCOL& c) override
-    {
-        return Rec<BOOL>("TrackSelection", g, p, f, r, c);
-    }
-    void EndSelection(CGXGridCore* g, CPoint& p, UINT& f) override { Rec<void>("EndSelection", g, p, f); }
-    void SelectRange(CGXGridCore* g, const CGXCellRange& r, BOOL s, BOOL u) override
-    {
-        Rec<void>("SelectRange", g, r, s, u);
-    }
-    void SetRangeAtPosition(CGXGridCore* g, POSITION pos, ROWCOL t, ROWCOL l, ROWCOL b, ROWCOL r) override
-    {
-        Rec<void>("SetRangeAtPosition", g, pos, t, l, b, r);
-    }
-    BOOL ToggleHeaderSelection(CGXGridCore* g, ROWCOL r, ROWCOL c, UINT f, int x, int y) override
-    {
-        return Rec<BOOL>("ToggleHeaderSelection", g, r, c, f, x, y);
-    }
-};
-
-struct FakeExcelLikeFrameImp : CGXAbstractGridExcelLikeFrameImp, ModuleLog {
-    void UpdateFrame(CGXGridCore* g, CDC* d, BOOL e, const CGXRangeList* p) override { Rec<void>("UpdateFrame", g, d, e, p); }
-    BOOL HideFrame(CGXGridCore* g, BOOL h, BOOL f) override
-    {
-        calls.push_back(Call("HideFrame", g, h, f));
-        const BOOL bWas = bHidden;
-        bHidden = h;
-        return bWas;
-    }
-    BOOL bHidden = FALSE;
-};
-
-struct FakeExcelLikeFillImp : CGXAbstractGridExcelLikeFillImp, ModuleLog {
-    void StartFill(CGXGridCore* g, UINT f, CPoint p, int h, ROWCOL& r, ROWCOL& c) override
-    {
-        Rec<void>("StartFill", g, f, p, h, r, c);
-    }
-    BOOL TrackFill(CGXGridCore* g, CPoint p, int s, ROWCOL& r, ROWCOL& c) override
-    {
-        calls.push_back(Call("TrackFill", g, p, s, r, c));
-        return FALSE;
-    }
-    void EndFill(CGXGridCore* g) override { Rec<void>("EndFill", g); }
-    void HideFillFrame(CGXGridCore* g) override { Rec<void>("HideFillFrame", g); }
-};
-
-// The drag module takes no press, move or release (the selection gets them).
-struct FakeUserDragSelectRangeImp : CGXAbstractGridUserDragSelectRangeImp, ModuleLog {
-    BOOL OnDragButtonDown(CGXGridCore* g, CPoint& p, UINT& f, int& h, ROWCOL& r, ROWCOL& c) override
-    {
-        calls.push_back(Call("OnDragButtonDown", g, p, f, h, r, c));
-        return FALSE;
-    }
-    BOOL OnDragMouseMove(CGXGridCore* g, CPoint p) override
-    {
-        calls.push_back(Call("OnDragMouseMove", g, p));
-        return FALSE;
-    }
-    BOOL OnDragButtonUp(CGXGridCore* g, CPoint p) override
-    {
-        calls.push_back(Call("OnDragButtonUp", g, p));
-        return FALSE;
-    }
-    BOOL StartSelDrag(CGXGridCore* g, ROWCOL r, ROWCOL c) override { return Rec<BOOL>("StartSelDrag", g, r, c); }
-    void DragSelectionTo(CGXGridCore* g, ROWCOL r, ROWCOL c) override { Rec<void>("DragSelectionTo", g, r, c); }
-    BOOL DropSelection(CGXGridCore* g, ROWCOL r, ROWCOL c) override { return Rec<BOOL>("DropSelection", g, r, c); }
-    void EndSelDrag(CGXGridCore* g) override { Rec<void>("EndSelDrag", g); }
 };
 
 struct FakeMoveRowsColsImp : CGXAbstractGridMoveRowsColsImp, ModuleLog {
@@ -579,162 +1163,6 @@ struct FakeMoveRowsColsImp : CGXAbstractGridMoveRowsColsImp, ModuleLog {
     }
 };
 
-struct FakeUserResizeCellsImp : CGXAbstractGridUserResizeCellsImp, ModuleLog {
-    BOOL OnResizeMouseMove(CGXGridCore* g, CPoint p) override
-    {
-        calls.push_back(Call("OnResizeMouseMove", g, p));
-        return FALSE;
-    }
-    BOOL OnResizeButtonDown(CGXGridCore* g, CPoint p, UINT f, int h, ROWCOL r, ROWCOL c) override
-    {
-        return Rec<BOOL>("OnResizeButtonDown", g, p, f, h, r, c);
-    }
-    BOOL OnResizeButtonUp(CGXGridCore* g, CPoint p) override { return Rec<BOOL>("OnResizeButtonUp", g, p); }
-    BOOL OnResizeDoubleClick(CGXGridCore* g, CPoint p, UINT f, int h, ROWCOL r, ROWCOL c) override
-    {
-        return Rec<BOOL>("OnResizeDoubleClick", g, p, f, h, r, c);
-    }
-    void CancelResizeTracking(CGXGridCore* g) override { Rec<void>("CancelResizeTracking", g); }
-};
-
-struct FakeOptimizedUpdateImp : CGXAbstractGridOptimizedUpdateImp, ModuleLog {
-    void UpdateRowsInserted(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateRowsInserted", g, a, n, f); }
-    void UpdateColsInserted(CGXGridCore* g, ROWCOL a, ROWCOL n, UINT f) override { Rec<void>("UpdateColsInserted", g, a, n, f); }
-    void UpdateRowsRemoved(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("UpdateRowsRemoved", g, a, b, p, f);
-    }
-    void UpdateColsRemoved(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("UpdateColsRemoved", g, a, b, p, f);
-    }
-    void UpdateRowHeightsChanged(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("UpdateRowHeightsChanged", g, a, b, p, f);
-    }
-    void UpdateColWidthsChanged(CGXGridCore* g, ROWCOL a, ROWCOL b, const int* p, UINT f) override
-    {
-        Rec<void>("UpdateColWidthsChanged", g, a, b, p, f);
-    }
-};
-
-struct FakeMarkEditHeaderImp : CGXAbstractGridMarkEditHeaderImp, ModuleLog {
-    void RedrawHeaderMarks(CGXGridCore* g, ROWCOL r, ROWCOL c, int w, UINT f) override
-    {
-        Rec<void>("RedrawHeaderMarks", g, r, c, w, f);
-    }
-};
-
-struct FakeFreezeMenuHelperImp : CGXAbstractGridFreezeMenuHelperImp, ModuleLog {
-    BOOL CanFreezeCols(CGXGridCore* g) override { return Rec<BOOL>("CanFreezeCols", g); }
-    BOOL CanUnfreezeCols(CGXGridCore* g) override { return Rec<BOOL>("CanUnfreezeCols", g); }
-    void FreezeCols(CGXGridCore* g) override { Rec<void>("FreezeCols", g); }
-    void UnfreezeCols(CGXGridCore* g) override { Rec<void>("UnfreezeCols", g); }
-    BOOL CanFreezeRows(CGXGridCore* g) override { return Rec<BOOL>("CanFreezeRows", g); }
-    BOOL CanUnfreezeRows(CGXGridCore* g) override { return Rec<BOOL>("CanUnfreezeRows", g); }
-    void FreezeRows(CGXGridCore* g) override { Rec<void>("FreezeRows", g); }
-    void UnfreezeRows(CGXGridCore* g) override { Rec<void>("UnfreezeRows", g); }
-};
-
-struct FakeDirectCopyMoveCellsImp : CGXAbstractGridDirectCopyMoveCellsImp, ModuleLog {
-    BOOL CopyCells(CGXGridCore* g, CGXCellRange r, ROWCOL a, ROWCOL b, UINT f) override
-    {
-        return Rec<BOOL>("CopyCells", g, r, a, b, f);
-    }
-    BOOL StoreCopyCells(CGXGridCore* g, CGXCellRange r, ROWCOL a, ROWCOL b) override
-    {
-        return Rec<BOOL>("StoreCopyCells", g, r, a, b);
-    }
-    BOOL MoveCells(CGXGridCore* g, CGXCellRange r, ROWCOL a, ROWCOL b, CObject*& u, UINT f, int t) override
-    {
-        return Rec<BOOL>("MoveCells", g, r, a, b, AddressText(&u), f, t);
-    }
-    BOOL StoreMoveCells(CGXGridCore* g, CGXCellRange r, ROWCOL a, ROWCOL b, CObject*& u, BOOL c, int t) override
-    {
-        return Rec<BOOL>("StoreMoveCells", g, r, a, b, AddressText(&u), c, t);
-    }
-};
-
-struct FakeTextDataExchangeImp : CGXAbstractGridTextDataExchangeImp, ModuleLog {
-    BOOL CopyTextToFile(CGXGridCore* g, CFile& f, const CGXRangeList& l) override
-    {
-        return Rec<BOOL>("CopyTextToFile", g, f, l);
-    }
-    void GetCopyTextRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, CString& s) override
-    {
-        Rec<void>("GetCopyTextRowCol", g, r, c, s);
-    }
-    BOOL PasteTextFromBuffer(CGXGridCore* g, const char* p, DWORD n, const CGXCellRange& r) override
-    {
-        return Rec<BOOL>("PasteTextFromBuffer", g, p, n, r);
-    }
-    BOOL PasteTextRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, const char* p, UINT f, const CGXStyle* s) override
-    {
-        return Rec<BOOL>("PasteTextRowCol", g, r, c, p, f, s);
-    }
-    BOOL CalcBufferDimension(CGXGridCore* g, const char* p, DWORD n, ROWCOL& r, ROWCOL& c) override
-    {
-        return Rec<BOOL>("CalcBufferDimension", g, p, n, r, c);
-    }
-};
-
-struct FakeStyleDataExchangeImp : CGXAbstractGridStyleDataExchangeImp, ModuleLog {
-    BOOL CopyCellsToArchive(CGXGridCore* g, CArchive& a, const CGXRangeList& l, BOOL f) override
-    {
-        return Rec<BOOL>("CopyCellsToArchive", g, a, l, f);
-    }
-    BOOL GetClipboardStyleRowCol(CGXGridCore* g, ROWCOL r, ROWCOL c, CGXStyle& s, BOOL f) override
-    {
-        return Rec<BOOL>("GetClipboardStyleRowCol", g, r, c, s, f);
-    }
-    BOOL PasteCellsFromArchive(CGXGridCore* g, CArchive& a, const CGXCellRange& r, BOOL n) override
-    {
-        return Rec<BOOL>("PasteCellsFromArchive", g, a, r, n);
-    }
-};
-
-struct FakeCutPasteImp : CGXAbstractGridCutPasteImp, ModuleLog {
-    BOOL CanCopy(CGXGridCore* g) override { return Rec<BOOL>("CanCopy", g); }
-    BOOL Copy(CGXGridCore* g) override { return Rec<BOOL>("Copy", g); }
-    // the list a one-range form builds lives for the call: its ranges are noted, not its address
-    BOOL CopyRange(CGXGridCore* g, const CGXRangeList& l) override { return Rec<BOOL>("CopyRange", g, ListText(l)); }
-    BOOL CopyTextToClipboard(CGXGridCore* g, const CGXRangeList& l) override
-    {
-        return Rec<BOOL>("CopyTextToClipboard", g, l);
-    }
-    BOOL CopyCellsToClipboard(CGXGridCore* g, const CGXRangeList& l, BOOL f) override
-    {
-        return Rec<BOOL>("CopyCellsToClipboard", g, l, f);
-    }
-    BOOL CanCut(CGXGridCore* g) override { return Rec<BOOL>("CanCut", g); }
-    BOOL Cut(CGXGridCore* g) override { return Rec<BOOL>("Cut", g); }
-    BOOL CutRange(CGXGridCore* g, const CGXRangeList& l, BOOL s) override { return Rec<BOOL>("CutRange", g, ListText(l), s); }
-    BOOL CanPaste(CGXGridCore* g) override { return Rec<BOOL>("CanPaste", g); }
-    BOOL IsPasteFormatAvailable(CGXGridCore* g) override { return Rec<BOOL>("IsPasteFormatAvailable", g); }
-    BOOL Paste(CGXGridCore* g) override { return Rec<BOOL>("Paste", g); }
-    BOOL PasteCellsFromClipboard(CGXGridCore* g, const CGXCellRange& r) override
-    {
-        return Rec<BOOL>("PasteCellsFromClipboard", g, r);
-    }
-    BOOL PasteFromClipboard(CGXGridCore* g, const CGXCellRange& r) override { return Rec<BOOL>("PasteFromClipboard", g, r); }
-    BOOL AskContinue(CGXGridCore* g) override { return Rec<BOOL>("AskContinue", g); }
-
-    // The ranges of a list, as text.
-    static std::string ListText(const CGXRangeList& list)
-    {
-        std::string text = "[";
-        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-            text += ArgText(*static_cast<const CGXCellRange*>(list.GetNext(pos)));
-        return text + "]";
-    }
-};
-
-struct FakeClearCellsImp : CGXAbstractGridClearCellsImp, ModuleLog {
-    BOOL CanClear(CGXGridCore* g) override { return Rec<BOOL>("CanClear", g); }
-    BOOL Clear(CGXGridCore* g, BOOL s) override { return Rec<BOOL>("Clear", g, s); }
-    BOOL ClearCells(CGXGridCore* g, const CGXRangeList& l, BOOL s) override { return Rec<BOOL>("ClearCells", g, l, s); }
-};
-
 struct FakeRangeNameImp : CGXAbstractGridRangeNameImp, ModuleLog {
     BOOL SetRangeName(CGXGridCore* g, const char* n, const CGXCellRange& r, CObject* u, UINT f, int t) override
     {
@@ -755,11 +1183,8 @@ struct FakeOptionalImp : CGXAbstractGridOptionalImp, ModuleLog {
     {
         Rec<void>("OnGridDrawStart", g, a, b, c, d);
     }
-    void OnEditSelectionClick(CGXGridCore* g, ROWCOL r, ROWCOL c) override { Rec<void>("OnEditSelectionClick", g, r, c); }
-};
-
-struct FakeDateTimeImp : CGXAbstractDateTimeImp, ModuleLog {
-    void RefreshLocaleInfo() override { calls.push_back("RefreshLocaleInfo()"); }
-    int GetDateOrder(DWORD n, CString* p) override { return Rec<int>("GetDateOrder", n, p); }
-    char GetTimeSeparator(int n) override { return Rec<char>("GetTimeSeparator", n); }
+    void OnEditSelectionClick(CGXGridCore* g, ROWCOL r, ROWCOL c) override
+    {
+        Rec<void>("OnEditSelectionClick", g, r, c);
+    }
 };

@@ -42,12 +42,17 @@ struct AllModules {
     FakeClearCellsImp clear;
     FakeRangeNameImp rangeNames;
     FakeOptionalImp optional;
+    FakeUserSelectRangeImp select;
+    FakeExcelLikeFillImp fill;
+    FakeUserResizeCellsImp resize;
+    FakeFindReplaceImp find;
 
     std::vector<ModuleLog*> Logs()
     {
         return {&print,        &sort,       &covered,   &spanned,  &floated,   &merged,    &factory,   &hints,
                 &resizeToFit,  &hide,       &frame,     &drag,     &moveRowsCols, &markHeader, &freeze, &copyMove,
-                &text,         &styleData,  &cutPaste,  &clear,    &rangeNames, &optional};
+                &text,         &styleData,  &cutPaste,  &clear,    &rangeNames, &optional, &select, &fill, &resize,
+                &find};
     }
     // Every call noted since the last time, in module order; the logs are emptied.
     std::vector<std::string> TakeCalls()
@@ -83,6 +88,10 @@ struct AllModules {
         g.m_pClearCellsImp = &clear;
         g.m_pRangeNameImp = &rangeNames;
         g.m_pOptionalImp = &optional;
+        g.m_pUserSelectRangeImp = &select;
+        g.m_pExcelLikeFillImp = &fill;
+        g.m_pUserResizeCellsImp = &resize;
+        g.m_pFindReplaceImp = &find;
     }
     static void UnplugFrom(CGXGridCore& g)
     {
@@ -108,6 +117,10 @@ struct AllModules {
         g.m_pClearCellsImp = nullptr;
         g.m_pRangeNameImp = nullptr;
         g.m_pOptionalImp = nullptr;
+        g.m_pUserSelectRangeImp = nullptr;
+        g.m_pExcelLikeFillImp = nullptr;
+        g.m_pUserResizeCellsImp = nullptr;
+        g.m_pFindReplaceImp = nullptr;
     }
 };
 
@@ -176,6 +189,12 @@ TEST(Forwarding, EachOperationReachesItsModuleUnchangedOrAnswersZeroWithout)
     auto* pInfo = reinterpret_cast<CPrintInfo*>(uintptr_t(0x2000));
     auto* pHint = reinterpret_cast<CObject*>(uintptr_t(0x3000));
     const char* pszName = "name";
+    const CGXCellRange source(1, 1, 1, 2);
+    const CSize size(5, 6);
+    const CRect rectClip(0, 0, 50, 50), rectFrame(5, 5, 20, 20);
+    auto* pFindReplace = reinterpret_cast<FINDREPLACEA*>(uintptr_t(0x4000));
+    FakeCommandFactory::Command command;
+    CGXCommand* pCommand = &command;
 
     const std::vector<Forwarder> forwarders = {
         FORWARDER(MoveRows(1, 2, 5, 2, 0), "MoveRows", &g, 1, 2, 5, 2, 0),
@@ -184,30 +203,29 @@ TEST(Forwarding, EachOperationReachesItsModuleUnchangedOrAnswersZeroWithout)
         FORWARDER(StoreMoveCols(1, 2, 5, FALSE), "StoreMoveCols", &g, 1, 2, 5, 0),
         FORWARDER(UpdateMoveRows(1, 2, 5, 2, TRUE), "UpdateMoveRows", &g, 1, 2, 5, 2, 1),
         FORWARDER(UpdateMoveCols(1, 2, 5, 4, FALSE), "UpdateMoveCols", &g, 1, 2, 5, 4, 0),
-        FORWARDER(QuickSortKeys(keys, rows), "QuickSortKeys", &g, keys, rows),
+        FORWARDER(QuickSortKeys(keys, rows), "SortRowRecords", &g, keys, rows),
         FORWARDER(SortRows(range, keys, 5), "SortRows", &g, range, keys, 5),
         FORWARDER(SortCols(range, keys, 6), "SortCols", &g, range, keys, 6),
-        FORWARDER(MoveDataRows(range, order, 2, 3), "MoveDataRows", &g, range, order, 2, 3),
-        FORWARDER(MoveDataCols(range, order, 2, 1), "MoveDataCols", &g, range, order, 2, 1),
-        FORWARDER(StoreMoveDataRows(range, order), "StoreMoveDataRows", &g, range, order),
-        FORWARDER(StoreMoveDataCols(range, order), "StoreMoveDataCols", &g, range, order),
-        FORWARDER(UpdateMoveDataRows(range, 2, FALSE), "UpdateMoveDataRows", &g, range, 2, 0),
-        FORWARDER(UpdateMoveDataCols(range, 4, TRUE), "UpdateMoveDataCols", &g, range, 4, 1),
-        FORWARDER(GetSortKeysRow(3, keys, texts), "GetSortKeysRow", &g, 3, keys, texts),
-        FORWARDER(GetSortKeysCol(4, keys, texts), "GetSortKeysCol", &g, 4, keys, texts),
+        FORWARDER(MoveDataRows(range, order, 2, 3), "MoveRowsAfterSort", &g, range, order, 2, 3),
+        FORWARDER(MoveDataCols(range, order, 2, 1), "MoveColsAfterSort", &g, range, order, 2, 1),
+        FORWARDER(StoreMoveDataRows(range, order), "StoreSortRows", &g, range, order),
+        FORWARDER(StoreMoveDataCols(range, order), "StoreSortCols", &g, range, order),
+        FORWARDER(UpdateMoveDataRows(range, 2, FALSE), "UpdateSortRows", &g, range, 2, 0),
+        FORWARDER(UpdateMoveDataCols(range, 4, TRUE), "UpdateSortCols", &g, range, 4, 1),
+        FORWARDER(GetSortKeysRow(3, keys, texts), "GetSortRowKeyTexts", &g, 3, keys, texts),
+        FORWARDER(GetSortKeysCol(4, keys, texts), "GetSortColKeyTexts", &g, 4, keys, texts),
         FORWARDER(HideRows(1, 3, TRUE, nullptr, 2, 0), "HideRows", &g, 1, 3, 1, nullptr, 2, 0),
         FORWARDER(HideCols(2, 4, FALSE, nullptr, 1, 2), "HideCols", &g, 2, 4, 0, nullptr, 1, 2),
         FORWARDER(IsRowHidden(4), "IsRowHidden", &g, 4),
         FORWARDER(IsColHidden(5), "IsColHidden", &g, 5),
-        FORWARDER(StoreHideRow(4, TRUE), "StoreHideRow", &g, 4, 1),
-        FORWARDER(StoreHideCol(5, FALSE), "StoreHideCol", &g, 5, 0),
+        FORWARDER(StoreHideRow(4, TRUE), "StoreRowHidden", &g, 4, 1),
+        FORWARDER(StoreHideCol(5, FALSE), "StoreColHidden", &g, 5, 0),
         FORWARDER(ResizeColWidthsToFit(range, FALSE, 10), "ResizeColWidthsToFit", &g, range, 0, 10),
         FORWARDER(ResizeRowHeightsToFit(range, TRUE, 2), "ResizeRowHeightsToFit", &g, range, 1, 2),
         FORWARDER(SetCoveredCellsRowCol(1, 1, 2, 3, 2, 0), "SetCoveredCellsRowCol", &g, 1, 1, 2, 3, 2, 0),
         FORWARDER(GetCoveredCellsRowCol(2, 2, out), "GetCoveredCellsRowCol", &g, 2, 2, AddressText(&out)),
         FORWARDER(StoreCoveredCellsRowCol(1, 1, 2, 3, TRUE), "StoreCoveredCellsRowCol", &g, 1, 1, 2, 3, 1),
         FORWARDER(UpdateCoveredCellsRowCol(1, 1, 2, 3, 2, TRUE), "UpdateCoveredCellsRowCol", &g, 1, 1, 2, 3, 2, 1),
-        FORWARDER(GetCoveredCellsInRange(range), "GetCoveredCellsInRange", &g, range),
         FORWARDER(DelayFloatCells(range, 9), "DelayFloatCells", &g, range, 9),
         FORWARDER(EvalFloatCells(range, TRUE, &out, FALSE), "EvalFloatCells", &g, range, 1, &out, 0),
         FORWARDER(GetFloatedCellsRowCol(2, 3, out), "GetFloatedCellsRowCol", &g, 2, 3, AddressText(&out)),
@@ -236,14 +254,14 @@ TEST(Forwarding, EachOperationReachesItsModuleUnchangedOrAnswersZeroWithout)
         FORWARDER(BeginTrans(pszName), "BeginTrans", &g, pszName),
         FORWARDER(CommitTrans(), "CommitTrans", &g),
         FORWARDER(Rollback(), "Rollback", &g),
-        FORWARDER(RemoveLastCommand(2), "RemoveLastCommand", &g, 2),
-        FORWARDER(GetUndoMenuText(nullptr), "GetUndoMenuText", &g, nullptr),
-        FORWARDER(GetRedoMenuText(nullptr), "GetRedoMenuText", &g, nullptr),
-        FORWARDER(SetEngineUndoOption(TRUE), "SetEngineUndoOption", &g, 1),
-        FORWARDER(ApplyFormulaUndoInfo(pHint, TRUE, 2), "ApplyFormulaUndoInfo", &g, pHint, 1, 2),
-        FORWARDER(DiscardFormulaUndoInfo(), "DiscardFormulaUndoInfo", &g),
-        FORWARDER(ExecuteCommand(pHint, 3), "ExecuteCommand", &g, pHint, 3),
-        FORWARDER(MoveCurrentCellAfterUndo(3, 4, 1), "MoveCurrentCellAfterUndo", &g, 3, 4, 1),
+        FORWARDER(RemoveLastCommand(2), "RemoveCommand", &g, 2),
+        FORWARDER(GetUndoMenuText(nullptr), "OnUpdateEditUndo", &g, nullptr),
+        FORWARDER(GetRedoMenuText(nullptr), "OnUpdateEditRedo", &g, nullptr),
+        FORWARDER(SetEngineUndoOption(TRUE), "SetEngineUndoMode", &g, 1),
+        FORWARDER(ApplyFormulaUndoInfo(pHint, TRUE, 2), "ApplyEngineUndoInfo", &g, pHint, 1, 2),
+        FORWARDER(DiscardFormulaUndoInfo(), "DeleteEngineUndoInfo", &g),
+        FORWARDER(ExecuteCommand(pCommand, 3), "ExecuteCommand", pCommand, &g, 3),
+        FORWARDER(MoveCurrentCellAfterUndo(3, 4, 1), "SetCurrentCellAfterUndo", &g, 3, 4, 1),
         FORWARDER(CanCopy(), "CanCopy", &g),
         FORWARDER(Copy(), "Copy", &g),
         FORWARDER(CopyRange(list), "CopyRange", &g, std::string("[r(1,1,4,2)]")),
@@ -255,41 +273,61 @@ TEST(Forwarding, EachOperationReachesItsModuleUnchangedOrAnswersZeroWithout)
         FORWARDER(CutRange(list, FALSE), "CutRange", &g, std::string("[r(1,1,4,2)]"), 0),
         FORWARDER(CutRange(CGXCellRange(2, 2, 3, 3), TRUE), "CutRange", &g, std::string("[r(2,2,3,3)]"), 1),
         FORWARDER(CanPaste(), "CanPaste", &g),
-        FORWARDER(IsPasteFormatAvailable(), "IsPasteFormatAvailable", &g),
+        FORWARDER(IsPasteFormatAvailable(), "IsClipboardDataAvailable", &g),
         FORWARDER(Paste(), "Paste", &g),
-        FORWARDER(PasteCellsFromClipboard(range), "PasteCellsFromClipboard", &g, range),
+        FORWARDER(PasteCellsFromClipboard(range), "PasteFromDirectSource", &g, range),
         FORWARDER(PasteFromClipboard(range), "PasteFromClipboard", &g, range),
-        FORWARDER(AskContinue(), "AskContinue", &g),
+        FORWARDER(AskContinue(), "ConfirmPasteSize", &g),
         FORWARDER(CanClear(), "CanClear", &g),
         FORWARDER(Clear(TRUE), "Clear", &g, 1),
         FORWARDER(ClearCells(list, FALSE), "ClearCells", &g, list, 0),
         FORWARDER(CopyTextToFile(file, list), "CopyTextToFile", &g, file, list),
-        FORWARDER(GetCopyTextRowCol(1, 2, strText), "GetCopyTextRowCol", &g, 1, 2, strText),
+        FORWARDER(GetCopyTextRowCol(1, 2, strText), "GetCellText", strText, &g, 1, 2),
         FORWARDER(PasteTextFromBuffer(pszName, 4, range), "PasteTextFromBuffer", &g, pszName, 4, range),
-        FORWARDER(PasteTextRowCol(1, 2, pszName, 2, &style1), "PasteTextRowCol", &g, 1, 2, pszName, 2, &style1),
+        FORWARDER(PasteTextRowCol(1, 2, pszName, 2, &style1), "SetCellText", &g, 1, 2, pszName, 2, &style1),
         FORWARDER(CalcBufferDimension(pszName, 4, nRows, nCols), "CalcBufferDimension", &g, pszName, 4, nRows, nCols),
         FORWARDER(CopyCellsToArchive(ar, list, TRUE), "CopyCellsToArchive", &g, ar, list, 1),
-        FORWARDER(GetClipboardStyleRowCol(1, 2, style1, FALSE), "GetClipboardStyleRowCol", &g, 1, 2, style1, 0),
+        FORWARDER(GetClipboardStyleRowCol(1, 2, style1, FALSE), "GetStyleForCopy", &g, 1, 2, style1, 0),
         FORWARDER(PasteCellsFromArchive(ar, range, TRUE), "PasteCellsFromArchive", &g, ar, range, 1),
         FORWARDER(CopyCells(range, 5, 6, 2), "CopyCells", &g, range, 5, 6, 2),
         FORWARDER(StoreCopyCells(range, 5, 6), "StoreCopyCells", &g, range, 5, 6),
         FORWARDER(MoveCells(range, 5, 6, pUndoInfo, 2, 0), "MoveCells", &g, range, 5, 6, AddressText(&pUndoInfo), 2, 0),
         FORWARDER(StoreMoveCells(range, 5, 6, pUndoInfo, TRUE, 3), "StoreMoveCells", &g, range, 5, 6,
                   AddressText(&pUndoInfo), 1, 3),
-        FORWARDER(StartSelDrag(2, 3), "StartSelDrag", &g, 2, 3),
+        FORWARDER(StartSelDrag(2, 3), "StartDragSelection", &g, 2, 3),
         FORWARDER(DragSelectionTo(4, 3), "DragSelectionTo", &g, 4, 3),
         FORWARDER(DropSelection(5, 3), "DropSelection", &g, 5, 3),
-        FORWARDER(EndSelDrag(), "EndSelDrag", &g),
-        FORWARDER(OnGridBeginPrinting(pDC, pInfo), "OnGridBeginPrinting", &g, pDC, pInfo),
-        FORWARDER(OnGridPrint(pDC, pInfo), "OnGridPrint", &g, pDC, pInfo),
-        FORWARDER(OnGridEndPrinting(pDC, pInfo), "OnGridEndPrinting", &g, pDC, pInfo),
+        FORWARDER(EndSelDrag(), "CancelDragSelection", &g),
+        FORWARDER(OnGridBeginPrinting(pDC, pInfo), "OnBeginPrinting", &g, pDC, pInfo),
+        FORWARDER(OnGridPrint(pDC, pInfo), "OnPrintPage", &g, pDC, pInfo),
+        FORWARDER(OnGridEndPrinting(pDC, pInfo), "OnEndPrinting", &g, pDC, pInfo),
         FORWARDER(RedrawHeaderMarks(1, 2, 0, 2), "RedrawHeaderMarks", &g, 1, 2, 0, 2),
         FORWARDER(SetRangeName(pszName, range, pHint, 2, 0), "SetRangeName", &g, pszName, range, pHint, 2, 0),
         FORWARDER(GetRangeName(pszName, out), "GetRangeName", &g, pszName, AddressText(&out)),
         FORWARDER(DeleteRangeName(pszName, 2, 1), "DeleteRangeName", &g, pszName, 2, 1),
         FORWARDER(OnEditSelectionClick(2, 3), "OnEditSelectionClick", &g, 2, 3),
-        FORWARDER(OnGridUpdate(pHint), "OnGridUpdate", &g, pHint),
+        FORWARDER(OnGridUpdate(pHint), "ApplyHint", &g, pHint),
         FORWARDER(HideExcelLikeFrame(TRUE, FALSE), "HideFrame", &g, 1, 0),
+        // the operations the grid operations' plumbing added
+        FORWARDER(FillRange(range, source), "FillRange", &g, source, range),
+        FORWARDER(StartResizeTracking(2, 3, 1), "StartResizeTracking", &g, 2, 3, 1),
+        FORWARDER(MoveResizeTracking(2, 3, 2, CSize(5, 6)), "MoveResizeTracking", &g, 2, 3, 2, std::string("pt(5,6)")),
+        FORWARDER(EndResizeTracking(2, 3, 2, CSize(5, 6)), "EndResizeTracking", &g, 2, 3, 2, std::string("pt(5,6)")),
+        FORWARDER(AddOrExcludeRange(range, TRUE), "AddOrExcludeRange", &g, range, 1),
+        FORWARDER(RedrawSelectionDifference(range, &list, FALSE), "RedrawSelectionDifference", &g, range, &list, 0),
+        FORWARDER(RedrawRangeChange(nullptr, 1, 2, 3, 4, TRUE), "RedrawRangeChange", &g, nullptr, 1, 2, 3, 4, 1),
+        FORWARDER(RedrawSelection(FALSE), "RedrawSelection", &g, 0),
+        FORWARDER(DrawFramePart(pDC, rectClip, rectFrame, TRUE, FALSE, 2, TRUE), "DrawFramePart", &g, pDC, rectClip,
+                  rectFrame, 1, 0, 2, 1),
+        FORWARDER(DrawExcelLikeFrame(pDC, range, 1, FALSE), "DrawFrame", &g, pDC, range, 1, 0),
+        FORWARDER(UpdateExcelLikeFrame(pDC, TRUE, &range), "UpdateFrame", &g, pDC, 1, &range),
+        FORWARDER(ShowFindReplaceDialog(TRUE), "ShowFindReplaceDialog", &g, 1),
+        FORWARDER(FindText(pszName, TRUE, FALSE), "FindText", &g, pszName, 1, 0),
+        FORWARDER(FindTextInCells(nRows, nCols, TRUE), "FindTextInCells", &g, nRows, nCols, 1),
+        FORWARDER(FindNextText(FALSE), "FindNext", &g, 0),
+        FORWARDER(ReplaceSelection(pszName, TRUE, TRUE, pszName), "ReplaceSelection", &g, pszName, 1, 1, pszName),
+        FORWARDER(ReplaceAll(pszName, pszName, FALSE), "ReplaceAll", &g, pszName, pszName, 0),
+        FORWARDER(OnFindReplaceMessage(pFindReplace), "OnFindReplaceMessage", &g, pFindReplace),
     };
 
     CGXGridCore& core = grid;
@@ -315,7 +353,7 @@ TEST(Forwarding, ACommandWithoutAFactoryIsDeletedAndOneWithItIsRecorded)
     CTestGridWnd grid;
     grid.CreateGrid(2, 2);
     int nDeleted = 0;
-    struct CountedCommand : CObject {
+    struct CountedCommand : FakeCommandFactory::Command {
         int* pnDeleted;
         explicit CountedCommand(int* pn) : pnDeleted(pn) {}
         ~CountedCommand() override { ++*pnDeleted; }
@@ -422,10 +460,12 @@ TEST(Forwarding, DateAndTimeShortcutsFallBackWithoutTheModule)
     }
     FakeDateTimeImp module;
     WithModule<CGXAbstractDateTimeImp> installed(pState->m_pDateTimeImp, &module);
-    CString strFormat;
-    EXPECT_EQ(GetLocaleDateOrder(5, &strFormat), 1);
-    EXPECT_EQ(GetLocaleTimeSeparator(2), '#');
-    EXPECT_EQ(module.calls, (std::vector<std::string>{Call("GetDateOrder", 5, &strFormat), Call("GetTimeSeparator", 2)}));
+    BOOL bFourDigitYear = TRUE;
+    char chSeparator = '-';
+    EXPECT_EQ(GetLocaleDateOrder(TRUE, &bFourDigitYear, &chSeparator), 1);
+    EXPECT_EQ(GetLocaleTimeSeparator(TRUE), '#');
+    EXPECT_EQ(module.calls,
+              (std::vector<std::string>{Call("GetDateOrder", 1, 1, '-'), Call("GetTimeSeparator", 1)}));
 }
 
 TEST(Forwarding, FindReplaceStatePreparesItsSearchText)

@@ -1,7 +1,7 @@
-// Support of the tests of the row and column operations, scrolling, the current cell, the keys and the
-// mouse: a grid window that hands its messages to the core as the grid's window forms do, a cell
-// control that may refuse to be left, a covered-cells module with one span, and a factory that
-// refuses to save the styles of removed rows.
+// Support of the tests of the row and column operations, scrolling, the current cell, the keys, the
+// mouse and the cell tips: the library started once for the program, a grid window that hands its
+// messages to the core as the grid's window forms do, a cell control that may refuse to be left, a
+// covered-cells module with one span, and a factory that refuses to save the styles of removed rows.
 #pragma once
 
 #include "fake_modules.h"
@@ -117,6 +117,18 @@ public:
     int m_nCancelModes = 0;
 };
 
+// Starts the library once for the program, as the application's initialisation does.
+class GridLibraryEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        AfxSetResourceHandle(AfxGetInstanceHandle());
+        InitGridLibrary(1536, 0, 0);
+    }
+};
+inline ::testing::Environment* const g_pGridLibraryEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GridLibraryEnvironment);
+
 // Posts a message to the grid window and handles the queue, as the user's input arrives.
 inline void PostAndPump(CWnd& wnd, UINT nMessage, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -166,13 +178,19 @@ private:
 // A covered-cells module whose one span covers span (every cell of it answers the span).
 struct OneSpanCoveredCells : FakeCoveredCellsImp {
     explicit OneSpanCoveredCells(const CGXCellRange& range) : span(range) {}
-    BOOL GetCoveredCellsRowCol(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
+    CGXCellRange* GetCoveredCellsRowCol(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
     {
         if (!span.IsCellInRange(nRow, nCol))
-            return FALSE;
+            return nullptr;
         range = span;
-        return TRUE;
+        return &range;
     }
-    CGXCellRange GetCoveredCellsInRange(CGXGridCore*, const CGXCellRange&) override { return CGXCellRange(); }
+    // a range that cuts the span is widened to it
+    void ExpandCoveredRange(CGXGridCore*, CGXCellRange& range) override
+    {
+        CGXCellRange cut;
+        if (cut.IntersectRange(range, span))
+            range.UnionRange(CGXCellRange(range), span);
+    }
     CGXCellRange span;
 };

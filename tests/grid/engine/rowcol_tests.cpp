@@ -13,23 +13,12 @@ GX_IMPLEMENT_CONTROL(CTestControl, CGXControl)
 
 namespace {
 
-// Starts the library once for the program, as the application's initialisation does.
-class LibraryEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        AfxSetResourceHandle(AfxGetInstanceHandle());
-        InitGridLibrary(1536, 0, 0);
-    }
-};
-::testing::Environment* const g_pLibraryEnvironment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
-
 // What a factory recorded: the commands made, the commands added and the current-cell moves after undo.
 std::vector<std::string> Recorded(const FakeCommandFactory& factory)
 {
     std::vector<std::string> recorded;
     for (const std::string& call : factory.calls)
-        if (call.rfind("Create", 0) == 0 || call.rfind("AddCommand", 0) == 0 || call.rfind("MoveCurrentCell", 0) == 0)
+        if (call.rfind("Create", 0) == 0 || call.rfind("AddCommand", 0) == 0 || call.rfind("SetCurrentCellAfterUndo", 0) == 0)
             recorded.push_back(call);
     return recorded;
 }
@@ -97,13 +86,21 @@ const BOOL kAxes[] = {TRUE, FALSE};
 // A command factory that refuses to save the styles of removed lines, or saves an array of n styles
 // (rows first) per removed line.
 struct SavingFactory : FakeCommandFactory {
-    BOOL SaveRangeStylesForUndo(CGXGridCore*, const CGXCellRange& range, ROWCOL& nRows, ROWCOL& nCols,
-                                CObArray*& pBase, CObArray*& pCells, BOOL) override
+    BOOL SaveRowStylesForUndo(CGXGridCore*, ROWCOL&, ROWCOL& nRows, ROWCOL& nCols, CObArray*& pCells,
+                              CObArray*& pBase, BOOL) override
     {
-        calls.push_back("SaveRangeStylesForUndo");
+        return Save(nRows, nRows, nCols, pCells, pBase);
+    }
+    BOOL SaveColStylesForUndo(CGXGridCore*, ROWCOL&, ROWCOL& nCols, ROWCOL& nRows, CObArray*& pCells,
+                              CObArray*& pBase, BOOL) override
+    {
+        return Save(nCols, nRows, nCols, pCells, pBase);
+    }
+    BOOL Save(ROWCOL nLines, ROWCOL nRows, ROWCOL nCols, CObArray*& pCells, CObArray*& pBase)
+    {
+        calls.push_back("SaveStylesForUndo");
         if (bRefuse)
             return FALSE;
-        const ROWCOL nLines = range.IsRows() ? nRows : nCols;
         pBase = new CObArray;
         pBase->SetSize(int32_t(nLines));
         pCells = new CObArray;
@@ -132,13 +129,13 @@ TEST(RowsAndColumns, CountsInsertAfterTheLastAndRemoveTheTail)
         EXPECT_EQ(t.Value(5), "last");
         CGXGridCore* pCore = &grid;
         EXPECT_EQ(Recorded(factory),
-                  std::vector<std::string>({Call(t.Op("CreateRemove*Cmd").c_str(), 6, 8, 0), Call("AddCommand", pCore, 0)}));
+                  std::vector<std::string>({Call(t.Op("CreateRemove*Cmd").c_str(), 6, 8), Call("AddCommand", pCore, 0)}));
         factory.calls.clear();
         EXPECT_TRUE(t.SetCount(4));
         EXPECT_EQ(t.Count(), 4u);
         EXPECT_EQ(t.Value(5), "-");
         ASSERT_EQ(Recorded(factory).size(), 2u);
-        EXPECT_EQ(Recorded(factory)[0].rfind(Call(t.Op("CreateInsert*Cmd").c_str(), 5, 4, 6, 0), 0), 0u)
+        EXPECT_EQ(Recorded(factory)[0].rfind(Call(t.Op("CreateInsert*Cmd").c_str(), 5, 4, 6), 0), 0u)
             << Recorded(factory)[0];
     }
 }
@@ -171,7 +168,7 @@ TEST(RowsAndColumns, ALockedGridRefusesEveryStore)
         EXPECT_EQ(t.Frozen(), 0u);
         EXPECT_TRUE(Recorded(factory).empty());
         CGXGridCore* pCore = &grid;
-        EXPECT_EQ(std::count(factory.calls.begin(), factory.calls.end(), Call("DiscardFormulaUndoInfo", pCore)), 4)
+        EXPECT_EQ(std::count(factory.calls.begin(), factory.calls.end(), Call("DeleteEngineUndoInfo", pCore)), 4)
             << "insert, remove, move and the count discard what the engine prepared";
     }
 }
@@ -198,8 +195,8 @@ TEST(RowsAndColumns, InsertMovesTheCurrentCellAndRecordsTheRemoval)
         grid.GetInitCell(nInitRow, nInitCol);
         EXPECT_EQ(bRow ? nInitRow : nInitCol, 5u) << "the control is initialised again on the moved cell";
         EXPECT_EQ(Recorded(factory),
-                  std::vector<std::string>({Call(t.Op("CreateRemove*Cmd").c_str(), 5, 6, 0), Call("AddCommand", pCore, 0),
-                                            Call(t.Op("CreateRemove*Cmd").c_str(), 3, 4, 0), Call("AddCommand", pCore, 0)}));
+                  std::vector<std::string>({Call(t.Op("CreateRemove*Cmd").c_str(), 5, 6), Call("AddCommand", pCore, 0),
+                                            Call(t.Op("CreateRemove*Cmd").c_str(), 3, 4), Call("AddCommand", pCore, 0)}));
 
         // a rollback records nothing; an undo moves the current cell to the inserted lines
         factory.calls.clear();
@@ -207,7 +204,7 @@ TEST(RowsAndColumns, InsertMovesTheCurrentCellAndRecordsTheRemoval)
         EXPECT_TRUE(Recorded(factory).empty());
         EXPECT_TRUE(t.Insert(1, 1, CGXGridCore::gxUndo));
         ASSERT_EQ(Recorded(factory).size(), 3u);
-        EXPECT_EQ(Recorded(factory)[2], Call("MoveCurrentCellAfterUndo", pCore, bRow ? 1u : grid.GetTopRow(),
+        EXPECT_EQ(Recorded(factory)[2], Call("SetCurrentCellAfterUndo", pCore, bRow ? 1u : grid.GetTopRow(),
                                              bRow ? grid.GetLeftCol() : 1u, 0u));
 
         // what an undo of a removal gives back: sizes, line base styles and cells from line 0 of the
@@ -249,7 +246,7 @@ TEST(RowsAndColumns, RemoveRecordsTheInsertionAndGivesUpTheCurrentCellWithoutSto
         EXPECT_EQ(t.Count(), 4u);
         const std::string sizes = " sizes " + std::to_string(t.Size(1)) + " " + std::to_string(t.Size(1));
         EXPECT_EQ(Recorded(factory),
-                  std::vector<std::string>({Call(t.Op("CreateInsert*Cmd").c_str(), 2, 2, 7, 0) + sizes +
+                  std::vector<std::string>({Call(t.Op("CreateInsert*Cmd").c_str(), 2, 2, 7) + sizes +
                                                 " base 2 cells " + std::to_string(2 * 7),
                                             Call("AddCommand", pCore, 0)}))
             << "the heights and styles of the removed lines";
@@ -270,7 +267,7 @@ TEST(RowsAndColumns, RemoveRecordsTheInsertionAndGivesUpTheCurrentCellWithoutSto
         factory.calls.clear();
         EXPECT_FALSE(t.Remove(1, 1));
         EXPECT_EQ(t.Count(), 2u);
-        EXPECT_EQ(factory.calls, std::vector<std::string>({"SaveRangeStylesForUndo"}));
+        EXPECT_EQ(factory.calls, std::vector<std::string>({"SaveStylesForUndo"}));
     }
 }
 
@@ -297,7 +294,7 @@ TEST(RowsAndColumns, MoveRecordsTheMoveBackAndTheCurrentCellFollows)
         EXPECT_EQ(t.Value(3), "five") << "the lines between close up";
         EXPECT_EQ(t.CurrentLine(), "7") << "the current line moves with its block";
         EXPECT_EQ(Recorded(factory),
-                  std::vector<std::string>({Call(t.Op("CreateMove*Cmd").c_str(), 6, 7, 3, 0), Call("AddCommand", pCore, 0)}));
+                  std::vector<std::string>({Call(t.Op("CreateMove*Cmd").c_str(), 6, 7, 3), Call("AddCommand", pCore, 0)}));
         // a line between the block and its destination shifts by the block's size
         ASSERT_TRUE(t.SetCurrent(3));
         EXPECT_TRUE(t.Move(6, 7, 2));
@@ -403,6 +400,6 @@ TEST(RowsAndColumns, HintsGoToTheOtherViewsOfADocument)
     grid.SetDocument(&document);
     grid.InsertCols(2, 3, nullptr, nullptr, nullptr, 0, 6);
     grid.SetTopRow(3, 1);
-    EXPECT_EQ(hints.calls, std::vector<std::string>({Call("UpdateInsertCols", pCore, 2, 3, 6u), Call("SetTopRow", pCore, 3, 1u)}))
+    EXPECT_EQ(hints.calls, std::vector<std::string>({Call("OnColsInserted", pCore, 2, 3, 6u), Call("SetTopRow", pCore, 3, 1u)}))
         << "with the redraw flags' low three bits";
 }

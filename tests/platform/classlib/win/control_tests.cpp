@@ -98,6 +98,17 @@ TEST_F(Controls, TreeItemsAndImageListsOfTheControl)
     EXPECT_TRUE(tree.ItemHasChildren(hRoot));
     EXPECT_EQ(tree.GetCount(), 3u);
 
+    // the drop highlight comes and goes, also while no item is selected
+    for (HTREEITEM hSelected : {hRoot, HTREEITEM(nullptr)}) {
+        tree.SelectItem(hSelected);
+        EXPECT_TRUE(tree.SelectDropTarget(hFirst));
+        EXPECT_EQ(tree.GetDropHilightItem(), hFirst);
+        EXPECT_EQ(tree.GetItemState(hFirst, TVIS_DROPHILITED), UINT(TVIS_DROPHILITED));
+        tree.SelectDropTarget(nullptr);
+        EXPECT_EQ(tree.GetDropHilightItem(), nullptr) << hSelected;
+        EXPECT_EQ(tree.GetItemState(hFirst, TVIS_DROPHILITED), 0u) << hSelected;
+    }
+
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 2, 2));
     EXPECT_EQ(tree.SetImageList(&images, TVSIL_NORMAL), nullptr);

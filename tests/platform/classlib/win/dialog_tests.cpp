@@ -149,6 +149,32 @@ TEST_F(Dialogs, RefusedEntriesShowTheLibrarysMessages)
     }
 }
 
+// A dialog exchanging the combo box's text instead of its index.
+class CComboTextDialog : public CValuesDialog {
+public:
+    using CValuesDialog::CValuesDialog;
+    CString m_strCombo;
+    void DoDataExchange(CDataExchange* pDX) override { DDX_CBString(pDX, IDC_COMBO, m_strCombo); }
+};
+
+TEST_F(Dialogs, TheTextOfADropDownListSelectsTheEntryItBeginsAndReadsTheSelectedOne)
+{
+    const struct {
+        const char* shown;
+        int nSelected;
+        const char* read;
+    } cases[] = {{"Two", 1, "Two"}, {"th", 2, "Three"}, {"Four", -1, ""}};
+    for (const auto& c : cases) {
+        CComboTextDialog dialog;
+        dialog.m_strCombo = c.shown;
+        ASSERT_TRUE(dialog.Create(IDD_VALUES));
+        EXPECT_EQ(dialog.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL), c.nSelected) << c.shown;
+        dialog.UpdateData(TRUE);
+        EXPECT_STREQ(dialog.m_strCombo, c.read) << c.shown;
+        dialog.DestroyWindow();
+    }
+}
+
 TEST_F(Dialogs, TextLimitIsGivenToTheEditControl)
 {
     CValuesDialog dialog;

@@ -33,6 +33,7 @@ public:
     UINT m_nThrowAt = 0;          // OnPrint throws on this page
     bool m_bGridPreparation = false; // the grid view's preparation of the print dialog
     bool m_bPrintToFile = false;     // "print to file" chosen in the dialog
+    bool m_bUnknownLength = false;   // the view never sets its last page and prepares as the base does
     std::vector<std::string> log;
     // what the last page drawn saw
     BOOL bPrinting = FALSE;
@@ -70,7 +71,8 @@ protected:
     {
         m_nDocCallsNoted = 0;
         Note(pDC, "OnBeginPrinting");
-        pInfo->SetMaxPage(m_nPages);
+        if (!m_bUnknownLength)
+            pInfo->SetMaxPage(m_nPages);
         pInfo->m_nCurPage = m_nFirstPreviewPage;
         CString count;
         count.Format(" / %u", m_nPages);
@@ -83,6 +85,8 @@ protected:
         Note(pDC, "OnPrepareDC " + std::to_string(pInfo->m_nCurPage));
         if (pInfo->m_nCurPage == m_nStopAt)
             pInfo->m_bContinuePrinting = FALSE;
+        if (m_bUnknownLength)
+            CView::OnPrepareDC(pDC, pInfo);
     }
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
     {
@@ -204,6 +208,16 @@ TEST_F(PrintTest, EachPageIsPreparedStartedPrintedAndEndedInOrderInOneDocument)
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].dwFlags & (PD_RETURNDC | PD_NOSELECTION | PD_PRINTSETUP), DWORD(PD_RETURNDC | PD_NOSELECTION));
     EXPECT_EQ(DeviceNameOf(app.m_hDevNames), "Office printer");
+}
+
+TEST_F(PrintTest, AViewThatNeverSaysItsLengthPrintsOnePage)
+{
+    pView->m_bUnknownLength = true;
+    fake.ExpectPrintDialog(IDOK, &printer);
+    Command(ID_FILE_PRINT);
+    pView->Note(&PrinterDC(), "");
+    EXPECT_EQ(pView->log, (Log{"OnPreparePrinting", "OnBeginPrinting", "StartDoc Quarterly report", "OnPrepareDC 1",
+                               "StartPage", "OnPrint 1", "EndPage", "OnPrepareDC 2", "EndDoc", "OnEndPrinting"}));
 }
 
 TEST_F(PrintTest, AViewEndsTheJobEarlyByClearingContinueOrByThrowing)

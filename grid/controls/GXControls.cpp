@@ -1,0 +1,70 @@
+// The table of the control classes' makers (see GXControls.h): one row per class, nulls until the
+// class lands. A control replaces the nulls of its own row and changes no other line.
+#include "grid/controls/GXControls.h"
+
+namespace {
+
+const GXControlMaker kMakers[] = {
+    // edit cell
+    {"CGXEditControl", nullptr, nullptr},
+    // static text cell
+    {"CGXStatic", nullptr, nullptr},
+    // push-button cell
+    {"CGXPushbutton", nullptr, nullptr},
+    // radio button cell
+    {"CGXRadioButton", nullptr, nullptr},
+    // check box cell
+    {"CGXCheckBox", nullptr, nullptr},
+    // drop-down combo cell
+    {"CGXComboBox", nullptr, nullptr},
+    // hot-spot edit cell
+    {"CGXHotSpotEdit", nullptr, nullptr},
+    // spin edit cell
+    {"CGXSpinEdit", nullptr, nullptr},
+    // header cell
+    {"CGXHeader", nullptr, nullptr},
+    // scroll-bar edit cell
+    {"CGXVScrollEdit", nullptr, nullptr},
+    // list box cell
+    {"CGXListBox", nullptr, nullptr},
+    // combo box window cell
+    {"CGXComboBoxWnd", nullptr, nullptr},
+    // rich text cell
+    {"CGXRichEditCtrl", nullptr, nullptr},
+    // masked edit cell
+    {"CGXMaskControl", nullptr, nullptr},
+    // progress bar cell
+    {"CGXProgressCtrl", nullptr, nullptr},
+    // password cell
+    {"CGXPasswordControl", nullptr, nullptr},
+    // tabbed combo box window cell
+    {"CGXTabbedComboBoxWnd", nullptr, nullptr},
+    // tabbed drop-down combo cell
+    {"CGXTabbedComboBox", nullptr, nullptr},
+    // check-list combo cell
+    {"CGXCheckListComboBox", nullptr, nullptr},
+    // date/time cell
+    {"CGXDateTimeCtrl", nullptr, nullptr},
+    // currency cell
+    {"CGXCurrencyEdit", nullptr, nullptr},
+    // bitmap cell
+    {"CGXDaoBitmap", nullptr, nullptr},
+    // check box cell with modify state
+    {"CGXCheckBoxEx", nullptr, nullptr},
+    // OLE object preview cell
+    {"CGXOlePreview", nullptr, nullptr},
+    // radio button cell with active state
+    {"CGXRadioButtonEx", nullptr, nullptr},
+};
+
+}  // namespace
+
+void GXRegisterCellControls()
+{
+    CGXControlFactory* pFactory = GXGetControlFactory();
+    if (pFactory == nullptr)
+        return;
+    for (const GXControlMaker& maker : kMakers)
+        if (maker.pfnCreate != nullptr || maker.pfnRegisterUserAttributes != nullptr)
+            pFactory->RegisterControlMaker(maker);
+}

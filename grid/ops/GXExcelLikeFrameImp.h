@@ -1,0 +1,34 @@
+// The Excel-like frame around the selected range, with its fill knob. Attaching it also attaches the
+// user range selection. The grid reaches it through DrawFramePart, DrawExcelLikeFrame,
+// UpdateExcelLikeFrame and HideExcelLikeFrame, and asks RedrawFrameKnob after painting.
+//
+// Does not do yet: the module (CGXGridExcelLikeFrameImp) comes with its own work; its creator
+// (GXCreateExcelLikeFrameImp) plugs into the table of GXOperations.cpp when it lands.
+#pragma once
+
+#include <windows.h>
+
+#include "core/Core.h"
+#include "grid/engine/GXRange.h"
+#include "win/CRect.h"
+
+class CDC;
+class CGXGridCore;
+
+class CGXAbstractGridExcelLikeFrameImp : public CObject {
+public:
+    // Draws the part of the frame rectangle rectFrame inside rectClip (bTopVisible, bLeftVisible: those
+    // edges lie in view; nKnob the kind of knob; bKnobOnly: the knob alone).
+    virtual void DrawFramePart(CGXGridCore* pGrid, CDC* pDC, const CRect& rectClip, const CRect& rectFrame,
+                               BOOL bTopVisible, BOOL bLeftVisible, int nKnob, BOOL bKnobOnly) = 0;
+    // Draws the frame of range.
+    virtual void DrawFrame(CGXGridCore* pGrid, CDC* pDC, const CGXCellRange& range, int nKnob, BOOL bKnobOnly) = 0;
+    // Erases (bErase) or draws the frame of pRange (null: the selection).
+    virtual void UpdateFrame(CGXGridCore* pGrid, CDC* pDC, BOOL bErase, const CGXCellRange* pRange) = 0;
+    // Draws the knob again after a paint.
+    virtual void RedrawFrameKnob(CGXGridCore* pGrid) = 0;
+    // Hides (bHide) or shows the frame. Returns whether it was hidden before.
+    virtual BOOL HideFrame(CGXGridCore* pGrid, BOOL bHide, BOOL bCreateHint) = 0;
+};
+
+CGXAbstractGridExcelLikeFrameImp* GXCreateExcelLikeFrameImp();

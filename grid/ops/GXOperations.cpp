@@ -1,0 +1,103 @@
+// The table of the grid operations' creators (see GXOperations.h): one row per module, null until the
+// module lands. A module replaces the null of its own row by its creator (declared in the header named
+// on the row) and changes no other line.
+#include "grid/ops/GXOperations.h"
+
+#include "grid/engine/GXState.h"
+
+namespace {
+
+// The per-grid modules, in the order of the attach steps.
+GXGridModuleCreators GridCreators()
+{
+    GXGridModuleCreators c;
+    // find and replace (GXFindReplaceImp.h)
+    c.pfnFindReplace = nullptr;
+    // hidden rows and columns (GXHideCellsImp.h)
+    c.pfnHideCells = nullptr;
+    // the auto-scroll plug-in (GXAutoScrollPlugin.h)
+    c.pfnAutoScrollPlugin = nullptr;
+    // resizing to fit the contents (GXResizeToFitImp.h)
+    c.pfnResizeToFit = nullptr;
+    // update hints between views (GXUpdateHintImp.h)
+    c.pfnUpdateHint = nullptr;
+    // undo and redo (GXCommandFactory.h)
+    c.pfnCommandFactory = nullptr;
+    // sorting (GXSortImp.h)
+    c.pfnSort = nullptr;
+    // old-style drawing (GXOldDrawingImp.h)
+    c.pfnOldDrawing = nullptr;
+    // covered cells (GXCoveredCellsImp.h)
+    c.pfnCoveredCells = nullptr;
+    // merged cells (GXMergeCellsImp.h)
+    c.pfnMergeCells = nullptr;
+    // floating cells (GXFloatCellsImp.h)
+    c.pfnFloatCells = nullptr;
+    // printing (GXPrintImp.h)
+    c.pfnPrint = nullptr;
+    // user range selection (GXUserSelectRangeImp.h)
+    c.pfnUserSelectRange = nullptr;
+    // the selection frame (GXExcelLikeFrameImp.h)
+    c.pfnExcelLikeFrame = nullptr;
+    // drag-moving rows and columns (GXUserDragSelectRangeImp.h)
+    c.pfnUserDragSelectRange = nullptr;
+    // user resizing (GXUserResizeCellsImp.h)
+    c.pfnUserResizeCells = nullptr;
+    // optimized screen update (GXOptimizedUpdateImp.h)
+    c.pfnOptimizedUpdate = nullptr;
+    // header marking (GXMarkEditHeaderImp.h)
+    c.pfnMarkEditHeader = nullptr;
+    // the freeze commands (GXMarkEditHeaderImp.h)
+    c.pfnFreezeMenuHelper = nullptr;
+    // copying and moving blocks (GXDirectCopyMoveCellsImp.h)
+    c.pfnDirectCopyMoveCells = nullptr;
+    // clipboard text (GXTextDataExchangeImp.h)
+    c.pfnTextDataExchange = nullptr;
+    // clipboard styles (GXStyleDataExchangeImp.h)
+    c.pfnStyleDataExchange = nullptr;
+    // cut, copy and paste (GXCutPasteImp.h)
+    c.pfnCutPaste = nullptr;
+    // clearing cells (GXClearCellsImp.h)
+    c.pfnClearCells = nullptr;
+    // filling (GXExcelLikeFillImp.h)
+    c.pfnExcelLikeFill = nullptr;
+    return c;
+}
+
+// The process-wide modules, in the order of their installers.
+GXLibraryModuleCreators LibraryCreators()
+{
+    GXLibraryModuleCreators c;
+    // printer settings (GXPrintDeviceImp.h)
+    c.pfnPrintDevice = nullptr;
+    // rotated text (GXDrawRotatedTextImp.h)
+    c.pfnDrawRotatedText = nullptr;
+    // number formatting (GXNumberFormattingImp.h)
+    c.pfnNumberFormatting = nullptr;
+    // date and time on the OLE services (GXDateTimeImp.h)
+    c.pfnOleDateTime = nullptr;
+    // date and time from the locale (GXDateTimeImp.h)
+    c.pfnNoOleDateTime = nullptr;
+    // reordering after a sort (GXSortMoveDataImp.h)
+    c.pfnSortMoveData = nullptr;
+    // copying and moving stored cells (GXDataCopyMoveCellsImp.h)
+    c.pfnDataCopyMoveCells = nullptr;
+    // long operations (GXLongOperationImp.h)
+    c.pfnLongOperation = nullptr;
+    // covered-cell pools (GXCoveredCellsImp.h)
+    c.pfnCoveredCellPool = nullptr;
+    // span-cell pools (GXSpanCellPoolImp.h)
+    c.pfnSpanCellPool = nullptr;
+    // delayed-range pools (GXSpanCellPoolImp.h)
+    c.pfnDelayedRangePool = nullptr;
+    return c;
+}
+
+}  // namespace
+
+void GXRegisterGridOperations()
+{
+    GridLibraryState* pState = GXGetLibraryState();
+    pState->m_gridModuleCreators = GridCreators();
+    pState->m_moduleCreators = LibraryCreators();
+}

@@ -1,0 +1,21 @@
+// Resizing rows and columns to the size of their contents.
+//
+// Does not do yet: the module (CGXGridResizeToFitImp) comes with its own work; its creator
+// (GXCreateResizeToFitImp) plugs into the table of GXOperations.cpp when it lands.
+#pragma once
+
+#include <windows.h>
+
+#include "core/Core.h"
+#include "grid/engine/GXRange.h"
+
+class CGXGridCore;
+
+class CGXAbstractGridResizeToFitImp : public CObject {
+public:
+    // TRUE when done, FALSE when the user aborted.
+    virtual BOOL ResizeRowHeightsToFit(CGXGridCore* pGrid, CGXCellRange range, BOOL bIncludeCovered, UINT nFlags) = 0;
+    virtual BOOL ResizeColWidthsToFit(CGXGridCore* pGrid, CGXCellRange range, BOOL bIncludeCovered, UINT nFlags) = 0;
+};
+
+CGXAbstractGridResizeToFitImp* GXCreateResizeToFitImp();

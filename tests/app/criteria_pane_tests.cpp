@@ -1,0 +1,538 @@
+// The criteria pane of the main window and the criterion property sheet: layout, adding, editing and
+// removing criteria with their scales, what each does to the project's tables, and the save question
+// with only criteria.
+// the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PaneTestSupport.h"
+
+#include "app/ZQCritPropSheet.h"
+#include "res/resource.h"
+
+namespace {
+
+const int kAddCriterion = 222;
+const int kRemoveCriterion = 223;
+const int kUp = 231;
+const int kDown = 232;
+const int kRemoveValue = 233;
+const int kAddValue = 234;
+
+CZQCritPropPage1& General(CPropertySheet& sheet)
+{
+    return *dynamic_cast<CZQCritPropPage1*>(sheet.GetPage(0));
+}
+
+CZQCritPropPage2& Values(CPropertySheet& sheet)
+{
+    return *dynamic_cast<CZQCritPropPage2*>(sheet.GetPage(1));
+}
+
+// Chooses kind radio button nID (1008 to 1010) as a click does.
+void ChooseKind(CZQCritPropPage1& page, int nID)
+{
+    page.CheckRadioButton(IDC_ZQ_GAIN, IDC_ZQ_ORDINAL, nID);
+    ClickButton(page, nID);
+}
+
+// Types each value into the page's box and presses Enter.
+void TypeValues(CZQCritPropPage2& page, const std::vector<const char*>& values)
+{
+    for (const char* value : values) {
+        page.m_wndName.SetWindowText(value);
+        page.m_wndName.SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+    }
+}
+
+// The page's list: "value:rank" in list order.
+std::string ValueRows(CZQCritPropPage2& page)
+{
+    std::string rows;
+    for (int i = 0; i < page.m_wndList.GetItemCount(); ++i)
+        rows += (i > 0 ? " " : "") + Str(page.m_wndList.GetItemText(i, 0)) + ":" + Str(page.m_wndList.GetItemText(i, 1));
+    return rows;
+}
+
+// Selects exactly the list items of rows (by index).
+void SelectRows(CListCtrl& list, const std::vector<int>& rows)
+{
+    for (int i = 0; i < list.GetItemCount(); ++i) {
+        const bool bSelected = std::find(rows.begin(), rows.end(), i) != rows.end();
+        list.SetItemState(i, bSelected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+}
+
+std::string Join(const ZQTable& table)
+{
+    std::string text;
+    for (const ZQRow& row : table) {
+        text += text.empty() ? "" : " | ";
+        for (size_t i = 0; i < row.size(); ++i)
+            text += (i > 0 ? "," : "") + Str(row[i]);
+    }
+    return text;
+}
+
+class CriteriaPane : public PanesFixture {
+protected:
+    // The criteria list: "name:kind text" in list order.
+    std::string Items()
+    {
+        CListCtrl& list = Criteria().m_wndList;
+        std::string items;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            items += (i > 0 ? " " : "") + Str(list.GetItemText(i, 0)) + ":" + Str(list.GetItemText(i, 1));
+        return items;
+    }
+    // The evaluations of the alternatives under the header cell name, joined by ','.
+    std::string Column(const char* name)
+    {
+        const ZQTable& evaluations = app.m_Project.EvaluationsTable;
+        const size_t nColumn = EvaluationColumnOf(evaluations, name);
+        std::string cells;
+        for (size_t r = 1; nColumn > 0 && r < evaluations.size(); ++r)
+            cells += (r > 1 ? "," : "") + Str(ProjectCell(evaluations[r], nColumn));
+        return nColumn > 0 ? cells : "<no column>";
+    }
+    // Selects the criteria list's item named name (only it).
+    void SelectCriterion(const char* name)
+    {
+        CListCtrl& list = Criteria().m_wndList;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            list.SetItemState(i, list.GetItemText(i, 0) == name ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+    // Edits the criterion name in its sheet with script.
+    void Edit(const char* name, std::function<void(CPropertySheet&)> script)
+    {
+        SelectCriterion(name);
+        fake.ExpectModalSheet(std::move(script));
+        Command(Criteria(), ID_ZQ_CRITERION_PROPERTIES);
+    }
+};
+
+TEST_F(CriteriaPane, TheMainWindowHoldsTheThreePanesInAColumn)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
+    ASSERT_NE(pFrame, nullptr);
+    const struct {
+        UINT nID;
+        CControlBar* pPane;
+        const char* title;
+    } panes[] = {{100, &Criteria(), "Criteria Window"},
+                 {101, &Reference(), "Reference Set Window"},
+                 {102, &Alternatives(), "Alternatives Window"}};
+    for (const auto& p : panes) {
+        EXPECT_EQ(pFrame->GetControlBar(p.nID), p.pPane) << p.title;
+        EXPECT_EQ(WindowText(p.pPane->m_hWnd), p.title);
+        EXPECT_EQ((p.pPane->GetStyle() & 0xFFFF0000) | p.pPane->GetBarStyle(), DWORD(0x50001414)) << p.title;
+        EXPECT_EQ(dynamic_cast<SECControlBar*>(p.pPane)->GetExBarStyle(), DWORD(0x0F10)) << p.title;
+    }
+    // alternatives, reference ranking, criteria from the top
+    const CRect alternatives = ChildRect(*pFrame, Alternatives());
+    const CRect reference = ChildRect(*pFrame, Reference());
+    const CRect criteria = ChildRect(*pFrame, Criteria());
+    EXPECT_EQ(alternatives.TopLeft(), CPoint(0, 0));
+    EXPECT_EQ(reference.top, alternatives.bottom);
+    EXPECT_EQ(criteria.top, reference.bottom);
+    EXPECT_EQ(alternatives.Width(), 200);
+
+    // View > Reference Set hides the pane at the next layout, and shows it again in its place; the
+    // gripper's hide box hides at once
+    const auto checked = [&](UINT nID) {
+        const HMENU hView = ::GetSubMenu(::GetMenu(pFrame->m_hWnd), 2);
+        pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hView), MAKELPARAM(2, FALSE));
+        return (::GetMenuState(hView, nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_TRUE(checked(ID_ZQ_VIEW_REFERENCE));
+    Command(*pFrame, ID_ZQ_VIEW_REFERENCE);
+    EXPECT_FALSE(checked(ID_ZQ_VIEW_REFERENCE));
+    pFrame->RecalcLayout();
+    EXPECT_FALSE(Reference().IsWindowVisible());
+    EXPECT_EQ(ChildRect(*pFrame, Criteria()).top, ChildRect(*pFrame, Alternatives()).bottom);
+    Command(*pFrame, ID_ZQ_VIEW_REFERENCE);
+    pFrame->RecalcLayout();
+    EXPECT_TRUE(Reference().IsWindowVisible());
+    EXPECT_EQ(ChildRect(*pFrame, Reference()), reference);
+    EXPECT_TRUE(checked(ID_ZQ_VIEW_REFERENCE));
+    Command(Criteria(), ID_SEC_HIDE);
+    EXPECT_FALSE(Criteria().IsWindowVisible());
+    EXPECT_FALSE(checked(ID_ZQ_VIEW_CRITERIA));
+    CRect client;
+    pFrame->GetClientRect(client);
+    EXPECT_EQ(ChildRect(*pFrame, Reference()).bottom, client.bottom);
+}
+
+TEST_F(CriteriaPane, ChildrenLayOutInTheInsideRectangleWithTheirColumnsAndTips)
+{
+    CZQDockingWndCrit& crit = Criteria();
+    CRect r;
+    crit.GetInsideRect(r);
+    const int cx = r.right - r.left;
+    const struct {
+        CWnd& child;
+        CRect expected;
+        const char* tip;
+    } children[] = {
+        {crit.m_wndLabel, CRect(CPoint(r.left, r.top), CSize(cx - 60, 15)), ""},
+        {crit.m_wndList, CRect(CPoint(r.left, r.top + 20), CSize(cx, r.Height() - 20)), "List of criteria"},
+        {crit.m_btnAdd, CRect(CPoint(cx - 39, r.top), CSize(20, 20)), "Add criterion"},
+        {crit.m_btnRemove, CRect(CPoint(cx - 17, r.top), CSize(20, 20)), "Remove criterion"},
+    };
+    for (const auto& c : children) {
+        EXPECT_EQ(ChildRect(crit, c.child), c.expected) << c.tip;
+        EXPECT_EQ(ToolTip(crit, c.child.m_hWnd), c.tip);
+    }
+    EXPECT_EQ(WindowText(crit.m_wndLabel.m_hWnd), "Criteria Set");
+    EXPECT_TRUE(crit.m_btnAdd.IsWindowEnabled());
+    EXPECT_FALSE(crit.m_btnRemove.IsWindowEnabled());
+    EXPECT_EQ(crit.m_wndList.GetStyle() & (LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_SORTASCENDING),
+              DWORD(LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SORTASCENDING));
+    EXPECT_TRUE(crit.m_wndList.GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(crit.m_wndList.GetColumnWidth(0), 124);
+    EXPECT_EQ(crit.m_wndList.GetColumnWidth(1), 50);
+
+    // AddCriterionItem: empty, listed, added (sorted, image 1, the kind's text)
+    const struct {
+        const char* name;
+        int nKind;
+        int nResult;
+    } cases[] = {{"", 1, 2}, {"Speed", 1, 3}, {"Price", -1, 3}, {"Speed", 2, 1}, {"Quality", 2, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(crit.AddCriterionItem(c.name, "about it", c.nKind, 4), c.nResult) << c.name;
+    EXPECT_EQ(Items(), "Price:Cost Quality:Ordinal Speed:Gain");
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    ASSERT_TRUE(crit.m_wndList.GetItem(&item));
+    EXPECT_EQ(item.iImage, 1);
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable),
+              "Speed,about it,gain,4 | Price,about it,cost,4 | Quality,about it,rank,4");
+    EXPECT_EQ(Join(app.m_Project.EvaluationsTable), ",Speed,Price,Quality");
+}
+
+TEST_F(CriteriaPane, NewCriteriaComeFromTheSheetWithTheirKindSegmentsAndScale)
+{
+    const struct {
+        const char* name;
+        int nKindId;
+        const char* segments; // chosen in the list, unless null
+        std::vector<const char*> values;
+        const char* row;
+        const char* scale;
+    } cases[] = {
+        {"Speed", IDC_ZQ_GAIN, "3", {}, "Speed,,gain,3", ""},
+        {"Price", IDC_ZQ_COST, nullptr, {}, "Price,,cost,2", ""},
+        {"Quality", IDC_ZQ_ORDINAL, nullptr, {"low", "mid", "high"}, "Quality,,rank,2",
+         "Quality,low,1 | Quality,mid,2 | Quality,high,3"},
+    };
+    for (const auto& c : cases) {
+        app.m_Project.CriteriaTable.clear();
+        app.m_Project.ScaleValuesTable.clear();
+        fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+            EXPECT_EQ(WindowText(sheet.m_hWnd), "Properties of the Criterion");
+            EXPECT_EQ(sheet.GetPageCount(), 1);
+            EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(sheet.m_hWnd, ID_APPLY_NOW)));
+            EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(sheet.m_hWnd, IDHELP)));
+            CZQCritPropPage1& general = General(sheet);
+            EXPECT_EQ(WindowText(general.m_hWnd), "General");
+            EXPECT_EQ(WindowText(general.GetDlgItem(IDC_ZQ_SEGMENTS)->m_hWnd), "2");
+            EXPECT_EQ(general.IsDlgButtonChecked(IDC_ZQ_GAIN), UINT(BST_CHECKED));
+            general.SetDlgItemText(IDC_ZQ_CRITERION_NAME, c.name);
+            ChooseKind(general, c.nKindId);
+            if (c.segments != nullptr)
+                general.SendDlgItemMessage(IDC_ZQ_SEGMENTS, CB_SELECTSTRING, WPARAM(-1),
+                                           reinterpret_cast<LPARAM>(c.segments));
+            if (!c.values.empty()) {
+                ASSERT_TRUE(sheet.SetActivePage(1));
+                TypeValues(Values(sheet), c.values);
+            }
+            ClickButton(sheet, IDOK);
+        });
+        ClickButton(Criteria(), kAddCriterion);
+        EXPECT_EQ(Join(app.m_Project.CriteriaTable), c.row) << c.name;
+        EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), c.scale) << c.name;
+    }
+    EXPECT_EQ(Items(), "Price:Cost Quality:Ordinal Speed:Gain");
+    EXPECT_EQ(app.m_nModified, 1);
+
+    // Ctrl+A through the main window, the pane hidden: values typed before the kind went back to
+    // Gain make no scale; Cancel adds nothing
+    Criteria().ShowWindow(SW_HIDE);
+    fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+        CZQCritPropPage1& general = General(sheet);
+        general.SetDlgItemText(IDC_ZQ_CRITERION_NAME, "Comfort");
+        ChooseKind(general, IDC_ZQ_ORDINAL);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        TypeValues(Values(sheet), {"poor", "good"});
+        ASSERT_TRUE(sheet.SetActivePage(0));
+        ChooseKind(general, IDC_ZQ_GAIN);
+        ClickButton(sheet, IDOK);
+    });
+    app.m_pMainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(ID_ZQ_ADD_CRITERION, 1));
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "Quality,,rank,2 | Comfort,,gain,2");
+    EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), "Quality,low,1 | Quality,mid,2 | Quality,high,3");
+    fake.ExpectModalSheet([](CPropertySheet& sheet) { ClickButton(sheet, IDCANCEL); });
+    Command(Criteria(), ID_ZQ_ADD_CRITERION);
+    EXPECT_EQ(Criteria().m_wndList.GetItemCount(), 4);
+}
+
+TEST_F(CriteriaPane, TheGeneralPageSwitchesTheValuesPageAndChecksTheName)
+{
+    Criteria().AddCriterionItem("Price", "", -1, 2);
+    fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+        CZQCritPropPage1& general = General(sheet);
+        EXPECT_EQ(Entries(general, IDC_ZQ_SEGMENTS, CB_GETCOUNT, CB_GETLBTEXT), "1|2|3|4|5|6|7|8|9|10");
+        const auto shows = [&](int nID) { return general.GetDlgItem(nID)->IsWindowVisible() != FALSE; };
+        EXPECT_TRUE(shows(IDC_ZQ_SEGMENTS));
+        EXPECT_FALSE(shows(IDC_ZQ_VALUE_COUNT));
+        // Ordinal brings the "Values" page, Gain takes it away; what was typed there stays
+        general.SetDlgItemText(IDC_ZQ_CRITERION_NAME, "Quality");
+        ChooseKind(general, IDC_ZQ_ORDINAL);
+        EXPECT_EQ(sheet.GetPageCount(), 2);
+        EXPECT_FALSE(shows(IDC_ZQ_SEGMENTS));
+        EXPECT_TRUE(shows(IDC_ZQ_VALUE_COUNT));
+        EXPECT_EQ(WindowText(general.GetDlgItem(IDC_ZQ_VALUE_COUNT)->m_hWnd), "0");
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        EXPECT_EQ(WindowText(sheet.GetActivePage()->m_hWnd), "Values");
+        TypeValues(Values(sheet), {"low", "mid", "high"});
+        ASSERT_TRUE(sheet.SetActivePage(0));
+        EXPECT_EQ(WindowText(general.GetDlgItem(IDC_ZQ_VALUE_COUNT)->m_hWnd), "2");
+        ChooseKind(general, IDC_ZQ_GAIN);
+        EXPECT_EQ(sheet.GetPageCount(), 1);
+        EXPECT_TRUE(shows(IDC_ZQ_SEGMENTS));
+        ChooseKind(general, IDC_ZQ_ORDINAL);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        EXPECT_EQ(ValueRows(Values(sheet)), "low:1 mid:2 high:3");
+
+        // names: empty and an existing one are refused, the name at the start coming back
+        ASSERT_TRUE(sheet.SetActivePage(0));
+        const struct {
+            const char* name;
+            const char* refusal; // null: accepted
+        } names[] = {{"", "Criterion name cannot be empty!"},
+                     {"Price", "Criterion 'Price' already exists!"},
+                     {"price", nullptr}};
+        for (const auto& c : names) {
+            if (c.refusal != nullptr)
+                fake.ExpectMessageBox(IDOK, c.refusal);
+            general.SetDlgItemText(IDC_ZQ_CRITERION_NAME, c.name);
+            EXPECT_EQ(sheet.SetActivePage(1) != FALSE, c.refusal == nullptr) << c.name;
+            if (c.refusal == nullptr)
+                continue;
+            EXPECT_EQ(Question(general), c.refusal);
+            EXPECT_EQ(fake.CallsOf("MessageBox").back().nType, UINT(MB_OK | MB_ICONINFORMATION));
+            EXPECT_EQ(WindowText(general.GetDlgItem(IDC_ZQ_CRITERION_NAME)->m_hWnd), "");
+        }
+        ClickButton(sheet, IDOK);
+    });
+    Command(Criteria(), ID_ZQ_ADD_CRITERION);
+    EXPECT_EQ(Criteria().m_wndList.GetItemCount(), 2);
+    EXPECT_NE(Items().find("price:Ordinal"), std::string::npos) << Items();
+
+    // the name it started with is accepted
+    Edit("Price", [](CPropertySheet& sheet) {
+        EXPECT_EQ(WindowText(General(sheet).GetDlgItem(IDC_ZQ_CRITERION_NAME)->m_hWnd), "Price");
+        ClickButton(sheet, IDOK);
+        EXPECT_TRUE(sheet.IsModalEnded());
+    });
+}
+
+TEST_F(CriteriaPane, TheValuesPageKeepsAnOrderedScale)
+{
+    fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+        General(sheet).SetDlgItemText(IDC_ZQ_CRITERION_NAME, "Quality");
+        ChooseKind(General(sheet), IDC_ZQ_ORDINAL);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        CZQCritPropPage2& values = Values(sheet);
+        CRect rect;
+        values.GetClientRect(rect);
+        EXPECT_EQ(ChildRect(values, values.m_wndName), CRect(CPoint(rect.left + 11, rect.top + 30), CSize(251, 20)));
+        EXPECT_EQ(ChildRect(values, values.m_btnAdd), CRect(CPoint(rect.right - 50, rect.top + 30), CSize(20, 20)));
+        EXPECT_EQ(ChildRect(values, values.m_btnRemove), CRect(CPoint(rect.right - 28, rect.top + 30), CSize(20, 20)));
+        EXPECT_EQ(ChildRect(values, values.m_btnUp), CRect(CPoint(rect.right - 50, rect.top + 90), CSize(20, 20)));
+        EXPECT_EQ(ChildRect(values, values.m_btnDown), CRect(CPoint(rect.right - 50, rect.top + 120), CSize(20, 20)));
+        EXPECT_EQ(values.m_wndList.GetColumnWidth(0), 171);
+        EXPECT_EQ(values.m_wndList.GetColumnWidth(1), 60);
+        EXPECT_TRUE(values.m_wndList.GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+
+        // Enter and the add button append with the next rank; a duplicate or nothing adds nothing
+        TypeValues(values, {"low", "mid"});
+        values.m_wndName.SetWindowText("high");
+        EXPECT_TRUE(values.m_btnAdd.IsWindowEnabled());
+        ClickButton(values, kAddValue);
+        EXPECT_EQ(::GetFocus(), values.m_wndName.m_hWnd);
+        EXPECT_EQ(WindowText(values.m_wndName.m_hWnd), "");
+        EXPECT_EQ(values.m_wndList.GetSelectedCount(), 1u);
+        EXPECT_EQ(values.m_wndList.GetNextItem(-1, LVNI_SELECTED), 2);
+        for (const char* typed : {"mid", ""}) {
+            values.m_wndName.SetWindowText(typed);
+            EXPECT_FALSE(values.m_btnAdd.IsWindowEnabled()) << typed;
+            values.m_wndName.SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+        }
+        EXPECT_EQ(ValueRows(values), "low:1 mid:2 high:3");
+        values.m_wndName.SendMessage(WM_KEYDOWN, VK_TAB, 1);
+        EXPECT_EQ(::GetFocus(), values.m_wndList.m_hWnd);
+
+        // up on high: the values change places, the ranks stay
+        EXPECT_TRUE(values.m_btnUp.IsWindowEnabled());
+        ClickButton(values, kUp);
+        EXPECT_EQ(ValueRows(values), "low:1 high:2 mid:3");
+        EXPECT_EQ(values.m_wndList.GetNextItem(-1, LVNI_SELECTED), 1);
+        ClickButton(values, kDown);
+        ClickButton(values, kDown);
+        EXPECT_EQ(ValueRows(values), "low:1 mid:2 high:3");
+        SelectRows(values.m_wndList, {0, 1});
+        EXPECT_FALSE(values.m_btnUp.IsWindowEnabled());
+        EXPECT_FALSE(values.m_btnDown.IsWindowEnabled());
+        EXPECT_TRUE(values.m_btnRemove.IsWindowEnabled());
+        ClickButton(values, kUp);
+        EXPECT_EQ(ValueRows(values), "low:1 mid:2 high:3");
+
+        // removing asks once, then the ranks are numbered again
+        SelectRows(values.m_wndList, {0});
+        fake.ExpectMessageBox(IDNO);
+        ClickButton(values, kRemoveValue);
+        EXPECT_EQ(Question(values), "Do you want to remove selected value: 'low' ?");
+        SelectRows(values.m_wndList, {0, 2});
+        fake.ExpectMessageBox(IDYES);
+        ClickButton(values, kRemoveValue);
+        EXPECT_EQ(Question(values), "Do you want to remove 2 selected values?");
+        EXPECT_EQ(ValueRows(values), "mid:1");
+        TypeValues(values, {"top", "best"});
+        SelectRows(values.m_wndList, {0, 1, 2});
+        fake.ExpectMessageBox(IDNO, "Do you want to remove 3 selected values?");
+        ClickButton(values, kRemoveValue);
+        ClickButton(sheet, IDOK);
+    });
+    Command(Criteria(), ID_ZQ_ADD_CRITERION);
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "Quality,,rank,2");
+    EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), "Quality,mid,1 | Quality,top,2 | Quality,best,3");
+}
+
+TEST_F(CriteriaPane, RemovingAsksOnceAndTakesCriteriaColumnsAndScalesOut)
+{
+    OpenProject();
+    ASSERT_EQ(Items(), "c:Cost g:Gain");
+    Criteria().AddCriterionItem("q", "", 2, 1);
+    app.m_Project.AddScaleValue("q", "bad", 1);
+    app.m_Project.AddScaleValue("q", "fine", 2);
+    SelectCriterion("c");
+    EXPECT_TRUE(Criteria().m_btnRemove.IsWindowEnabled());
+    fake.ExpectMessageBox(IDNO);
+    ClickButton(Criteria(), kRemoveCriterion);
+    EXPECT_EQ(Question(Criteria()), "Do you want to remove selected criterion: c ?");
+    EXPECT_EQ(Items(), "c:Cost g:Gain q:Ordinal");
+
+    SelectRows(Criteria().m_wndList, {0, 2});
+    fake.ExpectMessageBox(IDYES);
+    ContextMenu(Criteria(), ID_ZQ_REMOVE_CRITERIA);
+    EXPECT_EQ(Question(Criteria()), "Do you want to remove 2 selected criteria?");
+    EXPECT_EQ(Items(), "g:Gain");
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "g,,gain,2");
+    EXPECT_EQ(Join(app.m_Project.EvaluationsTable), ",g | x,3 | y,1 | z,2");
+    EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), "");
+}
+
+TEST_F(CriteriaPane, EditingChangesKindScaleNameAndTheEvaluationsColumn)
+{
+    OpenProject();
+    ZQTable& evaluations = app.m_Project.EvaluationsTable;
+    const size_t g = EvaluationColumnOf(evaluations, "g");
+    evaluations[1][g] = "5";
+    evaluations[2][g] = "low";
+    evaluations[3][g] = "7";
+
+    // Gain to Ordinal: the segments are the values less one; what is not a value empties
+    Edit("g", [](CPropertySheet& sheet) {
+        EXPECT_EQ(sheet.GetPageCount(), 1);
+        EXPECT_EQ(WindowText(General(sheet).GetDlgItem(IDC_ZQ_SEGMENTS)->m_hWnd), "2");
+        ChooseKind(General(sheet), IDC_ZQ_ORDINAL);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        TypeValues(Values(sheet), {"low", "mid", "high"});
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(Column("g"), ",low,");
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "g,,rank,2 | c,,cost,2");
+    EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), "g,low,1 | g,mid,2 | g,high,3");
+    EXPECT_EQ(Items(), "c:Cost g:Ordinal");
+
+    // an ordinal criterion renamed: its scale moves to the new name, the old name keeps nothing
+    Edit("g", [](CPropertySheet& sheet) {
+        CZQCritPropPage1& general = General(sheet);
+        EXPECT_EQ(sheet.GetPageCount(), 2);
+        EXPECT_FALSE(general.GetDlgItem(IDC_ZQ_SEGMENTS)->IsWindowVisible());
+        EXPECT_EQ(WindowText(general.GetDlgItem(IDC_ZQ_VALUE_COUNT)->m_hWnd), "2");
+        general.SetDlgItemText(IDC_ZQ_CRITERION_NAME, "grade");
+        general.SetDlgItemText(IDC_ZQ_CRITERION_TEXT, "how good");
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        EXPECT_EQ(ValueRows(Values(sheet)), "low:1 mid:2 high:3");
+        TypeValues(Values(sheet), {"top"});
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "grade,how good,rank,3 | c,,cost,2");
+    EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), "grade,low,1 | grade,mid,2 | grade,high,3 | grade,top,4");
+    EXPECT_EQ(Column("grade"), ",low,");
+    EXPECT_EQ(Column("g"), "<no column>");
+    EXPECT_EQ(Items(), "c:Cost grade:Ordinal");
+
+    // Ordinal to Gain: every evaluation "0", no scale left
+    Edit("grade", [](CPropertySheet& sheet) {
+        ChooseKind(General(sheet), IDC_ZQ_GAIN);
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(Column("grade"), "0,0,0");
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "grade,how good,gain,2 | c,,cost,2");
+    EXPECT_EQ(Join(app.m_Project.ScaleValuesTable), "");
+    EXPECT_EQ(Items(), "c:Cost grade:Gain");
+
+    // a cost criterion stays cost with other segments; its evaluations stay
+    Edit("c", [](CPropertySheet& sheet) {
+        EXPECT_EQ(General(sheet).IsDlgButtonChecked(IDC_ZQ_COST), UINT(BST_CHECKED));
+        General(sheet).SendDlgItemMessage(IDC_ZQ_SEGMENTS, CB_SETCURSEL, 4);
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(Join(app.m_Project.CriteriaTable), "grade,how good,gain,2 | c,,cost,5");
+    EXPECT_EQ(Column("c"), "5,3,1");
+}
+
+TEST_F(CriteriaPane, TheContextMenuOffersWhatTheSelectionAllows)
+{
+    Criteria().AddCriterionItem("a", "", 1, 2);
+    Criteria().AddCriterionItem("b", "", 1, 2);
+    const struct {
+        std::vector<int> selected;
+        bool remove;
+        bool properties;
+    } cases[] = {{{}, false, false}, {{0}, true, true}, {{0, 1}, true, false}};
+    for (const auto& c : cases) {
+        SelectRows(Criteria().m_wndList, c.selected);
+        ContextMenu(Criteria(), 0, [&](HMENU hMenu) {
+            const auto enabled = [&](UINT nID) { return !(::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_GRAYED); };
+            EXPECT_TRUE(enabled(ID_ZQ_ADD_CRITERION));
+            EXPECT_EQ(enabled(ID_ZQ_REMOVE_CRITERIA), c.remove) << c.selected.size();
+            EXPECT_EQ(enabled(ID_ZQ_CRITERION_PROPERTIES), c.properties) << c.selected.size();
+        });
+    }
+    // a double click edits a single selection
+    SelectRows(Criteria().m_wndList, {1});
+    fake.ExpectModalSheet([](CPropertySheet& sheet) {
+        EXPECT_EQ(WindowText(General(sheet).GetDlgItem(IDC_ZQ_CRITERION_NAME)->m_hWnd), "b");
+        ClickButton(sheet, IDCANCEL);
+    });
+    NMHDR dblclk = {Criteria().m_wndList.m_hWnd, 221, UINT(NM_DBLCLK)};
+    Criteria().SendMessage(WM_NOTIFY, 221, reinterpret_cast<LPARAM>(&dblclk));
+}
+
+TEST_F(CriteriaPane, TheSaveQuestionComesWithOnlyCriteria)
+{
+    Criteria().AddCriterionItem("a", "", 1, 2);
+    ASSERT_EQ(app.m_nModified, 1);
+    fake.ExpectMessageBox(IDNO, "Do you want to save file 'untitled'?");
+    app.m_pMainWnd->SendMessage(WM_COMMAND, ID_ZQ_NEW);
+    EXPECT_EQ(Criteria().m_wndList.GetItemCount(), 0);
+}
+
+} // namespace

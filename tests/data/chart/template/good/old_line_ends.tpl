@@ -1,0 +1,1 @@
+//DEDized template output system V1.0background 0 0 100 100 3 0 4 1 0 0 0 255 255 255 90 // End of template/n/n
