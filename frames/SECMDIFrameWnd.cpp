@@ -5,11 +5,14 @@
 
 #include "frames/SECMDIFrameWnd.h"
 
+#include "frames/SECBmpMenuPlugIn.h"
 #include "frames/SECControlBarHost.h"
 #include "frames/SECDocTemplateUtils.h"
 #include "frames/SECDockState.h"
 #include "frames/SECFrameDocking.h"
 #include "frames/SECMDIChildWnd.h"
+#include "frames/SECMenuBar.h"
+#include "frames/SECMenuBarFeature.h"
 #include "frames/SECMiniDockFrameWnd.h"
 #include "frames/SECToolkit.h"
 #include "frames/SECToolkitRes.h"
@@ -143,7 +146,12 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 SECWndPlugIn* SECMDIFrameWnd::CreateFramePlugIn()
 {
-    return nullptr;
+    if (SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar)) {
+        SECMenuBarFeature* pFeature = new SECMenuBarFeature;
+        pFeature->SetMenuBar(pMenuBar);
+        return pFeature;
+    }
+    return m_bBitmapMenus ? new SECBmpMenuPlugIn : nullptr;
 }
 
 SECWndPlugIn* SECMDIFrameWnd::CreateExtraPlugIn()
@@ -377,6 +385,12 @@ void SECMDIFrameWnd::EnableBitmapMenus(BOOL bEnable, BOOL bSecond)
     m_bBitmapMenusSecond = bSecond;
 }
 
+BOOL SECMDIFrameWnd::SetMenuBitmapsFromToolBar(UINT nIDToolBar)
+{
+    SECBmpMenuPlugIn* pBmpMenus = dynamic_cast<SECBmpMenuPlugIn*>(m_pPlugIn);
+    return pBmpMenus != nullptr && pBmpMenus->LoadToolBarImages(nIDToolBar);
+}
+
 HMENU SECMDIFrameWnd::GetOwnMenu() const
 {
     return m_pMenuBar != nullptr ? m_hMenuOwn : GetDefaultMenu();
@@ -433,6 +447,14 @@ void SECMDIFrameWnd::SyncMDIWindowMenu()
     const HMENU hWindowMenu = GetWindowMenuPopup(FindMenu(m_nIDMenu));
     if (hWindowMenu != nullptr)
         ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(hWindowMenu));
+}
+
+BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar);
+    if (nBorderCmd != borderGet && pMenuBar != nullptr && lpRectBorder != nullptr && ::IsRectEmpty(lpRectBorder))
+        pMenuBar->KeepVisibleOnce();
+    return FALSE;
 }
 
 void SECMDIFrameWnd::UpdateMenuBarButtons()
@@ -508,6 +530,15 @@ LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT lResult = 0;
     if (SECPlugInTakesMessage(m_pPlugIn, message, wParam, lParam, lResult))
         return lResult;
+    SECBmpMenuPlugIn* pBmpMenus = m_bBitmapMenus ? dynamic_cast<SECBmpMenuPlugIn*>(m_pPlugIn) : nullptr;
+    if (message == WM_INITMENUPOPUP && pBmpMenus != nullptr && pBmpMenus->IsEnabled()) {
+        // a system menu the plug-in tracks as a popup is initialised as the system menu it is; the
+        // plug-in takes the items after the frame's command update has set their texts and states
+        const BOOL bSysMenu = HIWORD(lParam) != 0 || pBmpMenus->IsSysMenuPopup();
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, MAKELPARAM(LOWORD(lParam), bSysMenu));
+        pBmpMenus->InitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), bSysMenu);
+        return lResult;
+    }
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }
 

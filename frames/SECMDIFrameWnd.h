@@ -48,6 +48,8 @@
 // plug-in (which ends the routing when it handles the command), then the class library's frame routing.
 // Window messages go first to the frame plug-in (frames/SECWndPlugIn.h: its exit-default flag, or a
 // WM_HELP it handled, keeps the frame out and its answer is returned); messages before translation too.
+// With bitmap menus on, WM_INITMENUPOPUP counts as a system menu's also while the bitmap-menu plug-in
+// says it tracks one, and the plug-in initialises the popup after the frame's own handling.
 // The workspace commands 43007-43009, 43012-43014 and 43031-43039 have handlers that do nothing and
 // update handlers that leave the items as they are.
 //
@@ -75,9 +77,7 @@
 //
 // Not done yet: the tool-bar manager and what depends on its customising (swallowed close commands,
 // hit tests, the idle layout of a customise dialog), the image reload of custom tool bars on a colour
-// change, border negotiation; the frame plug-in is made by
-// CreateFramePlugIn, which makes none until the toolkit's bitmap-menu and menu-bar plug-ins exist, and
-// the popup initialisation those plug-ins do after WM_INITMENUPOPUP comes with them.
+// change, the border negotiation itself (only the menu bar's part of it is here).
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -160,9 +160,13 @@ public:
     // LoadFrame; the frame does not own it.
     void SetMenuBar(SECFrameMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
     virtual SECFrameMenuBar* GetMenuBar() const { return m_pMenuBar; }
-    // Keeps the bitmap-menu flags for the frame plug-in (the second is kept, not read).
+    // Keeps the bitmap-menu flags for the frame plug-in (the second is kept, not read). Set them before
+    // LoadFrame.
     virtual void EnableBitmapMenus(BOOL bEnable = TRUE, BOOL bSecond = TRUE);
     BOOL GetBitmapMenus() const { return m_bBitmapMenus; }
+    // Gives the bitmap-menu plug-in the images of tool-bar resource nIDToolBar. FALSE without such a
+    // plug-in or when the resource cannot be loaded.
+    BOOL SetMenuBitmapsFromToolBar(UINT nIDToolBar);
     // The menu the frame was loaded with (kept in menu-bar mode, else the window's default menu).
     HMENU GetOwnMenu() const;
     // The menu shown: the own menu in menu-bar mode, else the window's menu.
@@ -180,6 +184,12 @@ public:
     // Brings the menu bar's maximised-child buttons up to date; repaints the bar and lays its frame out
     // when they changed.
     virtual void UpdateMenuBarButtons();
+    // The border-space negotiation of an in-place object (nBorderCmd borderGet, borderRequest or
+    // borderSet): a request or setting of no border space keeps the menu bar shown through its next
+    // delayed hide (SECMenuBar::KeepVisibleOnce). Nothing in the program embeds in-place objects, so
+    // no negotiation follows: FALSE.
+    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
     // The frame plug-in (null when none) and the extra command plug-in (null when none).
     SECWndPlugIn* GetFramePlugIn() const { return m_pPlugIn; }
     SECWndPlugIn* GetExtraPlugIn() const { return m_pExtraPlugIn; }
@@ -217,7 +227,9 @@ public:
     BOOL IsCustomCaption() const { return m_caption.IsOn(); }
 
 protected:
-    // The frame plug-in WM_CREATE attaches (null: none; see the top of this file).
+    // The frame plug-in WM_CREATE attaches: with an SECMenuBar as menu bar the menu bar's plug-in
+    // (frames/SECMenuBarFeature.h), else the bitmap-menu plug-in (frames/SECBmpMenuPlugIn.h) when bitmap
+    // menus are on, else none.
     virtual SECWndPlugIn* CreateFramePlugIn();
     // The extra command plug-in WM_CREATE attaches. None here.
     virtual SECWndPlugIn* CreateExtraPlugIn();

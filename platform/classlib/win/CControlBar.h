@@ -147,8 +147,8 @@ public:
     // TRUE when the bar is or will be visible (a delayed show or hide counts as done).
     BOOL IsVisible() const;
     // Shows or hides the bar at the next layout (see the top of this file). A wish that matches the
-    // present state cancels any earlier one.
-    void DelayShow(BOOL bShow);
+    // present state cancels any earlier one. Virtual, for bars that refuse a wish.
+    virtual void DelayShow(BOOL bShow);
     // Takes the pending delayed show or hide for a layout that carries it out: returns SWP_SHOWWINDOW
     // or SWP_HIDEWINDOW (0 when the window already is as wished) and forgets the wish.
     UINT TakeDelayedShow();
