@@ -5,7 +5,6 @@
 
 #include "grid/controls/GXControls.h"
 
-#include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXFindReplace.h"
@@ -292,9 +291,6 @@ void CGXEditControl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
     style.GetFontRef().GetZoomedLogFont(lf, m_pGrid->GetZoom());
     lf.lfEscapement = lf.lfOrientation = 0;
     m_font.CreateFontIndirect(&lf);
-    m_clrBackground = m_pGrid->IsPrintingBlackWhite() || !style.GetIncludeInterior()
-                          ? RGB(255, 255, 255)
-                          : GXResolveColor(style.GetInterior().GetColor());
     CFont* pOldFont = pDC->SelectObject(&m_font);
     TEXTMETRICA tm;
     pDC->GetTextMetrics(&tm);

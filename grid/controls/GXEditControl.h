@@ -187,7 +187,6 @@ protected:
     BOOL m_bRecreating = FALSE;
     int m_nLineHeight = 0;
     int m_nMaxCharWidth = 0;
-    COLORREF m_clrBackground = RGB(255, 255, 255);
     BOOL m_bAllowEnter = FALSE;
     BOOL m_bWrapText = FALSE;
     BOOL m_bRightToLeft = FALSE;
