@@ -239,6 +239,22 @@ public:
     CurrentCellOptions& GetCurrentCellOptions() { return m_currentCell; }
     const CurrentCellOptions& GetCurrentCellOptions() const { return m_currentCell; }
 
+    // Options of the cell controls that the stored form does not hold:
+    // - show stored values (off): static cells show the stored value itself, unformatted;
+    // - edit stored values (off): an edit cell edits the stored value instead of its formatted text;
+    // - Delete clears (off): the grid empties a cell on Delete itself, the edit cell leaves the key to
+    //   it;
+    // - selection headers (off): a header whose whole row or column is selected counts as marked,
+    //   headers look pressed unless marked, and marked ones are bold.
+    struct ControlOptions {
+        BOOL bShowStoredValues = FALSE;
+        BOOL bEditStoredValues = FALSE;
+        BOOL bDeleteClears = FALSE;
+        BOOL bSelectionHeaders = FALSE;
+    };
+    ControlOptions& GetControlOptions() { return m_controlOptions; }
+    const ControlOptions& GetControlOptions() const { return m_controlOptions; }
+
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
     void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
@@ -310,6 +326,7 @@ private:
 
     DisplayOptions m_display;
     CurrentCellOptions m_currentCell;
+    ControlOptions m_controlOptions;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;
     BOOL m_bLineOffset = FALSE;
