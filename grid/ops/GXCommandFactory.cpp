@@ -40,7 +40,7 @@ CGXBlockCmd* HeadBlock(CObList& list)
     return pHead->IsKindOf(RUNTIME_CLASS(CGXBlockCmd)) ? static_cast<CGXBlockCmd*>(pHead) : nullptr;
 }
 
-// Removes and deletes the oldest command while list holds more than nMax.
+// Removes and deletes the oldest command when list holds more than nMax (before one more is added).
 void Trim(CObList& list, DWORD nMax)
 {
     if (DWORD(list.GetCount()) > nMax)

@@ -3,6 +3,8 @@
 // after Escape, and nested operations that leave the outer text alone.
 #include "undo_test_support.h"
 
+#include <cstring>
+
 namespace {
 
 class LongOperationTest : public ::testing::Test {
@@ -48,7 +50,10 @@ TEST_F(LongOperationTest, AfterTheWaitTheStatusShowsTheTextWithItsPercentageOrAS
     {
         CGXLongOperation operation;
         EXPECT_EQ(std::string(operation.m_pszStatusText), "Processing...");
-        operation.SetStatusText("Sorting", FALSE);
+        // the module keeps its own copy even when not asked to: the caller's text may change
+        char szText[] = "Sorting";
+        operation.SetStatusText(szText, FALSE);
+        std::strcpy(szText, "gone!!");
         settings.m_nPercent = 42;
         At(1751);
         EXPECT_TRUE(operation.UpdateProgress());

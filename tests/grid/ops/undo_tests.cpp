@@ -238,6 +238,7 @@ TEST_F(UndoTest, EachCommandCallsItsGridOperationWithWhatItSavedAndIsNamedForWha
     const CGXCellRange range(2, 1, 3, 2);
     std::vector<std::string> probeLog;
     CObject* pMoveInfo = nullptr;  // what the move command is given
+    CObject* pNameInfo = nullptr;  // and the command that defines a deleted name again
     CGXStyle baseStyle;
     baseStyle.SetValue("base");
 
@@ -324,8 +325,8 @@ TEST_F(UndoTest, EachCommandCallsItsGridOperationWithWhatItSavedAndIsNamedForWha
          [&](CGXCommand*) { return Call("SetRangeName", "Total", range, nullptr, 2, 2); }, "Set Range Name"},
         {[&] { return f.CreateSetRangeNameCmd("Fresh", FALSE, CGXCellRange()); },
          [](CGXCommand*) { return Call("DeleteRangeName", "Fresh", 0, 2); }, "Set Range Name"},
-        {[&] { return f.CreateDeleteRangeNameCmd("Old", range, nullptr); },
-         [&](CGXCommand*) { return Call("SetRangeName", "Old", range, nullptr, 2, 2); }, "Delete Range Name"},
+        {[&] { return f.CreateDeleteRangeNameCmd("Old", range, pNameInfo = new CountedObject); },
+         [&](CGXCommand*) { return Call("SetRangeName", "Old", range, pNameInfo, 2, 2); }, "Delete Range Name"},
     };
     grid.m_pBaseStyle = &baseStyle;
     for (const Case& c : cases) {
@@ -338,7 +339,8 @@ TEST_F(UndoTest, EachCommandCallsItsGridOperationWithWhatItSavedAndIsNamedForWha
         EXPECT_STREQ(pszName, c.pszName);
         EXPECT_EQ(pCommand->GetName(), pszName) << "the same text again";
     }
-    EXPECT_EQ(g_deaths.nObjects, 1) << "the move's information was freed once, by the move it was handed to";
+    // freed once each: the move's information by the move it was handed to, the name's by its command
+    EXPECT_EQ(g_deaths.nObjects, 2);
 }
 
 TEST_F(UndoTest, ACommandFreesWhatItOwnsOnceAFormulaListAfterTheCellsIncluded)
