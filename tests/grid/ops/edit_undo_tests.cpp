@@ -4,8 +4,6 @@
 #include "control_test_support.h"
 #include "undo_test_support.h"
 
-#include "win/CMenu.h"
-
 namespace {
 
 // An edit-cell grid (see EditGridFixture) with the grid operations' modules.
@@ -16,18 +14,10 @@ struct EditUndoFixture {
     // The Undo item's text, as the menu shows it with the format "Undo %1".
     std::string UndoItem()
     {
-        CMenu menu;
-        menu.CreatePopupMenu();
-        menu.AppendMenu(MF_STRING, ID_EDIT_UNDO, "Undo %1");
-        CCmdUI state;
-        state.m_pMenu = &menu;
-        state.m_nID = ID_EDIT_UNDO;
-        state.m_nIndexMax = 1;
-        f.grid.GetUndoMenuText(&state);
-        CString text;
-        menu.GetMenuString(ID_EDIT_UNDO, text, MF_BYCOMMAND);
-        return text.GetString();
+        f.grid.GetUndoMenuText(&undo.state);
+        return undo.Text();
     }
+    MenuItem undo{ID_EDIT_UNDO, "Undo %1"};
 };
 
 }  // namespace

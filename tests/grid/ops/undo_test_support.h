@@ -1,6 +1,7 @@
 // Support of the tests of the long operations, the stored-data moves and undo and redo: the grid
 // operations' modules installed for the program, a frame whose status pane shows the long operations'
-// texts, a window that notes the messages it is given, and objects that count their destructions.
+// texts, an Edit menu item, a window that notes the messages it is given, and objects that count their
+// destructions.
 #pragma once
 
 #include "input_test_support.h"
@@ -10,6 +11,7 @@
 #include "grid/ops/GXCommands.h"
 #include "grid/ops/GXOperations.h"
 #include "win/CFrameWnd.h"
+#include "win/CMenu.h"
 #include "win/CStatic.h"
 #include "win/CWinApp.h"
 
@@ -60,6 +62,27 @@ public:
     CWinApp m_app;
     CFrameWnd* m_pFrame;
     CStatic m_status;
+};
+
+// An Edit menu item with its update object, as a frame's menu updates it.
+struct MenuItem {
+    MenuItem(UINT nID, const char* pszText)
+    {
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, nID, pszText);
+        state.m_pMenu = &menu;
+        state.m_nID = nID;
+        state.m_nIndex = 0;
+        state.m_nIndexMax = 1;
+    }
+    std::string Text()
+    {
+        CString text;
+        menu.GetMenuString(state.m_nID, text, MF_BYCOMMAND);
+        return text.GetString();
+    }
+    CMenu menu;
+    CCmdUI state;
 };
 
 // A hidden window that notes the messages it handles (WM_PAINT among them).

@@ -6,7 +6,6 @@
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXStylesMap.h"
 #include "undo_test_resources.h"
-#include "win/CMenu.h"
 
 #include <algorithm>
 #include <functional>
@@ -180,27 +179,6 @@ public:
         return FALSE;
     }
     std::vector<std::string> m_applied;
-};
-
-// An Edit menu item with its update object, as a frame's menu updates it.
-struct MenuItem {
-    MenuItem(UINT nID, const char* pszText)
-    {
-        menu.CreatePopupMenu();
-        menu.AppendMenu(MF_STRING, nID, pszText);
-        state.m_pMenu = &menu;
-        state.m_nID = nID;
-        state.m_nIndex = 0;
-        state.m_nIndexMax = 1;
-    }
-    std::string Text()
-    {
-        CString text;
-        menu.GetMenuString(state.m_nID, text, MF_BYCOMMAND);
-        return text.GetString();
-    }
-    CMenu menu;
-    CCmdUI state;
 };
 
 class UndoTest : public ::testing::Test {
