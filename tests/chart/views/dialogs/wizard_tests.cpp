@@ -329,6 +329,8 @@ TEST_F(WizardTest, TheVectorTypesGiveEveryItemOfEachFullBlockOfFourGroupsItsLine
 {
     AddDisplay(chart, "", CRect(0, 0, 300, 200), GT_LINE);
     FillValues(chart, 6, 3);
+    // the block's first group is longer than the others
+    chart.SetValue(4, 0, 1.0, 0);
     Open();
     DEDized& working = *pSheet->GetWorkingChart();
     SRGDisplayBase* pDisplay = dynamic_cast<SRGDisplayBase*>(working.GetComponent(0, chartTypeDisplay));
@@ -337,6 +339,10 @@ TEST_F(WizardTest, TheVectorTypesGiveEveryItemOfEachFullBlockOfFourGroupsItsLine
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(working.GetDataItem(i, g)->GetStyle()->m_strText1, CString(g < 4 ? "TAILA|ARROWA" : ""))
                 << g << " " << i;
+    EXPECT_EQ(working.GetDataItem(4, 0)->GetStyle()->m_strText1, CString("TAILA|ARROWA"));
+    // the items the shorter groups lack read as the one placeholder, which keeps its style
+    EXPECT_EQ(working.GetDataItem(4, 1)->GetStyle()->m_strText1, CString());
+    EXPECT_EQ(working.GetDataItem(4, 5)->GetStyle()->m_strText1, CString());
     // the standard chart page's other types take them away again
     pSheet->SetVectorEnds(FALSE);
     EXPECT_EQ(working.GetDataItem(0, 0)->GetStyle()->m_strText1, CString());
