@@ -205,7 +205,7 @@ public:
 
 typedef AppFixtureOf<CAppStartingTheGridAgain> GridStartup;
 
-TEST_F(GridStartup, TheGridLibraryStartsOnce)
+TEST_F(GridStartup, TheGridLibraryStartsOnceWithTheOperationsAndCellControls)
 {
     char empty[] = "";
     app.m_lpCmdLine = empty;
@@ -214,6 +214,10 @@ TEST_F(GridStartup, TheGridLibraryStartsOnce)
     EXPECT_TRUE(pState->m_bInitialized);
     const CGXControlFactory* pFactory = GXGetControlFactory();
     ASSERT_NE(pFactory, nullptr);
+    // the operations' creators were known when the library installed its modules, and the cell
+    // controls came to the factory it made
+    EXPECT_NE(pState->m_pSortMoveDataImp, nullptr);
+    EXPECT_NE(pFactory->FindControlMaker("CGXEditControl"), nullptr);
     app.StartGridLibrary();
     EXPECT_EQ(GXGetControlFactory(), pFactory) << "started again";
 }
