@@ -137,27 +137,28 @@ TEST_F(MainFrame, TheViewCommandsHideAndShowThePanesAndBarsWithTheirChecks)
     struct Case {
         UINT nID;
         CControlBar* pBar;
+        bool bPane; // a pane: it goes at the next layout, and its command has a tool-bar button
     };
-    const Case cases[] = {{ID_ZQ_VIEW_ALTERNATIVES, &Frame().m_wndAlternatives},
-                          {ID_ZQ_VIEW_REFERENCE, &Frame().m_wndReference},
-                          {ID_ZQ_VIEW_CRITERIA, &Frame().m_wndCriteria},
-                          {ID_VIEW_TOOLBAR, &Frame().m_wndToolBar},
-                          {ID_VIEW_STATUS_BAR, &Frame().m_wndStatusBar}};
-    const bool bOnToolBar[] = {true, true, true, false, false};
+    const Case cases[] = {{ID_ZQ_VIEW_ALTERNATIVES, &Frame().m_wndAlternatives, true},
+                          {ID_ZQ_VIEW_REFERENCE, &Frame().m_wndReference, true},
+                          {ID_ZQ_VIEW_CRITERIA, &Frame().m_wndCriteria, true},
+                          {ID_VIEW_TOOLBAR, &Frame().m_wndToolBar, false},
+                          {ID_VIEW_STATUS_BAR, &Frame().m_wndStatusBar, false}};
     Idle();
-    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-        const Case& c = cases[i];
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.nID);
         const CRect rect = ChildRect(Frame(), *c.pBar);
         EXPECT_EQ(MainMenuState(&Frame(), c.nID), (ItemState{true, true}));
-        if (bOnToolBar[i])
+        if (c.bPane)
             EXPECT_EQ(ToolBarState(c.nID), "enabled, checked");
 
         Command(c.nID);
         EXPECT_EQ(MainMenuState(&Frame(), c.nID), (ItemState{true, false}));
+        if (c.bPane)
+            EXPECT_TRUE(c.pBar->IsWindowVisible()) << "a pane goes at the next layout";
         Idle();
         EXPECT_FALSE(c.pBar->IsWindowVisible());
-        if (bOnToolBar[i])
+        if (c.bPane)
             EXPECT_EQ(ToolBarState(c.nID), "enabled");
 
         // back in its place: a bar where it was, a pane in its place in the column (the column's
@@ -165,7 +166,7 @@ TEST_F(MainFrame, TheViewCommandsHideAndShowThePanesAndBarsWithTheirChecks)
         Command(c.nID);
         Idle();
         EXPECT_TRUE(c.pBar->IsWindowVisible());
-        if (bOnToolBar[i])
+        if (c.bPane)
             EXPECT_EQ(PaneColumn(), "Alternatives Window | Reference Set Window | Criteria Window");
         else
             EXPECT_EQ(ChildRect(Frame(), *c.pBar), rect);
