@@ -15,10 +15,10 @@ BOOL IsValidDay(int nYear, int nMonth, int nDay)
     return COleDateTime(nYear, nMonth, nDay, 0, 0, 0).GetStatus() == COleDateTime::valid;
 }
 
-// The day reduced by one until the date exists, not below 29; FALSE when none does.
+// A day from 29 on reduced by one until the date exists (down to 28 at most); FALSE when none does.
 BOOL ReduceDay(int nYear, int nMonth, int& nDay)
 {
-    while (!IsValidDay(nYear, nMonth, nDay) && nDay > 29)
+    while (!IsValidDay(nYear, nMonth, nDay) && nDay > 28)
         --nDay;
     return IsValidDay(nYear, nMonth, nDay);
 }
