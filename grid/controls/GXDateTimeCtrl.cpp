@@ -37,17 +37,14 @@ CString Attribute(const CGXStyle& style, WORD nId)
     return style.HasUserAttribute(nId) ? style.GetUserAttribute(nId).GetValue() : CString();
 }
 
-// strText read whole as a number (leading and trailing blanks allowed). FALSE when it is none.
+// The number strText begins with (after blanks), as atof reads it: "1/2/2003" gives 1. FALSE when it
+// begins with none.
 BOOL ReadNumber(const CString& strText, double& dValue)
 {
     const char* psz = strText.GetString();
     char* pEnd = nullptr;
     dValue = std::strtod(psz, &pEnd);
-    if (pEnd == psz)
-        return FALSE;
-    while (*pEnd == ' ' || *pEnd == '\t')
-        ++pEnd;
-    return *pEnd == 0;
+    return pEnd != psz;
 }
 
 // strText read as a date: the locale's parser unless numbers are forced, else a number other than 0.
