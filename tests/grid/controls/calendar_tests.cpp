@@ -98,6 +98,14 @@ TEST(Calendar, MonthAndYearMovesKeepTheDayInsideTheCalendarAndRefuseTheEdges)
         EXPECT_EQ(f.fake.CallsOf("MessageBeep").back().nType, UINT(MB_ICONEXCLAMATION));
     }
     {
+        // the last day that may be shown: the next day's month is refused
+        CalendarFixture f(Noon(9999, 11, 30));
+        f.fake.ExpectBeep();
+        EXPECT_FALSE(f.calendar.NextDay(TRUE));
+        EXPECT_EQ(f.Selected(), Noon(9999, 11, 30));
+        EXPECT_EQ(f.calendar.GetDisplayDate().GetMonth(), 11);
+    }
+    {
         CalendarFixture f(Noon(100, 6, 1));
         f.fake.ExpectBeep();
         EXPECT_FALSE(f.calendar.PrevYear(FALSE));
