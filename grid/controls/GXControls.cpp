@@ -44,7 +44,7 @@ const GXControlMaker kMakers[] = {
     // check-list combo cell
     {"CGXCheckListComboBox", nullptr, nullptr},
     // date/time cell
-    {"CGXDateTimeCtrl", nullptr, nullptr},
+    {"CGXDateTimeCtrl", GXCreateDateTimeCtrl, GXRegisterDateTimeCtrlAttributes},
     // currency cell
     {"CGXCurrencyEdit", nullptr, nullptr},
     // bitmap cell
