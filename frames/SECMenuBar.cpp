@@ -6,6 +6,7 @@
 #include "frames/SECMenuBar.h"
 
 #include "frames/SECResourceData.h"
+#include "frames/SECToolBarManager.h"
 #include "frames/SECToolkitRes.h"
 #include "frames/SECWorkbook.h"
 #include "win/ArgCheck.h"
@@ -100,17 +101,25 @@ BOOL SECMenuBar::SetMenuResources(int nCount, ...)
         m_table.push_back(entry);
     }
     m_table.push_back(SECBtnClassEntry{nullptr, 0, 0, {0, 0, 0, 0, 0}});
-    SetBtnClassTables(m_table.data(), nullptr);
     ResetButtons(TRUE);
     return !entries.empty();
+}
+
+const SECBtnClassEntry* SECMenuBar::FindClassEntry(UINT nID) const
+{
+    for (const SECBtnClassEntry& entry : m_table)
+        if (entry.pClass != nullptr && entry.nID == nID)
+            return &entry;
+    return SECCustomToolBar::FindClassEntry(nID);
 }
 
 void SECMenuBar::ResetButtons(BOOL bNoRelayout)
 {
     std::vector<UINT> ids;
-    for (const SECBtnClassEntry& entry : m_table)
-        if (entry.pClass != nullptr)
-            ids.push_back(entry.nID);
+    if (GetManager() == nullptr || m_hWnd == nullptr || !GetManager()->GetDefaultButtons(UINT(GetDlgCtrlID()), ids))
+        for (const SECBtnClassEntry& entry : m_table)
+            if (entry.pClass != nullptr)
+                ids.push_back(entry.nID);
     SetButtons(ids.data(), int(ids.size()));
     ShowMenus(m_nMask, FALSE);
     if (!bNoRelayout)
@@ -190,13 +199,6 @@ void SECMenuBar::DelayShow(BOOL bShow)
     SECCustomToolBar::DelayShow(bShow);
 }
 
-void SECMenuBar::ResizeButtons()
-{
-    for (int i = 0; i < GetBtnCount(); i++)
-        GetBtn(i)->ComputeSize();
-    SetLayoutsDirty();
-}
-
 void SECMenuBar::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
 {
     SECCustomToolBar::OnSettingChange(uFlags, lpszSection);
@@ -241,9 +243,11 @@ void SECMDIMenuBar::TakeOutChildButtons()
 
 void SECMDIMenuBar::PlaceChildButtons()
 {
+    const SECStdBtn* pSelected = GetBtn(m_nCustomizeSel);
     TakeOutChildButtons();
     m_btns.insert(m_btns.begin(), &m_btnIcon);
     m_btns.push_back(&m_btnCaption);
+    m_nCustomizeSel = GetBtnIndex(pSelected);
     SetLayoutsDirty();
 }
 
@@ -268,6 +272,12 @@ BOOL SECMDIMenuBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     PlaceChildButtons();
     UpdateMDIButtons(FALSE);
     return bSet;
+}
+
+void SECMDIMenuBar::OnButtonsDropped(SECStdBtn* pBtn)
+{
+    PlaceChildButtons();
+    SECMenuBar::OnButtonsDropped(pBtn);
 }
 
 int SECMDIMenuBar::GetBtnHeight() const

@@ -41,4 +41,8 @@
 /* The check mark of a checked menu item without an image, in the button colours. */
 #define IDB_SEC_CHECKMARK 20525
 
+/* Customising tool bars. */
+#define IDS_SEC_TOOLBARNAME 20674 /* "ToolBar%d": the title of a new user tool bar (its number) */
+#define SEC_IDC_COPYBUTTON  0x50D3 /* the cursor of a button dragged with Ctrl (a copy) */
+
 #endif
