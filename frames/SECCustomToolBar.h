@@ -117,6 +117,11 @@
 // While floating in customise mode a delayed hide happens at once (WM_NODELAYHIDE), since no idle
 // layout runs while the customise sheet is open.
 //
+// Saved bars: GetBarInfoEx fills the record's SECCustomToolBarInfoEx (frames/SECCustomToolBarInfoEx.h)
+// with the window text and the buttons (ids, 0 for separators, and their data), when the record's type
+// id asks for one (a bar of a tool-bar manager); SetBarInfoEx makes the buttons again from it and takes
+// its title when not empty.
+//
 // Not done yet: re-bar bands (nothing in the program makes a re-bar).
 #pragma once
 
@@ -295,6 +300,11 @@ public:
     virtual BOOL IsCtrlDown() const;
     // A floating bar hides at once in customise mode (see the top of this file).
     void DelayShow(BOOL bShow) override;
+
+    // ---- saved bars --------------------------------------------------------------------------------
+
+    void GetBarInfoEx(SECControlBarInfo* pInfo) override;
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
 
     // ---- layout ------------------------------------------------------------------------------------
 

@@ -1,5 +1,5 @@
 // SECCustomToolBar: the tool-bar manager's side of a bar, the customise selection, dragging buttons
-// between bars and the delayed hide while customising.
+// between bars, the delayed hide while customising and the saved button lists.
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -7,6 +7,7 @@
 #include "frames/SECCustomToolBar.h"
 
 #include "frames/SECBmpMgr.h"
+#include "frames/SECCustomToolBarInfoEx.h"
 #include "frames/SECToolBarManager.h"
 #include "frames/SECToolBarRectTracker.h"
 #include "frames/SECToolkit.h"
@@ -387,3 +388,49 @@ LRESULT SECCustomToolBar::OnNoDelayHide(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+// ---- saved button lists -----------------------------------------------------------------------------------
+
+void SECCustomToolBar::GetBarInfoEx(SECControlBarInfo* pInfo)
+{
+    AfxRequirePointer(pInfo, "SECCustomToolBar::GetBarInfoEx", "pInfo");
+    // only a record whose type id makes an extension record again when it is read carries one
+    if (pInfo->m_nTypeID == 0)
+        return;
+    SECCustomToolBarInfoEx* pInfoEx = new SECCustomToolBarInfoEx;
+    delete pInfo->m_pInfoEx;
+    pInfo->m_pInfoEx = pInfoEx;
+    if (m_hWnd != nullptr)
+        GetWindowText(pInfoEx->m_strTitle);
+    for (const SECStdBtn* pBtn : m_btns) {
+        std::unique_ptr<SECBtnInfo> pBtnInfo(new SECBtnInfo);
+        if (!pBtn->HasStyle(TBBS_SEPARATOR)) {
+            pBtnInfo->m_nID = pBtn->m_nID;
+            pBtn->GetBtnData(pBtnInfo->m_data);
+        }
+        pInfoEx->m_btnInfo.push_back(std::move(pBtnInfo));
+    }
+}
+
+void SECCustomToolBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    (void)pFrame;
+    AfxRequirePointer(pInfo, "SECCustomToolBar::SetBarInfoEx", "pInfo");
+    const SECCustomToolBarInfoEx* pInfoEx = dynamic_cast<const SECCustomToolBarInfoEx*>(pInfo->m_pInfoEx);
+    if (pInfoEx == nullptr)
+        return;
+    RemoveAllButtons();
+    SelectCustomizeButton(-1);
+    if (!pInfoEx->m_strTitle.IsEmpty() && m_hWnd != nullptr)
+        SetWindowText(pInfoEx->m_strTitle);
+    for (const std::unique_ptr<SECBtnInfo>& pBtnInfo : pInfoEx->m_btnInfo) {
+        const BOOL bSeparator = pBtnInfo->m_nID == 0 && FindClassEntry(0) == nullptr;
+        SECStdBtn* pBtn = bSeparator ? CreateSeparator() : CreateButton(pBtnInfo->m_nID);
+        if (pBtn == nullptr)
+            continue;
+        pBtn->SetBtnData(pBtnInfo->m_data);
+        m_btns.push_back(pBtn);
+    }
+    SetLayoutsDirty();
+    if (m_hWnd != nullptr)
+        Invalidate();
+}

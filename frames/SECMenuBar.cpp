@@ -190,6 +190,12 @@ BOOL SECMenuBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoRel
     return bInserted;
 }
 
+void SECMenuBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    SECCustomToolBar::SetBarInfoEx(pInfo, pFrame);
+    ShowMenus(m_nMask, FALSE);
+}
+
 void SECMenuBar::DelayShow(BOOL bShow)
 {
     if (!bShow && m_bKeepVisible) {
@@ -272,6 +278,19 @@ BOOL SECMDIMenuBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     PlaceChildButtons();
     UpdateMDIButtons(FALSE);
     return bSet;
+}
+
+void SECMDIMenuBar::GetBarInfoEx(SECControlBarInfo* pInfo)
+{
+    TakeOutChildButtons();
+    SECMenuBar::GetBarInfoEx(pInfo);
+    PlaceChildButtons();
+}
+
+void SECMDIMenuBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    SECMenuBar::SetBarInfoEx(pInfo, pFrame);
+    PlaceChildButtons();
 }
 
 void SECMDIMenuBar::OnButtonsDropped(SECStdBtn* pBtn)

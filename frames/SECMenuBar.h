@@ -33,8 +33,8 @@
 //
 // With a tool-bar manager (frames/SECToolBarManager.h) the menu bar keeps its menu buttons' table of
 // its own (the manager's tables serve for the other buttons), ResetButtons takes the manager's default
-// buttons for the bar's id when it has them, and an SECMDIMenuBar whose buttons were dropped keeps its
-// icon first and its caption boxes last.
+// buttons for the bar's id when it has them, and a bar of an SECMDIMenuBar whose buttons were dropped,
+// loaded or saved keeps its icon first and its caption boxes last (neither is saved).
 #pragma once
 
 // the tool bar (and the class library under it) before the buttons, which take in windows.h first
@@ -81,6 +81,8 @@ public:
     virtual void ResetButtons(BOOL bNoRelayout = FALSE);
     // The tool bar's insertion; the mask then applies to the new button too.
     BOOL InsertButton(int nIndex, UINT nID, BOOL bSeparator = FALSE, BOOL bNoRelayout = FALSE) override;
+    // The tool bar's; then the mask applies to the buttons loaded.
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
     // A delayed hide does nothing while the keep-visible flag is set, and clears it.
     void DelayShow(BOOL bShow) override;
     // Sets the one-shot keep-visible flag.
@@ -137,6 +139,9 @@ public:
     SECCapMenuBtn& GetIconButton() { return m_btnIcon; }
     SECBtnCaption& GetCaptionButtons() { return m_btnCaption; }
     void ResizeButtons() override;
+    // The child's buttons are not saved; loading keeps them first and last.
+    void GetBarInfoEx(SECControlBarInfo* pInfo) override;
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
 
 protected:
     // The icon goes back first and the caption boxes last, keeping the customise selection.

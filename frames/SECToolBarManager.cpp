@@ -5,6 +5,7 @@
 #include "frames/SECBmpMgr.h"
 #include "frames/SECBtnDrawContext.h"
 #include "frames/SECCustomToolBar.h"
+#include "frames/SECCustomToolBarInfoEx.h"
 #include "frames/SECFrameWnd.h"
 #include "frames/SECMDIFrameWnd.h"
 #include "frames/SECToolkit.h"
@@ -336,3 +337,24 @@ void SECToolBarManager::SetSelectedBar(SECCustomToolBar* pBar)
         pOld->SelectCustomizeButton(-1);
 }
 
+// ---- saved layouts -----------------------------------------------------------------------------------------
+
+UINT SECToolBarManager::GetBarTypeID(CControlBar* pBar)
+{
+    const SECCustomToolBar* pToolBar = dynamic_cast<const SECCustomToolBar*>(pBar);
+    return pToolBar != nullptr && pToolBar->GetManager() == this ? SEC_TYPEID_TOOLBAR : 0;
+}
+
+CControlBar* SECToolBarManager::CreateBar(SECControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    if (pInfo == nullptr || pFrame != m_pFrame || pInfo->m_nTypeID != SEC_TYPEID_TOOLBAR ||
+        pInfo->m_nBarID < SEC_IDW_FIRST_USERBAR || pInfo->m_nBarID > SEC_IDW_LAST_USERBAR ||
+        pFrame->GetControlBar(pInfo->m_nBarID) != nullptr)
+        return nullptr;
+    return MakeUserToolBar(pInfo->m_nBarID, pInfo->m_strWindowName);
+}
+
+SECControlBarInfoEx* SECToolBarManager::CreateInfoEx(SECControlBarInfo* pInfo)
+{
+    return pInfo != nullptr && pInfo->m_nTypeID == SEC_TYPEID_TOOLBAR ? new SECCustomToolBarInfoEx : nullptr;
+}

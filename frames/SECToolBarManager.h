@@ -6,7 +6,10 @@
 //
 // A bar that belongs to the manager takes the manager's button-class tables, image manager (one
 // SECBmpMgr shared by all of them, so that a command shows the same image everywhere) and off-screen
-// drawing context in place of its own.
+// drawing context in place of its own, and the manager answers for it as the saved layouts' type
+// provider (frames/SECDockState.h): its records carry the bar's title and buttons
+// (frames/SECCustomToolBarInfoEx.h), and a user tool bar that a layout names and the frame lacks is
+// made again.
 //
 // Settings that every bar follows: tooltips (CBRS_TOOLTIPS in each bar's style), the cool look (the
 // toolkit style bits SEC_TBSTYLE_FLAT | SEC_CBRS_EX_GRIPPER), large buttons (the shared image manager
@@ -58,6 +61,9 @@ struct SECBtnClassEntry;
 #define SEC_IDW_FIRST_USERBAR 0xE820
 #define SEC_IDW_LAST_USERBAR  0xE8FE
 #define SEC_IDW_MENUBAR       0xE8FF
+
+// The type id the manager gives its tool bars in saved layouts.
+#define SEC_TYPEID_TOOLBAR 1
 
 class SECToolBarManager : public SECControlBarManager {
     DECLARE_DYNAMIC(SECToolBarManager)
@@ -153,6 +159,15 @@ public:
     // The bars that joined the manager (SECCustomToolBar::SetManager keeps this list).
     void AddBar(SECCustomToolBar* pBar);
     void RemoveBar(SECCustomToolBar* pBar);
+
+    // ---- saved layouts (the type provider) -----------------------------------------------------------
+
+    // SEC_TYPEID_TOOLBAR for the manager's tool bars, else 0.
+    UINT GetBarTypeID(CControlBar* pBar) override;
+    // A user tool bar of the record's id and title, when the id is a user tool bar's; else none.
+    CControlBar* CreateBar(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
+    // An SECCustomToolBarInfoEx for SEC_TYPEID_TOOLBAR, else none.
+    SECControlBarInfoEx* CreateInfoEx(SECControlBarInfo* pInfo) override;
 
 protected:
     // Makes a user tool bar with id nID (see the top of this file); null when it could not be made.

@@ -4,6 +4,7 @@
 // a floating menu bar.
 #include "MenuTestSupport.h"
 
+#include "frames/SECCustomToolBarInfoEx.h"
 #include "frames/SECToolBarManager.h"
 
 #include "frames/SECMenuBar.h"
@@ -741,6 +742,21 @@ TEST_F(MenuBarTest, WithAManagerTheChildsButtonsStayAtTheEndsAndTitlesStayInTheM
     drag(pBar, nSheet, rectTools.TopLeft() + CSize(5, 0));
     EXPECT_EQ(pTools->GetBtnCount(), 1);
     EXPECT_EQ(IndexOf("&Sheet"), nSheet);
+
+    // saved, the child's buttons are left out; loaded, they come back at the ends
+    SECControlBarInfo record(&manager);
+    pBar->GetBarInfo(&record);
+    SECCustomToolBarInfoEx* pInfoEx = dynamic_cast<SECCustomToolBarInfoEx*>(record.m_pInfoEx);
+    ASSERT_NE(pInfoEx, nullptr);
+    std::vector<UINT> saved;
+    for (const auto& pBtnInfo : pInfoEx->m_btnInfo)
+        saved.push_back(pBtnInfo->m_nID);
+    EXPECT_EQ(saved, (std::vector<UINT>{ID_NEW, 0, 1, 2, 3, 4, 5, 6}));
+    std::reverse(pInfoEx->m_btnInfo.begin(), pInfoEx->m_btnInfo.end());
+    pBar->SetBarInfoEx(&record, pFrame);
+    EXPECT_EQ(pBar->GetBtn(0), &icon);
+    EXPECT_EQ(pBar->GetBtn(pBar->GetBtnCount() - 1), &boxes);
+    EXPECT_EQ(VisibleTitles(), (std::vector<std::string>{"&Window", "&Sheet", "&File"}));
 
     // reset: the manager's default buttons for the menu bar
     const UINT defaults[] = {1, 0};

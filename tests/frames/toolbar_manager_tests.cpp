@@ -51,10 +51,12 @@ TEST_F(ManagerTest, ItsBarsShareItsImagesTablesAndDrawingContext)
     EXPECT_FALSE(pA->GetBtn(0)->IsKindOf(RUNTIME_CLASS(CTableBtn)));
     EXPECT_TRUE(pB->GetBtn(0)->IsKindOf(RUNTIME_CLASS(CTableBtn)));
     EXPECT_EQ(pManager->GetToolBars(), (std::vector<SECCustomToolBar*>{pA, pB}));
+    EXPECT_EQ(pManager->GetBarTypeID(pA), UINT(SEC_TYPEID_TOOLBAR));
 
-    // a bar without the manager keeps its own images
+    // a bar of another kind or without the manager has no type id
     SECCustomToolBar* pOwn = MakeBar({ID_NEW});
     ASSERT_NE(pOwn, nullptr);
+    EXPECT_EQ(pManager->GetBarTypeID(pOwn), 0u);
     EXPECT_NE(pOwn->GetBmpMgr(), pManager->GetBmpMgr());
 }
 
