@@ -1,6 +1,6 @@
 // The tool-bar manager: what its bars share, the notifications, customise mode and the customise
 // selection, the check state across bars, user tool bars, the settings every bar follows, the pressed
-// button's rectangle.
+// button's rectangle and what a docking frame does while the manager customises.
 #include "CustomizeTestSupport.h"
 
 #include "frames/SECBmpMgr.h"
@@ -262,6 +262,39 @@ TEST_F(ManagerTest, EveryBarFollowsTheToolTipsCoolLookAndLargeButtons)
     EXPECT_EQ(pB->GetItemRect(0).Size(), CSize(29, 31));
     pManager->EnableLargeBtns(FALSE);
     EXPECT_EQ(pA->GetItemRect(0).Size(), kBtn);
+}
+
+// ---- the docking frames while the manager customises -------------------------------------------------
+
+TEST_F(ToolkitFramesTest, AToolkitFrameTakesNoClicksOrCloseCommandsWhileCustomising)
+{
+    for (const auto& frame : MakeToolkitFrames()) {
+        CFrameWnd* pToolkitFrame = frame.first;
+        ASSERT_NE(pToolkitFrame, nullptr);
+        const std::string strKind = pToolkitFrame->GetRuntimeClass()->m_lpszClassName;
+        CRect rect;
+        pToolkitFrame->GetWindowRect(rect);
+        const LPARAM lParamCaption = MAKELPARAM(rect.CenterPoint().x, rect.top + 5);
+        MSG close = {pToolkitFrame->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0, 0, {0, 0}};
+        EXPECT_NE(pToolkitFrame->SendMessage(WM_NCHITTEST, 0, lParamCaption), LRESULT(HTERROR));
+        EXPECT_FALSE(pToolkitFrame->PreTranslateMessage(&close));
+
+        frame.second->EnterCustomizeMode(pToolkitFrame);
+        EXPECT_EQ(pToolkitFrame->SendMessage(WM_NCHITTEST, 0, lParamCaption), LRESULT(HTERROR)) << strKind;
+        EXPECT_TRUE(pToolkitFrame->PreTranslateMessage(&close)) << strKind;
+
+        // a dialog's idle does the layout the idle of the frame would have done
+        pToolkitFrame->DelayRecalcLayout();
+        pToolkitFrame->SendMessage(WM_ENTERIDLE, MSGF_MENU, 0);
+        EXPECT_TRUE(pToolkitFrame->IsLayoutPending()) << "only a dialog's idle";
+        pToolkitFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
+        EXPECT_FALSE(pToolkitFrame->IsLayoutPending()) << strKind;
+
+        frame.second->ExitCustomizeMode();
+        EXPECT_NE(pToolkitFrame->SendMessage(WM_NCHITTEST, 0, lParamCaption), LRESULT(HTERROR));
+        EXPECT_FALSE(pToolkitFrame->PreTranslateMessage(&close));
+        pToolkitFrame->DestroyWindow();
+    }
 }
 
 } // namespace
