@@ -141,6 +141,37 @@ TEST_F(ManagerTest, CustomiseModeDisablesTheFramesOtherChildrenUntilItEnds)
     EXPECT_FALSE(pBar->InCustomizeMode());
 }
 
+TEST_F(ManagerTest, WhileCustomisingAFloatingBarAskedToHideLaterHidesAtOnce)
+{
+    SECCustomToolBar* pDocked = MakeManagedBar({ID_NEW}, kBarA);
+    SECCustomToolBar* pFloating = MakeManagedBar({ID_SAVE}, kBarB, FALSE);
+    ASSERT_NE(pDocked, nullptr);
+    ASSERT_NE(pFloating, nullptr);
+    pFrame->FloatControlBar(pFloating, CPoint(300, 300));
+    ASSERT_TRUE(pFloating->IsWindowVisible());
+    // the bar's own posted message hides it, with no layout on idle between
+    const auto deliverNoDelayHide = [](SECCustomToolBar* pBar) {
+        MSG msg;
+        while (::PeekMessageA(&msg, pBar->m_hWnd, g_nMsgNoDelayHide, g_nMsgNoDelayHide, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    };
+
+    pManager->EnterCustomizeMode(pFrame);
+    pFrame->ShowControlBar(pFloating, FALSE, TRUE);
+    pFrame->ShowControlBar(pDocked, FALSE, TRUE);
+    deliverNoDelayHide(pFloating);
+    deliverNoDelayHide(pDocked);
+    EXPECT_FALSE(pFloating->IsWindowVisible());
+    EXPECT_TRUE(pDocked->IsWindowVisible()) << "a docked bar waits for the layout";
+    pManager->ExitCustomizeMode();
+
+    // outside customise mode the floating bar waits too
+    pFrame->ShowControlBar(pFloating, TRUE, FALSE);
+    pFrame->ShowControlBar(pFloating, FALSE, TRUE);
+    deliverNoDelayHide(pFloating);
+    EXPECT_TRUE(pFloating->IsWindowVisible());
+}
+
 TEST_F(ManagerTest, OneBarHoldsTheCustomiseSelection)
 {
     SECCustomToolBar* pA = MakeManagedBar({ID_NEW, ID_OPEN}, kBarA);
