@@ -383,6 +383,22 @@ void CGXBCalculator::Beep()
     AfxGetServices()->MessageBeep(UINT(-1));
 }
 
+BOOL CGXBCalculator::RefusedInError() const
+{
+    if (!(m_nFlags & gxError))
+        return FALSE;
+    Beep();
+    return TRUE;
+}
+
+void CGXBCalculator::StartEntry()
+{
+    if (m_bNewEntry) {
+        m_strEntry.Empty();
+        m_bNewEntry = FALSE;
+    }
+}
+
 void CGXBCalculator::InvalidateDisplay()
 {
     if (m_hWnd != nullptr)
@@ -414,14 +430,9 @@ BOOL CGXBCalculator::HandleCode(int nCode)
 
 BOOL CGXBCalculator::OnDigit(int nCode)
 {
-    if (m_nFlags & gxError) {
-        Beep();
+    if (RefusedInError())
         return FALSE;
-    }
-    if (m_bNewEntry) {
-        m_strEntry.Empty();
-        m_bNewEntry = FALSE;
-    }
+    StartEntry();
     const char chDigit = char(nCode + 39);
     if (chDigit != '0' || !m_strEntry.IsEmpty()) {
         const CString strDigits = m_strEntry.Left(1) == "-" ? m_strEntry.Mid(1) : m_strEntry;
@@ -440,14 +451,9 @@ BOOL CGXBCalculator::OnDigit(int nCode)
 
 BOOL CGXBCalculator::OnDecimal(int)
 {
-    if (m_nFlags & gxError) {
-        Beep();
+    if (RefusedInError())
         return FALSE;
-    }
-    if (m_bNewEntry) {
-        m_strEntry.Empty();
-        m_bNewEntry = FALSE;
-    }
+    StartEntry();
     const CString strDecimal = GetDecimalSeparator();
     if (m_strEntry.Find(strDecimal[0]) < 0) {
         if (m_strEntry.IsEmpty())
@@ -460,10 +466,8 @@ BOOL CGXBCalculator::OnDecimal(int)
 
 BOOL CGXBCalculator::OnBackspace(int)
 {
-    if (m_nFlags & gxError) {
-        Beep();
+    if (RefusedInError())
         return FALSE;
-    }
     if (!m_bNewEntry && !m_strEntry.IsEmpty()) {
         m_strEntry.Delete(m_strEntry.GetLength() - 1);
         InvalidateDisplay();
@@ -473,10 +477,8 @@ BOOL CGXBCalculator::OnBackspace(int)
 
 BOOL CGXBCalculator::OnOperator(int nCode)
 {
-    if (m_nFlags & gxError) {
-        Beep();
+    if (RefusedInError())
         return FALSE;
-    }
     double x = 0;
     if (!m_strEntry.IsEmpty()) {
         const char chDecimal = GetDecimalSeparator()[0];

@@ -134,6 +134,10 @@ protected:
     void EntryFromTotal();
     // Beeps through the services seam.
     static void Beep();
+    // In the error state: beeps and answers TRUE (the key is refused).
+    BOOL RefusedInError() const;
+    // A shown result gives way to a new, empty entry.
+    void StartEntry();
     // Repaints the display now.
     void InvalidateDisplay();
     // The key under point (client coordinates); -1 when none.

@@ -3,7 +3,6 @@
 #include "grid/controls/GXCurrencyEdit.h"
 
 #include "grid/engine/GXCore.h"
-#include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXStyle.h"
@@ -221,22 +220,7 @@ void CGXCurrencyEdit::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 int CGXCurrencyEdit::CalcCaretPosFromPoint(CPoint point)
 {
-    if (m_hWnd == nullptr || !m_bInit)
-        return -1;
-    const CRect rect = GetCellRect(m_nRow, m_nCol);
-    const CString strText = GetText();
-    const CGXStyle& style = CGXControl::GetStyle();
-    CDC* pDC = m_pGrid->GetClientDC();
-    if (pDC == nullptr)
-        return -1;
-    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
-    UINT nFormat = DT_NOPREFIX | style.GetHorizontalAlignment() | style.GetVerticalAlignment();
-    nFormat |= style.GetWrapText() ? UINT(DT_WORDBREAK) : UINT(DT_SINGLELINE);
-    const int nPos = GetDrawingAndFormatting()->HitTestText(pDC, strText, strText.GetLength(), rect, nFormat, point);
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
-    m_pGrid->ReleaseClientDC();
-    return nPos;
+    return m_hWnd != nullptr ? HitTestCellText(GetText(), point) : -1;
 }
 
 BOOL CGXCurrencyEdit::OnLButtonUp(UINT nFlags, CPoint point)
