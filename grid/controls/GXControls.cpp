@@ -46,7 +46,7 @@ const GXControlMaker kMakers[] = {
     // date/time cell
     {"CGXDateTimeCtrl", GXCreateDateTimeCtrl, GXRegisterDateTimeCtrlAttributes},
     // currency cell
-    {"CGXCurrencyEdit", nullptr, nullptr},
+    {"CGXCurrencyEdit", GXCreateCurrencyEdit, GXRegisterCurrencyEditAttributes},
     // bitmap cell
     {"CGXDaoBitmap", nullptr, nullptr},
     // check box cell with modify state
