@@ -225,6 +225,23 @@ public:
     CurrentCellOptions& GetCurrentCellOptions() { return m_currentCell; }
     const CurrentCellOptions& GetCurrentCellOptions() const { return m_currentCell; }
 
+    // Options of the user's selection and of how the views follow a change, which the stored form
+    // does not hold:
+    // - single click (off): a click that does not drag leaves the selection as the press left it,
+    //   instead of emptying it;
+    // - zoom all views (off): every view of the document follows a zoom, not only the other panes of
+    //   the splitter of the view that zoomed;
+    // - redraw following rows, columns (off): after rows (columns) were inserted or removed, those
+    //   after them are redrawn too (for headers that number them).
+    struct ViewOptions {
+        BOOL bSingleClick = FALSE;
+        BOOL bZoomAllViews = FALSE;
+        BOOL bRedrawFollowingRows = FALSE;
+        BOOL bRedrawFollowingCols = FALSE;
+    };
+    ViewOptions& GetViewOptions() { return m_view; }
+    const ViewOptions& GetViewOptions() const { return m_view; }
+
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
     void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
@@ -296,6 +313,7 @@ private:
 
     DisplayOptions m_display;
     CurrentCellOptions m_currentCell;
+    ViewOptions m_view;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;
     BOOL m_bLineOffset = FALSE;
