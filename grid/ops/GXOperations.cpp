@@ -20,7 +20,7 @@ GXGridModuleCreators GridCreators()
     // resizing to fit the contents (GXResizeToFitImp.h)
     c.pfnResizeToFit = nullptr;
     // update hints between views (GXUpdateHintImp.h)
-    c.pfnUpdateHint = nullptr;
+    c.pfnUpdateHint = GXCreateUpdateHintImp;
     // undo and redo (GXCommandFactory.h)
     c.pfnCommandFactory = nullptr;
     // sorting (GXSortImp.h)
