@@ -44,7 +44,7 @@ GXGridModuleCreators GridCreators()
     // user resizing (GXUserResizeCellsImp.h)
     c.pfnUserResizeCells = nullptr;
     // optimized screen update (GXOptimizedUpdateImp.h)
-    c.pfnOptimizedUpdate = nullptr;
+    c.pfnOptimizedUpdate = GXCreateOptimizedUpdateImp;
     // header marking (GXMarkEditHeaderImp.h)
     c.pfnMarkEditHeader = nullptr;
     // the freeze commands (GXMarkEditHeaderImp.h)
