@@ -36,7 +36,7 @@ GXGridModuleCreators GridCreators()
     // printing (GXPrintImp.h)
     c.pfnPrint = nullptr;
     // user range selection (GXUserSelectRangeImp.h)
-    c.pfnUserSelectRange = nullptr;
+    c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
     c.pfnExcelLikeFrame = nullptr;
     // drag-moving rows and columns (GXUserDragSelectRangeImp.h)

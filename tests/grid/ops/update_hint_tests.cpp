@@ -309,6 +309,8 @@ TEST_F(HintTest, TheGridsOwnOperationsSendOneHintEachThatTheOthersReplayForReal)
         {"RedrawRowCol", [&] { a.RedrawRowCol(1, 1, 3, 3, 1); }, 1},
         {"InsertRows", [&] { a.InsertRows(3, 2); }, 2},
         {"RemoveRows", [&] { a.RemoveRows(3, 4); }, 2},
+        {"SelectRange", [&] { a.SelectRange(CGXCellRange(2, 2, 3, 3)); }, 1},
+        {"SetRangeAtPosition", [&] { a.SetRangeAtPosition(nullptr, 0, 0, 0, 0); }, 1},
         {"SetZoomValue", [&] { a.SetZoomValue(120); }, 1},
         {"OnZoomChanged", [&] { a.OnZoomChanged(100); }, 1},
         {"SetCurrentCell",
