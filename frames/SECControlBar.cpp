@@ -67,7 +67,7 @@ int SECGripperInfo::GetHorzGripperHeight() const
 // ---- creation -----------------------------------------------------------------------------------------
 
 SECControlBar::SECControlBar()
-    : m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_fSavedPctWidth(1.0f), m_rcMargins(10, 10, 10, 10),
+    : m_pTypeIDProvider(nullptr), m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_fSavedPctWidth(1.0f), m_rcMargins(10, 10, 10, 10),
       m_bCanExpand(TRUE), m_bExpandable(TRUE), m_bRowHorz(TRUE), m_dwExStyle(0), m_bHidePressed(FALSE),
       m_bExpandPressed(FALSE)
 {
@@ -119,6 +119,20 @@ void SECControlBar::SetExBarStyle(DWORD dwExStyle, BOOL bRedraw)
         // the borders and the gripper are drawn in the client area
         Invalidate();
     }
+    UpdateFloatingFrameBorder();
+}
+
+void SECControlBar::UpdateFloatingFrameBorder()
+{
+    if (m_hWnd == nullptr || !IsFloating())
+        return;
+    CMiniDockFrameWnd* pFrame = dynamic_cast<CMiniDockFrameWnd*>(GetParentFrame());
+    if (pFrame == nullptr || pFrame->GetDockBar()->GetDockedCount() != 1)
+        return;
+    if (m_dwExStyle & SEC_CBRS_EX_FIXEDSIZE)
+        pFrame->ModifyStyle(WS_THICKFRAME | MFS_THICKFRAME, MFS_4THICKFRAME, SWP_FRAMECHANGED);
+    else
+        pFrame->ModifyStyle(MFS_4THICKFRAME, WS_THICKFRAME | MFS_THICKFRAME, SWP_FRAMECHANGED);
 }
 
 void SECControlBar::ModifyExBarStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)

@@ -82,9 +82,15 @@
 // it in a floating frame and floating it in the main window; each Begin hook calls its middle hook
 // (OnBarDock, OnBarFloat, OnBarMDIFloat). All do nothing here; derived bars override them.
 //
-// Not done yet: the floating frame's sizing border that follows a change of the toolkit bar style and
-// the bar records of saved layouts; they come with layout persistence. Nothing asks for a window to be
-// repainted after the bar's borders.
+// Saved layouts (frames/SECDockState.h): GetBarInfo fills the class library's record and, for an
+// SECControlBarInfo, the three sizes, the remembered and the allowed alignments, the fraction, the bar
+// and toolkit styles, the type id (from m_pTypeIDProvider, 0 without one), the dock context's
+// previous-floating flag, the class name and the window text, then GetBarInfoEx; SetBarInfo the reverse
+// (SetBarInfoEx when the record has an extension record), then the class library's position and
+// visibility. SetExBarStyle gives a bar floating in a floating frame a sizing border while it is sizable
+// (no SEC_CBRS_EX_FIXEDSIZE) and the thin frame otherwise.
+//
+// Not done yet: nothing asks for a window to be repainted after the bar's borders.
 #pragma once
 
 #include "frames/SECToolkitRes.h"
@@ -93,6 +99,8 @@
 #include <vector>
 
 class CMenu;
+class SECControlBarInfo;
+class SECControlBarManager;
 
 // Bits of the toolkit bar style word (the application's panes use 0x0F10).
 #define SEC_CBRS_EX_CONTEXTMENU  0x0001 // the bar shows its context menu on WM_CONTEXTMENU
@@ -157,6 +165,9 @@ public:
     virtual void SetExBarStyle(DWORD dwExStyle, BOOL bRedraw = TRUE);
     // SetExBarStyle((old & ~dwRemove) | dwAdd, bRedraw).
     virtual void ModifyExBarStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
+    // Gives the floating frame of a bar floating alone in one the border its toolkit style asks for (see
+    // the top of this file).
+    void UpdateFloatingFrameBorder();
 
     // ---- geometry and layout -----------------------------------------------------------------------
 
@@ -178,6 +189,17 @@ public:
     void DoPaint(CDC* pDC) override;
 
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+
+    // ---- saved layouts (see the top of this file) --------------------------------------------------
+
+    void GetBarInfo(CControlBarInfo* pInfo) override;
+    void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrame) override;
+    // The last step of GetBarInfo, and SetBarInfo's step for a record with an extension record.
+    // Nothing here.
+    virtual void GetBarInfoEx(SECControlBarInfo* pInfo);
+    virtual void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame);
+    // The object asked for the type id a saved layout keeps with the bar (null: none, the id is 0).
+    SECControlBarManager* m_pTypeIDProvider;
 
     // ---- notification hooks (see the top of this file) -------------------------------------------
 

@@ -168,7 +168,8 @@ BOOL SECCustomToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     m_nCustomizeSel = -1;
     if (lpIDArray != nullptr) {
         for (int i = 0; i < nIDCount; i++) {
-            SECStdBtn* pBtn = lpIDArray[i] == 0 ? CreateSeparator() : CreateButton(lpIDArray[i]);
+            const BOOL bSeparator = lpIDArray[i] == 0 && FindClassEntry(0) == nullptr;
+            SECStdBtn* pBtn = bSeparator ? CreateSeparator() : CreateButton(lpIDArray[i]);
             if (pBtn != nullptr)
                 m_btns.push_back(pBtn);
         }
@@ -179,14 +180,19 @@ BOOL SECCustomToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     return TRUE;
 }
 
-SECStdBtn* SECCustomToolBar::CreateButton(UINT nID)
+const SECBtnClassEntry* SECCustomToolBar::FindClassEntry(UINT nID) const
 {
     const SECBtnClassEntry* pEntry = nullptr;
     for (const SECBtnClassEntry* pTable : {m_pBtnTable1, m_pBtnTable2})
         for (const SECBtnClassEntry* p = pTable; p != nullptr && p->pClass != nullptr; p++)
             if (p->nID == nID)
                 pEntry = p;
+    return pEntry;
+}
 
+SECStdBtn* SECCustomToolBar::CreateButton(UINT nID)
+{
+    const SECBtnClassEntry* pEntry = FindClassEntry(nID);
     SECStdBtn* pBtn = nullptr;
     if (pEntry == nullptr) {
         pBtn = new SECStdBtn;

@@ -181,9 +181,9 @@ public:
     // resource or its bitmap cannot be loaded.
     BOOL LoadToolBar(LPCSTR lpszResourceName);
     BOOL LoadToolBar(UINT nIDResource);
-    // Replaces the buttons by one per id (0: a separator) of lpIDArray[0 .. nIDCount); null or a count
-    // of 0 only empties the bar; a negative count is refused with CInvalidArgException. Clears the
-    // customise selection. Returns TRUE.
+    // Replaces the buttons by one per id (0: a separator, unless a button-class table names id 0) of
+    // lpIDArray[0 .. nIDCount); null or a count of 0 only empties the bar; a negative count is refused
+    // with CInvalidArgException. Clears the customise selection. Returns TRUE.
     virtual BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
     // Makes the button of command nID: of the last entry for nID in the second button-class table,
     // else the first, with its style and creation data; else a plain SECStdBtn. It gets the image of its
@@ -258,6 +258,8 @@ public:
     // The next (bNext) or previous trackable button from nFrom (-1: from the start or the end); -1
     // when none is left.
     virtual int NextTrackableButton(int nFrom, BOOL bNext) const;
+    // TRUE for a button that tracking may move to.
+    BOOL IsTrackable(int nIndex) const;
     // A mouse message (screen point in msg.pt) seen while a popup of the bar is open (see the top of
     // this file). TRUE when the bar took it.
     virtual BOOL FilterTrackingMouse(const MSG& msg);
@@ -321,6 +323,8 @@ protected:
     LayoutKind GetPresentKind() const;
     // Every kind must be laid out again.
     void SetLayoutsDirty();
+    // The last entry for nID in the second button-class table, else the first; null when none.
+    const SECBtnClassEntry* FindClassEntry(UINT nID) const;
     // A full-row bar takes its owner's width again at the next layout (not while a dock context drags).
     virtual void StretchToParent();
     // The full length of a full-row bar: the owner's client width, or docked at a side, the height of
@@ -345,8 +349,6 @@ protected:
     void SetHotButton(int nIndex);
     // Finds the hot button again (see the top of this file).
     void UpdateHotButton();
-    // TRUE for a button that tracking may move to.
-    BOOL IsTrackable(int nIndex) const;
     // The tracked button loses its tracked and pressed look; none is tracked.
     void ReleaseTrackedButton();
     // Lets a pressed button go (its press cancelled, the idle prompt back).

@@ -29,6 +29,8 @@ public:
 
     // The default size; along a stretched edge 32767 (the layout cuts it to the frame's extent).
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // The sizable bar's record with the template id.
+    void GetBarInfo(CControlBarInfo* pInfo) override;
 
     CSize m_sizeDefault; // the window's size as the template made it
     UINT m_nResourceID;  // the template's id, kept for saved layouts (0 for a named template)

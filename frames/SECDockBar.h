@@ -235,6 +235,9 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
+    // The class library's record with, for an SECControlBarInfo, the bar style, the hosted flag and the
+    // host's window placement (frames/SECDockState.h).
+    void GetBarInfo(CControlBarInfo* pInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // ---- state ---------------------------------------------------------------------------------------

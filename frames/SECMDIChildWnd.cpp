@@ -46,6 +46,7 @@ BOOL SECMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
     } else if (m_bUsesMenuBar) {
         m_nIDMenu = nIDResource;
     }
+    SetHelpID(nIDResource);
     if (!Create(FrameClassFor(nIDResource), TitleFor(nIDResource), dwDefaultStyle | WS_CHILD, rectDefault, pMDIFrame,
                 pContext))
         return FALSE;

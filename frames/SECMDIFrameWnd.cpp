@@ -5,9 +5,14 @@
 
 #include "frames/SECMDIFrameWnd.h"
 
+#include "frames/SECBmpMenuPlugIn.h"
 #include "frames/SECControlBarHost.h"
 #include "frames/SECDocTemplateUtils.h"
+#include "frames/SECDockState.h"
+#include "frames/SECFrameDocking.h"
 #include "frames/SECMDIChildWnd.h"
+#include "frames/SECMenuBar.h"
+#include "frames/SECMenuBarFeature.h"
 #include "frames/SECMiniDockFrameWnd.h"
 #include "frames/SECToolkit.h"
 #include "frames/SECToolkitRes.h"
@@ -23,14 +28,6 @@
 
 IMPLEMENT_DYNCREATE(SECMDIFrameWnd, CMDIFrameWnd)
 
-// the workspace commands: routed, and nothing more
-#define ID_SEC_WORKSPACE_A_FIRST 43007
-#define ID_SEC_WORKSPACE_A_LAST  43009
-#define ID_SEC_WORKSPACE_B_FIRST 43012
-#define ID_SEC_WORKSPACE_B_LAST  43014
-#define ID_SEC_WORKSPACE_C_FIRST 43031
-#define ID_SEC_WORKSPACE_C_LAST  43039
-
 BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()
@@ -42,18 +39,13 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_MESSAGE(SEC_WM_BARCONTEXTMENU, OnBarContextMenu)
     ON_REGISTERED_MESSAGE(g_nMsgSecGetMenu, OnSecGetMenu)
-    ON_COMMAND_RANGE(ID_SEC_WORKSPACE_A_FIRST, ID_SEC_WORKSPACE_A_LAST, OnWorkspaceCommand)
-    ON_COMMAND_RANGE(ID_SEC_WORKSPACE_B_FIRST, ID_SEC_WORKSPACE_B_LAST, OnWorkspaceCommand)
-    ON_COMMAND_RANGE(ID_SEC_WORKSPACE_C_FIRST, ID_SEC_WORKSPACE_C_LAST, OnWorkspaceCommand)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE_A_FIRST, ID_SEC_WORKSPACE_A_LAST, OnUpdateWorkspaceCommand)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE_B_FIRST, ID_SEC_WORKSPACE_B_LAST, OnUpdateWorkspaceCommand)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE_C_FIRST, ID_SEC_WORKSPACE_C_LAST, OnUpdateWorkspaceCommand)
+    ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+    SEC_ON_WORKSPACE_COMMANDS()
 END_MESSAGE_MAP()
 
 namespace {
 
-// How far inside the work area a floated bar stays, and the cascade of bars floated in the main window.
-const int kWorkAreaInset = 10;
+// The cascade of bars floated in the main window.
 const int kCascadeStart = 30;
 const int kCascadeStepX = 20;
 const int kCascadeStepY = 23;
@@ -62,13 +54,6 @@ const int kCascadeMargin = 30;
 // The style of a bar host (the class library's add-to-title bit is added).
 const DWORD kBarHostStyle =
     WS_CHILD | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-
-// The sizable toolkit bar pBar is, or null.
-SECControlBar* SizableBar(CControlBar* pBar)
-{
-    SECControlBar* pSEC = dynamic_cast<SECControlBar*>(pBar);
-    return pSEC != nullptr && (pSEC->GetExBarStyle() & SEC_CBRS_EX_FIXEDSIZE) == 0 ? pSEC : nullptr;
-}
 
 // Refuses (CInvalidArgException) a class that is null, not creatable or not derived from pBase.
 void RequireCreatable(CRuntimeClass* pClass, CRuntimeClass* pBase, const char* lpszWhere)
@@ -97,7 +82,8 @@ SECMDIFrameWnd::SECMDIFrameWnd()
       m_pActiveBarHost(nullptr),
       m_ptCascade(kCascadeStart, kCascadeStart), m_dwDockExtra(0), m_bInActivate(FALSE), m_bSwitching(FALSE),
       m_rectLastClient(0, 0, 0, 0), m_pMenuBar(nullptr), m_pPlugIn(nullptr), m_pExtraPlugIn(nullptr),
-      m_bBitmapMenus(FALSE), m_bBitmapMenusSecond(FALSE), m_hMenuOwn(nullptr), m_nIDMenu(0), m_nIDMenuOwn(0)
+      m_bBitmapMenus(FALSE), m_bBitmapMenusSecond(FALSE), m_hMenuOwn(nullptr), m_nIDMenu(0), m_nIDMenuOwn(0),
+      m_pControlBarManager(nullptr)
 {
 }
 
@@ -109,6 +95,7 @@ SECMDIFrameWnd::~SECMDIFrameWnd()
         ::DestroyMenu(m_hMenuOwn);
     for (const auto& entry : m_menus)
         ::DestroyMenu(entry.second);
+    SECDeleteOwnedWindows(m_ownedWindows);
 }
 
 // ---- creation -------------------------------------------------------------------------------------------
@@ -116,6 +103,7 @@ SECMDIFrameWnd::~SECMDIFrameWnd()
 BOOL SECMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     m_nIDMenu = m_nIDMenuOwn = nIDResource;
+    SetHelpID(nIDResource);
     if (m_pMenuBar == nullptr)
         return CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
 
@@ -158,7 +146,12 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 SECWndPlugIn* SECMDIFrameWnd::CreateFramePlugIn()
 {
-    return nullptr;
+    if (SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar)) {
+        SECMenuBarFeature* pFeature = new SECMenuBarFeature;
+        pFeature->SetMenuBar(pMenuBar);
+        return pFeature;
+    }
+    return m_bBitmapMenus ? new SECBmpMenuPlugIn : nullptr;
 }
 
 SECWndPlugIn* SECMDIFrameWnd::CreateExtraPlugIn()
@@ -209,44 +202,13 @@ void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwExtra)
 
 void SECMDIFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
 {
-    AfxRequirePointer(pBar, "SECMDIFrameWnd::DockControlBar", "pBar");
-    SECControlBar* pSEC = dynamic_cast<SECControlBar*>(pBar);
-    if (pSEC != nullptr)
-        pSEC->OnBarBeginDock();
-    CMDIFrameWnd::DockControlBar(pBar, nDockBarID, lpRect);
-    if (pSEC != nullptr)
-        pSEC->OnBarEndDock();
+    SECDockControlBarWithHooks(this, pBar, nDockBarID, lpRect);
 }
 
 void SECMDIFrameWnd::DockControlBarWithLayout(CControlBar* pBar, const SECDockPos& pos, UINT nDockBarID,
                                               float fPctWidth, int nThickness)
 {
-    AfxRequirePointer(pBar, "SECMDIFrameWnd::DockControlBarWithLayout", "pBar");
-    UINT nID = nDockBarID;
-    for (UINT nSide : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT}) {
-        const CControlBar* pSide = GetControlBar(nSide);
-        if (nID == 0 && pSide != nullptr && (pBar->GetEnabledAlignment() & pSide->GetBarStyle() & CBRS_ALIGN_ANY) != 0)
-            nID = nSide;
-    }
-    CControlBar* pDock = nID != 0 ? GetControlBar(nID) : nullptr;
-    CDockBar* pDockBar = pDock != nullptr && pDock->IsKindOf(RUNTIME_CLASS(CDockBar)) ? static_cast<CDockBar*>(pDock) : nullptr;
-    if (pDockBar == nullptr)
-        AfxThrowInvalidArgFormat("SECMDIFrameWnd::DockControlBarWithLayout: no dock bar 0x%04X for a bar allowed at 0x%04X",
-                                 nDockBarID, pBar->GetEnabledAlignment());
-
-    if (SECControlBar* pSizable = SizableBar(pBar))
-        pSizable->m_fPctWidth = fPctWidth;
-    DWORD dwMode = LM_COMMIT | LM_LENGTHY; // a floating height unless docked at an edge
-    if (nID == AFX_IDW_DOCKBAR_TOP || nID == AFX_IDW_DOCKBAR_BOTTOM)
-        dwMode = LM_COMMIT | LM_HORZ | LM_HORZDOCK | LM_LENGTHY;
-    else if (nID == AFX_IDW_DOCKBAR_LEFT || nID == AFX_IDW_DOCKBAR_RIGHT)
-        dwMode = LM_COMMIT | LM_VERTDOCK;
-    pBar->CalcDynamicLayout(nThickness, dwMode);
-
-    if (SECDockBar* pSECDockBar = dynamic_cast<SECDockBar*>(pDockBar))
-        pSECDockBar->DockControlBarWithLayout(pBar, pos);
-    else
-        pDockBar->DockControlBar(pBar);
+    SECDockControlBarWithLayout(this, pBar, pos, nDockBarID, fPctWidth, nThickness);
 }
 
 void SECMDIFrameWnd::DockControlBarAt(CControlBar* pBar, UINT nDockBarID, int nPos, int nDockRow, float fPctWidth,
@@ -260,40 +222,7 @@ void SECMDIFrameWnd::DockControlBarAt(CControlBar* pBar, UINT nDockBarID, int nP
 
 void SECMDIFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
-    AfxRequirePointer(pBar, "SECMDIFrameWnd::FloatControlBar", "pBar");
-    // the bar's window stays at least a little inside the work area on every side
-    CRect rectWork;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
-    CRect rectBar;
-    pBar->GetWindowRect(rectBar);
-    point.x = (std::max)((std::min)(point.x, rectWork.right - kWorkAreaInset), rectWork.left + kWorkAreaInset - rectBar.Width());
-    point.y = (std::max)((std::min)(point.y, rectWork.bottom - kWorkAreaInset), rectWork.top + kWorkAreaInset - rectBar.Height());
-
-    CDockBar* pDockBar = pBar->GetDockBar();
-    CFrameWnd* pOldFrame = pDockBar != nullptr ? pDockBar->GetParentFrame() : nullptr;
-    if (pOldFrame != nullptr && pOldFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) && pDockBar->GetDockedCount() == 1 &&
-        (pDockBar->GetBarStyle() & CBRS_ALIGN_ANY) == (dwStyle & CBRS_ALIGN_ANY)) {
-        pOldFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        pOldFrame->RecalcLayout();
-        return;
-    }
-
-    SECControlBar* pSEC = dynamic_cast<SECControlBar*>(pBar);
-    if (pSEC != nullptr)
-        pSEC->OnBarBeginFloat();
-    if (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) {
-        dwStyle |= CBRS_SIZE_DYNAMIC;
-        if (dwStyle & CBRS_ORIENT_VERT)
-            dwStyle = (dwStyle & ~DWORD(CBRS_ALIGN_ANY)) | CBRS_ALIGN_TOP;
-    }
-    CMiniDockFrameWnd* pFrame = CreateFloatingFrame(dwStyle);
-    if (SizableBar(pBar) != nullptr)
-        pFrame->ModifyStyle(MFS_4THICKFRAME, WS_THICKFRAME | MFS_THICKFRAME, SWP_FRAMECHANGED);
-    pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    pFrame->GetDockBar()->DockControlBar(pBar);
-    pFrame->RecalcLayout(); // shows the frame while the bar is visible
-    if (pSEC != nullptr)
-        pSEC->OnBarEndFloat();
+    SECFloatControlBar(this, pBar, point, dwStyle);
 }
 
 // ---- floating in the main window ------------------------------------------------------------------------
@@ -354,15 +283,7 @@ void SECMDIFrameWnd::FloatControlBarInMainWindow(CControlBar* pBar, int x, int y
     } else {
         CMDIChildWnd* pHost = CreateBarHost();
         HostDockBarOf(pHost)->DockControlBar(pBar);
-        pHost->SetIcon(reinterpret_cast<HICON>(pBar->SendMessage(WM_GETICON, ICON_BIG)), TRUE);
-        // the host's client holds the bar without its toolkit borders
-        const SECDrawValues& v = SECGetDrawValues();
-        const CSize sizeBar = pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
-        CRect rectHost(0, 0, (std::max)(0, int(sizeBar.cx) - 2 * v.cxBorder2),
-                       (std::max)(0, int(sizeBar.cy) - 2 * v.cyBorder2));
-        ::AdjustWindowRectEx(&rectHost, pHost->GetStyle(), FALSE, pHost->GetExStyle());
-        pHost->SetWindowPos(&wndTop, pt.x, pt.y, rectHost.Width(), rectHost.Height(), SWP_NOACTIVATE);
-        pHost->RecalcLayout(); // shows the host without activation while the bar is visible
+        SECPlaceBarHost(pHost, pBar, pt);
     }
     // the bar left its place in this frame's layout
     DelayRecalcLayout();
@@ -464,6 +385,12 @@ void SECMDIFrameWnd::EnableBitmapMenus(BOOL bEnable, BOOL bSecond)
     m_bBitmapMenusSecond = bSecond;
 }
 
+BOOL SECMDIFrameWnd::SetMenuBitmapsFromToolBar(UINT nIDToolBar)
+{
+    SECBmpMenuPlugIn* pBmpMenus = dynamic_cast<SECBmpMenuPlugIn*>(m_pPlugIn);
+    return pBmpMenus != nullptr && pBmpMenus->LoadToolBarImages(nIDToolBar);
+}
+
 HMENU SECMDIFrameWnd::GetOwnMenu() const
 {
     return m_pMenuBar != nullptr ? m_hMenuOwn : GetDefaultMenu();
@@ -520,6 +447,14 @@ void SECMDIFrameWnd::SyncMDIWindowMenu()
     const HMENU hWindowMenu = GetWindowMenuPopup(FindMenu(m_nIDMenu));
     if (hWindowMenu != nullptr)
         ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(hWindowMenu));
+}
+
+BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar);
+    if (nBorderCmd != borderGet && pMenuBar != nullptr && lpRectBorder != nullptr && ::IsRectEmpty(lpRectBorder))
+        pMenuBar->KeepVisibleOnce();
+    return FALSE;
 }
 
 void SECMDIFrameWnd::UpdateMenuBarButtons()
@@ -592,12 +527,17 @@ BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    SECWndPlugIn* pPlugIn = m_pPlugIn;
-    if (pPlugIn != nullptr && pPlugIn->IsEnabled()) {
-        LRESULT lResult = 0;
-        const BOOL bHandled = pPlugIn->OnWndMsg(message, wParam, lParam, &lResult);
-        if (pPlugIn->m_bExitDefault || (message == WM_HELP && bHandled))
-            return lResult;
+    LRESULT lResult = 0;
+    if (SECPlugInTakesMessage(m_pPlugIn, message, wParam, lParam, lResult))
+        return lResult;
+    SECBmpMenuPlugIn* pBmpMenus = m_bBitmapMenus ? dynamic_cast<SECBmpMenuPlugIn*>(m_pPlugIn) : nullptr;
+    if (message == WM_INITMENUPOPUP && pBmpMenus != nullptr && pBmpMenus->IsEnabled()) {
+        // a system menu the plug-in tracks as a popup is initialised as the system menu it is; the
+        // plug-in takes the items after the frame's command update has set their texts and states
+        const BOOL bSysMenu = HIWORD(lParam) != 0 || pBmpMenus->IsSysMenuPopup();
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, MAKELPARAM(LOWORD(lParam), bSysMenu));
+        pBmpMenus->InitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), bSysMenu);
+        return lResult;
     }
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }
@@ -625,20 +565,13 @@ void SECMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 
 void SECMDIFrameWnd::RecalcLayout(BOOL bNotify)
 {
-    if (m_hWnd == nullptr)
-        return;
-    const BOOL bFirst = m_rectLastClient.IsRectEmpty();
-    if (!bFirst) {
-        for (HWND hWnd = ::GetTopWindow(m_hWnd); hWnd != nullptr; hWnd = ::GetNextWindow(hWnd, GW_HWNDNEXT)) {
-            SECDockBar* pDockBar = dynamic_cast<SECDockBar*>(CWnd::FromHandlePermanent(hWnd));
-            if (pDockBar != nullptr && pDockBar->m_bRedrawPending)
-                pDockBar->RedrawPending();
-        }
-    }
-    GetClientRect(m_rectLastClient);
-    CMDIFrameWnd::RecalcLayout(bNotify);
-    if (bFirst && !m_rectLastClient.IsRectEmpty())
-        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    SECRecalcDockingLayout(this, m_rectLastClient, [&] { CMDIFrameWnd::RecalcLayout(bNotify); });
+}
+
+DWORD SECMDIFrameWnd::HelpHitTest(CPoint ptScreen)
+{
+    const DWORD dwContext = SECMenuBarHelpHitTest(m_pMenuBar, ptScreen);
+    return dwContext != 0 ? dwContext : CMDIFrameWnd::HelpHitTest(ptScreen);
 }
 
 void SECMDIFrameWnd::OnSysColorChange()
@@ -651,24 +584,13 @@ void SECMDIFrameWnd::OnSysColorChange()
 
 void SECMDIFrameWnd::EnableCustomCaption(BOOL bEnable, int nAlign)
 {
-    m_caption.Enable(bEnable, nAlign);
-    m_caption.SetActive(::GetActiveWindow() == m_hWnd);
-    if (m_hWnd != nullptr)
-        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SECEnableCustomCaption(m_caption, this, bEnable, nAlign);
 }
 
 BOOL SECMDIFrameWnd::OnNcActivate(BOOL bActive)
 {
-    if (!m_caption.IsOn())
-        return CMDIFrameWnd::OnNcActivate(bActive);
     m_caption.SetActive(bActive);
-    BOOL bResult = FALSE;
-    {
-        const SECFrameCaption::HiddenScope hidden(this);
-        bResult = CMDIFrameWnd::OnNcActivate(bActive);
-    }
-    m_caption.DrawCaption(this);
-    return bResult;
+    return SECWithDrawnCaption(m_caption, this, [&] { return CMDIFrameWnd::OnNcActivate(bActive); });
 }
 
 void SECMDIFrameWnd::OnNcPaint()
@@ -683,13 +605,24 @@ LRESULT SECMDIFrameWnd::OnSetText(WPARAM wParam, LPARAM lParam)
 {
     (void)wParam;
     (void)lParam;
-    if (!m_caption.IsOn())
-        return Default();
-    LRESULT lResult = 0;
-    {
-        const SECFrameCaption::HiddenScope hidden(this);
-        lResult = Default();
-    }
-    m_caption.DrawCaption(this);
-    return lResult;
+    return SECWithDrawnCaption(m_caption, this, [&] { return Default(); });
+}
+
+// ---- saved layouts ----------------------------------------------------------------------------------
+
+CDockState* SECMDIFrameWnd::CreateDockState()
+{
+    return new SECDockState(m_pControlBarManager);
+}
+
+void SECMDIFrameWnd::GetDockState(CDockState& state)
+{
+    SECPrepareDockState(state, m_pControlBarManager, m_ownedWindows);
+    CMDIFrameWnd::GetDockState(state);
+}
+
+void SECMDIFrameWnd::SetDockState(CDockState& state)
+{
+    SECPrepareDockState(state, m_pControlBarManager, m_ownedWindows);
+    CMDIFrameWnd::SetDockState(state);
 }

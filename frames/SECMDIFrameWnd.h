@@ -48,6 +48,8 @@
 // plug-in (which ends the routing when it handles the command), then the class library's frame routing.
 // Window messages go first to the frame plug-in (frames/SECWndPlugIn.h: its exit-default flag, or a
 // WM_HELP it handled, keeps the frame out and its answer is returned); messages before translation too.
+// With bitmap menus on, WM_INITMENUPOPUP counts as a system menu's also while the bitmap-menu plug-in
+// says it tracks one, and the plug-in initialises the popup after the frame's own handling.
 // The workspace commands 43007-43009, 43012-43014 and 43031-43039 have handlers that do nothing and
 // update handlers that leave the items as they are.
 //
@@ -63,11 +65,19 @@
 // WM_SYSCOLORCHANGE refreshes the toolkit's drawing values before the class library passes it on. The
 // drawn caption (frames/SECFrameCaption.h) is off unless EnableCustomCaption switches it on.
 //
+// Context help (ID_CONTEXT_HELP): the class library's help mode (win/CFrameWnd.h) in which the menu bar
+// answers presses on it: a menu button drops its menu down (help mode goes on in it), the maximised
+// child's caption boxes give the help of minimise (0x1EF02), restore (0x1EF12) and close (0x1EF06).
+//
+// Saved layouts: SaveBarState and LoadBarState keep the layout in the profile through an SECDockState
+// (frames/SECDockState.h) with the frame's control-bar manager as type provider; GetDockState and
+// SetDockState read and apply one in any form. Bars made while loading go into the owned-window list and
+// are deleted with the frame; bars that floated in the main window get bar hosts again with their
+// window placements.
+//
 // Not done yet: the tool-bar manager and what depends on its customising (swallowed close commands,
 // hit tests, the idle layout of a customise dialog), the image reload of custom tool bars on a colour
-// change, loading and saving layouts and context help, border negotiation; the frame plug-in is made by
-// CreateFramePlugIn, which makes none until the toolkit's bitmap-menu and menu-bar plug-ins exist, and
-// the popup initialisation those plug-ins do after WM_INITMENUPOPUP comes with them.
+// change, the border negotiation itself (only the menu bar's part of it is here).
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -79,8 +89,10 @@
 #include "win/CMDIFrameWnd.h"
 
 #include <map>
+#include <vector>
 
 class CMDIChildWnd;
+class SECControlBarManager;
 
 class SECMDIFrameWnd : public CMDIFrameWnd, public SECMainWindowDocking {
     DECLARE_DYNCREATE(SECMDIFrameWnd)
@@ -148,9 +160,13 @@ public:
     // LoadFrame; the frame does not own it.
     void SetMenuBar(SECFrameMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
     virtual SECFrameMenuBar* GetMenuBar() const { return m_pMenuBar; }
-    // Keeps the bitmap-menu flags for the frame plug-in (the second is kept, not read).
+    // Keeps the bitmap-menu flags for the frame plug-in (the second is kept, not read). Set them before
+    // LoadFrame.
     virtual void EnableBitmapMenus(BOOL bEnable = TRUE, BOOL bSecond = TRUE);
     BOOL GetBitmapMenus() const { return m_bBitmapMenus; }
+    // Gives the bitmap-menu plug-in the images of tool-bar resource nIDToolBar. FALSE without such a
+    // plug-in or when the resource cannot be loaded.
+    BOOL SetMenuBitmapsFromToolBar(UINT nIDToolBar);
     // The menu the frame was loaded with (kept in menu-bar mode, else the window's default menu).
     HMENU GetOwnMenu() const;
     // The menu shown: the own menu in menu-bar mode, else the window's menu.
@@ -168,6 +184,12 @@ public:
     // Brings the menu bar's maximised-child buttons up to date; repaints the bar and lays its frame out
     // when they changed.
     virtual void UpdateMenuBarButtons();
+    // The border-space negotiation of an in-place object (nBorderCmd borderGet, borderRequest or
+    // borderSet): a request or setting of no border space keeps the menu bar shown through its next
+    // delayed hide (SECMenuBar::KeepVisibleOnce). Nothing in the program embeds in-place objects, so
+    // no negotiation follows: FALSE.
+    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
     // The frame plug-in (null when none) and the extra command plug-in (null when none).
     SECWndPlugIn* GetFramePlugIn() const { return m_pPlugIn; }
     SECWndPlugIn* GetExtraPlugIn() const { return m_pExtraPlugIn; }
@@ -183,6 +205,20 @@ public:
     // The class library's layout; the whole window is redrawn after the first one, otherwise the dock
     // bars first redraw what their last layout left pending.
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The menu bar's answer in help mode (see the top of this file), else the class library's.
+    DWORD HelpHitTest(CPoint ptScreen) override;
+
+    // ---- saved layouts (see the top of this file) ------------------------------------------------------
+
+    // The control-bar manager, the saved layouts' type provider (null: none; not owned).
+    SECControlBarManager* GetControlBarManager() const { return m_pControlBarManager; }
+    void SetControlBarManager(SECControlBarManager* pManager) { m_pControlBarManager = pManager; }
+    // The windows made while a layout was loaded (deleted with the frame).
+    const std::vector<CWnd*>& GetOwnedWindows() const { return m_ownedWindows; }
+    // An SECDockState with the frame's manager and owned-window list.
+    CDockState* CreateDockState() override;
+    void GetDockState(CDockState& state) override;
+    void SetDockState(CDockState& state) override;
 
     // ---- custom caption (frames/SECFrameCaption.h) ---------------------------------------------------
 
@@ -191,7 +227,9 @@ public:
     BOOL IsCustomCaption() const { return m_caption.IsOn(); }
 
 protected:
-    // The frame plug-in WM_CREATE attaches (null: none; see the top of this file).
+    // The frame plug-in WM_CREATE attaches: with an SECMenuBar as menu bar the menu bar's plug-in
+    // (frames/SECMenuBarFeature.h), else the bitmap-menu plug-in (frames/SECBmpMenuPlugIn.h) when bitmap
+    // menus are on, else none.
     virtual SECWndPlugIn* CreateFramePlugIn();
     // The extra command plug-in WM_CREATE attaches. None here.
     virtual SECWndPlugIn* CreateExtraPlugIn();
@@ -232,4 +270,6 @@ protected:
     UINT m_nIDMenuOwn;         // the frame's own menu resource
     std::map<UINT, HMENU> m_menus; // menus loaded by id (owned)
     SECFrameCaption m_caption;
+    SECControlBarManager* m_pControlBarManager;
+    std::vector<CWnd*> m_ownedWindows; // made while a layout was loaded (owned)
 };

@@ -4,13 +4,19 @@
 
 void SECMakeFaceMask(CDC& dc, CDC& dcMask, const CRect& rect, BOOL bHilite)
 {
+    SECMakeFaceMask(dc, rect.TopLeft(), dcMask, rect, bHilite);
+}
+
+void SECMakeFaceMask(CDC& dc, CPoint ptSrc, CDC& dcMask, const CRect& rectMask, BOOL bHilite)
+{
     // a colour-to-monochrome copy turns the source's background colour white and the rest black
     const SECDrawValues& v = SECGetDrawValues();
     const COLORREF clrOldBk = dc.SetBkColor(v.clrBtnFace);
-    dcMask.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dc, rect.left, rect.top, SRCCOPY);
+    dcMask.BitBlt(rectMask.left, rectMask.top, rectMask.Width(), rectMask.Height(), &dc, ptSrc.x, ptSrc.y, SRCCOPY);
     if (bHilite) {
         dc.SetBkColor(v.clrBtnHilite);
-        dcMask.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &dc, rect.left, rect.top, SRCPAINT);
+        dcMask.BitBlt(rectMask.left, rectMask.top, rectMask.Width(), rectMask.Height(), &dc, ptSrc.x, ptSrc.y,
+                      SRCPAINT);
     }
     dc.SetBkColor(clrOldBk);
 }

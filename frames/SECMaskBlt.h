@@ -16,6 +16,8 @@ const DWORD SEC_ROP_DSna = 0x00220326;    // clears the destination where the ma
 // where dc shows the toolkit's face colour, and with bHilite also where it shows the highlight colour,
 // black elsewhere.
 void SECMakeFaceMask(CDC& dc, CDC& dcMask, const CRect& rect, BOOL bHilite);
+// The same for a drawing elsewhere in dc: the mask of the pixels from ptSrc goes to rectMask of dcMask.
+void SECMakeFaceMask(CDC& dc, CPoint ptSrc, CDC& dcMask, const CRect& rectMask, BOOL bHilite);
 
 // Blits the mask's cx by cy pixels from (xMask, yMask) onto dc at (x, y) with raster operation dwRop
 // and hBrush (null: none) selected, the mask's white arriving as all ones and its black as zeros.

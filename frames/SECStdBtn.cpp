@@ -69,13 +69,18 @@ HFONT SECStdBtn::GetTextFont() const
     return hFont != nullptr ? hFont : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 }
 
-HWND SECStdBtn::GetActiveMDIChild() const
+HWND SECGetActiveMDIChild(const CWnd* pWnd)
 {
-    CFrameWnd* pFrame = m_pToolBar->GetBarWnd()->GetTopLevelFrame();
+    CFrameWnd* pFrame = pWnd != nullptr ? pWnd->GetTopLevelFrame() : nullptr;
     if (pFrame == nullptr || !pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
         return nullptr;
     HWND hWndClient = static_cast<CMDIFrameWnd*>(pFrame)->m_hWndMDIClient;
-    return reinterpret_cast<HWND>(::SendMessageA(hWndClient, WM_MDIGETACTIVE, 0, 0));
+    return hWndClient != nullptr ? reinterpret_cast<HWND>(::SendMessageA(hWndClient, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+}
+
+HWND SECStdBtn::GetActiveMDIChild() const
+{
+    return SECGetActiveMDIChild(m_pToolBar->GetBarWnd());
 }
 
 // ---- drawing ---------------------------------------------------------------------------------------------

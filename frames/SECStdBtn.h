@@ -99,6 +99,9 @@ struct SECTBNOTIFY {
     INT32 nKept;
 };
 
+// The active MDI child of pWnd's top-level frame; null when that frame is no MDI frame or has none.
+HWND SECGetActiveMDIChild(const CWnd* pWnd);
+
 class SECStdBtn : public CObject {
     DECLARE_DYNCREATE(SECStdBtn)
 public:

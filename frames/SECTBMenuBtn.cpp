@@ -28,12 +28,7 @@ void SECTBMenuBtn::Init(SECBtnHost* pToolBar, const UINT_PTR* lpData)
 
 void SECTBMenuBtn::ComputeMnemonic()
 {
-    m_cMnemonic = 0;
-    const int nAmp = m_strTitle.Find('&');
-    if (nAmp >= 0 && nAmp + 1 < m_strTitle.GetLength()) {
-        const BYTE c = BYTE(m_strTitle[nAmp + 1]);
-        m_cMnemonic = char(BYTE(reinterpret_cast<UINT_PTR>(::CharUpperA(reinterpret_cast<LPSTR>(UINT_PTR(c))))));
-    }
+    m_cMnemonic = SECMnemonicOf(m_strTitle);
 }
 
 void SECTBMenuBtn::ComputeSize()

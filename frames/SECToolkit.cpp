@@ -1,5 +1,7 @@
 #include "frames/SECToolkit.h"
 
+#include <cstring>
+
 UINT g_nMsgNoDelayHide = 0;
 UINT g_nMsgSecGetMenu = 0;
 UINT g_nMsgSecMenuProd = 0;
@@ -38,6 +40,21 @@ void SECRefreshSysColors()
     v.clrWindow = ::GetSysColor(COLOR_WINDOW);
     v.clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
     v.clrHighlightText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+}
+
+char SECMnemonicOf(LPCSTR lpszText)
+{
+    const char* pAmp = lpszText != nullptr ? strchr(lpszText, '&') : nullptr;
+    if (pAmp == nullptr || pAmp[1] == '\0')
+        return 0;
+    return SECUpperChar(BYTE(pAmp[1]));
+}
+
+char SECUpperChar(UINT nChar)
+{
+    // CharUpperA takes a single character in the low word of its argument
+    const UINT_PTR nUpper = reinterpret_cast<UINT_PTR>(::CharUpperA(reinterpret_cast<LPSTR>(UINT_PTR(BYTE(nChar)))));
+    return char(BYTE(nUpper));
 }
 
 void SECStartToolkit()

@@ -44,6 +44,12 @@ void SECStartToolkit();
 // Reads the ten system colours of the drawing values again.
 void SECRefreshSysColors();
 
+// The mnemonic of a menu or button text: the character after its first '&', upper-cased; 0 when the
+// text has no '&' or it ends the text. lpszText may be null (0).
+char SECMnemonicOf(LPCSTR lpszText);
+// The character nChar (its low byte) upper-cased as menus compare mnemonics.
+char SECUpperChar(UINT nChar);
+
 // The toolkit's registered window messages (0 until the start-up registered them):
 extern UINT g_nMsgNoDelayHide;         // "WM_NODELAYHIDE": a floating bar hides itself at once
 extern UINT g_nMsgSecGetMenu;          // "WM_SECGETMENU": the frame answers a popup of a menu resource

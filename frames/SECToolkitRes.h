@@ -38,4 +38,7 @@
 /* The icon of a window of the main window that hosts a bar floating there. */
 #define IDR_SEC_BARHOST 20514
 
+/* The check mark of a checked menu item without an image, in the button colours. */
+#define IDB_SEC_CHECKMARK 20525
+
 #endif

@@ -13,7 +13,8 @@
 // cleared, the message goes through the plug-in's table, and a result a handler set with SetResult
 // replaces the table's. A handler that calls Default() reaches the window's default procedure only when
 // it set the call-default flag first (else the answer is 0). Command routing (OnCmdMsg) works only while
-// plugged in.
+// plugged in. A handler that runs a modal loop (a popup menu) sets its flags and result after the loop:
+// the loop's own messages pass through the plug-in too.
 #pragma once
 
 #include "win/CWnd.h"

@@ -6,9 +6,9 @@ namespace {
 
 const GXControlMaker kMakers[] = {
     // edit cell
-    {"CGXEditControl", nullptr, nullptr},
+    {"CGXEditControl", GXCreateEditControl, nullptr},
     // static text cell
-    {"CGXStatic", nullptr, nullptr},
+    {"CGXStatic", GXCreateStatic, nullptr},
     // push-button cell
     {"CGXPushbutton", nullptr, nullptr},
     // radio button cell
@@ -22,7 +22,7 @@ const GXControlMaker kMakers[] = {
     // spin edit cell
     {"CGXSpinEdit", nullptr, nullptr},
     // header cell
-    {"CGXHeader", nullptr, nullptr},
+    {"CGXHeader", GXCreateHeader, nullptr},
     // scroll-bar edit cell
     {"CGXVScrollEdit", nullptr, nullptr},
     // list box cell

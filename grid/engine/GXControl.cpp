@@ -8,6 +8,7 @@
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDrawing.h"
+#include "grid/engine/GXFindReplace.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXResource.h"
@@ -176,14 +177,8 @@ BOOL CGXControl::OnEndEditing()
 CRect CGXControl::GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect, const CGXStyle* pStyle)
 {
     std::unique_ptr<CGXComposedStyle> pBorrowed;
-    if (pStyle == nullptr) {
-        if (IsAttachedTo(nRow, nCol)) {
-            pStyle = &GetStyle();
-        } else {
-            pBorrowed = std::make_unique<CGXComposedStyle>(m_pGrid, nRow, nCol);
-            pStyle = &pBorrowed->Get();
-        }
-    }
+    if (pStyle == nullptr)
+        pStyle = &CellStyle(nRow, nCol, pBorrowed);
     CRect rect = m_pGrid->SubtractBorders(pRect != nullptr ? *pRect : m_pGrid->CalcCellRect(nRow, nCol), *pStyle);
     const CGXGridParam* pParam = m_pGrid->GetParam();
     const CGXProperties* pProp = pParam != nullptr ? pParam->GetProperties() : nullptr;
@@ -455,6 +450,19 @@ int CGXControl::FindChoiceListItem(CString& strResult, const char* pszText, cons
 void CGXControl::GetStyleValueText(ROWCOL, ROWCOL, const CGXStyle& style, CString& strResult)
 {
     strResult = style.GetValueRef();
+}
+
+BOOL CGXControl::FindText(GridFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos, BOOL bSelect)
+{
+    CGXAbstractGridFindReplaceImp* pImp = m_pGrid->m_pFindReplaceImp;
+    return !state.m_strFind.IsEmpty() && pImp != nullptr &&
+           pImp->FindTextInCell(this, state, nRow, nCol, bCurrentPos, bSelect);
+}
+
+BOOL CGXControl::ReplaceSel(GridFindReplaceState& state, ROWCOL nRow, ROWCOL nCol)
+{
+    CGXAbstractGridFindReplaceImp* pImp = m_pGrid->m_pFindReplaceImp;
+    return !state.m_strFind.IsEmpty() && pImp != nullptr && pImp->ReplaceInCell(this, state, nRow, nCol);
 }
 
 BOOL CGXControl::StoreTextInCell(const char* pszText)
@@ -934,6 +942,14 @@ void CGXControl::FreeStyle(BOOL)
 {
     delete m_pStyle;
     m_pStyle = nullptr;
+}
+
+const CGXStyle& CGXControl::CellStyle(ROWCOL nRow, ROWCOL nCol, std::unique_ptr<CGXComposedStyle>& rpBorrowed)
+{
+    if (IsAttachedTo(nRow, nCol))
+        return GetStyle();
+    rpBorrowed = std::make_unique<CGXComposedStyle>(m_pGrid, nRow, nCol);
+    return rpBorrowed->Get();
 }
 
 CWnd* CGXControl::GridWnd() const

@@ -24,8 +24,7 @@
 // Cell tips: a control the factory gives a tip object (AttachCellTip; it owns it) forwards its three
 // tip operations to it (GXCellTip.h); without one they give FALSE, 2147483647 and nothing.
 //
-// Does not do yet: searching and replacing in a cell (with the find module); floating cells are not
-// re-evaluated when a control resets or cancels.
+// Does not do yet: floating cells are not re-evaluated when a control resets or cancels.
 #pragma once
 
 #include <windows.h>
@@ -34,14 +33,18 @@
 #include "grid/engine/GXRange.h"
 #include "win/CRect.h"
 
+#include <memory>
+
 class CDC;
 class CFont;
 class CWnd;
 class CGXCellTipBase;
 class CGXChild;
+class CGXComposedStyle;
 class CGXGridCore;
 class CGXStyle;
 class CGXStylesMap;
+struct GridFindReplaceState;
 
 // The class record of a control class: its name and its base's record (null for CGXControl).
 struct GXControlClass {
@@ -193,6 +196,12 @@ public:
     virtual int FindChoiceListItem(CString& strResult, const char* pszText, const char* pszChoiceList, BOOL bExact);
     // The text of style's Value (copied here; controls that show another text override it).
     virtual void GetStyleValueText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, CString& strResult);
+    // Searching and replacing in a cell: the find text of state in (nRow, nCol) (bCurrentPos: from
+    // the current position of an editing cell; bSelect: a match becomes the selection), and every
+    // match of it replaced by state's replace text. Here both go to the grid's find module; FALSE
+    // without it, and at once for an empty find text (replacing nothing everywhere would not end).
+    virtual BOOL FindText(GridFindReplaceState& state, ROWCOL nRow, ROWCOL nCol, BOOL bCurrentPos, BOOL bSelect);
+    virtual BOOL ReplaceSel(GridFindReplaceState& state, ROWCOL nRow, ROWCOL nCol);
     // When initialised and its cell is the grid's current cell, stores pszText as the cell's value.
     virtual BOOL StoreTextInCell(const char* pszText);
     // The whole current text. FALSE (no selection) here.
@@ -327,6 +336,9 @@ public:
     // Drops the cached style (bUpdate: the grid is told, once it keeps a copy of the current cell's
     // style).
     void FreeStyle(BOOL bUpdate = FALSE);
+    // The style of (nRow, nCol): the cached style when the control is attached there, else a style
+    // the grid composes for the cell, held by rpBorrowed.
+    const CGXStyle& CellStyle(ROWCOL nRow, ROWCOL nCol, std::unique_ptr<CGXComposedStyle>& rpBorrowed);
     // The grid's window.
     CWnd* GridWnd() const;
     // TRUE when the control's record or one of its bases' is pClass (or has its name).

@@ -5,9 +5,11 @@
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDIB.h"
+#include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
+#include "win/CEdit.h"
 #include "win/Win.h"
 
 #include <algorithm>
@@ -420,8 +422,20 @@ void CGXDrawingAndFormatting::DrawCellText(CGXControl* pControl, CDC* pDC, const
                                            ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandardStyle)
 {
     pControl->DrawBackground(pDC, rect, style);
+    DrawCellContent(pControl, pDC, rect, nRow, nCol, style, pStandardStyle, CSize(0, 0));
+}
+
+void CGXDrawingAndFormatting::DrawCellContent(CGXControl* pControl, CDC* pDC, const CRect& rect, ROWCOL nRow,
+                                              ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandardStyle,
+                                              CSize sizeShift)
+{
+    CGXGridCore* pGrid = pControl->Grid();
+    const CGXGridParam* pParam = pGrid->GetParam();
     CString strText;
-    pControl->GetControlText(strText, nRow, nCol, nullptr, style);
+    if (pParam != nullptr && pParam->GetControlOptions().bShowStoredValues)
+        strText = pGrid->GetStoredValueRowCol(nRow, nCol);
+    else
+        pControl->GetControlText(strText, nRow, nCol, nullptr, style);
     if (strText.IsEmpty()) {
         pControl->CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
@@ -429,17 +443,19 @@ void CGXDrawingAndFormatting::DrawCellText(CGXControl* pControl, CDC* pDC, const
     // a text in a cell too small to show it: the background only, not even the children
     if (rect.Width() <= 1 || rect.Height() <= 1)
         return;
-    // a value that names a bitmap of the pool shows the bitmap, placed as the text would be
-    if (std::strncmp(strText, GX_BITMAP_PREFIX, sizeof(GX_BITMAP_PREFIX) - 1) == 0) {
+    // a value that names a bitmap of the pool shows the bitmap, placed as the text would be; an edit
+    // window shows the name itself, so its cells do too
+    if (std::strncmp(strText, GX_BITMAP_PREFIX, sizeof(GX_BITMAP_PREFIX) - 1) == 0 &&
+        !pControl->IsWndKindOf(RUNTIME_CLASS(CEdit))) {
         if (HGLOBAL hDIB = GetDIBPool()->LookupDIB(strText)) {
-            DrawDIBInRect(pDC, hDIB, pControl->GetCellRect(nRow, nCol, &rect), 0,
+            DrawDIBInRect(pDC, hDIB, pControl->CGXControl::GetCellRect(nRow, nCol, &rect), 0,
                           style.GetHorizontalAlignment() | style.GetVerticalAlignment());
             pControl->CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
             return;
         }
     }
     CFont* pOldFont = pControl->SelectStyleFont(pDC, style, pStandardStyle);
-    const BOOL bBlackWhite = pControl->Grid()->IsPrintingBlackWhite();
+    const BOOL bBlackWhite = pGrid->IsPrintingBlackWhite();
     const COLORREF clrOldText =
         pDC->SetTextColor(bBlackWhite ? RGB(0, 0, 0) : ResolvePacked(style.GetIncludeTextColor() ? style.GetTextColor()
                                                                                                   : RGB(0, 0, 0)));
@@ -453,7 +469,8 @@ void CGXDrawingAndFormatting::DrawCellText(CGXControl* pControl, CDC* pDC, const
     if (style.HasUserAttribute(GX_IDS_UA_RTLREADING) && style.GetUserAttribute(GX_IDS_UA_RTLREADING).GetLongValue() != 0)
         pDC->SetTextAlign(nOldAlign | TA_RTLREADING);
     // the cell's own style decides the text's margins
-    const CRect rectText = pControl->GetCellRect(nRow, nCol, &rect);
+    CRect rectText = pControl->GetCellRect(nRow, nCol, &rect);
+    rectText.OffsetRect(sizeShift);
     const CGXFont& font = style.GetFontRef();
     if (style.GetIncludeFont() && font.GetIncludeOrientation() && font.GetOrientation() != 0)
         DrawRotatedText(pDC, strText, strText.GetLength(), rectText, nFormat, font.OrientationToTenths(), &rect);

@@ -21,8 +21,6 @@
 //
 // Packed colours given to the fill functions are read as GXColor.h says (system colours through the
 // cached system colours).
-//
-// Does not do yet: the grid's display of formula expressions is not asked for.
 #pragma once
 
 #include <windows.h>
@@ -97,18 +95,24 @@ public:
     // transparent; "--" stands for an empty text; with bFocus a dotted frame of COLOR_BTNSHADOW lines
     // around it, each side starting 2 pixels in from the corner.
     virtual void DrawCaptionText(CDC* pDC, const CRect& rect, BOOL bFocus, const char* pszText, UINT nFormat);
-    // Draws a static text cell: the control's background; the control's text (GetControlText); for an
-    // empty text only the control's children, for a rectangle one pixel wide or high nothing more. A
-    // text naming a bitmap of the pool (GXDIB.h) draws the bitmap at its natural size in the control's
-    // cell rectangle, placed by the style's alignment, then the children.
-    // Otherwise, in the control's cell rectangle, the style's font, text
-    // colour (black on white when printing in black and white), transparent background, the style's
-    // alignment, DT_WORDBREAK with WrapText else DT_SINGLELINE (always DT_NOPREFIX), TA_RTLREADING when
-    // user attribute 52570 is a nonzero number; a turned font draws through DrawRotatedText, user
-    // attribute 52792 through DrawTextEllipsis with its number, anything else through DrawTextWrapped.
-    // Then the control's children, and the DC's font and alignment back.
+    // Draws a static text cell: the control's background, then DrawCellContent.
     virtual void DrawCellText(CGXControl* pControl, CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
                               const CGXStyle& style, const CGXStyle* pStandardStyle);
+    // The text of a static text cell without its background: the cell's stored value when the
+    // parameter object shows stored values, else the control's text (GetControlText); for an empty
+    // text only the control's children, for a rectangle one pixel wide or high nothing. A text naming
+    // a bitmap of the pool (GXDIB.h) draws the bitmap at its natural size in the base control's cell
+    // rectangle (CGXControl::GetCellRect, no text margins), placed by the style's alignment, then the
+    // children; a control whose window is an edit control draws the name as text.
+    // Otherwise, in the control's cell rectangle moved by sizeShift, the style's font, text colour
+    // (black on white when printing in black and white), transparent background, the style's
+    // alignment, DT_WORDBREAK with WrapText else DT_SINGLELINE (always DT_NOPREFIX), TA_RTLREADING
+    // when user attribute 52570 is a nonzero number; a turned font draws through DrawRotatedText,
+    // user attribute 52792 through DrawTextEllipsis with its number, anything else through
+    // DrawTextWrapped, clipped to rect. Then the control's children, and the DC's font and alignment
+    // back.
+    void DrawCellContent(CGXControl* pControl, CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                         const CGXStyle& style, const CGXStyle* pStandardStyle, CSize sizeShift);
 
 private:
     // A text laid out in a rectangle (BreakTextLines, at most gxMaxLines lines; the rectangle's top

@@ -8,6 +8,7 @@
 #include "core/Core.h"
 
 class CWnd;
+class CGXStyle;
 
 struct GridFindReplaceState {
     // The open find or replace dialog (null when none) and the grid window it searches.
@@ -23,6 +24,9 @@ struct GridFindReplaceState {
     BOOL m_bDown = TRUE;
     BOOL m_bNext = TRUE;
     DWORD m_adwModuleState[3] = {0, 0, 0};
+    // The composed style of the cell being scanned, lent to its control while the scan asks it (null:
+    // the control composes the style itself).
+    const CGXStyle* m_pStyle = nullptr;
 
     // Copies the find text into the search text, upper-cased unless match case is on.
     void PrepareSearchText();

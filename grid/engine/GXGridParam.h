@@ -69,6 +69,20 @@ public:
     // Switches the recording of undo commands.
     void EnableUndo(BOOL bEnable) { m_bUndoEnabled = bEnable; }
     BOOL IsEnableUndo() const { return m_bUndoEnabled; }
+    // The longest a list grows before its oldest command goes (512): a list holds at most one more.
+    // It is the stored form's dword of schema 5.
+    DWORD GetMaxUndoListLength() const { return m_dwOption5; }
+    void SetMaxUndoListLength(DWORD nMax) { m_dwOption5 = nMax; }
+    // The open undo transactions (0: none); only the outermost one collects the commands in a block.
+    int GetTransactionLevel() const { return m_nTransactionLevel; }
+    void SetTransactionLevel(int nLevel) { m_nTransactionLevel = nLevel; }
+    // What removing rows (columns) saves for undo: bit 0 their base styles, bit 1 their cells'
+    // styles (3, both).
+    enum { gxUndoBaseStyles = 1, gxUndoCellStyles = 2 };
+    WORD GetRowUndoContents() const { return m_wRowUndoContents; }
+    void SetRowUndoContents(WORD w) { m_wRowUndoContents = w; }
+    WORD GetColUndoContents() const { return m_wColUndoContents; }
+    void SetColUndoContents(WORD w) { m_wColUndoContents = w; }
 
     // TRUE when any bit of nMask is set in the option word.
     BOOL TestSelectModeFlags(WORD nMask) const { return (m_wSelectMode & nMask) != 0; }
@@ -241,6 +255,21 @@ public:
     };
     ViewOptions& GetViewOptions() { return m_view; }
     const ViewOptions& GetViewOptions() const { return m_view; }
+    // Options of the cell controls that the stored form does not hold:
+    // - show stored values (off): static cells show the stored value itself, unformatted;
+    // - edit stored values (off): an edit cell edits the stored value instead of its formatted text;
+    // - Delete clears (off): the grid empties a cell on Delete itself, the edit cell leaves the key to
+    //   it;
+    // - selection headers (off): a header whose whole row or column is selected counts as marked,
+    //   headers look pressed unless marked, and marked ones are bold.
+    struct ControlOptions {
+        BOOL bShowStoredValues = FALSE;
+        BOOL bEditStoredValues = FALSE;
+        BOOL bDeleteClears = FALSE;
+        BOOL bSelectionHeaders = FALSE;
+    };
+    ControlOptions& GetControlOptions() { return m_controlOptions; }
+    const ControlOptions& GetControlOptions() const { return m_controlOptions; }
 
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
@@ -314,9 +343,13 @@ private:
     DisplayOptions m_display;
     CurrentCellOptions m_currentCell;
     ViewOptions m_view;
+    ControlOptions m_controlOptions;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;
     BOOL m_bLineOffset = FALSE;
     BOOL m_bPreferPrivateFormat = FALSE;
     BOOL m_bIsInit = FALSE;
+    int m_nTransactionLevel = 0;
+    WORD m_wRowUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
+    WORD m_wColUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
 };

@@ -101,13 +101,14 @@ protected:
         return pTemplate;
     }
 
-    // A frame of class FRAME loaded from nID (with pMenuBar as its menu bar when given), at (40, 40),
-    // 640 by 480, shown, made the main window.
+    // A frame of class FRAME loaded from nID (with pMenuBar as its menu bar when given, else the one
+    // the frame sets itself), at (40, 40), 640 by 480, shown, made the main window.
     template <class FRAME = SECMDIFrameWnd>
     FRAME* LoadMainFrame(SECFrameMenuBar* pMenuBar = nullptr, UINT nID = IDR_MDI_MAIN)
     {
         FRAME* pNew = new FRAME;
-        pNew->SetMenuBar(pMenuBar);
+        if (pMenuBar != nullptr)
+            pNew->SetMenuBar(pMenuBar);
         if (!pNew->LoadFrame(nID)) {
             ADD_FAILURE() << "the frame was not loaded";
             return nullptr;

@@ -58,6 +58,7 @@
 
 #include <vector>
 
+class CControlBarInfo;
 class CDockBar;
 class CDockContext;
 
@@ -146,8 +147,8 @@ public:
     // TRUE when the bar is or will be visible (a delayed show or hide counts as done).
     BOOL IsVisible() const;
     // Shows or hides the bar at the next layout (see the top of this file). A wish that matches the
-    // present state cancels any earlier one.
-    void DelayShow(BOOL bShow);
+    // present state cancels any earlier one. Virtual, for bars that refuse a wish.
+    virtual void DelayShow(BOOL bShow);
     // Takes the pending delayed show or hide for a layout that carries it out: returns SWP_SHOWWINDOW
     // or SWP_HIDEWINDOW (0 when the window already is as wished) and forgets the wish.
     UINT TakeDelayedShow();
@@ -184,6 +185,15 @@ public:
     virtual void DrawGripper(CDC* pDC, const CRect& rect);
     // Paints the client area (WM_PAINT). Base: nothing.
     virtual void DoPaint(CDC* pDC);
+
+    // ---- saved layouts (win/CDockState.h) ---------------------------------------------------------
+
+    // Fills the record pInfo (not null) from the bar: id, visibility, floating, orientation, position
+    // in its parent, most recently used width and its dock context's most recently used places.
+    virtual void GetBarInfo(CControlBarInfo* pInfo);
+    // Applies pInfo (not null) to the bar in pFrame: the most recently used width and places, the
+    // position (unless (-1, -1)), and the visibility at the next layout (DelayShow).
+    virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrame);
 
     // ---- command update ----------------------------------------------------------------------------
 

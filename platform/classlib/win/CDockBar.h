@@ -114,6 +114,15 @@ public:
     // the top of this file). Returns the entry's index.
     virtual int Insert(CControlBar* pBar, CPoint ptMid);
 
+    // ---- saved layouts (win/CDockState.h) ------------------------------------------------------------
+
+    // The bar's record with the dock bar's id list; a floating dock bar's position is its frame's.
+    void GetBarInfo(CControlBarInfo* pInfo) override;
+    // Takes the entries of pInfo's id list: an id is a bar of pFrame that docks (it leaves its old dock
+    // bar and becomes a child here), an id + 0x10000 or the id of any other a placeholder, 0 a row end; bars held here that the list leaves out stay, each in a row of its own. A floating dock
+    // bar's frame goes to the record's position.
+    void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrame) override;
+
     // ---- layout --------------------------------------------------------------------------------------
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

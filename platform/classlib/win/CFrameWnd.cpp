@@ -30,6 +30,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_SETTINGCHANGE()
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+    ON_MESSAGE(WM_EXITHELPMODE, OnExitHelpMode)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
@@ -122,6 +125,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
+    m_frameState.nIDHelp = nIDResource;
     if (!Create(FrameClassFor(nIDResource), TitleFor(nIDResource), dwDefaultStyle, rectDefault, pParentWnd,
                 MAKEINTRESOURCEA(nIDResource), 0, pContext))
         return FALSE;

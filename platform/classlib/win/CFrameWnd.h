@@ -54,8 +54,24 @@
 // windows it owns when its caption turns active or inactive (WM_FLOATSTATUS), so that floating frames
 // look active with it.
 //
-// Not done yet: help mode, border negotiation with in-place objects, saving documents when the frame
-// closes (modified documents close without a question).
+// Saved layouts (win/CDockState.h): GetDockState and SetDockState read the frame's bars into a dock
+// state and apply one to them; SaveBarState and LoadBarState keep it in the profile.
+//
+// Help mode (OnContextHelp, which a frame maps to ID_CONTEXT_HELP when it offers context help): the
+// mouse is captured with the help cursor in the library's modal mouse loop until a press: the window
+// under it (the services' WindowFromPoint) names the help context (HelpHitTest), help mode ends and the
+// help viewer is asked for it (CWnd::WinHelp with HELP_CONTEXT). A hit on a non-client part gives
+// HID_BASE_NCAREAS + its hit-test code; a hit in a client area asks the window and then its parents
+// with WM_HELPHITTEST (wParam 0, lParam the point in that window's client coordinates) and takes the
+// first answer that is not 0 (a frame answers HID_BASE_RESOURCE + its help id when it has one); failing
+// that, the frame's own help id. A press outside the program's windows, Escape, the right button,
+// WM_EXITHELPMODE or the loss of the capture end help mode without help. A command that reaches the
+// frame while it is in help mode (a menu item chosen) asks for HID_BASE_COMMAND + its id instead of
+// running. WM_COMMANDHELP (lParam a help context, or 0) asks for that context, else for the prompt of
+// the menu item being selected, else the frame's help id. The help id is the resource id of LoadFrame.
+//
+// Not done yet: border negotiation with in-place objects, saving documents when the frame closes
+// (modified documents close without a question).
 #pragma once
 
 #include "win/CControlBar.h"
@@ -63,12 +79,21 @@
 #include "win/CWnd.h"
 
 class CDockBar;
+class CDockState;
 class CMiniDockFrameWnd;
 class CDocument;
 class CView;
 
 // Frame style: the frame's caption shows the active document's title (see above).
 #define FWS_ADDTOTITLE 0x00008000
+
+// Help contexts: a command's id, a frame's resource id and a non-client hit-test code are put above
+// these bases (see help mode above).
+#define HID_BASE_COMMAND  0x00010000
+#define HID_BASE_RESOURCE 0x00020000
+#define HID_BASE_NCAREAS  0x00040000
+// HelpHitTest: the hit opened something (a menu) in which help mode goes on.
+#define AFX_HELP_CONTINUE 0xFFFFFFFF
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -195,6 +220,18 @@ public:
     // The frame's docked dock bar that keeps a placeholder of nID; null when none.
     CDockBar* FindPlaceholderDockBar(UINT nID);
 
+    // ---- saved layouts (win/CDockState.h) ---------------------------------------------------------
+
+    // Reads the frame's bars into state / applies state to them (the state's GetState / SetState).
+    virtual void GetDockState(CDockState& state);
+    virtual void SetDockState(CDockState& state);
+    // The layout in the profile under lpszProfileName: GetDockState then its profile form; the profile
+    // form then SetDockState, with a state of CreateDockState's kind.
+    virtual void SaveBarState(LPCSTR lpszProfileName);
+    virtual void LoadBarState(LPCSTR lpszProfileName);
+    // A new dock state for SaveBarState and LoadBarState (the caller owns it): a CDockState here.
+    virtual CDockState* CreateDockState();
+
     // ---- status text -------------------------------------------------------------------------------
 
     // The status bar the frame writes to: its descendant with id AFX_IDW_STATUS_BAR (null when none).
@@ -205,8 +242,22 @@ public:
     void SetMessageText(LPCSTR lpszText);
     void SetMessageText(UINT nID);
 
+    // ---- help (see the top of this file) -------------------------------------------------------------
+
+    // The frame's help id (LoadFrame's resource id; 0: none).
+    UINT GetHelpID() const { return m_frameState.nIDHelp; }
+    void SetHelpID(UINT nIDHelp) { m_frameState.nIDHelp = nIDHelp; }
+    BOOL IsInHelpMode() const { return m_frameState.bHelpMode; }
+    // The help context of a press at ptScreen in help mode: 0 when no window of the program is there,
+    // AFX_HELP_CONTINUE when the press opened something in which help mode goes on.
+    virtual DWORD HelpHitTest(CPoint ptScreen);
+    // Ends help mode (the capture is released; nothing is asked of the help viewer).
+    void ExitHelpMode();
+
     // ---- messages ----------------------------------------------------------------------------------
 
+    // In help mode a command asks for its help instead; otherwise CWnd's.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Routes a command: active view, the frame's table, the application (see the top of this file).
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // Tooltips, then accelerators for key messages.
@@ -234,6 +285,11 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // Help mode (ID_CONTEXT_HELP, for frames that map it) and its messages.
+    afx_msg void OnContextHelp();
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnExitHelpMode(WPARAM wParam, LPARAM lParam);
 
     // The context a frame is created with, from WM_CREATE's creation parameter.
     static CCreateContext* ContextOf(LPCREATESTRUCTA lpcs);
@@ -256,5 +312,7 @@ protected:
         UINT nIDTracking = 0;           // the prompt the status line should show
         UINT nIDLastMessage = 0;        // the prompt it shows (0: a text, or nothing)
         CRuntimeClass* pFloatingFrameClass = nullptr; // the floating frames' class
+        UINT nIDHelp = 0;               // the help id
+        BOOL bHelpMode = FALSE;         // in help mode
     } m_frameState;
 };

@@ -103,6 +103,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         m_childState.hMenuShared = pTemplate->m_hMenuShared;
         m_frameState.hAccelTable = pTemplate->m_hAccelTable;
     }
+    m_frameState.nIDHelp = nIDResource;
     if (!Create(FrameClassFor(nIDResource), TitleFor(nIDResource), dwDefaultStyle, rectDefault, pMDIFrame, pContext))
         return FALSE;
     if (pContext == nullptr)

@@ -29,6 +29,13 @@ END_MESSAGE_MAP()
 
 // ---- mini frame ------------------------------------------------------------------------------------------
 
+namespace {
+
+// Posted by a mini frame to itself after its owner turned active: it comes back above the owner.
+const WPARAM kFloatRaise = 0x0100;
+
+} // namespace
+
 CMiniFrameWnd::CMiniFrameWnd() : m_bOwnerActive(FALSE) {}
 
 CMiniFrameWnd::~CMiniFrameWnd() = default;
@@ -67,10 +74,17 @@ BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)
 LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
+    if (wParam == kFloatRaise) {
+        if (IsWindowVisible())
+            SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return TRUE;
+    }
     if ((GetStyle() & MFS_SYNCACTIVE) == 0 || (wParam & (FS_ACTIVATE | FS_DEACTIVATE)) == 0)
         return 0;
     m_bOwnerActive = (wParam & FS_ACTIVATE) != 0;
     DefWindowProc(WM_NCACTIVATE, m_bOwnerActive || ::GetActiveWindow() == m_hWnd, 0);
+    if (m_bOwnerActive)
+        PostMessage(WM_FLOATSTATUS, kFloatRaise);
     return TRUE;
 }
 

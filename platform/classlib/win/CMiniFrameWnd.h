@@ -6,7 +6,11 @@
 // - MFS_SYNCACTIVE: the caption looks active while the frame or its owner frame is active. A top-level
 //   frame tells the windows it owns when its own caption changes (WM_FLOATSTATUS with FS_ACTIVATE or
 //   FS_DEACTIVATE); a mini frame with the style follows and answers TRUE. A frame shown while its owner
-//   is the active window shows an active caption from the start.
+//   is the active window shows an active caption from the start. Told that its owner turned active, a
+//   visible mini frame also brings itself back to the top once the activation is over (it posts
+//   itself WM_FLOATSTATUS 0x0100): measured under this Wine (8.0) without a window manager, a click
+//   that activates the owner raises the owner's X window over the windows it owns, and Wine then takes
+//   that order, so floating frames went under their frame.
 // - MFS_THICKFRAME: a sizing border (WS_THICKFRAME); MFS_4THICKFRAME: a thin frame that is not sized.
 // - MFS_MOVEFRAME: a press on the border moves the frame as a press on the caption does.
 // - MFS_BLOCKSYSMENU: the caption's system-menu box acts as caption (the system menu still opens from

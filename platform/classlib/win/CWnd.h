@@ -60,7 +60,7 @@
 // RegisterWindowMessageA works in the initialisers of static objects, before main; wrc compiles
 // dialog-initialisation data written as DLGINIT (type 240) into the words it lists.
 //
-// Not done yet: OLE control containers, help mode, dynamic data exchange, window-less timers (a
+// Not done yet: OLE control containers, dynamic data exchange, window-less timers (a
 // timer without a window is raw Win32: wrap its callback in AfxCallProtected).
 #pragma once
 
@@ -204,6 +204,10 @@ public:
 
     // Frames answer TRUE (CFrameWnd overrides it).
     virtual BOOL IsFrameWnd() const;
+
+    // Asks the help viewer (through the services object) for command nCmd with dwData, for this
+    // window's top-level window, in the help file named after the executable (its extension ".hlp").
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     // ---- layout ------------------------------------------------------------------------------
 

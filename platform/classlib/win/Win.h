@@ -54,6 +54,7 @@
 #include "win/CDockBar.h"
 #include "win/CDockContext.h"
 #include "win/CMiniFrameWnd.h"
+#include "win/CDockState.h"
 #include "win/CMDIFrameWnd.h"
 #include "win/CMDIChildWnd.h"
 #include "win/CDocument.h"

@@ -89,6 +89,11 @@ HWND CWinServices::WindowFromPoint(POINT point)
     return ::WindowFromPoint(point);
 }
 
+BOOL CWinServices::WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData)
+{
+    return ::WinHelpA(hWndMain, lpszHelp, uCommand, dwData);
+}
+
 namespace {
 
 CWinServices g_production;

@@ -1,7 +1,8 @@
 // CWinServices: the one object through which the class library does everything that would block a
 // test or depend on the user's hands: message boxes, popup menus, modal dialogs and property sheets,
 // the system's common dialogs (files, colours, fonts, printers, find and replace), printer device
-// contexts, the key state, the tick count, beeps and the cursor position and the window under it.
+// contexts, the key state, the tick count, beeps, the cursor position and the window under it, and
+// the help viewer.
 //
 // The library calls AfxGetServices()->... for these; the installed object is, in production, the
 // library's own CWinServices, which calls the real Win32 function. A test installs a derived object
@@ -65,6 +66,9 @@ public:
     virtual BOOL GetCursorPos(LPPOINT lpPoint);
     // WindowFromPoint: the window at the screen point, or null.
     virtual HWND WindowFromPoint(POINT point);
+    // WinHelpA: opens help file lpszHelp for hWndMain with command uCommand (HELP_CONTEXT...) and its
+    // data. Returns TRUE on success.
+    virtual BOOL WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
 };
 
 // The installed services object (the production one unless a test installed its own).

@@ -20,6 +20,9 @@ CFakeServices::~CFakeServices()
         ADD_FAILURE() << "a scripted " << answer.kind << " (answer " << answer.nAnswer << ") was never shown";
     if (m_nBeeps > 0)
         ADD_FAILURE() << m_nBeeps << " expected beep(s) never came";
+    for (const auto& help : m_helpCalls)
+        ADD_FAILURE() << "an expected help call (command " << help.first << ", data 0x" << std::hex << help.second
+                      << std::dec << ") never came";
     if (m_hWndFindStandIn != nullptr)
         ::DestroyWindow(m_hWndFindStandIn); // the dialog's object deletes itself
 }
@@ -476,6 +479,29 @@ BOOL CFakeServices::MessageBeep(UINT uType)
         ADD_FAILURE() << "unexpected beep (" << uType << ")";
     else
         --m_nBeeps;
+    return TRUE;
+}
+
+void CFakeServices::ExpectWinHelp(UINT uCommand, ULONG_PTR dwData)
+{
+    m_helpCalls.emplace_back(uCommand, dwData);
+}
+
+BOOL CFakeServices::WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData)
+{
+    Call& call = Record("WinHelp");
+    call.hWnd = hWndMain;
+    call.text = lpszHelp != nullptr ? lpszHelp : "";
+    call.nType = uCommand;
+    call.dwData = dwData;
+    if (m_helpCalls.empty()) {
+        ADD_FAILURE() << "unexpected help call (command " << uCommand << ", data 0x" << std::hex << dwData << std::dec
+                      << ")";
+        return FALSE;
+    }
+    EXPECT_EQ(uCommand, m_helpCalls.front().first) << "the help command";
+    EXPECT_EQ(dwData, m_helpCalls.front().second) << "the help context";
+    m_helpCalls.pop_front();
     return TRUE;
 }
 

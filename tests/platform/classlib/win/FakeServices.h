@@ -1,6 +1,6 @@
 // The services object of the tests: it records every call of the class library's seams (message
 // boxes, popup menus, modal dialogs and property sheets, common dialogs, printer DCs, key state, tick
-// count, beeps, cursor position and the window under it) and answers from a script. A call that the
+// count, beeps, cursor position and the window under it, the help viewer) and answers from a script. A call that the
 // script does not answer fails the test (and gets a harmless answer: IDCANCEL, 0, FALSE), and so does a
 // scripted answer that is never used.
 //
@@ -12,6 +12,7 @@
 //   });
 //   fake.ExpectFileDialog(IDOK, "C:\\r\\a.txt"); // the next file dialog chooses that path
 //   fake.SetKeyState(VK_CONTROL, SHORT(0x8000)); // answers GetKeyState(VK_CONTROL) from now on
+//   fake.ExpectWinHelp(HELP_CONTEXT, 0x20080);   // the next help call must ask for that context
 //   fake.ExpectPopupMenu(ID_CHOICE, [](HMENU hMenu) { // the next popup chooses ID_CHOICE; the script
 //       EXPECT_EQ(::GetMenuItemCount(hMenu), 2);       // looks at it while it is "open"
 //   });
@@ -56,13 +57,13 @@ public:
     // One recorded call: its kind ("MessageBox", "TrackPopupMenu", "DoModal", "DoModalSheet",
     // "GetOpenFileName", "GetSaveFileName", "ChooseColor", "ChooseFont", "PrintDlg", "FindText",
     // "ReplaceText", "CreatePrinterDC", "GetKeyState", "GetTickCount", "MessageBeep", "GetCursorPos",
-    // "WindowFromPoint") and what it was given.
+    // "WindowFromPoint", "WinHelp") and what it was given.
     struct Call {
         std::string kind;
         std::string text;    // message box text; file dialog: initial name; find text; print dialog and
-                             // printer DC: the printer's name (empty: none)
+                             // printer DC: the printer's name (empty: none); help: the help file
         std::string caption; // message box caption; replace text
-        UINT nType = 0;      // message box style, beep type, popup flags, key
+        UINT nType = 0;      // message box style, beep type, popup flags, key, help command
         HWND hWnd = nullptr; // message box and common dialog owner, popup window
         HMENU hMenu = nullptr; // popup menu
         POINT pt = {};         // popup position (screen)
@@ -73,6 +74,7 @@ public:
         COLORREF color = 0;  // colour and font dialogs: the colour given
         std::string defExt;  // file dialog: the default extension
         std::vector<std::string> filter; // file dialog: the filter's texts in order (name, patterns, ...)
+        ULONG_PTR dwData = 0; // help: the command's data (the help context)
     };
 
     // Installs itself as the library's services object; the destructor puts the previous one back and
@@ -114,6 +116,8 @@ public:
     const std::vector<std::unique_ptr<CFakePrinterDC>>& PrinterDCs() const { return m_printerDCs; }
     // The next beep.
     void ExpectBeep();
+    // The next call of the help viewer: it must ask for uCommand with dwData (nothing is opened).
+    void ExpectWinHelp(UINT uCommand, ULONG_PTR dwData);
     // Standing answers for the queries.
     void SetKeyState(int nVirtKey, SHORT nState);
     void SetTickCount(DWORD dwTicks);
@@ -141,6 +145,7 @@ public:
     BOOL MessageBeep(UINT uType) override;
     BOOL GetCursorPos(LPPOINT lpPoint) override;
     HWND WindowFromPoint(POINT point) override;
+    BOOL WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) override;
 
 private:
     struct MessageBoxAnswer {
@@ -193,6 +198,7 @@ private:
     FINDREPLACEA* m_pFindReplace = nullptr; // the open find dialog's record
     HWND m_hWndFindStandIn = nullptr;      // and its stand-in window
     int m_nBeeps = 0;
+    std::deque<std::pair<UINT, ULONG_PTR>> m_helpCalls; // the help viewer's expected calls
     std::map<int, SHORT> m_keyStates;
     bool m_bTickSet = false;
     DWORD m_dwTicks = 0;

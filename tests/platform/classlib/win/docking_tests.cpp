@@ -255,13 +255,17 @@ TEST_F(DockingTest, AFloatingFrameHidesWithItsBarsClosesByHidingThemAndGoesWithT
     EXPECT_FALSE(::IsWindow(hWndMini));
 }
 
-// A floating frame that notes the floating-status messages it is sent and its answers.
+// A floating frame that notes the floating-status messages it is sent and its answers, and the moves
+// in the z-order asked of it.
 class CStatusNoter : public CMiniFrameWnd {
 public:
     std::vector<WPARAM> statuses;
     std::vector<LRESULT> answers;
+    std::vector<WINDOWPOS> zOrderMoves;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        if (message == WM_WINDOWPOSCHANGING && !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOZORDER))
+            zOrderMoves.push_back(*reinterpret_cast<WINDOWPOS*>(lParam));
         const LRESULT lResult = CMiniFrameWnd::WindowProc(message, wParam, lParam);
         if (message == WM_FLOATSTATUS) {
             statuses.push_back(wParam);
@@ -295,6 +299,30 @@ TEST_F(DockingTest, FloatingFramesFollowTheirFramesCaptionAndTheirStylesTurnBord
     EXPECT_EQ(pPlain->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectPlain.left, rectPlain.CenterPoint().y)), HTLEFT);
     pSync->DestroyWindow();
     pPlain->DestroyWindow();
+}
+
+TEST_F(DockingTest, AFloatingFrameComesBackOnTopOnceItsFrameTurnedActive)
+{
+    // (the system keeps an owned window above its owner: a test cannot put it below, only see it come
+    // back to the top)
+    CStatusNoter* pSync = new CStatusNoter;
+    ASSERT_TRUE(pSync->Create(nullptr, "sync", WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE, CRect(400, 300, 500, 360),
+                              pFrame));
+    PumpWaitingMessages();
+    pSync->zOrderMoves.clear();
+    pFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_TRUE(pSync->zOrderMoves.empty()); // not while the activation runs
+    PumpWaitingMessages();
+    ASSERT_EQ(pSync->zOrderMoves.size(), 1u);
+    EXPECT_EQ(pSync->zOrderMoves[0].hwndInsertAfter, HWND_TOP);
+    EXPECT_TRUE(pSync->zOrderMoves[0].flags & SWP_NOACTIVATE);
+    // a hidden one stays where it is
+    pSync->ShowWindow(SW_HIDE);
+    pSync->zOrderMoves.clear();
+    pFrame->SendMessage(WM_NCACTIVATE, TRUE);
+    PumpWaitingMessages();
+    EXPECT_TRUE(pSync->zOrderMoves.empty());
+    pSync->DestroyWindow();
 }
 
 // ---- the dock context -------------------------------------------------------------------------------------
