@@ -511,6 +511,11 @@ TEST(SelectionInViews, AChangeInOneViewIsMarkedInTheOther)
     Mouse(*pA, WM_LBUTTONUP, to.x, to.y, 0);
     EXPECT_EQ(SelectionText(*pB), "c(2,1,5,2)");
     EXPECT_TRUE(ShowsWhatAPaintDraws(*pB));
+    const CPoint other = pA->CalcRangeRect(8, 2, 8, 2).CenterPoint();
+    Mouse(*pA, WM_LBUTTONDOWN, other.x, other.y, MK_LBUTTON | MK_CONTROL);
+    Mouse(*pA, WM_LBUTTONUP, other.x, other.y, MK_CONTROL);
+    EXPECT_EQ(SelectionText(*pB), "c(2,1,5,2) c(8,2,8,2)");
+    EXPECT_TRUE(ShowsWhatAPaintDraws(*pB));
     pA->SetRangeAtPosition(nullptr, 0, 0, 0, 0);
     EXPECT_TRUE(ShowsWhatAPaintDraws(*pB));
     pFrame->DestroyWindow();
