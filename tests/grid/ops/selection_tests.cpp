@@ -66,6 +66,33 @@ public:
     BOOL m_bRefuseChange = FALSE;
 };
 
+// Puts the screen's pointer back where it was when the test began, for the programs that run after
+// this one on the display.
+class KeptPointer {
+public:
+    KeptPointer() { ::GetCursorPos(&m_point); }
+    ~KeptPointer() { ::SetCursorPos(m_point.x, m_point.y); }
+    KeptPointer(const KeptPointer&) = delete;
+    KeptPointer& operator=(const KeptPointer&) = delete;
+
+private:
+    POINT m_point{};
+};
+
+// A mouse message at the centre of a cell of a grid window. The screen's pointer goes there first (and
+// the move that reports is handled), so that a move the system reports on its own later (a window
+// appearing under the pointer, the capture taken at a press) names the same cell.
+template <class TGrid>
+void MouseOnCell(TGrid& grid, UINT nMessage, ROWCOL nRow, ROWCOL nCol, UINT nFlags)
+{
+    const CPoint point = grid.CalcRangeRect(nRow, nCol, nRow, nCol).CenterPoint();
+    CPoint screen = point;
+    grid.ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    PostAndPump(grid, WM_NULL);
+    Mouse(grid, nMessage, point.x, point.y, nFlags);
+}
+
 // A shown grid of 40 rows by 8 columns, all columns in view, with the selection module; no current
 // cell.
 class SelectionTest : public ::testing::Test {
@@ -83,18 +110,7 @@ protected:
         ASSERT_GE(grid.GetLastVisibleRow(), 12u);
     }
     CPoint At(ROWCOL nRow, ROWCOL nCol) { return grid.CalcRangeRect(nRow, nCol, nRow, nCol).CenterPoint(); }
-    // A mouse message at the centre of a cell. The screen's pointer goes there first (and the move
-    // that reports is handled), so that a move the system reports on its own later (a window of
-    // another test appearing under the pointer) names the same cell.
-    void MouseAt(UINT nMessage, ROWCOL nRow, ROWCOL nCol, UINT nFlags)
-    {
-        const CPoint point = At(nRow, nCol);
-        CPoint screen = point;
-        grid.ClientToScreen(&screen);
-        ::SetCursorPos(screen.x, screen.y);
-        PostAndPump(grid, WM_NULL);
-        Mouse(grid, nMessage, point.x, point.y, nFlags);
-    }
+    void MouseAt(UINT nMessage, ROWCOL nRow, ROWCOL nCol, UINT nFlags) { MouseOnCell(grid, nMessage, nRow, nCol, nFlags); }
     void Press(ROWCOL nRow, ROWCOL nCol, UINT nKeys = 0) { MouseAt(WM_LBUTTONDOWN, nRow, nCol, MK_LBUTTON | nKeys); }
     void MoveTo(ROWCOL nRow, ROWCOL nCol, UINT nKeys = 0) { MouseAt(WM_MOUSEMOVE, nRow, nCol, MK_LBUTTON | nKeys); }
     void Release(ROWCOL nRow, ROWCOL nCol, UINT nKeys = 0) { MouseAt(WM_LBUTTONUP, nRow, nCol, nKeys); }
@@ -131,6 +147,7 @@ protected:
     }
     CGXGridParam& Param() { return *grid.GetParam(); }
 
+    KeptPointer pointer;
     CWinApp app{"Ondrix"};
     CFakeServices fake;
     CSelectionGrid grid;
@@ -494,6 +511,7 @@ TEST_F(SelectionTest, ARangeThatLeftTheSharedListIsNoLongerBuilt)
 
 TEST(SelectionInViews, AChangeInOneViewIsMarkedInTheOther)
 {
+    KeptPointer pointer;
     CWinApp app("Ondrix");
     CFakeServices fake;
     ReleaseModifierKeys(fake);
@@ -505,15 +523,13 @@ TEST(SelectionInViews, AChangeInOneViewIsMarkedInTheOther)
     ASSERT_TRUE(pA != nullptr && pB != nullptr);
     pA->SetDocumentLink(TRUE);
     pFrame->UpdateWindow();
-    const CPoint from = pA->CalcRangeRect(2, 1, 2, 1).CenterPoint(), to = pA->CalcRangeRect(5, 2, 5, 2).CenterPoint();
-    Mouse(*pA, WM_LBUTTONDOWN, from.x, from.y, MK_LBUTTON);
-    Mouse(*pA, WM_MOUSEMOVE, to.x, to.y, MK_LBUTTON);
-    Mouse(*pA, WM_LBUTTONUP, to.x, to.y, 0);
+    MouseOnCell(*pA, WM_LBUTTONDOWN, 2, 1, MK_LBUTTON);
+    MouseOnCell(*pA, WM_MOUSEMOVE, 5, 2, MK_LBUTTON);
+    MouseOnCell(*pA, WM_LBUTTONUP, 5, 2, 0);
     EXPECT_EQ(SelectionText(*pB), "c(2,1,5,2)");
     EXPECT_TRUE(ShowsWhatAPaintDraws(*pB));
-    const CPoint other = pA->CalcRangeRect(8, 2, 8, 2).CenterPoint();
-    Mouse(*pA, WM_LBUTTONDOWN, other.x, other.y, MK_LBUTTON | MK_CONTROL);
-    Mouse(*pA, WM_LBUTTONUP, other.x, other.y, MK_CONTROL);
+    MouseOnCell(*pA, WM_LBUTTONDOWN, 8, 2, MK_LBUTTON | MK_CONTROL);
+    MouseOnCell(*pA, WM_LBUTTONUP, 8, 2, MK_CONTROL);
     EXPECT_EQ(SelectionText(*pB), "c(2,1,5,2) c(8,2,8,2)");
     EXPECT_TRUE(ShowsWhatAPaintDraws(*pB));
     pA->SetRangeAtPosition(nullptr, 0, 0, 0, 0);
