@@ -255,6 +255,7 @@ public:
     };
     ViewOptions& GetViewOptions() { return m_view; }
     const ViewOptions& GetViewOptions() const { return m_view; }
+
     // Options of the cell controls that the stored form does not hold:
     // - show stored values (off): static cells show the stored value itself, unformatted;
     // - edit stored values (off): an edit cell edits the stored value instead of its formatted text;
