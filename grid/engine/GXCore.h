@@ -1082,6 +1082,8 @@ public:
     int m_nMarkCurrentCell;
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
+    // Set while a combo cell's list is open.
+    BOOL m_bListDropped = FALSE;
 
     // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
     // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
