@@ -11,8 +11,11 @@
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
-#include "app/ZQStandInMainFrm.h"
+#include "app/ZQMainFrm.h"
 #include "frames/SECToolkit.h"
+#include "grid/controls/GXControls.h"
+#include "grid/engine/GXState.h"
+#include "grid/ops/GXOperations.h"
 #include "native/GraphvizRenderer.h"
 #include "res/resource.h"
 
@@ -129,7 +132,8 @@ BOOL CZQApp::InitInstance()
     if (m_nLanguage == 1)
         LoadLanguageLibrary(kPolishLibrary);
 
-    // Still to come before the templates: the grid library's start-up (InitGridLibrary with 1536).
+    StartGridLibrary();
+
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
     // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
@@ -171,15 +175,30 @@ BOOL CZQApp::InitInstance()
     return TRUE;
 }
 
+void CZQApp::StartGridLibrary()
+{
+    GridLibraryState* pState = GXGetLibraryState();
+    if (pState->m_bInitialized)
+        return;
+    // the operations' creators must be known when the library installs its modules, and the cell
+    // controls need the factory the library makes
+    GXRegisterGridOperations();
+    InitGridLibrary(1536, 0, 0);
+    GXRegisterCellControls();
+}
+
 CFrameWnd* CZQApp::LoadMainFrame()
 {
-    // The workbook frame takes the style with FWS_ADDTOTITLE and drops that flag itself; the stand-in
-    // is given the style without it, so the framework never writes document titles into the main
-    // title.
-    CMDIFrameWnd* pFrame = new CZQStandInMainFrm;
-    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))
+    // the frame drops FWS_ADDTOTITLE itself (CZQMainFrm::PreCreateWindow)
+    CZQMainFrm* pFrame = new CZQMainFrm;
+    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
         return nullptr;
     return pFrame;
+}
+
+CZQMainFrm* CZQApp::GetMainFrame() const
+{
+    return dynamic_cast<CZQMainFrm*>(m_pMainWnd);
 }
 
 int CZQApp::ExitInstance()
@@ -347,7 +366,11 @@ void CZQApp::RedrawRankingChart() {}
 
 // ---- main frame, messages, cursor, environment ---------------------------------------------------------
 
-void CZQApp::SetStatusText(const CString&) {}
+void CZQApp::SetStatusText(const CString& text)
+{
+    if (CZQMainFrm* pFrame = GetMainFrame())
+        pFrame->SetStatusText(text);
+}
 
 int CZQApp::ShowMessage(const CString& text, const CString& caption, unsigned style)
 {

@@ -21,11 +21,9 @@
 // The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
 // reference tree and the criteria list.
 //
-// Not done yet (each comes with its own window): the grid library's start-up and three of the six
-// document templates (the preference graphs', the marginal value charts' and the final-ranking list's
-// are made), the workbook main frame with its bars (a frame of the application's own stands in for it,
-// holding the three panes in a column: see CZQStandInMainFrm and LoadMainFrame), and the services of
-// the result windows other than the graphs' (they answer "none" and do nothing): among them the
+// Not done yet (each comes with its own window): three of the six document templates (the preference
+// graphs', the marginal value charts' and the final-ranking list's are made), and the services of the
+// result windows other than the graphs' (they answer "none" and do nothing): among them the
 // evaluations grid's, so that the grid's place in the focus cycle is empty and its storing and
 // reloading do nothing.
 #pragma once
@@ -43,6 +41,7 @@ class CZQChartTemplate;
 class CZQDockingWndAlt;
 class CZQDockingWndCrit;
 class CZQDockingWndRef;
+class CZQMainFrm;
 
 // The application's title (of the main window, and the caption of its messages) and the file path of
 // a project that has no file.
@@ -61,11 +60,11 @@ public:
     CZQApp& operator=(const CZQApp&) = delete;
 
     // The start-up: command line, splash switch, registry key "Havrel", recent files (5),
-    // LoadSettings, the Polish resources when the language is 1, the main frame loaded from
-    // resource 128 and placed as the settings say, the command line carried out, the title
-    // "Ondrix - [untitled]"; then a project file named on the command line is opened as a recent file
-    // is (OpenProjectFile). Returns FALSE, without a message, when the main frame cannot be loaded or
-    // the command line cannot be carried out.
+    // LoadSettings, the Polish resources when the language is 1, the grid library (StartGridLibrary),
+    // the document templates, the main frame loaded from resource 128 and placed as the settings say,
+    // the command line carried out, the title "Ondrix - [untitled]"; then a project file named on the
+    // command line is opened as a recent file is (OpenProjectFile). Returns FALSE, without a message,
+    // when the main frame cannot be loaded or the command line cannot be carried out.
     BOOL InitInstance() override;
     // Writes the settings (SaveSettings), then the framework's end of run.
     int ExitInstance() override;
@@ -108,6 +107,9 @@ public:
     BOOL AskToSaveProject();
     // Closing the main window (and File Exit) asks the save question first; FALSE keeps it open.
     BOOL SaveAllModified() override;
+
+    // The main window; null while there is none.
+    CZQMainFrm* GetMainFrame() const;
 
     // ---- the panes of the main frame (ZQAppPanes.cpp) ----
 
@@ -181,7 +183,7 @@ public:
     // CZQGraphView::RefreshGraphPage on the first view of the first graphs document (none: nothing).
     void RefreshGraphPage() override;
     void RedrawRankingChart() override;
-    // The main frame shows no status text: the text is discarded.
+    // The main frame's SetStatusText, which shows nothing.
     void SetStatusText(const CString& text) override;
     // A message box through the class library's seam, owned by the active top-level window.
     int ShowMessage(const CString& text, const CString& caption, unsigned style) override;
@@ -243,8 +245,13 @@ public:
     CString m_strFilePath; // "untitled" for a new project
 
 protected:
-    // Makes and loads the main frame from resource 128; null when it cannot be loaded (the frame
-    // has then deleted itself). Tests replace it to see a failure.
+    // Starts the grid library once in the process: the grid operations' creators registered, then
+    // InitGridLibrary(1536), then the cell controls registered with the control factory it made. A
+    // library already started is left as it is.
+    void StartGridLibrary();
+    // Makes and loads the main frame (CZQMainFrm) from resource 128 with the style
+    // WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE; null when it cannot be loaded (the frame has then deleted
+    // itself). Tests replace it to see a failure.
     virtual CFrameWnd* LoadMainFrame();
 
     // ---- commands (ZQAppCommands.cpp) ----

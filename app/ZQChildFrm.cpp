@@ -1,9 +1,11 @@
 // CZQChildFrm: the document windows' frame (see ZQChildFrm.h).
 #include "app/ZQChildFrm.h"
 
-IMPLEMENT_DYNCREATE(CZQChildFrm, ZQ_CHILD_FRAME_BASE)
+#include "win/Win.h"
 
-BEGIN_MESSAGE_MAP(CZQChildFrm, ZQ_CHILD_FRAME_BASE)
+IMPLEMENT_DYNCREATE(CZQChildFrm, SECWorksheet)
+
+BEGIN_MESSAGE_MAP(CZQChildFrm, SECWorksheet)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
@@ -13,7 +15,7 @@ CZQChildFrm::~CZQChildFrm() = default;
 
 void CZQChildFrm::OnSize(UINT nType, int cx, int cy)
 {
-    ZQ_CHILD_FRAME_BASE::OnSize(nType, cx, cy);
+    SECWorksheet::OnSize(nType, cx, cy);
     if (nType == SIZE_MINIMIZED)
         SetWindowText("");
     else if (CDocument* pDocument = GetActiveDocument())

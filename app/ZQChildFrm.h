@@ -1,17 +1,14 @@
-// CZQChildFrm: the frame of every document window of the application (all six templates make it).
-// Its caption is the document's title while the window is restored and empty while it is minimised
-// or maximised (a maximised child's title would otherwise be drawn beside the main frame's).
+// CZQChildFrm: the frame of every document window of the application (all six templates make it), a
+// worksheet of the main window's workbook with its tab. Its caption is the document's title while the
+// window is restored and empty while it is minimised or maximised (a maximised child's title would
+// otherwise be drawn beside the main frame's).
 #pragma once
 
 #include <windows.h>
 
-#include "win/Win.h"
+#include "frames/SECWorkbook.h"
 
-// The class the child frame builds on: the MDI child of the class library until the workbook's
-// worksheet frame exists, which then takes its place here.
-#define ZQ_CHILD_FRAME_BASE CMDIChildWnd
-
-class CZQChildFrm : public ZQ_CHILD_FRAME_BASE {
+class CZQChildFrm : public SECWorksheet {
     DECLARE_DYNCREATE(CZQChildFrm)
     DECLARE_MESSAGE_MAP()
 public:

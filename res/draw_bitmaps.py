@@ -247,7 +247,7 @@ def toolbar():
     for i, rows in enumerate(BUTTONS):
         assert len(rows) == 15 and all(len(r) == 16 for r in rows), i
         canvas.art(16 * i, 0, rows, PAL)
-    canvas.save_bmp('toolbar.bmp')
+    canvas.save_bmp8('toolbar.bmp')
 
 
 def small(name, rows):

@@ -56,6 +56,9 @@
 #define IDS_CHART_TREE_GROUP 53555
 #define IDS_CHART_TREE_ITEM 53556
 #define IDS_CHART_TREE_VALUE 53557
+// The caption of the chart wizard (SRGWizSheet), which the chart views give it; here for the same
+// reason.
+#define IDS_CHART_WIZARD_CAPTION 53559
 
 // The chart's own messages.
 #define IDS_CHART_TEMPLATE_LINE_ERROR 21601

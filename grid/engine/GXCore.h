@@ -1085,6 +1085,20 @@ public:
     // Set while a combo cell's list is open.
     BOOL m_bListDropped = FALSE;
 
+    // ---- what the command factory keeps in the grid (GXCommandFactory.h) ----------------------------
+    // Set while a block of undo commands runs: the commands the grid records meanwhile go into the
+    // block at the head of their list, and a move of the current cell after an undo is only remembered
+    // (row, column, flags) and made when the block ends.
+    BOOL m_bExecutingBlock = FALSE;
+    BOOL m_bDeferredCurrentCell = FALSE;
+    ROWCOL m_nDeferredRow = 0;
+    ROWCOL m_nDeferredCol = 0;
+    UINT m_nDeferredFlags = 0;
+    // The name of the open undo transaction; the Undo and Redo items' formats (empty until first used).
+    CString m_strTransactionName;
+    CString m_strUndoMenuFormat;
+    CString m_strRedoMenuFormat;
+
     // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
     // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
     // off (a tip shown or waiting goes).

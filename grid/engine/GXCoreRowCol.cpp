@@ -138,13 +138,14 @@ BOOL GXLineAxis::Insert(ROWCOL nFirst, ROWCOL nCount, const int* anSizes, const 
     for (ROWCOL i = 0; anSizes != nullptr && i < nCount; ++i)
         m_bRow ? g.StoreRowHeight(nFirst + i, anSizes[i]) : g.StoreColWidth(nFirst + i, anSizes[i]);
     if (pCellStyles != nullptr) {
+        // rows outer: an inserted row's cells, or a row's cells of the inserted columns
+        const ROWCOL nOuter = m_bRow ? nCount : nOtherCount, nInner = m_bRow ? nOtherCount : nCount;
+        const uint64_t nSize = uint64_t(pCellStyles->GetSize());
         uint64_t nIndex = 0;
-        for (ROWCOL i = 0; i < nCount; ++i) {
-            for (ROWCOL j = 0; j < nOtherCount; ++j, ++nIndex) {
-                if (nIndex >= uint64_t(pCellStyles->GetSize()))
-                    break;
+        for (ROWCOL i = 0; i < nOuter && nIndex < nSize; ++i) {
+            for (ROWCOL j = 0; j < nInner && nIndex < nSize; ++j, ++nIndex) {
                 if (const auto* pStyle = static_cast<const CGXStyle*>(pCellStyles->GetAt(int32_t(nIndex))))
-                    g.StoreStyleRowCol(m_bRow ? nFirst + i : j, m_bRow ? j : nFirst + i, pStyle, CGXStyle::gxCopy,
+                    g.StoreStyleRowCol(m_bRow ? nFirst + i : i, m_bRow ? j : nFirst + j, pStyle, CGXStyle::gxCopy,
                                        g.m_nStyleKind);
                 operation.StepProgress(nIndex, nCells);
             }

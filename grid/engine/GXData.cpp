@@ -10,6 +10,7 @@
 #include <memory>
 
 IMPLEMENT_SERIAL(CGXData, CObject, 0)
+IMPLEMENT_DYNAMIC(CGXUndoEngineCellsInfo, CObject)
 
 namespace {
 

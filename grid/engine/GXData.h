@@ -15,10 +15,11 @@
 //   WORD schema 1 (required exactly); DWORD row count; DWORD column count; the cell rows (array of
 //   style arrays); the row base styles; the column base styles (GXStyleArray.h).
 //
-// Does not do yet: copying, moving and sorting blocks of cells forward to the data copy/move and
-// sort-move modules of the grid operations, which do not exist yet (the operations answer FALSE).
-// Numbers are recognised with the C library's reading of a number until the drawing service's number
-// parser exists.
+// Copying, moving and sorting blocks of cells forward to the data copy/move and sort-move modules of
+// the grid operations (the operations answer FALSE while a module is not installed).
+//
+// Does not do yet: numbers are recognised with the C library's reading of a number until the drawing
+// service's number parser exists.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +32,13 @@ class CGXStyle;
 class CGXGridParam;
 class GridLibraryState;
 class CGXSortInfoArray;
-class CGXUndoEngineCellsInfo;
+
+// The formula engine's undo record of the cells an operation changed: the data object hands it out
+// (DetachUndoInfo) and takes it back (ApplyUndoInfo); the undo commands only own it. A formula sheet
+// derives its own record from it.
+class CGXUndoEngineCellsInfo : public CObject {
+    DECLARE_DYNAMIC(CGXUndoEngineCellsInfo)
+};
 
 class CGXData : public CObject {
     DECLARE_SERIAL(CGXData)

@@ -69,6 +69,20 @@ public:
     // Switches the recording of undo commands.
     void EnableUndo(BOOL bEnable) { m_bUndoEnabled = bEnable; }
     BOOL IsEnableUndo() const { return m_bUndoEnabled; }
+    // The longest a list grows before its oldest command goes (512): a list holds at most one more.
+    // It is the stored form's dword of schema 5.
+    DWORD GetMaxUndoListLength() const { return m_dwOption5; }
+    void SetMaxUndoListLength(DWORD nMax) { m_dwOption5 = nMax; }
+    // The open undo transactions (0: none); only the outermost one collects the commands in a block.
+    int GetTransactionLevel() const { return m_nTransactionLevel; }
+    void SetTransactionLevel(int nLevel) { m_nTransactionLevel = nLevel; }
+    // What removing rows (columns) saves for undo: bit 0 their base styles, bit 1 their cells'
+    // styles (3, both).
+    enum { gxUndoBaseStyles = 1, gxUndoCellStyles = 2 };
+    WORD GetRowUndoContents() const { return m_wRowUndoContents; }
+    void SetRowUndoContents(WORD w) { m_wRowUndoContents = w; }
+    WORD GetColUndoContents() const { return m_wColUndoContents; }
+    void SetColUndoContents(WORD w) { m_wColUndoContents = w; }
 
     // TRUE when any bit of nMask is set in the option word.
     BOOL TestSelectModeFlags(WORD nMask) const { return (m_wSelectMode & nMask) != 0; }
@@ -318,4 +332,7 @@ private:
     BOOL m_bLineOffset = FALSE;
     BOOL m_bPreferPrivateFormat = FALSE;
     BOOL m_bIsInit = FALSE;
+    int m_nTransactionLevel = 0;
+    WORD m_wRowUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
+    WORD m_wColUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
 };

@@ -68,7 +68,7 @@ void CGXLongOperation::PumpMessages()
         pImp->PumpMessages(*this);
 }
 
-BOOL CGXLongOperation::StepProgress(uint64_t nDone, uint64_t nTotal)
+BOOL CGXLongOperation::PublishPercent(uint64_t nDone, uint64_t nTotal)
 {
     GXLongOperationSettings& settings = GXGetLongOperationSettings();
     if (AfxGetServices()->GetTickCount() - m_dwStartTicks <= settings.m_nFirstWait)
@@ -76,7 +76,20 @@ BOOL CGXLongOperation::StepProgress(uint64_t nDone, uint64_t nTotal)
     // a nested operation shows its percentage only where the percentage level lets it
     if (settings.m_nPercentLevel == -1 || settings.m_nPercentLevel >= settings.m_nLevel - 1)
         settings.m_nPercent = int(std::min<uint64_t>(nTotal > 0 ? nDone * 100 / nTotal : 100, 100));
+    return TRUE;
+}
+
+BOOL CGXLongOperation::StepProgress(uint64_t nDone, uint64_t nTotal)
+{
+    if (!PublishPercent(nDone, nTotal))
+        return FALSE;
     BOOL bAborted = FALSE;
     DoMessages(bAborted);
     return bAborted;
+}
+
+void CGXLongOperation::ShowProgress(uint64_t nDone, uint64_t nTotal)
+{
+    if (PublishPercent(nDone, nTotal))
+        UpdateProgress();
 }

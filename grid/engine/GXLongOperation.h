@@ -64,6 +64,8 @@ public:
     // the operation started, the percentage (nDone * 100 / nTotal, at most 100) is published when the
     // nesting level allows it, then DoMessages runs. TRUE when the user aborted.
     BOOL StepProgress(uint64_t nDone, uint64_t nTotal);
+    // The same step without the abort check: the percentage is published and UpdateProgress runs.
+    void ShowProgress(uint64_t nDone, uint64_t nTotal);
 
     // What the module keeps per operation: the ticks of its start and of its last update, its status
     // text, and whether it shows "Done." at the end and its status text.
@@ -72,4 +74,9 @@ public:
     const char* m_pszStatusText = nullptr;
     BOOL m_bShowDone = FALSE;
     BOOL m_bShowStatus = FALSE;
+
+private:
+    // Once the wait time has passed since the start: publishes the percentage where the nesting level
+    // lets it, and answers TRUE.
+    BOOL PublishPercent(uint64_t nDone, uint64_t nTotal);
 };

@@ -155,6 +155,21 @@
 #define GX_IDS_ABORTOPERATION 20081
 // The question when a range is too large to save its old styles for undo (OK goes on without undo).
 #define GX_IDS_UNDOTOOLARGE 20082
+// The names of the undo commands that have no shared text (what each takes back).
+#define GX_IDS_CMD_ROWHEIGHTS 20158
+#define GX_IDS_CMD_COLWIDTHS 20159
+#define GX_IDS_CMD_DEFROWHEIGHT 20160
+#define GX_IDS_CMD_DEFCOLWIDTH 20161
+#define GX_IDS_CMD_COVERCELLS 20166
+#define GX_IDS_CMD_CELLS 20167
+#define GX_IDS_CMD_HIDEROWS 20170
+#define GX_IDS_CMD_HIDECOLS 20171
+#define GX_IDS_CMD_SORTROWS 20181
+#define GX_IDS_CMD_SORTCOLS 20182
+#define GX_IDS_CMD_STYLESMAP 20185
+#define GX_IDS_CMD_PROPERTIES 20186
+#define GX_IDS_CMD_SETRANGENAME 20188
+#define GX_IDS_CMD_DELETERANGENAME 20189
 
 // Bitmaps: the drop-down arrow of combo cells (a black triangle of 7 by 4 pixels on button face) and
 // its disabled form (shadow grey with a white highlight); the library rebuilds both in the current

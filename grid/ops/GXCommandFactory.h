@@ -4,8 +4,17 @@
 // to be removed. A grid reaches it through CGXGridCore::m_pCommandFactory; without one every undo
 // operation of the grid does nothing and the Undo and Redo items are disabled.
 //
-// Does not do yet: the module (CGXCommandFactory) comes with its own work; its creator
-// (GXCreateCommandFactory) plugs into the table of GXOperations.cpp when it lands.
+// The lists live in the grid's parameter object (shared by the views of one grid), newest at the
+// head; what the factory keeps per grid (the block being run, a deferred move of the current cell,
+// the transaction's name, the menu formats) lives in the grid. The factory itself has no fields.
+//
+// Recording: a grid operation that changed something makes its reverse command through a creator
+// and hands it to AddCommand with its command type: type 0 (a user's change) empties the redo list
+// and goes to the undo list, 3 (redo) to the undo list, 1 and 2 (rollback, undo) to the redo list.
+// While a transaction is open or a block runs, the command goes into the block at the head of that
+// list instead; otherwise a list longer than the parameter's maximum loses its oldest command first.
+// Undo and Redo take the head of their list and run it with type 2 or 3; a command that fails goes
+// back to the head, so the user can try again.
 #pragma once
 
 #include <windows.h>
@@ -95,12 +104,101 @@ public:
     virtual BOOL OnUpdateEditRedo(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
     // Save the cell styles (nCols per row from column 0, rows outer) and the row base styles of the
     // nRows rows from nFirst before they are removed, as the row undo-contents word asks. FALSE when
-    // the user refused the undo-buffer question. The column twin: nCols columns, nRows per column.
+    // the user refused the undo-buffer question. The column twin: the nCols columns from nFirst, the
+    // cell styles of rows 0 to nRows - 1, rows outer.
     virtual BOOL SaveRowStylesForUndo(CGXGridCore* pGrid, ROWCOL& nFirst, ROWCOL& nRows, ROWCOL& nCols,
                                       CObArray*& pCellStyles, CObArray*& pRowStyles, BOOL bLongOperation) = 0;
     virtual BOOL SaveColStylesForUndo(CGXGridCore* pGrid, ROWCOL& nFirst, ROWCOL& nCols, ROWCOL& nRows,
                                       CObArray*& pCellStyles, CObArray*& pColStyles, BOOL bLongOperation) = 0;
 };
 
-// The module's creator (null until the module exists).
+// The grid's command factory (see the top of this file).
+class CGXCommandFactory : public CGXAbstractCommandFactory {
+public:
+    CGXCommand* CreateBlockCmd(const char* pszName) override;
+    CGXCommand* CreateSetRowHeightCmd(ROWCOL nFirst, ROWCOL nLast, int* anHeights) override;
+    CGXCommand* CreateHideRowsCmd(ROWCOL nFirst, ROWCOL nLast, int* anHidden) override;
+    CGXCommand* CreateSetDefaultRowHeightCmd(int nHeight) override;
+    CGXCommand* CreateSetColWidthCmd(ROWCOL nFirst, ROWCOL nLast, int* anWidths) override;
+    CGXCommand* CreateHideColsCmd(ROWCOL nFirst, ROWCOL nLast, int* anHidden) override;
+    CGXCommand* CreateSetDefaultColWidthCmd(int nWidth) override;
+    CGXCommand* CreateMoveRowsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) override;
+    CGXCommand* CreateMoveColsCmd(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) override;
+    CGXCommand* CreateRemoveRowsCmd(ROWCOL nFrom, ROWCOL nTo) override;
+    CGXCommand* CreateRemoveColsCmd(ROWCOL nFrom, ROWCOL nTo) override;
+    CGXCommand* CreateInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArray* pCellStyles,
+                                    CObArray* pRowStyles, ROWCOL nColCount) override;
+    CGXCommand* CreateInsertColsCmd(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray* pCellStyles,
+                                    CObArray* pColStyles, ROWCOL nRowCount) override;
+    CGXCommand* CreateSetCoveredCellsCmd(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight) override;
+    CGXCommand* CreateSetStyleRangeCmd(const CGXCellRange& range, int nKind, CObArray* pStyles) override;
+    CGXCommand* CreateSetFrozenRowsCmd(ROWCOL nFrozen, ROWCOL nHeaders) override;
+    CGXCommand* CreateSetFrozenColsCmd(ROWCOL nFrozen, ROWCOL nHeaders) override;
+    CGXCommand* CreateMoveDataRowsCmd(const CGXCellRange& range, CDWordArray* pMoveMap) override;
+    CGXCommand* CreateMoveDataColsCmd(const CGXCellRange& range, CDWordArray* pMoveMap) override;
+    CGXCommand* CreateChangeStylesMapCmd(const CGXStylesMap& stylesMap) override;
+    CGXCommand* CreateChangePropertiesCmd(const CGXProperties& properties) override;
+    CGXCommand* CreateChangeBaseStyleCmd(WORD nId, const CGXStyle& style, const char* pszName) override;
+    CGXCommand* CreateMoveCellsCmd(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                                   CObject* pUndoInfo) override;
+    CGXCommand* CreateSetRangeNameCmd(const char* pszName, BOOL bHadOldRange, const CGXCellRange& oldRange) override;
+    CGXCommand* CreateDeleteRangeNameCmd(const char* pszName, const CGXCellRange& range, CObject* pUndoInfo) override;
+
+    // 0 (null) without a data object; Apply also without information.
+    BOOL SetEngineUndoMode(CGXGridCore* pGrid, BOOL bValue) override;
+    CObject* DetachEngineUndoInfo(CGXGridCore* pGrid) override;
+    BOOL ApplyEngineUndoInfo(CGXGridCore* pGrid, CObject* pInfo, BOOL bValue, int nFlag) override;
+    void DeleteEngineUndoInfo(CGXGridCore* pGrid) override;
+
+    // The read-only guard is off while the command runs, so that undo may change read-only cells; the
+    // command's engine information is applied first.
+    BOOL ExecuteCommand(CGXCommand* pCommand, CGXGridCore* pGrid, int nCommandType) override;
+    // Stores the grid's current cell in the command. A library exception (no memory) drops the
+    // command silently. Without a parameter object the command is deleted.
+    void AddCommand(CGXGridCore* pGrid, CGXCommand* pCommand, int nCommandType) override;
+    void RemoveCommand(CGXGridCore* pGrid, int nCommandType) override;
+    // With an active current cell the first Undo only discards its edit when it was modified (FALSE
+    // when the control refuses to give it up). Both recalculate and update the scroll bars after
+    // running a command, also after a failure; Redo first discards the current cell's edit and
+    // afterwards moves the current cell where it was when the command was recorded.
+    BOOL Undo(CGXGridCore* pGrid) override;
+    BOOL Redo(CGXGridCore* pGrid) override;
+    // Nothing with undo off. The outermost BeginTrans opens a block named pszName ("Block" without a
+    // name) at the head of the undo list; the outermost CommitTrans drops it when it stayed empty,
+    // the outermost Rollback runs it as a rollback (recording nothing) and deletes it.
+    void BeginTrans(CGXGridCore* pGrid, const char* pszName) override;
+    void CommitTrans(CGXGridCore* pGrid) override;
+    void Rollback(CGXGridCore* pGrid) override;
+    // While a block runs the move is only remembered. Then the window is updated at once.
+    void SetCurrentCellAfterUndo(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags) override;
+    // In a menu the item reads its format with %1 replaced by what Undo (Redo) would take back:
+    // "Current Cell" for a modified edit of the current cell (Undo only), else the name of the head
+    // command. The format is taken once per grid: the command's string after its second line feed,
+    // else the menu item's text, else "Undo %1" ("Redo %1"). A null pCmdUI only gets the answer.
+    BOOL OnUpdateEditUndo(CGXGridCore* pGrid, CCmdUI* pCmdUI) override;
+    BOOL OnUpdateEditRedo(CGXGridCore* pGrid, CCmdUI* pCmdUI) override;
+    // Too many rows or columns (more than 32767 each, or 2147483647 cells) ask string 20082: Cancel
+    // answers FALSE, OK TRUE with nothing saved (also when memory runs out). The user's abort of
+    // bLongOperation's progress answers FALSE with nothing saved.
+    BOOL SaveRowStylesForUndo(CGXGridCore* pGrid, ROWCOL& nFirst, ROWCOL& nRows, ROWCOL& nCols,
+                              CObArray*& pCellStyles, CObArray*& pRowStyles, BOOL bLongOperation) override;
+    BOOL SaveColStylesForUndo(CGXGridCore* pGrid, ROWCOL& nFirst, ROWCOL& nCols, ROWCOL& nRows,
+                              CObArray*& pCellStyles, CObArray*& pColStyles, BOOL bLongOperation) override;
+
+private:
+    // The list a command of nCommandType goes to, or the command list of the block at its head while a
+    // transaction is open or a block runs (bInBlock then TRUE).
+    static CObList& TargetList(CGXGridCore* pGrid, int nCommandType, BOOL& bInBlock);
+    // Runs the head of list with nCommandType (2 or 3): deleted when it succeeded (a redo first moves
+    // the current cell to the command's), else back at the head; then the grid recalculates and
+    // updates its scroll bars. Returns the command's answer, FALSE for an empty list.
+    static BOOL RunHead(CGXGridCore* pGrid, CObList& list, int nCommandType);
+    // The menu texts, written once for Undo and Redo.
+    static BOOL UpdateEditItem(CGXGridCore* pGrid, CCmdUI* pCmdUI, BOOL bUndo);
+    // The savers, written once for rows and columns.
+    static BOOL SaveLineStylesForUndo(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLines, ROWCOL nOther,
+                               CObArray*& pCellStyles, CObArray*& pBaseStyles, BOOL bLongOperation);
+};
+
+// Makes a CGXCommandFactory.
 CGXAbstractCommandFactory* GXCreateCommandFactory();

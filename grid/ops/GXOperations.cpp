@@ -22,7 +22,7 @@ GXGridModuleCreators GridCreators()
     // update hints between views (GXUpdateHintImp.h)
     c.pfnUpdateHint = nullptr;
     // undo and redo (GXCommandFactory.h)
-    c.pfnCommandFactory = nullptr;
+    c.pfnCommandFactory = GXCreateCommandFactory;
     // sorting (GXSortImp.h)
     c.pfnSort = nullptr;
     // old-style drawing (GXOldDrawingImp.h)
@@ -79,11 +79,11 @@ GXLibraryModuleCreators LibraryCreators()
     // date and time from the locale (GXDateTimeImp.h)
     c.pfnNoOleDateTime = nullptr;
     // reordering after a sort (GXSortMoveDataImp.h)
-    c.pfnSortMoveData = nullptr;
+    c.pfnSortMoveData = GXCreateSortMoveDataImp;
     // copying and moving stored cells (GXDataCopyMoveCellsImp.h)
-    c.pfnDataCopyMoveCells = nullptr;
+    c.pfnDataCopyMoveCells = GXCreateDataCopyMoveCellsImp;
     // long operations (GXLongOperationImp.h)
-    c.pfnLongOperation = nullptr;
+    c.pfnLongOperation = GXCreateLongOperationImp;
     // covered-cell pools (GXCoveredCellsImp.h)
     c.pfnCoveredCellPool = nullptr;
     // span-cell pools (GXSpanCellPoolImp.h)

@@ -6,6 +6,7 @@
 #include "AppTestSupport.h"
 
 #include "app/ZQSplashWnd.h"
+#include "frames/SECMDIFrameWnd.h"
 
 namespace {
 
@@ -181,9 +182,17 @@ std::ostream& operator<<(std::ostream& out, const ItemState& state)
     return out << (state.enabled ? "enabled" : "grey") << (state.checked ? ", checked" : "");
 }
 
+HMENU MainMenu(CWnd* pMainWnd)
+{
+    // the menu bar shows the workbook's menus: its window has none
+    if (const SECMDIFrameWnd* pFrame = dynamic_cast<const SECMDIFrameWnd*>(pMainWnd))
+        return pFrame->GetShownMenu();
+    return ::GetMenu(pMainWnd->m_hWnd);
+}
+
 ItemState MainMenuState(CWnd* pMainWnd, UINT nID)
 {
-    const HMENU hMenu = ::GetMenu(pMainWnd->m_hWnd);
+    const HMENU hMenu = MainMenu(pMainWnd);
     for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
         const HMENU hPopup = ::GetSubMenu(hMenu, i);
         if (::GetMenuState(hPopup, nID, MF_BYCOMMAND) == UINT(-1))

@@ -79,6 +79,8 @@ struct ItemState {
     bool operator==(const ItemState& other) const { return enabled == other.enabled && checked == other.checked; }
 };
 std::ostream& operator<<(std::ostream& out, const ItemState& state);
+// The main menu pMainWnd shows (its menu bar's, or its window's).
+HMENU MainMenu(CWnd* pMainWnd);
 // The state of item nID of the main menu of pMainWnd once its popup opened (the frame updates it
 // then); a failure of the test when no popup holds the item.
 ItemState MainMenuState(CWnd* pMainWnd, UINT nID);

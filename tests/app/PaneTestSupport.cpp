@@ -58,6 +58,9 @@ void PanesFixture::SetUp()
     savedTemp = n > 0 && n < MAX_PATH ? temp : "";
     ::SetEnvironmentVariableA("TEMP", folder.Path().c_str());
     StartedAppFixture::SetUp();
+    // tall enough for the reference tree to show every node the tests make, with room below them
+    app.m_pMainWnd->SetWindowPos(nullptr, 0, 0, 800, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+    dynamic_cast<CFrameWnd*>(app.m_pMainWnd)->RecalcLayout();
     ASSERT_NE(app.GetAlternativesPane(), nullptr);
     ASSERT_NE(app.GetReferencePane(), nullptr);
     ASSERT_NE(app.GetCriteriaPane(), nullptr);

@@ -1,8 +1,9 @@
-// The document windows' frame: its caption is the document's title while restored and empty while
-// minimised or maximised.
+// The document windows' frame: a worksheet of the main window, whose caption is the document's title
+// while restored and empty while minimised or maximised, and which never titles the main window.
 #include "AppTestSupport.h"
 
 #include "app/ZQChildFrm.h"
+#include "app/ZQMainFrm.h"
 #include "res/resource.h"
 
 #include <string>
@@ -21,15 +22,14 @@ public:
 };
 IMPLEMENT_DYNCREATE(CCaptionView, CView)
 
-class ChildFrame : public AppFixture {
+// A document window in the started application's main window.
+class ChildFrame : public StartedAppFixture {
 protected:
     void SetUp() override
     {
-        AppFixture::SetUp();
-        mainFrame = new CMDIFrameWnd;
-        ASSERT_TRUE(mainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
-        app.m_pMainWnd = mainFrame;
-        mainFrame->ShowWindow(SW_SHOW);
+        StartedAppFixture::SetUp();
+        mainFrame = app.GetMainFrame();
+        ASSERT_NE(mainFrame, nullptr);
         auto* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CCaptionDoc),
                                                 RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CCaptionView));
         app.AddDocTemplate(pTemplate);
@@ -44,7 +44,13 @@ protected:
     void TearDown() override
     {
         app.CloseAllDocuments(FALSE);
-        AppFixture::TearDown();
+        StartedAppFixture::TearDown();
+    }
+    std::string MainTitle() const
+    {
+        char text[128] = {};
+        ::GetWindowTextA(mainFrame->m_hWnd, text, sizeof text);
+        return text;
     }
 
     // The idle work after a change (delayed title updates).
@@ -60,7 +66,7 @@ protected:
         return text;
     }
 
-    CMDIFrameWnd* mainFrame = nullptr;
+    CZQMainFrm* mainFrame = nullptr;
     CDocument* document = nullptr;
     CZQChildFrm* child = nullptr;
 };
@@ -89,15 +95,23 @@ TEST_F(ChildFrame, TheCaptionFollowsTheDocumentAndTheWindowsState)
     EXPECT_EQ(Caption(), "Evaluations of Alternatives");
 }
 
-TEST_F(ChildFrame, TheMainTitleNeverTakesTheDocumentsTitle)
+TEST_F(ChildFrame, IsATabOfTheWorkbookAndNeverTitlesTheMainWindow)
 {
-    mainFrame->SetWindowText(CZQApp::ProjectTitle("untitled"));
+    ASSERT_EQ(mainFrame->GetSheets().size(), 1u);
+    EXPECT_EQ(mainFrame->GetSheets()[0], child);
+    EXPECT_EQ(Str(mainFrame->GetTabLabel(child)), "Evaluations of Alternatives");
+
+    // the frame's own title update, as the framework runs it when documents change
     child->MDIActivate();
-    child->OnUpdateFrameTitle(TRUE);
+    mainFrame->OnUpdateFrameTitle(TRUE);
     Settle();
-    char title[128] = {};
-    ::GetWindowTextA(mainFrame->m_hWnd, title, sizeof title);
-    EXPECT_STREQ(title, "Ondrix - [untitled]");
+    EXPECT_EQ(MainTitle(), "Ondrix - [untitled]");
+    child->MDIMaximize();
+    Settle();
+    EXPECT_EQ(MainTitle(), "Ondrix - [untitled]");
+    child->MDIRestore();
+    Settle();
+    EXPECT_EQ(MainTitle(), "Ondrix - [untitled]");
 }
 
 } // namespace

@@ -114,58 +114,6 @@ protected:
     }
 };
 
-TEST_F(CriteriaPane, TheMainWindowHoldsTheThreePanesInAColumn)
-{
-    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
-    ASSERT_NE(pFrame, nullptr);
-    const struct {
-        UINT nID;
-        CControlBar* pPane;
-        const char* title;
-    } panes[] = {{100, &Criteria(), "Criteria Window"},
-                 {101, &Reference(), "Reference Set Window"},
-                 {102, &Alternatives(), "Alternatives Window"}};
-    for (const auto& p : panes) {
-        EXPECT_EQ(pFrame->GetControlBar(p.nID), p.pPane) << p.title;
-        EXPECT_EQ(WindowText(p.pPane->m_hWnd), p.title);
-        EXPECT_EQ((p.pPane->GetStyle() & 0xFFFF0000) | p.pPane->GetBarStyle(), DWORD(0x50001414)) << p.title;
-        EXPECT_EQ(dynamic_cast<SECControlBar*>(p.pPane)->GetExBarStyle(), DWORD(0x0F10)) << p.title;
-    }
-    // alternatives, reference ranking, criteria from the top
-    const CRect alternatives = ChildRect(*pFrame, Alternatives());
-    const CRect reference = ChildRect(*pFrame, Reference());
-    const CRect criteria = ChildRect(*pFrame, Criteria());
-    EXPECT_EQ(alternatives.TopLeft(), CPoint(0, 0));
-    EXPECT_EQ(reference.top, alternatives.bottom);
-    EXPECT_EQ(criteria.top, reference.bottom);
-    EXPECT_EQ(alternatives.Width(), 200);
-
-    // View > Reference Set hides the pane at the next layout, and shows it again in its place; the
-    // gripper's hide box hides at once
-    const auto checked = [&](UINT nID) {
-        const HMENU hView = ::GetSubMenu(::GetMenu(pFrame->m_hWnd), 2);
-        pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hView), MAKELPARAM(2, FALSE));
-        return (::GetMenuState(hView, nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
-    };
-    EXPECT_TRUE(checked(ID_ZQ_VIEW_REFERENCE));
-    Command(*pFrame, ID_ZQ_VIEW_REFERENCE);
-    EXPECT_FALSE(checked(ID_ZQ_VIEW_REFERENCE));
-    pFrame->RecalcLayout();
-    EXPECT_FALSE(Reference().IsWindowVisible());
-    EXPECT_EQ(ChildRect(*pFrame, Criteria()).top, ChildRect(*pFrame, Alternatives()).bottom);
-    Command(*pFrame, ID_ZQ_VIEW_REFERENCE);
-    pFrame->RecalcLayout();
-    EXPECT_TRUE(Reference().IsWindowVisible());
-    EXPECT_EQ(ChildRect(*pFrame, Reference()), reference);
-    EXPECT_TRUE(checked(ID_ZQ_VIEW_REFERENCE));
-    Command(Criteria(), ID_SEC_HIDE);
-    EXPECT_FALSE(Criteria().IsWindowVisible());
-    EXPECT_FALSE(checked(ID_ZQ_VIEW_CRITERIA));
-    CRect client;
-    pFrame->GetClientRect(client);
-    EXPECT_EQ(ChildRect(*pFrame, Reference()).bottom, client.bottom);
-}
-
 TEST_F(CriteriaPane, ChildrenLayOutInTheInsideRectangleWithTheirColumnsAndTips)
 {
     CZQDockingWndCrit& crit = Criteria();

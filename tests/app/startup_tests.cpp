@@ -3,6 +3,8 @@
 #include "AppTestSupport.h"
 
 #include "app/ZQSplashWnd.h"
+#include "grid/engine/GXControlFactory.h"
+#include "grid/engine/GXState.h"
 #include "res/resource.h"
 
 #include <string>
@@ -69,7 +71,7 @@ TEST_F(Startup, AFirstRunOpensTheEmptyMainWindowCentredAndStoresItsPlacement)
     EXPECT_EQ(SettingInt("height"), 570);
     EXPECT_EQ(SettingInt("window maximized"), 0);
 
-    const HMENU hMenu = ::GetMenu(hWnd);
+    const HMENU hMenu = MainMenu(pFrame);
     ASSERT_NE(hMenu, nullptr);
     EXPECT_EQ(DialogTexts(IDD_ZQ_OPTIONS, 0), "Options");
     EXPECT_EQ(DialogTexts(IDD_ZQ_OPTIONS_FILES, IDC_ZQ_OUTPUT_DECIMAL), "Files|.  (dot)|,  (comma)");
@@ -134,6 +136,21 @@ TEST_F(Startup, AFileOnTheCommandLineThatCannotBeReadDoesNotEndTheStart)
     EXPECT_STREQ(title, "Ondrix - [untitled]");
 }
 
+TEST_F(Startup, TheSplashShowsOverTheMainWindowBeingMadeUntilItsTimer)
+{
+    SetCommandLine("");
+    CZQSplashWnd::EnableSplashScreen(TRUE);
+    ASSERT_TRUE(app.InitInstance());
+    CZQSplashWnd* pSplash = CZQSplashWnd::GetSplashWnd();
+    ASSERT_NE(pSplash, nullptr);
+    const HWND hSplash = pSplash->m_hWnd;
+    EXPECT_EQ(::GetWindow(hSplash, GW_OWNER), app.m_pMainWnd->m_hWnd);
+    EXPECT_TRUE(::IsWindowVisible(hSplash));
+    pSplash->SendMessage(WM_TIMER, CZQSplashWnd::TIMER_ID);
+    EXPECT_FALSE(::IsWindow(hSplash));
+    EXPECT_EQ(CZQSplashWnd::GetSplashWnd(), nullptr);
+}
+
 TEST_F(Startup, AnAutomationStartShowsNoSplash)
 {
     SetCommandLine("/Automation");
@@ -152,7 +169,7 @@ TEST_F(Startup, LanguageOneTakesMenusAndTextsFromThePolishLibrary)
     ASSERT_TRUE(app.InitInstance());
     ASSERT_NE(AfxGetResourceHandle(), AfxGetInstanceHandle()) << "the library did not load";
 
-    const HMENU hMenu = ::GetMenu(app.m_pMainWnd->m_hWnd);
+    const HMENU hMenu = MainMenu(app.m_pMainWnd);
     EXPECT_EQ(MenuText(hMenu, 0), "&Plik");
     EXPECT_EQ(MenuText(hMenu, 3), "&Obliczenia");
     EXPECT_EQ(MenuText(::GetSubMenu(hMenu, 0), 0), "&Nowy\tCtrl+N");
@@ -178,6 +195,31 @@ TEST_F(Startup, WithoutThePolishLibraryTheProgramsResourcesStayAndNothingIsRepor
     EXPECT_STREQ(app.LoadText(ZQText::Gain), "Gain");
     EXPECT_STREQ(app.LoadText(ZQText::IncorrectInputData), "Error! Incorrect input data!");
     EXPECT_STREQ(app.LoadText(ZQText::CantWriteFile), "Can't write file!");
+}
+
+// An application whose grid library start-up can be asked for again.
+class CAppStartingTheGridAgain : public CZQApp {
+public:
+    using CZQApp::StartGridLibrary;
+};
+
+typedef AppFixtureOf<CAppStartingTheGridAgain> GridStartup;
+
+TEST_F(GridStartup, TheGridLibraryStartsOnceWithTheOperationsAndCellControls)
+{
+    char empty[] = "";
+    app.m_lpCmdLine = empty;
+    ASSERT_TRUE(app.InitInstance());
+    GridLibraryState* pState = GXGetLibraryState();
+    EXPECT_TRUE(pState->m_bInitialized);
+    const CGXControlFactory* pFactory = GXGetControlFactory();
+    ASSERT_NE(pFactory, nullptr);
+    // the operations' creators were known when the library installed its modules, and the cell
+    // controls came to the factory it made
+    EXPECT_NE(pState->m_pSortMoveDataImp, nullptr);
+    EXPECT_NE(pFactory->FindControlMaker("CGXEditControl"), nullptr);
+    app.StartGridLibrary();
+    EXPECT_EQ(GXGetControlFactory(), pFactory) << "started again";
 }
 
 // An application whose main frame cannot be loaded.

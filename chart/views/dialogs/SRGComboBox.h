@@ -41,8 +41,6 @@ public:
     int SelectByData(DWORD_PTR dwData);
 
 private:
-    // The index of the first entry whose data is dwData; -1 when none has it.
-    int FindData(DWORD_PTR dwData) const;
     // Selects nIndex when it is an entry, else entry 0; the selected index or -1.
     int SelectOrFirst(int nIndex);
 };

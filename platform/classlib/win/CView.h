@@ -22,7 +22,7 @@
 //     for ID_FILE_PRINT_DIRECT takes the application's printer without a dialog); FALSE ends here.
 //  2. With "print to file" chosen, a file dialog asks for the output file; cancelling ends here.
 //  3. OnBeginPrinting; the abort procedure is set and the main window disabled; StartDoc with the
-//     document's title (the frame's title for a view without a document).
+//     name GetPrintJobName gives (base: the document's title, the frame's for a view without one).
 //  4. For each page of the range (all pages, or the range chosen, within GetMinPage..GetMaxPage as
 //     they stand after OnBeginPrinting): m_rectDraw = the page in device units, OnPrepareDC (which
 //     may clear m_bContinuePrinting: the loop then ends before this page), m_rectDraw in logical
@@ -106,6 +106,9 @@ protected:
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     // Prints page pInfo->m_nCurPage into pInfo->m_rectDraw. Base: OnDraw.
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    // The document name the print loop gives StartDoc. Base: the document's title, else the parent
+    // frame's, else empty.
+    virtual CString GetPrintJobName();
     // The preview pView closes: base OnEndPrinting, then the frame gets its view and bars back (the
     // preview view is destroyed).
     virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);

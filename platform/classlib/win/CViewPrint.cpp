@@ -41,15 +41,6 @@ BOOL CALLBACK PrintAbortProc(HDC hDC, int nCode)
     });
 }
 
-// The name of the print job: the document's title, else the frame's.
-CString JobName(CView* pView)
-{
-    if (CDocument* pDocument = pView->GetDocument())
-        return pDocument->GetTitle();
-    CFrameWnd* pFrame = pView->GetParentFrame();
-    return pFrame != nullptr ? pFrame->GetTitle() : CString();
-}
-
 // An exception caught by the print loop, kept until the job has been cleaned up and reported then.
 class CaughtError {
 public:
@@ -149,6 +140,14 @@ void CView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
     (void)pInfo;
 }
 
+CString CView::GetPrintJobName()
+{
+    if (CDocument* pDocument = GetDocument())
+        return pDocument->GetTitle();
+    CFrameWnd* pFrame = GetParentFrame();
+    return pFrame != nullptr ? pFrame->GetTitle() : CString();
+}
+
 void CView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
     (void)pInfo;
@@ -177,7 +176,7 @@ void CView::OnFilePrint()
         return;
     pDC->m_bPrinting = TRUE;
     CWnd* pMainWnd = AfxGetMainWnd();
-    const CString strJob = JobName(this);
+    const CString strJob = GetPrintJobName();
     bool bDisabled = false, bStarted = false, bError = false;
     CaughtError error;
     error.Run([&] {

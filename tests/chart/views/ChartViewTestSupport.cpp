@@ -39,7 +39,7 @@ void AddBackground(DEDized& chart, COLORREF crFill)
     chart.AddComponent(pBackground);
 }
 
-void ChartViewTest::SetUp()
+void ChartFrameTest::SetUp()
 {
     DEDized::ResetDrawingGuard();
     pFrame = new CFrameWnd;
@@ -50,17 +50,9 @@ void ChartViewTest::SetUp()
     server.m_bAutoDelete = FALSE;
     document.SetServer(&server);
     server.AddClient(&document);
-    CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(TestChartView);
-    context.m_pCurrentDoc = &document;
-    pView = static_cast<TestChartView*>(pFrame->CreateView(&context));
-    ASSERT_NE(pView, nullptr);
-    pFrame->SetActiveView(pView);
-    pFrame->RecalcLayout();
-    pFrame->UpdateWindow();
 }
 
-void ChartViewTest::TearDown()
+void ChartFrameTest::TearDown()
 {
     app.m_pMainWnd = nullptr;
     if (::IsWindow(hWndFrame))
@@ -69,37 +61,58 @@ void ChartViewTest::TearDown()
     DEDized::ResetDrawingGuard();
 }
 
+CView* ChartFrameTest::MakeView(CRuntimeClass* pViewClass)
+{
+    CCreateContext context;
+    context.m_pNewViewClass = pViewClass;
+    context.m_pCurrentDoc = &document;
+    pShownView = static_cast<CView*>(pFrame->CreateView(&context));
+    if (pShownView == nullptr)
+        return nullptr;
+    pFrame->SetActiveView(pShownView);
+    pFrame->RecalcLayout();
+    pFrame->UpdateWindow();
+    return pShownView;
+}
+
+void ChartFrameTest::Paint()
+{
+    pShownView->Invalidate(FALSE);
+    pShownView->UpdateWindow();
+}
+
+void ChartFrameTest::Mouse(UINT message, int x, int y, WPARAM wParam)
+{
+    pShownView->SendMessage(message, wParam, MAKELPARAM(x, y));
+}
+
+CPoint ChartFrameTest::Screen(int x, int y) const
+{
+    CPoint point(x, y);
+    pShownView->ClientToScreen(&point);
+    return point;
+}
+
+CSize ChartFrameTest::ClientSize() const
+{
+    CRect client;
+    pShownView->GetClientRect(&client);
+    return client.Size();
+}
+
+void ChartViewTest::SetUp()
+{
+    ChartFrameTest::SetUp();
+    pView = static_cast<TestChartView*>(MakeView(RUNTIME_CLASS(TestChartView)));
+    ASSERT_NE(pView, nullptr);
+}
+
 DEDizedDisplay* ChartViewTest::MakeValueChart()
 {
     DEDizedDisplay* pDisplay = AddValueDisplay(Chart());
     SetGroupValues(Chart(), 0, {0.0, 0.25, 0.5});
     Paint();
     return pDisplay;
-}
-
-void ChartViewTest::Paint()
-{
-    pView->Invalidate(FALSE);
-    pView->UpdateWindow();
-}
-
-void ChartViewTest::Mouse(UINT message, int x, int y, WPARAM wParam)
-{
-    pView->SendMessage(message, wParam, MAKELPARAM(x, y));
-}
-
-CPoint ChartViewTest::Screen(int x, int y) const
-{
-    CPoint point(x, y);
-    pView->ClientToScreen(&point);
-    return point;
-}
-
-CSize ChartViewTest::ClientSize() const
-{
-    CRect client;
-    pView->GetClientRect(&client);
-    return client.Size();
 }
 
 void ChartViewTest::DrawDirect(DibCanvas& canvas)

@@ -70,24 +70,23 @@ void SetGroupValues(DEDized& chart, int nGroup, const std::vector<double>& value
 // Adds a background filling the whole drawing area with crFill.
 void AddBackground(DEDized& chart, COLORREF crFill);
 
-// A frame of 520 by 400 pixels showing the document in a TestChartView; the document has the
-// recording server. The services are the fake's.
-class ChartViewTest : public ::testing::Test {
+// A frame of 520 by 400 pixels for a view of the document; the document has the recording server. The
+// services are the fake's.
+class ChartFrameTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     DEDized& Chart() { return *document.GetChart(); }
-    // The worked example: one display, group 0 holding 0, 0.25 and 0.5; the view painted.
-    DEDizedDisplay* MakeValueChart();
+    // Makes a view of pViewClass on the document in the frame, the frame's active view, which the
+    // helpers below work on.
+    CView* MakeView(CRuntimeClass* pViewClass);
     // Paints the view now (the chart registers its hit regions).
     void Paint();
     // The mouse messages the window would get at the client point.
     void Mouse(UINT message, int x, int y, WPARAM wParam = 0);
     // The client point as a screen point.
     CPoint Screen(int x, int y) const;
-    // A direct drawing of the chart into a canvas of the client's size, as the view paints it.
-    void DrawDirect(DibCanvas& canvas);
     // The size of the client area.
     CSize ClientSize() const;
 
@@ -97,6 +96,19 @@ protected:
     HWND hWndFrame = nullptr;
     CGraphDoc document;
     RecordingDoc server;
+    CView* pShownView = nullptr;
+};
+
+// The frame showing the document in a TestChartView.
+class ChartViewTest : public ChartFrameTest {
+protected:
+    void SetUp() override;
+
+    // The worked example: one display, group 0 holding 0, 0.25 and 0.5; the view painted.
+    DEDizedDisplay* MakeValueChart();
+    // A direct drawing of the chart into a canvas of the client's size, as the view paints it.
+    void DrawDirect(DibCanvas& canvas);
+
     TestChartView* pView = nullptr;
 };
 

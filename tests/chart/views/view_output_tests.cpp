@@ -8,7 +8,9 @@
 
 #include "ChartViewTestSupport.h"
 
+#include "chart/engine/components/DEDizedTitle.h"
 #include "chart/views/dialogs/DEDizedEditDialog.h"
+#include "chart/views/dialogs/SRGWizSheet.h"
 #include "chart/views/image/SECDib.h"
 #include "chart/views/image/SECJpeg.h"
 
@@ -296,4 +298,39 @@ TEST_F(ChartViewOutput, ATrueColourScreenGetsNoPaletteAndTheBackgroundIsNotErase
     dc.FillSolidRect(CRect(0, 0, 20, 20), RGB(0, 128, 255));
     EXPECT_EQ(pView->SendMessage(WM_ERASEBKGND, WPARAM(dc.m_hDC)), TRUE);
     EXPECT_EQ(dc.GetPixel(5, 5), RGB(0, 128, 255));
+}
+
+TEST_F(ChartViewOutput, TheWizardRunsOnTheChartAndAfterOkItsComponentsAreTheCharts)
+{
+    MakeValueChart();
+    for (const int nResult : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(nResult);
+        pView->ValidateRect(nullptr);
+        fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+            SRGWizSheet* pWizard = dynamic_cast<SRGWizSheet*>(&sheet);
+            ASSERT_NE(pWizard, nullptr);
+            CString caption;
+            sheet.GetWindowText(caption);
+            EXPECT_EQ(caption, CString("Chart Wizard"));
+            EXPECT_EQ(pWizard->GetChart(), &Chart());
+            // the chart has a component: the four pages, and the caller's data
+            EXPECT_FALSE(pWizard->IsWizardMode());
+            EXPECT_DOUBLE_EQ(pWizard->GetWorkingChart()->GetValue(2, 0), 0.5);
+            pWizard->GetWorkingChart()->AddComponent(new DEDizedTitle);
+            ClickButton(sheet, nResult);
+        });
+        pView->SendMessage(WM_COMMAND, ID_CHART_WIZARD, 0);
+        const std::vector<std::string> expected = nResult == IDOK
+                                                      ? std::vector<std::string>{"DEDizedDisplay", "DEDizedTitle"}
+                                                      : std::vector<std::string>{"DEDizedDisplay"};
+        std::vector<std::string> classes;
+        CObList* pComponents = Chart().GetComponentList();
+        for (POSITION pos = pComponents->GetHeadPosition(); pos != nullptr;)
+            classes.push_back(pComponents->GetNext(pos)->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_EQ(classes, expected);
+        // the data stays the chart's
+        EXPECT_DOUBLE_EQ(Chart().GetValue(2, 0), 0.5);
+        CRect update;
+        EXPECT_EQ(pView->GetUpdateRect(&update) != 0, nResult == IDOK);
+    }
 }

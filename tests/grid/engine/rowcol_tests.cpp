@@ -217,7 +217,9 @@ TEST(RowsAndColumns, InsertMovesTheCurrentCellAndRecordsTheRemoval)
         baseStyles.Add(&base);
         baseStyles.Add(nullptr);
         cellStyles.SetSize(int32_t(2 * (t.Other() + 1)));
-        cellStyles.SetAt(1, &cell);  // first inserted line, cell 1 of the other axis
+        // first inserted line, cell 1 of the other axis; rows outer, so for columns row 1 comes after the
+        // two inserted columns of row 0
+        cellStyles.SetAt(bRow ? 1 : 2, &cell);
         EXPECT_TRUE(t.Insert(2, 2, CGXGridCore::gxRollback, anSizes, &cellStyles, &baseStyles));
         EXPECT_EQ(t.Size(2), 33);
         EXPECT_EQ(t.Size(3), 44);

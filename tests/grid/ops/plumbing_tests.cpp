@@ -119,7 +119,7 @@ TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
     CTestGridWnd grid;
     grid.CreateGrid(4, 4);
     const void* modules[] = {grid.m_pFindReplaceImp,     grid.m_pHideCellsImp,          grid.m_pResizeToFitImp,
-                             grid.m_pUpdateHintImp,      grid.m_pCommandFactory,        grid.m_pSortImp,
+                             grid.m_pUpdateHintImp,      grid.m_pSortImp,
                              grid.m_pCoveredCellsImp,    grid.m_pMergeCellsImp,         grid.m_pFloatCellsImp,
                              grid.m_pPrintImp,           grid.m_pUserSelectRangeImp,    grid.m_pExcelLikeFrameImp,
                              grid.m_pUserDragSelectRangeImp, grid.m_pUserResizeCellsImp, grid.m_pCutPasteImp,

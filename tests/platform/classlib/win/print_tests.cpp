@@ -34,6 +34,7 @@ public:
     bool m_bGridPreparation = false; // the grid view's preparation of the print dialog
     bool m_bPrintToFile = false;     // "print to file" chosen in the dialog
     bool m_bUnknownLength = false;   // the view never sets its last page and prepares as the base does
+    std::string jobName;             // the print job's name when not empty (else the base's)
     std::vector<std::string> log;
     // what the last page drawn saw
     BOOL bPrinting = FALSE;
@@ -114,6 +115,7 @@ protected:
         pDC->SelectObject(pOld);
     }
     void OnEndPrinting(CDC* pDC, CPrintInfo*) override { Note(pDC, "OnEndPrinting"); }
+    CString GetPrintJobName() override { return jobName.empty() ? CView::GetPrintJobName() : CString(jobName.c_str()); }
 
 private:
     size_t m_nDocCallsNoted = 0;
@@ -208,6 +210,14 @@ TEST_F(PrintTest, EachPageIsPreparedStartedPrintedAndEndedInOrderInOneDocument)
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].dwFlags & (PD_RETURNDC | PD_NOSELECTION | PD_PRINTSETUP), DWORD(PD_RETURNDC | PD_NOSELECTION));
     EXPECT_EQ(DeviceNameOf(app.m_hDevNames), "Office printer");
+}
+
+TEST_F(PrintTest, AViewMayNameItsPrintJobItself)
+{
+    pView->jobName = "Chart preview";
+    fake.ExpectPrintDialog(IDOK, &printer);
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(PrinterDC().DocCalls().front(), "StartDoc Chart preview");
 }
 
 TEST_F(PrintTest, AViewThatNeverSaysItsLengthPrintsOnePage)

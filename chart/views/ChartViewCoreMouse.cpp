@@ -1,4 +1,4 @@
-// DEDizedView: the mouse, the tips, the value drag and the zoom (see DEDizedView.h).
+// ChartViewCore: the mouse, the tips, the value drag and the zoom (see ChartViewCore.h).
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
 #include <cfloat>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "chart/views/DEDizedView.h"
+#include "chart/views/ChartViewCore.h"
 
 #include "chart/engine/DEDized.h"
 #include "chart/engine/DEDizedData.h"
@@ -154,48 +154,57 @@ struct DraggedValue {
 
 } // namespace
 
-void DEDizedView::EnableDragTip(int bEnable)
+template <class TBase>
+void ChartViewCore<TBase>::EnableDragTip(int bEnable)
 {
     m_bDragTip = bEnable;
 }
 
-int DEDizedView::IsDragTipEnabled() const
+template <class TBase>
+int ChartViewCore<TBase>::IsDragTipEnabled() const
 {
     return m_bDragTip;
 }
 
-void DEDizedView::EnableValueDrag(int bEnable)
+template <class TBase>
+void ChartViewCore<TBase>::EnableValueDrag(int bEnable)
 {
     m_bValueDragEnabled = bEnable;
 }
 
-int DEDizedView::IsValueDragEnabled() const
+template <class TBase>
+int ChartViewCore<TBase>::IsValueDragEnabled() const
 {
     return m_bValueDragEnabled;
 }
 
-void DEDizedView::EnableZoom(int bEnable)
+template <class TBase>
+void ChartViewCore<TBase>::EnableZoom(int bEnable)
 {
     m_bZoomEnabled = bEnable;
 }
 
-int DEDizedView::IsZoomEnabled() const
+template <class TBase>
+int ChartViewCore<TBase>::IsZoomEnabled() const
 {
     return m_bZoomEnabled;
 }
 
-DEDizedPosition* DEDizedView::HitTest(DEDized* pChart, int x, int y)
+template <class TBase>
+DEDizedPosition* ChartViewCore<TBase>::HitTest(DEDized* pChart, int x, int y)
 {
-    AfxRequirePointer(pChart, "DEDizedView::HitTest", "pChart");
+    AfxRequirePointer(pChart, "ChartViewCore::HitTest", "pChart");
     return new DEDizedPosition(pChart, x, y, this);
 }
 
 // ---- mouse ---------------------------------------------------------------------------------------------
 
-void DEDizedView::OnMouseMove(UINT nFlags, CPoint point)
+template <class TBase>
+void ChartViewCore<TBase>::OnMouseMove(UINT nFlags, CPoint client)
 {
+    const CPoint point = ToChart(client);
     if (m_bTipTimerRunning) {
-        KillTimer(kTimerTip);
+        this->KillTimer(kTimerTip);
         m_bTipTimerRunning = 0;
     }
     // a window shown or hidden under a resting mouse sends a move to the same point: the tip stays
@@ -203,37 +212,41 @@ void DEDizedView::OnMouseMove(UINT nFlags, CPoint point)
         return;
     if (m_tip.IsVisible())
         m_tip.Hide();
-    SetTimer(kTimerTip, kTipDelay);
+    this->SetTimer(kTimerTip, kTipDelay);
     m_bTipTimerRunning = 1;
     m_ptLast = point;
     if (m_bValueDragActive)
         UpdateValueDrag(nFlags, point.x, point.y);
     if (m_bBandActive)
         UpdateZoomBand(point.x, point.y);
-    Default();
+    this->Default();
 }
 
-void DEDizedView::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+template <class TBase>
+void ChartViewCore<TBase>::OnLButtonDown(UINT /*nFlags*/, CPoint client)
 {
-    SetCapture();
+    const CPoint point = ToChart(client);
+    this->SetCapture();
     DEDized* pChart = GetGraph();
     DEDizedFeedback* pHit = pChart != nullptr ? pChart->HitTest(point.x, point.y) : nullptr;
     if (pHit == nullptr || !m_bValueDragEnabled) {
         m_ptBandStart = point;
         m_ptBandCorner = point;
         m_bBandShown = 0;
-        if (m_bZoomEnabled)
+        if (m_bZoomEnabled && BandStartsAt(pChart, point))
             m_bBandActive = 1;
     } else if (pHit->GetFirstIndex() >= 0 && pHit->GetSecondIndex() >= 0) {
         m_bValueDragActive = 1;
         m_nPickedIndex = pHit->GetFirstIndex();
         m_nPickedGroup = pHit->GetSecondIndex();
     }
-    Default();
+    this->Default();
 }
 
-void DEDizedView::OnLButtonUp(UINT /*nFlags*/, CPoint point)
+template <class TBase>
+void ChartViewCore<TBase>::OnLButtonUp(UINT /*nFlags*/, CPoint client)
 {
+    const CPoint point = ToChart(client);
     m_bValueDragActive = 0;
     ::ReleaseCapture();
     DEDized* pChart = GetGraph();
@@ -241,17 +254,18 @@ void DEDizedView::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         ZoomBand(pChart, point);
     m_bBandActive = 0;
     m_bBandShown = 0;
-    Invalidate(TRUE);
-    Default();
+    this->Invalidate(TRUE);
+    this->Default();
 }
 
-void DEDizedView::OnTimer(UINT_PTR nIDEvent)
+template <class TBase>
+void ChartViewCore<TBase>::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent != kTimerTip) {
-        CView::OnTimer(nIDEvent);
+        TBase::OnTimer(nIDEvent);
         return;
     }
-    KillTimer(kTimerTip);
+    this->KillTimer(kTimerTip);
     m_bTipTimerRunning = 0;
     DEDized* pChart = GetGraph();
     if (pChart == nullptr)
@@ -270,9 +284,10 @@ void DEDizedView::OnTimer(UINT_PTR nIDEvent)
 
 // ---- tips ----------------------------------------------------------------------------------------------
 
-CString DEDizedView::TipText(DEDizedPosition* pPosition)
+template <class TBase>
+CString ChartViewCore<TBase>::TipText(DEDizedPosition* pPosition)
 {
-    AfxRequirePointer(pPosition, "DEDizedView::TipText", "pPosition");
+    AfxRequirePointer(pPosition, "ChartViewCore::TipText", "pPosition");
     DEDized* pChart = GetGraph();
     SRGDisplayBase* pDisplay = AsDisplay(pPosition->GetFirstDisplay());
     CString text;
@@ -331,18 +346,19 @@ CString DEDizedView::TipText(DEDizedPosition* pPosition)
     return text;
 }
 
-void DEDizedView::ShowTipAt(DEDizedPosition* pPosition)
+template <class TBase>
+void ChartViewCore<TBase>::ShowTipAt(DEDizedPosition* pPosition)
 {
-    AfxRequirePointer(pPosition, "DEDizedView::ShowTipAt", "pPosition");
+    AfxRequirePointer(pPosition, "ChartViewCore::ShowTipAt", "pPosition");
     const CString text = TipText(pPosition);
-    CPoint point = pPosition->GetPoint();
-    ClientToScreen(&point);
+    const CPoint point = ChartToScreen(pPosition->GetPoint());
     m_tip.Show(text, point.x, point.y, this);
 }
 
 // ---- value drag ----------------------------------------------------------------------------------------
 
-void DEDizedView::UpdateValueDrag(UINT /*nFlags*/, int x, int y)
+template <class TBase>
+void ChartViewCore<TBase>::UpdateValueDrag(UINT /*nFlags*/, int x, int y)
 {
     DEDized* pChart = GetGraph();
     if (pChart == nullptr)
@@ -425,7 +441,7 @@ void DEDizedView::UpdateValueDrag(UINT /*nFlags*/, int x, int y)
     if (values.empty())
         return;
 
-    CGraphDoc* pDocument = dynamic_cast<CGraphDoc*>(GetDocument());
+    CGraphDoc* pDocument = dynamic_cast<CGraphDoc*>(this->GetDocument());
     for (const DraggedValue& dragged : values) {
         pChart->SetValue(dragged.nIndex, dragged.nGroup, dragged.dValue, 0);
         if (pDocument != nullptr) {
@@ -436,7 +452,7 @@ void DEDizedView::UpdateValueDrag(UINT /*nFlags*/, int x, int y)
             pDocument->SendToServer(kDragCommand, reinterpret_cast<LPARAM>(&record));
         }
     }
-    Invalidate(TRUE);
+    this->Invalidate(TRUE);
 
     if (!m_bDragTip)
         return;
@@ -450,14 +466,14 @@ void DEDizedView::UpdateValueDrag(UINT /*nFlags*/, int x, int y)
     case 3: text.Format("(%.2f, %.2f, %.2f)", numbers[0], numbers[1], numbers[2]); break;
     default: text.Format("(%.2f, %.2f, %.2f, %.2f)", numbers[0], numbers[1], numbers[2], numbers[3]); break;
     }
-    CPoint point(x, y);
-    ClientToScreen(&point);
+    const CPoint point = ChartToScreen(CPoint(x, y));
     m_tip.Show(text, point.x, point.y, this);
 }
 
 // ---- zoom ----------------------------------------------------------------------------------------------
 
-BOOL DEDizedView::BandRegion(CPoint corner, CRgn& rRegion)
+template <class TBase>
+BOOL ChartViewCore<TBase>::BandRegion(CPoint corner, CRgn& rRegion)
 {
     DEDized* pChart = GetGraph();
     if (pChart == nullptr)
@@ -503,10 +519,13 @@ BOOL DEDizedView::BandRegion(CPoint corner, CRgn& rRegion)
     return rRegion.CreateRectRgnIndirect(&band);
 }
 
-void DEDizedView::UpdateZoomBand(int x, int y)
+template <class TBase>
+void ChartViewCore<TBase>::UpdateZoomBand(int x, int y)
 {
     const CPoint corner(x, y);
+    // the band is in chart coordinates, which the prepared DC maps to the window
     CClientDC dc(this);
+    this->OnPrepareDC(&dc);
     CRgn previous;
     if (m_bBandShown && BandRegion(m_ptBandCorner, previous))
         dc.InvertRgn(&previous);
@@ -519,7 +538,8 @@ void DEDizedView::UpdateZoomBand(int x, int y)
     m_ptBandCorner = corner;
 }
 
-void DEDizedView::ZoomBand(DEDized* pChart, CPoint point)
+template <class TBase>
+void ChartViewCore<TBase>::ZoomBand(DEDized* pChart, CPoint point)
 {
     std::unique_ptr<DEDizedPosition> pStart(HitTest(pChart, m_ptBandStart.x, m_ptBandStart.y));
     std::unique_ptr<DEDizedPosition> pEnd(HitTest(pChart, point.x, point.y));
@@ -598,7 +618,8 @@ void DEDizedView::ZoomBand(DEDized* pChart, CPoint point)
     }
 }
 
-void DEDizedView::UndoZoom(int bAll)
+template <class TBase>
+void ChartViewCore<TBase>::UndoZoom(int bAll)
 {
     DEDized* pChart = GetGraph();
     while (CObject* pObject = m_zoomStack.Pop()) {
@@ -623,5 +644,8 @@ void DEDizedView::UndoZoom(int bAll)
         if (!bAll && bEndsStep)
             break;
     }
-    Invalidate(TRUE);
+    this->Invalidate(TRUE);
 }
+
+template class ChartViewCore<CView>;
+template class ChartViewCore<CScrollView>;
