@@ -351,23 +351,8 @@ void CGXComboBoxWnd::LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)
 
 // ---- drawing ---------------------------------------------------------------------------------------
 
-void CGXComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
-                          const CGXStyle* pStandardStyle)
+int CGXComboBoxWnd::FitWindowToCell(CRect& rectWnd, const CGXStyle& style, int nTextHeight)
 {
-    if (!IsAttachedTo(nRow, nCol) || !m_bActive || m_pGrid->IsPrinting() || m_hWnd == nullptr) {
-        DrawInactive(pDC, rect, nRow, nCol, style, pStandardStyle);
-        return;
-    }
-    GetEditSelection(m_nEditSelStart, m_nEditSelEnd);
-    Hide();
-    const HGDIOBJ hOldFont = RecreateFont(style);
-    DrawBackground(pDC, rect, style, TRUE);
-    const int nTextHeight = MeasureWithCellFont(pDC);
-    SetFont(&m_font, TRUE);
-    if (hOldFont != nullptr)
-        ::DeleteObject(hOldFont);
-
-    CRect rectWnd = GetCellRect(nRow, nCol, &rect, &style);
     int nItemHeight = rectWnd.Height();
     if (m_bSizeToText) {
         const int nCellHeight = rectWnd.Height();
@@ -385,6 +370,27 @@ void CGXComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
     else
         rectWnd.InflateRect(0, m_nExtraFrame);
     ExcludeRectFromPaint(rectWnd);
+    return nItemHeight;
+}
+
+void CGXComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                          const CGXStyle* pStandardStyle)
+{
+    if (!IsAttachedTo(nRow, nCol) || !m_bActive || m_pGrid->IsPrinting() || m_hWnd == nullptr) {
+        DrawInactive(pDC, rect, nRow, nCol, style, pStandardStyle);
+        return;
+    }
+    GetEditSelection(m_nEditSelStart, m_nEditSelEnd);
+    Hide();
+    const HGDIOBJ hOldFont = RecreateFont(style);
+    DrawBackground(pDC, rect, style, TRUE);
+    const int nTextHeight = MeasureWithCellFont(pDC);
+    SetFont(&m_font, TRUE);
+    if (hOldFont != nullptr)
+        ::DeleteObject(hOldFont);
+
+    CRect rectWnd = GetCellRect(nRow, nCol, &rect, &style);
+    const int nItemHeight = FitWindowToCell(rectWnd, style, nTextHeight);
     rectWnd.bottom += std::min(EntryCount(), 8) * (nTextHeight + 2 * m_nExtraFrame + 2);
     CellToWindowRect(rectWnd);
     SetItemHeight(-1, UINT(std::max(nItemHeight, 1)));

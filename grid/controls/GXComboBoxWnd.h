@@ -230,6 +230,11 @@ protected:
     // rectCell cut to one text line of nTextHeight (at most the cell less the frame allowance above
     // and below) placed by style's vertical alignment, with the allowance around it.
     CRect PlaceOneLine(const CRect& rectCell, const CGXStyle& style, int nTextHeight) const;
+    // Fits rectWnd, the active cell's window rectangle, to one line of nTextHeight when sized to text
+    // (placed by style's vertical alignment), adds the frame allowance above and below (or, shrunk to
+    // the cell, takes it from the item height instead) and keeps the grid from painting under it.
+    // Returns the selection field's item height.
+    int FitWindowToCell(CRect& rectWnd, const CGXStyle& style, int nTextHeight);
     // The number of entries of the window (0 without one).
     int EntryCount() const;
     // The window's entries from a choice list (emptied first).

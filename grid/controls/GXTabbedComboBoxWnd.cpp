@@ -336,23 +336,7 @@ void CGXTabbedComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL
         rectWnd.top--;
     if (pProperties != nullptr && pProperties->GetDisplayVertLines())
         rectWnd.left--;
-    int nItemHeight = rectWnd.Height();
-    if (m_bSizeToText) {
-        const int nHeight = rectWnd.Height();
-        nItemHeight = std::min(nTextHeight + 2, nHeight);
-        if (style.GetIncludeVerticalAlignment()) {
-            if (style.GetVerticalAlignment() == DT_VCENTER)
-                rectWnd.top += (nHeight - nItemHeight) / 2;
-            else if (style.GetVerticalAlignment() == DT_BOTTOM)
-                rectWnd.top = rectWnd.bottom - nItemHeight - 2;
-        }
-        rectWnd.bottom = rectWnd.top + nItemHeight;
-    }
-    if (m_bShrinkToCell)
-        nItemHeight -= 2 * m_nExtraFrame;
-    else
-        rectWnd.InflateRect(0, m_nExtraFrame);
-    ExcludeRectFromPaint(rectWnd);
+    const int nItemHeight = FitWindowToCell(rectWnd, style, nTextHeight);
     rectWnd.bottom += std::min(EntryCount(), 8) * (nTextHeight + 2) + 3;
 
     DrawBackground(pDC, rect, style, TRUE);

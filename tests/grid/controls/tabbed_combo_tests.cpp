@@ -35,11 +35,12 @@ struct TabbedFixture : ComboGridFixture {
             return "<none>";
         return strText.GetString();
     }
-    // A click on the inactive cell, then the posted clicks that open the list handled.
+    // A click on the inactive cell, then the posted clicks that open the list handled (waiting up to
+    // two seconds for them on a loaded machine).
     void ClickCell(ROWCOL nRow, ROWCOL nCol)
     {
         Click(grid.CalcCellRect(nRow, nCol).CenterPoint());
-        for (int i = 0; i < 5 && !Combo()->GetDroppedState(); ++i) {
+        for (int i = 0; i < 200 && !Combo()->GetDroppedState(); ++i) {
             ::Sleep(10);
             PumpMessages();
         }
