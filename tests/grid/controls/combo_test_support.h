@@ -79,8 +79,8 @@ private:
 };
 
 // A shown frame holding a grid window of 6 rows by 4 columns; column 2 uses control nControlId with
-// the choice list pszChoices. Ctrl, Shift and Alt are up through the key-state seam, and the grid has
-// the focus.
+// the choice list pszChoices. Ctrl, Shift and Alt are up through the key-state seam, the frame is in
+// front and the grid has the focus.
 struct ComboGridFixture {
     ComboGridFixture(UINT nControlId, const char* pszChoices) : m_nControlId(nControlId)
     {
@@ -96,6 +96,7 @@ struct ComboGridFixture {
         style.SetControl(WORD(nControlId)).SetChoiceList(pszChoices);
         grid.SetStyleRange(CGXCellRange().SetCols(2, 2), &style, CGXStyle::gxOverride, 0, nullptr, 2,
                            CGXGridCore::gxRollback);
+        frame.SetForegroundWindow();
         grid.SetFocus();
         grid.UpdateWindow();
     }
