@@ -1089,6 +1089,8 @@ public:
     int m_nMarkCurrentCell;
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
+    // Set while a combo cell's list is open.
+    BOOL m_bListDropped = FALSE;
 
     // ---- what the command factory keeps in the grid (GXCommandFactory.h) ----------------------------
     // Set while a block of undo commands runs: the commands the grid records meanwhile go into the
