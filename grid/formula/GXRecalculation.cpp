@@ -95,19 +95,6 @@ struct Frame {
     bool bCompute;
 };
 
-// Keeps the pools of a sheet locked while it lives (those it locked itself).
-class PoolLock {
-public:
-    explicit PoolLock(SheetHandle h) : m_h(h), m_nLocked(EngineLockPools(h, kAllPoolBits)) {}
-    ~PoolLock() { EngineUnlockPools(m_h, m_nLocked); }
-    PoolLock(const PoolLock&) = delete;
-    PoolLock& operator=(const PoolLock&) = delete;
-
-private:
-    SheetHandle m_h;
-    uint32_t m_nLocked;
-};
-
 }  // namespace
 
 bool EngineMustRecalculate(SheetHandle h, const EngineCell* pCell)
@@ -210,7 +197,7 @@ int32_t EngineRecalcPass(SheetHandle h)
         }
     }
 
-    const PoolLock lock(h);
+    const EnginePoolLock lock(h);
     if (bWork)
         sheet.nGeneration++;
     if (sheet.nRecalcMethod == 1) {
