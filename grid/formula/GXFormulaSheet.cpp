@@ -208,6 +208,7 @@ void CGXFormulaSheet::ResetEngine()
     EngineSetStyleCloner(&CloneCellStyle);
     m_hSheet = EngineCreateSheet();
     EngineGetSheet(m_hSheet)->pOwner = this;
+    EngineGetSheet(m_hSheet)->bRecordUndo = m_nOptionWord != 0;
 }
 
 void CGXFormulaSheet::DeleteAllStyles()
@@ -301,7 +302,6 @@ BOOL CGXFormulaSheet::SetFormulaText(ROWCOL nRow, ROWCOL nCol, const char* pszTe
         pCell->nFlags = (pCell->nFlags | kCellNeedsRecalc) & ~kCellEvaluated;
         EngineEvaluateWithPrecedents(m_hSheet, pCell);
     }
-    const RecordingScope recording(sheet, m_nOptionWord != 0);
     CollectUndoInfo(TRUE, FALSE);
     return TRUE;
 }
@@ -901,6 +901,7 @@ BOOL CGXFormulaSheet::SetEngineOption(DWORD nValue)
 {
     const DWORD nOld = m_nOptionWord;
     m_nOptionWord = nValue;
+    EngineGetSheet(m_hSheet)->bRecordUndo = nValue != 0;
     return BOOL(nOld);
 }
 
@@ -908,7 +909,6 @@ void CGXFormulaSheet::CollectUndoInfo(BOOL bKeepRange, BOOL bRecalc)
 {
     EngineSheet& sheet = *EngineGetSheet(m_hSheet);
     if (bRecalc) {
-        const RecordingScope recording(sheet, m_nOptionWord != 0);
         struct Method {
             EngineSheet& sheet;
             int32_t nOld;

@@ -9,9 +9,8 @@
 //
 // Value kinds written into a returned CGXStyle: 0 text, 1 number, 2 formula (an edit text), 3 error.
 //
-// Undo: the engine records the cells that formula entry and structural changes remove, overwrite or
-// rewrite (while the option word set by SetEngineOption is on, and always for removed rows and
-// columns); the sheet gathers them into a pending CGXFormulaUndoInfo, which the grid's undo command
+// Undo: the engine records the cells that structural changes remove, overwrite or rewrite (while the
+// option word set by SetEngineOption is on, and always for removed rows and columns); the sheet gathers them into a pending CGXFormulaUndoInfo, which the grid's undo command
 // takes with DetachUndoInfo and hands back to ApplyUndoInfo.
 //
 // Stored form (Serialize), schema 1: WORD 1; the CGXData part; five WORDs (iteration limit, blank
@@ -140,7 +139,7 @@ public:
     // bFlag: only the second list): its block is cleared first when its recalc flag is set. FALSE for
     // another record.
     BOOL ApplyUndoInfo(CGXUndoEngineCellsInfo* pUndoInfo, DWORD nValue, BOOL bFlag) override;
-    // Sets the option word (the undo switch of formula entry). Returns the previous word.
+    // Sets the option word, the engine's undo switch (on when not 0). Returns the previous word.
     BOOL SetEngineOption(DWORD nValue) override;
     // Defines the name for range (columns as grid columns) and recalculates; with a CGXFormulaUndoInfo
     // the named ranges and cells it saved are put back instead. TRUE.
@@ -203,8 +202,8 @@ public:
     void GetRangeNameList(CStringArray& names) const;
     BOOL SetRangeNameList(const CStringArray& names);
 
-    // Moves the cells the engine recorded into the pending undo record (bRecalc: recalculate first,
-    // recording by the option word, and file them as changed by the recalculation). bKeepRange: the
+    // Moves the cells the engine recorded into the pending undo record (bRecalc: recalculate first
+    // and file them as changed by the recalculation). bKeepRange: the
     // record's block is cleared on undo.
     void CollectUndoInfo(BOOL bKeepRange, BOOL bRecalc);
     // Empties the engine: cells, names, options, the message; the pending undo record goes.
