@@ -263,7 +263,7 @@ WORD CGXFormulaSheet::ConstraintStyleId() const
     m_nConstraintStyleId = pMap->GetBaseStyleIdByName(kConstraintStyle);
     if (m_nConstraintStyleId == 0) {
         CGXStyle style;
-        style.SetInterior(CGXCellBrush(BS_SOLID, RGB(255, 0, 0)));
+        style.SetInterior(CGXCellBrush(CGXCellBrush::gxSolid, RGB(255, 0, 0)));
         m_nConstraintStyleId = pMap->RegisterStyle(kConstraintStyle, style, FALSE);
     }
     return m_nConstraintStyleId;

@@ -102,6 +102,8 @@ TEST(FormulaGrid, AViolatedConstraintAppliesItsBaseStyle)
     EXPECT_EQ(style.GetInterior().GetColor(), RGB(255, 0, 0));
     ASSERT_TRUE(f.Sheet().GetCellStyle(2, 1, style, CGXStyle::gxCopy, 0));
     EXPECT_FALSE(style.GetIncludeInterior());
-    f.grid.Redraw();
-    f.grid.UpdateWindow();
+    // the grid paints the cell with it
+    CGXStyle composed;
+    f.grid.ComposeStyleRowCol(1, 1, &composed, TRUE);
+    EXPECT_EQ(composed.GetInterior().GetColor(), RGB(255, 0, 0));
 }
