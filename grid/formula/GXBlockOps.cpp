@@ -305,6 +305,12 @@ int32_t MovedLine(int32_t n, int32_t nFirst, int32_t nLast, int32_t nDest)
 
 }  // namespace
 
+CellRangeRef EngineDestinationBlock(const CellRangeRef& source, int32_t nDestRow, int32_t nDestCol)
+{
+    return Block(nDestRow, nDestCol, std::min(nDestRow + source.Bottom() - source.Top(), kEngineMaxRow),
+                 std::min(nDestCol + source.Right() - source.Left(), kEngineMaxCol));
+}
+
 void EngineClearBlock(SheetHandle h, const CellRangeRef& block)
 {
     EngineSheet& sheet = EngineSheetOf(h, "EngineClearBlock");
@@ -321,8 +327,7 @@ void EngineMoveBlock(SheetHandle h, const CellRangeRef& source, int32_t nDestRow
     const OperationScope scope(h, sheet, false);
     const int32_t nRows = nDestRow - source.Top();
     const int32_t nCols = nDestCol - source.Left();
-    const CellRangeRef dest = Block(nDestRow, nDestCol, std::min(source.Bottom() + nRows, kEngineMaxRow),
-                                    std::min(source.Right() + nCols, kEngineMaxCol));
+    const CellRangeRef dest = EngineDestinationBlock(source, nDestRow, nDestCol);
 
     if (!bKeepNames) {
         MoveNames(sheet, [&](int32_t& nRow, int32_t& nCol) {
@@ -374,8 +379,7 @@ void EngineCopyBlock(SheetHandle h, const CellRangeRef& source, int32_t nDestRow
     const OperationScope scope(h, sheet, false);
     const int32_t nRows = nDestRow - source.Top();
     const int32_t nCols = nDestCol - source.Left();
-    const CellRangeRef dest = Block(nDestRow, nDestCol, std::min(source.Bottom() + nRows, kEngineMaxRow),
-                                    std::min(source.Right() + nCols, kEngineMaxCol));
+    const CellRangeRef dest = EngineDestinationBlock(source, nDestRow, nDestCol);
 
     std::vector<EngineCell*> copies;
     try {

@@ -21,6 +21,10 @@
 
 #include <vector>
 
+// The block that source covers once its top-left cell lies at (nDestRow, nDestCol), clamped to the
+// sheet.
+CellRangeRef EngineDestinationBlock(const CellRangeRef& source, int32_t nDestRow, int32_t nDestCol);
+
 // Removes the cells of the general and formula pools inside block from sheet h: with the placeholder
 // switch on a placeholder flagged as changed takes each one's place. The block is added to the
 // recalculation list. Nothing when the block does not meet the sheet's used area.

@@ -149,6 +149,17 @@ private:
     bool m_bOld;
 };
 
+// Points the named items of pFormula at the records of sheet h with their names (a copied or saved
+// formula still names the records of another sheet, or of a deletion).
+void NameRecordsOf(SheetHandle h, CompiledFormula* pFormula)
+{
+    for (int16_t i = 0; pFormula != nullptr && i < pFormula->nItems; i++) {
+        FormulaItem& item = pFormula->pItems[i];
+        if ((item.nKind == kItemNamedCell || item.nKind == kItemNamedRange) && item.u.pName != nullptr)
+            item.u.pName = EngineFindName(h, item.u.pName->pszName);
+    }
+}
+
 void ThrowBadArchive()
 {
     AfxThrowArchiveException(CArchiveException::generic);
@@ -702,8 +713,7 @@ BOOL CGXFormulaSheet::CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWC
     if (!block.IsValid() || !EnginePlace(nDestRow, nDestCol, r, c))
         return TRUE;
     EngineCopyBlock(m_hSheet, block, r, c);
-    EngineAddRecalcRange(m_hSheet, EngineMakeReference(r, c, std::min(r + block.Bottom() - block.Top(), kEngineMaxRow),
-                                                       std::min(c + block.Right() - block.Left(), kEngineMaxCol), 0));
+    EngineAddRecalcRange(m_hSheet, EngineDestinationBlock(block, r, c));
     CollectUndoInfo(TRUE, TRUE);
     return TRUE;
 }
@@ -733,18 +743,10 @@ BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWC
         if (pInfo != nullptr)
             pInfo->SetCellsBefore(TakeRecorded(sheet));
     }
-    EngineAddRecalcRange(m_hSheet, EngineMakeReference(r, c, std::min(r + block.Bottom() - block.Top(), kEngineMaxRow),
-                                                       std::min(c + block.Right() - block.Left(), kEngineMaxCol), 0));
+    EngineAddRecalcRange(m_hSheet, EngineDestinationBlock(block, r, c));
     {
         const RecordingScope recording(sheet, bCreateUndoInfo != FALSE);
-        struct Method {
-            EngineSheet& sheet;
-            int32_t nOld;
-            ~Method() { sheet.nRecalcMethod = nOld; }
-        } method{sheet, sheet.nRecalcMethod};
-        sheet.nRecalcMethod = 1;
-        const EnginePoolLock lock(m_hSheet);
-        EngineRecalculate(m_hSheet);
+        RecalcEveryFormula();
     }
     if (bCreateUndoInfo && pInfo != nullptr)
         pInfo->SetCellsAfter(TakeRecorded(sheet));
@@ -905,19 +907,25 @@ BOOL CGXFormulaSheet::SetEngineOption(DWORD nValue)
     return BOOL(nOld);
 }
 
+// A recalculation with the method "every formula", whatever the sheet's method.
+void CGXFormulaSheet::RecalcEveryFormula()
+{
+    EngineSheet& sheet = *EngineGetSheet(m_hSheet);
+    struct Method {
+        EngineSheet& sheet;
+        int32_t nOld;
+        ~Method() { sheet.nRecalcMethod = nOld; }
+    } method{sheet, sheet.nRecalcMethod};
+    sheet.nRecalcMethod = 1;
+    const EnginePoolLock lock(m_hSheet);
+    EngineRecalculate(m_hSheet);
+}
+
 void CGXFormulaSheet::CollectUndoInfo(BOOL bKeepRange, BOOL bRecalc)
 {
     EngineSheet& sheet = *EngineGetSheet(m_hSheet);
-    if (bRecalc) {
-        struct Method {
-            EngineSheet& sheet;
-            int32_t nOld;
-            ~Method() { sheet.nRecalcMethod = nOld; }
-        } method{sheet, sheet.nRecalcMethod};
-        sheet.nRecalcMethod = 1;
-        const EnginePoolLock lock(m_hSheet);
-        EngineRecalculate(m_hSheet);
-    }
+    if (bRecalc)
+        RecalcEveryFormula();
     // a block recorded to be cleared on undo makes a record even when no cell was in the way (a copy
     // into empty cells)
     const bool bRange = sheet.bRangeRecorded && bKeepRange;
@@ -953,13 +961,8 @@ BOOL CGXFormulaSheet::SetRangeName(const char* pszName, const CGXCellRange& rang
     for (const RangeName* pName = pInfo->m_pNames; pName != nullptr; pName = pName->pNext)
         EngineDefineName(m_hSheet, pName->pszName, pName->ref);
     // the saved formulas name the records the deletion kept: give them this sheet's records again
-    for (EngineCell* pSaved = pInfo->m_pCellsBefore; pSaved != nullptr; pSaved = pSaved->pNext) {
-        for (int16_t i = 0; pSaved->pFormula != nullptr && i < pSaved->pFormula->nItems; i++) {
-            FormulaItem& item = pSaved->pFormula->pItems[i];
-            if ((item.nKind == kItemNamedCell || item.nKind == kItemNamedRange) && item.u.pName != nullptr)
-                item.u.pName = EngineFindName(m_hSheet, item.u.pName->pszName);
-        }
-    }
+    for (EngineCell* pSaved = pInfo->m_pCellsBefore; pSaved != nullptr; pSaved = pSaved->pNext)
+        NameRecordsOf(m_hSheet, pSaved->pFormula);
     {
         const EnginePoolLock lock(m_hSheet);
         EngineRestoreCells(m_hSheet, pInfo->m_pCellsBefore);
@@ -1024,58 +1027,24 @@ BOOL CGXFormulaSheet::SetRangeNameList(const CStringArray& names)
 
 // ---- options -------------------------------------------------------------------------------------------
 
-BOOL CGXFormulaSheet::SetIterationLimit(DWORD n)
+// The engine refuses values outside 0 to 1 (0 to 100 for the iteration limit) itself.
+BOOL CGXFormulaSheet::SetOption(EngineOption nOption, DWORD n)
 {
-    return n <= 100 && EngineSetOption(m_hSheet, kOptionIterationLimit, int32_t(n));
+    return n <= 100 && EngineSetOption(m_hSheet, nOption, int32_t(n));
 }
 
-DWORD CGXFormulaSheet::GetIterationLimit() const
+DWORD CGXFormulaSheet::GetOption(EngineOption nOption) const
 {
-    return DWORD(EngineGetOption(m_hSheet, kOptionIterationLimit));
-}
-
-BOOL CGXFormulaSheet::SetBlankCellsAsZero(DWORD n)
-{
-    return n <= 1 && EngineSetOption(m_hSheet, kOptionBlankAsZero, int32_t(n));
-}
-
-DWORD CGXFormulaSheet::GetBlankCellsAsZero() const
-{
-    return DWORD(EngineGetOption(m_hSheet, kOptionBlankAsZero));
-}
-
-BOOL CGXFormulaSheet::SetRecalcMode(DWORD n)
-{
-    return n <= 1 && EngineSetOption(m_hSheet, kOptionRecalcMode, int32_t(n));
-}
-
-DWORD CGXFormulaSheet::GetRecalcMode() const
-{
-    return DWORD(EngineGetOption(m_hSheet, kOptionRecalcMode));
-}
-
-BOOL CGXFormulaSheet::SetRecalcMethod(DWORD n)
-{
-    return n <= 1 && EngineSetOption(m_hSheet, kOptionRecalcMethod, int32_t(n));
-}
-
-DWORD CGXFormulaSheet::GetRecalcMethod() const
-{
-    return DWORD(EngineGetOption(m_hSheet, kOptionRecalcMethod));
+    return DWORD(EngineGetOption(m_hSheet, nOption));
 }
 
 BOOL CGXFormulaSheet::SetConstraintCheck(DWORD n)
 {
-    if (n > 1 || !EngineSetOption(m_hSheet, kOptionConstraintCheck, int32_t(n)))
+    if (!SetOption(kOptionConstraintCheck, n))
         return FALSE;
     if (n != 0)
         ConstraintStyleId();
     return TRUE;
-}
-
-DWORD CGXFormulaSheet::GetConstraintCheck() const
-{
-    return DWORD(EngineGetOption(m_hSheet, kOptionConstraintCheck));
 }
 
 // ---- copies --------------------------------------------------------------------------------------------
@@ -1099,11 +1068,7 @@ void CGXFormulaSheet::CopyFrom(const CGXData& other)
                 if (!pCell->IsLinked())
                     continue;
                 EngineCell* pCopy = EngineCopyCell(&mine.pools[nPool], pCell);
-                for (int16_t i = 0; pCopy->pFormula != nullptr && i < pCopy->pFormula->nItems; i++) {
-                    FormulaItem& item = pCopy->pFormula->pItems[i];
-                    if ((item.nKind == kItemNamedCell || item.nKind == kItemNamedRange) && item.u.pName != nullptr)
-                        item.u.pName = EngineFindName(m_hSheet, item.u.pName->pszName);
-                }
+                NameRecordsOf(m_hSheet, pCopy->pFormula);
                 if (EngineCell* pThere = EngineFindCell(m_hSheet, pCopy->nRow, pCopy->nCol))
                     EngineRemoveCell(m_hSheet, pThere);
                 EngineLinkCell(m_hSheet, pCopy);
@@ -1261,7 +1226,7 @@ void CGXFormulaSheet::Serialize(CArchive& ar)
         for (uint16_t& w : awOptions)
             ar >> w;
         if (!SetIterationLimit(awOptions[0]) || !SetBlankCellsAsZero(awOptions[1]) || !SetRecalcMode(awOptions[2]) ||
-            !SetRecalcMethod(awOptions[3]) || !EngineSetOption(m_hSheet, kOptionConstraintCheck, awOptions[4]))
+            !SetRecalcMethod(awOptions[3]) || !SetOption(kOptionConstraintCheck, awOptions[4]))
             ThrowBadArchive();
         CStringArray names;
         names.Serialize(ar);

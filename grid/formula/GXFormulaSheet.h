@@ -184,17 +184,17 @@ public:
     virtual void FormatCellFormula(EngineCell* pCell, CString& strText);
 
     // ---- options (values outside their range are refused with FALSE) ----
-    BOOL SetIterationLimit(DWORD n);  // 0 to 100
-    DWORD GetIterationLimit() const;
-    BOOL SetBlankCellsAsZero(DWORD n);  // 0 or 1
-    DWORD GetBlankCellsAsZero() const;
-    BOOL SetRecalcMode(DWORD n);  // 0 automatic, 1 manual
-    DWORD GetRecalcMode() const;
-    BOOL SetRecalcMethod(DWORD n);  // 0 as needed, 1 every formula
-    DWORD GetRecalcMethod() const;
+    BOOL SetIterationLimit(DWORD n) { return SetOption(kOptionIterationLimit, n); }  // 0 to 100
+    DWORD GetIterationLimit() const { return GetOption(kOptionIterationLimit); }
+    BOOL SetBlankCellsAsZero(DWORD n) { return SetOption(kOptionBlankAsZero, n); }  // 0 or 1
+    DWORD GetBlankCellsAsZero() const { return GetOption(kOptionBlankAsZero); }
+    BOOL SetRecalcMode(DWORD n) { return SetOption(kOptionRecalcMode, n); }  // 0 automatic, 1 manual
+    DWORD GetRecalcMode() const { return GetOption(kOptionRecalcMode); }
+    BOOL SetRecalcMethod(DWORD n) { return SetOption(kOptionRecalcMethod, n); }  // 0 as needed, 1 every formula
+    DWORD GetRecalcMethod() const { return GetOption(kOptionRecalcMethod); }
     // 0 or 1; switching it on also registers the base style "Constraint Violation" when missing.
     BOOL SetConstraintCheck(DWORD n);
-    DWORD GetConstraintCheck() const;
+    DWORD GetConstraintCheck() const { return GetOption(kOptionConstraintCheck); }
 
     // The named ranges as "name=reference" entries in list order; defining them from such entries
     // (split at the first '='; entries that do not read are left out). SetRangeNameList returns
@@ -210,6 +210,9 @@ public:
     void ResetEngine();
 
 private:
+    BOOL SetOption(EngineOption nOption, DWORD n);
+    DWORD GetOption(EngineOption nOption) const;
+    void RecalcEveryFormula();
     EngineCell* FindCell(ROWCOL nRow, ROWCOL nCol) const;
     EngineCell* ValueCell(ROWCOL nRow, ROWCOL nCol);
     void EvaluateIfNeeded(EngineCell* pCell) const;
