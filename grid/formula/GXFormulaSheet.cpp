@@ -746,7 +746,7 @@ BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWC
     EngineAddRecalcRange(m_hSheet, EngineDestinationBlock(block, r, c));
     {
         const RecordingScope recording(sheet, bCreateUndoInfo != FALSE);
-        RecalcEveryFormula();
+        EngineRecalculateEveryFormula(m_hSheet);
     }
     if (bCreateUndoInfo && pInfo != nullptr)
         pInfo->SetCellsAfter(TakeRecorded(sheet));
@@ -907,25 +907,11 @@ BOOL CGXFormulaSheet::SetEngineOption(DWORD nValue)
     return BOOL(nOld);
 }
 
-// A recalculation with the method "every formula", whatever the sheet's method.
-void CGXFormulaSheet::RecalcEveryFormula()
-{
-    EngineSheet& sheet = *EngineGetSheet(m_hSheet);
-    struct Method {
-        EngineSheet& sheet;
-        int32_t nOld;
-        ~Method() { sheet.nRecalcMethod = nOld; }
-    } method{sheet, sheet.nRecalcMethod};
-    sheet.nRecalcMethod = 1;
-    const EnginePoolLock lock(m_hSheet);
-    EngineRecalculate(m_hSheet);
-}
-
 void CGXFormulaSheet::CollectUndoInfo(BOOL bKeepRange, BOOL bRecalc)
 {
     EngineSheet& sheet = *EngineGetSheet(m_hSheet);
     if (bRecalc)
-        RecalcEveryFormula();
+        EngineRecalculateEveryFormula(m_hSheet);
     // a block recorded to be cleared on undo makes a record even when no cell was in the way (a copy
     // into empty cells)
     const bool bRange = sheet.bRangeRecorded && bKeepRange;

@@ -212,7 +212,6 @@ public:
 private:
     BOOL SetOption(EngineOption nOption, DWORD n);
     DWORD GetOption(EngineOption nOption) const;
-    void RecalcEveryFormula();
     EngineCell* FindCell(ROWCOL nRow, ROWCOL nCol) const;
     EngineCell* ValueCell(ROWCOL nRow, ROWCOL nCol);
     void EvaluateIfNeeded(EngineCell* pCell) const;

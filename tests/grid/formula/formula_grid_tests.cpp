@@ -10,47 +10,31 @@
 
 namespace {
 
-// A shown frame with a grid window of 6 rows by 4 columns over a formula sheet, storing and editing
-// through the sheet's kind 1 (typed texts are interpreted, edits show formulas).
-struct FormulaGridFixture {
+// The edit grid of the control tests over a formula sheet, storing and editing through the sheet's
+// kind 1 (typed texts are interpreted, edits show formulas).
+struct FormulaGridFixture : EditGridFixture {
     FormulaGridFixture()
     {
-        ReleaseModifierKeys(fake);
-        fake.SetTickCount(0);
-        EXPECT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
-                                   400, nullptr, nullptr));
-        EXPECT_TRUE(grid.Create("CGXGridWnd", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 480, 360), &frame, 1));
-        grid.SetDataClass(RUNTIME_CLASS(CGXFormulaSheet));
-        grid.Initialize();
+        CGXFormulaSheet* pSheet = new CGXFormulaSheet;
+        grid.GetParam()->SetData(pSheet);
+        GXGetLibraryState()->RegisterGridWith(pSheet, &grid);
+        pSheet->SetRowCount(6);
+        pSheet->SetColCount(4);
         grid.m_nStyleKind = CGXData::gxCellValue;
-        grid.GetParam()->GetData()->SetRowCount(6);
-        grid.GetParam()->GetData()->SetColCount(4);
-        m_pEdit = new CTestEdit(&grid);
-        grid.RegisterControl(GX_IDS_CTRL_EDIT, m_pEdit, TRUE);
-        grid.SetFocus();
-        grid.UpdateWindow();
+        grid.Redraw();
     }
-    ~FormulaGridFixture() { frame.DestroyWindow(); }
 
     CGXFormulaSheet& Sheet() { return *static_cast<CGXFormulaSheet*>(grid.GetParam()->GetData()); }
 
     // Makes (nRow, nCol) current, types pszText into its edit and presses Enter.
     void TypeInto(ROWCOL nRow, ROWCOL nCol, const char* pszText)
     {
-        ASSERT_TRUE(grid.SetCurrentCell(nRow, nCol));
-        grid.UpdateWindow();
-        for (const char* p = pszText; *p != 0; ++p)
-            ::SendMessageA(::GetFocus(), WM_CHAR, BYTE(*p), MAKELPARAM(1, 0));
-        ::SendMessageA(::GetFocus(), WM_KEYDOWN, VK_RETURN, MAKELPARAM(1, 0));
-        ::SendMessageA(::GetFocus(), WM_KEYUP, VK_RETURN, MAKELPARAM(1, 0xC000));
+        MakeCurrent(nRow, nCol);
+        Type(pszText);
+        Press(VK_RETURN);
         grid.UpdateWindow();
     }
     std::string Shown(ROWCOL nRow, ROWCOL nCol) { return grid.GetValueRowCol(nRow, nCol).GetString(); }
-
-    CFakeServices fake;
-    CWnd frame;
-    CNotingGrid grid;
-    CTestEdit* m_pEdit = nullptr;
 };
 
 }  // namespace
@@ -62,10 +46,7 @@ TEST(FormulaGrid, TypedFormulasAreComputedAndEditedAsFormulas)
     f.TypeInto(1, 1, "=1+2");
     EXPECT_EQ(f.Shown(1, 1), "3");
     // editing the cell again shows the formula
-    ASSERT_TRUE(f.grid.SetCurrentCell(1, 1));
-    f.m_pEdit->SetActive(TRUE);
-    f.m_pEdit->Refresh();
-    f.grid.UpdateWindow();
+    f.Activate(1, 1);
     EXPECT_EQ(f.m_pEdit->Text(), "=1+2");
     f.m_pEdit->SetActive(FALSE);
 
