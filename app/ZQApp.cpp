@@ -8,6 +8,8 @@
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
+#include "app/ZQRankingChartDoc.h"
+#include "app/ZQRankingChartView.h"
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
@@ -148,6 +150,10 @@ BOOL CZQApp::InitInstance()
     m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));
     AddDocTemplate(m_pRankingListTemplate);
+    // no file-new name: the project opens the chart after a solve
+    m_pRankingChartTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_CHART, RUNTIME_CLASS(CZQRankingChartDoc),
+                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQRankingChartView));
+    AddDocTemplate(m_pRankingChartTemplate);
 
     CFrameWnd* pMainFrame = LoadMainFrame();
     if (pMainFrame == nullptr)
@@ -362,7 +368,11 @@ void CZQApp::StoreToModel() {}
 
 void CZQApp::LoadMatrix() {}
 
-void CZQApp::RedrawRankingChart() {}
+void CZQApp::RedrawRankingChart()
+{
+    if (CZQRankingChartView* pView = dynamic_cast<CZQRankingChartView*>(FirstViewOf(ZQDocument::RankingChart)))
+        pView->Redraw();
+}
 
 // ---- main frame, messages, cursor, environment ---------------------------------------------------------
 
