@@ -195,9 +195,10 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     m_bEnableChanged = FALSE;
     const BOOL bResult = pTarget->OnCmdMsg(m_nID, int(CN_UPDATE_COMMAND_UI), this, nullptr);
     if (bDisableIfNoHndler && !m_bEnableChanged) {
+        // without an update handler the item is enabled exactly while some target handles the
+        // command: a button greyed while no window took it comes back when one does
         AFX_CMDHANDLERINFO info = {};
-        if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info))
-            Enable(FALSE);
+        Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }
     return bResult;
 }

@@ -32,8 +32,8 @@
 // its view, the view its document, ...).
 //
 // Command update: CCmdUI::DoUpdate asks a target's update handler to Enable/SetCheck/SetRadio/SetText
-// the item; when the target has no update handler and the caller asks for it, an item whose command
-// has no handler either is disabled ("disable when no handler").
+// the item; when the target has no update handler and the caller asks for it, the item is enabled
+// while its command has a handler and disabled while it has none ("disable when no handler").
 #pragma once
 
 #include "core/Core.h"
