@@ -37,19 +37,6 @@ CString ScaleChoiceList(const CZQInterfaceData& project, const CString& criterio
     return lines.IsEmpty() ? lines : heading + lines;
 }
 
-// Sets a flag for as long as a scope lives, then puts it back, however the scope ends.
-class RestoreOnExit {
-public:
-    RestoreOnExit(BOOL& rFlag, BOOL bValue) : m_rFlag(rFlag), m_bSaved(rFlag) { rFlag = bValue; }
-    ~RestoreOnExit() { m_rFlag = m_bSaved; }
-    RestoreOnExit(const RestoreOnExit&) = delete;
-    RestoreOnExit& operator=(const RestoreOnExit&) = delete;
-
-private:
-    BOOL& m_rFlag;
-    BOOL m_bSaved;
-};
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(CZQGridView, CGXGridView)
@@ -108,7 +95,7 @@ void CZQGridView::LoadFromModel()
     CZQInterfaceData* pProject = Project();
     if (pProject == nullptr || GetParam() == nullptr)
         return;
-    const RestoreOnExit loading(m_bLoading, TRUE);
+    m_bLoading = TRUE;
     const BOOL bUndo = GetParam()->IsEnableUndo();
     GetParam()->EnableUndo(FALSE);
 
@@ -159,6 +146,7 @@ void CZQGridView::LoadFromModel()
 
     StoreToModel();
     GetParam()->EnableUndo(bUndo);
+    m_bLoading = FALSE;
 }
 
 void CZQGridView::StoreToModel()

@@ -89,6 +89,17 @@ protected:
         PumpWaitingMessages();
         return View();
     }
+    // The project read and the grid opened with a view of the test's own class, whose template
+    // takes the evaluations grid's place.
+    CNotingGridView* OpenNotingGrid()
+    {
+        CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
+                                                             RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CNotingGridView));
+        app.AddDocTemplate(pTemplate);
+        app.m_pEvaluationsTemplate = pTemplate;
+        OpenProject();
+        return dynamic_cast<CNotingGridView*>(OpenGrid());
+    }
     // The grid's texts, row by row: cells joined by '|', rows by '/'.
     static std::string Texts(CZQGridView& grid)
     {
@@ -323,6 +334,15 @@ TEST_F(EvaluationsGrid, TypedEntriesOfAGainColumnBecomeNumbersInTheGridAndTheTab
     pGrid->ApplyValueToRange(CGXCellRange(0, 2, 0, 2), "w2");
     EXPECT_TRUE(pGrid->OnValidateCell(0, 2));
     EXPECT_EQ(Str(app.m_Project.EvaluationsTable[0][2]), "w");
+
+    // An entry still being typed when the window closes is read as the others and kept.
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    Type("3.50");
+    ASSERT_TRUE(pGrid->IsActiveCurrentCell());
+    pGrid->GetParentFrame()->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+    EXPECT_EQ(Str(app.m_Project.EvaluationsTable[2][2]), "3.5");
 }
 
 TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGrid)
@@ -374,13 +394,7 @@ TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGri
 
 TEST_F(EvaluationsGrid, PasteDoesNothingCutAndCopyReachTheGrid)
 {
-    // the grid's clipboard operations noted by a view of the test's own class
-    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
-                                                         RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CNotingGridView));
-    app.AddDocTemplate(pTemplate);
-    app.m_pEvaluationsTemplate = pTemplate;
-    OpenProject();
-    CNotingGridView* pGrid = dynamic_cast<CNotingGridView*>(OpenGrid());
+    CNotingGridView* pGrid = OpenNotingGrid();
     ASSERT_NE(pGrid, nullptr);
     pGrid->m_calls.clear();
     ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
@@ -392,12 +406,7 @@ TEST_F(EvaluationsGrid, PasteDoesNothingCutAndCopyReachTheGrid)
 
 TEST_F(EvaluationsGrid, WhileFillingTheValidationHookAcceptsAndTouchesNothing)
 {
-    CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
-                                                         RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CNotingGridView));
-    app.AddDocTemplate(pTemplate);
-    app.m_pEvaluationsTemplate = pTemplate;
-    OpenProject();
-    CNotingGridView* pGrid = dynamic_cast<CNotingGridView*>(OpenGrid());
+    CNotingGridView* pGrid = OpenNotingGrid();
     ASSERT_NE(pGrid, nullptr);
     pGrid->m_calls.clear();
     // a text the gain column would turn into 0, left in the grid and the table while it fills again
