@@ -40,9 +40,10 @@ BEGIN_MESSAGE_MAP(CZQGraphView, CView)
     ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-CZQGraphView::CZQGraphView() : m_hWndPage(nullptr) {}
+CZQGraphView::CZQGraphView() : m_hWndPage(nullptr), m_nPrintedHeight(-1) {}
 
 CZQGraphView::~CZQGraphView() = default;
 
@@ -151,4 +152,38 @@ BOOL CZQGraphView::ShowPage(const CString& text)
         return FALSE;
     }
     return Navigate(path);
+}
+
+BOOL CZQGraphView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+void CZQGraphView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
+{
+    CView::OnBeginPrinting(pDC, pInfo);
+    m_nPrintedHeight = -1;
+}
+
+void CZQGraphView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
+{
+    CView::OnPrepareDC(pDC, pInfo);
+    // the page's length shows only once its first page is drawn: go on while the pages before this
+    // one do not hold all of it
+    if (pInfo != nullptr && pInfo->m_nCurPage > 1 && m_nPrintedHeight >= 0)
+        pInfo->m_bContinuePrinting =
+            LONGLONG(pInfo->m_nCurPage - 1) * pInfo->m_rectDraw.Height() < LONGLONG(m_nPrintedHeight);
+}
+
+void CZQGraphView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+{
+    if (m_hWndPage == nullptr || pInfo->m_rectDraw.Height() <= 0)
+        return;
+    PAGEVIEWDRAW draw = {};
+    draw.hdc = pDC->m_hDC;
+    draw.rcArea = pInfo->m_rectDraw;
+    draw.yFirst = int(pInfo->m_nCurPage - 1) * pInfo->m_rectDraw.Height();
+    draw.nDpiX = pDC->GetDeviceCaps(LOGPIXELSX);
+    draw.nDpiY = pDC->GetDeviceCaps(LOGPIXELSY);
+    m_nPrintedHeight = PageView_DrawPage(m_hWndPage, &draw);
 }

@@ -13,7 +13,8 @@
 // The view keeps the application's graphs-open flag: set when it is first shown, cleared when its
 // window goes.
 //
-// Not done yet: printing the page (the print command), which comes with the print loop.
+// Print (ID_FILE_PRINT) prints the page the viewer shows, laid out anew for the printer's width and
+// resolution and cut into as many pages as its height needs.
 #pragma once
 
 #include <windows.h>
@@ -54,10 +55,19 @@ protected:
     // Writes text into the page file and shows it; an empty page when it cannot be written.
     BOOL ShowPage(const CString& text);
 
+    // Printing: the print dialog; the job's page height unknown until the first page is drawn; the
+    // job ends once the pages printed cover the page's height; each printed page draws its slice of
+    // the page.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
 
-    HWND m_hWndPage; // the page viewer
+    HWND m_hWndPage;        // the page viewer
+    int m_nPrintedHeight;   // the page's height on the printer, once its first page is drawn; -1 before
 };

@@ -742,6 +742,16 @@ CFrameWnd* SECControlBar::GetBarFrame() const
     return pFrame != nullptr ? pFrame : GetParentFrame();
 }
 
+void SECControlBar::InvalidateIfResized(const WINDOWPOS* lpWndPos)
+{
+    if ((lpWndPos->flags & SWP_NOSIZE) || (GetBarStyle() & CBRS_SIZE_DYNAMIC) == 0)
+        return;
+    CRect rect;
+    GetWindowRect(rect);
+    if (rect.Width() != lpWndPos->cx || rect.Height() != lpWndPos->cy)
+        Invalidate();
+}
+
 void SECControlBar::OnHide()
 {
     CFrameWnd* pFrame = GetBarFrame();

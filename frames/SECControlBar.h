@@ -262,6 +262,9 @@ protected:
     CRect CalcChildArea(int cx, int cy) const;
     // The frame that shows and hides the bar: its dock site, else its parent frame.
     CFrameWnd* GetBarFrame() const;
+    // For WM_WINDOWPOSCHANGING: a bar with CBRS_SIZE_DYNAMIC that takes another size is repainted whole
+    // (what it holds is laid out anew).
+    void InvalidateIfResized(const WINDOWPOS* lpWndPos);
 
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -2,7 +2,6 @@
 // buttons ask of the bar.
 #include <algorithm>
 #include <exception>
-#include <functional>
 #include <vector>
 
 #include "frames/SECCustomToolBar.h"
@@ -10,6 +9,7 @@
 #include "frames/SECBmpMgr.h"
 #include "frames/SECBtnDrawContext.h"
 #include "frames/SECResourceData.h"
+#include "frames/SECToolBarManager.h"
 #include "frames/SECToolkit.h"
 #include "win/ArgCheck.h"
 #include "win/CDC.h"
@@ -28,6 +28,8 @@ BEGIN_MESSAGE_MAP(SECCustomToolBar, SECControlBar)
     ON_WM_WINDOWPOSCHANGING()
     ON_WM_MOUSEACTIVATE()
     ON_WM_DESTROY()
+    ON_WM_SHOWWINDOW()
+    ON_REGISTERED_MESSAGE(g_nMsgNoDelayHide, OnNoDelayHide)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(TB_ADDBUTTONS, OnAddButtons)
     ON_MESSAGE(TB_DELETEBUTTON, OnDeleteButton)
@@ -40,10 +42,6 @@ BOOL g_bInCommand = FALSE;
 
 // CBRS_HIDE_INPLACE: the bar hides while an in-place object is active.
 const DWORD kHideInPlace = 0x0008;
-
-// The lowest and highest id of the tool bars a user makes; only they go when emptied.
-const UINT kFirstUserBarID = 0xE820;
-const UINT kLastUserBarID = 0xE8FE;
 
 } // namespace
 
@@ -79,7 +77,7 @@ void SECCustomToolCmdUI::SetText(LPCSTR lpszText)
 // ---- creation -------------------------------------------------------------------------------------------
 
 SECCustomToolBar::SECCustomToolBar()
-    : m_pBmpMgr(new SECBmpMgr), m_nSepWidth(8), m_nCustomizeSel(-1), m_nHotBtn(-1), m_nTrackedBtn(-1),
+    : m_pManager(nullptr), m_pBmpMgr(new SECBmpMgr), m_nSepWidth(8), m_nCustomizeSel(-1), m_nHotBtn(-1), m_nTrackedBtn(-1),
       m_nPressedBtn(-1), m_pCustomizeWnd(nullptr), m_nOrientation(0), m_bDirty{TRUE, TRUE, TRUE},
       m_hFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), m_pBtnTable1(nullptr),
       m_pBtnTable2(nullptr), m_bTracking(FALSE), m_nMaxBtnWidth(0)
@@ -95,6 +93,8 @@ SECCustomToolBar::~SECCustomToolBar()
 {
     // the control bar's destructor destroys a window still there, without the buttons
     RemoveAllButtons();
+    if (m_pManager != nullptr)
+        m_pManager->RemoveBar(this);
     m_pBmpMgr->Release();
 }
 
@@ -112,8 +112,13 @@ BOOL SECCustomToolBar::CreateEx(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWO
                                 UINT nID, const RECT& rect, CWnd* pParentWnd, CCreateContext* pContext)
 {
     SetLayoutsDirty();
-    return SECControlBar::CreateEx(lpszClassName, lpszWindowName, dwStyle | kHideInPlace,
-                                   dwExStyle | SEC_CBRS_EX_FIXEDSIZE, nID, rect, pParentWnd, pContext);
+    if (m_pManager == nullptr)
+        SetManager(SECFindToolBarManager(pParentWnd));
+    if (!SECControlBar::CreateEx(lpszClassName, lpszWindowName, dwStyle | kHideInPlace,
+                                 dwExStyle | SEC_CBRS_EX_FIXEDSIZE, nID, rect, pParentWnd, pContext))
+        return FALSE;
+    NotifyManager(SEC_BARNOTIFY_CREATED);
+    return TRUE;
 }
 
 void SECCustomToolBar::SetExBarStyle(DWORD dwExStyle, BOOL bRedraw)
@@ -140,8 +145,15 @@ void SECCustomToolBar::OnDestroy()
 {
     CancelPressedButton();
     SetHotButton(-1);
-    m_nCustomizeSel = -1;
+    SelectCustomizeButton(-1);
+    NotifyManager(SEC_BARNOTIFY_DESTROYED);
     SECControlBar::OnDestroy();
+}
+
+void SECCustomToolBar::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    SECControlBar::OnShowWindow(bShow, nStatus);
+    NotifyManager(bShow ? SEC_BARNOTIFY_SHOWN : SEC_BARNOTIFY_HIDDEN);
 }
 
 // ---- content ------------------------------------------------------------------------------------------
@@ -183,7 +195,9 @@ BOOL SECCustomToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 const SECBtnClassEntry* SECCustomToolBar::FindClassEntry(UINT nID) const
 {
     const SECBtnClassEntry* pEntry = nullptr;
-    for (const SECBtnClassEntry* pTable : {m_pBtnTable1, m_pBtnTable2})
+    const SECBtnClassEntry* pTable1 = m_pManager != nullptr ? m_pManager->GetBtnClassTable1() : m_pBtnTable1;
+    const SECBtnClassEntry* pTable2 = m_pManager != nullptr ? m_pManager->GetBtnClassTable2() : m_pBtnTable2;
+    for (const SECBtnClassEntry* pTable : {pTable1, pTable2})
         for (const SECBtnClassEntry* p = pTable; p != nullptr && p->pClass != nullptr; p++)
             if (p->nID == nID)
                 pEntry = p;
@@ -308,58 +322,14 @@ BOOL SECCustomToolBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL 
 
 BOOL SECCustomToolBar::RemoveButton(int nIndex, BOOL bNoRelayout)
 {
-    const int nCount = GetBtnCount();
-    if (nIndex < 0 || nIndex >= nCount)
+    if (nIndex < 0 || nIndex >= GetBtnCount())
         return FALSE;
-    auto isSep = [this](int i) { return m_btns[size_t(i)]->HasStyle(TBBS_SEPARATOR); };
-
-    // the entries that go: the button, and a separator it would leave first, last or next to another
-    std::vector<int> removed{nIndex};
-    if (nIndex == 0 && nCount > 1 && isSep(1))
-        removed.push_back(1);
-    else if (nIndex == nCount - 1 && nCount > 1 && isSep(nIndex - 1))
-        removed.push_back(nIndex - 1);
-    else if (nIndex > 0 && nIndex < nCount - 1 && isSep(nIndex - 1) && isSep(nIndex + 1))
-        removed.push_back(nIndex + 1);
-
-    // a button's row keeps the height of its tallest remaining button
-    if (!isSep(nIndex)) {
-        int nFirst = 0;
-        int nLast = 0;
-        GetRowRange(nIndex, nFirst, nLast);
-        int cy = 0;
-        for (int i = nFirst; i <= nLast; i++)
-            if (i != nIndex && !isSep(i))
-                cy = (std::max)(cy, m_btns[size_t(i)]->m_cy);
-        SetSeparatorHeights(nFirst, nLast, cy > 0 ? cy : m_nSepWidth * 2 / 3);
-    }
-
-    std::sort(removed.begin(), removed.end(), std::greater<int>());
-    const BOOL bHotGoes = std::find(removed.begin(), removed.end(), m_nHotBtn) != removed.end();
-    if (bHotGoes)
-        SetHotButton(-1);
-    for (int i : removed) {
-        delete m_btns[size_t(i)];
-        m_btns.erase(m_btns.begin() + i);
-    }
-    // indices of other buttons move down past what went; those of a removed button are cleared
-    for (int* pnIndex : {&m_nCustomizeSel, &m_nHotBtn, &m_nTrackedBtn, &m_nPressedBtn}) {
-        if (*pnIndex < 0)
-            continue;
-        if (std::find(removed.begin(), removed.end(), *pnIndex) != removed.end())
-            *pnIndex = -1;
-        else
-            *pnIndex -= int(std::count_if(removed.begin(), removed.end(), [pnIndex](int i) { return i < *pnIndex; }));
-    }
-    if (m_nPressedBtn < 0 && m_hWnd != nullptr && GetCapture() == this)
-        ::ReleaseCapture();
-
-    SetLayoutsDirty();
+    RemoveEntries(nIndex);
     const BOOL bButtonsLeft = !m_btns.empty();
     if (bNoRelayout)
         return bButtonsLeft;
     const UINT nID = m_hWnd != nullptr ? UINT(GetDlgCtrlID()) : 0;
-    if (!bButtonsLeft && nID >= kFirstUserBarID && nID <= kLastUserBarID) {
+    if (!bButtonsLeft && nID >= SEC_IDW_FIRST_USERBAR && nID <= SEC_IDW_LAST_USERBAR) {
         DestroyWindow();
         return FALSE;
     }
@@ -443,10 +413,8 @@ void SECCustomToolBar::SetCustomizeMode(CWnd* pCustomizeWnd)
 {
     if (pCustomizeWnd == m_pCustomizeWnd)
         return;
+    SelectCustomizeButton(-1);
     m_pCustomizeWnd = pCustomizeWnd;
-    if (SECStdBtn* pSel = GetBtn(m_nCustomizeSel))
-        pSel->SetStyle(pSel->GetStyle() & ~SEC_TBBS_CUSTOMIZING);
-    m_nCustomizeSel = -1;
     if (m_hWnd != nullptr)
         Invalidate();
 }
@@ -500,6 +468,8 @@ void SECCustomToolBar::UpdateButton(int nIndex)
 
 SECBtnDrawContext& SECCustomToolBar::GetDrawContext()
 {
+    if (m_pManager != nullptr)
+        return m_pManager->GetDrawContext();
     if (!m_pDrawContext)
         m_pDrawContext.reset(new SECBtnDrawContext);
     return *m_pDrawContext;
@@ -554,8 +524,8 @@ void SECCustomToolBar::DoPaint(CDC* pDC)
 void SECCustomToolBar::OnSysColorChange()
 {
     SECControlBar::OnSysColorChange();
-    if (m_pDrawContext)
-        m_pDrawContext->RebuildDitherBrush();
+    if (m_pManager != nullptr || m_pDrawContext)
+        GetDrawContext().RebuildDitherBrush();
     m_pBmpMgr->ReloadAll(TRUE);
     Invalidate();
 }

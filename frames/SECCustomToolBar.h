@@ -82,9 +82,47 @@
 // separators of the button's row take the height of the row's tallest remaining button (5 when none is
 // left); a user tool bar (ids 0xE820 to 0xE8FE) left empty destroys its window.
 //
-// Not done yet: the tool-bar manager (shared button tables, image manager and drawing context,
-// customise mode with button dragging, change notifications, the checked state passed between bars),
-// saved button lists and re-bar bands; they come with the tool-bar manager.
+// Tool-bar manager (frames/SECToolBarManager.h). A bar made in a frame whose control-bar manager is an
+// SECToolBarManager belongs to it (or is given one with SetManager before it is made): it takes the
+// manager's button-class tables, image manager and drawing context, and tells the manager when it is
+// made, shown, hidden or destroyed and when its customise selection changes. A released check box
+// gives its state to the same command's buttons in every bar of the manager.
+//
+// Customising (with a manager: in customise mode, or with Alt held). A press on a button that may be
+// dragged makes it the customise selection (in customise mode; a selected button is drawn with a drag
+// frame, and a selection in one bar clears the one in another) and drags it: a hatched frame of the
+// button's size follows the mouse (SECToolBarRectTracker), with the copy cursor while Ctrl is held.
+// Escape or the right button give up and change nothing. The drop goes to the manager's bar the
+// frame overlaps most, else to the tool bar under one of its corners (a floating frame's bar too),
+// when that bar accepts it (AcceptsDrops; a bar with SEC_TBSTYLE_OWNBUTTONS takes no button of
+// another bar, and no bar takes a button it would make of another class, such as a menu title); with
+// Ctrl the button is copied there, else moved (DropButton). Dropped elsewhere over the main frame,
+// nothing happens; outside it, with Ctrl a new user tool bar floats there holding a copy (its frame
+// placed so that the button stays where it was dropped: the frame's top-left is the drop point less
+// a tool window's frame and less the bar's border and the toolkit border), without Ctrl the button
+// leaves its bar.
+// DropButton (rectangle in the target's client coordinates, the rectangle the buttons are laid out
+// in being the client less CalcInsideRect's borders): a frame wholly above that rectangle puts the
+// button first, followed by a separator; wholly below, last after a separator. Otherwise the row is
+// the first whose bottom reaches the frame's vertical middle and the button goes after the last button
+// of that row that starts at or left of the frame's left edge (at the row's start when none does). A
+// move within the bar that still overlaps the button's own place only regroups it: under 2 pixels
+// sideways nothing; to the right a button that begins its group joins the next one (the separator
+// after it goes, when it is alone in its group), otherwise a separator goes before it; to the left the
+// separator before it goes, otherwise one goes after it unless it ends its group. A move to its own
+// place does nothing, and the only button of a bar is not moved within it. Every other move, the new
+// first or last group included, takes the button out of its old place (a user tool bar left empty by
+// that goes). A separator at the insertion point that the frame covers entirely is removed. The
+// button dropped is the customise selection in customise mode.
+// While floating in customise mode a delayed hide happens at once (WM_NODELAYHIDE), since no idle
+// layout runs while the customise sheet is open.
+//
+// Saved bars: GetBarInfoEx fills the record's SECCustomToolBarInfoEx (frames/SECCustomToolBarInfoEx.h)
+// with the window text and the buttons (ids, 0 for separators, and their data), when the record's type
+// id asks for one (a bar of a tool-bar manager); SetBarInfoEx makes the buttons again from it and takes
+// its title when not empty.
+//
+// Not done yet: re-bar bands (nothing in the program makes a re-bar).
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -96,9 +134,13 @@
 class SECBmpMgr;
 class SECBtnDrawContext;
 class SECCustomToolBar;
+class SECToolBarManager;
 
 // A bar that takes the whole row of its owner (the menu bar).
 #define SEC_TBSTYLE_FULLROW 0x0080
+// A bar that takes no button dragged from another bar (the bit is the sizable bar's
+// SEC_CBRS_EX_CONTEXTMENU too).
+#define SEC_TBSTYLE_OWNBUTTONS 0x0001
 
 // The bar's timer of hot tracking.
 #define SEC_TIMER_HOTTRACK 0xE002
@@ -226,12 +268,43 @@ public:
     // Customise mode while pCustomizeWnd is not null; a change clears the customise selection and
     // repaints.
     void SetCustomizeMode(CWnd* pCustomizeWnd);
+    // The button selected for customising (-1: none) (see the top of this file). The manager is told.
+    void SelectCustomizeButton(int nIndex);
+    int GetCustomizeButton() const { return m_nCustomizeSel; }
+    // Makes every button compute its size again (after the image size changed) and lays out anew.
+    virtual void ResizeButtons();
     // The separator width (8) and height (a button's).
     int GetSepWidth() const { return m_nSepWidth; }
     int GetSepHeight() const { return GetBtnHeight(); }
     BOOL IsFlatLook() const { return (m_dwExStyle & SEC_TBSTYLE_FLAT) != 0; }
     // TRUE while a tool bar sends a button's command or drop-down notification.
     static BOOL IsInCommand();
+
+    // ---- tool-bar manager and customising (see the top of this file) -------------------------------
+
+    // Joins pManager (null: none): the manager's tables, images and drawing context, customise mode,
+    // and the manager as type provider. Set it before the window is made to have the manager told.
+    void SetManager(SECToolBarManager* pManager);
+    SECToolBarManager* GetManager() const { return m_pManager; }
+    // Drags the button at nIndex from point (client coordinates) and drops it.
+    virtual void DragButton(int nIndex, CPoint point);
+    // Puts a copy (bCopy) of pBtn (a button of a tool bar), or the button itself, where rect (client
+    // coordinates) was dropped. TRUE when the buttons changed.
+    virtual BOOL DropButton(const CRect& rect, SECStdBtn* pBtn, BOOL bCopy);
+    // Whether the bar takes dropped buttons at all (TRUE).
+    virtual BOOL AcceptsDrops() const { return TRUE; }
+    // Whether the bar takes pBtn dragged from pSrcBar: AcceptsDrops, SEC_TBSTYLE_OWNBUTTONS, and the
+    // class it would make for the command (see the top of this file).
+    BOOL AcceptsDrop(const SECCustomToolBar* pSrcBar, const SECStdBtn* pBtn) const;
+    // TRUE while Ctrl is down (the services' key state).
+    virtual BOOL IsCtrlDown() const;
+    // A floating bar hides at once in customise mode (see the top of this file).
+    void DelayShow(BOOL bShow) override;
+
+    // ---- saved bars --------------------------------------------------------------------------------
+
+    void GetBarInfoEx(SECControlBarInfo* pInfo) override;
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
 
     // ---- layout ------------------------------------------------------------------------------------
 
@@ -292,6 +365,7 @@ public:
     void SetInCommand(BOOL bInCommand) override;
     void RefreshHotBtn() override { UpdateHotButton(); }
     void BeginDropDownTracking(SECStdBtn* pBtn, UINT_PTR nMenu, int nPos) override;
+    void InformBtns(UINT nID, UINT nBits, UINT nMask) override;
 
 protected:
     // The three kinds of layout, each with its kept size.
@@ -323,14 +397,41 @@ protected:
     LayoutKind GetPresentKind() const;
     // Every kind must be laid out again.
     void SetLayoutsDirty();
-    // The last entry for nID in the second button-class table, else the first; null when none.
-    const SECBtnClassEntry* FindClassEntry(UINT nID) const;
+    // The last entry for nID in the second button-class table, else the first (the manager's tables
+    // with a manager); null when none.
+    virtual const SECBtnClassEntry* FindClassEntry(UINT nID) const;
+    // The class CreateButton makes for nID.
+    CRuntimeClass* ButtonClassOf(UINT nID) const;
+    // Removes the button at nIndex and what RemoveButton removes with it, without a layout; the
+    // indices that went, highest first.
+    std::vector<int> RemoveEntries(int nIndex);
+    // The index DropButton inserts at for rect (see the top of this file).
+    int DropIndex(const CRect& rect) const;
+    // Regroups the button at nIndex moved nShift pixels sideways (see the top of this file). TRUE when
+    // the buttons changed.
+    BOOL RegroupButton(int nIndex, int nShift);
+    // The buttons changed by a drop: pBtn (may be null) becomes the customise selection in customise
+    // mode, and the bar lays out.
+    virtual void OnButtonsDropped(SECStdBtn* pBtn);
+    // Tells the manager (when there is one) of a change (SEC_BARNOTIFY_*).
+    void NotifyManager(int nCode);
+    // TRUE when a press on a button drags it: the bar has a manager and is in customise mode, or Alt is
+    // held.
+    BOOL PressDragsButton() const;
     // A full-row bar takes its owner's width again at the next layout (not while a dock context drags).
     virtual void StretchToParent();
     // The full length of a full-row bar: the owner's client width, or docked at a side, the height of
     // the frame's left or right dock bar.
     int GetFullRowLength(BOOL bHorz) const;
 
+    // A row of the buttons as laid out (by TBBS_WRAPPED): its first and last index and the bottom of its
+    // visible buttons (INT_MIN when none is visible).
+    struct RowSpan {
+        int nFirst;
+        int nLast;
+        int nBottom;
+    };
+    std::vector<RowSpan> GetRowSpans() const;
     // The first and last index of the row (by TBBS_WRAPPED) holding the button at nIndex.
     void GetRowRange(int nIndex, int& nFirst, int& nLast) const;
     // The tallest button that is not a separator among [nFirst, nLast]; 0 when none.
@@ -370,10 +471,13 @@ protected:
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnDestroy();
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg LRESULT OnNoDelayHide(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnAddButtons(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDeleteButton(WPARAM wParam, LPARAM lParam);
 
+    SECToolBarManager* m_pManager; // null: none
     SECBmpMgr* m_pBmpMgr;       // one reference held
     int m_nSepWidth;            // 8
     int m_nCustomizeSel;        // the button selected for customising (-1: none)
@@ -381,12 +485,12 @@ protected:
     int m_nTrackedBtn;          // the tracked button (-1: none)
     int m_nPressedBtn;          // the button pressed with the mouse (-1: none)
     CWnd* m_pCustomizeWnd;      // not null in customise mode
-    std::unique_ptr<SECBtnDrawContext> m_pDrawContext;
+    std::unique_ptr<SECBtnDrawContext> m_pDrawContext; // the bar's own (a manager's bar uses the manager's)
     UINT m_nOrientation;        // the bar style's CBRS_ALIGN_LEFT or CBRS_ALIGN_RIGHT, handed to buttons
     BOOL m_bDirty[3];           // by LayoutKind: laid out again when asked
     CSize m_sizeLayout[3];      // the committed size by LayoutKind
     HFONT m_hFont;              // the default GUI font unless set
-    const SECBtnClassEntry* m_pBtnTable1;
+    const SECBtnClassEntry* m_pBtnTable1; // the bar's own (a manager's bar uses the manager's)
     const SECBtnClassEntry* m_pBtnTable2;
     BOOL m_bTracking;
     int m_nMaxBtnWidth;         // the widest button the size computations saw

@@ -5,6 +5,8 @@
 
 #include "frames/SECCustomToolBar.h"
 
+#include "frames/SECToolBarManager.h"
+
 #include "win/CDockContext.h"
 #include "win/CFrameWnd.h"
 
@@ -362,44 +364,51 @@ LRESULT SECCustomToolBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
 void SECCustomToolBar::OnWindowPosChanging(WINDOWPOS* lpWndPos)
 {
     SECControlBar::OnWindowPosChanging(lpWndPos);
-    if ((lpWndPos->flags & SWP_NOSIZE) || (GetBarStyle() & CBRS_SIZE_DYNAMIC) == 0)
-        return;
+    if (lpWndPos->flags & SWP_HIDEWINDOW)
+        NotifyManager(SEC_BARNOTIFY_HIDDEN);
+    else if (lpWndPos->flags & SWP_SHOWWINDOW)
+        NotifyManager(SEC_BARNOTIFY_SHOWN);
     // the buttons wrap anew: everything moves
-    CRect rect;
-    GetWindowRect(rect);
-    if (rect.Width() != lpWndPos->cx || rect.Height() != lpWndPos->cy)
-        Invalidate();
+    InvalidateIfResized(lpWndPos);
 }
 
 // ---- hit test ------------------------------------------------------------------------------------------
 
-int SECCustomToolBar::HitTest(CPoint point, CRect* pRect) const
+std::vector<SECCustomToolBar::RowSpan> SECCustomToolBar::GetRowSpans() const
 {
+    std::vector<RowSpan> rows;
     const int nCount = GetBtnCount();
     for (int nStart = 0; nStart < nCount;) {
         // the row: up to its wrapped button
-        int nEnd = nStart;
-        while (nEnd + 1 < nCount && !m_btns[size_t(nEnd)]->HasStyle(TBBS_WRAPPED))
-            nEnd++;
-        int nBottom = INT_MIN;
-        for (int i = nStart; i <= nEnd; i++)
+        RowSpan row = {nStart, nStart, INT_MIN};
+        while (row.nLast + 1 < nCount && !m_btns[size_t(row.nLast)]->HasStyle(TBBS_WRAPPED))
+            row.nLast++;
+        for (int i = row.nFirst; i <= row.nLast; i++)
             if (!m_btns[size_t(i)]->HasStyle(TBBS_HIDDEN))
-                nBottom = (std::max)(nBottom, int(m_btns[size_t(i)]->GetRect().bottom));
-        if (nBottom > point.y) {
-            for (int i = nStart; i <= nEnd; i++) {
-                const SECStdBtn* pBtn = m_btns[size_t(i)];
-                const CRect rect = pBtn->GetRect();
-                if (pBtn->HasStyle(TBBS_HIDDEN) || !rect.PtInRect(point))
-                    continue;
-                if (IsSeparator(pBtn))
-                    return -1;
-                if (pRect != nullptr)
-                    *pRect = rect;
-                return i;
-            }
-            return -1;
+                row.nBottom = (std::max)(row.nBottom, int(m_btns[size_t(i)]->GetRect().bottom));
+        rows.push_back(row);
+        nStart = row.nLast + 1;
+    }
+    return rows;
+}
+
+int SECCustomToolBar::HitTest(CPoint point, CRect* pRect) const
+{
+    for (const RowSpan& row : GetRowSpans()) {
+        if (row.nBottom <= point.y)
+            continue;
+        for (int i = row.nFirst; i <= row.nLast; i++) {
+            const SECStdBtn* pBtn = m_btns[size_t(i)];
+            const CRect rect = pBtn->GetRect();
+            if (pBtn->HasStyle(TBBS_HIDDEN) || !rect.PtInRect(point))
+                continue;
+            if (IsSeparator(pBtn))
+                return -1;
+            if (pRect != nullptr)
+                *pRect = rect;
+            return i;
         }
-        nStart = nEnd + 1;
+        return -1;
     }
     return -1;
 }

@@ -2,6 +2,7 @@
 #include "frames/SECCustomToolBar.h"
 
 #include "frames/SECTBMenuBtn.h"
+#include "frames/SECToolBarManager.h"
 #include "win/AfxRes.h"
 #include "win/WinServices.h"
 
@@ -48,15 +49,24 @@ void SECCustomToolBar::PressButton(int nIndex, CPoint point)
     SetStatusPrompt(pBtn->m_nID);
 }
 
+BOOL SECCustomToolBar::PressDragsButton() const
+{
+    return m_pManager != nullptr && (InCustomizeMode() || AfxGetServices()->GetKeyState(VK_MENU) < 0);
+}
+
 void SECCustomToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     const int nIndex = HitTest(point);
     const BOOL bAlt = AfxGetServices()->GetKeyState(VK_MENU) < 0;
-    // a press beside the buttons, or on a disabled one, drags the bar; a customising press (which
-    // would drag the button) needs a tool-bar manager
+    // a press beside the buttons, or on a disabled one, drags the bar; a customising press drags the
+    // button, when the bar has a tool-bar manager
     if (nIndex < 0 || IsInCommand() ||
         (!InCustomizeMode() && !bAlt && m_btns[size_t(nIndex)]->HasStyle(TBBS_DISABLED))) {
         SECControlBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (PressDragsButton()) {
+        DragButton(nIndex, point);
         return;
     }
     PressButton(nIndex, point);
@@ -65,6 +75,11 @@ void SECCustomToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 void SECCustomToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     const int nIndex = HitTest(point);
+    if (nIndex >= 0 && PressDragsButton()) {
+        // customising: the second press drags as the first did, it sends no command
+        DragButton(nIndex, point);
+        return;
+    }
     if (nIndex < 0 || IsInCommand() || m_btns[size_t(nIndex)]->HasStyle(TBBS_DISABLED)) {
         SECControlBar::OnLButtonDblClk(nFlags, point);
         return;
@@ -111,9 +126,17 @@ void SECCustomToolBar::OnLButtonUp(UINT nFlags, CPoint point)
     CWnd* pOwner = GetOwner();
     if (pOwner == nullptr)
         return;
+    SECToolBarManager* pManager = m_pManager;
+    if (pManager != nullptr) {
+        CRect rect = pBtn->GetRect();
+        ClientToScreen(rect);
+        pManager->SetPressedBtnRect(rect);
+    }
     SetInCommand(TRUE);
     pOwner->SendMessage(WM_COMMAND, nCommand);
     SetInCommand(FALSE);
+    if (pManager != nullptr)
+        pManager->ClearPressedBtnRect();
 }
 
 void SECCustomToolBar::CancelPressedButton()

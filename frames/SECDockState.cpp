@@ -29,44 +29,6 @@ const UINT kHiddenMark = 0x10000;
 const UINT kPlacementSize = 44;
 static_assert(sizeof(WINDOWPLACEMENT) == kPlacementSize, "a window placement is stored as 44 bytes");
 
-// The keys of a tree node, for the records' keys.
-class CTreeKeys : public CDockStateKeys {
-public:
-    explicit CTreeKeys(SECPersistentTreeNode* pNode) : m_pNode(pNode) {}
-    void WriteInt(LPCSTR lpszKey, int nValue) override { m_pNode->SetInteger(lpszKey, nValue); }
-    void WriteBool(LPCSTR lpszKey, BOOL bValue) override { m_pNode->SetBoolean(lpszKey, bValue); }
-    void WriteText(LPCSTR lpszKey, LPCSTR lpszValue) override { m_pNode->SetText(lpszKey, lpszValue); }
-    void WriteBinary(LPCSTR lpszKey, const void* pData, UINT nBytes) override
-    {
-        m_pNode->SetBinary(lpszKey, pData, nBytes);
-    }
-    int ReadInt(LPCSTR lpszKey, int nDefault) override
-    {
-        int nValue = nDefault;
-        return m_pNode->GetInteger(lpszKey, nValue) == 0 ? nValue : nDefault;
-    }
-    BOOL ReadBool(LPCSTR lpszKey, BOOL bDefault) override
-    {
-        BOOL bValue = bDefault;
-        return m_pNode->GetBoolean(lpszKey, bValue) == 0 ? bValue : bDefault;
-    }
-    CString ReadText(LPCSTR lpszKey, LPCSTR lpszDefault) override
-    {
-        CString strValue;
-        m_pNode->GetText(lpszKey, strValue, lpszDefault);
-        return strValue;
-    }
-    BOOL ReadBinary(LPCSTR lpszKey, std::vector<BYTE>& data) override { return m_pNode->GetBinary(lpszKey, data) == 0; }
-    BOOL HasInt(LPCSTR lpszKey) override
-    {
-        int nValue = 0;
-        return m_pNode->GetInteger(lpszKey, nValue) == 0;
-    }
-
-private:
-    SECPersistentTreeNode* m_pNode;
-};
-
 CString TreeBarName(int nIndex)
 {
     CString strName;
@@ -281,7 +243,7 @@ BOOL SECControlBarInfo::SaveToTree(SECPTNFactory* pFactory, SECPersistentTreeNod
 {
     if (pNode == nullptr)
         return FALSE;
-    CTreeKeys keys(pNode);
+    SECTreeKeys keys(pNode);
     if (!SaveKeys(keys))
         return FALSE;
     if (m_pInfoEx != nullptr)
@@ -293,7 +255,7 @@ BOOL SECControlBarInfo::LoadFromTree(SECPersistentTreeNode* pNode, SECDockState*
 {
     if (pNode == nullptr || pDockState == nullptr)
         return FALSE;
-    CTreeKeys keys(pNode);
+    SECTreeKeys keys(pNode);
     LoadKeys(keys, pDockState);
     CreateInfoEx();
     if (m_pInfoEx != nullptr)

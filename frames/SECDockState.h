@@ -53,6 +53,45 @@
 class SECControlBarInfo;
 class SECDockState;
 
+// The keys of a tree node (not null), for the records' keys and their extension records' (booleans as
+// "True"/"False", binary values as letters).
+class SECTreeKeys : public CDockStateKeys {
+public:
+    explicit SECTreeKeys(SECPersistentTreeNode* pNode) : m_pNode(pNode) {}
+    void WriteInt(LPCSTR lpszKey, int nValue) override { m_pNode->SetInteger(lpszKey, nValue); }
+    void WriteBool(LPCSTR lpszKey, BOOL bValue) override { m_pNode->SetBoolean(lpszKey, bValue); }
+    void WriteText(LPCSTR lpszKey, LPCSTR lpszValue) override { m_pNode->SetText(lpszKey, lpszValue); }
+    void WriteBinary(LPCSTR lpszKey, const void* pData, UINT nBytes) override
+    {
+        m_pNode->SetBinary(lpszKey, pData, nBytes);
+    }
+    int ReadInt(LPCSTR lpszKey, int nDefault) override
+    {
+        int nValue = nDefault;
+        return m_pNode->GetInteger(lpszKey, nValue) == 0 ? nValue : nDefault;
+    }
+    BOOL ReadBool(LPCSTR lpszKey, BOOL bDefault) override
+    {
+        BOOL bValue = bDefault;
+        return m_pNode->GetBoolean(lpszKey, bValue) == 0 ? bValue : bDefault;
+    }
+    CString ReadText(LPCSTR lpszKey, LPCSTR lpszDefault) override
+    {
+        CString strValue;
+        m_pNode->GetText(lpszKey, strValue, lpszDefault);
+        return strValue;
+    }
+    BOOL ReadBinary(LPCSTR lpszKey, std::vector<BYTE>& data) override { return m_pNode->GetBinary(lpszKey, data) == 0; }
+    BOOL HasInt(LPCSTR lpszKey) override
+    {
+        int nValue = 0;
+        return m_pNode->GetInteger(lpszKey, nValue) == 0;
+    }
+
+private:
+    SECPersistentTreeNode* m_pNode;
+};
+
 // What a dock state asks of the object that knows the program's kinds of bars (the tool-bar manager
 // derives from it). None here: every answer is "none".
 class SECControlBarManager : public CObject {

@@ -5,10 +5,14 @@
 
 #include "frames/SECFrameDocking.h"
 
+#include "frames/SECBmpMenuPlugIn.h"
 #include "frames/SECBtnCaption.h"
 #include "frames/SECCustomToolBar.h"
 #include "frames/SECDockState.h"
+#include "frames/SECMenuBar.h"
+#include "frames/SECMenuBarFeature.h"
 #include "frames/SECTBMenuBtn.h"
+#include "frames/SECToolBarManager.h"
 #include "frames/SECToolkit.h"
 #include "win/ArgCheck.h"
 #include "win/CMiniFrameWnd.h"
@@ -122,6 +126,55 @@ void SECPlaceBarHost(CFrameWnd* pHost, CControlBar* pBar, CPoint pt)
     ::AdjustWindowRectEx(&rectHost, pHost->GetStyle(), FALSE, pHost->GetExStyle());
     pHost->SetWindowPos(&CWnd::wndTop, pt.x, pt.y, rectHost.Width(), rectHost.Height(), SWP_NOACTIVATE);
     pHost->RecalcLayout();
+}
+
+SECWndPlugIn* SECCreateFramePlugIn(SECFrameMenuBar* pMenuBar, BOOL bBitmapMenus, SECControlBarManager* pManager)
+{
+    SECBmpMenuPlugIn* pPlugIn = nullptr;
+    if (SECMenuBar* pBar = dynamic_cast<SECMenuBar*>(pMenuBar)) {
+        SECMenuBarFeature* pFeature = new SECMenuBarFeature;
+        pFeature->SetMenuBar(pBar);
+        pPlugIn = pFeature;
+    } else if (bBitmapMenus) {
+        pPlugIn = new SECBmpMenuPlugIn;
+    }
+    SECToolBarManager* pToolBarManager = dynamic_cast<SECToolBarManager*>(pManager);
+    if (pPlugIn != nullptr && bBitmapMenus && pToolBarManager != nullptr)
+        pPlugIn->SetBmpMgr(pToolBarManager->GetBmpMgr());
+    return pPlugIn;
+}
+
+LRESULT SECInitMenuPopup(SECWndPlugIn* pPlugIn, BOOL bBitmapMenus, WPARAM wParam, LPARAM lParam,
+                         LRESULT (*pfnDefault)(void* pContext, LPARAM lParam), void* pContext)
+{
+    SECBmpMenuPlugIn* pBmpMenus = bBitmapMenus ? dynamic_cast<SECBmpMenuPlugIn*>(pPlugIn) : nullptr;
+    if (pBmpMenus == nullptr || !pBmpMenus->IsEnabled())
+        return pfnDefault(pContext, lParam);
+    // a system menu the plug-in tracks as a popup is initialised as the system menu it is; the
+    // plug-in takes the items after the frame's command update has set their texts and states
+    const BOOL bSysMenu = HIWORD(lParam) != 0 || pBmpMenus->IsSysMenuPopup();
+    const LRESULT lResult = pfnDefault(pContext, MAKELPARAM(LOWORD(lParam), bSysMenu));
+    pBmpMenus->InitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), bSysMenu);
+    return lResult;
+}
+
+BOOL SECIsCustomizing(SECControlBarManager* pManager)
+{
+    const SECToolBarManager* pToolBarManager = dynamic_cast<const SECToolBarManager*>(pManager);
+    return pToolBarManager != nullptr && pToolBarManager->InCustomizeMode();
+}
+
+BOOL SECSwallowsWhileCustomizing(SECControlBarManager* pManager, const MSG* pMsg)
+{
+    return pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_CLOSE && SECIsCustomizing(pManager);
+}
+
+void SECLayoutWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy)
+{
+    if (nWhy != MSGF_DIALOGBOX || !SECIsCustomizing(pManager) || !pFrame->IsLayoutPending())
+        return;
+    pFrame->RecalcLayout();
+    pFrame->UpdateWindow();
 }
 
 BOOL SECPlugInTakesMessage(SECWndPlugIn* pPlugIn, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)

@@ -1,8 +1,9 @@
 // What the toolkit's two docking frames (SECMDIFrameWnd and SECFrameWnd) do alike, written once:
 // docking between a bar's hooks, docking by row and fraction, floating in a floating frame kept inside
-// the work area, the layout's redraw of the dock bars, the frame plug-in's first look at a message, the
-// drawn caption around the default handling of a message, the menu bar's answers in help mode and the
-// dock state a frame hands out. The frames' headers describe the behaviour.
+// the work area, the layout's redraw of the dock bars, the frame plug-in they make and its first look at
+// a message, the bitmap menus' part of a popup's initialisation, the drawn caption around the default
+// handling of a message, the menu bar's answers in help mode, what changes while the tool-bar manager
+// customises and the dock state a frame hands out. The frames' headers describe the behaviour.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -73,9 +74,38 @@ void SECRecalcDockingLayout(CFrameWnd* pFrame, CRect& rectLastClient, TLayout ba
 // without activation while the bar is visible).
 void SECPlaceBarHost(CFrameWnd* pHost, CControlBar* pBar, CPoint pt);
 
+// The frame plug-in a docking frame makes when its window is made: with an SECMenuBar as pMenuBar
+// (may be null) the menu bar's plug-in (frames/SECMenuBarFeature.h), else with bitmap menus on the
+// bitmap-menu plug-in (frames/SECBmpMenuPlugIn.h), else none. With bitmap menus on and a tool-bar
+// manager as pManager (may be null) the plug-in shows the manager's images.
+SECWndPlugIn* SECCreateFramePlugIn(SECFrameMenuBar* pMenuBar, BOOL bBitmapMenus, SECControlBarManager* pManager);
 // TRUE when the frame plug-in pPlugIn (may be null) took message so that the frame must not handle it
 // (its exit-default flag, or a WM_HELP it handled); lResult is its answer.
 BOOL SECPlugInTakesMessage(SECWndPlugIn* pPlugIn, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+// A docking frame's WM_INITMENUPOPUP (wParam, lParam): pfnDefault(pContext, lParam) is the frame's own
+// handling. With bitmap menus on and an enabled bitmap-menu plug-in as pPlugIn, the popup counts as a
+// system menu also while the plug-in tracks one, and the plug-in takes the popup's items after the
+// frame's own handling has set their texts and states. Returns the frame's answer.
+LRESULT SECInitMenuPopup(SECWndPlugIn* pPlugIn, BOOL bBitmapMenus, WPARAM wParam, LPARAM lParam,
+                         LRESULT (*pfnDefault)(void* pContext, LPARAM lParam), void* pContext);
+// The same with any callable fnDefault(LPARAM) -> LRESULT (a lambda).
+template <class TDefault>
+LRESULT SECInitMenuPopup(SECWndPlugIn* pPlugIn, BOOL bBitmapMenus, WPARAM wParam, LPARAM lParam, TDefault fnDefault)
+{
+    return SECInitMenuPopup(
+        pPlugIn, bBitmapMenus, wParam, lParam,
+        [](void* pContext, LPARAM lParamPopup) { return (*static_cast<TDefault*>(pContext))(lParamPopup); },
+        &fnDefault);
+}
+
+// TRUE while pManager (may be null) is a tool-bar manager in customise mode.
+BOOL SECIsCustomizing(SECControlBarManager* pManager);
+// TRUE when a docking frame swallows pMsg before translation: the system close command while its
+// manager pManager customises.
+BOOL SECSwallowsWhileCustomizing(SECControlBarManager* pManager, const MSG* pMsg);
+// A docking frame's WM_ENTERIDLE (nWhy): while its manager customises, a dialog's idle carries out the
+// frame's pending layout and updates the frame (no idle layout runs while the customise sheet is open).
+void SECLayoutWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy);
 
 // The default handling of a message that draws the caption (fnDefault()), run with the drawn caption:
 // with it on, the window counts as invisible meanwhile and the caption is drawn afterwards.

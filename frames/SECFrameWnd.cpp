@@ -18,6 +18,8 @@ BEGIN_MESSAGE_MAP(SECFrameWnd, CFrameWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_NCACTIVATE()
     ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_WM_ENTERIDLE()
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_REGISTERED_MESSAGE(g_nMsgSecGetMenu, OnSecGetMenu)
     ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
@@ -94,7 +96,7 @@ int SECFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 SECWndPlugIn* SECFrameWnd::CreateFramePlugIn()
 {
-    return nullptr;
+    return SECCreateFramePlugIn(m_pMenuBar, m_bBitmapMenus, m_pControlBarManager);
 }
 
 SECWndPlugIn* SECFrameWnd::CreateExtraPlugIn()
@@ -232,6 +234,8 @@ BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
     AfxRequirePointer(pMsg, "SECFrameWnd::PreTranslateMessage", "pMsg");
     if (m_pPlugIn != nullptr && m_pPlugIn->IsEnabled() && m_pPlugIn->PreTranslateMessage(pMsg))
         return TRUE;
+    if (SECSwallowsWhileCustomizing(m_pControlBarManager, pMsg))
+        return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
 
@@ -240,6 +244,9 @@ LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT lResult = 0;
     if (SECPlugInTakesMessage(m_pPlugIn, message, wParam, lParam, lResult))
         return lResult;
+    if (message == WM_INITMENUPOPUP)
+        return SECInitMenuPopup(m_pPlugIn, m_bBitmapMenus, wParam, lParam,
+                                [&](LPARAM lParamPopup) { return CFrameWnd::WindowProc(message, wParam, lParamPopup); });
     return CFrameWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -258,6 +265,20 @@ void SECFrameWnd::OnSysColorChange()
 {
     SECRefreshSysColors();
     CFrameWnd::OnSysColorChange();
+}
+
+LRESULT SECFrameWnd::OnNcHitTest(CPoint point)
+{
+    // the frame takes no clicks while the tool-bar manager customises
+    if (SECIsCustomizing(m_pControlBarManager))
+        return HTERROR;
+    return CFrameWnd::OnNcHitTest(point);
+}
+
+void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    SECLayoutWhileCustomizing(this, m_pControlBarManager, nWhy);
+    CFrameWnd::OnEnterIdle(nWhy, pWho);
 }
 
 // ---- custom caption ---------------------------------------------------------------------------------

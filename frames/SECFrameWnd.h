@@ -23,6 +23,9 @@
 // Routing: a command goes first to the extra command plug-in (the top-level toolkit frame's when this
 // frame has none), whose handling ends the routing, then to the class library's routing. Window
 // messages and messages before translation pass through the frame plug-in first (frames/SECWndPlugIn.h).
+// The frame plug-in is the MDI frame's (SECCreateFramePlugIn, frames/SECFrameDocking.h): the menu bar's
+// plug-in with a menu bar, else the bitmap-menu plug-in with bitmap menus on, showing the tool-bar
+// manager's images when there is one; with bitmap menus the popups are initialised as the MDI frame's.
 // The workspace commands 43007-43009, 43012-43014 and 43031-43039 reach handlers that do nothing.
 //
 // Context help (ID_CONTEXT_HELP): the class library's help mode (win/CFrameWnd.h) in which the menu bar
@@ -36,8 +39,9 @@
 // WM_SYSCOLORCHANGE refreshes the toolkit's drawing values first. The drawn caption
 // (frames/SECFrameCaption.h) is off unless EnableCustomCaption switches it on.
 //
-// Not done yet: what depends on the tool-bar manager's customising; the frame plug-in is made by
-// CreateFramePlugIn, which makes none until the toolkit's bitmap-menu and menu-bar plug-ins exist.
+// While the tool-bar manager (frames/SECToolBarManager.h) customises, the frame swallows the system close
+// command before translation, takes no clicks (WM_NCHITTEST answers HTERROR) and a dialog's
+// WM_ENTERIDLE carries out a pending layout, as the MDI frame does.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -96,7 +100,8 @@ public:
     // LoadFrame; the frame does not own it.
     void SetMenuBar(SECFrameMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
     virtual SECFrameMenuBar* GetMenuBar() const { return m_pMenuBar; }
-    // Keeps the bitmap-menu flag for the frame plug-in (the second flag is not kept).
+    // Keeps the bitmap-menu flag for the frame plug-in (the second flag is not kept). Set it before
+    // LoadFrame.
     virtual void EnableBitmapMenus(BOOL bEnable = TRUE, BOOL bSecond = TRUE);
     BOOL GetBitmapMenus() const { return m_bBitmapMenus; }
     // The menu shown: the own menu in menu-bar mode, else the window's menu.
@@ -123,8 +128,9 @@ public:
     BOOL IsCustomCaption() const { return m_caption.IsOn(); }
 
 protected:
-    // The frame plug-in and the extra command plug-in WM_CREATE attaches. None here.
+    // The frame plug-in WM_CREATE attaches (see the top of this file).
     virtual SECWndPlugIn* CreateFramePlugIn();
+    // The extra command plug-in WM_CREATE attaches. None here.
     virtual SECWndPlugIn* CreateExtraPlugIn();
     // A new SECDockBar keeping EnableDocking's extra value.
     CDockBar* CreateDockBarObject() override;
@@ -134,6 +140,8 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnNcPaint();
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSecGetMenu(WPARAM wParam, LPARAM lParam);
     afx_msg void OnWorkspaceCommand(UINT nID);

@@ -12,7 +12,6 @@
 #include "frames/SECFrameDocking.h"
 #include "frames/SECMDIChildWnd.h"
 #include "frames/SECMenuBar.h"
-#include "frames/SECMenuBarFeature.h"
 #include "frames/SECMiniDockFrameWnd.h"
 #include "frames/SECToolkit.h"
 #include "frames/SECToolkitRes.h"
@@ -36,6 +35,8 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_NCACTIVATE()
     ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_WM_ENTERIDLE()
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_MESSAGE(SEC_WM_BARCONTEXTMENU, OnBarContextMenu)
     ON_REGISTERED_MESSAGE(g_nMsgSecGetMenu, OnSecGetMenu)
@@ -146,12 +147,7 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 SECWndPlugIn* SECMDIFrameWnd::CreateFramePlugIn()
 {
-    if (SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar)) {
-        SECMenuBarFeature* pFeature = new SECMenuBarFeature;
-        pFeature->SetMenuBar(pMenuBar);
-        return pFeature;
-    }
-    return m_bBitmapMenus ? new SECBmpMenuPlugIn : nullptr;
+    return SECCreateFramePlugIn(m_pMenuBar, m_bBitmapMenus, m_pControlBarManager);
 }
 
 SECWndPlugIn* SECMDIFrameWnd::CreateExtraPlugIn()
@@ -522,6 +518,8 @@ BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
     AfxRequirePointer(pMsg, "SECMDIFrameWnd::PreTranslateMessage", "pMsg");
     if (m_pPlugIn != nullptr && m_pPlugIn->IsEnabled() && m_pPlugIn->PreTranslateMessage(pMsg))
         return TRUE;
+    if (SECSwallowsWhileCustomizing(m_pControlBarManager, pMsg))
+        return TRUE;
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
@@ -530,15 +528,9 @@ LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT lResult = 0;
     if (SECPlugInTakesMessage(m_pPlugIn, message, wParam, lParam, lResult))
         return lResult;
-    SECBmpMenuPlugIn* pBmpMenus = m_bBitmapMenus ? dynamic_cast<SECBmpMenuPlugIn*>(m_pPlugIn) : nullptr;
-    if (message == WM_INITMENUPOPUP && pBmpMenus != nullptr && pBmpMenus->IsEnabled()) {
-        // a system menu the plug-in tracks as a popup is initialised as the system menu it is; the
-        // plug-in takes the items after the frame's command update has set their texts and states
-        const BOOL bSysMenu = HIWORD(lParam) != 0 || pBmpMenus->IsSysMenuPopup();
-        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, MAKELPARAM(LOWORD(lParam), bSysMenu));
-        pBmpMenus->InitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), bSysMenu);
-        return lResult;
-    }
+    if (message == WM_INITMENUPOPUP)
+        return SECInitMenuPopup(m_pPlugIn, m_bBitmapMenus, wParam, lParam,
+                                [&](LPARAM lParamPopup) { return CMDIFrameWnd::WindowProc(message, wParam, lParamPopup); });
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -578,6 +570,20 @@ void SECMDIFrameWnd::OnSysColorChange()
 {
     SECRefreshSysColors();
     CMDIFrameWnd::OnSysColorChange();
+}
+
+LRESULT SECMDIFrameWnd::OnNcHitTest(CPoint point)
+{
+    // the frame takes no clicks while the tool-bar manager customises
+    if (SECIsCustomizing(m_pControlBarManager))
+        return HTERROR;
+    return CMDIFrameWnd::OnNcHitTest(point);
+}
+
+void SECMDIFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    SECLayoutWhileCustomizing(this, m_pControlBarManager, nWhy);
+    CMDIFrameWnd::OnEnterIdle(nWhy, pWho);
 }
 
 // ---- custom caption ---------------------------------------------------------------------------------

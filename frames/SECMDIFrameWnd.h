@@ -75,9 +75,14 @@
 // are deleted with the frame; bars that floated in the main window get bar hosts again with their
 // window placements.
 //
-// Not done yet: the tool-bar manager and what depends on its customising (swallowed close commands,
-// hit tests, the idle layout of a customise dialog), the image reload of custom tool bars on a colour
-// change, the border negotiation itself (only the menu bar's part of it is here).
+// Tool-bar manager (a control-bar manager that is an SECToolBarManager, frames/SECToolBarManager.h): the
+// bitmap-menu plug-in shows the manager's images; while the manager customises, the frame swallows the
+// system close command before translation, answers WM_NCHITTEST with HTERROR (it takes no clicks), and
+// a dialog's WM_ENTERIDLE carries out a pending layout and updates the frame.
+//
+// Not done yet: the border negotiation itself (only the menu bar's part of it is here); the stay-active
+// state that WM_NCACTIVATE and WM_ENABLE would drop while customising does not exist in the class
+// library.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -227,9 +232,7 @@ public:
     BOOL IsCustomCaption() const { return m_caption.IsOn(); }
 
 protected:
-    // The frame plug-in WM_CREATE attaches: with an SECMenuBar as menu bar the menu bar's plug-in
-    // (frames/SECMenuBarFeature.h), else the bitmap-menu plug-in (frames/SECBmpMenuPlugIn.h) when bitmap
-    // menus are on, else none.
+    // The frame plug-in WM_CREATE attaches (SECCreateFramePlugIn, frames/SECFrameDocking.h).
     virtual SECWndPlugIn* CreateFramePlugIn();
     // The extra command plug-in WM_CREATE attaches. None here.
     virtual SECWndPlugIn* CreateExtraPlugIn();
@@ -246,6 +249,8 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnNcPaint();
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSecGetMenu(WPARAM wParam, LPARAM lParam);

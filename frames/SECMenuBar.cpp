@@ -6,6 +6,7 @@
 #include "frames/SECMenuBar.h"
 
 #include "frames/SECResourceData.h"
+#include "frames/SECToolBarManager.h"
 #include "frames/SECToolkitRes.h"
 #include "frames/SECWorkbook.h"
 #include "win/ArgCheck.h"
@@ -100,17 +101,25 @@ BOOL SECMenuBar::SetMenuResources(int nCount, ...)
         m_table.push_back(entry);
     }
     m_table.push_back(SECBtnClassEntry{nullptr, 0, 0, {0, 0, 0, 0, 0}});
-    SetBtnClassTables(m_table.data(), nullptr);
     ResetButtons(TRUE);
     return !entries.empty();
+}
+
+const SECBtnClassEntry* SECMenuBar::FindClassEntry(UINT nID) const
+{
+    for (const SECBtnClassEntry& entry : m_table)
+        if (entry.pClass != nullptr && entry.nID == nID)
+            return &entry;
+    return SECCustomToolBar::FindClassEntry(nID);
 }
 
 void SECMenuBar::ResetButtons(BOOL bNoRelayout)
 {
     std::vector<UINT> ids;
-    for (const SECBtnClassEntry& entry : m_table)
-        if (entry.pClass != nullptr)
-            ids.push_back(entry.nID);
+    if (GetManager() == nullptr || m_hWnd == nullptr || !GetManager()->GetDefaultButtons(UINT(GetDlgCtrlID()), ids))
+        for (const SECBtnClassEntry& entry : m_table)
+            if (entry.pClass != nullptr)
+                ids.push_back(entry.nID);
     SetButtons(ids.data(), int(ids.size()));
     ShowMenus(m_nMask, FALSE);
     if (!bNoRelayout)
@@ -181,6 +190,12 @@ BOOL SECMenuBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL bNoRel
     return bInserted;
 }
 
+void SECMenuBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    SECCustomToolBar::SetBarInfoEx(pInfo, pFrame);
+    ShowMenus(m_nMask, FALSE);
+}
+
 void SECMenuBar::DelayShow(BOOL bShow)
 {
     if (!bShow && m_bKeepVisible) {
@@ -188,13 +203,6 @@ void SECMenuBar::DelayShow(BOOL bShow)
         return;
     }
     SECCustomToolBar::DelayShow(bShow);
-}
-
-void SECMenuBar::ResizeButtons()
-{
-    for (int i = 0; i < GetBtnCount(); i++)
-        GetBtn(i)->ComputeSize();
-    SetLayoutsDirty();
 }
 
 void SECMenuBar::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
@@ -241,9 +249,11 @@ void SECMDIMenuBar::TakeOutChildButtons()
 
 void SECMDIMenuBar::PlaceChildButtons()
 {
+    const SECStdBtn* pSelected = GetBtn(m_nCustomizeSel);
     TakeOutChildButtons();
     m_btns.insert(m_btns.begin(), &m_btnIcon);
     m_btns.push_back(&m_btnCaption);
+    m_nCustomizeSel = GetBtnIndex(pSelected);
     SetLayoutsDirty();
 }
 
@@ -268,6 +278,25 @@ BOOL SECMDIMenuBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     PlaceChildButtons();
     UpdateMDIButtons(FALSE);
     return bSet;
+}
+
+void SECMDIMenuBar::GetBarInfoEx(SECControlBarInfo* pInfo)
+{
+    TakeOutChildButtons();
+    SECMenuBar::GetBarInfoEx(pInfo);
+    PlaceChildButtons();
+}
+
+void SECMDIMenuBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame)
+{
+    SECMenuBar::SetBarInfoEx(pInfo, pFrame);
+    PlaceChildButtons();
+}
+
+void SECMDIMenuBar::OnButtonsDropped(SECStdBtn* pBtn)
+{
+    PlaceChildButtons();
+    SECMenuBar::OnButtonsDropped(pBtn);
 }
 
 int SECMDIMenuBar::GetBtnHeight() const

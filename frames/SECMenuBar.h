@@ -31,8 +31,10 @@
 // the default item of the child's system menu to the child as WM_SYSCOMMAND, then starts the bar's
 // drag; elsewhere a double click is a press.
 //
-// Not done yet: the tool-bar manager's side (its default button lists, buttons dropped while
-// customising, saved bar states); nothing in this program makes a tool-bar manager.
+// With a tool-bar manager (frames/SECToolBarManager.h) the menu bar keeps its menu buttons' table of
+// its own (the manager's tables serve for the other buttons), ResetButtons takes the manager's default
+// buttons for the bar's id when it has them, and a bar of an SECMDIMenuBar whose buttons were dropped,
+// loaded or saved keeps its icon first and its caption boxes last (neither is saved).
 #pragma once
 
 // the tool bar (and the class library under it) before the buttons, which take in windows.h first
@@ -74,11 +76,13 @@ public:
     BOOL SwitchMenu(UINT nIDMenu) override;
     // The first visible menu button whose mnemonic is cKey (upper case); -1 when none. 0 matches none.
     int FindMnemonic(char cKey) const;
-    // Makes the buttons again from the menus read, shows the mask, and unless bNoRelayout lays the
-    // frame out.
+    // Makes the buttons again (the tool-bar manager's default buttons for the bar's id when it has
+    // them, else those of the menus read), shows the mask, and unless bNoRelayout lays the frame out.
     virtual void ResetButtons(BOOL bNoRelayout = FALSE);
     // The tool bar's insertion; the mask then applies to the new button too.
     BOOL InsertButton(int nIndex, UINT nID, BOOL bSeparator = FALSE, BOOL bNoRelayout = FALSE) override;
+    // The tool bar's; then the mask applies to the buttons loaded.
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
     // A delayed hide does nothing while the keep-visible flag is set, and clears it.
     void DelayShow(BOOL bShow) override;
     // Sets the one-shot keep-visible flag.
@@ -92,8 +96,8 @@ public:
     CControlBar* GetMenuBarWnd() override { return this; }
 
 protected:
-    // Sizes every button again (after the font changed).
-    virtual void ResizeButtons();
+    // The menu buttons' entry for nID, else the tool bar's.
+    const SECBtnClassEntry* FindClassEntry(UINT nID) const override;
     // Lays the frame out now, or on a workbook with its tab strip on at the next idle, and repaints.
     void RelayoutFrame();
     void OnBarEndFloat() override;
@@ -134,9 +138,14 @@ public:
 
     SECCapMenuBtn& GetIconButton() { return m_btnIcon; }
     SECBtnCaption& GetCaptionButtons() { return m_btnCaption; }
+    void ResizeButtons() override;
+    // The child's buttons are not saved; loading keeps them first and last.
+    void GetBarInfoEx(SECControlBarInfo* pInfo) override;
+    void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrame) override;
 
 protected:
-    void ResizeButtons() override;
+    // The icon goes back first and the caption boxes last, keeping the customise selection.
+    void OnButtonsDropped(SECStdBtn* pBtn) override;
     // Takes the child's buttons out of the array (not deleted).
     void TakeOutChildButtons();
     // Puts the icon first and the caption boxes last.

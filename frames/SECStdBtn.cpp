@@ -293,7 +293,35 @@ void SECStdBtn::PressCancel()
 UINT SECStdBtn::PressUp(CPoint point)
 {
     m_nStyle &= ~TBBS_PRESSED;
-    return HitsRect(point) ? m_nID : 0;
+    if (!HitsRect(point))
+        return 0;
+    if ((m_nStyle & TBBS_CHECKBOX) && !(m_nStyle & TBBS_DISABLED)) {
+        const UINT nChecked = (m_nStyle & TBBS_CHECKED) ? 0 : TBBS_CHECKED;
+        m_pToolBar->InformBtns(m_nID, nChecked, TBBS_CHECKED | TBBS_INDETERMINATE);
+    }
+    return m_nID;
+}
+
+void SECStdBtn::Inform(int nCode, UINT nBits, UINT nMask)
+{
+    if (nCode != InformStyle)
+        return;
+    const UINT nStyle = (m_nStyle & ~nMask) | (nBits & nMask);
+    if (nStyle == m_nStyle)
+        return;
+    SetStyle(nStyle);
+    if (m_pToolBar != nullptr && m_pToolBar->GetBarWnd()->m_hWnd != nullptr)
+        Invalidate();
+}
+
+void SECStdBtn::GetBtnData(std::vector<BYTE>& data) const
+{
+    data.clear();
+}
+
+void SECStdBtn::SetBtnData(const std::vector<BYTE>& data)
+{
+    (void)data;
 }
 
 INT_PTR SECStdBtn::OnToolHitTest(CPoint, TOOLINFOA* pTI) const

@@ -24,13 +24,15 @@
 // drop-down button (TBSTYLE_DROPDOWN) sends TBN_DROPDOWN to the bar's owner with the bar's in-command
 // flag set around it and refuses the capture, so it never yields its command; PressMove shows the
 // button pressed while the point lies in its rectangle, edges included; PressUp yields the command
-// when released there, else 0. A check box keeps its state for the command update to set.
+// when released there, else 0. A check box released there that is not disabled asks its bar to give
+// its new state (checked toggled, never indeterminate) to every button of its command in the bars of
+// the bar's tool-bar manager (InformBtns); a bar without a manager leaves the state to the command
+// update.
 //
 // Notifications go to the bar's owner as WM_NOTIFY with an SECTBNOTIFY record.
 //
-// Not done yet: the tool-bar manager's side (a released check box informing the same command's
-// buttons in every bar of the manager, saved button data, the customising drag frame tracker); they
-// come with the manager.
+// Button data: the bytes a kind of button keeps in a saved bar (GetBtnData, SetBtnData; at most 255).
+// The buttons here keep none.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +41,8 @@
 #include "core/Core.h"
 #include "win/AfxToolBarStyles.h"
 #include "win/CRect.h"
+
+#include <vector>
 
 class CDC;
 class CWnd;
@@ -86,6 +90,9 @@ public:
     // Drops down pBtn's popup: nMenu a menu resource id (with nPos the popup's position in it), or
     // a menu handle with nPos -1.
     virtual void BeginDropDownTracking(SECStdBtn* pBtn, UINT_PTR nMenu, int nPos) = 0;
+    // Every button of command nID in the bars of the bar's tool-bar manager takes the bits nBits of
+    // nMask into its style (SECStdBtn::Inform); nothing without a manager.
+    virtual void InformBtns(UINT nID, UINT nBits, UINT nMask) = 0;
 };
 
 // The WM_NOTIFY record of tool-bar buttons: the system's tool-bar record (bar window, bar id, code, the
@@ -158,6 +165,17 @@ public:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
     // Sends WM_NOTIFY with nCode and the two arguments to the bar's owner. Returns its answer.
     virtual LRESULT SendNotification(int nCode, INT32 nArg1, INT32 nArg2);
+
+    // ---- across bars and saved bars ------------------------------------------------------------------
+
+    // The kinds of information a button is given by Inform.
+    enum { InformStyle = 1 };
+    // InformStyle: the style takes the bits nBits of nMask, and the button repaints when that changed.
+    // Other codes are ignored.
+    virtual void Inform(int nCode, UINT nBits, UINT nMask);
+    // The bytes the button keeps in a saved bar (none here) / takes back from one.
+    virtual void GetBtnData(std::vector<BYTE>& data) const;
+    virtual void SetBtnData(const std::vector<BYTE>& data);
 
 protected:
     BOOL IsFlatLook() const;

@@ -41,4 +41,27 @@
 /* The check mark of a checked menu item without an image, in the button colours. */
 #define IDB_SEC_CHECKMARK 20525
 
+/* Customising tool bars. */
+#define IDS_SEC_TOOLBARNAME 20674 /* "ToolBar%d": the title of a new user tool bar (its number) */
+#define IDS_SEC_RESET       20536 /* "&Reset": the tool-bar page's button for a bar the program made */
+#define IDS_SEC_DELETE      20537 /* "&Delete": and for a bar the user made */
+#define SEC_IDC_COPYBUTTON  0x50D3 /* the cursor of a button dragged with Ctrl (a copy) */
+
+/* The customise sheet's pages and the dialog naming a new tool bar, with their controls. */
+#define IDD_SEC_BUTTONSPAGE  20509
+#define IDD_SEC_TOOLBARSPAGE 20510
+#define IDD_SEC_NEWTOOLBAR   20511
+#define IDC_SEC_BUTTONGROUP  43093 /* the buttons page's "Buttons" group */
+#define IDC_SEC_BARLIST      43094 /* the tool bars (a check list) / the buttons page's list */
+#define IDC_SEC_BUTTONTEXT   43095 /* the buttons page's text */
+#define IDC_SEC_NEWBARNAME   43096 /* the new tool bar's name */
+#define IDC_SEC_NAMELABEL    43097 /* "Toolbar name:" */
+#define IDC_SEC_NEWBAR       43098 /* "&New..." */
+#define IDC_SEC_CUSTOMIZE    43099 /* "C&ustomize...", and what the sheet ends with to go on customising */
+#define IDC_SEC_RESETBAR     43100 /* "&Reset" or "&Delete" */
+#define IDC_SEC_TOOLTIPS     43101 /* "&Show Tooltips" */
+#define IDC_SEC_BARNAME      43102 /* the selected bar's name */
+#define IDC_SEC_LARGEBTNS    43103 /* "&Large Buttons" */
+#define IDC_SEC_COOLLOOK     43104 /* "C&ool Look" */
+
 #endif

@@ -44,9 +44,9 @@ const GXControlMaker kMakers[] = {
     // check-list combo cell
     {"CGXCheckListComboBox", nullptr, nullptr},
     // date/time cell
-    {"CGXDateTimeCtrl", nullptr, nullptr},
+    {"CGXDateTimeCtrl", GXCreateDateTimeCtrl, GXRegisterDateTimeCtrlAttributes},
     // currency cell
-    {"CGXCurrencyEdit", nullptr, nullptr},
+    {"CGXCurrencyEdit", GXCreateCurrencyEdit, GXRegisterCurrencyEditAttributes},
     // bitmap cell
     {"CGXDaoBitmap", nullptr, nullptr},
     // check box cell with modify state

@@ -488,27 +488,11 @@ int CGXEditControl::GetLastVisibleLine(const CRect& rect)
 
 int CGXEditControl::CalcCaretPosFromPoint(CPoint point)
 {
-    if (m_hWnd == nullptr || !m_bInit)
+    if (m_hWnd == nullptr)
         return -1;
-    const CRect rect = GetCellRect(m_nRow, m_nCol);
     CString strText;
     GetWindowText(strText);
-    const CGXStyle& style = CGXControl::GetStyle();
-    CDC* pDC = m_pGrid->GetClientDC();
-    if (pDC == nullptr)
-        return -1;
-    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
-    UINT nFormat = DT_NOPREFIX | style.GetHorizontalAlignment() | style.GetVerticalAlignment();
-    nFormat |= style.GetWrapText() ? UINT(DT_WORDBREAK) : UINT(DT_SINGLELINE);
-    const UINT nOldAlign = pDC->GetTextAlign();
-    if (GetExStyle() & WS_EX_RTLREADING)
-        pDC->SetTextAlign(nOldAlign | TA_RTLREADING);
-    const int nPos = GetDrawingAndFormatting()->HitTestText(pDC, strText, strText.GetLength(), rect, nFormat, point);
-    pDC->SetTextAlign(nOldAlign);
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
-    m_pGrid->ReleaseClientDC();
-    return nPos;
+    return HitTestCellText(strText, point, (GetExStyle() & WS_EX_RTLREADING) != 0);
 }
 
 // ---- text ------------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXStyle.h"
+#include "win/CDC.h"
 
 int GXStaticTextMargin(int nFrameMetric)
 {
@@ -63,4 +64,27 @@ void CGXStatic::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, cons
 CGXControl* GXCreateStatic(CGXGridCore* pGrid, const GXControlEntry&)
 {
     return new CGXStatic(pGrid);
+}
+
+int CGXStatic::HitTestCellText(const CString& strText, CPoint point, BOOL bRtlReading)
+{
+    if (!m_bInit)
+        return -1;
+    const CRect rect = GetCellRect(m_nRow, m_nCol);
+    const CGXStyle& style = CGXControl::GetStyle();
+    CDC* pDC = m_pGrid->GetClientDC();
+    if (pDC == nullptr)
+        return -1;
+    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
+    UINT nFormat = DT_NOPREFIX | style.GetHorizontalAlignment() | style.GetVerticalAlignment();
+    nFormat |= style.GetWrapText() ? UINT(DT_WORDBREAK) : UINT(DT_SINGLELINE);
+    const UINT nOldAlign = pDC->GetTextAlign();
+    if (bRtlReading)
+        pDC->SetTextAlign(nOldAlign | TA_RTLREADING);
+    const int nPos = GetDrawingAndFormatting()->HitTestText(pDC, strText, strText.GetLength(), rect, nFormat, point);
+    pDC->SetTextAlign(nOldAlign);
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+    m_pGrid->ReleaseClientDC();
+    return nPos;
 }

@@ -37,4 +37,10 @@ public:
 
     // The text margin of the system's current frame metric.
     static int GetTextMargin();
+
+protected:
+    // The caret position under point (grid-window coordinates) in strText laid out in the text
+    // rectangle of the control's cell with its style's font, alignment and wrapping (bRtlReading:
+    // read right to left); -1 when point is on no character or the control has no cell.
+    int HitTestCellText(const CString& strText, CPoint point, BOOL bRtlReading = FALSE);
 };

@@ -190,3 +190,13 @@
 // The cursor over the splitter box between a tab window's beam and its horizontal scroll bar (the id
 // of the window toolkit's horizontal split-bar cursor too: see grid.rc).
 #define GX_IDC_SPLITH 30980
+
+// The currency cell: the choices of its negative and positive formats (one per line), the label of the
+// calculator's Enter key and the calculator's error display; the image of the currency edit's drop
+// button (a small calculator) and of the calculator's Enter key (a return arrow).
+#define GX_IDS_CURRENCY_NEGFORMATS 20064
+#define GX_IDS_CURRENCY_POSFORMATS 20065
+#define GX_IDS_CALC_ENTER 20124
+#define GX_IDS_CALC_ERROR 20125
+#define GX_IDB_CALCBUTTON 20036
+#define GX_IDB_CALCENTER 20037

@@ -1,7 +1,8 @@
 // The preference-graphs window: its two pages byte for byte, the window the project opens, refreshes
-// and finds closed, the graphs of a real solve in the TEMP directory, a TEMP directory that cannot be
-// written, and the render and TEMP services on the model's own calls.
+// and finds closed, the graphs of a real solve in the TEMP directory and on a printer, a TEMP directory
+// that cannot be written, and the render and TEMP services on the model's own calls.
 // the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -190,6 +191,58 @@ TEST_F(GraphsWindow, ASolveShowsBothGraphsFromTheTempDirectory)
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     EXPECT_EQ(app.m_nGraphsOpen, 0);
     EXPECT_FALSE(app.HasOpenDocument(ZQDocument::PreferenceGraphs));
+}
+
+// The rows of a printed page that hold anything but white, as [first, last]; {-1, -1} for a blank page.
+std::pair<int, int> InkedRows(const CFakePrinterDC& page, int nWidth, int nHeight)
+{
+    std::pair<int, int> rows{-1, -1};
+    for (int y = 0; y < nHeight; ++y)
+        for (int x = 0; x < nWidth; x += 2)
+            if (page.PixelAt(x, y) != RGB(255, 255, 255)) {
+                if (rows.first < 0)
+                    rows.first = y;
+                rows.second = y;
+                break;
+            }
+    return rows;
+}
+
+TEST_F(GraphsWindow, PrintingLaysThePageOutForThePrinterOverAsManyPagesAsItNeeds)
+{
+    Project({{"g", "gain"}, {"c", "cost"}}, {{"x", "3", "5", "1"}, {"y", "1", "3", "2"}, {"z", "2", "1", ""}});
+    ASSERT_EQ(app.m_Project.SolveProblem(), 1);
+    ASSERT_NE(View(), nullptr);
+
+    // One tall page at two resolutions: the same page, twice as tall at twice the dots per inch.
+    int nInked[2] = {};
+    const int dpis[2] = {50, 100};
+    for (int i = 0; i < 2; ++i) {
+        // each printer a name of its own: the fake knows a printer by its name
+        const FakePrinter printer{"Printer " + std::to_string(dpis[i]), 6 * dpis[i], 16 * dpis[i], dpis[i], dpis[i]};
+        fake.ExpectPrintDialog(IDOK, &printer);
+        View()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+        ASSERT_EQ(fake.PrinterDCs().size(), size_t(i + 1));
+        const CFakePrinterDC& page = *fake.PrinterDCs().back();
+        EXPECT_EQ(page.DocCalls(), (std::vector<std::string>{"StartDoc Resulting preference graphs worked out with ZEK KTR",
+                                                             "StartPage", "EndPage", "EndDoc"}))
+            << dpis[i];
+        const std::pair<int, int> rows = InkedRows(page, printer.nPageWidth, printer.nPageHeight);
+        ASSERT_GE(rows.first, 0) << dpis[i];
+        nInked[i] = rows.second - rows.first;
+    }
+    EXPECT_NEAR(double(nInked[1]) / nInked[0], 2.0, 0.15);
+
+    // Short pages: the page goes on over as many as its height needs, and the job ends after them.
+    const FakePrinter shortPages{"Short pages", 600, 200, 100, 100};
+    fake.ExpectPrintDialog(IDOK, &shortPages);
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    const CFakePrinterDC& last = *fake.PrinterDCs().back();
+    const auto& calls = last.DocCalls();
+    const size_t nPages = size_t(std::count(calls.begin(), calls.end(), "StartPage"));
+    EXPECT_GE(nPages, size_t(nInked[1] / 200 + 1));
+    EXPECT_LE(nPages, size_t(nInked[1] / 200 + 3));
+    EXPECT_EQ(calls.back(), "EndDoc");
 }
 
 TEST_F(GraphsWindow, ATempDirectoryThatCannotBeWrittenLeavesTheViewEmpty)

@@ -33,7 +33,8 @@ const int kGripper = 11;
 const int kSideBorder = 6;
 const int kEndBorder = 3;
 
-// A frame that handles the commands in `handled` (recording each with the tool bars' in-command flag),
+// A frame that handles the commands in `handled` (recording each with the tool bars' in-command flag
+// and running onCommand),
 // answers the command update of the commands in `checks` with that check state, and records the
 // prompts and tool-bar notifications it is sent.
 class CCommandFrame : public CMDIFrameWnd {
@@ -51,6 +52,8 @@ public:
                 return TRUE;
             }
             commands.push_back({nID, SECCustomToolBar::IsInCommand()});
+            if (onCommand)
+                onCommand();
             return TRUE;
         }
         if (nCode == int(CN_UPDATE_COMMAND_UI) && checks.count(nID) != 0 && pHandlerInfo == nullptr) {
@@ -76,6 +79,7 @@ public:
     std::vector<Command> commands;
     std::vector<UINT> prompts;      // WM_SETMESSAGESTRING's string ids
     std::vector<SECTBNOTIFY> notes; // the tool bars' notifications
+    std::function<void()> onCommand; // runs while a handled command is being handled (may be empty)
 };
 
 // A shown command frame with the toolkit's dock bars (Ctrl, Shift and Alt up).

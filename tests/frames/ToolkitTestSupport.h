@@ -91,11 +91,17 @@ public:
     {
         dropDowns.push_back({pBtn, nMenu, nPos});
     }
+    void InformBtns(UINT nID, UINT nBits, UINT nMask) override { informs.push_back({nID, nBits, nMask}); }
 
     struct DropDown {
         SECStdBtn* pBtn;
         UINT_PTR nMenu;
         int nPos;
+    };
+    struct InformCall {
+        UINT nID;
+        UINT nBits;
+        UINT nMask;
     };
 
     SECBmpMgr* m_pBmpMgr;
@@ -107,6 +113,7 @@ public:
     int nMaxBtnWidth = 0;
     int nHotRefreshes = 0;
     std::vector<DropDown> dropDowns;
+    std::vector<InformCall> informs;
 };
 
 // Draws pBtn (joined to a bar) on canvas through a drawing context prepared as a bar prepares it.

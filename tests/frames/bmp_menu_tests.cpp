@@ -4,6 +4,10 @@
 #include "MenuTestSupport.h"
 
 #include "frames/SECBmpMgr.h"
+#include "frames/SECFrameWnd.h"
+#include "frames/SECMenuBar.h"
+#include "frames/SECMenuBarFeature.h"
+#include "frames/SECToolBarManager.h"
 #include "frames/SECToolkitRes.h"
 
 #include <algorithm>
@@ -349,6 +353,56 @@ TEST_F(BmpMenuTest, MenuBitmapsNeedThePlugInAndTheToolBar)
     ASSERT_NE(pPlain, nullptr);
     EXPECT_EQ(pPlain->GetFramePlugIn(), nullptr);
     EXPECT_FALSE(pPlain->SetMenuBitmapsFromToolBar(IDR_APP_TOOLBAR));
+}
+
+TEST_F(BmpMenuTest, BothDockingFramesMakeTheSamePlugInsWithTheManagersImages)
+{
+    // each kind of frame, loaded with bitmap menus, with a tool-bar manager or a menu bar
+    auto load = [&](CFrameWnd* pNew, BOOL bMenuBar, SECToolBarManager* pManager, SECMenuBar* pMenuBar) {
+        SECMDIFrameWnd* pMDI = dynamic_cast<SECMDIFrameWnd*>(pNew);
+        SECFrameWnd* pSDI = dynamic_cast<SECFrameWnd*>(pNew);
+        if (pMDI != nullptr) {
+            pMDI->EnableBitmapMenus(TRUE);
+            pMDI->SetControlBarManager(pManager);
+            pMDI->SetMenuBar(bMenuBar ? pMenuBar : nullptr);
+        } else {
+            pSDI->EnableBitmapMenus(TRUE);
+            pSDI->SetControlBarManager(pManager);
+            pSDI->SetMenuBar(bMenuBar ? pMenuBar : nullptr);
+        }
+        return pNew->LoadFrame(IDR_MENU_MAIN);
+    };
+    auto plugInOf = [](CFrameWnd* pNew) {
+        SECMDIFrameWnd* pMDI = dynamic_cast<SECMDIFrameWnd*>(pNew);
+        return pMDI != nullptr ? pMDI->GetFramePlugIn() : static_cast<SECFrameWnd*>(pNew)->GetFramePlugIn();
+    };
+    for (BOOL bMDI : {TRUE, FALSE}) {
+        for (BOOL bMenuBar : {FALSE, TRUE}) {
+            CFrameWnd* pNew = bMDI ? static_cast<CFrameWnd*>(new SECMDIFrameWnd) : new SECFrameWnd;
+            SECToolBarManager manager(pNew);
+            SECMenuBar menuBar;
+            ASSERT_TRUE(load(pNew, bMenuBar, &manager, &menuBar)) << bMDI;
+            SECBmpMenuPlugIn* pPlugIn = dynamic_cast<SECBmpMenuPlugIn*>(plugInOf(pNew));
+            ASSERT_NE(pPlugIn, nullptr) << bMDI << bMenuBar;
+            EXPECT_EQ(dynamic_cast<SECMenuBarFeature*>(pPlugIn) != nullptr, bMenuBar != FALSE) << bMDI;
+            EXPECT_EQ(pPlugIn->GetBmpMgr(), manager.GetBmpMgr()) << bMDI << bMenuBar;
+
+            // the frame's popups become the plug-in's, a system menu's items stay plain
+            HMENU hMenu = MakePopup({{"&New", ID_NEW}});
+            HMENU hSys = MakePopup({{"&Hide", ID_NEW}});
+            pNew->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(0, FALSE));
+            pNew->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hSys), MAKELPARAM(0, TRUE));
+            EXPECT_TRUE(ReadMenuItem(hMenu, 0).fType & MFT_OWNERDRAW) << bMDI << bMenuBar;
+            EXPECT_FALSE(ReadMenuItem(hSys, 0).fType & MFT_OWNERDRAW) << bMDI << bMenuBar;
+            pNew->DestroyWindow();
+        }
+    }
+
+    // without bitmap menus and without a menu bar the single-document frame has no plug-in
+    SECFrameWnd* pPlain = new SECFrameWnd;
+    ASSERT_TRUE(pPlain->LoadFrame(IDR_MENU_MAIN));
+    EXPECT_EQ(pPlain->GetFramePlugIn(), nullptr);
+    pPlain->DestroyWindow();
 }
 
 } // namespace

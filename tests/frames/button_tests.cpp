@@ -247,12 +247,39 @@ TEST_F(ButtonTest, ReleaseYieldsTheCommandOnTheRectangleEdgesOnly)
     }
 }
 
-TEST_F(ButtonTest, CheckBoxLeavesItsStateToTheCommandUpdate)
+TEST_F(ButtonTest, CheckBoxAsksItsBarToGiveItsToggledStateToItsCommandsButtons)
 {
-    SECStdBtn* pBtn = AddButton(ID_TB_SQUARE, TBBS_CHECKBOX);
-    ASSERT_TRUE(pBtn->PressDown(CPoint(kLeft + 5, kTop + 5)));
-    EXPECT_EQ(pBtn->PressUp(CPoint(kLeft + 5, kTop + 5)), UINT(ID_TB_SQUARE));
-    EXPECT_EQ(pBtn->GetStyle(), UINT(TBBS_CHECKBOX));
+    // the bar passes the state to the buttons of its tool-bar manager (none here: it only records)
+    const UINT nMask = TBBS_CHECKED | TBBS_INDETERMINATE;
+    const struct {
+        UINT nStyle;
+        UINT nBits;
+    } cases[] = {
+        {TBBS_CHECKBOX, TBBS_CHECKED},
+        {TBBS_CHECKBOX | TBBS_CHECKED, 0},
+        {TBBS_CHECKBOX | TBBS_INDETERMINATE, TBBS_CHECKED},
+    };
+    for (const auto& c : cases) {
+        SECStdBtn* pBtn = AddButton(ID_TB_SQUARE, c.nStyle);
+        bar.informs.clear();
+        ASSERT_TRUE(pBtn->PressDown(CPoint(kLeft + 5, kTop + 5)));
+        EXPECT_EQ(pBtn->PressUp(CPoint(kLeft + 5, kTop + 5)), UINT(ID_TB_SQUARE));
+        EXPECT_EQ(pBtn->GetStyle(), c.nStyle) << "the bar changes the state, not the button";
+        ASSERT_EQ(bar.informs.size(), 1u) << c.nStyle;
+        EXPECT_EQ(bar.informs[0].nID, UINT(ID_TB_SQUARE));
+        EXPECT_EQ(bar.informs[0].nBits, c.nBits) << c.nStyle;
+        EXPECT_EQ(bar.informs[0].nMask, nMask);
+    }
+
+    // a disabled check box, a release outside and a plain button tell nothing
+    SECStdBtn* pDisabled = AddButton(ID_TB_SQUARE, TBBS_CHECKBOX | TBBS_DISABLED);
+    SECStdBtn* pOutside = AddButton(ID_TB_SQUARE, TBBS_CHECKBOX);
+    SECStdBtn* pPlain = AddButton(ID_TB_SQUARE);
+    bar.informs.clear();
+    pDisabled->PressUp(CPoint(kLeft + 5, kTop + 5));
+    pOutside->PressUp(CPoint(kLeft + 50, kTop + 5));
+    pPlain->PressUp(CPoint(kLeft + 5, kTop + 5));
+    EXPECT_TRUE(bar.informs.empty());
 }
 
 TEST_F(ButtonTest, DropDownButtonNotifiesItsOwnerAndNeverYieldsItsCommand)

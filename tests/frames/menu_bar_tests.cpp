@@ -4,6 +4,9 @@
 // a floating menu bar.
 #include "MenuTestSupport.h"
 
+#include "frames/SECCustomToolBarInfoEx.h"
+#include "frames/SECToolBarManager.h"
+
 #include "frames/SECMenuBar.h"
 #include "frames/SECMenuBarFeature.h"
 #include "frames/SECResourceData.h"
@@ -692,6 +695,78 @@ TEST_F(MenuBarTest, AFloatingMenuBarsFrameHasNoCloseBox)
     ASSERT_NE(pFloating, pFrame);
     EXPECT_FALSE(pFloating->GetStyle() & WS_SYSMENU);
     pFrame->DockControlBar(pBar);
+}
+
+// ---- with a tool-bar manager ------------------------------------------------------------------------------
+
+TEST_F(MenuBarTest, WithAManagerTheChildsButtonsStayAtTheEndsAndTitlesStayInTheMenuBar)
+{
+    SECToolBarManager manager(pFrame);
+    ASSERT_TRUE(manager.LoadToolBarResource(IDR_APP_TOOLBAR));
+    pBar->SetManager(&manager);
+    SECCustomToolBar* pTools = new SECCustomToolBar;
+    pTools->SetAutoDelete(TRUE);
+    pTools->SetManager(&manager);
+    ASSERT_TRUE(pTools->CreateEx(0x0300, pFrame, 0x50002800, AFX_IDW_TOOLBAR));
+    const UINT ids[] = {ID_NEW, ID_OPEN};
+    pTools->SetButtons(ids, 2);
+    pTools->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(pTools);
+    ASSERT_NE(pTemplate->OpenDocumentFile(nullptr), nullptr);
+    pFrame->MDIGetActive()->MDIMaximize();
+    pFrame->RecalcLayout();
+    manager.EnterCustomizeMode(pFrame);
+    SECCapMenuBtn& icon = pBar->GetIconButton();
+    SECBtnCaption& boxes = pBar->GetCaptionButtons();
+    ASSERT_FALSE(icon.HasStyle(TBBS_HIDDEN));
+
+    // a button dropped at the start of the menu bar: the icon stays first, the boxes last
+    auto drag = [](SECCustomToolBar* pFrom, int nIndex, CPoint ptTo) {
+        CRect rect = pFrom->GetItemRect(nIndex);
+        pFrom->ClientToScreen(rect);
+        PostDrag(*pFrom, {rect.CenterPoint() + (ptTo - rect.TopLeft())});
+        const CPoint pt = pFrom->GetItemRect(nIndex).CenterPoint();
+        pFrom->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    drag(pTools, 0, ScreenRect(0).TopLeft());
+    ASSERT_EQ(pBar->GetBtn(0), &icon);
+    EXPECT_EQ(pBar->GetBtn(1)->m_nID, UINT(ID_NEW));
+    EXPECT_EQ(pBar->GetBtn(pBar->GetBtnCount() - 1), &boxes);
+    EXPECT_EQ(pBar->GetCustomizeButton(), 1) << "the dropped button is selected";
+    EXPECT_EQ(pTools->GetBtnCount(), 1);
+
+    // a menu title is no button a tool bar can make
+    CRect rectTools = pTools->GetItemRect(0);
+    pTools->ClientToScreen(rectTools);
+    const int nSheet = IndexOf("&Sheet");
+    drag(pBar, nSheet, rectTools.TopLeft() + CSize(5, 0));
+    EXPECT_EQ(pTools->GetBtnCount(), 1);
+    EXPECT_EQ(IndexOf("&Sheet"), nSheet);
+
+    // saved, the child's buttons are left out; loaded, they come back at the ends
+    SECControlBarInfo record(&manager);
+    pBar->GetBarInfo(&record);
+    SECCustomToolBarInfoEx* pInfoEx = dynamic_cast<SECCustomToolBarInfoEx*>(record.m_pInfoEx);
+    ASSERT_NE(pInfoEx, nullptr);
+    std::vector<UINT> saved;
+    for (const auto& pBtnInfo : pInfoEx->m_btnInfo)
+        saved.push_back(pBtnInfo->m_nID);
+    EXPECT_EQ(saved, (std::vector<UINT>{ID_NEW, 0, 1, 2, 3, 4, 5, 6}));
+    std::reverse(pInfoEx->m_btnInfo.begin(), pInfoEx->m_btnInfo.end());
+    pBar->SetBarInfoEx(&record, pFrame);
+    EXPECT_EQ(pBar->GetBtn(0), &icon);
+    EXPECT_EQ(pBar->GetBtn(pBar->GetBtnCount() - 1), &boxes);
+    EXPECT_EQ(VisibleTitles(), (std::vector<std::string>{"&Window", "&Sheet", "&File"}));
+
+    // reset: the manager's default buttons for the menu bar
+    const UINT defaults[] = {1, 0};
+    manager.SetDefaultButtons(kMenuBarID, defaults, 2);
+    pFrame->MDIGetActive()->DestroyWindow();
+    pBar->ResetButtons();
+    EXPECT_EQ(VisibleTitles(), (std::vector<std::string>{"&Edit", "&File"}));
+    manager.ExitCustomizeMode();
+    pTools->DestroyWindow();
+    pBar->SetManager(nullptr);
 }
 
 } // namespace

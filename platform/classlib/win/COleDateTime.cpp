@@ -8,10 +8,11 @@
 
 namespace {
 
-const int64_t kSecondsPerDay = 86400;
+constexpr int64_t kSecondsPerDay = 86400;
 
-// Days from 1 January 1970 to the civil date (Gregorian for every year).
-int64_t DaysFromCivil(int64_t y, int m, int d)
+// Days from 1 January 1970 to the civil date (Gregorian for every year). Compile-time, so that the
+// constants below are there before any other file's static dates are made.
+constexpr int64_t DaysFromCivil(int64_t y, int m, int d)
 {
     y -= m <= 2 ? 1 : 0;
     const int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -35,11 +36,11 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d)
     y = int(yoe + era * 400 + (m <= 2 ? 1 : 0));
 }
 
-const int64_t kDay0 = DaysFromCivil(1899, 12, 30);
+constexpr int64_t kDay0 = DaysFromCivil(1899, 12, 30);
 
 // The first second that is valid and the first that is not, counted from date 0.
-const int64_t kFirstSecond = (DaysFromCivil(100, 1, 1) - kDay0) * kSecondsPerDay;
-const int64_t kEndSecond = (DaysFromCivil(10000, 1, 1) - kDay0) * kSecondsPerDay;
+constexpr int64_t kFirstSecond = (DaysFromCivil(100, 1, 1) - kDay0) * kSecondsPerDay;
+constexpr int64_t kEndSecond = (DaysFromCivil(10000, 1, 1) - kDay0) * kSecondsPerDay;
 
 bool IsLeapYear(int y)
 {

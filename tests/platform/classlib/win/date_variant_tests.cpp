@@ -11,11 +11,19 @@
 
 namespace {
 
+// Made while the program starts, before main.
+const COleDateTime g_staticDate(2000, 1, 1, 0, 0, 0);
+
 struct DateCase {
     const char* what;
     double dt;
     int nYear, nMonth, nDay, nHour, nMinute, nSecond; // nYear -1: invalid
 };
+
+TEST(OleDateTime, ADateMadeBeforeMainIsRight)
+{
+    EXPECT_EQ(double(DATE(g_staticDate)), 36526.0);
+}
 
 TEST(OleDateTime, NumbersDecodeToTheCalendar)
 {
