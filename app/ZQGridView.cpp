@@ -114,9 +114,10 @@ void CZQGridView::LoadFromModel()
     }
 
     for (size_t i = 0; i < table.size(); ++i) {
-        for (size_t j = 0; j < table[i].size(); ++j)
-            ApplyValueToRange(CGXCellRange(ROWCOL(i), ROWCOL(j), ROWCOL(i), ROWCOL(j)), table[i][j], CGXStyle::gxOverride,
-                              0, 2);
+        for (size_t j = 0; j < table[i].size(); ++j) {
+            const CGXCellRange cell{ROWCOL(i), ROWCOL(j), ROWCOL(i), ROWCOL(j)};
+            ApplyValueToRange(cell, table[i][j], CGXStyle::gxOverride, 0, 2);
+        }
     }
 
     CString heading;

@@ -101,8 +101,8 @@ protected:
     // takes the evaluations grid's place.
     CNotingGridView* OpenNotingGrid()
     {
-        CMultiDocTemplate* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
-                                                             RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CNotingGridView));
+        auto* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
+                                                RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CNotingGridView));
         app.AddDocTemplate(pTemplate);
         app.m_pEvaluationsTemplate = pTemplate;
         OpenProject();
