@@ -38,16 +38,21 @@ function(ondrix_win_executable name)
   endforeach()
 endfunction()
 
-# ondrix_wine_test(NAME SOURCES src... [LIBS lib...]): a Winelib GoogleTest program (its main comes from
-# the test support library), run by ctest as `wine64 NAME.exe.so` (label "wine"). The test command
-# provides DISPLAY; the prefix lives inside the build tree.
+# ondrix_wine_test(NAME [CLIPBOARD] SOURCES src... [LIBS lib...]): a Winelib GoogleTest program (its main
+# comes from the test support library), run by ctest as `wine64 NAME.exe.so` (label "wine"). The test
+# command provides DISPLAY; the prefix lives inside the build tree. CLIPBOARD: the program puts things on
+# the clipboard or reads them, so it never runs beside another such program.
 function(ondrix_wine_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "CLIPBOARD" "" "SOURCES;LIBS" ${ARGN})
   ondrix_win_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} ondrix_wine_test_main GTest::gtest)
   add_test(NAME ${name} COMMAND ${WINE64} $<TARGET_FILE:${name}>.so)
   set_tests_properties(${name} PROPERTIES LABELS wine
     ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+  # the clipboard is one for the whole display: programs that use it take turns
+  if(T_CLIPBOARD)
+    set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK ondrix_clipboard)
+  endif()
 endfunction()
 
 # The wrc command that compiles the resource script rc_path into res; scripts may include <windows.h>,

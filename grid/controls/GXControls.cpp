@@ -28,7 +28,7 @@ const GXControlMaker kMakers[] = {
     // list box cell
     {"CGXListBox", nullptr, nullptr},
     // combo box window cell
-    {"CGXComboBoxWnd", nullptr, nullptr},
+    {"CGXComboBoxWnd", GXCreateComboBoxWnd, nullptr},
     // rich text cell
     {"CGXRichEditCtrl", nullptr, nullptr},
     // masked edit cell
@@ -38,7 +38,7 @@ const GXControlMaker kMakers[] = {
     // password cell
     {"CGXPasswordControl", nullptr, nullptr},
     // tabbed combo box window cell
-    {"CGXTabbedComboBoxWnd", nullptr, nullptr},
+    {"CGXTabbedComboBoxWnd", GXCreateTabbedComboBoxWnd, GXRegisterTabbedComboBoxWndAttributes},
     // tabbed drop-down combo cell
     {"CGXTabbedComboBox", nullptr, nullptr},
     // check-list combo cell

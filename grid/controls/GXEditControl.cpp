@@ -4,6 +4,7 @@
 #include "grid/controls/GXEditControl.h"
 
 #include "grid/controls/GXControls.h"
+#include "grid/controls/GXTextSearch.h"
 
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDrawing.h"
@@ -17,39 +18,6 @@
 #include "win/Win.h"
 
 #include <algorithm>
-#include <cstring>
-
-namespace {
-
-// The byte length of the character at nPos of text (2 for a double-byte pair).
-int CharLength(const CString& text, int nPos)
-{
-    return nPos + 1 < text.GetLength() && ::IsDBCSLeadByte(BYTE(text[nPos])) ? 2 : 1;
-}
-
-// The first occurrence of strSearch in text at a character boundary from nStart on; -1 when none.
-int FindAtCharBoundary(const CString& text, const CString& strSearch, int nStart)
-{
-    const int nLength = text.GetLength(), nSearch = strSearch.GetLength();
-    int i = 0;
-    while (i < nStart)
-        i += CharLength(text, i);
-    for (; i + nSearch <= nLength; i += CharLength(text, i))
-        if (std::strncmp(text.GetString() + i, strSearch, size_t(nSearch)) == 0)
-            return i;
-    return -1;
-}
-
-// text for comparing: upper-cased unless the search matches case.
-CString ComparedText(const CString& text, const GridFindReplaceState& state)
-{
-    CString strResult(text);
-    if (!state.m_bCase)
-        strResult.MakeUpper();
-    return strResult;
-}
-
-}  // namespace
 
 IMPLEMENT_DYNAMIC(CGXEditControl, CEdit)
 GX_IMPLEMENT_CONTROL(CGXEditControl, CGXStatic)
@@ -567,22 +535,20 @@ BOOL CGXEditControl::FindText(GridFindReplaceState& state, ROWCOL nRow, ROWCOL n
 {
     if (state.m_strFind.IsEmpty())
         return FALSE;
-    const CString strSearch = ComparedText(state.m_strFind, state);
     if (IsEditing(nRow, nCol)) {
         CString strText;
         GetWindowText(strText);
-        strText = ComparedText(strText, state);
         int nStart, nEnd;
         GetSel(nStart, nEnd);
         // a search that goes on passes the match it stands on
         if (!bCurrentPos && nStart < strText.GetLength())
-            nStart += CharLength(strText, nStart);
-        const int nFound = FindAtCharBoundary(strText, strSearch, nStart);
+            nStart += GXCharLength(strText, nStart);
+        const int nFound = GXFindInText(strText, state, nStart);
         if (nFound < 0)
             return FALSE;
         if (bSelect) {
             m_pGrid->ScrollCellInView(nRow, nCol, 2);
-            SetSel(nFound, nFound + strSearch.GetLength());
+            SetSel(nFound, nFound + state.m_strFind.GetLength());
         }
         return TRUE;
     }
@@ -592,7 +558,7 @@ BOOL CGXEditControl::FindText(GridFindReplaceState& state, ROWCOL nRow, ROWCOL n
         if (!GetControlText(strText, nRow, nCol, nullptr, SearchStyle(state, nRow, nCol, pComposed)))
             strText.Empty();
     }
-    if (FindAtCharBoundary(ComparedText(strText, state), strSearch, 0) < 0)
+    if (GXFindInText(strText, state, 0) < 0)
         return FALSE;
     if (bSelect) {
         m_pGrid->ScrollCellInView(nRow, nCol, 2);
@@ -625,22 +591,9 @@ BOOL CGXEditControl::ReplaceSel(GridFindReplaceState& state, ROWCOL nRow, ROWCOL
         if (!GetControlText(strText, nRow, nCol, nullptr, *pStyle))
             strText.Empty();
     }
-    // matches are found in the compared copy; the text between them is copied unchanged, so the
-    // result grows as long as it needs to
-    const CString strCompared = ComparedText(strText, state);
-    const CString strSearch = ComparedText(state.m_strFind, state);
-    CString strResult = strText.Left(nFrom);
-    int nPos = nFrom;
-    BOOL bReplaced = FALSE;
-    for (int nFound; (nFound = FindAtCharBoundary(strCompared, strSearch, nPos)) >= 0;) {
-        strResult += strText.Mid(nPos, nFound - nPos);
-        strResult += state.m_strReplace;
-        nPos = nFound + strSearch.GetLength();
-        bReplaced = TRUE;
-    }
-    if (!bReplaced)
+    CString strResult;
+    if (!GXReplaceAllInText(strText, state, nFrom, strResult))
         return FALSE;
-    strResult += strText.Mid(nPos);
     if (!m_pGrid->SetControlTextRowCol(nRow, nCol, strResult, 2, pStyle))
         return FALSE;
     // the edit shows what the cell now holds

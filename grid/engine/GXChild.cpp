@@ -2,6 +2,7 @@
 #include "grid/engine/GXChild.h"
 
 #include "grid/engine/GXControl.h"
+#include "grid/engine/GXState.h"
 #include "win/Win.h"
 
 CGXChild::CGXChild(CGXControl* pControl) : m_pControl(pControl), m_rect(0, 0, 0, 0) {}
@@ -95,9 +96,87 @@ BOOL CGXChild::OnMouseOverCell(ROWCOL, ROWCOL, UINT, CPoint)
     return FALSE;
 }
 
-BOOL CGXChild::ProcessKeyMessage(UINT, UINT, UINT, UINT)
+BOOL CGXChild::ProcessKeyMessage(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    switch (nMessage) {
+    case WM_KEYDOWN:
+        return OnKeyDown(nChar, nRepCnt, nFlags);
+    case WM_KEYUP:
+        return OnKeyUp(nChar, nRepCnt, nFlags);
+    case WM_CHAR: {
+        CString strChar;
+        if (!ComposeMultiByteChar(nChar, strChar, m_bPendingLeadByte, m_chLeadByte))
+            return OnChar(nChar, nRepCnt, nFlags);
+        return m_bPendingLeadByte || OnDoubleByteChar(strChar, nRepCnt, nFlags);
+    }
+    case WM_DEADCHAR:
+        return OnDeadChar(nChar, nRepCnt, nFlags);
+    case WM_SYSKEYDOWN:
+        return OnSysKeyDown(nChar, nRepCnt, nFlags);
+    case WM_SYSKEYUP:
+        return OnSysKeyUp(nChar, nRepCnt, nFlags);
+    case WM_SYSCHAR:
+        return OnSysChar(nChar, nRepCnt, nFlags);
+    case WM_SYSDEADCHAR:
+        return OnSysDeadChar(nChar, nRepCnt, nFlags);
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CGXChild::OnKeyDown(UINT, UINT, UINT)
 {
     return FALSE;
+}
+
+BOOL CGXChild::OnKeyUp(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnDoubleByteChar(const CString&, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnDeadChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnSysKeyDown(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnSysKeyUp(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnSysChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXChild::OnSysDeadChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+void CGXChild::SetText(const char* pszText)
+{
+    m_strText = pszText != nullptr ? pszText : "";
+}
+
+CString CGXChild::GetText() const
+{
+    return m_strText;
 }
 
 void CGXChild::OnGridWinIniChange(LPCSTR) {}

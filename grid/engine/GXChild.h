@@ -5,9 +5,10 @@
 // child; releases and moves to the focus child; keys to the focus child first; the cancel-mode,
 // settings-change and system-colour notices to every child).
 //
-// Every handler answers FALSE (not taken) here; DrawButton is the face a derived gadget draws.
-//
-// Does not do yet: the caption text and the buttons themselves come with the cell controls.
+// Every handler answers FALSE (not taken) here; DrawButton is the face a derived gadget draws. A key
+// message reaches the handler of its kind (ProcessKeyMessage); a typed double-byte character arrives
+// whole at OnDoubleByteChar: its lead byte waits in the child until the trail byte comes. The caption
+// (SetText, GetText) is what a push-button face shows; it starts empty.
 #pragma once
 
 #include <windows.h>
@@ -53,8 +54,23 @@ public:
     virtual BOOL OnMButtonUp(UINT nFlags, CPoint point);
     virtual BOOL OnMButtonDblClk(UINT nFlags, CPoint point);
     virtual BOOL OnMouseOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
-    // A key message (WM_KEYDOWN .. WM_SYSDEADCHAR) with the key and the message's flags. TRUE when taken.
+    // A key message (WM_KEYDOWN .. WM_SYSDEADCHAR) with the key and the message's flags, handed to the
+    // handler of its kind below; a lone lead byte is held (TRUE). Other messages: FALSE. The handler's
+    // answer: TRUE when taken.
     virtual BOOL ProcessKeyMessage(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnDoubleByteChar(const CString& strChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+
+    // The caption (null: empty).
+    virtual void SetText(const char* pszText);
+    virtual CString GetText() const;
 
     // Notices the control passes on.
     virtual void OnGridWinIniChange(LPCSTR lpszSection);
@@ -64,4 +80,7 @@ public:
 protected:
     CGXControl* m_pControl;
     CRect m_rect;
+    CString m_strText;
+    BOOL m_bPendingLeadByte = FALSE;
+    BYTE m_chLeadByte = 0;
 };

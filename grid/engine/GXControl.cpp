@@ -90,7 +90,8 @@ void CGXControl::Init(ROWCOL nRow, ROWCOL nCol)
     SetModify(FALSE);
     FreeStyle();
     SetFocusChild(nullptr);
-    LayoutChildren(nRow, nCol, GetCellRect(nRow, nCol));
+    m_bLeftChildHeld = FALSE;
+    LayoutChildren(nRow, nCol, CGXControl::GetCellRect(nRow, nCol));
     m_pGrid->OnInitCurrentCell(nRow, nCol);
     const CGXGridParam* pParam = m_pGrid->GetParam();
     if (pParam != nullptr && (pParam->GetActivateCellFlags() & 4) != 0 && OnStartEditing())
@@ -255,7 +256,7 @@ void CGXControl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, con
 {
     if (GetCount() == 0)
         return;
-    LayoutChildren(nRow, nCol, GetCellRect(nRow, nCol, &rect, &style));
+    LayoutChildren(nRow, nCol, CGXControl::GetCellRect(nRow, nCol, &rect, &style));
     const BOOL bFocus = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting() && m_pGrid->HasFocus();
     for (POSITION pos = m_pChildList->GetHeadPosition(); pos != nullptr;)
         static_cast<CGXChild*>(m_pChildList->GetNext(pos))->Draw(pDC, bFocus, style);
@@ -495,7 +496,7 @@ void CGXControl::Refresh()
 void CGXControl::LayoutInCell()
 {
     if (GetCount() > 0)
-        LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+        LayoutChildren(m_nRow, m_nCol, CGXControl::GetCellRect(m_nRow, m_nCol));
 }
 
 CGXChild* CGXControl::ChildFromPoint(CPoint point) const
@@ -539,7 +540,8 @@ BOOL CGXControl::RouteDblClk(BOOL (CGXChild::*pfnChild)(UINT, CPoint),
 BOOL CGXControl::OnMouseMove(UINT nFlags, CPoint point)
 {
     LayoutInCell();
-    return m_pFocusChild != nullptr && m_pFocusChild->OnMouseMove(nFlags, point);
+    return m_bLeftChildHeld && (nFlags & MK_LBUTTON) != 0 && m_pFocusChild != nullptr &&
+           m_pFocusChild->OnMouseMove(nFlags, point);
 }
 
 BOOL CGXControl::OnMouseOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point)
@@ -553,11 +555,14 @@ BOOL CGXControl::OnMouseOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint p
 
 BOOL CGXControl::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    return RouteButtonDown(&CGXChild::OnLButtonDown, nFlags, point);
+    const BOOL bTaken = RouteButtonDown(&CGXChild::OnLButtonDown, nFlags, point);
+    m_bLeftChildHeld = m_pFocusChild != nullptr && m_pFocusChild->PtInRect(point);
+    return bTaken;
 }
 
 BOOL CGXControl::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    m_bLeftChildHeld = FALSE;
     return RouteButtonUp(&CGXChild::OnLButtonUp, &CGXGridCore::OnLButtonClickedRowCol, nFlags, point);
 }
 
@@ -835,6 +840,7 @@ void CGXControl::OnGridSysColorChange()
 
 void CGXControl::OnGridCancelMode()
 {
+    m_bLeftChildHeld = FALSE;
     for (int i = 0; i < GetCount(); ++i)
         GetChild(i)->OnGridCancelMode();
 }

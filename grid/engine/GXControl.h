@@ -217,7 +217,9 @@ public:
     // Each first lays the children out in the cell rectangle. Presses go to the first child under the
     // point, which becomes the focus child; releases to the focus child and, when the point lies in the
     // cell, to the grid's release hook of that button; double clicks to the first child under the
-    // point that takes them, then to the grid's hook; moves to the focus child. TRUE when taken.
+    // point that takes them, then to the grid's hook. Moves go to the focus child only while the left
+    // button that pressed it is held (MK_LBUTTON), so a gadget released earlier never follows the
+    // mouse again (an arrow would press itself and repeat). TRUE when taken.
     virtual BOOL OnMouseMove(UINT nFlags, CPoint point);
     // Offers the point to the children, then to the grid's OnMouseOverCell.
     virtual BOOL OnMouseOverCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point);
@@ -314,7 +316,8 @@ public:
     virtual int GetCount() const;
     virtual CGXChild* GetFocusChild() const;
     virtual void SetFocusChild(CGXChild* pChild);
-    // Places the children in rect; nothing here.
+    // Places the children in rect, the cell rectangle of the base control (CGXControl::GetCellRect:
+    // the cell less its borders, whatever a derived control keeps for its text); nothing here.
     virtual void LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect);
 
     // ---- validation hooks --------------------------------------------------------------------------
@@ -381,6 +384,8 @@ protected:
     BOOL m_bPendingLeadByte;
     BYTE m_chLeadByte;
     CGXCellTipBase* m_pCellTip = nullptr;  // owned
+    // The last left press went to the focus child and the button is still held.
+    BOOL m_bLeftChildHeld = FALSE;
 
 private:
     // The routes of the mouse buttons: a press to the child under the point (made the focus child), a

@@ -263,6 +263,24 @@ void CGXGridCore::StoreZoom(int nZoom)
         pProp->SetLastZoom(nZoom);
 }
 
+void CGXGridCore::SetZoomValue(int nZoom, BOOL bCreateHint)
+{
+    StoreZoom(nZoom);
+    if (CGXAbstractGridUpdateHintImp* pHint = HintModule(bCreateHint))
+        pHint->SetZoomValue(this, nZoom);
+}
+
+void CGXGridCore::OnZoomChanged(int nOldZoom, UINT nFlags, BOOL bCreateHint)
+{
+    if (m_nZoom != nOldZoom && m_bInitDone) {
+        // the sizes are kept in characters of the zoomed standard font
+        ComputeCharSize(nullptr, m_dxChar, m_dyChar);
+        Redraw(nFlags, FALSE);
+    }
+    if (CGXAbstractGridUpdateHintImp* pHint = HintModule(bCreateHint))
+        pHint->OnZoomChanged(this, nOldZoom, nFlags & 7);
+}
+
 void CGXGridCore::SetReadOnly(BOOL bReadOnly)
 {
     if (IsReadOnly() == bReadOnly)

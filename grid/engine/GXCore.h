@@ -464,6 +464,11 @@ public:
     virtual int GetZoom();
     // Keeps nZoom (percent) in the grid and the properties.
     virtual void StoreZoom(int nZoom);
+    // StoreZoom; with bCreateHint the other views of the document take the zoom too (update hints).
+    virtual void SetZoomValue(int nZoom, BOOL bCreateHint = TRUE);
+    // After the zoom changed from nOldZoom: when it differs the character size is measured again and
+    // the grid redrawn with nFlags; with bCreateHint the other views do the same.
+    virtual void OnZoomChanged(int nOldZoom, UINT nFlags = 2, BOOL bCreateHint = TRUE);
     // The parameter object's lock switch: set stores it and then updates; an active current-cell
     // control is reset and initialised again after a change.
     virtual void SetReadOnly(BOOL bReadOnly);
@@ -499,7 +504,7 @@ public:
     virtual BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags = 6);
     // bSave with an active control stores the edit by entering the same cell again; without bSave the
     // control, when it agrees to cancel, is initialised again at the cell, refreshed and told. With
-    // bCreateHint the other views are told. FALSE when the store was refused.
+    // bCreateHint the other views do the same. FALSE when the store was refused here or in a view.
     virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT nFlags = 6, BOOL bCreateHint = TRUE);
     // From (nRow, nCol) (inclusive) towards gxUp .. gxRight, the first cell that has a size, is the
     // top-left cell of its covered span and is enabled; rows stop at 1 and the row count, columns
@@ -510,7 +515,7 @@ public:
     // or column is not taken. nFlags 1: the selection may follow the current cell. TRUE when it moved.
     virtual BOOL MoveCurrentCell(int nDirection, UINT nCount = 1, UINT nFlags = 1);
     // The key moves: the select-range module's move (which extends the selection while Shift is
-    // held), else MoveCurrentCell with flags 1.
+    // held), else MoveCurrentCell with flags 1 (the range being built is forgotten).
     virtual BOOL MoveCurrentCellEx(int nDirection, UINT nCount = 1);
     // Gives the current cell up (bStore: its edit stored first); no cell is current afterwards.
     virtual void ResetCurrentCell(BOOL bStore = TRUE);
@@ -1041,8 +1046,10 @@ public:
     CWnd* GridWnd() const { return m_pGridWnd; }
     void SetGridWnd(CWnd* pGridWnd) { m_pGridWnd = pGridWnd; }
     CDocument* GetGridDoc() const { return m_pGridDoc; }
-    // The document link: edits mark the document modified while it is on.
+    // The document link: edits mark the document modified, and update hints reach the document's other
+    // views, while it is on.
     void SetDocumentLink(BOOL bLink) { m_bDocLink = bLink; }
+    BOOL GetDocumentLink() const { return m_bDocLink; }
     BOOL IsInitialized() const { return m_bInitDone; }
     BOOL IsPrinting() const { return m_pPrinterDC != nullptr; }
     // Printing while the properties ask for black and white output.
@@ -1082,6 +1089,8 @@ public:
     int m_nMarkCurrentCell;
     // Set while the grid itself moves the focus (a control then does not forward its focus loss).
     BOOL m_bFocusChange;
+    // Set while a combo cell's list is open.
+    BOOL m_bListDropped = FALSE;
 
     // ---- what the command factory keeps in the grid (GXCommandFactory.h) ----------------------------
     // Set while a block of undo commands runs: the commands the grid records meanwhile go into the
@@ -1195,6 +1204,41 @@ public:
     // The identity of the grid among the views of its document: hints (CGXGridHint) carry the
     // sender's and are acted on by the grids of the same identity (or by all for -1). 0.
     int m_nGridId = 0;
+
+    // ---- the user's selection (the range-selection module, GXUserSelectRangeImp.h) ---------------------
+    // Appends a copy of each range of the selection (the parameter object's first range list), in its
+    // order, to list; with bAddCurrentCell and an empty selection the current cell as a one-cell
+    // range instead. TRUE when list holds a range afterwards.
+    virtual BOOL CopySelection(CGXRangeList& list, BOOL bAddCurrentCell = FALSE);
+    // Whether a range of list covers the cell (the test behind the marking of selected cells).
+    virtual BOOL IsCellInSelectionList(ROWCOL nRow, ROWCOL nCol, const CGXRangeList& list);
+    // The range the user is building: its position in the selection (null: none) and the cell where
+    // it started. The module keeps them; a position that left the list counts as none.
+    POSITION m_posSelecting = nullptr;
+    ROWCOL m_nAnchorRow = 0;
+    ROWCOL m_nAnchorCol = 0;
+    // Set while the module inverts the marking of cells outside a paint: it walks the visible cells
+    // (m_bDrawingSelection) and inverts those whose state changed (m_bInvertingSelection).
+    BOOL m_bDrawingSelection = FALSE;
+    BOOL m_bInvertingSelection = FALSE;
+    // The selecting bit of the mouse-action word: a mouse selection is under way (set by the module
+    // at the press, cleared with the whole word after the release).
+    enum { gxMouseSelecting = 0x02 };
+    UINT GetMouseAction() const { return m_nMouseAction; }
+    void SetMouseAction(UINT nAction) { m_nMouseAction = nAction; }
+    // The cell the mouse or the keys reached last (the press sets it, each tracked move too).
+    void GetLastTrackedCell(ROWCOL& nRow, ROWCOL& nCol) const
+    {
+        nRow = m_nLastRow;
+        nCol = m_nLastCol;
+    }
+    void SetLastTrackedCell(ROWCOL nRow, ROWCOL nCol)
+    {
+        m_nLastRow = nRow;
+        m_nLastCol = nCol;
+    }
+    // The update lock is held: the selection's marking is not drawn.
+    BOOL IsUpdateLocked() const { return m_nLockUpdate > 0; }
 
     // ---- operation modules (null: absent) --------------------------------------------------------------
     CGXAbstractGridPrintImp* m_pPrintImp;

@@ -249,8 +249,12 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT nFlags)
                 const CRect rectGrid = GetGridRect();
                 dc.IntersectClipRect(&rectGrid);
                 const CRect rect = CalcCellRect(nRow, nCol);
-                if (bSelected)
+                // a selected cell shows its marking whole until it becomes current, which marks it
+                // differently: the old marking is taken off first
+                if (bSelected && m_pParam->GetMarkSelection()) {
+                    dc.InvertRect(&rect);
                     MarkCell(&dc, nRow, nCol, rect);
+                }
                 const CGXComposedStyle style(this, nRow, nCol);
                 pNew->DrawCurrentCellFrame(&dc, SubtractBorders(rect, style.Get()), style.Get());
             }
@@ -293,8 +297,10 @@ BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT nFlags, BOOL bCreateHint)
     if (!m_bInMove)
         m_pCurrentControl = nullptr;
     if (m_bDocLink) {
-        if (CGXAbstractGridUpdateHintImp* pHint = HintModule(bCreateHint))
-            pHint->EndCurrentCellEdit(this, bSave, nFlags);
+        // a view that cannot store its edit makes the whole transfer fail
+        CGXAbstractGridUpdateHintImp* pHint = HintModule(bCreateHint);
+        if (pHint != nullptr && !pHint->EndCurrentCellEdit(this, bSave, nFlags))
+            bResult = FALSE;
     }
     return bResult;
 }
@@ -499,6 +505,7 @@ BOOL CGXGridCore::MoveCurrentCellEx(int nDirection, UINT nCount)
 {
     if (m_pUserSelectRangeImp != nullptr)
         return m_pUserSelectRangeImp->MoveCurrentCellSelecting(this, nDirection, nCount);
+    m_posSelecting = nullptr;
     return MoveCurrentCell(nDirection, nCount, 1);
 }
 

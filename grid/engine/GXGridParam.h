@@ -239,6 +239,23 @@ public:
     CurrentCellOptions& GetCurrentCellOptions() { return m_currentCell; }
     const CurrentCellOptions& GetCurrentCellOptions() const { return m_currentCell; }
 
+    // Options of the user's selection and of how the views follow a change, which the stored form
+    // does not hold:
+    // - single click (off): a click that does not drag leaves the selection as the press left it,
+    //   instead of emptying it;
+    // - zoom all views (off): every view of the document follows a zoom, not only the other panes of
+    //   the splitter of the view that zoomed;
+    // - redraw following rows, columns (off): after rows (columns) were inserted or removed, those
+    //   after them are redrawn too (for headers that number them).
+    struct ViewOptions {
+        BOOL bSingleClick = FALSE;
+        BOOL bZoomAllViews = FALSE;
+        BOOL bRedrawFollowingRows = FALSE;
+        BOOL bRedrawFollowingCols = FALSE;
+    };
+    ViewOptions& GetViewOptions() { return m_view; }
+    const ViewOptions& GetViewOptions() const { return m_view; }
+
     // Options of the cell controls that the stored form does not hold:
     // - show stored values (off): static cells show the stored value itself, unformatted;
     // - edit stored values (off): an edit cell edits the stored value instead of its formatted text;
@@ -326,6 +343,7 @@ private:
 
     DisplayOptions m_display;
     CurrentCellOptions m_currentCell;
+    ViewOptions m_view;
     ControlOptions m_controlOptions;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;

@@ -20,7 +20,7 @@ GXGridModuleCreators GridCreators()
     // resizing to fit the contents (GXResizeToFitImp.h)
     c.pfnResizeToFit = nullptr;
     // update hints between views (GXUpdateHintImp.h)
-    c.pfnUpdateHint = nullptr;
+    c.pfnUpdateHint = GXCreateUpdateHintImp;
     // undo and redo (GXCommandFactory.h)
     c.pfnCommandFactory = GXCreateCommandFactory;
     // sorting (GXSortImp.h)
@@ -36,7 +36,7 @@ GXGridModuleCreators GridCreators()
     // printing (GXPrintImp.h)
     c.pfnPrint = nullptr;
     // user range selection (GXUserSelectRangeImp.h)
-    c.pfnUserSelectRange = nullptr;
+    c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
     c.pfnExcelLikeFrame = nullptr;
     // drag-moving rows and columns (GXUserDragSelectRangeImp.h)
@@ -44,7 +44,7 @@ GXGridModuleCreators GridCreators()
     // user resizing (GXUserResizeCellsImp.h)
     c.pfnUserResizeCells = nullptr;
     // optimized screen update (GXOptimizedUpdateImp.h)
-    c.pfnOptimizedUpdate = nullptr;
+    c.pfnOptimizedUpdate = GXCreateOptimizedUpdateImp;
     // header marking (GXMarkEditHeaderImp.h)
     c.pfnMarkEditHeader = nullptr;
     // the freeze commands (GXMarkEditHeaderImp.h)

@@ -1,13 +1,13 @@
 // Redrawing only what moved after rows or columns were inserted, removed or resized (the grid's
 // OnRowsInserted, OnRowsRemoved, OnRowHeightsChanged and their column twins use it when attached).
 //
-// Does not do yet: the module (CGXGridOptimizedUpdateImp) comes with its own work; its creator
-// (GXCreateOptimizedUpdateImp) plugs into the table of GXOperations.cpp when it lands.
+// The module: CGXGridOptimizedUpdateImp (GXGridOptimizedUpdateImp.h), made by GXCreateOptimizedUpdateImp.
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 
 class CGXGridCore;
 

@@ -4,8 +4,7 @@
 // received hint with hint creation off. The senders follow the hint kinds, each named after the grid
 // operation whose change it tells.
 //
-// Does not do yet: the module (CGXGridUpdateHintImp) comes with its own work; its creator
-// (GXCreateUpdateHintImp) plugs into the table of GXOperations.cpp when it lands.
+// The module: CGXGridUpdateHintImp (GXGridUpdateHintImp.h), made by GXCreateUpdateHintImp.
 #pragma once
 
 #include <windows.h>

@@ -4,8 +4,7 @@
 // ToggleHeaderSelection). Around each change the module asks CGXGridCore::ApproveSelectionChange and
 // tells CGXGridCore::AfterSelectionChange.
 //
-// Does not do yet: the module (CGXGridUserSelectRangeImp) comes with its own work; its creator
-// (GXCreateUserSelectRangeImp) plugs into the table of GXOperations.cpp when it lands.
+// The module: CGXGridUserSelectRangeImp (GXGridUserSelectRangeImp.h), made by GXCreateUserSelectRangeImp.
 #pragma once
 
 #include <windows.h>

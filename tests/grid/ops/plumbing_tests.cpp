@@ -119,9 +119,9 @@ TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
     CTestGridWnd grid;
     grid.CreateGrid(4, 4);
     const void* modules[] = {grid.m_pFindReplaceImp,     grid.m_pHideCellsImp,          grid.m_pResizeToFitImp,
-                             grid.m_pUpdateHintImp,      grid.m_pSortImp,
+                             grid.m_pSortImp,
                              grid.m_pCoveredCellsImp,    grid.m_pMergeCellsImp,         grid.m_pFloatCellsImp,
-                             grid.m_pPrintImp,           grid.m_pUserSelectRangeImp,    grid.m_pExcelLikeFrameImp,
+                             grid.m_pPrintImp,           grid.m_pExcelLikeFrameImp,
                              grid.m_pUserDragSelectRangeImp, grid.m_pUserResizeCellsImp, grid.m_pCutPasteImp,
                              grid.m_pExcelLikeFillImp,   grid.m_pAutoScrollPlugin,      grid.m_pDrawSpannedCellsImp};
     for (const void* p : modules)

@@ -1,0 +1,108 @@
+// The rows of tabbed choice lists (see GXTabbedRow.h).
+#include "grid/controls/GXTabbedRow.h"
+
+#include "grid/engine/GXChoiceList.h"
+#include "grid/engine/GXDIB.h"
+#include "grid/engine/GXDrawing.h"
+#include "win/Win.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The size of the bitmap pszField names; FALSE when it names none.
+BOOL BitmapSize(const char* pszField, CSize& size)
+{
+    const HGLOBAL hDIB = GetDIBPool()->LookupDIB(pszField);
+    if (hDIB == nullptr)
+        return FALSE;
+    CGXDIB dib;
+    if (!dib.Attach(hDIB))
+        return FALSE;
+    size = CSize(dib.GetWidth(), dib.GetHeight());
+    dib.Detach();  // the pool keeps it
+    return TRUE;
+}
+
+// The number of tab-separated fields of pszRow (1 for a row without tabs).
+int FieldCount(const char* pszRow)
+{
+    int nCount = 1;
+    for (const char* p = pszRow; *p != '\0'; ++p)
+        if (*p == '\t')
+            ++nCount;
+    return nCount;
+}
+
+// The row after the leading display field.
+const char* SkipLeadingField(const char* pszItem)
+{
+    const char* pszTab = std::strchr(pszItem, '\t');
+    return pszTab != nullptr ? pszTab + 1 : pszItem + std::strlen(pszItem);
+}
+
+}  // namespace
+
+CString TabbedRow_GetField(const char* pszRow, int nField)
+{
+    char szField[128];
+    CopyTabField(pszRow != nullptr ? pszRow : "", nField, szField, sizeof(szField));
+    return CString(szField);
+}
+
+int TabbedRow_MeasureColumns(CDC* pDC, const char* pszRow, int nMaxCols, int* anWidths)
+{
+    const int nFields = std::min(FieldCount(pszRow), nMaxCols);
+    for (int i = 0; i < nFields; ++i) {
+        const CString strField = TabbedRow_GetField(pszRow, i);
+        CSize size;
+        if (!BitmapSize(strField, size))
+            size = pDC->GetTextExtent(strField, strField.GetLength());
+        anWidths[i] = std::max(anWidths[i], int(size.cx));
+    }
+    return nFields;
+}
+
+void TabbedRow_Draw(CDC* pDC, const CRect& rect, const char* pszItem, BOOL bSingle, int nTextCol, int nColCount,
+                    const int* anEdges, COLORREF clrLine, COLORREF clrBack, COLORREF clrText)
+{
+    const char* pszRow = !bSingle && nTextCol > 0 ? SkipLeadingField(pszItem) : pszItem;
+    FillRectWithColor(pDC, rect, clrBack);
+    if (!bSingle)
+        for (int i = 0; i < nColCount; ++i)
+            FillAreaWithColor(pDC, anEdges[i] + rect.left - 2, rect.top, 1, rect.Height(), clrLine);
+    const COLORREF clrOldText = pDC->SetTextColor(clrText);
+    const COLORREF clrOldBack = pDC->SetBkColor(clrBack);
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const int nFields = bSingle ? 1 : nColCount + 1;
+    for (int i = 0; i < nFields; ++i) {
+        const int nLeft = i == 0 ? rect.left : rect.left + anEdges[i - 1];
+        const int nRight = i == nFields - 1 ? rect.right : rect.left + anEdges[i];
+        if (nRight <= nLeft)
+            continue;
+        const CRect rectField(nLeft, rect.top, nRight, rect.bottom);
+        const CString strField = TabbedRow_GetField(pszRow, i);
+        if (const HGLOBAL hDIB = GetDIBPool()->LookupDIB(strField)) {
+            DrawDIBInRect(pDC, hDIB, rectField, 0, 4);
+            continue;
+        }
+        CRect rectText = rectField;
+        pDC->DrawText(strField, strField.GetLength(), &rectText,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    pDC->SetBkMode(nOldMode);
+    pDC->SetBkColor(clrOldBack);
+    pDC->SetTextColor(clrOldText);
+}
+
+void TabbedRow_CalcHeight(const char* pszItem, int& nHeight, BOOL bSingle, BOOL bTextColFirst, int nColCount)
+{
+    const char* pszRow = !bSingle && bTextColFirst ? SkipLeadingField(pszItem) : pszItem;
+    const int nFields = bSingle ? 1 : nColCount + 1;
+    for (int i = 0; i < nFields; ++i) {
+        CSize size;
+        if (BitmapSize(TabbedRow_GetField(pszRow, i), size))
+            nHeight = std::max(nHeight, int(size.cy));
+    }
+}

@@ -1,0 +1,27 @@
+// CGXGridCore: copies and tests of the selection that the range-selection module and derived grids
+// use (see GXCore.h).
+#include "grid/engine/GXCore.h"
+
+#include "grid/engine/GXGridParam.h"
+
+BOOL CGXGridCore::CopySelection(CGXRangeList& list, BOOL bAddCurrentCell)
+{
+    BOOL bEmpty = TRUE;
+    if (m_pParam != nullptr) {
+        const CGXRangeList& selection = m_pParam->GetRangeList1();
+        bEmpty = selection.IsEmpty();
+        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
+            list.AddRange(*selection.GetRangeAt(pos));
+            selection.GetNext(pos);
+        }
+    }
+    ROWCOL nRow, nCol;
+    if (bAddCurrentCell && bEmpty && GetCurrentCell(nRow, nCol))
+        list.AddRange(CGXCellRange(nRow, nCol, nRow, nCol));
+    return !list.IsEmpty();
+}
+
+BOOL CGXGridCore::IsCellInSelectionList(ROWCOL nRow, ROWCOL nCol, const CGXRangeList& list)
+{
+    return list.IsCellInList(nRow, nCol);
+}
