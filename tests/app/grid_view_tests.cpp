@@ -7,6 +7,7 @@
 #include "app/ZQChildFrm.h"
 #include "app/ZQGridDoc.h"
 #include "app/ZQGridView.h"
+#include "grid/controls/GXTabbedComboBoxWnd.h"
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXResource.h"
@@ -333,11 +334,17 @@ TEST_F(EvaluationsGrid, TypedEntriesOfAGainColumnBecomeNumbersInTheGridAndTheTab
     EXPECT_EQ(Str(pGrid->GetValueRowCol(1, 2)), "");
     EXPECT_EQ(Str(app.m_Project.EvaluationsTable[1][2]), "");
 
-    // A value chosen in an empty ordinal cell: kept as it is, stored, and the green goes.
+    // A value chosen in the drop-down of an empty ordinal cell: kept as it is, stored when the cell
+    // is left, and the green goes; the cell keeps its drop-down.
     app.m_Project.AddAlternative("A3");
     ASSERT_EQ(Interior(*pGrid, 3, 1), kGreen);
-    pGrid->ApplyValueToRange(CGXCellRange(3, 1, 3, 1), "small");
-    EXPECT_TRUE(pGrid->OnValidateCell(3, 1));
+    ASSERT_TRUE(pGrid->SetCurrentCell(3, 1));
+    CGXTabbedComboBoxWnd* pList = dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl());
+    ASSERT_NE(pList, nullptr);
+    pList->SetValue("small");
+    EXPECT_EQ(pList->CComboBox::GetCount(), 2) << "the titles are no choice";
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+    EXPECT_EQ(Str(pGrid->GetValueRowCol(3, 1)), "small");
     EXPECT_EQ(Str(app.m_Project.EvaluationsTable[3][1]), "small");
     EXPECT_EQ(Interior(*pGrid, 3, 1), RGB(255, 255, 255));
     EXPECT_EQ(Style(*pGrid, 3, 1).GetControl(), GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST);
