@@ -33,6 +33,23 @@ uint32_t EngineLockPools(SheetHandle h, uint32_t nPoolMask);
 // Unlocks the pools of sheet h named by nPoolMask and compacts those that changed while locked.
 void EngineUnlockPools(SheetHandle h, uint32_t nPoolMask);
 
+// Keeps the pools of a sheet locked while it lives (only those it locked itself are unlocked, and
+// compacted, when it goes).
+class EnginePoolLock {
+public:
+    explicit EnginePoolLock(SheetHandle h, uint32_t nPoolMask = kAllPoolBits)
+        : m_h(h), m_nLocked(EngineLockPools(h, nPoolMask))
+    {
+    }
+    ~EnginePoolLock() { EngineUnlockPools(m_h, m_nLocked); }
+    EnginePoolLock(const EnginePoolLock&) = delete;
+    EnginePoolLock& operator=(const EnginePoolLock&) = delete;
+
+private:
+    SheetHandle m_h;
+    uint32_t m_nLocked;
+};
+
 // Walks the cells of one pool, block by block from the head and slot by slot in mask order:
 //   EnginePoolCells walk(pool);
 //   while (EngineCell* pCell = walk.Next()) ...

@@ -95,19 +95,6 @@ struct Frame {
     bool bCompute;
 };
 
-// Keeps the pools of a sheet locked while it lives (those it locked itself).
-class PoolLock {
-public:
-    explicit PoolLock(SheetHandle h) : m_h(h), m_nLocked(EngineLockPools(h, kAllPoolBits)) {}
-    ~PoolLock() { EngineUnlockPools(m_h, m_nLocked); }
-    PoolLock(const PoolLock&) = delete;
-    PoolLock& operator=(const PoolLock&) = delete;
-
-private:
-    SheetHandle m_h;
-    uint32_t m_nLocked;
-};
-
 }  // namespace
 
 bool EngineMustRecalculate(SheetHandle h, const EngineCell* pCell)
@@ -210,7 +197,7 @@ int32_t EngineRecalcPass(SheetHandle h)
         }
     }
 
-    const PoolLock lock(h);
+    const EnginePoolLock lock(h);
     if (bWork)
         sheet.nGeneration++;
     if (sheet.nRecalcMethod == 1) {
@@ -263,15 +250,37 @@ void EngineRecalculate(SheetHandle h)
     sheet.nRecalcFlags = 0;
 }
 
+namespace {
+
+// Puts an option of a sheet back as it was when it goes.
+class KeepOption {
+public:
+    explicit KeepOption(int32_t& nOption) : m_nOption(nOption), m_nOld(nOption) {}
+    ~KeepOption() { m_nOption = m_nOld; }
+    KeepOption(const KeepOption&) = delete;
+    KeepOption& operator=(const KeepOption&) = delete;
+
+private:
+    int32_t& m_nOption;
+    int32_t m_nOld;
+};
+
+}  // namespace
+
 void EngineForceRecalculate(SheetHandle h)
 {
     EngineSheet& sheet = EngineSheetOf(h, "EngineForceRecalculate");
-    struct RestoreMode {
-        EngineSheet& sheet;
-        int32_t nMode;
-        ~RestoreMode() { sheet.nRecalcMode = nMode; }
-    } restore{sheet, sheet.nRecalcMode};
+    const KeepOption keep(sheet.nRecalcMode);
     sheet.nRecalcMode = 0;
     sheet.nRecalcFlags |= kRecalcForced;
+    EngineRecalculate(h);
+}
+
+void EngineRecalculateEveryFormula(SheetHandle h)
+{
+    EngineSheet& sheet = EngineSheetOf(h, "EngineRecalculateEveryFormula");
+    const KeepOption keep(sheet.nRecalcMethod);
+    sheet.nRecalcMethod = 1;
+    const EnginePoolLock lock(h);
     EngineRecalculate(h);
 }

@@ -43,3 +43,7 @@ void EngineRecalculate(SheetHandle h);
 
 // Recalculates sheet h as in automatic mode whatever its mode, and leaves the mode as it was.
 void EngineForceRecalculate(SheetHandle h);
+
+// Recalculates sheet h, with its pools locked, by the method "every formula" whatever its method, and
+// leaves the method as it was.
+void EngineRecalculateEveryFormula(SheetHandle h);
