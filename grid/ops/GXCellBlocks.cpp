@@ -1,7 +1,10 @@
 // The blocks of the clipboard and clearing operations (see GXCellBlocks.h).
 #include "grid/ops/GXCellBlocks.h"
 
+#include "grid/engine/GXControl.h"
 #include "grid/engine/GXCore.h"
+#include "grid/engine/GXLongOperation.h"
+#include "grid/engine/GXStyle.h"
 #include "win/AfxResource.h"
 
 #include <algorithm>
@@ -76,4 +79,24 @@ CString GXLoadText(UINT nId)
     CString strText;
     AfxLoadString(nId, strText);
     return strText;
+}
+
+CString GXCellControlText(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+{
+    CGXControl* pControl = style.GetIncludeControl() ? pGrid->GetRegisteredControl(style.GetControl()) : nullptr;
+    if (pControl == nullptr)
+        return style.GetValueRef();
+    CString strText;
+    pControl->GetControlText(strText, nRow, nCol, nullptr, style);
+    return strText;
+}
+
+GXRollbackPossible::GXRollbackPossible() : m_bOld(GXGetLongOperationSettings().m_bRollbackPossible)
+{
+    GXGetLongOperationSettings().m_bRollbackPossible = TRUE;
+}
+
+GXRollbackPossible::~GXRollbackPossible()
+{
+    GXGetLongOperationSettings().m_bRollbackPossible = m_bOld;
 }

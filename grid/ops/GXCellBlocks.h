@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class CGXGridCore;
+class CGXStyle;
 
 // The merged row and column intervals of a range list (starts and ends
 // inclusive, each list sorted).
@@ -54,3 +55,18 @@ BOOL GXForEachCell(const CGXCellRange& range, Fn fn)
 
 // The text of string resource nId (empty when missing).
 CString GXLoadText(UINT nId);
+
+// The text a cell shows for its composed style: its control's text, the style's Value without one.
+CString GXCellControlText(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+
+// Lets the long operations offer a roll-back while it lives; the earlier setting comes back after.
+class GXRollbackPossible {
+public:
+    GXRollbackPossible();
+    ~GXRollbackPossible();
+    GXRollbackPossible(const GXRollbackPossible&) = delete;
+    GXRollbackPossible& operator=(const GXRollbackPossible&) = delete;
+
+private:
+    BOOL m_bOld;
+};

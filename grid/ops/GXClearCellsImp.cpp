@@ -1,7 +1,6 @@
 // The clear-cells module (see GXClearCellsImp.h).
 #include "grid/ops/GXClearCellsImp.h"
 
-#include "grid/engine/GXControl.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXLongOperation.h"
 #include "grid/engine/GXResource.h"
@@ -41,8 +40,7 @@ BOOL CGXGridClearCellsImp::ClearCells(CGXGridCore* pGrid, const CGXRangeList& se
     CGXLongOperation operation;
     operation.SetStatusText(strName);
     GXLongOperationSettings& settings = GXGetLongOperationSettings();
-    const BOOL bOldRollbackPossible = settings.m_bRollbackPossible;
-    settings.m_bRollbackPossible = TRUE;
+    const GXRollbackPossible rollbackPossible;
 
     CGXRangeList ranges;
     for (POSITION pos = selList.GetHeadPosition(); pos != nullptr; selList.GetNext(pos))
@@ -59,13 +57,7 @@ BOOL CGXGridClearCellsImp::ClearCells(CGXGridCore* pGrid, const CGXRangeList& se
     auto clearValue = [&](ROWCOL nRow, ROWCOL nCol) {
         CGXStyle* pStyle = pGrid->CreateStyle();
         pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
-        CGXControl* pControl =
-            pStyle->GetIncludeControl() ? pGrid->GetRegisteredControl(pStyle->GetControl()) : nullptr;
-        CString strText;
-        if (pControl != nullptr)
-            pControl->GetControlText(strText, nRow, nCol, nullptr, *pStyle);
-        else
-            strText = pStyle->GetValueRef();
+        const CString strText = GXCellControlText(pGrid, nRow, nCol, *pStyle);
         const BOOL bStored = strText.IsEmpty() || pGrid->SetControlTextRowCol(nRow, nCol, "", 1, pStyle);
         pGrid->RecycleStyle(pStyle);
         if (!bStored) {
@@ -101,11 +93,9 @@ BOOL CGXGridClearCellsImp::ClearCells(CGXGridCore* pGrid, const CGXRangeList& se
             }
         }
     } catch (...) {
-        settings.m_bRollbackPossible = bOldRollbackPossible;
         pGrid->Rollback();
         throw;
     }
-    settings.m_bRollbackPossible = bOldRollbackPossible;
     if (bEnded) {
         if (bAborted && settings.m_bRollbackRequested)
             pGrid->Rollback();

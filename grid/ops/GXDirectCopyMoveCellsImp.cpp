@@ -55,10 +55,7 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, CGXCellRange r
     pGrid->BeginTrans(strName);
     CGXLongOperation operation;
     operation.SetStatusText(strName);
-    GXLongOperationSettings& settings = GXGetLongOperationSettings();
-    const BOOL bOldRollbackPossible = settings.m_bRollbackPossible;
-    settings.m_bRollbackPossible = TRUE;
-    auto restore = [&] { settings.m_bRollbackPossible = bOldRollbackPossible; };
+    const GXRollbackPossible rollbackPossible;
 
     CObArray* pOldStyles = nullptr;
     const BOOL bUndo = IsUndoOn(pGrid);
@@ -68,7 +65,6 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, CGXCellRange r
         if (bTooLarge) {
             if (AfxMessageBox(GX_IDS_UNDOTOOLARGE, MB_OKCANCEL) != IDOK) {
                 pGrid->Rollback();
-                restore();
                 return FALSE;
             }
         } else {
@@ -78,7 +74,6 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, CGXCellRange r
                 // an abort or no memory for the old styles: nothing was copied
                 e->Delete();
                 pGrid->Rollback();
-                restore();
                 return FALSE;
             }
         }
@@ -95,7 +90,6 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, CGXCellRange r
         DeleteStyleArray(pOldStyles);
         pGrid->DiscardFormulaUndoInfo();
         pGrid->Rollback();
-        restore();
         throw;
     }
     pGrid->SetEngineUndoOption(bOldEngineOption);
@@ -120,7 +114,6 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, CGXCellRange r
         pGrid->DiscardFormulaUndoInfo();
         pGrid->Rollback();
     }
-    restore();
     pGrid->Recalc(FALSE);
     pGrid->Redraw(nFlags, TRUE);
     return bCopied;

@@ -161,8 +161,7 @@ BOOL CGXGridStyleDataExchangeImp::PasteCellsFromArchive(CGXGridCore* pGrid, CArc
     CGXLongOperation operation;
     operation.SetStatusText(GXLoadText(GX_IDS_PASTINGDATA));
     GXLongOperationSettings& settings = GXGetLongOperationSettings();
-    const BOOL bOldRollbackPossible = settings.m_bRollbackPossible;
-    settings.m_bRollbackPossible = TRUE;
+    const GXRollbackPossible rollbackPossible;
     pGrid->TransferCurrentCell(TRUE, 2, TRUE);
 
     BOOL bPasted = FALSE;
@@ -181,7 +180,6 @@ BOOL CGXGridStyleDataExchangeImp::PasteCellsFromArchive(CGXGridCore* pGrid, CArc
                                            CGXGridCore::gxDo);
         }
     } catch (...) {
-        settings.m_bRollbackPossible = bOldRollbackPossible;
         pGrid->Rollback();
         throw;
     }
@@ -189,6 +187,5 @@ BOOL CGXGridStyleDataExchangeImp::PasteCellsFromArchive(CGXGridCore* pGrid, CArc
         pGrid->Rollback();
     else
         pGrid->CommitTrans();
-    settings.m_bRollbackPossible = bOldRollbackPossible;
     return bPasted;
 }

@@ -2,7 +2,6 @@
 #include "grid/ops/GXTextDataExchangeImp.h"
 
 #include "core/CFile.h"
-#include "grid/engine/GXControl.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXLongOperation.h"
@@ -165,11 +164,7 @@ void CGXGridTextDataExchangeImp::GetCellText(CString& strText, CGXGridCore* pGri
 {
     CGXStyle* pStyle = pGrid->CreateStyle();
     pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
-    CGXControl* pControl = pStyle->GetIncludeControl() ? pGrid->GetRegisteredControl(pStyle->GetControl()) : nullptr;
-    if (pControl != nullptr)
-        pControl->GetControlText(strText, nRow, nCol, nullptr, *pStyle);
-    else
-        strText = pStyle->GetValueRef();
+    strText = GXCellControlText(pGrid, nRow, nCol, *pStyle);
     pGrid->RecycleStyle(pStyle);
 }
 
@@ -182,8 +177,7 @@ BOOL CGXGridTextDataExchangeImp::PasteTextFromBuffer(CGXGridCore* pGrid, const c
     CGXLongOperation operation;
     operation.SetStatusText(GXLoadText(GX_IDS_PASTINGDATA));
     GXLongOperationSettings& settings = GXGetLongOperationSettings();
-    const BOOL bOldRollbackPossible = settings.m_bRollbackPossible;
-    settings.m_bRollbackPossible = TRUE;
+    const GXRollbackPossible rollbackPossible;
 
     pGrid->TransferCurrentCell(TRUE, 2, TRUE);
     pGrid->BeginTrans(GXLoadText(GX_IDS_PASTE));
@@ -226,7 +220,6 @@ BOOL CGXGridTextDataExchangeImp::PasteTextFromBuffer(CGXGridCore* pGrid, const c
                    });
     } catch (...) {
         pParam->SetLockRedraw(bOldLock);
-        settings.m_bRollbackPossible = bOldRollbackPossible;
         pGrid->Rollback();
         throw;
     }
@@ -235,7 +228,6 @@ BOOL CGXGridTextDataExchangeImp::PasteTextFromBuffer(CGXGridCore* pGrid, const c
     else
         pGrid->CommitTrans();
     pParam->SetLockRedraw(bOldLock);
-    settings.m_bRollbackPossible = bOldRollbackPossible;
 
     if (pGrid->GetRowCount() != nOldRows || pGrid->GetColCount() != nOldCols)
         pGrid->Redraw(2,
