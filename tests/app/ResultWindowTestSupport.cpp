@@ -16,6 +16,7 @@ const char* const kRankedTriple = "app/ranked_pair_gain_cost.zex";
 
 void ResultWindowFixture::SetUp()
 {
+    AnswerGridInput(fake);
     AppFixture::SetUp();
     char temp[MAX_PATH] = {};
     const DWORD n = ::GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
@@ -52,11 +53,16 @@ void ResultWindowFixture::OpenAndSolve()
 
 void ResultWindowFixture::SetClientSize(CWnd* pWnd, int nWidth, int nHeight)
 {
-    CRect window, client;
-    pWnd->GetWindowRect(&window);
-    pWnd->GetClientRect(&client);
-    pWnd->SetWindowPos(nullptr, 0, 0, nWidth + window.Width() - client.Width(),
-                       nHeight + window.Height() - client.Height(), SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    // again while scroll bars come or go with the size
+    for (int nTry = 0; nTry < 3; ++nTry) {
+        CRect window, client;
+        pWnd->GetWindowRect(&window);
+        pWnd->GetClientRect(&client);
+        if (client.Width() == nWidth && client.Height() == nHeight)
+            return;
+        pWnd->SetWindowPos(nullptr, 0, 0, nWidth + window.Width() - client.Width(),
+                           nHeight + window.Height() - client.Height(), SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    }
 }
 
 Canvas::Canvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight), m_pOldBitmap(nullptr)
