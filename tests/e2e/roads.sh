@@ -80,6 +80,37 @@ road_inconsistent() {
     end_program
 }
 
+# The example project of two alternatives on an ordinal and a gain criterion, as the panes show it.
+expect_size_and_weight() {
+    expect 10 "^Afx[^ ]* \"Ondrix - \\[Z:.*$1\\]\"" \
+        '^        item 0: "A1"' '^        item 1: "A2"' \
+        '^        node 0: "Rank 1"' '^          node 1: "A1"' \
+        '^        item 0: "size" "Ordinal"' '^        item 1: "w" "Gain"' >/dev/null
+    expect_not '^        item 2: '
+}
+
+road_open_example() {
+    fresh_settings
+    local example
+    example=$(data model/xml/good/size_and_weight.zex)
+
+    step "the example project given on the command line"
+    start_program "$(winpath "$example")"
+    splash_gone
+    expect_size_and_weight 'size_and_weight\.zex'
+    end_program
+
+    step "the example project through File > Open"
+    start_program
+    splash_gone
+    open_through_dialog "$example"
+    expect_size_and_weight 'size_and_weight\.zex'
+
+    step "two alternatives cannot be solved: Solve and Save Results As stay grey"
+    expect_grey_commands F5 alt+f u
+    end_program
+}
+
 road_bad_input() {
     fresh_settings
     start_program
