@@ -34,14 +34,21 @@ fail() {
     exit 1
 }
 
-stop_program() {
+# The pointer goes back where the road found it: test programs that run later on the display may
+# take a pointer resting over their windows for a user's hovering.
+POINTER_HOME=$(xdotool getmouselocation 2>/dev/null | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
+
+# leave: ends the program if it still runs and puts the pointer back.
+leave() {
     if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
         kill "$PROGRAM_PID" 2>/dev/null
         wait "$PROGRAM_PID" 2>/dev/null
     fi
     PROGRAM_PID=""
+    [ -n "$POINTER_HOME" ] && xdotool mousemove $POINTER_HOME 2>/dev/null
+    return 0
 }
-trap stop_program EXIT
+trap leave EXIT
 
 # expect SECONDS REGEX...: every REGEX matches a line of the dump within SECONDS; prints the lines.
 expect() {
