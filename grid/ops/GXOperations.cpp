@@ -87,9 +87,9 @@ GXLibraryModuleCreators LibraryCreators()
     // covered-cell pools (GXCoveredCellsImp.h)
     c.pfnCoveredCellPool = nullptr;
     // span-cell pools (GXSpanCellPoolImp.h)
-    c.pfnSpanCellPool = nullptr;
+    c.pfnSpanCellPool = GXCreateSpanCellPoolImp;
     // delayed-range pools (GXSpanCellPoolImp.h)
-    c.pfnDelayedRangePool = nullptr;
+    c.pfnDelayedRangePool = GXCreateDelayedRangePoolImp;
     return c;
 }
 
