@@ -1,11 +1,15 @@
 // The span-cell pool (spans in both directions, shortening, shifts and moves of rows and columns, the
-// stored form and its refusals) and the delayed-range pool (queueing, widening, pending columns, the
-// marks of evaluated rows, shifts and the stored form).
+// stored form and its refusals), the delayed-range pool (queueing, widening, pending columns, the
+// marks of evaluated rows, shifts and the stored form) and the pools of the parameter object (loading
+// and copying).
 #include "wine_gtest.h"
 
+#include "grid/engine/GXGridParam.h"
+#include "grid/ops/GXOperations.h"
 #include "grid/ops/GXSpanCellPool.h"
 
 #include "archive_helpers.h"
+#include "grid_test_support.h"
 
 #include <vector>
 
@@ -31,6 +35,17 @@ BOOL HasSpan(const CGXSpanCellPool& pool, ROWCOL nRow, ROWCOL nCol)
 {
     CGXCellRange r(nRow, nCol, nRow, nCol);
     return pool.GetSpan(nRow, nCol, r);
+}
+
+// The span of every cell of rows and columns 0..7 (copies may hold empty arrays where the source
+// holds none, so their stored forms differ while their spans agree).
+std::vector<Span> SpansIn(const CGXSpanCellPool& pool)
+{
+    std::vector<Span> v;
+    for (ROWCOL nRow = 0; nRow < 8; ++nRow)
+        for (ROWCOL nCol = 0; nCol < 8; ++nCol)
+            v.push_back(SpanOf(pool, nRow, nCol));
+    return v;
 }
 
 Bytes Stored(CObject& ob)
@@ -201,6 +216,7 @@ TEST(SpanCellPool, CopiesAreDeep)
     pool.SetRange(1, 1, 1, 3, TRUE);
     CGXSpanCellPool copy;
     copy.CopyFrom(pool);
+    EXPECT_EQ(SpansIn(copy), SpansIn(pool));
     pool.SetRange(1, 1, 1, 1, FALSE);
     EXPECT_EQ(SpanOf(copy, 1, 2), (Span{1, 1, 1, 3}));
     EXPECT_FALSE(HasSpan(pool, 1, 2));
@@ -350,4 +366,98 @@ TEST(DelayedRangePool, TheStoredFormKeepsRangesAndMarksButNotTheDoneFlag)
     copy.CopyFrom(pool);
     EXPECT_EQ(Stored(copy), Stored(pool));
     EXPECT_TRUE(copy.GetAt(0)->m_bDone) << "a copy keeps the flag";
+}
+
+// ---- the pools of the parameter object ----------------------------------------------------------------
+
+namespace {
+
+class ParamPools : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static const bool s_bDone = [] {
+            GXRegisterGridOperations();
+            InstallGridModules();
+            return true;
+        }();
+        (void)s_bDone;
+    }
+};
+
+}  // namespace
+
+TEST_F(ParamPools, ALoadedTableIsQueuedWholeWithEmptySpansInThePoolsItsModesNeed)
+{
+    CGXGridParam param;
+    param.SetFloatCellsMode(1);
+    param.SetMergeCellsMode(6);  // on display, no vertical merging
+    param.MatchSpanPoolsToModes();
+    ASSERT_NE(param.GetSpanPool(CGXGridParam::gxFloatPool), nullptr);
+    ASSERT_NE(param.GetDelayedRangePool(CGXGridParam::gxFloatDelayed), nullptr);
+    ASSERT_NE(param.GetSpanPool(CGXGridParam::gxMergeHorzPool), nullptr);
+    EXPECT_EQ(param.GetDelayedRangePool(CGXGridParam::gxMergeDelayed), nullptr);
+    param.GetSpanPool(CGXGridParam::gxFloatPool)->SetRange(2, 1, 2, 3, TRUE);
+    param.GetSpanPool(CGXGridParam::gxMergeHorzPool)->SetRange(4, 1, 4, 3, TRUE);
+    param.GetDelayedRangePool(CGXGridParam::gxFloatDelayed)->AddRange(CGXCellRange(1, 1, 2, 2));
+
+    const Bytes bytes = StoreBytes([&](CArchive& ar) { param.Serialize(ar); });
+    CGXGridParam loaded;
+    LoadBytes(bytes, [&](CArchive& ar) {
+        loaded.Serialize(ar);
+        EXPECT_EQ(ar.GetBytesLeft(), 0u);
+    });
+    const CGXSpanCellPool* pFloat = loaded.GetSpanPool(CGXGridParam::gxFloatPool);
+    ASSERT_NE(pFloat, nullptr);
+    EXPECT_FALSE(HasSpan(*pFloat, 2, 2));
+    const CGXDelayedRangePool* pQueue = loaded.GetDelayedRangePool(CGXGridParam::gxFloatDelayed);
+    ASSERT_NE(pQueue, nullptr);
+    ASSERT_EQ(pQueue->GetCount(), 1);
+    EXPECT_EQ(SpanOf(pQueue->GetAt(0)->m_range), (Span{0, 0, GX_MAXROWCOL, GX_MAXROWCOL}));
+    EXPECT_FALSE(pQueue->GetAt(0)->m_bDone);
+    ASSERT_NE(loaded.GetSpanPool(CGXGridParam::gxMergeVertPool), nullptr);
+    EXPECT_FALSE(HasSpan(*loaded.GetSpanPool(CGXGridParam::gxMergeHorzPool), 4, 2));
+    EXPECT_EQ(loaded.GetDelayedRangePool(CGXGridParam::gxMergeDelayed), nullptr);
+
+    // a mode whose pools the archive lacks gets new ones; a mode no one defines gets none
+    CGXGridParam bare;
+    bare.SetFloatCellsMode(1);
+    bare.SetMergeCellsMode(3);
+    CGXGridParam fromBare;
+    LoadBytes(StoreBytes([&](CArchive& ar) { bare.Serialize(ar); }),
+              [&](CArchive& ar) { fromBare.Serialize(ar); });
+    EXPECT_NE(fromBare.GetSpanPool(CGXGridParam::gxFloatPool), nullptr);
+    ASSERT_NE(fromBare.GetDelayedRangePool(CGXGridParam::gxFloatDelayed), nullptr);
+    EXPECT_EQ(fromBare.GetDelayedRangePool(CGXGridParam::gxFloatDelayed)->GetCount(), 1);
+    EXPECT_EQ(fromBare.GetSpanPool(CGXGridParam::gxMergeHorzPool), nullptr);
+    EXPECT_EQ(fromBare.GetSpanPool(CGXGridParam::gxMergeVertPool), nullptr);
+}
+
+TEST_F(ParamPools, ACopyHasItsOwnEqualPoolsAndCoverings)
+{
+    CGXGridParam param;
+    param.SetMergeCellsMode(1);
+    param.MatchSpanPoolsToModes();
+    param.GetSpanPool(CGXGridParam::gxMergeVertPool)->SetRange(1, 2, 4, 2, TRUE);
+    param.GetDelayedRangePool(CGXGridParam::gxMergeDelayed)->AddRange(CGXCellRange(3, 3, 5, 5));
+    param.GetCoveredRanges().AddRange(CGXCellRange(1, 1, 2, 2));
+    param.GetCoveredRanges().AddRange(CGXCellRange(5, 1, 6, 2));
+
+    CGXGridParam copy;
+    copy = param;
+    for (auto n : {CGXGridParam::gxMergeHorzPool, CGXGridParam::gxMergeVertPool}) {
+        ASSERT_NE(copy.GetSpanPool(n), nullptr);
+        EXPECT_NE(copy.GetSpanPool(n), param.GetSpanPool(n));
+        EXPECT_EQ(SpansIn(*copy.GetSpanPool(n)), SpansIn(*param.GetSpanPool(n)));
+    }
+    ASSERT_NE(copy.GetDelayedRangePool(CGXGridParam::gxMergeDelayed), nullptr);
+    EXPECT_EQ(Stored(*copy.GetDelayedRangePool(CGXGridParam::gxMergeDelayed)),
+              Stored(*param.GetDelayedRangePool(CGXGridParam::gxMergeDelayed)));
+    EXPECT_EQ(copy.GetSpanPool(CGXGridParam::gxFloatPool), nullptr);
+    param.GetSpanPool(CGXGridParam::gxMergeVertPool)->DeleteAll();
+    EXPECT_TRUE(HasSpan(*copy.GetSpanPool(CGXGridParam::gxMergeVertPool), 3, 2));
+
+    const CGXRangeList& covered = copy.GetCoveredRanges();
+    ASSERT_EQ(covered.GetCount(), 2);
+    EXPECT_EQ(SpanOf(*covered.GetRangeAt(covered.GetHeadPosition())), (Span{1, 1, 2, 2})) << "in the same order";
 }
