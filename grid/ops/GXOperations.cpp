@@ -28,7 +28,7 @@ GXGridModuleCreators GridCreators()
     // old-style drawing (GXOldDrawingImp.h)
     c.pfnOldDrawing = nullptr;
     // covered cells (GXCoveredCellsImp.h)
-    c.pfnCoveredCells = nullptr;
+    c.pfnCoveredCells = GXCreateCoveredCellsImp;
     // merged cells (GXMergeCellsImp.h)
     c.pfnMergeCells = nullptr;
     // floating cells (GXFloatCellsImp.h)
@@ -85,7 +85,7 @@ GXLibraryModuleCreators LibraryCreators()
     // long operations (GXLongOperationImp.h)
     c.pfnLongOperation = GXCreateLongOperationImp;
     // covered-cell pools (GXCoveredCellsImp.h)
-    c.pfnCoveredCellPool = nullptr;
+    c.pfnCoveredCellPool = GXCreateCoveredCellPoolImp;
     // span-cell pools (GXSpanCellPoolImp.h)
     c.pfnSpanCellPool = GXCreateSpanCellPoolImp;
     // delayed-range pools (GXSpanCellPoolImp.h)
