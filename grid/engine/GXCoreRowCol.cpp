@@ -71,28 +71,25 @@ void GXLineAxis::DelaySpans(ROWCOL nFrom, ROWCOL nTo) const
 void GXLineAxis::ShiftSpans(ShiftKind kind, ROWCOL nFirst, ROWCOL nSecond, ROWCOL nDest) const
 {
     CGXGridParam& param = *g.m_pParam;
-    for (int n = 0; n < CGXGridParam::gxSpanPoolCount; ++n) {
-        CGXSpanCellPool* pPool = param.GetSpanPool(CGXGridParam::SpanPool(n));
+    // both kinds of pool insert and remove alike; a move is the kind's own
+    auto shift = [&](auto* pPool, auto move) {
         if (pPool == nullptr)
-            continue;
+            return;
         if (kind == gxShiftInsert)
             m_bRow ? pPool->InsertRows(nFirst, nSecond) : pPool->InsertCols(nFirst, nSecond);
         else if (kind == gxShiftRemove)
             m_bRow ? pPool->RemoveRows(nFirst, nSecond) : pPool->RemoveCols(nFirst, nSecond);
         else
-            m_bRow ? pPool->MoveRows(nFirst, nSecond, nDest) : pPool->MoveCols(nFirst, nSecond, nDest);
-    }
-    for (int n = 0; n < CGXGridParam::gxDelayedPoolCount; ++n) {
-        CGXDelayedRangePool* pPool = param.GetDelayedRangePool(CGXGridParam::DelayedRangePool(n));
-        if (pPool == nullptr)
-            continue;
-        if (kind == gxShiftInsert)
-            m_bRow ? pPool->InsertRows(nFirst, nSecond) : pPool->InsertCols(nFirst, nSecond);
-        else if (kind == gxShiftRemove)
-            m_bRow ? pPool->RemoveRows(nFirst, nSecond) : pPool->RemoveCols(nFirst, nSecond);
-        else
-            m_bRow ? pPool->MarkRowsFrom(std::min(nFirst, nDest)) : pPool->MarkColsFrom(std::min(nFirst, nDest));
-    }
+            move(*pPool);
+    };
+    for (int n = 0; n < CGXGridParam::gxSpanPoolCount; ++n)
+        shift(param.GetSpanPool(CGXGridParam::SpanPool(n)), [&](CGXSpanCellPool& pool) {
+            m_bRow ? pool.MoveRows(nFirst, nSecond, nDest) : pool.MoveCols(nFirst, nSecond, nDest);
+        });
+    for (int n = 0; n < CGXGridParam::gxDelayedPoolCount; ++n)
+        shift(param.GetDelayedRangePool(CGXGridParam::DelayedRangePool(n)), [&](CGXDelayedRangePool& pool) {
+            m_bRow ? pool.MarkRowsFrom(std::min(nFirst, nDest)) : pool.MarkColsFrom(std::min(nFirst, nDest));
+        });
     CGXRangeList& covered = param.GetCoveredRanges();
     if (covered.IsEmpty())
         return;
