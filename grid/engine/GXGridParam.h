@@ -12,10 +12,12 @@
 // their roles belong to the grid core and its operations. Copying (operator=) goes through the
 // parameter-copy module (nothing without it).
 //
-// Does not do yet: the shared object made through a creator of the library state, the six owned
-// operation modules, the span and delayed-range pools of floating and merged cells and the print
-// device class come with the grid core and the grid operations; the print device is held as a plain
-// CObject until then.
+// The pools of floating and merged cells (GXSpanCellPool.h) and of covered cells belong to the object:
+// it deletes them, its stored form holds the screen float pools and the merge pools (schema 6 on), and
+// a copy gets its own, made by the process-wide pool modules.
+//
+// Does not do yet: the six owned operation modules and the print device class come with the grid
+// operations; the print device is held as a plain CObject until then.
 #pragma once
 
 #include <windows.h>
@@ -24,8 +26,11 @@
 #include "grid/engine/GXCollMap.h"
 #include "grid/engine/GXRange.h"
 
+class CGXCoveredCellPool;
 class CGXData;
+class CGXDelayedRangePool;
 class CGXProperties;
+class CGXSpanCellPool;
 class CGXStylesMap;
 class GridLibraryState;
 
@@ -290,6 +295,37 @@ public:
     WORD GetMergeCellsMode() const { return m_wMergeCellsMode; }
     void SetMergeCellsMode(WORD w) { m_wMergeCellsMode = w; }
 
+    // The pools of floating and merged cells, null where the mode has none: the span pools (the screen
+    // and print float pools, the horizontal and vertical merge pools) and the delayed-range pools (the
+    // screen and print float queues, the merge queue). Each setter deletes the pool it replaces (unless
+    // it is the pool given again) and owns the new one (may be null).
+    enum SpanPool { gxFloatPool, gxPrintFloatPool, gxMergeHorzPool, gxMergeVertPool, gxSpanPoolCount };
+    enum DelayedRangePool { gxFloatDelayed, gxPrintFloatDelayed, gxMergeDelayed, gxDelayedPoolCount };
+    CGXSpanCellPool* GetSpanPool(SpanPool n) const { return m_apSpanPools[n]; }
+    void SetSpanPool(SpanPool n, CGXSpanCellPool* pPool);
+    CGXDelayedRangePool* GetDelayedRangePool(DelayedRangePool n) const { return m_apDelayedPools[n]; }
+    void SetDelayedRangePool(DelayedRangePool n, CGXDelayedRangePool* pPool);
+    // Gives the screen float pools and the merge pools the float and merge modes need (made by the
+    // process-wide pool modules; nothing is made without them) and deletes those the modes do not need:
+    // float mode 1 a span pool and a queue, 2 a span pool; merge mode (bits 0-1) 1 both span pools and a
+    // queue, 2 both span pools; any other mode none.
+    void MatchSpanPoolsToModes();
+    // After loading: spans are worked out again, so every queue holds the whole table and every span
+    // pool is empty.
+    void ResetSpanPools();
+
+    // The coverings: the covered-ranges list (owned CGXCellRange, in the order they were made) and the
+    // covered-cell pool (null until the covered-cells module makes it; the setter deletes the old pool).
+    CGXRangeList& GetCoveredRanges() { return m_coveredRanges; }
+    const CGXRangeList& GetCoveredRanges() const { return m_coveredRanges; }
+    CGXCoveredCellPool* GetCoveredCellPool() const { return m_pCoveredCellPool; }
+    void SetCoveredCellPool(CGXCoveredCellPool* pPool);
+
+    // The shared object: made by the library state's creator when the slot is empty (it stays empty
+    // without a creator). Returns it.
+    CObject* EnsureSharedObject();
+    CObject* GetSharedObject() const { return m_pSharedObject; }
+
     // The library state the object was made in.
     GridLibraryState* GetAppData() const { return m_pAppData; }
 
@@ -336,6 +372,11 @@ private:
     ROWCOL m_nFrozenCols;
     WORD m_wFloatCellsMode;
     WORD m_wMergeCellsMode;
+    CGXSpanCellPool* m_apSpanPools[gxSpanPoolCount] = {};
+    CGXDelayedRangePool* m_apDelayedPools[gxDelayedPoolCount] = {};
+    CGXRangeList m_coveredRanges;
+    CGXCoveredCellPool* m_pCoveredCellPool = nullptr;
+    CObject* m_pSharedObject = nullptr;
     CObject* m_apStoredObjects[2];  // the two further owned objects of the stored form (null)
 
     // Option fields of the stored form, in its order; their roles belong to the grid core.

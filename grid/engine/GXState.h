@@ -186,6 +186,8 @@ public:
     WORD m_wNullHeaderBorders2;
     // Told with the second range list of a parameter object that was just loaded (null: nobody).
     void (*m_pfnRangeListLoaded)(CGXRangeList& list);
+    // Makes the shared object of a parameter object (CGXGridParam::EnsureSharedObject; null: none).
+    CObject* (*m_pfnCreateParamSharedObject)() = nullptr;
     // The naming callback of the grids' titles (not owned; null: none).
     CGXGridNamingCallback* m_pNamingCallback = nullptr;
 
