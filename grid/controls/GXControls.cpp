@@ -16,7 +16,7 @@ const GXControlMaker kMakers[] = {
     // check box cell
     {"CGXCheckBox", nullptr, nullptr},
     // drop-down combo cell
-    {"CGXComboBox", nullptr, nullptr},
+    {"CGXComboBox", GXCreateComboBox, nullptr},
     // hot-spot edit cell
     {"CGXHotSpotEdit", nullptr, nullptr},
     // spin edit cell

@@ -262,12 +262,14 @@ public:
     // - Delete clears (off): the grid empties a cell on Delete itself, the edit cell leaves the key to
     //   it;
     // - selection headers (off): a header whose whole row or column is selected counts as marked,
-    //   headers look pressed unless marked, and marked ones are bold.
+    //   headers look pressed unless marked, and marked ones are bold;
+    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels.
     struct ControlOptions {
         BOOL bShowStoredValues = FALSE;
         BOOL bEditStoredValues = FALSE;
         BOOL bDeleteClears = FALSE;
         BOOL bSelectionHeaders = FALSE;
+        int nDropDownHeight = 150;
     };
     ControlOptions& GetControlOptions() { return m_controlOptions; }
     const ControlOptions& GetControlOptions() const { return m_controlOptions; }

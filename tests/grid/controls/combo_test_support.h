@@ -102,13 +102,16 @@ struct ComboGridFixture {
     }
     ~ComboGridFixture() { frame.DestroyWindow(); }
 
-    // The grid's combo cell of the control id.
-    CGXComboBoxWnd* Combo()
+    // The grid's control of the control id, of class T.
+    template <class T>
+    T* ControlAs()
     {
         CGXControl* pControl = grid.GetRegisteredControl(WORD(m_nControlId));
-        EXPECT_TRUE(pControl != nullptr && pControl->IsKindOf(&CGXComboBoxWnd::classRecord));
-        return static_cast<CGXComboBoxWnd*>(pControl);
+        EXPECT_TRUE(pControl != nullptr && pControl->IsKindOf(&T::classRecord));
+        return static_cast<T*>(pControl);
     }
+    // The grid's combo cell of the control id.
+    CGXComboBoxWnd* Combo() { return ControlAs<CGXComboBoxWnd>(); }
     // Applies style to a cell (no undo).
     void ApplyStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
     {
