@@ -26,7 +26,7 @@ const GXControlMaker kMakers[] = {
     // scroll-bar edit cell
     {"CGXVScrollEdit", nullptr, nullptr},
     // list box cell
-    {"CGXListBox", nullptr, nullptr},
+    {"CGXListBox", GXCreateListBox, nullptr},
     // combo box window cell
     {"CGXComboBoxWnd", GXCreateComboBoxWnd, nullptr},
     // rich text cell
