@@ -42,7 +42,7 @@ const GXControlMaker kMakers[] = {
     // tabbed drop-down combo cell
     {"CGXTabbedComboBox", nullptr, nullptr},
     // check-list combo cell
-    {"CGXCheckListComboBox", nullptr, nullptr},
+    {"CGXCheckListComboBox", GXCreateCheckListComboBox, nullptr},
     // date/time cell
     {"CGXDateTimeCtrl", GXCreateDateTimeCtrl, GXRegisterDateTimeCtrlAttributes},
     // currency cell
