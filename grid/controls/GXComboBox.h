@@ -221,6 +221,18 @@ protected:
     DWORD ListStyle() const { return m_dwListBoxStyle != 0 ? m_dwListBoxStyle : WS_VSCROLL | LBS_NOTIFY; }
     // Closes an open list: the grid's list-dropped flag cleared, the pop-up destroyed.
     void ClosePopup();
+    // The first steps of DropDown: the grid's list-dropped flag set, the pop-up and its list made, the
+    // list's font and colours set from the cell's style and the list filled. rectCell receives the
+    // cell's rectangle and rectScreen the desktop's (screen coordinates). Null when nothing was made.
+    CListBox* OpenList(CRect& rectCell, CRect& rectScreen);
+    // Cuts rectDrop to pList's entries and half an item, moves it left to end at the cell's right edge
+    // when it passes the screen's right edge, and above the cell when it would pass the screen's bottom
+    // with nExtraHeight more below it. TRUE when it was moved above.
+    BOOL FitDropRect(CRect& rectDrop, const CRect& rectCell, const CRect& rectScreen, CListBox* pList,
+                     int nExtraHeight);
+    // The pop-up shown topmost at rectDrop with pList filling it and the focus; the first entry
+    // selected when none is, the selected one scrolled to the top.
+    void ShowList(CListBox* pList, const CRect& rectDrop);
     // Activates the cell when OnStartEditing agrees (refreshed); FALSE when refused.
     BOOL ActivateForList();
     // Whether the focus is in the pop-up.

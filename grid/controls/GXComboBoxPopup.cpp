@@ -247,28 +247,41 @@ void CGXComboBox::DropDown(BOOL bShow)
             SendMessage(GX_WM_COMBO_CLOSEUP, 0, FALSE);
         return;
     }
-    CWnd* pGridWnd = GridWnd();
-    if (IsDroppedDown() || pGridWnd == nullptr || !m_bInit)
+    if (IsDroppedDown())
         return;
-    m_pGrid->m_bListDropped = TRUE;
-    const CGXStyle& style = CGXControl::GetStyle();
-    CRect rectCell = CGXControl::GetCellRect(m_nRow, m_nCol);
-    pGridWnd->ClientToScreen(&rectCell);
-    CRect rectScreen;
-    CWnd::GetDesktopWindow()->GetClientRect(&rectScreen);
-
     const FlagScope focusGuard(m_pGrid->m_bFocusChange, TRUE);
     const PopupOpeningScope popupOpening;
+    CRect rectCell, rectScreen;
+    CListBox* pList = OpenList(rectCell, rectScreen);
+    if (pList == nullptr)
+        return;
+    CRect rectDrop;
+    CalcDropRect(rectDrop, rectCell);
+    FitDropRect(rectDrop, rectCell, rectScreen, pList, 0);
+    rectDrop.IntersectRect(rectDrop, rectScreen);
+    ShowList(pList, rectDrop);
+}
+
+CListBox* CGXComboBox::OpenList(CRect& rectCell, CRect& rectScreen)
+{
+    CWnd* pGridWnd = GridWnd();
+    if (pGridWnd == nullptr || !m_bInit)
+        return nullptr;
+    m_pGrid->m_bListDropped = TRUE;
+    const CGXStyle& style = CGXControl::GetStyle();
+    rectCell = CGXControl::GetCellRect(m_nRow, m_nCol);
+    pGridWnd->ClientToScreen(&rectCell);
+    CWnd::GetDesktopWindow()->GetClientRect(&rectScreen);
     m_pDropDownWnd = CreatePopup(CRect(rectCell.left, rectCell.bottom, rectCell.right, rectCell.bottom + 1));
     if (m_pDropDownWnd == nullptr) {
         m_pGrid->m_bListDropped = FALSE;
-        return;
+        return nullptr;
     }
     CListBox* pList = CreateListBox(m_pDropDownWnd, m_nListBoxID);
     m_pDropDownWnd->m_pListBox = pList;
     if (pList == nullptr) {
         ClosePopup();
-        return;
+        return nullptr;
     }
     LOGFONTA lf;
     style.GetFontRef().GetZoomedLogFont(lf, m_pGrid->GetZoom());
@@ -281,18 +294,26 @@ void CGXComboBox::DropDown(BOOL bShow)
     else
         m_pDropDownWnd->SetColors(style.GetTextColor(), style.GetInterior().GetColor());
     FillList(pList);
+    return pList;
+}
 
-    CRect rectDrop;
-    CalcDropRect(rectDrop, rectCell);
+BOOL CGXComboBox::FitDropRect(CRect& rectDrop, const CRect& rectCell, const CRect& rectScreen, CListBox* pList,
+                              int nExtraHeight)
+{
     const int nItemHeight = std::max(pList->GetItemHeight(0), 1);
     const int nFit = pList->GetCount() * nItemHeight + nItemHeight / 2;
     if (nFit < rectDrop.Height())
         rectDrop.bottom = rectDrop.top + nFit;
     if (rectDrop.right > rectScreen.right)
         rectDrop.OffsetRect(rectCell.right - rectDrop.right, 0);
-    if (rectDrop.bottom > rectScreen.bottom)
-        rectDrop.OffsetRect(0, rectCell.top - rectDrop.bottom);
-    rectDrop.IntersectRect(rectDrop, rectScreen);
+    if (rectDrop.bottom + nExtraHeight <= rectScreen.bottom)
+        return FALSE;
+    rectDrop.OffsetRect(0, rectCell.top - rectDrop.bottom);
+    return TRUE;
+}
+
+void CGXComboBox::ShowList(CListBox* pList, const CRect& rectDrop)
+{
     m_pDropDownWnd->SetWindowPos(&CWnd::wndTopMost, rectDrop.left - 1, rectDrop.top, rectDrop.Width() + 1,
                                  rectDrop.Height(), SWP_SHOWWINDOW);
     CRect rectList;

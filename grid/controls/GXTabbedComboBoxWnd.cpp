@@ -226,33 +226,7 @@ BOOL CGXTabbedComboBoxWnd::ValidateInput()
 
 CSize CGXTabbedComboBoxWnd::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle*, BOOL)
 {
-    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
-    TEXTMETRICA tm;
-    pDC->GetTextMetrics(&tm);
-    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
-    if (m_bFillChoiceList && style.GetIncludeChoiceList()) {
-        const GXTabListColumns columns(style);
-        CString strList = style.GetChoiceListRef(), strRow;
-        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-            ExtractFirstLine(strList, strRow);
-            if (bFirst && columns.bTitles)
-                continue;
-            const CString strField = TabbedRow_GetField(strRow, columns.nTextCol);
-            CSize sizeField;
-            CGXDIB dib;
-            if (dib.Attach(GetDIBPool()->LookupDIB(strField))) {
-                sizeField = CSize(dib.GetWidth(), dib.GetHeight());
-                dib.Detach();
-            } else {
-                sizeField = pDC->GetTextExtent(strField, strField.GetLength());
-            }
-            size.cx = std::max(size.cx, sizeField.cx);
-            size.cy = std::max(size.cy, sizeField.cy);
-        }
-    }
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
-    return AddBorders(size, style);
+    return AddBorders(TabbedRow_CalcCellSize(m_pGrid, pDC, style, m_bFillChoiceList), style);
 }
 
 void CGXTabbedComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,

@@ -2,6 +2,7 @@
 #include "grid/controls/GXTabbedRow.h"
 
 #include "grid/engine/GXChoiceList.h"
+#include "grid/engine/GXCore.h"
 #include "grid/engine/GXDIB.h"
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXResource.h"
@@ -115,6 +116,32 @@ void TabbedRow_CalcHeight(const char* pszItem, int& nHeight, BOOL bSingle, BOOL 
 CString TabbedRow_ItemText(const char* pszRow, int nTextCol)
 {
     return nTextCol <= 0 ? CString(pszRow) : TabbedRow_GetField(pszRow, nTextCol) + "\t" + pszRow;
+}
+
+CSize TabbedRow_CalcCellSize(CGXGridCore* pGrid, CDC* pDC, const CGXStyle& style, BOOL bFill)
+{
+    CFont* pOldFont = pGrid->SelectStyleFont(pDC, style);
+    TEXTMETRICA tm;
+    pDC->GetTextMetrics(&tm);
+    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
+    if (bFill && style.GetIncludeChoiceList()) {
+        const GXTabListColumns columns(style);
+        CString strList = style.GetChoiceListRef(), strRow;
+        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
+            ExtractFirstLine(strList, strRow);
+            if (bFirst && columns.bTitles)
+                continue;
+            const CString strField = TabbedRow_GetField(strRow, columns.nTextCol);
+            CSize sizeField;
+            if (!BitmapSize(strField, sizeField))
+                sizeField = pDC->GetTextExtent(strField, strField.GetLength());
+            size.cx = std::max(size.cx, sizeField.cx);
+            size.cy = std::max(size.cy, sizeField.cy);
+        }
+    }
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+    return size;
 }
 
 // ---- the columns of a style ---------------------------------------------------------------------------

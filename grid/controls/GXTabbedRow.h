@@ -17,6 +17,7 @@
 #include <vector>
 
 class CDC;
+class CGXGridCore;
 class CGXStyle;
 
 // The most columns measured and sized.
@@ -41,6 +42,11 @@ void TabbedRow_CalcHeight(const char* pszItem, int& nHeight, BOOL bSingle, BOOL 
 // The item text of pszRow: the row itself, or with nTextCol above 0 that column's field, a tab and the
 // row (the leading display field).
 CString TabbedRow_ItemText(const char* pszRow, int nTextCol);
+
+// The content size of a tabbed combo cell of style in pGrid (before the borders): at least one line of
+// the style's font (text height + external leading + 1), raised by the widest and tallest text-column
+// field of the data rows (a bitmap by its size) when bFill.
+CSize TabbedRow_CalcCellSize(CGXGridCore* pGrid, CDC* pDC, const CGXStyle& style, BOOL bFill);
 
 // The columns a cell's style names: key (51028) and text (51029) columns, 0 when absent, and whether
 // the first line holds titles (51031).
