@@ -40,7 +40,7 @@ const GXControlMaker kMakers[] = {
     // tabbed combo box window cell
     {"CGXTabbedComboBoxWnd", GXCreateTabbedComboBoxWnd, GXRegisterTabbedComboBoxWndAttributes},
     // tabbed drop-down combo cell
-    {"CGXTabbedComboBox", nullptr, nullptr},
+    {"CGXTabbedComboBox", GXCreateTabbedComboBox, GXRegisterTabbedComboBoxAttributes},
     // check-list combo cell
     {"CGXCheckListComboBox", GXCreateCheckListComboBox, nullptr},
     // date/time cell
