@@ -100,6 +100,7 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
 
     CWnd* m_pOwner;
     BOOL m_bCustomColors = FALSE;

@@ -129,6 +129,7 @@ IMPLEMENT_DYNAMIC(CGXGridCombo, CWnd)
 
 BEGIN_MESSAGE_MAP(CGXGridCombo, CWnd)
     ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
@@ -172,6 +173,15 @@ BOOL CGXGridCombo::OnCommand(WPARAM wParam, LPARAM lParam)
 }
 
 void CGXGridCombo::OnSysCommand(UINT, LPARAM) {}
+
+BOOL CGXGridCombo::OnEraseBkgnd(CDC* pDC)
+{
+    // a list of whole items leaves a strip of the pop-up below it
+    CRect rect;
+    GetClientRect(&rect);
+    ::FillRect(pDC->m_hDC, &rect, m_bCustomColors ? HBRUSH(m_brush.m_hObject) : ::GetSysColorBrush(COLOR_WINDOW));
+    return TRUE;
+}
 
 // ---- the combo's list -----------------------------------------------------------------------------
 
