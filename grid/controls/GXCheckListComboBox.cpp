@@ -84,15 +84,7 @@ void CGXCheckListComboLBox::OnLButtonUp(UINT nFlags, CPoint point)
 
 BOOL CGXCheckListComboLBox::OnEraseBkgnd(CDC* pDC)
 {
-    CWnd* pParent = GetParent();
-    const HBRUSH hBrush =
-        pParent != nullptr ? HBRUSH(pParent->SendMessage(WM_CTLCOLORLISTBOX, WPARAM(pDC->m_hDC), LPARAM(m_hWnd))) : nullptr;
-    if (hBrush == nullptr)
-        return CCheckListBox::OnEraseBkgnd(pDC);
-    CRect rect;
-    GetClientRect(&rect);
-    ::FillRect(pDC->m_hDC, &rect, hBrush);
-    return TRUE;
+    return GXEraseWithParentListBrush(this, pDC) || CCheckListBox::OnEraseBkgnd(pDC);
 }
 
 void CGXCheckListComboLBox::OnKillFocus(CWnd* pNewWnd)

@@ -204,15 +204,9 @@ void CGXComboBox::LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)
     if (m_bSizeToText) {
         std::unique_ptr<CGXComposedStyle> pBorrowed;
         const CGXStyle& style = CellStyle(nRow, nCol, pBorrowed);
-        CDC* pDC = m_pGrid->GetClientDC();
-        if (pDC != nullptr) {
-            CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
-            TEXTMETRICA tm;
-            pDC->GetTextMetrics(&tm);
-            if (pOldFont != nullptr)
-                pDC->SelectObject(pOldFont);
-            m_pGrid->ReleaseClientDC();
-            const int nHeight = std::min(int(tm.tmHeight) + 2, int(rect.Height()) - 2);
+        const int nTextHeight = StyleTextHeight(style);
+        if (nTextHeight > 0) {
+            const int nHeight = std::min(nTextHeight + 2, int(rect.Height()) - 2);
             const UINT nAlign = style.GetIncludeVerticalAlignment() ? style.GetVerticalAlignment() : DT_TOP;
             if (nAlign == DT_VCENTER)
                 rectButton.top = rect.top + (rect.Height() - nHeight) / 2;
@@ -222,6 +216,20 @@ void CGXComboBox::LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)
         }
     }
     m_pButton->SetRect(rectButton);
+}
+
+int CGXComboBox::StyleTextHeight(const CGXStyle& style)
+{
+    CDC* pDC = m_pGrid->GetClientDC();
+    if (pDC == nullptr)
+        return 0;
+    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
+    TEXTMETRICA tm;
+    pDC->GetTextMetrics(&tm);
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+    m_pGrid->ReleaseClientDC();
+    return tm.tmHeight;
 }
 
 // ---- keys and the button --------------------------------------------------------------------------

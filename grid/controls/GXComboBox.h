@@ -38,6 +38,10 @@ class CGXComboBox;
 #define GX_WM_COMBO_SELCHANGE 0x7C3
 #define GX_WM_COMBO_KILLFOCUS 0x7C4
 
+// Fills pList's client area with the brush its parent answers to WM_CTLCOLORLISTBOX. FALSE when the
+// parent answers none (nothing filled).
+BOOL GXEraseWithParentListBrush(CWnd* pList, CDC* pDC);
+
 // The drop-down button of the combo cell: drawn in the current cell, and in other cells with the
 // combo's m_bButtonInEveryCell.
 class CGXComboBoxButton : public CGXButton {
@@ -234,6 +238,11 @@ protected:
     // The pop-up shown topmost at rectDrop with pList filling it and the focus; the first entry
     // selected when none is, the selected one scrolled to the top.
     void ShowList(CListBox* pList, const CRect& rectDrop);
+    // The last step of DropDown: the drop rectangle (CalcDropRect) fitted and clipped to the screen,
+    // the list shown there.
+    virtual void PlaceList(CListBox* pList, const CRect& rectCell, const CRect& rectScreen);
+    // The text height of style's font at the grid's zoom; 0 without a DC.
+    int StyleTextHeight(const CGXStyle& style);
     // Activates the cell when OnStartEditing agrees (refreshed); FALSE when refused.
     BOOL ActivateForList();
     // Whether the focus is in the pop-up.

@@ -2,6 +2,7 @@
 // opening and closing and the messages between list and control (see GXComboBox.h).
 #include "grid/controls/GXComboBox.h"
 
+#include "grid/controls/GXListBox.h"
 #include "grid/controls/GXPopupScope.h"
 
 #include "grid/engine/GXChoiceList.h"
@@ -103,17 +104,23 @@ void CGXComboListBox::OnLButtonUp(UINT nFlags, CPoint point)
     }
 }
 
-BOOL CGXComboListBox::OnEraseBkgnd(CDC* pDC)
+BOOL GXEraseWithParentListBrush(CWnd* pList, CDC* pDC)
 {
-    CWnd* pParent = GetParent();
+    CWnd* pParent = pList->GetParent();
     const HBRUSH hBrush =
-        pParent != nullptr ? HBRUSH(pParent->SendMessage(WM_CTLCOLORLISTBOX, WPARAM(pDC->m_hDC), LPARAM(m_hWnd))) : nullptr;
+        pParent != nullptr ? HBRUSH(pParent->SendMessage(WM_CTLCOLORLISTBOX, WPARAM(pDC->m_hDC), LPARAM(pList->m_hWnd)))
+                           : nullptr;
     if (hBrush == nullptr)
-        return CListBox::OnEraseBkgnd(pDC);
+        return FALSE;
     CRect rect;
-    GetClientRect(&rect);
+    pList->GetClientRect(&rect);
     ::FillRect(pDC->m_hDC, &rect, hBrush);
     return TRUE;
+}
+
+BOOL CGXComboListBox::OnEraseBkgnd(CDC* pDC)
+{
+    return GXEraseWithParentListBrush(this, pDC) || CListBox::OnEraseBkgnd(pDC);
 }
 
 void CGXComboListBox::OnKillFocus(CWnd* pNewWnd)
@@ -229,11 +236,7 @@ void CGXComboBox::FillList(CListBox* pList)
     else if (style.GetIncludeValue())
         strText = style.GetValueRef();
     if ((m_nOptions & gxComboTextFit) != 0 || ((m_nOptions & gxComboDispChoice) != 0 && m_bActive)) {
-        const int nIndex = pList->FindStringExact(-1, strText);
-        if (nIndex != LB_ERR)
-            pList->SetCurSel(nIndex);
-        else
-            pList->SelectString(-1, strText);
+        GXSelectListEntry(pList, strText);
     } else if ((m_nOptions & gxComboZeroBased) != 0) {
         pList->SetCurSel(std::atoi(strText));
     } else if ((m_nOptions & gxComboOneBased) != 0) {
@@ -263,8 +266,12 @@ void CGXComboBox::DropDown(BOOL bShow)
     const PopupOpeningScope popupOpening;
     CRect rectCell, rectScreen;
     CListBox* pList = OpenList(rectCell, rectScreen);
-    if (pList == nullptr)
-        return;
+    if (pList != nullptr)
+        PlaceList(pList, rectCell, rectScreen);
+}
+
+void CGXComboBox::PlaceList(CListBox* pList, const CRect& rectCell, const CRect& rectScreen)
+{
     CRect rectDrop;
     CalcDropRect(rectDrop, rectCell);
     FitDropRect(rectDrop, rectCell, rectScreen, pList, 0);

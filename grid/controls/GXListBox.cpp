@@ -47,6 +47,15 @@ std::vector<CString> ChoiceLines(const CGXStyle& style)
 
 }  // namespace
 
+int GXSelectListEntry(CListBox* pList, const char* pszText)
+{
+    // an entry equal to the text wins over an earlier one that only begins with it
+    const int nExact = pList->FindStringExact(-1, pszText);
+    if (nExact != LB_ERR)
+        return pList->SetCurSel(nExact);
+    return pList->SelectString(-1, pszText);
+}
+
 CGXListBox::CGXListBox(CGXGridCore* pGrid, UINT nID)
     : CGXControl(pGrid), m_nID(nID), m_clrHighlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT))
 {
@@ -259,12 +268,7 @@ void CGXListBox::FillList()
     GetControlText(strText, m_nRow, m_nCol, nullptr, style);
     if (strText.IsEmpty())
         return;
-    // a line equal to the value wins over an earlier one that only begins with it
-    const int nExact = FindStringExact(-1, strText);
-    if (nExact != LB_ERR)
-        SetCurSel(nExact);
-    else
-        SelectString(-1, strText);
+    GXSelectListEntry(this, strText);
 }
 
 void CGXListBox::GetCurrentText(CString& strResult)
@@ -287,10 +291,7 @@ void CGXListBox::SetValue(const char* pszValue)
     const CString strValue(pszValue != nullptr ? pszValue : "");
     if (!ValidateString(strValue))
         return;
-    const int nExact = FindStringExact(-1, strValue);
-    if (nExact != LB_ERR)
-        SetCurSel(nExact);
-    else if (SelectString(-1, strValue) == LB_ERR)
+    if (GXSelectListEntry(this, strValue) == LB_ERR)
         SetCurSel(-1);
     m_bModified = TRUE;
     OnModifyCell();

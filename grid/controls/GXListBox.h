@@ -19,6 +19,10 @@
 #include "win/CGdiObject.h"
 #include "win/CListBox.h"
 
+// Selects pList's entry equal to pszText (without case), else the first that begins with it; LB_ERR
+// when none matches (the selection then stays as it was).
+int GXSelectListEntry(CListBox* pList, const char* pszText);
+
 class CGXListBox : public CListBox, public CGXControl {
     DECLARE_DYNAMIC(CGXListBox)
     DECLARE_MESSAGE_MAP()

@@ -2,13 +2,12 @@
 #include "grid/controls/GXTabbedComboBox.h"
 
 #include "grid/controls/GXControls.h"
-#include "grid/controls/GXPopupScope.h"
+#include "grid/controls/GXListBox.h"
 #include "grid/controls/GXTabbedComboBoxWnd.h"
 
 #include "grid/engine/GXChoiceList.h"
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
-#include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
@@ -163,20 +162,6 @@ CSize CGXTabbedComboBox::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& styl
     return AddBorders(TabbedRow_CalcCellSize(m_pGrid, pDC, style, m_bFillChoiceList), style);
 }
 
-int CGXTabbedComboBox::MeasureItemHeight(const CGXStyle& style)
-{
-    CDC* pDC = m_pGrid->GetClientDC();
-    if (pDC == nullptr)
-        return m_nItemHeight;
-    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
-    TEXTMETRICA tm;
-    pDC->GetTextMetrics(&tm);
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
-    m_pGrid->ReleaseClientDC();
-    return tm.tmHeight;
-}
-
 void CGXTabbedComboBox::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                              const CGXStyle* pStandardStyle)
 {
@@ -185,7 +170,7 @@ void CGXTabbedComboBox::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nC
         m_clrListBack = GXResolveColor(interior.GetStyle() == 0 ? interior.GetColor() : interior.GetBkColor());
         m_clrListText = GXResolveColor(style.GetTextColor());
         if (m_bActive)
-            m_nItemHeight = MeasureItemHeight(style);
+            m_nItemHeight = std::max(StyleTextHeight(style), 1);
     }
     CGXComboBox::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
@@ -376,7 +361,7 @@ void CGXTabbedComboBox::FillList(CListBox* pList)
     CGXStyle& style = const_cast<CGXStyle&>(CGXControl::GetStyle());
     const int nId = UniqueId(style);
     if (!m_bListFilled && m_bFillChoiceList && (nId <= 0 || nId != m_nFilledId || nStamp != m_nFilledStamp)) {
-        m_nItemHeight = MeasureItemHeight(style);
+        m_nItemHeight = std::max(StyleTextHeight(style), 1);
         pList->ResetContent();
         std::vector<CString> items;
         CString strTitle;
@@ -401,11 +386,7 @@ void CGXTabbedComboBox::FillList(CListBox* pList)
     }
     CString strText;
     GetWindowText(strText);
-    const int nExact = pList->FindStringExact(-1, strText);
-    if (nExact != LB_ERR)
-        pList->SetCurSel(nExact);
-    else
-        pList->SelectString(-1, strText);
+    GXSelectListEntry(pList, strText);
     m_nFilledId = nId;
     m_nFilledStamp = nStamp;
     m_bListFilled = TRUE;
@@ -417,18 +398,8 @@ void CGXTabbedComboBox::CalcDropRect(CRect& rectDrop, const CRect& rectCell)
     rectDrop.right = std::max(rectCell.right, rectCell.left + m_layout.nTotalWidth);
 }
 
-void CGXTabbedComboBox::DropDown(BOOL bShow)
+void CGXTabbedComboBox::PlaceList(CListBox* pList, const CRect& rectCell, const CRect& rectScreen)
 {
-    if (!bShow || IsDroppedDown()) {
-        CGXComboBox::DropDown(bShow);
-        return;
-    }
-    const FlagScope focusGuard(m_pGrid->m_bFocusChange, TRUE);
-    const PopupOpeningScope popupOpening;
-    CRect rectCell, rectScreen;
-    CListBox* pList = OpenList(rectCell, rectScreen);
-    if (pList == nullptr)
-        return;
     int nTitleHeight = 0;
     if (m_layout.bDispTitles &&
         (m_wndTitle.m_hWnd != nullptr ||

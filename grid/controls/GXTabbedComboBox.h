@@ -99,8 +99,8 @@ public:
     // Made once, then the kept one.
     CGXGridCombo* CreatePopup(const CRect& rect) override;
     CListBox* CreateListBox(CWnd* pParent, UINT nID) override;
-    // Opens the list with the titles (see the top of this file); closing as the combo.
-    void DropDown(BOOL bShow) override;
+    // Places the open list with the titles (see the top of this file).
+    void PlaceList(CListBox* pList, const CRect& rectCell, const CRect& rectScreen) override;
     // The selected row's display field into the edit, active and modified.
     void TakeListSelection(CListBox* pList) override;
     // Refills the list when stale (see the top of this file), sorting the cached style's ChoicesList
@@ -136,8 +136,6 @@ protected:
     BOOL FindRow(const CGXStyle& style, const char* pszField, BOOL bText, CString& strRow);
     // The map of style's id, built on first use; null without an id or grid parameter.
     CMapStringToString* SharedMap(const CGXStyle& style, BOOL bText);
-    // The text height of style's font at the grid's zoom.
-    int MeasureItemHeight(const CGXStyle& style);
 
     GXTabbedLayout m_layout;
     int m_nFilledId = 0;

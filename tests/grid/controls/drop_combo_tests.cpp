@@ -36,19 +36,7 @@ struct DropComboFixture : ComboGridFixture {
         PumpMessages();
     }
     // The open list's window rectangle (screen).
-    CRect ListRect()
-    {
-        CRect rect;
-        Drop()->GetPopup()->GetWindowRect(&rect);
-        return rect;
-    }
-    // The cell's rectangle on the screen.
-    CRect ScreenCell(ROWCOL nRow, ROWCOL nCol)
-    {
-        CRect rect = Drop()->CGXControl::GetCellRect(nRow, nCol);
-        grid.ClientToScreen(&rect);
-        return rect;
-    }
+    CRect ListRect() { return WindowRect(Drop()->GetPopup()); }
 };
 
 }  // namespace
@@ -245,13 +233,7 @@ TEST(DropCombo, TheListFitsItsEntriesAndOpensAboveACellNearTheScreensBottom)
     f.Drop()->DropDown(FALSE);
     f.grid.GetParam()->GetControlOptions().nDropDownHeight = 150;
 
-    CRect rectScreen;
-    CWnd::GetDesktopWindow()->GetClientRect(&rectScreen);
-    CRect rectFrame;
-    f.frame.GetWindowRect(&rectFrame);
-    f.frame.SetWindowPos(nullptr, 0, rectScreen.bottom - 10 - (f.ScreenCell(2, 2).bottom - rectFrame.top), 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER);
-    PumpMessages();
+    f.MoveCellToScreenBottom(2, 2);
     f.Activate(2, 2);
     f.Drop()->DropDown(TRUE);
     ASSERT_TRUE(f.Drop()->IsDroppedDown());

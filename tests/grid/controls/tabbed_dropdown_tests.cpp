@@ -48,18 +48,6 @@ struct TabbedFixture : ComboGridFixture {
         PumpMessages();
     }
     CListBox* List() { return Tabbed()->GetListBox(); }
-    CRect WindowRect(CWnd* pWnd)
-    {
-        CRect rect;
-        pWnd->GetWindowRect(&rect);
-        return rect;
-    }
-    CRect ScreenCell(ROWCOL nRow, ROWCOL nCol)
-    {
-        CRect rect = Tabbed()->CGXControl::GetCellRect(nRow, nCol);
-        grid.ClientToScreen(&rect);
-        return rect;
-    }
 };
 
 }  // namespace
@@ -225,12 +213,7 @@ TEST(TabbedDropDown, TheTitlesStandAtTheListBelowOrAboveTheCell)
     f.Tabbed()->DropDown(FALSE);
     EXPECT_FALSE(titles.IsWindowVisible());
 
-    CRect rectScreen, rectFrame;
-    CWnd::GetDesktopWindow()->GetClientRect(&rectScreen);
-    f.frame.GetWindowRect(&rectFrame);
-    f.frame.SetWindowPos(nullptr, 0, rectScreen.bottom - 10 - (f.ScreenCell(2, 2).bottom - rectFrame.top), 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER);
-    PumpMessages();
+    f.MoveCellToScreenBottom(2, 2);
     f.Activate(2, 2);
     f.Tabbed()->DropDown(TRUE);
     ASSERT_TRUE(f.Tabbed()->IsDroppedDown());
