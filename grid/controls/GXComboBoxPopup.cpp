@@ -428,7 +428,7 @@ LRESULT CGXComboBox::OnListCloseUp(WPARAM, LPARAM lParam)
     // the choice is dropped: the cell shows its stored value again
     if (CWnd* pGridWnd = GridWnd()) {
         const FlagScope focusGuard(m_pGrid->m_bFocusChange, TRUE);
-        if (::GetFocus() == nullptr || FocusInPopup() || ::GetFocus() == m_hWnd)
+        if (::GetFocus() == nullptr || ::GetFocus() == m_hWnd)
             pGridWnd->SetFocus();
     }
     SetModify(FALSE);
