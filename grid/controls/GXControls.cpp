@@ -16,7 +16,7 @@ const GXControlMaker kMakers[] = {
     // check box cell
     {"CGXCheckBox", nullptr, nullptr},
     // drop-down combo cell
-    {"CGXComboBox", nullptr, nullptr},
+    {"CGXComboBox", GXCreateComboBox, nullptr},
     // hot-spot edit cell
     {"CGXHotSpotEdit", nullptr, nullptr},
     // spin edit cell
@@ -26,7 +26,7 @@ const GXControlMaker kMakers[] = {
     // scroll-bar edit cell
     {"CGXVScrollEdit", nullptr, nullptr},
     // list box cell
-    {"CGXListBox", nullptr, nullptr},
+    {"CGXListBox", GXCreateListBox, nullptr},
     // combo box window cell
     {"CGXComboBoxWnd", GXCreateComboBoxWnd, nullptr},
     // rich text cell
@@ -40,9 +40,9 @@ const GXControlMaker kMakers[] = {
     // tabbed combo box window cell
     {"CGXTabbedComboBoxWnd", GXCreateTabbedComboBoxWnd, GXRegisterTabbedComboBoxWndAttributes},
     // tabbed drop-down combo cell
-    {"CGXTabbedComboBox", nullptr, nullptr},
+    {"CGXTabbedComboBox", GXCreateTabbedComboBox, GXRegisterTabbedComboBoxAttributes},
     // check-list combo cell
-    {"CGXCheckListComboBox", nullptr, nullptr},
+    {"CGXCheckListComboBox", GXCreateCheckListComboBox, nullptr},
     // date/time cell
     {"CGXDateTimeCtrl", GXCreateDateTimeCtrl, GXRegisterDateTimeCtrlAttributes},
     // currency cell

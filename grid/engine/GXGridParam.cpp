@@ -204,3 +204,38 @@ void CGXGridParam::NotifyRangeListsLoaded()
     if (pState != nullptr && pState->m_pfnRangeListLoaded != nullptr)
         pState->m_pfnRangeListLoaded(m_rangeList2);
 }
+
+// ---- shared choice-list maps --------------------------------------------------------------------------
+
+CMapStringToString* CGXGridParam::GetChoiceMap(int nId, BOOL bText) const
+{
+    const auto& maps = bText ? m_choiceTextMaps : m_choiceKeyMaps;
+    const auto it = maps.find(nId);
+    return it != maps.end() ? it->second.get() : nullptr;
+}
+
+CMapStringToString* CGXGridParam::CreateChoiceMap(int nId, BOOL bText, UINT nHashSize)
+{
+    if (nId < 1)
+        AfxThrowInvalidArgFormat("CGXGridParam::CreateChoiceMap: choice-list id %d is not above 0", nId);
+    auto pMap = std::make_unique<CMapStringToString>();
+    if (nHashSize != 0)
+        pMap->InitHashTable(nHashSize);
+    CMapStringToString* pResult = pMap.get();
+    (bText ? m_choiceTextMaps : m_choiceKeyMaps)[nId] = std::move(pMap);
+    return pResult;
+}
+
+void CGXGridParam::FreeChoiceMaps(int nId)
+{
+    if (nId == -1) {
+        m_choiceKeyMaps.clear();
+        m_choiceTextMaps.clear();
+    } else if (nId >= 1) {
+        m_choiceKeyMaps.erase(nId);
+        m_choiceTextMaps.erase(nId);
+    } else {
+        return;
+    }
+    m_nChoiceMapStamp++;
+}

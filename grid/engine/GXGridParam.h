@@ -23,8 +23,12 @@
 #include <windows.h>
 
 #include "core/Core.h"
+#include "core/Maps.h"
 #include "grid/engine/GXCollMap.h"
 #include "grid/engine/GXRange.h"
+
+#include <map>
+#include <memory>
 
 class CGXCoveredCellPool;
 class CGXData;
@@ -267,15 +271,30 @@ public:
     // - Delete clears (off): the grid empties a cell on Delete itself, the edit cell leaves the key to
     //   it;
     // - selection headers (off): a header whose whole row or column is selected counts as marked,
-    //   headers look pressed unless marked, and marked ones are bold.
+    //   headers look pressed unless marked, and marked ones are bold;
+    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels.
     struct ControlOptions {
         BOOL bShowStoredValues = FALSE;
         BOOL bEditStoredValues = FALSE;
         BOOL bDeleteClears = FALSE;
         BOOL bSelectionHeaders = FALSE;
+        int nDropDownHeight = 150;
     };
     ControlOptions& GetControlOptions() { return m_controlOptions; }
     const ControlOptions& GetControlOptions() const { return m_controlOptions; }
+
+    // The lookups that cells sharing a tabbed choice list share (not stored, not copied): per unique
+    // choice-list id above 0, a key map and a text map from a row's field to the whole row, and a stamp
+    // advanced whenever maps are freed, so that a control can tell its cached list is stale.
+    // The map of nId (bText: the text map), or null while none was made.
+    CMapStringToString* GetChoiceMap(int nId, BOOL bText) const;
+    // A new, empty map of nId with nHashSize buckets (0: the default), replacing any before. nId must
+    // be above 0, else CInvalidArgException*.
+    CMapStringToString* CreateChoiceMap(int nId, BOOL bText, UINT nHashSize);
+    // Frees both maps of nId (-1: of every id) and advances the stamp; ids below 1 other than -1 free
+    // nothing and leave the stamp.
+    void FreeChoiceMaps(int nId);
+    int GetChoiceMapStamp() const { return m_nChoiceMapStamp; }
 
     // The clipboard's state (GXCutPasteImp.h): the ranges of the last copy or cut; the direct-copy
     // and direct-move modes (both off), in which a paste inside this grid copies or moves those cells
@@ -398,6 +417,9 @@ private:
     CurrentCellOptions m_currentCell;
     ViewOptions m_view;
     ControlOptions m_controlOptions;
+    std::map<int, std::unique_ptr<CMapStringToString>> m_choiceKeyMaps;
+    std::map<int, std::unique_ptr<CMapStringToString>> m_choiceTextMaps;
+    int m_nChoiceMapStamp = 0;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;
     BOOL m_bLineOffset = FALSE;
