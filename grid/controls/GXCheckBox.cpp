@@ -305,10 +305,13 @@ BOOL CGXCheckBox::PressBox(CPoint point)
 {
     if (!m_bInit || IsReadOnlyCell())
         return FALSE;
+    // the box follows the mouse only after a press on it
     m_rectBox = AttachedBoxRect();
     if (m_rectBox.PtInRect(point)) {
         m_bPressed = TRUE;
         Refresh();
+    } else {
+        m_rectBox.SetRectEmpty();
     }
     return TRUE;
 }
