@@ -253,7 +253,7 @@ void CGXCheckBox::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, co
         pDC->SelectObject(pOldFont);
 }
 
-CSize CGXCheckBox::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle*, BOOL)
+CSize CGXCheckBox::CalcSize(CDC* pDC, ROWCOL, ROWCOL nCol, const CGXStyle& style, const CGXStyle*, BOOL)
 {
     const int nMargin = SizeMargin();
     CFont* pOldFont = SelectStyleFont(pDC, style);

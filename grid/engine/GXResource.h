@@ -210,3 +210,12 @@
 #define GX_IDB_CHECKBOX3D 20025
 #define GX_IDB_CHECKBOX 20026
 #define GX_IDB_RADIOBUTTON 20019
+
+// The OLE object viewers and the object preview cell: their messages and the Insert Object
+// dialog's caption.
+#define GX_IDS_OLE_INVALIDDATA 20134
+#define GX_IDS_OLE_COPYFAILED 20203
+#define GX_IDS_OLE_CUTFAILED 20204
+#define GX_IDS_OLE_INSERTCAPTION 20205
+#define GX_IDS_OLE_VIEWEROPEN 20206
+#define GX_IDS_OLE_INSERTFAILED 20207

@@ -21,11 +21,12 @@ public:
     std::vector<std::string> m_buttonClicks;
 };
 
-// A shown frame holding a grid window of 6 rows by 4 columns whose column 2 uses control nControlId;
-// Ctrl, Shift and Alt are up through the key-state seam, the frame is in front and the grid has the
-// focus.
-struct CellGridFixture {
-    explicit CellGridFixture(UINT nControlId, const CGXStyle& columnStyle = CGXStyle()) : m_nControlId(nControlId)
+// A shown frame holding a grid window (TGrid, a CButtonNotingGrid) of 6 rows by 4 columns whose column
+// 2 uses control nControlId; Ctrl, Shift and Alt are up through the key-state seam, the frame is in
+// front and the grid has the focus.
+template <class TGrid>
+struct CellGridFixtureOf {
+    explicit CellGridFixtureOf(UINT nControlId, const CGXStyle& columnStyle = CGXStyle()) : m_nControlId(nControlId)
     {
         ReleaseModifierKeys(fake);
         fake.SetTickCount(0);
@@ -43,7 +44,7 @@ struct CellGridFixture {
         grid.SetFocus();
         grid.UpdateWindow();
     }
-    ~CellGridFixture() { frame.DestroyWindow(); }
+    ~CellGridFixtureOf() { frame.DestroyWindow(); }
 
     // The grid's control of the fixture's id.
     template <class T>
@@ -95,9 +96,10 @@ struct CellGridFixture {
 
     CFakeServices fake;
     CWnd frame;
-    CButtonNotingGrid grid;
+    TGrid grid;
     UINT m_nControlId;
 };
+using CellGridFixture = CellGridFixtureOf<CButtonNotingGrid>;
 
 // The pixels of colour in rect of canvas.
 inline int CountColour(const DibCanvas& canvas, const CRect& rect, COLORREF color)
