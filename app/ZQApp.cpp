@@ -8,6 +8,8 @@
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
+#include "app/ZQGridDoc.h"
+#include "app/ZQGridView.h"
 #include "app/ZQResultsDoc.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
@@ -137,9 +139,13 @@ BOOL CZQApp::InitInstance()
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
     // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
-    // matrix, grid and ranking chart still to come with their documents and views).
+    // matrix and ranking chart still to come with their documents and views).
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: the View command and the project open the grid
+    m_pEvaluationsTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
+                                                   RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQGridView));
+    AddDocTemplate(m_pEvaluationsTemplate);
     // no file-new name: the View command opens the charts, one per criterion
     m_pChartsTemplate = new CZQChartTemplate(IDR_ZQ_CHARTS, RUNTIME_CLASS(CZQChartDoc), RUNTIME_CLASS(CZQChildFrm),
                                              RUNTIME_CLASS(CZQChartView));
@@ -287,6 +293,11 @@ void CZQApp::ResetProject()
     DeleteAllCriterionItems();
     DeleteReferenceTree();
     SetStatusText(CString());
+    // the open grid lets its cells go, so that closing it stores nothing of the old project
+    if (CZQGridView* pGrid = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid))) {
+        pGrid->SetRowCount(0, 2);
+        pGrid->SetColCount(0, 2);
+    }
     // the documents of every template, in the order the result windows expect, asking nothing
     CMultiDocTemplate* const templates[] = {m_pChartsTemplate, m_pEvaluationsTemplate, m_pGraphsTemplate,
                                             m_pMatrixTemplate, m_pRankingListTemplate, m_pRankingChartTemplate};
@@ -355,11 +366,19 @@ void CZQApp::RefreshGraphPage()
         pView->RefreshGraphPage();
 }
 
+void CZQApp::LoadFromModel()
+{
+    if (CZQGridView* pView = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid)))
+        pView->LoadFromModel();
+}
+
+void CZQApp::StoreToModel()
+{
+    if (CZQGridView* pView = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid)))
+        pView->StoreToModel();
+}
+
 // The other result windows' views come with their windows; until then no window is open to reload.
-void CZQApp::LoadFromModel() {}
-
-void CZQApp::StoreToModel() {}
-
 void CZQApp::LoadMatrix() {}
 
 void CZQApp::RedrawRankingChart() {}
