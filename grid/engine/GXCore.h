@@ -1126,9 +1126,6 @@ public:
     // The rows and columns of the block copied last.
     ROWCOL m_nLastCopiedRows = 0;
     ROWCOL m_nLastCopiedCols = 0;
-    // Copies the selection's valid ranges, in order, into list (emptied first); with bAddCurrentCell
-    // and an empty selection, the current cell as a one-cell range. TRUE when the list is not empty.
-    virtual BOOL CopySelection(CGXRangeList& list, BOOL bAddCurrentCell);
 
     // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
     // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
@@ -1230,8 +1227,8 @@ public:
     int m_nGridId = 0;
 
     // ---- the user's selection (the range-selection module, GXUserSelectRangeImp.h) ---------------------
-    // Appends a copy of each range of the selection (the parameter object's first range list), in its
-    // order, to list; with bAddCurrentCell and an empty selection the current cell as a one-cell
+    // Copies the selection's valid ranges (the parameter object's first range list), in order, into
+    // list (emptied first); with bAddCurrentCell and an empty selection, the current cell as a one-cell
     // range instead. TRUE when list holds a range afterwards.
     virtual BOOL CopySelection(CGXRangeList& list, BOOL bAddCurrentCell = FALSE);
     // Whether a range of list covers the cell (the test behind the marking of selected cells).

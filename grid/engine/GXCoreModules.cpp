@@ -630,21 +630,6 @@ void CGXGridCore::MoveCurrentCellAfterUndo(ROWCOL nRow, ROWCOL nCol, UINT nFlags
 
 // ---- cut, copy, paste and clear ---------------------------------------------------------------------
 
-BOOL CGXGridCore::CopySelection(CGXRangeList& list, BOOL bAddCurrentCell)
-{
-    list.DeleteAll();
-    if (m_pParam != nullptr) {
-        const CGXRangeList& selection = m_pParam->GetRangeList1();
-        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr; selection.GetNext(pos))
-            if (selection.GetRangeAt(pos)->IsValid())
-                list.AddRange(*selection.GetRangeAt(pos));
-    }
-    ROWCOL nRow, nCol;
-    if (list.IsEmpty() && bAddCurrentCell && GetCurrentCell(nRow, nCol))
-        list.AddRange(CGXCellRange(nRow, nCol, nRow, nCol));
-    return !list.IsEmpty();
-}
-
 BOOL CGXGridCore::CanCopy()
 {
     return Forward(m_pCutPasteImp, &CGXAbstractGridCutPasteImp::CanCopy, this);
