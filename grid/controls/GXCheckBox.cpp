@@ -409,12 +409,8 @@ void CGXCheckBoxEx::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, 
 
 BOOL CGXCheckBoxEx::ProcessKeyMessage(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (CGXControl::ProcessKeyMessage(nMessage, nChar, nRepCnt, nFlags))
+    if (CGXCheckBox::ProcessKeyMessage(nMessage, nChar, nRepCnt, nFlags))
         return TRUE;
-    if (nMessage == WM_CHAR && nChar == ' ') {
-        OnClickedButton(nullptr);
-        return TRUE;
-    }
     if (nMessage == WM_KEYDOWN && nChar == VK_DELETE && m_bActive && !IsReadOnlyCell()) {
         SetPendingValue("");
         return TRUE;

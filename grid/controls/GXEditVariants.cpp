@@ -14,13 +14,14 @@
 #include <climits>
 #include <cstdio>
 
-namespace {
-
-// The hot-spot button's side and the spin column's width.
-const int kHotSpotSize = 13;
-const int kSpinWidth = 14;
-
-}  // namespace
+CRect GXHotSpotButtonRect(const CRect& rect)
+{
+    CRect rectButton(rect.right - GXHotSpotSize - 1, rect.top, rect.right - 1, rect.top + GXHotSpotSize);
+    rectButton.IntersectRect(rectButton, rect);
+    if (rectButton.Height() < rect.Height() - 1)
+        rectButton.OffsetRect(0, 1);
+    return rectButton;
+}
 
 // ---- password ----------------------------------------------------------------------------------------
 
@@ -121,7 +122,7 @@ DWORD CGXVScrollEdit::CalcEditStyle(CRect& rectFormat, int nLineHeight)
 IMPLEMENT_DYNAMIC(CGXHotSpotEdit, CGXEditControl)
 GX_IMPLEMENT_CONTROL(CGXHotSpotEdit, CGXEditControl)
 
-CGXHotSpotEdit::CGXHotSpotEdit(CGXGridCore* pGrid, UINT nID) : CGXEditControl(pGrid, nID)
+CGXHotSpotEdit::CGXHotSpotEdit(CGXGridCore* pGrid, UINT nID) : GXButtonColumnEdit(pGrid, nID)
 {
     m_pButton = new CGXHotSpotButton(this);
     AddChild(m_pButton);
@@ -133,30 +134,9 @@ void CGXHotSpotEdit::Init(ROWCOL nRow, ROWCOL nCol)
     m_pButton->Refresh();
 }
 
-CRect CGXHotSpotEdit::GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect, const CGXStyle* pStyle)
-{
-    CRect rect = CGXStatic::GetCellRect(nRow, nCol, pRect, pStyle);
-    rect.right -= kHotSpotSize;
-    return rect;
-}
-
-CSize CGXHotSpotEdit::AddBorders(CSize size, const CGXStyle& style)
-{
-    return CGXStatic::AddBorders(CSize(size.cx + kHotSpotSize, size.cy), style);
-}
-
-BOOL CGXHotSpotEdit::CanFloatCell(ROWCOL, ROWCOL, const CGXStyle&, BOOL)
-{
-    return FALSE;
-}
-
 void CGXHotSpotEdit::LayoutChildren(ROWCOL, ROWCOL, const CRect& rect)
 {
-    CRect rectButton(rect.right - kHotSpotSize - 1, rect.top, rect.right - 1, rect.top + kHotSpotSize);
-    rectButton.IntersectRect(rectButton, rect);
-    if (rectButton.Height() < rect.Height() - 1)
-        rectButton.OffsetRect(0, 1);
-    m_pButton->SetRect(rectButton);
+    m_pButton->SetRect(GXHotSpotButtonRect(rect));
 }
 
 // ---- spin ----------------------------------------------------------------------------------------------
@@ -164,7 +144,7 @@ void CGXHotSpotEdit::LayoutChildren(ROWCOL, ROWCOL, const CRect& rect)
 IMPLEMENT_DYNAMIC(CGXSpinEdit, CGXEditControl)
 GX_IMPLEMENT_CONTROL(CGXSpinEdit, CGXEditControl)
 
-CGXSpinEdit::CGXSpinEdit(CGXGridCore* pGrid, UINT nID) : CGXEditControl(pGrid, nID)
+CGXSpinEdit::CGXSpinEdit(CGXGridCore* pGrid, UINT nID) : GXButtonColumnEdit(pGrid, nID)
 {
     m_pUpButton = new CGXUpArrowButton(this);
     AddChild(m_pUpButton);
@@ -178,23 +158,6 @@ void CGXSpinEdit::Init(ROWCOL nRow, ROWCOL nCol)
     m_pUpButton->Refresh();
     m_pDownButton->Refresh();
     CGXControl::GetStyle();
-}
-
-CRect CGXSpinEdit::GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect, const CGXStyle* pStyle)
-{
-    CRect rect = CGXStatic::GetCellRect(nRow, nCol, pRect, pStyle);
-    rect.right -= kSpinWidth;
-    return rect;
-}
-
-CSize CGXSpinEdit::AddBorders(CSize size, const CGXStyle& style)
-{
-    return CGXStatic::AddBorders(CSize(size.cx + kSpinWidth, size.cy), style);
-}
-
-BOOL CGXSpinEdit::CanFloatCell(ROWCOL, ROWCOL, const CGXStyle&, BOOL)
-{
-    return FALSE;
 }
 
 void CGXSpinEdit::ReadSpinAttributes(const CGXStyle& style)
@@ -277,7 +240,7 @@ void CGXSpinEdit::OnClickedButton(CGXChild* pChild)
 
 void CGXSpinEdit::LayoutChildren(ROWCOL, ROWCOL, const CRect& rect)
 {
-    CRect rectColumn(rect.right - kSpinWidth - 1, rect.top + 1, rect.right - 1, rect.bottom - 1);
+    CRect rectColumn(rect.right - gxColumnWidth - 1, rect.top + 1, rect.right - 1, rect.bottom - 1);
     rectColumn.IntersectRect(rectColumn, rect);
     const int nUpHeight = rectColumn.Height() / 2;
     m_pUpButton->SetRect(CRect(rectColumn.left, rectColumn.top, rectColumn.right, rectColumn.top + nUpHeight));

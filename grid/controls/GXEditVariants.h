@@ -30,6 +30,36 @@ class CGXHotSpotButton;
 class CGXUpArrowButton;
 class CGXDownArrowButton;
 
+// The hot-spot button's side.
+constexpr int GXHotSpotSize = 13;
+// The hot-spot button in a cell's rectangle rect: from (right - 14, top) to (right - 1, top + 13),
+// clipped to rect, one pixel lower when the clipped button is less high than rect less one pixel.
+CRect GXHotSpotButtonRect(const CRect& rect);
+
+// An edit cell that keeps a column of nWidth pixels at its right for its buttons: the static-text
+// rectangle and the preferred size leave them room, and the text never floats.
+template <int nWidth>
+class GXButtonColumnEdit : public CGXEditControl {
+public:
+    using CGXEditControl::CGXEditControl;
+    static constexpr int gxColumnWidth = nWidth;
+
+    // The static-text rectangle with nWidth pixels less on the right.
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect = nullptr, const CGXStyle* pStyle = nullptr) override
+    {
+        CRect rect = CGXStatic::GetCellRect(nRow, nCol, pRect, pStyle);
+        rect.right -= nWidth;
+        return rect;
+    }
+    // nWidth pixels more width, then the static-text borders.
+    CSize AddBorders(CSize size, const CGXStyle& style) override
+    {
+        return CGXStatic::AddBorders(CSize(size.cx + nWidth, size.cy), style);
+    }
+    // FALSE.
+    BOOL CanFloatCell(ROWCOL, ROWCOL, const CGXStyle&, BOOL) override { return FALSE; }
+};
+
 class CGXPasswordControl : public CGXEditControl {
     DECLARE_DYNAMIC(CGXPasswordControl)
     DECLARE_MESSAGE_MAP()
@@ -73,7 +103,7 @@ public:
     DWORD CalcEditStyle(CRect& rectFormat, int nLineHeight) override;
 };
 
-class CGXHotSpotEdit : public CGXEditControl {
+class CGXHotSpotEdit : public GXButtonColumnEdit<GXHotSpotSize> {
     DECLARE_DYNAMIC(CGXHotSpotEdit)
     GX_DECLARE_CONTROL(CGXHotSpotEdit)
 public:
@@ -81,14 +111,7 @@ public:
 
     // The edit cell's Init; the button is redrawn.
     void Init(ROWCOL nRow, ROWCOL nCol) override;
-    // The static-text rectangle with 13 pixels less on the right.
-    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect = nullptr, const CGXStyle* pStyle = nullptr) override;
-    // 13 pixels more width, then the static-text borders.
-    CSize AddBorders(CSize size, const CGXStyle& style) override;
-    // FALSE.
-    BOOL CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatCell) override;
-    // The button: from (right - 14, top) to (right - 1, top + 13), clipped to rect, one pixel lower
-    // when the clipped button is less high than rect less one pixel.
+    // The button at GXHotSpotButtonRect.
     void LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
 
     CGXHotSpotButton* GetButton() const { return m_pButton; }
@@ -97,7 +120,7 @@ private:
     CGXHotSpotButton* m_pButton;  // owned by the child list
 };
 
-class CGXSpinEdit : public CGXEditControl {
+class CGXSpinEdit : public GXButtonColumnEdit<14> {
     DECLARE_DYNAMIC(CGXSpinEdit)
     GX_DECLARE_CONTROL(CGXSpinEdit)
 public:
@@ -105,12 +128,6 @@ public:
 
     // The edit cell's Init; both buttons are redrawn and the style fetched.
     void Init(ROWCOL nRow, ROWCOL nCol) override;
-    // The static-text rectangle with 14 pixels less on the right.
-    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect = nullptr, const CGXStyle* pStyle = nullptr) override;
-    // 14 pixels more width, then the static-text borders.
-    CSize AddBorders(CSize size, const CGXStyle& style) override;
-    // FALSE.
-    BOOL CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatCell) override;
     // Reads the spin attributes of the cell, then the base press handling (the arrows).
     BOOL OnLButtonDown(UINT nFlags, CPoint point) override;
     // Steps the value (see the top of this file), then the grid's button hook.

@@ -3,6 +3,7 @@
 
 #include "grid/controls/GXButton.h"
 #include "grid/controls/GXControls.h"
+#include "grid/controls/GXEditVariants.h"
 #include "grid/controls/GXOleVarUserAttribute.h"
 #include "grid/controls/GXOleViewer.h"
 
@@ -13,12 +14,6 @@
 #include "win/Win.h"
 
 #include <memory>
-
-namespace {
-
-const int kButtonSize = 13;
-
-}  // namespace
 
 BOOL CGXOlePreview::s_bViewerBusy = FALSE;
 
@@ -116,7 +111,7 @@ BOOL CGXOlePreview::OnLeftCell(ROWCOL nNewRow, ROWCOL nNewCol)
 CRect CGXOlePreview::GetCellRect(ROWCOL nRow, ROWCOL nCol, const CRect* pRect, const CGXStyle* pStyle)
 {
     CRect rect = CGXStatic::GetCellRect(nRow, nCol, pRect, pStyle);
-    rect.right -= kButtonSize;
+    rect.right -= GXHotSpotSize;
     return rect;
 }
 
@@ -134,11 +129,7 @@ BOOL CGXOlePreview::SetControlText(ROWCOL, ROWCOL, const char*, UINT, const CGXS
 
 void CGXOlePreview::LayoutChildren(ROWCOL, ROWCOL, const CRect& rect)
 {
-    CRect rectButton(rect.right - kButtonSize - 1, rect.top, rect.right - 1, rect.top + kButtonSize);
-    rectButton.IntersectRect(rectButton, rect);
-    if (rectButton.Height() < rect.Height() - 1)
-        rectButton.OffsetRect(0, 1);
-    m_pButton->SetRect(rectButton);
+    m_pButton->SetRect(GXHotSpotButtonRect(rect));
 }
 
 // ---- viewers -------------------------------------------------------------------------------------------
@@ -242,14 +233,10 @@ BOOL CGXOlePreview::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     const BOOL bCtrl = (AfxGetServices()->GetKeyState(VK_CONTROL) & 0x8000) != 0;
     if (nChar != VK_DELETE || bCtrl)
         return CGXStatic::OnGridKeyDown(nChar, nRepCnt, nFlags);
-    if (IsViewerOpen()) {
-        ShowOpenViewer();
-        return TRUE;
-    }
-    CGXOleViewer* pViewer = GetViewer();
-    if (pViewer == nullptr || !OnStartEditing())
-        return FALSE;
-    SetActive(TRUE);
+    const BOOL bOpen = IsViewerOpen();
+    CGXOleViewer* pViewer = ViewerFor(TRUE);
+    if (pViewer == nullptr)
+        return bOpen;
     pViewer->Clear();
     m_pCurrentViewer = pViewer;
     SetModify(TRUE);
@@ -267,13 +254,23 @@ BOOL CGXOlePreview::SetOleClipboard(IDataObject* pData)
     return SUCCEEDED(hr);
 }
 
-BOOL CGXOlePreview::Copy()
+CGXOleViewer* CGXOlePreview::ViewerFor(BOOL bChange)
 {
     if (IsViewerOpen()) {
         ShowOpenViewer();
-        return FALSE;
+        return nullptr;
     }
     CGXOleViewer* pViewer = GetViewer();
+    if (pViewer == nullptr || (bChange && !OnStartEditing()))
+        return nullptr;
+    if (bChange)
+        SetActive(TRUE);
+    return pViewer;
+}
+
+BOOL CGXOlePreview::Copy()
+{
+    CGXOleViewer* pViewer = ViewerFor(FALSE);
     if (pViewer == nullptr)
         return FALSE;
     IDataObject* pData = pViewer->GetClipboardDataObject(GetStyle(), m_pGrid, this);
@@ -293,14 +290,9 @@ BOOL CGXOlePreview::Copy()
 
 BOOL CGXOlePreview::Cut()
 {
-    if (IsViewerOpen()) {
-        ShowOpenViewer();
+    CGXOleViewer* pViewer = ViewerFor(TRUE);
+    if (pViewer == nullptr)
         return FALSE;
-    }
-    CGXOleViewer* pViewer = GetViewer();
-    if (pViewer == nullptr || !OnStartEditing())
-        return FALSE;
-    SetActive(TRUE);
     IDataObject* pData = pViewer->CutToDataObject(GetStyle(), m_pGrid, this);
     const BOOL bCut = pData != nullptr && SetOleClipboard(pData);
     if (pData != nullptr)
@@ -316,14 +308,9 @@ BOOL CGXOlePreview::Cut()
 
 BOOL CGXOlePreview::Paste()
 {
-    if (IsViewerOpen()) {
-        ShowOpenViewer();
+    CGXOleViewer* pViewer = ViewerFor(TRUE);
+    if (pViewer == nullptr)
         return FALSE;
-    }
-    CGXOleViewer* pViewer = GetViewer();
-    if (pViewer == nullptr || !OnStartEditing())
-        return FALSE;
-    SetActive(TRUE);
     if (pViewer->PasteFromClipboard() == nullptr) {
         AfxMessageBox(GX_IDS_OLE_INVALIDDATA);
         pViewer->Clear();
@@ -337,20 +324,22 @@ BOOL CGXOlePreview::Paste()
     return TRUE;
 }
 
-BOOL CGXOlePreview::CanCopy()
+BOOL CGXOlePreview::CanTakeObject(BOOL (CGXOleViewer::*pfnCan)())
 {
     if (IsViewerOpen())
         return FALSE;
     CGXOleViewer* pViewer = GetViewer();
-    return (pViewer != nullptr && pViewer->CanCopy()) || HasObjectData();
+    return (pViewer != nullptr && (pViewer->*pfnCan)()) || HasObjectData();
+}
+
+BOOL CGXOlePreview::CanCopy()
+{
+    return CanTakeObject(&CGXOleViewer::CanCopy);
 }
 
 BOOL CGXOlePreview::CanCut()
 {
-    if (IsViewerOpen())
-        return FALSE;
-    CGXOleViewer* pViewer = GetViewer();
-    return (pViewer != nullptr && pViewer->CanCut()) || HasObjectData();
+    return CanTakeObject(&CGXOleViewer::CanCut);
 }
 
 BOOL CGXOlePreview::CanPaste()

@@ -96,6 +96,11 @@ public:
 private:
     // A viewer holds an open object.
     BOOL IsViewerOpen();
+    // The viewer for a clipboard operation or Delete: null after 20206 while a viewer is open, null
+    // outside a record-browsing grid; with bChange only when editing may start (the cell activated).
+    CGXOleViewer* ViewerFor(BOOL bChange);
+    // CanCopy and CanCut: no viewer open, and the viewer's answer (pfnCan) or object data in the cell.
+    BOOL CanTakeObject(BOOL (CGXOleViewer::*pfnCan)());
     // The current viewer closed, cleared and forgotten.
     void DropCurrentViewer();
     // Puts pData on the OLE clipboard (and flushes it); FALSE (the system's text shown) on failure.

@@ -609,33 +609,7 @@ CGXViewerManager::~CGXViewerManager()
 
 // ---- client site and advise sink -----------------------------------------------------------------------
 
-CGXClientSite::CGXClientSite(CGXOleViewer* pViewer) : m_pViewer(pViewer) {}
-
-HRESULT CGXClientSite::QueryInterface(REFIID riid, void** ppv)
-{
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite)) {
-        *ppv = static_cast<IOleClientSite*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG CGXClientSite::AddRef()
-{
-    return ULONG(::InterlockedIncrement(&m_nRefs));
-}
-
-ULONG CGXClientSite::Release()
-{
-    const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-    if (nRefs == 0)
-        delete this;
-    return ULONG(nRefs);
-}
+CGXClientSite::CGXClientSite(CGXOleViewer* pViewer) : GXOleRefCounted(IID_IOleClientSite), m_pViewer(pViewer) {}
 
 HRESULT CGXClientSite::SaveObject()
 {
@@ -687,33 +661,7 @@ HRESULT CGXClientSite::RequestNewObjectLayout()
     return E_NOTIMPL;
 }
 
-CGXAdviseSink::CGXAdviseSink(CGXOleViewer* pViewer) : m_pViewer(pViewer) {}
-
-HRESULT CGXAdviseSink::QueryInterface(REFIID riid, void** ppv)
-{
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IAdviseSink)) {
-        *ppv = static_cast<IAdviseSink*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG CGXAdviseSink::AddRef()
-{
-    return ULONG(::InterlockedIncrement(&m_nRefs));
-}
-
-ULONG CGXAdviseSink::Release()
-{
-    const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-    if (nRefs == 0)
-        delete this;
-    return ULONG(nRefs);
-}
+CGXAdviseSink::CGXAdviseSink(CGXOleViewer* pViewer) : GXOleRefCounted(IID_IAdviseSink), m_pViewer(pViewer) {}
 
 void CGXAdviseSink::OnDataChange(FORMATETC*, STGMEDIUM*) {}
 void CGXAdviseSink::OnViewChange(DWORD, LONG) {}

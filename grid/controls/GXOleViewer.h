@@ -283,13 +283,46 @@ public:
 
 // ---- the objects' partners ---------------------------------------------------------------------------
 
-class CGXClientSite : public IOleClientSite {
+// The IUnknown of a partner object: it answers IID_IUnknown and its one interface (iid), starts with
+// one reference and deletes itself at the last Release.
+template <class TInterface>
+class GXOleRefCounted : public TInterface {
+public:
+    explicit GXOleRefCounted(REFIID iid) : m_iid(iid) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (ppv == nullptr)
+            return E_POINTER;
+        if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, m_iid)) {
+            *ppv = nullptr;
+            return E_NOINTERFACE;
+        }
+        *ppv = static_cast<TInterface*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(::InterlockedIncrement(&m_nRefs)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
+        if (nRefs == 0)
+            delete this;
+        return ULONG(nRefs);
+    }
+
+protected:
+    virtual ~GXOleRefCounted() = default;
+
+private:
+    LONG m_nRefs = 1;
+    IID m_iid;
+};
+
+class CGXClientSite : public GXOleRefCounted<IOleClientSite> {
 public:
     explicit CGXClientSite(CGXOleViewer* pViewer);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     // Saves a changed object into the viewer's storage and VARIANT and tells the cell.
     HRESULT STDMETHODCALLTYPE SaveObject() override;
     HRESULT STDMETHODCALLTYPE GetMoniker(DWORD dwAssign, DWORD dwWhichMoniker, IMoniker** ppmk) override;
@@ -298,21 +331,14 @@ public:
     HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL fShow) override;
     HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override;
 
-    ULONG GetRefCount() const { return m_nRefs; }
-
 private:
-    virtual ~CGXClientSite() = default;
-    LONG m_nRefs = 1;
     CGXOleViewer* m_pViewer;
 };
 
-class CGXAdviseSink : public IAdviseSink {
+class CGXAdviseSink : public GXOleRefCounted<IAdviseSink> {
 public:
     explicit CGXAdviseSink(CGXOleViewer* pViewer);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     void STDMETHODCALLTYPE OnDataChange(FORMATETC* pFormatetc, STGMEDIUM* pStgmed) override;
     void STDMETHODCALLTYPE OnViewChange(DWORD dwAspect, LONG lindex) override;
     void STDMETHODCALLTYPE OnRename(IMoniker* pmk) override;
@@ -321,8 +347,6 @@ public:
     void STDMETHODCALLTYPE OnClose() override;
 
 private:
-    virtual ~CGXAdviseSink() = default;
-    LONG m_nRefs = 1;
     CGXOleViewer* m_pViewer;
 };
 

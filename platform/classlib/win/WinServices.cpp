@@ -96,8 +96,8 @@ UINT CWinServices::InsertObjectDialog(tagOLEUIINSERTOBJECTA* pio)
     // the library is loaded once and kept: a dialog may be shown again at any time
     static HMODULE hOleDlg = ::LoadLibraryA("oledlg.dll");
     using InsertObjectFn = UINT(WINAPI*)(LPOLEUIINSERTOBJECTA);
-    const auto pfnInsert =
-        hOleDlg != nullptr ? reinterpret_cast<InsertObjectFn>(::GetProcAddress(hOleDlg, "OleUIInsertObjectA")) : nullptr;
+    const FARPROC pfnProc = hOleDlg != nullptr ? ::GetProcAddress(hOleDlg, "OleUIInsertObjectA") : nullptr;
+    const auto pfnInsert = reinterpret_cast<InsertObjectFn>(reinterpret_cast<void (*)()>(pfnProc));
     return pfnInsert != nullptr ? pfnInsert(pio) : UINT(OLEUI_ERR_STANDARDMIN);
 }
 
