@@ -59,7 +59,7 @@ WORD WordAt(const BYTE* p)
     return WORD(p[0] | (p[1] << 8));
 }
 
-// A zero-terminated ANSI copy of a wide text (freed by the caller with CoTaskMemFree's owner).
+// An ANSI copy of a wide text (empty for null).
 CString Narrow(const wchar_t* psz)
 {
     if (psz == nullptr)
@@ -506,8 +506,7 @@ void CGXGenericViewerImpl::SaveToVariant()
         if (m_pOwner != nullptr)
             m_pOwner->SetModify(TRUE);
     } catch (const OleFailure& failure) {
-        if (FAILED(failure.hr) && failure.hr != E_OUTOFMEMORY)
-            m_interfaces.ReleaseAll();
+        m_interfaces.ReleaseAll();
         Report(failure);
     }
 }
