@@ -180,6 +180,9 @@ public:
     GXFontState m_fontState;
     // When set, texts given to user attributes and cell values are tested for numbers (off by default).
     BOOL m_bNumberRecognition;
+    // The look of the three-dimensional check boxes: set, the thin images (bitmap 20024); off (the
+    // default), the thick ones (20025).
+    BOOL m_bThinCheckBoxLook = FALSE;
     // While both are set, the styles map gives its new header styles null borders (both off; nothing
     // in the library sets them).
     WORD m_wNullHeaderBorders1;
