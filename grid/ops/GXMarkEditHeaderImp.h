@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 
 class CGXControl;
 class CGXGridCore;

@@ -14,7 +14,7 @@ GXGridModuleCreators GridCreators()
     // find and replace (GXFindReplaceImp.h)
     c.pfnFindReplace = nullptr;
     // hidden rows and columns (GXHideCellsImp.h)
-    c.pfnHideCells = nullptr;
+    c.pfnHideCells = GXCreateHideCellsImp;
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)
     c.pfnAutoScrollPlugin = nullptr;
     // resizing to fit the contents (GXResizeToFitImp.h)
