@@ -42,7 +42,7 @@ GXGridModuleCreators GridCreators()
     // drag-moving rows and columns (GXUserDragSelectRangeImp.h)
     c.pfnUserDragSelectRange = nullptr;
     // user resizing (GXUserResizeCellsImp.h)
-    c.pfnUserResizeCells = nullptr;
+    c.pfnUserResizeCells = GXCreateUserResizeCellsImp;
     // optimized screen update (GXOptimizedUpdateImp.h)
     c.pfnOptimizedUpdate = GXCreateOptimizedUpdateImp;
     // header marking (GXMarkEditHeaderImp.h)
