@@ -46,9 +46,9 @@ GXGridModuleCreators GridCreators()
     // optimized screen update (GXOptimizedUpdateImp.h)
     c.pfnOptimizedUpdate = GXCreateOptimizedUpdateImp;
     // header marking (GXMarkEditHeaderImp.h)
-    c.pfnMarkEditHeader = nullptr;
+    c.pfnMarkEditHeader = GXCreateMarkEditHeaderImp;
     // the freeze commands (GXMarkEditHeaderImp.h)
-    c.pfnFreezeMenuHelper = nullptr;
+    c.pfnFreezeMenuHelper = GXCreateFreezeMenuHelperImp;
     // copying and moving blocks (GXDirectCopyMoveCellsImp.h)
     c.pfnDirectCopyMoveCells = nullptr;
     // clipboard text (GXTextDataExchangeImp.h)
