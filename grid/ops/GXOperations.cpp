@@ -18,7 +18,7 @@ GXGridModuleCreators GridCreators()
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)
     c.pfnAutoScrollPlugin = nullptr;
     // resizing to fit the contents (GXResizeToFitImp.h)
-    c.pfnResizeToFit = nullptr;
+    c.pfnResizeToFit = GXCreateResizeToFitImp;
     // update hints between views (GXUpdateHintImp.h)
     c.pfnUpdateHint = GXCreateUpdateHintImp;
     // undo and redo (GXCommandFactory.h)
