@@ -70,8 +70,7 @@ public:
     {
         m_bRow ? g->OnRowHeightChanged(n, n, &nOldSize, nFlags, FALSE) : g->OnColWidthChanged(n, n, &nOldSize, nFlags, FALSE);
     }
-    // The position along the axis, of a point and of a line rectangle.
-    LONG Coord(CPoint pt) const { return m_bRow ? pt.y : pt.x; }
+    // The position of a line rectangle along the axis.
     LONG Pos(const CRect& r) const { return m_bRow ? r.top : r.left; }
     // The rectangle r moved to nPos along the axis, one pixel thick.
     CRect At(CRect r, LONG nPos) const
@@ -159,10 +158,7 @@ BOOL CGXGridUserResizeCellsImp::OnResizeMouseMove(CGXGridCore* pGrid, CPoint poi
 {
     if (!m_bTracking)
         return FALSE;
-    const Lines lines(pGrid, m_bRow);
-    const LONG nSize = lines.Coord(point) - m_nFixedEdge;
-    pGrid->MoveResizeTracking(m_bRow ? m_nLine : 0, m_bRow ? 0 : m_nLine, m_bRow ? 1 : 2,
-                              m_bRow ? CSize(0, nSize) : CSize(nSize, 0));
+    pGrid->MoveResizeTracking(m_bRow ? m_nLine : 0, m_bRow ? 0 : m_nLine, m_bRow ? 1 : 2, TrackedSize(point));
     return TRUE;
 }
 
@@ -170,10 +166,7 @@ BOOL CGXGridUserResizeCellsImp::OnResizeButtonUp(CGXGridCore* pGrid, CPoint poin
 {
     if (!m_bTracking)
         return FALSE;
-    const Lines lines(pGrid, m_bRow);
-    const LONG nSize = lines.Coord(point) - m_nFixedEdge;
-    pGrid->EndResizeTracking(m_bRow ? m_nLine : 0, m_bRow ? 0 : m_nLine, m_bRow ? 1 : 2,
-                             m_bRow ? CSize(0, nSize) : CSize(nSize, 0));
+    pGrid->EndResizeTracking(m_bRow ? m_nLine : 0, m_bRow ? 0 : m_nLine, m_bRow ? 1 : 2, TrackedSize(point));
     if (CWnd* pWnd = WindowOf(pGrid); pWnd != nullptr && ::GetCapture() == pWnd->m_hWnd)
         ::ReleaseCapture();
     return TRUE;
@@ -428,6 +421,11 @@ void CGXGridUserResizeCellsImp::CancelResizeTracking(CGXGridCore* pGrid)
 }
 
 // ---- helpers ----------------------------------------------------------------------------------------
+
+CSize CGXGridUserResizeCellsImp::TrackedSize(CPoint point) const
+{
+    return m_bRow ? CSize(0, point.y - m_nFixedEdge) : CSize(point.x - m_nFixedEdge, 0);
+}
 
 void CGXGridUserResizeCellsImp::RestoreInitial(CGXGridCore* pGrid)
 {

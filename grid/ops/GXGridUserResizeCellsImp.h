@@ -47,6 +47,8 @@ public:
     BOOL IsTracking() const { return m_bTracking; }
 
 private:
+    // The size pair a mouse position gives: from the fixed edge along the axis, 0 across it.
+    CSize TrackedSize(CPoint point) const;
     // The tracked line's size, hidden state and stored entry put back as they were at the start.
     void RestoreInitial(CGXGridCore* pGrid);
     // The moving line inverted on the screen.
