@@ -8,7 +8,13 @@
 #include "app/ZQChildFrm.h"
 #include "app/ZQGraphDoc.h"
 #include "app/ZQGraphView.h"
+#include "app/ZQGridDoc.h"
+#include "app/ZQGridView.h"
+#include "app/ZQRankingChartDoc.h"
+#include "app/ZQRankingChartView.h"
 #include "app/ZQResultsDoc.h"
+#include "app/ZQResultsGridDoc.h"
+#include "app/ZQResultsGridView.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
 #include "app/ZQMainFrm.h"
@@ -136,10 +142,17 @@ BOOL CZQApp::InitInstance()
 
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
-    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
-    // matrix, grid and ranking chart still to come with their documents and views).
+    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart.
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: the project and the View command open the matrix
+    m_pMatrixTemplate = new CMultiDocTemplate(IDR_ZQ_MATRIX, RUNTIME_CLASS(CZQResultsGridDoc), RUNTIME_CLASS(CZQChildFrm),
+                                              RUNTIME_CLASS(CZQResultsGridView));
+    AddDocTemplate(m_pMatrixTemplate);
+    // no file-new name: the View command and the project open the grid
+    m_pEvaluationsTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
+                                                   RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQGridView));
+    AddDocTemplate(m_pEvaluationsTemplate);
     // no file-new name: the View command opens the charts, one per criterion
     m_pChartsTemplate = new CZQChartTemplate(IDR_ZQ_CHARTS, RUNTIME_CLASS(CZQChartDoc), RUNTIME_CLASS(CZQChildFrm),
                                              RUNTIME_CLASS(CZQChartView));
@@ -148,6 +161,10 @@ BOOL CZQApp::InitInstance()
     m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));
     AddDocTemplate(m_pRankingListTemplate);
+    // no file-new name: the project opens the chart after a solve
+    m_pRankingChartTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_CHART, RUNTIME_CLASS(CZQRankingChartDoc),
+                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQRankingChartView));
+    AddDocTemplate(m_pRankingChartTemplate);
 
     CFrameWnd* pMainFrame = LoadMainFrame();
     if (pMainFrame == nullptr)
@@ -287,6 +304,11 @@ void CZQApp::ResetProject()
     DeleteAllCriterionItems();
     DeleteReferenceTree();
     SetStatusText(CString());
+    // the open grid lets its cells go, so that closing it stores nothing of the old project
+    if (CZQGridView* pGrid = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid))) {
+        pGrid->SetRowCount(0, 2);
+        pGrid->SetColCount(0, 2);
+    }
     // the documents of every template, in the order the result windows expect, asking nothing
     CMultiDocTemplate* const templates[] = {m_pChartsTemplate, m_pEvaluationsTemplate, m_pGraphsTemplate,
                                             m_pMatrixTemplate, m_pRankingListTemplate, m_pRankingChartTemplate};
@@ -355,14 +377,29 @@ void CZQApp::RefreshGraphPage()
         pView->RefreshGraphPage();
 }
 
-// The other result windows' views come with their windows; until then no window is open to reload.
-void CZQApp::LoadFromModel() {}
+void CZQApp::LoadFromModel()
+{
+    if (CZQGridView* pView = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid)))
+        pView->LoadFromModel();
+}
 
-void CZQApp::StoreToModel() {}
+void CZQApp::StoreToModel()
+{
+    if (CZQGridView* pView = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid)))
+        pView->StoreToModel();
+}
 
-void CZQApp::LoadMatrix() {}
+void CZQApp::LoadMatrix()
+{
+    if (CZQResultsGridView* pView = dynamic_cast<CZQResultsGridView*>(FirstViewOf(ZQDocument::ComparisonMatrix)))
+        pView->LoadMatrix();
+}
 
-void CZQApp::RedrawRankingChart() {}
+void CZQApp::RedrawRankingChart()
+{
+    if (CZQRankingChartView* pView = dynamic_cast<CZQRankingChartView*>(FirstViewOf(ZQDocument::RankingChart)))
+        pView->Redraw();
+}
 
 // ---- main frame, messages, cursor, environment ---------------------------------------------------------
 

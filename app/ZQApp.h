@@ -20,12 +20,6 @@
 //
 // The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
 // reference tree and the criteria list.
-//
-// Not done yet (each comes with its own window): three of the six document templates (the preference
-// graphs', the marginal value charts' and the final-ranking list's are made), and the services of the
-// result windows other than the graphs' (they answer "none" and do nothing): among them the
-// evaluations grid's, so that the grid's place in the focus cycle is empty and its storing and
-// reloading do nothing.
 #pragma once
 
 #include <windows.h>
@@ -154,7 +148,8 @@ public:
     int GetAddSegmentsInfoToXml() override;
     int GetAddReferenceInfoToXml() override;
     int GetResultsUtilityPrecision() override;
-    // Empties the project and the panes, closes the document windows and restores the project
+    // Empties the project and the panes, empties the open evaluations grid (so that it stores nothing
+    // of the old project as it goes), closes the document windows and restores the project
     // defaults of the application (path "untitled", no file type, modified 0, Kendall option on,
     // the information attribute "INFO", functions-edited 0).
     void ResetProject() override;
@@ -177,11 +172,16 @@ public:
     void OpenNewDocument(ZQDocument which) override;
     // Tiles the main frame's MDI children one above the other.
     void TileWindowsHorizontally() override;
+    // CZQGridView::LoadFromModel and StoreToModel on the first view of the first evaluations-grid
+    // document; nothing without one.
     void LoadFromModel() override;
     void StoreToModel() override;
+    // CZQResultsGridView::LoadMatrix on the first view of the first matrix document (none: nothing).
     void LoadMatrix() override;
     // CZQGraphView::RefreshGraphPage on the first view of the first graphs document (none: nothing).
     void RefreshGraphPage() override;
+    // CZQRankingChartView::Redraw on the first view of the first ranking-chart document (none:
+    // nothing).
     void RedrawRankingChart() override;
     // The main frame's SetStatusText, which shows nothing.
     void SetStatusText(const CString& text) override;

@@ -7,7 +7,7 @@ export PATH=/usr/lib/wine:$PATH
 
 ONDRIX_PACKAGES="wine64 wine64-tools libwine-dev fonts-wine xvfb xauth x11-utils cmake make g++ pkgconf
   googletest libgtest-dev libglpk-dev libexpat1-dev libjpeg-dev libgraphviz-dev libgl1-mesa-dev
-  libglu1-mesa-dev fonts-liberation locales-all ccache"
+  libglu1-mesa-dev fonts-liberation locales-all ccache xdotool"
 
 die() { echo "ondrix: $*" >&2; exit 1; }
 

@@ -1113,6 +1113,27 @@ public:
     CString m_strUndoMenuFormat;
     CString m_strRedoMenuFormat;
 
+    // ---- what the clipboard operations keep in the grid (GXCutPasteImp.h) ----------------------------
+    // The bits of the clipboard option word: blocks start at row 0 and at column 0 (the headers
+    // included); cells travel as text (CF_TEXT) and as styles (the library's private format), the
+    // styles composed in full; a style block of another size than the selection is pasted only after
+    // a question; a paste adds no rows and no columns; stored styles are read with the style-kind word;
+    // carriage return, line feed and tab travel as backslash sequences.
+    enum {
+        gxClipRowHeaders = 0x01, gxClipColHeaders = 0x02, gxClipText = 0x08, gxClipStyles = 0x10,
+        gxClipFullStyles = 0x20, gxClipCheckSize = 0x100, gxClipNoNewRows = 0x200, gxClipNoNewCols = 0x400,
+        gxClipStyleKind = 0x800, gxClipEscapes = 0x1000
+    };
+    // The clipboard option word (text, styles, full styles).
+    UINT m_nClipboardFlags = gxClipText | gxClipStyles | gxClipFullStyles;
+    // Written between two cells of a copied row; every character of the other ends a pasted field
+    // (empty: a tab).
+    CString m_strCopySeparator;
+    CString m_strPasteSeparators;
+    // The rows and columns of the block copied last.
+    ROWCOL m_nLastCopiedRows = 0;
+    ROWCOL m_nLastCopiedCols = 0;
+
     // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
     // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
     // off (a tip shown or waiting goes).
@@ -1213,8 +1234,8 @@ public:
     int m_nGridId = 0;
 
     // ---- the user's selection (the range-selection module, GXUserSelectRangeImp.h) ---------------------
-    // Appends a copy of each range of the selection (the parameter object's first range list), in its
-    // order, to list; with bAddCurrentCell and an empty selection the current cell as a one-cell
+    // Copies the selection's valid ranges (the parameter object's first range list), in order, into
+    // list (emptied first); with bAddCurrentCell and an empty selection, the current cell as a one-cell
     // range instead. TRUE when list holds a range afterwards.
     virtual BOOL CopySelection(CGXRangeList& list, BOOL bAddCurrentCell = FALSE);
     // Whether a range of list covers the cell (the test behind the marking of selected cells).

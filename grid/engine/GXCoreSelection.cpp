@@ -6,17 +6,15 @@
 
 BOOL CGXGridCore::CopySelection(CGXRangeList& list, BOOL bAddCurrentCell)
 {
-    BOOL bEmpty = TRUE;
+    list.DeleteAll();
     if (m_pParam != nullptr) {
         const CGXRangeList& selection = m_pParam->GetRangeList1();
-        bEmpty = selection.IsEmpty();
-        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr;) {
-            list.AddRange(*selection.GetRangeAt(pos));
-            selection.GetNext(pos);
-        }
+        for (POSITION pos = selection.GetHeadPosition(); pos != nullptr; selection.GetNext(pos))
+            if (selection.GetRangeAt(pos)->IsValid())
+                list.AddRange(*selection.GetRangeAt(pos));
     }
     ROWCOL nRow, nCol;
-    if (bAddCurrentCell && bEmpty && GetCurrentCell(nRow, nCol))
+    if (list.IsEmpty() && bAddCurrentCell && GetCurrentCell(nRow, nCol))
         list.AddRange(CGXCellRange(nRow, nCol, nRow, nCol));
     return !list.IsEmpty();
 }

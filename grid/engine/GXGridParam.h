@@ -296,6 +296,18 @@ public:
     ControlOptions& GetControlOptions() { return m_controlOptions; }
     const ControlOptions& GetControlOptions() const { return m_controlOptions; }
 
+    // The clipboard's state (GXCutPasteImp.h): the ranges of the last copy or cut; the direct-copy
+    // and direct-move modes (both off), in which a paste inside this grid copies or moves those cells
+    // without the clipboard; and the cut that, in direct-move mode, waits for the paste that moves its
+    // cells.
+    CGXRangeList& GetClipboardSourceList() { return m_clipboardSourceList; }
+    BOOL GetDirectCopyMode() const { return m_bDirectCopyMode; }
+    void SetDirectCopyMode(BOOL b) { m_bDirectCopyMode = b; }
+    BOOL GetDirectMoveMode() const { return m_bDirectMoveMode; }
+    void SetDirectMoveMode(BOOL b) { m_bDirectMoveMode = b; }
+    BOOL GetCutPending() const { return m_bCutPending; }
+    void SetCutPending(BOOL b) { m_bCutPending = b; }
+
     // The float-cells and merge-cells modes (0).
     WORD GetFloatCellsMode() const { return m_wFloatCellsMode; }
     void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
@@ -383,4 +395,8 @@ private:
     int m_nMinColWidth = 0;
     FreezeRecord m_rowFreeze;
     FreezeRecord m_colFreeze;
+    CGXRangeList m_clipboardSourceList;
+    BOOL m_bDirectCopyMode = FALSE;
+    BOOL m_bDirectMoveMode = FALSE;
+    BOOL m_bCutPending = FALSE;
 };

@@ -155,6 +155,10 @@
 #define GX_IDS_ABORTOPERATION 20081
 // The question when a range is too large to save its old styles for undo (OK goes on without undo).
 #define GX_IDS_UNDOTOOLARGE 20082
+// The clipboard's messages: a block too large to copy or paste, and a paste into several selected
+// areas.
+#define GX_IDS_RANGETOOBIG 20149
+#define GX_IDS_MULTIAREAPASTE 20153
 // The names of the undo commands that have no shared text (what each takes back).
 #define GX_IDS_CMD_ROWHEIGHTS 20158
 #define GX_IDS_CMD_COLWIDTHS 20159

@@ -1,7 +1,6 @@
 // Clearing cells: the values (and with bStyles the styles) of the selection or of given ranges.
-//
-// Does not do yet: the module (CGXGridClearCellsImp) comes with its own work; its creator
-// (GXCreateClearCellsImp) plugs into the table of GXOperations.cpp when it lands.
+// Headers are never cleared, and of several selected areas only their own cells are: the blocks of
+// their merged rows and columns are cut to the areas, so A1 with C3 leaves C1 and A3 alone.
 #pragma once
 
 #include <windows.h>
@@ -21,4 +20,17 @@ public:
     virtual BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& selList, BOOL bStyles) = 0;
 };
 
+class CGXGridClearCellsImp : public CGXAbstractGridClearCellsImp {
+public:
+    BOOL CanClear(CGXGridCore* pGrid) override;
+    // Inside a long operation, ClearCells of the selection with the current cell.
+    BOOL Clear(CGXGridCore* pGrid, BOOL bStyles) override;
+    // One undo step "Clear Cells" inside a long operation that may roll back. bStyles: the stored
+    // styles are removed; else each cell whose control shows a text is given an empty one (cells
+    // already empty are not written). A refused store or an abort ends it with FALSE; what was
+    // cleared stays unless the user chose to roll back. TRUE otherwise.
+    BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& selList, BOOL bStyles) override;
+};
+
+// Makes a CGXGridClearCellsImp.
 CGXAbstractGridClearCellsImp* GXCreateClearCellsImp();

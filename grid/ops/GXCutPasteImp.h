@@ -3,8 +3,15 @@
 // IsPasteFormatAvailable, PasteCellsFromClipboard and AskContinue reach IsClipboardDataAvailable,
 // PasteFromDirectSource and ConfirmPasteSize).
 //
-// Does not do yet: the module (CGXGridCutPasteImp) comes with its own work; its creator (GXCreateCutPasteImp)
-// plugs into the table of GXOperations.cpp when it lands.
+// While a cell is edited (or nothing is selected) the cell's control copies, cuts and pastes its own
+// text. Otherwise the commands work on the selected ranges, fitted to the cells below the header rows
+// and right of the header columns (from row 0 with gxClipRowHeaders, from column 0 with
+// gxClipColHeaders); several areas travel as the cross product of their merged rows and columns. A
+// copy goes to the clipboard as CF_TEXT (gxClipText) and as the grid's private format (gxClipStyles);
+// in direct-copy or direct-move mode a "GX_DIRECTCOPY" block tells a later paste in this grid
+// (compared with its parameter object, never followed) to copy or move the source cells itself. In
+// direct-move mode a cut only marks the cells; the next paste moves them, a copy before it cancels
+// the cut.
 #pragma once
 
 #include <windows.h>
@@ -36,4 +43,38 @@ public:
     virtual BOOL ConfirmPasteSize(CGXGridCore* pGrid) = 0;
 };
 
+class CGXGridCutPasteImp : public CGXAbstractGridCutPasteImp {
+public:
+    // FALSE while another window has the clipboard open; else whether something is selected or the
+    // current cell's control may copy (cut: and the grid is not read-only).
+    BOOL CanCopy(CGXGridCore* pGrid) override;
+    // Empties the clipboard (FALSE when it cannot) and copies the selection, or the current cell; a
+    // pending cut is cancelled and the grid redrawn.
+    BOOL Copy(CGXGridCore* pGrid) override;
+    // The ranges as text and as styles, as the clipboard options ask. TRUE when either was taken.
+    BOOL CopyRange(CGXGridCore* pGrid, const CGXRangeList& selList) override;
+    BOOL CopyTextToClipboard(CGXGridCore* pGrid, const CGXRangeList& selList) override;
+    BOOL CopyCellsToClipboard(CGXGridCore* pGrid, const CGXRangeList& selList, BOOL bFull) override;
+    BOOL CanCut(CGXGridCore* pGrid) override;
+    // Copies and clears the selection, or the current cell (one undo step "Cut Data."); in
+    // direct-move mode only copies and marks the cut.
+    BOOL Cut(CGXGridCore* pGrid) override;
+    BOOL CutRange(CGXGridCore* pGrid, const CGXRangeList& selList, BOOL bStyles) override;
+    BOOL CanPaste(CGXGridCore* pGrid) override;
+    BOOL IsClipboardDataAvailable(CGXGridCore* pGrid) override;
+    // Pastes at the one selected range or the current cell; several selected areas show "Pasting is
+    // not possible for multi-area selections." and answer FALSE.
+    BOOL Paste(CGXGridCore* pGrid) override;
+    // Copies (or, for a pending cut, moves) the source cells with their gaps closed up. Out of memory
+    // shows "Range too big." and answers FALSE. TRUE when every block went, or when there was
+    // nothing to paste this way.
+    BOOL PasteFromDirectSource(CGXGridCore* pGrid, const CGXCellRange& range) override;
+    // The private format (with gxClipStyles) when the clipboard holds it, else CF_TEXT or CF_OEMTEXT
+    // (with gxClipText), from range's top-left cell. The clipboard is open.
+    BOOL PasteFromClipboard(CGXGridCore* pGrid, const CGXCellRange& range) override;
+    // "Clipboard size is different from selected range" with OK and Cancel.
+    BOOL ConfirmPasteSize(CGXGridCore* pGrid) override;
+};
+
+// Makes a CGXGridCutPasteImp.
 CGXAbstractGridCutPasteImp* GXCreateCutPasteImp();

@@ -50,15 +50,15 @@ GXGridModuleCreators GridCreators()
     // the freeze commands (GXMarkEditHeaderImp.h)
     c.pfnFreezeMenuHelper = GXCreateFreezeMenuHelperImp;
     // copying and moving blocks (GXDirectCopyMoveCellsImp.h)
-    c.pfnDirectCopyMoveCells = nullptr;
+    c.pfnDirectCopyMoveCells = GXCreateDirectCopyMoveCellsImp;
     // clipboard text (GXTextDataExchangeImp.h)
-    c.pfnTextDataExchange = nullptr;
+    c.pfnTextDataExchange = GXCreateTextDataExchangeImp;
     // clipboard styles (GXStyleDataExchangeImp.h)
-    c.pfnStyleDataExchange = nullptr;
+    c.pfnStyleDataExchange = GXCreateStyleDataExchangeImp;
     // cut, copy and paste (GXCutPasteImp.h)
-    c.pfnCutPaste = nullptr;
+    c.pfnCutPaste = GXCreateCutPasteImp;
     // clearing cells (GXClearCellsImp.h)
-    c.pfnClearCells = nullptr;
+    c.pfnClearCells = GXCreateClearCellsImp;
     // filling (GXExcelLikeFillImp.h)
     c.pfnExcelLikeFill = nullptr;
     return c;

@@ -8,6 +8,7 @@
 #include "PaneTestSupport.h"
 
 #include "app/ZQMainFrm.h"
+#include "model/solve/Solver.h"
 #include "res/resource.h"
 
 namespace {
@@ -244,3 +245,13 @@ TEST_F(MainFrameFailure, APaneThatCannotBeMadeFailsTheFrameWithoutAMessage)
 }
 
 } // namespace
+
+TEST_F(MainFrame, ThePrintButtonFollowsTheActiveWindow)
+{
+    Idle();
+    EXPECT_EQ(ToolBarState(ID_FILE_PRINT), "grey");
+    app.m_Project.ProjectSolver = std::make_unique<Solver>();
+    app.m_Project.OpenGraphsWindow();
+    Idle();
+    EXPECT_EQ(ToolBarState(ID_FILE_PRINT), "enabled");
+}

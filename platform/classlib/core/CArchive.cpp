@@ -547,8 +547,14 @@ CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
     return ReadObjectImpl(pClassRefRequested, nullptr, true);
 }
 
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested,
+                                   const std::function<void(CObject& ob)>& load)
+{
+    return ReadObjectImpl(pClassRefRequested, nullptr, true, &load);
+}
+
 CObject* CArchive::ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool (*pfnIsKind)(const CObject* pOb),
-                                  bool bNewOnly)
+                                  bool bNewOnly, const std::function<void(CObject& ob)>* pLoad)
 {
     CheckMode(false);
     uint32_t nSchema = kNoSchema;
@@ -589,7 +595,10 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool 
     const uint32_t saved = m_nObjectSchema;
     m_nObjectSchema = nSchema;
     try {
-        pOb->Serialize(*this);
+        if (pLoad != nullptr)
+            (*pLoad)(*pOb);
+        else
+            pOb->Serialize(*this);
     } catch (...) {
         // the partly read object is not handed out: mark its index dead and free it
         m_loadArray[index].bValid = false;

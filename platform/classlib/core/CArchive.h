@@ -44,6 +44,7 @@
 #include "core/CString.h"
 
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -134,6 +135,11 @@ public:
     // accepted; a reference to an object read before throws badIndex without touching that object, so
     // a hostile archive can neither hand one object to two owners nor hand out one freed meanwhile.
     CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
+    // As ReadOwnedObject, with a new object's data read by load in place of the object's Serialize:
+    // for a reader that must own or check what that Serialize would read (a CObArray, whose own
+    // loading accepts back-references to objects read before). When load throws, the object is freed
+    // and the exception passes on.
+    CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested, const std::function<void(CObject& ob)>& load);
 
     // Writes a class reference (new class tag with schema and name, or the class's index).
     void WriteClass(const CRuntimeClass* pClassRef);
@@ -177,7 +183,7 @@ private:
     };
 
     CObject* ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool (*pfnIsKind)(const CObject* pOb),
-                            bool bNewOnly);
+                            bool bNewOnly, const std::function<void(CObject& ob)>* pLoad = nullptr);
     void CheckMode(bool bStoring) const;
     [[noreturn]] void ThrowArchive(int cause) const;
     void FillBuffer(uint32_t nNeeded);

@@ -195,9 +195,14 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     m_bEnableChanged = FALSE;
     const BOOL bResult = pTarget->OnCmdMsg(m_nID, int(CN_UPDATE_COMMAND_UI), this, nullptr);
     if (bDisableIfNoHndler && !m_bEnableChanged) {
+        // an item whose command no target handles is disabled; one that no update handler looked
+        // after is enabled while a target handles it, so a button greyed while no window took its
+        // command comes back when one does (an update handler that leaves the item alone keeps it)
         AFX_CMDHANDLERINFO info = {};
         if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info))
             Enable(FALSE);
+        else if (!bResult)
+            Enable(TRUE);
     }
     return bResult;
 }

@@ -32,8 +32,9 @@
 // its view, the view its document, ...).
 //
 // Command update: CCmdUI::DoUpdate asks a target's update handler to Enable/SetCheck/SetRadio/SetText
-// the item; when the target has no update handler and the caller asks for it, an item whose command
-// has no handler either is disabled ("disable when no handler").
+// the item. When the caller asks for it ("disable when no handler") and no update handler changed the
+// item's state, the item is disabled while its command has no handler, and enabled while it has one
+// and no update handler exists for it.
 #pragma once
 
 #include "core/Core.h"

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -356,6 +357,40 @@ TEST(ArchiveObjects, OwnedReadsRefuseReferencesToEarlierObjects)
               CArchiveException::badIndex);
     LoadBytes(StoreBytes([](CArchive& ar) { ar << static_cast<CObject*>(nullptr); }),
          [](CArchive& ar) { EXPECT_EQ(ar.ReadOwnedObject(RUNTIME_CLASS(CFoo)), nullptr); });
+}
+
+TEST(ArchiveObjects, AnOwnedObjectMayBeReadByTheReadersOwnLoader)
+{
+    // an array of objects written as an object; its reader owns the elements and refuses a second
+    // reference to one of them, which the array's own loading would take
+    CFoo a(1), b(2);
+    CObArray array;
+    array.Add(&a);
+    array.Add(nullptr);
+    array.Add(&b);
+    auto load = [](CArchive& ar, std::vector<std::unique_ptr<CObject>>& owned) {
+        std::unique_ptr<CObject> pArray(ar.ReadOwnedObject(RUNTIME_CLASS(CObArray), [&](CObject& ob) {
+            EXPECT_TRUE(ob.IsKindOf(RUNTIME_CLASS(CObArray)));
+            for (uint32_t n = ar.ReadCount(); n > 0; --n)
+                owned.emplace_back(ar.ReadOwnedObject(RUNTIME_CLASS(CFoo)));
+        }));
+        EXPECT_NE(pArray, nullptr);
+        EXPECT_EQ(static_cast<CObArray*>(pArray.get())->GetSize(), 0) << "the loader read in its place";
+    };
+    std::vector<std::unique_ptr<CObject>> owned;
+    LoadBytes(StoreBytes([&](CArchive& ar) { ar << &array; }), [&](CArchive& ar) { load(ar, owned); });
+    ASSERT_EQ(owned.size(), 3u);
+    EXPECT_EQ(static_cast<CFoo*>(owned[0].get())->m_w, 1);
+    EXPECT_EQ(owned[1], nullptr);
+    EXPECT_EQ(static_cast<CFoo*>(owned[2].get())->m_w, 2);
+
+    array.SetAt(2, &a);
+    owned.clear();
+    EXPECT_EQ(ArchiveCause([&] {
+                  LoadBytes(StoreBytes([&](CArchive& ar) { ar << &array; }), [&](CArchive& ar) { load(ar, owned); });
+              }),
+              CArchiveException::badIndex);
+    EXPECT_EQ(owned.size(), 2u) << "what was read before the failure stays with its owner";
 }
 
 TEST(ArchiveObjects, EveryTruncationThrowsEndOfFileAndLeaksNothing)

@@ -523,11 +523,22 @@ TEST(Routing, ACommandReachesTheActiveViewItsDocumentTheChildFrameAndTheApplicat
         EXPECT_EQ(g_route, std::vector<std::string>{c.pszExpected});
     }
 
-    // the update of an item asks the same way: handled by the application only, it stays enabled
-    CCmdUI state;
-    state.m_nID = ID_ROUTE_APP;
-    state.DoUpdate(pFrame, TRUE);
-    EXPECT_FALSE(state.m_bEnableChanged);
+    // the update of an item asks the same way: handled by the application only, it is enabled (again,
+    // when it was greyed before); an item nobody handles is disabled
+    struct CEnableNote : CCmdUI {
+        int nEnabled = -1;
+        void Enable(BOOL bOn) override
+        {
+            CCmdUI::Enable(bOn);
+            nEnabled = bOn ? 1 : 0;
+        }
+    };
+    for (const auto& c : {std::make_pair(UINT(ID_ROUTE_APP), 1), std::make_pair(UINT(0x7F01), 0)}) {
+        CEnableNote state;
+        state.m_nID = c.first;
+        state.DoUpdate(pFrame, TRUE);
+        EXPECT_EQ(state.nEnabled, c.second) << c.first;
+    }
 
     app.CloseAllDocuments(FALSE);
     app.m_pMainWnd = nullptr;

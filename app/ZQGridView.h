@@ -1,0 +1,69 @@
+// CZQGridView: the view of the evaluations grid window, a grid that mirrors the project's evaluations
+// table and keeps no data of its own. Table row r is grid row r and table cell c grid column c: row 0
+// holds the criterion names, column 0 the alternatives' names, the body one evaluation per
+// alternative and criterion.
+//
+// Columns of gain and cost criteria are edit cells whose entries are read as a number when the user
+// leaves them ('.' as the decimal point whatever the locale, reading stops at the first other
+// character, no number gives 0; an empty entry stays empty) and written back with "%.13g". Columns of
+// ordinal criteria are tabbed drop-down lists (control 52540) of the criterion's scale values, the
+// list's first line the column titles "Value" and "Rank"; an empty cell of such a column shows green
+// (0x80FF80) until a value is chosen, and a column whose criterion has no scale values is emptied,
+// red (0x8080FF) and read-only. Every validated cell is written back into the table at once, and
+// every cell when the window goes.
+//
+// The view keeps the application's evaluations-grid-open flag: set once its first fill is done,
+// cleared when its window goes. Undo recording is off while the grid is filled from the project and
+// on otherwise. Edit Paste does nothing in this window; Cut and Copy are the grid's.
+//
+// Does not do yet: printing and print preview (they come with the grid's printing).
+#pragma once
+
+#include "app/ZQAppGridView.h"
+
+class CZQInterfaceData;
+
+class CZQGridView : public CZQAppGridView {
+    DECLARE_DYNCREATE(CZQGridView)
+    DECLARE_MESSAGE_MAP()
+public:
+    CZQGridView();
+    ~CZQGridView() override;
+
+    // The application grid views' first update, filled by LoadFromModel; then the
+    // evaluations-grid-open flag set.
+    void OnInitialUpdate() override;
+
+    // Rebuilds every cell from the project's evaluations table: the counts (table rows - 1, cells of
+    // the header row - 1), what an earlier fill left cleared, the texts, then per ordinal column its
+    // drop-down list or its read-only mark; finally the grid's texts are stored back (StoreToModel), so
+    // that the table holds what the grid shows. Undo recording is off meanwhile. Nothing without a
+    // project.
+    void LoadFromModel();
+    // Copies the value text of every grid cell into the project's evaluations table, for every cell
+    // the table has (headers included). Nothing without a project.
+    void StoreToModel();
+    // TRUE while LoadFromModel runs.
+    BOOL IsLoading() const { return m_bLoading; }
+
+    // Sets the project's modified flag, nothing else.
+    void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
+    // The user leaves an edited cell: in a gain or cost column a non-empty entry becomes its number
+    // ("%.13g"); the grid is stored into the table; a non-empty cell gets a solid white interior.
+    // Never refuses. While loading, and for header cells, TRUE at once.
+    BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol) override;
+
+protected:
+    // LoadFromModel.
+    void LoadCells() override;
+    // Stores the grid into the table, clears the evaluations-grid-open flag, then the grid's handling.
+    afx_msg void OnDestroy();
+    // Edit Paste: nothing.
+    afx_msg void OnIgnoreCommand();
+
+private:
+    // The project of the running application; null when there is none.
+    static CZQInterfaceData* Project();
+
+    BOOL m_bLoading;
+};

@@ -1,0 +1,437 @@
+// The evaluations grid window: its template and View command, the fill from the project (layout,
+// drop-down columns, read-only columns, a refill after changes), the validation of typed entries, the
+// modified flag, Paste, storing when it closes and the project's calls while it is open.
+#include "AppTestSupport.h"
+
+#include "app/ZQChartDoc.h"
+#include "app/ZQChildFrm.h"
+#include "app/ZQGridDoc.h"
+#include "app/ZQGridView.h"
+#include "grid/controls/GXTabbedComboBoxWnd.h"
+#include "grid/engine/GXControl.h"
+#include "grid/engine/GXGridParam.h"
+#include "grid/engine/GXResource.h"
+#include "grid/engine/GXStyle.h"
+#include "grid/engine/GXStylesMap.h"
+#include "grid/engine/GXUserAttribute.h"
+#include "res/resource.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A project of two alternatives on an ordinal criterion with a scale and a gain criterion.
+const char* const kSizeAndWeight = "model/xml/good/size_and_weight.zex";
+const COLORREF kGreen = 0x80FF80;
+const COLORREF kRed = 0x8080FF;
+
+// A grid view that notes the clipboard commands reaching the grid (each enabled, as with something
+// to copy and to paste) and the validation hook's answers while the view fills itself.
+class CNotingGridView : public CZQGridView {
+    DECLARE_DYNCREATE(CNotingGridView)
+public:
+    // the focus at once after the first fill: other test programs on the display may take it later
+    void OnInitialUpdate() override
+    {
+        CZQGridView::OnInitialUpdate();
+        m_hFocusAfterFill = ::GetFocus();
+    }
+    BOOL CanCopy() override { return TRUE; }
+    BOOL CanCut() override { return TRUE; }
+    BOOL CanPaste() override { return TRUE; }
+    BOOL Copy() override { return Note("Copy"); }
+    BOOL Cut() override { return Note("Cut"); }
+    BOOL Paste() override { return Note("Paste"); }
+    // In the middle of a fill: the hook on a body cell, with what it left in the cell and the table.
+    BOOL SetColCount(ROWCOL nCount, UINT nFlags) override
+    {
+        const BOOL bResult = CZQGridView::SetColCount(nCount, nFlags);
+        if (GetRowCount() >= 1 && GetColCount() >= 2) {
+            const BOOL bValid = OnValidateCell(1, 2);
+            m_calls.push_back(std::string(bValid ? "TRUE " : "FALSE ") + GetValueRowCol(1, 2).GetString());
+        }
+        return bResult;
+    }
+
+    std::vector<std::string> m_calls;
+    HWND m_hFocusAfterFill = nullptr;
+
+private:
+    BOOL Note(const char* pszCall)
+    {
+        m_calls.push_back(pszCall);
+        return TRUE;
+    }
+};
+IMPLEMENT_DYNCREATE(CNotingGridView, CZQGridView)
+
+class EvaluationsGrid : public StartedAppFixture {
+protected:
+    EvaluationsGrid() { AnswerGridInput(fake); }
+    void TearDown() override
+    {
+        // as the user closes the program, with nothing left to save
+        app.m_nModified = 0;
+        StartedAppFixture::TearDown();
+    }
+
+    // Reads tests/data/relative as the project, as a recent file is opened.
+    void OpenProject(const char* relative = kSizeAndWeight)
+    {
+        folder.Copy(relative, "project.zex");
+        ASSERT_EQ(app.OpenProjectFile(folder.Path("project.zex").c_str()), 1);
+    }
+    void Command(UINT nID) { app.m_pMainWnd->SendMessage(WM_COMMAND, nID); }
+    // The open grid's view (null when none is open).
+    CZQGridView* View() { return dynamic_cast<CZQGridView*>(app.FirstViewOf(ZQDocument::EvaluationsGrid)); }
+    // View > Evaluations of Alternatives, expected to open the grid.
+    CZQGridView* OpenGrid()
+    {
+        Command(ID_ZQ_VIEW_EVALUATIONS);
+        PumpWaitingMessages();
+        return View();
+    }
+    // The project read and the grid opened with a view of the test's own class, whose template
+    // takes the evaluations grid's place.
+    CNotingGridView* OpenNotingGrid()
+    {
+        auto* pTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
+                                                RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CNotingGridView));
+        app.AddDocTemplate(pTemplate);
+        app.m_pEvaluationsTemplate = pTemplate;
+        OpenProject();
+        return dynamic_cast<CNotingGridView*>(OpenGrid());
+    }
+    // The grid's texts, row by row: cells joined by '|', rows by '/'.
+    static std::string Texts(CZQGridView& grid)
+    {
+        std::string texts;
+        for (ROWCOL nRow = 0; nRow <= grid.GetRowCount(); ++nRow) {
+            for (ROWCOL nCol = 0; nCol <= grid.GetColCount(); ++nCol)
+                texts += (nCol > 0 ? "|" : nRow > 0 ? "/" : "") + Str(grid.GetValueRowCol(nRow, nCol));
+        }
+        return texts;
+    }
+    // The project's evaluations table written as Texts writes the grid.
+    std::string Table() const
+    {
+        std::string texts;
+        const ZQTable& table = app.m_Project.EvaluationsTable;
+        for (size_t r = 0; r < table.size(); ++r) {
+            for (size_t c = 0; c < table[r].size(); ++c)
+                texts += (c > 0 ? "|" : r > 0 ? "/" : "") + Str(table[r][c]);
+        }
+        return texts;
+    }
+    // What a cell shows: its composed style.
+    static const CGXStyle& Style(CZQGridView& grid, ROWCOL nRow, ROWCOL nCol)
+    {
+        return *grid.LookupStyleRowCol(nRow, nCol);
+    }
+    // The interior colour a cell shows.
+    static COLORREF Interior(CZQGridView& grid, ROWCOL nRow, ROWCOL nCol)
+    {
+        return Style(grid, nRow, nCol).GetInterior().GetColor();
+    }
+    // The characters typed into the grid's current cell, one WM_CHAR each: to the cell's edit window
+    // while it is active, else to the grid (the window that has the focus then, which other test
+    // programs on the display may take away).
+    static void Type(CZQGridView& grid, const char* pszText)
+    {
+        for (const char* p = pszText; *p != 0; ++p) {
+            CWnd* pEdit = grid.IsActiveCurrentCell() ? dynamic_cast<CWnd*>(grid.GetCurrentCellControl()) : nullptr;
+            const HWND hTarget = pEdit != nullptr && pEdit->m_hWnd != nullptr ? pEdit->m_hWnd : grid.m_hWnd;
+            ::SendMessageA(hTarget, WM_CHAR, BYTE(*p), MAKELPARAM(1, 0));
+        }
+    }
+
+    CFakeServices fake;
+    AppFolder folder;
+};
+
+TEST_F(EvaluationsGrid, TheTemplateBelongsToTheDocumentManagerWithTheChildFrameAndNoFileNewName)
+{
+    ASSERT_NE(app.m_pEvaluationsTemplate, nullptr);
+    std::vector<CDocTemplate*> templates;
+    for (POSITION pos = app.GetFirstDocTemplatePosition(); pos != nullptr;)
+        templates.push_back(app.GetNextDocTemplate(pos));
+    // the evaluations grid comes after the comparison matrix and before the marginal value charts
+    ASSERT_GE(templates.size(), 3u);
+    EXPECT_EQ(templates[0], app.m_pMatrixTemplate);
+    EXPECT_EQ(templates[1], app.m_pEvaluationsTemplate);
+    EXPECT_EQ(templates[2], static_cast<CDocTemplate*>(app.m_pChartsTemplate));
+    CString name;
+    EXPECT_FALSE(app.m_pEvaluationsTemplate->GetDocString(name, CDocTemplate::fileNewName) && !name.IsEmpty());
+    EXPECT_EQ(app.GetOpenDocumentCount(), 0);
+}
+
+TEST_F(EvaluationsGrid, TheViewCommandOpensTheFilledGridAndClosesIt)
+{
+    OpenProject();
+    EXPECT_EQ(MainMenuState(app.m_pMainWnd, ID_ZQ_VIEW_EVALUATIONS), (ItemState{true, false}));
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    EXPECT_EQ(app.m_nEvaluationsGridOpen, 1);
+    EXPECT_EQ(MainMenuState(app.m_pMainWnd, ID_ZQ_VIEW_EVALUATIONS), (ItemState{true, true}));
+    EXPECT_TRUE(pGrid->GetDocument()->IsKindOf(RUNTIME_CLASS(CZQGridDoc)));
+    EXPECT_TRUE(pGrid->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CZQChildFrm)));
+    EXPECT_STREQ(pGrid->GetDocument()->GetTitle(), "Evaluations of Alternatives");
+    EXPECT_TRUE(pGrid->GetParam()->IsEnableUndo());
+
+    // Layout: rows and columns of the table, headers without border lines, automatic scroll bars.
+    EXPECT_EQ(pGrid->GetRowCount(), 2u);
+    EXPECT_EQ(pGrid->GetColCount(), 2u);
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    const CGXStylesMap* pStyles = pGrid->GetParam()->GetStylesMap();
+    for (WORD nId : {pStyles->GetRowHeaderStyle(), pStyles->GetColHeaderStyle()}) {
+        const CGXStyle& header = pGrid->LookupBaseStyle(nId);
+        for (int nSide = CGXStyle::gxBorderLeft; nSide <= CGXStyle::gxBorderBottom; ++nSide) {
+            const CGXCellPen& pen = header.GetBorders(nSide);
+            EXPECT_EQ(pen.GetStyle(), UINT(PS_NULL)) << nId << " side " << nSide;
+            EXPECT_EQ(pen.GetWidth(), 1u);
+            EXPECT_EQ(pen.GetColor(), RGB(0, 0, 0));
+        }
+    }
+    EXPECT_EQ(pGrid->GetScrollBarMode(SB_HORZ), 10u);
+    EXPECT_EQ(pGrid->GetScrollBarMode(SB_VERT), 10u);
+
+    // The size column is a drop-down of the scale with column titles; both values set, so not green.
+    for (ROWCOL nRow : {1u, 2u}) {
+        const CGXStyle& size = Style(*pGrid, nRow, 1);
+        EXPECT_EQ(size.GetControl(), GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST);
+        EXPECT_EQ(Str(size.GetChoiceListRef()), "Value\tRank\nbig\t1\nsmall\t2");
+        EXPECT_EQ(Str(size.GetUserAttribute(GX_IDS_UA_TABLIST_TITLES).GetValue()), "1");
+        EXPECT_FALSE(size.GetReadOnly());
+        EXPECT_EQ(Interior(*pGrid, nRow, 1), Interior(*pGrid, nRow, 2)) << "row " << nRow;
+        EXPECT_EQ(Style(*pGrid, nRow, 2).GetControl(), GX_IDS_CTRL_EDIT);
+    }
+    EXPECT_NE(Interior(*pGrid, 1, 2), kGreen);
+
+    // With the window open a new alternative appears in the grid: the ordinal cell empty and green.
+    app.m_Project.AddAlternative("A3");
+    EXPECT_EQ(pGrid->GetRowCount(), 3u);
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10/A3||0");
+    EXPECT_EQ(Interior(*pGrid, 3, 1), kGreen);
+    EXPECT_EQ(Style(*pGrid, 3, 1).GetControl(), GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST);
+
+    // The command closes every grid document and the menu follows.
+    Command(ID_ZQ_VIEW_EVALUATIONS);
+    PumpWaitingMessages();
+    EXPECT_EQ(app.m_nEvaluationsGridOpen, 0);
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+    EXPECT_EQ(MainMenuState(app.m_pMainWnd, ID_ZQ_VIEW_EVALUATIONS), (ItemState{true, false}));
+}
+
+TEST_F(EvaluationsGrid, ThePolishTitle)
+{
+    ASSERT_TRUE(app.LoadLanguageLibrary("InternationalPL.dll"));
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    // in the program's 8-bit code page, as the program reads its Polish texts
+    char title[64] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWSTR>(u"Oceny wariant\u00F3w"), -1, title, sizeof title,
+                          nullptr, nullptr);
+    EXPECT_STREQ(pGrid->GetDocument()->GetTitle(), title);
+}
+
+TEST_F(EvaluationsGrid, FillsFromTablesOfEveryShape)
+{
+    CZQInterfaceData& project = app.m_Project;
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    EXPECT_EQ(Texts(*pGrid), "") << "an empty project: no rows, no columns";
+
+    // An ordinal criterion without scale values: its column is emptied, red and read-only, and the
+    // table takes the emptied cells.
+    project.CriteriaTable = {{"q", "", "rank", "1"}, {"w", "", "gain", "1"}};
+    project.ScaleValuesTable = {{"other", "x", "1"}};
+    project.EvaluationsTable = {{"", "q", "w"}, {"a", "x", "1"}, {"b", "", "2"}};
+    app.LoadFromModel();
+    EXPECT_EQ(Texts(*pGrid), "|q|w/a||1/b||2");
+    EXPECT_EQ(Table(), "|q|w/a||1/b||2");
+    for (ROWCOL nRow : {1u, 2u}) {
+        EXPECT_EQ(Interior(*pGrid, nRow, 1), kRed);
+        EXPECT_TRUE(Style(*pGrid, nRow, 1).GetReadOnly());
+        EXPECT_NE(Style(*pGrid, nRow, 1).GetControl(), GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST);
+        EXPECT_FALSE(Style(*pGrid, nRow, 2).GetReadOnly());
+    }
+
+    // The same criterion with a scale: a drop-down, the empty cell green, nothing read-only.
+    project.ScaleValuesTable = {{"q", "lo", "1"}, {"other", "x", "1"}, {"q", "hi", "2"}};
+    project.EvaluationsTable = {{"", "q", "w"}, {"a", "hi", "1"}, {"b", "", "2"}};
+    app.LoadFromModel();
+    EXPECT_EQ(Texts(*pGrid), "|q|w/a|hi|1/b||2");
+    EXPECT_EQ(Str(Style(*pGrid, 1, 1).GetChoiceListRef()), "Value\tRank\nlo\t1\nhi\t2");
+    EXPECT_EQ(Interior(*pGrid, 2, 1), kGreen);
+    EXPECT_NE(Interior(*pGrid, 1, 1), kGreen);
+    EXPECT_FALSE(Style(*pGrid, 2, 1).GetReadOnly());
+
+    // Changed to a gain criterion: no drop-down, colour or read-only mark is left behind.
+    project.CriteriaTable[0][2] = "gain";
+    project.ScaleValuesTable.clear();
+    app.LoadFromModel();
+    EXPECT_EQ(Texts(*pGrid), "|q|w/a|hi|1/b||2");
+    for (ROWCOL nRow : {1u, 2u}) {
+        const CGXStyle& cell = Style(*pGrid, nRow, 1);
+        EXPECT_EQ(cell.GetControl(), GX_IDS_CTRL_EDIT);
+        EXPECT_FALSE(cell.GetReadOnly());
+        EXPECT_EQ(cell.GetInterior().GetColor(), Interior(*pGrid, nRow, 2));
+    }
+
+    // From a read-only column straight to a gain column: the read-only mark goes too.
+    project.CriteriaTable[0][2] = "rank";
+    app.LoadFromModel();
+    ASSERT_TRUE(Style(*pGrid, 1, 1).GetReadOnly());
+    project.CriteriaTable[0][2] = "cost";
+    project.EvaluationsTable = {{"", "q", "w"}, {"a", "3", "1"}, {"b", "4", "2"}};
+    app.LoadFromModel();
+    EXPECT_EQ(Texts(*pGrid), "|q|w/a|3|1/b|4|2");
+    EXPECT_FALSE(Style(*pGrid, 1, 1).GetReadOnly());
+    EXPECT_EQ(Interior(*pGrid, 1, 1), Interior(*pGrid, 1, 2));
+
+    // Only the header row: no body rows.
+    project.EvaluationsTable = {{"", "q", "w"}};
+    app.LoadFromModel();
+    EXPECT_EQ(pGrid->GetRowCount(), 0u);
+    EXPECT_EQ(pGrid->GetColCount(), 2u);
+    EXPECT_EQ(Texts(*pGrid), "|q|w");
+}
+
+TEST_F(EvaluationsGrid, TypedEntriesOfAGainColumnBecomeNumbersInTheGridAndTheTable)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    app.m_nModified = 0;
+    const struct {
+        const char* typed;
+        const char* stored;
+    } cases[] = {{"2.50000", "2.5"}, {"1e3", "1000"}, {"12abc", "12"}, {"1,5", "1"},
+                 {"abc", "0"},       {"12.50", "12.5"}, {" -7", "-7"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+        Type(*pGrid, c.typed);
+        ASSERT_TRUE(pGrid->SetCurrentCell(2, 2)) << c.typed;
+        EXPECT_EQ(Str(pGrid->GetValueRowCol(1, 2)), c.stored) << c.typed;
+        EXPECT_EQ(Str(app.m_Project.EvaluationsTable[1][2]), c.stored) << c.typed;
+        EXPECT_EQ(Interior(*pGrid, 1, 2), RGB(255, 255, 255)) << c.typed;
+    }
+    // OnModifyCell: the project's modified flag, not the grid document's
+    EXPECT_EQ(app.m_nModified, 1);
+    EXPECT_FALSE(pGrid->GetDocument()->IsModified());
+
+    // An emptied entry stays empty.
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+    Type(*pGrid, "x\b");
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    EXPECT_EQ(Str(pGrid->GetValueRowCol(1, 2)), "");
+    EXPECT_EQ(Str(app.m_Project.EvaluationsTable[1][2]), "");
+
+    // A value chosen in the drop-down of an empty ordinal cell: kept as it is, stored when the cell
+    // is left, and the green goes; the cell keeps its drop-down.
+    app.m_Project.AddAlternative("A3");
+    ASSERT_EQ(Interior(*pGrid, 3, 1), kGreen);
+    ASSERT_TRUE(pGrid->SetCurrentCell(3, 1));
+    CGXTabbedComboBoxWnd* pList = dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl());
+    ASSERT_NE(pList, nullptr);
+    pList->SetValue("small");
+    EXPECT_EQ(pList->CComboBox::GetCount(), 2) << "the titles are no choice";
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+    EXPECT_EQ(Str(pGrid->GetValueRowCol(3, 1)), "small");
+    EXPECT_EQ(Str(app.m_Project.EvaluationsTable[3][1]), "small");
+    EXPECT_EQ(Interior(*pGrid, 3, 1), RGB(255, 255, 255));
+    EXPECT_EQ(Style(*pGrid, 3, 1).GetControl(), GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST);
+
+    // Header cells are accepted as they are.
+    pGrid->ApplyValueToRange(CGXCellRange(0, 2, 0, 2), "w2");
+    EXPECT_TRUE(pGrid->OnValidateCell(0, 2));
+    EXPECT_EQ(Str(app.m_Project.EvaluationsTable[0][2]), "w");
+
+    // An entry still being typed when the window closes is read as the others and kept.
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    Type(*pGrid, "3.50");
+    ASSERT_TRUE(pGrid->IsActiveCurrentCell());
+    pGrid->GetParentFrame()->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+    EXPECT_EQ(Str(app.m_Project.EvaluationsTable[2][2]), "3.5");
+}
+
+TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGrid)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+
+    // Texts the grid holds but has not stored reach the table before an alternative is added...
+    pGrid->ApplyValueToRange(CGXCellRange(1, 2, 1, 2), "7");
+    app.m_Project.AddAlternative("A3");
+    EXPECT_EQ(Table(), "|size|w/A1|big|7/A2|small|10/A3||0");
+    EXPECT_EQ(Texts(*pGrid), Table()) << "and the grid is filled again after";
+
+    // ... before one is removed, and before a criterion is removed.
+    pGrid->ApplyValueToRange(CGXCellRange(2, 2, 2, 2), "8");
+    app.m_Project.RemoveAlternative("A1");
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A2|small|8/A3||0");
+    pGrid->ApplyValueToRange(CGXCellRange(1, 1, 1, 1), "big");
+    app.m_Project.RemoveCriterion("w");
+    EXPECT_EQ(Texts(*pGrid), "|size/A2|big/A3|");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+
+    // Closing the window stores the cells, even unedited ones, and clears the flag.
+    pGrid->ApplyValueToRange(CGXCellRange(2, 1, 2, 1), "small");
+    pGrid->GetParentFrame()->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_EQ(Table(), "|size/A2|big/A3|small");
+    EXPECT_EQ(app.m_nEvaluationsGridOpen, 0);
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+
+    // With the grid gone, storing and refreshing leave the table alone.
+    const std::string before = Table();
+    app.m_Project.StoreEvaluationsGrid();
+    app.m_Project.RefreshEvaluationsGrid();
+    EXPECT_EQ(Table(), before);
+
+    // Opened again, the grid shows the stored values; a new project empties it without storing it.
+    pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    EXPECT_EQ(Texts(*pGrid), "|size/A2|big/A3|small");
+    app.m_nModified = 0;
+    Command(ID_ZQ_NEW);
+    PumpWaitingMessages();
+    EXPECT_EQ(app.m_nEvaluationsGridOpen, 0);
+    ASSERT_EQ(app.m_Project.EvaluationsTable.size(), 1u);
+    EXPECT_EQ(app.m_Project.EvaluationsTable[0], ZQRow{""});
+}
+
+TEST_F(EvaluationsGrid, PasteDoesNothingCutAndCopyReachTheGrid)
+{
+    CNotingGridView* pGrid = OpenNotingGrid();
+    ASSERT_NE(pGrid, nullptr);
+    pGrid->m_calls.clear();
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+    for (UINT nID : {UINT(ID_EDIT_PASTE), UINT(ID_EDIT_COPY), UINT(ID_EDIT_CUT), UINT(ID_EDIT_PASTE)})
+        Command(nID);
+    EXPECT_EQ(pGrid->m_calls, (std::vector<std::string>{"Copy", "Cut"}));
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10");
+}
+
+TEST_F(EvaluationsGrid, WhileFillingTheValidationHookAcceptsAndTouchesNothingThenTheViewHasTheFocus)
+{
+    CNotingGridView* pGrid = OpenNotingGrid();
+    ASSERT_NE(pGrid, nullptr);
+    EXPECT_EQ(pGrid->m_hFocusAfterFill, pGrid->m_hWnd) << "the view has the focus after its first fill";
+    pGrid->m_calls.clear();
+    // a text the gain column would turn into 0, left in the grid and the table while it fills again
+    pGrid->ApplyValueToRange(CGXCellRange(1, 2, 1, 2), "abc");
+    app.m_Project.EvaluationsTable[1][2] = "abc";
+    app.LoadFromModel();
+    EXPECT_EQ(pGrid->m_calls, std::vector<std::string>{"TRUE abc"});
+    EXPECT_FALSE(pGrid->IsLoading());
+    EXPECT_EQ(Str(pGrid->GetValueRowCol(1, 2)), "abc");
+    EXPECT_EQ(Str(app.m_Project.EvaluationsTable[1][2]), "abc");
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+# The driver of the end-to-end roads, sourced by roads.sh. It starts the built program in the test Wine
+# prefix on the test display with fresh settings, sends it keys and clicks through xdotool, and checks
+# what the windows show through ondrix_inspect (see ondrix_inspect.cpp for the dump's lines). Every
+# wait polls with a time limit of its own. A failure names the step and leaves a screenshot
+# (ROAD.bmp) and the dump of the windows (ROAD-windows.txt) in the road's output folder.
+#
+# Environment (from ctest): WINE64, ONDRIX_EXE (the program's .exe.so), ONDRIX_INSPECT, E2E_OUT (the
+# output folder), ONDRIX_TEST_DATA, WINEPREFIX, DISPLAY.
+set -u
+
+ROAD=${1:?road name}
+STEP="starting"
+PROGRAM_PID=""
+OUT="$E2E_OUT/$ROAD"
+rm -rf "$OUT"
+mkdir -p "$OUT"
+SETTINGS_KEY='HKCU\Software\Havrel\Ondrix'
+
+inspect() { "$WINE64" "$ONDRIX_INSPECT" "$@"; }
+
+# step TEXT: names what the road does next; a failure reports it.
+step() {
+    STEP=$1
+    echo "-- $ROAD: $STEP"
+}
+
+# fail MESSAGE: the screenshot and the dump of the windows, the message with the step, exit 1.
+fail() {
+    inspect shot "$OUT/$ROAD.bmp" >/dev/null 2>&1
+    inspect dump >"$OUT/$ROAD-windows.txt" 2>&1
+    echo "road $ROAD failed at step \"$STEP\": $1" >&2
+    echo "  screenshot: $OUT/$ROAD.bmp" >&2
+    echo "  windows:    $OUT/$ROAD-windows.txt" >&2
+    exit 1
+}
+
+# The pointer goes back where the road found it: test programs that run later on the display may
+# take a pointer resting over their windows for a user's hovering.
+POINTER_HOME=$(xdotool getmouselocation 2>/dev/null | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
+
+# leave: ends the program if it still runs and puts the pointer back.
+leave() {
+    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
+        kill "$PROGRAM_PID" 2>/dev/null
+        wait "$PROGRAM_PID" 2>/dev/null
+    fi
+    PROGRAM_PID=""
+    [ -n "$POINTER_HOME" ] && xdotool mousemove $POINTER_HOME 2>/dev/null
+    return 0
+}
+trap leave EXIT
+
+# expect SECONDS REGEX...: every REGEX matches a line of the dump within SECONDS; prints the lines.
+expect() {
+    local seconds=$1
+    shift
+    inspect wait "$seconds" "$@" || fail "not seen within $seconds s: $*"
+}
+
+# expect_gone SECONDS REGEX: no line matches REGEX within SECONDS.
+expect_gone() {
+    inspect gone "$1" "$2" >/dev/null || fail "still there after $1 s: $2"
+}
+
+# expect_not REGEX: no line of the dump matches REGEX now.
+expect_not() {
+    local line
+    line=$(inspect dump | grep -E -m1 -- "$1") && fail "not expected, but seen: $line"
+    return 0
+}
+
+# fresh_settings: the program's settings key removed, as on a machine where it never ran.
+fresh_settings() {
+    "$WINE64" reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1
+    return 0
+}
+
+# setting NAME: the value of NAME in the program's "Settings" as reg prints it (empty when absent).
+setting() {
+    "$WINE64" reg query "$SETTINGS_KEY\\Settings" /v "$1" 2>/dev/null | tr -d '\r' |
+        awk -v name="$1" 'index($0, name) { print $NF }'
+}
+
+# set_setting NAME DWORD: stores an integer setting before a start.
+set_setting() {
+    "$WINE64" reg add "$SETTINGS_KEY\\Settings" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 ||
+        fail "could not store the setting $1"
+}
+
+# winpath HOSTPATH: the path as the program's file dialogs take it.
+winpath() { echo "Z:${1//\//\\}"; }
+
+# start_program [ARG...]: starts the program and waits for its main window with the untitled title or
+# any project title; the splash must be gone first (it takes the first two seconds).
+start_program() {
+    (cd "$OUT" && exec "$WINE64" "$ONDRIX_EXE" "$@" >"$OUT/program.log" 2>&1 </dev/null) &
+    PROGRAM_PID=$!
+    expect 30 '^Afx[^ ]* "Ondrix - \[' >/dev/null
+}
+
+# splash_gone: waits for the splash (a top-level window without title) to close.
+splash_gone() { expect_gone 10 '^Afx[^ ]* "" id=0 '; }
+
+# end_program [KEY...]: closes the main window (Alt+F4 unless keys are given: File > Exit is alt+f x
+# in English), then the program ends within 20 s with exit code 0.
+end_program() {
+    keys "${@:-alt+F4}"
+    local i
+    for i in $(seq 200); do
+        if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
+            wait "$PROGRAM_PID"
+            local rc=$?
+            PROGRAM_PID=""
+            [ "$rc" -eq 0 ] || fail "the program ended with exit code $rc"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the program did not end after Exit"
+}
+
+# keys KEY...: key presses to the window with the focus (xdotool key names).
+keys() {
+    local k
+    for k in "$@"; do
+        xdotool key --delay 40 "$k" || fail "xdotool could not press $k"
+    done
+}
+
+# type_text TEXT: types TEXT into the window with the focus.
+type_text() { xdotool type --delay 20 -- "$1" || fail "xdotool could not type $1"; }
+
+# geometry LINE: "LEFT TOP WIDTH HEIGHT" of a dump line's at=.
+geometry() { sed -E 's/.* at=(-?[0-9]+),(-?[0-9]+),([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$1"; }
+
+# click REGEX [BUTTON]: clicks the middle of the first window whose dump line matches REGEX.
+click() {
+    local line l t w h
+    line=$(expect 10 "$1" | head -1)
+    read -r l t w h <<<"$(geometry "$line")"
+    xdotool mousemove $((l + w / 2)) $((t + h / 2)) click "${2:-1}" || fail "xdotool could not click"
+}
+
+# main_window: the dump line of the main window.
+main_window() { expect 10 '^Afx[^ ]* "Ondrix - \[' | head -1; }
+
+# document_windows: the number of document windows inside the main window's MDI client.
+document_windows() {
+    inspect dump | awk '/^  MDIClient / { inside = 1; next } inside && /^    [^ ]/ { n++ } inside && /^  [^ ]/ { inside = 0 } END { print n + 0 }'
+}
+
+# message_box TEXT-REGEX [CAPTION]: waits for a message box (caption "Ondrix" unless given) whose text
+# matches, then answers it with the key given in ANSWER (default Return).
+message_box() {
+    local caption=${2:-Ondrix}
+    expect 20 "^#32770 \"$caption\" " "^  Static \"$1\"" >/dev/null
+    keys "${ANSWER:-Return}"
+    expect_gone 10 "^#32770 \"$caption\" "
+}
+
+# open_through_dialog HOSTPATH: File > Open, the path typed into the file dialog, Return.
+open_through_dialog() {
+    keys ctrl+o
+    expect 20 '^#32770 "Open" ' >/dev/null
+    type_text "$(winpath "$1")"
+    keys Return
+    expect_gone 20 '^#32770 "Open" '
+}
+
+# save_through_dialog HOSTPATH: File > Save As, the path typed, Return.
+save_through_dialog() {
+    keys alt+f a
+    expect 20 '^#32770 "Save As" ' >/dev/null
+    type_text "$(winpath "$1")"
+    keys Return
+    expect_gone 20 '^#32770 "Save As" '
+}
+
+# data FILE: a copy of test data FILE (relative to tests/data) in the output folder; prints its path.
+data() {
+    local copy="$OUT/$(basename "$1")"
+    cp "$ONDRIX_TEST_DATA/$1" "$copy" || fail "no test data $1"
+    echo "$copy"
+}

@@ -1,0 +1,364 @@
+// ondrix_inspect: reads the windows of the display from outside their process, for the end-to-end
+// roads. It never sends a command or an input to a window: what it reports is what a user sees.
+//
+//   ondrix_inspect dump                     every visible top-level window and its descendants
+//   ondrix_inspect wait SECONDS REGEX...    polls the dump until every REGEX matches a line (exit 0,
+//                                           printing the first line each matched), else exit 1
+//   ondrix_inspect gone SECONDS REGEX       polls the dump until no line matches REGEX
+//   ondrix_inspect shot FILE.bmp            the whole screen as a 24-bit BMP file
+//
+// One line per window, indented two spaces a level:
+//   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [hidden] [disabled]
+// then, under list views, tree views, list and combo boxes, their items:
+//   item N: "COLUMN 0" "COLUMN 1" ... [selected]    (list view; list and combo boxes: one column)
+//   node LEVEL: "TEXT" [selected]                    (tree view, depth first, indented by level)
+// Texts are shown with '\n', '\t' and '\\' escaped, so that a regular expression sees one line.
+//
+// Items of list and tree views live in the other process: a buffer is allocated there, the control
+// fills it, and it is read back (the control messages carry pointers that only that process knows).
+// Not done: the items of menus. Wine keeps a menu's items in the process that made it, so an open
+// popup shows here as its window alone; the roads check a grey command by its having no effect.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+const UINT kTimeoutMs = 2000;
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + Escaped(text) + "\"";
+}
+
+std::string ClassOf(HWND hwnd)
+{
+    char name[256] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+// The window's text: the caption the system keeps for every window (no message reaches the window),
+// and for an edit box its contents as its own process answers WM_GETTEXT.
+std::string TextOf(HWND hwnd, const std::string& cls)
+{
+    std::vector<char> buffer(65536, 0);
+    if (cls != "Edit") {
+        WCHAR caption[4096] = {};
+        ::InternalGetWindowText(hwnd, caption, 4096);
+        ::WideCharToMultiByte(CP_ACP, 0, caption, -1, buffer.data(), int(buffer.size()) - 1, nullptr, nullptr);
+        return buffer.data();
+    }
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(hwnd, WM_GETTEXT, buffer.size() - 1, LPARAM(buffer.data()), SMTO_ABORTIFHUNG, kTimeoutMs,
+                          &copied);
+    return buffer.data();
+}
+
+LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutA(hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result))
+        return 0;
+    return LRESULT(result);
+}
+
+// A block of memory inside the process of a window, freed when it goes.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND hwnd, SIZE_T size) : m_size(size)
+    {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hwnd, &pid);
+        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (m_process != nullptr)
+            m_address = ::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBuffer()
+    {
+        if (m_address != nullptr)
+            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        if (m_process != nullptr)
+            ::CloseHandle(m_process);
+    }
+    bool Valid() const { return m_address != nullptr; }
+    char* At(SIZE_T offset) const { return static_cast<char*>(m_address) + offset; }
+    bool Write(SIZE_T offset, const void* data, SIZE_T size) const
+    {
+        return ::WriteProcessMemory(m_process, At(offset), data, size, nullptr) != 0;
+    }
+    bool Read(SIZE_T offset, void* data, SIZE_T size) const
+    {
+        return ::ReadProcessMemory(m_process, At(offset), data, size, nullptr) != 0;
+    }
+
+private:
+    HANDLE m_process = nullptr;
+    void* m_address = nullptr;
+    SIZE_T m_size;
+};
+
+const SIZE_T kTextOffset = 256; // the item record first, its text after it
+const SIZE_T kTextSize = 1024;
+
+std::string ListViewText(HWND hwnd, const RemoteBuffer& remote, int item, int column)
+{
+    LVITEMA record = {};
+    record.iSubItem = column;
+    record.pszText = remote.At(kTextOffset);
+    record.cchTextMax = int(kTextSize);
+    char text[kTextSize + 1] = {};
+    if (!remote.Write(0, &record, sizeof record) || !remote.Write(kTextOffset, text, kTextSize))
+        return "";
+    Send(hwnd, LVM_GETITEMTEXTA, WPARAM(item), LPARAM(remote.At(0)));
+    remote.Read(kTextOffset, text, kTextSize);
+    return text;
+}
+
+void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
+{
+    RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
+    if (!remote.Valid())
+        return;
+    const HWND header = HWND(Send(hwnd, LVM_GETHEADER, 0, 0));
+    int columns = header != nullptr ? int(Send(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    if (columns < 1)
+        columns = 1;
+    const int count = int(Send(hwnd, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; i++) {
+        std::string line = indent + "item " + std::to_string(i) + ":";
+        for (int c = 0; c < columns; c++)
+            line += " " + Quoted(ListViewText(hwnd, remote, i, c));
+        if (Send(hwnd, LVM_GETITEMSTATE, WPARAM(i), LVIS_SELECTED) & LVIS_SELECTED)
+            line += " [selected]";
+        lines.push_back(line);
+    }
+}
+
+void DumpTreeNodes(HWND hwnd, const RemoteBuffer& remote, HTREEITEM first, int level, const std::string& indent,
+                   std::vector<std::string>& lines)
+{
+    for (HTREEITEM node = first; node != nullptr;
+         node = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_NEXT, LPARAM(node)))) {
+        TVITEMA record = {};
+        record.mask = TVIF_TEXT | TVIF_STATE;
+        record.hItem = node;
+        record.stateMask = TVIS_SELECTED;
+        record.pszText = remote.At(kTextOffset);
+        record.cchTextMax = int(kTextSize);
+        char text[kTextSize + 1] = {};
+        remote.Write(0, &record, sizeof record);
+        remote.Write(kTextOffset, text, kTextSize);
+        Send(hwnd, TVM_GETITEMA, 0, LPARAM(remote.At(0)));
+        remote.Read(0, &record, sizeof record);
+        remote.Read(kTextOffset, text, kTextSize);
+        std::string line = indent + std::string(size_t(level) * 2, ' ') + "node " + std::to_string(level) + ": " +
+                           Quoted(text);
+        if (record.state & TVIS_SELECTED)
+            line += " [selected]";
+        lines.push_back(line);
+        DumpTreeNodes(hwnd, remote, HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_CHILD, LPARAM(node))), level + 1,
+                      indent, lines);
+    }
+}
+
+void DumpTreeView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
+{
+    const HTREEITEM root = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    if (root == nullptr)
+        return;
+    RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
+    if (remote.Valid())
+        DumpTreeNodes(hwnd, remote, root, 0, indent, lines);
+}
+
+// List and combo boxes: their text messages are carried between processes by the system itself.
+void DumpListBox(HWND hwnd, bool combo, const std::string& indent, std::vector<std::string>& lines)
+{
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+    const LONG_PTR ownerDrawn = combo ? (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE) : (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE);
+    // an owner-drawn box without strings keeps no texts
+    if (style & ownerDrawn)
+        return;
+    const int count = int(Send(hwnd, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    const int selected = int(Send(hwnd, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+    for (int i = 0; i < count && i < 1000; i++) {
+        const int length = int(Send(hwnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, WPARAM(i), 0));
+        if (length < 0)
+            continue;
+        // room to spare: Wine brings back what the box copied, which may pass the length it gave
+        std::vector<char> text(size_t(length) + 65536, 0);
+        Send(hwnd, combo ? CB_GETLBTEXT : LB_GETTEXT, WPARAM(i), LPARAM(text.data()));
+        std::string line = indent + "item " + std::to_string(i) + ": " + Quoted(text.data());
+        if (i == selected)
+            line += " [selected]";
+        lines.push_back(line);
+    }
+}
+
+void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines)
+{
+    const std::string indent(size_t(depth) * 2, ' ');
+    const std::string cls = ClassOf(hwnd);
+    RECT rect = {};
+    ::GetWindowRect(hwnd, &rect);
+    std::string line = indent + cls + " " + Quoted(TextOf(hwnd, cls)) + " id=" +
+                       std::to_string(::GetWindowLongPtrA(hwnd, GWLP_ID)) + " at=" + std::to_string(rect.left) +
+                       "," + std::to_string(rect.top) + "," + std::to_string(rect.right - rect.left) + "x" +
+                       std::to_string(rect.bottom - rect.top);
+    if (!::IsWindowVisible(hwnd))
+        line += " [hidden]";
+    if (!::IsWindowEnabled(hwnd))
+        line += " [disabled]";
+    lines.push_back(line);
+
+    const std::string itemIndent = indent + "  ";
+    if (cls == WC_LISTVIEWA)
+        DumpListView(hwnd, itemIndent, lines);
+    else if (cls == WC_TREEVIEWA)
+        DumpTreeView(hwnd, itemIndent, lines);
+    else if (cls == "ListBox" || cls == "ComboLBox")
+        DumpListBox(hwnd, false, itemIndent, lines);
+    else if (cls == "ComboBox")
+        DumpListBox(hwnd, true, itemIndent, lines);
+
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        DumpWindow(child, depth + 1, lines);
+}
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam)
+{
+    if (::IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<std::string> Dump()
+{
+    std::vector<HWND> tops;
+    ::EnumWindows(CollectTopLevel, LPARAM(&tops));
+    std::vector<std::string> lines;
+    for (HWND hwnd : tops)
+        DumpWindow(hwnd, 0, lines);
+    return lines;
+}
+
+// Polls the dump every 100 ms for up to seconds: until every pattern matches a line (want true) or
+// until the one pattern matches none (want false). Prints the lines matched; true when it came.
+bool Poll(double seconds, const std::vector<std::regex>& patterns, bool want)
+{
+    const DWORD end = ::GetTickCount() + DWORD(seconds * 1000);
+    for (;;) {
+        const std::vector<std::string> lines = Dump();
+        std::vector<std::string> found;
+        for (const std::regex& pattern : patterns) {
+            for (const std::string& line : lines) {
+                if (std::regex_search(line, pattern)) {
+                    found.push_back(line);
+                    break;
+                }
+            }
+        }
+        if (want ? found.size() == patterns.size() : found.empty()) {
+            for (const std::string& line : found)
+                std::printf("%s\n", line.c_str());
+            return true;
+        }
+        if (LONG(::GetTickCount() - end) >= 0)
+            return false;
+        ::Sleep(100);
+    }
+}
+
+bool WriteScreenshot(const char* path)
+{
+    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
+                                        nullptr, 0);
+    bool ok = false;
+    if (bitmap != nullptr) {
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        ::SelectObject(memory, old);
+        const DWORD stride = DWORD((width * 3 + 3) & ~3);
+        BITMAPFILEHEADER file = {};
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof file + sizeof info;
+        file.bfSize = file.bfOffBits + stride * DWORD(height);
+        if (FILE* out = std::fopen(path, "wb")) {
+            ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
+                 std::fwrite(bits, stride, size_t(height), out) == size_t(height);
+            ok = std::fclose(out) == 0 && ok;
+        }
+        ::DeleteObject(bitmap);
+    }
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage();
+    const std::string command = argv[1];
+    try {
+        if (command == "dump" && argc == 2) {
+            for (const std::string& line : Dump())
+                std::printf("%s\n", line.c_str());
+            return 0;
+        }
+        if ((command == "wait" && argc >= 4) || (command == "gone" && argc == 4)) {
+            std::vector<std::regex> patterns;
+            for (int i = 3; i < argc; i++)
+                patterns.emplace_back(argv[i]);
+            return Poll(std::atof(argv[2]), patterns, command == "wait") ? 0 : 1;
+        }
+        if (command == "shot" && argc == 3)
+            return WriteScreenshot(argv[2]) ? 0 : 1;
+    } catch (const std::regex_error& e) {
+        std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
+        return 2;
+    }
+    return Usage();
+}
