@@ -381,6 +381,9 @@ void CGXGridUserResizeCellsImp::EndResizeTracking(CGXGridCore* pGrid, ROWCOL nRo
             pWnd->InvalidateRect(&m_rectCell);
         lines.ShowSizeChanged(m_nLine, lines.Size(m_nLine), nFlags);
     }
+    // the screen's header part showed the preview, not what the update above scrolled from
+    if (m_bHeaderPreview)
+        RedrawHeaderPart(pGrid, FALSE);
 
     if (CWnd* pWnd = WindowOf(pGrid))
         pWnd->UpdateWindow();

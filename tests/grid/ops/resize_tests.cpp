@@ -202,3 +202,11 @@ TEST_F(ResizeTest, ADoubleClickShowsTheHiddenColumnsBesideTheBoundaryOrResetsThe
     LONG nStored = 0;
     EXPECT_FALSE(grid.GetParam()->GetColWidths().Lookup(2, nStored)) << "the default width (-1)";
 }
+
+TEST_F(ResizeTest, AfterTheHeaderPreviewTheScreenShowsWhatAPaintOfTheNewSizesDraws)
+{
+    grid.UpdateWindow();
+    Drag(ColBoundary(2), -300, 0);
+    ASSERT_TRUE(grid.IsColHidden(2));
+    EXPECT_TRUE(ShowsWhatAPaintDraws(grid)) << "the headers after the hidden column are where a paint puts them";
+}
