@@ -477,6 +477,13 @@ public:
     virtual void UpdateReadOnly();
     // The user-resize state: TRUE while the user resizes, with the kind and the row or column.
     BOOL IsUserResizing(int& nKind, ROWCOL& nIndex) const;
+    // Set by the user-resize module from the start of a drag to its end (kind 1 a row, 2 a column).
+    void SetUserResizing(BOOL bResizing, int nKind = 0, ROWCOL nIndex = 0)
+    {
+        m_bUserResizing = bResizing;
+        m_nResizeKind = nKind;
+        m_nResizeIndex = nIndex;
+    }
 
     // ---- current cell (GXCoreCurrentCell.cpp) ----------------------------------------------------------
     // FALSE when there is no current cell, when it lies beyond the counts (it is then forgotten) or,

@@ -14,11 +14,11 @@ GXGridModuleCreators GridCreators()
     // find and replace (GXFindReplaceImp.h)
     c.pfnFindReplace = nullptr;
     // hidden rows and columns (GXHideCellsImp.h)
-    c.pfnHideCells = nullptr;
+    c.pfnHideCells = GXCreateHideCellsImp;
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)
     c.pfnAutoScrollPlugin = nullptr;
     // resizing to fit the contents (GXResizeToFitImp.h)
-    c.pfnResizeToFit = nullptr;
+    c.pfnResizeToFit = GXCreateResizeToFitImp;
     // update hints between views (GXUpdateHintImp.h)
     c.pfnUpdateHint = GXCreateUpdateHintImp;
     // undo and redo (GXCommandFactory.h)
@@ -42,13 +42,13 @@ GXGridModuleCreators GridCreators()
     // drag-moving rows and columns (GXUserDragSelectRangeImp.h)
     c.pfnUserDragSelectRange = nullptr;
     // user resizing (GXUserResizeCellsImp.h)
-    c.pfnUserResizeCells = nullptr;
+    c.pfnUserResizeCells = GXCreateUserResizeCellsImp;
     // optimized screen update (GXOptimizedUpdateImp.h)
     c.pfnOptimizedUpdate = GXCreateOptimizedUpdateImp;
     // header marking (GXMarkEditHeaderImp.h)
-    c.pfnMarkEditHeader = nullptr;
+    c.pfnMarkEditHeader = GXCreateMarkEditHeaderImp;
     // the freeze commands (GXMarkEditHeaderImp.h)
-    c.pfnFreezeMenuHelper = nullptr;
+    c.pfnFreezeMenuHelper = GXCreateFreezeMenuHelperImp;
     // copying and moving blocks (GXDirectCopyMoveCellsImp.h)
     c.pfnDirectCopyMoveCells = GXCreateDirectCopyMoveCellsImp;
     // clipboard text (GXTextDataExchangeImp.h)
