@@ -71,7 +71,7 @@ GXLibraryModuleCreators LibraryCreators()
     // printer settings (GXPrintDeviceImp.h)
     c.pfnPrintDevice = nullptr;
     // rotated text (GXDrawRotatedTextImp.h)
-    c.pfnDrawRotatedText = nullptr;
+    c.pfnDrawRotatedText = GXCreateDrawRotatedTextImp;
     // number formatting (GXNumberFormattingImp.h)
     c.pfnNumberFormatting = nullptr;
     // date and time on the OLE services (GXDateTimeImp.h)
