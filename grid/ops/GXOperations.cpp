@@ -12,7 +12,7 @@ GXGridModuleCreators GridCreators()
 {
     GXGridModuleCreators c;
     // find and replace (GXFindReplaceImp.h)
-    c.pfnFindReplace = nullptr;
+    c.pfnFindReplace = GXCreateFindReplaceImp;
     // hidden rows and columns (GXHideCellsImp.h)
     c.pfnHideCells = nullptr;
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)

@@ -118,7 +118,7 @@ TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
     GXRegisterGridOperations();
     CTestGridWnd grid;
     grid.CreateGrid(4, 4);
-    const void* modules[] = {grid.m_pFindReplaceImp,     grid.m_pHideCellsImp,          grid.m_pResizeToFitImp,
+    const void* modules[] = {grid.m_pHideCellsImp,          grid.m_pResizeToFitImp,
                              grid.m_pSortImp,
                              grid.m_pCoveredCellsImp,    grid.m_pMergeCellsImp,         grid.m_pFloatCellsImp,
                              grid.m_pPrintImp,           grid.m_pExcelLikeFrameImp,
