@@ -67,10 +67,7 @@ struct FindFixture {
     }
     UINT LastCellFlags() { return grid.m_currentCellFlags.empty() ? 0 : grid.m_currentCellFlags.back(); }
     CObList& UndoList() { return grid.GetParam()->GetUndoList(); }
-    std::string LastUndoName()
-    {
-        return UndoList().IsEmpty() ? "<none>" : static_cast<CGXCommand*>(UndoList().GetHead())->GetName();
-    }
+    std::string LastUndoName() { return ::LastUndoName(grid); }
 
     struct Modules {
         Modules() { UseGridOperations(); }
