@@ -12,7 +12,7 @@ GXGridModuleCreators GridCreators()
 {
     GXGridModuleCreators c;
     // find and replace (GXFindReplaceImp.h)
-    c.pfnFindReplace = nullptr;
+    c.pfnFindReplace = GXCreateFindReplaceImp;
     // hidden rows and columns (GXHideCellsImp.h)
     c.pfnHideCells = GXCreateHideCellsImp;
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)
@@ -71,7 +71,7 @@ GXLibraryModuleCreators LibraryCreators()
     // printer settings (GXPrintDeviceImp.h)
     c.pfnPrintDevice = nullptr;
     // rotated text (GXDrawRotatedTextImp.h)
-    c.pfnDrawRotatedText = nullptr;
+    c.pfnDrawRotatedText = GXCreateDrawRotatedTextImp;
     // number formatting (GXNumberFormattingImp.h)
     c.pfnNumberFormatting = nullptr;
     // date and time on the OLE services (GXDateTimeImp.h)

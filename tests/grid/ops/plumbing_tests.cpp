@@ -118,8 +118,7 @@ TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
     GXRegisterGridOperations();
     CTestGridWnd grid;
     grid.CreateGrid(4, 4);
-    const void* modules[] = {grid.m_pFindReplaceImp,
-                             grid.m_pSortImp,
+    const void* modules[] = {grid.m_pSortImp,
                              grid.m_pMergeCellsImp,      grid.m_pFloatCellsImp,
                              grid.m_pPrintImp,           grid.m_pExcelLikeFrameImp,
                              grid.m_pUserDragSelectRangeImp,
