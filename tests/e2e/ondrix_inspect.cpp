@@ -325,6 +325,18 @@ struct Screen {
         const unsigned char* p = &bits[size_t(height - 1 - y) * stride + size_t(x) * 3];
         return (unsigned long)(p[2]) << 16 | (unsigned long)(p[1]) << 8 | p[0];
     }
+    // The header of a bitmap of these bits.
+    BITMAPINFOHEADER Header() const
+    {
+        BITMAPINFOHEADER info = {};
+        info.biSize = sizeof info;
+        info.biWidth = width;
+        info.biHeight = height;
+        info.biPlanes = 1;
+        info.biBitCount = 24;
+        info.biCompression = BI_RGB;
+        return info;
+    }
 };
 
 bool CaptureScreen(Screen& shot)
@@ -334,13 +346,7 @@ bool CaptureScreen(Screen& shot)
     shot.stride = DWORD((shot.width * 3 + 3) & ~3);
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = shot.width;
-    info.biHeight = shot.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = shot.Header();
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
                                         nullptr, 0);
@@ -362,13 +368,7 @@ bool WriteScreenshot(const char* path)
     Screen shot;
     if (!CaptureScreen(shot))
         return false;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = shot.width;
-    info.biHeight = shot.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    const BITMAPINFOHEADER info = shot.Header();
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;
@@ -420,7 +420,8 @@ bool PrintClipboard(bool empty)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp | pixels L T W H RRGGBB | clipboard [empty]\n");
+    std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
+                         "                      | pixels L T W H RRGGBB | clipboard [empty]\n");
     return 2;
 }
 

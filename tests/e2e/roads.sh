@@ -228,7 +228,8 @@ road_polish() {
 
 # expect_same FILE EXPECTED: the file the program wrote has the expected bytes.
 expect_same() {
-    cmp -s "$1" "$ONDRIX_TEST_DATA/$2" || fail "$(basename "$1") differs from $2: $(diff "$ONDRIX_TEST_DATA/$2" "$1" | head -5)"
+    cmp -s "$1" "$ONDRIX_TEST_DATA/$2" ||
+        fail "$(basename "$1") differs from $2: $(diff "$ONDRIX_TEST_DATA/$2" "$1" | head -5)"
 }
 
 # expect_text ACTUAL EXPECTED: two texts are equal (the message shows both, escaped).
@@ -238,7 +239,8 @@ expect_text() {
 
 # The result windows a solve opens.
 expect_result_windows() {
-    expect 20 '^    [^ ]+ "Alternatives comparison matrix" ' '^    [^ ]+ "Final Ranking worked out with ZEK MD" ' \
+    expect 20 '^    [^ ]+ "Alternatives comparison matrix" ' \
+        '^    [^ ]+ "Final Ranking worked out with ZEK MD" ' \
         '^    [^ ]+ "Resulting preference graphs worked out with ZEK KTR" ' >/dev/null
 }
 
