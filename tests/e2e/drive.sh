@@ -60,6 +60,19 @@ expect() {
 # literal TEXT: TEXT as a regular expression that matches it alone.
 literal() { sed -E 's/[][\\.()*+?^$|{}]/\\&/g' <<<"$1"; }
 
+# eventually SECONDS MESSAGE COMMAND...: polls COMMAND until it succeeds, else fails with MESSAGE and
+# what COMMAND last left in SEEN; for what shows only as drawing (a window is there before its
+# contents are painted).
+SEEN=""
+eventually() {
+    local end=$((SECONDS + $1)) message=$2
+    shift 2
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || fail "$message (seen: $SEEN)"
+        sleep 0.2
+    done
+}
+
 # expect_gone SECONDS REGEX: no line matches REGEX within SECONDS.
 expect_gone() {
     inspect gone "$1" "$2" >/dev/null || fail "still there after $1 s: $2"
