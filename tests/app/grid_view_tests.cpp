@@ -17,6 +17,7 @@
 #include "res/resource.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,8 +55,16 @@ public:
         return bResult;
     }
 
+    // The grid's row and column counts as its window went (the view is gone then).
+    void PostNcDestroy() override
+    {
+        s_countsAtEnd = {GetRowCount(), GetColCount()};
+        CZQGridView::PostNcDestroy();
+    }
+
     std::vector<std::string> m_calls;
     HWND m_hFocusAfterFill = nullptr;
+    static std::pair<ROWCOL, ROWCOL> s_countsAtEnd;
 
 private:
     BOOL Note(const char* pszCall)
@@ -65,6 +74,7 @@ private:
     }
 };
 IMPLEMENT_DYNCREATE(CNotingGridView, CZQGridView)
+std::pair<ROWCOL, ROWCOL> CNotingGridView::s_countsAtEnd;
 
 class EvaluationsGrid : public StartedAppFixture {
 protected:
@@ -437,6 +447,19 @@ TEST_F(EvaluationsGrid, WhileFillingTheValidationHookAcceptsAndTouchesNothingThe
     EXPECT_FALSE(pGrid->IsLoading());
     EXPECT_EQ(Str(pGrid->GetValueRowCol(1, 2)), "abc");
     EXPECT_EQ(Str(app.m_Project.EvaluationsTable[1][2]), "abc");
+}
+
+TEST_F(EvaluationsGrid, ANewProjectEmptiesTheOpenGridBeforeItCloses)
+{
+    CNotingGridView* pGrid = OpenNotingGrid();
+    ASSERT_NE(pGrid, nullptr);
+    CNotingGridView::s_countsAtEnd = {99, 99};
+    app.m_nModified = 0;
+    Command(ID_ZQ_NEW);
+    PumpWaitingMessages();
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+    EXPECT_EQ(CNotingGridView::s_countsAtEnd, (std::pair<ROWCOL, ROWCOL>(0, 0)));
+    EXPECT_EQ(app.m_nEvaluationsGridOpen, 0);
 }
 
 } // namespace
