@@ -421,6 +421,42 @@ TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGri
     EXPECT_EQ(app.m_Project.EvaluationsTable[0], ZQRow{""});
 }
 
+TEST_F(EvaluationsGrid, TheCurrentCellFollowsAChangeOfTheProjectWithItsEntry)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+
+    // An entry still being typed in A2's weight when an alternative above it goes: it is stored with
+    // A2, and the cell being edited afterwards is the one of the same place, as it is now.
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    Type(*pGrid, "42");
+    ASSERT_TRUE(pGrid->IsActiveCurrentCell());
+    app.m_Project.RemoveAlternative("A1");
+    EXPECT_EQ(Table(), "|size|w/A2|small|42");
+    EXPECT_EQ(Texts(*pGrid), Table());
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 1));
+    EXPECT_EQ(Table(), "|size|w/A2|small|42") << "nothing of the old cell is stored when it is left";
+
+    // The current cell in an ordinal column made gain: its control is the gain column's edit, not
+    // the drop-down it had.
+    ASSERT_TRUE(dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl()) != nullptr);
+    app.m_Project.CriteriaTable[0][2] = "gain";
+    app.m_Project.EvaluationsTable[1][1] = "3";
+    app.LoadFromModel();
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(pGrid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(std::make_pair(nRow, nCol), std::make_pair(ROWCOL(1), ROWCOL(1)));
+    EXPECT_EQ(dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl()), nullptr);
+    CString shown;
+    pGrid->GetCurrentCellText(shown);
+    EXPECT_EQ(Str(shown), "3");
+
+    // A current cell beyond the refilled grid is given up.
+    app.m_Project.RemoveAlternative("A2");
+    EXPECT_FALSE(pGrid->GetCurrentCell(nRow, nCol));
+}
+
 TEST_F(EvaluationsGrid, PasteDoesNothingCutAndCopyReachTheGrid)
 {
     CNotingGridView* pGrid = OpenNotingGrid();
