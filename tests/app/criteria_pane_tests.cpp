@@ -110,17 +110,6 @@ protected:
         for (int i = 0; i < list.GetItemCount(); ++i)
             list.SetItemState(i, list.GetItemText(i, 0) == name ? LVIS_SELECTED : 0, LVIS_SELECTED);
     }
-    // The project's evaluations table written as GridTexts writes the grid.
-    std::string Table()
-    {
-        std::string texts;
-        const ZQTable& table = app.m_Project.EvaluationsTable;
-        for (size_t r = 0; r < table.size(); ++r) {
-            for (size_t c = 0; c < table[r].size(); ++c)
-                texts += (c > 0 ? "|" : r > 0 ? "/" : "") + Str(table[r][c]);
-        }
-        return texts;
-    }
     // Edits the criterion name in its sheet with script.
     void Edit(const char* name, std::function<void(CPropertySheet&)> script)
     {
@@ -538,7 +527,7 @@ TEST_F(CriteriaPane, AnOpenEvaluationsGridFollowsEveryCriterionChange)
     Command(Criteria(), ID_ZQ_REMOVE_CRITERIA);
     EXPECT_EQ(GridTexts(), "|g|c|Price/x||5|0/y|mid|3|0/z||1|0");
     EXPECT_EQ(Items(), "c:Cost g:Ordinal Price:Cost");
-    EXPECT_EQ(Table(), GridTexts());
+    EXPECT_EQ(TableTexts(app.m_Project.EvaluationsTable), GridTexts());
 }
 
 TEST_F(CriteriaPane, TheContextMenuOffersWhatTheSelectionAllows)

@@ -130,16 +130,7 @@ protected:
         return texts;
     }
     // The project's evaluations table written as Texts writes the grid.
-    std::string Table() const
-    {
-        std::string texts;
-        const ZQTable& table = app.m_Project.EvaluationsTable;
-        for (size_t r = 0; r < table.size(); ++r) {
-            for (size_t c = 0; c < table[r].size(); ++c)
-                texts += (c > 0 ? "|" : r > 0 ? "/" : "") + Str(table[r][c]);
-        }
-        return texts;
-    }
+    std::string Table() const { return TableTexts(app.m_Project.EvaluationsTable); }
     // What a cell shows: its composed style.
     static const CGXStyle& Style(CZQGridView& grid, ROWCOL nRow, ROWCOL nCol)
     {
