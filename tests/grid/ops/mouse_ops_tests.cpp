@@ -572,6 +572,34 @@ TEST_F(FillTest, DraggingDownRepeatsTheSourceRowsInTurnAsOneUndoStep)
     EXPECT_FALSE(grid.m_bFilling);
 }
 
+TEST_F(FillTest, TheMouseOnTheFrameHandleFills)
+{
+    Param().GetDisplayOptions().bExcelLikeFrame = TRUE;
+    Put(CGXCellRange(2, 1, 4, 2), "");
+    grid.SelectRange(CGXCellRange(1, 1, 1, 2));
+    const CRect handle = grid.CalcRangeRect(1, 2, 1, 2);
+    const CRect target = grid.CalcRangeRect(3, 2, 3, 2);
+    const CPoint press(handle.right - 2, handle.bottom - 2), drop(target.CenterPoint().x, target.bottom - 2);
+    // the screen's pointer and the services' pointer go where the mouse message happens
+    auto pointTo = [&](CPoint point) {
+        PointerAt(point);
+        grid.ClientToScreen(&point);
+        ::SetCursorPos(point.x, point.y);
+        PostAndPump(grid, WM_NULL);
+    };
+    pointTo(press);
+    Mouse(grid, WM_LBUTTONDOWN, press.x, press.y, MK_LBUTTON);
+    EXPECT_TRUE(grid.m_bFilling);
+    pointTo(drop);
+    Mouse(grid, WM_MOUSEMOVE, drop.x, drop.y, MK_LBUTTON);
+    EXPECT_EQ(RangeText(Fill().m_target), "c(1,1,3,2)");
+    EXPECT_EQ(SelectionText(grid), "c(1,1,1,2)") << "the selection waits for the release";
+    Mouse(grid, WM_LBUTTONUP, drop.x, drop.y, 0);
+    EXPECT_EQ(Row(2) + "|" + Row(3) + "|" + Row(4), "a1 b1|a1 b1| ");
+    EXPECT_EQ(SelectionText(grid), "c(1,1,3,2)");
+    EXPECT_TRUE(ShowsWhatAPaintDraws(grid)) << "the frame moved to the filled block";
+}
+
 TEST_F(FillTest, DraggingBackInsideTheBlockClearsWhatWasGivenUp)
 {
     DragFill(CGXCellRange(1, 1, 4, 2), 2, 2);
