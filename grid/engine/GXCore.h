@@ -1130,14 +1130,13 @@ public:
     // ---- what the mouse operations keep in the grid (GXUserDragSelectRangeImp.h, GXExcelLikeFrameImp.h,
     // GXExcelLikeFillImp.h, GXAutoScrollPlugin.h) ---------------------------------------------------------
     // Dragging selected rows or columns: a press may start a drag; the kind (2 rows, 1 columns, 0 none);
-    // the target row and column (at least 1); the dragged range's place in the selection; set while a
-    // drag is under way; the drop line (made on first use, owned by the grid's auto-delete list).
+    // the target row and column (at least 1); the dragged range's place in the selection; the drop line
+    // (made on first use, owned by the grid's auto-delete list).
     BOOL m_bSelDragPending = FALSE;
     int m_nSelDragType = 0;
     ROWCOL m_nSelDragRow = 1;
     ROWCOL m_nSelDragCol = 1;
     POSITION m_posSelDragRange = nullptr;
-    BOOL m_bSelDragging = FALSE;
     CWnd* m_pSelDragLineWnd = nullptr;
     // The selection frame: its range (plain cells), its knob (0 bottom-right, 2 bottom-left for whole
     // rows, 7 top-right for whole columns), whether it is on the screen and whether it is hidden.

@@ -140,28 +140,17 @@ void CGXAutoScrollPlugin::Step()
             ScrollStep(m_nFixedDirection);
         nDistance = kFixedDistance;
     } else {
-        BOOL bScrolled = FALSE;
-        if (m_bVertical) {
-            nDivisor = kVerticalDivisor;
-            if (m_point.y < m_rectFree.top) {
-                nDistance = m_rectFree.top - m_point.y;
-                bScrolled = ScrollStep(CGXGridCore::gxUp);
-            } else if (m_point.y > m_rectFree.bottom) {
-                nDistance = m_point.y - m_rectFree.bottom;
-                bScrolled = ScrollStep(CGXGridCore::gxDown);
-            }
-        }
-        if (!bScrolled && m_bHorizontal) {
-            nDivisor = kHorizontalDivisor;
-            nDistance = 0;
-            if (m_point.x < m_rectFree.left) {
-                nDistance = m_rectFree.left - m_point.x;
-                bScrolled = ScrollStep(CGXGridCore::gxLeft);
-            } else if (m_point.x > m_rectFree.right) {
-                nDistance = m_point.x - m_rectFree.right;
-                bScrolled = ScrollStep(CGXGridCore::gxRight);
-            }
-        }
+        // the pointer's distance beyond one side of the free area scrolls that way
+        auto scrollBeyond = [&](LONG v, LONG nLow, LONG nHigh, int nBack, int nForward, int nDiv) {
+            nDivisor = nDiv;
+            nDistance = v < nLow ? nLow - v : v > nHigh ? v - nHigh : 0;
+            return nDistance != 0 && ScrollStep(v < nLow ? nBack : nForward);
+        };
+        BOOL bScrolled = m_bVertical && scrollBeyond(m_point.y, m_rectFree.top, m_rectFree.bottom, CGXGridCore::gxUp,
+                                                     CGXGridCore::gxDown, kVerticalDivisor);
+        if (!bScrolled && m_bHorizontal)
+            bScrolled = scrollBeyond(m_point.x, m_rectFree.left, m_rectFree.right, CGXGridCore::gxLeft,
+                                     CGXGridCore::gxRight, kHorizontalDivisor);
         if (!bScrolled) {
             m_nInterval = gxInitialInterval;
             m_nSpeed = 1;

@@ -9,8 +9,6 @@
 // from 80 ms by half of the distance over a divisor each step and, once at 0, the lines per step
 // (speed / 10, at least 1) grow up to 8. The pointer moving back towards the grid starts over at the
 // slowest rate. Between steps a moved pointer sends the grid a mouse move, so that a drag follows.
-//
-// Does not do yet: nothing left.
 #pragma once
 
 #include <windows.h>

@@ -198,7 +198,6 @@ BOOL CGXGridUserDragSelectRangeImp::StartDragSelection(CGXGridCore* pGrid, ROWCO
     if (bApproved) {
         pGrid->m_posSelDragRange = pos;
         pGrid->SetGridCursor(GX_IDC_SELMOVE);
-        pGrid->m_bSelDragging = TRUE;
     }
     return bApproved;
 }
@@ -230,7 +229,6 @@ void CGXGridUserDragSelectRangeImp::DragSelectionTo(CGXGridCore* pGrid, ROWCOL n
 
 BOOL CGXGridUserDragSelectRangeImp::DropSelection(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol)
 {
-    pGrid->m_bSelDragging = FALSE;
     pGrid->SetGridCursor(0);
     const BOOL bRows = pGrid->m_nSelDragType == kDragRows;
     if (pGrid->m_nSelDragType == kDragNone || (bRows ? nRow : nCol) == 0)
@@ -257,7 +255,6 @@ BOOL CGXGridUserDragSelectRangeImp::DropSelection(CGXGridCore* pGrid, ROWCOL nRo
 
 void CGXGridUserDragSelectRangeImp::CancelDragSelection(CGXGridCore* pGrid)
 {
-    pGrid->m_bSelDragging = FALSE;
     DestroyDropLine(pGrid);
     pGrid->SetGridCursor(0);
     pGrid->m_bSelDragPending = FALSE;

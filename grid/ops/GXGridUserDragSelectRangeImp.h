@@ -9,7 +9,7 @@
 // the last column) the target is the count + 1.
 //
 // State lives in the grid (GXCore.h): the pending flag, the drag kind, the target, the dragged
-// range's position in the selection, the dragging flag and the drop line window.
+// range's position in the selection and the drop line window.
 #pragma once
 
 #include "grid/ops/GXUserDragSelectRangeImp.h"
