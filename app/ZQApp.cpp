@@ -10,7 +10,11 @@
 #include "app/ZQGraphView.h"
 #include "app/ZQGridDoc.h"
 #include "app/ZQGridView.h"
+#include "app/ZQRankingChartDoc.h"
+#include "app/ZQRankingChartView.h"
 #include "app/ZQResultsDoc.h"
+#include "app/ZQResultsGridDoc.h"
+#include "app/ZQResultsGridView.h"
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
 #include "app/ZQMainFrm.h"
@@ -138,10 +142,13 @@ BOOL CZQApp::InitInstance()
 
     // The six templates, all with CZQChildFrm, in this order: 269 graphs (kept by the application
     // only: the project alone opens its window), then, each added to the document manager as it is
-    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart (the
-    // matrix and ranking chart still to come with their documents and views).
+    // made, 268 matrix, 265 evaluations grid, 264 charts, 266 ranking list, 267 ranking chart.
     m_pGraphsTemplate = new CMultiDocTemplate(IDR_ZQ_GRAPHS, RUNTIME_CLASS(CZQGraphDoc), RUNTIME_CLASS(CZQChildFrm),
                                               RUNTIME_CLASS(CZQGraphView));
+    // no file-new name: the project and the View command open the matrix
+    m_pMatrixTemplate = new CMultiDocTemplate(IDR_ZQ_MATRIX, RUNTIME_CLASS(CZQResultsGridDoc), RUNTIME_CLASS(CZQChildFrm),
+                                              RUNTIME_CLASS(CZQResultsGridView));
+    AddDocTemplate(m_pMatrixTemplate);
     // no file-new name: the View command and the project open the grid
     m_pEvaluationsTemplate = new CMultiDocTemplate(IDR_ZQ_EVALUATIONS, RUNTIME_CLASS(CZQGridDoc),
                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQGridView));
@@ -154,6 +161,10 @@ BOOL CZQApp::InitInstance()
     m_pRankingListTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_LIST, RUNTIME_CLASS(CZQResultsDoc),
                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQResultsView));
     AddDocTemplate(m_pRankingListTemplate);
+    // no file-new name: the project opens the chart after a solve
+    m_pRankingChartTemplate = new CMultiDocTemplate(IDR_ZQ_RANKING_CHART, RUNTIME_CLASS(CZQRankingChartDoc),
+                                                    RUNTIME_CLASS(CZQChildFrm), RUNTIME_CLASS(CZQRankingChartView));
+    AddDocTemplate(m_pRankingChartTemplate);
 
     CFrameWnd* pMainFrame = LoadMainFrame();
     if (pMainFrame == nullptr)
@@ -378,10 +389,17 @@ void CZQApp::StoreToModel()
         pView->StoreToModel();
 }
 
-// The other result windows' views come with their windows; until then no window is open to reload.
-void CZQApp::LoadMatrix() {}
+void CZQApp::LoadMatrix()
+{
+    if (CZQResultsGridView* pView = dynamic_cast<CZQResultsGridView*>(FirstViewOf(ZQDocument::ComparisonMatrix)))
+        pView->LoadMatrix();
+}
 
-void CZQApp::RedrawRankingChart() {}
+void CZQApp::RedrawRankingChart()
+{
+    if (CZQRankingChartView* pView = dynamic_cast<CZQRankingChartView*>(FirstViewOf(ZQDocument::RankingChart)))
+        pView->Redraw();
+}
 
 // ---- main frame, messages, cursor, environment ---------------------------------------------------------
 

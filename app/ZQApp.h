@@ -20,10 +20,6 @@
 //
 // The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
 // reference tree and the criteria list.
-//
-// Not done yet (each comes with its own window): two of the six document templates (the comparison
-// matrix's and the ranking chart's), and the services of those two windows (they answer "none" and do
-// nothing).
 #pragma once
 
 #include <windows.h>
@@ -180,9 +176,12 @@ public:
     // document; nothing without one.
     void LoadFromModel() override;
     void StoreToModel() override;
+    // CZQResultsGridView::LoadMatrix on the first view of the first matrix document (none: nothing).
     void LoadMatrix() override;
     // CZQGraphView::RefreshGraphPage on the first view of the first graphs document (none: nothing).
     void RefreshGraphPage() override;
+    // CZQRankingChartView::Redraw on the first view of the first ranking-chart document (none:
+    // nothing).
     void RedrawRankingChart() override;
     // The main frame's SetStatusText, which shows nothing.
     void SetStatusText(const CString& text) override;

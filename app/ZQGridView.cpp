@@ -39,9 +39,9 @@ CString ScaleChoiceList(const CZQInterfaceData& project, const CString& criterio
 
 } // namespace
 
-IMPLEMENT_DYNCREATE(CZQGridView, CGXGridView)
+IMPLEMENT_DYNCREATE(CZQGridView, CZQAppGridView)
 
-BEGIN_MESSAGE_MAP(CZQGridView, CGXGridView)
+BEGIN_MESSAGE_MAP(CZQGridView, CZQAppGridView)
     ON_WM_DESTROY()
     ON_COMMAND(ID_EDIT_PASTE, OnIgnoreCommand)
 END_MESSAGE_MAP()
@@ -58,36 +58,14 @@ CZQInterfaceData* CZQGridView::Project()
 
 void CZQGridView::OnInitialUpdate()
 {
-    CGXGridView::OnInitialUpdate();
-    GetParam()->EnableUndo(FALSE);
-    SetScrollBarMode(SB_BOTH, gxScrollAuto | gxScrollKeepEnd, TRUE);
-    LoadFromModel();
-
-    // headers without border lines
-    CGXStyle headers;
-    headers.SetBorders(CGXStyle::gxBorderAll, CGXCellPen(PS_NULL, 1, RGB(0, 0, 0)));
-    ChangeRowHeaderStyle(headers, CGXStyle::gxOverride);
-    ChangeColHeaderStyle(headers, CGXStyle::gxOverride);
-
-    SetFocus();
-    GetParam()->EnableUndo(TRUE);
+    CZQAppGridView::OnInitialUpdate();
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_nEvaluationsGridOpen = 1;
 }
 
-void CZQGridView::ApplyStyle(const CGXCellRange& range, const CGXStyle& style)
+void CZQGridView::LoadCells()
 {
-    SetStyleRange(range, &style, CGXStyle::gxOverride, 0, nullptr, 2, gxDo);
-}
-
-void CZQGridView::SetReadOnlyUnguarded(const CGXCellRange& range, BOOL bReadOnly)
-{
-    const BOOL bGuard = GetParam()->GetReadOnlyGuard();
-    GetParam()->SetReadOnlyGuard(FALSE);
-    CGXStyle style;
-    style.SetReadOnly(bReadOnly);
-    ApplyStyle(range, style);
-    GetParam()->SetReadOnlyGuard(bGuard);
+    LoadFromModel();
 }
 
 void CZQGridView::LoadFromModel()
@@ -96,8 +74,7 @@ void CZQGridView::LoadFromModel()
     if (pProject == nullptr || GetParam() == nullptr)
         return;
     m_bLoading = TRUE;
-    const BOOL bUndo = GetParam()->IsEnableUndo();
-    GetParam()->EnableUndo(FALSE);
+    const UndoPause pause(*this);
 
     const ZQTable& table = pProject->EvaluationsTable;
     const ZQRow& header = ProjectRow(table, 0);
@@ -105,13 +82,8 @@ void CZQGridView::LoadFromModel()
     SetColCount(header.empty() ? 0 : ROWCOL(header.size() - 1), 2);
     const ROWCOL nRows = GetRowCount();
     const ROWCOL nCols = GetColCount();
-
     // what an earlier fill left (drop-downs, colours, read-only marks) goes
-    if (nRows >= 1 && nCols >= 1) {
-        const CGXCellRange body(1, 1, nRows, nCols);
-        SetReadOnlyUnguarded(body, FALSE);
-        ApplyStyle(body, GetStandardStyle());
-    }
+    ResetBody();
 
     for (size_t i = 0; i < table.size(); ++i) {
         for (size_t j = 0; j < table[i].size(); ++j) {
@@ -146,7 +118,6 @@ void CZQGridView::LoadFromModel()
     }
 
     StoreToModel();
-    GetParam()->EnableUndo(bUndo);
     m_bLoading = FALSE;
 }
 
@@ -171,7 +142,7 @@ void CZQGridView::OnModifyCell(ROWCOL, ROWCOL)
 BOOL CZQGridView::OnValidateCell(ROWCOL nRow, ROWCOL nCol)
 {
     if (m_bLoading)
-        return CGXGridView::OnValidateCell(nRow, nCol);
+        return CZQAppGridView::OnValidateCell(nRow, nCol);
     CZQInterfaceData* pProject = Project();
     if (nRow == 0 || nCol == 0 || pProject == nullptr)
         return TRUE;
@@ -201,7 +172,7 @@ void CZQGridView::OnDestroy()
     StoreToModel();
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_nEvaluationsGridOpen = 0;
-    CGXGridView::OnDestroy();
+    CZQAppGridView::OnDestroy();
 }
 
 void CZQGridView::OnIgnoreCommand() {}

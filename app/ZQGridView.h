@@ -19,19 +19,18 @@
 // Does not do yet: printing and print preview (they come with the grid's printing).
 #pragma once
 
-#include "grid/engine/GXGridView.h"
+#include "app/ZQAppGridView.h"
 
 class CZQInterfaceData;
 
-class CZQGridView : public CGXGridView {
+class CZQGridView : public CZQAppGridView {
     DECLARE_DYNCREATE(CZQGridView)
     DECLARE_MESSAGE_MAP()
 public:
     CZQGridView();
     ~CZQGridView() override;
 
-    // The grid view's first update; undo off; both scroll bars automatic (mode 10); the first fill
-    // (LoadFromModel); header cells without border lines; the keyboard focus; undo on; the
+    // The application grid views' first update, filled by LoadFromModel; then the
     // evaluations-grid-open flag set.
     void OnInitialUpdate() override;
 
@@ -55,6 +54,8 @@ public:
     BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol) override;
 
 protected:
+    // LoadFromModel.
+    void LoadCells() override;
     // Stores the grid into the table, clears the evaluations-grid-open flag, then the grid's handling.
     afx_msg void OnDestroy();
     // Edit Paste: nothing.
@@ -63,10 +64,6 @@ protected:
 private:
     // The project of the running application; null when there is none.
     static CZQInterfaceData* Project();
-    // Sets ReadOnly = bReadOnly on range with the grid's read-only guard lifted meanwhile.
-    void SetReadOnlyUnguarded(const CGXCellRange& range, BOOL bReadOnly);
-    // Applies style to range in override mode.
-    void ApplyStyle(const CGXCellRange& range, const CGXStyle& style);
 
     BOOL m_bLoading;
 };

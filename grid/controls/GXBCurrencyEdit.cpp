@@ -4,6 +4,7 @@
 #include "grid/controls/GXBCurrencyEdit.h"
 
 #include "grid/controls/GXBCalculator.h"
+#include "grid/controls/GXPopupScope.h"
 #include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXState.h"
 #include "win/AfxRes.h"
@@ -20,18 +21,6 @@ BOOL IsDigit(char ch)
 {
     return ch >= '0' && ch <= '9';
 }
-
-// Sets the library's pop-up-opening word for as long as it lives.
-class PopupOpeningScope {
-public:
-    PopupOpeningScope() : m_wSaved(GXGetLibraryState()->GetGlobalWord()) { GXGetLibraryState()->SetGlobalWord(1); }
-    ~PopupOpeningScope() { GXGetLibraryState()->SetGlobalWord(m_wSaved); }
-    PopupOpeningScope(const PopupOpeningScope&) = delete;
-    PopupOpeningScope& operator=(const PopupOpeningScope&) = delete;
-
-private:
-    WORD m_wSaved;
-};
 
 }  // namespace
 

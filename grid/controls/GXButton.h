@@ -21,8 +21,8 @@
 // current cell while the combo is not active, and in other cells with the combo's button-in-every-cell
 // switch.
 //
-// Does not do yet: the drop-down face of the drawn combo cell, which reads that cell's own
-// button-in-every-cell switch, comes with that cell.
+// The drop-down button of the drawn combo cell (CGXComboBoxButton), which reads that cell's own
+// button-in-every-cell switch, stands with its cell in GXComboBox.h.
 #pragma once
 
 #include "grid/engine/GXChild.h"

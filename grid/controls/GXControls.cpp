@@ -10,23 +10,23 @@ const GXControlMaker kMakers[] = {
     // static text cell
     {"CGXStatic", GXCreateStatic, nullptr},
     // push-button cell
-    {"CGXPushbutton", nullptr, nullptr},
+    {"CGXPushbutton", GXCreatePushbutton, nullptr},
     // radio button cell
-    {"CGXRadioButton", nullptr, nullptr},
+    {"CGXRadioButton", GXCreateRadioButton, nullptr},
     // check box cell
-    {"CGXCheckBox", nullptr, nullptr},
+    {"CGXCheckBox", GXCreateCheckBox, GXRegisterCheckBoxAttributes},
     // drop-down combo cell
-    {"CGXComboBox", nullptr, nullptr},
+    {"CGXComboBox", GXCreateComboBox, nullptr},
     // hot-spot edit cell
-    {"CGXHotSpotEdit", nullptr, nullptr},
+    {"CGXHotSpotEdit", GXCreateHotSpotEdit, nullptr},
     // spin edit cell
-    {"CGXSpinEdit", nullptr, nullptr},
+    {"CGXSpinEdit", GXCreateSpinEdit, GXRegisterSpinEditAttributes},
     // header cell
     {"CGXHeader", GXCreateHeader, nullptr},
     // scroll-bar edit cell
-    {"CGXVScrollEdit", nullptr, nullptr},
+    {"CGXVScrollEdit", GXCreateVScrollEdit, nullptr},
     // list box cell
-    {"CGXListBox", nullptr, nullptr},
+    {"CGXListBox", GXCreateListBox, nullptr},
     // combo box window cell
     {"CGXComboBoxWnd", GXCreateComboBoxWnd, nullptr},
     // rich text cell
@@ -34,27 +34,27 @@ const GXControlMaker kMakers[] = {
     // masked edit cell
     {"CGXMaskControl", nullptr, nullptr},
     // progress bar cell
-    {"CGXProgressCtrl", nullptr, nullptr},
+    {"CGXProgressCtrl", GXCreateProgressCtrl, GXRegisterProgressCtrlAttributes},
     // password cell
-    {"CGXPasswordControl", nullptr, nullptr},
+    {"CGXPasswordControl", GXCreatePasswordControl, nullptr},
     // tabbed combo box window cell
     {"CGXTabbedComboBoxWnd", GXCreateTabbedComboBoxWnd, GXRegisterTabbedComboBoxWndAttributes},
     // tabbed drop-down combo cell
-    {"CGXTabbedComboBox", nullptr, nullptr},
+    {"CGXTabbedComboBox", GXCreateTabbedComboBox, GXRegisterTabbedComboBoxAttributes},
     // check-list combo cell
-    {"CGXCheckListComboBox", nullptr, nullptr},
+    {"CGXCheckListComboBox", GXCreateCheckListComboBox, nullptr},
     // date/time cell
     {"CGXDateTimeCtrl", GXCreateDateTimeCtrl, GXRegisterDateTimeCtrlAttributes},
     // currency cell
     {"CGXCurrencyEdit", GXCreateCurrencyEdit, GXRegisterCurrencyEditAttributes},
     // bitmap cell
-    {"CGXDaoBitmap", nullptr, nullptr},
+    {"CGXDaoBitmap", GXCreateDaoBitmap, nullptr},
     // check box cell with modify state
-    {"CGXCheckBoxEx", nullptr, nullptr},
+    {"CGXCheckBoxEx", GXCreateCheckBoxEx, nullptr},
     // OLE object preview cell
     {"CGXOlePreview", nullptr, nullptr},
     // radio button cell with active state
-    {"CGXRadioButtonEx", nullptr, nullptr},
+    {"CGXRadioButtonEx", GXCreateRadioButtonEx, GXRegisterRadioButtonExAttributes},
 };
 
 }  // namespace

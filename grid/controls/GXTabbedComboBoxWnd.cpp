@@ -31,24 +31,6 @@ namespace {
 // A list laying itself out moves and repaints itself, which asks for its colours again.
 BOOL s_bLayingOutList = FALSE;
 
-// The columns a style names: key, text, and whether its first line holds titles.
-struct TabListColumns {
-    explicit TabListColumns(const CGXStyle& style)
-        : nKeyCol(Number(style, GX_IDS_UA_TABLIST_KEYCOL, 0)), nTextCol(Number(style, GX_IDS_UA_TABLIST_TEXTCOL, 0)),
-          bTitles(Number(style, GX_IDS_UA_TABLIST_TITLES, 0) != 0)
-    {
-    }
-    // The attribute's text read as a number (atoi: 0 for a text that is none); nDefault when absent.
-    static int Number(const CGXStyle& style, WORD nId, int nDefault)
-    {
-        return style.HasUserAttribute(nId) ? std::atoi(style.GetUserAttribute(nId).GetValue()) : nDefault;
-    }
-
-    int nKeyCol;
-    int nTextCol;
-    BOOL bTitles;
-};
-
 }  // namespace
 
 // ---- the edit field ------------------------------------------------------------------------------------
@@ -156,34 +138,31 @@ void CGXTabbedComboBoxWnd::SetReadOnlyState(BOOL bReadOnly)
 
 void CGXTabbedComboBoxWnd::ReadAttributes(const CGXStyle& style)
 {
-    const TabListColumns columns(style);
-    m_nKeyCol = columns.nKeyCol;
-    m_nTextCol = columns.nTextCol;
-    m_bDispTitles = columns.bTitles;
-    m_bShowAllCols = TabListColumns::Number(style, GX_IDS_UA_TABLIST_SHOWALLCOLS, TRUE) != 0;
-    m_nSortCol = TabListColumns::Number(style, GX_IDS_UA_TABLIST_SORT, -1);
-    m_strColWidths = style.HasUserAttribute(GX_IDS_UA_TABLIST_COLWIDTHS)
-                         ? style.GetUserAttribute(GX_IDS_UA_TABLIST_COLWIDTHS).GetValue()
-                         : CString();
+    GXTabbedLayout layout;
+    layout.ReadAttributes(style);
+    m_nKeyCol = layout.nKeyCol;
+    m_nTextCol = layout.nTextCol;
+    m_bDispTitles = layout.bDispTitles;
+    m_bShowAllCols = layout.bShowAllCols;
+    m_nSortCol = layout.nSortCol;
+    m_strColWidths = layout.strColWidths;
 }
 
 void CGXTabbedComboBoxWnd::FillList(const CGXStyle& style)
 {
-    int anMeasured[gxTabbedMaxColumns];
-    std::fill(anMeasured, anMeasured + gxTabbedMaxColumns, -1);
-    m_nTotalWidth = 0;
+    GXTabbedLayout layout;
+    layout.nTextCol = m_nTextCol;
+    layout.bShowAllCols = m_bShowAllCols;
+    layout.bDispTitles = m_bDispTitles;
+    layout.nSortCol = m_nSortCol;
+    layout.strColWidths = m_strColWidths;
     ResetContent();
     m_wndTitle.SetTitleText(CString());
     m_strChoices.Empty();
+    std::vector<CString> items;
+    CString strTitle;
     if (m_bFillChoiceList && style.GetIncludeChoiceList() && !style.GetChoiceListRef().IsEmpty()) {
         CString strList = style.GetChoiceListRef();
-        if (m_nSortCol >= 0) {
-            // column 0 compares whole rows
-            const int nOldColumn = SetChoiceListSortColumn(m_nSortCol > 0 ? m_nSortCol : -1);
-            SortChoiceList(strList, m_bDispTitles);
-            SetChoiceListSortColumn(nOldColumn);
-        }
-        m_strChoices = strList;
         CDC* pDC = m_pGrid->GetClientDC();
         CFont* pOldFont = pDC != nullptr ? m_pGrid->SelectStyleFont(pDC, style) : nullptr;
         if (pDC != nullptr) {
@@ -192,51 +171,25 @@ void CGXTabbedComboBoxWnd::FillList(const CGXStyle& style)
             pDC->GetTextMetrics(&tm);
             m_nTextHeight = tm.tmHeight;
         }
-        CString strRow;
-        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-            ExtractFirstLine(strList, strRow);
-            if (pDC != nullptr)
-                TabbedRow_MeasureColumns(pDC, strRow, gxTabbedMaxColumns, anMeasured);
-            const CString strItem =
-                m_nTextCol <= 0 ? strRow : TabbedRow_GetField(strRow, m_nTextCol) + "\t" + strRow;
-            if (bFirst && m_bDispTitles) {
-                m_wndTitle.SetTitleText(strItem);
-                continue;
-            }
-            m_strItemAdding = strItem;
-            AddString(strItem);
-        }
-        m_strItemAdding.Empty();
+        layout.PrepareRows(pDC, strList, items, strTitle);
         if (pOldFont != nullptr)
             pDC->SelectObject(pOldFont);
         if (pDC != nullptr)
             m_pGrid->ReleaseClientDC();
-    }
-    SizeColumns(anMeasured);
-}
-
-void CGXTabbedComboBoxWnd::SizeColumns(const int* anMeasured)
-{
-    m_anEdges.clear();
-    int nTotal = 0;
-    const char* pszWidths = m_strColWidths;
-    for (int i = 0; i < gxTabbedMaxColumns && anMeasured[i] >= 0; ++i) {
-        int nWidth;
-        if (std::isdigit(BYTE(*pszWidths))) {
-            // a number, then whatever separates it from the next
-            nWidth = std::atoi(pszWidths);
-            while (std::isdigit(BYTE(*pszWidths)))
-                ++pszWidths;
-            while (*pszWidths != '\0' && !std::isdigit(BYTE(*pszWidths)))
-                ++pszWidths;
-        } else {
-            nWidth = m_bShowAllCols || i == m_nTextCol ? anMeasured[i] + 4 : 0;
+        m_strChoices = strList;
+        m_wndTitle.SetTitleText(strTitle);
+        for (const CString& strItem : items) {
+            m_strItemAdding = strItem;
+            AddString(strItem);
         }
-        nTotal += nWidth;
-        m_anEdges.push_back(nTotal);
+        m_strItemAdding.Empty();
+    } else {
+        const int anNone[1] = {-1};
+        layout.SizeColumns(anNone);
     }
-    m_nColCount = std::max(0, int(m_anEdges.size()) - 1);
-    m_nTotalWidth = nTotal + ::GetSystemMetrics(SM_CXVSCROLL);
+    m_anEdges = layout.anEdges;
+    m_nColCount = layout.nColCount;
+    m_nTotalWidth = layout.nTotalWidth;
 }
 
 // ---- the cell control ---------------------------------------------------------------------------------
@@ -273,33 +226,7 @@ BOOL CGXTabbedComboBoxWnd::ValidateInput()
 
 CSize CGXTabbedComboBoxWnd::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle*, BOOL)
 {
-    CFont* pOldFont = m_pGrid->SelectStyleFont(pDC, style);
-    TEXTMETRICA tm;
-    pDC->GetTextMetrics(&tm);
-    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
-    if (m_bFillChoiceList && style.GetIncludeChoiceList()) {
-        const TabListColumns columns(style);
-        CString strList = style.GetChoiceListRef(), strRow;
-        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
-            ExtractFirstLine(strList, strRow);
-            if (bFirst && columns.bTitles)
-                continue;
-            const CString strField = TabbedRow_GetField(strRow, columns.nTextCol);
-            CSize sizeField;
-            CGXDIB dib;
-            if (dib.Attach(GetDIBPool()->LookupDIB(strField))) {
-                sizeField = CSize(dib.GetWidth(), dib.GetHeight());
-                dib.Detach();
-            } else {
-                sizeField = pDC->GetTextExtent(strField, strField.GetLength());
-            }
-            size.cx = std::max(size.cx, sizeField.cx);
-            size.cy = std::max(size.cy, sizeField.cy);
-        }
-    }
-    if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
-    return AddBorders(size, style);
+    return AddBorders(TabbedRow_CalcCellSize(m_pGrid, pDC, style, m_bFillChoiceList), style);
 }
 
 void CGXTabbedComboBoxWnd::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
@@ -450,7 +377,7 @@ BOOL CGXTabbedComboBoxWnd::GetControlText(CString& strResult, ROWCOL, ROWCOL, co
     strResult.Empty();
     if (!style.GetIncludeChoiceList())
         return FALSE;
-    const TabListColumns columns(style);
+    const GXTabListColumns columns(style);
     CString strRow;
     if (FindChoiceListEntry(pszValue != nullptr ? pszValue : style.GetValueRef().GetString(), columns.nKeyCol,
                             style.GetChoiceListRef(), columns.bTitles, strRow, TRUE) < 0)
@@ -470,7 +397,7 @@ BOOL CGXTabbedComboBoxWnd::ConvertTextToValue(CString& strText, ROWCOL nRow, ROW
     }
     if (!pStyle->GetIncludeChoiceList())
         return FALSE;
-    const TabListColumns columns(*pStyle);
+    const GXTabListColumns columns(*pStyle);
     CString strRow;
     if (FindChoiceListEntry(strText, columns.nTextCol, pStyle->GetChoiceListRef(), columns.bTitles, strRow, TRUE) < 0)
         return FALSE;

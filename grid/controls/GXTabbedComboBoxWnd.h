@@ -154,8 +154,6 @@ protected:
     void ReadAttributes(const CGXStyle& style);
     // Fills the list from style's choices (see the top of this file) and sizes the columns.
     void FillList(const CGXStyle& style);
-    // The column widths from the measured ones (anMeasured; -1: not measured) and the width text.
-    void SizeColumns(const int* anMeasured);
     // The inactive drawing.
     void DrawInactiveCell(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                           const CGXStyle* pStandardStyle);

@@ -2,11 +2,17 @@
 #include "grid/controls/GXTabbedRow.h"
 
 #include "grid/engine/GXChoiceList.h"
+#include "grid/engine/GXCore.h"
 #include "grid/engine/GXDIB.h"
 #include "grid/engine/GXDrawing.h"
+#include "grid/engine/GXResource.h"
+#include "grid/engine/GXStyle.h"
+#include "grid/engine/GXUserAttribute.h"
 #include "win/Win.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -105,4 +111,110 @@ void TabbedRow_CalcHeight(const char* pszItem, int& nHeight, BOOL bSingle, BOOL 
         if (BitmapSize(TabbedRow_GetField(pszRow, i), size))
             nHeight = std::max(nHeight, int(size.cy));
     }
+}
+
+CString TabbedRow_ItemText(const char* pszRow, int nTextCol)
+{
+    return nTextCol <= 0 ? CString(pszRow) : TabbedRow_GetField(pszRow, nTextCol) + "\t" + pszRow;
+}
+
+CSize TabbedRow_CalcCellSize(CGXGridCore* pGrid, CDC* pDC, const CGXStyle& style, BOOL bFill)
+{
+    CFont* pOldFont = pGrid->SelectStyleFont(pDC, style);
+    TEXTMETRICA tm;
+    pDC->GetTextMetrics(&tm);
+    CSize size(0, tm.tmHeight + tm.tmExternalLeading + 1);
+    if (bFill && style.GetIncludeChoiceList()) {
+        const GXTabListColumns columns(style);
+        CString strList = style.GetChoiceListRef(), strRow;
+        for (BOOL bFirst = TRUE; !strList.IsEmpty(); bFirst = FALSE) {
+            ExtractFirstLine(strList, strRow);
+            if (bFirst && columns.bTitles)
+                continue;
+            const CString strField = TabbedRow_GetField(strRow, columns.nTextCol);
+            CSize sizeField;
+            if (!BitmapSize(strField, sizeField))
+                sizeField = pDC->GetTextExtent(strField, strField.GetLength());
+            size.cx = std::max(size.cx, sizeField.cx);
+            size.cy = std::max(size.cy, sizeField.cy);
+        }
+    }
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+    return size;
+}
+
+// ---- the columns of a style ---------------------------------------------------------------------------
+
+GXTabListColumns::GXTabListColumns(const CGXStyle& style)
+    : nKeyCol(Number(style, GX_IDS_UA_TABLIST_KEYCOL, 0)), nTextCol(Number(style, GX_IDS_UA_TABLIST_TEXTCOL, 0)),
+      bTitles(Number(style, GX_IDS_UA_TABLIST_TITLES, 0) != 0)
+{
+}
+
+int GXTabListColumns::Number(const CGXStyle& style, WORD nId, int nDefault)
+{
+    return style.HasUserAttribute(nId) ? std::atoi(style.GetUserAttribute(nId).GetValue()) : nDefault;
+}
+
+void GXTabbedLayout::ReadAttributes(const CGXStyle& style)
+{
+    const GXTabListColumns columns(style);
+    nKeyCol = columns.nKeyCol;
+    nTextCol = columns.nTextCol;
+    bDispTitles = columns.bTitles;
+    bShowAllCols = GXTabListColumns::Number(style, GX_IDS_UA_TABLIST_SHOWALLCOLS, TRUE) != 0;
+    nSortCol = GXTabListColumns::Number(style, GX_IDS_UA_TABLIST_SORT, -1);
+    strColWidths = style.HasUserAttribute(GX_IDS_UA_TABLIST_COLWIDTHS)
+                       ? style.GetUserAttribute(GX_IDS_UA_TABLIST_COLWIDTHS).GetValue()
+                       : CString();
+}
+
+void GXTabbedLayout::PrepareRows(CDC* pDC, CString& strList, std::vector<CString>& items, CString& strTitle)
+{
+    int anMeasured[gxTabbedMaxColumns];
+    std::fill(anMeasured, anMeasured + gxTabbedMaxColumns, -1);
+    items.clear();
+    strTitle.Empty();
+    if (nSortCol >= 0) {
+        // column 0 compares whole rows
+        const int nOldColumn = SetChoiceListSortColumn(nSortCol > 0 ? nSortCol : -1);
+        SortChoiceList(strList, bDispTitles);
+        SetChoiceListSortColumn(nOldColumn);
+    }
+    CString strRest = strList, strRow;
+    for (BOOL bFirst = TRUE; !strRest.IsEmpty(); bFirst = FALSE) {
+        ExtractFirstLine(strRest, strRow);
+        if (pDC != nullptr)
+            TabbedRow_MeasureColumns(pDC, strRow, gxTabbedMaxColumns, anMeasured);
+        if (bFirst && bDispTitles)
+            strTitle = TabbedRow_ItemText(strRow, nTextCol);
+        else
+            items.push_back(TabbedRow_ItemText(strRow, nTextCol));
+    }
+    SizeColumns(anMeasured);
+}
+
+void GXTabbedLayout::SizeColumns(const int* anMeasured)
+{
+    anEdges.clear();
+    int nTotal = 0;
+    const char* pszWidths = strColWidths;
+    for (int i = 0; i < gxTabbedMaxColumns && anMeasured[i] >= 0; ++i) {
+        int nWidth;
+        if (std::isdigit(BYTE(*pszWidths))) {
+            // a number, then whatever separates it from the next
+            nWidth = std::atoi(pszWidths);
+            while (std::isdigit(BYTE(*pszWidths)))
+                ++pszWidths;
+            while (*pszWidths != '\0' && !std::isdigit(BYTE(*pszWidths)))
+                ++pszWidths;
+        } else {
+            nWidth = bShowAllCols || i == nTextCol ? anMeasured[i] + 4 : 0;
+        }
+        nTotal += nWidth;
+        anEdges.push_back(nTotal);
+    }
+    nColCount = std::max(0, int(anEdges.size()) - 1);
+    nTotalWidth = nTotal + ::GetSystemMetrics(SM_CXVSCROLL);
 }

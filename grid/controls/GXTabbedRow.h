@@ -14,7 +14,11 @@
 #include "core/Core.h"
 #include "win/CRect.h"
 
+#include <vector>
+
 class CDC;
+class CGXGridCore;
+class CGXStyle;
 
 // The most columns measured and sized.
 enum { gxTabbedMaxColumns = 10 };
@@ -34,3 +38,51 @@ void TabbedRow_Draw(CDC* pDC, const CRect& rect, const char* pszItem, BOOL bSing
 // Raises nHeight to the tallest bitmap among the fields of pszItem that are drawn: the first field
 // with bSingle, else every column (the leading display field skipped with bTextColFirst).
 void TabbedRow_CalcHeight(const char* pszItem, int& nHeight, BOOL bSingle, BOOL bTextColFirst, int nColCount);
+
+// The item text of pszRow: the row itself, or with nTextCol above 0 that column's field, a tab and the
+// row (the leading display field).
+CString TabbedRow_ItemText(const char* pszRow, int nTextCol);
+
+// The content size of a tabbed combo cell of style in pGrid (before the borders): at least one line of
+// the style's font (text height + external leading + 1), raised by the widest and tallest text-column
+// field of the data rows (a bitmap by its size) when bFill.
+CSize TabbedRow_CalcCellSize(CGXGridCore* pGrid, CDC* pDC, const CGXStyle& style, BOOL bFill);
+
+// The columns a cell's style names: key (51028) and text (51029) columns, 0 when absent, and whether
+// the first line holds titles (51031).
+struct GXTabListColumns {
+    explicit GXTabListColumns(const CGXStyle& style);
+    // The attribute nId of style read as a number (atoi: 0 for a text that is none); nDefault when absent.
+    static int Number(const CGXStyle& style, WORD nId, int nDefault);
+
+    int nKeyCol;
+    int nTextCol;
+    BOOL bTitles;
+};
+
+// The layout of a tabbed list: its options as read from a cell's style and the columns measured from
+// its rows.
+struct GXTabbedLayout {
+    // The options of style: the columns, show-all (51030, on when absent), sort column (51033, -1 when
+    // absent) and the column widths text (51032).
+    void ReadAttributes(const CGXStyle& style);
+    // The rows of strList (the choice list; sorted in place by the sort column when it is 0 or more,
+    // the whole row for column 0, without case, titles kept first) measured in pDC (null: not measured)
+    // and turned into item texts (TabbedRow_ItemText); the title row's item text goes to strTitle
+    // instead when titles are on. The columns are then sized (SizeColumns).
+    void PrepareRows(CDC* pDC, CString& strList, std::vector<CString>& items, CString& strTitle);
+    // The column edges from the measured widths (anMeasured, -1 from the first column not measured on)
+    // and the width text: a column without an explicit width takes its widest field plus 4 (0 when
+    // hidden by show-all off); nTotalWidth adds the vertical scroll bar's width.
+    void SizeColumns(const int* anMeasured);
+
+    int nKeyCol = 0;
+    int nTextCol = 0;
+    BOOL bShowAllCols = TRUE;
+    BOOL bDispTitles = FALSE;
+    int nSortCol = -1;
+    CString strColWidths;
+    std::vector<int> anEdges;
+    int nColCount = 0;
+    int nTotalWidth = 0;
+};

@@ -94,6 +94,8 @@ void CGXGridCore::AttachCoveredCellsImp()
     AttachModule(m_pCoveredCellsImp, m_pAppData->m_gridModuleCreators.pfnCoveredCells);
     if (m_pCoveredCellsImp != nullptr) {
         InstallGlobalCoveredCellPoolImp();
+        if (m_pParam != nullptr)
+            m_pParam->EnsureSharedObject();
         AttachDrawSpannedCellsImp();
     }
 }

@@ -8,6 +8,7 @@
 #include "grid/engine/GXLongOperation.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
+#include "grid/ops/GXSpanCellPool.h"
 #include "win/Win.h"
 
 #include <algorithm>
@@ -65,6 +66,52 @@ void GXLineAxis::DelaySpans(ROWCOL nFrom, ROWCOL nTo) const
         g.DelayMergeCells(lines);
     if (!m_bRow && g.m_pParam->GetFloatCellsMode() != 0)
         g.DelayFloatCells(lines);
+}
+
+void GXLineAxis::ShiftSpans(ShiftKind kind, ROWCOL nFirst, ROWCOL nSecond, ROWCOL nDest) const
+{
+    CGXGridParam& param = *g.m_pParam;
+    // both kinds of pool insert and remove alike; a move is the kind's own
+    auto shift = [&](auto* pPool, auto move) {
+        if (pPool == nullptr)
+            return;
+        if (kind == gxShiftInsert)
+            m_bRow ? pPool->InsertRows(nFirst, nSecond) : pPool->InsertCols(nFirst, nSecond);
+        else if (kind == gxShiftRemove)
+            m_bRow ? pPool->RemoveRows(nFirst, nSecond) : pPool->RemoveCols(nFirst, nSecond);
+        else
+            move(*pPool);
+    };
+    for (int n = 0; n < CGXGridParam::gxSpanPoolCount; ++n)
+        shift(param.GetSpanPool(CGXGridParam::SpanPool(n)), [&](CGXSpanCellPool& pool) {
+            m_bRow ? pool.MoveRows(nFirst, nSecond, nDest) : pool.MoveCols(nFirst, nSecond, nDest);
+        });
+    for (int n = 0; n < CGXGridParam::gxDelayedPoolCount; ++n)
+        shift(param.GetDelayedRangePool(CGXGridParam::DelayedRangePool(n)), [&](CGXDelayedRangePool& pool) {
+            m_bRow ? pool.MarkRowsFrom(std::min(nFirst, nDest)) : pool.MarkColsFrom(std::min(nFirst, nDest));
+        });
+    CGXRangeList& covered = param.GetCoveredRanges();
+    if (covered.IsEmpty())
+        return;
+    if (kind == gxShiftInsert)
+        m_bRow ? covered.InsertRows(nFirst, nSecond) : covered.InsertCols(nFirst, nSecond);
+    else if (kind == gxShiftRemove)
+        m_bRow ? covered.RemoveRows(nFirst, nSecond, GX_MAXROWCOL) : covered.RemoveCols(nFirst, nSecond, GX_MAXROWCOL);
+    else
+        m_bRow ? covered.MoveRows(nFirst, nSecond, nDest, GX_MAXROWCOL)
+               : covered.MoveCols(nFirst, nSecond, nDest, GX_MAXROWCOL);
+    // coverings the removal left a single cell or nothing are gone
+    for (POSITION pos = covered.GetHeadPosition(); pos != nullptr;) {
+        const POSITION at = pos;
+        CGXCellRange* pRange = static_cast<CGXCellRange*>(covered.GetNext(pos));
+        if (!pRange->IsValid() || (pRange->top == pRange->bottom && pRange->left == pRange->right)) {
+            delete pRange;
+            covered.RemoveAt(at);
+        }
+    }
+    CGXAbstractCoveredCellPoolImp* pImp = g.m_pAppData->m_pCoveredCellPoolImp;
+    if (CGXCoveredCellPool* pPool = param.GetCoveredCellPool(); pPool != nullptr && pImp != nullptr)
+        pImp->RebuildPool(pPool, covered);
 }
 
 // ---- counts ------------------------------------------------------------------------------------------
@@ -187,6 +234,7 @@ BOOL GXLineAxis::StoreInsert(ROWCOL nFirst, ROWCOL nCount, BOOL bProcessed) cons
     StoredSizes().InsertKeys(nFirst, nCount);
     for (CGXRangeList* pList : {&g.m_pParam->GetRangeList1(), &g.m_pParam->GetRangeList2()})
         m_bRow ? pList->InsertRows(nFirst, nCount) : pList->InsertCols(nFirst, nCount);
+    ShiftSpans(gxShiftInsert, nFirst, nCount);
     DelaySpans(nFirst, std::max(Count(), nFirst));
     return TRUE;
 }
@@ -310,6 +358,7 @@ BOOL GXLineAxis::StoreRemove(ROWCOL nFrom, ROWCOL nTo, BOOL bProcessed) const
     StoredSizes().RemoveKeys(nFrom, nTo);
     for (CGXRangeList* pList : {&g.m_pParam->GetRangeList1(), &g.m_pParam->GetRangeList2()})
         m_bRow ? pList->RemoveRows(nFrom, nTo, Count()) : pList->RemoveCols(nFrom, nTo, Count());
+    ShiftSpans(gxShiftRemove, nFrom, nTo);
     DelaySpans(nFrom, std::max(Count(), nFrom));
     return TRUE;
 }
@@ -413,6 +462,7 @@ BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcess
     StoredSizes().MoveKeys(nFrom, nTo, nDest);
     for (CGXRangeList* pList : {&g.m_pParam->GetRangeList1(), &g.m_pParam->GetRangeList2()})
         m_bRow ? pList->MoveRows(nFrom, nTo, nDest, Count()) : pList->MoveCols(nFrom, nTo, nDest, Count());
+    ShiftSpans(gxShiftMove, nFrom, nTo, nDest);
     const ROWCOL nLower = std::min(nFrom, nDest);
     DelaySpans(nLower, std::max(Count(), nLower));
     return TRUE;

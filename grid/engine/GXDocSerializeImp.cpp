@@ -10,6 +10,7 @@
 #include "grid/engine/GXStyleArray.h"
 #include "grid/engine/GXStyleSerializeImp.h"
 #include "grid/engine/GXStylesMap.h"
+#include "grid/ops/GXSpanCellPool.h"
 
 #include "win/AfxResource.h"
 
@@ -388,10 +389,30 @@ void CGXGridDocSerializeImp::SerializeProperties(CGXProperties& p, CArchive& ar)
 
 namespace {
 
-// Reads a tagged object that nobody keeps (the pools: the grid recomputes spans).
+// Reads a tagged object that nobody keeps.
 void SkipObject(CArchive& ar)
 {
     delete ar.ReadOwnedObject(nullptr);
+}
+
+// Reads a pool into slot n of the parameter object through the process-wide pool module (skipped
+// without the module).
+void ReadSpanPool(CArchive& ar, CGXGridParam& param, CGXGridParam::SpanPool n)
+{
+    GridLibraryState* pState = GXGetLibraryState();
+    if (pState->m_pSpanCellPoolImp == nullptr)
+        SkipObject(ar);
+    else
+        param.SetSpanPool(n, pState->m_pSpanCellPoolImp->ReadPool(ar));
+}
+
+void ReadDelayedRangePool(CArchive& ar, CGXGridParam& param, CGXGridParam::DelayedRangePool n)
+{
+    GridLibraryState* pState = GXGetLibraryState();
+    if (pState->m_pDelayedRangePoolImp == nullptr)
+        SkipObject(ar);
+    else
+        param.SetDelayedRangePool(n, pState->m_pDelayedRangePoolImp->ReadPool(ar));
 }
 
 }  // namespace
@@ -444,12 +465,12 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
         for (BYTE b : q.m_abOptions6)
             ar << b;
         ar << q.m_wFloatCellsMode;
-        ar.WriteObject(nullptr);
-        ar.WriteObject(nullptr);
+        ar.WriteObject(q.m_apSpanPools[CGXGridParam::gxFloatPool]);
+        ar.WriteObject(q.m_apDelayedPools[CGXGridParam::gxFloatDelayed]);
         ar << q.m_wMergeCellsMode;
-        ar.WriteObject(nullptr);
-        ar.WriteObject(nullptr);
-        ar.WriteObject(nullptr);
+        ar.WriteObject(q.m_apSpanPools[CGXGridParam::gxMergeHorzPool]);
+        ar.WriteObject(q.m_apSpanPools[CGXGridParam::gxMergeVertPool]);
+        ar.WriteObject(q.m_apDelayedPools[CGXGridParam::gxMergeDelayed]);
         ar << q.m_wOption6;
         for (BYTE b : q.m_abOptions8)
             ar << b;
@@ -543,13 +564,16 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
         for (BYTE& by : q.m_abOptions6)
             by = GXReadByte(ar);
         q.m_wFloatCellsMode = GXReadWord(ar);
-        SkipObject(ar);
-        SkipObject(ar);
+        ReadSpanPool(ar, q, CGXGridParam::gxFloatPool);
+        ReadDelayedRangePool(ar, q, CGXGridParam::gxFloatDelayed);
         q.m_wMergeCellsMode = GXReadWord(ar);
-        SkipObject(ar);
-        SkipObject(ar);
-        SkipObject(ar);
+        ReadSpanPool(ar, q, CGXGridParam::gxMergeHorzPool);
+        ReadSpanPool(ar, q, CGXGridParam::gxMergeVertPool);
+        ReadDelayedRangePool(ar, q, CGXGridParam::gxMergeDelayed);
         q.m_wOption6 = GXReadWord(ar);
+        // the spans are worked out again, in the pools the modes need
+        q.MatchSpanPoolsToModes();
+        q.ResetSpanPools();
     }
     if (nSchema > 7)
         for (BYTE& by : q.m_abOptions8)

@@ -34,8 +34,10 @@
 //   given to the archive) the data and the properties, then the print device; the two range lists;
 //   the row heights and the column widths (CGXMapDWordToLong form); the two further stored objects;
 //   from schema 2 a BYTE; from 3 two BYTEs and three DWORDs; from 4 the allowed-selections WORD; from
-//   5 a BYTE, a WORD and a DWORD; from 6 five BYTEs, the float-cells mode WORD, two pool objects, the
-//   merge-cells mode WORD, three pool objects and a WORD; from 8 three BYTEs; from 9 a WORD; from 10 a
+//   5 a BYTE, a WORD and a DWORD; from 6 five BYTEs, the float-cells mode WORD, the screen float span
+//   pool and its delayed-range pool, the merge-cells mode WORD, the horizontal and vertical merge span
+//   pools and the merge delayed-range pool (tagged objects, null where the mode has none) and a WORD;
+//   from 8 three BYTEs; from 9 a WORD; from 10 a
 //   BYTE.
 //
 // Loading: a schema word above the one written (cell data: other than 1) throws CArchiveException
@@ -49,8 +51,10 @@
 // owner keeps is read with CArchive::ReadOwnedObject, so a reference to an object read before throws
 // badIndex and no object gets two owners. Loading parameters first deletes the owned styles map, data,
 // properties and print device and nulls their pointers, so an archive that says an object is not owned
-// leaves no pointer to a deleted one. Pool objects (floating and merged cells) are read and dropped:
-// the grid recomputes spans.
+// leaves no pointer to a deleted one. Pool objects (floating and merged cells) are read through the
+// process-wide pool modules (skipped without them); then the pools are matched to the modes
+// (CGXGridParam::MatchSpanPoolsToModes) and reset so that the grid works the spans out again: each
+// delayed-range pool holds the whole table, each span pool is empty.
 #pragma once
 
 #include "grid/engine/GXModules.h"

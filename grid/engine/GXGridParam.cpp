@@ -1,6 +1,9 @@
 // CGXGridParam: what the views of one grid share (see GXGridParam.h).
 #include "grid/engine/GXGridParam.h"
 
+#include "grid/ops/GXCoveredCellPool.h"
+#include "grid/ops/GXSpanCellPool.h"
+
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXModules.h"
 #include "grid/engine/GXProperties.h"
@@ -58,6 +61,78 @@ CGXGridParam::~CGXGridParam()
     delete m_apStoredObjects[0];
     delete m_apStoredObjects[1];
     DeleteOwnedObjects();
+    for (int n = 0; n < gxSpanPoolCount; ++n)
+        SetSpanPool(SpanPool(n), nullptr);
+    for (int n = 0; n < gxDelayedPoolCount; ++n)
+        SetDelayedRangePool(DelayedRangePool(n), nullptr);
+    SetCoveredCellPool(nullptr);
+    delete m_pSharedObject;
+}
+
+void CGXGridParam::SetSpanPool(SpanPool n, CGXSpanCellPool* pPool)
+{
+    if (m_apSpanPools[n] != pPool)
+        delete m_apSpanPools[n];
+    m_apSpanPools[n] = pPool;
+}
+
+void CGXGridParam::SetDelayedRangePool(DelayedRangePool n, CGXDelayedRangePool* pPool)
+{
+    if (m_apDelayedPools[n] != pPool)
+        delete m_apDelayedPools[n];
+    m_apDelayedPools[n] = pPool;
+}
+
+void CGXGridParam::SetCoveredCellPool(CGXCoveredCellPool* pPool)
+{
+    if (m_pCoveredCellPool != pPool)
+        delete m_pCoveredCellPool;
+    m_pCoveredCellPool = pPool;
+}
+
+void CGXGridParam::MatchSpanPoolsToModes()
+{
+    GridLibraryState* pState = GridLibraryState::GetIfAlive();
+    CGXAbstractSpanCellPoolImp* pSpanImp = pState != nullptr ? pState->m_pSpanCellPoolImp : nullptr;
+    CGXAbstractDelayedRangePoolImp* pDelayedImp = pState != nullptr ? pState->m_pDelayedRangePoolImp : nullptr;
+    auto span = [&](SpanPool n, BOOL bNeeded) {
+        if (!bNeeded)
+            SetSpanPool(n, nullptr);
+        else if (m_apSpanPools[n] == nullptr && pSpanImp != nullptr)
+            SetSpanPool(n, pSpanImp->CreatePool());
+    };
+    auto delayed = [&](DelayedRangePool n, BOOL bNeeded) {
+        if (!bNeeded)
+            SetDelayedRangePool(n, nullptr);
+        else if (m_apDelayedPools[n] == nullptr && pDelayedImp != nullptr)
+            SetDelayedRangePool(n, pDelayedImp->CreatePool());
+    };
+    const WORD wFloat = m_wFloatCellsMode, wMerge = WORD(m_wMergeCellsMode & 3);
+    span(gxFloatPool, wFloat == 1 || wFloat == 2);
+    delayed(gxFloatDelayed, wFloat == 1);
+    span(gxMergeHorzPool, wMerge == 1 || wMerge == 2);
+    span(gxMergeVertPool, wMerge == 1 || wMerge == 2);
+    delayed(gxMergeDelayed, wMerge == 1);
+}
+
+void CGXGridParam::ResetSpanPools()
+{
+    for (CGXSpanCellPool* pPool : m_apSpanPools)
+        if (pPool != nullptr)
+            pPool->DeleteAll();
+    for (CGXDelayedRangePool* pPool : m_apDelayedPools) {
+        if (pPool != nullptr) {
+            pPool->DeleteAll();
+            pPool->AddRange(CGXCellRange(0, 0, GX_MAXROWCOL, GX_MAXROWCOL));
+        }
+    }
+}
+
+CObject* CGXGridParam::EnsureSharedObject()
+{
+    if (m_pSharedObject == nullptr && m_pAppData != nullptr && m_pAppData->m_pfnCreateParamSharedObject != nullptr)
+        m_pSharedObject = m_pAppData->m_pfnCreateParamSharedObject();
+    return m_pSharedObject;
 }
 
 void CGXGridParam::DeleteOwnedObjects()
@@ -128,4 +203,39 @@ void CGXGridParam::NotifyRangeListsLoaded()
     GridLibraryState* pState = GridLibraryState::GetIfAlive();
     if (pState != nullptr && pState->m_pfnRangeListLoaded != nullptr)
         pState->m_pfnRangeListLoaded(m_rangeList2);
+}
+
+// ---- shared choice-list maps --------------------------------------------------------------------------
+
+CMapStringToString* CGXGridParam::GetChoiceMap(int nId, BOOL bText) const
+{
+    const auto& maps = bText ? m_choiceTextMaps : m_choiceKeyMaps;
+    const auto it = maps.find(nId);
+    return it != maps.end() ? it->second.get() : nullptr;
+}
+
+CMapStringToString* CGXGridParam::CreateChoiceMap(int nId, BOOL bText, UINT nHashSize)
+{
+    if (nId < 1)
+        AfxThrowInvalidArgFormat("CGXGridParam::CreateChoiceMap: choice-list id %d is not above 0", nId);
+    auto pMap = std::make_unique<CMapStringToString>();
+    if (nHashSize != 0)
+        pMap->InitHashTable(nHashSize);
+    CMapStringToString* pResult = pMap.get();
+    (bText ? m_choiceTextMaps : m_choiceKeyMaps)[nId] = std::move(pMap);
+    return pResult;
+}
+
+void CGXGridParam::FreeChoiceMaps(int nId)
+{
+    if (nId == -1) {
+        m_choiceKeyMaps.clear();
+        m_choiceTextMaps.clear();
+    } else if (nId >= 1) {
+        m_choiceKeyMaps.erase(nId);
+        m_choiceTextMaps.erase(nId);
+    } else {
+        return;
+    }
+    m_nChoiceMapStamp++;
 }

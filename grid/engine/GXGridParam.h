@@ -12,20 +12,29 @@
 // their roles belong to the grid core and its operations. Copying (operator=) goes through the
 // parameter-copy module (nothing without it).
 //
-// Does not do yet: the shared object made through a creator of the library state, the six owned
-// operation modules, the span and delayed-range pools of floating and merged cells and the print
-// device class come with the grid core and the grid operations; the print device is held as a plain
-// CObject until then.
+// The pools of floating and merged cells (GXSpanCellPool.h) and of covered cells belong to the object:
+// it deletes them, its stored form holds the screen float pools and the merge pools (schema 6 on), and
+// a copy gets its own, made by the process-wide pool modules.
+//
+// Does not do yet: the six owned operation modules and the print device class come with the grid
+// operations; the print device is held as a plain CObject until then.
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "core/Maps.h"
 #include "grid/engine/GXCollMap.h"
 #include "grid/engine/GXRange.h"
 
+#include <map>
+#include <memory>
+
+class CGXCoveredCellPool;
 class CGXData;
+class CGXDelayedRangePool;
 class CGXProperties;
+class CGXSpanCellPool;
 class CGXStylesMap;
 class GridLibraryState;
 
@@ -263,15 +272,30 @@ public:
     // - Delete clears (off): the grid empties a cell on Delete itself, the edit cell leaves the key to
     //   it;
     // - selection headers (off): a header whose whole row or column is selected counts as marked,
-    //   headers look pressed unless marked, and marked ones are bold.
+    //   headers look pressed unless marked, and marked ones are bold;
+    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels.
     struct ControlOptions {
         BOOL bShowStoredValues = FALSE;
         BOOL bEditStoredValues = FALSE;
         BOOL bDeleteClears = FALSE;
         BOOL bSelectionHeaders = FALSE;
+        int nDropDownHeight = 150;
     };
     ControlOptions& GetControlOptions() { return m_controlOptions; }
     const ControlOptions& GetControlOptions() const { return m_controlOptions; }
+
+    // The lookups that cells sharing a tabbed choice list share (not stored, not copied): per unique
+    // choice-list id above 0, a key map and a text map from a row's field to the whole row, and a stamp
+    // advanced whenever maps are freed, so that a control can tell its cached list is stale.
+    // The map of nId (bText: the text map), or null while none was made.
+    CMapStringToString* GetChoiceMap(int nId, BOOL bText) const;
+    // A new, empty map of nId with nHashSize buckets (0: the default), replacing any before. nId must
+    // be above 0, else CInvalidArgException*.
+    CMapStringToString* CreateChoiceMap(int nId, BOOL bText, UINT nHashSize);
+    // Frees both maps of nId (-1: of every id) and advances the stamp; ids below 1 other than -1 free
+    // nothing and leave the stamp.
+    void FreeChoiceMaps(int nId);
+    int GetChoiceMapStamp() const { return m_nChoiceMapStamp; }
 
     // The clipboard's state (GXCutPasteImp.h): the ranges of the last copy or cut; the direct-copy
     // and direct-move modes (both off), in which a paste inside this grid copies or moves those cells
@@ -290,6 +314,37 @@ public:
     void SetFloatCellsMode(WORD w) { m_wFloatCellsMode = w; }
     WORD GetMergeCellsMode() const { return m_wMergeCellsMode; }
     void SetMergeCellsMode(WORD w) { m_wMergeCellsMode = w; }
+
+    // The pools of floating and merged cells, null where the mode has none: the span pools (the screen
+    // and print float pools, the horizontal and vertical merge pools) and the delayed-range pools (the
+    // screen and print float queues, the merge queue). Each setter deletes the pool it replaces (unless
+    // it is the pool given again) and owns the new one (may be null).
+    enum SpanPool { gxFloatPool, gxPrintFloatPool, gxMergeHorzPool, gxMergeVertPool, gxSpanPoolCount };
+    enum DelayedRangePool { gxFloatDelayed, gxPrintFloatDelayed, gxMergeDelayed, gxDelayedPoolCount };
+    CGXSpanCellPool* GetSpanPool(SpanPool n) const { return m_apSpanPools[n]; }
+    void SetSpanPool(SpanPool n, CGXSpanCellPool* pPool);
+    CGXDelayedRangePool* GetDelayedRangePool(DelayedRangePool n) const { return m_apDelayedPools[n]; }
+    void SetDelayedRangePool(DelayedRangePool n, CGXDelayedRangePool* pPool);
+    // Gives the screen float pools and the merge pools the float and merge modes need (made by the
+    // process-wide pool modules; nothing is made without them) and deletes those the modes do not need:
+    // float mode 1 a span pool and a queue, 2 a span pool; merge mode (bits 0-1) 1 both span pools and a
+    // queue, 2 both span pools; any other mode none.
+    void MatchSpanPoolsToModes();
+    // After loading: spans are worked out again, so every queue holds the whole table and every span
+    // pool is empty.
+    void ResetSpanPools();
+
+    // The coverings: the covered-ranges list (owned CGXCellRange, in the order they were made) and the
+    // covered-cell pool (null until the covered-cells module makes it; the setter deletes the old pool).
+    CGXRangeList& GetCoveredRanges() { return m_coveredRanges; }
+    const CGXRangeList& GetCoveredRanges() const { return m_coveredRanges; }
+    CGXCoveredCellPool* GetCoveredCellPool() const { return m_pCoveredCellPool; }
+    void SetCoveredCellPool(CGXCoveredCellPool* pPool);
+
+    // The shared object: made by the library state's creator when the slot is empty (it stays empty
+    // without a creator). Returns it.
+    CObject* EnsureSharedObject();
+    CObject* GetSharedObject() const { return m_pSharedObject; }
 
     // The library state the object was made in.
     GridLibraryState* GetAppData() const { return m_pAppData; }
@@ -337,6 +392,11 @@ private:
     ROWCOL m_nFrozenCols;
     WORD m_wFloatCellsMode;
     WORD m_wMergeCellsMode;
+    CGXSpanCellPool* m_apSpanPools[gxSpanPoolCount] = {};
+    CGXDelayedRangePool* m_apDelayedPools[gxDelayedPoolCount] = {};
+    CGXRangeList m_coveredRanges;
+    CGXCoveredCellPool* m_pCoveredCellPool = nullptr;
+    CObject* m_pSharedObject = nullptr;
     CObject* m_apStoredObjects[2];  // the two further owned objects of the stored form (null)
 
     // Option fields of the stored form, in its order; their roles belong to the grid core.
@@ -358,6 +418,9 @@ private:
     CurrentCellOptions m_currentCell;
     ViewOptions m_view;
     ControlOptions m_controlOptions;
+    std::map<int, std::unique_ptr<CMapStringToString>> m_choiceKeyMaps;
+    std::map<int, std::unique_ptr<CMapStringToString>> m_choiceTextMaps;
+    int m_nChoiceMapStamp = 0;
     BOOL m_bLockReadOnly = FALSE;
     WORD m_wActivateCell = 0;
     BOOL m_bLineOffset = FALSE;

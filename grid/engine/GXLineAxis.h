@@ -159,6 +159,10 @@ private:
     BOOL StoreWithEngineUndo(int nCommandType, F store) const;
     // Merged spans (and, for columns, floated spans) of lines nFrom..nTo are evaluated again.
     void DelaySpans(ROWCOL nFrom, ROWCOL nTo) const;
+    // The parameter object's span pools, their queues and the coverings follow inserted, removed or
+    // moved lines (kind: the operation; a moved block's queues are marked from the lower line on).
+    enum ShiftKind { gxShiftInsert, gxShiftRemove, gxShiftMove };
+    void ShiftSpans(ShiftKind kind, ROWCOL nFirst, ROWCOL nSecond, ROWCOL nDest = 0) const;
     // The line n follows lines nFrom..nTo moved so that nFrom ends at nDest.
     ROWCOL MovedLine(ROWCOL n, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) const;
     // The current cell's control initialised again when the current line moved to nNew.

@@ -8,9 +8,41 @@
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
 #include "grid/engine/GXStylesMap.h"
+#include "grid/ops/GXSpanCellPool.h"
 
 #include <memory>
 #include <vector>
+
+namespace {
+
+// The target's span and delayed-range pools become copies of the source's, made by the process-wide
+// pool modules (none without them); its coverings a copy of the source's list, in the same order, with
+// a covered-cell pool that the covered-cells module makes again when it needs one.
+void CopySpanPools(CGXGridParam& dest, const CGXGridParam& src)
+{
+    GridLibraryState* pState = GXGetLibraryState();
+    CGXAbstractSpanCellPoolImp* pSpanImp = pState->m_pSpanCellPoolImp;
+    CGXAbstractDelayedRangePoolImp* pDelayedImp = pState->m_pDelayedRangePoolImp;
+    for (int n = 0; n < CGXGridParam::gxSpanPoolCount; ++n) {
+        const auto k = CGXGridParam::SpanPool(n);
+        const CGXSpanCellPool* pSrc = src.GetSpanPool(k);
+        dest.SetSpanPool(k, pSrc != nullptr && pSpanImp != nullptr ? pSpanImp->CreateCopy(*pSrc) : nullptr);
+    }
+    for (int n = 0; n < CGXGridParam::gxDelayedPoolCount; ++n) {
+        const auto k = CGXGridParam::DelayedRangePool(n);
+        const CGXDelayedRangePool* pSrc = src.GetDelayedRangePool(k);
+        dest.SetDelayedRangePool(k, pSrc != nullptr && pDelayedImp != nullptr ? pDelayedImp->CreateCopy(*pSrc)
+                                                                            : nullptr);
+    }
+    CGXRangeList& covered = dest.GetCoveredRanges();
+    covered.DeleteAll();
+    const CGXRangeList& srcCovered = src.GetCoveredRanges();
+    for (POSITION pos = srcCovered.GetHeadPosition(); pos != nullptr;)
+        covered.AddRange(*static_cast<const CGXCellRange*>(srcCovered.GetNext(pos)));
+    dest.SetCoveredCellPool(nullptr);
+}
+
+}  // namespace
 
 void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridParam& src)
 {
@@ -82,6 +114,7 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
 
     dest.m_rangeList1 = src.m_rangeList1;
     dest.m_rangeList2 = src.m_rangeList2;
+    CopySpanPools(dest, src);
     dest.m_rowHeights = src.m_rowHeights;
     dest.m_colWidths = src.m_colWidths;
 

@@ -206,3 +206,22 @@
 #define GX_IDS_CALC_ERROR 20125
 #define GX_IDB_CALCBUTTON 20036
 #define GX_IDB_CALCENTER 20037
+
+// The check box and radio button cells: strips of five 13 x 13 images at 4 bits per pixel
+// (unchecked, checked, unchecked grey, checked grey, indeterminate), three-dimensional (the thin look
+// when the library's check-box look option is set, else the thick one) and flat; their black, pure
+// red, pure green and light grey entries are recoloured. The radio images hold the flat buttons in
+// their first row and the three-dimensional ones (unselected, selected, 14 x 13 each) in the second.
+#define GX_IDB_CHECKBOX3D_THIN 20024
+#define GX_IDB_CHECKBOX3D 20025
+#define GX_IDB_CHECKBOX 20026
+#define GX_IDB_RADIOBUTTON 20019
+
+// The OLE object viewers and the object preview cell: their messages and the Insert Object
+// dialog's caption.
+#define GX_IDS_OLE_INVALIDDATA 20134
+#define GX_IDS_OLE_COPYFAILED 20203
+#define GX_IDS_OLE_CUTFAILED 20204
+#define GX_IDS_OLE_INSERTCAPTION 20205
+#define GX_IDS_OLE_VIEWEROPEN 20206
+#define GX_IDS_OLE_INSERTFAILED 20207

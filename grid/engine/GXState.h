@@ -180,12 +180,17 @@ public:
     GXFontState m_fontState;
     // When set, texts given to user attributes and cell values are tested for numbers (off by default).
     BOOL m_bNumberRecognition;
+    // The look of the three-dimensional check boxes: set, the thin images (bitmap 20024); off (the
+    // default), the thick ones (20025).
+    BOOL m_bThinCheckBoxLook = FALSE;
     // While both are set, the styles map gives its new header styles null borders (both off; nothing
     // in the library sets them).
     WORD m_wNullHeaderBorders1;
     WORD m_wNullHeaderBorders2;
     // Told with the second range list of a parameter object that was just loaded (null: nobody).
     void (*m_pfnRangeListLoaded)(CGXRangeList& list);
+    // Makes the shared object of a parameter object (CGXGridParam::EnsureSharedObject; null: none).
+    CObject* (*m_pfnCreateParamSharedObject)() = nullptr;
     // The naming callback of the grids' titles (not owned; null: none).
     CGXGridNamingCallback* m_pNamingCallback = nullptr;
 

@@ -107,6 +107,11 @@ BOOL CGXAbstractUserAttribute::IsEmpty() const
     return GetValue().IsEmpty();
 }
 
+BOOL CGXAbstractUserAttribute::IsEqualValue(const CGXAbstractUserAttribute& other) const
+{
+    return IsEqual(other);
+}
+
 // ---- CGXUserAttribute ---------------------------------------------------------------------------
 
 CGXUserAttribute::CGXUserAttribute() : m_vtType(vtEmpty), m_value()

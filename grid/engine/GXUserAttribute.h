@@ -58,6 +58,9 @@ public:
     virtual BOOL IsEqual(const CGXAbstractUserAttribute& other) const;
     // TRUE when the text is empty.
     virtual BOOL IsEmpty() const;
+    // Equality by value: IsEqual here; kinds whose value is no text compare their values (see
+    // CGXOleVarUserAttribute).
+    virtual BOOL IsEqualValue(const CGXAbstractUserAttribute& other) const;
 
     // GetValue under the name the cell controls read it by.
     CString GetValueText() const { return GetValue(); }

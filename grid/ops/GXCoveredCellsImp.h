@@ -6,9 +6,10 @@
 // (UpdateCoveredCellsRowCol through SetCoveredCellsRange, ExpandCoveredRange through
 // GetCoveredCellsInRange) and calls OnRemoveRows/-Cols before it removes rows or columns.
 //
-// Does not do yet: the modules (CGXGridCoveredCellsImp, CGXCoveredCellPoolImp) come with their own work;
-// their creators (GXCreateCoveredCellsImp, GXCreateCoveredCellPoolImp) plug into the table of
-// GXOperations.cpp when they land.
+// The module keeps no state. A covering is refused when it meets another covering (the one anchored at
+// its own top-left cell it replaces, so an anchor can be covered again with a smaller block), when a
+// bound is above 0x7FFFFFFE, and while the read-only guard holds a locked or read-only grid. Changes are
+// recorded for undo (CGXSetCoveredCellsCmd) and handed to the other views (the covered-cells hint).
 #pragma once
 
 #include <windows.h>

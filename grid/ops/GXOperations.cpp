@@ -28,7 +28,7 @@ GXGridModuleCreators GridCreators()
     // old-style drawing (GXOldDrawingImp.h)
     c.pfnOldDrawing = nullptr;
     // covered cells (GXCoveredCellsImp.h)
-    c.pfnCoveredCells = nullptr;
+    c.pfnCoveredCells = GXCreateCoveredCellsImp;
     // merged cells (GXMergeCellsImp.h)
     c.pfnMergeCells = nullptr;
     // floating cells (GXFloatCellsImp.h)
@@ -85,11 +85,11 @@ GXLibraryModuleCreators LibraryCreators()
     // long operations (GXLongOperationImp.h)
     c.pfnLongOperation = GXCreateLongOperationImp;
     // covered-cell pools (GXCoveredCellsImp.h)
-    c.pfnCoveredCellPool = nullptr;
+    c.pfnCoveredCellPool = GXCreateCoveredCellPoolImp;
     // span-cell pools (GXSpanCellPoolImp.h)
-    c.pfnSpanCellPool = nullptr;
+    c.pfnSpanCellPool = GXCreateSpanCellPoolImp;
     // delayed-range pools (GXSpanCellPoolImp.h)
-    c.pfnDelayedRangePool = nullptr;
+    c.pfnDelayedRangePool = GXCreateDelayedRangePoolImp;
     return c;
 }
 

@@ -1,14 +1,12 @@
 // The process-wide makers of the span-cell pools (the extent of every merged or floated span) and of
-// the delayed-range pools (the ranges still to evaluate) that the parameter object keeps.
-//
-// Does not do yet: the modules (CGXSpanCellPoolImp, CGXDelayedRangePoolImp) come with their own work; their
-// creators (GXCreateSpanCellPoolImp, GXCreateDelayedRangePoolImp) plug into the table of GXOperations.cpp
-// when they land.
+// the delayed-range pools (the ranges still to evaluate) that the parameter object keeps. The pools
+// themselves: GXSpanCellPool.h.
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 
 class CGXSpanCellPool;
 class CGXDelayedRangePool;
@@ -27,6 +25,9 @@ public:
     virtual BOOL InsertCols(CGXSpanCellPool* pPool, ROWCOL nFirst, ROWCOL nCount) = 0;
     virtual BOOL RemoveCols(CGXSpanCellPool* pPool, ROWCOL nFrom, ROWCOL nTo) = 0;
     virtual BOOL MoveCols(CGXSpanCellPool* pPool, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) = 0;
+    // A pool read from ar as a tagged object (null for a null reference); CArchiveException badClass
+    // for an object of another class.
+    virtual CGXSpanCellPool* ReadPool(CArchive& ar) = 0;
 };
 
 class CGXAbstractDelayedRangePoolImp : public CObject {
@@ -34,6 +35,7 @@ public:
     virtual CGXDelayedRangePool* CreateCopy(const CGXDelayedRangePool& src) = 0;
     virtual CGXDelayedRangePool* CreatePool() = 0;
     virtual void CopyPool(CGXDelayedRangePool& dest, const CGXDelayedRangePool& src) = 0;
+    virtual CGXDelayedRangePool* ReadPool(CArchive& ar) = 0;
 };
 
 CGXAbstractSpanCellPoolImp* GXCreateSpanCellPoolImp();

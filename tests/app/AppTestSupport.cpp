@@ -113,6 +113,13 @@ void EndAppTest(CWinApp& app)
     CZQSplashWnd::EnableSplashScreen(TRUE);
 }
 
+void AnswerGridInput(CFakeServices& fake)
+{
+    fake.SetTickCount(0);
+    for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
+        fake.SetKeyState(nKey, 0);
+}
+
 void StartedAppFixture::SetUp()
 {
     AppFixture::SetUp();

@@ -28,6 +28,11 @@ std::string SettingString(const char* name);
 void BeginAppTest();
 void EndAppTest(CWinApp& app);
 
+// Answers the grid's reads of the clock (double clicks, tips) and of the modifier keys through fake:
+// tick 0, every modifier up. A grid window of the application (the evaluations grid, the comparison
+// matrix a solve opens) makes them.
+void AnswerGridInput(CFakeServices& fake);
+
 // A first-run application of class App (CZQApp or a test's own) for a test.
 template <class App>
 class AppFixtureOf : public ::testing::Test {

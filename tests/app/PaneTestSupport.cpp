@@ -53,6 +53,8 @@ std::string ToolTip(CWnd& pane, HWND hWndChild)
 
 void PanesFixture::SetUp()
 {
+    // a solve opens the comparison matrix's grid
+    AnswerGridInput(fake);
     char temp[MAX_PATH] = {};
     const DWORD n = ::GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
     savedTemp = n > 0 && n < MAX_PATH ? temp : "";

@@ -50,6 +50,8 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
+        // a solve opens the comparison matrix's grid
+        AnswerGridInput(fake);
         char temp[MAX_PATH] = {};
         const DWORD n = ::GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
         savedTemp = n > 0 && n < MAX_PATH ? temp : "";

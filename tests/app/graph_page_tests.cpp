@@ -74,6 +74,8 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
+        // a solve opens the comparison matrix's grid
+        AnswerGridInput(fake);
         char temp[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, temp);
         folder = std::string(temp) + "ondrix_graphs_" + std::to_string(getpid());

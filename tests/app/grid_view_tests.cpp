@@ -68,13 +68,7 @@ IMPLEMENT_DYNCREATE(CNotingGridView, CZQGridView)
 
 class EvaluationsGrid : public StartedAppFixture {
 protected:
-    // the grid reads the clock (double clicks, tips) and the modifier keys, all up
-    EvaluationsGrid()
-    {
-        fake.SetTickCount(0);
-        for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
-            fake.SetKeyState(nKey, 0);
-    }
+    EvaluationsGrid() { AnswerGridInput(fake); }
     void TearDown() override
     {
         // as the user closes the program, with nothing left to save
@@ -162,10 +156,11 @@ TEST_F(EvaluationsGrid, TheTemplateBelongsToTheDocumentManagerWithTheChildFrameA
     std::vector<CDocTemplate*> templates;
     for (POSITION pos = app.GetFirstDocTemplatePosition(); pos != nullptr;)
         templates.push_back(app.GetNextDocTemplate(pos));
-    // the evaluations grid comes before the marginal value charts
-    ASSERT_GE(templates.size(), 2u);
-    EXPECT_EQ(templates[0], app.m_pEvaluationsTemplate);
-    EXPECT_EQ(templates[1], static_cast<CDocTemplate*>(app.m_pChartsTemplate));
+    // the evaluations grid comes after the comparison matrix and before the marginal value charts
+    ASSERT_GE(templates.size(), 3u);
+    EXPECT_EQ(templates[0], app.m_pMatrixTemplate);
+    EXPECT_EQ(templates[1], app.m_pEvaluationsTemplate);
+    EXPECT_EQ(templates[2], static_cast<CDocTemplate*>(app.m_pChartsTemplate));
     CString name;
     EXPECT_FALSE(app.m_pEvaluationsTemplate->GetDocString(name, CDocTemplate::fileNewName) && !name.IsEmpty());
     EXPECT_EQ(app.GetOpenDocumentCount(), 0);

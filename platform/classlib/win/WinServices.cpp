@@ -6,6 +6,8 @@
 #include "win/CWinApp.h"
 #include "win/CWnd.h"
 
+#include <oledlg.h>
+
 CWinServices::~CWinServices() = default;
 
 int CWinServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
@@ -87,6 +89,16 @@ BOOL CWinServices::GetCursorPos(LPPOINT lpPoint)
 HWND CWinServices::WindowFromPoint(POINT point)
 {
     return ::WindowFromPoint(point);
+}
+
+UINT CWinServices::InsertObjectDialog(tagOLEUIINSERTOBJECTA* pio)
+{
+    // the library is loaded once and kept: a dialog may be shown again at any time
+    static HMODULE hOleDlg = ::LoadLibraryA("oledlg.dll");
+    using InsertObjectFn = UINT(WINAPI*)(LPOLEUIINSERTOBJECTA);
+    const FARPROC pfnProc = hOleDlg != nullptr ? ::GetProcAddress(hOleDlg, "OleUIInsertObjectA") : nullptr;
+    const auto pfnInsert = reinterpret_cast<InsertObjectFn>(reinterpret_cast<void (*)()>(pfnProc));
+    return pfnInsert != nullptr ? pfnInsert(pio) : UINT(OLEUI_ERR_STANDARDMIN);
 }
 
 BOOL CWinServices::WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData)

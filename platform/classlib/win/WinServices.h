@@ -2,7 +2,7 @@
 // test or depend on the user's hands: message boxes, popup menus, modal dialogs and property sheets,
 // the system's common dialogs (files, colours, fonts, printers, find and replace), printer device
 // contexts, the key state, the tick count, beeps, the cursor position and the window under it, and
-// the help viewer.
+// the help viewer, the OLE Insert Object dialog.
 //
 // The library calls AfxGetServices()->... for these; the installed object is, in production, the
 // library's own CWinServices, which calls the real Win32 function. A test installs a derived object
@@ -20,6 +20,7 @@
 
 class CDialog;
 class CPropertySheet;
+struct tagOLEUIINSERTOBJECTA;
 
 class CWinServices {
 public:
@@ -66,6 +67,10 @@ public:
     virtual BOOL GetCursorPos(LPPOINT lpPoint);
     // WindowFromPoint: the window at the screen point, or null.
     virtual HWND WindowFromPoint(POINT point);
+    // OleUIInsertObjectA of the OLE user-interface library (oledlg, loaded when first needed): the
+    // Insert Object dialog filled from and into *pio. Returns its result (OLEUI_OK, OLEUI_CANCEL or an
+    // error code; OLEUI_ERR_STANDARDMIN when the library or its function cannot be found).
+    virtual UINT InsertObjectDialog(tagOLEUIINSERTOBJECTA* pio);
     // WinHelpA: opens help file lpszHelp for hWndMain with command uCommand (HELP_CONTEXT...) and its
     // data. Returns TRUE on success.
     virtual BOOL WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);

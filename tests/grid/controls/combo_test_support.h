@@ -102,12 +102,39 @@ struct ComboGridFixture {
     }
     ~ComboGridFixture() { frame.DestroyWindow(); }
 
-    // The grid's combo cell of the control id.
-    CGXComboBoxWnd* Combo()
+    // The grid's control of the control id, of class T.
+    template <class T>
+    T* ControlAs()
     {
         CGXControl* pControl = grid.GetRegisteredControl(WORD(m_nControlId));
-        EXPECT_TRUE(pControl != nullptr && pControl->IsKindOf(&CGXComboBoxWnd::classRecord));
-        return static_cast<CGXComboBoxWnd*>(pControl);
+        EXPECT_TRUE(pControl != nullptr && pControl->IsKindOf(&T::classRecord));
+        return static_cast<T*>(pControl);
+    }
+    // The grid's combo cell of the control id.
+    CGXComboBoxWnd* Combo() { return ControlAs<CGXComboBoxWnd>(); }
+    // The whole rectangle of a cell of column 2, on the screen.
+    CRect ScreenCell(ROWCOL nRow, ROWCOL nCol)
+    {
+        CRect rect = grid.GetRegisteredControl(WORD(m_nControlId))->CGXControl::GetCellRect(nRow, nCol);
+        grid.ClientToScreen(&rect);
+        return rect;
+    }
+    // A window's rectangle on the screen.
+    static CRect WindowRect(CWnd* pWnd)
+    {
+        CRect rect;
+        pWnd->GetWindowRect(&rect);
+        return rect;
+    }
+    // Moves the frame down until the cell's bottom stands 10 pixels above the screen's bottom.
+    void MoveCellToScreenBottom(ROWCOL nRow, ROWCOL nCol)
+    {
+        CRect rectScreen;
+        CWnd::GetDesktopWindow()->GetClientRect(&rectScreen);
+        const CRect rectFrame = WindowRect(&frame);
+        frame.SetWindowPos(nullptr, rectFrame.left, rectScreen.bottom - 10 - (ScreenCell(nRow, nCol).bottom - rectFrame.top),
+                           0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PumpMessages();
     }
     // Applies style to a cell (no undo).
     void ApplyStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)

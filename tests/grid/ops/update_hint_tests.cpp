@@ -94,7 +94,8 @@ public:
     }
     void UpdateCoveredCellsRowCol(ROWCOL t, ROWCOL l, ROWCOL bo, ROWCOL r, UINT f, BOOL b) override
     {
-        Note("UpdateCoveredCellsRowCol", t, l, bo, r, f, b);
+        if (!Note("UpdateCoveredCellsRowCol", t, l, bo, r, f, b))
+            CTestGridView::UpdateCoveredCellsRowCol(t, l, bo, r, f, b);
     }
     void OnZoomChanged(int n, UINT f, BOOL b) override
     {
@@ -317,6 +318,7 @@ TEST_F(HintTest, TheGridsOwnOperationsSendOneHintEachThatTheOthersReplayForReal)
         {"SelectRange", [&] { a.SelectRange(CGXCellRange(2, 2, 3, 3)); }, 1},
         {"SetRangeAtPosition", [&] { a.SetRangeAtPosition(nullptr, 0, 0, 0, 0); }, 1},
         {"SetZoomValue", [&] { a.SetZoomValue(120); }, 1},
+        {"SetCoveredCellsRowCol", [&] { a.SetCoveredCellsRowCol(2, 2, 3, 3); }, 1},
         {"OnZoomChanged", [&] { a.OnZoomChanged(100); }, 1},
         {"SetCurrentCell",
          [&] {
@@ -336,6 +338,10 @@ TEST_F(HintTest, TheGridsOwnOperationsSendOneHintEachThatTheOthersReplayForReal)
     EXPECT_EQ(views[3]->GetZoom(), 120) << "the zoom reached a pane of the sender's splitter";
     EXPECT_EQ(views[3]->GetRowCount(), 40u);
     EXPECT_EQ(views[3]->Current(), "4,2");
+    CGXCellRange covering;
+    ASSERT_TRUE(views[3]->GetCoveredCellsRowCol(3, 3, covering));
+    EXPECT_EQ(covering.top, 2u);
+    EXPECT_EQ(covering.right, 3u);
 }
 
 TEST_F(HintTest, ApplyHintRefusesWhatIsNotForThisGrid)

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <oledlg.h>
+
 CFakeServices::CFakeServices() : m_pPrevious(AfxSetServices(this))
 {
 }
@@ -561,4 +563,24 @@ BOOL PumpWaitingMessages(DWORD nMilliseconds)
             ::Sleep(5);
     } while (::GetTickCount() - dwStart < nMilliseconds);
     return bQuit;
+}
+
+void CFakeServices::ExpectInsertObjectDialog(UINT nResult)
+{
+    DialogAnswer answer = {};
+    answer.kind = "insert object dialog";
+    answer.nAnswer = int(nResult);
+    m_dialogAnswers.push_back(answer);
+}
+
+UINT CFakeServices::InsertObjectDialog(tagOLEUIINSERTOBJECTA* pio)
+{
+    Call& call = Record("InsertObject");
+    call.hWnd = pio->hWndOwner;
+    call.dwFlags = pio->dwFlags;
+    call.caption = pio->lpszCaption != nullptr ? pio->lpszCaption : "";
+    DialogAnswer answer;
+    if (!NextAnswer("insert object dialog", answer))
+        return OLEUI_CANCEL;
+    return UINT(answer.nAnswer);
 }

@@ -57,18 +57,18 @@ public:
     // One recorded call: its kind ("MessageBox", "TrackPopupMenu", "DoModal", "DoModalSheet",
     // "GetOpenFileName", "GetSaveFileName", "ChooseColor", "ChooseFont", "PrintDlg", "FindText",
     // "ReplaceText", "CreatePrinterDC", "GetKeyState", "GetTickCount", "MessageBeep", "GetCursorPos",
-    // "WindowFromPoint", "WinHelp") and what it was given.
+    // "WindowFromPoint", "WinHelp", "InsertObject") and what it was given.
     struct Call {
         std::string kind;
         std::string text;    // message box text; file dialog: initial name; find text; print dialog and
                              // printer DC: the printer's name (empty: none); help: the help file
-        std::string caption; // message box caption; replace text
+        std::string caption; // message box caption; replace text; Insert Object dialog caption
         UINT nType = 0;      // message box style, beep type, popup flags, key, help command
         HWND hWnd = nullptr; // message box and common dialog owner, popup window
         HMENU hMenu = nullptr; // popup menu
         POINT pt = {};         // popup position (screen)
         RECT rcExclude = {};   // popup's excluded rectangle (empty when none was given)
-        DWORD dwFlags = 0;   // common dialogs: the flags given (OFN_*, CC_*, CF_*, PD_*, FR_*)
+        DWORD dwFlags = 0;   // common dialogs: the flags given (OFN_*, CC_*, CF_*, PD_*, FR_*, IOF_*)
         UINT nMinPage = 0;   // print dialog: the document's first and last page given
         UINT nMaxPage = 0;
         COLORREF color = 0;  // colour and font dialogs: the colour given
@@ -114,6 +114,9 @@ public:
     void DeliverFindReplace(DWORD dwFlags, const char* pszFind = nullptr, const char* pszReplace = nullptr);
     // The printer DCs made so far, oldest first (the fake owns them).
     const std::vector<std::unique_ptr<CFakePrinterDC>>& PrinterDCs() const { return m_printerDCs; }
+    // The next Insert Object dialog answers nResult (OLEUI_OK, OLEUI_CANCEL or an error code); it
+    // creates no object.
+    void ExpectInsertObjectDialog(UINT nResult);
     // The next beep.
     void ExpectBeep();
     // The next call of the help viewer: it must ask for uCommand with dwData (nothing is opened).
@@ -146,6 +149,7 @@ public:
     BOOL GetCursorPos(LPPOINT lpPoint) override;
     HWND WindowFromPoint(POINT point) override;
     BOOL WinHelp(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) override;
+    UINT InsertObjectDialog(tagOLEUIINSERTOBJECTA* pio) override;
 
 private:
     struct MessageBoxAnswer {

@@ -1,0 +1,51 @@
+// CZQAppGridView: what the application's two grid views, the evaluations grid (CZQGridView) and the
+// comparison matrix (CZQResultsGridView), share: their first update around the view's own fill, and
+// the few style steps their fills are made of.
+//
+// First update: the grid view's; undo recording off; both scroll bars automatic, with the end kept
+// in view (mode 10); the view's fill (LoadCells); the row and column headers without border lines;
+// the keyboard focus to the view; undo recording on.
+//
+// A fill is not the user's edit: while a view fills itself (UndoPause) undo records nothing.
+#pragma once
+
+#include "grid/engine/GXGridView.h"
+
+class CGXStyle;
+
+class CZQAppGridView : public CGXGridView {
+    DECLARE_DYNAMIC(CZQAppGridView)
+public:
+    ~CZQAppGridView() override;
+
+    // The first update (see the top of this file).
+    void OnInitialUpdate() override;
+
+protected:
+    CZQAppGridView();
+
+    // The view's fill from the project, called by the first update.
+    virtual void LoadCells() = 0;
+
+    // Applies style to range in override mode (update flag 2, recorded as a command done).
+    void ApplyStyle(const CGXCellRange& range, const CGXStyle& style);
+    // Sets ReadOnly = bReadOnly on range with the grid's read-only guard lifted meanwhile, so that
+    // read-only cells take it too.
+    void SetReadOnlyUnguarded(const CGXCellRange& range, BOOL bReadOnly);
+    // Clears what an earlier fill left on the body (1, 1)-(rows, columns): its read-only marks, then
+    // every attribute the Standard style sets. Nothing while the grid has no body cell.
+    void ResetBody();
+
+    // Undo recording off for its life, then back as it was.
+    class UndoPause {
+    public:
+        explicit UndoPause(CGXGridCore& grid);
+        ~UndoPause();
+        UndoPause(const UndoPause&) = delete;
+        UndoPause& operator=(const UndoPause&) = delete;
+
+    private:
+        CGXGridCore& m_grid;
+        BOOL m_bUndo;
+    };
+};

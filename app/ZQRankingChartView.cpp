@@ -1,0 +1,155 @@
+// CZQRankingChartView: the ranking chart view (see ZQRankingChartView.h).
+// the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "app/ZQRankingChartView.h"
+
+#include "app/ZQApp.h"
+#include "model/solve/Solver.h"
+
+namespace {
+
+const COLORREF kReferenceColor = RGB(255, 0, 0); // the reference ranking's alternatives: red
+const COLORREF kOtherColor = RGB(0, 0, 255);     // the others: blue
+const int kScreenFontSize = 110;                 // 11 points
+const int kPrintFontDividend = 120780;
+const int kNameLeft = 10;
+const int kTop = 30;
+const int kRowStep = 20;
+const int kMinimumBarsWidth = 200;
+const int kBoxes = 10;
+
+// The ranking rows to draw: the project's, while its Solver has results; none otherwise.
+const ZQTable* RankingRowsOf(const CZQInterfaceData& project)
+{
+    const Solver* pSolver = project.ProjectSolver.get();
+    return pSolver != nullptr && pSolver->HasResults() ? &project.RankingRows : nullptr;
+}
+
+// True when the first Solver record named `name` belongs to the reference ranking.
+bool IsReferenceAlternative(const Solver& solver, const CString& name)
+{
+    for (const auto& pAlternative : solver.model.alternatives) {
+        if (pAlternative && pAlternative->name == name)
+            return pAlternative->referenceIndex >= 0;
+    }
+    return false;
+}
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CZQRankingChartView, CScrollView)
+
+BEGIN_MESSAGE_MAP(CZQRankingChartView, CScrollView)
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
+END_MESSAGE_MAP()
+
+CZQRankingChartView::CZQRankingChartView() : m_rectPrint(0, 0, 0, 0) {}
+
+CZQRankingChartView::~CZQRankingChartView() = default;
+
+int CZQRankingChartView::PrintFontSize(int nPrintWidth)
+{
+    // a page of no width would divide by zero
+    return nPrintWidth > 0 ? kPrintFontDividend / nPrintWidth : kScreenFontSize;
+}
+
+void CZQRankingChartView::OnInitialUpdate()
+{
+    CScrollView::OnInitialUpdate();
+    SetScrollSizes(MM_TEXT, CSize(100, 100));
+    if (CZQApp* pApp = ZQGetApp())
+        pApp->m_nRankingChartOpen = 1;
+}
+
+void CZQRankingChartView::OnDestroy()
+{
+    if (CZQApp* pApp = ZQGetApp())
+        pApp->m_nRankingChartOpen = 0;
+    CScrollView::OnDestroy();
+}
+
+void CZQRankingChartView::Redraw()
+{
+    RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
+}
+
+void CZQRankingChartView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
+{
+    if (pInfo != nullptr)
+        m_rectPrint = pInfo->m_rectDraw;
+    CScrollView::OnPrepareDC(pDC, pInfo);
+}
+
+BOOL CZQRankingChartView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+void CZQRankingChartView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+
+void CZQRankingChartView::OnEndPrinting(CDC*, CPrintInfo*) {}
+
+void CZQRankingChartView::OnDraw(CDC* pDC)
+{
+    CZQApp* pApp = ZQGetApp();
+    const ZQTable* pRows = pApp != nullptr ? RankingRowsOf(pApp->m_Project) : nullptr;
+    const bool bPrinting = pDC->IsPrinting() != FALSE;
+
+    m_font.DeleteObject();
+    if (bPrinting)
+        m_font.CreatePointFont(PrintFontSize(m_rectPrint.right - m_rectPrint.left), "Arial", pDC);
+    else
+        m_font.CreatePointFont(kScreenFontSize, "Courier", pDC);
+    CFont* pOldFont = pDC->SelectObject(&m_font);
+
+    int m = 0;
+    if (pRows != nullptr)
+        for (const ZQRow& row : *pRows)
+            m = (std::max)(m, ProjectCell(row, 0).GetLength());
+    const int x0 = 9 * m + 10;
+    const int nRows = pRows != nullptr ? int(pRows->size()) : 0;
+    SetScrollSizes(MM_TEXT, CSize(x0 + kMinimumBarsWidth, kRowStep * nRows + 50));
+
+    if (nRows > 0) {
+        CBrush blue(kOtherColor);
+        CBrush red(kReferenceColor);
+        int nWidth = m_rectPrint.right;
+        if (!bPrinting) {
+            CRect client;
+            GetClientRect(&client);
+            nWidth = client.right;
+        }
+        const int u = ((std::max)(nWidth, x0 + kMinimumBarsWidth) - x0) / 11;
+
+        for (int k = 0; k <= 5; ++k) {
+            CString label;
+            label.Format("%.1f", 0.2 * k);
+            pDC->TextOut(9 * m + 2 * u * k, 5, label);
+        }
+
+        const Solver* pSolver = pApp->m_Project.ProjectSolver.get();
+        int y = kTop;
+        for (auto it = pRows->rbegin(); it != pRows->rend(); ++it, y += kRowStep) {
+            const CString& name = ProjectCell(*it, 0);
+            pDC->TextOut(kNameLeft, y, name);
+            for (int i = 0, x = x0; i < kBoxes; ++i, x += u)
+                pDC->Rectangle(x, y - 5, x + u + 1, y + 16);
+            const int L = int(std::atof(ProjectCell(*it, 1)) * u * kBoxes);
+            const bool bReference = pSolver != nullptr && IsReferenceAlternative(*pSolver, name);
+            const CRect bar(x0, y, x0 + L + 1, y + 11);
+            pDC->FillRect(&bar, bReference ? &red : &blue);
+        }
+    }
+    pDC->SelectObject(pOldFont);
+}

@@ -1,0 +1,64 @@
+// CZQRankingChartView: the view of the ranking chart window. It shows the project's final ranking
+// (CZQInterfaceData::RankingRows, [name, utility text] sorted by ascending utility) as horizontal bars
+// on a scale from 0 to 1 cut into ten boxes, the best alternative (the last row) at the top. Every
+// paint reads the rows afresh; a project without a Solver with results has no ranking to show.
+//
+// Drawing, in pixels of the text mapping mode, with m the length of the longest name:
+// - the names start at x = 10 and the bars at x0 = 9m + 10; the drawing is x0 + 200 wide and
+//   20 * rows + 50 high (the scroll sizes follow it at every paint);
+// - the drawing width W is the client area's right edge, or on a printer the right edge of the page
+//   kept by OnPrepareDC; the box width is u = (max(W, x0 + 200) - x0) / 11 in integers;
+// - the labels "0.0" to "1.0" stand at y = 5 and x = 9m + 2uk (k = 0..5);
+// - the rows go from y = 30 downwards, 20 pixels apart: the name at (10, y), ten boxes from
+//   (x0 + ui, y - 5) to (x0 + ui + u + 1, y + 16), and the bar filled from (x0, y) to
+//   (x0 + L + 1, y + 11), L = utility * 10u truncated;
+// - the bar is red (0x0000FF) for an alternative of the reference ranking, else blue (0xFF0000): the
+//   first Solver record of that name decides, and a name without a record is blue.
+// Nothing is drawn without rows. On the screen the names are in 11-point "Courier"; on a printer in
+// "Arial" of 120780 / (width of the kept page) tenths of a point (PrintFontSize).
+//
+// The view keeps the application's ranking-chart-open flag: set by its first update, cleared when its
+// window goes.
+//
+// Print and Print Preview (57607, 57608, 57609) go through the class library's print loop: one page.
+#pragma once
+
+#include <windows.h>
+
+#include "win/Win.h"
+
+class CZQRankingChartView : public CScrollView {
+    DECLARE_DYNCREATE(CZQRankingChartView)
+    DECLARE_MESSAGE_MAP()
+public:
+    CZQRankingChartView();
+    ~CZQRankingChartView() override;
+
+    // The base's initial update; scroll sizes 100 by 100 in the text mapping mode; the
+    // ranking-chart-open flag set.
+    void OnInitialUpdate() override;
+    // Draws the chart (see the top of this file).
+    void OnDraw(CDC* pDC) override;
+    // With print information, keeps its drawing rectangle (m_rectPrint); then the base's preparation.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+
+    // Redraws the window at once (invalidated, erased and updated).
+    void Redraw();
+
+    // The printed names' size in tenths of a point for a kept page nPrintWidth pixels wide:
+    // 120780 / nPrintWidth, or the screen's 110 when the width is 0 or less.
+    static int PrintFontSize(int nPrintWidth);
+
+    CFont m_font;      // the names' and labels' font of the last paint
+    CRect m_rectPrint; // the drawing rectangle of the last printing preparation (empty before one)
+
+protected:
+    // The class library's standard preparation (the print dialog).
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    // Nothing.
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
+    // Clears the ranking-chart-open flag, then the base's handling.
+    afx_msg void OnDestroy();
+};

@@ -1,0 +1,254 @@
+// The ranking chart: the window a solve opens, its geometry drawn into memory for the worked project
+// and for the edge cases, the colours of reference and other alternatives, no rows without a Solver
+// with results, the scroll sizes, printing on a printer-like DC and the preview, and the open flag.
+// the standard headers before windows.h, which defines min and max as macros
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "ResultWindowTestSupport.h"
+
+#include "app/ZQRankingChartView.h"
+#include "model/solve/Solver.h"
+#include "res/resource.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+// One drawn row: its name, its top y, its bar length L and its colour.
+struct Row {
+    const char* name;
+    int y;
+    int L;
+    COLORREF color;
+};
+
+class RankingChart : public ResultWindowFixture {
+protected:
+    CZQRankingChartView* View()
+    {
+        return dynamic_cast<CZQRankingChartView*>(app.FirstViewOf(ZQDocument::RankingChart));
+    }
+
+    // The chart drawn as the screen draws it, into a canvas, with the view's client area nWidth wide.
+    void DrawInto(Canvas& canvas, int nWidth)
+    {
+        SetClientSize(View(), nWidth, 300);
+        CRect client;
+        View()->GetClientRect(&client);
+        ASSERT_EQ(client.right, nWidth);
+        View()->OnDraw(&canvas.DC());
+    }
+
+    // The size of text in the screen's 11-point "Courier", measured on dc.
+    static CSize ScreenTextSize(CDC& dc, const char* text)
+    {
+        CFont font;
+        font.CreatePointFont(110, "Courier", &dc);
+        CFont* pOld = dc.SelectObject(&font);
+        const CSize size = dc.GetTextExtent(text);
+        dc.SelectObject(pOld);
+        return size;
+    }
+
+    // The rows as they must stand on the canvas, with bars from x0 and boxes u wide.
+    static void ExpectChart(Canvas& canvas, int x0, int u, const std::vector<Row>& rows)
+    {
+        for (const Row& row : rows) {
+            const int y = row.y;
+            SCOPED_TRACE(std::string(row.name) + " at y " + std::to_string(y));
+            // the name
+            const CSize name = ScreenTextSize(canvas.DC(), row.name);
+            EXPECT_TRUE(canvas.Inked(CRect(10, y, 10 + name.cx, y + name.cy)));
+            // the ten boxes
+            for (int i = 0; i < 10; ++i) {
+                const int x = x0 + u * i;
+                EXPECT_EQ(canvas.Pixel(x + u / 2, y - 5), kBlack) << "top of box " << i;
+                EXPECT_EQ(canvas.Pixel(x + u / 2, y + 15), kBlack) << "bottom of box " << i;
+                EXPECT_EQ(canvas.Pixel(x, y + 13), kBlack) << "left of box " << i;
+                EXPECT_EQ(canvas.Pixel(x + u / 2, y + 13), kWhite) << "inside box " << i;
+            }
+            EXPECT_EQ(canvas.Pixel(x0 + 10 * u, y + 13), kBlack) << "right of the last box";
+            EXPECT_EQ(canvas.Pixel(x0 + 10 * u + 1, y + 13), kWhite) << "after the last box";
+            // the bar, (x0, y) to (x0 + L + 1, y + 11)
+            EXPECT_EQ(canvas.Pixel(x0, y), row.color);
+            EXPECT_EQ(canvas.Pixel(x0 + row.L, y + 10), row.color);
+            EXPECT_EQ(canvas.Pixel(x0 + row.L + 1, y + 5), (row.L + 1) % u == 0 ? kBlack : kWhite);
+            EXPECT_NE(canvas.Pixel(x0 + row.L, y + 11), row.color);
+        }
+    }
+};
+
+TEST_F(RankingChart, ASolveOpensItTitledAndFlaggedAndItsRowsShowTheWorkedProject)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    EXPECT_EQ(Str(View()->GetDocument()->GetTitle()), "Final Ranking worked out with ZEK MD");
+    EXPECT_EQ(app.m_nRankingChartOpen, 1);
+
+    // Drawn 419 pixels wide: m = 1, x0 = 19, u = 36; z (outside the reference ranking, 0.75) at the
+    // top, then x (0.5) and y (0.25) in red.
+    Canvas canvas(500, 200);
+    DrawInto(canvas, 419);
+    for (int k = 0; k <= 5; ++k) {
+        char label[8];
+        snprintf(label, sizeof label, "%.1f", 0.2 * k);
+        const CSize size = ScreenTextSize(canvas.DC(), label);
+        EXPECT_TRUE(canvas.Inked(CRect(9 + 72 * k, 5, 9 + 72 * k + size.cx, 5 + size.cy))) << label;
+    }
+    EXPECT_FALSE(canvas.Inked(CRect(0, 0, 500, 5))) << "nothing above the labels";
+    ExpectChart(canvas, 19, 36, {{"z", 30, 270, kBlue}, {"x", 50, 180, kRed}, {"y", 70, 90, kRed}});
+    EXPECT_FALSE(canvas.Inked(CRect(0, 90, 500, 200))) << "nothing below the last row";
+    EXPECT_EQ(View()->GetTotalSize(), CSize(219, 110));
+}
+
+TEST_F(RankingChart, FullAndEmptyBarsUnknownNamesAndANarrowWindow)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    // the last row on top: "nobody" (no Solver record) in blue, then y and x of the reference ranking
+    app.m_Project.RankingRows = {{"x", "1.000000"}, {"y", "0.000000"}, {"nobody", "0.500000"}};
+    const int x0 = 9 * 6 + 10;
+    {
+        Canvas canvas(500, 200);
+        DrawInto(canvas, 419);
+        const int u = (419 - x0) / 11;
+        ExpectChart(canvas, x0, u, {{"nobody", 30, 5 * u, kBlue}, {"y", 50, 0, kRed}, {"x", 70, 10 * u, kRed}});
+    }
+    // narrower than x0 + 200: the boxes keep 200 / 11 pixels
+    {
+        Canvas canvas(500, 200);
+        DrawInto(canvas, 100);
+        ExpectChart(canvas, x0, 18, {{"nobody", 30, 90, kBlue}, {"y", 50, 0, kRed}, {"x", 70, 180, kRed}});
+    }
+    EXPECT_EQ(View()->GetTotalSize(), CSize(x0 + 200, 3 * 20 + 50));
+}
+
+TEST_F(RankingChart, NothingIsDrawnWithoutRowsOrWithoutASolverWithResults)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    const ZQTable solved = app.m_Project.RankingRows;
+
+    app.m_Project.RankingRows.clear();
+    Canvas empty(500, 200);
+    DrawInto(empty, 419);
+    EXPECT_TRUE(empty.Blank());
+
+    // a Solver that was never solved (as after a refused or inconsistent solve) ranks nothing
+    app.m_Project.RankingRows = solved;
+    app.m_Project.ProjectSolver = std::make_unique<Solver>();
+    Canvas unsolved(500, 200);
+    DrawInto(unsolved, 419);
+    EXPECT_TRUE(unsolved.Blank());
+    app.m_Project.ProjectSolver.reset();
+    Canvas none(500, 200);
+    DrawInto(none, 419);
+    EXPECT_TRUE(none.Blank());
+    // the refresh of a project without results empties the rows and redraws the open chart
+    app.m_Project.ProjectSolver = std::make_unique<Solver>();
+    app.m_Project.RefreshRankingChart();
+    EXPECT_TRUE(app.m_Project.RankingRows.empty());
+}
+
+TEST_F(RankingChart, ARedrawPaintsAtOnce)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    View()->Invalidate();
+    app.RedrawRankingChart();
+    EXPECT_FALSE(::GetUpdateRect(View()->m_hWnd, nullptr, FALSE));
+}
+
+TEST(RankingChartFont, ThePrintedSizeFollowsThePageWidth)
+{
+    const std::pair<int, int> cases[] = {{850, 142}, {1100, 109}, {120780, 1}, {0, 110}, {-40, 110}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CZQRankingChartView::PrintFontSize(c.first), c.second) << c.first;
+}
+
+TEST_F(RankingChart, PrintsOnOnePageAsWideAsThePrintersAndPreviews)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    const FakePrinter printer{"Ranking printer", 850, 1100, 100, 100};
+    fake.ExpectPrintDialog(IDOK, &printer);
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    ASSERT_EQ(fake.PrinterDCs().size(), 1u);
+    const CFakePrinterDC& page = *fake.PrinterDCs().back();
+    EXPECT_EQ(page.DocCalls(), (std::vector<std::string>{"StartDoc Final Ranking worked out with ZEK MD", "StartPage",
+                                                         "EndPage", "EndDoc"}));
+    // the kept page: W = 850, u = (850 - 19) / 11 = 75; z's bar ends at 19 + 562
+    EXPECT_EQ(View()->m_rectPrint, CRect(0, 0, 850, 1100));
+    EXPECT_EQ(page.PixelAt(19, 35), kBlue);
+    EXPECT_EQ(page.PixelAt(19 + 562, 35), kBlue);
+    EXPECT_EQ(page.PixelAt(19 + 563, 35), kWhite);
+    EXPECT_EQ(page.PixelAt(19 + 750, 43), kBlack) << "the right of the last box";
+    EXPECT_EQ(page.PixelAt(19 + 360, 55), kRed) << "x's bar";
+
+    // the printed names: "Arial" of 120780 / 850 tenths of a point for the printer (the job's DC is
+    // gone with the job: a page of the same printer stands for it)
+    CFakePrinterDC samePrinter(850, 1100, 100, 100);
+    auto expectFont = [&samePrinter](const CFont& font, int nSize) {
+        CFont expected;
+        ASSERT_TRUE(expected.CreatePointFont(nSize, "Arial", &samePrinter));
+        LOGFONT actual = {}, wanted = {};
+        font.GetLogFont(&actual);
+        expected.GetLogFont(&wanted);
+        EXPECT_EQ(actual.lfHeight, wanted.lfHeight) << nSize;
+        EXPECT_STREQ(actual.lfFaceName, "Arial");
+    };
+    expectFont(View()->m_font, 142);
+
+    // a page of no width prints with the screen's size, and boxes of the least width
+    CPrintInfo info;
+    info.m_rectDraw.SetRectEmpty();
+    View()->OnPrepareDC(&samePrinter, &info);
+    EXPECT_EQ(View()->m_rectPrint, CRect(0, 0, 0, 0));
+    samePrinter.StartPage();
+    View()->OnDraw(&samePrinter);
+    expectFont(View()->m_font, 110);
+    EXPECT_EQ(samePrinter.PixelAt(19 + 135, 35), kBlue) << "0.75 of 10 boxes of 18";
+    EXPECT_EQ(samePrinter.PixelAt(19 + 136, 35), kWhite);
+
+    // print without the dialog, on the default printer
+    fake.SetDefaultPrinter(&printer);
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(fake.PrinterDCs().size(), 2u);
+    EXPECT_EQ(fake.PrinterDCs().back()->DocCalls().size(), 4u);
+
+    // the preview takes the main window's place until it is closed
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    CFrameWnd* pMain = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
+    ASSERT_NE(pMain, nullptr);
+    EXPECT_NE(dynamic_cast<CPreviewView*>(pMain->GetActiveView()), nullptr);
+    pMain->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(dynamic_cast<CPreviewView*>(pMain->GetActiveView()), nullptr);
+    EXPECT_TRUE(fake.CallsOf("MessageBox").empty());
+}
+
+TEST_F(RankingChart, ClosingTheWindowClearsTheFlagAndTheRefreshReachesNothing)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    View()->GetParentFrame()->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.m_nRankingChartOpen, 0);
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::RankingChart));
+    app.m_Project.RefreshRankingChart();
+    app.RedrawRankingChart();
+    EXPECT_EQ(View(), nullptr);
+
+    // the next solve opens it again
+    Shortcut(ID_ZQ_SOLVE);
+    EXPECT_NE(View(), nullptr);
+    EXPECT_EQ(app.m_nRankingChartOpen, 1);
+}
+
+} // namespace
