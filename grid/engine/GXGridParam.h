@@ -219,7 +219,8 @@ public:
     // - compose all first (0): 1 composes every cell of a paint before drawing;
     // - current-cell frame (on): a marked current cell gets inverted frame strips instead of being
     //   inverted whole; marking mode (0): 1 inverts it whole anyway;
-    // - Excel-like frame and fill (off): the selection shows a frame, and its fill handle;
+    // - Excel-like frame and fill (off): the selection shows a frame, and its fill handle; the fill
+    //   word's bit 0 repeats values, bit 1 styles (which win when both are set);
     // - only in the active view (off): views other than the active one show the arrow cursor;
     // - dragging selected rows and columns allowed (on);
     struct DisplayOptions {

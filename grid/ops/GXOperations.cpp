@@ -16,7 +16,7 @@ GXGridModuleCreators GridCreators()
     // hidden rows and columns (GXHideCellsImp.h)
     c.pfnHideCells = GXCreateHideCellsImp;
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)
-    c.pfnAutoScrollPlugin = nullptr;
+    c.pfnAutoScrollPlugin = GXCreateAutoScrollPlugin;
     // resizing to fit the contents (GXResizeToFitImp.h)
     c.pfnResizeToFit = GXCreateResizeToFitImp;
     // update hints between views (GXUpdateHintImp.h)
@@ -38,9 +38,9 @@ GXGridModuleCreators GridCreators()
     // user range selection (GXUserSelectRangeImp.h)
     c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
-    c.pfnExcelLikeFrame = nullptr;
+    c.pfnExcelLikeFrame = GXCreateExcelLikeFrameImp;
     // drag-moving rows and columns (GXUserDragSelectRangeImp.h)
-    c.pfnUserDragSelectRange = nullptr;
+    c.pfnUserDragSelectRange = GXCreateUserDragSelectRangeImp;
     // user resizing (GXUserResizeCellsImp.h)
     c.pfnUserResizeCells = GXCreateUserResizeCellsImp;
     // optimized screen update (GXOptimizedUpdateImp.h)
@@ -60,7 +60,7 @@ GXGridModuleCreators GridCreators()
     // clearing cells (GXClearCellsImp.h)
     c.pfnClearCells = GXCreateClearCellsImp;
     // filling (GXExcelLikeFillImp.h)
-    c.pfnExcelLikeFill = nullptr;
+    c.pfnExcelLikeFill = GXCreateExcelLikeFillImp;
     return c;
 }
 
