@@ -32,7 +32,7 @@ const GXControlMaker kMakers[] = {
     // rich text cell
     {"CGXRichEditCtrl", nullptr, nullptr},
     // masked edit cell
-    {"CGXMaskControl", nullptr, nullptr},
+    {"CGXMaskControl", GXCreateMaskControl, GXRegisterMaskControlAttributes},
     // progress bar cell
     {"CGXProgressCtrl", GXCreateProgressCtrl, GXRegisterProgressCtrlAttributes},
     // password cell
