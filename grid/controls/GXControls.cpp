@@ -30,7 +30,7 @@ const GXControlMaker kMakers[] = {
     // combo box window cell
     {"CGXComboBoxWnd", GXCreateComboBoxWnd, nullptr},
     // rich text cell
-    {"CGXRichEditCtrl", nullptr, nullptr},
+    {"CGXRichEditCtrl", GXCreateRichEditCtrl, nullptr},
     // masked edit cell
     {"CGXMaskControl", GXCreateMaskControl, GXRegisterMaskControlAttributes},
     // progress bar cell
