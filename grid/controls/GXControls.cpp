@@ -30,9 +30,9 @@ const GXControlMaker kMakers[] = {
     // combo box window cell
     {"CGXComboBoxWnd", GXCreateComboBoxWnd, nullptr},
     // rich text cell
-    {"CGXRichEditCtrl", nullptr, nullptr},
+    {"CGXRichEditCtrl", GXCreateRichEditCtrl, nullptr},
     // masked edit cell
-    {"CGXMaskControl", nullptr, nullptr},
+    {"CGXMaskControl", GXCreateMaskControl, GXRegisterMaskControlAttributes},
     // progress bar cell
     {"CGXProgressCtrl", GXCreateProgressCtrl, GXRegisterProgressCtrlAttributes},
     // password cell

@@ -444,5 +444,5 @@ TEST(ControlFactoryMakers, TheControlsTableRegistersNothingUntilAClassLands)
     GXRegisterCellControls();
     CGXControlFactory* pFactory = GXGetControlFactory();
     ASSERT_NE(pFactory, nullptr);
-    EXPECT_EQ(pFactory->FindControlMaker("CGXRichEditCtrl"), nullptr);
+    EXPECT_EQ(pFactory->FindControlMaker("CGXOlePreview"), nullptr);
 }
