@@ -12,6 +12,7 @@
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
+#include "grid/engine/GXFontState.h"
 #include "win/CWindowDC.h"
 #include "win/Win.h"
 
@@ -438,16 +439,48 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
     const CString strValue = StyleValue(style);
     if (strValue.IsEmpty() || !EnsureWindows())
         return;
+    const BOOL bBlackWhite = m_pGrid->IsPrintingBlackWhite();
+    const COLORREF crBack = bBlackWhite ? RGB(255, 255, 255) : InteriorColor(style);
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetBkColor(InteriorColor(style));
-    pDC->SetTextColor(style.GetIncludeTextColor() ? GXResolveColor(style.GetTextColor()) : RGB(0, 0, 0));
+    pDC->SetBkColor(crBack);
+    pDC->SetTextColor(bBlackWhite || !style.GetIncludeTextColor() ? RGB(0, 0, 0) : GXResolveColor(style.GetTextColor()));
     m_drawShadow.Load(strValue);
-    if (m_drawShadow.ctrl.GetTextLength() == 0)
+    CRichEditCtrl& shadow = m_drawShadow.ctrl;
+    if (shadow.GetTextLength() == 0)
         return;
-    const int nResX = pDC->GetDeviceCaps(LOGPIXELSX), nResY = pDC->GetDeviceCaps(LOGPIXELSY);
+    if (bBlackWhite) {
+        // black text on white paper: the shadow's colours are changed and it is loaded again next time
+        CHARFORMATA cf = {};
+        cf.cbSize = sizeof(cf);
+        cf.dwMask = CFM_COLOR;
+        shadow.SetSel(0, -1);
+        shadow.SetSelectionCharFormat(cf);
+        m_drawShadow.bLoaded = FALSE;
+    }
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rect);
+    const CRect rectCell = GetCellRect(nRow, nCol, &rect, &style);
+    if (!RenderFormatRange(pDC, rectCell, style))
+        RenderShadowImage(pDC, rectCell, crBack);
+    pDC->RestoreDC(nSaved);
+}
+
+BOOL CGXRichEditCtrl::RenderFormatRange(CDC* pDC, CRect rectCell, const CGXStyle& style)
+{
+    const HDC hAttrib = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->m_hDC;
+    GXFontState& fonts = GXGetLibraryState()->m_fontState;
+    int nResX = fonts.GetDpiX(), nResY = fonts.GetDpiY();
+    if (hAttrib != pDC->m_hDC) {
+        nResX = pDC->GetDeviceCaps(LOGPIXELSX);
+        nResY = pDC->GetDeviceCaps(LOGPIXELSY);
+    } else if (m_pGrid->IsPrinting()) {
+        // the rich edit control lays out for the printer: screen pixels scale to its dots
+        pDC->SetMapMode(MM_ANISOTROPIC);
+        pDC->SetWindowExt(nResX, nResY);
+        pDC->SetViewportExt(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
+    }
     // a line taller than the cell is still laid out: the range reaches one line of the cell's font
     // further down, and the drawing is clipped to the cell
-    CRect rectCell = GetCellRect(nRow, nCol, &rect, &style);
     {
         CFont* pOldFont = SelectStyleFont(pDC, style);
         TEXTMETRICA tm;
@@ -461,7 +494,7 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
         pGridWnd->GetClientRect(&rectClient);
     FORMATRANGE fr = {};
     fr.hdc = pDC->m_hDC;
-    fr.hdcTarget = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->m_hDC;
+    fr.hdcTarget = hAttrib;
     fr.rc.left = MulDiv(rectCell.left, 1440, nResX);
     fr.rc.top = MulDiv(rectCell.top, 1440, nResY);
     fr.rc.right = MulDiv(rectCell.right, 1440, nResX);
@@ -470,12 +503,41 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
     fr.rcPage.bottom = (1440 / nResY) * rectClient.bottom;
     fr.chrg.cpMin = 0;
     fr.chrg.cpMax = -1;
-    m_drawShadow.ctrl.FormatRange(nullptr, FALSE);
-    const int nSaved = pDC->SaveDC();
-    pDC->IntersectClipRect(&rect);
-    m_drawShadow.ctrl.FormatRange(&fr, TRUE);
-    pDC->RestoreDC(nSaved);
-    m_drawShadow.ctrl.FormatRange(nullptr, FALSE);
+    CRichEditCtrl& shadow = m_drawShadow.ctrl;
+    shadow.FormatRange(nullptr, FALSE);
+    const long nLaidOut = shadow.FormatRange(&fr, TRUE);
+    shadow.FormatRange(nullptr, FALSE);
+    return nLaidOut > 0;
+}
+
+void CGXRichEditCtrl::RenderShadowImage(CDC* pDC, const CRect& rectCell, COLORREF crBack)
+{
+    if (rectCell.Width() <= 0 || rectCell.Height() <= 0)
+        return;
+    // the shadow's client area takes the cell's size (in screen pixels), far outside the editor
+    CRichEditCtrl& shadow = m_drawShadow.ctrl;
+    CRect rectWindow, rectClient;
+    shadow.GetWindowRect(&rectWindow);
+    shadow.GetClientRect(&rectClient);
+    const CSize sizeFrame(rectWindow.Width() - rectClient.Width(), rectWindow.Height() - rectClient.Height());
+    shadow.MoveWindow(30000, 30000, rectCell.Width() + sizeFrame.cx, rectCell.Height() + sizeFrame.cy, FALSE);
+    shadow.SetBackgroundColor(FALSE, crBack);
+    // drawn into a screen bitmap and copied: the copy follows the target's mapping (a printer's scale)
+    CDC memDC;
+    CBitmap bitmap;
+    if (!memDC.CreateCompatibleDC(nullptr))
+        return;
+    {
+        CWindowDC screen(nullptr);
+        if (!bitmap.CreateCompatibleBitmap(&screen, rectCell.Width(), rectCell.Height()))
+            return;
+    }
+    CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+    memDC.FillSolidRect(0, 0, rectCell.Width(), rectCell.Height(), crBack);
+    shadow.SendMessage(WM_PRINTCLIENT, WPARAM(memDC.m_hDC), PRF_CLIENT | PRF_ERASEBKGND);
+    pDC->StretchBlt(rectCell.left, rectCell.top, rectCell.Width(), rectCell.Height(), &memDC, 0, 0, rectCell.Width(),
+                    rectCell.Height(), SRCCOPY);
+    memDC.SelectObject(pOldBitmap);
 }
 
 void CGXRichEditCtrl::Hide()

@@ -10,8 +10,12 @@
 // for cells without a window: the draw shadow renders, the text shadow gives plain text, searches
 // and replaces and rewrites formatting, the measure shadow reports the size a text needs, the format
 // shadow reads a value's formatting. Each keeps the last text it was loaded with and is loaded again
-// only for a different text.
-//
+// only for a different text. The draw shadow renders with EM_FORMATRANGE; where the rich edit control
+// lays nothing out that way (this platform's answers every EM_FORMATRANGE with 0), the shadow takes
+// the cell's size and paints itself (WM_PRINTCLIENT) into a screen bitmap that is copied into the
+// cell, scaled by the target's mapping when printing. Printing in black and white makes the text
+// black on white.
+
 // Plain text typed or pasted into an inactive cell, or stored through SetControlText, is cut to the
 // style's MaxLength, its backslashes and braces escaped (\\, \{, \}) so that it reads back as typed,
 // and wrapped as "{" text "}".
@@ -22,9 +26,8 @@
 //
 // Does not do yet: printed text wraps to the window's width (the rich edit control of this platform
 // ignores a printer as target device); a cell only partly in view beside frozen rows or columns is
-// painted whole. Not yet shown to work under this platform's rich edit control: the rendering of
-// inactive cells into a memory canvas (EM_FORMATRANGE reports nothing laid out there) and the row
-// following the editor's size with AutoSize (typing there moves the caret unexpectedly).
+// painted whole. Not yet shown to work under this platform's rich edit control: the row following
+// the editor's size with AutoSize (typing there moves the caret unexpectedly).
 #pragma once
 
 #include "grid/controls/GXStatic.h"
@@ -178,6 +181,12 @@ private:
     static BOOL IsKeyHeld(int nVirtKey);
     // Activates the cell and replays a click at point (grid coordinates) into the editor.
     void ActivateWithClick(CPoint point);
+    // Renders the draw shadow into rectCell of pDC with EM_FORMATRANGE (a printer DC scaled from screen
+    // pixels on the way). FALSE when the control laid nothing out.
+    BOOL RenderFormatRange(CDC* pDC, CRect rectCell, const CGXStyle& style);
+    // Renders the draw shadow, sized to rectCell, into a screen bitmap on crBack (WM_PRINTCLIENT) and
+    // copies that into rectCell of pDC.
+    void RenderShadowImage(CDC* pDC, const CRect& rectCell, COLORREF crBack);
 };
 
 // Streams strRtf into ctrl as Rich Text Format (bSelection: replacing the selection).
