@@ -870,7 +870,22 @@ void CGXRichEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (bToGrid)
         m_pGrid->ProcessKeys(this, WM_KEYDOWN, nChar, nRepCnt, nFlags);
     else
+        DefaultThenFollowSize();
+}
+
+void CGXRichEditCtrl::DefaultThenFollowSize()
+{
+    {
+        const FlagScope editing(m_bInEditorKey, TRUE);
         Default();
+    }
+    FollowSize();
+}
+
+void CGXRichEditCtrl::FollowSize()
+{
+    if (m_bAutoSize && m_bActive && m_hWnd != nullptr && !s_bBusy)
+        RequestResize();
 }
 
 void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -907,7 +922,7 @@ void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         if (!ValidateString(strCandidate))
             OnInvalidInput(CString(&ch, 1));
     }
-    Default();
+    DefaultThenFollowSize();
     // typed text stays in the editor; other control characters are offered to the grid too
     if (nChar < 32 && nChar != '\r' && nChar != '\n' && nChar != VK_BACK && !m_bPendingLeadByte)
         m_pGrid->ProcessKeys(this, WM_CHAR, nChar, nRepCnt, nFlags);
@@ -968,7 +983,9 @@ LRESULT CGXRichEditCtrl::OnNotifyFromShadow(WPARAM wParam, LPARAM lParam)
 void CGXRichEditCtrl::OnRequestResize(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    if (s_bBusy || !m_bInit || !m_pGrid->IsCurrentCell(m_nRow, m_nCol) || !m_bAutoSize || !m_bActive)
+    // the editor's own notice in the middle of a key comes too late and at a time when the row must
+    // not move under it: the size is asked again once the key is done
+    if (s_bBusy || m_bInEditorKey || !m_bInit || !m_pGrid->IsCurrentCell(m_nRow, m_nCol) || !m_bAutoSize || !m_bActive)
         return;
     const CRect rectRequested = reinterpret_cast<const REQRESIZE*>(pNMHDR)->rc;
     const CGXCellRange range = CellOrSpan(m_nRow, m_nCol);
@@ -992,13 +1009,40 @@ void CGXRichEditCtrl::OnRequestResize(NMHDR* pNMHDR, LRESULT* pResult)
         }
         const int nLargest = std::max(0, rectClient.Height() - nAbove - 1);
         if (nCurrent < nLargest) {
-            m_pGrid->SetRowHeight(nLastRow, nLastRow, std::min(nRequested, nLargest), nullptr, 2);
+            SetRowHeightKeepingEdit(nLastRow, std::min(nRequested, nLargest));
             m_pGrid->ScrollCellInView(m_nRow, m_nCol, 2);
         }
     } else {
         const int nTarget = std::max(m_nInitialRowHeight, nRequested);
         if (nTarget < nCurrent && m_nShrinkRows == 1)
-            m_pGrid->SetRowHeight(nLastRow, nLastRow, nTarget, nullptr, 2);
+            SetRowHeightKeepingEdit(nLastRow, nTarget);
+    }
+}
+
+void CGXRichEditCtrl::SetRowHeightKeepingEdit(ROWCOL nRow, int nHeight)
+{
+    CHARRANGE cr;
+    GetSel(cr);
+    const BOOL bModified = GetModify();
+    const CString strRtf = GXStreamOutRtf(*this);
+    const int nInitialRowHeight = m_nInitialRowHeight;
+    const ROWCOL nCellRow = m_nRow, nCellCol = m_nCol;
+    const BOOL bFocused = ::GetFocus() == m_hWnd;
+    const FlagScope busy(s_bBusy, TRUE);
+    m_pGrid->SetRowHeight(nRow, nRow, nHeight, nullptr, 2);
+    // the grid stores and initialises the current cell again when its row changes size: the user goes
+    // on typing where he was, and the row still shrinks back to its height when editing began
+    if (!IsAttachedTo(nCellRow, nCellCol) || !m_pGrid->IsCurrentCell(nCellRow, nCellCol) || m_hWnd == nullptr)
+        return;
+    m_nInitialRowHeight = nInitialRowHeight;
+    SetActive(TRUE);
+    if (GXStreamOutRtf(*this) != strRtf)
+        GXStreamInRtf(*this, strRtf);
+    SetSel(cr);
+    SetModify(bModified);
+    if (bFocused && ::GetFocus() != m_hWnd) {
+        const FlagScope focusGuard(m_pGrid->m_bFocusChange, TRUE);
+        SetFocus();
     }
 }
 
@@ -1017,6 +1061,7 @@ BOOL CGXRichEditCtrl::Cut()
 {
     if (m_bInit && m_hWnd != nullptr && m_bActive && !IsReadOnlyCell()) {
         SendMessage(WM_CUT);
+        FollowSize();
         return TRUE;
     }
     return CGXControl::Cut();
@@ -1052,7 +1097,7 @@ BOOL CGXRichEditCtrl::Paste()
         Refresh();
         if (CWnd* pGridWnd = GridWnd())
             pGridWnd->UpdateWindow();
-        RequestResize();
+        FollowSize();
         return TRUE;
     }
     if (!m_bActive) {
@@ -1074,6 +1119,7 @@ BOOL CGXRichEditCtrl::StoreTextInCell(const char* pszText)
     CRichEditCtrl::ReplaceSel(pszText, TRUE);
     SetModify(TRUE);
     OnModifyCell();
+    FollowSize();
     return TRUE;
 }
 

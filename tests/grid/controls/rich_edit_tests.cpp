@@ -330,3 +330,47 @@ TEST(RichEditCell, InactiveCellsDrawTheirTextOnScreenAndOnPaper)
     EXPECT_EQ(printed & scaled, printed) << "inside the scaled cell";
     EXPECT_GE(printed.Width(), ink.Width() * 3 / 2);
 }
+
+TEST(RichEditCell, WithAutoSizeTheRowFollowsTheLinesWhileTheUserTypes)
+{
+    CGXStyle column;
+    column.SetAutoSize(TRUE).SetAllowEnter(TRUE).SetWrapText(TRUE);
+    RichFixture f(column);
+    f.SetValue(1, 2, "{abc}");
+    f.Activate(1);
+    const int nInitial = f.grid.GetRowHeight(1);
+    f.pRich->SetSel(3, 3);
+    const auto key = [&](UINT nKey, char ch) {
+        ::SendMessageA(::GetFocus(), WM_KEYDOWN, nKey, MAKELPARAM(1, 0));
+        ::SendMessageA(::GetFocus(), WM_CHAR, BYTE(ch), MAKELPARAM(1, 0));
+        ::SendMessageA(::GetFocus(), WM_KEYUP, nKey, MAKELPARAM(1, 0xC000));
+    };
+    const auto caret = [&] {
+        CHARRANGE cr;
+        f.pRich->GetSel(cr);
+        return cr.cpMin;
+    };
+    key(VK_RETURN, '\r');
+    const int nTwoLines = f.grid.GetRowHeight(1);
+    EXPECT_GT(nTwoLines, nInitial) << "the row grows with the second line at once";
+    key('D', 'd');
+    key('E', 'e');
+    EXPECT_EQ(f.Editor(), "abc\r\nde") << "growing keeps what was typed";
+    EXPECT_EQ(::GetFocus(), f.pRich->m_hWnd);
+    EXPECT_EQ(caret(), 7);
+
+    for (int i = 0; i < 3; ++i)
+        key(VK_BACK, 8);
+    EXPECT_EQ(f.Editor(), "abc");
+    EXPECT_EQ(caret(), 3);
+    EXPECT_LT(f.grid.GetRowHeight(1), nTwoLines) << "the row shrinks with the line gone";
+    EXPECT_GE(f.grid.GetRowHeight(1), nInitial);
+    for (int i = 0; i < 7; ++i)
+        key(VK_BACK, 8);
+    EXPECT_EQ(f.Editor(), "");
+    EXPECT_GE(f.grid.GetRowHeight(1), nInitial) << "never below its height when editing began";
+    f.Type("x");
+    EXPECT_EQ(f.Editor(), "x");
+    f.MakeCurrent(2, 2);
+    EXPECT_EQ(f.Shown(1), "x");
+}
