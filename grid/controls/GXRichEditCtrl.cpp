@@ -2,6 +2,7 @@
 #include "grid/controls/GXRichEditCtrl.h"
 
 #include "grid/controls/GXControls.h"
+#include "grid/controls/GXEditorRepaint.h"
 #include "grid/engine/GXTextSearch.h"
 
 #include "grid/engine/GXColor.h"
@@ -428,6 +429,7 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
         SendMessage(EM_SCROLLCARET);
         LimitText(style.GetIncludeMaxLength() ? long(style.GetMaxLength()) : 0);
         ShowWindow(SW_SHOW);
+        GXRepaintPartlyHiddenEditor(m_pGrid, *this, pDC, rect, nRow, nCol);
         UpdateWindow();
         CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         ExcludeRectFromPaint(rectEdit);

@@ -28,8 +28,7 @@
 // Down on the last line leave the cell. Shift+Insert pastes, Ctrl+Insert copies, Shift+Delete cuts.
 //
 // Does not do yet: printed text wraps to the window's width (the rich edit control of this platform
-// ignores a printer as target device); a cell only partly in view beside frozen rows or columns is
-// painted whole.
+// ignores a printer as target device).
 #pragma once
 
 #include "grid/controls/GXStatic.h"
