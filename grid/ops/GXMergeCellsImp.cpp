@@ -176,52 +176,40 @@ BOOL CGXGridMergeCellsImp::EvalCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol
                                     BOOL bUseGridStyles)
 {
     const WORD wMode = RawMode(pGrid);
-    const BOOL bSkipHidden = (wMode & 1) != 0;
     BOOL bChanged = FALSE;
-    if (!(wMode & kNoHorizontal)) {
-        const Axis horz{0};
-        const ROWCOL nCols = pGrid->GetColCount();
+    // along the row, then down the column; vertical pairs always read the grid's styles (the cache
+    // holds one row), and a vertical chain goes on upward only
+    for (int d = 0; d < 2; ++d) {
+        if (wMode & (d == 0 ? kNoHorizontal : kNoVertical))
+            continue;
+        const Axis axis{d};
+        const ROWCOL nLine = d == 0 ? nRow : nCol, nPos = d == 0 ? nCol : nRow;
+        const ROWCOL nCount = d == 0 ? pGrid->GetColCount() : pGrid->GetRowCount();
+        const BOOL bStyles = d == 0 ? bUseGridStyles : TRUE;
+        // with mode bit 0 the neighbour is the next line that is not hidden
+        auto hidden = [&](ROWCOL n) {
+            return (wMode & 1) && (d == 0 ? pGrid->IsColHidden(n) : pGrid->IsRowHidden(n));
+        };
         m_lastSpan = CGXCellRange();
-        if (nCol > 0 && nCol <= nCols) {
-            ROWCOL nLeft = nCol - 1;
-            while (bSkipHidden && nLeft > 0 && pGrid->IsColHidden(nLeft))
-                --nLeft;
-            if (MergePair(pGrid, horz, nRow, nLeft, nCol, pChanged, bUseGridStyles)) {
+        if (nPos > 0 && nPos <= nCount) {
+            ROWCOL nBefore = nPos - 1;
+            while (nBefore > 0 && hidden(nBefore))
+                --nBefore;
+            if (MergePair(pGrid, axis, nLine, nBefore, nPos, pChanged, bStyles)) {
                 bChanged = TRUE;
-                ContinueChain(pGrid, horz, nRow, TRUE, 0, pChanged, bUseGridStyles);
+                ContinueChain(pGrid, axis, nLine, TRUE, 0, pChanged, bStyles);
             }
         }
         m_lastSpan = CGXCellRange();
-        if (nCol < nCols) {
-            ROWCOL nRight = nCol + 1;
-            while (bSkipHidden && nRight < nCols && pGrid->IsColHidden(nRight))
-                ++nRight;
-            if (MergePair(pGrid, horz, nRow, nCol, nRight, pChanged, bUseGridStyles)) {
+        if (nPos < nCount) {
+            ROWCOL nAfter = nPos + 1;
+            while (nAfter < nCount && hidden(nAfter))
+                ++nAfter;
+            if (MergePair(pGrid, axis, nLine, nPos, nAfter, pChanged, bStyles)) {
                 bChanged = TRUE;
-                ContinueChain(pGrid, horz, nRow, FALSE, nCols, pChanged, bUseGridStyles);
+                if (d == 0)
+                    ContinueChain(pGrid, axis, nLine, FALSE, nCount, pChanged, bStyles);
             }
-        }
-    }
-    if (!(wMode & kNoVertical)) {
-        // vertical pairs always read the grid's styles: the cache holds one row
-        const Axis vert{1};
-        const ROWCOL nRows = pGrid->GetRowCount();
-        m_lastSpan = CGXCellRange();
-        if (nRow > 0 && nRow <= nRows) {
-            ROWCOL nUp = nRow - 1;
-            while (bSkipHidden && nUp > 0 && pGrid->IsRowHidden(nUp))
-                --nUp;
-            if (MergePair(pGrid, vert, nCol, nUp, nRow, pChanged, TRUE)) {
-                bChanged = TRUE;
-                ContinueChain(pGrid, vert, nCol, TRUE, 0, pChanged, TRUE);
-            }
-        }
-        m_lastSpan = CGXCellRange();
-        if (nRow < nRows) {
-            ROWCOL nDown = nRow + 1;
-            while (bSkipHidden && nDown < nRows && pGrid->IsRowHidden(nDown))
-                ++nDown;
-            bChanged |= MergePair(pGrid, vert, nCol, nRow, nDown, pChanged, TRUE);
         }
     }
     return bChanged;
