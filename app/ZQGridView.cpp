@@ -3,6 +3,7 @@
 
 #include "app/ZQApp.h"
 #include "core/NumberText.h"
+#include "grid/engine/GXControl.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXStyle.h"
@@ -46,7 +47,7 @@ BEGIN_MESSAGE_MAP(CZQGridView, CZQAppGridView)
     ON_COMMAND(ID_EDIT_PASTE, OnIgnoreCommand)
 END_MESSAGE_MAP()
 
-CZQGridView::CZQGridView() : m_bLoading(FALSE) {}
+CZQGridView::CZQGridView() : m_bLoading(FALSE), m_bStoringEntry(FALSE) {}
 
 CZQGridView::~CZQGridView() = default;
 
@@ -75,6 +76,14 @@ void CZQGridView::LoadFromModel()
         return;
     m_bLoading = TRUE;
     const UndoPause pause(*this);
+    // The current cell's control was made for the cell as it stood (an entry being typed there went
+    // into the table with the grid before the project changed): it goes, and comes back for the
+    // cell of the same place as the table has it now.
+    ROWCOL nCurrentRow = 0;
+    ROWCOL nCurrentCol = 0;
+    const BOOL bCurrent = GetCurrentCell(nCurrentRow, nCurrentCol);
+    if (bCurrent)
+        ResetCurrentCell(FALSE);
 
     const ZQTable& table = pProject->EvaluationsTable;
     const ZQRow& header = ProjectRow(table, 0);
@@ -118,6 +127,8 @@ void CZQGridView::LoadFromModel()
     }
 
     StoreToModel();
+    if (bCurrent && nCurrentRow <= nRows && nCurrentCol <= nCols)
+        SetCurrentCell(nCurrentRow, nCurrentCol, gxKeepFocus);
     m_bLoading = FALSE;
 }
 
@@ -126,6 +137,13 @@ void CZQGridView::StoreToModel()
     CZQInterfaceData* pProject = Project();
     if (pProject == nullptr || GetParam() == nullptr)
         return;
+    // an entry still being typed belongs to its cell before the table takes the cells (validating it
+    // stores the grid again, which then finds no entry left)
+    if (!m_bLoading && !m_bStoringEntry && IsActiveCurrentCell() && GetCurrentCellControl()->GetModify()) {
+        m_bStoringEntry = TRUE;
+        TransferCurrentCell(TRUE);
+        m_bStoringEntry = FALSE;
+    }
     ZQTable& table = pProject->EvaluationsTable;
     for (size_t i = 0; i < table.size(); ++i) {
         for (size_t k = 0; k < table[i].size(); ++k)

@@ -37,11 +37,14 @@ public:
     // Rebuilds every cell from the project's evaluations table: the counts (table rows - 1, cells of
     // the header row - 1), what an earlier fill left cleared, the texts, then per ordinal column its
     // drop-down list or its read-only mark; finally the grid's texts are stored back (StoreToModel), so
-    // that the table holds what the grid shows. Undo recording is off meanwhile. Nothing without a
+    // that the table holds what the grid shows. The current cell's control is given up first, its
+    // entry not stored, and the cell of the same place made current again (inactive, the focus left
+    // where it is) when the grid still has it. Undo recording is off meanwhile. Nothing without a
     // project.
     void LoadFromModel();
     // Copies the value text of every grid cell into the project's evaluations table, for every cell
-    // the table has (headers included). Nothing without a project.
+    // the table has (headers included); an entry still being typed in the current cell is validated
+    // into its cell first. Nothing without a project.
     void StoreToModel();
     // TRUE while LoadFromModel runs.
     BOOL IsLoading() const { return m_bLoading; }
@@ -66,4 +69,5 @@ private:
     static CZQInterfaceData* Project();
 
     BOOL m_bLoading;
+    BOOL m_bStoringEntry; // TRUE while StoreToModel validates the entry being typed
 };

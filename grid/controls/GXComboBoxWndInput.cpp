@@ -4,7 +4,7 @@
 #include "grid/controls/GXComboBoxWnd.h"
 
 #include "grid/controls/GXButton.h"
-#include "grid/controls/GXTextSearch.h"
+#include "grid/engine/GXTextSearch.h"
 
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXFindReplace.h"

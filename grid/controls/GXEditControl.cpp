@@ -4,7 +4,7 @@
 #include "grid/controls/GXEditControl.h"
 
 #include "grid/controls/GXControls.h"
-#include "grid/controls/GXTextSearch.h"
+#include "grid/engine/GXTextSearch.h"
 
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDrawing.h"

@@ -476,6 +476,13 @@ public:
     virtual void UpdateReadOnly();
     // The user-resize state: TRUE while the user resizes, with the kind and the row or column.
     BOOL IsUserResizing(int& nKind, ROWCOL& nIndex) const;
+    // Set by the user-resize module from the start of a drag to its end (kind 1 a row, 2 a column).
+    void SetUserResizing(BOOL bResizing, int nKind = 0, ROWCOL nIndex = 0)
+    {
+        m_bUserResizing = bResizing;
+        m_nResizeKind = nKind;
+        m_nResizeIndex = nIndex;
+    }
 
     // ---- current cell (GXCoreCurrentCell.cpp) ----------------------------------------------------------
     // FALSE when there is no current cell, when it lies beyond the counts (it is then forgotten) or,
@@ -1135,6 +1142,37 @@ public:
     ROWCOL m_nLastCopiedRows = 0;
     ROWCOL m_nLastCopiedCols = 0;
 
+    // ---- what the mouse operations keep in the grid (GXUserDragSelectRangeImp.h, GXExcelLikeFrameImp.h,
+    // GXExcelLikeFillImp.h, GXAutoScrollPlugin.h) ---------------------------------------------------------
+    // Dragging selected rows or columns: a press may start a drag; the kind (2 rows, 1 columns, 0 none);
+    // the target row and column (at least 1); the dragged range's place in the selection; the drop line
+    // (made on first use, owned by the grid's auto-delete list).
+    BOOL m_bSelDragPending = FALSE;
+    int m_nSelDragType = 0;
+    ROWCOL m_nSelDragRow = 1;
+    ROWCOL m_nSelDragCol = 1;
+    POSITION m_posSelDragRange = nullptr;
+    CWnd* m_pSelDragLineWnd = nullptr;
+    // The selection frame: its range (plain cells), its knob (0 bottom-right, 2 bottom-left for whole
+    // rows, 7 top-right for whole columns), whether it is on the screen and whether it is hidden.
+    CGXCellRange m_rangeExcelLikeFrame;
+    int m_nExcelLikeFrameKnob = 0;
+    BOOL m_bExcelLikeFrameShown = FALSE;
+    BOOL m_bExcelLikeFrameHidden = FALSE;
+    // Set while the fill handle is dragged.
+    BOOL m_bFilling = FALSE;
+    // Automatic scrolling: its scroll permissions, its timer (0: none), the key it repeats (0: none, the
+    // pointer or a fixed direction decides) with its key data; the first tick after a start is still
+    // due; a fixed scroll direction (gxUp .. gxRight, -1: none); the focus may leave without stopping it.
+    BOOL m_bAutoScrollVert = FALSE;
+    BOOL m_bAutoScrollHorz = FALSE;
+    UINT_PTR m_nAutoScrollTimer = 0;
+    UINT m_nAutoScrollKey = 0;
+    UINT m_nAutoScrollKeyFlags = 0;
+    BOOL m_bAutoScrollStartPending = FALSE;
+    int m_nAutoScrollDirection = -1;
+    BOOL m_bAutoScrollKeepFocus = FALSE;
+
     // ---- cell tips (GXCellTipHandler.h) --------------------------------------------------------------
     // Switches the cell tips on (the handler is made on first use and initialised when the grid is) or
     // off (a tip shown or waiting goes).
@@ -1440,15 +1478,9 @@ protected:
     BOOL m_bLockScrollbars = FALSE;
     BOOL m_bUpdatingScrollbars = FALSE;
     BOOL m_bScrolling = FALSE;
-    // Automatic scrolling: running, its scroll permissions, its step counter, its timer (0: none) and
-    // the key it repeats.
+    // Automatic scrolling: running and its step counter.
     BOOL m_bAutoScrollRunning = FALSE;
-    BOOL m_bAutoScrollVert = FALSE;
-    BOOL m_bAutoScrollHorz = FALSE;
     int m_nAutoScrollStep = 0;
-    UINT_PTR m_nAutoScrollTimer = 0;
-    UINT m_nAutoScrollKey = 0;
-    UINT m_nAutoScrollKeyFlags = 0;
     // Current cell: a move is in progress; moves are tracked (on) unless suppressed (off); the cell
     // last told to OnMovedCurrentCell.
     BOOL m_bInMove = FALSE;

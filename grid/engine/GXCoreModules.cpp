@@ -170,6 +170,9 @@ void CGXGridCore::AttachMarkEditHeaderImp()
 void CGXGridCore::AttachFreezeMenuHelperImp()
 {
     AttachModule(m_pFreezeMenuHelperImp, m_pAppData->m_gridModuleCreators.pfnFreezeMenuHelper);
+    // freezing moves the frozen rows or columns to the front
+    if (m_pFreezeMenuHelperImp != nullptr)
+        AttachMoveRowsColsImp();
 }
 
 void CGXGridCore::AttachDirectCopyMoveCellsImp()

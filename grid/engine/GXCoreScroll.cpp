@@ -408,10 +408,12 @@ void CGXGridCore::StartAutoScroll(BOOL bCapture, BOOL bVertical, BOOL bHorizonta
     m_bAutoScrollHorz = bHorizontal;
     m_nAutoScrollStep = 0;
     m_bAutoScrollStop = FALSE;
+    m_bAutoScrollStartPending = TRUE;
     if (bCapture)
         pWnd->SetCapture();
     m_nAutoScrollTimer = pWnd->SetTimer(gxAutoScrollTimer, 10);
     m_bAutoScrollRunning = m_nAutoScrollTimer != 0;
+    m_bAutoScrollStartPending = m_bAutoScrollRunning;
     // the first step runs at once, not after the first period
     if (m_bAutoScrollRunning)
         pWnd->PostMessage(WM_TIMER, gxAutoScrollTimer, 0);

@@ -262,6 +262,9 @@ CScrollBar* CGXGridCore::GetGridScrollBarCtrl(int nBar)
 LRESULT CGXGridCore::CloseFindReplaceDialog()
 {
     GridFindReplaceState& state = GXGetFindReplaceState();
+    // a dialog that stays open for another grid window must not report to this grid any more
+    if (state.m_pGrid == this)
+        state.m_pGrid = nullptr;
     if (state.m_pFindReplaceDlg != nullptr && state.m_pActiveWnd == m_pGridWnd) {
         state.m_pFindReplaceDlg->SendMessage(WM_CLOSE);
         state.m_pFindReplaceDlg = nullptr;

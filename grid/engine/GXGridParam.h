@@ -1,7 +1,7 @@
 // CGXGridParam: what the views of one grid share: the cell data, the base styles (CGXStylesMap), the
 // display and print settings (CGXProperties) and the print device, each owned or borrowed; the undo
 // and redo command lists; the option words the grid core and its operations test; row heights and
-// column widths; the range lists; header and frozen counts.
+// column widths; the hidden rows and columns; the range lists; header and frozen counts.
 //
 // Sizes: the default row height 1200 and column width 10000, and the sizes of row 0 and column 0 (the
 // headers) 1400 and 6000, are in the grid's character height or width times 1000 (the grid core turns
@@ -29,6 +29,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 class CGXCoveredCellPool;
 class CGXData;
@@ -136,6 +137,28 @@ public:
     void SetFrozenRows(ROWCOL n) { m_nFrozenRows = n; }
     void SetFrozenCols(ROWCOL n) { m_nFrozenCols = n; }
 
+    // The hidden rows and columns, one bit per row (column): bit i is bit i % 8 (least significant
+    // first) of byte i / 8, set when row (column) i is hidden. Empty at first; the hide-cells module
+    // grows them and reads a bit beyond the end as 0.
+    std::vector<BYTE>& GetHiddenRows() { return m_abHiddenRows; }
+    std::vector<BYTE>& GetHiddenCols() { return m_abHiddenCols; }
+    const std::vector<BYTE>& GetHiddenRows() const { return m_abHiddenRows; }
+    const std::vector<BYTE>& GetHiddenCols() const { return m_abHiddenCols; }
+    // The smallest height (width) in pixels a user's drag leaves a row (column) (0).
+    int GetMinRowHeight() const { return m_nMinRowHeight; }
+    void SetMinRowHeight(int n) { m_nMinRowHeight = n; }
+    int GetMinColWidth() const { return m_nMinColWidth; }
+    void SetMinColWidth(int n) { m_nMinColWidth = n; }
+    // What the freeze commands remember of the rows (columns) they froze: the first frozen position,
+    // how many, and the position they came from (all 0 until a freeze).
+    struct FreezeRecord {
+        ROWCOL nFirst = 0;
+        ROWCOL nCount = 0;
+        ROWCOL nFrom = 0;
+    };
+    FreezeRecord& GetRowFreezeRecord() { return m_rowFreeze; }
+    FreezeRecord& GetColFreezeRecord() { return m_colFreeze; }
+
     // The remembered current cell (1, 1) and the title (empty).
     ROWCOL GetCurrentRow() const { return m_nCurrentRow; }
     ROWCOL GetCurrentCol() const { return m_nCurrentCol; }
@@ -196,7 +219,8 @@ public:
     // - compose all first (0): 1 composes every cell of a paint before drawing;
     // - current-cell frame (on): a marked current cell gets inverted frame strips instead of being
     //   inverted whole; marking mode (0): 1 inverts it whole anyway;
-    // - Excel-like frame and fill (off): the selection shows a frame, and its fill handle;
+    // - Excel-like frame and fill (off): the selection shows a frame, and its fill handle; the fill
+    //   word's bit 0 repeats values, bit 1 styles (which win when both are set);
     // - only in the active view (off): views other than the active one show the arrow cursor;
     // - dragging selected rows and columns allowed (on);
     struct DisplayOptions {
@@ -428,6 +452,12 @@ private:
     int m_nTransactionLevel = 0;
     WORD m_wRowUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
     WORD m_wColUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
+    std::vector<BYTE> m_abHiddenRows;
+    std::vector<BYTE> m_abHiddenCols;
+    int m_nMinRowHeight = 0;
+    int m_nMinColWidth = 0;
+    FreezeRecord m_rowFreeze;
+    FreezeRecord m_colFreeze;
     CGXRangeList m_clipboardSourceList;
     BOOL m_bDirectCopyMode = FALSE;
     BOOL m_bDirectMoveMode = FALSE;

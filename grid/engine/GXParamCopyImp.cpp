@@ -117,6 +117,12 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     CopySpanPools(dest, src);
     dest.m_rowHeights = src.m_rowHeights;
     dest.m_colWidths = src.m_colWidths;
+    dest.m_abHiddenRows = src.m_abHiddenRows;
+    dest.m_abHiddenCols = src.m_abHiddenCols;
+    dest.m_nMinRowHeight = src.m_nMinRowHeight;
+    dest.m_nMinColWidth = src.m_nMinColWidth;
+    dest.m_rowFreeze = src.m_rowFreeze;
+    dest.m_colFreeze = src.m_colFreeze;
 
     // the grids that show the target still point into the objects deleted above
     if (GridLibraryState* pState = GridLibraryState::GetIfAlive()) {

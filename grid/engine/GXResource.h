@@ -182,7 +182,8 @@
 #define GX_IDB_DROPARROW_DISABLED 20211
 // Cursors the grid shows over what lies under the mouse: a column's or a row's boundary, the
 // boundary that opens a hidden column or row, the selection's frame, a column or row header (whole
-// columns or rows may be selected) and the selection's fill handle.
+// columns or rows may be selected) and the selection's fill handle; while selected rows or columns
+// are dragged, a place they may not be dropped at.
 #define GX_IDC_COLSIZE 20190
 #define GX_IDC_ROWSIZE 20191
 #define GX_IDC_COLHIDDEN 20192
@@ -190,6 +191,7 @@
 #define GX_IDC_SELMOVE 20194
 #define GX_IDC_SELCOL 20195
 #define GX_IDC_SELROW 20196
+#define GX_IDC_NODROP 20208
 #define GX_IDC_FILLHANDLE 20209
 // The cursor over the splitter box between a tab window's beam and its horizontal scroll bar (the id
 // of the window toolkit's horizontal split-bar cursor too: see grid.rc).

@@ -1,8 +1,7 @@
 // Filling cells by dragging the fill handle of the selection frame. Attaching it also attaches the
 // selection frame (and so the user range selection).
 //
-// Does not do yet: the module (CGXGridExcelLikeFillImp) comes with its own work; its creator
-// (GXCreateExcelLikeFillImp) plugs into the table of GXOperations.cpp when it lands.
+// The module is CGXGridExcelLikeFillImp (GXGridExcelLikeFillImp.h).
 #pragma once
 
 #include <windows.h>

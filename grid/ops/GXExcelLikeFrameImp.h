@@ -2,8 +2,7 @@
 // user range selection. The grid reaches it through DrawFramePart, DrawExcelLikeFrame,
 // UpdateExcelLikeFrame and HideExcelLikeFrame, and asks RedrawFrameKnob after painting.
 //
-// Does not do yet: the module (CGXGridExcelLikeFrameImp) comes with its own work; its creator
-// (GXCreateExcelLikeFrameImp) plugs into the table of GXOperations.cpp when it lands.
+// The module is CGXGridExcelLikeFrameImp (GXGridExcelLikeFrameImp.h).
 #pragma once
 
 #include <windows.h>
@@ -23,7 +22,8 @@ public:
                                BOOL bTopVisible, BOOL bLeftVisible, int nKnob, BOOL bKnobOnly) = 0;
     // Draws the frame of range.
     virtual void DrawFrame(CGXGridCore* pGrid, CDC* pDC, const CGXCellRange& range, int nKnob, BOOL bKnobOnly) = 0;
-    // Erases (bErase) or draws the frame of pRange (null: the selection).
+    // Erases (bErase) the frame shown and draws the frame of pRange (null without bErase: the
+    // selection's last range).
     virtual void UpdateFrame(CGXGridCore* pGrid, CDC* pDC, BOOL bErase, const CGXCellRange* pRange) = 0;
     // Draws the knob again after a paint.
     virtual void RedrawFrameKnob(CGXGridCore* pGrid) = 0;

@@ -1,13 +1,12 @@
 // Hidden rows and columns: the hidden marks of the parameter object, undoable hiding and showing, and
 // the marks following inserted, removed and moved rows and columns.
-//
-// Does not do yet: the module (CGXGridHideCellsImp) comes with its own work; its creator
-// (GXCreateHideCellsImp) plugs into the table of GXOperations.cpp when it lands.
+// The module: CGXGridHideCellsImp (GXGridHideCellsImp.h).
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 
 class CGXGridCore;
 

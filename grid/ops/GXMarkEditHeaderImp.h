@@ -2,14 +2,13 @@
 // (CGXGridCore::RedrawHeaderMarks, CGXControl::MarkEditHeader) and the Freeze and Unfreeze commands of
 // rows and columns (the grid's forwarders of the same names).
 //
-// Does not do yet: the modules (CGXGridMarkEditHeaderImp, CGXGridFreezeMenuHelperImp) come with their own
-// work; their creators (GXCreateMarkEditHeaderImp, GXCreateFreezeMenuHelperImp) plug into the table of
-// GXOperations.cpp when they land.
+// The modules: CGXGridMarkEditHeaderImp and CGXGridFreezeMenuHelperImp (GXGridMarkEditHeaderImp.h).
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 
 class CGXControl;
 class CGXGridCore;

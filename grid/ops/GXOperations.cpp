@@ -12,13 +12,13 @@ GXGridModuleCreators GridCreators()
 {
     GXGridModuleCreators c;
     // find and replace (GXFindReplaceImp.h)
-    c.pfnFindReplace = nullptr;
+    c.pfnFindReplace = GXCreateFindReplaceImp;
     // hidden rows and columns (GXHideCellsImp.h)
-    c.pfnHideCells = nullptr;
+    c.pfnHideCells = GXCreateHideCellsImp;
     // the auto-scroll plug-in (GXAutoScrollPlugin.h)
-    c.pfnAutoScrollPlugin = nullptr;
+    c.pfnAutoScrollPlugin = GXCreateAutoScrollPlugin;
     // resizing to fit the contents (GXResizeToFitImp.h)
-    c.pfnResizeToFit = nullptr;
+    c.pfnResizeToFit = GXCreateResizeToFitImp;
     // update hints between views (GXUpdateHintImp.h)
     c.pfnUpdateHint = GXCreateUpdateHintImp;
     // undo and redo (GXCommandFactory.h)
@@ -38,17 +38,17 @@ GXGridModuleCreators GridCreators()
     // user range selection (GXUserSelectRangeImp.h)
     c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
-    c.pfnExcelLikeFrame = nullptr;
+    c.pfnExcelLikeFrame = GXCreateExcelLikeFrameImp;
     // drag-moving rows and columns (GXUserDragSelectRangeImp.h)
-    c.pfnUserDragSelectRange = nullptr;
+    c.pfnUserDragSelectRange = GXCreateUserDragSelectRangeImp;
     // user resizing (GXUserResizeCellsImp.h)
-    c.pfnUserResizeCells = nullptr;
+    c.pfnUserResizeCells = GXCreateUserResizeCellsImp;
     // optimized screen update (GXOptimizedUpdateImp.h)
     c.pfnOptimizedUpdate = GXCreateOptimizedUpdateImp;
     // header marking (GXMarkEditHeaderImp.h)
-    c.pfnMarkEditHeader = nullptr;
+    c.pfnMarkEditHeader = GXCreateMarkEditHeaderImp;
     // the freeze commands (GXMarkEditHeaderImp.h)
-    c.pfnFreezeMenuHelper = nullptr;
+    c.pfnFreezeMenuHelper = GXCreateFreezeMenuHelperImp;
     // copying and moving blocks (GXDirectCopyMoveCellsImp.h)
     c.pfnDirectCopyMoveCells = GXCreateDirectCopyMoveCellsImp;
     // clipboard text (GXTextDataExchangeImp.h)
@@ -60,7 +60,7 @@ GXGridModuleCreators GridCreators()
     // clearing cells (GXClearCellsImp.h)
     c.pfnClearCells = GXCreateClearCellsImp;
     // filling (GXExcelLikeFillImp.h)
-    c.pfnExcelLikeFill = nullptr;
+    c.pfnExcelLikeFill = GXCreateExcelLikeFillImp;
     return c;
 }
 
@@ -71,7 +71,7 @@ GXLibraryModuleCreators LibraryCreators()
     // printer settings (GXPrintDeviceImp.h)
     c.pfnPrintDevice = nullptr;
     // rotated text (GXDrawRotatedTextImp.h)
-    c.pfnDrawRotatedText = nullptr;
+    c.pfnDrawRotatedText = GXCreateDrawRotatedTextImp;
     // number formatting (GXNumberFormattingImp.h)
     c.pfnNumberFormatting = nullptr;
     // date and time on the OLE services (GXDateTimeImp.h)

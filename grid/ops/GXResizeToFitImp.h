@@ -1,7 +1,6 @@
 // Resizing rows and columns to the size of their contents.
 //
-// Does not do yet: the module (CGXGridResizeToFitImp) comes with its own work; its creator
-// (GXCreateResizeToFitImp) plugs into the table of GXOperations.cpp when it lands.
+// The module: CGXGridResizeToFitImp (GXGridResizeToFitImp.h).
 #pragma once
 
 #include <windows.h>

@@ -2,13 +2,13 @@
 // selection and the engine's row-and-column move module (CGXGridCore::AttachMoveRowsColsImp). The
 // module asks the grid's ApproveDragRows/-Cols, ApproveDropRows/-Cols and ApproveMoveRows/-Cols.
 //
-// Does not do yet: the module (CGXGridUserDragSelectRangeImp) comes with its own work; its creator
-// (GXCreateUserDragSelectRangeImp) plugs into the table of GXOperations.cpp when it lands.
+// The module is CGXGridUserDragSelectRangeImp (GXGridUserDragSelectRangeImp.h).
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 #include "win/CRect.h"
 
 class CGXGridCore;

@@ -3,13 +3,13 @@
 // MoveResizeTracking, EndResizeTracking and CancelResizeTracking; the module asks the grid's approval
 // hooks (CanResizeRow/-Col, ApproveRow/ColResizeStart, ApproveRowHeight/ColWidthTracking and -End).
 //
-// Does not do yet: the module (CGXGridUserResizeCellsImp) comes with its own work; its creator
-// (GXCreateUserResizeCellsImp) plugs into the table of GXOperations.cpp when it lands.
+// The module: CGXGridUserResizeCellsImp (GXGridUserResizeCellsImp.h).
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 #include "win/CRect.h"
 
 class CGXGridCore;

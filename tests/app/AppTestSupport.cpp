@@ -184,6 +184,16 @@ std::string Str(const CString& text)
     return std::string(text.GetString(), size_t(text.GetLength()));
 }
 
+std::string TableTexts(const ZQTable& table)
+{
+    std::string texts;
+    for (size_t r = 0; r < table.size(); ++r) {
+        for (size_t c = 0; c < table[r].size(); ++c)
+            texts += (c > 0 ? "|" : r > 0 ? "/" : "") + Str(table[r][c]);
+    }
+    return texts;
+}
+
 std::ostream& operator<<(std::ostream& out, const ItemState& state)
 {
     return out << (state.enabled ? "enabled" : "grey") << (state.checked ? ", checked" : "");

@@ -76,6 +76,8 @@ private:
 
 // The bytes of text.
 std::string Str(const CString& text);
+// A project table as text, row by row: cells joined by '|', rows by '/' ("|size|w/A1|big|2.5").
+std::string TableTexts(const ZQTable& table);
 
 // A menu item's state: enabled and checked.
 struct ItemState {

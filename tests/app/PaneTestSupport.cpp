@@ -6,7 +6,9 @@
 
 #include "PaneTestSupport.h"
 
+#include "app/ZQGridView.h"
 #include "model/solve/Solver.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -180,6 +182,32 @@ void PanesFixture::OpenSolvedProject()
     OpenProject();
     ASSERT_EQ(app.m_Project.SolveProblem(), 1);
     MarkSolver();
+}
+
+CZQGridView* PanesFixture::OpenGrid()
+{
+    fake.SetTickCount(0);
+    for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
+        fake.SetKeyState(nKey, 0);
+    app.m_pMainWnd->SendMessage(WM_COMMAND, ID_ZQ_VIEW_EVALUATIONS);
+    PumpWaitingMessages();
+    return dynamic_cast<CZQGridView*>(app.FirstViewOf(ZQDocument::EvaluationsGrid));
+}
+
+std::string PanesFixture::GridTexts()
+{
+    auto* pGrid = dynamic_cast<CZQGridView*>(app.FirstViewOf(ZQDocument::EvaluationsGrid));
+    std::string texts;
+    for (ROWCOL nRow = 0; pGrid != nullptr && nRow <= pGrid->GetRowCount(); ++nRow) {
+        for (ROWCOL nCol = 0; nCol <= pGrid->GetColCount(); ++nCol)
+            texts += (nCol > 0 ? "|" : nRow > 0 ? "/" : "") + Str(pGrid->GetValueRowCol(nRow, nCol));
+    }
+    return texts;
+}
+
+const CGXStyle& PanesFixture::GridStyle(ROWCOL nRow, ROWCOL nCol)
+{
+    return *dynamic_cast<CZQGridView&>(*app.FirstViewOf(ZQDocument::EvaluationsGrid)).LookupStyleRowCol(nRow, nCol);
 }
 
 void PanesFixture::MarkSolver()

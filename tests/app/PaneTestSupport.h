@@ -10,6 +10,10 @@
 #include "app/ZQDockingWndAlt.h"
 #include "app/ZQDockingWndCrit.h"
 #include "app/ZQDockingWndRef.h"
+#include "grid/engine/GXRange.h"
+
+class CGXStyle;
+class CZQGridView;
 
 // The child's rectangle in its parent's client coordinates.
 CRect ChildRect(CWnd& parent, CWnd& child);
@@ -60,6 +64,13 @@ protected:
     void OpenProject();
     // The same, solved, its Solver marked (MarkSolver).
     void OpenSolvedProject();
+    // View > Evaluations of Alternatives with no grid open: the opened grid's view (null when none
+    // opened). The grid reads the clock and the modifier keys: the clock stands at 0, the keys up.
+    CZQGridView* OpenGrid();
+    // The open grid's texts, row by row: cells joined by '|', rows by '/' ("" without a grid).
+    std::string GridTexts();
+    // What cell (nRow, nCol) of the open grid shows: its composed style.
+    const CGXStyle& GridStyle(ROWCOL nRow, ROWCOL nCol);
     // Marks the project's Solver, so that Resolved tells whether the project solved again since.
     void MarkSolver();
     bool Resolved();

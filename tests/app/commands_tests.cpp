@@ -617,20 +617,41 @@ TEST_F(Commands, NewResetsTheProjectTheWindowsAndTheApplicationsProjectFields)
     EXPECT_EQ(app.m_nFunctionsEdited, 0);
 }
 
-TEST_F(Commands, TabMovesAlongThePanesAndBackToTheNameBoxWhileNoGridIsOpen)
+TEST_F(Commands, TabMovesAlongThePanesAndTheOpenGridThenBackToTheNameBox)
 {
-    const std::vector<HWND> cycle = {app.GetAlternativesPane()->m_wndName.m_hWnd,
-                                     app.GetAlternativesPane()->m_wndList.m_hWnd,
-                                     app.GetReferencePane()->m_wndTree.m_hWnd,
-                                     app.GetCriteriaPane()->m_wndList.m_hWnd,
-                                     app.GetAlternativesPane()->m_wndName.m_hWnd};
-    std::vector<HWND> focused;
-    for (size_t i = 0; i < cycle.size(); ++i) {
-        Shortcut(ID_ZQ_FOCUS_NEXT);
-        focused.push_back(::GetFocus());
-    }
-    EXPECT_EQ(focused, cycle);
+    // the grid reads the clock and the modifier keys, all up
+    fake.SetTickCount(0);
+    for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
+        fake.SetKeyState(nKey, 0);
+    const HWND hName = app.GetAlternativesPane()->m_wndName.m_hWnd;
+    const HWND hList = app.GetAlternativesPane()->m_wndList.m_hWnd;
+    const HWND hTree = app.GetReferencePane()->m_wndTree.m_hWnd;
+    const HWND hCriteria = app.GetCriteriaPane()->m_wndList.m_hWnd;
+    const auto press = [&](size_t nTimes) {
+        std::vector<HWND> focused;
+        for (size_t i = 0; i < nTimes; ++i) {
+            Shortcut(ID_ZQ_FOCUS_NEXT);
+            focused.push_back(::GetFocus());
+        }
+        return focused;
+    };
+
+    // no grid: after the criteria list the name box
+    EXPECT_EQ(press(5), (std::vector<HWND>{hName, hList, hTree, hCriteria, hName}));
     EXPECT_EQ(app.m_nFocusPosition, 1);
+
+    // a grid open: after the criteria list its view, then the name box
+    Command(ID_ZQ_VIEW_EVALUATIONS);
+    PumpWaitingMessages();
+    CView* pGrid = app.FirstViewOf(ZQDocument::EvaluationsGrid);
+    ASSERT_NE(pGrid, nullptr);
+    EXPECT_EQ(press(5), (std::vector<HWND>{hList, hTree, hCriteria, pGrid->m_hWnd, hName}));
+
+    // a new project closes the grid: the short cycle again
+    Shortcut(ID_ZQ_NEW);
+    PumpWaitingMessages();
+    ASSERT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+    EXPECT_EQ(press(4), (std::vector<HWND>{hList, hTree, hCriteria, hName}));
 }
 
 } // namespace

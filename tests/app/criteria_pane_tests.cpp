@@ -11,6 +11,9 @@
 #include "PaneTestSupport.h"
 
 #include "app/ZQCritPropSheet.h"
+#include "app/ZQGridView.h"
+#include "grid/engine/GXResource.h"
+#include "grid/engine/GXStyle.h"
 #include "res/resource.h"
 
 namespace {
@@ -21,6 +24,8 @@ const int kUp = 231;
 const int kDown = 232;
 const int kRemoveValue = 233;
 const int kAddValue = 234;
+// the interior of an empty cell of an ordinal column in the evaluations grid
+const COLORREF kEmptyChoiceGreen = 0x80FF80;
 
 CZQCritPropPage1& General(CPropertySheet& sheet)
 {
@@ -444,6 +449,85 @@ TEST_F(CriteriaPane, EditingChangesKindScaleNameAndTheEvaluationsColumn)
     });
     EXPECT_EQ(Join(app.m_Project.CriteriaTable), "grade,how good,gain,2 | c,,cost,5");
     EXPECT_EQ(Column("c"), "5,3,1");
+}
+
+TEST_F(CriteriaPane, AnOpenEvaluationsGridFollowsEveryCriterionChange)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    ASSERT_EQ(GridTexts(), "|g|c/x|3|5/y|1|3/z|2|1");
+    const auto isDropDown = [&](ROWCOL nRow, ROWCOL nCol) {
+        return GridStyle(nRow, nCol).GetControl() == GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST;
+    };
+    const auto isGreen = [&](ROWCOL nRow, ROWCOL nCol) {
+        const CGXStyle& style = GridStyle(nRow, nCol);
+        return style.GetIncludeInterior() && style.GetInterior().GetColor() == kEmptyChoiceGreen;
+    };
+    const auto addCriterion = [&](const char* name, int nKindId, std::vector<const char*> values) {
+        fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+            General(sheet).SetDlgItemText(IDC_ZQ_CRITERION_NAME, name);
+            ChooseKind(General(sheet), nKindId);
+            if (!values.empty()) {
+                ASSERT_TRUE(sheet.SetActivePage(1));
+                TypeValues(Values(sheet), values);
+            }
+            ClickButton(sheet, IDOK);
+        });
+        app.m_pMainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(ID_ZQ_ADD_CRITERION, 1));
+    };
+
+    // new criteria: a cost column of zeros, an ordinal column of empty green drop-downs of its scale
+    addCriterion("Price", IDC_ZQ_COST, {});
+    EXPECT_EQ(GridTexts(), "|g|c|Price/x|3|5|0/y|1|3|0/z|2|1|0");
+    addCriterion("Quality", IDC_ZQ_ORDINAL, {"low", "mid", "high"});
+    EXPECT_EQ(GridTexts(), "|g|c|Price|Quality/x|3|5|0|/y|1|3|0|/z|2|1|0|");
+    for (ROWCOL nRow = 1; nRow <= 3; ++nRow) {
+        EXPECT_TRUE(isDropDown(nRow, 4)) << nRow;
+        EXPECT_TRUE(isGreen(nRow, 4)) << nRow;
+        EXPECT_EQ(Str(GridStyle(nRow, 4).GetChoiceListRef()), "Value\tRank\nlow\t1\nmid\t2\nhigh\t3");
+        EXPECT_FALSE(isDropDown(nRow, 3) || isGreen(nRow, 3)) << nRow;
+    }
+
+    // a gain column made ordinal, with texts typed into the grid and not yet stored: what is on the
+    // new scale stays, the rest empties and shows green
+    for (ROWCOL nRow = 1; nRow <= 3; ++nRow)
+        pGrid->ApplyValueToRange(CGXCellRange(nRow, 1, nRow, 1), nRow == 2 ? "mid" : "5");
+    Edit("g", [](CPropertySheet& sheet) {
+        ChooseKind(General(sheet), IDC_ZQ_ORDINAL);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        TypeValues(Values(sheet), {"low", "mid", "high"});
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(GridTexts(), "|g|c|Price|Quality/x||5|0|/y|mid|3|0|/z||1|0|");
+    EXPECT_TRUE(isDropDown(2, 1));
+    EXPECT_EQ(std::vector<bool>({isGreen(1, 1), isGreen(2, 1), isGreen(3, 1)}),
+              std::vector<bool>({true, false, true}));
+
+    // an ordinal criterion renamed: the header follows, the column keeps its drop-downs
+    Edit("Quality", [](CPropertySheet& sheet) {
+        General(sheet).SetDlgItemText(IDC_ZQ_CRITERION_NAME, "Grade");
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(GridTexts(), "|g|c|Price|Grade/x||5|0|/y|mid|3|0|/z||1|0|");
+    EXPECT_TRUE(isDropDown(1, 4) && isGreen(1, 4));
+
+    // made gain: zeros in plain cells, no colour left
+    Edit("Grade", [](CPropertySheet& sheet) {
+        ChooseKind(General(sheet), IDC_ZQ_GAIN);
+        ClickButton(sheet, IDOK);
+    });
+    EXPECT_EQ(GridTexts(), "|g|c|Price|Grade/x||5|0|0/y|mid|3|0|0/z||1|0|0");
+    for (ROWCOL nRow = 1; nRow <= 3; ++nRow)
+        EXPECT_FALSE(isDropDown(nRow, 4) || isGreen(nRow, 4)) << nRow;
+
+    // removed: the columns go
+    SelectCriterion("Grade");
+    fake.ExpectMessageBox(IDYES);
+    Command(Criteria(), ID_ZQ_REMOVE_CRITERIA);
+    EXPECT_EQ(GridTexts(), "|g|c|Price/x||5|0/y|mid|3|0/z||1|0");
+    EXPECT_EQ(Items(), "c:Cost g:Ordinal Price:Cost");
+    EXPECT_EQ(TableTexts(app.m_Project.EvaluationsTable), GridTexts());
 }
 
 TEST_F(CriteriaPane, TheContextMenuOffersWhatTheSelectionAllows)

@@ -17,6 +17,7 @@
 #include "res/resource.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,8 +55,16 @@ public:
         return bResult;
     }
 
+    // The grid's row and column counts as its window went (the view is gone then).
+    void PostNcDestroy() override
+    {
+        s_countsAtEnd = {GetRowCount(), GetColCount()};
+        CZQGridView::PostNcDestroy();
+    }
+
     std::vector<std::string> m_calls;
     HWND m_hFocusAfterFill = nullptr;
+    static std::pair<ROWCOL, ROWCOL> s_countsAtEnd;
 
 private:
     BOOL Note(const char* pszCall)
@@ -65,6 +74,7 @@ private:
     }
 };
 IMPLEMENT_DYNCREATE(CNotingGridView, CZQGridView)
+std::pair<ROWCOL, ROWCOL> CNotingGridView::s_countsAtEnd;
 
 class EvaluationsGrid : public StartedAppFixture {
 protected:
@@ -114,16 +124,7 @@ protected:
         return texts;
     }
     // The project's evaluations table written as Texts writes the grid.
-    std::string Table() const
-    {
-        std::string texts;
-        const ZQTable& table = app.m_Project.EvaluationsTable;
-        for (size_t r = 0; r < table.size(); ++r) {
-            for (size_t c = 0; c < table[r].size(); ++c)
-                texts += (c > 0 ? "|" : r > 0 ? "/" : "") + Str(table[r][c]);
-        }
-        return texts;
-    }
+    std::string Table() const { return TableTexts(app.m_Project.EvaluationsTable); }
     // What a cell shows: its composed style.
     static const CGXStyle& Style(CZQGridView& grid, ROWCOL nRow, ROWCOL nCol)
     {
@@ -406,6 +407,42 @@ TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGri
     EXPECT_EQ(app.m_Project.EvaluationsTable[0], ZQRow{""});
 }
 
+TEST_F(EvaluationsGrid, TheCurrentCellFollowsAChangeOfTheProjectWithItsEntry)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+
+    // An entry still being typed in A2's weight when an alternative above it goes: it is stored with
+    // A2, and the cell being edited afterwards is the one of the same place, as it is now.
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    Type(*pGrid, "42");
+    ASSERT_TRUE(pGrid->IsActiveCurrentCell());
+    app.m_Project.RemoveAlternative("A1");
+    EXPECT_EQ(Table(), "|size|w/A2|small|42");
+    EXPECT_EQ(Texts(*pGrid), Table());
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 1));
+    EXPECT_EQ(Table(), "|size|w/A2|small|42") << "nothing of the old cell is stored when it is left";
+
+    // The current cell in an ordinal column made gain: its control is the gain column's edit, not
+    // the drop-down it had.
+    ASSERT_TRUE(dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl()) != nullptr);
+    app.m_Project.CriteriaTable[0][2] = "gain";
+    app.m_Project.EvaluationsTable[1][1] = "3";
+    app.LoadFromModel();
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(pGrid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(std::make_pair(nRow, nCol), std::make_pair(ROWCOL(1), ROWCOL(1)));
+    EXPECT_EQ(dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl()), nullptr);
+    CString shown;
+    pGrid->GetCurrentCellText(shown);
+    EXPECT_EQ(Str(shown), "3");
+
+    // A current cell beyond the refilled grid is given up.
+    app.m_Project.RemoveAlternative("A2");
+    EXPECT_FALSE(pGrid->GetCurrentCell(nRow, nCol));
+}
+
 TEST_F(EvaluationsGrid, PasteDoesNothingCutAndCopyReachTheGrid)
 {
     CNotingGridView* pGrid = OpenNotingGrid();
@@ -432,6 +469,19 @@ TEST_F(EvaluationsGrid, WhileFillingTheValidationHookAcceptsAndTouchesNothingThe
     EXPECT_FALSE(pGrid->IsLoading());
     EXPECT_EQ(Str(pGrid->GetValueRowCol(1, 2)), "abc");
     EXPECT_EQ(Str(app.m_Project.EvaluationsTable[1][2]), "abc");
+}
+
+TEST_F(EvaluationsGrid, ANewProjectEmptiesTheOpenGridBeforeItCloses)
+{
+    CNotingGridView* pGrid = OpenNotingGrid();
+    ASSERT_NE(pGrid, nullptr);
+    CNotingGridView::s_countsAtEnd = {99, 99};
+    app.m_nModified = 0;
+    Command(ID_ZQ_NEW);
+    PumpWaitingMessages();
+    EXPECT_FALSE(app.HasOpenDocument(ZQDocument::EvaluationsGrid));
+    EXPECT_EQ(CNotingGridView::s_countsAtEnd, (std::pair<ROWCOL, ROWCOL>(0, 0)));
+    EXPECT_EQ(app.m_nEvaluationsGridOpen, 0);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "PaneTestSupport.h"
 
+#include "app/ZQGridView.h"
 #include "app/ZQUncertaintyDlg.h"
 #include "res/resource.h"
 
@@ -219,6 +220,32 @@ TEST_F(Panes, ThePropertySheetRenamesAndDescribesAnAlternativeEverywhere)
     });
     Command(alt, ID_ZQ_ALTERNATIVE_PROPERTIES);
     EXPECT_EQ(app.m_Project.AlternativesTable[0], (ZQRow{"w", "another", "1"}));
+}
+
+TEST_F(Panes, AnOpenEvaluationsGridFollowsAddedRenamedAndRemovedAlternatives)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    ASSERT_EQ(GridTexts(), "|g|c/x|3|5/y|1|3/z|2|1");
+    // a text typed into the grid and not yet stored stays through every change
+    pGrid->ApplyValueToRange(CGXCellRange(2, 1, 2, 1), "9");
+
+    AddAlternatives({"w"});
+    EXPECT_EQ(GridTexts(), "|g|c/x|3|5/y|9|3/z|2|1/w|0|0");
+
+    SelectAlternatives({"y"});
+    fake.ExpectModalSheet([](CPropertySheet& sheet) {
+        sheet.GetActivePage()->SetDlgItemText(IDC_ZQ_ALTERNATIVE_NAME, "v");
+        ClickButton(sheet, IDOK);
+    });
+    Command(Alternatives(), ID_ZQ_ALTERNATIVE_PROPERTIES);
+    EXPECT_EQ(GridTexts(), "|g|c/x|3|5/v|9|3/z|2|1/w|0|0");
+
+    SelectAlternatives({"x", "z"});
+    fake.ExpectMessageBox(IDYES);
+    Command(Alternatives(), ID_ZQ_REMOVE_ALTERNATIVES);
+    EXPECT_EQ(GridTexts(), "|g|c/v|9|3/w|0|0");
 }
 
 TEST_F(Panes, TheContextMenuOffersTheRanksUpToOneAfterTheLastAndOtherBeyondFive)

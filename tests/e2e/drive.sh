@@ -57,6 +57,22 @@ expect() {
     inspect wait "$seconds" "$@" || fail "not seen within $seconds s: $*"
 }
 
+# literal TEXT: TEXT as a regular expression that matches it alone.
+literal() { sed -E 's/[][\\.()*+?^$|{}]/\\&/g' <<<"$1"; }
+
+# eventually SECONDS MESSAGE COMMAND...: polls COMMAND until it succeeds, else fails with MESSAGE and
+# what COMMAND last left in SEEN; for what shows only as drawing (a window is there before its
+# contents are painted).
+SEEN=""
+eventually() {
+    local end=$((SECONDS + $1)) message=$2
+    shift 2
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || fail "$message (seen: $SEEN)"
+        sleep 0.2
+    done
+}
+
 # expect_gone SECONDS REGEX: no line matches REGEX within SECONDS.
 expect_gone() {
     inspect gone "$1" "$2" >/dev/null || fail "still there after $1 s: $2"
@@ -75,11 +91,14 @@ fresh_settings() {
     return 0
 }
 
-# setting NAME: the value of NAME in the program's "Settings" as reg prints it (empty when absent).
-setting() {
-    "$WINE64" reg query "$SETTINGS_KEY\\Settings" /v "$1" 2>/dev/null | tr -d '\r' |
-        awk -v name="$1" 'index($0, name) { print $NF }'
+# registry SECTION NAME: the value of NAME in the program's SECTION as reg prints it (empty when absent).
+registry() {
+    "$WINE64" reg query "$SETTINGS_KEY\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        awk -v name="$2" 'index($0, "    " name "    ") == 1 { sub(/^.*REG_[A-Z_]+ +/, ""); print }'
 }
+
+# setting NAME: the value of NAME in the program's "Settings".
+setting() { registry Settings "$1"; }
 
 # set_setting NAME DWORD: stores an integer setting before a start.
 set_setting() {
@@ -181,4 +200,48 @@ data() {
     local copy="$OUT/$(basename "$1")"
     cp "$ONDRIX_TEST_DATA/$1" "$copy" || fail "no test data $1"
     echo "$copy"
+}
+
+# view_of TITLE-REGEX: the dump line of the view inside the document window whose title matches.
+view_of() {
+    expect 10 "^    [^ ]+ \"$1\" " >/dev/null
+    inspect dump | awk -v title="^    [^ ]+ \"$1\" " '$0 ~ title { getline; print; exit }'
+}
+
+# grid_cells TITLE-REGEX: the cells of the grid in that document window as a user copies them: a click
+# on the grid's top-left corner selects them all, Ctrl+C copies them; prints the clipboard's text: the
+# body cells without the header row and column, tabs between the cells, CR LF after each row. A click
+# on the corner of a grid whose cells are all selected already takes the selection away; nothing is
+# then copied, and a second click selects them again.
+grid_cells() {
+    local l t w h try i
+    read -r l t w h <<<"$(geometry "$(view_of "$1")")"
+    for try in 1 2; do
+        inspect clipboard empty || fail "could not empty the clipboard"
+        xdotool mousemove $((l + 4)) $((t + 4)) click 1 || fail "xdotool could not click"
+        keys ctrl+c
+        for i in $(seq 20); do
+            inspect clipboard && return 0
+            sleep 0.1
+        done
+    done
+    fail "nothing was copied from the grid in \"$1\""
+}
+
+# points_of TITLE-REGEX COLOUR: the screen points of colour RRGGBB drawn in the view of that document
+# window, "X Y" a line (what the view shows, for comparing before and after an edit).
+points_of() {
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(view_of "$1")")"
+    inspect pixels "$l" "$t" "$w" "$h" "$2" || fail "could not read the screen"
+}
+
+# marks_of TITLE-REGEX COLOUR: the middles of the marks of colour RRGGBB in that view, from left to
+# right, "X Y" a line; points further apart than 3 pixels across belong to different marks.
+marks_of() {
+    points_of "$1" "$2" | sort -n -k1,1 -k2,2 | awk '
+        function flush() { if (n) printf "%d %d\n", int(sx / n + 0.5), int(sy / n + 0.5); sx = sy = n = 0 }
+        n && $1 > last + 3 { flush() }
+        { sx += $1; sy += $2; n++; last = $1 }
+        END { flush() }'
 }

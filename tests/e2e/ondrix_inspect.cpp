@@ -6,11 +6,17 @@
 //                                           printing the first line each matched), else exit 1
 //   ondrix_inspect gone SECONDS REGEX       polls the dump until no line matches REGEX
 //   ondrix_inspect shot FILE.bmp            the whole screen as a 24-bit BMP file
+//   ondrix_inspect pixels L T W H RRGGBB    "X Y" of every point of that colour in the rectangle
+//   ondrix_inspect clipboard                the clipboard's text as it stands (exit 1 when it holds
+//                                           none), for what a user copied out of a grid
+//   ondrix_inspect clipboard empty          empties the clipboard, so that a copy that fails shows
 //
 // One line per window, indented two spaces a level:
 //   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [hidden] [disabled]
 // then, under list views, tree views, list and combo boxes, their items:
-//   item N: "COLUMN 0" "COLUMN 1" ... [selected]    (list view; list and combo boxes: one column)
+//   item N: "COLUMN 0" "COLUMN 1" ... [at=L,T,WxH] [selected]
+//                                  (list view, with the item's place on the screen; list and combo
+//                                   boxes: one column, no place)
 //   node LEVEL: "TEXT" [selected]                    (tree view, depth first, indented by level)
 // Texts are shown with '\n', '\t' and '\\' escaped, so that a regular expression sees one line.
 //
@@ -21,7 +27,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <string>
 #include <vector>
@@ -137,6 +145,19 @@ std::string ListViewText(HWND hwnd, const RemoteBuffer& remote, int item, int co
     return text;
 }
 
+// " at=L,T,WxH": where item's label shows on the screen, for a click on it; empty when unknown.
+std::string ListViewItemPlace(HWND hwnd, const RemoteBuffer& remote, int item)
+{
+    RECT rect = {};
+    rect.left = LVIR_LABEL;
+    if (!remote.Write(0, &rect, sizeof rect) || !Send(hwnd, LVM_GETITEMRECT, WPARAM(item), LPARAM(remote.At(0))) ||
+        !remote.Read(0, &rect, sizeof rect))
+        return "";
+    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
 void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
 {
     RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
@@ -151,6 +172,7 @@ void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>
         std::string line = indent + "item " + std::to_string(i) + ":";
         for (int c = 0; c < columns; c++)
             line += " " + Quoted(ListViewText(hwnd, remote, i, c));
+        line += ListViewItemPlace(hwnd, remote, i);
         if (Send(hwnd, LVM_GETITEMSTATE, WPARAM(i), LVIS_SELECTED) & LVIS_SELECTED)
             line += " [selected]";
         lines.push_back(line);
@@ -292,46 +314,114 @@ bool Poll(double seconds, const std::vector<std::regex>& patterns, bool want)
     }
 }
 
-bool WriteScreenshot(const char* path)
+// The whole screen, bottom row first, as 24-bit BGR rows of `stride` bytes (the layout of a BMP file).
+struct Screen {
+    int width = 0, height = 0;
+    DWORD stride = 0;
+    std::vector<unsigned char> bits;
+    // The colour at screen point (x, y) as 0xRRGGBB.
+    unsigned long At(int x, int y) const
+    {
+        const unsigned char* p = &bits[size_t(height - 1 - y) * stride + size_t(x) * 3];
+        return (unsigned long)(p[2]) << 16 | (unsigned long)(p[1]) << 8 | p[0];
+    }
+    // The header of a bitmap of these bits.
+    BITMAPINFOHEADER Header() const
+    {
+        BITMAPINFOHEADER info = {};
+        info.biSize = sizeof info;
+        info.biWidth = width;
+        info.biHeight = height;
+        info.biPlanes = 1;
+        info.biBitCount = 24;
+        info.biCompression = BI_RGB;
+        return info;
+    }
+};
+
+bool CaptureScreen(Screen& shot)
 {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    shot.width = ::GetSystemMetrics(SM_CXSCREEN);
+    shot.height = ::GetSystemMetrics(SM_CYSCREEN);
+    shot.stride = DWORD((shot.width * 3 + 3) & ~3);
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = shot.Header();
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
                                         nullptr, 0);
-    bool ok = false;
     if (bitmap != nullptr) {
         HGDIOBJ old = ::SelectObject(memory, bitmap);
-        ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        ::BitBlt(memory, 0, 0, shot.width, shot.height, screen, 0, 0, SRCCOPY);
         ::SelectObject(memory, old);
-        const DWORD stride = DWORD((width * 3 + 3) & ~3);
-        BITMAPFILEHEADER file = {};
-        file.bfType = 0x4D42;
-        file.bfOffBits = sizeof file + sizeof info;
-        file.bfSize = file.bfOffBits + stride * DWORD(height);
-        if (FILE* out = std::fopen(path, "wb")) {
-            ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
-                 std::fwrite(bits, stride, size_t(height), out) == size_t(height);
-            ok = std::fclose(out) == 0 && ok;
-        }
+        const unsigned char* first = static_cast<const unsigned char*>(bits);
+        shot.bits.assign(first, first + size_t(shot.stride) * size_t(shot.height));
         ::DeleteObject(bitmap);
     }
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
+    return bitmap != nullptr;
+}
+
+bool WriteScreenshot(const char* path)
+{
+    Screen shot;
+    if (!CaptureScreen(shot))
+        return false;
+    const BITMAPINFOHEADER info = shot.Header();
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + DWORD(shot.bits.size());
+    FILE* out = std::fopen(path, "wb");
+    if (out == nullptr)
+        return false;
+    bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
+              std::fwrite(shot.bits.data(), shot.bits.size(), 1, out) == 1;
+    return std::fclose(out) == 0 && ok;
+}
+
+// Prints "X Y" for every screen point of the colour 0xRRGGBB inside the rectangle, row by row: how the
+// roads find what a window draws without being a window (a chart's points, say). Points off the
+// screen are skipped.
+bool PrintPixels(int left, int top, int width, int height, unsigned long colour)
+{
+    Screen shot;
+    if (!CaptureScreen(shot))
+        return false;
+    for (int y = std::max(top, 0); y < std::min(top + height, shot.height); y++)
+        for (int x = std::max(left, 0); x < std::min(left + width, shot.width); x++)
+            if (shot.At(x, y) == colour)
+                std::printf("%d %d\n", x, y);
+    return true;
+}
+
+// The clipboard's text, written out unchanged (line ends included); or the clipboard emptied.
+bool PrintClipboard(bool empty)
+{
+    if (!::OpenClipboard(nullptr))
+        return false;
+    if (empty) {
+        const bool ok = ::EmptyClipboard() != 0;
+        ::CloseClipboard();
+        return ok;
+    }
+    bool ok = false;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* text = static_cast<const char*>(::GlobalLock(data))) {
+            std::fputs(text, stdout);
+            ok = true;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
     return ok;
 }
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n");
+    std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
+                         "                      | pixels L T W H RRGGBB | clipboard [empty]\n");
     return 2;
 }
 
@@ -356,6 +446,13 @@ int main(int argc, char** argv)
         }
         if (command == "shot" && argc == 3)
             return WriteScreenshot(argv[2]) ? 0 : 1;
+        if (command == "pixels" && argc == 7)
+            return PrintPixels(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                               std::strtoul(argv[6], nullptr, 16))
+                       ? 0
+                       : 1;
+        if (command == "clipboard" && (argc == 2 || (argc == 3 && std::string(argv[2]) == "empty")))
+            return PrintClipboard(argc == 3) ? 0 : 1;
     } catch (const std::regex_error& e) {
         std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
         return 2;

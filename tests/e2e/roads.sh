@@ -106,8 +106,21 @@ road_open_example() {
     open_through_dialog "$example"
     expect_size_and_weight 'size_and_weight\.zex'
 
+    step "the evaluations shown in the grid"
+    keys alt+4
+    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
+
     step "two alternatives cannot be solved: Solve and Save Results As stay grey"
     expect_grey_commands F5 alt+f u
+    end_program
+
+    step "after a new start the recent file 1 of the File menu opens it again"
+    [ "$(registry "Recent File List" File1)" = "$(winpath "$example")" ] ||
+        fail "first recent file: $(registry "Recent File List" File1)"
+    start_program
+    splash_gone
+    keys alt+f 1
+    expect_size_and_weight 'size_and_weight\.zex'
     end_program
 }
 
@@ -177,7 +190,7 @@ road_bad_input() {
     title=$(main_window | sed -E 's/^Afx[^ ]* ("[^"]*").*/\1/')
     keys alt+f n
     ANSWER=Escape message_box "Do you want to save file '.*proj\\.zex'\\?"
-    expect 10 "^Afx[^ ]* $(sed 's/[][\\.]/\\&/g' <<<"$title")" '^        item 2: "third"' >/dev/null
+    expect 10 "^Afx[^ ]* $(literal "$title")" '^        item 2: "third"' >/dev/null
 
     step "New, answered No, empties the project"
     keys alt+f n
@@ -211,6 +224,213 @@ road_polish() {
     step "the language is kept at the end of the run"
     end_program
     [ "$(setting language)" = 0x1 ] || fail "language stored: $(setting language)"
+}
+
+# expect_same FILE EXPECTED: the file the program wrote has the expected bytes.
+expect_same() {
+    cmp -s "$1" "$ONDRIX_TEST_DATA/$2" ||
+        fail "$(basename "$1") differs from $2: $(diff "$ONDRIX_TEST_DATA/$2" "$1" | head -5)"
+}
+
+# expect_text ACTUAL EXPECTED: two texts are equal (the message shows both, escaped).
+expect_text() {
+    [ "$1" = "$2" ] || fail "seen $(printf '%q' "$1"), expected $(printf '%q' "$2")"
+}
+
+# The result windows a solve opens.
+expect_result_windows() {
+    expect 20 '^    [^ ]+ "Alternatives comparison matrix" ' \
+        '^    [^ ]+ "Final Ranking worked out with ZEK MD" ' \
+        '^    [^ ]+ "Resulting preference graphs worked out with ZEK KTR" ' >/dev/null
+}
+
+# add_to_rank NAME RANK: the alternative clicked in its pane, then its context menu's "Add to
+# Reference Ranking" > "Add to Rank RANK" (RANK 1 to 5) chosen by its keys.
+add_to_rank() {
+    click "^        item [0-9]+: \"$1\" " 3
+    expect 10 '^#32768 ' >/dev/null
+    keys a "$2"
+    expect_gone 10 '^#32768 '
+}
+
+road_build_project() {
+    fresh_settings
+    start_program
+    splash_gone
+
+    step "a cost criterion through the criterion property sheet"
+    click '^      Button "" id=222 '
+    expect 20 '^#32770 "Properties of the Criterion" ' '^    Edit "" id=1001 ' >/dev/null
+    type_text price
+    click '^    Button "Cost" id=1009 '
+    click '^  Button "OK" id=1 '
+    expect_gone 10 '^#32770 "Properties of the Criterion" '
+    expect 10 '^        item 0: "price" "Cost"' >/dev/null
+
+    step "an ordinal criterion with three values on the sheet's Values page"
+    click '^      Button "" id=222 '
+    expect 20 '^#32770 "Properties of the Criterion" ' '^    Edit "" id=1001 ' >/dev/null
+    type_text quality
+    click '^    Button "Ordinal" id=1010 '
+    keys ctrl+Tab
+    click '^    Edit "" id=235 '
+    local value
+    for value in low mid high; do
+        type_text "$value"
+        keys Return
+    done
+    expect 10 '^      item 0: "low" "1"' '^      item 1: "mid" "2"' '^      item 2: "high" "3"' >/dev/null
+    click '^  Button "OK" id=1 '
+    expect_gone 10 '^#32770 "Properties of the Criterion" '
+    expect 10 '^        item 1: "quality" "Ordinal"' >/dev/null
+
+    step "four alternatives typed into the name box"
+    click '^      Edit "" id=201 '
+    for value in a1 a2 a3 a4; do
+        type_text "$value"
+        keys Return
+    done
+    expect 10 '^        item 0: "a1"' '^        item 3: "a4"' >/dev/null
+
+    step "the evaluations typed into the grid, the ordinal ones chosen from the drop-down"
+    keys alt+4
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(view_of 'Evaluations of Alternatives')")"
+    xdotool mousemove $((l + w - 10)) $((t + h - 10)) click 1 || fail "xdotool could not click"
+    keys ctrl+Home
+    for value in 12.50 8 5 20; do
+        type_text "$value"
+        keys Down
+    done
+    # the scale's values in its order: low, mid, high; Down from the list's top picks the first
+    keys ctrl+Home Right
+    local picks
+    for picks in 3 1 2 1; do
+        keys alt+Down
+        expect 10 '^ComboLBox ' >/dev/null
+        keys $(printf 'Down %.0s' $(seq "$picks")) Return
+        expect_gone 10 '^ComboLBox '
+        keys Down
+    done
+    expect_text "$(grid_cells 'Evaluations of Alternatives')" \
+        "$(printf '12.5\thigh\r\n8\tlow\r\n5\tmid\r\n20\tlow\r\n')"
+
+    step "two alternatives put into ranks 1 and 2 through the pane's context menu"
+    add_to_rank a3 1
+    add_to_rank a4 2
+    expect 10 '^        node 0: "Rank 1"' '^          node 1: "a3"' '^        node 0: "Rank 2"' \
+        '^          node 1: "a4"' >/dev/null
+
+    step "F5 solves: the comparison matrix, the ranking chart and the graph page open"
+    keys F5
+    expect_result_windows
+    expect 10 '^        OndrixPageView ' >/dev/null
+
+    step "Save As \"proj\" writes proj.zex with the expected bytes"
+    save_through_dialog "$OUT/proj"
+    expect 10 '^Afx[^ ]* "Ondrix - \[Z:.*\\proj\.zex\]"' >/dev/null
+    expect_same "$OUT/proj.zex" e2e/hand_built.zex
+
+    step "the recent list holds it"
+    end_program
+    [ "$(registry "Recent File List" File1)" = "$(winpath "$OUT/proj.zex")" ] ||
+        fail "first recent file: $(registry "Recent File List" File1)"
+}
+
+road_save_results() {
+    fresh_settings
+    local project
+    project=$(data app/ranked_pair_gain_cost.zex)
+
+    step "a project that can be solved, from the command line, solved by F5"
+    start_program "$(winpath "$project")"
+    splash_gone
+    expect 10 '^Afx[^ ]* "Ondrix - \[Z:.*ranked_pair_gain_cost\.zex\]"' '^          node 1: "y"' >/dev/null
+    keys F5
+    expect_result_windows
+
+    step "Save Results As offers \"Results.txt\" and writes the model's results text"
+    keys alt+f u
+    expect 20 '^#32770 "Save As" ' '^      Edit "Results\.txt" ' >/dev/null
+    type_text "$(winpath "$OUT/Results.txt")"
+    keys Return
+    expect_gone 20 '^#32770 "Save As" '
+    expect_same "$OUT/Results.txt" e2e/ranked_pair_results.txt
+    end_program
+}
+
+road_value_charts() {
+    fresh_settings
+    local project
+    project=$(data app/ranked_pair_gain_cost.zex)
+    start_program "$(winpath "$project")"
+    splash_gone
+
+    step "solved, then the value charts opened from the View menu"
+    keys F5
+    expect_result_windows
+    keys alt+v m
+    expect 20 '^    [^ ]+ "c" ' '^    [^ ]+ "g" ' >/dev/null
+    # the charts are drawn: three points on the cost chart, the ranking's red bars
+    local x y marks bars matrix
+    charts_drawn() {
+        marks=$(marks_of c ff0000)
+        bars=$(points_of 'Final Ranking worked out with ZEK MD' ff0000)
+        SEEN="points of c at $(echo $marks); $(wc -l <<<"$bars") red points on the ranking chart"
+        [ "$(wc -l <<<"$marks")" -eq 3 ] && [ -n "$bars" ]
+    }
+    eventually 10 "the charts are not drawn as expected" charts_drawn
+    matrix=$(grid_cells 'Alternatives comparison matrix')
+
+    step "the middle breakpoint of the cost chart dragged up; the tip follows the pointer"
+    read -r x y <<<"$(sed -n 2p <<<"$marks")"
+    xdotool mousemove "$x" "$y" mousedown 1 mousemove "$x" $((y - 4)) || fail "xdotool could not drag"
+    local tip tip_window
+    tip=$(expect 10 '^[^ ]+ "" id=0 at=[0-9]+,[0-9]+,[0-9]+x[0-9]+$' | grep -v '^#' | head -1)
+    tip_window=$(literal "${tip% at=*}")
+    xdotool mousemove "$x" $((y - 12)) || fail "xdotool could not drag"
+    expect_gone 10 "^$(literal "$tip")\$"
+    local moved
+    moved=$(expect 10 "^$tip_window at=" | head -1)
+    [ "$(geometry "$moved" | cut -d' ' -f2)" -lt "$(geometry "$tip" | cut -d' ' -f2)" ] ||
+        fail "the tip went to $(geometry "$moved") from $(geometry "$tip") while the point moved up"
+    xdotool mouseup 1 || fail "xdotool could not release"
+
+    step "on release the point stays higher and the ranking chart changes, without a solve"
+    local after
+    dropped() {
+        after=$(marks_of c ff0000 | sed -n 2p)
+        local now
+        now=$(points_of 'Final Ranking worked out with ZEK MD' ff0000)
+        SEEN="the point at $after, it was at $x $y; the ranking chart $([ "$now" = "$bars" ] && echo unchanged)"
+        [ "${after#* }" -lt "$y" ] && [ "$now" != "$bars" ]
+    }
+    eventually 10 "the point does not stay higher or the ranking chart does not change" dropped
+    # the matrix holds the largest differences over every compatible function: a drag keeps them
+    expect_text "$(grid_cells 'Alternatives comparison matrix')" "$matrix"
+
+    step "the tip goes when the pointer moves over the chart again"
+    xdotool mousemove $((x + 20)) $((y + 5)) mousemove $((x + 30)) $((y + 8)) || fail "xdotool could not move"
+    expect_gone 10 "^$tip_window at="
+
+    step "the drag leaves the project unmodified: Open asks no save question"
+    # the project file holds no value functions: a drag changes nothing it would write
+    keys ctrl+o
+    expect 20 '^#32770 "Open" ' >/dev/null
+    expect_not '^#32770 "Ondrix" '
+    keys Escape
+    expect_gone 10 '^#32770 "Open" '
+
+    step "Save writes the project as Save does, asking nothing"
+    local before
+    before=$(cat "$project")
+    keys ctrl+s ctrl+o
+    expect 20 '^#32770 "Open" ' >/dev/null
+    expect_not '^#32770 "(Save As|Ondrix)" '
+    keys Escape
+    expect_gone 10 '^#32770 "Open" '
+    expect_text "$(cat "$project")" "$before"
+    end_program
 }
 
 "road_$ROAD" || fail "the road did not finish"

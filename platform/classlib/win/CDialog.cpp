@@ -31,6 +31,9 @@ void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (
     }
 
     bool bIdle = true;
+    // whether the modal window was active while the message that ended it was handled: its end hides
+    // it, and with the owner still disabled then no window of the program is left active
+    bool bWasActive = false;
     while (!pfnIsEnded(pWnd) && pWnd->m_hWnd != nullptr) {
         MSG msg;
         if (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
@@ -47,6 +50,7 @@ void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (
             pfnOnQuit(pWnd);
             break;
         }
+        bWasActive = ::GetActiveWindow() == pWnd->m_hWnd;
         CWinApp* pApp = AfxGetApp();
         const BOOL bUsed = AfxCallProtected(FALSE, [&] {
             return pApp != nullptr ? pApp->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg);
@@ -60,7 +64,10 @@ void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (
 
     if (bDisabledOwner)
         ::EnableWindow(hWndTop, TRUE);
-    if (hWndTop != nullptr && pWnd->m_hWnd != nullptr && ::GetActiveWindow() == pWnd->m_hWnd)
+    // the owner takes the activation back from the modal window, also when hiding it left none
+    const HWND hWndActive = ::GetActiveWindow();
+    if (hWndTop != nullptr && pWnd->m_hWnd != nullptr &&
+        (hWndActive == pWnd->m_hWnd || (hWndActive == nullptr && bWasActive)))
         ::SetActiveWindow(hWndTop);
 }
 

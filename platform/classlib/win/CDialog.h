@@ -5,7 +5,8 @@
 // RunModalLoop: the dialog window is made (OnInitDialog runs), its owner's top-level window is
 // disabled, the dialog is shown and the library's own loop dispatches messages (through the
 // application's PreTranslateMessage, so the dialog's keyboard handling works) until EndDialog; WM_QUIT
-// ends the dialog with -1 and is posted again for the outer loop. Then the owner is enabled again, the
+// ends the dialog with -1 and is posted again for the outer loop. Then the owner is enabled again (and
+// made the active window when the dialog was active as it ended, since hiding it left none), the
 // window destroyed, and the EndDialog value returned. A test's services object does the same steps
 // itself without the loop: StartModal, act on the live dialog (click its buttons), IsModalEnded /
 // GetModalResult, FinishModal.

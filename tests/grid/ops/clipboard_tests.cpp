@@ -124,10 +124,7 @@ struct ClipboardFixture {
             list.AddRange(range);
     }
     CObList& UndoList() { return grid.GetParam()->GetUndoList(); }
-    std::string LastUndoName()
-    {
-        return UndoList().IsEmpty() ? "<none>" : static_cast<CGXCommand*>(UndoList().GetHead())->GetName();
-    }
+    std::string LastUndoName() { return ::LastUndoName(grid); }
 
     // the modules are there before the grid is made
     struct Modules {

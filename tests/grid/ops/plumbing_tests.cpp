@@ -118,16 +118,9 @@ TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
     GXRegisterGridOperations();
     CTestGridWnd grid;
     grid.CreateGrid(4, 4);
-    const void* modules[] = {grid.m_pFindReplaceImp,     grid.m_pHideCellsImp,          grid.m_pResizeToFitImp,
-                             grid.m_pSortImp,
-                             grid.m_pPrintImp,           grid.m_pExcelLikeFrameImp,
-                             grid.m_pUserDragSelectRangeImp, grid.m_pUserResizeCellsImp,
-                             grid.m_pExcelLikeFillImp,   grid.m_pAutoScrollPlugin};
+    const void* modules[] = {grid.m_pSortImp, grid.m_pPrintImp};
     for (const void* p : modules)
         EXPECT_EQ(p, nullptr);
-    // the absent path: nothing happens and the answer is 0
-    EXPECT_FALSE(grid.FillRange(CGXCellRange(1, 1, 2, 2), CGXCellRange(1, 1, 1, 1)));
-    EXPECT_FALSE(grid.StartResizeTracking(1, 1, 1));
 }
 
 TEST(Binding, TheDataObjectHandsTheSortedBlockAndItsMapToTheSortMoveModule)

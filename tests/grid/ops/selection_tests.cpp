@@ -66,33 +66,6 @@ public:
     BOOL m_bRefuseChange = FALSE;
 };
 
-// Puts the screen's pointer back where it was when the test began, for the programs that run after
-// this one on the display.
-class KeptPointer {
-public:
-    KeptPointer() { ::GetCursorPos(&m_point); }
-    ~KeptPointer() { ::SetCursorPos(m_point.x, m_point.y); }
-    KeptPointer(const KeptPointer&) = delete;
-    KeptPointer& operator=(const KeptPointer&) = delete;
-
-private:
-    POINT m_point{};
-};
-
-// A mouse message at the centre of a cell of a grid window. The screen's pointer goes there first (and
-// the move that reports is handled), so that a move the system reports on its own later (a window
-// appearing under the pointer, the capture taken at a press) names the same cell.
-template <class TGrid>
-void MouseOnCell(TGrid& grid, UINT nMessage, ROWCOL nRow, ROWCOL nCol, UINT nFlags)
-{
-    const CPoint point = grid.CalcRangeRect(nRow, nCol, nRow, nCol).CenterPoint();
-    CPoint screen = point;
-    grid.ClientToScreen(&screen);
-    ::SetCursorPos(screen.x, screen.y);
-    PostAndPump(grid, WM_NULL);
-    Mouse(grid, nMessage, point.x, point.y, nFlags);
-}
-
 // A shown grid of 40 rows by 8 columns, all columns in view, with the selection module; no current
 // cell.
 class SelectionTest : public ::testing::Test {
@@ -103,6 +76,8 @@ protected:
         grid.CreateInputGrid(40, 8);
         grid.RegisterControl(GX_IDS_CTRL_EDIT, new CFilledCell(&grid), TRUE);
         ASSERT_NE(grid.m_pUserSelectRangeImp, nullptr);
+        // automatic scrolling has tests of its own; here its timer would ask the services for the pointer
+        grid.m_bAutoScroll = FALSE;
         grid.SetWindowPos(nullptr, 0, 0, 900, 500, SWP_NOZORDER | SWP_NOACTIVATE);
         grid.Show();
         // the cells the tests click lie in view
@@ -522,6 +497,7 @@ TEST(SelectionInViews, AChangeInOneViewIsMarkedInTheOther)
     auto* pB = dynamic_cast<CTestGridView*>(pFrame->m_splitter.GetPane(0, 1));
     ASSERT_TRUE(pA != nullptr && pB != nullptr);
     pA->SetDocumentLink(TRUE);
+    pA->m_bAutoScroll = FALSE;
     pFrame->UpdateWindow();
     MouseOnCell(*pA, WM_LBUTTONDOWN, 2, 1, MK_LBUTTON);
     MouseOnCell(*pA, WM_MOUSEMOVE, 5, 2, MK_LBUTTON);

@@ -105,6 +105,13 @@ public:
     std::vector<UINT> m_messages;
 };
 
+// The name of the newest command of the grid's undo list, "<none>" when the list is empty.
+inline std::string LastUndoName(CGXGridCore& grid)
+{
+    CObList& list = grid.GetParam()->GetUndoList();
+    return list.IsEmpty() ? "<none>" : static_cast<CGXCommand*>(list.GetHead())->GetName();
+}
+
 // Empties the thread's queue without handling anything (a WM_QUIT included).
 inline void DropWaitingMessages()
 {

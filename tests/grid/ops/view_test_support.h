@@ -117,3 +117,30 @@ inline std::string RectText(const CRect& r)
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
+
+// Puts the screen's pointer back where it was when the test began, for the programs that run after
+// this one on the display.
+class KeptPointer {
+public:
+    KeptPointer() { ::GetCursorPos(&m_point); }
+    ~KeptPointer() { ::SetCursorPos(m_point.x, m_point.y); }
+    KeptPointer(const KeptPointer&) = delete;
+    KeptPointer& operator=(const KeptPointer&) = delete;
+
+private:
+    POINT m_point{};
+};
+
+// A mouse message at the centre of a cell of a grid window. The screen's pointer goes there first (and
+// the move that reports is handled), so that a move the system reports on its own later (a window
+// appearing under the pointer, the capture taken at a press) names the same cell.
+template <class TGrid>
+void MouseOnCell(TGrid& grid, UINT nMessage, ROWCOL nRow, ROWCOL nCol, UINT nFlags)
+{
+    const CPoint point = grid.CalcRangeRect(nRow, nCol, nRow, nCol).CenterPoint();
+    CPoint screen = point;
+    grid.ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    PostAndPump(grid, WM_NULL);
+    Mouse(grid, nMessage, point.x, point.y, nFlags);
+}

@@ -418,6 +418,31 @@ BOOL CFakeServices::PrintDlg(PRINTDLGA* ppd)
     return TRUE;
 }
 
+namespace {
+
+// The find stand-in's window procedure below the dialog object's: WM_CLOSE ends the dialog as the
+// system's does, with its terminating report to the owner.
+const char kFindStandInFake[] = "CFakeServices";
+const char kFindStandInProc[] = "CFakeServices.proc";
+
+LRESULT CALLBACK FindStandInProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kFindStandInProc));
+    if (nMessage == WM_CLOSE) {
+        if (auto* pFake = static_cast<CFakeServices*>(::GetPropA(hWnd, kFindStandInFake))) {
+            pFake->DeliverFindReplace(FR_DIALOGTERM);
+            return 0;
+        }
+    }
+    if (nMessage == WM_NCDESTROY) {
+        ::RemovePropA(hWnd, kFindStandInFake);
+        ::RemovePropA(hWnd, kFindStandInProc);
+    }
+    return ::CallWindowProcA(pfnOld, hWnd, nMessage, wParam, lParam);
+}
+
+}  // namespace
+
 HWND CFakeServices::FindReplace(FINDREPLACEA* pfr, BOOL bFindDialogOnly)
 {
     Call& call = Record(bFindDialogOnly ? "FindText" : "ReplaceText");
@@ -430,6 +455,10 @@ HWND CFakeServices::FindReplace(FINDREPLACEA* pfr, BOOL bFindDialogOnly)
         ADD_FAILURE() << "a second find and replace dialog while one is open";
     m_hWndFindStandIn =
         ::CreateWindowExA(0, "Static", "Find", WS_POPUP, 0, 0, 10, 10, pfr->hwndOwner, nullptr, nullptr, nullptr);
+    ::SetPropA(m_hWndFindStandIn, kFindStandInFake, this);
+    ::SetPropA(m_hWndFindStandIn, kFindStandInProc,
+               reinterpret_cast<HANDLE>(::SetWindowLongPtrA(m_hWndFindStandIn, GWLP_WNDPROC,
+                                                            reinterpret_cast<LONG_PTR>(FindStandInProc))));
     m_pFindReplace = pfr;
     return m_hWndFindStandIn;
 }

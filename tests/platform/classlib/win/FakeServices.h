@@ -22,7 +22,7 @@
 // like Wine it has no default printer until told. A printer DC asked for one of them is a new
 // CFakePrinterDC that the fake keeps (PrinterDCs). The find and replace dialog has no real window: a
 // hidden stand-in window takes its place, and the test delivers the dialog's reports
-// (DeliverFindReplace).
+// (DeliverFindReplace); WM_CLOSE sent to it ends it with the terminating report, as the system's does.
 //
 // Link the library classlib_win_fake_services; include "wine_gtest.h" first in the test source.
 #pragma once

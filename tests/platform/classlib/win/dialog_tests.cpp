@@ -193,6 +193,7 @@ public:
     bool bQuit = false;
     BOOL bOwnerEnabledDuringRun = TRUE;
     BOOL bVisibleDuringRun = FALSE;
+    bool bActiveDuringRun = false;
 
     BOOL OnInitDialog() override
     {
@@ -207,6 +208,7 @@ public:
     {
         bOwnerEnabledDuringRun = AfxGetMainWnd()->IsWindowEnabled();
         bVisibleDuringRun = IsWindowVisible();
+        bActiveDuringRun = ::GetActiveWindow() == m_hWnd;
         CValuesDialog::OnOK();
     }
 };
@@ -221,6 +223,11 @@ TEST_F(Dialogs, ProductionRunIsModalOverItsOwner)
     EXPECT_FALSE(dialog.bOwnerEnabledDuringRun);
     EXPECT_TRUE(dialog.bVisibleDuringRun);
     EXPECT_TRUE(main.IsWindowEnabled());
+    // the dialog hid itself as it ended, while the owner was still disabled: the owner is made
+    // active again, so that its keyboard shortcuts work without a click (other programs on the
+    // display may have taken the activation during the run)
+    if (dialog.bActiveDuringRun)
+        EXPECT_EQ(::GetActiveWindow(), main.m_hWnd);
     EXPECT_EQ(dialog.m_hWnd, nullptr);
     app.m_pMainWnd = nullptr;
 }

@@ -1,6 +1,6 @@
-// Searching and replacing in a cell's text, shared by the cells that find and replace in their text:
-// matches start at character boundaries (a double-byte pair is never split), and the search ignores
-// case unless the find record asks to match it.
+// Searching and replacing in a cell's text, shared by the find and replace module and the cells that
+// find and replace in their own text: matches start at character boundaries (a double-byte pair is
+// never split), and the search ignores case unless the find record asks to match it.
 #pragma once
 
 #include <windows.h>

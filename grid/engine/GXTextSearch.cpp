@@ -1,5 +1,5 @@
 // Searching and replacing in a cell's text (see GXTextSearch.h).
-#include "grid/controls/GXTextSearch.h"
+#include "grid/engine/GXTextSearch.h"
 
 #include "grid/engine/GXFindReplace.h"
 
