@@ -30,9 +30,9 @@ GXGridModuleCreators GridCreators()
     // covered cells (GXCoveredCellsImp.h)
     c.pfnCoveredCells = GXCreateCoveredCellsImp;
     // merged cells (GXMergeCellsImp.h)
-    c.pfnMergeCells = nullptr;
+    c.pfnMergeCells = GXCreateMergeCellsImp;
     // floating cells (GXFloatCellsImp.h)
-    c.pfnFloatCells = nullptr;
+    c.pfnFloatCells = GXCreateFloatCellsImp;
     // printing (GXPrintImp.h)
     c.pfnPrint = nullptr;
     // user range selection (GXUserSelectRangeImp.h)
