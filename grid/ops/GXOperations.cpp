@@ -34,7 +34,7 @@ GXGridModuleCreators GridCreators()
     // floating cells (GXFloatCellsImp.h)
     c.pfnFloatCells = nullptr;
     // printing (GXPrintImp.h)
-    c.pfnPrint = nullptr;
+    c.pfnPrint = GXCreatePrintImp;
     // user range selection (GXUserSelectRangeImp.h)
     c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
