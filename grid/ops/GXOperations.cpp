@@ -69,7 +69,7 @@ GXLibraryModuleCreators LibraryCreators()
 {
     GXLibraryModuleCreators c;
     // printer settings (GXPrintDeviceImp.h)
-    c.pfnPrintDevice = nullptr;
+    c.pfnPrintDevice = GXCreatePrintDeviceImp;
     // rotated text (GXDrawRotatedTextImp.h)
     c.pfnDrawRotatedText = nullptr;
     // number formatting (GXNumberFormattingImp.h)
