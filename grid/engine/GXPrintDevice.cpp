@@ -28,21 +28,6 @@ std::unique_ptr<BYTE[]> ReadBlock(CArchive& ar, DWORD& nSize)
     return p;
 }
 
-// A DEVNAMES block whose offsets and strings lie inside it.
-bool IsSoundDevNames(const BYTE* p, DWORD nSize)
-{
-    if (p == nullptr)
-        return true;
-    if (nSize < sizeof(DEVNAMES))
-        return false;
-    DEVNAMES names;
-    std::memcpy(&names, p, sizeof names);
-    for (WORD nOffset : {names.wDriverOffset, names.wDeviceOffset, names.wOutputOffset})
-        if (nOffset >= nSize || std::memchr(p + nOffset, 0, nSize - nOffset) == nullptr)
-            return false;
-    return true;
-}
-
 // A DEVMODE block at least as long as its own size and extra fields say.
 bool IsSoundDevMode(const BYTE* p, DWORD nSize)
 {
@@ -57,6 +42,18 @@ bool IsSoundDevMode(const BYTE* p, DWORD nSize)
 }
 
 }  // namespace
+
+BOOL GXIsSoundDevNames(const BYTE* p, DWORD nSize)
+{
+    if (p == nullptr || nSize < sizeof(DEVNAMES))
+        return FALSE;
+    DEVNAMES names;
+    std::memcpy(&names, p, sizeof names);
+    for (WORD nOffset : {names.wDriverOffset, names.wDeviceOffset, names.wOutputOffset})
+        if (nOffset >= nSize || std::memchr(p + nOffset, 0, nSize - nOffset) == nullptr)
+            return FALSE;
+    return TRUE;
+}
 
 CGXPrintDevice::CGXPrintDevice()
     : m_hDevMode(nullptr), m_hDevNames(nullptr), m_hPrintDC(nullptr),
@@ -93,7 +90,7 @@ void CGXPrintDevice::Serialize(CArchive& ar)
     DWORD nNamesSize = 0, nModeSize = 0;
     const std::unique_ptr<BYTE[]> names = ReadBlock(ar, nNamesSize);
     const std::unique_ptr<BYTE[]> mode = ReadBlock(ar, nModeSize);
-    if (!IsSoundDevNames(names.get(), nNamesSize) || !IsSoundDevMode(mode.get(), nModeSize)) {
+    if ((names != nullptr && !GXIsSoundDevNames(names.get(), nNamesSize)) || !IsSoundDevMode(mode.get(), nModeSize)) {
         FreeDevice();
         return;
     }

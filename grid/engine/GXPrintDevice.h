@@ -19,6 +19,10 @@
 class CDC;
 class CGXAbstractPrintDeviceImp;
 
+// TRUE when the nSize bytes at p can be a DEVNAMES block: at least its header, with each of its three
+// strings starting and ending inside the block.
+BOOL GXIsSoundDevNames(const BYTE* p, DWORD nSize);
+
 class CGXPrintDevice : public CObject {
     DECLARE_SERIAL(CGXPrintDevice)
 public:

@@ -71,18 +71,11 @@ void HeapCopy(HGLOBAL h, BYTE*& p, DWORD& nSize)
     std::memcpy(p, block.Data(), nSize);
 }
 
-// A DEVNAMES block whose three strings start inside it.
+// A DEVNAMES block whose three strings lie inside it.
 bool HasSoundOffsets(HGLOBAL hDevNames)
 {
     const LockedBlock block(hDevNames);
-    if (block.Data() == nullptr || block.Size() < sizeof(DEVNAMES))
-        return false;
-    DEVNAMES names;
-    std::memcpy(&names, block.Data(), sizeof names);
-    for (WORD nOffset : {names.wDriverOffset, names.wDeviceOffset, names.wOutputOffset})
-        if (nOffset >= block.Size() || std::memchr(block.Data() + nOffset, 0, block.Size() - nOffset) == nullptr)
-            return false;
-    return true;
+    return GXIsSoundDevNames(block.Data(), block.Size()) != FALSE;
 }
 
 // The application's printer replaced by copies of the device's blocks.

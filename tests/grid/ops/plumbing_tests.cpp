@@ -121,7 +121,7 @@ TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
     const void* modules[] = {grid.m_pFindReplaceImp,     grid.m_pHideCellsImp,          grid.m_pResizeToFitImp,
                              grid.m_pSortImp,
                              grid.m_pMergeCellsImp,      grid.m_pFloatCellsImp,
-                             grid.m_pPrintImp,           grid.m_pExcelLikeFrameImp,
+                             grid.m_pExcelLikeFrameImp,
                              grid.m_pUserDragSelectRangeImp, grid.m_pUserResizeCellsImp,
                              grid.m_pExcelLikeFillImp,   grid.m_pAutoScrollPlugin};
     for (const void* p : modules)
