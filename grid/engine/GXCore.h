@@ -1439,6 +1439,15 @@ protected:
     CRect m_rectPrint;
     ROWCOL m_nPrintTopRow;
     ROWCOL m_nPrintLeftCol;
+    // The pages of a print job, kept by the print module (GXPrintImp.h): the first row (column) of each
+    // row (column) page and then the first row (column) after the last page; the row and column page
+    // that hold the screen's top row and left column; the job prints the selection or the screen.
+    CDWordArray m_awPrintRowStarts;
+    CDWordArray m_awPrintColStarts;
+    UINT m_nPrintTopRowPage = 0;
+    UINT m_nPrintLeftColPage = 0;
+    BOOL m_bPrintSelection = FALSE;
+    friend class CGXGridPrintImp;
     CRect m_rectGrid;
     BOOL m_bGridRectSet;
     int m_nFrameWidth;

@@ -34,7 +34,7 @@ GXGridModuleCreators GridCreators()
     // floating cells (GXFloatCellsImp.h)
     c.pfnFloatCells = GXCreateFloatCellsImp;
     // printing (GXPrintImp.h)
-    c.pfnPrint = nullptr;
+    c.pfnPrint = GXCreatePrintImp;
     // user range selection (GXUserSelectRangeImp.h)
     c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
@@ -69,7 +69,7 @@ GXLibraryModuleCreators LibraryCreators()
 {
     GXLibraryModuleCreators c;
     // printer settings (GXPrintDeviceImp.h)
-    c.pfnPrintDevice = nullptr;
+    c.pfnPrintDevice = GXCreatePrintDeviceImp;
     // rotated text (GXDrawRotatedTextImp.h)
     c.pfnDrawRotatedText = GXCreateDrawRotatedTextImp;
     // number formatting (GXNumberFormattingImp.h)
