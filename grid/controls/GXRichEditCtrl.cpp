@@ -9,11 +9,11 @@
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXFindReplace.h"
 #include "grid/engine/GXFlagScope.h"
+#include "grid/engine/GXFontState.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
-#include "grid/engine/GXFontState.h"
 #include "win/CWindowDC.h"
 #include "win/Win.h"
 
