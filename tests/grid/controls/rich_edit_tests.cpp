@@ -3,40 +3,15 @@
 // and formats are compared, never the bytes of the Rich Text Format the control writes.
 #include "cell_test_support.h"
 
+#include "ClipboardText.h"
 #include "FakePrinterDC.h"
 
 #include "grid/controls/GXRichEditCtrl.h"
 #include "grid/engine/GXFindReplace.h"
 
-#include <cstring>
 #include <functional>
 
 namespace {
-
-void PutClipboardText(CWnd& owner, const char* pszText)
-{
-    ASSERT_TRUE(::OpenClipboard(owner.m_hWnd));
-    ::EmptyClipboard();
-    const size_t n = std::strlen(pszText) + 1;
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    std::memcpy(::GlobalLock(h), pszText, n);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(CF_TEXT, h);
-    ::CloseClipboard();
-}
-
-std::string ClipboardText(CWnd& owner)
-{
-    std::string strText;
-    if (!::OpenClipboard(owner.m_hWnd))
-        return "(not opened)";
-    if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
-        strText = static_cast<const char*>(::GlobalLock(h));
-        ::GlobalUnlock(h);
-    }
-    ::CloseClipboard();
-    return strText;
-}
 
 struct RichFixture : CellGridFixture {
     explicit RichFixture(const CGXStyle& column = CGXStyle()) : CellGridFixture(GX_IDS_CTRL_RICHEDIT, column)
@@ -142,7 +117,7 @@ TEST(RichEditCell, PlainTextIsWrappedEscapedAndCut)
     EXPECT_EQ(f.Stored(2, 2), "{0123456789}");
 
     // plain text pasted into an inactive cell
-    PutClipboardText(f.frame, "pasted text");
+    SetClipboardText("pasted text", f.frame.m_hWnd);
     f.MakeCurrent(3, 2);
     ASSERT_FALSE(f.pRich->IsActive());
     EXPECT_TRUE(f.pRich->Paste());
@@ -211,7 +186,7 @@ TEST(RichEditCell, KeysLeaveTheEditorAtItsEnds)
     f.Activate(1);
     f.pRich->SetSel(1, 4);
     f.TypeWithCtrl(3);
-    EXPECT_EQ(ClipboardText(f.frame), "ell");
+    EXPECT_EQ(ClipboardText(f.frame.m_hWnd), "ell");
     f.TypeWithCtrl(24);
     EXPECT_EQ(f.Editor(), "Ho");
     f.pRich->SetSel(2, 2);
