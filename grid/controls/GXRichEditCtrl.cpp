@@ -445,7 +445,8 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
     const COLORREF crBack = bBlackWhite ? RGB(255, 255, 255) : InteriorColor(style);
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetBkColor(crBack);
-    pDC->SetTextColor(bBlackWhite || !style.GetIncludeTextColor() ? RGB(0, 0, 0) : GXResolveColor(style.GetTextColor()));
+    const BOOL bOwnTextColor = !bBlackWhite && style.GetIncludeTextColor();
+    pDC->SetTextColor(bOwnTextColor ? GXResolveColor(style.GetTextColor()) : RGB(0, 0, 0));
     m_drawShadow.Load(strValue);
     CRichEditCtrl& shadow = m_drawShadow.ctrl;
     if (shadow.GetTextLength() == 0)
