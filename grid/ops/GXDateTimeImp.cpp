@@ -217,14 +217,18 @@ void CGXOleDateTimeImp::FormatDateTimeFields(CString& strText, const GridDateTim
     if (pFields == nullptr)
         return;
     const GridDateTimeFields& f = *pFields;
+    const bool bMidnight = f.nHour == 0 && f.nMinute == 0 && f.nSecond == 0;
     COleDateTime date;
     if (f.nMonth == 0) {
-        date.SetTime(f.nHour, f.nMinute, f.nSecond);
-        strText = date.Format("%X");
+        // a time alone; at midnight nothing, as the date of no date
+        if (!bMidnight) {
+            date.SetTime(f.nHour, f.nMinute, f.nSecond);
+            strText = date.Format("%X");
+        }
         return;
     }
     date.SetDateTime(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, f.nSecond);
-    strText = date.Format(f.nHour == 0 && f.nMinute == 0 && f.nSecond == 0 ? "%x" : "%c");
+    strText = date.Format(bMidnight ? "%x" : "%c");
 }
 
 void CGXOleDateTimeImp::FormatCTime(CString& strText, const CTime* pTime)

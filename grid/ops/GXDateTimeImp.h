@@ -55,7 +55,8 @@ public:
     BOOL ParseDateTimeFields(GridDateTimeFields* pFields, const char* pszText, int nOrder) override;
     BOOL ParseDateTimeTm(struct tm* pTm, const char* pszText, int nOrder) override;
     // The locale's date ("%x") when the time is midnight, its date and time ("%c") otherwise, its time
-    // ("%X") when the month is 0 (no date). Empty for fields that make no valid date.
+    // ("%X") when the month is 0 (no date). Empty for fields that make no valid date and for month 0
+    // at midnight.
     void FormatDateTimeFields(CString& strText, const GridDateTimeFields* pFields) override;
     // The local time with "%c", or "%x" at midnight.
     void FormatCTime(CString& strText, const CTime* pTime) override;

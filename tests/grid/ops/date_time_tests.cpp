@@ -160,24 +160,29 @@ TEST(PlainDateTime, TheBrokenDownTimeCountsMonthsFromZeroAndYearsFrom1900)
     EXPECT_EQ(time.tm_mday, 0) << "cleared";
 }
 
-TEST(PlainDateTime, WritesFieldsInTheLocalesOrder)
+TEST(DateTimeFormatting, BothModulesWriteFieldsInTheLocale)
 {
-    CGXNoOleDateTimeImp module;
     struct Case {
         GridDateTimeFields fields;
-        const char* pszText;
+        const char* pszPlain;  // the locale's order and separators, two-digit parts
+        const char* pszOle;    // the OLE services' short date and time
     };
     const Case cases[] = {
-        {{0, 0, 0, 14, 5, 0, 0}, "14:05:00"},
-        {{2004, 5, 12, 0, 0, 0, 0}, "12.05.2004"},
-        {{2004, 5, 12, 9, 30, 5, 0}, "12.05.2004 09:30:05"},
-        {{0, 0, 0, 0, 0, 0, 0}, ""},
+        {{0, 0, 0, 14, 5, 0, 0}, "14:05:00", "14:05:00"},
+        {{2004, 5, 12, 0, 0, 0, 0}, "12.05.2004", "12.5.2004"},
+        {{2004, 5, 12, 9, 30, 5, 0}, "12.05.2004 09:30:05", "12.5.2004 09:30:05"},
+        {{0, 0, 0, 0, 0, 0, 0}, "", ""},
+        {{2004, 4, 31, 0, 0, 0, 0}, "31.04.2004", ""},  // no such day: the OLE date is invalid
     };
+    CGXNoOleDateTimeImp plain;
+    CGXOleDateTimeImp ole;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.pszText);
+        SCOPED_TRACE(c.pszPlain);
         CString strText;
-        module.FormatDateTimeFields(strText, &c.fields);
-        EXPECT_EQ(strText, c.pszText);
+        plain.FormatDateTimeFields(strText, &c.fields);
+        EXPECT_EQ(strText, c.pszPlain);
+        ole.FormatDateTimeFields(strText, &c.fields);
+        EXPECT_EQ(strText, c.pszOle);
     }
 }
 
@@ -200,23 +205,6 @@ TEST(OleDateTime, LeavesTextsToTheOleServices)
     EXPECT_EQ(time.tm_year, 100);
     EXPECT_EQ(time.tm_mon, 1);
     EXPECT_EQ(time.tm_mday, 29);
-
-    struct Case {
-        GridDateTimeFields fields;
-        const char* pszText;
-    };
-    const Case cases[] = {
-        {{2004, 5, 12, 0, 0, 0, 0}, "12.5.2004"},
-        {{2004, 5, 12, 9, 30, 5, 0}, "12.5.2004 09:30:05"},
-        {{0, 0, 0, 14, 5, 0, 0}, "14:05:00"},
-        {{2004, 4, 31, 0, 0, 0, 0}, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.pszText);
-        CString strText;
-        module.FormatDateTimeFields(strText, &c.fields);
-        EXPECT_EQ(strText, c.pszText);
-    }
 }
 
 TEST(DateTimeModule, TheLibraryInstallsTheOleOne)
