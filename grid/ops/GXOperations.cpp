@@ -73,11 +73,11 @@ GXLibraryModuleCreators LibraryCreators()
     // rotated text (GXDrawRotatedTextImp.h)
     c.pfnDrawRotatedText = GXCreateDrawRotatedTextImp;
     // number formatting (GXNumberFormattingImp.h)
-    c.pfnNumberFormatting = nullptr;
+    c.pfnNumberFormatting = GXCreateNumberFormattingImp;
     // date and time on the OLE services (GXDateTimeImp.h)
-    c.pfnOleDateTime = nullptr;
+    c.pfnOleDateTime = GXCreateOleDateTimeImp;
     // date and time from the locale (GXDateTimeImp.h)
-    c.pfnNoOleDateTime = nullptr;
+    c.pfnNoOleDateTime = GXCreateNoOleDateTimeImp;
     // reordering after a sort (GXSortMoveDataImp.h)
     c.pfnSortMoveData = GXCreateSortMoveDataImp;
     // copying and moving stored cells (GXDataCopyMoveCellsImp.h)
