@@ -2,7 +2,7 @@
 #include "grid/controls/GXRichEditCtrl.h"
 
 #include "grid/controls/GXControls.h"
-#include "grid/controls/GXTextSearch.h"
+#include "grid/engine/GXTextSearch.h"
 
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
