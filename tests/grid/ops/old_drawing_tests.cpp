@@ -246,7 +246,8 @@ TEST_F(OldDrawing, BackgroundsOfOneInteriorAreJoinedIntoBlocks)
     EXPECT_EQ(canvas.At(100, 150), kMarker);
     EXPECT_EQ(canvas.At(300, 200), kMarker);
 
-    // printing leaves what lies beyond to the page
+    // printing leaves what lies beyond to the page (which takes the window's size)
+    grid.MoveWindow(0, 0, kWidth + 100, kHeight + 100);
     DibCanvas page(kWidth, kHeight);
     page.dc.FillSolidRect(0, 0, kWidth, kHeight, kRed);
     m = Matrix(&page.dc, 3, 3, {g, g, pBlue.get(), g, g, g, pPlain.get(), nullptr, g});
