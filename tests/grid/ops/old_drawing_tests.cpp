@@ -54,19 +54,13 @@ public:
     int m_nOverflowCol = -1;
 };
 
-// A grid of 3 by 3 cells (header column 40 and header row 20 pixels, other columns 50 and rows 20
-// pixels, so the cells end at x 190 and y 80) painting 400 by 300 pixels, with the old-drawing module.
+// A grid of 3 by 3 cells (CreatePaintedGrid: the cells end at x 190 and y 80) with the old-drawing
+// module, the properties' background colour the marker.
 class OldDrawing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        grid.CreateGrid(3, 3);
-        const CRect rect(0, 0, kWidth, kHeight);
-        grid.SetGridRect(TRUE, &rect);
-        grid.StoreDefaultColWidth(50);
-        grid.StoreDefaultRowHeight(20);
-        grid.StoreColWidth(0, 40);
-        grid.StoreRowHeight(0, 20);
+        CreatePaintedGrid(grid, 3, 3);
         grid.m_pOldDrawingImp = &module;
         grid.GetParam()->GetProperties()->SetColor(CGXProperties::gxBackgroundColor, kMarker);
     }
