@@ -35,7 +35,8 @@
 // Painting (GXCoreDraw.cpp): OnGridDraw paints directly or into a memory bitmap (SetBufferedPaint 1)
 // through a CellPaintMatrix (GXPaintMatrix.h): row backgrounds filled in runs, each cell through its
 // control, grid lines joined into runs and borders, the marked cells inverted. GDI fonts, brushes and
-// pens are cached per record until the next flush; a flush never happens inside a paint.
+// pens are cached per record until the next flush; a flush never happens inside a paint. The
+// old-drawing module (GXOldDrawingImp.h) may draw a matrix itself through the virtual matrix steps.
 //
 // Rows and columns (GXCoreRowCol.cpp, GXMoveRowsColsImp.h): counts, inserting, removing, moving,
 // frozen and header lines and the first scrolled line, each row operation and its column twin written

@@ -11,6 +11,8 @@
 #include "win/CDC.h"
 #include "win/CGdiObject.h"
 
+#include <optional>
+
 namespace {
 
 const WORD kOwn = CellPaintMatrix::gxOwnBackground;
@@ -76,19 +78,22 @@ void FillJoinedBackgrounds(CGXGridCore* pGrid, CellPaintMatrix& m)
     }
 }
 
-// The clip region of a DC, put back by Restore.
-class SavedClip {
+// A DC's clip region narrowed to a rectangle for as long as the object lives.
+class NarrowedClip {
 public:
-    explicit SavedClip(CDC* pDC) : m_pDC(pDC)
+    NarrowedClip(CDC* pDC, const CRect& rect) : m_pDC(pDC)
     {
-        m_rgn.CreateRectRgn(0, 0, 0, 0);
-        m_bHadRegion = ::GetClipRgn(pDC->m_hDC, m_rgn) == 1;
+        m_saved.CreateRectRgn(0, 0, 0, 0);
+        m_bHadRegion = ::GetClipRgn(pDC->m_hDC, m_saved) == 1;
+        pDC->IntersectClipRect(&rect);
     }
-    void Restore() { m_pDC->SelectClipRgn(m_bHadRegion ? &m_rgn : nullptr); }
+    ~NarrowedClip() { m_pDC->SelectClipRgn(m_bHadRegion ? &m_saved : nullptr); }
+    NarrowedClip(const NarrowedClip&) = delete;
+    NarrowedClip& operator=(const NarrowedClip&) = delete;
 
 private:
     CDC* m_pDC;
-    CRgn m_rgn;
+    CRgn m_saved;
     BOOL m_bHadRegion = FALSE;
 };
 
@@ -119,20 +124,12 @@ BOOL CGXGridOldDrawingImp::DrawMatrixCells(CGXGridCore* pGrid, CDC* pDC, CellPai
     }
 
     const int xLeft = m.anLefts[0], xRight = m.anLefts[m.nCols - 1] + m.anWidths[m.nCols - 1];
-    SavedClip clip(pDC);
     for (int i = 0; i < m.nRows; ++i) {
+        std::optional<NarrowedClip> clip;
         if (bClip)
-            pDC->IntersectClipRect(xLeft, m.anTops[i], xRight, m.anTops[i] + m.anHeights[i]);
-        try {
-            for (int j = 0; j < m.nCols; ++j)
-                pGrid->DrawMatrixCell(m, i, j);
-        } catch (...) {
-            if (bClip)
-                clip.Restore();
-            throw;
-        }
-        if (bClip)
-            clip.Restore();
+            clip.emplace(pDC, CRect(xLeft, m.anTops[i], xRight, m.anTops[i] + m.anHeights[i]));
+        for (int j = 0; j < m.nCols; ++j)
+            pGrid->DrawMatrixCell(m, i, j);
     }
     for (int j = 0; j < m.nCols; ++j)
         pGrid->DrawColumnLines(m, j);
