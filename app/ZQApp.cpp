@@ -304,10 +304,12 @@ void CZQApp::ResetProject()
     DeleteAllCriterionItems();
     DeleteReferenceTree();
     SetStatusText(CString());
-    // the open grid lets its cells go, so that closing it stores nothing of the old project
-    if (CZQGridView* pGrid = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid))) {
-        pGrid->SetRowCount(0, 2);
-        pGrid->SetColCount(0, 2);
+    // the open grids let their cells go, so that closing them stores nothing of the old project
+    for (ZQDocument grid : {ZQDocument::EvaluationsGrid, ZQDocument::ComparisonMatrix}) {
+        if (CZQAppGridView* pGrid = dynamic_cast<CZQAppGridView*>(FirstViewOf(grid))) {
+            pGrid->SetRowCount(0, 2);
+            pGrid->SetColCount(0, 2);
+        }
     }
     // the documents of every template, in the order the result windows expect, asking nothing
     CMultiDocTemplate* const templates[] = {m_pChartsTemplate, m_pEvaluationsTemplate, m_pGraphsTemplate,

@@ -3,8 +3,15 @@
 
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXStyle.h"
+#include "win/AfxRes.h"
 
 IMPLEMENT_DYNAMIC(CZQAppGridView, CGXGridView)
+
+BEGIN_MESSAGE_MAP(CZQAppGridView, CGXGridView)
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
+END_MESSAGE_MAP()
 
 CZQAppGridView::CZQAppGridView() = default;
 
@@ -25,6 +32,11 @@ void CZQAppGridView::OnInitialUpdate()
 
     SetFocus();
     GetParam()->EnableUndo(TRUE);
+}
+
+BOOL CZQAppGridView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPrintDevicePreparePrinting(pInfo);
 }
 
 void CZQAppGridView::ApplyStyle(const CGXCellRange& range, const CGXStyle& style)

@@ -7,6 +7,10 @@
 // the keyboard focus to the view; undo recording on.
 //
 // A fill is not the user's edit: while a view fills itself (UndoPause) undo records nothing.
+//
+// Printing: Print (57607), Print without the dialog (57608) and Print Preview (57609) run the class
+// library's print loop and preview; the job is prepared through the grid view's print device
+// (DoPrintDevicePreparePrinting) and the pages are the grid's printed pages (GXPrintImp.h).
 #pragma once
 
 #include "grid/engine/GXGridView.h"
@@ -15,6 +19,7 @@ class CGXStyle;
 
 class CZQAppGridView : public CGXGridView {
     DECLARE_DYNAMIC(CZQAppGridView)
+    DECLARE_MESSAGE_MAP()
 public:
     ~CZQAppGridView() override;
 
@@ -23,6 +28,9 @@ public:
 
 protected:
     CZQAppGridView();
+
+    // DoPrintDevicePreparePrinting.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
 
     // The view's fill from the project, called by the first update.
     virtual void LoadCells() = 0;

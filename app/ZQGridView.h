@@ -16,7 +16,7 @@
 // cleared when its window goes. Undo recording is off while the grid is filled from the project and
 // on otherwise. Edit Paste does nothing in this window; Cut and Copy are the grid's.
 //
-// Does not do yet: printing and print preview (they come with the grid's printing).
+// Printing and print preview: the application grid views' (ZQAppGridView.h).
 #pragma once
 
 #include "app/ZQAppGridView.h"

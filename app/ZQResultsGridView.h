@@ -12,7 +12,7 @@
 // The view keeps the application's matrix-open flag: set once its first fill is done, cleared when
 // its window goes.
 //
-// Does not do yet: printing and print preview (they come with the grid's printing).
+// Printing and print preview: the application grid views' (ZQAppGridView.h).
 #pragma once
 
 #include "app/ZQAppGridView.h"

@@ -2,6 +2,8 @@
 #include "grid/controls/GXRichEditCtrl.h"
 
 #include "grid/controls/GXControls.h"
+#include "grid/engine/GXTextSearch.h"
+
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXFindReplace.h"
@@ -10,7 +12,6 @@
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
-#include "grid/engine/GXTextSearch.h"
 #include "win/CWindowDC.h"
 #include "win/Win.h"
 

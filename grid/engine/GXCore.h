@@ -51,12 +51,10 @@
 // grid's controls and tab windows and find and replace to the OnGrid... handlers, and prepare their DCs
 // with PrepareGridDC.
 //
-// Does not do yet (each comes with the engine's later parts): the shifting and marking of the float,
-// merge and covered span pools when rows or columns change (the pools come with the span modules), and
-// uncovering the covered cells a move cuts through; the find-and-replace forwarders other than opening
-// the dialog, its notification and finding the next text; zoom changes after start-up; the two focus
-// hooks and the active grid of the library state, the mouse-activation answer; the page breaks; the
-// printed look of the screen (it needs the grid's print device).
+// Does not do yet (each comes with the engine's later parts): the find-and-replace forwarders other
+// than opening the dialog, its notification and finding the next text; zoom changes after start-up; the
+// two focus hooks and the active grid of the library state, the mouse-activation answer; the page
+// breaks; the printed look of the screen (it needs the grid's print device).
 #pragma once
 
 #include <windows.h>
@@ -87,6 +85,7 @@ class CGXFont;
 class CGXGridParam;
 class CGXLongOperation;
 class CGXProperties;
+class CGXSpanCellPool;
 class CGXStyle;
 class CGXStylesMap;
 class CGXPluginComponent;
@@ -744,6 +743,15 @@ public:
                                       UINT nFlags = 2);
     virtual void RedrawMergedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT nFlags = 2,
                                    BOOL bCreateHint = TRUE);
+    // The parameter's merge mode, bits 0-1 (0 off; the undefined 3 counts as off), and float mode (0
+    // off; values other than 1 and 2 count as off). The floated spans' pool: the print pool while
+    // printing, else the screen pool (null where the mode has none).
+    WORD GetMergeCellsMode() const;
+    WORD GetFloatCellsMode() const;
+    CGXSpanCellPool* GetFloatCellsPool() const;
+    // Evaluating merged (floating) cells does nothing while the lock is nonzero.
+    WORD m_nLockMergeEval = 0;
+    WORD m_nLockFloatEval = 0;
     // The covered span that holds the cell, else its merged span (either way), else its floated span.
     // FALSE when none does.
     virtual BOOL GetSpannedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
@@ -1449,6 +1457,15 @@ protected:
     CRect m_rectPrint;
     ROWCOL m_nPrintTopRow;
     ROWCOL m_nPrintLeftCol;
+    // The pages of a print job, kept by the print module (GXPrintImp.h): the first row (column) of each
+    // row (column) page and then the first row (column) after the last page; the row and column page
+    // that hold the screen's top row and left column; the job prints the selection or the screen.
+    CDWordArray m_awPrintRowStarts;
+    CDWordArray m_awPrintColStarts;
+    UINT m_nPrintTopRowPage = 0;
+    UINT m_nPrintLeftColPage = 0;
+    BOOL m_bPrintSelection = FALSE;
+    friend class CGXGridPrintImp;
     CRect m_rectGrid;
     BOOL m_bGridRectSet;
     int m_nFrameWidth;

@@ -477,6 +477,25 @@ void CGXGridCore::RedrawMergedCells(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROW
             nFlags, bCreateHint);
 }
 
+WORD CGXGridCore::GetMergeCellsMode() const
+{
+    const WORD wMode = m_pParam != nullptr ? WORD(m_pParam->GetMergeCellsMode() & 3) : 0;
+    return wMode == 3 ? 0 : wMode;
+}
+
+WORD CGXGridCore::GetFloatCellsMode() const
+{
+    const WORD wMode = m_pParam != nullptr ? m_pParam->GetFloatCellsMode() : 0;
+    return wMode == 1 || wMode == 2 ? wMode : 0;
+}
+
+CGXSpanCellPool* CGXGridCore::GetFloatCellsPool() const
+{
+    return m_pParam == nullptr ? nullptr
+                               : m_pParam->GetSpanPool(IsPrinting() ? CGXGridParam::gxPrintFloatPool
+                                                                    : CGXGridParam::gxFloatPool);
+}
+
 BOOL CGXGridCore::GetSpannedCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range)
 {
     return GetCoveredCellsRowCol(nRow, nCol, range) || GetMergedCellsRowCol(nRow, nCol, range, -1) ||

@@ -420,8 +420,12 @@ BOOL GXLineAxis::Move(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, int n
     if (!g.TransferCurrentCell(TRUE))
         return FALSE;
     const BOOL bTransaction = nCommandType == CGXGridCore::gxDo;
-    if (bTransaction)
+    if (bTransaction) {
         g.BeginTrans(g.m_pAppData->m_astrTexts[m_bRow ? GridLibraryState::gxMoveRows : GridLibraryState::gxMoveCols]);
+        // a covering the move cuts through changes shape: the whole grid is drawn again
+        if (nDest != nFrom && RecordCutCoverings(nFrom, nTo, nDest, g.IsUndoRecorded(nCommandType)))
+            nFlags |= 1;
+    }
     if (!StoreWithEngineUndo(nCommandType, [&] {
             return m_bRow ? g.StoreMoveRows(nFrom, nTo, nDest) : g.StoreMoveCols(nFrom, nTo, nDest);
         })) {
@@ -444,6 +448,32 @@ BOOL GXLineAxis::Move(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, int n
     if (bTransaction)
         g.CommitTrans();
     return TRUE;
+}
+
+BOOL GXLineAxis::RecordCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bRecord) const
+{
+    // the lines that change place: the block and the lines it passes, which shift by its size
+    const ROWCOL nLast = nDest + (nTo - nFrom);
+    const ROWCOL nFirstMoved = std::min(nFrom, nDest), nLastMoved = std::max(nTo, nLast);
+    const ROWCOL nPassedFirst = nDest > nFrom ? nTo + 1 : nDest, nPassedLast = nDest > nFrom ? nLast : nFrom - 1;
+    BOOL bCut = FALSE;
+    const CGXRangeList& covered = g.m_pParam->GetCoveredRanges();
+    for (POSITION pos = covered.GetHeadPosition(); pos != nullptr;) {
+        const CGXCellRange& c = *static_cast<const CGXCellRange*>(covered.GetNext(pos));
+        const ROWCOL n1 = m_bRow ? c.top : c.left, n2 = m_bRow ? c.bottom : c.right;
+        // a covering stays whole outside the moved lines, inside the block, inside the passed lines
+        // or around all of them
+        if (n2 < nFirstMoved || n1 > nLastMoved || (n1 >= nFrom && n2 <= nTo) ||
+            (n1 >= nPassedFirst && n2 <= nPassedLast) || (n1 <= nFirstMoved && n2 >= nLastMoved))
+            continue;
+        bCut = TRUE;
+        if (bRecord) {
+            CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
+            g.AddCommand(pFactory->CreateSetCoveredCellsCmd(c.top, c.left, c.bottom, c.right), CGXGridCore::gxDo);
+            g.AddCommand(pFactory->CreateSetCoveredCellsCmd(c.top, c.left, c.top, c.left), CGXGridCore::gxDo);
+        }
+    }
+    return bCut;
 }
 
 BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcessed) const

@@ -1,6 +1,8 @@
 // The document-serialisation module (see GXDocSerializeImp.h).
 #include "grid/engine/GXDocSerializeImp.h"
 
+#include "grid/engine/GXPrintDevice.h"
+
 #include "grid/engine/GXArchiveRead.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXGridParam.h"
@@ -526,7 +528,7 @@ void CGXGridDocSerializeImp::SerializeParam(CGXGridParam& param, CArchive& ar)
             q.SetProperties(static_cast<CGXProperties*>(ar.ReadOwnedObject(RUNTIME_CLASS(CGXProperties))), TRUE);
     }
     if (bOwnPrintDevice)
-        q.SetPrintDevice(ar.ReadOwnedObject(nullptr), TRUE);
+        q.SetPrintDevice(static_cast<CGXPrintDevice*>(ar.ReadOwnedObject(RUNTIME_CLASS(CGXPrintDevice))), TRUE);
 
     q.m_rangeList1.DeleteAll();
     q.m_rangeList2.DeleteAll();

@@ -1,6 +1,8 @@
 // CGXGridParam: what the views of one grid share (see GXGridParam.h).
 #include "grid/engine/GXGridParam.h"
 
+#include "grid/engine/GXPrintDevice.h"
+
 #include "grid/ops/GXCoveredCellPool.h"
 #include "grid/ops/GXSpanCellPool.h"
 
@@ -188,7 +190,7 @@ void CGXGridParam::SetStylesMap(CGXStylesMap* pStylesMap, BOOL bOwn)
     Replace(m_pStylesMap, m_bOwnStylesMap, pStylesMap, bOwn);
 }
 
-void CGXGridParam::SetPrintDevice(CObject* pPrintDevice, BOOL bOwn)
+void CGXGridParam::SetPrintDevice(CGXPrintDevice* pPrintDevice, BOOL bOwn)
 {
     Replace(m_pPrintDevice, m_bOwnPrintDevice, pPrintDevice, bOwn);
 }

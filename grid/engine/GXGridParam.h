@@ -36,6 +36,7 @@ class CGXData;
 class CGXDelayedRangePool;
 class CGXProperties;
 class CGXSpanCellPool;
+class CGXPrintDevice;
 class CGXStylesMap;
 class GridLibraryState;
 
@@ -61,11 +62,11 @@ public:
     void SetProperties(CGXProperties* pProperties, BOOL bOwn = TRUE);
     void SetData(CGXData* pData, BOOL bOwn = TRUE);
     void SetStylesMap(CGXStylesMap* pStylesMap, BOOL bOwn = TRUE);
-    void SetPrintDevice(CObject* pPrintDevice, BOOL bOwn = TRUE);
+    void SetPrintDevice(CGXPrintDevice* pPrintDevice, BOOL bOwn = TRUE);
     CGXProperties* GetProperties() const { return m_pProperties; }
     CGXData* GetData() const { return m_pData; }
     CGXStylesMap* GetStylesMap() const { return m_pStylesMap; }
-    CObject* GetPrintDevice() const { return m_pPrintDevice; }
+    CGXPrintDevice* GetPrintDevice() const { return m_pPrintDevice; }
     BOOL GetOwnProperties() const { return m_bOwnProperties; }
     BOOL GetOwnData() const { return m_bOwnData; }
     BOOL GetOwnStylesMap() const { return m_bOwnStylesMap; }
@@ -391,7 +392,7 @@ private:
     BOOL m_bOwnData;
     CGXData* m_pData;
     BOOL m_bOwnPrintDevice;
-    CObject* m_pPrintDevice;
+    CGXPrintDevice* m_pPrintDevice;
     CObList m_undoList;
     CObList m_redoList;
     BOOL m_bUndoEnabled;

@@ -163,6 +163,10 @@ private:
     // moved lines (kind: the operation; a moved block's queues are marked from the lower line on).
     enum ShiftKind { gxShiftInsert, gxShiftRemove, gxShiftMove };
     void ShiftSpans(ShiftKind kind, ROWCOL nFirst, ROWCOL nSecond, ROWCOL nDest = 0) const;
+    // Before lines nFrom..nTo move to nDest: TRUE when the move cuts through a covering; with bRecord
+    // each such covering gets two undo commands, one that restores it and one that clears what the
+    // move made of it (an undo clears, then restores).
+    BOOL RecordCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bRecord) const;
     // The line n follows lines nFrom..nTo moved so that nFrom ends at nDest.
     ROWCOL MovedLine(ROWCOL n, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) const;
     // The current cell's control initialised again when the current line moved to nNew.

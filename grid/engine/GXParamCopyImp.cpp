@@ -1,6 +1,8 @@
 // The parameter-copy module (see GXParamCopyImp.h).
 #include "grid/engine/GXParamCopyImp.h"
 
+#include "grid/engine/GXPrintDevice.h"
+
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXData.h"
 #include "grid/engine/GXGridParam.h"
@@ -60,11 +62,17 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
         pData.reset(static_cast<CGXData*>(pOb));
         pData->CopyFrom(*src.m_pData);
     }
+    std::unique_ptr<CGXPrintDevice> pPrintDevice;
+    if (src.m_pPrintDevice != nullptr) {
+        pPrintDevice.reset(new CGXPrintDevice);
+        pPrintDevice->CopyFrom(*src.m_pPrintDevice);
+    }
 
     dest.DeleteOwnedObjects();
     dest.SetStylesMap(pStylesMap.release(), TRUE);
     dest.SetProperties(pProperties.release(), TRUE);
     dest.SetData(pData.release(), TRUE);
+    dest.SetPrintDevice(pPrintDevice.release(), TRUE);
 
     dest.m_bUndoEnabled = src.m_bUndoEnabled;
     dest.m_wSelectMode = src.m_wSelectMode;

@@ -6,6 +6,7 @@
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
+#include "grid/ops/GXPrintImp.h"
 
 #include "win/AfxResource.h"
 
@@ -125,9 +126,64 @@ BOOL CGXProperties::ReadProfile()
     return pState->m_pProfileImp->ReadProperties(*this);
 }
 
-CString CGXProperties::GetHeaderFooterText(BOOL, int, int) const
+CGXAbstractGridPrintImp* CGXProperties::PrintImp()
 {
-    return CString();
+    if (m_pPrintImp == nullptr) {
+        GridLibraryState* pState = State();
+        if (pState != nullptr && pState->m_gridModuleCreators.pfnPrint != nullptr)
+            m_pPrintImp.reset(pState->m_gridModuleCreators.pfnPrint());
+    }
+    return m_pPrintImp.get();
+}
+
+CString CGXProperties::GetHeaderFooterText(BOOL bHeader, int nPage, int nPages)
+{
+    CGXAbstractGridPrintImp* pImp = PrintImp();
+    if (pImp == nullptr)
+        return CString();
+    while (m_tokenValues.GetSize() < m_tokens.GetSize())
+        m_tokenValues.Add(CString());
+    m_tokenValues[2].Format("%d", nPage);
+    m_tokenValues[3].Format("%d", nPages);
+    const CGXData& block = bHeader ? m_dataHeader : m_dataFooter;
+    CString strText;
+    for (ROWCOL nRow = 1; nRow <= block.GetRowCount(); ++nRow) {
+        CString strLine;
+        BOOL bAny = FALSE;
+        for (ROWCOL nCol = 1; nCol <= 3; ++nCol) {
+            CGXStyle style;
+            if (nCol > 1)
+                strLine += '\t';
+            if (block.GetCellStyle(nRow, nCol, style, CGXStyle::gxCopy, CGXData::gxCellStyle) &&
+                style.GetIncludeValue() && !style.GetValueRef().IsEmpty()) {
+                strLine += pImp->SubstituteTokens(*this, style.GetValueRef());
+                bAny = TRUE;
+            }
+        }
+        if (bAny)
+            strText += (strText.IsEmpty() ? "" : "\n") + strLine;
+    }
+    return strText;
+}
+
+int CGXProperties::GetHeaderFooterHeight(CDC* pDC, BOOL bHeader, CGXStylesMap* pStylesMap)
+{
+    CGXAbstractGridPrintImp* pImp = PrintImp();
+    return pImp == nullptr ? 0
+                           : pImp->CalcHeaderFooterHeight(*this, pDC, bHeader ? m_dataHeader : m_dataFooter, pStylesMap);
+}
+
+void CGXProperties::DrawHeaderFooter(CDC* pDC, CPrintInfo* pInfo, const CRect& rect, BOOL bHeader,
+                                     CGXStylesMap* pStylesMap)
+{
+    if (CGXAbstractGridPrintImp* pImp = PrintImp())
+        pImp->DrawHeaderFooter(*this, pDC, pInfo, rect, bHeader ? m_dataHeader : m_dataFooter, pStylesMap);
+}
+
+void CGXProperties::PrintHeaderFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc, CGXGridParam* pParam)
+{
+    if (CGXAbstractGridPrintImp* pImp = PrintImp())
+        pImp->PrintHeaderAndFooter(*this, pDC, pInfo, pDoc, pParam);
 }
 
 int32_t CGXProperties::AddColorProperty(UINT nId, COLORREF color)

@@ -19,21 +19,27 @@
 // 4: see GXDocSerializeImp.h. Profile settings (WriteProfile / ReadProfile, forwarded to the profile
 // module; nothing / FALSE without it), section "Grid" by default: see GXProfileImp.h.
 //
-// Does not do yet: the header/footer texts, heights and drawing for printing come from the header and
-// footer module of the grid's printing, which does not exist yet (GetHeaderFooterText answers an empty
-// text).
+// Header and footer: the texts, heights and drawing of the printed header and footer go to the grid
+// printing's module (GXPrintImp.h), made by the registered creator when first needed; without it the
+// texts are empty, the heights 0 and nothing is drawn.
 #pragma once
 
 #include <windows.h>
 
 #include "core/Core.h"
 #include "grid/engine/GXData.h"
+#include "win/CRect.h"
 
 #include <map>
 #include <memory>
 
 class CDC;
+class CDocument;
+class CPrintInfo;
+class CGXAbstractGridPrintImp;
+class CGXGridParam;
 class CGXStyle;
+class CGXStylesMap;
 
 class CGXProperties : public CObject {
     DECLARE_SERIAL(CGXProperties)
@@ -65,8 +71,17 @@ public:
     virtual void WriteProfile() const;
     // Reads them from the profile section. FALSE (nothing changed) when the section does not exist.
     virtual BOOL ReadProfile();
-    // The header (bHeader) or footer text for printing page nPage of nPages (empty: no module yet).
-    virtual CString GetHeaderFooterText(BOOL bHeader, int nPage, int nPages) const;
+    // The header (bHeader) or footer text for page nPage of nPages: its cells with the tokens replaced,
+    // left, centre and right joined by tabs, one line per row that holds text ("\n" between lines).
+    virtual CString GetHeaderFooterText(BOOL bHeader, int nPage, int nPages);
+    // The height the header (bHeader) or footer block needs on pDC, its styles completed from pStylesMap
+    // (may be null).
+    virtual int GetHeaderFooterHeight(CDC* pDC, BOOL bHeader, CGXStylesMap* pStylesMap);
+    // Draws the header (bHeader) or footer block into rect.
+    virtual void DrawHeaderFooter(CDC* pDC, CPrintInfo* pInfo, const CRect& rect, BOOL bHeader,
+                                  CGXStylesMap* pStylesMap);
+    // Prints the header and footer of the page pInfo prints, for pDoc and pParam (either may be null).
+    virtual void PrintHeaderFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc, CGXGridParam* pParam);
 
     // ---- colours ----
     // Adds the colour named by the string-table text of nId ("COLOR%u" when none); when a colour of
@@ -92,6 +107,8 @@ public:
     CString GetMarkingName(int32_t nIndex) const;
     // The header/footer tokens: "$F", "$A", "$P", "$N", "$D", "$R".
     const CStringArray& GetTokens() const { return m_tokens; }
+    // The tokens' values, by the tokens' indexes (set while printing; "$D" has none).
+    CStringArray& GetTokenValues() { return m_tokenValues; }
 
     // ---- display settings ----
     BOOL GetDisplay3dHeader() const { return m_b3dHeader; }
@@ -145,6 +162,10 @@ public:
     const CGXData& GetDataHeader() const { return m_dataHeader; }
     CGXData& GetDataFooter() { return m_dataFooter; }
     const CGXData& GetDataFooter() const { return m_dataFooter; }
+    // The page breaks the last pagination found (the first column or row of each page, then the one
+    // after the last page), kept with the stored form.
+    CDWordArray& GetColPageBreaks() { return m_adwValues1; }
+    CDWordArray& GetRowPageBreaks() { return m_adwValues2; }
 
     // The profile section, "Grid" by default (empty or null: CInvalidArgException*).
     void SetSection(const char* pszSection);
@@ -186,9 +207,13 @@ private:
     int m_nDistFooter;
     int m_nFirstPage;
     WORD m_awOptions[2];       // two option words of the stored form (0)
-    CDWordArray m_adwValues1;  // two arrays of 32-bit values of the stored form (empty)
+    CDWordArray m_adwValues1;  // the column and the row page breaks (stored form)
     CDWordArray m_adwValues2;
     CGXData m_dataHeader;
     CGXData m_dataFooter;
     CDC* m_pPrinterDC = nullptr;
+    CStringArray m_tokenValues;
+    // The printing module the header and footer go to (made on first use; not copied).
+    std::unique_ptr<CGXAbstractGridPrintImp> m_pPrintImp;
+    CGXAbstractGridPrintImp* PrintImp();
 };

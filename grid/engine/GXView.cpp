@@ -1,7 +1,9 @@
 // CGXView: the document view under the grid view (see GXView.h).
 #include "grid/engine/GXView.h"
 
+#include "grid/engine/GXPrintDevice.h"
 #include "grid/engine/GXState.h"
+#include "grid/ops/GXPrintDeviceImp.h"
 #include "win/CPrintDialog.h"
 #include "win/CScrollBar.h"
 #include "win/CWinApp.h"
@@ -42,7 +44,7 @@ CScrollBar* CGXView::GetScrollBarCtrl(int nBar) const
     return CView::GetScrollBarCtrl(nBar);
 }
 
-void CGXView::SetPrintDevice(CObject* pDevice, BOOL bOwn)
+void CGXView::SetPrintDevice(CGXPrintDevice* pDevice, BOOL bOwn)
 {
     if (m_bOwnPrintDevice && m_pPrintDevice != pDevice)
         delete m_pPrintDevice;
@@ -63,16 +65,28 @@ BOOL CGXView::OnPreparePrinting(CPrintInfo* pInfo)
 
 BOOL CGXView::DoPrintDevicePreparePrinting(CPrintInfo* pInfo)
 {
-    CWaitCursor wait;
-    return DoPreparePrinting(pInfo);
+    CGXAbstractPrintDeviceImp* pImp = GXGetLibraryState()->m_pPrintDeviceImp;
+    if (m_pPrintDevice == nullptr || pImp == nullptr) {
+        CWaitCursor wait;
+        return DoPreparePrinting(pInfo);
+    }
+    if (!pImp->DoPreparePrinting(this, m_pPrintDevice, pInfo))
+        return FALSE;
+    OnPrintDevicePrepared(pInfo);
+    return TRUE;
 }
 
 void CGXView::OnPrintDevicePrepared(CPrintInfo*) {}
 
 void CGXView::OnFilePrintSetup()
 {
-    CWaitCursor wait;
     CPrintDialog dlg(TRUE, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE);
+    CGXAbstractPrintDeviceImp* pImp = GXGetLibraryState()->m_pPrintDeviceImp;
+    if (m_pPrintDevice != nullptr && pImp != nullptr) {
+        pImp->DoPrintSetup(m_pPrintDevice, &dlg);
+        return;
+    }
+    CWaitCursor wait;
     if (CWinApp* pApp = AfxGetApp())
         pApp->DoPrintDialog(&dlg);
 }

@@ -2,17 +2,17 @@
 // borrowed from the grid's parameter object), prints through the class library's print loop and
 // print preview, and runs the printer set-up dialog.
 //
-// Printing set-up (ID_FILE_PRINT_SETUP) shows a wait cursor and the application's printer set-up
-// dialog with PD_NOSELECTION, PD_NOPAGENUMS, PD_USEDEVMODECOPIES and PD_HIDEPRINTTOFILE. Preparing a
-// print job shows a wait cursor and runs the class library's standard preparation.
+// Printing set-up (ID_FILE_PRINT_SETUP) shows the printer set-up dialog with PD_NOSELECTION,
+// PD_NOPAGENUMS, PD_USEDEVMODECOPIES and PD_HIDEPRINTTOFILE: on the view's print device through the
+// print-device module when the view has one (the printer chosen becomes the device's), else on the
+// application's printer with a wait cursor. Preparing a print job likewise goes through the module with
+// the device (the application's printer becomes the device's first, the printer the dialog chose
+// becomes the device's, then OnPrintDevicePrepared), else runs the class library's standard
+// preparation with a wait cursor.
 //
 // Splitters: a view without a scroll bar of its own uses the shared bar (59920 vertical, 59904
 // horizontal) of a parent of the splitter classes registered with the grid library, else the class
 // library's rule.
-//
-// Does not do yet: the print device of the grids (CGXPrintDevice) and its process-wide module come
-// with the grid's printing; until then no view has a print device, set-up and preparation always take
-// the class library's way and OnPrintDevicePrepared is never called.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +22,8 @@
 // The shared scroll bar for nBar (SB_VERT: child 59920, SB_HORZ: 59904) of the first parent of pWnd
 // of the splitter classes registered with the grid library, for a window without a bar of its own in
 // that direction. Null when pWnd has its own bar or no such parent.
+class CGXPrintDevice;
+
 CScrollBar* GXGetSharedScrollBar(const CWnd* pWnd, int nBar);
 
 class CGXView : public CView {
@@ -35,10 +37,10 @@ public:
     void OnInitialUpdate() override;
 
     // The view's print device (null: none) and whether the view owns it.
-    CObject* GetPrintDevice() const { return m_pPrintDevice; }
+    CGXPrintDevice* GetPrintDevice() const { return m_pPrintDevice; }
     BOOL GetOwnPrintDevice() const { return m_bOwnPrintDevice; }
     // Keeps pDevice (deleting a previous owned one); bOwn: the view deletes it.
-    void SetPrintDevice(CObject* pDevice, BOOL bOwn);
+    void SetPrintDevice(CGXPrintDevice* pDevice, BOOL bOwn);
 
 protected:
     CGXView();
@@ -57,5 +59,5 @@ protected:
 
 private:
     BOOL m_bOwnPrintDevice;
-    CObject* m_pPrintDevice;
+    CGXPrintDevice* m_pPrintDevice;
 };

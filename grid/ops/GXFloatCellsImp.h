@@ -3,8 +3,18 @@
 // and delayed-range pool modules and attaches the engine's spanned-cell drawing and content-size
 // modules.
 //
-// Does not do yet: the module (CGXGridFloatCellsImp) comes with its own work; its creator
-// (GXCreateFloatCellsImp) plugs into the table of GXOperations.cpp when it lands.
+// The float mode (the parameter's word): 1 delayed (changed ranges are queued and evaluated when
+// drawn), 2 on display (the drawn cells are evaluated at every paint); 0 and other values off, with no
+// pools. A cell floats when its style sets FloatCell and its control agrees (an edit or static cell
+// with a value; rotated static text never); it spills over a neighbour whose style sets FloodCell and
+// whose control agrees (an empty edit or static cell), never over the first column after the frozen
+// ones, and as far as the width its control measures on the grid's client DC needs. Covered and
+// merged cells neither float nor are spilled over. The current cell floats by its edited text. While
+// the grid prints, spans go to the print pool (CGXGridCore::GetFloatCellsPool). Evaluation does nothing
+// while the grid's m_nLockFloatEval is set; header cells are never evaluated.
+//
+// Does not do yet: the no-redraw flag of the grid (the grid has none; storing a span always redraws
+// unless the parameter's redraw lock is set); the per-row cache of measured widths (nothing reads it).
 #pragma once
 
 #include <windows.h>

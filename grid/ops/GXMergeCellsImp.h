@@ -3,8 +3,17 @@
 // span-cell and delayed-range pool modules and the style subset comparison, and attaches the engine's
 // spanned-cell drawing module.
 //
-// Does not do yet: the module (CGXGridMergeCellsImp) comes with its own work; its creator
-// (GXCreateMergeCellsImp) plugs into the table of GXOperations.cpp when it lands.
+// The merge mode (the parameter's word): bits 0-1 the evaluation (1 delayed: changed ranges are
+// queued and evaluated when drawn; 2 on display: the drawn cells are evaluated at every paint; 0 and
+// the undefined 3 off, with no pools), bit 2 no vertical and bit 3 no horizontal merging. With bit 0
+// a hidden cell merges with anything, so a span reaches over hidden rows and columns. A cell's
+// MergeCell flags: 1 along its row, 2 along its column, 4 compare the values only (else the whole
+// styles must be equal). Covered cells and empty values never merge. Evaluation does nothing while the
+// grid's m_nLockMergeEval is set. The module keeps, per grid, the span stored last (an evaluation goes
+// on along a chain from it) and the composed styles of the row being evaluated.
+//
+// Does not do yet: the no-redraw flag of the grid (the grid has none; storing a span always redraws
+// unless the parameter's redraw lock is set).
 #pragma once
 
 #include <windows.h>

@@ -30,11 +30,11 @@ GXGridModuleCreators GridCreators()
     // covered cells (GXCoveredCellsImp.h)
     c.pfnCoveredCells = GXCreateCoveredCellsImp;
     // merged cells (GXMergeCellsImp.h)
-    c.pfnMergeCells = nullptr;
+    c.pfnMergeCells = GXCreateMergeCellsImp;
     // floating cells (GXFloatCellsImp.h)
-    c.pfnFloatCells = nullptr;
+    c.pfnFloatCells = GXCreateFloatCellsImp;
     // printing (GXPrintImp.h)
-    c.pfnPrint = nullptr;
+    c.pfnPrint = GXCreatePrintImp;
     // user range selection (GXUserSelectRangeImp.h)
     c.pfnUserSelectRange = GXCreateUserSelectRangeImp;
     // the selection frame (GXExcelLikeFrameImp.h)
@@ -69,7 +69,7 @@ GXLibraryModuleCreators LibraryCreators()
 {
     GXLibraryModuleCreators c;
     // printer settings (GXPrintDeviceImp.h)
-    c.pfnPrintDevice = nullptr;
+    c.pfnPrintDevice = GXCreatePrintDeviceImp;
     // rotated text (GXDrawRotatedTextImp.h)
     c.pfnDrawRotatedText = GXCreateDrawRotatedTextImp;
     // number formatting (GXNumberFormattingImp.h)

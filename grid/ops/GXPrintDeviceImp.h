@@ -1,8 +1,7 @@
 // The process-wide printer-settings module: the printer's DEVNAMES and DEVMODE blocks of a grid's
 // print device (CGXPrintDevice), its printer DC, print set-up and print preparation.
-//
-// Does not do yet: the module (CGXPrintDeviceImp) comes with its own work; its creator
-// (GXCreatePrintDeviceImp) plugs into the table of GXOperations.cpp when it lands.
+// The module (CGXPrintDeviceImp, GXPrintDeviceImp.cpp) keeps no data. A printer DC is made only from a
+// DEVNAMES block whose strings lie inside it; the default printer's settings print TrueType as graphics.
 #pragma once
 
 #include <windows.h>

@@ -2,8 +2,15 @@
 // the header and footer blocks of the properties. The grid's OnGridBeginPrinting, OnGridPrint and
 // OnGridEndPrinting reach the first three operations; the properties call the others.
 //
-// Does not do yet: the module (CGXGridPrintImp) comes with its own work; its creator (GXCreatePrintImp) plugs
-// into the table of GXOperations.cpp when it lands.
+// The module (CGXGridPrintImp, GXGridPrintImp.cpp) keeps no data: the pages of a job live in the grid
+// (its print rectangle, print top row and left column, the row and column page starts), the pages found
+// are also remembered in the properties' page breaks. Page order 0 runs across the columns first, 1 down
+// the rows first. The preview opens at the page that holds the screen's top-left cell; the page
+// description gets " / <pages>" appended. Printing the selection without a selection prints the screen.
+// Header and footer tokens match without case; "$D{format}" is the current time in that format ("%c"
+// without one, empty for a format the class library's CTime::Format refuses).
+//
+// Does not do yet: taking remembered page breaks instead of measuring (every job measures its pages).
 #pragma once
 
 #include <windows.h>

@@ -6,6 +6,8 @@
 #include "AppTestSupport.h"
 
 #include "app/ZQSplashWnd.h"
+#include "win/AfxRes.h"
+#include "win/CPreviewView.h"
 #include "frames/SECMDIFrameWnd.h"
 
 namespace {
@@ -118,6 +120,27 @@ void AnswerGridInput(CFakeServices& fake)
     fake.SetTickCount(0);
     for (int nKey : {VK_CONTROL, VK_SHIFT, VK_MENU})
         fake.SetKeyState(nKey, 0);
+}
+
+void PrintDirectAndPreview(CFakeServices& fake, CWnd* pMainWnd, CWnd* pView, const FakePrinter& printer)
+{
+    const size_t nJobs = fake.PrinterDCs().size();
+    fake.ExpectPrintDialog(IDOK, &printer);
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    fake.SetDefaultPrinter(&printer);
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(fake.PrinterDCs().size(), nJobs + 2);
+    for (size_t i = nJobs; i < nJobs + 2; ++i)
+        EXPECT_EQ(fake.PrinterDCs()[i]->DocCalls(),
+                  (std::vector<std::string>{fake.PrinterDCs()[i]->DocCalls().front(), "StartPage", "EndPage", "EndDoc"}));
+
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    auto* pMain = dynamic_cast<CFrameWnd*>(pMainWnd);
+    ASSERT_NE(pMain, nullptr);
+    EXPECT_NE(dynamic_cast<CPreviewView*>(pMain->GetActiveView()), nullptr);
+    pMain->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(dynamic_cast<CPreviewView*>(pMain->GetActiveView()), nullptr);
+    EXPECT_TRUE(fake.CallsOf("MessageBox").empty());
 }
 
 void StartedAppFixture::SetUp()

@@ -33,6 +33,12 @@ void EndAppTest(CWinApp& app);
 // matrix a solve opens) makes them.
 void AnswerGridInput(CFakeServices& fake);
 
+// Runs pView's Print (57607, the dialog answered with printer), Print without the dialog (57608, on
+// printer as the default one) and Print Preview (57609, then closed) and checks that each reached the
+// print loop or the preview: two printer jobs of one page each, and the preview in the main window
+// until closed. The first job's page is fake.PrinterDCs()[0].
+void PrintDirectAndPreview(CFakeServices& fake, CWnd* pMainWnd, CWnd* pView, const FakePrinter& printer);
+
 // A first-run application of class App (CZQApp or a test's own) for a test.
 template <class App>
 class AppFixtureOf : public ::testing::Test {

@@ -62,9 +62,18 @@ public:
         CZQGridView::PostNcDestroy();
     }
 
+    // Notes the rectangle of each printed page's grid.
+    void DrawCellMatrix(int nFirstRow, int nFirstCol, int nLastRow, int nLastCol, CDC* pDC) override
+    {
+        if (IsPrinting())
+            m_printed.push_back(GetGridRect());
+        CZQGridView::DrawCellMatrix(nFirstRow, nFirstCol, nLastRow, nLastCol, pDC);
+    }
+
     std::vector<std::string> m_calls;
     HWND m_hFocusAfterFill = nullptr;
     static std::pair<ROWCOL, ROWCOL> s_countsAtEnd;
+    std::vector<CRect> m_printed;
 
 private:
     BOOL Note(const char* pszCall)
@@ -485,3 +494,35 @@ TEST_F(EvaluationsGrid, ANewProjectEmptiesTheOpenGridBeforeItCloses)
 }
 
 } // namespace
+
+TEST_F(EvaluationsGrid, PrintsAndPreviewsThroughTheGridsPages)
+{
+    CNotingGridView* pView = OpenNotingGrid();
+    ASSERT_NE(pView, nullptr);
+    const FakePrinter printer{"Evaluations printer", 850, 1100, 100, 100};
+    PrintDirectAndPreview(fake, app.m_pMainWnd, pView, printer);
+    ASSERT_FALSE(pView->m_printed.empty());
+
+    // page 1 shows the header names and the first cells: text inside each of their rectangles (the
+    // grid lines left out), found on a page of the same printer prepared as the grid prepares it
+    const CFakePrinterDC& page = *fake.PrinterDCs().front();
+    CFakePrinterDC samePrinter(850, 1100, 100, 100);
+    pView->PrepareGridDC(&samePrinter, TRUE);
+    const CRect grid = pView->m_printed.front();
+    const auto textIn = [&](ROWCOL nRow, ROWCOL nCol) {
+        CRect cell(grid.left + pView->SumColWidths(0, nCol) - pView->GetColWidth(nCol),
+                   grid.top + pView->SumRowHeights(0, nRow) - pView->GetRowHeight(nRow), 0, 0);
+        cell.right = cell.left + pView->GetColWidth(nCol);
+        cell.bottom = cell.top + pView->GetRowHeight(nRow);
+        samePrinter.LPtoDP(reinterpret_cast<LPPOINT>(&cell), 2);
+        cell.DeflateRect(3, 3);
+        int nDark = 0;
+        for (int y = cell.top; y < cell.bottom; ++y)
+            for (int x = cell.left; x < cell.right; ++x)
+                nDark += GetRValue(page.PixelAt(x, y)) < 128 ? 1 : 0;
+        return nDark;
+    };
+    for (auto [nRow, nCol] : {std::pair<ROWCOL, ROWCOL>{0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}})
+        EXPECT_GT(textIn(nRow, nCol), 0) << "cell " << nRow << "," << nCol << ": " << Str(pView->GetValueRowCol(nRow, nCol));
+    EXPECT_EQ(textIn(1, 3), 0) << "beyond the last column";
+}

@@ -218,3 +218,11 @@ TEST_F(ComparisonMatrix, AnInconsistentReferenceRankingOpensNoResultWindow)
 }
 
 } // namespace
+
+TEST_F(ComparisonMatrix, PrintsAndPreviewsThroughTheGridsPages)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    const FakePrinter printer{"Matrix printer", 850, 1100, 100, 100};
+    PrintDirectAndPreview(fake, app.m_pMainWnd, View(), printer);
+}

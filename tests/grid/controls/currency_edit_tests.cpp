@@ -2,6 +2,7 @@
 // separator key, Backspace, the sign, pasting, undo, shift entry, the notifications its parent gets and
 // a read-only window, all in a format built without the locale ("$1,234.50", negatives in parentheses).
 #include "input_test_support.h"
+#include "ClipboardText.h"
 
 #include "grid/controls/GXBCurrencyEdit.h"
 
@@ -41,30 +42,6 @@ public:
         return strText.GetString();
     }
 };
-
-std::string ClipboardText()
-{
-    std::string text;
-    if (!::OpenClipboard(nullptr))
-        return text;
-    if (HANDLE hData = ::GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(::GlobalLock(hData));
-        ::GlobalUnlock(hData);
-    }
-    ::CloseClipboard();
-    return text;
-}
-
-void SetClipboardText(const char* pszText)
-{
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(pszText) + 1);
-    std::strcpy(static_cast<char*>(::GlobalLock(hData)), pszText);
-    ::GlobalUnlock(hData);
-    ::SetClipboardData(CF_TEXT, hData);
-    ::CloseClipboard();
-}
 
 // A currency window in a shown parent, in the format without the locale changed by pfnSetUp, showing
 // dValue and focused (so everything is selected).

@@ -1,37 +1,13 @@
 // The edit cell in a grid window: typing into a cell and storing it, the keys that stay in the edit
 // and those that reach the grid, the cell's limits and find and replace in a cell.
 #include "control_test_support.h"
+#include "ClipboardText.h"
 
 #include "grid/engine/GXFindReplace.h"
 
 #include <memory>
 
 namespace {
-
-// The clipboard's CF_TEXT ("" when it holds none).
-std::string ClipboardText()
-{
-    std::string text;
-    if (!::OpenClipboard(nullptr))
-        return text;
-    if (HANDLE hData = ::GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(::GlobalLock(hData));
-        ::GlobalUnlock(hData);
-    }
-    ::CloseClipboard();
-    return text;
-}
-
-void SetClipboardText(const char* pszText)
-{
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(pszText) + 1);
-    std::strcpy(static_cast<char*>(::GlobalLock(hData)), pszText);
-    ::GlobalUnlock(hData);
-    ::SetClipboardData(CF_TEXT, hData);
-    ::CloseClipboard();
-}
 
 }  // namespace
 

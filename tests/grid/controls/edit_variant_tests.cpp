@@ -1,37 +1,12 @@
 // The password, scroll-bar, hot-spot and spin edit cells: the spin steps, the buttons' places, the
 // masked text and the clipboard, in grid windows and on their own.
 #include "cell_test_support.h"
+#include "ClipboardText.h"
 
 #include "grid/controls/GXButton.h"
 #include "grid/controls/GXEditVariants.h"
 
 namespace {
-
-// Text put on the clipboard, and read back.
-void PutClipboardText(CWnd& owner, const char* pszText)
-{
-    ASSERT_TRUE(::OpenClipboard(owner.m_hWnd));
-    ::EmptyClipboard();
-    const size_t n = std::strlen(pszText) + 1;
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    std::memcpy(::GlobalLock(h), pszText, n);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(CF_TEXT, h);
-    ::CloseClipboard();
-}
-
-std::string ClipboardText(CWnd& owner)
-{
-    std::string strText;
-    if (!::OpenClipboard(owner.m_hWnd))
-        return "(not opened)";
-    if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
-        strText = static_cast<const char*>(::GlobalLock(h));
-        ::GlobalUnlock(h);
-    }
-    ::CloseClipboard();
-    return strText;
-}
 
 }  // namespace
 
@@ -151,7 +126,7 @@ TEST(PasswordEdit, ShowsStarsKeepsItsWindowSingleLineAndCopiesNothing)
     pPassword->GetControlText(strShown, 1, 2, nullptr, style.Get());
     EXPECT_STREQ(strShown, "******");
 
-    PutClipboardText(f.frame, "before");
+    SetClipboardText("before", f.frame.m_hWnd);
     f.MakeCurrent(1, 2);
     // Copy of the inactive cell copies nothing either (the grid would copy the cell)
     EXPECT_TRUE(pPassword->Copy());
@@ -169,7 +144,7 @@ TEST(PasswordEdit, ShowsStarsKeepsItsWindowSingleLineAndCopiesNothing)
     f.fake.SetKeyState(VK_CONTROL, SHORT(0x8000));
     f.Press('C');
     f.fake.SetKeyState(VK_CONTROL, 0);
-    EXPECT_EQ(ClipboardText(f.frame), "before");
+    EXPECT_EQ(ClipboardText(f.frame.m_hWnd), "before");
 }
 
 TEST(VScrollEdit, TheTextRectangleLeavesRoomForTheScrollBar)

@@ -3,6 +3,7 @@
 // inside a grid, each with its undo.
 #include "control_test_support.h"
 #include "undo_test_support.h"
+#include "ClipboardText.h"
 
 #include "core/CArchive.h"
 #include "core/CMemFile.h"
@@ -18,31 +19,12 @@ namespace {
 
 // ---- the clipboard -----------------------------------------------------------------------------------
 
-// The clipboard's CF_TEXT ("<none>" without it).
-std::string ClipboardText()
+// The clipboard's CF_TEXT, "<none>" without it.
+std::string ClipboardOrNone()
 {
-    std::string text = "<none>";
-    if (!::OpenClipboard(nullptr))
-        return "<busy>";
-    if (HANDLE hData = ::GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(::GlobalLock(hData));
-        ::GlobalUnlock(hData);
-    }
-    ::CloseClipboard();
-    return text;
+    return ClipboardText(nullptr, "<none>", "<busy>");
 }
 
-// Puts nSize bytes as the only clipboard data of format nFormat (0: CF_TEXT).
-void PutOnClipboard(const void* pData, size_t nSize, UINT nFormat = CF_TEXT)
-{
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
-    memcpy(::GlobalLock(hData), pData, nSize);
-    ::GlobalUnlock(hData);
-    ::SetClipboardData(nFormat, hData);
-    ::CloseClipboard();
-}
 void PutText(const std::string& text)
 {
     PutOnClipboard(text.c_str(), text.size() + 1);
@@ -168,7 +150,7 @@ TEST(ClipboardText, CopiedCellsBecomeSeparatedLinesWithTheirBreaksAndTabsKeptInT
         if (c.pszB != nullptr)
             f.Set(1, 2, c.pszB);
         EXPECT_TRUE(f.grid.Copy());
-        EXPECT_EQ(ClipboardText(), c.pszExpected);
+        EXPECT_EQ(ClipboardOrNone(), c.pszExpected);
         EXPECT_EQ(f.grid.m_nLastCopiedRows, 1u);
         EXPECT_EQ(f.grid.m_nLastCopiedCols, c.pszB != nullptr ? 2u : 1u);
     }
@@ -451,7 +433,7 @@ TEST(ClipboardCommands, WhileACellIsEditedCopyTakesTheEditsSelectedText)
     f.Activate(2, 2);
     f.m_pEdit->SetSel(1, 3);
     EXPECT_TRUE(f.grid.Copy());
-    EXPECT_EQ(ClipboardText(), "el");
+    EXPECT_EQ(ClipboardOrNone(), "el");
 }
 
 TEST(ClipboardCommands, TextFromAnotherProgramIsPastedWhenStylesAreAlsoExchanged)
@@ -485,7 +467,7 @@ TEST(ClipboardCommands, UndoAfterCutTakesTheClearingBackInOneStep)
     f.Select({CGXCellRange(1, 1, 2, 2)});
     EXPECT_TRUE(f.grid.CanCut());
     EXPECT_TRUE(f.grid.Cut());
-    EXPECT_EQ(ClipboardText(), "a\tb\r\nc\t\r\n");
+    EXPECT_EQ(ClipboardOrNone(), "a\tb\r\nc\t\r\n");
     EXPECT_EQ(f.Values(2, 2), "|/|");
     EXPECT_FALSE(f.HasStyle(2, 1)) << "the styles go with the style exchange";
     EXPECT_EQ(f.UndoList().GetCount(), 1);

@@ -137,3 +137,23 @@ TEST_F(CoveredCells, InsertedColumnsMoveTheCoverings)
     EXPECT_EQ(grid->Covering(3, 6), "2,5-3,6");
     EXPECT_EQ(grid->Covering(2, 3), "-");
 }
+
+TEST_F(CoveredCells, RowsMovedThroughACoveringComeBackWithItOnUndo)
+{
+    ASSERT_TRUE(grid->SetCoveredCellsRowCol(3, 1, 6, 2));  // cut by the move
+    ASSERT_TRUE(grid->SetCoveredCellsRowCol(8, 4, 9, 5));  // among the rows the block passes
+    grid->AttachMoveRowsColsImp();
+    const INT_PTR nUndo = grid->GetParam()->GetUndoList().GetCount();
+    ASSERT_TRUE(grid->MoveRows(5, 7, 9));
+    EXPECT_EQ(grid->GetParam()->GetUndoList().GetCount(), nUndo + 1) << "one undo block";
+    EXPECT_EQ(grid->Covering(5, 4), "5,4-6,5");
+
+    EXPECT_TRUE(grid->Undo());
+    EXPECT_EQ(grid->Covering(4, 2), "3,1-6,2");
+    EXPECT_EQ(grid->Covering(9, 5), "8,4-9,5");
+    EXPECT_EQ(grid->Covering(7, 1), "-");
+    EXPECT_TRUE(grid->Redo());
+    EXPECT_EQ(grid->Covering(5, 4), "5,4-6,5");
+    EXPECT_TRUE(grid->Undo());
+    EXPECT_EQ(grid->Covering(6, 1), "3,1-6,2");
+}
