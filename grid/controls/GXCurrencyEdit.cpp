@@ -4,6 +4,7 @@
 #include "grid/controls/GXCurrencyEdit.h"
 
 #include "grid/controls/GXControls.h"
+#include "grid/controls/GXEditorRepaint.h"
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXFindReplace.h"
@@ -443,21 +444,7 @@ void CGXCurrencyEdit::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
     ShowWindow(SW_SHOW);
     SendMessage(EM_SETREADONLY, IsReadOnlyCell());
 
-    // a large cell only partly in view beside the frozen rows or columns: only the part that came
-    // into view is painted again
-    const ROWCOL nFrozenRows = m_pGrid->GetFrozenRows(), nFrozenCols = m_pGrid->GetFrozenCols();
-    CRect rectClip;
-    if (pGridWnd != nullptr && nRow > nFrozenRows &&
-        (nRow < m_pGrid->GetTopRow() || (nCol > nFrozenCols && nCol < m_pGrid->GetLeftCol())) &&
-        pDC->GetClipBox(&rectClip) != ERROR) {
-        CRect rectValid;
-        rectValid.IntersectRect(rect, m_pGrid->GetGridRect());
-        pGridWnd->MapWindowPoints(this, &rectValid);
-        pGridWnd->MapWindowPoints(this, &rectClip);
-        ValidateRect(&rectValid);
-        InvalidateRect(&rectClip, TRUE);
-        ::HideCaret(m_hWnd);
-    }
+    GXRepaintPartlyHiddenEditor(m_pGrid, *this, pDC, rect, nRow, nCol);
     UpdateWindow();
     CGXControl::Draw(pDC, rect, nRow, nCol, cellStyle, pStandardStyle);
     ExcludeRectFromPaint(rectEdit);

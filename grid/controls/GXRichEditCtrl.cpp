@@ -2,12 +2,14 @@
 #include "grid/controls/GXRichEditCtrl.h"
 
 #include "grid/controls/GXControls.h"
+#include "grid/controls/GXEditorRepaint.h"
 #include "grid/engine/GXTextSearch.h"
 
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXFindReplace.h"
 #include "grid/engine/GXFlagScope.h"
+#include "grid/engine/GXFontState.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXState.h"
@@ -427,6 +429,7 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
         SendMessage(EM_SCROLLCARET);
         LimitText(style.GetIncludeMaxLength() ? long(style.GetMaxLength()) : 0);
         ShowWindow(SW_SHOW);
+        GXRepaintPartlyHiddenEditor(m_pGrid, *this, pDC, rect, nRow, nCol);
         UpdateWindow();
         CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         ExcludeRectFromPaint(rectEdit);
@@ -438,16 +441,49 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
     const CString strValue = StyleValue(style);
     if (strValue.IsEmpty() || !EnsureWindows())
         return;
+    const BOOL bBlackWhite = m_pGrid->IsPrintingBlackWhite();
+    const COLORREF crBack = bBlackWhite ? RGB(255, 255, 255) : InteriorColor(style);
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetBkColor(InteriorColor(style));
-    pDC->SetTextColor(style.GetIncludeTextColor() ? GXResolveColor(style.GetTextColor()) : RGB(0, 0, 0));
+    pDC->SetBkColor(crBack);
+    const BOOL bOwnTextColor = !bBlackWhite && style.GetIncludeTextColor();
+    pDC->SetTextColor(bOwnTextColor ? GXResolveColor(style.GetTextColor()) : RGB(0, 0, 0));
     m_drawShadow.Load(strValue);
-    if (m_drawShadow.ctrl.GetTextLength() == 0)
+    CRichEditCtrl& shadow = m_drawShadow.ctrl;
+    if (shadow.GetTextLength() == 0)
         return;
-    const int nResX = pDC->GetDeviceCaps(LOGPIXELSX), nResY = pDC->GetDeviceCaps(LOGPIXELSY);
+    if (bBlackWhite) {
+        // black text on white paper: the shadow's colours are changed and it is loaded again next time
+        CHARFORMATA cf = {};
+        cf.cbSize = sizeof(cf);
+        cf.dwMask = CFM_COLOR;
+        shadow.SetSel(0, -1);
+        shadow.SetSelectionCharFormat(cf);
+        m_drawShadow.bLoaded = FALSE;
+    }
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rect);
+    const CRect rectCell = GetCellRect(nRow, nCol, &rect, &style);
+    if (!RenderFormatRange(pDC, rectCell, style))
+        RenderShadowImage(pDC, rectCell, crBack);
+    pDC->RestoreDC(nSaved);
+}
+
+BOOL CGXRichEditCtrl::RenderFormatRange(CDC* pDC, CRect rectCell, const CGXStyle& style)
+{
+    const HDC hAttrib = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->m_hDC;
+    GXFontState& fonts = GXGetLibraryState()->m_fontState;
+    int nResX = fonts.GetDpiX(), nResY = fonts.GetDpiY();
+    if (hAttrib != pDC->m_hDC) {
+        nResX = pDC->GetDeviceCaps(LOGPIXELSX);
+        nResY = pDC->GetDeviceCaps(LOGPIXELSY);
+    } else if (m_pGrid->IsPrinting()) {
+        // the rich edit control lays out for the printer: screen pixels scale to its dots
+        pDC->SetMapMode(MM_ANISOTROPIC);
+        pDC->SetWindowExt(nResX, nResY);
+        pDC->SetViewportExt(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
+    }
     // a line taller than the cell is still laid out: the range reaches one line of the cell's font
     // further down, and the drawing is clipped to the cell
-    CRect rectCell = GetCellRect(nRow, nCol, &rect, &style);
     {
         CFont* pOldFont = SelectStyleFont(pDC, style);
         TEXTMETRICA tm;
@@ -461,7 +497,7 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
         pGridWnd->GetClientRect(&rectClient);
     FORMATRANGE fr = {};
     fr.hdc = pDC->m_hDC;
-    fr.hdcTarget = pDC->m_hAttribDC != nullptr ? pDC->m_hAttribDC : pDC->m_hDC;
+    fr.hdcTarget = hAttrib;
     fr.rc.left = MulDiv(rectCell.left, 1440, nResX);
     fr.rc.top = MulDiv(rectCell.top, 1440, nResY);
     fr.rc.right = MulDiv(rectCell.right, 1440, nResX);
@@ -470,12 +506,41 @@ void CGXRichEditCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
     fr.rcPage.bottom = (1440 / nResY) * rectClient.bottom;
     fr.chrg.cpMin = 0;
     fr.chrg.cpMax = -1;
-    m_drawShadow.ctrl.FormatRange(nullptr, FALSE);
-    const int nSaved = pDC->SaveDC();
-    pDC->IntersectClipRect(&rect);
-    m_drawShadow.ctrl.FormatRange(&fr, TRUE);
-    pDC->RestoreDC(nSaved);
-    m_drawShadow.ctrl.FormatRange(nullptr, FALSE);
+    CRichEditCtrl& shadow = m_drawShadow.ctrl;
+    shadow.FormatRange(nullptr, FALSE);
+    const long nLaidOut = shadow.FormatRange(&fr, TRUE);
+    shadow.FormatRange(nullptr, FALSE);
+    return nLaidOut > 0;
+}
+
+void CGXRichEditCtrl::RenderShadowImage(CDC* pDC, const CRect& rectCell, COLORREF crBack)
+{
+    if (rectCell.Width() <= 0 || rectCell.Height() <= 0)
+        return;
+    // the shadow's client area takes the cell's size (in screen pixels), far outside the editor
+    CRichEditCtrl& shadow = m_drawShadow.ctrl;
+    CRect rectWindow, rectClient;
+    shadow.GetWindowRect(&rectWindow);
+    shadow.GetClientRect(&rectClient);
+    const CSize sizeFrame(rectWindow.Width() - rectClient.Width(), rectWindow.Height() - rectClient.Height());
+    shadow.MoveWindow(30000, 30000, rectCell.Width() + sizeFrame.cx, rectCell.Height() + sizeFrame.cy, FALSE);
+    shadow.SetBackgroundColor(FALSE, crBack);
+    // drawn into a screen bitmap and copied: the copy follows the target's mapping (a printer's scale)
+    CDC memDC;
+    CBitmap bitmap;
+    if (!memDC.CreateCompatibleDC(nullptr))
+        return;
+    {
+        CWindowDC screen(nullptr);
+        if (!bitmap.CreateCompatibleBitmap(&screen, rectCell.Width(), rectCell.Height()))
+            return;
+    }
+    CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+    memDC.FillSolidRect(0, 0, rectCell.Width(), rectCell.Height(), crBack);
+    shadow.SendMessage(WM_PRINTCLIENT, WPARAM(memDC.m_hDC), PRF_CLIENT | PRF_ERASEBKGND);
+    pDC->StretchBlt(rectCell.left, rectCell.top, rectCell.Width(), rectCell.Height(), &memDC, 0, 0, rectCell.Width(),
+                    rectCell.Height(), SRCCOPY);
+    memDC.SelectObject(pOldBitmap);
 }
 
 void CGXRichEditCtrl::Hide()
@@ -808,7 +873,22 @@ void CGXRichEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (bToGrid)
         m_pGrid->ProcessKeys(this, WM_KEYDOWN, nChar, nRepCnt, nFlags);
     else
+        DefaultThenFollowSize();
+}
+
+void CGXRichEditCtrl::DefaultThenFollowSize()
+{
+    {
+        const FlagScope editing(m_bInEditorKey, TRUE);
         Default();
+    }
+    FollowSize();
+}
+
+void CGXRichEditCtrl::FollowSize()
+{
+    if (m_bAutoSize && m_bActive && m_hWnd != nullptr && !s_bBusy)
+        RequestResize();
 }
 
 void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -845,7 +925,7 @@ void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         if (!ValidateString(strCandidate))
             OnInvalidInput(CString(&ch, 1));
     }
-    Default();
+    DefaultThenFollowSize();
     // typed text stays in the editor; other control characters are offered to the grid too
     if (nChar < 32 && nChar != '\r' && nChar != '\n' && nChar != VK_BACK && !m_bPendingLeadByte)
         m_pGrid->ProcessKeys(this, WM_CHAR, nChar, nRepCnt, nFlags);
@@ -906,7 +986,9 @@ LRESULT CGXRichEditCtrl::OnNotifyFromShadow(WPARAM wParam, LPARAM lParam)
 void CGXRichEditCtrl::OnRequestResize(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    if (s_bBusy || !m_bInit || !m_pGrid->IsCurrentCell(m_nRow, m_nCol) || !m_bAutoSize || !m_bActive)
+    // the editor's own notice in the middle of a key comes too late and at a time when the row must
+    // not move under it: the size is asked again once the key is done
+    if (s_bBusy || m_bInEditorKey || !m_bInit || !m_pGrid->IsCurrentCell(m_nRow, m_nCol) || !m_bAutoSize || !m_bActive)
         return;
     const CRect rectRequested = reinterpret_cast<const REQRESIZE*>(pNMHDR)->rc;
     const CGXCellRange range = CellOrSpan(m_nRow, m_nCol);
@@ -930,13 +1012,40 @@ void CGXRichEditCtrl::OnRequestResize(NMHDR* pNMHDR, LRESULT* pResult)
         }
         const int nLargest = std::max(0, rectClient.Height() - nAbove - 1);
         if (nCurrent < nLargest) {
-            m_pGrid->SetRowHeight(nLastRow, nLastRow, std::min(nRequested, nLargest), nullptr, 2);
+            SetRowHeightKeepingEdit(nLastRow, std::min(nRequested, nLargest));
             m_pGrid->ScrollCellInView(m_nRow, m_nCol, 2);
         }
     } else {
         const int nTarget = std::max(m_nInitialRowHeight, nRequested);
         if (nTarget < nCurrent && m_nShrinkRows == 1)
-            m_pGrid->SetRowHeight(nLastRow, nLastRow, nTarget, nullptr, 2);
+            SetRowHeightKeepingEdit(nLastRow, nTarget);
+    }
+}
+
+void CGXRichEditCtrl::SetRowHeightKeepingEdit(ROWCOL nRow, int nHeight)
+{
+    CHARRANGE cr;
+    GetSel(cr);
+    const BOOL bModified = GetModify();
+    const CString strRtf = GXStreamOutRtf(*this);
+    const int nInitialRowHeight = m_nInitialRowHeight;
+    const ROWCOL nCellRow = m_nRow, nCellCol = m_nCol;
+    const BOOL bFocused = ::GetFocus() == m_hWnd;
+    const FlagScope busy(s_bBusy, TRUE);
+    m_pGrid->SetRowHeight(nRow, nRow, nHeight, nullptr, 2);
+    // the grid stores and initialises the current cell again when its row changes size: the user goes
+    // on typing where he was, and the row still shrinks back to its height when editing began
+    if (!IsAttachedTo(nCellRow, nCellCol) || !m_pGrid->IsCurrentCell(nCellRow, nCellCol) || m_hWnd == nullptr)
+        return;
+    m_nInitialRowHeight = nInitialRowHeight;
+    SetActive(TRUE);
+    if (GXStreamOutRtf(*this) != strRtf)
+        GXStreamInRtf(*this, strRtf);
+    SetSel(cr);
+    SetModify(bModified);
+    if (bFocused && ::GetFocus() != m_hWnd) {
+        const FlagScope focusGuard(m_pGrid->m_bFocusChange, TRUE);
+        SetFocus();
     }
 }
 
@@ -955,6 +1064,7 @@ BOOL CGXRichEditCtrl::Cut()
 {
     if (m_bInit && m_hWnd != nullptr && m_bActive && !IsReadOnlyCell()) {
         SendMessage(WM_CUT);
+        FollowSize();
         return TRUE;
     }
     return CGXControl::Cut();
@@ -990,7 +1100,7 @@ BOOL CGXRichEditCtrl::Paste()
         Refresh();
         if (CWnd* pGridWnd = GridWnd())
             pGridWnd->UpdateWindow();
-        RequestResize();
+        FollowSize();
         return TRUE;
     }
     if (!m_bActive) {
@@ -1012,6 +1122,7 @@ BOOL CGXRichEditCtrl::StoreTextInCell(const char* pszText)
     CRichEditCtrl::ReplaceSel(pszText, TRUE);
     SetModify(TRUE);
     OnModifyCell();
+    FollowSize();
     return TRUE;
 }
 

@@ -4,14 +4,21 @@
 // (EM_FORMATRANGE into the cell rectangle). Font, alignment and text colour applied to a cell are
 // written into the formatting of its text rather than kept in its style. With the style's AutoSize
 // the cell's row grows while the user types and shrinks back, never below its height when the cell
-// was made current.
+// was made current. The editor's own size notices come late on this platform and in the middle of
+// its key handling, so the size is asked again after each key and edit; the grid stores and
+// initialises the current cell when its row changes size, and the editor is given back its text,
+// selection, modified state and focus.
 //
 // Four hidden rich edit controls (children of the editor, far outside its client area) do the work
 // for cells without a window: the draw shadow renders, the text shadow gives plain text, searches
 // and replaces and rewrites formatting, the measure shadow reports the size a text needs, the format
 // shadow reads a value's formatting. Each keeps the last text it was loaded with and is loaded again
-// only for a different text.
-//
+// only for a different text. The draw shadow renders with EM_FORMATRANGE; where the rich edit control
+// lays nothing out that way (this platform's answers every EM_FORMATRANGE with 0), the shadow takes
+// the cell's size and paints itself (WM_PRINTCLIENT) into a screen bitmap that is copied into the
+// cell, scaled by the target's mapping when printing. Printing in black and white makes the text
+// black on white.
+
 // Plain text typed or pasted into an inactive cell, or stored through SetControlText, is cut to the
 // style's MaxLength, its backslashes and braces escaped (\\, \{, \}) so that it reads back as typed,
 // and wrapped as "{" text "}".
@@ -21,10 +28,7 @@
 // Down on the last line leave the cell. Shift+Insert pastes, Ctrl+Insert copies, Shift+Delete cuts.
 //
 // Does not do yet: printed text wraps to the window's width (the rich edit control of this platform
-// ignores a printer as target device); a cell only partly in view beside frozen rows or columns is
-// painted whole. Not yet shown to work under this platform's rich edit control: the rendering of
-// inactive cells into a memory canvas (EM_FORMATRANGE reports nothing laid out there) and the row
-// following the editor's size with AutoSize (typing there moves the caret unexpectedly).
+// ignores a printer as target device).
 #pragma once
 
 #include "grid/controls/GXStatic.h"
@@ -153,6 +157,8 @@ protected:
     int m_nInitialRowHeight = 0;
     BOOL m_bAutoSize = FALSE;
     BOOL m_bMeasuring = FALSE;
+    // Set while the editor handles a key itself: its size notices wait until it is done.
+    BOOL m_bInEditorKey = FALSE;
     CRect m_rectMeasured;
     Shadow m_drawShadow;
     Shadow m_textShadow;
@@ -176,8 +182,21 @@ private:
     void SetCaret(long nPos);
     BOOL IsEditing(ROWCOL nRow, ROWCOL nCol) const;
     static BOOL IsKeyHeld(int nVirtKey);
+    // The editor's default handling of the current message, then FollowSize.
+    void DefaultThenFollowSize();
+    // With AutoSize on an active editor: asks the editor for its size, which the row follows.
+    void FollowSize();
+    // The grid's row nRow nHeight high; the editor keeps its text, selection and modified state and
+    // the height noted at activation.
+    void SetRowHeightKeepingEdit(ROWCOL nRow, int nHeight);
     // Activates the cell and replays a click at point (grid coordinates) into the editor.
     void ActivateWithClick(CPoint point);
+    // Renders the draw shadow into rectCell of pDC with EM_FORMATRANGE (a printer DC scaled from screen
+    // pixels on the way). FALSE when the control laid nothing out.
+    BOOL RenderFormatRange(CDC* pDC, CRect rectCell, const CGXStyle& style);
+    // Renders the draw shadow, sized to rectCell, into a screen bitmap on crBack (WM_PRINTCLIENT) and
+    // copies that into rectCell of pDC.
+    void RenderShadowImage(CDC* pDC, const CRect& rectCell, COLORREF crBack);
 };
 
 // Streams strRtf into ctrl as Rich Text Format (bSelection: replacing the selection).

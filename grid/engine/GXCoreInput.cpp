@@ -429,9 +429,10 @@ BOOL CGXGridCore::OnGridLButtonDblClk(UINT nFlags, CPoint point)
         if (pControl == nullptr || !pControl->IsInit())
             SetCurrentCell(nRow, nCol, gxUpdateNow | gxScrollInView);
         pControl = IsCurrentCell(nRow, nCol) ? GetCurrentCellControl() : nullptr;
-        const BOOL bTaken = pControl != nullptr ? pControl->OnLButtonDblClk(nFlags, point)
-                                                : m_pSortImp != nullptr &&
-                                                      m_pSortImp->OnClickedHeaderSort(this, nRow, nCol, nFlags, point);
+        // a header cell may become current, and its control does not take double clicks: the sort
+        // module is asked whenever the control left the click
+        const BOOL bTaken = (pControl != nullptr && pControl->OnLButtonDblClk(nFlags, point)) ||
+                            (m_pSortImp != nullptr && m_pSortImp->OnClickedHeaderSort(this, nRow, nCol, nFlags, point));
         if (!bTaken)
             OnGridLButtonDown(nFlags, point);
     } else if (IsBoundaryHit(nHit) && m_pUserResizeCellsImp != nullptr) {

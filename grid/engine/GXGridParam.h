@@ -293,6 +293,19 @@ public:
     ViewOptions& GetViewOptions() { return m_view; }
     const ViewOptions& GetViewOptions() const { return m_view; }
 
+    // Sorting (GXGridSortImp.h), not stored: the row (column) the last sort ordered the columns (rows)
+    // by, -1 when it ordered the other kind of line, and whether it sorted ascending; whether a double
+    // click on a row header sorts the columns by that row, on a column header the rows (both off).
+    struct SortOptions {
+        int nLastSortedRow = -1;
+        int nLastSortedCol = -1;
+        BOOL bLastAscending = TRUE;
+        BOOL bSortOnRowHeader = FALSE;
+        BOOL bSortOnColHeader = FALSE;
+    };
+    SortOptions& GetSortOptions() { return m_sort; }
+    const SortOptions& GetSortOptions() const { return m_sort; }
+
     // Options of the cell controls that the stored form does not hold:
     // - show stored values (off): static cells show the stored value itself, unformatted;
     // - edit stored values (off): an edit cell edits the stored value instead of its formatted text;
@@ -444,6 +457,7 @@ private:
     DisplayOptions m_display;
     CurrentCellOptions m_currentCell;
     ViewOptions m_view;
+    SortOptions m_sort;
     ControlOptions m_controlOptions;
     std::map<int, std::unique_ptr<CMapStringToString>> m_choiceKeyMaps;
     std::map<int, std::unique_ptr<CMapStringToString>> m_choiceTextMaps;

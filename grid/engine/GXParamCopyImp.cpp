@@ -114,6 +114,7 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     dest.m_display = src.m_display;
     dest.m_currentCell = src.m_currentCell;
     dest.m_view = src.m_view;
+    dest.m_sort = src.m_sort;
     dest.m_controlOptions = src.m_controlOptions;
     dest.m_bLockReadOnly = src.m_bLockReadOnly;
     dest.m_wActivateCell = src.m_wActivateCell;

@@ -170,6 +170,9 @@
 #define GX_IDS_CMD_HIDECOLS 20171
 #define GX_IDS_CMD_SORTROWS 20181
 #define GX_IDS_CMD_SORTCOLS 20182
+// What a sort shows when it ran out of memory, and in the status line when the user cancelled it.
+#define GX_IDS_SORT_NOMEMORY 20183
+#define GX_IDS_SORT_CANCELED 20184
 #define GX_IDS_CMD_STYLESMAP 20185
 #define GX_IDS_CMD_PROPERTIES 20186
 #define GX_IDS_CMD_SETRANGENAME 20188

@@ -24,7 +24,7 @@ GXGridModuleCreators GridCreators()
     // undo and redo (GXCommandFactory.h)
     c.pfnCommandFactory = GXCreateCommandFactory;
     // sorting (GXSortImp.h)
-    c.pfnSort = nullptr;
+    c.pfnSort = GXCreateSortImp;
     // old-style drawing (GXOldDrawingImp.h)
     c.pfnOldDrawing = GXCreateOldDrawingImp;
     // covered cells (GXCoveredCellsImp.h)

@@ -3,9 +3,7 @@
 // the reverse move. The grid's QuickSortKeys, SortRows, MoveDataRows, StoreMoveDataRows,
 // UpdateSortRows and GetSortKeysRow (and the column twins) forward to it; a double click on a header
 // cell reaches OnClickedHeaderSort.
-//
-// Does not do yet: the module (CGXGridSortImp) comes with its own work; its creator (GXCreateSortImp) plugs
-// into the table of GXOperations.cpp when it lands.
+// The module is CGXGridSortImp (GXGridSortImp.h).
 #pragma once
 
 #include <windows.h>
@@ -43,4 +41,5 @@ public:
     virtual BOOL OnClickedHeaderSort(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint point) = 0;
 };
 
+// Makes a CGXGridSortImp.
 CGXAbstractGridSortImp* GXCreateSortImp();

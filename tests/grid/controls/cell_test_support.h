@@ -88,11 +88,12 @@ struct CellGridFixtureOf {
     // The cell's rectangle in the grid window.
     CRect CellRect(ROWCOL nRow, ROWCOL nCol) { return grid.CalcCellRect(nRow, nCol); }
     // The cell drawn by its control into canvas at the cell's own place (its composed style).
-    void DrawCell(DibCanvas& canvas, ROWCOL nRow, ROWCOL nCol)
+    void DrawCell(CDC& dc, ROWCOL nRow, ROWCOL nCol)
     {
         CGXComposedStyle style(&grid, nRow, nCol);
-        grid.GetControl(nRow, nCol)->Draw(&canvas.dc, CellRect(nRow, nCol), nRow, nCol, style.Get(), nullptr);
+        grid.GetControl(nRow, nCol)->Draw(&dc, CellRect(nRow, nCol), nRow, nCol, style.Get(), nullptr);
     }
+    void DrawCell(DibCanvas& canvas, ROWCOL nRow, ROWCOL nCol) { DrawCell(canvas.dc, nRow, nCol); }
 
     CFakeServices fake;
     CWnd frame;

@@ -2,29 +2,17 @@
 // keys of the focused editor and of the grid, the "GX_MASKDATA" clipboard, validation and replace.
 #include "cell_test_support.h"
 
+#include "ClipboardText.h"
+
 #include "grid/controls/GXMaskControl.h"
 #include "grid/controls/mask/GXMaskData.h"
 #include "grid/engine/GXFindReplace.h"
-
-#include <cstring>
 
 namespace {
 
 const char kPhone[] = "(###) ###-####";
 
-// Data of format nFormat put alone on the clipboard, and read back ("(none)" when absent).
-void PutClipboard(CWnd& owner, UINT nFormat, const char* pszText)
-{
-    ASSERT_TRUE(::OpenClipboard(owner.m_hWnd));
-    ::EmptyClipboard();
-    const size_t n = std::strlen(pszText) + 1;
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    std::memcpy(::GlobalLock(h), pszText, n);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(nFormat, h);
-    ::CloseClipboard();
-}
-
+// Data of format nFormat read back from the clipboard ("(none)" when absent).
 std::string ClipboardData(CWnd& owner, UINT nFormat)
 {
     std::string strText = "(none)";
@@ -269,16 +257,16 @@ TEST(MaskCell, MaskDataOnTheClipboard)
     MaskFixture f;
     const UINT nFormat = CGXMaskControl::GetMaskDataFormat();
     f.Activate(1);
-    PutClipboard(f.frame, CF_TEXT, "1234");
+    SetClipboardText("1234", f.frame.m_hWnd);
     EXPECT_FALSE(f.pMask->CanPaste());
-    PutClipboard(f.frame, nFormat, "1234");
+    PutOnClipboard("1234", sizeof("1234"), nFormat, f.frame.m_hWnd);
     EXPECT_TRUE(f.pMask->CanPaste());
     f.Caret(1);
     EXPECT_TRUE(f.pMask->Paste());
     EXPECT_EQ(f.Text(), "(123) 4__-____");
 
     // a plain text pastes as a display text, else as raw data
-    PutClipboard(f.frame, CF_TEXT, "56-");
+    SetClipboardText("56-", f.frame.m_hWnd);
     f.Caret(7);
     EXPECT_TRUE(f.pMask->Paste());
     EXPECT_EQ(f.Text(), "(123) 456-____");

@@ -3,37 +3,15 @@
 // and formats are compared, never the bytes of the Rich Text Format the control writes.
 #include "cell_test_support.h"
 
+#include "ClipboardText.h"
+#include "FakePrinterDC.h"
+
 #include "grid/controls/GXRichEditCtrl.h"
 #include "grid/engine/GXFindReplace.h"
 
-#include <cstring>
+#include <functional>
 
 namespace {
-
-void PutClipboardText(CWnd& owner, const char* pszText)
-{
-    ASSERT_TRUE(::OpenClipboard(owner.m_hWnd));
-    ::EmptyClipboard();
-    const size_t n = std::strlen(pszText) + 1;
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    std::memcpy(::GlobalLock(h), pszText, n);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(CF_TEXT, h);
-    ::CloseClipboard();
-}
-
-std::string ClipboardText(CWnd& owner)
-{
-    std::string strText;
-    if (!::OpenClipboard(owner.m_hWnd))
-        return "(not opened)";
-    if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
-        strText = static_cast<const char*>(::GlobalLock(h));
-        ::GlobalUnlock(h);
-    }
-    ::CloseClipboard();
-    return strText;
-}
 
 struct RichFixture : CellGridFixture {
     explicit RichFixture(const CGXStyle& column = CGXStyle()) : CellGridFixture(GX_IDS_CTRL_RICHEDIT, column)
@@ -139,7 +117,7 @@ TEST(RichEditCell, PlainTextIsWrappedEscapedAndCut)
     EXPECT_EQ(f.Stored(2, 2), "{0123456789}");
 
     // plain text pasted into an inactive cell
-    PutClipboardText(f.frame, "pasted text");
+    SetClipboardText("pasted text", f.frame.m_hWnd);
     f.MakeCurrent(3, 2);
     ASSERT_FALSE(f.pRich->IsActive());
     EXPECT_TRUE(f.pRich->Paste());
@@ -208,7 +186,7 @@ TEST(RichEditCell, KeysLeaveTheEditorAtItsEnds)
     f.Activate(1);
     f.pRich->SetSel(1, 4);
     f.TypeWithCtrl(3);
-    EXPECT_EQ(ClipboardText(f.frame), "ell");
+    EXPECT_EQ(ClipboardText(f.frame.m_hWnd), "ell");
     f.TypeWithCtrl(24);
     EXPECT_EQ(f.Editor(), "Ho");
     f.pRich->SetSel(2, 2);
@@ -252,4 +230,122 @@ TEST(RichEditCell, SearchFindsInInactiveCellsAndReplaceKeepsFormatting)
     EXPECT_TRUE(reader.Bold(0, 4));
     state.m_strFind = "";
     EXPECT_FALSE(f.pRich->ReplaceSel(state, 3, 2));
+}
+
+namespace {
+
+// The bounds of the pixels of canvas that are not white (empty when there are none).
+CRect InkBounds(int nWidth, int nHeight, const std::function<COLORREF(int, int)>& at)
+{
+    CRect bounds(0, 0, 0, 0);
+    for (int y = 0; y < nHeight; ++y)
+        for (int x = 0; x < nWidth; ++x)
+            if (at(x, y) != RGB(255, 255, 255))
+                bounds |= CRect(x, y, x + 1, y + 1);
+    return bounds;
+}
+
+bool Reddish(COLORREF colour)
+{
+    return GetRValue(colour) > 128 && GetGValue(colour) < 100 && GetBValue(colour) < 100;
+}
+
+}  // namespace
+
+TEST(RichEditCell, InactiveCellsDrawTheirTextOnScreenAndOnPaper)
+{
+    RichFixture f;
+    f.SetValue(2, 2, "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Red text}");
+    f.MakeCurrent(1, 1);
+    // the cell's place on the screen, also while printing
+    const CRect rect = f.CellRect(2, 2);
+    CGXComposedStyle style(&f.grid, 2, 2);
+    const auto draw = [&](CDC& dc) { f.pRich->Draw(&dc, rect, 2, 2, style.Get(), nullptr); };
+
+    DibCanvas screen(500, 400);
+    draw(screen.dc);
+    const CRect ink = InkBounds(500, 400, [&](int x, int y) { return screen.At(x, y); });
+    ASSERT_FALSE(ink.IsRectEmpty()) << "the text is drawn";
+    EXPECT_TRUE(CRect().IntersectRect(ink, rect) && (ink & rect) == ink) << "inside the cell";
+    int nRed = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            nRed += Reddish(screen.At(x, y)) ? 1 : 0;
+    EXPECT_GT(nRed, 10) << "in the text's own colour";
+
+    // printed in black and white: no colour left
+    DibCanvas paper(500, 400);
+    f.grid.GetParam()->GetProperties()->SetBlackWhite(TRUE);
+    f.grid.SetPrinting(&paper.dc, FALSE);
+    draw(paper.dc);
+    f.grid.SetPrinting(nullptr);
+    int nDark = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            const COLORREF colour = paper.At(x, y);
+            ASSERT_TRUE(GetRValue(colour) == GetGValue(colour) && GetGValue(colour) == GetBValue(colour))
+                << "only greys: " << std::hex << colour;
+            nDark += GetRValue(colour) < 100 ? 1 : 0;
+        }
+    EXPECT_GT(nDark, 10);
+
+    // a printer of twice the screen's resolution gets the text twice as large, inside the scaled cell
+    f.grid.GetParam()->GetProperties()->SetBlackWhite(FALSE);
+    const int nDpi = 2 * ::GetDeviceCaps(screen.dc.m_hDC, LOGPIXELSX);
+    CFakePrinterDC printer(1000, 800, nDpi, nDpi);
+    printer.StartPage();
+    f.grid.SetPrinting(&printer, FALSE);
+    const int nSaved = printer.SaveDC();
+    f.grid.PrepareGridDC(&printer, TRUE);
+    draw(printer);
+    printer.RestoreDC(nSaved);
+    f.grid.SetPrinting(nullptr);
+    const CRect printed = InkBounds(1000, 800, [&](int x, int y) { return printer.PixelAt(x, y); });
+    const CRect scaled(rect.left * 2, rect.top * 2, rect.right * 2, rect.bottom * 2);
+    EXPECT_EQ(printed & scaled, printed) << "inside the scaled cell";
+    EXPECT_GE(printed.Width(), ink.Width() * 3 / 2);
+}
+
+TEST(RichEditCell, WithAutoSizeTheRowFollowsTheLinesWhileTheUserTypes)
+{
+    CGXStyle column;
+    column.SetAutoSize(TRUE).SetAllowEnter(TRUE).SetWrapText(TRUE);
+    RichFixture f(column);
+    f.SetValue(1, 2, "{abc}");
+    f.Activate(1);
+    const int nInitial = f.grid.GetRowHeight(1);
+    f.pRich->SetSel(3, 3);
+    const auto key = [&](UINT nKey, char ch) {
+        ::SendMessageA(::GetFocus(), WM_KEYDOWN, nKey, MAKELPARAM(1, 0));
+        ::SendMessageA(::GetFocus(), WM_CHAR, BYTE(ch), MAKELPARAM(1, 0));
+        ::SendMessageA(::GetFocus(), WM_KEYUP, nKey, MAKELPARAM(1, 0xC000));
+    };
+    const auto caret = [&] {
+        CHARRANGE cr;
+        f.pRich->GetSel(cr);
+        return cr.cpMin;
+    };
+    key(VK_RETURN, '\r');
+    const int nTwoLines = f.grid.GetRowHeight(1);
+    EXPECT_GT(nTwoLines, nInitial) << "the row grows with the second line at once";
+    key('D', 'd');
+    key('E', 'e');
+    EXPECT_EQ(f.Editor(), "abc\r\nde") << "growing keeps what was typed";
+    EXPECT_EQ(::GetFocus(), f.pRich->m_hWnd);
+    EXPECT_EQ(caret(), 7);
+
+    for (int i = 0; i < 3; ++i)
+        key(VK_BACK, 8);
+    EXPECT_EQ(f.Editor(), "abc");
+    EXPECT_EQ(caret(), 3);
+    EXPECT_LT(f.grid.GetRowHeight(1), nTwoLines) << "the row shrinks with the line gone";
+    EXPECT_GE(f.grid.GetRowHeight(1), nInitial);
+    for (int i = 0; i < 7; ++i)
+        key(VK_BACK, 8);
+    EXPECT_EQ(f.Editor(), "");
+    EXPECT_GE(f.grid.GetRowHeight(1), nInitial) << "never below its height when editing began";
+    f.Type("x");
+    EXPECT_EQ(f.Editor(), "x");
+    f.MakeCurrent(2, 2);
+    EXPECT_EQ(f.Shown(1), "x");
 }

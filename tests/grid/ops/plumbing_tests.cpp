@@ -112,15 +112,14 @@ TEST(Creators, CoveredMergedAndFloatingCellsShareOneSpannedCellModule)
     EXPECT_EQ(grid.m_pDrawSpannedCellsImp, pSpanned);
 }
 
-TEST(Creators, TheOperationsTableLeavesEveryModuleAbsentUntilOneLands)
+TEST(Creators, TheOperationsTableGivesEveryGridItsSortModuleAndTheSortMoveModule)
 {
     CreatorsGuard guard;
     GXRegisterGridOperations();
     CTestGridWnd grid;
     grid.CreateGrid(4, 4);
-    const void* modules[] = {grid.m_pSortImp};
-    for (const void* p : modules)
-        EXPECT_EQ(p, nullptr);
+    EXPECT_NE(grid.m_pSortImp, nullptr);
+    EXPECT_NE(GXGetLibraryState()->m_pSortMoveDataImp, nullptr);
 }
 
 TEST(Binding, TheDataObjectHandsTheSortedBlockAndItsMapToTheSortMoveModule)
