@@ -35,7 +35,8 @@
 // Painting (GXCoreDraw.cpp): OnGridDraw paints directly or into a memory bitmap (SetBufferedPaint 1)
 // through a CellPaintMatrix (GXPaintMatrix.h): row backgrounds filled in runs, each cell through its
 // control, grid lines joined into runs and borders, the marked cells inverted. GDI fonts, brushes and
-// pens are cached per record until the next flush; a flush never happens inside a paint.
+// pens are cached per record until the next flush; a flush never happens inside a paint. The
+// old-drawing module (GXOldDrawingImp.h) may draw a matrix itself through the virtual matrix steps.
 //
 // Rows and columns (GXCoreRowCol.cpp, GXMoveRowsColsImp.h): counts, inserting, removing, moving,
 // frozen and header lines and the first scrolled line, each row operation and its column twin written
@@ -975,6 +976,24 @@ public:
     int SetBufferedPaint(int nMode);
     // Draws the cells of the display rows nFirstRow..nLastRow and columns nFirstCol..nLastCol.
     virtual void DrawCellMatrix(int nFirstRow, int nFirstCol, int nLastRow, int nLastCol, CDC* pDC);
+    // The steps of drawing a paint matrix m (GXPaintMatrix.h) that the old-style drawing calls too:
+    // cell (i, j) into its rectangle through DrawCell (a spanned one through the spanned-cell module),
+    // filling its background itself while its flag word holds 0x20; the vertical lines and borders
+    // along column index j; the horizontal ones along row index i; the cells flagged 0x10 marked.
+    virtual void DrawMatrixCell(CellPaintMatrix& m, int i, int j);
+    virtual void DrawColumnLines(CellPaintMatrix& m, int j);
+    virtual void DrawRowLines(CellPaintMatrix& m, int i);
+    virtual void DrawMatrixMarkedCells(CellPaintMatrix& m);
+    // Fills what lies right of the grid's last column and below its last row with the properties'
+    // background colour (white while printing) and closes the cells with a grid line; nothing when m
+    // reaches neither or the parameter asks for no backgrounds.
+    void FillBeyondMatrix(CellPaintMatrix& m);
+    // Draws the backgrounds of m the older way: the old-drawing module's DrawMatrixBackground, nothing
+    // without the module.
+    void DrawOldStyleGrid(CellPaintMatrix& m);
+    // Set once the grid paints the older way (the old-drawing module sets it when it first draws for
+    // the parameter's old-drawing switch; a program may set it for this grid alone).
+    BOOL m_bOldDrawing = FALSE;
     // Draws one cell through its control (the current cell's control is initialised there first).
     virtual void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
     // Inverts a marked cell (the current cell: its frame strips when the parameter asks for them).
@@ -1373,7 +1392,6 @@ protected:
     void PrepareMatrixCell(CellPaintMatrix& m, int i, int j);
     void DrawRowBackground(CellPaintMatrix& m, int i);
     void DrawMatrixLines(CellPaintMatrix& m, BOOL bVertical, int nIndex);
-    void FillBeyondMatrix(CellPaintMatrix& m);
     // An undo command is recorded for nCommandType: a command factory, undo on, not a rollback.
     BOOL IsUndoRecorded(int nCommandType) const;
     // The composed current cell's style dropped; the reuse state cleared.

@@ -315,35 +315,15 @@ void CGXGridCore::DrawCellMatrix(int nFirstRow, int nFirstCol, int nLastRow, int
         if (m_pOldDrawingImp == nullptr || !m_pOldDrawingImp->DrawMatrixCells(this, pDC, m)) {
             for (int i = 0; i < m.nRows; ++i) {
                 DrawRowBackground(m, i);
-                for (int j = 0; j < m.nCols; ++j) {
-                    const int n = m.Index(i, j);
-                    if ((m.anFlags[n] & CellPaintMatrix::gxSpanned) && m_pDrawSpannedCellsImp != nullptr &&
-                        m_pDrawSpannedCellsImp->DrawSpannedCell(this, m, i, j))
-                        continue;
-                    if (m.apStyles[n] == nullptr || m.anWidths[j] <= 0 || m.anHeights[i] <= 0)
-                        continue;
-                    m.rectCell = m.CellRect(i, j);
-                    const BOOL bOld = GetDrawCellBackground();
-                    SetDrawCellBackground((m.anFlags[n] & CellPaintMatrix::gxOwnBackground) != 0);
-                    try {
-                        DrawCell(pDC, m.anRows[i], m.anCols[j], m.rectCell, *m.apStyles[n]);
-                    } catch (...) {
-                        SetDrawCellBackground(bOld);
-                        throw;
-                    }
-                    SetDrawCellBackground(bOld);
-                }
-                DrawMatrixLines(m, FALSE, i);
+                for (int j = 0; j < m.nCols; ++j)
+                    DrawMatrixCell(m, i, j);
+                DrawRowLines(m, i);
             }
             FillBeyondMatrix(m);
             for (int j = 0; j < m.nCols; ++j)
-                DrawMatrixLines(m, TRUE, j);
-            if (m.bMarking) {
-                for (int i = 0; i < m.nRows; ++i)
-                    for (int j = 0; j < m.nCols; ++j)
-                        if (m.anFlags[m.Index(i, j)] & CellPaintMatrix::gxMarked)
-                            MarkCell(pDC, m.anRows[i], m.anCols[j], m.CellRect(i, j));
-            }
+                DrawColumnLines(m, j);
+            if (m.bMarking)
+                DrawMatrixMarkedCells(m);
             if (m.pCurrentControl != nullptr && !m.rectCurrentCell.IsRectEmpty()) {
                 const CGXStyle* pStyle = LookupStyleRowCol(m.pCurrentControl->GetRow(), m.pCurrentControl->GetCol());
                 m.pCurrentControl->DrawCurrentCellFrame(pDC, m.rectCurrentCell, *pStyle);
@@ -356,6 +336,50 @@ void CGXGridCore::DrawCellMatrix(int nFirstRow, int nFirstCol, int nLastRow, int
     }
     m_pPaintMatrix = pPrevious;
     --m_nDrawDepth;
+}
+
+void CGXGridCore::DrawMatrixCell(CellPaintMatrix& m, int i, int j)
+{
+    const int n = m.Index(i, j);
+    if ((m.anFlags[n] & CellPaintMatrix::gxSpanned) && m_pDrawSpannedCellsImp != nullptr &&
+        m_pDrawSpannedCellsImp->DrawSpannedCell(this, m, i, j))
+        return;
+    if (m.apStyles[n] == nullptr || m.anWidths[j] <= 0 || m.anHeights[i] <= 0)
+        return;
+    m.rectCell = m.CellRect(i, j);
+    const BOOL bOld = GetDrawCellBackground();
+    SetDrawCellBackground((m.anFlags[n] & CellPaintMatrix::gxOwnBackground) != 0);
+    try {
+        DrawCell(m.pDC, m.anRows[i], m.anCols[j], m.rectCell, *m.apStyles[n]);
+    } catch (...) {
+        SetDrawCellBackground(bOld);
+        throw;
+    }
+    SetDrawCellBackground(bOld);
+}
+
+void CGXGridCore::DrawColumnLines(CellPaintMatrix& m, int j)
+{
+    DrawMatrixLines(m, TRUE, j);
+}
+
+void CGXGridCore::DrawRowLines(CellPaintMatrix& m, int i)
+{
+    DrawMatrixLines(m, FALSE, i);
+}
+
+void CGXGridCore::DrawMatrixMarkedCells(CellPaintMatrix& m)
+{
+    for (int i = 0; i < m.nRows; ++i)
+        for (int j = 0; j < m.nCols; ++j)
+            if (m.anFlags[m.Index(i, j)] & CellPaintMatrix::gxMarked)
+                MarkCell(m.pDC, m.anRows[i], m.anCols[j], m.CellRect(i, j));
+}
+
+void CGXGridCore::DrawOldStyleGrid(CellPaintMatrix& m)
+{
+    if (m_pOldDrawingImp != nullptr)
+        m_pOldDrawingImp->DrawMatrixBackground(this, m);
 }
 
 void CGXGridCore::PrepareMatrixCell(CellPaintMatrix& m, int i, int j)

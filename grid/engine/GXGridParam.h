@@ -185,7 +185,8 @@ public:
     // activation flags (4: a control is activated when its cell becomes current); the line-offset
     // option (grid lines lie on a cell's last pixel, so the last frozen column and row keep their
     // full width); whether paste prefers the grid's private clipboard format to text; whether a grid
-    // initialised the object.
+    // initialised the object; the old-drawing switch (the grids paint their cells row by row with
+    // per-row clipping, each cell filling its own background, through the old-drawing module).
     BOOL IsLockReadOnly() const { return m_bLockReadOnly; }
     void SetLockReadOnly(BOOL b) { m_bLockReadOnly = b; }
     WORD GetActivateCellFlags() const { return m_wActivateCell; }
@@ -196,6 +197,8 @@ public:
     void SetPreferPrivateClipboardFormat(BOOL b) { m_bPreferPrivateFormat = b; }
     BOOL IsInit() const { return m_bIsInit; }
     void SetInit(BOOL b) { m_bIsInit = b; }
+    BOOL GetOldDrawing() const { return m_bOldDrawing; }
+    void SetOldDrawing(BOOL b) { m_bOldDrawing = b; }
 
     // Options of the stored form: the row headers show row numbers and the column headers column
     // letters (both on); selected cells are marked (on); the highlighted ranges (the second range
@@ -464,6 +467,7 @@ private:
     BOOL m_bLineOffset = FALSE;
     BOOL m_bPreferPrivateFormat = FALSE;
     BOOL m_bIsInit = FALSE;
+    BOOL m_bOldDrawing = FALSE;
     int m_nTransactionLevel = 0;
     WORD m_wRowUndoContents = gxUndoBaseStyles | gxUndoCellStyles;
     WORD m_wColUndoContents = gxUndoBaseStyles | gxUndoCellStyles;

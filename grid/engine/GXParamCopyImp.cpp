@@ -120,6 +120,7 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     dest.m_wActivateCell = src.m_wActivateCell;
     dest.m_bLineOffset = src.m_bLineOffset;
     dest.m_bPreferPrivateFormat = src.m_bPreferPrivateFormat;
+    dest.m_bOldDrawing = src.m_bOldDrawing;
 
     dest.m_rangeList1 = src.m_rangeList1;
     dest.m_rangeList2 = src.m_rangeList2;

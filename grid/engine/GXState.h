@@ -183,6 +183,9 @@ public:
     // The look of the three-dimensional check boxes: set, the thin images (bitmap 20024); off (the
     // default), the thick ones (20025).
     BOOL m_bThinCheckBoxLook = FALSE;
+    // While set, the old-style drawing does not clip each row on a DC that has an attribute DC (off;
+    // nothing in the library sets it).
+    BOOL m_bNoRowClipWithAttribDC = FALSE;
     // While both are set, the styles map gives its new header styles null borders (both off; nothing
     // in the library sets them).
     WORD m_wNullHeaderBorders1;

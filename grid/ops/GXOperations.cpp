@@ -26,7 +26,7 @@ GXGridModuleCreators GridCreators()
     // sorting (GXSortImp.h)
     c.pfnSort = GXCreateSortImp;
     // old-style drawing (GXOldDrawingImp.h)
-    c.pfnOldDrawing = nullptr;
+    c.pfnOldDrawing = GXCreateOldDrawingImp;
     // covered cells (GXCoveredCellsImp.h)
     c.pfnCoveredCells = GXCreateCoveredCellsImp;
     // merged cells (GXMergeCellsImp.h)

@@ -29,17 +29,10 @@ struct HideThird : FakeHideCellsImp {
     BOOL IsColHidden(CGXGridCore*, ROWCOL nCol) override { return nCol == 3; }
 };
 
-// A grid of 20 by 20 cells, header column 40 and header row 20 pixels, other columns 50 and rows 20
-// pixels, on a grid rectangle of 400 by 300 pixels.
+// A grid of 20 by 20 cells (CreatePaintedGrid).
 void MakeRegularGrid(CTestGridWnd& grid)
 {
-    grid.CreateGrid(20, 20);
-    const CRect rect(0, 0, 400, 300);
-    grid.SetGridRect(TRUE, &rect);
-    grid.StoreDefaultColWidth(50);
-    grid.StoreDefaultRowHeight(20);
-    grid.StoreColWidth(0, 40);
-    grid.StoreRowHeight(0, 20);
+    CreatePaintedGrid(grid, 20, 20);
 }
 
 // The character size is measured from "Standard"'s font; a "Standard" without a font gives 10 by 15.

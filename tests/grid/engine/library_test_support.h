@@ -63,6 +63,19 @@ public:
     std::vector<Received> m_received;
 };
 
+// Makes grid's window and nRows by nCols cells: header column 40 and header row 20 pixels, other
+// columns 50 and rows 20 pixels, painting a rectangle of 400 by 300 pixels.
+inline void CreatePaintedGrid(CTestGridWnd& grid, ROWCOL nRows, ROWCOL nCols)
+{
+    grid.CreateGrid(nRows, nCols);
+    const CRect rect(0, 0, 400, 300);
+    grid.SetGridRect(TRUE, &rect);
+    grid.StoreDefaultColWidth(50);
+    grid.StoreDefaultRowHeight(20);
+    grid.StoreColWidth(0, 40);
+    grid.StoreRowHeight(0, 20);
+}
+
 // A cell control that can be active and modified, and counts its stores.
 class CTestControl : public CGXControl {
     GX_DECLARE_CONTROL(CTestControl)

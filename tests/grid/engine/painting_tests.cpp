@@ -17,20 +17,10 @@ namespace {
 const int kWidth = 400;
 const int kHeight = 300;
 
-// A grid of 3 by 3 cells: header column 40 and header row 20 pixels, other columns 50 and rows 20
-// pixels, painting a rectangle of 400 by 300 pixels.
+// A grid of 3 by 3 cells (CreatePaintedGrid).
 class PaintedGrid : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        grid.CreateGrid(3, 3);
-        const CRect rect(0, 0, kWidth, kHeight);
-        grid.SetGridRect(TRUE, &rect);
-        grid.StoreDefaultColWidth(50);
-        grid.StoreDefaultRowHeight(20);
-        grid.StoreColWidth(0, 40);
-        grid.StoreRowHeight(0, 20);
-    }
+    void SetUp() override { CreatePaintedGrid(grid, 3, 3); }
     // The properties' colour nIndex as GDI draws it.
     COLORREF Color(int nIndex) { return GXResolveColor(grid.GetParam()->GetProperties()->GetColor(nIndex)); }
     // Paints the grid into a new canvas.

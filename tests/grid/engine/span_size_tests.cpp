@@ -15,20 +15,13 @@
 
 namespace {
 
-// A grid of 6 by 4 cells: header column 40 and header row 20 pixels, other columns 50 and rows 20
-// pixels, painting a rectangle of 400 by 300 pixels, with the spanned-cell module and a covered-cells
-// module holding one span.
+// A grid of 6 by 4 cells (CreatePaintedGrid), with the spanned-cell module and a covered-cells module
+// holding one span.
 class SpannedGrid : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        grid.CreateGrid(6, 4);
-        const CRect rect(0, 0, 400, 300);
-        grid.SetGridRect(TRUE, &rect);
-        grid.StoreDefaultColWidth(50);
-        grid.StoreDefaultRowHeight(20);
-        grid.StoreColWidth(0, 40);
-        grid.StoreRowHeight(0, 20);
+        CreatePaintedGrid(grid, 6, 4);
         grid.m_pCoveredCellsImp = &covered;
         grid.AttachDrawSpannedCellsImp();
     }
