@@ -42,8 +42,9 @@ road_start() {
     local line l t w h
     line=$(main_window)
     read -r l t w h <<<"$(geometry "$line")"
-    xdotool mousemove $((l + w / 2)) $((t + 10)) mousedown 1 mousemove $((l + w / 2 + 30)) $((t + 30)) \
-        mousemove $((l + w / 2 + 60)) $((t + 50)) mouseup 1 || fail "xdotool could not drag"
+    # a hand's pace: the system's move loop starts on the press and follows the moves that come after
+    xdotool mousemove $((l + w / 2)) $((t + 10)) mousedown 1 sleep 0.2 mousemove $((l + w / 2 + 30)) $((t + 30)) \
+        sleep 0.2 mousemove $((l + w / 2 + 60)) $((t + 50)) sleep 0.2 mouseup 1 || fail "xdotool could not drag"
     expect 10 "^Afx[^ ]* \"Ondrix - \\[untitled\\]\" id=0 at=$((l + 60)),$((t + 40)),800x570\$" >/dev/null
 
     step "Exit writes the placement"
