@@ -15,16 +15,6 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
-
-WORD ActivationFlags(const CGXGridCore* pGrid)
-{
-    const CGXGridParam* pParam = pGrid->GetParam();
-    return pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
-}
-
-}  // namespace
-
 BOOL CGXComboBoxWnd::IsKeyDown(int nVirtKey)
 {
     return (AfxGetServices()->GetKeyState(nVirtKey) & 0x8000) != 0;
@@ -200,7 +190,7 @@ CPoint CGXComboBoxWnd::ButtonClickPoint()
 
 BOOL CGXComboBoxWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (!(nFlags & MK_RBUTTON) && (ActivationFlags(m_pGrid) & 7) != 0 && m_hWnd != nullptr && ActivateAndShow() &&
+    if (!(nFlags & MK_RBUTTON) && (ActivationFlags() & 7) != 0 && m_hWnd != nullptr && ActivateAndShow() &&
         IsDropDownList() && m_bDropOnClick && !GetDroppedState())
         PostDropClick(CPoint(0, 0));
     return CGXStatic::OnLButtonUp(nFlags, point);
@@ -208,7 +198,7 @@ BOOL CGXComboBoxWnd::OnLButtonUp(UINT nFlags, CPoint point)
 
 BOOL CGXComboBoxWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    if (!m_bActive && (ActivationFlags(m_pGrid) & 8) != 0 && m_hWnd != nullptr && ActivateAndShow() &&
+    if (!m_bActive && (ActivationFlags() & 8) != 0 && m_hWnd != nullptr && ActivateAndShow() &&
         IsDropDownList() && m_bDropOnClick && !GetDroppedState())
         PostDropClick(CPoint(0, 0));
     return CGXStatic::OnLButtonDblClk(nFlags, point);

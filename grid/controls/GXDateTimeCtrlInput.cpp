@@ -15,9 +15,6 @@
 
 namespace {
 
-// The grid's activation flags: a click on the text, any click activates the cell.
-enum { kActivateOnTextClick = 1, kActivateOnClick = 2 };
-
 void EmptyClipboardOf(CWnd* pWnd)
 {
     if (::OpenClipboard(pWnd != nullptr ? pWnd->m_hWnd : nullptr)) {
@@ -75,9 +72,7 @@ BOOL CGXDateTimeCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (m_hWnd != nullptr && GetGadgetCount() > 0 && m_bInit && GetCellRect(m_nRow, m_nCol).PtInRect(point)) {
         const FlagScope focusGuard(m_pGrid->m_bFocusChange, TRUE);
-        const CGXGridParam* pParam = m_pGrid->GetParam();
-        const WORD wActivate = pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
-        if (!m_bActive && (wActivate & (kActivateOnTextClick | kActivateOnClick)))
+        if (!m_bActive && (ActivationFlags() & (kActivateOnTextClick | kActivateOnClick)))
             ActivateAtPoint(nFlags, point, FALSE);
     }
     CGXStatic::OnLButtonUp(nFlags, point);

@@ -10,19 +10,6 @@
 #include "grid/engine/GXStyle.h"
 #include "win/Win.h"
 
-namespace {
-
-// The grid's activation flags: a click on the text, any click, a double click activates the cell.
-enum { kActivateOnTextClick = 1, kActivateOnClick = 2, kActivateOnDblClk = 8 };
-
-WORD ActivationFlags(const CGXGridCore* pGrid)
-{
-    const CGXGridParam* pParam = pGrid->GetParam();
-    return pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
-}
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CGXEditControl, CEdit)
     ON_WM_GETDLGCODE()
     ON_WM_KEYDOWN()
@@ -308,7 +295,7 @@ BOOL CGXEditControl::OnLButtonUp(UINT nFlags, CPoint point)
     if (m_hWnd == nullptr)
         return CGXStatic::OnLButtonUp(nFlags, point);
     const int nPos = CalcCaretPosFromPoint(point);
-    const WORD wActivate = ActivationFlags(m_pGrid);
+    const WORD wActivate = ActivationFlags();
     if (((wActivate & kActivateOnTextClick) && nPos >= 0) || (wActivate & kActivateOnClick)) {
         if (!m_bActive && OnStartEditing())
             SetActive(TRUE);
@@ -328,7 +315,7 @@ BOOL CGXEditControl::OnLButtonUp(UINT nFlags, CPoint point)
 
 BOOL CGXEditControl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    if (m_hWnd == nullptr || m_bActive || !(ActivationFlags(m_pGrid) & kActivateOnDblClk) || !OnStartEditing())
+    if (m_hWnd == nullptr || m_bActive || !(ActivationFlags() & kActivateOnDblClk) || !OnStartEditing())
         return CGXStatic::OnLButtonDblClk(nFlags, point);
     const int nPos = CalcCaretPosFromPoint(point);
     SetActive(TRUE);

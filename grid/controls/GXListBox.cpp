@@ -332,9 +332,7 @@ void CGXListBox::PostClick(CPoint point)
 
 BOOL CGXListBox::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    const CGXGridParam* pParam = m_pGrid->GetParam();
-    const WORD wActivate = pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
-    if ((nFlags & MK_RBUTTON) != 0 || (wActivate & 7) == 0 || m_hWnd == nullptr)
+    if ((nFlags & MK_RBUTTON) != 0 || (ActivationFlags() & 7) == 0 || m_hWnd == nullptr)
         return TRUE;
     if (ActivateAndShow())
         PostClick(point);
@@ -344,9 +342,7 @@ BOOL CGXListBox::OnLButtonUp(UINT nFlags, CPoint point)
 
 BOOL CGXListBox::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    const CGXGridParam* pParam = m_pGrid->GetParam();
-    const WORD wActivate = pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
-    if (m_bActive || (wActivate & 8) == 0 || m_hWnd == nullptr)
+    if (m_bActive || (ActivationFlags() & kActivateOnDblClk) == 0 || m_hWnd == nullptr)
         return CGXControl::OnLButtonDblClk(nFlags, point);
     if (ActivateAndShow())
         PostClick(point);

@@ -41,8 +41,9 @@ BOOL CGXRichEditCtrl::s_bBusy = FALSE;
 
 namespace {
 
-// The grid's activation flags: a click on the text, any click, making a cell current, a double click.
-enum { kActivateOnClick = 1 | 2 | 4, kActivateOnDblClk = 8 };
+// The grid's activation flags that let a single click activate the cell (on its text, anywhere, or
+// by making it current).
+enum { kActivateOnAnyClick = 1 | 2 | 4 };
 
 enum { kShadowCount = 4 };
 
@@ -80,11 +81,6 @@ COLORREF InteriorColor(const CGXStyle& style)
     return style.GetIncludeInterior() ? GXResolveColor(style.GetInterior().GetColor()) : RGB(255, 255, 255);
 }
 
-WORD ActivationFlags(const CGXGridCore* pGrid)
-{
-    const CGXGridParam* pParam = pGrid->GetParam();
-    return pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
-}
 
 }  // namespace
 
@@ -720,7 +716,7 @@ void CGXRichEditCtrl::ActivateWithClick(CPoint point)
 
 BOOL CGXRichEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_hWnd == nullptr || (nFlags & (MK_RBUTTON | MK_MBUTTON)) || !(ActivationFlags(m_pGrid) & kActivateOnClick))
+    if (m_hWnd == nullptr || (nFlags & (MK_RBUTTON | MK_MBUTTON)) || !(ActivationFlags() & kActivateOnAnyClick))
         return CGXControl::OnLButtonUp(nFlags, point);
     if (!m_bActive && !OnStartEditing())
         return CGXControl::OnLButtonUp(nFlags, point);
@@ -731,7 +727,7 @@ BOOL CGXRichEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 
 BOOL CGXRichEditCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    if (m_hWnd == nullptr || m_bActive || !(ActivationFlags(m_pGrid) & kActivateOnDblClk) || !OnStartEditing())
+    if (m_hWnd == nullptr || m_bActive || !(ActivationFlags() & kActivateOnDblClk) || !OnStartEditing())
         return CGXControl::OnLButtonDblClk(nFlags, point);
     if (!CGXControl::OnLButtonDblClk(nFlags, point))
         ActivateWithClick(point);

@@ -499,6 +499,12 @@ void CGXControl::LayoutInCell()
         LayoutChildren(m_nRow, m_nCol, CGXControl::GetCellRect(m_nRow, m_nCol));
 }
 
+WORD CGXControl::ActivationFlags() const
+{
+    const CGXGridParam* pParam = m_pGrid != nullptr ? m_pGrid->GetParam() : nullptr;
+    return pParam != nullptr ? pParam->GetActivateCellFlags() : 0;
+}
+
 CGXChild* CGXControl::ChildFromPoint(CPoint point) const
 {
     for (int i = 0; i < GetCount(); ++i)

@@ -364,6 +364,10 @@ public:
     static void RegisterUserAttributes(CGXStylesMap& stylesMap);
 
 protected:
+    // The grid's cell activation flags (its parameter object's; 0 without one): which clicks activate
+    // a cell, among others these bits.
+    enum { kActivateOnTextClick = 1, kActivateOnClick = 2, kActivateOnDblClk = 8 };
+    WORD ActivationFlags() const;
     // The child under point, from the first; null when none.
     CGXChild* ChildFromPoint(CPoint point) const;
     // Lays the children out in the attached cell's rectangle.

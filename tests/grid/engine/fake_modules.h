@@ -70,7 +70,7 @@ std::string Call(const char* pszName, const A&... args)
 {
     std::string text = pszName;
     text += "(";
-    const char* pszSep = "";
+    [[maybe_unused]] const char* pszSep = ""; // unread when there are no arguments
     ((text += pszSep, text += ArgText(args), pszSep = ","), ...);
     return text + ")";
 }
