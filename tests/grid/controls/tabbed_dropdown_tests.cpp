@@ -180,8 +180,9 @@ TEST(TabbedDropDown, TheValueIsTheKeyOfTheRowWhoseTextEqualsTheEdit)
         f.Tabbed()->SetWindowText(c.pszText);
         CString strValue;
         EXPECT_EQ(f.Tabbed()->GetValue(strValue), c.bFound);
-        if (c.bFound)
+        if (c.bFound) {
             EXPECT_EQ(std::string(strValue), c.pszValue);
+        }
         CString strText(c.pszText);
         EXPECT_EQ(f.Tabbed()->ConvertTextToValue(strText, 2, 2, nullptr), c.bFound);
     }

@@ -362,8 +362,9 @@ TEST(ClipboardStyles, ABlockOfAnotherSizeIsPastedOnlyAfterTheQuestion)
             f.fake.ExpectMessageBox(c.nAnswer, "Clipboard size is different from selected range");
         EXPECT_EQ(f.grid.Paste(), c.nAnswer != IDCANCEL);
         EXPECT_EQ(f.Values(4, 3).substr(12), c.pszExpected);
-        if (c.nAnswer != IDCANCEL)
+        if (c.nAnswer != IDCANCEL) {
             EXPECT_EQ(f.LastUndoName(), "Paste.");
+        }
     }
 }
 

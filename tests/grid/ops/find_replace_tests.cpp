@@ -112,8 +112,9 @@ TEST(FindingText, GoesDownOrUpTheColumnPastTheCurrentCellAndDisabledCells)
             f.fake.ExpectBeep();
         EXPECT_EQ(f.grid.FindText(c.pszFind, c.bDown, c.bCase), c.pszFound != nullptr);
         EXPECT_EQ(f.grid.Current(), c.pszFound != nullptr ? c.pszFound : std::to_string(c.nStart) + ",2");
-        if (c.pszFound != nullptr)
+        if (c.pszFound != nullptr) {
             EXPECT_EQ(f.LastCellFlags(), 10u);
+        }
         EXPECT_EQ(f.state.m_strSearch, c.bCase ? CString(c.pszFind) : CString(c.pszFind).MakeUpper());
     }
 }

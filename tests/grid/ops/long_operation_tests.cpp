@@ -141,9 +141,10 @@ TEST_F(LongOperationTest, EscapeAsksOnceWhetherToAbort)
         EXPECT_TRUE(operation.DoMessages(bAborted));
         EXPECT_EQ(bAborted, c.bAborted);
         EXPECT_EQ(settings.m_bRollbackRequested, c.bRollback);
-        if (c.nAnswer != 0)
+        if (c.nAnswer != 0) {
             EXPECT_EQ(services.CallsOf("MessageBox").back().nType & MB_TYPEMASK,
                       UINT(c.bRollbackPossible ? MB_ABORTRETRYIGNORE : MB_YESNO));
+        }
 
         // the question comes once per operation
         wnd.PostMessage(WM_KEYDOWN, VK_CANCEL);
