@@ -206,7 +206,7 @@ public:
     BOOL m_bButtonRoomOnlyInCurrentCell = FALSE;
     BOOL m_bButtonInEveryCell = FALSE;
     UINT m_nOptions;
-    // 0: WS_VSCROLL | LBS_NOTIFY.
+    // The drop-down list's window style; zero gives WS_VSCROLL | LBS_NOTIFY.
     DWORD m_dwListBoxStyle = 0;
     BOOL m_bLiveValue = FALSE;
     BOOL m_bSizeToText = TRUE;

@@ -80,7 +80,7 @@ public:
     CGXAbstractUserAttribute& SetValue(const char* pszValue) override;
     // Empty.
     CString GetValue() const override;
-    // 0.
+    // Always zero: a VARIANT is not read as a number.
     LONG GetLongValue() const override;
     DWORD GetDWordValue() const override;
     double GetDoubleValue() const override;

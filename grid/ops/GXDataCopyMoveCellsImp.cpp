@@ -129,7 +129,7 @@ BOOL CGXDataCopyMoveCellsImp::MoveCells(CGXData& data, const CGXCellRange& range
     CheckTarget(source, nDestRow, nDestCol);
     auto* pGiven = dynamic_cast<CGXDataUndoMoveCellsInfo*>(rpUndoInfo);
 
-    // 1. the source's styles leave their cells, each noted with where it came from and goes
+    // First the source's styles leave their cells, each noted with where it came from and goes
     struct Taken {
         ROWCOL nRow, nCol, nTargetRow, nTargetCol;
         CGXStyle* pStyle;
@@ -156,7 +156,7 @@ BOOL CGXDataCopyMoveCellsImp::MoveCells(CGXData& data, const CGXCellRange& range
         throw;
     }
 
-    // 2. the target block is emptied: what it held is kept for the undo or deleted
+    // then the target block is emptied: what it held is kept for the undo or deleted
     CGXDataUndoMoveCellsInfo::SavedCell* pSaved = nullptr;
     const uint64_t nLastCol = uint64_t(nDestCol) + (source.right - source.left);
     for (uint64_t nRow = nDestRow; nRow <= uint64_t(nDestRow) + (source.bottom - source.top); ++nRow) {
@@ -172,11 +172,11 @@ BOOL CGXDataCopyMoveCellsImp::MoveCells(CGXData& data, const CGXCellRange& range
         }
     }
 
-    // 3. the taken styles go to their target cells
+    // the taken styles go to their target cells
     for (const Taken& t : taken)
         PutStyle(data, t.nTargetRow, t.nTargetCol, t.pStyle);
 
-    // 4. an undo's record puts back what the first move overwrote
+    // an undo's record puts back what the first move overwrote
     if (pGiven != nullptr) {
         while (CGXDataUndoMoveCellsInfo::SavedCell* pCell = pGiven->m_pHead) {
             pGiven->m_pHead = pCell->pNext;
@@ -185,7 +185,7 @@ BOOL CGXDataCopyMoveCellsImp::MoveCells(CGXData& data, const CGXCellRange& range
         }
     }
 
-    // 5. the new record of what this move overwrote
+    // and the new record keeps what this move overwrote
     if (bCreateUndoInfo) {
         if (rpUndoInfo == nullptr)
             rpUndoInfo = pGiven = new CGXDataUndoMoveCellsInfo;

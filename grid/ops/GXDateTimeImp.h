@@ -46,9 +46,9 @@ class CGXOleDateTimeImp : public CGXAbstractDateTimeImp {
 public:
     // Nothing: the OLE services read the locale themselves.
     void RefreshLocaleInfo() override {}
-    // 3; the outputs stay untouched.
+    // Always 3 (the OLE services follow the locale's own order); the outputs stay untouched.
     int GetDateOrder(BOOL bRefresh, BOOL& bFourDigitYear, char& chDateSeparator) override;
-    // 0.
+    // The zero character: the OLE services choose the separator themselves.
     char GetTimeSeparator(BOOL bRefresh) override;
     // The text through COleDateTime::ParseDateTime; a time alone lies on 30 December 1899. The record
     // is cleared first; FALSE when the OLE parser refuses the text.
