@@ -81,7 +81,7 @@ road_inconsistent() {
     end_program
 }
 
-# The example project of two alternatives on an ordinal and a gain criterion, as the panes show it.
+# The size-and-weight project (two alternatives on an ordinal and a gain criterion), as the panes show it.
 expect_size_and_weight() {
     expect 10 "^Afx[^ ]* \"Ondrix - \\[Z:.*$1\\]\"" \
         '^        item 0: "A1"' '^        item 1: "A2"' \
@@ -90,21 +90,21 @@ expect_size_and_weight() {
     expect_not '^        item 2: '
 }
 
-road_open_example() {
+road_open_project() {
     fresh_settings
-    local example
-    example=$(data model/xml/good/size_and_weight.zex)
+    local project
+    project=$(data model/xml/good/size_and_weight.zex)
 
-    step "the example project given on the command line"
-    start_program "$(winpath "$example")"
+    step "the size-and-weight project given on the command line"
+    start_program "$(winpath "$project")"
     splash_gone
     expect_size_and_weight 'size_and_weight\.zex'
     end_program
 
-    step "the example project through File > Open"
+    step "the size-and-weight project through File > Open"
     start_program
     splash_gone
-    open_through_dialog "$example"
+    open_through_dialog "$project"
     expect_size_and_weight 'size_and_weight\.zex'
 
     step "the evaluations shown in the grid"
@@ -116,7 +116,7 @@ road_open_example() {
     end_program
 
     step "after a new start the recent file 1 of the File menu opens it again"
-    [ "$(registry "Recent File List" File1)" = "$(winpath "$example")" ] ||
+    [ "$(registry "Recent File List" File1)" = "$(winpath "$project")" ] ||
         fail "first recent file: $(registry "Recent File List" File1)"
     start_program
     splash_gone

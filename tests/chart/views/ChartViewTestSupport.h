@@ -1,5 +1,5 @@
 // Helpers of the chart view tests: a frame showing a chart document in a DEDizedView, the value chart
-// of the line display's worked example, a server document that records what it is sent, and pixel
+// of one line display over three points, a server document that records what it is sent, and pixel
 // reads of bitmaps. Include "wine_gtest.h" first.
 #pragma once
 
@@ -22,7 +22,7 @@
 #include "chart/views/ChartViewResource.h"
 #include "chart/views/DEDizedView.h"
 
-// The plot of the worked example's value chart.
+// The plot of the three-point value chart.
 const CRect kValuePlot(10, 20, 410, 228);
 
 // A view whose protected steps the tests call, and which can spoil the bitmaps it renders.
@@ -104,7 +104,7 @@ class ChartViewTest : public ChartFrameTest {
 protected:
     void SetUp() override;
 
-    // The worked example: one display, group 0 holding 0, 0.25 and 0.5; the view painted.
+    // The three-point value chart: one display, group 0 holding 0, 0.25 and 0.5; the view painted.
     DEDizedDisplay* MakeValueChart();
     // A direct drawing of the chart into a canvas of the client's size, as the view paints it.
     void DrawDirect(DibCanvas& canvas);

@@ -85,7 +85,7 @@ TEST_F(ScrollViewTest, MousePositionsAreMovedByTheScrollPositionBeforeTheyAreUse
     pView->EnableDragTip(1);
     pView->ScrollToPosition(CPoint(0, 100));
     Paint();
-    // the worked example's point (210, 178) stands 100 pixels higher in the window
+    // the three-point chart's point (210, 178) stands 100 pixels higher in the window
     Mouse(WM_LBUTTONDOWN, 210, 78, MK_LBUTTON);
     ASSERT_TRUE(pView->IsValueDragActive());
     EXPECT_EQ(pView->GetPickedIndex(), 1);

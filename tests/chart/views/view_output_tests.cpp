@@ -20,7 +20,7 @@ const COLORREF kFill = RGB(200, 40, 60);
 
 class ChartViewOutput : public ChartViewTest {
 protected:
-    // A filled background under the worked example's line.
+    // A filled background under the three-point chart's line.
     void MakeFilledChart()
     {
         AddBackground(Chart(), kFill);
