@@ -12,6 +12,7 @@
 #include "win/Win.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -790,6 +791,18 @@ ROWCOL CGXGridCore::GetHeaderRows()
 ROWCOL CGXGridCore::GetHeaderCols()
 {
     return m_pParam != nullptr ? m_pParam->GetHeaderCols() : 0;
+}
+
+LONG CGXGridCore::GetDataRowIndex(ROWCOL nRow)
+{
+    // in 64 bits: row numbers reach beyond a LONG only past what the cell data can hold
+    const int64_t nIndex = int64_t(GetBrowseRowNumber(nRow)) - int64_t(GetHeaderRows()) - 1;
+    return LONG(std::clamp<int64_t>(nIndex, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
+}
+
+ROWCOL CGXGridCore::GetBrowseRowNumber(ROWCOL nRow)
+{
+    return nRow;
 }
 
 BOOL CGXGridCore::StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeaders)

@@ -383,6 +383,36 @@ TEST(RowsAndColumns, AMoveInViewScrollsTheBandAndPaintsOnlyWhereTheBlockLands)
     }
 }
 
+TEST(RowsAndColumns, ABrowsingGridCountsItsRecordsFromZeroAfterTheHeaderRows)
+{
+    // a grid that shows its records in reverse order
+    class CReversedGrid : public CInputGridWnd {
+    public:
+        ROWCOL GetBrowseRowNumber(ROWCOL nRow) override { return nRow == 0 ? 0 : GetRowCount() + 1 - nRow; }
+    };
+    CInputGridWnd grid;
+    grid.CreateInputGrid(100000, 2);
+    struct Case {
+        ROWCOL nHeaderRows, nHeaderCols, nRow;
+        LONG nExpected;
+    };
+    const Case cases[] = {
+        {0, 0, 1, 0},           {0, 0, 5, 4},         {0, 0, 0, -1},
+        {0, 0, 70000, 69999},  // no row number is cut to 16 bits
+        {2, 0, 3, 0},           {2, 0, 0, -3},        {0, 3, 3, 2},  // header columns are no records
+    };
+    for (const Case& c : cases) {
+        grid.GetParam()->SetHeaderRows(c.nHeaderRows);
+        grid.GetParam()->SetHeaderCols(c.nHeaderCols);
+        EXPECT_EQ(grid.GetDataRowIndex(c.nRow), c.nExpected)
+            << "row " << c.nRow << " with " << c.nHeaderRows << " header rows, " << c.nHeaderCols << " columns";
+    }
+    CReversedGrid reversed;
+    reversed.CreateInputGrid(10, 2);
+    EXPECT_EQ(reversed.GetDataRowIndex(1), 9);
+    EXPECT_EQ(reversed.GetDataRowIndex(10), 0);
+}
+
 TEST(RowsAndColumns, FrozenLinesAndTheFirstScrolledLine)
 {
     struct Case {
