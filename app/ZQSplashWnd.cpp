@@ -73,7 +73,8 @@ void CZQSplashWnd::KeepAboveOwner()
         return;
     ShowAboveOwner();
     // the activation of the main window, which the system finishes once the start-up has returned to
-    // the message loop, raises it again: once more then
+    // the message loop (later on a busy machine), raises it again: the splash goes back over it until
+    // it closes
     SetTimer(RAISE_TIMER_ID, RAISE_MILLISECONDS);
 }
 
@@ -93,7 +94,6 @@ void CZQSplashWnd::OnPaint()
 void CZQSplashWnd::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == RAISE_TIMER_ID) {
-        KillTimer(RAISE_TIMER_ID);
         ShowAboveOwner();
         return;
     }

@@ -15,8 +15,8 @@ class CZQSplashWnd : public CWnd {
 public:
     // Timer 1 removes the window this many milliseconds after its creation.
     enum { TIMER_ID = 1, SHOW_MILLISECONDS = 2000 };
-    // Timer 2 puts the window over its owner again once the main window's activation is done.
-    enum { RAISE_TIMER_ID = 2, RAISE_MILLISECONDS = 50 };
+    // Timer 2 puts the window over its owner again, every tenth of a second while it shows.
+    enum { RAISE_TIMER_ID = 2, RAISE_MILLISECONDS = 100 };
 
     // Switches the splash window on or off for the next ShowSplashScreen.
     static void EnableSplashScreen(BOOL bEnable);
@@ -30,8 +30,8 @@ public:
     // on top of it; the window system already counts the splash as above, so it is moved to the
     // bottom and back to the top for the screen to follow.
     void ShowAboveOwner();
-    // ShowAboveOwner now and once more shortly after (timer 2), when the owner shown has been made
-    // the active window.
+    // ShowAboveOwner now and again every tenth of a second (timer 2) until the window closes: the
+    // owner's activation, which comes later, raises the owner again.
     void KeepAboveOwner();
 
 protected:
