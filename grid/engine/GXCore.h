@@ -267,6 +267,12 @@ public:
     // The parameter object's header counts (0 without one).
     virtual ROWCOL GetHeaderRows();
     virtual ROWCOL GetHeaderCols();
+    // Browsing grids: the record a grid row shows, counted from 0: the row's browse number
+    // (GetBrowseRowNumber) less the header rows and 1; negative for row 0 and the header rows.
+    virtual LONG GetDataRowIndex(ROWCOL nRow);
+    // The row number the grid keeps for grid row nRow in its order of records: nRow itself here; a
+    // browsing grid that shows its records in another order answers its own.
+    virtual ROWCOL GetBrowseRowNumber(ROWCOL nRow);
     virtual BOOL StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeaders);
     virtual BOOL StoreFrozenCols(ROWCOL nFrozen, ROWCOL nHeaders);
     virtual void UpdateFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags = 2, BOOL bCreateHint = TRUE);
