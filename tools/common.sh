@@ -168,7 +168,8 @@ ondrix_print_server() {
     printf '%s\n' "Listen $dir/cups.sock" "Browsing No" "WebInterface No" "DefaultEncryption Never" "LogLevel warn" \
         "<Location />" "Order allow,deny" "Allow all" "</Location>" \
         "<Policy default>" "<Limit All>" "Order deny,allow" "</Limit>" "</Policy>" >"$dir/conf/cupsd.conf"
-    cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" </dev/null >"$dir/log/cupsd.out" 2>&1 &
+    # (cupsd and lpadmin stand in /usr/sbin, which a user's PATH may lack)
+    /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" </dev/null >"$dir/log/cupsd.out" 2>&1 &
     CUPSD_PID=$!
     local i
     for i in $(seq 250); do
@@ -178,8 +179,8 @@ ondrix_print_server() {
     done
     export CUPS_SERVER=$dir/cups.sock ONDRIX_PRINT_OUT=$dir/out/job.pdf
     # (lpadmin warns that printer drivers are deprecated: the queue's PPD is one)
-    lpadmin -p Ondrix_PDF -E -v "file://$ONDRIX_PRINT_OUT" -P "$ONDRIX_ROOT/tools/pdf-printer.ppd" 2>/dev/null &&
-        lpadmin -d Ondrix_PDF || die "could not make the print server's queue (see $dir/log/error_log)"
+    /usr/sbin/lpadmin -p Ondrix_PDF -E -v "file://$ONDRIX_PRINT_OUT" -P "$ONDRIX_ROOT/tools/pdf-printer.ppd" 2>/dev/null &&
+        /usr/sbin/lpadmin -d Ondrix_PDF || die "could not make the print server's queue (see $dir/log/error_log)"
 }
 
 # ondrix_print_server_stop: stops what ondrix_print_server started, by process id.
