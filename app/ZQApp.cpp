@@ -175,6 +175,9 @@ BOOL CZQApp::InitInstance()
 
     const BOOL bMaximized = ZQRestoreWindowPlacement(*this, *pMainFrame);
     pMainFrame->ShowWindow(bMaximized ? ZQMaximizedShowCommand(m_nCmdShow) : m_nCmdShow);
+    // shown, the main window stands over everything, its splash picture too
+    if (CZQSplashWnd* pSplash = CZQSplashWnd::GetSplashWnd())
+        pSplash->KeepAboveOwner();
 
     // A project file named on the command line is opened as a recent file is, once the window shows:
     // the framework's document opening knows no project files and would end the start-up.

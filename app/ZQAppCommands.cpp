@@ -3,6 +3,7 @@
 #include "app/ZQApp.h"
 
 #include "app/ZQChartDoc.h"
+#include "app/ZQDockingWndRef.h"
 #include "app/ZQOptDlg.h"
 #include "app/ZQPaneRefill.h"
 #include "app/ZQWindowsThread.h"
@@ -108,6 +109,9 @@ BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
     }
     m_Project.RefreshEvaluationsGrid();
     TakeProjectFile(path, nType);
+    // the tree was filled rank by rank, each alternative selected as it came: it shows the first rank
+    if (CZQDockingWndRef* pReference = GetReferencePane())
+        pReference->ShowFirstRank();
     return TRUE;
 }
 

@@ -112,6 +112,12 @@ BOOL CZQCritPropPage1::OnKillActive()
                 break;
             }
         }
+        // a project file would give this criterion's values back as the alternatives' information
+        if (refusal.IsEmpty() && pApp->m_Project.IsReservedCriterionName(m_strName)) {
+            CString format;
+            AfxLoadString(IDS_ZQ_RESERVED_CRITERION_NAME, format);
+            refusal.Format(format, m_strName);
+        }
     }
     if (refusal.IsEmpty())
         return TRUE;

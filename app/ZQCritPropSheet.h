@@ -10,10 +10,11 @@
 // ordinal criterion it gives way to the static 1014 showing the ordinal value count, the number of
 // scale values less one. Choosing Ordinal adds the "Values" page, choosing Gain or Cost removes it;
 // what was typed there stays in its table meanwhile. Leaving the page checks the name: an empty name
-// ("Criterion name cannot be empty!") or one that another criterion of the project has, compared
-// exactly ("Criterion '<name>' already exists!"), is refused in an information box owned by the page,
-// captioned "Ondrix", and the name the page started with goes back into the field; the name it
-// started with is accepted.
+// ("Criterion name cannot be empty!"), one that another criterion of the project has, compared
+// exactly ("Criterion '<name>' already exists!"), or one reserved for the information about the
+// alternatives (the project's IsReservedCriterionName; the string IDS_ZQ_RESERVED_CRITERION_NAME
+// says so) is refused in an information box owned by the page, captioned "Ondrix", and the name the
+// page started with goes back into the field; the name it started with is accepted.
 //
 // The second page. A name box (235) with add (234) and remove (233) buttons above a list (1011) of
 // the values with their ranks, and up (231) and down (232) buttons beside it. Enter or the add button

@@ -327,15 +327,20 @@ public:
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);
     int WriteCsvBytes(std::string* bytes, char decimalSymbol, char listSeparator);
     // Xml: the project XML file (model/files/ProjectXml.h). A file that does not parse leaves the
-    // project as it was; one whose content is refused (a duplicate name) resets it. A save is refused
-    // when the file could not be read back to the project: an empty alternative or criterion name,
-    // two alternatives, two criteria or two values of one ordinal scale whose names are equal once
-    // the reader has folded their bytes of 0x80 or more, or a text holding a control byte that XML
-    // cannot carry.
+    // project as it was; one whose content is refused (a duplicate name, a criterion of a kind other
+    // than gain, cost or ranked scale) resets it. A save is refused when the file could not be read
+    // back to the project: an empty alternative or criterion name, two alternatives, two criteria or
+    // two values of one ordinal scale whose names are equal once the reader has folded their bytes of
+    // 0x80 or more, a criterion of a reserved name (IsReservedCriterionName), or a text holding a
+    // control byte that XML cannot carry.
     int ReadXml(CString path);
     int ReadXmlBytes(std::string_view bytes);
     int WriteXml(CString path);
     int WriteXmlBytes(std::string* bytes);
+    // True when no criterion may bear name: the XML reader would take its values for another
+    // attribute's (the information attribute of the shell, compared as the reader sees both names,
+    // bytes of 0x80 or more folded). Throws CInvalidArgException* when no shell services are set.
+    bool IsReservedCriterionName(CString name) const;
     // Zek: the sibling program's binary file (model/files/ProjectZek.h). A read that fails after the
     // header leaves an empty project. A save is refused for the projects CZQOldZekFile::Write refuses
     // (among them two alternatives of one name and two criteria whose names differ only in case).

@@ -174,5 +174,6 @@
 #define IDS_ZQ_UTILITY_COLUMN        1111
 #define IDS_ZQ_MATRIX_TITLE          1112
 #define IDS_ZQ_GRAPHS_TITLE          1113
+#define IDS_ZQ_RESERVED_CRITERION_NAME 1114
 
 #endif

@@ -46,17 +46,41 @@ ondrix_build() {
     fi
 }
 
+# The faces the program names (in its code and its resources) that a new Wine prefix does not have,
+# each mapped to an installed face of the same kind: the Liberation faces keep text metrics the same on
+# every machine, and "Courier" (the ranking chart's names, measured as fixed-width) would otherwise
+# be drawn in a proportional face. "MS Shell Dlg" reaches "Tahoma" through Wine's own substitutes.
+ONDRIX_FONT_MAP="Arial=Liberation Sans;Times New Roman=Liberation Serif;Courier New=Liberation Mono;Courier=Liberation Mono;MS Sans Serif=Liberation Sans;Tahoma=Liberation Sans"
+
 # ondrix_prefix_fonts: Wine's symbol font Marlett (caption boxes, scroll arrows, check marks drawn by
 # the system) is shipped with Wine but not registered in a new prefix, so those glyphs came out as
-# letters; a copy in the prefix's Fonts folder is found. Cheap when it is there already.
+# letters; a copy in the prefix's Fonts folder is found. Then the face mapping above goes into the
+# prefix's font replacements, also into a prefix made before the mapping last changed (a marker file
+# holds the mapping the prefix has). Cheap when both are there already.
 ondrix_prefix_fonts() {
     local font=/usr/share/wine/fonts/marlett.ttf dir="$WINEPREFIX/drive_c/windows/Fonts"
     [ -f "$font" ] && [ -d "$dir" ] && [ ! -f "$dir/marlett.ttf" ] && cp "$font" "$dir/"
-    return 0
+    local marker="$WINEPREFIX/.ondrix-font-map"
+    [ -f "$marker" ] && [ "$(cat "$marker")" = "$ONDRIX_FONT_MAP" ] && return 0
+    local reg="$WINEPREFIX/.ondrix-font-map.reg" face
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
+        local IFS=';'
+        for face in $ONDRIX_FONT_MAP; do
+            printf '"%s"="%s"\n' "${face%%=*}" "${face#*=}"
+        done
+    } >"$reg"
+    wine64 regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || die "could not map the fonts in $WINEPREFIX"
+    wineserver -w
+    rm -f "$reg"
+    printf '%s' "$ONDRIX_FONT_MAP" >"$marker"
 }
 
-# ondrix_prefix DIR [test]: make a Wine prefix once, with Arial, Times New Roman and Courier New mapped
-# to the Liberation faces so that text metrics are the same on every machine. A test prefix also makes
+# winepath_of HOSTPATH: the path as a Windows program of the prefix takes it (drive Z: is the root).
+winepath_of() { local p=$1; echo "Z:${p//\//\\}"; }
+
+# ondrix_prefix DIR [test]: make a Wine prefix once; its fonts (above) are seen to on every call, so
+# that a prefix made earlier gets a mapping added since. A test prefix also makes
 # Wine's windows unmanaged: there is no window manager on the virtual display, and a managed window
 # that is hidden or destroyed waits two seconds for one to answer.
 ondrix_prefix() {
@@ -68,11 +92,6 @@ ondrix_prefix() {
     fi
     mkdir -p "$WINEPREFIX"
     wine64 wineboot --init >/dev/null 2>&1 || die "could not create the Wine prefix $WINEPREFIX"
-    local key='HKCU\Software\Wine\Fonts\Replacements' face
-    for face in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
-        wine64 reg add "$key" /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f >/dev/null 2>&1 \
-            || die "could not map the font ${face%%=*}"
-    done
     if [ "$kind" = test ]; then
         wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
             || die "could not configure the test prefix"

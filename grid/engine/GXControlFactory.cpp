@@ -307,7 +307,10 @@ BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName)
     wc.lpfnWndProc = &ObjectWndProc;
     wc.hInstance = hInstance;
     wc.lpszClassName = lpszClassName;
-    return ::RegisterClassA(&wc) != 0;
+    // the grid windows and tab windows of dialog templates would fail later and less clearly
+    if (::RegisterClassA(&wc) == 0)
+        AfxThrowResourceException();
+    return TRUE;
 }
 
 // ---- the stand-in control ---------------------------------------------------------------------------

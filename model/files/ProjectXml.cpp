@@ -205,9 +205,11 @@ CString FormatInt(int value)
     return text;
 }
 
-// Pass 1: appends the criterion (or takes the information attribute) that `a` describes.
+// Pass 1: appends the criterion (or takes the information attribute) that `a` describes. A condition
+// attribute that is neither a gain or cost number nor a ranked scale is a criterion of a kind the
+// project cannot hold: unknownKind is set, since dropping it would lose its evaluations unseen.
 void CompleteAttribute(CZQInterfaceData& project, CZQShellServices& shell, const PendingAttribute& a,
-                       bool& infoTaken, bool& duplicate)
+                       bool& infoTaken, bool& duplicate, bool& unknownKind)
 {
     if (a.id.IsEmpty())
         return;
@@ -245,6 +247,8 @@ void CompleteAttribute(CZQInterfaceData& project, CZQShellServices& shell, const
         for (const Candidate& c : candidates)
             project.AddScaleValue(a.id, c.text, ++position);
         project.AddCriterion(a.id, a.description, ZQ_KIND_ORDINAL, position - 1);
+    } else if (a.role == "CONDITION") {
+        unknownKind = true;
     }
 }
 
@@ -331,6 +335,7 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
         AfxThrowInvalidArgException("InterpretXmlElements: the project has no shell services (shell is null)");
 
     bool duplicate = false;
+    bool unknownKind = false;
 
     // Pass 1: the attributes. Every ATTRIBUTE element closes the one before it; one without AttrID as
     // its first attribute is not recognised, so what its children say completes nothing.
@@ -340,7 +345,7 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
         for (const XmlElementRow& element : table.Rows) {
             const RowView row{element};
             if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE"})) {
-                CompleteAttribute(project, *shell, current, infoTaken, duplicate);
+                CompleteAttribute(project, *shell, current, infoTaken, duplicate, unknownKind);
                 current = PendingAttribute();
                 if (row.AttrNameIs(0, "ATTRID"))
                     current.id = row.AttrValue(0);
@@ -363,7 +368,7 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
                     current.ranks.emplace_back(row.AttrValue(0), row.AttrValue(1));
             }
         }
-        CompleteAttribute(project, *shell, current, infoTaken, duplicate);
+        CompleteAttribute(project, *shell, current, infoTaken, duplicate, unknownKind);
     }
 
     // Pass 2: the objects, treated alike.
@@ -393,7 +398,7 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
         rankTooHigh = !CompleteObject(project, infoId, missingCells, current) || rankTooHigh;
     }
 
-    if (duplicate || rankTooHigh || HasDuplicateKey(project.AlternativesTable) ||
+    if (duplicate || unknownKind || rankTooHigh || HasDuplicateKey(project.AlternativesTable) ||
         HasDuplicateKey(project.CriteriaTable) || HasDuplicateKey(project.ScaleValuesTable, 2))
         return 0;
     project.CredibilityList.clear();
@@ -402,6 +407,13 @@ int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table
 }
 
 // ---- CZQInterfaceData ----
+
+bool CZQInterfaceData::IsReservedCriterionName(CString name) const
+{
+    // The reader takes every value whose AttrID is the information attribute's for an alternative's
+    // information text, whatever criterion bears that name; names meet as the reader sees them.
+    return FoldText(name) == FoldText(Shell("CZQInterfaceData::IsReservedCriterionName").GetInfoAttributeId());
+}
 
 int CZQInterfaceData::WriteXml(CString path)
 {
@@ -429,6 +441,10 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
             if (ProjectCell(row, 0).IsEmpty())
                 return 0;
         }
+    }
+    for (const ZQRow& criterion : CriteriaTable) {
+        if (IsReservedCriterionName(ProjectCell(criterion, 0)))
+            return 0;
     }
     // Each alternative's evaluations and each criterion's scale, found without a scan per row.
     const ZQNameIndex evaluationRows(EvaluationsTable, 1);

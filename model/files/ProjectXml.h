@@ -14,7 +14,8 @@
 // (returns 0, nothing written) what the reader could not take back: a text holding any other control
 // byte, which XML cannot carry at all; an empty alternative or criterion name, which the reader
 // skips; two alternatives, two criteria or two values of one scale whose names are equal once folded,
-// which fail the read.
+// which fail the read; a criterion named as the information attribute, whose values the reader would
+// take for the alternatives' information texts.
 #pragma once
 
 #include "core/CString.h"
@@ -65,8 +66,10 @@ void XmlEndElement(void* userData, const char* name);
 // criteria with their scales, then the alternatives with their reference ranks and evaluations.
 // Element and attribute names match whatever their letter case. Returns 1 when the project was built
 // (the credibility list is then emptied), 0 when the file names an alternative, a criterion or a
-// scale value of one criterion twice, or gives a reference rank above ZQ_XML_MAX_RANK; the project
-// then holds a partial result that the caller resets. project needs its shell services.
+// scale value of one criterion twice, gives a reference rank above ZQ_XML_MAX_RANK, or holds a
+// criterion (an attribute of the role Condition) that is neither a Numeric Gain or Cost nor an Enum
+// Rank, which the project could not keep; the project then holds a partial result that the caller
+// resets. project needs its shell services.
 int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table);
 
 // The highest reference rank a file may give: every rank up to it becomes a node of the reference

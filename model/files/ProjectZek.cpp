@@ -45,11 +45,12 @@ public:
             Byte((bits >> (8 * i)) & 0xFF);
         return true;
     }
-    // Returns false, writing nothing, for a text longer than its length byte can count.
-    bool String(const CString& text)
+    // Returns false, writing nothing, for a text longer than maxLength bytes (at most what its
+    // length byte can count).
+    bool String(const CString& text, int maxLength = 255)
     {
         const int n = text.GetLength();
-        if (n > 255)
+        if (n > maxLength)
             return false;
         Byte(unsigned(n));
         if (n > 0) {
@@ -184,7 +185,8 @@ int CZQOldZekFile::WriteBytes(std::string* bytes)
         const long long code = (long long)AfxAtoi(ProjectCell(criterion, 3)) + 1;
         m_segmentCode = int16_t(code > 9 ? 9 : code < 1 ? 1 : code);
         m_gainFlag = ProjectCell(criterion, 2) == "gain" ? 1 : 0;
-        if (!out.String(m_name) || !out.String(m_description))
+        // a longer name would read back empty: two criteria would come back as two of no name
+        if (!out.String(m_name, kMaxName) || !out.String(m_description))
             return 0;
         out.Byte(unsigned(m_segmentCode));
         out.Byte(unsigned(m_gainFlag));
@@ -203,7 +205,7 @@ int CZQOldZekFile::WriteBytes(std::string* bytes)
     for (size_t r = 1; r <= alternatives; ++r) {
         const ZQRow& row = p.EvaluationsTable[r];
         m_name = ProjectCell(row, 0);
-        if (!out.String(m_name))
+        if (!out.String(m_name, kMaxName))
             return 0;
         m_valueCount = m_criteriaCount;
         out.Int16(m_valueCount);

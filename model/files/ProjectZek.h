@@ -10,8 +10,9 @@
 //   string "Ok".
 // Criterion names are written in upper case. An ordinal criterion is written as a cost criterion whose
 // values are the scale positions, and every value as a float: it may lose precision, but a value
-// beyond the float range refuses the save. Descriptions of 10 bytes or more and names of 40 bytes or
-// more read back empty; segments read back as code - 1, at least 2.
+// beyond the float range refuses the save. Descriptions of 10 bytes or more read back empty, and so
+// would names of 40 bytes or more, which the writer therefore refuses; segments read back as code - 1,
+// at least 2.
 //
 // Not here: ordinal scales, information texts and reference ranks (the format has none).
 #pragma once
@@ -36,8 +37,9 @@ public:
 
     // Writes the project to path (a host path) safely: temporary file, then rename. Returns nonzero on
     // success; 0, with nothing created or replaced, when the file cannot be written or cannot hold
-    // the project: no criterion, more than 32767 criteria or alternatives, a name or description
-    // longer than 255 bytes, two criteria whose names are equal but for letter case (the file keeps
+    // the project: no criterion, more than 32767 criteria or alternatives, a criterion or alternative
+    // name of 40 bytes or more (it would read back empty), a description longer than 255 bytes, two
+    // criteria whose names are equal but for letter case (the file keeps
     // them upper-cased) or two alternatives of one name, which would read back as one name twice,
     // or a finite evaluation beyond the range of a float, which would read back as an infinity.
     int Write(CString path);

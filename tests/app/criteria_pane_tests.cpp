@@ -260,13 +260,15 @@ TEST_F(CriteriaPane, TheGeneralPageSwitchesTheValuesPageAndChecksTheName)
         ASSERT_TRUE(sheet.SetActivePage(1));
         EXPECT_EQ(ValueRows(Values(sheet)), "low:1 mid:2 high:3");
 
-        // names: empty and an existing one are refused, the name at the start coming back
+        // names: empty, an existing one and the information attribute's are refused, the name at the
+        // start coming back
         ASSERT_TRUE(sheet.SetActivePage(0));
         const struct {
             const char* name;
             const char* refusal; // null: accepted
         } names[] = {{"", "Criterion name cannot be empty!"},
                      {"Price", "Criterion 'Price' already exists!"},
+                     {"INFO", "Criterion name 'INFO' is reserved for the information about alternatives!"},
                      {"price", nullptr}};
         for (const auto& c : names) {
             if (c.refusal != nullptr)

@@ -237,6 +237,49 @@ TEST_F(XmlFileTest, TextThatXmlCannotCarryRefusesTheSave)
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"old.zex"});
 }
 
+// A criterion the reader would take for the information attribute (its name as the reader sees it)
+// refuses the save, and the old file keeps its bytes: its values would come back as the
+// alternatives' information texts.
+TEST_F(XmlFileTest, ACriterionNamedAsTheInformationAttributeRefusesTheSave)
+{
+    const struct {
+        const char* infoId;
+        const char* criterion;
+        bool reserved;
+    } cases[] = {
+        {"INFO", "INFO", true},
+        {"INFO", "INF\xD3", true},  // 0xD3 reads 'O'
+        {"Opis", "Opis", true},
+        {"INFO", "info", false},
+        {"INFO", "INFO2", false},
+    };
+    const std::string path = dir.File("old.zex");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.criterion);
+        CZQInterfaceData p;
+        FakeShell s(&p);
+        s.infoAttributeId = c.infoId;
+        BuildSizeAndWeightProject(p);
+        p.CriteriaTable[1][0] = p.EvaluationsTable[0][2] = c.criterion;
+        EXPECT_EQ(p.IsReservedCriterionName(c.criterion), c.reserved);
+        WriteFileBytes(path, "previous");
+        s.modified = 1;
+        if (c.reserved) {
+            EXPECT_EQ(p.WriteXml(path.c_str()), 0);
+            EXPECT_EQ(ReadFileBytes(path), "previous");
+            EXPECT_EQ(s.modified, 1);
+            continue;
+        }
+        ASSERT_EQ(p.WriteXml(path.c_str()), 1);
+        CZQInterfaceData copy;
+        FakeShell copyShell(&copy);
+        ASSERT_EQ(copy.ReadXml(path.c_str()), 1);
+        EXPECT_EQ(Text(copy.AlternativesTable), Text(p.AlternativesTable));
+        EXPECT_EQ(Text(copy.EvaluationsTable), Text(p.EvaluationsTable));
+    }
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"old.zex"});
+}
+
 // A scale value that the reader would meet twice (the same text, or texts equal once folded) refuses
 // the save; scale rows of no ordinal criterion are not written and refuse nothing.
 TEST_F(XmlFileTest, ScaleValuesTheReaderWouldMeetTwiceRefuseTheSave)

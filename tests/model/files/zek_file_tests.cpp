@@ -177,4 +177,44 @@ TEST_F(ZekFileTest, SavesTheFormatCannotHoldAreRefused)
     EXPECT_NE(project.WriteZekFile(path.c_str()), 0);
 }
 
+TEST_F(ZekFileTest, NamesTheReaderWouldEmptyAreRefused)
+{
+    // The reader empties a name of 40 bytes or more: two such alternatives would come back as two
+    // alternatives of no name. 39 bytes still read back.
+    const std::string path = dir.File("kept.zek");
+    WriteFileBytes(path, "previous");
+    for (size_t length : {size_t(39), size_t(40)}) {
+        for (bool criterion : {true, false}) {
+            CZQInterfaceData p;
+            FakeShell s(&p);
+            BuildSizeAndWeightProject(p);
+            const CString name(std::string(length, criterion ? 'C' : 'a').c_str());
+            const CString other(std::string(length, 'b').c_str());
+            if (criterion) {
+                p.CriteriaTable[1][0] = p.EvaluationsTable[0][2] = name;
+            } else {
+                p.AlternativesTable[0][0] = p.EvaluationsTable[1][0] = name;
+                p.AlternativesTable[1][0] = p.EvaluationsTable[2][0] = other;
+            }
+            SCOPED_TRACE(testing::Message() << length << (criterion ? " criterion" : " alternatives"));
+            if (length >= 40) {
+                EXPECT_EQ(p.WriteZekFile(path.c_str()), 0);
+                EXPECT_EQ(ReadFileBytes(path), "previous");
+                continue;
+            }
+            ASSERT_NE(p.WriteZekFile(path.c_str()), 0);
+            CZQInterfaceData copy;
+            FakeShell copyShell(&copy);
+            ASSERT_NE(copy.ReadZekFile(path.c_str()), 0);
+            if (criterion) {
+                EXPECT_EQ(copy.CriteriaTable[1][0], name);
+            } else {
+                EXPECT_EQ(copy.AlternativesTable[0][0], name);
+                EXPECT_EQ(copy.AlternativesTable[1][0], other);
+            }
+            WriteFileBytes(path, "previous");
+        }
+    }
+}
+
 } // namespace
