@@ -88,7 +88,8 @@ class CGXControlFactory : public CGXAbstractControlFactory {
 public:
     // The control of nID's entry (GXFindControlEntry) for pGrid (not null, else
     // CInvalidArgException*): the maker of the entry's class, else the stand-in; then its cell tip
-    // when the entry has one. Null for 20132 (no browser grid).
+    // when the entry has one. Null when the maker makes none (20132 outside a browsing grid) and for
+    // 20132 without a maker.
     CGXControl* CreateControl(UINT nID, CGXGridCore* pGrid) override;
     // AddControl of each id of GXRegisteredControlIds in order; a missing name raises
     // CResourceException*.

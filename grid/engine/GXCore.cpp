@@ -201,9 +201,13 @@ BOOL CGXGridCore::Initialize()
             AfxThrowInvalidArgFormat("CGXGridCore::Initialize: %s is not a creatable cell data class",
                                      m_pDataClass != nullptr ? m_pDataClass->m_lpszClassName : "(null)");
         std::unique_ptr<CGXData> pData(static_cast<CGXData*>(m_pDataClass->CreateObject()));
-        pData->AdjustParamOptions(*m_pParam);
         m_pParam->SetData(pData.release(), TRUE);
     }
+    // the data says how cell values are kept (a formula sheet wants entered texts), whether the grid
+    // made it or was given it with the parameter object
+    m_pParam->GetData()->AdjustParamOptions(*m_pParam);
+    if (m_pParam->GetControlOptions().bEnteredValues)
+        m_nStyleKind = CGXData::gxCellValue;
     m_pAppData->RegisterGridWith(m_pParam->GetData(), this);
 
     m_pParam->SetInit(TRUE);

@@ -199,7 +199,8 @@ public:
     // parameter object, styles map or such a style.
     const CGXStyle& GetStandardStyle();
     const CGXStyle& LookupBaseStyle(WORD nId);
-    // The kind SetStyleRange uses for a cell range given kind 0 (0).
+    // The kind SetStyleRange uses for a cell range given kind 0 (0; Initialize makes it 1 when the
+    // parameter object's entered-values option is on, as a formula sheet sets it).
     int m_nStyleKind = 0;
 
     // ---- rows and columns (GXCoreRowCol.cpp) ----------------------------------------------------------

@@ -331,13 +331,18 @@ public:
     //   it;
     // - selection headers (off): a header whose whole row or column is selected counts as marked,
     //   headers look pressed unless marked, and marked ones are bold;
-    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels.
+    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels;
+    // - entered values (off): cell values are stored and read as entered texts (the cell data's kind
+    //   1), so that a formula sheet computes what is typed and an edit shows a cell's formula; the
+    //   cell data switches it on (CGXData::AdjustParamOptions) and a grid that initialises on the
+    //   object then takes kind 1 as its style kind.
     struct ControlOptions {
         BOOL bShowStoredValues = FALSE;
         BOOL bEditStoredValues = FALSE;
         BOOL bDeleteClears = FALSE;
         BOOL bSelectionHeaders = FALSE;
         int nDropDownHeight = 150;
+        BOOL bEnteredValues = FALSE;
     };
     ControlOptions& GetControlOptions() { return m_controlOptions; }
     const ControlOptions& GetControlOptions() const { return m_controlOptions; }

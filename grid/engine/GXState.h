@@ -196,6 +196,9 @@ public:
     // The look of the three-dimensional check boxes: set, the thin images (bitmap 20024); off (the
     // default), the thick ones (20025).
     BOOL m_bThinCheckBoxLook = FALSE;
+    // While set, a printed progress cell draws its caption once, in the background's caption colour,
+    // without the second pass over the bar (off; nothing in the library sets it).
+    BOOL m_bPrintCaptionOnce = FALSE;
     // While set, the old-style drawing does not clip each row on a DC that has an attribute DC (off;
     // nothing in the library sets it).
     BOOL m_bNoRowClipWithAttribDC = FALSE;

@@ -508,5 +508,157 @@ road_screen() {
     end_program
 }
 
+# cars_project FILE: a project of 60 cars on a gain criterion "quality" and a cost criterion "price"
+# (no car dominates another of the two ranked first), written into FILE.
+cars_project() {
+    {
+        printf '<DATA>\n  <ATTRIBUTES>\n'
+        local criterion
+        for criterion in quality:Gain price:Cost; do
+            printf '    <ATTRIBUTE AttrID="%s">\n      <SEGMENTS Value="2"/>\n      <TYPE Value="Numeric"/>\n' "${criterion%:*}"
+            printf '      <ROLE Value="Condition"/>\n      <CRITERION Value="%s"/>\n    </ATTRIBUTE>\n' "${criterion#*:}"
+        done
+        printf '  </ATTRIBUTES>\n  <OBJECTS>\n'
+        local i
+        for i in $(seq 60); do
+            printf '    <OBJECT ObjID="car%02d">\n' "$i"
+            [ "$i" -le 2 ] && printf '      <RANK Value="%d"/>\n' "$i"
+            printf '      <VALUE AttrID="quality" Value="%d"/>\n' $((i * 7 % 61))
+            printf '      <VALUE AttrID="price" Value="%d"/>\n    </OBJECT>\n' $((100 + i * 13 % 53))
+        done
+        printf '  </OBJECTS>\n</DATA>\n'
+    } >"$1"
+}
+
+# expect_readable PDF WHAT MIN-WIDTH MIN-HEIGHT WORD-REGEX: the words of page 1 that match are at least
+# 6 points high (a readable print), and together they reach across MIN-WIDTH and MIN-HEIGHT parts of
+# the page (a drawing, not a strip along one edge).
+expect_readable() {
+    local seen
+    seen=$(pdf_words "$1" | awk -v pattern="$5" -v width="$3" -v height="$4" -v page="$(pdfinfo "$1" |
+        sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\).*/\1 \2/p')" '
+        BEGIN { split(page, size, " "); low = 1e9; left = top = 1e9 }
+        $1 == 1 && $6 ~ pattern {
+            n++; if ($5 - $3 < low) low = $5 - $3
+            if ($2 < left) left = $2; if ($4 > right) right = $4
+            if ($3 < top) top = $3; if ($5 > bottom) bottom = $5
+        }
+        END {
+            printf "%d words, the smallest %.1f pt high, over %.0f%% of the width and %.0f%% of the height", n, low,
+                100 * (right - left) / size[1], 100 * (bottom - top) / size[2]
+            exit !(n > 0 && low >= 6 && right - left >= width * size[1] && bottom - top >= height * size[2])
+        }') || fail "$2 is not printed at a readable size: $seen"
+}
+
+# expect_printed_grid PDF ROWS COLUMNS CELLS: the printed grid (see printed_grid) holds CELLS.
+expect_printed_grid() {
+    local printed
+    printed=$(printed_grid "$1" "$2" "$3") || fail "$(basename "$1") does not hold the grid's pages as expected"
+    [ "$printed" = "$4" ] || fail "$(basename "$1") holds other cells than the window: $(diff <(echo "$4") <(echo "$printed") | head -5)"
+}
+
+road_print() {
+    print_server_ready
+    fresh_settings
+    local project=$OUT/cars.zex names criteria
+    cars_project "$project"
+    names=$(seq -f 'car%02g' 60)
+    start_program "$(winpath "$project")"
+    splash_gone
+
+    step "solved; the evaluations grid and the value charts opened, every window tiled"
+    keys F5
+    expect_result_windows
+    keys alt+4
+    expect 20 '^    [^ ]+ "Evaluations of Alternatives" ' >/dev/null
+    keys alt+v m
+    expect 20 '^    [^ ]+ "quality" ' '^    [^ ]+ "price" ' >/dev/null
+    keys alt+w t
+    local evaluations matrix
+    evaluations=$(grid_cells 'Evaluations of Alternatives')
+    matrix=$(grid_cells 'Alternatives comparison matrix')
+    criteria=$(printf 'quality\nprice\n')
+
+    step "the evaluations grid printed: every alternative's evaluations, over pages with the header row and the footer"
+    activate 'Evaluations of Alternatives'
+    print_active evaluations
+    [ "$(pdf_title "$OUT/evaluations.pdf")" = "Evaluations of Alternatives" ] ||
+        fail "the job is titled $(pdf_title "$OUT/evaluations.pdf")"
+    [ "$(pdf_pages "$OUT/evaluations.pdf")" -ge 2 ] || fail "60 alternatives printed on one page"
+    expect_printed_grid "$OUT/evaluations.pdf" "$names" "$criteria" "$evaluations"
+
+    step "the comparison matrix printed: every value, its pages across then down"
+    activate 'Alternatives comparison matrix'
+    print_active matrix
+    local portrait
+    portrait=$(pdf_pages "$OUT/matrix.pdf")
+    [ "$portrait" -ge 4 ] || fail "the 60 by 60 matrix printed on $portrait pages"
+    expect_printed_grid "$OUT/matrix.pdf" "$names" "$names" "$matrix"
+
+    step "the ranking chart printed on one page: every alternative's name and the scale, at a readable size"
+    activate 'Final Ranking worked out with ZEK MD'
+    print_active ranking
+    [ "$(pdf_pages "$OUT/ranking.pdf")" -eq 1 ] || fail "the ranking printed on $(pdf_pages "$OUT/ranking.pdf") pages"
+    local words
+    words=$(pdf_text "$OUT/ranking.pdf" | tr -s ' \n\f' '\n\n\n' | sort)
+    expect_text "$(grep -c '^car[0-9][0-9]$' <<<"$words") $(grep -E '^(0\.[02468]|1\.0)$' <<<"$words" | tr '\n' ' ')" \
+        "60 0.0 0.2 0.4 0.6 0.8 1.0 "
+    expect_text "$(grep '^car' <<<"$words" | uniq)" "$names"
+    expect_readable "$OUT/ranking.pdf" "the ranking chart" 0.5 0.5 '^(car[0-9][0-9]|[01]\.[02468])$'
+
+    step "a value chart printed on one page: its scales, at a readable size"
+    activate price
+    print_active price
+    [ "$(pdf_pages "$OUT/price.pdf")" -eq 1 ] || fail "the value chart printed on $(pdf_pages "$OUT/price.pdf") pages"
+    # the abscissae of the breakpoints of two segments over the prices that the grid shows
+    local breakpoints
+    breakpoints=$(cut -f2 <<<"$evaluations" | tr -d '\r' | sort -n | sed -n '1p;$p' |
+        awk 'NR == 1 { low = $1 } NR == 2 { printf "%.3f %.3f %.3f", low, (low + $1) / 2, $1 }')
+    local point
+    for point in $breakpoints 0 1; do
+        pdf_text "$OUT/price.pdf" | grep -qw -- "$point" || fail "the value chart shows no label $point"
+    done
+    expect_readable "$OUT/price.pdf" "the value chart" 0.5 0.5 '^[0-9.]+$'
+
+    step "the graph page printed: its headings, legends and the other alternatives, each line once"
+    activate 'Resulting preference graphs worked out with ZEK KTR'
+    print_active graphs
+    local text
+    text=$(pdf_text "$OUT/graphs.pdf" | tr -d '\f' | grep .)
+    expect_text "$(grep -c -E '^(Partial preorder graph \(strong outranking\)|Complete preorder graph \(weak outranking\)|No arc between alternatives means indifference\.)$' <<<"$text")" 3
+    grep -q -E '^car[0-9]{2}(, car[0-9]{2})*$' <<<"$text" || fail "no list of other alternatives printed: $text"
+    [ -z "$(sort <<<"$text" | uniq -d)" ] || fail "lines printed twice: $(sort <<<"$text" | uniq -d)"
+
+    step "Print Preview of the matrix shows its page 1, the first of several, drawn"
+    activate 'Alternatives comparison matrix'
+    keys alt+f v
+    expect 20 '^    Button "Pre&v Page" id=[0-9]+ .*\[disabled\]$' '^    Button "&Next Page" id=[0-9]+ [^[]*$' >/dev/null
+    # the preview takes the place of the frame's documents, with the page's lines drawn on its sheet
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 '^  [^ ]+ "" id=59648 ' | head -1)")"
+    sheet_drawn() {
+        SEEN="$(inspect pixels "$l" "$t" "$w" "$h" 000000 | wc -l) black points in the preview"
+        [ "$(inspect pixels "$l" "$t" "$w" "$h" 000000 | wc -l)" -gt 100 ]
+    }
+    eventually 10 "the preview shows no page" sheet_drawn
+    click '^    Button "&Close" '
+    expect_gone 10 '^    Button "&Next Page" '
+
+    step "Print Setup: landscape reaches the next printout, whose pages hold more columns and fewer rows"
+    keys alt+f r
+    expect 20 '^#32770 "Print Setup" ' '^  +Button "L&andscape" ' '^  +Static "CUPS:Ondrix_PDF" ' >/dev/null
+    keys alt+a Return
+    expect_gone 20 '^#32770 "Print Setup" '
+    activate 'Alternatives comparison matrix'
+    print_active landscape
+    expect_printed_grid "$OUT/landscape.pdf" "$names" "$names" "$matrix"
+    across() { pdf_text "$1" -layout -f 1 -l 1 | grep -m1 . | wc -w; }
+    down() { pdf_text "$1" -layout -f 1 -l 1 | grep -c '^ *car[0-9][0-9] '; }
+    [ "$(across "$OUT/landscape.pdf")" -gt "$(across "$OUT/matrix.pdf")" ] &&
+        [ "$(down "$OUT/landscape.pdf")" -lt "$(down "$OUT/matrix.pdf")" ] ||
+        fail "landscape pages hold $(across "$OUT/landscape.pdf") columns and $(down "$OUT/landscape.pdf") rows, portrait ones $(across "$OUT/matrix.pdf") and $(down "$OUT/matrix.pdf")"
+    end_program
+}
+
 "road_$ROAD" || fail "the road did not finish"
 echo "road $ROAD passed"

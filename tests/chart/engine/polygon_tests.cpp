@@ -192,6 +192,9 @@ TEST(ChartPolygon, TheNamesStylesGiveAreFoundAndANameThatFailedIsNotLookedForAga
     // the wizard's line ends and the stock widgets of the eight palette indexes
     for (const char* lpszName : {"TAILA", "ARROWA"})
         EXPECT_EQ(chart.GetPolygon(lpszName, "LINE_ENDS", pPolygon, 0), 1) << lpszName;
+    // the widget of marker kinds 2 and 3 is the name up to the bar, whichever type asks first
+    DEDized fresh;
+    EXPECT_EQ(fresh.GetPolygon("TAILA", "WIGETS", pPolygon, 0), 1);
     for (int n = 0; n < 8; ++n) {
         CString name;
         ASSERT_TRUE(AfxLoadString(IDS_CHART_WIDGET_FIRST + n, name)) << n;
