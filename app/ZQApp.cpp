@@ -18,6 +18,8 @@
 #include "app/ZQResultsView.h"
 #include "app/ZQSplashWnd.h"
 #include "app/ZQMainFrm.h"
+#include "app/ZQPaneRefill.h"
+#include "app/ZQWindowsThread.h"
 #include "frames/SECToolkit.h"
 #include "grid/controls/GXControls.h"
 #include "grid/engine/GXState.h"
@@ -96,7 +98,7 @@ CZQApp::CZQApp()
       m_pMatrixTemplate(nullptr), m_pChartsTemplate(nullptr), m_pRankingListTemplate(nullptr),
       m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
       m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(ZQ_UNTITLED),
-      m_hLanguageLibrary(nullptr)
+      m_hLanguageLibrary(nullptr), m_pRefill(nullptr)
 {
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
     m_cInputListSeparator = m_cOutputListSeparator = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SLIST, ',');
@@ -173,6 +175,9 @@ BOOL CZQApp::InitInstance()
 
     const BOOL bMaximized = ZQRestoreWindowPlacement(*this, *pMainFrame);
     pMainFrame->ShowWindow(bMaximized ? ZQMaximizedShowCommand(m_nCmdShow) : m_nCmdShow);
+    // shown, the main window stands over everything, its splash picture too
+    if (CZQSplashWnd* pSplash = CZQSplashWnd::GetSplashWnd())
+        pSplash->KeepAboveOwner();
 
     // A project file named on the command line is opened as a recent file is, once the window shows:
     // the framework's document opening knows no project files and would end the start-up.
@@ -299,6 +304,9 @@ int CZQApp::GetResultsUtilityPrecision()
 
 void CZQApp::ResetProject()
 {
+    // a reader that resets the project it reads, on the thread that reads it
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { ResetProject(); });
     m_Project.ClearProject();
     DeleteAllAlternativeItems();
     DeleteAllCriterionItems();
@@ -363,42 +371,56 @@ bool CZQApp::HasOpenDocument(ZQDocument which)
 
 void CZQApp::OpenNewDocument(ZQDocument which)
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([&] { OpenNewDocument(which); });
     if (CMultiDocTemplate* pTemplate = TemplateOf(which))
         pTemplate->OpenDocumentFile(nullptr);
 }
 
 void CZQApp::TileWindowsHorizontally()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { TileWindowsHorizontally(); });
     if (CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd))
         pFrame->MDITile(MDITILE_HORIZONTAL);
 }
 
 void CZQApp::RefreshGraphPage()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { RefreshGraphPage(); });
     if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs)))
         pView->RefreshGraphPage();
 }
 
 void CZQApp::LoadFromModel()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { LoadFromModel(); });
     if (CZQGridView* pView = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid)))
         pView->LoadFromModel();
 }
 
 void CZQApp::StoreToModel()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { StoreToModel(); });
     if (CZQGridView* pView = dynamic_cast<CZQGridView*>(FirstViewOf(ZQDocument::EvaluationsGrid)))
         pView->StoreToModel();
 }
 
 void CZQApp::LoadMatrix()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { LoadMatrix(); });
     if (CZQResultsGridView* pView = dynamic_cast<CZQResultsGridView*>(FirstViewOf(ZQDocument::ComparisonMatrix)))
         pView->LoadMatrix();
 }
 
 void CZQApp::RedrawRankingChart()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { RedrawRankingChart(); });
     if (CZQRankingChartView* pView = dynamic_cast<CZQRankingChartView*>(FirstViewOf(ZQDocument::RankingChart)))
         pView->Redraw();
 }
@@ -413,6 +435,11 @@ void CZQApp::SetStatusText(const CString& text)
 
 int CZQApp::ShowMessage(const CString& text, const CString& caption, unsigned style)
 {
+    if (ZQOnWorkThread()) {
+        int nAnswer = 0;
+        ZQOnWindowsThread([&] { nAnswer = ShowMessage(text, caption, style); });
+        return nAnswer;
+    }
     CWnd* pOwner = CWnd::GetSafeOwner(nullptr);
     return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, caption, style);
 }
@@ -444,11 +471,15 @@ CString CZQApp::LoadText(ZQText which)
 
 void CZQApp::BeginWaitCursor()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { BeginWaitCursor(); });
     DoWaitCursor(1);
 }
 
 void CZQApp::EndWaitCursor()
 {
+    if (ZQOnWorkThread())
+        return ZQOnWindowsThread([this] { EndWaitCursor(); });
     DoWaitCursor(-1);
 }
 

@@ -19,7 +19,10 @@
 // paths, and a path without one fails as a file that cannot be read or written.
 //
 // The panes' services (ZQAppPanes.cpp) work on the panes of the main frame: the alternatives list, the
-// reference tree and the criteria list.
+// reference tree and the criteria list; while a project file is read they work on the refill that
+// puts them into the panes in one go (CZQPaneRefill). A file is read on a thread of its own while the
+// windows keep being painted (ReadProject): the services that touch windows, called from that thread,
+// are carried out on the windows' thread.
 #pragma once
 
 #include <windows.h>
@@ -36,6 +39,7 @@ class CZQDockingWndAlt;
 class CZQDockingWndCrit;
 class CZQDockingWndRef;
 class CZQMainFrm;
+class CZQPaneRefill;
 
 // The application's title (of the main window, and the caption of its messages) and the file path of
 // a project that has no file.
@@ -328,6 +332,11 @@ private:
     // host path or a read that fails: "Can't read file!" and the title "Ondrix - [untitled]" over the
     // empty project. TRUE when read.
     BOOL ReadProjectFile(const CString& path, const CString& ext);
+    // The project's OpenProject of hostPath as type nType with the input symbols, under the wait
+    // cursor, the windows painted first: read on a thread of its own while the windows keep being
+    // painted (ZQRunWhilePainting), the panes refilled in one go (CZQPaneRefill). Returns
+    // OpenProject's result.
+    int ReadProject(const CString& hostPath, int nType);
     // Makes path (a Windows path) of type nType the project's file: the file type and path, the title
     // "Ondrix - [<path>]" and the top entry of the recent-file list.
     void TakeProjectFile(const CString& path, int nType);
@@ -339,6 +348,9 @@ private:
     bool HoldsValueFunctions() const;
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
+    // The refill of the panes that the services of the panes go to while a project file is read;
+    // null when none runs.
+    CZQPaneRefill* m_pRefill;
 };
 
 // The running application object; null when the program's application is not a CZQApp.

@@ -3,7 +3,10 @@
 #include "app/ZQApp.h"
 
 #include "app/ZQChartDoc.h"
+#include "app/ZQDockingWndRef.h"
 #include "app/ZQOptDlg.h"
+#include "app/ZQPaneRefill.h"
+#include "app/ZQWindowsThread.h"
 #include "model/solve/Solver.h"
 #include "res/resource.h"
 
@@ -98,8 +101,7 @@ BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
 {
     const int nType = ProjectFileType(ext);
     CString hostPath;
-    if (nType < 0 || !AfxGetHostPath(path, hostPath) ||
-        m_Project.OpenProject(hostPath, nType, m_cInputDecimalSymbol, m_cInputListSeparator) == 0) {
+    if (nType < 0 || !AfxGetHostPath(path, hostPath) || ReadProject(hostPath, nType) == 0) {
         WarnAboutFile(IDS_ZQ_CANT_READ_FILE);
         // the project is empty now, whatever the title said before
         SetProjectTitle(ZQ_UNTITLED);
@@ -107,7 +109,34 @@ BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
     }
     m_Project.RefreshEvaluationsGrid();
     TakeProjectFile(path, nType);
+    // the tree was filled rank by rank, each alternative selected as it came: it shows the first rank
+    if (CZQDockingWndRef* pReference = GetReferencePane())
+        pReference->ShowFirstRank();
     return TRUE;
+}
+
+int CZQApp::ReadProject(const CString& hostPath, int nType)
+{
+    CWaitCursor wait;
+    // the window shows, painted, before a large file keeps the program busy
+    ZQPaintWaitingWindows();
+    auto read = [&] { return m_Project.OpenProject(hostPath, nType, m_cInputDecimalSymbol, m_cInputListSeparator); };
+    const std::unique_ptr<CZQPaneRefill> refill = CZQPaneRefill::Begin(*this);
+    if (!refill)
+        return read();
+    int nRead = 0;
+    m_pRefill = refill.get();
+    try {
+        ZQRunWhilePainting([&] { nRead = read(); });
+    } catch (...) {
+        // what was put into the panes before the failure shows, as it would have
+        m_pRefill = nullptr;
+        refill->Finish();
+        throw;
+    }
+    m_pRefill = nullptr;
+    refill->Finish();
+    return nRead;
 }
 
 int CZQApp::OpenProjectFile(LPCSTR lpszPath)

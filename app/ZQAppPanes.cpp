@@ -5,6 +5,7 @@
 #include "app/ZQDockingWndAlt.h"
 #include "app/ZQDockingWndCrit.h"
 #include "app/ZQDockingWndRef.h"
+#include "app/ZQPaneRefill.h"
 
 CZQDockingWndAlt* CZQApp::GetAlternativesPane() const
 {
@@ -38,48 +39,64 @@ void CZQApp::ReferenceRankingChanged()
 
 void CZQApp::DeleteAllAlternativeItems()
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->DeleteAllAlternatives();
     if (CZQDockingWndAlt* pPane = GetAlternativesPane())
         pPane->m_wndList.DeleteAllItems();
 }
 
 void CZQApp::InsertAlternativeItem(const CString& name)
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->InsertAlternative(name);
     if (CZQDockingWndAlt* pPane = GetAlternativesPane())
         pPane->InsertAlternative(name);
 }
 
 int CZQApp::GetAlternativeItemCount()
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->GetAlternativeCount();
     CZQDockingWndAlt* pPane = GetAlternativesPane();
     return pPane != nullptr ? pPane->m_wndList.GetItemCount() : 0;
 }
 
 CString CZQApp::GetAlternativeItemText(int item)
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->GetAlternativeText(item);
     CZQDockingWndAlt* pPane = GetAlternativesPane();
     return pPane != nullptr ? pPane->m_wndList.GetItemText(item, 0) : CString();
 }
 
 void CZQApp::SetAlternativeItemSelected(int item, bool selected)
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->SetAlternativeSelected(item, selected);
     if (CZQDockingWndAlt* pPane = GetAlternativesPane())
         pPane->m_wndList.SetItemState(item, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
 void CZQApp::AddSelectedToRank(int rank)
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->AddSelectedToRank(rank);
     if (CZQDockingWndAlt* pPane = GetAlternativesPane())
         pPane->AddSelectedToRank(rank, FALSE);
 }
 
 std::vector<CZQRankNode> CZQApp::GetReferenceTree()
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->GetReferenceTree();
     CZQDockingWndRef* pPane = GetReferencePane();
     return pPane != nullptr ? pPane->GetReferenceTree() : std::vector<CZQRankNode>();
 }
 
 void CZQApp::DeleteReferenceTree()
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->DeleteAllRanks();
     if (CZQDockingWndRef* pPane = GetReferencePane())
         pPane->DeleteAllRanks();
 }
@@ -88,12 +105,16 @@ void CZQApp::DeleteReferenceTree()
 
 void CZQApp::DeleteAllCriterionItems()
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->DeleteAllCriteria();
     if (CZQDockingWndCrit* pPane = GetCriteriaPane())
         pPane->m_wndList.DeleteAllItems();
 }
 
 void CZQApp::InsertCriterionItem(const CString& name, const CString& kindText)
 {
+    if (m_pRefill != nullptr)
+        return m_pRefill->InsertCriterion(name, kindText);
     if (CZQDockingWndCrit* pPane = GetCriteriaPane())
         pPane->InsertCriterion(name, kindText);
 }

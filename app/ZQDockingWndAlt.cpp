@@ -43,6 +43,7 @@ BEGIN_MESSAGE_MAP(CZQDockingWndAlt, CZQPane)
     ON_NOTIFY(NM_SETFOCUS, kListId, OnListFocusOrState)
     ON_NOTIFY(NM_KILLFOCUS, kListId, OnListFocusOrState)
     ON_NOTIFY(LVN_ITEMCHANGED, kListId, OnListFocusOrState)
+    ON_NOTIFY(LVN_DELETEALLITEMS, kListId, OnListDeleteAll)
     ON_NOTIFY(NM_DBLCLK, kListId, OnListDoubleClick)
     ON_NOTIFY(LVN_BEGINDRAG, kListId, OnBeginDrag)
 END_MESSAGE_MAP()
@@ -135,6 +136,12 @@ void CZQDockingWndAlt::OnAddAlternative()
     m_wndName.SetFocus();
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_Project.AddAlternative(name);
+}
+
+void CZQDockingWndAlt::OnListDeleteAll(NMHDR*, LRESULT* pResult)
+{
+    // no notification per item: nothing here wants them, and a long list took long to empty
+    *pResult = TRUE;
 }
 
 void CZQDockingWndAlt::OnListFocusOrState(NMHDR*, LRESULT* pResult)

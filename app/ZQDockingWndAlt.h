@@ -100,6 +100,8 @@ protected:
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     afx_msg void OnListFocusOrState(NMHDR* pNMHDR, LRESULT* pResult);
+    // Emptying the list: no notification per item (TRUE).
+    afx_msg void OnListDeleteAll(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnListDoubleClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

@@ -50,6 +50,7 @@ BEGIN_MESSAGE_MAP(CZQDockingWndCrit, CZQPane)
     ON_NOTIFY(NM_SETFOCUS, kListId, OnListFocusOrState)
     ON_NOTIFY(NM_KILLFOCUS, kListId, OnListFocusOrState)
     ON_NOTIFY(LVN_ITEMCHANGED, kListId, OnListFocusOrState)
+    ON_NOTIFY(LVN_DELETEALLITEMS, kListId, OnListDeleteAll)
     ON_NOTIFY(NM_DBLCLK, kListId, OnListDoubleClick)
 END_MESSAGE_MAP()
 
@@ -147,6 +148,12 @@ int CZQDockingWndCrit::AddCriterionItem(const CString& name, const CString& desc
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_Project.AddCriterion(name, description, nKind, nSegments);
     return Added;
+}
+
+void CZQDockingWndCrit::OnListDeleteAll(NMHDR*, LRESULT* pResult)
+{
+    // no notification per item: nothing here wants them, and a long list took long to empty
+    *pResult = TRUE;
 }
 
 void CZQDockingWndCrit::OnListFocusOrState(NMHDR*, LRESULT* pResult)

@@ -145,6 +145,12 @@ std::vector<CZQRankNode> CZQDockingWndRef::GetReferenceTree() const
     return ranks;
 }
 
+void CZQDockingWndRef::ShowFirstRank()
+{
+    if (HTREEITEM hFirst = m_wndTree.GetRootItem())
+        m_wndTree.EnsureVisible(hFirst);
+}
+
 void CZQDockingWndRef::DeleteAllRanks()
 {
     m_wndTree.DeleteAllItems();

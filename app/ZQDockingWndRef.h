@@ -54,6 +54,8 @@ public:
     std::vector<CZQRankNode> GetReferenceTree() const;
     // Deletes every node.
     void DeleteAllRanks();
+    // Scrolls the tree back to its first rank node (after a fill that left it at its end).
+    void ShowFirstRank();
 
     // ---- the pane's commands ----------------------------------------------------------------------
 

@@ -43,7 +43,7 @@ BEGIN_MESSAGE_MAP(CZQGraphView, CView)
     ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-CZQGraphView::CZQGraphView() : m_hWndPage(nullptr), m_nPrintedHeight(-1) {}
+CZQGraphView::CZQGraphView() : m_hWndPage(nullptr), m_nSheets(-1) {}
 
 CZQGraphView::~CZQGraphView() = default;
 
@@ -162,17 +162,15 @@ BOOL CZQGraphView::OnPreparePrinting(CPrintInfo* pInfo)
 void CZQGraphView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
     CView::OnBeginPrinting(pDC, pInfo);
-    m_nPrintedHeight = -1;
+    m_nSheets = -1;
 }
 
 void CZQGraphView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     CView::OnPrepareDC(pDC, pInfo);
-    // the page's length shows only once its first page is drawn: go on while the pages before this
-    // one do not hold all of it
-    if (pInfo != nullptr && pInfo->m_nCurPage > 1 && m_nPrintedHeight >= 0)
-        pInfo->m_bContinuePrinting =
-            LONGLONG(pInfo->m_nCurPage - 1) * pInfo->m_rectDraw.Height() < LONGLONG(m_nPrintedHeight);
+    // the number of sheets shows only once the first is drawn
+    if (pInfo != nullptr && pInfo->m_nCurPage > 1 && m_nSheets >= 0)
+        pInfo->m_bContinuePrinting = pInfo->m_nCurPage <= UINT(m_nSheets);
 }
 
 void CZQGraphView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
@@ -182,8 +180,8 @@ void CZQGraphView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     PAGEVIEWDRAW draw = {};
     draw.hdc = pDC->m_hDC;
     draw.rcArea = pInfo->m_rectDraw;
-    draw.yFirst = int(pInfo->m_nCurPage - 1) * pInfo->m_rectDraw.Height();
+    draw.nSheet = int(pInfo->m_nCurPage);
     draw.nDpiX = pDC->GetDeviceCaps(LOGPIXELSX);
     draw.nDpiY = pDC->GetDeviceCaps(LOGPIXELSY);
-    m_nPrintedHeight = PageView_DrawPage(m_hWndPage, &draw);
+    m_nSheets = PageView_DrawPage(m_hWndPage, &draw);
 }

@@ -14,7 +14,8 @@
 // window goes.
 //
 // Print (ID_FILE_PRINT) prints the page the viewer shows, laid out anew for the printer's width and
-// resolution and cut into as many pages as its height needs.
+// resolution (images wider than the paper made smaller) and cut between lines into as many pages as
+// its height needs.
 #pragma once
 
 #include <windows.h>
@@ -55,9 +56,8 @@ protected:
     // Writes text into the page file and shows it; an empty page when it cannot be written.
     BOOL ShowPage(const CString& text);
 
-    // Printing: the print dialog; the job's page height unknown until the first page is drawn; the
-    // job ends once the pages printed cover the page's height; each printed page draws its slice of
-    // the page.
+    // Printing: the print dialog; the number of sheets unknown until the first is drawn; each printed
+    // page draws its sheet of the page, and the job ends after the last.
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
@@ -69,5 +69,5 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
 
     HWND m_hWndPage;        // the page viewer
-    int m_nPrintedHeight;   // the page's height on the printer, once its first page is drawn; -1 before
+    int m_nSheets;          // the sheets the page takes on the printer, once the first is drawn; -1 before
 };

@@ -43,6 +43,18 @@ bool IsReferenceAlternative(const Solver& solver, const CString& name)
     return false;
 }
 
+// The width of the names' column for rows whose longest name is nLongest characters long: 9 a
+// character, as the screen's font takes; on a printer, whose font is another, no less than the widest
+// name in pDC's font and a small gap.
+int NameColumnWidth(CDC* pDC, const ZQTable* pRows, int nLongest)
+{
+    int nWidth = 9 * nLongest;
+    if (pRows != nullptr && pDC->IsPrinting())
+        for (const ZQRow& row : *pRows)
+            nWidth = (std::max)(nWidth, int(pDC->GetTextExtent(ProjectCell(row, 0)).cx) + kNameLeft / 2);
+    return nWidth;
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CZQRankingChartView, CScrollView)
@@ -86,9 +98,36 @@ void CZQRankingChartView::Redraw()
 
 void CZQRankingChartView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
-    if (pInfo != nullptr)
-        m_rectPrint = pInfo->m_rectDraw;
     CScrollView::OnPrepareDC(pDC, pInfo);
+    if (pInfo == nullptr)
+        return;
+    m_rectPrint = pInfo->m_rectDraw;
+    if (pDC->IsPrinting() && !m_rectPrint.IsRectEmpty()) {
+        CZQApp* pApp = ZQGetApp();
+        const ZQTable* pRows = pApp != nullptr ? RankingRowsOf(pApp->m_Project) : nullptr;
+        const int nRows = pRows != nullptr ? int(pRows->size()) : 0;
+        ScaleForPrinting(pDC, m_rectPrint.Height(), kRowStep * nRows + 50);
+        pDC->DPtoLP(&m_rectPrint);
+    }
+}
+
+void CZQRankingChartView::ScaleForPrinting(CDC* pDC, int nPageHeight, int nChartHeight)
+{
+    const int nDpiX = pDC->GetDeviceCaps(LOGPIXELSX), nDpiY = pDC->GetDeviceCaps(LOGPIXELSY);
+    const HDC hScreen = ::GetDC(nullptr);
+    const int nScreenX = ::GetDeviceCaps(hScreen, LOGPIXELSX), nScreenY = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hScreen);
+    if (nDpiX <= 0 || nDpiY <= 0 || nScreenX <= 0 || nScreenY <= 0 || nPageHeight <= 0 || nChartHeight <= 0)
+        return;
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    if (::MulDiv(nChartHeight, nDpiY, nScreenY) <= nPageHeight) {
+        pDC->SetWindowExt(nScreenX, nScreenY);
+        pDC->SetViewportExt(nDpiX, nDpiY);
+    } else {
+        // the rows fill the page's height, in units as wide as they are high on paper
+        pDC->SetWindowExt(nChartHeight, nChartHeight);
+        pDC->SetViewportExt(::MulDiv(nPageHeight, nDpiX, nDpiY), nPageHeight);
+    }
 }
 
 BOOL CZQRankingChartView::OnPreparePrinting(CPrintInfo* pInfo)
@@ -117,7 +156,8 @@ void CZQRankingChartView::OnDraw(CDC* pDC)
     if (pRows != nullptr)
         for (const ZQRow& row : *pRows)
             m = (std::max)(m, ProjectCell(row, 0).GetLength());
-    const int x0 = 9 * m + 10;
+    const int nNames = NameColumnWidth(pDC, pRows, m);
+    const int x0 = nNames + 10;
     const int nRows = pRows != nullptr ? int(pRows->size()) : 0;
     SetScrollSizes(MM_TEXT, CSize(x0 + kMinimumBarsWidth, kRowStep * nRows + 50));
 
@@ -135,7 +175,7 @@ void CZQRankingChartView::OnDraw(CDC* pDC)
         for (int k = 0; k <= 5; ++k) {
             CString label;
             label.Format("%.1f", 0.2 * k);
-            pDC->TextOut(9 * m + 2 * u * k, 5, label);
+            pDC->TextOut(nNames + 2 * u * k, 5, label);
         }
 
         const Solver* pSolver = pApp->m_Project.ProjectSolver.get();

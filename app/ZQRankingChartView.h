@@ -3,12 +3,14 @@
 // on a scale from 0 to 1 cut into ten boxes, the best alternative (the last row) at the top. Every
 // paint reads the rows afresh; a project without a Solver with results has no ranking to show.
 //
-// Drawing, in pixels of the text mapping mode, with m the length of the longest name:
-// - the names start at x = 10 and the bars at x0 = 9m + 10; the drawing is x0 + 200 wide and
+// Drawing, in pixels of the text mapping mode (on a printer in units of a screen pixel's size on paper,
+// see ScaleForPrinting), with N = 9m the width of the names' column, m the length of the longest name
+// (on a printer, whose font is not the screen's, N is at least the widest name's width and 5):
+// - the names start at x = 10 and the bars at x0 = N + 10; the drawing is x0 + 200 wide and
 //   20 * rows + 50 high (the scroll sizes follow it at every paint);
 // - the drawing width W is the client area's right edge, or on a printer the right edge of the page
 //   kept by OnPrepareDC; the box width is u = (max(W, x0 + 200) - x0) / 11 in integers;
-// - the labels "0.0" to "1.0" stand at y = 5 and x = 9m + 2uk (k = 0..5);
+// - the labels "0.0" to "1.0" stand at y = 5 and x = N + 2uk (k = 0..5);
 // - the rows go from y = 30 downwards, 20 pixels apart: the name at (10, y), ten boxes from
 //   (x0 + ui, y - 5) to (x0 + ui + u + 1, y + 16), and the bar filled from (x0, y) to
 //   (x0 + L + 1, y + 11), L = utility * 10u truncated;
@@ -20,7 +22,8 @@
 // The view keeps the application's ranking-chart-open flag: set by its first update, cleared when its
 // window goes.
 //
-// Print and Print Preview (57607, 57608, 57609) go through the class library's print loop: one page.
+// Print and Print Preview (57607, 57608, 57609) go through the class library's print loop: one page,
+// drawn as the screen shows it, the bars across the page's width.
 #pragma once
 
 #include <windows.h>
@@ -39,13 +42,20 @@ public:
     void OnInitialUpdate() override;
     // Draws the chart (see the top of this file).
     void OnDraw(CDC* pDC) override;
-    // With print information, keeps its drawing rectangle (m_rectPrint); then the base's preparation.
+    // The base's preparation; with print information, keeps its drawing rectangle (m_rectPrint): on a
+    // printer, after ScaleForPrinting, in the units drawn in.
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    // Gives a printer's DC the units the chart is drawn in: a printer's pixels are far smaller than
+    // the screen's, and the rows, 20 units apart, would make a strip along the top of the sheet. One
+    // unit is a screen pixel's size on paper; when the chart, nChartHeight units high, would not fit
+    // the page's height of nPageHeight device pixels, the units shrink (as much across as down) until
+    // it does. Nothing changes for a device or a page without size.
+    static void ScaleForPrinting(CDC* pDC, int nPageHeight, int nChartHeight);
 
     // Redraws the window at once (invalidated, erased and updated).
     void Redraw();
 
-    // The printed names' size in tenths of a point for a kept page nPrintWidth pixels wide:
+    // The printed names' size in tenths of a point for a kept page nPrintWidth units wide:
     // 120780 / nPrintWidth, or the screen's 110 when the width is 0 or less.
     static int PrintFontSize(int nPrintWidth);
 

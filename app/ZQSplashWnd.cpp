@@ -57,6 +57,27 @@ int CZQSplashWnd::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     return 0;
 }
 
+void CZQSplashWnd::ShowAboveOwner()
+{
+    if (m_hWnd == nullptr)
+        return;
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(&wndBottom, 0, 0, 0, 0, nFlags);
+    SetWindowPos(&wndTop, 0, 0, 0, 0, nFlags);
+    UpdateWindow();
+}
+
+void CZQSplashWnd::KeepAboveOwner()
+{
+    if (m_hWnd == nullptr)
+        return;
+    ShowAboveOwner();
+    // the activation of the main window, which the system finishes once the start-up has returned to
+    // the message loop (later on a busy machine), raises it again: the splash goes back over it until
+    // it closes
+    SetTimer(RAISE_TIMER_ID, RAISE_MILLISECONDS);
+}
+
 void CZQSplashWnd::OnPaint()
 {
     CPaintDC dc(this);
@@ -70,8 +91,12 @@ void CZQSplashWnd::OnPaint()
     dcImage.SelectObject(pOldBitmap);
 }
 
-void CZQSplashWnd::OnTimer(UINT_PTR)
+void CZQSplashWnd::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == RAISE_TIMER_ID) {
+        ShowAboveOwner();
+        return;
+    }
     HideSplashScreen();
 }
 

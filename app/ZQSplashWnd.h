@@ -15,6 +15,8 @@ class CZQSplashWnd : public CWnd {
 public:
     // Timer 1 removes the window this many milliseconds after its creation.
     enum { TIMER_ID = 1, SHOW_MILLISECONDS = 2000 };
+    // Timer 2 puts the window over its owner again, every tenth of a second while it shows.
+    enum { RAISE_TIMER_ID = 2, RAISE_MILLISECONDS = 100 };
 
     // Switches the splash window on or off for the next ShowSplashScreen.
     static void EnableSplashScreen(BOOL bEnable);
@@ -23,12 +25,21 @@ public:
     static void ShowSplashScreen(CWnd* pParentWnd);
     // The splash window that exists, or null.
     static CZQSplashWnd* GetSplashWnd() { return c_pSplashWnd; }
+    // Puts the window back over its owner on the screen and paints it. An owned pop-up stays above
+    // its owner, but the main frame, shown once the creation that made the splash is over, comes out
+    // on top of it; the window system already counts the splash as above, so it is moved to the
+    // bottom and back to the top for the screen to follow.
+    void ShowAboveOwner();
+    // ShowAboveOwner now and again every tenth of a second (timer 2) until the window closes: the
+    // owner's activation, which comes later, raises the owner again.
+    void KeepAboveOwner();
 
 protected:
     CZQSplashWnd();
     ~CZQSplashWnd() override;
 
-    // Loads bitmap 260 and makes the popup window of exactly its size, owned by pParentWnd's window.
+    // Loads bitmap 260 and makes the popup window of exactly its size, owned by pParentWnd's window and
+    // topmost (nothing else is drawn over it while it shows).
     // FALSE when the bitmap is missing or the window cannot be made.
     BOOL Create(CWnd* pParentWnd);
     // Destroys the window and updates the main window at once, so it is not left with the picture's

@@ -590,6 +590,30 @@ void SECDockBar::RedrawPending()
     m_bRelayout = FALSE;
 }
 
+void SECDockBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect)
+{
+    if (!g_bSECNoRedraw) {
+        CDockBar::RepositionInLayout(lpLayout, rect);
+        return;
+    }
+    CRect rectOld;
+    GetWindowRect(rectOld);
+    if (CWnd* pParent = GetParent())
+        pParent->ScreenToClient(rectOld);
+    if (rectOld == rect || lpLayout->hDWP == nullptr)
+        return;
+    UINT nFlags = SWP_NOACTIVATE | SWP_NOZORDER;
+    const BOOL bSameLength = IsHorzDockBar() ? rectOld.Width() == rect.Width() : rectOld.Height() == rect.Height();
+    // A dock bar of unchanged size is also of unchanged length: it only loses the copied bits, for a
+    // move without redrawing would leave it unpainted where it went.
+    if (rectOld.Size() == rect.Size())
+        nFlags |= SWP_NOCOPYBITS;
+    else if (bSameLength)
+        nFlags |= SWP_NOREDRAW;
+    lpLayout->hDWP =
+        ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+}
+
 LRESULT SECDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
 {
     // a layout that changes no row redraws as it goes

@@ -91,8 +91,12 @@
 // floating frame as a keyboard menu command (SC_KEYMENU), so that Alt with a key opens the main menu
 // from a floating bar.
 //
-// Not done yet: the dock bar's own move in the frame's layout does not vary its redraw and copy flags
-// with the no-redraw switch. The extra creation value is kept, not read.
+// The dock bar's own move in the frame's layout (WM_SIZEPARENT, while the switch holds this dock bar's
+// relayout-needed flag): with the switch on, a dock bar of unchanged size moves without copying its old
+// bits (its rows changed, so they would be stale) and one of unchanged length but a new thickness moves
+// without redrawing (its layout has just invalidated what changed); otherwise it moves as any bar.
+//
+// Not done yet: the extra creation value is kept, not read.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -254,6 +258,8 @@ protected:
     CPoint GetNewBarPos() const override;
     void TakeBarStyle(CControlBar* pBar) override;
     void MoveBars(const std::vector<BarMove>& moves) override;
+    // The no-redraw switch's flags for the dock bar's own move (see the top of this file).
+    void RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect) override;
 
     // Puts the bars from entry nIndex on into the redraw list (each once).
     void AddToRedraw(int nIndex);

@@ -8,8 +8,11 @@
 // HTLEFT to HTBOTTOMRIGHT) starts its first bar's dock-context resize (SECDockContext::StartResize). A
 // press of a button inside it (WM_PARENTNOTIFY) brings it to the top too.
 //
-// Not done yet: sizing the frame to its bar's layout from the non-client size calculation with the
-// snap style: the frame takes its bars' size in RecalcLayout instead.
+// Sizing from outside (a frame with MFS_SNAPTOBARS and a sizing border, that is without
+// MFS_4THICKFRAME, whose window is given a new size): the non-client size calculation lays its one
+// sizable bar out for the client size asked for, at the place asked for, the bar committing the new
+// floating size within its dock context's limits; the frame's layout then sizes the frame to the bar.
+// A frame of several bars, or a change of the frame's borders alone, leaves the bars as they are.
 #pragma once
 
 #include "frames/SECDockBar.h"
@@ -29,6 +32,7 @@ protected:
 
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
 
     SECDockBar m_wndSECDockBar; // the floating dock bar
 };

@@ -1,4 +1,4 @@
-# Shared by tools/run and tools/test: packages, build, virtual display and Wine prefix.
+# Shared by tools/run and tools/test: packages, build, virtual display, print server and Wine prefix.
 # Sourced, not run. Every function stops the script with a plain message when it fails.
 
 ONDRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -7,7 +7,8 @@ export PATH=/usr/lib/wine:$PATH
 
 ONDRIX_PACKAGES="wine64 wine64-tools libwine-dev fonts-wine xvfb xauth x11-utils cmake make g++ pkgconf
   googletest libgtest-dev libglpk-dev libexpat1-dev libjpeg-dev libgraphviz-dev libgl1-mesa-dev
-  libglu1-mesa-dev fonts-liberation locales-all ccache xdotool"
+  libglu1-mesa-dev fonts-liberation locales-all ccache xdotool
+  cups-daemon cups-client cups-filters ghostscript poppler-utils"
 
 die() { echo "ondrix: $*" >&2; exit 1; }
 
@@ -46,17 +47,41 @@ ondrix_build() {
     fi
 }
 
+# The faces the program names (in its code and its resources) that a new Wine prefix does not have,
+# each mapped to an installed face of the same kind: the Liberation faces keep text metrics the same on
+# every machine, and "Courier" (the ranking chart's names, measured as fixed-width) would otherwise
+# be drawn in a proportional face. "MS Shell Dlg" reaches "Tahoma" through Wine's own substitutes.
+ONDRIX_FONT_MAP="Arial=Liberation Sans;Times New Roman=Liberation Serif;Courier New=Liberation Mono;Courier=Liberation Mono;MS Sans Serif=Liberation Sans;Tahoma=Liberation Sans"
+
 # ondrix_prefix_fonts: Wine's symbol font Marlett (caption boxes, scroll arrows, check marks drawn by
 # the system) is shipped with Wine but not registered in a new prefix, so those glyphs came out as
-# letters; a copy in the prefix's Fonts folder is found. Cheap when it is there already.
+# letters; a copy in the prefix's Fonts folder is found. Then the face mapping above goes into the
+# prefix's font replacements, also into a prefix made before the mapping last changed (a marker file
+# holds the mapping the prefix has). Cheap when both are there already.
 ondrix_prefix_fonts() {
     local font=/usr/share/wine/fonts/marlett.ttf dir="$WINEPREFIX/drive_c/windows/Fonts"
     [ -f "$font" ] && [ -d "$dir" ] && [ ! -f "$dir/marlett.ttf" ] && cp "$font" "$dir/"
-    return 0
+    local marker="$WINEPREFIX/.ondrix-font-map"
+    [ -f "$marker" ] && [ "$(cat "$marker")" = "$ONDRIX_FONT_MAP" ] && return 0
+    local reg="$WINEPREFIX/.ondrix-font-map.reg" face
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
+        local IFS=';'
+        for face in $ONDRIX_FONT_MAP; do
+            printf '"%s"="%s"\n' "${face%%=*}" "${face#*=}"
+        done
+    } >"$reg"
+    wine64 regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1 || die "could not map the fonts in $WINEPREFIX"
+    wineserver -w
+    rm -f "$reg"
+    printf '%s' "$ONDRIX_FONT_MAP" >"$marker"
 }
 
-# ondrix_prefix DIR [test]: make a Wine prefix once, with Arial, Times New Roman and Courier New mapped
-# to the Liberation faces so that text metrics are the same on every machine. A test prefix also makes
+# winepath_of HOSTPATH: the path as a Windows program of the prefix takes it (drive Z: is the root).
+winepath_of() { local p=$1; echo "Z:${p//\//\\}"; }
+
+# ondrix_prefix DIR [test]: make a Wine prefix once; its fonts (above) are seen to on every call, so
+# that a prefix made earlier gets a mapping added since. A test prefix also makes
 # Wine's windows unmanaged: there is no window manager on the virtual display, and a managed window
 # that is hidden or destroyed waits two seconds for one to answer.
 ondrix_prefix() {
@@ -68,11 +93,6 @@ ondrix_prefix() {
     fi
     mkdir -p "$WINEPREFIX"
     wine64 wineboot --init >/dev/null 2>&1 || die "could not create the Wine prefix $WINEPREFIX"
-    local key='HKCU\Software\Wine\Fonts\Replacements' face
-    for face in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
-        wine64 reg add "$key" /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f >/dev/null 2>&1 \
-            || die "could not map the font ${face%%=*}"
-    done
     if [ "$kind" = test ]; then
         wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 \
             || die "could not configure the test prefix"
@@ -119,4 +139,56 @@ ondrix_stop() {
         wait "$XVFB_PID" 2>/dev/null
     fi
     WINESERVER_PID="" XVFB_PID=""
+}
+
+# ondrix_print_server: a print server of the tests' own: CUPS's cupsd with its configuration, spool, logs
+# and socket in the build folder (no system service, file or port is used), holding one queue,
+# "Ondrix_PDF", whose jobs come out as PDF files. Exports CUPS_SERVER, through which every client of
+# CUPS started afterwards finds it (Wine's printing among them, which makes the queue the default
+# printer of the prefix it runs in), and ONDRIX_PRINT_OUT, the file each job is written to (anew).
+# Sets CUPSD_PID for ondrix_print_server_stop.
+ondrix_print_server() {
+    local dir=$ONDRIX_BUILD/printer
+    # A socket's path holds at most 107 bytes, and a server started by root runs its filters as the
+    # user lp, who must reach the spool: where either fails, the server lives in a folder of the
+    # temporary directory instead.
+    if [ ${#dir} -gt 90 ] || { [ "$(id -u)" -eq 0 ] && ! runuser -u lp -- test -x "$ONDRIX_BUILD"; }; then
+        dir=$(mktemp -d "${TMPDIR:-/tmp}/ondrix-printer.XXXXXX") || die "could not make the print server's folder"
+        chmod 755 "$dir"
+        ONDRIX_PRINT_TEMP=$dir
+    fi
+    rm -rf "$dir"
+    mkdir -p "$dir/conf" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/out" ||
+        die "could not make the print server's folder $dir"
+    printf '%s\n' "ServerRoot $dir/conf" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" "CacheDir $dir/cache" \
+        "StateDir $dir/state" "ServerKeychain $dir/state/ssl" "AccessLog $dir/log/access_log" \
+        "ErrorLog $dir/log/error_log" "PageLog $dir/log/page_log" "Printcap $dir/state/printcap" \
+        "FileDevice Yes" "SystemGroup root" >"$dir/conf/cups-files.conf"
+    # every operation is open to every client: the server answers only on its own socket
+    printf '%s\n' "Listen $dir/cups.sock" "Browsing No" "WebInterface No" "DefaultEncryption Never" "LogLevel warn" \
+        "<Location />" "Order allow,deny" "Allow all" "</Location>" \
+        "<Policy default>" "<Limit All>" "Order deny,allow" "</Limit>" "</Policy>" >"$dir/conf/cupsd.conf"
+    # (cupsd and lpadmin stand in /usr/sbin, which a user's PATH may lack)
+    /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" </dev/null >"$dir/log/cupsd.out" 2>&1 &
+    CUPSD_PID=$!
+    local i
+    for i in $(seq 250); do
+        [ -S "$dir/cups.sock" ] && break
+        kill -0 "$CUPSD_PID" 2>/dev/null || die "the print server did not start: $(cat "$dir/log/cupsd.out")"
+        sleep 0.02
+    done
+    export CUPS_SERVER=$dir/cups.sock ONDRIX_PRINT_OUT=$dir/out/job.pdf
+    # (lpadmin warns that printer drivers are deprecated: the queue's PPD is one)
+    /usr/sbin/lpadmin -p Ondrix_PDF -E -v "file://$ONDRIX_PRINT_OUT" -P "$ONDRIX_ROOT/tools/pdf-printer.ppd" 2>/dev/null &&
+        /usr/sbin/lpadmin -d Ondrix_PDF || die "could not make the print server's queue (see $dir/log/error_log)"
+}
+
+# ondrix_print_server_stop: stops what ondrix_print_server started, by process id.
+ondrix_print_server_stop() {
+    if [ -n "${CUPSD_PID:-}" ]; then
+        kill "$CUPSD_PID" 2>/dev/null
+        wait "$CUPSD_PID" 2>/dev/null
+    fi
+    [ -n "${ONDRIX_PRINT_TEMP:-}" ] && rm -rf "$ONDRIX_PRINT_TEMP"
+    CUPSD_PID="" ONDRIX_PRINT_TEMP=""
 }

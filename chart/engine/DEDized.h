@@ -37,7 +37,7 @@
 // ... (items).
 //
 // Caches: one pen per (style, width, colour), one font per (face, height, flags, orientation), one
-// polygon per name; they live as long as the chart.
+// polygon per name (and the names that could not be read); they live as long as the chart.
 //
 // Stored form (schema 1, versionable): the components (object list), the chart style, the chart
 // annotations, the buffered flag, the data-empty flag, the current group, the number of groups, each
@@ -156,7 +156,8 @@ public:
                           const LOGFONT* pLogFont = nullptr);
     // The polygon named lpszName: the cached one, a stock shape, or one read by LoadPolygonFile; turned
     // by dAngle (SetRotation). Returns 1 with rpPolygon set, or 0 (rpPolygon null) when a polygon text
-    // cannot be read.
+    // cannot be read. A name and resource type that could not be read are remembered and give 0 at
+    // once afterwards, without looking at the resources or the file system again.
     virtual int GetPolygon(const char* lpszName, const char* lpszResourceType, SRGCompiledPolygon*& rpPolygon,
                            double dAngle);
     // Reads the polygon text of the resource lpszName of type lpszResourceType, or else of the file
@@ -319,6 +320,7 @@ protected:
     CMapStringToPtr m_penCache;     // key -> CPen*, owned
     CMapStringToPtr m_fontCache;    // key -> HFONT, owned
     CObList m_polygons;             // SRGCompiledPolygon, owned
+    CMapStringToPtr m_failedPolygons; // "name\ntype" of polygons that could not be read (no values)
     int m_nSmallSize;
     int m_bPaletteDevice;
     CPalette m_palette;

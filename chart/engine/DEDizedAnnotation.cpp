@@ -1,5 +1,7 @@
 #include "chart/engine/DEDizedAnnotation.h"
 
+#include "chart/engine/template/ChartTemplateScanner.h"
+
 IMPLEMENT_SERIAL(DEDizedAnnotation, CObject, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(DEDizedAnnotationList, CObList, VERSIONABLE_SCHEMA | 1)
 
@@ -38,8 +40,8 @@ void DEDizedAnnotationList::WriteTemplate(CStdioFile& writer) const
     for (POSITION pos = GetHeadPosition(); pos != nullptr;) {
         const DEDizedAnnotation* pAnnotation = static_cast<const DEDizedAnnotation*>(GetNext(pos));
         CString line;
-        line.Format("annotation %d %s\n", pAnnotation->m_nIndex, pAnnotation->m_strText);
-        writer.WriteString(line);
+        line.Format("annotation %d %s", pAnnotation->m_nIndex, pAnnotation->m_strText);
+        writer.WriteString(line + kChartTemplateLineEnd);
     }
 }
 

@@ -34,6 +34,16 @@ int DEDized::GetPolygon(const char* lpszName, const char* lpszResourceType, SRGC
 {
     AfxRequirePointer(lpszName, "DEDized::GetPolygon", "the name");
     rpPolygon = nullptr;
+    // Drawing asks for a widget or a line end at every point: a name that could not be read is not
+    // looked for again (in the resources, then as a file in the current folder) while the chart lives.
+    // The resource type is part of the key, as the same name may be found under another type.
+    CString failedKey(lpszName);
+    failedKey += '\n';
+    if (lpszResourceType != nullptr && !IS_INTRESOURCE(lpszResourceType))
+        failedKey += lpszResourceType;
+    void* pUnused = nullptr;
+    if (m_failedPolygons.Lookup(failedKey, pUnused))
+        return 0;
     for (POSITION pos = m_polygons.GetHeadPosition(); pos != nullptr && rpPolygon == nullptr;) {
         SRGCompiledPolygon* pPolygon = static_cast<SRGCompiledPolygon*>(m_polygons.GetNext(pos));
         if (pPolygon->GetName() == lpszName)
@@ -51,6 +61,7 @@ int DEDized::GetPolygon(const char* lpszName, const char* lpszResourceType, SRGC
             if (e->m_nCode != 19)
                 throw;
             e->Delete();
+            m_failedPolygons.SetAt(failedKey, nullptr);
             return 0;
         }
     }

@@ -163,7 +163,10 @@ void DEDized::ReadTemplateText(const char* pText, size_t nSize)
 
 void WriteChartTemplate(DEDized& rChart, CStdioFile& writer)
 {
-    writer.WriteString("//DEDized template output system V1.0\n\n");
+    CString header("//DEDized template output system V1.0");
+    header += kChartTemplateLineEnd;
+    header += kChartTemplateLineEnd;
+    writer.WriteString(header);
     CObList* pComponents = rChart.GetComponentList();
     for (POSITION pos = pComponents->GetHeadPosition(); pos != nullptr;)
         static_cast<DEDizedComponent*>(pComponents->GetNext(pos))->WriteTemplate(writer);

@@ -6,7 +6,8 @@
 // The text: a header line "//DEDized template output system V1.0" and an empty line, one line per
 // component ("keyword common-part text-part own-part", the parts of ChartTemplateScanner.h), a label's
 // texts as "annotation index text" lines after it, and the trailer "// End of template/n/n" (those
-// very characters, no line end after it). Lines end in LF when written; any line end reads.
+// very characters, no line end after it). Lines end in CR LF when written (kChartTemplateLineEnd);
+// CR LF, LF and a lone CR all read.
 //
 // Reading, line by line (empty lines and lines beginning with "//" carry nothing):
 // - "background", "title", "legend", "data" (a display), "label", "labelblock", "textpanel" and

@@ -26,7 +26,8 @@
 // the vector types move the anchor, or with the vector's end (the third group of its four) turn and
 // stretch the vector. The values are stored in the chart, passed on to the document's server with
 // data command 256 and an SECDataRecord {group + 1, index + 1, value}, and the window is repainted;
-// with the drag tip enabled the tip shows the new numbers.
+// with the drag tip enabled the tip shows the new numbers. The release ends the drag and hides the
+// tip, and no tip comes back before the mouse moves again.
 //
 // Zoom (at the release of a band that moved): both corners are resolved; when a coordinate both
 // corners have is the same at both (within 50 x 2^-52 of its size), nothing is zoomed. Otherwise each

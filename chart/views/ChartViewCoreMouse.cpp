@@ -247,6 +247,16 @@ template <class TBase>
 void ChartViewCore<TBase>::OnLButtonUp(UINT /*nFlags*/, CPoint client)
 {
     const CPoint point = ToChart(client);
+    // the drag tip showed the dragged value, which the document may not keep: it goes with the drag,
+    // and the next tip waits for the next move
+    if (m_bValueDragActive) {
+        if (m_tip.IsVisible())
+            m_tip.Hide();
+        if (m_bTipTimerRunning) {
+            this->KillTimer(kTimerTip);
+            m_bTipTimerRunning = 0;
+        }
+    }
     m_bValueDragActive = 0;
     ::ReleaseCapture();
     DEDized* pChart = GetGraph();

@@ -51,9 +51,11 @@ void CGXButton::DrawFace(CDC* pDC, BOOL bFocusCell, COLORREF clrFace, BOOL bGrey
     CRect rectCaption(rect.left + 1, rect.top + 1, rect.right - 2, rect.bottom - 2);
     if (nState == 5)
         rectCaption.OffsetRect(1, 1);
-    const COLORREF clrOldText = pDC->SetTextColor(SysColor(bGreyCaption ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    // the caption takes the colour the cell chose for its text, grey only for a disabled cell
+    const COLORREF clrOldText = bGreyCaption ? pDC->SetTextColor(SysColor(COLOR_GRAYTEXT)) : CLR_INVALID;
     GetDrawingAndFormatting()->DrawCaptionText(pDC, rectCaption, nState != 0, m_strText, DT_WORDBREAK);
-    pDC->SetTextColor(clrOldText);
+    if (bGreyCaption)
+        pDC->SetTextColor(clrOldText);
 }
 
 BOOL CGXButton::DrawPlainFace(CDC* pDC, BOOL bFocusCell)

@@ -12,14 +12,14 @@
 //
 // Faces (pixels; the face is the button's rectangle). A face is sunken while its cell is the current
 // cell, the button is its control's focus child and is pressed, raised otherwise. The plain face
-// fills with the button-face colour and shows the caption; with user attribute 52569 "Pushbutton face
-// color" (a decimal COLORREF) in the style it fills with that colour and a disabled style greys the
-// caption. The drop-down face shows the grid's shared arrow bitmap centred in the face less two
-// pixels at top and bottom; the hot-spot face a glyph when 12 or more pixels high; the arrow faces a
-// triangle of four rows (8 or more high) or three rows (5 to 7 high), nothing below 5. The hot-spot
-// and arrow faces appear only in the current cell; the drop-down face of a combo window cell in the
-// current cell while the combo is not active, and in other cells with the combo's button-in-every-cell
-// switch.
+// fills with the button-face colour and shows the caption in the DC's text colour (the push-button
+// cell sets its TextColor); with user attribute 52569 "Pushbutton face color" (a decimal COLORREF) in
+// the style it fills with that colour and a disabled style greys the caption. The drop-down face
+// shows the grid's shared arrow bitmap centred in the face less two pixels at top and bottom; the
+// hot-spot face a glyph when 12 or more pixels high; the arrow faces a triangle of four rows (8 or
+// more high) or three rows (5 to 7 high), nothing below 5. The hot-spot and arrow faces appear only
+// in the current cell; the drop-down face of a combo window cell in the current cell while the combo
+// is not active, and in other cells with the combo's button-in-every-cell switch.
 //
 // The drop-down button of the drawn combo cell (CGXComboBoxButton), which reads that cell's own
 // button-in-every-cell switch, stands with its cell in GXComboBox.h.
@@ -35,7 +35,7 @@ public:
     // With user attribute 52569 in style: the face in that colour, its caption grey when style's
     // Enabled is included and FALSE; otherwise DrawButton.
     void Draw(CDC* pDC, BOOL bFocusCell, const CGXStyle& style) override;
-    // The plain face in the button-face colour with the caption.
+    // The plain face in the button-face colour with the caption in the DC's text colour.
     void DrawButton(CDC* pDC, BOOL bFocusCell) override;
 
     // The press, the mouse followed and the release (see the top of this file). TRUE.
@@ -56,7 +56,8 @@ public:
 protected:
     // The face's state: 0, 1 in the current cell as the focus child, 5 when also pressed.
     int FaceState(BOOL bFocusCell) const;
-    // The face filled with clrFace, its raised or sunken edge and the caption (grey with bGreyCaption).
+    // The face filled with clrFace, its raised or sunken edge and the caption (in the DC's text colour,
+    // grey with bGreyCaption).
     void DrawFace(CDC* pDC, BOOL bFocusCell, COLORREF clrFace, BOOL bGreyCaption);
     // The face filled with the button-face colour in its raised or sunken edge; TRUE when sunken.
     BOOL DrawPlainFace(CDC* pDC, BOOL bFocusCell);

@@ -14,8 +14,8 @@
 // tool window on the desktop) under the cell holding a list (CGXComboListBox, a stand-alone window of
 // the system's "COMBOLBOX" class). The list is as wide as the cell, as tall as the grid parameter's
 // drop-down height but no taller than its entries and half an item, moved above the cell when it would
-// pass the screen's bottom and left to end at the cell's right edge when it would pass the right edge.
-// In the open list: moving the selection takes the entry into the cell at once; Enter or a click keeps
+// pass the screen's bottom and left to end at the cell's right edge when it would pass the right edge,
+// in the cell's TextColor on its Interior. In the open list: moving the selection takes the entry into the cell at once; Enter or a click keeps
 // it and closes; Escape, Alt+Down or the focus leaving for another program closes and drops the edit
 // (the control is switched inactive); Tab closes and moves on. The grid's mouse activation, the edit
 // window getting the focus, scrolling the grid, Reset, SetActive(FALSE) and destruction close it.

@@ -10,7 +10,6 @@
 #include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXFont.h"
 #include "grid/engine/GXGridParam.h"
-#include "grid/engine/GXProperties.h"
 #include "grid/engine/GXStyle.h"
 #include "win/Win.h"
 
@@ -305,8 +304,7 @@ CListBox* CGXComboBox::OpenList(CRect& rectCell, CRect& rectScreen)
     m_fontList.DeleteObject();
     m_fontList.CreateFontIndirect(&lf);
     pList->SetFont(&m_fontList);
-    const CGXProperties* pProperties = m_pGrid->GetParam() != nullptr ? m_pGrid->GetParam()->GetProperties() : nullptr;
-    if (pProperties != nullptr && pProperties->GetBlackWhite())
+    if (m_pGrid->IsPrintingBlackWhite())
         m_pDropDownWnd->SetColors(RGB(0, 0, 0), RGB(255, 255, 255));
     else
         m_pDropDownWnd->SetColors(style.GetTextColor(), style.GetInterior().GetColor());

@@ -52,7 +52,7 @@ const GXControlMaker kMakers[] = {
     // check box cell with modify state
     {"CGXCheckBoxEx", GXCreateCheckBoxEx, nullptr},
     // OLE object preview cell
-    {"CGXOlePreview", nullptr, nullptr},
+    {"CGXOlePreview", GXCreateOlePreview, nullptr},
     // radio button cell with active state
     {"CGXRadioButtonEx", GXCreateRadioButtonEx, GXRegisterRadioButtonExAttributes},
 };

@@ -11,7 +11,6 @@
 #include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXFont.h"
 #include "grid/engine/GXGridParam.h"
-#include "grid/engine/GXProperties.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXStyle.h"
 #include "grid/engine/GXStylesMap.h"
@@ -390,8 +389,7 @@ void CGXCurrencyEdit::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
 
     COLORREF clrText = GXResolveColor(cellStyle.GetTextColor());
     COLORREF clrBack = GXResolveColor(cellStyle.GetInterior().GetColor());
-    const CGXGridParam* pParam = m_pGrid->GetParam();
-    if (pParam != nullptr && pParam->GetProperties() != nullptr && pParam->GetProperties()->GetBlackWhite()) {
+    if (m_pGrid->IsPrintingBlackWhite()) {
         clrText = RGB(0, 0, 0);
         clrBack = RGB(255, 255, 255);
     }

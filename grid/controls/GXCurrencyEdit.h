@@ -76,8 +76,8 @@ public:
     // With a cached style and modified: deactivates and stores GetValue through
     // CGXGridCore::ApplyValueToRange; that answer. Otherwise TRUE.
     BOOL Store() override;
-    // The active current cell (not printing): the window formatted and shown over the cell; any other
-    // cell as static text of its formatted value.
+    // The active current cell (not printing): the window formatted and shown over the cell, in the
+    // cell's TextColor on its Interior; any other cell as static text of its formatted value.
     void Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     // Active: the window text; initialised: the cell's formatted value; else empty.

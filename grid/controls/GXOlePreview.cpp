@@ -349,3 +349,11 @@ BOOL CGXOlePreview::CanPaste()
     CGXOleViewer* pViewer = GetViewer();
     return pViewer != nullptr && pViewer->CanPasteObject();
 }
+
+CGXControl* GXCreateOlePreview(CGXGridCore* pGrid, const GXControlEntry&)
+{
+    // only a grid that browses records offers the viewers the cell opens
+    if (dynamic_cast<CGXBrowserViewerHook*>(pGrid) == nullptr)
+        return nullptr;
+    return new CGXOlePreview(pGrid);
+}

@@ -12,7 +12,8 @@
 // ole viewer" (-1 when absent or empty), the cell's viewer manager gives that viewer and the hook may
 // replace it. In any other grid the button, Delete, Cut, Copy and Paste do nothing (FALSE).
 //
-// The control factory makes none of these cells: this program has no grid that browses records.
+// The control factory makes this cell for 20132 only in a grid that browses records (one that offers
+// the viewer hook); for any other grid it makes no control for the id. This program has no such grid.
 #pragma once
 
 #include "grid/controls/GXStatic.h"

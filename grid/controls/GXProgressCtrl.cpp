@@ -6,9 +6,11 @@
 
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXResource.h"
+#include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
 #include "grid/engine/GXStylesMap.h"
 #include "win/CDC.h"
+#include "win/CPreviewDC.h"
 
 #include <algorithm>
 #include <cctype>
@@ -115,6 +117,13 @@ COLORREF CGXProgressCtrl::GetCaptionColor(BOOL bOverBar, const CGXStyle& style)
     return bOverBar ? style.GetInterior().GetColor() : style.GetTextColor();
 }
 
+BOOL CGXProgressCtrl::DrawsCaptionOnce(CDC* pDC) const
+{
+    if (dynamic_cast<CPreviewDC*>(pDC) != nullptr && !pDC->IsPrinting())
+        return TRUE;
+    return m_pGrid->IsPrinting() && GXGetLibraryState()->m_bPrintCaptionOnce;
+}
+
 void CGXProgressCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                            const CGXStyle* pStandardStyle)
 {
@@ -145,7 +154,7 @@ void CGXProgressCtrl::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol
             const int nOldMode = pDC->SetBkMode(TRANSPARENT);
             const COLORREF clrOldText = pDC->SetTextColor(GetCaptionColor(FALSE, style));
             pDC->ExtTextOut(x, y, ETO_CLIPPED, &rectCell, strCaption, strCaption.GetLength(), nullptr);
-            if (x < rectBar.right) {
+            if (x < rectBar.right && !DrawsCaptionOnce(pDC)) {
                 pDC->SetTextColor(GetCaptionColor(TRUE, style));
                 pDC->ExtTextOut(x, y, ETO_CLIPPED, &rectBar, strCaption, strCaption.GetLength(), nullptr);
             }

@@ -11,11 +11,13 @@
 // optional "l") are formatted: any other caption ("%s", two conversions, a precision) is drawn as it
 // stands, so that a caption never hands printf an argument it does not get.
 //
+// The caption is drawn once more over the bar, clipped to it, except on a print-preview DC
+// (CPreviewDC) that does not say it prints, and while the grid prints with the library's
+// print-caption-once switch (GridLibraryState::m_bPrintCaptionOnce) set: there only the first drawing,
+// in the background's caption colour, is made.
+//
 // Values stored through the control are held within the bounds (the style's own, else the cell's).
 // Black-and-white printing draws a black bar on white with the caption black and white over it.
-//
-// Does not do: the caption is always drawn twice (background and bar parts); the print-preview and
-// print-option cases that draw only its first part have no such device or option here.
 #pragma once
 
 #include "grid/engine/GXControl.h"
@@ -45,5 +47,8 @@ public:
     static int BarWidth(LONG nValue, LONG nLower, LONG nUpper, int nWidth);
 
 private:
+    // Whether the caption's second drawing, over the bar, is left out on pDC (see the top of this file).
+    BOOL DrawsCaptionOnce(CDC* pDC) const;
+
     double m_dScale = 1.0;
 };

@@ -4,6 +4,7 @@
 #include "grid/controls/GXButton.h"
 #include "grid/controls/GXControls.h"
 
+#include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXStyle.h"
 #include "win/CDC.h"
@@ -43,7 +44,7 @@ void CGXPushbutton::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, 
         return;
     CFont* pOldFont = SelectStyleFont(pDC, style);
     Draw3dFrame(pDC, rect, style);
-    pDC->SetTextColor(style.GetTextColor());
+    pDC->SetTextColor(GXResolveColor(style.GetTextColor()));
     CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
     if (pOldFont != nullptr)
         pDC->SelectObject(pOldFont);

@@ -1,6 +1,7 @@
 // CGXPushbutton: a cell that is one push button (52514 "Pushbutton"): an in-cell button
-// (CGXButton) filling the cell, captioned with the cell's ChoicesList, in the face colour of user
-// attribute 52569 "Pushbutton face color" when the style has one. A click or Space on it reaches the
+// (CGXButton) filling the cell, captioned with the cell's ChoicesList in the cell's TextColor (grey
+// when a face colour is set and the cell is disabled), in the face colour of user attribute 52569
+// "Pushbutton face color" when the style has one. A click or Space on it reaches the
 // grid's button hook (CGXGridCore::OnClickedButton) with the cell; the cell's value never changes. It
 // shows no current-cell frame: its button shows the focus look in the current cell instead.
 #pragma once

@@ -172,6 +172,9 @@ void CGXTabbedComboBox::Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nC
         if (m_bActive)
             m_nItemHeight = std::max(StyleTextHeight(style), 1);
     }
+    const BOOL bEditing = IsAttachedTo(nRow, nCol) && m_bActive && !m_pGrid->IsPrinting() && m_hWnd != nullptr;
+    if (!bEditing && TabbedRow_DrawBitmapCell(this, pDC, rect, nRow, nCol, style, pStandardStyle))
+        return;
     CGXComboBox::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
 

@@ -22,7 +22,9 @@
 // is accepted, and with an id remembered in the text map as naming that row. The value is the key of
 // the row whose text field equals the edit text; a text naming no row cannot be stored.
 //
-// Does not do yet: an inactive cell whose text names a bitmap draws the text, not the bitmap.
+// Every cell but the one being edited shows its display text (the text-column field of the row its
+// value names); a display text that names a bitmap of the pool is drawn as that bitmap, placed by the
+// style's alignment, as the tabbed combo window cell does.
 #pragma once
 
 #include "grid/controls/GXComboBox.h"
@@ -71,6 +73,7 @@ public:
     CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandardStyle,
                    BOOL bVertical) override;
     // The current cell takes the list colours from its style; the active one measures the item height.
+    // Other cells whose display text names a bitmap show the bitmap; the rest draw as the drop-down combo.
     void Draw(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     // The key of the row whose text field equals the edit text; "" for an empty text; FALSE when no row

@@ -8,7 +8,6 @@
 #include "grid/engine/GXChoiceList.h"
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXCore.h"
-#include "grid/engine/GXDIB.h"
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXGridParam.h"
@@ -291,19 +290,8 @@ void CGXTabbedComboBoxWnd::DrawInactiveCell(CDC* pDC, const CRect& rect, ROWCOL 
 {
     if (m_bSizeToText)
         MeasureTextHeight(pDC, style);
-    CString strText;
-    const HGLOBAL hDIB =
-        GetControlText(strText, nRow, nCol, nullptr, style) ? GetDIBPool()->LookupDIB(strText) : nullptr;
-    if (hDIB == nullptr) {
+    if (!TabbedRow_DrawBitmapCell(this, pDC, rect, nRow, nCol, style, pStandardStyle))
         CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
-        return;
-    }
-    DrawBackground(pDC, rect, style);
-    const UINT nHorz = style.GetHorizontalAlignment(), nVert = style.GetVerticalAlignment();
-    const UINT nFlags = (nHorz == DT_CENTER ? 1 : nHorz == DT_RIGHT ? 2 : 0) |
-                        (nVert == DT_VCENTER ? 4 : nVert == DT_BOTTOM ? 8 : 0);
-    DrawDIBInRect(pDC, hDIB, GetCellRect(nRow, nCol, &rect, &style), 0, nFlags);
-    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
 
 void CGXTabbedComboBoxWnd::Hide()

@@ -2,6 +2,7 @@
 #include "grid/controls/GXTabbedRow.h"
 
 #include "grid/engine/GXChoiceList.h"
+#include "grid/engine/GXControl.h"
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXDIB.h"
 #include "grid/engine/GXDrawing.h"
@@ -49,6 +50,23 @@ const char* SkipLeadingField(const char* pszItem)
 }
 
 }  // namespace
+
+BOOL TabbedRow_DrawBitmapCell(CGXControl* pControl, CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                              const CGXStyle& style, const CGXStyle* pStandardStyle)
+{
+    CString strText;
+    const HGLOBAL hDIB =
+        pControl->GetControlText(strText, nRow, nCol, nullptr, style) ? GetDIBPool()->LookupDIB(strText) : nullptr;
+    if (hDIB == nullptr)
+        return FALSE;
+    pControl->DrawBackground(pDC, rect, style);
+    // the alignment values are DrawDIBInRect's placement bits: DT_CENTER 1, DT_RIGHT 2, DT_VCENTER 4,
+    // DT_BOTTOM 8
+    DrawDIBInRect(pDC, hDIB, pControl->GetCellRect(nRow, nCol, &rect, &style), 0,
+                  style.GetHorizontalAlignment() | style.GetVerticalAlignment());
+    pControl->CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+    return TRUE;
+}
 
 CString TabbedRow_GetField(const char* pszRow, int nField)
 {

@@ -12,11 +12,13 @@
 #include <windows.h>
 
 #include "core/Core.h"
+#include "grid/engine/GXRange.h"
 #include "win/CRect.h"
 
 #include <vector>
 
 class CDC;
+class CGXControl;
 class CGXGridCore;
 class CGXStyle;
 
@@ -38,6 +40,12 @@ void TabbedRow_Draw(CDC* pDC, const CRect& rect, const char* pszItem, BOOL bSing
 // Raises nHeight to the tallest bitmap among the fields of pszItem that are drawn: the first field
 // with bSingle, else every column (the leading display field skipped with bTextColFirst).
 void TabbedRow_CalcHeight(const char* pszItem, int& nHeight, BOOL bSingle, BOOL bTextColFirst, int nColCount);
+
+// An inactive tabbed combo cell whose display text (pControl's GetControlText) names a bitmap of the
+// pool: the background, the bitmap at its natural size in pControl's cell rectangle placed by the
+// style's alignment, then pControl's children. FALSE, and nothing drawn, when the text names none.
+BOOL TabbedRow_DrawBitmapCell(CGXControl* pControl, CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                              const CGXStyle& style, const CGXStyle* pStandardStyle);
 
 // The item text of pszRow: the row itself, or with nTextCol above 0 that column's field, a tab and the
 // row (the leading display field).

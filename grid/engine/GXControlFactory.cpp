@@ -112,11 +112,11 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
     if (pGrid == nullptr)
         AfxThrowInvalidArgFormat("CGXControlFactory::CreateControl: null grid for control %u", nID);
     const GXControlEntry& entry = GXFindControlEntry(nID, GXGetLibraryState()->m_bWin32s);
-    // the object preview is made only for a browsing grid, which this program has none of
-    if (entry.nId == GX_IDS_CTRL_OLE_PREVIEW)
-        return nullptr;
     CGXControl* pControl = nullptr;
     const GXControlMaker* pMaker = FindControlMaker(entry.pszClass);
+    // the object preview's maker alone knows a browsing grid; the id never gives the stand-in
+    if (entry.nId == GX_IDS_CTRL_OLE_PREVIEW && (pMaker == nullptr || pMaker->pfnCreate == nullptr))
+        return nullptr;
     if (pMaker != nullptr && pMaker->pfnCreate != nullptr)
         pControl = pMaker->pfnCreate(pGrid, entry);
     else
@@ -307,7 +307,10 @@ BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName)
     wc.lpfnWndProc = &ObjectWndProc;
     wc.hInstance = hInstance;
     wc.lpszClassName = lpszClassName;
-    return ::RegisterClassA(&wc) != 0;
+    // the grid windows and tab windows of dialog templates would fail later and less clearly
+    if (::RegisterClassA(&wc) == 0)
+        AfxThrowResourceException();
+    return TRUE;
 }
 
 // ---- the stand-in control ---------------------------------------------------------------------------

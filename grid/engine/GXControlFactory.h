@@ -88,7 +88,8 @@ class CGXControlFactory : public CGXAbstractControlFactory {
 public:
     // The control of nID's entry (GXFindControlEntry) for pGrid (not null, else
     // CInvalidArgException*): the maker of the entry's class, else the stand-in; then its cell tip
-    // when the entry has one. Null for 20132 (no browser grid).
+    // when the entry has one. Null when the maker makes none (20132 outside a browsing grid) and for
+    // 20132 without a maker.
     CGXControl* CreateControl(UINT nID, CGXGridCore* pGrid) override;
     // AddControl of each id of GXRegisteredControlIds in order; a missing name raises
     // CResourceException*.
@@ -108,7 +109,8 @@ public:
     // form, profile, document serialise, parameter copy, rotated text, number formatting, OLE and
     // no-OLE date/time, sort-move, data copy/move, long operation, covered, span and delayed-range pools.
     void InitializeApplicationComponents() override;
-    // "CGXGridWnd", "CGXTabBeam" and "CGXTabWnd", in that order (GXRegisterObjectWndClass).
+    // "CGXGridWnd", "CGXTabBeam" and "CGXTabWnd", in that order (GXRegisterObjectWndClass; a class
+    // that cannot be registered raises CResourceException*).
     void RegisterWndClasses(HINSTANCE hInstance) override;
     void UnregisterWndClasses(HINSTANCE hInstance) override;
 
@@ -129,7 +131,7 @@ CGXControlFactory* GXGetControlFactory();
 // CS_DBLCLKS and a window procedure that, on the window's first message, makes the window's object from
 // the run-time class of the same name (a creatable CWnd), attaches it and hands it the window's
 // messages; without such a class no object is made and the window runs DefWindowProc. TRUE when the
-// class exists afterwards.
+// class exists afterwards; a class the system refuses to register raises CResourceException*.
 BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName);
 // Whether the procedure of those classes made pWnd's object (a window of a dialog template); the
 // object is forgotten there. Such an object deletes itself when its window is gone.

@@ -201,9 +201,13 @@ BOOL CGXGridCore::Initialize()
             AfxThrowInvalidArgFormat("CGXGridCore::Initialize: %s is not a creatable cell data class",
                                      m_pDataClass != nullptr ? m_pDataClass->m_lpszClassName : "(null)");
         std::unique_ptr<CGXData> pData(static_cast<CGXData*>(m_pDataClass->CreateObject()));
-        pData->AdjustParamOptions(*m_pParam);
         m_pParam->SetData(pData.release(), TRUE);
     }
+    // the data says how cell values are kept (a formula sheet wants entered texts), whether the grid
+    // made it or was given it with the parameter object
+    m_pParam->GetData()->AdjustParamOptions(*m_pParam);
+    if (m_pParam->GetControlOptions().bEnteredValues)
+        m_nStyleKind = CGXData::gxCellValue;
     m_pAppData->RegisterGridWith(m_pParam->GetData(), this);
 
     m_pParam->SetInit(TRUE);
@@ -217,8 +221,11 @@ BOOL CGXGridCore::Initialize()
 
     const ROWCOL nRow = m_pParam->GetCurrentRow();
     const ROWCOL nCol = m_pParam->GetCurrentCol();
-    if (nRow <= GetRowCount() && nCol <= GetColCount())
+    if (nRow <= GetRowCount() && nCol <= GetColCount()) {
         SetCurrentCell(nRow, nCol, 0);
+        NotifyFocusHooks();
+    }
+    TakeSavedSelection();
 
     m_pCurrentControl = nullptr;
     ComputeCharSize(nullptr, m_dxChar, m_dyChar);
@@ -247,6 +254,24 @@ int CGXGridCore::GetFontHeight()
 int CGXGridCore::GetFontWidth()
 {
     return IsPrinting() ? m_dxCharPrint : m_dxChar;
+}
+
+void CGXGridCore::TakeSavedSelection()
+{
+    const CGXGridParam::SelectionRecord& saved = m_pParam->GetSavedSelection();
+    if (!saved.bSaved || !saved.range.IsValid())
+        return;
+    CGXRangeList& selection = m_pParam->GetRangeList1();
+    POSITION posFound = nullptr;
+    for (POSITION pos = selection.GetHeadPosition(); pos != nullptr && posFound == nullptr; selection.GetNext(pos)) {
+        const CGXCellRange& r = *selection.GetRangeAt(pos);
+        if (r.IsValid() && r.rtType == saved.range.rtType && r.top == saved.range.top &&
+            r.left == saved.range.left && r.bottom == saved.range.bottom && r.right == saved.range.right)
+            posFound = pos;
+    }
+    m_posSelecting = posFound != nullptr ? posFound : selection.AddRange(saved.range);
+    m_nAnchorRow = saved.nAnchorRow;
+    m_nAnchorCol = saved.nAnchorCol;
 }
 
 // ---- zoom and lock switch ------------------------------------------------------------------------
@@ -281,6 +306,13 @@ void CGXGridCore::OnZoomChanged(int nOldZoom, UINT nFlags, BOOL bCreateHint)
         pHint->OnZoomChanged(this, nOldZoom, nFlags & 7);
 }
 
+void CGXGridCore::SetZoom(int nZoom, UINT nFlags)
+{
+    const int nOldZoom = m_nZoom;
+    SetZoomValue(nZoom, TRUE);
+    OnZoomChanged(nOldZoom, nFlags, TRUE);
+}
+
 void CGXGridCore::SetReadOnly(BOOL bReadOnly)
 {
     if (IsReadOnly() == bReadOnly)
@@ -300,7 +332,7 @@ void CGXGridCore::StoreReadOnly(BOOL bReadOnly)
         m_pParam->SetLockReadOnly(bReadOnly);
 }
 
-void CGXGridCore::UpdateReadOnly()
+void CGXGridCore::UpdateReadOnly(BOOL bCreateHint)
 {
     ROWCOL nRow, nCol;
     CGXControl* pControl = GetCurrentCellControl();
@@ -308,6 +340,8 @@ void CGXGridCore::UpdateReadOnly()
         pControl->Reset();
         pControl->Init(nRow, nCol);
     }
+    if (CGXAbstractGridUpdateHintImp* pHint = HintModule(bCreateHint))
+        pHint->UpdateReadOnly(this);
 }
 
 BOOL CGXGridCore::IsUserResizing(int& nKind, ROWCOL& nIndex) const

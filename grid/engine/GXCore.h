@@ -51,10 +51,8 @@
 // grid's controls and tab windows and find and replace to the OnGrid... handlers, and prepare their DCs
 // with PrepareGridDC.
 //
-// Does not do yet (each comes with the engine's later parts): the find-and-replace forwarders other
-// than opening the dialog, its notification and finding the next text; zoom changes after start-up; the
-// two focus hooks and the active grid of the library state, the mouse-activation answer; the page
-// breaks; the printed look of the screen (it needs the grid's print device).
+// Focus: an activated grid becomes the library state's active grid; the state's focus hooks hear of
+// every activation and every new current cell (GXState.h).
 #pragma once
 
 #include <windows.h>
@@ -201,7 +199,8 @@ public:
     // parameter object, styles map or such a style.
     const CGXStyle& GetStandardStyle();
     const CGXStyle& LookupBaseStyle(WORD nId);
-    // The kind SetStyleRange uses for a cell range given kind 0 (0).
+    // The kind SetStyleRange uses for a cell range given kind 0 (0; Initialize makes it 1 when the
+    // parameter object's entered-values option is on, as a formula sheet sets it).
     int m_nStyleKind = 0;
 
     // ---- rows and columns (GXCoreRowCol.cpp) ----------------------------------------------------------
@@ -269,6 +268,12 @@ public:
     // The parameter object's header counts (0 without one).
     virtual ROWCOL GetHeaderRows();
     virtual ROWCOL GetHeaderCols();
+    // Browsing grids: the record a grid row shows, counted from 0: the row's browse number
+    // (GetBrowseRowNumber) less the header rows and 1; negative for row 0 and the header rows.
+    virtual LONG GetDataRowIndex(ROWCOL nRow);
+    // The row number the grid keeps for grid row nRow in its order of records: nRow itself here; a
+    // browsing grid that shows its records in another order answers its own.
+    virtual ROWCOL GetBrowseRowNumber(ROWCOL nRow);
     virtual BOOL StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeaders);
     virtual BOOL StoreFrozenCols(ROWCOL nFrozen, ROWCOL nHeaders);
     virtual void UpdateFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeaders, UINT nFlags = 2, BOOL bCreateHint = TRUE);
@@ -469,12 +474,16 @@ public:
     // After the zoom changed from nOldZoom: when it differs the character size is measured again and
     // the grid redrawn with nFlags; with bCreateHint the other views do the same.
     virtual void OnZoomChanged(int nOldZoom, UINT nFlags = 2, BOOL bCreateHint = TRUE);
+    // Zooms to nZoom percent and redraws with nFlags (SetZoomValue, then OnZoomChanged); the other
+    // views of the document follow as the update hints say.
+    virtual void SetZoom(int nZoom, UINT nFlags = 2);
     // The parameter object's lock switch: set stores it and then updates; an active current-cell
-    // control is reset and initialised again after a change.
+    // control is reset and initialised again after a change, in this view and (bCreateHint, through
+    // the update hints) in the other views of the document.
     virtual void SetReadOnly(BOOL bReadOnly);
     virtual BOOL IsReadOnly();
     virtual void StoreReadOnly(BOOL bReadOnly);
-    virtual void UpdateReadOnly();
+    virtual void UpdateReadOnly(BOOL bCreateHint = TRUE);
     // The user-resize state: TRUE while the user resizes, with the kind and the row or column.
     BOOL IsUserResizing(int& nKind, ROWCOL& nIndex) const;
     // Set by the user-resize module from the start of a drag to its end (kind 1 a row, 2 a column).
@@ -541,8 +550,11 @@ public:
     // cell must pass its validation) or (nRow, nCol) may become current (bNew TRUE: within the counts
     // and enabled).
     virtual BOOL CanSelectCurrentCell(BOOL bNew, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol);
-    // A new current cell: OnMovedCurrentCell when it differs from the last one told.
+    // A new current cell: the focus hooks are told (NotifyFocusHooks), then OnMovedCurrentCell when
+    // it differs from the last one told.
     virtual void OnCurrentCellChanged(ROWCOL nRow, ROWCOL nCol);
+    // Tells the library state's focus hooks, in order, of this grid (GXState.h).
+    virtual void NotifyFocusHooks();
     // Nothing in the base.
     virtual void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol);
     // The control of a cell: the current cell's cached control, else the registered control of the
@@ -633,9 +645,10 @@ public:
     virtual void OnGridSetFocus(CWnd* pOldWnd);
     // The focus went to pNewWnd: outside the grid window the grid is deactivated.
     virtual void OnGridKillFocus(CWnd* pNewWnd);
-    // Activating refreshes the current cell's control (activating it first when the activation flags
-    // ask for it) and brings the scroll bars up to date; deactivating lets the control store its
-    // value. Nothing while a current-cell change runs or before initialisation.
+    // Activating makes the grid the library state's active grid, refreshes the current cell's control
+    // (activating it first when the activation flags ask for it), brings the scroll bars up to date,
+    // forgets the remembered size and tells the focus hooks; deactivating lets the control store its
+    // value. Only the active grid is set while a current-cell change runs or before initialisation.
     virtual void OnActivateGrid(BOOL bActive);
     // Cancels the user-resize module's resize in progress.
     virtual void CancelResizeTracking();
@@ -1217,9 +1230,9 @@ public:
     virtual BOOL OnGridHScroll(UINT nSBCode, UINT nPos);
     // WM_SIZE: the last-visible caches are reset; SIZE_MAXIMIZED updates the scroll bars, other types
     // but SIZE_RESTORED only note the parent frame's state (0). A restore repaints what the new size
-    // uncovered (the whole window unless the parameter's smart-resize option says otherwise) and
-    // updates the scroll bars; while the suspend-resize switch is on a restore that keeps the
-    // maximised state only validates the window. TRUE.
+    // uncovered (the whole window unless the parameter's smart-resize option says otherwise), tells
+    // the cell-tip handler (its tip goes) and updates the scroll bars; while the suspend-resize switch
+    // is on a restore that keeps the maximised state only validates the window. TRUE.
     virtual BOOL OnGridSize(UINT nType, int cx, int cy);
     // WM_SHOWWINDOW: hiding forgets the last visible lines and the remembered size.
     virtual void OnGridShowWindow(BOOL bShow, UINT nStatus);
@@ -1238,8 +1251,10 @@ public:
     virtual BOOL OnGridPreTranslateMessage(MSG* pMsg);
     // WM_COMMAND of a child: the current cell's control's answer, FALSE without a current cell.
     virtual BOOL OnGridCommand(WPARAM wParam, LPARAM lParam);
-    // WM_MOUSEACTIVATE: the current cell's control's answer when it gives one, else 0 (the window
-    // form's own handling).
+    // WM_MOUSEACTIVATE: in a view whose parameter object eats activating clicks, a click on the client
+    // area while the focus was last outside the view, or in another frame than the window that has
+    // it, gives the view the focus and answers MA_ACTIVATEANDEAT. Else the current cell's control's
+    // answer when it gives one, else 0 (the window form's own handling).
     virtual int OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage);
     // WM_TIMER: nothing here (the auto-scroll plug-in sees its timer first).
     virtual void OnGridTimer(UINT_PTR nIDEvent);
@@ -1261,7 +1276,9 @@ public:
     virtual void OnTextNotFound(LPCSTR lpszFind);
     // Prepares a DC of the window forms: a printer DC (bPrinting) gets MM_ANISOTROPIC mapping with
     // the screen's dots per inch as window extent and the printer's as viewport extent, so that
-    // screen pixels scale to printer pixels; then OnGridPrepareDC.
+    // screen pixels scale to printer pixels. A screen DC gets the same when the parameter object's
+    // printed look is on and its print device gives a printer DC: that DC becomes the screen DC's
+    // attribute DC (it measures) and gives the viewport extent. Then OnGridPrepareDC.
     virtual void PrepareGridDC(CDC* pDC, BOOL bPrinting);
 
     // The private messages of the grid's controls and tab windows:
@@ -1303,6 +1320,9 @@ public:
     POSITION m_posSelecting = nullptr;
     ROWCOL m_nAnchorRow = 0;
     ROWCOL m_nAnchorCol = 0;
+    // The parameter object's saved selection (CGXGridParam::SaveSelection) becomes the range being
+    // built, found in the selection or added to it, with its anchor (nothing when none is saved).
+    void TakeSavedSelection();
     // Set while the module inverts the marking of cells outside a paint: it walks the visible cells
     // (m_bDrawingSelection) and inverts those whose state changed (m_bInvertingSelection).
     BOOL m_bDrawingSelection = FALSE;

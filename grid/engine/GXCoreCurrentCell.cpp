@@ -5,6 +5,7 @@
 
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXFlagScope.h"
+#include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
 #include "win/Win.h"
 
@@ -327,6 +328,7 @@ void CGXGridCore::RefreshCurrentCellControl()
 
 void CGXGridCore::OnCurrentCellChanged(ROWCOL nRow, ROWCOL nCol)
 {
+    NotifyFocusHooks();
     if (nRow != m_nNotifiedRow || nCol != m_nNotifiedCol)
         OnMovedCurrentCell(nRow, nCol);
     m_nNotifiedRow = nRow;
@@ -334,6 +336,13 @@ void CGXGridCore::OnCurrentCellChanged(ROWCOL nRow, ROWCOL nCol)
 }
 
 void CGXGridCore::OnMovedCurrentCell(ROWCOL, ROWCOL) {}
+
+void CGXGridCore::NotifyFocusHooks()
+{
+    for (CGXGridFocusHook* pHook : m_pAppData->m_apFocusHooks)
+        if (pHook != nullptr)
+            pHook->OnGridFocus(this);
+}
 
 // ---- moving the current cell ---------------------------------------------------------------------------
 

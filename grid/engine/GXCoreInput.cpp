@@ -691,6 +691,8 @@ void CGXGridCore::OnActivateGrid(BOOL bActive)
 {
     if (GridHwndWnd() != nullptr)
         m_pGridWnd->SendMessage(WM_CANCELMODE);
+    if (bActive)
+        m_pAppData->m_pActiveGrid = this;
     if (m_bBusy || !m_bInitDone)
         return;
     m_bHasFocus = bActive;
@@ -715,4 +717,8 @@ void CGXGridCore::OnActivateGrid(BOOL bActive)
         ComputeCharSize(nullptr, m_dxChar, m_dyChar);
         UpdateScrollbars(TRUE, FALSE);
     }
+    // the next resize repaints the whole window
+    ForgetLastSize();
+    if (bActive)
+        NotifyFocusHooks();
 }

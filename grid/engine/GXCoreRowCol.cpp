@@ -12,6 +12,7 @@
 #include "win/Win.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -420,12 +421,11 @@ BOOL GXLineAxis::Move(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, int n
     if (!g.TransferCurrentCell(TRUE))
         return FALSE;
     const BOOL bTransaction = nCommandType == CGXGridCore::gxDo;
-    if (bTransaction) {
+    if (bTransaction)
         g.BeginTrans(g.m_pAppData->m_astrTexts[m_bRow ? GridLibraryState::gxMoveRows : GridLibraryState::gxMoveCols]);
-        // a covering the move cuts through changes shape: the whole grid is drawn again
-        if (nDest != nFrom && RecordCutCoverings(nFrom, nTo, nDest, g.IsUndoRecorded(nCommandType)))
-            nFlags |= 1;
-    }
+    // a covering the move cuts through is gone afterwards: the whole grid is drawn again
+    if (nDest != nFrom && UncoverCutCoverings(nFrom, nTo, nDest, nCommandType))
+        nFlags |= 1;
     if (!StoreWithEngineUndo(nCommandType, [&] {
             return m_bRow ? g.StoreMoveRows(nFrom, nTo, nDest) : g.StoreMoveCols(nFrom, nTo, nDest);
         })) {
@@ -450,13 +450,13 @@ BOOL GXLineAxis::Move(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags, int n
     return TRUE;
 }
 
-BOOL GXLineAxis::RecordCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bRecord) const
+BOOL GXLineAxis::UncoverCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, int nCommandType) const
 {
     // the lines that change place: the block and the lines it passes, which shift by its size
     const ROWCOL nLast = nDest + (nTo - nFrom);
     const ROWCOL nFirstMoved = std::min(nFrom, nDest), nLastMoved = std::max(nTo, nLast);
     const ROWCOL nPassedFirst = nDest > nFrom ? nTo + 1 : nDest, nPassedLast = nDest > nFrom ? nLast : nFrom - 1;
-    BOOL bCut = FALSE;
+    std::vector<CGXCellRange> cut;
     const CGXRangeList& covered = g.m_pParam->GetCoveredRanges();
     for (POSITION pos = covered.GetHeadPosition(); pos != nullptr;) {
         const CGXCellRange& c = *static_cast<const CGXCellRange*>(covered.GetNext(pos));
@@ -466,14 +466,14 @@ BOOL GXLineAxis::RecordCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL
         if (n2 < nFirstMoved || n1 > nLastMoved || (n1 >= nFrom && n2 <= nTo) ||
             (n1 >= nPassedFirst && n2 <= nPassedLast) || (n1 <= nFirstMoved && n2 >= nLastMoved))
             continue;
-        bCut = TRUE;
-        if (bRecord) {
-            CGXAbstractCommandFactory* pFactory = g.m_pCommandFactory;
-            g.AddCommand(pFactory->CreateSetCoveredCellsCmd(c.top, c.left, c.bottom, c.right), CGXGridCore::gxDo);
-            g.AddCommand(pFactory->CreateSetCoveredCellsCmd(c.top, c.left, c.top, c.left), CGXGridCore::gxDo);
-        }
+        cut.push_back(c);
     }
-    return bCut;
+    // uncovering records the command that restores the covering, inside the move's undo block (a
+    // replayed move records nothing: its block restores the coverings itself)
+    const int nUncoverType = nCommandType == CGXGridCore::gxDo ? CGXGridCore::gxDo : CGXGridCore::gxRollback;
+    for (const CGXCellRange& c : cut)
+        g.SetCoveredCellsRowCol(c.top, c.left, c.top, c.left, 0, nUncoverType);
+    return !cut.empty();
 }
 
 BOOL GXLineAxis::StoreMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bProcessed) const
@@ -521,7 +521,9 @@ void GXLineAxis::UpdateMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags,
             CRect rect = g.GetGridRect();
             StartRef(rect) = std::max(Start(rect), Start(rectBand));
             EndRef(rect) = std::min(End(rect), End(rectBand));
-            if (!rect.IsRectEmpty())
+            if (nLower >= ScreenFirst() && nUpper <= LastFullyVisible() && !rect.IsRectEmpty())
+                ScrollMovedBand(rect, nFrom, nTo, nDest);
+            else if (!rect.IsRectEmpty())
                 pWnd->InvalidateRect(&rect);
             if (nFlags & 2)
                 pWnd->UpdateWindow();
@@ -538,6 +540,30 @@ void GXLineAxis::UpdateMove(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, UINT nFlags,
     if (CGXAbstractGridUpdateHintImp* pHint = g.HintModule(bCreateHint))
         m_bRow ? pHint->OnRowsMoved(&g, nFrom, nTo, nDest, nFlags & 7)
                : pHint->OnColsMoved(&g, nFrom, nTo, nDest, nFlags & 7);
+}
+
+void GXLineAxis::ScrollMovedBand(const CRect& rectBand, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) const
+{
+    // the lines the block passed shift by the block's size; the place the block lands in is what the
+    // scroll uncovers, and only that is painted again
+    const ROWCOL nCount = nTo - nFrom + 1;
+    const CRect rectBlock = m_bRow ? g.CalcRangeRect(nDest, 0, nDest + nCount - 1, OtherCount(), TRUE)
+                                   : g.CalcRangeRect(0, nDest, OtherCount(), nDest + nCount - 1, TRUE);
+    const int nShift = Extent(rectBlock) * (nDest > nFrom ? -1 : 1);
+    CWnd* pWnd = g.m_pGridWnd;
+    // what was waiting to be painted moves with the pixels
+    CRgn rgnPending;
+    rgnPending.CreateRectRgn(0, 0, 0, 0);
+    const BOOL bPending = ::GetUpdateRgn(pWnd->m_hWnd, HRGN(rgnPending.m_hObject), FALSE) > NULLREGION;
+    pWnd->ScrollWindowEx(m_bRow ? 0 : nShift, m_bRow ? nShift : 0, &rectBand, &rectBand, nullptr, nullptr,
+                         SW_INVALIDATE | SW_SCROLLCHILDREN);
+    if (bPending) {
+        rgnPending.OffsetRgn(m_bRow ? 0 : nShift, m_bRow ? nShift : 0);
+        CRgn rgnBand;
+        rgnBand.CreateRectRgnIndirect(&rectBand);
+        rgnPending.CombineRgn(&rgnPending, &rgnBand, RGN_AND);
+        pWnd->InvalidateRgn(HRGN(rgnPending.m_hObject));
+    }
 }
 
 // ---- frozen and header lines ----------------------------------------------------------------------------
@@ -765,6 +791,18 @@ ROWCOL CGXGridCore::GetHeaderRows()
 ROWCOL CGXGridCore::GetHeaderCols()
 {
     return m_pParam != nullptr ? m_pParam->GetHeaderCols() : 0;
+}
+
+LONG CGXGridCore::GetDataRowIndex(ROWCOL nRow)
+{
+    // in 64 bits: row numbers reach beyond a LONG only past what the cell data can hold
+    const int64_t nIndex = int64_t(GetBrowseRowNumber(nRow)) - int64_t(GetHeaderRows()) - 1;
+    return LONG(std::clamp<int64_t>(nIndex, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
+}
+
+ROWCOL CGXGridCore::GetBrowseRowNumber(ROWCOL nRow)
+{
+    return nRow;
 }
 
 BOOL CGXGridCore::StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeaders)

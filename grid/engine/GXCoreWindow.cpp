@@ -4,10 +4,13 @@
 // the preparation of a DC (see GXCore.h).
 #include "grid/engine/GXLineAxis.h"
 
+#include "grid/engine/GXCellTipHandler.h"
 #include "grid/engine/GXColor.h"
 #include "grid/engine/GXControl.h"
 #include "grid/engine/GXFindReplace.h"
 #include "grid/engine/GXFontState.h"
+#include "grid/engine/GXGridParam.h"
+#include "grid/engine/GXPrintDevice.h"
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
@@ -149,6 +152,9 @@ BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)
             pWnd->Invalidate();
         }
         if (m_bInitDone) {
+            // a tip placed for the old size would stand in the wrong place
+            if (m_pCellTipHandler != nullptr)
+                m_pCellTipHandler->OnGridMessage(WM_SIZE, nType, MAKELPARAM(cx, cy));
             ComputeCharSize(nullptr, m_dxChar, m_dyChar);
             UpdateScrollbars();
         }
@@ -237,6 +243,22 @@ BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)
 
 int CGXGridCore::OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT nMessage)
 {
+    CWnd* pWnd = GridHwndWnd();
+    if (m_bIsViewContext && pWnd != nullptr && nHitTest == HTCLIENT && m_pParam != nullptr &&
+        m_pParam->GetDisplayOptions().bEatActivatingClick) {
+        // a click that brings the focus from outside the view (or from another frame) only activates
+        CWnd* pFocus = CWnd::GetFocus();
+        CWnd* pRemembered = m_hWndPrevFocus != nullptr && ::IsWindow(m_hWndPrevFocus) ? CWnd::FromHandle(m_hWndPrevFocus)
+                                                                                      : nullptr;
+        const BOOL bOutside = m_hWndPrevFocus != pWnd->m_hWnd && !::IsChild(pWnd->m_hWnd, m_hWndPrevFocus);
+        const BOOL bOtherFrame = pFocus == nullptr || pRemembered == nullptr ||
+                                 pRemembered->GetParentFrame() != pFocus->GetParentFrame();
+        if (bOutside || bOtherFrame) {
+            pWnd->SetFocus();
+            m_hWndPrevFocus = pWnd->m_hWnd;
+            return MA_ACTIVATEANDEAT;
+        }
+    }
     // the current cell's control may answer for its own windows (a pop-up that closes, say)
     ROWCOL nRow, nCol;
     CGXControl* pControl = GetCurrentCell(nRow, nCol) ? GetCurrentCellControl() : nullptr;
@@ -344,7 +366,17 @@ void CGXGridCore::PrepareGridDC(CDC* pDC, BOOL bPrinting)
 {
     if (pDC == nullptr)
         return;
-    if (bPrinting) {
+    BOOL bScale = bPrinting;
+    if (!bPrinting && m_pParam != nullptr && m_pParam->GetDisplayOptions().bPrintedLook) {
+        // the printed look: the printer measures, the screen shows its layout
+        CGXPrintDevice* pDevice = m_pParam->GetPrintDevice();
+        CDC* pPrinter = pDevice != nullptr ? pDevice->GetPrinterDC() : nullptr;
+        if (pPrinter != nullptr && pPrinter->GetSafeHdc() != nullptr) {
+            pDC->SetAttribDC(pPrinter->GetSafeHdc());
+            bScale = TRUE;
+        }
+    }
+    if (bScale) {
         // screen pixels scale to the printer's
         GXFontState& fonts = m_pAppData->m_fontState;
         pDC->SetMapMode(MM_ANISOTROPIC);

@@ -59,7 +59,8 @@ public:
     virtual void DeleteAllStyles();
     // Makes this store a copy of other (every style cloned, both counts). Nothing for itself.
     virtual void CopyFrom(const CGXData& other);
-    // Lets the store adjust the parameter object's options (nothing here).
+    // Lets the store adjust the parameter object's options (nothing here); a grid calls it when it
+    // initialises on the parameter object.
     virtual void AdjustParamOptions(CGXGridParam& param);
 
     // The counts.

@@ -207,6 +207,16 @@ void CGXGridParam::NotifyRangeListsLoaded()
         pState->m_pfnRangeListLoaded(m_rangeList2);
 }
 
+void CGXGridParam::SaveSelection(const CGXCellRange& range, ROWCOL nAnchorRow, ROWCOL nAnchorCol)
+{
+    if (!range.IsValid())
+        AfxThrowInvalidArgException("CGXGridParam::SaveSelection: an invalid range");
+    m_savedSelection.bSaved = TRUE;
+    m_savedSelection.range = range;
+    m_savedSelection.nAnchorRow = nAnchorRow;
+    m_savedSelection.nAnchorCol = nAnchorCol;
+}
+
 // ---- shared choice-list maps --------------------------------------------------------------------------
 
 CMapStringToString* CGXGridParam::GetChoiceMap(int nId, BOOL bText) const

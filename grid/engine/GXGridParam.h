@@ -16,8 +16,6 @@
 // it deletes them, its stored form holds the screen float pools and the merge pools (schema 6 on), and
 // a copy gets its own, made by the process-wide pool modules.
 //
-// Does not do yet: the six owned operation modules and the print device class come with the grid
-// operations; the print device is held as a plain CObject until then.
 #pragma once
 
 #include <windows.h>
@@ -179,6 +177,20 @@ public:
     const CGXRangeList& GetRangeList2() const { return m_rangeList2; }
     // After loading: hands the second range list to the library state's hook (nothing without one).
     void NotifyRangeListsLoaded();
+    // The selection a grid takes over when it is initialised on this object (not stored): the range
+    // the user was building and the cell it started from. A program that restores a grid's state sets
+    // it beside the remembered current cell; a grid initialised afterwards goes on building that range
+    // (CGXGridCore::Initialize). None at first.
+    struct SelectionRecord {
+        BOOL bSaved = FALSE;
+        CGXCellRange range;
+        ROWCOL nAnchorRow = 0;
+        ROWCOL nAnchorCol = 0;
+    };
+    const SelectionRecord& GetSavedSelection() const { return m_savedSelection; }
+    // Keeps range (valid, else CInvalidArgException*) with its anchor cell as the saved selection.
+    void SaveSelection(const CGXCellRange& range, ROWCOL nAnchorRow, ROWCOL nAnchorCol);
+    void ClearSavedSelection() { m_savedSelection = SelectionRecord(); }
 
     // Options of the grid core that the stored form does not hold (each 0 / FALSE at construction):
     // the lock switch (while set, with the read-only guard, the grid refuses changes); the cell
@@ -247,6 +259,12 @@ public:
         BOOL bSmartResize = FALSE;
         BOOL bAllowRename = TRUE;
         BOOL bSizeStoredValues = FALSE;
+        // - printed look (off): a grid view measures its text on the printer of its print device, with
+        //   the printer's scaling, so the screen shows the lines and pages as they will print;
+        // - activating click eaten (off): a click that activates a grid view from another window only
+        //   gives it the focus, without moving the current cell or selecting.
+        BOOL bPrintedLook = FALSE;
+        BOOL bEatActivatingClick = FALSE;
     };
     DisplayOptions& GetDisplayOptions() { return m_display; }
     const DisplayOptions& GetDisplayOptions() const { return m_display; }
@@ -313,13 +331,18 @@ public:
     //   it;
     // - selection headers (off): a header whose whole row or column is selected counts as marked,
     //   headers look pressed unless marked, and marked ones are bold;
-    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels.
+    // - drop-down height (150): the tallest a cell's drop-down list opens, in pixels;
+    // - entered values (off): cell values are stored and read as entered texts (the cell data's kind
+    //   1), so that a formula sheet computes what is typed and an edit shows a cell's formula; the
+    //   cell data switches it on (CGXData::AdjustParamOptions) and a grid that initialises on the
+    //   object then takes kind 1 as its style kind.
     struct ControlOptions {
         BOOL bShowStoredValues = FALSE;
         BOOL bEditStoredValues = FALSE;
         BOOL bDeleteClears = FALSE;
         BOOL bSelectionHeaders = FALSE;
         int nDropDownHeight = 150;
+        BOOL bEnteredValues = FALSE;
     };
     ControlOptions& GetControlOptions() { return m_controlOptions; }
     const ControlOptions& GetControlOptions() const { return m_controlOptions; }
@@ -455,6 +478,7 @@ private:
     BYTE m_bOption10;        // schema 10: a byte (0)
 
     DisplayOptions m_display;
+    SelectionRecord m_savedSelection;
     CurrentCellOptions m_currentCell;
     ViewOptions m_view;
     SortOptions m_sort;

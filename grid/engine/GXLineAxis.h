@@ -163,10 +163,14 @@ private:
     // moved lines (kind: the operation; a moved block's queues are marked from the lower line on).
     enum ShiftKind { gxShiftInsert, gxShiftRemove, gxShiftMove };
     void ShiftSpans(ShiftKind kind, ROWCOL nFirst, ROWCOL nSecond, ROWCOL nDest = 0) const;
-    // Before lines nFrom..nTo move to nDest: TRUE when the move cuts through a covering; with bRecord
-    // each such covering gets two undo commands, one that restores it and one that clears what the
-    // move made of it (an undo clears, then restores).
-    BOOL RecordCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, BOOL bRecord) const;
+    // Before lines nFrom..nTo move to nDest: every covering the move cuts through is removed (a
+    // normal move records the command that restores it in the move's undo block, so that an undo moves
+    // the lines back first and then covers again). TRUE when there was one.
+    BOOL UncoverCutCoverings(ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest, int nCommandType) const;
+    // After lines nFrom..nTo moved to nDest inside the visible band rectBand (client coordinates, cut
+    // to the grid rectangle): the band's pixels are scrolled by the block's size (ScrollWindowEx,
+    // children with them), which leaves only the block's new place to paint.
+    void ScrollMovedBand(const CRect& rectBand, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) const;
     // The line n follows lines nFrom..nTo moved so that nFrom ends at nDest.
     ROWCOL MovedLine(ROWCOL n, ROWCOL nFrom, ROWCOL nTo, ROWCOL nDest) const;
     // The current cell's control initialised again when the current line moved to nNew.

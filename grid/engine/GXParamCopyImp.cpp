@@ -112,6 +112,7 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     dest.m_bOption10 = src.m_bOption10;
 
     dest.m_display = src.m_display;
+    dest.m_savedSelection = src.m_savedSelection;
     dest.m_currentCell = src.m_currentCell;
     dest.m_view = src.m_view;
     dest.m_sort = src.m_sort;

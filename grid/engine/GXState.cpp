@@ -178,6 +178,8 @@ CGXGridCore* GridLibraryState::FindFirstGridOf(const void* pObject) const
 
 void GridLibraryState::UnregisterGrid(CGXGridCore* pGrid)
 {
+    if (m_pActiveGrid == pGrid)
+        m_pActiveGrid = nullptr;
     for (auto it = m_gridRegistry.begin(); it != m_gridRegistry.end();) {
         std::vector<CGXGridCore*>& grids = it->second;
         grids.erase(std::remove(grids.begin(), grids.end(), pGrid), grids.end());

@@ -21,7 +21,10 @@
 // until its first Refresh: until then GetSysColor asks the system for every index, and the two
 // drop-down arrow bitmaps are empty.
 //
-// Does not do yet: the two focus hooks that grids call.
+// The active grid and the focus hooks: a grid that is activated (CGXGridCore::OnActivateGrid) becomes
+// the active grid; the two hooks (not owned, null: none) hear of every grid that gains the focus or
+// whose current cell moves, so that a window outside the grids (a formula bar, a status pane) can
+// follow the cell the user is on.
 #pragma once
 
 #include <windows.h>
@@ -74,6 +77,15 @@ public:
     BOOL m_bWin4;  // the major Windows version is above 3
     CBitmap m_bmpDropArrow;          // bitmap 20028: a black triangle of 7 by 4 pixels
     CBitmap m_bmpDropArrowDisabled;  // bitmap 20211: the same in shadow grey with a white highlight
+};
+
+// A hook the grids tell when they gain the focus, when their current cell moves and when one is
+// initialised on a remembered current cell (GridLibraryState::m_apFocusHooks).
+class CGXGridFocusHook {
+public:
+    virtual ~CGXGridFocusHook() = default;
+    // pGrid (not null) has the focus or a new current cell; pGrid->GetCurrentCell tells which.
+    virtual void OnGridFocus(CGXGridCore* pGrid) = 0;
 };
 
 // The naming callback of the grids' titles (the parameter object's title, shown by tab windows).
@@ -135,7 +147,8 @@ public:
     // cell data). RegisterGridWith appends pGrid to pObject's list (made on first use; a grid is listed
     // once);
     // FindFirstGridOf answers the first grid registered for pObject (null when none); UnregisterGrid
-    // takes pGrid out of every list and drops a list that becomes empty with its key.
+    // takes pGrid out of every list and drops a list that becomes empty with its key, and forgets it as
+    // the active grid.
     void RegisterGridWith(const void* pObject, CGXGridCore* pGrid);
     CGXGridCore* FindFirstGridOf(const void* pObject) const;
     void UnregisterGrid(CGXGridCore* pGrid);
@@ -183,6 +196,9 @@ public:
     // The look of the three-dimensional check boxes: set, the thin images (bitmap 20024); off (the
     // default), the thick ones (20025).
     BOOL m_bThinCheckBoxLook = FALSE;
+    // While set, a printed progress cell draws its caption once, in the background's caption colour,
+    // without the second pass over the bar (off; nothing in the library sets it).
+    BOOL m_bPrintCaptionOnce = FALSE;
     // While set, the old-style drawing does not clip each row on a DC that has an attribute DC (off;
     // nothing in the library sets it).
     BOOL m_bNoRowClipWithAttribDC = FALSE;
@@ -196,6 +212,10 @@ public:
     CObject* (*m_pfnCreateParamSharedObject)() = nullptr;
     // The naming callback of the grids' titles (not owned; null: none).
     CGXGridNamingCallback* m_pNamingCallback = nullptr;
+    // The two focus hooks (not owned; null: none), told in order.
+    CGXGridFocusHook* m_apFocusHooks[2] = {};
+    // The grid activated last (null: none, or it was destroyed since).
+    CGXGridCore* m_pActiveGrid = nullptr;
 
     // The process-wide modules (null until their installer runs; see GXModules.h).
     CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp;

@@ -176,8 +176,12 @@ void CGXTabWnd::PostNcDestroy()
 
 void CGXTabWnd::AttachWnd(CWnd* pView, const char* pszLabel)
 {
-    if (pView == nullptr || pView->m_hWnd == nullptr || m_pBeam == nullptr)
-        AfxThrowInvalidArgException("CGXTabWnd::AttachWnd: a sheet with a window and a tab window with one");
+    if (pView == nullptr || pView->m_hWnd == nullptr)
+        AfxThrowInvalidArgException("CGXTabWnd::AttachWnd: a sheet with a window");
+    if (m_hWnd == nullptr)
+        CreateInPlaceOf(pView);
+    if (m_pBeam == nullptr)
+        AfxThrowInvalidArgException("CGXTabWnd::AttachWnd: a tab window with its beam");
     if (pView->GetParent() != this)
         pView->SetParent(this);
     const int nTab = m_pBeam->InsertTab(FALSE, pszLabel, pView, FALSE, -1, 0);
@@ -202,6 +206,21 @@ void CGXTabWnd::AttachWnd(CWnd* pView, const char* pszLabel)
         RecalcLayout();
     }
     pView->SendMessage(gxTabMsgAdded, WPARAM(nTab));
+}
+
+void CGXTabWnd::CreateInPlaceOf(CWnd* pView)
+{
+    CWnd* pParent = pView->GetParent();
+    if (pParent == nullptr)
+        AfxThrowInvalidArgException("CGXTabWnd::AttachWnd: the first sheet of a tab window without a window needs a parent");
+    CRect rect;
+    pView->GetWindowRect(&rect);
+    pParent->ScreenToClient(&rect);
+    const BOOL bVisible = (pView->GetStyle() & WS_VISIBLE) != 0;
+    if (!Create(pParent, WS_CHILD | WS_HSCROLL | WS_VSCROLL, AFX_IDW_PANE_FIRST))
+        AfxThrowResourceException();
+    SetWindowPos(&wndTop, rect.left, rect.top, rect.Width(), rect.Height(),
+                 SWP_NOACTIVATE | (bVisible ? SWP_SHOWWINDOW : 0));
 }
 
 BOOL CGXTabWnd::ActivateTab(CWnd* pView)

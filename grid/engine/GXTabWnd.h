@@ -49,9 +49,6 @@
 // the tab window it lives in. One the program makes (Create) belongs to it; one the window procedure of
 // the "CGXTabWnd" class made for a dialog template makes its children when its window is created and
 // deletes itself with its window.
-//
-// Does not do yet: creating itself as a pane when laid out before it exists (nothing in the program
-// lays a tab window out that way).
 #pragma once
 
 #include <windows.h>
@@ -102,7 +99,10 @@ public:
                         UINT nID = AFX_IDW_PANE_FIRST);
     // Adds pView (made a child of the tab window) as a sheet labelled pszLabel: placed in the sheet
     // area, its own scroll bars hidden and their state kept in its tab; the first sheet becomes active
-    // and visible (not asked), the others stay hidden. The sheet hears gxTabMsgAdded.
+    // and visible (not asked), the others stay hidden. The sheet hears gxTabMsgAdded. A tab window
+    // laid out so before it has a window makes its window first, in pView's place: a child of pView's
+    // parent (none: CInvalidArgException*) with both scroll bars and the pane id AFX_IDW_PANE_FIRST,
+    // shown when pView was (a window that cannot be made: CResourceException*).
     virtual void AttachWnd(CWnd* pView, const char* pszLabel);
     // Switches to pView (see the top of this file). TRUE when pView is the active sheet afterwards.
     virtual BOOL ActivateTab(CWnd* pView);
@@ -135,6 +135,8 @@ protected:
     void RestoreScrollState(const CGXTabInfo& tab);
     // Makes the children (from WM_CREATE). FALSE when one cannot be made.
     BOOL CreateChildren();
+    // Makes the tab window in pView's place (see AttachWnd).
+    void CreateInPlaceOf(CWnd* pView);
     // Renaming: start, accept, cancel.
     void StartRename(int nTab);
     void EndRename(BOOL bAccept);

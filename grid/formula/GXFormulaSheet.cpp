@@ -228,7 +228,10 @@ void CGXFormulaSheet::DeleteAllStyles()
     ResetEngine();
 }
 
-void CGXFormulaSheet::AdjustParamOptions(CGXGridParam&) {}
+void CGXFormulaSheet::AdjustParamOptions(CGXGridParam& param)
+{
+    param.GetControlOptions().bEnteredValues = TRUE;
+}
 
 EngineCell* CGXFormulaSheet::FindCell(ROWCOL nRow, ROWCOL nCol) const
 {

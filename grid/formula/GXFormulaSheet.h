@@ -10,8 +10,9 @@
 // Value kinds written into a returned CGXStyle: 0 text, 1 number, 2 formula (an edit text), 3 error.
 //
 // Undo: the engine records the cells that structural changes remove, overwrite or rewrite (while the
-// option word set by SetEngineOption is on, and always for removed rows and columns); the sheet gathers them into a pending CGXFormulaUndoInfo, which the grid's undo command
-// takes with DetachUndoInfo and hands back to ApplyUndoInfo.
+// option word set by SetEngineOption is on, and always for removed rows and columns); the sheet
+// gathers them into a pending CGXFormulaUndoInfo, which the grid's undo command takes with
+// DetachUndoInfo and hands back to ApplyUndoInfo.
 //
 // Stored form (Serialize), schema 1: WORD 1; the CGXData part; five WORDs (iteration limit, blank
 // cells as zero, recalculation mode, recalculation method, constraint checking); the named ranges as a
@@ -22,9 +23,10 @@
 // CString; then BYTE 0. Reading checks every count, kind and position and leaves the sheet empty
 // when anything is wrong (the archive exception is thrown on).
 //
-// Does not do yet: the grid core keeps using its own style kind (CGXGridCore::m_nStyleKind, 0), so a
-// grid shows typed formulas as formulas only once its style kind is 1; AdjustParamOptions changes
-// nothing, since the parameter object has no option that concerns a formula sheet.
+// A grid whose parameter object holds a sheet keeps its cell values as entered texts: the sheet
+// switches the parameter object's entered-values option on (AdjustParamOptions), and a grid that
+// initialises on it takes kind 1 as its style kind, so what the user types is interpreted (a formula
+// is computed) and an edit shows a cell's formula.
 #pragma once
 
 #include <windows.h>
@@ -80,7 +82,7 @@ public:
     // plain cell data: the CGXData copy, then every inner cell's style moves into the engine (its
     // value through SetEnteredText, or SetTextValue when empty). Nothing for itself.
     void CopyFrom(const CGXData& other) override;
-    // Nothing (see the top of this file).
+    // Switches param's entered-values option on (see the top of this file).
     void AdjustParamOptions(CGXGridParam& param) override;
 
     // Structure: the engine moves its cells and references, the undo information is gathered, then

@@ -139,6 +139,9 @@ BOOL CGXGridUpdateHintImp::ApplyHint(CGXGridCore* pGrid, CObject* pObject)
     case gxHintSortCols:
         pGrid->UpdateMoveDataCols(h.m_range, h.m_nFlags, FALSE);
         return TRUE;
+    case gxHintReadOnly:
+        pGrid->UpdateReadOnly(FALSE);
+        return TRUE;
     case CGXGridHint::gxHintRedraw:
     case CGXGridHint::gxHintRedrawRowCol:
     case CGXGridHint::gxHintRowCount:
@@ -424,4 +427,9 @@ BOOL CGXGridUpdateHintImp::OnBaseStyleChanged(CGXGridCore* pGrid, WORD nId, UINT
 BOOL CGXGridUpdateHintImp::RecalcAndRedraw(CGXGridCore* pGrid, const char* pszText)
 {
     return Send(pGrid, CGXGridHint::gxHintRecalc, [&](CGXGridHint& h) { h.m_pData = pszText; });
+}
+
+BOOL CGXGridUpdateHintImp::UpdateReadOnly(CGXGridCore* pGrid)
+{
+    return Send(pGrid, gxHintReadOnly, [](CGXGridHint&) {});
 }

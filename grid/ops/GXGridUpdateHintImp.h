@@ -25,6 +25,7 @@
 //   28 RedrawFloatedCells, 29 RedrawMergedCells: row1, col1, row2, col2, flags
 //   30 HideExcelLikeFrame: flags the hide flag
 //   31 UpdateSortRows, 32 UpdateSortCols: range, flags (replayed as UpdateMoveDataRows, -Cols)
+//   37 UpdateReadOnly: nothing (the lock switch lives in the shared parameter object)
 #pragma once
 
 #include "grid/ops/GXUpdateHintImp.h"
@@ -36,7 +37,7 @@ public:
         gxHintRangeChange = 13, gxHintSelection = 14, gxHintCoveredCells = 18, gxHintZoomChanged = 19,
         gxHintZoom = 20, gxHintRefreshCurrentCell = 21, gxHintNameText = 22, gxHintSelectionDifference = 23,
         gxHintFloatedCells = 28, gxHintMergedCells = 29, gxHintExcelLikeFrame = 30, gxHintSortRows = 31,
-        gxHintSortCols = 32
+        gxHintSortCols = 32, gxHintReadOnly = 37
     };
 
     // 0 when pGrid has no parameter object or pHint is not a CGXGridHint; the hint's identity when
@@ -97,4 +98,5 @@ public:
     BOOL OnStylesMapChanged(CGXGridCore* pGrid, UINT nFlags) override;
     BOOL OnBaseStyleChanged(CGXGridCore* pGrid, WORD nId, UINT nFlags) override;
     BOOL RecalcAndRedraw(CGXGridCore* pGrid, const char* pszText) override;
+    BOOL UpdateReadOnly(CGXGridCore* pGrid) override;
 };

@@ -69,6 +69,9 @@ public:
     virtual BOOL OnStylesMapChanged(CGXGridCore* pGrid, UINT nFlags) = 0;
     virtual BOOL OnBaseStyleChanged(CGXGridCore* pGrid, WORD nId, UINT nFlags) = 0;
     virtual BOOL RecalcAndRedraw(CGXGridCore* pGrid, const char* pszText) = 0;
+    // The parameter object's lock switch changed: the other views reset their active current-cell
+    // controls too (CGXGridCore::UpdateReadOnly).
+    virtual BOOL UpdateReadOnly(CGXGridCore* pGrid) = 0;
 };
 
 CGXAbstractGridUpdateHintImp* GXCreateUpdateHintImp();

@@ -63,8 +63,8 @@ bool IsAbsolute(const std::string& source)
 // The flow of one layout: the line being filled and the boxes made so far.
 class Flow {
 public:
-    Flow(HDC hdc, HFONT const* fonts, int nWidth, int nDpiX, int nDpiY, std::vector<PageBox>& boxes)
-        : m_hdc(hdc), m_fonts(fonts), m_dpiX(nDpiX), m_dpiY(nDpiY), m_boxes(boxes)
+    Flow(HDC hdc, HFONT const* fonts, int nWidth, int nDpiX, int nDpiY, bool bFitPictures, std::vector<PageBox>& boxes)
+        : m_hdc(hdc), m_fonts(fonts), m_dpiX(nDpiX), m_dpiY(nDpiY), m_bFitPictures(bFitPictures), m_boxes(boxes)
     {
         m_left = ScaleX(kMargin);
         m_lineWidth = std::max(1, nWidth - 2 * m_left);
@@ -104,6 +104,10 @@ public:
         part.box.picture = nPicture;
         part.width = ScaleX(picture.width);
         part.ascent = ScaleY(picture.height);
+        if (m_bFitPictures && part.width > m_lineWidth) {
+            part.ascent = std::max(1, ::MulDiv(part.ascent, m_lineWidth, part.width));
+            part.width = m_lineWidth;
+        }
         Place(part, OwedBlank());
     }
 
@@ -221,6 +225,7 @@ private:
     TEXTMETRICA m_metrics[3] = {};
     int m_blankWidth[3] = {};
     int m_dpiX, m_dpiY;
+    bool m_bFitPictures;
     std::vector<PageBox>& m_boxes;
     int m_left = 0;      // the margin, and where lines start
     int m_lineWidth = 0; // the width lines wrap at
@@ -273,14 +278,15 @@ void PageContent::Clear()
     pictures.clear();
 }
 
-PageLayout::PageLayout(const PageContent& content, HDC hdcMeasure, int nWidth, int nDpiX, int nDpiY)
+PageLayout::PageLayout(const PageContent& content, HDC hdcMeasure, int nWidth, int nDpiX, int nDpiY,
+                       bool bForPaper)
     : m_content(content)
 {
     for (int n = 0; n < 3; ++n)
         m_fonts[n] = ::CreateFontA(-::MulDiv(kFontHeight[n], nDpiY, 96), 0, 0, 0, n == 0 ? FW_NORMAL : FW_BOLD,
                                    FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, kFace);
-    Flow flow(hdcMeasure, m_fonts, nWidth, nDpiX, nDpiY, m_boxes);
+    Flow flow(hdcMeasure, m_fonts, nWidth, nDpiX, nDpiY, bForPaper, m_boxes);
     for (size_t i = 0; i < content.items.size(); ++i) {
         const PageItem& item = content.items[i];
         switch (item.kind) {
@@ -310,6 +316,28 @@ PageLayout::~PageLayout()
     for (HFONT hFont : m_fonts)
         if (hFont != nullptr)
             ::DeleteObject(hFont);
+}
+
+std::vector<int> PageLayout::SheetTops(int nHeight) const
+{
+    std::vector<int> tops;
+    if (nHeight <= 0 || m_boxes.empty())
+        return tops;
+    for (int top = 0; top < m_size.cy;) {
+        tops.push_back(top);
+        const int limit = top + nHeight;
+        // the next sheet starts with the highest box that this one cannot hold whole, unless this one
+        // would then hold nothing whole (that box is higher than a sheet, and is cut at the limit)
+        int next = limit;
+        for (const PageBox& box : m_boxes)
+            if (box.rect.bottom > limit && box.rect.top > top)
+                next = std::min(next, int(box.rect.top));
+        const bool bHoldsOne = std::any_of(m_boxes.begin(), m_boxes.end(), [&](const PageBox& box) {
+            return box.rect.top >= top && box.rect.bottom <= next;
+        });
+        top = bHoldsOne ? next : limit;
+    }
+    return tops;
 }
 
 void PageLayout::Draw(HDC hdc, POINT ptOrigin, const RECT& rcClip) const

@@ -12,7 +12,9 @@
 //   as its highest part, and never lower than a line of its font;
 // - a line break ends the line; on an empty line it makes an empty line of the font's height;
 // - an image is drawn at its size in pixels (scaled for the device); an image whose file is missing or
-//   cannot be read shows its ALT text instead, in the text's font.
+//   cannot be read shows its ALT text instead, in the text's font;
+// - laid out for paper, which cannot scroll across, an image wider than the line is drawn smaller, as
+//   wide as the line and keeping its proportions; the page is cut into sheets between lines (SheetTops).
 // Colours: black text on white; images are drawn over white where they are transparent.
 //
 // Not done: other image formats than GIF, character references, a title shown anywhere.
@@ -72,8 +74,9 @@ struct PageBox {
 class PageLayout {
 public:
     // Lays out content for lines of nWidth pixels (margins included) on a device of nDpiX by nDpiY
-    // pixels per inch (96 on the screen), measuring text on hdcMeasure (any DC of that device).
-    PageLayout(const PageContent& content, HDC hdcMeasure, int nWidth, int nDpiX, int nDpiY);
+    // pixels per inch (96 on the screen), measuring text on hdcMeasure (any DC of that device); with
+    // bForPaper, images wider than the line are fitted to it (see the top of this file).
+    PageLayout(const PageContent& content, HDC hdcMeasure, int nWidth, int nDpiX, int nDpiY, bool bForPaper = false);
     ~PageLayout();
     PageLayout(const PageLayout&) = delete;
     PageLayout& operator=(const PageLayout&) = delete;
@@ -84,6 +87,11 @@ public:
 
     // The page's size: the widest line and the bottom, margins included.
     SIZE GetSize() const { return m_size; }
+    // The page cut into sheets nHeight pixels high: the page's y at the top of each sheet, the first 0.
+    // A sheet ends above the first line that would not fit on it whole, so no line is cut, except a
+    // line higher than a sheet, which goes on over as many sheets as it needs. Empty for an empty page
+    // or a height of 0 or less.
+    std::vector<int> SheetTops(int nHeight) const;
     // What was laid out, in page order.
     const std::vector<PageBox>& GetBoxes() const { return m_boxes; }
     // The font of boxes of font index n (0 to 2).

@@ -148,9 +148,17 @@ int DrawPage(const PageViewState& state, const PAGEVIEWDRAW* pDraw)
     if (pDraw == nullptr || pDraw->hdc == nullptr || pDraw->nDpiX <= 0 || pDraw->nDpiY <= 0)
         return 0;
     const RECT& area = pDraw->rcArea;
-    const PageLayout layout(state.content, pDraw->hdc, area.right - area.left, pDraw->nDpiX, pDraw->nDpiY);
-    layout.Draw(pDraw->hdc, POINT{area.left, area.top - pDraw->yFirst}, area);
-    return state.content.items.empty() ? 0 : int(layout.GetSize().cy);
+    const PageLayout layout(state.content, pDraw->hdc, area.right - area.left, pDraw->nDpiX, pDraw->nDpiY, true);
+    const std::vector<int> tops = layout.SheetTops(area.bottom - area.top);
+    const size_t nSheet = size_t(pDraw->nSheet);
+    if (nSheet >= 1 && nSheet <= tops.size()) {
+        // the sheet shows the page from its top down to where the next sheet starts
+        const int top = tops[nSheet - 1];
+        const int bottom = nSheet < tops.size() ? tops[nSheet] : int(layout.GetSize().cy);
+        const RECT sheet = {area.left, area.top, area.right, std::min(int(area.bottom), int(area.top) + bottom - top)};
+        layout.Draw(pDraw->hdc, POINT{area.left, area.top - top}, sheet);
+    }
+    return int(tops.size());
 }
 
 LRESULT Dispatch(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)

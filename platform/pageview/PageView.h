@@ -11,7 +11,7 @@
 // window scrolls with its bars, the mouse wheel and the arrow, page, Home and End keys.
 //
 // Not done: links, selecting and copying text, finding text, history; printing is the caller's, who
-// draws the same page on the printer's DC with PVM_DRAWPAGE.
+// draws the same page, sheet by sheet, on the printer's DC with PVM_DRAWPAGE.
 #pragma once
 
 #include <windows.h>
@@ -22,15 +22,17 @@
 // Shows the page file named by lParam (LPCSTR, a Windows path; null or empty: an empty page).
 // wParam: 0. Returns TRUE when the page was read, FALSE when it could not be (the window is then empty).
 #define PVM_NAVIGATE (WM_USER + 0x501)
-// Draws the whole page, laid out anew for a device, on a DC. lParam: PAGEVIEWDRAW*. wParam: 0.
-// Returns the page's height in the device's pixels (0 for an empty page).
+// Draws one sheet of the page, laid out anew for paper (PageLayout.h: images fitted to the width, the
+// page cut into sheets of rcArea's height between lines), on a DC. lParam: PAGEVIEWDRAW*. wParam: 0.
+// Returns the number of sheets the page takes (0 for an empty page or an area without height); a
+// sheet number beyond them draws nothing.
 #define PVM_DRAWPAGE (WM_USER + 0x502)
 
 // What PVM_DRAWPAGE draws and where.
 typedef struct tagPAGEVIEWDRAW {
     HDC hdc;       // the DC to draw on (MM_TEXT)
-    RECT rcArea;   // where on hdc: the page is laid out for rcArea's width and clipped to rcArea
-    int yFirst;    // the page's line of pixels drawn at rcArea.top (0: the top of the page)
+    RECT rcArea;   // where on hdc: the sheet, as wide and as high as the page is laid out for
+    int nSheet;    // the sheet drawn, 1 for the first
     int nDpiX;     // the device's pixels per inch across and down (96 on the screen)
     int nDpiY;
 } PAGEVIEWDRAW;

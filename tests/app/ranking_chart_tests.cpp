@@ -2,6 +2,7 @@
 // and for the edge cases, the colours of reference and other alternatives, no rows without a Solver
 // with results, the scroll sizes, printing on a printer-like DC and the preview, and the open flag.
 // the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -174,54 +175,116 @@ TEST(RankingChartFont, ThePrintedSizeFollowsThePageWidth)
         EXPECT_EQ(CZQRankingChartView::PrintFontSize(c.first), c.second) << c.first;
 }
 
-TEST_F(RankingChart, PrintsOnOnePageAsWideAsThePrintersAndPreviews)
+// The width of the printed names' column (N, the bars starting at N + 10): 9 a character, or the
+// widest of the names in the printed font of nSize tenths of a point and 5, measured on a printer's DC
+// prepared as the view prepares it.
+int PrintedNameColumn(CDC& printer, int nSize, const std::vector<const char*>& names)
+{
+    CFont font;
+    font.CreatePointFont(nSize, "Arial", &printer);
+    CFont* pOld = printer.SelectObject(&font);
+    int nWidth = 9 * 1;
+    for (const char* name : names)
+        nWidth = (std::max)(nWidth, int(printer.GetTextExtent(name).cx) + 5);
+    printer.SelectObject(pOld);
+    return nWidth;
+}
+
+// True when the page holds anything but white in the rectangle.
+bool Inked(const CFakePrinterDC& page, const CRect& rect)
+{
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            if (page.PixelAt(x, y) != kWhite)
+                return true;
+    return false;
+}
+
+TEST_F(RankingChart, PrintsOnOnePageAsTheScreenShowsItAcrossThePageAndPreviews)
 {
     OpenAndSolve();
     ASSERT_NE(View(), nullptr);
-    const FakePrinter printer{"Ranking printer", 850, 1100, 100, 100};
+    const HDC hScreen = ::GetDC(nullptr);
+    const int nScreenDpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    const int nScreenDpiX = ::GetDeviceCaps(hScreen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, hScreen);
+    ASSERT_EQ(nScreenDpi, nScreenDpiX);
+
+    // A printer of twice the screen's resolution, 8 by 10 inches: one unit of the chart is two of its
+    // pixels, and the page 8 by 10 screen inches.
+    const int nDpi = 2 * nScreenDpi;
+    const FakePrinter printer{"Ranking printer", 8 * nDpi, 10 * nDpi, nDpi, nDpi};
     fake.ExpectPrintDialog(IDOK, &printer);
     View()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
     ASSERT_EQ(fake.PrinterDCs().size(), 1u);
     const CFakePrinterDC& page = *fake.PrinterDCs().back();
     EXPECT_EQ(page.DocCalls(), (std::vector<std::string>{"StartDoc Final Ranking worked out with ZEK MD", "StartPage",
                                                          "EndPage", "EndDoc"}));
-    // the kept page: W = 850, u = (850 - 19) / 11 = 75; z's bar ends at 19 + 562
-    EXPECT_EQ(View()->m_rectPrint, CRect(0, 0, 850, 1100));
-    EXPECT_EQ(page.PixelAt(19, 35), kBlue);
-    EXPECT_EQ(page.PixelAt(19 + 562, 35), kBlue);
-    EXPECT_EQ(page.PixelAt(19 + 563, 35), kWhite);
-    EXPECT_EQ(page.PixelAt(19 + 750, 43), kBlack) << "the right of the last box";
-    EXPECT_EQ(page.PixelAt(19 + 360, 55), kRed) << "x's bar";
+    const int W = 8 * nScreenDpi;
+    EXPECT_EQ(View()->m_rectPrint, CRect(0, 0, W, 10 * nScreenDpi));
+    EXPECT_EQ(CZQRankingChartView::PrintFontSize(W), 120780 / W);
 
-    // the printed names: "Arial" of 120780 / 850 tenths of a point for the printer (the job's DC is
-    // gone with the job: a page of the same printer stands for it)
-    CFakePrinterDC samePrinter(850, 1100, 100, 100);
-    auto expectFont = [&samePrinter](const CFont& font, int nSize) {
+    // the printed names, of another font than the screen's, keep a column of their own width
+    CFakePrinterDC samePrinter(8 * nDpi, 10 * nDpi, nDpi, nDpi);
+    CPrintInfo info;
+    info.m_rectDraw.SetRect(0, 0, 8 * nDpi, 10 * nDpi);
+    View()->OnPrepareDC(&samePrinter, &info);
+    const int x0 = PrintedNameColumn(samePrinter, 120780 / W, {"x", "y", "z"}) + 10;
+    EXPECT_GT(x0, 19);
+    const int u = (W - x0) / 11;
+    // in the printer's pixels: z (0.75) on the top row from y = 30, x (0.5, red) 20 below it; the
+    // boxes reach across the page
+    auto at = [](int n) { return 2 * n; };
+    EXPECT_TRUE(Inked(page, CRect(at(10), at(30), at(x0) - 1, at(45)))) << "z's name";
+    EXPECT_EQ(page.PixelAt(at(x0) + 1, at(30) + 1), kBlue);
+    EXPECT_EQ(page.PixelAt(at(x0 + int(0.75 * 10 * u)) + 1, at(40)), kBlue);
+    EXPECT_EQ(page.PixelAt(at(x0 + int(0.75 * 10 * u) + 1) + 1, at(35)), kWhite);
+    EXPECT_EQ(page.PixelAt(at(x0) + 1, at(50) + 1), kRed) << "x's bar";
+    EXPECT_EQ(page.PixelAt(at(x0 + 10 * u) + 1, at(43)), kBlack) << "the right of the last box";
+    EXPECT_GT(x0 + 10 * u, W * 5 / 6);
+
+    // the printed names: "Arial" of 120780 / W tenths of a point on the printer
+    auto expectFont = [](CDC& printerDC, const CFont& font, int nSize) {
         CFont expected;
-        ASSERT_TRUE(expected.CreatePointFont(nSize, "Arial", &samePrinter));
+        ASSERT_TRUE(expected.CreatePointFont(nSize, "Arial", &printerDC));
         LOGFONT actual = {}, wanted = {};
         font.GetLogFont(&actual);
         expected.GetLogFont(&wanted);
         EXPECT_EQ(actual.lfHeight, wanted.lfHeight) << nSize;
         EXPECT_STREQ(actual.lfFaceName, "Arial");
     };
-    expectFont(View()->m_font, 142);
+    expectFont(samePrinter, View()->m_font, 120780 / W);
 
-    // a page of no width prints with the screen's size, and boxes of the least width
-    CPrintInfo info;
+    // A page too short for the rows (110 units, 115 pixels at 100 dots per inch): the rows fill its
+    // height, the units as much smaller across, and the last row's bar stands on the page.
+    const FakePrinter shortPage{"Short page", 850, 100, 100, 100};
+    fake.ExpectPrintDialog(IDOK, &shortPage);
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    ASSERT_EQ(fake.PrinterDCs().size(), 2u);
+    EXPECT_EQ(View()->m_rectPrint, CRect(0, 0, 850 * 110 / 100, 110));
+    const CFakePrinterDC& shortPrinted = *fake.PrinterDCs().back();
+    bool bRedOnLastRow = false;
+    for (int x = 0; x < 850 && !bRedOnLastRow; ++x)
+        bRedOnLastRow = shortPrinted.PixelAt(x, (70 + 5) * 100 / 110) == kRed;
+    EXPECT_TRUE(bRedOnLastRow) << "y's bar";
+
+    // a page of no width prints in the printer's pixels with the screen's size of names, and boxes of
+    // the least width
+    CFakePrinterDC noWidth(850, 1100, 100, 100);
     info.m_rectDraw.SetRectEmpty();
-    View()->OnPrepareDC(&samePrinter, &info);
+    View()->OnPrepareDC(&noWidth, &info);
     EXPECT_EQ(View()->m_rectPrint, CRect(0, 0, 0, 0));
-    samePrinter.StartPage();
-    View()->OnDraw(&samePrinter);
-    expectFont(View()->m_font, 110);
-    EXPECT_EQ(samePrinter.PixelAt(19 + 135, 35), kBlue) << "0.75 of 10 boxes of 18";
-    EXPECT_EQ(samePrinter.PixelAt(19 + 136, 35), kWhite);
+    noWidth.StartPage();
+    View()->OnDraw(&noWidth);
+    expectFont(noWidth, View()->m_font, 110);
+    const int x0NoWidth = PrintedNameColumn(noWidth, 110, {"x", "y", "z"}) + 10;
+    EXPECT_EQ(noWidth.PixelAt(x0NoWidth + 135, 35), kBlue) << "0.75 of 10 boxes of 18";
+    EXPECT_EQ(noWidth.PixelAt(x0NoWidth + 136, 35), kWhite);
 
     // print without the dialog, on the default printer
     fake.SetDefaultPrinter(&printer);
     View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-    ASSERT_EQ(fake.PrinterDCs().size(), 2u);
+    ASSERT_EQ(fake.PrinterDCs().size(), 3u);
     EXPECT_EQ(fake.PrinterDCs().back()->DocCalls().size(), 4u);
 
     // the preview takes the main window's place until it is closed

@@ -245,3 +245,120 @@ marks_of() {
         { sx += $1; sy += $2; n++; last = $1 }
         END { flush() }'
 }
+
+# ---- printing --------------------------------------------------------------------------------------
+# The tests' print server (tools/common.sh, ondrix_print_server) is the default printer of the test
+# prefix; it writes each job as a PDF file into ONDRIX_PRINT_OUT.
+
+# print_server_ready: fails unless the roads run with the tests' print server.
+print_server_ready() {
+    [ -n "${CUPS_SERVER:-}" ] && [ -n "${ONDRIX_PRINT_OUT:-}" ] && lpstat -d 2>/dev/null | grep -q 'Ondrix_PDF$' ||
+        fail "no print server: the printing road runs through tools/test"
+}
+
+# activate TITLE-REGEX: a click on the caption of the document window whose title matches makes it the
+# active one (the windows must not cover each other: Window > Tile).
+activate() {
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 "^    [^ ]+ \"$1\" " | head -1)")"
+    xdotool mousemove $((l + w / 2)) $((t + 10)) click 1 || fail "xdotool could not click"
+}
+
+# printed NAME: waits for the print server to have written a whole PDF file and to hold no job, then
+# moves the file to NAME.pdf in the output folder.
+printed() {
+    rm -f "$OUT/$1.pdf"
+    job_done() {
+        SEEN="jobs waiting: $(lpstat -o 2>/dev/null | wc -l), output: $(ls -l "$ONDRIX_PRINT_OUT" 2>&1)"
+        [ -s "$ONDRIX_PRINT_OUT" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && pdfinfo "$ONDRIX_PRINT_OUT" >/dev/null 2>&1
+    }
+    eventually 60 "no PDF came out of the print server" job_done
+    mv "$ONDRIX_PRINT_OUT" "$OUT/$1.pdf" || fail "could not keep the printed file"
+}
+
+# print_active NAME: File > Print (Ctrl+P) on the active window; the print dialog offers the print
+# server's queue; OK prints, and the PDF is kept as NAME.pdf.
+print_active() {
+    rm -f "$ONDRIX_PRINT_OUT"
+    keys ctrl+p
+    expect 20 '^#32770 "Print" ' '^  +Static "CUPS:Ondrix_PDF" ' >/dev/null
+    keys Return
+    expect_gone 20 '^#32770 "Print" '
+    printed "$1"
+}
+
+# pdf_pages PDF: its number of pages.
+pdf_pages() { pdfinfo "$1" 2>/dev/null | awk '/^Pages:/ { print $2 }'; }
+
+# pdf_title PDF: the title the job gave it (the printed document's title).
+pdf_title() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Title: *//p'; }
+
+# pdf_text PDF [pdftotext options...]: its text, pages ended by form feeds; a minus sign comes back
+# from the printer's fonts as a soft hyphen, turned back here.
+pdf_text() { pdftotext "${@:2}" "$1" - 2>/dev/null | sed 's/\xc2\xad/-/g'; }
+
+# pdf_words PDF: each word with its box on the page in points: "PAGE XMIN YMIN XMAX YMAX WORD".
+pdf_words() {
+    pdf_text "$1" -bbox | awk '
+        /<page / { page++ }
+        /<word / {
+            match($0, /xMin="[^"]*" yMin="[^"]*" xMax="[^"]*" yMax="[^"]*"/)
+            split(substr($0, RSTART, RLENGTH), f, "\"")
+            word = $0; sub(/^.*">/, "", word); sub(/<\/word>.*$/, "", word)
+            print page, f[2], f[4], f[6], f[8], word
+        }'
+}
+
+# printed_grid PDF ROWS COLUMNS: the cells of a printed grid as a copy out of the grid gives them (tabs
+# between cells, CR LF after each row, headers left out), rebuilt from its pages; ROWS and COLUMNS are
+# the row and column headers, one a line. Fails when a page does not start with the header row of its
+# columns or end with the footer "PAGE/PAGES", when the pages do not hold every cell exactly once, or
+# when there are more pages than the row and column parts that the cells need.
+printed_grid() {
+    local rows columns
+    rows=$(printf '%s\n' "$2" | tr '\n' ' ')
+    columns=$(printf '%s\n' "$3" | tr '\n' ' ')
+    pdf_text "$1" -layout | awk -v rows="$rows" -v columns="$columns" -v pages="$(pdf_pages "$1")" '
+        function bad(message) { print "page " page ": " message > "/dev/stderr"; failed = 1; exit 1 }
+        BEGIN {
+            RS = "\f"
+            nr = split(rows, rowName, " "); nc = split(columns, columnName, " ")
+            for (i = 1; i <= nr; i++) isRow[rowName[i]] = i
+            for (i = 1; i <= nc; i++) isColumn[columnName[i]] = i
+        }
+        {
+            if (++page > pages) exit
+            n = 0
+            m = split($0, line, "\n")
+            for (i = 1; i <= m; i++) if (line[i] ~ /[^ ]/) kept[++n] = line[i]
+            k = split(kept[1], head, " ")
+            for (i = 1; i <= k; i++) if (!(head[i] in isColumn)) bad("the header row is not the columns: " kept[1])
+            header = head[1]; for (i = 2; i <= k; i++) header = header " " head[i]
+            columnSet[header] = 1
+            if (kept[n] !~ (" " page "/" pages "$")) bad("the footer does not end with " page "/" pages ": " kept[n])
+            first = ""
+            for (i = 2; i < n; i++) {
+                c = split(kept[i], cell, " ")
+                if (!(cell[1] in isRow) || c != k + 1) bad("not a row of the columns " header ": " kept[i])
+                first = first == "" ? cell[1] : first
+                for (j = 2; j <= c; j++) {
+                    if ((cell[1], head[j - 1]) in value) bad("printed twice: " cell[1] " " head[j - 1])
+                    value[cell[1], head[j - 1]] = cell[j]
+                }
+            }
+            rowSet[first] = 1
+        }
+        END {
+            if (failed) exit 1
+            if (page != pages) { print "pdftotext found " page " pages of " pages > "/dev/stderr"; exit 1 }
+            parts = 0; for (s in columnSet) parts++
+            bands = 0; for (s in rowSet) bands++
+            if (parts * bands != pages) { print pages " pages for " parts " column parts and " bands " row parts" > "/dev/stderr"; exit 1 }
+            for (i = 1; i <= nr; i++) {
+                for (j = 1; j <= nc; j++) {
+                    if (!((rowName[i], columnName[j]) in value)) { print "not printed: " rowName[i] " " columnName[j] > "/dev/stderr"; exit 1 }
+                    printf "%s%s", value[rowName[i], columnName[j]], j < nc ? "\t" : "\r\n"
+                }
+            }
+        }'
+}

@@ -10,6 +10,11 @@
 //   ondrix_inspect clipboard                the clipboard's text as it stands (exit 1 when it holds
 //                                           none), for what a user copied out of a grid
 //   ondrix_inspect clipboard empty          empties the clipboard, so that a copy that fails shows
+//   ondrix_inspect image SECONDS REGEX FILE.bmp
+//                                           polls until the first window whose dump line matches
+//                                           REGEX shows the 24-bit picture FILE.bmp on the screen at
+//                                           its top-left corner (all but 1% of its points the same),
+//                                           exit 0; else exit 1, printing how much of it was seen
 //
 // One line per window, indented two spaces a level:
 //   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [hidden] [disabled]
@@ -17,7 +22,10 @@
 //   item N: "COLUMN 0" "COLUMN 1" ... [at=L,T,WxH] [selected]
 //                                  (list view, with the item's place on the screen; list and combo
 //                                   boxes: one column, no place)
-//   node LEVEL: "TEXT" [selected]                    (tree view, depth first, indented by level)
+//   node LEVEL: "TEXT" [at=L,T,WxH] [selected]       (tree view, depth first, indented by level;
+//                                                     the place of its label while it is scrolled
+//                                                     into view)
+// A tool tip's line shows as its text the text of the tool it shows.
 // Texts are shown with '\n', '\t' and '\\' escaped, so that a regular expression sees one line.
 //
 // Items of list and tree views live in the other process: a buffer is allocated there, the control
@@ -30,6 +38,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -158,6 +168,27 @@ std::string ListViewItemPlace(HWND hwnd, const RemoteBuffer& remote, int item)
            std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
+// The text of the tool a tool tip shows: the tool the tip holds as current, its text asked of it as the
+// tip asks (a tool that gives its text when asked is asked again).
+std::string ToolTipShownText(HWND hwnd)
+{
+    RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
+    if (!remote.Valid())
+        return "";
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    char text[kTextSize + 1] = {};
+    if (!remote.Write(0, &tool, sizeof tool) || !Send(hwnd, TTM_GETCURRENTTOOLA, 0, LPARAM(remote.At(0))) ||
+        !remote.Read(0, &tool, sizeof tool))
+        return "";
+    tool.lpszText = remote.At(kTextOffset);
+    if (!remote.Write(0, &tool, sizeof tool) || !remote.Write(kTextOffset, text, kTextSize))
+        return "";
+    Send(hwnd, TTM_GETTEXTA, WPARAM(kTextSize), LPARAM(remote.At(0)));
+    remote.Read(kTextOffset, text, kTextSize);
+    return text;
+}
+
 void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
 {
     RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
@@ -179,6 +210,24 @@ void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>
     }
 }
 
+// " at=L,T,WxH": where a tree item's label shows on the screen; empty while it is scrolled out of view
+// or under a closed node.
+std::string TreeItemPlace(HWND hwnd, const RemoteBuffer& remote, HTREEITEM item)
+{
+    RECT rect = {};
+    // the message takes the item in the rectangle's place and gives the rectangle back
+    if (!remote.Write(0, &item, sizeof item) || !Send(hwnd, TVM_GETITEMRECT, TRUE, LPARAM(remote.At(0))) ||
+        !remote.Read(0, &rect, sizeof rect))
+        return "";
+    RECT client = {};
+    ::GetClientRect(hwnd, &client);
+    if (rect.bottom <= client.top || rect.top >= client.bottom)
+        return "";
+    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
 void DumpTreeNodes(HWND hwnd, const RemoteBuffer& remote, HTREEITEM first, int level, const std::string& indent,
                    std::vector<std::string>& lines)
 {
@@ -197,7 +246,7 @@ void DumpTreeNodes(HWND hwnd, const RemoteBuffer& remote, HTREEITEM first, int l
         remote.Read(0, &record, sizeof record);
         remote.Read(kTextOffset, text, kTextSize);
         std::string line = indent + std::string(size_t(level) * 2, ' ') + "node " + std::to_string(level) + ": " +
-                           Quoted(text);
+                           Quoted(text) + TreeItemPlace(hwnd, remote, node);
         if (record.state & TVIS_SELECTED)
             line += " [selected]";
         lines.push_back(line);
@@ -240,13 +289,15 @@ void DumpListBox(HWND hwnd, bool combo, const std::string& indent, std::vector<s
     }
 }
 
-void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines)
+// The window's line, then (with whole) its items and its children's lines.
+void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whole = true)
 {
     const std::string indent(size_t(depth) * 2, ' ');
     const std::string cls = ClassOf(hwnd);
     RECT rect = {};
     ::GetWindowRect(hwnd, &rect);
-    std::string line = indent + cls + " " + Quoted(TextOf(hwnd, cls)) + " id=" +
+    const std::string text = cls == TOOLTIPS_CLASSA ? ToolTipShownText(hwnd) : TextOf(hwnd, cls);
+    std::string line = indent + cls + " " + Quoted(text) + " id=" +
                        std::to_string(::GetWindowLongPtrA(hwnd, GWLP_ID)) + " at=" + std::to_string(rect.left) +
                        "," + std::to_string(rect.top) + "," + std::to_string(rect.right - rect.left) + "x" +
                        std::to_string(rect.bottom - rect.top);
@@ -255,6 +306,8 @@ void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines)
     if (!::IsWindowEnabled(hwnd))
         line += " [disabled]";
     lines.push_back(line);
+    if (!whole)
+        return;
 
     const std::string itemIndent = indent + "  ";
     if (cls == WC_LISTVIEWA)
@@ -396,6 +449,105 @@ bool PrintPixels(int left, int top, int width, int height, unsigned long colour)
     return true;
 }
 
+// A 24-bit BMP file's picture, top row first, as 0xRRGGBB values; empty when the file is not one.
+std::vector<unsigned long> ReadPicture(const char* path, int& width, int& height)
+{
+    std::vector<unsigned long> points;
+    FILE* in = std::fopen(path, "rb");
+    if (in == nullptr)
+        return points;
+    std::vector<unsigned char> bytes;
+    unsigned char chunk[65536];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;)
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    std::fclose(in);
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    if (bytes.size() < sizeof file + sizeof info)
+        return points;
+    std::memcpy(&file, bytes.data(), sizeof file);
+    std::memcpy(&info, bytes.data() + sizeof file, sizeof info);
+    width = info.biWidth;
+    height = std::abs(info.biHeight);
+    const size_t stride = size_t((width * 3 + 3) & ~3);
+    if (file.bfType != 0x4D42 || info.biBitCount != 24 || info.biCompression != BI_RGB || width <= 0 ||
+        bytes.size() < file.bfOffBits + stride * size_t(height))
+        return points;
+    for (int y = 0; y < height; y++) {
+        const int row = info.biHeight > 0 ? height - 1 - y : y;
+        const unsigned char* p = bytes.data() + file.bfOffBits + stride * size_t(row);
+        for (int x = 0; x < width; x++, p += 3)
+            points.push_back((unsigned long)(p[2]) << 16 | (unsigned long)(p[1]) << 8 | p[0]);
+    }
+    return points;
+}
+
+// The first visible window (top-level or child, in dump order) whose dump line matches pattern.
+HWND FindWindowLine(const std::regex& pattern)
+{
+    struct Search {
+        const std::regex* pattern;
+        HWND found;
+    } search = {&pattern, nullptr};
+    std::vector<HWND> tops;
+    ::EnumWindows(CollectTopLevel, LPARAM(&tops));
+    std::function<bool(HWND, int)> visit = [&](HWND hwnd, int depth) {
+        std::vector<std::string> lines;
+        DumpWindow(hwnd, depth, lines, false);
+        if (!lines.empty() && std::regex_search(lines.front(), *search.pattern)) {
+            search.found = hwnd;
+            return true;
+        }
+        for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (visit(child, depth + 1))
+                return true;
+        return false;
+    };
+    for (HWND hwnd : tops)
+        if (visit(hwnd, 0))
+            break;
+    return search.found;
+}
+
+// Polls every 100 ms for up to seconds until the window of the first line matching pattern shows the
+// picture of path at its top-left corner; prints how many of its points were seen each time it fails.
+bool WaitForPicture(double seconds, const std::regex& pattern, const char* path)
+{
+    int width = 0, height = 0;
+    const std::vector<unsigned long> picture = ReadPicture(path, width, height);
+    if (picture.empty()) {
+        std::fprintf(stderr, "ondrix_inspect: not a 24-bit BMP file: %s\n", path);
+        return false;
+    }
+    const DWORD end = ::GetTickCount() + DWORD(seconds * 1000);
+    std::string seen = "no window";
+    for (;;) {
+        if (HWND hwnd = FindWindowLine(pattern)) {
+            RECT rect = {};
+            ::GetWindowRect(hwnd, &rect);
+            Screen shot;
+            if (CaptureScreen(shot)) {
+                size_t same = 0;
+                for (int y = 0; y < height; y++)
+                    for (int x = 0; x < width; x++) {
+                        const int sx = rect.left + x, sy = rect.top + y;
+                        if (sx >= 0 && sy >= 0 && sx < shot.width && sy < shot.height &&
+                            shot.At(sx, sy) == picture[size_t(y) * size_t(width) + size_t(x)])
+                            same++;
+                    }
+                if (same * 100 >= picture.size() * 99)
+                    return true;
+                seen = std::to_string(same) + " of " + std::to_string(picture.size()) + " points";
+            }
+        }
+        if (LONG(::GetTickCount() - end) >= 0) {
+            std::printf("seen: %s\n", seen.c_str());
+            return false;
+        }
+        ::Sleep(100);
+    }
+}
+
 // The clipboard's text, written out unchanged (line ends included); or the clipboard emptied.
 bool PrintClipboard(bool empty)
 {
@@ -421,7 +573,8 @@ bool PrintClipboard(bool empty)
 int Usage()
 {
     std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
-                         "                      | pixels L T W H RRGGBB | clipboard [empty]\n");
+                         "                      | pixels L T W H RRGGBB | clipboard [empty]\n"
+                         "                      | image SECONDS REGEX FILE.bmp\n");
     return 2;
 }
 
@@ -451,6 +604,8 @@ int main(int argc, char** argv)
                                std::strtoul(argv[6], nullptr, 16))
                        ? 0
                        : 1;
+        if (command == "image" && argc == 5)
+            return WaitForPicture(std::atof(argv[2]), std::regex(argv[3]), argv[4]) ? 0 : 1;
         if (command == "clipboard" && (argc == 2 || (argc == 3 && std::string(argv[2]) == "empty")))
             return PrintClipboard(argc == 3) ? 0 : 1;
     } catch (const std::regex_error& e) {

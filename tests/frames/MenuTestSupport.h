@@ -59,13 +59,15 @@ inline MenuItem ReadMenuItem(HMENU hMenu, UINT nPos)
     return item;
 }
 
-// The menu font of the non-client metrics, made for a test.
-inline HFONT CreateMenuFont(LONG lWeight = FW_NORMAL)
+// The menu font of the non-client metrics, made for a test (with another weight or height when given).
+inline HFONT CreateMenuFont(LONG lWeight = FW_NORMAL, LONG lHeight = 0)
 {
     NONCLIENTMETRICSA ncm = {};
     ncm.cbSize = sizeof(ncm);
     ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
     if (lWeight != FW_NORMAL)
         ncm.lfMenuFont.lfWeight = lWeight;
+    if (lHeight != 0)
+        ncm.lfMenuFont.lfHeight = lHeight;
     return ::CreateFontIndirectA(&ncm.lfMenuFont);
 }

@@ -449,6 +449,123 @@ TEST_F(DockBarTest, TheCursorShowsWhichWayASplitterMoves)
         pLeft->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pLeft->m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
 }
 
+// ---- the dock bar's own move and the drag rectangle -----------------------------------------------------------
+
+// A dock bar that notes the flags of every move or resize of its own window.
+class CMoveNotingDockBar : public SECDockBar {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_WINDOWPOSCHANGING) {
+            const UINT nFlags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+            if ((nFlags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+                moves.push_back(nFlags);
+        }
+        return SECDockBar::WindowProc(message, wParam, lParam);
+    }
+    std::vector<UINT> moves;
+};
+
+TEST_F(DockBarTest, WhileItsRowsChangedADockBarMovesWithoutItsOldBitsOrWithoutRedrawing)
+{
+    // noting dock bars in place of the left and bottom ones
+    CMoveNotingDockBar* noting[2] = {};
+    const struct {
+        UINT nID;
+        DWORD dwStyle;
+    } sides[] = {{AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
+                 {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP}};
+    for (int i = 0; i < 2; i++) {
+        DockBar(sides[i].nID)->DestroyWindow();
+        noting[i] = new CMoveNotingDockBar;
+        noting[i]->SetAutoDelete(TRUE);
+        ASSERT_TRUE(noting[i]->Create(pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | sides[i].dwStyle,
+                                      0, sides[i].nID));
+    }
+    CMoveNotingDockBar* pLeft = noting[0];
+    CMoveNotingDockBar* pBottom = noting[1];
+    SECControlBar* pSide = MakePane(120);
+    SECControlBar* pLow = MakePane(121);
+    ASSERT_TRUE(pSide != nullptr && pLow != nullptr);
+    DockPaneAt(pSide, AFX_IDW_DOCKBAR_LEFT, 0, 0, 1.0f);
+    DockPaneAt(pLow, AFX_IDW_DOCKBAR_BOTTOM, 0, 0, 1.0f, 80);
+    pFrame->RecalcLayout();
+
+    // The next layout moves each dock bar once; bRowsChanged as after a row was added or removed.
+    const auto moveOf = [&](CMoveNotingDockBar* pDockBar, BOOL bRowsChanged, const std::function<void()>& change) {
+        pDockBar->m_bRelayout = bRowsChanged;
+        pDockBar->m_bRedrawPending = FALSE;
+        pDockBar->moves.clear();
+        change();
+        pFrame->RecalcLayout();
+        EXPECT_EQ(pDockBar->moves.size(), 1u) << pDockBar->GetDlgCtrlID() << " " << bRowsChanged;
+        return pDockBar->moves.empty() ? 0u : pDockBar->moves.back() & (SWP_NOCOPYBITS | SWP_NOREDRAW);
+    };
+    int nThickness = kPaneThickness;
+    const auto thicker = [&] { pSide->CalcDynamicLayout(nThickness += 30, LM_COMMIT | LM_VERTDOCK); };
+    const auto taller = [&] {
+        const CRect rect = ScreenRect(pFrame);
+        pFrame->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height() + 20, SWP_NOMOVE | SWP_NOZORDER);
+    };
+    // the same size in a new place: no old bits
+    EXPECT_EQ(moveOf(pBottom, TRUE, taller), UINT(SWP_NOCOPYBITS));
+    // the same length, thicker: no redrawing
+    EXPECT_EQ(moveOf(pLeft, TRUE, thicker), UINT(SWP_NOREDRAW));
+    // a new length: an ordinary move
+    EXPECT_EQ(moveOf(pLeft, TRUE, taller), 0u);
+    // without a change of rows every move is ordinary
+    EXPECT_EQ(moveOf(pBottom, FALSE, taller), 0u);
+    EXPECT_EQ(moveOf(pLeft, FALSE, thicker), 0u);
+    EXPECT_EQ(g_bSECNoRedraw, TRUE) << "the switch is back as it was";
+}
+
+TEST_F(DockBarTest, TheDragRectangleTakesTheBarsShareOfARowOrAWholeNewRowAndFollowsTheMouseInItsRow)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    SECControlBar* pDragged = MakePane(130);
+    SECControlBar* pTool = MakePane(131, SEC_CBRS_EX_FIXEDSIZE, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP);
+    ASSERT_TRUE(pDragged != nullptr && pTool != nullptr);
+    pDragged->m_fPctWidth = 0.25f;
+    const CRect rectDock = ScreenRect(pLeft);
+    const int nLength = rectDock.Height();
+    const float fRow = panes[0]->m_fPctWidth + panes[1]->m_fPctWidth + panes[2]->m_fPctWidth;
+    const int nShare = int(0.25f / (fRow + 0.25f) * float(nLength));
+
+    // over the row (the mouse 50 pixels in, 20 down, of a 100 by 100 frame): the bar's share of the
+    // length by the row's thickness, with the mouse at the same place in it
+    CPoint pt(rectDock.left + 100, rectDock.top + 150);
+    CRect rect(pt.x - 50, pt.y - 20, pt.x + 50, pt.y + 80);
+    int nHint = -1;
+    CRect rectLast;
+    CPoint ptLast;
+    const CRect rectShare = pLeft->CalcDragRect(pDragged, rect, pt, nHint, rectLast, ptLast);
+    const int x = pt.x - 50 * kPaneThickness / 100;
+    const int y = pt.y - 20 * nShare / 100;
+    EXPECT_EQ(rectShare, CRect(x, y, x + kPaneThickness, y + nShare));
+    EXPECT_EQ(nHint, pLeft->RowStartOf(pLeft->FindBar(panes[0])));
+    EXPECT_EQ(rectLast, rectShare);
+    EXPECT_EQ(ptLast, pt);
+
+    // in the same row again the last answer follows the mouse
+    const CPoint ptMoved = pt + CSize(7, -5);
+    EXPECT_EQ(pLeft->CalcDragRect(pDragged, rect + CSize(7, -5), ptMoved, nHint, rectLast, ptLast),
+              rectShare + CSize(7, -5));
+
+    // past the row: a new row the whole length of the dock bar
+    const CPoint ptOut(rectDock.left + kPaneThickness + 40, pt.y);
+    const CRect rectOut(ptOut.x - 50, ptOut.y - 20, ptOut.x + 50, ptOut.y + 80);
+    EXPECT_EQ(pLeft->CalcDragRect(pDragged, rectOut, ptOut, nHint, rectLast, ptLast),
+              CRect(rectOut.left, rectDock.top, rectOut.right, rectDock.bottom));
+    EXPECT_EQ(nHint, -1);
+
+    // a tool-bar-like bar, and a bar dragged within its own row, keep the frame they are given
+    for (SECControlBar* pBar : {pTool, panes[1]}) {
+        nHint = -1;
+        EXPECT_EQ(pLeft->CalcDragRect(pBar, rect, pt, nHint, rectLast, ptLast), rect) << pBar->GetDlgCtrlID();
+    }
+}
+
 // ---- placeholders, floating and the bar list -------------------------------------------------------------------
 
 TEST_F(DockBarTest, AFloatedPaneLeavesItsPlaceAndDocksBackIntoIt)

@@ -3,6 +3,7 @@
 // sizes, the menu command), showing floating bars, the context-menu additions and the workspace
 // commands.
 #include "MdiTestSupport.h"
+#include "Throws.h"
 
 #include <algorithm>
 #include <string>
@@ -10,6 +11,26 @@
 
 IMPLEMENT_DYNCREATE(CMdiTestDoc, CDocument)
 IMPLEMENT_DYNCREATE(CMdiTestView, CView)
+
+// A dock bar and a bar host whose windows refuse to be made.
+class CUnmadeDockBar : public SECDockBar {
+    DECLARE_DYNCREATE(CUnmadeDockBar)
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return message == WM_CREATE ? -1 : SECDockBar::WindowProc(message, wParam, lParam);
+    }
+};
+class CUnmadeBarHost : public SECControlBarMDIChildWnd {
+    DECLARE_DYNCREATE(CUnmadeBarHost)
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return message == WM_CREATE ? -1 : SECControlBarMDIChildWnd::WindowProc(message, wParam, lParam);
+    }
+};
+IMPLEMENT_DYNCREATE(CUnmadeDockBar, SECDockBar)
+IMPLEMENT_DYNCREATE(CUnmadeBarHost, SECControlBarMDIChildWnd)
 
 namespace {
 
@@ -62,6 +83,22 @@ TEST_F(DockingFrameTest, EnableDockingMakesEachSideOnceWithItsInnerBorder)
     }
     EXPECT_EQ(pFrame->GetFloatingFrameClass(), RUNTIME_CLASS(SECMiniDockFrameWnd));
     ExpectInvalidArg([&] { pFrame->EnableDocking(CBRS_ALIGN_ANY | CBRS_TOOLTIPS); }, "0x0000F010");
+}
+
+TEST_F(DockingFrameTest, ADockBarOrABarHostThatCannotBeMadeRaisesTheResourceException)
+{
+    pFrame->SetDockBarClass(RUNTIME_CLASS(CUnmadeDockBar));
+    EXPECT_TRUE(Throws<CResourceException>([&] { pFrame->EnableDocking(CBRS_ALIGN_LEFT); }));
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT), nullptr);
+
+    pFrame->SetDockBarClass(RUNTIME_CLASS(SECDockBar));
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    SECControlBar* pPane = MakePane(pFrame, 100);
+    pFrame->DockControlBarAt(pPane, AFX_IDW_DOCKBAR_LEFT, 0, 0, 1.0f, 200);
+    pFrame->SetBarHostClass(RUNTIME_CLASS(CUnmadeBarHost));
+    EXPECT_TRUE(Throws<CResourceException>([&] { pFrame->FloatControlBarInMainWindow(pPane, -1, -1, CBRS_ALIGN_TOP); }));
+    EXPECT_FALSE(pFrame->IsFloatingInMainWindow(pPane));
+    EXPECT_EQ(pFrame->MDIGetActive(), nullptr) << "no host was left behind";
 }
 
 TEST_F(DockingFrameTest, DockControlBarAtCommitsTheThicknessOfItsEdgeAndTheFraction)
@@ -189,6 +226,26 @@ TEST_F(DockingFrameTest, ASizableBarsFloatingFrameHasASizingBorderAndAToolBarsNo
         EXPECT_EQ((dwStyle & WS_THICKFRAME) != 0, c.bSizing);
         EXPECT_EQ((dwStyle & MFS_THICKFRAME) != 0, c.bSizing);
         EXPECT_EQ((dwStyle & MFS_4THICKFRAME) != 0, !c.bSizing);
+        EXPECT_NE(dwStyle & MFS_SNAPTOBARS, 0u);
+
+        // Sized from outside, a sizing border's frame lays its bar out at the size asked for; the
+        // other keeps its bar's size. Either way the frame ends around its bar.
+        const CSize sizeBar = pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
+        const CRect rectFloat = ScreenRect(pFloat);
+        pFloat->SetWindowPos(nullptr, 0, 0, rectFloat.Width() + 40, rectFloat.Height() + 30,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const CSize sizeGrown = c.bSizing ? sizeBar + CSize(40, 30) : sizeBar;
+        EXPECT_EQ(pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH), sizeGrown);
+        EXPECT_EQ(ScreenRect(pFloat), CRect(rectFloat.TopLeft(), rectFloat.Size() + (sizeGrown - sizeBar)));
+        // never below the floating limits
+        pFloat->SetWindowPos(nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.bSizing) {
+            const SECDockContext* pContext = static_cast<const SECDockContext*>(pBar->GetDockContext());
+            // (the system keeps a sizing frame's width above a minimum of its own)
+            const CSize sizeMin = pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
+            EXPECT_GE(sizeMin.cx, pContext->m_sizeMinFloat.cx);
+            EXPECT_EQ(sizeMin.cy, pContext->m_sizeMinFloat.cy);
+        }
     }
 }
 

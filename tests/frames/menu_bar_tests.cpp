@@ -697,6 +697,41 @@ TEST_F(MenuBarTest, AFloatingMenuBarsFrameHasNoCloseBox)
     pFrame->DockControlBar(pBar);
 }
 
+TEST_F(MenuBarTest, ASettingsChangeMakesTheMenuFontAgainAndSizesTheButtonsAndTheBarByIt)
+{
+    const auto barRect = [&] {
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        return rect;
+    };
+    const CRect rectBar = barRect();
+    const int nFile = IndexOf("&File");
+    const int nEdit = IndexOf("&Edit");
+    const CRect rectFile = pBar->GetItemRect(nFile);
+    // the bar as a larger menu font left it
+    HFONT hLarge = CreateMenuFont(FW_NORMAL, 30);
+    pBar->SetBtnFont(hLarge);
+    pBar->ResizeButtons();
+    pFrame->RecalcLayout();
+    ASSERT_GT(pBar->GetItemRect(nFile).Width(), rectFile.Width());
+    ASSERT_GT(barRect().Height(), rectBar.Height());
+
+    pBar->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
+    ::DeleteObject(hLarge);
+    // the font of the metrics again, every button sized by it and the frame laid out around the bar
+    LOGFONTA lfBar = {};
+    LOGFONTA lfMenu = {};
+    ASSERT_TRUE(::GetObjectA(pBar->GetBtnFont(), sizeof(lfBar), &lfBar));
+    HFONT hMenu = CreateMenuFont();
+    ::GetObjectA(hMenu, sizeof(lfMenu), &lfMenu);
+    ::DeleteObject(hMenu);
+    EXPECT_EQ(lfBar.lfHeight, lfMenu.lfHeight);
+    EXPECT_STREQ(lfBar.lfFaceName, lfMenu.lfFaceName);
+    EXPECT_EQ(pBar->GetItemRect(nFile), rectFile);
+    EXPECT_EQ(pBar->GetItemRect(nEdit).left, rectFile.right);
+    EXPECT_EQ(barRect(), rectBar);
+}
+
 // ---- with a tool-bar manager ------------------------------------------------------------------------------
 
 TEST_F(MenuBarTest, WithAManagerTheChildsButtonsStayAtTheEndsAndTitlesStayInTheMenuBar)

@@ -19,9 +19,6 @@ namespace {
 
 const int kPaletteCount = 16;
 
-// Degrees per radian, as the segment angles of line ends were always taken.
-const double kDegreesPerRadian = 57.295780490442965;
-
 // Standard sizes: the half size of markers, the size of widgets and line ends, the depth of bars and
 // bands, the distance of a value label from its point (pixels on the screen).
 const int kMarkerHalfSize = 5;
@@ -109,7 +106,7 @@ void DEDizedComponent::DrawDataPoint(int x1, int y1, int x2, int y2, DEDizedStyl
         if (nDrawMode == 1 || nDrawMode == 2)
             DrawWidget(x2, y2, pStyle, pItem);
         const double dAngle =
-            x1 == x2 && y1 == y2 ? 0.0 : -std::atan2(double(y2 - y1), double(x2 - x1)) * kDegreesPerRadian;
+            x1 == x2 && y1 == y2 ? 0.0 : -std::atan2(double(y2 - y1), double(x2 - x1)) * kChartDegreesPerRadian;
         DrawLineEnd(x1, y1, pStyle, 1, dAngle);
         DrawLineEnd(x2, y2, pStyle, 2, dAngle);
         return;

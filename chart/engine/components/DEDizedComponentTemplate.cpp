@@ -49,7 +49,7 @@ void DEDizedComponent::WriteTemplate(CStdioFile& writer)
     WriteTemplateCommon(writer);
     WriteTemplateClassPart(writer);
     WriteTemplateExtra(writer);
-    writer.WriteString("\n");
+    writer.WriteString(kChartTemplateLineEnd);
 }
 
 void DEDizedComponent::WriteTemplateKeyword(CStdioFile& /*writer*/)

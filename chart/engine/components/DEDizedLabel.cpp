@@ -492,8 +492,8 @@ void DEDizedLabel::WriteTemplateKeyword(CStdioFile& writer)
 void DEDizedLabel::WriteTemplateExtra(CStdioFile& writer)
 {
     CString text;
-    text.Format(" %g %g %g %g %g %d %d\n", m_dAnchorX, m_dAnchorY, m_dCosine, m_dSine, GetTextAngle(),
+    text.Format(" %g %g %g %g %g %d %d", m_dAnchorX, m_dAnchorY, m_dCosine, m_dSine, GetTextAngle(),
                 m_nAnchorPosition, m_bInBlock);
-    writer.WriteString(text);
+    writer.WriteString(text + kChartTemplateLineEnd);
     m_texts.WriteTemplate(writer);
 }

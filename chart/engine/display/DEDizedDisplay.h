@@ -355,6 +355,15 @@ public:
     };
     Circle GetCircle() const;
 
+    // What the last drawing put at the point (x, y), for the tips and the value drag (DEDizedPosition),
+    // on the view ranges it drew with (after a zoom, the zoomed ones); nothing before a drawing.
+    // ValuesAt: the x and y values of the XY, bubble and vector types (their view mapping turned
+    // round); false when an axis has no width. PolarValuesAt: the angle of the polar types in degrees
+    // clockwise from the top (0 to 360) and the magnitude (from the centre, the radius spanning the
+    // view range); false when the circle is under a pixel.
+    bool ValuesAt(double x, double y, double& rdX, double& rdY) const;
+    bool PolarValuesAt(double x, double y, double& rdAngle, double& rdMagnitude) const;
+
     // The oblique box of the perspective types: the front face, the offset of the back wall from it
     // (dx to the right, negative for the mirrored box; dy upwards), the width of a column and the depth
     // (along the receding edges, in pixels) of each group.
@@ -383,6 +392,8 @@ protected:
         bool bYLog;
     };
     ViewMapping GetViewMapping() const;
+    // The same for the view ranges given.
+    ViewMapping MapViews(const CScale& xView, const CScale& yView) const;
     // The coordinates a drawing surface takes: LOGPIXELSX / 2 - 32768 to 32767 - LOGPIXELSX / 2 of the
     // DC drawn into.
     void GetPixelLimits(int& rnLow, int& rnHigh);

@@ -487,7 +487,7 @@ void DEDizedDisplay::BuildPieLabels()
         DEDizedLabel* pLabel = m_pLabelBlock->AddLabel(text);
         pLabel->PlaceAt(int(cx + std::cos(dMiddle) * (dRadius * dPull + dGap) + 0.5),
                         int(cy + std::sin(dMiddle) * (dRadiusY * dPull + dGap) + 0.5));
-        pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * 57.295780490442965));
+        pLabel->SetAnchorPosition(PieLabelOctant(dMiddle * kChartDegreesPerRadian));
     }
     m_pLabelBlock->Draw(m_pDC, m_pWnd);
 }

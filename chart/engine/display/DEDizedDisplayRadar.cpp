@@ -18,7 +18,6 @@ namespace {
 
 const double kFullTurn = 6.2831852;
 const double kQuarterTurn = 1.5707963;
-const double kDegreesPerRadian = 57.295780490442965;
 // The polar frame and scales: 16 spokes and angle labels 22.5 degrees apart.
 const int kPolarSpokes = 16;
 const double kPolarStep = 0.392699075;
@@ -75,12 +74,41 @@ CString PolarLabelText(DEDizedDisplay* /*pDisplay*/, int k)
     return text;
 }
 
+// The magnitude at the centre of a polar display: the view's minimum, on a logarithmic axis its log10
+// (-3 for a minimum that is not positive).
+double PolarBaseline(const CScale& view, bool bLog)
+{
+    if (!bLog)
+        return view.m_dMinimum;
+    return view.m_dMinimum > 0.0 ? std::log10(view.m_dMinimum) : -3.0;
+}
+
 } // namespace
 
 DEDizedDisplay::Circle DEDizedDisplay::GetCircle() const
 {
     const double dSide = (std::min)(m_rcPlot.Width(), m_rcPlot.Height());
     return {m_rcPlot.left + m_rcPlot.Width() / 2, m_rcPlot.top + m_rcPlot.Height() / 2, 0.4 * dSide, 0.425 * dSide};
+}
+
+bool DEDizedDisplay::PolarValuesAt(double x, double y, double& rdAngle, double& rdMagnitude) const
+{
+    const Circle circle = GetCircle();
+    if (circle.dRadius < 1.0)
+        return false;
+    // DrawPolarChart turned round: the same baseline and pixels per unit, on the range it last drew
+    const bool bLog = HasFlag(flagLogarithmic);
+    const CScale drawn = GetLastYRange();
+    if (drawn.IsReset())
+        return false;
+    const double dBaseline = PolarBaseline(drawn, bLog);
+    const double dx = x - circle.cx;
+    const double dy = y - circle.cy;
+    rdMagnitude = dBaseline + std::hypot(dx, dy) * GetValueSpan() / circle.dRadius;
+    if (bLog)
+        rdMagnitude = std::pow(10.0, rdMagnitude);
+    rdAngle = std::fmod(std::atan2(dy, dx) * kChartDegreesPerRadian + 90.0 + 360.0, 360.0);
+    return true;
 }
 
 // ---- drawing ----------------------------------------------------------------------------------------------------
@@ -169,9 +197,7 @@ void DEDizedDisplay::DrawPolarChart()
     if (m_nGroupCount % 2 != 0)
         ThrowChartException(21);
     const bool bLog = HasFlag(flagLogarithmic);
-    double dBaseline = m_yView.m_dMinimum;
-    if (bLog)
-        dBaseline = dBaseline > 0.0 ? std::log10(dBaseline) : -3.0;
+    const double dBaseline = PolarBaseline(m_yView, bLog);
     const double dScale = circle.dRadius / GetValueSpan();
     int nLow = 0;
     int nHigh = 0;
@@ -323,7 +349,7 @@ void DEDizedDisplay::BuildCircleScales(int nLabels, double dStep, double dLabelR
         const int nMode = GetChartMode();
         for (int k = 0; k < nLabels; ++k) {
             const double dAngle = k * dStep - kQuarterTurn;
-            double dDegrees = std::fmod(dAngle * kDegreesPerRadian, 360.0);
+            double dDegrees = std::fmod(dAngle * kChartDegreesPerRadian, 360.0);
             if (dDegrees < 0.0)
                 dDegrees += 360.0;
             DEDizedLabel* pLabel = m_pLabelBlock->GetLabel(k);

@@ -117,6 +117,11 @@ void DEDizedDisplay::XYScan()
 
 DEDizedDisplay::ViewMapping DEDizedDisplay::GetViewMapping() const
 {
+    return MapViews(m_xView, m_yView);
+}
+
+DEDizedDisplay::ViewMapping DEDizedDisplay::MapViews(const CScale& xView, const CScale& yView) const
+{
     ViewMapping map;
     map.bXLog = IsLogXAxis();
     map.bYLog = HasFlag(flagLogarithmic);
@@ -133,9 +138,24 @@ DEDizedDisplay::ViewMapping DEDizedDisplay::GetViewMapping() const
         }
         rdScale = dWidth > 0.0 && std::isfinite(dWidth) ? nPixels / dWidth : 0.0;
     };
-    axis(m_xView, map.bXLog, m_rcPlot.Width(), map.dXMin, map.dXScale);
-    axis(m_yView, map.bYLog, m_rcPlot.Height(), map.dYMin, map.dYScale);
+    axis(xView, map.bXLog, m_rcPlot.Width(), map.dXMin, map.dXScale);
+    axis(yView, map.bYLog, m_rcPlot.Height(), map.dYMin, map.dYScale);
     return map;
+}
+
+bool DEDizedDisplay::ValuesAt(double x, double y, double& rdX, double& rdY) const
+{
+    // the ranges of the last drawing: a view range the drawing took from the data is cleared after it
+    const ViewMapping map = MapViews(GetLastXRange(), GetLastYRange());
+    if (!(map.dXScale > 0.0) || !(map.dYScale > 0.0))
+        return false;
+    rdX = map.dXMin + (x - m_rcPlot.left) / map.dXScale;
+    rdY = map.dYMin + (m_rcPlot.bottom - y) / map.dYScale;
+    if (map.bXLog)
+        rdX = std::pow(10.0, rdX);
+    if (map.bYLog)
+        rdY = std::pow(10.0, rdY);
+    return true;
 }
 
 void DEDizedDisplay::GetPixelLimits(int& rnLow, int& rnHigh)

@@ -6,6 +6,7 @@
 #include "chart/engine/display/DEDizedPosition.h"
 
 #include "chart/engine/DEDized.h"
+#include "chart/engine/display/DEDizedDisplay.h"
 #include "chart/engine/display/SRGDisplayBase.h"
 #include "win/ArgCheck.h"
 
@@ -226,6 +227,7 @@ void DEDizedPosition::Resolve(DEDizedComponent* pComponent)
     };
     const double x = m_x;
     const double y = m_y;
+    const DEDizedDisplay* pPlotted = dynamic_cast<const DEDizedDisplay*>(pDisplay);
     switch (const int nGraphType = pDisplay->GetGraphType()) {
     case 0x01: case 0x06: case 0x18: case 0x1f: case 0x23: case 0x24: case 0x0e:
         if (n >= 1)
@@ -290,10 +292,13 @@ void DEDizedPosition::Resolve(DEDizedComponent* pComponent)
         break;
     case 0x13: case 0x14: case 0x15: case 0x20: case 0x21: case 0x22:
     case 0x29: case 0x2a: case 0x2b: case 0x2c: case 0x2d: {
-        SetValue(value(bottom - y, height));
-        const double dXRange = pDisplay->GetXRangeWidth();
-        const double dXMinimum = pDisplay->GetXDataRange().m_dMinimum;
-        SetAngle(width > 0.0 && dXRange > 0.0 ? dXMinimum + (x - left) / (width / dXRange) : dXMinimum);
+        // these types draw on their view ranges, which a zoom narrows: read the point as drawn
+        double dX = 0.0;
+        double dY = 0.0;
+        if (pPlotted != nullptr && pPlotted->ValuesAt(x, y, dX, dY)) {
+            SetValue(dY);
+            SetAngle(dX);
+        }
         m_nFlags |= measuredSecondValue;
         break;
     }
@@ -314,10 +319,13 @@ void DEDizedPosition::Resolve(DEDizedComponent* pComponent)
         break;
     }
     case 0x1a: case 0x1b: {
-        const double cx = left + width / 2.0;
-        const double cy = top + height / 2.0;
-        SetValue(value(std::hypot(x - cx, y - cy), 0.4 * (std::min)(width, height)));
-        SetAngle(std::atan2(y - cy, x - cx) * 57.295780490442965 + 90.0);
+        // the magnitude on the display's own view range, as it draws its points
+        double dAngle = 0.0;
+        double dMagnitude = 0.0;
+        if (pPlotted != nullptr && pPlotted->PolarValuesAt(x, y, dAngle, dMagnitude)) {
+            SetValue(dMagnitude);
+            SetAngle(dAngle);
+        }
         m_nFlags |= measuredPolar;
         break;
     }

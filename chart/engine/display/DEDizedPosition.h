@@ -15,8 +15,11 @@
 // value; vertical bars (0x03, 0x0f) the column's item and the bar's group within it; horizontal bars
 // (0x02, 0x10) the row's item and group and the value along x; 0x0c the row's item; floating bars (0x1e)
 // the pair of groups; stacked types the item (0x25, 0x26, 0x2f, 0x30) or the group (0x27, 0x28, 0x31,
-// 0x32) under the point; XY types the value on the y axis and the x value (as the angle); radar types
-// the slice's item and the value from the centre; polar types the value from the centre and the angle.
+// 0x32) under the point; radar types the slice's item and the value from the centre. The XY, bubble and
+// vector types (the y value, and the x value as the angle) and the polar types (the magnitude from the
+// centre, and the angle in degrees, 0 to 360 clockwise from the top) read the point as their display
+// draws it, on its own view ranges (the zoomed ones after a zoom; DEDizedDisplay::ValuesAt and
+// PolarValuesAt), and resolve no value on a display of another class or with an empty view.
 // Pies, perspective and the types without a routine resolve nothing; any other code goes to the empty
 // hook ResolveOther.
 #pragma once

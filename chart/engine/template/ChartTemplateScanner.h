@@ -7,7 +7,8 @@
 // zero needed) and every field that is copied is bounded (a face name to 30 characters, the length a
 // chart font keeps; an image file name to 259; a keyword to 63); a longer one refuses its part.
 //
-// Lines end at CR, at LF or at CR LF (so files written with either line end read alike); a line longer
+// Lines end at CR, at LF or at CR LF (so files written by this program, with CR LF, and files with
+// LF line ends read alike); a line longer
 // than 254 characters is cut after 254 and the rest is read as the next line; the last line needs no
 // line end. Lines that are empty or begin with "//" carry nothing.
 //
@@ -29,6 +30,10 @@
 
 #include <cstddef>
 #include <string>
+
+// The line end the template writers write (the header, each component's line, a label's extra line
+// and its annotation lines): CR LF, the template files' own line end.
+constexpr char kChartTemplateLineEnd[] = "\r\n";
 
 // The keywords of template lines, in the order of their table.
 enum ChartTemplateKeyword : int {

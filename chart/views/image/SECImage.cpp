@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(SECImage, CObject)
@@ -336,6 +337,29 @@ CBitmap* SECImage::MakeBitmap(CDC* pDC)
                                        int(m_dwHeight), m_lpSrcBits, m_lpBMI, DIB_RGB_COLORS, SRCCOPY);
     memDC.SelectObject(pOld);
     if (nLines <= 0) {  // 0, or GDI_ERROR
+        delete pBitmap;
+        return nullptr;
+    }
+    return pBitmap;
+}
+
+CBitmap* SECImage::MakeDeviceBitmap()
+{
+    if (m_lpSrcBits == nullptr || m_dwWidth == 0 || m_dwHeight == 0)
+        return nullptr;
+    Padbits();
+    const DWORD dwSourceRow = GetPaddedRowBytes();
+    const DWORD dwRow = ((DWORD(m_nSrcBitsPerPixel) * m_dwWidth + 15) / 16) * 2;
+    std::vector<BYTE> rows;
+    try {
+        rows.resize(size_t(dwRow) * m_dwHeight);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    for (DWORD y = 0; y < m_dwHeight; ++y)
+        std::memcpy(&rows[size_t(y) * dwRow], m_lpSrcBits + size_t(m_dwHeight - 1 - y) * dwSourceRow, dwRow);
+    CBitmap* pBitmap = new CBitmap;
+    if (!pBitmap->CreateBitmap(int(m_dwWidth), int(m_dwHeight), 1, m_nSrcBitsPerPixel, rows.data())) {
         delete pBitmap;
         return nullptr;
     }

@@ -26,8 +26,7 @@
 // pixel rows padded. A load that fails throws CArchiveException* and keeps the previous image; storing
 // an image without pixels is refused with CInvalidArgException*.
 //
-// Not done: compressed and top-down BMP files (refused), a device-dependent bitmap made from the rows
-// (nothing calls it: MakeBitmap gives the bitmaps the program draws with).
+// Not done: compressed and top-down BMP files (refused).
 #pragma once
 
 #include <windows.h>
@@ -95,6 +94,12 @@ public:
     // A new bitmap compatible with pDC (not null), of the image's size, holding its pixels; the
     // caller owns it. Null for an empty image or when GDI refuses.
     CBitmap* MakeBitmap(CDC* pDC);
+    // A new device-dependent bitmap (CreateBitmap) of the image's width, height and depth, one plane,
+    // holding its pixels as they are: top row first, rows word-aligned as such a bitmap keeps them
+    // (the image's own rows run bottom-up, padded to 4 bytes). Table images keep their indexes (a
+    // device-dependent bitmap has no colour table: 1-bit pixels show black for 0 and white for 1).
+    // The caller owns it. Null for an empty image or when GDI refuses.
+    CBitmap* MakeDeviceBitmap();
     // StretchDIBits of the source rectangle of lpBits/lpBMI (null: the image's own) onto the
     // destination rectangle of pDC (not null) with nUsage and dwRop. With m_bUseHalftone the screen's
     // halftone palette is selected and realised and the stretch mode is HALFTONE for the call (both

@@ -369,9 +369,14 @@ LRESULT CControlBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
             lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, rect.left, rect.top, rect.Width(),
                                               rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         else
-            AfxRepositionWindow(lpLayout, m_hWnd, &rect);
+            RepositionInLayout(lpLayout, rect);
     }
     return 0;
+}
+
+void CControlBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect)
+{
+    AfxRepositionWindow(lpLayout, m_hWnd, &rect);
 }
 
 // ---- non-client area and painting ---------------------------------------------------------------

@@ -226,6 +226,10 @@ protected:
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
     // Makes the dock context EnableDocking gives the bar (the bar deletes it). Base: a CDockContext.
     virtual CDockContext* CreateDockContext();
+    // Moves the bar to rect (its parent's client coordinates) among the deferred moves of the frame's
+    // real layout lpLayout, as WM_SIZEPARENT places it. Base: AfxRepositionWindow (nothing when the bar
+    // is there already).
+    virtual void RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect);
 
     void PostNcDestroy() override;
 

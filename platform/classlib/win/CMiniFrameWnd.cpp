@@ -118,7 +118,7 @@ BOOL CMiniDockFrameWnd::CreateDockBar(DWORD dwStyle, UINT nID)
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {
     AfxRequirePointer(pParent, "CMiniDockFrameWnd::Create", "pParent");
-    DWORD dwStyle = WS_CAPTION | WS_SYSMENU | MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_BLOCKSYSMENU;
+    DWORD dwStyle = WS_CAPTION | WS_SYSMENU | MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_BLOCKSYSMENU | MFS_SNAPTOBARS;
     if ((dwBarStyle & CBRS_SIZE_DYNAMIC) == 0)
         dwStyle |= MFS_MOVEFRAME;
     if (!CMiniFrameWnd::Create(nullptr, "", dwStyle, CRect(0, 0, 0, 0), pParent))

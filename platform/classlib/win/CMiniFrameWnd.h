@@ -15,9 +15,10 @@
 // - MFS_MOVEFRAME: a press on the border moves the frame as a press on the caption does.
 // - MFS_BLOCKSYSMENU: the caption's system-menu box acts as caption (the system menu still opens from
 //   the caption's context click and from the keyboard).
+// - MFS_SNAPTOBARS: the frame takes the size of the bars it holds (a floating frame of docking bars).
 //
 // CMiniDockFrameWnd::Create(frame, float style) makes the frame (caption, system menu, synchronised
-// activation, thin frame, blocked system-menu box, and the move frame for bars without
+// activation, thin frame, blocked system-menu box, snap to bars, and the move frame for bars without
 // CBRS_SIZE_DYNAMIC) owned by the frame, with the floating dock bar (id AFX_IDW_DOCKBAR_FLOAT) as its
 // client: aligned left when the float style names a left or right alignment, else top, with
 // CBRS_FLOAT_MULTI when the style has it. The system menu keeps "Move" and "Close", which reads "&Hide"
@@ -39,6 +40,7 @@
 #define MFS_THICKFRAME   0x00000400
 #define MFS_MOVEFRAME    0x00000800
 #define MFS_BLOCKSYSMENU 0x00001000
+#define MFS_SNAPTOBARS   0x00000080
 
 // WM_FLOATSTATUS (wParam): the owner frame's caption turns active / inactive.
 #define FS_ACTIVATE   0x0004

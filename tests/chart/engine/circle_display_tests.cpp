@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/engine/components/DEDizedLabelBlock.h"
+#include "chart/engine/display/DEDizedPosition.h"
 
 #include "chart_test_support.h"
 #include "routine_test_support.h"
@@ -103,6 +104,31 @@ TEST_F(ChartTest, PolarPointsBelowTheAxisStandAtTheCentreWithoutMarker)
     EXPECT_EQ(lines[1].to, CPoint(210, 120));  // the third point joins the line at the centre
     EXPECT_EQ(scene.HitAt(250, 120), std::make_pair(1, 0));
     EXPECT_EQ(scene.HitAt(210, 120), std::make_pair(-1, -1));
+}
+
+TEST_F(ChartTest, APositionReadsAPolarPointOnTheDisplaysOwnZoomedRange)
+{
+    // magnitudes fixed to 2..10, zoomed onto 3..7: 20 pixels a unit from the centre (210, 120)
+    RoutineScene scene(GT_POLAR, 2, 10);
+    scene.SetGroup(0, {90, 315});
+    scene.SetGroup(1, {6, 5});
+    SetStyles(scene, 1, 2, kMarkersAndLines);
+    scene.pDisplay->SetYViewRange(7, 3, 0);
+    scene.Draw();
+    ASSERT_EQ(scene.pDisplay->widgets.size(), 2u);
+    EXPECT_EQ(scene.pDisplay->widgets[0], CPoint(270, 120));
+    const struct {
+        double dAngle;
+        double dMagnitude;
+    } drawn[] = {{90, 6}, {315, 5}};  // the second up to the left: read as 315, not -45
+    for (size_t n = 0; n < 2; ++n) {
+        const CPoint point = scene.pDisplay->widgets[n];
+        DEDizedPosition position(&scene.chart, point.x, point.y, nullptr);
+        ASSERT_TRUE(position.HasValue() && position.HasAngle()) << n;
+        EXPECT_NEAR(position.GetValue(), drawn[n].dMagnitude, 0.05) << n;
+        EXPECT_NEAR(position.GetAngle(), drawn[n].dAngle, 1.0) << n;
+        EXPECT_EQ(position.GetResultGroup(), DEDizedPosition::measuredPolar);
+    }
 }
 
 TEST_F(ChartTest, CircleFramesAndScalesFollowTheirFlags)

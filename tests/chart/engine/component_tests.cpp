@@ -411,13 +411,13 @@ TEST(ChartComponent, TemplateCommonPartReadAndWritten)
         const char* pszRead;
         const char* pszWritten;
     } cases[] = {
-        {"0 0 100 100 3 0 1 0 255 255 255", "background 0 0 100 100 3 0 1 0 255 255 255 \n"},
-        {"1 2 3 4 0 5 2 1 1 2 3 4 5 6", "background 1 2 3 4 0 5 2 1 1 2 3 4 5 6 \n"},
-        {"1 2 3 4 0 0 3 0 9 8 7 6 5 4", "background 1 2 3 4 0 0 3 0 9 8 7 6 5 4 \n"},
-        {"-1 -1 -1 -1 1 6 4 3 10 20 30 40 50 60 45", "background -1 -1 -1 -1 1 6 4 3 10 20 30 40 50 60 45 \n"},
-        {"0 0 1 1 2 0 5 0 \"my image-1_b.bmp\" 1", "background 0 0 1 1 2 0 5 0 \"my image-1_b.bmp\" 1 \n"},
-        {"0 0 1 1 2 0 5 0 \"tiled.bmp\" 0", "background 0 0 1 1 2 0 5 0 \"tiled.bmp\" 0 \n"},
-        {"2.25 0 1e+06 0 0 0 0 0", "background 2.25 0 1e+06 0 0 0 0 0 \n"},
+        {"0 0 100 100 3 0 1 0 255 255 255", "background 0 0 100 100 3 0 1 0 255 255 255 \r\n"},
+        {"1 2 3 4 0 5 2 1 1 2 3 4 5 6", "background 1 2 3 4 0 5 2 1 1 2 3 4 5 6 \r\n"},
+        {"1 2 3 4 0 0 3 0 9 8 7 6 5 4", "background 1 2 3 4 0 0 3 0 9 8 7 6 5 4 \r\n"},
+        {"-1 -1 -1 -1 1 6 4 3 10 20 30 40 50 60 45", "background -1 -1 -1 -1 1 6 4 3 10 20 30 40 50 60 45 \r\n"},
+        {"0 0 1 1 2 0 5 0 \"my image-1_b.bmp\" 1", "background 0 0 1 1 2 0 5 0 \"my image-1_b.bmp\" 1 \r\n"},
+        {"0 0 1 1 2 0 5 0 \"tiled.bmp\" 0", "background 0 0 1 1 2 0 5 0 \"tiled.bmp\" 0 \r\n"},
+        {"2.25 0 1e+06 0 0 0 0 0", "background 2.25 0 1e+06 0 0 0 0 0 \r\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Reread(c.pszRead), c.pszWritten);

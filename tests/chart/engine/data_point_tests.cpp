@@ -286,7 +286,7 @@ TEST_F(ChartTest, WidgetsAreNamedPolygonsFittedAroundThePoint)
     } cases[] = {
         {"stock widget of palette index 0: the box", 1, 0, "", {{0, 0}, {-3, -3}, {3, 3}}, {{7, 0}}},
         {"stock widget of palette index 4: a star resource", 1, 4, "", {{0, 0}}, {{-4, -4}, {4, 4}}},
-        {"the style's widget up to its bar", 2, 0, "WIDGET_CROSS|LINE_END_ARROW", {{0, 0}, {0, -4}}, {{-4, -4}}},
+        {"the style's widget up to its bar", 2, 0, "WIDGET_CROSS|ARROWA", {{0, 0}, {0, -4}}, {{-4, -4}}},
         {"the stock widget for an empty name", 3, 0, "", {{-3, -3}}, {{7, 0}}},
         {"an unknown name draws nothing", 5, 0, "NO_SUCH_WIDGET", {}, {{0, 0}}},
         {"a marker for kinds 12 to 14", 13, 0, "WIDGET_CROSS", {{-5, -5}}, {{6, 0}}},
@@ -333,7 +333,7 @@ TEST_F(ChartTest, LineEndsPointAlongTheLine)
         SCOPED_TRACE(c.lpszWhat);
         PointScene scene;
         DEDizedStyle style = PointStyle(18);
-        style.m_strText1 = "LINE_END_TAIL|LINE_END_ARROW";
+        style.m_strText1 = "TAILA|ARROWA";
         scene.Draw([&](PointComponent& component) {
             component.DrawDataPoint(c.line.left, c.line.top, c.line.right, c.line.bottom, &style, 0, nullptr);
         });
@@ -343,11 +343,11 @@ TEST_F(ChartTest, LineEndsPointAlongTheLine)
     // no bar in the name, or end 0: no line ends
     PointScene scene;
     DEDizedStyle style = PointStyle(18, 0);
-    style.m_strText1 = "LINE_END_ARROW";
+    style.m_strText1 = "ARROWA";
     scene.Draw([&](PointComponent& component) {
         component.DrawLineEnd(50, 50, &style, 1, 0.0);
         component.DrawLineEnd(50, 50, &style, 2, 0.0);
-        style.m_strText1 = "LINE_END_TAIL|LINE_END_ARROW";
+        style.m_strText1 = "TAILA|ARROWA";
         component.DrawLineEnd(50, 50, &style, 0, 0.0);
     });
     EXPECT_EQ(CountDifferentPixels(scene.canvas, DibCanvas(200, 150), 0, 0, 200, 150), 0);

@@ -221,5 +221,5 @@ TEST(ChartDataWatcher, StoredFormAndTemplateLine)
     EXPECT_EQ(loaded.GetMinorCount(), 2);
 
     watcher.ReadTemplateCommon("0 0 100 100 3 0 0 0");
-    EXPECT_EQ(WrittenText([&](CStdioFile& f) { watcher.WriteTemplate(f); }), "datawatcher 0 0 100 100 3 0 0 0 \n");
+    EXPECT_EQ(WrittenText([&](CStdioFile& f) { watcher.WriteTemplate(f); }), "datawatcher 0 0 100 100 3 0 0 0 \r\n");
 }

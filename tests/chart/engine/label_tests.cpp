@@ -461,5 +461,5 @@ TEST(ChartLabel, TemplatePartAddsAnchorDirectionAngleAndTexts)
                   label.WriteTemplateKeyword(f);
                   label.WriteTemplateExtra(f);
               }),
-              "label  10.5 20 0 1 45 6 1\nannotation 1 Hello\n");
+              "label  10.5 20 0 1 45 6 1\r\nannotation 1 Hello\r\n");
 }

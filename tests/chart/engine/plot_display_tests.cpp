@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "chart/engine/display/DEDizedPosition.h"
+
 #include "chart_test_support.h"
 #include "routine_test_support.h"
 
@@ -161,6 +163,22 @@ TEST_F(ChartTest, XYPointsFarOutsideAZoomStopAtTheSurfaceLimit)
     EXPECT_EQ(lines[0].from, first);
     EXPECT_EQ(lines[0].to, CPoint(nHigh, first.y));  // straight on to the right
     EXPECT_EQ(lines[1].to, CPoint(10 + 200, nLow));  // straight up
+}
+
+TEST_F(ChartTest, APositionReadsAZoomedXYPointAsItIsDrawn)
+{
+    PlotScene scene(GT_XY_ITEM_PAIRS);
+    scene.SetGroup(0, {3, 4});
+    scene.SetStyles(1, 2, kLineAndWidget);
+    scene.pDisplay->SetXViewRange(6, 2, 0);  // 100 pixels a unit across
+    scene.pDisplay->SetYViewRange(8, 2, 0);  // 200 / 6 up
+    scene.Draw();
+    ASSERT_EQ(scene.pDisplay->widgets.size(), 1u);
+    const CPoint drawn = scene.pDisplay->widgets[0];
+    DEDizedPosition position(&scene.chart, drawn.x, drawn.y, nullptr);
+    ASSERT_TRUE(position.HasValue() && position.HasAngle());
+    EXPECT_NEAR(position.GetAngle(), 3.0, 0.01);  // the x value
+    EXPECT_NEAR(position.GetValue(), 4.0, 0.03);
 }
 
 TEST_F(ChartTest, XYFixedAxisLetsOnlyItsPointsWidenTheOther)

@@ -185,6 +185,36 @@ TEST(ChartPolygon, TheChartCachesPolygonsByName)
     EXPECT_EQ(ChartCode([&] { chart.LoadPolygonFile("/tmp/ondrix_no_such_polygon.ply", nullptr); }), 19);
 }
 
+TEST(ChartPolygon, TheNamesStylesGiveAreFoundAndANameThatFailedIsNotLookedForAgain)
+{
+    DEDized chart;
+    SRGCompiledPolygon* pPolygon = nullptr;
+    // the wizard's line ends and the stock widgets of the eight palette indexes
+    for (const char* lpszName : {"TAILA", "ARROWA"})
+        EXPECT_EQ(chart.GetPolygon(lpszName, "LINE_ENDS", pPolygon, 0), 1) << lpszName;
+    // the widget of marker kinds 2 and 3 is the name up to the bar, whichever type asks first
+    DEDized fresh;
+    EXPECT_EQ(fresh.GetPolygon("TAILA", "WIGETS", pPolygon, 0), 1);
+    for (int n = 0; n < 8; ++n) {
+        CString name;
+        ASSERT_TRUE(AfxLoadString(IDS_CHART_WIDGET_FIRST + n, name)) << n;
+        EXPECT_EQ(chart.GetPolygon(name, "WIGETS", pPolygon, 0), 1) << name.GetString();
+    }
+
+    // a name that was not there stays unread for that type, even once the file has come
+    PolygonFile later("3 0 0 10 0 5 10");
+    const std::string path = later.Path();
+    const std::string away = path + ".away";
+    ASSERT_EQ(std::rename(path.c_str(), away.c_str()), 0);
+    EXPECT_EQ(chart.GetPolygon(path.c_str(), "LINE_ENDS", pPolygon, 0), 0);
+    ASSERT_EQ(std::rename(away.c_str(), path.c_str()), 0);
+    EXPECT_EQ(chart.GetPolygon(path.c_str(), "LINE_ENDS", pPolygon, 0), 0);
+    EXPECT_EQ(pPolygon, nullptr);
+    // another type looks again
+    ASSERT_EQ(chart.GetPolygon(path.c_str(), "POLYGON", pPolygon, 0), 1);
+    EXPECT_EQ(pPolygon->GetCount(), 3);
+}
+
 TEST(ChartHitRegion, KindsOfRegion)
 {
     DEDizedFeedback point(nullptr, 10, 10, 5, 1, 2);

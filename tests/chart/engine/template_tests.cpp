@@ -23,7 +23,7 @@
 
 namespace {
 
-const char kHeader[] = "//DEDized template output system V1.0\n\n";
+const char kHeader[] = "//DEDized template output system V1.0\r\n\r\n";
 const char kTrailer[] = "// End of template/n/n";
 const char kBackground[] = "background 0 0 100 100 3 0 1 0 255 255 255 ";
 const char kTitle[] = "title 0 0 100 15 3 0 0 0 0 0 128 \"Arial\" 16 1 2 ";
@@ -265,18 +265,25 @@ TEST_F(ChartTest, WrittenTemplateReadsBackToTheSameComponents)
     ASSERT_EQ(text.compare(0, std::strlen(kHeader), kHeader), 0) << text;
     ASSERT_GE(text.size(), std::strlen(kTrailer));
     EXPECT_EQ(text.substr(text.size() - std::strlen(kTrailer)), kTrailer);
+    // every line ends in CR LF
+    for (size_t n = 0; n < text.size(); ++n) {
+        if (text[n] == '\n')
+            EXPECT_TRUE(n > 0 && text[n - 1] == '\r') << "a line feed alone at byte " << n;
+        if (text[n] == '\r')
+            EXPECT_TRUE(n + 1 < text.size() && text[n + 1] == '\n') << "a carriage return alone at byte " << n;
+    }
     // (a label's part ends its line itself: an empty line follows its annotations)
     std::vector<std::string> keywords;
     for (size_t pos = std::strlen(kHeader); pos < text.size() - std::strlen(kTrailer);) {
-        const size_t end = text.find('\n', pos);
+        const size_t end = text.find("\r\n", pos);
         if (end > pos)
             keywords.push_back(text.substr(pos, text.find(' ', pos) - pos));
-        pos = end + 1;
+        pos = end + 2;
     }
     EXPECT_EQ(keywords, (std::vector<std::string>{"background", "title", "data", "legend", "label", "annotation",
                                                    "label"}));
     // the legend's line ends with its key kind
-    EXPECT_NE(text.find(" 9 0.300000 1 1 4 \n"), std::string::npos) << text;
+    EXPECT_NE(text.find(" 9 0.300000 1 1 4 \r\n"), std::string::npos) << text;
 
     TemplateChart copy;
     copy.Read(text);

@@ -374,4 +374,57 @@ TEST(ImageDrawing, MakeBitmapAndDrawShowThePixels)
     EXPECT_FALSE(empty.Draw(&screen, CRect(0, 0, 1, 1), CRect(0, 0, 1, 1)));
 }
 
+TEST(ImageDrawing, ADeviceBitmapHoldsThePixelsTopRowFirstInWordAlignedRows)
+{
+    // widths whose 4-byte padded rows are longer than word-aligned ones
+    struct Case {
+        WORD bits;
+        DWORD width;
+    };
+    for (const Case c : {Case{24, 5}, Case{1, 13}}) {
+        SCOPED_TRACE(c.bits);
+        TestDib image;
+        MakeImage(image, c.width, 3, c.bits, [&](DWORD x, DWORD y) { return Pattern(x, y, c.bits); });
+        std::unique_ptr<CBitmap> bitmap(image.MakeDeviceBitmap());
+        ASSERT_NE(bitmap, nullptr);
+        BITMAP bm = {};
+        bitmap->GetBitmap(&bm);
+        EXPECT_EQ(bm.bmWidth, LONG(c.width));
+        EXPECT_EQ(bm.bmHeight, 3);
+        EXPECT_EQ(bm.bmBitsPixel, c.bits);
+        const LONG nRow = ((c.bits * LONG(c.width) + 15) / 16) * 2;
+        EXPECT_EQ(bm.bmWidthBytes, nRow);
+        std::vector<BYTE> expected(size_t(nRow) * 3);
+        for (DWORD y = 0; y < 3; ++y) {
+            for (DWORD x = 0; x < c.width; ++x) {
+                const DWORD value = PixelAt(image, x, y);
+                BYTE* pRow = &expected[size_t(y) * nRow];
+                if (c.bits == 24) {
+                    for (int n = 0; n < 3; ++n)
+                        pRow[3 * x + n] = BYTE(value >> (8 * n));
+                } else if (value != 0) {
+                    pRow[x / 8] |= BYTE(0x80 >> (x % 8));
+                }
+            }
+        }
+        std::vector<BYTE> bits(expected.size());
+        ASSERT_EQ(::GetBitmapBits(HBITMAP(bitmap->m_hObject), LONG(bits.size()), bits.data()), LONG(bits.size()));
+        EXPECT_EQ(bits, expected);
+    }
+    // a two-colour bitmap shows its top row on top: 0 black, 1 white
+    TestDib image;
+    MakeImage(image, 4, 2, 1, [](DWORD, DWORD y) { return y == 0 ? 1 : 0; });
+    std::unique_ptr<CBitmap> bitmap(image.MakeDeviceBitmap());
+    ASSERT_NE(bitmap, nullptr);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CBitmap* old = memory.SelectObject(bitmap.get());
+    EXPECT_EQ(::GetPixel(memory.m_hDC, 2, 0), RGB(255, 255, 255));
+    EXPECT_EQ(::GetPixel(memory.m_hDC, 2, 1), RGB(0, 0, 0));
+    memory.SelectObject(old);
+
+    SECDib empty;
+    EXPECT_EQ(empty.MakeDeviceBitmap(), nullptr);
+}
+
 } // namespace

@@ -57,6 +57,9 @@ TEST_F(ChartViewMouse, DraggingAPointStoresTheValueUnderTheMouseAndPassesItOn)
     Mouse(WM_LBUTTONUP, 210, 150);
     EXPECT_FALSE(pView->IsValueDragActive());
     EXPECT_EQ(pView->GetZoomStack().Count(), 0);
+    // the tip of the dragged value goes with the drag, and none waits to come back
+    EXPECT_FALSE(pView->GetTip().IsVisible());
+    EXPECT_FALSE(pView->IsTipTimerRunning());
     Mouse(WM_MOUSEMOVE, 210, 100);
     EXPECT_NEAR(Chart().GetValue(1, 0), 0.39, 1e-12);
 }

@@ -105,15 +105,18 @@ public:
 };
 
 // A shown frame holding a grid window of 6 rows by 4 columns whose default control is a CTestEdit
-// (m_pEdit); Ctrl, Shift and Alt are up through the key-state seam, and the grid has the focus.
+// (m_pEdit); Ctrl, Shift and Alt are up through the key-state seam, and the grid has the focus. The
+// grid makes its cell data of pDataClass (null: the grid's own choice).
 struct EditGridFixture {
-    EditGridFixture()
+    explicit EditGridFixture(CRuntimeClass* pDataClass = nullptr)
     {
         ReleaseModifierKeys(fake);
         fake.SetTickCount(0);
         EXPECT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
                                    400, nullptr, nullptr));
         EXPECT_TRUE(grid.Create("CGXGridWnd", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 480, 360), &frame, 1));
+        if (pDataClass != nullptr)
+            grid.SetDataClass(pDataClass);
         grid.Initialize();
         grid.GetParam()->GetData()->SetRowCount(6);
         grid.GetParam()->GetData()->SetColCount(4);

@@ -1,9 +1,10 @@
 // The currency cell in a grid window: its format from the cell's attributes, the drop button, the
 // text of an inactive cell, typing and storing plain values, the calculator's result, the sign key and
-// the arrow keys that leave the window.
+// the arrow keys that leave the window, and the editor in the cell's colours.
 #include "control_test_support.h"
 
 #include "grid/controls/GXCurrencyEdit.h"
+#include "grid/engine/GXProperties.h"
 
 #include <cstdio>
 
@@ -262,4 +263,32 @@ TEST(CurrencyCell, LeftAtTheStartAndRightAtTheEndMoveToTheNeighbouringCells)
     f.Press(VK_END);
     f.Press(VK_RIGHT);
     EXPECT_EQ(f.Current(), "2,3");
+}
+
+TEST(CurrencyCell, TheEditorTakesTheCellsColoursOnTheScreenWhateverThePrintOption)
+{
+    const COLORREF kRed = RGB(255, 0, 0), kYellow = RGB(255, 255, 0);
+    CurrencyGridFixture f;
+    ASSERT_TRUE(f.grid.GetParam()->GetProperties()->GetBlackWhite()) << "printing in black and white by default";
+    f.SetStyle(2, 2, CGXStyle().SetValue("5").SetTextColor(kRed).SetInterior(CGXCellBrush(BS_SOLID, kYellow)));
+    f.Activate(2, 2);
+    COLORREF clr = 0;
+    EXPECT_TRUE(f.m_pCell->CurrentFormat().GetBackgroundColor(clr));
+    EXPECT_EQ(clr, kYellow);
+    EXPECT_TRUE(f.m_pCell->CurrentFormat().GetPositiveColor(clr));
+    EXPECT_EQ(clr, kRed);
+    // what the window shows: its background in the cell's interior, the amount (not selected) in its
+    // text colour
+    f.m_pCell->SetSel(-1, 0);
+    f.m_pCell->Invalidate();
+    f.m_pCell->UpdateWindow();
+    CRect rectClient;
+    f.m_pCell->GetClientRect(&rectClient);
+    CClientDC dc(f.m_pCell);
+    int nRed = 0;
+    for (int x = rectClient.left; x < rectClient.right; ++x)
+        for (int y = rectClient.top; y < rectClient.bottom; ++y)
+            nRed += dc.GetPixel(x, y) == kRed ? 1 : 0;
+    EXPECT_EQ(dc.GetPixel(rectClient.right - 2, rectClient.top + 1), kYellow);
+    EXPECT_GT(nRed, 0);
 }

@@ -1,9 +1,10 @@
 // The drawn drop-down combo cell: its six forms' values and display texts, the check of typed text,
-// and its pop-up list opened, used and closed in a shown grid window.
+// and its pop-up list opened, used and closed in a shown grid window, in the cell's colours.
 #include "combo_test_support.h"
 
 #include "grid/controls/GXComboBox.h"
 #include "grid/engine/GXGridParam.h"
+#include "grid/engine/GXProperties.h"
 
 namespace {
 
@@ -266,5 +267,24 @@ TEST(DropCombo, AListThatPassesTheScreensRightEdgeEndsAtTheCellsRightEdge)
     const CRect rectList = f.ListRect();
     EXPECT_EQ(rectList.right, f.ScreenCell(2, 2).right);
     EXPECT_EQ(rectList.Width(), 401);
+    f.Drop()->DropDown(FALSE);
+}
+
+TEST(DropCombo, TheListTakesTheCellsColoursOnTheScreenWhateverThePrintOption)
+{
+    const COLORREF kYellow = RGB(255, 255, 0);
+    DropComboFixture f(GX_IDS_CTRL_COMBOBOX, kFruit);
+    ASSERT_TRUE(f.grid.GetParam()->GetProperties()->GetBlackWhite()) << "printing in black and white by default";
+    f.ApplyStyle(2, 2, CGXStyle().SetTextColor(RGB(255, 0, 0)).SetInterior(CGXCellBrush(BS_SOLID, kYellow)));
+    f.Activate(2, 2);
+    f.Drop()->DropDown(TRUE);
+    ASSERT_TRUE(f.Drop()->IsDroppedDown());
+    CListBox* pList = f.Drop()->GetListBox();
+    pList->UpdateWindow();
+    // the right end of the second entry (not selected, no text there) shows the list's background
+    CRect rectItem;
+    pList->GetItemRect(1, &rectItem);
+    CClientDC dc(pList);
+    EXPECT_EQ(dc.GetPixel(rectItem.right - 2, rectItem.CenterPoint().y), kYellow);
     f.Drop()->DropDown(FALSE);
 }

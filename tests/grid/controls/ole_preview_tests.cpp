@@ -1,6 +1,7 @@
-// The object preview cell: in a plain grid, and in a test grid that browses records (it offers the
-// viewer hook): the viewer by id, Delete stored on leaving, the clipboard without a server, and the
-// open viewer that every clipboard operation points to.
+// The object preview cell: made by the factory only for a grid that browses records (it offers the
+// viewer hook); in a plain grid, and in a test grid that browses records: the viewer by id, Delete
+// stored on leaving, the clipboard without a server, and the open viewer that every clipboard
+// operation points to.
 #include "cell_test_support.h"
 
 #include "grid/controls/GXButton.h"
@@ -43,7 +44,7 @@ public:
     CGXOleViewer* m_pViewer = nullptr;
 };
 
-// Column 2 of the fixture's grid holds preview cells (the factory makes none).
+// Column 2 of the fixture's grid holds preview cells, registered by the test.
 template <class TGrid>
 struct PreviewFixture : CellGridFixtureOf<TGrid> {
     PreviewFixture() : CellGridFixtureOf<TGrid>(GX_IDS_CTRL_OLE_PREVIEW)
@@ -79,6 +80,19 @@ struct PreviewFixture : CellGridFixtureOf<TGrid> {
 };
 
 }  // namespace
+
+TEST(OlePreview, TheFactoryMakesTheCellOnlyForAGridThatBrowsesRecords)
+{
+    {
+        CellGridFixtureOf<CBrowsingGrid> f(GX_IDS_CTRL_OLE_PREVIEW);
+        CGXControl* pControl = f.grid.GetControl(2, 2);
+        ASSERT_NE(pControl, nullptr);
+        EXPECT_TRUE(pControl->IsKindOf(&CGXOlePreview::classRecord));
+    }
+    CellGridFixture f(GX_IDS_CTRL_OLE_PREVIEW);
+    EXPECT_EQ(GXGetControlFactory()->CreateControl(GX_IDS_CTRL_OLE_PREVIEW, &f.grid), nullptr);
+    EXPECT_FALSE(f.grid.GetControl(2, 2)->IsKindOf(&CGXOlePreview::classRecord)) << "the grid's default control";
+}
 
 TEST(OlePreview, InAPlainGridItDrawsItsTextAndButtonAndIgnoresTheRest)
 {

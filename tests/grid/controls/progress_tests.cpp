@@ -1,8 +1,11 @@
-// The progress bar cell: the bar's end, the caption formats honoured and refused, and values held
-// within the bounds when stored.
+// The progress bar cell: the bar's end, the caption formats honoured and refused, the caption drawn
+// once on a preview that does not print and under the print option, and values held within the bounds
+// when stored.
 #include "cell_test_support.h"
 
 #include "grid/controls/GXProgressCtrl.h"
+#include "grid/engine/GXState.h"
+#include "win/CPreviewDC.h"
 
 namespace {
 
@@ -101,4 +104,61 @@ TEST(ProgressCtrl, StoredValuesStayWithinTheBounds)
     // the style's own bounds win over the cell's
     f.ApplyStyle(3, 2, Bounds("0", "1000").SetValue("150"));
     EXPECT_EQ(f.Stored(3, 2), "150");
+}
+
+namespace {
+
+// A print-preview DC over two memory canvases that notes the texts it draws.
+class CRecordingPreviewDC : public CPreviewDC {
+public:
+    CRecordingPreviewDC() : m_screen(200, 60), m_printer(200, 60)
+    {
+        SetPage(m_screen.dc.m_hDC, &m_printer.dc, CRect(0, 0, 200, 60));
+    }
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
+                    LPINT lpDxWidths) override
+    {
+        m_texts.push_back(std::string(lpszString, nCount));
+        return CPreviewDC::ExtTextOut(x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+    }
+    DibCanvas m_screen;
+    DibCanvas m_printer;
+    std::vector<std::string> m_texts;
+};
+
+}  // namespace
+
+TEST(ProgressCtrl, APreviewThatDoesNotPrintAndThePrintOptionDrawTheCaptionOnce)
+{
+    CTestGridWnd grid;
+    grid.CreateGrid(3, 3);
+    CGXProgressCtrl progress(&grid);
+    CGXStyle style = Bounds("0", "100");
+    style.SetValue("50").SetUserAttribute(GX_IDS_UA_PROGRESS_CAPTIONMASK, "%ld%%");
+    const CRect rect(0, 0, 120, 30);
+    GridLibraryState& state = *GXGetLibraryState();
+    struct Case {
+        BOOL bGridPrints;
+        BOOL bOption;
+        size_t nDrawings;
+    };
+    const Case cases[] = {{FALSE, FALSE, 2}, {FALSE, TRUE, 2}, {TRUE, FALSE, 2}, {TRUE, TRUE, 1}};
+    for (const Case& c : cases) {
+        CRecordingDC dc;
+        state.m_bPrintCaptionOnce = c.bOption;
+        if (c.bGridPrints)
+            grid.SetPrinting(&dc, FALSE);
+        progress.Draw(&dc, rect, 1, 1, style, nullptr);
+        grid.SetPrinting(nullptr);
+        state.m_bPrintCaptionOnce = FALSE;
+        EXPECT_EQ(dc.m_texts.size(), c.nDrawings) << "printing " << c.bGridPrints << ", option " << c.bOption;
+    }
+
+    // a preview DC says it prints: both drawings; one that does not: only the first
+    for (BOOL bPrinting : {TRUE, FALSE}) {
+        CRecordingPreviewDC preview;
+        preview.m_bPrinting = bPrinting;
+        progress.Draw(&preview, rect, 1, 1, style, nullptr);
+        EXPECT_EQ(preview.m_texts, std::vector<std::string>(bPrinting ? 2 : 1, "50%")) << "preview printing " << bPrinting;
+    }
 }

@@ -6,6 +6,7 @@
 #include "grid/controls/GXDaoBitmap.h"
 #include "grid/controls/GXOleVarUserAttribute.h"
 #include "grid/controls/GXPushbutton.h"
+#include "grid/engine/GXState.h"
 
 #include <cstring>
 
@@ -81,6 +82,36 @@ TEST(Pushbutton, ShowsNoCurrentCellFrameAndFitsItsCaption)
     if (pOld != nullptr)
         dc.SelectObject(pOld);
     EXPECT_EQ(size, push.AddBorders(CSize(sizeText.cx + 8, sizeText.cy + 4), style));
+}
+
+TEST(Pushbutton, TheCaptionTakesTheCellsTextColourAndGreysOnlyWhenDisabled)
+{
+    const COLORREF kBlue = RGB(0, 0, 255);
+    const COLORREF clrGrey = GXGetSysColors()->GetSysColor(COLOR_GRAYTEXT);
+    CGXStyle column;
+    column.SetChoiceList("WWW").SetTextColor(kBlue);
+    CellGridFixture f(GX_IDS_CTRL_PUSHBTN, column);
+    f.grid.SetRowHeight(1, 6, 30);
+    f.ApplyStyle(3, 2, CGXStyle().SetUserAttribute(GX_IDS_UA_PUSHBUTTONFACECOLOR, "65280"));
+    f.ApplyStyle(4, 2, CGXStyle().SetUserAttribute(GX_IDS_UA_PUSHBUTTONFACECOLOR, "65280").SetEnabled(FALSE));
+    f.ApplyStyle(5, 2, CGXStyle().SetEnabled(FALSE));
+    struct Case {
+        ROWCOL nRow;
+        COLORREF clrCaption;
+        const char* pszWhat;
+    };
+    const Case cases[] = {{2, kBlue, "plain face"},
+                          {3, kBlue, "face colour"},
+                          {4, clrGrey, "face colour, disabled"},
+                          {5, kBlue, "plain face, disabled: no grey"}};
+    for (const Case& c : cases) {
+        DibCanvas canvas(480, 360);
+        f.DrawCell(canvas, c.nRow, 2);
+        CRect rect = f.CellRect(c.nRow, 2);
+        rect.DeflateRect(3, 3);
+        EXPECT_GT(CountColour(canvas, rect, c.clrCaption), 0) << c.pszWhat;
+        EXPECT_EQ(CountColour(canvas, rect, RGB(0, 0, 0)), 0) << c.pszWhat;
+    }
 }
 
 TEST(DaoBitmap, DrawsTheBitmapOfItsVariantOrElseTheStaticText)

@@ -1,6 +1,6 @@
 // The tabbed drop-down combo cell: the shared lookups of cells with one choice-list id, completion of
 // typed text, the kept list and its refill, sorting, the values and the open list with its titles, in
-// a shown grid window.
+// a shown grid window, and inactive cells that show the bitmap their text names.
 #include "combo_test_support.h"
 
 #include "grid/controls/GXTabbedComboBox.h"
@@ -223,4 +223,38 @@ TEST(TabbedDropDown, TheTitlesStandAtTheListBelowOrAboveTheCell)
     EXPECT_EQ(rectList.bottom, f.ScreenCell(2, 2).top);
     EXPECT_EQ(rectTitles.bottom, rectList.top);
     f.Tabbed()->DropDown(FALSE);
+}
+
+TEST(TabbedDropDown, AnInactiveCellNamingABitmapShowsItPlacedByTheAlignmentAsTheWindowCellDoes)
+{
+    const COLORREF kBlack = RGB(0, 0, 0);
+    for (UINT nId : {GX_IDS_CTRL_TABBED_COMBOBOX, GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST}) {
+        SCOPED_TRACE(nId);
+        ComboGridFixture f(nId, "1\t#BMP(20028)\n2\tText");
+        CGXStyle style;
+        style.SetUserAttribute(GX_IDS_UA_TABLIST_TEXTCOL, "1").SetHorizontalAlignment(DT_RIGHT).SetVerticalAlignment(DT_BOTTOM);
+        f.grid.SetStyleRange(CGXCellRange().SetCols(2, 2), &style, CGXStyle::gxOverride, 0, nullptr, 2,
+                             CGXGridCore::gxRollback);
+        f.grid.SetRowHeight(3, 3, 30);
+        f.SetValue(3, 2, "1");
+        f.MakeCurrent(1, 1);
+
+        DibCanvas canvas(480, 360);
+        CGXComposedStyle composed(&f.grid, 3, 2);
+        CGXControl* pControl = f.grid.GetControl(3, 2);
+        const CRect rect = f.grid.CalcCellRect(3, 2);
+        pControl->Draw(&canvas.dc, rect, 3, 2, composed.Get(), nullptr);
+        // the drop arrow (a black triangle 7 wide, 4 high) in the bottom right corner, no text
+        const CRect rectBitmap = pControl->GetCellRect(3, 2, &rect, &composed.Get());
+        const CRect rectArrow(rectBitmap.right - 7, rectBitmap.bottom - 4, rectBitmap.right, rectBitmap.bottom);
+        int nBlack = 0, nBlackOutside = 0;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x)
+                if (canvas.At(x, y) == kBlack)
+                    ++(rectArrow.PtInRect(CPoint(x, y)) ? nBlack : nBlackOutside);
+        EXPECT_EQ(canvas.At(rectArrow.left, rectArrow.top), kBlack);
+        EXPECT_EQ(canvas.At(rectArrow.right - 1, rectArrow.top), kBlack);
+        EXPECT_GE(nBlack, 7 + 1);
+        EXPECT_EQ(nBlackOutside, 0);
+    }
 }

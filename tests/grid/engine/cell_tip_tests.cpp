@@ -459,6 +459,7 @@ TEST(CellTipHandler, AButtonAKeyAScrollOrNewRowsHideTheTip)
         {"scroll bar", [](TipFixture& f, CPoint) { PostAndPump(f.grid, WM_VSCROLL, SB_LINEDOWN); }},
         {"rows inserted", [](TipFixture& f, CPoint) { f.grid.InsertRows(1, 1); }},
         {"top row", [](TipFixture& f, CPoint) { f.grid.SetTopRow(3, 1); }},
+        {"new size", [](TipFixture& f, CPoint) { f.grid.OnGridSize(SIZE_RESTORED, 300, 200); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

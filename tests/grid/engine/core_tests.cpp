@@ -2,6 +2,7 @@
 // rectangle, printing, the control registry and the long-operation front end.
 #include "library_test_support.h"
 
+#include "fake_modules.h"
 
 #include "grid/engine/GXLongOperation.h"
 #include "grid/engine/GXResource.h"
@@ -220,6 +221,160 @@ TEST(GridCore, ALockedGridWithTheGuardRefusesStores)
     grid.GetParam()->SetReadOnlyGuard(FALSE);
     EXPECT_TRUE(grid.StoreStyleRowCol(1, 1, &style, CGXStyle::gxOverride));
     EXPECT_STREQ(StoredValue(*grid.GetParam()->GetData(), 1, 1), "x");
+}
+
+namespace {
+
+// A focus hook that notes the grids it hears of.
+struct RecordingFocusHook : CGXGridFocusHook {
+    std::vector<CGXGridCore*> grids;
+    void OnGridFocus(CGXGridCore* pGrid) override { grids.push_back(pGrid); }
+};
+
+// Installs two recording focus hooks for as long as it lives.
+struct FocusHooks {
+    RecordingFocusHook first, second;
+    FocusHooks()
+    {
+        GXGetLibraryState()->m_apFocusHooks[0] = &first;
+        GXGetLibraryState()->m_apFocusHooks[1] = &second;
+    }
+    ~FocusHooks()
+    {
+        GXGetLibraryState()->m_apFocusHooks[0] = GXGetLibraryState()->m_apFocusHooks[1] = nullptr;
+    }
+    FocusHooks(const FocusHooks&) = delete;
+    FocusHooks& operator=(const FocusHooks&) = delete;
+    void Clear()
+    {
+        first.grids.clear();
+        second.grids.clear();
+    }
+};
+
+// A grid of a document, so that it sends update hints.
+class CDocumentGridWnd : public CTestGridWnd {
+public:
+    void SetDocument(CDocument* pDocument) { m_pGridDoc = pDocument; }
+};
+
+}  // namespace
+
+TEST(GridCore, FocusHooksHearActivationsAndNewCurrentCellsAndTheActiveGridFollows)
+{
+    FocusHooks hooks;
+    auto pGrid = std::make_unique<CTestGridWnd>();
+    CGXGridCore* pCore = pGrid.get();
+    pGrid->SetParam(nullptr, TRUE);
+    pGrid->GetParam()->SetCurrentCell(2, 3);
+    pGrid->CreateWindowOnly();
+    pGrid->GetParam()->SetData(new CGXData, TRUE);
+    pGrid->GetParam()->GetData()->SetRowCount(5);
+    pGrid->GetParam()->GetData()->SetColCount(5);
+    pGrid->Initialize();
+    ROWCOL nRow, nCol;
+    ASSERT_TRUE(pGrid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(nRow, 2u);
+    EXPECT_EQ(nCol, 3u);
+    EXPECT_FALSE(hooks.first.grids.empty()) << "a grid initialised on its remembered current cell";
+    EXPECT_EQ(hooks.first.grids, hooks.second.grids) << "both hooks, alike";
+
+    hooks.Clear();
+    pGrid->OnActivateGrid(TRUE);
+    EXPECT_EQ(GXGetLibraryState()->m_pActiveGrid, pCore);
+    EXPECT_EQ(hooks.first.grids, std::vector<CGXGridCore*>{pCore});
+    EXPECT_EQ(hooks.second.grids, std::vector<CGXGridCore*>{pCore});
+
+    hooks.Clear();
+    ASSERT_TRUE(pGrid->SetCurrentCell(4, 4));
+    EXPECT_EQ(hooks.first.grids, std::vector<CGXGridCore*>{pCore}) << "a new current cell";
+
+    hooks.Clear();
+    pGrid->OnActivateGrid(FALSE);
+    EXPECT_TRUE(hooks.first.grids.empty()) << "a deactivation tells nobody";
+    EXPECT_EQ(GXGetLibraryState()->m_pActiveGrid, pCore) << "the last grid activated";
+
+    // another grid takes over; a destroyed grid is forgotten
+    CTestGridWnd other;
+    other.CreateGrid(2, 2);
+    other.OnActivateGrid(TRUE);
+    EXPECT_EQ(GXGetLibraryState()->m_pActiveGrid, static_cast<CGXGridCore*>(&other));
+    pGrid->OnActivateGrid(TRUE);
+    pGrid.reset();
+    EXPECT_EQ(GXGetLibraryState()->m_pActiveGrid, nullptr);
+}
+
+TEST(GridCore, ANewGridGoesOnBuildingTheSelectionItsParameterObjectSaved)
+{
+    CGXGridParam param;
+    param.GetRangeList1().AddRange(CGXCellRange(1, 1, 1, 2));
+    param.GetRangeList1().AddRange(CGXCellRange(2, 2, 3, 4));
+    param.SaveSelection(CGXCellRange(2, 2, 3, 4), 3, 4);
+    CTestGridWnd grid;
+    grid.SetParam(&param, FALSE);
+    grid.CreateGrid(6, 6);
+    ASSERT_NE(grid.m_posSelecting, nullptr);
+    EXPECT_EQ(param.GetRangeList1().GetCount(), 2) << "the saved range was found in the selection";
+    const CGXCellRange& building = *param.GetRangeList1().GetRangeAt(grid.m_posSelecting);
+    EXPECT_EQ(building.top, 2u);
+    EXPECT_EQ(building.right, 4u);
+    EXPECT_EQ(grid.m_nAnchorRow, 3u);
+    EXPECT_EQ(grid.m_nAnchorCol, 4u);
+
+    // a saved range the selection lacks joins it
+    CGXGridParam other;
+    other.SaveSelection(CGXCellRange(5, 1, 5, 6), 5, 1);
+    CTestGridWnd second;
+    second.SetParam(&other, FALSE);
+    second.CreateGrid(6, 6);
+    ASSERT_EQ(other.GetRangeList1().GetCount(), 1);
+    EXPECT_EQ(second.m_posSelecting, other.GetRangeList1().GetHeadPosition());
+
+    // nothing saved, nothing built
+    CTestGridWnd plain;
+    plain.CreateGrid(3, 3);
+    EXPECT_EQ(plain.m_posSelecting, nullptr);
+    EXPECT_TRUE(plain.GetParam()->GetRangeList1().IsEmpty());
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { param.SaveSelection(CGXCellRange(), 1, 1); }));
+}
+
+TEST(GridCore, ZoomingRedrawsAtTheNewSizeAndTheOtherViewsFollow)
+{
+    CDocument document;
+    CDocumentGridWnd grid;
+    grid.CreateGrid(3, 3);
+    FakeUpdateHintImp hints;
+    WithModule<CGXAbstractGridUpdateHintImp> withHints(grid.m_pUpdateHintImp, &hints);
+    grid.SetDocument(&document);
+    const int nHeight = grid.GetFontHeight();
+    CGXGridCore* pCore = &grid;
+    grid.SetZoom(200);
+    EXPECT_EQ(grid.GetZoom(), 200);
+    EXPECT_EQ(grid.GetParam()->GetProperties()->GetLastZoom(), 200);
+    EXPECT_GT(grid.GetFontHeight(), nHeight * 3 / 2) << "measured again with the zoomed font";
+    EXPECT_EQ(hints.calls, (std::vector<std::string>{Call("SetZoomValue", pCore, 200),
+                                                     Call("OnZoomChanged", pCore, 100, 2u)}));
+}
+
+TEST(GridCore, ALockChangeResetsTheActiveEditHereAndInTheOtherViews)
+{
+    CDocument document;
+    CDocumentGridWnd grid;
+    grid.CreateGrid(3, 3);
+    CTestControl* pControl = UseTestControl(grid);
+    FakeUpdateHintImp hints;
+    WithModule<CGXAbstractGridUpdateHintImp> withHints(grid.m_pUpdateHintImp, &hints);
+    grid.SetDocument(&document);
+    ASSERT_TRUE(grid.SetCurrentCell(2, 2, 0x10));
+    ASSERT_TRUE(pControl->IsActive());
+    hints.calls.clear();
+    grid.SetReadOnly(TRUE);
+    EXPECT_FALSE(pControl->IsActive()) << "reset and initialised again";
+    EXPECT_TRUE(pControl->IsInit());
+    EXPECT_EQ(hints.calls, std::vector<std::string>{Call("UpdateReadOnly", static_cast<CGXGridCore*>(&grid))});
+    hints.calls.clear();
+    grid.UpdateReadOnly(FALSE);
+    EXPECT_TRUE(hints.calls.empty()) << "a replayed hint does not echo";
 }
 
 TEST(LongOperation, WithoutTheModuleOnlyTheLevelCounts)

@@ -869,6 +869,7 @@ struct FakeUpdateHintImp : CGXAbstractGridUpdateHintImp, ModuleLog {
         return Rec<BOOL>("OnBaseStyleChanged", a0, a1, a2);
     }
     BOOL RecalcAndRedraw(CGXGridCore* a0, const char* a1) override { return Rec<BOOL>("RecalcAndRedraw", a0, a1); }
+    BOOL UpdateReadOnly(CGXGridCore* a0) override { return Rec<BOOL>("UpdateReadOnly", a0); }
 };
 
 struct FakeUserDragSelectRangeImp : CGXAbstractGridUserDragSelectRangeImp, ModuleLog {

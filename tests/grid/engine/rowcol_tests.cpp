@@ -328,6 +328,91 @@ TEST(RowsAndColumns, MovingWithNumberedHeadersRedrawsTheHeadersFromTheLowerLineD
     EXPECT_FALSE(region.PtInRegion(header.CenterPoint()));
 }
 
+namespace {
+
+// The client pixels of rect, row by row.
+std::vector<COLORREF> PixelsOf(CWnd& wnd, const CRect& rect)
+{
+    CClientDC dc(&wnd);
+    std::vector<COLORREF> pixels;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            pixels.push_back(dc.GetPixel(x, y));
+    return pixels;
+}
+
+}  // namespace
+
+TEST(RowsAndColumns, AMoveInViewScrollsTheBandAndPaintsOnlyWhereTheBlockLands)
+{
+    for (const BOOL bRow : kAxes) {
+        CInputGridWnd grid;
+        grid.CreateInputGrid(12, 6);
+        grid.AttachMoveRowsColsImp();
+        Twins t{grid, bRow};
+        SCOPED_TRACE(t.Name());
+        // headers that do not count the lines, so that only the band changes
+        grid.GetParam()->SetNumberedRowHeaders(FALSE);
+        grid.GetParam()->SetLetteredColHeaders(FALSE);
+        grid.StoreDefaultColWidth(45);  // every column in view
+        for (ROWCOL n = 1; n <= 6; ++n)
+            t.StoreValue(n, ("line " + std::to_string(n)).c_str());
+        grid.Show();
+
+        ASSERT_TRUE(t.Move(2, 3, 5, 0));
+        auto cellOf = [&](ROWCOL n) { return bRow ? grid.CalcCellRect(n, 1) : grid.CalcCellRect(1, n); };
+        CRgn region;
+        region.CreateRectRgn(0, 0, 0, 0);
+        ::GetUpdateRgn(grid.m_hWnd, HRGN(region.m_hObject), FALSE);
+        EXPECT_TRUE(region.PtInRegion(cellOf(5).CenterPoint())) << "where the block lands";
+        EXPECT_TRUE(region.PtInRegion(cellOf(6).CenterPoint()));
+        EXPECT_FALSE(region.PtInRegion(cellOf(2).CenterPoint())) << "a passed line comes by the scroll";
+        EXPECT_FALSE(region.PtInRegion(cellOf(4).CenterPoint()));
+
+        // what the scroll and the paint leave is what a whole new paint draws
+        grid.UpdateWindow();
+        const std::vector<CRect> cells = {cellOf(2), cellOf(4), cellOf(5), cellOf(6)};
+        std::vector<std::vector<COLORREF>> scrolled;
+        for (const CRect& cell : cells)
+            scrolled.push_back(PixelsOf(grid, cell));
+        grid.Invalidate();
+        grid.UpdateWindow();
+        for (size_t i = 0; i < cells.size(); ++i)
+            EXPECT_EQ(scrolled[i], PixelsOf(grid, cells[i])) << "cell " << i;
+        EXPECT_EQ(t.Value(2), "line 4");
+    }
+}
+
+TEST(RowsAndColumns, ABrowsingGridCountsItsRecordsFromZeroAfterTheHeaderRows)
+{
+    // a grid that shows its records in reverse order
+    class CReversedGrid : public CInputGridWnd {
+    public:
+        ROWCOL GetBrowseRowNumber(ROWCOL nRow) override { return nRow == 0 ? 0 : GetRowCount() + 1 - nRow; }
+    };
+    CInputGridWnd grid;
+    grid.CreateInputGrid(100000, 2);
+    struct Case {
+        ROWCOL nHeaderRows, nHeaderCols, nRow;
+        LONG nExpected;
+    };
+    const Case cases[] = {
+        {0, 0, 1, 0},           {0, 0, 5, 4},         {0, 0, 0, -1},
+        {0, 0, 70000, 69999},  // no row number is cut to 16 bits
+        {2, 0, 3, 0},           {2, 0, 0, -3},        {0, 3, 3, 2},  // header columns are no records
+    };
+    for (const Case& c : cases) {
+        grid.GetParam()->SetHeaderRows(c.nHeaderRows);
+        grid.GetParam()->SetHeaderCols(c.nHeaderCols);
+        EXPECT_EQ(grid.GetDataRowIndex(c.nRow), c.nExpected)
+            << "row " << c.nRow << " with " << c.nHeaderRows << " header rows, " << c.nHeaderCols << " columns";
+    }
+    CReversedGrid reversed;
+    reversed.CreateInputGrid(10, 2);
+    EXPECT_EQ(reversed.GetDataRowIndex(1), 9);
+    EXPECT_EQ(reversed.GetDataRowIndex(10), 0);
+}
+
 TEST(RowsAndColumns, FrozenLinesAndTheFirstScrolledLine)
 {
     struct Case {

@@ -451,6 +451,10 @@ TEST(ControlFactory, WindowClassesMakeTheObjectOfTheirName)
     EXPECT_EQ(::SendMessageA(hWnd, WM_TEMPLATE_PING, 41, 0), 42) << "its messages reach the object's table";
     ::DestroyWindow(hWnd);
 
+    // a name the system refuses: the registration raises the resource exception
+    const std::string strTooLong(300, 'W');
+    EXPECT_TRUE(Throws<CResourceException>([&] { GXRegisterObjectWndClass(hInstance, strTooLong.c_str()); }));
+
     // the grid window's class has no object yet: the window works without one
     HWND hGrid = ::CreateWindowExA(0, "CGXGridWnd", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInstance, nullptr);
     ASSERT_NE(hGrid, nullptr);

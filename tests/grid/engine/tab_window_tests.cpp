@@ -139,6 +139,35 @@ TEST(TabWindow, CreationMakesTheBarsTheBeamAndASizeBoxOnlyInAFrame)
     EXPECT_EQ(::GetWindow(failing.parent.m_hWnd, GW_CHILD), nullptr);
 }
 
+TEST(TabWindow, ATabWindowGivenASheetBeforeItHasAWindowMakesItInTheSheetsPlace)
+{
+    TabFixture f(0, FALSE);
+    CTestSheet view;
+    view.Make(&f.parent);
+    view.SetWindowPos(nullptr, 10, 20, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    f.tabs.AttachWnd(&view, "Sheet");
+    ASSERT_NE(f.tabs.m_hWnd, nullptr);
+    EXPECT_EQ(f.tabs.GetParent(), &f.parent);
+    EXPECT_EQ(f.tabs.GetDlgCtrlID(), AFX_IDW_PANE_FIRST) << "the pane's place";
+    CRect rect;
+    f.tabs.GetWindowRect(&rect);
+    f.parent.ScreenToClient(&rect);
+    EXPECT_EQ(rect, CRect(10, 20, 310, 220));
+    EXPECT_TRUE(f.tabs.GetStyle() & WS_VISIBLE) << "shown as the sheet was";
+    EXPECT_EQ(view.GetParent(), &f.tabs);
+    EXPECT_EQ(f.tabs.GetActiveView(), &view);
+    EXPECT_NE(f.tabs.GetScrollBarCtrl(SB_HORZ), nullptr);
+    EXPECT_NE(f.tabs.GetScrollBarCtrl(SB_VERT), nullptr);
+
+    // a sheet without a parent leaves nothing to take the place of
+    CGXTabWnd alone;
+    CWnd topLevel;
+    ASSERT_TRUE(topLevel.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    EXPECT_TRUE(Throws<CInvalidArgException>([&] { alone.AttachWnd(&topLevel, "Top"); }));
+    EXPECT_EQ(alone.m_hWnd, nullptr);
+    topLevel.DestroyWindow();
+}
+
 TEST(TabWindow, ATemplateWindowOfTheClassMakesItsObjectAndChildren)
 {
     TabFixture f(0, FALSE);

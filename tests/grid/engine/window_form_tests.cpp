@@ -7,6 +7,7 @@
 
 #include "FakePrinterDC.h"
 #include "grid/engine/GXFontState.h"
+#include "grid/engine/GXPrintDevice.h"
 #include "win/CEdit.h"
 #include "win/CPrintDialog.h"
 #include "win/CPrintInfo.h"
@@ -276,6 +277,49 @@ TEST_F(GridViewTest, APrinterDCMapsScreenPixelsToPrinterPixels)
     CClientDC screen(pView);
     pView->OnPrepareDC(&screen);
     EXPECT_EQ(screen.GetMapMode(), MM_TEXT) << "the screen keeps its pixels";
+
+    // the printed look: the print device's printer measures and scales the screen
+    struct CTestPrintDevice : CGXPrintDevice {
+        CDC* pPrinter = nullptr;
+        CDC* GetPrinterDC() override { return pPrinter; }
+    } device;
+    pView->GetParam()->SetPrintDevice(&device, FALSE);
+    pView->GetParam()->GetDisplayOptions().bPrintedLook = TRUE;
+    CClientDC noPrinter(pView);
+    pView->OnPrepareDC(&noPrinter);
+    EXPECT_EQ(noPrinter.GetMapMode(), MM_TEXT) << "a device without a printer changes nothing";
+    device.pPrinter = &printerDC;
+    CClientDC looking(pView);
+    pView->OnPrepareDC(&looking);
+    EXPECT_EQ(looking.m_hAttribDC, printerDC.GetSafeHdc());
+    EXPECT_EQ(looking.GetDeviceCaps(LOGPIXELSY), 300) << "the printer answers the measures";
+    EXPECT_EQ(looking.GetMapMode(), MM_ANISOTROPIC);
+    EXPECT_EQ(looking.GetWindowExt(), CSize(fonts.GetDpiX(), fonts.GetDpiY()));
+    EXPECT_EQ(looking.GetViewportExt(), CSize(200, 300));
+    looking.ReleaseAttribDC();
+    pView->GetParam()->GetDisplayOptions().bPrintedLook = FALSE;
+    pView->GetParam()->SetPrintDevice(nullptr, FALSE);
+}
+
+TEST_F(GridViewTest, WithTheOptionAClickThatBringsTheFocusFromElsewhereOnlyActivatesTheView)
+{
+    // the focus is in a window of another frame
+    CEdit other;
+    ASSERT_TRUE(other.CreateEx(0, "EDIT", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 20), nullptr, 0));
+    other.SetFocus();
+    ASSERT_EQ(CWnd::GetFocus(), &other);
+    const LPARAM click = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
+    EXPECT_NE(Send(WM_MOUSEACTIVATE, WPARAM(pFrame->m_hWnd), click), MA_ACTIVATEANDEAT) << "off by default";
+
+    other.SetFocus();
+    pView->GetParam()->GetDisplayOptions().bEatActivatingClick = TRUE;
+    EXPECT_NE(Send(WM_MOUSEACTIVATE, WPARAM(pFrame->m_hWnd), MAKELPARAM(HTBORDER, WM_LBUTTONDOWN)),
+              MA_ACTIVATEANDEAT) << "only clicks on the client area";
+    EXPECT_EQ(Send(WM_MOUSEACTIVATE, WPARAM(pFrame->m_hWnd), click), MA_ACTIVATEANDEAT);
+    EXPECT_EQ(CWnd::GetFocus(), static_cast<CWnd*>(pView)) << "the view took the focus";
+    EXPECT_NE(Send(WM_MOUSEACTIVATE, WPARAM(pFrame->m_hWnd), click), MA_ACTIVATEANDEAT)
+        << "a click on the view that has the focus goes through";
+    other.DestroyWindow();
 }
 
 TEST_F(GridViewTest, ScrollMessagesMoveByPagesAndThumbPositions)

@@ -1,8 +1,10 @@
-// A live grid whose parameter object holds a formula sheet: what is typed into a cell is computed,
-// editing shows the formula, structural changes keep what the formulas show, and a violated
-// constraint paints the cell with the "Constraint Violation" base style.
+// A live grid whose parameter object holds a formula sheet: the grid keeps its values as entered texts
+// by itself, what is typed into a cell is computed, editing shows the formula, structural changes keep
+// what the formulas show, and a violated constraint paints the cell with the "Constraint Violation"
+// base style.
 #include "control_test_support.h"
 
+#include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXStylesMap.h"
 #include "grid/formula/GXFormulaSheet.h"
 
@@ -10,19 +12,11 @@
 
 namespace {
 
-// The edit grid of the control tests over a formula sheet, storing and editing through the sheet's
-// kind 1 (typed texts are interpreted, edits show formulas).
+// The edit grid of the control tests over a formula sheet the grid makes as its cell data; the grid
+// then stores and edits through the sheet's kind 1 by itself (typed texts are interpreted, edits show
+// formulas).
 struct FormulaGridFixture : EditGridFixture {
-    FormulaGridFixture()
-    {
-        CGXFormulaSheet* pSheet = new CGXFormulaSheet;
-        grid.GetParam()->SetData(pSheet);
-        GXGetLibraryState()->RegisterGridWith(pSheet, &grid);
-        pSheet->SetRowCount(6);
-        pSheet->SetColCount(4);
-        grid.m_nStyleKind = CGXData::gxCellValue;
-        grid.Redraw();
-    }
+    FormulaGridFixture() : EditGridFixture(RUNTIME_CLASS(CGXFormulaSheet)) {}
 
     CGXFormulaSheet& Sheet() { return *static_cast<CGXFormulaSheet*>(grid.GetParam()->GetData()); }
 
@@ -38,6 +32,34 @@ struct FormulaGridFixture : EditGridFixture {
 };
 
 }  // namespace
+
+TEST(FormulaGrid, AGridOnAFormulaSheetKeepsItsValuesAsEnteredTexts)
+{
+    // the grid makes the sheet, or is given a parameter object that holds one (read from an archive or
+    // copied): either way it switches to the sheet's kind; plain cell data leaves the grid's own kind
+    struct Case {
+        const char* pszWhat;
+        CRuntimeClass* pDataClass;
+        BOOL bGivenSheet;
+        int nKind;
+    };
+    const Case cases[] = {{"made sheet", RUNTIME_CLASS(CGXFormulaSheet), FALSE, CGXData::gxCellValue},
+                          {"given sheet", nullptr, TRUE, CGXData::gxCellValue},
+                          {"plain data", nullptr, FALSE, CGXData::gxCellStyle}};
+    for (const Case& c : cases) {
+        CTestGridWnd grid;
+        grid.CreateWindowOnly();
+        if (c.pDataClass != nullptr)
+            grid.SetDataClass(c.pDataClass);
+        CGXGridParam* pParam = new CGXGridParam;
+        if (c.bGivenSheet)
+            pParam->SetData(new CGXFormulaSheet);
+        grid.SetParam(pParam, TRUE);
+        grid.Initialize();
+        EXPECT_EQ(grid.m_nStyleKind, c.nKind) << c.pszWhat;
+        EXPECT_EQ(pParam->GetControlOptions().bEnteredValues, c.nKind == CGXData::gxCellValue) << c.pszWhat;
+    }
+}
 
 TEST(FormulaGrid, TypedFormulasAreComputedAndEditedAsFormulas)
 {

@@ -147,6 +147,9 @@ TEST_F(CoveredCells, RowsMovedThroughACoveringComeBackWithItOnUndo)
     ASSERT_TRUE(grid->MoveRows(5, 7, 9));
     EXPECT_EQ(grid->GetParam()->GetUndoList().GetCount(), nUndo + 1) << "one undo block";
     EXPECT_EQ(grid->Covering(5, 4), "5,4-6,5");
+    for (ROWCOL nRow = 3; nRow <= 11; ++nRow)
+        for (ROWCOL nCol = 1; nCol <= 2; ++nCol)
+            EXPECT_EQ(grid->Covering(nRow, nCol), "-") << "the covering the move cut is gone: " << nRow << "," << nCol;
 
     EXPECT_TRUE(grid->Undo());
     EXPECT_EQ(grid->Covering(4, 2), "3,1-6,2");
@@ -154,6 +157,7 @@ TEST_F(CoveredCells, RowsMovedThroughACoveringComeBackWithItOnUndo)
     EXPECT_EQ(grid->Covering(7, 1), "-");
     EXPECT_TRUE(grid->Redo());
     EXPECT_EQ(grid->Covering(5, 4), "5,4-6,5");
+    EXPECT_EQ(grid->Covering(3, 1), "-");
     EXPECT_TRUE(grid->Undo());
     EXPECT_EQ(grid->Covering(6, 1), "3,1-6,2");
 }

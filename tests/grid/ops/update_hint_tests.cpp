@@ -108,6 +108,11 @@ public:
             CTestGridView::SetZoomValue(n, b);
     }
     void RefreshCurrentCellControl() override { Note("RefreshCurrentCellControl"); }
+    void UpdateReadOnly(BOOL b) override
+    {
+        if (!Note("UpdateReadOnly", b))
+            CTestGridView::UpdateReadOnly(b);
+    }
     void RedrawSelectionDifference(const CGXCellRange& r, const CGXRangeList* p, BOOL b) override
     {
         if (!Note("RedrawSelectionDifference", r, p, b))
@@ -266,6 +271,7 @@ TEST_F(HintTest, EachSenderMakesTheOtherViewsReplayItsOperationOnceWithoutAHint)
         {[&] { h.OnStylesMapChanged(g, 2); }, "OnChangedStylesMap(2,0)"},
         {[&] { h.OnBaseStyleChanged(g, 2, 1); }, "OnChangedBaseStyle(2,1,0)"},
         {[&] { h.RecalcAndRedraw(g, "Circular reference"); }, "RecalcAndShowErrors(0,null,0)"},
+        {[&] { h.UpdateReadOnly(g); }, "UpdateReadOnly(0)"},
     };
     for (const Case& c : cases) {
         LogReceivers();

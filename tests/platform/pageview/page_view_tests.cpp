@@ -1,7 +1,8 @@
 // The page viewer on fixed pages: the page of the two graphs laid out and drawn on a memory DC (text
 // positions from measured text, images at their own size, one of them written by Graphviz), a table
-// of what pages hold, and the window's scrolling.
+// of what pages hold, the layout for paper, and the window's scrolling.
 // the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -337,6 +338,50 @@ protected:
     HWND hView = nullptr;
 };
 
+// Laid out for paper, which does not scroll: an image wider than the line is drawn as wide as the line
+// in its proportions, and the page is cut into sheets between lines; a line higher than a sheet goes
+// on over as many as it needs.
+TEST(PageView, OnPaperWideImagesFitTheLineAndSheetsEndBetweenLines)
+{
+    PageFolder folder;
+    folder.CopyImage("noise_interlaced.gif"); // 112 x 80
+    PageContent content;
+    content.SetText("<IMG SRC=\"noise_interlaced.gif\">", folder.Path("").c_str());
+    DibCanvas canvas(1, 1);
+    {
+        // lines of 100 - 2 x 8 pixels: the image 84 wide and 60 high on paper, its own size on the screen
+        const PageLayout paper(content, canvas.dc.m_hDC, 100, 96, 96, true);
+        ASSERT_EQ(paper.GetBoxes().size(), 1u);
+        EXPECT_EQ(Width(paper.GetBoxes()[0].rect), 84);
+        EXPECT_EQ(Height(paper.GetBoxes()[0].rect), 60);
+        const PageLayout screen(content, canvas.dc.m_hDC, 100, 96, 96);
+        EXPECT_EQ(Width(screen.GetBoxes()[0].rect), 112);
+        // the page, 8 + 60 + 8 high, on sheets of 30: the image is cut
+        EXPECT_EQ(paper.SheetTops(30), (std::vector<int>{0, 30, 60}));
+        EXPECT_TRUE(paper.SheetTops(0).empty());
+    }
+
+    // 40 lines on sheets five and a half lines high: every line stands whole on one sheet, and every
+    // sheet but the last is full (the first holds the page's margin of 8 and five lines)
+    std::string page;
+    for (int i = 0; i < 40; ++i)
+        page += "line " + std::to_string(i) + "<BR>";
+    content.SetText(page, nullptr);
+    const PageLayout paper(content, canvas.dc.m_hDC, 300, 96, 96, true);
+    const MeasuredFont text(canvas.dc.m_hDC, 16, false);
+    ASSERT_GE(text.tm.tmHeight, 16);
+    const int nSheet = text.tm.tmHeight * 11 / 2;
+    const std::vector<int> tops = paper.SheetTops(nSheet);
+    EXPECT_EQ(tops.size(), 8u);
+    for (const PageBox& box : paper.GetBoxes()) {
+        const auto next = std::upper_bound(tops.begin(), tops.end(), int(box.rect.top));
+        const int top = *(next - 1);
+        EXPECT_LE(box.rect.bottom, next == tops.end() ? top + nSheet : (std::min)(*next, top + nSheet)) << box.text;
+    }
+    for (size_t i = 0; i + 1 < tops.size(); ++i)
+        EXPECT_GT(tops[i + 1] - tops[i], nSheet - text.tm.tmHeight) << "sheet " << i + 1;
+}
+
 TEST_F(PageWindow, APageTallerThanTheWindowScrollsDown)
 {
     std::string page;
@@ -383,18 +428,23 @@ TEST_F(PageWindow, AnImageWiderThanTheWindowScrollsAcross)
     EXPECT_EQ(Bar(SB_HORZ).nMax + 1, 8 + 300 + 8);
     EXPECT_EQ(Bar(SB_HORZ).nPage, UINT(Client().right));
 
-    // The same page drawn on another DC, from its line 4 at the area's top (y 10): the picture (a
-    // black pixel, then blue) stands on the first line's baseline.
+    // The same page drawn on another DC as one sheet, in an area from y 10: the picture (a black
+    // pixel, then blue) stands on the first line's baseline. There is no second sheet to draw.
     DibCanvas drawn(400, 60);
-    PAGEVIEWDRAW draw = {drawn.dc.m_hDC, RECT{0, 10, 400, 60}, 4, 96, 96};
-    EXPECT_GT(PageView_DrawPage(hView, &draw), 0);
+    PAGEVIEWDRAW draw = {drawn.dc.m_hDC, RECT{0, 10, 400, 60}, 1, 96, 96};
+    EXPECT_EQ(PageView_DrawPage(hView, &draw), 1);
     const MeasuredFont text(drawn.dc.m_hDC, 16, false);
-    const int top = 10 - 4 + 8 + text.tm.tmAscent - 2;
+    const int top = 10 + 8 + text.tm.tmAscent - 2;
     EXPECT_EQ(drawn.At(8, top), RGB(0, 0, 0));
     EXPECT_EQ(drawn.At(9, top), RGB(0x33, 0x66, 0xCC));
     EXPECT_EQ(drawn.At(200, top + 1), RGB(0x33, 0x66, 0xCC));
     EXPECT_EQ(drawn.At(200, top + 2), kWhite);
     EXPECT_FALSE(Inked(drawn, RECT{0, 0, 400, 10})); // above the area
+    DibCanvas second(400, 60);
+    draw.hdc = second.dc.m_hDC;
+    draw.nSheet = 2;
+    EXPECT_EQ(PageView_DrawPage(hView, &draw), 1);
+    EXPECT_FALSE(Inked(second, RECT{0, 0, 400, 60}));
 }
 
 } // namespace

@@ -502,7 +502,7 @@ TEST_F(EditDialog, AWrittenTemplateReadsBackIntoAnEmptyChart)
     EXPECT_EQ(save.dwFlags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT), DWORD(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
 
     const std::string written = FileText(file.host);
-    const std::string header = "//DEDized template output system V1.0\n\n";
+    const std::string header = "//DEDized template output system V1.0\r\n\r\n";
     const std::string trailer = "// End of template/n/n";
     ASSERT_GT(written.size(), header.size() + trailer.size());
     EXPECT_EQ(written.substr(0, header.size()), header);
@@ -510,9 +510,9 @@ TEST_F(EditDialog, AWrittenTemplateReadsBackIntoAnEmptyChart)
     std::vector<std::string> keywords;
     const std::string body = written.substr(header.size(), written.size() - header.size() - trailer.size());
     for (size_t start = 0; start < body.size();) {
-        const size_t end = body.find('\n', start);
+        const size_t end = body.find("\r\n", start);
         keywords.push_back(body.substr(start, body.find(' ', start) - start));
-        start = end == std::string::npos ? body.size() : end + 1;
+        start = end == std::string::npos ? body.size() : end + 2;
     }
     EXPECT_EQ(keywords, (std::vector<std::string>{"background", "title", "data", "legend"}));
 

@@ -2,6 +2,7 @@
 // names of the components, the graph types.
 #include "wine_gtest.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 #include "chart/engine/DEDizedData.h"
 #include "chart/engine/DEDizedDataList.h"
+#include "chart/engine/DEDizedFeedback.h"
 #include "chart/engine/SRDynamicGraph.h"
 
 namespace {
@@ -323,6 +325,72 @@ TEST_F(WizardTest, ChoosingAGraphTypeOnTheMainPageAsksForTheStockTypesAndRefills
     EXPECT_EQ(pDisplay->GetAxisType(), 0x0b);
     EXPECT_EQ(pSheet->ApplyGraphType(pDisplay, 0x33), 0x33);
     EXPECT_EQ(pDisplay->GetGraphType(), GT_VBAR);
+}
+
+TEST_F(WizardTest, AVectorChartMadeByTheWizardDrawsItsArrowHeadsAndTails)
+{
+    // three vectors on white: anchor x, anchor y, angle (0 up, 90 right) and magnitude in four groups
+    AddBackground(chart, "", CRect(0, 0, 300, 200))->GetStyle()->m_crFill1 = RGB(255, 255, 255);
+    // both axes from 0 to 8, so that every vector lies well inside
+    DEDizedDisplay* pCallers = AddDisplay(chart, "", CRect(0, 0, 300, 200), GT_LINE);
+    pCallers->SetFlags(pCallers->GetFlags() | SRGDisplayBase::flagFixedRange);
+    pCallers->SetFixedMax(8.0);
+    pCallers->SetFixedXMax(8.0);
+    const double values[4][3] = {{2, 4, 6}, {2, 6, 3}, {90, 180, 0}, {2, 2, 2}};
+    for (int g = 0; g < 4; ++g)
+        for (int i = 0; i < 3; ++i)
+            chart.SetValue(i, g, values[g][i], 0);
+    Open(TRUE, 300, 200);
+    DEDized& working = *pSheet->GetWorkingChart();
+    SRGDisplayBase* pDisplay = dynamic_cast<SRGDisplayBase*>(working.GetComponent(0, chartTypeDisplay));
+    ASSERT_EQ(pSheet->ApplyGraphType(pDisplay, GT_VECTOR), GT_VECTOR);
+    auto draw = [&](DibCanvas& canvas) {
+        working.MarkForRedraw();
+        working.Draw(&canvas.dc, nullptr);
+    };
+    DibCanvas drawn(300, 200);
+    draw(drawn);
+    // the vectors' starts and ends: the hit regions of the first and the third group
+    std::vector<CPoint> starts;
+    std::vector<CPoint> ends;
+    CObList* pRegions = working.GetFeedbackList();
+    for (POSITION pos = pRegions->GetHeadPosition(); pos != nullptr;) {
+        const DEDizedFeedback* pRegion = static_cast<DEDizedFeedback*>(pRegions->GetNext(pos));
+        (pRegion->GetSecondIndex() == 0 ? starts : ends).push_back(pRegion->GetPoint());
+    }
+    ASSERT_EQ(starts.size(), 3u);
+    ASSERT_EQ(ends.size(), 3u);
+
+    // the same vectors without their line ends differ only by a tail at each start and a head at each end
+    pSheet->SetVectorEnds(FALSE);
+    DibCanvas plain(300, 200);
+    draw(plain);
+    std::vector<int> tails(3);
+    std::vector<int> heads(3);
+    int nElsewhere = 0;
+    auto within = [](CPoint p, CPoint q) { return std::abs(p.x - q.x) <= 12 && std::abs(p.y - q.y) <= 12; };
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 300; ++x) {
+            if (drawn.At(x, y) == plain.At(x, y))
+                continue;
+            bool bPlaced = false;
+            for (size_t n = 0; n < 3 && !bPlaced; ++n) {
+                if (within(CPoint(x, y), starts[n])) {
+                    ++tails[n];
+                    bPlaced = true;
+                } else if (within(CPoint(x, y), ends[n])) {
+                    ++heads[n];
+                    bPlaced = true;
+                }
+            }
+            nElsewhere += bPlaced ? 0 : 1;
+        }
+    }
+    for (size_t n = 0; n < 3; ++n) {
+        EXPECT_GE(tails[n], 10) << "the tail of vector " << n << " at " << starts[n];
+        EXPECT_GE(heads[n], 20) << "the head of vector " << n << " at " << ends[n];
+    }
+    EXPECT_EQ(nElsewhere, 0);
 }
 
 TEST_F(WizardTest, TheVectorTypesGiveEveryItemOfEachFullBlockOfFourGroupsItsLineEnds)

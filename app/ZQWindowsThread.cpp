@@ -1,0 +1,153 @@
+// Long work without a frozen window (see ZQWindowsThread.h).
+#include "app/ZQWindowsThread.h"
+
+#include <exception>
+
+namespace {
+
+const char* const kCallWindowClass = "OndrixWindowsThreadCall";
+const UINT kRunCall = WM_APP + 1;
+const DWORD kPaintInterval = 50;
+
+// The thread of the running work (0: none) and the window through which it hands calls over.
+DWORD g_dwWorkThread = 0;
+HWND g_hCallWindow = nullptr;
+
+// A call handed over to the windows' thread, and what it threw.
+struct HandedCall {
+    const std::function<void()>* call;
+    std::exception_ptr error;
+};
+
+LRESULT CALLBACK CallWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != kRunCall)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    HandedCall* pCall = reinterpret_cast<HandedCall*>(lParam);
+    // nothing unwinds through the system: the error goes back to the thread that handed the call over
+    try {
+        (*pCall->call)();
+    } catch (...) {
+        pCall->error = std::current_exception();
+    }
+    return 0;
+}
+
+HWND CreateCallWindow()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CallWindowProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = kCallWindowClass;
+    // a class registered before answers ERROR_CLASS_ALREADY_EXISTS, which is as good
+    ::RegisterClassA(&wc);
+    return ::CreateWindowExA(0, kCallWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+}
+
+struct Work {
+    const std::function<void()>* work;
+    std::exception_ptr error;
+};
+
+DWORD WINAPI WorkThread(LPVOID pParam)
+{
+    Work* pWork = static_cast<Work*>(pParam);
+    try {
+        (*pWork->work)();
+    } catch (...) {
+        pWork->error = std::current_exception();
+    }
+    return 0;
+}
+
+// Handles the messages other threads sent to the calling thread's windows.
+void HandleSentMessages()
+{
+    MSG msg;
+    ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+} // namespace
+
+int ZQPaintWaitingWindows()
+{
+    HandleSentMessages();
+    // a window that never validates itself must not hold the caller here
+    const int kMostPaints = 256;
+    int nPainted = 0;
+    MSG msg;
+    while (nPainted < kMostPaints && ::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        ::DispatchMessageA(&msg);
+        ++nPainted;
+    }
+    return nPainted;
+}
+
+CZQPaintPacer::CZQPaintPacer() : m_dwLast(::GetTickCount()) {}
+
+void CZQPaintPacer::Step()
+{
+    const DWORD dwNow = ::GetTickCount();
+    if (dwNow - m_dwLast < kPaintInterval)
+        return;
+    ZQPaintWaitingWindows();
+    m_dwLast = ::GetTickCount();
+}
+
+void ZQRunWhilePainting(const std::function<void()>& work)
+{
+    if (g_dwWorkThread != 0) {
+        work();
+        return;
+    }
+    const HWND hCallWindow = CreateCallWindow();
+    Work job = {&work, nullptr};
+    DWORD dwThread = 0;
+    const HANDLE hThread = hCallWindow != nullptr ? ::CreateThread(nullptr, 0, WorkThread, &job, CREATE_SUSPENDED, &dwThread)
+                                                  : nullptr;
+    if (hThread == nullptr) {
+        if (hCallWindow != nullptr)
+            ::DestroyWindow(hCallWindow);
+        work();
+        return;
+    }
+    g_dwWorkThread = dwThread;
+    g_hCallWindow = hCallWindow;
+    ::ResumeThread(hThread);
+
+    ZQPaintWaitingWindows();
+    DWORD dwLastPaint = ::GetTickCount();
+    for (;;) {
+        const DWORD dwWait = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, kPaintInterval, QS_SENDMESSAGE);
+        if (dwWait == WAIT_OBJECT_0)
+            break;
+        HandleSentMessages();
+        if (::GetTickCount() - dwLastPaint >= kPaintInterval) {
+            ZQPaintWaitingWindows();
+            dwLastPaint = ::GetTickCount();
+        }
+    }
+    ::CloseHandle(hThread);
+    g_dwWorkThread = 0;
+    g_hCallWindow = nullptr;
+    ::DestroyWindow(hCallWindow);
+    if (job.error)
+        std::rethrow_exception(job.error);
+}
+
+void ZQOnWindowsThread(const std::function<void()>& call)
+{
+    if (!ZQOnWorkThread()) {
+        call();
+        return;
+    }
+    HandedCall handed = {&call, nullptr};
+    ::SendMessageA(g_hCallWindow, kRunCall, 0, reinterpret_cast<LPARAM>(&handed));
+    if (handed.error)
+        std::rethrow_exception(handed.error);
+}
+
+bool ZQOnWorkThread()
+{
+    return g_dwWorkThread != 0 && ::GetCurrentThreadId() == g_dwWorkThread;
+}

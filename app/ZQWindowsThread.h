@@ -1,0 +1,42 @@
+// Long work without a frozen window: the program has one thread for its windows, and a project file
+// read on it would leave the window unpainted until the read ends. These helpers let the windows'
+// thread keep its windows painted while work runs, and nothing else: the user's input, commands and
+// timers stay queued until the message loop takes them again, so that no command ever runs on a
+// project that is half read.
+//
+// Does not yet: show progress, or let the user cancel the work.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+// Handles the paint messages waiting for the calling thread's windows, and the messages other threads
+// send to them, and nothing else. Returns the number of paint messages handled.
+int ZQPaintWaitingWindows();
+
+// Paints the waiting windows (ZQPaintWaitingWindows) at most every 50 ms: for a loop of window work
+// on the windows' thread, which calls Step after each piece.
+class CZQPaintPacer {
+public:
+    CZQPaintPacer();
+    // Paints when 50 ms have passed since the last paint (or the pacer's start).
+    void Step();
+
+private:
+    DWORD m_dwLast;
+};
+
+// Runs work on a thread of its own, while the calling thread (the windows' thread) keeps its windows
+// painted and carries out the calls that work makes through ZQOnWindowsThread. Returns when work has
+// ended; what work threw is thrown again here, on the calling thread. work must not touch a window
+// itself. When no thread can be started, work runs on the calling thread.
+void ZQRunWhilePainting(const std::function<void()>& work);
+
+// Runs call on the windows' thread: at once when the calling thread is that thread or no work of
+// ZQRunWhilePainting is running, else by handing it to the waiting windows' thread and waiting for
+// it. What call throws is thrown again to the caller.
+void ZQOnWindowsThread(const std::function<void()>& call);
+
+// True when the calling thread is the thread of ZQRunWhilePainting's work.
+bool ZQOnWorkThread();
