@@ -217,6 +217,11 @@ road_polish() {
         '^    AfxControlBar42s "Okno wariant.w" id=102 ' \
         '^      Static "Warianty" ' '^      Static "Ranking referencyjny" ' >/dev/null
 
+    step "a docked pane's hide button gives its Polish tip"
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "Okno kryteri.w" id=100 ' | head -1)")"
+    tip_at $((l + w - 9)) $((t + 7)) "Ukryj zadokowane okno"
+
     step "the File menu's Polish Open dialog filter and the Polish read error"
     cp "$ONDRIX_TEST_DATA/model/xml/good/size_and_weight.zex" "$OUT/broken.zex"
     head -c 200 "$OUT/broken.zex" >"$OUT/truncated.zex"
@@ -459,6 +464,17 @@ ranking_names_fit() {
     [ "$x0" -gt 0 ] && [ "$last" -gt 0 ] && [ "$last" -le $((x0 - 2)) ]
 }
 
+# tip_at X Y TEXT: the pointer rests at X Y: a tool tip shows TEXT; then it moves over the empty
+# document area, and the tip goes.
+tip_at() {
+    xdotool mousemove "$1" "$2" sleep 0.2 mousemove_relative 1 1 || fail "xdotool could not move"
+    expect 5 "^tooltips_class32 \"$(literal "$3")\" " >/dev/null
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 '^  MDIClient ' | head -1)")"
+    xdotool mousemove $((l + w / 2)) $((t + h / 2)) sleep 0.2 mousemove_relative 1 1 || fail "xdotool could not move"
+    expect_gone 5 '^tooltips_class32 '
+}
+
 road_screen() {
     fresh_settings
     local project
@@ -472,6 +488,18 @@ road_screen() {
     tree=$(expect 10 '^      SysTreeView32 "" id=213 ' | head -1)
     first=$(expect 10 '^        node 0: "Rank 1"' | head -1)
     inside "$tree" "$first" || fail "the first rank is not in view: $first in $tree"
+
+    step "tool tips: the Solve button, the criteria pane's add button and a docked pane's hide button"
+    local l t w h
+    # the tool bar's buttons: New, Open, Save | Cut, Copy, Paste | Print | Solve ...; Solve is the
+    # eighth, 206 points in
+    read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "" id=59392 ' | head -1)")"
+    tip_at $((l + 206)) $((t + h / 2)) Solve
+    read -r l t w h <<<"$(geometry "$(expect 10 '^      Button "" id=222 ' | head -1)")"
+    tip_at $((l + w / 2)) $((t + h / 2)) "Add criterion"
+    # the gripper along the pane's top: the hide button is the last 11-point square at its right end
+    read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "Criteria Window" id=100 ' | head -1)")"
+    tip_at $((l + w - 9)) $((t + 7)) "Hide docked window"
 
     step "solved: the ranking chart's names end before its bars"
     keys F5
