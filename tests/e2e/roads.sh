@@ -397,6 +397,15 @@ road_value_charts() {
     tip_window=$(literal "${tip% at=*}")
     xdotool mousemove "$x" $((y - 12)) || fail "xdotool could not drag"
     expect_gone 10 "^$(literal "$tip")\$"
+
+    step "while the point is held, its range stands as a bar in the bars' colour at its x"
+    held_bar() {
+        SEEN="bar rows $(bar_rows c "$x")"
+        local top bottom
+        read -r top bottom <<<"$(bar_rows c "$x")"
+        [ -n "$top" ] && [ $((bottom - top)) -ge 20 ] && [ "$top" -le $((y - 12)) ] && [ "$bottom" -ge $((y - 12)) ]
+    }
+    eventually 10 "no bar of the held point's range" held_bar
     local moved
     moved=$(expect 10 "^$tip_window at=" | head -1)
     [ "$(geometry "$moved" | cut -d' ' -f2)" -lt "$(geometry "$tip" | cut -d' ' -f2)" ] ||
@@ -416,6 +425,19 @@ road_value_charts() {
         [ "${after#* }" -lt "$y" ] && [ "$now" != "$bars" ]
     }
     eventually 10 "the point does not stay higher or the ranking chart does not change" dropped
+
+    step "after the release every point but the first, fixed at 0, shows the bar of its range"
+    released_bars() {
+        local mark mx my top bottom n=0
+        SEEN=""
+        while read -r mx my; do
+            read -r top bottom <<<"$(bar_rows c "$mx")"
+            SEEN="$SEEN [$mx: ${top:-none} ${bottom:-}]"
+            [ -n "$top" ] && [ $((bottom - top)) -ge 10 ] && n=$((n + 1))
+        done <<<"$(marks_of c ff0000)"
+        [ "$n" -ge 2 ]
+    }
+    eventually 10 "the points do not show their bars" released_bars
     # the matrix holds the largest differences over every compatible function: a drag keeps them
     expect_text "$(grid_cells 'Alternatives comparison matrix')" "$matrix"
 
@@ -437,6 +459,14 @@ road_value_charts() {
     expect_gone 10 '^#32770 "Open" '
     expect_text "$(cat "$project")" "$before"
     end_program
+}
+
+# bar_rows TITLE-REGEX X: the top and bottom rows of the points in the bars' colour (green, 00C000)
+# that the chart of that window draws within the bar's 10 points around X; empty when none.
+bar_rows() {
+    points_of "$1" 00c000 | awk -v x="$2" '$1 >= x - 6 && $1 <= x + 5 {
+        if (top == "" || $2 < top) top = $2; if ($2 > bottom) bottom = $2 }
+        END { if (top != "") print top, bottom }'
 }
 
 # inside WINDOW-LINE ITEM-LINE: the item's place (at=) lies inside the window's.
