@@ -303,6 +303,11 @@ int CZQApp::GetResultsUtilityPrecision()
     return m_nUtilityPrecision;
 }
 
+int CZQApp::GetPreserveKendall()
+{
+    return m_nPreserveKendall;
+}
+
 void CZQApp::ResetProject()
 {
     // a reader that resets the project it reads, on the thread that reads it

@@ -154,6 +154,7 @@ public:
     int GetAddSegmentsInfoToXml() override;
     int GetAddReferenceInfoToXml() override;
     int GetResultsUtilityPrecision() override;
+    int GetPreserveKendall() override;
     // Empties the project and the panes, empties the open evaluations grid (so that it stores nothing
     // of the old project as it goes), closes the document windows and restores the project
     // defaults of the application (path "untitled", no file type, modified 0, Kendall option on,

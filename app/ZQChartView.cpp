@@ -112,49 +112,11 @@ BOOL CZQChartView::AcceptDraggedValue(CZQApp& app, CZQChartDoc& document, int nI
 
     const bool bGain = record.direction == 1;
     const size_t b = size_t(CZQChartDoc::BreakpointOf(nItem, nCount, bGain));
-    // the top values of the other criteria make up for a change of this one's
-    const bool bTop = int(b) == nCount - 1 && n > 1;
-    auto shiftOtherTops = [&](double dChange) {
-        if (!bTop)
-            return;
-        for (size_t k = 0; k < n; ++k)
-            if (k != c)
-                criteria[k]->values.back() += dChange / double(n - 1);
-    };
-    auto accept = [&] {
-        for (size_t k = 0; k < n; ++k)
-            for (size_t l = 0; l < functions[k].size(); ++l)
-                functions[k][l] = ValuePoint{criteria[k]->breakpoints[l], criteria[k]->values[l]};
-    };
-    auto restore = [&] {
-        for (size_t k = 0; k < n; ++k)
-            for (size_t l = 0; l < functions[k].size(); ++l)
-                criteria[k]->values[l] = functions[k][l].y;
-    };
-
-    double dOld = record.values[b];
-    for (int k = 0; k < nCount; ++k)
-        record.values[size_t(k)] = chart.GetValue(CZQChartDoc::BreakpointOf(k, nCount, bGain), 0);
-    double dNew = record.values[b];
-    shiftOtherTops(dOld - dNew);
-    if (pSolver->CheckValueFunctions(app.m_nPreserveKendall)) {
-        accept();
-    } else {
-        restore();
-        for (int i = 0; i < kHalvings; ++i) {
-            const double dTrial = (dNew + dOld) * 0.5;
-            record.values[b] = dTrial;
-            shiftOtherTops(dOld - dTrial);
-            if (pSolver->CheckValueFunctions(app.m_nPreserveKendall)) {
-                accept();
-                dOld = dTrial;
-            } else {
-                restore();
-                dNew = dTrial;
-            }
-        }
-    }
-    restore();
+    pSolver->NearestAdmissibleValue(c, b, chart.GetValue(nItem, 0), app.m_nPreserveKendall);
+    // the records hold the accepted functions
+    for (size_t k = 0; k < n; ++k)
+        for (size_t l = 0; l < functions[k].size(); ++l)
+            functions[k][l] = ValuePoint{criteria[k]->breakpoints[l], criteria[k]->values[l]};
 
     project.RefreshComparisonMatrixWindow();
     project.RefreshGraphsWindow();
@@ -164,6 +126,8 @@ BOOL CZQChartView::AcceptDraggedValue(CZQApp& app, CZQChartDoc& document, int nI
     CString status;
     status.Format("%.3f", pSolver->shownKendall);
     app.SetStatusText(status);
+    // the ranges the bars show, from the accepted functions
+    project.FillValueBounds(app.m_nPreserveKendall);
     app.RefillValueCharts();
     return TRUE;
 }

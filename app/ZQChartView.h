@@ -13,8 +13,9 @@
 // each admissible trial is accepted. The records then hold the accepted functions; the comparison
 // matrix, the preference-graph page and the ranking chart are refreshed through the project, in this
 // order, without solving again; the Solver's best Kendall value takes its current one when that is
-// greater, and the current one ("%.3f") goes to the status text; every chart shows the accepted
-// functions. The functions-edited flag is then set (as it is by a release that held no point).
+// greater, and the current one ("%.3f") goes to the status text; the project's bounds table is filled
+// anew from the accepted functions (the range of every breakpoint, searched as the drag was); every
+// chart shows the accepted functions with their ranges. The functions-edited flag is then set (as it is by a release that held no point).
 //
 // A drag end that finds no Solver with results (after a refused or inconsistent re-solve), no record
 // of the chart's criterion, value functions that do not match the Solver's records, or a chart whose

@@ -41,6 +41,7 @@ public:
     int GetAddSegmentsInfoToXml() override { return 1; }
     int GetAddReferenceInfoToXml() override { return 1; }
     int GetResultsUtilityPrecision() override { return 6; }
+    int GetPreserveKendall() override { return 1; }
     void ResetProject() override;
     void DeleteAllAlternativeItems() override;
     void InsertAlternativeItem(const CString& name) override;

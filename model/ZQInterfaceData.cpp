@@ -391,6 +391,7 @@ void CZQInterfaceData::ClearProject()
     ProjectSolver.reset();
     ValueFunctions.clear();
     SolvedValueFunctions.clear();
+    ValueBoundsTable.clear();
 }
 
 bool CZQInterfaceData::CanSolve() const

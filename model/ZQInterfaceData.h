@@ -239,7 +239,8 @@ public:
     // ranking shows "Your reference set is inconsistent\nFollowing constraint(s) cause inconstency:\n"
     // and each line of the Solver's report followed by a line feed (caption "Inconsistencies"); in
     // both cases the new Solver stays and the value functions and windows are left as they were. On
-    // success: takes the value functions, sets the results-available flag, shows Kendall's
+    // success: takes the value functions and fills the bounds table (FillValueBounds, with the shell's
+    // preserve-Kendall flag), sets the results-available flag, shows Kendall's
     // coefficient ("%.3f") as status text and opens and refreshes, in this order, the comparison
     // matrix, the ranking chart and the preference graphs. Never touches the modified flag. Returns 1
     // on success, 0 otherwise. Throws CInvalidArgException* when no shell services are set.
@@ -248,7 +249,8 @@ public:
     // produced value functions (SolvedValueFunctions holds at least two criteria) and CanSolve holds.
     // Then as SolveProblem, with the inconsistency text "Your reference ranking is inconsistent\nOne
     // of the following constraints should be removed to make the problem consistent:\n" and, on
-    // success, only the refreshes of the open comparison matrix, ranking chart and graphs (no window
+    // success, the value functions and the bounds table taken as there and only the refreshes of the
+    // open comparison matrix, ranking chart and graphs (no window
     // is opened, the results-available flag is not touched). Throws CInvalidArgException* when no
     // shell services are set.
     void AutoSolve();
@@ -256,6 +258,14 @@ public:
     // criterion one point (breakpoint, value) per breakpoint. Returns 1; returns 0 and changes nothing
     // when there is no Solver or it has no results.
     int TakeValueFunctions();
+    // Fills ValueBoundsTable from the Solver's value functions: per criterion, per breakpoint in
+    // breakpoint order, the breakpoint, the highest and the lowest value the breakpoint can take
+    // while every other breakpoint stays as it is (a top point moving the other criteria's tops the
+    // other way, as a drag does): Solver::NearestAdmissibleValue towards 1 and towards 0 with
+    // requireNoWorse = preserveKendall. A criterion's first breakpoint gets 0 and 0. The Solver's
+    // values, shownKendall and rechecked utilities are as they were afterwards. Without a Solver with
+    // results the table is emptied. Returns the number of criteria filled.
+    int FillValueBounds(int preserveKendall);
     // Rebuilds the ranking chart: without a Solver nothing. Otherwise shows Kendall's coefficient as
     // status text and, when a ranking chart is open, fills RankingRows with [name, utility] per
     // alternative, sorts them (BuildFinalRanking) and redraws the chart. A Solver without results

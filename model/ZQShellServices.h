@@ -75,6 +75,8 @@ public:
     virtual int GetAddReferenceInfoToXml() = 0;
     // Returns the setting "results utility precision" (decimal places, default 6).
     virtual int GetResultsUtilityPrecision() = 0;
+    // Returns the state of the command "Preserve Kendall's coefficient" (1 on, the default; 0 off).
+    virtual int GetPreserveKendall() = 0;
 
     // ---- CZQApp::ResetProject ----
 

@@ -1123,6 +1123,12 @@ public:
     BOOL m_bValueOnly = FALSE;
     // Set while SetStyleRange stores: single stores leave the spans to the range's end.
     BOOL m_bInsideStyleSetter = FALSE;
+    // The no-redraw flag: while set, storing a merged or floated span does not redraw it (a program
+    // that stores many spans redraws once afterwards). Off.
+    BOOL m_bNoSpanRedraw = FALSE;
+    // The recalculation-range lock: while set, AddRecalcRange registers nothing (an operation that
+    // registered a whole block holds it while it changes the block's cells one by one).
+    BOOL m_bLockAddRecalcRange = FALSE;
     // SetStyleRange shows no progress and checks no abort.
     BOOL m_bNoProgress = FALSE;
     // LookupStyleRowCol gives the current cell's cached style back unchanged while set; each store

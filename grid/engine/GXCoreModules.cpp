@@ -1172,7 +1172,7 @@ void CGXGridCore::SetCellEngineFlag(ROWCOL nRow, ROWCOL nCol, BOOL bFlag)
 void CGXGridCore::AddRecalcRange(const CGXCellRange& range)
 {
     CGXData* pData = m_pParam != nullptr ? m_pParam->GetData() : nullptr;
-    if (pData != nullptr && !m_bInsideStyleSetter)
+    if (pData != nullptr && !m_bInsideStyleSetter && !m_bLockAddRecalcRange)
         pData->AddRecalcRange(range);
 }
 

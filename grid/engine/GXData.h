@@ -18,8 +18,8 @@
 // Copying, moving and sorting blocks of cells forward to the data copy/move and sort-move modules of
 // the grid operations (the operations answer FALSE while a module is not installed).
 //
-// Does not do yet: numbers are recognised with the C library's reading of a number until the drawing
-// service's number parser exists.
+// Does not do yet: numbers are recognised with the C library's reading of a number in the C locale,
+// not through the drawing service's number parser (CGXDrawingAndFormatting::ParseValue).
 #pragma once
 
 #include <windows.h>

@@ -24,8 +24,8 @@
 //   no attribute gets two owners, and an id met twice keeps the later attribute. Storing more than
 //   65535 attributes throws CArchiveException generic before anything is written.
 //
-// Does not do yet: the number test goes through CGXDrawingAndFormatting's number parser once that
-// exists; meanwhile the text is read as a number in the C locale.
+// Does not do yet: the number test reads the text as a number in the C locale, not through
+// CGXDrawingAndFormatting's number parser (ParseValue).
 #pragma once
 
 #include <windows.h>

@@ -2,6 +2,7 @@
 #include "grid/ops/GXClearCellsImp.h"
 
 #include "grid/engine/GXCore.h"
+#include "grid/engine/GXFlagScope.h"
 #include "grid/engine/GXLongOperation.h"
 #include "grid/engine/GXResource.h"
 #include "grid/engine/GXStyle.h"
@@ -75,7 +76,10 @@ BOOL CGXGridClearCellsImp::ClearCells(CGXGridCore* pGrid, const CGXRangeList& se
             for (int32_t c = 0; c < blocks.colStarts.GetSize() && !bEnded; ++c) {
                 const CGXCellRange block(blocks.rowStarts[r], blocks.colStarts[c], blocks.rowEnds[r],
                                          blocks.colEnds[c]);
-                pGrid->AddRecalcRange(block);
+                // the block is registered whole; its cells do not register themselves again
+                if (!pGrid->m_bLockAddRecalcRange)
+                    pGrid->AddRecalcRange(block);
+                const FlagScope lockRecalc(pGrid->m_bLockAddRecalcRange, TRUE);
                 // only the cells of the block that lie in a given range
                 for (POSITION pos = ranges.GetHeadPosition(); pos != nullptr && !bEnded; ranges.GetNext(pos)) {
                     CGXCellRange part;
@@ -85,7 +89,11 @@ BOOL CGXGridClearCellsImp::ClearCells(CGXGridCore* pGrid, const CGXRangeList& se
                         GXForEachCell(part, clearValue);
                         continue;
                     }
-                    pGrid->SetStyleRange(part, nullptr, kRemoveStyles, 0, nullptr, 2, CGXGridCore::gxDo);
+                    // a refused store (the undo-buffer question cancelled, a locked grid) ends the clear
+                    if (!pGrid->SetStyleRange(part, nullptr, kRemoveStyles, 0, nullptr, 2, CGXGridCore::gxDo)) {
+                        bEnded = TRUE;
+                        break;
+                    }
                     nDone += uint64_t(part.GetHeight()) * part.GetWidth();
                     if (operation.StepProgress(nDone, nTotal))
                         bEnded = bAborted = TRUE;

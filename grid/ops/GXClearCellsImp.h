@@ -27,8 +27,11 @@ public:
     BOOL Clear(CGXGridCore* pGrid, BOOL bStyles) override;
     // One undo step "Clear Cells" inside a long operation that may roll back. bStyles: the stored
     // styles are removed; else each cell whose control shows a text is given an empty one (cells
-    // already empty are not written). A refused store or an abort ends it with FALSE; what was
-    // cleared stays unless the user chose to roll back. TRUE otherwise.
+    // already empty are not written). Each block of the merged rows and columns is registered for
+    // recalculation whole (unless the grid's recalculation-range lock is set), and the lock is held
+    // while its cells are cleared. A refused store (a cell's control, the undo-buffer question
+    // cancelled, a locked grid) or an abort ends it with FALSE; what was cleared stays unless the
+    // user chose to roll back. TRUE otherwise.
     BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& selList, BOOL bStyles) override;
 };
 

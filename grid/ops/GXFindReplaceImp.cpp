@@ -257,7 +257,6 @@ void CGXGridFindReplaceImp::ReplaceAll(CGXGridCore* pGrid, const char* pszFind, 
             pGrid->Rollback();
         throw;
     }
-    // an abort ends the operation quietly: what was replaced outside a block stays
     if (!bAborted && !bReplaced)
         pGrid->OnTextNotFound(state.m_strFind);
     if (bBlock) {
@@ -267,6 +266,10 @@ void CGXGridFindReplaceImp::ReplaceAll(CGXGridCore* pGrid, const char* pszFind, 
             pGrid->CommitTrans();
     }
     pGrid->RecalcAndShowErrors(TRUE, nullptr, TRUE);
+    // outside the dialog's block the caller learns of the abort; what was replaced stays, each cell an
+    // undo step of its own, and the grid shows it recalculated
+    if (bAborted && !bBlock)
+        AfxThrowUserException();
 }
 
 void CGXGridFindReplaceImp::OnFindReplaceMessage(CGXGridCore* pGrid, FINDREPLACEA* pFindReplace)

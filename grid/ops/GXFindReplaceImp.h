@@ -72,8 +72,9 @@ public:
                           const char* pszReplace) override;
     // Replaces every match from the current row down the current column under "Replacing values ...",
     // one undo block "Replace All" when the dialog asked for it (rolled back after an abort). No match:
-    // OnTextNotFound. The grid recalculates afterwards, after an abort too. Nothing for an empty find
-    // text.
+    // OnTextNotFound. The grid recalculates afterwards, after an abort too; an abort outside the
+    // dialog's block then throws CUserException* (the cells replaced before it stay, each its own undo
+    // step). Nothing for an empty find text.
     void ReplaceAll(CGXGridCore* pGrid, const char* pszFind, const char* pszReplace, BOOL bMatchCase) override;
     // Passes a notification for another grid to the record's grid; a terminating one forgets the
     // dialog; Find Next, Replace and Replace All run with the dialog's texts and options.

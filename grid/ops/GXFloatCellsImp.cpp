@@ -295,7 +295,8 @@ BOOL CGXGridFloatCellsImp::SetFloatedCellsRowCol(CGXGridCore* pGrid, ROWCOL nRow
     }
     if (!StoreFloatedCells(pGrid, nRow, nCol, nToRow, nToCol, nToRow != nRow || nToCol != nCol))
         return FALSE;
-    RedrawFloatedCells(pGrid, nRow, nCol, nOldBottom, nOldRight, nFlags, TRUE);
+    if (!pGrid->m_bNoSpanRedraw)
+        RedrawFloatedCells(pGrid, nRow, nCol, nOldBottom, nOldRight, nFlags, TRUE);
     return TRUE;
 }
 

@@ -13,8 +13,11 @@
 // the grid prints, spans go to the print pool (CGXGridCore::GetFloatCellsPool). Evaluation does nothing
 // while the grid's m_nLockFloatEval is set; header cells are never evaluated.
 //
-// Does not do yet: the no-redraw flag of the grid (the grid has none; storing a span always redraws
-// unless the parameter's redraw lock is set); the per-row cache of measured widths (nothing reads it).
+// Storing a span redraws it unless the grid's no-redraw flag (m_bNoSpanRedraw) or the parameter's
+// redraw lock is set.
+//
+// Does not do yet: the per-row cache of measured widths beside the style cache (nothing would read
+// it: each width is measured once per evaluation).
 #pragma once
 
 #include <windows.h>

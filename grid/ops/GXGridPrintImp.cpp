@@ -4,6 +4,7 @@
 
 #include "grid/engine/GXCore.h"
 #include "grid/engine/GXData.h"
+#include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXState.h"
@@ -438,6 +439,7 @@ void CGXGridPrintImp::DrawHeaderFooter(CGXProperties& properties, CDC* pDC, CPri
                                        CGXData& block, CGXStylesMap* pStylesMap)
 {
     static const UINT kAlign[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+    const CRect rectPage = LogicalPage(pDC);
     for (ROWCOL nCol = 1; nCol <= 3; ++nCol) {
         int y = rect.top;
         for (ROWCOL nRow = 1; nRow <= kHeaderFooterRows; ++nRow) {
@@ -450,8 +452,9 @@ void CGXGridPrintImp::DrawHeaderFooter(CGXProperties& properties, CDC* pDC, CPri
             const CString strText = SubstituteTokens(properties, style.GetValueRef());
             CRect rectLine(rect.left + kHeaderFooterInset, y, rect.right - kHeaderFooterInset, y + nHeight);
             const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-            pDC->DrawText(strText, strText.GetLength(), &rectLine,
-                          DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | kAlign[nCol - 1]);
+            // like every cell text; clipped to the page only
+            GetDrawingAndFormatting()->DrawTextWrapped(pDC, strText, strText.GetLength(), rectLine,
+                                                       DT_SINGLELINE | DT_NOPREFIX | kAlign[nCol - 1], &rectPage);
             pDC->SetBkMode(nOldMode);
             y += nHeight;
         }

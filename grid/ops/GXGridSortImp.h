@@ -12,8 +12,6 @@
 // A cell with a choice list sorts by the text its control shows (the entry, not a stored index or
 // key); other cells by their control's value text (GetStyleValueText). A non-empty text of an explicit
 // numeric key that is no number counts as 0, as an unreadable date does under a date key.
-//
-// Does not do yet: nothing left of its own.
 #pragma once
 
 #include "grid/ops/GXSortImp.h"

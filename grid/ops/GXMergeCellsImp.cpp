@@ -257,13 +257,19 @@ BOOL CGXGridMergeCellsImp::MergePair(CGXGridCore* pGrid, const Axis& axis, ROWCO
     CGXControl* pControlA = pGrid->GetRegisteredControl(styleA.GetControl());
     CGXControl* pControlB = pGrid->GetRegisteredControl(styleB.GetControl());
 
+    // a store that fails (memory) changes nothing and ends the chain there
+    BOOL bFailed = FALSE;
+    auto checked = [&](BOOL bStored) {
+        bFailed = bFailed || !bStored;
+        return bStored;
+    };
     auto dissolve = [&](const CGXCellRange& span) {
-        return SetMergedCellsRowCol(pGrid, d, span.top, span.left, span.top, span.left, 2);
+        return checked(SetMergedCellsRowCol(pGrid, d, span.top, span.left, span.top, span.left, 2));
     };
     // span from position p to q along the line, keeping its extent across it
     auto store = [&](const CGXCellRange& span, ROWCOL p, ROWCOL q) {
-        return d == 0 ? SetMergedCellsRowCol(pGrid, d, span.top, p, span.bottom, q, 2)
-                      : SetMergedCellsRowCol(pGrid, d, p, span.left, q, span.right, 2);
+        return checked(d == 0 ? SetMergedCellsRowCol(pGrid, d, span.top, p, span.bottom, q, 2)
+                              : SetMergedCellsRowCol(pGrid, d, p, span.left, q, span.right, 2));
     };
     BOOL bChanged = FALSE;
     if (CanMergeCell(pGrid, pControlA, nRowA, nColA, styleA, d) &&
@@ -271,9 +277,8 @@ BOOL CGXGridMergeCellsImp::MergePair(CGXGridCore* pGrid, const Axis& axis, ROWCO
         if (axis.Last(spanA) == axis.Last(spanB))
             return FALSE;
         if (bHadB)
-            dissolve(spanB);
-        store(spanA, axis.First(spanA), axis.Last(spanB));
-        bChanged = TRUE;
+            bChanged |= dissolve(spanB);
+        bChanged |= store(spanA, axis.First(spanA), axis.Last(spanB));
     } else {
         if (bHadA && axis.Last(spanA) >= b) {
             bChanged |= dissolve(spanA);
@@ -287,6 +292,8 @@ BOOL CGXGridMergeCellsImp::MergePair(CGXGridCore* pGrid, const Axis& axis, ROWCO
                 bChanged |= store(spanB, b, axis.Last(spanB));
         }
     }
+    if (bFailed)
+        m_lastSpan = CGXCellRange();
     if (bChanged && pChanged != nullptr) {
         if (!pChanged->IsValid())
             *pChanged = CGXCellRange(nRowB, nColB, nRowB, nColB);
@@ -360,7 +367,8 @@ BOOL CGXGridMergeCellsImp::SetMergedCellsRowCol(CGXGridCore* pGrid, int nDirecti
     // merged cells do not float: their neighbourhood floats anew
     const CGXCellRange affected(nRow, nCol, std::max(nToRow, nOldBottom), std::max(nToCol, nOldRight));
     pGrid->DelayFloatCells(affected, ROWCOL(-1));
-    RedrawMergedCells(pGrid, nRow, nCol, affected.bottom, affected.right, nFlags, TRUE);
+    if (!pGrid->m_bNoSpanRedraw)
+        RedrawMergedCells(pGrid, nRow, nCol, affected.bottom, affected.right, nFlags, TRUE);
     return TRUE;
 }
 

@@ -12,8 +12,9 @@
 // grid's m_nLockMergeEval is set. The module keeps, per grid, the span stored last (an evaluation goes
 // on along a chain from it) and the composed styles of the row being evaluated.
 //
-// Does not do yet: the no-redraw flag of the grid (the grid has none; storing a span always redraws
-// unless the parameter's redraw lock is set).
+// Storing a span redraws it unless the grid's no-redraw flag (m_bNoSpanRedraw) or the parameter's
+// redraw lock is set; a store that fails (memory) changes nothing, is not counted as a change and
+// ends the chain of pairs there.
 #pragma once
 
 #include <windows.h>

@@ -9,8 +9,8 @@
 // description gets " / <pages>" appended. Printing the selection without a selection prints the screen.
 // Header and footer tokens match without case; "$D{format}" is the current time in that format ("%c"
 // without one, empty for a format the class library's CTime::Format refuses).
-//
-// Does not do yet: taking remembered page breaks instead of measuring (every job measures its pages).
+// Every job measures its pages; the page breaks it remembers in the properties are not taken
+// instead of measuring.
 #pragma once
 
 #include <windows.h>
@@ -39,7 +39,9 @@ public:
     // The height the header or footer block needs.
     virtual int CalcHeaderFooterHeight(CGXProperties& properties, CDC* pDC, CGXData& block,
                                        CGXStylesMap* pStylesMap) = 0;
-    // Draws a block into rect.
+    // Draws a block into rect: each line of a column with the drawing service's text drawing
+    // (GetDrawingAndFormatting, DrawTextWrapped), single-line, aligned left, centred or right by the
+    // column, clipped only to the page.
     virtual void DrawHeaderFooter(CGXProperties& properties, CDC* pDC, CPrintInfo* pInfo, const CRect& rect,
                                   CGXData& block, CGXStylesMap* pStylesMap) = 0;
     // The text with its tokens ("$F", "$A", "$P", "$N", "$D", "$R") replaced by their values.

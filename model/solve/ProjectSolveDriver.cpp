@@ -89,6 +89,7 @@ int CZQInterfaceData::SolveProblem()
     WaitCursor wait(shell);
     const int result = RunSolve(shell, kReferenceSetInconsistent);
     if (result != 0 && TakeValueFunctions() == 1) {
+        FillValueBounds(shell.GetPreserveKendall());
         shell.SetResultsAvailable(1);
         ProjectSolver->shownKendall = ProjectSolver->kendall.value;
         ShowKendall(shell);
@@ -109,6 +110,7 @@ void CZQInterfaceData::AutoSolve()
         return;
     WaitCursor wait(shell);
     if (RunSolve(shell, kReferenceRankingInconsistent) != 0 && TakeValueFunctions() == 1) {
+        FillValueBounds(shell.GetPreserveKendall());
         ProjectSolver->shownKendall = ProjectSolver->kendall.value;
         ShowKendall(shell);
         RefreshComparisonMatrixWindow();
@@ -135,6 +137,51 @@ int CZQInterfaceData::TakeValueFunctions()
     ValueFunctions = functions;
     SolvedValueFunctions = std::move(functions);
     return 1;
+}
+
+int CZQInterfaceData::FillValueBounds(int preserveKendall)
+{
+    ValueBoundsTable.clear();
+    if (!ProjectSolver || !ProjectSolver->HasResults())
+        return 0;
+    Solver& solver = *ProjectSolver;
+    // every trial the search makes is checked as a drag end's would be: what the checks leave behind
+    // goes back afterwards
+    const double shownKendall = solver.shownKendall;
+    std::vector<double> rechecked;
+    for (const auto& alternative : solver.model.alternatives)
+        rechecked.push_back(alternative->recheckedUtility);
+    std::vector<std::vector<double>> values;
+    for (const auto& criterion : solver.model.criteria)
+        values.push_back(criterion->values);
+    auto restore = [&] {
+        for (size_t k = 0; k < values.size(); ++k)
+            solver.model.criteria[k]->values = values[k];
+    };
+
+    std::vector<std::vector<ValueBoundPoint>> table;
+    for (size_t c = 0; c < solver.model.criteria.size(); ++c) {
+        const CriterionRecord& criterion = *solver.model.criteria[c];
+        std::vector<ValueBoundPoint> points;
+        for (size_t b = 0; b < criterion.breakpoints.size() && b < criterion.values.size(); ++b) {
+            ValueBoundPoint point;
+            point.x = criterion.breakpoints[b];
+            // the first breakpoint of every function is fixed at 0
+            if (b > 0) {
+                point.upper = solver.NearestAdmissibleValue(c, b, 1.0, preserveKendall);
+                restore();
+                point.lower = solver.NearestAdmissibleValue(c, b, 0.0, preserveKendall);
+                restore();
+            }
+            points.push_back(point);
+        }
+        table.push_back(std::move(points));
+    }
+    solver.shownKendall = shownKendall;
+    for (size_t a = 0; a < rechecked.size(); ++a)
+        solver.model.alternatives[a]->recheckedUtility = rechecked[a];
+    ValueBoundsTable = std::move(table);
+    return int(ValueBoundsTable.size());
 }
 
 int CZQInterfaceData::RefreshRankingChart()

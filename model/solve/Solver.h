@@ -143,6 +143,18 @@ public:
     // fails. Returns 1 and sets shownKendall to the coefficient on success; returns 0 (shownKendall
     // unchanged) on any failure, and at once on a Solver without results (HasResults).
     int32_t CheckValueFunctions(int32_t requireNoWorse);
+    // Moves the value of breakpoint `breakpoint` of criterion `criterion` from where it stands towards
+    // `target` as far as CheckValueFunctions(requireNoWorse) admits it. The criteria's values on entry
+    // are taken as the accepted functions. When the breakpoint is the criterion's last (its top point)
+    // and there are n > 1 criteria, every other criterion's top value moves by (old - new) / (n - 1)
+    // with it, keeping the sum of the tops. The target itself is tried first; when it is refused, 50
+    // halvings between the last admitted value and the last refused one follow, each admitted trial
+    // becoming the accepted functions. Returns the last admitted value; the criteria's values then hold
+    // the accepted functions. shownKendall is that of the last admitted trial (unchanged when none
+    // was). Throws CInvalidArgException* naming the bad criterion or breakpoint index.
+    double NearestAdmissibleValue(size_t criterion, size_t breakpoint, double target, int32_t requireNoWorse);
+    // The number of halvings of NearestAdmissibleValue.
+    static constexpr int kValueHalvings = 50;
 
     // The optimum of the base program (the sum of the errors); the error budget of the pairwise programs.
     double baseErrorSum = 0.0;

@@ -3,6 +3,8 @@
 // value functions edited after a solve.
 #include "model/solve/Solver.h"
 
+#include "core/CException.h"
+
 #include "model/ZQShellServices.h"
 #include "model/solve/KendallTau.h"
 #include "model/solve/PreferenceGraph.h"
@@ -170,6 +172,65 @@ int32_t Solver::CheckValueFunctions(int32_t requireNoWorse)
         return 0;
     shownKendall = coefficient;
     return 1;
+}
+
+double Solver::NearestAdmissibleValue(size_t criterion, size_t breakpoint, double target, int32_t requireNoWorse)
+{
+    std::vector<std::unique_ptr<CriterionRecord>>& criteria = model.criteria;
+    if (criterion >= criteria.size() || !criteria[criterion])
+        AfxThrowInvalidArgFormat("Solver::NearestAdmissibleValue: criterion %d of %d", int(criterion),
+                                 int(criteria.size()));
+    std::vector<double>& values = criteria[criterion]->values;
+    if (breakpoint >= values.size())
+        AfxThrowInvalidArgFormat("Solver::NearestAdmissibleValue: breakpoint %d of %d", int(breakpoint),
+                                 int(values.size()));
+    const size_t n = criteria.size();
+    // the top values of the other criteria make up for a change of this one's
+    const bool top = breakpoint + 1 == values.size() && n > 1;
+    auto shiftOtherTops = [&](double change) {
+        if (!top)
+            return;
+        for (size_t k = 0; k < n; ++k) {
+            if (k != criterion && !criteria[k]->values.empty())
+                criteria[k]->values.back() += change / double(n - 1);
+        }
+    };
+    std::vector<std::vector<double>> accepted;
+    for (const auto& record : criteria)
+        accepted.push_back(record->values);
+    auto accept = [&] {
+        for (size_t k = 0; k < n; ++k)
+            accepted[k] = criteria[k]->values;
+    };
+    auto restore = [&] {
+        for (size_t k = 0; k < n; ++k)
+            criteria[k]->values = accepted[k];
+    };
+
+    double admitted = values[breakpoint];
+    double refused = target;
+    values[breakpoint] = target;
+    shiftOtherTops(admitted - target);
+    if (CheckValueFunctions(requireNoWorse)) {
+        accept();
+        admitted = target;
+    } else {
+        restore();
+        for (int i = 0; i < kValueHalvings; ++i) {
+            const double trial = (refused + admitted) * 0.5;
+            values[breakpoint] = trial;
+            shiftOtherTops(admitted - trial);
+            if (CheckValueFunctions(requireNoWorse)) {
+                accept();
+                admitted = trial;
+            } else {
+                restore();
+                refused = trial;
+            }
+        }
+    }
+    restore();
+    return admitted;
 }
 
 double Solver::InterpolatedUtility(int32_t a, const std::vector<std::vector<double>>& values) const

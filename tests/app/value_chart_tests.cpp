@@ -438,6 +438,11 @@ TEST_F(ValueCharts, AHeldPointShowsItsRangeAsABarUnderTheMarker)
         EXPECT_EQ(canvas.At(x, yMarker + 3), app.m_crChartPoints);
     }
     Mouse(pView, WM_LBUTTONUP, held);
+    // the drag end fills the table anew from the accepted functions: every breakpoint of both
+    ASSERT_EQ(app.m_Project.ValueBoundsTable.size(), 2u);
+    EXPECT_EQ(app.m_Project.ValueBoundsTable[1].size(), 3u);
+    app.m_Project.ValueBoundsTable = {{{1, 0, 0}, {2, 0.6, 0.2}}};
+    charts[1]->ShowValueFunction();
 
     // Without a bounds record no bar shows; values all equal draw the empty chart.
     auto count = [](const DibCanvas& canvas, COLORREF colour) {

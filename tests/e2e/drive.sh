@@ -149,8 +149,9 @@ keys() {
 # type_text TEXT: types TEXT into the window with the focus.
 type_text() { xdotool type --delay 20 -- "$1" || fail "xdotool could not type $1"; }
 
-# geometry LINE: "LEFT TOP WIDTH HEIGHT" of a dump line's at=.
-geometry() { sed -E 's/.* at=(-?[0-9]+),(-?[0-9]+),([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$1"; }
+# geometry LINE: "LEFT TOP WIDTH HEIGHT" of a dump line's at=; the line's text may hold 8-bit letters
+# that are not UTF-8 (a Polish title)
+geometry() { LC_ALL=C sed -E 's/.* at=(-?[0-9]+),(-?[0-9]+),([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$1"; }
 
 # click REGEX [BUTTON]: clicks the middle of the first window whose dump line matches REGEX.
 click() {

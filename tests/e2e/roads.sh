@@ -217,6 +217,11 @@ road_polish() {
         '^    AfxControlBar42s "Okno wariant.w" id=102 ' \
         '^      Static "Warianty" ' '^      Static "Ranking referencyjny" ' >/dev/null
 
+    step "a docked pane's hide button gives its Polish tip"
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "Okno kryteri.w" id=100 ' | head -1)")"
+    tip_at $((l + w - 9)) $((t + 7)) "Ukryj zadokowane okno"
+
     step "the File menu's Polish Open dialog filter and the Polish read error"
     cp "$ONDRIX_TEST_DATA/model/xml/good/size_and_weight.zex" "$OUT/broken.zex"
     head -c 200 "$OUT/broken.zex" >"$OUT/truncated.zex"
@@ -392,6 +397,15 @@ road_value_charts() {
     tip_window=$(literal "${tip% at=*}")
     xdotool mousemove "$x" $((y - 12)) || fail "xdotool could not drag"
     expect_gone 10 "^$(literal "$tip")\$"
+
+    step "while the point is held, its range stands as a bar in the bars' colour at its x"
+    held_bar() {
+        SEEN="bar rows $(bar_rows c "$x")"
+        local top bottom
+        read -r top bottom <<<"$(bar_rows c "$x")"
+        [ -n "$top" ] && [ $((bottom - top)) -ge 20 ] && [ "$top" -le $((y - 12)) ] && [ "$bottom" -ge $((y - 12)) ]
+    }
+    eventually 10 "no bar of the held point's range" held_bar
     local moved
     moved=$(expect 10 "^$tip_window at=" | head -1)
     [ "$(geometry "$moved" | cut -d' ' -f2)" -lt "$(geometry "$tip" | cut -d' ' -f2)" ] ||
@@ -411,6 +425,19 @@ road_value_charts() {
         [ "${after#* }" -lt "$y" ] && [ "$now" != "$bars" ]
     }
     eventually 10 "the point does not stay higher or the ranking chart does not change" dropped
+
+    step "after the release every point but the first, fixed at 0, shows the bar of its range"
+    released_bars() {
+        local mark mx my top bottom n=0
+        SEEN=""
+        while read -r mx my; do
+            read -r top bottom <<<"$(bar_rows c "$mx")"
+            SEEN="$SEEN [$mx: ${top:-none} ${bottom:-}]"
+            [ -n "$top" ] && [ $((bottom - top)) -ge 10 ] && n=$((n + 1))
+        done <<<"$(marks_of c ff0000)"
+        [ "$n" -ge 2 ]
+    }
+    eventually 10 "the points do not show their bars" released_bars
     # the matrix holds the largest differences over every compatible function: a drag keeps them
     expect_text "$(grid_cells 'Alternatives comparison matrix')" "$matrix"
 
@@ -432,6 +459,14 @@ road_value_charts() {
     expect_gone 10 '^#32770 "Open" '
     expect_text "$(cat "$project")" "$before"
     end_program
+}
+
+# bar_rows TITLE-REGEX X: the top and bottom rows of the points in the bars' colour (green, 00C000)
+# that the chart of that window draws within the bar's 10 points around X; empty when none.
+bar_rows() {
+    points_of "$1" 00c000 | awk -v x="$2" '$1 >= x - 6 && $1 <= x + 5 {
+        if (top == "" || $2 < top) top = $2; if ($2 > bottom) bottom = $2 }
+        END { if (top != "") print top, bottom }'
 }
 
 # inside WINDOW-LINE ITEM-LINE: the item's place (at=) lies inside the window's.
@@ -459,6 +494,17 @@ ranking_names_fit() {
     [ "$x0" -gt 0 ] && [ "$last" -gt 0 ] && [ "$last" -le $((x0 - 2)) ]
 }
 
+# tip_at X Y TEXT: the pointer rests at X Y: a tool tip shows TEXT; then it moves over the empty
+# document area, and the tip goes.
+tip_at() {
+    xdotool mousemove "$1" "$2" sleep 0.2 mousemove_relative 1 1 || fail "xdotool could not move"
+    expect 5 "^tooltips_class32 \"$(literal "$3")\" " >/dev/null
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 '^  MDIClient ' | head -1)")"
+    xdotool mousemove $((l + w / 2)) $((t + h / 2)) sleep 0.2 mousemove_relative 1 1 || fail "xdotool could not move"
+    expect_gone 5 '^tooltips_class32 '
+}
+
 road_screen() {
     fresh_settings
     local project
@@ -472,6 +518,18 @@ road_screen() {
     tree=$(expect 10 '^      SysTreeView32 "" id=213 ' | head -1)
     first=$(expect 10 '^        node 0: "Rank 1"' | head -1)
     inside "$tree" "$first" || fail "the first rank is not in view: $first in $tree"
+
+    step "tool tips: the Solve button, the criteria pane's add button and a docked pane's hide button"
+    local l t w h
+    # the tool bar's buttons: New, Open, Save | Cut, Copy, Paste | Print | Solve ...; Solve is the
+    # eighth, 206 points in
+    read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "" id=59392 ' | head -1)")"
+    tip_at $((l + 206)) $((t + h / 2)) Solve
+    read -r l t w h <<<"$(geometry "$(expect 10 '^      Button "" id=222 ' | head -1)")"
+    tip_at $((l + w / 2)) $((t + h / 2)) "Add criterion"
+    # the gripper along the pane's top: the hide button is the last 11-point square at its right end
+    read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "Criteria Window" id=100 ' | head -1)")"
+    tip_at $((l + w - 9)) $((t + 7)) "Hide docked window"
 
     step "solved: the ranking chart's names end before its bars"
     keys F5

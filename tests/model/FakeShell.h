@@ -56,6 +56,8 @@ public:
     int GetAddSegmentsInfoToXml() override;
     int GetAddReferenceInfoToXml() override;
     int GetResultsUtilityPrecision() override;
+    // Not recorded: the flag is read after every solve that produces value functions.
+    int GetPreserveKendall() override { return preserveKendall; }
     void ResetProject() override;
     void DeleteAllAlternativeItems() override;
     void InsertAlternativeItem(const CString& name) override;

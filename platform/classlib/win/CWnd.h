@@ -52,7 +52,8 @@
 // window through PreTranslateMessage; OnToolHitTest (virtual) names the tool under the mouse: by default
 // the child window there, by its control id, with the callback text; a window whose table has no
 // TTN_NEEDTEXT entry answers with the text after '\n' in the string resource of that id (nothing when
-// the string has no '\n').
+// the string has no '\n'). Of the windows a mouse message passes on its way out to the main window,
+// the innermost with tooltips on that names a tool shows its tip; the ones around it leave it.
 //
 // Measured under this Wine (8.0): NMHDR is 24 bytes, TOOLINFOA 72, NMTTDISPINFOA 136, TBBUTTON 32,
 // NMTOOLBARA 96, LOGFONTA 60; GetVersion reports 6.1; creating the thread's first top-level window also

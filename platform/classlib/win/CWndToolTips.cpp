@@ -1,6 +1,7 @@
 // CWnd: the tooltip relay. One tooltip control serves the thread; the window under the mouse names
 // the tool there (OnToolHitTest), and the relay adds that tool to the control when the hit changes and
-// passes the mouse messages on to it.
+// passes the mouse messages on to it. Of the windows a message passes on its way out to the main
+// window, the innermost that names a tool relays it; the others leave it alone.
 #include "win/CWnd.h"
 
 #include "win/AfxResource.h"
@@ -13,6 +14,8 @@ struct ToolTipState {
     HWND hWndTip = nullptr;  // the thread's tooltip control
     INT_PTR nLastHit = -1;   // the tool added last (-1: none)
     TOOLINFOA tiLast = {};   // its record (hwnd and uId identify it)
+    MSG msgNamed = {};       // the mouse message a window last named its tool for
+    bool bNamed = false;     // ... while it is the message being pre-translated
     CString strText;         // text handed out for the last TTN_GETDISPINFOA
     WCHAR szWideText[1024];  // ... and for TTN_GETDISPINFOW
 };
@@ -68,6 +71,13 @@ bool IsToolTipMouseMessage(UINT message)
     }
 }
 
+// The same message as offered to the pre-translation of every window on its way to the main window.
+bool SameMessage(const MSG& a, const MSG& b)
+{
+    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam &&
+           a.time == b.time && a.pt.x == b.pt.x && a.pt.y == b.pt.y;
+}
+
 } // namespace
 
 void AfxInitCommonControls()
@@ -116,6 +126,12 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     if (hWndTip == nullptr)
         return;
     ToolTipState& st = TipState();
+    // A mouse message is offered to every window from the one under the mouse out to the main window:
+    // the first of them that names a tool there keeps it, and the windows around it (a frame names
+    // its child bar, which has no text) do not take it away.
+    if (st.bNamed && SameMessage(st.msgNamed, *pMsg))
+        return;
+    st.bNamed = false;
 
     POINT point = pMsg->pt;
     ::ScreenToClient(m_hWnd, &point);
@@ -135,6 +151,10 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             st.tiLast.lpszText = nullptr; // the control keeps its own copy
         }
         st.nLastHit = nHit;
+    }
+    if (nHit != -1) {
+        st.msgNamed = *pMsg;
+        st.bNamed = true;
     }
     MSG relay = *pMsg;
     ::SendMessageA(hWndTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));

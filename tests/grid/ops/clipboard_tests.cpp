@@ -609,6 +609,70 @@ TEST(ClearCells, OnlyTheDataCellsOfTheGivenAreasAreWritten)
     }
 }
 
+TEST(ClearCells, AStoreThatFailsEndsTheClearAndClearAndCutAnswerFalse)
+{
+    // the undo-buffer question of a clear too large for it, answered Cancel
+    {
+        ClipboardFixture f;
+        f.grid.SetRowCount(40000);
+        f.Set(1, 1, "top");
+        f.Set(40000, 1, "bottom");
+        f.Select({CGXCellRange(1, 1, 40000, 1)});
+        f.fake.ExpectMessageBox(IDCANCEL, "too large for the undo buffer");
+        EXPECT_FALSE(f.grid.Clear(TRUE));
+        EXPECT_EQ(f.Value(1, 1), "top");
+        EXPECT_EQ(f.Value(40000, 1), "bottom");
+    }
+    // a locked grid refuses the styles
+    ClipboardFixture f;
+    f.Set(1, 1, "v");
+    f.Select({CGXCellRange(1, 1, 1, 2)});
+    f.grid.SetReadOnly(TRUE);
+    CGXRangeList list;
+    list.AddRange(CGXCellRange(1, 1, 1, 2));
+    EXPECT_FALSE(f.grid.ClearCells(list, TRUE));
+    EXPECT_FALSE(f.grid.Cut()) << "the cut copies, then its clearing fails";
+    EXPECT_EQ(ClipboardOrNone(), "v\t\r\n");
+    EXPECT_EQ(f.Value(1, 1), "v");
+}
+
+TEST(ClearCells, EachBlockIsRegisteredForRecalculationWholeAndItsCellsAreNot)
+{
+    // cell data that notes the ranges registered for recalculation
+    struct CRecalcData : CGXData {
+        std::vector<std::string> ranges;
+        void AddRecalcRange(const CGXCellRange& r) override
+        {
+            ranges.push_back(std::to_string(r.top) + "," + std::to_string(r.left) + "-" + std::to_string(r.bottom) +
+                             "," + std::to_string(r.right));
+        }
+    };
+    ClipboardFixture f;
+    auto* pData = new CRecalcData;
+    pData->SetRowCount(6);
+    pData->SetColCount(6);
+    f.grid.GetParam()->SetData(pData, TRUE);
+    for (ROWCOL nRow = 1; nRow <= 2; ++nRow)
+        for (ROWCOL nCol = 1; nCol <= 2; ++nCol)
+            f.Set(nRow, nCol, "x");
+    // each stored cell asks for a recalculation of its own, as a formula grid's cells may
+    f.grid.m_afterStore = [&] { f.grid.AddRecalcRange(CGXCellRange(9, 9, 9, 9)); };
+    CGXRangeList list;
+    list.AddRange(CGXCellRange(1, 1, 2, 2));
+    EXPECT_TRUE(f.grid.ClearCells(list, FALSE));
+    EXPECT_EQ(pData->ranges, std::vector<std::string>{"1,1-2,2"});
+    EXPECT_FALSE(f.grid.m_bLockAddRecalcRange) << "the lock is let go after the block";
+
+    // a lock set by the caller: the caller registers
+    pData->ranges.clear();
+    f.Set(1, 1, "x");
+    f.grid.m_bLockAddRecalcRange = TRUE;
+    EXPECT_TRUE(f.grid.ClearCells(list, FALSE));
+    EXPECT_TRUE(pData->ranges.empty());
+    EXPECT_TRUE(f.grid.m_bLockAddRecalcRange);
+    f.grid.m_bLockAddRecalcRange = FALSE;
+}
+
 // ---- copying and moving blocks -----------------------------------------------------------------------
 
 TEST(DirectCopyMove, UndoOfACopyGivesTheTargetItsOldStylesBack)

@@ -3,6 +3,8 @@
 // its end), replacing at the current cell and replacing all in one undo block.
 #include "undo_test_support.h"
 
+#include "Throws.h"
+
 #include "grid/engine/GXFindReplace.h"
 #include "grid/engine/GXStyle.h"
 #include "grid/ops/GXCommand.h"
@@ -297,7 +299,7 @@ TEST(Replace, ReplaceAllWithoutAMatchBeepsAndALongReplacementIsStoredWhole)
     EXPECT_EQ(f.UndoList().GetCount(), 2) << "outside the dialog each cell is its own step";
 }
 
-TEST(Replace, ALongReplaceAllShowsItsStatusAndAnAbortEndsItQuietlyRollingItsBlockBack)
+TEST(Replace, ALongReplaceAllShowsItsStatusAndAnAbortRollsItsBlockBackOrReachesTheCaller)
 {
     GXLongOperationSettings& settings = GXGetLongOperationSettings();
     struct Case {
@@ -323,7 +325,8 @@ TEST(Replace, ALongReplaceAllShowsItsStatusAndAnAbortEndsItQuietlyRollingItsBloc
         };
         settings.m_bAskBeforeAbort = FALSE;
         f.state.m_bReplaceAllBlock = c.bBlock;
-        EXPECT_NO_THROW(f.grid.ReplaceAll("old", "new", FALSE));
+        // outside the dialog's block the abort reaches the caller, the cells replaced so far kept
+        EXPECT_EQ(Throws<CUserException>([&] { f.grid.ReplaceAll("old", "new", FALSE); }), c.bAbort && !c.bBlock);
         settings.m_bAskBeforeAbort = TRUE;
         const char* pszBefore = c.bAbort && !c.bBlock ? "new" : c.bAbort ? "old" : "new";
         EXPECT_EQ(f.Value(1, 1), pszBefore);

@@ -73,6 +73,23 @@ TEST_F(FloatingCells, ALongTextSpillsAsFarAsItsWidthNeedsUntilAValue)
     EXPECT_EQ(Floated(kRow, 3), "-") << "column 3 is wide enough";
 }
 
+TEST_F(FloatingCells, TheGridsNoRedrawFlagLeavesAStoredSpanUndrawn)
+{
+    const auto waiting = [&] {
+        CRgn region;
+        region.CreateRectRgn(0, 0, 0, 0);
+        return ::GetUpdateRgn(f.grid.m_hWnd, HRGN(region.m_hObject), FALSE) > NULLREGION;
+    };
+    f.grid.UpdateWindow();
+    f.grid.m_bNoSpanRedraw = TRUE;
+    EXPECT_TRUE(f.grid.SetFloatedCellsRowCol(kRow, 3, kRow, 5, 1));
+    EXPECT_EQ(Floated(kRow, 4), "2,3-2,5");
+    EXPECT_FALSE(waiting());
+    f.grid.m_bNoSpanRedraw = FALSE;
+    EXPECT_TRUE(f.grid.SetFloatedCellsRowCol(kRow, 3, kRow, 4, 1));
+    EXPECT_TRUE(waiting());
+}
+
 TEST_F(FloatingCells, TextTypedIntoASpilledOverCellShortensItsLeftNeighbour)
 {
     EvalRow(kRow);

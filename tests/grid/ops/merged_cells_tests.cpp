@@ -3,6 +3,7 @@
 #include "span_cells_test_support.h"
 
 #include "grid/engine/GXFont.h"
+#include "grid/ops/GXSpanCellPool.h"
 
 namespace {
 
@@ -33,6 +34,48 @@ TEST_F(MergedCells, EqualNeighboursJoinWhenTheMiddleIsEvaluatedAndSplitWhenItCha
     for (ROWCOL nCol = 1; nCol <= 3; ++nCol)
         EXPECT_EQ(Merged(2, nCol), "-") << nCol;
     EXPECT_EQ(Text(TRUE, changed), "2,1-2,3") << "the union of what changed";
+}
+
+TEST_F(MergedCells, AStoreThatFailsLeavesNoSpanAndEndsTheEvaluation)
+{
+    // a pool that runs out of memory at every store
+    struct CFullPool : CGXSpanCellPool {
+        int nStores = 0;
+        BOOL SetRange(ROWCOL, ROWCOL, ROWCOL, ROWCOL, BOOL) override
+        {
+            ++nStores;
+            return FALSE;
+        }
+    };
+    auto* pPool = new CFullPool;
+    f.grid.GetParam()->SetSpanPool(CGXGridParam::gxMergeHorzPool, pPool);
+    Apply(CGXCellRange(2, 1, 2, 4), Cell("same", kRow));
+    EXPECT_FALSE(f.grid.SetMergedCellsRowCol(0, 2, 1, 2, 3, 2));
+    pPool->nStores = 0;
+    CGXCellRange changed;
+    EXPECT_FALSE(f.grid.EvalMergeCells(CGXCellRange(2, 2, 2, 2), FALSE, &changed)) << "nothing changed";
+    EXPECT_FALSE(changed.IsValid());
+    EXPECT_EQ(pPool->nStores, 2) << "the pairs before and after the cell, no chain beyond them";
+    for (ROWCOL nCol = 1; nCol <= 4; ++nCol)
+        EXPECT_EQ(Merged(2, nCol), "-") << nCol;
+}
+
+TEST_F(MergedCells, TheGridsNoRedrawFlagLeavesAStoredSpanUndrawn)
+{
+    const auto waiting = [&] {
+        CRgn region;
+        region.CreateRectRgn(0, 0, 0, 0);
+        return ::GetUpdateRgn(f.grid.m_hWnd, HRGN(region.m_hObject), FALSE) > NULLREGION;
+    };
+    Apply(CGXCellRange(2, 1, 2, 3), Cell("same", kRow));
+    f.grid.UpdateWindow();
+    f.grid.m_bNoSpanRedraw = TRUE;
+    EXPECT_TRUE(f.grid.SetMergedCellsRowCol(0, 2, 1, 2, 3, 1));
+    EXPECT_EQ(Merged(2, 2), "2,1-2,3");
+    EXPECT_FALSE(waiting());
+    f.grid.m_bNoSpanRedraw = FALSE;
+    EXPECT_TRUE(f.grid.SetMergedCellsRowCol(0, 2, 1, 2, 2, 1));
+    EXPECT_TRUE(waiting());
 }
 
 TEST_F(MergedCells, StylesMergeWhenEqualOrWhenBothCompareTheirValuesOnly)

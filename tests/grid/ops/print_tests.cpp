@@ -3,6 +3,9 @@
 // header and footer with their tokens, and the whole print loop.
 #include "view_test_support.h"
 
+#include "Throws.h"
+
+#include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXStyle.h"
 #include "grid/engine/GXStylesMap.h"
@@ -35,9 +38,20 @@ public:
     {
         if (IsPrinting())
             m_pages.push_back(Page{GetTopRow(), GetLeftCol(), nLastRow, nLastCol, GetGridRect()});
+        if (IsPrinting() && m_bFailDrawing)
+            AfxThrowMemoryException();
         CTestGridView::DrawCellMatrix(nFirstRow, nFirstCol, nLastRow, nLastCol, pDC);
     }
+    int GetColWidth(ROWCOL nCol) override
+    {
+        if (IsPrinting() && m_bFailMeasuring)
+            AfxThrowResourceException();
+        return CTestGridView::GetColWidth(nCol);
+    }
     std::vector<Page> m_pages;
+    // While set, drawing a printed page runs out of memory; measuring a column for the pages fails.
+    BOOL m_bFailDrawing = FALSE;
+    BOOL m_bFailMeasuring = FALSE;
 };
 IMPLEMENT_DYNCREATE(CPrintView, CTestGridView)
 
@@ -273,6 +287,71 @@ TEST_F(GridPrintTest, TheFooterNumbersThePageOfThePagesFromTheFirstPageNumber)
         pView->OnGridEndPrinting(&dc, &info);
     }
     EXPECT_EQ(Properties().GetHeaderFooterText(FALSE, 2, 5).Right(4), "\t2/5");
+}
+
+TEST_F(GridPrintTest, HeaderAndFooterLinesGoThroughTheDrawingServiceLikeCellTexts)
+{
+    // the library's drawing service, noting the texts it draws
+    struct CNotingDrawing : CGXDrawingAndFormatting {
+        struct Line {
+            std::string text;
+            UINT nFormat;
+        };
+        std::vector<Line> lines;
+        void DrawTextWrapped(CDC* pDC, const char* pszText, int nLength, const CRect& rect, UINT nFormat,
+                             const CRect* pClipRect) override
+        {
+            lines.push_back({std::string(pszText, size_t(nLength)), nFormat});
+            CGXDrawingAndFormatting::DrawTextWrapped(pDC, pszText, nLength, rect, nFormat, pClipRect);
+        }
+    } drawing;
+    Open(4, 1);
+    pView->GetParam()->SetTitle("Matrix");
+    pView->SetRowHeight(1, 4, Room(FALSE) - pView->GetRowHeight(0));
+    GridLibraryState* pState = GXGetLibraryState();
+    GetDrawingAndFormatting();
+    WithModule<CGXDrawingAndFormatting> noting(pState->m_pDrawingAndFormatting, &drawing);
+    CPrintInfo info;
+    Begin(info);
+    PrintPage(info, 2);
+    const auto find = [&](const std::string& text) {
+        return std::find_if(drawing.lines.begin(), drawing.lines.end(),
+                            [&](const CNotingDrawing::Line& line) { return line.text == text; });
+    };
+    const auto title = find("Matrix"), pageNumber = find("2/4");
+    ASSERT_NE(title, drawing.lines.end()) << "the header's centre";
+    EXPECT_EQ(title->nFormat & (DT_CENTER | DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX), UINT(DT_CENTER | DT_SINGLELINE | DT_NOPREFIX));
+    ASSERT_NE(pageNumber, drawing.lines.end()) << "the footer's right";
+    EXPECT_EQ(pageNumber->nFormat & (DT_CENTER | DT_RIGHT), UINT(DT_RIGHT));
+    // and it is printed: the footer's right quarter below the grid has ink
+    CRect page(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+    dc.DPtoLP(&page);
+    const CRect room = info.m_rectDraw;
+    EXPECT_GT(DarkPixels(dc, CRect(room.right - room.Width() / 4, room.bottom, room.right, page.bottom)), 0);
+    pView->OnGridEndPrinting(&dc, &info);
+}
+
+TEST_F(GridPrintTest, AnExceptionWhilePrintingLeavesPrintingAndGivesTheFontBack)
+{
+    Open(3, 2);
+    HGDIOBJ hFontBefore = ::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT);
+    pView->m_bFailMeasuring = TRUE;
+    CPrintInfo failedInfo;
+    EXPECT_TRUE(Throws<CResourceException>([&] { Begin(failedInfo); })) << "passed on to the print loop";
+    EXPECT_FALSE(pView->IsPrinting());
+    EXPECT_EQ(::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT), hFontBefore);
+
+    pView->m_bFailMeasuring = FALSE;
+    CPrintInfo info;
+    Begin(info);
+    pView->m_bFailDrawing = TRUE;
+    EXPECT_TRUE(Throws<CMemoryException>([&] { PrintPage(info, 1); }));
+    EXPECT_FALSE(pView->IsPrinting());
+    EXPECT_EQ(::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT), hFontBefore);
+    pView->m_bFailDrawing = FALSE;
+    PrintPage(info, 1);
+    EXPECT_FALSE(pView->IsPrinting()) << "a page prints again afterwards";
+    pView->OnGridEndPrinting(&dc, &info);
 }
 
 TEST_F(GridPrintTest, TokensMatchWithoutCaseAndTheDateTakesAFormatInBraces)

@@ -174,6 +174,32 @@ TEST(Sort, ACancelWhileTheKeysAreReadLeavesTheGridAsItWas)
     EXPECT_EQ(s.f.grid.GetParam()->GetUndoList().GetCount(), nCommands);
 }
 
+TEST(Sort, MemoryRunningOutWhileTheKeysAreReadSaysSoAndMovesNothing)
+{
+    // the long operation's module runs out of memory at its second round
+    struct OutOfMemoryAtRound : AbortAtRound {
+        using AbortAtRound::AbortAtRound;
+        BOOL DoMessages(CGXLongOperation& operation, BOOL& bAborted) override
+        {
+            AbortAtRound::DoMessages(operation, bAborted);
+            if (nRounds == nAbortAt)
+                AfxThrowMemoryException();
+            return TRUE;
+        }
+    };
+    SortFixture s;
+    s.Fill(1, {"3", "1", "2", "0"});
+    const int nCommands = int(s.f.grid.GetParam()->GetUndoList().GetCount());
+    s.f.fake.SetTickCount(100000);
+    OutOfMemoryAtRound module(2);
+    WithModule<CGXAbstractLongOperationImp> installed(GXGetLibraryState()->m_pLongOperationImp, &module);
+    s.f.fake.ExpectMessageBox(IDOK, "Not enough memory");
+    EXPECT_FALSE(s.SortRowsBy(1, 3));
+    EXPECT_EQ(s.Column(1), "3,1,2,0");
+    EXPECT_EQ(s.f.grid.GetParam()->GetUndoList().GetCount(), nCommands);
+    EXPECT_EQ(s.f.fake.CallsOf("MessageBox").size(), 1u);
+}
+
 TEST(Sort, NothingMovesInAOneRowGridOrForBadKeys)
 {
     SortFixture s;

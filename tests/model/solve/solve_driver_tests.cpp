@@ -71,6 +71,19 @@ TEST_F(SolveDriverTest, RankedPairOnGainAndCostEndToEnd)
     EXPECT_EQ(shell.modified, 1);
     ExpectGainAndCostSolved(project, shell, dir);
     EXPECT_EQ(shell.modified, 1);
+    // the solve fills the bounds of every breakpoint of both functions
+    ASSERT_EQ(project.ValueBoundsTable.size(), 2u);
+    for (size_t k = 0; k < 2; ++k) {
+        ASSERT_EQ(project.ValueBoundsTable[k].size(), project.ValueFunctions[k].size());
+        for (size_t b = 0; b < project.ValueFunctions[k].size(); ++b) {
+            const ValueBoundPoint& bound = project.ValueBoundsTable[k][b];
+            EXPECT_EQ(bound.x, project.ValueFunctions[k][b].x);
+            EXPECT_LE(bound.lower, project.ValueFunctions[k][b].y);
+            EXPECT_GE(bound.upper, project.ValueFunctions[k][b].y);
+            if (b > 0)
+                EXPECT_GT(bound.upper - bound.lower, 0.0);
+        }
+    }
 }
 
 TEST_F(SolveDriverTest, RankedPairOnGainAndCostFromItsXmlFile)

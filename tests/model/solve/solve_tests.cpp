@@ -191,3 +191,86 @@ TEST(KendallTau, ModelMatrixKeepsADifferenceOfExactlyDelta)
 }
 
 } // namespace
+
+// The bounds table of the value charts, on the gain-and-cost pair with functions set by hand:
+// g (gain, breakpoints 1, 2, 3) 0, 0.2, 0.5 and c (cost, breakpoints 5, 3, 1) 0, 0.3, 0.5. x = (3, 5)
+// is worth g's top alone, y = (1, 3) c's middle value; x ranked above y keeps Kendall's coefficient
+// at 1 while U(x) >= U(y) + 0.02.
+TEST_F(GainAndCostSolve, ValueBoundsTableHoldsTheRangeOfEveryBreakpoint)
+{
+    Solver& solver = Solved();
+    solver.model.criteria[0]->values = {0.0, 0.2, 0.5};
+    solver.model.criteria[1]->values = {0.0, 0.3, 0.5};
+    ASSERT_EQ(solver.CheckValueFunctions(1), 1);
+    ASSERT_EQ(solver.kendall.value, 1.0);
+    solver.shownKendall = 0.75;
+
+    struct Case {
+        const char* what;
+        int preserveKendall;
+        std::vector<double> gUpper, gLower, cUpper, cLower;
+    };
+    const Case cases[] = {
+        // a middle point between its neighbours; a top point between its own middle point and the
+        // other top's middle point (the other top moving the other way)
+        {"without Kendall's coefficient", 0, {0.0, 0.5, 0.7}, {0.0, 0.0, 0.2}, {0.0, 0.5, 0.8}, {0.0, 0.0, 0.3}},
+        // U(x) - U(y) >= 0.02 holds g's top at 0.32 and above, c's middle at 0.48 and below, and
+        // c's top at 0.68 and below (g's top goes down as it goes up)
+        {"preserving it", 1, {0.0, 0.5, 0.7}, {0.0, 0.0, 0.32}, {0.0, 0.48, 0.68}, {0.0, 0.0, 0.3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(project.FillValueBounds(c.preserveKendall), 2);
+        ASSERT_EQ(project.ValueBoundsTable.size(), 2u);
+        const std::vector<ValueBoundPoint>& g = project.ValueBoundsTable[0];
+        const std::vector<ValueBoundPoint>& cost = project.ValueBoundsTable[1];
+        ASSERT_EQ(g.size(), 3u);
+        ASSERT_EQ(cost.size(), 3u);
+        for (size_t b = 0; b < 3; ++b) {
+            SCOPED_TRACE("breakpoint " + std::to_string(b));
+            EXPECT_EQ(g[b].x, double(b + 1));
+            EXPECT_EQ(cost[b].x, double(5 - 2 * b));
+            EXPECT_NEAR(g[b].upper, c.gUpper[b], 1e-9);
+            EXPECT_NEAR(g[b].lower, c.gLower[b], 1e-9);
+            EXPECT_NEAR(cost[b].upper, c.cUpper[b], 1e-9);
+            EXPECT_NEAR(cost[b].lower, c.cLower[b], 1e-9);
+        }
+        // the first breakpoint is fixed at 0 exactly
+        EXPECT_EQ(g[0].upper, 0.0);
+        EXPECT_EQ(cost[0].lower, 0.0);
+        // the functions and the coefficient shown are as they were
+        EXPECT_EQ(solver.model.criteria[0]->values, (std::vector<double>{0.0, 0.2, 0.5}));
+        EXPECT_EQ(solver.model.criteria[1]->values, (std::vector<double>{0.0, 0.3, 0.5}));
+        EXPECT_EQ(solver.shownKendall, 0.75);
+    }
+
+    // a project without results has no table
+    project.ProjectSolver = std::make_unique<Solver>();
+    EXPECT_EQ(project.FillValueBounds(1), 0);
+    EXPECT_TRUE(project.ValueBoundsTable.empty());
+}
+
+TEST_F(GainAndCostSolve, TheNearestAdmissibleValueMovesTheOtherTopAndKeepsTheAcceptedFunctions)
+{
+    Solver& solver = Solved();
+    solver.model.criteria[0]->values = {0.0, 0.2, 0.5};
+    solver.model.criteria[1]->values = {0.0, 0.3, 0.5};
+    // g's top taken to 0.6 is admitted at once: c's top goes to 0.4
+    EXPECT_EQ(solver.NearestAdmissibleValue(0, 2, 0.6, 1), 0.6);
+    EXPECT_NEAR(solver.model.criteria[1]->values[2], 0.4, 1e-12);
+    // taken to 0.9 it stops where c's top meets c's middle value: 0.7, c's top 0.3
+    EXPECT_NEAR(solver.NearestAdmissibleValue(0, 2, 0.9, 1), 0.7, 1e-9);
+    EXPECT_NEAR(solver.model.criteria[1]->values[2], 0.3, 1e-9);
+    EXPECT_EQ(solver.CheckValueFunctions(1), 1);
+    const std::pair<size_t, size_t> bad[] = {{2, 0}, {0, 3}};
+    for (const auto& [criterion, breakpoint] : bad) {
+        try {
+            solver.NearestAdmissibleValue(criterion, breakpoint, 0.5, 1);
+            ADD_FAILURE() << "no exception for " << criterion << ", " << breakpoint;
+        } catch (CInvalidArgException* e) {
+            EXPECT_NE(std::string(e->m_strDetail.GetString()).find(criterion == 2 ? "criterion 2 of 2" : "breakpoint 3 of 3"),
+                      std::string::npos);
+            e->Delete();
+        }
+    }
+}

@@ -612,6 +612,50 @@ TEST_F(Windows, ToolTipsNameChildrenByIdAndTakeTheTextAfterTheNewline)
     EXPECT_EQ(ToolTipText(answering, withTip.m_hWnd), "own answer");
 }
 
+TEST_F(Windows, TheInnermostWindowThatNamesAToolKeepsItAgainstTheWindowsAroundIt)
+{
+    // a frame with tooltips around a pane with tooltips around a button: the pane names the button,
+    // the frame would name the pane (whose id has no tip text)
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr));
+    CWnd pane;
+    ASSERT_TRUE(pane.CreateEx(0, nullptr, "pane", WS_CHILD | WS_VISIBLE, 10, 10, 200, 100, frame.m_hWnd,
+                              HMENU(UINT_PTR(IDS_TOOL_WITHOUT_TIP))));
+    CStatic button;
+    ASSERT_TRUE(button.Create("b", WS_VISIBLE, CRect(10, 10, 60, 30), &pane, IDS_TOOL_WITH_TIP));
+    frame.EnableToolTips(TRUE);
+    pane.EnableToolTips(TRUE);
+    const HWND hWndTip = CWnd::GetThreadToolTip();
+    ASSERT_NE(hWndTip, nullptr);
+
+    auto moveTo = [](HWND hwnd, CPoint client, DWORD time) {
+        MSG msg = {};
+        msg.hwnd = hwnd;
+        msg.message = WM_MOUSEMOVE;
+        msg.time = time;
+        msg.pt = client;
+        ::ClientToScreen(hwnd, &msg.pt);
+        return CWnd::WalkPreTranslateTree(nullptr, &msg);
+    };
+    auto toolCount = [&] { return ::SendMessageA(hWndTip, TTM_GETTOOLCOUNT, 0, 0); };
+
+    EXPECT_FALSE(moveTo(button.m_hWnd, CPoint(5, 5), 1));
+    ASSERT_EQ(toolCount(), 1);
+    TTTOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ASSERT_TRUE(::SendMessageA(hWndTip, TTM_ENUMTOOLSA, 0, LPARAM(&ti)));
+    EXPECT_EQ(ti.hwnd, pane.m_hWnd) << "the pane keeps the tool of its button";
+    EXPECT_EQ(ti.uId, UINT_PTR(button.m_hWnd));
+    EXPECT_EQ(ToolTipText(pane, button.m_hWnd), "Tip text");
+
+    // over the pane's bare background the pane names nothing: the frame names the pane
+    EXPECT_FALSE(moveTo(pane.m_hWnd, CPoint(150, 80), 2));
+    ASSERT_EQ(toolCount(), 1);
+    ASSERT_TRUE(::SendMessageA(hWndTip, TTM_ENUMTOOLSA, 0, LPARAM(&ti)));
+    EXPECT_EQ(ti.hwnd, frame.m_hWnd);
+    EXPECT_EQ(ti.uId, UINT_PTR(pane.m_hWnd));
+}
+
 // ---- pre-translation and the message loop ------------------------------------------------------------
 
 class CAcceleratorFrame : public CWnd {
