@@ -8,6 +8,11 @@ IMPLEMENT_SERIAL(CDWordArray, CObject, 0)
 IMPLEMENT_DYNAMIC(CUIntArray, CObject)
 IMPLEMENT_SERIAL(CStringArray, CObject, 0)
 
+void CObArray::Serialize(CArchive& ar)
+{
+    m_archived.Serialize(ar, *this, RUNTIME_CLASS(CObArray), [&] { CArray::Serialize(ar); });
+}
+
 void CPtrArray::Serialize(CArchive&)
 {
 }

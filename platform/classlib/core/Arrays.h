@@ -3,13 +3,20 @@
 // Serialisable (count, then elements): CObArray (object references), CByteArray, CWordArray,
 // CDWordArray (1, 2 and 4 bytes per element) and CStringArray (length-prefixed strings).
 // CPtrArray and CUIntArray write and read nothing (their Serialize is CObject's), as pointers and
-// host integers have no stored form. No array owns the objects its pointers point to.
+// host integers have no stored form. No array owns the objects its pointers point to, except that a
+// CObArray which the archive made for an owner frees the new objects its loading read (see
+// CArchive.h).
 #pragma once
 
 #include "core/CArray.h"
 
 class CObArray : public CArray<CObject*, CObject*> {
     DECLARE_SERIAL(CObArray)
+public:
+    void Serialize(CArchive& ar) override;
+
+private:
+    CArchivedObjects m_archived;
 };
 
 class CPtrArray : public CArray<void*, void*> {

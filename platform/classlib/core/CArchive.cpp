@@ -22,7 +22,8 @@ const int32_t kMinBufSize = 128;
 } // namespace
 
 CArchive::CArchive(CFile* pFile, uint32_t nMode, int32_t nBufSize, void* lpBuf)
-    : m_pDocument(nullptr), m_pFile(pFile), m_nMode(nMode), m_nObjectSchema(kNoSchema), m_nMapCount(1)
+    : m_pDocument(nullptr), m_pFile(pFile), m_nMode(nMode), m_nObjectSchema(kNoSchema), m_nMapCount(1),
+      m_nLoadDepth(0), m_frame{nullptr, false, nullptr, nullptr}
 {
     if (pFile == nullptr)
         AfxThrowInvalidArgException("CArchive: null file");
@@ -573,9 +574,17 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool 
     }
     if (!pClass->IsCreatable())
         ThrowArchive(CArchiveException::badClass);
+    if (m_nLoadDepth >= kMaxLoadDepth)
+        ThrowArchive(CArchiveException::generic);
+    // a new element of the collection being read goes to its list once read (never an owned read's)
+    std::vector<CObject*>* const pCollected = bNewOnly ? nullptr : m_frame.pNewObjects;
+    // a collection keeps the new objects it reads unless a program's plain read receives it
+    const bool bKeepsElements = bNewOnly || m_frame.bElements;
     AfxAllocating([&] {
         if (m_loadArray.size() == m_loadArray.capacity())  // so that recording the object cannot fail
             m_loadArray.reserve(m_loadArray.size() * 2 + 16);
+        if (pCollected != nullptr && pCollected->size() == pCollected->capacity())  // nor handing it over
+            pCollected->reserve(pCollected->size() * 2 + 16);
     });
     CObject* pOb = pClass->CreateObject();
     if (pOb == nullptr)
@@ -593,22 +602,61 @@ CObject* CArchive::ReadObjectImpl(const CRuntimeClass* pClassRefRequested, bool 
     }
     m_loadArray.push_back(LoadEntry{nullptr, pOb, 0, false, true});
     const uint32_t saved = m_nObjectSchema;
+    const LoadFrame outer = m_frame;
     m_nObjectSchema = nSchema;
+    m_frame = LoadFrame{pOb, false, nullptr, nullptr};
+    ++m_nLoadDepth;
     try {
         if (pLoad != nullptr)
             (*pLoad)(*pOb);
         else
             pOb->Serialize(*this);
     } catch (...) {
-        // the partly read object is not handed out: mark its index dead and free it
-        m_loadArray[index].bValid = false;
-        m_loadArray[index].pObject = nullptr;
+        --m_nLoadDepth;
+        m_frame = outer;
         m_nObjectSchema = saved;
+        // the partly read object is not handed out, nor is anything read for it (freed with it, or
+        // by now without an owner): their indexes die, then the object is freed
+        for (size_t i = index; i < m_loadArray.size(); ++i) {
+            if (!m_loadArray[i].bIsClass) {
+                m_loadArray[i].bValid = false;
+                m_loadArray[i].pObject = nullptr;
+            }
+        }
         delete pOb;
         throw;
     }
+    if (!bKeepsElements && m_frame.pKeptObjects != nullptr)
+        m_frame.pKeptObjects->clear();  // the plain reader gets the elements, as such a caller always did
+    --m_nLoadDepth;
+    m_frame = outer;
     m_nObjectSchema = saved;
+    if (pCollected != nullptr)
+        pCollected->push_back(pOb);  // room was made before the object
     return pOb;
+}
+
+void CArchive::LoadCollectionElements(const CObject* pCollection, std::vector<CObject*>& rNewObjects,
+                                      const std::function<void()>& load)
+{
+    const LoadFrame outer = m_frame;
+    m_frame.bElements = true;
+    if (pCollection != nullptr && pCollection == m_frame.pObject) {
+        m_frame.pNewObjects = &rNewObjects;
+        m_frame.pKeptObjects = &rNewObjects;
+    } else {
+        m_frame.pNewObjects = nullptr;  // a program's member: the elements are the program's
+    }
+    try {
+        load();
+    } catch (...) {
+        m_frame.bElements = outer.bElements;
+        m_frame.pNewObjects = outer.pNewObjects;
+        throw;
+    }
+    // (the list stays known until the object ends, which decides who keeps the elements)
+    m_frame.bElements = outer.bElements;
+    m_frame.pNewObjects = outer.pNewObjects;
 }
 
 uint32_t CArchive::GetObjectSchema()

@@ -29,11 +29,22 @@
 //   a string or a collection longer than what remains throws endOfFile (CheckAvailable serves the
 //   same purpose for the readers of other layers).
 // - Reading past the end throws CArchiveException endOfFile.
+// - Nesting: an object read while kMaxLoadDepth others are being read (an array holding an array
+//   holding an array...) throws CArchiveException generic before it is made, so that no archive can
+//   exhaust the stack. Stored grids and charts nest a handful of levels.
 // - Ownership on failure: when an object's Serialize throws while it is being read, ReadObject deletes
 //   that object and rethrows. Its destructor must release what it had read so far (the usual
-//   ownership of its members), and nothing else is freed: objects read completely before the failure
-//   belong to whoever received them. Write classes so that an object owns the objects it reads
-//   (back-references to objects owned elsewhere are fine).
+//   ownership of its members); objects read completely before the failure belong to whoever received
+//   them. Write classes so that an object owns the objects it reads (back-references to objects
+//   owned elsewhere are fine). Every object read while the failed one was being read counts as gone
+//   with it: a later reference to one throws badIndex.
+// - Objects that no program object owns: the object collections of this library (CObArray, CObList,
+//   CMapStringToOb, CMapWordToOb) own nothing, but one that the archive itself made for an owner
+//   (ReadOwnedObject, as a reader of any class that cannot know what it holds uses) or as an element
+//   of another such collection frees with itself the new objects its loading read
+//   (LoadCollectionElements): an object read and thrown away is freed whole. One handed to a plain
+//   ReadObject leaves them to its caller, as such a caller always had them; and one whose reading
+//   fails frees them with itself in every case.
 //
 // A storing archive is flushed by Close and, failing that, by the destructor (whose write errors are
 // lost: call Close). The archive never closes its CFile; close the archive before closing or
@@ -156,6 +167,21 @@ public:
     // Sets what GetObjectSchema returns next.
     void SetObjectSchema(uint32_t nSchema) { m_nObjectSchema = nSchema; }
 
+    // For the loading of a collection of object references that owns nothing (see the top of this
+    // file): runs load, in which the collections read as its elements keep what they read, and, when
+    // pCollection is the object this archive is reading now (it made it, so no program object owns
+    // what the collection reads), appends to rNewObjects every new object that load reads with
+    // ReadObject, each once it is read whole, for the collection to free with itself; the archive
+    // empties the list again when the collection, read whole, goes to a program's plain ReadObject.
+    // Objects read with ReadOwnedObject, back-references and objects read deeper inside another
+    // object are not appended. When pCollection is not the object being read (a member that a
+    // program object loads), its elements are the program's.
+    void LoadCollectionElements(const CObject* pCollection, std::vector<CObject*>& rNewObjects,
+                                const std::function<void()>& load);
+
+    // The most objects being read at once (see the top of this file).
+    static const uint32_t kMaxLoadDepth = 100;
+
     // Writes a collection count (WORD, or 0xFFFF and a DWORD from 0xFFFF on).
     void WriteCount(uint32_t dwCount);
     // Reads a collection count. The collection checks it against the data left (CheckAvailable).
@@ -203,6 +229,15 @@ private:
     uint32_t m_nMapCount;  // the next index (starts at 1)
     std::unordered_map<const void*, uint32_t> m_storeMap;  // class records and objects written
     std::vector<LoadEntry> m_loadArray;                    // by index; entry 0 is the null tag
+    // What the archive knows of the object it is reading (kept aside while a nested one is read).
+    struct LoadFrame {
+        const CObject* pObject;               // the object (null: none)
+        bool bElements;                       // a collection of this library is reading its elements
+        std::vector<CObject*>* pNewObjects;   // where they go when that collection is the object
+        std::vector<CObject*>* pKeptObjects;  // the list the object, a collection, filled
+    };
+    uint32_t m_nLoadDepth;  // objects being read now
+    LoadFrame m_frame;      // the innermost of them
 };
 
 // CString in the length-prefixed form.

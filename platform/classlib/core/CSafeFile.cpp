@@ -24,6 +24,38 @@ CString FolderOf(const CString& path)
     return path.Left(slash);
 }
 
+// The most links followed by hand before a chain of links counts as a loop (as the system counts).
+const int kMaxLinkHops = 40;
+
+// Follows the symbolic link at rPath, and any link it leads to, to the name the chain ends at, which
+// does not exist (the save creates it). Returns 0 with rPath set to that name, else the errno value:
+// ELOOP for a chain that never ends, or what failed reading a link or looking at a name.
+int FollowDanglingLink(CString& rPath)
+{
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        char text[PATH_MAX];
+        const ssize_t n = ::readlink(rPath, text, sizeof text - 1);
+        if (n < 0)
+            return errno;
+        CString next(text, int(n));
+        if (next.IsEmpty())
+            return ENOENT;
+        if (next[0] != '/')
+            next = FolderOf(rPath) + "/" + next;
+        struct stat st;
+        if (::lstat(next, &st) != 0) {
+            if (errno != ENOENT)
+                return errno;
+            rPath = next;
+            return 0;
+        }
+        rPath = next;
+        if (!S_ISLNK(st.st_mode))
+            return 0;  // it came to exist meanwhile: the caller looks at it again
+    }
+    return ELOOP;
+}
+
 void SyncFolder(const CString& folder)
 {
     const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -66,14 +98,19 @@ bool CSafeFile::Open(const char* lpszFileName, uint32_t nOpenFlags, CFileExcepti
     if (lpszFileName == nullptr || *lpszFileName == '\0')
         return fail(CFileException::badPath, -1);
 
-    // The file to replace: the target itself, or what a symbolic link at the target points to.
+    // The file to replace: the target itself, or what a symbolic link at the target points to. A
+    // link to a name where nothing is yet leads to that name, which the save creates: renaming over
+    // the link itself would turn it into a plain file.
     CString target = lpszFileName;
     struct stat st;
     bool exists = ::lstat(target, &st) == 0;
     if (exists && S_ISLNK(st.st_mode)) {
         char resolved[PATH_MAX];
-        if (::realpath(target, resolved) != nullptr)
+        if (::realpath(target, resolved) != nullptr) {
             target = resolved;
+        } else if (const int err = FollowDanglingLink(target)) {
+            return fail(CFileException::ErrnoToException(err), err);
+        }
         exists = ::stat(target, &st) == 0;
     }
     if (exists && S_ISDIR(st.st_mode))

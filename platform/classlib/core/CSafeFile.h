@@ -11,7 +11,9 @@
 //   file.Commit();                   // throws CFileException* when the save cannot be completed
 //
 // The new file gets the old file's permission bits (or the usual ones for a new file); when the
-// target is a symbolic link the file it points to is replaced. An existing target that may not be
+// target is a symbolic link the file it points to is replaced, or created when the link names a file
+// that does not exist (in a folder that does not exist, Open fails with badPath, as it does for a
+// chain of links that loops), and the link stays. An existing target that may not be
 // written is not replaced: one without any write permission bit (read-only, whoever saves) or one
 // the saving user may not write fails Open with accessDenied, as a read-only file does on Windows.
 #pragma once

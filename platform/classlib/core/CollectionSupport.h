@@ -1,5 +1,6 @@
-// What every collection of the class library shares: the POSITION cursor of lists and maps, and
-// SerializeElements, which writes and reads the elements of the template collections.
+// What every collection of the class library shares: the POSITION cursor of lists and maps,
+// SerializeElements, which writes and reads the elements of the template collections, and the record
+// of the objects that an object collection made by the archive owns (CArchivedObjects).
 //
 // SerializeElements knows the stored widths: uint8_t (BYTE) 1, uint16_t (WORD) 2, int32_t (LONG, int)
 // and uint32_t (DWORD, UINT) 4, float 4, double 8, CString with its length prefix, and pointers to
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <type_traits>
+#include <vector>
 
 // Cursor of a list or map: identifies an element, or is null past the end.
 struct CPositionTag;
@@ -34,6 +36,36 @@ constexpr uint32_t ArchivedElementMinSize()
     else
         return 1;  // a string's length byte, or a type of the program's own
 }
+
+// The new objects that an object collection of this library read for itself when the archive made it
+// (see CArchive::LoadCollectionElements): nobody else owns them, so the collection frees them with
+// itself, whatever it holds by then. A copy of a collection owns none of them.
+class CArchivedObjects {
+public:
+    CArchivedObjects() = default;
+    CArchivedObjects(const CArchivedObjects&) {}
+    CArchivedObjects& operator=(const CArchivedObjects&) { return *this; }
+    ~CArchivedObjects()
+    {
+        for (CObject* pOb : m_objects)
+            delete pOb;
+    }
+
+    // Runs serialize, the collection's own Serialize on ar. A loading collection of exactly the class
+    // pClass (not a class derived from it, which may own its elements itself) keeps the new objects
+    // it reads.
+    template <class TSerialize>
+    void Serialize(CArchive& ar, const CObject& collection, const CRuntimeClass* pClass, TSerialize serialize)
+    {
+        if (ar.IsLoading() && collection.GetRuntimeClass() == pClass)
+            ar.LoadCollectionElements(&collection, m_objects, serialize);
+        else
+            serialize();
+    }
+
+private:
+    std::vector<CObject*> m_objects;
+};
 
 // Writes or reads nCount elements at pElements (see the top of this file).
 template <class TYPE>

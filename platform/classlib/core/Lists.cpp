@@ -4,6 +4,11 @@ IMPLEMENT_SERIAL(CObList, CObject, 0)
 IMPLEMENT_DYNAMIC(CPtrList, CObject)
 IMPLEMENT_SERIAL(CStringList, CObject, 0)
 
+void CObList::Serialize(CArchive& ar)
+{
+    m_archived.Serialize(ar, *this, RUNTIME_CLASS(CObList), [&] { CList::Serialize(ar); });
+}
+
 void CPtrList::Serialize(CArchive&)
 {
 }

@@ -2,7 +2,8 @@
 //
 // Serialisable (count, then elements): CObList (object references) and CStringList (length-prefixed
 // strings). CPtrList writes and reads nothing (its Serialize is CObject's). No list owns the objects
-// its pointers point to.
+// its pointers point to, except that a CObList which the archive made for an owner frees the new
+// objects its loading read (see CArchive.h).
 #pragma once
 
 #include "core/CList.h"
@@ -11,6 +12,10 @@ class CObList : public CList<CObject*, CObject*> {
     DECLARE_SERIAL(CObList)
 public:
     explicit CObList(int32_t nBlockSize = 10) : CList(nBlockSize) {}
+    void Serialize(CArchive& ar) override;
+
+private:
+    CArchivedObjects m_archived;
 };
 
 class CPtrList : public CList<void*, void*> {

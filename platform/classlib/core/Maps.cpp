@@ -8,6 +8,16 @@ IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)
 IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
 IMPLEMENT_DYNAMIC(CMapPtrToWord, CObject)
 
+void CMapStringToOb::Serialize(CArchive& ar)
+{
+    m_archived.Serialize(ar, *this, RUNTIME_CLASS(CMapStringToOb), [&] { CMap::Serialize(ar); });
+}
+
+void CMapWordToOb::Serialize(CArchive& ar)
+{
+    m_archived.Serialize(ar, *this, RUNTIME_CLASS(CMapWordToOb), [&] { CMap::Serialize(ar); });
+}
+
 void CMapStringToPtr::Serialize(CArchive&)
 {
 }

@@ -3,7 +3,9 @@
 //
 // Serialisable (count, then key and value per entry): CMapStringToString, CMapStringToOb (object
 // references) and CMapWordToOb (WORD keys). The maps with pointer values or keys write and read
-// nothing (their Serialize is CObject's). No map owns the objects its pointers point to.
+// nothing (their Serialize is CObject's). No map owns the objects its pointers point to, except that a
+// CMapStringToOb or CMapWordToOb which the archive made for an owner frees the new objects its loading
+// read (see CArchive.h), a value replaced by a later one of the same key included.
 #pragma once
 
 #include "core/CMap.h"
@@ -26,12 +28,20 @@ class CMapStringToOb : public CMap<CString, const char*, CObject*, CObject*> {
     DECLARE_SERIAL(CMapStringToOb)
 public:
     explicit CMapStringToOb(int32_t nBlockSize = 10) : CMap(nBlockSize) {}
+    void Serialize(CArchive& ar) override;
+
+private:
+    CArchivedObjects m_archived;
 };
 
 class CMapWordToOb : public CMap<uint16_t, uint16_t, CObject*, CObject*> {
     DECLARE_SERIAL(CMapWordToOb)
 public:
     explicit CMapWordToOb(int32_t nBlockSize = 10) : CMap(nBlockSize) {}
+    void Serialize(CArchive& ar) override;
+
+private:
+    CArchivedObjects m_archived;
 };
 
 class CMapWordToPtr : public CMap<uint16_t, uint16_t, void*, void*> {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <pthread.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -565,4 +566,184 @@ TEST(ArchiveSafety, ClaimedLengthsBeyondTheDataThrowBeforeAllocating)
         });
         EXPECT_EQ(cause, CArchiveException::endOfFile);
     }
+}
+
+// ---- nesting and objects that nobody owns ----
+
+namespace {
+
+// An object array holding an object array, and so on for `levels` arrays, the innermost empty: after
+// the first array's class tag each level takes four bytes (the class's index tag and a count of 1).
+Bytes NestedArrays(size_t levels)
+{
+    Bytes bytes = Cat({{0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00}, Text("CObArray"), {0x01, 0x00}});
+    for (size_t level = 1; level < levels; ++level)
+        bytes.insert(bytes.end(), {0x01, 0x80, 0x01, 0x00});
+    bytes[bytes.size() - 2] = 0x00;  // the innermost array is empty
+    return bytes;
+}
+
+// How many arrays nest in array, itself included.
+size_t NestingOf(const CObArray* array)
+{
+    size_t levels = 0;
+    for (; array != nullptr; ++levels)
+        array = array->GetSize() > 0 ? static_cast<const CObArray*>(array->GetAt(0)) : nullptr;
+    return levels;
+}
+
+// Runs f on a thread with a stack of 1 MiB, as many a program's thread has.
+void OnSmallStack(const std::function<void()>& f)
+{
+    pthread_attr_t attr;
+    ASSERT_EQ(pthread_attr_init(&attr), 0);
+    ASSERT_EQ(pthread_attr_setstacksize(&attr, 1 << 20), 0);
+    pthread_t thread;
+    auto run = [](void* p) -> void* {
+        (*static_cast<const std::function<void()>*>(p))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attr, run, const_cast<std::function<void()>*>(&f)), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
+}
+
+// An object array that no program object owns, as a reader of any class gets it: a node, a list
+// holding a second node and the first one again, a map of a third node and null, and the string
+// array and string map of the leak once seen. asObject: as an object reference; else in the form a
+// program object's member array writes.
+Bytes ArrayOfEveryKind(bool asObject = true)
+{
+    CTestNode first(1), second(2), third(3);
+    CObList list;
+    list.AddTail(&second);
+    list.AddTail(&first);
+    CMapStringToOb map;
+    map["node"] = &third;
+    map["none"] = nullptr;
+    CStringArray strings;
+    strings.Add("text");
+    CMapStringToString pairs;
+    pairs["key"] = "value";
+    CObArray array;
+    for (CObject* pOb : std::initializer_list<CObject*>{&first, &list, &map, &strings, &pairs})
+        array.Add(pOb);
+    return StoreBytes([&](CArchive& ar) {
+        if (asObject)
+            ar << &array;
+        else
+            array.Serialize(ar);
+    });
+}
+
+} // namespace
+
+// 50,000 nested arrays (200 KB) are refused with the archive exception before the stack runs out,
+// on a thread of 1 MiB too, through the owned and the plain reads and a program's member array; the
+// deepest nesting allowed still reads.
+TEST(ArchiveSafety, NestingBeyondTheLimitIsRefusedBeforeTheStackRunsOut)
+{
+    const Bytes deep = NestedArrays(50000);
+    ASSERT_EQ(deep.size(), 200012u);
+    const Bytes memberOfDeep = Cat({{0x01, 0x00}, deep});  // a program's array holding the deep one
+    for (int how = 0; how < 3; ++how) {
+        SCOPED_TRACE(how);
+        int cause = -1;
+        OnSmallStack([&] {
+            cause = ArchiveCause([&] {
+                LoadBytes(how < 2 ? deep : memberOfDeep, [&](CArchive& ar) {
+                    if (how == 0) {
+                        delete ar.ReadOwnedObject(nullptr);
+                    } else if (how == 1) {
+                        CObject* pOb = nullptr;
+                        ar >> pOb;
+                        delete pOb;
+                    } else {
+                        CObArray member;
+                        member.Serialize(ar);
+                    }
+                });
+            });
+        });
+        EXPECT_EQ(cause, CArchiveException::generic);
+    }
+
+    LoadBytes(NestedArrays(CArchive::kMaxLoadDepth), [](CArchive& ar) {
+        std::unique_ptr<CObject> pOb(ar.ReadOwnedObject(RUNTIME_CLASS(CObArray)));
+        EXPECT_EQ(NestingOf(static_cast<CObArray*>(pOb.get())), size_t(CArchive::kMaxLoadDepth));
+    });
+    EXPECT_EQ(ArchiveCause([] { LoadBytes(NestedArrays(CArchive::kMaxLoadDepth + 1), [](CArchive& ar) {
+                  delete ar.ReadOwnedObject(nullptr);
+              }); }),
+              CArchiveException::generic);
+}
+
+// A collection that the archive made for an owner (a reader of any class, which cannot know what it
+// holds, or another such collection) frees the objects its loading made, so an object read and thrown
+// away is freed whole; one whose reading fails at any byte frees them too, whoever reads it. A
+// collection handed to a program's plain read, or one a program object loads into, leaves the
+// objects it read to the program, as the class library always did.
+TEST(ArchiveOwnership, ACollectionNobodyOwnsIsFreedWhole)
+{
+    const Bytes bytes = ArrayOfEveryKind();
+    ASSERT_EQ(g_liveNodes, 0);
+    LoadBytes(bytes, [](CArchive& ar) {
+        CObject* pOb = ar.ReadOwnedObject(nullptr);
+        ASSERT_NE(pOb, nullptr);
+        EXPECT_EQ(g_liveNodes, 3);
+        delete pOb;
+    });
+    EXPECT_EQ(g_liveNodes, 0);
+
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        const Bytes part(bytes.begin(), bytes.begin() + cut);
+        EXPECT_EQ(ArchiveCause([&] { LoadBytes(part, [](CArchive& ar) { delete ar.ReadOwnedObject(nullptr); }); }),
+                  CArchiveException::endOfFile);
+        EXPECT_EQ(ArchiveCause([&] { LoadBytes(part, [](CArchive& ar) { delete ar.ReadObject(nullptr); }); }),
+                  CArchiveException::endOfFile);
+        EXPECT_EQ(g_liveNodes, 0);
+    }
+
+    // the plain read, and a program's array: the elements are the program's to free (the list and
+    // the map it frees take their nodes with them)
+    for (bool member : {false, true}) {
+        SCOPED_TRACE(member);
+        std::vector<CObject*> elements;
+        LoadBytes(ArrayOfEveryKind(!member), [&](CArchive& ar) {
+            std::unique_ptr<CObArray> pArray(new CObArray);
+            if (member) {
+                pArray->Serialize(ar);
+            } else {
+                CObArray* pRead = nullptr;
+                ar >> pRead;
+                pArray.reset(pRead);
+            }
+            ASSERT_NE(pArray, nullptr);
+            elements.assign(pArray->GetData(), pArray->GetData() + pArray->GetSize());
+            ASSERT_EQ(elements.size(), 5u);
+            const CObList* pList = static_cast<const CObList*>(elements[1]);
+            EXPECT_EQ(pList->GetTail(), elements[0]) << "the list refers to the array's first node";
+        });
+        EXPECT_EQ(g_liveNodes, 3);
+        for (CObject* pOb : elements)
+            delete pOb;
+        EXPECT_EQ(g_liveNodes, 0);
+    }
+}
+
+// An object read while a failed one was being read went with it: a later reference to it is refused.
+TEST(ArchiveOwnership, AReferenceIntoAFailedObjectIsRefused)
+{
+    const Bytes bytes = Cat({{0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00}, Text("CObArray"), {0x02, 0x00},
+                             {0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00}, Text("CTestNode"),
+                             {0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},  // value 5, no reference, no children
+                             {0xFF, 0xFF, 0x00, 0x00, 0x04, 0x00}, Text("Nope"),  // a class nobody knows
+                             {0x04, 0x00}});                                      // then the node again
+    LoadBytes(bytes, [](CArchive& ar) {
+        EXPECT_EQ(ArchiveCause([&] { delete ar.ReadObject(nullptr); }), CArchiveException::badClass);
+        EXPECT_EQ(g_liveNodes, 0);
+        EXPECT_EQ(ArchiveCause([&] { delete ar.ReadObject(nullptr); }), CArchiveException::badIndex);
+    });
+    EXPECT_EQ(g_liveNodes, 0);
 }

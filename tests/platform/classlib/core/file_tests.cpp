@@ -303,3 +303,49 @@ TEST_F(Files, SafeSaveRefusesATargetThatMayNotBeWrittenAndFollowsLinks)
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(Names().size(), 4u);
 }
+
+// A symbolic link to a name where no file is yet (directly, through another link, or by an absolute
+// path) leads the save to create that file, and the link stays a link to it; a link into a folder
+// that does not exist, or a chain of links that loops, fails Open and leaves the links as they were.
+TEST_F(Files, SafeSaveOverALinkToNoFileCreatesTheFileItNames)
+{
+    ASSERT_EQ(symlink("new.zex", Path("dangling.zex").c_str()), 0);
+    ASSERT_EQ(symlink("dangling.zex", Path("chain.zex").c_str()), 0);
+    ASSERT_EQ(symlink(Path("absolute.zex").c_str(), Path("to-absolute.zex").c_str()), 0);
+    const struct {
+        const char* link;
+        const char* created;
+    } saves[] = {{"dangling.zex", "new.zex"}, {"chain.zex", "new.zex"}, {"to-absolute.zex", "absolute.zex"}};
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.link);
+        unlink(Path(save.created).c_str());
+        {
+            CSafeFile file;
+            ASSERT_TRUE(file.Open(Path(save.link).c_str()));
+            file.WriteString(save.link);
+            file.Commit();
+        }
+        struct stat st;
+        ASSERT_EQ(lstat(Path(save.link).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+        ASSERT_EQ(lstat(Path(save.created).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(Get(Path(save.link)), save.link);
+    }
+
+    ASSERT_EQ(symlink("nofolder/x.zex", Path("into-nowhere.zex").c_str()), 0);
+    ASSERT_EQ(symlink("loop-b.zex", Path("loop-a.zex").c_str()), 0);
+    ASSERT_EQ(symlink("loop-a.zex", Path("loop-b.zex").c_str()), 0);
+    const size_t names = Names().size();
+    for (const char* link : {"into-nowhere.zex", "loop-a.zex"}) {
+        SCOPED_TRACE(link);
+        CSafeFile file;
+        CFileException error;
+        EXPECT_FALSE(file.Open(Path(link).c_str(), CFile::modeCreate | CFile::modeWrite, &error));
+        EXPECT_EQ(error.m_cause, CFileException::badPath);
+        struct stat st;
+        ASSERT_EQ(lstat(Path(link).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
+    EXPECT_EQ(Names().size(), names);
+}
