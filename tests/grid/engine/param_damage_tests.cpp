@@ -26,23 +26,20 @@ Bytes ParamBytes(CGXGridParam& param)
     return StoreBytes([&](CArchive& ar) { param.Serialize(ar); });
 }
 
-// A parameter object that owns a styles map, cell data with a styled cell and properties, with two
-// range lists, a row height, a column width and a title.
+// A parameter object that owns a styles map, cell data and properties, with a selected range, a
+// row height and a title.
 void FillParam(CGXGridParam& param)
 {
     CGXStylesMap* pMap = new CGXStylesMap;
     pMap->CreateStandardStyles();
     param.SetStylesMap(pMap, TRUE);
     param.SetData(new CGXData, TRUE);
-    CGXStyle cell;
-    cell.SetValue("v").SetBaseStyle(pMap->GetRowHeaderStyle());
-    param.GetData()->StoreCellStyle(1, 1, &cell, CGXStyle::gxOverride, CGXData::gxCellStyle);
+    param.GetData()->StoreCellStyle(2, 3, &CGXStyle().SetValue("cell"), CGXStyle::gxOverride, CGXData::gxCellStyle);
     param.SetProperties(new CGXProperties, TRUE);
     param.GetRangeList1().AddRange(CGXCellRange(1, 1, 3, 3));
-    param.GetRangeList2().AddRange(CGXCellRange(2, 2, 2, 5));
-    param.GetRowHeights().SetAt(20, 1800);
-    param.GetColWidths().SetAt(40, 4000);
-    param.SetTitle("Matrix");
+    // a key in a bucket of its own: a loaded bucket chains its keys the other way round
+    param.GetRowHeights().SetAt(20, 300);
+    param.SetTitle("Damaged");
 }
 
 // Where the stored forms of a plain parameter object and of one changed by change first differ:
