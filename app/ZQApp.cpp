@@ -98,7 +98,7 @@ CZQApp::CZQApp()
       m_pMatrixTemplate(nullptr), m_pChartsTemplate(nullptr), m_pRankingListTemplate(nullptr),
       m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
       m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(ZQ_UNTITLED),
-      m_hLanguageLibrary(nullptr), m_pRefill(nullptr)
+      m_hLanguageLibrary(nullptr), m_pRefill(nullptr), m_bRenderInBackground(false)
 {
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
     m_cInputListSeparator = m_cOutputListSeparator = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SLIST, ',');
@@ -225,6 +225,7 @@ CZQMainFrm* CZQApp::GetMainFrame() const
 
 int CZQApp::ExitInstance()
 {
+    FinishRenderingDotToGif();
     SaveSettings();
     return CWinApp::ExitInstance();
 }
@@ -509,5 +510,10 @@ int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
     CString hostPath;
     if (!AfxGetHostPath(path, hostPath))
         return GRAPH_RENDER_NOT_SAVED;
-    return RenderDotToGifFile(Utf8Of(dot), std::string(hostPath.GetString(), size_t(hostPath.GetLength())));
+    const std::string host(hostPath.GetString(), size_t(hostPath.GetLength()));
+    if (m_bRenderInBackground) {
+        StartRenderDotToGifFile(Utf8Of(dot), host);
+        return GRAPH_RENDER_OK;
+    }
+    return RenderDotToGifFile(Utf8Of(dot), host);
 }

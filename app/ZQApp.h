@@ -29,6 +29,8 @@
 
 #include "win/Win.h"
 
+#include <functional>
+
 #include "app/ZQWindowPlacement.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
@@ -202,7 +204,10 @@ public:
     // Renders dot, text in the program's 8-bit code page, into the GIF file path, a Windows path as
     // the model builds it from GetTempDirectory: the text goes to Graphviz in UTF-8 and the path as
     // its host path (native/GraphvizRenderer.h). Returns the renderer's code unchanged; -4 (the file
-    // cannot be written) when the path has no host path or its folder does not exist.
+    // cannot be written) when the path has no host path or its folder does not exist. During the
+    // Solve command and the solve after an edit of the ranking, which go on while the graphs render,
+    // the render runs in the background and 1 is returned at once: the graph view waits for it before
+    // it shows the images, and the command for it before it ends.
     int RenderDotToGif(const CString& dot, const CString& path) override;
 
     // ---- fields ----
@@ -347,11 +352,16 @@ private:
     void WarnAboutFile(UINT nIDText);
     // True when the project holds value functions (a solve has given them).
     bool HoldsValueFunctions() const;
+    // Runs solve (the project's solve) with the graphs rendered in the background (RenderDotToGif),
+    // then waits for the renders and gives the memory the solve freed back to the system.
+    void SolveRenderingInBackground(const std::function<void()>& solve);
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
     // The refill of the panes that the services of the panes go to while a project file is read;
     // null when none runs.
     CZQPaneRefill* m_pRefill;
+    // True while a solve command runs, whose graphs render in the background.
+    bool m_bRenderInBackground;
 };
 
 // The running application object; null when the program's application is not a CZQApp.

@@ -8,7 +8,12 @@
 #include "app/ZQPaneRefill.h"
 #include "app/ZQWindowsThread.h"
 #include "model/solve/Solver.h"
+#include "native/GraphvizRenderer.h"
 #include "res/resource.h"
+
+#include <functional>
+
+#include <malloc.h>
 
 namespace {
 
@@ -267,14 +272,31 @@ void CZQApp::OnSaveResultsAs()
 
 void CZQApp::OnSolve()
 {
-    m_Project.SolveProblem();
+    SolveRenderingInBackground([this] { m_Project.SolveProblem(); });
     RefillValueCharts();
 }
 
 void CZQApp::AutoSolve()
 {
-    m_Project.AutoSolve();
+    SolveRenderingInBackground([this] { m_Project.AutoSolve(); });
     RefillValueCharts();
+}
+
+void CZQApp::SolveRenderingInBackground(const std::function<void()>& solve)
+{
+    m_bRenderInBackground = true;
+    try {
+        solve();
+    } catch (...) {
+        m_bRenderInBackground = false;
+        FinishRenderingDotToGif();
+        throw;
+    }
+    m_bRenderInBackground = false;
+    // the images are written when the command ends, whoever reads them next
+    FinishRenderingDotToGif();
+    // the solve's working memory, freed by the threads that solved, goes back to the system
+    malloc_trim(0);
 }
 
 void CZQApp::OnOptions()

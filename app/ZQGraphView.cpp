@@ -3,6 +3,7 @@
 
 #include "app/ZQApp.h"
 #include "model/solve/Solver.h"
+#include "native/GraphvizRenderer.h"
 #include "pageview/PageView.h"
 
 namespace {
@@ -146,6 +147,8 @@ BOOL CZQGraphView::Navigate(LPCSTR lpszPath)
 
 BOOL CZQGraphView::ShowPage(const CString& text)
 {
+    // the graphs a solve renders in the background are written first
+    FinishRenderingDotToGif();
     const CString path = PagePath();
     if (path.IsEmpty() || !WriteWholeFile(path, text)) {
         Navigate(nullptr);

@@ -14,6 +14,28 @@
 #include "grid/engine/GXStyle.h"
 #include "model/solve/Solver.h"
 
+namespace {
+
+// The styles of one row of the matrix, given back to the grid's pool when the row is stored.
+class RowStyles : public CObArray {
+public:
+    explicit RowStyles(CGXGridCore& grid) : m_grid(grid) {}
+    ~RowStyles() override
+    {
+        for (int32_t k = 0; k < GetSize(); ++k) {
+            if (CObject* pStyle = GetAt(k))
+                m_grid.RecycleStyle(static_cast<CGXStyle*>(pStyle));
+        }
+    }
+    RowStyles(const RowStyles&) = delete;
+    RowStyles& operator=(const RowStyles&) = delete;
+
+private:
+    CGXGridCore& m_grid;
+};
+
+} // namespace
+
 IMPLEMENT_DYNCREATE(CZQResultsGridView, CZQAppGridView)
 
 BEGIN_MESSAGE_MAP(CZQResultsGridView, CZQAppGridView)
@@ -54,18 +76,26 @@ void CZQResultsGridView::LoadMatrix()
     if (pSolver == nullptr)
         return;
 
-    // square over the table's rows, and never past a row's end
+    // square over the table's rows, and never past a row's end; a row's values go in as one range of
+    // styles, which stores each cell as a call of its own would, without the grid's work around every
+    // call (a matrix of 200 alternatives has 40000 cells)
     const SolverMatrix& table = pSolver->weakOptima;
     const size_t nSquare = (std::min)(table.size(), n);
     for (size_t i = 0; i < nSquare; ++i) {
         const size_t nCells = (std::min)(table[i].size(), nSquare);
+        if (nCells == 0)
+            continue;
+        RowStyles values(*this);
+        values.SetSize(int32_t(nCells));
         for (size_t k = 0; k < nCells; ++k) {
             CString number;
             number.Format("%.13g", table[i][k]);
-            CGXStyle value;
-            value.SetValue(number).SetValueType(CGXStyle::gxValueNumber);
-            ApplyStyle(CGXCellRange(ROWCOL(i + 1), ROWCOL(k + 1), ROWCOL(i + 1), ROWCOL(k + 1)), value);
+            CGXStyle* pValue = CreateStyle();
+            values.SetAt(int32_t(k), pValue);
+            pValue->SetValue(number).SetValueType(CGXStyle::gxValueNumber);
         }
+        SetStyleRange(CGXCellRange(ROWCOL(i + 1), 1, ROWCOL(i + 1), ROWCOL(nCells)), nullptr, CGXStyle::gxOverride, 0,
+                      &values, 2, gxDo);
     }
     for (size_t j = 0; j < n; ++j) {
         const AlternativeRecord* pAlternative = pSolver->model.alternatives[j].get();

@@ -28,27 +28,22 @@ private:
     uint64_t m_state;
 };
 
-struct CriterionSpec {
-    const char* name;
-    const char* kind;
-    bool gain;
-};
-
-const CriterionSpec kCriteria[] = {
-    {"g1", "gain", true}, {"g2", "gain", true}, {"g3", "gain", true}, {"c1", "cost", false}, {"c2", "cost", false}};
-
 } // namespace
 
-std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, int n, uint64_t seed)
+std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, int n, uint64_t seed, int criteria)
 {
     if (n < 10 || n > 100000)
         AfxThrowInvalidArgFormat("GenerateConsistentProblem: n = %d outside 10..100000", n);
+    if (criteria < 1 || criteria > 1000)
+        AfxThrowInvalidArgFormat("GenerateConsistentProblem: criteria = %d outside 1..1000", criteria);
     if (!project.CriteriaTable.empty() || !project.AlternativesTable.empty() || project.EvaluationsTable.size() != 1)
         AfxThrowInvalidArgFormat("GenerateConsistentProblem: the project already holds %d criteria and %d alternatives",
                                  int(project.CriteriaTable.size()), int(project.AlternativesTable.size()));
 
     Random random(seed);
-    const size_t m = sizeof kCriteria / sizeof kCriteria[0];
+    const size_t m = size_t(criteria);
+    const size_t gains = (3 * m + 4) / 5;
+    std::vector<bool> gain(m);
 
     // The hidden value function: per criterion a weight and the power its normalised evaluation is
     // raised to (concave, linear or convex).
@@ -57,8 +52,11 @@ std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, in
     for (size_t k = 0; k < m; ++k) {
         weight[k] = random.Between(0.5, 1.5);
         power[k] = powers[random.Below(3)];
-        project.CriteriaTable.push_back(ZQRow{kCriteria[k].name, "", kCriteria[k].kind, "3"});
-        project.EvaluationsTable[0].push_back(kCriteria[k].name);
+        gain[k] = k < gains;
+        CString name;
+        name.Format(gain[k] ? "g%d" : "c%d", int(gain[k] ? k + 1 : k - gains + 1));
+        project.CriteriaTable.push_back(ZQRow{name, "", gain[k] ? "gain" : "cost", "3"});
+        project.EvaluationsTable[0].push_back(name);
     }
 
     std::vector<double> hidden(size_t(n), 0.0);
@@ -71,7 +69,7 @@ std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, in
             CString cell;
             cell.Format("%d", value);
             row.push_back(cell);
-            const double share = kCriteria[k].gain ? value / 99.0 : 1.0 - value / 99.0;
+            const double share = gain[k] ? value / 99.0 : 1.0 - value / 99.0;
             hidden[size_t(i)] += weight[k] * std::pow(share, power[k]);
         }
         project.EvaluationsTable.push_back(row);

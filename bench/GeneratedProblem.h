@@ -14,14 +14,16 @@
 #include <vector>
 
 // Fills `project`, whose tables must be as constructed (no criterion, no alternative), with n
-// alternatives "a1" .. "an" and five criteria, "g1" to "g3" of kind gain and "c1", "c2" of kind cost
-// (3 segments each), each evaluation a whole number from 0 to 99. n / 5 alternatives, drawn at random,
-// form the reference ranking: ordered by a hidden additive value function (weighted powers of the
-// evaluations), two at a time share a rank, in n / 10 ranks. Writes the tables directly (no shell
+// alternatives "a1" .. "an" and `criteria` criteria (3 segments each): "g1", "g2" ... of kind gain,
+// three in five of them (rounded up), then "c1", "c2" ... of kind cost, so five criteria are "g1" to
+// "g3", "c1" and "c2". Each evaluation is a whole number from 0 to 99. n / 5 alternatives, drawn at
+// random, form the reference ranking: ordered by a hidden additive value function (weighted powers of
+// the evaluations), two at a time share a rank, in n / 10 ranks. Writes the tables directly (no shell
 // call) and returns the reference tree the shell must answer: the rank nodes in order, each with its
-// alternatives' names. Throws CInvalidArgException* when n is below 10 or above 100000, or when the
-// project already holds criteria or alternatives.
-std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, int n, uint64_t seed);
+// alternatives' names. Throws CInvalidArgException* when n is below 10 or above 100000, criteria
+// below 1 or above 1000, or when the project already holds criteria or alternatives.
+std::vector<CZQRankNode> GenerateConsistentProblem(CZQInterfaceData& project, int n, uint64_t seed,
+                                                   int criteria = 5);
 
 // Fills `project`, whose tables must be as constructed, with a large project of every kind of content
 // the project files carry: `alternatives` alternatives "alternative 0000001", "alternative 0000002"

@@ -3,16 +3,17 @@
 //
 //   ondrix_app_bench [--detail] [open N[/R] ...] [solve N ...]
 //
-// Defaults: open 100 1000 1000/1000 10000 10000/1000 75000, solve 100 200. Every project is
-// generated as the file benchmark's (GenerateLargeProject: 12 criteria, every fourth ordinal, a fixed
-// seed) and saved as a project XML file in a scratch folder under the Windows temporary folder,
-// removed at the end.
+// Defaults: open 100 1000 1000/1000 10000 10000/1000 75000, solve 100 200. Every project has 12
+// criteria and is generated from a fixed seed (GeneratedProblem.h), then saved as a project XML file
+// in a scratch folder under the Windows temporary folder, removed at the end.
 //
-// - open N/R: N alternatives of which R (default 20) are ranked, two to a rank. The model alone is
+// - open N/R: the file benchmark's project (GenerateLargeProject: every fourth criterion ordinal) of
+//   N alternatives of which R (default 20) are ranked, two to a rank. The model alone is
 //   its reset and OpenProject with the benchmarks' lean shell (BenchShell); the program is
 //   CZQApp::OpenProjectFile, as the recent-file list and the command line open a file, until the
 //   panes are filled and every waiting message (the panes' painting) has been handled.
-// - solve N: N / 5 alternatives ranked, opened in the program first. The model alone is a new Solver
+// - solve N: the solve benchmark's consistent problem (GenerateConsistentProblem) of N alternatives,
+//   N / 5 of them ranked in N / 10 ranks, opened in the program first. The model alone is a new Solver
 //   prepared from the same project read by the model alone and solved on every core; the program is
 //   the Solve command (F5) until the three result windows are open and painted. Then the resident
 //   memory of the process, and the comparison matrix closed and opened again with its View command
@@ -91,6 +92,14 @@ class TimedApp : public CZQApp {
 public:
     bool detail = false;
     std::map<std::string, std::pair<int, double>> spent;
+    // when a solve was last done (its results taken: the results-available flag set)
+    double solved = 0.0;
+
+    void SetResultsAvailable(int flag) override
+    {
+        solved = Now();
+        CZQApp::SetResultsAvailable(flag);
+    }
 
     void Print(const char* heading)
     {
@@ -138,7 +147,12 @@ public:
     }
     void AddSelectedToRank(int rank) override { TIMED(CZQApp::AddSelectedToRank(rank), "AddSelectedToRank") }
     std::vector<CZQRankNode> GetReferenceTree() override { TIMED(CZQApp::GetReferenceTree(), "GetReferenceTree") }
-    void OpenNewDocument(ZQDocument which) override { TIMED(CZQApp::OpenNewDocument(which), "OpenNewDocument") }
+    void OpenNewDocument(ZQDocument which) override
+    {
+        static const char* const names[] = {"OpenNewDocument (grid)", "OpenNewDocument (matrix)",
+                                            "OpenNewDocument (ranking)", "OpenNewDocument (graphs)"};
+        TIMED(CZQApp::OpenNewDocument(which), names[int(which)])
+    }
     void TileWindowsHorizontally() override { TIMED(CZQApp::TileWindowsHorizontally(), "TileWindowsHorizontally") }
     void LoadMatrix() override { TIMED(CZQApp::LoadMatrix(), "LoadMatrix") }
     void RefreshGraphPage() override { TIMED(CZQApp::RefreshGraphPage(), "RefreshGraphPage") }
@@ -194,23 +208,36 @@ public:
             ::DeleteFileA(file.c_str());
         ::RemoveDirectoryA(m_path.c_str());
     }
-    // Generates the project of n alternatives and `ranked` ranked, saves it; its Windows path.
+    // Generates the large project of n alternatives and `ranked` ranked, saves it; its Windows path.
     std::string Project(int n, int ranked)
     {
-        const std::string path = m_path + "\\project_" + std::to_string(n) + "_" + std::to_string(ranked) + ".zex";
-        CString host;
-        if (!AfxGetHostPath(path.c_str(), host))
-            AfxThrowInvalidArgFormat("no host path for %s", path.c_str());
         CZQInterfaceData project;
         BenchShell shell(&project);
         GenerateLargeProject(project, n, kCriteria, ranked, kSeed + uint64_t(n));
+        return Save(project, "project_" + std::to_string(n) + "_" + std::to_string(ranked));
+    }
+    // Generates the consistent problem of n alternatives, saves it; its Windows path.
+    std::string Problem(int n)
+    {
+        CZQInterfaceData project;
+        BenchShell shell(&project);
+        GenerateConsistentProblem(project, n, kSeed + uint64_t(n), kCriteria);
+        return Save(project, "problem_" + std::to_string(n));
+    }
+
+private:
+    std::string Save(CZQInterfaceData& project, const std::string& name)
+    {
+        const std::string path = m_path + "\\" + name + ".zex";
+        CString host;
+        if (!AfxGetHostPath(path.c_str(), host))
+            AfxThrowInvalidArgFormat("no host path for %s", path.c_str());
         if (!project.SaveProject(host, ZQ_FILE_XML, '.', ';'))
             AfxThrowInvalidArgFormat("cannot save %s", path.c_str());
         m_files.push_back(path);
         return path;
     }
 
-private:
     std::string m_path;
     std::vector<std::string> m_files;
 };
@@ -264,10 +291,13 @@ bool Open(TimedApp& app, Scratch& scratch, int n, int ranked)
 bool SolveAndReopen(TimedApp& app, Scratch& scratch, int n)
 {
     const int ranked = n / 5;
-    const std::string path = scratch.Project(n, ranked);
+    const std::string path = scratch.Problem(n);
     app.m_nModified = 0;
-    if (app.OpenProjectFile(path.c_str()) != 1)
+    if (app.OpenProjectFile(path.c_str()) != 1 || int(app.m_Project.AlternativesTable.size()) != n) {
+        std::printf("solve %d: the program cannot open the generated project\n", n);
+        std::fflush(stdout);
         return false;
+    }
     Pump();
     app.spent.clear();
 
@@ -278,8 +308,11 @@ bool SolveAndReopen(TimedApp& app, Scratch& scratch, int n)
         BenchShell shell(&project);
         ModelOpen(project, shell, path);
         project.ProjectSolver = std::make_unique<Solver>();
-        if (project.PrepareSolver() != 1)
+        if (project.PrepareSolver() != 1) {
+            std::printf("solve %d: the model refuses the generated project\n", n);
+            std::fflush(stdout);
             return false;
+        }
         Solver& solver = *project.ProjectSolver;
         QuietStdout quiet;
         const double start = Now();
@@ -288,6 +321,7 @@ bool SolveAndReopen(TimedApp& app, Scratch& scratch, int n)
         model = Now() - start;
         if (result != 1) {
             std::printf("solve %d: the generated reference ranking is not consistent\n", n);
+            std::fflush(stdout);
             return false;
         }
     }
@@ -304,7 +338,8 @@ bool SolveAndReopen(TimedApp& app, Scratch& scratch, int n)
     }
     PrintLine("solve (F5)", n, ranked, program, model);
     if (app.detail)
-        std::printf("    (%.3f s in the command, %.3f s painting after it)\n", command, program - command);
+        std::printf("    (%.3f s solving in the program, then %.3f s in the command, %.3f s painting after it)\n",
+                    app.solved - start, start + command - app.solved, program - command);
     app.Print("services");
     std::printf("%-14s %7d %7s | %9.1f MB resident\n", "after F5", n, "", ResidentMegabytes());
 

@@ -1,5 +1,6 @@
 #include "native/GifDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -84,27 +85,46 @@ public:
         : m_picture(picture), m_left(left), m_top(top), m_width(width), m_height(height),
           m_interlaced(interlaced), m_table(table), m_tableSize(tableSize), m_transparent(transparent)
     {
+        StartRow();
     }
     bool Full() const { return m_width == 0 || m_row >= m_height; }
     void Put(uint8_t index)
     {
-        const int x = m_left + m_column;
-        const int y = m_top + RowOnImage();
-        if (x < m_picture.width && y < m_picture.height && int(index) != m_transparent) {
-            uint8_t* pixel = &m_picture.rgba[(size_t(y) * size_t(m_picture.width) + size_t(x)) * 4];
-            if (index < m_tableSize)
-                std::memcpy(pixel, m_table + 3 * index, 3);
-            else
+        if (m_column < m_rowVisible && int(index) != m_transparent) {
+            uint8_t* pixel = m_rowPixels + size_t(m_column) * 4;
+            if (index < m_tableSize) {
+                const uint8_t* colour = m_table + 3 * index;
+                pixel[0] = colour[0];
+                pixel[1] = colour[1];
+                pixel[2] = colour[2];
+            } else {
                 pixel[0] = pixel[1] = pixel[2] = 0;
+            }
             pixel[3] = 255;
         }
         if (++m_column == m_width) {
             m_column = 0;
             ++m_row;
+            StartRow();
         }
     }
 
 private:
+    // Where the row m_row lands: its first pixel on the screen and how many of its pixels are on it
+    // (none for a row below the screen, and for the rows after the last).
+    void StartRow()
+    {
+        m_rowPixels = nullptr;
+        m_rowVisible = 0;
+        if (Full())
+            return;
+        const int y = m_top + RowOnImage();
+        if (y >= m_picture.height || m_left >= m_picture.width)
+            return;
+        m_rowPixels = &m_picture.rgba[(size_t(y) * size_t(m_picture.width) + size_t(m_left)) * 4];
+        m_rowVisible = std::min(m_width, m_picture.width - m_left);
+    }
+
     // The image row of the m_row-th row delivered: interlaced images come in four passes, every
     // eighth row from 0, every eighth from 4, every fourth from 2, every second from 1.
     int RowOnImage() const
@@ -131,6 +151,8 @@ private:
     int m_transparent;
     int m_column = 0;
     int m_row = 0;
+    uint8_t* m_rowPixels = nullptr;
+    int m_rowVisible = 0;
 };
 
 // Decodes the LZW indices of one image into out. Returns GIF_OK, also when the data end early, or

@@ -2,8 +2,12 @@
 
 #include <graphviz/gvc.h>
 
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <mutex>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -62,9 +66,75 @@ bool WriteFile(const std::string& path, const char* bytes, size_t length)
     return false;
 }
 
-} // namespace
+int Render(const std::string& dot, const std::string& path);
 
-int RenderDotToGifFile(const std::string& dot, const std::string& path)
+// The renders started in the background and the thread that runs them, one after another; the
+// thread ends when none is left, and a new one starts with the next render.
+class Background {
+public:
+    ~Background()
+    {
+        Finish();
+    }
+
+    void Start(const std::string& dot, const std::string& path)
+    {
+        std::unique_lock<std::mutex> hold(m_lock);
+        m_renders.emplace_back(dot, path);
+        if (m_running)
+            return;
+        // a thread that found nothing left has ended, or is ending without the lock
+        if (m_thread.joinable())
+            m_thread.join();
+        m_running = true;
+        m_thread = std::thread([this] { Run(); });
+    }
+
+    void Finish()
+    {
+        std::thread ended;
+        {
+            std::unique_lock<std::mutex> hold(m_lock);
+            m_idle.wait(hold, [this] { return !m_running; });
+            ended = std::move(m_thread);
+        }
+        if (ended.joinable())
+            ended.join();
+    }
+
+private:
+    void Run()
+    {
+        for (;;) {
+            std::pair<std::string, std::string> render;
+            {
+                std::lock_guard<std::mutex> hold(m_lock);
+                if (m_renders.empty()) {
+                    m_running = false;
+                    m_idle.notify_all();
+                    return;
+                }
+                render = std::move(m_renders.front());
+                m_renders.pop_front();
+            }
+            Render(render.first, render.second);
+        }
+    }
+
+    std::mutex m_lock;
+    std::condition_variable m_idle;
+    std::deque<std::pair<std::string, std::string>> m_renders;
+    bool m_running = false;
+    std::thread m_thread;
+};
+
+Background& Renders()
+{
+    static Background background;
+    return background;
+}
+
+int Render(const std::string& dot, const std::string& path)
 {
     std::lock_guard<std::mutex> hold(renderLock);
     GVC_t* context = Context();
@@ -90,4 +160,23 @@ int RenderDotToGifFile(const std::string& dot, const std::string& path)
     if (!WriteFile(path, image.bytes, image.length))
         return GRAPH_RENDER_NOT_SAVED;
     return GRAPH_RENDER_OK;
+}
+
+} // namespace
+
+int RenderDotToGifFile(const std::string& dot, const std::string& path)
+{
+    // the files are written in the order the renders were asked for
+    FinishRenderingDotToGif();
+    return Render(dot, path);
+}
+
+void StartRenderDotToGifFile(const std::string& dot, const std::string& path)
+{
+    Renders().Start(dot, path);
+}
+
+void FinishRenderingDotToGif()
+{
+    Renders().Finish();
 }

@@ -11,6 +11,11 @@
 // Graphviz is not re-entrant: calls are serialised. One Graphviz context serves the whole process (it
 // is created by the first call and lives until the process ends): a context freed and created anew
 // makes Graphviz's text-layout plugin read memory the first one freed.
+//
+// A render may also run in the background, on a thread of the renderer's own, while its caller goes
+// on (a solve renders its two graphs, a second and more at a few hundred alternatives, while it has
+// more to do before it shows them): files are still written in the order the renders were asked
+// for, and whoever reads them first waits for the renders still running.
 #pragma once
 
 #include <string>
@@ -31,4 +36,14 @@ enum : int {
 // GRAPH_RENDER_NO_RENDERER (-2) when the layout or the GIF rendering fails, GRAPH_RENDER_NOT_SAVED
 // (-4) for an empty path or a file that cannot be written completely (nothing is left at the path
 // then). Nothing is written on any failure before the last.
+// A render started in the background (StartRenderDotToGifFile) and not ended yet is waited for first.
 int RenderDotToGifFile(const std::string& dot, const std::string& path);
+
+// Starts rendering dot into path as RenderDotToGifFile does, on the renderer's own thread, after the
+// renders started before it; returns at once. Its result is not reported: a caller that reads the file
+// waits for it with FinishRenderingDotToGif first.
+void StartRenderDotToGifFile(const std::string& dot, const std::string& path);
+
+// Waits until every render started with StartRenderDotToGifFile has ended; returns at once when none
+// runs. Call it before the renderer's thread could outlive the program (before the end of the run).
+void FinishRenderingDotToGif();

@@ -15,6 +15,29 @@ const int kFontHeight[3] = {16, 32, 24};
 const int kHeadingSpace[3] = {0, 21, 20};
 const char* const kFace = "Times New Roman";
 
+// The size and time of last write of the open file hFile; false when they cannot be read.
+bool FileIdentity(HANDLE hFile, uint64_t& size, uint64_t& written)
+{
+    LARGE_INTEGER length = {};
+    FILETIME lastWrite = {};
+    if (!::GetFileSizeEx(hFile, &length) || !::GetFileTime(hFile, nullptr, nullptr, &lastWrite))
+        return false;
+    size = uint64_t(length.QuadPart);
+    written = (uint64_t(lastWrite.dwHighDateTime) << 32) | lastWrite.dwLowDateTime;
+    return true;
+}
+
+// The whole open file hFile of nSize bytes, or false when it cannot be read or is larger than nMax.
+bool ReadWholeFile(HANDLE hFile, uint64_t nSize, DWORD nMax, std::vector<uint8_t>& bytes)
+{
+    if (nSize > nMax)
+        return false;
+    bytes.resize(size_t(nSize));
+    DWORD read = 0;
+    return bytes.empty() ||
+           (::ReadFile(hFile, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
+}
+
 // The whole file lpszPath (a Windows path), or false when it cannot be read or is larger than nMax.
 bool ReadWholeFile(LPCSTR lpszPath, DWORD nMax, std::vector<uint8_t>& bytes)
 {
@@ -23,23 +46,35 @@ bool ReadWholeFile(LPCSTR lpszPath, DWORD nMax, std::vector<uint8_t>& bytes)
     if (hFile == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER size = {};
-    bool ok = ::GetFileSizeEx(hFile, &size) && size.QuadPart <= LONGLONG(nMax);
-    if (ok) {
-        bytes.resize(size_t(size.QuadPart));
-        DWORD read = 0;
-        ok = bytes.empty() || (::ReadFile(hFile, bytes.data(), DWORD(bytes.size()), &read, nullptr) &&
-                               read == bytes.size());
-    }
+    const bool ok = ::GetFileSizeEx(hFile, &size) && ReadWholeFile(hFile, uint64_t(size.QuadPart), nMax, bytes);
     ::CloseHandle(hFile);
     return ok;
 }
 
-// The GIF file lpszPath as a picture over white, or false.
-bool ReadPicture(LPCSTR lpszPath, PagePicture& picture)
+// The GIF file lpszPath as a picture over white, or false. A picture of `earlier` read from the same
+// file, unchanged since, is taken over (moved out of `earlier`) instead.
+bool ReadPicture(LPCSTR lpszPath, std::vector<PagePicture>& earlier, PagePicture& picture)
 {
+    const HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    uint64_t nSize = 0, nWritten = 0;
+    bool ok = FileIdentity(hFile, nSize, nWritten);
+    if (ok) {
+        for (PagePicture& old : earlier) {
+            if (!old.bgrx.empty() && old.file == lpszPath && old.fileSize == nSize && old.fileWritten == nWritten) {
+                picture = std::move(old);
+                ::CloseHandle(hFile);
+                return true;
+            }
+        }
+    }
     std::vector<uint8_t> bytes;
+    ok = ok && ReadWholeFile(hFile, nSize, kMaxImageBytes, bytes);
+    ::CloseHandle(hFile);
     GifPicture gif;
-    if (!ReadWholeFile(lpszPath, kMaxImageBytes, bytes) || DecodeGif(bytes.data(), bytes.size(), &gif) != GIF_OK)
+    if (!ok || DecodeGif(bytes.data(), bytes.size(), &gif) != GIF_OK)
         return false;
     picture.width = gif.width;
     picture.height = gif.height;
@@ -51,6 +86,9 @@ bool ReadPicture(LPCSTR lpszPath, PagePicture& picture)
         picture.bgrx[i + 2] = opaque ? gif.rgba[i] : 255;
         picture.bgrx[i + 3] = 0;
     }
+    picture.file = lpszPath;
+    picture.fileSize = nSize;
+    picture.fileWritten = nWritten;
     return true;
 }
 
@@ -242,10 +280,11 @@ private:
 
 BOOL PageContent::Load(LPCSTR lpszPath)
 {
-    Clear();
     std::vector<uint8_t> bytes;
-    if (lpszPath == nullptr || *lpszPath == '\0' || !ReadWholeFile(lpszPath, kMaxPageBytes, bytes))
+    if (lpszPath == nullptr || *lpszPath == '\0' || !ReadWholeFile(lpszPath, kMaxPageBytes, bytes)) {
+        Clear();
         return FALSE;
+    }
     const std::string path = lpszPath;
     const size_t slash = path.find_last_of("\\/");
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -255,6 +294,7 @@ BOOL PageContent::Load(LPCSTR lpszPath)
 
 void PageContent::SetText(const std::string& page, LPCSTR lpszFolder)
 {
+    std::vector<PagePicture> earlier = std::move(pictures);
     Clear();
     items = ParsePage(page);
     pictureOf.assign(items.size(), -1);
@@ -264,7 +304,7 @@ void PageContent::SetText(const std::string& page, LPCSTR lpszFolder)
             continue;
         const std::string file = IsAbsolute(source) ? source : std::string(lpszFolder ? lpszFolder : "") + source;
         PagePicture picture;
-        if (ReadPicture(file.c_str(), picture)) {
+        if (ReadPicture(file.c_str(), earlier, picture)) {
             pictureOf[i] = int(pictures.size());
             pictures.push_back(std::move(picture));
         }

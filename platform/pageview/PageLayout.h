@@ -33,6 +33,11 @@ struct PagePicture {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> bgrx;
+    // The file it was read from as the page named it, with the file's size and time of last write:
+    // a page read again takes the picture over while its file is unchanged.
+    std::string file;
+    uint64_t fileSize = 0;
+    uint64_t fileWritten = 0;
 };
 
 // A page file read with its images.
@@ -41,7 +46,9 @@ public:
     // Reads the page file lpszPath (a Windows path) and the images it names, each from the page's
     // folder (an absolute SRC as it stands). Returns TRUE when the page was read; FALSE for a null or
     // empty path or a file that cannot be read (or is larger than 16 MiB), which leaves the content
-    // empty. An image that cannot be read does not fail the page: its ALT text is shown.
+    // empty. An image that cannot be read does not fail the page: its ALT text is shown. An image
+    // whose file the content held before, unchanged since (the same size and time of last write), is
+    // taken over instead of being decoded again.
     BOOL Load(LPCSTR lpszPath);
     // Lays out the page text `page` as if it were read from a file in the folder lpszFolder (a Windows
     // path ending in a backslash, or null for none).

@@ -44,6 +44,36 @@ TEST(GraphvizRenderer, WritesAGifFile)
     std::remove(path.c_str());
 }
 
+// Renders in the background write their files in the order they were asked for, before a render
+// asked for after them, and are all written once waited for.
+TEST(GraphvizRenderer, RendersInTheBackgroundInTheOrderAskedFor)
+{
+    const std::string shared = TempPath("shared.gif"), other = TempPath("other.gif");
+    std::remove(shared.c_str());
+    std::remove(other.c_str());
+    const std::string big = "digraph G { a -> b; b -> c; c -> d; d -> e; e -> f; f -> g; g -> h; }";
+    const std::string small = "digraph G { x; }";
+    ASSERT_EQ(RenderDotToGifFile(small, other), GRAPH_RENDER_OK);
+    const std::string smallImage = ReadAll(other);
+
+    // the big graph then the small one into one file: the small one ends there
+    StartRenderDotToGifFile(big, shared);
+    StartRenderDotToGifFile(small, shared);
+    FinishRenderingDotToGif();
+    EXPECT_EQ(ReadAll(shared), smallImage);
+    // a render asked for directly comes after the ones in the background
+    StartRenderDotToGifFile(big, shared);
+    ASSERT_EQ(RenderDotToGifFile(small, shared), GRAPH_RENDER_OK);
+    EXPECT_EQ(ReadAll(shared), smallImage);
+    // waiting with nothing running returns at once; a refused text in the background writes nothing
+    FinishRenderingDotToGif();
+    std::remove(other.c_str());
+    StartRenderDotToGifFile("not a graph", other);
+    FinishRenderingDotToGif();
+    EXPECT_FALSE(Exists(other));
+    std::remove(shared.c_str());
+}
+
 TEST(GraphvizRenderer, RefusesWhatItCannotRender)
 {
     const std::string path = TempPath("refused.gif");
