@@ -102,6 +102,14 @@ void SECDockBar::RecalcMinFraction()
     m_fMinFraction = nLength > 0 ? (std::min)(float(minBarLength) / float(nLength), 1.0f) : kDefaultMinFraction;
 }
 
+BOOL SECDockBar::RowHolds(int nStart, int nEnd, const CControlBar* pBar) const
+{
+    for (int i = nStart; i < nEnd; i++)
+        if (m_arrBars[i].IsBar() && m_arrBars[i].pBar == pBar)
+            return TRUE;
+    return FALSE;
+}
+
 void SECDockBar::NormalizeRow(int nRowStart, SECControlBar* pJustPlaced)
 {
     RecalcMinFraction();
@@ -486,9 +494,20 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
     std::vector<BarMove> moves;
     int nAcross = 0;
+    std::set<const CControlBar*> hidden;
     for (int nStart = 1; nStart < int(m_arrBars.size());) {
         const int nEnd = RowEndOf(nStart);
-        NormalizeRow(nStart, m_pJustPlaced);
+        SECControlBar* pPlaced = m_pJustPlaced;
+        for (int i = nStart; i < nEnd; i++) {
+            if (!m_arrBars[i].IsBar() || !IsSizable(m_arrBars[i].pBar))
+                continue;
+            CControlBar* pBar = m_arrBars[i].pBar;
+            if (!pBar->IsVisible())
+                hidden.insert(pBar);
+            else if (m_hiddenAtLayout.count(pBar) != 0 && (pPlaced == nullptr || !RowHolds(nStart, nEnd, pPlaced)))
+                pPlaced = static_cast<SECControlBar*>(pBar); // shown again
+        }
+        NormalizeRow(nStart, pPlaced);
         BOOL bSizable = FALSE;
         for (int i = nStart; i < nEnd; i++) {
             if (m_arrBars[i].IsBar() && m_pJustPlaced == m_arrBars[i].pBar)
@@ -509,6 +528,7 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         nStart = nEnd + 1;
     }
     m_pJustPlaced = nullptr;
+    m_hiddenAtLayout = std::move(hidden);
     m_splitters.erase(
         std::remove_if(m_splitters.begin(), m_splitters.end(), [](const auto& p) { return !p->m_bInUse; }),
         m_splitters.end());

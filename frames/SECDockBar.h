@@ -104,6 +104,7 @@
 #include "win/MouseLoop.h"
 
 #include <map>
+#include <set>
 #include <memory>
 #include <vector>
 
@@ -205,6 +206,8 @@ public:
     virtual void RedrawPending();
     // Normalises the fractions of the row starting at entry nRowStart (see the top of this file).
     virtual void NormalizeRow(int nRowStart, SECControlBar* pJustPlaced);
+    // TRUE when entries nStart to nEnd (a row, its end excluded) hold pBar.
+    BOOL RowHolds(int nStart, int nEnd, const CControlBar* pBar) const;
     // Computes the minimum fraction from the client size.
     virtual void RecalcMinFraction();
     float GetMinFraction() const { return m_fMinFraction; }
@@ -296,5 +299,8 @@ protected:
     std::vector<std::unique_ptr<Splitter>> m_splitters;
     float m_fMinFraction;
     SECControlBar* m_pJustPlaced;
+    // The sizable bars of the rows that the last layout found hidden: one that shows again takes back
+    // the share of its row it had (its fraction, kept while it was hidden) as a bar just placed does.
+    std::set<const CControlBar*> m_hiddenAtLayout;
     std::map<UINT, CControlBar*> m_mapBarList; // the bar-list menu's commands while it is open
 };

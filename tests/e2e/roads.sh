@@ -531,6 +531,34 @@ road_screen() {
     read -r l t w h <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "Criteria Window" id=100 ' | head -1)")"
     tip_at $((l + w - 9)) $((t + 7)) "Hide docked window"
 
+    step "each pane hidden and shown again from the View menu, three times, keeps its place and size"
+    local panes pane key round
+    panes=$(inspect dump | grep -E '^    AfxControlBar42s "(Alternatives|Reference Set|Criteria) Window" ')
+    [ "$(wc -l <<<"$panes")" -eq 3 ] || fail "three panes expected: $panes"
+    for key in alt+1 alt+2 alt+3; do
+        for round in 1 2 3; do
+            keys "$key"
+            expect 10 '^    AfxControlBar42s "[^"]*" id=10[0-2] .*\[hidden\]' >/dev/null
+            keys "$key"
+            expect_gone 10 '^    AfxControlBar42s "[^"]*" id=10[0-2] .*\[hidden\]'
+        done
+    done
+    while IFS= read -r pane; do
+        expect 10 "^$(literal "$pane")\$" >/dev/null
+    done <<<"$panes"
+
+    step "every pane's list shows its first item"
+    local list item
+    list=$(expect 10 '^      SysListView32 "" id=202 ' | head -1)
+    item=$(expect 10 '^        item 0: ' | head -1)
+    inside "$list" "$item" || fail "the first alternative is not in view: $item in $list"
+    list=$(expect 10 '^      SysListView32 "" id=221 ' | head -1)
+    item=$(inspect dump | grep -A3 '^      SysListView32 "" id=221 ' | grep -m1 '^        item 0: ')
+    inside "$list" "$item" || fail "the first criterion is not in view: $item in $list"
+    tree=$(expect 10 '^      SysTreeView32 "" id=213 ' | head -1)
+    first=$(expect 10 '^        node 0: "Rank 1"' | head -1)
+    inside "$tree" "$first" || fail "the first rank is not in view: $first in $tree"
+
     step "solved: the ranking chart's names end before its bars"
     keys F5
     expect_result_windows

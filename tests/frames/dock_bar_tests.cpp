@@ -82,6 +82,28 @@ TEST_F(DockBarTest, TheApplicationsPanesShareTheLeftRowByTheirFractionsLastDocke
     EXPECT_EQ(pLeft->GetClientEdges()[0]->m_rect, CRect(0, 0, kEdge, nLength));
 }
 
+TEST_F(DockBarTest, ABarShownAgainTakesBackTheShareOfItsRowThatItHad)
+{
+    DockThreePanes();
+    const CRect before[3] = {ParentRect(panes[0]), ParentRect(panes[1]), ParentRect(panes[2])};
+    for (SECControlBar* pHidden : {panes[2], panes[1], panes[0]}) {
+        SCOPED_TRACE(pHidden->GetDlgCtrlID());
+        pFrame->ShowControlBar(pHidden, FALSE, FALSE);
+        // the others share the row meanwhile, in their proportions
+        float fSum = 0.0f;
+        for (SECControlBar* pPane : panes)
+            if (pPane != pHidden)
+                fSum += pPane->m_fPctWidth;
+        EXPECT_NEAR(fSum, 1.0f, 1e-5f);
+        pFrame->ShowControlBar(pHidden, TRUE, FALSE);
+        EXPECT_NEAR(panes[2]->m_fPctWidth, 0.4f, 1e-5f);
+        EXPECT_NEAR(panes[1]->m_fPctWidth, 0.3f, 1e-5f);
+        EXPECT_NEAR(panes[0]->m_fPctWidth, 0.3f, 1e-5f);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(ParentRect(panes[i]), before[i]) << i;
+    }
+}
+
 TEST_F(DockBarTest, NormalisingGivesAJustPlacedBarItsShareUnlessItAsksForTheWholeRow)
 {
     DockThreePanes();
