@@ -177,6 +177,20 @@ void SECLayoutWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager
     pFrame->UpdateWindow();
 }
 
+BOOL SECNcActivateWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager, BOOL bActive)
+{
+    if (!SECIsCustomizing(pManager))
+        return bActive;
+    pFrame->SetStayActive(FALSE, FALSE);
+    return bActive && ::GetActiveWindow() == pFrame->m_hWnd;
+}
+
+void SECEnableWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager)
+{
+    if (SECIsCustomizing(pManager))
+        pFrame->SetStayActive(FALSE);
+}
+
 BOOL SECPlugInTakesMessage(SECWndPlugIn* pPlugIn, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
 {
     lResult = 0;

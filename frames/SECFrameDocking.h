@@ -106,6 +106,14 @@ BOOL SECSwallowsWhileCustomizing(SECControlBarManager* pManager, const MSG* pMsg
 // A docking frame's WM_ENTERIDLE (nWhy): while its manager customises, a dialog's idle carries out the
 // frame's pending layout and updates the frame (no idle layout runs while the customise sheet is open).
 void SECLayoutWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy);
+// A docking frame's WM_NCACTIVATE (bActive): while its manager pManager customises, the frame's
+// stay-active state goes (a floating tool bar clicked while the customise sheet keeps the frame
+// disabled must not make the frame look active) and the caption shows the frame's own activation.
+// Returns the activation to show.
+BOOL SECNcActivateWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager, BOOL bActive);
+// A docking frame's WM_ENABLE: while its manager customises, the stay-active state goes and the caption
+// shows it.
+void SECEnableWhileCustomizing(CFrameWnd* pFrame, SECControlBarManager* pManager);
 
 // The default handling of a message that draws the caption (fnDefault()), run with the drawn caption:
 // with it on, the window counts as invisible meanwhile and the caption is drawn afterwards.

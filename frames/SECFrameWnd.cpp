@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(SECFrameWnd, CFrameWnd)
     ON_WM_DESTROY()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_NCACTIVATE()
+    ON_WM_ENABLE()
     ON_WM_NCPAINT()
     ON_WM_NCHITTEST()
     ON_WM_ENTERIDLE()
@@ -290,8 +291,15 @@ void SECFrameWnd::EnableCustomCaption(BOOL bEnable, int nAlign)
 
 BOOL SECFrameWnd::OnNcActivate(BOOL bActive)
 {
-    m_caption.SetActive(bActive);
+    bActive = SECNcActivateWhileCustomizing(this, m_pControlBarManager, bActive);
+    m_caption.SetActive(bActive || IsStayActive());
     return SECWithDrawnCaption(m_caption, this, [&] { return CFrameWnd::OnNcActivate(bActive); });
+}
+
+void SECFrameWnd::OnEnable(BOOL bEnable)
+{
+    SECEnableWhileCustomizing(this, m_pControlBarManager);
+    CFrameWnd::OnEnable(bEnable);
 }
 
 void SECFrameWnd::OnNcPaint()

@@ -40,8 +40,9 @@
 // (frames/SECFrameCaption.h) is off unless EnableCustomCaption switches it on.
 //
 // While the tool-bar manager (frames/SECToolBarManager.h) customises, the frame swallows the system close
-// command before translation, takes no clicks (WM_NCHITTEST answers HTERROR) and a dialog's
-// WM_ENTERIDLE carries out a pending layout, as the MDI frame does.
+// command before translation, takes no clicks (WM_NCHITTEST answers HTERROR), a dialog's
+// WM_ENTERIDLE carries out a pending layout, and WM_NCACTIVATE and WM_ENABLE drop the stay-active
+// state, as the MDI frame does.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -139,6 +140,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSysColorChange();
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);

@@ -34,6 +34,7 @@ BEGIN_MESSAGE_MAP(SECMDIFrameWnd, CMDIFrameWnd)
     ON_WM_ACTIVATEAPP()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_NCACTIVATE()
+    ON_WM_ENABLE()
     ON_WM_NCPAINT()
     ON_WM_NCHITTEST()
     ON_WM_ENTERIDLE()
@@ -450,7 +451,7 @@ BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
     SECMenuBar* pMenuBar = dynamic_cast<SECMenuBar*>(m_pMenuBar);
     if (nBorderCmd != borderGet && pMenuBar != nullptr && lpRectBorder != nullptr && ::IsRectEmpty(lpRectBorder))
         pMenuBar->KeepVisibleOnce();
-    return FALSE;
+    return CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
 }
 
 void SECMDIFrameWnd::UpdateMenuBarButtons()
@@ -595,8 +596,15 @@ void SECMDIFrameWnd::EnableCustomCaption(BOOL bEnable, int nAlign)
 
 BOOL SECMDIFrameWnd::OnNcActivate(BOOL bActive)
 {
-    m_caption.SetActive(bActive);
+    bActive = SECNcActivateWhileCustomizing(this, m_pControlBarManager, bActive);
+    m_caption.SetActive(bActive || IsStayActive());
     return SECWithDrawnCaption(m_caption, this, [&] { return CMDIFrameWnd::OnNcActivate(bActive); });
+}
+
+void SECMDIFrameWnd::OnEnable(BOOL bEnable)
+{
+    SECEnableWhileCustomizing(this, m_pControlBarManager);
+    CMDIFrameWnd::OnEnable(bEnable);
 }
 
 void SECMDIFrameWnd::OnNcPaint()

@@ -77,12 +77,13 @@
 //
 // Tool-bar manager (a control-bar manager that is an SECToolBarManager, frames/SECToolBarManager.h): the
 // bitmap-menu plug-in shows the manager's images; while the manager customises, the frame swallows the
-// system close command before translation, answers WM_NCHITTEST with HTERROR (it takes no clicks), and
-// a dialog's WM_ENTERIDLE carries out a pending layout and updates the frame.
+// system close command before translation, answers WM_NCHITTEST with HTERROR (it takes no clicks), a
+// dialog's WM_ENTERIDLE carries out a pending layout and updates the frame, and WM_NCACTIVATE and
+// WM_ENABLE drop the class library's stay-active state (win/CFrameWnd.h), so that a floating tool bar
+// clicked while the customise sheet is open does not make the frame look active.
 //
-// Not done yet: the border negotiation itself (only the menu bar's part of it is here); the stay-active
-// state that WM_NCACTIVATE and WM_ENABLE would drop while customising does not exist in the class
-// library.
+// Border space of an in-place object: a request or setting of no border space keeps the menu bar shown
+// through its next delayed hide (SECMenuBar::KeepVisibleOnce); the class library's negotiation follows.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -189,12 +190,9 @@ public:
     // Brings the menu bar's maximised-child buttons up to date; repaints the bar and lays its frame out
     // when they changed.
     virtual void UpdateMenuBarButtons();
-    // The border-space negotiation of an in-place object (nBorderCmd borderGet, borderRequest or
-    // borderSet): a request or setting of no border space keeps the menu bar shown through its next
-    // delayed hide (SECMenuBar::KeepVisibleOnce). Nothing in the program embeds in-place objects, so
-    // no negotiation follows: FALSE.
-    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
-    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
+    // The border-space negotiation of an in-place object: the menu bar's part (see the top of this
+    // file), then the class library's.
+    BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder) override;
     // The frame plug-in (null when none) and the extra command plug-in (null when none).
     SECWndPlugIn* GetFramePlugIn() const { return m_pPlugIn; }
     SECWndPlugIn* GetExtraPlugIn() const { return m_pExtraPlugIn; }
@@ -248,6 +246,7 @@ protected:
     afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     afx_msg void OnSysColorChange();
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);

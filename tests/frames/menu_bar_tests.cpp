@@ -675,9 +675,12 @@ TEST_F(MenuBarTest, AnEmptyBorderRequestKeepsTheBarThroughExactlyOneDelayedHide)
     CRect rectSome(0, 0, 10, 10);
     pFrame->NegotiateBorderSpace(SECMDIFrameWnd::borderRequest, &rectSome);
     EXPECT_FALSE(pBar->IsKeepVisible());
-    pFrame->NegotiateBorderSpace(SECMDIFrameWnd::borderGet, &rectEmpty);
+    // a get fills the rectangle with the room the bars leave: it asks for nothing
+    CRect rectRoom(0, 0, 0, 0);
+    EXPECT_TRUE(pFrame->NegotiateBorderSpace(SECMDIFrameWnd::borderGet, &rectRoom));
+    EXPECT_FALSE(rectRoom.IsRectEmpty());
     EXPECT_FALSE(pBar->IsKeepVisible());
-    pFrame->NegotiateBorderSpace(SECMDIFrameWnd::borderRequest, &rectEmpty);
+    EXPECT_TRUE(pFrame->NegotiateBorderSpace(SECMDIFrameWnd::borderRequest, &rectEmpty));
     EXPECT_TRUE(pBar->IsKeepVisible());
     pFrame->ShowControlBar(pBar, FALSE, TRUE);
     pFrame->RecalcLayout();

@@ -297,7 +297,7 @@ TEST_F(ManagerTest, EveryBarFollowsTheToolTipsCoolLookAndLargeButtons)
 
 // ---- the docking frames while the manager customises -------------------------------------------------
 
-TEST_F(ToolkitFramesTest, AToolkitFrameTakesNoClicksOrCloseCommandsWhileCustomising)
+TEST_F(ToolkitFramesTest, AToolkitFrameTakesNoClicksOrCloseCommandsAndDoesNotStayActiveWhileCustomising)
 {
     for (const auto& frame : MakeToolkitFrames()) {
         CFrameWnd* pToolkitFrame = frame.first;
@@ -321,7 +321,20 @@ TEST_F(ToolkitFramesTest, AToolkitFrameTakesNoClicksOrCloseCommandsWhileCustomis
         pToolkitFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
         EXPECT_FALSE(pToolkitFrame->IsLayoutPending()) << strKind;
 
+        // a floating frame turned active while customising does not keep the frame looking active
+        for (UINT message : {UINT(WM_NCACTIVATE), UINT(WM_ENABLE)}) {
+            pToolkitFrame->SetStayActive(TRUE, FALSE);
+            pToolkitFrame->SendMessage(message, FALSE);
+            EXPECT_FALSE(pToolkitFrame->IsStayActive()) << strKind << " " << message;
+        }
+
         frame.second->ExitCustomizeMode();
+        for (UINT message : {UINT(WM_NCACTIVATE), UINT(WM_ENABLE)}) {
+            pToolkitFrame->SetStayActive(TRUE, FALSE);
+            pToolkitFrame->SendMessage(message, message == WM_ENABLE);
+            EXPECT_TRUE(pToolkitFrame->IsStayActive()) << strKind << " " << message;
+        }
+        pToolkitFrame->SetStayActive(FALSE, FALSE);
         EXPECT_NE(pToolkitFrame->SendMessage(WM_NCHITTEST, 0, lParamCaption), LRESULT(HTERROR));
         EXPECT_FALSE(pToolkitFrame->PreTranslateMessage(&close));
         pToolkitFrame->DestroyWindow();

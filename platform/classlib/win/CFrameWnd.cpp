@@ -341,7 +341,38 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
         return;
     const CAfxFlagScope guard(m_frameState.bInRecalcLayout);
     m_frameState.nIdleFlags &= ~UINT(idleLayout);
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+    if (m_frameState.rectBorder.IsRectNull()) {
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+    } else {
+        CRect rectBorder = m_frameState.rectBorder;
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, rectBorder);
+    }
+}
+
+BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    if (nBorderCmd != borderGet && nBorderCmd != borderRequest && nBorderCmd != borderSet)
+        AfxThrowInvalidArgFormat("CFrameWnd::NegotiateBorderSpace: unknown command %u", nBorderCmd);
+    // what the bars leave of the client area
+    CRect rectFree(0, 0, 0, 0);
+    if (m_hWnd != nullptr)
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, rectFree, nullptr, TRUE);
+    if (nBorderCmd == borderGet) {
+        AfxRequirePointer(lpRectBorder, "CFrameWnd::NegotiateBorderSpace", "lpRectBorder (needed by borderGet)");
+        *lpRectBorder = rectFree;
+        return TRUE;
+    }
+    const CRect rectWanted = lpRectBorder != nullptr ? CRect(*lpRectBorder) : CRect(0, 0, 0, 0);
+    const BOOL bFits = rectWanted.left >= 0 && rectWanted.top >= 0 && rectWanted.right >= 0 && rectWanted.bottom >= 0 &&
+                       rectWanted.left + rectWanted.right <= rectFree.Width() &&
+                       rectWanted.top + rectWanted.bottom <= rectFree.Height();
+    if (nBorderCmd == borderRequest || !bFits)
+        return bFits || rectWanted.IsRectNull();
+    if (rectWanted != m_frameState.rectBorder) {
+        m_frameState.rectBorder = rectWanted;
+        RecalcLayout();
+    }
+    return TRUE;
 }
 
 void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
@@ -618,6 +649,9 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // active itself: no floating frame keeps its caption active any more
+    if (nState != WA_INACTIVE)
+        m_frameState.bStayActive = FALSE;
     CFrameWnd* pActiveFrame = GetActiveFrame();
     CView* pView = pActiveFrame != nullptr ? pActiveFrame->GetActiveView() : nullptr;
     if (pView == nullptr)

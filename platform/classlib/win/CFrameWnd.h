@@ -54,6 +54,18 @@
 // windows it owns when its caption turns active or inactive (WM_FLOATSTATUS), so that floating frames
 // look active with it.
 //
+// Stay-active state: while one of the frame's floating frames (a CMiniFrameWnd with MFS_SYNCACTIVE that
+// the frame owns) is the active window, the frame's caption stays active, as if the floating frame were
+// part of it. The floating frame sets the state when it turns active and drops it when the activation
+// goes to a window that is neither the frame nor another such floating frame of it; the frame drops it
+// when it turns active itself. A frame that is not the active window shows its caption anew at once.
+//
+// Border space (NegotiateBorderSpace, for an in-place object that puts its own tools along the edges of
+// the frame's client window): borderGet gives the rectangle the bars leave; borderRequest answers
+// whether border widths (a rectangle of left, top, right and bottom widths; null: none) fit in it;
+// borderSet keeps such widths (null: none) when they fit and lays the frame out, the client window
+// then standing inside them. A frame's layout always leaves the kept widths free.
+//
 // Saved layouts (win/CDockState.h): GetDockState and SetDockState read the frame's bars into a dock
 // state and apply one to them; SaveBarState and LoadBarState keep it in the profile.
 //
@@ -70,8 +82,7 @@
 // running. WM_COMMANDHELP (lParam a help context, or 0) asks for that context, else for the prompt of
 // the menu item being selected, else the frame's help id. The help id is the resource id of LoadFrame.
 //
-// Not done yet: border negotiation with in-place objects, saving documents when the frame closes
-// (modified documents close without a question).
+// Not done yet: saving documents when the frame closes (modified documents close without a question).
 #pragma once
 
 #include "win/CControlBar.h"
@@ -172,6 +183,19 @@ public:
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     // TRUE while a layout is asked for and not yet done.
     BOOL IsLayoutPending() const;
+    // The border-space negotiation of an in-place object (see the top of this file): nBorderCmd
+    // borderGet (lpRectBorder, not null, receives the rectangle the bars leave, in client coordinates;
+    // TRUE), borderRequest (TRUE when the widths in lpRectBorder fit; null asks for none: TRUE) or
+    // borderSet (keeps the widths when they fit, null for none, and lays out when they changed; FALSE
+    // when they do not fit). Another command is refused with CInvalidArgException.
+    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
+    // The border widths kept by borderSet (all 0: none).
+    CRect GetBorderSpace() const { return m_frameState.rectBorder; }
+    // The stay-active state (see the top of this file). SetStayActive with bShow shows the caption of a
+    // frame that is not the active window anew (active while the state holds).
+    BOOL IsStayActive() const { return m_frameState.bStayActive; }
+    void SetStayActive(BOOL bStayActive, BOOL bShow = TRUE);
     // The bar list: AddControlBar/RemoveControlBar keep it (the bars do it themselves).
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
@@ -314,5 +338,7 @@ protected:
         CRuntimeClass* pFloatingFrameClass = nullptr; // the floating frames' class
         UINT nIDHelp = 0;               // the help id
         BOOL bHelpMode = FALSE;         // in help mode
+        BOOL bStayActive = FALSE;       // a floating frame of this one is the active window
+        CRect rectBorder{0, 0, 0, 0};   // border widths an in-place object keeps (borderSet)
     } m_frameState;
 };

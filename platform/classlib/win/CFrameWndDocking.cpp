@@ -202,12 +202,25 @@ DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar)
 
 BOOL CFrameWnd::OnNcActivate(BOOL bActive)
 {
+    // while a floating frame of this one is active the caption stays active
+    const BOOL bShown = bActive || m_frameState.bStayActive;
     if ((GetStyle() & WS_CHILD) == 0) {
         OwnedWindows owned = {m_hWnd, {}};
         ::EnumThreadWindows(::GetCurrentThreadId(), &CollectOwned, reinterpret_cast<LPARAM>(&owned));
         for (HWND hWnd : owned.windows)
             if (::IsWindow(hWnd))
-                ::SendMessageA(hWnd, WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE, 0);
+                ::SendMessageA(hWnd, WM_FLOATSTATUS, bShown ? FS_ACTIVATE : FS_DEACTIVATE, 0);
     }
-    return CWnd::OnNcActivate(bActive);
+    return BOOL(DefWindowProc(WM_NCACTIVATE, bShown, 0));
+}
+
+void CFrameWnd::SetStayActive(BOOL bStayActive, BOOL bShow)
+{
+    bStayActive = bStayActive != FALSE;
+    if (m_frameState.bStayActive == bStayActive)
+        return;
+    m_frameState.bStayActive = bStayActive;
+    // the active window shows an active caption anyway
+    if (bShow && m_hWnd != nullptr && ::GetActiveWindow() != m_hWnd)
+        SendMessage(WM_NCACTIVATE, bStayActive);
 }

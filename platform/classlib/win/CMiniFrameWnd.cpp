@@ -17,6 +17,7 @@ IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
     ON_WM_NCHITTEST()
     ON_WM_NCACTIVATE()
+    ON_WM_ACTIVATE()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
@@ -33,6 +34,14 @@ namespace {
 
 // Posted by a mini frame to itself after its owner turned active: it comes back above the owner.
 const WPARAM kFloatRaise = 0x0100;
+
+// TRUE when hWnd is a window of hWndOwner's that keeps its caption in step with it (MFS_SYNCACTIVE).
+BOOL IsSyncedWindowOf(HWND hWnd, HWND hWndOwner)
+{
+    return hWnd != nullptr && ::GetWindow(hWnd, GW_OWNER) == hWndOwner &&
+           dynamic_cast<CMiniFrameWnd*>(CWnd::FromHandlePermanent(hWnd)) != nullptr &&
+           (::GetWindowLongA(hWnd, GWL_STYLE) & MFS_SYNCACTIVE) != 0;
+}
 
 } // namespace
 
@@ -69,6 +78,22 @@ BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)
     if (GetStyle() & MFS_SYNCACTIVE)
         bActive = bActive || m_bOwnerActive;
     return BOOL(DefWindowProc(WM_NCACTIVATE, bActive, 0));
+}
+
+void CMiniFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if ((GetStyle() & MFS_SYNCACTIVE) == 0)
+        return;
+    const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    CFrameWnd* pOwner = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hWndOwner));
+    if (pOwner == nullptr)
+        return;
+    const HWND hWndOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
+    if (nState != WA_INACTIVE)
+        pOwner->SetStayActive(TRUE);
+    else if (hWndOther != hWndOwner && !IsSyncedWindowOf(hWndOther, hWndOwner))
+        pOwner->SetStayActive(FALSE);
 }
 
 LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM lParam)

@@ -5,7 +5,11 @@
 // the window class):
 // - MFS_SYNCACTIVE: the caption looks active while the frame or its owner frame is active. A top-level
 //   frame tells the windows it owns when its own caption changes (WM_FLOATSTATUS with FS_ACTIVATE or
-//   FS_DEACTIVATE); a mini frame with the style follows and answers TRUE. A frame shown while its owner
+//   FS_DEACTIVATE); a mini frame with the style follows and answers TRUE. The other way round, while
+//   such a mini frame is the active window its owner frame's caption stays active (the owner's
+//   stay-active state, win/CFrameWnd.h): the mini frame sets the state when it turns active and drops
+//   it when the activation goes to a window that is neither the owner nor another such mini frame of
+//   the owner. A frame shown while its owner
 //   is the active window shows an active caption from the start. Told that its owner turned active, a
 //   visible mini frame also brings itself back to the top once the activation is over (it posts
 //   itself WM_FLOATSTATUS 0x0100): measured under this Wine (8.0) without a window manager, a click
@@ -63,6 +67,7 @@ public:
 protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
 

@@ -301,6 +301,54 @@ TEST_F(DockingTest, FloatingFramesFollowTheirFramesCaptionAndTheirStylesTurnBord
     pPlain->DestroyWindow();
 }
 
+TEST_F(DockingTest, WhileOneOfItsFloatingFramesIsActiveAFramesCaptionStaysActive)
+{
+    CStatusNoter* pSync = new CStatusNoter;
+    ASSERT_TRUE(pSync->Create(nullptr, "sync", WS_CAPTION | MFS_SYNCACTIVE, CRect(400, 300, 500, 360), pFrame));
+    CStatusNoter* pOtherSync = new CStatusNoter;
+    ASSERT_TRUE(pOtherSync->Create(nullptr, "other", WS_CAPTION | MFS_SYNCACTIVE, CRect(400, 100, 500, 160), pFrame));
+    CStatusNoter* pPlain = new CStatusNoter;
+    ASSERT_TRUE(pPlain->Create(nullptr, "plain", WS_CAPTION, CRect(200, 100, 300, 160), pFrame));
+    // What the frame's floating frames are told when the frame loses the activation: FS_ACTIVATE while
+    // its caption stays active.
+    const auto shownOnDeactivation = [&] {
+        pOtherSync->statuses.clear();
+        pFrame->SendMessage(WM_NCACTIVATE, FALSE);
+        return pOtherSync->statuses;
+    };
+    const auto activate = [](CWnd* pWnd, UINT nState, CWnd* pOther) {
+        pWnd->SendMessage(WM_ACTIVATE, nState, reinterpret_cast<LPARAM>(pOther != nullptr ? pOther->m_hWnd : nullptr));
+    };
+    const std::vector<WPARAM> active = {FS_ACTIVATE};
+    const std::vector<WPARAM> inactive = {FS_DEACTIVATE};
+    EXPECT_EQ(shownOnDeactivation(), inactive);
+
+    const struct {
+        const char* what;
+        CWnd* pNext;  // where the activation goes from the floating frame
+        BOOL bStays;
+    } cases[] = {{"another floating frame of the frame", pOtherSync, TRUE},
+                 {"the frame", pFrame, TRUE},
+                 {"a frame that does not follow", pPlain, FALSE},
+                 {"no window of the program", nullptr, FALSE}};
+    for (const auto& c : cases) {
+        activate(pSync, WA_ACTIVE, pFrame);
+        EXPECT_TRUE(pFrame->IsStayActive()) << c.what;
+        EXPECT_EQ(shownOnDeactivation(), active) << c.what;
+        activate(pSync, WA_INACTIVE, c.pNext);
+        EXPECT_EQ(pFrame->IsStayActive(), c.bStays) << c.what;
+        // the frame's own activation ends it
+        activate(pFrame, WA_ACTIVE, pSync);
+        EXPECT_FALSE(pFrame->IsStayActive()) << c.what;
+        EXPECT_EQ(shownOnDeactivation(), inactive) << c.what;
+    }
+    // a floating frame without MFS_SYNCACTIVE leaves the frame as it is
+    activate(pPlain, WA_ACTIVE, pFrame);
+    EXPECT_FALSE(pFrame->IsStayActive());
+    for (CWnd* pWnd : {static_cast<CWnd*>(pSync), static_cast<CWnd*>(pOtherSync), static_cast<CWnd*>(pPlain)})
+        pWnd->DestroyWindow();
+}
+
 TEST_F(DockingTest, AFloatingFrameComesBackOnTopOnceItsFrameTurnedActive)
 {
     // (the system keeps an owned window above its owner: a test cannot put it below, only see it come

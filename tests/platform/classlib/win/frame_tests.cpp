@@ -1,7 +1,8 @@
 // Frames and control bars: loading from a resource id, the layout of bars through WM_SIZEPARENT with
 // its LM_ modes, borders, delayed hiding, the idle update of bars, the status text, automatic menu
-// enabling and accelerators.
+// enabling, accelerators and the border space of in-place objects.
 #include "FakeServices.h"
+#include "RefusalOf.h"
 #include "TestSupport.h"
 
 #include "frame_test_resources.h"
@@ -218,6 +219,55 @@ TEST_F(FrameTest, ThePaneGetsWhatTheBarsLeaveAndABarWithoutAlignmentTakesNothing
     EXPECT_EQ(rectLeft.left, 0);
     EXPECT_EQ(RectInParent(pane.m_hWnd), CRect(30, 24, client.right, client.bottom));
     EXPECT_TRUE(RectInParent(loose.m_hWnd).IsRectEmpty());
+}
+
+TEST_F(FrameTest, AnInPlaceObjectGetsBorderSpaceThatFitsAndThePaneStandsInsideIt)
+{
+    CTestBar top(24);
+    ASSERT_TRUE(top.Create(nullptr, nullptr, WS_VISIBLE | CBRS_ALIGN_TOP, CRect(), pFrame, 0xE820));
+    CWnd pane;
+    ASSERT_TRUE(pane.Create(nullptr, nullptr, WS_VISIBLE, CRect(), pFrame, AFX_IDW_PANE_FIRST));
+    pFrame->RecalcLayout();
+    CRect client;
+    pFrame->GetClientRect(client);
+    const CRect rectFree(0, 24, client.right, client.bottom);
+
+    CRect rect;
+    EXPECT_TRUE(pFrame->NegotiateBorderSpace(CFrameWnd::borderGet, rect));
+    EXPECT_EQ(rect, rectFree);
+    // widths that fit, that do not, and none
+    const struct {
+        CRect widths;
+        BOOL bFits;
+    } requests[] = {
+        {CRect(10, 20, 30, 40), TRUE},
+        {CRect(client.right / 2, 0, client.right / 2 + 1, 0), FALSE},
+        {CRect(0, rectFree.Height(), 0, 1), FALSE},
+        {CRect(-1, 0, 0, 0), FALSE},
+    };
+    for (const auto& r : requests) {
+        CRect widths = r.widths;
+        EXPECT_EQ(pFrame->NegotiateBorderSpace(CFrameWnd::borderRequest, widths), r.bFits) << r.widths;
+    }
+    EXPECT_TRUE(pFrame->NegotiateBorderSpace(CFrameWnd::borderRequest, nullptr));
+
+    // set: the pane stands inside the widths, also through later layouts; widths that do not fit change
+    // nothing; none gives the pane its room back
+    CRect widths(10, 20, 30, 40);
+    EXPECT_TRUE(pFrame->NegotiateBorderSpace(CFrameWnd::borderSet, widths));
+    const CRect rectInside(10, 24 + 20, client.right - 30, client.bottom - 40);
+    EXPECT_EQ(RectInParent(pane.m_hWnd), rectInside);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(RectInParent(pane.m_hWnd), rectInside);
+    CRect tooWide(client.right + 1, 0, 0, 0);
+    EXPECT_FALSE(pFrame->NegotiateBorderSpace(CFrameWnd::borderSet, tooWide));
+    EXPECT_EQ(pFrame->GetBorderSpace(), CRect(10, 20, 30, 40));
+    EXPECT_TRUE(pFrame->NegotiateBorderSpace(CFrameWnd::borderSet, nullptr));
+    EXPECT_EQ(RectInParent(pane.m_hWnd), rectFree);
+
+    EXPECT_NE(RefusalOf([&] { pFrame->NegotiateBorderSpace(7, rect); }).find("7"), std::string::npos);
+    EXPECT_NE(RefusalOf([&] { pFrame->NegotiateBorderSpace(CFrameWnd::borderGet, nullptr); }).find("lpRectBorder"),
+              std::string::npos);
 }
 
 TEST(BarInsets, BordersAndGripperComeOffTheInsideRectangle)
