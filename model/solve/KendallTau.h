@@ -17,10 +17,14 @@ constexpr double kUtilitySlack = 1e-9;
 // i, j < m: 1 when the matrices agree, -1 when every pair is reversed. With fewer than two
 // alternatives there is no pair and the result is 1. Throws CInvalidArgException* when A is not
 // square or B.first is not m x m.
-double KendallTau(const SolverMatrix& A, KendallRecord B);
+double KendallTau(const SolverMatrix& A, const KendallRecord& B);
 
 // Returns the B x B model preference matrix of the utilities U (one per reference alternative, in
 // reference order) with threshold delta: for i != j, 1.0 when U[i] >= U[j] + delta, 0.0 when
 // U[i] <= U[j] - delta, else 0.5, each bound taken with kUtilitySlack in favour of the preference; 0.0
 // on the diagonal.
 SolverMatrix ModelPreferenceMatrix(const std::vector<double>& utilities, double delta);
+
+// KendallTau(ModelPreferenceMatrix(utilities, delta), B), to the last bit, without making the matrix:
+// for the checks of value functions, many thousand after a solve. Throws as KendallTau.
+double KendallTauOfUtilities(const std::vector<double>& utilities, double delta, const KendallRecord& B);

@@ -214,6 +214,35 @@ public:
     int32_t resultsReady = 0;
 
 private:
+    // What the checks of the value functions work out from the breakpoints and the evaluations alone,
+    // which do not change while NearestAdmissibleValue tries values: per alternative its segment on
+    // each criterion (taken the first time a check meets the alternative), and the alternative behind
+    // each reference index (taken the first time a check needs them).
+    // When the plan serves the trials of one breakpoint, only its value and, for a top point, the
+    // other criteria's top values change from check to check: the test of every other value is
+    // taken once.
+    struct ValueCheckPlan {
+        std::vector<std::vector<int32_t>> segments;
+        std::vector<int32_t> references;
+        bool referencesTaken = false;
+        bool trials = false;  // the checks try values of breakpoint `breakpoint` of `criterion`
+        size_t criterion = 0;
+        size_t breakpoint = 0;
+        bool top = false;
+        std::vector<char> othersInOrder;  // per criterion: its values that do not change pass the test
+        std::vector<double> utilities;    // room for the utilities, per alternative and per reference index
+        std::vector<double> byReference;
+    };
+    // CheckValueFunctions over the plan of the checks before it (one plan for checks that change
+    // nothing but values).
+    int32_t CheckValueFunctions(int32_t requireNoWorse, ValueCheckPlan& plan);
+    // True when value i of v lies within [0, 1], not below the value before it (the first value: 0)
+    // and not above the value after it.
+    static bool ValueInOrder(const std::vector<double>& v, size_t i);
+    // The interpolated marginal value at x of the function with breakpoints p and values v on segment
+    // s, added to *utility; nothing (false) for a segment the function does not have.
+    static bool AddMarginalValue(const std::vector<double>& p, const std::vector<double>& v, int32_t s, double x,
+                                 double* utility);
     // The sum over the criteria of alternative a's interpolated marginal value, values[k] holding the
     // values at criterion k's breakpoints; a criterion where a has no segment adds nothing.
     double InterpolatedUtility(int32_t a, const std::vector<std::vector<double>>& values) const;

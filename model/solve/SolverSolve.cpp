@@ -138,36 +138,83 @@ void Solver::SolveKendallPreserving()
 
 int32_t Solver::CheckValueFunctions(int32_t requireNoWorse)
 {
+    ValueCheckPlan plan;
+    return CheckValueFunctions(requireNoWorse, plan);
+}
+
+int32_t Solver::CheckValueFunctions(int32_t requireNoWorse, ValueCheckPlan& plan)
+{
     if (!HasResults())
         return 0;
     double topSum = 0.0;
-    std::vector<std::vector<double>> values;
-    for (const auto& criterion : model.criteria) {
-        const std::vector<double>& v = criterion->values;
-        if (v.empty() || v.size() != criterion->breakpoints.size() || v[0] != 0.0)
-            return 0;
-        for (size_t i = 0; i < v.size(); ++i) {
-            if (!(v[i] >= 0.0 && v[i] <= 1.0))
+    if (plan.trials && plan.othersInOrder.empty()) {
+        for (size_t k = 0; k < model.criteria.size(); ++k) {
+            const CriterionRecord& criterion = *model.criteria[k];
+            const std::vector<double>& v = criterion.values;
+            // the index whose value the trials change, none when they change none of this criterion's
+            const size_t changing = k == plan.criterion ? plan.breakpoint : plan.top ? v.size() - 1 : v.size();
+            bool inOrder = !v.empty() && v.size() == criterion.breakpoints.size();
+            for (size_t i = 0; i < v.size() && inOrder; ++i) {
+                if (i != changing && i != changing + 1)
+                    inOrder = v[i] >= 0.0 && v[i] <= 1.0 && (i > 0 ? v[i] >= v[i - 1] : v[i] == 0.0);
+                else if (i == changing + 1)
+                    inOrder = v[i] >= 0.0 && v[i] <= 1.0;
+            }
+            plan.othersInOrder.push_back(char(inOrder));
+        }
+    }
+    for (size_t k = 0; k < model.criteria.size(); ++k) {
+        const CriterionRecord& criterion = *model.criteria[k];
+        const std::vector<double>& v = criterion.values;
+        if (plan.trials) {
+            if (!plan.othersInOrder[k])
                 return 0;
-            if (i > 0 && v[i] < v[i - 1])
+            if (k == plan.criterion ? !ValueInOrder(v, plan.breakpoint)
+                                    : plan.top && !ValueInOrder(v, v.size() - 1))
                 return 0;
+        } else {
+            if (v.empty() || v.size() != criterion.breakpoints.size() || v[0] != 0.0)
+                return 0;
+            for (size_t i = 0; i < v.size(); ++i) {
+                if (!(v[i] >= 0.0 && v[i] <= 1.0))
+                    return 0;
+                if (i > 0 && v[i] < v[i - 1])
+                    return 0;
+            }
         }
         topSum += v.back();
-        values.push_back(v);
     }
     if (std::fabs(topSum - 1.0) > 1e-6)
         return 0;
 
-    std::vector<double> utilities(model.alternatives.size(), -1.0);
+    std::vector<double>& utilities = plan.utilities;
+    utilities.assign(model.alternatives.size(), -1.0);
+    plan.segments.resize(model.alternatives.size());
     for (size_t a = 0; a < model.alternatives.size(); ++a) {
         AlternativeRecord& alternative = *model.alternatives[a];
         if (alternative.referenceIndex < 0)
             continue;
-        alternative.recheckedUtility = InterpolatedUtility(int32_t(a), values);
-        utilities[a] = alternative.recheckedUtility;
+        std::vector<int32_t>& segments = plan.segments[a];
+        double utility = 0.0;
+        for (size_t k = 0; k < model.criteria.size(); ++k) {
+            if (segments.size() == k)
+                segments.push_back(model.FindSegment(int32_t(k), int32_t(a)));
+            AddMarginalValue(model.criteria[k]->breakpoints, model.criteria[k]->values, segments[k],
+                             alternative.evaluations[k], &utility);
+        }
+        alternative.recheckedUtility = utility;
+        utilities[a] = utility;
     }
     delta = threshold1;
-    const double coefficient = KendallTau(ReferencePreferenceOf(utilities), model.reference);
+    if (!plan.referencesTaken) {
+        plan.references = ReferenceAlternatives();
+        plan.referencesTaken = true;
+    }
+    std::vector<double>& byReference = plan.byReference;
+    byReference.clear();
+    for (int32_t alternative : plan.references)
+        byReference.push_back(utilities[size_t(alternative)]);
+    const double coefficient = KendallTauOfUtilities(byReference, delta, model.reference);
     if (requireNoWorse && coefficient < kendall.value)
         return 0;
     shownKendall = coefficient;
@@ -195,23 +242,40 @@ double Solver::NearestAdmissibleValue(size_t criterion, size_t breakpoint, doubl
                 criteria[k]->values.back() += change / double(n - 1);
         }
     };
-    std::vector<std::vector<double>> accepted;
-    for (const auto& record : criteria)
-        accepted.push_back(record->values);
+    // A trial changes this breakpoint's value and, for a top point, the other criteria's tops: the
+    // accepted functions are kept as those values alone.
+    double acceptedValue = values[breakpoint];
+    std::vector<double> acceptedTops(n, 0.0);
+    for (size_t k = 0; k < n; ++k) {
+        if (!criteria[k]->values.empty())
+            acceptedTops[k] = criteria[k]->values.back();
+    }
     auto accept = [&] {
-        for (size_t k = 0; k < n; ++k)
-            accepted[k] = criteria[k]->values;
+        acceptedValue = values[breakpoint];
+        for (size_t k = 0; top && k < n; ++k) {
+            if (k != criterion && !criteria[k]->values.empty())
+                acceptedTops[k] = criteria[k]->values.back();
+        }
     };
     auto restore = [&] {
-        for (size_t k = 0; k < n; ++k)
-            criteria[k]->values = accepted[k];
+        values[breakpoint] = acceptedValue;
+        for (size_t k = 0; top && k < n; ++k) {
+            if (k != criterion && !criteria[k]->values.empty())
+                criteria[k]->values.back() = acceptedTops[k];
+        }
     };
+    ValueCheckPlan plan;
+    plan.trials = true;
+    plan.criterion = criterion;
+    plan.breakpoint = breakpoint;
+    plan.top = top;
+    auto check = [&] { return CheckValueFunctions(requireNoWorse, plan); };
 
     double admitted = values[breakpoint];
     double refused = target;
     values[breakpoint] = target;
     shiftOtherTops(admitted - target);
-    if (CheckValueFunctions(requireNoWorse)) {
+    if (check()) {
         accept();
         admitted = target;
     } else {
@@ -220,7 +284,7 @@ double Solver::NearestAdmissibleValue(size_t criterion, size_t breakpoint, doubl
             const double trial = (refused + admitted) * 0.5;
             values[breakpoint] = trial;
             shiftOtherTops(admitted - trial);
-            if (CheckValueFunctions(requireNoWorse)) {
+            if (check()) {
                 accept();
                 admitted = trial;
             } else {
@@ -233,19 +297,30 @@ double Solver::NearestAdmissibleValue(size_t criterion, size_t breakpoint, doubl
     return admitted;
 }
 
+bool Solver::ValueInOrder(const std::vector<double>& v, size_t i)
+{
+    return i < v.size() && v[i] >= 0.0 && v[i] <= 1.0 && (i > 0 ? v[i] >= v[i - 1] : v[i] == 0.0) &&
+           (i + 1 >= v.size() || v[i] <= v[i + 1]);
+}
+
+bool Solver::AddMarginalValue(const std::vector<double>& p, const std::vector<double>& v, int32_t s, double x,
+                              double* utility)
+{
+    // A constant criterion (no segment) adds nothing.
+    if (s < 0 || size_t(s) + 1 >= p.size() || size_t(s) + 1 >= v.size())
+        return false;
+    const double slope = (v[size_t(s)] - v[size_t(s) + 1]) / (p[size_t(s)] - p[size_t(s) + 1]);
+    *utility += slope * x + (v[size_t(s) + 1] - slope * p[size_t(s) + 1]);
+    return true;
+}
+
 double Solver::InterpolatedUtility(int32_t a, const std::vector<std::vector<double>>& values) const
 {
     double utility = 0.0;
     for (size_t k = 0; k < model.criteria.size() && k < values.size(); ++k) {
         const int32_t s = model.FindSegment(int32_t(k), a);
-        const std::vector<double>& p = model.criteria[k]->breakpoints;
-        const std::vector<double>& v = values[k];
-        // A constant criterion (no segment) adds nothing.
-        if (s < 0 || size_t(s) + 1 >= p.size() || size_t(s) + 1 >= v.size())
-            continue;
-        const double x = model.alternatives[size_t(a)]->evaluations[k];
-        const double slope = (v[size_t(s)] - v[size_t(s) + 1]) / (p[size_t(s)] - p[size_t(s) + 1]);
-        utility += slope * x + (v[size_t(s) + 1] - slope * p[size_t(s) + 1]);
+        AddMarginalValue(model.criteria[k]->breakpoints, values[k], s, model.alternatives[size_t(a)]->evaluations[k],
+                         &utility);
     }
     return utility;
 }

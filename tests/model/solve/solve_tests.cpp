@@ -190,6 +190,27 @@ TEST(KendallTau, ModelMatrixKeepsADifferenceOfExactlyDelta)
               (SolverMatrix{{0.0, 1.0, 0.5}, {0.0, 0.0, 0.5}, {0.5, 0.5, 0.0}}));
 }
 
+// The coefficient worked out straight from the utilities is the one of their matrix, to the last bit,
+// at and around the threshold and for every kind of pair.
+TEST(KendallTau, FromUtilitiesAsFromTheirMatrix)
+{
+    KendallRecord reference;
+    reference.first = {{0, 1, 1, 0.5}, {0, 0, 1, 0}, {0, 0, 0, 0}, {0.5, 1, 1, 0}};
+    const std::vector<std::vector<double>> cases = {
+        {0.35, 0.33, 0.34, 0.1}, {0.9, 0.5, 0.1, 0.9}, {0.1, 0.2, 0.3, 0.4}, {0.5, 0.5, 0.5, 0.5},
+        {0.52, 0.5, 0.48, 0.5 + 1e-10}};
+    for (const std::vector<double>& u : cases) {
+        const double fromMatrix = KendallTau(ModelPreferenceMatrix(u, 0.02), reference);
+        EXPECT_EQ(KendallTauOfUtilities(u, 0.02, reference), fromMatrix) << u[0] << " " << u[1];
+    }
+    KendallRecord one;
+    one.first = {{0}};
+    EXPECT_EQ(KendallTauOfUtilities({0.4}, 0.02, one), 1.0);
+    EXPECT_NE(RefusalOf([&] { KendallTauOfUtilities({0.1, 0.2, 0.3}, 0.02, one); })
+                  .find("reference matrix has 1 rows, 3 expected"),
+              std::string::npos);
+}
+
 } // namespace
 
 // The bounds table of the value charts, on the gain-and-cost pair with functions set by hand:
