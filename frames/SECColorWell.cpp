@@ -119,7 +119,7 @@ void SECColorWell::SetEntry(int nIndex, COLORREF clr)
 
 // ---- geometry ----------------------------------------------------------------------------------------------
 
-void SECColorWell::ComputeGeometry(CWnd* pParent, DWORD dwStyle)
+CRect SECColorWell::DialogUnitsToPixels(CWnd* pParent, CRect rect)
 {
     CDialog* pDialog = nullptr;
     for (CWnd* pWnd = pParent; pWnd != nullptr; pWnd = pWnd->GetParent()) {
@@ -131,13 +131,18 @@ void SECColorWell::ComputeGeometry(CWnd* pParent, DWORD dwStyle)
             break;
     }
     if (pDialog != nullptr) {
-        CRect rect(0, 0, 10, 10);
         pDialog->MapDialogRect(rect);
-        m_wellState.sizeCell = rect.Size();
-    } else {
-        const LONG nBase = ::GetDialogBaseUnits();
-        m_wellState.sizeCell = CSize(LOWORD(nBase) * 10 / 4, HIWORD(nBase) * 10 / 8);
+        return rect;
     }
+    const LONG nBase = ::GetDialogBaseUnits();
+    const int cxBase = LOWORD(nBase);
+    const int cyBase = HIWORD(nBase);
+    return CRect(rect.left * cxBase / 4, rect.top * cyBase / 8, rect.right * cxBase / 4, rect.bottom * cyBase / 8);
+}
+
+void SECColorWell::ComputeGeometry(CWnd* pParent, DWORD dwStyle)
+{
+    m_wellState.sizeCell = DialogUnitsToPixels(pParent, CRect(0, 0, 10, 10)).Size();
     const int nMargin = ((dwStyle & SEC_CWS_3DBORDER) ? 4 : 2) + (m_wellState.bFocusFrame ? 1 : 0);
     m_wellState.cxMargin = m_wellState.cyMargin = nMargin;
 }
@@ -190,13 +195,15 @@ int SECColorWell::CellFromPoint(CPoint point) const
 
 // ---- creation ------------------------------------------------------------------------------------------------
 
-BOOL SECColorWell::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, BOOL bShowOther)
+BOOL SECColorWell::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, BOOL bShowOther,
+                          BOOL bDialogUnits)
 {
     AfxRequirePointer(pParent, "SECColorWell::Create", "pParent");
     m_wellState.bShowOther = bShowOther;
     ComputeGeometry(pParent, dwStyle);
-    return CreateWell(AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW)), dwStyle | WS_CHILD, rect.left,
-                      rect.top, pParent, nID);
+    const CPoint pt = bDialogUnits ? DialogUnitsToPixels(pParent, CRect(rect)).TopLeft() : CPoint(rect.left, rect.top);
+    return CreateWell(AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW)), dwStyle | WS_CHILD, pt.x, pt.y,
+                      pParent, nID);
 }
 
 BOOL SECColorWell::CreateWell(LPCSTR lpszClass, DWORD dwStyle, int x, int y, CWnd* pParent, UINT nID)

@@ -8,7 +8,8 @@
 // a colour outside the cells is set while the well has its "&Other..." button.
 //
 // Geometry: a cell is the pixels of 10 by 10 dialog units of the dialog the well stands in (the parent
-// or an ancestor that is a CDialog), else the system's dialog base units * 10 / 4 by * 10 / 8. The
+// or an ancestor that is a CDialog), else the system's dialog base units * 10 / 4 by * 10 / 8; a
+// position given in dialog units is turned into pixels the same way. The
 // margins are 2, or 4 with the SEC_CWS_3DBORDER window style, plus 1 with a focus frame (popups). Cell
 // (column, row) lies at (column * (cell width + 2), row * (cell height + 2)) from the margins' corner.
 // The window is 2 * margin x + 4 * (cell width + 2) - 2 wide and 2 * margin y + 5 * (cell height + 2) - 2
@@ -51,8 +52,6 @@
 // the window under it; a press on the window to notify is ignored. The "&Other..." button of a popup
 // gives Tab and the arrows back to the well and Escape closes the popup. Closing releases the capture
 // and destroys the window; the object stays for the next CreatePopup.
-//
-// Not done yet: positions given in dialog units.
 #pragma once
 
 #include "win/CButton.h"
@@ -85,11 +84,12 @@ public:
     SECColorWell();
     ~SECColorWell() override;
 
-    // Makes the well as a child of pParent at rect's top-left (its size follows from the geometry
-    // above) with window style dwStyle (WS_*, SEC_CWS_3DBORDER), control id nID and, with bShowOther,
-    // the "&Other..." button. FALSE when no window was made. A null parent is refused with
-    // CInvalidArgException.
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, BOOL bShowOther = TRUE);
+    // Makes the well as a child of pParent at rect's top-left (in dialog units with bDialogUnits, else
+    // pixels; its size follows from the geometry above) with window style dwStyle (WS_*,
+    // SEC_CWS_3DBORDER), control id nID and, with bShowOther, the "&Other..." button. FALSE when no
+    // window was made. A null parent is refused with CInvalidArgException.
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, BOOL bShowOther = TRUE,
+                BOOL bDialogUnits = FALSE);
 
     // Selects the colour (see the top of this file) and repaints.
     void SetColor(COLORREF clr);
@@ -122,6 +122,8 @@ public:
 protected:
     // Sets the geometry for a well standing in pParent: cell size and margins.
     void ComputeGeometry(CWnd* pParent, DWORD dwStyle);
+    // rect in dialog units turned into pixels for a well standing in pParent (see the top of this file).
+    static CRect DialogUnitsToPixels(CWnd* pParent, CRect rect);
     // The window's size in the present geometry.
     CSize CalcSize() const;
     // Makes the window (shared by Create and CreatePopup).

@@ -41,6 +41,12 @@
 // its kind. A kind's size is worked out again (and the buttons placed when it is the bar's present
 // kind) when it is asked for after the bar was made, its buttons, styles or image manager changed.
 //
+// Re-bars. A bar whose owner is a re-bar (the system's re-bar control, window class "ReBarWindow32")
+// is laid out afresh whenever its size is asked for; as a full-row bar it takes the re-bar's client
+// width less 12; and after each layout the re-bar's band that holds the bar's window gets the bar's
+// height as its minimum child height (and, for a full-row bar, its width as its minimum child width)
+// through RB_GETBANDCOUNT, RB_GETBANDINFO and RB_SETBANDINFO.
+//
 // Mouse. A press on an enabled button (not while a command is being sent) updates its command state
 // and presses it; while pressed the bar holds the capture, the button shows pressed only while the
 // mouse is over it, and the owner's status line shows its prompt (WM_SETMESSAGESTRING); the release
@@ -121,8 +127,6 @@
 // with the window text and the buttons (ids, 0 for separators, and their data), when the record's type
 // id asks for one (a bar of a tool-bar manager); SetBarInfoEx makes the buttons again from it and takes
 // its title when not empty.
-//
-// Not done yet: re-bar bands (nothing in the program makes a re-bar).
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -423,6 +427,11 @@ protected:
     // The full length of a full-row bar: the owner's client width, or docked at a side, the height of
     // the frame's left or right dock bar.
     int GetFullRowLength(BOOL bHorz) const;
+    // TRUE when the bar's owner is a re-bar control (see the top of this file).
+    BOOL IsOwnerReBar() const;
+    // Gives the owning re-bar's band that holds the bar's window the bar's size as its minimum child
+    // size (see the top of this file); nothing when the owner is no re-bar or no band holds the bar.
+    virtual void UpdateReBarBand(CSize size);
 
     // A row of the buttons as laid out (by TBBS_WRAPPED): its first and last index and the bottom of its
     // visible buttons (INT_MIN when none is visible).

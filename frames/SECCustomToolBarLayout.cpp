@@ -231,7 +231,8 @@ int SECCustomToolBar::GetFullRowLength(BOOL bHorz) const
     if (bHorz) {
         if (CWnd* pOwner = GetOwner())
             pOwner->GetClientRect(rect);
-        return rect.Width();
+        // a re-bar's band keeps room for its own gripper and edges
+        return IsOwnerReBar() ? rect.Width() - 12 : rect.Width();
     }
     CFrameWnd* pFrame = GetDockSite();
     const UINT nDockBarID = (GetBarStyle() & CBRS_ALIGN_RIGHT) ? AFX_IDW_DOCKBAR_RIGHT : AFX_IDW_DOCKBAR_LEFT;
@@ -334,7 +335,8 @@ CSize SECCustomToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     const BOOL bCommit = (dwMode & LM_COMMIT) != 0;
     if (kind != kindFloat)
         StretchToParent();
-    if (bCommit || m_bDirty[kind]) {
+    const BOOL bReBar = IsOwnerReBar();
+    if (bCommit || m_bDirty[kind] || bReBar) {
         // a size asked for without committing is that kind's own choice
         const Layout layout = ComputeLayout(bCommit ? nLength : -1, dwMode);
         m_sizeLayout[kind] = layout.size;
@@ -347,7 +349,39 @@ CSize SECCustomToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     CSize size = m_sizeLayout[kind];
     if (kind == kindFloat)
         size -= CSize(2, 2);
+    if (bReBar)
+        UpdateReBarBand(size);
     return size;
+}
+
+BOOL SECCustomToolBar::IsOwnerReBar() const
+{
+    const CWnd* pOwner = m_hWnd != nullptr ? GetOwner() : nullptr;
+    char szClass[32] = {};
+    return pOwner != nullptr && pOwner->m_hWnd != nullptr &&
+           ::GetClassNameA(pOwner->m_hWnd, szClass, sizeof(szClass)) > 0 && lstrcmpiA(szClass, REBARCLASSNAMEA) == 0;
+}
+
+void SECCustomToolBar::UpdateReBarBand(CSize size)
+{
+    if (!IsOwnerReBar())
+        return;
+    CWnd* pReBar = GetOwner();
+    const int nBands = int(pReBar->SendMessage(RB_GETBANDCOUNT));
+    for (int i = 0; i < nBands; i++) {
+        REBARBANDINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+        if (!pReBar->SendMessage(RB_GETBANDINFOA, WPARAM(i), reinterpret_cast<LPARAM>(&info)) ||
+            info.hwndChild != m_hWnd)
+            continue;
+        info.fMask = RBBIM_CHILDSIZE;
+        info.cyMinChild = UINT(size.cy);
+        if (m_dwExStyle & SEC_TBSTYLE_FULLROW)
+            info.cxMinChild = UINT(size.cx);
+        pReBar->SendMessage(RB_SETBANDINFOA, WPARAM(i), reinterpret_cast<LPARAM>(&info));
+        return;
+    }
 }
 
 CSize SECCustomToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

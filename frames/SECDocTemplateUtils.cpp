@@ -110,3 +110,10 @@ CDocTemplate* SECDocTemplateUtils::TemplateOfFrame(CFrameWnd* pFrame)
     CDocument* pDocument = pFrame != nullptr ? pFrame->GetActiveDocument() : nullptr;
     return pDocument != nullptr ? pDocument->GetDocTemplate() : nullptr;
 }
+
+UINT SECDocTemplateUtils::GetDefaultMenuID()
+{
+    CWinApp* pApp = AfxGetApp();
+    const CFrameWnd* pMainFrame = pApp != nullptr ? dynamic_cast<const CFrameWnd*>(pApp->m_pMainWnd) : nullptr;
+    return pMainFrame != nullptr ? pMainFrame->GetHelpID() : 0;
+}

@@ -1,6 +1,7 @@
 // SECDocTemplateUtils: questions about the application's document templates. An object starts with all of
 // them, in the application's order, and narrows the list with the Keep operations; GetSingle answers the
-// one template left. The static operations look templates up by their document strings and by frame.
+// one template left. The static operations look templates up by their document strings and by frame,
+// and answer the application's default menu.
 #pragma once
 
 #include "win/CDocTemplate.h"
@@ -35,6 +36,9 @@ public:
     static int IndexAmongNamesakes(const CDocTemplate* pTemplate);
     // The template of the document shown by pFrame's active view; null when none.
     static CDocTemplate* TemplateOfFrame(CFrameWnd* pFrame);
+    // The application's default menu: the resource id its main frame was loaded from, whose menu shows
+    // while no document's does; 0 without a main frame.
+    static UINT GetDefaultMenuID();
 
 private:
     template <class TKeep>

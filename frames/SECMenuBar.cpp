@@ -5,6 +5,8 @@
 
 #include "frames/SECMenuBar.h"
 
+#include "frames/SECDocTemplateUtils.h"
+
 #include "frames/SECResourceData.h"
 #include "frames/SECToolBarManager.h"
 #include "frames/SECToolkitRes.h"
@@ -142,12 +144,9 @@ void SECMenuBar::ShowMenus(int nMask, BOOL bRedraw)
 
 BOOL SECMenuBar::SwitchMenu(UINT nIDMenu)
 {
-    if (nIDMenu == IDR_SEC_BARHOST && m_menuBits.count(nIDMenu) == 0) {
-        // a bar host has no menu of its own: the frame's stands for it
-        const SECMDIFrameWnd* pFrame = dynamic_cast<const SECMDIFrameWnd*>(GetTopLevelFrame());
-        if (pFrame != nullptr)
-            nIDMenu = pFrame->GetOwnMenuID();
-    }
+    // a bar host has no menu of its own: the application's default menu stands for it
+    if (nIDMenu == IDR_SEC_BARHOST && m_menuBits.count(nIDMenu) == 0)
+        nIDMenu = SECDocTemplateUtils::GetDefaultMenuID();
     auto it = m_menuBits.find(nIDMenu);
     if (it == m_menuBits.end())
         return FALSE;

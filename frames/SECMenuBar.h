@@ -14,7 +14,8 @@
 //
 // Menus shown. ShowMenus hides (TBBS_HIDDEN) every menu button whose menu's bit is not in the mask;
 // SwitchMenu shows one menu resource's buttons and lays the frame out (on a workbook with its tab strip
-// on, at the next idle). The bar-host icon IDR_SEC_BARHOST stands for the frame's own menu.
+// on, at the next idle). The bar-host icon IDR_SEC_BARHOST, which has no menu, stands for the
+// application's default menu (SECDocTemplateUtils::GetDefaultMenuID: its main frame's).
 //
 // Creation adds the full-row style (SEC_TBSTYLE_FULLROW) to the toolkit style and CBRS_HIDE_INPLACE to
 // the window style. A floating menu bar's floating frame loses its system menu (no close box). The

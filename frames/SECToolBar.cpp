@@ -2,6 +2,7 @@
 
 #include "frames/SECSysColorBitmap.h"
 #include "win/ArgCheck.h"
+#include "win/CFrameWnd.h"
 #include "win/WndInternal.h"
 
 #include <shlwapi.h>
@@ -17,6 +18,11 @@ BEGIN_MESSAGE_MAP(SECToolBar, SECControlBar)
     ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(TB_SETBITMAPSIZE, OnSetBitmapSize)
     ON_MESSAGE(TB_SETBUTTONSIZE, OnSetButtonSize)
+    ON_MESSAGE(TB_SETBUTTONWIDTH, OnSetButtonWidth)
+    ON_MESSAGE(TB_ADDBUTTONSA, OnButtonsChanged)
+    ON_MESSAGE(TB_INSERTBUTTONA, OnButtonsChanged)
+    ON_MESSAGE(TB_DELETEBUTTON, OnButtonsChanged)
+    ON_MESSAGE(TB_AUTOSIZE, OnAutoSize)
 END_MESSAGE_MAP()
 
 namespace {
@@ -30,7 +36,9 @@ const int kFlatVersion = 471;
 
 } // namespace
 
-SECToolBar::SECToolBar() : m_hbmImageWell(nullptr), m_nIDImageWell(0), m_sizeImage(16, 15), m_sizeButton(23, 22)
+SECToolBar::SECToolBar()
+    : m_hbmImageWell(nullptr), m_nIDImageWell(0), m_sizeImage(16, 15), m_sizeButton(23, 22), m_sizeButtonWidth(0, 0),
+      m_bDelayedLayout(FALSE)
 {
 }
 
@@ -141,7 +149,34 @@ LRESULT SECToolBar::SetControlSize(UINT message, LPARAM lParam)
     const LRESULT lResult = DefWindowProc(message, 0, lParam);
     if (dwFlat != 0)
         ModifyStyle(0, dwFlat);
+    DelayLayout();
     return lResult;
+}
+
+LRESULT SECToolBar::OnSetButtonWidth(WPARAM, LPARAM lParam)
+{
+    m_sizeButtonWidth = CSize(LOWORD(lParam), HIWORD(lParam));
+    return SetControlSize(TB_SETBUTTONWIDTH, lParam);
+}
+
+LRESULT SECToolBar::OnButtonsChanged(WPARAM, LPARAM)
+{
+    const LRESULT lResult = Default();
+    DelayLayout();
+    return lResult;
+}
+
+LRESULT SECToolBar::OnAutoSize(WPARAM, LPARAM)
+{
+    m_bDelayedLayout = FALSE;
+    return Default();
+}
+
+void SECToolBar::DelayLayout()
+{
+    m_bDelayedLayout = TRUE;
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->DelayRecalcLayout();
 }
 
 LRESULT SECToolBar::OnSetBitmapSize(WPARAM, LPARAM lParam)
@@ -189,6 +224,9 @@ void SECToolBar::OnWindowPosChanging(WINDOWPOS* lpWndPos)
 
 CSize SECToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
+    // the control lays out buttons that changed before it tells their extent
+    if (m_bDelayedLayout && m_hWnd != nullptr)
+        SendMessage(TB_AUTOSIZE);
     SIZE sizeButtons = {};
     SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&sizeButtons));
     CRect rectBorders(0, 0, 0, 0);

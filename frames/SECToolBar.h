@@ -15,10 +15,17 @@
 // still owns the new. A bitmap loaded from a resource is drawn in the system's button colours
 // (frames/SECSysColorBitmap.h) and loaded again, and replaced, on WM_SYSCOLORCHANGE.
 //
-// Sizes: TB_SETBITMAPSIZE and TB_SETBUTTONSIZE are remembered (GetImageSize, GetButtonSize). With a
-// control of version 4.71 or later the flat and transparent styles (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT)
-// are taken off the window while the control handles these two messages and put back afterwards,
-// since such a control otherwise lays its buttons out for the flat look it draws by itself.
+// Sizes: TB_SETBITMAPSIZE, TB_SETBUTTONSIZE and TB_SETBUTTONWIDTH (the buttons' least and greatest
+// width) are remembered (GetImageSize, GetButtonSize, GetButtonWidthLimits). With a control of version
+// 4.71 or later the flat and transparent styles (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT) are taken off the
+// window while the control handles these three messages and put back afterwards, since such a control
+// otherwise lays its buttons out for the flat look it draws by itself.
+//
+// Delayed layout: once the control has taken one of the size messages, or buttons were added, inserted
+// or deleted (TB_ADDBUTTONS, TB_INSERTBUTTON, TB_DELETEBUTTON), the bar's extent is stale: the bar sets
+// its delayed-layout flag and asks its frame for a layout on the next idle. The next fixed layout has
+// the control lay its buttons out first (TB_AUTOSIZE); the flag is cleared before the control handles
+// TB_AUTOSIZE, whoever sends it.
 //
 // Frame: the non-client area holds the class library's control-bar borders (2 pixels less at the top
 // with a control older than 4.71, which draws its own top edge) and WM_NCPAINT paints them; a bar with
@@ -60,6 +67,11 @@ public:
     // The sizes last given by TB_SETBITMAPSIZE (16 by 15 at start) and TB_SETBUTTONSIZE (23 by 22).
     CSize GetImageSize() const { return m_sizeImage; }
     CSize GetButtonSize() const { return m_sizeButton; }
+    // The least (cx) and greatest (cy) button width last given by TB_SETBUTTONWIDTH (0, 0 at start:
+    // the control's own).
+    CSize GetButtonWidthLimits() const { return m_sizeButtonWidth; }
+    // TRUE while the control's buttons changed since it last laid them out (see the top of this file).
+    BOOL IsDelayedLayout() const { return m_bDelayedLayout; }
 
     // The version of the common controls as major * 100 + minor (471 for 4.71); read once.
     static int GetComCtlVersion();
@@ -81,9 +93,17 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnSetBitmapSize(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetButtonSize(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetButtonWidth(WPARAM wParam, LPARAM lParam);
+    // Buttons added, inserted or deleted: the control's handling, then the delayed layout.
+    afx_msg LRESULT OnButtonsChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnAutoSize(WPARAM wParam, LPARAM lParam);
+    // Sets the delayed-layout flag and asks the frame for a layout on the next idle.
+    void DelayLayout();
 
     HBITMAP m_hbmImageWell; // owned
     UINT m_nIDImageWell;    // the resource of the image well (0: none, or a bitmap given)
     CSize m_sizeImage;
     CSize m_sizeButton;
+    CSize m_sizeButtonWidth;
+    BOOL m_bDelayedLayout;
 };

@@ -11,6 +11,7 @@
 
 IMPLEMENT_DYNAMIC(SECNewToolBar, CDialog)
 IMPLEMENT_DYNAMIC(SECToolBarsPage, CPropertyPage)
+IMPLEMENT_DYNAMIC(SECToolBarButtonsPage, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(SECNewToolBar, CDialog)
     ON_EN_CHANGE(IDC_SEC_NEWBARNAME, OnNameChange)
@@ -333,4 +334,20 @@ LRESULT SECToolBarsPage::OnBarNotify(WPARAM wParam, LPARAM lParam)
         break;
     }
     return 0;
+}
+
+// ---- SECToolBarButtonsPage ---------------------------------------------------------------------------------
+
+SECToolBarButtonsPage::SECToolBarButtonsPage(SECToolBarManager* pManager)
+    : CPropertyPage(IDD_SEC_BUTTONSPAGE), m_pManager(pManager)
+{
+}
+
+BOOL SECToolBarButtonsPage::OnInitDialog()
+{
+    const BOOL bResult = CPropertyPage::OnInitDialog();
+    m_group.SubclassDlgItem(IDC_SEC_BUTTONGROUP, this);
+    m_list.SubclassDlgItem(IDC_SEC_BARLIST, this);
+    m_text.SubclassDlgItem(IDC_SEC_BUTTONTEXT, this);
+    return bResult;
 }

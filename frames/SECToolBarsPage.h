@@ -1,6 +1,7 @@
 // SECToolBarsPage: the tool-bar page (dialog IDD_SEC_TOOLBARSPAGE) of the sheet that customises a
 // frame's tool bars through its tool-bar manager (frames/SECToolBarManager.h); SECNewToolBar: the dialog
-// (IDD_SEC_NEWTOOLBAR) that asks the name of a new tool bar.
+// (IDD_SEC_NEWTOOLBAR) that asks the name of a new tool bar; SECToolBarButtonsPage: the buttons page
+// (dialog IDD_SEC_BUTTONSPAGE) that goes with the tool-bar page in the sheet.
 //
 // While its window lives the page keeps the manager in customise mode with the sheet as the customise
 // window (buttons are dragged between bars) and is on the manager's notify list; when it goes (the
@@ -27,12 +28,20 @@
 //   told to the sheet's other pages with "WM_TOOLBARSTYLECHANGING" (wParam SEC_STYLECHANGING_COOLLOOK
 //   or SEC_STYLECHANGING_LARGEBTNS, lParam the new state).
 //
+// SECToolBarButtonsPage: a "Buttons" group (IDC_SEC_BUTTONGROUP) around a list (IDC_SEC_BARLIST), and a
+// text (IDC_SEC_BUTTONTEXT) under it, for the manager of the bars customised; it is one of the sheet's
+// other pages that the tool-bar page tells of style changes. The page holds its controls and leaves
+// what they show to the page that derives from it.
+//
 // SECNewToolBar: the name (IDC_SEC_NEWBARNAME) starts as m_strName; it is cut to 128 characters as it
 // is typed, and OK is enabled only while it is not empty. OK leaves the name in m_strName. The dialog's
 // Help button stays disabled: the program has no help files.
 #pragma once
 
+#include "win/CButton.h"
 #include "win/CCheckListBox.h"
+#include "win/CListBox.h"
+#include "win/CStatic.h"
 #include "win/CPropertySheet.h"
 
 class SECCustomToolBar;
@@ -103,4 +112,26 @@ protected:
     SECToolBarManager* m_pManager;
     CCheckListBox m_list;
     BOOL m_bShowingName; // the name is being shown, not typed
+};
+
+class SECToolBarButtonsPage : public CPropertyPage {
+    DECLARE_DYNAMIC(SECToolBarButtonsPage)
+public:
+    // pManager: the manager of the bars customised (may be null).
+    explicit SECToolBarButtonsPage(SECToolBarManager* pManager = nullptr);
+
+    void SetManager(SECToolBarManager* pManager) { m_pManager = pManager; }
+    SECToolBarManager* GetManager() const { return m_pManager; }
+    // The page's controls (windows once the page has been shown).
+    CButton& GetButtonGroup() { return m_group; }
+    CListBox& GetButtonList() { return m_list; }
+    CStatic& GetButtonText() { return m_text; }
+
+    BOOL OnInitDialog() override;
+
+protected:
+    SECToolBarManager* m_pManager;
+    CButton m_group;
+    CListBox m_list;
+    CStatic m_text;
 };

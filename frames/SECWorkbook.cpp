@@ -97,7 +97,7 @@ const int kOutline = 5;
 } // namespace
 
 SECWorkbook::SECWorkbook()
-    : m_bTabStrip(FALSE), m_bShowIcons(TRUE), m_hTabFont(nullptr), m_pClient(nullptr), m_nTabWidth(kFirstTabWidth),
+    : m_bTabStrip(FALSE), m_bShowIcons(TRUE), m_bFillTabArea(FALSE), m_hTabFont(nullptr), m_pClient(nullptr), m_nTabWidth(kFirstTabWidth),
       m_rectLastClientArea(0, 0, 0, 0), m_nActiveTab(0), m_pToolTip(nullptr), m_nLastTool(-1)
 {
     SetBarHostClass(RUNTIME_CLASS(SECControlBarWorksheet));
@@ -507,6 +507,18 @@ BOOL SECWorkbook::OnEraseBkgnd(CDC* pDC)
     }
     const int nSaved = pDC->SaveDC();
     pDC->ExcludeClipRect(GetClientArea());
+    if (m_bTabStrip && !m_bFillTabArea) {
+        // the paint fills the tabs
+        for (const SECWorksheet* pSheet : m_sheets) {
+            if (!pSheet->IsWindowVisible())
+                continue;
+            POINT points[7];
+            GetTabPolygon(pSheet, points);
+            CRgn rgnTab;
+            rgnTab.CreatePolygonRgn(points, 7, ALTERNATE);
+            pDC->SelectClipRgn(&rgnTab, RGN_DIFF);
+        }
+    }
     pDC->FillSolidRect(rectFree, ::GetSysColor(COLOR_BTNFACE));
     if (rectFree.bottom < rectClient.bottom) {
         pDC->FillSolidRect(CRect(rectFree.left, rectFree.bottom - 2, rectFree.right, rectFree.bottom - 1),

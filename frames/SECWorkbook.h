@@ -26,7 +26,9 @@
 // with an icon, to P4.x - 2, from Y to P3.y); while the text is wider than that and at least 4
 // characters long its last character is dropped and its last three become "...". WM_ERASEBKGND fills
 // what the bars leave of the client area, less the MDI client, with the button face colour, with an
-// etched edge where that area does not reach the client area's bottom or right.
+// etched edge where that area does not reach the client area's bottom or right; while the tab strip
+// shows, the tabs themselves are left out of that fill (the paint fills them) unless the fill-tab-area
+// flag (SetFillTabArea, off at start) asks for the whole tab area, tabs included.
 //
 // Mouse: a press on the tab of a visible sheet other than the active one (first in array order) marks
 // it pressed, repaints at once and activates it (WM_MOUSEACTIVATE to the sheet); a release clears every
@@ -41,8 +43,6 @@
 //
 // Hosts of bars floated in the main window are SECControlBarWorksheets (tabs too, showing the bar's
 // large icon).
-//
-// Left out: filling the whole tab area (nothing asks for it).
 #pragma once
 
 #include "frames/SECMDIChildWnd.h"
@@ -105,6 +105,9 @@ public:
     // The client's subclass (null until the client exists).
     SECWorkbookClient* GetWorkbookClient() const { return m_pClient; }
     int GetTabWidth() const { return m_nTabWidth; }
+    // The background fill takes in the tabs too (see the top of this file; FALSE at start).
+    void SetFillTabArea(BOOL bFill) { m_bFillTabArea = bFill; }
+    BOOL IsFillTabArea() const { return m_bFillTabArea; }
 
     // ---- tabs ---------------------------------------------------------------------------------------
 
@@ -171,6 +174,7 @@ protected:
     std::vector<SECWorksheet*> m_sheets;
     BOOL m_bTabStrip;
     BOOL m_bShowIcons;
+    BOOL m_bFillTabArea;
     HFONT m_hTabFont;          // the default GUI font, else the system font
     SECWorkbookClient* m_pClient; // owned
     CPen m_penHilite;

@@ -70,6 +70,13 @@ TEST_F(ColorWellTest, GeometryFollowsTheBaseUnitsOutsideADialog)
         EXPECT_EQ(one.GetCellRect(6), CRect(at, cell));
         EXPECT_EQ(one.GetOtherButton() != nullptr, c.bShowOther != FALSE);
     }
+    // a position in dialog units: the base units' too
+    SECColorWell placed;
+    ASSERT_TRUE(placed.Create(0, CRect(8, 16, 0, 0), &parent, kWellID, TRUE, TRUE));
+    CRect rect;
+    placed.GetWindowRect(rect);
+    parent.ScreenToClient(rect);
+    EXPECT_EQ(rect.TopLeft(), CPoint(8 * LOWORD(nBase) / 4, 16 * HIWORD(nBase) / 8));
 }
 
 TEST_F(ColorWellTest, PaintingShowsSunkenCellsTheSelectionAndTheEtchedLine)
@@ -383,10 +390,19 @@ TEST_F(ToolkitButtonTest, WellButtonsOfADialogExchangeTheirColours)
         EXPECT_EQ(dialog.colors[i], given[4 - i]) << i;
     EXPECT_EQ(dialog.wellColor, kCustom);
 
-    // a well in a dialog measures its cells in the dialog's units
+    // a well in a dialog measures its cells in the dialog's units, and its position too when asked
     CRect cell(0, 0, 10, 10);
     dialog.MapDialogRect(cell);
     EXPECT_EQ(dialog.well.GetCellSize(), cell.Size());
+    SECColorWell placed;
+    ASSERT_TRUE(placed.Create(WS_VISIBLE, CRect(30, 20, 0, 0), &dialog, kWellID + 1, TRUE, TRUE));
+    CRect at(30, 20, 30, 20);
+    dialog.MapDialogRect(at);
+    CRect rectPlaced;
+    placed.GetWindowRect(rectPlaced);
+    dialog.ScreenToClient(rectPlaced);
+    EXPECT_EQ(rectPlaced.TopLeft(), at.TopLeft());
+    placed.DestroyWindow();
 
     // another control is refused
     CDataExchange dx(&dialog, TRUE);

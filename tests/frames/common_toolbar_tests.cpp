@@ -1,5 +1,5 @@
 // The tool bar that wraps the system's tool-bar control: what it tells the control when made, its
-// image well, its frame and layout, and presses on its buttons.
+// image well, its frame and layout, its sizes and delayed layout, and presses on its buttons.
 #include "ToolBarTestSupport.h"
 
 #include "frames/SECToolBar.h"
@@ -164,6 +164,54 @@ TEST_F(CommonToolBarTest, TheBarIsItsButtonsWithTheControlBarBordersAround)
     EXPECT_EQ(pBar->GetButtonSize(), CSize(28, 26));
     EXPECT_TRUE(pBar->GetStyle() & TBSTYLE_FLAT);
     EXPECT_EQ(ButtonRect(pBar, 0).Size(), CSize(28, 26));
+    pBar->SendMessage(TB_SETBUTTONWIDTH, 0, MAKELPARAM(30, 40));
+    EXPECT_EQ(pBar->GetButtonWidthLimits(), CSize(30, 40));
+    EXPECT_TRUE(pBar->GetStyle() & TBSTYLE_FLAT);
+    EXPECT_EQ(ButtonRect(pBar, 0).Width(), 30) << "at least the least width";
+}
+
+TEST_F(CommonToolBarTest, ChangedButtonsWaitForTheFramesNextLayoutWhichHasTheControlLayThemOutFirst)
+{
+    CRecordingToolBar* pBar = MakeCommonBar({ID_NEW, ID_OPEN});
+    ASSERT_NE(pBar, nullptr);
+    pBar->SendMessage(TB_AUTOSIZE);
+    EXPECT_FALSE(pBar->IsDelayedLayout());
+    EXPECT_FALSE(pFrame->IsLayoutPending());
+    const int nWidth = ScreenRect(pBar).Width();
+
+    TBBUTTON button = {};
+    button.iBitmap = 0;
+    button.idCommand = int(ID_SAVE);
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = BTNS_BUTTON;
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } changes[] = {
+        {"added", TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button)},
+        {"inserted", TB_INSERTBUTTONA, 0, reinterpret_cast<LPARAM>(&button)},
+        {"deleted", TB_DELETEBUTTON, 0, 0},
+        {"sized", TB_SETBUTTONSIZE, 0, MAKELPARAM(26, 24)},
+    };
+    for (const auto& c : changes) {
+        pBar->SendMessage(c.message, c.wParam, c.lParam);
+        EXPECT_TRUE(pBar->IsDelayedLayout()) << c.what;
+        EXPECT_TRUE(pFrame->IsLayoutPending()) << c.what;
+        pBar->sent.clear();
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        EXPECT_FALSE(pFrame->IsLayoutPending()) << c.what;
+        EXPECT_TRUE(pBar->WasSent(TB_AUTOSIZE)) << c.what;
+        EXPECT_FALSE(pBar->IsDelayedLayout()) << c.what;
+    }
+    // the bar took the buttons' new extent: three of 26 where there were two
+    SIZE sizeButtons = {};
+    pBar->SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&sizeButtons));
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.Width(), sizeButtons.cx);
+    EXPECT_GT(ScreenRect(pBar).Width(), nWidth);
 }
 
 } // namespace

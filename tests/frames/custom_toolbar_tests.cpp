@@ -1,6 +1,6 @@
 // The customisable tool bar: the application's bar, rows and wrapping, the fit-to-height search and
 // balanced rows, inserting and removing buttons, clicks and their commands, the command update, flyby
-// prompts, the tracking mode, native button records, tooltips and the flat borders.
+// prompts, the tracking mode, native button records, tooltips, the flat borders and bands of a re-bar.
 #include "ToolBarTestSupport.h"
 
 #include "frames/SECBtnCaption.h"
@@ -248,6 +248,49 @@ TEST_F(ToolBarTest, AFullRowBarTakesTheFramesWidthWithItsCaptionGroupAtTheEnd)
     pFrame->GetClientRect(rectClient);
     EXPECT_EQ(ParentRect(pBar).Width(), rectClient.Width());
     EXPECT_EQ(pBar->GetItemRect(2).right, rectClient.Width() - 2);
+}
+
+TEST_F(ToolBarTest, InAReBarsBandABarGivesTheBandItsSizeAndAFullRowLeavesTheBand12Pixels)
+{
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_COOL_CLASSES};
+    ASSERT_TRUE(::InitCommonControlsEx(&icc));
+    CWnd reBar;
+    ASSERT_TRUE(reBar.CreateEx(0, REBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_NODIVIDER | CCS_NORESIZE,
+                               CRect(0, 0, 400, 60), pFrame, 0xE8F0));
+    CRect rectReBar;
+    reBar.GetClientRect(rectReBar);
+    for (DWORD dwFullRow : {DWORD(0), DWORD(SEC_TBSTYLE_FULLROW)}) {
+        SCOPED_TRACE(dwFullRow);
+        SECCustomToolBar* pBar = new SECCustomToolBar;
+        pBar->SetAutoDelete(TRUE);
+        ASSERT_TRUE(pBar->CreateEx(kAppToolBarStyle | dwFullRow, &reBar, kAppBarStyle, 0xE8F1));
+        const UINT ids[] = {ID_A, ID_B, 0, ID_C};
+        pBar->SetButtons(ids, 4);
+        REBARBANDINFOA band = {};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+        band.hwndChild = pBar->m_hWnd;
+        band.cxMinChild = 1;
+        band.cyMinChild = 1;
+        ASSERT_TRUE(reBar.SendMessage(RB_INSERTBANDA, WPARAM(-1), reinterpret_cast<LPARAM>(&band)));
+
+        // a size asked for, not committed: the layout is done and the band told
+        const CSize size = pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
+        if (dwFullRow) {
+            EXPECT_EQ(size.cx, rectReBar.Width() - 12);
+        } else {
+            EXPECT_LT(size.cx, rectReBar.Width() - 12) << "the buttons' own width";
+        }
+        REBARBANDINFOA got = {};
+        got.cbSize = sizeof(got);
+        got.fMask = RBBIM_CHILDSIZE;
+        ASSERT_TRUE(reBar.SendMessage(RB_GETBANDINFOA, 0, reinterpret_cast<LPARAM>(&got)));
+        EXPECT_EQ(got.cyMinChild, UINT(size.cy));
+        EXPECT_EQ(got.cxMinChild, dwFullRow ? UINT(size.cx) : 1u);
+        reBar.SendMessage(RB_DELETEBAND, 0);
+        pBar->DestroyWindow();
+    }
+    reBar.DestroyWindow();
 }
 
 // ---- inserting and removing ----------------------------------------------------------------------

@@ -12,15 +12,14 @@ namespace {
 const UINT kStandard = AFX_IDW_TOOLBAR;
 const UINT kSecond = AFX_IDW_TOOLBAR + 5;
 
-// A page beside the tool-bar page that records what it is told of styles.
-class CStylesPage : public CPropertyPage {
+// The buttons page beside the tool-bar page, recording what it is told of styles.
+class CStylesPage : public SECToolBarButtonsPage {
 public:
-    CStylesPage() : CPropertyPage(IDD_SEC_BUTTONSPAGE) {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == g_nMsgToolBarStyleChanging)
             styles.push_back({UINT(wParam), int(lParam)});
-        return CPropertyPage::WindowProc(message, wParam, lParam);
+        return SECToolBarButtonsPage::WindowProc(message, wParam, lParam);
     }
     std::vector<std::pair<UINT, int>> styles;
 };
@@ -234,12 +233,17 @@ TEST_F(PageTest, NewAsksANameAndFloatsTheBarBesideTheTopDockBar)
     EXPECT_EQ(ScreenRect(pFresh->GetParentFrame()).TopLeft(), ptExpected);
 }
 
-TEST_F(PageTest, TheStyleBoxesSetTheManagerAndTellTheOtherPages)
+TEST_F(PageTest, TheStyleBoxesSetTheManagerAndTellTheOtherPagesSuchAsTheButtonsPage)
 {
     RunPage(
         [&](CPropertySheet& sheet, SECToolBarsPage& page) {
-            // the other page has its window once shown
+            // the other page, the buttons page, has its window and controls once shown
             ASSERT_TRUE(sheet.SetActivePage(1));
+            EXPECT_EQ(ItemText(styles, IDC_SEC_BUTTONGROUP), "Buttons");
+            EXPECT_EQ(styles.GetButtonGroup().GetDlgCtrlID(), IDC_SEC_BUTTONGROUP);
+            EXPECT_EQ(styles.GetButtonList().GetDlgCtrlID(), IDC_SEC_BARLIST);
+            EXPECT_EQ(styles.GetButtonText().GetDlgCtrlID(), IDC_SEC_BUTTONTEXT);
+            EXPECT_TRUE(styles.GetButtonList().IsWindowVisible());
             ASSERT_TRUE(sheet.SetActivePage(0));
             const struct {
                 int nBox;

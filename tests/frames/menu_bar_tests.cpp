@@ -5,6 +5,7 @@
 #include "MenuTestSupport.h"
 
 #include "frames/SECCustomToolBarInfoEx.h"
+#include "frames/SECDocTemplateUtils.h"
 #include "frames/SECToolBarManager.h"
 
 #include "frames/SECMenuBar.h"
@@ -237,6 +238,22 @@ TEST_F(MenuBarTest, EveryPopupOfTheMenusIsAMenuButtonOfItsMenuShowingTheMenuShow
     EXPECT_EQ(pBar->FindMnemonic('E'), IndexOf("&Edit"));
     EXPECT_EQ(pBar->FindMnemonic('S'), -1); // hidden
     EXPECT_EQ(pBar->FindMnemonic('\0'), -1);
+}
+
+TEST_F(MenuBarTest, ABarHostShowsTheApplicationsDefaultMenuInAMenuBarOfAnyFrame)
+{
+    EXPECT_EQ(SECDocTemplateUtils::GetDefaultMenuID(), UINT(IDR_MENU_MAIN));
+    // a menu bar in a frame of the class library's own
+    CFrameWnd* pPlain = new CFrameWnd;
+    ASSERT_TRUE(pPlain->Create(nullptr, "plain", WS_OVERLAPPEDWINDOW, CRect(50, 50, 400, 300)));
+    SECMenuBar bar;
+    ASSERT_TRUE(bar.CreateEx(kMenuBarToolBarStyle, pPlain, kMenuBarStyle, kMenuBarID));
+    ASSERT_TRUE(bar.SetMenuResources(2, IDR_MENU_MAIN, IDR_MENU_SHEET));
+    ASSERT_TRUE(bar.SwitchMenu(IDR_MENU_SHEET));
+    EXPECT_TRUE(bar.SwitchMenu(IDR_SEC_BARHOST));
+    EXPECT_EQ(bar.GetCurrentMenu(), UINT(IDR_MENU_MAIN));
+    EXPECT_EQ(bar.GetMask(), 1);
+    pPlain->DestroyWindow();
 }
 
 TEST_F(MenuBarTest, AMenuThatCannotBeReadAddsNothingAndNoneAtAllLeavesNoMenuButtons)

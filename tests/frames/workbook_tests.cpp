@@ -1,6 +1,6 @@
 // The workbook frame: workbook mode and the client's margins, the tab width, the tabs' geometry and
-// drawing (pixels), labels cut to fit, presses on tabs, tab tooltips, sheets leaving, and bar hosts as
-// tabs.
+// drawing (pixels), the background left to the tabs or filled, labels cut to fit, presses on tabs, tab
+// tooltips, sheets leaving, and bar hosts as tabs.
 #include "MdiTestSupport.h"
 
 #include "ToolkitTestSupport.h"
@@ -135,6 +135,33 @@ TEST_F(WorkbookTest, TheActiveTabIsWiderAndTallerAndDrawnWithItsEdges)
         EXPECT_EQ(canvas.At(xMid, p[3].y - 1), Shadow());
         EXPECT_EQ(canvas.At(xMid, p[3].y), RGB(0, 0, 0));
         EXPECT_EQ(canvas.At(p[4].x + 1, yMid), kWhite); // nothing outside
+    }
+}
+
+TEST_F(WorkbookTest, TheBackgroundLeavesTheTabsToThePaintUnlessTheWholeTabAreaIsToBeFilled)
+{
+    SizeClientTo(400);
+    std::vector<SECWorksheet*> sheets = OpenSheets(2);
+    CRect rectClient;
+    pBook->GetClientRect(rectClient);
+    const CRect rectArea = pBook->GetClientArea();
+    // the middle of each tab, and a point of the strip right of the tabs
+    std::vector<CPoint> tabs;
+    for (SECWorksheet* pSheet : sheets) {
+        POINT p[7];
+        pBook->GetTabPolygon(pSheet, p);
+        tabs.push_back(CPoint((p[2].x + p[3].x) / 2, (p[0].y + p[1].y) / 2));
+    }
+    const CPoint ptStrip(rectArea.right - 5, tabs[0].y);
+    EXPECT_FALSE(pBook->IsFillTabArea());
+    for (BOOL bFill : {FALSE, TRUE}) {
+        pBook->SetFillTabArea(bFill);
+        DibCanvas canvas(rectClient.Width(), rectClient.Height());
+        pBook->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc.m_hDC));
+        EXPECT_EQ(canvas.At(ptStrip.x, ptStrip.y), Face()) << bFill;
+        for (const CPoint& pt : tabs) {
+            EXPECT_EQ(canvas.At(pt.x, pt.y), bFill ? Face() : kWhite) << bFill << " " << pt;
+        }
     }
 }
 
