@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -296,4 +299,53 @@ int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture)
             *picture = std::move(decoded);
         return result;
     }
+}
+
+void GifPictureOverWhite(GifPicture& picture)
+{
+    std::vector<uint8_t>& pixels = picture.rgba;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4) {
+        if (pixels[i + 3] == 0) {
+            pixels[i] = pixels[i + 1] = pixels[i + 2] = 255;
+        } else {
+            std::swap(pixels[i], pixels[i + 2]);
+        }
+        pixels[i + 3] = 0;
+    }
+}
+
+std::vector<int> DecodeGifs(const std::vector<std::vector<uint8_t>>& files, bool overWhite,
+                            std::vector<GifPicture>& pictures)
+{
+    pictures.assign(files.size(), GifPicture());
+    std::vector<int> codes(files.size(), GIF_NOT_GIF);
+    // what a decoding threw (no memory for a picture) is thrown again once every decoding has ended
+    std::vector<std::exception_ptr> errors(files.size());
+    auto decode = [&](size_t i) {
+        try {
+            codes[i] = DecodeGif(files[i].data(), files[i].size(), &pictures[i]);
+            if (codes[i] == GIF_OK && overWhite)
+                GifPictureOverWhite(pictures[i]);
+        } catch (...) {
+            errors[i] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (size_t i = 1; i < files.size(); ++i) {
+        try {
+            threads.emplace_back(decode, i);
+        } catch (const std::system_error&) {
+            // no thread to be had: this file is decoded after the first, on the calling thread
+            decode(i);
+        }
+    }
+    if (!files.empty())
+        decode(0);
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const std::exception_ptr& error : errors) {
+        if (error)
+            std::rethrow_exception(error);
+    }
+    return codes;
 }

@@ -53,3 +53,14 @@ enum GifDecode : int {
 // Decodes the first image of the GIF file held in data[0, size) into *picture (when not null). data
 // may be null when size is 0. Returns GIF_OK, or the failure found (*picture is left alone then).
 int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture);
+
+// Turns the pixels of a decoded picture, in place, into blue, green, red and a zero byte each, white
+// where the picture is transparent: the form a page shows it in.
+void GifPictureOverWhite(GifPicture& picture);
+
+// Decodes every file of `files` as DecodeGif does, each on a thread of its own when there are several
+// (a page of two large graphs), and with overWhite turns each picture decoded with
+// GifPictureOverWhite. pictures ends with one picture per file (empty where the file failed); returns
+// the result of each file, in order.
+std::vector<int> DecodeGifs(const std::vector<std::vector<uint8_t>>& files, bool overWhite,
+                            std::vector<GifPicture>& pictures);

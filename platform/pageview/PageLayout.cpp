@@ -51,45 +51,41 @@ bool ReadWholeFile(LPCSTR lpszPath, DWORD nMax, std::vector<uint8_t>& bytes)
     return ok;
 }
 
-// The GIF file lpszPath as a picture over white, or false. A picture of `earlier` read from the same
-// file, unchanged since, is taken over (moved out of `earlier`) instead.
-bool ReadPicture(LPCSTR lpszPath, std::vector<PagePicture>& earlier, PagePicture& picture)
+// An image file of a page to be read: its file's bytes, unless a picture of it was taken over.
+struct PictureFile {
+    size_t item;
+    std::string file;
+    uint64_t size = 0;
+    uint64_t written = 0;
+    std::vector<uint8_t> bytes;
+};
+
+// Opens the image file lpszPath and, unless a picture of `earlier` was read from it unchanged since
+// (which is then moved into *pTaken), reads its bytes into `file`. False when it cannot be read.
+bool ReadPictureFile(LPCSTR lpszPath, std::vector<PagePicture>& earlier, PagePicture* pTaken, bool& bTaken,
+                     PictureFile& file)
 {
+    bTaken = false;
     const HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
         return false;
-    uint64_t nSize = 0, nWritten = 0;
-    bool ok = FileIdentity(hFile, nSize, nWritten);
+    bool ok = FileIdentity(hFile, file.size, file.written);
     if (ok) {
         for (PagePicture& old : earlier) {
-            if (!old.bgrx.empty() && old.file == lpszPath && old.fileSize == nSize && old.fileWritten == nWritten) {
-                picture = std::move(old);
+            if (!old.bgrx.empty() && old.file == lpszPath && old.fileSize == file.size &&
+                old.fileWritten == file.written) {
+                *pTaken = std::move(old);
+                bTaken = true;
                 ::CloseHandle(hFile);
                 return true;
             }
         }
     }
-    std::vector<uint8_t> bytes;
-    ok = ok && ReadWholeFile(hFile, nSize, kMaxImageBytes, bytes);
+    ok = ok && ReadWholeFile(hFile, file.size, kMaxImageBytes, file.bytes);
     ::CloseHandle(hFile);
-    GifPicture gif;
-    if (!ok || DecodeGif(bytes.data(), bytes.size(), &gif) != GIF_OK)
-        return false;
-    picture.width = gif.width;
-    picture.height = gif.height;
-    picture.bgrx.resize(gif.rgba.size());
-    for (size_t i = 0; i < gif.rgba.size(); i += 4) {
-        const bool opaque = gif.rgba[i + 3] != 0;
-        picture.bgrx[i] = opaque ? gif.rgba[i + 2] : 255;
-        picture.bgrx[i + 1] = opaque ? gif.rgba[i + 1] : 255;
-        picture.bgrx[i + 2] = opaque ? gif.rgba[i] : 255;
-        picture.bgrx[i + 3] = 0;
-    }
-    picture.file = lpszPath;
-    picture.fileSize = nSize;
-    picture.fileWritten = nWritten;
-    return true;
+    file.file = lpszPath;
+    return ok;
 }
 
 bool IsAbsolute(const std::string& source)
@@ -298,16 +294,49 @@ void PageContent::SetText(const std::string& page, LPCSTR lpszFolder)
     Clear();
     items = ParsePage(page);
     pictureOf.assign(items.size(), -1);
+    // the pictures taken over at once; the files to decode read first, then decoded side by side
+    std::vector<PictureFile> toDecode;
+    std::vector<PagePicture> taken(items.size());
+    std::vector<char> isTaken(items.size(), 0);
     for (size_t i = 0; i < items.size(); ++i) {
         const std::string& source = items[i].source;
         if (items[i].kind != PageItem::Image || source.empty())
             continue;
-        const std::string file = IsAbsolute(source) ? source : std::string(lpszFolder ? lpszFolder : "") + source;
-        PagePicture picture;
-        if (ReadPicture(file.c_str(), earlier, picture)) {
-            pictureOf[i] = int(pictures.size());
-            pictures.push_back(std::move(picture));
-        }
+        const std::string path = IsAbsolute(source) ? source : std::string(lpszFolder ? lpszFolder : "") + source;
+        PictureFile file;
+        file.item = i;
+        bool bTaken = false;
+        if (!ReadPictureFile(path.c_str(), earlier, &taken[i], bTaken, file))
+            continue;
+        if (bTaken)
+            isTaken[i] = 1;
+        else
+            toDecode.push_back(std::move(file));
+    }
+    std::vector<std::vector<uint8_t>> bytes;
+    for (PictureFile& file : toDecode)
+        bytes.push_back(std::move(file.bytes));
+    std::vector<GifPicture> decoded;
+    const std::vector<int> codes = DecodeGifs(bytes, true, decoded);
+    std::vector<PagePicture> fresh(items.size());
+    std::vector<char> isFresh(items.size(), 0);
+    for (size_t d = 0; d < toDecode.size(); ++d) {
+        if (codes[d] != GIF_OK)
+            continue;
+        PagePicture& picture = fresh[toDecode[d].item];
+        picture.width = decoded[d].width;
+        picture.height = decoded[d].height;
+        picture.bgrx = std::move(decoded[d].rgba);
+        picture.file = toDecode[d].file;
+        picture.fileSize = toDecode[d].size;
+        picture.fileWritten = toDecode[d].written;
+        isFresh[toDecode[d].item] = 1;
+    }
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (!isTaken[i] && !isFresh[i])
+            continue;
+        pictureOf[i] = int(pictures.size());
+        pictures.push_back(std::move(isTaken[i] ? taken[i] : fresh[i]));
     }
 }
 

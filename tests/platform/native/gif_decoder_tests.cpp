@@ -290,4 +290,28 @@ TEST(GifDecoder, FilesThatCannotBeReadAreRefused)
     }
 }
 
+// Several files decoded side by side give each what DecodeGif gives it; over white, a pixel is its
+// blue, green and red (white where clear) and a zero byte.
+TEST(GifDecoder, SeveralFilesSideBySideAndOverWhite)
+{
+    const std::vector<uint32_t> rgb{kRed, kGreen, kBlue};
+    const std::vector<std::vector<uint8_t>> files = {
+        ReadData("noise_interlaced.gif"), GifFile(2, 1).Image(0, 0, 2, 1, {0, 1}).bytes,
+        GifFile(3, 1, rgb).Transparent(1).Image(0, 0, 3, 1, {0, 1, 2}).bytes, ReadData("one_colour_run.gif")};
+    std::vector<GifPicture> pictures;
+    EXPECT_EQ(DecodeGifs(files, false, pictures), (std::vector<int>{GIF_OK, GIF_NO_COLOURS, GIF_OK, GIF_OK}));
+    ASSERT_EQ(pictures.size(), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        GifPicture alone;
+        DecodeGif(files[i].data(), files[i].size(), &alone);
+        EXPECT_EQ(Pixels(pictures[i]), Pixels(alone)) << i;
+    }
+
+    DecodeGifs(files, true, pictures);
+    EXPECT_EQ(pictures[2].rgba, (std::vector<uint8_t>{0, 0, 255, 0, 255, 255, 255, 0, 255, 0, 0, 0}));
+    EXPECT_TRUE(pictures[1].rgba.empty());
+    std::vector<GifPicture> none;
+    EXPECT_TRUE(DecodeGifs({}, true, none).empty());
+}
+
 } // namespace
