@@ -388,6 +388,17 @@ TEST_F(Commands, RecentFilesOpenAsOpenDoesAndOneThatFailsLeavesTheList)
     EXPECT_EQ(app.m_pRecentFileList->GetCount(), 1);
     EXPECT_EQ(Title(), "Ondrix - [untitled]");
     EXPECT_TRUE(app.m_Project.AlternativesTable.empty());
+
+    // an entry of a kind of file Ondrix does not read (a list from another program): the same message,
+    // and the entry leaves the list, rather than an empty project and no word
+    folder.Copy(kRankedPair, "pair.xml");
+    app.AddToRecentFileList(folder.Path("pair.xml").c_str());
+    ASSERT_EQ(Recent(0), folder.Path("pair.xml"));
+    fake.ExpectMessageBox(IDOK, "Can't read file!");
+    Command(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(app.m_pRecentFileList->GetCount(), 1);
+    EXPECT_EQ(Recent(0), folder.Path("first.zex"));
+    EXPECT_EQ(Title(), "Ondrix - [untitled]");
 }
 
 TEST_F(Commands, AFileNamedOnTheCommandLineOpensOnceTheWindowShows)
