@@ -98,7 +98,8 @@ CZQApp::CZQApp()
       m_pMatrixTemplate(nullptr), m_pChartsTemplate(nullptr), m_pRankingListTemplate(nullptr),
       m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
       m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(ZQ_UNTITLED),
-      m_hLanguageLibrary(nullptr), m_pRefill(nullptr), m_bRenderInBackground(false)
+      m_hLanguageLibrary(nullptr), m_pRefill(nullptr), m_bRenderInBackground(false),
+      m_nResultWindows(0), m_bTileAsked(false), m_bMatrixFilled(false)
 {
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
     m_cInputListSeparator = m_cOutputListSeparator = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SLIST, ',');
@@ -379,16 +380,46 @@ void CZQApp::OpenNewDocument(ZQDocument which)
 {
     if (ZQOnWorkThread())
         return ZQOnWindowsThread([&] { OpenNewDocument(which); });
-    if (CMultiDocTemplate* pTemplate = TemplateOf(which))
-        pTemplate->OpenDocumentFile(nullptr);
+    CMultiDocTemplate* pTemplate = TemplateOf(which);
+    CDocument* pDocument = pTemplate != nullptr ? pTemplate->OpenDocumentFile(nullptr) : nullptr;
+    if (which == ZQDocument::ComparisonMatrix && m_nResultWindows > 0)
+        m_bMatrixFilled = pDocument != nullptr;
 }
 
 void CZQApp::TileWindowsHorizontally()
 {
     if (ZQOnWorkThread())
         return ZQOnWindowsThread([this] { TileWindowsHorizontally(); });
+    if (m_nResultWindows > 0) {
+        m_bTileAsked = true;
+        return;
+    }
     if (CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd))
         pFrame->MDITile(MDITILE_HORIZONTAL);
+}
+
+CZQApp::ResultWindows::ResultWindows(CZQApp& app) : m_app(app)
+{
+    ++m_app.m_nResultWindows;
+}
+
+CZQApp::ResultWindows::~ResultWindows()
+{
+    if (--m_app.m_nResultWindows > 0)
+        return;
+    m_app.m_bMatrixFilled = false;
+    m_app.ShowOpenedResultWindows();
+}
+
+void CZQApp::ShowOpenedResultWindows()
+{
+    if (m_bTileAsked) {
+        m_bTileAsked = false;
+        if (CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd))
+            pFrame->MDITile(MDITILE_HORIZONTAL);
+    }
+    if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs)))
+        pView->ShowWrittenPage();
 }
 
 void CZQApp::RefreshGraphPage()
@@ -419,6 +450,10 @@ void CZQApp::LoadMatrix()
 {
     if (ZQOnWorkThread())
         return ZQOnWindowsThread([this] { LoadMatrix(); });
+    if (m_bMatrixFilled) {
+        m_bMatrixFilled = false;
+        return;
+    }
     if (CZQResultsGridView* pView = dynamic_cast<CZQResultsGridView*>(FirstViewOf(ZQDocument::ComparisonMatrix)))
         pView->LoadMatrix();
 }
@@ -446,6 +481,8 @@ int CZQApp::ShowMessage(const CString& text, const CString& caption, unsigned st
         ZQOnWindowsThread([&] { nAnswer = ShowMessage(text, caption, style); });
         return nAnswer;
     }
+    // the windows that have opened stand and show as they will while the message shows
+    ShowOpenedResultWindows();
     CWnd* pOwner = CWnd::GetSafeOwner(nullptr);
     return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, caption, style);
 }

@@ -177,13 +177,18 @@ public:
     // A new document of the template of `which` (its OpenDocumentFile without a file); nothing
     // when the template does not exist.
     void OpenNewDocument(ZQDocument which) override;
-    // Tiles the main frame's MDI children one above the other.
+    // Tiles the main frame's MDI children one above the other; while the result windows of one
+    // command open (ResultWindows), once, when the last of them has opened.
     void TileWindowsHorizontally() override;
     // CZQGridView::LoadFromModel and StoreToModel on the first view of the first evaluations-grid
     // document; nothing without one.
     void LoadFromModel() override;
     void StoreToModel() override;
+    // True while the result windows of a command open (see ResultWindows).
+    bool IsOpeningResultWindows() const { return m_nResultWindows > 0; }
     // CZQResultsGridView::LoadMatrix on the first view of the first matrix document (none: nothing).
+    // While the result windows of one command open, the refill that follows the opening of the
+    // matrix's window is left out: its first update has just filled it from the same Solver.
     void LoadMatrix() override;
     // CZQGraphView::RefreshGraphPage on the first view of the first graphs document (none: nothing).
     void RefreshGraphPage() override;
@@ -192,7 +197,8 @@ public:
     void RedrawRankingChart() override;
     // The main frame's SetStatusText, which shows nothing.
     void SetStatusText(const CString& text) override;
-    // A message box through the class library's seam, owned by the active top-level window.
+    // A message box through the class library's seam, owned by the active top-level window. The
+    // result windows opened so far are tiled first.
     int ShowMessage(const CString& text, const CString& caption, unsigned style) override;
     // The string-table text (current resource source, then the program).
     CString LoadText(ZQText which) override;
@@ -352,9 +358,30 @@ private:
     void WarnAboutFile(UINT nIDText);
     // True when the project holds value functions (a solve has given them).
     bool HoldsValueFunctions() const;
-    // Runs solve (the project's solve) with the graphs rendered in the background (RenderDotToGif),
-    // then waits for the renders and gives the memory the solve freed back to the system.
+    // Runs solve (the project's solve) with the graphs rendered in the background (RenderDotToGif)
+    // and its result windows opened as one (ResultWindows), then waits for the renders and gives the
+    // memory the solve freed back to the system.
     void SolveRenderingInBackground(const std::function<void()>& solve);
+
+    // The result windows one command opens, from its construction to its destruction (they nest: the
+    // outermost counts). Each window the project opens asks for a tile: the tiles are made once, when
+    // the command ends (or before a message box shows meanwhile), to the same arrangement as a tile
+    // after each window, without laying every open window out again for each. A matrix window opened
+    // meanwhile has been filled by its first update; the refresh that follows it is left out. The
+    // graph page is shown once, after the tile (CZQGraphView::ShowWrittenPage).
+    class ResultWindows {
+    public:
+        explicit ResultWindows(CZQApp& app);
+        ~ResultWindows();
+        ResultWindows(const ResultWindows&) = delete;
+        ResultWindows& operator=(const ResultWindows&) = delete;
+
+    private:
+        CZQApp& m_app;
+    };
+    // Makes the tile the result windows opened so far asked for, if any, then shows the graph page
+    // written meanwhile, if any.
+    void ShowOpenedResultWindows();
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
     // The refill of the panes that the services of the panes go to while a project file is read;
@@ -362,6 +389,11 @@ private:
     CZQPaneRefill* m_pRefill;
     // True while a solve command runs, whose graphs render in the background.
     bool m_bRenderInBackground;
+    // ResultWindows: how many are open, whether a tile was asked for meanwhile, and whether the
+    // matrix window opened meanwhile holds the fill its refresh would make.
+    int m_nResultWindows;
+    bool m_bTileAsked;
+    bool m_bMatrixFilled;
 };
 
 // The running application object; null when the program's application is not a CZQApp.

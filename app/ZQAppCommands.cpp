@@ -286,6 +286,7 @@ void CZQApp::SolveRenderingInBackground(const std::function<void()>& solve)
 {
     m_bRenderInBackground = true;
     try {
+        const ResultWindows windows(*this);
         solve();
     } catch (...) {
         m_bRenderInBackground = false;
@@ -326,6 +327,7 @@ void CZQApp::OnToggleMatrix()
         CloseDocumentsOf(m_pMatrixTemplate);
         m_nMatrixOpen = 0;
     } else {
+        const ResultWindows windows(*this);
         m_Project.OpenComparisonMatrixWindow();
         m_Project.RefreshComparisonMatrixWindow();
         m_nMatrixOpen = 1;
@@ -337,6 +339,7 @@ void CZQApp::OnToggleGraphs()
     if (m_nGraphsOpen != 0) {
         CloseDocumentsOf(m_pGraphsTemplate);
     } else {
+        const ResultWindows windows(*this);
         m_Project.OpenGraphsWindow();
         m_Project.RefreshGraphsWindow();
     }

@@ -44,7 +44,7 @@ BEGIN_MESSAGE_MAP(CZQGraphView, CView)
     ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-CZQGraphView::CZQGraphView() : m_hWndPage(nullptr), m_nSheets(-1) {}
+CZQGraphView::CZQGraphView() : m_hWndPage(nullptr), m_nSheets(-1), m_bPageWaiting(false) {}
 
 CZQGraphView::~CZQGraphView() = default;
 
@@ -147,14 +147,28 @@ BOOL CZQGraphView::Navigate(LPCSTR lpszPath)
 
 BOOL CZQGraphView::ShowPage(const CString& text)
 {
+    CString path = PagePath();
+    const BOOL bWritten = !path.IsEmpty() && WriteWholeFile(path, text);
+    if (!bWritten)
+        path.Empty();
+    m_bPageWaiting = true;
+    m_strPageWaiting = path;
+    CZQApp* pApp = ZQGetApp();
+    if (pApp != nullptr && pApp->IsOpeningResultWindows())
+        return bWritten;
+    return ShowWrittenPage() && bWritten;
+}
+
+BOOL CZQGraphView::ShowWrittenPage()
+{
+    if (!m_bPageWaiting)
+        return FALSE;
+    m_bPageWaiting = false;
+    if (m_strPageWaiting.IsEmpty())
+        return Navigate(nullptr);
     // the graphs a solve renders in the background are written first
     FinishRenderingDotToGif();
-    const CString path = PagePath();
-    if (path.IsEmpty() || !WriteWholeFile(path, text)) {
-        Navigate(nullptr);
-        return FALSE;
-    }
-    return Navigate(path);
+    return Navigate(m_strPageWaiting);
 }
 
 BOOL CZQGraphView::OnPreparePrinting(CPrintInfo* pInfo)

@@ -10,6 +10,11 @@
 // be written (no TEMP directory, or one that cannot be written) is skipped without a message, and the
 // view then shows an empty page.
 //
+// While the application opens the result windows of one command (CZQApp::IsOpeningResultWindows),
+// the pages are written at once but shown once, when the command has opened them all
+// (ShowWrittenPage): the last page written, laid out for the window's last size, with the images the
+// solve renders meanwhile.
+//
 // The view keeps the application's graphs-open flag: set when it is first shown, cleared when its
 // window goes.
 //
@@ -42,6 +47,10 @@ public:
     BOOL RefreshGraphPage();
     // Shows the page file lpszPath (a Windows path; null: an empty page). Returns TRUE when it was read.
     BOOL Navigate(LPCSTR lpszPath);
+    // Shows the page written last and not shown yet (see the top of this file), once the renders that
+    // are running have written their images; nothing when none waits. Returns TRUE when a page was
+    // read.
+    BOOL ShowWrittenPage();
 
     // The first page.
     static CString FirstPageText();
@@ -53,7 +62,9 @@ public:
     static CString PagePath();
 
 protected:
-    // Writes text into the page file and shows it; an empty page when it cannot be written.
+    // Writes text into the page file and shows it, or leaves it to ShowWrittenPage while the result
+    // windows of a command open; an empty page when it cannot be written. Returns TRUE when the page
+    // was written and, shown now, read.
     BOOL ShowPage(const CString& text);
 
     // Printing: the print dialog; the number of sheets unknown until the first is drawn; each printed
@@ -70,4 +81,6 @@ protected:
 
     HWND m_hWndPage;        // the page viewer
     int m_nSheets;          // the sheets the page takes on the printer, once the first is drawn; -1 before
+    bool m_bPageWaiting;    // a page written is still to be shown (ShowWrittenPage)
+    CString m_strPageWaiting; // ... from this file; empty: the empty page
 };
