@@ -442,25 +442,23 @@ void CZQPaneRefill::Finish()
             m_pCriteria->InsertCriterion(call.name, call.kindText);
     }
 
-    // The tree's operations as they were made, on a tree that does not paint itself: with its own
-    // redrawing off the tree would not scroll to the items selected either, so it is only kept
-    // from painting, as a window not shown is. So is the pane's remove button, which every selection
-    // in the tree enables or disables and which repainted itself each time.
+    // The tree's operations as they were made, with its redrawing off (it does not scroll to the
+    // items selected then: the program shows the first rank after an open anyway). So is the pane's
+    // remove button's, which every selection in the tree enables or disables and which repainted
+    // itself each time; the button keeps no redrawing of its own, it is only kept from painting, as a
+    // window not shown is.
+    tree.SetRedraw(FALSE);
     CWnd& button = m_pReference->m_btnRemove;
-    std::vector<HWND> quiet;
-    for (CWnd* pWnd : {static_cast<CWnd*>(&tree), &button}) {
-        if (pWnd->m_hWnd != nullptr && (pWnd->GetStyle() & WS_VISIBLE) != 0) {
-            ::DefWindowProcA(pWnd->m_hWnd, WM_SETREDRAW, FALSE, 0);
-            quiet.push_back(pWnd->m_hWnd);
-        }
-    }
+    const bool bQuietButton = button.m_hWnd != nullptr && (button.GetStyle() & WS_VISIBLE) != 0;
+    if (bQuietButton)
+        ::DefWindowProcA(button.m_hWnd, WM_SETREDRAW, FALSE, 0);
     ReplayTree(tree, pacer);
-    for (HWND hWnd : quiet) {
-        ::DefWindowProcA(hWnd, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(hWnd, nullptr, TRUE);
+    if (bQuietButton) {
+        ::DefWindowProcA(button.m_hWnd, WM_SETREDRAW, TRUE, 0);
+        button.Invalidate();
     }
 
-    for (CWnd* pWnd : {static_cast<CWnd*>(&list), static_cast<CWnd*>(&criteria)}) {
+    for (CWnd* pWnd : {static_cast<CWnd*>(&list), static_cast<CWnd*>(&criteria), static_cast<CWnd*>(&tree)}) {
         pWnd->SetRedraw(TRUE);
         pWnd->Invalidate();
     }

@@ -13,7 +13,8 @@
 // and selection; the criteria; and every operation made on the tree, in order. The
 // windows end as the same calls made on them one by one would leave them: the same items in the
 // same order, images, selection and remove buttons, the same tree with its
-// expansion and the item it is scrolled to.
+// expansion; the tree is left at its top, where the program shows it after an open (ShowFirstRank)
+// whatever item the calls last selected.
 //
 // The calls may come from another thread than the windows' (the file is read on one, see
 // ZQWindowsThread.h): everything but Finish works on the copy alone, except for a list whose order

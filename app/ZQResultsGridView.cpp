@@ -16,19 +16,33 @@
 
 namespace {
 
-// The styles of one row of the matrix, given back to the grid's pool when the row is stored.
-class RowStyles : public CObArray {
+// The styles of a range of cells of the matrix, given back to the grid's pool once stored.
+class RangeStyles : public CObArray {
 public:
-    explicit RowStyles(CGXGridCore& grid) : m_grid(grid) {}
-    ~RowStyles() override
+    explicit RangeStyles(CGXGridCore& grid) : m_grid(grid) {}
+    ~RangeStyles() override
     {
         for (int32_t k = 0; k < GetSize(); ++k) {
             if (CObject* pStyle = GetAt(k))
                 m_grid.RecycleStyle(static_cast<CGXStyle*>(pStyle));
         }
     }
-    RowStyles(const RowStyles&) = delete;
-    RowStyles& operator=(const RowStyles&) = delete;
+    RangeStyles(const RangeStyles&) = delete;
+    RangeStyles& operator=(const RangeStyles&) = delete;
+
+    // A new style of the grid's pool, the next of the range.
+    CGXStyle& Add()
+    {
+        CGXStyle* pStyle = m_grid.CreateStyle();
+        CObArray::Add(pStyle);
+        return *pStyle;
+    }
+    // Stores the styles into range (as many cells as styles), each cell as a call of its own with
+    // its style would, in override mode, without the grid's work around every call.
+    void Store(const CGXCellRange& range)
+    {
+        m_grid.SetStyleRange(range, nullptr, CGXStyle::gxOverride, 0, this, 2, CGXGridCore::gxDo);
+    }
 
 private:
     CGXGridCore& m_grid;
@@ -76,33 +90,33 @@ void CZQResultsGridView::LoadMatrix()
     if (pSolver == nullptr)
         return;
 
-    // square over the table's rows, and never past a row's end; a row's values go in as one range of
-    // styles, which stores each cell as a call of its own would, without the grid's work around every
-    // call (a matrix of 200 alternatives has 40000 cells)
+    // square over the table's rows, and never past a row's end; a row's values go in as one range
+    // (a matrix of 200 alternatives has 40000 cells), and so do the names down the side and across
+    // the top
     const SolverMatrix& table = pSolver->weakOptima;
     const size_t nSquare = (std::min)(table.size(), n);
     for (size_t i = 0; i < nSquare; ++i) {
         const size_t nCells = (std::min)(table[i].size(), nSquare);
         if (nCells == 0)
             continue;
-        RowStyles values(*this);
-        values.SetSize(int32_t(nCells));
+        RangeStyles values(*this);
         for (size_t k = 0; k < nCells; ++k) {
             CString number;
             number.Format("%.13g", table[i][k]);
-            CGXStyle* pValue = CreateStyle();
-            values.SetAt(int32_t(k), pValue);
-            pValue->SetValue(number).SetValueType(CGXStyle::gxValueNumber);
+            values.Add().SetValue(number).SetValueType(CGXStyle::gxValueNumber);
         }
-        SetStyleRange(CGXCellRange(ROWCOL(i + 1), 1, ROWCOL(i + 1), ROWCOL(nCells)), nullptr, CGXStyle::gxOverride, 0,
-                      &values, 2, gxDo);
+        values.Store(CGXCellRange(ROWCOL(i + 1), 1, ROWCOL(i + 1), ROWCOL(nCells)));
     }
-    for (size_t j = 0; j < n; ++j) {
-        const AlternativeRecord* pAlternative = pSolver->model.alternatives[j].get();
-        const CString name = pAlternative != nullptr ? pAlternative->name : CString();
-        const ROWCOL nIndex = ROWCOL(j + 1);
-        ApplyValueToRange(CGXCellRange(nIndex, 0, nIndex, 0), name, CGXStyle::gxOverride, 0, 2);
-        ApplyValueToRange(CGXCellRange(0, nIndex, 0, nIndex), name, CGXStyle::gxOverride, 0, 2);
+    if (n > 0) {
+        RangeStyles side(*this), top(*this);
+        for (size_t j = 0; j < n; ++j) {
+            const AlternativeRecord* pAlternative = pSolver->model.alternatives[j].get();
+            const CString name = pAlternative != nullptr ? pAlternative->name : CString();
+            side.Add().SetValue(name);
+            top.Add().SetValue(name);
+        }
+        side.Store(CGXCellRange(1, 0, ROWCOL(n), 0));
+        top.Store(CGXCellRange(0, 1, 0, ROWCOL(n)));
     }
 
     if (n > 0) {

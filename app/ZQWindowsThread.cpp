@@ -13,23 +13,28 @@ const DWORD kPaintInterval = 50;
 DWORD g_dwWorkThread = 0;
 HWND g_hCallWindow = nullptr;
 
-// A call handed over to the windows' thread, and what it threw.
-struct HandedCall {
-    const std::function<void()>* call;
+// Work run on another thread than the one that asked for it (the work's thread, or the windows'
+// thread for a call handed over), and what it threw: nothing unwinds through the system, the error
+// goes back to the thread that asked.
+struct HandedWork {
+    const std::function<void()>* work;
     std::exception_ptr error;
+
+    void Run()
+    {
+        try {
+            (*work)();
+        } catch (...) {
+            error = std::current_exception();
+        }
+    }
 };
 
 LRESULT CALLBACK CallWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != kRunCall)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
-    HandedCall* pCall = reinterpret_cast<HandedCall*>(lParam);
-    // nothing unwinds through the system: the error goes back to the thread that handed the call over
-    try {
-        (*pCall->call)();
-    } catch (...) {
-        pCall->error = std::current_exception();
-    }
+    reinterpret_cast<HandedWork*>(lParam)->Run();
     return 0;
 }
 
@@ -44,19 +49,9 @@ HWND CreateCallWindow()
     return ::CreateWindowExA(0, kCallWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
 }
 
-struct Work {
-    const std::function<void()>* work;
-    std::exception_ptr error;
-};
-
 DWORD WINAPI WorkThread(LPVOID pParam)
 {
-    Work* pWork = static_cast<Work*>(pParam);
-    try {
-        (*pWork->work)();
-    } catch (...) {
-        pWork->error = std::current_exception();
-    }
+    static_cast<HandedWork*>(pParam)->Run();
     return 0;
 }
 
@@ -101,7 +96,7 @@ void ZQRunWhilePainting(const std::function<void()>& work)
         return;
     }
     const HWND hCallWindow = CreateCallWindow();
-    Work job = {&work, nullptr};
+    HandedWork job = {&work, nullptr};
     DWORD dwThread = 0;
     const HANDLE hThread = hCallWindow != nullptr ? ::CreateThread(nullptr, 0, WorkThread, &job, CREATE_SUSPENDED, &dwThread)
                                                   : nullptr;
@@ -141,7 +136,7 @@ void ZQOnWindowsThread(const std::function<void()>& call)
         call();
         return;
     }
-    HandedCall handed = {&call, nullptr};
+    HandedWork handed = {&call, nullptr};
     ::SendMessageA(g_hCallWindow, kRunCall, 0, reinterpret_cast<LPARAM>(&handed));
     if (handed.error)
         std::rethrow_exception(handed.error);

@@ -7,14 +7,18 @@
 
 namespace {
 
-// Throws unless the reference matrix of B is m x m.
-void CheckReference(const KendallRecord& B, size_t m)
+// Throws unless the reference matrix of B is m x m and, when A is given, A is too (its rows checked
+// beside the reference's, row by row).
+void CheckShapes(const SolverMatrix* A, const KendallRecord& B, size_t m)
 {
     const SolverMatrix& reference = B.first;
     if (reference.size() != m)
         AfxThrowInvalidArgFormat("KendallTau: the reference matrix has %d rows, %d expected", int(reference.size()),
                                  int(m));
     for (size_t i = 0; i < m; ++i) {
+        if (A != nullptr && (*A)[i].size() != m)
+            AfxThrowInvalidArgFormat("KendallTau: row %d of the model matrix has %d entries, %d expected", int(i),
+                                     int((*A)[i].size()), int(m));
         if (reference[i].size() != m)
             AfxThrowInvalidArgFormat("KendallTau: row %d of the reference matrix has %d entries, %d expected", int(i),
                                      int(reference[i].size()), int(m));
@@ -44,17 +48,7 @@ double KendallTau(const SolverMatrix& A, const KendallRecord& B)
 {
     const size_t m = A.size();
     const SolverMatrix& reference = B.first;
-    if (reference.size() != m)
-        AfxThrowInvalidArgFormat("KendallTau: the reference matrix has %d rows, %d expected", int(reference.size()),
-                                 int(m));
-    for (size_t i = 0; i < m; ++i) {
-        if (A[i].size() != m)
-            AfxThrowInvalidArgFormat("KendallTau: row %d of the model matrix has %d entries, %d expected", int(i),
-                                     int(A[i].size()), int(m));
-        if (reference[i].size() != m)
-            AfxThrowInvalidArgFormat("KendallTau: row %d of the reference matrix has %d entries, %d expected", int(i),
-                                     int(reference[i].size()), int(m));
-    }
+    CheckShapes(&A, B, m);
     if (m < 2)
         return 1.0;
 
@@ -69,7 +63,7 @@ double KendallTau(const SolverMatrix& A, const KendallRecord& B)
 double KendallTauOfUtilities(const std::vector<double>& utilities, double delta, const KendallRecord& B)
 {
     const size_t m = utilities.size();
-    CheckReference(B, m);
+    CheckShapes(nullptr, B, m);
     if (m < 2)
         return 1.0;
     const SolverMatrix& reference = B.first;

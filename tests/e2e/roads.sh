@@ -751,12 +751,21 @@ road_print() {
     activate price
     print_active price
     [ "$(pdf_pages "$OUT/price.pdf")" -eq 1 ] || fail "the value chart printed on $(pdf_pages "$OUT/price.pdf") pages"
-    # the abscissae of the breakpoints of two segments over the prices that the grid shows
-    local breakpoints
-    breakpoints=$(cut -f2 <<<"$evaluations" | tr -d '\r' | sort -n | sed -n '1p;$p' |
-        awk 'NR == 1 { low = $1 } NR == 2 { printf "%.3f %.3f %.3f", low, (low + $1) / 2, $1 }')
+    # the labels under the chart: abscissae of breakpoints (the prices the grid shows), from the first
+    # one on, left to right, each clear of the next
+    local breakpoints labels
+    breakpoints=$(cut -f2 <<<"$evaluations" | tr -d '\r' | sort -n | awk '{ printf "%.3f\n", $1 }' | uniq)
+    labels=$(pdf_words "$OUT/price.pdf" | awk '$1 == 1 && $6 ~ /^[0-9]+\.[0-9][0-9][0-9]$/' | sort -n -k2,2)
+    [ "$(wc -l <<<"$labels")" -ge 3 ] || fail "the value chart shows no breakpoints: $(pdf_text "$OUT/price.pdf" | tail -3)"
+    expect_text "$(head -1 <<<"$labels" | cut -d' ' -f6)" "$(head -1 <<<"$breakpoints")"
+    [ -z "$(cut -d' ' -f6 <<<"$labels" | grep -vxF -f <(echo "$breakpoints"))" ] ||
+        fail "labels that are no breakpoint: $(cut -d' ' -f6 <<<"$labels" | grep -vxF -f <(echo "$breakpoints") | head -3)"
+    awk -v width="$(pdfinfo "$OUT/price.pdf" | sed -n 's/^Page size: *\([0-9.]*\) .*/\1/p')" '
+        $2 < 0 || $4 > width || NR > 1 && ($2 <= right || $6 + 0 <= last) { exit 1 }
+        { right = $4; last = $6 + 0 }' <<<"$labels" ||
+        fail "the labels under the value chart run into each other or off the page: $(echo $labels)"
     local point
-    for point in $breakpoints 0 1; do
+    for point in 0 1; do
         pdf_text "$OUT/price.pdf" | grep -qw -- "$point" || fail "the value chart shows no label $point"
     done
     expect_readable "$OUT/price.pdf" "the value chart" 0.5 0.5 '^[0-9.]+$'

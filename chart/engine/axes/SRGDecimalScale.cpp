@@ -268,24 +268,46 @@ void SRGDecimalScale::FormatLabelText(CString& rText)
     rText = text.c_str();
 }
 
-void SRGDecimalScale::OrientLabels()
+bool SRGDecimalScale::KeepsOwnAngle() const
 {
-    const double dx = m_ptEnd.x - m_ptStart.x;
-    const double dy = m_ptEnd.y - m_ptStart.y;
-    double c = std::atan2(dy, dx) + kPi / 2.0;
+    // an angle of -500 or below is the automatic one: the axis turns the labels
+    return (m_style.m_nFlags & flagOwnOrientation) && m_style.GetTextAngle() > -499.0;
+}
+
+double SRGDecimalScale::GetLabelAngle() const
+{
+    if (KeepsOwnAngle())
+        return m_style.GetTextAngle();
+    double c = std::atan2(double(m_ptEnd.y - m_ptStart.y), double(m_ptEnd.x - m_ptStart.x)) + kPi / 2.0;
     while (c < 0.0)
         c += 2.0 * kPi;
     while (c >= 2.0 * kPi)
         c -= 2.0 * kPi;
+    return c * 57.29578;
+}
+
+double SRGDecimalScale::LabelSpacing(const CSize& text, int nLineHeight) const
+{
+    // the text's angle to the axis line (the line's angle on the screen runs clockwise, the text's
+    // counter-clockwise)
+    const double dAxis = std::atan2(double(m_ptEnd.y - m_ptStart.y), double(m_ptEnd.x - m_ptStart.x));
+    const double phi = GetLabelAngle() * kPi / 180.0 + dAxis;
+    const double c = std::fabs(std::cos(phi));
+    const double s = std::fabs(std::sin(phi));
+    // the outline the label block keeps apart: the text widened by a sixth of a line on every side
+    const double dInflate = 2.0 * Round(nLineHeight / 6.0);
+    const double dText = text.cx * c + text.cy * s;
+    const double dOutline = (text.cx + dInflate) * c + (text.cy + dInflate) * s;
+    return (std::max)(1.2 * dText, dOutline + 1.0);
+}
+
+void SRGDecimalScale::OrientLabels()
+{
+    const double dx = m_ptEnd.x - m_ptStart.x;
+    const double dy = m_ptEnd.y - m_ptStart.y;
     const double dOldAngle = m_style.GetTextAngle();
-    // an angle of -500 or below is the automatic one: the axis turns the labels
-    if ((m_style.m_nFlags & flagOwnOrientation) && m_style.GetTextAngle() > -499.0) {
-        SetAngle(m_style.GetTextAngle());
-        SetAnchorPosition(m_nAlignment);
-    } else {
-        SetAngle(c * 57.29578);
-        SetAnchorPosition(m_nLabelSide == 1 ? 0 : 4);
-    }
+    SetAngle(GetLabelAngle());
+    SetAnchorPosition(KeepsOwnAngle() ? m_nAlignment : m_nLabelSide == 1 ? 0 : 4);
     // labels of a crowded axis make way along it
     const double dLength = std::hypot(dx, dy);
     if (dLength > 0.0)

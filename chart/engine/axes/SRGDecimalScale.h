@@ -99,6 +99,15 @@ protected:
     CString GetEffectiveFormat(const char* lpszDefault) const;
     // The height of lpszText in the scale's font (selected into the DC).
     int TextHeight(const CString& text);
+    // True when the labels keep the style's text angle (flagOwnOrientation and an angle above -499).
+    bool KeepsOwnAngle() const;
+    // The text angle in degrees that OrientLabels gives the labels for the present axis line.
+    double GetLabelAngle() const;
+    // The distance along the axis line from one label to the next that keeps a label whose text block
+    // measures text (lines nLineHeight high) readable beside its neighbours, turned as OrientLabels
+    // turns it: 1.2 times the text's extent along the line, and at least a pixel more than its outline
+    // (the text widened by a sixth of a line on every side), which the label block keeps apart.
+    double LabelSpacing(const CSize& text, int nLineHeight) const;
     // Places the labels of values (in order) at their axis positions (0 at the start, 1 at the end of
     // the axis line), with their texts; deletes the labels past them, orients them and records the
     // ticks.

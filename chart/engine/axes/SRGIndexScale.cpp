@@ -95,7 +95,12 @@ void SRGIndexScale::BuildLabels()
     } else {
         ChartFontScope font(m_pDC, GetFont());
         const int h = (std::max)(1, int(m_pDC->GetTextExtent("0", 1).cy));
-        A = AutomaticInterval(n, int(L / (1.2 * h)));
+        // room by 1.2 text heights a label, as for labels turned across the axis; labels that lie
+        // along it (the value charts' horizontal x labels) take their width, the widest of them
+        double dSpacing = 1.2 * h;
+        for (int j = 0; j < n; ++j)
+            dSpacing = (std::max)(dSpacing, LabelSpacing(MeasureText(GetCategoryText(nFirst + j * nStride)), h));
+        A = AutomaticInterval(n, int(L / dSpacing));
     }
     std::vector<double> positions;
     std::vector<CString> texts;

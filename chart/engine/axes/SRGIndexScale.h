@@ -5,8 +5,11 @@
 // line (the points of a line); without it each label stands in the middle of its category.
 //
 // Interval: the set step (rounded down to a whole number of categories, at least 1), or as many
-// categories as needed so that the labels, 1.2 text heights each, fit along the axis (at least one label
-// is assumed to fit), rounded up to a multiple of 10 above 5, of 100 above 100 and of 500 above 500.
+// categories as needed so that the labels fit along the axis (at least one label is assumed to fit),
+// rounded up to a multiple of 10 above 5, of 100 above 100 and of 500 above 500. A label takes 1.2 text
+// heights of the axis, or, turned so that it lies along the axis, the room its text needs there (1.2
+// times its extent along the axis, more than its outline): the widest label of the window decides,
+// so that labels every interval never meet.
 //
 // SRGGroupScale: the same with the groups of the window and their annotations.
 //

@@ -68,7 +68,8 @@
 // types 0x0c, 0x0d, 0x13 and 0x15. The scales take the display's font and text colour and stand the
 // margin x 1.25 away from the plot; the label steps are the display's first (x) and second (y) extra
 // values, the y format its second extra text. The plot shrinks to leave room for the labels (not under
-// flagPlotFixed): the scales are laid out once to measure them, the plot shrunk, then laid out again and
+// flagPlotFixed): the scales are laid out once to measure them, the plot shrunk (the bottom labels
+// measured again on the narrower plot until they keep to the room beside it), then laid out again and
 // drawn. The frame fills the plot under flagFillPlot, draws tick marks outwards at the ticks (the
 // margin long, in the frame colour), grid lines across the plot at the value ticks (horizontal) and at
 // the category ticks (vertical) in the grid colour, and outlines the plot in the frame pen. The flags
@@ -242,7 +243,8 @@ protected:
     // x scale goes under nNoXScale.
     void BuildScalePasses(bool bXValues, int nNoXScale = flagNoXScale);
     // Tick marks of the margin's length in the frame pen at the points of rList (nDirection as
-    // SRGTickMarks::SetDirection).
+    // SRGTickMarks::SetDirection). The length is the margin as on the screen: on a printer the tick
+    // marks scale it to the device themselves.
     void DrawTicks(CPtrList& rList, int nDirection);
 
     // ---- what the routines of the bar, stacked, pie, area, step, range and stock displays share -------------
@@ -298,7 +300,9 @@ protected:
     void SetValueScaleLimits(SRGDecimalScale* pScale, bool bPercent);
     // The two passes of a scale along the bottom edge and one up the left (right: bRight) edge, either
     // null, with the axis lines the plot gives less the depth: measure and shrink the plot, then lay out
-    // and draw (see BuildScales).
+    // and draw (see BuildScales). After the measuring pass the bottom labels are measured again on the
+    // axis the side's labels left them (they may be others there, one at the far end) until they keep
+    // to the room the plot had at first, so that the drawing pass finds them inside it.
     void LayOutAxes(SRGDecimalScale* pBottom, SRGDecimalScale* pSide, bool bRight, CSize depth);
     // The horizontal layouts: categories of pCategoryClass up the left edge (gone under nNoCategory),
     // values along the bottom.

@@ -2,6 +2,7 @@
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "chart/engine/display/DEDizedDisplay.h"
@@ -14,6 +15,9 @@
 #include "chart/engine/axes/SRGIndexScale.h"
 
 namespace {
+
+// How often the bottom labels are measured again on a plot that the labels of the side made narrower.
+const int kBottomRefits = 4;
 
 // Bits 4-7 of a label block's kind word: single or repeated overlap avoidance.
 const int kPlacementSingle = 0x90;
@@ -176,12 +180,31 @@ void DEDizedDisplay::LayOutAxes(SRGDecimalScale* pBottom, SRGDecimalScale* pSide
         int& nKind = pScale->GetStyle()->m_nKind;
         nKind = (nKind & ~0xF0) | (bRepeated ? kPlacementRepeated : kPlacementSingle);
     };
+    // the room the labels along the bottom may take beside the plot: what the plot had at first
+    const int nFirstLeft = m_rcPlot.left;
+    const int nFirstRight = m_rcPlot.right;
+    auto layOutBottom = [&](bool bMeasure) {
+        pBottom->SetStart(m_rcPlot.left, m_rcPlot.bottom);
+        pBottom->SetEnd(m_rcPlot.right - depth.cx, m_rcPlot.bottom);
+        const CRect box = LayOutScale(pBottom, bMeasure);
+        // labels standing out beyond the first room take it from the plot
+        bool bMoved = false;
+        if (bMeasure && !bFixed && !box.IsRectEmpty()) {
+            if (box.right > nFirstRight) {
+                m_rcPlot.right -= box.right - nFirstRight;
+                bMoved = true;
+            }
+            if (box.left < nFirstLeft) {
+                m_rcPlot.left += nFirstLeft - box.left;
+                bMoved = true;
+            }
+        }
+        return std::make_pair(box, bMoved);
+    };
     for (int nPass = 0; nPass < 2; ++nPass) {
         const bool bMeasure = nPass == 0;
         if (pBottom != nullptr) {
             placement(pBottom, HasFlag(flagXLabelPlacement));
-            pBottom->SetStart(m_rcPlot.left, m_rcPlot.bottom);
-            pBottom->SetEnd(m_rcPlot.right - depth.cx, m_rcPlot.bottom);
             pBottom->SetLabelGap(nGap);
             pBottom->SetLabelSide(0);
             if (!HasOption(optionXLabelAngle)) {
@@ -189,15 +212,11 @@ void DEDizedDisplay::LayOutAxes(SRGDecimalScale* pBottom, SRGDecimalScale* pSide
                 pBottom->GetStyle()->SetTextAngle(0.0);
                 pBottom->SetLabelAlignment(2);
             }
-            const CRect box = LayOutScale(pBottom, bMeasure);
+            const CRect box = layOutBottom(bMeasure).first;
             if (bMeasure && !bFixed && !box.IsRectEmpty()) {
                 const int nRise = box.Height() + int(GetHorizontalMarginPixels());
                 if (nRise < m_rcPlot.Height())
                     m_rcPlot.bottom -= nRise;
-                if (box.right > m_rcPlot.right)
-                    m_rcPlot.right -= box.right - m_rcPlot.right;
-                if (box.left < m_rcPlot.left)
-                    m_rcPlot.left += m_rcPlot.left - box.left;
             }
         }
         if (pSide != nullptr) {
@@ -222,6 +241,13 @@ void DEDizedDisplay::LayOutAxes(SRGDecimalScale* pBottom, SRGDecimalScale* pSide
                 if (box.top < m_rcPlot.top)
                     m_rcPlot.top += m_rcPlot.top - box.top;
             }
+        }
+        // The bottom labels were measured along the first, longer axis: on the axis now left to them
+        // they may be others (fewer, one at the far end) and stand out further. They are measured
+        // again until they keep to the first room, so that the drawing pass finds them inside it.
+        for (int nRefit = 0; bMeasure && !bFixed && pBottom != nullptr && nRefit < kBottomRefits; ++nRefit) {
+            if (!layOutBottom(true).second)
+                break;
         }
     }
 }
@@ -251,7 +277,11 @@ void DEDizedDisplay::DrawTicks(CPtrList& rList, int nDirection)
     SRGTickMarks ticks;
     ticks.SetChart(m_pChart);
     ticks.SetPositions(&rList);
-    ticks.SetMajorLength(int(GetMarginPixels()));
+    // the margin in screen pixels: the tick marks scale their length to a printer themselves
+    double dLength = GetMarginPixels();
+    if (m_pDC != nullptr && m_pDC->IsPrinting())
+        dLength /= (std::max)(GetDeviceScaleX(), GetDeviceScaleY());
+    ticks.SetMajorLength(int(dLength));
     ticks.SetMinorCount(0);
     ticks.SetColour(m_style.m_crFill2);
     ticks.SetPenValues(GetFrameWidth(), GetFrameWidth());

@@ -11,6 +11,7 @@
 #include "chart/engine/axes/SRGDecimalScale.h"
 #include "chart/engine/axes/SRGIndexScale.h"
 
+#include "FakePrinterDC.h"
 #include "chart_test_support.h"
 #include "display_test_support.h"
 
@@ -57,6 +58,42 @@ struct ValueChart : DisplayScene {
                 n += canvas.At(x, y) == cr;
         return n;
     }
+};
+
+// A value chart of n breakpoints from 10000 to 18641.5 named as the application names them ("%.3f"):
+// labels far wider than high.
+struct WideValueChart : DisplayScene {
+    WideValueChart(int nWidth, int nHeight, int n) : DisplayScene(nWidth, nHeight)
+    {
+        chart.GetDefaultStyle()->m_nLineKind = 0;
+        std::vector<double> values;
+        for (int i = 0; i < n; ++i) {
+            values.push_back(0.5 * i / (n - 1));
+            CString text;
+            text.Format("%.3f", 10000.0 + 8641.5 * i / (n - 1));
+            texts.push_back(text.GetString());
+        }
+        SetGroup(0, values);
+        for (int i = 0; i < n; ++i)
+            chart.SetItemAnnotation(i, 0, texts[size_t(i)].c_str());
+        FixRange(0.0, 1.04);
+        Draw();
+    }
+    // The boxes of the outlines of the x labels, left to right.
+    std::vector<CRect> LabelBoxes()
+    {
+        std::vector<CRect> boxes;
+        auto* pScale = dynamic_cast<SRGIndexScale*>(pDisplay->GetXScale());
+        for (int k = 0; pScale != nullptr && k < pScale->GetLabelCount(); ++k) {
+            const std::vector<POINT>& outline = pScale->GetLabel(k)->GetOutline();
+            CRect box(outline.front().x, outline.front().y, outline.front().x, outline.front().y);
+            for (const POINT& point : outline)
+                box.UnionRect(box, CRect(point.x, point.y, point.x + 1, point.y + 1));
+            boxes.push_back(box);
+        }
+        return boxes;
+    }
+    std::vector<std::string> texts;
 };
 
 } // namespace
@@ -170,6 +207,80 @@ TEST_F(ChartTest, ValueChartOptions)
     for (const int dx : {-1, 0, 1})
         EXPECT_EQ(scene.canvas.At(p.left + dx, p.CenterPoint().y), kRed) << dx;
     EXPECT_EQ(scene.canvas.At(p.left + 3, p.CenterPoint().y), RGB(200, 220, 255));
+}
+
+TEST_F(ChartTest, WideBreakpointLabelsStandClearOfEachOtherInsideTheChart)
+{
+    // the value charts tiled in a small main window, one maximised in it, and widths between
+    std::vector<CSize> sizes = {{268, 179}, {560, 380}};
+    for (int nWidth = 200; nWidth <= 700; nWidth += 9)
+        sizes.emplace_back(nWidth, 200);
+    for (const int n : {8, 11, 16}) {
+        for (const CSize& size : sizes) {
+            WideValueChart scene(size.cx, size.cy, n);
+            const std::string where = std::to_string(n) + " breakpoints in " + std::to_string(size.cx) + " by " +
+                                      std::to_string(size.cy);
+            auto* pScale = dynamic_cast<SRGIndexScale*>(scene.pDisplay->GetXScale());
+            ASSERT_NE(pScale, nullptr) << where;
+            const std::vector<CRect> boxes = scene.LabelBoxes();
+            ASSERT_GE(boxes.size(), size.cx >= 268 ? 2u : 1u) << where;
+            // every shown label names its own breakpoint, the first one first
+            EXPECT_EQ(pScale->GetLabel(0)->GetText(1), scene.texts.front().c_str()) << where;
+            const int nInterval = int(pScale->GetLastStep());
+            for (size_t k = 0; k < boxes.size(); ++k)
+                EXPECT_EQ(pScale->GetLabel(int(k))->GetText(1), scene.texts[k * size_t(nInterval)].c_str()) << where;
+            for (size_t k = 0; k < boxes.size(); ++k) {
+                EXPECT_TRUE(CRect(0, 0, size.cx, size.cy).PtInRect(boxes[k].TopLeft()) &&
+                            boxes[k].right <= size.cx && boxes[k].bottom <= size.cy)
+                    << where << ": label " << k << " leaves the chart, at " << boxes[k].left << ".." << boxes[k].right;
+                for (size_t j = k + 1; j < boxes.size(); ++j) {
+                    CRect common;
+                    EXPECT_FALSE(common.IntersectRect(boxes[k], boxes[j]))
+                        << where << ": labels " << k << " and " << j << " meet";
+                }
+            }
+            EXPECT_EQ(Points(*scene.pDisplay->GetXTickList()).size(), boxes.size()) << where;
+        }
+    }
+
+    // tiled, the plot takes the chart's width but for the labels beside it
+    WideValueChart tiled(268, 179, 8);
+    const CRect plot = tiled.pDisplay->GetPlotRect();
+    const std::vector<CRect> boxes = tiled.LabelBoxes();
+    EXPECT_GE(plot.Width(), 268 * 2 / 3);
+    EXPECT_LE(268 - plot.right, (std::max)(0, int(boxes.back().right - plot.right)) + 10);
+}
+
+TEST_F(ChartTest, PrintedValueChartTicksStayShortOfTheLabels)
+{
+    // a printer of twice the screen's resolution: margins, label gap and ticks twice as long as on
+    // the screen, the ticks (5 pixels there) 10 pixels long from the frame
+    ValueChart scene;
+    const int nDpi = CClientDC(nullptr).GetDeviceCaps(LOGPIXELSX);
+    CFakePrinterDC printer(840, 600, 2 * nDpi, 2 * nDpi);
+    scene.chart.Draw(&printer, nullptr);
+    const CRect plot = scene.Plot();
+    const std::vector<CPoint> yTicks = Points(*scene.pDisplay->GetYTickList());
+    const std::vector<CPoint> xTicks = Points(*scene.pDisplay->GetXTickList());
+    ASSERT_GT(yTicks.size(), 5u);
+    ASSERT_GT(xTicks.size(), 2u);
+    int nLeft = 0;
+    while (nLeft < plot.left && printer.PixelAt(plot.left - 1 - nLeft, yTicks[5].y) == kBlack)
+        ++nLeft;
+    int nDown = 0;
+    while (nDown < 100 && printer.PixelAt(xTicks[2].x, plot.bottom + 1 + nDown) == kBlack)
+        ++nDown;
+    EXPECT_EQ(nLeft, 9);
+    EXPECT_EQ(nDown, 9);
+    // nothing black in the two pixels beyond the ticks' ends: neither the ticks nor the labels' text
+    int nBeyond = 0;
+    for (int y = plot.top; y <= plot.bottom; ++y)
+        for (const int x : {plot.left - 11, plot.left - 10})
+            nBeyond += printer.PixelAt(x, y) == kBlack;
+    for (int x = plot.left; x <= plot.right; ++x)
+        for (const int y : {plot.bottom + 10, plot.bottom + 11})
+            nBeyond += printer.PixelAt(x, y) == kBlack;
+    EXPECT_EQ(nBeyond, 0);
 }
 
 TEST_F(ChartTest, DepthFrameShowsTheBoxBehindTheData)
