@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -82,6 +83,8 @@ public:
         LayoutChildren();
         return TRUE;
     }
+    // Empties the list.
+    void Empty() { ::SendMessageA(m_hWndList, m_bTree ? TVM_DELETEITEM : LVM_DELETEALLITEMS, 0, LPARAM(TVI_ROOT)); }
     // TRUE when the list shows its first line whole (inside its client area, not under a scroll bar)
     // and the caption and the row are whole inside the pane.
     BOOL ShowsItsFirstLine() const
@@ -177,6 +180,19 @@ protected:
         pFrame->RecalcLayout();
     }
 
+    // The tracking limits {min, max} of the left dock bar's in-row splitters, from the top.
+    std::vector<std::pair<int, int>> InRowLimits()
+    {
+        SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+        std::vector<std::pair<int, int>> limits;
+        for (const SECDockBar::Splitter* pSplitter : Splitters(pLeft, TRUE)) {
+            SECDockBar::Splitter* pTracked = const_cast<SECDockBar::Splitter*>(pSplitter);
+            pLeft->CalcSplitterLimits(pTracked);
+            limits.emplace_back(pTracked->m_nTrackMin, pTracked->m_nTrackMax);
+        }
+        return limits;
+    }
+
     ListPane* listPanes[3] = {};
 };
 
@@ -260,10 +276,11 @@ TEST_F(DockBarTest, ABarDraggedToAnotherPlaceInItsOwnRowKeepsItsShareAndTheOther
         for (int i = 0; i < 3; ++i) {
             EXPECT_NEAR(panes[i]->m_fPctWidth, before[i], 1e-5f) << pMoved->GetDlgCtrlID() << " " << i;
             // moved without redrawing (the rows changed), each is drawn again in its new place
-            if (ParentRect(panes[i]) != places[i])
+            if (ParentRect(panes[i]) != places[i]) {
                 EXPECT_NE(std::find(pLeft->m_arrRedraw.begin(), pLeft->m_arrRedraw.end(), panes[i]),
                           pLeft->m_arrRedraw.end())
                     << pMoved->GetDlgCtrlID() << " " << i;
+            }
         }
     }
     EXPECT_EQ(Entries(pLeft), "|100 102 101|");
@@ -286,6 +303,9 @@ TEST_F(DockBarTest, APanesLeastHeightKeepsItsCaptionItsRowAndItsListsFirstLine)
         pPane->SetWindowPos(nullptr, 0, 0, rect.Width(), nLeast - 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         EXPECT_FALSE(pPane->ShowsItsFirstLine()) << "the least height is no more than it needs";
         pPane->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // an empty list keeps the room of a line
+        pPane->Empty();
+        EXPECT_EQ(pPane->LeastHeight(), nLeast);
     }
     // a bar without children: its gripper down, the gripper's insets across
     panes[0] = MakePane(160);
@@ -345,26 +365,15 @@ TEST_F(DockBarTest, SplittersStopWhereAPaneWouldFallBelowItsLeastHeight)
     DockThreeListPanes();
     SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
     const int nLength = LeftLength();
-    auto inRow = Splitters(pLeft, TRUE);
-    ASSERT_EQ(inRow.size(), 2u);
-    // the splitters between them: the panes above (from the top: listPanes[2], [1]) and below keep
-    // their least heights and the splitters between them
+    // the panes above a splitter (from the top: listPanes[2], [1]) and below it keep their least
+    // heights and the splitters between them
     const int nTop = listPanes[2]->LeastHeight();
     const int nMiddle = listPanes[1]->LeastHeight();
     const int nBottom = listPanes[0]->LeastHeight();
-    const struct {
-        size_t nSplitter;
-        int nMin;
-        int nMax;
-    } cases[] = {{0, nTop, nLength - (nMiddle + kSplitter + nBottom)}, {1, nTop + kSplitter + nMiddle, nLength - nBottom}};
-    for (const auto& c : cases) {
-        SECDockBar::Splitter* pSplitter = const_cast<SECDockBar::Splitter*>(inRow[c.nSplitter]);
-        pLeft->CalcSplitterLimits(pSplitter);
-        EXPECT_EQ(pSplitter->m_nTrackMin, c.nMin) << c.nSplitter;
-        EXPECT_EQ(pSplitter->m_nTrackMax, c.nMax) << c.nSplitter;
-    }
+    EXPECT_EQ(InRowLimits(), (std::vector<std::pair<int, int>>{{nTop, nLength - (nMiddle + kSplitter + nBottom)},
+                                                               {nTop + kSplitter + nMiddle, nLength - nBottom}}));
     // a move past the limits, applied as it comes, stops there too
-    SECDockBar::Splitter* pFirst = const_cast<SECDockBar::Splitter*>(inRow[0]);
+    SECDockBar::Splitter* pFirst = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, TRUE)[0]);
     pLeft->ApplySplitterMove(pFirst, nLength);
     pFrame->RecalcLayout();
     EXPECT_EQ(ParentRect(listPanes[1]).Height(), nMiddle);
@@ -617,17 +626,7 @@ TEST_F(DockBarTest, SplitterLimitsKeep24PixelsPerBarInARowAnd19OfARow)
     const int nLength = LeftLength();
     auto inRow = Splitters(pLeft, TRUE);
     ASSERT_EQ(inRow.size(), 2u);
-    const struct {
-        size_t nSplitter;
-        int nMin;
-        int nMax;
-    } cases[] = {{0, 24, nLength - 48}, {1, 48, nLength - 24}};
-    for (const auto& c : cases) {
-        SECDockBar::Splitter* pSplitter = const_cast<SECDockBar::Splitter*>(inRow[c.nSplitter]);
-        pLeft->CalcSplitterLimits(pSplitter);
-        EXPECT_EQ(pSplitter->m_nTrackMin, c.nMin) << c.nSplitter;
-        EXPECT_EQ(pSplitter->m_nTrackMax, c.nMax) << c.nSplitter;
-    }
+    EXPECT_EQ(InRowLimits(), (std::vector<std::pair<int, int>>{{24, nLength - 48}, {48, nLength - 24}}));
     SECDockBar::Splitter* pRow = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, FALSE)[0]);
     pLeft->CalcSplitterLimits(pRow);
     EXPECT_EQ(pRow->m_nTrackMin, kEdge + kPaneThickness - kPaneThickness + 19);
