@@ -16,6 +16,8 @@
 #include "win/CMenu.h"
 #include "win/CMiniFrameWnd.h"
 
+#include <commctrl.h>
+
 IMPLEMENT_DYNAMIC(SECGripperInfo, CObject)
 IMPLEMENT_DYNCREATE(SECControlBar, CControlBar)
 
@@ -328,6 +330,8 @@ CSize SECControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
 CSize SECControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
+    if (dwMode & SEC_LM_MINSIZE)
+        return CalcMinSize();
     if (dwMode & LM_COMMIT) {
         // to the nearest pixel, so that a fraction taken from a length gives that length back
         const int nValue = (dwMode & LM_STRETCH) ? int(float(nLength) * m_fPctWidth + 0.5f) : nLength;
@@ -343,6 +347,93 @@ CSize SECControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
         return CalcFixedLayout((dwMode & LM_STRETCH) != 0, (dwMode & LM_HORZ) != 0);
     return m_szFloat;
+}
+
+namespace {
+
+// The height at which hWnd, a list view, tree view or list box, shows its first line: its frame
+// without scroll bars, a report list's header, one line, and the horizontal scroll bar it shows at
+// that height. -1 for any other window.
+int OneLineHeight(HWND hWnd)
+{
+    char szClass[32] = {};
+    ::GetClassNameA(hWnd, szClass, int(sizeof szClass));
+    const DWORD dwStyle = DWORD(::GetWindowLongA(hWnd, GWL_STYLE));
+    int nLine = 0;
+    int nHeader = 0;
+    int nCount = 0;
+    int nContent = -1; // the lines' width, -1 when the window does not tell
+    if (::lstrcmpiA(szClass, WC_LISTVIEWA) == 0) {
+        nCount = int(::SendMessageA(hWnd, LVM_GETITEMCOUNT, 0, 0));
+        if ((dwStyle & LVS_TYPEMASK) == LVS_REPORT) {
+            const HWND hWndHeader = HWND(::SendMessageA(hWnd, LVM_GETHEADER, 0, 0));
+            if (hWndHeader != nullptr && (::GetWindowLongA(hWndHeader, GWL_STYLE) & WS_VISIBLE)) {
+                CRect rectHeader;
+                ::GetWindowRect(hWndHeader, rectHeader);
+                nHeader = rectHeader.Height();
+            }
+            const int nColumns = hWndHeader != nullptr ? int(::SendMessageA(hWndHeader, HDM_GETITEMCOUNT, 0, 0)) : 0;
+            nContent = 0;
+            for (int i = 0; i < nColumns; i++)
+                nContent += int(::SendMessageA(hWnd, LVM_GETCOLUMNWIDTH, WPARAM(i), 0));
+        }
+        CRect rectItem(LVIR_BOUNDS, 0, 0, 0);
+        if (nCount > 0 && ::SendMessageA(hWnd, LVM_GETITEMRECT, 0, LPARAM(&rectItem)))
+            nLine = rectItem.Height();
+        else
+            nLine = HIWORD(::SendMessageA(hWnd, LVM_GETITEMSPACING, TRUE, 0));
+        if (dwStyle & LVS_NOSCROLL)
+            nContent = 0;
+    } else if (::lstrcmpiA(szClass, WC_TREEVIEWA) == 0) {
+        nLine = int(::SendMessageA(hWnd, TVM_GETITEMHEIGHT, 0, 0));
+    } else if (::lstrcmpiA(szClass, "ListBox") == 0) {
+        nLine = int(::SendMessageA(hWnd, LB_GETITEMHEIGHT, 0, 0));
+    } else {
+        return -1;
+    }
+    CRect rectFrame(0, 0, 0, 0);
+    ::AdjustWindowRectEx(rectFrame, dwStyle & ~DWORD(WS_HSCROLL | WS_VSCROLL), FALSE,
+                         DWORD(::GetWindowLongA(hWnd, GWL_EXSTYLE)));
+    BOOL bHScroll = (dwStyle & WS_HSCROLL) != 0;
+    if (nContent >= 0) {
+        // with one line in view every further line brings a vertical scroll bar
+        CRect rectWindow;
+        ::GetWindowRect(hWnd, rectWindow);
+        const int cxShown =
+            rectWindow.Width() - rectFrame.Width() - (nCount > 1 ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
+        bHScroll = nContent > cxShown;
+    }
+    return rectFrame.Height() + nHeader + nLine + (bHScroll ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
+}
+
+} // namespace
+
+CSize SECControlBar::CalcMinSize() const
+{
+    // the frame, from an inside rectangle that nothing clamps
+    const CRect rectRoom(0, 0, 0x4000, 0x4000);
+    const CRect rectInsideRoom = InsideOf(rectRoom);
+    CSize size(rectRoom.Width() - rectInsideRoom.Width(), rectRoom.Height() - rectInsideRoom.Height());
+    if (m_hWnd == nullptr || (m_dwExStyle & SEC_CBRS_EX_PROPLAYOUT))
+        return size;
+    CRect rectInside;
+    GetInsideRect(rectInside);
+    const HWND hWndFirst = ::GetWindow(m_hWnd, GW_CHILD);
+    int nTop = rectInside.top;
+    int nBottom = rectInside.top;
+    for (HWND hWndChild = hWndFirst; hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if ((::GetWindowLongA(hWndChild, GWL_STYLE) & WS_VISIBLE) == 0)
+            continue;
+        CRect rect;
+        ::GetWindowRect(hWndChild, rect);
+        ScreenToClient(rect);
+        const int nLine = OneLineHeight(hWndChild);
+        const BOOL bStretched = hWndChild == hWndFirst && (m_dwExStyle & SEC_CBRS_EX_STRETCHCHILD);
+        nTop = (std::min)(nTop, int(rect.top));
+        nBottom = (std::max)(nBottom, nLine >= 0 ? int(rect.top) + nLine : bStretched ? int(rect.top) : int(rect.bottom));
+    }
+    size.cy += nBottom - nTop;
+    return size;
 }
 
 CRect SECControlBar::CalcChildArea(int cx, int cy) const

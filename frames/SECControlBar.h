@@ -52,6 +52,19 @@
 // becomes the class library's most recently used width. It answers CalcFixedLayout for the docked
 // modes and the floating size otherwise. The three sizes are set to the toolkit's default (300 by
 // 180) when the window is made.
+// With SEC_LM_MINSIZE, CalcDynamicLayout commits nothing and answers the least size at which the bar,
+// docked as it is, still shows what it holds, for the dock bar's rows (measured, never a fixed count):
+// - across (cx), the client less the inside rectangle (the gripper, the inset or the margins): along
+//   a row of a top or bottom dock bar the children stretch with the bar's width;
+// - down (cy), the same frame plus, without SEC_CBRS_EX_PROPLAYOUT (whose children scale with the
+//   bar), the visible children as they stand from the top of the inside rectangle (or from the highest
+//   child when that is higher, as just after the bar changed sides): a list view, tree view or list box
+//   down to one line of it (its frame, a report list's header, its first line, and the horizontal
+//   scroll bar it shows at that height: when its columns are wider than what it shows of them beside a
+//   vertical scroll bar, or, for a tree or list box, when it shows one now); the child that
+//   SEC_CBRS_EX_STRETCHCHILD stretches, when it is no list, down to its top; any other child down to
+//   its bottom. So a pane with a caption, a row of controls and a list under them keeps the caption,
+//   the row and the list's first line.
 //
 // Mouse: a press inside the hide box of a docked bar (MayHide) or inside the expand arrow of a docked
 // bar that can expand (MayExpand) shows it pushed and captures the mouse; releasing inside the pushed
@@ -115,6 +128,10 @@ class SECControlBarManager;
 #define SEC_CBRS_EX_GRIPPER      0x0200 // a gripper while docked
 #define SEC_CBRS_EX_HIDEBUTTON   0x0400 // a hide box on the gripper
 #define SEC_CBRS_EX_EXPANDBUTTON 0x0800 // an expand arrow on the gripper
+
+// A mode bit of CalcDynamicLayout beside the class library's LM_* bits: the bar's least size (see the
+// top of this file); nothing is committed.
+#define SEC_LM_MINSIZE 0x8000
 
 // The geometry of a gripper and the tooltips of its buttons.
 class SECGripperInfo : public CObject {
@@ -260,6 +277,8 @@ protected:
     CRect InsideOf(const CRect& rectClient) const;
     // The child area of WM_SIZE for a client of cx by cy (see the top of this file).
     CRect CalcChildArea(int cx, int cy) const;
+    // CalcDynamicLayout's answer for SEC_LM_MINSIZE (see the top of this file).
+    CSize CalcMinSize() const;
     // The frame that shows and hides the bar: its dock site, else its parent frame.
     CFrameWnd* GetBarFrame() const;
     // For WM_WINDOWPOSCHANGING: a bar with CBRS_SIZE_DYNAMIC that takes another size is repainted whole

@@ -112,6 +112,11 @@ BOOL SECDockBar::RowHolds(int nStart, int nEnd, const CControlBar* pBar) const
 
 void SECDockBar::NormalizeRow(int nRowStart, SECControlBar* pJustPlaced)
 {
+    NormalizeRowWithout(nRowStart, pJustPlaced, nullptr);
+}
+
+void SECDockBar::NormalizeRowWithout(int nRowStart, SECControlBar* pJustPlaced, const CControlBar* pLeaving)
+{
     RecalcMinFraction();
     if (pJustPlaced != nullptr && pJustPlaced->m_fPctWidth > kMaxPlacedFraction)
         pJustPlaced = nullptr; // the whole row asked for: the row is only normalised
@@ -119,7 +124,8 @@ void SECDockBar::NormalizeRow(int nRowStart, SECControlBar* pJustPlaced)
     float fPlaced = 0.0f;
     float fOthers = 0.0f;
     for (int i = nRowStart; i < RowEndOf(nRowStart); i++) {
-        if (!m_arrBars[i].IsBar() || !m_arrBars[i].pBar->IsVisible() || !IsSizable(m_arrBars[i].pBar))
+        if (!m_arrBars[i].IsBar() || m_arrBars[i].pBar == pLeaving || !m_arrBars[i].pBar->IsVisible() ||
+            !IsSizable(m_arrBars[i].pBar))
             continue;
         SECControlBar* pBar = static_cast<SECControlBar*>(m_arrBars[i].pBar);
         bars.push_back(pBar);
@@ -339,6 +345,11 @@ void SECDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
             return;
     }
     InvalidateOldPlace(pBar);
+    // A bar moved within the dock bar takes its share with it, as one dragged off and docked again:
+    // the row it leaves shares the whole row without it, so that where it lands (its own row too) the
+    // others leave it just its share.
+    if (nHere >= 0)
+        NormalizeRowWithout(RowStartOf(nHere), nullptr, pBar);
     SetJustPlaced(IsSizable(pBar) ? static_cast<SECControlBar*>(pBar) : nullptr);
     CDockBar::DockControlBar(pBar, lpRect);
 }
@@ -412,6 +423,63 @@ SECDockBar::ClientEdge* SECDockBar::AddClientEdge(const CRect& rect, BOOL bVerti
     return pEdge;
 }
 
+int SECDockBar::LeastLength(CControlBar* pBar) const
+{
+    const BOOL bHorz = IsHorzDockBar();
+    const CSize size = pBar->CalcDynamicLayout(0, SEC_LM_MINSIZE | (bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK));
+    return bHorz ? size.cx : size.cy;
+}
+
+void SECDockBar::FitLeastLengths(std::vector<int>& lengths, const std::vector<int>& least)
+{
+    if (lengths.size() != least.size())
+        AfxThrowInvalidArgFormat("SECDockBar::FitLeastLengths: %d lengths for %d least lengths", int(lengths.size()),
+                                 int(least.size()));
+    LONGLONG nNeed = 0;
+    LONGLONG nSpare = 0;
+    LONGLONG nSum = 0;
+    LONGLONG nLeastSum = 0;
+    for (size_t k = 0; k < lengths.size(); k++) {
+        nSum += lengths[k];
+        nLeastSum += least[k];
+        if (lengths[k] < least[k])
+            nNeed += least[k] - lengths[k];
+        else
+            nSpare += lengths[k] - least[k];
+    }
+    if (nNeed == 0)
+        return;
+    if (nSpare >= nNeed) {
+        // the short ones get their least, the others give in proportion to their room, and what that
+        // rounding leaves one pixel each from the first with room on
+        LONGLONG nGiven = 0;
+        for (size_t k = 0; k < lengths.size(); k++) {
+            if (lengths[k] < least[k]) {
+                lengths[k] = least[k];
+            } else {
+                const int nGive = int(nNeed * (lengths[k] - least[k]) / nSpare);
+                lengths[k] -= nGive;
+                nGiven += nGive;
+            }
+        }
+        for (size_t k = 0; k < lengths.size() && nGiven < nNeed; k++) {
+            if (lengths[k] > least[k]) {
+                lengths[k]--;
+                nGiven++;
+            }
+        }
+        return;
+    }
+    // no room anywhere: each its least length's part of the whole, the rounding's rest from the first on
+    LONGLONG nShared = 0;
+    for (size_t k = 0; k < lengths.size(); k++) {
+        lengths[k] = nLeastSum > 0 ? int(nSum * least[k] / nLeastSum) : 0;
+        nShared += lengths[k];
+    }
+    for (size_t k = 0; k < lengths.size() && nShared < nSum; k++, nShared++)
+        lengths[k]++;
+}
+
 int SECDockBar::LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength, BOOL bHorz,
                                  std::vector<BarMove>& moves)
 {
@@ -439,6 +507,32 @@ int SECDockBar::LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength,
         (bHorz ? sizes[k].cy : sizes[k].cx) = nThickness;
     }
 
+    // the last bar ends at the row's end; no bar below its least length while another has room
+    std::vector<int> lengths;
+    std::vector<int> sizable; // the sizable bars among them: the lengths that fit their least lengths
+    std::vector<int> sizableLengths;
+    std::vector<int> least;
+    int nTaken = 0;
+    for (int k = 0; k < nBars; k++) {
+        int nBarLength = bHorz ? sizes[k].cx : sizes[k].cy;
+        if (k == nBars - 1 && IsSizable(bars[k]))
+            nBarLength = nRowLength - nTaken;
+        nTaken += nBarLength;
+        lengths.push_back(nBarLength);
+        if (IsSizable(bars[k])) {
+            sizable.push_back(k);
+            sizableLengths.push_back(nBarLength);
+            least.push_back(LeastLength(bars[k]));
+        }
+    }
+    FitLeastLengths(sizableLengths, least);
+    for (size_t j = 0; j < sizable.size(); j++) {
+        const int k = sizable[j];
+        if (sizableLengths[j] != lengths[k] && k < nBars - 1)
+            bars[k]->CalcDynamicLayout(sizableLengths[j], LM_COMMIT | dwDock | (bHorz ? 0 : LM_LENGTHY));
+        lengths[k] = sizableLengths[j];
+    }
+
     // a frame's dock bar: an edge on the side of the frame's border, a row splitter on the other
     const BOOL bEdgeFirst = (GetBarStyle() & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT)) != 0;
     const BOOL bFramed = !m_bFloating;
@@ -456,9 +550,7 @@ int SECDockBar::LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength,
     const int nRowTop = nPos;
     int nAlong = 0;
     for (int k = 0; k < nBars; k++) {
-        int nBarLength = bHorz ? sizes[k].cx : sizes[k].cy;
-        if (k == nBars - 1 && IsSizable(bars[k]))
-            nBarLength = nLength - nAlong; // the last bar ends at the row's end
+        const int nBarLength = lengths[k];
         const CRect rect = bHorz ? CRect(nAlong, nRowTop, nAlong + nBarLength, nRowTop + nThickness)
                                  : CRect(nRowTop, nAlong, nRowTop + nThickness, nAlong + nBarLength);
         moves.push_back({bars[k], rect, rowBars[k].nShowFlag});
@@ -572,6 +664,10 @@ void SECDockBar::MoveBars(const std::vector<BarMove>& moves)
                 nFlags |= SWP_NOMOVE | SWP_NOSIZE;
             } else if (rectOld.Size() == move.rect.Size()) {
                 nFlags |= SWP_NOSIZE;
+                // moved without redrawing, it shows what it showed before only where the move copied
+                // it: bars that trade places in a row would keep each other's pictures
+                if (g_bSECNoRedraw && std::find(m_arrRedraw.begin(), m_arrRedraw.end(), move.pBar) == m_arrRedraw.end())
+                    m_arrRedraw.push_back(move.pBar);
             } else {
                 const BOOL bHorz = IsHorzDockBar();
                 const BOOL bThicker =

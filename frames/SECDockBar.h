@@ -16,7 +16,9 @@
 //
 // Docking. Docking at a rectangle (a drag) or without one (as the class library's dock bar does; a new
 // last row is placed just outside the top-left corner, less the toolkit border) marks the bar as just
-// placed for the next layout; a bar already here that the drop point puts back at its own place stays.
+// placed for the next layout; a bar already here that the drop point puts back at its own place stays,
+// and one that goes elsewhere here first leaves its row's fractions (the others share that whole row
+// without it), so that, as one dragged off and docked again, it keeps its share where it lands.
 // The bar's style takes all four CBRS_BORDER_* bits too. Docking with a layout record (dock row,
 // position in the row, SEC_DOCKPOS_* flags; the docking frame's DockControlBarAt) normalises the
 // bar's row with it as just placed at once: an empty dock bar takes it as its only row; the row is
@@ -32,23 +34,29 @@
 // instead); when it was alone in its row the bars from there on are redrawn. A docked dock bar's frame
 // lays out at once when the bar has a dock context.
 //
-// Layout (CalcFixedLayout; the room along is the layout's rectangle or the frame's client area). Each
-// row is normalised (with the just-placed mark, cleared by the pass). A row without a visible sizable
-// bar is laid out the class library's way and its toolkit bars get SEC_CBRS_EX_INFIXEDROW. In a row
-// with sizable bars each visible bar loses that bit and commits its length for a stretch request of
-// (length - 6 * (n - 1)) (n visible bars), so that it is its fraction of what the splitters leave, and
-// is committed to the thickness of the thickest; the bars follow one another with a 6-pixel in-row
-// splitter after each bar that has a visible successor, and the last (unless tool-bar-like) ends at the
-// row's end. A frame's dock bar puts a 2-pixel client edge and a 6-pixel row splitter around the row:
-// top and left dock bars the edge before the row and the splitter after it, bottom and right ones the
-// other way round. A floating dock bar keeps the bars' committed floating sizes and places neither. The
-// dock bar is as long as its room and as thick as its rows, splitters and edges (0 when empty), plus
-// the toolkit border at the top dock bar's bottom and the left dock bar's right while the workbook's
-// tab strip shows (g_bSECWorkbookTabs). Bars are moved in one deferred batch (without redrawing while
-// g_bSECNoRedraw is on, which a layout sets to whether the dock bar's rows changed); a bar whose size
-// changed goes on the redraw list, and when its thickness changed the bars after it too; a sizable
-// bar's dock context takes its new rectangle and this dock bar as its docking place. Splitters and
-// edges are kept when a pass makes the same rectangle again; the others go.
+// Layout (CalcFixedLayout; the room along is the layout's rectangle or the frame's client area). Each row
+// is normalised (with the just-placed mark, cleared by the pass). A row without a visible sizable bar is
+// laid out the class library's way and its toolkit bars get SEC_CBRS_EX_INFIXEDROW. In a row with sizable
+// bars each visible bar loses that bit and commits its length for a stretch request of
+// (length - 6 * (n - 1)) (n visible bars), so that it is its fraction of what the splitters leave, and is
+// committed to the thickness of the thickest; the last (unless tool-bar-like) ends at the row's end. No
+// sizable bar is pressed below its least length (its SEC_LM_MINSIZE size: for a pane its gripper, its
+// first row of controls and one line of its list) while another has room: the short ones take their least
+// lengths, which the others give up in proportion to what they have above theirs; when the row is too
+// short for all the least lengths, each bar has its least length's part of the row. The fractions stay as
+// they were (the length a bar was given this way is committed), so that with room again every bar has its
+// share back. The bars follow one another with a 6-pixel in-row splitter after each bar that has a visible
+// successor. A frame's dock bar puts a 2-pixel client edge and a 6-pixel row splitter around the row: top
+// and left dock bars the edge before the row and the splitter after it, bottom and right ones the other
+// way round. A floating dock bar keeps the bars' committed floating sizes and places neither. The dock bar
+// is as long as its room and as thick as its rows, splitters and edges (0 when empty), plus the toolkit
+// border at the top dock bar's bottom and the left dock bar's right while the workbook's tab strip shows
+// (g_bSECWorkbookTabs). Bars are moved in one deferred batch (without redrawing while g_bSECNoRedraw is
+// on, which a layout sets to whether the dock bar's rows changed); a bar whose size changed goes on the
+// redraw list, and when its thickness changed the bars after it too, and so does a bar moved without
+// redrawing (bars that trade places would keep each other's pictures); a sizable bar's dock context takes
+// its new rectangle and this dock bar as its docking place. Splitters and edges are kept when a pass makes
+// the same rectangle again; the others go.
 //
 // Drawing (DoPaint): every client edge and splitter; then, while a redraw is pending, every bar of
 // the redraw list is redrawn with its frame and the list emptied (RedrawPending). A vertical splitter is
@@ -56,19 +64,20 @@
 // horizontal one the same from top to bottom. A client edge is a shadow line then a highlight line.
 //
 // Splitters. The cursor over a vertical splitter is SEC_IDC_HSPLITBAR, over a horizontal one
-// SEC_IDC_VSPLITBAR, the arrow elsewhere (the dock bar claims WM_SETCURSOR over its own client area).
-// A press on a splitter tracks it (not while a window holds the capture) in the library's modal mouse
-// loop (SplitterTracker's step): a halftone bar one pixel thinner than the splitter follows the mouse
-// less the grab offset, with the splitter kept within its limits; Escape or the right button cancel,
-// releasing the left button ends; a move of 0 changes nothing. Limits: an in-row splitter stays 24
-// pixels per visible bar before it from the row's start and 24 per visible bar after it from the row's
-// end; a row splitter keeps the row at least 19 thick and, on the frame's side, 19 pixels of the frame's
-// free client area. Applying a move: a row splitter changes every bar's thickness in the row by the
-// move, growing when it moves away from the frame's edge; an in-row splitter grows the bar on the side
-// it moves away from (after it when moving left or up, before it otherwise) by the move and takes the
-// length from the bars on the other side, nearest first, none below 18 pixels; each changed bar's
-// fraction becomes its length over the row's length (less the splitters), at least the minimum. The
-// frame lays out on the next idle.
+// SEC_IDC_VSPLITBAR, the arrow elsewhere (the dock bar claims WM_SETCURSOR over its own client area). A
+// press on a splitter tracks it (not while a window holds the capture) in the library's modal mouse loop
+// (SplitterTracker's step): a halftone bar one pixel thinner than the splitter follows the mouse less the
+// grab offset, with the splitter kept within its limits; Escape or the right button cancel, releasing the
+// left button ends; a move of 0 changes nothing. Limits: an in-row splitter stays 24 pixels per visible
+// bar before it from the row's start and 24 per visible bar after it from the row's end, or, where more,
+// the least lengths of the sizable bars on each side with the splitters between them (not in a row too
+// short for them all); a row splitter keeps the row at least 19 thick and, on the frame's side, 19 pixels
+// of the frame's free client area. Applying a move: a row splitter changes every bar's thickness in the
+// row by the move, growing when it moves away from the frame's edge; an in-row splitter grows the bar on
+// the side it moves away from (after it when moving left or up, before it otherwise) by the move and takes
+// the length from the bars on the other side, nearest first, none below 18 pixels; each changed bar's
+// fraction becomes its length over the row's length (less the splitters), at least the minimum. The frame
+// lays out on the next idle.
 //
 // Expand or contract (the gripper's arrow): expanding gives the bar 1.0 and the others of its row 0,
 // contracting gives all 0.1; the row is normalised with the bar as just placed. IsExpanded: the bar is
@@ -277,6 +286,14 @@ protected:
     // Lays out the row [nStart, nEnd) of sizable bars at nAcross in a room nLength long; returns what
     // it takes across (edges and splitters included).
     int LayoutSizableRow(int nStart, int nEnd, int nAcross, int nLength, BOOL bHorz, std::vector<BarMove>& moves);
+    // The least length of the sizable bar pBar along this dock bar's rows (its SEC_LM_MINSIZE size).
+    int LeastLength(CControlBar* pBar) const;
+    // Raises each of lengths below its least length (least, one each) to it, taking the pixels from
+    // the lengths above theirs in proportion to their room; when that room falls short, each length
+    // becomes its least length's part of their sum. The sum stays.
+    static void FitLeastLengths(std::vector<int>& lengths, const std::vector<int>& least);
+    // NormalizeRow with pLeaving (when not null) left out of the row, as if it had gone.
+    void NormalizeRowWithout(int nRowStart, SECControlBar* pJustPlaced, const CControlBar* pLeaving);
     // Invalidates pBar's place in its parent, before it moves here.
     static void InvalidateOldPlace(CControlBar* pBar);
     // TRUE for a bar laid out by fraction: a sizable toolkit bar.

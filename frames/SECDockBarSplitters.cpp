@@ -158,11 +158,23 @@ void SECDockBar::CalcSplitterLimits(Splitter* pSplitter)
     if (pSplitter->m_bInRow) {
         int nBefore = 0;
         int nAfter = 0;
-        for (int i = nStart; i < nEnd; i++)
-            if (m_arrBars[i].IsBar() && m_arrBars[i].pBar->IsVisible())
-                (i <= pSplitter->m_nIndex ? nBefore : nAfter)++;
-        pSplitter->m_nTrackMin = kInRowMargin * nBefore;
-        pSplitter->m_nTrackMax = GetClientLength() - kInRowMargin * nAfter;
+        int nLeastBefore = 0; // the least lengths of the sizable bars on each side
+        int nLeastAfter = 0;
+        for (int i = nStart; i < nEnd; i++) {
+            if (!m_arrBars[i].IsBar() || !m_arrBars[i].pBar->IsVisible())
+                continue;
+            const int nLeast = IsSizable(m_arrBars[i].pBar) ? LeastLength(m_arrBars[i].pBar) : 0;
+            (i <= pSplitter->m_nIndex ? nBefore : nAfter)++;
+            (i <= pSplitter->m_nIndex ? nLeastBefore : nLeastAfter) += nLeast;
+        }
+        // 24 pixels a bar, or more where the bars' least lengths and the splitters between them need
+        // it; a row too short for them all keeps only the 24 pixels
+        const int nLength = GetClientLength();
+        const int nMin = (std::max)(kInRowMargin * nBefore, nLeastBefore + kSplitter * (nBefore - 1));
+        const int nMax = nLength - (std::max)(kInRowMargin * nAfter, nLeastAfter + kSplitter * (nAfter - 1));
+        const BOOL bRoom = nMax - nMin >= kSplitter;
+        pSplitter->m_nTrackMin = bRoom ? nMin : kInRowMargin * nBefore;
+        pSplitter->m_nTrackMax = bRoom ? nMax : nLength - kInRowMargin * nAfter;
         return;
     }
     // the thickest bar of the row, and the frame's free area mapped into the dock bar

@@ -17,7 +17,9 @@
 //                                           exit 0; else exit 1, printing how much of it was seen
 //
 // One line per window, indented two spaces a level:
-//   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [hidden] [disabled]
+//   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled]
+//                                  (client=: list and tree views, where their lines show: the window
+//                                   less its frame and scroll bars, on the screen)
 // then, under list views, tree views, list and combo boxes, their items:
 //   item N: "COLUMN 0" "COLUMN 1" ... [at=L,T,WxH] [selected]
 //                                  (list view, with the item's place on the screen; list and combo
@@ -301,6 +303,13 @@ void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whol
                        std::to_string(::GetWindowLongPtrA(hwnd, GWLP_ID)) + " at=" + std::to_string(rect.left) +
                        "," + std::to_string(rect.top) + "," + std::to_string(rect.right - rect.left) + "x" +
                        std::to_string(rect.bottom - rect.top);
+    if (cls == WC_LISTVIEWA || cls == WC_TREEVIEWA) {
+        RECT client = {};
+        ::GetClientRect(hwnd, &client);
+        ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        line += " client=" + std::to_string(client.left) + "," + std::to_string(client.top) + "," +
+                std::to_string(client.right - client.left) + "x" + std::to_string(client.bottom - client.top);
+    }
     if (!::IsWindowVisible(hwnd))
         line += " [hidden]";
     if (!::IsWindowEnabled(hwnd))

@@ -478,6 +478,60 @@ inside() {
     [ "$il" -ge "$wl" ] && [ "$it" -ge "$wt" ] && [ $((il + iw)) -le $((wl + ww)) ] && [ $((it + ih)) -le $((wt + wh)) ]
 }
 
+# client_of LINE: "LEFT TOP WIDTH HEIGHT" of a list or tree view line's client= (where its lines show).
+client_of() { LC_ALL=C sed -E 's/.* client=(-?[0-9]+),(-?[0-9]+),([0-9]+)x([0-9]+).*/\1 \2 \3 \4/' <<<"$1"; }
+
+# panes_show_first_lines: every pane's list and the tree show their first line whole (inside the
+# view's client area, not under a scroll bar) and the alternatives' name box lies whole inside its
+# pane; SEEN names what does not.
+panes_show_first_lines() {
+    local dump id list item wl wt ww wh il it iw ih pane box
+    dump=$(inspect dump)
+    for id in 202 221 213; do
+        list=$(grep -m1 -A200 "^      Sys[A-Za-z]*32 \"\" id=$id " <<<"$dump" | head -1)
+        item=$(grep -m1 -A200 "^      Sys[A-Za-z]*32 \"\" id=$id " <<<"$dump" | grep -m1 -E '^        (item|node) 0: ')
+        SEEN="the first line of $id: $item in $list"
+        [[ "$list" == *" client="* && "$item" == *" at="* ]] || return 1
+        read -r wl wt ww wh <<<"$(client_of "$list")"
+        read -r il it iw ih <<<"$(geometry "$item")"
+        [ "$it" -ge "$wt" ] && [ $((it + ih)) -le $((wt + wh)) ] && [ "$il" -lt $((wl + ww)) ] || return 1
+    done
+    pane=$(grep -m1 '^    AfxControlBar42s "Alternatives Window" id=102 ' <<<"$dump")
+    box=$(grep -m1 '^      Edit "" id=201 ' <<<"$dump")
+    SEEN="the name box $box in $pane"
+    inside "$pane" "$box"
+}
+
+# drag_to X1 Y1 X2 Y2: the left button pressed at X1 Y1, the pointer moved in steps to X2 Y2 and let go.
+drag_to() {
+    xdotool mousemove "$1" "$2" mousedown 1 sleep 0.3 mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) sleep 0.2 \
+        mousemove "$3" "$4" sleep 0.2 mousemove $(($3 + 1)) $(($4 + 1)) sleep 0.3 mouseup 1 ||
+        fail "xdotool could not drag"
+}
+
+# pane_line NAME: the dump line of the docked pane "NAME Window".
+pane_line() { expect 10 "^    AfxControlBar42s \"$1 Window\" id=10[0-2] " | head -1; }
+
+# pane_heights: "NAME:HEIGHT" of each docked pane, a line each.
+pane_heights() {
+    inspect dump | sed -nE 's/^    AfxControlBar42s "([^"]*) Window" id=10[0-2] at=-?[0-9]+,-?[0-9]+,[0-9]+x([0-9]+).*/\1:\2/p'
+}
+
+# same_heights BEFORE: each of the three panes is within a point of its height in BEFORE (pane_heights).
+same_heights() {
+    SEEN=$(pane_heights | tr '\n' ' ')
+    awk -F: 'NR == FNR { was[$1] = $2; next } ($1 in was) { n++; d = $2 - was[$1]; if (d > 1 || d < -1) bad = 1 }
+        END { exit bad || n != 3 }' <(echo "$1") <(pane_heights)
+}
+
+# pane_at_foot NAME BOTTOM: the docked pane "NAME Window" ends at BOTTOM (the screen's y).
+pane_at_foot() {
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(pane_line "$1")")"
+    SEEN="it ends at $((t + h)), the column at $2"
+    [ $((t + h)) -eq "$2" ]
+}
+
 # ranking_names_fit: in the ranking chart every name's ink ends before the last point ahead of the boxes of
 # the bars (the left end of the longest black line across a row), so that no name runs under a bar.
 ranking_names_fit() {
@@ -548,21 +602,50 @@ road_screen() {
     done <<<"$panes"
 
     step "every pane's list shows its first item"
-    local list item
-    list=$(expect 10 '^      SysListView32 "" id=202 ' | head -1)
-    item=$(expect 10 '^        item 0: ' | head -1)
-    inside "$list" "$item" || fail "the first alternative is not in view: $item in $list"
-    list=$(expect 10 '^      SysListView32 "" id=221 ' | head -1)
-    item=$(inspect dump | grep -A3 '^      SysListView32 "" id=221 ' | grep -m1 '^        item 0: ')
-    inside "$list" "$item" || fail "the first criterion is not in view: $item in $list"
-    tree=$(expect 10 '^      SysTreeView32 "" id=213 ' | head -1)
-    first=$(expect 10 '^        node 0: "Rank 1"' | head -1)
-    inside "$tree" "$first" || fail "the first rank is not in view: $first in $tree"
+    eventually 10 "a pane's list does not show its first line" panes_show_first_lines
 
     step "solved: the ranking chart's names end before its bars"
     keys F5
     expect_result_windows
     eventually 10 "a name runs under the bars" ranking_names_fit
+
+    step "the alternatives pane dragged off onto the documents and its floating frame back into the left dock"
+    local l t w h frame
+    read -r l t w h <<<"$(geometry "$(pane_line Alternatives)")"
+    local ml mt mw mh
+    read -r ml mt mw mh <<<"$(geometry "$(expect 10 '^  MDIClient ' | head -1)")"
+    # the gripper along the pane's top, clear of its boxes at the right end
+    drag_to $((l + 20)) $((t + 7)) $((ml + mw / 2)) $((mt + mh / 2))
+    frame=$(expect 10 '^Afx[^ ]* "Alternatives Window" ' | head -1)
+    read -r l t w h <<<"$(geometry "$frame")"
+    local rl rt rw rh
+    read -r rl rt rw rh <<<"$(geometry "$(pane_line 'Reference Set')")"
+    # by its caption, onto the middle of the reference pane
+    drag_to $((l + w / 2)) $((t + 8)) $((rl + rw / 2)) $((rt + rh / 2))
+    expect_gone 10 '^Afx[^ ]* "Alternatives Window" '
+    read -r l t w h <<<"$(geometry "$(pane_line Alternatives)")"
+    [ "$l" -eq "$rl" ] || fail "the alternatives pane docked elsewhere than the column of the others: at $l, not $rl"
+    eventually 10 "a pane's list does not show its first line" panes_show_first_lines
+
+    step "the top pane dragged to the foot of its column keeps its share, and so do the others"
+    local before top name
+    before=$(pane_heights)
+    top=$(inspect dump | grep -E '^    AfxControlBar42s "(Alternatives|Reference Set|Criteria) Window" ' |
+        sort -t, -k2,2n | head -1)
+    name=$(sed -E 's/^ *AfxControlBar42s "([^"]*) Window".*/\1/' <<<"$top")
+    read -r l t w h <<<"$(geometry "$top")"
+    read -r rl rt rw rh <<<"$(geometry "$(expect 10 '^  AfxControlBar42s "[^"]*" id=59420 ' | head -1)")"
+    drag_to $((l + 20)) $((t + 7)) $((l + 20)) $((rt + rh - 10))
+    eventually 10 "the $name pane is not at the foot of its column" pane_at_foot "$name" $((rt + rh))
+    eventually 10 "the panes' heights changed (before: $(tr '\n' ' ' <<<"$before"))" same_heights "$before"
+    eventually 10 "a pane's list does not show its first line" panes_show_first_lines
+
+    step "the main window shrunk to 521 by 379 by its corner: every pane still shows its first line"
+    read -r l t w h <<<"$(geometry "$(main_window)")"
+    # (the drag ends a point past where it is aimed)
+    drag_to $((l + w - 2)) $((t + h - 2)) $((l + 521 - 3)) $((t + 379 - 3))
+    expect 10 '^Afx[^ ]* "Ondrix - \[.*\]" id=0 at=-?[0-9]+,-?[0-9]+,521x379' >/dev/null
+    eventually 10 "a pane's list does not show its first line" panes_show_first_lines
     end_program
 }
 

@@ -6,6 +6,11 @@
 
 #include "frames/SECStatusBar.h"
 
+#include <commctrl.h>
+#include <cstring>
+
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,6 +34,117 @@ std::vector<const SECDockBar::Splitter*> Splitters(const SECDockBar* pDockBar, B
     return found;
 }
 
+// A pane as the application's are: a caption, an edit box in a row under it, and a list under them
+// down to the pane's bottom, laid out anew at every size: a report list of three lines whose one column
+// is wider than the pane (so that it scrolls across too), or a tree of three lines.
+class ListPane : public SECControlBar {
+public:
+    enum { captionHeight = 15, rowHeight = 20 }; // the pane's own layout
+    explicit ListPane(BOOL bTree) : m_bTree(bTree) {}
+
+    // Makes the pane in pFrame with control id nID and its children. FALSE when one was not made.
+    BOOL Make(CFrameWnd* pFrame, UINT nID)
+    {
+        if (!Create(pFrame, "List pane", kPaneStyle, kPaneExStyle, nID))
+            return FALSE;
+        EnableDocking(CBRS_ALIGN_ANY);
+        m_hWndCaption = ::CreateWindowExA(0, "Static", "Caption", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hWnd, nullptr,
+                                          nullptr, nullptr);
+        m_hWndRow = ::CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, m_hWnd,
+                                      nullptr, nullptr, nullptr);
+        m_hWndList = ::CreateWindowExA(WS_EX_CLIENTEDGE, m_bTree ? WC_TREEVIEWA : WC_LISTVIEWA, "",
+                                       WS_CHILD | WS_VISIBLE | (m_bTree ? TVS_HASLINES : LVS_REPORT), 0, 0, 0, 0,
+                                       m_hWnd, nullptr, nullptr, nullptr);
+        if (m_hWndCaption == nullptr || m_hWndRow == nullptr || m_hWndList == nullptr)
+            return FALSE;
+        if (!m_bTree) {
+            LVCOLUMNA column = {};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.cx = 400;
+            column.pszText = const_cast<LPSTR>("Name");
+            ::SendMessageA(m_hWndList, LVM_INSERTCOLUMNA, 0, LPARAM(&column));
+        }
+        for (const char* pszLine : {"first", "second", "third"}) {
+            if (m_bTree) {
+                TVINSERTSTRUCTA insert = {};
+                insert.hParent = TVI_ROOT;
+                insert.hInsertAfter = TVI_LAST;
+                insert.item.mask = TVIF_TEXT;
+                insert.item.pszText = const_cast<LPSTR>(pszLine);
+                ::SendMessageA(m_hWndList, TVM_INSERTITEMA, 0, LPARAM(&insert));
+            } else {
+                LVITEMA item = {};
+                item.mask = LVIF_TEXT;
+                item.iItem = int(::SendMessageA(m_hWndList, LVM_GETITEMCOUNT, 0, 0));
+                item.pszText = const_cast<LPSTR>(pszLine);
+                ::SendMessageA(m_hWndList, LVM_INSERTITEMA, 0, LPARAM(&item));
+            }
+        }
+        LayoutChildren();
+        return TRUE;
+    }
+    // Empties the list.
+    void Empty() { ::SendMessageA(m_hWndList, m_bTree ? TVM_DELETEITEM : LVM_DELETEALLITEMS, 0, LPARAM(TVI_ROOT)); }
+    // TRUE when the list shows its first line whole (inside its client area, not under a scroll bar)
+    // and the caption and the row are whole inside the pane.
+    BOOL ShowsItsFirstLine() const
+    {
+        CRect rectLine;
+        if (m_bTree) {
+            // the message takes the item in the rectangle's place
+            const HTREEITEM hFirst = HTREEITEM(::SendMessageA(m_hWndList, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+            RECT rectItem = {};
+            std::memcpy(&rectItem, &hFirst, sizeof hFirst);
+            ::SendMessageA(m_hWndList, TVM_GETITEMRECT, FALSE, LPARAM(&rectItem));
+            // a line of the tree is as high as the tree's lines are apart
+            rectLine = rectItem;
+            rectLine.bottom = rectLine.top + int(::SendMessageA(m_hWndList, TVM_GETITEMHEIGHT, 0, 0));
+        } else {
+            rectLine.left = LVIR_BOUNDS;
+            ::SendMessageA(m_hWndList, LVM_GETITEMRECT, 0, LPARAM(&rectLine));
+        }
+        CRect rectList;
+        ::GetClientRect(m_hWndList, rectList);
+        CRect rectClient;
+        GetClientRect(rectClient);
+        CRect rectRow;
+        ::GetWindowRect(m_hWndRow, rectRow);
+        ScreenToClient(rectRow);
+        return rectLine.Height() > 0 && rectLine.top >= rectList.top && rectLine.bottom <= rectList.bottom &&
+               rectRow.bottom <= rectClient.bottom;
+    }
+    // The least height the pane answers, docked as it is.
+    int LeastHeight() { return CalcDynamicLayout(0, SEC_LM_MINSIZE | LM_VERTDOCK).cy; }
+
+protected:
+    void LayoutChildren()
+    {
+        CRect rect;
+        GetInsideRect(rect);
+        const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+        ::SetWindowPos(m_hWndCaption, nullptr, rect.left, rect.top, rect.Width(), captionHeight, nFlags);
+        ::SetWindowPos(m_hWndRow, nullptr, rect.left, rect.top + captionHeight, rect.Width(), rowHeight, nFlags);
+        const int nListTop = rect.top + captionHeight + rowHeight;
+        ::SetWindowPos(m_hWndList, nullptr, rect.left, nListTop, rect.Width(), (std::max)(0, int(rect.bottom) - nListTop),
+                       nFlags);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        SECControlBar::OnSize(nType, cx, cy);
+        if (m_hWndList != nullptr)
+            LayoutChildren();
+    }
+    DECLARE_MESSAGE_MAP()
+
+    BOOL m_bTree;
+    HWND m_hWndCaption = nullptr;
+    HWND m_hWndRow = nullptr;
+    HWND m_hWndList = nullptr;
+};
+BEGIN_MESSAGE_MAP(ListPane, SECControlBar)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
 class DockBarTest : public DockingTest {
 protected:
     // Repaints pPane now, so that its gripper buttons follow the dock bar.
@@ -40,6 +156,44 @@ protected:
         DockBar(AFX_IDW_DOCKBAR_LEFT)->GetClientRect(rect);
         return rect.Height();
     }
+    // Three list panes (a report list, a tree, a report list from the top) docked in the left dock
+    // bar's first row as DockThreePanes docks its panes; they are deleted with their windows.
+    void DockThreeListPanes()
+    {
+        const float fractions[3] = {0.1f, 0.5f, 0.4f};
+        for (int i = 0; i < 3; i++) {
+            listPanes[i] = new ListPane(i == 1);
+            listPanes[i]->SetAutoDelete(TRUE);
+            ASSERT_TRUE(listPanes[i]->Make(pFrame, 150 + i));
+            DockPaneAt(listPanes[i], AFX_IDW_DOCKBAR_LEFT, 0, 0, fractions[i]);
+        }
+        pFrame->RecalcLayout();
+    }
+    // Makes the frame's client area nHeight high (its width kept) and lays it out.
+    void SetClientHeight(int nHeight)
+    {
+        CRect rectWindow = ScreenRect(pFrame);
+        CRect rectClient;
+        pFrame->GetClientRect(rectClient);
+        pFrame->SetWindowPos(nullptr, 0, 0, rectWindow.Width(), rectWindow.Height() - rectClient.Height() + nHeight,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pFrame->RecalcLayout();
+    }
+
+    // The tracking limits {min, max} of the left dock bar's in-row splitters, from the top.
+    std::vector<std::pair<int, int>> InRowLimits()
+    {
+        SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+        std::vector<std::pair<int, int>> limits;
+        for (const SECDockBar::Splitter* pSplitter : Splitters(pLeft, TRUE)) {
+            SECDockBar::Splitter* pTracked = const_cast<SECDockBar::Splitter*>(pSplitter);
+            pLeft->CalcSplitterLimits(pTracked);
+            limits.emplace_back(pTracked->m_nTrackMin, pTracked->m_nTrackMax);
+        }
+        return limits;
+    }
+
+    ListPane* listPanes[3] = {};
 };
 
 // ---- fractions ---------------------------------------------------------------------------------------------
@@ -102,6 +256,130 @@ TEST_F(DockBarTest, ABarShownAgainTakesBackTheShareOfItsRowThatItHad)
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(ParentRect(panes[i]), before[i]) << i;
     }
+}
+
+TEST_F(DockBarTest, ABarDraggedToAnotherPlaceInItsOwnRowKeepsItsShareAndTheOthersTheirs)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const float before[3] = {panes[0]->m_fPctWidth, panes[1]->m_fPctWidth, panes[2]->m_fPctWidth};
+    // the top pane dropped on the lower half of the last one, as a drag ends: it goes last
+    for (SECControlBar* pMoved : {panes[2], panes[1]}) {
+        std::vector<CControlBar*> row;
+        pLeft->GetRowBars(pMoved, row);
+        CRect rectDrop = ScreenRect(row.back());
+        rectDrop.top = rectDrop.CenterPoint().y + 10;
+        const CRect places[3] = {ParentRect(panes[0]), ParentRect(panes[1]), ParentRect(panes[2])};
+        pLeft->RedrawPending();
+        pLeft->DockControlBar(pMoved, rectDrop);
+        pFrame->RecalcLayout();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(panes[i]->m_fPctWidth, before[i], 1e-5f) << pMoved->GetDlgCtrlID() << " " << i;
+            // moved without redrawing (the rows changed), each is drawn again in its new place
+            if (ParentRect(panes[i]) != places[i]) {
+                EXPECT_NE(std::find(pLeft->m_arrRedraw.begin(), pLeft->m_arrRedraw.end(), panes[i]),
+                          pLeft->m_arrRedraw.end())
+                    << pMoved->GetDlgCtrlID() << " " << i;
+            }
+        }
+    }
+    EXPECT_EQ(Entries(pLeft), "|100 102 101|");
+    const int nRowLength = LeftLength() - 2 * kSplitter;
+    EXPECT_EQ(ParentRect(panes[0]).Height(), Share(nRowLength, before[0]));
+    EXPECT_EQ(ParentRect(panes[2]).Height(), Share(nRowLength, before[2]));
+}
+
+// ---- least heights ------------------------------------------------------------------------------------------
+
+TEST_F(DockBarTest, APanesLeastHeightKeepsItsCaptionItsRowAndItsListsFirstLine)
+{
+    DockThreeListPanes();
+    for (ListPane* pPane : listPanes) {
+        SCOPED_TRACE(pPane->GetDlgCtrlID());
+        const int nLeast = pPane->LeastHeight();
+        const CRect rect = ParentRect(pPane);
+        pPane->SetWindowPos(nullptr, 0, 0, rect.Width(), nLeast, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_TRUE(pPane->ShowsItsFirstLine());
+        pPane->SetWindowPos(nullptr, 0, 0, rect.Width(), nLeast - 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_FALSE(pPane->ShowsItsFirstLine()) << "the least height is no more than it needs";
+        pPane->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // an empty list keeps the room of a line
+        pPane->Empty();
+        EXPECT_EQ(pPane->LeastHeight(), nLeast);
+    }
+    // a bar without children: its gripper down, the gripper's insets across
+    panes[0] = MakePane(160);
+    ASSERT_NE(panes[0], nullptr);
+    DockPaneAt(panes[0], AFX_IDW_DOCKBAR_LEFT, 1, 0, 1.0f);
+    pFrame->RecalcLayout();
+    CRect rectClient;
+    CRect rectInside;
+    panes[0]->GetClientRect(rectClient);
+    panes[0]->GetInsideRect(rectInside);
+    EXPECT_EQ(panes[0]->CalcDynamicLayout(0, SEC_LM_MINSIZE | LM_VERTDOCK),
+              CSize(rectClient.Width() - rectInside.Width(), rectClient.Height() - rectInside.Height()));
+}
+
+TEST_F(DockBarTest, NoPaneIsPressedBelowItsLeastHeightWhileANeighbourHasRoom)
+{
+    DockThreeListPanes();
+    CRect rectClient;
+    pFrame->GetClientRect(rectClient);
+    // the top pane asks for most of the column (the others' shares stay above the minimum fraction
+    // even in the short frame below)
+    const float fractions[3] = {0.15f, 0.15f, 0.7f};
+    for (int i = 0; i < 3; ++i)
+        listPanes[i]->m_fPctWidth = fractions[i];
+    pFrame->RecalcLayout();
+    const int nRowLength = LeftLength() - 2 * kSplitter;
+    ASSERT_LT(Share(nRowLength, 0.15f), listPanes[1]->LeastHeight()) << "the frame is too tall to press them";
+    for (ListPane* pPane : {listPanes[0], listPanes[1]}) {
+        EXPECT_TRUE(pPane->ShowsItsFirstLine()) << pPane->GetDlgCtrlID();
+        EXPECT_EQ(ParentRect(pPane).Height(), pPane->LeastHeight()) << pPane->GetDlgCtrlID();
+    }
+    EXPECT_EQ(ParentRect(listPanes[2]).Height(),
+              nRowLength - listPanes[0]->LeastHeight() - listPanes[1]->LeastHeight()) << "the pane with room gives";
+    const CRect laidOut[3] = {ParentRect(listPanes[0]), ParentRect(listPanes[1]), ParentRect(listPanes[2])};
+
+    // a frame too short for every least height: each pane has its least height's part of the column
+    SetClientHeight(160);
+    const int nShort = LeftLength() - 2 * kSplitter;
+    int nLeast = 0;
+    for (ListPane* pPane : listPanes)
+        nLeast += pPane->LeastHeight();
+    ASSERT_LT(nShort, nLeast);
+    for (ListPane* pPane : listPanes)
+        EXPECT_NEAR(ParentRect(pPane).Height(), pPane->LeastHeight() * nShort / nLeast, 2) << pPane->GetDlgCtrlID();
+    EXPECT_EQ(ParentRect(listPanes[0]).bottom, LeftLength()) << "the last ends at the row's end";
+
+    // the panes kept their fractions: the frame as it was lays them out as they were
+    SetClientHeight(rectClient.Height());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(listPanes[i]->m_fPctWidth, fractions[i], 1e-5f) << i;
+        EXPECT_EQ(ParentRect(listPanes[i]), laidOut[i]) << i;
+    }
+}
+
+TEST_F(DockBarTest, SplittersStopWhereAPaneWouldFallBelowItsLeastHeight)
+{
+    DockThreeListPanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const int nLength = LeftLength();
+    // the panes above a splitter (from the top: listPanes[2], [1]) and below it keep their least
+    // heights and the splitters between them
+    const int nTop = listPanes[2]->LeastHeight();
+    const int nMiddle = listPanes[1]->LeastHeight();
+    const int nBottom = listPanes[0]->LeastHeight();
+    EXPECT_EQ(InRowLimits(), (std::vector<std::pair<int, int>>{{nTop, nLength - (nMiddle + kSplitter + nBottom)},
+                                                               {nTop + kSplitter + nMiddle, nLength - nBottom}}));
+    // a move past the limits, applied as it comes, stops there too
+    SECDockBar::Splitter* pFirst = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, TRUE)[0]);
+    pLeft->ApplySplitterMove(pFirst, nLength);
+    pFrame->RecalcLayout();
+    EXPECT_EQ(ParentRect(listPanes[1]).Height(), nMiddle);
+    EXPECT_EQ(ParentRect(listPanes[0]).Height(), nBottom);
+    for (ListPane* pPane : listPanes)
+        EXPECT_TRUE(pPane->ShowsItsFirstLine()) << pPane->GetDlgCtrlID();
 }
 
 TEST_F(DockBarTest, NormalisingGivesAJustPlacedBarItsShareUnlessItAsksForTheWholeRow)
@@ -348,17 +626,7 @@ TEST_F(DockBarTest, SplitterLimitsKeep24PixelsPerBarInARowAnd19OfARow)
     const int nLength = LeftLength();
     auto inRow = Splitters(pLeft, TRUE);
     ASSERT_EQ(inRow.size(), 2u);
-    const struct {
-        size_t nSplitter;
-        int nMin;
-        int nMax;
-    } cases[] = {{0, 24, nLength - 48}, {1, 48, nLength - 24}};
-    for (const auto& c : cases) {
-        SECDockBar::Splitter* pSplitter = const_cast<SECDockBar::Splitter*>(inRow[c.nSplitter]);
-        pLeft->CalcSplitterLimits(pSplitter);
-        EXPECT_EQ(pSplitter->m_nTrackMin, c.nMin) << c.nSplitter;
-        EXPECT_EQ(pSplitter->m_nTrackMax, c.nMax) << c.nSplitter;
-    }
+    EXPECT_EQ(InRowLimits(), (std::vector<std::pair<int, int>>{{24, nLength - 48}, {48, nLength - 24}}));
     SECDockBar::Splitter* pRow = const_cast<SECDockBar::Splitter*>(Splitters(pLeft, FALSE)[0]);
     pLeft->CalcSplitterLimits(pRow);
     EXPECT_EQ(pRow->m_nTrackMin, kEdge + kPaneThickness - kPaneThickness + 19);
