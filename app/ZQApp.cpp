@@ -408,7 +408,12 @@ CZQApp::ResultWindows::~ResultWindows()
     if (--m_app.m_nResultWindows > 0)
         return;
     m_app.m_bMatrixFilled = false;
-    m_app.ShowOpenedResultWindows();
+    // this may run while the command's failure unwinds: a tile or page that fails here leaves the
+    // windows as they stand rather than end the program
+    try {
+        m_app.ShowOpenedResultWindows();
+    } catch (...) {
+    }
 }
 
 void CZQApp::ShowOpenedResultWindows()

@@ -5,6 +5,7 @@
 #include "core/CException.h"
 #include "model/ZQShellServices.h"
 #include "model/solve/AlternativeUtility.h"
+#include "model/solve/ParallelPieces.h"
 #include "model/solve/Solver.h"
 
 namespace {
@@ -144,42 +145,32 @@ int CZQInterfaceData::FillValueBounds(int preserveKendall)
     ValueBoundsTable.clear();
     if (!ProjectSolver || !ProjectSolver->HasResults())
         return 0;
-    Solver& solver = *ProjectSolver;
-    // every trial the search makes is checked as a drag end's would be: what the checks leave behind
-    // goes back afterwards
-    const double shownKendall = solver.shownKendall;
-    std::vector<double> rechecked;
-    for (const auto& alternative : solver.model.alternatives)
-        rechecked.push_back(alternative->recheckedUtility);
-    std::vector<std::vector<double>> values;
-    for (const auto& criterion : solver.model.criteria)
-        values.push_back(criterion->values);
-    auto restore = [&] {
-        for (size_t k = 0; k < values.size(); ++k)
-            solver.model.criteria[k]->values = values[k];
-    };
+    const Solver& solver = *ProjectSolver;
 
     std::vector<std::vector<ValueBoundPoint>> table;
+    // the breakpoints searched: every one but the first of each function, which is fixed at 0
+    std::vector<std::pair<size_t, size_t>> searched;
     for (size_t c = 0; c < solver.model.criteria.size(); ++c) {
         const CriterionRecord& criterion = *solver.model.criteria[c];
         std::vector<ValueBoundPoint> points;
         for (size_t b = 0; b < criterion.breakpoints.size() && b < criterion.values.size(); ++b) {
             ValueBoundPoint point;
             point.x = criterion.breakpoints[b];
-            // the first breakpoint of every function is fixed at 0
-            if (b > 0) {
-                point.upper = solver.NearestAdmissibleValue(c, b, 1.0, preserveKendall);
-                restore();
-                point.lower = solver.NearestAdmissibleValue(c, b, 0.0, preserveKendall);
-                restore();
-            }
             points.push_back(point);
+            if (b > 0)
+                searched.emplace_back(c, b);
         }
         table.push_back(std::move(points));
     }
-    solver.shownKendall = shownKendall;
-    for (size_t a = 0; a < rechecked.size(); ++a)
-        solver.model.alternatives[a]->recheckedUtility = rechecked[a];
+    // Every search starts from the solved functions (a drag end's search is what each one is), so
+    // they do not depend on one another: they run side by side, each on a copy of the Solver's
+    // functions, and the Solver itself is left as it was.
+    RunPiecesInOrder(searched.size(), 0, [&](size_t piece) {
+        const size_t c = searched[piece].first, b = searched[piece].second;
+        ValueBoundPoint& point = table[c][b];
+        point.upper = solver.ValueCheckCopy()->NearestAdmissibleValue(c, b, 1.0, preserveKendall);
+        point.lower = solver.ValueCheckCopy()->NearestAdmissibleValue(c, b, 0.0, preserveKendall);
+    });
     ValueBoundsTable = std::move(table);
     return int(ValueBoundsTable.size());
 }

@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CZQShellServices;
@@ -155,6 +156,12 @@ public:
     double NearestAdmissibleValue(size_t criterion, size_t breakpoint, double target, int32_t requireNoWorse);
     // The number of halvings of NearestAdmissibleValue.
     static constexpr int kValueHalvings = 50;
+    // A Solver holding what CheckValueFunctions and NearestAdmissibleValue read of this one and
+    // nothing more: whether it has results, the thresholds, delta, Kendall's coefficient and
+    // shownKendall, R, and copies of the criteria's and the alternatives' records without their
+    // names. Those two answer on it as they answer on this Solver, and change only the copy: searches
+    // may run on copies side by side while this Solver is left alone.
+    std::unique_ptr<Solver> ValueCheckCopy() const;
 
     // The optimum of the base program (the sum of the errors); the error budget of the pairwise programs.
     double baseErrorSum = 0.0;

@@ -297,6 +297,45 @@ double Solver::NearestAdmissibleValue(size_t criterion, size_t breakpoint, doubl
     return admitted;
 }
 
+std::unique_ptr<Solver> Solver::ValueCheckCopy() const
+{
+    auto copy = std::make_unique<Solver>();
+    copy->resultsReady = resultsReady;
+    copy->threshold1 = threshold1;
+    copy->threshold2 = threshold2;
+    copy->delta = delta;
+    copy->shownKendall = shownKendall;
+    copy->kendall.value = kendall.value;
+    copy->model.reference = model.reference;
+    // the names stay behind: a copy may go on another thread, and names are shared strings
+    for (const auto& criterion : model.criteria) {
+        auto record = std::make_unique<CriterionRecord>();
+        if (criterion) {
+            record->index = criterion->index;
+            record->direction = criterion->direction;
+            record->worst = criterion->worst;
+            record->best = criterion->best;
+            record->breakpoints = criterion->breakpoints;
+            record->values = criterion->values;
+            record->segments = criterion->segments;
+        }
+        copy->model.criteria.push_back(std::move(record));
+    }
+    for (const auto& alternative : model.alternatives) {
+        auto record = std::make_unique<AlternativeRecord>();
+        if (alternative) {
+            record->index = alternative->index;
+            record->evaluations = alternative->evaluations;
+            record->referenceIndex = alternative->referenceIndex;
+            record->credibility = alternative->credibility;
+            record->utility = alternative->utility;
+            record->recheckedUtility = alternative->recheckedUtility;
+        }
+        copy->model.alternatives.push_back(std::move(record));
+    }
+    return copy;
+}
+
 bool Solver::ValueInOrder(const std::vector<double>& v, size_t i)
 {
     return i < v.size() && v[i] >= 0.0 && v[i] <= 1.0 && (i > 0 ? v[i] >= v[i - 1] : v[i] == 0.0) &&

@@ -79,36 +79,60 @@ private:
     bool m_ended = false;
 };
 
+// The bytes of a pixel as the picture holds it: red, green, blue and alpha, or, over white, blue,
+// green, red and a zero byte; and the pixel where nothing is drawn.
+uint32_t PixelOf(uint8_t first, uint8_t second, uint8_t third, uint8_t fourth)
+{
+    const uint8_t bytes[4] = {first, second, third, fourth};
+    uint32_t pixel;
+    std::memcpy(&pixel, bytes, 4);
+    return pixel;
+}
+uint32_t Colour(const uint8_t* rgb, bool overWhite)
+{
+    return overWhite ? PixelOf(rgb[2], rgb[1], rgb[0], 0) : PixelOf(rgb[0], rgb[1], rgb[2], 255);
+}
+uint32_t Background(bool overWhite)
+{
+    return overWhite ? PixelOf(255, 255, 255, 0) : PixelOf(0, 0, 0, 0);
+}
+
 // Where the decoded indices of one image go: its rectangle on the screen, in the interlaced row
-// order when the image is interlaced, clipped to the screen.
+// order when the image is interlaced, clipped to the screen. Each index is written as the pixel its
+// colour makes (the background for the transparent index, black past the colour table), so that the
+// picture needs no second pass.
 class ImageWriter {
 public:
     ImageWriter(GifPicture& picture, int left, int top, int width, int height, bool interlaced,
-                const uint8_t* table, int tableSize, int transparent)
+                const uint8_t* table, int tableSize, int transparent, bool overWhite)
         : m_picture(picture), m_left(left), m_top(top), m_width(width), m_height(height),
-          m_interlaced(interlaced), m_table(table), m_tableSize(tableSize), m_transparent(transparent)
+          m_interlaced(interlaced)
     {
+        static const uint8_t black[3] = {0, 0, 0};
+        for (int index = 0; index < 256; ++index)
+            m_pixels[index] = Colour(index < tableSize ? table + 3 * index : black, overWhite);
+        if (transparent >= 0 && transparent < 256)
+            m_pixels[transparent] = Background(overWhite);
         StartRow();
     }
     bool Full() const { return m_width == 0 || m_row >= m_height; }
-    void Put(uint8_t index)
+    // Writes the `count` indices at `indices`, in order, as far as the image goes.
+    void Put(const uint8_t* indices, int count)
     {
-        if (m_column < m_rowVisible && int(index) != m_transparent) {
+        while (count > 0 && !Full()) {
+            const int run = std::min(count, m_width - m_column);
+            const int visible = std::max(0, std::min(run, m_rowVisible - m_column));
             uint8_t* pixel = m_rowPixels + size_t(m_column) * 4;
-            if (index < m_tableSize) {
-                const uint8_t* colour = m_table + 3 * index;
-                pixel[0] = colour[0];
-                pixel[1] = colour[1];
-                pixel[2] = colour[2];
-            } else {
-                pixel[0] = pixel[1] = pixel[2] = 0;
+            for (int i = 0; i < visible; ++i, pixel += 4)
+                std::memcpy(pixel, &m_pixels[indices[i]], 4);
+            indices += run;
+            count -= run;
+            m_column += run;
+            if (m_column == m_width) {
+                m_column = 0;
+                ++m_row;
+                StartRow();
             }
-            pixel[3] = 255;
-        }
-        if (++m_column == m_width) {
-            m_column = 0;
-            ++m_row;
-            StartRow();
         }
     }
 
@@ -149,9 +173,7 @@ private:
     GifPicture& m_picture;
     int m_left, m_top, m_width, m_height;
     bool m_interlaced;
-    const uint8_t* m_table;
-    int m_tableSize;
-    int m_transparent;
+    uint32_t m_pixels[256];
     int m_column = 0;
     int m_row = 0;
     uint8_t* m_rowPixels = nullptr;
@@ -167,7 +189,7 @@ int DecodeIndices(Reader& in, int minCodeSize, ImageWriter& out)
     uint16_t prefix[kMaxCodes];
     uint8_t suffix[kMaxCodes];
     uint8_t first[kMaxCodes]; // the first index of each code's string
-    uint8_t stack[kMaxCodes];
+    uint8_t string[kMaxCodes]; // a code's string, filled from its end
     for (int code = 0; code < clear; ++code) {
         suffix[code] = first[code] = uint8_t(code);
         prefix[code] = 0;
@@ -190,7 +212,8 @@ int DecodeIndices(Reader& in, int minCodeSize, ImageWriter& out)
         if (previous < 0) {
             if (code >= clear)
                 return GIF_BAD_CODE;
-            out.Put(uint8_t(code));
+            const uint8_t index = uint8_t(code);
+            out.Put(&index, 1);
             previous = code;
             continue;
         }
@@ -206,22 +229,31 @@ int DecodeIndices(Reader& in, int minCodeSize, ImageWriter& out)
             if (next == (1 << width) && width < 12)
                 ++width;
         }
-        int depth = 0;
+        int start = kMaxCodes;
         for (int c = code; ; c = prefix[c]) {
-            stack[depth++] = suffix[c];
+            string[--start] = suffix[c];
             if (c < clear)
                 break;
         }
-        while (depth > 0 && !out.Full())
-            out.Put(stack[--depth]);
+        out.Put(string + start, kMaxCodes - start);
         previous = code;
     }
     return GIF_OK;
 }
 
+// DecodeGif, with the picture's pixels as GifPictureOverWhite leaves them when overWhite is set.
+int Decode(const uint8_t* data, size_t size, GifPicture* picture, bool overWhite);
+
 } // namespace
 
 int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture)
+{
+    return Decode(data, size, picture, false);
+}
+
+namespace {
+
+int Decode(const uint8_t* data, size_t size, GifPicture* picture, bool overWhite)
 {
     if (data == nullptr || size < kScreenBytes ||
         (std::memcmp(data, "GIF87a", 6) != 0 && std::memcmp(data, "GIF89a", 6) != 0))
@@ -291,15 +323,20 @@ int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture)
         GifPicture decoded;
         decoded.width = width;
         decoded.height = height;
-        decoded.rgba.assign(size_t(width) * size_t(height) * 4, 0);
+        decoded.rgba.resize(size_t(width) * size_t(height) * 4);
+        const uint32_t background = Background(overWhite);
+        for (size_t i = 0; i < decoded.rgba.size(); i += 4)
+            std::memcpy(&decoded.rgba[i], &background, 4);
         ImageWriter writer(decoded, Word(descriptor), Word(descriptor + 2), Word(descriptor + 4),
-                           Word(descriptor + 6), (flags & 0x40) != 0, table, tableSize, transparent);
+                           Word(descriptor + 6), (flags & 0x40) != 0, table, tableSize, transparent, overWhite);
         const int result = DecodeIndices(in, minCodeSize, writer);
         if (result == GIF_OK && picture != nullptr)
             *picture = std::move(decoded);
         return result;
     }
 }
+
+} // namespace
 
 void GifPictureOverWhite(GifPicture& picture)
 {
@@ -323,9 +360,7 @@ std::vector<int> DecodeGifs(const std::vector<std::vector<uint8_t>>& files, bool
     std::vector<std::exception_ptr> errors(files.size());
     auto decode = [&](size_t i) {
         try {
-            codes[i] = DecodeGif(files[i].data(), files[i].size(), &pictures[i]);
-            if (codes[i] == GIF_OK && overWhite)
-                GifPictureOverWhite(pictures[i]);
+            codes[i] = Decode(files[i].data(), files[i].size(), &pictures[i], overWhite);
         } catch (...) {
             errors[i] = std::current_exception();
         }

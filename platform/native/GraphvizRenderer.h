@@ -12,10 +12,15 @@
 // is created by the first call and lives until the process ends): a context freed and created anew
 // makes Graphviz's text-layout plugin read memory the first one freed.
 //
-// A render may also run in the background, on a thread of the renderer's own, while its caller goes
-// on (a solve renders its two graphs, a second and more at a few hundred alternatives, while it has
-// more to do before it shows them): files are still written in the order the renders were asked
-// for, and whoever reads them first waits for the renders still running.
+// A render may also run in the background while its caller goes on (a solve renders its two graphs,
+// a second and more at a few hundred alternatives, while it has more to do before it shows them).
+// Each such render runs in a process of the renderer's program, ondrix_graph_render (beside the
+// program that renders, or where the build put it), so that renders started together run side by
+// side, which one process of Graphviz cannot do; without that program they run one after another on
+// a thread of the renderer's own. A render into a file that an earlier one still writes waits for it,
+// so that each file ends as the last render asked for it writes it, and whoever reads the files first
+// waits for the renders still running. The files are the same, byte for byte, wherever they are
+// rendered.
 #pragma once
 
 #include <string>
@@ -45,5 +50,12 @@ int RenderDotToGifFile(const std::string& dot, const std::string& path);
 void StartRenderDotToGifFile(const std::string& dot, const std::string& path);
 
 // Waits until every render started with StartRenderDotToGifFile has ended; returns at once when none
-// runs. Call it before the renderer's thread could outlive the program (before the end of the run).
+// runs. Call it before the renderer's thread could outlive the program (before the end of the run). A
+// render whose process ended without a result (it broke off) is made in this process meanwhile.
 void FinishRenderingDotToGif();
+
+// Makes the renders started afterwards in the background run in processes of the program at the path
+// `program` (the renderer's program, ondrix_graph_render, or one that reads and answers as it does),
+// or, for an empty path, on the renderer's thread; the renders running are waited for first. The
+// program found at the start is used until then.
+void UseGraphRenderProgram(const std::string& program);

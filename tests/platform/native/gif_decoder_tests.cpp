@@ -291,15 +291,17 @@ TEST(GifDecoder, FilesThatCannotBeReadAreRefused)
 }
 
 // Several files decoded side by side give each what DecodeGif gives it; over white, a pixel is its
-// blue, green and red (white where clear) and a zero byte.
+// blue, green and red (white where clear or not covered) and a zero byte, as GifPictureOverWhite
+// makes it of the picture.
 TEST(GifDecoder, SeveralFilesSideBySideAndOverWhite)
 {
     const std::vector<uint32_t> rgb{kRed, kGreen, kBlue};
     const std::vector<std::vector<uint8_t>> files = {
         ReadData("noise_interlaced.gif"), GifFile(2, 1).Image(0, 0, 2, 1, {0, 1}).bytes,
-        GifFile(3, 1, rgb).Transparent(1).Image(0, 0, 3, 1, {0, 1, 2}).bytes, ReadData("one_colour_run.gif")};
+        GifFile(3, 1, rgb).Transparent(1).Image(0, 0, 3, 1, {0, 1, 2}).bytes, ReadData("one_colour_run.gif"),
+        GifFile(3, 2, rgb).Image(1, 1, 3, 1, {2, 1, 0}).bytes, GifFile(2, 1, rgb).Image(0, 0, 2, 1, {3, 200}).bytes};
     std::vector<GifPicture> pictures;
-    EXPECT_EQ(DecodeGifs(files, false, pictures), (std::vector<int>{GIF_OK, GIF_NO_COLOURS, GIF_OK, GIF_OK}));
+    EXPECT_EQ(DecodeGifs(files, false, pictures), (std::vector<int>{GIF_OK, GIF_NO_COLOURS, GIF_OK, GIF_OK, GIF_OK, GIF_OK}));
     ASSERT_EQ(pictures.size(), files.size());
     for (size_t i = 0; i < files.size(); ++i) {
         GifPicture alone;
@@ -308,6 +310,12 @@ TEST(GifDecoder, SeveralFilesSideBySideAndOverWhite)
     }
 
     DecodeGifs(files, true, pictures);
+    for (size_t i = 0; i < files.size(); ++i) {
+        GifPicture alone;
+        DecodeGif(files[i].data(), files[i].size(), &alone);
+        GifPictureOverWhite(alone);
+        EXPECT_EQ(pictures[i].rgba, alone.rgba) << i;
+    }
     EXPECT_EQ(pictures[2].rgba, (std::vector<uint8_t>{0, 0, 255, 0, 255, 255, 255, 0, 255, 0, 0, 0}));
     EXPECT_TRUE(pictures[1].rgba.empty());
     std::vector<GifPicture> none;

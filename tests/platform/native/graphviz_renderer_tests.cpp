@@ -74,6 +74,36 @@ TEST(GraphvizRenderer, RendersInTheBackgroundInTheOrderAskedFor)
     std::remove(shared.c_str());
 }
 
+// Renders in the background give the same files wherever they run: in processes of the renderer's
+// program, on the renderer's thread (no program), and in this process when the program cannot be
+// started or ends without an answer.
+TEST(GraphvizRenderer, BackgroundRendersGiveTheSameFilesWhereverTheyRun)
+{
+    const std::string shared = TempPath("where_shared.gif"), other = TempPath("where_other.gif");
+    const std::string big = "digraph G { a -> b; b -> c; c -> d; d -> e; e -> f; f -> g; g -> h; }";
+    const std::string small = "digraph G { x; }";
+    ASSERT_EQ(RenderDotToGifFile(small, shared), GRAPH_RENDER_OK);
+    const std::string smallImage = ReadAll(shared);
+    ASSERT_EQ(RenderDotToGifFile(big, other), GRAPH_RENDER_OK);
+    const std::string bigImage = ReadAll(other);
+
+    for (const std::string& program : {std::string(ONDRIX_GRAPH_RENDER_PROGRAM), std::string(),
+                                      std::string("/nonexistent/ondrix_graph_render"), std::string("/bin/true")}) {
+        UseGraphRenderProgram(program);
+        std::remove(shared.c_str());
+        std::remove(other.c_str());
+        StartRenderDotToGifFile(big, shared);
+        StartRenderDotToGifFile(small, shared);
+        StartRenderDotToGifFile(big, other);
+        FinishRenderingDotToGif();
+        EXPECT_EQ(ReadAll(shared), smallImage) << program;
+        EXPECT_EQ(ReadAll(other), bigImage) << program;
+    }
+    UseGraphRenderProgram(ONDRIX_GRAPH_RENDER_PROGRAM);
+    std::remove(shared.c_str());
+    std::remove(other.c_str());
+}
+
 TEST(GraphvizRenderer, RefusesWhatItCannotRender)
 {
     const std::string path = TempPath("refused.gif");
