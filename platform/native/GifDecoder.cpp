@@ -122,9 +122,12 @@ public:
         while (count > 0 && !Full()) {
             const int run = std::min(count, m_width - m_column);
             const int visible = std::max(0, std::min(run, m_rowVisible - m_column));
-            uint8_t* pixel = m_rowPixels + size_t(m_column) * 4;
-            for (int i = 0; i < visible; ++i, pixel += 4)
-                std::memcpy(pixel, &m_pixels[indices[i]], 4);
+            // a row off the screen has no pixels to point into
+            if (visible > 0) {
+                uint8_t* pixel = m_rowPixels + size_t(m_column) * 4;
+                for (int i = 0; i < visible; ++i, pixel += 4)
+                    std::memcpy(pixel, &m_pixels[indices[i]], 4);
+            }
             indices += run;
             count -= run;
             m_column += run;

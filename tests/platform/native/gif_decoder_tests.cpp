@@ -299,9 +299,10 @@ TEST(GifDecoder, SeveralFilesSideBySideAndOverWhite)
     const std::vector<std::vector<uint8_t>> files = {
         ReadData("noise_interlaced.gif"), GifFile(2, 1).Image(0, 0, 2, 1, {0, 1}).bytes,
         GifFile(3, 1, rgb).Transparent(1).Image(0, 0, 3, 1, {0, 1, 2}).bytes, ReadData("one_colour_run.gif"),
-        GifFile(3, 2, rgb).Image(1, 1, 3, 1, {2, 1, 0}).bytes, GifFile(2, 1, rgb).Image(0, 0, 2, 1, {3, 200}).bytes};
+        GifFile(3, 2, rgb).Image(1, 1, 3, 1, {2, 1, 0}).bytes, GifFile(2, 1, rgb).Image(0, 0, 2, 1, {3, 200}).bytes,
+        GifFile(2, 1, rgb).Image(0, 1, 3, 2, {0, 1, 2, 2, 1, 0}).bytes};
     std::vector<GifPicture> pictures;
-    EXPECT_EQ(DecodeGifs(files, false, pictures), (std::vector<int>{GIF_OK, GIF_NO_COLOURS, GIF_OK, GIF_OK, GIF_OK, GIF_OK}));
+    EXPECT_EQ(DecodeGifs(files, false, pictures), (std::vector<int>{GIF_OK, GIF_NO_COLOURS, GIF_OK, GIF_OK, GIF_OK, GIF_OK, GIF_OK}));
     ASSERT_EQ(pictures.size(), files.size());
     for (size_t i = 0; i < files.size(); ++i) {
         GifPicture alone;
