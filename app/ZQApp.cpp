@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+#include <malloc.h>
+
 const char* const ZQ_APP_TITLE = "Ondrix";
 const char* const ZQ_UNTITLED = "untitled";
 
@@ -40,6 +42,9 @@ const char* const kDefaultInfoName = "INFO";
 const char* const kDefaultInfoText = "Information about an alternative";
 const char* const kPolishLibrary = "InternationalPL.dll";
 const UINT kRecentFiles = 5;
+// The allocator's fixed thresholds (bytes): blocks as large are mapped on their own, and a heap
+// frees back to the system what lies free above its last block beyond as much.
+const int kHeldMemoryThreshold = 4 * 1024 * 1024;
 
 // The bytes of text (the program's 8-bit code page) in UTF-8, NUL bytes included.
 std::string Utf8Of(const CString& text)
@@ -104,6 +109,11 @@ CZQApp::CZQApp()
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
     m_cInputListSeparator = m_cOutputListSeparator = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SLIST, ',');
     m_Project.SetShell(this);
+    // The solve works on every core, each thread in a heap of its own. With the allocator's
+    // thresholds left to grow, those heaps keep the top of their memory after the threads end (tens
+    // of megabytes each, which no trim gives back); fixed thresholds let them shrink as they free.
+    mallopt(M_MMAP_THRESHOLD, kHeldMemoryThreshold);
+    mallopt(M_TRIM_THRESHOLD, kHeldMemoryThreshold);
 }
 
 CZQApp::~CZQApp()
