@@ -245,17 +245,6 @@ int DecodeIndices(Reader& in, int minCodeSize, ImageWriter& out)
 }
 
 // DecodeGif, with the picture's pixels as GifPictureOverWhite leaves them when overWhite is set.
-int Decode(const uint8_t* data, size_t size, GifPicture* picture, bool overWhite);
-
-} // namespace
-
-int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture)
-{
-    return Decode(data, size, picture, false);
-}
-
-namespace {
-
 int Decode(const uint8_t* data, size_t size, GifPicture* picture, bool overWhite)
 {
     if (data == nullptr || size < kScreenBytes ||
@@ -340,6 +329,11 @@ int Decode(const uint8_t* data, size_t size, GifPicture* picture, bool overWhite
 }
 
 } // namespace
+
+int DecodeGif(const uint8_t* data, size_t size, GifPicture* picture)
+{
+    return Decode(data, size, picture, false);
+}
 
 void GifPictureOverWhite(GifPicture& picture)
 {
