@@ -243,6 +243,9 @@ private:
     // CheckValueFunctions over the plan of the checks before it (one plan for checks that change
     // nothing but values).
     int32_t CheckValueFunctions(int32_t requireNoWorse, ValueCheckPlan& plan);
+    // True when value i (< v.size()) of v lies within [0, 1] and not below the value before it (the
+    // first value: 0).
+    static bool ValueAfterPrevious(const std::vector<double>& v, size_t i);
     // True when value i of v lies within [0, 1], not below the value before it (the first value: 0)
     // and not above the value after it.
     static bool ValueInOrder(const std::vector<double>& v, size_t i);

@@ -156,7 +156,7 @@ int32_t Solver::CheckValueFunctions(int32_t requireNoWorse, ValueCheckPlan& plan
             bool inOrder = !v.empty() && v.size() == criterion.breakpoints.size();
             for (size_t i = 0; i < v.size() && inOrder; ++i) {
                 if (i != changing && i != changing + 1)
-                    inOrder = v[i] >= 0.0 && v[i] <= 1.0 && (i > 0 ? v[i] >= v[i - 1] : v[i] == 0.0);
+                    inOrder = ValueAfterPrevious(v, i);
                 else if (i == changing + 1)
                     inOrder = v[i] >= 0.0 && v[i] <= 1.0;
             }
@@ -173,12 +173,10 @@ int32_t Solver::CheckValueFunctions(int32_t requireNoWorse, ValueCheckPlan& plan
                                     : plan.top && !ValueInOrder(v, v.size() - 1))
                 return 0;
         } else {
-            if (v.empty() || v.size() != criterion.breakpoints.size() || v[0] != 0.0)
+            if (v.empty() || v.size() != criterion.breakpoints.size())
                 return 0;
             for (size_t i = 0; i < v.size(); ++i) {
-                if (!(v[i] >= 0.0 && v[i] <= 1.0))
-                    return 0;
-                if (i > 0 && v[i] < v[i - 1])
+                if (!ValueAfterPrevious(v, i))
                     return 0;
             }
         }
@@ -234,36 +232,29 @@ double Solver::NearestAdmissibleValue(size_t criterion, size_t breakpoint, doubl
     const size_t n = criteria.size();
     // the top values of the other criteria make up for a change of this one's
     const bool top = breakpoint + 1 == values.size() && n > 1;
-    auto shiftOtherTops = [&](double change) {
-        if (!top)
-            return;
-        for (size_t k = 0; k < n; ++k) {
+    // each(top value, criterion) for every other criterion's top value, when this one's is moved
+    auto forOtherTops = [&](auto each) {
+        for (size_t k = 0; top && k < n; ++k) {
             if (k != criterion && !criteria[k]->values.empty())
-                criteria[k]->values.back() += change / double(n - 1);
+                each(criteria[k]->values.back(), k);
         }
+    };
+    auto shiftOtherTops = [&](double change) {
+        forOtherTops([&](double& value, size_t) { value += change / double(n - 1); });
     };
     // A trial changes this breakpoint's value and, for a top point, the other criteria's tops: the
     // accepted functions are kept as those values alone.
-    double acceptedValue = values[breakpoint];
+    double acceptedValue = 0.0;
     std::vector<double> acceptedTops(n, 0.0);
-    for (size_t k = 0; k < n; ++k) {
-        if (!criteria[k]->values.empty())
-            acceptedTops[k] = criteria[k]->values.back();
-    }
     auto accept = [&] {
         acceptedValue = values[breakpoint];
-        for (size_t k = 0; top && k < n; ++k) {
-            if (k != criterion && !criteria[k]->values.empty())
-                acceptedTops[k] = criteria[k]->values.back();
-        }
+        forOtherTops([&](double& value, size_t k) { acceptedTops[k] = value; });
     };
     auto restore = [&] {
         values[breakpoint] = acceptedValue;
-        for (size_t k = 0; top && k < n; ++k) {
-            if (k != criterion && !criteria[k]->values.empty())
-                criteria[k]->values.back() = acceptedTops[k];
-        }
+        forOtherTops([&](double& value, size_t k) { value = acceptedTops[k]; });
     };
+    accept();
     ValueCheckPlan plan;
     plan.trials = true;
     plan.criterion = criterion;
@@ -336,10 +327,14 @@ std::unique_ptr<Solver> Solver::ValueCheckCopy() const
     return copy;
 }
 
+bool Solver::ValueAfterPrevious(const std::vector<double>& v, size_t i)
+{
+    return v[i] >= 0.0 && v[i] <= 1.0 && (i > 0 ? v[i] >= v[i - 1] : v[i] == 0.0);
+}
+
 bool Solver::ValueInOrder(const std::vector<double>& v, size_t i)
 {
-    return i < v.size() && v[i] >= 0.0 && v[i] <= 1.0 && (i > 0 ? v[i] >= v[i - 1] : v[i] == 0.0) &&
-           (i + 1 >= v.size() || v[i] <= v[i + 1]);
+    return i < v.size() && ValueAfterPrevious(v, i) && (i + 1 >= v.size() || v[i] <= v[i + 1]);
 }
 
 bool Solver::AddMarginalValue(const std::vector<double>& p, const std::vector<double>& v, int32_t s, double x,
