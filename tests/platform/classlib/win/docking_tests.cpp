@@ -6,6 +6,7 @@
 #include "FakeServices.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -356,20 +357,25 @@ TEST_F(DockingTest, AFloatingFrameComesBackOnTopOnceItsFrameTurnedActive)
     CStatusNoter* pSync = new CStatusNoter;
     ASSERT_TRUE(pSync->Create(nullptr, "sync", WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE, CRect(400, 300, 500, 360),
                               pFrame));
-    PumpWaitingMessages();
+    // The display's own restacking of a window just mapped may reach it late, as a move of its own; only
+    // the moves to the top that leave the activation alone are the frame's.
+    const auto movesToTheTop = [pSync] {
+        return std::count_if(pSync->zOrderMoves.begin(), pSync->zOrderMoves.end(), [](const WINDOWPOS& pos) {
+            return pos.hwndInsertAfter == HWND_TOP && (pos.flags & SWP_NOACTIVATE) != 0;
+        });
+    };
+    PumpWaitingMessages(50);
     pSync->zOrderMoves.clear();
     pFrame->SendMessage(WM_NCACTIVATE, TRUE);
-    EXPECT_TRUE(pSync->zOrderMoves.empty()); // not while the activation runs
+    EXPECT_EQ(movesToTheTop(), 0); // not while the activation runs
     PumpWaitingMessages();
-    ASSERT_EQ(pSync->zOrderMoves.size(), 1u);
-    EXPECT_EQ(pSync->zOrderMoves[0].hwndInsertAfter, HWND_TOP);
-    EXPECT_TRUE(pSync->zOrderMoves[0].flags & SWP_NOACTIVATE);
+    EXPECT_EQ(movesToTheTop(), 1);
     // a hidden one stays where it is
     pSync->ShowWindow(SW_HIDE);
     pSync->zOrderMoves.clear();
     pFrame->SendMessage(WM_NCACTIVATE, TRUE);
     PumpWaitingMessages();
-    EXPECT_TRUE(pSync->zOrderMoves.empty());
+    EXPECT_EQ(movesToTheTop(), 0);
     pSync->DestroyWindow();
 }
 
