@@ -65,21 +65,22 @@ int SECDockBar::GetClientLength() const
 void SECDockBar::AddToRedraw(int nIndex)
 {
     for (int i = (std::max)(nIndex, 0); i < int(m_arrBars.size()); i++) {
-        if (!m_arrBars[i].IsBar())
-            continue;
-        CControlBar* pBar = m_arrBars[i].pBar;
-        if (std::find(m_arrRedraw.begin(), m_arrRedraw.end(), pBar) == m_arrRedraw.end())
-            m_arrRedraw.push_back(pBar);
+        if (m_arrBars[i].IsBar())
+            AddBarToRedraw(m_arrBars[i].pBar);
     }
+}
+
+void SECDockBar::AddBarToRedraw(CControlBar* pBar)
+{
+    if (std::find(m_arrRedraw.begin(), m_arrRedraw.end(), pBar) == m_arrRedraw.end())
+        m_arrRedraw.push_back(pBar);
 }
 
 void SECDockBar::AddRowToolBarsToRedraw(int nRowStart)
 {
     for (int i = nRowStart; i < RowEndOf(nRowStart); i++) {
-        CControlBar* pBar = m_arrBars[i].pBar;
-        if (m_arrBars[i].IsBar() && !IsSizable(pBar) &&
-            std::find(m_arrRedraw.begin(), m_arrRedraw.end(), pBar) == m_arrRedraw.end())
-            m_arrRedraw.push_back(pBar);
+        if (m_arrBars[i].IsBar() && !IsSizable(m_arrBars[i].pBar))
+            AddBarToRedraw(m_arrBars[i].pBar);
     }
 }
 
@@ -666,8 +667,8 @@ void SECDockBar::MoveBars(const std::vector<BarMove>& moves)
                 nFlags |= SWP_NOSIZE;
                 // moved without redrawing, it shows what it showed before only where the move copied
                 // it: bars that trade places in a row would keep each other's pictures
-                if (g_bSECNoRedraw && std::find(m_arrRedraw.begin(), m_arrRedraw.end(), move.pBar) == m_arrRedraw.end())
-                    m_arrRedraw.push_back(move.pBar);
+                if (g_bSECNoRedraw)
+                    AddBarToRedraw(move.pBar);
             } else {
                 const BOOL bHorz = IsHorzDockBar();
                 const BOOL bThicker =
@@ -675,8 +676,8 @@ void SECDockBar::MoveBars(const std::vector<BarMove>& moves)
                 const int nPos = FindBar(move.pBar);
                 if (bThicker)
                     AddToRedraw(nPos);
-                else if (std::find(m_arrRedraw.begin(), m_arrRedraw.end(), move.pBar) == m_arrRedraw.end())
-                    m_arrRedraw.push_back(move.pBar);
+                else
+                    AddBarToRedraw(move.pBar);
             }
         }
         if ((nFlags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE) && move.nShowFlag == 0)

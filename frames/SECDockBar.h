@@ -275,6 +275,8 @@ protected:
 
     // Puts the bars from entry nIndex on into the redraw list (each once).
     void AddToRedraw(int nIndex);
+    // Puts pBar on the redraw list, unless it is on it already.
+    void AddBarToRedraw(CControlBar* pBar);
     // Puts the tool-bar-like bars of the row at nRowStart into the redraw list.
     virtual void AddRowToolBarsToRedraw(int nRowStart);
     // A splitter / client edge at rect, reused when the last layout made the same one.
