@@ -605,8 +605,21 @@ TEST_F(FillTest, DraggingBackInsideTheBlockClearsWhatWasGivenUp)
     DragFill(CGXCellRange(1, 1, 4, 2), 2, 2);
     EXPECT_EQ(Row(1) + "|" + Row(2) + "|" + Row(3) + "|" + Row(4), "a1 b1|a2 b2| | ");
     EXPECT_EQ(SelectionText(grid), "c(1,1,2,2)");
+    // the clearing is part of the fill's one undo step
+    CObList& undo = grid.GetParam()->GetUndoList();
+    ASSERT_EQ(undo.GetCount(), 1);
+    EXPECT_STREQ(static_cast<CGXCommand*>(undo.GetHead())->GetName(), "Block");
     grid.Undo();
-    EXPECT_EQ(Row(4), "a4 b4");
+    EXPECT_EQ(Row(3) + "|" + Row(4), "a3 b3|a4 b4");
+    EXPECT_TRUE(undo.IsEmpty());
+
+    // so is the clearing of given-up columns, with styles
+    Param().GetDisplayOptions().bExcelLikeFill = CGXGridExcelLikeFillImp::gxFillStyles;
+    DragFill(CGXCellRange(1, 1, 2, 2), 2, 1);
+    EXPECT_EQ(Row(1) + "|" + Row(2), "a1 |a2 ");
+    ASSERT_EQ(undo.GetCount(), 1);
+    grid.Undo();
+    EXPECT_EQ(Row(1) + "|" + Row(2), "a1 b1|a2 b2");
 }
 
 TEST_F(FillTest, WholeColumnsOrClearFlagsFillNothingAndDrawNoFrame)
