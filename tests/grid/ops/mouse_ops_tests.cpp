@@ -307,6 +307,37 @@ TEST_F(MouseOpsTest, DraggingARowHeaderWithTheMouseMovesTheSelectedRows)
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
+TEST_F(MouseOpsTest, WhileRowsAreDraggedTheSelectionAndCurrentCellFramesAreOffTheScreen)
+{
+    Param().GetDisplayOptions().bExcelLikeFrame = TRUE;
+    ASSERT_TRUE(grid.SetCurrentCell(6, 2));
+    grid.SelectRange(CGXCellRange().SetRows(5, 7));
+    grid.UpdateWindow();
+    ASSERT_TRUE(grid.m_bExcelLikeFrameShown);
+    const std::vector<COLORREF> framed = ClientPixels(grid);
+    MouseAt(WM_LBUTTONDOWN, 5, 0, MK_LBUTTON);
+    ASSERT_TRUE(grid.m_bSelDragPending);
+    EXPECT_FALSE(grid.m_bExcelLikeFrameShown) << "the selection frame";
+    EXPECT_TRUE(grid.m_bHideCurrentCell) << "the current cell's frame";
+    grid.UpdateWindow();
+    EXPECT_FALSE(ClientPixels(grid) == framed);
+    MouseAt(WM_MOUSEMOVE, 10, 0, MK_LBUTTON);
+    MouseAt(WM_LBUTTONUP, 10, 0, 0);
+    ASSERT_EQ(grid.m_moves, std::vector<std::string>{"rows 5,7,7"});
+    EXPECT_TRUE(grid.m_bExcelLikeFrameShown) << "around the moved rows";
+    EXPECT_FALSE(grid.m_bHideCurrentCell);
+
+    // a cancel brings back what the drag took away, and only that
+    grid.HideExcelLikeFrame(TRUE);
+    MouseAt(WM_LBUTTONDOWN, 8, 0, MK_LBUTTON);
+    ASSERT_TRUE(grid.m_bSelDragPending);
+    EXPECT_TRUE(grid.m_bHideCurrentCell);
+    grid.SendMessage(WM_CANCELMODE);
+    EXPECT_TRUE(grid.m_bExcelLikeFrameHidden) << "hidden before the drag";
+    EXPECT_FALSE(grid.m_bHideCurrentCell);
+    grid.HideExcelLikeFrame(FALSE);
+}
+
 TEST_F(MouseOpsTest, CtrlOrShiftAPartlySelectedRowOrTheTableStartNoDrag)
 {
     const struct {
