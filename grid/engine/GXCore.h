@@ -1626,6 +1626,7 @@ public:
     CGXComposedStyle(const CGXComposedStyle&) = delete;
     CGXComposedStyle& operator=(const CGXComposedStyle&) = delete;
     const CGXStyle& Get() const { return *m_pStyle; }
+    CGXStyle& Get() { return *m_pStyle; }
 
 private:
     CGXGridCore* m_pGrid;
