@@ -16,7 +16,8 @@
 // Beeps and the context menu go through the class library's services seam; the clipboard is the
 // system's.
 //
-// Does not do yet: the text does not scroll; a text wider than the window is cut at its right edge.
+// A text wider than the window scrolls sideways with the caret, as an edit control's does: the caret
+// stays in view and the text fills the window; a text that fits sits where the alignment puts it.
 #pragma once
 
 #include "grid/controls/GXBCalculator.h"
@@ -200,8 +201,12 @@ protected:
     static int CountDigits(const CString& strText, int nEnd);
     // The text as the user sees it (the separator a blank under the separator line).
     CString GetDisplayText() const;
-    // The rectangle the text is drawn in, and the character under point.
+    // The rectangle the text is drawn in (moved by the scroll offset), and the character under point.
     CRect GetTextRect(CDC* pDC, const CString& strText) const;
+    // Sets the scroll offset for strText, measured in pDC: 0 when the text fits; else the caret stays
+    // in view, the offset moving as little as it can, and the text fills the room. TRUE when it
+    // changed.
+    BOOL ScrollToCaret(CDC* pDC, const CString& strText);
     int CharFromPoint(CPoint point);
     // Draws the text into pDC (the client area).
     void PaintText(CDC* pDC);
@@ -278,4 +283,6 @@ protected:
     int m_nSelEnd = 0;
     int m_nRightMargin = 0;
     int m_nLeftMargin = 0;
+    // How far the text is moved left of where its alignment puts it, in pixels (negative: right).
+    int m_nScrollOffset = 0;
 };

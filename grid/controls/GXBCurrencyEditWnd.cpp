@@ -9,6 +9,8 @@
 #include "win/CWindowDC.h"
 #include "win/Win.h"
 
+#include <algorithm>
+
 namespace {
 
 COLORREF SysColor(int nIndex)
@@ -118,7 +120,29 @@ CRect CGXBCurrencyEdit::GetTextRect(CDC* pDC, const CString& strText) const
     else if (dwStyle & ES_CENTER)
         nLeft = rectClient.left + (rectClient.Width() - nWidth) / 2;
     const int nTop = rectClient.top + ::GetSystemMetrics(SM_CYBORDER);
+    nLeft -= m_nScrollOffset;
     return CRect(nLeft, nTop, nLeft + nWidth, nTop + tm.tmHeight);
+}
+
+BOOL CGXBCurrencyEdit::ScrollToCaret(CDC* pDC, const CString& strText)
+{
+    const int nOld = m_nScrollOffset;
+    m_nScrollOffset = 0;
+    const CRect rectText = GetTextRect(pDC, strText);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    const int cxBorder = ::GetSystemMetrics(SM_CXBORDER);
+    // the room for the text: the client area less the margins and a border on either side
+    const int nFirst = rectClient.left + m_nLeftMargin + cxBorder;
+    const int nLast = rectClient.right - m_nRightMargin - cxBorder;
+    if (rectText.Width() > nLast - nFirst) {
+        // a text too wide for its room: the caret stays in view, and the text fills the room
+        const int nCaretX = rectText.left + pDC->GetTextExtent(strText.Left(std::min(m_nCaret, strText.GetLength()))).cx;
+        int nOffset = std::max(std::min(nOld, nCaretX - nFirst), nCaretX + cxBorder - nLast);
+        nOffset = std::max(std::min(nOffset, rectText.right + cxBorder - nLast), rectText.left - nFirst);
+        m_nScrollOffset = nOffset;
+    }
+    return m_nScrollOffset != nOld;
 }
 
 int CGXBCurrencyEdit::CharFromPoint(CPoint point)
@@ -137,10 +161,14 @@ int CGXBCurrencyEdit::CharFromPoint(CPoint point)
 
 void CGXBCurrencyEdit::PlaceCaret()
 {
-    if (m_hWnd == nullptr || ::GetFocus() != m_hWnd)
+    if (m_hWnd == nullptr)
         return;
     const CString strText = GetDisplayText();
     FontDC dc(this, m_hFont);
+    if (ScrollToCaret(&dc, strText) && m_bRedraw)
+        Invalidate(FALSE);
+    if (::GetFocus() != m_hWnd)
+        return;
     const CRect rect = GetTextRect(&dc, strText);
     ::SetCaretPos(rect.left + dc.GetTextExtent(strText.Left(m_nCaret)).cx, rect.top);
 }
@@ -171,7 +199,11 @@ void CGXBCurrencyEdit::PaintText(CDC* pDC)
     pDC->SetTextColor(GetTextColor());
     pDC->SetBkMode(TRANSPARENT);
     const CString strText = GetDisplayText();
+    // a text changed without a caret move (a new amount or format) scrolls here
+    const BOOL bScrolled = ScrollToCaret(pDC, strText);
     CRect rect = GetTextRect(pDC, strText);
+    if (bScrolled && ::GetFocus() == m_hWnd)
+        ::SetCaretPos(rect.left + pDC->GetTextExtent(strText.Left(m_nCaret)).cx, rect.top);
     const int nDecimal = m_pFormat->FindDecimal(GetText());
     if (m_pFormat->m_bSeparatorLine && nDecimal >= 0)
         DrawSeparatorLine(pDC, rect.left + pDC->GetTextExtent(strText.Left(nDecimal)).cx +

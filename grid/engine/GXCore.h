@@ -1191,6 +1191,10 @@ public:
     ROWCOL m_nSelDragCol = 1;
     POSITION m_posSelDragRange = nullptr;
     CWnd* m_pSelDragLineWnd = nullptr;
+    // Set while a drag keeps the selection frame and the current cell's frame off the screen (each only
+    // when the drag took it away; the drop or the cancel brings it back).
+    BOOL m_bSelDragHidesFrame = FALSE;
+    BOOL m_bSelDragHidesCurrentCell = FALSE;
     // The selection frame: its range (plain cells), its knob (0 bottom-right, 2 bottom-left for whole
     // rows, 7 top-right for whole columns), whether it is on the screen and whether it is hidden.
     CGXCellRange m_rangeExcelLikeFrame;
@@ -1622,6 +1626,7 @@ public:
     CGXComposedStyle(const CGXComposedStyle&) = delete;
     CGXComposedStyle& operator=(const CGXComposedStyle&) = delete;
     const CGXStyle& Get() const { return *m_pStyle; }
+    CGXStyle& Get() { return *m_pStyle; }
 
 private:
     CGXGridCore* m_pGrid;

@@ -1,12 +1,11 @@
 // CGXData: the cell data store (see GXData.h).
 #include "grid/engine/GXData.h"
 
+#include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXModules.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
 
-#include <cctype>
-#include <cmath>
 #include <memory>
 
 IMPLEMENT_SERIAL(CGXData, CObject, 0)
@@ -115,20 +114,13 @@ void CheckMode(const char* lpszFunc, int nMode)
         AfxThrowInvalidArgFormat("CGXData::%s: mode %d outside 0..3", lpszFunc, nMode);
 }
 
-// TRUE when the text reads as a number (C locale), with nothing but spaces around it.
+// TRUE when the drawing service's number parser (through the number-formatting module) reads the text
+// as a number.
 bool ReadsAsNumber(const char* psz)
 {
-    while (*psz == ' ' || *psz == '\t')
-        ++psz;
-    if (*psz == '\0')
-        return false;
-    const char* pEnd = nullptr;
-    const double d = AfxStrToDouble(psz, &pEnd);
-    if (pEnd == psz || !std::isfinite(d))
-        return false;
-    while (*pEnd == ' ' || *pEnd == '\t')
-        ++pEnd;
-    return *pEnd == '\0';
+    double d = 0;
+    UINT nFormat = 0, nPlaces = 0;
+    return GetDrawingAndFormatting()->ParseValue(psz, d, nFormat, nPlaces) != FALSE;
 }
 
 }  // namespace

@@ -17,9 +17,6 @@
 //
 // Copying, moving and sorting blocks of cells forward to the data copy/move and sort-move modules of
 // the grid operations (the operations answer FALSE while a module is not installed).
-//
-// Does not do yet: numbers are recognised with the C library's reading of a number in the C locale,
-// not through the drawing service's number parser (CGXDrawingAndFormatting::ParseValue).
 #pragma once
 
 #include <windows.h>
@@ -97,8 +94,10 @@ public:
     // address (see the top of this file). The counts grow to nRow and nCol first, also when deleting.
     // A stored style is merged with ChangeStyle(*pStyle, nMode); without one, mode 3 stores nothing
     // and other modes store a Clone. With the library's number recognition on, kind 1, a mode other
-    // than 3 and a Value of value type other than 1 that reads as a number, the stored style's value
-    // type becomes 1. A mode outside 0..3 throws CInvalidArgException*. Returns TRUE.
+    // than 3 and a Value of value type other than 1 that the drawing service's number parser reads as
+    // a number (CGXDrawingAndFormatting::ParseValue: "$1,234.50" and "(12)" too; nothing without the
+    // number-formatting module), the stored style's value type becomes 1; the Value keeps its text. A
+    // mode outside 0..3 throws CInvalidArgException*. Returns TRUE.
     virtual BOOL StoreCellStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int nMode, int nKind);
     // The style stored at the place addressed: mode 2 assigns it to style, other modes merge it
     // into style with ChangeStyle(stored, nMode). FALSE (style unchanged) when nRow or nCol lies beyond

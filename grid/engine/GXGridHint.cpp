@@ -14,18 +14,18 @@ CGXGridHint::CGXGridHint(int nId, int nViewId)
 
 namespace {
 
-// Whether pGrid is another pane than pSender of the splitter both lie in, in the same splitter row
-// (bSameRow) or column.
-BOOL IsNeighbourPane(CGXGridCore* pGrid, const void* pSender, BOOL bSameRow)
+// Whether pGrid is pTarget, a pane of a splitter with more than one column (bRows) or row, whose own
+// place lies inside the splitter.
+BOOL IsTargetPane(CGXGridCore* pGrid, const void* pTarget, BOOL bRows)
 {
     auto* pSplitter = dynamic_cast<CSplitterWnd*>(pGrid->GetSplitterWnd());
-    CWnd* pSenderWnd = static_cast<CWnd*>(const_cast<void*>(pSender));
-    if (pSplitter == nullptr || pSenderWnd == nullptr || pSenderWnd == pGrid->GridWnd())
+    if (pSplitter == nullptr || pTarget == nullptr ||
+        (bRows ? pSplitter->GetColumnCount() : pSplitter->GetRowCount()) <= 1)
         return FALSE;
-    int nRow = 0, nCol = 0, nMyRow = 0, nMyCol = 0;
-    if (!pSplitter->IsChildPane(pSenderWnd, &nRow, &nCol) || !pSplitter->IsChildPane(pGrid->GridWnd(), &nMyRow, &nMyCol))
+    const int nRow = pGrid->GetSplitterRow(), nCol = pGrid->GetSplitterCol();
+    if (nRow < 0 || nRow >= pSplitter->GetRowCount() || nCol < 0 || nCol >= pSplitter->GetColumnCount())
         return FALSE;
-    return bSameRow ? nRow == nMyRow : nCol == nMyCol;
+    return pSplitter->GetPane(nRow, nCol) == pTarget;
 }
 
 }  // namespace
@@ -90,9 +90,9 @@ BOOL GXApplyGridHint(CGXGridCore* pGrid, CObject* pObject)
     }
     case CGXGridHint::gxHintTopRow:
         // scroll positions are shared only with the neighbouring pane of a splitter
-        return IsNeighbourPane(pGrid, h.m_pData, TRUE) && pGrid->SetTopRow(h.m_nRow1, h.m_nFlags, FALSE);
+        return IsTargetPane(pGrid, h.m_pData, TRUE) && pGrid->SetTopRow(h.m_nRow1, h.m_nFlags, FALSE);
     case CGXGridHint::gxHintLeftCol:
-        return IsNeighbourPane(pGrid, h.m_pData, FALSE) && pGrid->SetLeftCol(h.m_nCol1, h.m_nFlags, FALSE);
+        return IsTargetPane(pGrid, h.m_pData, FALSE) && pGrid->SetLeftCol(h.m_nCol1, h.m_nFlags, FALSE);
     case CGXGridHint::gxHintCurrentCell:
         return pGrid->SetCurrentCell(h.m_nRow1, h.m_nCol1, h.m_nFlags | CGXGridCore::gxNoHint);
     case CGXGridHint::gxHintProperties:

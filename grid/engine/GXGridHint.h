@@ -14,8 +14,8 @@
 //  15 UpdateFrozenRows (old frozen row1, old headers row2, flags)  16 UpdateFrozenCols (columns)
 //  17 OnChangedStyleRange (range, style, mode, kind in value, flags)
 //  24 TransferCurrentCell (bSave in value, flags); the answer is ANDed into count (preset 1)
-//  25 SetTopRow (row1, flags), 26 SetLeftCol (col1, flags): pData is the sending view; only a view in
-//     another pane of the same splitter row (25) or column (26) acts
+//  25 SetTopRow (row1, flags), 26 SetLeftCol (col1, flags): pData is the pane meant, the sender's
+//     neighbour in its splitter row (25) or column (26); only that pane acts
 //  27 SetCurrentCell (row1, col1, flags; the receiver adds the no-hint flag)
 //  33 OnChangedProperties (flags)  34 OnChangedStylesMap (flags)  35 OnChangedBaseStyle (count's low
 //     16 bits the base-style id, flags)  36 the formula recalculation (pData the message text)

@@ -1,6 +1,7 @@
 // User attributes and the per-style attribute map (see GXUserAttribute.h).
 #include "grid/engine/GXUserAttribute.h"
 
+#include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXTextForms.h"
 
@@ -28,12 +29,13 @@ double Clamp(double d, double lo, double hi)
     return d < lo ? lo : (d > hi ? hi : d);
 }
 
-// TRUE when text is a number that "%.13g" writes back as the same text; the number in rd.
+// TRUE when the drawing service's number parser reads text as a number that "%.13g" writes back as
+// the same text; the number in rd.
 bool IsNumberText(const char* pszText, double& rd)
 {
-    const char* pEnd = nullptr;
-    const double d = AfxStrToDouble(pszText, &pEnd);
-    if (pEnd == pszText || !std::isfinite(d))
+    double d = 0;
+    UINT nFormat = 0, nPlaces = 0;
+    if (!GetDrawingAndFormatting()->ParseValue(pszText, d, nFormat, nPlaces) || !std::isfinite(d))
         return false;
     CString formatted;
     formatted.Format("%.13g", d);

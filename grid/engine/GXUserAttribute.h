@@ -8,8 +8,10 @@
 //   2 signed 32-bit ("%ld")    5 double ("%.13g")
 //   6 eight raw bytes ("%08x%08x": the low 32-bit half first, then the high half)
 // and any other kind reads as "Value?". Text given to it becomes kind 5 only when the library's
-// number-recognition option is on and the number, written back with "%.13g", gives the same text
-// ("1.5" is a number, "1.50" stays text).
+// number-recognition option is on, the drawing service's number parser reads it as a number
+// (CGXDrawingAndFormatting::ParseValue: C numeric locale, nothing without the number-formatting
+// module) and the number, written back with "%.13g", gives the same text ("1.5" is a number, "1.50"
+// stays text).
 //
 // CGXUserAttributeMap owns its attributes and keeps them sorted by id, each id once.
 //
@@ -23,9 +25,6 @@
 //   a reference to an object read before (here or anywhere else in the archive) throws badIndex, so
 //   no attribute gets two owners, and an id met twice keeps the later attribute. Storing more than
 //   65535 attributes throws CArchiveException generic before anything is written.
-//
-// Does not do yet: the number test reads the text as a number in the C locale, not through
-// CGXDrawingAndFormatting's number parser (ParseValue).
 #pragma once
 
 #include <windows.h>

@@ -5,7 +5,6 @@
 #include "grid/engine/GXGridParam.h"
 #include "grid/engine/GXProperties.h"
 #include "grid/engine/GXStyle.h"
-#include "grid/ops/GXCommandFactory.h"
 #include "grid/ops/GXGridExcelLikeFrameImp.h"
 #include "win/CDC.h"
 #include "win/CWnd.h"
@@ -188,23 +187,13 @@ BOOL CGXGridExcelLikeFillImp::FillRange(CGXGridCore* pGrid, const CGXCellRange& 
     if (SameBlock(source, target) || (nFlags & (gxFillValues | gxFillStyles)) == 0)
         return FALSE;
     const BOOL bStyles = (nFlags & gxFillStyles) != 0;
-    // every change below lands in one undo step
-    BOOL bBlock = FALSE;
-    if (pGrid->m_pCommandFactory != nullptr && pGrid->GetParam()->IsEnableUndo()) {
-        pGrid->AddCommand(pGrid->m_pCommandFactory->CreateBlockCmd(nullptr), CGXGridCore::gxDo);
-        bBlock = TRUE;
-    }
-    struct BlockScope {
+    // every change below lands in one undo step named "Block"; the clearing of a shrunk block opens a
+    // transaction of its own, which then only nests in this one
+    pGrid->BeginTrans(nullptr);
+    struct TransScope {
         CGXGridCore* pGrid;
-        BOOL bOn;
-        ~BlockScope()
-        {
-            if (bOn)
-                pGrid->m_bExecutingBlock = FALSE;
-        }
-    } scope{pGrid, bBlock};
-    if (bBlock)
-        pGrid->m_bExecutingBlock = TRUE;
+        ~TransScope() { pGrid->CommitTrans(); }
+    } scope{pGrid};
     const ROWCOL nSourceRows = source.GetHeight(), nSourceCols = source.GetWidth();
     if (target.GetHeight() < nSourceRows) {
         CGXRangeList list;

@@ -20,17 +20,19 @@ CGXAbstractGridResizeToFitImp* GXCreateResizeToFitImp()
 
 namespace {
 
-// The visible extent of the grid along the axis: the grid rectangle's, else its parent's client area's,
-// else a large one.
+// The visible extent of the grid along the axis: the grid rectangle's; when that is empty, the client
+// area's of the grid window's parent, else of its top child window, else a large one.
 int AvailableExtent(CGXGridCore* pGrid, BOOL bRow)
 {
     CRect rect = pGrid->GetGridRect();
     if (rect.IsRectEmpty()) {
         CWnd* pWnd = pGrid->GridWnd();
-        CWnd* pParent = pWnd != nullptr && pWnd->m_hWnd != nullptr ? pWnd->GetParent() : nullptr;
-        if (pParent == nullptr)
+        HWND hOther = pWnd != nullptr && pWnd->m_hWnd != nullptr ? ::GetParent(pWnd->m_hWnd) : nullptr;
+        if (hOther == nullptr && pWnd != nullptr && pWnd->m_hWnd != nullptr)
+            hOther = ::GetTopWindow(pWnd->m_hWnd);
+        if (hOther == nullptr)
             return 0x7fff;
-        pParent->GetClientRect(&rect);
+        ::GetClientRect(hOther, &rect);
     }
     return bRow ? rect.Height() : rect.Width();
 }
@@ -88,8 +90,10 @@ BOOL FitLines(CGXGridCore* pGrid, BOOL bRow, CGXCellRange range, BOOL bIncludeCo
                 bMeasure = (bRow ? pGrid->GetColWidth(nCol) : pGrid->GetRowHeight(nRow)) > 0;
             }
             if (bMeasure) {
-                const CGXComposedStyle style(pGrid, nRow, nCol);
+                CGXComposedStyle style(pGrid, nRow, nCol);
                 if (CGXControl* pControl = pGrid->GetRegisteredControl(style.Get().GetControl())) {
+                    // the current cell is measured with the text being edited in it
+                    pControl->GetValueIntoStyle(nRow, nCol, style.Get());
                     const CSize needed = pControl->CalcSize(&dc, nRow, nCol, style.Get(), &standard, bRow);
                     nNeeded = std::max(nNeeded, int(bRow ? needed.cy : needed.cx) - nOthersInBlock);
                 }

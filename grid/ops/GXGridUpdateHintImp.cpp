@@ -64,15 +64,19 @@ CSplitterWnd* SplitterOf(CGXGridCore* pGrid)
 }
 
 // The scroll hint of a new top row (bRows) or left column, from a pane of a splitter with more than
-// one column (row); the engine's receiving rule lets only the other panes of the sender's splitter
-// row (column) take it.
+// one column (row), names the pane that shares it: the other column of the sender's splitter row (the
+// other row of its splitter column). Nothing is sent when that pane lies outside the splitter.
 BOOL SendScroll(CGXGridCore* pGrid, BOOL bRows, ROWCOL n, UINT nFlags)
 {
     CSplitterWnd* pSplitter = SplitterOf(pGrid);
     if (pSplitter == nullptr || (bRows ? pSplitter->GetColumnCount() : pSplitter->GetRowCount()) <= 1)
         return FALSE;
+    const int nRow = bRows ? pGrid->GetSplitterRow() : 1 - pGrid->GetSplitterRow();
+    const int nCol = bRows ? 1 - pGrid->GetSplitterCol() : pGrid->GetSplitterCol();
+    if (nRow < 0 || nRow >= pSplitter->GetRowCount() || nCol < 0 || nCol >= pSplitter->GetColumnCount())
+        return FALSE;
     return SendLines(pGrid, bRows ? CGXGridHint::gxHintTopRow : CGXGridHint::gxHintLeftCol, bRows, n, 0, 0,
-                     pGrid->GridWnd(), nFlags);
+                     pSplitter->GetPane(nRow, nCol), nFlags);
 }
 
 // A zoom hint is taken by every view with the zoom-all-views option, else by the panes of the

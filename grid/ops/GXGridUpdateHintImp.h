@@ -7,8 +7,8 @@
 //
 // Senders send only while the grid's document link, its hint switch, is on and it has a document;
 // they answer TRUE when they sent. The scroll hints (kinds 25, 26) are sent only from a pane of a
-// splitter with more than one column (row), and only the other panes of the sender's splitter row
-// (column) take them; the zoom hints (19, 20) reach the panes of the sender's splitter, or every view
+// splitter with more than one column (row) and name the pane they are for, the sender's neighbour in
+// its splitter row (column), which alone takes them; the zoom hints (19, 20) reach the panes of the sender's splitter, or every view
 // with the parameter's zoom-all-views option. The grid engine's own kinds are built and replayed as
 // GXGridHint.h describes.
 //

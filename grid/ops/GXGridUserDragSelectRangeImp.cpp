@@ -115,6 +115,39 @@ void ShowDropLine(CGXGridCore* pGrid, ROWCOL nTarget)
     pLine->UpdateWindow();
 }
 
+// Redraws the current cell (its frame follows the grid's hide flag).
+void RedrawCurrentCell(CGXGridCore* pGrid)
+{
+    ROWCOL nRow, nCol;
+    if (pGrid->GetCurrentCell(nRow, nCol))
+        pGrid->RedrawRowCol(nRow, nCol, nRow, nCol, 1, FALSE);
+}
+
+// While lines are dragged the drop line alone marks the drag: the selection frame (with its fill knob)
+// and the current cell's frame are taken off the screen, each unless something else hid it already.
+void SuppressFrames(CGXGridCore* pGrid)
+{
+    if (!pGrid->m_bSelDragHidesFrame)
+        pGrid->m_bSelDragHidesFrame = !pGrid->HideExcelLikeFrame(TRUE, FALSE);
+    if (!pGrid->m_bSelDragHidesCurrentCell && !pGrid->m_bHideCurrentCell) {
+        pGrid->m_bSelDragHidesCurrentCell = pGrid->m_bHideCurrentCell = TRUE;
+        RedrawCurrentCell(pGrid);
+    }
+}
+
+// Brings back what SuppressFrames took away.
+void RestoreFrames(CGXGridCore* pGrid)
+{
+    if (pGrid->m_bSelDragHidesFrame) {
+        pGrid->m_bSelDragHidesFrame = FALSE;
+        pGrid->HideExcelLikeFrame(FALSE, FALSE);
+    }
+    if (pGrid->m_bSelDragHidesCurrentCell) {
+        pGrid->m_bSelDragHidesCurrentCell = pGrid->m_bHideCurrentCell = FALSE;
+        RedrawCurrentCell(pGrid);
+    }
+}
+
 }  // namespace
 
 BOOL CGXGridUserDragSelectRangeImp::OnDragButtonDown(CGXGridCore* pGrid, CPoint&, UINT&, int&, ROWCOL& nRow,
@@ -198,6 +231,7 @@ BOOL CGXGridUserDragSelectRangeImp::StartDragSelection(CGXGridCore* pGrid, ROWCO
     if (bApproved) {
         pGrid->m_posSelDragRange = pos;
         pGrid->SetGridCursor(GX_IDC_SELMOVE);
+        SuppressFrames(pGrid);
     }
     return bApproved;
 }
@@ -229,6 +263,7 @@ void CGXGridUserDragSelectRangeImp::DragSelectionTo(CGXGridCore* pGrid, ROWCOL n
 
 BOOL CGXGridUserDragSelectRangeImp::DropSelection(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol)
 {
+    RestoreFrames(pGrid);
     pGrid->SetGridCursor(0);
     const BOOL bRows = pGrid->m_nSelDragType == kDragRows;
     if (pGrid->m_nSelDragType == kDragNone || (bRows ? nRow : nCol) == 0)
@@ -255,6 +290,7 @@ BOOL CGXGridUserDragSelectRangeImp::DropSelection(CGXGridCore* pGrid, ROWCOL nRo
 
 void CGXGridUserDragSelectRangeImp::CancelDragSelection(CGXGridCore* pGrid)
 {
+    RestoreFrames(pGrid);
     DestroyDropLine(pGrid);
     pGrid->SetGridCursor(0);
     pGrid->m_bSelDragPending = FALSE;

@@ -6,10 +6,13 @@
 // target row (column) and the cursor shows whether a drop there is allowed (ApproveDropRows/-Cols);
 // the release moves the dragged lines before the target through the grid's undoable MoveRows/-Cols.
 // Dropping on a line of the range or the line after it moves nothing; below the last row (right of
-// the last column) the target is the count + 1.
+// the last column) the target is the count + 1. While the drag runs, the selection frame and the
+// current cell's frame are off the screen, so that the drop line alone marks it; the drop (before the
+// lines move) and the cancel bring them back.
 //
 // State lives in the grid (GXCore.h): the pending flag, the drag kind, the target, the dragged
-// range's position in the selection and the drop line window.
+// range's position in the selection, the drop line window and the two flags of the frames the drag
+// took off the screen.
 #pragma once
 
 #include "grid/ops/GXUserDragSelectRangeImp.h"

@@ -44,9 +44,10 @@ public:
 };
 
 // A currency window in a shown parent, in the format without the locale changed by pfnSetUp, showing
-// dValue and focused (so everything is selected).
+// dValue and focused (so everything is selected); nWidth pixels wide, with the extra styles dwStyle.
 struct CurrencyWindowFixture {
-    explicit CurrencyWindowFixture(double dValue, void (*pfnSetUp)(Format&, CGXBCurrencyEdit&) = nullptr)
+    explicit CurrencyWindowFixture(double dValue, void (*pfnSetUp)(Format&, CGXBCurrencyEdit&) = nullptr,
+                                   DWORD dwStyle = 0, int nWidth = 200)
     {
         ReleaseModifierKeys(fake);
         CGXBCurrencyEdit::RegisterWndClass();
@@ -55,8 +56,8 @@ struct CurrencyWindowFixture {
             pfnSetUp(format, edit);
         edit.SetFormat(format);
         edit.SetValue(dValue);
-        EXPECT_TRUE(edit.CreateEx(0, "CGXBCurrencyEdit", "", WS_CHILD | WS_VISIBLE | WS_BORDER,
-                                  CRect(10, 10, 210, 34), &parent, kId));
+        EXPECT_TRUE(edit.CreateEx(0, "CGXBCurrencyEdit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | dwStyle,
+                                  CRect(10, 10, 10 + nWidth, 34), &parent, kId));
         edit.SetFocus();
         parent.m_codes.clear();
     }
@@ -68,6 +69,18 @@ struct CurrencyWindowFixture {
             edit.SendMessage(WM_CHAR, BYTE(*p), MAKELPARAM(1, 0));
     }
     void Press(UINT nKey) { edit.SendMessage(WM_KEYDOWN, nKey, MAKELPARAM(1, 0)); }
+    void Click(CPoint point)
+    {
+        edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        edit.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    }
+    // Where the window shows its caret.
+    CPoint CaretPoint() const
+    {
+        POINT point = {};
+        ::GetCaretPos(&point);
+        return point;
+    }
 
     CFakeServices fake;
     CNotedParent parent;
@@ -205,4 +218,34 @@ TEST(CurrencyEditWindow, AReadOnlyWindowRefusesChangesButCopies)
     f.edit.SetSel(0, -1);
     f.edit.SendMessage(WM_COPY);
     EXPECT_EQ(ClipboardText(), "$5.00");
+}
+
+TEST(CurrencyEditWindow, AnAmountWiderThanTheWindowScrollsWithTheCaret)
+{
+    for (DWORD dwAlign : {DWORD(ES_LEFT), DWORD(ES_RIGHT)}) {
+        SCOPED_TRACE(dwAlign == ES_RIGHT ? "right-aligned" : "left-aligned");
+        CurrencyWindowFixture f(1234567890.12, nullptr, dwAlign, 60);
+        const int nLength = int(f.edit.Text().size());
+        ASSERT_EQ(f.edit.Text(), "$1,234,567,890.12");
+        CRect client;
+        f.edit.GetClientRect(&client);
+        auto inView = [&](CPoint point) { return point.x >= client.left && point.x < client.right; };
+
+        f.Press(VK_END);
+        const CPoint end = f.CaretPoint();
+        EXPECT_TRUE(inView(end)) << "the caret after the last digit at " << end.x;
+        f.Click(CPoint(end.x, end.y + 2));
+        EXPECT_EQ(f.edit.GetCaret(), nLength) << "the text lies where it is shown";
+
+        f.Press(VK_HOME);
+        f.Press(VK_RIGHT);
+        f.Press(VK_RIGHT);
+        const CPoint start = f.CaretPoint();
+        EXPECT_TRUE(inView(start)) << "the caret after the second character at " << start.x;
+        f.Click(CPoint(start.x, start.y + 2));
+        EXPECT_EQ(f.edit.GetCaret(), 2);
+        f.Type("9");
+        EXPECT_EQ(f.edit.Text(), "$19,234,567,890.12");
+        EXPECT_TRUE(inView(f.CaretPoint())) << "typing keeps the caret in view";
+    }
 }

@@ -9,20 +9,32 @@
 
 namespace {
 
-// A cell control whose content needs the size set for its cell (0 by 0 elsewhere); it notes the cells
-// it measured.
+// A cell control whose content needs the size set for its cell (0 by 0 elsewhere; with m_bByValue 10
+// pixels a character of the value it is given by 20); it notes the cells it measured. While
+// m_strEdited is not empty, that is the text being edited in the cell the control is attached to.
 class CSizeControl : public CGXControl {
     GX_DECLARE_CONTROL(CSizeControl)
 public:
     explicit CSizeControl(CGXGridCore* pGrid) : CGXControl(pGrid) {}
-    CSize CalcSize(CDC*, ROWCOL nRow, ROWCOL nCol, const CGXStyle&, const CGXStyle*, BOOL) override
+    CSize CalcSize(CDC*, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle*, BOOL) override
     {
         m_measured.emplace_back(nRow, nCol);
         const auto it = m_sizes.find({nRow, nCol});
-        return it != m_sizes.end() ? it->second : CSize(0, 0);
+        if (it != m_sizes.end())
+            return it->second;
+        return m_bByValue && style.GetIncludeValue() ? CSize(10 * style.GetValueRef().GetLength(), 20) : CSize(0, 0);
+    }
+    BOOL GetValue(CString& strResult) override
+    {
+        if (m_strEdited.IsEmpty())
+            return CGXControl::GetValue(strResult);
+        strResult = m_strEdited;
+        return TRUE;
     }
     std::map<std::pair<ROWCOL, ROWCOL>, CSize> m_sizes;
     std::vector<std::pair<ROWCOL, ROWCOL>> m_measured;
+    BOOL m_bByValue = FALSE;
+    CString m_strEdited;
 };
 
 // Cells (2, 2) to (3, 3) form one covered block.
@@ -150,4 +162,37 @@ TEST_F(FitTest, AnAbortRollsBackEverySizeOfTheCall)
     for (ROWCOL r = 1; r <= 3; ++r)
         EXPECT_EQ(grid.GetRowHeight(r), nDefault) << r;
     EXPECT_EQ(grid.UndoCount(), nCommands);
+}
+
+TEST_F(FitTest, TheCurrentCellIsMeasuredWithTheTextBeingEdited)
+{
+    // column 4: no covered block in the way
+    grid.ApplyValueToRange(CGXCellRange(2, 4, 2, 4), "abc");
+    grid.ApplyValueToRange(CGXCellRange(3, 4, 3, 4), "abcd");
+    ASSERT_TRUE(grid.SetCurrentCell(2, 4));
+    pControl->m_bByValue = TRUE;
+    pControl->m_strEdited = "a text of 20 letters";
+    EXPECT_TRUE(grid.ResizeColWidthsToFit(CGXCellRange().SetCols(4, 4), TRUE, 2));
+    EXPECT_EQ(grid.GetColWidth(4), 200) << "the edited text, not the stored one";
+    pControl->m_strEdited.Empty();
+    EXPECT_TRUE(grid.ResizeColWidthsToFit(CGXCellRange().SetCols(4, 4), TRUE, 2));
+    EXPECT_EQ(grid.GetColWidth(4), 40) << "the longest stored value";
+}
+
+TEST_F(FitTest, WithoutAGridAreaTheTopChildWindowLimitsTheSize)
+{
+    grid.m_bLimitRowHeight = FALSE;
+    const CRect none(0, 0, 0, 0);
+    grid.SetGridRect(TRUE, &none);
+    ASSERT_TRUE(grid.GetGridRect().IsRectEmpty());
+    ASSERT_EQ(grid.GetParent(), nullptr) << "a top-level grid window";
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 150, 90), &grid, 1));
+    Need(3, 1, 5, 40000);
+    EXPECT_TRUE(FitRows(3, 3));
+    EXPECT_EQ(grid.GetRowHeight(3), 90 - grid.GetRowHeight(0) - 1);
+    child.DestroyWindow();
+    EXPECT_TRUE(FitRows(3, 3));
+    EXPECT_EQ(grid.GetRowHeight(3), 0x7fff - grid.GetRowHeight(0) - 1) << "no window to measure";
+    grid.SetGridRect(FALSE);
 }

@@ -307,6 +307,37 @@ TEST_F(MouseOpsTest, DraggingARowHeaderWithTheMouseMovesTheSelectedRows)
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
+TEST_F(MouseOpsTest, WhileRowsAreDraggedTheSelectionAndCurrentCellFramesAreOffTheScreen)
+{
+    Param().GetDisplayOptions().bExcelLikeFrame = TRUE;
+    ASSERT_TRUE(grid.SetCurrentCell(6, 2));
+    grid.SelectRange(CGXCellRange().SetRows(5, 7));
+    grid.UpdateWindow();
+    ASSERT_TRUE(grid.m_bExcelLikeFrameShown);
+    const std::vector<COLORREF> framed = ClientPixels(grid);
+    MouseAt(WM_LBUTTONDOWN, 5, 0, MK_LBUTTON);
+    ASSERT_TRUE(grid.m_bSelDragPending);
+    EXPECT_FALSE(grid.m_bExcelLikeFrameShown) << "the selection frame";
+    EXPECT_TRUE(grid.m_bHideCurrentCell) << "the current cell's frame";
+    grid.UpdateWindow();
+    EXPECT_FALSE(ClientPixels(grid) == framed);
+    MouseAt(WM_MOUSEMOVE, 10, 0, MK_LBUTTON);
+    MouseAt(WM_LBUTTONUP, 10, 0, 0);
+    ASSERT_EQ(grid.m_moves, std::vector<std::string>{"rows 5,7,7"});
+    EXPECT_TRUE(grid.m_bExcelLikeFrameShown) << "around the moved rows";
+    EXPECT_FALSE(grid.m_bHideCurrentCell);
+
+    // a cancel brings back what the drag took away, and only that
+    grid.HideExcelLikeFrame(TRUE);
+    MouseAt(WM_LBUTTONDOWN, 8, 0, MK_LBUTTON);
+    ASSERT_TRUE(grid.m_bSelDragPending);
+    EXPECT_TRUE(grid.m_bHideCurrentCell);
+    grid.SendMessage(WM_CANCELMODE);
+    EXPECT_TRUE(grid.m_bExcelLikeFrameHidden) << "hidden before the drag";
+    EXPECT_FALSE(grid.m_bHideCurrentCell);
+    grid.HideExcelLikeFrame(FALSE);
+}
+
 TEST_F(MouseOpsTest, CtrlOrShiftAPartlySelectedRowOrTheTableStartNoDrag)
 {
     const struct {
@@ -605,8 +636,21 @@ TEST_F(FillTest, DraggingBackInsideTheBlockClearsWhatWasGivenUp)
     DragFill(CGXCellRange(1, 1, 4, 2), 2, 2);
     EXPECT_EQ(Row(1) + "|" + Row(2) + "|" + Row(3) + "|" + Row(4), "a1 b1|a2 b2| | ");
     EXPECT_EQ(SelectionText(grid), "c(1,1,2,2)");
+    // the clearing is part of the fill's one undo step
+    CObList& undo = grid.GetParam()->GetUndoList();
+    ASSERT_EQ(undo.GetCount(), 1);
+    EXPECT_STREQ(static_cast<CGXCommand*>(undo.GetHead())->GetName(), "Block");
     grid.Undo();
-    EXPECT_EQ(Row(4), "a4 b4");
+    EXPECT_EQ(Row(3) + "|" + Row(4), "a3 b3|a4 b4");
+    EXPECT_TRUE(undo.IsEmpty());
+
+    // so is the clearing of given-up columns, with styles
+    Param().GetDisplayOptions().bExcelLikeFill = CGXGridExcelLikeFillImp::gxFillStyles;
+    DragFill(CGXCellRange(1, 1, 2, 2), 2, 1);
+    EXPECT_EQ(Row(1) + "|" + Row(2), "a1 |a2 ");
+    ASSERT_EQ(undo.GetCount(), 1);
+    grid.Undo();
+    EXPECT_EQ(Row(1) + "|" + Row(2), "a1 b1|a2 b2");
 }
 
 TEST_F(FillTest, WholeColumnsOrClearFlagsFillNothingAndDrawNoFrame)

@@ -1,12 +1,15 @@
 // Number formatting: the texts of every format code for numeric and other values, and reading numbers
-// typed with currency, grouping, parentheses and exponents. The program runs under a pinned German
-// locale, so the locale's date and number texts are known.
+// typed with currency, grouping, parentheses and exponents, which also decides which stored values and
+// attribute texts the library's number recognition takes for numbers. The program runs under a pinned
+// German locale, so the locale's date and number texts are known.
 #include "wine_gtest.h"
 
 #include "grid/engine/GXControlFactory.h"
+#include "grid/engine/GXData.h"
 #include "grid/engine/GXDrawing.h"
 #include "grid/engine/GXState.h"
 #include "grid/engine/GXStyle.h"
+#include "grid/engine/GXUserAttribute.h"
 #include "grid/ops/GXNumberFormattingImp.h"
 #include "grid/ops/GXOperations.h"
 
@@ -170,6 +173,93 @@ TEST(NumberParsing, TextsThatAreNoNumberAreRefused)
     const std::string sLongest(257, '1');
     double d = 0;
     EXPECT_TRUE(module.ParseNumber(sLongest.c_str(), d, nullptr, nullptr));
+}
+
+// With number recognition on and the number-formatting module installed, stored cell values and user
+// attribute texts are read by the module's number parser (in the C numeric locale whatever the user's).
+class NumberRecognitionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GridLibraryState* pState = GXGetLibraryState();
+        m_pSavedModule = pState->m_pNumberFormattingImp;
+        m_bSavedOption = pState->m_bNumberRecognition;
+        pState->m_pNumberFormattingImp = &m_module;
+        pState->m_bNumberRecognition = TRUE;
+    }
+    void TearDown() override
+    {
+        GridLibraryState* pState = GXGetLibraryState();
+        pState->m_pNumberFormattingImp = m_pSavedModule;
+        pState->m_bNumberRecognition = m_bSavedOption;
+    }
+
+    CGXNumberFormattingImp m_module;
+    CGXAbstractNumberFormattingImp* m_pSavedModule = nullptr;
+    BOOL m_bSavedOption = FALSE;
+};
+
+TEST_F(NumberRecognitionTest, StoredValuesAreNumbersWhenTheNumberParserReadsThem)
+{
+    struct Case {
+        BOOL on;
+        int nKind;
+        const char* value;
+        UINT expectedType;
+    } cases[] = {
+        {TRUE, CGXData::gxCellValue, "12.5", CGXStyle::gxValueNumber},
+        {TRUE, CGXData::gxCellValue, " -3 ", CGXStyle::gxValueNumber},
+        {TRUE, CGXData::gxCellValue, "$1,234.50", CGXStyle::gxValueNumber},
+        {TRUE, CGXData::gxCellValue, "(12)", CGXStyle::gxValueNumber},
+        {TRUE, CGXData::gxCellValue, "1,5", CGXStyle::gxValueText},  // no decimal comma, whatever the locale
+        {TRUE, CGXData::gxCellValue, "12a", CGXStyle::gxValueText},
+        {TRUE, CGXData::gxCellValue, "0x10", CGXStyle::gxValueText},
+        {TRUE, CGXData::gxCellStyle, "12.5", CGXStyle::gxValueText},
+        {FALSE, CGXData::gxCellValue, "12.5", CGXStyle::gxValueText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " kind " << c.nKind << " option " << c.on);
+        GXGetLibraryState()->m_bNumberRecognition = c.on;
+        CGXData data;
+        CGXStyle value;
+        value.SetValue(c.value);
+        data.StoreCellStyle(1, 1, &value, CGXStyle::gxOverride, c.nKind);
+        CGXStyle stored;
+        ASSERT_TRUE(data.GetCellStyle(1, 1, stored, CGXStyle::gxCopy, CGXData::gxCellStyle));
+        EXPECT_EQ(stored.GetValueType(), c.expectedType);
+        EXPECT_STREQ(stored.GetValueRef(), c.value) << "the typed text is kept";
+    }
+}
+
+TEST_F(NumberRecognitionTest, AttributeTextsAreNumbersWhenTheyReadAndWriteBackTheSame)
+{
+    struct Case {
+        BOOL on;
+        const char* text;
+        LONG kind;
+    } cases[] = {
+        {TRUE, "1.5", CGXUserAttribute::vtDouble},
+        {TRUE, "0", CGXUserAttribute::vtDouble},
+        {TRUE, "-12345678901", CGXUserAttribute::vtDouble},
+        {TRUE, "1e+20", CGXUserAttribute::vtDouble},
+        {TRUE, "1.50", CGXUserAttribute::vtShortString},  // "%.13g" writes 1.5
+        {TRUE, " 1.5", CGXUserAttribute::vtShortString},
+        {TRUE, "1e5", CGXUserAttribute::vtShortString},
+        {TRUE, "$1.5", CGXUserAttribute::vtShortString},
+        {TRUE, "inf", CGXUserAttribute::vtShortString},
+        {TRUE, "12 apples", CGXUserAttribute::vtString},
+        {FALSE, "0", CGXUserAttribute::vtShortString},
+        {FALSE, "1.5", CGXUserAttribute::vtShortString},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.on ? "on: " : "off: ") << c.text);
+        GXGetLibraryState()->m_bNumberRecognition = c.on;
+        CGXUserAttribute a(c.text);
+        EXPECT_EQ(a.GetValueType(), c.kind);
+        EXPECT_STREQ(a.GetValue(), c.text);
+    }
+    GXGetLibraryState()->m_bNumberRecognition = TRUE;
+    EXPECT_EQ(CGXUserAttribute("1.5").GetDoubleValue(), 1.5);
 }
 
 TEST(NumberFormattingModule, IsTheOneTheLibraryInstallsAndFormatValueTextUses)

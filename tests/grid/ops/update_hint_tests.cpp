@@ -33,6 +33,9 @@ public:
     void UpdateAllViews(CWnd* pSender, LPARAM lHint, CObject* pHint) override
     {
         ++m_nBroadcasts;
+        if (auto* p = dynamic_cast<CGXGridHint*>(pHint);
+            p != nullptr && (p->m_nId == CGXGridHint::gxHintTopRow || p->m_nId == CGXGridHint::gxHintLeftCol))
+            m_scrollTargets.push_back(p->m_pData);
         CTestGridView::UpdateAllViews(pSender, lHint, pHint);
     }
     void Redraw(UINT f, BOOL b) override
@@ -154,6 +157,8 @@ public:
     BOOL m_bTransferAnswer = TRUE;
     int m_nBroadcasts = 0;
     std::vector<std::string> m_log;
+    // The pane each scroll hint this view sent names.
+    std::vector<const void*> m_scrollTargets;
 };
 IMPLEMENT_DYNCREATE(CHintView, CTestGridView)
 
@@ -414,6 +419,22 @@ TEST_F(HintTest, ScrollHintsReachOnlyTheNeighbouringPane)
     LogReceivers();
     EXPECT_TRUE(a.OnScrollBySteps(CGXGridCore::gxDown, 2));
     EXPECT_EQ(LogOf(1), std::vector<std::string>{"SetTopRow(" + std::to_string(a.GetTopRow()) + ",2,0)"});
+    EXPECT_EQ(Sender().m_scrollTargets, (std::vector<const void*>{views[1], views[2], views[1]}))
+        << "each hint names the pane it is for";
+
+    // from the lower right pane: its row's left pane, its column's upper pane
+    CHintView& d = *views[3];
+    LogReceivers();
+    Sender().m_bLog = TRUE;
+    d.m_bLog = FALSE;
+    d.SetDocumentLink(TRUE);
+    static_cast<CGXGridCore&>(d).SetTopRow(7, 0);
+    static_cast<CGXGridCore&>(d).SetLeftCol(2, 0);
+    EXPECT_EQ(d.m_scrollTargets, (std::vector<const void*>{views[2], views[1]}));
+    EXPECT_EQ(LogOf(2), std::vector<std::string>{"SetTopRow(7,0,0)"});
+    EXPECT_EQ(LogOf(1), std::vector<std::string>{"SetLeftCol(2,0,0)"});
+    EXPECT_TRUE(LogOf(0).empty() && LogOf(4).empty());
+    Sender().m_bLog = FALSE;
 
     // a view outside a splitter tells nobody where it scrolled
     CHintView& alone = *views[4];
