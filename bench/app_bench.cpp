@@ -260,7 +260,7 @@ double ModelOpen(CZQInterfaceData& project, BenchShell& shell, const std::string
 bool Open(TimedApp& app, Scratch& scratch, int n, int ranked, int repeat)
 {
     const std::string path = scratch.Project(n, ranked);
-    double model = 0.0, program = 0.0, read = 0.0, modelPeak = 0.0, programPeak = 0.0;
+    double model = 0.0, program = 0.0, read = 0.0, modelPeak = 0.0, programPeak = 0.0, programBase = 0.0;
     bool ok = true;
     for (int r = 0; r < repeat; ++r) {
         double modelOnce = 0.0;
@@ -277,6 +277,7 @@ bool Open(TimedApp& app, Scratch& scratch, int n, int ranked, int repeat)
         app.spent.clear();
         app.ResetProject();
         ResetPeakResident();
+        programBase = std::max(programBase, ResidentMegabytes());
         const double start = Now();
         const int opened = app.OpenProjectFile(path.c_str());
         const double readOnce = Now() - start;
@@ -292,7 +293,8 @@ bool Open(TimedApp& app, Scratch& scratch, int n, int ranked, int repeat)
         }
     }
     PrintLine("open", n, ranked, program, model);
-    std::printf("%-14s %7d %7d | %9.1f %9.1f MB peak resident\n", "open memory", n, ranked, programPeak, modelPeak);
+    std::printf("%-14s %7d %7d | %9.1f %9.1f MB peak resident (the program from %.1f MB)\n", "open memory", n, ranked,
+                programPeak, modelPeak, programBase);
     if (app.detail)
         std::printf("    (%.3f s in the command, %.3f s painting after it)\n", read, program - read);
     app.Print("services (the last time)");
