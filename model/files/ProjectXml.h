@@ -108,7 +108,7 @@ struct XmlProjectStream {
     std::vector<XmlAttributeRecord> Attributes;
     XmlPendingAttribute CurrentAttribute;
     bool InfoTaken = false;
-    // Set when a scale value was ranked twice, or a criterion was of a kind the project cannot hold:
+    // Set when a scale value was given two ranks, or a criterion was of a kind the project cannot hold:
     // the read fails.
     bool Duplicate = false;
     bool UnknownKind = false;
