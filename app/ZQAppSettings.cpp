@@ -1,10 +1,13 @@
 // CZQApp::LoadSettings and SaveSettings: the user's settings in the registry section "Settings".
 //
 // value                          kind     absent  accepted                    field
-// "input csv decimal symbol"     string   ""      non-empty: first character  m_cInputDecimalSymbol
-// "output csv decimal symbol"    string   ""      as above                    m_cOutputDecimalSymbol
-// "input csv list separator"     string   ""      as above                    m_cInputListSeparator
+// "input csv list separator"     string   ""      non-empty: first character  m_cInputListSeparator
 // "output csv list separator"    string   ""      as above                    m_cOutputListSeparator
+// "input csv decimal symbol"     string   ""      as above, when              m_cInputDecimalSymbol
+//                                                 IsCsvDecimalSymbol takes it
+//                                                 beside the input separator
+// "output csv decimal symbol"    string   ""      as above, beside the        m_cOutputDecimalSymbol
+//                                                 output separator
 // "add segments info to xml"     integer  1       any; non-zero is on         m_bAddSegmentsInfo
 // "add reference info to xml"    integer  1       any; non-zero is on         m_bAddReferenceInfo
 // "charts background color"      integer  -1      0 or more                   m_crChartBackground
@@ -19,6 +22,8 @@
 //
 // A value outside what is accepted leaves the field as the constructor set it.
 #include "app/ZQApp.h"
+
+#include "model/files/ProjectCsv.h"
 
 namespace {
 
@@ -46,9 +51,11 @@ void CZQApp::LoadSettings()
 
     char* const symbols[] = {&m_cInputDecimalSymbol, &m_cOutputDecimalSymbol, &m_cInputListSeparator,
                              &m_cOutputListSeparator};
-    for (int i = 0; i < 4; ++i) {
+    // The separators first: a decimal symbol is taken only when the numbers written with it can be
+    // told from the separator beside it and from their own digits, signs and exponents.
+    for (int i : {2, 3, 0, 1}) {
         const CString value = GetProfileString(ZQ_SETTINGS_SECTION, kSymbolEntries[i], "");
-        if (!value.IsEmpty())
+        if (!value.IsEmpty() && (i >= 2 || IsCsvDecimalSymbol(value[0], *symbols[i + 2])))
             *symbols[i] = value[0];
     }
 

@@ -11,7 +11,10 @@
 //   N alternatives of which R (default 20) are ranked, two to a rank. The model alone is
 //   its reset and OpenProject with the benchmarks' lean shell (BenchShell); the program is
 //   CZQApp::OpenProjectFile, as the recent-file list and the command line open a file, until the
-//   panes are filled and every waiting message (the panes' painting) has been handled.
+//   panes are filled and every waiting message (the panes' painting) has been handled. The program's
+//   project is reset before, so that neither the time nor the memory counts the project opened
+//   earlier. A second line gives the peak resident memory of the process during each open (the
+//   memory freed before handed back to the system first), the program's and the model's alone.
 // - solve N: the solve benchmark's consistent problem (GenerateConsistentProblem) of N alternatives,
 //   N / 5 of them ranked in N / 10 ranks, opened in the program first. The model alone is a new Solver
 //   prepared from the same project read by the model alone and solved on every core; the program is
@@ -31,6 +34,7 @@
 
 #include "BenchShell.h"
 #include "GeneratedProblem.h"
+#include "PeakMemory.h"
 
 #include "app/ZQApp.h"
 #include "app/ZQSplashWnd.h"
@@ -178,22 +182,6 @@ double Pump()
     return Now() - start;
 }
 
-// The resident memory of the process in MB (from /proc), 0 when unknown.
-double ResidentMegabytes()
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (status == nullptr)
-        return 0.0;
-    char line[256];
-    double kilobytes = 0.0;
-    while (std::fgets(line, sizeof line, status) != nullptr) {
-        if (std::strncmp(line, "VmRSS:", 6) == 0)
-            kilobytes = std::atof(line + 6);
-    }
-    std::fclose(status);
-    return kilobytes / 1024.0;
-}
-
 // A scratch folder under the Windows temporary folder, removed with its files at the end.
 class Scratch {
 public:
@@ -272,21 +260,30 @@ double ModelOpen(CZQInterfaceData& project, BenchShell& shell, const std::string
 bool Open(TimedApp& app, Scratch& scratch, int n, int ranked, int repeat)
 {
     const std::string path = scratch.Project(n, ranked);
-    double model = 0.0, program = 0.0, read = 0.0;
+    double model = 0.0, program = 0.0, read = 0.0, modelPeak = 0.0, programPeak = 0.0, programBase = 0.0;
     bool ok = true;
     for (int r = 0; r < repeat; ++r) {
-        CZQInterfaceData project;
-        BenchShell shell(&project);
-        const double modelOnce = ModelOpen(project, shell, path);
+        double modelOnce = 0.0;
+        {
+            CZQInterfaceData project;
+            BenchShell shell(&project);
+            ResetPeakResident();
+            modelOnce = ModelOpen(project, shell, path);
+            modelPeak = std::max(modelPeak, PeakResidentMegabytes());
+        }
 
         // a modified project would ask to be saved first
         app.m_nModified = 0;
         app.spent.clear();
+        app.ResetProject();
+        ResetPeakResident();
+        programBase = std::max(programBase, ResidentMegabytes());
         const double start = Now();
         const int opened = app.OpenProjectFile(path.c_str());
         const double readOnce = Now() - start;
         Pump();
         const double programOnce = Now() - start;
+        programPeak = std::max(programPeak, PeakResidentMegabytes());
         ok = ok && opened == 1 && int(app.m_Project.AlternativesTable.size()) == n;
         if (r == 0 || modelOnce < model)
             model = modelOnce;
@@ -296,6 +293,8 @@ bool Open(TimedApp& app, Scratch& scratch, int n, int ranked, int repeat)
         }
     }
     PrintLine("open", n, ranked, program, model);
+    std::printf("%-14s %7d %7d | %9.1f %9.1f MB peak resident (the program from %.1f MB)\n", "open memory", n, ranked,
+                programPeak, modelPeak, programBase);
     if (app.detail)
         std::printf("    (%.3f s in the command, %.3f s painting after it)\n", read, program - read);
     app.Print("services (the last time)");

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include <malloc.h>
+
 const CString& ProjectCell(const ZQRow& row, size_t i)
 {
     static const CString empty;
@@ -458,16 +460,24 @@ bool CZQInterfaceData::CanSolve() const
 
 int CZQInterfaceData::OpenProject(CString path, int fileType, char decimalSymbol, char listSeparator)
 {
+    int result = 0;
     switch (fileType) {
     case ZQ_FILE_CSV:
-        return ReadCsv(path, decimalSymbol, listSeparator);
+        result = ReadCsv(path, decimalSymbol, listSeparator);
+        break;
     case ZQ_FILE_XML:
-        return ReadXml(path);
+        result = ReadXml(path);
+        break;
     case ZQ_FILE_ZEK:
-        return ReadZekFile(path);
+        result = ReadZekFile(path);
+        break;
     default:
         return 0;
     }
+    // The memory the reading worked in goes back to the system: the windows that show the project
+    // next take theirs elsewhere (the program reads on a thread of its own) and could not reuse it.
+    malloc_trim(0);
+    return result;
 }
 
 int CZQInterfaceData::SaveProject(CString path, int fileType, char decimalSymbol, char listSeparator)

@@ -330,8 +330,9 @@ public:
     //
     // Csv: the delimited text form (model/files/ProjectCsv.h); decimalSymbol replaces '.' in the
     // numbers, listSeparator separates the cells (CInvalidArgException* for a line end or 0). A read
-    // fails before any table changes; a save is refused when a name is empty or a name or number holds
-    // the separator or a line end.
+    // fails before any table changes; a save is refused when the project has no criterion, a name is
+    // empty, a name or number holds the separator or a line end, or the decimal symbol is one that
+    // IsCsvDecimalSymbol refuses.
     int ReadCsv(CString path, char decimalSymbol, char listSeparator);
     int ReadCsvBytes(std::string_view bytes, char decimalSymbol, char listSeparator);
     int WriteCsv(CString path, char decimalSymbol, char listSeparator);

@@ -6,6 +6,7 @@
 #include "model/ZQShellServices.h"
 #include "model/files/WholeFile.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,14 @@ CString FormatCsvNumber(double value, char decimalSymbol)
     return text;
 }
 
+bool IsCsvDecimalSymbol(char decimalSymbol, char listSeparator)
+{
+    if (decimalSymbol == '\0' || decimalSymbol == listSeparator)
+        return false;
+    static const char kNeverDecimal[] = "0123456789+-eEinfa\"\n\r";
+    return std::strchr(kNeverDecimal, decimalSymbol) == nullptr;
+}
+
 double ParseCsvNumber(const CString& text, char decimalSymbol)
 {
     CString number = text;
@@ -65,36 +74,44 @@ int CZQInterfaceData::WriteCsvBytes(std::string* bytes, char decimalSymbol, char
     if (bytes == nullptr)
         AfxThrowInvalidArgFormat("%s: bytes is null", op);
 
+    // A file without a criterion has no kind line to read back.
+    if (CriteriaTable.empty() || !IsCsvDecimalSymbol(decimalSymbol, listSeparator))
+        return 0;
+
     std::string out;
     for (const ZQRow& criterion : CriteriaTable) {
         out += listSeparator;
         out += ProjectCell(criterion, 2) == "gain" ? 'g' : 'c';
     }
     out += '\n';
-    for (const ZQRow& criterion : CriteriaTable) {
-        const CString& name = ProjectCell(criterion, 0);
+    // Per criterion, the evaluations column under its name (0: none, its numbers are 0), and the
+    // reading of that column's cells, looked up once for the whole column.
+    const ZQRow& header = ProjectRow(EvaluationsTable, 0);
+    std::vector<size_t> columns;
+    std::vector<ZQCriterionNumbers> numbers;
+    for (size_t k = 0; k < CriteriaTable.size(); ++k) {
+        const CString& name = ProjectCell(CriteriaTable[k], 0);
         if (!FitsAsName(name, listSeparator))
             return 0;
         out += listSeparator;
         out.append(name.GetString(), size_t(name.GetLength()));
+        // (the column of the same place first: two criteria of one name keep their own columns)
+        columns.push_back(ProjectCell(header, k + 1) == name ? k + 1 : EvaluationColumnOf(EvaluationsTable, name));
+        numbers.emplace_back(*this, name);
     }
     out += '\n';
 
-    // The reading of each header column's cells, looked up once for the whole column.
-    std::vector<ZQCriterionNumbers> columns;
-    for (const CString& criterion : ProjectRow(EvaluationsTable, 0))
-        columns.emplace_back(*this, criterion);
-    const ZQCriterionNumbers otherColumn(*this, CString());  // a cell beyond the header
+    static const CString noCell;
     for (size_t r = 1; r < EvaluationsTable.size(); ++r) {
         const ZQRow& row = EvaluationsTable[r];
         const CString& name = ProjectCell(row, 0);
         if (!FitsAsName(name, listSeparator))
             return 0;
         out.append(name.GetString(), size_t(name.GetLength()));
-        for (size_t c = 1; c < row.size(); ++c) {
-            const ZQCriterionNumbers& numbers = c < columns.size() ? columns[c] : otherColumn;
-            const CString number = FormatCsvNumber(numbers.Number(row[c]), decimalSymbol);
-            // A decimal symbol, an exponent sign or a minus equal to the separator would split the cell.
+        for (size_t k = 0; k < columns.size(); ++k) {
+            const CString& cell = columns[k] != 0 ? ProjectCell(row, columns[k]) : noCell;
+            const CString number = FormatCsvNumber(numbers[k].Number(cell), decimalSymbol);
+            // An exponent sign or a minus equal to the separator would split the cell.
             if (!FitsInCell(number, listSeparator))
                 return 0;
             out += listSeparator;
@@ -174,8 +191,9 @@ int CZQInterfaceData::ReadCsvBytes(std::string_view bytes, char decimalSymbol, c
     if (names.size() != criteria)
         return 0;
 
-    // Alternative lines: an alternative line begins with its name.
-    if (p >= n || text[p] == sep || text[p] == '\n')
+    // Alternative lines, none in a project saved before its alternatives were added; a line begins
+    // with its name.
+    if (p < n && (text[p] == sep || text[p] == '\n'))
         return 0;
     std::vector<std::vector<CString>> lines;
     while (p < n) {

@@ -1,6 +1,7 @@
 #include "model/files/ProjectXml.h"
 
 #include "core/CException.h"
+#include "core/CFile.h"
 #include "core/NumberText.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
@@ -9,10 +10,12 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
-#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -119,19 +122,12 @@ char FoldByte(unsigned char ch)
     }
 }
 
-// Bytes as the reader sees them: every one folded.
-std::string FoldBytes(std::string_view bytes)
-{
-    std::string folded(bytes);
-    for (char& ch : folded)
-        ch = FoldByte(static_cast<unsigned char>(ch));
-    return folded;
-}
-
 // A text as the reader sees it.
 CString FoldText(const CString& text)
 {
-    const std::string folded = FoldBytes(std::string_view(text.GetString(), size_t(text.GetLength())));
+    std::string folded(text.GetString(), size_t(text.GetLength()));
+    for (char& ch : folded)
+        ch = FoldByte(static_cast<unsigned char>(ch));
     return CString(folded.data(), int(folded.size()));
 }
 
@@ -140,63 +136,67 @@ struct ParserDeleter {
 };
 typedef std::unique_ptr<XML_ParserStruct, ParserDeleter> ParserHandle;
 
-// A row of an element table whose names (element and attribute names, and the words of TYPE, ROLE
-// and CRITERION) are matched whatever their letter case, and whose other values are taken as written.
-struct RowView {
-    const XmlElementRow& row;
-
-    // True when the row is the element at the end of path (root first), at that depth.
-    bool Is(std::initializer_list<const char*> path) const
-    {
-        if (row.Depth != int(path.size()) - 1)
+// True when the element or attribute name `name` is `upper` (an upper-case ASCII word), whatever the
+// letter case of name.
+bool NameIs(const char* name, const char* upper)
+{
+    for (; *upper != '\0'; ++name, ++upper) {
+        const char ch = *name >= 'a' && *name <= 'z' ? char(*name - 'a' + 'A') : *name;
+        if (ch != *upper)
             return false;
-        int i = 0;
-        for (const char* name : path) {
-            if (row.Cells[i++].CompareNoCase(name) != 0)
-                return false;
+    }
+    return *name == '\0';
+}
+
+// The attributes of a start tag as the parser gives them, in the order of the document.
+struct TagAttributes {
+    const char** list;  // name, value, name, value, ..., null
+
+    // The name of attribute n (0 first), null past the last.
+    const char* Name(int n) const
+    {
+        for (int i = 0; list != nullptr && i <= n; ++i) {
+            if (list[2 * i] == nullptr)
+                return nullptr;
         }
-        return true;
+        return list != nullptr ? list[2 * n] : nullptr;
     }
-    // The element's own name.
-    const CString& Name() const { return row.Cells[row.Depth]; }
-    // True when the element's attribute n (0 first) is called `name`; false past the row.
-    bool AttrNameIs(int n, const char* name) const { return Cell(row.Depth + 1 + 2 * n).CompareNoCase(name) == 0; }
-    // The value of the element's attribute n, as written; empty past the row.
-    const CString& AttrValue(int n) const { return Cell(row.Depth + 2 + 2 * n); }
-    // The value of attribute n, upper-cased (for the words of TYPE, ROLE and CRITERION).
-    CString AttrValueUpper(int n) const
+    // True when attribute n is called `upper` whatever the letter case.
+    bool NameIs(int n, const char* upper) const
     {
-        CString value = AttrValue(n);
-        value.MakeUpper();
-        return value;
+        const char* name = Name(n);
+        return name != nullptr && ::NameIs(name, upper);
     }
+    // The value of attribute n, which must exist.
+    const char* Value(int n) const { return list[2 * n + 1]; }
+};
 
-private:
-    const CString& Cell(int i) const
-    {
-        static const CString empty;
-        return i >= 0 && i < XML_ROW_CELLS ? row.Cells[i] : empty;
+// The place of an element called name at depth > 0 whose parent stands at `parent`.
+XmlPlace ChildPlace(XmlPlace parent, const char* name)
+{
+    switch (parent) {
+    case XmlPlace::Data:
+        return NameIs(name, "ATTRIBUTES") ? XmlPlace::Attributes
+                                          : NameIs(name, "OBJECTS") ? XmlPlace::Objects : XmlPlace::Other;
+    case XmlPlace::Attributes:
+        return NameIs(name, "ATTRIBUTE") ? XmlPlace::Attribute : XmlPlace::Other;
+    case XmlPlace::Attribute:
+        return NameIs(name, "TYPE")        ? XmlPlace::AttributeType
+               : NameIs(name, "CRITERION") ? XmlPlace::AttributeCriterion
+                                           : XmlPlace::Other;
+    case XmlPlace::Objects:
+        return NameIs(name, "OBJECT") ? XmlPlace::Object : XmlPlace::Other;
+    default:
+        return XmlPlace::Other;
     }
-};
+}
 
-// What is known of the ATTRIBUTE element being read.
-struct PendingAttribute {
-    CString id;  // empty when the element has no AttrID as its first attribute
-    CString description;
-    CString type;
-    CString role;
-    CString criterion;
-    int segments = 0;
-    std::vector<std::pair<CString, CString>> enums;  // (EnumID, Value)
-    std::vector<std::pair<CString, CString>> ranks;  // (EnumID, Value)
-};
-
-// What is known of the OBJECT element being read.
-struct PendingObject {
-    CString id;  // empty when the element has no ObjID as its first attribute
-    int rank = 0;
-    std::vector<std::pair<CString, CString>> values;  // (AttrID, Value)
-};
+CString UpperText(const char* text)
+{
+    CString upper = text;
+    upper.MakeUpper();
+    return upper;
+}
 
 CString FormatInt(int value)
 {
@@ -205,22 +205,43 @@ CString FormatInt(int value)
     return text;
 }
 
-// Pass 1: appends the criterion (or takes the information attribute) that `a` describes. A condition
-// attribute that is neither a gain or cost number nor a ranked scale is a criterion of a kind the
-// project cannot hold: unknownKind is set, since dropping it would lose its evaluations unseen.
-void CompleteAttribute(CZQInterfaceData& project, CZQShellServices& shell, const PendingAttribute& a,
-                       bool& infoTaken, bool& duplicate, bool& unknownKind)
+// A child of an ATTRIBUTE with Value as its first attribute: what the attribute says of itself.
+void TakeAttributeWord(XmlPendingAttribute& a, const char* tag, const char* value)
 {
+    if (NameIs(tag, "DESCRIPTION"))
+        a.description = value;
+    else if (NameIs(tag, "SEGMENTS"))
+        a.segments = AfxAtoi(value);
+    else if (NameIs(tag, "TYPE"))
+        a.type = UpperText(value);
+    else if (NameIs(tag, "ROLE"))
+        a.role = UpperText(value);
+    else if (NameIs(tag, "CRITERION"))
+        a.criterion = UpperText(value);
+}
+
+// Completes the ATTRIBUTE being read: keeps the criterion (or the information attribute) it
+// describes. A condition attribute that is neither a gain or cost number nor a ranked scale is a
+// criterion of a kind the project cannot hold: UnknownKind is set, since dropping it would lose its
+// evaluations unseen.
+void CompleteAttribute(XmlProjectStream& stream)
+{
+    XmlPendingAttribute a = std::move(stream.CurrentAttribute);
+    stream.CurrentAttribute = XmlPendingAttribute();
     if (a.id.IsEmpty())
         return;
+    XmlAttributeRecord record;
+    record.id = std::move(a.id);
+    record.description = std::move(a.description);
     if (a.type == "STRING" && a.role == "DESCRIPTION") {
-        if (!infoTaken) {
-            shell.SetInfoAttribute(a.id, a.description);
-            infoTaken = true;
-        }
+        // only the first description attribute of the file is the information attribute
+        if (stream.InfoTaken)
+            return;
+        stream.InfoTaken = true;
+        record.information = true;
     } else if (a.type == "NUMERIC" && a.role == "CONDITION" && (a.criterion == "GAIN" || a.criterion == "COST")) {
-        project.AddCriterion(a.id, a.description, a.criterion == "GAIN" ? ZQ_KIND_GAIN : ZQ_KIND_COST,
-                             a.segments == 0 ? 2 : a.segments);
+        record.kind = a.criterion == "GAIN" ? ZQ_KIND_GAIN : ZQ_KIND_COST;
+        record.segments = a.segments == 0 ? 2 : a.segments;
     } else if (a.type == "ENUM" && a.role == "CONDITION" && a.criterion == "RANK") {
         // Each scale value in ENUM order, positioned by the RANK of the same EnumID. An ENUM matched by
         // several RANKs would enter its value once per match, a duplicate that fails the read anyway:
@@ -233,172 +254,273 @@ void CompleteAttribute(CZQInterfaceData& project, CZQShellServices& shell, const
             int rank;
         };
         std::vector<Candidate> candidates;
-        for (const auto& item : a.enums) {
+        for (auto& item : a.enums) {
             auto found = ranksById.find(item.first);
             if (found == ranksById.end())
                 continue;
             if (found->second.size() > 1)
-                duplicate = true;
-            candidates.push_back(Candidate{item.second, AfxAtoi(*found->second.front())});
+                stream.Duplicate = true;
+            candidates.push_back(Candidate{std::move(item.second), AfxAtoi(*found->second.front())});
         }
         std::stable_sort(candidates.begin(), candidates.end(),
                          [](const Candidate& x, const Candidate& y) { return x.rank < y.rank; });
-        int position = 0;
-        for (const Candidate& c : candidates)
-            project.AddScaleValue(a.id, c.text, ++position);
-        project.AddCriterion(a.id, a.description, ZQ_KIND_ORDINAL, position - 1);
-    } else if (a.role == "CONDITION") {
-        unknownKind = true;
+        for (Candidate& c : candidates)
+            record.scale.push_back(std::move(c.text));
+        record.kind = ZQ_KIND_ORDINAL;
+        record.segments = int(record.scale.size()) - 1;
+    } else {
+        if (a.role == "CONDITION")
+            stream.UnknownKind = true;
+        return;
+    }
+    stream.Attributes.push_back(std::move(record));
+}
+
+// Completes the OBJECT being read: keeps it, with its values, when it has an identifier and a rank
+// the panes can take.
+void CompleteObject(XmlProjectStream& stream)
+{
+    XmlObjectRecord& o = stream.CurrentObject;
+    // its values are the last ones kept: the next object starts without any
+    for (size_t i = stream.Values.size() - o.valueCount; i < stream.Values.size(); ++i)
+        stream.CurrentValueOf[stream.Values[i].attribute] = 0;
+    if (!o.id.IsEmpty() && o.rank > ZQ_XML_MAX_RANK) {
+        stream.RankTooHigh = true;
+        stream.Values.resize(stream.Values.size() - o.valueCount);
+    } else if (!o.id.IsEmpty()) {
+        stream.Objects.push_back(std::move(o));
+    }
+    o = XmlObjectRecord();
+}
+
+// A VALUE of the OBJECT being read: the last value for an attribute counts. An object without an
+// identifier completes nothing, so its values are not kept.
+void AddObjectValue(XmlProjectStream& stream, const char* attribute, const char* value)
+{
+    if (stream.CurrentObject.id.IsEmpty())
+        return;
+    const uint32_t id = stream.AttributeIds.try_emplace(attribute, uint32_t(stream.AttributeIds.size())).first->second;
+    if (id >= stream.CurrentValueOf.size())
+        stream.CurrentValueOf.resize(size_t(id) + 1, 0);
+    size_t& slot = stream.CurrentValueOf[id];
+    if (slot != 0) {
+        stream.Values[slot - 1].value = value;
+        return;
+    }
+    stream.Values.push_back(XmlObjectValue{id, CString(value)});
+    slot = stream.Values.size();
+    ++stream.CurrentObject.valueCount;
+}
+
+// The start tag `name` at `depth` (at most XML_MAX_DEPTH) whose parent stands at `parent`, with its
+// attributes; returns the place of the element.
+XmlPlace StartElement(XmlProjectStream& stream, int depth, XmlPlace parent, const char* name,
+                      const TagAttributes& attributes)
+{
+    const XmlPlace place = depth == 0 ? (NameIs(name, "DATA") ? XmlPlace::Data : XmlPlace::Other)
+                                      : ChildPlace(parent, name);
+    // Every ATTRIBUTE or OBJECT closes the one before it; one without its identifier as its first
+    // attribute is not recognised, so what its children say completes nothing.
+    if (place == XmlPlace::Attribute) {
+        CompleteAttribute(stream);
+        if (attributes.NameIs(0, "ATTRID"))
+            stream.CurrentAttribute.id = attributes.Value(0);
+    } else if (place == XmlPlace::Object) {
+        CompleteObject(stream);
+        if (attributes.NameIs(0, "OBJID"))
+            stream.CurrentObject.id = attributes.Value(0);
+    } else if (parent == XmlPlace::Attribute) {
+        if (attributes.NameIs(0, "VALUE"))
+            TakeAttributeWord(stream.CurrentAttribute, name, attributes.Value(0));
+    } else if (parent == XmlPlace::Object) {
+        if (NameIs(name, "RANK") && attributes.NameIs(0, "VALUE"))
+            stream.CurrentObject.rank = AfxAtoi(attributes.Value(0));
+        else if (NameIs(name, "VALUE") && attributes.NameIs(0, "ATTRID") && attributes.NameIs(1, "VALUE"))
+            AddObjectValue(stream, attributes.Value(0), attributes.Value(1));
+    } else if ((parent == XmlPlace::AttributeType || parent == XmlPlace::AttributeCriterion) &&
+               attributes.NameIs(0, "ENUMID") && attributes.NameIs(1, "VALUE")) {
+        if (parent == XmlPlace::AttributeType && NameIs(name, "ENUM"))
+            stream.CurrentAttribute.enums.emplace_back(attributes.Value(0), attributes.Value(1));
+        else if (parent == XmlPlace::AttributeCriterion && NameIs(name, "RANK"))
+            stream.CurrentAttribute.ranks.emplace_back(attributes.Value(0), attributes.Value(1));
+    }
+    return place;
+}
+
+// The bytes of a file, given a piece at a time: a source fills buffer with up to size bytes and
+// returns how many it gave, 0 at the end of the file, or -1 when the file cannot be read.
+typedef std::function<long long(char* buffer, size_t size)> XmlSource;
+
+// The pieces in which the reader takes a file: the first small, for the many small files, then twice
+// as large each time up to a megabyte, and more while a token runs on (ParseXmlDocument).
+const long long kFirstXmlPiece = 1LL << 14;
+const long long kXmlPiece = 1LL << 20;
+const long long kLargestXmlPiece = 1LL << 30;
+
+// Parses the document that `source` gives into stream, folding every byte before the parser sees it.
+// Returns false when the source cannot be read, the parser reports an error or a callback could not
+// keep what it read.
+bool ParseXmlDocument(const XmlSource& source, XmlProjectStream& stream)
+{
+    ParserHandle parser(XML_ParserCreate(nullptr));
+    if (!parser)
+        return false;
+    XML_SetUserData(parser.get(), &stream);
+    XML_SetElementHandler(parser.get(), XmlStartElement, XmlEndElement);
+    long long piece = kFirstXmlPiece;
+    long long fed = 0;
+    for (;;) {
+        char* buffer = static_cast<char*>(XML_GetBuffer(parser.get(), int(piece)));
+        if (buffer == nullptr)
+            return false;
+        const long long got = source(buffer, size_t(piece));
+        if (got < 0)
+            return false;
+        for (long long i = 0; i < got; ++i)
+            buffer[i] = FoldByte(static_cast<unsigned char>(buffer[i]));
+        const bool last = got == 0;
+        if (XML_ParseBuffer(parser.get(), int(got), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK || stream.Failed)
+            return false;
+        if (last)
+            return true;
+        // The parser scans a token that a piece leaves open again from its start when the next piece
+        // comes: the next piece is at least as long as what is open, so that a token far longer than
+        // a piece is scanned again a few times, not once per piece.
+        fed += got;
+        const long long parsed = XML_GetCurrentByteIndex(parser.get());
+        const long long open = parsed >= 0 && parsed <= fed ? fed - parsed : 0;
+        piece = std::clamp(open, std::min(2 * piece, kXmlPiece), kLargestXmlPiece);
     }
 }
 
-// Pass 2: appends the alternative that `o` describes, with missingCells[c] under each header column
-// c that the object gives no value. Returns false for a rank that is too high.
-bool CompleteObject(CZQInterfaceData& project, const CString& infoId, const ZQRow& missingCells,
-                    const PendingObject& o)
+// Reads the document that `source` gives into project (reset by the caller). A document that does
+// not parse, or nests too deep, leaves the project as it was; one the interpretation refuses resets
+// it. Returns 1 on success, 0 otherwise.
+int ReadXmlDocument(CZQInterfaceData& project, CZQShellServices& shell, const XmlSource& source)
 {
-    if (o.id.IsEmpty())
-        return true;
-    if (o.rank > ZQ_XML_MAX_RANK)
-        return false;
-    std::map<CString, CString> lastValue;
-    for (const auto& value : o.values)
-        lastValue[value.first] = value.second;
-
-    auto info = lastValue.find(infoId);
-    project.AlternativesTable.push_back(
-        ZQRow{o.id, info != lastValue.end() ? info->second : CString(), o.rank >= 1 ? FormatInt(o.rank) : CString()});
-
-    if (project.EvaluationsTable.empty())
-        project.EvaluationsTable.push_back(ZQRow(1, CString()));
-    const ZQRow& header = project.EvaluationsTable[0];
-    ZQRow row;
-    row.reserve(header.size());
-    row.push_back(o.id);
-    for (size_t c = 1; c < header.size(); ++c) {
-        auto found = lastValue.find(header[c]);
-        row.push_back(found != lastValue.end() ? found->second : ProjectCell(missingCells, c));
+    {
+        // (what the stream kept is gone before the panes are filled)
+        XmlProjectStream stream;
+        if (!ParseXmlDocument(source, stream) || stream.Overflow)
+            return 0;
+        if (!InterpretXmlElements(project, stream)) {
+            shell.ResetProject();
+            return 0;
+        }
     }
-    project.EvaluationsTable.push_back(std::move(row));
-    return true;
+    project.RefillPanes();
+    shell.SetModified(0);
+    return 1;
 }
 
 } // namespace
 
-// ---- The element table ----
+// ---- The stream of elements ----
 
 void XmlStartElement(void* userData, const char* name, const char** attributes)
 {
-    XmlElementTable& table = *static_cast<XmlElementTable*>(userData);
-    const int depth = table.Depth++;
-    if (table.Failed)
+    XmlProjectStream& stream = *static_cast<XmlProjectStream*>(userData);
+    const int depth = stream.Depth++;
+    if (stream.Failed)
         return;
-    if (depth >= XML_ROW_CELLS - 1) {
-        table.Overflow = true;
+    if (depth > XML_MAX_DEPTH) {
+        stream.Overflow = true;
         return;
     }
     try {
-        XmlElementRow row;
-        row.Depth = depth;
-        row.Cells[XML_ROW_CELLS - 1].Format("%d", depth);
-        for (int j = 0; j < depth && j < int(table.OpenNames.size()); ++j)
-            row.Cells[j] = table.OpenNames[size_t(j)];
-        row.Cells[depth] = name;
-        int cell = depth + 1;
-        for (const char** attr = attributes; attr != nullptr && *attr != nullptr && cell < XML_ROW_CELLS; ++attr)
-            row.Cells[cell++] = *attr;
-        table.OpenNames.push_back(row.Cells[depth]);
-        table.Rows.push_back(std::move(row));
+        // (the places of every open element down to this depth are known)
+        const XmlPlace parent = depth > 0 && size_t(depth) <= stream.OpenPlaces.size()
+                                    ? stream.OpenPlaces[size_t(depth) - 1]
+                                    : XmlPlace::Other;
+        stream.OpenPlaces.push_back(StartElement(stream, depth, parent, name, TagAttributes{attributes}));
     } catch (CException* e) {
         e->Delete();
-        table.Failed = true;
+        stream.Failed = true;
     } catch (...) {
         // Nothing may unwind through the parser's C frames.
-        table.Failed = true;
+        stream.Failed = true;
     }
 }
 
 void XmlEndElement(void* userData, const char*)
 {
-    XmlElementTable& table = *static_cast<XmlElementTable*>(userData);
-    if (table.Depth > 0)
-        --table.Depth;
-    // Only the elements the table holds were pushed, and they are the outermost ones.
-    if (table.Depth < int(table.OpenNames.size()))
-        table.OpenNames.pop_back();
+    XmlProjectStream& stream = *static_cast<XmlProjectStream*>(userData);
+    if (stream.Depth > 0)
+        --stream.Depth;
+    // Only the elements down to the deepest allowed were pushed, and they are the outermost ones.
+    if (stream.Depth < int(stream.OpenPlaces.size()))
+        stream.OpenPlaces.pop_back();
 }
 
-int InterpretXmlElements(CZQInterfaceData& project, const XmlElementTable& table)
+int InterpretXmlElements(CZQInterfaceData& project, XmlProjectStream& stream)
 {
     CZQShellServices* shell = project.GetShell();
     if (shell == nullptr)
         AfxThrowInvalidArgException("InterpretXmlElements: the project has no shell services (shell is null)");
+    CompleteAttribute(stream);
+    CompleteObject(stream);
 
-    bool duplicate = false;
-    bool unknownKind = false;
-
-    // Pass 1: the attributes. Every ATTRIBUTE element closes the one before it; one without AttrID as
-    // its first attribute is not recognised, so what its children say completes nothing.
-    {
-        bool infoTaken = false;
-        PendingAttribute current;
-        for (const XmlElementRow& element : table.Rows) {
-            const RowView row{element};
-            if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE"})) {
-                CompleteAttribute(project, *shell, current, infoTaken, duplicate, unknownKind);
-                current = PendingAttribute();
-                if (row.AttrNameIs(0, "ATTRID"))
-                    current.id = row.AttrValue(0);
-            } else if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", row.Name()}) && row.AttrNameIs(0, "VALUE")) {
-                const CString& tag = row.Name();
-                if (tag.CompareNoCase("DESCRIPTION") == 0)
-                    current.description = row.AttrValue(0);
-                else if (tag.CompareNoCase("SEGMENTS") == 0)
-                    current.segments = AfxAtoi(row.AttrValue(0));
-                else if (tag.CompareNoCase("TYPE") == 0)
-                    current.type = row.AttrValueUpper(0);
-                else if (tag.CompareNoCase("ROLE") == 0)
-                    current.role = row.AttrValueUpper(0);
-                else if (tag.CompareNoCase("CRITERION") == 0)
-                    current.criterion = row.AttrValueUpper(0);
-            } else if (row.AttrNameIs(0, "ENUMID") && row.AttrNameIs(1, "VALUE")) {
-                if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", "TYPE", "ENUM"}))
-                    current.enums.emplace_back(row.AttrValue(0), row.AttrValue(1));
-                else if (row.Is({"DATA", "ATTRIBUTES", "ATTRIBUTE", "CRITERION", "RANK"}))
-                    current.ranks.emplace_back(row.AttrValue(0), row.AttrValue(1));
-            }
+    // The criteria, and the information attribute, in the order of the file.
+    for (const XmlAttributeRecord& a : stream.Attributes) {
+        if (a.information) {
+            shell->SetInfoAttribute(a.id, a.description);
+            continue;
         }
-        CompleteAttribute(project, *shell, current, infoTaken, duplicate, unknownKind);
+        int position = 0;
+        for (const CString& value : a.scale)
+            project.AddScaleValue(a.id, value, ++position);
+        project.AddCriterion(a.id, a.description, a.kind, a.segments);
     }
 
-    // Pass 2: the objects, treated alike.
-    bool rankTooHigh = false;
-    {
-        const CString infoId = shell->GetInfoAttributeId();
-        // What stands in a cell the object gives no value: empty under an ordinal criterion, "0" under
-        // any other; the header is complete after pass 1.
-        ZQRow missingCells = ProjectRow(project.EvaluationsTable, 0);
-        for (size_t c = 1; c < missingCells.size(); ++c)
-            missingCells[c] = project.GetCriterionKind(missingCells[c]) == ZQ_KIND_ORDINAL ? CString() : CString("0");
-        PendingObject current;
-        for (const XmlElementRow& element : table.Rows) {
-            const RowView row{element};
-            if (row.Is({"DATA", "OBJECTS", "OBJECT"})) {
-                rankTooHigh = !CompleteObject(project, infoId, missingCells, current) || rankTooHigh;
-                current = PendingObject();
-                if (row.AttrNameIs(0, "OBJID"))
-                    current.id = row.AttrValue(0);
-            } else if (row.Is({"DATA", "OBJECTS", "OBJECT", "RANK"}) && row.AttrNameIs(0, "VALUE")) {
-                current.rank = AfxAtoi(row.AttrValue(0));
-            } else if (row.Is({"DATA", "OBJECTS", "OBJECT", "VALUE"}) && row.AttrNameIs(0, "ATTRID") &&
-                       row.AttrNameIs(1, "VALUE")) {
-                current.values.emplace_back(row.AttrValue(0), row.AttrValue(1));
-            }
+    // The alternatives. Each value the file gives is found through its attribute's place in the
+    // stream's list of names, and taken out of the stream as its object becomes the project's, so
+    // that the values are not held twice.
+    if (!stream.Objects.empty() && project.EvaluationsTable.empty())
+        project.EvaluationsTable.push_back(ZQRow(1, CString()));
+    const ZQRow header = ProjectRow(project.EvaluationsTable, 0);
+    const auto idOf = [&stream](const CString& name) {
+        auto found = stream.AttributeIds.find(std::string(name.GetString(), size_t(name.GetLength())));
+        return found != stream.AttributeIds.end() ? size_t(found->second) : stream.CurrentValueOf.size();
+    };
+    // Per header column, the attribute of its criterion, and what stands in a cell the object gives
+    // no value: empty under an ordinal criterion, "0" under any other.
+    std::vector<size_t> columnIds(header.size());
+    ZQRow missingCells(header.size());
+    for (size_t c = 1; c < header.size(); ++c) {
+        columnIds[c] = idOf(header[c]);
+        missingCells[c] = project.GetCriterionKind(header[c]) == ZQ_KIND_ORDINAL ? CString() : CString("0");
+    }
+    const size_t infoId = idOf(shell->GetInfoAttributeId());
+    // The value of the object whose values are the first ones of the stream for attribute id; null
+    // when it gives none.
+    const auto valueOf = [&stream](size_t id) -> CString* {
+        return id < stream.CurrentValueOf.size() && stream.CurrentValueOf[id] != 0
+                   ? &stream.Values[stream.CurrentValueOf[id] - 1].value
+                   : nullptr;
+    };
+    while (!stream.Objects.empty()) {
+        XmlObjectRecord& o = stream.Objects.front();
+        for (size_t i = 0; i < o.valueCount; ++i)
+            stream.CurrentValueOf[stream.Values[i].attribute] = i + 1;
+        const CString* info = valueOf(infoId);
+        project.AlternativesTable.push_back(
+            ZQRow{o.id, info != nullptr ? *info : CString(), o.rank >= 1 ? FormatInt(o.rank) : CString()});
+        ZQRow row;
+        row.reserve(header.size());
+        row.push_back(std::move(o.id));
+        for (size_t c = 1; c < header.size(); ++c) {
+            // (a value under two columns would mean two criteria of one name, which fails the read)
+            CString* value = valueOf(columnIds[c]);
+            row.push_back(value != nullptr ? std::move(*value) : missingCells[c]);
         }
-        rankTooHigh = !CompleteObject(project, infoId, missingCells, current) || rankTooHigh;
+        project.EvaluationsTable.push_back(std::move(row));
+        for (size_t i = 0; i < o.valueCount; ++i)
+            stream.CurrentValueOf[stream.Values[i].attribute] = 0;
+        stream.Values.erase(stream.Values.begin(), stream.Values.begin() + std::ptrdiff_t(o.valueCount));
+        stream.Objects.pop_front();
     }
 
-    if (duplicate || unknownKind || rankTooHigh || HasDuplicateKey(project.AlternativesTable) ||
+    if (stream.Duplicate || stream.UnknownKind || stream.RankTooHigh || HasDuplicateKey(project.AlternativesTable) ||
         HasDuplicateKey(project.CriteriaTable) || HasDuplicateKey(project.ScaleValuesTable, 2))
         return 0;
     project.CredibilityList.clear();
@@ -528,47 +650,32 @@ int CZQInterfaceData::WriteXmlBytes(std::string* bytes)
 
 int CZQInterfaceData::ReadXml(CString path)
 {
-    Shell("CZQInterfaceData::ReadXml");
-    std::string bytes;
-    return ReadWholeProjectFile(path, &bytes) ? ReadXmlBytes(bytes) : 0;
+    CZQShellServices& shell = Shell("CZQInterfaceData::ReadXml");
+    if (path.IsEmpty())
+        return 0;
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::typeBinary))
+        return 0;
+    const XmlSource source = [&file](char* buffer, size_t size) -> long long {
+        try {
+            return file.Read(buffer, uint32_t(size));
+        } catch (CFileException* e) {
+            e->Delete();
+            return -1;
+        }
+    };
+    return ReadXmlDocument(*this, shell, source);
 }
 
 int CZQInterfaceData::ReadXmlBytes(std::string_view bytes)
 {
     CZQShellServices& shell = Shell("CZQInterfaceData::ReadXmlBytes");
-
-    const std::string folded = FoldBytes(bytes);
-
-    XmlElementTable table;
-    {
-        ParserHandle parser(XML_ParserCreate(nullptr));
-        if (!parser)
-            return 0;
-        XML_SetUserData(parser.get(), &table);
-        XML_SetElementHandler(parser.get(), XmlStartElement, XmlEndElement);
-        // The whole file in one call: expat scans a token again from its start whenever more input
-        // arrives, so feeding it in pieces would take time in the square of the longest token. Only
-        // a file beyond the int range of a call goes in pieces.
-        const size_t piece = size_t(1) << 30;
-        size_t done = 0;
-        do {
-            const size_t n = std::min(piece, folded.size() - done);
-            const bool last = done + n == folded.size();
-            if (XML_Parse(parser.get(), folded.data() + done, int(n), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK)
-                return 0;
-            if (table.Failed)
-                return 0;
-            done += n;
-        } while (done < folded.size());
-    }
-    if (table.Overflow || table.Failed)
-        return 0;
-
-    if (!InterpretXmlElements(*this, table)) {
-        shell.ResetProject();
-        return 0;
-    }
-    RefillPanes();
-    shell.SetModified(0);
-    return 1;
+    size_t done = 0;
+    const XmlSource source = [bytes, &done](char* buffer, size_t size) -> long long {
+        const size_t n = std::min(size, bytes.size() - done);
+        std::memcpy(buffer, bytes.data() + done, n);
+        done += n;
+        return (long long)n;
+    };
+    return ReadXmlDocument(*this, shell, source);
 }

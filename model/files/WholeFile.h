@@ -1,9 +1,10 @@
 // Whole-file input and output shared by the project file readers and writers.
 //
-// The project files are small, so each reader takes the file into memory in one go and parses it
-// from there, and each writer builds the whole file in memory before anything touches the disk. The
-// write goes through CSafeFile: a temporary file beside the target, renamed over it only when every
-// byte is written, so a failed save leaves an existing file as it was.
+// The CSV and sibling-format readers take the file into memory in one go and parse it from there (the
+// XML reader, whose files grow largest, takes it a piece at a time), and each writer builds the whole
+// file in memory before anything touches the disk. The write goes through CSafeFile: a temporary
+// file beside the target, renamed over it only when every byte is written, so a failed save leaves
+// an existing file as it was.
 #pragma once
 
 #include <string>

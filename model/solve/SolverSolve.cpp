@@ -343,8 +343,12 @@ bool Solver::AddMarginalValue(const std::vector<double>& p, const std::vector<do
     // A constant criterion (no segment) adds nothing.
     if (s < 0 || size_t(s) + 1 >= p.size() || size_t(s) + 1 >= v.size())
         return false;
-    const double slope = (v[size_t(s)] - v[size_t(s) + 1]) / (p[size_t(s)] - p[size_t(s) + 1]);
-    *utility += slope * x + (v[size_t(s) + 1] - slope * p[size_t(s) + 1]);
+    const size_t i = size_t(s);
+    const double slope = (v[i] - v[i + 1]) / (p[i] - p[i + 1]);
+    const double value = slope * x + (v[i + 1] - slope * p[i + 1]);
+    // A range below the smallest normal double makes the slope overflow, and the terms above
+    // infinities that cancel into no number; the share of the range that x covers stays finite.
+    *utility += std::isfinite(value) ? value : v[i + 1] + (x - p[i + 1]) / (p[i] - p[i + 1]) * (v[i] - v[i + 1]);
     return true;
 }
 

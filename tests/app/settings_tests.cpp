@@ -84,7 +84,6 @@ TEST_F(Settings, StoredValuesAreTakenWhenAcceptedAndIgnoredOtherwise)
         {"charts line color", false, -1, nullptr, [](CZQApp& a) { return int(a.m_crChartLine); }, 0xFF0000},
         {"charts line color", false, 0, nullptr, [](CZQApp& a) { return int(a.m_crChartLine); }, 0},
         {"charts bars color", false, 0x123456, nullptr, [](CZQApp& a) { return int(a.m_crChartBars); }, 0x123456},
-        {"input csv decimal symbol", true, 0, ",;", [](CZQApp& a) { return int(a.m_cInputDecimalSymbol); }, ','},
         {"output csv list separator", true, 0, "\t", [](CZQApp& a) { return int(a.m_cOutputListSeparator); }, '\t'},
         {"add segments info to xml", false, 5, nullptr, [](CZQApp& a) { return a.m_bAddSegmentsInfo; }, 1},
         {"add reference info to xml", false, 0, nullptr, [](CZQApp& a) { return a.m_bAddReferenceInfo; }, 0},
@@ -115,6 +114,47 @@ TEST_F(Settings, EmptyOrAbsentSymbolsKeepTheLocalesOnes)
     EXPECT_EQ(App().m_cInputDecimalSymbol, cDecimal);
     EXPECT_EQ(App().m_cInputListSeparator, cList);
     EXPECT_EQ(App().m_nLanguage, 0);
+}
+
+// A stored decimal symbol that numbers hold, or that the separator read beside it is, would give other
+// numbers back from every CSV file: the locale's symbol stays.
+TEST_F(Settings, DecimalSymbolsThatCollideWithNumbersKeepTheLocalesOne)
+{
+    const char cDefault = App().m_cInputDecimalSymbol;
+    const char cOther = cDefault == ',' ? '.' : ',';
+    const struct {
+        const char* decimal;
+        const char* separator;  // null: none stored
+        char expected;
+    } cases[] = {
+        {"1", nullptr, cDefault},
+        {"e", nullptr, cDefault},
+        {"E", nullptr, cDefault},
+        {"+", nullptr, cDefault},
+        {"-", nullptr, cDefault},
+        {"\"", nullptr, cDefault},
+        {"|", "|", cDefault},
+        {cOther == ',' ? "," : ".", ";", cOther},
+        // the first character counts
+        {",;", ";", ','},
+        {"|", ";", '|'},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.decimal) + " beside " + (c.separator != nullptr ? c.separator : "(none)"));
+        for (const char* direction : {"input", "output"}) {
+            delete m_pApp;
+            m_pApp = new CZQApp;
+            m_pApp->SetRegistryKey("Havrel");
+            RemoveAppSettings();
+            WriteSettingString((std::string(direction) + " csv decimal symbol").c_str(), c.decimal);
+            if (c.separator != nullptr)
+                WriteSettingString((std::string(direction) + " csv list separator").c_str(), c.separator);
+            App().LoadSettings();
+            const bool input = direction[0] == 'i';
+            EXPECT_EQ(input ? App().m_cInputDecimalSymbol : App().m_cOutputDecimalSymbol, c.expected) << direction;
+            EXPECT_EQ(input ? App().m_cOutputDecimalSymbol : App().m_cInputDecimalSymbol, cDefault) << direction;
+        }
+    }
 }
 
 TEST_F(Settings, SaveWritesEveryValueOfTheList)

@@ -4,8 +4,11 @@
 #include "FileTestSupport.h"
 #include "TableText.h"
 
+#include "model/files/ProjectCsv.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -63,6 +66,8 @@ TEST_F(CsvFileTest, GoodFilesRead)
         // a last line cut short by the end of the file keeps empty cells
         {"last_line_short.csv", {{"", "p", "q"}, {"A", "1", "2"}, {"B", "3", ""}}},
         {"last_line_no_feed.csv", {{"", "p", "q"}, {"A", "1", "2"}, {"B", "3", "4"}}},
+        // criteria without an alternative, as a project is saved before its alternatives are added
+        {"no_alternative.csv", {{"", "p", "q"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -148,7 +153,7 @@ TEST_F(CsvFileTest, SavesThatCouldNotBeReadBackAreRefused)
     }
 }
 
-TEST_F(CsvFileTest, OtherSeparatorsAndTheEmptyProject)
+TEST_F(CsvFileTest, OtherSeparators)
 {
     BuildSizeAndWeightProject(project);
     std::string tabs;
@@ -158,15 +163,104 @@ TEST_F(CsvFileTest, OtherSeparatorsAndTheEmptyProject)
     FakeShell copyShell(&copy);
     ASSERT_EQ(copy.ReadCsvBytes(tabs, '.', '\t'), 1);
     EXPECT_EQ(Text(copy.EvaluationsTable), kSizeAndWeightEvaluations);
+}
 
-    // a project without alternatives is written, but such a file does not read back
-    CZQInterfaceData empty;
-    FakeShell emptyShell(&empty);
-    empty.AddCriterion("c", "", ZQ_KIND_COST, 2);
-    std::string noAlternatives;
-    ASSERT_EQ(empty.WriteCsvBytes(&noAlternatives, ',', ';'), 1);
-    EXPECT_EQ(noAlternatives, ";c\n;c\n");
-    EXPECT_EQ(copy.ReadCsvBytes(noAlternatives, ',', ';'), 0);
+// Every file a save writes reads back to the project it was written from, as far as the format
+// holds it; a project the format cannot hold is refused, and the old file stays.
+TEST_F(CsvFileTest, EverySavedFileReadsBackOrTheSaveIsRefused)
+{
+    const struct {
+        const char* what;
+        std::function<void(CZQInterfaceData&)> build;
+        const char* written;  // null: refused
+        TextTable evaluations;
+    } cases[] = {
+        {"criteria without an alternative",
+         [](CZQInterfaceData& p) {
+             p.AddCriterion("price", "", ZQ_KIND_GAIN, 2);
+             p.AddCriterion("c", "", ZQ_KIND_COST, 2);
+         },
+         ";g;c\n;price;c\n", {{"", "price", "c"}}},
+        {"alternatives without a criterion",
+         [](CZQInterfaceData& p) {
+             p.AddAlternative("a");
+             p.AddAlternative("b");
+         },
+         nullptr, {}},
+        {"a new project", [](CZQInterfaceData&) {}, nullptr, {}},
+        // a missing evaluation is written as an empty one is, a cell under no criterion not at all
+        {"rows shorter and longer than the header",
+         [](CZQInterfaceData& p) {
+             p.AddCriterion("g", "", ZQ_KIND_GAIN, 2);
+             p.AddCriterion("c", "", ZQ_KIND_COST, 2);
+             p.AddAlternative("a");
+             p.AddAlternative("b");
+             p.EvaluationsTable[1] = ZQRow{"a", "1.5"};
+             p.EvaluationsTable[2] = ZQRow{"b", "3", "4", "5"};
+         },
+         ";g;c\n;g;c\na;1,5;0\nb;3;4\n", {{"", "g", "c"}, {"a", "1.5", "0"}, {"b", "3", "4"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CZQInterfaceData p;
+        FakeShell s(&p);
+        c.build(p);
+        const std::string path = dir.File("p.csv");
+        WriteFileBytes(path, "previous");
+        s.modified = 1;
+        const int saved = p.WriteCsv(path.c_str(), ',', ';');
+        if (c.written == nullptr) {
+            EXPECT_EQ(saved, 0);
+            EXPECT_EQ(ReadFileBytes(path), "previous");
+            EXPECT_EQ(s.modified, 1);
+            continue;
+        }
+        ASSERT_EQ(saved, 1);
+        EXPECT_EQ(ReadFileBytes(path), c.written);
+        CZQInterfaceData copy;
+        FakeShell copyShell(&copy);
+        ASSERT_EQ(copy.ReadCsv(path.c_str(), ',', ';'), 1);
+        EXPECT_EQ(Text(copy.EvaluationsTable), c.evaluations);
+        EXPECT_EQ(copy.CriteriaTable.size(), p.CriteriaTable.size());
+        EXPECT_EQ(copy.AlternativesTable.size(), p.AlternativesTable.size());
+    }
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.csv"});
+}
+
+// A decimal symbol that a written number may hold (a digit, a sign, an exponent letter, a letter of
+// "inf" or "nan") or that the reader takes for something else (the separator, a quote, a line end)
+// would bring other numbers back: the save is refused whatever the numbers. Any other symbol reads
+// back what was written.
+TEST_F(CsvFileTest, DecimalSymbolsThatCollideWithNumbersRefuseTheSave)
+{
+    project.AddCriterion("g", "", ZQ_KIND_GAIN, 2);
+    for (const char* name : {"a", "b", "c"})
+        project.AddAlternative(name);
+    project.EvaluationsTable[1][1] = "10";
+    project.EvaluationsTable[2][1] = "1.5e41";
+    project.EvaluationsTable[3][1] = "-2.25";
+    const std::string path = dir.File("kept.csv");
+    for (char symbol : std::string("0159eE+-;\"\n\rinfa") + '\0') {
+        SCOPED_TRACE(testing::Message() << "symbol 0x" << std::hex << int(static_cast<unsigned char>(symbol)));
+        EXPECT_FALSE(IsCsvDecimalSymbol(symbol, ';'));
+        WriteFileBytes(path, "previous");
+        shell.modified = 1;
+        EXPECT_EQ(project.WriteCsv(path.c_str(), symbol, ';'), 0);
+        EXPECT_EQ(ReadFileBytes(path), "previous");
+        EXPECT_EQ(shell.modified, 1);
+    }
+    EXPECT_FALSE(IsCsvDecimalSymbol(',', ','));
+    for (char symbol : {',', '.', ' ', 'x', '\t'}) {
+        SCOPED_TRACE(testing::Message() << "symbol 0x" << std::hex << int(static_cast<unsigned char>(symbol)));
+        EXPECT_TRUE(IsCsvDecimalSymbol(symbol, ';'));
+        std::string bytes;
+        ASSERT_EQ(project.WriteCsvBytes(&bytes, symbol, ';'), 1);
+        CZQInterfaceData copy;
+        FakeShell copyShell(&copy);
+        ASSERT_EQ(copy.ReadCsvBytes(bytes, symbol, ';'), 1);
+        EXPECT_EQ(Text(copy.EvaluationsTable), (TextTable{{"", "g"}, {"a", "10"}, {"b", "1.5e+41"}, {"c", "-2.25"}}));
+    }
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"kept.csv"});
 }
 
 } // namespace

@@ -102,7 +102,8 @@ void RenameAlternative(CZQInterfaceData& project, size_t row, const char* name)
 }
 
 // A save that the file's format cannot take back as it was is refused before the disk is touched,
-// with the same warning as any failed save; CSV, which holds duplicate names, keeps writing them.
+// with the same warning as any failed save; CSV, which holds duplicate names, keeps writing them. A
+// file that a save writes opens again.
 TEST(ProjectFileDispatchTest, ProjectsAFormatCannotHoldAreRefusedWithTheWarningAndTheOldFileStays)
 {
     const struct {
@@ -124,6 +125,19 @@ TEST(ProjectFileDispatchTest, ProjectsAFormatCannotHoldAreRefusedWithTheWarningA
         {"alternatives equal once the XML reader folds them (0xB9 reads 'a')",
          [](CZQInterfaceData& p) { RenameAlternative(p, 1, "\xB9"); }, false, true, true},
         {"an empty alternative name", [](CZQInterfaceData& p) { RenameAlternative(p, 1, ""); }, false, false, true},
+        {"criteria without an alternative",
+         [](CZQInterfaceData& p) {
+             p.AlternativesTable.clear();
+             p.EvaluationsTable.resize(1);
+         },
+         true, true, true},
+        {"alternatives without a criterion",
+         [](CZQInterfaceData& p) {
+             p.CriteriaTable.clear();
+             for (ZQRow& row : p.EvaluationsTable)
+                 row.resize(1);
+         },
+         true, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -154,12 +168,19 @@ TEST(ProjectFileDispatchTest, ProjectsAFormatCannotHoldAreRefusedWithTheWarningA
         }
         EXPECT_EQ(dir.Entries().size(), 3u);  // no temporary file left behind
 
-        if (c.csvHolds) {
+        for (const auto& format : kFormats) {
+            if (!holds[format.type])
+                continue;
+            SCOPED_TRACE(std::string("reopening ") + format.name);
             CZQInterfaceData copy;
             FakeShell copyShell(&copy);
-            ASSERT_EQ(copy.OpenProject(dir.File("p.csv").c_str(), ZQ_FILE_CSV, '.', ';'), 1);
-            EXPECT_EQ(Text(copy.AlternativesTable), Text(project.AlternativesTable));
-            EXPECT_EQ(Text(copy.EvaluationsTable), Text(project.EvaluationsTable));
+            ASSERT_NE(copy.OpenProject(dir.File(format.name).c_str(), format.type, '.', ';'), 0);
+            EXPECT_EQ(copy.CriteriaTable.size(), project.CriteriaTable.size());
+            EXPECT_EQ(copy.AlternativesTable.size(), project.AlternativesTable.size());
+            if (format.type == ZQ_FILE_CSV) {
+                EXPECT_EQ(Text(copy.AlternativesTable), Text(project.AlternativesTable));
+                EXPECT_EQ(Text(copy.EvaluationsTable), Text(project.EvaluationsTable));
+            }
         }
     }
 }

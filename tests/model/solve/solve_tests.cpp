@@ -157,6 +157,31 @@ TEST_F(SolveTest, ABaseProgramWithoutAFeasiblePointIsNotConsistent)
     EXPECT_TRUE(shell.Renders().empty());
 }
 
+// Two evaluations closer together than the smallest normal double: the slope between them overflows,
+// yet the reference alternatives' utilities, and Kendall's coefficient with them, come out as they do
+// for a range of normal size, in the solve and in the check of the value functions.
+TEST(KendallOfASolve, ARangeBelowTheSmallestNormalNumberKeepsTheCoefficient)
+{
+    for (const char* narrow : {"1e-310", "4.9e-324", "1e-308"}) {
+        SCOPED_TRACE(narrow);
+        SolverProject p;
+        p.Criterion("tiny", "gain");
+        p.Criterion("g", "gain");
+        p.Alternative("first", {narrow, "2"}, "1");
+        p.Alternative("second", {"0", "1"}, "2");
+        p.Alternative("other", {"0", "3"});
+        p.Tree({{"first"}, {"second"}});
+        Solver& solver = p.Solved();
+        ASSERT_TRUE(std::isfinite(solver.kendallUtilities[0]));
+        EXPECT_GE(solver.kendallUtilities[0], solver.kendallUtilities[1] + solver.delta - 1e-9);
+        EXPECT_EQ(solver.kendall.first, (SolverMatrix{{0.0, 1.0}, {0.0, 0.0}}));
+        EXPECT_EQ(solver.kendall.value, 1.0);
+        solver.shownKendall = 0.0;
+        EXPECT_EQ(solver.CheckValueFunctions(1), 1);
+        EXPECT_EQ(solver.shownKendall, 1.0);
+    }
+}
+
 TEST(KendallTau, CoefficientOfTwoPreferenceMatrices)
 {
     const SolverMatrix strict3{{0, 1, 1}, {0, 0, 1}, {0, 0, 0}};
