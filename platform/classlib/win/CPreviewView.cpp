@@ -9,6 +9,7 @@
 #include "win/ArgCheck.h"
 #include "win/CButton.h"
 #include "win/CControlBar.h"
+#include "win/CDockBar.h"
 #include "win/CFrameWnd.h"
 #include "win/CPreviewDC.h"
 #include "win/CPrintInfo.h"
@@ -137,6 +138,16 @@ void RunWithMeasuringDC(CDC* pPrinterDC, F&& step)
     ::DeleteDC(hMemory);
 }
 
+// Whether pBar stands in one of pFrame's own dock bars. Such a bar goes and comes back with its dock
+// bar: hidden and shown one by one, the bars of a row would each be laid out without the others, and a
+// dock bar that shares its rows among its bars would not give every one its share back.
+bool IsDockedIn(const CControlBar* pBar, const CFrameWnd* pFrame)
+{
+    const CDockBar* pDockBar = pBar->GetDockBar();
+    return pDockBar != nullptr && pDockBar->m_hWnd != nullptr && ::GetParent(pDockBar->m_hWnd) == pFrame->m_hWnd &&
+           ::GetParent(pBar->m_hWnd) == pDockBar->m_hWnd;
+}
+
 } // namespace
 
 // ---- the view's steps ----------------------------------------------------------------------------------
@@ -215,7 +226,7 @@ BOOL CPreviewView::Open(CView* pPrintView)
     const CPtrList& bars = pFrame->GetControlBarList();
     for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
         CControlBar* pBar = static_cast<CControlBar*>(bars.GetNext(pos));
-        if (pBar->IsWindowVisible() && pBar->GetDlgCtrlID() != AFX_IDW_STATUS_BAR)
+        if (pBar->IsWindowVisible() && pBar->GetDlgCtrlID() != AFX_IDW_STATUS_BAR && !IsDockedIn(pBar, pFrame))
             st.barsHidden.AddTail(pBar);
     }
     for (POSITION pos = st.barsHidden.GetHeadPosition(); pos != nullptr;)

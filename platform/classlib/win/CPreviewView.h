@@ -3,11 +3,13 @@
 //
 // Opening (CView::OnFilePrintPreview, through Open): the view prepares the job (OnPreparePrinting with
 // m_bPreview set; the printer is the application's, see CView::DoPreparePrinting) and OnBeginPrinting
-// runs with a CPreviewDC; then the main frame hides its control bars (the status bar stays), its pane
-// window (the view, or the MDI client) is hidden and renamed AFX_IDW_PANE_SAVE, the preview bar
-// (AFX_IDW_PREVIEW_BAR: Print..., Next Page, Prev Page, Two Page / One Page, Zoom In, Zoom Out,
-// Close) and the preview view (AFX_IDW_PANE_FIRST, the frame's active view) take their places. The
-// preview opens at the m_nCurPage that OnBeginPrinting left (kept within GetMinPage..GetMaxPage).
+// runs with a CPreviewDC; then the main frame hides its control bars (the status bar stays; a bar
+// docked in one of its dock bars goes and comes back with its dock bar, so that it keeps its place and
+// share of its row), its pane window (the view, or the MDI client) is hidden and renamed
+// AFX_IDW_PANE_SAVE, the preview bar (AFX_IDW_PREVIEW_BAR: Print..., Next Page, Prev Page, Two Page /
+// One Page, Zoom In, Zoom Out, Close) and the preview view (AFX_IDW_PANE_FIRST, the frame's active
+// view) take their places. The preview opens at the m_nCurPage that OnBeginPrinting left (kept within
+// GetMinPage..GetMaxPage).
 //
 // Drawing: on a grey ground each page is a white sheet (with a shadow) with the printer's page
 // proportions; for each page the view's OnPrepareDC and OnPrint run on a CPreviewDC (screen output,
