@@ -272,9 +272,43 @@ CDC* CPreviewView::PrinterDC() const
     return CDC::FromHandle(m_previewState.pInfo->m_pPD->m_pd.hDC);
 }
 
-UINT CPreviewView::LastPage() const
+BOOL CPreviewView::HasPage(UINT nPage)
 {
-    return m_previewState.pInfo->GetMaxPage();
+    CPreviewViewState& st = m_previewState;
+    CPrintInfo* pInfo = st.pInfo;
+    if (nPage < pInfo->GetMinPage() || nPage > pInfo->GetMaxPage())
+        return FALSE;
+    if (nPage <= st.nLastPageSeen)
+        return TRUE;
+    // the print loop's steps on the pages not seen yet, in its order and with its continue flag, drawn
+    // where nobody sees them: the first page the view refuses ends the document
+    CDC* pPrinterDC = PrinterDC();
+    const CRect rectPage(0, 0, pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES));
+    const UINT nCurPage = pInfo->m_nCurPage;
+    BOOL bHas = TRUE;
+    const int nSavedPrinter = ::SaveDC(pPrinterDC->m_hDC);
+    RunWithMeasuringDC(pPrinterDC, [&](CDC* pDC) {
+        const UINT nFirst = st.nLastPageSeen + 1 > pInfo->GetMinPage() ? st.nLastPageSeen + 1 : pInfo->GetMinPage();
+        for (UINT nNext = nFirst; nNext <= nPage; nNext++) {
+            pInfo->m_nCurPage = nNext;
+            pInfo->m_bContinuePrinting = st.bContinueSeen;
+            pInfo->m_rectDraw = rectPage;
+            st.pPrintView->OnPrepareDC(pDC, pInfo);
+            if (!pInfo->m_bContinuePrinting) {
+                pInfo->SetMaxPage(nNext - 1);
+                bHas = FALSE;
+                return;
+            }
+            pInfo->m_rectDraw = rectPage;
+            pDC->DPtoLP(&pInfo->m_rectDraw);
+            st.pPrintView->OnPrint(pDC, pInfo);
+            st.bContinueSeen = pInfo->m_bContinuePrinting;
+            st.nLastPageSeen = nNext;
+        }
+    });
+    ::RestoreDC(pPrinterDC->m_hDC, nSavedPrinter);
+    pInfo->m_nCurPage = nCurPage;
+    return bHas;
 }
 
 CRect CPreviewView::GetPageRect(int nIndex) const
@@ -287,6 +321,7 @@ CRect CPreviewView::GetPageRect(int nIndex) const
 void CPreviewView::SetCurrentPage(UINT nPage)
 {
     const CPrintInfo* pInfo = m_previewState.pInfo;
+    HasPage(nPage); // the document's end, where it lies before nPage
     if (nPage > pInfo->GetMaxPage())
         nPage = pInfo->GetMaxPage();
     if (nPage < pInfo->GetMinPage())
@@ -352,7 +387,7 @@ void CPreviewView::OnDraw(CDC* pDC)
     const int nShown = st.bZoomedIn ? 1 : st.nPages;
     for (int i = 0; i < nShown; ++i) {
         const UINT nPage = st.nCurrentPage + UINT(i);
-        if (nPage > LastPage())
+        if (!HasPage(nPage))
             break;
         const CRect rectSheet = st.rectPages[i];
         pDC->FillSolidRect(rectSheet + CPoint(kShadow, kShadow), ::GetSysColor(COLOR_3DDKSHADOW));
@@ -446,7 +481,7 @@ void CPreviewView::OnZoomOut()
 void CPreviewView::OnUpdateNextPage(CCmdUI* pCmdUI)
 {
     const UINT nShown = UINT(m_previewState.bZoomedIn ? 1 : m_previewState.nPages);
-    pCmdUI->Enable(m_previewState.nCurrentPage + nShown <= LastPage());
+    pCmdUI->Enable(HasPage(m_previewState.nCurrentPage + nShown));
 }
 
 void CPreviewView::OnUpdatePrevPage(CCmdUI* pCmdUI)
