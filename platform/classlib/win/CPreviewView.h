@@ -20,8 +20,8 @@
 // first page for which OnPrepareDC clears m_bContinuePrinting (as the loop checks it: set at the first
 // page, then as the page before left it) becomes the job's last page (SetMaxPage): no sheet stands for a
 // page after it and Next Page turns grey on it. Zoomed out (at first) the pages fit the window; zoomed
-// in one page shows at its size on paper, with scroll bars. The status bar shows m_strPageDesc with the first
-// page's number (a view that appended " / %u"-style text shows "Page 4 / 6").
+// in one page shows at its size on paper, with scroll bars. The status bar shows m_strPageDesc with the
+// first page's number (a view that appended " / %u"-style text shows "Page 4 / 6").
 //
 // Commands: AFX_ID_PREVIEW_NEXT / PREV move by the pages shown (disabled at the ends),
 // AFX_ID_PREVIEW_NUMPAGE switches between one and two pages, AFX_ID_PREVIEW_ZOOMIN / ZOOMOUT, and
