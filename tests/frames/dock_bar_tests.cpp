@@ -5,6 +5,7 @@
 #include "DockingTestSupport.h"
 
 #include "frames/SECStatusBar.h"
+#include "win/CPreviewView.h"
 
 #include <commctrl.h>
 #include <cstring>
@@ -917,6 +918,63 @@ TEST_F(DockBarTest, TheBarListMenuShowsAndHidesTheFramesTitledBarsWhileItsSwitch
     EXPECT_EQ(items, (std::vector<std::string>{"Pane 100", "Pane 101", "Pane 102", "", "Pane 150"}));
     EXPECT_EQ(checks, (std::vector<BOOL>{TRUE, FALSE, TRUE, FALSE, TRUE}));
     EXPECT_TRUE(panes[1]->IsVisible()) << "the chosen bar is shown again";
+}
+
+// A view with one blank page, printed and previewed through the base's steps.
+class CBlankPageView : public CView {
+public:
+    void OnDraw(CDC*) override {}
+};
+
+TEST_F(DockBarTest, APrintPreviewGivesEveryPaneItsPlaceAndShareBackDockedOrFloating)
+{
+    DockThreePanes();
+    SECControlBar* pTool = MakePane(150, SEC_CBRS_EX_FIXEDSIZE, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP);
+    ASSERT_NE(pTool, nullptr);
+    DockBar(AFX_IDW_DOCKBAR_TOP)->DockControlBarAt(pTool, 0, 0);
+    SECControlBar* pFloating = MakePane(160);
+    ASSERT_NE(pFloating, nullptr);
+    pFrame->FloatControlBar(pFloating, CPoint(400, 200));
+    pFrame->RecalcLayout();
+    PumpWaitingMessages();
+
+    FakePrinter printer{"Office printer", 850, 1100, 200, 200};
+    fake.SetDefaultPrinter(&printer);
+    auto* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(nullptr, "report", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               pFrame));
+    auto* pView = new CBlankPageView;
+    ASSERT_TRUE(pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), pChild,
+                              AFX_IDW_PANE_FIRST, nullptr));
+
+    CWnd* pFloatingFrame = pFloating->GetParentFrame();
+    ASSERT_NE(pFloatingFrame, nullptr);
+    const std::vector<CControlBar*> bars = {panes[0], panes[1], panes[2], pTool};
+    auto places = [&] {
+        std::vector<CRect> rects;
+        for (CControlBar* pBar : bars)
+            rects.push_back(ScreenRect(pBar));
+        rects.push_back(ScreenRect(pFloatingFrame));
+        return rects;
+    };
+    const std::vector<CRect> before = places();
+    const float fractions[3] = {panes[0]->m_fPctWidth, panes[1]->m_fPctWidth, panes[2]->m_fPctWidth};
+    for (int round = 1; round <= 2; round++) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(CPreviewView::Open(pView));
+        for (CControlBar* pBar : bars)
+            EXPECT_FALSE(pBar->IsWindowVisible()) << pBar->GetDlgCtrlID();
+        EXPECT_FALSE(pFloatingFrame->IsWindowVisible());
+        pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE, 0);
+        PumpWaitingMessages();
+        ASSERT_EQ(pFrame->GetActiveView(), nullptr) << "the preview is closed";
+        for (CControlBar* pBar : bars)
+            EXPECT_TRUE(pBar->IsWindowVisible()) << pBar->GetDlgCtrlID();
+        EXPECT_TRUE(pFloatingFrame->IsWindowVisible());
+        EXPECT_EQ(places(), before);
+        for (int i = 0; i < 3; i++)
+            EXPECT_FLOAT_EQ(panes[i]->m_fPctWidth, fractions[i]) << i;
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "win/CMenu.h"
 #include "win/CView.h"
 #include "win/CWinApp.h"
+#include "win/WinServices.h"
 #include "win/WndInternal.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -575,12 +576,40 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
     AfxRequirePointer(pMsg, "CFrameWnd::PreTranslateMessage", "pMsg");
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
-        const HACCEL hAccel = GetDefaultAccelerator();
-        if (hAccel != nullptr && ::TranslateAcceleratorA(m_hWnd, hAccel, pMsg))
-            return TRUE;
-    }
-    return FALSE;
+    return pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+           TranslateFrameAccelerator(m_hWnd, GetDefaultAccelerator(), pMsg);
+}
+
+BOOL CFrameWnd::IsEditControlKey(const MSG* pMsg)
+{
+    AfxRequirePointer(pMsg, "CFrameWnd::IsEditControlKey", "pMsg");
+    if (pMsg->message != WM_KEYDOWN || pMsg->hwnd == nullptr)
+        return FALSE;
+    const UINT nKey = UINT(pMsg->wParam);
+    const bool bLetter = nKey == 'X' || nKey == 'C' || nKey == 'V' || nKey == 'Z' || nKey == 'A';
+    if (!bLetter && nKey != VK_INSERT && nKey != VK_DELETE)
+        return FALSE;
+    char szClass[16] = {};
+    if (::GetClassNameA(pMsg->hwnd, szClass, sizeof szClass) == 0)
+        return FALSE;
+    char szPrefix[9] = {};
+    ::lstrcpynA(szPrefix, szClass, sizeof szPrefix);
+    if (::lstrcmpiA(szClass, "Edit") != 0 && ::lstrcmpiA(szPrefix, "RichEdit") != 0)
+        return FALSE;
+    CWinServices* pServices = AfxGetServices();
+    const bool bCtrl = pServices->GetKeyState(VK_CONTROL) < 0;
+    const bool bShift = pServices->GetKeyState(VK_SHIFT) < 0;
+    if (pServices->GetKeyState(VK_MENU) < 0)
+        return FALSE;
+    if (bLetter)
+        return bCtrl && !bShift;
+    // Ctrl+Insert copies and Shift+Insert pastes; Shift+Delete cuts
+    return nKey == VK_INSERT ? bCtrl != bShift : bShift && !bCtrl;
+}
+
+BOOL CFrameWnd::TranslateFrameAccelerator(HWND hWnd, HACCEL hAccel, MSG* pMsg)
+{
+    return hAccel != nullptr && !IsEditControlKey(pMsg) && ::TranslateAcceleratorA(hWnd, hAccel, pMsg);
 }
 
 // ---- window messages -------------------------------------------------------------------------------

@@ -35,7 +35,12 @@
 //
 // Routing (OnCmdMsg): the active view (which asks its document, which asks its template), then the
 // frame's own table, then the application. Accelerators: PreTranslateMessage translates key messages
-// with the active document's accelerators, else the frame's.
+// with the active document's accelerators, else the frame's. The keys with which an edit control cuts,
+// copies, pastes, undoes and selects all (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+Z, Ctrl+A, Shift+Delete,
+// Ctrl+Insert, Shift+Insert) are no accelerators while they are pressed in an edit control (window
+// class "Edit", a combo box's edit field among them) or a rich edit control ("RichEdit..."): they go
+// to the control, as in every desktop program. Windows of other classes, made from the edit class or
+// not, leave them to the accelerators.
 //
 // Title: with FWS_ADDTOTITLE, OnUpdateFrameTitle makes the caption "<title> - <document title>" for
 // the active document (the title alone without one).
@@ -286,8 +291,15 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // Tooltips, then accelerators for key messages.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Whether pMsg (not null) is a key that an edit control takes for itself, pressed in one (see the top
+    // of this file): frames translate no accelerator for it.
+    static BOOL IsEditControlKey(const MSG* pMsg);
 
 protected:
+    // Translates the key message pMsg with hAccel for hWnd (TranslateAcceleratorA), unless hAccel is null
+    // or pMsg is an edit control's key (IsEditControlKey). TRUE when it became a command.
+    static BOOL TranslateFrameAccelerator(HWND hWnd, HACCEL hAccel, MSG* pMsg);
+
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     // Deletes the object.
     void PostNcDestroy() override;

@@ -248,12 +248,8 @@ BOOL CMDIChildWnd::PreTranslateMessage(MSG* pMsg)
     AfxRequirePointer(pMsg, "CMDIChildWnd::PreTranslateMessage", "pMsg");
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
-        // the child has no menu: its commands are sent to the MDI frame, which routes them back here
-        const HACCEL hAccel = GetDefaultAccelerator();
-        CMDIFrameWnd* pFrame = GetMDIFrame();
-        if (hAccel != nullptr && pFrame != nullptr && ::TranslateAcceleratorA(pFrame->m_hWnd, hAccel, pMsg))
-            return TRUE;
-    }
-    return FALSE;
+    // the child has no menu: its commands are sent to the MDI frame, which routes them back here
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    return pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && pFrame != nullptr &&
+           TranslateFrameAccelerator(pFrame->m_hWnd, GetDefaultAccelerator(), pMsg);
 }

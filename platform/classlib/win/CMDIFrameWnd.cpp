@@ -267,7 +267,7 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
-        if (m_frameState.hAccelTable != nullptr && ::TranslateAcceleratorA(m_hWnd, m_frameState.hAccelTable, pMsg))
+        if (TranslateFrameAccelerator(m_hWnd, m_frameState.hAccelTable, pMsg))
             return TRUE;
         if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) && m_hWndMDIClient != nullptr &&
             ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))

@@ -9,6 +9,7 @@
 #include "win/ArgCheck.h"
 #include "win/CButton.h"
 #include "win/CControlBar.h"
+#include "win/CDockBar.h"
 #include "win/CFrameWnd.h"
 #include "win/CPreviewDC.h"
 #include "win/CPrintInfo.h"
@@ -137,6 +138,16 @@ void RunWithMeasuringDC(CDC* pPrinterDC, F&& step)
     ::DeleteDC(hMemory);
 }
 
+// Whether pBar stands in one of pFrame's own dock bars. Such a bar goes and comes back with its dock
+// bar: hidden and shown one by one, the bars of a row would each be laid out without the others, and a
+// dock bar that shares its rows among its bars would not give every one its share back.
+bool IsDockedIn(const CControlBar* pBar, const CFrameWnd* pFrame)
+{
+    const CDockBar* pDockBar = pBar->GetDockBar();
+    return pDockBar != nullptr && pDockBar->m_hWnd != nullptr && ::GetParent(pDockBar->m_hWnd) == pFrame->m_hWnd &&
+           ::GetParent(pBar->m_hWnd) == pDockBar->m_hWnd;
+}
+
 } // namespace
 
 // ---- the view's steps ----------------------------------------------------------------------------------
@@ -215,7 +226,7 @@ BOOL CPreviewView::Open(CView* pPrintView)
     const CPtrList& bars = pFrame->GetControlBarList();
     for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
         CControlBar* pBar = static_cast<CControlBar*>(bars.GetNext(pos));
-        if (pBar->IsWindowVisible() && pBar->GetDlgCtrlID() != AFX_IDW_STATUS_BAR)
+        if (pBar->IsWindowVisible() && pBar->GetDlgCtrlID() != AFX_IDW_STATUS_BAR && !IsDockedIn(pBar, pFrame))
             st.barsHidden.AddTail(pBar);
     }
     for (POSITION pos = st.barsHidden.GetHeadPosition(); pos != nullptr;)
@@ -261,9 +272,43 @@ CDC* CPreviewView::PrinterDC() const
     return CDC::FromHandle(m_previewState.pInfo->m_pPD->m_pd.hDC);
 }
 
-UINT CPreviewView::LastPage() const
+BOOL CPreviewView::HasPage(UINT nPage)
 {
-    return m_previewState.pInfo->GetMaxPage();
+    CPreviewViewState& st = m_previewState;
+    CPrintInfo* pInfo = st.pInfo;
+    if (nPage < pInfo->GetMinPage() || nPage > pInfo->GetMaxPage())
+        return FALSE;
+    if (nPage <= st.nLastPageSeen)
+        return TRUE;
+    // the print loop's steps on the pages not seen yet, in its order and with its continue flag, drawn
+    // where nobody sees them: the first page the view refuses ends the document
+    CDC* pPrinterDC = PrinterDC();
+    const CRect rectPage(0, 0, pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES));
+    const UINT nCurPage = pInfo->m_nCurPage;
+    BOOL bHas = TRUE;
+    const int nSavedPrinter = ::SaveDC(pPrinterDC->m_hDC);
+    RunWithMeasuringDC(pPrinterDC, [&](CDC* pDC) {
+        const UINT nFirst = st.nLastPageSeen + 1 > pInfo->GetMinPage() ? st.nLastPageSeen + 1 : pInfo->GetMinPage();
+        for (UINT nNext = nFirst; nNext <= nPage; nNext++) {
+            pInfo->m_nCurPage = nNext;
+            pInfo->m_bContinuePrinting = st.bContinueSeen;
+            pInfo->m_rectDraw = rectPage;
+            st.pPrintView->OnPrepareDC(pDC, pInfo);
+            if (!pInfo->m_bContinuePrinting) {
+                pInfo->SetMaxPage(nNext - 1);
+                bHas = FALSE;
+                return;
+            }
+            pInfo->m_rectDraw = rectPage;
+            pDC->DPtoLP(&pInfo->m_rectDraw);
+            st.pPrintView->OnPrint(pDC, pInfo);
+            st.bContinueSeen = pInfo->m_bContinuePrinting;
+            st.nLastPageSeen = nNext;
+        }
+    });
+    ::RestoreDC(pPrinterDC->m_hDC, nSavedPrinter);
+    pInfo->m_nCurPage = nCurPage;
+    return bHas;
 }
 
 CRect CPreviewView::GetPageRect(int nIndex) const
@@ -276,6 +321,7 @@ CRect CPreviewView::GetPageRect(int nIndex) const
 void CPreviewView::SetCurrentPage(UINT nPage)
 {
     const CPrintInfo* pInfo = m_previewState.pInfo;
+    HasPage(nPage); // the document's end, where it lies before nPage
     if (nPage > pInfo->GetMaxPage())
         nPage = pInfo->GetMaxPage();
     if (nPage < pInfo->GetMinPage())
@@ -341,7 +387,7 @@ void CPreviewView::OnDraw(CDC* pDC)
     const int nShown = st.bZoomedIn ? 1 : st.nPages;
     for (int i = 0; i < nShown; ++i) {
         const UINT nPage = st.nCurrentPage + UINT(i);
-        if (nPage > LastPage())
+        if (!HasPage(nPage))
             break;
         const CRect rectSheet = st.rectPages[i];
         pDC->FillSolidRect(rectSheet + CPoint(kShadow, kShadow), ::GetSysColor(COLOR_3DDKSHADOW));
@@ -435,7 +481,7 @@ void CPreviewView::OnZoomOut()
 void CPreviewView::OnUpdateNextPage(CCmdUI* pCmdUI)
 {
     const UINT nShown = UINT(m_previewState.bZoomedIn ? 1 : m_previewState.nPages);
-    pCmdUI->Enable(m_previewState.nCurrentPage + nShown <= LastPage());
+    pCmdUI->Enable(HasPage(m_previewState.nCurrentPage + nShown));
 }
 
 void CPreviewView::OnUpdatePrevPage(CCmdUI* pCmdUI)

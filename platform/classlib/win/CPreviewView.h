@@ -3,20 +3,25 @@
 //
 // Opening (CView::OnFilePrintPreview, through Open): the view prepares the job (OnPreparePrinting with
 // m_bPreview set; the printer is the application's, see CView::DoPreparePrinting) and OnBeginPrinting
-// runs with a CPreviewDC; then the main frame hides its control bars (the status bar stays), its pane
-// window (the view, or the MDI client) is hidden and renamed AFX_IDW_PANE_SAVE, the preview bar
-// (AFX_IDW_PREVIEW_BAR: Print..., Next Page, Prev Page, Two Page / One Page, Zoom In, Zoom Out,
-// Close) and the preview view (AFX_IDW_PANE_FIRST, the frame's active view) take their places. The
-// preview opens at the m_nCurPage that OnBeginPrinting left (kept within GetMinPage..GetMaxPage).
+// runs with a CPreviewDC; then the main frame hides its control bars (the status bar stays; a bar
+// docked in one of its dock bars goes and comes back with its dock bar, so that it keeps its place and
+// share of its row), its pane window (the view, or the MDI client) is hidden and renamed
+// AFX_IDW_PANE_SAVE, the preview bar (AFX_IDW_PREVIEW_BAR: Print..., Next Page, Prev Page, Two Page /
+// One Page, Zoom In, Zoom Out, Close) and the preview view (AFX_IDW_PANE_FIRST, the frame's active
+// view) take their places. The preview opens at the m_nCurPage that OnBeginPrinting left (kept within
+// GetMinPage..GetMaxPage).
 //
 // Drawing: on a grey ground each page is a white sheet (with a shadow) with the printer's page
 // proportions; for each page the view's OnPrepareDC and OnPrint run on a CPreviewDC (screen output,
 // printer attribute DC: IsPrinting, measures and GetDeviceCaps from the printer, the page scaled into
 // the sheet) with m_nCurPage and m_rectDraw (first the page in printer pixels, then in the DC's
-// logical units, as the print loop gives them). A view that clears m_bContinuePrinting for a page has
-// no such page: its sheet stays blank. Zoomed out (at first) the pages fit the window; zoomed in one page
-// shows at its size on paper, with scroll bars. The status bar shows m_strPageDesc with the first
-// page's number (a view that appended " / %u"-style text shows "Page 4 / 6").
+// logical units, as the print loop gives them). The preview has the pages that print: the print loop's
+// steps run once, in its order and where nobody sees them, on each page up to the one asked for, and the
+// first page for which OnPrepareDC clears m_bContinuePrinting (as the loop checks it: set at the first
+// page, then as the page before left it) becomes the job's last page (SetMaxPage): no sheet stands for a
+// page after it and Next Page turns grey on it. Zoomed out (at first) the pages fit the window; zoomed
+// in one page shows at its size on paper, with scroll bars. The status bar shows m_strPageDesc with the
+// first page's number (a view that appended " / %u"-style text shows "Page 4 / 6").
 //
 // Commands: AFX_ID_PREVIEW_NEXT / PREV move by the pages shown (disabled at the ends),
 // AFX_ID_PREVIEW_NUMPAGE switches between one and two pages, AFX_ID_PREVIEW_ZOOMIN / ZOOMOUT, and
@@ -83,8 +88,9 @@ protected:
 private:
     // The printer's DC of the job.
     CDC* PrinterDC() const;
-    // The last page to show (the job's last page).
-    UINT LastPage() const;
+    // Whether the job prints page nPage: within its pages, and the print loop's steps on the pages up to
+    // it (each run once, kept) leave it going; the first page the view refuses becomes its last page.
+    BOOL HasPage(UINT nPage);
     // Lays the sheets out for the window's size and zoom (scroll sizes included).
     void LayOutPages();
     // Shows the first page's description in the frame's status bar.
@@ -103,5 +109,7 @@ private:
         BOOL bZoomedIn = FALSE;
         CRect rectPages[2];               // the sheets, in scroll (document) coordinates
         BOOL bInLayout = FALSE;           // guards the layout against the WM_SIZE it causes
+        UINT nLastPageSeen = 0;           // the pages the print loop's steps have gone through
+        BOOL bContinueSeen = TRUE;        // the continue flag the last of them left
     } m_previewState;
 };

@@ -10,6 +10,7 @@
 #include "win/ArgCheck.h"
 #include "win/CDC.h"
 #include "win/CDocManager.h"
+#include "win/CFrameWnd.h"
 #include "win/CGdiObject.h"
 #include "win/CImageList.h"
 #include "win/CMenu.h"
@@ -144,6 +145,10 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     AfxRequirePointer(pMsg, "CWinThread::PreTranslateMessage", "pMsg");
     if (pMsg->hwnd == nullptr)
         return FALSE; // thread messages: none handled here
+    if (pMsg->wParam == 'A' && CFrameWnd::IsEditControlKey(pMsg)) {
+        ::SendMessageA(pMsg->hwnd, EM_SETSEL, 0, -1);
+        return TRUE;
+    }
     CWnd* pMainWnd = GetMainWnd();
     const HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
     bool bReachesMain = false;

@@ -11,7 +11,9 @@
 // WM_PAINT or the system timer came. WM_QUIT ends the loop with ExitInstance.
 // PreTranslateMessage offers the message to the permanent windows from its target up through its
 // parents (stopping at the main window), then to the main window; frames translate their accelerators
-// there. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without handler) to the main
+// there, but not the keys an edit control takes for itself (CFrameWnd::IsEditControlKey). Before all
+// that, Ctrl+A pressed in an edit control selects its whole text and goes no further, in every window
+// and dialog of the program: the system's edit control does nothing with it. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without handler) to the main
 // window and its descendants and to the visible top-level windows it owns (floating bars) and theirs;
 // OnIdle(1) frees the temporary window, GDI and menu wrappers and answers FALSE.
 //

@@ -130,6 +130,127 @@ TEST_F(FrameTest, LoadFrameTakesMenuTitleAndAcceleratorsFromOneId)
     EXPECT_EQ(pFrame->log, std::vector<std::string>{"accelerator"});
 }
 
+// ---- keys for edit controls -------------------------------------------------------------------------------
+
+// Ctrl, Shift and Alt held as given, for the library (its services) and for the system's translation of
+// keys; all up again when it goes.
+class HeldModifiers {
+public:
+    HeldModifiers(CFakeServices& fake, bool bCtrl, bool bShift, bool bAlt) : m_fake(fake) { Hold(bCtrl, bShift, bAlt); }
+    ~HeldModifiers() { Hold(false, false, false); }
+
+private:
+    void Hold(bool bCtrl, bool bShift, bool bAlt)
+    {
+        BYTE state[256] = {};
+        ::GetKeyboardState(state);
+        const std::pair<int, bool> keys[] = {{VK_CONTROL, bCtrl}, {VK_LCONTROL, bCtrl}, {VK_SHIFT, bShift},
+                                             {VK_LSHIFT, bShift}, {VK_MENU, bAlt},     {VK_LMENU, bAlt}};
+        for (const auto& key : keys) {
+            state[key.first] = key.second ? 0x80 : 0;
+            m_fake.SetKeyState(key.first, key.second ? SHORT(0x8000) : SHORT(0));
+        }
+        ::SetKeyboardState(state);
+    }
+    CFakeServices& m_fake;
+};
+
+// A key with the modifiers held while it is pressed.
+struct Key {
+    const char* pszName;
+    UINT nKey;
+    bool bCtrl, bShift, bAlt;
+};
+
+// The keys an edit control takes for itself.
+const Key kEditKeys[] = {
+    {"Ctrl+C", 'C', true, false, false},           {"Ctrl+X", 'X', true, false, false},
+    {"Ctrl+V", 'V', true, false, false},           {"Ctrl+Z", 'Z', true, false, false},
+    {"Ctrl+A", 'A', true, false, false},           {"Shift+Insert", VK_INSERT, false, true, false},
+    {"Shift+Delete", VK_DELETE, false, true, false}, {"Ctrl+Insert", VK_INSERT, true, false, false},
+};
+
+// Presses key in hWnd as the program's message loop takes it: the application translates it first (its
+// windows from hWnd up, the main frame's accelerators among them); what it leaves goes to the window,
+// with the characters it makes.
+void Press(CFakeServices& fake, CWinApp& app, HWND hWnd, const Key& key)
+{
+    HeldModifiers held(fake, key.bCtrl, key.bShift, key.bAlt);
+    MSG msg = {hWnd, WM_KEYDOWN, key.nKey, 1, 0, {0, 0}};
+    if (app.PreTranslateMessage(&msg))
+        return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+    MSG typed;
+    while (::PeekMessageA(&typed, hWnd, WM_CHAR, WM_CHAR, PM_REMOVE))
+        ::DispatchMessageA(&typed);
+}
+
+TEST_F(FrameTest, TheEditKeysGoToAnEditControlAndElsewhereToTheAccelerators)
+{
+    ASSERT_NE(::LoadLibraryA("riched20.dll"), nullptr);
+    // a class of its own made from the edit class, as a grid makes the editor of its cells
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(nullptr, "Edit", &wc));
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OndrixTestCellEdit";
+    wc.style &= ~UINT(CS_GLOBALCLASS);
+    ::RegisterClassA(&wc);
+    auto child = [&](const char* pszClass, DWORD dwStyle) {
+        return ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE | dwStyle, 0, 0, 120, 80, hWndFrame, nullptr,
+                                 nullptr, nullptr);
+    };
+    const HWND hWndCombo = child("ComboBox", CBS_DROPDOWN);
+    const struct {
+        const char* pszWhat;
+        HWND hWnd;
+        bool bEdit;
+    } targets[] = {
+        {"an edit control", child("Edit", 0), true},
+        {"a combo box's edit field", ::FindWindowExA(hWndCombo, nullptr, "Edit", nullptr), true},
+        {"a rich edit control", child("RichEdit20A", ES_MULTILINE), true},
+        {"a list box", child("ListBox", 0), false},
+        {"the frame", hWndFrame, false},
+        {"an edit window of a class of its own", child("OndrixTestCellEdit", 0), false},
+    };
+    for (const auto& target : targets) {
+        ASSERT_NE(target.hWnd, nullptr) << target.pszWhat;
+        for (const Key& key : kEditKeys) {
+            SCOPED_TRACE(std::string(target.pszWhat) + ", " + key.pszName);
+            pFrame->log.clear();
+            Press(fake, app, target.hWnd, key);
+            EXPECT_EQ(pFrame->log, target.bEdit ? std::vector<std::string>{} : std::vector<std::string>{"accelerator"});
+        }
+    }
+    // the frame's other keys stay its own in an edit control
+    for (const Key& key : {Key{"F7", VK_F7, false, false, false}, Key{"Ctrl+Alt+A", 'A', true, false, true}}) {
+        SCOPED_TRACE(key.pszName);
+        pFrame->log.clear();
+        Press(fake, app, targets[0].hWnd, key);
+        EXPECT_EQ(pFrame->log, (std::vector<std::string>{"accelerator"}));
+    }
+}
+
+TEST_F(FrameTest, CtrlASelectsTheWholeTextOfAnEditControl)
+{
+    // (the system's edit control leaves Ctrl+A alone: the application selects the text)
+    ASSERT_NE(::LoadLibraryA("riched20.dll"), nullptr);
+    for (const char* pszClass : {"Edit", "RichEdit20A"}) {
+        SCOPED_TRACE(pszClass);
+        const HWND hWndEdit = ::CreateWindowExA(0, pszClass, "alpha beta", WS_CHILD | WS_VISIBLE, 0, 0, 120, 24,
+                                                hWndFrame, nullptr, nullptr, nullptr);
+        ASSERT_NE(hWndEdit, nullptr);
+        ::SendMessageA(hWndEdit, EM_SETSEL, 3, 3);
+        Press(fake, app, hWndEdit, kEditKeys[4]);
+        EXPECT_TRUE(pFrame->log.empty());
+        DWORD dwStart = 0, dwEnd = 0;
+        ::SendMessageA(hWndEdit, EM_GETSEL, WPARAM(&dwStart), LPARAM(&dwEnd));
+        EXPECT_EQ(dwStart, 0u);
+        EXPECT_GE(dwEnd, 10u); // (a rich edit control's end lies past its last paragraph's end)
+        ::DestroyWindow(hWndEdit);
+    }
+}
+
 TEST(Frame, AFrameWhoseIdHasNoMenuIsNotMadeAndDeletesItself)
 {
     CWinApp app{"Ondrix"};

@@ -34,6 +34,7 @@ public:
     bool m_bGridPreparation = false; // the grid view's preparation of the print dialog
     bool m_bPrintToFile = false;     // "print to file" chosen in the dialog
     bool m_bUnknownLength = false;   // the view never sets its last page and prepares as the base does
+    bool m_bLengthAfterFirstPage = false; // it knows its m_nPages only once page 1 is printed
     std::string jobName;             // the print job's name when not empty (else the base's)
     std::vector<std::string> log;
     // what the last page drawn saw
@@ -71,6 +72,7 @@ protected:
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override
     {
         m_nDocCallsNoted = 0;
+        m_bFirstPagePrinted = false;
         Note(pDC, "OnBeginPrinting");
         if (!m_bUnknownLength)
             pInfo->SetMaxPage(m_nPages);
@@ -88,10 +90,13 @@ protected:
             pInfo->m_bContinuePrinting = FALSE;
         if (m_bUnknownLength)
             CView::OnPrepareDC(pDC, pInfo);
+        if (m_bLengthAfterFirstPage && m_bFirstPagePrinted && pInfo->m_nCurPage > 1)
+            pInfo->m_bContinuePrinting = pInfo->m_nCurPage <= m_nPages;
     }
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
     {
         Note(pDC, "OnPrint " + std::to_string(pInfo->m_nCurPage));
+        m_bFirstPagePrinted = m_bFirstPagePrinted || pInfo->m_nCurPage == 1;
         bMainEnabledWhilePrinting = AfxGetMainWnd()->IsWindowEnabled();
         if (pInfo->m_nCurPage == m_nThrowAt)
             AfxThrowInvalidArgException("the page cannot be printed");
@@ -119,6 +124,7 @@ protected:
 
 private:
     size_t m_nDocCallsNoted = 0;
+    bool m_bFirstPagePrinted = false;
 };
 IMPLEMENT_DYNCREATE(CPagesView, CView)
 BEGIN_MESSAGE_MAP(CPagesView, CView)
@@ -410,6 +416,42 @@ TEST_F(PreviewTest, PagesTurnWithinTheDocumentAndCloseGivesTheFrameBack)
     pFrame->ScreenToClient(&rectView);
     pFrame->GetClientRect(&rectClient);
     EXPECT_EQ(rectView, CRect(0, 20, rectClient.right, rectClient.bottom - 20));
+}
+
+TEST_F(PreviewTest, ThePreviewShowsThePagesThatPrintAndNoMore)
+{
+    struct {
+        const char* what;
+        bool bUnknownLength, bLengthAfterFirstPage;
+        UINT nStopAt;
+        UINT nLastPrinted;
+    } cases[] = {
+        {"a view that never says its length", true, false, 0, 1},
+        {"a view that clears continue on page 3 of 6", false, false, 3, 2},
+        {"a view that knows its 3 pages once page 1 is printed", true, true, 0, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        pView->m_bUnknownLength = c.bUnknownLength;
+        pView->m_bLengthAfterFirstPage = c.bLengthAfterFirstPage;
+        pView->m_nStopAt = c.nStopAt;
+        pView->m_nPages = c.nStopAt != 0 ? 6 : 3;
+        Command(ID_FILE_PRINT_PREVIEW);
+        CPreviewView* pPreview = Preview();
+        ASSERT_NE(pPreview, nullptr);
+        // Next Page as often as the user likes: refused once the last page printed is shown
+        for (int i = 0; i < 8; i++)
+            Command(AFX_ID_PREVIEW_NEXT);
+        EXPECT_EQ(pPreview->GetCurrentPage(), c.nLastPrinted);
+        // two pages from the last one: no second sheet beside it
+        Command(AFX_ID_PREVIEW_NUMPAGE);
+        ASSERT_EQ(pPreview->GetPagesShown(), 2);
+        const CRect first = pPreview->GetPageRect(0), second = pPreview->GetPageRect(1);
+        EXPECT_EQ(ScreenPixel(first.TopLeft() + CPoint(first.Width() * 3 / 4, first.Height() / 8)), kWhite);
+        EXPECT_NE(ScreenPixel(second.TopLeft() + CPoint(second.Width() * 3 / 4, second.Height() / 8)), kWhite);
+        Command(AFX_ID_PREVIEW_CLOSE);
+        ASSERT_EQ(pFrame->GetActiveView(), pView);
+    }
 }
 
 TEST_F(PreviewTest, WithoutAPrinterThePreviewDoesNotOpen)
