@@ -92,3 +92,76 @@ road_result_charts() {
     eventually 10 "a name touches its bar" gap_kept
     end_program
 }
+
+# pane_project FILE ALTERNATIVES CRITERIA: a project of that many alternatives ("alt01"...) on that
+# many gain criteria ("crit01"...), written into FILE.
+pane_project() {
+    {
+        printf '<DATA>\n  <ATTRIBUTES>\n'
+        local i k
+        for k in $(seq "$3"); do
+            printf '    <ATTRIBUTE AttrID="crit%02d">\n      <SEGMENTS Value="2"/>\n      <TYPE Value="Numeric"/>\n' "$k"
+            printf '      <ROLE Value="Condition"/>\n      <CRITERION Value="Gain"/>\n    </ATTRIBUTE>\n'
+        done
+        printf '  </ATTRIBUTES>\n  <OBJECTS>\n'
+        for i in $(seq "$2"); do
+            printf '    <OBJECT ObjID="alt%02d">\n' "$i"
+            for k in $(seq "$3"); do
+                printf '      <VALUE AttrID="crit%02d" Value="%d"/>\n' "$k" $(((i * k) % 7))
+            done
+            printf '    </OBJECT>\n'
+        done
+        printf '  </OBJECTS>\n</DATA>\n'
+    } >"$1"
+}
+
+# list_fits ID SCROLLED: the pane list with control id ID shows no horizontal scroll bar (its client
+# area is its window less the two-point edges, in height), a vertical one when SCROLLED is 1 and none
+# when 0, and, for a list of one column with items, its first item's label ends at the client area's
+# right edge (the column fills it); SEEN tells what was seen.
+list_fits() {
+    local dump list item l t w h cl ct cw ch il it iw ih
+    dump=$(inspect dump)
+    list=$(grep -m1 -E "^      SysListView32 \"\" id=$1 " <<<"$dump")
+    item=$(grep -m1 -A1 -E "^      SysListView32 \"\" id=$1 " <<<"$dump" | grep -E '^        item 0: ')
+    SEEN="list $1: $list; first item: $item"
+    [[ "$list" == *" client="* ]] || return 1
+    read -r l t w h <<<"$(geometry "$list")"
+    read -r cl ct cw ch <<<"$(client_of "$list")"
+    [ $((h - ch)) -eq 4 ] || return 1
+    if [ "$2" -eq 1 ]; then [ $((w - cw)) -gt 4 ] || return 1; else [ $((w - cw)) -eq 4 ] || return 1; fi
+    # (columns stand in quotes one after another)
+    [ -n "$item" ] && [[ "$item" != *'" "'* ]] || return 0
+    read -r il it iw ih <<<"$(geometry "$item")"
+    [ $((il + iw)) -eq $((cl + cw)) ]
+}
+
+road_pane_lists() {
+    fresh_settings
+    pane_project "$OUT/many.zex" 40 12
+    pane_project "$OUT/few.zex" 3 2
+
+    step "a project of 40 alternatives on 12 criteria: both lists scroll down, not across"
+    start_program "$(winpath "$OUT/many.zex")"
+    splash_gone
+    expect 10 '^        item 39: "alt40"' '^        item 11: "crit12"' >/dev/null
+    eventually 10 "the alternatives list shows a needless scroll bar" list_fits 202 1
+    eventually 10 "the criteria list shows a needless scroll bar" list_fits 221 1
+
+    step "the panes widened by the edge of their dock: the lists follow, still without a horizontal bar"
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(expect 10 '^  AfxControlBar42s "[^"]*" id=59420 ' | head -1)")"
+    drag_to $((l + w - 4)) $((t + h / 2)) $((l + w + 66)) $((t + h / 2))
+    expect 10 '^  AfxControlBar42s "[^"]*" id=59420 at=-?[0-9]+,-?[0-9]+,2[5-9][0-9]x' >/dev/null
+    eventually 10 "the alternatives list does not follow its width" list_fits 202 1
+    eventually 10 "the criteria list does not follow its width" list_fits 221 1
+
+    step "a project of 3 alternatives on 2 criteria: the lists lose the vertical bar, the last columns fill them"
+    open_through_dialog "$OUT/few.zex"
+    expect 10 '^        item 2: "alt03"' '^        item 1: "crit02"' >/dev/null
+    expect_gone 10 '^        item 3: "alt04"'
+    eventually 10 "the alternatives list does not fill its width" list_fits 202 0
+    eventually 10 "the criteria list does not fill its width" list_fits 221 0
+
+    end_program
+}
