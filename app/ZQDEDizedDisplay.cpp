@@ -46,8 +46,37 @@ void CZQDEDizedDisplay::DrawLineChart()
         DrawPlaceholder();
         return;
     }
-    DrawRangeBars();
-    DEDizedDisplay::DrawLineChart();
+    // The first and the last breakpoint stand on the plot's left and right edges, and a value of 0 on
+    // its bottom: their markers and bars reach past the plot by half their width, which the chart's
+    // clip to the plot would cut off. They are clipped to the plot grown by that reach instead.
+    const int nReach = PointReach() + 1;
+    const CRect rect = GetDataRect(ChartAxisShrinksForDepth(GetAxisType()));
+    m_pChart->PushClip();
+    try {
+        m_pChart->ClipToRect(rect.left - nReach, rect.top - nReach, rect.right + nReach + 1, rect.bottom + nReach + 1,
+                             RGN_COPY);
+        DrawRangeBars();
+        DEDizedDisplay::DrawLineChart();
+    } catch (...) {
+        m_pChart->PopClip();
+        throw;
+    }
+    m_pChart->PopClip();
+}
+
+int CZQDEDizedDisplay::PointReach()
+{
+    int nReach = kBarOffset;
+    for (int g = 0; g < m_nGroupCount; ++g) {
+        const int nGroup = m_nWindowFirstGroup + g;
+        const int n = GetGroupItemCount(nGroup);
+        for (int i = (std::max)(m_nWindowFirstIndex, 0); i < n && i <= m_nWindowLastIndex; ++i) {
+            DEDizedData* pItem = m_pChart->GetDataItem(i, nGroup);
+            if (pItem != nullptr && !pItem->IsNull() && pItem->GetStyle()->GetMarkerKind() != 0)
+                nReach = (std::max)(nReach, GetMarkerHalfSize(pItem->GetStyle()));
+        }
+    }
+    return nReach;
 }
 
 void CZQDEDizedDisplay::DrawRangeBars()

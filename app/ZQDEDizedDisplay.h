@@ -4,7 +4,9 @@
 // every point that has a marker a bar 10 pixels wide (from 5 pixels left of the point) shows the
 // item's range, from the y of its minimum to the y of its maximum on the display's value scale, in
 // the "charts bars color" setting. The bar is drawn first, the line and the marker over it; an item
-// whose range has no height shows no bar.
+// whose range has no height shows no bar. Markers and bars are drawn whole also where they stand on
+// the plot's edges (the first and the last breakpoint, a value of 0): they are clipped to the plot
+// grown by their reach, not to the plot.
 #pragma once
 
 #include <windows.h>
@@ -27,4 +29,7 @@ public:
 protected:
     // The range bars of the window's items (see the top of this file).
     void DrawRangeBars();
+    // How far the window's points reach from their middles: the largest of the bar's half width and
+    // the half sizes of their markers, in pixels.
+    int PointReach();
 };

@@ -13,7 +13,8 @@
 // Layout, in the bar's inside rectangle (left, top, right, bottom): the label "Alternatives" at
 // (left, top), right - left - 54 by 15; the name box at (left, top + 15), right - left - 55 by 20; the
 // add and remove buttons (20 by 20, bitmaps 250 and 251) at x = right - left - 39 and right - left -
-// 17, y = top + 15; the list at (left, top + 35) filling the rest.
+// 17, y = top + 15; the list at (left, top + 35) filling the rest, its one column "Alternative" as wide
+// as the list (CZQPaneList).
 //
 // A drag runs from the list's begin-drag notification to the button's release, with the mouse
 // captured by the pane; losing the capture ends it without a drop.
@@ -24,6 +25,7 @@
 #include "app/ZQEditCtrl.h"
 #include "app/ZQPane.h"
 #include "app/ZQPaneDrag.h"
+#include "app/ZQPaneList.h"
 #include "win/Win.h"
 
 class CZQDockingWndRef;
@@ -75,7 +77,7 @@ public:
 
     // the add button has id 203, the remove button 204
     CZQEditCtrl m_wndName; // id 201
-    CListCtrl m_wndList;   // id 202
+    CZQPaneList m_wndList; // id 202
     CStatic m_wndLabel;    // "Alternatives"
 
 protected:

@@ -8,12 +8,14 @@
 // Layout, in the bar's inside rectangle (left, top, right, bottom): the label "Criteria Set" at
 // (left, top), right - left - 60 by 15; the add and remove buttons (20 by 20, bitmaps 250 and 251) at
 // x = right - left - 39 and right - left - 17, y = top; the list at (left, top + 20) filling the rest,
-// its columns "Criterion" (124 pixels) and "Type" (50), rows selected whole.
+// its columns "Criterion" (124 pixels) and "Type" (50, then the rest of the list's width: CZQPaneList),
+// rows selected whole.
 #pragma once
 
 #include <windows.h>
 
 #include "app/ZQPane.h"
+#include "app/ZQPaneList.h"
 #include "win/Win.h"
 
 class CZQDockingWndCrit : public CZQPane {
@@ -46,7 +48,7 @@ public:
     // file).
     afx_msg void OnProperties();
 
-    CListCtrl m_wndList; // id 221; the add button has id 222, the remove button 223
+    CZQPaneList m_wndList; // id 221; the add button has id 222, the remove button 223
     CStatic m_wndLabel;  // "Criteria Set"
 
 protected:

@@ -21,6 +21,7 @@ const COLORREF kOtherColor = RGB(0, 0, 255);     // the others: blue
 const int kScreenFontSize = 110;                 // 11 points
 const int kPrintFontDividend = 120780;
 const int kNameLeft = 10;
+const int kNameGap = 5; // between the widest name and the bars
 const int kTop = 30;
 const int kRowStep = 20;
 const int kMinimumBarsWidth = 200;
@@ -44,14 +45,15 @@ bool IsReferenceAlternative(const Solver& solver, const CString& name)
 }
 
 // The width of the names' column for rows whose longest name is nLongest characters long: 9 a
-// character, as the screen's font takes; on a printer, whose font is another, no less than the widest
-// name in pDC's font and a small gap.
+// character, as the screen's font takes, but no less than the widest name in pDC's font and a gap of
+// kNameGap: a name as wide as its characters' share would touch its bar, and a printer's font is
+// another.
 int NameColumnWidth(CDC* pDC, const ZQTable* pRows, int nLongest)
 {
     int nWidth = 9 * nLongest;
-    if (pRows != nullptr && pDC->IsPrinting())
+    if (pRows != nullptr)
         for (const ZQRow& row : *pRows)
-            nWidth = (std::max)(nWidth, int(pDC->GetTextExtent(ProjectCell(row, 0)).cx) + kNameLeft / 2);
+            nWidth = (std::max)(nWidth, int(pDC->GetTextExtent(ProjectCell(row, 0)).cx) + kNameGap);
     return nWidth;
 }
 

@@ -4,8 +4,8 @@
 // paint reads the rows afresh; a project without a Solver with results has no ranking to show.
 //
 // Drawing, in pixels of the text mapping mode (on a printer in units of a screen pixel's size on paper,
-// see ScaleForPrinting), with N = 9m the width of the names' column, m the length of the longest name
-// (on a printer, whose font is not the screen's, N is at least the widest name's width and 5):
+// see ScaleForPrinting), with N the width of the names' column: 9m, m the length of the longest name,
+// but at least the widest name's width and 5, so that no name touches its bar:
 // - the names start at x = 10 and the bars at x0 = N + 10; the drawing is x0 + 200 wide and
 //   20 * rows + 50 high (the scroll sizes follow it at every paint);
 // - the drawing width W is the client area's right edge, or on a printer the right edge of the page

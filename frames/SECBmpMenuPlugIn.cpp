@@ -285,10 +285,8 @@ void SECBmpMenuPlugIn::CleanUpMenus()
 HFONT SECBmpMenuPlugIn::MakeNormalFont()
 {
     if (m_fontNormal.m_hObject == nullptr) {
-        NONCLIENTMETRICSA ncm = {};
-        ncm.cbSize = sizeof(ncm);
-        ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-        m_fontNormal.CreateFontIndirect(&ncm.lfMenuFont);
+        const LOGFONTA lf = SECMenuLogFont();
+        m_fontNormal.CreateFontIndirect(&lf);
     }
     return m_fontNormal;
 }
@@ -296,11 +294,8 @@ HFONT SECBmpMenuPlugIn::MakeNormalFont()
 HFONT SECBmpMenuPlugIn::MakeBoldFont()
 {
     if (m_fontBold.m_hObject == nullptr) {
-        NONCLIENTMETRICSA ncm = {};
-        ncm.cbSize = sizeof(ncm);
-        ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-        ncm.lfMenuFont.lfWeight = FW_BOLD;
-        m_fontBold.CreateFontIndirect(&ncm.lfMenuFont);
+        const LOGFONTA lf = SECMenuLogFont(FW_BOLD);
+        m_fontBold.CreateFontIndirect(&lf);
     }
     return m_fontBold;
 }

@@ -9,8 +9,8 @@
 // a popup counts as id 0). An item that another component made owner-drawn is excluded from then on:
 // the plug-in neither measures nor draws it, and leaves the message to the frame.
 //
-// Measuring (WM_MEASUREITEM): the text in the menu font (the non-client metrics' lfMenuFont), single
-// line: width = text width + small image width + 30; height = the largest of SM_CYMENU, small image
+// Measuring (WM_MEASUREITEM): the text in the menu font (the non-client metrics' lfMenuFont in the
+// program's code page, SECMenuLogFont), single line: width = text width + small image width + 30; height = the largest of SM_CYMENU, small image
 // height + 4 and the text height; the answer is 1 and the frame does not see the message.
 //
 // Drawing (WM_DRAWITEM, composed off-screen, then copied to the item): the text is split at its first
@@ -112,7 +112,7 @@ protected:
     // The record of one menu the plug-in initialised: the item records it made for it (owned).
     typedef std::vector<std::unique_ptr<SECBmpMenuItemInfo>> InfoList;
 
-    // The menu fonts (made on first use): lfMenuFont, and the same with weight 700.
+    // The menu fonts (made on first use): SECMenuLogFont, and the same with weight 700.
     virtual HFONT MakeNormalFont();
     virtual HFONT MakeBoldFont();
     // Writes into rectMask of dcMask the mask of the image at ptSrc of dcImage: white where it shows the

@@ -9,6 +9,7 @@
 
 #include "frames/SECResourceData.h"
 #include "frames/SECToolBarManager.h"
+#include "frames/SECToolkit.h"
 #include "frames/SECToolkitRes.h"
 #include "frames/SECWorkbook.h"
 #include "win/ArgCheck.h"
@@ -35,14 +36,12 @@ const DWORD kHideInPlace = 0x0008;
 // The style of every menu bar button: never disabled for want of a handler, centred in its row.
 const UINT kMenuBtnStyle = SEC_TBBS_NODISABLE | SEC_TBBS_VCENTER;
 
-// The menu font of the non-client metrics.
+// The menu font the titles are drawn in (SECMenuLogFont).
 void CreateMenuFont(CFont& font)
 {
-    NONCLIENTMETRICSA ncm = {};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    const LOGFONTA lf = SECMenuLogFont();
     font.DeleteObject();
-    font.CreateFontIndirect(&ncm.lfMenuFont);
+    font.CreateFontIndirect(&lf);
 }
 
 } // namespace

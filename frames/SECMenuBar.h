@@ -9,8 +9,8 @@
 // running number over all menus from 0, style SEC_TBBS_NODISABLE | SEC_TBBS_VCENTER, knowing its menu
 // resource, its popup's position there, its title and its menu's bit in the mask (1 for the first menu
 // read, 2 for the second, 4...). The buttons size themselves from the menu font (the non-client
-// metrics' lfMenuFont, made again on WM_SETTINGCHANGE, when every button is sized again and the frame
-// lays out).
+// metrics' lfMenuFont in the program's code page, SECMenuLogFont; made again on WM_SETTINGCHANGE, when
+// every button is sized again and the frame lays out).
 //
 // Menus shown. ShowMenus hides (TBBS_HIDDEN) every menu button whose menu's bit is not in the mask;
 // SwitchMenu shows one menu resource's buttons and lays the frame out (on a workbook with its tab strip

@@ -57,6 +57,17 @@ char SECUpperChar(UINT nChar)
     return char(BYTE(nUpper));
 }
 
+LOGFONTA SECMenuLogFont(LONG lWeight)
+{
+    NONCLIENTMETRICSA ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    ncm.lfMenuFont.lfCharSet = DEFAULT_CHARSET;
+    if (lWeight != 0)
+        ncm.lfMenuFont.lfWeight = lWeight;
+    return ncm.lfMenuFont;
+}
+
 void SECStartToolkit()
 {
     SECDrawValues& v = Values();

@@ -50,6 +50,13 @@ char SECMnemonicOf(LPCSTR lpszText);
 // The character nChar (its low byte) upper-cased as menus compare mnemonics.
 char SECUpperChar(UINT nChar);
 
+// The non-client metrics' menu font, with weight lWeight when it is not 0, as the toolkit's menus
+// draw their 8-bit texts: in the program's ANSI code page, the one those texts are in. The charset the
+// metrics carry is the one of the code page the Wine prefix was made under, which another start may
+// not share (a prefix made under Windows-1252 and a Polish start under Windows-1250 would draw "ń" as
+// "ñ"), so the font asks for the default charset instead, which the system takes from the code page.
+LOGFONTA SECMenuLogFont(LONG lWeight = 0);
+
 // The toolkit's registered window messages (0 until the start-up registered them):
 extern UINT g_nMsgNoDelayHide;         // "WM_NODELAYHIDE": a floating bar hides itself at once
 extern UINT g_nMsgSecGetMenu;          // "WM_SECGETMENU": the frame answers a popup of a menu resource

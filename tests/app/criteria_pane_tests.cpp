@@ -145,8 +145,11 @@ TEST_F(CriteriaPane, ChildrenLayOutInTheInsideRectangleWithTheirColumnsAndTips)
     EXPECT_EQ(crit.m_wndList.GetStyle() & (LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_SORTASCENDING),
               DWORD(LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SORTASCENDING));
     EXPECT_TRUE(crit.m_wndList.GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+    // "Criterion" 124 pixels, "Type" the rest of the client area
+    CRect listClient;
+    crit.m_wndList.GetClientRect(&listClient);
     EXPECT_EQ(crit.m_wndList.GetColumnWidth(0), 124);
-    EXPECT_EQ(crit.m_wndList.GetColumnWidth(1), 50);
+    EXPECT_EQ(crit.m_wndList.GetColumnWidth(1), listClient.Width() - 124);
 
     // AddCriterionItem: empty, listed, added (sorted, image 1, the kind's text)
     const struct {

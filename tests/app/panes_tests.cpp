@@ -90,10 +90,12 @@ TEST_F(Panes, ChildrenLayOutInTheInsideRectangleWithTheirTextsImagesAndTips)
     for (CWnd* pButton : {&alt.m_btnAdd, &alt.m_btnRemove, &ref.m_btnRemove})
         EXPECT_FALSE(pButton->IsWindowEnabled());
 
-    // one sorted column "Alternative" of 174 pixels; four masked images
+    // one sorted column "Alternative" as wide as the list's client area; four masked images
     EXPECT_EQ(alt.m_wndList.GetStyle() & (LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_SORTASCENDING),
               DWORD(LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SORTASCENDING));
-    EXPECT_EQ(alt.m_wndList.GetColumnWidth(0), 174);
+    CRect listClient;
+    alt.m_wndList.GetClientRect(&listClient);
+    EXPECT_EQ(alt.m_wndList.GetColumnWidth(0), listClient.Width());
     char heading[32] = {};
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT;

@@ -3,6 +3,7 @@
 // with results, the scroll sizes, printing on a printer-like DC and the preview, and the open flag.
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -59,15 +60,26 @@ protected:
         return size;
     }
 
+    // The width of the names' column on the screen: 9 a character of the longest name, but no less
+    // than the widest name and a gap of 5.
+    static int ScreenNameColumn(CDC& dc, const std::vector<const char*>& names)
+    {
+        int nWidth = 0;
+        for (const char* name : names)
+            nWidth = (std::max)({nWidth, 9 * int(std::strlen(name)), int(ScreenTextSize(dc, name).cx) + 5});
+        return nWidth;
+    }
+
     // The rows as they must stand on the canvas, with bars from x0 and boxes u wide.
     static void ExpectChart(Canvas& canvas, int x0, int u, const std::vector<Row>& rows)
     {
         for (const Row& row : rows) {
             const int y = row.y;
             SCOPED_TRACE(std::string(row.name) + " at y " + std::to_string(y));
-            // the name
+            // the name, clear of the boxes
             const CSize name = ScreenTextSize(canvas.DC(), row.name);
             EXPECT_TRUE(canvas.Inked(CRect(10, y, 10 + name.cx, y + name.cy)));
+            EXPECT_FALSE(canvas.Inked(CRect(x0 - 4, y, x0, y + name.cy))) << "a gap before the boxes";
             // the ten boxes
             for (int i = 0; i < 10; ++i) {
                 const int x = x0 + u * i;
@@ -94,20 +106,24 @@ TEST_F(RankingChart, ASolveOpensItTitledAndFlaggedAndItsRowsShowTheWorkedProject
     EXPECT_EQ(Str(View()->GetDocument()->GetTitle()), "Final Ranking worked out with ZEK MD");
     EXPECT_EQ(app.m_nRankingChartOpen, 1);
 
-    // Drawn 419 pixels wide: m = 1, x0 = 19, u = 36; z (outside the reference ranking, 0.75) at the
-    // top, then x (0.5) and y (0.25) in red.
+    // Drawn 419 pixels wide: the names' column N, bars from x0 = N + 10, boxes u wide; z (outside the
+    // reference ranking, 0.75) at the top, then x (0.5) and y (0.25) in red.
     Canvas canvas(500, 200);
     DrawInto(canvas, 419);
+    const int N = ScreenNameColumn(canvas.DC(), {"x", "y", "z"});
+    const int x0 = N + 10, u = (419 - x0) / 11;
     for (int k = 0; k <= 5; ++k) {
         char label[8];
         snprintf(label, sizeof label, "%.1f", 0.2 * k);
         const CSize size = ScreenTextSize(canvas.DC(), label);
-        EXPECT_TRUE(canvas.Inked(CRect(9 + 72 * k, 5, 9 + 72 * k + size.cx, 5 + size.cy))) << label;
+        const int x = N + 2 * u * k;
+        EXPECT_TRUE(canvas.Inked(CRect(x, 5, x + size.cx, 5 + size.cy))) << label;
     }
     EXPECT_FALSE(canvas.Inked(CRect(0, 0, 500, 5))) << "nothing above the labels";
-    ExpectChart(canvas, 19, 36, {{"z", 30, 270, kBlue}, {"x", 50, 180, kRed}, {"y", 70, 90, kRed}});
+    ExpectChart(canvas, x0, u,
+                {{"z", 30, int(0.75 * u * 10), kBlue}, {"x", 50, int(0.5 * u * 10), kRed}, {"y", 70, int(0.25 * u * 10), kRed}});
     EXPECT_FALSE(canvas.Inked(CRect(0, 90, 500, 200))) << "nothing below the last row";
-    EXPECT_EQ(View()->GetTotalSize(), CSize(219, 110));
+    EXPECT_EQ(View()->GetTotalSize(), CSize(x0 + 200, 110));
 }
 
 TEST_F(RankingChart, FullAndEmptyBarsUnknownNamesAndANarrowWindow)
@@ -116,7 +132,8 @@ TEST_F(RankingChart, FullAndEmptyBarsUnknownNamesAndANarrowWindow)
     ASSERT_NE(View(), nullptr);
     // the last row on top: "nobody" (no Solver record) in blue, then y and x of the reference ranking
     app.m_Project.RankingRows = {{"x", "1.000000"}, {"y", "0.000000"}, {"nobody", "0.500000"}};
-    const int x0 = 9 * 6 + 10;
+    Canvas measure(10, 10);
+    const int x0 = ScreenNameColumn(measure.DC(), {"x", "y", "nobody"}) + 10;
     {
         Canvas canvas(500, 200);
         DrawInto(canvas, 419);

@@ -15,6 +15,15 @@
 //                                           REGEX shows the 24-bit picture FILE.bmp on the screen at
 //                                           its top-left corner (all but 1% of its points the same),
 //                                           exit 0; else exit 1, printing how much of it was seen
+//   ondrix_inspect shows SECONDS REGEX menu TEXT
+//                                           polls until the first window whose dump line matches
+//                                           REGEX shows TEXT somewhere in it as the system draws it
+//                                           in Unicode on one line in the menu font of the non-client
+//                                           metrics, in the menu's text colour on its background
+//                                           (every point of the text's box the same), exit 0; else
+//                                           exit 1. TEXT comes in as the command line's Unicode, so
+//                                           letters outside the program's code page compare too;
+//                                           "&" underlines the next letter, as in a menu
 //
 // One line per window, indented two spaces a level:
 //   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled]
@@ -36,8 +45,10 @@
 // popup shows here as its window alone; the roads check a grey command by its having no effect.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -579,11 +590,106 @@ bool PrintClipboard(bool empty)
     return ok;
 }
 
+// The picture of text drawn by the system in Unicode, single line, in the menu font of the non-client
+// metrics, in the menu text colour on the menu colour, cut to the box of its ink: top row first,
+// 0xRRGGBB values; empty when it could not be drawn.
+std::vector<unsigned long> MenuTextPicture(LPCWSTR text, int& width, int& height)
+{
+    std::vector<unsigned long> points;
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return points;
+    const COLORREF back = ::GetSysColor(COLOR_MENU), ink = ::GetSysColor(COLOR_MENUTEXT);
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    HFONT font = ::CreateFontIndirectW(&metrics.lfMenuFont);
+    HGDIOBJ oldFont = ::SelectObject(memory, font);
+    RECT measured = {0, 0, 0, 0};
+    ::DrawTextW(memory, text, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+    const int w = measured.right + 8, h = measured.bottom + 8;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr) {
+        HGDIOBJ oldBitmap = ::SelectObject(memory, bitmap);
+        HBRUSH brush = ::CreateSolidBrush(back);
+        RECT all = {0, 0, w, h};
+        ::FillRect(memory, &all, brush);
+        ::DeleteObject(brush);
+        ::SetBkMode(memory, TRANSPARENT);
+        ::SetTextColor(memory, ink);
+        RECT at = {4, 4, w, h};
+        ::DrawTextW(memory, text, -1, &at, DT_SINGLELINE | DT_NOCLIP);
+        ::GdiFlush();
+        const uint32_t* pixels = static_cast<const uint32_t*>(bits);
+        const unsigned long background = (unsigned long)(GetRValue(back)) << 16 | GetGValue(back) << 8 | GetBValue(back);
+        int left = w, top = h, right = 0, bottom = 0;
+        for (int y = 0; y < h; y++)
+            for (int x = 0; x < w; x++)
+                if ((pixels[y * w + x] & 0xFFFFFF) != background) {
+                    left = std::min(left, x), top = std::min(top, y);
+                    right = std::max(right, x + 1), bottom = std::max(bottom, y + 1);
+                }
+        if (right > left) {
+            width = right - left;
+            height = bottom - top;
+            for (int y = top; y < bottom; y++)
+                for (int x = left; x < right; x++)
+                    points.push_back(pixels[y * w + x] & 0xFFFFFF);
+        }
+        ::SelectObject(memory, oldBitmap);
+        ::DeleteObject(bitmap);
+    }
+    ::SelectObject(memory, oldFont);
+    ::DeleteObject(font);
+    ::DeleteDC(memory);
+    return points;
+}
+
+// Polls every 100 ms for up to seconds until the window of the first line matching pattern shows
+// picture (width by height) somewhere inside its rectangle on the screen.
+bool WaitForPictureInside(double seconds, const std::regex& pattern, const std::vector<unsigned long>& picture,
+                          int width, int height)
+{
+    const DWORD end = ::GetTickCount() + DWORD(seconds * 1000);
+    for (;;) {
+        if (HWND hwnd = FindWindowLine(pattern)) {
+            RECT rect = {};
+            ::GetWindowRect(hwnd, &rect);
+            Screen shot;
+            if (CaptureScreen(shot)) {
+                const int right = std::min(int(rect.right), shot.width) - width;
+                const int bottom = std::min(int(rect.bottom), shot.height) - height;
+                for (int y = std::max(int(rect.top), 0); y <= bottom; y++)
+                    for (int x = std::max(int(rect.left), 0); x <= right; x++) {
+                        bool same = true;
+                        for (int j = 0; same && j < height; j++)
+                            for (int i = 0; same && i < width; i++)
+                                same = shot.At(x + i, y + j) == picture[size_t(j) * size_t(width) + size_t(i)];
+                        if (same)
+                            return true;
+                    }
+            }
+        }
+        if (LONG(::GetTickCount() - end) >= 0)
+            return false;
+        ::Sleep(100);
+    }
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
                          "                      | pixels L T W H RRGGBB | clipboard [empty]\n"
-                         "                      | image SECONDS REGEX FILE.bmp\n");
+                         "                      | image SECONDS REGEX FILE.bmp | shows SECONDS REGEX menu TEXT\n");
     return 2;
 }
 
@@ -615,6 +721,21 @@ int main(int argc, char** argv)
                        : 1;
         if (command == "image" && argc == 5)
             return WaitForPicture(std::atof(argv[2]), std::regex(argv[3]), argv[4]) ? 0 : 1;
+        if (command == "shows" && argc == 6 && std::string(argv[4]) == "menu") {
+            // the text as the command line gives it in Unicode, not through the program's code page
+            int count = 0;
+            LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+            if (wide == nullptr || count < 6)
+                return Usage();
+            int width = 0, height = 0;
+            const std::vector<unsigned long> picture = MenuTextPicture(wide[count - 1], width, height);
+            ::LocalFree(wide);
+            if (picture.empty()) {
+                std::fprintf(stderr, "ondrix_inspect: could not draw the text\n");
+                return 1;
+            }
+            return WaitForPictureInside(std::atof(argv[2]), std::regex(argv[3]), picture, width, height) ? 0 : 1;
+        }
         if (command == "clipboard" && (argc == 2 || (argc == 3 && std::string(argv[2]) == "empty")))
             return PrintClipboard(argc == 3) ? 0 : 1;
     } catch (const std::regex_error& e) {

@@ -264,6 +264,9 @@ public:
     // scale when printing), in the palette brush and pen for the palette fill kind, else in fill
     // colour 1; then the value label.
     virtual void DrawMarker(int x, int y, DEDizedStyle* pStyle, DEDizedData* pItem);
+    // The half size in pixels of the marker DrawMarker draws under pStyle (not null): 5, or the style's
+    // symbol width when it brings its own sizes, at least 2; times the device scale when printing.
+    int GetMarkerHalfSize(DEDizedStyle* pStyle);
     // The marker of a marker kind without one of its own. Nothing here.
     virtual void CustomMarker(int x, int y, DEDizedStyle* pStyle, DEDizedData* pItem);
     // The widget at (x, y): for marker kind 1 the stock widget of the palette index (& 7), for 2 and 3

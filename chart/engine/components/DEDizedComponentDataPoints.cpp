@@ -196,11 +196,7 @@ void DEDizedComponent::DrawMarker(int x, int y, DEDizedStyle* pStyle, DEDizedDat
     const int nMarker = pStyle->GetMarkerKind();
     if (nMarker == 0 || !IsDrawing() || m_pDC == nullptr)
         return;
-    double dHalf = pStyle->HasOwnSizes() ? pStyle->GetSymbolWidth() : kMarkerHalfSize;
-    dHalf = (std::max)(dHalf, 2.0);
-    if (m_pDC->IsPrinting())
-        dHalf *= GetDeviceScaleX();
-    const int g = int(dHalf);
+    const int g = GetMarkerHalfSize(pStyle);
     CPen* pPen = nullptr;
     CBrush* pBrush = nullptr;
     CBrush solid;
@@ -228,6 +224,16 @@ void DEDizedComponent::DrawMarker(int x, int y, DEDizedStyle* pStyle, DEDizedDat
     }
     if (pItem != nullptr)
         DrawValueLabel(x, y, pItem);
+}
+
+int DEDizedComponent::GetMarkerHalfSize(DEDizedStyle* pStyle)
+{
+    AfxRequirePointer(pStyle, "DEDizedComponent::GetMarkerHalfSize", "the style");
+    double dHalf = pStyle->HasOwnSizes() ? pStyle->GetSymbolWidth() : kMarkerHalfSize;
+    dHalf = (std::max)(dHalf, 2.0);
+    if (m_pDC != nullptr && m_pDC->IsPrinting())
+        dHalf *= GetDeviceScaleX();
+    return int(dHalf);
 }
 
 void DEDizedComponent::CustomMarker(int /*x*/, int /*y*/, DEDizedStyle* /*pStyle*/, DEDizedData* /*pItem*/)

@@ -8,11 +8,140 @@
 
 #include <oledlg.h>
 
+#include <algorithm>
+#include <cstdint>
+
 CWinServices::~CWinServices() = default;
+
+namespace {
+
+// The control id of the text in the system's message box.
+const int kMessageBoxTextId = 0xFFFF;
+
+// Where the ink of text ends (right and bottom, from the top-left corner of its rectangle) when it is
+// drawn in hFont into a rectangle cx wide with nFormat, unclipped: DrawText's own measure of a line
+// broken inside a long word can be short of the ink by a letter.
+CSize InkExtent(HFONT hFont, const CString& text, int cx, int cyLines, UINT nFormat)
+{
+    const int nWidth = 2 * cx + 64, nHeight = cyLines + 64;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = -nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    const HDC hDC = ::CreateCompatibleDC(nullptr);
+    const HBITMAP hBitmap = ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    CSize ink(0, 0);
+    if (hBitmap != nullptr) {
+        const HGDIOBJ hOldBitmap = ::SelectObject(hDC, hBitmap);
+        const HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
+        const uint32_t* pPixels = static_cast<const uint32_t*>(pBits);
+        std::fill(static_cast<uint32_t*>(pBits), static_cast<uint32_t*>(pBits) + nWidth * nHeight, 0xFFFFFFu);
+        ::SetTextColor(hDC, RGB(0, 0, 0));
+        ::SetBkMode(hDC, TRANSPARENT);
+        RECT rect = {0, 0, cx, cyLines};
+        ::DrawTextA(hDC, text, -1, &rect, nFormat | DT_NOCLIP);
+        ::GdiFlush();
+        for (int y = 0; y < nHeight; y++)
+            for (int x = 0; x < nWidth; x++)
+                if ((pPixels[y * nWidth + x] & 0xFFFFFFu) != 0xFFFFFFu)
+                    ink = CSize((std::max)(int(ink.cx), x + 1), y + 1);
+        ::SelectObject(hDC, hOldFont);
+        ::SelectObject(hDC, hOldBitmap);
+        ::DeleteObject(hBitmap);
+    }
+    ::DeleteDC(hDC);
+    return ink;
+}
+
+// The system lays its message box out from the size DrawText gives its text, but a line that it breaks
+// inside a word wider than a line (a long path) can run a letter past that size, and the text's static
+// clips it. The static is widened until the ink of its text fits (within the screen's work area) and
+// made as high as its lines then need; the children below it (the buttons) move down, and the box
+// grows as much about its centre, so that they stay where they were across.
+void FitMessageBoxText(HWND hBox)
+{
+    const HWND hText = ::GetDlgItem(hBox, kMessageBoxTextId);
+    if (hText == nullptr)
+        return;
+    CString text;
+    const int nLength = ::GetWindowTextLengthA(hText);
+    ::GetWindowTextA(hText, text.GetBuffer(nLength + 1), nLength + 1);
+    text.ReleaseBuffer();
+    CRect rectBox, rectText;
+    ::GetWindowRect(hBox, &rectBox);
+    ::GetWindowRect(hText, &rectText);
+    ::MapWindowPoints(nullptr, hBox, reinterpret_cast<POINT*>(&rectText), 2);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoA(::MonitorFromWindow(hBox, MONITOR_DEFAULTTONEAREST), &monitor);
+    const CRect work(monitor.rcWork);
+
+    // as a left-aligned static draws its text
+    const UINT nFormat = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS |
+                         ((::GetWindowLongA(hText, GWL_STYLE) & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+    const HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(hText, WM_GETFONT, 0, 0));
+    const HDC hDC = ::GetDC(hText);
+    const HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
+    const int nMost = work.Width() - (rectBox.Width() - rectText.Width());
+    int cx = rectText.Width(), cy = rectText.Height();
+    // each widening may break the lines elsewhere: a few rounds, each wider than the last
+    for (int nRound = 0; nRound < 16; nRound++) {
+        RECT needed = {0, 0, cx, 0};
+        ::DrawTextA(hDC, text, -1, &needed, nFormat | DT_CALCRECT);
+        const CSize ink = InkExtent(hFont, text, cx, int(needed.bottom), nFormat);
+        cy = (std::max)({int(rectText.Height()), int(needed.bottom), int(ink.cy)});
+        if (ink.cx <= cx || cx >= nMost)
+            break;
+        cx = (std::min)(int(ink.cx), nMost);
+    }
+    ::SelectObject(hDC, hOldFont);
+    ::ReleaseDC(hText, hDC);
+    const int dx = cx - rectText.Width();
+    const int dy = cy - rectText.Height();
+    if (dx == 0 && dy == 0)
+        return;
+
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        CRect rect;
+        ::GetWindowRect(hChild, &rect);
+        ::MapWindowPoints(nullptr, hBox, reinterpret_cast<POINT*>(&rect), 2);
+        if (hChild != hText && rect.top >= rectText.bottom)
+            ::SetWindowPos(hChild, nullptr, rect.left + dx / 2, rect.top + dy, 0, 0, nFlags | SWP_NOSIZE);
+    }
+    ::SetWindowPos(hText, nullptr, 0, 0, cx, cy, nFlags | SWP_NOMOVE);
+    CRect rect(rectBox.left - dx / 2, rectBox.top - dy / 2, rectBox.right + dx - dx / 2, rectBox.bottom + dy - dy / 2);
+    rect.OffsetRect((std::max)(0, int(work.left - rect.left)) - (std::max)(0, int(rect.right - work.right)),
+                    (std::max)(0, int(work.top - rect.top)) - (std::max)(0, int(rect.bottom - work.bottom)));
+    ::SetWindowPos(hBox, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+}
+
+// Fits the text of every message box this thread lays out while it is installed (FitMessageBoxText).
+LRESULT CALLBACK MessageBoxFitHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPRETSTRUCT* pMessage = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMessage != nullptr && pMessage->message == WM_INITDIALOG)
+        AfxCallProtected(0, [pMessage] {
+            FitMessageBoxText(pMessage->hwnd);
+            return 0;
+        });
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+} // namespace
 
 int CWinServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
-    return ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
+    // the system's box, its text fitted once it is laid out
+    const HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &MessageBoxFitHook, nullptr, ::GetCurrentThreadId());
+    const int nResult = ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
+    if (hHook != nullptr)
+        ::UnhookWindowsHookEx(hHook);
+    return nResult;
 }
 
 BOOL CWinServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm)
