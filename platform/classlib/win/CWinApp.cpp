@@ -144,6 +144,8 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     AfxRequirePointer(pMsg, "CWinThread::PreTranslateMessage", "pMsg");
     if (pMsg->hwnd == nullptr)
         return FALSE; // thread messages: none handled here
+    if (pMsg->message == WM_MOUSEWHEEL)
+        AimWheelAtPointer(pMsg);
     CWnd* pMainWnd = GetMainWnd();
     const HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
     bool bReachesMain = false;
@@ -156,6 +158,17 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     if (hWndMain != nullptr && !bReachesMain)
         return pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
+}
+
+void CWinThread::AimWheelAtPointer(MSG* pMsg)
+{
+    // a window that holds the mouse (a drag) keeps the wheel
+    if (::GetCapture() != nullptr)
+        return;
+    const POINT pt = {short(LOWORD(pMsg->lParam)), short(HIWORD(pMsg->lParam))};
+    const HWND hUnder = ::WindowFromPoint(pt);
+    if (hUnder != nullptr && hUnder != pMsg->hwnd && ::GetWindowThreadProcessId(hUnder, nullptr) == ::GetCurrentThreadId())
+        pMsg->hwnd = hUnder;
 }
 
 BOOL CWinThread::PumpMessage()

@@ -11,7 +11,10 @@
 // WM_PAINT or the system timer came. WM_QUIT ends the loop with ExitInstance.
 // PreTranslateMessage offers the message to the permanent windows from its target up through its
 // parents (stopping at the main window), then to the main window; frames translate their accelerators
-// there. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without handler) to the main
+// there. The mouse wheel goes to the window under the pointer, as on the desktops of today, whichever
+// window has the focus (the system sends WM_MOUSEWHEEL to the focus window, or, as Wine does, to the
+// window under the pointer): the loop sends it there unless a window holds the mouse (a drag), or the
+// window under the pointer is not one of the thread's. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without handler) to the main
 // window and its descendants and to the visible top-level windows it owns (floating bars) and theirs;
 // OnIdle(1) frees the temporary window, GDI and menu wrappers and answers FALSE.
 //
@@ -84,6 +87,9 @@ public:
     MSG m_msgCur;     // the message being handled
 
 protected:
+    // Aims a WM_MOUSEWHEEL at the window under the pointer (see the top of this file).
+    static void AimWheelAtPointer(MSG* pMsg);
+
     struct CWinThreadState {
         POINT ptLastMouse = {-1, -1}; // where the last mouse move was (repeated moves are not news)
         UINT nLastMessage = 0;
