@@ -58,3 +58,100 @@ road_grid_undo() {
     saved_evaluations "$project" "2.5 "
     end_program
 }
+
+# shifted_up TITLE-REGEX BEFORE PIXELS: the black points of that view (its names, lines and labels)
+# are the points BEFORE moved up by PIXELS, over the band of the view that shows them both times.
+shifted_up() {
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(view_of "$1")")"
+    SEEN="$(points_of "$1" 000000 | wc -l) black points"
+    awk -v d="$3" -v low=$((t + 4)) -v high=$((t + h - $3 - 4)) '
+        FNR == NR { if ($2 - d >= low && $2 - d <= high) want[$1 " " ($2 - d)] = 1; next }
+        $2 >= low && $2 <= high { if (!($0 in want)) exit 1; seen[$0] = 1 }
+        END { for (p in want) if (!(p in seen)) exit 1 }' <(echo "$2") <(points_of "$1" 000000)
+}
+
+# wheel TITLE-REGEX NOTCHES: the pointer to the middle of that window's view, then the wheel turned
+# NOTCHES notches towards the user (down), or away from the user when negative.
+wheel() {
+    local l t w h button=5 n=$2
+    read -r l t w h <<<"$(geometry "$(view_of "$1")")"
+    [ "$n" -lt 0 ] && button=4 n=$((-n))
+    xdotool mousemove $((l + w / 2)) $((t + h / 2)) sleep 0.2 click --repeat "$n" --delay 100 "$button" ||
+        fail "xdotool could not turn the wheel"
+}
+
+# view_moved TITLE-REGEX BEFORE: the black points of that view are no longer BEFORE.
+view_moved() {
+    local now
+    now=$(points_of "$1" 000000)
+    SEEN="$(wc -l <<<"$now") black points, $(wc -l <<<"$2") before"
+    [ "$now" != "$2" ]
+}
+
+# view_back TITLE-REGEX BEFORE: the black points of that view are BEFORE again.
+view_back() {
+    SEEN="$(points_of "$1" 000000 | wc -l) black points, $(wc -l <<<"$2") before"
+    [ "$(points_of "$1" 000000)" = "$2" ]
+}
+
+road_wheel() {
+    fresh_settings
+    local project=$OUT/cars.zex
+    cars_project "$project"
+    start_program "$(winpath "$project")"
+    splash_gone
+
+    step "solved: the result windows open, the graph page active"
+    keys F5
+    expect_result_windows
+    local ranking='Final Ranking worked out with ZEK MD' matrix='Alternatives comparison matrix'
+    local graphs='Resulting preference graphs worked out with ZEK KTR' evaluations='Evaluations of Alternatives'
+    local before
+    drawn() {
+        before=$(points_of "$ranking" 0000ff)
+        SEEN="$(wc -l <<<"$before") blue points"
+        [ -n "$before" ]
+    }
+    eventually 10 "the ranking chart shows no bars" drawn
+
+    step "the wheel over the ranking chart scrolls it three rows a notch"
+    sleep 0.5
+    before=$(points_of "$ranking" 000000)
+    wheel "$ranking" 1
+    eventually 10 "the chart did not move up by three rows" shifted_up "$ranking" "$before" 60
+
+    step "a click on the chart's down arrow scrolls it one row"
+    before=$(points_of "$ranking" 000000)
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(view_of "$ranking")")"
+    xdotool mousemove $((l + w - 8)) $((t + h - 8)) click 1 || fail "xdotool could not click"
+    eventually 10 "the chart did not move up by one row" shifted_up "$ranking" "$before" 20
+
+    step "the wheel over the comparison matrix scrolls it and leaves its cells"
+    local cells
+    cells=$(grid_cells "$matrix")
+    before=$(points_of "$matrix" 000000)
+    wheel "$matrix" 2
+    eventually 10 "the matrix did not move" view_moved "$matrix" "$before"
+    wheel "$matrix" -2
+    eventually 10 "the matrix did not come back" view_back "$matrix" "$before"
+    expect_text "$(grid_cells "$matrix")" "$cells"
+
+    step "the evaluations grid opened and the windows tiled: the wheel scrolls the grid"
+    keys alt+4
+    expect 20 "^    [^ ]+ \"$evaluations\" " >/dev/null
+    keys alt+w t
+    sleep 1
+    before=$(points_of "$evaluations" 000000)
+    wheel "$evaluations" 1
+    eventually 10 "the evaluations grid did not move" view_moved "$evaluations" "$before"
+    wheel "$evaluations" -1
+    eventually 10 "the evaluations grid did not come back" view_back "$evaluations" "$before"
+
+    step "the wheel over the graph page scrolls it while the grid keeps the focus"
+    before=$(points_of "$graphs" 000000)
+    wheel "$graphs" 2
+    eventually 10 "the graph page did not move" view_moved "$graphs" "$before"
+    end_program
+}
