@@ -155,3 +155,41 @@ road_wheel() {
     eventually 10 "the graph page did not move" view_moved "$graphs" "$before"
     end_program
 }
+
+road_ordinal_list() {
+    fresh_settings
+    # the size-and-weight project with A2's size not given: its cell is empty, marked green
+    local project=$OUT/empty_size.zex
+    grep -v 'AttrID="size" Value="small"' "$ONDRIX_TEST_DATA/model/xml/good/size_and_weight.zex" >"$project" ||
+        fail "could not write the project"
+    start_program "$(winpath "$project")"
+    splash_gone
+    keys alt+4
+
+    step "a click on the empty green cell opens its list under the column titles"
+    local green x y
+    shown_green() {
+        green=$(points_of 'Evaluations of Alternatives' 80ff80)
+        SEEN="$(wc -l <<<"$green") green points"
+        [ -n "$green" ]
+    }
+    eventually 10 "no green cell in the grid" shown_green
+    read -r x y <<<"$(awk '{ sx += $1; sy += $2; n++ } END { printf "%d %d\n", sx / n, sy / n }' <<<"$green")"
+    xdotool mousemove "$x" "$y" click 1 || fail "xdotool could not click"
+    local list titles l t w h
+    list=$(expect 10 '^ComboLBox "" id=[0-9]+ at=' | head -1)
+    titles=$(expect 10 '^GXWND "" id=0 at=' | head -1)
+
+    step "the open list shows its values on the window's white, not on the cell's green"
+    read -r l t w h <<<"$(geometry "$list")"
+    [ -n "$(inspect pixels "$l" "$t" "$w" "$h" ffffff)" ] || fail "the list shows no white"
+    [ -z "$(inspect pixels "$l" "$t" "$w" "$h" 80ff80)" ] || fail "the list shows the cell's green"
+    read -r l t w h <<<"$(geometry "$titles")"
+    [ "$(geometry "$list" | cut -d' ' -f2)" -eq $((t + h)) ] || fail "the titles at $titles do not stand over the list at $list"
+
+    step "Escape closes the list and the cell stays empty"
+    keys Escape
+    expect_gone 10 '^ComboLBox "" id=[0-9]+ at='
+    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\n\t10\r\n')"
+    end_program
+}
