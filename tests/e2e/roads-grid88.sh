@@ -8,6 +8,13 @@ saved_value() {
         inside && index($0, "AttrID=\"" attribute "\"") { sub(/.* Value="/, ""); sub(/".*/, ""); print; exit }' "$1"
 }
 
+# copied TITLE-REGEX: the cells of that grid as grid_cells copies them; then Escape takes the selection
+# of every cell away again, so that the next copy's click on the corner selects them at once.
+copied() {
+    grid_cells "$1"
+    keys Escape
+}
+
 # saved_evaluations FILE EXPECTED: Ctrl+S, then the weights of A1 and A2 in the saved FILE, joined by a
 # blank, are EXPECTED.
 saved_evaluations() {
@@ -26,35 +33,35 @@ road_grid_undo() {
     start_program "$(winpath "$project")"
     splash_gone
     keys alt+4
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
 
     step "999 typed over A1's weight and Enter, then one Ctrl+Z: the old value is back"
     keys ctrl+Home Right
     type_text 999
     keys Return
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t999\r\nsmall\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t999\r\nsmall\t10\r\n')"
     keys ctrl+Home Right ctrl+z
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
 
     step "Ctrl+R makes the entry again, Ctrl+Z takes it back again"
     keys ctrl+r
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t999\r\nsmall\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t999\r\nsmall\t10\r\n')"
     keys ctrl+z
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
 
     step "A2's weight cleared with Delete and Enter: the project saved holds it cleared"
     keys ctrl+Home Right Down Delete Return
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t\r\n')"
     saved_evaluations "$project" "2.5 "
 
     step "Ctrl+Z: the value is back in the grid and in the project saved"
     keys ctrl+Home Right Down ctrl+z
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t10\r\n')"
     saved_evaluations "$project" "2.5 10"
 
     step "Ctrl+R clears it again, in the grid and in the project saved"
     keys ctrl+Home ctrl+r
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\nsmall\t\r\n')"
     saved_evaluations "$project" "2.5 "
     end_program
 }
@@ -95,18 +102,22 @@ view_back() {
     [ "$(points_of "$1" 000000)" = "$2" ]
 }
 
-road_wheel() {
+# solved_cars: the project of 60 cars started and solved; the result windows open, the graph page
+# active.
+solved_cars() {
     fresh_settings
     local project=$OUT/cars.zex
     cars_project "$project"
     start_program "$(winpath "$project")"
     splash_gone
-
-    step "solved: the result windows open, the graph page active"
     keys F5
     expect_result_windows
+}
+
+road_wheel_results() {
+    step "solved: the result windows open, the graph page active"
+    solved_cars
     local ranking='Final Ranking worked out with ZEK MD' matrix='Alternatives comparison matrix'
-    local graphs='Resulting preference graphs worked out with ZEK KTR' evaluations='Evaluations of Alternatives'
     local before
     drawn() {
         before=$(points_of "$ranking" 0000ff)
@@ -130,19 +141,25 @@ road_wheel() {
 
     step "the wheel over the comparison matrix scrolls it and leaves its cells"
     local cells
-    cells=$(grid_cells "$matrix")
+    cells=$(copied "$matrix")
     before=$(points_of "$matrix" 000000)
     wheel "$matrix" 2
     eventually 10 "the matrix did not move" view_moved "$matrix" "$before"
     wheel "$matrix" -2
     eventually 10 "the matrix did not come back" view_back "$matrix" "$before"
-    expect_text "$(grid_cells "$matrix")" "$cells"
+    expect_text "$(copied "$matrix")" "$cells"
+    end_program
+}
 
-    step "the evaluations grid opened and the windows tiled: the wheel scrolls the grid"
+road_wheel_grid() {
+    step "solved, the evaluations grid opened and the windows tiled: the wheel scrolls the grid"
+    solved_cars
+    local graphs='Resulting preference graphs worked out with ZEK KTR' evaluations='Evaluations of Alternatives'
     keys alt+4
     expect 20 "^    [^ ]+ \"$evaluations\" " >/dev/null
     keys alt+w t
     sleep 1
+    local before
     before=$(points_of "$evaluations" 000000)
     wheel "$evaluations" 1
     eventually 10 "the evaluations grid did not move" view_moved "$evaluations" "$before"
@@ -190,6 +207,6 @@ road_ordinal_list() {
     step "Escape closes the list and the cell stays empty"
     keys Escape
     expect_gone 10 '^ComboLBox "" id=[0-9]+ at='
-    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\n\t10\r\n')"
+    expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\n\t10\r\n')"
     end_program
 }
