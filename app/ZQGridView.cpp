@@ -38,6 +38,24 @@ CString ScaleChoiceList(const CZQInterfaceData& project, const CString& criterio
     return lines.IsEmpty() ? lines : heading + lines;
 }
 
+// Runs change, the grid changing cells without a validation (Undo, Redo, a clear), then stores the
+// grid into the project's table; the project is marked modified when the table is not what it was
+// before the change (which may store the table itself on the way, when it validates the current cell
+// again). Returns what change returns; while the view loads, or without a project, only change runs.
+template <class Change>
+BOOL StoreChangedCells(CZQGridView& view, Change change)
+{
+    CZQApp* pApp = ZQGetApp();
+    if (pApp == nullptr || view.IsLoading())
+        return change();
+    const ZQTable before = pApp->m_Project.EvaluationsTable;
+    const BOOL bResult = change();
+    view.StoreToModel();
+    if (pApp->m_Project.EvaluationsTable != before)
+        pApp->SetModified(1);
+    return bResult;
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CZQGridView, CZQAppGridView)
@@ -164,6 +182,9 @@ BOOL CZQGridView::OnValidateCell(ROWCOL nRow, ROWCOL nCol)
     CZQInterfaceData* pProject = Project();
     if (nRow == 0 || nCol == 0 || pProject == nullptr)
         return TRUE;
+    // the number and the white interior belong to the entry just stored: one Undo takes the cell back
+    // as it was before the entry, and Redo brings it back as it is after them
+    const UndoPause pause(*this);
     const CGXCellRange cell(nRow, nCol, nRow, nCol);
     if (pProject->GetCriterionKind(GetValueRowCol(0, nCol)) != ZQ_KIND_ORDINAL) {
         const CString entry = GetValueRowCol(nRow, nCol);
@@ -183,6 +204,21 @@ BOOL CZQGridView::OnValidateCell(ROWCOL nRow, ROWCOL nCol)
         ApplyStyle(cell, white);
     }
     return TRUE;
+}
+
+BOOL CZQGridView::Undo()
+{
+    return StoreChangedCells(*this, [this] { return CZQAppGridView::Undo(); });
+}
+
+BOOL CZQGridView::Redo()
+{
+    return StoreChangedCells(*this, [this] { return CZQAppGridView::Redo(); });
+}
+
+BOOL CZQGridView::ClearCells(const CGXRangeList& selList, BOOL bStyleOnly)
+{
+    return StoreChangedCells(*this, [&] { return CZQAppGridView::ClearCells(selList, bStyleOnly); });
 }
 
 void CZQGridView::OnDestroy()

@@ -14,7 +14,10 @@
 //
 // The view keeps the application's evaluations-grid-open flag: set once its first fill is done,
 // cleared when its window goes. Undo recording is off while the grid is filled from the project and
-// on otherwise. Edit Paste does nothing in this window; Cut and Copy are the grid's.
+// on otherwise. An entry is one step to undo: the number and the white interior that its validation
+// writes into the cell belong to the entry and are not recorded apart. Whatever changes cells without
+// a validation (Undo, Redo, clearing cells with Delete or Cut) is stored into the table at once.
+// Edit Paste does nothing in this window; Cut and Copy are the grid's.
 //
 // Printing and print preview: the application grid views' (ZQAppGridView.h).
 #pragma once
@@ -55,6 +58,12 @@ public:
     // ("%.13g"); the grid is stored into the table; a non-empty cell gets a solid white interior.
     // Never refuses. While loading, and for header cells, TRUE at once.
     BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol) override;
+    // The grid's Undo, Redo and clearing of cells (Delete, Cut); then the cells are stored into the
+    // table, and the project is marked modified when the table changed. Each returns the grid's
+    // result.
+    BOOL Undo() override;
+    BOOL Redo() override;
+    BOOL ClearCells(const CGXRangeList& selList, BOOL bStyleOnly) override;
 
 protected:
     // LoadFromModel.

@@ -161,17 +161,18 @@ void CZQRankingChartView::OnDraw(CDC* pDC)
     const int nNames = NameColumnWidth(pDC, pRows, m);
     const int x0 = nNames + 10;
     const int nRows = pRows != nullptr ? int(pRows->size()) : 0;
-    SetScrollSizes(MM_TEXT, CSize(x0 + kMinimumBarsWidth, kRowStep * nRows + 50));
+    // an arrow click scrolls one row (across: a character of the names), a page click the whole rows
+    // the window shows (across: its width)
+    CRect client;
+    GetClientRect(&client);
+    const CSize line(9, kRowStep);
+    const CSize page((std::max)(int(client.Width()), line.cx), (std::max)(int(client.Height()) / kRowStep, 1) * kRowStep);
+    SetScrollSizes(MM_TEXT, CSize(x0 + kMinimumBarsWidth, kRowStep * nRows + 50), page, line);
 
     if (nRows > 0) {
         CBrush blue(kOtherColor);
         CBrush red(kReferenceColor);
-        int nWidth = m_rectPrint.right;
-        if (!bPrinting) {
-            CRect client;
-            GetClientRect(&client);
-            nWidth = client.right;
-        }
+        const int nWidth = bPrinting ? m_rectPrint.right : client.right;
         const int u = ((std::max)(nWidth, x0 + kMinimumBarsWidth) - x0) / 11;
 
         for (int k = 0; k <= 5; ++k) {

@@ -7,7 +7,8 @@
 // see ScaleForPrinting), with N the width of the names' column: 9m, m the length of the longest name,
 // but at least the widest name's width and 5, so that no name touches its bar:
 // - the names start at x = 10 and the bars at x0 = N + 10; the drawing is x0 + 200 wide and
-//   20 * rows + 50 high (the scroll sizes follow it at every paint);
+//   20 * rows + 50 high (the scroll sizes follow it at every paint; a scroll arrow moves one row, or
+//   across a character of the names, a page click the whole rows the window shows, or its width);
 // - the drawing width W is the client area's right edge, or on a printer the right edge of the page
 //   kept by OnPrepareDC; the box width is u = (max(W, x0 + 200) - x0) / 11 in integers;
 // - the labels "0.0" to "1.0" stand at y = 5 and x = N + 2uk (k = 0..5);

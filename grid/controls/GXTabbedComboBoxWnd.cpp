@@ -545,12 +545,18 @@ void CGXTabbedComboBoxWnd::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     GridSysColors* pColors = GXGetSysColors();
     if (lpDrawItemStruct->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
         // the selection field shows one column
-        const BOOL bSingle = !m_bShowAllCols || (lpDrawItemStruct->itemState & ODS_COMBOBOXEDIT) != 0;
+        const BOOL bField = (lpDrawItemStruct->itemState & ODS_COMBOBOXEDIT) != 0;
+        const BOOL bSingle = !m_bShowAllCols || bField;
         CString strItem;
         GetLBText(int(lpDrawItemStruct->itemID), strItem);
+        // the selection field is the cell and has its colours; the open list is a list of the
+        // desktop's, not a place of the cell (whose colour may mark it, as the evaluations grid marks
+        // an empty cell)
+        const COLORREF clrBack = bField ? m_clrListBack : pColors->GetSysColor(COLOR_WINDOW);
+        const COLORREF clrText = bField ? m_clrListText : pColors->GetSysColor(COLOR_WINDOWTEXT);
         TabbedRow_Draw(pDC, rect, strItem, bSingle, m_nTextCol, m_nColCount, m_anEdges.data(), m_clrGridLine,
-                       bSelected ? pColors->GetSysColor(COLOR_HIGHLIGHT) : m_clrListBack,
-                       bSelected ? pColors->GetSysColor(COLOR_HIGHLIGHTTEXT) : m_clrListText);
+                       bSelected ? pColors->GetSysColor(COLOR_HIGHLIGHT) : clrBack,
+                       bSelected ? pColors->GetSysColor(COLOR_HIGHLIGHTTEXT) : clrText);
     }
     if (lpDrawItemStruct->itemAction & ODA_FOCUS)
         pDC->DrawFocusRect(&rect);

@@ -12,7 +12,8 @@
 // pixel widths of the columns in order, numbers separated by anything (a text that does not begin with
 // a digit is not used); 51033 "TabList: Sort Columns" (-1 when absent): the rows sorted by that column
 // (0: by the whole row), ignoring case, before they are listed. At most 10 columns are measured and
-// sized; a column without an explicit width takes its widest field plus 4 pixels (0 when hidden).
+// sized; a column without an explicit width takes its widest field plus 4 pixels (0 when hidden), a
+// title counting with the raised frame it is drawn in.
 //
 // The items of the list are the rows, each preceded by its text column's field and a tab when the
 // text column is above 0 (GXTabbedRow.h). Values: a value selects the row whose key field equals it
@@ -25,8 +26,9 @@
 // The open list (laid out while it asks the grid for its colours): at least as wide as the columns
 // and the vertical scroll bar, moved left to end at the combo's right edge when it would pass the
 // screen's, with the title window above it (a list that opens below the combo moves down to make
-// room). Escape with the list open or closed discards the choice (when the grid lets the edit be
-// cancelled): the cell shows its stored value again and the grid takes the focus back.
+// room). Its items are drawn in the window colours, the selection field in the cell's. Escape with
+// the list open or closed discards the choice (when the grid lets the edit be cancelled): the cell
+// shows its stored value again and the grid takes the focus back.
 #pragma once
 
 #include "grid/controls/GXComboBoxWnd.h"
@@ -162,7 +164,8 @@ protected:
     void ShowTitles(CRect& rectList);
     void HideTitles();
 
-    // The list's colours: the cell's interior and text colour at each activation.
+    // The selection field's colours: the cell's interior and text colour at each activation (the
+    // open list's items are drawn in the window colours).
     COLORREF m_clrListBack = RGB(255, 255, 255);
     COLORREF m_clrListText = RGB(0, 0, 0);
     // Where the open list was last put (screen coordinates; empty when it opens or closes).

@@ -203,14 +203,28 @@ void GXTabbedLayout::PrepareRows(CDC* pDC, CString& strList, std::vector<CString
     CString strRest = strList, strRow;
     for (BOOL bFirst = TRUE; !strRest.IsEmpty(); bFirst = FALSE) {
         ExtractFirstLine(strRest, strRow);
+        if (bFirst && bDispTitles) {
+            if (pDC != nullptr)
+                MeasureTitles(pDC, strRow, anMeasured);
+            strTitle = TabbedRow_ItemText(strRow, nTextCol);
+            continue;
+        }
         if (pDC != nullptr)
             TabbedRow_MeasureColumns(pDC, strRow, gxTabbedMaxColumns, anMeasured);
-        if (bFirst && bDispTitles)
-            strTitle = TabbedRow_ItemText(strRow, nTextCol);
-        else
-            items.push_back(TabbedRow_ItemText(strRow, nTextCol));
+        items.push_back(TabbedRow_ItemText(strRow, nTextCol));
     }
     SizeColumns(anMeasured);
+}
+
+void GXTabbedLayout::MeasureTitles(CDC* pDC, const char* pszTitles, int* anMeasured)
+{
+    int anTitles[gxTabbedMaxColumns];
+    std::fill(anTitles, anTitles + gxTabbedMaxColumns, -1);
+    const int nFields = TabbedRow_MeasureColumns(pDC, pszTitles, gxTabbedMaxColumns, anTitles);
+    // a title is drawn inside a raised frame, which the 4 pixels of every column's air would just hold
+    const int nFrame = 2 * ::GetSystemMetrics(SM_CXEDGE);
+    for (int i = 0; i < nFields; ++i)
+        anMeasured[i] = std::max(anMeasured[i], anTitles[i] + nFrame);
 }
 
 void GXTabbedLayout::SizeColumns(const int* anMeasured)

@@ -79,9 +79,12 @@ struct GXTabbedLayout {
     // and turned into item texts (TabbedRow_ItemText); the title row's item text goes to strTitle
     // instead when titles are on. The columns are then sized (SizeColumns).
     void PrepareRows(CDC* pDC, CString& strList, std::vector<CString>& items, CString& strTitle);
+    // Measures the title row pszTitles in pDC into anMeasured (raising its entries): each title with
+    // the raised frame it is drawn in (twice SM_CXEDGE), so that a column's air is left around it.
+    static void MeasureTitles(CDC* pDC, const char* pszTitles, int* anMeasured);
     // The column edges from the measured widths (anMeasured, -1 from the first column not measured on)
-    // and the width text: a column without an explicit width takes its widest field plus 4 (0 when
-    // hidden by show-all off); nTotalWidth adds the vertical scroll bar's width.
+    // and the width text: a column without an explicit width takes its widest field (a title with its
+    // frame) plus 4 (0 when hidden by show-all off); nTotalWidth adds the vertical scroll bar's width.
     void SizeColumns(const int* anMeasured);
 
     int nKeyCol = 0;

@@ -63,6 +63,7 @@
 #include "grid/engine/GXGridModules.h"
 #include "grid/engine/GXRange.h"
 #include "win/CRect.h"
+#include "win/CWheelTurns.h"
 
 #include <map>
 #include <memory>
@@ -1238,6 +1239,11 @@ public:
     // scrolling to stop. TRUE when initialised and not locked.
     virtual BOOL OnGridVScroll(UINT nSBCode, UINT nPos);
     virtual BOOL OnGridHScroll(UINT nSBCode, UINT nPos);
+    // WM_MOUSEWHEEL: the rows scroll while the grid shows its vertical bar, else the columns, by the
+    // lines or pages a notch scrolls as the system is set (CWheelTurns), as their bar's arrows and
+    // page clicks do; the current cell stays where it is. A grid without bars, or one not initialised
+    // or under the update lock, answers FALSE (the wheel goes on to the parent).
+    virtual BOOL OnGridMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     // WM_SIZE: the last-visible caches are reset; SIZE_MAXIMIZED updates the scroll bars, other types
     // but SIZE_RESTORED only note the parent frame's state (0). A restore repaints what the new size
     // uncovered (the whole window unless the parameter's smart-resize option says otherwise), tells
@@ -1453,6 +1459,7 @@ protected:
     CPtrList m_pluginList;  // CGXPluginComponent*, not owned
     CRuntimeClass* m_pDataClass;
     int m_nLockUpdate;
+    CWheelTurns m_wheelTurns;
     // The GDI caches, keyed by the records' bytes.
     std::map<std::vector<BYTE>, std::unique_ptr<CFont>> m_fontCache;
     std::map<std::pair<DWORD, DWORD>, std::unique_ptr<CBrush>> m_brushCache;

@@ -19,6 +19,7 @@
 #include "win/Win.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 // ---- GXLineAxis: a scroll bar's message -----------------------------------------------------------------
 
@@ -100,6 +101,23 @@ BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos)
 BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos)
 {
     return GXLineAxis(*this, FALSE).ScrollByMessage(nSBCode, nPos);
+}
+
+BOOL CGXGridCore::OnGridMouseWheel(UINT, short zDelta, CPoint)
+{
+    CWnd* pWnd = GridHwndWnd();
+    if (!m_bInitDone || m_nLockUpdate > 0 || pWnd == nullptr)
+        return FALSE;
+    const DWORD dwStyle = pWnd->GetStyle();
+    if (!(dwStyle & (WS_VSCROLL | WS_HSCROLL)))
+        return FALSE;
+    BOOL bPages = FALSE;
+    const int nSteps = m_wheelTurns.Add(zDelta, bPages);
+    const UINT nCode = bPages ? (nSteps > 0 ? SB_PAGEDOWN : SB_PAGEUP) : (nSteps > 0 ? SB_LINEDOWN : SB_LINEUP);
+    const GXLineAxis axis(*this, (dwStyle & WS_VSCROLL) != 0);
+    for (int i = 0; i < std::abs(nSteps); ++i)
+        axis.ScrollByMessage(nCode, 0);
+    return TRUE;
 }
 
 BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)

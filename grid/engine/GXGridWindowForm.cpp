@@ -51,6 +51,8 @@ BOOL GXDispatchGridMessage(CGXGridCore& grid, CWnd& wnd, BOOL bWindowForm, UINT 
         return orDefault(grid.OnGridVScroll(LOWORD(wParam), HIWORD(wParam)));
     case WM_HSCROLL:
         return orDefault(grid.OnGridHScroll(LOWORD(wParam), HIWORD(wParam)));
+    case WM_MOUSEWHEEL:
+        return orDefault(grid.OnGridMouseWheel(LOWORD(wParam), short(HIWORD(wParam)), point));
     case WM_SIZE:
         return orDefault(grid.OnGridSize(UINT(wParam), short(LOWORD(lParam)), short(HIWORD(lParam))));
     case WM_MOUSEMOVE:

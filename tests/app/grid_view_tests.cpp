@@ -369,6 +369,87 @@ TEST_F(EvaluationsGrid, TypedEntriesOfAGainColumnBecomeNumbersInTheGridAndTheTab
     EXPECT_EQ(Str(app.m_Project.EvaluationsTable[2][2]), "3.5");
 }
 
+// Undo (Edit > Undo) and Redo (Ctrl+R) take back and make again, each at one stroke, what the user
+// did to a cell: an entry typed over a value, a value chosen in an empty ordinal cell, a cell cleared
+// with Delete; cells cut; the project's table follows the cells, and the project counts as modified.
+TEST_F(EvaluationsGrid, UndoAndRedoTakeBackAnEntryAChoiceAClearedCellAndACutWithTheProject)
+{
+    OpenProject();
+    CZQGridView* pGrid = OpenGrid();
+    ASSERT_NE(pGrid, nullptr);
+    app.m_Project.AddAlternative("A3");
+    ASSERT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10/A3||0");
+    const COLORREF nPlain = Interior(*pGrid, 1, 2);
+    // a key pressed where it goes: the cell's window while it edits, else the grid
+    const auto press = [pGrid](UINT nKey) {
+        CWnd* pEdit = pGrid->IsActiveCurrentCell() ? dynamic_cast<CWnd*>(pGrid->GetCurrentCellControl()) : nullptr;
+        const HWND hTarget = pEdit != nullptr && pEdit->m_hWnd != nullptr ? pEdit->m_hWnd : pGrid->m_hWnd;
+        ::SendMessageA(hTarget, WM_KEYDOWN, nKey, MAKELPARAM(1, 0));
+    };
+    const auto undo = [this] { Command(ID_EDIT_UNDO); };
+    const auto redo = [pGrid] { Type(*pGrid, "\x12"); };
+
+    // 999 typed over A1's weight, Enter
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+    Type(*pGrid, "999");
+    press(VK_RETURN);
+    ASSERT_EQ(Table(), "|size|w/A1|big|999/A2|small|10/A3||0");
+    app.m_nModified = 0;
+    undo();
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10/A3||0") << "one Undo takes the entry back";
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    EXPECT_EQ(Interior(*pGrid, 1, 2), nPlain);
+    EXPECT_EQ(app.m_nModified, 1);
+    app.m_nModified = 0;
+    redo();
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|999/A2|small|10/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    EXPECT_EQ(app.m_nModified, 1);
+    EXPECT_EQ(Interior(*pGrid, 1, 2), RGB(255, 255, 255));
+    undo();
+    EXPECT_EQ(Table(), "|size|w/A1|big|2.5/A2|small|10/A3||0");
+
+    // a value chosen in A3's empty size: undone, the cell is empty and green again
+    ASSERT_TRUE(pGrid->SetCurrentCell(3, 1));
+    auto* pList = dynamic_cast<CGXTabbedComboBoxWnd*>(pGrid->GetCurrentCellControl());
+    ASSERT_NE(pList, nullptr);
+    pList->SetValue("big");
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    ASSERT_EQ(Table(), "|size|w/A1|big|2.5/A2|small|10/A3|big|0");
+    undo();
+    EXPECT_EQ(Table(), "|size|w/A1|big|2.5/A2|small|10/A3||0");
+    EXPECT_EQ(Texts(*pGrid), Table());
+    EXPECT_EQ(Interior(*pGrid, 3, 1), kGreen);
+
+    // A2's weight cleared with Delete, Enter
+    ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+    press(VK_DELETE);
+    press(VK_RETURN);
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    undo();
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    redo();
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    undo();
+
+    // both weights cut (Edit > Cut clears the cells without an entry): the project's evaluations
+    // are emptied with the cells, and come back with them
+    ASSERT_TRUE(pGrid->SetCurrentCell(1, 1));
+    pGrid->SelectRange(CGXCellRange(1, 2, 2, 2));
+    Command(ID_EDIT_CUT);
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|/A2|small|/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    undo();
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|2.5/A2|small|10/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+    redo();
+    EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|/A2|small|/A3||0");
+    EXPECT_EQ(Table(), Texts(*pGrid));
+}
+
 TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGrid)
 {
     OpenProject();

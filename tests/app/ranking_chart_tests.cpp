@@ -1,6 +1,6 @@
 // The ranking chart: the window a solve opens, its geometry drawn into memory for the worked project
 // and for the edge cases, the colours of reference and other alternatives, no rows without a Solver
-// with results, the scroll sizes, printing on a printer-like DC and the preview, and the open flag.
+// with results, the scroll sizes and steps, printing on a printer-like DC and the preview, and the open flag.
 // the standard headers before windows.h, which defines min and max as macros
 #include <algorithm>
 #include <cstring>
@@ -174,6 +174,37 @@ TEST_F(RankingChart, NothingIsDrawnWithoutRowsOrWithoutASolverWithResults)
     app.m_Project.ProjectSolver = std::make_unique<Solver>();
     app.m_Project.RefreshRankingChart();
     EXPECT_TRUE(app.m_Project.RankingRows.empty());
+}
+
+TEST_F(RankingChart, AnArrowClickScrollsOneRowAPageClickTheRowsTheWindowShowsAndTheWheelThreeRows)
+{
+    OpenAndSolve();
+    ASSERT_NE(View(), nullptr);
+    app.m_Project.RankingRows.clear();
+    for (int i = 0; i < 40; ++i)
+        app.m_Project.RankingRows.push_back({CString("alternative") + char('A' + i % 26), "0.5"});
+    Canvas canvas(500, 300);
+    DrawInto(canvas, 419);
+    SetClientSize(View(), 419, 290);
+    View()->OnDraw(&canvas.DC());
+    CRect client;
+    View()->GetClientRect(&client);
+    ASSERT_EQ(client.Height(), 290);
+    int nMapMode = 0;
+    SIZE total, page, line;
+    View()->GetDeviceScrollSizes(nMapMode, total, page, line);
+    EXPECT_EQ(line.cy, 20) << "one row";
+    EXPECT_EQ(page.cy, 280) << "the whole rows the window shows";
+
+    View()->SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(View()->GetScrollPosition(), CPoint(0, 20));
+    View()->SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(View()->GetScrollPosition(), CPoint(0, 20 + 280));
+    View()->SendMessage(WM_VSCROLL, SB_TOP);
+    UINT nLines = 3;
+    ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0);
+    View()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, short(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(View()->GetScrollPosition(), CPoint(0, 20 * int(nLines)));
 }
 
 TEST_F(RankingChart, ARedrawPaintsAtOnce)

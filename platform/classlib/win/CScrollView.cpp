@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CScrollView, CView)
     ON_WM_SIZE()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
+    ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 const CSize CScrollView::sizeDefault(0, 0);
@@ -263,4 +264,22 @@ void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
         return;
     }
     OnScroll(SB_VERT, nSBCode);
+}
+
+BOOL CScrollView::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    const DWORD dwStyle = GetStyle();
+    const bool bHorz = !(dwStyle & WS_VSCROLL);
+    if (bHorz && !(dwStyle & WS_HSCROLL))
+        return CView::OnMouseWheel(nFlags, zDelta, pt);
+    BOOL bPages = FALSE;
+    const int nSteps = m_scrollState.wheel.Add(zDelta, bPages);
+    if (nSteps == 0)
+        return TRUE;
+    const CSize& step = bPages ? m_scrollState.pageDev : m_scrollState.lineDev;
+    const CPoint ptOld = GetDeviceScrollPosition();
+    CPoint ptNew = ptOld;
+    (bHorz ? ptNew.x : ptNew.y) += nSteps * (bHorz ? step.cx : step.cy);
+    ScrollToDevicePosition(ptNew);
+    return GetDeviceScrollPosition() != ptOld;
 }

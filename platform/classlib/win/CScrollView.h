@@ -12,10 +12,15 @@
 // GetScrollPosition answers in logical units (in the metric and English modes a scrolled-down view
 // has a negative y); GetDeviceScrollPosition in pixels.
 //
-// Not done yet: centring a drawing smaller than the window, scale-to-fit, the mouse wheel.
+// The mouse wheel scrolls down and up by the lines (or pages) a notch scrolls as the system is set
+// (CWheelTurns), in lines of the view's line size; a view whose drawing is only wider than its window
+// scrolls across instead. A view with nothing to scroll passes the wheel on to its parent.
+//
+// Not done yet: centring a drawing smaller than the window, scale-to-fit.
 #pragma once
 
 #include "win/CView.h"
+#include "win/CWheelTurns.h"
 
 class CScrollView : public CView {
     DECLARE_DYNAMIC(CScrollView)
@@ -56,6 +61,8 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    // Scrolls for the wheel's turn (see the top of this file); TRUE when the view scrolled.
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     // Scrolls one bar (SB_HORZ or SB_VERT) for the scroll code.
     void OnScroll(int nBar, UINT nSBCode);
 
@@ -66,5 +73,6 @@ protected:
         CSize pageDev;
         CSize lineDev;
         BOOL bInUpdateBars = FALSE;
+        CWheelTurns wheel;
     } m_scrollState;
 };

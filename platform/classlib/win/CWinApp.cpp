@@ -149,6 +149,8 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
         ::SendMessageA(pMsg->hwnd, EM_SETSEL, 0, -1);
         return TRUE;
     }
+    if (pMsg->message == WM_MOUSEWHEEL)
+        AimWheelAtPointer(pMsg);
     CWnd* pMainWnd = GetMainWnd();
     const HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
     bool bReachesMain = false;
@@ -161,6 +163,17 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     if (hWndMain != nullptr && !bReachesMain)
         return pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
+}
+
+void CWinThread::AimWheelAtPointer(MSG* pMsg)
+{
+    // a window that holds the mouse (a drag) keeps the wheel
+    if (::GetCapture() != nullptr)
+        return;
+    const POINT pt = {short(LOWORD(pMsg->lParam)), short(HIWORD(pMsg->lParam))};
+    const HWND hUnder = ::WindowFromPoint(pt);
+    if (hUnder != nullptr && hUnder != pMsg->hwnd && ::GetWindowThreadProcessId(hUnder, nullptr) == ::GetCurrentThreadId())
+        pMsg->hwnd = hUnder;
 }
 
 BOOL CWinThread::PumpMessage()

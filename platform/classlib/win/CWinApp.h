@@ -13,9 +13,14 @@
 // parents (stopping at the main window), then to the main window; frames translate their accelerators
 // there, but not the keys an edit control takes for itself (CFrameWnd::IsEditControlKey). Before all
 // that, Ctrl+A pressed in an edit control selects its whole text and goes no further, in every window
-// and dialog of the program: the system's edit control does nothing with it. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without handler) to the main
-// window and its descendants and to the visible top-level windows it owns (floating bars) and theirs;
-// OnIdle(1) frees the temporary window, GDI and menu wrappers and answers FALSE.
+// and dialog of the program: the system's edit control does nothing with it. The mouse wheel goes to
+// the window under the pointer, as on the desktops of today, whichever window has the focus (the
+// system sends WM_MOUSEWHEEL to the focus window, or, as Wine does, to the window under the pointer):
+// the loop sends it there unless a window holds the mouse (a drag), or the window under the pointer is
+// not one of the thread's. OnIdle(0) sends WM_IDLEUPDATECMDUI (wParam TRUE: disable items without
+// handler) to the main window and its descendants and to the visible top-level windows it owns
+// (floating bars) and theirs; OnIdle(1) frees the temporary window, GDI and menu wrappers and answers
+// FALSE.
 //
 // Settings: with SetRegistryKey("Havrel") they live under
 // HKEY_CURRENT_USER\Software\Havrel\<m_pszProfileName>\<section>, the profile name being the
@@ -86,6 +91,9 @@ public:
     MSG m_msgCur;     // the message being handled
 
 protected:
+    // Aims a WM_MOUSEWHEEL at the window under the pointer (see the top of this file).
+    static void AimWheelAtPointer(MSG* pMsg);
+
     struct CWinThreadState {
         POINT ptLastMouse = {-1, -1}; // where the last mouse move was (repeated moves are not news)
         UINT nLastMessage = 0;

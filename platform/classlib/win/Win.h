@@ -17,6 +17,7 @@
 #include "win/WinServices.h"
 #include "win/CCmdTarget.h"
 #include "win/CWnd.h"
+#include "win/CWheelTurns.h"
 #include "win/CWindowDC.h"
 #include "win/MouseLoop.h"
 #include "win/CRectTracker.h"

@@ -60,7 +60,7 @@ protected:
 
 } // namespace
 
-TEST_F(ScrollViewTest, AChartWithoutAFixedRectangleScrollsOver1024By768AndOneWithItsOwnOverThat)
+TEST_F(ScrollViewTest, AChartWithoutAFixedRectangleScrollsOver1024By768WithTheWheelTooAndOneWithItsOwnOverThat)
 {
     AddValueDisplay(Chart());
     MakeView();
@@ -70,6 +70,10 @@ TEST_F(ScrollViewTest, AChartWithoutAFixedRectangleScrollsOver1024By768AndOneWit
     // the window is smaller: both scroll bars show
     EXPECT_NE(pView->GetStyle() & WS_HSCROLL, 0u);
     EXPECT_NE(pView->GetStyle() & WS_VSCROLL, 0u);
+    // and the mouse wheel scrolls it down
+    pView->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, short(-WHEEL_DELTA)), 0);
+    EXPECT_GT(pView->GetScrollPosition().y, 0);
+    EXPECT_EQ(pView->GetScrollPosition().x, 0);
 
     Chart().SetFixedRect(CRect(0, 0, 300, 200));
     pView->SendMessage(WM_INITIALUPDATE);

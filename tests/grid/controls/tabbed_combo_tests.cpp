@@ -258,6 +258,48 @@ TEST(TabbedCombo, TheOpenListIsWidenedAndTitledAndEscapeDiscardsTheChoice)
     EXPECT_EQ(f.Stored(2, 2), "mid");
 }
 
+TEST(TabbedCombo, TheTitlesHaveRoomInTheirFramesAndTheOpenListIsNotInTheCellsColour)
+{
+    // a heading wider than its column's values, in a cell marked green
+    TabbedFixture f("Heading\tRank\nab\t1\ncd\t2", {{GX_IDS_UA_TABLIST_TITLES, "1"}});
+    const COLORREF kGreen = RGB(128, 255, 128);
+    f.ApplyStyle(2, 2, CGXStyle().SetInterior(CGXCellBrush(CGXCellBrush::gxSolid, kGreen)));
+    f.ClickCell(2, 2);
+    ASSERT_TRUE(f.Combo()->GetDroppedState());
+
+    // the heading, its raised frame on both sides and a little air inside fit its column
+    CDC* pDC = f.grid.GetClientDC();
+    CFont* pOld = f.grid.SelectStyleFont(pDC, *f.grid.LookupStyleRowCol(2, 2));
+    const int nHeading = pDC->GetTextExtent("Heading").cx;
+    pDC->SelectObject(pOld);
+    f.grid.ReleaseClientDC();
+    ASSERT_FALSE(f.Tabbed()->GetColumnEdges().empty());
+    EXPECT_GE(f.Tabbed()->GetColumnEdges()[0], nHeading + 2 * ::GetSystemMetrics(SM_CXEDGE) + 4);
+
+    // an item of the open list on the window's colour, the selection field on the cell's
+    const auto background = [&](UINT nState) {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        CBitmap bitmap;
+        CClientDC screen(nullptr);
+        bitmap.CreateCompatibleBitmap(&screen, 200, 20);
+        CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_COMBOBOX;
+        item.itemID = 0;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = nState;
+        item.hDC = dc.m_hDC;
+        item.rcItem = {0, 0, 200, 20};
+        f.Tabbed()->DrawItem(&item);
+        const COLORREF color = dc.GetPixel(190, 18);
+        dc.SelectObject(pOldBitmap);
+        return color;
+    };
+    EXPECT_EQ(background(0), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(background(ODS_COMBOBOXEDIT), kGreen);
+}
+
 TEST(TabbedCombo, AListOpenedAtTheScreensRightEdgeEndsAtTheCombosRightEdge)
 {
     TabbedFixture f("Value\tA rather long description of the rank\nlow\t1\nmid\t2", {});

@@ -355,6 +355,34 @@ TEST_F(GridViewTest, ScrollMessagesMoveByPagesAndThumbPositions)
     EXPECT_EQ(pView->GetTopRow(), 1u + 99u * 4u);
 }
 
+TEST_F(GridViewTest, TheMouseWheelScrollsTheSystemsLinesANotchAndLeavesTheCurrentCell)
+{
+    UINT nLines = 3;
+    ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0);
+    ASSERT_TRUE(nLines > 0 && nLines < 10);
+    ASSERT_TRUE(pView->SetCurrentCell(2, 2));
+    const auto wheel = [this](int nDelta) { Send(WM_MOUSEWHEEL, MAKEWPARAM(0, short(nDelta)), MAKELPARAM(200, 200)); };
+    wheel(-WHEEL_DELTA);
+    EXPECT_EQ(pView->GetTopRow(), 1 + nLines) << "a notch towards the user scrolls down";
+    wheel(-WHEEL_DELTA / 2);
+    EXPECT_EQ(pView->GetTopRow(), 1 + nLines);
+    wheel(-WHEEL_DELTA / 2);
+    EXPECT_EQ(pView->GetTopRow(), 1 + 2 * nLines) << "two half notches make one";
+    wheel(3 * WHEEL_DELTA);
+    EXPECT_EQ(pView->GetTopRow(), 1u);
+    EXPECT_EQ(pView->GetLeftCol(), 1u);
+    ROWCOL nRow = 0, nCol = 0;
+    EXPECT_TRUE(pView->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(std::make_pair(nRow, nCol), std::make_pair(ROWCOL(2), ROWCOL(2)));
+
+    // rows that all fit: the wheel scrolls across
+    pView->GetParam()->GetData()->SetRowCount(3);
+    pView->UpdateScrollbars();
+    ASSERT_FALSE(pView->GetStyle() & WS_VSCROLL);
+    wheel(-WHEEL_DELTA);
+    EXPECT_EQ(pView->GetLeftCol(), 1 + nLines);
+}
+
 TEST_F(GridViewTest, PrivateMessagesMoveAndValidateTheCurrentCellAndSuspendResizing)
 {
     struct Case {

@@ -1,5 +1,6 @@
 // CScrollView: scroll sizes and their defaults, the scroll bars, the position within the drawing,
-// the viewport origin for the screen and for printing, and the metric mapping modes.
+// the viewport origin for the screen and for printing, the metric mapping modes, and the mouse wheel
+// (which the message loop hands to the window under the pointer).
 #include "FakeServices.h"
 #include "TestSupport.h"
 
@@ -110,6 +111,65 @@ TEST_F(ScrollViewTest, MetricSizesAreKeptInPixelsAndTheLogicalPositionCountsYUpw
 
     ExpectInvalidArg([&] { pView->SetScrollSizes(MM_ANISOTROPIC, CSize(10, 10)); }, "mapping mode");
     ExpectInvalidArg([&] { pView->SetScrollSizes(MM_TEXT, CSize(-1, 10)); }, "negative size");
+}
+
+// The wheel turned by nDelta (WHEEL_DELTA a notch, negative towards the user) over the view.
+void Wheel(CWnd* pWnd, int nDelta)
+{
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    pWnd->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, short(nDelta)), MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+}
+
+// The lines a notch of the wheel scrolls, as the system is set.
+int WheelLines()
+{
+    UINT nLines = 3;
+    ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0);
+    return int(nLines);
+}
+
+TEST_F(ScrollViewTest, TheWheelScrollsTheSystemsLinesANotchDownOrElseAcross)
+{
+    ASSERT_GT(WheelLines(), 0);
+    pView->SetScrollSizes(MM_TEXT, CSize(1000, 800), CSize(100, 100), CSize(10, 7));
+    Wheel(pView, -WHEEL_DELTA);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 7 * WheelLines())) << "a notch towards the user: down";
+    Wheel(pView, -WHEEL_DELTA / 2);
+    Wheel(pView, -WHEEL_DELTA / 2);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 14 * WheelLines())) << "two half notches make one";
+    Wheel(pView, 2 * WHEEL_DELTA);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 0));
+
+    // a drawing only wider than the window scrolls across
+    pView->SetScrollSizes(MM_TEXT, CSize(1000, 40), CSize(100, 100), CSize(10, 7));
+    Wheel(pView, -WHEEL_DELTA);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(10 * WheelLines(), 0));
+
+    // a drawing that fits stays
+    pView->SetScrollSizes(MM_TEXT, CSize(50, 40));
+    Wheel(pView, -WHEEL_DELTA);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 0));
+}
+
+TEST_F(ScrollViewTest, TheMessageLoopHandsTheWheelToTheWindowUnderThePointer)
+{
+    // the frame on top of whatever else the display shows, the focus in another window
+    pFrame->SetWindowPos(&CWnd::wndTopMost, 600, 400, 320, 260, SWP_SHOWWINDOW);
+    pFrame->UpdateWindow();
+    pView->SetScrollSizes(MM_TEXT, CSize(1000, 800), CSize(100, 100), CSize(10, 7));
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "Static", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 20, 20), nullptr, 0));
+    other.SetFocus();
+
+    CRect rect;
+    pView->GetWindowRect(rect);
+    ASSERT_EQ(::WindowFromPoint(rect.CenterPoint()), pView->m_hWnd);
+    // as the system may send it: to the window with the focus
+    other.PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, short(-WHEEL_DELTA)), MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    EXPECT_TRUE(app.PumpMessage());
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 7 * WheelLines()));
+    other.DestroyWindow();
 }
 
 } // namespace
