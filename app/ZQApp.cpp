@@ -433,8 +433,16 @@ void CZQApp::ShowOpenedResultWindows()
         if (CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pMainWnd))
             pFrame->MDITile(MDITILE_HORIZONTAL);
     }
-    if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs)))
+    if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs))) {
+        ZQRunWhilePainting([] { FinishRenderingDotToGif(); }, ZQWhileWorking::PaintAndTimers);
         pView->ShowWrittenPage();
+    }
+}
+
+void CZQApp::PaintRefreshedResultWindow()
+{
+    if (IsOpeningResultWindows())
+        ZQPaintWaitingWindows();
 }
 
 void CZQApp::RefreshGraphPage()
@@ -443,6 +451,7 @@ void CZQApp::RefreshGraphPage()
         return ZQOnWindowsThread([this] { RefreshGraphPage(); });
     if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs)))
         pView->RefreshGraphPage();
+    PaintRefreshedResultWindow();
 }
 
 void CZQApp::LoadFromModel()
@@ -465,12 +474,11 @@ void CZQApp::LoadMatrix()
 {
     if (ZQOnWorkThread())
         return ZQOnWindowsThread([this] { LoadMatrix(); });
-    if (m_bMatrixFilled) {
+    if (m_bMatrixFilled)
         m_bMatrixFilled = false;
-        return;
-    }
-    if (CZQResultsGridView* pView = dynamic_cast<CZQResultsGridView*>(FirstViewOf(ZQDocument::ComparisonMatrix)))
+    else if (CZQResultsGridView* pView = dynamic_cast<CZQResultsGridView*>(FirstViewOf(ZQDocument::ComparisonMatrix)))
         pView->LoadMatrix();
+    PaintRefreshedResultWindow();
 }
 
 void CZQApp::RedrawRankingChart()
@@ -479,6 +487,7 @@ void CZQApp::RedrawRankingChart()
         return ZQOnWindowsThread([this] { RedrawRankingChart(); });
     if (CZQRankingChartView* pView = dynamic_cast<CZQRankingChartView*>(FirstViewOf(ZQDocument::RankingChart)))
         pView->Redraw();
+    PaintRefreshedResultWindow();
 }
 
 // ---- main frame, messages, cursor, environment ---------------------------------------------------------
@@ -568,4 +577,9 @@ int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
         return GRAPH_RENDER_OK;
     }
     return RenderDotToGifFile(Utf8Of(dot), host);
+}
+
+void CZQApp::RunLongWork(const std::function<void()>& work)
+{
+    ZQRunWhilePainting(work, ZQWhileWorking::PaintAndTimers);
 }

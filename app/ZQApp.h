@@ -22,7 +22,8 @@
 // reference tree and the criteria list; while a project file is read they work on the refill that
 // puts them into the panes in one go (CZQPaneRefill). A file is read on a thread of its own while the
 // windows keep being painted (ReadProject): the services that touch windows, called from that thread,
-// are carried out on the windows' thread.
+// are carried out on the windows' thread. So is the long part of a solve (RunLongWork), which calls
+// only GetTempDirectory and RenderDotToGif, on its own thread: neither touches a window.
 #pragma once
 
 #include <windows.h>
@@ -213,8 +214,12 @@ public:
     // cannot be written) when the path has no host path or its folder does not exist. During the
     // Solve command and the solve after an edit of the ranking, which go on while the graphs render,
     // the render runs in the background and 1 is returned at once: the graph view waits for it before
-    // it shows the images, and the command for it before it ends.
+    // it shows the images, and the command for it (its windows painted meanwhile) before it ends.
     int RenderDotToGif(const CString& dot, const CString& path) override;
+    // The long part of a solve on a thread of its own, while the windows' thread keeps the windows
+    // painted and their timers going under the wait cursor; the user's input waits for the solve's
+    // end, so no command acts on a solve that is not done (ZQRunWhilePainting).
+    void RunLongWork(const std::function<void()>& work) override;
 
     // ---- fields ----
     int m_nEvaluationsGridOpen; // 1 while an evaluations grid window exists
@@ -380,8 +385,12 @@ private:
         CZQApp& m_app;
     };
     // Makes the tile the result windows opened so far asked for, if any, then shows the graph page
-    // written meanwhile, if any.
+    // written meanwhile, if any, once the graphs rendered in the background are written: the windows
+    // go on being painted while they are.
     void ShowOpenedResultWindows();
+    // While the result windows of a command open (ResultWindows), paints the windows waiting to be
+    // painted: the one just refreshed shows at once, not the screen's remains until the command ends.
+    void PaintRefreshedResultWindow();
 
     HINSTANCE m_hLanguageLibrary; // the loaded resource library, null when none
     // The refill of the panes that the services of the panes go to while a project file is read;

@@ -62,6 +62,16 @@ void HandleSentMessages()
     ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
+// Handles the timers' messages waiting for the calling thread.
+void HandleTimers()
+{
+    // a timer that comes due again while its message is handled must not hold the caller here
+    const int kMostTimers = 64;
+    MSG msg;
+    for (int n = 0; n < kMostTimers && ::PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE); ++n)
+        ::DispatchMessageA(&msg);
+}
+
 } // namespace
 
 int ZQPaintWaitingWindows()
@@ -89,7 +99,7 @@ void CZQPaintPacer::Step()
     m_dwLast = ::GetTickCount();
 }
 
-void ZQRunWhilePainting(const std::function<void()>& work)
+void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handled)
 {
     if (g_dwWorkThread != 0) {
         work();
@@ -117,6 +127,8 @@ void ZQRunWhilePainting(const std::function<void()>& work)
         if (dwWait == WAIT_OBJECT_0)
             break;
         HandleSentMessages();
+        if (handled == ZQWhileWorking::PaintAndTimers)
+            HandleTimers();
         if (::GetTickCount() - dwLastPaint >= kPaintInterval) {
             ZQPaintWaitingWindows();
             dwLastPaint = ::GetTickCount();

@@ -1,8 +1,8 @@
 // Long work without a frozen window: the program has one thread for its windows, and a project file
-// read on it would leave the window unpainted until the read ends. These helpers let the windows'
-// thread keep its windows painted while work runs, and nothing else: the user's input, commands and
-// timers stay queued until the message loop takes them again, so that no command ever runs on a
-// project that is half read.
+// read or a solve on it would leave the window unpainted until it ends. These helpers let the
+// windows' thread keep its windows painted while work runs (and, for a solve, their timers going),
+// and nothing else: the user's input and commands stay queued until the message loop takes them
+// again, so that no command ever runs on a project that is half read or half solved.
 //
 // Does not yet: show progress, or let the user cancel the work.
 #pragma once
@@ -27,11 +27,17 @@ private:
     DWORD m_dwLast;
 };
 
+// What the windows' thread handles while work runs, beside the paint messages and the messages
+// other threads send: nothing more, or the timers' messages too (a tool bar's hot button, a tip or
+// the splash go on and end on time; no timer of the program starts a command).
+enum class ZQWhileWorking { Paint, PaintAndTimers };
+
 // Runs work on a thread of its own, while the calling thread (the windows' thread) keeps its windows
-// painted and carries out the calls that work makes through ZQOnWindowsThread. Returns when work has
-// ended; what work threw is thrown again here, on the calling thread. work must not touch a window
-// itself. When no thread can be started, work runs on the calling thread.
-void ZQRunWhilePainting(const std::function<void()>& work);
+// painted (with `handled` ZQWhileWorking::PaintAndTimers, its timers going too) and carries out the
+// calls that work makes through ZQOnWindowsThread. Returns when work has ended; what work threw is
+// thrown again here, on the calling thread. work must not touch a window itself. When no thread can
+// be started, or work of ZQRunWhilePainting already runs, work runs on the calling thread.
+void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handled = ZQWhileWorking::Paint);
 
 // Runs call on the windows' thread: at once when the calling thread is that thread or no work of
 // ZQRunWhilePainting is running, else by handing it to the waiting windows' thread and waiting for

@@ -396,8 +396,9 @@ private:
     CZQShellServices& Shell(const char* operation) const;
     // Sets the application's modified flag to 1 (for `operation`).
     void MarkModified(const char* operation);
-    // The common part of SolveProblem and AutoSolve: a new Solver, prepared, ranged and solved; the
-    // failures reported with inconsistencyHeading for an inconsistent ranking. Returns Solve's result.
+    // The common part of SolveProblem and AutoSolve: a new Solver, prepared, then ranged and solved
+    // as the shell's long work (RunLongWork), the project holding no Solver meanwhile; the failures
+    // reported with inconsistencyHeading for an inconsistent ranking. Returns Solve's result.
     int RunSolve(CZQShellServices& shell, const char* inconsistencyHeading);
     // Shows the Solver's Kendall coefficient as status text.
     void ShowKendall(CZQShellServices& shell);

@@ -16,6 +16,7 @@
 
 #include "core/CString.h"
 
+#include <functional>
 #include <vector>
 
 // The document templates of the application that the model opens or whose first view it reaches.
@@ -157,4 +158,13 @@ public:
     // renderer's library cannot be initialised, -2 when the renderer cannot be created, -3 when the
     // text is refused, -4 when the image cannot be saved.
     virtual int RenderDotToGif(const CString& dot, const CString& path) = 0;
+
+    // ---- Long work ----
+
+    // Runs work, the long part of a solve, which calls on no service but GetTempDirectory and
+    // RenderDotToGif and touches nothing of the project that a window reads: the application may run
+    // it on a thread of its own while its windows go on being painted, so both services must allow
+    // a call from another thread meanwhile. Returns when work has ended; what work threw is thrown
+    // again here. This one runs work at once, on the calling thread.
+    virtual void RunLongWork(const std::function<void()>& work);
 };

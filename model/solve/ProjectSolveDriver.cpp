@@ -8,6 +8,8 @@
 #include "model/solve/ParallelPieces.h"
 #include "model/solve/Solver.h"
 
+#include <memory>
+
 namespace {
 
 const char* const kReferenceSetInconsistent =
@@ -51,16 +53,28 @@ int CZQInterfaceData::RunSolve(CZQShellServices& shell, const char* inconsistenc
     if (!PrepareSolver())
         return refuse();
 
-    Solver& solver = *ProjectSolver;
+    // The long part runs on a Solver that no window reads meanwhile: the project holds none while it
+    // is solved, so the shell may keep its windows painted from the project all that time.
+    std::unique_ptr<Solver> solving = std::move(ProjectSolver);
     int result = 0;
     try {
-        solver.model.ComputeCriterionRanges();
-        result = solver.Solve();
-    } catch (CInvalidArgException* e) {
-        // The records the preparation made cannot be solved: as refused as a preparation that said so.
-        e->Delete();
-        result = -1;
+        shell.RunLongWork([&solving, &result] {
+            try {
+                solving->model.ComputeCriterionRanges();
+                result = solving->Solve();
+            } catch (CInvalidArgException* e) {
+                // The records the preparation made cannot be solved: as refused as a preparation
+                // that said so.
+                e->Delete();
+                result = -1;
+            }
+        });
+    } catch (...) {
+        ProjectSolver = std::move(solving);
+        throw;
     }
+    ProjectSolver = std::move(solving);
+    Solver& solver = *ProjectSolver;
     // The preparation has consumed the credibility choice.
     CredibilityList.clear();
 

@@ -24,6 +24,11 @@
 //                                           exit 1. TEXT comes in as the command line's Unicode, so
 //                                           letters outside the program's code page compare too;
 //                                           "&" underlines the next letter, as in a menu
+//   ondrix_inspect cover L T W H RRGGBB SECONDS [REGEX]
+//                                           puts a window of that colour over the rectangle, above
+//                                           every other, and takes it away after SECONDS (or, with
+//                                           REGEX, as soon as a line of the dump matches it): what a
+//                                           user does who lays a window over another for a while
 //
 // One line per window, indented two spaces a level:
 //   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled]
@@ -685,11 +690,71 @@ bool WaitForPictureInside(double seconds, const std::regex& pattern, const std::
     }
 }
 
+// The cover's window: its class's brush paints it; it takes no activation and no click.
+LRESULT CALLBACK CoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_MOUSEACTIVATE)
+        return MA_NOACTIVATEANDEAT;
+    if (msg == WM_NCHITTEST)
+        return HTTRANSPARENT;
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// Handles the cover's messages (its painting) for up to milliseconds.
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD end = ::GetTickCount() + milliseconds;
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        const LONG left = LONG(end - ::GetTickCount());
+        if (left <= 0)
+            return;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(std::min<LONG>(left, 20)), QS_ALLINPUT);
+    }
+}
+
+// Shows the cover over the rectangle for up to seconds, or until a line of the dump matches until
+// (when given); then destroys it and lets the display take it away.
+bool Cover(int left, int top, int width, int height, unsigned long colour, double seconds, const std::regex* until)
+{
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CoverProc;
+    wc.hInstance = instance;
+    wc.hbrBackground = ::CreateSolidBrush(RGB(colour >> 16 & 0xff, colour >> 8 & 0xff, colour & 0xff));
+    wc.lpszClassName = "OndrixInspectCover";
+    if (!::RegisterClassA(&wc))
+        return false;
+    const HWND hwnd = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
+                                        WS_POPUP, left, top, width, height, nullptr, nullptr, instance, nullptr);
+    if (hwnd == nullptr)
+        return false;
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(hwnd);
+    const DWORD end = ::GetTickCount() + DWORD(seconds * 1000);
+    do {
+        PumpFor(100);
+        if (until != nullptr) {
+            bool seen = false;
+            for (const std::string& line : Dump())
+                seen = seen || std::regex_search(line, *until);
+            if (seen)
+                break;
+        }
+    } while (LONG(::GetTickCount() - end) < 0);
+    ::DestroyWindow(hwnd);
+    PumpFor(100);
+    return true;
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
                          "                      | pixels L T W H RRGGBB | clipboard [empty]\n"
-                         "                      | image SECONDS REGEX FILE.bmp | shows SECONDS REGEX menu TEXT\n");
+                         "                      | image SECONDS REGEX FILE.bmp | shows SECONDS REGEX menu TEXT\n"
+                         "                      | cover L T W H RRGGBB SECONDS [REGEX]\n");
     return 2;
 }
 
@@ -735,6 +800,13 @@ int main(int argc, char** argv)
                 return 1;
             }
             return WaitForPictureInside(std::atof(argv[2]), std::regex(argv[3]), picture, width, height) ? 0 : 1;
+        }
+        if (command == "cover" && (argc == 8 || argc == 9)) {
+            const std::regex until(argc == 9 ? argv[8] : "");
+            return Cover(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                         std::strtoul(argv[6], nullptr, 16), std::atof(argv[7]), argc == 9 ? &until : nullptr)
+                       ? 0
+                       : 1;
         }
         if (command == "clipboard" && (argc == 2 || (argc == 3 && std::string(argv[2]) == "empty")))
             return PrintClipboard(argc == 3) ? 0 : 1;

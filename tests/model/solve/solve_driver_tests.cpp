@@ -6,7 +6,11 @@
 
 #include "core/CException.h"
 
+#include <atomic>
+#include <exception>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -253,6 +257,90 @@ TEST_F(SolveDriverTest, ResultWindowsNeedASolver)
     project.OpenGraphsWindow();
     project.RefreshComparisonMatrixWindow();
     EXPECT_EQ(shell.ActionsBesideRenders(), (Calls{"OpenNewDocument(PreferenceGraphs)", "TileWindowsHorizontally()"}));
+}
+
+// A shell that runs the solve's long work on a thread of its own while its own thread goes on reading
+// the project as painted windows do meanwhile; under the thread checker a touch of what they read
+// from the work is a reported race.
+struct AsideShell : FakeShell {
+    using FakeShell::FakeShell;
+
+    void RunLongWork(const std::function<void()>& work) override
+    {
+        ++longWorks;
+        if (failInstead)
+            AfxThrowInvalidArgFormat("no thread for the work");
+        std::atomic<bool> done{false};
+        std::exception_ptr error;
+        std::thread worker([&] {
+            workThread = std::this_thread::get_id();
+            try {
+                work();
+            } catch (...) {
+                error = std::current_exception();
+            }
+            done = true;
+        });
+        while (!done) {
+            const Solver* pSolver = project->ProjectSolver.get();
+            solverSeenMeanwhile = solverSeenMeanwhile || pSolver != nullptr;
+            if (pSolver != nullptr && pSolver->HasResults() && !pSolver->model.alternatives.empty())
+                readMeanwhile += pSolver->model.alternatives[0]->name.GetLength();
+            readMeanwhile += project->RankingRows.size() + project->ValueFunctions.size() +
+                             project->ValueBoundsTable.size() + project->EvaluationsTable.size();
+        }
+        worker.join();
+        if (error)
+            std::rethrow_exception(error);
+    }
+    int RenderDotToGif(const CString& dot, const CString& path) override
+    {
+        renderThreads.push_back(std::this_thread::get_id());
+        return FakeShell::RenderDotToGif(dot, path);
+    }
+    int ShowMessage(const CString& text, const CString& caption, unsigned style) override
+    {
+        messageThreads.push_back(std::this_thread::get_id());
+        return FakeShell::ShowMessage(text, caption, style);
+    }
+
+    bool failInstead = false;
+    int longWorks = 0;
+    std::thread::id workThread;
+    std::vector<std::thread::id> renderThreads, messageThreads;
+    bool solverSeenMeanwhile = false;
+    size_t readMeanwhile = 0;
+};
+
+TEST_F(SolveDriverTest, TheLongWorkSolvesASolverThatTheProjectDoesNotHoldMeanwhile)
+{
+    RankedPairOnGainAndCost();
+    AsideShell aside(&project);
+    aside.referenceTree = shell.referenceTree;
+    ASSERT_EQ(project.SolveProblem(), 1);
+    EXPECT_EQ(aside.longWorks, 1);
+    EXPECT_FALSE(aside.solverSeenMeanwhile);
+    // the graphs render from the work; everything else the shell sees comes as from a solve at once
+    EXPECT_EQ(aside.renderThreads, (std::vector<std::thread::id>(2, aside.workThread)));
+    EXPECT_NE(aside.workThread, std::this_thread::get_id());
+    ExpectGainAndCostSolved(project, aside, dir);
+
+    // an inconsistent ranking is reported after the work, from the calling thread
+    project.ClearProject();
+    FourAlternatives();
+    aside.referenceTree = shell.referenceTree;
+    ASSERT_EQ(project.SolveProblem(), 1);
+    RankWithAnInconsistentIndifference();
+    aside.referenceTree = shell.referenceTree;
+    EXPECT_EQ(project.SolveProblem(), 0);
+    EXPECT_EQ(aside.messageThreads, std::vector<std::thread::id>{std::this_thread::get_id()});
+    EXPECT_FALSE(aside.solverSeenMeanwhile);
+
+    // work that cannot be run leaves the project its prepared Solver
+    aside.failInstead = true;
+    EXPECT_THROW(project.SolveProblem(), CInvalidArgException*);
+    ASSERT_TRUE(project.ProjectSolver);
+    EXPECT_FALSE(project.ProjectSolver->HasResults());
 }
 
 TEST_F(SolveDriverTest, WithoutShellServicesTheDriverRefuses)
