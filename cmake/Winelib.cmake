@@ -136,3 +136,22 @@ function(ondrix_resource_library name rc)
     COMMENT "Building the resource library ${name}.dll")
   add_custom_target(${name} ALL DEPENDS ${R_DESTINATION}/${name}.dll)
 endfunction()
+
+# ondrix_win_library(NAME SPEC file.spec SOURCES src... [LIBS lib...]): a Winelib library NAME.dll with
+# code, beside the programs of the current binary folder, which load it by its Windows path. Its
+# sources are compiled with the Winelib flags and linked by wineg++ -shared with the export list of the
+# .spec file and the Win32 import libraries LIBS; wineg++ writes NAME.dll.so, which is copied to NAME.dll.
+function(ondrix_win_library name)
+  cmake_parse_arguments(L "" "SPEC" "SOURCES;LIBS" ${ARGN})
+  get_filename_component(spec ${L_SPEC} ABSOLUTE)
+  add_library(${name} MODULE ${L_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll"
+    CXX_LINKER_LAUNCHER "${CMAKE_SOURCE_DIR}/cmake/winelink;${WINEGXX}" LINK_DEPENDS ${spec})
+  target_link_libraries(${name} PRIVATE winelib)
+  target_link_options(${name} PRIVATE ${spec})
+  foreach(lib ${L_LIBS})
+    target_link_libraries(${name} PRIVATE -l${lib})
+  endforeach()
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${name}>.so $<TARGET_FILE:${name}>)
+endfunction()
