@@ -39,14 +39,15 @@ function(ondrix_win_executable name)
 endfunction()
 
 # ondrix_wine_test(NAME [CLIPBOARD] SOURCES src... [LIBS lib...]): a Winelib GoogleTest program (its main
-# comes from the test support library), run by ctest as `wine64 NAME.exe.so` (label "wine"). The test
-# command provides DISPLAY; the prefix lives inside the build tree. CLIPBOARD: the program puts things on
-# the clipboard or reads them, so it never runs beside another such program.
+# comes from the test support library), run by ctest as `wine64 NAME.exe.so` (label "wine") through
+# tools/wine-test, which says why when wine ends without starting it. The test command provides DISPLAY;
+# the prefix lives inside the build tree. CLIPBOARD: the program puts things on the clipboard or reads
+# them, so it never runs beside another such program.
 function(ondrix_wine_test name)
   cmake_parse_arguments(T "CLIPBOARD" "" "SOURCES;LIBS" ${ARGN})
   ondrix_win_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} ondrix_wine_test_main GTest::gtest)
-  add_test(NAME ${name} COMMAND ${WINE64} $<TARGET_FILE:${name}>.so)
+  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-test ${WINE64} $<TARGET_FILE:${name}>.so)
   set_tests_properties(${name} PROPERTIES LABELS wine
     ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
   # the clipboard is one for the whole display: programs that use it take turns
