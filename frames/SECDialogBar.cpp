@@ -94,9 +94,7 @@ BOOL SECDialogBar::PreTranslateMessage(MSG* pMsg)
 {
     if (SECControlBar::PreTranslateMessage(pMsg))
         return TRUE;
-    if (m_hWnd == nullptr || pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
-        return FALSE;
-    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
+    if (!AfxIsKeyMessageFor(m_hWnd, pMsg))
         return FALSE;
     // the dialog manager takes every key of the bar's controls, the frames' accelerators among them
     for (CWnd* pOwner = GetOwner(); pOwner != nullptr; pOwner = pOwner->GetParentFrame())
