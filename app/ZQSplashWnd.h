@@ -38,9 +38,9 @@ protected:
     CZQSplashWnd();
     ~CZQSplashWnd() override;
 
-    // Loads bitmap 260 and makes the popup window of exactly its size, owned by pParentWnd's window and
-    // topmost (nothing else is drawn over it while it shows).
-    // FALSE when the bitmap is missing or the window cannot be made.
+    // Loads bitmap 260 and makes the popup window of exactly its size, centred and owned by
+    // pParentWnd's window, so that it stays above that window (not above other programs' windows: it is
+    // not topmost). FALSE when the bitmap is missing or the window cannot be made.
     BOOL Create(CWnd* pParentWnd);
     // Destroys the window and updates the main window at once, so it is not left with the picture's
     // hole in it.

@@ -39,14 +39,15 @@ function(ondrix_win_executable name)
 endfunction()
 
 # ondrix_wine_test(NAME [CLIPBOARD] SOURCES src... [LIBS lib...]): a Winelib GoogleTest program (its main
-# comes from the test support library), run by ctest as `wine64 NAME.exe.so` (label "wine"). The test
-# command provides DISPLAY; the prefix lives inside the build tree. CLIPBOARD: the program puts things on
-# the clipboard or reads them, so it never runs beside another such program.
+# comes from the test support library), run by ctest as `wine64 NAME.exe.so` (label "wine") through
+# tools/wine-test, which says why when wine ends without starting it. The test command provides DISPLAY;
+# the prefix lives inside the build tree. CLIPBOARD: the program puts things on the clipboard or reads
+# them, so it never runs beside another such program.
 function(ondrix_wine_test name)
   cmake_parse_arguments(T "CLIPBOARD" "" "SOURCES;LIBS" ${ARGN})
   ondrix_win_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} ondrix_wine_test_main GTest::gtest)
-  add_test(NAME ${name} COMMAND ${WINE64} $<TARGET_FILE:${name}>.so)
+  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-test ${WINE64} $<TARGET_FILE:${name}>.so)
   set_tests_properties(${name} PROPERTIES LABELS wine
     ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all;ONDRIX_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
   # the clipboard is one for the whole display: programs that use it take turns
@@ -135,4 +136,23 @@ function(ondrix_resource_library name rc)
     DEPENDS ${rc_path} ${R_DEPENDS}
     COMMENT "Building the resource library ${name}.dll")
   add_custom_target(${name} ALL DEPENDS ${R_DESTINATION}/${name}.dll)
+endfunction()
+
+# ondrix_win_library(NAME SPEC file.spec SOURCES src... [LIBS lib...]): a Winelib library NAME.dll with
+# code, beside the programs of the current binary folder, which load it by its Windows path. Its
+# sources are compiled with the Winelib flags and linked by wineg++ -shared with the export list of the
+# .spec file and the Win32 import libraries LIBS; wineg++ writes NAME.dll.so, which is copied to NAME.dll.
+function(ondrix_win_library name)
+  cmake_parse_arguments(L "" "SPEC" "SOURCES;LIBS" ${ARGN})
+  get_filename_component(spec ${L_SPEC} ABSOLUTE)
+  add_library(${name} MODULE ${L_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll"
+    CXX_LINKER_LAUNCHER "${CMAKE_SOURCE_DIR}/cmake/winelink;${WINEGXX}" LINK_DEPENDS ${spec})
+  target_link_libraries(${name} PRIVATE winelib)
+  target_link_options(${name} PRIVATE ${spec})
+  foreach(lib ${L_LIBS})
+    target_link_libraries(${name} PRIVATE -l${lib})
+  endforeach()
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${name}>.so $<TARGET_FILE:${name}>)
 endfunction()

@@ -22,8 +22,6 @@
 // (AlignLeft, AlignRight: bitmap width + text width + 5 by the larger height), one above the other
 // (AlignTop, AlignBottom: the larger width by bitmap height + text height + 5), or the bitmap alone;
 // the window becomes that size + 2 * margin + 3 in each direction.
-//
-// Not done yet: nothing of the button.
 #pragma once
 
 #include "frames/SECOwnerDrawButton.h"

@@ -27,8 +27,10 @@ SECBmpMgr::ResourceName::ResourceName(LPCSTR lpszName)
 
 SECBmpMgr::ImageList::~ImageList()
 {
-    DeleteBitmap(hSmall);
-    DeleteBitmap(hLarge);
+    if (!bSmallBorrowed)
+        DeleteBitmap(hSmall);
+    if (!bLargeBorrowed)
+        DeleteBitmap(hLarge);
 }
 
 SECBmpMgr::SECBmpMgr() = default;
@@ -142,15 +144,17 @@ void SECBmpMgr::SwitchForms(BOOL& bFlag, BOOL bValue)
 
 BOOL SECBmpMgr::LoadBitmaps(ImageList* pList, BOOL bReload)
 {
+    if (pList->bSmallBorrowed)
+        return TRUE;
     if (m_bSmall || m_bKeepBoth) {
-        if (m_bSmall && !m_bKeepBoth)
+        if (m_bSmall && !m_bKeepBoth && !pList->bLargeBorrowed)
             DeleteBitmap(pList->hLarge);
         if (bReload)
             DeleteBitmap(pList->hSmall);
         if (pList->hSmall == nullptr && (pList->hSmall = LoadSmallBitmap(pList)) == nullptr)
             return FALSE;
     }
-    if (m_bSmall)
+    if (m_bSmall || pList->bLargeBorrowed)
         return TRUE;
 
     if (!m_bKeepBoth)

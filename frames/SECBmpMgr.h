@@ -16,7 +16,10 @@
 // Reference count: 1 at creation (new SECBmpMgr); AddRef for each further holder; the last Release
 // deletes the manager with its bitmaps.
 //
-// Not done yet: bitmaps borrowed from elsewhere (nothing in this program lends one to the manager).
+// A form of an image list may be borrowed: a derived manager that puts a bitmap of its own owner into a
+// list marks it so (bSmallBorrowed, bLargeBorrowed). The manager never loads, rebuilds or deletes a
+// borrowed form: a list whose small form is borrowed is left as it is whatever the flags and reloads
+// ask; a borrowed large form is kept whichever form is in use, and never replaced.
 #pragma once
 
 #include <windows.h>
@@ -95,6 +98,8 @@ protected:
         HBITMAP hLarge = nullptr;
         int nImages = 0;            // the number of images (of non-zero ids)
         BOOL bSysColor = TRUE;      // map the bitmaps to the system's button colours
+        BOOL bSmallBorrowed = FALSE; // hSmall belongs to someone else (see the top of this file)
+        BOOL bLargeBorrowed = FALSE; // hLarge likewise
         ~ImageList();
     };
 
@@ -107,7 +112,8 @@ protected:
     // Sets bFlag (m_bSmall or m_bKeepBoth) to bValue; a change loads the missing forms.
     void SwitchForms(BOOL& bFlag, BOOL bValue);
     // Brings the forms of pList in line with the small/keep-both flags: loads the missing form in use
-    // (bReload: after deleting the loaded ones), deletes a form no longer kept. FALSE on failure.
+    // (bReload: after deleting the loaded ones), deletes a form no longer kept; borrowed forms stay as
+    // they are (see the top of this file). FALSE on failure.
     virtual BOOL LoadBitmaps(ImageList* pList, BOOL bReload);
     // The small bitmap of pList, mapped or as stored (null on failure; the caller owns it).
     virtual HBITMAP LoadSmallBitmap(const ImageList* pList);

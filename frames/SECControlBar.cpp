@@ -70,8 +70,8 @@ int SECGripperInfo::GetHorzGripperHeight() const
 
 SECControlBar::SECControlBar()
     : m_pTypeIDProvider(nullptr), m_dwMRUDockingState(0), m_fPctWidth(1.0f), m_fSavedPctWidth(1.0f), m_rcMargins(10, 10, 10, 10),
-      m_bCanExpand(TRUE), m_bExpandable(TRUE), m_bRowHorz(TRUE), m_dwExStyle(0), m_bHidePressed(FALSE),
-      m_bExpandPressed(FALSE)
+      m_bCanExpand(TRUE), m_bExpandable(TRUE), m_bRowHorz(TRUE), m_pWndRepaintAfterBorders(nullptr), m_dwExStyle(0),
+      m_bHidePressed(FALSE), m_bExpandPressed(FALSE)
 {
 }
 
@@ -610,6 +610,11 @@ void SECControlBar::DoPaint(CDC* pDC)
     CRect rect = rectClient;
     DrawBorders(pDC, rect);
     DrawGripper(pDC, rectClient);
+    if (m_pWndRepaintAfterBorders != nullptr) {
+        const HWND hWndAfter = m_pWndRepaintAfterBorders->m_hWnd;
+        if (::IsWindow(hWndAfter) && hWndAfter != m_hWnd && !::IsChild(hWndAfter, m_hWnd))
+            ::RedrawWindow(hWndAfter, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
 }
 
 BOOL SECControlBar::OnEraseBkgnd(CDC* pDC)

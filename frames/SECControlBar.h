@@ -43,7 +43,10 @@
 // else face), full length on a bar aligned top or bottom, else 2 pixels short at the start and 3 at the
 // end; then each bordered side shrinks by the toolkit's border width (2). WM_ERASEBKGND fills the
 // strips between the client and the inside rectangle with the button face colour (with
-// SEC_CBRS_EX_MARGINS), then erases as the window class does.
+// SEC_CBRS_EX_MARGINS), then erases as the window class does. After the borders and the gripper, the
+// window m_pWndRepaintAfterBorders names (null: none) is repainted at once, with its children: one whose
+// drawing the bar's borders cover; the bar itself or a window that holds it is never repainted so,
+// which would paint the bar again without end.
 //
 // Layout: CalcFixedLayout answers the most recently used horizontal-dock size for a horizontal bar,
 // the vertical-dock size otherwise. CalcDynamicLayout with LM_COMMIT first stores the length (times
@@ -102,8 +105,6 @@
 // (SetBarInfoEx when the record has an extension record), then the class library's position and
 // visibility. SetExBarStyle gives a bar floating in a floating frame a sizing border while it is sizable
 // (no SEC_CBRS_EX_FIXEDSIZE) and the thin frame otherwise.
-//
-// Not done yet: nothing asks for a window to be repainted after the bar's borders.
 #pragma once
 
 #include "frames/SECToolkitRes.h"
@@ -243,6 +244,7 @@ public:
     BOOL m_bCanExpand;          // FALSE while the bar is alone in its row (TRUE at start)
     BOOL m_bExpandable;         // TRUE: the next click on the arrow expands (TRUE at start)
     BOOL m_bRowHorz;            // the bar's row is horizontal (TRUE at start)
+    CWnd* m_pWndRepaintAfterBorders; // repainted after the borders are drawn (null: none)
 
 protected:
     // The queries of the gripper's buttons. Both answer TRUE here.

@@ -3,9 +3,15 @@
 #include "frames/SECResourceData.h"
 #include "win/AfxResource.h"
 #include "win/ArgCheck.h"
+#include "win/CFrameWnd.h"
+#include "win/ControlContainer.h"
 #include "win/WndInternal.h"
 
 IMPLEMENT_DYNCREATE(SECDialogBar, SECControlBar)
+
+BEGIN_MESSAGE_MAP(SECDialogBar, SECControlBar)
+    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -20,7 +26,7 @@ INT_PTR CALLBACK BarDlgProc(HWND, UINT, WPARAM, LPARAM)
 
 } // namespace
 
-SECDialogBar::SECDialogBar() : m_nResourceID(0)
+SECDialogBar::SECDialogBar() : m_nResourceID(0), m_pInitCookie(nullptr)
 {
 }
 
@@ -75,6 +81,26 @@ BOOL SECDialogBar::Create(CWnd* pParentWnd, LPCSTR lpszTemplateName, DWORD dwSty
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                      ((dwStyle & WS_VISIBLE) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     return TRUE;
+}
+
+LRESULT SECDialogBar::HandleInitDialog(WPARAM, LPARAM)
+{
+    const LRESULT lResult = Default();
+    AfxCallControlContainerHook(this, m_pInitCookie);
+    return lResult;
+}
+
+BOOL SECDialogBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (SECControlBar::PreTranslateMessage(pMsg))
+        return TRUE;
+    if (!AfxIsKeyMessageFor(m_hWnd, pMsg))
+        return FALSE;
+    // the dialog manager takes every key of the bar's controls, the frames' accelerators among them
+    for (CWnd* pOwner = GetOwner(); pOwner != nullptr; pOwner = pOwner->GetParentFrame())
+        if (pOwner->PreTranslateMessage(pMsg))
+            return TRUE;
+    return ::IsDialogMessageA(m_hWnd, pMsg);
 }
 
 CSize SECDialogBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

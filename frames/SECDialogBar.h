@@ -8,8 +8,15 @@
 // docked is its default size, stretched along its edge to the frame's extent when the layout
 // stretches bars.
 //
-// Not done yet: the dialog manager's keyboard handling (tabbing between the bar's controls), which
-// needs the frame's message loop to offer messages to the bar.
+// At WM_INITDIALOG, once the dialog manager has made the template's controls, a bar given an
+// initialisation cookie (m_pInitCookie, set before Create) hands it to the class library's
+// control-container hook (win/ControlContainer.h), which makes the OLE controls it names.
+//
+// Keyboard: a key message for the bar or one of its controls, offered by the message loop, goes first
+// to the bar's owner frame and the frames above it (their accelerators would otherwise be taken by
+// the dialog manager), then to the dialog manager: Tab and Shift+Tab move the focus between the bar's
+// controls, the arrow keys within a group, Enter and Escape send the default button's command (IDOK
+// without one) and IDCANCEL, which the bar passes to its owner, and a mnemonic reaches its control.
 #pragma once
 
 #include "frames/SECControlBar.h"
@@ -32,6 +39,16 @@ public:
     // The sizable bar's record with the template id.
     void GetBarInfo(CControlBarInfo* pInfo) override;
 
+    // Key messages for the bar and its controls: the frames' accelerators, then the dialog manager
+    // (see the top of this file). TRUE when the message was used.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
     CSize m_sizeDefault; // the window's size as the template made it
     UINT m_nResourceID;  // the template's id, kept for saved layouts (0 for a named template)
+    void* m_pInitCookie; // handed to the control-container hook at WM_INITDIALOG (null: none)
+
+protected:
+    afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -105,7 +105,8 @@
 // bits (its rows changed, so they would be stale) and one of unchanged length but a new thickness moves
 // without redrawing (its layout has just invalidated what changed); otherwise it moves as any bar.
 //
-// Not done yet: the extra creation value is kept, not read.
+// The extra creation value (the frame's EnableDocking passes it on) is kept in m_dwExtra for derived dock
+// bars; nothing here reads it.
 #pragma once
 
 #include "frames/SECControlBar.h"

@@ -9,8 +9,6 @@
 // the menu was shown, a left-button press for the button still waiting in the queue (the click that
 // closed the menu over the button) is dropped, so that the menu does not open again at once. Then the
 // button repaints.
-//
-// Not done yet: nothing of the button.
 #pragma once
 
 #include "frames/SECBitmapButton.h"

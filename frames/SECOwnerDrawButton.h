@@ -40,8 +40,6 @@
 //
 // The colours are the toolkit's drawing values (SECToolkit.h), refreshed when a button is made and on
 // WM_SYSCOLORCHANGE; the new look is the toolkit start-up's version flag, taken with the window.
-//
-// Not done yet: nothing of the button.
 #pragma once
 
 #include "win/CButton.h"

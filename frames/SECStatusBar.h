@@ -33,11 +33,10 @@
 // Enable clears or sets the disabled style, SetCheck sets or clears the pop-out style, SetText sets the
 // pane's text.
 //
-// The size grip keeps its HTBOTTOMRIGHT hit; everything else of the bar is client area. Owner-drawn
-// panes (SBT_OWNERDRAW in the style) are drawn by DrawItem when the control asks its parent, which
-// passes the request back to the bar.
-//
-// Not done yet: nothing of the bar; the pane styles are handed to the control as they are.
+// The size grip keeps its HTBOTTOMRIGHT hit; everything else of the bar is client area. A pane's text
+// goes to the control with the low word of the pane's style as its drawing type, as it stands (no
+// borders, pop-out, owner-drawn). Owner-drawn panes (SBT_OWNERDRAW in the style) are drawn by DrawItem
+// when the control asks its parent, which passes the request back to the bar.
 #pragma once
 
 #include "frames/SECControlBar.h"

@@ -9,8 +9,6 @@
 //
 // SECCapMenuBtn shows the icon of the maximised MDI child (16 by 16 on the face colour) and drops
 // that child's system menu down, giving it SC_CLOSE as default item when it has none.
-//
-// Not done yet: nothing; the menu bar that holds them comes with the menu bar.
 #pragma once
 
 #include "frames/SECStdBtn.h"

@@ -14,8 +14,6 @@
 // takes the colour as SEC_WM_COLORSELECTED does, a cancel changes nothing.
 //
 // DDX_WellColor moves a colour between a well button or a colour well of a dialog and a member.
-//
-// Not done yet: nothing of the button.
 #pragma once
 
 #include "frames/SECColorWell.h"

@@ -116,13 +116,58 @@ ondrix_xvfb() {
     export DISPLAY=":$n"
 }
 
-# ondrix_wineserver: start a persistent wineserver for WINEPREFIX and Wine's background services;
-# sets WINESERVER_PID. The services are started here, with their output sent nowhere: started by a test
-# program instead, they would inherit its output and ctest would wait for them to end.
+# ondrix_wineserver: start a persistent wineserver for WINEPREFIX and Wine's background services, and
+# wait until they serve the prefix; sets WINESERVER_PID and notes it in the prefix
+# (.ondrix-wineserver, for the test launcher's report). The start is made in order: a server still
+# ending for the prefix is waited for first; the wine programs come only once the persistent server
+# listens, since a program that finds no server starts one of its own that persists for no time
+# (Debian's wineserver command passes -p0): if that one won the prefix, it would be shutting down as
+# the first tests connect, ending them. The services are started here, with their output sent nowhere:
+# started by a test program instead, they would inherit its output and ctest would wait for them to end.
 ondrix_wineserver() {
-    wineserver -f -p >/dev/null 2>&1 &
-    WINESERVER_PID=$!
+    local attempt i
+    for attempt in 1 2 3; do
+        # a server left running for the prefix (a run that was killed, or one still ending) would keep
+        # ours from starting
+        wineserver -k >/dev/null 2>&1
+        wineserver -w
+        wineserver -f -p >/dev/null 2>&1 &
+        WINESERVER_PID=$!
+        for i in $(seq 3000); do
+            ondrix_wineserver_ready "$WINESERVER_PID" && break
+            kill -0 "$WINESERVER_PID" 2>/dev/null || break
+            sleep 0.02
+        done
+        ondrix_wineserver_ready "$WINESERVER_PID" && break
+        kill -0 "$WINESERVER_PID" 2>/dev/null &&
+            die "the wineserver for $WINEPREFIX did not serve it within a minute: $(ondrix_wineserver_state)"
+        echo "ondrix: the wineserver for $WINEPREFIX ended as it started: $(ondrix_wineserver_state)" >&2
+    done
+    ondrix_wineserver_ready "$WINESERVER_PID" || die "no wineserver could be started for $WINEPREFIX"
+    printf '%s' "$WINESERVER_PID" >"$WINEPREFIX/.ondrix-wineserver"
     wine64 wineboot >/dev/null 2>&1 </dev/null || die "Wine does not start in $WINEPREFIX"
+    ondrix_wineserver_ready "$WINESERVER_PID" ||
+        die "the wineserver for $WINEPREFIX no longer serves it after Wine started: $(ondrix_wineserver_state)"
+}
+
+# ondrix_wineserver_ready PID: whether the wineserver PID serves its prefix: it holds the lock of its
+# folder (the one it works in), which only one server of a prefix can, and listens on the socket there.
+ondrix_wineserver_ready() {
+    [ -S "/proc/$1/cwd/socket" ] && grep -q "^[0-9]*: POSIX *ADVISORY *WRITE $1 " /proc/locks
+}
+
+# ondrix_wineserver_state: what can be seen of WINESERVER_PID and of the servers of the prefix, for a
+# message that says why the server does not serve it.
+ondrix_wineserver_state() {
+    local pid=$WINESERVER_PID folder
+    if kill -0 "$pid" 2>/dev/null; then
+        folder=$(readlink "/proc/$pid/cwd")
+        printf 'process %s runs in %s, socket %s, its locks: %s' "$pid" "$folder" \
+            "$([ -S "$folder/socket" ] && echo there || echo missing)" "$(grep " $pid " /proc/locks | tr -s ' ' | tr '\n' ';')"
+    else
+        printf 'process %s has ended' "$pid"
+    fi
+    printf "; wineservers on this machine: %s" "$(pgrep -a -x wineserver64 | tr "\n" ";")"
 }
 
 # ondrix_stop: stop what ondrix_xvfb and ondrix_wineserver started, by process id.
@@ -133,6 +178,7 @@ ondrix_stop() {
         wineserver -k >/dev/null 2>&1
         kill "$WINESERVER_PID" 2>/dev/null
         wait "$WINESERVER_PID" 2>/dev/null
+        rm -f "$WINEPREFIX/.ondrix-wineserver"
     fi
     if [ -n "${XVFB_PID:-}" ]; then
         kill "$XVFB_PID" 2>/dev/null

@@ -9,8 +9,6 @@
 // are refused, except Alt+Down, which opens the list like the button. In the open list Space or a
 // click on a box ticks or unticks; Enter, Escape, Tab, Alt+Down and the focus leaving close it, and
 // each of them keeps the ticks: the new mask is stored when it differs from the cell's.
-//
-// Does not do yet: nothing left of its own.
 #pragma once
 
 #include "grid/controls/GXComboBox.h"

@@ -24,7 +24,7 @@
 // choice made; GX_WM_COMBO_CLOSEUP, the list closes (lParam TRUE keeps the choice); GX_WM_COMBO_SELCHANGE;
 // GX_WM_COMBO_KILLFOCUS, the list lost the focus.
 //
-// Does not do yet: nothing left of its own; the check-list and tabbed combos derive from it.
+// The check-list and tabbed combos (GXCheckListComboBox.h, GXTabbedComboBox.h) derive from it.
 #pragma once
 
 #include "grid/controls/GXButton.h"

@@ -11,8 +11,6 @@
 // F1 to F24 and keys with Ctrl go to the grid, which moves the current cell. Only a change of the
 // list's selection by the user marks the cell modified, so merely visiting a cell never rewrites its
 // value; Store then writes the selected line (an empty text when none is selected).
-//
-// Does not do yet: nothing left of its own.
 #pragma once
 
 #include "grid/engine/GXControl.h"

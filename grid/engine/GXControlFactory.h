@@ -14,7 +14,8 @@
 // the entry of 52541. 20132 makes a control only for a browser grid, which this program has none of.
 //
 // Control classes: the cell controls register a maker per class (RegisterControlMaker; the grid's
-// controls do it in grid/controls/GXControls.cpp). An entry whose class has no maker yet makes a
+// controls do it in grid/controls/GXControls.cpp, one maker for every class of the table). An entry
+// whose class has no maker registered (a program that never registers the cell controls) makes a
 // CGXPlainTextControl that draws the cell's text and edits nothing (it knows its entry); the entries
 // marked for it receive their cell tip either way. User attributes: the library's own first, then the
 // step of each registered class that has one, then every library id still unregistered without a style
@@ -137,7 +138,7 @@ BOOL GXRegisterObjectWndClass(HINSTANCE hInstance, LPCSTR lpszClassName);
 // object is forgotten there. Such an object deletes itself when its window is gone.
 BOOL GXTakeAutoCreatedWindow(CWnd* pWnd);
 
-// The stand-in control of every table entry until the cell controls exist: it draws the cell's text
+// The stand-in control of an entry whose class has no maker registered: it draws the cell's text
 // (CGXDrawingAndFormatting::DrawCellText) and edits nothing.
 class CGXPlainTextControl : public CGXControl {
     GX_DECLARE_CONTROL(CGXPlainTextControl)

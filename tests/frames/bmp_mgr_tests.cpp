@@ -1,6 +1,7 @@
 // The image manager: tool-bar resources as wrc compiles them, commands mapped to images (the first
 // registration winning, the first resource fixing the size), refused loads that leave the manager as
-// it was, the system-colour mapping, the large form, keep-both switching and the reference count.
+// it was, the system-colour mapping, the large form, keep-both switching, forms borrowed from elsewhere
+// and the reference count.
 #include "ToolkitTestSupport.h"
 
 #include <cstring>
@@ -203,6 +204,53 @@ TEST_F(BmpMgrTest, SwitchingKeepBothAndFormsLosesNoImage)
     expectAllImages("small, keeping both", FALSE);
     EXPECT_TRUE(pMgr->ReloadAll(TRUE));
     expectAllImages("reloaded", FALSE);
+}
+
+// A manager into whose first image list the test puts bitmaps of its own.
+class CLendingBmpMgr : public SECBmpMgr {
+public:
+    // Puts hBitmap as the small (bSmall) or large form of the first list, marked borrowed.
+    void Lend(HBITMAP hBitmap, BOOL bSmall)
+    {
+        ImageList& list = *m_lists.front();
+        HBITMAP& hForm = bSmall ? list.hSmall : list.hLarge;
+        if (hForm != nullptr)
+            ::DeleteObject(hForm);
+        hForm = hBitmap;
+        (bSmall ? list.bSmallBorrowed : list.bLargeBorrowed) = TRUE;
+    }
+};
+
+TEST(BmpMgrBorrowTest, BorrowedFormsAreNeitherReplacedNorDeleted)
+{
+    SECStartToolkit();
+    for (const BOOL bSmall : {TRUE, FALSE}) {
+        auto* pLender = new CLendingBmpMgr;
+        ASSERT_TRUE(pLender->LoadToolBarResource(IDR_TB_FIRST)) << bSmall;
+        const CSize size = bSmall ? pLender->GetSmallImageSize() : pLender->GetLargeImageSize();
+        CWindowDC screen(nullptr);
+        const HBITMAP hLent = ::CreateCompatibleBitmap(screen.m_hDC, size.cx * 3, size.cy);
+        ASSERT_NE(hLent, nullptr);
+        pLender->Lend(hLent, bSmall);
+
+        // every switch of the forms, and a full reload, in both orders of the flags
+        pLender->SetSmallImages(!bSmall);
+        pLender->SetKeepBoth(TRUE);
+        pLender->SetSmallImages(bSmall);
+        pLender->SetKeepBoth(FALSE);
+        pLender->SetSmallImages(!bSmall);
+        pLender->SetSmallImages(bSmall);
+        EXPECT_TRUE(pLender->ReloadAll(TRUE)) << bSmall;
+        HBITMAP hBitmap = nullptr;
+        int nImage = -1;
+        EXPECT_TRUE(pLender->GetImage(ID_TB_BLUE, hBitmap, nImage)) << bSmall;
+        EXPECT_EQ(hBitmap, hLent) << bSmall;
+        EXPECT_EQ(nImage, 2) << bSmall;
+
+        pLender->Release();
+        EXPECT_EQ(::GetObjectType(hLent), DWORD(OBJ_BITMAP)) << "deleted with the manager: " << bSmall;
+        ::DeleteObject(hLent);
+    }
 }
 
 TEST(BmpMgrLifeTest, LastReleaseDeletesTheManager)

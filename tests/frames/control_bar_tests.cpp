@@ -1,10 +1,11 @@
 // The sizable bar: its inside rectangle, gripper and borders (pixels), the child layout of WM_SIZE, the
-// gripper's buttons and tooltips, the context menu, the remembered sizes and free bar ids; and the
-// dialog bar made from a template.
+// gripper's buttons and tooltips, the context menu, the remembered sizes and free bar ids, the window
+// repainted after the borders; and the dialog bar made from a template, with its control-container hook.
 #include "ToolkitTestSupport.h"
 
 #include "frames/SECControlBar.h"
 #include "frames/SECDialogBar.h"
+#include "win/ControlContainer.h"
 
 #include <string>
 #include <vector>
@@ -28,11 +29,29 @@ const int kLine = 3;
 
 const CSize kBarSize(200, 150);
 
-// A bar that lets the tests see its buttons' state.
+// A bar that lets the tests see its buttons' state and counts its paintings.
 class CTestBar : public SECControlBar {
 public:
     using SECControlBar::m_bExpandPressed;
     using SECControlBar::m_bHidePressed;
+    void DoPaint(CDC* pDC) override
+    {
+        nPaints++;
+        SECControlBar::DoPaint(pDC);
+    }
+    int nPaints = 0;
+};
+
+// A window that counts its paintings.
+class CPaintCounter : public CWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_PAINT)
+            nPaints++;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    int nPaints = 0;
 };
 
 // Expects both canvases to hold the same pixels; reports the first difference and how many there are.
@@ -288,6 +307,36 @@ TEST_F(ControlBarTest, EraseFillsTheMarginStripsWithTheFaceColour)
         EXPECT_EQ(canvas.At(margin.x, margin.y), Face()) << margin;
     for (CPoint inside : {CPoint(10, 10), CPoint(30, 20), CPoint(49, 29)})
         EXPECT_EQ(canvas.At(inside.x, inside.y), kWhite) << inside;
+}
+
+TEST_F(ControlBarTest, TheWindowNamedToFollowTheBordersIsRepaintedWithTheBarButNeverTheBarOrItsFrame)
+{
+    CTestBar* pBar = MakeBar(kPaneStyle, kPaneExStyle);
+    ASSERT_NE(pBar, nullptr);
+    CPaintCounter follower;
+    ASSERT_TRUE(follower.CreateEx(0, nullptr, "follower", WS_CHILD | WS_VISIBLE, CRect(300, 0, 340, 40), pFrame, 0));
+    const struct {
+        CWnd* pWnd;
+        int nFollowerPaints;
+    } cases[] = {
+        {&follower, 1},
+        {nullptr, 0},
+        {pBar, 0},   // would paint the bar again and again
+        {pFrame, 0}, // likewise, through the frame's children
+    };
+    for (const auto& c : cases) {
+        pBar->m_pWndRepaintAfterBorders = c.pWnd;
+        pFrame->UpdateWindow();
+        follower.UpdateWindow();
+        const int nBarPaints = pBar->nPaints;
+        const int nFollowerPaints = follower.nPaints;
+        pBar->Invalidate();
+        pBar->UpdateWindow();
+        EXPECT_EQ(pBar->nPaints - nBarPaints, 1) << c.nFollowerPaints;
+        EXPECT_EQ(follower.nPaints - nFollowerPaints, c.nFollowerPaints);
+        EXPECT_FALSE(::GetUpdateRect(pBar->m_hWnd, nullptr, FALSE));
+    }
+    pBar->m_pWndRepaintAfterBorders = nullptr;
 }
 
 // ---- child layout ----------------------------------------------------------------------------------------
@@ -642,6 +691,43 @@ TEST_F(ControlBarTest, DialogBarTakesTheTemplatesSizeLosesItsCaptionAndFillsItsC
     EXPECT_EQ(pBar->CalcFixedLayout(FALSE, TRUE), rectPlain.Size());
     EXPECT_EQ(pBar->CalcFixedLayout(TRUE, TRUE), CSize(32767, rectPlain.Height()));
     EXPECT_EQ(pBar->CalcFixedLayout(TRUE, FALSE), CSize(rectPlain.Width(), 32767));
+}
+
+TEST_F(ControlBarTest, DialogBarHandsItsCookieToTheControlContainerHookOnceItsControlsExist)
+{
+    // notes each call with whether the dialog's combo existed then
+    class CRecordingHook : public CControlContainerHook {
+    public:
+        void OnInitDialog(CWnd* pWnd, void* pCookie) override
+        {
+            calls.push_back({pWnd, pCookie, ::GetDlgItem(pWnd->m_hWnd, IDC_BAR_COMBO) != nullptr});
+        }
+        struct Call {
+            CWnd* pWnd;
+            void* pCookie;
+            bool bControls;
+        };
+        std::vector<Call> calls;
+    } hook;
+    CControlContainerHook* pBefore = AfxSetControlContainerHook(&hook);
+    int cookie = 0;
+    for (void* pCookie : {static_cast<void*>(&cookie), static_cast<void*>(nullptr)}) {
+        hook.calls.clear();
+        SECDialogBar* pBar = new SECDialogBar;
+        pBar->SetAutoDelete(TRUE);
+        pBar->m_pInitCookie = pCookie;
+        ASSERT_TRUE(pBar->Create(pFrame, IDD_TEST_BAR, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0, 0xE805));
+        if (pCookie != nullptr) {
+            ASSERT_EQ(hook.calls.size(), 1u);
+            EXPECT_EQ(hook.calls[0].pWnd, pBar);
+            EXPECT_EQ(hook.calls[0].pCookie, pCookie);
+            EXPECT_TRUE(hook.calls[0].bControls);
+        } else {
+            EXPECT_TRUE(hook.calls.empty()) << "no cookie, no call";
+        }
+        pBar->DestroyWindow();
+    }
+    AfxSetControlContainerHook(pBefore);
 }
 
 TEST_F(ControlBarTest, DialogBarRefusesAMissingTemplateAndAPopupOne)

@@ -18,6 +18,12 @@
 #define IDD_TEST_BAR   110   /* a child dialog with a caption and a combo box */
 #define IDC_BAR_COMBO  1001  /* ... whose entries come from the initialisation data */
 #define IDD_POPUP_BAR  111   /* a popup dialog, which cannot be a bar */
+#define IDD_KEYS_BAR   112   /* a child dialog with two edit boxes and a default button, all tab stops */
+#define IDC_BAR_FIRST  1002
+#define IDC_BAR_SECOND 1003
+#define IDC_BAR_GO     1004
+#define IDR_BAR_KEYS   113   /* accelerators: F5 gives ID_BAR_REFRESH */
+#define ID_BAR_REFRESH 30110
 
 #define ID_APP_PANE     57665 /* the application's only status pane: "_" */
 #define ID_PANE_CAPS    30101 /* "CAP" */

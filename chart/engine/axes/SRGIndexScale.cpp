@@ -95,8 +95,9 @@ void SRGIndexScale::BuildLabels()
     } else {
         ChartFontScope font(m_pDC, GetFont());
         const int h = (std::max)(1, int(m_pDC->GetTextExtent("0", 1).cy));
-        // room by 1.2 text heights a label, as for labels turned across the axis; labels that lie
-        // along it (the value charts' horizontal x labels) take their width, the widest of them
+        // at least 1.2 text heights a label; the room each label needs as it is turned decides when it
+        // is more (its outline, about 1.4 text heights, across the axis; its width along it, as the
+        // value charts' horizontal x labels), the widest of them
         double dSpacing = 1.2 * h;
         for (int j = 0; j < n; ++j)
             dSpacing = (std::max)(dSpacing, LabelSpacing(MeasureText(GetCategoryText(nFirst + j * nStride)), h));

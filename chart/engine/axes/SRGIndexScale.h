@@ -6,10 +6,13 @@
 //
 // Interval: the set step (rounded down to a whole number of categories, at least 1), or as many
 // categories as needed so that the labels fit along the axis (at least one label is assumed to fit),
-// rounded up to a multiple of 10 above 5, of 100 above 100 and of 500 above 500. A label takes 1.2 text
-// heights of the axis, or, turned so that it lies along the axis, the room its text needs there (1.2
-// times its extent along the axis, more than its outline): the widest label of the window decides,
-// so that labels every interval never meet.
+// rounded up to a multiple of 10 above 5, of 100 above 100 and of 500 above 500. A label takes the
+// room its text needs along the axis as OrientLabels turns it (SRGDecimalScale::LabelSpacing: 1.2 times
+// its extent along the axis, and at least a pixel more than its outline), never less than 1.2 text
+// heights; the widest label of the window decides, so that labels every interval never meet. A label
+// turned across the axis thus takes its outline, a text height and a sixth of a line on each side and
+// a pixel: about 1.4 text heights (1.44 for a 16-pixel font), not 1.2, at which neighbouring outlines
+// would overlap; a label that lies along the axis takes 1.2 times its width.
 //
 // SRGGroupScale: the same with the groups of the window and their annotations.
 //

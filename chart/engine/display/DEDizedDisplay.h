@@ -363,8 +363,9 @@ public:
     // on the view ranges it drew with (after a zoom, the zoomed ones); nothing before a drawing.
     // ValuesAt: the x and y values of the XY, bubble and vector types (their view mapping turned
     // round); false when an axis has no width. PolarValuesAt: the angle of the polar types in degrees
-    // clockwise from the top (0 to 360) and the magnitude (from the centre, the radius spanning the
-    // view range); false when the circle is under a pixel.
+    // clockwise from the top, taken into 0 up to 360 as the circle's angle labels read (up and to the
+    // left is 315, not -45), and the magnitude (from the centre, the radius spanning the view range);
+    // false when the circle is under a pixel.
     bool ValuesAt(double x, double y, double& rdX, double& rdY) const;
     bool PolarValuesAt(double x, double y, double& rdAngle, double& rdMagnitude) const;
 

@@ -17,7 +17,8 @@
 // the pair of groups; stacked types the item (0x25, 0x26, 0x2f, 0x30) or the group (0x27, 0x28, 0x31,
 // 0x32) under the point; radar types the slice's item and the value from the centre. The XY, bubble and
 // vector types (the y value, and the x value as the angle) and the polar types (the magnitude from the
-// centre, and the angle in degrees, 0 to 360 clockwise from the top) read the point as their display
+// centre, and the angle in degrees clockwise from the top, taken into 0 up to 360 as the circle's angle
+// labels read: a point up and to the left reads 315, not -45) read the point as their display
 // draws it, on its own view ranges (the zoomed ones after a zoom; DEDizedDisplay::ValuesAt and
 // PolarValuesAt), and resolve no value on a display of another class or with an empty view.
 // Pies, perspective and the types without a routine resolve nothing; any other code goes to the empty

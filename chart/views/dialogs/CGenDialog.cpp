@@ -1,5 +1,7 @@
 #include "chart/views/dialogs/CGenDialog.h"
 
+#include <atliface.h>
+
 #include <cstring>
 
 namespace {
@@ -97,6 +99,30 @@ bool HasClientEdge(const CString& className)
         if (className.CompareNoCase(pClass) == 0)
             return true;
     return false;
+}
+
+// The ActiveX host window holding the control of class id lpszClassId; null (nothing left behind) when
+// OLE or the host cannot start or the control cannot be made.
+HWND CreateActiveXHost(LPCSTR lpszClassId, DWORD dwExStyle, DWORD dwStyle, const CRect& rect, HWND hWndParent,
+                       UINT nID)
+{
+    // ATL's host window class, registered once for the program; the controls need OLE on this thread
+    static const bool bHostReady = SUCCEEDED(::OleInitialize(nullptr)) && ::AtlAxWinInit();
+    if (!bHostReady)
+        return nullptr;
+    // the host makes the control its text names while it is created
+    const HWND hWnd = ::CreateWindowExA(dwExStyle, "AtlAxWin", lpszClassId, dwStyle, rect.left, rect.top, rect.Width(),
+                                        rect.Height(), hWndParent, reinterpret_cast<HMENU>(UINT_PTR(nID)),
+                                        AfxGetInstanceHandle(), nullptr);
+    if (hWnd == nullptr)
+        return nullptr;
+    IUnknown* pControl = nullptr;
+    if (FAILED(::AtlAxGetControl(hWnd, &pControl)) || pControl == nullptr) {
+        ::DestroyWindow(hWnd);
+        return nullptr;
+    }
+    pControl->Release();
+    return hWnd;
 }
 
 } // namespace
@@ -224,14 +250,17 @@ CRect CGenDialog::ItemRect(const Item& item, CPoint origin) const
 bool CGenDialog::CreateControl(const Item& item, CPoint origin)
 {
     HWND hWnd = nullptr;
-    if (!item.className.IsEmpty() && item.className[0] != '{') {
+    const CRect rect = ItemRect(item, origin);
+    const DWORD dwStyle = (item.dwStyle & ~WS_VISIBLE) | WS_CHILD;
+    if (!item.className.IsEmpty() && item.className[0] == '{') {
+        hWnd = CreateActiveXHost(item.className, item.dwExStyle, dwStyle, rect, m_pOwner->m_hWnd, item.nID);
+    } else if (!item.className.IsEmpty()) {
         if (item.className.CompareNoCase("RICHEDIT") == 0)
             ::LoadLibraryA("riched32.dll");
-        const CRect rect = ItemRect(item, origin);
         const DWORD dwExStyle = item.dwExStyle | (HasClientEdge(item.className) ? WS_EX_CLIENTEDGE : 0);
-        hWnd = ::CreateWindowExA(dwExStyle, item.className, item.title, (item.dwStyle & ~WS_VISIBLE) | WS_CHILD,
-                                 rect.left, rect.top, rect.Width(), rect.Height(), m_pOwner->m_hWnd,
-                                 reinterpret_cast<HMENU>(UINT_PTR(item.nID)), AfxGetInstanceHandle(), nullptr);
+        hWnd = ::CreateWindowExA(dwExStyle, item.className, item.title, dwStyle, rect.left, rect.top, rect.Width(),
+                                 rect.Height(), m_pOwner->m_hWnd, reinterpret_cast<HMENU>(UINT_PTR(item.nID)),
+                                 AfxGetInstanceHandle(), nullptr);
     }
     if (hWnd == nullptr) {
         CString text;

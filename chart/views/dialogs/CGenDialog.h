@@ -6,9 +6,12 @@
 // dialog, else by the system's dialog base units.
 //
 // Edit controls, list boxes, list views and tree views get the sunken client edge. The rich edit
-// library is loaded before a "RICHEDIT" control is made. A class whose name begins with '{' names an
-// ActiveX control, which this platform cannot host: it is not created and the message
-// kCannotCreate with the class name is shown, as for any control whose window cannot be made.
+// library is loaded before a "RICHEDIT" control is made. A class whose name begins with '{' is the
+// class id of an ActiveX control: it is made through the system's ActiveX host window (ATL's
+// "AtlAxWin", OLE started for the thread first), which stands at the item's place and holds the
+// control. A control that cannot be made (a class id that is not registered, or whose control fails
+// to start, or any control whose window cannot be made) is left out after the message kCannotCreate
+// with its class name.
 //
 // Show(TRUE) gives each control back the text it had when it was last hidden (its template text at
 // first) and shows it; Show(FALSE) keeps each control's text and hides it.

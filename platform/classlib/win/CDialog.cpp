@@ -286,9 +286,5 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    if (m_hWnd == nullptr || pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
-        return FALSE;
-    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
-        return FALSE;
-    return ::IsDialogMessageA(m_hWnd, pMsg);
+    return AfxIsKeyMessageFor(m_hWnd, pMsg) && ::IsDialogMessageA(m_hWnd, pMsg);
 }

@@ -18,7 +18,8 @@
 // ends it with IDCANCEL. UpdateData runs DoDataExchange (see DataExchange.h): a refused value has
 // already been shown to the user and focused, and UpdateData answers FALSE.
 //
-// Not done yet: control containers, help buttons, dialog bars.
+// Not done yet: OLE controls of the template (a dialog calls no control-container hook,
+// win/ControlContainer.h), help buttons, dialog bars (the toolkit's SECDialogBar serves).
 #pragma once
 
 #include "win/CWnd.h"

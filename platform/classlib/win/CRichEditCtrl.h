@@ -6,7 +6,7 @@
 // caller's EDITSTREAM; character positions are counted in bytes of the plain text. Under Wine the RTF
 // written differs in its bytes from what was read: compare texts and formats, not RTF.
 //
-// Not done yet: OLE objects in the text, printing helpers.
+// Not done yet: OLE objects in the text, banded display (DisplayBand).
 #pragma once
 
 #include "win/CWnd.h"

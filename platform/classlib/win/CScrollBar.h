@@ -1,7 +1,5 @@
 // CScrollBar: a scroll-bar control ("SCROLLBAR" class). Its WM_HSCROLL/WM_VSCROLL go to the parent
 // (and are reflected to the object first, as WM_REFLECT_BASE + the message).
-//
-// Not done yet: nothing the program needs is missing.
 #pragma once
 
 #include "win/CWnd.h"

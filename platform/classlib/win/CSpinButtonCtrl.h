@@ -1,6 +1,4 @@
 // CSpinButtonCtrl: an up-down control (UPDOWN_CLASS) with an optional buddy window.
-//
-// Not done yet: nothing the program needs is missing.
 #pragma once
 
 #include "win/CWnd.h"

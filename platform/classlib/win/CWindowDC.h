@@ -3,8 +3,6 @@
 //
 // Each holds its DC for its own lifetime and gives it back in its destructor; output and attribute DC
 // are the same handle. A DC that cannot be had throws CResourceException.
-//
-// Not done yet: nothing the program needs is missing.
 #pragma once
 
 #include "win/CDC.h"

@@ -48,6 +48,14 @@ HWND AfxCreateHooked(CWnd* pWnd, TCreate create)
     return hWnd;
 }
 
+// Whether pMsg is a key message for hWnd or a window inside it: what a window holding controls hands to
+// the dialog manager. FALSE while hWnd is null.
+inline BOOL AfxIsKeyMessageFor(HWND hWnd, const MSG* pMsg)
+{
+    return hWnd != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+           (pMsg->hwnd == hWnd || ::IsChild(hWnd, pMsg->hwnd));
+}
+
 // Sets pWnd's window text to lpszText only when it differs from what it shows (no flicker, no needless
 // repaint of a caption that stays).
 void AfxSetWindowTextIfChanged(CWnd* pWnd, LPCSTR lpszText);

@@ -1,12 +1,17 @@
-// The chart wizard's parts: sub-panels read from DIALOG resources, the texts of its layouts and code
-// lists, and its drag list.
+// The chart wizard's parts: sub-panels read from DIALOG resources (with an ActiveX control of the tests'
+// own), the texts of its layouts and code lists, and its drag list.
 #include "wine_gtest.h"
 
 #include <string>
 #include <vector>
 
 #include "WizardTestSupport.h"
+#include "test_control/TestControl.h"
 #include "wizard_parts_tests.h"
+
+#include <atliface.h>
+
+#include <cstring>
 
 #include "chart/views/dialogs/CGenDialog.h"
 #include "chart/views/dialogs/WizardControls.h"
@@ -47,14 +52,46 @@ protected:
     }
 };
 
+// Registers the tests' ActiveX control in the test prefix while it lives: its class id's in-process
+// server is the library beside the test program.
+class TestControlRegistration {
+public:
+    TestControlRegistration()
+    {
+        char szPath[MAX_PATH] = {};
+        const DWORD nLength = ::GetModuleFileNameA(nullptr, szPath, sizeof szPath);
+        char* pSlash = std::strrchr(szPath, '\\');
+        if (nLength == 0 || nLength >= sizeof szPath || pSlash == nullptr)
+            return;
+        std::string library = std::string(szPath, pSlash + 1) + TEST_CONTROL_LIBRARY;
+        HKEY hKey = nullptr;
+        if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) != 0)
+            return;
+        static const char kModel[] = "Apartment";
+        m_bOk = ::RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(library.c_str()),
+                                 DWORD(library.size() + 1)) == 0 &&
+                ::RegSetValueExA(hKey, "ThreadingModel", 0, REG_SZ, reinterpret_cast<const BYTE*>(kModel),
+                                 sizeof kModel) == 0;
+        ::RegCloseKey(hKey);
+    }
+    ~TestControlRegistration() { ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kClassKey); }
+    TestControlRegistration(const TestControlRegistration&) = delete;
+    TestControlRegistration& operator=(const TestControlRegistration&) = delete;
+    bool Ok() const { return m_bOk; }
+
+private:
+    static constexpr const char* kClassKey = "Software\\Classes\\CLSID\\" TEST_CONTROL_CLASS_ID;
+    static constexpr const char* kServerKey = "Software\\Classes\\CLSID\\" TEST_CONTROL_CLASS_ID "\\InprocServer32";
+    bool m_bOk = false;
+};
+
 } // namespace
 
 TEST(WizardParts, ASubPanelTemplateIsReadInEitherForm)
 {
     const std::vector<BYTE> standard = DialogBytes(IDD_PARTS_STANDARD);
     const std::vector<CGenDialog::Item> items = CGenDialog::ParseTemplate(standard.data(), standard.size());
-    ASSERT_EQ(Classes(items),
-              (std::vector<std::string>{"EDIT", "BUTTON", "{8856F961-340A-11D0-A96B-00C04FD705A2}", "RICHEDIT"}));
+    ASSERT_EQ(Classes(items), (std::vector<std::string>{"EDIT", "BUTTON", PARTS_UNKNOWN_CONTROL, "RICHEDIT"}));
     EXPECT_EQ(items[1].nID, UINT(IDC_PARTS_BUTTON));
     EXPECT_EQ(items[1].title, CString("Go"));
     EXPECT_EQ(CRect(items[1].x, items[1].y, items[1].x + items[1].cx, items[1].y + items[1].cy), CRect(48, 8, 78, 20));
@@ -98,8 +135,7 @@ TEST_F(WizardTest, ASubPanelMakesItsControlsHiddenAtItsPlaceAndKeepsTheirTexts)
     CStatic place;
     ASSERT_TRUE(place.Create("", WS_CHILD, CRect(30, 20, 40, 30), &owner, IDC_PARTS_PLACE));
     CGenDialog panel(IDD_PARTS_STANDARD, &owner, IDC_PARTS_PLACE);
-    // this platform hosts no ActiveX controls
-    fake.ExpectMessageBox(IDOK, "Can't create control: {8856F961-340A-11D0-A96B-00C04FD705A2}\n");
+    fake.ExpectMessageBox(IDOK, "Can't create control: " PARTS_UNKNOWN_CONTROL "\n");
     ASSERT_TRUE(panel.Create());
     ASSERT_EQ(panel.GetControlCount(), 3);
     EXPECT_EQ(panel.GetControlClass(2), CString("RICHEDIT"));
@@ -132,6 +168,53 @@ TEST_F(WizardTest, ASubPanelMakesItsControlsHiddenAtItsPlaceAndKeepsTheirTexts)
     EXPECT_FALSE(panel.IsCreated());
     CGenDialog missing(4711, &owner);
     EXPECT_FALSE(missing.Create());
+    owner.DestroyWindow();
+}
+
+TEST_F(WizardTest, ASubPanelHostsAnActiveXControlByItsClassIdAndGoesOnPastOneNotRegistered)
+{
+    TestControlRegistration registration;
+    ASSERT_TRUE(registration.Ok());
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+    CGenDialog panel(IDD_PARTS_ACTIVEX, &owner);
+    fake.ExpectMessageBox(IDOK, "Can't create control: " PARTS_UNKNOWN_CONTROL "\n");
+    ASSERT_TRUE(panel.Create());
+    ASSERT_EQ(panel.GetControlCount(), 2);
+    EXPECT_EQ(panel.GetControlClass(0), CString(TEST_CONTROL_CLASS_ID));
+    EXPECT_EQ(owner.GetDlgItem(IDC_PARTS_UNKNOWN), nullptr);
+    EXPECT_NE(owner.GetDlgItem(IDC_PARTS_EDIT), nullptr) << "the controls after it are made";
+
+    // the host window at the item's place holds the tests' control, active in place over it
+    const HWND hWndHost = panel.GetControl(0);
+    ASSERT_EQ(::GetDlgItem(owner.m_hWnd, IDC_PARTS_ACTIVEX), hWndHost);
+    char szClass[32] = {};
+    ::GetClassNameA(hWndHost, szClass, sizeof szClass);
+    EXPECT_STREQ(szClass, "AtlAxWin");
+    IUnknown* pUnknown = nullptr;
+    ASSERT_EQ(::AtlAxGetControl(hWndHost, &pUnknown), S_OK);
+    IOleObject* pObject = nullptr;
+    ASSERT_EQ(pUnknown->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&pObject)), S_OK);
+    CLSID classId = {}, expected = {};
+    ASSERT_EQ(::CLSIDFromString(L"" TEST_CONTROL_CLASS_ID, &expected), NOERROR);
+    EXPECT_EQ(pObject->GetUserClassID(&classId), S_OK);
+    EXPECT_TRUE(IsEqualCLSID(classId, expected));
+    pObject->Release();
+    pUnknown->Release();
+    const HWND hWndControl = ::FindWindowExA(hWndHost, nullptr, "STATIC", TEST_CONTROL_TEXT);
+    ASSERT_NE(hWndControl, nullptr);
+    CRect rectHost, rectControl;
+    ::GetClientRect(hWndHost, rectHost);
+    ::GetClientRect(hWndControl, rectControl);
+    EXPECT_EQ(rectControl.Size(), rectHost.Size());
+    EXPECT_EQ(rectHost.Size(), CSize(60 * LOWORD(::GetDialogBaseUnits()) / 4, 20 * HIWORD(::GetDialogBaseUnits()) / 8));
+
+    EXPECT_FALSE(::IsWindowVisible(hWndHost));
+    panel.Show(TRUE);
+    EXPECT_TRUE(::IsWindowVisible(hWndControl));
+    panel.Destroy();
+    EXPECT_FALSE(::IsWindow(hWndHost));
+    EXPECT_FALSE(::IsWindow(hWndControl));
     owner.DestroyWindow();
 }
 
