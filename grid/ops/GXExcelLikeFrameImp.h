@@ -1,6 +1,8 @@
 // The Excel-like frame around the selected range, with its fill knob. Attaching it also attaches the
 // user range selection. The grid reaches it through DrawFramePart, DrawExcelLikeFrame,
-// UpdateExcelLikeFrame and HideExcelLikeFrame, and asks RedrawFrameKnob after painting.
+// UpdateExcelLikeFrame and HideExcelLikeFrame. The grid does not ask RedrawFrameKnob after painting:
+// its paint erases the frame and draws it again whole, knob included, and since everything is drawn by
+// inverting pixels, the knob drawn once more would vanish.
 //
 // The module is CGXGridExcelLikeFrameImp (GXGridExcelLikeFrameImp.h).
 #pragma once
@@ -25,7 +27,8 @@ public:
     // Erases (bErase) the frame shown and draws the frame of pRange (null without bErase: the
     // selection's last range).
     virtual void UpdateFrame(CGXGridCore* pGrid, CDC* pDC, BOOL bErase, const CGXCellRange* pRange) = 0;
-    // Draws the knob again after a paint.
+    // Draws the knob alone again (which, inverted, takes away a knob shown) for a whole-rows or
+    // whole-columns frame that is shown.
     virtual void RedrawFrameKnob(CGXGridCore* pGrid) = 0;
     // Hides (bHide) or shows the frame. Returns whether it was hidden before.
     virtual BOOL HideFrame(CGXGridCore* pGrid, BOOL bHide, BOOL bCreateHint) = 0;
