@@ -133,12 +133,13 @@ ondrix_wineserver() {
         wineserver -w
         wineserver -f -p >/dev/null 2>&1 &
         WINESERVER_PID=$!
+        local ready=no
         for i in $(seq 3000); do
-            ondrix_wineserver_ready "$WINESERVER_PID" && break
+            ondrix_wineserver_ready "$WINESERVER_PID" && { ready=yes; break; }
             kill -0 "$WINESERVER_PID" 2>/dev/null || break
             sleep 0.02
         done
-        ondrix_wineserver_ready "$WINESERVER_PID" && break
+        [ "$ready" = yes ] && break
         kill -0 "$WINESERVER_PID" 2>/dev/null &&
             die "the wineserver for $WINEPREFIX did not serve it within a minute: $(ondrix_wineserver_state)"
         echo "ondrix: the wineserver for $WINEPREFIX ended as it started: $(ondrix_wineserver_state)" >&2
@@ -151,9 +152,25 @@ ondrix_wineserver() {
 }
 
 # ondrix_wineserver_ready PID: whether the wineserver PID serves its prefix: it holds the lock of its
-# folder (the one it works in), which only one server of a prefix can, and listens on the socket there.
+# folder, which only one server of a prefix can, and listens on a socket (the socket file alone says
+# nothing: one left by the server before stays there until the new one replaces it, and the server
+# does not always work in that folder).
 ondrix_wineserver_ready() {
-    [ -S "/proc/$1/cwd/socket" ] && grep -q "^[0-9]*: POSIX *ADVISORY *WRITE $1 " /proc/locks
+    grep -q "^[0-9]*: POSIX *ADVISORY *WRITE $1 " /proc/locks || return 1
+    [ -n "$(ondrix_listening_sockets "$1")" ]
+}
+
+# ondrix_listening_sockets PID: the inodes of the Unix sockets PID listens on, one a line.
+ondrix_listening_sockets() {
+    local fd target inodes=" "
+    for fd in /proc/"$1"/fd/*; do
+        target=$(readlink "$fd" 2>/dev/null) || continue
+        case $target in socket:\[*\]) target=${target#socket:[}; inodes+="${target%]} " ;; esac
+    done
+    [ "$inodes" = " " ] && return 0
+    # /proc/net/unix: Num RefCount Protocol Flags Type St Inode Path; a listening socket has the
+    # accepting flag (00010000)
+    awk -v inodes="$inodes" '$4 == "00010000" && index(inodes, " " $7 " ") { print $7 }' /proc/net/unix
 }
 
 # ondrix_wineserver_state: what can be seen of WINESERVER_PID and of the servers of the prefix, for a
@@ -162,8 +179,9 @@ ondrix_wineserver_state() {
     local pid=$WINESERVER_PID folder
     if kill -0 "$pid" 2>/dev/null; then
         folder=$(readlink "/proc/$pid/cwd")
-        printf 'process %s runs in %s, socket %s, its locks: %s' "$pid" "$folder" \
-            "$([ -S "$folder/socket" ] && echo there || echo missing)" "$(grep " $pid " /proc/locks | tr -s ' ' | tr '\n' ';')"
+        printf 'process %s runs in %s, listens on %s, its locks: %s' "$pid" "$folder" \
+            "$(ondrix_listening_sockets "$pid" | tr '\n' ' ' | sed 's/^$/no socket/')" \
+            "$(grep " $pid " /proc/locks | tr -s ' ' | tr '\n' ';')"
     else
         printf 'process %s has ended' "$pid"
     fi

@@ -4,7 +4,8 @@
 #   ended without starting the program (a stand-in for wine).
 # - The persistent wineserver holds the prefix before any wine program runs, also when it is slow to
 #   start (a wineserver command that waits before starting it): a program that found no server would
-#   start one of its own, which persists for no time, and the persistent one could not start.
+#   start one of its own, which persists for no time, and the persistent one could not start. Also when
+#   it is started again just after the one before ended.
 set -u
 root=$1 work=$2
 failures=0
@@ -72,6 +73,19 @@ chmod +x "$shim/wineserver"
     grep -q "^[0-9]*: POSIX *ADVISORY *WRITE $WINESERVER_PID " /proc/locks ||
         { echo "the persistent wineserver lost the prefix to another"; exit 1; }
 ) || fail "the persistent wineserver did not serve the prefix from the start"
+
+# ---- started again at once ------------------------------------------------------------------------------
+# a server started just after the one before ended takes the prefix's folder, where the old socket
+# file still lies, some time before it listens: it must be waited for until it listens
+for run in 1 2 3 4 5 6; do
+    (
+        . "$root/tools/common.sh"
+        trap 'ondrix_stop' EXIT
+        export WINEPREFIX=$work/prefix
+        ondrix_wineserver
+        wine64 cmd /c exit 0 >/dev/null 2>&1 </dev/null || { echo "a program did not run"; exit 1; }
+    ) || fail "start $run of the persistent wineserver, just after the one before ended"
+done
 
 [ "$failures" -eq 0 ] && echo "all passed"
 exit $((failures > 0))
