@@ -68,6 +68,11 @@ int CZQInterfaceData::RunSolve(CZQShellServices& shell, const char* inconsistenc
                 e->Delete();
                 result = -1;
             }
+            // The shell may have run the work on a thread of its own, whose environment of the
+            // linear-programming library would outlive it: no problem object outlives the solve, so
+            // the thread's use of the library ends here (on the calling thread the library makes a
+            // new environment when it is next used).
+            LpEndThread();
         });
     } catch (...) {
         ProjectSolver = std::move(solving);
