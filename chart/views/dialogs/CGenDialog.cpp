@@ -1,7 +1,5 @@
 #include "chart/views/dialogs/CGenDialog.h"
 
-#include <atliface.h>
-
 #include <cstring>
 
 namespace {
@@ -106,8 +104,22 @@ bool HasClientEdge(const CString& className)
 HWND CreateActiveXHost(LPCSTR lpszClassId, DWORD dwExStyle, DWORD dwStyle, const CRect& rect, HWND hWndParent,
                        UINT nID)
 {
-    // ATL's host window class, registered once for the program; the controls need OLE on this thread
-    static const bool bHostReady = SUCCEEDED(::OleInitialize(nullptr)) && ::AtlAxWinInit();
+    // ATL's host window class, registered once for the program; the controls need OLE on this thread.
+    // The library is loaded only here, for the rare panel that has such a control, so that a program
+    // that never shows one neither loads it nor starts OLE.
+    using AxWinInit = BOOL(WINAPI*)();
+    using AxGetControl = HRESULT(WINAPI*)(HWND, IUnknown**);
+    static AxGetControl pfnGetControl = nullptr;
+    static const bool bHostReady = [] {
+        const HMODULE hAtl = ::LoadLibraryA("atl.dll");
+        // (through the generic function type, which a function of any type may pass as)
+        auto entry = [hAtl](LPCSTR lpszName) {
+            return reinterpret_cast<void (*)()>(hAtl != nullptr ? ::GetProcAddress(hAtl, lpszName) : nullptr);
+        };
+        const auto pfnInit = reinterpret_cast<AxWinInit>(entry("AtlAxWinInit"));
+        pfnGetControl = reinterpret_cast<AxGetControl>(entry("AtlAxGetControl"));
+        return pfnInit != nullptr && pfnGetControl != nullptr && SUCCEEDED(::OleInitialize(nullptr)) && pfnInit();
+    }();
     if (!bHostReady)
         return nullptr;
     // the host makes the control its text names while it is created
@@ -117,7 +129,7 @@ HWND CreateActiveXHost(LPCSTR lpszClassId, DWORD dwExStyle, DWORD dwStyle, const
     if (hWnd == nullptr)
         return nullptr;
     IUnknown* pControl = nullptr;
-    if (FAILED(::AtlAxGetControl(hWnd, &pControl)) || pControl == nullptr) {
+    if (FAILED(pfnGetControl(hWnd, &pControl)) || pControl == nullptr) {
         ::DestroyWindow(hWnd);
         return nullptr;
     }
