@@ -138,18 +138,25 @@ function(ondrix_resource_library name rc)
   add_custom_target(${name} ALL DEPENDS ${R_DESTINATION}/${name}.dll)
 endfunction()
 
-# ondrix_win_library(NAME SPEC file.spec SOURCES src... [LIBS lib...]): a Winelib library NAME.dll with
+# ondrix_win_library(NAME EXPORTS name... SOURCES src... [LIBS lib...]): a Winelib library NAME.dll with
 # code, beside the programs of the current binary folder, which load it by its Windows path. Its
-# sources are compiled with the Winelib flags and linked by wineg++ -shared with the export list of the
-# .spec file and the Win32 import libraries LIBS; wineg++ writes NAME.dll.so, which is copied to NAME.dll.
+# sources are compiled with the Winelib flags and linked by wineg++ -shared with the Win32 import
+# libraries LIBS and a module-definition file, written into the binary folder, that exports the
+# functions EXPORTS names (privately: found by name, no import library); wineg++ writes NAME.dll.so,
+# which is copied to NAME.dll.
 function(ondrix_win_library name)
-  cmake_parse_arguments(L "" "SPEC" "SOURCES;LIBS" ${ARGN})
-  get_filename_component(spec ${L_SPEC} ABSOLUTE)
+  cmake_parse_arguments(L "" "" "EXPORTS;SOURCES;LIBS" ${ARGN})
+  set(exports ${CMAKE_CURRENT_BINARY_DIR}/${name}.def)
+  set(lines "LIBRARY ${name}.dll\nEXPORTS\n")
+  foreach(entry ${L_EXPORTS})
+    string(APPEND lines "  ${entry} PRIVATE\n")
+  endforeach()
+  file(WRITE ${exports} "${lines}")
   add_library(${name} MODULE ${L_SOURCES})
   set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll"
-    CXX_LINKER_LAUNCHER "${CMAKE_SOURCE_DIR}/cmake/winelink;${WINEGXX}" LINK_DEPENDS ${spec})
+    CXX_LINKER_LAUNCHER "${CMAKE_SOURCE_DIR}/cmake/winelink;${WINEGXX}" LINK_DEPENDS ${exports})
   target_link_libraries(${name} PRIVATE winelib)
-  target_link_options(${name} PRIVATE ${spec})
+  target_link_options(${name} PRIVATE ${exports})
   foreach(lib ${L_LIBS})
     target_link_libraries(${name} PRIVATE -l${lib})
   endforeach()
