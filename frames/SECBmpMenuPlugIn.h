@@ -10,8 +10,9 @@
 // the plug-in neither measures nor draws it, and leaves the message to the frame.
 //
 // Measuring (WM_MEASUREITEM): the text in the menu font (the non-client metrics' lfMenuFont in the
-// program's code page, SECMenuLogFont), single line: width = text width + small image width + 30; height = the largest of SM_CYMENU, small image
-// height + 4 and the text height; the answer is 1 and the frame does not see the message.
+// program's code page, SECMenuLogFont), single line: width = text width + small image width + 30;
+// height = the largest of SM_CYMENU, small image height + 4 and the text height; the answer is 1 and
+// the frame does not see the message.
 //
 // Drawing (WM_DRAWITEM, composed off-screen, then copied to the item): the text is split at its first
 // tab into label and accelerator; the default item uses the bold menu font. An image column image width

@@ -66,17 +66,7 @@ ranking_name_gap() {
 }
 
 road_result_charts() {
-    fresh_settings
-    local project
-    project=$(data app/ranked_pair_gain_cost.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
-
-    step "solved, then the value charts opened from the View menu"
-    keys F5
-    expect_result_windows
-    keys alt+v m
-    expect 20 '^    [^ ]+ "c" ' '^    [^ ]+ "g" ' >/dev/null
+    open_ranked_pair_value_charts
 
     step "every breakpoint of both value charts is drawn whole, the first and the last too"
     eventually 10 "a breakpoint is cut" whole_breakpoints c 3

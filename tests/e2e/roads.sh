@@ -251,6 +251,22 @@ expect_result_windows() {
         '^    [^ ]+ "Resulting preference graphs worked out with ZEK KTR" ' >/dev/null
 }
 
+# open_ranked_pair_value_charts: the program started with the ranked pair's project, solved, and the
+# value charts of its criteria c and g opened from the View menu.
+open_ranked_pair_value_charts() {
+    fresh_settings
+    local project
+    project=$(data app/ranked_pair_gain_cost.zex)
+    start_program "$(winpath "$project")"
+    splash_gone
+
+    step "solved, then the value charts opened from the View menu"
+    keys F5
+    expect_result_windows
+    keys alt+v m
+    expect 20 '^    [^ ]+ "c" ' '^    [^ ]+ "g" ' >/dev/null
+}
+
 # add_to_rank NAME RANK: the alternative clicked in its pane, then its context menu's "Add to
 # Reference Ranking" > "Add to Rank RANK" (RANK 1 to 5) chosen by its keys.
 add_to_rank() {
@@ -367,17 +383,9 @@ road_save_results() {
 }
 
 road_value_charts() {
-    fresh_settings
     local project
     project=$(data app/ranked_pair_gain_cost.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
-
-    step "solved, then the value charts opened from the View menu"
-    keys F5
-    expect_result_windows
-    keys alt+v m
-    expect 20 '^    [^ ]+ "c" ' '^    [^ ]+ "g" ' >/dev/null
+    open_ranked_pair_value_charts
     # the charts are drawn: three points on the cost chart, the ranking's red bars
     local x y marks bars matrix
     charts_drawn() {
