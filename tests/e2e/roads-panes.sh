@@ -1,5 +1,5 @@
-# Roads of the docked panes: their places and sizes as they are hidden and shown again (sourced by
-# roads.sh, which holds the driver and the helpers used here).
+# Roads of the docked panes: their places and sizes as they are hidden and shown again, and the columns
+# of the criteria pane's list (sourced by roads.sh, which holds the driver and the helpers used here).
 
 # pane_title N: the title of pane N without " Window" (1 alternatives, 2 reference set, 3 criteria:
 # the order of their keys Alt+1 to Alt+3 and of the View menu).
@@ -120,5 +120,153 @@ road_pane_sizes_preview() {
     close_preview
     hide_and_show "" "menu 2 key 1 key 3"
     inspect shot "$OUT/shown.bmp" >/dev/null
+    end_program
+}
+
+# columns_of ID: "LEFT WIDTH TEXT" of each column of the pane list with control id ID (TEXT: the width
+# of its widest text as the list measures it, without margins), a line each, from the first column.
+columns_of() {
+    inspect dump | LC_ALL=C awk -v list="^      SysListView32 \"\" id=$1 " '
+        $0 ~ list { inside = 1; next }
+        inside && /^      [^ ]/ { inside = 0 }
+        inside && /^          column [0-9]+: / { print }' |
+        LC_ALL=C sed -E 's/.* at=(-?[0-9]+),-?[0-9]+,([0-9]+)x[0-9]+ text=([0-9]+).*/\1 \2 \3/'
+}
+
+# text_whole ID NAME COLUMN: in the pane list with control id ID, the row of the item named NAME shows
+# the text of its column COLUMN (0 or 1) whole: the column is at least the list's margins (12 points)
+# wider than its widest text, which must be that item's, and the ink of the text (black points) spans
+# within 3 points as much as that text measures; SEEN tells what was seen.
+text_whole() {
+    local line il it iw ih cl cw ctext points extent
+    line=$(inspect dump | LC_ALL=C grep -m1 -A200 "^      SysListView32 \"\" id=$1 " | LC_ALL=C grep -m1 "^        item [0-9]*: \"$2\" ")
+    [ -n "$line" ] || { SEEN="no item $2"; return 1; }
+    read -r il it iw ih <<<"$(geometry "$line")"
+    read -r cl cw ctext <<<"$(columns_of "$1" | sed -n "$(($3 + 1))p")"
+    SEEN="column $3 of \"$2\": $cw wide for a text of $ctext"
+    [ "$cw" -ge $((ctext + 12)) ] || return 1
+    # the first column's text stands in the item's label (right of its image)
+    if [ "$3" -eq 0 ]; then cl=$il; cw=$iw; fi
+    points=$(inspect pixels "$cl" "$it" "$cw" "$ih" 000000) || fail "could not read the screen"
+    extent=$(awk 'NR == 1 || $1 < min { min = $1 } $1 > max { max = $1 } END { print (NR ? max - min + 1 : 0) }' <<<"$points")
+    SEEN="$SEEN; its ink $extent across, in $cw from $cl"
+    [ "$extent" -ge $((ctext - 3)) ] && [ "$extent" -le $((ctext + 2)) ]
+}
+
+# names_take_the_rest ID WIDTH: the second column of the pane list with control id ID is WIDTH wide and
+# the first takes the rest of the client area, or, where that is too little, is wider and the list
+# scrolls across (its horizontal scroll bar shows); SEEN tells what was seen.
+names_take_the_rest() {
+    local list l t w h cl ct cw ch w0 w1
+    list=$(inspect dump | grep -m1 -E "^      SysListView32 \"\" id=$1 ")
+    read -r l t w h <<<"$(geometry "$list")"
+    read -r cl ct cw ch <<<"$(client_of "$list")"
+    read -r w0 w1 <<<"$(columns_of "$1" | awk '{ printf "%s ", $2 }')"
+    SEEN="columns $w0 and $w1 in a client area $cw wide"
+    [ "$w1" = "$2" ] || return 1
+    [ $((w0 + w1)) -eq "$cw" ] || { [ $((w0 + w1)) -gt "$cw" ] && [ "$w0" -gt 0 ] && [ $((h - ch)) -gt 4 ]; }
+}
+
+# criteria_project FILE: a project of three alternatives on an ordinal criterion with a long name, a
+# cost and a gain, written into FILE.
+LONG_CRITERION="finish quality after ten years of use"
+criteria_project() {
+    cat >"$1" <<END
+<DATA>
+  <ATTRIBUTES>
+    <ATTRIBUTE AttrID="$LONG_CRITERION">
+      <SEGMENTS Value="2"/>
+      <TYPE Value="Enum">
+        <ENUM EnumID="q_low" Value="low"/>
+        <ENUM EnumID="q_high" Value="high"/>
+      </TYPE>
+      <ROLE Value="Condition"/>
+      <CRITERION Value="Rank">
+        <RANK EnumID="q_low" Value="1"/>
+        <RANK EnumID="q_high" Value="2"/>
+      </CRITERION>
+    </ATTRIBUTE>
+    <ATTRIBUTE AttrID="price">
+      <SEGMENTS Value="2"/>
+      <TYPE Value="Numeric"/>
+      <ROLE Value="Condition"/>
+      <CRITERION Value="Cost"/>
+    </ATTRIBUTE>
+    <ATTRIBUTE AttrID="speed">
+      <SEGMENTS Value="2"/>
+      <TYPE Value="Numeric"/>
+      <ROLE Value="Condition"/>
+      <CRITERION Value="Gain"/>
+    </ATTRIBUTE>
+  </ATTRIBUTES>
+  <OBJECTS>
+END
+    local i
+    for i in 1 2 3; do
+        printf '    <OBJECT ObjID="a%d">\n      <VALUE AttrID="%s" Value="%s"/>\n' "$i" "$LONG_CRITERION" low
+        printf '      <VALUE AttrID="price" Value="%d"/>\n      <VALUE AttrID="speed" Value="%d"/>\n    </OBJECT>\n' $((i * 3)) $((7 - i))
+    done >>"$1"
+    printf '  </OBJECTS>\n</DATA>\n' >>"$1"
+}
+
+# dock_width WIDTH: the left dock's edge dragged so that the panes are WIDTH points wide.
+dock_width() {
+    local l t w h pl pt pw ph
+    read -r l t w h <<<"$(geometry "$(expect 10 '^  AfxControlBar42s "[^"]*" id=59420 ' | head -1)")"
+    read -r pl pt pw ph <<<"$(geometry "$(pane_line Criteria)")"
+    # (the drag lets go a point further on)
+    drag_to $((l + w - 4)) $((t + h / 2)) $((l + w - 5 + $1 - pw)) $((t + h / 2))
+    read -r pl pt pw ph <<<"$(geometry "$(pane_line Criteria)")"
+    [ "$pw" -eq "$1" ] || fail "the panes are $pw wide, not $1"
+}
+
+road_criteria_columns() {
+    fresh_settings
+    criteria_project "$OUT/criteria.zex"
+    start_program "$(winpath "$OUT/criteria.zex")"
+    splash_gone
+    expect 10 "^        item 0: \"$(literal "$LONG_CRITERION")\" \"Ordinal\" " >/dev/null
+
+    step "as the pane opens: \"Type\" shows \"Ordinal\" whole, the names take the rest"
+    local kind
+    kind=$(columns_of 221 | sed -n 2p | awk '{ print $2 }')
+    eventually 10 "the names do not take what \"Type\" leaves" names_take_the_rest 221 "$kind"
+    eventually 10 "\"Ordinal\" is cut" text_whole 221 "$LONG_CRITERION" 1
+    inspect shot "$OUT/default.bmp" >/dev/null
+
+    step "the panes widened to 350: \"Type\" keeps its width, the names take the rest and the long name shows whole"
+    dock_width 350
+    eventually 10 "the names do not take what \"Type\" leaves" names_take_the_rest 221 "$kind"
+    eventually 10 "the long name is cut" text_whole 221 "$LONG_CRITERION" 0
+    eventually 10 "\"Ordinal\" is cut" text_whole 221 "$LONG_CRITERION" 1
+    eventually 10 "the alternatives list does not fill its width" list_fits 202 0
+    inspect shot "$OUT/wide.bmp" >/dev/null
+
+    step "the panes narrowed to 90: \"Type\" keeps its width, the names their heading's, the list scrolls across"
+    dock_width 90
+    eventually 10 "\"Type\" does not keep its width" names_take_the_rest 221 "$kind"
+    eventually 10 "the alternatives list does not fill its width" list_fits 202 0
+    inspect shot "$OUT/narrow.bmp" >/dev/null
+    end_program
+}
+
+road_criteria_columns_polish() {
+    step "the language setting Polish, a start with the project"
+    export LANG=pl_PL.UTF-8 LC_ALL=pl_PL.UTF-8
+    fresh_settings
+    start_program
+    end_program
+    set_setting language 1
+    criteria_project "$OUT/criteria.zex"
+    start_program "$(winpath "$OUT/criteria.zex")"
+    splash_gone
+    expect 10 "^        item 0: \"$(literal "$LONG_CRITERION")\" \"Porz" >/dev/null
+
+    step "the Polish \"Type\" shows \"Porządkowe\" whole, the names take the rest"
+    local kind
+    kind=$(columns_of 221 | sed -n 2p | awk '{ print $2 }')
+    eventually 10 "the names do not take what \"Typ\" leaves" names_take_the_rest 221 "$kind"
+    eventually 10 "the Polish kind is cut" text_whole 221 "$LONG_CRITERION" 1
+    inspect shot "$OUT/polish.bmp" >/dev/null
     end_program
 }
