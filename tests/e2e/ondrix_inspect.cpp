@@ -179,6 +179,14 @@ std::string ListViewText(HWND hwnd, const RemoteBuffer& remote, int item, int co
     return text;
 }
 
+// " at=L,T,WxH": the place of rect, in hwnd's client coordinates, on the screen.
+std::string ScreenPlace(HWND hwnd, RECT rect)
+{
+    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
 // " at=L,T,WxH": where item's label shows on the screen, for a click on it; empty when unknown.
 std::string ListViewItemPlace(HWND hwnd, const RemoteBuffer& remote, int item)
 {
@@ -187,9 +195,7 @@ std::string ListViewItemPlace(HWND hwnd, const RemoteBuffer& remote, int item)
     if (!remote.Write(0, &rect, sizeof rect) || !Send(hwnd, LVM_GETITEMRECT, WPARAM(item), LPARAM(remote.At(0))) ||
         !remote.Read(0, &rect, sizeof rect))
         return "";
-    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+    return ScreenPlace(hwnd, rect);
 }
 
 // The text of the tool a tool tip shows: the tool the tip holds as current, its text asked of it as the
@@ -267,11 +273,8 @@ void DumpHeader(HWND hwnd, const std::string& indent, std::vector<std::string>& 
         std::string line = indent + "column " + std::to_string(i) + ": " + Quoted(text);
         RECT rect = {};
         if (remote.Write(0, &rect, sizeof rect) && Send(hwnd, HDM_GETITEMRECT, WPARAM(i), LPARAM(remote.At(0))) &&
-            remote.Read(0, &rect, sizeof rect)) {
-            ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-            line += " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-                    std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
-        }
+            remote.Read(0, &rect, sizeof rect))
+            line += ScreenPlace(hwnd, rect);
         if (bList) {
             int widest = ListViewTextWidth(list, remote, text);
             const int items = int(Send(list, LVM_GETITEMCOUNT, 0, 0));
@@ -296,9 +299,7 @@ std::string TreeItemPlace(HWND hwnd, const RemoteBuffer& remote, HTREEITEM item)
     ::GetClientRect(hwnd, &client);
     if (rect.bottom <= client.top || rect.top >= client.bottom)
         return "";
-    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+    return ScreenPlace(hwnd, rect);
 }
 
 void DumpTreeNodes(HWND hwnd, const RemoteBuffer& remote, HTREEITEM first, int level, const std::string& indent,

@@ -41,12 +41,17 @@ hide_and_show() {
     eventually 10 "hidden ($1) and shown ($2), the panes are not as they were: $(tr '\n' ' ' <<<"$PANES")" panes_as "$PANES"
 }
 
-road_pane_sizes() {
+# start_hand_built: the program started afresh on the hand-built project.
+start_hand_built() {
     fresh_settings
     local project
     project=$(data e2e/hand_built.zex)
     start_program "$(winpath "$project")"
     splash_gone
+}
+
+road_pane_sizes() {
+    start_hand_built
     PANES=$(pane_lines)
     [ "$(wc -l <<<"$PANES")" -eq 3 ] || fail "three panes expected: $PANES"
 
@@ -65,11 +70,7 @@ road_pane_sizes() {
 }
 
 road_pane_sizes_dragged() {
-    fresh_settings
-    local project
-    project=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
+    start_hand_built
 
     step "the splitter under the alternatives dragged 40 points down: the new sizes come back the same ways"
     local l t w h
@@ -89,11 +90,7 @@ road_pane_sizes_dragged() {
 
 road_pane_sizes_preview() {
     print_server_ready
-    fresh_settings
-    local project
-    project=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
+    start_hand_built
 
     step "solved, the result windows tiled, the splitter under the reference set dragged 30 points up"
     keys F5
@@ -209,6 +206,15 @@ END
     printf '  </OBJECTS>\n</DATA>\n' >>"$1"
 }
 
+# kinds_whole: the criteria list shows the long criterion's kind whole in its second column and the
+# names take what that column leaves; KIND_WIDTH is that column's width.
+KIND_WIDTH=""
+kinds_whole() {
+    KIND_WIDTH=$(columns_of 221 | sed -n 2p | awk '{ print $2 }')
+    eventually 10 "the names do not take what the kinds leave" names_take_the_rest 221 "$KIND_WIDTH"
+    eventually 10 "the long criterion's kind is cut" text_whole 221 "$LONG_CRITERION" 1
+}
+
 # dock_width WIDTH: the left dock's edge dragged so that the panes are WIDTH points wide.
 dock_width() {
     local l t w h pl pt pw ph
@@ -228,10 +234,8 @@ road_criteria_columns() {
     expect 10 "^        item 0: \"$(literal "$LONG_CRITERION")\" \"Ordinal\" " >/dev/null
 
     step "as the pane opens: \"Type\" shows \"Ordinal\" whole, the names take the rest"
-    local kind
-    kind=$(columns_of 221 | sed -n 2p | awk '{ print $2 }')
-    eventually 10 "the names do not take what \"Type\" leaves" names_take_the_rest 221 "$kind"
-    eventually 10 "\"Ordinal\" is cut" text_whole 221 "$LONG_CRITERION" 1
+    kinds_whole
+    local kind=$KIND_WIDTH
     inspect shot "$OUT/default.bmp" >/dev/null
 
     step "the panes widened to 350: \"Type\" keeps its width, the names take the rest and the long name shows whole"
@@ -263,10 +267,7 @@ road_criteria_columns_polish() {
     expect 10 "^        item 0: \"$(literal "$LONG_CRITERION")\" \"Porz" >/dev/null
 
     step "the Polish \"Type\" shows \"Porządkowe\" whole, the names take the rest"
-    local kind
-    kind=$(columns_of 221 | sed -n 2p | awk '{ print $2 }')
-    eventually 10 "the names do not take what \"Typ\" leaves" names_take_the_rest 221 "$kind"
-    eventually 10 "the Polish kind is cut" text_whole 221 "$LONG_CRITERION" 1
+    kinds_whole
     inspect shot "$OUT/polish.bmp" >/dev/null
     end_program
 }
