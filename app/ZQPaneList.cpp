@@ -14,8 +14,16 @@
 
 namespace {
 
-// What the list adds to a text's width in a column: its margin on either side of a cell's text.
+// What a column needs beyond its text's width: the list's margins on both sides of a cell's text, and
+// the header's of a heading, fit in this.
 const int kTextMargins = 12;
+
+int ColumnCount(const CListCtrl& list)
+{
+    const HWND hHeader =
+        list.m_hWnd != nullptr ? reinterpret_cast<HWND>(::SendMessageA(list.m_hWnd, LVM_GETHEADER, 0, 0)) : nullptr;
+    return hHeader != nullptr ? int(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
 
 } // namespace
 
@@ -28,17 +36,6 @@ END_MESSAGE_MAP()
 CZQPaneList::CZQPaneList() : m_nFillColumn(-1), m_nFillLeastWidth(0), m_bFitting(FALSE) {}
 
 CZQPaneList::~CZQPaneList() = default;
-
-namespace {
-
-int ColumnCount(const CListCtrl& list)
-{
-    const HWND hHeader =
-        list.m_hWnd != nullptr ? reinterpret_cast<HWND>(::SendMessageA(list.m_hWnd, LVM_GETHEADER, 0, 0)) : nullptr;
-    return hHeader != nullptr ? int(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
-
-} // namespace
 
 void CZQPaneList::SetFillColumn(int nColumn, int nLeastWidth)
 {
