@@ -201,13 +201,27 @@ line_ident() {
     IDENT=${line%% at=*}
 }
 
+# unnamed LINE: the line with the class names that the system makes up for the framework's windows
+# ("Afx:" and the handles it was registered with) made one ("Afx:"), which a replay finds again.
+UNNAMED=""
+unnamed() {
+    UNNAMED=$1
+    local made_up='^( *)Afx:[^ ]*( .*)$'
+    [[ $1 =~ $made_up ]] && UNNAMED="${BASH_REMATCH[1]}Afx:${BASH_REMATCH[2]}"
+    return 0
+}
+
 # find_ident IDENT: FOUND is the index of the first line of the dump that IDENT names, else -1.
 FOUND=-1
 find_ident() {
-    local i n=${#LINES[@]}
+    local i n=${#LINES[@]} ident
     FOUND=-1
+    unnamed "$1"
+    ident=$UNNAMED
     for ((i = 0; i < n; i++)); do
-        if [[ ${LINES[i]} == "$1 at="* ]]; then
+        [[ ${LINES[i]} == *" at="* ]] || continue
+        unnamed "${LINES[i]}"
+        if [[ $UNNAMED == "$ident at="* ]]; then
             FOUND=$i
             return 0
         fi
@@ -381,6 +395,25 @@ click_target() {
     do_action click "$IDENT" "$fx" "$fy" "$button" "$count"
 }
 
+# click_beside: a click on the main window's documents' place or status bar, whatever stands open.
+click_beside() {
+    local i candidates=()
+    for ((i = 0; i < ${#LINES[@]}; i++)); do
+        [[ ${LINES[i]} == '  MDIClient '* || ${LINES[i]} == '  msctls_statusbar32 '* ]] && candidates+=("$i")
+    done
+    [ ${#candidates[@]} -gt 0 ] || {
+        do_action keys Escape
+        return
+    }
+    one_of "${candidates[@]}"
+    line_ident "$CHOSEN"
+    local fx
+    pick 1000
+    fx=$R
+    pick 1000
+    do_action click "$IDENT" "$fx" "$R" 1 1
+}
+
 # click_button TEXT-REGEX: a click on the middle of the modal window's button whose text matches;
 # false when it has none.
 click_button() {
@@ -406,7 +439,10 @@ act_main() {
         click_button '&Close' && return
     fi
     pick 1000
-    if [ "$R" -lt 80 ]; then
+    if [ "$R" -lt 40 ] && [ "$DOCUMENTS" -eq 0 ]; then
+        # a project to work on, more often while no window of one is open
+        do_action keys ctrl+o
+    elif [ "$R" -lt 80 ]; then
         # the states worth reaching often: solved, the value charts, a print preview, the evaluations
         do_action keys F5
     elif [ "$R" -lt 110 ]; then
@@ -464,7 +500,10 @@ drag_targets() {
 
 act_menu() {
     pick 100
-    if [ "$R" -lt 20 ]; then
+    if [ "$R" -lt 10 ]; then
+        # a click beside the menu, as a user closes a menu that keys leave standing
+        click_beside
+    elif [ "$R" -lt 25 ]; then
         do_action keys Escape
     elif [ "$R" -lt 35 ]; then
         one_of Left Right
@@ -518,7 +557,7 @@ act_box() {
 }
 
 act_open() {
-    if chance 40; then
+    if chance 25; then
         do_action keys Escape
     else
         a_project
