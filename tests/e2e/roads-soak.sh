@@ -88,12 +88,12 @@ one_of() {
 # ---- what the screen shows ------------------------------------------------------------------------
 
 # look [full]: the dump into LINES (without full: down to the second level below the top-level
-# windows, without items, which is cheaper and enough for what lies on top), and from it: STATE (none: no main window; main; menu: a popup menu;
-# list: a drop-down list; box: a message box; open, save, print, setup: those common dialogs; dialog:
-# any other dialog or property sheet; crash: Wine's crash dialog), MODAL (the index of the modal
-# window's line), PREVIEW (1 while a print preview shows), DOCUMENTS (how many document windows are
-# open), TARGETS (indexes of the lines that can be
-# clicked in the state), BOX_TEXT (a message box's text).
+# windows, without items, which is cheaper and enough for what lies on top), and from it: STATE (none:
+# no main window; main; menu: a popup menu; list: a drop-down list; box: a message box; open, save,
+# print, setup: those common dialogs; dialog: any other dialog or property sheet; crash: Wine's crash
+# dialog), MODAL (the index of the modal window's line), PREVIEW (1 while a print preview shows),
+# DOCUMENTS (how many document windows are open), TARGETS (indexes of the lines that can be clicked in
+# the state), BOX_TEXT (a message box's text).
 SOAK_MAIN='^Afx[^ ]* "Ondrix - \['
 LINES=()
 STATE=none
@@ -318,8 +318,9 @@ take() {
 }
 
 # The texts typed: names, numbers good and bad, and the letters a project file must escape.
-SOAK_TEXTS=("a1" "x" "new" "12.5" "-3" "0" "1e9" "0.000001" "abc def" "<b>&amp;\"'" "%s%d%n" "Rank 1"
-    "1,5" "  " "Z" "value" "9999999999999999999999" "$(printf 'w%.0s' $(seq 120))" "a/b\\c" "low" "mid" "high" "2" "7.25" "b2")
+SOAK_TEXTS=("a1" "x" "new" "12.5" "-3" "0" "1e9" "0.000001" "abc def" "<b>&amp;\"'" "%s%d%n" "Rank 1" "1,5"
+    "  " "Z" "value" "9999999999999999999999" "$(printf 'w%.0s' $(seq 120))" "a/b\\c" "low" "mid" "high" "2"
+    "7.25" "b2")
 
 # soak_start [PATH]: the program started afresh, with the project PATH.
 soak_start() {
@@ -702,9 +703,18 @@ answers() {
         { program_gone || soak_fail "the program does not answer (its main window took no message within 30 s)"; }
 }
 
-# soak_step: one action drawn for the state the screen shows.
+# soak_step: one action drawn for the state the screen shows; a window on top of the main window that
+# a hundred answers in a row have not closed (each has a chance of one in four or better to close it)
+# fails the road.
+OPEN_FOR=0
 soak_step() {
     look
+    if [ "$STATE" = main ] || [ "$STATE" = none ]; then
+        OPEN_FOR=0
+    else
+        OPEN_FOR=$((OPEN_FOR + 1))
+        [ "$OPEN_FOR" -le 100 ] || soak_fail "100 answers have not closed what stands open: ${LINES[MODAL]}"
+    fi
     case $STATE in
     crash) soak_fail "Wine's crash dialog shows" ;;
     none)
@@ -789,7 +799,9 @@ names_of() {
 }
 
 road_soak() {
-    step "soak: seed $SOAK_SEED, ${SOAK_REPLAY:+the actions of $SOAK_REPLAY}${SOAK_REPLAY:-$SOAK_ACTIONS random actions}"
+    local what="$SOAK_ACTIONS random actions"
+    [ -n "${SOAK_REPLAY:-}" ] && what="the actions of $SOAK_REPLAY"
+    step "soak: seed $SOAK_SEED, $what"
     print_server_ready
     FAIL_REPORT=soak_report
     RANDOM=$SOAK_SEED
@@ -811,13 +823,9 @@ road_soak() {
         done <"$SOAK_REPLAY"
     else
         while [ "$ACTION_COUNT" -lt "$SOAK_ACTIONS" ]; do
-            local t0=$EPOCHREALTIME
             soak_step
-            local t1=$EPOCHREALTIME
             settle
-            local t2=$EPOCHREALTIME
             check
-            [ -n "${SOAK_PROFILE:-}" ] && echo "$ACTION_COUNT $t0 $t1 $t2 $EPOCHREALTIME ${ACTIONS[-1]}" >>"$OUT/profile.txt"
             [ $((ACTION_COUNT % 50)) -eq 0 ] && answers
         done
     fi
@@ -851,7 +859,8 @@ road_soak() {
     expect_not '^  Static "Can.t read file!"'
     look full
     [ "$(names_of 202)" = "$alternatives" ] ||
-        fail "the alternatives read back differ: $(diff <(echo "$alternatives") <(names_of 202) | head -5 | tr '\n' ' ')"
+        fail "the alternatives read back differ: $(diff <(echo "$alternatives") <(names_of 202) | head -5 |
+            tr '\n' ' ')"
     [ "$(names_of 221)" = "$criteria" ] ||
         fail "the criteria read back differ: $(diff <(echo "$criteria") <(names_of 221) | head -5 | tr '\n' ' ')"
     soak_inspector_stop
