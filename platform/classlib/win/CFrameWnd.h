@@ -50,8 +50,9 @@
 //
 // Print preview (win/CPreviewView.h): while a frame shows one (GetPreviewView), WM_CLOSE (its close
 // box, Alt+F4, the system menu's Close) ends the preview and the frame stays; a menu item, accelerator
-// or tool bar command that is not the preview's own ends it first when the command is enabled, and then
-// runs as usual; the frame going ends it before its windows go.
+// or tool bar command that is not the preview's own ends it first and then runs as usual, unless it is
+// grey (disabled by its update handler, or handled by nobody), when nothing happens; the frame going
+// ends the preview before its windows go.
 //
 // Top-level frames pass WM_SYSCOLORCHANGE and WM_SETTINGCHANGE on to all their descendants.
 //

@@ -110,9 +110,11 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         WinHelp(HID_BASE_COMMAND + nID, HELP_CONTEXT);
         return TRUE;
     }
-    // one from outside the print preview ends it first, unless the command is refused now anyway
+    // one from outside the print preview ends it first, unless the command would not run anyway (grey,
+    // as its menu item shows it: disabled, or handled by nobody)
     if (m_frameState.pPreview != nullptr && lParam == 0 && nID != 0 && !CPreviewView::IsPreviewCommand(nID)) {
-        if (!IsCommandEnabled(nID))
+        AFX_CMDHANDLERINFO info = {};
+        if (!IsCommandEnabled(nID) || !OnCmdMsg(nID, int(CN_COMMAND), nullptr, &info))
             return TRUE;
         m_frameState.pPreview->EndPreview();
     }

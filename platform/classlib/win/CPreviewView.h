@@ -37,10 +37,10 @@
 //   not there: the menu keys (Alt, F10, Alt with a letter that is no accelerator) do nothing; Alt+Space
 //   opens the system menu.
 // - A command from outside the preview (a menu item, an accelerator, a tool bar button, whatever the
-//   frame receives that is not one of the preview's own commands) ends the preview first when the
-//   command is enabled, and then runs as usual; Print Preview itself thus closes the preview shown
-//   before it opens one, and Open on a frame that shows a preview ends that one first: a frame never
-//   shows two.
+//   frame receives that is not one of the preview's own commands) ends the preview first and then runs
+//   as usual; a grey one (disabled, or handled by nobody) does nothing. Print Preview itself closes the
+//   preview shown before it opens one, and Open on a frame that shows a preview ends that one first: a
+//   frame never shows two.
 // - Closing the frame (its close box, Alt+F4, the system menu's Close) closes the preview only; the
 //   previewed view going (its document or its frame closed) ends the preview first, with the view's
 //   end step; the frame going ends it before its windows go.

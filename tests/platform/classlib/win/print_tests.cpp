@@ -582,8 +582,10 @@ TEST_F(MdiPreviewTest, TheMainFramesClientGivesWayAndComesBack)
 TEST_F(MdiPreviewTest, ACommandFromOutsideThePreviewEndsItFirstUnlessItIsRefused)
 {
     ASSERT_NE(OpenPreview(), nullptr);
+    // grey: disabled, or handled by nobody
     app.bNewEnabled = FALSE;
     Command(ID_FILE_NEW);
+    Command(ID_FILE_SAVE);
     EXPECT_TRUE(app.log.empty());
     EXPECT_NE(pMain->GetPreviewView(), nullptr);
 
