@@ -110,7 +110,11 @@ commands_in_preview() {
         preview_closed
     done
 
-    in_preview "$title" "$open" alt+f v
+    in_preview "$title" "$open" alt+f
+    step "Alt+F drops no menu over the preview; V after it opens no second preview"
+    sleep 0.5
+    expect_not '^#32768 '
+    keys v
     still_in_preview
 
     step "after these commands the grid holds the unsaved change"
