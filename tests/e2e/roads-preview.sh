@@ -74,6 +74,14 @@ program_lives() {
     cmp -s "$PROJECT" "$ON_DISK" || fail "the project file changed"
 }
 
+# dialog_cancelled CAPTION: the dialog of that caption comes, Escape cancels it; the preview is gone.
+dialog_cancelled() {
+    expect 20 "^#32770 \"$1\" " >/dev/null
+    keys Escape
+    expect_gone 10 "^#32770 \"$1\" "
+    preview_closed
+}
+
 # still_in_preview: a moment for the keys to be handled; then the preview still shows, alone, with no
 # menu open, and it closes with Escape.
 still_in_preview() {
@@ -95,10 +103,7 @@ commands_in_preview() {
     preview_closed
 
     in_preview "$title" "$open" ctrl+o
-    expect 20 '^#32770 "Open" ' >/dev/null
-    keys Escape
-    expect_gone 10 '^#32770 "Open" '
-    preview_closed
+    dialog_cancelled Open
 
     in_preview "$title" "$open" F5
     preview_closed
@@ -183,11 +188,7 @@ road_preview_keys() {
     in_preview "$title" alt+5 Tab
     step "Tab goes to the preview's first button, Print..., which Return presses: the print dialog"
     keys Return
-    expect 20 '^#32770 "Print" ' >/dev/null
-    expect_gone 10 '^ *Button "&Close" id=58112 '
-    keys Escape
-    expect_gone 10 '^#32770 "Print" '
-    program_lives
+    dialog_cancelled Print
 
     local pane
     for pane in 'alt+1 Alternatives' 'alt+2 Reference Set' 'alt+3 Criteria'; do
@@ -202,17 +203,11 @@ road_preview_keys() {
 
     in_preview "$title" alt+5 ctrl+p
     step "Ctrl+P closes the preview, then the print dialog comes"
-    expect 20 '^#32770 "Print" ' >/dev/null
-    keys Escape
-    expect_gone 10 '^#32770 "Print" '
-    preview_closed
+    dialog_cancelled Print
 
     in_preview "$title" alt+5 ctrl+a
     step "Ctrl+A closes the preview, then the criterion sheet comes"
-    expect 20 '^#32770 "Properties of the Criterion" ' >/dev/null
-    keys Escape
-    expect_gone 10 '^#32770 "Properties of the Criterion" '
-    preview_closed
+    dialog_cancelled 'Properties of the Criterion'
 
     in_preview "$title" alt+5 Escape
     preview_closed
