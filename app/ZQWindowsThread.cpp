@@ -62,6 +62,19 @@ void HandleSentMessages()
     ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
+// The mouse messages the system takes from the queue while ZQDropWaitingInput runs, and their count:
+// a hook that answers nonzero makes the system drop the message before it activates a window, sends
+// WM_SETCURSOR or hands it on.
+int g_nMiceDropped = 0;
+
+LRESULT CALLBACK DropMouseMessage(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode < 0)
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    ++g_nMiceDropped;
+    return 1;
+}
+
 // Handles the timers' messages waiting for the calling thread.
 void HandleTimers()
 {
@@ -73,6 +86,29 @@ void HandleTimers()
 }
 
 } // namespace
+
+int ZQDropWaitingInput()
+{
+    // the message ranges of the user's input: keys, mouse messages of the client area (buttons,
+    // wheels, moves), of the non-client area, and the commands and system commands posted
+    const UINT kInput[][2] = {{WM_KEYFIRST, WM_KEYLAST},
+                              {WM_MOUSEFIRST, WM_MOUSEHWHEEL},
+                              {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+                              {WM_COMMAND, WM_SYSCOMMAND}};
+    // input that keeps coming (a held key's repeats) must not hold the caller here
+    const int kMostDropped = 4096;
+    const HHOOK hHook = ::SetWindowsHookExA(WH_MOUSE, DropMouseMessage, nullptr, ::GetCurrentThreadId());
+    g_nMiceDropped = 0;
+    int nDropped = 0;
+    MSG msg;
+    for (const auto& range : kInput) {
+        while (nDropped < kMostDropped && ::PeekMessageA(&msg, nullptr, range[0], range[1], PM_REMOVE))
+            ++nDropped;
+    }
+    if (hHook != nullptr)
+        ::UnhookWindowsHookEx(hHook);
+    return nDropped + g_nMiceDropped;
+}
 
 int ZQPaintWaitingWindows()
 {
@@ -101,7 +137,19 @@ void CZQPaintPacer::Step()
 
 void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handled)
 {
+    const bool bDropInput = handled == ZQWhileWorking::PaintAndTimersDroppingInput;
+    // on the calling thread, the input made meanwhile is dropped once the work has ended, as it is
+    // when it ends on its own thread
+    struct DropAtEnd {
+        bool bDrop;
+        ~DropAtEnd()
+        {
+            if (bDrop)
+                ZQDropWaitingInput();
+        }
+    };
     if (g_dwWorkThread != 0) {
+        const DropAtEnd drop = {bDropInput};
         work();
         return;
     }
@@ -113,6 +161,7 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     if (hThread == nullptr) {
         if (hCallWindow != nullptr)
             ::DestroyWindow(hCallWindow);
+        const DropAtEnd drop = {bDropInput};
         work();
         return;
     }
@@ -120,6 +169,8 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     g_hCallWindow = hCallWindow;
     ::ResumeThread(hThread);
 
+    if (bDropInput)
+        ZQDropWaitingInput();
     ZQPaintWaitingWindows();
     DWORD dwLastPaint = ::GetTickCount();
     for (;;) {
@@ -127,8 +178,10 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
         if (dwWait == WAIT_OBJECT_0)
             break;
         HandleSentMessages();
-        if (handled == ZQWhileWorking::PaintAndTimers)
+        if (bDropInput) {
+            ZQDropWaitingInput();
             HandleTimers();
+        }
         if (::GetTickCount() - dwLastPaint >= kPaintInterval) {
             ZQPaintWaitingWindows();
             dwLastPaint = ::GetTickCount();
@@ -138,6 +191,9 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     g_dwWorkThread = 0;
     g_hCallWindow = nullptr;
     ::DestroyWindow(hCallWindow);
+    // what came in since the last look, up to the work's end
+    if (bDropInput)
+        ZQDropWaitingInput();
     if (job.error)
         std::rethrow_exception(job.error);
 }
