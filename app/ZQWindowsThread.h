@@ -33,7 +33,10 @@ private:
 // among them), its mouse messages of the client and the non-client areas (a caption's drag, its close
 // box) and the commands and system commands posted to its windows. The mouse messages the system has
 // for the thread are dropped before any window sees them: a click activates no window and sets no
-// cursor. The paint, timer and other posted messages stay. Returns the number of messages dropped.
+// cursor. The paint, timer and other posted messages stay. A key or button whose press was dropped
+// has its release dropped too when it comes, later as well, and a held key its repeats: a lone
+// release would act as if pressed before (an Alt's release arms the menu bar). Returns the number of
+// messages dropped now.
 int ZQDropWaitingInput();
 
 // What the windows' thread handles while work runs, beside the paint messages and the messages

@@ -14,7 +14,9 @@
 #include "ResultWindowTestSupport.h"
 #include "TestSupport.h"
 
+#include "app/ZQChartDoc.h"
 #include "app/ZQGridView.h"
+#include "frames/SECMenuBarFeature.h"
 #include "model/solve/Solver.h"
 #include "res/resource.h"
 
@@ -78,7 +80,7 @@ VOID CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-// The application whose solve, once its long work is done, runs inputMeanwhile (on the work's
+// The application whose solve, once its long work is done, runs inputMeanwhile, if any (on the work's
 // thread, as the user's input comes while the solve works) and then waits until the windows' thread
 // has been seen painting the documents' place and the result windows (all made to need it first),
 // its timer has ticked and, when asked for, the result windows' pixels are taken, or 5 s.
@@ -96,7 +98,7 @@ public:
         g_watched.insert(g_watched.end(), g_results.begin(), g_results.end());
         ::RedrawWindow(g_watched.front(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, WatchTick);
-        const std::function<void()> input = nLongWorks == 1 ? inputMeanwhile : nullptr;
+        const std::function<void()> input = inputMeanwhile;
         try {
             CZQApp::RunLongWork([&work, &input] {
                 work();
@@ -233,6 +235,34 @@ TEST_F(SolvePaints, WhileItSolvesTheWindowsArePaintedAndTickAndWhatTheUserDoesIs
     EXPECT_GE(app.ticks[0], 2);
     EXPECT_TRUE(app.painted[0]);
     EXPECT_TRUE(app.waitCursor[0]);
+
+    // Alt and a button on a value chart pressed while the next solve works and released after it:
+    // the releases are dropped too (Alt's would arm the menu bar, the button's end a drag)
+    app.m_pMainWnd->SendMessage(WM_COMMAND, ID_ZQ_VIEW_CHARTS);
+    POSITION pos = app.m_pChartsTemplate->GetFirstDocPosition();
+    ASSERT_NE(pos, nullptr);
+    CDocument* pChart = app.m_pChartsTemplate->GetNextDoc(pos);
+    pos = pChart->GetFirstViewPosition();
+    const HWND hChart = pChart->GetNextView(pos)->m_hWnd;
+    Pump();
+    app.m_nFunctionsEdited = 0;
+    app.inputMeanwhile = [hMain, hChart] {
+        ::PostMessageA(hMain, WM_SYSKEYDOWN, VK_MENU, LPARAM(KF_ALTDOWN) << 16 | 1);
+        ::PostMessageA(hChart, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    };
+    SolveCommand();
+    app.inputMeanwhile = nullptr;
+    EXPECT_EQ(app.nLongWorks, 2);
+    ::PostMessageA(hMain, WM_SYSKEYUP, VK_MENU, LPARAM(KF_UP | KF_REPEAT) << 16 | 1);
+    ::PostMessageA(hChart, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump();
+    EXPECT_FALSE(SECMenuBarMessages::AreTrackingHooksInstalled());
+    EXPECT_EQ(app.m_nFunctionsEdited, 0);
+    // pressed again after the solve, they are carried out
+    ::PostMessageA(hChart, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageA(hChart, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump();
+    EXPECT_EQ(app.m_nFunctionsEdited, 1);
 }
 
 TEST_F(SolvePaints, WhileItSolvesAgainTheResultWindowsShowTheLastResults)

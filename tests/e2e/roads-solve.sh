@@ -31,12 +31,17 @@ start_generated_gated() {
 }
 
 # one_core: the program and the threads it starts kept to the first core it may use, so that a solve
-# of the generated project lasts several seconds on any machine (on eight cores it may end within one).
+# of the generated project lasts several seconds on any machine (on eight cores it may end within one);
+# every_core: back to the cores it might use before.
+PROGRAM_CORES=""
 one_core() {
-    local core
-    core=$(taskset -c -p "$PROGRAM_PID" | sed 's/.*: *//; s/[^0-9].*//')
+    PROGRAM_CORES=$(taskset -c -p "$PROGRAM_PID" | sed 's/.*: *//')
+    local core=${PROGRAM_CORES%%[^0-9]*}
     [ -n "$core" ] || fail "could not read the cores the program may use"
     taskset -a -c -p "$core" "$PROGRAM_PID" >/dev/null || fail "could not keep the program to core $core"
+}
+every_core() {
+    taskset -a -c -p "$PROGRAM_CORES" "$PROGRAM_PID" >/dev/null || fail "could not give the program the cores $PROGRAM_CORES"
 }
 
 road_solve_paints() {
@@ -66,7 +71,7 @@ road_solve_paints() {
 
     step "once the graphs are rendered the solve ends as before: three result windows, the graph page shown"
     touch "$OUT/render"
-    expect_result_windows
+    expect_solved
     expect 30 '^        OndrixPageView ' >/dev/null
     [ "$(document_windows)" -eq 3 ] || fail "$(document_windows) document windows, not the three result windows"
     end_program
@@ -109,9 +114,13 @@ road_solve_drops_input() {
     sleep 0.5
     inspect shot "$OUT/input.bmp" >/dev/null
     [ "$(solve_renders)" -le 2 ] || fail "$(solve_renders) renders asked for while the first solve runs"
+    # the rest of the solve need not be slow
+    every_core
 
     step "while its graphs render, its result windows open: the grid's window clicked, 5 typed, Ctrl+N"
-    expect_result_windows
+    # the work's end and its results taken out may take a while on a busy machine
+    expect 90 '^    [^ ]+ "Alternatives comparison matrix" ' '^    [^ ]+ "Final Ranking worked out with ZEK MD" ' \
+        '^    [^ ]+ "Resulting preference graphs worked out with ZEK KTR" ' >/dev/null
     local top
     top=$(first_document_window)
     [ -n "$top" ] && [ "$top" != "$evaluations" ] || fail "the active window is \"$top\""
@@ -125,12 +134,7 @@ road_solve_drops_input() {
 
     step "the solve ends as before, and none of the input is carried out after it"
     touch "$OUT/render"
-    expect 30 '^        OndrixPageView ' >/dev/null
-    # Open comes up once every key before it was handled
-    keys ctrl+o
-    expect 60 '^#32770 "Open" ' >/dev/null
-    keys Escape
-    expect_gone 10 '^#32770 "Open" '
+    expect_solved
     inspect shot "$OUT/after.bmp" >/dev/null
     [ "$(solve_renders)" -eq 2 ] || fail "$(solve_renders) renders: the F5 pressed during the solve solved again"
     expect_not '^#32770 '
