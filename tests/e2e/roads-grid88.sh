@@ -111,7 +111,7 @@ solved_cars() {
     start_program "$(winpath "$project")"
     splash_gone
     keys F5
-    expect_result_windows
+    expect_solved
 }
 
 road_wheel_results() {

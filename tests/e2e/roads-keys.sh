@@ -106,7 +106,7 @@ road_preview() {
 
     step "solved, the result windows tiled"
     keys F5
-    expect_result_windows
+    expect_solved
     keys alt+w t
     local panes
     panes=$(pane_lines)
