@@ -22,7 +22,7 @@ edited_project() {
 
     step "solved; a1's price changed to 13 in the evaluations grid and not saved"
     keys F5
-    expect_result_windows
+    expect_solved
     keys alt+4
     expect 20 '^    [^ ]+ "Evaluations of Alternatives" ' >/dev/null
     keys ctrl+Home
@@ -107,7 +107,7 @@ commands_in_preview() {
 
     in_preview "$title" "$open" F5
     preview_closed
-    expect_result_windows
+    expect_solved
 
     local key
     for key in alt+4 alt+5 alt+7 Escape alt+c alt+F4; do
@@ -274,6 +274,7 @@ road_preview_mouse() {
 
     step "a pane edit that solves again (a1 into rank 2) and refreshes the result windows"
     add_to_rank a1 2
+    expect_solved
     expect 10 '^        node 0: "Rank 2"' '^          node 1: "a1"' >/dev/null
 
     # the places of what the preview covers: the panes' lists, boxes and buttons, the tool bar's
@@ -308,7 +309,7 @@ road_preview_mouse() {
     preview_of "$title"
     keys F5
     preview_closed
-    expect_result_windows
+    expect_solved
     keys alt+w t
     preview_of "$title"
     close_preview
