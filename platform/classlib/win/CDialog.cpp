@@ -72,6 +72,14 @@ void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (
         ::SetActiveWindow(hWndTop);
 }
 
+void AfxRestoreOwnerFocus(HWND hWndTop, HWND hWndFocus)
+{
+    // the activation alone leaves the focus on the owner itself
+    if (hWndTop != nullptr && ::GetActiveWindow() == hWndTop && hWndFocus != nullptr && ::IsChild(hWndTop, hWndFocus) &&
+        ::IsWindowVisible(hWndFocus) && ::IsWindowEnabled(hWndFocus))
+        ::SetFocus(hWndFocus);
+}
+
 CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)
 {
 }

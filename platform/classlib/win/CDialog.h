@@ -7,9 +7,9 @@
 // application's PreTranslateMessage, so the dialog's keyboard handling works) until EndDialog; WM_QUIT
 // ends the dialog with -1 and is posted again for the outer loop. Then the owner is enabled again (and
 // made the active window when the dialog was active as it ended, since hiding it left none), the
-// window destroyed, and the EndDialog value returned. A test's services object does the same steps
-// itself without the loop: StartModal, act on the live dialog (click its buttons), IsModalEnded /
-// GetModalResult, FinishModal.
+// control of the owner that had the focus before gets it back, the window is destroyed, and the
+// EndDialog value returned. A test's services object does the same steps itself without the loop:
+// StartModal, act on the live dialog (click its buttons), IsModalEnded / GetModalResult, FinishModal.
 //
 // Modeless: Create makes the window, shown when the template says WS_VISIBLE; DestroyWindow ends it.
 //

@@ -102,9 +102,18 @@ TEST_F(DialogKeys, TabAndShiftTabGoRoundASheetsPageAndButtonsInOppositeOrders)
         EXPECT_EQ(::GetFocus(), hWndText);
         EXPECT_EQ(WindowTextOf(hWndText), "") << "Tab typed into the box";
 
+        // Ctrl+Tab turns the page: the focus goes with it, onto the first control of the page shown
+        ::SetFocus(hWndTitle);
+        keys.Press(VK_TAB, KeyPresser::Ctrl);
+        ASSERT_EQ(shown.GetActiveIndex(), 1);
+        const HWND hWndName = plain.GetDlgItem(IDC_NAME)->m_hWnd;
+        EXPECT_EQ(::GetFocus(), hWndName) << DescribeWindow(::GetFocus());
+        keys.Press(VK_TAB, KeyPresser::Ctrl | KeyPresser::Shift);
+        ASSERT_EQ(shown.GetActiveIndex(), 0);
+        EXPECT_EQ(::GetFocus(), hWndTitle) << DescribeWindow(::GetFocus());
+
         // a page whose template is no control parent is walked into all the same
         ASSERT_TRUE(shown.SetActivePage(1));
-        const HWND hWndName = plain.GetDlgItem(IDC_NAME)->m_hWnd;
         ExpectOneTabOrder(shown.m_hWnd, hWndName, {plain.GetDlgItem(IDC_GAIN)->m_hWnd});
 
         // Space presses the button that Tab reached
@@ -135,6 +144,36 @@ TEST_F(DialogKeys, ADialogInsideADialogIsPartOfItsTabOrder)
         EXPECT_TRUE(shown.IsModalEnded());
     });
     EXPECT_EQ(outer.DoModal(), IDCANCEL);
+}
+
+// A dialog that ends itself with OK as soon as its loop runs.
+class CSelfEndingDialog : public CDialog {
+public:
+    CSelfEndingDialog() : CDialog(IDD_KEYS_OUTER) {}
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        PostMessage(WM_COMMAND, IDOK);
+        return TRUE;
+    }
+};
+
+TEST_F(DialogKeys, TheControlThatHadTheFocusHasItAgainAfterAModalRun)
+{
+    CWnd main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    const HWND hWndList = ::CreateWindowExA(0, "ListBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 100, 80,
+                                            main.m_hWnd, nullptr, nullptr, nullptr);
+    app.m_pMainWnd = &main;
+    Show(main);
+    ::SetFocus(hWndList);
+    ASSERT_EQ(::GetFocus(), hWndList);
+    CSelfEndingDialog dialog;
+    EXPECT_EQ(dialog.RunModalLoop(), IDOK);
+    EXPECT_EQ(::GetActiveWindow(), main.m_hWnd);
+    EXPECT_EQ(::GetFocus(), hWndList) << DescribeWindow(::GetFocus());
+    app.m_pMainWnd = nullptr;
+    main.DestroyWindow();
 }
 
 } // namespace
