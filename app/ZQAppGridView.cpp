@@ -65,6 +65,12 @@ void CZQAppGridView::ResetBody()
     ApplyStyle(body, GetStandardStyle());
 }
 
+void CZQAppGridView::ForgetEdits()
+{
+    GetParam()->EmptyUndoList();
+    GetParam()->EmptyRedoList();
+}
+
 CZQAppGridView::UndoPause::UndoPause(CGXGridCore& grid) : m_grid(grid), m_bUndo(grid.GetParam()->IsEnableUndo())
 {
     m_grid.GetParam()->EnableUndo(FALSE);

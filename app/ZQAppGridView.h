@@ -6,7 +6,9 @@
 // in view (mode 10); the view's fill (LoadCells); the row and column headers without border lines;
 // the keyboard focus to the view; undo recording on.
 //
-// A fill is not the user's edit: while a view fills itself (UndoPause) undo records nothing.
+// A fill is not the user's edit: while a view fills itself (UndoPause) undo records nothing, and what
+// the user did before it is forgotten (ForgetEdits): an undo or redo recorded for the cells as they
+// stood would write into cells that now hold other alternatives or criteria.
 //
 // Printing: Print (57607), Print without the dialog (57608) and Print Preview (57609) run the class
 // library's print loop and preview; the job is prepared through the grid view's print device
@@ -43,6 +45,8 @@ protected:
     // Clears what an earlier fill left on the body (1, 1)-(rows, columns): its read-only marks, then
     // every attribute the Standard style sets. Nothing while the grid has no body cell.
     void ResetBody();
+    // Empties the undo and redo lists: the cells are about to be rebuilt from the project.
+    void ForgetEdits();
 
     // Undo recording off for its life, then back as it was.
     class UndoPause {

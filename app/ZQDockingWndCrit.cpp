@@ -76,10 +76,18 @@ int CZQDockingWndCrit::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     if (!CreateItemImages())
         return -1;
     m_wndList.SetImageList(&m_imageList, LVSIL_SMALL);
-    AfxLoadString(IDS_ZQ_CRITERION_COLUMN, text);
-    m_wndList.InsertColumn(0, text, LVCFMT_LEFT, kNameColumnWidth);
-    AfxLoadString(IDS_ZQ_TYPE_COLUMN, text);
-    m_wndList.InsertColumn(1, text, LVCFMT_LEFT, kKindColumnWidth);
+    // the names take what the kinds leave, the kinds as wide as the widest of their texts
+    CString nameHeading;
+    AfxLoadString(IDS_ZQ_CRITERION_COLUMN, nameHeading);
+    m_wndList.InsertColumn(0, nameHeading, LVCFMT_LEFT, kNameColumnWidth);
+    CString kindTexts[4];
+    AfxLoadString(IDS_ZQ_TYPE_COLUMN, kindTexts[0]);
+    const int kinds[] = {ZQ_KIND_GAIN, ZQ_KIND_COST, ZQ_KIND_ORDINAL};
+    for (int i = 0; i < 3; ++i)
+        kindTexts[i + 1] = KindText(kinds[i]);
+    m_wndList.InsertColumn(1, kindTexts[0], LVCFMT_LEFT,
+                           (std::max)(kKindColumnWidth, m_wndList.TextColumnWidth(kindTexts, 4)));
+    m_wndList.SetFillColumn(0, m_wndList.TextColumnWidth(&nameHeading, 1));
     CWnd* const fontTargets[] = {&m_wndLabel};
     ShareFont(m_wndList, fontTargets, 1);
     m_btnRemove.EnableWindow(FALSE);

@@ -8,8 +8,9 @@
 // Layout, in the bar's inside rectangle (left, top, right, bottom): the label "Criteria Set" at
 // (left, top), right - left - 60 by 15; the add and remove buttons (20 by 20, bitmaps 250 and 251) at
 // x = right - left - 39 and right - left - 17, y = top; the list at (left, top + 20) filling the rest,
-// its columns "Criterion" (124 pixels) and "Type" (50, then the rest of the list's width: CZQPaneList),
-// rows selected whole.
+// rows selected whole. Its columns: "Type" as wide as the widest of its heading and the three kind
+// texts in the language of the texts (at least 50 pixels), and "Criterion" taking the rest of the
+// list's width (CZQPaneList), but never less than its heading needs (the list then scrolls across).
 #pragma once
 
 #include <windows.h>

@@ -39,19 +39,20 @@ CString ScaleChoiceList(const CZQInterfaceData& project, const CString& criterio
 }
 
 // Runs change, the grid changing cells without a validation (Undo, Redo, a clear), then stores the
-// grid into the project's table; the project is marked modified when the table is not what it was
-// before the change (which may store the table itself on the way, when it validates the current cell
-// again). Returns what change returns; while the view loads, or without a project, only change runs.
+// grid into the project's table; the project is marked modified when a store changed a cell of the
+// table meanwhile (the change may store the table itself on the way, when it validates the current
+// cell again). The stores count what they change as they go, so no copy of a large table is made to
+// compare. Returns what change returns; while the view loads, or without a project, only change runs.
 template <class Change>
 BOOL StoreChangedCells(CZQGridView& view, Change change)
 {
     CZQApp* pApp = ZQGetApp();
     if (pApp == nullptr || view.IsLoading())
         return change();
-    const ZQTable before = pApp->m_Project.EvaluationsTable;
+    const DWORD dwStoredBefore = view.GetStoredChanges();
     const BOOL bResult = change();
     view.StoreToModel();
-    if (pApp->m_Project.EvaluationsTable != before)
+    if (view.GetStoredChanges() != dwStoredBefore)
         pApp->SetModified(1);
     return bResult;
 }
@@ -65,7 +66,7 @@ BEGIN_MESSAGE_MAP(CZQGridView, CZQAppGridView)
     ON_COMMAND(ID_EDIT_PASTE, OnIgnoreCommand)
 END_MESSAGE_MAP()
 
-CZQGridView::CZQGridView() : m_bLoading(FALSE), m_bStoringEntry(FALSE) {}
+CZQGridView::CZQGridView() : m_bLoading(FALSE), m_bStoringEntry(FALSE), m_dwStoredChanges(0) {}
 
 CZQGridView::~CZQGridView() = default;
 
@@ -94,6 +95,7 @@ void CZQGridView::LoadFromModel()
         return;
     m_bLoading = TRUE;
     const UndoPause pause(*this);
+    ForgetEdits();
     // The current cell's control was made for the cell as it stood (an entry being typed there went
     // into the table with the grid before the project changed): it goes, and comes back for the
     // cell of the same place as the table has it now.
@@ -164,8 +166,13 @@ void CZQGridView::StoreToModel()
     }
     ZQTable& table = pProject->EvaluationsTable;
     for (size_t i = 0; i < table.size(); ++i) {
-        for (size_t k = 0; k < table[i].size(); ++k)
-            table[i][k] = GetValueRowCol(ROWCOL(i), ROWCOL(k));
+        for (size_t k = 0; k < table[i].size(); ++k) {
+            const CString& text = GetValueRowCol(ROWCOL(i), ROWCOL(k));
+            if (table[i][k] != text) {
+                table[i][k] = text;
+                ++m_dwStoredChanges;
+            }
+        }
     }
 }
 

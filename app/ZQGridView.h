@@ -14,9 +14,11 @@
 //
 // The view keeps the application's evaluations-grid-open flag: set once its first fill is done,
 // cleared when its window goes. Undo recording is off while the grid is filled from the project and
-// on otherwise. An entry is one step to undo: the number and the white interior that its validation
-// writes into the cell belong to the entry and are not recorded apart. Whatever changes cells without
-// a validation (Undo, Redo, clearing cells with Delete or Cut) is stored into the table at once.
+// on otherwise; a fill forgets the undo and redo lists, so that nothing recorded for the cells before
+// the project changed is undone into the cells after. An entry is one step to undo: the number and the
+// white interior that its validation writes into the cell belong to the entry and are not recorded
+// apart. Whatever changes cells without a validation (Undo, Redo, clearing cells with Delete or Cut) is
+// stored into the table at once.
 // Edit Paste does nothing in this window; Cut and Copy are the grid's.
 //
 // Printing and print preview: the application grid views' (ZQAppGridView.h).
@@ -51,6 +53,9 @@ public:
     void StoreToModel();
     // TRUE while LoadFromModel runs.
     BOOL IsLoading() const { return m_bLoading; }
+    // How many table cells the stores have changed since the view was made (it wraps around): two
+    // readings differ when a store between them changed the table.
+    DWORD GetStoredChanges() const { return m_dwStoredChanges; }
 
     // Sets the project's modified flag, nothing else.
     void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
@@ -79,4 +84,5 @@ private:
 
     BOOL m_bLoading;
     BOOL m_bStoringEntry; // TRUE while StoreToModel validates the entry being typed
+    DWORD m_dwStoredChanges;
 };

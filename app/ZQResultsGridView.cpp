@@ -77,6 +77,7 @@ void CZQResultsGridView::LoadMatrix()
     if (GetParam() == nullptr)
         return;
     const UndoPause pause(*this);
+    ForgetEdits();
     CZQApp* pApp = ZQGetApp();
     const Solver* pSolver = pApp != nullptr ? pApp->m_Project.ProjectSolver.get() : nullptr;
     // a Solver without results has nothing to compare

@@ -103,14 +103,6 @@ void SECDockBar::RecalcMinFraction()
     m_fMinFraction = nLength > 0 ? (std::min)(float(minBarLength) / float(nLength), 1.0f) : kDefaultMinFraction;
 }
 
-BOOL SECDockBar::RowHolds(int nStart, int nEnd, const CControlBar* pBar) const
-{
-    for (int i = nStart; i < nEnd; i++)
-        if (m_arrBars[i].IsBar() && m_arrBars[i].pBar == pBar)
-            return TRUE;
-    return FALSE;
-}
-
 void SECDockBar::NormalizeRow(int nRowStart, SECControlBar* pJustPlaced)
 {
     NormalizeRowWithout(nRowStart, pJustPlaced, nullptr);
@@ -122,13 +114,17 @@ void SECDockBar::NormalizeRowWithout(int nRowStart, SECControlBar* pJustPlaced, 
     if (pJustPlaced != nullptr && pJustPlaced->m_fPctWidth > kMaxPlacedFraction)
         pJustPlaced = nullptr; // the whole row asked for: the row is only normalised
     std::vector<SECControlBar*> bars;
+    std::vector<SECControlBar*> hidden;
     float fPlaced = 0.0f;
     float fOthers = 0.0f;
     for (int i = nRowStart; i < RowEndOf(nRowStart); i++) {
-        if (!m_arrBars[i].IsBar() || m_arrBars[i].pBar == pLeaving || !m_arrBars[i].pBar->IsVisible() ||
-            !IsSizable(m_arrBars[i].pBar))
+        if (!m_arrBars[i].IsBar() || m_arrBars[i].pBar == pLeaving || !IsSizable(m_arrBars[i].pBar))
             continue;
         SECControlBar* pBar = static_cast<SECControlBar*>(m_arrBars[i].pBar);
+        if (!pBar->IsVisible()) {
+            hidden.push_back(pBar);
+            continue;
+        }
         bars.push_back(pBar);
         if (pBar == pJustPlaced) {
             pBar->m_fPctWidth = (std::max)(m_fMinFraction, (std::min)(pBar->m_fPctWidth, kMaxPlacedFraction));
@@ -144,9 +140,13 @@ void SECDockBar::NormalizeRowWithout(int nRowStart, SECControlBar* pJustPlaced, 
         pJustPlaced->m_fPctWidth = (std::max)(fFactor * fPlaced, m_fMinFraction);
         fOthers += pJustPlaced->m_fPctWidth;
     }
-    if (fOthers > 0.0f)
-        for (SECControlBar* pBar : bars)
-            pBar->m_fPctWidth = (std::max)(pBar->m_fPctWidth / fOthers, m_fMinFraction);
+    if (fOthers <= 0.0f)
+        return;
+    for (SECControlBar* pBar : bars)
+        pBar->m_fPctWidth = (std::max)(pBar->m_fPctWidth / fOthers, m_fMinFraction);
+    // a hidden bar keeps its share in proportion to the others, so that shown again it has it back
+    for (SECControlBar* pBar : hidden)
+        pBar->m_fPctWidth /= fOthers;
 }
 
 BOOL SECDockBar::IsExpanded(const CControlBar* pBar) const
@@ -587,20 +587,9 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
     std::vector<BarMove> moves;
     int nAcross = 0;
-    std::set<const CControlBar*> hidden;
     for (int nStart = 1; nStart < int(m_arrBars.size());) {
         const int nEnd = RowEndOf(nStart);
-        SECControlBar* pPlaced = m_pJustPlaced;
-        for (int i = nStart; i < nEnd; i++) {
-            if (!m_arrBars[i].IsBar() || !IsSizable(m_arrBars[i].pBar))
-                continue;
-            CControlBar* pBar = m_arrBars[i].pBar;
-            if (!pBar->IsVisible())
-                hidden.insert(pBar);
-            else if (m_hiddenAtLayout.count(pBar) != 0 && (pPlaced == nullptr || !RowHolds(nStart, nEnd, pPlaced)))
-                pPlaced = static_cast<SECControlBar*>(pBar); // shown again
-        }
-        NormalizeRow(nStart, pPlaced);
+        NormalizeRow(nStart, m_pJustPlaced);
         BOOL bSizable = FALSE;
         for (int i = nStart; i < nEnd; i++) {
             if (m_arrBars[i].IsBar() && m_pJustPlaced == m_arrBars[i].pBar)
@@ -621,7 +610,6 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         nStart = nEnd + 1;
     }
     m_pJustPlaced = nullptr;
-    m_hiddenAtLayout = std::move(hidden);
     m_splitters.erase(
         std::remove_if(m_splitters.begin(), m_splitters.end(), [](const auto& p) { return !p->m_bInUse; }),
         m_splitters.end());

@@ -12,7 +12,10 @@
 // others) and is added to O; then every visible sizable bar's fraction is divided by O (at least the
 // minimum). So when the old fractions summed to 1 the placed bar gets exactly its share and the others
 // keep their proportions; when the others sum to less than the placed share the placed bar can end at
-// the minimum.
+// the minimum. The hidden sizable bars of the row are divided by O too (without the minimum): a hidden
+// bar keeps its fraction in proportion to the others, so that whatever was hidden and shown in the
+// meantime, and in whatever order, the bars shown again share the row as they did before. A bar shown
+// again is not a bar just placed.
 //
 // Docking. Docking at a rectangle (a drag) or without one (as the class library's dock bar does; a new
 // last row is placed just outside the top-left corner, less the toolkit border) marks the bar as just
@@ -114,7 +117,6 @@
 #include "win/MouseLoop.h"
 
 #include <map>
-#include <set>
 #include <memory>
 #include <vector>
 
@@ -216,8 +218,6 @@ public:
     virtual void RedrawPending();
     // Normalises the fractions of the row starting at entry nRowStart (see the top of this file).
     virtual void NormalizeRow(int nRowStart, SECControlBar* pJustPlaced);
-    // TRUE when entries nStart to nEnd (a row, its end excluded) hold pBar.
-    BOOL RowHolds(int nStart, int nEnd, const CControlBar* pBar) const;
     // Computes the minimum fraction from the client size.
     virtual void RecalcMinFraction();
     float GetMinFraction() const { return m_fMinFraction; }
@@ -319,8 +319,5 @@ protected:
     std::vector<std::unique_ptr<Splitter>> m_splitters;
     float m_fMinFraction;
     SECControlBar* m_pJustPlaced;
-    // The sizable bars of the rows that the last layout found hidden: one that shows again takes back
-    // the share of its row it had (its fraction, kept while it was hidden) as a bar just placed does.
-    std::set<const CControlBar*> m_hiddenAtLayout;
     std::map<UINT, CControlBar*> m_mapBarList; // the bar-list menu's commands while it is open
 };

@@ -200,6 +200,12 @@ void CGXGridParam::EmptyRedoList()
     DeleteListObjects(m_redoList);
 }
 
+void CGXGridParam::EmptyUndoList()
+{
+    DeleteListObjects(m_undoList);
+    m_nTransactionLevel = 0;
+}
+
 void CGXGridParam::NotifyRangeListsLoaded()
 {
     GridLibraryState* pState = GridLibraryState::GetIfAlive();

@@ -75,6 +75,9 @@ public:
     CObList& GetRedoList() { return m_redoList; }
     // Deletes every command of the redo list.
     void EmptyRedoList();
+    // Deletes every command of the undo list; a transaction still open goes with its block (the
+    // level becomes 0, so that nothing is collected into a block that is gone).
+    void EmptyUndoList();
     // Switches the recording of undo commands.
     void EnableUndo(BOOL bEnable) { m_bUndoEnabled = bEnable; }
     BOOL IsEnableUndo() const { return m_bUndoEnabled; }

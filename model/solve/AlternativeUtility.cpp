@@ -18,6 +18,16 @@ double Clamped(double u)
 
 } // namespace
 
+double InterpolateOnSegment(double x, double from, double to, double valueFrom, double valueTo)
+{
+    if (from == to)
+        return valueFrom;
+    double share = (x - from) / (to - from);
+    if (!std::isfinite(share))
+        share = (x / 2 - from / 2) / (to / 2 - from / 2);
+    return valueFrom + share * (valueTo - valueFrom);
+}
+
 bool HasReadableValueFunction(const CriterionRecord& criterion)
 {
     if (criterion.segments < 0 || criterion.breakpoints.empty())
@@ -50,7 +60,7 @@ double MarginalValue(const CriterionRecord& criterion, double g, bool* degenerat
         }
         const bool holds = gain ? (x[j] <= g && g < x[j + 1]) : (x[j] >= g && g > x[j + 1]);
         if (holds)
-            return Clamped(y[j] + (g - x[j]) / (x[j + 1] - x[j]) * (y[j + 1] - y[j]));
+            return Clamped(InterpolateOnSegment(g, x[j], x[j + 1], y[j], y[j + 1]));
     }
     // Before the worst breakpoint the function stays at its first value, past the best at its last.
     const bool worse = gain ? g < x.front() : g > x.front();

@@ -18,6 +18,13 @@ class Solver;
 // many breakpoints and values as the criterion's segments plus one.
 bool HasReadableValueFunction(const CriterionRecord& criterion);
 
+// Returns the value at x of the segment from (from, valueFrom) to (to, valueTo): valueFrom plus the
+// share of the segment's range that x covers times the change of value. Taken from the segment's own
+// breakpoint, so that evaluations far from 0 and close together keep the value between them (a slope
+// times x, less the same near the breakpoint, would cancel most of it); a range past the largest
+// double is measured in halves. A segment of no range (from == to) gives valueFrom.
+double InterpolateOnSegment(double x, double from, double to, double valueFrom, double valueTo);
+
 // Returns the marginal value of evaluation g on `criterion` (its value function readable): the first
 // segment j holding g (for a gain criterion, direction 1, x[j] <= g < x[j + 1]; for any other the
 // breakpoints run downwards and x[j] >= g > x[j + 1]) gives the linear interpolation of the values at

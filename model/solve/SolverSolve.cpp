@@ -6,6 +6,7 @@
 #include "core/CException.h"
 
 #include "model/ZQShellServices.h"
+#include "model/solve/AlternativeUtility.h"
 #include "model/solve/KendallTau.h"
 #include "model/solve/PreferenceGraph.h"
 #include "model/solve/ZQInconsistencies.h"
@@ -344,11 +345,7 @@ bool Solver::AddMarginalValue(const std::vector<double>& p, const std::vector<do
     if (s < 0 || size_t(s) + 1 >= p.size() || size_t(s) + 1 >= v.size())
         return false;
     const size_t i = size_t(s);
-    const double slope = (v[i] - v[i + 1]) / (p[i] - p[i + 1]);
-    const double value = slope * x + (v[i + 1] - slope * p[i + 1]);
-    // A range below the smallest normal double makes the slope overflow, and the terms above
-    // infinities that cancel into no number; the share of the range that x covers stays finite.
-    *utility += std::isfinite(value) ? value : v[i + 1] + (x - p[i + 1]) / (p[i] - p[i + 1]) * (v[i] - v[i + 1]);
+    *utility += InterpolateOnSegment(x, p[i], p[i + 1], v[i], v[i + 1]);
     return true;
 }
 

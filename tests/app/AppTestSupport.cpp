@@ -258,3 +258,38 @@ CRect WorkArea()
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, static_cast<RECT*>(rect), 0);
     return rect;
 }
+
+int ListNeededWidth(HWND hWndList, const std::vector<std::string>& texts)
+{
+    // a report list of three columns in the list's font, texts in the middle one (which is not the
+    // last: the last would be stretched to the list's width)
+    const HWND hProbe = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 600, 200,
+                                          ::GetParent(hWndList), nullptr, nullptr, nullptr);
+    if (hProbe == nullptr || texts.empty()) {
+        ADD_FAILURE() << "no list to measure in";
+        return 0;
+    }
+    ::SendMessageA(hProbe, WM_SETFONT, ::SendMessageA(hWndList, WM_GETFONT, 0, 0), FALSE);
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.cx = 10;
+        column.pszText = const_cast<LPSTR>(i == 1 ? texts[0].c_str() : "");
+        ::SendMessageA(hProbe, LVM_INSERTCOLUMNA, WPARAM(i), reinterpret_cast<LPARAM>(&column));
+    }
+    for (size_t k = 1; k < texts.size(); ++k) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = int(k);
+        item.pszText = const_cast<LPSTR>("");
+        const int nItem = int(::SendMessageA(hProbe, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        item.iItem = nItem;
+        item.iSubItem = 1;
+        item.pszText = const_cast<LPSTR>(texts[k].c_str());
+        ::SendMessageA(hProbe, LVM_SETITEMTEXTA, WPARAM(nItem), reinterpret_cast<LPARAM>(&item));
+    }
+    ::SendMessageA(hProbe, LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+    const int cx = int(::SendMessageA(hProbe, LVM_GETCOLUMNWIDTH, 1, 0));
+    ::DestroyWindow(hProbe);
+    return cx;
+}

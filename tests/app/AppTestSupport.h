@@ -100,5 +100,8 @@ ItemState MainMenuState(CWnd* pMainWnd, UINT nID);
 
 // The window's rectangle on the screen.
 CRect WindowRect(HWND hWnd);
+// The width a report list column needs, as the list control itself fits a column to what it shows, for
+// the heading texts[0] and the cell texts texts[1...] in the font of the list hWndList.
+int ListNeededWidth(HWND hWndList, const std::vector<std::string>& texts);
 // The work area's rectangle (the screen less task bars).
 CRect WorkArea();

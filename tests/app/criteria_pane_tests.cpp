@@ -145,11 +145,10 @@ TEST_F(CriteriaPane, ChildrenLayOutInTheInsideRectangleWithTheirColumnsAndTips)
     EXPECT_EQ(crit.m_wndList.GetStyle() & (LVS_TYPEMASK | LVS_SHOWSELALWAYS | LVS_SORTASCENDING),
               DWORD(LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SORTASCENDING));
     EXPECT_TRUE(crit.m_wndList.GetExtendedStyle() & LVS_EX_FULLROWSELECT);
-    // "Criterion" 124 pixels, "Type" the rest of the client area
+    // "Type" as its texts need, "Criterion" the rest of the client area
     CRect listClient;
     crit.m_wndList.GetClientRect(&listClient);
-    EXPECT_EQ(crit.m_wndList.GetColumnWidth(0), 124);
-    EXPECT_EQ(crit.m_wndList.GetColumnWidth(1), listClient.Width() - 124);
+    EXPECT_EQ(crit.m_wndList.GetColumnWidth(0), listClient.Width() - crit.m_wndList.GetColumnWidth(1));
 
     // AddCriterionItem: empty, listed, added (sorted, image 1, the kind's text)
     const struct {
@@ -167,6 +166,62 @@ TEST_F(CriteriaPane, ChildrenLayOutInTheInsideRectangleWithTheirColumnsAndTips)
     EXPECT_EQ(Join(app.m_Project.CriteriaTable),
               "Speed,about it,gain,4 | Price,about it,cost,4 | Quality,about it,rank,4");
     EXPECT_EQ(Join(app.m_Project.EvaluationsTable), ",Speed,Price,Quality");
+}
+
+TEST_F(CriteriaPane, TheNamesTakeTheSpareWidthAndTheKindsKeepTheWidthOfTheirLongestText)
+{
+    CZQDockingWndCrit& crit = Criteria();
+    CZQPaneList& list = crit.m_wndList;
+    CZQPaneList& alternatives = Alternatives().m_wndList;
+    const int cxKind = list.GetColumnWidth(1);
+    EXPECT_GE(cxKind, 50);
+    EXPECT_GE(cxKind, ListNeededWidth(list.m_hWnd, {"Type", "Gain", "Cost", "Ordinal"}));
+    const int cxLeast = ListNeededWidth(list.m_hWnd, {"Criterion"});
+    EXPECT_EQ(crit.AddCriterionItem("finish quality after ten years of use", "", 2, 2), 3);
+    EXPECT_EQ(crit.AddCriterionItem("price", "", -1, 2), 3);
+    AddAlternatives({"a long alternative name that a pane shows", "b"});
+    const CRect rects[2] = {ChildRect(crit, list), ChildRect(Alternatives(), alternatives)};
+
+    // the lists as wide as a very narrow, a narrow and a wide pane gives them; the names' least
+    // width is theirs in the narrowest
+    int cxNameLeast = 0;
+    for (int cx : {4, 40, 90, 160, 600}) {
+        SCOPED_TRACE(cx);
+        for (CWnd* pList : {static_cast<CWnd*>(&list), static_cast<CWnd*>(&alternatives)})
+            pList->SetWindowPos(nullptr, 0, 0, cx, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect client;
+        list.GetClientRect(&client);
+        EXPECT_EQ(list.GetColumnWidth(1), cxKind) << "\"Type\" keeps its width";
+        const int cxName = list.GetColumnWidth(0);
+        if (cx == 4)
+            cxNameLeast = cxName;
+        EXPECT_GE(cxName, cxLeast) << "the heading whole";
+        EXPECT_EQ(cxName, (std::max)(cxNameLeast, client.Width() - cxKind)) << "the names take the rest";
+        // the alternatives' one column as wide as the list, as it always was
+        alternatives.GetClientRect(&client);
+        EXPECT_EQ(alternatives.GetColumnWidth(0), client.Width());
+    }
+    EXPECT_GT(list.GetColumnWidth(0), cxNameLeast);
+    crit.SendMessage(WM_SIZE, SIZE_RESTORED, 0);
+    Alternatives().SendMessage(WM_SIZE, SIZE_RESTORED, 0);
+    EXPECT_EQ(ChildRect(crit, list), rects[0]);
+    EXPECT_EQ(ChildRect(Alternatives(), alternatives), rects[1]);
+
+    // the fill column of a list is one of its columns, its least width not negative
+    const struct {
+        int nColumn;
+        int nLeast;
+        const char* detail;
+    } refused[] = {{2, 0, "column 2 of 2"}, {-2, 0, "column -2 of 2"}, {0, -1, "least width -1"}};
+    for (const auto& r : refused) {
+        try {
+            list.SetFillColumn(r.nColumn, r.nLeast);
+            ADD_FAILURE() << "no exception for " << r.detail;
+        } catch (CInvalidArgException* e) {
+            EXPECT_NE(e->m_strDetail.Find(r.detail), -1) << e->m_strDetail.GetString();
+            e->Delete();
+        }
+    }
 }
 
 TEST_F(CriteriaPane, NewCriteriaComeFromTheSheetWithTheirKindSegmentsAndScale)

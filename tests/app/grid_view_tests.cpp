@@ -16,6 +16,7 @@
 #include "grid/engine/GXUserAttribute.h"
 #include "res/resource.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -448,6 +449,84 @@ TEST_F(EvaluationsGrid, UndoAndRedoTakeBackAnEntryAChoiceAClearedCellAndACutWith
     redo();
     EXPECT_EQ(Texts(*pGrid), "|size|w/A1|big|/A2|small|/A3||0");
     EXPECT_EQ(Table(), Texts(*pGrid));
+}
+
+// Whatever rebuilds the grid from the project forgets what could be undone or redone: an entry made
+// before an alternative above it went must not be undone into the alternative that took its row.
+TEST_F(EvaluationsGrid, AChangeOfTheProjectLeavesNothingToUndoOrRedoIntoTheNewCells)
+{
+    // a key pressed where it goes: the cell's window while it edits, else the grid
+    const auto press = [](CZQGridView& grid, UINT nKey) {
+        CWnd* pEdit = grid.IsActiveCurrentCell() ? dynamic_cast<CWnd*>(grid.GetCurrentCellControl()) : nullptr;
+        const HWND hTarget = pEdit != nullptr && pEdit->m_hWnd != nullptr ? pEdit->m_hWnd : grid.m_hWnd;
+        ::SendMessageA(hTarget, WM_KEYDOWN, nKey, MAKELPARAM(1, 0));
+    };
+    // Edit > Undo or Redo enabled, as the menu would show it
+    const auto enabled = [](CZQGridView& grid, UINT nID) {
+        struct CEnableNote : CCmdUI {
+            BOOL bEnabled = FALSE;
+            void Enable(BOOL bOn) override { bEnabled = bOn; }
+        } state;
+        state.m_nID = nID;
+        state.DoUpdate(&grid, TRUE);
+        return state.bEnabled;
+    };
+
+    struct Change {
+        const char* what;
+        std::function<void()> run;
+    };
+    // as the panes change the project: the grid stored first, reloaded after
+    CZQInterfaceData& project = app.m_Project;
+    const auto edited = [&project](const std::function<void()>& edit) {
+        return [&project, edit] {
+            project.StoreEvaluationsGrid();
+            edit();
+            project.RefreshEvaluationsGrid();
+        };
+    };
+    const Change changes[] = {
+        {"an alternative added", [&] { project.AddAlternative("A3"); }},
+        {"the alternative above removed", [&] { project.RemoveAlternative("A1"); }},
+        {"a criterion added", edited([&] { project.AddCriterion("price", "", ZQ_KIND_COST, 2); })},
+        {"a criterion removed", [&] { project.RemoveCriterion("w"); }},
+        {"a criterion renamed", edited([&] { project.EvaluationsTable[0][2] = project.CriteriaTable[1][0] = "mass"; })},
+        {"a scale value added", edited([&] { project.AddScaleValue("size", "huge", 3); })},
+        {"the scale values removed", edited([&] { project.RemoveScaleValues("size"); })},
+        {"the ordinal criterion made gain", edited([&] {
+             project.CriteriaTable[0][2] = "gain";
+             project.EvaluationsTable[1][1] = project.EvaluationsTable[2][1] = "1";
+         })},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        OpenProject();
+        CZQGridView* pGrid = OpenGrid();
+        ASSERT_NE(pGrid, nullptr);
+        // 999 typed over A2's weight and 7 over A1's, each with Enter, the second undone: an undo and
+        // a redo wait
+        ASSERT_TRUE(pGrid->SetCurrentCell(2, 2));
+        Type(*pGrid, "999");
+        press(*pGrid, VK_RETURN);
+        ASSERT_TRUE(pGrid->SetCurrentCell(1, 2));
+        Type(*pGrid, "7");
+        press(*pGrid, VK_RETURN);
+        Command(ID_EDIT_UNDO);
+        ASSERT_TRUE(enabled(*pGrid, ID_EDIT_UNDO));
+        ASSERT_TRUE(enabled(*pGrid, ID_EDIT_REDO));
+
+        change.run();
+        const std::string after = Table();
+        ASSERT_EQ(Texts(*pGrid), after);
+        EXPECT_FALSE(enabled(*pGrid, ID_EDIT_UNDO));
+        EXPECT_FALSE(enabled(*pGrid, ID_EDIT_REDO));
+        app.m_nModified = 0;
+        Command(ID_EDIT_UNDO);
+        Type(*pGrid, "\x12");
+        EXPECT_EQ(Texts(*pGrid), after);
+        EXPECT_EQ(Table(), after);
+        EXPECT_EQ(app.m_nModified, 0);
+    }
 }
 
 TEST_F(EvaluationsGrid, ClosingStoresEveryCellAndTheProjectsCallsReachTheOpenGrid)

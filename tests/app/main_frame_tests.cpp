@@ -1,6 +1,6 @@
 // The main window: its bars and panes as it makes them, the View commands that show and hide them
-// with their check marks on the menu and the tool bar, the tool bar's command states, and a frame whose
-// bar cannot be made.
+// with their check marks on the menu and the tool bar, the panes' sizes after being hidden and shown,
+// the tool bar's command states, and a frame whose bar cannot be made.
 // the standard headers before windows.h, which defines min and max as macros
 #include <string>
 #include <vector>
@@ -178,6 +178,50 @@ TEST_F(MainFrame, TheViewCommandsHideAndShowThePanesAndBarsWithTheirChecks)
     Frame().m_wndCriteria.SendMessage(WM_COMMAND, ID_SEC_HIDE);
     EXPECT_FALSE(Frame().m_wndCriteria.IsWindowVisible());
     EXPECT_EQ(MainMenuState(&Frame(), ID_ZQ_VIEW_CRITERIA), (ItemState{true, false}));
+}
+
+TEST_F(MainFrame, ThePanesHiddenAndShownAgainHaveTheirSizesBackWhateverTheOrder)
+{
+    CZQMainFrm& frame = Frame();
+    SECControlBar* const panes[3] = {&frame.m_wndAlternatives, &frame.m_wndReference, &frame.m_wndCriteria};
+    const UINT commands[3] = {ID_ZQ_VIEW_ALTERNATIVES, ID_ZQ_VIEW_REFERENCE, ID_ZQ_VIEW_CRITERIA};
+    // where a pane stands and how large it is: "left,top widthxheight"
+    auto place = [&frame](SECControlBar* pPane) {
+        const CRect rect = ChildRect(frame, *pPane);
+        return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.Width()) + "x" +
+               std::to_string(rect.Height());
+    };
+    Idle();
+    const std::string before[3] = {place(panes[0]), place(panes[1]), place(panes[2])};
+    // hidden and shown from the View menu (each at the next layout), or hidden by the gripper's box at
+    // once and shown from the menu
+    const struct {
+        std::vector<int> hide;
+        std::vector<int> show;
+        bool bHideBox;
+    } cases[] = {
+        {{0, 1, 2}, {0, 1, 2}, false}, {{0, 1, 2}, {2, 1, 0}, false}, {{2, 0, 1}, {1, 2, 0}, false},
+        {{1, 2}, {1, 2}, false},       {{0}, {0}, false},             {{0, 1, 2}, {1, 0, 2}, true},
+        {{2, 1}, {1, 2}, true},
+    };
+    for (const auto& c : cases) {
+        for (int i : c.hide) {
+            if (c.bHideBox)
+                panes[i]->SendMessage(WM_COMMAND, ID_SEC_HIDE);
+            else
+                Command(commands[i]);
+            Idle();
+            EXPECT_FALSE(panes[i]->IsWindowVisible());
+        }
+        for (int i : c.show) {
+            Command(commands[i]);
+            Idle();
+        }
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(panes[i]->IsWindowVisible());
+            EXPECT_EQ(place(panes[i]), before[i]) << WindowText(panes[i]->m_hWnd);
+        }
+    }
 }
 
 TEST_F(MainFrame, AHiddenPaneStillTakesItsShortcut)

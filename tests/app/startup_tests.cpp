@@ -2,12 +2,14 @@
 // Polish resources and a main frame that cannot be loaded.
 #include "AppTestSupport.h"
 
+#include "app/ZQDockingWndCrit.h"
 #include "app/ZQSplashWnd.h"
 #include "grid/engine/GXControlFactory.h"
 #include "grid/engine/GXState.h"
 #include "res/resource.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -184,6 +186,29 @@ TEST_F(Startup, LanguageOneTakesMenusAndTextsFromThePolishLibrary)
     // what the library leaves out comes from the program
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDB_ZQ_SPLASH), (LPCSTR)RT_BITMAP), AfxGetInstanceHandle());
     EXPECT_EQ(SettingInt("language"), 1);
+}
+
+TEST_F(Startup, ThePolishCriteriaPaneGivesItsKindsTheWidthOfTheLongestPolishText)
+{
+    CFakeServices fake;
+    app.SetRegistryKey("Havrel");
+    WriteSettingInt("language", 1);
+    SetCommandLine("");
+    ASSERT_TRUE(app.InitInstance());
+    CZQDockingWndCrit* pCriteria = app.GetCriteriaPane();
+    ASSERT_NE(pCriteria, nullptr);
+    CString heading;
+    AfxLoadString(IDS_ZQ_TYPE_COLUMN, heading);
+    EXPECT_STREQ(heading, "Typ");
+    // "Porządkowe", the longest, in the library's code page
+    EXPECT_EQ(app.LoadText(ZQText::Ordinal).GetLength(), 10);
+    const std::vector<std::string> texts = {Str(heading), Str(app.LoadText(ZQText::Gain)),
+                                            Str(app.LoadText(ZQText::Cost)), Str(app.LoadText(ZQText::Ordinal))};
+    CListCtrl& list = pCriteria->m_wndList;
+    EXPECT_GE(list.GetColumnWidth(1), ListNeededWidth(list.m_hWnd, texts));
+    CRect client;
+    list.GetClientRect(&client);
+    EXPECT_EQ(list.GetColumnWidth(0), client.Width() - list.GetColumnWidth(1));
 }
 
 TEST_F(Startup, WithoutThePolishLibraryTheProgramsResourcesStayAndNothingIsReported)

@@ -34,13 +34,19 @@
 //   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled]
 //                                  (client=: list and tree views, where their lines show: the window
 //                                   less its frame and scroll bars, on the screen)
-// then, under list views, tree views, list and combo boxes, their items:
+// then, under list views, tree views, headers, list and combo boxes, their items:
 //   item N: "COLUMN 0" "COLUMN 1" ... [at=L,T,WxH] [selected]
 //                                  (list view, with the item's place on the screen; list and combo
 //                                   boxes: one column, no place)
 //   node LEVEL: "TEXT" [at=L,T,WxH] [selected]       (tree view, depth first, indented by level;
 //                                                     the place of its label while it is scrolled
 //                                                     into view)
+//   column N: "TEXT" at=L,T,WxH [text=W]             (header, as a list view's columns show: the
+//                                                     place of column N's heading, whose width is
+//                                                     the column's; under a list view W is the
+//                                                     width of the column's widest text, heading
+//                                                     and items, as the list measures it without
+//                                                     margins)
 // A tool tip's line shows as its text the text of the tool it shows.
 // Texts are shown with '\n', '\t' and '\\' escaped, so that a regular expression sees one line.
 //
@@ -173,6 +179,14 @@ std::string ListViewText(HWND hwnd, const RemoteBuffer& remote, int item, int co
     return text;
 }
 
+// " at=L,T,WxH": the place of rect, in hwnd's client coordinates, on the screen.
+std::string ScreenPlace(HWND hwnd, RECT rect)
+{
+    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
 // " at=L,T,WxH": where item's label shows on the screen, for a click on it; empty when unknown.
 std::string ListViewItemPlace(HWND hwnd, const RemoteBuffer& remote, int item)
 {
@@ -181,9 +195,7 @@ std::string ListViewItemPlace(HWND hwnd, const RemoteBuffer& remote, int item)
     if (!remote.Write(0, &rect, sizeof rect) || !Send(hwnd, LVM_GETITEMRECT, WPARAM(item), LPARAM(remote.At(0))) ||
         !remote.Read(0, &rect, sizeof rect))
         return "";
-    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+    return ScreenPlace(hwnd, rect);
 }
 
 // The text of the tool a tool tip shows: the tool the tip holds as current, its text asked of it as the
@@ -228,6 +240,52 @@ void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>
     }
 }
 
+// The width of text as list view list measures it in its font, without margins (LVM_GETSTRINGWIDTH).
+int ListViewTextWidth(HWND list, const RemoteBuffer& remote, const std::string& text)
+{
+    const std::string cut = text.substr(0, kTextSize - 1);
+    if (!remote.Write(kTextOffset, cut.c_str(), cut.size() + 1))
+        return 0;
+    return int(Send(list, LVM_GETSTRINGWIDTHA, 0, LPARAM(remote.At(kTextOffset))));
+}
+
+// A header control's columns: their texts and where they show on the screen (their widths), in the
+// order of their indexes; for a list view's header also the width of the widest text of the column,
+// its heading's and its items', as the list measures them.
+void DumpHeader(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
+{
+    RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
+    if (!remote.Valid())
+        return;
+    const HWND list = ::GetParent(hwnd);
+    const bool bList = list != nullptr && ClassOf(list) == WC_LISTVIEWA;
+    const int count = int(Send(hwnd, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; i++) {
+        HDITEMA record = {};
+        record.mask = HDI_TEXT;
+        record.pszText = remote.At(kTextOffset);
+        record.cchTextMax = int(kTextSize);
+        char text[kTextSize + 1] = {};
+        remote.Write(0, &record, sizeof record);
+        remote.Write(kTextOffset, text, kTextSize);
+        Send(hwnd, HDM_GETITEMA, WPARAM(i), LPARAM(remote.At(0)));
+        remote.Read(kTextOffset, text, kTextSize);
+        std::string line = indent + "column " + std::to_string(i) + ": " + Quoted(text);
+        RECT rect = {};
+        if (remote.Write(0, &rect, sizeof rect) && Send(hwnd, HDM_GETITEMRECT, WPARAM(i), LPARAM(remote.At(0))) &&
+            remote.Read(0, &rect, sizeof rect))
+            line += ScreenPlace(hwnd, rect);
+        if (bList) {
+            int widest = ListViewTextWidth(list, remote, text);
+            const int items = int(Send(list, LVM_GETITEMCOUNT, 0, 0));
+            for (int item = 0; item < items; item++)
+                widest = std::max(widest, ListViewTextWidth(list, remote, ListViewText(list, remote, item, i)));
+            line += " text=" + std::to_string(widest);
+        }
+        lines.push_back(line);
+    }
+}
+
 // " at=L,T,WxH": where a tree item's label shows on the screen; empty while it is scrolled out of view
 // or under a closed node.
 std::string TreeItemPlace(HWND hwnd, const RemoteBuffer& remote, HTREEITEM item)
@@ -241,9 +299,7 @@ std::string TreeItemPlace(HWND hwnd, const RemoteBuffer& remote, HTREEITEM item)
     ::GetClientRect(hwnd, &client);
     if (rect.bottom <= client.top || rect.top >= client.bottom)
         return "";
-    ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return " at=" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+    return ScreenPlace(hwnd, rect);
 }
 
 void DumpTreeNodes(HWND hwnd, const RemoteBuffer& remote, HTREEITEM first, int level, const std::string& indent,
@@ -339,6 +395,8 @@ void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whol
         DumpListView(hwnd, itemIndent, lines);
     else if (cls == WC_TREEVIEWA)
         DumpTreeView(hwnd, itemIndent, lines);
+    else if (cls == WC_HEADERA)
+        DumpHeader(hwnd, itemIndent, lines);
     else if (cls == "ListBox" || cls == "ComboLBox")
         DumpListBox(hwnd, false, itemIndent, lines);
     else if (cls == "ComboBox")

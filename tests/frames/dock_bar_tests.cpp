@@ -259,6 +259,66 @@ TEST_F(DockBarTest, ABarShownAgainTakesBackTheShareOfItsRowThatItHad)
     }
 }
 
+// Every way of hiding some of the three panes and showing them again, one toggle at a time: each pane
+// hidden once and shown once, in every interleaving ("0 1 1 0": pane 0 hidden, pane 1 hidden, pane 1
+// shown, pane 0 shown).
+std::vector<std::vector<int>> ToggleSequences()
+{
+    std::vector<std::vector<int>> sequences;
+    const std::vector<std::vector<int>> sets = {{0}, {1}, {2}, {0, 1}, {0, 2}, {1, 2}, {0, 1, 2}};
+    for (const std::vector<int>& set : sets) {
+        std::vector<int> sequence;
+        for (int i : set)
+            sequence.insert(sequence.end(), {i, i});
+        std::sort(sequence.begin(), sequence.end());
+        do
+            sequences.push_back(sequence);
+        while (std::next_permutation(sequence.begin(), sequence.end()));
+    }
+    return sequences;
+}
+
+TEST_F(DockBarTest, PanesHiddenAndShownAgainInAnyOrderHaveTheirPlacesAndSizesBack)
+{
+    DockThreePanes();
+    SECDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    const std::vector<std::vector<int>> sequences = ToggleSequences();
+    ASSERT_EQ(sequences.size(), 3u + 3u * 6u + 90u);
+    // as made, then with the upper splitter dragged down (the top pane taller, the middle one shorter)
+    for (int nDrag : {0, 37}) {
+        if (nDrag != 0) {
+            pLeft->ApplySplitterMove(const_cast<SECDockBar::Splitter*>(Splitters(pLeft, TRUE)[0]), nDrag);
+            pFrame->RecalcLayout();
+        }
+        const CRect before[3] = {ParentRect(panes[0]), ParentRect(panes[1]), ParentRect(panes[2])};
+        // at once (the hide box), and at the next layout (the View commands)
+        for (BOOL bDelay : {FALSE, TRUE}) {
+            for (const std::vector<int>& sequence : sequences) {
+                std::string order;
+                for (int i : sequence)
+                    order += std::to_string(i) + " ";
+                SCOPED_TRACE("dragged " + std::to_string(nDrag) + (bDelay ? ", delayed: " : ", at once: ") + order);
+                for (int i : sequence) {
+                    pFrame->ShowControlBar(panes[i], !panes[i]->IsVisible(), bDelay);
+                    if (bDelay)
+                        pFrame->RecalcLayout();
+                    // the visible ones share the whole row
+                    float fSum = 0.0f;
+                    for (SECControlBar* pPane : panes)
+                        if (pPane->IsVisible())
+                            fSum += pPane->m_fPctWidth;
+                    if (fSum > 0.0f)
+                        EXPECT_NEAR(fSum, 1.0f, 1e-5f);
+                }
+                for (int i = 0; i < 3; ++i) {
+                    EXPECT_TRUE(panes[i]->IsWindowVisible()) << i;
+                    EXPECT_EQ(ParentRect(panes[i]), before[i]) << i;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(DockBarTest, ABarDraggedToAnotherPlaceInItsOwnRowKeepsItsShareAndTheOthersTheirs)
 {
     DockThreePanes();

@@ -1,5 +1,5 @@
 // The status bar: its window styles, the panes' layout and texts, the window text of pane 0, its
-// height, the grip's hit, its run-time class and the idle update of its panes.
+// height, the edge above it, the grip's hit, its run-time class and the idle update of its panes.
 #include "ToolkitTestSupport.h"
 
 #include "frames/SECStatusBar.h"
@@ -240,6 +240,29 @@ TEST_F(StatusBarTest, GripKeepsItsCornerHitAndTheRestIsClient)
     EXPECT_EQ(pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rect.left + 5, rect.top + 5)), HTCLIENT);
 }
 
+TEST_F(StatusBarTest, TheEdgeAboveTheApplicationsBarIsTheControlsOwnSingleLine)
+{
+    // the bar draws no border: no non-client area, and on the screen the control's own top line over
+    // its face, not a second edge beside it
+    CTestStatusBar* pBar = MakeBar(pFrame, {ID_APP_PANE});
+    ASSERT_NE(pBar, nullptr);
+    EXPECT_EQ(pBar->GetBarStyle() & (CBRS_BORDER_ANY | CBRS_BORDER_3D), 0u);
+    CRect rectWindow;
+    pBar->GetWindowRect(rectWindow);
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.Size(), rectWindow.Size());
+    pFrame->ShowWindow(SW_SHOW);
+    pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_FRAME);
+    const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
+    CClientDC dc(pBar);
+    for (int x : {rectClient.Width() / 2, rectClient.Width() - 40}) {
+        EXPECT_NE(dc.GetPixel(x, 0), crFace) << x;
+        for (int y = 1; y < 3; ++y)
+            EXPECT_EQ(dc.GetPixel(x, y), crFace) << x << "," << y;
+    }
+}
+
 TEST_F(StatusBarTest, CodeWalkingTheFramesBarsKnowsTheStatusBarByItsClass)
 {
     SECControlBar* pPane = new SECControlBar;
@@ -295,3 +318,4 @@ TEST_F(StatusBarTest, OwnerDrawnPanesAreDrawnByTheBar)
 }
 
 } // namespace
+

@@ -8,6 +8,7 @@
 #include "model/solve/KendallTau.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -175,6 +176,43 @@ TEST(KendallOfASolve, ARangeBelowTheSmallestNormalNumberKeepsTheCoefficient)
         ASSERT_TRUE(std::isfinite(solver.kendallUtilities[0]));
         EXPECT_GE(solver.kendallUtilities[0], solver.kendallUtilities[1] + solver.delta - 1e-9);
         EXPECT_EQ(solver.kendall.first, (SolverMatrix{{0.0, 1.0}, {0.0, 0.0}}));
+        EXPECT_EQ(solver.kendall.value, 1.0);
+        solver.shownKendall = 0.0;
+        EXPECT_EQ(solver.CheckValueFunctions(1), 1);
+        EXPECT_EQ(solver.shownKendall, 1.0);
+    }
+}
+
+// Evaluations far from 0 and close together: the marginal value at an evaluation is interpolated from
+// the segment's own breakpoint, so the few units between the evaluations are not lost against the size
+// of the evaluations themselves. The utilities are the values at the evaluations' breakpoints, and
+// Kendall's coefficient stays 1 in the solve and in the check of the value functions.
+TEST(KendallOfASolve, LargeEvaluationsCloseTogetherKeepTheirUtilities)
+{
+    struct Case {
+        double base, step;
+    };
+    const Case cases[] = {{1e15, 1}, {1e16, 2}, {1e17, 16}, {1e20, 16384}, {1e100, 1e85}};
+    for (const Case& c : cases) {
+        auto text = [](double x) {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.17g", x);
+            return std::string(buffer);
+        };
+        const std::string best = text(c.base + 2 * c.step), middle = text(c.base + c.step), worst = text(c.base);
+        SCOPED_TRACE(best + " " + middle + " " + worst);
+        SolverProject p;
+        p.Criterion("g1", "gain");
+        p.Criterion("g2", "gain");
+        p.Alternative("a", {best.c_str(), "1"}, "1");
+        p.Alternative("b", {middle.c_str(), "1"}, "2");
+        p.Alternative("c", {worst.c_str(), "1"}, "3");
+        p.Alternative("d", {middle.c_str(), "2"});
+        p.Tree({{"a"}, {"b"}, {"c"}});
+        Solver& solver = p.Solved();
+        // the evaluations lie on g1's breakpoints, and g2's of a, b and c on its first
+        const std::vector<double>& g1 = solver.model.criteria[0]->values;
+        ExpectValues(solver.kendallUtilities, {g1[2], g1[1], 0.0, -1.0}, "utilities");
         EXPECT_EQ(solver.kendall.value, 1.0);
         solver.shownKendall = 0.0;
         EXPECT_EQ(solver.CheckValueFunctions(1), 1);
