@@ -587,11 +587,12 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 BOOL CFrameWnd::IsEditControlKey(const MSG* pMsg)
 {
     AfxRequirePointer(pMsg, "CFrameWnd::IsEditControlKey", "pMsg");
-    if (pMsg->message != WM_KEYDOWN || pMsg->hwnd == nullptr)
+    if ((pMsg->message != WM_KEYDOWN && pMsg->message != WM_SYSKEYDOWN) || pMsg->hwnd == nullptr)
         return FALSE;
     const UINT nKey = UINT(pMsg->wParam);
     const bool bLetter = nKey == 'X' || nKey == 'C' || nKey == 'V' || nKey == 'Z' || nKey == 'A';
-    if (!bLetter && nKey != VK_INSERT && nKey != VK_DELETE)
+    // Alt+Backspace, the other undo key, comes as a system key
+    if (pMsg->message == WM_SYSKEYDOWN ? nKey != VK_BACK : !bLetter && nKey != VK_INSERT && nKey != VK_DELETE)
         return FALSE;
     char szClass[16] = {};
     if (::GetClassNameA(pMsg->hwnd, szClass, sizeof szClass) == 0)
@@ -603,7 +604,10 @@ BOOL CFrameWnd::IsEditControlKey(const MSG* pMsg)
     CWinServices* pServices = AfxGetServices();
     const bool bCtrl = pServices->GetKeyState(VK_CONTROL) < 0;
     const bool bShift = pServices->GetKeyState(VK_SHIFT) < 0;
-    if (pServices->GetKeyState(VK_MENU) < 0)
+    const bool bAlt = pServices->GetKeyState(VK_MENU) < 0;
+    if (nKey == VK_BACK)
+        return bAlt && !bCtrl && !bShift;
+    if (bAlt)
         return FALSE;
     if (bLetter)
         return bCtrl && !bShift;

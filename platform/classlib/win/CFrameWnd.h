@@ -37,9 +37,9 @@
 // frame's own table, then the application. Accelerators: PreTranslateMessage translates key messages
 // with the active document's accelerators, else the frame's. The keys with which an edit control cuts,
 // copies, pastes, undoes and selects all (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+Z, Ctrl+A, Shift+Delete,
-// Ctrl+Insert, Shift+Insert) are no accelerators while they are pressed in an edit control (window
-// class "Edit", a combo box's edit field among them) or a rich edit control ("RichEdit..."): they go
-// to the control, as in every desktop program. Windows of other classes, made from the edit class or
+// Ctrl+Insert, Shift+Insert, and Alt+Backspace, the other undo key) are no accelerators while they
+// are pressed in an edit control (window class "Edit", a combo box's edit field among them) or a rich
+// edit control ("RichEdit..."): they go to the control, as in every desktop program. Windows of other classes, made from the edit class or
 // not, leave them to the accelerators.
 //
 // Title: with FWS_ADDTOTITLE, OnUpdateFrameTitle makes the caption "<title> - <document title>" for
