@@ -9,6 +9,7 @@
 #include "win/CDC.h"
 #include "win/CDocument.h"
 #include "win/CMenu.h"
+#include "win/CPreviewView.h"
 #include "win/CView.h"
 #include "win/CWinApp.h"
 #include "win/WinServices.h"
@@ -574,6 +575,9 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     AfxRequirePointer(pMsg, "CFrameWnd::PreTranslateMessage", "pMsg");
+    // keys that reach the frame itself (no window has the focus) are a print preview's first
+    if (pMsg->hwnd == m_hWnd && GetPreviewView() != nullptr && GetPreviewView()->TranslatePreviewKey(pMsg))
+        return TRUE;
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     return pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
@@ -620,6 +624,9 @@ BOOL CFrameWnd::TranslateFrameAccelerator(HWND hWnd, HACCEL hAccel, MSG* pMsg)
 
 void CFrameWnd::OnDestroy()
 {
+    // the preview ends while the windows it hid are still there to be given back
+    if (m_frameState.pPreview != nullptr)
+        m_frameState.pPreview->EndPreview();
     // the menu the frame was made with is the one destroyed with it (not a template's shared menu)
     if ((GetStyle() & WS_CHILD) == 0 && m_frameState.hMenuDefault != nullptr &&
         ::GetMenu(m_hWnd) != m_frameState.hMenuDefault)
@@ -629,6 +636,11 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
+    // closing the frame while it shows a print preview closes the preview
+    if (m_frameState.pPreview != nullptr) {
+        m_frameState.pPreview->EndPreview();
+        return;
+    }
     CDocument* pDocument = GetActiveDocument();
     if (pDocument != nullptr && !pDocument->CanCloseFrame(this))
         return;
