@@ -109,7 +109,7 @@ CZQApp::CZQApp()
       m_pRankingChartTemplate(nullptr), m_strInfoAttributeName(kDefaultInfoName),
       m_strInfoAttributeText(kDefaultInfoText), m_nFocusPosition(0), m_nFileType(-1), m_strFilePath(ZQ_UNTITLED),
       m_hLanguageLibrary(nullptr), m_pRefill(nullptr), m_bRenderInBackground(false),
-      m_nResultWindows(0), m_bTileAsked(false), m_bMatrixFilled(false)
+      m_nLongWorks(0), m_nResultWindows(0), m_bTileAsked(false), m_bMatrixFilled(false)
 {
     m_cInputDecimalSymbol = m_cOutputDecimalSymbol = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, '.');
     m_cInputListSeparator = m_cOutputListSeparator = ZQLocaleSymbol(LOCALE_USER_DEFAULT, LOCALE_SLIST, ',');
@@ -439,7 +439,8 @@ void CZQApp::ShowOpenedResultWindows()
             pFrame->MDITile(MDITILE_HORIZONTAL);
     }
     if (CZQGraphView* pView = dynamic_cast<CZQGraphView*>(FirstViewOf(ZQDocument::PreferenceGraphs))) {
-        ZQRunWhilePainting([] { FinishRenderingDotToGif(); }, ZQWhileWorking::PaintAndTimers);
+        ZQRunWhilePainting([] { FinishRenderingDotToGif(); },
+                           m_bRenderInBackground ? ZQWhileWorking::PaintAndTimersDroppingInput : ZQWhileWorking::Paint);
         pView->ShowWrittenPage();
     }
 }
@@ -586,5 +587,6 @@ int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
 
 void CZQApp::RunLongWork(const std::function<void()>& work)
 {
-    ZQRunWhilePainting(work, ZQWhileWorking::PaintAndTimers);
+    ++m_nLongWorks;
+    ZQRunWhilePainting(work, ZQWhileWorking::PaintAndTimersDroppingInput);
 }

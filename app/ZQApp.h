@@ -217,8 +217,9 @@ public:
     // it shows the images, and the command for it (its windows painted meanwhile) before it ends.
     int RenderDotToGif(const CString& dot, const CString& path) override;
     // The long part of a solve on a thread of its own, while the windows' thread keeps the windows
-    // painted and their timers going under the wait cursor; the user's input waits for the solve's
-    // end, so no command acts on a solve that is not done (ZQRunWhilePainting).
+    // painted and their timers going under the wait cursor; the user's input made meanwhile is
+    // dropped, so no command acts on a solve that is not done and none is carried out after it
+    // (ZQRunWhilePainting).
     void RunLongWork(const std::function<void()>& work) override;
 
     // ---- fields ----
@@ -365,7 +366,9 @@ private:
     bool HoldsValueFunctions() const;
     // Runs solve (the project's solve) with the graphs rendered in the background (RenderDotToGif)
     // and its result windows opened as one (ResultWindows), then waits for the renders and gives the
-    // memory the solve freed back to the system.
+    // memory the solve freed back to the system. When a solve's work ran (RunLongWork), the windows
+    // are painted while the renders end, and the user's input made while the solve went on (beyond
+    // its work: its results copied out, its windows refreshed) is dropped when it ends.
     void SolveRenderingInBackground(const std::function<void()>& solve);
 
     // The result windows one command opens, from its construction to its destruction (they nest: the
@@ -386,7 +389,7 @@ private:
     };
     // Makes the tile the result windows opened so far asked for, if any, then shows the graph page
     // written meanwhile, if any, once the graphs rendered in the background are written: the windows
-    // go on being painted while they are.
+    // go on being painted while they are (during a solve, with the user's input dropped).
     void ShowOpenedResultWindows();
     // While the result windows of a command open (ResultWindows), paints the windows waiting to be
     // painted: the one just refreshed shows at once, not the screen's remains until the command ends.
@@ -398,6 +401,8 @@ private:
     CZQPaneRefill* m_pRefill;
     // True while a solve command runs, whose graphs render in the background.
     bool m_bRenderInBackground;
+    // The number of solves' works run (RunLongWork).
+    int m_nLongWorks;
     // ResultWindows: how many are open, whether a tile was asked for meanwhile, and whether the
     // matrix window opened meanwhile holds the fill its refresh would make.
     int m_nResultWindows;

@@ -285,17 +285,24 @@ void CZQApp::AutoSolve()
 void CZQApp::SolveRenderingInBackground(const std::function<void()>& solve)
 {
     m_bRenderInBackground = true;
+    const int nLongWorks = m_nLongWorks;
     try {
         const ResultWindows windows(*this);
         solve();
     } catch (...) {
         m_bRenderInBackground = false;
         FinishRenderingDotToGif();
+        if (m_nLongWorks != nLongWorks)
+            ZQDropWaitingInput();
         throw;
     }
     m_bRenderInBackground = false;
-    // the images are written when the command ends, whoever reads them next
-    FinishRenderingDotToGif();
+    // the images are written when the command ends, whoever reads them next; what the user did while
+    // the solve went on is not carried out after it
+    if (m_nLongWorks != nLongWorks)
+        ZQRunWhilePainting([] { FinishRenderingDotToGif(); }, ZQWhileWorking::PaintAndTimersDroppingInput);
+    else
+        FinishRenderingDotToGif();
     // the solve's working memory, freed by the threads that solved, goes back to the system
     malloc_trim(0);
 }

@@ -143,7 +143,7 @@ BEGIN_MESSAGE_MAP(CZQCritPropPage2, CPropertyPage)
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_ZQ_SCALE_VALUES, OnListFocusOrState)
 END_MESSAGE_MAP()
 
-CZQCritPropPage2::CZQCritPropPage2() : CPropertyPage(IDD_ZQ_CRITERION_VALUES), m_pSheet(nullptr)
+CZQCritPropPage2::CZQCritPropPage2() : CPropertyPage(IDD_ZQ_CRITERION_VALUES), m_pSheet(nullptr), m_bMovingValue(FALSE)
 {
     m_psp.dwFlags &= ~PSP_HASHELP;
 }
@@ -159,6 +159,9 @@ int CZQCritPropPage2::OnCreate(LPCREATESTRUCTA lpCreateStruct)
         !ZQCreateItemButton(m_btnRemove, IDB_ZQ_REMOVE, this, kRemoveId) ||
         !ZQCreateItemButton(m_btnUp, IDB_ZQ_UP, this, kUpId) || !ZQCreateItemButton(m_btnDown, IDB_ZQ_DOWN, this, kDownId))
         return -1;
+    // the keyboard reaches the buttons as well: without a mouse a value is removed or moved by them
+    for (SECBitmapButton* pButton : {&m_btnAdd, &m_btnRemove, &m_btnUp, &m_btnDown})
+        pButton->ModifyStyle(0, WS_TABSTOP);
     m_btnAdd.EnableWindow(FALSE);
     m_btnRemove.EnableWindow(FALSE);
     return 0;
@@ -180,6 +183,13 @@ BOOL CZQCritPropPage2::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     m_wndList.SubclassDlgItem(IDC_ZQ_SCALE_VALUES, this);
+    // the tab order: the box, the list, then the buttons, add and remove before up and down (they
+    // were made before the template's controls)
+    const CWnd* pAfter = &m_wndList;
+    for (SECBitmapButton* pButton : {&m_btnAdd, &m_btnRemove, &m_btnUp, &m_btnDown}) {
+        pButton->SetWindowPos(pAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        pAfter = pButton;
+    }
     m_wndList.SetExtendedStyle(m_wndList.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CString heading;
     AfxLoadString(IDS_ZQ_VALUE_COLUMN, heading);
@@ -226,18 +236,29 @@ void CZQCritPropPage2::OnNameBoxKey(UINT nChar)
 {
     if (nChar == VK_RETURN)
         OnAdd();
+    else if (nChar == VK_TAB && AfxGetServices()->GetKeyState(VK_SHIFT) < 0)
+        PrevDlgCtrl();
     else if (nChar == VK_TAB)
-        m_wndList.SetFocus();
+        NextDlgCtrl(); // the list
 }
 
 void CZQCritPropPage2::UpdateButtons()
 {
-    const UINT nSelected = m_wndList.m_hWnd != nullptr ? m_wndList.GetSelectedCount() : 0;
-    if (m_btnRemove.m_hWnd == nullptr)
+    // a value changing places passes through no selection: the buttons wait for the end of the move
+    if (m_bMovingValue || m_btnRemove.m_hWnd == nullptr)
         return;
-    m_btnRemove.EnableWindow(nSelected > 0);
-    m_btnUp.EnableWindow(nSelected == 1);
-    m_btnDown.EnableWindow(nSelected == 1);
+    const UINT nSelected = m_wndList.m_hWnd != nullptr ? m_wndList.GetSelectedCount() : 0;
+    const struct {
+        SECBitmapButton& button;
+        BOOL bEnable;
+    } buttons[] = {{m_btnRemove, nSelected > 0}, {m_btnUp, nSelected == 1}, {m_btnDown, nSelected == 1}};
+    for (const auto& b : buttons) {
+        // the button the keyboard pressed hands the focus to the list before it turns grey, which would
+        // leave the focus nowhere
+        if (!b.bEnable && b.button.m_hWnd == ::GetFocus() && m_wndList.m_hWnd != nullptr)
+            m_wndList.SetFocus();
+        b.button.EnableWindow(b.bEnable);
+    }
 }
 
 void CZQCritPropPage2::OnListFocusOrState(NMHDR*, LRESULT* pResult)
@@ -299,9 +320,12 @@ void CZQCritPropPage2::MoveSelected(int nStep)
     const CString value = m_wndList.GetItemText(nItem, 0);
     m_wndList.SetItemText(nItem, 0, m_wndList.GetItemText(nOther, 0));
     m_wndList.SetItemText(nOther, 0, value);
+    m_bMovingValue = TRUE;
     m_wndList.SetItemState(nItem, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_wndList.SetItemState(nOther, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_bMovingValue = FALSE;
     m_wndList.EnsureVisible(nOther, FALSE);
+    UpdateButtons();
 }
 
 void CZQCritPropPage2::OnUp()

@@ -18,10 +18,12 @@
 //
 // The second page. A name box (235) with add (234) and remove (233) buttons above a list (1011) of
 // the values with their ranks, and up (231) and down (232) buttons beside it. Enter or the add button
-// appends the typed value, unless it is empty or listed already, with the next rank; Tab moves from
-// the box to the list. Removing asks first ("Do you want to remove selected value: '<value>' ?", or
-// "Do you want to remove <n> selected values?") and renumbers the ranks; up and down exchange a
-// value with its neighbour, the ranks staying in place.
+// appends the typed value, unless it is empty or listed already, with the next rank. The tab order is
+// the box, the list, then add, remove, up and down: Tab moves from the box to the list and Shift+Tab
+// to the control before the box, as the dialog manager moves (the box asks for every key). Removing
+// asks first ("Do you want to remove selected value: '<value>' ?", or "Do you want to remove <n>
+// selected values?") and renumbers the ranks; up and down exchange a value with its neighbour, the
+// ranks staying in place.
 //
 // Layout of the second page, in its client rectangle (left, top, right): the box at (left + 11, top
 // + 30), 251 by 20; the buttons, 20 by 20, add at (right - 50, top + 30), remove at (right - 28, top +
@@ -102,12 +104,15 @@ public:
     CZQCritPropSheet* m_pSheet;
 
 protected:
-    // Enter adds the typed value, Tab moves to the list.
+    BOOL m_bMovingValue; // up or down is moving the selection
+
+    // Enter adds the typed value; Tab moves to the list, Shift+Tab to the control before the box.
     void OnNameBoxKey(UINT nChar) override;
     // The add button follows the typed text.
     void OnNameBoxChange() override;
 
-    // Remove while an item is selected; up and down while exactly one is.
+    // Remove while an item is selected; up and down while exactly one is. A button with the focus that
+    // turns grey gives the focus to the list first.
     void UpdateButtons();
     // The "Rank" column numbered "1", "2" and so on.
     void RenumberRanks();

@@ -27,13 +27,6 @@ const int kRowStep = 20;
 const int kMinimumBarsWidth = 200;
 const int kBoxes = 10;
 
-// The ranking rows to draw: the project's, while its Solver has results; none otherwise.
-const ZQTable* RankingRowsOf(const CZQInterfaceData& project)
-{
-    const Solver* pSolver = project.ProjectSolver.get();
-    return pSolver != nullptr && pSolver->HasResults() ? &project.RankingRows : nullptr;
-}
-
 // True when the first Solver record named `name` belongs to the reference ranking.
 bool IsReferenceAlternative(const Solver& solver, const CString& name)
 {
@@ -48,12 +41,11 @@ bool IsReferenceAlternative(const Solver& solver, const CString& name)
 // character, as the screen's font takes, but no less than the widest name in pDC's font and a gap of
 // kNameGap: a name as wide as its characters' share would touch its bar, and a printer's font is
 // another.
-int NameColumnWidth(CDC* pDC, const ZQTable* pRows, int nLongest)
+int NameColumnWidth(CDC* pDC, const std::vector<CZQRankingChartView::Bar>& bars, int nLongest)
 {
     int nWidth = 9 * nLongest;
-    if (pRows != nullptr)
-        for (const ZQRow& row : *pRows)
-            nWidth = (std::max)(nWidth, int(pDC->GetTextExtent(ProjectCell(row, 0)).cx) + kNameGap);
+    for (const CZQRankingChartView::Bar& bar : bars)
+        nWidth = (std::max)(nWidth, int(pDC->GetTextExtent(bar.name).cx) + kNameGap);
     return nWidth;
 }
 
@@ -82,8 +74,22 @@ void CZQRankingChartView::OnInitialUpdate()
 {
     CScrollView::OnInitialUpdate();
     SetScrollSizes(MM_TEXT, CSize(100, 100));
+    TakeRanking();
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_nRankingChartOpen = 1;
+}
+
+void CZQRankingChartView::TakeRanking()
+{
+    m_bars.clear();
+    const CZQApp* pApp = ZQGetApp();
+    const Solver* pSolver = pApp != nullptr ? pApp->m_Project.ProjectSolver.get() : nullptr;
+    if (pSolver == nullptr || !pSolver->HasResults())
+        return;
+    for (const ZQRow& row : pApp->m_Project.RankingRows) {
+        const CString& name = ProjectCell(row, 0);
+        m_bars.push_back(Bar{name, ProjectCell(row, 1), IsReferenceAlternative(*pSolver, name)});
+    }
 }
 
 void CZQRankingChartView::OnDestroy()
@@ -95,6 +101,7 @@ void CZQRankingChartView::OnDestroy()
 
 void CZQRankingChartView::Redraw()
 {
+    TakeRanking();
     RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
 }
 
@@ -105,10 +112,7 @@ void CZQRankingChartView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
         return;
     m_rectPrint = pInfo->m_rectDraw;
     if (pDC->IsPrinting() && !m_rectPrint.IsRectEmpty()) {
-        CZQApp* pApp = ZQGetApp();
-        const ZQTable* pRows = pApp != nullptr ? RankingRowsOf(pApp->m_Project) : nullptr;
-        const int nRows = pRows != nullptr ? int(pRows->size()) : 0;
-        ScaleForPrinting(pDC, m_rectPrint.Height(), kRowStep * nRows + 50);
+        ScaleForPrinting(pDC, m_rectPrint.Height(), kRowStep * int(m_bars.size()) + 50);
         pDC->DPtoLP(&m_rectPrint);
     }
 }
@@ -143,8 +147,6 @@ void CZQRankingChartView::OnEndPrinting(CDC*, CPrintInfo*) {}
 
 void CZQRankingChartView::OnDraw(CDC* pDC)
 {
-    CZQApp* pApp = ZQGetApp();
-    const ZQTable* pRows = pApp != nullptr ? RankingRowsOf(pApp->m_Project) : nullptr;
     const bool bPrinting = pDC->IsPrinting() != FALSE;
 
     m_font.DeleteObject();
@@ -155,12 +157,11 @@ void CZQRankingChartView::OnDraw(CDC* pDC)
     CFont* pOldFont = pDC->SelectObject(&m_font);
 
     int m = 0;
-    if (pRows != nullptr)
-        for (const ZQRow& row : *pRows)
-            m = (std::max)(m, ProjectCell(row, 0).GetLength());
-    const int nNames = NameColumnWidth(pDC, pRows, m);
+    for (const Bar& bar : m_bars)
+        m = (std::max)(m, bar.name.GetLength());
+    const int nNames = NameColumnWidth(pDC, m_bars, m);
     const int x0 = nNames + 10;
-    const int nRows = pRows != nullptr ? int(pRows->size()) : 0;
+    const int nRows = int(m_bars.size());
     // an arrow click scrolls one row (across: a character of the names), a page click the whole rows
     // the window shows (across: its width)
     CRect client;
@@ -181,17 +182,14 @@ void CZQRankingChartView::OnDraw(CDC* pDC)
             pDC->TextOut(nNames + 2 * u * k, 5, label);
         }
 
-        const Solver* pSolver = pApp->m_Project.ProjectSolver.get();
         int y = kTop;
-        for (auto it = pRows->rbegin(); it != pRows->rend(); ++it, y += kRowStep) {
-            const CString& name = ProjectCell(*it, 0);
-            pDC->TextOut(kNameLeft, y, name);
+        for (auto it = m_bars.rbegin(); it != m_bars.rend(); ++it, y += kRowStep) {
+            pDC->TextOut(kNameLeft, y, it->name);
             for (int i = 0, x = x0; i < kBoxes; ++i, x += u)
                 pDC->Rectangle(x, y - 5, x + u + 1, y + 16);
-            const int L = int(std::atof(ProjectCell(*it, 1)) * u * kBoxes);
-            const bool bReference = pSolver != nullptr && IsReferenceAlternative(*pSolver, name);
+            const int L = int(std::atof(it->utility) * u * kBoxes);
             const CRect bar(x0, y, x0 + L + 1, y + 11);
-            pDC->FillRect(&bar, bReference ? &red : &blue);
+            pDC->FillRect(&bar, it->reference ? &red : &blue);
         }
     }
     pDC->SelectObject(pOldFont);

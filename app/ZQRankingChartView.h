@@ -1,7 +1,12 @@
 // CZQRankingChartView: the view of the ranking chart window. It shows the project's final ranking
 // (CZQInterfaceData::RankingRows, [name, utility text] sorted by ascending utility) as horizontal bars
-// on a scale from 0 to 1 cut into ten boxes, the best alternative (the last row) at the top. Every
-// paint reads the rows afresh; a project without a Solver with results has no ranking to show.
+// on a scale from 0 to 1 cut into ten boxes, the best alternative (the last row) at the top. The
+// chart shows the ranking it took from the project at its first update and at each Redraw (the
+// project's refresh after a solve or a change of the value functions): the rows and, from the
+// project's Solver then, which of them belong to the reference ranking; a project without a Solver
+// with results has no ranking to show. So it goes on showing the last whole ranking while a solve
+// works on another Solver, while the solve's messages show, after a solve that found no results and
+// while a refresh rebuilds the rows.
 //
 // Drawing, in pixels of the text mapping mode (on a printer in units of a screen pixel's size on paper,
 // see ScaleForPrinting), with N the width of the names' column: 9m, m the length of the longest name,
@@ -16,7 +21,8 @@
 //   (x0 + ui, y - 5) to (x0 + ui + u + 1, y + 16), and the bar filled from (x0, y) to
 //   (x0 + L + 1, y + 11), L = utility * 10u truncated;
 // - the bar is red (0x0000FF) for an alternative of the reference ranking, else blue (0xFF0000): the
-//   first Solver record of that name decides, and a name without a record is blue.
+//   first record of that name in the Solver the ranking was taken with decides, and a name without a
+//   record is blue.
 // Nothing is drawn without rows. On the screen the names are in 11-point "Courier"; on a printer in
 // "Arial" of 120780 / (width of the kept page) tenths of a point (PrintFontSize).
 //
@@ -31,6 +37,8 @@
 
 #include "win/Win.h"
 
+#include <vector>
+
 class CZQRankingChartView : public CScrollView {
     DECLARE_DYNCREATE(CZQRankingChartView)
     DECLARE_MESSAGE_MAP()
@@ -38,8 +46,8 @@ public:
     CZQRankingChartView();
     ~CZQRankingChartView() override;
 
-    // The base's initial update; scroll sizes 100 by 100 in the text mapping mode; the
-    // ranking-chart-open flag set.
+    // The base's initial update; scroll sizes 100 by 100 in the text mapping mode; the project's
+    // ranking taken; the ranking-chart-open flag set.
     void OnInitialUpdate() override;
     // Draws the chart (see the top of this file).
     void OnDraw(CDC* pDC) override;
@@ -53,7 +61,8 @@ public:
     // it does. Nothing changes for a device or a page without size.
     static void ScaleForPrinting(CDC* pDC, int nPageHeight, int nChartHeight);
 
-    // Redraws the window at once (invalidated, erased and updated).
+    // Takes the project's ranking (see the top of this file) and redraws the window at once
+    // (invalidated, erased and updated).
     void Redraw();
 
     // The printed names' size in tenths of a point for a kept page nPrintWidth units wide:
@@ -62,6 +71,14 @@ public:
 
     CFont m_font;      // the names' and labels' font of the last paint
     CRect m_rectPrint; // the drawing rectangle of the last printing preparation (empty before one)
+
+    // One row of the ranking shown: the alternative's name, its utility's text and whether it belongs
+    // to the reference ranking.
+    struct Bar {
+        CString name;
+        CString utility;
+        bool reference;
+    };
 
 protected:
     // The class library's standard preparation (the print dialog).
@@ -72,4 +89,10 @@ protected:
 
     // Clears the ranking-chart-open flag, then the base's handling.
     afx_msg void OnDestroy();
+
+private:
+    // Replaces m_bars with the project's ranking (none without a Solver with results).
+    void TakeRanking();
+
+    std::vector<Bar> m_bars; // the ranking shown, in the project's order (the best last)
 };

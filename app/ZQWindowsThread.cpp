@@ -1,7 +1,10 @@
 // Long work without a frozen window (see ZQWindowsThread.h).
-#include "app/ZQWindowsThread.h"
-
+// the standard headers before windows.h, which defines min and max as macros
 #include <exception>
+#include <functional>
+#include <set>
+
+#include "app/ZQWindowsThread.h"
 
 namespace {
 
@@ -62,6 +65,114 @@ void HandleSentMessages()
     ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
+// The keys and mouse buttons whose press was dropped and whose release has not come yet. Their
+// release is dropped too when it comes, after the work as well, and so are a held key's repeats:
+// a lone release is carried out as if pressed before (an Alt's release arms the menu bar, a
+// button's release ends a drag that never began).
+std::set<UINT> g_heldKeys; // virtual keys
+UINT g_nHeldButtons = 0;   // 1 the left button, 2 the right, 4 the middle, 8 an X button
+HHOOK g_hReleaseHook = nullptr;
+
+// The button of a mouse message (0: none) and whether the message presses it.
+UINT ButtonOf(UINT message, bool& bPress)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
+        return bPress = true, 1;
+    case WM_LBUTTONUP: case WM_NCLBUTTONUP:
+        return bPress = false, 1;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_NCRBUTTONDOWN: case WM_NCRBUTTONDBLCLK:
+        return bPress = true, 2;
+    case WM_RBUTTONUP: case WM_NCRBUTTONUP:
+        return bPress = false, 2;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_NCMBUTTONDOWN: case WM_NCMBUTTONDBLCLK:
+        return bPress = true, 4;
+    case WM_MBUTTONUP: case WM_NCMBUTTONUP:
+        return bPress = false, 4;
+    case WM_XBUTTONDOWN: case WM_XBUTTONDBLCLK: case WM_NCXBUTTONDOWN: case WM_NCXBUTTONDBLCLK:
+        return bPress = true, 8;
+    case WM_XBUTTONUP: case WM_NCXBUTTONUP:
+        return bPress = false, 8;
+    default:
+        return 0;
+    }
+}
+
+bool IsKeyPress(UINT message)
+{
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+}
+
+bool IsKeyRelease(UINT message)
+{
+    return message == WM_KEYUP || message == WM_SYSKEYUP;
+}
+
+// True when the message releases a key or button held since its press was dropped, or repeats such
+// a key. A press of one that is not a repeat tells that its release went elsewhere (to another
+// program's window): it is held no more, and the press stands.
+bool IsHeldRelease(const MSG& msg)
+{
+    bool bPress = false;
+    if (const UINT nButton = ButtonOf(msg.message, bPress)) {
+        if ((g_nHeldButtons & nButton) == 0)
+            return false;
+        if (bPress)
+            g_nHeldButtons &= ~nButton;
+        return !bPress;
+    }
+    const UINT nKey = UINT(msg.wParam);
+    if (!(IsKeyRelease(msg.message) || IsKeyPress(msg.message)) || g_heldKeys.count(nKey) == 0)
+        return false;
+    const bool bRepeat = (msg.lParam & (LPARAM(1) << 30)) != 0;
+    if (IsKeyPress(msg.message) && !bRepeat) {
+        g_heldKeys.erase(nKey);
+        return false;
+    }
+    return true;
+}
+
+// Notes a message of the user's input that is dropped: a press to be held until its release.
+void NoteDropped(UINT message, WPARAM wParam)
+{
+    bool bPress = false;
+    if (const UINT nButton = ButtonOf(message, bPress))
+        g_nHeldButtons = bPress ? g_nHeldButtons | nButton : g_nHeldButtons & ~nButton;
+    else if (IsKeyPress(message))
+        g_heldKeys.insert(UINT(wParam));
+    else if (IsKeyRelease(message))
+        g_heldKeys.erase(UINT(wParam));
+}
+
+// The hook of the messages taken from the queue: the release of a held key or button (and a held
+// key's repeat) becomes WM_NULL, which nothing handles.
+LRESULT CALLBACK DropHeldRelease(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION && wParam == PM_REMOVE) {
+        MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+        if (IsHeldRelease(*pMsg)) {
+            if (!IsKeyPress(pMsg->message))
+                NoteDropped(pMsg->message, pMsg->wParam);
+            pMsg->message = WM_NULL;
+        }
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// The mouse messages the system takes from the queue while ZQDropWaitingInput runs, and their count:
+// a hook that answers nonzero makes the system drop the message before it activates a window, sends
+// WM_SETCURSOR or hands it on.
+int g_nMiceDropped = 0;
+
+LRESULT CALLBACK DropMouseMessage(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode < 0)
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    NoteDropped(UINT(wParam), 0);
+    ++g_nMiceDropped;
+    return 1;
+}
+
 // Handles the timers' messages waiting for the calling thread.
 void HandleTimers()
 {
@@ -73,6 +184,39 @@ void HandleTimers()
 }
 
 } // namespace
+
+int ZQDropWaitingInput()
+{
+    // the message ranges of the user's input: keys, mouse messages of the client area (buttons,
+    // wheels, moves), of the non-client area, and the commands and system commands posted
+    const UINT kInput[][2] = {{WM_KEYFIRST, WM_KEYLAST},
+                              {WM_MOUSEFIRST, WM_MOUSEHWHEEL},
+                              {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+                              {WM_COMMAND, WM_SYSCOMMAND}};
+    // input that keeps coming (a held key's repeats) must not hold the caller here
+    const int kMostDropped = 4096;
+    const DWORD dwThread = ::GetCurrentThreadId();
+    if (g_hReleaseHook == nullptr)
+        g_hReleaseHook = ::SetWindowsHookExA(WH_GETMESSAGE, DropHeldRelease, nullptr, dwThread);
+    const HHOOK hHook = ::SetWindowsHookExA(WH_MOUSE, DropMouseMessage, nullptr, dwThread);
+    g_nMiceDropped = 0;
+    int nDropped = 0;
+    MSG msg;
+    for (const auto& range : kInput) {
+        while (nDropped < kMostDropped && ::PeekMessageA(&msg, nullptr, range[0], range[1], PM_REMOVE)) {
+            NoteDropped(msg.message, msg.wParam);
+            ++nDropped;
+        }
+    }
+    if (hHook != nullptr)
+        ::UnhookWindowsHookEx(hHook);
+    // the releases to come are watched only while a press waits for its release
+    if (g_hReleaseHook != nullptr && g_heldKeys.empty() && g_nHeldButtons == 0) {
+        ::UnhookWindowsHookEx(g_hReleaseHook);
+        g_hReleaseHook = nullptr;
+    }
+    return nDropped + g_nMiceDropped;
+}
 
 int ZQPaintWaitingWindows()
 {
@@ -101,7 +245,19 @@ void CZQPaintPacer::Step()
 
 void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handled)
 {
+    const bool bDropInput = handled == ZQWhileWorking::PaintAndTimersDroppingInput;
+    // on the calling thread, the input made meanwhile is dropped once the work has ended, as it is
+    // when it ends on its own thread
+    struct DropAtEnd {
+        bool bDrop;
+        ~DropAtEnd()
+        {
+            if (bDrop)
+                ZQDropWaitingInput();
+        }
+    };
     if (g_dwWorkThread != 0) {
+        const DropAtEnd drop = {bDropInput};
         work();
         return;
     }
@@ -113,6 +269,7 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     if (hThread == nullptr) {
         if (hCallWindow != nullptr)
             ::DestroyWindow(hCallWindow);
+        const DropAtEnd drop = {bDropInput};
         work();
         return;
     }
@@ -120,6 +277,8 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     g_hCallWindow = hCallWindow;
     ::ResumeThread(hThread);
 
+    if (bDropInput)
+        ZQDropWaitingInput();
     ZQPaintWaitingWindows();
     DWORD dwLastPaint = ::GetTickCount();
     for (;;) {
@@ -127,8 +286,10 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
         if (dwWait == WAIT_OBJECT_0)
             break;
         HandleSentMessages();
-        if (handled == ZQWhileWorking::PaintAndTimers)
+        if (bDropInput) {
+            ZQDropWaitingInput();
             HandleTimers();
+        }
         if (::GetTickCount() - dwLastPaint >= kPaintInterval) {
             ZQPaintWaitingWindows();
             dwLastPaint = ::GetTickCount();
@@ -138,6 +299,9 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     g_dwWorkThread = 0;
     g_hCallWindow = nullptr;
     ::DestroyWindow(hCallWindow);
+    // what came in since the last look, up to the work's end
+    if (bDropInput)
+        ZQDropWaitingInput();
     if (job.error)
         std::rethrow_exception(job.error);
 }

@@ -351,7 +351,9 @@ BOOL SECMenuBarMessages::IsViewMnemonic(UINT nKey) const
 BOOL SECMenuBarMessages::FilterFrameKey(const MSG& msg)
 {
     SECMenuBar* pBar = m_pMenuBar;
-    if (pBar == nullptr || pBar->m_hWnd == nullptr || (msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSKEYUP))
+    // a menu bar that does not show (a print preview hides it) takes no keys
+    if (pBar == nullptr || pBar->m_hWnd == nullptr || !pBar->IsWindowVisible() ||
+        (msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSKEYUP))
         return FALSE;
     const UINT nKey = UINT(msg.wParam);
     const BOOL bAlt = AfxGetServices()->GetKeyState(VK_MENU) < 0;
@@ -403,7 +405,7 @@ BOOL SECMenuBarMessages::FilterSysCommand(UINT nID, LPARAM lParam)
             pBar->CancelTracking();
             OpenSystemMenu(TRUE);
         } else {
-            const int nIndex = pBar->FindMnemonic(SECUpperChar(nKey));
+            const int nIndex = pBar->IsWindowVisible() ? pBar->FindMnemonic(SECUpperChar(nKey)) : -1;
             if (nIndex >= 0) {
                 pBar->CancelTracking();
                 DropDownButton(nIndex, TRUE);

@@ -50,9 +50,11 @@
 // tracking ends it and marks Alt consumed; Alt or F10 released (swallowed) starts tracking on the
 // first menu, or ends it, unless Alt was consumed; Alt with a menu's mnemonic drops that menu down in
 // keyboard mode (another key is left alone); Alt with space opens the system menu in keyboard mode.
+// A menu bar that does not show (a print preview hides it with its dock bar) takes none of these keys
+// and drops no menu down.
 // Sent to the frame: WM_SYSCOMMAND SC_KEYMENU drops the menu of the key's mnemonic down in keyboard mode
-// (space and '-': the system menu) and is swallowed either way; 0xF093 (a click on the caption icon)
-// opens the system menu and is swallowed; WM_NCACTIVATE that deactivates ends tracking; WM_MENUSELECT
+// (space and '-': the system menu; none from a menu bar that does not show) and is swallowed either
+// way; 0xF093 (a click on the caption icon) opens the system menu and is swallowed; WM_NCACTIVATE that deactivates ends tracking; WM_MENUSELECT
 // notes a selection; WM_INITMENUPOPUP in keyboard mode posts WM_KEYDOWN VK_DOWN to the frame (the
 // first item is selected) and leaves keyboard mode. Key states come from the services seam.
 //

@@ -218,6 +218,8 @@ public:
     // is consumed only when every check but the last passed. Records made before a failure stay in
     // the Solver. Throws CInvalidArgException* when no shell services are set.
     int PrepareSolver();
+    // The same into solver, a Solver the caller has just created and the project does not hold.
+    int PrepareSolver(Solver& solver);
     // Returns the evaluation of `alternative` on `criterion` as a number: the leading decimal number
     // of the cell in the alternative's evaluations row under the criterion's header column, for an
     // ordinal criterion of the position of the cell's scale value (0 when the cell is not a value of
@@ -397,8 +399,11 @@ private:
     // Sets the application's modified flag to 1 (for `operation`).
     void MarkModified(const char* operation);
     // The common part of SolveProblem and AutoSolve: a new Solver, prepared, then ranged and solved
-    // as the shell's long work (RunLongWork), the project holding no Solver meanwhile; the failures
-    // reported with inconsistencyHeading for an inconsistent ranking. Returns Solve's result.
+    // as the shell's long work (RunLongWork) while the project holds the Solver of the last solve,
+    // which the windows go on showing; the new one replaces it when the work has ended (an exception
+    // out of the work leaves the last one). A refused preparation makes the new, unsolved Solver the
+    // project's at once. The failures are reported with inconsistencyHeading for an inconsistent
+    // ranking. Returns Solve's result.
     int RunSolve(CZQShellServices& shell, const char* inconsistencyHeading);
     // Shows the Solver's Kendall coefficient as status text.
     void ShowKendall(CZQShellServices& shell);

@@ -17,7 +17,7 @@
 //
 // Keys while the combo has the focus (the key filter, FilterKeyDown): every key first scrolls the cell
 // into view; keys with Ctrl, Tab, Escape and F1-F24 go to the grid (CGXGridCore::ProcessKeys), a key
-// the grid leaves reaching the combo (F4 opens the list); Enter closes an open list (swallowed) or
+// the grid leaves reaching the combo (F4 the grid leaves opens the list, below); Enter closes an open list (swallowed) or
 // goes to the grid; Up, Down, Page Up and Page Down stay in the combo with m_bWantArrowKeys or an open
 // list, else go to the grid; Left and Right likewise, except that the editable form keeps them unless
 // the caret is at the start (Left) or the end (Right) of the text; every other key stays. Keys the grid
@@ -26,7 +26,9 @@
 // selects the next entry beginning with it, wrapping to the top, or (the editable form) replaces the
 // text; an active cell takes typed text into its selection. A click that activates a drop-down-list
 // cell, and a click on the button, open the list (m_bDropOnClick): the combo is sent a press and a
-// release at the button.
+// release at the button. Alt+Down and F4 are the list's keys, whether the grid or the combo has the
+// focus: they open the list of the current cell and leave an open list open (the system's combo would
+// close it, so that a key pressed after the click that opened the list showed none).
 //
 // The combo's notifications (WM_COMMAND through the grid): a change of the selection or the text
 // marks the cell modified and tells the grid (OnModifyCell); on a read-only cell the text or choice
@@ -157,7 +159,8 @@ public:
     // The combo's notifications while active (see the top of this file); also the window's own
     // WM_COMMAND handling.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // WM_KEYDOWN of the combo passes the key filter first; TRUE swallows it.
+    // WM_KEYDOWN of the combo passes the key filter first; TRUE swallows it. Alt+Down in the combo or
+    // its edit field opens the list, or leaves it open, and is swallowed.
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // Places the button at the cell's right edge (see LayoutButton).
     void LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
@@ -214,6 +217,9 @@ protected:
     // Activates the control unless OnStartEditing refuses (FALSE); a newly active cell is refreshed
     // and the grid window drawn at once, so the window stands over the cell.
     BOOL ActivateAndShow();
+    // Alt+Down or F4 while the grid has the focus: activates the cell (unless OnStartEditing refuses:
+    // FALSE), shows it and opens the list. TRUE.
+    BOOL OpenListFromGrid();
     // Opens the list by a press and a release posted to the combo at point (its client
     // coordinates); the grid window is drawn first.
     void PostDropClick(CPoint point);

@@ -76,6 +76,13 @@ BOOL CGXComboBoxWnd::FilterKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         const BOOL bAtEdge = nChar == VK_LEFT ? nStart == 0 : nEnd >= GetWindowTextLength();
         return bAtEdge && toGrid();
     }
+    case VK_F4:
+        // the list's key: it opens the list, and an open list stays (the system's combo would close it)
+        if (toGrid())
+            return TRUE;
+        if (!bDropped)
+            ShowDropDown(TRUE);
+        return TRUE;
     default:
         return nChar >= VK_F1 && nChar <= VK_F24 && toGrid();
     }
@@ -87,6 +94,14 @@ BOOL CGXComboBoxWnd::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message == WM_KEYDOWN && m_hWnd != nullptr && pMsg->hwnd == m_hWnd && m_bActive &&
         FilterKeyDown(UINT(pMsg->wParam), LOWORD(pMsg->lParam), HIWORD(pMsg->lParam)))
         return TRUE;
+    // Alt+Down opens the list, also one that a click has just opened (the system's combo would close
+    // it again): the key gives the list of the current cell however the cell became current
+    if (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_DOWN && m_hWnd != nullptr && m_bActive &&
+        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd))) {
+        if (!GetDroppedState())
+            ShowDropDown(TRUE);
+        return TRUE;
+    }
     return CComboBox::PreTranslateMessage(pMsg);
 }
 
@@ -94,6 +109,9 @@ BOOL CGXComboBoxWnd::PreTranslateMessage(MSG* pMsg)
 
 BOOL CGXComboBoxWnd::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // F4, the list's key, as Alt+Down
+    if (m_hWnd != nullptr && nChar == VK_F4 && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_MENU))
+        return OpenListFromGrid();
     if (m_hWnd == nullptr || (nChar != VK_END && nChar != VK_HOME) || IsKeyDown(VK_CONTROL))
         return CGXStatic::OnGridKeyDown(nChar, nRepCnt, nFlags);
     if (!OnStartEditing())
@@ -110,6 +128,11 @@ BOOL CGXComboBoxWnd::OnGridSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (m_hWnd == nullptr || nChar != VK_DOWN)
         return CGXStatic::OnGridSysKeyDown(nChar, nRepCnt, nFlags);
+    return OpenListFromGrid();
+}
+
+BOOL CGXComboBoxWnd::OpenListFromGrid()
+{
     if (!OnStartEditing())
         return FALSE;
     SetActive(TRUE);

@@ -132,6 +132,17 @@ bool LpLibraryAllowsThreads();
 // LpFamily it used) is gone; never for a thread that goes on using the library.
 void LpEndThread();
 
+// LpThreadEnd: ends the calling thread's use of the library (LpEndThread) when it goes out of scope,
+// however the scope is left (an exception too). Made at the start of a worker thread's use of the
+// library, before the first problem object, so that it outlives them all.
+class LpThreadEnd {
+public:
+    LpThreadEnd() = default;
+    ~LpThreadEnd() { LpEndThread(); }
+    LpThreadEnd(const LpThreadEnd&) = delete;
+    LpThreadEnd& operator=(const LpThreadEnd&) = delete;
+};
+
 // LpOutputCapture: for its lifetime, the progress lines the library writes on the calling thread are
 // appended to a text instead of going to standard output. One capture per thread at a time; when it
 // ends the library writes to standard output again.

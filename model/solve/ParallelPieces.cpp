@@ -73,8 +73,8 @@ void RunPiecesInOrder(size_t count, int32_t threads, const std::function<void(si
         workers.reserve(helpers);
         for (size_t i = 0; i < helpers; ++i) {
             workers.emplace_back([&runPieces] {
+                const LpThreadEnd end;
                 runPieces();
-                LpEndThread();
             });
         }
     } catch (const std::system_error&) {

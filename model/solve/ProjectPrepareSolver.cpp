@@ -24,12 +24,15 @@ double CZQInterfaceData::EvaluationNumber(CString criterion, const CString& cell
 
 int CZQInterfaceData::PrepareSolver()
 {
+    Shell("CZQInterfaceData::PrepareSolver");
+    return ProjectSolver ? PrepareSolver(*ProjectSolver) : 0;
+}
+
+int CZQInterfaceData::PrepareSolver(Solver& solver)
+{
     CZQShellServices& shell = Shell("CZQInterfaceData::PrepareSolver");
 
-    // A Solver, at least 3 alternatives and 2 criteria, every name once.
-    if (!ProjectSolver)
-        return 0;
-    Solver& solver = *ProjectSolver;
+    // At least 3 alternatives and 2 criteria, every name once.
     ProblemModel& model = solver.model;
     solver.shell = &shell;
     const size_t n = AlternativesTable.size();

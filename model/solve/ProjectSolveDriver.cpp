@@ -5,6 +5,7 @@
 #include "core/CException.h"
 #include "model/ZQShellServices.h"
 #include "model/solve/AlternativeUtility.h"
+#include "model/solve/LpProblem.h"
 #include "model/solve/ParallelPieces.h"
 #include "model/solve/Solver.h"
 
@@ -48,36 +49,31 @@ int CZQInterfaceData::RunSolve(CZQShellServices& shell, const char* inconsistenc
         return 0;
     };
 
-    ProjectSolver.reset();
-    ProjectSolver = std::make_unique<Solver>();
-    if (!PrepareSolver())
-        return refuse();
-
-    // The long part runs on a Solver that no window reads meanwhile: the project holds none while it
-    // is solved, so the shell may keep its windows painted from the project all that time.
-    std::unique_ptr<Solver> solving = std::move(ProjectSolver);
-    int result = 0;
-    try {
-        shell.RunLongWork([&solving, &result] {
-            try {
-                solving->model.ComputeCriterionRanges();
-                result = solving->Solve();
-            } catch (CInvalidArgException* e) {
-                // The records the preparation made cannot be solved: as refused as a preparation
-                // that said so.
-                e->Delete();
-                result = -1;
-            }
-            // The shell may have run the work on a thread of its own, whose environment of the
-            // linear-programming library would outlive it: no problem object outlives the solve, so
-            // the thread's use of the library ends here (on the calling thread the library makes a
-            // new environment when it is next used).
-            LpEndThread();
-        });
-    } catch (...) {
+    auto solving = std::make_unique<Solver>();
+    if (!PrepareSolver(*solving)) {
         ProjectSolver = std::move(solving);
-        throw;
+        return refuse();
     }
+
+    // The long part runs on a Solver that no window reads meanwhile: the project keeps the Solver of
+    // the last solve, whose results the windows go on showing while the shell keeps them painted.
+    int result = 0;
+    shell.RunLongWork([&solving, &result] {
+        // The shell may have run the work on a thread of its own, whose environment of the
+        // linear-programming library would outlive it: no problem object outlives the solve, so the
+        // thread's use of the library ends with the work, however it ends (on the calling thread the
+        // library makes a new environment when it is next used).
+        const LpThreadEnd end;
+        try {
+            solving->model.ComputeCriterionRanges();
+            result = solving->Solve();
+        } catch (CInvalidArgException* e) {
+            // The records the preparation made cannot be solved: as refused as a preparation that
+            // said so.
+            e->Delete();
+            result = -1;
+        }
+    });
     ProjectSolver = std::move(solving);
     Solver& solver = *ProjectSolver;
     // The preparation has consumed the credibility choice.

@@ -39,9 +39,11 @@ protected:
         return dynamic_cast<CZQRankingChartView*>(app.FirstViewOf(ZQDocument::RankingChart));
     }
 
-    // The chart drawn as the screen draws it, into a canvas, with the view's client area nWidth wide.
+    // The chart drawn as the screen draws it, into a canvas, with the view's client area nWidth wide,
+    // once it has taken the project's ranking as it stands (as the project's refresh has it do).
     void DrawInto(Canvas& canvas, int nWidth)
     {
+        View()->Redraw();
         SetClientSize(View(), nWidth, 300);
         CRect client;
         View()->GetClientRect(&client);
@@ -160,7 +162,7 @@ TEST_F(RankingChart, NothingIsDrawnWithoutRowsOrWithoutASolverWithResults)
     DrawInto(empty, 419);
     EXPECT_TRUE(empty.Blank());
 
-    // a Solver that was never solved (as after a refused or inconsistent solve) ranks nothing
+    // a Solver that was never solved (as a refused or inconsistent solve leaves) ranks nothing
     app.m_Project.RankingRows = solved;
     app.m_Project.ProjectSolver = std::make_unique<Solver>();
     Canvas unsolved(500, 200);

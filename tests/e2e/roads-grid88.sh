@@ -111,7 +111,7 @@ solved_cars() {
     start_program "$(winpath "$project")"
     splash_gone
     keys F5
-    expect_result_windows
+    expect_solved
 }
 
 road_wheel_results() {
@@ -208,5 +208,17 @@ road_ordinal_list() {
     keys Escape
     expect_gone 10 '^ComboLBox "" id=[0-9]+ at='
     expect_text "$(copied 'Evaluations of Alternatives')" "$(printf 'big\t2.5\r\n\t10\r\n')"
+
+    step "Alt+Down right after a click on the cell shows its list, and so does F4 from the grid"
+    xdotool mousemove "$x" "$y" click 1 || fail "xdotool could not click"
+    keys alt+Down
+    sleep 0.5
+    expect 10 '^ComboLBox "" id=[0-9]+ at=' >/dev/null
+    keys Escape
+    expect_gone 10 '^ComboLBox "" id=[0-9]+ at='
+    keys F4
+    expect 10 '^ComboLBox "" id=[0-9]+ at=' >/dev/null
+    keys Escape
+    expect_gone 10 '^ComboLBox "" id=[0-9]+ at='
     end_program
 }

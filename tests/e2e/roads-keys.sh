@@ -44,6 +44,13 @@ road_edit_keys() {
     keys ctrl+z
     name_box_is delta
 
+    step "Alt+Backspace undoes the last typing in the box, not the main window's last edit"
+    keys ctrl+a
+    type_text omega
+    name_box_is omega
+    keys alt+BackSpace
+    name_box_is delta
+
     step "Shift+Delete cuts the selected name, Ctrl+Insert copies another; Return adds the pasted name"
     keys ctrl+a shift+Delete
     name_box_is ""
@@ -80,6 +87,109 @@ road_edit_keys() {
     end_program
 }
 
+# shot NAME: the screen as NAME.bmp in the road's output folder, for the eyes.
+shot() { inspect shot "$OUT/$1.bmp" >/dev/null || fail "no screenshot $1"; }
+
+# The keyboard alone through the program's dialogs and sheets: each is opened by keys, Tab and
+# Shift+Tab move through all its controls and buttons, Space presses the button reached.
+road_dialog_keys() {
+    fresh_settings
+    local project
+    project=$(data e2e/hand_built.zex)
+    start_program "$(winpath "$project")"
+    splash_gone
+    expect 10 '^        item 3: "a4"' >/dev/null
+
+    step "Tab twice to the alternatives list, Home, the context menu's Properties: the alternative's sheet"
+    keys Tab Tab Home shift+F10 p
+    expect 20 '^#32770 "Properties of the Alternative" ' '^    Edit "a1" id=1000 ' >/dev/null
+
+    step "Tab to the description, typed into; Tab on to OK and Space presses it"
+    keys Tab
+    type_text "cheap"
+    expect 10 '^    Edit "cheap" id=1003 ' >/dev/null
+    shot alternative_sheet
+    keys Tab space
+    expect_gone 10 '^#32770 "Properties of the Alternative" '
+
+    step "the sheet again: Shift+Tab goes back through Cancel, OK and the description to the name"
+    keys shift+F10 p
+    expect 20 '^#32770 "Properties of the Alternative" ' '^    Edit "cheap" id=1003 ' >/dev/null
+    # from the name: the tab, Cancel, OK, the description, the name again, then the tab and Cancel
+    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space
+    expect_gone 10 '^#32770 "Properties of the Alternative" '
+
+    step "Ctrl+A: a new criterion, typed, made ordinal with the arrows in its kind"
+    keys ctrl+a
+    expect 20 '^#32770 "Properties of the Criterion" ' >/dev/null
+    type_text comfort
+    keys Tab Tab Down Down
+    # the ordinal value count stands in the segments list's place
+    expect 10 '^    ComboBox "" id=1012 .*\[hidden\]' '^    Static "0" id=1014 ' >/dev/null
+
+    step "Ctrl+Tab to the Values page: two values typed, each added with Return"
+    keys ctrl+Tab
+    expect 10 '^    Edit "" id=235 ' >/dev/null
+    type_text low
+    keys Return
+    type_text high
+    keys Return
+    expect 10 '^      item 1: "high" "2"' >/dev/null
+
+    step "Tab to the list, Home, Tab past add to remove, up and down: Space on down moves low below high"
+    keys Tab Home Tab Tab Tab space
+    expect 10 '^      item 0: "high" "1"' '^      item 1: "low" "2"' >/dev/null
+    shot criterion_values_page
+
+    step "Shift+Tab twice to remove, Space: the question, Return, low is gone"
+    keys shift+Tab shift+Tab space
+    expect 20 '^#32770 "Ondrix" ' "^  Static \"Do you want to remove selected value: 'low' \\?\"" >/dev/null
+    shot criterion_remove_question
+    keys Return
+    expect_gone 10 '^#32770 "Ondrix" '
+    expect_gone 10 '^      item [0-9]+: "low"'
+    expect 10 '^      item 0: "high" "1"' >/dev/null
+
+    step "Escape leaves the sheet without a criterion"
+    keys Escape
+    expect_gone 10 '^#32770 "Properties of the Criterion" '
+    expect_not '^        item [0-9]+: "comfort"'
+
+    step "Calculate > Options: Tab through delta, epsilon and OK to Cancel, Space closes it"
+    keys alt+c o
+    expect 20 '^#32770 "Options" ' >/dev/null
+    shot options_dialog
+    keys Tab Tab Tab space
+    expect_gone 10 '^#32770 "Options" '
+
+    step "three ranks added with Ctrl+Alt+A: with five, the list's context menu offers Add to Other"
+    keys ctrl+alt+a ctrl+alt+a ctrl+alt+a
+    expect 10 '^        node 0: "Rank 5"' >/dev/null
+
+    step "the list again (Tab round the panes), Home, the context menu's Add to Other: the rank dialog"
+    keys Tab Tab Tab Tab Home shift+F10 a o
+    expect 20 '^#32770 "Add Alternative To Ranking" ' >/dev/null
+    shot rank_dialog
+    keys Tab Tab space
+    expect_gone 10 '^#32770 "Add Alternative To Ranking" '
+
+    step "Tab to the reference tree, its context menu's Define Credibility: the credibility dialog"
+    keys Tab Menu c
+    expect 20 '^#32770 "Credibility options" ' >/dev/null
+
+    step "the first high-credibility alternative chosen with Down, Tab to -->, Space moves it"
+    keys Down Tab space
+    # each of the two lists holds one of the two alternatives of the reference ranking
+    expect_gone 10 '^    item 1: '
+    [ "$(inspect dump | grep -c '^    item 0: ')" -eq 2 ] || fail "no alternative moved to the low-credibility list"
+    shot credibility_dialog
+    keys Escape
+    expect_gone 10 '^#32770 "Credibility options" '
+    keys alt+f n
+    ANSWER=n message_box "Do you want to save file '.*'\\?"
+    end_program
+}
+
 # pane_lines: the dump lines of the three docked panes (their places and sizes).
 pane_lines() { inspect dump | grep -E '^    AfxControlBar42s "(Alternatives|Reference Set|Criteria) Window" id=10[0-2] '; }
 
@@ -106,7 +216,7 @@ road_preview() {
 
     step "solved, the result windows tiled"
     keys F5
-    expect_result_windows
+    expect_solved
     keys alt+w t
     local panes
     panes=$(pane_lines)

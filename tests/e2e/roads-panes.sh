@@ -94,7 +94,7 @@ road_pane_sizes_preview() {
 
     step "solved, the result windows tiled, the splitter under the reference set dragged 30 points up"
     keys F5
-    expect_result_windows
+    expect_solved
     keys alt+w t
     local l t w h
     read -r l t w h <<<"$(geometry "$(pane_line 'Reference Set')")"

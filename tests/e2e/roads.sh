@@ -251,6 +251,23 @@ expect_result_windows() {
         '^    [^ ]+ "Resulting preference graphs worked out with ZEK KTR" ' >/dev/null
 }
 
+# expect_solved: the result windows a solve opens, then the solve's end. The keys and clicks made while
+# a solve runs are dropped (its windows open before it ends), so a road waits for its end before it
+# goes on: Alt+F opens the File menu once no solve runs, and Escape closes it again.
+expect_solved() {
+    expect_result_windows
+    local try
+    for try in $(seq 30); do
+        keys alt+f
+        if inspect wait 2 '^#32768 ' >/dev/null; then
+            keys Escape
+            expect_gone 10 '^#32768 '
+            return 0
+        fi
+    done
+    fail "the solve did not end: the File menu did not open"
+}
+
 # open_ranked_pair_value_charts: the program started with the ranked pair's project, solved, and the
 # value charts of its criteria c and g opened from the View menu.
 open_ranked_pair_value_charts() {
@@ -262,7 +279,7 @@ open_ranked_pair_value_charts() {
 
     step "solved, then the value charts opened from the View menu"
     keys F5
-    expect_result_windows
+    expect_solved
     keys alt+v m
     expect 20 '^    [^ ]+ "c" ' '^    [^ ]+ "g" ' >/dev/null
 }
@@ -346,7 +363,7 @@ road_build_project() {
 
     step "F5 solves: the comparison matrix, the ranking chart and the graph page open"
     keys F5
-    expect_result_windows
+    expect_solved
     expect 10 '^        OndrixPageView ' >/dev/null
 
     step "Save As \"proj\" writes proj.zex with the expected bytes"
@@ -370,7 +387,7 @@ road_save_results() {
     splash_gone
     expect 10 '^Afx[^ ]* "Ondrix - \[Z:.*ranked_pair_gain_cost\.zex\]"' '^          node 1: "y"' >/dev/null
     keys F5
-    expect_result_windows
+    expect_solved
 
     step "Save Results As offers \"Results.txt\" and writes the model's results text"
     keys alt+f u
@@ -614,7 +631,7 @@ road_screen() {
 
     step "solved: the ranking chart's names end before its bars"
     keys F5
-    expect_result_windows
+    expect_solved
     eventually 10 "a name runs under the bars" ranking_names_fit
 
     step "the alternatives pane dragged off onto the documents and its floating frame back into the left dock"
@@ -717,7 +734,7 @@ road_print() {
 
     step "solved; the evaluations grid and the value charts opened, every window tiled"
     keys F5
-    expect_result_windows
+    expect_solved
     keys alt+4
     expect 20 '^    [^ ]+ "Evaluations of Alternatives" ' >/dev/null
     keys alt+v m

@@ -11,6 +11,7 @@ IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_MESSAGE(WM_NEXTDLGCTL, HandleNextDlgCtl)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
@@ -69,6 +70,14 @@ void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (
     if (hWndTop != nullptr && pWnd->m_hWnd != nullptr &&
         (hWndActive == pWnd->m_hWnd || (hWndActive == nullptr && bWasActive)))
         ::SetActiveWindow(hWndTop);
+}
+
+void AfxRestoreOwnerFocus(HWND hWndTop, HWND hWndFocus)
+{
+    // the activation alone leaves the focus on the owner itself
+    if (hWndTop != nullptr && ::GetActiveWindow() == hWndTop && hWndFocus != nullptr && ::IsChild(hWndTop, hWndFocus) &&
+        ::IsWindowVisible(hWndFocus) && ::IsWindowEnabled(hWndFocus))
+        ::SetFocus(hWndFocus);
 }
 
 CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)
@@ -282,9 +291,43 @@ DWORD CDialog::GetDefID() const
     return DWORD(::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0));
 }
 
+namespace {
+
+// Whether hWnd is a window of the system's dialog class.
+BOOL IsDialogWindow(HWND hWnd)
+{
+    return hWnd != nullptr && ::GetClassLongPtrA(hWnd, GCW_ATOM) == ULONG_PTR(reinterpret_cast<UINT_PTR>(WC_DIALOG));
+}
+
+} // namespace
+
+HWND CDialog::GetTabRoot(HWND hWnd)
+{
+    while (hWnd != nullptr && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) &&
+           (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+        const HWND hWndParent = ::GetParent(hWnd);
+        if (!IsDialogWindow(hWndParent))
+            break;
+        hWnd = hWndParent;
+    }
+    return hWnd;
+}
+
+LRESULT CDialog::HandleNextDlgCtl(WPARAM wParam, LPARAM lParam)
+{
+    const HWND hWndRoot = GetTabRoot(m_hWnd);
+    if (hWndRoot != m_hWnd)
+        return ::SendMessageA(hWndRoot, WM_NEXTDLGCTL, wParam, lParam);
+    return Default();
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    // a dialog inside another one of the library: the outer dialog's manager walks into it
+    const HWND hWndRoot = GetTabRoot(m_hWnd);
+    if (hWndRoot != m_hWnd && CWnd::FromHandlePermanent(hWndRoot) != nullptr)
+        return FALSE;
     return AfxIsKeyMessageFor(m_hWnd, pMsg) && ::IsDialogMessageA(m_hWnd, pMsg);
 }

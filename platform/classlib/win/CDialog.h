@@ -7,9 +7,9 @@
 // application's PreTranslateMessage, so the dialog's keyboard handling works) until EndDialog; WM_QUIT
 // ends the dialog with -1 and is posted again for the outer loop. Then the owner is enabled again (and
 // made the active window when the dialog was active as it ended, since hiding it left none), the
-// window destroyed, and the EndDialog value returned. A test's services object does the same steps
-// itself without the loop: StartModal, act on the live dialog (click its buttons), IsModalEnded /
-// GetModalResult, FinishModal.
+// control of the owner that had the focus before gets it back, the window is destroyed, and the
+// EndDialog value returned. A test's services object does the same steps itself without the loop:
+// StartModal, act on the live dialog (click its buttons), IsModalEnded / GetModalResult, FinishModal.
 //
 // Modeless: Create makes the window, shown when the template says WS_VISIBLE; DestroyWindow ends it.
 //
@@ -17,6 +17,17 @@
 // data back (UpdateData(TRUE)) and ends the dialog with IDOK only when all of it was valid; OnCancel
 // ends it with IDCANCEL. UpdateData runs DoDataExchange (see DataExchange.h): a refused value has
 // already been shown to the user and focused, and UpdateData answers FALSE.
+//
+// Keyboard: PreTranslateMessage gives the dialog's key messages to the system's dialog manager
+// (IsDialogMessage): Tab and Shift+Tab, the arrows within a group, Enter, Escape and mnemonics. A
+// dialog that is a control parent inside another dialog (a property page, a child dialog made from a
+// DS_CONTROL template: WS_CHILD with WS_EX_CONTROLPARENT) has no tab order of its own: its controls
+// are part of the order of the outermost such dialog, its tab root (GetTabRoot), whose dialog manager
+// walks into it. Such a dialog leaves its key messages to a tab root of the library (a CDialog or
+// CPropertySheet, whose PreTranslateMessage comes next on the way up), and a request to move the
+// focus that reaches it (WM_NEXTDLGCTL: NextDlgCtrl, PrevDlgCtrl, GotoDlgCtrl, and a multi-line edit
+// box's Tab) is passed to the tab root. So Tab and Shift+Tab, whoever handles them, visit the same
+// controls of the page and of the dialog around it in opposite orders.
 //
 // Not done yet: OLE controls of the template (a dialog calls no control-container hook,
 // win/ControlContainer.h), help buttons, dialog bars (the toolkit's SECDialogBar serves).
@@ -84,14 +95,21 @@ public:
     void SetDefID(UINT nID);
     DWORD GetDefID() const;
 
-    // Keyboard messages for the dialog go through the dialog manager (tab, arrows, Enter, Escape).
+    // Keyboard messages for the dialog go through the dialog manager (tab, arrows, Enter, Escape); a
+    // dialog inside its tab root leaves them to the tab root (see the top of this file).
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The dialog whose tab order the controls of dialog hWnd belong to: hWnd itself, or, while hWnd is
+    // a child control parent (WS_CHILD with WS_EX_CONTROLPARENT) whose parent is a dialog, that
+    // parent's tab root. Null for a null hWnd.
+    static HWND GetTabRoot(HWND hWnd);
 
     LPCSTR m_lpszTemplateName; // MAKEINTRESOURCE(id) or a name
     CWnd* m_pParentWnd;        // the owner given at construction or Create
 
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+    // WM_NEXTDLGCTL: passed to the tab root when it is another dialog, else the dialog manager's.
+    afx_msg LRESULT HandleNextDlgCtl(WPARAM wParam, LPARAM lParam);
 
     // The window from a template (lpTemplate, of module hInst) owned by hWndOwner.
     BOOL CreateDlgIndirect(LPCDLGTEMPLATEA lpTemplate, HWND hWndOwner, HINSTANCE hInst);

@@ -9,6 +9,7 @@
 #include "win/CDC.h"
 #include "win/CDocument.h"
 #include "win/CMenu.h"
+#include "win/CPreviewView.h"
 #include "win/CView.h"
 #include "win/CWinApp.h"
 #include "win/WinServices.h"
@@ -574,6 +575,9 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     AfxRequirePointer(pMsg, "CFrameWnd::PreTranslateMessage", "pMsg");
+    // keys that reach the frame itself (no window has the focus) are a print preview's first
+    if (pMsg->hwnd == m_hWnd && GetPreviewView() != nullptr && GetPreviewView()->TranslatePreviewKey(pMsg))
+        return TRUE;
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     return pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
@@ -583,11 +587,12 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 BOOL CFrameWnd::IsEditControlKey(const MSG* pMsg)
 {
     AfxRequirePointer(pMsg, "CFrameWnd::IsEditControlKey", "pMsg");
-    if (pMsg->message != WM_KEYDOWN || pMsg->hwnd == nullptr)
+    if ((pMsg->message != WM_KEYDOWN && pMsg->message != WM_SYSKEYDOWN) || pMsg->hwnd == nullptr)
         return FALSE;
     const UINT nKey = UINT(pMsg->wParam);
     const bool bLetter = nKey == 'X' || nKey == 'C' || nKey == 'V' || nKey == 'Z' || nKey == 'A';
-    if (!bLetter && nKey != VK_INSERT && nKey != VK_DELETE)
+    // Alt+Backspace, the other undo key, comes as a system key
+    if (pMsg->message == WM_SYSKEYDOWN ? nKey != VK_BACK : !bLetter && nKey != VK_INSERT && nKey != VK_DELETE)
         return FALSE;
     char szClass[16] = {};
     if (::GetClassNameA(pMsg->hwnd, szClass, sizeof szClass) == 0)
@@ -599,7 +604,10 @@ BOOL CFrameWnd::IsEditControlKey(const MSG* pMsg)
     CWinServices* pServices = AfxGetServices();
     const bool bCtrl = pServices->GetKeyState(VK_CONTROL) < 0;
     const bool bShift = pServices->GetKeyState(VK_SHIFT) < 0;
-    if (pServices->GetKeyState(VK_MENU) < 0)
+    const bool bAlt = pServices->GetKeyState(VK_MENU) < 0;
+    if (nKey == VK_BACK)
+        return bAlt && !bCtrl && !bShift;
+    if (bAlt)
         return FALSE;
     if (bLetter)
         return bCtrl && !bShift;
@@ -616,6 +624,9 @@ BOOL CFrameWnd::TranslateFrameAccelerator(HWND hWnd, HACCEL hAccel, MSG* pMsg)
 
 void CFrameWnd::OnDestroy()
 {
+    // the preview ends while the windows it hid are still there to be given back
+    if (m_frameState.pPreview != nullptr)
+        m_frameState.pPreview->EndPreview();
     // the menu the frame was made with is the one destroyed with it (not a template's shared menu)
     if ((GetStyle() & WS_CHILD) == 0 && m_frameState.hMenuDefault != nullptr &&
         ::GetMenu(m_hWnd) != m_frameState.hMenuDefault)
@@ -625,6 +636,11 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
+    // closing the frame while it shows a print preview closes the preview
+    if (m_frameState.pPreview != nullptr) {
+        m_frameState.pPreview->EndPreview();
+        return;
+    }
     CDocument* pDocument = GetActiveDocument();
     if (pDocument != nullptr && !pDocument->CanCloseFrame(this))
         return;

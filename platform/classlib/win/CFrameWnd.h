@@ -37,9 +37,9 @@
 // frame's own table, then the application. Accelerators: PreTranslateMessage translates key messages
 // with the active document's accelerators, else the frame's. The keys with which an edit control cuts,
 // copies, pastes, undoes and selects all (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+Z, Ctrl+A, Shift+Delete,
-// Ctrl+Insert, Shift+Insert) are no accelerators while they are pressed in an edit control (window
-// class "Edit", a combo box's edit field among them) or a rich edit control ("RichEdit..."): they go
-// to the control, as in every desktop program. Windows of other classes, made from the edit class or
+// Ctrl+Insert, Shift+Insert, and Alt+Backspace, the other undo key) are no accelerators while they
+// are pressed in an edit control (window class "Edit", a combo box's edit field among them) or a rich
+// edit control ("RichEdit..."): they go to the control, as in every desktop program. Windows of other classes, made from the edit class or
 // not, leave them to the accelerators.
 //
 // Title: with FWS_ADDTOTITLE, OnUpdateFrameTitle makes the caption "<title> - <document title>" for
@@ -47,6 +47,12 @@
 //
 // Closing (WM_CLOSE): the main window first asks the application (CWinApp::SaveAllModified; FALSE
 // keeps it open), then closes every document and goes.
+//
+// Print preview (win/CPreviewView.h): while a frame shows one (GetPreviewView), WM_CLOSE (its close
+// box, Alt+F4, the system menu's Close) ends the preview and the frame stays; a menu item, accelerator
+// or tool bar command that is not the preview's own ends it first and then runs as usual, unless it is
+// grey (disabled by its update handler, or handled by nobody), when nothing happens; the frame going
+// ends the preview before its windows go.
 //
 // Top-level frames pass WM_SYSCOLORCHANGE and WM_SETTINGCHANGE on to all their descendants.
 //
@@ -98,6 +104,7 @@ class CDockBar;
 class CDockState;
 class CMiniDockFrameWnd;
 class CDocument;
+class CPreviewView;
 class CView;
 
 // Frame style: the frame's caption shows the active document's title (see above).
@@ -154,6 +161,8 @@ public:
 
     // The active view (null when none).
     CView* GetActiveView() const;
+    // The print preview the frame shows (null when none; see win/CPreviewView.h).
+    CPreviewView* GetPreviewView() const { return m_frameState.pPreview; }
     // Makes pViewNew the active view; bNotify: both views hear OnActivateView.
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
     // The frame whose view is active: this frame (an MDI frame answers its active child).
@@ -285,7 +294,8 @@ public:
 
     // ---- messages ----------------------------------------------------------------------------------
 
-    // In help mode a command asks for its help instead; otherwise CWnd's.
+    // In help mode a command asks for its help instead; while a print preview shows, a command that is
+    // not the preview's ends it first (see the top of this file); otherwise CWnd's.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // Routes a command: active view, the frame's table, the application (see the top of this file).
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
@@ -352,5 +362,8 @@ protected:
         BOOL bHelpMode = FALSE;         // in help mode
         BOOL bStayActive = FALSE;       // a floating frame of this one is the active window
         CRect rectBorder{0, 0, 0, 0};   // border widths an in-place object keeps (borderSet)
+        CPreviewView* pPreview = nullptr; // the print preview shown (its Open and Close keep it)
     } m_frameState;
+
+    friend class CPreviewView;
 };

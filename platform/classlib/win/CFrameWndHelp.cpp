@@ -1,6 +1,7 @@
 // Help: the frame's help mode, its help hit test and the help messages, and the call of the help viewer.
 #include "win/CFrameWnd.h"
 
+#include "win/CPreviewView.h"
 #include "win/MouseLoop.h"
 #include "win/WinServices.h"
 
@@ -108,6 +109,14 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         ExitHelpMode();
         WinHelp(HID_BASE_COMMAND + nID, HELP_CONTEXT);
         return TRUE;
+    }
+    // one from outside the print preview ends it first, unless the command would not run anyway (grey,
+    // as its menu item shows it: disabled, or handled by nobody)
+    if (m_frameState.pPreview != nullptr && lParam == 0 && nID != 0 && !CPreviewView::IsPreviewCommand(nID)) {
+        AFX_CMDHANDLERINFO info = {};
+        if (!IsCommandEnabled(nID) || !OnCmdMsg(nID, int(CN_COMMAND), nullptr, &info))
+            return TRUE;
+        m_frameState.pPreview->EndPreview();
     }
     return CWnd::OnCommand(wParam, lParam);
 }

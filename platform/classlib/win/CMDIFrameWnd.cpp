@@ -7,6 +7,7 @@
 #include "win/CDocument.h"
 #include "win/CMDIChildWnd.h"
 #include "win/CMenu.h"
+#include "win/CPreviewView.h"
 #include "win/WndInternal.h"
 
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
@@ -92,6 +93,9 @@ void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
 
 void CMDIFrameWnd::OnDestroy()
 {
+    // a print preview ends while the children it hid, the view it shows among them, still stand
+    if (CPreviewView* pPreview = GetPreviewView())
+        pPreview->EndPreview();
     // MDI children still open go first, through their client: Wine's MDI client frees its list of
     // children when it is destroyed, and a child destroyed after it would read that freed list.
     if (m_hWndMDIClient != nullptr) {
@@ -258,6 +262,9 @@ BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     AfxRequirePointer(pMsg, "CMDIFrameWnd::PreTranslateMessage", "pMsg");
+    // keys that reach the frame itself (no window has the focus) are a print preview's first
+    if (pMsg->hwnd == m_hWnd && GetPreviewView() != nullptr && GetPreviewView()->TranslatePreviewKey(pMsg))
+        return TRUE;
     // the active child translates its own keys first, unless the message came through it already
     // (the application offers a message to the windows from its target up)
     CMDIChildWnd* pActiveChild = MDIGetActive();
@@ -269,8 +276,9 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
         if (TranslateFrameAccelerator(m_hWnd, m_frameState.hAccelTable, pMsg))
             return TRUE;
+        // not while a print preview hides the children
         if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) && m_hWndMDIClient != nullptr &&
-            ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))
+            GetPreviewView() == nullptr && ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))
             return TRUE;
     }
     return FALSE;

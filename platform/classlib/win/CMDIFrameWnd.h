@@ -13,7 +13,8 @@
 // arrange the children; they are enabled while there is an active child. Routing asks the active
 // child first (it asks its view, document, template, itself and the application), then the frame as
 // any frame does. Key messages: the active child's accelerators, the frame's, then the MDI system
-// keys (TranslateMDISysAccel: Ctrl+F4, Ctrl+F6...).
+// keys (TranslateMDISysAccel: Ctrl+F4, Ctrl+F6...), which do nothing while a print preview hides the
+// children (win/CPreviewView.h).
 //
 // Title: with FWS_ADDTOTITLE the caption names the active child's document unless that child is
 // maximised (the system then shows the child's caption itself), else the active child's title.

@@ -37,11 +37,14 @@ const PreviewButton kButtons[] = {
 const int kButtonCount = int(sizeof kButtons / sizeof kButtons[0]);
 
 // A row of push buttons along the frame's top; their commands go to the frame (the bar's owner), which
-// routes them to its active view, the preview. Each button is as wide as its widest caption.
+// routes them to its active view, the preview. Each button is as wide as its widest caption. Keys
+// pressed on its buttons are offered to the preview first; a button that turns grey while it has the
+// focus gives the focus to the preview.
 class CPreviewBar : public CControlBar {
 public:
-    BOOL Create(CFrameWnd* pFrame)
+    BOOL Create(CFrameWnd* pFrame, CPreviewView* pPreview)
     {
+        m_pPreview = pPreview;
         SetAutoDelete(TRUE);
         return CControlBar::Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM,
                                    CRect(0, 0, 0, 0), pFrame, AFX_IDW_PREVIEW_BAR);
@@ -55,8 +58,17 @@ public:
         return CSize(bStretch ? 32767 : 0, m_sizeButton.cy + kGap - rect.Height());
     }
 
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (m_pPreview->TranslatePreviewKey(pMsg))
+            return TRUE; // the preview and this bar may be gone
+        return CControlBar::PreTranslateMessage(pMsg);
+    }
+
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
     {
+        const HWND hWndFocus = ::GetFocus();
+        const bool bFocusHere = hWndFocus != nullptr && ::IsChild(m_hWnd, hWndFocus);
         for (int i = 0; i < kButtonCount; ++i) {
             CCmdUI state;
             state.m_nID = kButtons[i].nID;
@@ -65,6 +77,9 @@ public:
             state.m_pOther = &m_buttons[i];
             state.DoUpdate(pTarget, bDisableIfNoHndler);
         }
+        // a grey button loses the focus (to nobody): the keyboard stays with the preview
+        if (bFocusHere && (::GetFocus() == nullptr || !::IsWindowEnabled(hWndFocus)))
+            m_pPreview->SetFocus();
     }
 
 protected:
@@ -119,9 +134,23 @@ private:
         }
     }
 
+    CPreviewView* m_pPreview = nullptr; // the preview whose bar this is
     CButton m_buttons[kButtonCount];
     CSize m_sizeButton;
 };
+
+// The underlined letter of a caption ("&Close": 'C'), in upper case; 0 when none.
+UINT MnemonicOf(const CString& caption)
+{
+    for (int i = 0; i + 1 < caption.GetLength(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        if (caption[i + 1] != '&')
+            return UINT(UINT_PTR(::CharUpperA(reinterpret_cast<LPSTR>(UINT_PTR(BYTE(caption[i + 1]))))));
+        ++i; // "&&" stands for the ampersand itself
+    }
+    return 0;
+}
 
 // Runs step with a preview DC that measures on pPrinterDC and draws into a memory DC nobody sees (for
 // the view's steps before and after the pages).
@@ -170,6 +199,7 @@ void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreview
 IMPLEMENT_DYNCREATE(CPreviewView, CScrollView)
 
 BEGIN_MESSAGE_MAP(CPreviewView, CScrollView)
+    ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
     ON_COMMAND(AFX_ID_PREVIEW_CLOSE, OnPreviewClose)
@@ -200,6 +230,9 @@ BOOL CPreviewView::Open(CView* pPrintView)
     if (pMainWnd == nullptr || !pMainWnd->IsFrameWnd())
         return FALSE;
     CFrameWnd* pFrame = static_cast<CFrameWnd*>(pMainWnd);
+    // one preview at a time: the one shown ends first
+    if (CPreviewView* pShown = pFrame->GetPreviewView())
+        pShown->EndPreview();
 
     std::unique_ptr<CPrintInfo> pInfo(new CPrintInfo);
     pInfo->m_bPreview = TRUE;
@@ -237,8 +270,9 @@ BOOL CPreviewView::Open(CView* pPrintView)
         ::ShowWindow(hWndPane, SW_HIDE);
     }
     CPreviewBar* pBar = new CPreviewBar;
-    if (pBar->Create(pFrame))
+    if (pBar->Create(pFrame, pView))
         st.pBar = pBar;
+    pFrame->m_frameState.pPreview = pView;
     pView->SetDlgCtrlID(AFX_IDW_PANE_FIRST);
     pView->ShowWindow(SW_SHOW);
     pFrame->SetActiveView(pView);
@@ -251,6 +285,12 @@ void CPreviewView::Close()
 {
     CPreviewViewState& st = m_previewState;
     CFrameWnd* pFrame = st.pFrame;
+    if (pFrame->m_frameState.pPreview == this)
+        pFrame->m_frameState.pPreview = nullptr;
+    const HWND hWndFocus = ::GetFocus();
+    const bool bHadFocus = hWndFocus != nullptr && (hWndFocus == m_hWnd || ::IsChild(m_hWnd, hWndFocus) ||
+                                                    (st.pBar != nullptr && ::IsChild(st.pBar->m_hWnd, hWndFocus)));
+    const bool bGiveFocus = bHadFocus && !st.bPrintViewGoing;
     if (st.pBar != nullptr)
         st.pBar->DestroyWindow();
     SetDlgCtrlID(0);
@@ -261,10 +301,153 @@ void CPreviewView::Close()
     }
     for (POSITION pos = st.barsHidden.GetHeadPosition(); pos != nullptr;)
         pFrame->ShowControlBar(static_cast<CControlBar*>(st.barsHidden.GetNext(pos)), TRUE, FALSE);
-    pFrame->SetActiveView(st.pViewActiveSaved);
+    // a view being destroyed does not become active again
+    pFrame->SetActiveView(st.bPrintViewGoing && st.pViewActiveSaved == st.pPrintView ? nullptr : st.pViewActiveSaved);
     DestroyWindow(); // the object is gone from here on
     pFrame->RecalcLayout();
     pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    if (bGiveFocus) {
+        CFrameWnd* pActiveFrame = pFrame->GetActiveFrame();
+        CView* pActiveView = pActiveFrame != nullptr ? pActiveFrame->GetActiveView() : nullptr;
+        if (pActiveView != nullptr && pActiveView->m_hWnd != nullptr && pActiveView->IsWindowVisible())
+            pActiveView->SetFocus();
+    }
+}
+
+void CPreviewView::EndPreview()
+{
+    OnPreviewClose();
+}
+
+void CPreviewView::EndPreviewOf(CView* pView)
+{
+    AfxRequirePointer(pView, "CPreviewView::EndPreviewOf", "pView");
+    // the preview opened in the main window; the view's own top-level frame is asked too, for a main
+    // window that is no longer named
+    CWnd* const frames[] = {AfxGetMainWnd(), pView->m_hWnd != nullptr
+                                                 ? CWnd::FromHandlePermanent(::GetAncestor(pView->m_hWnd, GA_ROOT))
+                                                 : nullptr};
+    for (CWnd* pWnd : frames) {
+        CPreviewView* pPreview = pWnd != nullptr && pWnd->IsFrameWnd() ? static_cast<CFrameWnd*>(pWnd)->GetPreviewView()
+                                                                       : nullptr;
+        if (pPreview != nullptr && pPreview->GetPrintView() == pView) {
+            pPreview->m_previewState.bPrintViewGoing = TRUE;
+            pPreview->EndPreview();
+            return;
+        }
+    }
+}
+
+BOOL CPreviewView::IsPreviewCommand(UINT nID)
+{
+    for (const PreviewButton& button : kButtons) {
+        if (button.nID == nID)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CPreviewView::OnDestroy()
+{
+    // gone without Close (its frame destroyed around it): the frame no longer shows it
+    CFrameWnd* pFrame = m_previewState.pFrame;
+    if (pFrame != nullptr && pFrame->m_frameState.pPreview == this)
+        pFrame->m_frameState.pPreview = nullptr;
+    CScrollView::OnDestroy();
+}
+
+// ---- keys ---------------------------------------------------------------------------------------------
+
+std::vector<HWND> CPreviewView::KeyboardStops() const
+{
+    std::vector<HWND> stops{m_hWnd};
+    if (m_previewState.pBar != nullptr) {
+        for (const PreviewButton& button : kButtons) {
+            const HWND hWnd = ::GetDlgItem(m_previewState.pBar->m_hWnd, int(button.nID));
+            if (hWnd != nullptr && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
+                stops.push_back(hWnd);
+        }
+    }
+    return stops;
+}
+
+HWND CPreviewView::ButtonOfMnemonic(UINT nKey) const
+{
+    const std::vector<HWND> stops = KeyboardStops();
+    for (size_t i = 1; i < stops.size(); ++i) {
+        char szCaption[64] = {};
+        ::GetWindowTextA(stops[i], szCaption, sizeof szCaption);
+        if (MnemonicOf(szCaption) == nKey)
+            return stops[i];
+    }
+    return nullptr;
+}
+
+void CPreviewView::PressButton(HWND hWndButton)
+{
+    // as the button's click reaches the frame: through the bar, which passes it to its owner
+    m_previewState.pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hWndButton), BN_CLICKED),
+                                       reinterpret_cast<LPARAM>(hWndButton));
+}
+
+BOOL CPreviewView::PreTranslateMessage(MSG* pMsg)
+{
+    return TranslatePreviewKey(pMsg) || CScrollView::PreTranslateMessage(pMsg);
+}
+
+BOOL CPreviewView::TranslatePreviewKey(MSG* pMsg)
+{
+    AfxRequirePointer(pMsg, "CPreviewView::TranslatePreviewKey", "pMsg");
+    const UINT nKey = UINT(pMsg->wParam);
+    const bool bMenuKey = nKey == VK_MENU || nKey == VK_F10;
+    switch (pMsg->message) {
+    case WM_KEYDOWN: {
+        if (nKey == VK_ESCAPE) {
+            EndPreview();
+            return TRUE;
+        }
+        const std::vector<HWND> stops = KeyboardStops();
+        const HWND hWndFocus = ::GetFocus();
+        size_t nAt = 0;
+        while (nAt < stops.size() && stops[nAt] != hWndFocus)
+            ++nAt;
+        if (nKey == VK_TAB && AfxGetServices()->GetKeyState(VK_CONTROL) >= 0) {
+            const bool bBack = AfxGetServices()->GetKeyState(VK_SHIFT) < 0;
+            const size_t n = stops.size();
+            const size_t nNext = nAt == n ? 0 : bBack ? (nAt + n - 1) % n : (nAt + 1) % n;
+            ::SetFocus(stops[nNext]);
+            return TRUE;
+        }
+        if (nKey == VK_RETURN && nAt > 0 && nAt < stops.size()) {
+            PressButton(stops[nAt]);
+            return TRUE;
+        }
+        break;
+    }
+    case WM_SYSKEYDOWN:
+        // the menus are not there while the preview shows; its bar's letters are
+        if (bMenuKey)
+            return TRUE;
+        if ((nKey >= 'A' && nKey <= 'Z') || (nKey >= '0' && nKey <= '9')) {
+            if (const HWND hWndButton = ButtonOfMnemonic(nKey)) {
+                PressButton(hWndButton);
+                return TRUE;
+            }
+        }
+        break;
+    case WM_SYSKEYUP:
+        if (bMenuKey)
+            return TRUE;
+        break;
+    case WM_SYSCHAR:
+        // an Alt key that no accelerator took: no menu to open, but the system menu
+        if (nKey != ' ')
+            return TRUE;
+        break;
+    default:
+        break;
+    }
+    return FALSE;
 }
 
 CDC* CPreviewView::PrinterDC() const

@@ -29,10 +29,31 @@
 // closes it: the view's OnEndPrintPreview (base: OnEndPrinting, then Close), which gives the frame its
 // pane, its bars and its active view back and destroys the preview and its bar.
 //
+// While the preview shows, it is the frame's one mode (the frame's GetPreviewView answers it):
+// - Keys pressed in its windows (its pages, its bar) are its own before the frame's accelerators and
+//   menus see them: Escape closes it; Alt with the underlined letter of one of its bar's buttons
+//   presses the first enabled button of that letter; Tab and Shift+Tab move the focus from its pages
+//   along its bar's enabled buttons and back, Return presses the button with the focus. The menus are
+//   not there: the menu keys (Alt, F10, Alt with a letter that is no accelerator) do nothing; Alt+Space
+//   opens the system menu.
+// - A command from outside the preview (a menu item, an accelerator, a tool bar button, whatever the
+//   frame receives that is not one of the preview's own commands) ends the preview first and then runs
+//   as usual; a grey one (disabled, or handled by nobody) does nothing. Print Preview itself closes the
+//   preview shown before it opens one, and Open on a frame that shows a preview ends that one first: a
+//   frame never shows two.
+// - Closing the frame (its close box, Alt+F4, the system menu's Close) closes the preview only; the
+//   previewed view going (its document or its frame closed) ends the preview first, with the view's
+//   end step; the frame going ends it before its windows go.
+// - The MDI frame's keys for its children (Ctrl+F4, Ctrl+F6) do nothing: the children are hidden.
+// Ending gives the keyboard focus, when the preview held it, to the active view of the frame's active
+// frame.
+//
 // Not done yet: a middle zoom step, zooming at a clicked point, captions from string resources.
 #pragma once
 
 #include "win/CScrollView.h"
+
+#include <vector>
 
 class CPreviewDC;
 class CPrintInfo;
@@ -66,10 +87,25 @@ public:
     // Gives the frame its pane, bars and active view back and destroys the preview (the object is gone
     // afterwards). Called by CView::OnEndPrintPreview.
     void Close();
+    // Ends the preview as its Close button does: the view's OnEndPrintPreview, which closes it (the
+    // object is gone afterwards).
+    void EndPreview();
+    // Ends the preview that the main frame shows of pView (not null), if it shows one.
+    static void EndPreviewOf(CView* pView);
+    // Whether nID is one of the preview's own commands (AFX_ID_PREVIEW_*).
+    static BOOL IsPreviewCommand(UINT nID);
+
+    // The preview's keys (see the top of this file), for key messages to the preview, to its bar's
+    // windows and to the frame itself (when no window has the focus). TRUE when the message was the
+    // preview's (the object may be gone then).
+    BOOL TranslatePreviewKey(MSG* pMsg);
+    // The preview's keys, then the base's.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void OnDraw(CDC* pDC) override;
 
 protected:
+    afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPreviewClose();
@@ -95,6 +131,14 @@ private:
     void LayOutPages();
     // Shows the first page's description in the frame's status bar.
     void ShowPageDescription();
+    // The preview's windows that the keyboard reaches, in Tab order: the preview, then its bar's
+    // enabled buttons.
+    std::vector<HWND> KeyboardStops() const;
+    // The enabled button of the preview's bar whose underlined letter is nKey ('A'..'Z', '0'..'9');
+    // null when none.
+    HWND ButtonOfMnemonic(UINT nKey) const;
+    // Sends the frame the command of the bar's button hWndButton, as a click on it does.
+    void PressButton(HWND hWndButton);
 
     struct CPreviewViewState {
         CView* pPrintView = nullptr;      // the view previewed
@@ -111,5 +155,6 @@ private:
         BOOL bInLayout = FALSE;           // guards the layout against the WM_SIZE it causes
         UINT nLastPageSeen = 0;           // the pages the print loop's steps have gone through
         BOOL bContinueSeen = TRUE;        // the continue flag the last of them left
+        BOOL bPrintViewGoing = FALSE;     // ended because the view previewed is being destroyed
     } m_previewState;
 };

@@ -399,6 +399,26 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    return AfxIsKeyMessageFor(m_hWnd, pMsg) &&
-           ::SendMessageA(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg)) != 0;
+    if (!AfxIsKeyMessageFor(m_hWnd, pMsg) ||
+        ::SendMessageA(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg)) == 0)
+        return FALSE;
+    KeepFocusOnShownPage();
+    return TRUE;
+}
+
+void CPropertySheet::KeepFocusOnShownPage()
+{
+    const HWND hWndFocus = ::GetFocus();
+    // a window of its own (a message box a page showed) keeps the focus
+    if (hWndFocus != nullptr && hWndFocus != m_hWnd && !::IsChild(m_hWnd, hWndFocus))
+        return;
+    if (hWndFocus != nullptr && hWndFocus != m_hWnd && ::IsWindowVisible(hWndFocus))
+        return;
+    // the system's sheet left it on the page it hid
+    const HWND hWndPage = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+    HWND hWndTo = hWndPage != nullptr ? ::GetNextDlgTabItem(hWndPage, nullptr, FALSE) : nullptr;
+    if (hWndTo == nullptr || !::IsChild(hWndPage, hWndTo))
+        hWndTo = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, PSM_GETTABCONTROL, 0, 0));
+    if (hWndTo != nullptr)
+        ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hWndTo), TRUE);
 }

@@ -34,7 +34,12 @@
 // Apply button ID_APPLY_NOW, IDOK) and messages itself; what it leaves goes to the system's sheet.
 // OnInitDialog runs when the window is made; its base is the system's initialisation (tabs, buttons
 // and the first page), so a derived sheet calls it first and may then resize the window and add
-// children. Keyboard messages for the sheet go through the system sheet's dialog handling.
+// children. Keyboard messages for the sheet go through the system sheet's dialog handling (Tab,
+// Ctrl+Tab and Ctrl+Page Down to the next page, Ctrl+Shift+Tab and Ctrl+Page Up to the one before);
+// the pages are control parents in the sheet's one tab order (CDialog.h). When a key turned the page
+// while the focus was on the page it hid, the focus goes to the first control of the page shown (the
+// tab control when it has none): the system's sheet left it on a hidden control, where typing went
+// unseen.
 //
 // Measured under Wine 8: the system's sheet makes a page's dialog right after asking its callback
 // (PSPCB_CREATE), and makes the sheet's dialog before any other window; with PSH_NOAPPLYNOW the Apply
@@ -166,6 +171,9 @@ protected:
 
 private:
     void CommonConstruct(CWnd* pParentWnd, UINT iSelectPage);
+    // After a key the sheet's dialog handling used: a focus left nowhere, on the sheet or on a hidden
+    // window of it goes to the first control of the current page (else the tab control).
+    void KeepFocusOnShownPage();
     // The system's sheet ended by itself (OK, Cancel or closing): it has no current page any more.
     BOOL SystemSheetEnded() const;
 

@@ -8,6 +8,7 @@
 #include "win/CCreateContext.h"
 #include "win/CDocument.h"
 #include "win/CFrameWnd.h"
+#include "win/CPreviewView.h"
 #include "win/CWindowDC.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -62,6 +63,8 @@ int CView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 
 void CView::OnDestroy()
 {
+    // a view that goes while a print preview shows it ends the preview first, with its end step
+    CPreviewView::EndPreviewOf(this);
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != nullptr && pFrame->GetActiveView() == this)
         pFrame->SetActiveView(nullptr);

@@ -36,7 +36,8 @@
 // nothing is printed.
 //
 // Print preview (ID_FILE_PRINT_PREVIEW mapped to OnFilePrintPreview): see CPreviewView.h. The view's
-// printing steps run with m_bPreview set; OnEndPrintPreview ends it.
+// printing steps run with m_bPreview set; OnEndPrintPreview ends it. A view destroyed while a preview
+// shows it ends the preview first.
 //
 // Splitters: a view that is a pane of a CSplitterWnd uses the splitter's shared scroll bars for the
 // directions it has no bar of its own (GetScrollBarCtrl). The next and previous pane commands

@@ -149,6 +149,10 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
         ::SendMessageA(pMsg->hwnd, EM_SETSEL, 0, -1);
         return TRUE;
     }
+    if (pMsg->wParam == VK_BACK && CFrameWnd::IsEditControlKey(pMsg)) {
+        ::SendMessageA(pMsg->hwnd, EM_UNDO, 0, 0);
+        return TRUE;
+    }
     if (pMsg->message == WM_MOUSEWHEEL)
         AimWheelAtPointer(pMsg);
     CWnd* pMainWnd = GetMainWnd();

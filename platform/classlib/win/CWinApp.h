@@ -13,7 +13,9 @@
 // parents (stopping at the main window), then to the main window; frames translate their accelerators
 // there, but not the keys an edit control takes for itself (CFrameWnd::IsEditControlKey). Before all
 // that, Ctrl+A pressed in an edit control selects its whole text and goes no further, in every window
-// and dialog of the program: the system's edit control does nothing with it. The mouse wheel goes to
+// and dialog of the program: the system's edit control does nothing with it. Alt+Backspace pressed
+// there undoes the control's last edit (EM_UNDO) and goes no further either: Wine's edit control does
+// not take the key as the keyboard sends it. The mouse wheel goes to
 // the window under the pointer, as on the desktops of today, whichever window has the focus (the
 // system sends WM_MOUSEWHEEL to the focus window, or, as Wine does, to the window under the pointer):
 // the loop sends it there unless a window holds the mouse (a drag), or the window under the pointer is

@@ -561,10 +561,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         // a menu item or an accelerator: not while its update handler disables it
         if (nID == 0)
             return FALSE;
-        CTestCmdUI state;
-        state.m_nID = nID;
-        OnCmdMsg(nID, int(CN_UPDATE_COMMAND_UI), &state, nullptr);
-        if (!state.m_bEnabled)
+        if (!IsCommandEnabled(nID))
             return TRUE;
         nCode = CN_COMMAND;
     } else {
@@ -576,6 +573,14 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         nCode = int(MAKELONG(WORD(nCode), WM_COMMAND));
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+BOOL CWnd::IsCommandEnabled(UINT nID)
+{
+    CTestCmdUI state;
+    state.m_nID = nID;
+    OnCmdMsg(nID, int(CN_UPDATE_COMMAND_UI), &state, nullptr);
+    return state.m_bEnabled;
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -176,6 +176,9 @@ public:
     static const MSG* GetCurrentMessage();
     // WM_COMMAND: reflects a control notification to the control, then OnCmdMsg. TRUE when handled.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // Whether the menu or accelerator command nID (not 0) would run now: no update handler, routed as
+    // the command is (OnCmdMsg), disables it.
+    BOOL IsCommandEnabled(UINT nID);
     // WM_NOTIFY: reflects to the control, then OnCmdMsg, then the tooltip text default. TRUE when
     // handled (*pResult holds the answer).
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);

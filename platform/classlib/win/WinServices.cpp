@@ -59,18 +59,15 @@ CSize InkExtent(HFONT hFont, const CString& text, int cx, int cyLines, UINT nFor
 
 // The system lays its message box out from the size DrawText gives its text, but a line that it breaks
 // inside a word wider than a line (a long path) can run a letter past that size, and the text's static
-// clips it. The static is widened until the ink of its text fits (within the screen's work area) and
-// made as high as its lines then need; the children below it (the buttons) move down, and the box
-// grows as much about its centre, so that they stay where they were across.
-void FitMessageBoxText(HWND hBox)
+// clips it; and a text of very many lines makes a box taller than the screen, its buttons out of
+// reach. The static is widened until the ink of its text fits, and made as high as its lines then
+// need, both within the screen's work area: a text too long for the screen's height is given the
+// whole width first, and what still does not fit is cut at the bottom, so that the buttons stay on
+// the screen. The children below the text (the buttons) move down or up with its bottom, and the box
+// grows or shrinks as much about its centre, so that they stay where they were across, and is moved
+// into the work area.
+void FitMessageBoxText(HWND hBox, HWND hText, const CString& text)
 {
-    const HWND hText = ::GetDlgItem(hBox, kMessageBoxTextId);
-    if (hText == nullptr)
-        return;
-    CString text;
-    const int nLength = ::GetWindowTextLengthA(hText);
-    ::GetWindowTextA(hText, text.GetBuffer(nLength + 1), nLength + 1);
-    text.ReleaseBuffer();
     CRect rectBox, rectText;
     ::GetWindowRect(hBox, &rectBox);
     ::GetWindowRect(hText, &rectText);
@@ -86,47 +83,95 @@ void FitMessageBoxText(HWND hBox)
     const HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(hText, WM_GETFONT, 0, 0));
     const HDC hDC = ::GetDC(hText);
     const HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
-    const int nMost = work.Width() - (rectBox.Width() - rectText.Width());
+    // the most the text may take: the work area less what the box holds beside and below it
+    const int nMostWidth = (std::max)(int(rectText.Width()), int(work.Width() - (rectBox.Width() - rectText.Width())));
+    const int nMostHeight = (std::max)(1, int(work.Height() - (rectBox.Height() - rectText.Height())));
     int cx = rectText.Width(), cy = rectText.Height();
     // each widening may break the lines elsewhere: a few rounds, each wider than the last
     for (int nRound = 0; nRound < 16; nRound++) {
         RECT needed = {0, 0, cx, 0};
         ::DrawTextA(hDC, text, -1, &needed, nFormat | DT_CALCRECT);
-        const CSize ink = InkExtent(hFont, text, cx, int(needed.bottom), nFormat);
+        const CSize ink = InkExtent(hFont, text, cx, (std::min)(int(needed.bottom), nMostHeight), nFormat);
         cy = (std::max)({int(rectText.Height()), int(needed.bottom), int(ink.cy)});
-        if (ink.cx <= cx || cx >= nMost)
+        if (cx >= nMostWidth)
             break;
-        cx = (std::min)(int(ink.cx), nMost);
+        if (ink.cx > cx)
+            cx = (std::min)(int(ink.cx), nMostWidth);
+        else if (cy > nMostHeight)
+            cx = nMostWidth; // fewer, longer lines
+        else
+            break;
     }
+    cy = (std::min)(cy, nMostHeight);
     ::SelectObject(hDC, hOldFont);
     ::ReleaseDC(hText, hDC);
     const int dx = cx - rectText.Width();
     const int dy = cy - rectText.Height();
-    if (dx == 0 && dy == 0)
-        return;
 
     const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
-    for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        CRect rect;
-        ::GetWindowRect(hChild, &rect);
-        ::MapWindowPoints(nullptr, hBox, reinterpret_cast<POINT*>(&rect), 2);
-        if (hChild != hText && rect.top >= rectText.bottom)
-            ::SetWindowPos(hChild, nullptr, rect.left + dx / 2, rect.top + dy, 0, 0, nFlags | SWP_NOSIZE);
+    if (dx != 0 || dy != 0) {
+        for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+            CRect rect;
+            ::GetWindowRect(hChild, &rect);
+            ::MapWindowPoints(nullptr, hBox, reinterpret_cast<POINT*>(&rect), 2);
+            if (hChild != hText && rect.top >= rectText.bottom)
+                ::SetWindowPos(hChild, nullptr, rect.left + dx / 2, rect.top + dy, 0, 0, nFlags | SWP_NOSIZE);
+        }
+        ::SetWindowPos(hText, nullptr, 0, 0, cx, cy, nFlags | SWP_NOMOVE);
     }
-    ::SetWindowPos(hText, nullptr, 0, 0, cx, cy, nFlags | SWP_NOMOVE);
     CRect rect(rectBox.left - dx / 2, rectBox.top - dy / 2, rectBox.right + dx - dx / 2, rectBox.bottom + dy - dy / 2);
     rect.OffsetRect((std::max)(0, int(work.left - rect.left)) - (std::max)(0, int(rect.right - work.right)),
                     (std::max)(0, int(work.top - rect.top)) - (std::max)(0, int(rect.bottom - work.bottom)));
-    ::SetWindowPos(hBox, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+    if (rect != rectBox)
+        ::SetWindowPos(hBox, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
 }
 
-// Fits the text of every message box this thread lays out while it is installed (FitMessageBoxText).
+// The message box a call of CWinServices::MessageBox waits for: its caption and text, and whether its
+// box was laid out and fitted. A box opened while another shows (a nested call) stands above it.
+struct MessageBoxFit {
+    CString text;
+    CString caption;
+    BOOL bCaption = FALSE; // a caption was given (the system's own is not compared)
+    BOOL bFitted = FALSE;
+    MessageBoxFit* pOuter = nullptr;
+};
+thread_local MessageBoxFit* t_pMessageBoxFit = nullptr;
+
+// Whether hWnd, a dialog being laid out, is the box that fit waits for: the system's message box
+// shows its text in its static 0xFFFF and its caption as its window text. Another dialog opened while
+// the box shows (its labels may have that id too) is not.
+BOOL IsAwaitedMessageBox(HWND hWnd, const MessageBoxFit& fit, HWND& hText)
+{
+    hText = ::GetDlgItem(hWnd, kMessageBoxTextId);
+    if (fit.bFitted || hText == nullptr || ::GetParent(hText) != hWnd)
+        return FALSE;
+    CString shown;
+    const int nLength = ::GetWindowTextLengthA(hText);
+    ::GetWindowTextA(hText, shown.GetBuffer(nLength + 1), nLength + 1);
+    shown.ReleaseBuffer();
+    if (shown != fit.text)
+        return FALSE;
+    if (!fit.bCaption)
+        return TRUE;
+    const int nCaption = ::GetWindowTextLengthA(hWnd);
+    ::GetWindowTextA(hWnd, shown.GetBuffer(nCaption + 1), nCaption + 1);
+    shown.ReleaseBuffer();
+    return shown == fit.caption;
+}
+
+// Fits the text of the message box that the innermost running call waits for, once it is laid out
+// (FitMessageBoxText); every other dialog of the thread is left alone.
 LRESULT CALLBACK MessageBoxFitHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const CWPRETSTRUCT* pMessage = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (nCode == HC_ACTION && pMessage != nullptr && pMessage->message == WM_INITDIALOG)
-        AfxCallProtected(0, [pMessage] {
-            FitMessageBoxText(pMessage->hwnd);
+    MessageBoxFit* pFit = t_pMessageBoxFit;
+    if (nCode == HC_ACTION && pMessage != nullptr && pMessage->message == WM_INITDIALOG && pFit != nullptr)
+        AfxCallProtected(0, [pMessage, pFit] {
+            HWND hText = nullptr;
+            if (IsAwaitedMessageBox(pMessage->hwnd, *pFit, hText)) {
+                pFit->bFitted = TRUE;
+                FitMessageBoxText(pMessage->hwnd, hText, pFit->text);
+            }
             return 0;
         });
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
@@ -137,10 +182,17 @@ LRESULT CALLBACK MessageBoxFitHook(int nCode, WPARAM wParam, LPARAM lParam)
 int CWinServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     // the system's box, its text fitted once it is laid out
+    MessageBoxFit fit;
+    fit.text = lpszText != nullptr ? lpszText : "";
+    fit.bCaption = lpszCaption != nullptr;
+    fit.caption = fit.bCaption ? lpszCaption : "";
+    fit.pOuter = t_pMessageBoxFit;
+    t_pMessageBoxFit = &fit;
     const HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &MessageBoxFitHook, nullptr, ::GetCurrentThreadId());
     const int nResult = ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
     if (hHook != nullptr)
         ::UnhookWindowsHookEx(hHook);
+    t_pMessageBoxFit = fit.pOuter;
     return nResult;
 }
 

@@ -134,16 +134,21 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // for the outer loop. Afterwards hWndTop is enabled again and activated when the modal window was
 // active.
 void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (*pfnOnQuit)(CWnd*));
+// After a modal run over hWndTop: hWndFocus, the window that had the focus before the run, has it again
+// when it is inside hWndTop, visible and enabled, and hWndTop is the active window, so that the keyboard
+// goes on where it was (the owner's activation alone leaves the focus on the owner).
+void AfxRestoreOwnerFocus(HWND hWndTop, HWND hWndFocus);
 
 // The production modal run of a dialog or property sheet (TModal has StartModal, IsModalEnded,
 // EndDialog, GetModalResult and FinishModal): the window is made, the modal loop runs over the top-level
-// window that owns it for pParentWnd (WM_QUIT ends it with -1), and the window is destroyed. Returns the
-// result; -1 when the window could not be made.
+// window that owns it for pParentWnd (WM_QUIT ends it with -1), the window is destroyed and the focus
+// goes back (AfxRestoreOwnerFocus). Returns the result; -1 when the window could not be made.
 template <class TModal>
 INT_PTR AfxRunModal(TModal& modal, CWnd* pParentWnd)
 {
     HWND hWndTop = nullptr;
     TModal::GetSafeOwner(pParentWnd, &hWndTop);
+    const HWND hWndFocus = ::GetFocus();
     if (!modal.StartModal())
         return -1;
     AfxRunModalLoop(
@@ -151,5 +156,6 @@ INT_PTR AfxRunModal(TModal& modal, CWnd* pParentWnd)
         [](CWnd* pWnd) { static_cast<TModal*>(pWnd)->EndDialog(-1); });
     const INT_PTR nResult = modal.GetModalResult();
     modal.FinishModal();
+    AfxRestoreOwnerFocus(hWndTop, hWndFocus);
     return nResult;
 }

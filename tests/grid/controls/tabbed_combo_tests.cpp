@@ -97,6 +97,45 @@ TEST(TabbedCombo, AnOrdinalCellShowsItsValueOpensOnAClickAndStoresTheChoice)
     EXPECT_EQ(f.Shown(2, 2), "high");
 }
 
+TEST(TabbedCombo, AltDownAndF4OpenTheListHoweverTheCellBecameCurrent)
+{
+    TabbedFixture f(kRanks, {{GX_IDS_UA_TABLIST_TITLES, "1"}});
+    // Alt+Down as the keyboard sends it: a system key with the context bit
+    auto pressAltDown = [] {
+        ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, VK_DOWN, MAKELPARAM(1, 0x2000));
+        ::PostMessageA(::GetFocus(), WM_SYSKEYUP, VK_DOWN, MAKELPARAM(1, 0xE000));
+        PumpMessages();
+    };
+    // a click opened the list: the keys leave it open
+    f.ClickCell(2, 2);
+    ASSERT_TRUE(f.Combo()->GetDroppedState());
+    pressAltDown();
+    EXPECT_TRUE(f.Combo()->GetDroppedState()) << "Alt+Down after a click";
+    f.Press(VK_F4);
+    EXPECT_TRUE(f.Combo()->GetDroppedState()) << "F4 after a click";
+    // the grid has the focus again: both open the list
+    f.Press(VK_ESCAPE);
+    ASSERT_FALSE(f.Combo()->GetDroppedState());
+    ASSERT_EQ(::GetFocus(), f.grid.m_hWnd);
+    f.Press(VK_F4);
+    EXPECT_TRUE(f.Combo()->GetDroppedState()) << "F4 on the grid";
+    f.Press(VK_ESCAPE);
+    f.Press(VK_DOWN);
+    EXPECT_EQ(f.Current(), "3,2");
+    pressAltDown();
+    EXPECT_TRUE(f.Combo()->GetDroppedState()) << "Alt+Down on the grid";
+    // the active cell's closed list
+    f.Press(VK_RETURN);
+    ASSERT_FALSE(f.Combo()->GetDroppedState());
+    ASSERT_EQ(::GetFocus(), f.Combo()->m_hWnd);
+    f.Press(VK_F4);
+    EXPECT_TRUE(f.Combo()->GetDroppedState()) << "F4 in the combo";
+    f.Press(VK_RETURN);
+    pressAltDown();
+    EXPECT_TRUE(f.Combo()->GetDroppedState()) << "Alt+Down in the combo";
+    f.Press(VK_ESCAPE);
+}
+
 TEST(TabbedCombo, KeyAndTextColumnsShowOneFieldAndStoreTheOther)
 {
     TabbedFixture f(kLevels, {{GX_IDS_UA_TABLIST_KEYCOL, "0"},

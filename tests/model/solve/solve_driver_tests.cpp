@@ -5,10 +5,15 @@
 #include "TableText.h"
 
 #include "core/CException.h"
+#include "model/solve/LpProblem.h"
+
+#include <glpk.h>
 
 #include <atomic>
 #include <exception>
 #include <functional>
+#include <new>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -269,6 +274,7 @@ struct AsideShell : FakeShell {
     void RunLongWork(const std::function<void()>& work) override
     {
         ++longWorks;
+        solversSeenMeanwhile.clear();
         if (failInstead)
             AfxThrowInvalidArgFormat("no thread for the work");
         std::atomic<bool> done{false};
@@ -284,9 +290,9 @@ struct AsideShell : FakeShell {
         });
         while (!done) {
             const Solver* pSolver = project->ProjectSolver.get();
-            solverSeenMeanwhile = solverSeenMeanwhile || pSolver != nullptr;
+            solversSeenMeanwhile.insert(pSolver);
             if (pSolver != nullptr && pSolver->HasResults() && !pSolver->model.alternatives.empty())
-                readMeanwhile += pSolver->model.alternatives[0]->name.GetLength();
+                readMeanwhile += pSolver->model.alternatives[0]->name.GetLength() + pSolver->model.criteria.size();
             readMeanwhile += project->RankingRows.size() + project->ValueFunctions.size() +
                              project->ValueBoundsTable.size() + project->EvaluationsTable.size();
         }
@@ -309,22 +315,31 @@ struct AsideShell : FakeShell {
     int longWorks = 0;
     std::thread::id workThread;
     std::vector<std::thread::id> renderThreads, messageThreads;
-    bool solverSeenMeanwhile = false;
+    // the Solvers the project held while the last work ran
+    std::set<const Solver*> solversSeenMeanwhile;
     size_t readMeanwhile = 0;
 };
 
-TEST_F(SolveDriverTest, TheLongWorkSolvesASolverThatTheProjectDoesNotHoldMeanwhile)
+TEST_F(SolveDriverTest, TheLongWorkSolvesANewSolverWhileTheProjectKeepsTheLastOne)
 {
     RankedPairOnGainAndCost();
     AsideShell aside(&project);
     aside.referenceTree = shell.referenceTree;
     ASSERT_EQ(project.SolveProblem(), 1);
     EXPECT_EQ(aside.longWorks, 1);
-    EXPECT_FALSE(aside.solverSeenMeanwhile);
+    EXPECT_EQ(aside.solversSeenMeanwhile, std::set<const Solver*>{nullptr});
     // the graphs render from the work; everything else the shell sees comes as from a solve at once
     EXPECT_EQ(aside.renderThreads, (std::vector<std::thread::id>(2, aside.workThread)));
     EXPECT_NE(aside.workThread, std::this_thread::get_id());
     ExpectGainAndCostSolved(project, aside, dir);
+
+    // the next solve: the windows meanwhile read the last one's results, until the new Solver
+    // replaces it
+    const Solver* pLast = project.ProjectSolver.get();
+    ASSERT_EQ(project.SolveProblem(), 1);
+    EXPECT_EQ(aside.solversSeenMeanwhile, std::set<const Solver*>{pLast});
+    EXPECT_NE(project.ProjectSolver.get(), pLast);
+    EXPECT_TRUE(project.ProjectSolver->HasResults());
 
     // an inconsistent ranking is reported after the work, from the calling thread
     project.ClearProject();
@@ -333,11 +348,13 @@ TEST_F(SolveDriverTest, TheLongWorkSolvesASolverThatTheProjectDoesNotHoldMeanwhi
     ASSERT_EQ(project.SolveProblem(), 1);
     RankWithAnInconsistentIndifference();
     aside.referenceTree = shell.referenceTree;
+    pLast = project.ProjectSolver.get();
     EXPECT_EQ(project.SolveProblem(), 0);
     EXPECT_EQ(aside.messageThreads, std::vector<std::thread::id>{std::this_thread::get_id()});
-    EXPECT_FALSE(aside.solverSeenMeanwhile);
+    EXPECT_EQ(aside.solversSeenMeanwhile, std::set<const Solver*>{pLast});
 
-    // work that cannot be run leaves the project its prepared Solver
+    // work that cannot be run leaves the project the Solver it held
+    pLast = project.ProjectSolver.get();
     aside.failInstead = true;
     try {
         project.SolveProblem();
@@ -345,8 +362,89 @@ TEST_F(SolveDriverTest, TheLongWorkSolvesASolverThatTheProjectDoesNotHoldMeanwhi
     } catch (CInvalidArgException* e) {
         e->Delete();
     }
-    ASSERT_TRUE(project.ProjectSolver);
-    EXPECT_FALSE(project.ProjectSolver->HasResults());
+    EXPECT_EQ(project.ProjectSolver.get(), pLast);
+}
+
+// A shell that runs the solve's long work on a thread of its own and, once the work has ended there,
+// notes whether the thread's environment of the linear-programming library was left behind; its
+// renders (made from the work, once the linear programs are solved) throw as told.
+struct LibraryThreadShell : FakeShell {
+    using FakeShell::FakeShell;
+    enum class Throw { Nothing, InvalidArgument, ClassLibraryOutOfMemory, OutOfMemory };
+
+    void RunLongWork(const std::function<void()>& work) override
+    {
+        std::exception_ptr error;
+        std::thread worker([&] {
+            try {
+                work();
+            } catch (...) {
+                error = std::current_exception();
+            }
+            // the library answers 0 when it had an environment to free, 1 when there was none
+            environmentLeft = glp_free_env() == 0;
+        });
+        worker.join();
+        if (error)
+            std::rethrow_exception(error);
+    }
+    int RenderDotToGif(const CString& dot, const CString& path) override
+    {
+        switch (renders) {
+        case Throw::InvalidArgument:
+            AfxThrowInvalidArgFormat("a render refused");
+        case Throw::ClassLibraryOutOfMemory:
+            AfxThrowMemoryException();
+        case Throw::OutOfMemory:
+            throw std::bad_alloc();
+        case Throw::Nothing:
+            break;
+        }
+        return FakeShell::RenderDotToGif(dot, path);
+    }
+
+    Throw renders = Throw::Nothing;
+    bool environmentLeft = true;
+};
+
+TEST_F(SolveDriverTest, TheWorkEndsItsThreadsUseOfTheLibraryHoweverItEnds)
+{
+    if (!LpLibraryAllowsThreads())
+        GTEST_SKIP() << "the library keeps one environment for the process";
+    RankedPairOnGainAndCost();
+    LibraryThreadShell library(&project);
+    library.referenceTree = shell.referenceTree;
+    ASSERT_EQ(project.SolveProblem(), 1);
+    EXPECT_FALSE(library.environmentLeft) << "solved";
+
+    // a failure in the work: refused, or an exception out of the solve that leaves the project the
+    // Solver it held
+    const struct {
+        const char* name;
+        LibraryThreadShell::Throw renders;
+    } cases[] = {{"invalid argument", LibraryThreadShell::Throw::InvalidArgument},
+                 {"out of memory in the class library", LibraryThreadShell::Throw::ClassLibraryOutOfMemory},
+                 {"out of memory", LibraryThreadShell::Throw::OutOfMemory}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Solver* pLast = project.ProjectSolver.get();
+        library.renders = c.renders;
+        library.environmentLeft = true;
+        library.ClearCalls();
+        try {
+            EXPECT_EQ(project.SolveProblem(), 0);
+            EXPECT_EQ(library.ActionsBesideRenders(), (Calls{"BeginWaitCursor()", kRefused, "EndWaitCursor()"}));
+        } catch (CMemoryException* e) {
+            EXPECT_EQ(c.renders, LibraryThreadShell::Throw::ClassLibraryOutOfMemory);
+            e->Delete();
+            EXPECT_EQ(project.ProjectSolver.get(), pLast);
+        } catch (const std::bad_alloc&) {
+            EXPECT_EQ(c.renders, LibraryThreadShell::Throw::OutOfMemory);
+            EXPECT_EQ(project.ProjectSolver.get(), pLast);
+        }
+        EXPECT_FALSE(library.environmentLeft);
+        EXPECT_EQ(library.waitCursorDepth, 0);
+    }
 }
 
 TEST_F(SolveDriverTest, WithoutShellServicesTheDriverRefuses)

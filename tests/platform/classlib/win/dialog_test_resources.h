@@ -17,4 +17,15 @@
 #define IDC_VALUES       1104
 #define IDC_VALUE_COUNT  1105
 
+/* the dialog manager's keys: a page that is a control parent, a dialog holding one */
+#define IDD_PAGE_NOTES   113
+#define IDD_KEYS_OUTER   114
+#define IDD_KEYS_INNER   115
+#define IDC_NOTE_TITLE   1106
+#define IDC_NOTE_TEXT    1107
+#define IDC_NOTE_CLEAR   1108
+#define IDC_OUTER_NAME   1109
+#define IDC_INNER_TEXT   1110
+#define IDC_INNER_CLEAR  1111
+
 #endif

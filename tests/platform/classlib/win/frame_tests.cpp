@@ -168,6 +168,7 @@ const Key kEditKeys[] = {
     {"Ctrl+V", 'V', true, false, false},           {"Ctrl+Z", 'Z', true, false, false},
     {"Ctrl+A", 'A', true, false, false},           {"Shift+Insert", VK_INSERT, false, true, false},
     {"Shift+Delete", VK_DELETE, false, true, false}, {"Ctrl+Insert", VK_INSERT, true, false, false},
+    {"Alt+Backspace", VK_BACK, false, false, true},
 };
 
 // Presses key in hWnd as the program's message loop takes it: the application translates it first (its
@@ -176,7 +177,9 @@ const Key kEditKeys[] = {
 void Press(CFakeServices& fake, CWinApp& app, HWND hWnd, const Key& key)
 {
     HeldModifiers held(fake, key.bCtrl, key.bShift, key.bAlt);
-    MSG msg = {hWnd, WM_KEYDOWN, key.nKey, 1, 0, {0, 0}};
+    // Alt without Ctrl makes a system key, with the context bit
+    const bool bSystem = key.bAlt && !key.bCtrl;
+    MSG msg = {hWnd, UINT(bSystem ? WM_SYSKEYDOWN : WM_KEYDOWN), key.nKey, key.bAlt ? LPARAM(1) << 29 | 1 : 1, 0, {0, 0}};
     if (app.PreTranslateMessage(&msg))
         return;
     ::TranslateMessage(&msg);
@@ -184,6 +187,9 @@ void Press(CFakeServices& fake, CWinApp& app, HWND hWnd, const Key& key)
     MSG typed;
     while (::PeekMessageA(&typed, hWnd, WM_CHAR, WM_CHAR, PM_REMOVE))
         ::DispatchMessageA(&typed);
+    // (a system character would look for a menu's mnemonic: not part of these tests)
+    while (::PeekMessageA(&typed, hWnd, WM_SYSCHAR, WM_SYSCHAR, PM_REMOVE)) {
+    }
 }
 
 TEST_F(FrameTest, TheEditKeysGoToAnEditControlAndElsewhereToTheAccelerators)
@@ -223,12 +229,29 @@ TEST_F(FrameTest, TheEditKeysGoToAnEditControlAndElsewhereToTheAccelerators)
         }
     }
     // the frame's other keys stay its own in an edit control
-    for (const Key& key : {Key{"F7", VK_F7, false, false, false}, Key{"Ctrl+Alt+A", 'A', true, false, true}}) {
+    for (const Key& key : {Key{"F7", VK_F7, false, false, false}, Key{"Ctrl+Alt+A", 'A', true, false, true},
+                           Key{"Alt+Shift+Backspace", VK_BACK, false, true, true}}) {
         SCOPED_TRACE(key.pszName);
         pFrame->log.clear();
         Press(fake, app, targets[0].hWnd, key);
         EXPECT_EQ(pFrame->log, (std::vector<std::string>{"accelerator"}));
     }
+}
+
+TEST_F(FrameTest, AltBackspaceUndoesTheLastEditOfAnEditControl)
+{
+    // (pressed as the keyboard sends it: Wine's edit control would not take it by itself)
+    const HWND hWndEdit = ::CreateWindowExA(0, "Edit", "alpha", WS_CHILD | WS_VISIBLE, 0, 0, 120, 24, hWndFrame,
+                                            nullptr, nullptr, nullptr);
+    ASSERT_NE(hWndEdit, nullptr);
+    ::SendMessageA(hWndEdit, EM_SETSEL, 5, 5);
+    ::SendMessageA(hWndEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(" beta"));
+    Press(fake, app, hWndEdit, kEditKeys[8]);
+    EXPECT_TRUE(pFrame->log.empty());
+    char text[32] = {};
+    ::GetWindowTextA(hWndEdit, text, sizeof text);
+    EXPECT_STREQ(text, "alpha");
+    ::DestroyWindow(hWndEdit);
 }
 
 TEST_F(FrameTest, CtrlASelectsTheWholeTextOfAnEditControl)

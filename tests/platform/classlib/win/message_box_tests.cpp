@@ -1,5 +1,7 @@
 // The real message box of the production services: its text shows whole, however a word wider than a
-// line (a long path) would break, with the buttons below it and everything inside the box.
+// line (a long path) would break, with the buttons below it and everything inside the box; a text too
+// long for the screen leaves the box on the screen; another dialog opened while the box shows keeps its
+// own layout.
 #include "TestSupport.h"
 
 #include "win/WinServices.h"
@@ -15,6 +17,7 @@ const char kCaption[] = "Message box test";
 // the text as its static control draws it at its width, unclipped.
 struct Seen {
     bool bFound = false;
+    CRect window; // on the screen
     CRect client;
     CRect text;
     CRect ink;
@@ -65,6 +68,7 @@ void CALLBACK LookAndClose(HWND, UINT, UINT_PTR nTimer, DWORD)
     Seen& seen = g_seen;
     seen = Seen();
     seen.bFound = true;
+    ::GetWindowRect(hBox, &seen.window);
     ::GetClientRect(hBox, &seen.client);
     for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
         char name[32] = {};
@@ -98,6 +102,79 @@ TEST(MessageBoxText, EveryLengthOfAPathShowsTheWholeQuestionAboveTheButtons)
             EXPECT_TRUE((seen.client & button) == button) << "a button outside the box: " << text;
         }
     }
+}
+
+TEST(MessageBoxText, ATextTallerThanTheScreenLeavesTheBoxAndItsButtonsOnTheScreen)
+{
+    CWinServices services;
+    std::string text;
+    for (int nLine = 1; nLine <= 150; nLine++)
+        text += "Alternative " + std::to_string(nLine) + " is dominated by an alternative of its rank.\n";
+    ::SetTimer(nullptr, 0, 10, LookAndClose);
+    g_seen = Seen();
+    EXPECT_EQ(services.MessageBox(nullptr, text.c_str(), kCaption, MB_OKCANCEL), IDCANCEL);
+    const Seen& seen = g_seen;
+    ASSERT_TRUE(seen.bFound);
+    EXPECT_TRUE((seen.client & seen.text) == seen.text) << "the text outside the box";
+    ASSERT_EQ(seen.buttons.size(), 2u);
+    for (const CRect& button : seen.buttons) {
+        EXPECT_GE(button.top, seen.text.bottom) << "a button over the text";
+        EXPECT_TRUE((seen.client & button) == button) << "a button outside the box";
+    }
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoA(::MonitorFromPoint(CPoint(0, 0), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const CRect work(monitor.rcWork);
+    EXPECT_TRUE((seen.window & work) == seen.window) << "the box " << seen.window << " passes the screen " << work;
+}
+
+// Where a dialog with a label of the message box text's id (a label written with the id -1) has its
+// label and button, and its size on the screen.
+struct Layout {
+    CRect dialog;
+    CRect label;
+    CRect button;
+};
+Layout g_layout;
+
+INT_PTR CALLBACK LabelledDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+void MakeLabelledDialog()
+{
+    const HWND hDialog =
+        ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(120), nullptr, LabelledDialogProc, 0);
+    ASSERT_NE(hDialog, nullptr);
+    ::GetWindowRect(hDialog, &g_layout.dialog);
+    g_layout.label = ClientPlaceOf(::GetDlgItem(hDialog, 0xFFFF), hDialog);
+    g_layout.button = ClientPlaceOf(::GetDlgItem(hDialog, IDOK), hDialog);
+    ::DestroyWindow(hDialog);
+}
+
+// Makes the labelled dialog while the box shows, then closes the box.
+void CALLBACK MakeLabelledDialogAndClose(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    const HWND hBox = ::FindWindowA("#32770", kCaption);
+    if (hBox == nullptr)
+        return;
+    ::KillTimer(nullptr, nTimer);
+    MakeLabelledDialog();
+    ::PostMessageA(hBox, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(MessageBoxText, ADialogOpenedWhileTheBoxShowsKeepsItsLayout)
+{
+    MakeLabelledDialog();
+    const Layout alone = g_layout;
+    g_layout = Layout();
+    CWinServices services;
+    ::SetTimer(nullptr, 0, 10, MakeLabelledDialogAndClose);
+    EXPECT_EQ(services.MessageBox(nullptr, "Do you want to save the project?", kCaption, MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(g_layout.label, alone.label);
+    EXPECT_EQ(g_layout.button, alone.button);
+    EXPECT_EQ(g_layout.dialog.Size(), alone.dialog.Size());
 }
 
 } // namespace

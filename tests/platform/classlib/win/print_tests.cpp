@@ -37,6 +37,7 @@ public:
     bool m_bLengthAfterFirstPage = false; // it knows its m_nPages only once page 1 is printed
     std::string jobName;             // the print job's name when not empty (else the base's)
     std::vector<std::string> log;
+    std::vector<std::string>* pEndLog = nullptr; // notes OnEndPrinting too, and outlives the view
     // what the last page drawn saw
     BOOL bPrinting = FALSE;
     int nLogPixelsX = 0;
@@ -119,7 +120,12 @@ protected:
         pPrinter->SelectObject(pOldOnPrinter);
         pDC->SelectObject(pOld);
     }
-    void OnEndPrinting(CDC* pDC, CPrintInfo*) override { Note(pDC, "OnEndPrinting"); }
+    void OnEndPrinting(CDC* pDC, CPrintInfo*) override
+    {
+        Note(pDC, "OnEndPrinting");
+        if (pEndLog != nullptr)
+            pEndLog->push_back("OnEndPrinting");
+    }
     CString GetPrintJobName() override { return jobName.empty() ? CView::GetPrintJobName() : CString(jobName.c_str()); }
 
 private:
@@ -463,43 +469,241 @@ TEST_F(PreviewTest, WithoutAPrinterThePreviewDoesNotOpen)
     EXPECT_TRUE(toolBar.IsWindowVisible());
 }
 
-TEST(MdiPreview, TheMainFramesClientGivesWayAndComesBack)
-{
-    CWinApp app{"Ondrix"};
+// An application with a command of its own (File New), noting whether a preview showed when it ran;
+// its update handler enables it as bNewEnabled says.
+class CCommandApp : public CWinApp {
+    DECLARE_MESSAGE_MAP()
+public:
+    CCommandApp() : CWinApp("Ondrix") {}
+    BOOL bNewEnabled = TRUE;
+    std::vector<std::string> log;
+
+protected:
+    void OnNew()
+    {
+        const CFrameWnd* pMain = static_cast<CFrameWnd*>(m_pMainWnd);
+        log.push_back(pMain->GetPreviewView() != nullptr ? "new, the preview showing" : "new");
+    }
+    void OnUpdateNew(CCmdUI* pCmdUI) { pCmdUI->Enable(bNewEnabled); }
+};
+BEGIN_MESSAGE_MAP(CCommandApp, CWinApp)
+    ON_COMMAND(ID_FILE_NEW, OnNew)
+    ON_UPDATE_COMMAND_UI(ID_FILE_NEW, OnUpdateNew)
+END_MESSAGE_MAP()
+
+// The MDI main frame with one document window, its view of three pages and the default printer.
+class MdiPreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fake.SetDefaultPrinter(&printer);
+        pMain = new CMDIFrameWnd;
+        ASSERT_TRUE(pMain->Create(nullptr, "Ondrix", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 600, 480)));
+        hWndMain = pMain->m_hWnd;
+        app.m_pMainWnd = pMain;
+        document.m_bAutoDelete = FALSE;
+        CCreateContext context;
+        context.m_pNewViewClass = RUNTIME_CLASS(CPagesView);
+        context.m_pCurrentDoc = &document;
+        pChild = new CMDIChildWnd;
+        ASSERT_TRUE(pChild->Create(nullptr, "report", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                                   CFrameWnd::rectDefault, pMain, &context));
+        pChild->InitialUpdateFrame(&document, TRUE);
+        pView = static_cast<CPagesView*>(pChild->GetActiveView());
+        ASSERT_NE(pView, nullptr);
+        ::SetActiveWindow(hWndMain);
+    }
+    void TearDown() override
+    {
+        app.m_pMainWnd = nullptr;
+        if (::IsWindow(hWndMain))
+            ::DestroyWindow(hWndMain);
+    }
+
+    CPreviewView* OpenPreview()
+    {
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
+        return pMain->GetPreviewView();
+    }
+    void Command(UINT nID) { pMain->SendMessage(WM_COMMAND, nID, 0); }
+    // The preview bars the main frame holds.
+    int PreviewBars() const
+    {
+        int n = 0;
+        for (HWND hWnd = ::GetWindow(hWndMain, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+            n += ::GetDlgCtrlID(hWnd) == AFX_IDW_PREVIEW_BAR ? 1 : 0;
+        return n;
+    }
+    // The frame is as before the preview: its MDI client back, the view's end step run.
+    void ExpectPreviewEnded()
+    {
+        EXPECT_EQ(pMain->GetPreviewView(), nullptr);
+        EXPECT_EQ(PreviewBars(), 0);
+        EXPECT_TRUE(::IsWindowVisible(pMain->m_hWndMDIClient));
+        EXPECT_EQ(::GetDlgCtrlID(pMain->m_hWndMDIClient), AFX_IDW_PANE_FIRST);
+    }
+    // A key message to hWnd as the program's message loop offers it to the application. TRUE when it
+    // was taken.
+    BOOL Translate(HWND hWnd, UINT message, UINT nKey)
+    {
+        const LPARAM lParam = message == WM_SYSKEYDOWN || message == WM_SYSCHAR ? LPARAM(1) << 29 : 0;
+        MSG msg = {hWnd, message, nKey, lParam | 1, 0, {0, 0}};
+        return app.PreTranslateMessage(&msg);
+    }
+
+    CCommandApp app;
     CFakeServices fake;
     FakePrinter printer;
-    fake.SetDefaultPrinter(&printer);
-    auto* pMain = new CMDIFrameWnd;
-    ASSERT_TRUE(pMain->Create(nullptr, "Ondrix", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 600, 480)));
-    app.m_pMainWnd = pMain;
+    CMDIFrameWnd* pMain = nullptr;
+    HWND hWndMain = nullptr;
     CReportDoc document;
-    document.m_bAutoDelete = FALSE;
-    CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(CPagesView);
-    context.m_pCurrentDoc = &document;
-    auto* pChild = new CMDIChildWnd;
-    ASSERT_TRUE(pChild->Create(nullptr, "report", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
-                               pMain, &context));
-    pChild->InitialUpdateFrame(&document, TRUE);
-    auto* pView = static_cast<CPagesView*>(pChild->GetActiveView());
-    ASSERT_NE(pView, nullptr);
+    CMDIChildWnd* pChild = nullptr;
+    CPagesView* pView = nullptr;
+};
 
-    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
-    auto* pPreview = dynamic_cast<CPreviewView*>(pMain->GetActiveView());
+TEST_F(MdiPreviewTest, TheMainFramesClientGivesWayAndComesBack)
+{
+    auto* pPreview = OpenPreview();
     ASSERT_NE(pPreview, nullptr);
+    EXPECT_EQ(pMain->GetActiveView(), pPreview);
     EXPECT_FALSE(::IsWindowVisible(pMain->m_hWndMDIClient));
     EXPECT_EQ(::GetDlgCtrlID(pMain->m_hWndMDIClient), AFX_IDW_PANE_SAVE);
     // the preview's commands reach it through the main frame, past the active child's view
-    pMain->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_NEXT, 0);
+    Command(AFX_ID_PREVIEW_NEXT);
     EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
-    pMain->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE, 0);
+    Command(AFX_ID_PREVIEW_CLOSE);
     EXPECT_EQ(pMain->GetActiveView(), nullptr);
-    EXPECT_TRUE(::IsWindowVisible(pMain->m_hWndMDIClient));
-    EXPECT_EQ(::GetDlgCtrlID(pMain->m_hWndMDIClient), AFX_IDW_PANE_FIRST);
+    ExpectPreviewEnded();
     EXPECT_EQ(pView->log.back(), "OnEndPrinting");
+    // the keyboard goes back to the document
+    EXPECT_EQ(::GetFocus(), pView->m_hWnd);
+}
 
+TEST_F(MdiPreviewTest, ACommandFromOutsideThePreviewEndsItFirstUnlessItIsRefused)
+{
+    ASSERT_NE(OpenPreview(), nullptr);
+    // grey: disabled, or handled by nobody
+    app.bNewEnabled = FALSE;
+    Command(ID_FILE_NEW);
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(app.log.empty());
+    EXPECT_NE(pMain->GetPreviewView(), nullptr);
+
+    app.bNewEnabled = TRUE;
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(app.log, std::vector<std::string>{"new"});
+    ExpectPreviewEnded();
+    EXPECT_EQ(pView->log.back(), "OnEndPrinting");
+}
+
+TEST_F(MdiPreviewTest, AFrameNeverShowsTwoPreviews)
+{
+    ASSERT_NE(OpenPreview(), nullptr);
+    // Print Preview through the frame (a menu or an accelerator): the preview shown ends, a new one opens
+    pView->log.clear();
+    Command(ID_FILE_PRINT_PREVIEW);
+    EXPECT_NE(pMain->GetPreviewView(), nullptr);
+    EXPECT_EQ(PreviewBars(), 1);
+    ASSERT_FALSE(pView->log.empty());
+    EXPECT_EQ(pView->log.front(), "OnEndPrinting");
+    // and straight from the view
+    CPreviewView::Open(pView);
+    EXPECT_EQ(PreviewBars(), 1);
+    EXPECT_EQ(pMain->GetActiveView(), pMain->GetPreviewView());
+    Command(AFX_ID_PREVIEW_CLOSE);
+    ExpectPreviewEnded();
+}
+
+TEST_F(MdiPreviewTest, ClosingTheMainFrameClosesThePreviewOnly)
+{
+    ASSERT_NE(OpenPreview(), nullptr);
+    pMain->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(::IsWindow(hWndMain));
+    ExpectPreviewEnded();
+    EXPECT_TRUE(::IsWindow(pChild->m_hWnd));
+}
+
+TEST_F(MdiPreviewTest, TheViewPreviewedGoingEndsThePreviewFirst)
+{
+    ASSERT_NE(OpenPreview(), nullptr);
+    pChild->SendMessage(WM_CLOSE);
+    ExpectPreviewEnded();
+    EXPECT_EQ(pMain->MDIGetActive(), nullptr);
+
+    // the main frame itself destroyed while a preview shows: the view's end step still runs
+    pChild = new CMDIChildWnd;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CPagesView);
+    context.m_pCurrentDoc = &document;
+    ASSERT_TRUE(pChild->Create(nullptr, "report", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                               CFrameWnd::rectDefault, pMain, &context));
+    pChild->InitialUpdateFrame(&document, TRUE);
+    pView = static_cast<CPagesView*>(pChild->GetActiveView());
+    std::vector<std::string> ended;
+    pView->pEndLog = &ended;
+    ASSERT_NE(OpenPreview(), nullptr);
     app.m_pMainWnd = nullptr;
-    pMain->DestroyWindow();
+    ::DestroyWindow(hWndMain);
+    EXPECT_FALSE(::IsWindow(hWndMain));
+    EXPECT_EQ(ended, std::vector<std::string>{"OnEndPrinting"});
+}
+
+TEST_F(MdiPreviewTest, ThePreviewsKeysComeBeforeTheFramesAndItsMenus)
+{
+    fake.SetKeyState(VK_CONTROL, 0);
+    fake.SetKeyState(VK_SHIFT, 0);
+    CPreviewView* pPreview = OpenPreview();
+    ASSERT_NE(pPreview, nullptr);
+    const HWND hWndPreview = pPreview->m_hWnd;
+    // Alt with a button's letter presses it: Next Page, then Prev Page
+    EXPECT_TRUE(Translate(hWndPreview, WM_SYSKEYDOWN, 'N'));
+    EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
+    EXPECT_TRUE(Translate(hWndPreview, WM_SYSKEYDOWN, 'V'));
+    EXPECT_EQ(pPreview->GetCurrentPage(), 1u);
+    // the menu keys have no menu to open; Alt+F4 goes on to the frame, Alt+Space to the system menu
+    EXPECT_TRUE(Translate(hWndPreview, WM_SYSKEYDOWN, VK_MENU));
+    EXPECT_TRUE(Translate(hWndPreview, WM_SYSKEYUP, VK_MENU));
+    EXPECT_TRUE(Translate(hWndPreview, WM_SYSKEYDOWN, VK_F10));
+    EXPECT_TRUE(Translate(hWndPreview, WM_SYSCHAR, 'f'));
+    EXPECT_FALSE(Translate(hWndPreview, WM_SYSKEYDOWN, 'F'));
+    EXPECT_FALSE(Translate(hWndPreview, WM_SYSKEYDOWN, VK_F4));
+    EXPECT_FALSE(Translate(hWndPreview, WM_SYSCHAR, ' '));
+
+    // Tab goes along the enabled buttons (Print..., Next Page, Two Page, Zoom In, Close) and back
+    CWnd* pBar = pPreview->GetPreviewBar();
+    ASSERT_NE(pBar, nullptr);
+    ::SetFocus(hWndPreview);
+    ASSERT_EQ(::GetFocus(), hWndPreview);
+    EXPECT_TRUE(Translate(hWndPreview, WM_KEYDOWN, VK_TAB));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(pBar->m_hWnd, AFX_ID_PREVIEW_PRINT));
+    EXPECT_TRUE(Translate(::GetFocus(), WM_KEYDOWN, VK_TAB));
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(pBar->m_hWnd, AFX_ID_PREVIEW_NEXT));
+    // Return presses the button with the focus; it turns grey on the last page and leaves the keyboard
+    // to the preview
+    EXPECT_TRUE(Translate(::GetFocus(), WM_KEYDOWN, VK_RETURN));
+    EXPECT_EQ(pPreview->GetCurrentPage(), 2u);
+    EXPECT_TRUE(Translate(::GetFocus(), WM_KEYDOWN, VK_RETURN));
+    EXPECT_EQ(pPreview->GetCurrentPage(), 3u);
+    pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_EQ(::GetFocus(), hWndPreview);
+    {
+        fake.SetKeyState(VK_SHIFT, SHORT(0x8000));
+        EXPECT_TRUE(Translate(hWndPreview, WM_KEYDOWN, VK_TAB));
+        fake.SetKeyState(VK_SHIFT, 0);
+    }
+    EXPECT_EQ(::GetFocus(), ::GetDlgItem(pBar->m_hWnd, AFX_ID_PREVIEW_CLOSE));
+
+    // Escape closes it, from its bar as from its pages; so does Alt+C, and Escape sent to the frame
+    // while no window has the focus
+    EXPECT_TRUE(Translate(::GetFocus(), WM_KEYDOWN, VK_ESCAPE));
+    ExpectPreviewEnded();
+    ASSERT_NE(OpenPreview(), nullptr);
+    EXPECT_TRUE(Translate(pMain->GetPreviewView()->m_hWnd, WM_SYSKEYDOWN, 'C'));
+    ExpectPreviewEnded();
+    ASSERT_NE(OpenPreview(), nullptr);
+    ::SetFocus(nullptr);
+    EXPECT_TRUE(Translate(hWndMain, WM_KEYDOWN, VK_ESCAPE));
+    ExpectPreviewEnded();
 }
 
 } // namespace
