@@ -865,6 +865,7 @@ road_soak() {
         fail "the criteria read back differ: $(diff <(echo "$criteria") <(names_of 221) | head -5 | tr '\n' ' ')"
     soak_inspector_stop
     EXIT_ASKED=$ACTION_COUNT
-    end_program
+    # (by the menu: Alt+F4 closes the window that is active, which may be a floating pane's)
+    end_program alt+f x
     echo "soak road: seed $SOAK_SEED, $ACTION_COUNT actions, the program lived through them"
 }
