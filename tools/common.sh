@@ -146,7 +146,18 @@ ondrix_wineserver() {
     done
     ondrix_wineserver_ready "$WINESERVER_PID" || die "no wineserver could be started for $WINEPREFIX"
     printf '%s' "$WINESERVER_PID" >"$WINEPREFIX/.ondrix-wineserver"
-    wine64 wineboot >/dev/null 2>&1 </dev/null || die "Wine does not start in $WINEPREFIX"
+    # The first program starts the services. On a loaded machine it has been seen to fail once with the
+    # server serving, just after the server before had ended: it gets two more tries, and its output
+    # (in the prefix, where the services write theirs too) goes into the message when none works.
+    local log=$WINEPREFIX/.ondrix-wineboot.log
+    for attempt in 1 2 3; do
+        wine64 wineboot >"$log" 2>&1 </dev/null && break
+        ondrix_wineserver_ready "$WINESERVER_PID" || break
+        [ "$attempt" -lt 3 ] ||
+            die "Wine does not start in $WINEPREFIX: wineboot failed three times: $(tail -c 1000 "$log" | tr '\n' ' ')"
+        echo "ondrix: wineboot failed in $WINEPREFIX (try $attempt), once more" >&2
+        sleep 1
+    done
     ondrix_wineserver_ready "$WINESERVER_PID" ||
         die "the wineserver for $WINEPREFIX no longer serves it after Wine started: $(ondrix_wineserver_state)"
 }

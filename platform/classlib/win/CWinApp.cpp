@@ -115,6 +115,15 @@ bool QueryValueAndClose(HKEY hKey, LPCSTR lpszEntry, std::initializer_list<DWORD
     return lResult == ERROR_SUCCESS && bTypeWanted;
 }
 
+// Whether msg is Alt+F4 pressed in a tree view (as the keyboard sends it: a system key with Alt held).
+bool IsAltF4InTreeView(const MSG& msg)
+{
+    if (msg.message != WM_SYSKEYDOWN || msg.wParam != VK_F4 || (HIWORD(msg.lParam) & KF_ALTDOWN) == 0)
+        return false;
+    char szClass[32] = {};
+    return ::GetClassNameA(msg.hwnd, szClass, sizeof szClass) != 0 && ::lstrcmpiA(szClass, WC_TREEVIEWA) == 0;
+}
+
 } // namespace
 
 // ---- CWinThread ---------------------------------------------------------------------------------------
@@ -151,6 +160,11 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     }
     if (pMsg->wParam == VK_BACK && CFrameWnd::IsEditControlKey(pMsg)) {
         ::SendMessageA(pMsg->hwnd, EM_UNDO, 0, 0);
+        return TRUE;
+    }
+    if (IsAltF4InTreeView(*pMsg)) {
+        // what the system's default does with the key, which Wine's tree view keeps from it
+        ::PostMessageA(::GetAncestor(pMsg->hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
         return TRUE;
     }
     if (pMsg->message == WM_MOUSEWHEEL)

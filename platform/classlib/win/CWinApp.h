@@ -15,7 +15,9 @@
 // that, Ctrl+A pressed in an edit control selects its whole text and goes no further, in every window
 // and dialog of the program: the system's edit control does nothing with it. Alt+Backspace pressed
 // there undoes the control's last edit (EM_UNDO) and goes no further either: Wine's edit control does
-// not take the key as the keyboard sends it. The mouse wheel goes to
+// not take the key as the keyboard sends it. Alt+F4 pressed in a tree view asks the tree's top-level
+// window to close (WM_SYSCOMMAND SC_CLOSE, posted), as in any other window: Wine's tree view keeps the
+// key from the system's default handling, so it did nothing there. The mouse wheel goes to
 // the window under the pointer, as on the desktops of today, whichever window has the focus (the
 // system sends WM_MOUSEWHEEL to the focus window, or, as Wine does, to the window under the pointer):
 // the loop sends it there unless a window holds the mouse (a drag), or the window under the pointer is

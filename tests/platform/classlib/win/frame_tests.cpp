@@ -254,6 +254,37 @@ TEST_F(FrameTest, AltBackspaceUndoesTheLastEditOfAnEditControl)
     ::DestroyWindow(hWndEdit);
 }
 
+TEST_F(FrameTest, AltF4InATreeViewAsksItsTopLevelWindowToClose)
+{
+    // (Wine's tree view keeps the key from the system's default, which asks the top-level window)
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_TREEVIEW_CLASSES};
+    ASSERT_TRUE(::InitCommonControlsEx(&init));
+    const HWND hWndPopup = ::CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "floating", WS_POPUP | WS_VISIBLE, 600, 0,
+                                             200, 150, hWndFrame, nullptr, nullptr, nullptr);
+    ASSERT_NE(hWndPopup, nullptr);
+    const struct {
+        const char* pszWhere;
+        HWND hWndParent;
+    } cases[] = {{"in the frame", hWndFrame}, {"in a floating window the frame owns", hWndPopup}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszWhere);
+        const HWND hWndTree = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 120, 80, c.hWndParent,
+                                                nullptr, nullptr, nullptr);
+        ASSERT_NE(hWndTree, nullptr);
+        Press(fake, app, hWndTree, Key{"Alt+F4", VK_F4, false, false, true});
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+        EXPECT_EQ(msg.hwnd, c.hWndParent);
+        EXPECT_EQ(msg.wParam & 0xFFF0, WPARAM(SC_CLOSE));
+        EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) << "asked twice";
+        // F4 alone is the tree's
+        Press(fake, app, hWndTree, Key{"F4", VK_F4, false, false, false});
+        EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+        ::DestroyWindow(hWndTree);
+    }
+    ::DestroyWindow(hWndPopup);
+}
+
 TEST_F(FrameTest, CtrlASelectsTheWholeTextOfAnEditControl)
 {
     // (the system's edit control leaves Ctrl+A alone: the application selects the text)
