@@ -82,6 +82,11 @@ CZQApp* ZQGetApp()
 
 int ZQMessageBox(CWnd* pOwner, const CString& text, UINT nType)
 {
+    // A box without owner leaves the program's windows enabled: a click on the main window would bring
+    // it over the box, hiding it, and the program would take commands while the command that asked
+    // still waits for the answer. Task-modal, the box keeps every window of the thread disabled.
+    if (pOwner == nullptr && (nType & MB_MODEMASK) == MB_APPLMODAL)
+        nType |= MB_TASKMODAL;
     return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, ZQ_APP_TITLE, nType);
 }
 

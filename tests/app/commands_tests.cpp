@@ -351,7 +351,7 @@ TEST_F(Commands, OpenReadsTheThreeFormatsByExtensionAndRefusesTheRest)
         Open(c.name, c.data);
         if (c.type < 0) {
             EXPECT_EQ(LastCall("MessageBox").caption, "Ondrix");
-            EXPECT_EQ(LastCall("MessageBox").nType, UINT(MB_OK | MB_ICONWARNING));
+            EXPECT_EQ(LastCall("MessageBox").nType, UINT(MB_OK | MB_ICONWARNING | MB_TASKMODAL));
             EXPECT_EQ(Title(), "Ondrix - [untitled]");
             EXPECT_EQ(Str(app.m_strFilePath), "untitled");
             EXPECT_EQ(app.m_nFileType, -1);
@@ -385,6 +385,7 @@ TEST_F(Commands, RecentFilesOpenAsOpenDoesAndOneThatFailsLeavesTheList)
     ::DeleteFileA(folder.Path("second.csv").c_str());
     fake.ExpectMessageBox(IDOK, "Can't read file!");
     Command(ID_FILE_MRU_FILE1 + 1);
+    EXPECT_EQ(fake.CallsOf("MessageBox").back().nType, UINT(MB_OK | MB_ICONWARNING | MB_TASKMODAL));
     EXPECT_EQ(app.m_pRecentFileList->GetCount(), 1);
     EXPECT_EQ(Title(), "Ondrix - [untitled]");
     EXPECT_TRUE(app.m_Project.AlternativesTable.empty());
@@ -439,7 +440,10 @@ TEST_F(Commands, SaveWritesBackInTheFilesFormatOrAsksForAName)
         app.m_nModified = 1;
         fake.ExpectMessageBox(IDOK, "Can't write file!");
         Command(ID_ZQ_SAVE);
-        EXPECT_EQ(LastCall("MessageBox").nType, UINT(MB_OK | MB_ICONWARNING)) << f.what;
+        // (the writer's refusal is the project's message, owned by the main window; a box without
+        // owner is task-modal)
+        const CFakeServices::Call box = LastCall("MessageBox");
+        EXPECT_EQ(box.nType, UINT(MB_OK | MB_ICONWARNING | (box.hWnd == nullptr ? MB_TASKMODAL : 0))) << f.what;
         EXPECT_EQ(app.m_nModified, 1) << f.what;
     }
     EXPECT_EQ(folder.Read("a.csv"), ",c,g\n,size,w\nA1,1,2.5\nA2,2,10\n") << "a refused save leaves the file";
@@ -556,7 +560,9 @@ TEST_F(Commands, TheSaveQuestionComesOnlyWithChangesAndAnUnsavedProjectIsNeverLo
             EXPECT_EQ(question.text, "Do you want to save file '" + pathShown + "'?");
             EXPECT_EQ(question.caption, "Ondrix");
             EXPECT_EQ(question.hWnd, nullptr) << "no owner";
-            EXPECT_EQ(question.nType, UINT(MB_YESNOCANCEL | MB_ICONQUESTION));
+            // task-modal: without an owner the box would leave the program's windows taking input (a
+            // click brings the main window over it, and the keys go to the program, not to the box)
+            EXPECT_EQ(question.nType, UINT(MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL));
             EXPECT_EQ(folder.Read("saved.zex") != "<none>", c.answer == IDYES && c.savable);
             if (c.goesOn) {
                 EXPECT_EQ(Title(), nCommand == ID_ZQ_NEW ? "Ondrix - [untitled]" : TitleOf("pair.zex"));

@@ -24,11 +24,14 @@ step() {
     echo "-- $ROAD: $STEP"
 }
 
-# fail MESSAGE: the screenshot and the dump of the windows, the message with the step, exit 1.
+# fail MESSAGE: the screenshot and the dump of the windows, the message with the step, exit 1. A road
+# that has more to tell of a failure names a function that prints it in FAIL_REPORT.
+FAIL_REPORT=""
 fail() {
     inspect shot "$OUT/$ROAD.bmp" >/dev/null 2>&1
     inspect dump >"$OUT/$ROAD-windows.txt" 2>&1
     echo "road $ROAD failed at step \"$STEP\": $1" >&2
+    [ -n "$FAIL_REPORT" ] && "$FAIL_REPORT" >&2
     echo "  screenshot: $OUT/$ROAD.bmp" >&2
     echo "  windows:    $OUT/$ROAD-windows.txt" >&2
     exit 1

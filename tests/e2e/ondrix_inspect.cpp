@@ -1,7 +1,8 @@
 // ondrix_inspect: reads the windows of the display from outside their process, for the end-to-end
 // roads. It never sends a command or an input to a window: what it reports is what a user sees.
 //
-//   ondrix_inspect dump                     every visible top-level window and its descendants
+//   ondrix_inspect dump [DEPTH]             every visible top-level window and its descendants
+//                                           (down to DEPTH levels below it, without items)
 //   ondrix_inspect wait SECONDS REGEX...    polls the dump until every REGEX matches a line (exit 0,
 //                                           printing the first line each matched), else exit 1
 //   ondrix_inspect gone SECONDS REGEX       polls the dump until no line matches REGEX
@@ -29,6 +30,15 @@
 //                                           every other, and takes it away after SECONDS (or, with
 //                                           REGEX, as soon as a line of the dump matches it): what a
 //                                           user does who lays a window over another for a while
+//   ondrix_inspect answers SECONDS REGEX    sends the first top-level window whose dump line matches
+//                                           a message that does nothing; exit 0 when its thread
+//                                           took it within SECONDS (the program is not stuck)
+//   ondrix_inspect serve [FILE]             takes the commands above (but shows) from the standard
+//                                           input, a line each with tabs between the arguments, and
+//                                           ends what each prints with the line "=end CODE" (with
+//                                           FILE, what each prints goes into FILE and the standard
+//                                           output has the "=end" lines alone): for a road that asks
+//                                           after every step
 //
 // One line per window, indented two spaces a level:
 //   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled]
@@ -71,6 +81,9 @@
 namespace {
 
 const UINT kTimeoutMs = 2000;
+
+// Where the commands print what they find: the standard output, or the file that serve names.
+FILE* g_out = stdout;
 
 std::string Escaped(const std::string& text)
 {
@@ -363,8 +376,9 @@ void DumpListBox(HWND hwnd, bool combo, const std::string& indent, std::vector<s
     }
 }
 
-// The window's line, then (with whole) its items and its children's lines.
-void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whole = true)
+// The window's line, then (with whole) its items and its children's lines; with a last depth of 0 or
+// more, the children's lines down to that depth and no items.
+void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whole = true, int lastDepth = -1)
 {
     const std::string indent(size_t(depth) * 2, ' ');
     const std::string cls = ClassOf(hwnd);
@@ -387,23 +401,25 @@ void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whol
     if (!::IsWindowEnabled(hwnd))
         line += " [disabled]";
     lines.push_back(line);
-    if (!whole)
+    if (!whole || (lastDepth >= 0 && depth >= lastDepth))
         return;
 
     const std::string itemIndent = indent + "  ";
-    if (cls == WC_LISTVIEWA)
-        DumpListView(hwnd, itemIndent, lines);
-    else if (cls == WC_TREEVIEWA)
-        DumpTreeView(hwnd, itemIndent, lines);
-    else if (cls == WC_HEADERA)
-        DumpHeader(hwnd, itemIndent, lines);
-    else if (cls == "ListBox" || cls == "ComboLBox")
-        DumpListBox(hwnd, false, itemIndent, lines);
-    else if (cls == "ComboBox")
-        DumpListBox(hwnd, true, itemIndent, lines);
+    if (lastDepth < 0) {
+        if (cls == WC_LISTVIEWA)
+            DumpListView(hwnd, itemIndent, lines);
+        else if (cls == WC_TREEVIEWA)
+            DumpTreeView(hwnd, itemIndent, lines);
+        else if (cls == WC_HEADERA)
+            DumpHeader(hwnd, itemIndent, lines);
+        else if (cls == "ListBox" || cls == "ComboLBox")
+            DumpListBox(hwnd, false, itemIndent, lines);
+        else if (cls == "ComboBox")
+            DumpListBox(hwnd, true, itemIndent, lines);
+    }
 
     for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        DumpWindow(child, depth + 1, lines);
+        DumpWindow(child, depth + 1, lines, true, lastDepth);
 }
 
 BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam)
@@ -413,13 +429,15 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
-std::vector<std::string> Dump()
+// The lines of every visible top-level window and its descendants; with a last depth of 0 or more,
+// only those down to that depth below the top-level ones, without items: cheaper, for what lies on top.
+std::vector<std::string> Dump(int lastDepth = -1)
 {
     std::vector<HWND> tops;
     ::EnumWindows(CollectTopLevel, LPARAM(&tops));
     std::vector<std::string> lines;
     for (HWND hwnd : tops)
-        DumpWindow(hwnd, 0, lines);
+        DumpWindow(hwnd, 0, lines, true, lastDepth);
     return lines;
 }
 
@@ -441,7 +459,7 @@ bool Poll(double seconds, const std::vector<std::regex>& patterns, bool want)
         }
         if (want ? found.size() == patterns.size() : found.empty()) {
             for (const std::string& line : found)
-                std::printf("%s\n", line.c_str());
+                std::fprintf(g_out, "%s\n", line.c_str());
             return true;
         }
         if (LONG(::GetTickCount() - end) >= 0)
@@ -528,7 +546,7 @@ bool PrintPixels(int left, int top, int width, int height, unsigned long colour)
     for (int y = std::max(top, 0); y < std::min(top + height, shot.height); y++)
         for (int x = std::max(left, 0); x < std::min(left + width, shot.width); x++)
             if (shot.At(x, y) == colour)
-                std::printf("%d %d\n", x, y);
+                std::fprintf(g_out, "%d %d\n", x, y);
     return true;
 }
 
@@ -624,7 +642,7 @@ bool WaitForPicture(double seconds, const std::regex& pattern, const char* path)
             }
         }
         if (LONG(::GetTickCount() - end) >= 0) {
-            std::printf("seen: %s\n", seen.c_str());
+            std::fprintf(g_out, "seen: %s\n", seen.c_str());
             return false;
         }
         ::Sleep(100);
@@ -644,7 +662,7 @@ bool PrintClipboard(bool empty)
     bool ok = false;
     if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
         if (const char* text = static_cast<const char*>(::GlobalLock(data))) {
-            std::fputs(text, stdout);
+            std::fputs(text, g_out);
             ok = true;
             ::GlobalUnlock(data);
         }
@@ -807,13 +825,116 @@ bool Cover(int left, int top, int width, int height, unsigned long colour, doubl
     return true;
 }
 
+// Sends the window a message that does nothing and waits up to seconds for its thread to take it: a
+// thread that takes it is not stuck (it is in a message loop, a modal one too).
+bool Answers(double seconds, const std::regex& pattern)
+{
+    std::vector<HWND> tops;
+    ::EnumWindows(CollectTopLevel, LPARAM(&tops));
+    for (HWND hwnd : tops) {
+        std::vector<std::string> line;
+        DumpWindow(hwnd, 0, line, false);
+        if (!std::regex_search(line.front(), pattern))
+            continue;
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, UINT(seconds * 1000), &result) != 0;
+    }
+    std::fprintf(stderr, "ondrix_inspect: no window to ask\n");
+    return false;
+}
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: ondrix_inspect dump | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
+    std::fprintf(stderr, "usage: ondrix_inspect dump [DEPTH] | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
                          "                      | pixels L T W H RRGGBB | clipboard [empty]\n"
                          "                      | image SECONDS REGEX FILE.bmp | shows SECONDS REGEX menu TEXT\n"
-                         "                      | cover L T W H RRGGBB SECONDS [REGEX]\n");
+                         "                      | cover L T W H RRGGBB SECONDS [REGEX] | answers SECONDS REGEX\n"
+                         "                      | serve [FILE]\n");
     return 2;
+}
+
+// One command with its arguments (args[0] is the command); its exit code.
+int Run(const std::vector<std::string>& args)
+{
+    const size_t argc = args.size();
+    if (argc < 1)
+        return Usage();
+    const std::string& command = args[0];
+    try {
+        if (command == "dump" && (argc == 1 || argc == 2)) {
+            for (const std::string& line : Dump(argc == 2 ? std::atoi(args[1].c_str()) : -1))
+                std::fprintf(g_out, "%s\n", line.c_str());
+            return 0;
+        }
+        if ((command == "wait" && argc >= 3) || (command == "gone" && argc == 3)) {
+            std::vector<std::regex> patterns;
+            for (size_t i = 2; i < argc; i++)
+                patterns.emplace_back(args[i]);
+            return Poll(std::atof(args[1].c_str()), patterns, command == "wait") ? 0 : 1;
+        }
+        if (command == "answers" && argc == 3)
+            return Answers(std::atof(args[1].c_str()), std::regex(args[2])) ? 0 : 1;
+        if (command == "shot" && argc == 2)
+            return WriteScreenshot(args[1].c_str()) ? 0 : 1;
+        if (command == "pixels" && argc == 6)
+            return PrintPixels(std::atoi(args[1].c_str()), std::atoi(args[2].c_str()), std::atoi(args[3].c_str()),
+                               std::atoi(args[4].c_str()), std::strtoul(args[5].c_str(), nullptr, 16))
+                       ? 0
+                       : 1;
+        if (command == "image" && argc == 4)
+            return WaitForPicture(std::atof(args[1].c_str()), std::regex(args[2]), args[3].c_str()) ? 0 : 1;
+        if (command == "cover" && (argc == 7 || argc == 8)) {
+            const std::regex until(argc == 8 ? args[7] : "");
+            return Cover(std::atoi(args[1].c_str()), std::atoi(args[2].c_str()), std::atoi(args[3].c_str()),
+                         std::atoi(args[4].c_str()), std::strtoul(args[5].c_str(), nullptr, 16),
+                         std::atof(args[6].c_str()), argc == 8 ? &until : nullptr)
+                       ? 0
+                       : 1;
+        }
+        if (command == "clipboard" && (argc == 1 || (argc == 2 && args[1] == "empty")))
+            return PrintClipboard(argc == 2) ? 0 : 1;
+    } catch (const std::regex_error& e) {
+        std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
+        return 2;
+    }
+    return Usage();
+}
+
+// Takes commands from the standard input, one a line with its arguments separated by tabs, until the
+// input ends; after what each prints comes the line "=end CODE" with its exit code. With output, what
+// each prints goes into that file instead (made anew for each), and the standard output has the
+// "=end" lines alone: a shell reads a file faster than a pipe. A caller that asks much saves the start
+// of a program each time.
+int Serve(const char* output)
+{
+    char buffer[65536];
+    while (std::fgets(buffer, sizeof buffer, stdin) != nullptr) {
+        std::string line(buffer);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.pop_back();
+        std::vector<std::string> args;
+        size_t start = 0;
+        for (;;) {
+            const size_t tab = line.find('\t', start);
+            args.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+            if (tab == std::string::npos)
+                break;
+            start = tab + 1;
+        }
+        if (output != nullptr && (g_out = std::fopen(output, "w")) == nullptr) {
+            std::fprintf(stderr, "ondrix_inspect: cannot write %s\n", output);
+            g_out = stdout;
+        }
+        const int code = args.size() == 1 && args[0].empty() ? 0 : Run(args);
+        if (g_out != stdout) {
+            std::fclose(g_out);
+            g_out = stdout;
+        }
+        std::fflush(stderr);
+        std::printf("=end %d\n", code);
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 } // namespace
@@ -823,54 +944,27 @@ int main(int argc, char** argv)
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
-    try {
-        if (command == "dump" && argc == 2) {
-            for (const std::string& line : Dump())
-                std::printf("%s\n", line.c_str());
-            return 0;
+    if (command == "serve" && (argc == 2 || argc == 3))
+        return Serve(argc == 3 ? argv[2] : nullptr);
+    if (command == "shows" && argc == 6 && std::string(argv[4]) == "menu") {
+        // the text as the command line gives it in Unicode, not through the program's code page
+        int count = 0;
+        LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+        if (wide == nullptr || count < 6)
+            return Usage();
+        int width = 0, height = 0;
+        const std::vector<unsigned long> picture = MenuTextPicture(wide[count - 1], width, height);
+        ::LocalFree(wide);
+        if (picture.empty()) {
+            std::fprintf(stderr, "ondrix_inspect: could not draw the text\n");
+            return 1;
         }
-        if ((command == "wait" && argc >= 4) || (command == "gone" && argc == 4)) {
-            std::vector<std::regex> patterns;
-            for (int i = 3; i < argc; i++)
-                patterns.emplace_back(argv[i]);
-            return Poll(std::atof(argv[2]), patterns, command == "wait") ? 0 : 1;
-        }
-        if (command == "shot" && argc == 3)
-            return WriteScreenshot(argv[2]) ? 0 : 1;
-        if (command == "pixels" && argc == 7)
-            return PrintPixels(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                               std::strtoul(argv[6], nullptr, 16))
-                       ? 0
-                       : 1;
-        if (command == "image" && argc == 5)
-            return WaitForPicture(std::atof(argv[2]), std::regex(argv[3]), argv[4]) ? 0 : 1;
-        if (command == "shows" && argc == 6 && std::string(argv[4]) == "menu") {
-            // the text as the command line gives it in Unicode, not through the program's code page
-            int count = 0;
-            LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-            if (wide == nullptr || count < 6)
-                return Usage();
-            int width = 0, height = 0;
-            const std::vector<unsigned long> picture = MenuTextPicture(wide[count - 1], width, height);
-            ::LocalFree(wide);
-            if (picture.empty()) {
-                std::fprintf(stderr, "ondrix_inspect: could not draw the text\n");
-                return 1;
-            }
+        try {
             return WaitForPictureInside(std::atof(argv[2]), std::regex(argv[3]), picture, width, height) ? 0 : 1;
+        } catch (const std::regex_error& e) {
+            std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
+            return 2;
         }
-        if (command == "cover" && (argc == 8 || argc == 9)) {
-            const std::regex until(argc == 9 ? argv[8] : "");
-            return Cover(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                         std::strtoul(argv[6], nullptr, 16), std::atof(argv[7]), argc == 9 ? &until : nullptr)
-                       ? 0
-                       : 1;
-        }
-        if (command == "clipboard" && (argc == 2 || (argc == 3 && std::string(argv[2]) == "empty")))
-            return PrintClipboard(argc == 3) ? 0 : 1;
-    } catch (const std::regex_error& e) {
-        std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
-        return 2;
     }
-    return Usage();
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
 }
