@@ -5,6 +5,7 @@
 #include "win/CPropertySheet.h"
 #include "win/CWinApp.h"
 #include "win/CWnd.h"
+#include "win/WndInternal.h"
 
 #include <oledlg.h>
 
@@ -188,11 +189,20 @@ int CWinServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption
     fit.caption = fit.bCaption ? lpszCaption : "";
     fit.pOuter = t_pMessageBoxFit;
     t_pMessageBoxFit = &fit;
+    const HWND hWndActive = ::GetActiveWindow();
+    const HWND hWndFocus = ::GetFocus();
     const HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &MessageBoxFitHook, nullptr, ::GetCurrentThreadId());
     const int nResult = ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
     if (hHook != nullptr)
         ::UnhookWindowsHookEx(hHook);
     t_pMessageBoxFit = fit.pOuter;
+    // the keyboard goes back where it was: the system gives the activation back to the box's owner
+    // only (a box without owner left no window active, and the keys went nowhere), and to the owner
+    // itself, not to its control that had the focus
+    if (::GetActiveWindow() == nullptr && hWndActive != nullptr && ::IsWindow(hWndActive) &&
+        ::IsWindowVisible(hWndActive) && ::IsWindowEnabled(hWndActive))
+        ::SetActiveWindow(hWndActive);
+    AfxRestoreOwnerFocus(hWndActive, hWndFocus);
     return nResult;
 }
 

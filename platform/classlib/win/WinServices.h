@@ -27,6 +27,8 @@ public:
     virtual ~CWinServices();
 
     // MessageBoxA: hWndOwner may be null; nType the MB_ style. Returns the button (IDOK, IDYES...).
+    // Afterwards the window that was active is active again and its control that had the focus has
+    // it again.
     virtual int MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
     // TrackPopupMenuEx: shows hMenu at (x, y) (screen) for hWnd. With TPM_RETURNCMD returns the chosen
     // command (0 for none); otherwise nonzero on success and the command is posted to hWnd as

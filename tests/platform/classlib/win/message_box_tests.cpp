@@ -1,7 +1,7 @@
 // The real message box of the production services: its text shows whole, however a word wider than a
 // line (a long path) would break, with the buttons below it and everything inside the box; a text too
 // long for the screen leaves the box on the screen; another dialog opened while the box shows keeps its
-// own layout.
+// own layout; the window active before the box has the keyboard back after it.
 #include "TestSupport.h"
 
 #include "win/WinServices.h"
@@ -175,6 +175,46 @@ TEST(MessageBoxText, ADialogOpenedWhileTheBoxShowsKeepsItsLayout)
     EXPECT_EQ(g_layout.label, alone.label);
     EXPECT_EQ(g_layout.button, alone.button);
     EXPECT_EQ(g_layout.dialog.Size(), alone.dialog.Size());
+}
+
+// Closes the open box (a thread timer: the box's modal loop runs it).
+void CALLBACK Close(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (HWND hBox = ::FindWindowA("#32770", kCaption)) {
+        ::KillTimer(nullptr, nTimer);
+        ::PostMessageA(hBox, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+TEST(MessageBoxFocus, TheWindowActiveBeforeTheBoxHasTheKeyboardBackAfterIt)
+{
+    // (a task-modal box has no owner for the system to give the activation back to: no window stayed
+    // active, and the keys went nowhere)
+    CWinServices services;
+    const HWND hWndTop = ::CreateWindowExA(0, "Static", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                                           nullptr, nullptr, nullptr, nullptr);
+    const HWND hWndEdit = ::CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE, 10, 10, 120, 24, hWndTop, nullptr,
+                                            nullptr, nullptr);
+    ASSERT_NE(hWndEdit, nullptr);
+    const struct {
+        const char* pszWhat;
+        HWND hWndOwner;
+        UINT nMode;
+    } cases[] = {{"without owner, task-modal", nullptr, MB_TASKMODAL},
+                 {"without owner", nullptr, MB_APPLMODAL},
+                 {"owned by the window", hWndTop, MB_APPLMODAL}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszWhat);
+        ::SetForegroundWindow(hWndTop);
+        ::SetActiveWindow(hWndTop);
+        ::SetFocus(hWndEdit);
+        ASSERT_EQ(::GetFocus(), hWndEdit);
+        ::SetTimer(nullptr, 0, 10, Close);
+        services.MessageBox(c.hWndOwner, "Please enter a number.", kCaption, MB_OK | c.nMode);
+        EXPECT_EQ(::GetActiveWindow(), hWndTop);
+        EXPECT_EQ(::GetFocus(), hWndEdit);
+    }
+    ::DestroyWindow(hWndTop);
 }
 
 } // namespace
