@@ -123,6 +123,15 @@ start_program() {
 # splash_gone: waits for the splash (a top-level window without title) to close.
 splash_gone() { expect_gone 10 '^Afx[^ ]* "" id=0 '; }
 
+# start_hand_built: the program started afresh, with fresh settings, on the hand-built project of four
+# alternatives, whose file PROJECT names.
+start_hand_built() {
+    fresh_settings
+    PROJECT=$(data e2e/hand_built.zex)
+    start_program "$(winpath "$PROJECT")"
+    splash_gone
+}
+
 # end_program [KEY...]: closes the main window (Alt+F4 unless keys are given: File > Exit is alt+f x
 # in English), then the program ends within 20 s with exit code 0.
 end_program() {

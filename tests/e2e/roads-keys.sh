@@ -17,11 +17,7 @@ clipboard_is() {
 no_sheet() { expect_not '^#32770 "Properties of the Criterion" '; }
 
 road_edit_keys() {
-    fresh_settings
-    local project
-    project=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
+    start_hand_built
     expect 10 '^        item 3: "a4"' >/dev/null
 
     step "a name typed into the alternatives' name box, Ctrl+A selects it all and opens no sheet: Ctrl+C copies it"
@@ -93,11 +89,7 @@ shot() { inspect shot "$OUT/$1.bmp" >/dev/null || fail "no screenshot $1"; }
 # The keyboard alone through the program's dialogs and sheets: each is opened by keys, Tab and
 # Shift+Tab move through all its controls and buttons, Space presses the button reached.
 road_dialog_keys() {
-    fresh_settings
-    local project
-    project=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
+    start_hand_built
     expect 10 '^        item 3: "a4"' >/dev/null
 
     step "Tab twice to the alternatives list, Home, the context menu's Properties: the alternative's sheet"
@@ -208,11 +200,7 @@ close_preview() {
 
 road_preview() {
     print_server_ready
-    fresh_settings
-    local project
-    project=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
+    start_hand_built
 
     step "solved, the result windows tiled"
     keys F5

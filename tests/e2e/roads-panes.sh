@@ -41,15 +41,6 @@ hide_and_show() {
     eventually 10 "hidden ($1) and shown ($2), the panes are not as they were: $(tr '\n' ' ' <<<"$PANES")" panes_as "$PANES"
 }
 
-# start_hand_built: the program started afresh on the hand-built project.
-start_hand_built() {
-    fresh_settings
-    local project
-    project=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$project")"
-    splash_gone
-}
-
 road_pane_sizes() {
     start_hand_built
     PANES=$(pane_lines)

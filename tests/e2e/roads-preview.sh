@@ -13,12 +13,9 @@ previews() { inspect dump | grep -c '^ *Button "&Close" id=58112 '; }
 # changed to 13 in the evaluations grid and not saved, with "charts" the value charts opened, the
 # windows tiled. PROJECT is the file; ON_DISK a copy of what it holds.
 edited_project() {
-    fresh_settings
-    PROJECT=$(data e2e/hand_built.zex)
+    start_hand_built
     ON_DISK="$OUT/on_disk.zex"
     cp "$PROJECT" "$ON_DISK"
-    start_program "$(winpath "$PROJECT")"
-    splash_gone
 
     step "solved; a1's price changed to 13 in the evaluations grid and not saved"
     keys F5

@@ -41,10 +41,7 @@ removed_from_pane() {
 
 # grid_of_hand_built: the hand-built project given on the command line, its evaluations grid opened.
 grid_of_hand_built() {
-    fresh_settings
-    PROJECT=$(data e2e/hand_built.zex)
-    start_program "$(winpath "$PROJECT")"
-    splash_gone
+    start_hand_built
     keys alt+4
     expect_text "$(copied 'Evaluations of Alternatives')" "$(printf '12.5\thigh\r\n8\tlow\r\n5\tmid\r\n20\tlow\r\n')"
 }
