@@ -25,14 +25,16 @@ const int kShadow = 3;
 
 // ---- the preview's bar ------------------------------------------------------------------------------
 
+// Each button's command and the library text of its caption (AfxLoadLibraryString).
 struct PreviewButton {
     UINT nID;
-    const char* pszCaption;
+    UINT nIDCaption;
 };
 const PreviewButton kButtons[] = {
-    {AFX_ID_PREVIEW_PRINT, "&Print..."},  {AFX_ID_PREVIEW_NEXT, "&Next Page"}, {AFX_ID_PREVIEW_PREV, "Pre&v Page"},
-    {AFX_ID_PREVIEW_NUMPAGE, "&Two Page"}, {AFX_ID_PREVIEW_ZOOMIN, "Zoom &In"}, {AFX_ID_PREVIEW_ZOOMOUT, "Zoom &Out"},
-    {AFX_ID_PREVIEW_CLOSE, "&Close"},
+    {AFX_ID_PREVIEW_PRINT, AFX_IDS_PREVIEW_PRINT},     {AFX_ID_PREVIEW_NEXT, AFX_IDS_PREVIEW_NEXT},
+    {AFX_ID_PREVIEW_PREV, AFX_IDS_PREVIEW_PREV},       {AFX_ID_PREVIEW_NUMPAGE, AFX_IDS_PREVIEW_TWOPAGE},
+    {AFX_ID_PREVIEW_ZOOMIN, AFX_IDS_PREVIEW_ZOOMIN},   {AFX_ID_PREVIEW_ZOOMOUT, AFX_IDS_PREVIEW_ZOOMOUT},
+    {AFX_ID_PREVIEW_CLOSE, AFX_IDS_PREVIEW_CLOSE},
 };
 const int kButtonCount = int(sizeof kButtons / sizeof kButtons[0]);
 
@@ -104,18 +106,21 @@ private:
         const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
         CClientDC dc(this);
         const HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont);
-        for (const PreviewButton& button : kButtons) {
-            const CSize size = dc.GetTextExtent(button.pszCaption, int(strlen(button.pszCaption)));
+        // "One Page" takes the place of "Two Page": room for both
+        const CString strOnePage = AfxLoadLibraryString(AFX_IDS_PREVIEW_ONEPAGE);
+        CString captions[kButtonCount];
+        for (int i = 0; i < kButtonCount; ++i)
+            captions[i] = AfxLoadLibraryString(kButtons[i].nIDCaption);
+        for (const CString* pCaption = captions; pCaption <= captions + kButtonCount; ++pCaption) {
+            const CString& caption = pCaption < captions + kButtonCount ? *pCaption : strOnePage;
+            const CSize size = dc.GetTextExtent(caption, caption.GetLength());
             m_sizeButton.cx = size.cx > m_sizeButton.cx ? size.cx : m_sizeButton.cx;
             m_sizeButton.cy = size.cy > m_sizeButton.cy ? size.cy : m_sizeButton.cy;
         }
-        // "One Page" takes the place of "Two Page": room for both
-        const CSize sizeOne = dc.GetTextExtent("&One Page", 9);
-        m_sizeButton.cx = sizeOne.cx > m_sizeButton.cx ? sizeOne.cx : m_sizeButton.cx;
         ::SelectObject(dc.m_hDC, hOld);
         m_sizeButton += CSize(16, 10);
         for (int i = 0; i < kButtonCount; ++i) {
-            m_buttons[i].Create(kButtons[i].pszCaption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 0, 0), this,
+            m_buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 0, 0), this,
                                 kButtons[i].nID);
             m_buttons[i].SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
         }
@@ -674,7 +679,7 @@ void CPreviewView::OnUpdatePrevPage(CCmdUI* pCmdUI)
 
 void CPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetText(m_previewState.nPages == 1 ? "&Two Page" : "&One Page");
+    pCmdUI->SetText(AfxLoadLibraryString(m_previewState.nPages == 1 ? AFX_IDS_PREVIEW_TWOPAGE : AFX_IDS_PREVIEW_ONEPAGE));
     pCmdUI->Enable(!m_previewState.bZoomedIn);
 }
 
