@@ -50,9 +50,9 @@
 //                                           item or tree node under it), "at in: LINE" (its top-level
 //                                           window)
 //   ondrix_inspect other TITLE L T W H [hidden-focus]
-//                                           shows the window of another program above the others (an
-//                                           edit box that takes the focus when it is activated, never
-//                                           closed) until the process is ended; hidden-focus: it gives
+//                                           shows the window of another program (an edit box that
+//                                           takes the focus when it is activated, never closed) until
+//                                           the process is ended; hidden-focus: it gives
 //                                           the focus to a hidden window instead, the fault that a
 //                                           road's check of the focus must catch
 //   ondrix_inspect serve [FILE]             takes the commands above (but other) from the standard
@@ -1083,8 +1083,8 @@ LRESULT CALLBACK OtherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-// Shows a window of another program, titled title, at left, top (width by height), above the other
-// windows, not activated, and serves it until the process is ended: what a road activates to take
+// Shows a window of another program, titled title, at left, top (width by height), not activated, and
+// serves it until the process is ended: what a road activates to take
 // the program's activation away. With hiddenFocus the window gives the focus to a hidden window of its
 // own when it is activated: the fault that a road's check of the focus must catch.
 int ShowOther(const std::string& title, int left, int top, int width, int height, bool hiddenFocus)
@@ -1098,8 +1098,8 @@ int ShowOther(const std::string& title, int left, int top, int width, int height
     wc.lpszClassName = "OndrixInspectOther";
     if (!::RegisterClassA(&wc))
         return 1;
-    const HWND hwnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, left, top,
-                                        width, height, nullptr, nullptr, instance, nullptr);
+    const HWND hwnd = ::CreateWindowExA(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, left, top, width,
+                                        height, nullptr, nullptr, instance, nullptr);
     if (hwnd == nullptr)
         return 1;
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, hiddenFocus ? 1 : 0);
