@@ -548,9 +548,9 @@ soak_start() {
     EXIT_PENDING=0
 }
 
-# The files a file dialog is given: copies of the test projects, a generated project whose solve takes
-# some seconds, and what the road saved; and apart from them the generated large project, read only
-# by the road's own action for it (a read of some seconds).
+# The files a file dialog is given: copies of the test projects and what the road saved; apart from
+# them, given now and then, two generated projects: one whose solve takes some seconds, one whose read
+# does (the road acts while it is read).
 soak_files() {
     mkdir -p "$OUT/files" "$OUT/saved" "$OUT/large"
     local file
@@ -561,7 +561,8 @@ soak_files() {
         cp "$ONDRIX_TEST_DATA/$file" "$OUT/files/" || fail "no test data $file"
     done
     cars_project "$OUT/files/cars.zex"
-    "$ONDRIX_GENERATE_PROJECT" 70 "$OUT/files/solve.zex" || fail "could not generate the project to solve"
+    SOAK_SOLVE_FILE=$OUT/large/solve.zex
+    "$ONDRIX_GENERATE_PROJECT" 70 "$SOAK_SOLVE_FILE" || fail "could not generate the project to solve"
     SOAK_LARGE_FILE=$OUT/large/large.zex
     "$ONDRIX_GENERATE_PROJECT" "$SOAK_LARGE" "$SOAK_LARGE_FILE" || fail "could not generate the large project"
 }
@@ -1004,6 +1005,9 @@ act_open() {
         # the large project, and actions while it is read
         do_action file "$SOAK_LARGE_FILE"
         read_burst
+    elif chance 8; then
+        # a project whose solves last (and the actions taken meanwhile are dropped)
+        do_action file "$SOAK_SOLVE_FILE"
     else
         a_project
         do_action file "$CHOSEN"
