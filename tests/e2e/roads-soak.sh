@@ -295,6 +295,12 @@ read_focus() {
 # main_is_foreground: the main window is the active one of the display (Alt+F4 goes to it).
 main_is_foreground() { [[ $FOREGROUND =~ $SOAK_MAIN ]]; }
 
+# program_is_foreground: the main window or a floating pane's frame is the active one (the keys of the
+# main window's menus reach it from either).
+program_is_foreground() {
+    main_is_foreground || [[ $FOREGROUND =~ ^Afx[^\ ]*\ \"(Alternatives|Reference\ Set|Criteria)\ Window\" ]]
+}
+
 # line_ident INDEX: the line up to its place (" at="): what names the window or item again in a later
 # dump, for a replay.
 line_ident() {
@@ -765,7 +771,7 @@ act_main() {
         do_action keys "$CHOSEN"
     elif [ "$R" -lt 993 ]; then
         ending_keys alt+F4
-    elif [ -z "$WORK" ] && [ "$PREVIEW" -eq 0 ] && main_is_foreground; then
+    elif [ -z "$WORK" ] && [ "$PREVIEW" -eq 0 ] && program_is_foreground; then
         do_action ending keys alt+f x
     else
         # (no menu bar shows over a print preview)
@@ -1135,7 +1141,8 @@ soak_message() {
 
 # soak_report: the seed and the last 20 actions, for fail().
 soak_report() {
-    echo "soak road: seed $SOAK_SEED, $ACTION_COUNT actions taken; the last ones (state: action -> what a click reached):"
+    echo "soak road: seed $SOAK_SEED, $ACTION_COUNT actions taken; the active window at the last look: ${FOREGROUND:-none}"
+    echo "the last actions (state: action -> what a click reached):"
     local first=$((${#ACTIONS[@]} - 20)) i
     [ "$first" -lt 0 ] && first=0
     for ((i = first; i < ${#ACTIONS[@]}; i++)); do
