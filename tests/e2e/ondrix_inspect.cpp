@@ -346,8 +346,8 @@ std::string TreeItemPlace(HWND hwnd, const RemoteBuffer& remote, HTREEITEM item)
     return ScreenPlace(hwnd, rect);
 }
 
-// The dump line of a tree view's node at level.
-std::string NodeLine(HWND hwnd, const RemoteBuffer& remote, HTREEITEM node, int level, const std::string& indent)
+// A tree view node's text, and whether it is selected, as its own process answers.
+std::string NodeText(HWND hwnd, const RemoteBuffer& remote, HTREEITEM node, bool* selected = nullptr)
 {
     TVITEMA record = {};
     record.mask = TVIF_TEXT | TVIF_STATE;
@@ -361,9 +361,19 @@ std::string NodeLine(HWND hwnd, const RemoteBuffer& remote, HTREEITEM node, int 
     Send(hwnd, TVM_GETITEMA, 0, LPARAM(remote.At(0)));
     remote.Read(0, &record, sizeof record);
     remote.Read(kTextOffset, text, kTextSize);
+    if (selected != nullptr)
+        *selected = (record.state & TVIS_SELECTED) != 0;
+    return text;
+}
+
+// The dump line of a tree view's node at level.
+std::string NodeLine(HWND hwnd, const RemoteBuffer& remote, HTREEITEM node, int level, const std::string& indent)
+{
+    bool selected = false;
+    const std::string text = NodeText(hwnd, remote, node, &selected);
     std::string line = indent + std::string(size_t(level) * 2, ' ') + "node " + std::to_string(level) + ": " +
                        Quoted(text) + TreeItemPlace(hwnd, remote, node);
-    if (record.state & TVIS_SELECTED)
+    if (selected)
         line += " [selected]";
     return line;
 }
@@ -1034,17 +1044,7 @@ std::string ItemAt(HWND hwnd, POINT point)
     const HTREEITEM node = HTREEITEM(Send(hwnd, TVM_HITTEST, 0, LPARAM(remote.At(0))));
     if (node == nullptr)
         return "";
-    TVITEMA record = {};
-    record.mask = TVIF_TEXT;
-    record.hItem = node;
-    record.pszText = remote.At(kTextOffset);
-    record.cchTextMax = int(kTextSize);
-    char text[kTextSize + 1] = {};
-    remote.Write(0, &record, sizeof record);
-    remote.Write(kTextOffset, text, kTextSize);
-    Send(hwnd, TVM_GETITEMA, 0, LPARAM(remote.At(0)));
-    remote.Read(kTextOffset, text, kTextSize);
-    return "node: " + Quoted(text);
+    return "node: " + Quoted(NodeText(hwnd, remote, node));
 }
 
 // What a click at the screen point reaches: the line "at:" of the window there (as the system finds
