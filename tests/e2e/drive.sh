@@ -41,12 +41,19 @@ fail() {
 # take a pointer resting over their windows for a user's hovering.
 POINTER_HOME=$(xdotool getmouselocation 2>/dev/null | sed -E 's/^x:([0-9]+) y:([0-9]+).*/\1 \2/')
 
-# leave: ends the program if it still runs and puts the pointer back.
+# The processes a road started beside the program (a window of another program, say), ended with it.
+ALSO_STARTED=()
+
+# leave: ends the program if it still runs, and what the road started beside it, and puts the pointer
+# back.
 leave() {
-    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-        kill "$PROGRAM_PID" 2>/dev/null
-        wait "$PROGRAM_PID" 2>/dev/null
-    fi
+    local pid
+    for pid in "$PROGRAM_PID" "${ALSO_STARTED[@]}"; do
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null
+            wait "$pid" 2>/dev/null
+        fi
+    done
     PROGRAM_PID=""
     [ -n "$POINTER_HOME" ] && xdotool mousemove $POINTER_HOME 2>/dev/null
     return 0

@@ -1,8 +1,9 @@
 // ondrix_inspect: reads the windows of the display from outside their process, for the end-to-end
 // roads. It never sends a command or an input to a window: what it reports is what a user sees.
 //
-//   ondrix_inspect dump [DEPTH]             every visible top-level window and its descendants
-//                                           (down to DEPTH levels below it, without items)
+//   ondrix_inspect dump [DEPTH|seen]        every visible top-level window and its descendants
+//                                           (down to DEPTH levels below it, without items; seen:
+//                                           with only the items scrolled into view)
 //   ondrix_inspect wait SECONDS REGEX...    polls the dump until every REGEX matches a line (exit 0,
 //                                           printing the first line each matched), else exit 1
 //   ondrix_inspect gone SECONDS REGEX       polls the dump until no line matches REGEX
@@ -25,6 +26,9 @@
 //                                           exit 1. TEXT comes in as the command line's Unicode, so
 //                                           letters outside the program's code page compare too;
 //                                           "&" underlines the next letter, as in a menu
+//   ondrix_inspect shows SECONDS REGEX selected TEXT
+//                                           the same in the colours of a menu's selected item: which
+//                                           of an open menu's items Return would choose
 //   ondrix_inspect cover L T W H RRGGBB SECONDS [REGEX]
 //                                           puts a window of that colour over the rectangle, above
 //                                           every other, and takes it away after SECONDS (or, with
@@ -33,7 +37,25 @@
 //   ondrix_inspect answers SECONDS REGEX    sends the first top-level window whose dump line matches
 //                                           a message that does nothing; exit 0 when its thread
 //                                           took it within SECONDS (the program is not stuck)
-//   ondrix_inspect serve [FILE]             takes the commands above (but shows) from the standard
+//   ondrix_inspect focus                    where the keyboard and the mouse go: the lines
+//                                           "foreground: LINE", "active: LINE" and "focus: LINE" (the
+//                                           window's dump line, or "none"; [disabled] also when a
+//                                           window it lies in is; a child's top-level window follows
+//                                           as "focus in: LINE"), "capture: LINE" while a window holds
+//                                           the mouse, "mode: menu" while a menu takes the input,
+//                                           "mode: move or size", and "work: running" while the
+//                                           program runs long work (a read, a solve) on a thread
+//   ondrix_inspect at X Y                   what a click there reaches: "at: LINE" (the window the
+//                                           system gives the mouse there), "at item: ..." (the list
+//                                           item or tree node under it), "at in: LINE" (its top-level
+//                                           window)
+//   ondrix_inspect other TITLE L T W H [hidden-focus]
+//                                           shows the window of another program (an edit box that
+//                                           takes the focus when it is activated, never closed) until
+//                                           the process is ended; hidden-focus: it gives
+//                                           the focus to a hidden window instead, the fault that a
+//                                           road's check of the focus must catch
+//   ondrix_inspect serve [FILE]             takes the commands above (but other) from the standard
 //                                           input, a line each with tabs between the arguments, and
 //                                           ends what each prints with the line "=end CODE" (with
 //                                           FILE, what each prints goes into FILE and the standard
@@ -41,10 +63,11 @@
 //                                           after every step
 //
 // One line per window, indented two spaces a level:
-//   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled]
+//   CLASS "TEXT" id=ID at=LEFT,TOP,WIDTHxHEIGHT [client=L,T,WxH] [hidden] [disabled] [minimized]
 //                                  (client=: list and tree views, where their lines show: the window
 //                                   less its frame and scroll bars, on the screen)
-// then, under list views, tree views, headers, list and combo boxes, their items:
+// then, under list views, tree views, headers, list and combo boxes, their items (each with [hidden]
+// at its end when its control does not show):
 //   item N: "COLUMN 0" "COLUMN 1" ... [at=L,T,WxH] [selected]
 //                                  (list view, with the item's place on the screen; list and combo
 //                                   boxes: one column, no place)
@@ -232,7 +255,8 @@ std::string ToolTipShownText(HWND hwnd)
     return text;
 }
 
-void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
+// The list view's items (seen: only those of the page it scrolled to, which a user sees).
+void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines, bool seen)
 {
     RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
     if (!remote.Valid())
@@ -241,8 +265,14 @@ void DumpListView(HWND hwnd, const std::string& indent, std::vector<std::string>
     int columns = header != nullptr ? int(Send(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
     if (columns < 1)
         columns = 1;
-    const int count = int(Send(hwnd, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; i++) {
+    int count = int(Send(hwnd, LVM_GETITEMCOUNT, 0, 0));
+    int first = 0;
+    if (seen) {
+        first = int(Send(hwnd, LVM_GETTOPINDEX, 0, 0));
+        // (a part of a line shows below the last whole one)
+        count = std::min(count, first + int(Send(hwnd, LVM_GETCOUNTPERPAGE, 0, 0)) + 1);
+    }
+    for (int i = first; i < count; i++) {
         std::string line = indent + "item " + std::to_string(i) + ":";
         for (int c = 0; c < columns; c++)
             line += " " + Quoted(ListViewText(hwnd, remote, i, c));
@@ -265,13 +295,14 @@ int ListViewTextWidth(HWND list, const RemoteBuffer& remote, const std::string& 
 // A header control's columns: their texts and where they show on the screen (their widths), in the
 // order of their indexes; for a list view's header also the width of the widest text of the column,
 // its heading's and its items', as the list measures them.
-void DumpHeader(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
+void DumpHeader(HWND hwnd, const std::string& indent, std::vector<std::string>& lines, bool seen)
 {
     RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
     if (!remote.Valid())
         return;
     const HWND list = ::GetParent(hwnd);
-    const bool bList = list != nullptr && ClassOf(list) == WC_LISTVIEWA;
+    // (seen: what shows, without the widths of texts measured over every item)
+    const bool bList = !seen && list != nullptr && ClassOf(list) == WC_LISTVIEWA;
     const int count = int(Send(hwnd, HDM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; i++) {
         HDITEMA record = {};
@@ -315,54 +346,94 @@ std::string TreeItemPlace(HWND hwnd, const RemoteBuffer& remote, HTREEITEM item)
     return ScreenPlace(hwnd, rect);
 }
 
+// A tree view node's text, and whether it is selected, as its own process answers.
+std::string NodeText(HWND hwnd, const RemoteBuffer& remote, HTREEITEM node, bool* selected = nullptr)
+{
+    TVITEMA record = {};
+    record.mask = TVIF_TEXT | TVIF_STATE;
+    record.hItem = node;
+    record.stateMask = TVIS_SELECTED;
+    record.pszText = remote.At(kTextOffset);
+    record.cchTextMax = int(kTextSize);
+    char text[kTextSize + 1] = {};
+    remote.Write(0, &record, sizeof record);
+    remote.Write(kTextOffset, text, kTextSize);
+    Send(hwnd, TVM_GETITEMA, 0, LPARAM(remote.At(0)));
+    remote.Read(0, &record, sizeof record);
+    remote.Read(kTextOffset, text, kTextSize);
+    if (selected != nullptr)
+        *selected = (record.state & TVIS_SELECTED) != 0;
+    return text;
+}
+
+// The dump line of a tree view's node at level.
+std::string NodeLine(HWND hwnd, const RemoteBuffer& remote, HTREEITEM node, int level, const std::string& indent)
+{
+    bool selected = false;
+    const std::string text = NodeText(hwnd, remote, node, &selected);
+    std::string line = indent + std::string(size_t(level) * 2, ' ') + "node " + std::to_string(level) + ": " +
+                       Quoted(text) + TreeItemPlace(hwnd, remote, node);
+    if (selected)
+        line += " [selected]";
+    return line;
+}
+
 void DumpTreeNodes(HWND hwnd, const RemoteBuffer& remote, HTREEITEM first, int level, const std::string& indent,
                    std::vector<std::string>& lines)
 {
     for (HTREEITEM node = first; node != nullptr;
          node = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_NEXT, LPARAM(node)))) {
-        TVITEMA record = {};
-        record.mask = TVIF_TEXT | TVIF_STATE;
-        record.hItem = node;
-        record.stateMask = TVIS_SELECTED;
-        record.pszText = remote.At(kTextOffset);
-        record.cchTextMax = int(kTextSize);
-        char text[kTextSize + 1] = {};
-        remote.Write(0, &record, sizeof record);
-        remote.Write(kTextOffset, text, kTextSize);
-        Send(hwnd, TVM_GETITEMA, 0, LPARAM(remote.At(0)));
-        remote.Read(0, &record, sizeof record);
-        remote.Read(kTextOffset, text, kTextSize);
-        std::string line = indent + std::string(size_t(level) * 2, ' ') + "node " + std::to_string(level) + ": " +
-                           Quoted(text) + TreeItemPlace(hwnd, remote, node);
-        if (record.state & TVIS_SELECTED)
-            line += " [selected]";
-        lines.push_back(line);
+        lines.push_back(NodeLine(hwnd, remote, node, level, indent));
         DumpTreeNodes(hwnd, remote, HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_CHILD, LPARAM(node))), level + 1,
                       indent, lines);
     }
 }
 
-void DumpTreeView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines)
+// The tree view's nodes, depth first (seen: only those scrolled into view, under open nodes).
+void DumpTreeView(HWND hwnd, const std::string& indent, std::vector<std::string>& lines, bool seen)
 {
     const HTREEITEM root = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     if (root == nullptr)
         return;
     RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
-    if (remote.Valid())
+    if (!remote.Valid())
+        return;
+    if (!seen) {
         DumpTreeNodes(hwnd, remote, root, 0, indent, lines);
+        return;
+    }
+    const int shown = int(Send(hwnd, TVM_GETVISIBLECOUNT, 0, 0)) + 1;
+    HTREEITEM node = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+    for (int i = 0; node != nullptr && i < shown; i++) {
+        int level = 0;
+        for (HTREEITEM up = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_PARENT, LPARAM(node))); up != nullptr && level < 100;
+             up = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_PARENT, LPARAM(up))))
+            level++;
+        lines.push_back(NodeLine(hwnd, remote, node, level, indent));
+        node = HTREEITEM(Send(hwnd, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, LPARAM(node)));
+    }
 }
 
-// List and combo boxes: their text messages are carried between processes by the system itself.
-void DumpListBox(HWND hwnd, bool combo, const std::string& indent, std::vector<std::string>& lines)
+// List and combo boxes: their text messages are carried between processes by the system itself (seen:
+// only a list box's lines scrolled into view).
+void DumpListBox(HWND hwnd, bool combo, const std::string& indent, std::vector<std::string>& lines, bool seen)
 {
     const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
     const LONG_PTR ownerDrawn = combo ? (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE) : (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE);
     // an owner-drawn box without strings keeps no texts
     if (style & ownerDrawn)
         return;
-    const int count = int(Send(hwnd, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    int count = int(Send(hwnd, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
     const int selected = int(Send(hwnd, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
-    for (int i = 0; i < count && i < 1000; i++) {
+    int first = 0;
+    if (seen && !combo) {
+        first = int(Send(hwnd, LB_GETTOPINDEX, 0, 0));
+        RECT client = {};
+        ::GetClientRect(hwnd, &client);
+        const int height = std::max(1, int(Send(hwnd, LB_GETITEMHEIGHT, 0, 0)));
+        count = std::min(count, first + int(client.bottom) / height + 1);
+    }
+    for (int i = first; i < count && i < first + 1000; i++) {
         const int length = int(Send(hwnd, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, WPARAM(i), 0));
         if (length < 0)
             continue;
@@ -377,8 +448,9 @@ void DumpListBox(HWND hwnd, bool combo, const std::string& indent, std::vector<s
 }
 
 // The window's line, then (with whole) its items and its children's lines; with a last depth of 0 or
-// more, the children's lines down to that depth and no items.
-void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whole = true, int lastDepth = -1)
+// more, the children's lines down to that depth and no items; seen: only the items scrolled into view.
+void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whole = true, int lastDepth = -1,
+                bool seen = false)
 {
     const std::string indent(size_t(depth) * 2, ' ');
     const std::string cls = ClassOf(hwnd);
@@ -400,26 +472,34 @@ void DumpWindow(HWND hwnd, int depth, std::vector<std::string>& lines, bool whol
         line += " [hidden]";
     if (!::IsWindowEnabled(hwnd))
         line += " [disabled]";
+    if (::IsIconic(hwnd))
+        line += " [minimized]";
     lines.push_back(line);
     if (!whole || (lastDepth >= 0 && depth >= lastDepth))
         return;
 
     const std::string itemIndent = indent + "  ";
     if (lastDepth < 0) {
+        const size_t first = lines.size();
         if (cls == WC_LISTVIEWA)
-            DumpListView(hwnd, itemIndent, lines);
+            DumpListView(hwnd, itemIndent, lines, seen);
         else if (cls == WC_TREEVIEWA)
-            DumpTreeView(hwnd, itemIndent, lines);
+            DumpTreeView(hwnd, itemIndent, lines, seen);
         else if (cls == WC_HEADERA)
-            DumpHeader(hwnd, itemIndent, lines);
+            DumpHeader(hwnd, itemIndent, lines, seen);
         else if (cls == "ListBox" || cls == "ComboLBox")
-            DumpListBox(hwnd, false, itemIndent, lines);
+            DumpListBox(hwnd, false, itemIndent, lines, seen);
         else if (cls == "ComboBox")
-            DumpListBox(hwnd, true, itemIndent, lines);
+            DumpListBox(hwnd, true, itemIndent, lines, seen);
+        // the items of a window that does not show (or lies in one that does not) are not seen either,
+        // whatever place their control gives them
+        if (!::IsWindowVisible(hwnd))
+            for (size_t i = first; i < lines.size(); i++)
+                lines[i] += " [hidden]";
     }
 
     for (HWND child = ::GetWindow(hwnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        DumpWindow(child, depth + 1, lines, true, lastDepth);
+        DumpWindow(child, depth + 1, lines, true, lastDepth, seen);
 }
 
 BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam)
@@ -430,14 +510,16 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam)
 }
 
 // The lines of every visible top-level window and its descendants; with a last depth of 0 or more,
-// only those down to that depth below the top-level ones, without items: cheaper, for what lies on top.
-std::vector<std::string> Dump(int lastDepth = -1)
+// only those down to that depth below the top-level ones, without items: cheaper, for what lies on top;
+// seen: only the items that lists and trees show scrolled into view (a list of thousands is dumped in
+// the time of a page).
+std::vector<std::string> Dump(int lastDepth = -1, bool seen = false)
 {
     std::vector<HWND> tops;
     ::EnumWindows(CollectTopLevel, LPARAM(&tops));
     std::vector<std::string> lines;
     for (HWND hwnd : tops)
-        DumpWindow(hwnd, 0, lines, true, lastDepth);
+        DumpWindow(hwnd, 0, lines, true, lastDepth, seen);
     return lines;
 }
 
@@ -672,16 +754,19 @@ bool PrintClipboard(bool empty)
 }
 
 // The picture of text drawn by the system in Unicode, single line, in the menu font of the non-client
-// metrics, in the menu text colour on the menu colour, cut to the box of its ink: top row first,
-// 0xRRGGBB values; empty when it could not be drawn.
-std::vector<unsigned long> MenuTextPicture(LPCWSTR text, int& width, int& height)
+// metrics, in the menu text colour on the menu colour (selected: in the colours of a menu's selected
+// item), cut to the box of its ink: top row first, 0xRRGGBB values; empty when it could not be drawn.
+std::vector<unsigned long> MenuTextPicture(LPCWSTR text, int& width, int& height, bool selected = false)
 {
     std::vector<unsigned long> points;
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         return points;
-    const COLORREF back = ::GetSysColor(COLOR_MENU), ink = ::GetSysColor(COLOR_MENUTEXT);
+    BOOL flat = FALSE;
+    ::SystemParametersInfoW(SPI_GETFLATMENU, 0, &flat, 0);
+    const COLORREF back = ::GetSysColor(!selected ? COLOR_MENU : flat ? COLOR_MENUHILIGHT : COLOR_HIGHLIGHT);
+    const COLORREF ink = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
     ::ReleaseDC(nullptr, screen);
@@ -766,6 +851,32 @@ bool WaitForPictureInside(double seconds, const std::regex& pattern, const std::
     }
 }
 
+// Polls for up to seconds until the window of the first line matching pattern shows text somewhere in
+// it as the system draws a menu item's text (selected: a selected item's); false when it does not or
+// the text cannot be drawn.
+bool ShowsText(double seconds, const std::regex& pattern, LPCWSTR text, bool selected)
+{
+    int width = 0, height = 0;
+    const std::vector<unsigned long> picture = MenuTextPicture(text, width, height, selected);
+    if (picture.empty()) {
+        std::fprintf(stderr, "ondrix_inspect: could not draw the text\n");
+        return false;
+    }
+    return WaitForPictureInside(seconds, pattern, picture, width, height);
+}
+
+// UTF-8 text (a line that serve reads) as the system's Unicode, ended by a zero.
+std::vector<WCHAR> Wide(const std::string& text)
+{
+    std::vector<WCHAR> wide(1, 0);
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    if (n > 1) {
+        wide.assign(size_t(n), 0);
+        ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), n);
+    }
+    return wide;
+}
+
 // The cover's window: its class's brush paints it; it takes no activation and no click.
 LRESULT CALLBACK CoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -843,13 +954,180 @@ bool Answers(double seconds, const std::regex& pattern)
     return false;
 }
 
+// The report line of a window: its dump line, [disabled] also when a window it lies in is disabled
+// (no input reaches it then either).
+std::string ReportLine(HWND hwnd)
+{
+    std::vector<std::string> lines;
+    DumpWindow(hwnd, 0, lines, false);
+    std::string line = lines.front();
+    if (line.find(" [disabled]") == std::string::npos) {
+        const HWND desktop = ::GetDesktopWindow();
+        for (HWND up = ::GetAncestor(hwnd, GA_PARENT); up != nullptr && up != desktop; up = ::GetAncestor(up, GA_PARENT))
+            if (!::IsWindowEnabled(up)) {
+                line += " [disabled]";
+                break;
+            }
+    }
+    return line;
+}
+
+// Prints NAME: and the report line of the window, or "none"; for a child window also NAME in: and the
+// line of its top-level window.
+void PrintWindowReport(const char* name, HWND hwnd)
+{
+    if (hwnd == nullptr || !::IsWindow(hwnd)) {
+        std::fprintf(g_out, "%s: none\n", name);
+        return;
+    }
+    std::fprintf(g_out, "%s: %s\n", name, ReportLine(hwnd).c_str());
+    const HWND top = ::GetAncestor(hwnd, GA_ROOT);
+    if (top != nullptr && top != hwnd)
+        std::fprintf(g_out, "%s in: %s\n", name, ReportLine(top).c_str());
+}
+
+// The class of the window that the program makes, out of sight, for as long as it runs long work (a
+// file read, a solve) on a thread of its own: its being there is how a road knows that such work runs.
+const char* const kWorkWindowClass = "OndrixWindowsThreadCall";
+
+// Where the keyboard and the mouse go, as the system keeps it for the thread of the foreground
+// window: the lines "foreground:", "active:" and "focus:" (each with " in:" for a child), "capture:"
+// when a window holds the mouse, "mode: menu" while a menu tracks the input and "mode: move or size"
+// while a window is moved or sized by the keyboard or the mouse, and "work: running" while the program
+// runs long work.
+bool PrintFocus()
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    const HWND foreground = ::GetForegroundWindow();
+    if (foreground != nullptr && !::GetGUIThreadInfo(::GetWindowThreadProcessId(foreground, nullptr), &info))
+        info = GUITHREADINFO{};
+    PrintWindowReport("foreground", foreground);
+    PrintWindowReport("active", info.hwndActive);
+    PrintWindowReport("focus", info.hwndFocus);
+    if (info.hwndCapture != nullptr)
+        PrintWindowReport("capture", info.hwndCapture);
+    if (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE) || info.hwndMenuOwner != nullptr)
+        std::fprintf(g_out, "mode: menu\n");
+    if (info.flags & GUI_INMOVESIZE || info.hwndMoveSize != nullptr)
+        std::fprintf(g_out, "mode: move or size\n");
+    if (::FindWindowExA(HWND_MESSAGE, nullptr, kWorkWindowClass, nullptr) != nullptr)
+        std::fprintf(g_out, "work: running\n");
+    return true;
+}
+
+// The text of a list view's item or a tree view's node under the screen point, as the dump shows it
+// ("item N: ..." or "node: ..."); empty when none is there.
+std::string ItemAt(HWND hwnd, POINT point)
+{
+    const std::string cls = ClassOf(hwnd);
+    if (cls != WC_LISTVIEWA && cls != WC_TREEVIEWA)
+        return "";
+    RemoteBuffer remote(hwnd, kTextOffset + kTextSize);
+    if (!remote.Valid())
+        return "";
+    ::ScreenToClient(hwnd, &point);
+    if (cls == WC_LISTVIEWA) {
+        LVHITTESTINFO hit = {};
+        hit.pt = point;
+        if (!remote.Write(0, &hit, sizeof hit))
+            return "";
+        const int item = int(Send(hwnd, LVM_HITTEST, 0, LPARAM(remote.At(0))));
+        if (item < 0)
+            return "";
+        return "item " + std::to_string(item) + ": " + Quoted(ListViewText(hwnd, remote, item, 0));
+    }
+    TVHITTESTINFO hit = {};
+    hit.pt = point;
+    if (!remote.Write(0, &hit, sizeof hit))
+        return "";
+    const HTREEITEM node = HTREEITEM(Send(hwnd, TVM_HITTEST, 0, LPARAM(remote.At(0))));
+    if (node == nullptr)
+        return "";
+    return "node: " + Quoted(NodeText(hwnd, remote, node));
+}
+
+// What a click at the screen point reaches: the line "at:" of the window there (as the system finds
+// it for the mouse), "at item:" with the list item or tree node under it, "at in:" with its top-level
+// window; "at: none" off every window.
+bool PrintWindowAt(int x, int y)
+{
+    const POINT point = {x, y};
+    const HWND hwnd = ::WindowFromPoint(point);
+    PrintWindowReport("at", hwnd);
+    if (hwnd != nullptr) {
+        const std::string item = ItemAt(hwnd, point);
+        if (!item.empty())
+            std::fprintf(g_out, "at item: %s\n", item.c_str());
+    }
+    return true;
+}
+
+// The other program's window: it takes no part in anything but the keyboard focus, which its edit box
+// (id 1) takes while it is active, or, in the window that shows the fault of a focus on a hidden
+// window, its hidden edit box (id 2); it will not be closed (Alt+F4 pressed in it leaves it standing).
+LRESULT CALLBACK OtherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CLOSE:
+        return 0;
+    case WM_SETFOCUS:
+        if (HWND edit = ::GetDlgItem(hwnd, ::GetWindowLongPtrA(hwnd, GWLP_USERDATA) != 0 ? 2 : 1))
+            ::SetFocus(edit);
+        return 0;
+    case WM_SIZE:
+        if (HWND edit = ::GetDlgItem(hwnd, 1))
+            ::MoveWindow(edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// Shows a window of another program, titled title, at left, top (width by height), not activated, and
+// serves it until the process is ended: what a road activates to take
+// the program's activation away. With hiddenFocus the window gives the focus to a hidden window of its
+// own when it is activated: the fault that a road's check of the focus must catch.
+int ShowOther(const std::string& title, int left, int top, int width, int height, bool hiddenFocus)
+{
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OtherProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
+    wc.lpszClassName = "OndrixInspectOther";
+    if (!::RegisterClassA(&wc))
+        return 1;
+    const HWND hwnd = ::CreateWindowExA(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, left, top, width,
+                                        height, nullptr, nullptr, instance, nullptr);
+    if (hwnd == nullptr)
+        return 1;
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, hiddenFocus ? 1 : 0);
+    // (showing the fault, its edit box takes no click: the window's activation sets the focus)
+    ::CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "",
+                      WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | (hiddenFocus ? WS_DISABLED : 0), 0, 0, 0,
+                      0, hwnd, HMENU(1), instance, nullptr);
+    ::CreateWindowExA(0, "Edit", "", WS_CHILD, 0, 0, 10, 10, hwnd, HMENU(2), instance, nullptr);
+    RECT client = {};
+    ::GetClientRect(hwnd, &client);
+    ::SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: ondrix_inspect dump [DEPTH] | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
+    std::fprintf(stderr, "usage: ondrix_inspect dump [DEPTH|seen] | wait SECONDS REGEX... | gone SECONDS REGEX | shot FILE.bmp\n"
                          "                      | pixels L T W H RRGGBB | clipboard [empty]\n"
                          "                      | image SECONDS REGEX FILE.bmp | shows SECONDS REGEX menu TEXT\n"
+                         "                      | shows SECONDS REGEX selected TEXT\n"
                          "                      | cover L T W H RRGGBB SECONDS [REGEX] | answers SECONDS REGEX\n"
-                         "                      | serve [FILE]\n");
+                         "                      | focus | at X Y | other TITLE L T W H [hidden-focus] | serve [FILE]\n");
     return 2;
 }
 
@@ -862,7 +1140,8 @@ int Run(const std::vector<std::string>& args)
     const std::string& command = args[0];
     try {
         if (command == "dump" && (argc == 1 || argc == 2)) {
-            for (const std::string& line : Dump(argc == 2 ? std::atoi(args[1].c_str()) : -1))
+            const bool seen = argc == 2 && args[1] == "seen";
+            for (const std::string& line : Dump(argc == 2 && !seen ? std::atoi(args[1].c_str()) : -1, seen))
                 std::fprintf(g_out, "%s\n", line.c_str());
             return 0;
         }
@@ -893,6 +1172,14 @@ int Run(const std::vector<std::string>& args)
         }
         if (command == "clipboard" && (argc == 1 || (argc == 2 && args[1] == "empty")))
             return PrintClipboard(argc == 2) ? 0 : 1;
+        if (command == "focus" && argc == 1)
+            return PrintFocus() ? 0 : 1;
+        if (command == "at" && argc == 3)
+            return PrintWindowAt(std::atoi(args[1].c_str()), std::atoi(args[2].c_str())) ? 0 : 1;
+        if (command == "shows" && argc == 5 && (args[3] == "menu" || args[3] == "selected"))
+            return ShowsText(std::atof(args[1].c_str()), std::regex(args[2]), Wide(args[4]).data(), args[3] == "selected")
+                       ? 0
+                       : 1;
     } catch (const std::regex_error& e) {
         std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
         return 2;
@@ -946,25 +1233,25 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "serve" && (argc == 2 || argc == 3))
         return Serve(argc == 3 ? argv[2] : nullptr);
-    if (command == "shows" && argc == 6 && std::string(argv[4]) == "menu") {
+    if (command == "other" && (argc == 7 || (argc == 8 && std::string(argv[7]) == "hidden-focus")))
+        return ShowOther(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]),
+                         argc == 8);
+    if (command == "shows" && argc == 6 && (std::string(argv[4]) == "menu" || std::string(argv[4]) == "selected")) {
         // the text as the command line gives it in Unicode, not through the program's code page
         int count = 0;
         LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
         if (wide == nullptr || count < 6)
             return Usage();
-        int width = 0, height = 0;
-        const std::vector<unsigned long> picture = MenuTextPicture(wide[count - 1], width, height);
-        ::LocalFree(wide);
-        if (picture.empty()) {
-            std::fprintf(stderr, "ondrix_inspect: could not draw the text\n");
-            return 1;
-        }
+        int result = 2;
         try {
-            return WaitForPictureInside(std::atof(argv[2]), std::regex(argv[3]), picture, width, height) ? 0 : 1;
+            result = ShowsText(std::atof(argv[2]), std::regex(argv[3]), wide[count - 1], std::string(argv[4]) == "selected")
+                         ? 0
+                         : 1;
         } catch (const std::regex_error& e) {
             std::fprintf(stderr, "ondrix_inspect: bad regular expression: %s\n", e.what());
-            return 2;
         }
+        ::LocalFree(wide);
+        return result;
     }
     return Run(std::vector<std::string>(argv + 1, argv + argc));
 }
