@@ -249,7 +249,9 @@ GLuint CZQAnimatedAboutDlg::BuildGlyphLists(LPCSTR lpszFace, float fDepth, const
     const GLuint nBase = glGenLists(kGlyphs);
     if (nBase == 0)
         return 0;
-    HFONT hFont = ::CreateFontA(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    // the character set of the program's code page: the glyph of each 8-bit code is the letter the
+    // texts mean by it (a Polish letter under Windows-1250, where the Western set drew another)
+    HFONT hFont = ::CreateFontA(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, lpszFace);
     BOOL bMade = FALSE;
     std::vector<GLYPHMETRICSFLOAT> metrics(kGlyphs);

@@ -460,7 +460,7 @@ void SECBmpMenuPlugIn::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (!bGrayed) {
         drawTexts(rectText, bSelected ? g_colors.clrHighlightText : g_colors.clrMenuText);
     } else if (bSelected) {
-        drawTexts(rectText, g_colors.clrMenu);
+        drawTexts(rectText, g_colors.clrGrayText != g_colors.clrHighlight ? g_colors.clrGrayText : g_colors.clrMenu);
     } else {
         CRect rectShifted = rectText;
         rectShifted.OffsetRect(1, 1);

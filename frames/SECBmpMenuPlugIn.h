@@ -28,8 +28,11 @@
 // when selected without an image. The text area is the highlight colour when selected, else the menu
 // colour; label and right-aligned accelerator go from one pixel into it to 23 pixels before the item's
 // right edge, single line, centred vertically: highlight text when selected, menu text otherwise;
-// grayed and selected in the menu colour; grayed otherwise in the highlight colour offset by (1, 1)
-// under the grey text colour.
+// grayed and selected in the grey text colour on the highlight, as the system draws a grey item it
+// highlights (the menu colour instead when the grey is the highlight's own: the text would vanish);
+// grayed otherwise in the highlight colour offset by (1, 1) under the grey text colour. (In the menu
+// colour, as the classic look had it, a grey item highlighted by the keyboard or the mouse showed
+// white on blue under the system's colours, as an enabled one.)
 //
 // Mnemonics (WM_MENUCHAR, answered for every popup): the key upper-cased against the mnemonics of the
 // popup's items the plug-in draws: no match 0; one match 0x20000 + its position (execute); several

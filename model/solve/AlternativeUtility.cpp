@@ -22,9 +22,12 @@ double InterpolateOnSegment(double x, double from, double to, double valueFrom, 
 {
     if (from == to)
         return valueFrom;
-    double share = (x - from) / (to - from);
-    if (!std::isfinite(share))
-        share = (x / 2 - from / 2) / (to / 2 - from / 2);
+    // the range (or the distance) overflowing to infinity makes a share of 0 (or not a number), not the
+    // share of the range: both are measured in halves then
+    const double range = to - from, distance = x - from;
+    const double share = std::isfinite(range) && std::isfinite(distance)
+                             ? distance / range
+                             : (x / 2 - from / 2) / (to / 2 - from / 2);
     return valueFrom + share * (valueTo - valueFrom);
 }
 

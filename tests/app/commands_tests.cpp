@@ -2,6 +2,8 @@
 // through the file dialogs (open, save, save as, recent files, the command line, results), the save
 // question, the reset of a project, solving and the result windows' View commands, the focus cycle.
 // the standard headers before windows.h, which defines min and max as macros
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,7 +14,10 @@
 #include "app/ZQDockingWndCrit.h"
 #include "app/ZQDockingWndRef.h"
 #include "app/ZQGraphView.h"
+#include "frames/SECToolkitRes.h"
 #include "res/resource.h"
+#include "win/AfxRes.h"
+#include "win/AfxResource.h"
 
 namespace {
 
@@ -192,6 +197,67 @@ TEST(MainMenu, EveryItemOfTheMenuAndEveryShortcutInBothLanguages)
         EXPECT_EQ(table[i].key, expected[i].key) << i;
         EXPECT_EQ(table[i].cmd, expected[i].cmd) << i;
     }
+}
+
+// The placeholders of a text ("%1", "%u", "%d"...), in order.
+std::string Placeholders(const CString& text)
+{
+    std::string marks;
+    for (const char* p = text; *p != '\0'; ++p)
+        if (p[0] == '%' && p[1] != '\0')
+            marks += *++p;
+    return marks;
+}
+
+TEST(PolishTexts, EveryTextOfTheProgramTheToolkitAndTheClassLibraryHasItsPolishForm)
+{
+    // the class library's texts (the ids it keeps an English text for), the program's own strings in
+    // the same range, and the window toolkit's
+    std::vector<UINT> ids = {ID_SEC_ALLOWDOCKING, ID_SEC_HIDE,     ID_SEC_FLOATINMAINWINDOW, IDS_SEC_PRESSCTRL,
+                             IDS_SEC_GRIPPER_HIDE, IDS_SEC_GRIPPER_EXPAND, IDS_SEC_GRIPPER_CONTRACT,
+                             IDS_SEC_OTHERCOLOR,  IDS_SEC_TOOLBARNAME, IDS_SEC_RESET, IDS_SEC_DELETE};
+    for (UINT nID = 0xE000; nID <= 0xFFFF; ++nID)
+        if (!AfxLoadLibraryString(nID).IsEmpty())
+            ids.push_back(nID);
+    ASSERT_GT(ids.size(), 60u);
+    const HMODULE hPolish = ::LoadLibraryA("InternationalPL.dll");
+    ASSERT_NE(hPolish, nullptr);
+    // the names of the credits are the same in both languages
+    const std::vector<UINT> same = {IDS_ZQ_STATUS_INDICATOR, IDS_ZQ_AUTHOR1, IDS_ZQ_AUTHOR2, IDS_ZQ_AUTHOR3,
+                                    IDS_ZQ_SUPERVISOR_NAME, IDS_ZQ_CONSULTANT_NAME};
+    for (UINT nID : ids) {
+        const CString english = AfxLoadLibraryString(nID);
+        CString polish;
+        const int nLength = ::LoadStringA(hPolish, nID, polish.GetBuffer(1024), 1024);
+        polish.ReleaseBuffer(nLength > 0 ? nLength : 0);
+        EXPECT_GT(nLength, 0) << "no Polish text " << nID << " for \"" << english << "\"";
+        if (nLength <= 0)
+            continue;
+        if (std::find(same.begin(), same.end(), nID) == same.end()) {
+            EXPECT_STRNE(polish, english) << nID;
+        }
+        EXPECT_EQ(Placeholders(polish), Placeholders(english)) << nID << " \"" << polish << "\"";
+    }
+    // the print preview's buttons: one Alt letter each, in Polish too ("One Page" stands in the place
+    // of "Two Page")
+    AfxSetResourceHandle(hPolish);
+    const UINT buttons[][7] = {{AFX_IDS_PREVIEW_PRINT, AFX_IDS_PREVIEW_NEXT, AFX_IDS_PREVIEW_PREV, AFX_IDS_PREVIEW_TWOPAGE,
+                                AFX_IDS_PREVIEW_ZOOMIN, AFX_IDS_PREVIEW_ZOOMOUT, AFX_IDS_PREVIEW_CLOSE},
+                               {AFX_IDS_PREVIEW_PRINT, AFX_IDS_PREVIEW_NEXT, AFX_IDS_PREVIEW_PREV, AFX_IDS_PREVIEW_ONEPAGE,
+                                AFX_IDS_PREVIEW_ZOOMIN, AFX_IDS_PREVIEW_ZOOMOUT, AFX_IDS_PREVIEW_CLOSE}};
+    for (const auto& bar : buttons) {
+        std::string letters;
+        for (UINT nID : bar) {
+            const CString caption = AfxLoadLibraryString(nID);
+            const int nAmp = caption.Find('&');
+            ASSERT_GE(nAmp, 0) << caption;
+            const char cLetter = char(::toupper(static_cast<unsigned char>(caption[nAmp + 1])));
+            EXPECT_EQ(letters.find(cLetter), std::string::npos) << caption << " shares its letter";
+            letters += cLetter;
+        }
+    }
+    AfxSetResourceHandle(nullptr);
+    ::FreeLibrary(hPolish);
 }
 
 TEST_F(Commands, UpdateRulesAndShortcutsOfDisabledCommandsDoNothing)

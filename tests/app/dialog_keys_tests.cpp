@@ -21,6 +21,17 @@ namespace {
 
 const int kAddValue = 234;
 
+// The program's dialogs and sheets, each as a user opens it on the opened project: the command that
+// makes the program run it, for a sheet the steps a script takes on it first, and for a dialog the
+// button that ends it (an about window has no Cancel).
+struct DialogCase {
+    std::string what;
+    bool bSheet;
+    std::function<void()> open;
+    std::function<void(CPropertySheet&)> prepare;
+    int nEndID;
+};
+
 class DialogKeys : public PanesFixture {
 protected:
     void SetUp() override
@@ -98,6 +109,12 @@ protected:
         };
     }
 
+    // The program's dialogs and sheets (below).
+    std::vector<DialogCase> ProgramDialogs();
+    template <class TModal>
+    void PressOnControl(TModal& modal, const DialogCase& c, size_t nControl, size_t& nControls, UINT nKey,
+                        int nModifiers, const char* pszKey);
+
     std::unique_ptr<KeyPresser> keys;
 };
 
@@ -119,67 +136,139 @@ void MakeOrdinalWithValues(CPropertySheet& sheet)
     values.m_wndName.SetWindowText("mid");
 }
 
+std::vector<DialogCase> DialogKeys::ProgramDialogs()
+{
+    return {
+        {"the alternative property sheet", true,
+         [&] {
+             SelectAlternatives({"x"});
+             Command(Alternatives(), ID_ZQ_ALTERNATIVE_PROPERTIES);
+         },
+         {}, IDCANCEL},
+        {"the rank dialog", false,
+         [&] {
+             SelectAlternatives({"z"});
+             Command(Alternatives(), ID_ZQ_ADD_TO_OTHER_RANK);
+         },
+         {}, IDCANCEL},
+        {"the criterion property sheet of a gain criterion", true, [&] { Command(Criteria(), ID_ZQ_ADD_CRITERION); },
+         {}, IDCANCEL},
+        {"the criterion property sheet of an ordinal criterion", true,
+         [&] { Command(Criteria(), ID_ZQ_ADD_CRITERION); }, MakeOrdinalWithValues, IDCANCEL},
+        {"the options dialog", false, [&] { app.m_pMainWnd->SendMessage(WM_COMMAND, ID_ZQ_OPTIONS); }, {}, IDCANCEL},
+        {"the credibility dialog", false, [&] { Command(Reference(), ID_ZQ_DEFINE_CREDIBILITY); }, {}, IDCANCEL},
+        {"the option pages", true,
+         [&] {
+             CZQOptionsPropSheet sheet("Options", app.m_pMainWnd);
+             sheet.DoModal();
+         },
+         {}, IDCANCEL},
+        {"the about window", false, [&] { app.OnAppAbout(); }, {}, IDOK},
+        {"the plain about window", false, [&] { CZQAboutDlg::Run(app.m_pMainWnd); }, {}, IDOK},
+    };
+}
+
 TEST_F(DialogKeys, EveryDialogAndSheetHasOneTabOrderThroughAllItsButtons)
 {
     OpenProject();
-    const struct {
-        const char* what;
-        std::function<void()> open;
-    } cases[] = {
-        {"the alternative property sheet",
-         [&] {
-             SelectAlternatives({"x"});
-             fake.ExpectModalSheet(SheetScript("the alternative property sheet"));
-             Command(Alternatives(), ID_ZQ_ALTERNATIVE_PROPERTIES);
-         }},
-        {"the rank dialog",
-         [&] {
-             SelectAlternatives({"z"});
-             fake.ExpectModal(DialogScript("the rank dialog", IDCANCEL));
-             Command(Alternatives(), ID_ZQ_ADD_TO_OTHER_RANK);
-         }},
-        {"the criterion property sheet of a gain criterion",
-         [&] {
-             fake.ExpectModalSheet(SheetScript("the criterion property sheet of a gain criterion"));
-             Command(Criteria(), ID_ZQ_ADD_CRITERION);
-         }},
-        {"the criterion property sheet of an ordinal criterion",
-         [&] {
-             fake.ExpectModalSheet(
-                 SheetScript("the criterion property sheet of an ordinal criterion", MakeOrdinalWithValues));
-             Command(Criteria(), ID_ZQ_ADD_CRITERION);
-         }},
-        {"the options dialog",
-         [&] {
-             fake.ExpectModal(DialogScript("the options dialog", IDCANCEL));
-             app.m_pMainWnd->SendMessage(WM_COMMAND, ID_ZQ_OPTIONS);
-         }},
-        {"the credibility dialog",
-         [&] {
-             fake.ExpectModal(DialogScript("the credibility dialog", IDCANCEL));
-             Command(Reference(), ID_ZQ_DEFINE_CREDIBILITY);
-         }},
-        {"the option pages",
-         [&] {
-             CZQOptionsPropSheet sheet("Options", app.m_pMainWnd);
-             fake.ExpectModalSheet(SheetScript("the option pages"));
-             sheet.DoModal();
-         }},
-        {"the about window",
-         [&] {
-             fake.ExpectModal(DialogScript("the about window", IDOK));
-             app.OnAppAbout();
-         }},
-        {"the plain about window",
-         [&] {
-             fake.ExpectModal(DialogScript("the plain about window", IDOK));
-             CZQAboutDlg::Run(app.m_pMainWnd);
-         }},
-    };
-    for (const auto& c : cases) {
+    for (const DialogCase& c : ProgramDialogs()) {
         SCOPED_TRACE(c.what);
+        if (c.bSheet)
+            fake.ExpectModalSheet(SheetScript(c.what, c.prepare));
+        else
+            fake.ExpectModal(DialogScript(c.what, c.nEndID));
         c.open();
     }
+}
+
+// The windows of hWndRoot a user can give the focus to, those of the pages (child dialogs) in it
+// included: visible and enabled, neither labels nor group boxes; the parts of a control (a combo
+// box's edit, a list's header) are the control's.
+std::vector<HWND> FocusableControls(HWND hWndRoot)
+{
+    std::vector<HWND> controls;
+    for (HWND hChild = ::GetWindow(hWndRoot, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(hChild) || !::IsWindowEnabled(hChild))
+            continue;
+        char name[32] = {};
+        ::GetClassNameA(hChild, name, sizeof name);
+        if (::lstrcmpA(name, "#32770") == 0) {
+            const std::vector<HWND> inner = FocusableControls(hChild);
+            controls.insert(controls.end(), inner.begin(), inner.end());
+        } else if (::lstrcmpiA(name, "Static") != 0 &&
+                   !(::lstrcmpiA(name, "Button") == 0 &&
+                     (::GetWindowLongA(hChild, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)) {
+            controls.push_back(hChild);
+        }
+    }
+    return controls;
+}
+
+// On the shown dialog or sheet modal of case c: the focus goes to the nControl-th of the controls of
+// its pages in turn (nControls tells how many there are), and the key is pressed there: the dialog
+// must end as cancelled. A dialog that stays is ended, so that the next one can be opened.
+template <class TModal>
+void DialogKeys::PressOnControl(TModal& modal, const DialogCase& c, size_t nControl, size_t& nControls,
+                                UINT nKey, int nModifiers, const char* pszKey)
+{
+    Show(modal);
+    CPropertySheet* pSheet = dynamic_cast<CPropertySheet*>(static_cast<CWnd*>(&modal));
+    if (pSheet != nullptr && c.prepare)
+        c.prepare(*pSheet);
+    std::vector<std::pair<int, HWND>> targets;
+    const int nPages = pSheet != nullptr ? pSheet->GetPageCount() : 1;
+    for (int nPage = 0; nPage < nPages; ++nPage) {
+        if (pSheet != nullptr && pSheet->GetActiveIndex() != nPage)
+            ASSERT_TRUE(pSheet->SetActivePage(nPage));
+        for (HWND hWnd : FocusableControls(modal.m_hWnd))
+            if (std::find_if(targets.begin(), targets.end(), [hWnd](const auto& t) { return t.second == hWnd; }) ==
+                targets.end())
+                targets.emplace_back(nPage, hWnd);
+    }
+    nControls = targets.size();
+    if (nControl < targets.size()) {
+        if (pSheet != nullptr && pSheet->GetActiveIndex() != targets[nControl].first)
+            ASSERT_TRUE(pSheet->SetActivePage(targets[nControl].first));
+        const std::string where = DescribeWindow(targets[nControl].second);
+        ::SetFocus(targets[nControl].second);
+        keys->Press(nKey, nModifiers);
+        EXPECT_TRUE(modal.IsModalEnded()) << c.what << ": " << pszKey << " on " << where;
+        if (modal.IsModalEnded())
+            EXPECT_EQ(modal.GetModalResult(), IDCANCEL) << c.what << ": " << pszKey << " on " << where;
+    }
+    if (!modal.IsModalEnded())
+        modal.EndDialog(IDCANCEL);
+}
+
+TEST_F(DialogKeys, EscapeAndAltF4EndEveryDialogAndSheetWhateverControlHasTheFocus)
+{
+    OpenProject();
+    const std::string items = ListItems(), tree = Tree();
+    const struct {
+        const char* pszKey;
+        UINT nKey;
+        int nModifiers;
+    } closeKeys[] = {{"Escape", VK_ESCAPE, KeyPresser::None}, {"Alt+F4", VK_F4, KeyPresser::Alt}};
+    for (const DialogCase& c : ProgramDialogs()) {
+        for (const auto& key : closeKeys) {
+            // the dialog is opened again for each of its controls
+            size_t nControls = 1;
+            for (size_t nControl = 0; nControl < nControls; ++nControl) {
+                if (c.bSheet)
+                    fake.ExpectModalSheet([&](CPropertySheet& sheet) {
+                        PressOnControl(sheet, c, nControl, nControls, key.nKey, key.nModifiers, key.pszKey);
+                    });
+                else
+                    fake.ExpectModal([&](CDialog& dlg) {
+                        PressOnControl(dlg, c, nControl, nControls, key.nKey, key.nModifiers, key.pszKey);
+                    });
+                c.open();
+            }
+        }
+    }
+    // every one was cancelled: nothing was added or changed
+    EXPECT_EQ(ListItems(), items);
+    EXPECT_EQ(Tree(), tree);
 }
 
 // Types text into the window with the focus, key by key (lower-case letters).

@@ -211,6 +211,37 @@ TEST_F(BmpMenuTest, ASelectedItemIsHighlightedAndAGrayedImageEmbossed)
     EXPECT_GT(nShadow, 0);
 }
 
+TEST_F(BmpMenuTest, AGrayedItemLooksGreyWhenItIsHighlighted)
+{
+    // the system's grey on the highlight: in the menu colour, which is the highlight text's under the
+    // system's colours, a highlighted grey item would look like an enabled one
+    HMENU hMenu = MakePopup({{"&Item\tCtrl+I", ID_OPEN}, {"&Item\tCtrl+I", ID_NO_IMAGE}});
+    InitPopup(hMenu);
+    const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF clrGrayText = ::GetSysColor(COLOR_GRAYTEXT);
+    const CRect rectTextArea(1 + 20 + 1, 0, kItemWidth, kItemHeight);
+    for (UINT nPos : {0u, 1u}) {
+        SCOPED_TRACE(nPos == 0 ? "with an image" : "without an image");
+        DibCanvas canvas(kItemWidth, kItemHeight);
+        Draw(hMenu, nPos, ODS_SELECTED | ODS_GRAYED, canvas);
+        EXPECT_EQ(canvas.At(kItemWidth - 2, 1), clrHighlight);
+        int nGrey = 0;
+        for (int y = rectTextArea.top; y < rectTextArea.bottom; y++) {
+            for (int x = rectTextArea.left; x < rectTextArea.right; x++) {
+                const COLORREF clr = canvas.At(x, y);
+                ASSERT_NE(clr, ::GetSysColor(COLOR_HIGHLIGHTTEXT)) << x << ", " << y;
+                ASSERT_NE(clr, ::GetSysColor(COLOR_MENU)) << x << ", " << y;
+                nGrey += clr == clrGrayText ? 1 : 0;
+            }
+        }
+        EXPECT_GT(nGrey, 10) << "no grey text";
+        // label and accelerator both
+        const CRect rectGrey = BoundsWhere(canvas, rectTextArea, [clrGrayText](COLORREF c) { return c == clrGrayText; });
+        EXPECT_GT(rectGrey.right, kItemWidth - 23 - 10);
+        EXPECT_LT(rectGrey.left, rectTextArea.left + 10);
+    }
+}
+
 TEST_F(BmpMenuTest, TheTextStandsAtTheSamePlaceWithOrWithoutAnImage)
 {
     HMENU hMenu = MakePopup({{"&Item\tCtrl+I", ID_OPEN}, {"&Item\tCtrl+I", ID_NO_IMAGE}});

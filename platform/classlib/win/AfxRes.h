@@ -112,7 +112,8 @@
 /* The Apply button of property sheets */
 #define ID_APPLY_NOW           0x3021
 
-/* Strings: the program may define them; the library falls back on its own English texts. */
+/* Strings: the program may define them; the library falls back on its own English texts. Every text
+ * the library shows a user is one of them, so that a translation's resource library carries them all. */
 #define AFX_IDS_APP_TITLE         0xE000
 #define AFX_IDS_IDLEMESSAGE       0xE001
 #define AFX_IDS_HELPMODEMESSAGE   0xE002
@@ -133,5 +134,18 @@
 #define AFX_IDP_FAILED_TO_START_PRINT 0xF107
 #define AFX_IDP_INTERNAL_FAILURE  0xF108
 #define AFX_IDP_COMMAND_FAILURE   0xF109
+/* The print preview's bar: its buttons' captions ("&" before the letter that Alt presses) and the page
+ * text of the status bar (a format with one %u: the page shown). */
+#define AFX_IDS_PREVIEW_PRINT     0xF120
+#define AFX_IDS_PREVIEW_NEXT      0xF121
+#define AFX_IDS_PREVIEW_PREV      0xF122
+#define AFX_IDS_PREVIEW_TWOPAGE   0xF123
+#define AFX_IDS_PREVIEW_ONEPAGE   0xF124
+#define AFX_IDS_PREVIEW_ZOOMIN    0xF125
+#define AFX_IDS_PREVIEW_ZOOMOUT   0xF126
+#define AFX_IDS_PREVIEW_CLOSE     0xF127
+#define AFX_IDS_PREVIEW_PAGEDESC  0xF128
+/* The filter of the file dialog that names the file of a print to a file ("text|pattern|...||"). */
+#define AFX_IDS_PRINT_FILE_FILTER 0xF129
 
 #endif

@@ -118,6 +118,16 @@ CString AfxLoadLibraryString(UINT nID)
     case AFX_IDP_PARSE_STRING_SIZE: return "Please enter no more than %1 characters.";
     case AFX_IDP_PARSE_RADIO_BUTTON: return "Please select a button.";
     case AFX_IDP_PATH_TOO_LONG: return "The path chosen is longer than %1 characters. Please choose a shorter one.";
+    case AFX_IDS_PREVIEW_PRINT: return "&Print...";
+    case AFX_IDS_PREVIEW_NEXT: return "&Next Page";
+    case AFX_IDS_PREVIEW_PREV: return "Pre&v Page";
+    case AFX_IDS_PREVIEW_TWOPAGE: return "&Two Page";
+    case AFX_IDS_PREVIEW_ONEPAGE: return "&One Page";
+    case AFX_IDS_PREVIEW_ZOOMIN: return "Zoom &In";
+    case AFX_IDS_PREVIEW_ZOOMOUT: return "Zoom &Out";
+    case AFX_IDS_PREVIEW_CLOSE: return "&Close";
+    case AFX_IDS_PREVIEW_PAGEDESC: return "Page %u";
+    case AFX_IDS_PRINT_FILE_FILTER: return "Printer Files (*.prn)|*.prn|All Files (*.*)|*.*||";
     default: return CString();
     }
 }

@@ -10,8 +10,10 @@
 // when it lies beside the program under the name NAME.dll (the build's ondrix_resource_library puts it
 // there); under NAME.dll.so alone it is not found by that name.
 //
-// The library's own messages (data-exchange refusals, the exception fallback) are string resources
-// with AFX_IDP_* ids that the program may define; without them the library's English text is used.
+// The library's own texts (data-exchange refusals, the exception fallback, the print preview's
+// buttons and page text, a floating frame's Hide) are string resources with AFX_IDS_* and AFX_IDP_*
+// ids that the program may define, and a translation with it; without them the library's English
+// text is used.
 #pragma once
 
 #include "core/Core.h"
@@ -35,6 +37,7 @@ BOOL AfxLoadString(UINT nID, CString& rString);
 // Returns the number of bytes copied, 0 when the string is missing. nMaxBuf 0 or a null buffer are
 // refused with CInvalidArgException.
 int AfxLoadString(UINT nID, LPSTR lpszBuf, UINT nMaxBuf);
-// The library's message nID: the string resource when the program has one, else the English text.
-// Unknown ids give an empty string.
+// The library's text nID (a message, a caption, a status text: the AFX_IDS_* and AFX_IDP_* ids of
+// AfxRes.h): the string resource of the current resource handle or the program when one has it,
+// else the English text. Unknown ids give an empty string.
 CString AfxLoadLibraryString(UINT nID);

@@ -321,6 +321,51 @@ LRESULT CDialog::HandleNextDlgCtl(WPARAM wParam, LPARAM lParam)
     return Default();
 }
 
+namespace {
+
+// Whether hWnd is a combo box whose list is open, or the edit box of one.
+BOOL IsOpenComboBox(HWND hWnd)
+{
+    char szClass[16] = {};
+    for (int i = 0; i < 2 && hWnd != nullptr; ++i, hWnd = ::GetParent(hWnd))
+        if (::GetClassNameA(hWnd, szClass, sizeof szClass) != 0 && ::lstrcmpiA(szClass, "ComboBox") == 0)
+            return ::SendMessageA(hWnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return FALSE;
+}
+
+// Whether Escape in pMsg->hwnd is a control's own key that the dialog manager leaves to it, though it
+// should cancel the dialog: the control stands in a dialog (a part of another control, as a label being
+// edited, keeps the key), asks for the key, and is no combo box whose list the key closes.
+BOOL IsEscapeKeptFromDialog(const MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_ESCAPE || !IsDialogWindow(::GetParent(pMsg->hwnd)))
+        return FALSE;
+    const LRESULT lCode =
+        ::SendMessageA(pMsg->hwnd, WM_GETDLGCODE, pMsg->wParam, reinterpret_cast<LPARAM>(const_cast<MSG*>(pMsg)));
+    return (lCode & DLGC_WANTMESSAGE) != 0 && !IsOpenComboBox(pMsg->hwnd);
+}
+
+} // namespace
+
+BOOL CDialog::PreTranslateCloseKey(HWND hWndDialog, MSG* pMsg)
+{
+    AfxRequirePointer(pMsg, "CDialog::PreTranslateCloseKey", "pMsg");
+    if (!AfxIsKeyMessageFor(hWndDialog, pMsg))
+        return FALSE;
+    if (AfxIsAltF4(pMsg)) {
+        // what the system's default does with the key, which a control may keep from it
+        if ((::GetClassLongPtrA(hWndDialog, GCL_STYLE) & CS_NOCLOSE) == 0)
+            ::PostMessageA(hWndDialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return TRUE;
+    }
+    if (IsEscapeKeptFromDialog(pMsg)) {
+        // what the dialog manager does with Escape in any other control
+        ::SendMessageA(hWndDialog, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(::GetDlgItem(hWndDialog, IDCANCEL)));
+        return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
@@ -329,5 +374,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     const HWND hWndRoot = GetTabRoot(m_hWnd);
     if (hWndRoot != m_hWnd && CWnd::FromHandlePermanent(hWndRoot) != nullptr)
         return FALSE;
+    if (PreTranslateCloseKey(m_hWnd, pMsg))
+        return TRUE;
     return AfxIsKeyMessageFor(m_hWnd, pMsg) && ::IsDialogMessageA(m_hWnd, pMsg);
 }

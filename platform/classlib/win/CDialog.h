@@ -29,6 +29,16 @@
 // box's Tab) is passed to the tab root. So Tab and Shift+Tab, whoever handles them, visit the same
 // controls of the page and of the dialog around it in opposite orders.
 //
+// Escape and Alt+F4 end every dialog and sheet whatever control has the focus (PreTranslateCloseKey):
+// Escape is the dialog's Cancel also in a control that asks for the key for itself (a multi-line edit
+// box, which left to itself closes only the page it stands on, or a box that takes every key), unless
+// the key has a meaning there (a combo box whose list is open closes the list, a label being edited
+// in a list or tree gives up the edit); Enter in a multi-line box still makes a new line. Alt+F4 asks
+// the dialog to close (WM_SYSCOMMAND SC_CLOSE, what the system's default does with the key) also from
+// a control that keeps the key from that default, as Wine's combo and list boxes do. The system's
+// common dialogs (files, printers, colours, fonts), which run their own loop, get both keys through a
+// message filter that the services object (WinServices.h) sets while one shows.
+//
 // Not done yet: OLE controls of the template (a dialog calls no control-container hook,
 // win/ControlContainer.h), help buttons, dialog bars (the toolkit's SECDialogBar serves).
 #pragma once
@@ -102,6 +112,10 @@ public:
     // a child control parent (WS_CHILD with WS_EX_CONTROLPARENT) whose parent is a dialog, that
     // parent's tab root. Null for a null hWnd.
     static HWND GetTabRoot(HWND hWnd);
+    // Escape or Alt+F4 (see the top of this file) pressed in hWndDialog or a window inside it: the
+    // dialog is cancelled or asked to close. Returns TRUE when pMsg was such a key and was used; FALSE
+    // for any other message, which goes on its way. hWndDialog: the top-level dialog (a tab root).
+    static BOOL PreTranslateCloseKey(HWND hWndDialog, MSG* pMsg);
 
     LPCSTR m_lpszTemplateName; // MAKEINTRESOURCE(id) or a name
     CWnd* m_pParentWnd;        // the owner given at construction or Create

@@ -25,19 +25,23 @@ const int kShadow = 3;
 
 // ---- the preview's bar ------------------------------------------------------------------------------
 
+// Each button's command and the library text of its caption (AfxLoadLibraryString).
 struct PreviewButton {
     UINT nID;
-    const char* pszCaption;
+    UINT nIDCaption;
 };
 const PreviewButton kButtons[] = {
-    {AFX_ID_PREVIEW_PRINT, "&Print..."},  {AFX_ID_PREVIEW_NEXT, "&Next Page"}, {AFX_ID_PREVIEW_PREV, "Pre&v Page"},
-    {AFX_ID_PREVIEW_NUMPAGE, "&Two Page"}, {AFX_ID_PREVIEW_ZOOMIN, "Zoom &In"}, {AFX_ID_PREVIEW_ZOOMOUT, "Zoom &Out"},
-    {AFX_ID_PREVIEW_CLOSE, "&Close"},
+    {AFX_ID_PREVIEW_PRINT, AFX_IDS_PREVIEW_PRINT},     {AFX_ID_PREVIEW_NEXT, AFX_IDS_PREVIEW_NEXT},
+    {AFX_ID_PREVIEW_PREV, AFX_IDS_PREVIEW_PREV},       {AFX_ID_PREVIEW_NUMPAGE, AFX_IDS_PREVIEW_TWOPAGE},
+    {AFX_ID_PREVIEW_ZOOMIN, AFX_IDS_PREVIEW_ZOOMIN},   {AFX_ID_PREVIEW_ZOOMOUT, AFX_IDS_PREVIEW_ZOOMOUT},
+    {AFX_ID_PREVIEW_CLOSE, AFX_IDS_PREVIEW_CLOSE},
 };
 const int kButtonCount = int(sizeof kButtons / sizeof kButtons[0]);
 
 // A row of push buttons along the frame's top; their commands go to the frame (the bar's owner), which
-// routes them to its active view, the preview. Each button is as wide as its widest caption. Keys
+// routes them to its active view, the preview. Each button is as wide as its caption (the Two Page
+// button as its wider one, One Page taking its place), and at least four times as wide as high, so
+// that the bar of a translation with longer words still fits a window 800 pixels wide. Keys
 // pressed on its buttons are offered to the preview first; a button that turns grey while it has the
 // focus gives the focus to the preview.
 class CPreviewBar : public CControlBar {
@@ -55,7 +59,7 @@ public:
         (void)bHorz;
         CRect rect(0, 0, 0, 0);
         CalcInsideRect(rect, TRUE);
-        return CSize(bStretch ? 32767 : 0, m_sizeButton.cy + kGap - rect.Height());
+        return CSize(bStretch ? 32767 : 0, m_nHeight + kGap - rect.Height());
     }
 
     BOOL PreTranslateMessage(MSG* pMsg) override
@@ -104,18 +108,25 @@ private:
         const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
         CClientDC dc(this);
         const HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont);
-        for (const PreviewButton& button : kButtons) {
-            const CSize size = dc.GetTextExtent(button.pszCaption, int(strlen(button.pszCaption)));
-            m_sizeButton.cx = size.cx > m_sizeButton.cx ? size.cx : m_sizeButton.cx;
-            m_sizeButton.cy = size.cy > m_sizeButton.cy ? size.cy : m_sizeButton.cy;
-        }
-        // "One Page" takes the place of "Two Page": room for both
-        const CSize sizeOne = dc.GetTextExtent("&One Page", 9);
-        m_sizeButton.cx = sizeOne.cx > m_sizeButton.cx ? sizeOne.cx : m_sizeButton.cx;
-        ::SelectObject(dc.m_hDC, hOld);
-        m_sizeButton += CSize(16, 10);
+        CString captions[kButtonCount];
+        CSize sizes[kButtonCount];
         for (int i = 0; i < kButtonCount; ++i) {
-            m_buttons[i].Create(kButtons[i].pszCaption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 0, 0), this,
+            captions[i] = AfxLoadLibraryString(kButtons[i].nIDCaption);
+            sizes[i] = dc.GetTextExtent(captions[i], captions[i].GetLength());
+            if (kButtons[i].nID == AFX_ID_PREVIEW_NUMPAGE) {
+                // "One Page" takes the place of "Two Page": room for both
+                const CString strOnePage = AfxLoadLibraryString(AFX_IDS_PREVIEW_ONEPAGE);
+                const CSize sizeOne = dc.GetTextExtent(strOnePage, strOnePage.GetLength());
+                sizes[i].cx = sizeOne.cx > sizes[i].cx ? sizeOne.cx : sizes[i].cx;
+            }
+            m_nHeight = sizes[i].cy > m_nHeight ? int(sizes[i].cy) : m_nHeight;
+        }
+        ::SelectObject(dc.m_hDC, hOld);
+        m_nHeight += 10;
+        for (int i = 0; i < kButtonCount; ++i) {
+            const int cx = int(sizes[i].cx) + 16;
+            m_nWidths[i] = cx > 4 * m_nHeight ? cx : 4 * m_nHeight;
+            m_buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 0, 0), this,
                                 kButtons[i].nID);
             m_buttons[i].SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
         }
@@ -127,16 +138,17 @@ private:
         CRect rect;
         GetClientRect(&rect);
         int x = kGap / 2;
-        for (CButton& button : m_buttons) {
-            if (button.m_hWnd != nullptr)
-                button.MoveWindow(x, (rect.Height() - m_sizeButton.cy) / 2, m_sizeButton.cx, m_sizeButton.cy);
-            x += m_sizeButton.cx + kGap / 2;
+        for (int i = 0; i < kButtonCount; ++i) {
+            if (m_buttons[i].m_hWnd != nullptr)
+                m_buttons[i].MoveWindow(x, (rect.Height() - m_nHeight) / 2, m_nWidths[i], m_nHeight);
+            x += m_nWidths[i] + kGap / 2;
         }
     }
 
     CPreviewView* m_pPreview = nullptr; // the preview whose bar this is
     CButton m_buttons[kButtonCount];
-    CSize m_sizeButton;
+    int m_nWidths[kButtonCount] = {}; // each button's width
+    int m_nHeight = 0;                // the buttons' height
 };
 
 // The underlined letter of a caption ("&Close": 'C'), in upper case; 0 when none.
@@ -674,7 +686,7 @@ void CPreviewView::OnUpdatePrevPage(CCmdUI* pCmdUI)
 
 void CPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetText(m_previewState.nPages == 1 ? "&Two Page" : "&One Page");
+    pCmdUI->SetText(AfxLoadLibraryString(m_previewState.nPages == 1 ? AFX_IDS_PREVIEW_TWOPAGE : AFX_IDS_PREVIEW_ONEPAGE));
     pCmdUI->Enable(!m_previewState.bZoomedIn);
 }
 

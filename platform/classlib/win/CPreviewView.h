@@ -48,7 +48,11 @@
 // Ending gives the keyboard focus, when the preview held it, to the active view of the frame's active
 // frame.
 //
-// Not done yet: a middle zoom step, zooming at a clicked point, captions from string resources.
+// The captions and the page text are the library's texts (AFX_IDS_PREVIEW_*, AfxResource.h), so a
+// translation's resource library gives them in its language; a caption's "&" letter is the one Alt
+// presses.
+//
+// Not done yet: a middle zoom step, zooming at a clicked point.
 #pragma once
 
 #include "win/CScrollView.h"

@@ -6,7 +6,8 @@
 // chose (nFromPage, nToPage). m_nCurPage is the page being printed or shown; a view's OnPrepareDC may
 // clear m_bContinuePrinting to end the job after the previous page (for documents whose length shows
 // only while printing). m_rectDraw is the page's printable area: in device units when OnPrepareDC runs,
-// in the DC's logical units when OnPrint runs. m_strPageDesc, "Page %u", is the text the preview shows
+// in the DC's logical units when OnPrint runs. m_strPageDesc, "Page %u" (the library text
+// AFX_IDS_PREVIEW_PAGEDESC, in the program's language), is the text the preview shows
 // with the page number filled in (a view may append to it, for instance " / 6").
 #pragma once
 

@@ -399,6 +399,8 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    if (CDialog::PreTranslateCloseKey(m_hWnd, pMsg))
+        return TRUE;
     if (!AfxIsKeyMessageFor(m_hWnd, pMsg) ||
         ::SendMessageA(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg)) == 0)
         return FALSE;

@@ -165,7 +165,7 @@ void CView::OnFilePrint()
     CString strOutput;
     if (printInfo.m_pPD->PrintToFile()) {
         CFileDialog dlg(FALSE, "prn", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                        "Printer Files (*.prn)|*.prn|All Files (*.*)|*.*||", this);
+                        AfxLoadLibraryString(AFX_IDS_PRINT_FILE_FILTER), this);
         if (dlg.DoModal() != IDOK)
             return;
         strOutput = dlg.GetPathName();

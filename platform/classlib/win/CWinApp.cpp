@@ -15,6 +15,7 @@
 #include "win/CImageList.h"
 #include "win/CMenu.h"
 #include "win/CWnd.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -118,7 +119,7 @@ bool QueryValueAndClose(HKEY hKey, LPCSTR lpszEntry, std::initializer_list<DWORD
 // Whether msg is Alt+F4 pressed in a tree view (as the keyboard sends it: a system key with Alt held).
 bool IsAltF4InTreeView(const MSG& msg)
 {
-    if (msg.message != WM_SYSKEYDOWN || msg.wParam != VK_F4 || (HIWORD(msg.lParam) & KF_ALTDOWN) == 0)
+    if (!AfxIsAltF4(&msg))
         return false;
     char szClass[32] = {};
     return ::GetClassNameA(msg.hwnd, szClass, sizeof szClass) != 0 && ::lstrcmpiA(szClass, WC_TREEVIEWA) == 0;

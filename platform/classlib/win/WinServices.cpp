@@ -178,6 +178,28 @@ LRESULT CALLBACK MessageBoxFitHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
+// The message filter of the system's common dialogs, which run their own loop: Escape and Alt+F4
+// end them whatever control has the focus, as they end the library's dialogs.
+LRESULT CALLBACK CommonDialogKeysHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+    if (nCode == MSGF_DIALOGBOX && pMsg != nullptr && pMsg->hwnd != nullptr &&
+        AfxCallProtected(FALSE, [pMsg] { return CDialog::PreTranslateCloseKey(::GetAncestor(pMsg->hwnd, GA_ROOT), pMsg); }))
+        return 1;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+// Runs a common dialog (the call run) with that filter set on the thread.
+template <class TRun>
+BOOL RunCommonDialog(TRun run)
+{
+    const HHOOK hHook = ::SetWindowsHookExA(WH_MSGFILTER, &CommonDialogKeysHook, nullptr, ::GetCurrentThreadId());
+    const BOOL bResult = run();
+    if (hHook != nullptr)
+        ::UnhookWindowsHookEx(hHook);
+    return bResult;
+}
+
 } // namespace
 
 int CWinServices::MessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
@@ -223,22 +245,22 @@ INT_PTR CWinServices::DoModal(CPropertySheet* pSheet)
 
 BOOL CWinServices::GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog)
 {
-    return bOpenFileDialog ? ::GetOpenFileNameA(pofn) : ::GetSaveFileNameA(pofn);
+    return RunCommonDialog([&] { return bOpenFileDialog ? ::GetOpenFileNameA(pofn) : ::GetSaveFileNameA(pofn); });
 }
 
 BOOL CWinServices::ChooseColor(CHOOSECOLORA* pcc)
 {
-    return ::ChooseColorA(pcc);
+    return RunCommonDialog([&] { return ::ChooseColorA(pcc); });
 }
 
 BOOL CWinServices::ChooseFont(CHOOSEFONTA* pcf)
 {
-    return ::ChooseFontA(pcf);
+    return RunCommonDialog([&] { return ::ChooseFontA(pcf); });
 }
 
 BOOL CWinServices::PrintDlg(PRINTDLGA* ppd)
 {
-    return ::PrintDlgA(ppd);
+    return RunCommonDialog([&] { return ::PrintDlgA(ppd); });
 }
 
 HWND CWinServices::FindReplace(FINDREPLACEA* pfr, BOOL bFindDialogOnly)

@@ -43,7 +43,9 @@ public:
 
     // The system's common dialogs: each behaves as the Win32 call it stands for (comdlg32, the "A"
     // form) and returns its result; CommDlgExtendedError tells why the last of them answered FALSE
-    // (0: the user cancelled).
+    // (0: the user cancelled). While one of the modal ones shows, Escape and Alt+F4 end it whatever
+    // control has the focus, as in the library's dialogs (CDialog::PreTranslateCloseKey, through a
+    // message filter of the thread).
     // GetOpenFileNameA (bOpenFileDialog TRUE) or GetSaveFileNameA.
     virtual BOOL GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog);
     virtual BOOL ChooseColor(CHOOSECOLORA* pcc);

@@ -56,6 +56,13 @@ inline BOOL AfxIsKeyMessageFor(HWND hWnd, const MSG* pMsg)
            (pMsg->hwnd == hWnd || ::IsChild(hWnd, pMsg->hwnd));
 }
 
+// Whether pMsg is Alt+F4 as the keyboard sends it: a system key with Alt held. The system's default
+// asks the top-level window to close for it.
+inline BOOL AfxIsAltF4(const MSG* pMsg)
+{
+    return pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_F4 && (HIWORD(pMsg->lParam) & KF_ALTDOWN) != 0;
+}
+
 // Sets pWnd's window text to lpszText only when it differs from what it shows (no flicker, no needless
 // repaint of a caption that stays).
 void AfxSetWindowTextIfChanged(CWnd* pWnd, LPCSTR lpszText);

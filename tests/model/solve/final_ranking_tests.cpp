@@ -60,6 +60,9 @@ TEST(MarginalValue, ReadsTheValueFunction)
         {"the last value clamped", Criterion(1, {0, 1}, {0, 1.2}), 5, 1.0},
         {"not a number becomes 0", Criterion(1, {0, 1, 2}, {0, nan, 1}), 0.5, 0.0},
         {"one breakpoint", Criterion(1, {4}, {0}), 4, 0.0},
+        // the segment's range is past the largest double, the evaluation's distance from its start is not
+        {"the middle of a segment across every double", Criterion(1, {-1e308, 1e308}, {0, 1}), 0, 0.5},
+        {"a cost segment across every double", Criterion(-1, {1e308, -1e308}, {0.2, 0.6}), 0, 0.4},
     };
     for (const auto& c : cases) {
         bool degenerate = true;

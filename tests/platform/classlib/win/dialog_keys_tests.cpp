@@ -146,6 +146,109 @@ TEST_F(DialogKeys, ADialogInsideADialogIsPartOfItsTabOrder)
     EXPECT_EQ(outer.DoModal(), IDCANCEL);
 }
 
+TEST_F(DialogKeys, EscapeCancelsASheetFromItsPagesMultiLineBoxWhereReturnMakesANewLine)
+{
+    CNotesPage notes;
+    CPropertySheet sheet(IDS_SHEET_CAPTION);
+    sheet.AddPage(&notes);
+    fake.ExpectModalSheet([&](CPropertySheet& shown) {
+        Show(shown);
+        // (the box closes only the page it stands on when it handles Escape itself)
+        const HWND hWndText = notes.GetDlgItem(IDC_NOTE_TEXT)->m_hWnd;
+        ::SetFocus(hWndText);
+        keys.Press('A');
+        keys.Press(VK_RETURN);
+        keys.Press('B');
+        EXPECT_EQ(WindowTextOf(hWndText), "a\r\nb");
+        EXPECT_FALSE(shown.IsModalEnded());
+        keys.Press(VK_ESCAPE);
+        EXPECT_TRUE(shown.IsModalEnded());
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+}
+
+TEST_F(DialogKeys, AltF4ClosesADialogFromAComboBoxWhoseOpenListEscapeCloses)
+{
+    COuterDialog outer;
+    fake.ExpectModal([&](CDialog& shown) {
+        Show(shown);
+        // (Wine's combo box keeps Alt+F4 from the system's default)
+        const HWND hWndCombo = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+                                                 10, 200, 100, 120, shown.m_hWnd, nullptr, nullptr, nullptr);
+        ASSERT_NE(hWndCombo, nullptr);
+        for (const char* item : {"1", "2"})
+            ::SendMessageA(hWndCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        ::SetFocus(hWndCombo);
+        ::SendMessageA(hWndCombo, CB_SHOWDROPDOWN, TRUE, 0);
+        keys.Press(VK_ESCAPE);
+        EXPECT_FALSE(::SendMessageA(hWndCombo, CB_GETDROPPEDSTATE, 0, 0));
+        EXPECT_FALSE(shown.IsModalEnded()) << "Escape closed the dialog, not the list";
+        ::SetFocus(hWndCombo);
+        keys.Press(VK_F4, KeyPresser::Alt);
+        EXPECT_TRUE(shown.IsModalEnded());
+    });
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+}
+
+// The font dialog that the system shows, looked at while it runs its own loop: a dialog of the thread
+// that holds a drop-down list.
+struct FontDialogWatch {
+    static HWND Shown()
+    {
+        const HWND hWnd = ::GetActiveWindow();
+        return hWnd != nullptr && ::FindWindowExA(hWnd, nullptr, "ComboBox", nullptr) != nullptr ? hWnd : nullptr;
+    }
+    // Its first drop-down list (the script's).
+    static HWND DropDownList(HWND hWndDialog)
+    {
+        for (HWND hWnd = ::FindWindowExA(hWndDialog, nullptr, "ComboBox", nullptr); hWnd != nullptr;
+             hWnd = ::FindWindowExA(hWndDialog, hWnd, "ComboBox", nullptr))
+            if ((::GetWindowLongA(hWnd, GWL_STYLE) & 3) == CBS_DROPDOWNLIST && ::IsWindowVisible(hWnd))
+                return hWnd;
+        return nullptr;
+    }
+    static HWND s_hWndPressed; // where Alt+F4 was pressed
+    static BOOL s_bTimedOut;   // the dialog stayed and was cancelled by the watch
+    static void CALLBACK Press(HWND, UINT, UINT_PTR nID, DWORD)
+    {
+        const HWND hWndDialog = Shown();
+        const HWND hWndList = hWndDialog != nullptr ? DropDownList(hWndDialog) : nullptr;
+        if (hWndList == nullptr)
+            return;
+        ::KillTimer(nullptr, nID);
+        ::SetFocus(hWndList);
+        s_hWndPressed = ::GetFocus();
+        ::PostMessageA(s_hWndPressed, WM_SYSKEYDOWN, VK_F4, LPARAM(KF_ALTDOWN) << 16 | 1);
+    }
+    static void CALLBACK GiveUp(HWND, UINT, UINT_PTR nID, DWORD)
+    {
+        ::KillTimer(nullptr, nID);
+        if (const HWND hWndDialog = Shown()) {
+            s_bTimedOut = TRUE;
+            ::PostMessageA(hWndDialog, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+};
+HWND FontDialogWatch::s_hWndPressed = nullptr;
+BOOL FontDialogWatch::s_bTimedOut = FALSE;
+
+TEST_F(DialogKeys, AltF4ClosesACommonDialogFromADropDownListThatKeepsTheKey)
+{
+    LOGFONTA font = {};
+    CHOOSEFONTA cf = {};
+    cf.lStructSize = sizeof cf;
+    cf.lpLogFont = &font;
+    cf.Flags = CF_SCREENFONTS;
+    const UINT_PTR nPress = ::SetTimer(nullptr, 0, 50, &FontDialogWatch::Press);
+    const UINT_PTR nGiveUp = ::SetTimer(nullptr, 0, 5000, &FontDialogWatch::GiveUp);
+    CWinServices system;
+    EXPECT_FALSE(system.ChooseFont(&cf));
+    ::KillTimer(nullptr, nPress);
+    ::KillTimer(nullptr, nGiveUp);
+    EXPECT_NE(FontDialogWatch::s_hWndPressed, nullptr) << "the font dialog showed no drop-down list";
+    EXPECT_FALSE(FontDialogWatch::s_bTimedOut) << "Alt+F4 left the font dialog open";
+}
+
 // A dialog that ends itself with OK as soon as its loop runs.
 class CSelfEndingDialog : public CDialog {
 public:
