@@ -19,7 +19,9 @@
 # exit code. An end is asked for by the action that is the last one taken or the one before it: File >
 # Exit, or Alt+F4 reaching the main window (while no preview shows and no long work runs), or the
 # answer to the save question that these raise (and the file named in the Save As dialog that Yes
-# opens). An asked end must be over within SOAK_END_BOUND seconds: a process that lives on without
+# opens). Such a key taken while a solve was seen running may end the program too: the solve can be
+# over before the key comes (the roads on input during a solve check that it is dropped meanwhile).
+# An asked end must be over within SOAK_END_BOUND seconds: a process that lives on without
 # windows fails as a hang, and an ending program is waited for before it is called unresponsive. An
 # exit code other than 0, Wine's crash dialog or an unhandled exception in the program's output is a
 # crash. After every action the keyboard focus must be on a window that shows and is enabled, or on
@@ -407,6 +409,7 @@ hit_at() {
 ACTIONS=()
 ACTION_COUNT=0
 EXIT_ASKED=-100
+EXIT_MAY=-100
 EXIT_PENDING=0
 BURST=0
 SOAK_START_US=0
@@ -551,6 +554,7 @@ soak_start() {
     fi
     splash_gone
     EXIT_ASKED=-100
+    EXIT_MAY=-100
     EXIT_PENDING=0
 }
 
@@ -679,7 +683,16 @@ ending_keys() {
         do_action ending keys "$@"
     else
         do_action keys "$@"
+        may_end main_is_foreground
     fi
+}
+
+# may_end TEST: the keys just taken, sent where TEST says they ask for the end, would have asked for it
+# had no solve run: the solve seen running may have been over before they came.
+may_end() {
+    [ "$WORK_KIND" = solve ] && [ -n "$WORK" ] && "$1" && [ "$PREVIEW" -eq 0 ] &&
+        EXIT_MAY=$ACTION_COUNT
+    return 0
 }
 
 # LINGER: how many more actions keep the print preview or the dialog that stands (no command that
@@ -776,6 +789,7 @@ act_main() {
     else
         # (no menu bar shows over a print preview)
         do_action keys alt+f x
+        may_end program_is_foreground
     fi
 }
 
@@ -1168,7 +1182,7 @@ crash_in_log() {
 crash_lines() { grep -a -i -m3 -E 'unhandled|overflow|error' "$OUT/program.log" | tr '\n' ' '; }
 
 # end_asked: the last action taken, or the one before it, asked the program to end.
-end_asked() { [ $((ACTION_COUNT - EXIT_ASKED)) -le 1 ]; }
+end_asked() { [ $((ACTION_COUNT - EXIT_ASKED)) -le 1 ] || [ $((ACTION_COUNT - EXIT_MAY)) -le 1 ]; }
 
 # program_windowless: the program's process runs, but no window of it shows.
 program_windowless() {
