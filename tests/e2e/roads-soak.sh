@@ -904,23 +904,29 @@ act_other() {
     fi
 }
 
+# pick_places: where a drag starts and ends within its targets (see offset): FX FY and TX TY.
+pick_places() {
+    pick 1000
+    FX=$R
+    pick 1000
+    FY=$R
+    pick 1000
+    TX=$R
+    pick 1000
+    TY=$R
+}
+
 # drag_targets: the left button pressed on a random target and let go on another.
 drag_targets() {
     targets
     a_target || return 0
-    local from=$CHOSEN ident fx fy tx
+    local from=$CHOSEN ident
     a_target || return 0
     line_ident "$from"
     ident=$IDENT
     line_ident "$CHOSEN"
-    pick 1000
-    fx=$R
-    pick 1000
-    fy=$R
-    pick 1000
-    tx=$R
-    pick 1000
-    do_action drag "$ident" "$fx" "$fy" "$IDENT" "$tx" "$R"
+    pick_places
+    do_action drag "$ident" "$FX" "$FY" "$IDENT" "$TX" "$TY"
 }
 
 # hold_across: a drag in a document window's view (a selection in a grid, a point of a chart), with F5
@@ -929,15 +935,8 @@ hold_across() {
     targets
     a_target '^      [^ ]+ "[^"]*" id=[0-9]+ ' || a_target || return 0
     line_ident "$CHOSEN"
-    local fx fy tx
-    pick 1000
-    fx=$R
-    pick 1000
-    fy=$R
-    pick 1000
-    tx=$R
-    pick 1000
-    do_action hold "$IDENT" "$fx" "$fy" F5 "$IDENT" "$tx" "$R"
+    pick_places
+    do_action hold "$IDENT" "$FX" "$FY" F5 "$IDENT" "$TX" "$TY"
 }
 
 # menu_selects_end: the item that Return would choose in an open menu ends the program (File > Exit,
