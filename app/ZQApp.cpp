@@ -87,6 +87,8 @@ int ZQMessageBox(CWnd* pOwner, const CString& text, UINT nType)
     // still waits for the answer. Task-modal, the box keeps every window of the thread disabled.
     if (pOwner == nullptr && (nType & MB_MODEMASK) == MB_APPLMODAL)
         nType |= MB_TASKMODAL;
+    // its answer is what the user types once it shows, not what was typed while work went on
+    ZQEndDroppedInput();
     return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, ZQ_APP_TITLE, nType);
 }
 
@@ -513,6 +515,8 @@ int CZQApp::ShowMessage(const CString& text, const CString& caption, unsigned st
     }
     // the windows that have opened stand and show as they will while the message shows
     ShowOpenedResultWindows();
+    // its answer is what the user types once it shows, not what was typed while the work went on
+    ZQEndDroppedInput();
     CWnd* pOwner = CWnd::GetSafeOwner(nullptr);
     return AfxGetServices()->MessageBox(pOwner != nullptr ? pOwner->m_hWnd : nullptr, text, caption, style);
 }
@@ -588,5 +592,8 @@ int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
 void CZQApp::RunLongWork(const std::function<void()>& work)
 {
     ++m_nLongWorks;
+    // a solve command's input is dropped from here to its end
+    if (m_bRenderInBackground && !m_pSolveInputDropped)
+        m_pSolveInputDropped.reset(new CZQDroppedInput);
     ZQRunWhilePainting(work, ZQWhileWorking::PaintAndTimersDroppingInput);
 }

@@ -31,8 +31,10 @@
 #include "win/Win.h"
 
 #include <functional>
+#include <memory>
 
 #include "app/ZQWindowPlacement.h"
+#include "app/ZQWindowsThread.h"
 #include "model/ZQInterfaceData.h"
 #include "model/ZQShellServices.h"
 
@@ -341,18 +343,21 @@ private:
     // zex or zek shows "Can't write file!" and changes nothing. Otherwise the project is saved with
     // that type and, saved or not, takes the file (TakeProjectFile). TRUE when the project was saved.
     BOOL SaveProjectUnderNewName();
-    // Saves the project into path (a Windows path) as nType with the output symbols; "Can't write
-    // file!" when it fails. TRUE when saved.
+    // Saves the project into path (a Windows path) as nType with the output symbols, on a thread of
+    // its own while the windows are painted and the user's input is dropped (ZQRunWhilePainting);
+    // "Can't write file!" when it fails. TRUE when saved.
     BOOL SaveProjectTo(const CString& path, int nType);
     // Reads path (a Windows path) into the project, which the caller has reset, by its extension ext
     // (csv, zex or zek in any case: CSV with the input symbols, XML, the sibling binary file). On
     // success: the evaluations grid reloaded and TakeProjectFile. Another extension, a path without a
     // host path or a read that fails: "Can't read file!" and the title "Ondrix - [untitled]" over the
-    // empty project. TRUE when read.
+    // empty project. The user's input made until the windows show the project (or the warning) is
+    // dropped (CZQDroppedInput). TRUE when read.
     BOOL ReadProjectFile(const CString& path, const CString& ext);
     // The project's OpenProject of hostPath as type nType with the input symbols, under the wait
     // cursor, the windows painted first: read on a thread of its own while the windows keep being
-    // painted (ZQRunWhilePainting), the panes refilled in one go (CZQPaneRefill). Returns
+    // painted and the input is dropped (ZQRunWhilePainting), the panes refilled in one go
+    // (CZQPaneRefill). Returns
     // OpenProject's result.
     int ReadProject(const CString& hostPath, int nType);
     // Makes path (a Windows path) of type nType the project's file: the file type and path, the title
@@ -367,8 +372,9 @@ private:
     // Runs solve (the project's solve) with the graphs rendered in the background (RenderDotToGif)
     // and its result windows opened as one (ResultWindows), then waits for the renders and gives the
     // memory the solve freed back to the system. When a solve's work ran (RunLongWork), the windows
-    // are painted while the renders end, and the user's input made while the solve went on (beyond
-    // its work: its results copied out, its windows refreshed) is dropped when it ends.
+    // are painted while the renders end, and the user's input made from its work's start to the
+    // command's end (its results copied out, its windows and value charts refreshed) is dropped, or
+    // up to a message box the solve shows.
     void SolveRenderingInBackground(const std::function<void()>& solve);
 
     // The result windows one command opens, from its construction to its destruction (they nest: the
@@ -403,6 +409,9 @@ private:
     bool m_bRenderInBackground;
     // The number of solves' works run (RunLongWork).
     int m_nLongWorks;
+    // The span of a solve command whose input is dropped: from its first long work (RunLongWork) to
+    // the end of the command, its result windows and charts refreshed; null when none is open.
+    std::unique_ptr<CZQDroppedInput> m_pSolveInputDropped;
     // ResultWindows: how many are open, whether a tile was asked for meanwhile, and whether the
     // matrix window opened meanwhile holds the fill its refresh would make.
     int m_nResultWindows;

@@ -105,6 +105,10 @@ BOOL CZQApp::SaveAllModified()
 BOOL CZQApp::ReadProjectFile(const CString& path, const CString& ext)
 {
     const int nType = ProjectFileType(ext);
+    // keys, clicks and commands made from the read's start until the windows show the project are
+    // dropped: none of them acts on a project half read, or later on the project read (a warning
+    // ends this earlier: its answer is typed once it shows)
+    const CZQDroppedInput dropped;
     CString hostPath;
     if (nType < 0 || !AfxGetHostPath(path, hostPath) || ReadProject(hostPath, nType) == 0) {
         WarnAboutFile(IDS_ZQ_CANT_READ_FILE);
@@ -128,11 +132,11 @@ int CZQApp::ReadProject(const CString& hostPath, int nType)
     auto read = [&] { return m_Project.OpenProject(hostPath, nType, m_cInputDecimalSymbol, m_cInputListSeparator); };
     const std::unique_ptr<CZQPaneRefill> refill = CZQPaneRefill::Begin(*this);
     if (!refill)
-        return read();
+        return read(); // the panes' services go to the windows, on this thread
     int nRead = 0;
     m_pRefill = refill.get();
     try {
-        ZQRunWhilePainting([&] { nRead = read(); });
+        ZQRunWhilePainting([&] { nRead = read(); }, ZQWhileWorking::PaintAndTimersDroppingInput);
     } catch (...) {
         // what was put into the panes before the failure shows, as it would have
         m_pRefill = nullptr;
@@ -162,7 +166,14 @@ BOOL CZQApp::SaveProjectTo(const CString& path, int nType)
         WarnAboutFile(IDS_ZQ_CANT_WRITE_FILE);
         return FALSE;
     }
-    return m_Project.SaveProjectOrWarn(hostPath, nType, m_cOutputDecimalSymbol, m_cOutputListSeparator) != 0;
+    // written on a thread of its own, the windows painted meanwhile and the input made meanwhile
+    // dropped, as a read is (the warning of a write that fails shows on the windows' thread)
+    CWaitCursor wait;
+    int nSaved = 0;
+    ZQRunWhilePainting(
+        [&] { nSaved = m_Project.SaveProjectOrWarn(hostPath, nType, m_cOutputDecimalSymbol, m_cOutputListSeparator); },
+        ZQWhileWorking::PaintAndTimersDroppingInput);
+    return nSaved != 0;
 }
 
 BOOL CZQApp::SaveProjectFile()
@@ -273,17 +284,20 @@ void CZQApp::OnSaveResultsAs()
 void CZQApp::OnSolve()
 {
     SolveRenderingInBackground([this] { m_Project.SolveProblem(); });
-    RefillValueCharts();
 }
 
 void CZQApp::AutoSolve()
 {
     SolveRenderingInBackground([this] { m_Project.AutoSolve(); });
-    RefillValueCharts();
 }
 
 void CZQApp::SolveRenderingInBackground(const std::function<void()>& solve)
 {
+    // the span RunLongWork opens ends with the command, however it ends
+    struct EndInputDropped {
+        std::unique_ptr<CZQDroppedInput>& span;
+        ~EndInputDropped() { span.reset(); }
+    } const endInputDropped = {m_pSolveInputDropped};
     m_bRenderInBackground = true;
     const int nLongWorks = m_nLongWorks;
     try {
@@ -292,8 +306,6 @@ void CZQApp::SolveRenderingInBackground(const std::function<void()>& solve)
     } catch (...) {
         m_bRenderInBackground = false;
         FinishRenderingDotToGif();
-        if (m_nLongWorks != nLongWorks)
-            ZQDropWaitingInput();
         throw;
     }
     m_bRenderInBackground = false;
@@ -303,6 +315,7 @@ void CZQApp::SolveRenderingInBackground(const std::function<void()>& solve)
         ZQRunWhilePainting([] { FinishRenderingDotToGif(); }, ZQWhileWorking::PaintAndTimersDroppingInput);
     else
         FinishRenderingDotToGif();
+    RefillValueCharts();
     // the solve's working memory, freed by the threads that solved, goes back to the system
     malloc_trim(0);
 }

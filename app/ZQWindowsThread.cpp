@@ -2,6 +2,7 @@
 // the standard headers before windows.h, which defines min and max as macros
 #include <exception>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "app/ZQWindowsThread.h"
@@ -40,6 +41,12 @@ LRESULT CALLBACK CallWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     reinterpret_cast<HandedWork*>(lParam)->Run();
     return 0;
 }
+
+// The spans of work whose input is dropped (CZQDroppedInput): how many are open, whether their input
+// is still to be dropped (not ended early), and the hidden window that marks them meanwhile.
+int g_nDroppedSpans = 0;
+bool g_bDropping = false;
+HWND g_hMarkWindow = nullptr;
 
 HWND CreateCallWindow()
 {
@@ -132,22 +139,39 @@ bool IsHeldRelease(const MSG& msg)
     return true;
 }
 
+// Whether a button was released whose press came before the work: the window that took the press may
+// hold the mouse (a drag), and the release that would have ended it is dropped.
+bool g_bReleaseOfEarlierPress = false;
+
 // Notes a message of the user's input that is dropped: a press to be held until its release.
 void NoteDropped(UINT message, WPARAM wParam)
 {
     bool bPress = false;
-    if (const UINT nButton = ButtonOf(message, bPress))
+    if (const UINT nButton = ButtonOf(message, bPress)) {
+        if (!bPress && (g_nHeldButtons & nButton) == 0)
+            g_bReleaseOfEarlierPress = true;
         g_nHeldButtons = bPress ? g_nHeldButtons | nButton : g_nHeldButtons & ~nButton;
+    }
     else if (IsKeyPress(message))
         g_heldKeys.insert(UINT(wParam));
     else if (IsKeyRelease(message))
         g_heldKeys.erase(UINT(wParam));
 }
 
+// Removes the hook of the held releases once no press waits for its release.
+void UnhookWhenNothingHeld()
+{
+    if (g_hReleaseHook != nullptr && g_heldKeys.empty() && g_nHeldButtons == 0) {
+        ::UnhookWindowsHookEx(g_hReleaseHook);
+        g_hReleaseHook = nullptr;
+    }
+}
+
 // The hook of the messages taken from the queue: the release of a held key or button (and a held
-// key's repeat) becomes WM_NULL, which nothing handles.
+// key's repeat) becomes WM_NULL, which nothing handles. The hook goes with the last such release.
 LRESULT CALLBACK DropHeldRelease(int nCode, WPARAM wParam, LPARAM lParam)
 {
+    const LRESULT lResult = ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     if (nCode == HC_ACTION && wParam == PM_REMOVE) {
         MSG* pMsg = reinterpret_cast<MSG*>(lParam);
         if (IsHeldRelease(*pMsg)) {
@@ -155,8 +179,9 @@ LRESULT CALLBACK DropHeldRelease(int nCode, WPARAM wParam, LPARAM lParam)
                 NoteDropped(pMsg->message, pMsg->wParam);
             pMsg->message = WM_NULL;
         }
+        UnhookWhenNothingHeld();
     }
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    return lResult;
 }
 
 // The mouse messages the system takes from the queue while ZQDropWaitingInput runs, and their count:
@@ -211,9 +236,15 @@ int ZQDropWaitingInput()
     if (hHook != nullptr)
         ::UnhookWindowsHookEx(hHook);
     // the releases to come are watched only while a press waits for its release
-    if (g_hReleaseHook != nullptr && g_heldKeys.empty() && g_nHeldButtons == 0) {
-        ::UnhookWindowsHookEx(g_hReleaseHook);
-        g_hReleaseHook = nullptr;
+    UnhookWhenNothingHeld();
+    // a drag whose ending release was dropped ends here: no window keeps the mouse with the button up
+    if (g_bReleaseOfEarlierPress) {
+        g_bReleaseOfEarlierPress = false;
+        if (const HWND hCapture = ::GetCapture()) {
+            ::SendMessageA(hCapture, WM_CANCELMODE, 0, 0);
+            if (::GetCapture() == hCapture)
+                ::ReleaseCapture();
+        }
     }
     return nDropped + g_nMiceDropped;
 }
@@ -243,21 +274,39 @@ void CZQPaintPacer::Step()
     m_dwLast = ::GetTickCount();
 }
 
+CZQDroppedInput::CZQDroppedInput()
+{
+    ++g_nDroppedSpans;
+    if (!g_bDropping) {
+        g_bDropping = true;
+        g_hMarkWindow = CreateCallWindow();
+    }
+}
+
+CZQDroppedInput::~CZQDroppedInput()
+{
+    if (--g_nDroppedSpans == 0)
+        ZQEndDroppedInput();
+}
+
+void ZQEndDroppedInput()
+{
+    if (!g_bDropping)
+        return;
+    g_bDropping = false;
+    ZQDropWaitingInput();
+    if (g_hMarkWindow != nullptr)
+        ::DestroyWindow(g_hMarkWindow);
+    g_hMarkWindow = nullptr;
+}
+
 void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handled)
 {
     const bool bDropInput = handled == ZQWhileWorking::PaintAndTimersDroppingInput;
-    // on the calling thread, the input made meanwhile is dropped once the work has ended, as it is
-    // when it ends on its own thread
-    struct DropAtEnd {
-        bool bDrop;
-        ~DropAtEnd()
-        {
-            if (bDrop)
-                ZQDropWaitingInput();
-        }
-    };
+    // the input made meanwhile is dropped once the work has ended (or the span that holds this work
+    // has), wherever the work ran; work nested in the work's thread leaves that to the outer work
+    std::unique_ptr<CZQDroppedInput> drop(bDropInput && !ZQOnWorkThread() ? new CZQDroppedInput : nullptr);
     if (g_dwWorkThread != 0) {
-        const DropAtEnd drop = {bDropInput};
         work();
         return;
     }
@@ -269,7 +318,6 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     if (hThread == nullptr) {
         if (hCallWindow != nullptr)
             ::DestroyWindow(hCallWindow);
-        const DropAtEnd drop = {bDropInput};
         work();
         return;
     }
@@ -302,6 +350,7 @@ void ZQRunWhilePainting(const std::function<void()>& work, ZQWhileWorking handle
     // what came in since the last look, up to the work's end
     if (bDropInput)
         ZQDropWaitingInput();
+    drop.reset();
     if (job.error)
         std::rethrow_exception(job.error);
 }

@@ -1,10 +1,9 @@
 // Long work without a frozen window: the program has one thread for its windows, and a project file
 // read or a solve on it would leave the window unpainted until it ends. These helpers let the
 // windows' thread keep its windows painted while work runs (and, for a solve, their timers going),
-// and nothing else, so that no command ever runs on a project that is half read or half solved: the
-// user's input stays queued until the message loop takes it again (a file read), or is dropped as it
-// comes (a solve), so that nothing the user did meanwhile is carried out later, on windows and a
-// project that have changed under it.
+// and nothing else, so that no command ever runs on a project that is half read, written or solved:
+// the user's input is dropped as it comes (a file read or write, a solve), so that nothing the user
+// did meanwhile is carried out later, on windows and a project that have changed under it.
 //
 // Does not yet: show progress, or let the user cancel the work.
 #pragma once
@@ -45,6 +44,27 @@ int ZQDropWaitingInput();
 // program starts a command) while the user's input is dropped (ZQDropWaitingInput) as it comes and
 // once more when the work has ended.
 enum class ZQWhileWorking { Paint, PaintAndTimersDroppingInput };
+
+// A span of the windows' thread's work whose user input is dropped, from its start to its end: the
+// long work it runs (ZQRunWhilePainting with ZQWhileWorking::PaintAndTimersDroppingInput) and the
+// window work before and after it (the panes filled after a file's read, the result windows refreshed
+// after a solve). Spans nest; while one is open a hidden window of the class
+// "OndrixWindowsThreadCall" stays, which tells the tests that input is dropped. When the outermost
+// ends (or ZQEndDroppedInput is called), the input waiting is dropped (ZQDropWaitingInput) and the
+// window goes. A window that holds the mouse for a press made before the span, whose release was
+// dropped, is told to cancel its mode and loses the capture.
+class CZQDroppedInput {
+public:
+    CZQDroppedInput();
+    ~CZQDroppedInput();
+    CZQDroppedInput(const CZQDroppedInput&) = delete;
+    CZQDroppedInput& operator=(const CZQDroppedInput&) = delete;
+};
+
+// Ends the open spans of dropped input now (their objects then do nothing more at their end):
+// before a message box that the work shows, whose answer must be typed when it is seen. Does nothing
+// when no span is open.
+void ZQEndDroppedInput();
 
 // Runs work on a thread of its own, while the calling thread (the windows' thread) keeps its windows
 // painted (with `handled` ZQWhileWorking::PaintAndTimersDroppingInput, its timers going too and the

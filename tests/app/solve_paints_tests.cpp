@@ -306,4 +306,105 @@ TEST_F(SolvePaints, WhileItSolvesAgainTheResultWindowsShowTheLastResults)
         EXPECT_TRUE(refused[k] == before[k]) << names[k] << " after a refused solve";
 }
 
+// ---- the span of dropped input --------------------------------------------------------------------
+
+// The hidden window that tells the tests that input is dropped, when one stands.
+bool WorkMarked()
+{
+    return ::FindWindowExA(HWND_MESSAGE, nullptr, "OndrixWindowsThreadCall", nullptr) != nullptr;
+}
+
+// The messages waiting for hWnd in the range first..last.
+int Waiting(HWND hWnd, UINT first, UINT last)
+{
+    int n = 0;
+    MSG msg;
+    while (::PeekMessageA(&msg, hWnd, first, last, PM_REMOVE))
+        ++n;
+    return n;
+}
+
+// A window that notes WM_CANCELMODE.
+int g_nCancelModes = 0;
+LRESULT CALLBACK NoteCancelMode(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CANCELMODE)
+        ++g_nCancelModes;
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+TEST(DroppedInput, TheMarkStandsFromTheSpansStartToItsEndWhereTheInputWaitingIsDropped)
+{
+    const HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    EXPECT_FALSE(WorkMarked());
+    {
+        const CZQDroppedInput span;
+        EXPECT_TRUE(WorkMarked());
+        // long work inside, and the window work after it (a refill): the mark stays until the end
+        ZQRunWhilePainting([] { ::Sleep(20); }, ZQWhileWorking::PaintAndTimersDroppingInput);
+        EXPECT_TRUE(WorkMarked());
+        {
+            const CZQDroppedInput nested;
+        }
+        EXPECT_TRUE(WorkMarked());
+        ::PostMessageA(hWnd, WM_KEYDOWN, 'N', 1);
+        ::PostMessageA(hWnd, WM_COMMAND, 1, 0);
+        ::PostMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    EXPECT_FALSE(WorkMarked());
+    EXPECT_EQ(Waiting(hWnd, 0, 0), 0);
+
+    // a message box shown meanwhile ends it early: what is typed from then on is the box's
+    {
+        const CZQDroppedInput span;
+        ::PostMessageA(hWnd, WM_KEYDOWN, 'N', 1);
+        ZQEndDroppedInput();
+        EXPECT_FALSE(WorkMarked());
+        EXPECT_EQ(Waiting(hWnd, 0, 0), 0);
+        ::PostMessageA(hWnd, WM_KEYDOWN, VK_RETURN, 1);
+    }
+    EXPECT_EQ(Waiting(hWnd, WM_KEYDOWN, WM_KEYDOWN), 1);
+    // the release of the dropped press is dropped when it comes, and only it
+    ::PostMessageA(hWnd, WM_KEYUP, 'N', LPARAM(KF_UP | KF_REPEAT) << 16 | 1);
+    ::PostMessageA(hWnd, WM_KEYUP, VK_RETURN, LPARAM(KF_UP | KF_REPEAT) << 16 | 1);
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, hWnd, WM_NULL, WM_KEYUP, PM_REMOVE));
+    EXPECT_EQ(msg.message, UINT(WM_NULL));
+    ASSERT_TRUE(::PeekMessageA(&msg, hWnd, WM_NULL, WM_KEYUP, PM_REMOVE));
+    EXPECT_EQ(msg.message, UINT(WM_KEYUP));
+    ::DestroyWindow(hWnd);
+}
+
+TEST(DroppedInput, AWindowHoldingTheMouseForAPressMadeBeforeLosesItWhenTheReleaseIsDropped)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = NoteCancelMode;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OndrixTestCaptureHolder";
+    ::RegisterClassA(&wc);
+    const HWND hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                        wc.hInstance, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    // a drag begun before the work (its press handled), its release coming while the work runs
+    ::SetCapture(hWnd);
+    ASSERT_EQ(::GetCapture(), hWnd);
+    g_nCancelModes = 0;
+    ZQRunWhilePainting([hWnd] { ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); },
+                       ZQWhileWorking::PaintAndTimersDroppingInput);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(g_nCancelModes, 1);
+    // a press and its release both made during the work take no capture from anyone
+    ::SetCapture(hWnd);
+    ZQRunWhilePainting(
+        [hWnd] {
+            ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        },
+        ZQWhileWorking::PaintAndTimersDroppingInput);
+    EXPECT_EQ(::GetCapture(), hWnd);
+    ::ReleaseCapture();
+    ::DestroyWindow(hWnd);
+}
+
 } // namespace

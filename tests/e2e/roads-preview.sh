@@ -319,3 +319,45 @@ road_preview_mouse() {
     ANSWER=n message_box "Do you want to save file '.*hand_built\\.zex'\\?"
     end_program
 }
+
+# back_from_other WHERE: a click on the other program's window takes the activation from the program;
+# a click on the main window's caption (WHERE caption) or on the preview's page (WHERE page) brings it
+# back, and the keyboard is with the preview (the line "focus: ..." names its view).
+back_from_other() {
+    click "^$(literal "$SOAK_OTHER") "
+    focus_on_other() { SEEN=$(inspect focus | grep '^foreground: '); [[ $SEEN == *'"Another Program"'* ]]; }
+    eventually 10 "the other program did not become active" focus_on_other
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(main_window)")"
+    if [ "$1" = caption ]; then
+        xdotool mousemove $((l + w / 2)) $((t + 10)) click 1 || fail "xdotool could not click"
+    else
+        xdotool mousemove $((l + w / 2)) $((t + h * 2 / 3)) click 1 || fail "xdotool could not click"
+    fi
+    focus_back() { SEEN=$(inspect focus | grep -E '^(foreground|focus): '); [[ $SEEN == *'"Ondrix - ['* ]]; }
+    eventually 10 "the main window did not become active" focus_back
+}
+
+road_preview_after_another_program() {
+    soak_other_start
+    edited_project charts
+    local window title open where
+    for window in 'Evaluations of Alternatives|alt+4' 'Alternatives comparison matrix|alt+5' \
+        'Final Ranking worked out with ZEK MD|F5' 'price|alt+v m'; do
+        title=${window%|*} open=${window#*|}
+        for where in caption page; do
+            in_preview "$title" "$open"
+            step "another program activated, the main window clicked on its $where; 5, Delete, Return, Escape"
+            back_from_other "$where"
+            type_text 5
+            keys Delete Return Escape
+            preview_closed
+        done
+    done
+    step "no cell changed, the project kept its unsaved change only"
+    keys alt+w t
+    expect_text "$(grid_cells 'Evaluations of Alternatives')" "$EDITED_GRID"
+    keys Escape ctrl+n
+    ANSWER=n message_box "Do you want to save file '.*hand_built\\.zex'\\?"
+    end_program
+}

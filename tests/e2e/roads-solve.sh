@@ -145,3 +145,37 @@ road_solve_drops_input() {
     keys Escape
     end_program
 }
+
+# work_running: the program runs long work whose input it drops (the inspector's "work: running").
+work_running() { SEEN=$(inspect focus | grep -c '^work: running'); [ "$SEEN" -gt 0 ]; }
+
+# foreground_is TEXT-REGEX: the foreground window's line matches (read from the inspector's focus
+# report, which lists no window's items: the dump of a large project's lists takes long).
+foreground_is() { SEEN=$(inspect focus | grep '^foreground: '); [[ $SEEN =~ $1 ]]; }
+
+# read_with KEY: a generated project of 30,000 alternatives opened through File > Open, KEY pressed
+# while it is read; after the read that project is open, no question or box shows and the program
+# lives.
+read_with() {
+    local project="$OUT/large.zex"
+    [ -e "$project" ] || "$ONDRIX_GENERATE_PROJECT" 30000 "$project" || fail "could not generate the project"
+    start_program
+    splash_gone
+    step "$1 pressed while a project of 30,000 alternatives is read: dropped"
+    open_through_dialog "$project"
+    eventually 10 "no read was seen running" work_running
+    keys "$1"
+    work_over() { ! work_running; }
+    eventually 60 "the read did not end" work_over
+    sleep 2
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended"
+    foreground_is '^foreground: Afx[^ ]* "Ondrix - \[Z:.*large\.zex\]"' || fail "not the large project's main window: $SEEN"
+    step "Ctrl+N then leaves the project for a new one"
+    keys ctrl+n
+    expect 20 '^Afx[^ ]* "Ondrix - \[untitled\]"' >/dev/null
+    end_program
+}
+
+road_read_drops_new() { read_with ctrl+n; }
+
+road_read_drops_alt_f4() { read_with alt+F4; }

@@ -78,6 +78,8 @@ void AfxRestoreOwnerFocus(HWND hWndTop, HWND hWndFocus)
     if (hWndTop != nullptr && ::GetActiveWindow() == hWndTop && hWndFocus != nullptr && ::IsChild(hWndTop, hWndFocus) &&
         ::IsWindowVisible(hWndFocus) && ::IsWindowEnabled(hWndFocus))
         ::SetFocus(hWndFocus);
+    // a window that has gone or hidden meanwhile leaves the keyboard to one that shows
+    AfxFocusVisibleWithin(hWndTop, ::GetFocus());
 }
 
 CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)

@@ -688,7 +688,7 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 {
     CWnd::OnSetFocus(pOldWnd);
     if (m_frameState.pViewActive != nullptr && m_frameState.pViewActive->m_hWnd != nullptr)
-        m_frameState.pViewActive->SetFocus();
+        AfxFocusVisibleWithin(::GetAncestor(m_hWnd, GA_ROOT), m_frameState.pViewActive->m_hWnd);
 }
 
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
@@ -697,13 +697,46 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     // active itself: no floating frame keeps its caption active any more
     if (nState != WA_INACTIVE)
         m_frameState.bStayActive = FALSE;
+    // a preview stands in for the views it hides (an MDI frame's active child's among them)
     CFrameWnd* pActiveFrame = GetActiveFrame();
-    CView* pView = pActiveFrame != nullptr ? pActiveFrame->GetActiveView() : nullptr;
-    if (pView == nullptr)
+    CView* pView = m_frameState.pPreview != nullptr ? m_frameState.pPreview
+                   : pActiveFrame != nullptr        ? pActiveFrame->GetActiveView()
+                                                    : nullptr;
+    if (pView == nullptr) {
+        // no view to take the keyboard: the frame keeps it rather than a window out of sight
+        if (nState != WA_INACTIVE && !bMinimized && (GetStyle() & WS_CHILD) == 0)
+            AfxFocusVisibleWithin(m_hWnd, ::GetFocus());
         return;
+    }
     if (nState != WA_INACTIVE && !bMinimized)
         pView->OnActivateView(TRUE, pView, pView);
     pView->OnActivateFrame(nState, this);
+}
+
+HWND AfxFocusVisibleWithin(HWND hWndTop, HWND hWndWanted)
+{
+    if (hWndTop == nullptr || ::GetActiveWindow() != hWndTop)
+        return nullptr;
+    const CWnd* pTop = CWnd::FromHandlePermanent(hWndTop);
+    const CPreviewView* pPreview =
+        pTop != nullptr && pTop->IsFrameWnd() ? static_cast<const CFrameWnd*>(pTop)->GetPreviewView() : nullptr;
+    const HWND hWndPreview = pPreview != nullptr && pPreview->m_hWnd != nullptr ? pPreview->m_hWnd : nullptr;
+    const HWND hWndBar = pPreview != nullptr && pPreview->GetPreviewBar() != nullptr ? pPreview->GetPreviewBar()->m_hWnd
+                                                                                     : nullptr;
+    auto takes = [&](HWND hWnd) {
+        if (hWnd == nullptr || !::IsWindow(hWnd))
+            return false;
+        if (hWnd == hWndTop)
+            return true;
+        if (!::IsChild(hWndTop, hWnd) || !::IsWindowVisible(hWnd) || !::IsWindowEnabled(hWnd))
+            return false;
+        return hWndPreview == nullptr || hWnd == hWndPreview || ::IsChild(hWndPreview, hWnd) ||
+               (hWndBar != nullptr && ::IsChild(hWndBar, hWnd));
+    };
+    const HWND hWndTo = takes(hWndWanted) ? hWndWanted : takes(hWndPreview) ? hWndPreview : hWndTop;
+    if (::GetFocus() != hWndTo)
+        ::SetFocus(hWndTo);
+    return ::GetFocus();
 }
 
 void CFrameWnd::OnSysColorChange()

@@ -16,6 +16,7 @@
 #include "win/CWindowDC.h"
 #include "win/CWinApp.h"
 #include "win/WinServices.h"
+#include "win/WndInternal.h"
 
 namespace {
 
@@ -321,8 +322,7 @@ void CPreviewView::Close()
     if (bGiveFocus) {
         CFrameWnd* pActiveFrame = pFrame->GetActiveFrame();
         CView* pActiveView = pActiveFrame != nullptr ? pActiveFrame->GetActiveView() : nullptr;
-        if (pActiveView != nullptr && pActiveView->m_hWnd != nullptr && pActiveView->IsWindowVisible())
-            pActiveView->SetFocus();
+        AfxFocusVisibleWithin(pFrame->m_hWnd, pActiveView != nullptr ? pActiveView->m_hWnd : nullptr);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "win/CFrameWnd.h"
 #include "win/CPreviewView.h"
 #include "win/CWindowDC.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -113,9 +114,10 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiv
     (void)pDeactiveView;
     if (!bActivate || m_hWnd == nullptr)
         return;
+    // a view out of sight (behind a print preview, in a hidden window) leaves the keyboard to what shows
     CWnd* pTop = GetTopLevelParent();
-    if (pTop != nullptr && ::GetActiveWindow() == pTop->m_hWnd)
-        SetFocus();
+    if (pTop != nullptr)
+        AfxFocusVisibleWithin(pTop->m_hWnd, m_hWnd);
 }
 
 void CView::OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd)

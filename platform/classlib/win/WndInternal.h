@@ -141,9 +141,18 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // for the outer loop. Afterwards hWndTop is enabled again and activated when the modal window was
 // active.
 void AfxRunModalLoop(CWnd* pWnd, HWND hWndTop, BOOL (*pfnIsEnded)(CWnd*), void (*pfnOnQuit)(CWnd*));
+// Gives the keyboard focus to hWndWanted, within the top-level window hWndTop, when hWndTop is the
+// active window: to hWndWanted itself when it is hWndTop or a visible, enabled window inside it; else
+// (hidden, disabled, gone, null or elsewhere) to the print preview that hWndTop shows, or to hWndTop
+// itself. While hWndTop shows a preview only the preview and its bar's buttons take the focus: the
+// windows it covers look visible but are out of sight. The keyboard never goes to a window the user
+// cannot see. Returns the window that has the focus, or null when hWndTop is not active (or null).
+HWND AfxFocusVisibleWithin(HWND hWndTop, HWND hWndWanted);
+
 // After a modal run over hWndTop: hWndFocus, the window that had the focus before the run, has it again
 // when it is inside hWndTop, visible and enabled, and hWndTop is the active window, so that the keyboard
-// goes on where it was (the owner's activation alone leaves the focus on the owner).
+// goes on where it was (the owner's activation alone leaves the focus on the owner); else the focus
+// left on a window out of sight, or on none, goes where AfxFocusVisibleWithin puts it.
 void AfxRestoreOwnerFocus(HWND hWndTop, HWND hWndFocus);
 
 // The production modal run of a dialog or property sheet (TModal has StartModal, IsModalEnded,

@@ -707,3 +707,59 @@ TEST_F(MdiPreviewTest, ThePreviewsKeysComeBeforeTheFramesAndItsMenus)
 }
 
 } // namespace
+
+// Another program's window, taking the activation from the frame for a while.
+class OtherWindow {
+public:
+    OtherWindow()
+        : m_hWnd(::CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 0, 200, 100,
+                                   nullptr, nullptr, nullptr, nullptr))
+    {
+        ::SetActiveWindow(m_hWnd);
+    }
+    ~OtherWindow() { ::DestroyWindow(m_hWnd); }
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+
+private:
+    HWND m_hWnd;
+};
+
+TEST_F(MdiPreviewTest, TheActivatedFrameGivesTheKeyboardToThePreviewNotToTheViewItHides)
+{
+    CPreviewView* pPreview = OpenPreview();
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_EQ(::GetFocus(), pPreview->m_hWnd);
+    {
+        const OtherWindow other;
+        EXPECT_NE(::GetActiveWindow(), hWndMain);
+    }
+    ::SetActiveWindow(hWndMain);
+    EXPECT_EQ(::GetFocus(), pPreview->m_hWnd);
+    // the hidden document window activated again, or its frame given the focus, keep it there too
+    pChild->MDIActivate();
+    EXPECT_EQ(::GetFocus(), pPreview->m_hWnd);
+    pChild->SetFocus();
+    EXPECT_EQ(::GetFocus(), pPreview->m_hWnd);
+    Command(AFX_ID_PREVIEW_CLOSE);
+    ExpectPreviewEnded();
+    EXPECT_EQ(::GetFocus(), pView->m_hWnd);
+}
+
+TEST_F(PrintTest, AFrameWhoseActiveViewIsHiddenKeepsTheKeyboardItself)
+{
+    ::SetActiveWindow(hWndFrame);
+    pView->ShowWindow(SW_HIDE);
+    {
+        const OtherWindow other;
+    }
+    ::SetActiveWindow(hWndFrame);
+    EXPECT_EQ(::GetFocus(), hWndFrame);
+    // shown again, the view takes the keyboard with the next activation
+    pView->ShowWindow(SW_SHOW);
+    {
+        const OtherWindow other;
+    }
+    ::SetActiveWindow(hWndFrame);
+    EXPECT_EQ(::GetFocus(), pView->m_hWnd);
+}
