@@ -711,14 +711,18 @@ void SECDockBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect&
     const BOOL bSameLength = IsHorzDockBar() ? rectOld.Width() == rect.Width() : rectOld.Height() == rect.Height();
     // A dock bar of unchanged size is also of unchanged length: it only loses the copied bits, for a
     // move without redrawing would leave it unpainted where it went.
-    if (rectOld.Size() == rect.Size()) {
+    if (rectOld.Size() == rect.Size())
         nFlags |= SWP_NOCOPYBITS;
-    } else if (!bSameLength || rectOld.Size() != CSize(0, 0)) {
-        // A dock bar that grows or shrinks across (a row came or went) is redrawn with every bar in
-        // it: bars that kept their places inside still lose what was drawn over them while the rows
-        // moved (the menu bar and tool bar showed only their first items after a dock at the top).
+    else if (bSameLength)
+        nFlags |= SWP_NOREDRAW;
+    if (rectOld.Size() != rect.Size()) {
+        // Every bar in it is redrawn by its next paint, which this asks for: bars that kept their
+        // places inside a dock bar whose rows changed still lose what was drawn over them while the
+        // rows moved (the menu bar and the tool bar showed only their first items after a dock at
+        // the top).
         AddToRedraw(0);
         m_bRedrawPending = TRUE;
+        Invalidate();
     }
     lpLayout->hDWP =
         ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
