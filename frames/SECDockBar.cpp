@@ -715,6 +715,15 @@ void SECDockBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect&
         nFlags |= SWP_NOCOPYBITS;
     else if (bSameLength)
         nFlags |= SWP_NOREDRAW;
+    if (rectOld.Size() != rect.Size()) {
+        // Every bar in it is redrawn by its next paint, which this asks for: bars that kept their
+        // places inside a dock bar whose rows changed still lose what was drawn over them while the
+        // rows moved (the menu bar and the tool bar showed only their first items after a dock at
+        // the top).
+        AddToRedraw(0);
+        m_bRedrawPending = TRUE;
+        Invalidate();
+    }
     lpLayout->hDWP =
         ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
 }

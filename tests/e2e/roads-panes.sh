@@ -262,3 +262,119 @@ road_criteria_columns_polish() {
     inspect shot "$OUT/polish.bmp" >/dev/null
     end_program
 }
+
+# floating_frame N: the dump line of pane N's floating frame (pane_title's numbers); empty while it is
+# hidden.
+floating_frame() { inspect dump | grep -m1 -E "^Afx[^ ]* \"$(pane_title "$1") Window\" " || true; }
+
+# focus_sound: the main window is the active window and the keyboard focus is on a window that shows
+# and is enabled; SEEN holds the report of the focus.
+focus_sound() {
+    SEEN=$(inspect focus | tr '\n' ' ')
+    [[ $SEEN == *"active: Afx"*'"Ondrix - ['* ]] && [[ $SEEN == *"focus: "* ]] && [[ $SEEN != *"focus: none"* ]] &&
+        [[ $SEEN != *"[hidden]"* ]] && [[ $SEEN != *"[disabled]"* ]]
+}
+
+# float_pane N: pane N floated by a double click on its gripper; FRAME is its floating frame's line.
+float_pane() {
+    local l t w h
+    read -r l t w h <<<"$(geometry "$(pane_line "$(pane_title "$1")")")"
+    # the gripper along the pane's top, clear of its boxes at the right end
+    xdotool mousemove $((l + 20)) $((t + 7)) click --repeat 2 --delay 80 1 || fail "xdotool could not double-click"
+    FRAME=$(expect 10 "^Afx[^ ]* \"$(pane_title "$1") Window\" " | head -1)
+}
+
+# hide_floating HOW N: floating pane N, clicked inside (so that its frame is active and its list has
+# the focus), hidden by its frame's close box (HOW box), Alt+F4 (alt-f4), its key (key) or its View
+# item (menu); then its frame is gone, the main window is active and the focus shows.
+hide_floating() {
+    local l t w h menu=(a r c)
+    read -r l t w h <<<"$(geometry "$FRAME")"
+    xdotool mousemove $((l + w / 2)) $((t + 40)) click 1 || fail "xdotool could not click"
+    case $1 in
+    box) xdotool mousemove $((l + w - 13)) $((t + 10)) click 1 || fail "xdotool could not click" ;;
+    alt-f4) keys alt+F4 ;;
+    key) keys "alt+$2" ;;
+    menu) keys alt+v "${menu[$2 - 1]}" ;;
+    esac
+    expect_gone 10 "^Afx[^ ]* \"$(pane_title "$2") Window\" "
+    eventually 10 "hidden by $1, pane $2's frame left the activation or the focus behind" focus_sound
+}
+
+# show_floating HOW N: hidden floating pane N shown again by its key (HOW key) or its View item
+# (menu): its frame comes back where it was, as large as it was.
+show_floating() {
+    local menu=(a r c)
+    if [ "$1" = key ]; then keys "alt+$2"; else keys alt+v "${menu[$2 - 1]}"; fi
+    expect 10 "^$(literal "$FRAME")\$" >/dev/null
+}
+
+road_floating_panes() {
+    start_hand_built
+    local n how show=key
+    for n in 1 2 3; do
+        step "the $(pane_title "$n") pane floated; hidden by its close box, Alt+F4, its key, its View item; shown by its key and its item"
+        float_pane "$n"
+        for how in box alt-f4 key menu box; do
+            hide_floating "$how" "$n"
+            show_floating "$show" "$n"
+            if [ "$show" = key ]; then show=menu; else show=key; fi
+        done
+
+        step "the $(pane_title "$n") pane docked back by a double click on its frame's caption"
+        local l t w h
+        read -r l t w h <<<"$(geometry "$FRAME")"
+        xdotool mousemove $((l + w / 2)) $((t + 8)) click --repeat 2 --delay 80 1 || fail "xdotool could not double-click"
+        expect_gone 10 "^Afx[^ ]* \"$(pane_title "$n") Window\" "
+        pane_line "$(pane_title "$n")" >/dev/null
+    done
+    inspect shot "$OUT/docked.bmp" >/dev/null
+    end_program
+}
+
+# bars_ink: "X Y" of every black point of the menu bar and of the tool bar as the screen shows them.
+bars_ink() {
+    local id l t w h
+    for id in 59647 59392; do
+        read -r l t w h <<<"$(geometry "$(expect 10 "^    AfxControlBar42s \"[^\"]*\" id=$id " | head -1)")"
+        inspect pixels "$l" "$t" "$w" "$h" 000000 || fail "could not read the screen"
+    done
+}
+
+# bars_as INK: the menu bar and the tool bar show the black points INK (bars_ink); SEEN tells how many
+# they show.
+bars_as() {
+    local now
+    now=$(bars_ink)
+    SEEN="$(wc -l <<<"$now") black points, $(wc -l <<<"$1") before"
+    [ "$now" = "$1" ]
+}
+
+road_dock_repaint() {
+    start_hand_built
+    local ink l t w h
+    ink=$(bars_ink)
+    [ "$(wc -l <<<"$ink")" -gt 100 ] || fail "the menu bar and the tool bar show too little: $(wc -l <<<"$ink") black points"
+
+    step "the alternatives pane dragged by its gripper onto the bottom edge: it docks across the bottom"
+    read -r l t w h <<<"$(geometry "$(pane_line Alternatives)")"
+    local sl st sw sh
+    read -r sl st sw sh <<<"$(geometry "$(expect 10 '^  [^ ]* "" id=59393 ' | head -1)")"
+    drag_to $((l + 20)) $((t + 7)) $((sl + sw / 2)) $((st - 4))
+    read -r l t w h <<<"$(geometry "$(pane_line Alternatives)")"
+    [ "$w" -gt $((sw / 2)) ] && [ $((t + h)) -le "$st" ] && [ $((t + h)) -ge $((st - 10)) ] ||
+        fail "the alternatives pane is not docked across the bottom: at $l,$t ${w}x$h, the status bar at $st"
+    eventually 5 "the menu bar and the tool bar are not repainted after the dock at the bottom" bars_as "$ink"
+
+    step "dragged by its gripper up to just under the tool bar: it docks at the top, the bars show whole"
+    local tl tt tw th
+    read -r tl tt tw th <<<"$(geometry "$(expect 10 '^    AfxControlBar42s "" id=59392 ' | head -1)")"
+    # docked across, its gripper runs down its left end
+    drag_to $((l + 4)) $((t + h / 2)) $((tl + 200)) $((tt + th + 4))
+    read -r l t w h <<<"$(geometry "$(pane_line Alternatives)")"
+    [ "$w" -gt $((sw / 2)) ] && [ "$t" -ge $((tt + th)) ] && [ "$t" -le $((tt + th + 10)) ] ||
+        fail "the alternatives pane is not docked at the top: at $l,$t ${w}x$h, the tool bar ends at $((tt + th))"
+    eventually 5 "the menu bar and the tool bar are not repainted after the dock at the top" bars_as "$ink"
+    inspect shot "$OUT/top.bmp" >/dev/null
+    end_program
+}

@@ -423,7 +423,9 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
     CFrameWnd* pLayoutFrame = pBar->GetDockingFrame();
     if (pLayoutFrame == nullptr)
         pLayoutFrame = this;
-    if (bDelay) {
+    // idle lays out only the windows that show: a bar in a hidden floating frame is shown at once, or
+    // the frame would never come back
+    if (bDelay && (pLayoutFrame == this || pLayoutFrame->IsWindowVisible())) {
         pBar->DelayShow(bShow);
         pLayoutFrame->DelayRecalcLayout();
         return;

@@ -218,7 +218,9 @@ public:
     // The bar of the list with control id nID; null when none.
     CControlBar* GetControlBar(UINT nID);
     // Shows or hides pBar (not null); bDelay: at the next idle layout, else now, with a layout of the
-    // frame that lays the bar out (a floating bar's frame then shows or hides with its bars).
+    // frame that lays the bar out (a floating bar's frame then shows or hides with its bars). A bar
+    // whose floating frame is hidden is shown or hidden now whatever bDelay asks: idle lays out only
+    // the windows that show.
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
 
     // ---- docking -----------------------------------------------------------------------------------

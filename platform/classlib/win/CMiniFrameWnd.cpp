@@ -20,6 +20,8 @@ BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
     ON_WM_ACTIVATE()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_SHOWWINDOW()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
@@ -122,6 +124,43 @@ void CMiniFrameWnd::OnShowWindow(BOOL bShow, UINT nStatus)
         if (m_bOwnerActive)
             DefWindowProc(WM_NCACTIVATE, TRUE, 0);
     }
+}
+
+void CMiniFrameWnd::OnWindowPosChanging(WINDOWPOS* lpwndpos)
+{
+    CFrameWnd::OnWindowPosChanging(lpwndpos);
+    // given back while the frame still shows: the display's own focus then follows the owner, where
+    // once the frame's window is gone it would come back to it with the next key
+    if (lpwndpos != nullptr && (lpwndpos->flags & SWP_HIDEWINDOW) && IsWindowVisible())
+        GiveBackActivation();
+}
+
+void CMiniFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CFrameWnd::OnWindowPosChanged(lpwndpos);
+    if (lpwndpos != nullptr && (lpwndpos->flags & SWP_HIDEWINDOW))
+        GiveBackActivation();
+}
+
+void CMiniFrameWnd::GiveBackActivation()
+{
+    const HWND hWndFocus = ::GetFocus();
+    const BOOL bFocusHere = hWndFocus != nullptr && (hWndFocus == m_hWnd || ::IsChild(m_hWnd, hWndFocus));
+    if (::GetActiveWindow() != m_hWnd && !bFocusHere)
+        return;
+    const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hWndOwner == nullptr || !::IsWindowVisible(hWndOwner) || !::IsWindowEnabled(hWndOwner))
+        return;
+    // the foreground too: else the display keeps sending the keys to this hidden frame
+    if (::GetForegroundWindow() == m_hWnd)
+        ::SetForegroundWindow(hWndOwner);
+    if (::GetActiveWindow() != hWndOwner)
+        ::SetActiveWindow(hWndOwner);
+    // the activation may leave the focus where it was, in this hidden frame: the owner takes it (a
+    // frame hands it on to its active view)
+    const HWND hWndNow = ::GetFocus();
+    if (hWndNow == nullptr || !::IsWindowVisible(hWndNow) || !::IsWindowEnabled(hWndNow))
+        ::SetFocus(hWndOwner);
 }
 
 // ---- floating frame of docking bars ----------------------------------------------------------------------

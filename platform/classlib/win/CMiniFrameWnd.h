@@ -21,6 +21,10 @@
 //   the caption's context click and from the keyboard).
 // - MFS_SNAPTOBARS: the frame takes the size of the bars it holds (a floating frame of docking bars).
 //
+// A mini frame that hides (closed, or its bars hidden) while it is the active window or holds the
+// keyboard focus gives both back to its owner frame: the system leaves a hidden active window active,
+// and keys would then go to the controls of a frame that does not show.
+//
 // CMiniDockFrameWnd::Create(frame, float style) makes the frame (caption, system menu, synchronised
 // activation, thin frame, blocked system-menu box, snap to bars, and the move frame for bars without
 // CBRS_SIZE_DYNAMIC) owned by the frame, with the floating dock bar (id AFX_IDW_DOCKBAR_FLOAT) as its
@@ -70,6 +74,14 @@ protected:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+
+    // Called as the frame hides and once it is hidden: while the frame is the active window or holds the keyboard
+    // focus, its owner (when it shows and is enabled) becomes the active window and the focus goes to
+    // a visible enabled window of the owner's (the owner itself, which hands it to its active view,
+    // when the activation left it elsewhere).
+    void GiveBackActivation();
 
     BOOL m_bOwnerActive; // the owner frame's caption is active (MFS_SYNCACTIVE)
 };

@@ -255,6 +255,93 @@ TEST_F(DockingTest, AFloatingFrameHidesWithItsBarsClosesByHidingThemAndGoesWithT
     EXPECT_FALSE(::IsWindow(hWndMini));
 }
 
+// The ways a floating bar is hidden: its frame's close box, Alt+F4 in its frame, and the frame's
+// show or hide of the bar at once or on idle (a View item).
+enum class HideWay { CloseBox, AltF4, Now, OnIdle };
+
+class FloatingHideTest : public DockingTest {
+protected:
+    // Hides the floating bar the way asked.
+    void HideFloating(CControlBar& bar, HideWay way)
+    {
+        CWnd* pMini = bar.GetParentFrame();
+        switch (way) {
+        case HideWay::CloseBox:
+            pMini->SendMessage(WM_CLOSE);
+            break;
+        case HideWay::AltF4:
+            pMini->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+            break;
+        case HideWay::Now:
+            pFrame->ShowControlBar(&bar, FALSE, FALSE);
+            break;
+        case HideWay::OnIdle:
+            pFrame->ShowControlBar(&bar, FALSE, TRUE);
+            app.OnIdle(0);
+            break;
+        }
+    }
+};
+
+TEST_F(FloatingHideTest, ABarHiddenInItsFloatingFrameShowsThereAgainAtOnceOrOnIdle)
+{
+    pFrame->FloatControlBar(&a, CPoint(300, 200));
+    CMiniDockFrameWnd* pMini = FloatingFrameOf(a);
+    ASSERT_NE(pMini, nullptr);
+    const struct {
+        const char* what;
+        HideWay way;
+    } cases[] = {{"close box", HideWay::CloseBox},
+                 {"Alt+F4", HideWay::AltF4},
+                 {"hidden at once", HideWay::Now},
+                 {"hidden on idle", HideWay::OnIdle}};
+    for (const auto& c : cases) {
+        for (BOOL bDelayShow : {TRUE, FALSE}) {
+            const char* how = bDelayShow ? "shown on idle" : "shown at once";
+            HideFloating(a, c.way);
+            EXPECT_FALSE(a.IsVisible()) << c.what;
+            EXPECT_FALSE(pMini->IsWindowVisible()) << c.what;
+
+            // what a View item does: shows the bar when it is hidden, the check follows at once
+            pFrame->ShowControlBar(&a, !a.IsVisible(), bDelayShow);
+            EXPECT_TRUE(a.IsVisible()) << c.what << ", " << how;
+            app.OnIdle(0);
+            EXPECT_TRUE(a.IsVisible()) << c.what << ", " << how;
+            EXPECT_TRUE(a.IsWindowVisible()) << c.what << ", " << how;
+            EXPECT_TRUE(pMini->IsWindowVisible()) << c.what << ", " << how;
+            EXPECT_EQ(FloatingFrameOf(a), pMini) << c.what << ", " << how;
+            EXPECT_EQ(ScreenRect(pMini).TopLeft(), CPoint(300, 200)) << "where it was: " << c.what << ", " << how;
+        }
+    }
+}
+
+TEST_F(FloatingHideTest, AFloatingFrameThatHidesGivesTheActivationAndTheFocusBackToItsFrame)
+{
+    pFrame->FloatControlBar(&a, CPoint(300, 200));
+    CMiniDockFrameWnd* pMini = FloatingFrameOf(a);
+    ASSERT_NE(pMini, nullptr);
+    // a box in the bar, as the panes' lists and name boxes
+    const HWND hWndEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 2, 2, 60, 18,
+                                            a.m_hWnd, nullptr, nullptr, nullptr);
+    ASSERT_NE(hWndEdit, nullptr);
+    ::SetForegroundWindow(hWndFrame);
+    for (HideWay way : {HideWay::CloseBox, HideWay::AltF4, HideWay::Now, HideWay::OnIdle}) {
+        const int nWay = int(way);
+        pFrame->ShowControlBar(&a, TRUE, FALSE);
+        ::SetActiveWindow(pMini->m_hWnd);
+        ::SetFocus(hWndEdit);
+        ASSERT_EQ(::GetActiveWindow(), pMini->m_hWnd) << nWay;
+        ASSERT_EQ(::GetFocus(), hWndEdit) << nWay;
+        HideFloating(a, way);
+        PumpWaitingMessages();
+        ASSERT_FALSE(pMini->IsWindowVisible()) << nWay;
+        EXPECT_EQ(::GetActiveWindow(), hWndFrame) << nWay;
+        const HWND hWndFocus = ::GetFocus();
+        EXPECT_TRUE(hWndFocus != nullptr && ::IsWindowVisible(hWndFocus) && ::IsWindowEnabled(hWndFocus))
+            << nWay << ": the focus is on " << hWndFocus;
+    }
+}
+
 // A floating frame that notes the floating-status messages it is sent and its answers, and the moves
 // in the z-order it asks of itself while it handles one (the display's own restacking, which can reach
 // wine late on a busy machine, is left out).
