@@ -9,16 +9,19 @@ POLISH_NAME="Łódź żółw ęą"
 through_file_dialog() {
     keys $1
     expect 20 "^#32770 \"($2)\" " >/dev/null
-    type_text "$(winpath "$3")"
+    # slowly: xdotool types a letter outside the keyboard's map by remapping a key each time, and a
+    # fast one can be lost before the program reads it
+    xdotool type --delay 120 -- "$(winpath "$3")" || fail "xdotool could not type $3"
     keys Return
     expect_gone 20 "^#32770 \"($2)\" "
 }
 
-# title_names HOSTPATH: the main window's caption names that file, every letter of it.
+# caption_is TEXT: the main window's caption is TEXT, every letter of it.
 CAPTION=""
 caption_is() {
     CAPTION=$(inspect caption '^Afx[^ ]* "Ondrix - \[') && SEEN=$CAPTION && [ "$CAPTION" = "$1" ]
 }
+# title_names HOSTPATH: the main window's caption names that file.
 title_names() {
     eventually 10 "the title does not name $(winpath "$1")" caption_is "Ondrix - [$(winpath "$1")]"
 }
