@@ -578,8 +578,9 @@ CString CZQApp::GetTempDirectory()
 
 int CZQApp::RenderDotToGif(const CString& dot, const CString& path)
 {
+    // the model builds the path from the temporary folder, in the code page
     CString hostPath;
-    if (!AfxGetHostPath(path, hostPath))
+    if (!AfxGetHostPath(AfxPathFromCodePage(path), hostPath))
         return GRAPH_RENDER_NOT_SAVED;
     const std::string host(hostPath.GetString(), size_t(hostPath.GetLength()));
     if (m_bRenderInBackground) {

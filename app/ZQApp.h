@@ -266,7 +266,7 @@ public:
     char m_cInputListSeparator;
     char m_cOutputListSeparator;
     int m_nFileType;      // -1 none, 0 CSV, 1 XML, 2 the sibling program's binary file
-    CString m_strFilePath; // "untitled" for a new project
+    CString m_strFilePath; // path text (UTF-8, win/HostPath.h); "untitled" for a new project
 
 protected:
     // Starts the grid library once in the process: the grid operations' creators registered, then

@@ -85,7 +85,8 @@ BOOL CZQApp::AskToSaveProject()
 {
     if (m_nModified == 0 || (GetAlternativeItemCount() == 0 && GetCriterionItemCount() == 0))
         return TRUE;
-    const CString text = "Do you want to save file '" + m_strFilePath + "'?";
+    // the message is 8-bit text: the name shows as the code page can show it
+    const CString text = "Do you want to save file '" + AfxPathForDisplay(m_strFilePath) + "'?";
     switch (ZQMessageBox(nullptr, text, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         // a save that did not happen must not let the project go
@@ -212,8 +213,9 @@ void CZQApp::TakeProjectFile(const CString& path, int nType)
 
 void CZQApp::SetProjectTitle(LPCSTR lpszPath)
 {
+    // the title shows the file's name with every letter, whatever the code page
     if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
-        m_pMainWnd->SetWindowText(ProjectTitle(lpszPath));
+        AfxSetWindowPathText(m_pMainWnd->m_hWnd, ProjectTitle(lpszPath));
 }
 
 void CZQApp::WarnAboutFile(UINT nIDText)

@@ -55,6 +55,9 @@
 //                                           the process is ended; hidden-focus: it gives
 //                                           the focus to a hidden window instead, the fault that a
 //                                           road's check of the focus must catch
+//   ondrix_inspect caption REGEX            the caption of the first top-level window whose dump
+//                                           line matches REGEX, in UTF-8 (the dump shows captions in
+//                                           the code page, which lacks letters of some file names)
 //   ondrix_inspect serve [FILE]             takes the commands above (but other) from the standard
 //                                           input, a line each with tabs between the arguments, and
 //                                           ends what each prints with the line "=end CODE" (with
@@ -954,6 +957,28 @@ bool Answers(double seconds, const std::regex& pattern)
     return false;
 }
 
+// Prints the caption of the first top-level window whose dump line matches pattern, in UTF-8; false
+// when there is none.
+bool PrintCaption(const std::regex& pattern)
+{
+    std::vector<HWND> tops;
+    ::EnumWindows(CollectTopLevel, LPARAM(&tops));
+    for (HWND hwnd : tops) {
+        std::vector<std::string> line;
+        DumpWindow(hwnd, 0, line, false);
+        if (!std::regex_search(line.front(), pattern))
+            continue;
+        WCHAR caption[4096] = {};
+        ::InternalGetWindowText(hwnd, caption, 4096);
+        std::vector<char> text(4096 * 3 + 1, 0);
+        ::WideCharToMultiByte(CP_UTF8, 0, caption, -1, text.data(), int(text.size()) - 1, nullptr, nullptr);
+        std::fprintf(g_out, "%s\n", text.data());
+        return true;
+    }
+    std::fprintf(stderr, "ondrix_inspect: no window matches\n");
+    return false;
+}
+
 // The report line of a window: its dump line, [disabled] also when a window it lies in is disabled
 // (no input reaches it then either).
 std::string ReportLine(HWND hwnd)
@@ -1127,7 +1152,7 @@ int Usage()
                          "                      | image SECONDS REGEX FILE.bmp | shows SECONDS REGEX menu TEXT\n"
                          "                      | shows SECONDS REGEX selected TEXT\n"
                          "                      | cover L T W H RRGGBB SECONDS [REGEX] | answers SECONDS REGEX\n"
-                         "                      | focus | at X Y | other TITLE L T W H [hidden-focus] | serve [FILE]\n");
+                         "                      | caption REGEX | focus | at X Y | other TITLE L T W H [hidden-focus] | serve [FILE]\n");
     return 2;
 }
 
@@ -1172,6 +1197,8 @@ int Run(const std::vector<std::string>& args)
         }
         if (command == "clipboard" && (argc == 1 || (argc == 2 && args[1] == "empty")))
             return PrintClipboard(argc == 2) ? 0 : 1;
+        if (command == "caption" && argc == 2)
+            return PrintCaption(std::regex(args[1])) ? 0 : 1;
         if (command == "focus" && argc == 1)
             return PrintFocus() ? 0 : 1;
         if (command == "at" && argc == 3)

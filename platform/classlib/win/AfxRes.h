@@ -128,6 +128,7 @@
 #define AFX_IDP_PARSE_RADIO_BUTTON 0xF115
 #define AFX_IDP_PARSE_UINT        0xF116
 #define AFX_IDP_PATH_TOO_LONG     0xF117 /* %1: the most characters a path may have */
+#define AFX_IDP_PATH_NOT_HELD     0xF118 /* a chosen name that the program cannot hold */
 #define AFX_IDP_FAILED_TO_OPEN_DOC 0xF101
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
 #define AFX_IDP_FAILED_TO_CREATE_DC 0xF106 /* no device context for the printer */

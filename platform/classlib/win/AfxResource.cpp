@@ -118,6 +118,7 @@ CString AfxLoadLibraryString(UINT nID)
     case AFX_IDP_PARSE_STRING_SIZE: return "Please enter no more than %1 characters.";
     case AFX_IDP_PARSE_RADIO_BUTTON: return "Please select a button.";
     case AFX_IDP_PATH_TOO_LONG: return "The path chosen is longer than %1 characters. Please choose a shorter one.";
+    case AFX_IDP_PATH_NOT_HELD: return "The name chosen holds a character that cannot be kept. Please choose another name.";
     case AFX_IDS_PREVIEW_PRINT: return "&Print...";
     case AFX_IDS_PREVIEW_NEXT: return "&Next Page";
     case AFX_IDS_PREVIEW_PREV: return "Pre&v Page";

@@ -7,6 +7,7 @@
 #include "win/ArgCheck.h"
 #include "win/CDocTemplate.h"
 #include "win/CFrameWnd.h"
+#include "win/HostPath.h"
 #include "win/CView.h"
 #include "win/CWinApp.h"
 
@@ -46,12 +47,18 @@ const CString& CDocument::GetPathName() const
 void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU)
 {
     AfxRequirePointer(lpszPathName, "CDocument::SetPathName", "lpszPathName");
-    char full[MAX_PATH * 2] = {};
-    char* pFilePart = nullptr;
-    const DWORD n = ::GetFullPathNameA(lpszPathName, sizeof full, full, &pFilePart);
-    m_strPathName = n > 0 && n < sizeof full ? CString(full) : CString(lpszPathName);
+    m_strPathName = lpszPathName;
+    std::vector<WCHAR> wide;
+    WCHAR full[MAX_PATH * 2] = {};
+    CString strFull;
+    if (AfxPathToWide(lpszPathName, wide)) {
+        const DWORD n = ::GetFullPathNameW(wide.data(), MAX_PATH * 2, full, nullptr);
+        if (n > 0 && n < MAX_PATH * 2 && AfxPathFromWide(full, strFull))
+            m_strPathName = strFull;
+    }
     const int nSep = (std::max)(m_strPathName.ReverseFind('\\'), m_strPathName.ReverseFind('/'));
-    SetTitle(m_strPathName.Mid(nSep + 1));
+    // the title is 8-bit text that the frames show
+    SetTitle(AfxPathForDisplay(m_strPathName.Mid(nSep + 1)));
     if (bAddToMRU) {
         if (CWinApp* pApp = AfxGetApp())
             pApp->AddToRecentFileList(m_strPathName);

@@ -33,10 +33,11 @@ public:
     const CString& GetTitle() const;
     // Sets the title and updates the captions of the frames that show the document.
     virtual void SetTitle(LPCSTR lpszTitle);
-    // The full path of the document's file (empty for a new document).
+    // The full path of the document's file as path text (UTF-8, see HostPath.h; empty for a new document).
     const CString& GetPathName() const;
-    // Makes lpszPathName (not null) the document's path (made full), its file name the title, and
-    // with bAddToMRU puts it at the top of the application's recent files.
+    // Makes the path text lpszPathName (not null) the document's path (made full), its file name the
+    // title (as the code page shows it), and with bAddToMRU puts it at the top of the application's
+    // recent files.
     virtual void SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU = TRUE);
     // The template that made the document (null when none).
     CDocTemplate* GetDocTemplate() const;

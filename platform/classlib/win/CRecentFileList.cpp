@@ -4,24 +4,48 @@
 #include "win/CCmdTarget.h"
 #include "win/CMenu.h"
 #include "win/CWinApp.h"
+#include "win/HostPath.h"
+
+#include <vector>
 
 namespace {
 
 CString FullPath(LPCSTR lpszPathName)
 {
-    char buffer[MAX_PATH * 2];
-    char* pFilePart = nullptr;
-    const DWORD n = ::GetFullPathNameA(lpszPathName, sizeof buffer, buffer, &pFilePart);
-    if (n == 0 || n >= sizeof buffer)
+    std::vector<WCHAR> wide;
+    if (!AfxPathToWide(lpszPathName, wide))
         return lpszPathName;
-    return buffer;
+    WCHAR buffer[MAX_PATH * 2];
+    const DWORD n = ::GetFullPathNameW(wide.data(), MAX_PATH * 2, buffer, nullptr);
+    CString path;
+    if (n == 0 || n >= MAX_PATH * 2 || !AfxPathFromWide(buffer, path))
+        return lpszPathName;
+    return path;
+}
+
+// Whether the path texts are the same path, letters compared without regard to case.
+bool SamePath(LPCSTR lpszOne, LPCSTR lpszOther)
+{
+    std::vector<WCHAR> one, other;
+    if (!AfxPathToWide(lpszOne, one) || !AfxPathToWide(lpszOther, other))
+        return ::lstrcmpiA(lpszOne, lpszOther) == 0;
+    return ::lstrcmpiW(one.data(), other.data()) == 0;
+}
+
+// The characters of path text (its bytes that do not continue a letter's UTF-8 form).
+int CharCount(const CString& text)
+{
+    int n = 0;
+    for (int i = 0; i < text.GetLength(); ++i)
+        n += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    return n;
 }
 
 // The path cut to nMax characters: its first part (the drive), "...", and as many of its last parts as
 // fit; the file name alone when even that does not fit.
 CString AbbreviatePath(const CString& path, int nMax)
 {
-    if (path.GetLength() <= nMax)
+    if (CharCount(path) <= nMax)
         return path;
     CStringArray parts;
     int nStart = 0;
@@ -33,11 +57,11 @@ CString AbbreviatePath(const CString& path, int nMax)
         return parts[nParts - 1];
     const CString head = parts[0] + "\\...\\";
     CString tail = parts[nParts - 1];
-    if (head.GetLength() + tail.GetLength() > nMax)
+    if (CharCount(head) + CharCount(tail) > nMax)
         return tail;
     for (int k = nParts - 2; k >= 1; --k) {
         const CString candidate = parts[k] + "\\" + tail;
-        if (head.GetLength() + candidate.GetLength() > nMax)
+        if (CharCount(head) + CharCount(candidate) > nMax)
             break;
         tail = candidate;
     }
@@ -80,7 +104,7 @@ void CRecentFileList::Add(LPCSTR lpszPathName)
     // the place it comes from: its old entry, else the last place
     int nFrom = GetSize() - 1;
     for (int i = 0; i < GetSize(); ++i) {
-        if (!m_arrNames[i].IsEmpty() && ::lstrcmpiA(m_arrNames[i], path) == 0) {
+        if (!m_arrNames[i].IsEmpty() && SamePath(m_arrNames[i], path)) {
             nFrom = i;
             break;
         }
@@ -108,7 +132,7 @@ void CRecentFileList::ReadList()
     for (int i = 0; i < GetSize(); ++i) {
         CString entry;
         entry.Format(m_strEntryFormat, i + 1);
-        const CString path = pApp->GetProfileString(m_strSectionName, entry);
+        const CString path = pApp->GetProfilePath(m_strSectionName, entry);
         if (!path.IsEmpty())
             m_arrNames[nTo++] = path; // gaps in the stored keys close up
     }
@@ -125,7 +149,7 @@ void CRecentFileList::WriteList()
     for (int i = 0; i < GetSize() && !m_arrNames[i].IsEmpty(); ++i) {
         CString entry;
         entry.Format(m_strEntryFormat, i + 1);
-        pApp->WriteProfileString(m_strSectionName, entry, m_arrNames[i]);
+        pApp->WriteProfilePath(m_strSectionName, entry, m_arrNames[i]);
     }
 }
 
@@ -167,10 +191,14 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
         name.Replace("&", "&&");
         CString text;
         text.Format("&%d %s", (i + 1) % 10, name.GetString());
+        // the menu keeps the name in Unicode, every letter of it
+        std::vector<WCHAR> wide;
+        if (!AfxPathToWide(text, wide))
+            wide = std::vector<WCHAR>{L'?', 0};
         if (i == 0) {
-            ::ModifyMenuA(hMenu, nPosition, MF_BYPOSITION | MF_STRING, m_nStart, text);
+            ::ModifyMenuW(hMenu, nPosition, MF_BYPOSITION | MF_STRING, m_nStart, wide.data());
         } else {
-            ::InsertMenuA(hMenu, nPosition + UINT(i), MF_BYPOSITION | MF_STRING, m_nStart + UINT(i), text);
+            ::InsertMenuW(hMenu, nPosition + UINT(i), MF_BYPOSITION | MF_STRING, m_nStart + UINT(i), wide.data());
         }
     }
     ::EnableMenuItem(hMenu, nPosition, MF_BYPOSITION | MF_ENABLED);

@@ -1,7 +1,9 @@
 // CRecentFileList: the most recently used files, newest first, kept in the application's profile and
 // shown in a menu in place of the item with the list's first command id.
 //
-// Paths are made full (GetFullPathName) and compared without regard to case: adding a path that is
+// Paths are path text (UTF-8, see HostPath.h): the profile and the menu keep them in Unicode, so a
+// name keeps the letters the code page lacks; a value stored as a string of the code page reads as
+// the same name. Paths are made full (GetFullPathName) and compared without regard to case: adding a path that is
 // already there moves it to the top. The list holds at most GetSize() paths; the oldest drops out.
 // Stored in the profile section given at construction with keys made from the entry format
 // ("File%d", numbered from 1); writing replaces the whole section.

@@ -13,6 +13,7 @@
 #include "win/CFrameWnd.h"
 #include "win/CPrintInfo.h"
 #include "win/CWinApp.h"
+#include "win/HostPath.h"
 #include "win/WinServices.h"
 
 namespace {
@@ -168,7 +169,12 @@ void CView::OnFilePrint()
                         AfxLoadLibraryString(AFX_IDS_PRINT_FILE_FILTER), this);
         if (dlg.DoModal() != IDOK)
             return;
-        strOutput = dlg.GetPathName();
+        // the system prints to a file named in the code page: a name it cannot hold is refused, never
+        // printed to under another one
+        if (!AfxPathToCodePage(dlg.GetPathName(), strOutput)) {
+            AfxMessageBox(AfxLoadLibraryString(AFX_IDP_PATH_NOT_HELD), MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
     }
 
     CDC* pDC = CDC::FromHandle(printInfo.m_pPD->m_pd.hDC);

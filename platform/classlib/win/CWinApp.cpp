@@ -14,6 +14,7 @@
 #include "win/CGdiObject.h"
 #include "win/CImageList.h"
 #include "win/CMenu.h"
+#include "win/HostPath.h"
 #include "win/CWnd.h"
 #include "win/WndInternal.h"
 
@@ -24,12 +25,16 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
-// The arguments of the process's command line: what follows the program's name.
-CString ArgumentsOfCommandLine()
+// The arguments of the process's command line: what follows the program's name, as path text (UTF-8,
+// see HostPath.h), so that a file named there keeps the letters the code page lacks.
+// FALSE (and empty) when the command line has no UTF-8 form.
+bool ArgumentsOfCommandLine(CString& rArguments)
 {
-    const char* p = ::GetCommandLineA();
-    if (p == nullptr)
-        return CString();
+    rArguments.Empty();
+    CString line;
+    if (!AfxPathFromWide(::GetCommandLineW(), line))
+        return false;
+    const char* p = line.GetString();
     if (*p == '"') {
         ++p;
         while (*p != '\0' && *p != '"')
@@ -42,7 +47,8 @@ CString ArgumentsOfCommandLine()
     }
     while (*p == ' ' || *p == '\t')
         ++p;
-    return p;
+    rArguments = p;
+    return true;
 }
 
 // The executable's file name without folder and extension.
@@ -316,7 +322,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
     else if (!AfxLoadString(AFX_IDS_APP_TITLE, m_appState.strAppName))
         m_appState.strAppName = m_appState.strExeName;
     m_appState.strProfileName = m_appState.strAppName + ".INI";
-    m_appState.strCmdLine = ArgumentsOfCommandLine();
+    ArgumentsOfCommandLine(m_appState.strCmdLine);
     m_pszAppName = m_appState.strAppName;
     m_pszExeName = m_appState.strExeName;
     m_pszProfileName = m_appState.strProfileName;
@@ -498,6 +504,79 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
     const LONG lResult = ::RegDeleteValueA(hKey, lpszEntry);
     ::RegCloseKey(hKey);
     return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
+}
+
+namespace {
+
+// The wide text of the program's 8-bit text lpszText (a section or entry name).
+std::vector<WCHAR> WideOfName(LPCSTR lpszText)
+{
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, nullptr, 0);
+    std::vector<WCHAR> wide(size_t(nWide > 0 ? nWide : 1), 0);
+    if (nWide > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, wide.data(), nWide);
+    return wide;
+}
+
+} // namespace
+
+CString CWinApp::GetProfilePath(LPCSTR lpszSection, LPCSTR lpszEntry)
+{
+    AfxRequirePointer(lpszSection, "CWinApp::GetProfilePath", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::GetProfilePath", "lpszEntry");
+    const std::vector<WCHAR> entry = WideOfName(lpszEntry);
+    std::vector<WCHAR> text(4096, 0);
+    if (m_pszRegistryKey == nullptr) {
+        const std::vector<WCHAR> section = WideOfName(lpszSection);
+        const std::vector<WCHAR> file = WideOfName(m_pszProfileName);
+        for (;;) {
+            const DWORD n = ::GetPrivateProfileStringW(section.data(), entry.data(), L"", text.data(),
+                                                       DWORD(text.size()), file.data());
+            if (n < text.size() - 1)
+                break;
+            text.assign(text.size() * 2, 0);
+        }
+    } else {
+        HKEY hKey = GetSectionKey(lpszSection);
+        if (hKey == nullptr)
+            return CString();
+        DWORD dwType = 0;
+        DWORD dwSize = 0;
+        LONG lResult = ::RegQueryValueExW(hKey, entry.data(), nullptr, &dwType, nullptr, &dwSize);
+        if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ)) {
+            text.assign(dwSize / sizeof(WCHAR) + 1, 0);
+            lResult = ::RegQueryValueExW(hKey, entry.data(), nullptr, &dwType, reinterpret_cast<BYTE*>(text.data()),
+                                         &dwSize);
+        }
+        ::RegCloseKey(hKey);
+        if (lResult != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
+            return CString();
+    }
+    CString path;
+    AfxPathFromWide(text.data(), path); // a value with no UTF-8 form counts as missing
+    return path;
+}
+
+BOOL CWinApp::WriteProfilePath(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszPath)
+{
+    AfxRequirePointer(lpszSection, "CWinApp::WriteProfilePath", "lpszSection");
+    AfxRequirePointer(lpszEntry, "CWinApp::WriteProfilePath", "lpszEntry");
+    std::vector<WCHAR> path;
+    if (!AfxPathToWide(lpszPath, path))
+        return FALSE;
+    const std::vector<WCHAR> entry = WideOfName(lpszEntry);
+    if (m_pszRegistryKey == nullptr) {
+        const std::vector<WCHAR> section = WideOfName(lpszSection);
+        const std::vector<WCHAR> file = WideOfName(m_pszProfileName);
+        return ::WritePrivateProfileStringW(section.data(), entry.data(), path.data(), file.data());
+    }
+    HKEY hKey = GetSectionKey(lpszSection);
+    if (hKey == nullptr)
+        return FALSE;
+    const LONG lResult = ::RegSetValueExW(hKey, entry.data(), 0, REG_SZ, reinterpret_cast<const BYTE*>(path.data()),
+                                          DWORD(path.size() * sizeof(WCHAR)));
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
@@ -739,10 +818,12 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
         return -1;
     if (hInstance != nullptr)
         pApp->m_hInstance = hInstance;
-    if (lpCmdLine != nullptr) {
-        pApp->m_appState.strCmdLine = lpCmdLine;
-        pApp->m_lpCmdLine = const_cast<LPSTR>(pApp->m_appState.strCmdLine.GetString());
-    }
+    // the system's Unicode command line holds what lpCmdLine holds, with every letter of a file's name
+    CString strArguments;
+    if (!ArgumentsOfCommandLine(strArguments) && lpCmdLine != nullptr)
+        strArguments = lpCmdLine;
+    pApp->m_appState.strCmdLine = strArguments;
+    pApp->m_lpCmdLine = const_cast<LPSTR>(pApp->m_appState.strCmdLine.GetString());
     pApp->m_nCmdShow = nCmdShow;
     if (!AfxCallProtected(FALSE, [pApp] { return pApp->InitInstance(); })) {
         if (pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd->m_hWnd != nullptr)

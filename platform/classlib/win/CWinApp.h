@@ -128,6 +128,13 @@ public:
     CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
     // Writes a string. lpszValue null deletes the entry; lpszEntry null deletes the whole section.
     BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+    // The path under lpszEntry as path text (UTF-8, see HostPath.h), empty when missing. The profile
+    // keeps it as the system's Unicode text, the same value a string of the code page makes, so that a
+    // name keeps the letters the code page lacks.
+    CString GetProfilePath(LPCSTR lpszSection, LPCSTR lpszEntry);
+    // Writes the path text lpszPath under lpszEntry. FALSE when it is not path text (nothing written)
+    // or the write fails.
+    BOOL WriteProfilePath(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszPath);
     // The binary value under lpszEntry in a new[] buffer (*ppData, freed by the caller with delete[])
     // and its size. FALSE (and null, 0) when missing.
     BOOL GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
@@ -199,7 +206,7 @@ public:
     LPCSTR m_pszRegistryKey;  // null until SetRegistryKey
     LPCSTR m_pszProfileName;  // the profile's name: the application's name, or the INI file
     HINSTANCE m_hInstance;    // the program's module
-    LPSTR m_lpCmdLine;        // the arguments after the program's name
+    LPSTR m_lpCmdLine;        // the arguments after the program's name, as path text (UTF-8)
     int m_nCmdShow;           // how to show the main window first
     int m_nWaitCursorCount;   // nesting of the wait cursor
     CRecentFileList* m_pRecentFileList;
@@ -235,7 +242,8 @@ CWinApp* AfxGetApp();
 LPCSTR AfxGetAppName();
 // Its main window (null when none).
 CWnd* AfxGetMainWnd();
-// The program's entry: sets the application's module, command line and show command, runs
+// The program's entry: sets the application's module, command line (lpCmdLine only when the
+// system's Unicode command line, which the application read as path text, has no UTF-8 form) and show command, runs
 // InitInstance, then Run (or ExitInstance when InitInstance failed). Returns the exit code.
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
 

@@ -243,9 +243,9 @@ INT_PTR CWinServices::DoModal(CPropertySheet* pSheet)
     return pSheet->RunModalLoop();
 }
 
-BOOL CWinServices::GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog)
+BOOL CWinServices::GetFileName(OPENFILENAMEW* pofn, BOOL bOpenFileDialog)
 {
-    return RunCommonDialog([&] { return bOpenFileDialog ? ::GetOpenFileNameA(pofn) : ::GetSaveFileNameA(pofn); });
+    return RunCommonDialog([&] { return bOpenFileDialog ? ::GetOpenFileNameW(pofn) : ::GetSaveFileNameW(pofn); });
 }
 
 BOOL CWinServices::ChooseColor(CHOOSECOLORA* pcc)

@@ -46,8 +46,9 @@ public:
     // (0: the user cancelled). While one of the modal ones shows, Escape and Alt+F4 end it whatever
     // control has the focus, as in the library's dialogs (CDialog::PreTranslateCloseKey, through a
     // message filter of the thread).
-    // GetOpenFileNameA (bOpenFileDialog TRUE) or GetSaveFileNameA.
-    virtual BOOL GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog);
+    // GetOpenFileNameW (bOpenFileDialog TRUE) or GetSaveFileNameW: the Unicode dialog, so that a name
+    // keeps the letters the code page lacks.
+    virtual BOOL GetFileName(OPENFILENAMEW* pofn, BOOL bOpenFileDialog);
     virtual BOOL ChooseColor(CHOOSECOLORA* pcc);
     virtual BOOL ChooseFont(CHOOSEFONTA* pcf);
     // PrintDlgA: the print or printer set-up dialog, or with PD_RETURNDEFAULT the default printer

@@ -1,5 +1,7 @@
 #include "FakeServices.h"
 
+#include <algorithm>
+
 #include <cstring>
 
 #include <oledlg.h>
@@ -55,6 +57,17 @@ void CFakeServices::ExpectFileDialog(int nAnswer, const char* pszPath)
     answer.kind = "file dialog";
     answer.nAnswer = nAnswer;
     answer.path = pszPath != nullptr ? pszPath : "";
+    m_dialogAnswers.push_back(answer);
+}
+
+void CFakeServices::ExpectFileDialogWide(int nAnswer, const std::vector<WCHAR>& path)
+{
+    DialogAnswer answer = {};
+    answer.kind = "file dialog";
+    answer.nAnswer = nAnswer;
+    answer.widePath = path;
+    if (answer.widePath.empty() || answer.widePath.back() != 0)
+        answer.widePath.push_back(0);
     m_dialogAnswers.push_back(answer);
 }
 
@@ -204,11 +217,24 @@ BOOL CFakeServices::TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND 
 namespace {
 
 // The texts of a double-NUL-terminated filter list.
-std::vector<std::string> FilterTexts(LPCSTR lpstrFilter)
+// The text of lpsz in code page nCodePage ("" for null).
+std::string TextOfWide(LPCWSTR lpsz, UINT nCodePage)
+{
+    if (lpsz == nullptr || *lpsz == 0)
+        return "";
+    const int n = ::WideCharToMultiByte(nCodePage, 0, lpsz, -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> bytes(size_t(n > 0 ? n : 1), '\0');
+    if (n > 0)
+        ::WideCharToMultiByte(nCodePage, 0, lpsz, -1, bytes.data(), n, nullptr, nullptr);
+    return bytes.data();
+}
+
+// The filter's texts in the program's code page, as it gave them.
+std::vector<std::string> FilterTexts(LPCWSTR lpstrFilter)
 {
     std::vector<std::string> texts;
-    for (LPCSTR p = lpstrFilter; p != nullptr && *p != '\0'; p += strlen(p) + 1)
-        texts.push_back(p);
+    for (LPCWSTR p = lpstrFilter; p != nullptr && *p != 0; p += ::lstrlenW(p) + 1)
+        texts.push_back(TextOfWide(p, CP_ACP));
     return texts;
 }
 
@@ -286,30 +312,45 @@ INT_PTR CFakeServices::DoModal(CPropertySheet* pSheet)
     return RunModalScript(*pSheet, "DoModalSheet", &ModalScript::sheet);
 }
 
-BOOL CFakeServices::GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog)
+BOOL CFakeServices::GetFileName(OPENFILENAMEW* pofn, BOOL bOpenFileDialog)
 {
     Call& call = Record(bOpenFileDialog ? "GetOpenFileName" : "GetSaveFileName");
     call.hWnd = pofn->hwndOwner;
     call.dwFlags = pofn->Flags;
-    call.text = pofn->lpstrFile != nullptr ? pofn->lpstrFile : "";
-    call.defExt = pofn->lpstrDefExt != nullptr ? pofn->lpstrDefExt : "";
+    call.text = TextOfWide(pofn->lpstrFile, CP_UTF8);
+    call.defExt = TextOfWide(pofn->lpstrDefExt, CP_ACP);
     call.filter = FilterTexts(pofn->lpstrFilter);
     m_dwCommDlgError = 0;
     DialogAnswer answer;
     if (!NextAnswer("file dialog", answer) || answer.nAnswer != IDOK)
         return FALSE;
+    std::vector<WCHAR> path = answer.widePath;
+    if (path.empty()) {
+        const int n = ::MultiByteToWideChar(CP_UTF8, 0, answer.path.c_str(), -1, nullptr, 0);
+        path.assign(size_t(n > 0 ? n : 1), 0);
+        if (n > 0)
+            ::MultiByteToWideChar(CP_UTF8, 0, answer.path.c_str(), -1, path.data(), n);
+    }
+    path.pop_back(); // the closing 0
     // as the system's dialog: a name typed without an extension gets the default one
-    const size_t nameStart = answer.path.find_last_of("\\/:") + 1;
-    if (pofn->lpstrDefExt != nullptr && *pofn->lpstrDefExt != '\0' &&
-        answer.path.find('.', nameStart) == std::string::npos)
-        answer.path += std::string(".") + pofn->lpstrDefExt;
-    if (answer.path.size() >= pofn->nMaxFile) {
-        // as the system: the buffer's first two bytes tell the size the path needs
+    size_t nameStart = 0;
+    for (size_t i = 0; i < path.size(); ++i)
+        if (path[i] == L'\\' || path[i] == L'/' || path[i] == L':')
+            nameStart = i + 1;
+    if (pofn->lpstrDefExt != nullptr && *pofn->lpstrDefExt != 0 &&
+        std::find(path.begin() + std::ptrdiff_t(nameStart), path.end(), WCHAR(L'.')) == path.end()) {
+        path.push_back(L'.');
+        for (LPCWSTR p = pofn->lpstrDefExt; *p != 0; ++p)
+            path.push_back(*p);
+    }
+    if (path.size() >= pofn->nMaxFile) {
+        // as the system: the buffer's first two characters tell the size the path needs
         m_dwCommDlgError = FNERR_BUFFERTOOSMALL;
-        *reinterpret_cast<WORD*>(pofn->lpstrFile) = WORD(answer.path.size() + 1);
+        *reinterpret_cast<WORD*>(pofn->lpstrFile) = WORD(path.size() + 1);
         return FALSE;
     }
-    memcpy(pofn->lpstrFile, answer.path.c_str(), answer.path.size() + 1);
+    path.push_back(0);
+    memcpy(pofn->lpstrFile, path.data(), path.size() * sizeof(WCHAR));
     return TRUE;
 }
 

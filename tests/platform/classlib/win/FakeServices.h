@@ -60,7 +60,7 @@ public:
     // "WindowFromPoint", "WinHelp", "InsertObject") and what it was given.
     struct Call {
         std::string kind;
-        std::string text;    // message box text; file dialog: initial name; find text; print dialog and
+        std::string text;    // message box text; file dialog: initial name (UTF-8); find text; print dialog and
                              // printer DC: the printer's name (empty: none); help: the help file
         std::string caption; // message box caption; replace text; Insert Object dialog caption
         UINT nType = 0;      // message box style, beep type, popup flags, key, help command
@@ -97,7 +97,10 @@ public:
     // The next file dialog answers nAnswer: IDOK choosing pszPath, or IDCANCEL. As the system's dialog
     // does with a typed name, a path whose file name has no extension gets the dialog's default
     // extension; a path longer than the dialog's buffer is refused (FNERR_BUFFERTOOSMALL).
+    // pszPath is path text (UTF-8); the fake answers it to the dialog in Unicode, as the system does.
     void ExpectFileDialog(int nAnswer, const char* pszPath = nullptr);
+    // The same with a path given as the system's Unicode text (which may hold what UTF-8 cannot).
+    void ExpectFileDialogWide(int nAnswer, const std::vector<WCHAR>& path);
     // The next colour dialog: IDOK choosing color, or IDCANCEL.
     void ExpectColorDialog(int nAnswer, COLORREF color = 0);
     // The next font dialog: IDOK choosing the font lf, nPointSize (tenths of a point) and color, or
@@ -135,7 +138,7 @@ public:
     BOOL TrackPopupMenu(HMENU hMenu, UINT nFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm) override;
     INT_PTR DoModal(CDialog* pDialog) override;
     INT_PTR DoModal(CPropertySheet* pSheet) override;
-    BOOL GetFileName(OPENFILENAMEA* pofn, BOOL bOpenFileDialog) override;
+    BOOL GetFileName(OPENFILENAMEW* pofn, BOOL bOpenFileDialog) override;
     BOOL ChooseColor(CHOOSECOLORA* pcc) override;
     BOOL ChooseFont(CHOOSEFONTA* pcf) override;
     BOOL PrintDlg(PRINTDLGA* ppd) override;
@@ -170,6 +173,7 @@ private:
         std::string kind;
         int nAnswer;
         std::string path;
+        std::vector<WCHAR> widePath; // when not empty, answered instead of path
         COLORREF color;
         LOGFONTA lf;
         int nPointSize;

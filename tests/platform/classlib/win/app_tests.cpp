@@ -282,6 +282,50 @@ TEST_F(RecentFiles, TheMenuShowsTheEntriesInPlaceOfItsItem)
     EXPECT_EQ(menu.GetMenuState(1, MF_BYPOSITION) & MF_GRAYED, 0u);
 }
 
+TEST_F(RecentFiles, NamesKeepEveryLetterInTheProfileAndTheMenu)
+{
+    const char* const pszPolish = "C:\\ondrix\\Łódź żółw ęą.zex";
+    app.LoadStdProfileSettings(4);
+    app.AddToRecentFileList(pszPolish);
+    app.AddToRecentFileList("C:\\ONDRIX\\ŁÓDŹ ŻÓŁW ĘĄ.ZEX"); // the same file, its letters compared without case
+    EXPECT_EQ(Entries(), std::vector<std::string>{"C:\\ONDRIX\\ŁÓDŹ ŻÓŁW ĘĄ.ZEX"});
+    app.AddToRecentFileList(pszPolish);
+    app.SaveStdProfileSettings();
+
+    // the registry keeps the name in Unicode, every letter of it
+    const std::string key = std::string("Software\\Havrel\\") + kTestApp + "\\Recent File List";
+    HKEY hKey = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_ALL_ACCESS, &hKey), ERROR_SUCCESS);
+    WCHAR stored[MAX_PATH] = {};
+    DWORD dwSize = sizeof stored;
+    ASSERT_EQ(::RegQueryValueExW(hKey, L"File1", nullptr, nullptr, reinterpret_cast<BYTE*>(stored), &dwSize),
+              ERROR_SUCCESS);
+    char utf8[MAX_PATH * 4] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, stored, -1, utf8, sizeof utf8, nullptr, nullptr);
+    EXPECT_STREQ(utf8, pszPolish);
+    // a value stored as a string of the code page ("café" in Windows-1252 and -1250 alike) reads as that name
+    const char szCodePage[] = "C:\\r\\caf\xE9.zex";
+    ::RegSetValueExA(hKey, "File2", 0, REG_SZ, reinterpret_cast<const BYTE*>(szCodePage), sizeof szCodePage);
+    ::RegCloseKey(hKey);
+    app.LoadStdProfileSettings(4);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{pszPolish, "C:\\r\\café.zex"}));
+
+    // the menu shows the name whole, counting letters, not bytes
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, ID_FILE_MRU_FILE1, "Recent File");
+    CCmdUI state;
+    state.m_pMenu = &menu;
+    state.m_nIndex = 0;
+    state.m_nIndexMax = UINT(menu.GetMenuItemCount());
+    state.m_nID = ID_FILE_MRU_FILE1;
+    state.DoUpdate(&app, TRUE);
+    WCHAR item[MAX_PATH] = {};
+    ::GetMenuStringW(menu.m_hMenu, 0, item, MAX_PATH, MF_BYPOSITION);
+    ::WideCharToMultiByte(CP_UTF8, 0, item, -1, utf8, sizeof utf8, nullptr, nullptr);
+    EXPECT_STREQ(utf8, "&1 C:\\ondrix\\Łódź żółw ęą.zex");
+}
+
 TEST_F(RecentFiles, AnEntryThatCannotBeOpenedLeavesTheList)
 {
     app.LoadStdProfileSettings(4);
