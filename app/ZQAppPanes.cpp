@@ -1,5 +1,6 @@
 // CZQApp's services over the panes of the main frame: the alternatives list, the reference tree and
-// the criteria list, and the places of the focus cycle (see ZQApp.h).
+// the criteria list, and the places of the focus cycle (see ZQApp.h). Whatever changes the panes here
+// leaves their buttons following what they can do (CZQPane::UpdateButtons).
 #include "app/ZQApp.h"
 
 #include "app/ZQDockingWndAlt.h"
@@ -41,16 +42,20 @@ void CZQApp::DeleteAllAlternativeItems()
 {
     if (m_pRefill != nullptr)
         return m_pRefill->DeleteAllAlternatives();
-    if (CZQDockingWndAlt* pPane = GetAlternativesPane())
+    if (CZQDockingWndAlt* pPane = GetAlternativesPane()) {
         pPane->m_wndList.DeleteAllItems();
+        pPane->UpdateButtons();
+    }
 }
 
 void CZQApp::InsertAlternativeItem(const CString& name)
 {
     if (m_pRefill != nullptr)
         return m_pRefill->InsertAlternative(name);
-    if (CZQDockingWndAlt* pPane = GetAlternativesPane())
+    if (CZQDockingWndAlt* pPane = GetAlternativesPane()) {
         pPane->InsertAlternative(name);
+        pPane->UpdateButtons();
+    }
 }
 
 int CZQApp::GetAlternativeItemCount()
@@ -97,8 +102,10 @@ void CZQApp::DeleteReferenceTree()
 {
     if (m_pRefill != nullptr)
         return m_pRefill->DeleteAllRanks();
-    if (CZQDockingWndRef* pPane = GetReferencePane())
+    if (CZQDockingWndRef* pPane = GetReferencePane()) {
         pPane->DeleteAllRanks();
+        pPane->UpdateButtons();
+    }
 }
 
 // ---- the criteria list -------------------------------------------------------------------------------------
@@ -107,16 +114,20 @@ void CZQApp::DeleteAllCriterionItems()
 {
     if (m_pRefill != nullptr)
         return m_pRefill->DeleteAllCriteria();
-    if (CZQDockingWndCrit* pPane = GetCriteriaPane())
+    if (CZQDockingWndCrit* pPane = GetCriteriaPane()) {
         pPane->m_wndList.DeleteAllItems();
+        pPane->UpdateButtons();
+    }
 }
 
 void CZQApp::InsertCriterionItem(const CString& name, const CString& kindText)
 {
     if (m_pRefill != nullptr)
         return m_pRefill->InsertCriterion(name, kindText);
-    if (CZQDockingWndCrit* pPane = GetCriteriaPane())
+    if (CZQDockingWndCrit* pPane = GetCriteriaPane()) {
         pPane->InsertCriterion(name, kindText);
+        pPane->UpdateButtons();
+    }
 }
 
 int CZQApp::GetCriterionItemCount()

@@ -77,8 +77,7 @@ int CZQDockingWndAlt::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     ShareFont(m_wndList, fontTargets, 2);
     if (!CreateButtons(kAddId, kRemoveId))
         return -1;
-    m_btnAdd.EnableWindow(FALSE);
-    m_btnRemove.EnableWindow(FALSE);
+    UpdateButtons();
     return 0;
 }
 
@@ -113,10 +112,27 @@ void CZQDockingWndAlt::DeselectAll()
         m_wndList.SetItemState(i, 0, UINT(-1));
 }
 
+BOOL CZQDockingWndAlt::CanAdd() const
+{
+    if (m_wndName.m_hWnd == nullptr)
+        return FALSE;
+    const CString name = m_wndName.GetName();
+    return !name.IsEmpty() && !HasAlternative(name);
+}
+
+BOOL CZQDockingWndAlt::CanRemove() const
+{
+    return HasSelection(m_wndList);
+}
+
+BOOL CZQDockingWndAlt::GetMenuItemRect(CRect& rect)
+{
+    return GetSelectedItemRect(m_wndList, rect);
+}
+
 void CZQDockingWndAlt::OnNameBoxChange()
 {
-    const CString name = m_wndName.GetName();
-    m_btnAdd.EnableWindow(!name.IsEmpty() && !HasAlternative(name));
+    UpdateButtons();
 }
 
 void CZQDockingWndAlt::OnNameBoxKey(UINT nChar)
@@ -136,6 +152,7 @@ void CZQDockingWndAlt::OnAddAlternative()
     m_wndName.SetFocus();
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_Project.AddAlternative(name);
+    UpdateButtons();
 }
 
 void CZQDockingWndAlt::OnListDeleteAll(NMHDR*, LRESULT* pResult)
@@ -146,7 +163,7 @@ void CZQDockingWndAlt::OnListDeleteAll(NMHDR*, LRESULT* pResult)
 
 void CZQDockingWndAlt::OnListFocusOrState(NMHDR*, LRESULT* pResult)
 {
-    UpdateRemoveButtonFor(m_wndList);
+    UpdateButtons();
     *pResult = 0;
 }
 
@@ -324,6 +341,7 @@ void CZQDockingWndAlt::OnAddToOtherRank()
 
 void CZQDockingWndAlt::OnContextMenu(CWnd*, CPoint pos)
 {
+    pos = ContextMenuPoint(pos);
     CMenu menu;
     if (!menu.LoadMenu(IDR_ZQ_ALTERNATIVES_MENU))
         return;

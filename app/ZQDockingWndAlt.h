@@ -89,6 +89,12 @@ protected:
     CZQDockingWndRef* ReferencePane() const;
     // Lays the children out in the inside rectangle (see the top of this file).
     void LayoutChildren() override;
+    // The add button: a name is typed that the list does not hold. The remove button: an
+    // alternative is selected.
+    BOOL CanAdd() const override;
+    BOOL CanRemove() const override;
+    CWnd& ItemControl() override { return m_wndList; }
+    BOOL GetMenuItemRect(CRect& rect) override;
     // The name box "Alternative name", the list "List of alternatives", the add button the string
     // 57670 ("Help\nHelp"), the remove button "Remove alternative".
     UINT ToolTipTextId(UINT nID) const override;

@@ -90,7 +90,7 @@ int CZQDockingWndCrit::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     m_wndList.SetFillColumn(0, m_wndList.TextColumnWidth(&nameHeading, 1));
     CWnd* const fontTargets[] = {&m_wndLabel};
     ShareFont(m_wndList, fontTargets, 1);
-    m_btnRemove.EnableWindow(FALSE);
+    UpdateButtons();
     return 0;
 }
 
@@ -155,6 +155,7 @@ int CZQDockingWndCrit::AddCriterionItem(const CString& name, const CString& desc
     m_wndList.EnsureVisible(InsertCriterion(name, KindText(nKind)), FALSE);
     if (CZQApp* pApp = ZQGetApp())
         pApp->m_Project.AddCriterion(name, description, nKind, nSegments);
+    UpdateButtons();
     return Added;
 }
 
@@ -164,9 +165,24 @@ void CZQDockingWndCrit::OnListDeleteAll(NMHDR*, LRESULT* pResult)
     *pResult = TRUE;
 }
 
+BOOL CZQDockingWndCrit::CanAdd() const
+{
+    return TRUE;
+}
+
+BOOL CZQDockingWndCrit::CanRemove() const
+{
+    return HasSelection(m_wndList);
+}
+
+BOOL CZQDockingWndCrit::GetMenuItemRect(CRect& rect)
+{
+    return GetSelectedItemRect(m_wndList, rect);
+}
+
 void CZQDockingWndCrit::OnListFocusOrState(NMHDR*, LRESULT* pResult)
 {
-    UpdateRemoveButtonFor(m_wndList);
+    UpdateButtons();
     *pResult = 0;
 }
 
@@ -179,6 +195,7 @@ void CZQDockingWndCrit::OnListDoubleClick(NMHDR*, LRESULT* pResult)
 
 void CZQDockingWndCrit::OnContextMenu(CWnd*, CPoint pos)
 {
+    pos = ContextMenuPoint(pos);
     CMenu menu;
     if (!menu.LoadMenu(IDR_ZQ_CRITERIA_MENU))
         return;

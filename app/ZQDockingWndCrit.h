@@ -59,6 +59,12 @@ protected:
     // The text of kind code nKind in the "Type" column (empty for another code).
     static CString KindText(int nKind);
     void LayoutChildren() override;
+    // The add button: always (the sheet asks for the criterion). The remove button: a criterion is
+    // selected.
+    BOOL CanAdd() const override;
+    BOOL CanRemove() const override;
+    CWnd& ItemControl() override { return m_wndList; }
+    BOOL GetMenuItemRect(CRect& rect) override;
 
     afx_msg int OnCreate(LPCREATESTRUCTA lpCreateStruct);
     afx_msg void OnListFocusOrState(NMHDR* pNMHDR, LRESULT* pResult);

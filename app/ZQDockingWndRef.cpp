@@ -70,7 +70,7 @@ int CZQDockingWndRef::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     m_wndTree.SetImageList(&m_imageList, TVSIL_NORMAL);
     CWnd* const fontTargets[] = {&m_wndLabel};
     ShareFont(m_wndTree, fontTargets, 1);
-    m_btnRemove.EnableWindow(FALSE);
+    UpdateButtons();
     return 0;
 }
 
@@ -193,7 +193,7 @@ void CZQDockingWndRef::OnRemove()
         }
     }
     m_wndTree.SelectItem(nullptr);
-    UpdateRemoveButton();
+    UpdateButtons();
     if (pApp != nullptr) {
         pApp->SetModified(1);
         pApp->AutoSolve();
@@ -216,20 +216,34 @@ void CZQDockingWndRef::OnDefineCredibility()
 
 // ---- notifications ---------------------------------------------------------------------------------------
 
-void CZQDockingWndRef::UpdateRemoveButton()
+BOOL CZQDockingWndRef::CanAdd() const
 {
-    if (m_btnRemove.m_hWnd != nullptr)
-        m_btnRemove.EnableWindow(m_wndTree.GetSelectedItem() != nullptr);
+    return TRUE;
+}
+
+BOOL CZQDockingWndRef::CanRemove() const
+{
+    return m_wndTree.m_hWnd != nullptr && m_wndTree.GetSelectedItem() != nullptr;
+}
+
+BOOL CZQDockingWndRef::GetMenuItemRect(CRect& rect)
+{
+    const HTREEITEM hItem = m_wndTree.GetSelectedItem();
+    if (hItem == nullptr)
+        return FALSE;
+    m_wndTree.EnsureVisible(hItem);
+    return m_wndTree.GetItemRect(hItem, rect, TRUE);
 }
 
 void CZQDockingWndRef::OnTreeFocusOrSelection(NMHDR*, LRESULT* pResult)
 {
-    UpdateRemoveButton();
+    UpdateButtons();
     *pResult = 0;
 }
 
 void CZQDockingWndRef::OnContextMenu(CWnd*, CPoint pos)
 {
+    pos = ContextMenuPoint(pos);
     CMenu menu;
     if (!menu.LoadMenu(IDR_ZQ_REFERENCE_MENU))
         return;

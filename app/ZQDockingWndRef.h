@@ -84,8 +84,12 @@ protected:
     void LayoutChildren() override;
     // The add button "Add rank", the remove button "Remove rank", the tree "Reference set".
     UINT ToolTipTextId(UINT nID) const override;
-    // Enables the remove button while a tree item is selected.
-    void UpdateRemoveButton();
+    // The add button: always (a rank can always be added). The remove button: a tree item is
+    // selected.
+    BOOL CanAdd() const override;
+    BOOL CanRemove() const override;
+    CWnd& ItemControl() override { return m_wndTree; }
+    BOOL GetMenuItemRect(CRect& rect) override;
     // Drops the dragged item onto hTarget (null: below the nodes).
     void DropAlternative(HTREEITEM hTarget);
     void DropRank(HTREEITEM hTarget);

@@ -4,6 +4,8 @@
 #include "app/ZQApp.h"
 #include "res/resource.h"
 
+#include <algorithm>
+
 namespace {
 
 const int kImageSize = 16;
@@ -19,7 +21,7 @@ BEGIN_MESSAGE_MAP(CZQPane, SECControlBar)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
-CZQPane::CZQPane() = default;
+CZQPane::CZQPane() : m_nMenuKey(0) {}
 
 CZQPane::~CZQPane() = default;
 
@@ -79,10 +81,69 @@ void CZQPane::OnSize(UINT nType, int cx, int cy)
     LayoutChildren();
 }
 
-void CZQPane::UpdateRemoveButtonFor(const CListCtrl& list)
+void CZQPane::UpdateButtons()
 {
+    if (m_btnAdd.m_hWnd != nullptr)
+        m_btnAdd.EnableWindow(CanAdd());
     if (m_btnRemove.m_hWnd != nullptr)
-        m_btnRemove.EnableWindow(list.GetItemCount() > 0 && list.GetSelectedCount() > 0);
+        m_btnRemove.EnableWindow(CanRemove());
+}
+
+BOOL CZQPane::HasSelection(const CListCtrl& list)
+{
+    return list.m_hWnd != nullptr && list.GetItemCount() > 0 && list.GetSelectedCount() > 0;
+}
+
+BOOL CZQPane::GetSelectedItemRect(CListCtrl& list, CRect& rect)
+{
+    if (!HasSelection(list))
+        return FALSE;
+    int nItem = list.GetNextItem(-1, LVNI_FOCUSED | LVNI_SELECTED);
+    if (nItem < 0)
+        nItem = list.GetNextItem(-1, LVNI_SELECTED);
+    list.EnsureVisible(nItem, FALSE);
+    return list.GetItemRect(nItem, rect, LVIR_LABEL);
+}
+
+CPoint CZQPane::ContextMenuPoint(CPoint pos)
+{
+    if (pos.x != -1 || pos.y != -1)
+        return pos;
+    CWnd& control = ItemControl();
+    CRect client;
+    control.GetClientRect(client);
+    CRect item;
+    CPoint point = client.TopLeft();
+    if (GetMenuItemRect(item)) {
+        // below the item's text, inside the client area when the item shows only in part
+        point = CPoint(std::clamp(item.left, client.left, client.right), std::clamp(item.bottom, client.top, client.bottom));
+    }
+    control.ClientToScreen(&point);
+    return point;
+}
+
+BOOL CZQPane::PreTranslateMessage(MSG* pMsg)
+{
+    const HWND hWnd = pMsg->hwnd;
+    const bool bHere = hWnd != nullptr && (hWnd == m_hWnd || hWnd == ItemControl().m_hWnd ||
+                                           hWnd == m_btnAdd.m_hWnd || hWnd == m_btnRemove.m_hWnd);
+    const UINT nKey = UINT(pMsg->wParam);
+    if (bHere && (pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN)) {
+        CWinServices* pServices = AfxGetServices();
+        const bool bShiftOnly = pServices->GetKeyState(VK_SHIFT) < 0 && pServices->GetKeyState(VK_MENU) >= 0 &&
+                                pServices->GetKeyState(VK_CONTROL) >= 0;
+        if (nKey == VK_APPS || (nKey == VK_F10 && bShiftOnly)) {
+            m_nMenuKey = nKey;
+            return TRUE;
+        }
+    }
+    if (bHere && (pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP) && m_nMenuKey != 0 &&
+        nKey == m_nMenuKey) {
+        m_nMenuKey = 0;
+        SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hWnd), MAKELPARAM(-1, -1));
+        return TRUE;
+    }
+    return SECControlBar::PreTranslateMessage(pMsg);
 }
 
 void CZQPane::RemoveSelected(CListCtrl& list, LPCSTR lpszOne, LPCSTR lpszMany,
@@ -101,6 +162,7 @@ void CZQPane::RemoveSelected(CListCtrl& list, LPCSTR lpszOne, LPCSTR lpszMany,
         return;
     for (int nItem = nFirst; nItem >= 0; nItem = list.GetNextItem(-1, LVNI_SELECTED))
         remove(nItem, list.GetItemText(nItem, 0));
+    UpdateButtons();
 }
 
 void CZQPane::EnableSelectionCommands(CMenu& popup, const CListCtrl& list, UINT nIDProperties, UINT nIDRemove)

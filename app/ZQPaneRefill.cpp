@@ -119,8 +119,6 @@ void CZQPaneRefill::SelectListItem(size_t nItem, bool bSelected)
         m_selected.insert(nItem);
     else
         m_selected.erase(nItem);
-    // what the pane makes of the list's announcement of the change
-    m_nRemoveButton = !m_entries.empty() && !m_selected.empty() ? 1 : 0;
 }
 
 void CZQPaneRefill::SortList()
@@ -432,8 +430,6 @@ void CZQPaneRefill::Finish()
     }
     for (size_t nItem : m_selected)
         list.SetItemState(int(nItem), LVIS_SELECTED, LVIS_SELECTED);
-    if (m_nRemoveButton >= 0 && m_pAlternatives->m_btnRemove.m_hWnd != nullptr)
-        m_pAlternatives->m_btnRemove.EnableWindow(m_nRemoveButton);
 
     for (const CriterionCall& call : m_criteriaCalls) {
         if (call.bDeleteAll)
@@ -462,4 +458,8 @@ void CZQPaneRefill::Finish()
         pWnd->SetRedraw(TRUE);
         pWnd->Invalidate();
     }
+    // the buttons by what the panes now hold, as after any other change
+    for (CZQPane* pPane : {static_cast<CZQPane*>(m_pAlternatives), static_cast<CZQPane*>(m_pCriteria),
+                           static_cast<CZQPane*>(m_pReference)})
+        pPane->UpdateButtons();
 }

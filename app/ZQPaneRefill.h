@@ -137,7 +137,6 @@ private:
     bool m_bSortedInTheList = false;      // the list window holds the entries of m_order, sorted itself
     size_t m_nInTheList = 0;              // entries the list window holds
     std::set<size_t> m_selected;          // selected items, list order
-    int m_nRemoveButton = -1;             // the remove button's state from the last selection change
     std::unordered_map<std::string, std::vector<size_t>> m_entriesByName;  // entries of each name
 
     // ---- the criteria list: its calls, in order ----
