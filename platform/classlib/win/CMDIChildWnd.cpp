@@ -16,7 +16,6 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_MDIACTIVATE()
     ON_WM_MOUSEACTIVATE()
-    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 CMDIChildWnd::CMDIChildWnd() = default;
@@ -242,17 +241,6 @@ int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message
     if (pFrame != nullptr && pFrame->MDIGetActive() != this)
         MDIActivate();
     return nResult;
-}
-
-void CMDIChildWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
-{
-    CFrameWnd::OnWindowPosChanged(lpwndpos);
-    // moved, sized, shown or hidden (minimised and restored among them)
-    if (lpwndpos != nullptr && (lpwndpos->flags & (SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_HIDEWINDOW)) !=
-                                   (SWP_NOMOVE | SWP_NOSIZE)) {
-        if (CMDIFrameWnd* pFrame = GetMDIFrame())
-            pFrame->RecalcClientScroll();
-    }
 }
 
 BOOL CMDIChildWnd::PreTranslateMessage(MSG* pMsg)

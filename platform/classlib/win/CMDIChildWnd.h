@@ -70,8 +70,6 @@ public:
 protected:
     afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-    // The default handling, then the MDI frame's client scroll bars for the child's new place.
-    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
     struct CMDIChildWndState {
         HMENU hMenuShared = nullptr; // the template's shared menu (owned by the template)

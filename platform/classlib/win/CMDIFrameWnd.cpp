@@ -82,52 +82,6 @@ LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefFrameProcA(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
 }
 
-void CMDIFrameWnd::RecalcLayout(BOOL bNotify)
-{
-    CFrameWnd::RecalcLayout(bNotify);
-    RecalcClientScroll();
-}
-
-void CMDIFrameWnd::RecalcClientScroll()
-{
-    if (m_hWndMDIClient == nullptr || !::IsWindow(m_hWndMDIClient))
-        return;
-    // while one bar shows, the system's own calculation settles both
-    if ((::GetWindowLongPtrA(m_hWndMDIClient, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) == 0) {
-        RECT rectClient = {};
-        ::GetClientRect(m_hWndMDIClient, &rectClient);
-        RECT rectAll = rectClient;
-        for (HWND hWnd = ::GetWindow(m_hWndMDIClient, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
-            if (!::IsWindowVisible(hWnd))
-                continue;
-            if (::IsZoomed(hWnd))
-                return; // a maximised child fills the client: no bars
-            RECT rect = {};
-            ::GetWindowRect(hWnd, &rect);
-            ::MapWindowPoints(nullptr, m_hWndMDIClient, reinterpret_cast<LPPOINT>(&rect), 2);
-            ::UnionRect(&rectAll, &rectAll, &rect);
-        }
-        // a bar given a range beyond its page shows; the system's calculation then takes over
-        auto showBar = [this](int nBar, LONG nMin, LONG nMax, LONG nClientMin, LONG nClientMax) {
-            if (nMin >= nClientMin && nMax <= nClientMax)
-                return;
-            SCROLLINFO info = {};
-            info.cbSize = sizeof info;
-            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-            info.nMin = int(nMin);
-            info.nMax = int(nMax) - 1;
-            info.nPage = UINT(nClientMax - nClientMin);
-            info.nPos = int(nClientMin);
-            ::SetScrollInfo(m_hWndMDIClient, nBar, &info, TRUE);
-        };
-        showBar(SB_HORZ, rectAll.left, rectAll.right, rectClient.left, rectClient.right);
-        showBar(SB_VERT, rectAll.top, rectAll.bottom, rectClient.top, rectClient.bottom);
-        if ((::GetWindowLongPtrA(m_hWndMDIClient, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) == 0)
-            return; // all fits
-    }
-    ::CalcChildScroll(m_hWndMDIClient, SB_BOTH);
-}
-
 void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     (void)cx;

@@ -16,12 +16,6 @@
 // keys (TranslateMDISysAccel: Ctrl+F4, Ctrl+F6...), which do nothing while a print preview hides the
 // children (win/CPreviewView.h).
 //
-// Scroll bars: the MDI client shows a scroll bar across and one down whenever a child or an icon lies
-// partly outside it, as the system's MDI client does, and hides them when all fits again (a maximised
-// child needs none). The system's client settles its bars itself only while one of them shows: once
-// both are hidden it never shows them again, so the frame asks for the bars each time its layout or a
-// child's place or size changes.
-//
 // Title: with FWS_ADDTOTITLE the caption names the active child's document unless that child is
 // maximised (the system then shows the child's caption itself), else the active child's title.
 //
@@ -84,11 +78,6 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // DefFrameProc with the MDI client.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // The base's layout, then the MDI client's scroll bars.
-    void RecalcLayout(BOOL bNotify = TRUE) override;
-    // Shows the MDI client's scroll bars that its children and icons lying outside it need and hides
-    // the others (see the top of this file). Nothing without a client.
-    void RecalcClientScroll();
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -232,60 +232,6 @@ TEST_F(MdiTest, TwoDocumentsOpenAsTwoChildrenTileUpdateEachOtherAndCloseWithoutQ
     EXPECT_TRUE(fake.Calls().empty());
 }
 
-// Whether the MDI client shows its horizontal and vertical scroll bars.
-std::pair<bool, bool> ScrollBarsOf(CMDIFrameWnd* pFrame)
-{
-    const LONG_PTR style = ::GetWindowLongPtrA(pFrame->m_hWndMDIClient, GWL_STYLE);
-    return {(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0};
-}
-
-TEST_F(MdiTest, TheClientScrollsToChildrenAndIconsOutsideIt)
-{
-    CMultiDocTemplate* pTemplate = AddSheetTemplate();
-    CDocument* pDoc1 = pTemplate->OpenDocumentFile(nullptr);
-    CDocument* pDoc2 = pTemplate->OpenDocumentFile(nullptr);
-    ASSERT_NE(pDoc1, nullptr);
-    ASSERT_NE(pDoc2, nullptr);
-    CMDIChildWnd* pWide = FrameOf(pDoc1);
-    CMDIChildWnd* pIcon = FrameOf(pDoc2);
-    pIcon->ShowWindow(SW_MINIMIZE);
-    PumpWaitingMessages();
-    CRect client;
-    ::GetClientRect(pFrame->m_hWndMDIClient, client);
-
-    // everything inside: no bars
-    pWide->MoveWindow(0, 0, client.Width() / 2, client.Height() / 2);
-    PumpWaitingMessages();
-    EXPECT_EQ(ScrollBarsOf(pFrame), std::make_pair(false, false));
-
-    // a child wider than the client: the bar across (which may push the icon below, out of sight)
-    pWide->MoveWindow(0, 0, client.Width() * 2, client.Height() / 2);
-    PumpWaitingMessages();
-    EXPECT_TRUE(ScrollBarsOf(pFrame).first);
-
-    // the frame made smaller than the icon's place: the bar down too, reaching the icon
-    pWide->MoveWindow(0, 0, client.Width() / 2, client.Height() / 2);
-    pFrame->MoveWindow(600, 40, 300, 150);
-    PumpWaitingMessages();
-    CRect icon = RectInClient(pIcon);
-    ::GetClientRect(pFrame->m_hWndMDIClient, client);
-    ASSERT_GT(icon.bottom, client.bottom);
-    EXPECT_TRUE(ScrollBarsOf(pFrame).second);
-    // scrolled to the end, the icon shows whole
-    ::SendMessageA(pFrame->m_hWndMDIClient, WM_VSCROLL, SB_BOTTOM, 0);
-    PumpWaitingMessages();
-    ::GetClientRect(pFrame->m_hWndMDIClient, client);
-    icon = RectInClient(pIcon);
-    EXPECT_GE(icon.top, client.top);
-    EXPECT_LE(icon.bottom, client.bottom);
-
-    // scrolled back and made large again: all fits and the bars go
-    ::SendMessageA(pFrame->m_hWndMDIClient, WM_VSCROLL, SB_TOP, 0);
-    pFrame->MoveWindow(600, 40, 520, 400);
-    PumpWaitingMessages();
-    EXPECT_EQ(ScrollBarsOf(pFrame), std::make_pair(false, false));
-}
-
 TEST_F(MdiTest, TheActiveChildBringsItsTemplatesMenuAndTheFramesMenuReturnsAfterTheLast)
 {
     CMultiDocTemplate* pTemplate = AddSheetTemplate();
