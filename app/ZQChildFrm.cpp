@@ -16,22 +16,24 @@ CZQChildFrm::~CZQChildFrm() = default;
 void CZQChildFrm::OnSize(UINT nType, int cx, int cy)
 {
     SECWorksheet::OnSize(nType, cx, cy);
-    if (nType == SIZE_MINIMIZED)
-        SetWindowText("");
-    else if (CDocument* pDocument = GetActiveDocument())
-        SetWindowText(pDocument->GetTitle());
-    // the caption by the new placement (empty when maximised) settles on the next idle
+    OnUpdateFrameTitle(TRUE);
     DelayUpdateFrameTitle();
 }
 
 void CZQChildFrm::OnUpdateFrameTitle(BOOL)
 {
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    GetWindowPlacement(&placement);
-    // SW_SHOWMINIMIZED (2) and SW_SHOWMAXIMIZED (3) both hold the bit 2
-    if (placement.showCmd & SW_SHOWMINIMIZED)
-        SetWindowText("");
-    else if (CDocument* pDocument = GetActiveDocument())
-        SetWindowText(pDocument->GetTitle());
+    // unchanged text is not set again: each setting redraws the caption (the main window's too while
+    // the child is maximised)
+    CDocument* pDocument = GetActiveDocument();
+    if (pDocument == nullptr)
+        return;
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld == pDocument->GetTitle())
+        return;
+    SetWindowText(pDocument->GetTitle());
+    // the Window menu's entry keeps the text the window was made with until the menu is refreshed
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    if (pFrame != nullptr && pFrame->m_hWndMDIClient != nullptr)
+        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }

@@ -383,6 +383,14 @@ void ChartViewCore<TBase>::UpdateValueDrag(UINT /*nFlags*/, int x, int y)
     }
     if (pDisplay == nullptr)
         return;
+    // the point stays on the plot: a mouse past its edge takes it to the edge, so the line to it is
+    // never drawn over the frame, the titles or the caption
+    const CRect plot = pDisplay->GetPlotRect();
+    if (!plot.IsRectEmpty() && (x < plot.left || x > plot.right || y < plot.top || y > plot.bottom)) {
+        x = std::clamp(x, int(plot.left), int(plot.right));
+        y = std::clamp(y, int(plot.top), int(plot.bottom));
+        pPosition.reset(HitTest(pChart, x, y));
+    }
     pPosition->Resolve(pDisplay);
 
     // what the point stands for, inverting the display's drawing of it

@@ -1,5 +1,6 @@
 // The document windows' frame: a worksheet of the main window, whose caption is the document's title
-// while restored and empty while minimised or maximised, and which never titles the main window.
+// whether restored, minimised or maximised, which names it in the Window menu, and which never becomes
+// the main window's own title.
 #include "AppTestSupport.h"
 
 #include "app/ZQChildFrm.h"
@@ -59,6 +60,14 @@ protected:
         PumpWaitingMessages();
         app.OnIdle(0);
     }
+    // The Window menu's entry for the first MDI child ("" when none).
+    std::string WindowMenuEntry() const
+    {
+        char text[128] = {};
+        ::GetMenuStringA(CMDIFrameWnd::GetWindowMenuPopup(mainFrame->GetShownMenu()), AFX_IDM_FIRST_MDICHILD,
+                         text, sizeof text, MF_BYCOMMAND);
+        return text;
+    }
     std::string Caption() const
     {
         char text[128] = {};
@@ -71,31 +80,41 @@ protected:
     CZQChildFrm* child = nullptr;
 };
 
-TEST_F(ChildFrame, TheCaptionFollowsTheDocumentAndTheWindowsState)
+TEST_F(ChildFrame, TheCaptionAndTheWindowMenuNameTheDocumentInEveryState)
 {
+    const std::string title = "Evaluations of Alternatives";
     child->OnUpdateFrameTitle(TRUE);
-    EXPECT_EQ(Caption(), "Evaluations of Alternatives");
+    EXPECT_EQ(Caption(), title);
+    EXPECT_EQ(WindowMenuEntry(), "&1 " + title);
 
     child->MDIMaximize();
     Settle();
     EXPECT_TRUE(::IsZoomed(child->m_hWnd));
-    EXPECT_EQ(Caption(), "");
+    EXPECT_EQ(Caption(), title);
+    EXPECT_EQ(WindowMenuEntry(), "&1 " + title);
 
     child->MDIRestore();
     Settle();
-    EXPECT_EQ(Caption(), "Evaluations of Alternatives");
+    EXPECT_EQ(Caption(), title);
 
     child->ShowWindow(SW_MINIMIZE);
     Settle();
     EXPECT_TRUE(::IsIconic(child->m_hWnd));
-    EXPECT_EQ(Caption(), "");
+    EXPECT_EQ(Caption(), title);
+    EXPECT_EQ(WindowMenuEntry(), "&1 " + title);
+
+    // a title that changes while minimised reaches the icon and the menu on the next idle
+    document->SetTitle("Final ranking");
+    Settle();
+    EXPECT_EQ(Caption(), "Final ranking");
+    EXPECT_EQ(WindowMenuEntry(), "&1 Final ranking");
 
     child->MDIRestore();
     Settle();
-    EXPECT_EQ(Caption(), "Evaluations of Alternatives");
+    EXPECT_EQ(Caption(), "Final ranking");
 }
 
-TEST_F(ChildFrame, IsATabOfTheWorkbookAndNeverTitlesTheMainWindow)
+TEST_F(ChildFrame, IsATabOfTheWorkbookAndNeverBecomesTheMainWindowsTitle)
 {
     ASSERT_EQ(mainFrame->GetSheets().size(), 1u);
     EXPECT_EQ(mainFrame->GetSheets()[0], child);
@@ -106,9 +125,10 @@ TEST_F(ChildFrame, IsATabOfTheWorkbookAndNeverTitlesTheMainWindow)
     mainFrame->OnUpdateFrameTitle(TRUE);
     Settle();
     EXPECT_EQ(MainTitle(), "Ondrix - [untitled]");
+    // maximised, the system shows the child's caption beside the frame's own title
     child->MDIMaximize();
     Settle();
-    EXPECT_EQ(MainTitle(), "Ondrix - [untitled]");
+    EXPECT_EQ(MainTitle(), "Ondrix - [untitled] - [Evaluations of Alternatives]");
     child->MDIRestore();
     Settle();
     EXPECT_EQ(MainTitle(), "Ondrix - [untitled]");

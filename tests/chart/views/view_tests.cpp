@@ -395,6 +395,34 @@ TEST_F(ChartViewMouse, AnXYZoomTakesTheCornersValuesIntoTheViewRanges)
     EXPECT_TRUE(pDisplay->GetXViewRange().IsReset());
 }
 
+TEST_F(ChartViewMouse, APointDraggedPastThePlotsEdgeStopsAtTheEdge)
+{
+    MakeValueChart();
+    Mouse(WM_LBUTTONDOWN, 210, 178, MK_LBUTTON);
+    ASSERT_TRUE(pView->IsValueDragActive());
+    // the values at the plot's top and bottom edges
+    Mouse(WM_MOUSEMOVE, 210, kValuePlot.top, MK_LBUTTON);
+    const double dTop = Chart().GetValue(1, 0);
+    Mouse(WM_MOUSEMOVE, 210, kValuePlot.bottom, MK_LBUTTON);
+    const double dBottom = Chart().GetValue(1, 0);
+    ASSERT_GT(dTop, dBottom);
+
+    struct Case {
+        int x, y;
+        double dExpected;
+    };
+    const Case cases[] = {
+        {210, kValuePlot.top - 5, dTop}, {210, -40, dTop}, {kValuePlot.right + 30, -40, dTop},
+        {210, kValuePlot.bottom + 5, dBottom}, {kValuePlot.left - 30, kValuePlot.bottom + 60, dBottom},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mouse at " << c.x << ", " << c.y);
+        Mouse(WM_MOUSEMOVE, c.x, c.y, MK_LBUTTON);
+        EXPECT_DOUBLE_EQ(Chart().GetValue(1, 0), c.dExpected);
+    }
+    Mouse(WM_LBUTTONUP, kValuePlot.left - 30, kValuePlot.bottom + 60);
+}
+
 TEST_F(ChartViewMouse, DraggingAPointOfTwoOrMoreNumbersStoresTheNumbersItIsPlottedFrom)
 {
     DEDizedDisplay* pDisplay = AddValueDisplay(Chart());
