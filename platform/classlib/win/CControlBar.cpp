@@ -12,6 +12,8 @@
 #include "win/CDockContext.h"
 #include "win/CFrameWnd.h"
 #include "win/CWindowDC.h"
+#include "win/CView.h"
+#include "win/WndInternal.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
@@ -26,6 +28,7 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 namespace {
@@ -479,6 +482,21 @@ int CControlBar::OnCreate(LPCREATESTRUCTA lpCreateStruct)
         m_barState.pDockSite->AddControlBar(this);
     }
     return 0;
+}
+
+void CControlBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    if (lpwndpos == nullptr || (lpwndpos->flags & SWP_HIDEWINDOW) == 0)
+        return;
+    const HWND hWndFocus = ::GetFocus();
+    if (hWndFocus == nullptr || (hWndFocus != m_hWnd && !::IsChild(m_hWnd, hWndFocus)))
+        return;
+    const HWND hWndTop = ::GetAncestor(m_hWnd, GA_ROOT);
+    CFrameWnd* pTop = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hWndTop));
+    CFrameWnd* pActive = pTop != nullptr ? pTop->GetActiveFrame() : nullptr;
+    CView* pView = pActive != nullptr ? pActive->GetActiveView() : nullptr;
+    AfxFocusVisibleWithin(hWndTop, pView != nullptr ? pView->m_hWnd : nullptr);
 }
 
 void CControlBar::OnDestroy()

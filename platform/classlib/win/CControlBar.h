@@ -245,6 +245,10 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     // The mouse left the bar: the idle prompt replaces a flyby prompt.
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    // Hidden (its hide box, a View item or key, its dock bar emptied) while the keyboard was in it: the
+    // focus goes to the active view of its top-level frame, or wherever that frame can take it, never
+    // staying on a window out of sight.
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
     enum StateFlags : UINT { delayHide = 1, delayShow = 2 };
 

@@ -36,6 +36,8 @@ namespace {
 
 // Posted by a mini frame to itself after its owner turned active: it comes back above the owner.
 const WPARAM kFloatRaise = 0x0100;
+// posted by a hidden frame that was made active: the activation goes back to its owner
+const WPARAM kFloatGiveBack = 0x0200;
 
 // TRUE when hWnd is a window of hWndOwner's that keeps its caption in step with it (MFS_SYNCACTIVE).
 BOOL IsSyncedWindowOf(HWND hWnd, HWND hWndOwner)
@@ -85,6 +87,10 @@ BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)
 void CMiniFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    // a hidden frame can still be made active (a key after its close box brought it back so), and the
+    // keys would then go to its controls out of sight: once this activation is over, its owner takes it
+    if (nState != WA_INACTIVE && !IsWindowVisible())
+        PostMessage(WM_FLOATSTATUS, kFloatGiveBack);
     if ((GetStyle() & MFS_SYNCACTIVE) == 0)
         return;
     const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
@@ -104,6 +110,11 @@ LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM lParam)
     if (wParam == kFloatRaise) {
         if (IsWindowVisible())
             SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return TRUE;
+    }
+    if (wParam == kFloatGiveBack) {
+        if (!IsWindowVisible())
+            GiveBackActivation();
         return TRUE;
     }
     if ((GetStyle() & MFS_SYNCACTIVE) == 0 || (wParam & (FS_ACTIVATE | FS_DEACTIVATE)) == 0)

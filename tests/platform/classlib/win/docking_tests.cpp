@@ -342,6 +342,46 @@ TEST_F(FloatingHideTest, AFloatingFrameThatHidesGivesTheActivationAndTheFocusBac
     }
 }
 
+TEST_F(FloatingHideTest, AHiddenFloatingFrameMadeActiveGivesTheActivationBack)
+{
+    pFrame->FloatControlBar(&a, CPoint(300, 200));
+    CMiniDockFrameWnd* pMini = FloatingFrameOf(a);
+    ASSERT_NE(pMini, nullptr);
+    const HWND hWndEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 2, 2, 60, 18,
+                                            a.m_hWnd, nullptr, nullptr, nullptr);
+    ASSERT_NE(hWndEdit, nullptr);
+    ::SetForegroundWindow(hWndFrame);
+    HideFloating(a, HideWay::CloseBox);
+    PumpWaitingMessages();
+    ASSERT_FALSE(pMini->IsWindowVisible());
+    // what the display did with a key after the close box: the hidden frame made active again
+    ::SetActiveWindow(pMini->m_hWnd);
+    PumpWaitingMessages();
+    EXPECT_EQ(::GetActiveWindow(), hWndFrame);
+    const HWND hWndFocus = ::GetFocus();
+    EXPECT_TRUE(hWndFocus != nullptr && ::IsWindowVisible(hWndFocus)) << "the focus is on " << hWndFocus;
+}
+
+TEST_F(DockingTest, ADockedBarHiddenWithTheKeyboardInItLeavesTheFocusOnAWindowThatShows)
+{
+    const HWND hWndEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 2, 2, 60, 18,
+                                            a.m_hWnd, nullptr, nullptr, nullptr);
+    ASSERT_NE(hWndEdit, nullptr);
+    ::SetForegroundWindow(hWndFrame);
+    for (BOOL bDelay : {FALSE, TRUE}) {
+        pFrame->ShowControlBar(&a, TRUE, FALSE);
+        ::SetFocus(hWndEdit);
+        ASSERT_EQ(::GetFocus(), hWndEdit);
+        pFrame->ShowControlBar(&a, FALSE, bDelay);
+        app.OnIdle(0);
+        PumpWaitingMessages();
+        ASSERT_FALSE(a.IsWindowVisible()) << bDelay;
+        const HWND hWndFocus = ::GetFocus();
+        EXPECT_TRUE(hWndFocus != nullptr && ::IsWindowVisible(hWndFocus))
+            << (bDelay ? "hidden on idle" : "hidden at once") << ": the focus is on " << hWndFocus;
+    }
+}
+
 // A floating frame that notes the floating-status messages it is sent and its answers, and the moves
 // in the z-order it asks of itself while it handles one (the display's own restacking, which can reach
 // wine late on a busy machine, is left out).
