@@ -83,6 +83,17 @@ eventually() {
     done
 }
 
+# save_then_open: Ctrl+S, then Ctrl+O until the Open dialog shows. The keys pressed while the save
+# writes are dropped, so Open comes up once the save is over, and the file holds what was saved.
+save_then_open() {
+    keys ctrl+s
+    local end=$((SECONDS + 20))
+    until inspect wait 2 '^#32770 "Open" ' >/dev/null; do
+        [ "$SECONDS" -lt "$end" ] || fail "the Open dialog did not come after the save"
+        keys ctrl+o
+    done
+}
+
 # expect_gone SECONDS REGEX: no line matches REGEX within SECONDS.
 expect_gone() {
     inspect gone "$1" "$2" >/dev/null || fail "still there after $1 s: $2"

@@ -18,9 +18,7 @@ copied() {
 # saved_evaluations FILE EXPECTED: Ctrl+S, then the weights of A1 and A2 in the saved FILE, joined by a
 # blank, are EXPECTED.
 saved_evaluations() {
-    # Open comes up once the save before it is done
-    keys ctrl+s ctrl+o
-    expect 20 '^#32770 "Open" ' >/dev/null
+    save_then_open
     keys Escape
     expect_gone 10 '^#32770 "Open" '
     expect_text "$(saved_value "$1" A1 w) $(saved_value "$1" A2 w)" "$2"

@@ -49,9 +49,7 @@ grid_of_hand_built() {
 # saved_prices EXPECTED: Ctrl+S, then the prices of a1, a2 and a5 in the saved project, joined by '|',
 # are EXPECTED.
 saved_prices() {
-    # Open comes up once the save before it is done
-    keys ctrl+s ctrl+o
-    expect 20 '^#32770 "Open" ' >/dev/null
+    save_then_open
     keys Escape
     expect_gone 10 '^#32770 "Open" '
     expect_text "$(saved_value "$PROJECT" a1 price)|$(saved_value "$PROJECT" a2 price)|$(saved_value "$PROJECT" a5 price)" "$1"

@@ -477,8 +477,7 @@ road_value_charts() {
     step "Save writes the project as Save does, asking nothing"
     local before
     before=$(cat "$project")
-    keys ctrl+s ctrl+o
-    expect 20 '^#32770 "Open" ' >/dev/null
+    save_then_open
     expect_not '^#32770 "(Save As|Ondrix)" '
     keys Escape
     expect_gone 10 '^#32770 "Open" '
