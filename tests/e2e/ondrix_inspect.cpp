@@ -939,44 +939,48 @@ bool Cover(int left, int top, int width, int height, unsigned long colour, doubl
     return true;
 }
 
-// Sends the window a message that does nothing and waits up to seconds for its thread to take it: a
-// thread that takes it is not stuck (it is in a message loop, a modal one too).
-bool Answers(double seconds, const std::regex& pattern)
+// The first top-level window whose dump line matches pattern, or null.
+HWND FirstTopLevel(const std::regex& pattern)
 {
     std::vector<HWND> tops;
     ::EnumWindows(CollectTopLevel, LPARAM(&tops));
     for (HWND hwnd : tops) {
         std::vector<std::string> line;
         DumpWindow(hwnd, 0, line, false);
-        if (!std::regex_search(line.front(), pattern))
-            continue;
-        DWORD_PTR result = 0;
-        return ::SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, UINT(seconds * 1000), &result) != 0;
+        if (std::regex_search(line.front(), pattern))
+            return hwnd;
     }
-    std::fprintf(stderr, "ondrix_inspect: no window to ask\n");
-    return false;
+    return nullptr;
+}
+
+// Sends the window a message that does nothing and waits up to seconds for its thread to take it: a
+// thread that takes it is not stuck (it is in a message loop, a modal one too).
+bool Answers(double seconds, const std::regex& pattern)
+{
+    const HWND hwnd = FirstTopLevel(pattern);
+    if (hwnd == nullptr) {
+        std::fprintf(stderr, "ondrix_inspect: no window to ask\n");
+        return false;
+    }
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, UINT(seconds * 1000), &result) != 0;
 }
 
 // Prints the caption of the first top-level window whose dump line matches pattern, in UTF-8; false
 // when there is none.
 bool PrintCaption(const std::regex& pattern)
 {
-    std::vector<HWND> tops;
-    ::EnumWindows(CollectTopLevel, LPARAM(&tops));
-    for (HWND hwnd : tops) {
-        std::vector<std::string> line;
-        DumpWindow(hwnd, 0, line, false);
-        if (!std::regex_search(line.front(), pattern))
-            continue;
-        WCHAR caption[4096] = {};
-        ::InternalGetWindowText(hwnd, caption, 4096);
-        std::vector<char> text(4096 * 3 + 1, 0);
-        ::WideCharToMultiByte(CP_UTF8, 0, caption, -1, text.data(), int(text.size()) - 1, nullptr, nullptr);
-        std::fprintf(g_out, "%s\n", text.data());
-        return true;
+    const HWND hwnd = FirstTopLevel(pattern);
+    if (hwnd == nullptr) {
+        std::fprintf(stderr, "ondrix_inspect: no window matches\n");
+        return false;
     }
-    std::fprintf(stderr, "ondrix_inspect: no window matches\n");
-    return false;
+    WCHAR caption[4096] = {};
+    ::InternalGetWindowText(hwnd, caption, 4096);
+    std::vector<char> text(4096 * 3 + 1, 0);
+    ::WideCharToMultiByte(CP_UTF8, 0, caption, -1, text.data(), int(text.size()) - 1, nullptr, nullptr);
+    std::fprintf(g_out, "%s\n", text.data());
+    return true;
 }
 
 // The report line of a window: its dump line, [disabled] also when a window it lies in is disabled

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -261,6 +262,17 @@ enum class HideWay { CloseBox, AltF4, Now, OnIdle };
 
 class FloatingHideTest : public DockingTest {
 protected:
+    // Floats bar a with a box in it, as the panes' lists and name boxes, the frame in the foreground;
+    // gives the floating frame and the box.
+    std::pair<CMiniDockFrameWnd*, HWND> FloatWithABox()
+    {
+        pFrame->FloatControlBar(&a, CPoint(300, 200));
+        const HWND hWndEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 2, 2, 60, 18,
+                                                a.m_hWnd, nullptr, nullptr, nullptr);
+        ::SetForegroundWindow(hWndFrame);
+        return {FloatingFrameOf(a), hWndEdit};
+    }
+
     // Hides the floating bar the way asked.
     void HideFloating(CControlBar& bar, HideWay way)
     {
@@ -317,14 +329,9 @@ TEST_F(FloatingHideTest, ABarHiddenInItsFloatingFrameShowsThereAgainAtOnceOrOnId
 
 TEST_F(FloatingHideTest, AFloatingFrameThatHidesGivesTheActivationAndTheFocusBackToItsFrame)
 {
-    pFrame->FloatControlBar(&a, CPoint(300, 200));
-    CMiniDockFrameWnd* pMini = FloatingFrameOf(a);
+    const auto [pMini, hWndEdit] = FloatWithABox();
     ASSERT_NE(pMini, nullptr);
-    // a box in the bar, as the panes' lists and name boxes
-    const HWND hWndEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 2, 2, 60, 18,
-                                            a.m_hWnd, nullptr, nullptr, nullptr);
     ASSERT_NE(hWndEdit, nullptr);
-    ::SetForegroundWindow(hWndFrame);
     for (HideWay way : {HideWay::CloseBox, HideWay::AltF4, HideWay::Now, HideWay::OnIdle}) {
         const int nWay = int(way);
         pFrame->ShowControlBar(&a, TRUE, FALSE);
@@ -344,13 +351,9 @@ TEST_F(FloatingHideTest, AFloatingFrameThatHidesGivesTheActivationAndTheFocusBac
 
 TEST_F(FloatingHideTest, AHiddenFloatingFrameMadeActiveGivesTheActivationBack)
 {
-    pFrame->FloatControlBar(&a, CPoint(300, 200));
-    CMiniDockFrameWnd* pMini = FloatingFrameOf(a);
+    const auto [pMini, hWndEdit] = FloatWithABox();
     ASSERT_NE(pMini, nullptr);
-    const HWND hWndEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 2, 2, 60, 18,
-                                            a.m_hWnd, nullptr, nullptr, nullptr);
     ASSERT_NE(hWndEdit, nullptr);
-    ::SetForegroundWindow(hWndFrame);
     HideFloating(a, HideWay::CloseBox);
     PumpWaitingMessages();
     ASSERT_FALSE(pMini->IsWindowVisible());
